@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: MIT
+#include "crossworddata.h"
+
+CellGrid::CellGrid(int width, int height)
+    : m_width(qMax(0, width)), m_height(qMax(0, height)), m_cells(m_width * m_height)
+{
+}
+
+void CellGrid::set(int x, int y, QChar c)
+{
+    if (inside(x, y))
+        m_cells[y * m_width + x] = c.toUpper();
+}
+
+void CellGrid::clear()
+{
+    m_cells.fill(QChar());
+}
+
+bool wordFitsGrid(int x, int y, int length, qint32 orientation, int width, int height)
+{
+    if (x < 0 || y < 0)
+        return false;
+    if (orientation == Down)
+        return y + length <= height && x <= width - 1;
+    return x + length <= width && y <= height - 1;
+}
+
+CellGrid BuildCellGrid(const CrosswordData &puzzle)
+{
+    CellGrid grid(puzzle.Width, puzzle.Height);
+    if (puzzle.IsEmpty)
+        return grid;
+    for (const GridWord &w : puzzle.Words) {
+        for (int k = 0; k < w.length(); ++k)
+            grid.set(w.squareX(k), w.squareY(k), w.Answer.at(k));
+    }
+    return grid;
+}
+
+qint16 FindWordAt(const CrosswordData &puzzle, qint16 x, qint16 y, qint32 orientation)
+{
+    if (puzzle.IsEmpty)
+        return -1;
+    for (qsizetype i = puzzle.Words.size() - 1; i >= 0; --i) {
+        const GridWord &w = puzzle.Words.at(i);
+        if (w.X == x && w.Y == y && w.Orientation == orientation)
+            return qint16(i);
+    }
+    return -1;
+}
+
+namespace {
+
+QString fitText(const QString &word, qint16 x, qint16 y)
+{
+    return QStringLiteral("The word '%1' will not fit at (%2,%3).").arg(word).arg(x).arg(y);
+}
+
+Result interferes()
+{
+    return Result::refused(QStringLiteral("Add Word Error"),
+                           QStringLiteral("This word would interfere with another word."),
+                           Icon::Error);
+}
+
+// True when a word of the same orientation already covers one of the new word's squares.
+bool overlapsParallelWord(const CrosswordData &puzzle, int x, int y, int length,
+                          qint32 orientation)
+{
+    if (puzzle.IsEmpty)
+        return false;
+    for (const GridWord &w : puzzle.Words) {
+        if (w.Orientation != orientation || w.length() == 0)
+            continue;
+        if (orientation == Down) {
+            if (w.X == x && w.Y < y + length && y < w.Y + w.length())
+                return true;
+        } else if (w.Y == y && w.X < x + length && x < w.X + w.length()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+Result checkPlacement(const CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
+                      qint32 orientation)
+{
+    const int length = int(word.size());
+    if (!wordFitsGrid(x, y, length, orientation, puzzle.Width, puzzle.Height)) {
+        return Result::refused(QStringLiteral("Error"),
+                               fitText(word, x, y) + QLatin1Char('\n')
+                                   + QStringLiteral("Either the word is too long or the "
+                                                    "coordinates are invalid."),
+                               Icon::Error);
+    }
+    const CellGrid grid = BuildCellGrid(puzzle);
+    const bool down = orientation == Down;
+    for (int k = 0; k < length; ++k) {
+        const int sx = down ? x : x + k;
+        const int sy = down ? y + k : y;
+        const QChar c = word.at(k).toUpper();
+        const QChar s = grid.at(sx, sy);
+        bool refused = false;
+        if (!s.isNull())
+            refused = s != c;
+        else if (down)
+            refused = grid.isLetter(sx - 1, sy) || grid.isLetter(sx + 1, sy);
+        else
+            refused = grid.isLetter(sx, sy - 1) || grid.isLetter(sx, sy + 1);
+        if (refused) {
+            return Result::refused(QStringLiteral("Add Word Error"),
+                                   fitText(word, x, y) + QLatin1Char('\n')
+                                       + QStringLiteral("The shared letters do not match."),
+                                   Icon::Error);
+        }
+    }
+    const bool beforeTaken = down ? grid.isLetter(x, y - 1) : grid.isLetter(x - 1, y);
+    const bool afterTaken = down ? grid.isLetter(x, y + length) : grid.isLetter(x + length, y);
+    if (beforeTaken || afterTaken)
+        return interferes();
+    // A word lying on top of a parallel word would hide one inside the other.
+    if (overlapsParallelWord(puzzle, x, y, length, orientation))
+        return interferes();
+    return Result::success();
+}
+
+} // namespace
+
+Result AddWord(CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
+               qint32 orientation, const QString &clue, bool showLetters, qint16 skipCheck)
+{
+    if (skipCheck != 1) {
+        Result check = checkPlacement(puzzle, x, y, word, orientation);
+        if (!check)
+            return check;
+    }
+    if (!puzzle.IsEmpty)
+        puzzle.Words.append(GridWord{});
+    puzzle.IsEmpty = false;
+    GridWord &w = puzzle.Words.last();
+    w.Answer = word;
+    w.Clue = clue;
+    w.Orientation = orientation;
+    w.ShowLetters = showLetters;
+    w.X = x;
+    w.Y = y;
+    return Result::success();
+}

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "message.h"
+
+#include <QChar>
+#include <QList>
+#include <QString>
+
+// Orientation of a placed word.
+enum : qint32 { Across = 0, Down = 1 };
+
+// One placed word. Letter k lies at (X + k, Y) across and (X, Y + k) down.
+struct GridWord
+{
+    qint16 X = 0;
+    qint16 Y = 0;
+    QString Answer;          // stored exactly as given; one QChar per square
+    qint32 Orientation = Across;
+    qint16 Number = 0;       // square number, assigned by NumberSquares; not stored in files
+    QString Clue;            // line breaks inside a clue are CR LF
+    bool ShowLetters = false;
+
+    int length() const { return int(Answer.size()); }
+    int squareX(int k) const { return Orientation == Down ? X : X + k; }
+    int squareY(int k) const { return Orientation == Down ? Y + k : Y; }
+
+    friend bool operator==(const GridWord &, const GridWord &) = default;
+};
+
+// The one current puzzle. Invariant: IsEmpty is true exactly when Words holds only
+// its blank placeholder entry 0 (a default GridWord); Words is never empty.
+struct CrosswordData
+{
+    bool IsEmpty = true;
+    QString Title = QStringLiteral("Crossword");
+    QString Subject;
+    qint16 Width = 16;
+    qint16 Height = 16;
+    QList<GridWord> Words{GridWord{}};
+
+    friend bool operator==(const CrosswordData &, const CrosswordData &) = default;
+};
+
+// A stored word kept for later, not on the grid.
+struct ExtraWord
+{
+    QString Word;
+    QString Clue;
+
+    friend bool operator==(const ExtraWord &, const ExtraWord &) = default;
+};
+
+// The stored words. Entry 0 is a blank placeholder that never holds a word; stored
+// entries start at index 1. The window's word drop-down shows entries 1..n in order.
+using ExtraWords = QList<ExtraWord>;
+
+// A fresh list: just the blank placeholder.
+inline ExtraWords newExtraWords() { return ExtraWords{ExtraWord{}}; }
+
+// Width x Height letter cells rebuilt from the placed words whenever a placement is
+// tested. A cell holds one upper-case character or nothing (a null QChar). Cells
+// outside the grid read as empty.
+class CellGrid
+{
+public:
+    CellGrid() = default;
+    CellGrid(int width, int height);
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
+    // The letter at (x, y), or a null QChar when the square is empty or outside.
+    QChar at(int x, int y) const { return inside(x, y) ? m_cells[y * m_width + x] : QChar(); }
+    bool isLetter(int x, int y) const { return !at(x, y).isNull(); }
+    // Writes c (upper-cased) into the square; squares outside the grid are ignored.
+    void set(int x, int y, QChar c);
+    void clear();
+
+private:
+    int m_width = 0;
+    int m_height = 0;
+    QList<QChar> m_cells;
+};
+
+// True when a word of the given length at (x, y) lies inside a width x height grid.
+bool wordFitsGrid(int x, int y, int length, qint32 orientation, int width, int height);
+
+// Builds the cell grid from the placed words (nothing while the puzzle is empty).
+CellGrid BuildCellGrid(const CrosswordData &puzzle);
+
+// Index of the word with this start square and orientation (the highest such index),
+// or -1; always -1 while the puzzle is empty.
+qint16 FindWordAt(const CrosswordData &puzzle, qint16 x, qint16 y, qint32 orientation);
+
+// Places a word. With skipCheck == 1 it is stored without any test; otherwise the
+// placement rules run first and a refusal comes back with the puzzle unchanged.
+Result AddWord(CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
+               qint32 orientation, const QString &clue, bool showLetters, qint16 skipCheck);

@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: MIT
+#include "gridedit.h"
+
+#include <algorithm>
+
+void NewCrossword(CrosswordData &puzzle, qint16 width, qint16 height)
+{
+    puzzle = CrosswordData{};
+    puzzle.Width = width;
+    puzzle.Height = height;
+}
+
+void NumberSquares(CrosswordData &puzzle)
+{
+    if (puzzle.IsEmpty)
+        return;
+    qint16 n = 1;
+    for (qint16 y = 0; y < puzzle.Height; ++y) {
+        for (qint16 x = 0; x < puzzle.Width; ++x) {
+            const qint16 across = FindWordAt(puzzle, x, y, Across);
+            const qint16 down = FindWordAt(puzzle, x, y, Down);
+            if (across >= 0)
+                puzzle.Words[across].Number = n;
+            if (down >= 0)
+                puzzle.Words[down].Number = n;
+            if (across >= 0 || down >= 0)
+                ++n;
+        }
+    }
+}
+
+namespace {
+
+Result cantMove(const QString &text)
+{
+    return Result::refused(QStringLiteral("Can't move"), text, Icon::Warning);
+}
+
+int lastColumn(const GridWord &w) { return w.Orientation == Down ? w.X : w.X + w.length() - 1; }
+int lastRow(const GridWord &w) { return w.Orientation == Down ? w.Y + w.length() - 1 : w.Y; }
+
+} // namespace
+
+Result MoveCrossword(CrosswordData &puzzle, qint16 direction)
+{
+    // The placeholder of an empty puzzle is not a word: nothing to move, nothing to say.
+    if (puzzle.IsEmpty || direction < 0 || direction > 3)
+        return Result::success();
+    const auto &words = puzzle.Words;
+    auto any = [&](auto pred) { return std::any_of(words.begin(), words.end(), pred); };
+    switch (direction) {
+    case 0:
+        if (any([](const GridWord &w) { return w.X == 0; }))
+            return cantMove(QStringLiteral("Sorry the crossword can't be moved left because a "
+                                           "word is using the x-coordinate zero"));
+        break;
+    case 1:
+        if (any([&](const GridWord &w) { return lastColumn(w) == puzzle.Width - 1; }))
+            return cantMove(QStringLiteral("Sorry the crossword can't be moved right because a "
+                                           "word is using the x-coordinate %1")
+                                .arg(puzzle.Width - 1));
+        break;
+    case 2:
+        if (any([](const GridWord &w) { return w.Y == 0; }))
+            return cantMove(QStringLiteral("Sorry the crossword can't be moved up because a "
+                                           "word is using the y-coordinate zero"));
+        break;
+    case 3:
+        if (any([&](const GridWord &w) { return lastRow(w) == puzzle.Height - 1; }))
+            return cantMove(QStringLiteral("Sorry the crossword can't be moved down because a "
+                                           "word is using the y-coordinate %1")
+                                .arg(puzzle.Height - 1));
+        break;
+    }
+    for (GridWord &w : puzzle.Words) {
+        switch (direction) {
+        case 0: --w.X; break;
+        case 1: ++w.X; break;
+        case 2: --w.Y; break;
+        case 3: ++w.Y; break;
+        }
+    }
+    return Result::success();
+}
+
+void ResizeCrossword(CrosswordData &puzzle, qint16 newWidth, qint16 newHeight)
+{
+    if (!puzzle.IsEmpty) {
+        // Remove the words that no longer fit, found by (orientation, number) as the
+        // delete operation looks them up, in list order.
+        QList<QPair<qint32, qint16>> doomed;
+        for (const GridWord &w : puzzle.Words) {
+            if (!wordFitsGrid(w.X, w.Y, w.length(), w.Orientation, newWidth, newHeight))
+                doomed.append({w.Orientation, w.Number});
+        }
+        for (const auto &[orientation, number] : doomed)
+            DeleteWord(puzzle, orientation, number, -1);
+    }
+    puzzle.Width = newWidth;
+    puzzle.Height = newHeight;
+}
+
+Result DeleteWord(CrosswordData &puzzle, qint32 orientation, qint16 number, qint16 index)
+{
+    qsizetype target = index;
+    if (index == -1) {
+        target = -1;
+        for (qsizetype i = puzzle.Words.size() - 1; i >= 0; --i) {
+            const GridWord &w = puzzle.Words.at(i);
+            if (w.Orientation == orientation && w.Number == number) {
+                target = i;
+                break;
+            }
+        }
+    }
+    if (puzzle.IsEmpty || target < 0 || target >= puzzle.Words.size()) {
+        return Result::refused(QStringLiteral("Delete Word Error"),
+                               QStringLiteral("Error deleting word:\nSubscript out of range\n"
+                                              "Error number 9"),
+                               Icon::Information);
+    }
+    puzzle.Words.removeAt(target);
+    if (puzzle.Words.isEmpty()) {
+        puzzle.Words.append(GridWord{});
+        puzzle.IsEmpty = true;
+    }
+    return Result::success();
+}

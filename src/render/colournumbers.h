@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+
+// Colour numbers as the settings file and the colour pickers keep them: a plain
+// colour is red + 256 * green + 65536 * blue; a value with the top bit set names a
+// system colour by its index in the low byte (0x80000005 is system colour 5, the
+// window background).
+
+constexpr qint32 systemColourNumber(int index) { return qint32(0x80000000u | quint32(index)); }
+constexpr bool isSystemColourNumber(qint32 colour) { return colour < 0 && colour != -1; }
+
+// The real colour of a system colour index (0..30), taken from the application's
+// palette where one exists, else from the classic desktop defaults.
+QColor systemColour(int index);
+
+// -1 stays -1; a system colour becomes its real colour's number; a plain colour keeps
+// its low 24 bits.
+qint32 Translate_Colour(qint32 colour);
+
+// The QColor of a colour number (system colours translated first; -1 gives an invalid colour).
+QColor colourFromNumber(qint32 colour);
+
+// The plain colour number of a QColor.
+qint32 numberFromColour(const QColor &colour);

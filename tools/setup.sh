@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Installs what Velloquin needs on Debian 12, builds it, then either starts the
+# program ("run") or runs every test ("test").
+set -euo pipefail
+cd "$(dirname "$0")/.."
+mode=${1:-run}
+
+packages=(
+    cmake ninja-build g++                # build tools
+    qt6-base-dev                         # Qt 6 Core, Gui, Widgets, PrintSupport, Test
+    libzip-dev                           # zip container of the .docx export
+    libbenchmark-dev                     # benchmarks under bench/
+    fonts-dejavu-core                    # a font for drawing when no other is installed
+)
+if [ "$mode" = test ]; then
+    packages+=(
+        python3                          # test helpers that read written files
+        poppler-utils                    # pdftotext, pdfinfo, pdfimages for document tests
+        python3-docx                     # an independent reader of the .docx export
+        libreoffice-writer-nogui         # converts the .docx export to PDF in a test
+        nodejs npm                       # independent readers of the .ipuz and .puz exports
+        imagemagick                      # identify, for the bitmap output test
+    )
+fi
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if [ "$mode" = test ]; then
+    cmake --preset dev
+    cmake --build --preset dev -j2
+    ctest --preset dev -j2
+else
+    cmake --preset release
+    cmake --build --preset release -j2
+    if [ -x build/release/src/app/velloquin ]; then
+        exec build/release/src/app/velloquin
+    fi
+    exec build/release/src/cli/velloquin-cli --help
+fi
