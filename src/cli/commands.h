@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+// Exit statuses of every subcommand.
+enum ExitStatus { ExitOk = 0, ExitRefused = 1, ExitUsage = 2 };
+
+// Standard output and standard error of the command line.
+QTextStream &cliOut();
+QTextStream &cliErr();
+
+// One subcommand: its name, the one-line usage shown by --help, and its body, which
+// gets the arguments after the name.
+struct CliCommand
+{
+    const char *name;
+    const char *usage;
+    int (*run)(const QStringList &args);
+};
+
+// Subcommand bodies, each in its own file (cmd_<group>.cpp). Add a new one here and
+// to the table in main.cpp.
