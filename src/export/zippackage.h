@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QString>
+
+// A zip container built in memory and written to disk in one step. Entries keep the
+// order in which they were added (some readers want [Content_Types].xml first).
+class ZipPackage
+{
+public:
+    // Adds an entry, or replaces the content of one with the same name. Names are
+    // relative, use '/' and are case-sensitive.
+    void addEntry(const QString &name, const QByteArray &data);
+
+    QStringList entryNames() const;
+    bool isEmpty() const { return m_entries.isEmpty(); }
+
+    // The whole archive as bytes (deflated entries). Returns false and sets *error
+    // when the container could not be built.
+    bool toBytes(QByteArray *out, QString *error) const;
+
+    // Writes the archive to path through a temporary file in the same folder that
+    // replaces the target only when everything was written, so a failure leaves
+    // no partial file behind (and an existing file untouched).
+    bool writeTo(const QString &path, QString *error) const;
+
+private:
+    struct Entry
+    {
+        QString name;
+        QByteArray data;
+    };
+    QList<Entry> m_entries;
+};
+
+// Reads every entry of a zip file into memory (name -> content). Returns false and
+// sets *error when the file is missing or not a readable zip archive.
+bool readZipEntries(const QString &path, QMap<QString, QByteArray> *entries, QString *error);
