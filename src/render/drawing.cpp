@@ -1,0 +1,276 @@
+// SPDX-License-Identifier: MIT
+#include "drawing.h"
+
+#include "colournumbers.h"
+#include "gridedit.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPoint>
+#include <QSet>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// 96 dots per inch, so that point sizes come out as on a standard desktop screen.
+constexpr int kDotsPerMeter96Dpi = 3780;
+
+constexpr int kStripLabelPoints = 8;
+
+// A colour number as a QColor; -1 (no colour) draws black.
+QColor drawColour(qint32 number)
+{
+    const QColor c = colourFromNumber(number);
+    return c.isValid() ? c : QColor(Qt::black);
+}
+
+// Clears the surface: its image takes the surface's inner size and back colour.
+// Returns false when there is nothing to paint on (an empty surface).
+bool clearSurface(DrawSurface &surface)
+{
+    const QSize size = surface.innerSize().expandedTo(QSize(0, 0));
+    QImage &image = surface.image();
+    if (size.isEmpty()) {
+        image = QImage();
+        return false;
+    }
+    if (image.size() != size || image.format() != QImage::Format_RGB32)
+        image = QImage(size, QImage::Format_RGB32);
+    image.setDotsPerMeterX(kDotsPerMeter96Dpi);
+    image.setDotsPerMeterY(kDotsPerMeter96Dpi);
+    image.fill(surface.backColour());
+    return true;
+}
+
+// Draws text with its top-left corner (the top of the font's cell) at (x, y).
+void drawTextAt(QPainter &painter, const QFontMetricsF &metrics, double x, double y,
+                const QString &text)
+{
+    painter.drawText(QPointF(x, y + metrics.ascent()), text);
+}
+
+void drawSquares(QPainter &painter, const CrosswordData &puzzle, const CellMetrics &m,
+                 const DrawOptions &options, const QColor &pen)
+{
+    const QColor squares = drawColour(options.squares);
+    painter.setPen(pen);
+    for (const GridWord &word : puzzle.Words) {
+        for (int j = 0; j < word.length(); ++j) {
+            const double x1 = word.squareX(j) * m.cw;
+            const double y1 = word.squareY(j) * m.ch;
+            const double x2 = x1 + m.cw;
+            const double y2 = y1 + m.ch;
+            if (!options.outlineMode) {
+                // Both corners included: the square's far edge covers its neighbour's
+                // first pixel column and row, under the grid line drawn later.
+                painter.fillRect(QRect(QPoint(roundHalfEven(x1), roundHalfEven(y1)),
+                                       QPoint(roundHalfEven(x2), roundHalfEven(y2))),
+                                 squares);
+            } else {
+                Fill_Square(painter, x1 == 0 ? 0 : roundHalfEven(x1 - 1),
+                            y1 == 0 ? 0 : roundHalfEven(y1 - 1), roundHalfEven(x2 - 1),
+                            roundHalfEven(y2 - 1), squares, true);
+            }
+        }
+    }
+}
+
+void drawNumbersAndLetters(QPainter &painter, const CrosswordData &puzzle, const CellMetrics &m,
+                           const DrawOptions &options, const QColor &fore)
+{
+    const QFont numberFont = puzzleFont(m.numberPoints);
+    const QFont letterFont = puzzleFont(m.letterPoints);
+    const QFontMetricsF numberMetrics(numberFont, painter.device());
+    const QFontMetricsF letterMetrics(letterFont, painter.device());
+    painter.setPen(fore);
+    painter.setBackgroundMode(Qt::TransparentMode);
+
+    // Squares already numbered or lettered in this drawing: where words share a square,
+    // the first word in the list draws it, once.
+    QSet<QPoint> numbered;
+    QSet<QPoint> lettered;
+    for (const GridWord &word : puzzle.Words) {
+        for (int j = 0; j < word.length(); ++j) {
+            const QPoint square(word.squareX(j), word.squareY(j));
+            const double x1 = square.x() * m.cw;
+            const double y1 = square.y() * m.ch;
+            if (j == 0 && m.numberPoints > 0 && !numbered.contains(square)) {
+                numbered.insert(square);
+                painter.setFont(numberFont);
+                drawTextAt(painter, numberMetrics, x1 + 0.02 * m.cw, y1 + 0.02 * m.ch,
+                           numberPrintForm(word.Number));
+            }
+            if (!options.answersHidden && (word.ShowLetters || options.redrawAll)
+                && m.letterPoints > 0) {
+                const QString letter(word.Answer.at(j));
+                const double w = letterMetrics.horizontalAdvance(letter);
+                const double h = letterMetrics.height();
+                if (!lettered.contains(square)) {
+                    lettered.insert(square);
+                    painter.setFont(letterFont);
+                    drawTextAt(painter, letterMetrics, x1 + m.cw / 2 - w / 2,
+                               y1 + m.ch / 2 - h / 2, letter.toUpper());
+                }
+            }
+        }
+    }
+}
+
+} // namespace
+
+ImageSurface::ImageSurface(QSize size, QColor back, QColor fore)
+    : m_size(size), m_back(back), m_fore(fore)
+{
+}
+
+int roundHalfEven(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    double whole = std::floor(value);
+    const double fraction = value - whole;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0))
+        whole += 1;
+    constexpr double lo = std::numeric_limits<int>::min();
+    constexpr double hi = std::numeric_limits<int>::max();
+    return int(std::clamp(whole, lo, hi));
+}
+
+QString numberPrintForm(int number)
+{
+    return QLatin1Char(' ') + QString::number(number) + QLatin1Char(' ');
+}
+
+QFont puzzleFont(int points)
+{
+    QFont font(QStringLiteral("Trebuchet MS"));
+    font.setStyleHint(QFont::SansSerif);
+    if (points > 0)
+        font.setPointSize(points);
+    return font;
+}
+
+CellMetrics cellMetrics(const CrosswordData &puzzle, QSize surfaceSize)
+{
+    CellMetrics m;
+    if (puzzle.Width <= 0 || puzzle.Height <= 0)
+        return m; // no grid to scale; nothing but the background is drawn
+    m.cw = double(std::max(surfaceSize.width(), 0)) / puzzle.Width;
+    m.ch = double(std::max(surfaceSize.height(), 0)) / puzzle.Height;
+    m.numberPoints = std::max(roundHalfEven(0.17 * m.cw), 0);
+    m.letterPoints = std::max(roundHalfEven(0.4 * m.cw), 0);
+    return m;
+}
+
+void Fill_Square(QPainter &painter, int left, int top, int right, int bottom,
+                 const QColor &colour, bool outline)
+{
+    if (right > left && bottom > top)
+        painter.fillRect(QRect(left, top, right - left, bottom - top), colour);
+    if (!outline || painter.pen().style() == Qt::NoPen)
+        return;
+    // The closed path (left, top) -> (right, top) -> (right, bottom) -> (left, bottom) ->
+    // (left, top), one pixel wide, covers every pixel on the rectangle's boundary with
+    // right and bottom included.
+    const QColor pen = painter.pen().color();
+    const int x0 = std::min(left, right), x1 = std::max(left, right);
+    const int y0 = std::min(top, bottom), y1 = std::max(top, bottom);
+    painter.fillRect(QRect(x0, y0, x1 - x0 + 1, 1), pen);
+    painter.fillRect(QRect(x0, y1, x1 - x0 + 1, 1), pen);
+    painter.fillRect(QRect(x0, y0, 1, y1 - y0 + 1), pen);
+    painter.fillRect(QRect(x1, y0, 1, y1 - y0 + 1), pen);
+}
+
+void Draw_Crossword(CrosswordData &puzzle, DrawSurface &view, DrawSurface *rowStrip,
+                    DrawSurface *columnStrip, const DrawOptions &options,
+                    const SettingsFieldsCallback &copyFields)
+{
+    NumberSquares(puzzle);
+    if (clearSurface(view)) {
+        QImage &image = view.image();
+        const CellMetrics m = cellMetrics(puzzle, image.size());
+        QPainter painter(&image);
+        painter.fillRect(image.rect(), drawColour(options.background));
+        if (!puzzle.IsEmpty && m.cw > 0 && m.ch > 0) {
+            drawSquares(painter, puzzle, m, options, view.foreColour());
+            drawNumbersAndLetters(painter, puzzle, m, options, view.foreColour());
+        }
+    }
+    if (options.redrawAll) {
+        Draw_Rulers_And_Grid(puzzle, rowStrip, columnStrip, view, options);
+        if (copyFields)
+            copyFields(puzzle);
+    }
+    view.changed();
+}
+
+void Draw_Rulers_And_Grid(const CrosswordData &puzzle, DrawSurface *rowStrip,
+                          DrawSurface *columnStrip, DrawSurface &view, const DrawOptions &options)
+{
+    const bool rows = rowStrip && clearSurface(*rowStrip);
+    const bool columns = columnStrip && clearSurface(*columnStrip);
+    const CellMetrics m = cellMetrics(puzzle, view.innerSize());
+    const bool grid = m.cw > 0 && m.ch > 0;
+    const QFont font = puzzleFont(kStripLabelPoints);
+
+    if (rows && grid) {
+        QPainter painter(&rowStrip->image());
+        painter.setFont(font);
+        painter.setPen(rowStrip->foreColour());
+        const QFontMetricsF metrics(font, painter.device());
+        for (int r = 0; r <= puzzle.Height; ++r) {
+            const double x = r < 10 ? 8 : 2;
+            const double y = r * m.ch + m.ch / 2 - metrics.height() / 2 + 3;
+            drawTextAt(painter, metrics, x, y, numberPrintForm(r));
+        }
+    }
+    if (columns && grid) {
+        QPainter painter(&columnStrip->image());
+        painter.setFont(font);
+        painter.setPen(columnStrip->foreColour());
+        const QFontMetricsF metrics(font, painter.device());
+        for (int c = 0; c <= puzzle.Width; ++c) {
+            // Centred on the digits alone; the print form's leading blank then shifts
+            // the digits one blank to the right.
+            const double digits = metrics.horizontalAdvance(QString::number(c));
+            const double x = c * m.cw + m.cw / 2 - digits / 2;
+            drawTextAt(painter, metrics, x, 0, numberPrintForm(c));
+        }
+    }
+    if (rowStrip)
+        rowStrip->changed();
+    if (columnStrip)
+        columnStrip->changed();
+
+    if (options.outlineMode || !grid || view.image().isNull())
+        return;
+    QImage &image = view.image();
+    QPainter painter(&image);
+    const QColor lines = drawColour(options.gridLines);
+    const int w = image.width();
+    const int h = image.height();
+    for (int r = 0; r <= puzzle.Height; ++r)
+        painter.fillRect(QRect(0, roundHalfEven(r * m.ch), w, 1), lines);
+    painter.fillRect(QRect(0, roundHalfEven(puzzle.Height * m.ch - 1), w, 1), lines);
+    for (int c = 0; c <= puzzle.Width; ++c)
+        painter.fillRect(QRect(roundHalfEven(c * m.cw), 0, 1, h), lines);
+    painter.fillRect(QRect(roundHalfEven(puzzle.Width * m.cw - 1), 0, 1, h), lines);
+}
+
+QImage renderCrosswordImage(const CrosswordData &puzzle, QSize size, const DrawOptions &options,
+                            const QColor &foreColour)
+{
+    CrosswordData copy = puzzle;
+    ImageSurface surface(size, drawColour(options.background), foreColour);
+    Draw_Crossword(copy, surface, nullptr, nullptr, options);
+    return surface.image();
+}
+
+QSize defaultPictureSize(const CrosswordData &puzzle, int pixelsPerSquare)
+{
+    return QSize(std::max<int>(puzzle.Width, 0) * pixelsPerSquare,
+                 std::max<int>(puzzle.Height, 0) * pixelsPerSquare);
+}

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "crossworddata.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QSize>
+
+#include <functional>
+
+class QPainter;
+
+// Something the puzzle is drawn onto: the grid view, the two number strips, or a plain
+// image. The drawing keeps its result in a persistent image (image()) that survives
+// repaints and is what the copy and export commands take; the drawing sizes that image
+// to innerSize() and fills it completely.
+class DrawSurface
+{
+public:
+    virtual ~DrawSurface() = default;
+
+    // Inner size in pixels; the drawing scales the grid to it.
+    virtual QSize innerSize() const = 0;
+    // The persistent image the drawing paints into. The drawing resizes it when its
+    // size differs from innerSize().
+    virtual QImage &image() = 0;
+    // Called after each drawing into image(), so a widget can repaint itself.
+    virtual void changed() = 0;
+
+    // Colour a clear fills with (a picture box's back colour).
+    virtual QColor backColour() const { return QColor(240, 240, 240); }
+    // Colour of text and of the outline pen (a picture box's fore colour).
+    virtual QColor foreColour() const { return QColor(Qt::black); }
+};
+
+// A surface over a plain QImage, for tests, the command line and exports.
+class ImageSurface : public DrawSurface
+{
+public:
+    explicit ImageSurface(QSize size, QColor back = QColor(240, 240, 240),
+                          QColor fore = QColor(Qt::black));
+
+    QSize innerSize() const override { return m_size; }
+    QImage &image() override { return m_image; }
+    void changed() override { ++m_changes; }
+    QColor backColour() const override { return m_back; }
+    QColor foreColour() const override { return m_fore; }
+
+    void setInnerSize(QSize size) { m_size = size; }
+    // How many drawings have finished on this surface.
+    int changes() const { return m_changes; }
+
+private:
+    QSize m_size;
+    QImage m_image;
+    QColor m_back;
+    QColor m_fore;
+    int m_changes = 0;
+};
+
+// What the drawing reads besides the puzzle: the three colours (colour numbers, system
+// colours allowed) and the window's three drawing flags.
+struct DrawOptions
+{
+    qint32 background = 0;         // where no word lies
+    qint32 gridLines = 6381921;    // red 97, green 97, blue 97
+    qint32 squares = 16777215;     // letter squares, white
+    bool answersHidden = false;    // no letters
+    bool outlineMode = false;      // outlined squares, no grid lines
+    bool redrawAll = true;         // false only while the window starts up
+};
+
+// Copies title, subject and size back into the window's settings fields.
+using SettingsFieldsCallback = std::function<void(const CrosswordData &)>;
+
+// Cell size of a grid drawn onto a surface of the given inner size.
+struct CellMetrics
+{
+    double cw = 0; // cell width in pixels
+    double ch = 0; // cell height in pixels
+    int numberPoints = 0; // square-number font size, whole points (0: too small to draw)
+    int letterPoints = 0; // answer-letter font size, whole points (0: too small to draw)
+};
+CellMetrics cellMetrics(const CrosswordData &puzzle, QSize surfaceSize);
+
+// Rounds to the nearest whole number, halves to the even neighbour.
+int roundHalfEven(double value);
+
+// The numeric print form of a number: one blank, the digits, one blank (" 12 ").
+QString numberPrintForm(int number);
+
+// The font all puzzle text uses, at a size in points.
+QFont puzzleFont(int points);
+
+// Draws the puzzle into view: renumbers the squares, fills the background, the letter
+// squares, the square numbers and the letters; once options.redrawAll is set it also
+// draws the number strips (either may be null) and the grid lines and calls copyFields.
+void Draw_Crossword(CrosswordData &puzzle, DrawSurface &view, DrawSurface *rowStrip,
+                    DrawSurface *columnStrip, const DrawOptions &options,
+                    const SettingsFieldsCallback &copyFields = {});
+
+// Row labels into rowStrip, column labels into columnStrip (either may be null) and,
+// unless in outline mode, the grid lines into view, over what is already there.
+void Draw_Rulers_And_Grid(const CrosswordData &puzzle, DrawSurface *rowStrip,
+                          DrawSurface *columnStrip, DrawSurface &view,
+                          const DrawOptions &options);
+
+// Fills the rectangle (left, top)-(right, bottom), right and bottom excluded, with colour;
+// with outline set, draws its border from (left, top) round to (right, bottom) inclusive
+// with the painter's current pen.
+void Fill_Square(QPainter &painter, int left, int top, int right, int bottom,
+                 const QColor &colour, bool outline);
+
+// The puzzle drawn on its own into an image of the given size (no strips), as the
+// command line, the clipboard and the exporters take it. The puzzle is not changed.
+QImage renderCrosswordImage(const CrosswordData &puzzle, QSize size, const DrawOptions &options,
+                            const QColor &foreColour = QColor(Qt::black));
+
+// Default picture size: 30 pixels a square.
+QSize defaultPictureSize(const CrosswordData &puzzle, int pixelsPerSquare = 30);
