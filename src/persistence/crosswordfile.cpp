@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: MIT
+#include "crosswordfile.h"
+
+#include "fileutil.h"
+#include "gridedit.h"
+#include "numberreading.h"
+#include "profilefile.h"
+
+namespace {
+
+const QString kGrid = QStringLiteral("Grid");
+const QString kWordPrefix = QStringLiteral("Word");
+const QString kExWordPrefix = QStringLiteral("ExWord");
+const QString kLineBreakMark = QStringLiteral("###");
+
+Result refuse(const QString &path, const QString &reason)
+{
+    return Result::refused(QStringLiteral("Open Error"),
+                           QStringLiteral("The file '%1' cannot be opened as a crossword.\n%2")
+                               .arg(path, reason),
+                           Icon::Error);
+}
+
+// A Grid number that must be whole and within [min, max]; on failure reason says why.
+std::optional<qint16> gridNumber(const ProfileFile &doc, const QString &key, qint64 min,
+                                 qint64 max, QString *reason)
+{
+    const QString text = doc.value(kGrid, key, key == QLatin1String("Width")
+                                                       || key == QLatin1String("Height")
+                                                   ? QStringLiteral("16")
+                                                   : QStringLiteral("0"));
+    const std::optional<qint64> n = readStrictNumber(text, min, max);
+    if (!n) {
+        // Long junk is shortened so that the message stays readable.
+        const QString shown = text.size() > 20 ? text.left(20) + QStringLiteral("...") : text;
+        *reason = QStringLiteral("Its %1 value '%2' is not a whole number from %3 to %4.")
+                      .arg(key, shown)
+                      .arg(min)
+                      .arg(max);
+        return std::nullopt;
+    }
+    return qint16(*n);
+}
+
+} // namespace
+
+QString clueToFile(const QString &clue)
+{
+    QString out = clue;
+    out.replace(QLatin1String("\r\n"), kLineBreakMark);
+    out.replace(QLatin1Char('\r'), kLineBreakMark);
+    out.replace(QLatin1Char('\n'), kLineBreakMark);
+    return out;
+}
+
+QString clueFromFile(const QString &stored)
+{
+    QString out = stored;
+    out.replace(kLineBreakMark, QLatin1String("\r\n"));
+    return out;
+}
+
+Result Load_Crossword(const QString &path, CrosswordData &puzzle, ExtraWords &extra,
+                      qint16 defaultWidth, qint16 defaultHeight)
+{
+    if (!FileExists(path))
+        return refuse(path, QStringLiteral("The file does not exist."));
+    ProfileFile doc;
+    if (Result r = doc.load(path); !r)
+        return refuse(path, r.message().text.section(QLatin1Char('\n'), 1));
+
+    QString reason;
+    const auto width = gridNumber(doc, QStringLiteral("Width"), 1, 255, &reason);
+    const auto height = width ? gridNumber(doc, QStringLiteral("Height"), 1, 255, &reason)
+                              : std::nullopt;
+    const auto words = height ? gridNumber(doc, QStringLiteral("Words"), 0, 32767, &reason)
+                              : std::nullopt;
+    const auto extraCount =
+        words ? gridNumber(doc, QStringLiteral("ExtraWords"), 0, 32767, &reason) : std::nullopt;
+    if (!extraCount)
+        return refuse(path, reason);
+
+    CrosswordData loaded;
+    NewCrossword(loaded, defaultWidth, defaultHeight);
+    loaded.Width = *width;
+    loaded.Height = *height;
+    loaded.Title = doc.value(kGrid, QStringLiteral("Title"), QStringLiteral("Crossword"));
+    loaded.Subject = doc.value(kGrid, QStringLiteral("Subject"), QString());
+
+    loaded.Words.resize(*words + 1);
+    for (qsizetype i = 0; i <= *words; ++i) {
+        const QString section = kWordPrefix + QString::number(i);
+        GridWord &w = loaded.Words[i];
+        w.Answer = doc.value(section, QStringLiteral("Answer"), QString());
+        w.Clue = clueFromFile(doc.value(section, QStringLiteral("Clue"), QString()));
+        // Only 1 means down; the grid geometry reads every other value as across.
+        const qint64 orientation = readLenientNumberClamped(
+            doc.value(section, QStringLiteral("Orientation"), QString()), INT32_MIN, INT32_MAX);
+        w.Orientation = orientation == Down ? Down : Across;
+        w.X = qint16(readLenientNumberClamped(doc.value(section, QStringLiteral("X"), QString()),
+                                              INT16_MIN, INT16_MAX));
+        w.Y = qint16(readLenientNumberClamped(doc.value(section, QStringLiteral("Y"), QString()),
+                                              INT16_MIN, INT16_MAX));
+        w.ShowLetters = true;
+    }
+    // Words = 0 stands both for an empty puzzle and for one holding a single word.
+    loaded.IsEmpty = *words == 0 && loaded.Words.first().Answer.isEmpty();
+    if (loaded.IsEmpty)
+        loaded.Words.first() = GridWord{};
+
+    ExtraWords loadedExtra(*extraCount + 1);
+    // Entry 0 is the list's placeholder and never holds a word.
+    for (qsizetype j = 1; j <= *extraCount; ++j) {
+        const QString section = kExWordPrefix + QString::number(j);
+        const QString answer = doc.value(section, QStringLiteral("Answer"), QString());
+        if (answer.isEmpty())
+            continue;
+        loadedExtra[j].Word = answer;
+        loadedExtra[j].Clue = clueFromFile(doc.value(section, QStringLiteral("Clue"), QString()));
+    }
+
+    puzzle = std::move(loaded);
+    extra = std::move(loadedExtra);
+    return Result::success();
+}
+
+namespace {
+
+ProfileFile crosswordDocument(const CrosswordData &puzzle, const ExtraWords &extra)
+{
+    ProfileFile doc;
+    const qsizetype lastWord = qMax<qsizetype>(0, puzzle.Words.size() - 1);
+    const qsizetype lastExtra = qMax<qsizetype>(0, extra.size() - 1);
+    doc.setValue(kGrid, QStringLiteral("Title"), puzzle.Title);
+    doc.setValue(kGrid, QStringLiteral("Subject"), puzzle.Subject);
+    doc.setValue(kGrid, QStringLiteral("Width"), QString::number(puzzle.Width));
+    doc.setValue(kGrid, QStringLiteral("Height"), QString::number(puzzle.Height));
+    doc.setValue(kGrid, QStringLiteral("Words"), QString::number(lastWord));
+    doc.setValue(kGrid, QStringLiteral("ExtraWords"), QString::number(lastExtra));
+    const QList<GridWord> words = puzzle.Words.isEmpty() ? QList<GridWord>{GridWord{}}
+                                                         : puzzle.Words;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const GridWord &w = words.at(i);
+        const QString section = kWordPrefix + QString::number(i);
+        doc.setValue(section, QStringLiteral("Answer"), w.Answer);
+        doc.setValue(section, QStringLiteral("Clue"), clueToFile(w.Clue));
+        doc.setValue(section, QStringLiteral("Orientation"), QString::number(w.Orientation));
+        doc.setValue(section, QStringLiteral("X"), QString::number(w.X));
+        doc.setValue(section, QStringLiteral("Y"), QString::number(w.Y));
+    }
+    for (qsizetype j = 1; j < extra.size(); ++j) {
+        const ExtraWord &e = extra.at(j);
+        if (e.Word.isEmpty())
+            continue;
+        const QString section = kExWordPrefix + QString::number(j);
+        doc.setValue(section, QStringLiteral("Answer"), e.Word);
+        doc.setValue(section, QStringLiteral("Clue"), clueToFile(e.Clue));
+    }
+    return doc;
+}
+
+} // namespace
+
+QByteArray crosswordFileBytes(const CrosswordData &puzzle, const ExtraWords &extra)
+{
+    return crosswordDocument(puzzle, extra).toBytes();
+}
+
+Result Save_Crossword(const QString &path, const CrosswordData &puzzle, const ExtraWords &extra)
+{
+    return crosswordDocument(puzzle, extra).save(path);
+}

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "crossworddata.h"
+#include "message.h"
+
+#include <QString>
+
+// The .cwd puzzle file: a profile file with the section [Grid] (Title, Subject, Width,
+// Height, Words, ExtraWords), one section [Word<i>] per entry of the word list (Answer,
+// Clue, Orientation, X, Y) and one section [ExWord<j>] per stored extra word (Answer,
+// Clue). Inside a clue a line break is written as "###" and "###" reads back as CR LF.
+
+// Replaces puzzle and extra by the content of the file at path. The file is refused,
+// with puzzle and extra left untouched, when it cannot be read, when Width or Height is
+// not a whole number from 1 to 255, or when Words or ExtraWords is not a whole number
+// from 0 to 32767. A missing key takes its default (Width and Height 16, Title
+// "Crossword"). Words are taken as stored, whether or not they fit the grid. IsEmpty is
+// set exactly when Words is 0 and entry 0's answer is empty. defaultWidth and
+// defaultHeight are the size of the new puzzle the model is reset to before reading;
+// the file's own Width and Height (or 16) replace them.
+Result Load_Crossword(const QString &path, CrosswordData &puzzle, ExtraWords &extra,
+                      qint16 defaultWidth, qint16 defaultHeight);
+
+// Writes puzzle and extra to path, replacing whatever file was there, atomically: the old
+// file stays intact when anything fails, and the failure is reported.
+Result Save_Crossword(const QString &path, const CrosswordData &puzzle, const ExtraWords &extra);
+
+// The file's content as bytes (what Save_Crossword writes).
+QByteArray crosswordFileBytes(const CrosswordData &puzzle, const ExtraWords &extra);
+
+// Clue text as stored in the file: every line break (CR LF, LF or CR) becomes "###".
+QString clueToFile(const QString &clue);
+// Clue text as read from the file: every "###" becomes CR LF.
+QString clueFromFile(const QString &stored);
