@@ -1,0 +1,214 @@
+// SPDX-License-Identifier: MIT
+#include "layoutgenerator.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// One row of the work table: a stored word and where the current attempt put it.
+struct WorkRow
+{
+    QString word;
+    QString upper;
+    QString clue;
+    bool placed = false;
+    qint32 orientation = Across;
+    int x = 0;
+    int y = 0;
+};
+
+// Puts the longest word on the empty grid. A word that fits only one way starts at
+// (1, 1); otherwise the orientation and start are drawn. The start is then pulled back
+// just far enough for the word to lie inside the grid; the number of draws stays the
+// same whatever the grid.
+void placeFirstWord(WorkRow &row, int width, int height, RandomSource &random)
+{
+    const int length = int(row.word.size());
+    if (length > width) {
+        row.orientation = Down;
+        row.x = 1;
+        row.y = 1;
+    } else if (length > height) {
+        row.orientation = Across;
+        row.x = 1;
+        row.y = 1;
+    } else if (Nearest(2.0 * random.next() + 1.0) == 1) {
+        row.orientation = Down;
+        row.x = Nearest(double(width - 1) * random.next() + 1.0);
+        row.y = Nearest(double(height - length - 1) * random.next() + 1.0);
+    } else {
+        row.orientation = Across;
+        row.y = Nearest(double(height - 1) * random.next() + 1.0);
+        row.x = Nearest(double(width - length - 1) * random.next() + 1.0);
+    }
+    if (row.orientation == Down) {
+        row.x = qBound(0, row.x, width - 1);
+        row.y = qBound(0, row.y, height - length);
+    } else {
+        row.y = qBound(0, row.y, height - 1);
+        row.x = qBound(0, row.x, width - length);
+    }
+    row.placed = true;
+}
+
+} // namespace
+
+QList<Message> LayoutOutcome::messages() const
+{
+    QList<Message> all;
+    if (placed())
+        return all;
+    if (message)
+        all.append(*message);
+    all.append(generateErrorMessage());
+    return all;
+}
+
+LayoutOutcome GenerateLayout(CrosswordData &puzzle, const ExtraWords &extra,
+                             RandomSource &random,
+                             const std::function<void(int attempt)> &reportProgress,
+                             CrossingSearch search)
+{
+    const int width = puzzle.Width;
+    const int height = puzzle.Height;
+
+    // The table's words never change between attempts; only the placements are reset.
+    QList<WorkRow> table;
+    for (qsizetype i = 1; i < extra.size(); ++i) {
+        WorkRow row;
+        row.word = extra.at(i).Word;
+        row.upper = upperLetters(row.word);
+        row.clue = extra.at(i).Clue;
+        table.append(row);
+    }
+    // The first row strictly longer than every row before it.
+    qsizetype longest = -1;
+    int longestLength = 0;
+    for (qsizetype i = 0; i < table.size(); ++i) {
+        if (table.at(i).word.size() > longestLength) {
+            longest = i;
+            longestLength = int(table.at(i).word.size());
+        }
+    }
+
+    ScratchGrid grid(width, height);
+    CandidateList candidates;
+    LayoutOutcome outcome;
+    int attempt = 0;
+    for (;;) {
+        ++attempt;
+        outcome.attempts = attempt;
+        int pass = 0;
+        grid.clear();
+        for (WorkRow &row : table)
+            row.placed = false;
+
+        // A grid without squares holds no word at all.
+        const bool noSquares = width < 1 || height < 1;
+        if ((longestLength > width && longestLength > height) || (noSquares && longestLength > 0)) {
+            outcome.result = LayoutResult::WordTooBig;
+            outcome.message = wordTooBigMessage();
+            return outcome;
+        }
+        if (longest >= 0) {
+            WorkRow &first = table[longest];
+            placeFirstWord(first, width, height, random);
+            grid.place(first.x, first.y, first.upper, first.orientation);
+        }
+
+        for (;;) {
+            for (WorkRow &row : table) {
+                if (row.placed)
+                    continue;
+                grid.findCrossings(row.upper, search, candidates);
+                if (candidates.isEmpty())
+                    continue;
+                const int m = int(candidates.size());
+                const int pick = qBound(1, Floor(double(random.next()) * m + 1.0), m);
+                const Candidate &c = candidates.at(pick - 1);
+                row.orientation = c.Orientation;
+                row.x = c.X;
+                row.y = c.Y;
+                row.placed = true;
+                grid.place(row.x, row.y, row.upper, row.orientation);
+            }
+            if (reportProgress)
+                reportProgress(attempt);
+            if (attempt > kMaxLayoutAttempts) {
+                outcome.result = LayoutResult::AttemptsExhausted;
+                return outcome;
+            }
+            if (pass > kMaxLayoutPass)
+                break; // abandon this attempt
+            const bool allPlaced = std::all_of(table.cbegin(), table.cend(),
+                                               [](const WorkRow &row) { return row.placed; });
+            if (allPlaced) {
+                for (const WorkRow &row : table) {
+                    AddWord(puzzle, qint16(row.x), qint16(row.y), row.word, row.orientation,
+                            row.clue, true, 1);
+                }
+                outcome.result = LayoutResult::Placed;
+                return outcome;
+            }
+            ++pass;
+        }
+    }
+}
+
+QStringList gatherGridWords(CrosswordData &puzzle, ExtraWords &extra)
+{
+    QStringList added;
+    if (puzzle.IsEmpty)
+        return added;
+    if (extra.isEmpty())
+        extra = newExtraWords();
+    for (const GridWord &w : std::as_const(puzzle.Words)) {
+        if (w.Answer.isEmpty())
+            continue;
+        added.append(w.Answer);
+        extra.append(ExtraWord{w.Answer, w.Clue});
+    }
+    puzzle.Words = QList<GridWord>{GridWord{}};
+    puzzle.IsEmpty = true;
+    return added;
+}
+
+bool hasStoredWords(const ExtraWords &extra)
+{
+    return extra.size() > 1;
+}
+
+Message noWordsMessage()
+{
+    return Message{QStringLiteral("No Words"),
+                   QStringLiteral("There are no words in the grid or the dropdown word list.\n"
+                                  "Please enter some words before generating a crossword."),
+                   Icon::Information};
+}
+
+Message generateErrorMessage()
+{
+    return Message{QStringLiteral("Generate Error"),
+                   QStringLiteral("There was a problem generating the crossword.\n"
+                                  "You may need to increase the grid size or just try again."),
+                   Icon::Information};
+}
+
+Message wordTooBigMessage()
+{
+    return Message{QStringLiteral("Word too big"),
+                   QStringLiteral("One of the words in your list is too big, please increase "
+                                  "your grid size."),
+                   Icon::Information};
+}
+
+int wrapProgress(int value, int max)
+{
+    // A bar without a range would never let the loop end.
+    if (max <= 0)
+        return value;
+    while (value > max)
+        value -= max;
+    return value;
+}

@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "crossworddata.h"
+#include "scratchgrid.h"
+
+// FindPlacements: every position where the word would cross at least one placed word
+// and obey the placement rules, in reading order of the start squares, across before
+// down. Letters are compared without regard to case. The puzzle is not changed.
+CandidateList FindPlacements(const CrosswordData &puzzle, const QString &word);

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "crossworddata.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <vector>
+
+// One position where a word may go: start column, start row and orientation.
+struct Candidate
+{
+    qint16 X = 0;
+    qint16 Y = 0;
+    qint32 Orientation = Across;
+
+    friend bool operator==(const Candidate &, const Candidate &) = default;
+};
+
+using CandidateList = QList<Candidate>;
+
+// How the crossing positions are found. Both give the same list in the same order.
+enum class CrossingSearch {
+    // Tests every square of the grid, across then down, in reading order.
+    Scan,
+    // Tests only the positions that put one of the word's letters on a square already
+    // holding that letter, found through the grid's letter index, then sorts them into
+    // reading order.
+    Indexed,
+};
+
+// The letter grid a search runs on: Width x Height squares, each empty or holding one
+// upper-case character, and for every square whether an across word and whether a down
+// word covers it. Squares outside the grid read as empty. A letter index (the squares
+// holding each character) is kept up to date as words are placed.
+class ScratchGrid
+{
+public:
+    ScratchGrid() : ScratchGrid(0, 0) {}
+    ScratchGrid(int width, int height);
+    // The grid of the placed words: letters as BuildCellGrid writes them (a later word
+    // overwrites an earlier one, squares outside the grid are left out).
+    explicit ScratchGrid(const CrosswordData &puzzle);
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+
+    // Empties every square.
+    void clear();
+
+    // Writes a word's letters (upper-cased) and marks its squares as covered in its
+    // orientation. Squares outside the grid are skipped. Meant for positions the search
+    // has accepted: a letter already on a square is replaced.
+    void place(int x, int y, QStringView word, qint32 orientation);
+
+    // The upper-case letter at (x, y), or 0 when the square is empty or outside.
+    char16_t letter(int x, int y) const { return m_cells[cell(x, y)]; }
+    // True when a word of this orientation covers (x, y).
+    bool covered(int x, int y, qint32 orientation) const
+    {
+        return m_cover[cell(x, y)] & coverBit(orientation);
+    }
+
+    // Every position where the upper-case word may go by the placement rules, sharing at
+    // least one square with a letter already here and lying over no word of its own
+    // orientation; in reading order of the start squares, across before down. `out` is
+    // replaced.
+    void findCrossings(QStringView upperWord, CrossingSearch search, CandidateList &out) const;
+
+    // True when the upper-case word may go at this position by the rules above.
+    bool isCandidate(QStringView upperWord, int x, int y, qint32 orientation) const;
+
+private:
+    static quint8 coverBit(qint32 orientation) { return orientation == Down ? 2 : 1; }
+    // Cells carry a border of one empty square on every side, so the neighbours of any
+    // square of the grid can be read without a bounds test.
+    int cell(int x, int y) const
+    {
+        if (x < -1 || y < -1 || x > m_width || y > m_height)
+            return 0; // the border's corner: always empty
+        return (y + 1) * m_stride + (x + 1);
+    }
+    void setLetter(int x, int y, char16_t c);
+    std::vector<qint32> &squaresOf(char16_t c);
+    const std::vector<qint32> *squaresOfIfAny(char16_t c) const;
+    void scan(QStringView w, CandidateList &out) const;
+    void indexed(QStringView w, CandidateList &out) const;
+
+    int m_width = 0;
+    int m_height = 0;
+    int m_stride = 2;
+    std::vector<char16_t> m_cells;
+    std::vector<quint8> m_cover;
+    // Letter index: for each character, the squares (as y * width + x) holding it.
+    std::array<int, 256> m_smallSlot;
+    QHash<char16_t, int> m_largeSlot;
+    std::vector<std::vector<qint32>> m_squares;
+    // Work space of the indexed search: the last search that tried each position.
+    mutable std::vector<quint32> m_tried;
+    mutable quint32 m_search = 0;
+    mutable std::vector<qint32> m_found;
+};
+
+// Upper-cases a word the way the grid compares letters: one character at a time.
+QString upperLetters(const QString &word);
+
+// FindCrossings: every position on the grid where the word may be placed, sharing at
+// least one square with a letter already there (see ScratchGrid::findCrossings).
+CandidateList FindCrossings(const ScratchGrid &grid, const QString &word,
+                            CrossingSearch search = CrossingSearch::Indexed);
