@@ -1,6 +1,632 @@
 // SPDX-License-Identifier: MIT
 #include "toolbar.h"
 
-Toolbar::Toolbar(QWidget *parent) : QWidget(parent) {}
+#include "colournumbers.h"
+#include "gradient.h"
+#include "toolbaraccessible.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QHelpEvent>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+#include <QToolTip>
+
+namespace {
+
+// Colours of a lit button, top to bottom.
+constexpr QRgb HotTop = qRgb(255, 253, 200);
+constexpr QRgb HotBottom = qRgb(255, 173, 86);
+constexpr QRgb PressedTop = qRgb(254, 145, 78);
+constexpr QRgb PressedBottom = qRgb(255, 184, 116);
+
+QColor shifted(const QColor &c, int delta)
+{
+    return QColor(qBound(0, c.red() + delta, 255), qBound(0, c.green() + delta, 255),
+                  qBound(0, c.blue() + delta, 255));
+}
+
+void verticalGradient(QPainter &painter, const QRect &r, const QColor &top, const QColor &bottom)
+{
+    Gradient_Fill_Rect(painter, r.left(), r.top(), r.left() + r.width(), r.top() + r.height(),
+                       numberFromColour(top), numberFromColour(bottom), true);
+}
+
+} // namespace
+
+Toolbar::Toolbar(QWidget *parent) : QWidget(parent)
+{
+    installToolbarAccessibility();
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    // Checkerboard of alternating pixels, used where a pressed or hot button is
+    // drawn without its gradient.
+    QImage dither(8, 8, QImage::Format_RGB32);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            dither.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(192, 192, 192));
+    m_dither = QBrush(dither);
+    rebuildTools();
+}
 
 Toolbar::~Toolbar() = default;
+
+bool Toolbar::BuildToolbar(const QPixmap &strip, qint32 maskColour, int imageSize,
+                           const QString &layout)
+{
+    return BuildToolbar(strip.toImage(), maskColour, imageSize, layout);
+}
+
+bool Toolbar::BuildToolbar(const QImage &strip, qint32 maskColour, int imageSize,
+                           const QString &layout)
+{
+    m_images.clear();
+    m_disabledImages.clear();
+    m_buttons.clear();
+    m_hot = 0;
+    m_held = Qt::NoButton;
+    m_imageSize = qMax(1, imageSize);
+    m_buttonSize = m_imageSize + 7;
+    if (strip.isNull()) {
+        update();
+        return false;
+    }
+
+    // Cut the strip into images, turning the mask colour transparent.
+    QImage argb = strip.convertToFormat(QImage::Format_ARGB32);
+    const qint32 mask = Translate_Colour(maskColour);
+    if (mask != -1) {
+        const QRgb maskRgb = colourFromNumber(mask).rgb() & 0xFFFFFF;
+        for (int y = 0; y < argb.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(argb.scanLine(y));
+            for (int x = 0; x < argb.width(); ++x)
+                if ((line[x] & 0xFFFFFF) == maskRgb)
+                    line[x] = 0;
+        }
+    }
+    const int count = argb.width() / m_imageSize;
+    QStyleOption option;
+    option.initFrom(this);
+    for (int i = 0; i < count; ++i) {
+        QImage piece = argb.copy(i * m_imageSize, 0, m_imageSize, m_imageSize);
+        QPixmap pixmap = QPixmap::fromImage(piece);
+        m_images.push_back(pixmap);
+        m_disabledImages.push_back(
+            style()->generatedIconPixmap(QIcon::Disabled, pixmap, &option));
+    }
+
+    const QString kinds = layout.isEmpty() ? QString(count, QLatin1Char('N')) : layout;
+    const bool horizontal = m_orientation == 0;
+    int offset = 0;
+    for (const QChar ch : kinds) {
+        const QChar c = ch.toUpper();
+        if (c == QLatin1Char('N') || c == QLatin1Char('C') || c == QLatin1Char('O')) {
+            Button b;
+            b.kind = c == QLatin1Char('N') ? Normal : c == QLatin1Char('C') ? Check : Option;
+            b.enabled = isEnabled();
+            // Right and bottom are exclusive: a horizontal button is one pixel shorter
+            // than it is wide, and every button sits one pixel right of and below its slot.
+            if (horizontal)
+                b.outer = QRect(offset + 1, 1, m_buttonSize, m_buttonSize - 1);
+            else
+                b.outer = QRect(1, offset + 1, m_buttonSize - 1, m_buttonSize);
+            m_buttons.push_back(b);
+            offset += m_buttonSize;
+        } else if (c == QLatin1Char('|')) {
+            // A separator before the first button has nothing to follow and is dropped.
+            if (m_buttons.empty())
+                continue;
+            Button &last = m_buttons.back();
+            const QRect inner = last.outer.adjusted(2, 2, -2, -2);
+            const int innerRight = inner.left() + inner.width();
+            const int innerBottom = inner.top() + inner.height();
+            if (horizontal)
+                last.separator = QRect(innerRight + 4, inner.top(), 2, inner.height());
+            else
+                last.separator = QRect(inner.left(), innerBottom + 4, inner.width(), 2);
+            offset += 6;
+        }
+    }
+
+    if (!m_buttons.empty()) {
+        const QRect &r = m_buttons.back().outer;
+        resize(r.left() + r.width() + 1, r.top() + r.height() + 1);
+    }
+    updateGeometry();
+    update();
+    return true;
+}
+
+void Toolbar::SetToolTips(const QString &text)
+{
+    m_tips = text.split(QLatin1Char('|'));
+}
+
+QString Toolbar::buttonToolTip(int index) const
+{
+    return index >= 1 && index <= m_tips.size() ? m_tips.at(index - 1) : QString();
+}
+
+void Toolbar::EnableButton(int index, bool enabled)
+{
+    if (!validIndex(index))
+        return;
+    Button &b = button(index);
+    if (b.enabled == enabled)
+        return;
+    b.enabled = enabled;
+    if (!enabled) {
+        // A disabled button loses any hover or press it had.
+        if (!b.checked)
+            b.look = Flat;
+        b.inside = false;
+        if (m_hot == index) {
+            m_hot = 0;
+            m_held = Qt::NoButton;
+        }
+    }
+    redrawButton(index);
+}
+
+bool Toolbar::IsButtonEnabled(int index) const
+{
+    return validIndex(index) && button(index).enabled;
+}
+
+void Toolbar::CheckButton(int index, bool noEvent)
+{
+    if (!validIndex(index) || button(index).kind == Normal)
+        return;
+    Button &b = button(index);
+    b.checked = !b.checked;
+    b.look = b.checked ? Pressed : Flat;
+    redrawButton(index);
+    if (!noEvent)
+        emit buttonCheck(index, b.checked ? 1 : 0, ButtonLeft(index), ButtonTop(index));
+}
+
+bool Toolbar::IsButtonChecked(int index) const
+{
+    return validIndex(index) && button(index).checked;
+}
+
+int Toolbar::ButtonLeft(int index) const
+{
+    return validIndex(index) ? button(index).outer.left() : 0;
+}
+
+int Toolbar::ButtonTop(int index) const
+{
+    return validIndex(index) ? button(index).outer.top() : 0;
+}
+
+int Toolbar::ButtonRight(int index) const
+{
+    return validIndex(index) ? button(index).outer.left() + button(index).outer.width() : 0;
+}
+
+int Toolbar::ButtonBottom(int index) const
+{
+    return validIndex(index) ? button(index).outer.top() + button(index).outer.height() : 0;
+}
+
+int Toolbar::GetButtonHeight(int index) const
+{
+    return ButtonBottom(index) - ButtonTop(index);
+}
+
+void Toolbar::Refresh()
+{
+    update();
+}
+
+int Toolbar::buttonKind(int index) const
+{
+    return validIndex(index) ? button(index).kind : Normal;
+}
+
+int Toolbar::buttonLook(int index) const
+{
+    return validIndex(index) ? button(index).look : Flat;
+}
+
+QRect Toolbar::buttonRect(int index) const
+{
+    return validIndex(index) ? button(index).outer : QRect();
+}
+
+QRect Toolbar::separatorRect(int index) const
+{
+    return validIndex(index) ? button(index).separator : QRect();
+}
+
+void Toolbar::activateButton(int index)
+{
+    if (!validIndex(index) || !button(index).enabled)
+        return;
+    Button &b = button(index);
+    if (b.kind == Normal) {
+        emit buttonClick(index, 1, ButtonLeft(index), ButtonTop(index));
+    } else if (b.kind == Check) {
+        CheckButton(index, false);
+    } else if (!b.checked) {
+        b.checked = true;
+        b.look = Pressed;
+        uncheckGroupOf(index);
+        redrawButton(index);
+        emit buttonCheck(index, 1, ButtonLeft(index), ButtonTop(index));
+    }
+}
+
+// ---- properties -------------------------------------------------------------------
+
+void Toolbar::setBackColor(qint32 colour)
+{
+    if (m_backColor == colour)
+        return;
+    m_backColor = colour;
+    rebuildTools();
+    update();
+    emit backColorChanged(colour);
+}
+
+void Toolbar::setBarOrientation(int orientation)
+{
+    if (m_orientation == orientation)
+        return;
+    m_orientation = orientation;
+    update();
+    emit barOrientationChanged(orientation);
+}
+
+void Toolbar::setBarEdge(bool on)
+{
+    if (m_barEdge == on)
+        return;
+    m_barEdge = on;
+    update();
+    emit barEdgeChanged(on);
+}
+
+void Toolbar::setUseGradient(bool on)
+{
+    if (m_useGradient == on)
+        return;
+    m_useGradient = on;
+    update();
+    emit useGradientChanged(on);
+}
+
+void Toolbar::setgStartColor(qint32 colour)
+{
+    if (m_startColor == colour)
+        return;
+    m_startColor = colour;
+    update();
+    emit gStartColorChanged(colour);
+}
+
+void Toolbar::setgEndColor(qint32 colour)
+{
+    if (m_endColor == colour)
+        return;
+    m_endColor = colour;
+    update();
+    emit gEndColorChanged(colour);
+}
+
+QSize Toolbar::sizeHint() const
+{
+    if (m_buttons.empty())
+        return QSize(m_buttonSize + 1, m_buttonSize + 1);
+    const QRect &r = m_buttons.back().outer;
+    return QSize(r.left() + r.width() + 1, r.top() + r.height() + 1);
+}
+
+QSize Toolbar::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
+void Toolbar::rebuildTools()
+{
+    m_back = colourFromNumber(m_backColor);
+    if (!m_back.isValid())
+        m_back = QColor(240, 240, 240);
+    m_highlight = shifted(m_back, 63);
+    m_shadow = shifted(m_back, -64);
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, m_highlight);
+    setPalette(pal);
+}
+
+// ---- drawing ----------------------------------------------------------------------
+
+void Toolbar::paintBackground(QPainter &painter, const QRect &area) const
+{
+    if (m_useGradient) {
+        int height = this->height();
+        if (m_orientation != 0 && parentWidget())
+            height = parentWidget()->height();
+        painter.save();
+        painter.setClipRect(area);
+        Gradient_Fill_Rect(painter, 0, 0, width(), height, m_startColor, m_endColor, true);
+        painter.restore();
+    } else {
+        painter.fillRect(area, m_back);
+    }
+}
+
+void Toolbar::paintButton(QPainter &painter, int index) const
+{
+    const Button &b = button(index);
+    const QRect outer = b.outer;
+    // Flat buttons show the bar behind them, which paintBackground has already drawn.
+    if (b.look == Hot) {
+        verticalGradient(painter, outer, QColor::fromRgb(HotTop), QColor::fromRgb(HotBottom));
+        painter.setPen(m_shadow);
+        painter.drawRect(outer.adjusted(0, 0, -1, -1));
+    } else if (b.look == Pressed) {
+        verticalGradient(painter, outer, QColor::fromRgb(PressedTop),
+                         QColor::fromRgb(PressedBottom));
+        const int l = outer.left(), t = outer.top();
+        const int r = outer.right(), bt = outer.bottom();
+        painter.setPen(m_shadow);
+        painter.drawLine(l, t, r, t);
+        painter.drawLine(l, t, l, bt);
+        painter.setPen(m_highlight);
+        painter.drawLine(l, bt, r, bt);
+        painter.drawLine(r, t, r, bt);
+    }
+
+    if (size_t(index - 1) < m_images.size()) {
+        const int shift = b.look == Pressed ? 4 : 3;
+        const QPixmap &image =
+            b.enabled ? m_images[size_t(index - 1)] : m_disabledImages[size_t(index - 1)];
+        painter.drawPixmap(outer.left() + shift, outer.top() + shift, image);
+    }
+
+    if (!b.separator.isEmpty()) {
+        const QRect &s = b.separator;
+        if (m_orientation == 0) {
+            painter.setPen(m_shadow);
+            painter.drawLine(s.left(), s.top(), s.left(), s.bottom());
+            painter.setPen(m_highlight);
+            painter.drawLine(s.right(), s.top(), s.right(), s.bottom());
+        } else {
+            painter.setPen(m_shadow);
+            painter.drawLine(s.left(), s.top(), s.right(), s.top());
+            painter.setPen(m_highlight);
+            painter.drawLine(s.left(), s.bottom(), s.right(), s.bottom());
+        }
+    }
+}
+
+void Toolbar::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    paintBackground(painter, event->rect());
+    for (int i = 1; i <= ButtonsCount(); ++i) {
+        const Button &b = button(i);
+        if (event->rect().intersects(b.outer.united(b.separator)))
+            paintButton(painter, i);
+    }
+    if (m_barEdge) {
+        const QRect r = rect();
+        painter.setPen(m_highlight);
+        painter.drawLine(r.left(), r.top(), r.right(), r.top());
+        painter.drawLine(r.left(), r.top(), r.left(), r.bottom());
+        painter.setPen(m_shadow);
+        painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+        painter.drawLine(r.right(), r.top(), r.right(), r.bottom());
+    }
+}
+
+void Toolbar::redrawButton(int index)
+{
+    if (validIndex(index))
+        update(button(index).outer.united(button(index).separator));
+}
+
+// ---- mouse ------------------------------------------------------------------------
+
+int Toolbar::buttonAt(const QPoint &pos) const
+{
+    for (int i = 1; i <= ButtonsCount(); ++i)
+        if (button(i).enabled && button(i).outer.contains(pos))
+            return i;
+    return 0;
+}
+
+void Toolbar::clearHot()
+{
+    if (m_hot == 0)
+        return;
+    const int index = m_hot;
+    m_hot = 0;
+    Button &b = button(index);
+    const int oldLook = b.look;
+    const bool oldInside = b.inside;
+    b.inside = false;
+    if (!b.checked)
+        b.look = Flat;
+    if (b.look != oldLook || b.inside != oldInside)
+        redrawButton(index);
+}
+
+void Toolbar::setHot(int index)
+{
+    if (index == m_hot)
+        return;
+    clearHot();
+    m_hot = index;
+}
+
+void Toolbar::mouseStep(int index, Step step, Qt::MouseButton heldButton, const QPoint &pos)
+{
+    if (!validIndex(index) || !button(index).enabled)
+        return;
+    Button &b = button(index);
+    const int oldLook = b.look;
+    const bool oldChecked = b.checked;
+    const bool oldInside = b.inside;
+
+    switch (step) {
+    case Step::Press:
+        b.inside = true;
+        if (heldButton == Qt::LeftButton)
+            b.look = Pressed;
+        break;
+    case Step::Move:
+        b.inside = b.outer.contains(pos);
+        if (b.inside && heldButton == Qt::LeftButton)
+            b.look = Pressed;
+        else if (b.inside && heldButton == Qt::NoButton)
+            b.look = b.checked ? Pressed : Hot;
+        else if (!b.inside)
+            b.look = b.checked ? Pressed : Flat;
+        break;
+    case Step::Release:
+        b.inside = b.outer.contains(pos);
+        if (b.inside && heldButton == Qt::LeftButton) {
+            if (b.kind == Check) {
+                b.checked = !b.checked;
+                b.look = b.checked ? Pressed : Flat;
+            } else if (b.kind == Option) {
+                b.checked = true;
+                b.look = Pressed;
+                uncheckGroupOf(index);
+            } else {
+                // The pointer is still over the button: show it lit, ready for the next click.
+                b.look = Hot;
+            }
+        } else if (!b.checked) {
+            b.look = b.inside ? Hot : Flat;
+        }
+        break;
+    }
+
+    const bool changed = b.look != oldLook || b.checked != oldChecked || b.inside != oldInside;
+    if (!changed)
+        return;
+    redrawButton(index);
+    if (!b.inside || heldButton != Qt::LeftButton)
+        return;
+    // A push button reports its press; check and option buttons report the change of
+    // state on the release, once per click however the pointer wandered meanwhile.
+    if (b.kind == Normal && step == Step::Press)
+        emit buttonClick(index, 1, ButtonLeft(index), ButtonTop(index));
+    else if (b.kind != Normal && step == Step::Release && b.checked != oldChecked)
+        emit buttonCheck(index, b.checked ? 1 : 0, ButtonLeft(index), ButtonTop(index));
+}
+
+void Toolbar::uncheckGroupOf(int index)
+{
+    // The group runs to the nearest separator on each side: a separator after a button
+    // closes the group that button belongs to.
+    for (int i = index - 1; i >= 1 && button(i).separator.isEmpty(); --i) {
+        Button &b = button(i);
+        if (b.kind == Option && b.checked) {
+            b.checked = false;
+            b.look = Flat;
+            redrawButton(i);
+        }
+    }
+    for (int i = index; i < ButtonsCount() && button(i).separator.isEmpty(); ++i) {
+        Button &b = button(i + 1);
+        if (b.kind == Option && b.checked) {
+            b.checked = false;
+            b.look = Flat;
+            redrawButton(i + 1);
+        }
+    }
+}
+
+void Toolbar::mousePressEvent(QMouseEvent *event)
+{
+    if (m_held != Qt::NoButton)
+        return;
+    const QPoint pos = event->position().toPoint();
+    if (m_hot == 0 || !button(m_hot).outer.contains(pos))
+        setHot(buttonAt(pos));
+    if (m_hot == 0 || !button(m_hot).enabled)
+        return;
+    m_held = event->button();
+    mouseStep(m_hot, Step::Press, m_held, pos);
+}
+
+void Toolbar::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (m_held == Qt::NoButton && (m_hot == 0 || !button(m_hot).outer.contains(pos))) {
+        // The pointer left the hot button (or there was none): light up the new one.
+        setHot(buttonAt(pos));
+    }
+    if (m_hot != 0)
+        mouseStep(m_hot, Step::Move, m_held, pos);
+}
+
+void Toolbar::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_held == Qt::NoButton || event->button() != m_held)
+        return;
+    const Qt::MouseButton held = m_held;
+    m_held = Qt::NoButton;
+    if (m_hot != 0)
+        mouseStep(m_hot, Step::Release, held, event->position().toPoint());
+}
+
+void Toolbar::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second click of a quick double click presses the button again.
+    if (event->buttons() & (Qt::RightButton | Qt::MiddleButton))
+        return;
+    if (event->button() == Qt::LeftButton)
+        mousePressEvent(event);
+}
+
+void Toolbar::leaveEvent(QEvent *event)
+{
+    if (m_held == Qt::NoButton)
+        clearHot();
+    QWidget::leaveEvent(event);
+}
+
+void Toolbar::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::EnabledChange) {
+        const bool on = isEnabled();
+        for (Button &b : m_buttons) {
+            b.enabled = on;
+            if (!on && !b.checked)
+                b.look = Flat;
+        }
+        if (!on) {
+            m_hot = 0;
+            m_held = Qt::NoButton;
+        }
+        update();
+    } else if (event->type() == QEvent::StyleChange) {
+        rebuildTools();
+    }
+    QWidget::changeEvent(event);
+}
+
+bool Toolbar::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto *help = static_cast<QHelpEvent *>(event);
+        const int index = buttonAt(help->pos());
+        const QString tip = buttonToolTip(index);
+        if (index != 0 && !tip.isEmpty())
+            QToolTip::showText(help->globalPos(), tip, this, button(index).outer);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
+}
