@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#include "cluetext.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace {
+
+const QLatin1String kLineEnd("\r\n");
+
+void appendClues(QString &text, const CrosswordData &puzzle, qint32 orientation)
+{
+    // While the puzzle is empty its list holds only the blank placeholder, not a word.
+    if (puzzle.IsEmpty)
+        return;
+    for (const GridWord &word : puzzle.Words) {
+        if (word.Orientation == orientation)
+            text += QString::number(word.Number) + QLatin1String(" - ") + word.Clue + kLineEnd;
+    }
+}
+
+} // namespace
+
+QString Get_Clues_text(const CrosswordData &puzzle)
+{
+    QString text = QLatin1String("ACROSS") + kLineEnd;
+    appendClues(text, puzzle, Across);
+    text += kLineEnd + QLatin1String("DOWN") + kLineEnd;
+    appendClues(text, puzzle, Down);
+    return text;
+}
+
+void copyCluesToClipboard(const QString &text)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return;
+    clipboard->clear();
+    clipboard->setText(text);
+}
+
+void copyPictureToClipboard(const QImage &picture)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return;
+    clipboard->clear();
+    clipboard->setImage(picture);
+}

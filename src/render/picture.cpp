@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#include "picture.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+Result cannotSave(const QString &path, const QString &reason)
+{
+    return Result::refused(QStringLiteral("Save Picture"),
+                           QStringLiteral("The picture could not be saved as %1:\n%2")
+                               .arg(QDir::toNativeSeparators(path), reason),
+                           Icon::Error);
+}
+
+} // namespace
+
+QImage Capture_Picture(const QImage &source, int left, int top, int width, int height)
+{
+    if (width <= 0 || height <= 0)
+        return QImage();
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    if (!source.isNull()) {
+        const QRect wanted(left, top, width, height);
+        const QRect inside = wanted.intersected(source.rect());
+        if (!inside.isEmpty()) {
+            const QImage part = source.copy(inside).convertToFormat(QImage::Format_RGB32);
+            for (int y = 0; y < part.height(); ++y) {
+                const auto *from = reinterpret_cast<const QRgb *>(part.constScanLine(y));
+                auto *to = reinterpret_cast<QRgb *>(picture.scanLine(inside.top() - top + y));
+                std::copy(from, from + part.width(), to + (inside.left() - left));
+            }
+        }
+        picture.setDotsPerMeterX(source.dotsPerMeterX());
+        picture.setDotsPerMeterY(source.dotsPerMeterY());
+    }
+    return picture;
+}
+
+Result savePictureAsBmp(const QImage &picture, const QString &path)
+{
+    if (picture.isNull())
+        return cannotSave(path, QStringLiteral("There is no picture to save."));
+    // RGB32 has no alpha channel, so the writer produces a plain 24-bit bitmap.
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return cannotSave(path, file.errorString());
+    if (!rgb.save(&file, "BMP"))
+        return cannotSave(path, QStringLiteral("The bitmap could not be written."));
+    if (!file.commit())
+        return cannotSave(path, file.errorString());
+    return Result::success();
+}
