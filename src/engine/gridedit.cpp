@@ -14,18 +14,29 @@ void NumberSquares(CrosswordData &puzzle)
 {
     if (puzzle.IsEmpty)
         return;
+    const int width = qMax<int>(0, puzzle.Width);
+    const int height = qMax<int>(0, puzzle.Height);
+    // The word FindWordAt would find at each start square (the highest index wins), gathered
+    // in one pass so that a long word list does not cost a search per square.
+    QList<qsizetype> across(qsizetype(width) * height, -1);
+    QList<qsizetype> down(qsizetype(width) * height, -1);
+    for (qsizetype i = 0; i < puzzle.Words.size(); ++i) {
+        const GridWord &w = puzzle.Words.at(i);
+        if (w.X < 0 || w.Y < 0 || w.X >= width || w.Y >= height)
+            continue;
+        if (w.Orientation == Across)
+            across[w.Y * width + w.X] = i;
+        else if (w.Orientation == Down)
+            down[w.Y * width + w.X] = i;
+    }
     qint16 n = 1;
-    for (qint16 y = 0; y < puzzle.Height; ++y) {
-        for (qint16 x = 0; x < puzzle.Width; ++x) {
-            const qint16 across = FindWordAt(puzzle, x, y, Across);
-            const qint16 down = FindWordAt(puzzle, x, y, Down);
-            if (across >= 0)
-                puzzle.Words[across].Number = n;
-            if (down >= 0)
-                puzzle.Words[down].Number = n;
-            if (across >= 0 || down >= 0)
-                ++n;
-        }
+    for (int cell = 0; cell < width * height; ++cell) {
+        if (across.at(cell) >= 0)
+            puzzle.Words[across.at(cell)].Number = n;
+        if (down.at(cell) >= 0)
+            puzzle.Words[down.at(cell)].Number = n;
+        if (across.at(cell) >= 0 || down.at(cell) >= 0)
+            ++n;
     }
 }
 
@@ -86,15 +97,14 @@ Result MoveCrossword(CrosswordData &puzzle, qint16 direction)
 void ResizeCrossword(CrosswordData &puzzle, qint16 newWidth, qint16 newHeight)
 {
     if (!puzzle.IsEmpty) {
-        // Remove the words that no longer fit, found by (orientation, number) as the
-        // delete operation looks them up, in list order.
-        QList<QPair<qint32, qint16>> doomed;
-        for (const GridWord &w : puzzle.Words) {
+        // The words that no longer fit go by their place in the list. Looking them up by
+        // (orientation, square number) instead would take a word that fits whenever the
+        // numbers are stale or shared, and leave the cut-off word behind.
+        for (qsizetype i = puzzle.Words.size() - 1; i >= 0; --i) {
+            const GridWord &w = puzzle.Words.at(i);
             if (!wordFitsGrid(w.X, w.Y, w.length(), w.Orientation, newWidth, newHeight))
-                doomed.append({w.Orientation, w.Number});
+                DeleteWord(puzzle, w.Orientation, w.Number, qint16(i));
         }
-        for (const auto &[orientation, number] : doomed)
-            DeleteWord(puzzle, orientation, number, -1);
     }
     puzzle.Width = newWidth;
     puzzle.Height = newHeight;

@@ -10,6 +10,15 @@ class TestPlacement : public QObject
 private Q_SLOTS:
     void refusals_data();
     void refusals();
+    void refusalTextNamesWordAndPosition_data();
+    void refusalTextNamesWordAndPosition();
+    void firstWordFillsPlaceholderThenAppends();
+    void storesAnswerAsGivenWithItsFields();
+    void skipCheckStoresWithoutRules();
+    void findWordAtIgnoresPlaceholderOfEmptyPuzzle();
+    void findWordAtPrefersHighestIndex();
+    void cellGridUpperCasesAndLaterWordsOverwrite();
+    void cellGridLeavesOutSquaresOutsideGrid();
 };
 
 // Each row: words already placed ("WORD x y o;..."), then the new word, and the
@@ -46,6 +55,47 @@ void TestPlacement::refusals_data()
                                        << "Add Word Error" << interfere;
     QTest::newRow("down over down") << "CAT 1 1 1" << "CAT" << 1 << 1 << 1
                                     << "Add Word Error" << interfere;
+    QTest::newRow("fills height down") << "" << "ABCDEFGH" << 9 << 0 << 1 << "" << "";
+    QTest::newRow("one past height down") << "" << "ABCDEFGHI" << 0 << 0 << 1 << "Error"
+                                          << bounds;
+    QTest::newRow("negative y down") << "" << "CAT" << 0 << -1 << 1 << "Error" << bounds;
+    QTest::newRow("across at last row") << "" << "CAT" << 7 << 7 << 0 << "" << "";
+    QTest::newRow("across past right edge") << "" << "CAT" << 8 << 0 << 0 << "Error" << bounds;
+    QTest::newRow("down at last column") << "" << "CAT" << 9 << 5 << 1 << "" << "";
+    QTest::newRow("bounds checked before letters") << "CAT 0 0 0" << "DOGS" << 0 << 5 << 1
+                                                   << "Error" << bounds;
+    QTest::newRow("lower case over upper") << "CAT 2 2 0" << "cow" << 2 << 2 << 1 << "" << "";
+    QTest::newRow("upper over lower") << "cat 2 2 0" << "TOP" << 4 << 2 << 1 << "" << "";
+    QTest::newRow("crossing in the middle") << "CAT 2 2 0" << "MAP" << 3 << 1 << 1 << "" << "";
+    QTest::newRow("mismatch lower case") << "CAT 2 2 0" << "dog" << 2 << 2 << 1
+                                         << "Add Word Error" << shared;
+    QTest::newRow("parallel above") << "CAT 2 2 0" << "DOG" << 3 << 1 << 0
+                                    << "Add Word Error" << shared;
+    QTest::newRow("parallel beside down") << "CAT 2 2 1" << "DOG" << 3 << 3 << 1
+                                          << "Add Word Error" << shared;
+    QTest::newRow("side neighbour wins over end") << "CAT 2 2 0;DOG 6 3 0" << "FOX" << 3 << 3
+                                                  << 0 << "Add Word Error" << shared;
+    QTest::newRow("starts right after") << "CAT 1 2 0" << "DOG" << 4 << 2 << 0
+                                        << "Add Word Error" << interfere;
+    QTest::newRow("down ends above down") << "CAT 2 4 1" << "DOG" << 2 << 1 << 1
+                                          << "Add Word Error" << interfere;
+    QTest::newRow("down starts below down") << "CAT 2 1 1" << "DOG" << 2 << 4 << 1
+                                            << "Add Word Error" << interfere;
+    QTest::newRow("down end touches across") << "CAT 2 4 0" << "DOG" << 2 << 1 << 1
+                                             << "Add Word Error" << interfere;
+    QTest::newRow("gap of one square") << "CAT 0 2 0" << "DOG" << 4 << 2 << 0 << "" << "";
+    QTest::newRow("diagonal neighbour allowed") << "CAT 0 0 0" << "DOG" << 3 << 1 << 0 << ""
+                                                << "";
+    QTest::newRow("shorter inside longer") << "SCATTER 0 2 0" << "CAT" << 1 << 2 << 0
+                                           << "Add Word Error" << interfere;
+    QTest::newRow("same word same place") << "CAT 1 2 0" << "CAT" << 1 << 2 << 0
+                                          << "Add Word Error" << interfere;
+    QTest::newRow("down inside longer down") << "SCATTER 4 0 1" << "CAT" << 4 << 1 << 1
+                                             << "Add Word Error" << interfere;
+    QTest::newRow("crossing two words") << "CAT 0 1 0;TOE 0 3 0" << "ART" << 1 << 1 << 1
+                                        << "Add Word Error" << shared;
+    QTest::newRow("crossing two words fits") << "CAT 0 1 0;PEN 0 3 0" << "ATE" << 1 << 1 << 1
+                                             << "" << "";
 }
 
 void TestPlacement::refusals()
@@ -77,6 +127,138 @@ void TestPlacement::refusals()
         QCOMPARE(r.message().icon, Icon::Error);
         QCOMPARE(puzzle, before);
     }
+}
+
+void TestPlacement::refusalTextNamesWordAndPosition_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("bounds") << "Lizard" << -1 << 3 << 0
+                            << "The word 'Lizard' will not fit at (-1,3).\n"
+                               "Either the word is too long or the coordinates are invalid.";
+    QTest::newRow("letters") << "dog" << 2 << 2 << 1
+                             << "The word 'dog' will not fit at (2,2).\n"
+                                "The shared letters do not match.";
+    QTest::newRow("ends") << "COW" << 5 << 2 << 0 << "This word would interfere with another word.";
+}
+
+void TestPlacement::refusalTextNamesWordAndPosition()
+{
+    QFETCH(QString, word);
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QFETCH(int, orientation);
+    QFETCH(QString, text);
+
+    CrosswordData puzzle;
+    NewCrossword(puzzle, 10, 8);
+    QVERIFY(AddWord(puzzle, 2, 2, "CAT", Across, {}, true, 0));
+    const Result r = AddWord(puzzle, qint16(x), qint16(y), word, orientation, {}, true, 0);
+    QVERIFY(!r.ok());
+    QCOMPARE(r.message().text, text);
+}
+
+void TestPlacement::firstWordFillsPlaceholderThenAppends()
+{
+    CrosswordData puzzle;
+    NewCrossword(puzzle, 10, 8);
+    QVERIFY(puzzle.IsEmpty);
+    QCOMPARE(puzzle.Words.size(), 1);
+    QVERIFY(AddWord(puzzle, 0, 0, "CAT", Across, "Pet", true, 0));
+    QVERIFY(!puzzle.IsEmpty);
+    QCOMPARE(puzzle.Words.size(), 1);
+    QCOMPARE(puzzle.Words[0].Answer, QString("CAT"));
+    QVERIFY(AddWord(puzzle, 0, 0, "COW", Down, "Milk", true, 0));
+    QCOMPARE(puzzle.Words.size(), 2);
+    QCOMPARE(puzzle.Words[1].Answer, QString("COW"));
+    QCOMPARE(puzzle.Words[0].Answer, QString("CAT"));
+}
+
+void TestPlacement::storesAnswerAsGivenWithItsFields()
+{
+    CrosswordData puzzle;
+    NewCrossword(puzzle, 10, 8);
+    QVERIFY(AddWord(puzzle, 3, 4, "otter", Across, "River\r\nswimmer", false, 0));
+    const GridWord &w = puzzle.Words.last();
+    QCOMPARE(w.Answer, QString("otter"));
+    QCOMPARE(w.Clue, QString("River\r\nswimmer"));
+    QCOMPARE(w.X, qint16(3));
+    QCOMPARE(w.Y, qint16(4));
+    QCOMPARE(w.Orientation, qint32(Across));
+    QCOMPARE(w.ShowLetters, false);
+    QCOMPARE(w.Number, qint16(0));
+}
+
+void TestPlacement::skipCheckStoresWithoutRules()
+{
+    CrosswordData puzzle;
+    NewCrossword(puzzle, 5, 5);
+    QVERIFY(AddWord(puzzle, 0, 0, "CAT", Across, {}, true, 0));
+    // Clashing letters and a word running off the grid both go in unchecked.
+    QVERIFY(AddWord(puzzle, 0, 0, "DOG", Down, {}, true, 1));
+    QVERIFY(AddWord(puzzle, 3, 4, "ELEPHANT", Across, {}, true, 1));
+    QCOMPARE(puzzle.Words.size(), 3);
+    // Any other skipCheck value applies the rules.
+    QVERIFY(!AddWord(puzzle, 0, 0, "DUCK", Down, {}, true, 2));
+    QCOMPARE(puzzle.Words.size(), 3);
+}
+
+void TestPlacement::findWordAtIgnoresPlaceholderOfEmptyPuzzle()
+{
+    CrosswordData puzzle;
+    NewCrossword(puzzle, 10, 8);
+    QCOMPARE(FindWordAt(puzzle, 0, 0, Across), qint16(-1));
+    QVERIFY(AddWord(puzzle, 0, 0, "CAT", Across, {}, true, 0));
+    QCOMPARE(FindWordAt(puzzle, 0, 0, Across), qint16(0));
+    QCOMPARE(FindWordAt(puzzle, 0, 0, Down), qint16(-1));
+    QCOMPARE(FindWordAt(puzzle, 1, 0, Across), qint16(-1));
+}
+
+void TestPlacement::findWordAtPrefersHighestIndex()
+{
+    CrosswordData puzzle;
+    NewCrossword(puzzle, 10, 8);
+    QVERIFY(AddWord(puzzle, 1, 1, "CAT", Across, {}, true, 1));
+    QVERIFY(AddWord(puzzle, 1, 1, "DOG", Down, {}, true, 1));
+    QVERIFY(AddWord(puzzle, 1, 1, "COW", Across, {}, true, 1));
+    QCOMPARE(FindWordAt(puzzle, 1, 1, Across), qint16(2));
+    QCOMPARE(FindWordAt(puzzle, 1, 1, Down), qint16(1));
+}
+
+void TestPlacement::cellGridUpperCasesAndLaterWordsOverwrite()
+{
+    CrosswordData puzzle;
+    NewCrossword(puzzle, 6, 4);
+    QVERIFY(AddWord(puzzle, 0, 1, "cat", Across, {}, true, 1));
+    QVERIFY(AddWord(puzzle, 1, 0, "DOG", Down, {}, true, 1));
+    const CellGrid grid = BuildCellGrid(puzzle);
+    QCOMPARE(grid.width(), 6);
+    QCOMPARE(grid.height(), 4);
+    QCOMPARE(grid.at(0, 1), QChar('C'));
+    QCOMPARE(grid.at(1, 1), QChar('O')); // DOG came later
+    QCOMPARE(grid.at(2, 1), QChar('T'));
+    QCOMPARE(grid.at(1, 0), QChar('D'));
+    QVERIFY(!grid.isLetter(3, 1));
+    QVERIFY(!grid.isLetter(-1, 1));
+    QVERIFY(!grid.isLetter(0, 4));
+}
+
+void TestPlacement::cellGridLeavesOutSquaresOutsideGrid()
+{
+    CrosswordData puzzle;
+    NewCrossword(puzzle, 4, 4);
+    QVERIFY(AddWord(puzzle, 2, 3, "HORSE", Across, {}, true, 1));
+    QVERIFY(AddWord(puzzle, -2, 0, "HORSE", Across, {}, true, 1));
+    const CellGrid grid = BuildCellGrid(puzzle);
+    QCOMPARE(grid.at(2, 3), QChar('H'));
+    QCOMPARE(grid.at(3, 3), QChar('O'));
+    QCOMPARE(grid.at(0, 0), QChar('R'));
+    QCOMPARE(grid.at(2, 0), QChar('E'));
+    QCOMPARE(grid.at(3, 0), QChar());
 }
 
 QTEST_GUILESS_MAIN(TestPlacement)

@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: MIT
+// Long random sequences of grid operations, checking the puzzle's invariants after each.
+#include "crossworddata.h"
+#include "gridedit.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+// Every invariant that must hold after any operation; the first broken one is returned.
+QString brokenInvariant(const CrosswordData &puzzle)
+{
+    if (puzzle.Words.isEmpty())
+        return "word list without entries";
+    const bool onlyPlaceholder = puzzle.Words.size() == 1 && puzzle.Words.first() == GridWord{};
+    if (puzzle.IsEmpty != onlyPlaceholder)
+        return QStringLiteral("IsEmpty is %1 with %2 entries").arg(puzzle.IsEmpty).arg(
+            puzzle.Words.size());
+    if (puzzle.IsEmpty)
+        return {};
+
+    // The cell grid agrees with the words, letter by letter, and no word clashes.
+    const CellGrid grid = BuildCellGrid(puzzle);
+    QList<int> covered(puzzle.Width * puzzle.Height, 0);
+    for (const GridWord &w : puzzle.Words) {
+        if (w.Answer.isEmpty())
+            return "a placed word without letters";
+        if (!wordFitsGrid(w.X, w.Y, w.length(), w.Orientation, puzzle.Width, puzzle.Height))
+            return QStringLiteral("%1 at (%2,%3) lies outside the grid").arg(w.Answer).arg(w.X).arg(
+                w.Y);
+        for (int k = 0; k < w.length(); ++k) {
+            if (grid.at(w.squareX(k), w.squareY(k)) != w.Answer.at(k).toUpper())
+                return QStringLiteral("cell of %1 letter %2 disagrees").arg(w.Answer).arg(k);
+            ++covered[w.squareY(k) * puzzle.Width + w.squareX(k)];
+        }
+    }
+    for (int y = 0; y < puzzle.Height; ++y) {
+        for (int x = 0; x < puzzle.Width; ++x) {
+            const int n = covered.at(y * puzzle.Width + x);
+            if (grid.isLetter(x, y) != (n > 0))
+                return QStringLiteral("cell (%1,%2) has no word").arg(x).arg(y);
+            if (n > 2)
+                return QStringLiteral("cell (%1,%2) under %3 words").arg(x).arg(y).arg(n);
+        }
+    }
+
+    // Numbering: start squares numbered 1, 2, ... in reading order, shared by the across
+    // and down word of one square.
+    CrosswordData numbered = puzzle;
+    NumberSquares(numbered);
+    QMap<int, qint16> numberAt; // reading-order cell -> number
+    for (const GridWord &w : numbered.Words) {
+        const int cell = w.Y * puzzle.Width + w.X;
+        if (numberAt.contains(cell) && numberAt.value(cell) != w.Number)
+            return QStringLiteral("two numbers on square (%1,%2)").arg(w.X).arg(w.Y);
+        numberAt.insert(cell, w.Number);
+    }
+    qint16 expected = 1;
+    for (auto it = numberAt.cbegin(); it != numberAt.cend(); ++it, ++expected) {
+        if (it.value() != expected)
+            return QStringLiteral("square %1 numbered %2, expected %3")
+                .arg(it.key())
+                .arg(it.value())
+                .arg(expected);
+    }
+    return {};
+}
+
+class Fuzzer
+{
+public:
+    explicit Fuzzer(quint32 seed) : m_random(seed) {}
+
+    int bounded(int n) { return int(m_random.bounded(quint32(n))); }
+
+    QString randomWord()
+    {
+        static const QString letters = QStringLiteral("AEIOSTRNaeiost");
+        QString word;
+        const int length = 2 + bounded(6);
+        for (int i = 0; i < length; ++i)
+            word += letters.at(bounded(int(letters.size())));
+        return word;
+    }
+
+    // A word that goes through a letter already on the grid, when there is one, so that
+    // crossings are accepted often enough to grow real puzzles.
+    void addWord(CrosswordData &puzzle, QStringList *log)
+    {
+        QString word = randomWord();
+        qint32 orientation = bounded(2);
+        int x = bounded(puzzle.Width + 2) - 1;
+        int y = bounded(puzzle.Height + 2) - 1;
+        if (!puzzle.IsEmpty && bounded(3) > 0) {
+            const GridWord &other = puzzle.Words.at(bounded(int(puzzle.Words.size())));
+            const int k = bounded(other.length());
+            const int at = bounded(int(word.size()));
+            word[at] = other.Answer.at(k);
+            orientation = other.Orientation == Across ? Down : Across;
+            x = other.squareX(k) - (orientation == Across ? at : 0);
+            y = other.squareY(k) - (orientation == Down ? at : 0);
+        }
+        const CrosswordData before = puzzle;
+        const Result r = AddWord(puzzle, qint16(x), qint16(y), word, orientation, "clue", true, 0);
+        *log << QStringLiteral("add %1 %2 %3 %4 -> %5").arg(word).arg(x).arg(y).arg(orientation).arg(
+            r.ok());
+        if (r.ok()) {
+            QCOMPARE_NE(puzzle.Words.size(), 0);
+            QCOMPARE(puzzle.Words.last().Answer, word);
+            QCOMPARE(puzzle.Words.size(), before.IsEmpty ? 1 : before.Words.size() + 1);
+        } else {
+            QCOMPARE(puzzle, before);
+        }
+    }
+
+    void run(CrosswordData &puzzle, QStringList *log)
+    {
+        const int op = bounded(20);
+        if (op < 11) {
+            addWord(puzzle, log);
+        } else if (op < 14) {
+            const qint16 index = qint16(bounded(int(puzzle.Words.size())));
+            const qsizetype before = puzzle.Words.size();
+            const bool wasEmpty = puzzle.IsEmpty;
+            const Result r = DeleteWord(puzzle, Across, 0, index);
+            *log << QStringLiteral("delete %1 -> %2").arg(index).arg(r.ok());
+            if (!wasEmpty)
+                QCOMPARE(puzzle.Words.size(), qMax<qsizetype>(1, before - 1));
+        } else if (op < 18) {
+            const qint16 direction = qint16(bounded(4));
+            const CrosswordData before = puzzle;
+            const Result r = MoveCrossword(puzzle, direction);
+            *log << QStringLiteral("move %1 -> %2").arg(direction).arg(r.ok());
+            if (!r.ok())
+                QCOMPARE(puzzle, before);
+            else if (!before.IsEmpty)
+                QCOMPARE(puzzle.Words.size(), before.Words.size());
+        } else if (op < 19) {
+            const qint16 w = qint16(5 + bounded(12));
+            const qint16 h = qint16(5 + bounded(12));
+            NumberSquares(puzzle);
+            ResizeCrossword(puzzle, w, h);
+            *log << QStringLiteral("resize %1 %2").arg(w).arg(h);
+            QCOMPARE(puzzle.Width, w);
+            QCOMPARE(puzzle.Height, h);
+        } else if (bounded(10) == 0) {
+            NewCrossword(puzzle, qint16(5 + bounded(12)), qint16(5 + bounded(12)));
+            *log << "new";
+        } else {
+            NumberSquares(puzzle);
+            *log << "number";
+        }
+    }
+
+private:
+    QRandomGenerator m_random;
+};
+
+} // namespace
+
+class TestRandomEdits : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void invariantsHoldThroughLongSequences_data();
+    void invariantsHoldThroughLongSequences();
+};
+
+void TestRandomEdits::invariantsHoldThroughLongSequences_data()
+{
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed : {1u, 2u, 3u, 17u, 99u, 2024u, 31337u, 4242u})
+        QTest::addRow("seed %u", seed) << seed;
+}
+
+void TestRandomEdits::invariantsHoldThroughLongSequences()
+{
+    QFETCH(quint32, seed);
+    Fuzzer fuzzer(seed);
+    CrosswordData puzzle;
+    NewCrossword(puzzle, 12, 12);
+    QStringList log;
+    int mostWords = 0;
+    for (int step = 0; step < 3000; ++step) {
+        fuzzer.run(puzzle, &log);
+        if (QTest::currentTestFailed()) {
+            qWarning().noquote() << log.mid(qMax<qsizetype>(0, log.size() - 10)).join('\n');
+            return;
+        }
+        const QString broken = brokenInvariant(puzzle);
+        if (!broken.isEmpty()) {
+            qWarning().noquote() << log.mid(qMax<qsizetype>(0, log.size() - 10)).join('\n');
+            QFAIL(qPrintable(QStringLiteral("step %1: %2").arg(step).arg(broken)));
+        }
+        if (!puzzle.IsEmpty)
+            mostWords = qMax(mostWords, int(puzzle.Words.size()));
+    }
+    // The sequence must have built real puzzles, not just refused everything.
+    QVERIFY2(mostWords >= 6, qPrintable(QString::number(mostWords)));
+}
+
+QTEST_GUILESS_MAIN(TestRandomEdits)
+#include "tst_randomedits.moc"
