@@ -46,6 +46,15 @@ QStringList ZipPackage::entryNames() const
     return names;
 }
 
+QByteArray ZipPackage::entry(const QString &name) const
+{
+    for (const Entry &e : m_entries) {
+        if (e.name == name)
+            return e.data;
+    }
+    return QByteArray();
+}
+
 bool ZipPackage::toBytes(QByteArray *out, QString *error) const
 {
     ZipErrorHolder ze;

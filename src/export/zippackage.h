@@ -16,6 +16,8 @@ public:
     void addEntry(const QString &name, const QByteArray &data);
 
     QStringList entryNames() const;
+    // The content of an entry; empty when there is none of that name.
+    QByteArray entry(const QString &name) const;
     bool isEmpty() const { return m_entries.isEmpty(); }
 
     // The whole archive as bytes (deflated entries). Returns false and sets *error

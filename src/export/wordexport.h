@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "message.h"
+
+#include <QLocale>
+#include <QPageSize>
+#include <QString>
+
+#include <functional>
+
+// Title of the message that reports a failed export (the program's own title).
+inline const QString kWordExportErrorTitle = QStringLiteral("Velloquin");
+
+// Paper for a locale: Letter where the territory prints on Letter, A4 elsewhere.
+QPageSize::PageSizeId paperSizeForLocale(const QLocale &locale);
+
+// The system's paper: the C library's paper setting of the user's locale where it
+// has one, otherwise paperSizeForLocale(QLocale::system()).
+QPageSize::PageSizeId systemPaperSize();
+
+// Builds the printable puzzle page and writes it as a .docx file at outputPath.
+//
+// picturePath: the grid picture (any image file Qt reads, the export flow passes a
+//   BMP); it is stored in the document at its own size (pixels at 96 dots per
+//   inch), shrunk only if it would not fit the page.
+// unusedText: not used (kept so callers pass what the export flow passes, "").
+// clueText: the clue lists, lines ended by CR LF; every line becomes a paragraph.
+// title, subject: the puzzle's title and subject, the page's heading lines.
+// progress: called with 10, 15, 20, 30, 40, 50, 60, 70, 80 and 100 as the work
+//   goes on (may be empty).
+// paper: the page size; portrait.
+//
+// While it works, an application with a GUI shows the wait cursor. On failure the
+// result carries a message (title kWordExportErrorTitle, text the reason) and
+// nothing is left at outputPath: a file already there stays as it was.
+Result Make_Word_Document(const QString &picturePath, const QString &unusedText,
+                          const QString &clueText, const QString &title, const QString &subject,
+                          const QString &outputPath, const std::function<void(int)> &progress,
+                          QPageSize::PageSizeId paper = systemPaperSize());
