@@ -15,6 +15,19 @@
 // and tests answer it from a script.
 using ColorChooser = std::function<std::optional<QColor>(const QColor &initial, QWidget *parent)>;
 
+// What the picker hands over to its palette before it opens.
+struct ColorPaletteOptions
+{
+    qint32 defaultColor = 0xFFFFFF;
+    QString defaultCaption = QStringLiteral("Default");
+    QString moreColorsCaption = QStringLiteral("More Colors...");
+    bool showDefault = true;
+    bool showCustomColors = true;
+    bool showMoreColors = true;
+    bool showSysColorButton = false;
+    bool showToolTips = false;
+};
+
 // The drop-down palette of the colour picker: a frameless popup with 60 cells. Cell 1 is
 // "Default", 2..49 the colour grid (48 standard colours, or the 25 system colours followed
 // by white), 50..57 the custom colours shared by every picker for the run, 58 "Normal",
@@ -28,18 +41,7 @@ class frmColorPalette : public QWidget
 public:
     enum class Mode { Normal, System };
 
-    // What the picker hands over before the palette opens.
-    struct Options
-    {
-        qint32 defaultColor = 0xFFFFFF;
-        QString defaultCaption = QStringLiteral("Default");
-        QString moreColorsCaption = QStringLiteral("More Colors...");
-        bool showDefault = true;
-        bool showCustomColors = true;
-        bool showMoreColors = true;
-        bool showSysColorButton = false;
-        bool showToolTips = false;
-    };
+    using Options = ColorPaletteOptions;
 
     static constexpr int CellCount = 60;
     static constexpr int DefaultCell = 1;
@@ -128,4 +130,5 @@ private:
     bool m_isCanceled = true;
     qint32 m_selectedColor = 0;
     bool m_finished = false;
+    bool m_inDialog = false;
 };

@@ -1,0 +1,522 @@
+// SPDX-License-Identifier: MIT
+#include "colorpalette.h"
+
+#include "colournumbers.h"
+
+#include <QColorDialog>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QToolTip>
+
+namespace {
+
+constexpr qint32 kWhite = 0xFFFFFF;
+constexpr int kButtonFace = 15;
+constexpr int kButtonShadow = 16;
+constexpr int kDisabledText = 17;
+constexpr int kButtonHighlight = 20;
+constexpr int kDarkShadow = 21;
+constexpr int kLight = 22;
+
+constexpr qint32 rgbNumber(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+
+// The standard colours of cells 2..49, eight to a row.
+constexpr qint32 kStandard[48] = {
+    rgbNumber(255, 255, 255), rgbNumber(255, 192, 192), rgbNumber(255, 224, 192),
+    rgbNumber(255, 255, 192), rgbNumber(192, 255, 192), rgbNumber(192, 255, 255),
+    rgbNumber(192, 192, 255), rgbNumber(255, 192, 255), //
+    rgbNumber(224, 224, 224), rgbNumber(255, 128, 128), rgbNumber(255, 192, 128),
+    rgbNumber(255, 255, 128), rgbNumber(128, 255, 128), rgbNumber(128, 255, 255),
+    rgbNumber(128, 128, 255), rgbNumber(255, 128, 255), //
+    rgbNumber(192, 192, 192), rgbNumber(255, 0, 0),     rgbNumber(255, 128, 0),
+    rgbNumber(255, 255, 0),   rgbNumber(0, 255, 0),     rgbNumber(0, 255, 255),
+    rgbNumber(0, 0, 255),     rgbNumber(255, 0, 255), //
+    rgbNumber(128, 128, 128), rgbNumber(192, 0, 0),     rgbNumber(192, 64, 0),
+    rgbNumber(192, 192, 0),   rgbNumber(0, 192, 0),     rgbNumber(0, 192, 192),
+    rgbNumber(0, 0, 192),     rgbNumber(192, 0, 192), //
+    rgbNumber(64, 64, 64),    rgbNumber(128, 0, 0),     rgbNumber(128, 64, 0),
+    rgbNumber(128, 128, 0),   rgbNumber(0, 128, 0),     rgbNumber(0, 128, 128),
+    rgbNumber(0, 0, 128),     rgbNumber(128, 0, 128), //
+    rgbNumber(0, 0, 0),       rgbNumber(64, 0, 0),      rgbNumber(128, 64, 64),
+    rgbNumber(64, 64, 0),     rgbNumber(0, 64, 0),      rgbNumber(0, 64, 64),
+    rgbNumber(0, 0, 64),      rgbNumber(64, 0, 64),
+};
+
+constexpr int kSystemColourCount = 25;
+const char *const kSystemNames[kSystemColourCount] = {
+    "Scroll Bars",
+    "Desktop",
+    "Active Title Bar",
+    "Inactive Titl Bar",
+    "Menu Bar",
+    "Window Background",
+    "Window Frame",
+    "Menu Text",
+    "Window Text",
+    "Active Title Bar Text",
+    "Active Border",
+    "Inactive Border",
+    "Application Workspace",
+    "Highlight",
+    "Highlight Text",
+    "Button Face",
+    "Button Shadow",
+    "Disabled Text",
+    "Button Text",
+    "Inactive Title Bar Text",
+    "Button Highlight",
+    "Button Dark Shadow",
+    "Button Light Shadow",
+    "ToolTip Text",
+    "ToolTip",
+};
+
+constexpr int kCustomCount = 8;
+
+// The custom colours for the whole run, shared by every palette.
+struct CustomRing
+{
+    qint32 colours[kCustomCount] = {};
+    int filled = 0;       // how many places hold a colour
+    int lastWritten = 0;  // 1..8, 0 before the first colour
+};
+
+CustomRing &customRing()
+{
+    static CustomRing ring;
+    return ring;
+}
+
+ColorChooser &chooserSlot()
+{
+    static ColorChooser chooser;
+    return chooser;
+}
+
+QPointer<frmColorPalette> &currentPalette()
+{
+    static QPointer<frmColorPalette> palette;
+    return palette;
+}
+
+std::optional<QColor> dialogColour(const QColor &initial, QWidget *parent)
+{
+    // The dialog opens with its custom part holding sixteen black places.
+    for (int i = 0; i < QColorDialog::customCount(); ++i)
+        QColorDialog::setCustomColor(i, Qt::black);
+    const QColor colour = QColorDialog::getColor(initial, parent);
+    if (!colour.isValid())
+        return std::nullopt;
+    return colour;
+}
+
+QColor sys(int index) { return systemColour(index); }
+
+// A one-pixel edge: raised draws light top-left and shadow bottom-right, sunken the reverse.
+void thinEdge(QPainter &painter, const QRect &r, bool raised)
+{
+    const QColor topLeft = raised ? sys(kButtonHighlight) : sys(kButtonShadow);
+    const QColor bottomRight = raised ? sys(kButtonShadow) : sys(kButtonHighlight);
+    painter.setPen(topLeft);
+    painter.drawLine(r.left(), r.top(), r.right() - 1, r.top());
+    painter.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
+    painter.setPen(bottomRight);
+    painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    painter.drawLine(r.right(), r.top(), r.right(), r.bottom());
+}
+
+void framedSwatch(QPainter &painter, const QRect &r, const QColor &fill)
+{
+    painter.fillRect(r, fill);
+    painter.setPen(sys(kDisabledText));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(r.adjusted(0, 0, -1, -1));
+}
+
+} // namespace
+
+frmColorPalette::frmColorPalette(const Options &options, QWidget *parent)
+    : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint), m_options(options)
+{
+    setObjectName(QStringLiteral("frmColorPalette"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(11);
+    setFont(f);
+    setAccessibleName(QStringLiteral("Color Palette"));
+    layoutCells();
+    setFixedSize(PaletteWidth, m_height);
+}
+
+frmColorPalette::~frmColorPalette()
+{
+    // A palette destroyed while open still reports, as cancelled.
+    if (!m_finished) {
+        m_finished = true;
+        emit finished(true, m_selectedColor);
+    }
+}
+
+void frmColorPalette::layoutCells()
+{
+    for (QRect &r : m_rects)
+        r = QRect();
+    m_separators.clear();
+    // Rectangles below are given as left, top, right, bottom with right and bottom exclusive.
+    auto box = [](int l, int t, int r, int b) { return QRect(l, t, r - l, b - t); };
+    int y = 0;
+    if (m_options.showDefault) {
+        m_rects[DefaultCell] = box(4, 4, 139, 26);
+        y = 26;
+    }
+    for (int n = FirstGridCell; n <= LastGridCell; ++n) {
+        const int c = (n - 2) % 8;
+        const int r = (n - 2) / 8;
+        m_rects[n] = QRect(4 + 17 * c, y + 4 + 17 * r, 16, 16);
+    }
+    y += 105;
+    if (m_options.showCustomColors) {
+        m_separators.append(y + 2);
+        y += 3;
+        for (int n = FirstCustomCell; n <= LastCustomCell; ++n)
+            m_rects[n] = QRect(4 + 17 * (n - 50), y + 2, 16, 16);
+        y += 18;
+    }
+    if (m_options.showMoreColors || m_options.showSysColorButton) {
+        m_separators.append(y + 2);
+        y += 3;
+        if (m_options.showSysColorButton) {
+            m_rects[NormalCell] = box(4, y + 2, 68, y + 22);
+            m_rects[SystemCell] = box(75, y + 2, 139, y + 22);
+            y += 22;
+        }
+        if (m_options.showMoreColors) {
+            m_rects[MoreColorsCell] = box(4, y + 2, 139, y + 22);
+            y += 22;
+        }
+    }
+    m_height = y + 4;
+}
+
+QSize frmColorPalette::sizeHint() const { return QSize(PaletteWidth, m_height); }
+
+void frmColorPalette::setMode(Mode mode)
+{
+    if (m_mode == mode)
+        return;
+    m_mode = mode;
+    update();
+}
+
+QRect frmColorPalette::cellRect(int cell) const
+{
+    return cell >= 1 && cell <= CellCount ? m_rects[cell] : QRect();
+}
+
+bool frmColorPalette::cellVisible(int cell) const { return !cellRect(cell).isEmpty(); }
+
+qint32 frmColorPalette::cellColor(int cell) const
+{
+    if (cell == DefaultCell)
+        return m_options.defaultColor;
+    if (cell >= FirstGridCell && cell <= LastGridCell) {
+        const int i = cell - FirstGridCell;
+        if (m_mode == Mode::Normal)
+            return kStandard[i];
+        return i < kSystemColourCount ? systemColourNumber(i) : kWhite;
+    }
+    if (cell >= FirstCustomCell && cell <= LastCustomCell) {
+        const CustomRing &ring = customRing();
+        const int i = cell - FirstCustomCell;
+        return i < ring.filled ? ring.colours[i] : kWhite;
+    }
+    return 0;
+}
+
+QString frmColorPalette::cellName(int cell) const
+{
+    switch (cell) {
+    case DefaultCell: return QStringLiteral("Default");
+    case NormalCell: return QStringLiteral("Normal Colors");
+    case SystemCell: return QStringLiteral("System Colors");
+    case MoreColorsCell: return QStringLiteral("Show Color Dialog");
+    default: break;
+    }
+    if (cell >= FirstCustomCell && cell <= LastCustomCell)
+        return QStringLiteral("Custom Color %1").arg(cell - FirstCustomCell + 1);
+    if (cell >= FirstGridCell && cell <= LastGridCell && m_mode == Mode::System)
+        return systemColourName(cell - FirstGridCell);
+    return QString();
+}
+
+int frmColorPalette::cellAt(const QPoint &pos) const
+{
+    for (int n = 1; n <= CellCount; ++n) {
+        if (m_rects[n].contains(pos))
+            return n;
+    }
+    return -1;
+}
+
+QString frmColorPalette::systemColourName(int index)
+{
+    if (index < 0 || index >= kSystemColourCount)
+        return QString();
+    return QString::fromLatin1(kSystemNames[index]);
+}
+
+QList<qint32> frmColorPalette::customColors()
+{
+    const CustomRing &ring = customRing();
+    return QList<qint32>(ring.colours, ring.colours + ring.filled);
+}
+
+void frmColorPalette::addCustomColor(qint32 colour)
+{
+    CustomRing &ring = customRing();
+    ring.lastWritten = ring.lastWritten % kCustomCount + 1;
+    ring.colours[ring.lastWritten - 1] = colour;
+    ring.filled = qMax(ring.filled, ring.lastWritten);
+    if (frmColorPalette *open = current())
+        open->update();
+}
+
+void frmColorPalette::clearCustomColors() { customRing() = CustomRing(); }
+
+void frmColorPalette::setColorChooser(ColorChooser chooser) { chooserSlot() = std::move(chooser); }
+
+ColorChooser frmColorPalette::colorChooser()
+{
+    if (chooserSlot())
+        return chooserSlot();
+    return dialogColour;
+}
+
+frmColorPalette *frmColorPalette::current() { return currentPalette().data(); }
+
+QPoint frmColorPalette::placement(const QRect &anchor, const QSize &size, const QRect &screen)
+{
+    QPoint topLeft(anchor.left(), anchor.bottom() + 1);
+    if (!screen.isEmpty()) {
+        if (topLeft.y() + size.height() > screen.bottom() + 1)
+            topLeft.setY(anchor.top() - size.height());
+        // Keep it on the screen sideways too, so every cell can be reached.
+        if (topLeft.x() + size.width() > screen.right() + 1)
+            topLeft.setX(screen.right() + 1 - size.width());
+        if (topLeft.x() < screen.left())
+            topLeft.setX(screen.left());
+    }
+    return topLeft;
+}
+
+void frmColorPalette::popup(const QRect &anchorOnScreen)
+{
+    frmColorPalette *previous = current();
+    if (previous && previous != this)
+        previous->close();
+    currentPalette() = this;
+    QRect screenRect;
+    if (QScreen *screen = QGuiApplication::screenAt(anchorOnScreen.center()))
+        screenRect = screen->geometry();
+    else if (QGuiApplication::primaryScreen())
+        screenRect = QGuiApplication::primaryScreen()->geometry();
+    move(placement(anchorOnScreen, size(), screenRect));
+    show();
+    setFocus(Qt::PopupFocusReason);
+}
+
+void frmColorPalette::finish()
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    if (currentPalette() == this)
+        currentPalette() = nullptr;
+    emit finished(m_isCanceled, m_selectedColor);
+    close();
+}
+
+void frmColorPalette::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    // Closed by the system (another window took over): nothing was chosen.
+    if (!m_finished && !m_inDialog)
+        finish();
+}
+
+void frmColorPalette::setHotCell(int cell)
+{
+    if (cell == m_hotCell)
+        return;
+    m_hotCell = cell;
+    update();
+}
+
+bool frmColorPalette::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto *help = static_cast<QHelpEvent *>(event);
+        const int cell = cellAt(help->pos());
+        const QString name = cell > 0 ? cellName(cell) : QString();
+        if (m_options.showToolTips && !name.isEmpty())
+            QToolTip::showText(help->globalPos(), name, this, m_rects[cell]);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void frmColorPalette::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_pressedCell == -1)
+        setHotCell(cellAt(event->position().toPoint()));
+}
+
+void frmColorPalette::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (!rect().contains(pos)) {
+        // A click outside closes the palette; nothing is chosen.
+        finish();
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    const int cell = cellAt(pos);
+    setHotCell(cell);
+    if (cell > 0) {
+        m_pressedCell = cell;
+        update();
+    }
+}
+
+void frmColorPalette::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint pos = event->position().toPoint();
+    const int pressed = m_pressedCell;
+    m_pressedCell = -1;
+    update();
+    if (pressed > 0 && m_rects[pressed].contains(pos)) {
+        choose(pressed);
+        if (m_finished)
+            return;
+    }
+    if (!rect().contains(pos))
+        finish();
+    else
+        setHotCell(cellAt(pos));
+}
+
+void frmColorPalette::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        finish();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmColorPalette::choose(int cell)
+{
+    if (cell >= DefaultCell && cell <= LastCustomCell) {
+        m_selectedColor = cellColor(cell);
+        m_isCanceled = false;
+        finish();
+    } else if (cell == NormalCell) {
+        setMode(Mode::Normal);
+    } else if (cell == SystemCell) {
+        setMode(Mode::System);
+    } else if (cell == MoreColorsCell) {
+        chooseFromDialog();
+    }
+}
+
+void frmColorPalette::chooseFromDialog()
+{
+    // The popup steps aside while the dialog is up, then closes with the outcome.
+    QWidget *owner = parentWidget();
+    m_inDialog = true;
+    hide();
+    const ColorChooser chooser = colorChooser();
+    const std::optional<QColor> colour = chooser(colourFromNumber(m_options.defaultColor), owner);
+    m_inDialog = false;
+    if (colour && colour->isValid()) {
+        m_selectedColor = numberFromColour(*colour);
+        addCustomColor(m_selectedColor);
+        m_isCanceled = false;
+    } else {
+        m_isCanceled = true;
+    }
+    finish();
+}
+
+void frmColorPalette::drawCell(QPainter &painter, int cell) const
+{
+    const QRect r = m_rects[cell];
+    if (r.isEmpty())
+        return;
+    painter.fillRect(r, sys(kButtonFace));
+    const bool pressed = cell == m_pressedCell;
+    if (cell == DefaultCell) {
+        painter.setPen(sys(kDisabledText));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(r.adjusted(3, 3, -4, -4));
+        framedSwatch(painter, QRect(r.left() + 5, r.top() + 5, 12, 12),
+                     colourFromNumber(m_options.defaultColor));
+        const QRect text(QPoint(r.left() + 17, r.top()), QPoint(r.right() - 2, r.bottom()));
+        painter.setPen(sys(18));
+        painter.drawText(text, Qt::AlignCenter | Qt::TextSingleLine, m_options.defaultCaption);
+    } else if (cell <= LastCustomCell) {
+        framedSwatch(painter, r.adjusted(2, 2, -2, -2), colourFromNumber(cellColor(cell)));
+    } else {
+        const QString caption = cell == NormalCell   ? QStringLiteral("Normal")
+                                : cell == SystemCell ? QStringLiteral("System")
+                                                     : m_options.moreColorsCaption;
+        painter.setPen(sys(18));
+        painter.drawText(pressed ? r.translated(1, 1) : r, Qt::AlignCenter | Qt::TextSingleLine,
+                         caption);
+    }
+    if (pressed)
+        thinEdge(painter, r, false);
+    else if (cell == m_hotCell && m_pressedCell == -1)
+        thinEdge(painter, r, true);
+}
+
+void frmColorPalette::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRect all = rect();
+    painter.fillRect(all, sys(kButtonFace));
+    // Thin raised window edge.
+    painter.setPen(sys(kLight));
+    painter.drawLine(0, 0, all.right() - 1, 0);
+    painter.drawLine(0, 0, 0, all.bottom() - 1);
+    painter.setPen(sys(kDarkShadow));
+    painter.drawLine(0, all.bottom(), all.right(), all.bottom());
+    painter.drawLine(all.right(), 0, all.right(), all.bottom());
+    painter.setPen(sys(kButtonHighlight));
+    painter.drawLine(1, 1, all.right() - 2, 1);
+    painter.drawLine(1, 1, 1, all.bottom() - 2);
+    painter.setPen(sys(kButtonShadow));
+    painter.drawLine(1, all.bottom() - 1, all.right() - 1, all.bottom() - 1);
+    painter.drawLine(all.right() - 1, 1, all.right() - 1, all.bottom() - 1);
+
+    for (int y : m_separators) {
+        painter.setPen(sys(kButtonShadow));
+        painter.drawLine(4, y, all.right() - 4, y);
+        painter.setPen(sys(kButtonHighlight));
+        painter.drawLine(4, y + 1, all.right() - 4, y + 1);
+    }
+    for (int n = 1; n <= CellCount; ++n)
+        drawCell(painter, n);
+}
