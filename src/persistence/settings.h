@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "message.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// The settings file "Crossword.ini": the user's default title, topic, grid size, the
+// three puzzle colours and the outline mode, all in the section "Default Settings".
+// An empty file is a valid settings file: every key then takes its default.
+
+inline const QString SettingsFileName = QStringLiteral("Crossword.ini");
+inline const QString SettingsSection = QStringLiteral("Default Settings");
+inline const QString TempPictureName = QStringLiteral("tmpCwrd.bmp");
+
+// Factory colours (colour numbers: red + 256 * green + 65536 * blue).
+constexpr qint32 DefaultBackgroundColour = 0;        // black
+constexpr qint32 DefaultGridLinesColour = 6381921;   // red 97, green 97, blue 97
+constexpr qint32 DefaultSquaresColour = 16777215;    // white
+constexpr qint16 DefaultGridSize = 16;
+
+// Where the program keeps its files, worked out once at start. Folders end in '/'.
+struct AppPaths
+{
+    QString programFolder;  // the folder of the program file
+    QString settingsFolder; // the folder that holds (or will hold) the settings file
+    QString settingsFile;   // settingsFolder + "Crossword.ini"
+    QString tempPicture;    // settingsFolder + "tmpCwrd.bmp", the export's picture
+    QString dialogFolder;   // where the open and save dialogs start
+};
+
+// The settings live in the program's folder when it already holds Crossword.ini or is
+// writable (a portable copy), otherwise in configFolder (the per-user configuration
+// folder; it is not created here). The dialogs start in the program's folder when it is
+// writable, otherwise in documentsFolder.
+AppPaths resolveAppPaths(const QString &programFolder, const QString &configFolder,
+                         const QString &documentsFolder);
+// The same with the platform's per-user configuration and documents folders.
+AppPaths defaultAppPaths(const QString &programFolder);
+
+// A folder path with exactly one closing '/'.
+QString withTrailingSlash(const QString &folder);
+
+// The settings as read. A colour that is missing or empty is nothing: its picker's
+// factory colour applies.
+struct DefaultSettings
+{
+    QString title = QStringLiteral("Crossword");
+    QString topic;
+    qint16 width = DefaultGridSize;
+    qint16 height = DefaultGridSize;
+    std::optional<qint32> background;
+    std::optional<qint32> gridLines;
+    std::optional<qint32> squares;
+    bool useOutline = false;
+};
+
+// Reads the settings file at path. A missing file or key gives the defaults. When the
+// file exists but cannot be read, status (if given) receives the refusal and every value
+// takes its default.
+DefaultSettings readDefaultSettings(const QString &path, Result *status = nullptr);
+
+// A grid size as the file holds it: the number at the start of the text, rounded, in
+// 16 bits (out of range is brought to the nearer end; no number reads as 0).
+qint16 readSettingsSize(QStringView text);
+// A colour number: the number at the start of the text, 32 bits. System colours are
+// stored as negative numbers; their unsigned form (up to 4294967295) reads the same.
+// Nothing when the text is empty.
+std::optional<qint32> readSettingsColour(QStringView text);
+// Boolean text: True or False in any letter case, or a number (0 false, any other
+// true). Anything else reads as fallback.
+bool readBooleanText(QStringView text, bool fallback);
+// The word the file stores for a Boolean.
+QString booleanText(bool value);
+
+// What a save writes: the four texts as they stand in the window's boxes, the three
+// colours, and the outline mode (nothing: the key is left as it is).
+struct SettingsValues
+{
+    QString title;
+    QString topic;
+    QString width;
+    QString height;
+    qint32 background = DefaultBackgroundColour;
+    qint32 gridLines = DefaultGridLinesColour;
+    qint32 squares = DefaultSquaresColour;
+    std::optional<bool> useOutline;
+};
+
+// Writes the values in the order Title, Topic, Width, Height, Background, GridLines,
+// Squares, UseOutline, keeping whatever else the file holds. The file is replaced
+// atomically; a failure leaves it as it was and is reported.
+Result writeDefaultSettings(const QString &path, const SettingsValues &values);
+
+// The factory values: "Crossword", empty topic, "16" by "16", the given picker default
+// colours, UseOutline untouched.
+SettingsValues factorySettings(qint32 background = DefaultBackgroundColour,
+                               qint32 gridLines = DefaultGridLinesColour,
+                               qint32 squares = DefaultSquaresColour);
