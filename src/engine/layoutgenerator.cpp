@@ -82,15 +82,9 @@ LayoutOutcome GenerateLayout(CrosswordData &puzzle, const ExtraWords &extra,
         row.clue = extra.at(i).Clue;
         table.append(row);
     }
-    // The first row strictly longer than every row before it.
-    qsizetype longest = -1;
-    int longestLength = 0;
-    for (qsizetype i = 0; i < table.size(); ++i) {
-        if (table.at(i).word.size() > longestLength) {
-            longest = i;
-            longestLength = int(table.at(i).word.size());
-        }
-    }
+    const qsizetype longestEntry = longestWordEntry(extra);
+    const qsizetype longest = longestEntry < 0 ? -1 : longestEntry - 1;
+    const int longestLength = longest < 0 ? 0 : int(table.at(longest).word.size());
 
     ScratchGrid grid(width, height);
     CandidateList candidates;
@@ -154,6 +148,19 @@ LayoutOutcome GenerateLayout(CrosswordData &puzzle, const ExtraWords &extra,
             ++pass;
         }
     }
+}
+
+qsizetype longestWordEntry(const ExtraWords &extra)
+{
+    qsizetype longest = -1;
+    qsizetype longestLength = 0;
+    for (qsizetype i = 1; i < extra.size(); ++i) {
+        if (extra.at(i).Word.size() > longestLength) {
+            longest = i;
+            longestLength = extra.at(i).Word.size();
+        }
+    }
+    return longest;
 }
 
 QStringList gatherGridWords(CrosswordData &puzzle, ExtraWords &extra)

@@ -51,6 +51,10 @@ LayoutOutcome GenerateLayout(CrosswordData &puzzle, const ExtraWords &extra,
                              const std::function<void(int attempt)> &reportProgress,
                              CrossingSearch search = CrossingSearch::Indexed);
 
+// The entry of `extra` the layout places first: the first one strictly longer than every
+// entry before it. -1 when there is no stored word with at least one letter.
+qsizetype longestWordEntry(const ExtraWords &extra);
+
 // First step of "Create / Regenerate Crossword": moves every word on the grid with a
 // non-empty answer to the end of `extra` (in list order, with its clue) and leaves
 // the puzzle without words. Returns the answers moved, for the word drop-down.

@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: MIT
+#include "scratchgrid.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+QString describe(const CandidateList &list)
+{
+    QStringList parts;
+    for (const Candidate &c : list)
+        parts << QStringLiteral("%1 %2 %3").arg(c.X).arg(c.Y).arg(c.Orientation ? "down" : "across");
+    return parts.join(QStringLiteral("; "));
+}
+
+// Random words over a small alphabet, so that shared letters, near misses and words
+// lying over each other are common.
+class WordMaker
+{
+public:
+    WordMaker(QRandomGenerator &rng, const QString &alphabet) : m_rng(rng), m_alphabet(alphabet) {}
+    QString word(int minLength, int maxLength)
+    {
+        QString w;
+        const int length = m_rng.bounded(minLength, maxLength + 1);
+        for (int i = 0; i < length; ++i)
+            w += m_alphabet.at(m_rng.bounded(int(m_alphabet.size())));
+        return w;
+    }
+
+private:
+    QRandomGenerator &m_rng;
+    QString m_alphabet;
+};
+
+const QStringList kAlphabets{
+    QStringLiteral("AB"),
+    QStringLiteral("ABC"),
+    QStringLiteral("abcde"),
+    QStringLiteral("AEIRST"),
+    QStringLiteral("aÉéßЖж"), // letters outside ASCII, some changing on upper-casing
+};
+
+struct Placement
+{
+    int x;
+    int y;
+    QString word;
+    qint32 orientation;
+};
+
+} // namespace
+
+class TestCrossingSearch : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void indexedMatchesScanOnGrownGrids();
+    void indexedMatchesScanOnArbitraryGrids();
+    void clearedGridSearchesLikeNewOne();
+    void searchIgnoresCase();
+    void noCandidateOnEmptyGrid();
+};
+
+// Grids grown the way the layout grows them: every word goes where the search allows.
+void TestCrossingSearch::indexedMatchesScanOnGrownGrids()
+{
+    QRandomGenerator rng(31337);
+    int grids = 0;
+    int nonEmpty = 0;
+    CandidateList scanned;
+    CandidateList indexed;
+    for (int trial = 0; trial < 2000; ++trial) {
+        WordMaker maker(rng, kAlphabets.at(rng.bounded(int(kAlphabets.size()))));
+        ScratchGrid grid(rng.bounded(1, 16), rng.bounded(1, 16));
+        const QString first = upperLetters(maker.word(1, qMin(grid.width(), 6)));
+        grid.place(rng.bounded(grid.width() - int(first.size()) + 1), rng.bounded(grid.height()),
+                   first, Across);
+        const int words = rng.bounded(1, 25);
+        for (int i = 0; i < words; ++i) {
+            const QString query = upperLetters(maker.word(1, 7));
+            grid.findCrossings(query, CrossingSearch::Scan, scanned);
+            grid.findCrossings(query, CrossingSearch::Indexed, indexed);
+            if (scanned != indexed) {
+                QFAIL(qPrintable(QStringLiteral("trial %1, word %2: scan %3, indexed %4")
+                                     .arg(trial)
+                                     .arg(query, describe(scanned), describe(indexed))));
+            }
+            ++grids;
+            if (!scanned.isEmpty()) {
+                ++nonEmpty;
+                const Candidate c = scanned.at(rng.bounded(int(scanned.size())));
+                grid.place(c.X, c.Y, query, c.Orientation);
+            }
+        }
+    }
+    QVERIFY(grids > 10000);
+    QVERIFY(nonEmpty > grids / 4);
+}
+
+// Anything at all on the grid: words overwrite each other's letters, stick out of the
+// grid and lie over each other.
+void TestCrossingSearch::indexedMatchesScanOnArbitraryGrids()
+{
+    QRandomGenerator rng(4242);
+    CandidateList scanned;
+    CandidateList indexed;
+    int nonEmpty = 0;
+    for (int trial = 0; trial < 3000; ++trial) {
+        WordMaker maker(rng, kAlphabets.at(rng.bounded(int(kAlphabets.size()))));
+        ScratchGrid grid(rng.bounded(1, 13), rng.bounded(1, 13));
+        const int words = rng.bounded(0, 12);
+        for (int i = 0; i < words; ++i) {
+            grid.place(rng.bounded(-3, grid.width() + 1), rng.bounded(-3, grid.height() + 1),
+                       maker.word(1, 6), qint32(rng.bounded(2)));
+        }
+        for (int q = 0; q < 5; ++q) {
+            const QString query = upperLetters(maker.word(0, 6));
+            grid.findCrossings(query, CrossingSearch::Scan, scanned);
+            grid.findCrossings(query, CrossingSearch::Indexed, indexed);
+            if (scanned != indexed) {
+                QFAIL(qPrintable(QStringLiteral("trial %1, word %2: scan %3, indexed %4")
+                                     .arg(trial)
+                                     .arg(query, describe(scanned), describe(indexed))));
+            }
+            nonEmpty += scanned.isEmpty() ? 0 : 1;
+        }
+    }
+    QVERIFY(nonEmpty > 1000);
+}
+
+void TestCrossingSearch::clearedGridSearchesLikeNewOne()
+{
+    QRandomGenerator rng(7);
+    WordMaker maker(rng, QStringLiteral("ABCD"));
+    ScratchGrid reused(9, 7);
+    for (int trial = 0; trial < 200; ++trial) {
+        reused.clear();
+        ScratchGrid fresh(9, 7);
+        QList<Placement> placements;
+        for (int i = 0; i < rng.bounded(1, 8); ++i) {
+            placements.append(Placement{rng.bounded(9), rng.bounded(7), maker.word(2, 5),
+                                        qint32(rng.bounded(2))});
+        }
+        for (const Placement &p : placements) {
+            reused.place(p.x, p.y, p.word, p.orientation);
+            fresh.place(p.x, p.y, p.word, p.orientation);
+        }
+        for (int y = -1; y <= 7; ++y) {
+            for (int x = -1; x <= 9; ++x) {
+                QCOMPARE(reused.letter(x, y), fresh.letter(x, y));
+                QCOMPARE(reused.covered(x, y, Across), fresh.covered(x, y, Across));
+                QCOMPARE(reused.covered(x, y, Down), fresh.covered(x, y, Down));
+            }
+        }
+        for (int q = 0; q < 5; ++q) {
+            const QString query = maker.word(2, 5);
+            QCOMPARE(describe(FindCrossings(reused, query)), describe(FindCrossings(fresh, query)));
+        }
+    }
+}
+
+void TestCrossingSearch::searchIgnoresCase()
+{
+    ScratchGrid grid(15, 15);
+    grid.place(2, 2, QStringLiteral("cat"), Across);
+    QCOMPARE(grid.letter(3, 2), u'A');
+    const CandidateList expected{{4, 0, Down}, {2, 1, Down}, {3, 2, Down}};
+    for (const CrossingSearch search : {CrossingSearch::Scan, CrossingSearch::Indexed}) {
+        QCOMPARE(describe(FindCrossings(grid, QStringLiteral("act"), search)), describe(expected));
+        QCOMPARE(describe(FindCrossings(grid, QStringLiteral("ACT"), search)), describe(expected));
+    }
+}
+
+void TestCrossingSearch::noCandidateOnEmptyGrid()
+{
+    const ScratchGrid grid(10, 10);
+    for (const CrossingSearch search : {CrossingSearch::Scan, CrossingSearch::Indexed})
+        QVERIFY(FindCrossings(grid, QStringLiteral("WORD"), search).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestCrossingSearch)
+#include "tst_crossingsearch.moc"

@@ -1,0 +1,423 @@
+// SPDX-License-Identifier: MIT
+#include "crossworddata.h"
+#include "gridedit.h"
+#include "layoutgenerator.h"
+
+#include <QTest>
+
+namespace {
+
+ExtraWords extraWith(const QStringList &words)
+{
+    ExtraWords extra = newExtraWords();
+    for (const QString &w : words)
+        extra.append(ExtraWord{w, QStringLiteral("clue for ") + w});
+    return extra;
+}
+
+CrosswordData emptyPuzzle(int width, int height)
+{
+    CrosswordData puzzle;
+    NewCrossword(puzzle, qint16(width), qint16(height));
+    return puzzle;
+}
+
+// Every word, taken off and put back through AddWord's checks with all the others in
+// place, is accepted: no clash, no parallel neighbour, no touching end, nothing outside.
+QString firstRuleBreak(const CrosswordData &puzzle)
+{
+    for (qsizetype i = 0; i < puzzle.Words.size(); ++i) {
+        CrosswordData others = puzzle;
+        others.Words.removeAt(i);
+        if (others.Words.isEmpty()) {
+            others.Words.append(GridWord{});
+            others.IsEmpty = true;
+        }
+        const GridWord &w = puzzle.Words.at(i);
+        const Result r = AddWord(others, w.X, w.Y, w.Answer, w.Orientation, w.Clue, true, 0);
+        if (!r)
+            return w.Answer + QStringLiteral(": ") + r.message().text;
+    }
+    return {};
+}
+
+bool shareSquare(const GridWord &a, const GridWord &b)
+{
+    for (int i = 0; i < a.length(); ++i) {
+        for (int j = 0; j < b.length(); ++j) {
+            if (a.squareX(i) == b.squareX(j) && a.squareY(i) == b.squareY(j))
+                return true;
+        }
+    }
+    return false;
+}
+
+// True when every word can be reached from the first by crossings.
+bool connected(const CrosswordData &puzzle)
+{
+    const qsizetype n = puzzle.Words.size();
+    QList<bool> reached(n, false);
+    QList<qsizetype> queue{0};
+    reached[0] = true;
+    while (!queue.isEmpty()) {
+        const qsizetype i = queue.takeLast();
+        for (qsizetype j = 0; j < n; ++j) {
+            if (!reached[j] && shareSquare(puzzle.Words.at(i), puzzle.Words.at(j))) {
+                reached[j] = true;
+                queue.append(j);
+            }
+        }
+    }
+    return !reached.contains(false);
+}
+
+const QStringList kPuzzleWords{"CROSSWORD", "PUZZLE", "LETTER", "ANSWER",
+                               "CLUE",      "GRID",   "SQUARE", "WORD"};
+// Words hidden inside other words: a layout must never lay one over the other.
+const QStringList kNestedWords{"SCATTER", "CAT", "PARTY", "ART", "CATS", "TEA", "EAT", "RATE"};
+const QStringList kMixedCase{"Apple", "banana", "Cherry", "date", "Elder", "fig", "grape"};
+
+} // namespace
+
+class TestLayout : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void singleWordPlacedAtFirstAttempt();
+    void wordsWithoutCommonLetterExhaustAttempts();
+    void emptyWordExhaustsAttempts();
+    void firstWordFitsOneWay_data();
+    void firstWordFitsOneWay();
+    void wordTooBigForBothDimensions();
+    void emptyGridHoldsNoWord();
+    void longestWordTiesGoToEarliest_data();
+    void longestWordTiesGoToEarliest();
+    void firstWordStaysInsideGrid();
+    void layoutsObeyRulesAndConnect_data();
+    void layoutsObeyRulesAndConnect();
+    void defaultSourceRepeatsLayout();
+    void gridWordJoinsListOnce();
+    void gatherSkipsEmptyAnswers();
+    void gatherOnEmptyPuzzleChangesNothing();
+    void noWordsToGenerate();
+    void messagesForTheUser();
+    void progressWrapsAtMaximum_data();
+    void progressWrapsAtMaximum();
+};
+
+void TestLayout::singleWordPlacedAtFirstAttempt()
+{
+    CrosswordData puzzle = emptyPuzzle(10, 10);
+    RandomSource random;
+    QList<int> reports;
+    const LayoutOutcome outcome = GenerateLayout(puzzle, extraWith({"HELLO"}), random,
+                                                 [&](int attempt) { reports.append(attempt); });
+    QVERIFY(outcome.placed());
+    QCOMPARE(outcome.attempts, 1);
+    QVERIFY(outcome.messages().isEmpty());
+    QCOMPARE(reports, QList<int>{1});
+    QVERIFY(!puzzle.IsEmpty);
+    QCOMPARE(puzzle.Words.size(), 1);
+    const GridWord &w = puzzle.Words.first();
+    QCOMPARE(w.Answer, QStringLiteral("HELLO"));
+    QCOMPARE(w.Clue, QStringLiteral("clue for HELLO"));
+    QVERIFY(w.ShowLetters);
+    QVERIFY(wordFitsGrid(w.X, w.Y, 5, w.Orientation, 10, 10));
+}
+
+void TestLayout::wordsWithoutCommonLetterExhaustAttempts()
+{
+    CrosswordData puzzle = emptyPuzzle(10, 10);
+    const CrosswordData before = puzzle;
+    RandomSource random;
+    QList<int> reports;
+    const LayoutOutcome outcome = GenerateLayout(puzzle, extraWith({"CAT", "DOG"}), random,
+                                                 [&](int attempt) { reports.append(attempt); });
+    QCOMPARE(outcome.result, LayoutResult::AttemptsExhausted);
+    QCOMPARE(outcome.attempts, kMaxLayoutAttempts + 1);
+    QVERIFY(!outcome.message.has_value());
+    QCOMPARE(outcome.messages(), QList<Message>{generateErrorMessage()});
+    // Seven passes for each of the 500 attempts, then one pass of the attempt that
+    // hits the limit.
+    QCOMPARE(reports.size(), kMaxLayoutAttempts * 7 + 1);
+    QCOMPARE(reports.first(), 1);
+    QCOMPARE(reports.at(7), 2);
+    QCOMPARE(reports.last(), kMaxLayoutAttempts + 1);
+    QCOMPARE(puzzle, before);
+}
+
+void TestLayout::emptyWordExhaustsAttempts()
+{
+    CrosswordData puzzle = emptyPuzzle(10, 10);
+    RandomSource random;
+    const LayoutOutcome outcome =
+        GenerateLayout(puzzle, extraWith({"TRAIN", "", "RAIN"}), random, {});
+    QCOMPARE(outcome.result, LayoutResult::AttemptsExhausted);
+    QVERIFY(puzzle.IsEmpty);
+}
+
+// A first word that fits only one way starts at column 1, row 1, pulled back to stay
+// inside the grid.
+void TestLayout::firstWordFitsOneWay_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<int>("orientation");
+    QTest::newRow("as long as wide, taller than high") << 10 << 5 << "ABCDEFGHIJ" << 0 << 1
+                                                       << int(Across);
+    QTest::newRow("only across, room to spare") << 10 << 5 << "ABCDEFGH" << 1 << 1 << int(Across);
+    QTest::newRow("as long as high, wider than wide") << 5 << 10 << "ABCDEFGHIJ" << 1 << 0
+                                                      << int(Down);
+    QTest::newRow("only down, room to spare") << 5 << 10 << "ABCDEFG" << 1 << 1 << int(Down);
+    QTest::newRow("one column") << 1 << 10 << "ABCD" << 0 << 1 << int(Down);
+    QTest::newRow("one row") << 10 << 1 << "ABCD" << 1 << 0 << int(Across);
+}
+
+void TestLayout::firstWordFitsOneWay()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(QString, word);
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QFETCH(int, orientation);
+    CrosswordData puzzle = emptyPuzzle(width, height);
+    RandomSource random;
+    const quint32 stateBefore = random.state();
+    const LayoutOutcome outcome = GenerateLayout(puzzle, extraWith({word}), random, {});
+    QVERIFY(outcome.placed());
+    QCOMPARE(puzzle.Words.size(), 1);
+    QCOMPARE(puzzle.Words.first().X, x);
+    QCOMPARE(puzzle.Words.first().Y, y);
+    QCOMPARE(puzzle.Words.first().Orientation, orientation);
+    // Nothing was drawn for a word whose place is fixed.
+    QCOMPARE(random.state(), stateBefore);
+}
+
+void TestLayout::wordTooBigForBothDimensions()
+{
+    CrosswordData puzzle = emptyPuzzle(5, 6);
+    const CrosswordData before = puzzle;
+    RandomSource random;
+    int reports = 0;
+    const LayoutOutcome outcome = GenerateLayout(puzzle, extraWith({"CAT", "SEVENTH", "ACT"}),
+                                                 random, [&](int) { ++reports; });
+    QCOMPARE(outcome.result, LayoutResult::WordTooBig);
+    QCOMPARE(outcome.message, std::optional<Message>(wordTooBigMessage()));
+    QCOMPARE(outcome.messages(), (QList<Message>{wordTooBigMessage(), generateErrorMessage()}));
+    QCOMPARE(outcome.attempts, 1);
+    QCOMPARE(reports, 0);
+    QCOMPARE(puzzle, before);
+}
+
+void TestLayout::emptyGridHoldsNoWord()
+{
+    CrosswordData puzzle = emptyPuzzle(0, 8);
+    RandomSource random;
+    const LayoutOutcome outcome = GenerateLayout(puzzle, extraWith({"CAT"}), random, {});
+    QCOMPARE(outcome.result, LayoutResult::WordTooBig);
+    QVERIFY(puzzle.IsEmpty);
+}
+
+void TestLayout::longestWordTiesGoToEarliest_data()
+{
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<int>("entry");
+    QTest::newRow("tie of two") << QStringList{"CAT", "HOUSE", "MOUSE"} << 2;
+    QTest::newRow("tie at the start") << QStringList{"HOUSE", "MOUSE", "CAT"} << 1;
+    QTest::newRow("longer later") << QStringList{"HOUSE", "MOUSE", "ELEPHANT"} << 3;
+    QTest::newRow("only empty words") << QStringList{"", ""} << -1;
+    QTest::newRow("no words") << QStringList{} << -1;
+}
+
+void TestLayout::longestWordTiesGoToEarliest()
+{
+    QFETCH(QStringList, words);
+    QFETCH(int, entry);
+    QCOMPARE(longestWordEntry(extraWith(words)), qsizetype(entry));
+}
+
+void TestLayout::firstWordStaysInsideGrid()
+{
+    // Across a range of seeds the drawn start of the first word reaches every edge;
+    // the word is always inside the grid, and both orientations come up.
+    bool across = false;
+    bool down = false;
+    for (quint32 seed = 0; seed < 400; ++seed) {
+        for (const QString &word : {QStringLiteral("ABCDEF"), QStringLiteral("ABCDEFGH")}) {
+            CrosswordData puzzle = emptyPuzzle(8, 8);
+            RandomSource random(seed);
+            QVERIFY(GenerateLayout(puzzle, extraWith({word}), random, {}).placed());
+            const GridWord &w = puzzle.Words.first();
+            QVERIFY2(wordFitsGrid(w.X, w.Y, w.length(), w.Orientation, 8, 8),
+                     qPrintable(QStringLiteral("seed %1: %2 at %3,%4")
+                                    .arg(seed)
+                                    .arg(word)
+                                    .arg(w.X)
+                                    .arg(w.Y)));
+            across = across || w.Orientation == Across;
+            down = down || w.Orientation == Down;
+        }
+    }
+    QVERIFY(across && down);
+}
+
+void TestLayout::layoutsObeyRulesAndConnect_data()
+{
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed : {1u, 2u, 3u, 99u, 1000u, 65535u, 16777215u}) {
+        QTest::addRow("puzzle words, seed %u", seed) << kPuzzleWords << 15 << seed;
+        QTest::addRow("nested words, seed %u", seed) << kNestedWords << 12 << seed;
+        QTest::addRow("mixed case, seed %u", seed) << kMixedCase << 12 << seed;
+    }
+}
+
+void TestLayout::layoutsObeyRulesAndConnect()
+{
+    QFETCH(QStringList, words);
+    QFETCH(int, size);
+    QFETCH(quint32, seed);
+    const ExtraWords extra = extraWith(words);
+
+    CrosswordData puzzle = emptyPuzzle(size, size);
+    RandomSource random(seed);
+    const LayoutOutcome outcome = GenerateLayout(puzzle, extra, random, {});
+    QVERIFY(outcome.placed());
+
+    // Every word once, in list order, with its clue.
+    QCOMPARE(puzzle.Words.size(), words.size());
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        QCOMPARE(puzzle.Words.at(i).Answer, words.at(i));
+        QCOMPARE(puzzle.Words.at(i).Clue, QStringLiteral("clue for ") + words.at(i));
+    }
+    QCOMPARE(firstRuleBreak(puzzle), QString());
+    QVERIFY(connected(puzzle));
+
+    // The same seed gives the same layout, with either search.
+    for (const CrossingSearch search : {CrossingSearch::Indexed, CrossingSearch::Scan}) {
+        CrosswordData again = emptyPuzzle(size, size);
+        RandomSource sameSeed(seed);
+        const LayoutOutcome repeat = GenerateLayout(again, extra, sameSeed, {}, search);
+        QCOMPARE(repeat.attempts, outcome.attempts);
+        QCOMPARE(again, puzzle);
+        QCOMPARE(sameSeed.state(), random.state());
+    }
+}
+
+void TestLayout::defaultSourceRepeatsLayout()
+{
+    // What every program start sees: a fresh default source gives the same layout, and
+    // the next run from the same source a different one.
+    CrosswordData first = emptyPuzzle(15, 15);
+    CrosswordData second = emptyPuzzle(15, 15);
+    RandomSource a;
+    RandomSource b;
+    QVERIFY(GenerateLayout(first, extraWith(kPuzzleWords), a, {}).placed());
+    QVERIFY(GenerateLayout(second, extraWith(kPuzzleWords), b, {}).placed());
+    QCOMPARE(second, first);
+    CrosswordData third = emptyPuzzle(15, 15);
+    QVERIFY(GenerateLayout(third, extraWith(kPuzzleWords), a, {}).placed());
+    QVERIFY(third != first);
+}
+
+void TestLayout::gridWordJoinsListOnce()
+{
+    CrosswordData puzzle = emptyPuzzle(15, 15);
+    QVERIFY(AddWord(puzzle, 2, 2, QStringLiteral("CAT"), Across, QStringLiteral("pet"), true, 0));
+    ExtraWords extra = extraWith({"ACT", "TACK"});
+
+    const QStringList added = gatherGridWords(puzzle, extra);
+    QCOMPARE(added, QStringList{"CAT"});
+    QVERIFY(puzzle.IsEmpty);
+    QCOMPARE(puzzle.Words, QList<GridWord>{GridWord{}});
+    QCOMPARE(puzzle.Width, 15);
+    QCOMPARE(extra.size(), 4);
+    QCOMPARE(extra.at(1).Word, QStringLiteral("ACT"));
+    QCOMPARE(extra.at(3), (ExtraWord{"CAT", "pet"}));
+
+    RandomSource random;
+    QVERIFY(GenerateLayout(puzzle, extra, random, {}).placed());
+    QStringList answers;
+    for (const GridWord &w : puzzle.Words)
+        answers << w.Answer;
+    QCOMPARE(answers, (QStringList{"ACT", "TACK", "CAT"}));
+    QCOMPARE(puzzle.Words.at(2).Clue, QStringLiteral("pet"));
+}
+
+void TestLayout::gatherSkipsEmptyAnswers()
+{
+    CrosswordData puzzle = emptyPuzzle(15, 15);
+    QVERIFY(AddWord(puzzle, 0, 0, QStringLiteral("DOG"), Across, QStringLiteral("a"), true, 0));
+    QVERIFY(AddWord(puzzle, 5, 5, QString(), Across, QStringLiteral("b"), true, 1));
+    QVERIFY(AddWord(puzzle, 0, 0, QStringLiteral("DAY"), Down, QStringLiteral("c"), true, 0));
+    ExtraWords extra = newExtraWords();
+    QCOMPARE(gatherGridWords(puzzle, extra), (QStringList{"DOG", "DAY"}));
+    QCOMPARE(extra, (ExtraWords{ExtraWord{}, ExtraWord{"DOG", "a"}, ExtraWord{"DAY", "c"}}));
+    QVERIFY(puzzle.IsEmpty);
+}
+
+void TestLayout::gatherOnEmptyPuzzleChangesNothing()
+{
+    CrosswordData puzzle = emptyPuzzle(15, 15);
+    ExtraWords extra = extraWith({"ONE"});
+    const ExtraWords before = extra;
+    QVERIFY(gatherGridWords(puzzle, extra).isEmpty());
+    QCOMPARE(extra, before);
+}
+
+void TestLayout::noWordsToGenerate()
+{
+    CrosswordData puzzle = emptyPuzzle(15, 15);
+    ExtraWords extra = newExtraWords();
+    gatherGridWords(puzzle, extra);
+    QVERIFY(!hasStoredWords(extra));
+    QVERIFY(hasStoredWords(extraWith({"ONE"})));
+}
+
+void TestLayout::messagesForTheUser()
+{
+    QCOMPARE(noWordsMessage(),
+             (Message{"No Words",
+                      "There are no words in the grid or the dropdown word list.\n"
+                      "Please enter some words before generating a crossword.",
+                      Icon::Information}));
+    QCOMPARE(generateErrorMessage(),
+             (Message{"Generate Error",
+                      "There was a problem generating the crossword.\n"
+                      "You may need to increase the grid size or just try again.",
+                      Icon::Information}));
+    QCOMPARE(wordTooBigMessage(),
+             (Message{"Word too big",
+                      "One of the words in your list is too big, please increase your grid size.",
+                      Icon::Information}));
+}
+
+void TestLayout::progressWrapsAtMaximum_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("below max") << 37 << 100 << 37;
+    QTest::newRow("equal to max") << 100 << 100 << 100;
+    QTest::newRow("one past max") << 101 << 100 << 1;
+    QTest::newRow("twice max") << 200 << 100 << 100;
+    QTest::newRow("last attempt") << 501 << 100 << 1;
+    QTest::newRow("small bar") << 7 << 3 << 1;
+    QTest::newRow("no range") << 5 << 0 << 5;
+}
+
+void TestLayout::progressWrapsAtMaximum()
+{
+    QFETCH(int, value);
+    QFETCH(int, max);
+    QFETCH(int, shown);
+    QCOMPARE(wrapProgress(value, max), shown);
+}
+
+QTEST_GUILESS_MAIN(TestLayout)
+#include "tst_layout.moc"
