@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: MIT
+// Shows the colour pickers, an open palette and the gradient buttons in every style and
+// colour scheme. With a directory argument it writes PNG pictures there and exits:
+//   QT_QPA_PLATFORM=offscreen velloquin_demo_pickers /tmp/shots
+#include "candybutton.h"
+#include "colorpalette.h"
+#include "colorpicker.h"
+#include "colournumbers.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEnterEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+QPixmap samplePicture()
+{
+    QPixmap pix(16, 16);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 1));
+    p.setBrush(QColor(255, 210, 60));
+    p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+    p.setBrush(QColor(40, 40, 40));
+    p.drawEllipse(QRectF(5, 5, 2, 2));
+    p.drawEllipse(QRectF(9, 5, 2, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(4.5, 5.5, 7, 6), 200 * 16, 140 * 16);
+    return pix;
+}
+
+void hover(QWidget *w)
+{
+    const QPointF centre(w->width() / 2.0, w->height() / 2.0);
+    QEnterEvent enter(centre, centre, w->mapToGlobal(centre));
+    QApplication::sendEvent(w, &enter);
+}
+
+void press(QWidget *w)
+{
+    const QPointF centre(w->width() / 2.0, w->height() / 2.0);
+    QMouseEvent ev(QEvent::MouseButtonPress, centre, w->mapToGlobal(centre), Qt::LeftButton,
+                   Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &ev);
+}
+
+void focus(QWidget *w)
+{
+    QFocusEvent ev(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(w, &ev);
+}
+
+bool save(QWidget *w, const QString &dir, const QString &name)
+{
+    const QString path = QDir(dir).filePath(name);
+    const bool ok = w->grab().save(path);
+    qInfo("%s %s", ok ? "wrote" : "could not write", qPrintable(path));
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Colour pickers and gradient buttons"));
+    auto *top = new QVBoxLayout(&window);
+
+    // Pickers.
+    auto *pickerBox = new QGroupBox(QStringLiteral("Colour pickers"));
+    auto *pickerRow = new QHBoxLayout(pickerBox);
+    const char *names[3] = {"Background", "Grid lines", "Squares"};
+    const qint32 colours[3] = {0xFFFFFF, 0x000000, 0x80FFFF};
+    ColorPicker *pickers[3];
+    for (int i = 0; i < 3; ++i) {
+        pickerRow->addWidget(new QLabel(QString::fromLatin1(names[i])));
+        pickers[i] = new ColorPicker;
+        pickers[i]->setObjectName(QStringLiteral("ColorPicker1_%1").arg(i));
+        pickers[i]->setColor(colours[i]);
+        pickers[i]->setFixedWidth(80);
+        pickers[i]->setShowToolTips(true);
+        pickerRow->addWidget(pickers[i]);
+    }
+    auto *flat = new ColorPicker;
+    flat->setAppearance(0);
+    flat->setColor(systemColourNumber(13));
+    flat->setFixedWidth(80);
+    pickerRow->addWidget(new QLabel(QStringLiteral("Flat")));
+    pickerRow->addWidget(flat);
+    pickerRow->addStretch();
+    top->addWidget(pickerBox);
+
+    // Buttons: one row per style, one column per scheme.
+    auto *buttonBox = new QGroupBox(QStringLiteral("Gradient buttons: style (rows) by colour scheme (columns)"));
+    auto *grid = new QGridLayout(buttonBox);
+    for (int scheme = 0; scheme <= 6; ++scheme)
+        grid->addWidget(new QLabel(QStringLiteral("Scheme %1").arg(scheme)), 0, scheme + 1,
+                        Qt::AlignCenter);
+    for (int style = 0; style <= 7; ++style) {
+        grid->addWidget(new QLabel(QStringLiteral("Style %1").arg(style)), style + 1, 0);
+        for (int scheme = 0; scheme <= 6; ++scheme) {
+            auto *b = new CandyButton(QStringLiteral("&Update"));
+            b->setStyle(style);
+            b->setColorScheme(qint16(scheme));
+            b->setForeColor(scheme >= 3 || style == 1 ? 0xFFFFFF : 0);
+            b->setBorderBrightness(-25);
+            b->setFixedSize(96, 30);
+            grid->addWidget(b, style + 1, scheme + 1);
+        }
+    }
+    top->addWidget(buttonBox);
+
+    // States and pictures.
+    auto *stateBox = new QGroupBox(QStringLiteral("States (style 2, scheme 1) and pictures"));
+    auto *stateRow = new QGridLayout(stateBox);
+    const char *stateNames[6] = {"Normal", "Focused", "Hover", "Pressed", "Checked", "Disabled"};
+    CandyButton *states[6];
+    for (int i = 0; i < 6; ++i) {
+        states[i] = new CandyButton(QString::fromLatin1(stateNames[i]));
+        states[i]->setStyle(2);
+        states[i]->setColorScheme(1);
+        states[i]->setForeColor(0xFFFFFF);
+        states[i]->setCaptionHighLite(i == 2);
+        states[i]->setCaptionHighLiteColor(0x00FFFF);
+        states[i]->setFixedSize(96, 30);
+        stateRow->addWidget(states[i], 0, i);
+    }
+    const char *alignNames[5] = {"Above", "Below", "Left", "Right", "Corner"};
+    for (int a = 0; a < 5; ++a) {
+        auto *b = new CandyButton(QString::fromLatin1(alignNames[a]));
+        b->setPicture(samplePicture());
+        b->setPictureAlignment(a == 4 ? 9 : a);
+        b->setStyle(a == 4 ? 0 : 3);
+        b->setColorScheme(2);
+        b->setFixedSize(96, a <= 1 ? 44 : 30);
+        stateRow->addWidget(b, 1, a);
+    }
+    auto *disabledPic = new CandyButton(QStringLiteral("Off"));
+    disabledPic->setPicture(samplePicture());
+    disabledPic->setPictureAlignment(2);
+    disabledPic->setStyle(7);
+    disabledPic->setEnabled(false);
+    disabledPic->setFixedSize(96, 30);
+    stateRow->addWidget(disabledPic, 1, 5);
+    top->addWidget(stateBox);
+
+    window.show();
+    focus(states[1]);
+    hover(states[2]);
+    press(states[3]);
+    states[4]->setChecked(true);
+    states[5]->setEnabled(false);
+    focus(pickers[0]);
+
+    if (outDir.isEmpty())
+        return app.exec();
+
+    QDir().mkpath(outDir);
+    bool ok = save(&window, outDir, QStringLiteral("demo_pickers_window.png"));
+
+    // The open palette in its two modes, with a hot cell and filled custom colours.
+    frmColorPalette::addCustomColor(0x3366CC);
+    frmColorPalette::addCustomColor(0x22AA55);
+    frmColorPalette::addCustomColor(0x0080FF);
+    pickers[1]->setShowSysColorButton(true);
+    pickers[1]->showPalette();
+    if (frmColorPalette *palette = frmColorPalette::current()) {
+        const QPoint hot = palette->cellRect(20).center();
+        QMouseEvent move(QEvent::MouseMove, hot, palette->mapToGlobal(hot), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(palette, &move);
+        ok = save(palette, outDir, QStringLiteral("demo_pickers_palette.png")) && ok;
+        palette->setMode(frmColorPalette::Mode::System);
+        ok = save(palette, outDir, QStringLiteral("demo_pickers_palette_system.png")) && ok;
+        palette->close();
+    } else {
+        ok = false;
+    }
+    pickers[0]->showPalette();
+    if (frmColorPalette *palette = frmColorPalette::current()) {
+        const QPoint hot = palette->cellRect(frmColorPalette::DefaultCell).center();
+        QMouseEvent move(QEvent::MouseMove, hot, palette->mapToGlobal(hot), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(palette, &move);
+        ok = save(palette, outDir, QStringLiteral("demo_pickers_palette_default.png")) && ok;
+        palette->close();
+    }
+
+    // The window at twice the size, to judge edges and gloss.
+    const QPixmap big = window.grab().scaled(window.size() * 2, Qt::IgnoreAspectRatio,
+                                             Qt::FastTransformation);
+    ok = big.save(QDir(outDir).filePath(QStringLiteral("demo_pickers_window_x2.png"))) && ok;
+    return ok ? 0 : 1;
+}
