@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: MIT
+#include "interchange.h"
+
+#include <QDir>
+#include <QHash>
+#include <QSaveFile>
+#include <QSet>
+
+namespace {
+
+QString at(int x, int y)
+{
+    return QStringLiteral("(%1,%2)").arg(x).arg(y);
+}
+
+// Start square and direction packed into one key.
+quint64 startKey(int x, int y, qint32 orientation)
+{
+    return (quint64(quint32(x) & 0xffffff) << 32) | (quint64(quint32(y) & 0xffffff) << 1)
+           | quint64(orientation == Down ? 1 : 0);
+}
+
+Result refuse(const QString &formatName, const QString &problem)
+{
+    return Result::refused(QStringLiteral("Export Error"),
+                           QStringLiteral("The puzzle cannot be written as %1.").arg(formatName)
+                               + QLatin1Char('\n') + problem,
+                           Icon::Error);
+}
+
+} // namespace
+
+QString orientationName(qint32 orientation)
+{
+    return orientation == Down ? QStringLiteral("down") : QStringLiteral("across");
+}
+
+QList<GridEntry> deriveEntries(const CellGrid &grid)
+{
+    QList<GridEntry> entries;
+    qint16 number = 0;
+    for (int y = 0; y < grid.height(); ++y) {
+        for (int x = 0; x < grid.width(); ++x) {
+            if (!grid.isLetter(x, y))
+                continue;
+            bool numbered = false;
+            for (qint32 o : {qint32(Across), qint32(Down)}) {
+                const int dx = o == Across ? 1 : 0;
+                const int dy = o == Across ? 0 : 1;
+                if (grid.isLetter(x - dx, y - dy) || !grid.isLetter(x + dx, y + dy))
+                    continue;
+                if (!numbered) {
+                    ++number;
+                    numbered = true;
+                }
+                GridEntry e{x, y, o, 0, QString(), number};
+                while (grid.isLetter(x + e.length * dx, y + e.length * dy)) {
+                    e.text.append(grid.at(x + e.length * dx, y + e.length * dy));
+                    ++e.length;
+                }
+                entries.append(e);
+            }
+        }
+    }
+    return entries;
+}
+
+Result checkWordsAreEntries(const CrosswordData &puzzle, const QString &formatName)
+{
+    if (puzzle.IsEmpty)
+        return refuse(formatName, QStringLiteral("It has no words."));
+    const CellGrid grid = BuildCellGrid(puzzle);
+    QHash<quint64, int> wordAt; // start key -> index in Words
+    for (qsizetype i = 0; i < puzzle.Words.size(); ++i) {
+        const GridWord &w = puzzle.Words.at(i);
+        const QString where = at(w.X, w.Y) + QLatin1Char(' ') + orientationName(w.Orientation);
+        if (w.Orientation != Across && w.Orientation != Down)
+            return refuse(formatName,
+                          QStringLiteral("The word '%1' at %2 has no direction.")
+                              .arg(w.Answer, at(w.X, w.Y)));
+        if (w.length() < 2)
+            return refuse(formatName,
+                          QStringLiteral("The word '%1' at %2 has fewer than two letters.")
+                              .arg(w.Answer, where));
+        if (!wordFitsGrid(w.X, w.Y, w.length(), w.Orientation, puzzle.Width, puzzle.Height))
+            return refuse(formatName, QStringLiteral("The word '%1' at %2 does not lie inside "
+                                                     "the grid.")
+                                          .arg(w.Answer, where));
+        for (int k = 0; k < w.length(); ++k) {
+            if (grid.at(w.squareX(k), w.squareY(k)) != w.Answer.at(k).toUpper())
+                return refuse(formatName,
+                              QStringLiteral("The word '%1' at %2 and a crossing word have "
+                                             "different letters at %3.")
+                                  .arg(w.Answer, where, at(w.squareX(k), w.squareY(k))));
+        }
+        const quint64 key = startKey(w.X, w.Y, w.Orientation);
+        if (wordAt.contains(key))
+            return refuse(formatName, QStringLiteral("Two words start at %1.").arg(where));
+        wordAt.insert(key, int(i));
+    }
+
+    QSet<quint64> matched;
+    for (const GridEntry &e : deriveEntries(grid)) {
+        const quint64 key = startKey(e.x, e.y, e.orientation);
+        const QString where = at(e.x, e.y) + QLatin1Char(' ') + orientationName(e.orientation);
+        const auto found = wordAt.constFind(key);
+        if (found == wordAt.constEnd())
+            return refuse(formatName, QStringLiteral("The letters '%1' at %2 form a run that "
+                                                     "is not one of its words.")
+                                          .arg(e.text, where));
+        const GridWord &w = puzzle.Words.at(*found);
+        if (w.length() != e.length)
+            return refuse(formatName, QStringLiteral("The word '%1' at %2 runs into other "
+                                                     "letters: the grid reads '%3' there.")
+                                          .arg(w.Answer, where, e.text));
+        matched.insert(key);
+    }
+    // A word whose start square is not the start of a run lies inside a longer run.
+    for (const GridWord &w : puzzle.Words) {
+        if (!matched.contains(startKey(w.X, w.Y, w.Orientation)))
+            return refuse(formatName,
+                          QStringLiteral("The word '%1' at %2 %3 runs into other letters.")
+                              .arg(w.Answer, at(w.X, w.Y), orientationName(w.Orientation)));
+    }
+    return Result::success();
+}
+
+QString displayPath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+Result saveExportFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        return Result::refused(QStringLiteral("Export Error"),
+                               QStringLiteral("Could not write %1:").arg(displayPath(path))
+                                   + QLatin1Char('\n') + file.errorString(),
+                               Icon::Error);
+    }
+    return Result::success();
+}

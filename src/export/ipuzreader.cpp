@@ -1,0 +1,426 @@
+// SPDX-License-Identifier: MIT
+#include "ipuzreader.h"
+
+#include "gridedit.h"
+#include "interchange.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QMap>
+
+namespace {
+
+constexpr int MaxSide = 255;
+
+enum class CellKind { Omitted, Block, White };
+
+struct Cell
+{
+    CellKind kind = CellKind::Omitted;
+    int label = 0;
+};
+
+// Thrown nowhere: each step returns its problem text, empty when all is well.
+using Problem = QString;
+
+QString square(int x, int y)
+{
+    return QStringLiteral("(%1,%2)").arg(x).arg(y);
+}
+
+QString jsonText(const QJsonValue &value)
+{
+    if (value.isString())
+        return value.toString();
+    const QByteArray wrapped = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(wrapped.mid(1, wrapped.size() - 2));
+}
+
+// True when the value is a whole number; sets *n.
+bool wholeNumber(const QJsonValue &value, qint64 *n)
+{
+    if (value.isDouble()) {
+        const double d = value.toDouble();
+        if (d != double(qint64(d)))
+            return false;
+        *n = qint64(d);
+        return true;
+    }
+    if (value.isString()) {
+        bool ok = false;
+        const QString s = value.toString().trimmed();
+        const qint64 v = s.toLongLong(&ok);
+        if (!ok || s.startsWith(QLatin1Char('+')))
+            return false;
+        *n = v;
+        return true;
+    }
+    return false;
+}
+
+bool sameMarker(const QJsonValue &cell, const QJsonValue &marker)
+{
+    return !cell.isNull() && !cell.isUndefined() && jsonText(cell) == jsonText(marker);
+}
+
+Problem readCell(const QJsonValue &raw, const QJsonValue &block, const QJsonValue &empty, int x,
+                 int y, Cell *cell)
+{
+    QJsonValue value = raw;
+    if (raw.isObject()) {
+        const QJsonObject o = raw.toObject();
+        const QJsonValue style = o.value(QLatin1String("style"));
+        const bool styled = (style.isObject() && !style.toObject().isEmpty())
+                            || (style.isString() && !style.toString().isEmpty());
+        if (styled)
+            return QStringLiteral("The square at %1 has a style (such as a circle or shading), "
+                                  "which the program cannot show.")
+                .arg(square(x, y));
+        value = o.contains(QLatin1String("cell")) ? o.value(QLatin1String("cell")) : empty;
+    }
+    if (value.isNull() || value.isUndefined()) {
+        cell->kind = CellKind::Omitted;
+        return {};
+    }
+    if (sameMarker(value, block)) {
+        cell->kind = CellKind::Block;
+        return {};
+    }
+    cell->kind = CellKind::White;
+    if (sameMarker(value, empty) || jsonText(value) == QLatin1String("0"))
+        return {};
+    qint64 n = 0;
+    if (wholeNumber(value, &n) && n > 0 && n <= 0x7fff) {
+        cell->label = int(n);
+        return {};
+    }
+    return QStringLiteral("The square at %1 is labelled '%2'; the program numbers its squares "
+                          "1, 2, 3 and so on.")
+        .arg(square(x, y), jsonText(value));
+}
+
+// The solution letter of a white square, or a problem.
+Problem readLetter(const QJsonValue &raw, int x, int y, QChar *letter)
+{
+    QJsonValue value = raw;
+    if (raw.isObject())
+        value = raw.toObject().value(QLatin1String("value"));
+    const QString text = value.isString() ? value.toString().trimmed() : QString();
+    if (text.isEmpty() || text == QLatin1String("#"))
+        return QStringLiteral("The white square at %1 has no solution letter.").arg(square(x, y));
+    if (text.size() != 1 || text.at(0).isSurrogate())
+        return QStringLiteral("The square at %1 holds '%2'; the program keeps one letter per "
+                              "square.")
+            .arg(square(x, y), text);
+    *letter = text.at(0).toUpper();
+    return {};
+}
+
+// Checks a word against the letters placed so far by the program's placement rules;
+// true when it could be added now.
+bool placeable(const CellGrid &grid, const GridEntry &e)
+{
+    const bool down = e.orientation == Down;
+    for (int k = 0; k < e.length; ++k) {
+        const int sx = down ? e.x : e.x + k;
+        const int sy = down ? e.y + k : e.y;
+        if (grid.isLetter(sx, sy)) {
+            if (grid.at(sx, sy) != e.text.at(k))
+                return false;
+            continue;
+        }
+        const bool sides = down ? grid.isLetter(sx - 1, sy) || grid.isLetter(sx + 1, sy)
+                                : grid.isLetter(sx, sy - 1) || grid.isLetter(sx, sy + 1);
+        if (sides)
+            return false;
+    }
+    const bool before = down ? grid.isLetter(e.x, e.y - 1) : grid.isLetter(e.x - 1, e.y);
+    const bool after = down ? grid.isLetter(e.x, e.y + e.length) : grid.isLetter(e.x + e.length, e.y);
+    return !before && !after;
+}
+
+Problem checkFreeformReading(const CellGrid &letters, const QList<GridEntry> &entries)
+{
+    // Four letters in a square can never come from the placement rules: whichever was
+    // placed last would have had a letter beside it.
+    for (int y = 0; y + 1 < letters.height(); ++y) {
+        for (int x = 0; x + 1 < letters.width(); ++x) {
+            if (letters.isLetter(x, y) && letters.isLetter(x + 1, y)
+                && letters.isLetter(x, y + 1) && letters.isLetter(x + 1, y + 1))
+                return QStringLiteral("The white squares from %1 to %2 form a block of four "
+                                      "letters. The program keeps words apart (no parallel "
+                                      "words side by side), so this grid has no reading as "
+                                      "its kind of puzzle.")
+                    .arg(square(x, y), square(x + 1, y + 1));
+        }
+    }
+    // Build the grid word by word as the program would; words that do not fit yet are
+    // tried again after the others.
+    CellGrid grid(letters.width(), letters.height());
+    QList<GridEntry> pending = entries;
+    while (!pending.isEmpty()) {
+        QList<GridEntry> later;
+        for (const GridEntry &e : std::as_const(pending)) {
+            if (!placeable(grid, e)) {
+                later.append(e);
+                continue;
+            }
+            for (int k = 0; k < e.length; ++k)
+                grid.set(e.orientation == Down ? e.x : e.x + k,
+                         e.orientation == Down ? e.y + k : e.y, e.text.at(k));
+        }
+        if (later.size() == pending.size()) {
+            const GridEntry &e = later.first();
+            return QStringLiteral("The word '%1' at %2 %3 lies beside another word in a way "
+                                  "the program's placement rules do not allow.")
+                .arg(e.text, square(e.x, e.y), orientationName(e.orientation));
+        }
+        pending = later;
+    }
+    return {};
+}
+
+struct Clue
+{
+    qint32 orientation = Across;
+    int number = 0;
+    QString text;
+};
+
+Problem readClues(const QJsonObject &root, QList<Clue> *clues)
+{
+    const QJsonValue all = root.value(QLatin1String("clues"));
+    if (all.isUndefined() || all.isNull())
+        return {};
+    if (!all.isObject())
+        return QStringLiteral("Its clues are not a list by direction.");
+    const QJsonObject byDirection = all.toObject();
+    for (auto it = byDirection.constBegin(); it != byDirection.constEnd(); ++it) {
+        const QString direction = it.key().section(QLatin1Char(':'), 0, 0).trimmed();
+        qint32 orientation = Across;
+        if (direction.compare(QLatin1String("Across"), Qt::CaseInsensitive) == 0)
+            orientation = Across;
+        else if (direction.compare(QLatin1String("Down"), Qt::CaseInsensitive) == 0)
+            orientation = Down;
+        else
+            return QStringLiteral("It has clues in the direction '%1'; the program has only "
+                                  "Across and Down.")
+                .arg(it.key());
+        if (!it.value().isArray())
+            return QStringLiteral("Its %1 clues are not a list.").arg(direction);
+        for (const QJsonValue &item : it.value().toArray()) {
+            QJsonValue number;
+            QJsonValue text;
+            if (item.isArray() && item.toArray().size() >= 2) {
+                number = item.toArray().at(0);
+                text = item.toArray().at(1);
+            } else if (item.isObject()) {
+                const QJsonObject o = item.toObject();
+                number = o.value(QLatin1String("number"));
+                text = o.value(QLatin1String("clue"));
+                if (o.contains(QLatin1String("continued")) || o.contains(QLatin1String("cells")))
+                    return QStringLiteral("The %1 clue %2 spans squares of its own choosing; the "
+                                          "program's words are the runs of letters.")
+                        .arg(direction, jsonText(number));
+            } else {
+                return QStringLiteral("A %1 clue has no number: '%2'.").arg(direction, jsonText(item));
+            }
+            qint64 n = 0;
+            if (!wholeNumber(number, &n) || n <= 0 || n > 0x7fff)
+                return QStringLiteral("The %1 clue numbered '%2' does not name one square.")
+                    .arg(direction, jsonText(number));
+            if (!text.isString())
+                return QStringLiteral("The %1 clue %2 has no text.").arg(direction).arg(n);
+            QString clue = text.toString();
+            clue.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+            clue.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+            clue.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+            clues->append(Clue{orientation, int(n), clue});
+        }
+    }
+    return {};
+}
+
+Problem parse(const QByteArray &bytes, CrosswordData *out)
+{
+    QByteArray json = bytes;
+    if (json.startsWith("\xEF\xBB\xBF"))
+        json.remove(0, 3);
+    json = json.trimmed();
+    if (json.startsWith("ipuz(")) {
+        if (json.endsWith(");"))
+            json.chop(1);
+        if (!json.endsWith(')'))
+            return QStringLiteral("It starts with \"ipuz(\" but does not end with \")\".");
+        json = json.mid(5, json.size() - 6);
+    }
+    if (json.isEmpty())
+        return QStringLiteral("It is empty.");
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError)
+        return QStringLiteral("It is not valid JSON (%1 at character %2); the file may be "
+                              "truncated or damaged.")
+            .arg(error.errorString())
+            .arg(error.offset);
+    if (!doc.isObject())
+        return QStringLiteral("It does not hold an ipuz object.");
+    const QJsonObject root = doc.object();
+
+    bool crossword = false;
+    for (const QJsonValue &k : root.value(QLatin1String("kind")).toArray()) {
+        if (k.toString().startsWith(QLatin1String("http://ipuz.org/crossword")))
+            crossword = true;
+    }
+    if (!crossword)
+        return QStringLiteral("It is not an ipuz crossword (its \"kind\" is %1).")
+            .arg(root.contains(QLatin1String("kind")) ? jsonText(root.value(QLatin1String("kind")))
+                                                      : QStringLiteral("missing"));
+    if (!root.value(QLatin1String("version")).toString().startsWith(QLatin1String("http://ipuz.org/v")))
+        return QStringLiteral("It has no ipuz \"version\".");
+
+    const QJsonObject dimensions = root.value(QLatin1String("dimensions")).toObject();
+    qint64 width = 0, height = 0;
+    if (!wholeNumber(dimensions.value(QLatin1String("width")), &width)
+        || !wholeNumber(dimensions.value(QLatin1String("height")), &height) || width < 1
+        || height < 1 || width > MaxSide || height > MaxSide)
+        return QStringLiteral("Its \"dimensions\" are not a width and height from 1 to %1.")
+            .arg(MaxSide);
+
+    const QJsonValue block = root.contains(QLatin1String("block")) ? root.value(QLatin1String("block"))
+                                                                   : QJsonValue(QStringLiteral("#"));
+    const QJsonValue empty = root.contains(QLatin1String("empty")) ? root.value(QLatin1String("empty"))
+                                                                   : QJsonValue(0);
+    const QJsonArray rows = root.value(QLatin1String("puzzle")).toArray();
+    const QJsonArray solutionRows = root.value(QLatin1String("solution")).toArray();
+    if (rows.size() != height)
+        return QStringLiteral("Its \"puzzle\" grid does not have %1 rows.").arg(height);
+    if (!root.value(QLatin1String("solution")).isArray())
+        return QStringLiteral("It has no \"solution\", so the letters of its words are unknown.");
+    if (solutionRows.size() != height)
+        return QStringLiteral("Its \"solution\" grid does not have %1 rows.").arg(height);
+
+    CellGrid letters{int(width), int(height)};
+    QHash<int, int> labelAt; // label -> y * width + x
+    for (int y = 0; y < height; ++y) {
+        const QJsonArray row = rows.at(y).toArray();
+        const QJsonArray solutionRow = solutionRows.at(y).toArray();
+        if (row.size() != width || solutionRow.size() != width)
+            return QStringLiteral("Row %1 of its grid does not have %2 squares.").arg(y).arg(width);
+        for (int x = 0; x < width; ++x) {
+            Cell cell;
+            if (Problem p = readCell(row.at(x), block, empty, x, y, &cell); !p.isEmpty())
+                return p;
+            if (cell.kind != CellKind::White)
+                continue;
+            QChar letter;
+            if (Problem p = readLetter(solutionRow.at(x), x, y, &letter); !p.isEmpty())
+                return p;
+            letters.set(x, y, letter);
+            if (cell.label > 0) {
+                if (labelAt.contains(cell.label))
+                    return QStringLiteral("The number %1 labels two squares.").arg(cell.label);
+                labelAt.insert(cell.label, y * int(width) + x);
+            }
+        }
+    }
+
+    const QList<GridEntry> entries = deriveEntries(letters);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (!letters.isLetter(x, y))
+                continue;
+            const bool inWord = letters.isLetter(x - 1, y) || letters.isLetter(x + 1, y)
+                                || letters.isLetter(x, y - 1) || letters.isLetter(x, y + 1);
+            if (!inWord)
+                return QStringLiteral("The white square at %1 belongs to no word of two or more "
+                                      "letters, so the grid has no reading as the program's "
+                                      "kind of puzzle.")
+                    .arg(square(x, y));
+        }
+    }
+    if (Problem p = checkFreeformReading(letters, entries); !p.isEmpty())
+        return p;
+
+    QList<Clue> clues;
+    if (Problem p = readClues(root, &clues); !p.isEmpty())
+        return p;
+    QHash<quint64, QString> clueFor; // start square and direction -> clue
+    auto key = [](int x, int y, qint32 o) {
+        return (quint64(quint32(y)) << 32) | (quint64(quint32(x)) << 1) | quint64(o == Down);
+    };
+    for (const Clue &c : std::as_const(clues)) {
+        const QString name = QStringLiteral("%1 %2").arg(c.number).arg(
+            c.orientation == Down ? QStringLiteral("Down") : QStringLiteral("Across"));
+        if (!labelAt.contains(c.number))
+            return QStringLiteral("The clue %1 has no square numbered %2.").arg(name).arg(c.number);
+        const int x = labelAt.value(c.number) % int(width);
+        const int y = labelAt.value(c.number) / int(width);
+        bool starts = false;
+        for (const GridEntry &e : entries)
+            starts = starts || (e.x == x && e.y == y && e.orientation == c.orientation);
+        if (!starts)
+            return QStringLiteral("The clue %1 belongs to no word: no %2 word starts at square "
+                                  "%3.")
+                .arg(name, orientationName(c.orientation), QString::number(c.number));
+        if (clueFor.contains(key(x, y, c.orientation)))
+            return QStringLiteral("The clue %1 is given twice.").arg(name);
+        clueFor.insert(key(x, y, c.orientation), c.text);
+    }
+
+    CrosswordData puzzle;
+    NewCrossword(puzzle, qint16(width), qint16(height));
+    const QJsonValue title = root.value(QLatin1String("title"));
+    if (title.isString() && !title.toString().isEmpty())
+        puzzle.Title = title.toString();
+    const QJsonValue notes = root.value(QLatin1String("notes"));
+    const QJsonValue intro = root.value(QLatin1String("intro"));
+    puzzle.Subject = notes.isString() ? notes.toString() : intro.toString();
+    for (const GridEntry &e : entries) {
+        AddWord(puzzle, qint16(e.x), qint16(e.y), e.text, e.orientation,
+                clueFor.value(key(e.x, e.y, e.orientation)), true, 1);
+    }
+    NumberSquares(puzzle);
+    *out = puzzle;
+    return {};
+}
+
+} // namespace
+
+Result readIpuz(const QByteArray &bytes, CrosswordData *puzzle)
+{
+    const Problem p = parse(bytes, puzzle);
+    if (p.isEmpty())
+        return Result::success();
+    return Result::refused(QStringLiteral("Import Error"),
+                           QStringLiteral("The file cannot be read as a puzzle.") + QLatin1Char('\n') + p,
+                           Icon::Error);
+}
+
+Result readIpuzFile(const QString &path, CrosswordData *puzzle)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Result::refused(QStringLiteral("Import Error"),
+                               QStringLiteral("Could not open %1:").arg(name) + QLatin1Char('\n')
+                                   + file.errorString(),
+                               Icon::Error);
+    // A crossword file is small; anything huge is not one, and reading it whole would stall.
+    if (file.size() > 64 * 1024 * 1024)
+        return Result::refused(QStringLiteral("Import Error"),
+                               QStringLiteral("%1 is too large to be a crossword.").arg(name),
+                               Icon::Error);
+    const Problem p = parse(file.readAll(), puzzle);
+    if (p.isEmpty())
+        return Result::success();
+    return Result::refused(QStringLiteral("Import Error"),
+                           QStringLiteral("%1 cannot be read as a puzzle.").arg(name)
+                               + QLatin1Char('\n') + p,
+                           Icon::Error);
+}

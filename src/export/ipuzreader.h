@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "crossworddata.h"
+#include "message.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Reads an .ipuz crossword (JSON, optionally wrapped as "ipuz(...)") into a puzzle:
+// title, size, words, clues, and the notes (or intro) as the subject. The white squares
+// must read as words the program could have placed: every white square has one solution
+// letter and belongs to a run of two or more letters, and the runs obey the placement
+// rules (no two parallel words side by side, which rules out the packed grids of block
+// crosswords). Blocks and omitted squares both become empty squares. Clues are matched
+// to words through the numbers in the grid; a word without a clue gets an empty clue.
+//
+// Anything the program cannot represent (another kind of puzzle, rebus squares, cell
+// styles, clues in other directions or with compound numbers, malformed or truncated
+// JSON) is refused with a message naming it, and *puzzle is left untouched: a file is
+// taken whole or not at all.
+Result readIpuz(const QByteArray &bytes, CrosswordData *puzzle);
+
+// readIpuz on the content of the file at path; the refusal names the file.
+Result readIpuzFile(const QString &path, CrosswordData *puzzle);

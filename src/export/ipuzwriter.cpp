@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: MIT
+#include "ipuzwriter.h"
+
+#include "gridedit.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QMap>
+
+#include <utility>
+
+namespace {
+
+// A value as compact JSON text.
+QByteArray compact(const QJsonValue &value)
+{
+    // QJsonDocument only serialises arrays and objects: wrap and strip the brackets.
+    const QByteArray wrapped = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return wrapped.mid(1, wrapped.size() - 2);
+}
+
+QString clueText(const QString &clue)
+{
+    QString text = clue;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+// Writes the top-level object by hand so that each grid row is one line of the file;
+// QJsonDocument::Indented would give every cell a line of its own.
+QByteArray layOut(const QList<std::pair<QString, QJsonValue>> &fields)
+{
+    QByteArray json = "{\n";
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        const auto &[key, value] = fields.at(i);
+        json += "  " + compact(key) + ": ";
+        if (value.isArray() && !value.toArray().isEmpty() && value.toArray().first().isArray()) {
+            const QJsonArray rows = value.toArray();
+            json += "[\n";
+            for (qsizetype r = 0; r < rows.size(); ++r)
+                json += "    " + compact(rows.at(r)) + (r + 1 < rows.size() ? ",\n" : "\n");
+            json += "  ]";
+        } else {
+            json += compact(value);
+        }
+        json += i + 1 < fields.size() ? ",\n" : "\n";
+    }
+    json += "}\n";
+    return json;
+}
+
+} // namespace
+
+Result ipuzBytes(const CrosswordData &source, QByteArray *out, const ExportDetails &details)
+{
+    const Result check = checkWordsAreEntries(source, QStringLiteral("ipuz"));
+    if (!check)
+        return check;
+    CrosswordData puzzle = source;
+    NumberSquares(puzzle);
+    const CellGrid grid = BuildCellGrid(puzzle);
+
+    QMap<int, int> numberAt; // y * width + x -> number of the word starting there
+    QMap<int, QString> across, down;
+    for (const GridWord &w : std::as_const(puzzle.Words)) {
+        numberAt.insert(w.Y * puzzle.Width + w.X, w.Number);
+        (w.Orientation == Down ? down : across).insert(w.Number, clueText(w.Clue));
+    }
+
+    QJsonArray cells, solution;
+    for (int y = 0; y < puzzle.Height; ++y) {
+        QJsonArray cellRow, solutionRow;
+        for (int x = 0; x < puzzle.Width; ++x) {
+            if (!grid.isLetter(x, y)) {
+                cellRow.append(QJsonValue::Null);
+                solutionRow.append(QJsonValue::Null);
+                continue;
+            }
+            cellRow.append(numberAt.value(y * puzzle.Width + x, 0));
+            solutionRow.append(QString(grid.at(x, y)));
+        }
+        cells.append(cellRow);
+        solution.append(solutionRow);
+    }
+    auto clueList = [](const QMap<int, QString> &clues) {
+        QJsonArray list;
+        for (auto it = clues.cbegin(); it != clues.cend(); ++it)
+            list.append(QJsonArray{it.key(), it.value()});
+        return list;
+    };
+
+    QList<std::pair<QString, QJsonValue>> fields{
+        {QStringLiteral("version"), QStringLiteral("http://ipuz.org/v2")},
+        {QStringLiteral("kind"), QJsonArray{QStringLiteral("http://ipuz.org/crossword#1")}},
+        {QStringLiteral("origin"), QStringLiteral("Velloquin " VELLOQUIN_VERSION)},
+        {QStringLiteral("title"), puzzle.Title},
+    };
+    if (!puzzle.Subject.isEmpty())
+        fields.append({QStringLiteral("notes"), puzzle.Subject});
+    if (!details.author.isEmpty())
+        fields.append({QStringLiteral("author"), details.author});
+    if (!details.copyright.isEmpty())
+        fields.append({QStringLiteral("copyright"), details.copyright});
+    fields.append({QStringLiteral("dimensions"),
+                   QJsonObject{{QStringLiteral("width"), puzzle.Width},
+                               {QStringLiteral("height"), puzzle.Height}}});
+    fields.append({QStringLiteral("puzzle"), cells});
+    fields.append({QStringLiteral("solution"), solution});
+    fields.append({QStringLiteral("clues"), QJsonObject{{QStringLiteral("Across"), clueList(across)},
+                                                        {QStringLiteral("Down"), clueList(down)}}});
+    *out = layOut(fields);
+    return Result::success();
+}
+
+Result writeIpuzFile(const QString &path, const CrosswordData &puzzle,
+                     const ExportDetails &details)
+{
+    QByteArray bytes;
+    const Result made = ipuzBytes(puzzle, &bytes, details);
+    if (!made)
+        return made;
+    return saveExportFile(path, bytes);
+}

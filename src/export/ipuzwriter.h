@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "crossworddata.h"
+#include "interchange.h"
+#include "message.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The puzzle as an .ipuz file (JSON, crossword kind, version 2). The grid is freeform:
+// a square that holds no letter is an omitted cell (null), a letter square holds its
+// number from NumberSquares or 0. Clues are listed by number under "Across" and "Down";
+// the subject goes into "notes"; "origin" names this program and its version. Line
+// breaks inside a clue are written as "\n".
+//
+// Refuses (Result, *out untouched) when the puzzle's words are not exactly the runs of
+// letters of its grid (see checkWordsAreEntries).
+Result ipuzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetails &details = {});
+
+// ipuzBytes written to path (atomically).
+Result writeIpuzFile(const QString &path, const CrosswordData &puzzle,
+                     const ExportDetails &details = {});

@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: MIT
+#include "puzwriter.h"
+
+#include <QtEndian>
+
+#include <optional>
+
+namespace {
+
+constexpr int HeaderSize = 0x34;
+
+Result refuse(const QString &problem)
+{
+    return Result::refused(QStringLiteral("Export Error"),
+                           QStringLiteral("The puzzle cannot be written as Across Lite puz.")
+                               + QLatin1Char('\n') + problem,
+                           Icon::Error);
+}
+
+// The text as ISO-8859-1, or the first character that has no place in it.
+std::optional<QChar> latin1Problem(const QString &text)
+{
+    for (QChar c : text) {
+        if (c.unicode() > 0xff || c.unicode() == 0)
+            return c;
+    }
+    return std::nullopt;
+}
+
+QString describe(QChar c)
+{
+    if (c.unicode() == 0)
+        return QStringLiteral("a NUL character");
+    return QStringLiteral("'%1' (U+%2)")
+        .arg(QString(c), QString::number(c.unicode(), 16).rightJustified(4, QLatin1Char('0')).toUpper());
+}
+
+QString oneLine(const QString &clue)
+{
+    QString text = clue;
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+void put16(QByteArray &bytes, int offset, quint16 value)
+{
+    qToLittleEndian(value, bytes.data() + offset);
+}
+
+} // namespace
+
+quint16 puzChecksum(const QByteArray &bytes, quint16 c)
+{
+    for (char ch : bytes) {
+        c = quint16((c >> 1) | ((c & 1) << 15));
+        c = quint16(c + quint8(ch));
+    }
+    return c;
+}
+
+Result puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetails &details)
+{
+    if (puzzle.Width > 255 || puzzle.Height > 255)
+        return refuse(QStringLiteral("The grid is %1 by %2 squares; the format allows at most "
+                                     "255 by 255.")
+                          .arg(puzzle.Width)
+                          .arg(puzzle.Height));
+    const Result check = checkWordsAreEntries(puzzle, QStringLiteral("Across Lite puz"));
+    if (!check)
+        return check;
+
+    const CellGrid grid = BuildCellGrid(puzzle);
+    const int width = puzzle.Width;
+    const int height = puzzle.Height;
+    QByteArray solution(width * height, '.');
+    QByteArray state(width * height, '.');
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (!grid.isLetter(x, y))
+                continue;
+            const QChar c = grid.at(x, y);
+            if (c.unicode() > 0xff)
+                return refuse(QStringLiteral("The letter %1 at (%2,%3) is outside ISO-8859-1.")
+                                  .arg(describe(c))
+                                  .arg(x)
+                                  .arg(y));
+            const bool control = c.unicode() <= 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0xa0);
+            if (control || c == QLatin1Char('.'))
+                return refuse(QStringLiteral("The square at (%1,%2) holds %3, which the format "
+                                             "cannot hold as a letter.")
+                                  .arg(x)
+                                  .arg(y)
+                                  .arg(c == QLatin1Char(' ') ? QStringLiteral("a blank")
+                                                             : describe(c)));
+            solution[y * width + x] = char(c.unicode());
+            state[y * width + x] = '-';
+        }
+    }
+
+    // Clues by number, across before down for the same number.
+    const QList<GridEntry> entries = deriveEntries(grid);
+    QStringList clues;
+    QStringList clueNames;
+    for (const GridEntry &e : entries) {
+        for (const GridWord &w : puzzle.Words) {
+            if (w.X == e.x && w.Y == e.y && w.Orientation == e.orientation) {
+                clues.append(oneLine(w.Clue));
+                clueNames.append(QStringLiteral("The clue for %1 %2").arg(e.number).arg(
+                    e.orientation == Down ? QStringLiteral("Down") : QStringLiteral("Across")));
+                break;
+            }
+        }
+    }
+
+    const QString title = puzzle.Title;
+    const QString notes = puzzle.Subject;
+    const QList<std::pair<QString, QString>> texts{
+        {QStringLiteral("The title"), title},
+        {QStringLiteral("The author"), details.author},
+        {QStringLiteral("The copyright"), details.copyright},
+        {QStringLiteral("The subject"), notes},
+    };
+    for (const auto &[name, text] : texts) {
+        if (const auto bad = latin1Problem(text))
+            return refuse(QStringLiteral("%1 holds %2, which ISO-8859-1 cannot hold.")
+                              .arg(name, describe(*bad)));
+    }
+    for (qsizetype i = 0; i < clues.size(); ++i) {
+        if (const auto bad = latin1Problem(clues.at(i)))
+            return refuse(QStringLiteral("%1 holds %2, which ISO-8859-1 cannot hold.")
+                              .arg(clueNames.at(i), describe(*bad)));
+    }
+    if (clues.size() > 0xffff)
+        return refuse(QStringLiteral("It has more clues than the format can count."));
+
+    QByteArray header(HeaderSize, '\0');
+    header.replace(0x02, 12, QByteArray("ACROSS&DOWN\0", 12));
+    header.replace(0x18, 4, QByteArray("1.3\0", 4));
+    header[0x2c] = char(width);
+    header[0x2d] = char(height);
+    put16(header, 0x2e, quint16(clues.size()));
+    put16(header, 0x30, 0x0001);
+    put16(header, 0x32, 0);
+
+    const QByteArray titleBytes = title.toLatin1();
+    const QByteArray authorBytes = details.author.toLatin1();
+    const QByteArray copyrightBytes = details.copyright.toLatin1();
+    const QByteArray notesBytes = notes.toLatin1();
+    QList<QByteArray> clueBytes;
+    for (const QString &clue : std::as_const(clues))
+        clueBytes.append(clue.toLatin1());
+
+    // The text part of the checksums skips empty strings; title, author, copyright and
+    // notes count with their NUL, clues without.
+    auto textSum = [&](quint16 c) {
+        for (const QByteArray *s : {&titleBytes, &authorBytes, &copyrightBytes}) {
+            if (!s->isEmpty())
+                c = puzChecksum(*s + '\0', c);
+        }
+        for (const QByteArray &clue : std::as_const(clueBytes)) {
+            if (!clue.isEmpty())
+                c = puzChecksum(clue, c);
+        }
+        if (!notesBytes.isEmpty())
+            c = puzChecksum(notesBytes + '\0', c);
+        return c;
+    };
+
+    const quint16 cib = puzChecksum(header.mid(0x2c, 8));
+    const quint16 global = textSum(puzChecksum(state, puzChecksum(solution, cib)));
+    const quint16 parts[4] = {cib, puzChecksum(solution), puzChecksum(state), textSum(0)};
+    put16(header, 0x00, global);
+    put16(header, 0x0e, cib);
+    const char low[] = "ICHE";
+    const char high[] = "ATED";
+    for (int i = 0; i < 4; ++i) {
+        header[0x10 + i] = char(low[i] ^ (parts[i] & 0xff));
+        header[0x14 + i] = char(high[i] ^ (parts[i] >> 8));
+    }
+
+    QByteArray bytes = header + solution + state;
+    for (const QByteArray *s : {&titleBytes, &authorBytes, &copyrightBytes})
+        bytes += *s + '\0';
+    for (const QByteArray &clue : std::as_const(clueBytes))
+        bytes += clue + '\0';
+    bytes += notesBytes + '\0';
+    *out = bytes;
+    return Result::success();
+}
+
+Result writePuzFile(const QString &path, const CrosswordData &puzzle,
+                    const ExportDetails &details)
+{
+    QByteArray bytes;
+    const Result made = puzBytes(puzzle, &bytes, details);
+    if (!made)
+        return made;
+    return saveExportFile(path, bytes);
+}

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "crossworddata.h"
+#include "interchange.h"
+#include "message.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The puzzle as an Across Lite .puz file, version 1.3: every square without a letter is
+// a block, text is ISO-8859-1, and the header carries the CIB, global and masked
+// checksums. The subject goes into the notes. A clue's line breaks become blanks
+// (the format has one line per clue).
+//
+// Refuses (Result, *out untouched), naming the problem, when the puzzle's words are not
+// exactly the runs of letters of its grid (players derive the entries from the grid),
+// when a text or letter holds a character outside ISO-8859-1, when a letter square holds
+// a character the format reserves ('.' is a block) or a control character or blank,
+// or when the grid is wider or taller than 255 squares.
+Result puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetails &details = {});
+
+// puzBytes written to path (atomically).
+Result writePuzFile(const QString &path, const CrosswordData &puzzle,
+                    const ExportDetails &details = {});
+
+// The .puz checksum of bytes, starting from c: for each byte, rotate c right by one bit
+// and add the byte.
+quint16 puzChecksum(const QByteArray &bytes, quint16 c = 0);
