@@ -22,3 +22,7 @@ struct CliCommand
 
 // Subcommand bodies, each in its own file (cmd_<group>.cpp). Add a new one here and
 // to the table in main.cpp.
+
+// cmd_render.cpp: the clue text and the grid picture of a puzzle file.
+int runClues(const QStringList &args);
+int runRender(const QStringList &args);

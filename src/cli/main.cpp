@@ -2,7 +2,7 @@
 // velloquin-cli: the puzzle engine from the command line.
 #include "commands.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 
 QTextStream &cliOut()
@@ -19,7 +19,26 @@ QTextStream &cliErr()
 
 namespace {
 
+QtMessageHandler g_defaultHandler = nullptr;
+
+// Without a desktop session the GUI library warns about a missing XDG_RUNTIME_DIR at
+// every start; the command line draws off screen and does not need one, so that warning
+// would only clutter its error output.
+void dropRuntimeDirWarning(QtMsgType type, const QMessageLogContext &context,
+                           const QString &message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (g_defaultHandler)
+        g_defaultHandler(type, context, message);
+}
+
 const CliCommand kCommands[] = {
+    {"clues", "clues FILE", runClues},
+    {"render",
+     "render FILE OUT.png|OUT.bmp [--width-px N --height-px N] [--hide-answers] [--outline] "
+     "[--background C --gridlines C --squares C]",
+     runRender},
     {nullptr, nullptr, nullptr},
 };
 
@@ -38,7 +57,12 @@ void printUsage(QTextStream &to)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Drawing needs a GUI application but never a display: draw off screen unless the
+    // caller chose a platform.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_defaultHandler = qInstallMessageHandler(dropRuntimeDirWarning);
+    QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velloquin-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELLOQUIN_VERSION));
     QStringList args = QCoreApplication::arguments().mid(1);

@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: MIT
+// velloquin-cli clues / render: the clue text and the grid picture of a puzzle file.
+#include "commands.h"
+
+#include "cluetext.h"
+#include "crosswordfile.h"
+#include "drawing.h"
+#include "gridedit.h"
+#include "picture.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <limits>
+#include <optional>
+
+namespace {
+
+// Largest picture side the command draws, to keep a typing slip from asking for gigabytes.
+constexpr int kMaxPictureSide = 20000;
+
+int usageError(const QString &reason)
+{
+    cliErr() << "velloquin-cli: " << reason << '\n';
+    return ExitUsage;
+}
+
+QString oneLine(const QString &text)
+{
+    QString line = text;
+    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return line;
+}
+
+// Loads the puzzle and numbers its squares as a drawing would; prints why on failure.
+bool loadPuzzle(const QString &path, CrosswordData &puzzle)
+{
+    ExtraWords extra = newExtraWords();
+    const Result loaded = Load_Crossword(path, puzzle, extra, 16, 16);
+    if (!loaded.ok()) {
+        cliErr() << "velloquin-cli: " << loaded.message().title << ": "
+                 << oneLine(loaded.message().text) << '\n';
+        return false;
+    }
+    NumberSquares(puzzle);
+    return true;
+}
+
+// A colour number as the settings file keeps it: signed 32-bit decimal; the unsigned
+// form of a system colour (2147483653) and 0x-prefixed hexadecimal are taken as well.
+std::optional<qint32> colourNumber(const QString &text)
+{
+    bool ok = false;
+    qint64 value = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
+                       ? text.mid(2).toLongLong(&ok, 16)
+                       : text.toLongLong(&ok, 10);
+    if (!ok || value < std::numeric_limits<qint32>::min()
+        || value > std::numeric_limits<quint32>::max())
+        return std::nullopt;
+    return qint32(quint32(value));
+}
+
+std::optional<int> pictureSide(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < 1 || value > kMaxPictureSide)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+int runClues(const QStringList &args)
+{
+    if (args.size() != 1)
+        return usageError(QStringLiteral("clues takes one puzzle file"));
+    CrosswordData puzzle;
+    if (!loadPuzzle(args.first(), puzzle))
+        return ExitUsage;
+    cliOut() << Get_Clues_text(puzzle);
+    return ExitOk;
+}
+
+int runRender(const QStringList &args)
+{
+    QStringList files;
+    DrawOptions options;
+    std::optional<int> width;
+    std::optional<int> height;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        const auto value = [&]() -> std::optional<QString> {
+            if (i + 1 >= args.size())
+                return std::nullopt;
+            return args.at(++i);
+        };
+        if (arg == QLatin1String("--hide-answers")) {
+            options.answersHidden = true;
+        } else if (arg == QLatin1String("--outline")) {
+            options.outlineMode = true;
+        } else if (arg == QLatin1String("--width-px") || arg == QLatin1String("--height-px")) {
+            const auto text = value();
+            const auto side = text ? pictureSide(*text) : std::nullopt;
+            if (!side)
+                return usageError(QStringLiteral("%1 needs a whole number of pixels from 1 to %2")
+                                      .arg(arg)
+                                      .arg(kMaxPictureSide));
+            (arg == QLatin1String("--width-px") ? width : height) = side;
+        } else if (arg == QLatin1String("--background") || arg == QLatin1String("--gridlines")
+                   || arg == QLatin1String("--squares")) {
+            const auto text = value();
+            const auto colour = text ? colourNumber(*text) : std::nullopt;
+            if (!colour)
+                return usageError(QStringLiteral("%1 needs a colour number").arg(arg));
+            if (arg == QLatin1String("--background"))
+                options.background = *colour;
+            else if (arg == QLatin1String("--gridlines"))
+                options.gridLines = *colour;
+            else
+                options.squares = *colour;
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            return usageError(QStringLiteral("unknown option %1").arg(arg));
+        } else {
+            files << arg;
+        }
+    }
+    if (files.size() != 2)
+        return usageError(QStringLiteral("render takes a puzzle file and an output picture"));
+    const QString &output = files.at(1);
+    const QString suffix = QFileInfo(output).suffix().toLower();
+    if (suffix != QLatin1String("png") && suffix != QLatin1String("bmp"))
+        return usageError(QStringLiteral("the output picture must end in .png or .bmp"));
+
+    CrosswordData puzzle;
+    if (!loadPuzzle(files.at(0), puzzle))
+        return ExitUsage;
+    const QSize standard = defaultPictureSize(puzzle);
+    const QSize size(width.value_or(standard.width()), height.value_or(standard.height()));
+    if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
+        return usageError(QStringLiteral("the picture would be %1 x %2 pixels; give "
+                                         "--width-px and --height-px up to %3")
+                              .arg(size.width())
+                              .arg(size.height())
+                              .arg(kMaxPictureSide));
+    const QImage picture = renderCrosswordImage(puzzle, size, options);
+
+    if (suffix == QLatin1String("bmp")) {
+        const Result saved = savePictureAsBmp(picture, output);
+        if (!saved.ok()) {
+            cliErr() << "velloquin-cli: " << oneLine(saved.message().text) << '\n';
+            return ExitUsage;
+        }
+        return ExitOk;
+    }
+    QSaveFile file(output);
+    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit()) {
+        cliErr() << "velloquin-cli: cannot write " << output << ": " << file.errorString()
+                 << '\n';
+        return ExitUsage;
+    }
+    return ExitOk;
+}
