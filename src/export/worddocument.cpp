@@ -23,9 +23,10 @@ const QString kPackageRels =
 const QString kRelBase =
     QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships/");
 
-constexpr qint64 kEmuPerPixel = 9525;  // at 96 dots per inch
-constexpr qint64 kEmuPerTwip = 635;    // 914400 / 1440
+constexpr qint64 kEmuPerPixel = 9525;   // at 96 dots per inch
+constexpr qint64 kEmuPerTwip = 635;     // 914400 / 1440
 constexpr int kPictureBorderEmu = 6350; // half a point
+constexpr int kPageBorderSpace = 12;    // points between the text area and the page border
 
 // The relationship id of picture i; rId1 is the style part.
 QString pictureRelId(int i)
@@ -192,9 +193,9 @@ void writeParagraph(QXmlStreamWriter &xml, const WordParagraph &p,
     xml.writeStartElement(kW, QStringLiteral("p"));
     xml.writeStartElement(kW, QStringLiteral("pPr"));
     xml.writeEmptyElement(kW, QStringLiteral("jc"));
-    xml.writeAttribute(kW, QStringLiteral("val"), p.format.alignment == WordAlignment::Centre
-                                                       ? QStringLiteral("center")
-                                                       : QStringLiteral("left"));
+    xml.writeAttribute(kW, QStringLiteral("val"),
+                       p.format.alignment == WordAlignment::Centre ? QStringLiteral("center")
+                                                                   : QStringLiteral("left"));
     // The paragraph mark's own formatting gives an empty paragraph its height.
     writeRunProperties(xml, p.format);
     xml.writeEndElement(); // pPr
@@ -241,7 +242,8 @@ QSize portraitTwips(QPageSize::PageSizeId id)
         perUnit = 20.0;
         break;
     }
-    QSize twips(int(std::lround(size.width() * perUnit)), int(std::lround(size.height() * perUnit)));
+    QSize twips(int(std::lround(size.width() * perUnit)),
+                int(std::lround(size.height() * perUnit)));
     if (twips.width() > twips.height())
         twips.transpose();
     return twips;
@@ -257,7 +259,8 @@ QStringList splitParagraphs(const QString &text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            if (c == QLatin1Char('\r') && i + 1 < text.size() &&
+                text.at(i + 1) == QLatin1Char('\n'))
                 ++i;
             lines.append(current);
             current.clear();
@@ -476,20 +479,15 @@ QByteArray WordDocument::documentXml() const
     xml.writeAttribute(kW, QStringLiteral("footer"), QStringLiteral("720"));
     xml.writeAttribute(kW, QStringLiteral("gutter"), QStringLiteral("0"));
     if (m_pageBorder) {
-        // Measured from the text, the word processor's default: one point above and
-        // below, four points left and right of the text area.
+        // Measured from the text, kPageBorderSpace points around the text area, so
+        // the heading does not touch the frame.
         xml.writeStartElement(kW, QStringLiteral("pgBorders"));
         xml.writeAttribute(kW, QStringLiteral("offsetFrom"), QStringLiteral("text"));
-        const struct
-        {
-            const char *side;
-            int space;
-        } sides[] = {{"top", 1}, {"left", 4}, {"bottom", 1}, {"right", 4}};
-        for (const auto &s : sides) {
-            xml.writeEmptyElement(kW, QLatin1String(s.side));
+        for (const char *side : {"top", "left", "bottom", "right"}) {
+            xml.writeEmptyElement(kW, QLatin1String(side));
             xml.writeAttribute(kW, QStringLiteral("val"), QStringLiteral("single"));
             xml.writeAttribute(kW, QStringLiteral("sz"), QStringLiteral("4"));
-            xml.writeAttribute(kW, QStringLiteral("space"), num(s.space));
+            xml.writeAttribute(kW, QStringLiteral("space"), num(kPageBorderSpace));
             xml.writeAttribute(kW, QStringLiteral("color"), QStringLiteral("auto"));
         }
         xml.writeEndElement();
@@ -595,11 +593,10 @@ QByteArray WordDocument::packageRelsXml() const
     xml.writeStartElement(QStringLiteral("Relationships"));
     writeRelationship(xml, QStringLiteral("rId1"), kRelBase + QStringLiteral("officeDocument"),
                       QStringLiteral("word/document.xml"));
-    writeRelationship(
-        xml, QStringLiteral("rId2"),
-        QStringLiteral(
-            "http://schemas.openxmlformats.org/package/2006/relationships/metadata/core-properties"),
-        QStringLiteral("docProps/core.xml"));
+    writeRelationship(xml, QStringLiteral("rId2"),
+                      QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships/"
+                                     "metadata/core-properties"),
+                      QStringLiteral("docProps/core.xml"));
     xml.writeEndElement();
     return part.finish();
 }

@@ -49,9 +49,9 @@ QPageSize::PageSizeId paperSizeForLocale(const QLocale &locale)
 {
     // The territories whose usual paper is US Letter.
     static const QLocale::Territory letter[] = {
-        QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,     QLocale::Philippines,
-        QLocale::Chile,        QLocale::Colombia,  QLocale::Venezuela,  QLocale::PuertoRico,
-        QLocale::Belize,       QLocale::CostaRica, QLocale::Guatemala,  QLocale::Nicaragua,
+        QLocale::UnitedStates, QLocale::Canada,     QLocale::Mexico,    QLocale::Philippines,
+        QLocale::Chile,        QLocale::Colombia,   QLocale::Venezuela, QLocale::PuertoRico,
+        QLocale::Belize,       QLocale::CostaRica,  QLocale::Guatemala, QLocale::Nicaragua,
         QLocale::Panama,       QLocale::ElSalvador,
     };
     for (QLocale::Territory t : letter) {

@@ -79,8 +79,8 @@ bool ZipPackage::toBytes(QByteArray *out, QString *error) const
     // alive until zip_close below.
     for (const Entry &e : m_entries) {
         const QByteArray name = e.name.toUtf8();
-        zip_source_t *data = zip_source_buffer(archive, e.data.constData(),
-                                               zip_uint64_t(e.data.size()), 0);
+        zip_source_t *data =
+            zip_source_buffer(archive, e.data.constData(), zip_uint64_t(e.data.size()), 0);
         if (!data || zip_file_add(archive, name.constData(), data,
                                   ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8) < 0) {
             *error = QStringLiteral("Could not add \"%1\" to the document container: %2")
@@ -144,12 +144,11 @@ bool readZipEntries(const QString &path, QMap<QString, QByteArray> *entries, QSt
 {
     int code = 0;
     const QByteArray native = QFile::encodeName(path);
-    std::unique_ptr<zip_t, void (*)(zip_t *)> archive(zip_open(native.constData(), ZIP_RDONLY,
-                                                               &code),
-                                                      [](zip_t *z) {
-                                                          if (z)
-                                                              zip_discard(z);
-                                                      });
+    std::unique_ptr<zip_t, void (*)(zip_t *)> archive(
+        zip_open(native.constData(), ZIP_RDONLY, &code), [](zip_t *z) {
+            if (z)
+                zip_discard(z);
+        });
     if (!archive) {
         ZipErrorHolder ze;
         zip_error_init_with_code(&ze.error, code);
@@ -168,16 +167,14 @@ bool readZipEntries(const QString &path, QMap<QString, QByteArray> *entries, QSt
         }
         zip_file_t *file = zip_fopen_index(archive.get(), zip_uint64_t(i), 0);
         if (!file) {
-            *error = QStringLiteral("Could not open entry \"%1\".")
-                         .arg(QString::fromUtf8(st.name));
+            *error = QStringLiteral("Could not open entry \"%1\".").arg(QString::fromUtf8(st.name));
             return false;
         }
         QByteArray data(qsizetype(st.size), Qt::Uninitialized);
         const zip_int64_t got = zip_fread(file, data.data(), st.size);
         zip_fclose(file);
         if (got != zip_int64_t(st.size)) {
-            *error = QStringLiteral("Could not read entry \"%1\".")
-                         .arg(QString::fromUtf8(st.name));
+            *error = QStringLiteral("Could not read entry \"%1\".").arg(QString::fromUtf8(st.name));
             return false;
         }
         entries->insert(QString::fromUtf8(st.name), data);

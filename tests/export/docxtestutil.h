@@ -15,7 +15,8 @@
 
 namespace docxtest {
 
-inline const QString W = QStringLiteral("http://schemas.openxmlformats.org/wordprocessingml/2006/main");
+inline const QString W =
+    QStringLiteral("http://schemas.openxmlformats.org/wordprocessingml/2006/main");
 
 struct Node
 {

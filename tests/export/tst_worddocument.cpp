@@ -12,8 +12,9 @@ using namespace docxtest;
 
 namespace {
 
-const QString kClues = QStringLiteral("ACROSS\r\n1. A small feline (3)\r\n4. Opposite of out (2)\r\n"
-                                      "\r\nDOWN\r\n1. Vehicle (3)\r\n2. Before noon (2)\r\n");
+const QString kClues =
+    QStringLiteral("ACROSS\r\n1. A small feline (3)\r\n4. Opposite of out (2)\r\n"
+                   "\r\nDOWN\r\n1. Vehicle (3)\r\n2. Before noon (2)\r\n");
 
 struct Exported
 {
@@ -42,13 +43,13 @@ private:
     }
 
     Exported exportPage(const QString &title, const QString &subject, const QString &clues,
-                        const QString &picturePath,
-                        QPageSize::PageSizeId paper = QPageSize::A4)
+                        const QString &picturePath, QPageSize::PageSizeId paper = QPageSize::A4)
     {
         Exported e;
         const QString out = m_dir.filePath(QStringLiteral("out%1.docx").arg(++m_counter));
-        e.result = Make_Word_Document(picturePath, QString(), clues, title, subject, out,
-                                      [&e](int v) { e.progress.append(v); }, paper);
+        e.result = Make_Word_Document(
+            picturePath, QString(), clues, title, subject, out,
+            [&e](int v) { e.progress.append(v); }, paper);
         if (!e.result.ok())
             return e;
         QString error;
@@ -98,9 +99,9 @@ private slots:
     {
         const Exported e = exportPage(QStringLiteral("T"), QStringLiteral("S"), kClues, picture());
         QVERIFY(e.result.ok());
-        for (const char *name : {"[Content_Types].xml", "_rels/.rels", "word/document.xml",
-                                 "word/styles.xml", "word/_rels/document.xml.rels",
-                                 "word/media/image1.png", "docProps/core.xml"})
+        for (const char *name :
+             {"[Content_Types].xml", "_rels/.rels", "word/document.xml", "word/styles.xml",
+              "word/_rels/document.xml.rels", "word/media/image1.png", "docProps/core.xml"})
             QVERIFY2(e.entries.contains(QLatin1String(name)), name);
 
         bool ok = false;
@@ -110,11 +111,13 @@ private slots:
         QList<const Node *> nodes;
         types.collect(QStringLiteral("Default"), &nodes);
         for (const Node *n : nodes)
-            defaults.insert(n->attr(QStringLiteral("Extension")), n->attr(QStringLiteral("ContentType")));
+            defaults.insert(n->attr(QStringLiteral("Extension")),
+                            n->attr(QStringLiteral("ContentType")));
         nodes.clear();
         types.collect(QStringLiteral("Override"), &nodes);
         for (const Node *n : nodes)
-            overrides.insert(n->attr(QStringLiteral("PartName")), n->attr(QStringLiteral("ContentType")));
+            overrides.insert(n->attr(QStringLiteral("PartName")),
+                             n->attr(QStringLiteral("ContentType")));
         QCOMPARE(defaults.value(QStringLiteral("png")), QStringLiteral("image/png"));
         QCOMPARE(defaults.value(QStringLiteral("rels")),
                  QStringLiteral("application/vnd.openxmlformats-package.relationships+xml"));
@@ -131,7 +134,8 @@ private slots:
         rels.collect(QStringLiteral("Relationship"), &nodes);
         bool main = false;
         for (const Node *n : nodes) {
-            if (n->attr(QStringLiteral("Type")).endsWith(QLatin1String("/relationships/officeDocument")))
+            if (n->attr(QStringLiteral("Type"))
+                    .endsWith(QLatin1String("/relationships/officeDocument")))
                 main = n->attr(QStringLiteral("Target")) == QLatin1String("word/document.xml");
         }
         QVERIFY(main);
@@ -141,14 +145,16 @@ private slots:
         QVERIFY(blip);
         const QString embed = blip->attr(QStringLiteral("r:embed"));
         QVERIFY(embed.startsWith(QLatin1String("rId")));
-        const Node docRels = parse(e.entries.value(QStringLiteral("word/_rels/document.xml.rels")), &ok);
+        const Node docRels =
+            parse(e.entries.value(QStringLiteral("word/_rels/document.xml.rels")), &ok);
         QVERIFY(ok);
         nodes.clear();
         docRels.collect(QStringLiteral("Relationship"), &nodes);
         QString target;
         for (const Node *n : nodes) {
             if (n->attr(QStringLiteral("Id")) == embed) {
-                QVERIFY(n->attr(QStringLiteral("Type")).endsWith(QLatin1String("/relationships/image")));
+                QVERIFY(n->attr(QStringLiteral("Type"))
+                            .endsWith(QLatin1String("/relationships/image")));
                 target = n->attr(QStringLiteral("Target"));
             }
         }
@@ -167,7 +173,8 @@ private slots:
         for (const Node &c : sectPr.children)
             order << c.name;
         QCOMPARE(order.indexOf(QStringLiteral("pgSz")), 0);
-        QVERIFY(order.indexOf(QStringLiteral("pgMar")) < order.indexOf(QStringLiteral("pgBorders")));
+        QVERIFY(order.indexOf(QStringLiteral("pgMar")) <
+                order.indexOf(QStringLiteral("pgBorders")));
         const Node *borders = sectPr.child(QStringLiteral("pgBorders"));
         QVERIFY(borders);
         QStringList sides;
@@ -188,8 +195,10 @@ private slots:
         QTest::addColumn<int>("paper");
         QTest::addColumn<QString>("width");
         QTest::addColumn<QString>("height");
-        QTest::newRow("A4") << int(QPageSize::A4) << "11906" << "16838";
-        QTest::newRow("Letter") << int(QPageSize::Letter) << "12240" << "15840";
+        QTest::newRow("A4") << int(QPageSize::A4) << "11906"
+                            << "16838";
+        QTest::newRow("Letter") << int(QPageSize::Letter) << "12240"
+                                << "15840";
     }
     void pageSizeFollowsPaper()
     {
@@ -227,8 +236,8 @@ private slots:
 
     void paragraphsComeInOrderWithTheirFormatting()
     {
-        const Exported e = exportPage(QStringLiteral("Animals"), QStringLiteral("Pets"), kClues,
-                                      picture());
+        const Exported e =
+            exportPage(QStringLiteral("Animals"), QStringLiteral("Pets"), kClues, picture());
         QVERIFY(e.result.ok());
         const QStringList clueLines = splitParagraphs(kClues);
         QCOMPARE(e.paragraphs.size(), 3 + 1 + 2 + clueLines.size());
@@ -261,9 +270,10 @@ private slots:
     {
         QTest::addColumn<QString>("clues");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("headers only") << "ACROSS\r\n\r\nDOWN\r\n" << QStringList{"ACROSS", "", "DOWN"};
-        QTest::newRow("no final line end") << "ACROSS\r\n1. X\r\n\r\nDOWN"
-                                           << QStringList{"ACROSS", "1. X", "", "DOWN"};
+        QTest::newRow("headers only") << "ACROSS\r\n\r\nDOWN\r\n"
+                                      << QStringList{"ACROSS", "", "DOWN"};
+        QTest::newRow("no final line end")
+            << "ACROSS\r\n1. X\r\n\r\nDOWN" << QStringList{"ACROSS", "1. X", "", "DOWN"};
         QTest::newRow("two empty lines") << "A\r\n\r\n\r\nB\r\n" << QStringList{"A", "", "", "B"};
         QTest::newRow("bare LF") << "A\nB\n" << QStringList{"A", "B"};
         QTest::newRow("empty") << "" << QStringList{};
@@ -303,7 +313,8 @@ private slots:
     {
         QFETCH(int, width);
         QFETCH(int, height);
-        const Exported e = exportPage(QStringLiteral("T"), QString(), kClues, picture(width, height));
+        const Exported e =
+            exportPage(QStringLiteral("T"), QString(), kClues, picture(width, height));
         QVERIFY(e.result.ok());
         const Node *extent = e.document.find(QStringLiteral("extent"));
         QVERIFY(extent);
@@ -313,7 +324,8 @@ private slots:
         QVERIFY(ext);
         QCOMPARE(ext->attr(QStringLiteral("cx")), extent->attr(QStringLiteral("cx")));
         QCOMPARE(ext->attr(QStringLiteral("cy")), extent->attr(QStringLiteral("cy")));
-        const QImage stored = QImage::fromData(e.entries.value(QStringLiteral("word/media/image1.png")), "PNG");
+        const QImage stored =
+            QImage::fromData(e.entries.value(QStringLiteral("word/media/image1.png")), "PNG");
         QCOMPARE(stored.size(), QSize(width, height));
         QCOMPARE(stored.pixel(0, 0), qRgb(0, 0, 0));
         if (width > 30)
@@ -339,7 +351,8 @@ private slots:
         QVERIFY(cx > 9026LL * 635 - 10);
         QVERIFY(qAbs(cx - 2 * cy) <= 2);
         // The stored picture keeps every pixel.
-        const QImage stored = QImage::fromData(e.entries.value(QStringLiteral("word/media/image1.png")), "PNG");
+        const QImage stored =
+            QImage::fromData(e.entries.value(QStringLiteral("word/media/image1.png")), "PNG");
         QCOMPARE(stored.size(), QSize(1200, 600));
     }
 
@@ -347,20 +360,33 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("markup") << "<b>Cats & Dogs</b>" << "<b>Cats & Dogs</b>";
-        QTest::newRow("entities") << "&amp; &lt;" << "&amp; &lt;";
-        QTest::newRow("quotes") << "\"double\" and 'single'" << "\"double\" and 'single'";
-        QTest::newRow("leading blanks") << "   indented" << "   indented";
-        QTest::newRow("trailing blanks") << "spaced   " << "spaced   ";
-        QTest::newRow("inner blanks") << "a    b" << "a    b";
+        QTest::newRow("markup") << "<b>Cats & Dogs</b>"
+                                << "<b>Cats & Dogs</b>";
+        QTest::newRow("entities") << "&amp; &lt;"
+                                  << "&amp; &lt;";
+        QTest::newRow("quotes") << "\"double\" and 'single'"
+                                << "\"double\" and 'single'";
+        QTest::newRow("leading blanks") << "   indented"
+                                        << "   indented";
+        QTest::newRow("trailing blanks") << "spaced   "
+                                         << "spaced   ";
+        QTest::newRow("inner blanks") << "a    b"
+                                      << "a    b";
         QTest::newRow("cyrillic") << QStringLiteral("Кроссворд") << QStringLiteral("Кроссворд");
         QTest::newRow("greek") << QStringLiteral("Σταυρόλεξο") << QStringLiteral("Σταυρόλεξο");
         QTest::newRow("cjk") << QStringLiteral("字谜游戏") << QStringLiteral("字谜游戏");
-        QTest::newRow("emoji") << QStringLiteral("Fun \U0001F600") << QStringLiteral("Fun \U0001F600");
-        QTest::newRow("tab") << "1.\tClue" << "1.\tClue";
-        QTest::newRow("control chars dropped") << QStringLiteral("a\x01" "b\x0B" "c") << "abc";
-        QTest::newRow("lone surrogate dropped") << QString(QChar(0xD800)) + "x" << "x";
-        QTest::newRow("cdata end") << "]]> done" << "]]> done";
+        QTest::newRow("emoji") << QStringLiteral("Fun \U0001F600")
+                               << QStringLiteral("Fun \U0001F600");
+        QTest::newRow("tab") << "1.\tClue"
+                             << "1.\tClue";
+        QTest::newRow("control chars dropped") << QStringLiteral("a\x01"
+                                                                 "b\x0B"
+                                                                 "c")
+                                               << "abc";
+        QTest::newRow("lone surrogate dropped") << QString(QChar(0xD800)) + "x"
+                                                << "x";
+        QTest::newRow("cdata end") << "]]> done"
+                                   << "]]> done";
     }
     void textComesOutExactly()
     {
@@ -398,11 +424,21 @@ private slots:
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("reasonPart");
-        QTest::newRow("missing picture") << "missing.bmp" << "a.docx" << "picture";
-        QTest::newRow("not a picture") << "notapicture.bmp" << "b.docx" << "picture";
-        QTest::newRow("missing folder") << "" << "no/such/folder/c.docx" << "c.docx";
-        QTest::newRow("folder as target") << "" << "." << "folder";
-        QTest::newRow("no name") << "" << "" << "No file name";
+        QTest::newRow("missing picture") << "missing.bmp"
+                                         << "a.docx"
+                                         << "picture";
+        QTest::newRow("not a picture") << "notapicture.bmp"
+                                       << "b.docx"
+                                       << "picture";
+        QTest::newRow("missing folder") << ""
+                                        << "no/such/folder/c.docx"
+                                        << "c.docx";
+        QTest::newRow("folder as target") << ""
+                                          << "."
+                                          << "folder";
+        QTest::newRow("no name") << ""
+                                 << ""
+                                 << "No file name";
     }
     void failureLeavesNoFileAndSaysWhy()
     {
@@ -417,9 +453,9 @@ private slots:
         const QString picturePath = picture.isEmpty() ? this->picture() : dir.filePath(picture);
         const QString out = output.isEmpty() ? QString() : dir.filePath(output);
         QList<int> progress;
-        const Result r = Make_Word_Document(picturePath, QString(), kClues, QStringLiteral("T"),
-                                            QStringLiteral("S"), out,
-                                            [&](int v) { progress.append(v); }, QPageSize::A4);
+        const Result r = Make_Word_Document(
+            picturePath, QString(), kClues, QStringLiteral("T"), QStringLiteral("S"), out,
+            [&](int v) { progress.append(v); }, QPageSize::A4);
         QVERIFY(!r.ok());
         QCOMPARE(r.message().title, kWordExportErrorTitle);
         QVERIFY2(r.message().text.contains(reasonPart), qPrintable(r.message().text));
@@ -438,9 +474,9 @@ private slots:
         QVERIFY(existing.open(QIODevice::WriteOnly));
         existing.write("previous");
         existing.close();
-        const Result r = Make_Word_Document(dir.filePath(QStringLiteral("none.bmp")), QString(),
-                                            kClues, QStringLiteral("T"), QString(), out, {},
-                                            QPageSize::A4);
+        const Result r =
+            Make_Word_Document(dir.filePath(QStringLiteral("none.bmp")), QString(), kClues,
+                               QStringLiteral("T"), QString(), out, {}, QPageSize::A4);
         QVERIFY(!r.ok());
         QVERIFY(existing.open(QIODevice::ReadOnly));
         QCOMPARE(existing.readAll(), QByteArray("previous"));
