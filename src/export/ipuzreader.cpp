@@ -25,8 +25,17 @@ struct Cell
     int label = 0;
 };
 
-// Thrown nowhere: each step returns its problem text, empty when all is well.
+// Each step returns its problem text, empty when all is well.
 using Problem = QString;
+
+// Problems that mean the bytes are no ipuz document at all start with this mark, which
+// readIpuz strips again.
+const QChar kUnreadable = QChar(0x1);
+
+Problem markUnreadable(const QString &text)
+{
+    return kUnreadable + text;
+}
 
 QString square(int x, int y)
 {
@@ -256,20 +265,21 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
         if (json.endsWith(");"))
             json.chop(1);
         if (!json.endsWith(')'))
-            return QStringLiteral("It starts with \"ipuz(\" but does not end with \")\".");
+            return markUnreadable(
+                QStringLiteral("It starts with \"ipuz(\" but does not end with \")\"."));
         json = json.mid(5, json.size() - 6);
     }
     if (json.isEmpty())
-        return QStringLiteral("It is empty.");
+        return markUnreadable(QStringLiteral("It is empty."));
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        return QStringLiteral("It is not valid JSON (%1 at character %2); the file may be "
-                              "truncated or damaged.")
-            .arg(error.errorString())
-            .arg(error.offset);
+        return markUnreadable(QStringLiteral("It is not valid JSON (%1 at character %2); the file "
+                                         "may be truncated or damaged.")
+                              .arg(error.errorString())
+                              .arg(error.offset));
     if (!doc.isObject())
-        return QStringLiteral("It does not hold an ipuz object.");
+        return markUnreadable(QStringLiteral("It does not hold an ipuz object."));
     const QJsonObject root = doc.object();
 
     bool crossword = false;
@@ -392,35 +402,47 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
 
 } // namespace
 
-Result readIpuz(const QByteArray &bytes, CrosswordData *puzzle)
+namespace {
+
+// The refusal for a problem, with its first line; sets *unreadable.
+Result refusal(const QString &firstLine, Problem problem, bool *unreadable)
 {
-    const Problem p = parse(bytes, puzzle);
-    if (p.isEmpty())
-        return Result::success();
-    return Result::refused(QStringLiteral("Import Error"),
-                           QStringLiteral("The file cannot be read as a puzzle.") + QLatin1Char('\n') + p,
+    const bool mark = problem.startsWith(kUnreadable);
+    if (unreadable)
+        *unreadable = mark;
+    if (mark)
+        problem.remove(0, 1);
+    return Result::refused(QStringLiteral("Import Error"), firstLine + QLatin1Char('\n') + problem,
                            Icon::Error);
 }
 
-Result readIpuzFile(const QString &path, CrosswordData *puzzle)
+} // namespace
+
+Result readIpuz(const QByteArray &bytes, CrosswordData *puzzle, bool *unreadable)
 {
+    if (unreadable)
+        *unreadable = false;
+    const Problem p = parse(bytes, puzzle);
+    if (p.isEmpty())
+        return Result::success();
+    return refusal(QStringLiteral("The file cannot be read as a puzzle."), p, unreadable);
+}
+
+Result readIpuzFile(const QString &path, CrosswordData *puzzle, bool *unreadable)
+{
+    if (unreadable)
+        *unreadable = false;
     const QString name = QDir::toNativeSeparators(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Result::refused(QStringLiteral("Import Error"),
-                               QStringLiteral("Could not open %1:").arg(name) + QLatin1Char('\n')
-                                   + file.errorString(),
-                               Icon::Error);
+        return refusal(QStringLiteral("Could not open %1:").arg(name),
+                       markUnreadable(file.errorString()), unreadable);
     // A crossword file is small; anything huge is not one, and reading it whole would stall.
     if (file.size() > 64 * 1024 * 1024)
-        return Result::refused(QStringLiteral("Import Error"),
-                               QStringLiteral("%1 is too large to be a crossword.").arg(name),
-                               Icon::Error);
+        return refusal(QStringLiteral("%1 cannot be read as a puzzle.").arg(name),
+                       markUnreadable(QStringLiteral("It is too large to be a crossword.")), unreadable);
     const Problem p = parse(file.readAll(), puzzle);
     if (p.isEmpty())
         return Result::success();
-    return Result::refused(QStringLiteral("Import Error"),
-                           QStringLiteral("%1 cannot be read as a puzzle.").arg(name)
-                               + QLatin1Char('\n') + p,
-                           Icon::Error);
+    return refusal(QStringLiteral("%1 cannot be read as a puzzle.").arg(name), p, unreadable);
 }
