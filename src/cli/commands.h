@@ -26,3 +26,6 @@ struct CliCommand
 // cmd_render.cpp: the clue text and the grid picture of a puzzle file.
 int runClues(const QStringList &args);
 int runRender(const QStringList &args);
+
+// cmd_export.cpp: a puzzle file as a document; the output's extension picks the format.
+int runExport(const QStringList &args);

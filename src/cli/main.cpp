@@ -39,6 +39,7 @@ const CliCommand kCommands[] = {
      "render FILE OUT.png|OUT.bmp [--width-px N --height-px N] [--hide-answers] [--outline] "
      "[--background C --gridlines C --squares C]",
      runRender},
+    {"export", "export FILE OUT.docx [--hide-answers]", runExport},
     {nullptr, nullptr, nullptr},
 };
 

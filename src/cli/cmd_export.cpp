@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: MIT
+// velloquin-cli export: a puzzle file written as a document. The output's extension
+// picks the format; each format is one function in the table below.
+#include "commands.h"
+
+#include "cluetext.h"
+#include "crosswordfile.h"
+#include "drawing.h"
+#include "gridedit.h"
+#include "wordexport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+namespace {
+
+// What every format gets: the loaded, numbered puzzle, the drawing options the command
+// line chose and the output path.
+struct ExportJob
+{
+    CrosswordData puzzle;
+    ExtraWords extra;
+    DrawOptions options;
+    QString output;
+};
+
+QString oneLine(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return text;
+}
+
+int refused(const Message &message)
+{
+    cliErr() << message.title << ": " << oneLine(message.text) << '\n';
+    return ExitRefused;
+}
+
+int usageError(const QString &reason)
+{
+    cliErr() << "velloquin-cli: " << reason << '\n';
+    return ExitUsage;
+}
+
+// The grid picture for a page: as many pixels a square as fit the text width and most
+// of the height of an A4 or Letter page at 96 dots per inch, at most 30.
+QImage pagePicture(const CrosswordData &puzzle, const DrawOptions &options)
+{
+    constexpr int kWidthPixels = 600;  // 6.25 inches
+    constexpr int kHeightPixels = 640; // leaves room for the heading and some clues
+    const int perSquare = std::clamp(std::min(kWidthPixels / std::max<int>(1, puzzle.Width),
+                                              kHeightPixels / std::max<int>(1, puzzle.Height)),
+                                     4, 30);
+    return renderCrosswordImage(puzzle, defaultPictureSize(puzzle, perSquare), options);
+}
+
+// The printable puzzle page as a .docx document.
+int exportDocx(const ExportJob &job)
+{
+    QTemporaryDir work;
+    if (!work.isValid())
+        return usageError(
+            QStringLiteral("cannot create a temporary folder: %1").arg(work.errorString()));
+    const QString picturePath = work.filePath(QStringLiteral("tmpCwrd.png"));
+    if (!pagePicture(job.puzzle, job.options).save(picturePath, "PNG"))
+        return usageError(QStringLiteral("cannot write the grid picture to %1")
+                              .arg(QDir::toNativeSeparators(picturePath)));
+    const Result made = Make_Word_Document(picturePath, QString(), Get_Clues_text(job.puzzle),
+                                           job.puzzle.Title, job.puzzle.Subject, job.output, {});
+    return made.ok() ? ExitOk : refused(made.message());
+}
+
+struct ExportFormat
+{
+    const char *suffix; // lower case, without the dot
+    int (*write)(const ExportJob &job);
+};
+
+const ExportFormat kFormats[] = {
+    {"docx", exportDocx},
+};
+
+const ExportFormat *formatFor(const QString &output)
+{
+    const QString suffix = QFileInfo(output).suffix().toLower();
+    for (const ExportFormat &f : kFormats) {
+        if (suffix == QLatin1String(f.suffix))
+            return &f;
+    }
+    return nullptr;
+}
+
+QString knownSuffixes()
+{
+    QStringList list;
+    for (const ExportFormat &f : kFormats)
+        list << QLatin1Char('.') + QLatin1String(f.suffix);
+    return list.join(QLatin1String(", "));
+}
+
+} // namespace
+
+int runExport(const QStringList &args)
+{
+    QStringList files;
+    ExportJob job;
+    for (const QString &arg : args) {
+        if (arg == QLatin1String("--hide-answers"))
+            job.options.answersHidden = true;
+        else if (arg.startsWith(QLatin1String("--")))
+            return usageError(QStringLiteral("unknown option %1").arg(arg));
+        else
+            files << arg;
+    }
+    if (files.size() != 2)
+        return usageError(QStringLiteral("export takes a puzzle file and an output file"));
+    job.output = files.at(1);
+    const ExportFormat *format = formatFor(job.output);
+    if (!format)
+        return usageError(QStringLiteral("cannot tell the format of %1; the output must end in %2")
+                              .arg(job.output, knownSuffixes()));
+
+    job.extra = newExtraWords();
+    const Result loaded = Load_Crossword(files.at(0), job.puzzle, job.extra, 16, 16);
+    if (!loaded.ok())
+        return usageError(
+            QStringLiteral("%1: %2").arg(loaded.message().title, oneLine(loaded.message().text)));
+    NumberSquares(job.puzzle);
+    return format->write(job);
+}

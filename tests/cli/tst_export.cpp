@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: MIT
+#include "../export/docxtestutil.h"
+
+#include "cluetext.h"
+#include "crosswordfile.h"
+#include "gridedit.h"
+#include "worddocument.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace docxtest;
+
+namespace {
+
+struct CliRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+CliRun runCli(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(VELLOQUIN_CLI), args);
+    CliRun r;
+    if (!p.waitForFinished(60000))
+        return r;
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+QString fixture(const char *name)
+{
+    return QStringLiteral(VELLOQUIN_TESTDATA "/") + QLatin1String(name);
+}
+
+} // namespace
+
+class TestExportCommand : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    // Exports and returns the document's entries; fails the test on any error.
+    QMap<QString, QByteArray> exportDocx(const QStringList &extra, const QString &name)
+    {
+        const QString out = m_dir.filePath(name);
+        const CliRun r = runCli(QStringList{"export", fixture("animals.cwd"), out} + extra);
+        QMap<QString, QByteArray> entries;
+        if (r.exitCode != 0) {
+            qWarning() << r.err;
+            return entries;
+        }
+        QString error;
+        if (!readZipEntries(out, &entries, &error))
+            qWarning() << error;
+        return entries;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    void writesThePuzzlePageWithTitleSubjectPictureAndClues()
+    {
+        const QMap<QString, QByteArray> entries = exportDocx({}, QStringLiteral("animals.docx"));
+        QVERIFY(entries.contains(QStringLiteral("word/document.xml")));
+
+        CrosswordData puzzle;
+        ExtraWords extra = newExtraWords();
+        QVERIFY(Load_Crossword(fixture("animals.cwd"), puzzle, extra, 16, 16).ok());
+        NumberSquares(puzzle);
+        const QStringList clueLines = splitParagraphs(Get_Clues_text(puzzle));
+        QVERIFY(clueLines.contains(QStringLiteral("DOWN")));
+
+        bool ok = false;
+        const Node doc = parse(entries.value(QStringLiteral("word/document.xml")), &ok);
+        QVERIFY(ok);
+        const QList<const Node *> paragraphs =
+            doc.find(QStringLiteral("body"))->all(QStringLiteral("p"));
+        QCOMPARE(paragraphs.size(), 6 + clueLines.size());
+        QCOMPARE(paragraphText(*paragraphs[0]), QStringLiteral("Animals"));
+        QCOMPARE(paragraphText(*paragraphs[1]), QStringLiteral("Pets"));
+        QVERIFY(paragraphs[3]->find(QStringLiteral("drawing")));
+        for (int i = 0; i < clueLines.size(); ++i)
+            QCOMPARE(paragraphText(*paragraphs[6 + i]), clueLines[i]);
+
+        // The picture holds the whole 10 x 8 grid at its own size.
+        const QImage picture =
+            QImage::fromData(entries.value(QStringLiteral("word/media/image1.png")), "PNG");
+        QVERIFY(!picture.isNull());
+        QCOMPARE(picture.width() * 8, picture.height() * 10);
+        const Node *extent = doc.find(QStringLiteral("extent"));
+        QCOMPARE(extent->attr(QStringLiteral("cx")), QString::number(picture.width() * 9525));
+    }
+
+    void hideAnswersLeavesTheLettersOut()
+    {
+        const QImage shown = QImage::fromData(exportDocx({}, QStringLiteral("shown.docx"))
+                                                  .value(QStringLiteral("word/media/image1.png")),
+                                              "PNG");
+        const QImage hidden = QImage::fromData(
+            exportDocx({QStringLiteral("--hide-answers")}, QStringLiteral("hidden.docx"))
+                .value(QStringLiteral("word/media/image1.png")),
+            "PNG");
+        QVERIFY(!shown.isNull());
+        QCOMPARE(hidden.size(), shown.size());
+        QVERIFY(hidden != shown);
+        // Hiding only removes letter ink: every pixel that differs is dark when shown.
+        int differing = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                if (shown.pixel(x, y) != hidden.pixel(x, y)) {
+                    ++differing;
+                    QVERIFY(qGray(shown.pixel(x, y)) < qGray(hidden.pixel(x, y)));
+                }
+            }
+        }
+        QVERIFY(differing > 20);
+    }
+
+    void refusesWhatItCannotDo_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("errorPart");
+        const QString cwd = fixture("animals.cwd");
+        QTest::newRow("unknown format") << QStringList{"export", cwd, "out.xyz"} << 2 << ".docx";
+        QTest::newRow("no extension") << QStringList{"export", cwd, "out"} << 2 << ".docx";
+        QTest::newRow("missing puzzle")
+            << QStringList{"export", "no-such.cwd", "out.docx"} << 2 << "";
+        QTest::newRow("one file") << QStringList{"export", cwd} << 2 << "export takes";
+        QTest::newRow("unknown option")
+            << QStringList{"export", cwd, "o.docx", "--shiny"} << 2 << "--shiny";
+        QTest::newRow("unwritable target")
+            << QStringList{"export", cwd, "no/such/dir/out.docx"} << 1 << "Velloquin: ";
+    }
+    void refusesWhatItCannotDo()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, errorPart);
+        QTemporaryDir dir;
+        for (QString &a : args) {
+            if (a.startsWith(QLatin1String("out")) || a.startsWith(QLatin1String("no/")) ||
+                a == QLatin1String("o.docx"))
+                a = dir.filePath(a);
+        }
+        const CliRun r = runCli(args);
+        QCOMPARE(r.exitCode, exitCode);
+        QVERIFY(!r.err.trimmed().isEmpty());
+        QVERIFY2(r.err.contains(errorPart), qPrintable(r.err));
+        QCOMPARE(r.err.trimmed().count(QLatin1Char('\n')), 0);
+        QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExportCommand)
+#include "tst_export.moc"
