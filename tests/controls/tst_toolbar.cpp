@@ -1,0 +1,529 @@
+// SPDX-License-Identifier: MIT
+#include "toolbar.h"
+#include "toolbarband.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+constexpr qint32 Green = 0x00FF00; // red 0, green 255, blue 0
+
+// A strip of `count` images: each a solid square of its own colour with a one-pixel
+// mask-green border, so the border must come out transparent.
+QImage makeStrip(int count, int size = 16)
+{
+    QImage strip(count * size, size, QImage::Format_RGB32);
+    strip.fill(QColor(0, 255, 0));
+    for (int i = 0; i < count; ++i)
+        for (int y = 1; y < size - 1; ++y)
+            for (int x = 1; x < size - 1; ++x)
+                strip.setPixel(i * size + x, y, qRgb(200, 20 * i % 256, 40));
+    return strip;
+}
+
+QPoint centre(const Toolbar &bar, int index)
+{
+    return bar.buttonRect(index).center();
+}
+
+QPoint outside(const Toolbar &bar)
+{
+    return QPoint(bar.width() + 50, bar.height() + 50);
+}
+
+void click(Toolbar &bar, int index)
+{
+    QTest::mouseMove(&bar, centre(bar, index));
+    QTest::mousePress(&bar, Qt::LeftButton, Qt::NoModifier, centre(bar, index));
+    QTest::mouseRelease(&bar, Qt::LeftButton, Qt::NoModifier, centre(bar, index));
+}
+
+// Hover moves (no button held) reach the widget through the cursor, so it must be shown.
+void showAndWait(QWidget &widget)
+{
+    widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&widget));
+}
+
+} // namespace
+
+class TestToolbar : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void layoutGivesButtonGeometry_data();
+    void layoutGivesButtonGeometry();
+    void separatorsFollowTheirButtons();
+    void buttonsBeyondTheCountAreEmpty();
+    void nullStripBuildsNothing();
+    void tooltipsSplitAtBars();
+
+    void pushButtonClicksOncePerPress();
+    void releaseOutsideRaisesNothing();
+    void checkButtonTogglesOnRelease();
+    void checkButtonWithoutEventIsSilent();
+    void pushButtonIgnoresCheckButton();
+    void optionButtonsUncheckOnlyTheirGroup();
+    void disabledButtonIgnoresMouse();
+    void disablingTheBarDisablesEveryButton();
+    void rightButtonRaisesNothing();
+    void hoverLightsButtonAndLeavingDarkensIt();
+
+    void maskColourIsTransparent();
+    void disabledImageIsGreyed();
+    void litButtonsUseTheirGradients();
+    void bandPaintsGradientAndSetsToolbarColours();
+
+    void buttonsAreAccessiblePushButtons();
+};
+
+void TestToolbar::layoutGivesButtonGeometry_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<int>("images");
+    QTest::addColumn<int>("imageSize");
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<QString>("kinds");
+    QTest::addColumn<QRect>("last"); // left, top, right, bottom as the bar reports them
+    QTest::addColumn<QSize>("barSize");
+
+    // QRect here carries (left, top) and (right, bottom) through x/y/width/height.
+    QTest::newRow("main strip") << "NNN|N|NC|NN|C" << 9 << 16 << 0 << "NNNNNCNNC"
+                                << QRect(209, 1, 232, 23) << QSize(233, 24);
+    QTest::newRow("lower case") << "nnn|n|nc|nn|c" << 9 << 16 << 0 << "NNNNNCNNC"
+                                << QRect(209, 1, 232, 23) << QSize(233, 24);
+    QTest::newRow("unknown characters skipped")
+        << "N x-N?C" << 3 << 16 << 0 << "NNC" << QRect(47, 1, 70, 23) << QSize(71, 24);
+    QTest::newRow("empty layout, one per image")
+        << "" << 3 << 16 << 0 << "NNN" << QRect(47, 1, 70, 23) << QSize(71, 24);
+    QTest::newRow("option group") << "OO|N" << 3 << 16 << 0 << "OON" << QRect(53, 1, 76, 23)
+                                  << QSize(77, 24);
+    QTest::newRow("leading separator dropped")
+        << "|NN" << 2 << 16 << 0 << "NN" << QRect(24, 1, 47, 23) << QSize(48, 24);
+    QTest::newRow("vertical") << "N|N" << 2 << 16 << 1 << "NN" << QRect(1, 30, 23, 53)
+                              << QSize(24, 54);
+    QTest::newRow("24-pixel images") << "NN" << 2 << 24 << 0 << "NN" << QRect(32, 1, 63, 31)
+                                     << QSize(64, 32);
+    QTest::newRow("image size 0 taken as 1")
+        << "NN" << 2 << 0 << 0 << "NN" << QRect(9, 1, 17, 8) << QSize(18, 9);
+}
+
+void TestToolbar::layoutGivesButtonGeometry()
+{
+    QFETCH(QString, layout);
+    QFETCH(int, images);
+    QFETCH(int, imageSize);
+    QFETCH(int, orientation);
+    QFETCH(QString, kinds);
+    QFETCH(QRect, last);
+    QFETCH(QSize, barSize);
+
+    Toolbar bar;
+    bar.setBarOrientation(orientation);
+    QVERIFY(bar.BuildToolbar(makeStrip(images, qMax(1, imageSize)), Green, imageSize, layout));
+    QCOMPARE(bar.ButtonsCount(), kinds.size());
+    QString actual;
+    for (int i = 1; i <= bar.ButtonsCount(); ++i)
+        actual += QLatin1Char("NCO"[bar.buttonKind(i)]);
+    QCOMPARE(actual, kinds);
+
+    const int n = bar.ButtonsCount();
+    QCOMPARE(bar.ButtonLeft(n), last.x());
+    QCOMPARE(bar.ButtonTop(n), last.y());
+    QCOMPARE(bar.ButtonRight(n), last.width());
+    QCOMPARE(bar.ButtonBottom(n), last.height());
+    QCOMPARE(bar.GetButtonHeight(n), last.height() - last.y());
+    QCOMPARE(bar.size(), barSize);
+    QCOMPARE(bar.sizeHint(), barSize);
+}
+
+void TestToolbar::separatorsFollowTheirButtons()
+{
+    Toolbar bar;
+    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    const int lefts[] = {1, 24, 47, 76, 105, 128, 157, 180, 209};
+    for (int i = 1; i <= 9; ++i) {
+        QCOMPARE(bar.ButtonLeft(i), lefts[i - 1]);
+        QCOMPARE(bar.ButtonRight(i) - bar.ButtonLeft(i), 23);
+        QCOMPARE(bar.GetButtonHeight(i), 22);
+        const bool separated = i == 3 || i == 4 || i == 6 || i == 8;
+        QCOMPARE(!bar.separatorRect(i).isEmpty(), separated);
+        if (separated) {
+            // Two pixels wide, four past the inner rectangle's right edge.
+            QCOMPARE(bar.separatorRect(i).left(), bar.ButtonRight(i) - 2 + 4);
+            QCOMPARE(bar.separatorRect(i).width(), 2);
+            QCOMPARE(bar.separatorRect(i).top(), bar.ButtonTop(i) + 2);
+        }
+    }
+}
+
+void TestToolbar::buttonsBeyondTheCountAreEmpty()
+{
+    Toolbar bar;
+    bar.BuildToolbar(makeStrip(3), Green, 16, "NNN");
+    for (int index : {0, 4, -1}) {
+        QCOMPARE(bar.ButtonLeft(index), 0);
+        QCOMPARE(bar.GetButtonHeight(index), 0);
+        QVERIFY(!bar.IsButtonEnabled(index));
+        QVERIFY(!bar.IsButtonChecked(index));
+        bar.EnableButton(index, false); // ignored, must not crash
+    }
+}
+
+void TestToolbar::nullStripBuildsNothing()
+{
+    Toolbar bar;
+    bar.BuildToolbar(makeStrip(3), Green, 16, "NNN");
+    QCOMPARE(bar.ButtonsCount(), 3);
+    QVERIFY(!bar.BuildToolbar(QImage(), Green, 16, "NNN"));
+    QCOMPARE(bar.ButtonsCount(), 0);
+}
+
+void TestToolbar::tooltipsSplitAtBars()
+{
+    Toolbar bar;
+    bar.BuildToolbar(makeStrip(3), Green, 16, "NNN");
+    bar.SetToolTips("Store this  word|| Search ");
+    QCOMPARE(bar.buttonToolTip(1), QString("Store this  word"));
+    QCOMPARE(bar.buttonToolTip(2), QString());
+    QCOMPARE(bar.buttonToolTip(3), QString(" Search "));
+    QCOMPARE(bar.buttonToolTip(4), QString());
+}
+
+void TestToolbar::pushButtonClicksOncePerPress()
+{
+    Toolbar bar;
+    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    QSignalSpy clicks(&bar, &Toolbar::buttonClick);
+    QSignalSpy checks(&bar, &Toolbar::buttonCheck);
+
+    const QPoint p = centre(bar, 4);
+    QTest::mouseMove(&bar, p);
+    QTest::mousePress(&bar, Qt::LeftButton, Qt::NoModifier, p);
+    QCOMPARE(clicks.count(), 1); // raised on the press
+    QCOMPARE(bar.buttonLook(4), int(Toolbar::Pressed));
+    // Wandering out and back in while held is still the same press.
+    QTest::mouseMove(&bar, outside(bar));
+    QCOMPARE(bar.buttonLook(4), int(Toolbar::Flat));
+    QTest::mouseMove(&bar, p);
+    QTest::mouseRelease(&bar, Qt::LeftButton, Qt::NoModifier, p);
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(checks.count(), 0);
+    const QList<QVariant> args = clicks.takeFirst();
+    QCOMPARE(args.at(0).toInt(), 4);
+    QCOMPARE(args.at(1).toInt(), 1);
+    QCOMPARE(args.at(2).toInt(), bar.ButtonLeft(4));
+    QCOMPARE(args.at(3).toInt(), bar.ButtonTop(4));
+
+    click(bar, 4);
+    QCOMPARE(clicks.count(), 1);
+}
+
+void TestToolbar::releaseOutsideRaisesNothing()
+{
+    Toolbar bar;
+    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    QSignalSpy clicks(&bar, &Toolbar::buttonClick);
+    QSignalSpy checks(&bar, &Toolbar::buttonCheck);
+
+    QTest::mousePress(&bar, Qt::LeftButton, Qt::NoModifier, centre(bar, 2));
+    QTest::mouseRelease(&bar, Qt::LeftButton, Qt::NoModifier, outside(bar));
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(bar.buttonLook(2), int(Toolbar::Flat));
+
+    // A check button pressed and released elsewhere keeps its state.
+    QTest::mousePress(&bar, Qt::LeftButton, Qt::NoModifier, centre(bar, 6));
+    QTest::mouseRelease(&bar, Qt::LeftButton, Qt::NoModifier, outside(bar));
+    QCOMPARE(checks.count(), 0);
+    QVERIFY(!bar.IsButtonChecked(6));
+    QCOMPARE(clicks.count(), 1);
+}
+
+void TestToolbar::checkButtonTogglesOnRelease()
+{
+    Toolbar bar;
+    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    QSignalSpy checks(&bar, &Toolbar::buttonCheck);
+    QSignalSpy clicks(&bar, &Toolbar::buttonClick);
+
+    QTest::mousePress(&bar, Qt::LeftButton, Qt::NoModifier, centre(bar, 6));
+    QCOMPARE(checks.count(), 0);
+    QTest::mouseRelease(&bar, Qt::LeftButton, Qt::NoModifier, centre(bar, 6));
+    QCOMPARE(checks.count(), 1);
+    QVERIFY(bar.IsButtonChecked(6));
+    QCOMPARE(bar.buttonLook(6), int(Toolbar::Pressed));
+
+    click(bar, 6);
+    QCOMPARE(checks.count(), 2);
+    QVERIFY(!bar.IsButtonChecked(6));
+    QCOMPARE(checks.at(0).at(0).toInt(), 6);
+    QCOMPARE(checks.at(0).at(1).toInt(), 1);
+    QCOMPARE(checks.at(1).at(0).toInt(), 6);
+    QCOMPARE(checks.at(1).at(1).toInt(), 0);
+    QCOMPARE(clicks.count(), 0);
+}
+
+void TestToolbar::checkButtonWithoutEventIsSilent()
+{
+    Toolbar bar;
+    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    QSignalSpy checks(&bar, &Toolbar::buttonCheck);
+
+    bar.CheckButton(9, true);
+    QVERIFY(bar.IsButtonChecked(9));
+    QCOMPARE(bar.buttonLook(9), int(Toolbar::Pressed));
+    QCOMPARE(checks.count(), 0);
+    bar.CheckButton(9, true);
+    QVERIFY(!bar.IsButtonChecked(9));
+    QCOMPARE(bar.buttonLook(9), int(Toolbar::Flat));
+    QCOMPARE(checks.count(), 0);
+
+    bar.CheckButton(9, false);
+    QCOMPARE(checks.count(), 1);
+    QCOMPARE(checks.at(0).at(1).toInt(), 1);
+    // After a silent check, the next click unchecks it.
+    click(bar, 9);
+    QCOMPARE(checks.count(), 2);
+    QCOMPARE(checks.at(1).at(1).toInt(), 0);
+}
+
+void TestToolbar::pushButtonIgnoresCheckButton()
+{
+    Toolbar bar;
+    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    QSignalSpy checks(&bar, &Toolbar::buttonCheck);
+    for (int index : {0, 1, 5, 10}) {
+        bar.CheckButton(index, false);
+        QVERIFY(!bar.IsButtonChecked(index));
+    }
+    QCOMPARE(checks.count(), 0);
+}
+
+void TestToolbar::optionButtonsUncheckOnlyTheirGroup()
+{
+    Toolbar bar;
+    bar.BuildToolbar(makeStrip(7), Green, 16, "OOO|OON|C");
+    QSignalSpy checks(&bar, &Toolbar::buttonCheck);
+
+    click(bar, 1);
+    click(bar, 4);
+    QVERIFY(bar.IsButtonChecked(1));
+    QVERIFY(bar.IsButtonChecked(4));
+    QCOMPARE(checks.count(), 2);
+
+    click(bar, 3); // same group as 1: unchecks 1, not 4
+    QVERIFY(!bar.IsButtonChecked(1));
+    QCOMPARE(bar.buttonLook(1), int(Toolbar::Flat));
+    QVERIFY(bar.IsButtonChecked(3));
+    QVERIFY(bar.IsButtonChecked(4));
+    QCOMPARE(checks.count(), 3); // no event for the button that was unchecked
+    QCOMPARE(checks.last().at(0).toInt(), 3);
+    QCOMPARE(checks.last().at(1).toInt(), 1);
+
+    click(bar, 5);
+    QVERIFY(!bar.IsButtonChecked(4));
+    QVERIFY(bar.IsButtonChecked(5));
+    QVERIFY(bar.IsButtonChecked(3));
+
+    // Clicking a checked option button again leaves it checked, silently.
+    click(bar, 5);
+    QVERIFY(bar.IsButtonChecked(5));
+    QCOMPARE(checks.count(), 4);
+}
+
+void TestToolbar::disabledButtonIgnoresMouse()
+{
+    Toolbar bar;
+    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    QSignalSpy clicks(&bar, &Toolbar::buttonClick);
+    QSignalSpy checks(&bar, &Toolbar::buttonCheck);
+    bar.EnableButton(2, false);
+    bar.EnableButton(6, false);
+    QVERIFY(!bar.IsButtonEnabled(2));
+    QVERIFY(bar.IsButtonEnabled(3));
+
+    click(bar, 2);
+    click(bar, 6);
+    QCOMPARE(clicks.count(), 0);
+    QCOMPARE(checks.count(), 0);
+    QCOMPARE(bar.buttonLook(2), int(Toolbar::Flat));
+    QCOMPARE(bar.hotButton(), 0);
+    QVERIFY(!bar.IsButtonChecked(6));
+
+    bar.EnableButton(2, true);
+    click(bar, 2);
+    QCOMPARE(clicks.count(), 1);
+}
+
+void TestToolbar::disablingTheBarDisablesEveryButton()
+{
+    Toolbar bar;
+    bar.BuildToolbar(makeStrip(3), Green, 16, "NNN");
+    bar.setEnabled(false);
+    for (int i = 1; i <= 3; ++i)
+        QVERIFY(!bar.IsButtonEnabled(i));
+    bar.setEnabled(true);
+    for (int i = 1; i <= 3; ++i)
+        QVERIFY(bar.IsButtonEnabled(i));
+}
+
+void TestToolbar::rightButtonRaisesNothing()
+{
+    Toolbar bar;
+    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    QSignalSpy clicks(&bar, &Toolbar::buttonClick);
+    QSignalSpy checks(&bar, &Toolbar::buttonCheck);
+    for (int index : {1, 6}) {
+        QTest::mousePress(&bar, Qt::RightButton, Qt::NoModifier, centre(bar, index));
+        QTest::mouseRelease(&bar, Qt::RightButton, Qt::NoModifier, centre(bar, index));
+    }
+    QCOMPARE(clicks.count(), 0);
+    QCOMPARE(checks.count(), 0);
+    QVERIFY(!bar.IsButtonChecked(6));
+}
+
+void TestToolbar::hoverLightsButtonAndLeavingDarkensIt()
+{
+    Toolbar bar;
+    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    showAndWait(bar);
+    QTest::mouseMove(&bar, centre(bar, 3));
+    QCOMPARE(bar.hotButton(), 3);
+    QCOMPARE(bar.buttonLook(3), int(Toolbar::Hot));
+
+    QTest::mouseMove(&bar, centre(bar, 5));
+    QCOMPARE(bar.hotButton(), 5);
+    QCOMPARE(bar.buttonLook(3), int(Toolbar::Flat));
+    QCOMPARE(bar.buttonLook(5), int(Toolbar::Hot));
+
+    // Between buttons nothing is lit.
+    QTest::mouseMove(&bar, QPoint(bar.separatorRect(4).left(), 10));
+    QCOMPARE(bar.hotButton(), 0);
+    QCOMPARE(bar.buttonLook(5), int(Toolbar::Flat));
+
+    QTest::mouseMove(&bar, centre(bar, 5));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&bar, &leave);
+    QCOMPARE(bar.hotButton(), 0);
+    QCOMPARE(bar.buttonLook(5), int(Toolbar::Flat));
+}
+
+void TestToolbar::maskColourIsTransparent()
+{
+    Toolbar bar;
+    bar.setBackColor(0x808080);
+    bar.BuildToolbar(makeStrip(3), Green, 16, "NNN");
+    const QImage shot = bar.grab().toImage();
+    // Image 2 is drawn at the button's corner + 3; its border pixel is mask green.
+    const QPoint corner(bar.ButtonLeft(2) + 3, bar.ButtonTop(2) + 3);
+    QCOMPARE(QColor(shot.pixel(corner)), QColor(0x80, 0x80, 0x80));
+    QCOMPARE(QColor(shot.pixel(corner + QPoint(8, 8))), QColor(200, 20, 40));
+}
+
+void TestToolbar::disabledImageIsGreyed()
+{
+    Toolbar bar;
+    bar.BuildToolbar(makeStrip(3), Green, 16, "NNN");
+    bar.EnableButton(1, false);
+    const QImage shot = bar.grab().toImage();
+    const QColor enabled = shot.pixel(bar.ButtonLeft(2) + 11, bar.ButtonTop(2) + 11);
+    const QColor disabled = shot.pixel(bar.ButtonLeft(1) + 11, bar.ButtonTop(1) + 11);
+    QCOMPARE(enabled, QColor(200, 20, 40));
+    QVERIFY2(qAbs(disabled.red() - disabled.green()) < 40 &&
+                 qAbs(disabled.red() - disabled.blue()) < 40,
+             qPrintable(disabled.name()));
+}
+
+void TestToolbar::litButtonsUseTheirGradients()
+{
+    Toolbar bar;
+    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    showAndWait(bar);
+    QTest::mouseMove(&bar, centre(bar, 1));
+    QCOMPARE(bar.hotButton(), 1);
+    bar.CheckButton(6, true);
+    const QImage shot = bar.grab().toImage();
+
+    // Just inside the outline, at the top and bottom of the gradient.
+    const QColor hotTop = shot.pixel(bar.ButtonLeft(1) + 1, bar.ButtonTop(1) + 1);
+    const QColor hotBottom = shot.pixel(bar.ButtonLeft(1) + 1, bar.ButtonBottom(1) - 2);
+    QVERIFY2(hotTop.red() == 255 && hotTop.green() > 240 && hotTop.blue() > 185,
+             qPrintable(hotTop.name()));
+    QVERIFY2(hotBottom.red() == 255 && hotBottom.green() < 185 && hotBottom.blue() < 100,
+             qPrintable(hotBottom.name()));
+    const QColor pressedTop = shot.pixel(bar.ButtonLeft(6) + 2, bar.ButtonTop(6) + 1);
+    QVERIFY2(qAbs(pressedTop.red() - 254) <= 2 && qAbs(pressedTop.green() - 148) < 8,
+             qPrintable(pressedTop.name()));
+    // A flat button shows the bar background.
+    const QColor flat = shot.pixel(bar.ButtonLeft(2) + 1, bar.ButtonTop(2) + 1);
+    QCOMPARE(flat, QColor(shot.pixel(0, bar.ButtonTop(2) + 1)));
+}
+
+void TestToolbar::bandPaintsGradientAndSetsToolbarColours()
+{
+    QWidget window;
+    window.resize(400, 60);
+    ToolbarBand band(&window);
+    band.setGeometry(0, 0, 400, 29);
+    Toolbar bar(&band);
+    bar.BuildToolbar(makeStrip(3), Green, 16, "NNN");
+    bar.setgStartColor(0x123456);
+    band.setToolbars({&bar});
+    band.Paint_Toolbar_Band();
+
+    QVERIFY(bar.UseGradient());
+    QCOMPARE(bar.gStartColor(), 14920065);
+    QCOMPARE(bar.gEndColor(), 16772322);
+    const QImage shot = band.grab().toImage();
+    const QColor top = shot.pixel(300, 0);
+    const QColor bottom = shot.pixel(300, 28);
+    QVERIFY2(qAbs(top.red() - 129) <= 4 && qAbs(top.blue() - 227) <= 4, qPrintable(top.name()));
+    QVERIFY2(qAbs(bottom.red() - 226) <= 6 && qAbs(bottom.green() - 236) <= 6,
+             qPrintable(bottom.name()));
+}
+
+void TestToolbar::buttonsAreAccessiblePushButtons()
+{
+    QWidget window;
+    Toolbar *bar = new Toolbar(&window);
+    bar->BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    bar->SetToolTips("New|Open|Save|Copy|Export|Hide|Store|Reset|Outline");
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(bar);
+    QVERIFY(iface);
+    QCOMPARE(iface->role(), QAccessible::ToolBar);
+    QCOMPARE(iface->childCount(), 9);
+    QAccessibleInterface *open = iface->child(1);
+    QVERIFY(open);
+    QCOMPARE(open->role(), QAccessible::Button);
+    QCOMPARE(open->text(QAccessible::Name), QString("Open"));
+    QVERIFY(!open->state().checkable);
+    QCOMPARE(iface->indexOfChild(open), 1);
+
+    QAccessibleInterface *hide = iface->child(5);
+    QCOMPARE(hide->text(QAccessible::Name), QString("Hide"));
+    QVERIFY(hide->state().checkable);
+    QVERIFY(!hide->state().checked);
+
+    QSignalSpy clicks(bar, &Toolbar::buttonClick);
+    QSignalSpy checks(bar, &Toolbar::buttonCheck);
+    open->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(clicks.at(0).at(0).toInt(), 2);
+    hide->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QCOMPARE(checks.count(), 1);
+    QVERIFY(hide->state().checked);
+
+    bar->EnableButton(2, false);
+    QVERIFY(open->state().disabled);
+    QVERIFY(open->actionInterface()->actionNames().isEmpty());
+}
+
+QTEST_MAIN(TestToolbar)
+#include "tst_toolbar.moc"
