@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: MIT
+// Feeds thousands of mutated puzzle files to the reader. Whatever a file holds, reading must
+// not crash, must either refuse with the model untouched or give a model that keeps its
+// invariant, and the engine must cope with what was read. A file that was read, written
+// and read again must give the same puzzle.
+#include "crosswordfile.h"
+#include "gridedit.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Pieces that steer mutations towards the interesting parts of the format.
+const QList<QByteArray> kTokens = {
+    "\r\n", "\n", "\r", "[", "]", "=", ";", "\"", "'", "###", "-", ".", "0", "1", "9", "255",
+    "256", "-1", "32767", "-32768", "99999999999", "2.5", "[Grid]", "[Word0]", "[Word1]",
+    "[ExWord1]", "Words=", "ExtraWords=", "Width=", "Height=", "Orientation=", "X=", "Y=",
+    "Answer=", "Clue=", "\xc3\xa9", "\xe9", "\xff", "\xef\xbb\xbf", QByteArray(1, '\0'), " ",
+    "\t", "Words=4\r\n", "X=-5\r\n", "Width=3\r\n",
+};
+
+QByteArray mutate(QByteArray bytes, QRandomGenerator &random)
+{
+    const int edits = 1 + int(random.bounded(6));
+    for (int e = 0; e < edits; ++e) {
+        const qsizetype size = bytes.size();
+        const qsizetype at = size ? qsizetype(random.bounded(quint32(size))) : 0;
+        switch (random.bounded(7)) {
+        case 0: // flip a bit
+            if (size)
+                bytes[at] = char(bytes.at(at) ^ (1 << random.bounded(8)));
+            break;
+        case 1: // random byte
+            if (size)
+                bytes[at] = char(random.bounded(256));
+            break;
+        case 2: // delete a run
+            bytes.remove(at, qsizetype(random.bounded(16)));
+            break;
+        case 3: // insert a token
+            bytes.insert(at, kTokens.at(random.bounded(quint32(kTokens.size()))));
+            break;
+        case 4: { // duplicate a run elsewhere
+            const QByteArray run = bytes.mid(at, qsizetype(random.bounded(40)));
+            bytes.insert(size ? qsizetype(random.bounded(quint32(size))) : 0, run);
+            break;
+        }
+        case 5: // cut the file short
+            bytes.truncate(at);
+            break;
+        default: { // replace a number
+            qsizetype digit = bytes.indexOf('=', at);
+            if (digit >= 0)
+                bytes.insert(digit + 1, kTokens.at(12 + random.bounded(10)));
+            break;
+        }
+        }
+    }
+    return bytes;
+}
+
+QString invariantBroken(const CrosswordData &p, const ExtraWords &extra)
+{
+    if (p.Words.isEmpty())
+        return "no entries";
+    if (p.IsEmpty != (p.Words.size() == 1 && p.Words.first() == GridWord{}))
+        return "empty flag disagrees";
+    if (p.Width < 1 || p.Width > 255 || p.Height < 1 || p.Height > 255)
+        return "size out of range";
+    if (p.Words.size() > 32768 || extra.isEmpty() || extra.size() > 32768)
+        return "list size out of range";
+    if (!extra.first().Word.isEmpty())
+        return "extra placeholder holds a word";
+    for (const GridWord &w : p.Words) {
+        if (w.Orientation != Across && w.Orientation != Down)
+            return "orientation";
+    }
+    return {};
+}
+
+// The engine operations the window runs on a freshly opened puzzle, and a few more.
+void exerciseEngine(CrosswordData p)
+{
+    NumberSquares(p);
+    const CellGrid grid = BuildCellGrid(p);
+    for (int y = -1; y <= p.Height; ++y)
+        grid.isLetter(0, y);
+    FindWordAt(p, 0, 0, Across);
+    AddWord(p, 0, 0, QStringLiteral("CAT"), Down, {}, true, 0);
+    for (qint16 d = 0; d < 4; ++d)
+        MoveCrossword(p, d);
+    NumberSquares(p);
+    ResizeCrossword(p, 5, 5);
+    DeleteWord(p, Across, 0, 0);
+}
+
+} // namespace
+
+class TestCwdFuzz : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void mutatedFilesNeverCrashAndReadBackStable();
+};
+
+void TestCwdFuzz::mutatedFilesNeverCrashAndReadBackStable()
+{
+    const QByteArray seedFile = readAll(QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd"));
+    QVERIFY(!seedFile.isEmpty());
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("fuzz.cwd");
+    const QString again = dir.filePath("again.cwd");
+
+    QRandomGenerator random(20261208);
+    int accepted = 0;
+    int refused = 0;
+    QByteArray current = seedFile;
+    for (int round = 0; round < 3000; ++round) {
+        // Mostly mutate the clean file; sometimes keep mutating the last mutant.
+        current = mutate(random.bounded(4) == 0 ? current : seedFile, random);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(current);
+        f.close();
+
+        CrosswordData puzzle;
+        ExtraWords extra;
+        NewCrossword(puzzle, 7, 7);
+        extra = newExtraWords();
+        extra.append(ExtraWord{"KEEP", "me"});
+        const CrosswordData before = puzzle;
+        const ExtraWords extraBefore = extra;
+        const Result r = Load_Crossword(path, puzzle, extra, 12, 12);
+        if (!r.ok()) {
+            ++refused;
+            QCOMPARE(puzzle, before);
+            QCOMPARE(extra, extraBefore);
+            QVERIFY(!r.message().text.isEmpty());
+            continue;
+        }
+        ++accepted;
+        const QString broken = invariantBroken(puzzle, extra);
+        QVERIFY2(broken.isEmpty(), qPrintable(broken + " in: " + current.toPercentEncoding()));
+        exerciseEngine(puzzle);
+
+        // The bytes Save_Crossword writes, without its flush to disk on every round.
+        QFile out(again);
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(crosswordFileBytes(puzzle, extra));
+        out.close();
+        CrosswordData reread;
+        ExtraWords rereadExtra;
+        QVERIFY(Load_Crossword(again, reread, rereadExtra, 12, 12).ok());
+        if (reread != puzzle || rereadExtra != extra)
+            QFAIL(qPrintable("read back differs for: " + current.toPercentEncoding()));
+    }
+    // Both paths must have been taken many times for the run to mean anything.
+    QVERIFY2(accepted > 500 && refused > 100,
+             qPrintable(QStringLiteral("%1 accepted, %2 refused").arg(accepted).arg(refused)));
+    qInfo("%d accepted, %d refused", accepted, refused);
+}
+
+QTEST_GUILESS_MAIN(TestCwdFuzz)
+#include "tst_cwdfuzz.moc"
