@@ -346,15 +346,31 @@ void Toolbar::rebuildTools()
 
 // ---- drawing ----------------------------------------------------------------------
 
+void Toolbar::setGradientReference(QWidget *reference)
+{
+    if (m_gradientReference == reference)
+        return;
+    m_gradientReference = reference;
+    update();
+}
+
 void Toolbar::paintBackground(QPainter &painter, const QRect &area) const
 {
     if (m_useGradient) {
+        int top = 0;
         int height = this->height();
-        if (m_orientation != 0 && parentWidget())
+        if (m_gradientReference && m_gradientReference->isAncestorOf(this)) {
+            top = -mapTo(m_gradientReference.data(), QPoint(0, 0)).y();
+            height = m_gradientReference->height();
+        } else if (m_orientation != 0 && parentWidget()) {
+            // A vertical bar runs the gradient over the height of what holds it.
+            top = -y();
             height = parentWidget()->height();
+        }
         painter.save();
         painter.setClipRect(area);
-        Gradient_Fill_Rect(painter, 0, 0, width(), height, m_startColor, m_endColor, true);
+        Gradient_Fill_Rect(painter, 0, top, width(), top + height, m_startColor, m_endColor,
+                           true);
         painter.restore();
     } else {
         painter.fillRect(area, m_back);

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -88,6 +89,10 @@ public:
     QRect separatorRect(int index) const;
     // The button under the mouse (0 when none).
     int hotButton() const { return m_hot; }
+    // Runs the bar gradient over `reference`'s height instead of the bar's own, so that a
+    // bar placed on a band painted with the same colours blends into it seamlessly.
+    // Null (the default) uses the bar's own height.
+    void setGradientReference(QWidget *reference);
     // Presses button index as a left click would (used by assistive technology):
     // raises buttonClick or toggles a check/option button with its event.
     void activateButton(int index);
@@ -163,6 +168,7 @@ private:
     std::vector<QPixmap> m_images;
     std::vector<QPixmap> m_disabledImages;
     QStringList m_tips;
+    QPointer<QWidget> m_gradientReference;
     int m_imageSize = 16;
     int m_buttonSize = 23;
     int m_hot = 0;

@@ -29,8 +29,10 @@ void ToolbarBand::Paint_Toolbar_Band()
             bar->setgStartColor(TopColour);
             bar->setgEndColor(BottomColour);
             bar->setUseGradient(true);
+            bar->setGradientReference(this);
         } else {
             bar->setUseGradient(false);
+            bar->setGradientReference(nullptr);
             bar->setBackColor(Toolbar::DefaultBackColor);
         }
         bar->Refresh();

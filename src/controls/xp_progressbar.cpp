@@ -357,7 +357,8 @@ void XP_ProgressBar::paintLook(QPainter &painter, int w, int h) const
         painter.drawRect(0, 0, w - 1, h - 1);
         ramp(painter, QRect(QPoint(2, 2), QPoint(w - 3, h - 6)), c, lighten(c, 100), true);
         const int end = qMin(fillLength(m_value, w, 101), w - 3);
-        ramp(painter, QRect(QPoint(3, 3), QPoint(end - 1, h - 7)), lighten(c, 250), c, false);
+        // The fill runs the track's ramp the other way round, so the two read apart.
+        ramp(painter, QRect(QPoint(3, 3), QPoint(end - 1, h - 7)), lighten(c, 250), c, true);
         if (end > 2) {
             painter.setPen(lighten(c, 25));
             painter.drawLine(end, 2, end, h - 3);

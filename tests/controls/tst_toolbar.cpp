@@ -79,6 +79,8 @@ private slots:
     void bandPaintsGradientAndSetsToolbarColours();
 
     void buttonsAreAccessiblePushButtons();
+    void shippedStripsHoldOneImagePerButton_data();
+    void shippedStripsHoldOneImagePerButton();
 };
 
 void TestToolbar::layoutGivesButtonGeometry_data()
@@ -471,6 +473,7 @@ void TestToolbar::bandPaintsGradientAndSetsToolbarColours()
     band.setGeometry(0, 0, 400, 29);
     Toolbar bar(&band);
     bar.BuildToolbar(makeStrip(3), Green, 16, "NNN");
+    bar.move(4, 2);
     bar.setgStartColor(0x123456);
     band.setToolbars({&bar});
     band.Paint_Toolbar_Band();
@@ -478,12 +481,17 @@ void TestToolbar::bandPaintsGradientAndSetsToolbarColours()
     QVERIFY(bar.UseGradient());
     QCOMPARE(bar.gStartColor(), 14920065);
     QCOMPARE(bar.gEndColor(), 16772322);
-    const QImage shot = band.grab().toImage();
+    const QImage shot = window.grab().toImage();
     const QColor top = shot.pixel(300, 0);
     const QColor bottom = shot.pixel(300, 28);
     QVERIFY2(qAbs(top.red() - 129) <= 4 && qAbs(top.blue() - 227) <= 4, qPrintable(top.name()));
     QVERIFY2(qAbs(bottom.red() - 226) <= 6 && qAbs(bottom.green() - 236) <= 6,
              qPrintable(bottom.name()));
+    // The bar's own gradient runs over the band's height, so its flat buttons and the
+    // band beside it have the same colour on every row.
+    for (int y = 0; y < 29; y += 4)
+        QCOMPARE(QColor(shot.pixel(bar.x() + bar.ButtonLeft(2) + 1, y)).name(),
+                 QColor(shot.pixel(300, y)).name());
 }
 
 void TestToolbar::buttonsAreAccessiblePushButtons()
@@ -523,6 +531,43 @@ void TestToolbar::buttonsAreAccessiblePushButtons()
     bar->EnableButton(2, false);
     QVERIFY(open->state().disabled);
     QVERIFY(open->actionInterface()->actionNames().isEmpty());
+}
+
+void TestToolbar::shippedStripsHoldOneImagePerButton_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<int>("images");
+
+    QTest::newRow("main") << ":/images/toolbar_main.png" << "NNN|N|NC|NN|C" << 9;
+    QTest::newRow("word") << ":/images/toolbar_word.png" << "NNN" << 3;
+}
+
+void TestToolbar::shippedStripsHoldOneImagePerButton()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, layout);
+    QFETCH(int, images);
+
+    const QImage strip(path);
+    QCOMPARE(strip.size(), QSize(16 * images, 16));
+    // Every image is drawn on the mask: some pixels are pure green, most of the
+    // picture is not, and no two images are the same.
+    QList<QImage> seen;
+    for (int i = 0; i < images; ++i) {
+        const QImage piece = strip.copy(16 * i, 0, 16, 16).convertToFormat(QImage::Format_RGB32);
+        int mask = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                mask += (piece.pixel(x, y) & 0xFFFFFF) == 0x00FF00;
+        QVERIFY2(mask > 16 && mask < 200, qPrintable(QString::number(i)));
+        QVERIFY(!seen.contains(piece));
+        seen.append(piece);
+    }
+
+    Toolbar bar;
+    QVERIFY(bar.BuildToolbar(strip, Green, 16, layout));
+    QCOMPARE(bar.ButtonsCount(), images);
 }
 
 QTEST_MAIN(TestToolbar)
