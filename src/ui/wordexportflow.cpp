@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: MIT
+#include "wordexportflow.h"
+
+#include "gradientpanel.h"
+#include "mainwindow.h"
+#include "picture.h"
+#include "picturebox.h"
+#include "wordexport.h"
+#include "xp_progressbar.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QStandardPaths>
+
+namespace {
+
+// Shows the progress value on the wait panel's bar and lets pending window events run.
+// A value above the bar's maximum is shown reduced by the maximum.
+void reportProgress(XP_ProgressBar *bar, int value)
+{
+    QCoreApplication::processEvents();
+    if (bar) {
+        const int max = bar->Max();
+        if (max > 0) {
+            while (value > max)
+                value -= max;
+        }
+        bar->setValue(value);
+    }
+    QCoreApplication::processEvents();
+}
+
+// Hides the answers for the export and brings them back however the export ends.
+class AnswersForExport
+{
+public:
+    explicit AnswersForExport(frmCWord &window) : m_window(window) {}
+    ~AnswersForExport() { restore(); }
+    AnswersForExport(const AnswersForExport &) = delete;
+    AnswersForExport &operator=(const AnswersForExport &) = delete;
+
+    void hide()
+    {
+        m_window.AnswersHidden = true;
+        m_window.Redraw_Grid();
+        m_hidden = true;
+    }
+    void restore()
+    {
+        if (!m_hidden)
+            return;
+        m_hidden = false;
+        m_window.AnswersHidden = false;
+        m_window.Redraw_Grid();
+    }
+
+private:
+    frmCWord &m_window;
+    bool m_hidden = false;
+};
+
+} // namespace
+
+WordExportDesktop WordExportDesktop::system()
+{
+    WordExportDesktop desktop;
+    desktop.openDocument = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+    desktop.documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    desktop.paper = systemPaperSize();
+    return desktop;
+}
+
+QString wordDocumentFileName(const QString &title)
+{
+    QString name;
+    for (const QChar c : title) {
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            continue;
+        name.append(c);
+    }
+    name = name.trimmed();
+    // A name of dots only would name a folder.
+    while (name.startsWith(QLatin1Char('.')))
+        name.remove(0, 1);
+    if (name.isEmpty())
+        name = QStringLiteral("Crossword");
+    return name + QStringLiteral(".docx");
+}
+
+QString Export_To_Word(frmCWord &window, const WordExportDesktop &desktop)
+{
+    Dialogs &dialogs = window.dialogs();
+    AnswersForExport answers(window);
+    if (!window.AnswersHidden) {
+        switch (
+            dialogs.question(kHideAnswersTitle, kHideAnswersText, Dialogs::Buttons::YesNoCancel)) {
+        case Dialogs::Answer::Yes:
+            answers.hide();
+            break;
+        case Dialogs::Answer::No:
+            break;
+        default:
+            return QString();
+        }
+    }
+
+    // The document is written where the user says; nothing is written when cancelled.
+    const QString folder = !window.CurrentFileName.isEmpty()
+                               ? QFileInfo(window.CurrentFileName).absolutePath()
+                               : desktop.documentsFolder;
+    const QString suggested = QDir(folder).filePath(wordDocumentFileName(window.puzzle().Title));
+    QString target = dialogs.saveFile(kSaveWordTitle, suggested, kSaveWordFilter);
+    if (target.isEmpty())
+        return QString();
+    if (!target.endsWith(QLatin1String(".docx"), Qt::CaseInsensitive))
+        target += QStringLiteral(".docx");
+
+    window.Remove_Shapes();
+
+    const QString picturePath = window.paths().tempPicture;
+    const QSize size = window.picView->innerSize();
+    const QImage picture =
+        Capture_Picture(window.picView->image(), 0, 0, size.width(), size.height());
+    const Result saved = savePictureAsBmp(picture, picturePath);
+    if (!saved.ok()) {
+        dialogs.message(saved.message());
+        return QString();
+    }
+
+    window.Label4->setText(kExportingCaption);
+    window.pGress->show();
+    window.pGress->raise();
+    reportProgress(nullptr, 0);
+
+    const Result made = Make_Word_Document(
+        picturePath, QString(), window.Get_Clues_text(), window.puzzle().Title,
+        window.puzzle().Subject, target,
+        [&window](int value) { reportProgress(window.XP2, value); }, desktop.paper);
+    if (made.ok())
+        QFile::remove(picturePath);
+
+    window.pGress->hide();
+    window.Label4->setText(frmCWord::GenerateCaption);
+    answers.restore();
+
+    if (!made.ok()) {
+        dialogs.message(made.message());
+        return QString();
+    }
+    if (!desktop.openDocument || !desktop.openDocument(QUrl::fromLocalFile(target)))
+        dialogs.message(kWordExportErrorTitle,
+                        QStringLiteral("The Word document has been saved as:\n%1")
+                            .arg(QDir::toNativeSeparators(target)),
+                        Icon::Information);
+    return target;
+}

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QPageSize>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+class frmCWord;
+
+// What the Word export needs from the desktop; tests replace it.
+struct WordExportDesktop
+{
+    // Opens the written document in the desktop's application for .docx files; false
+    // when no application took it.
+    std::function<bool(const QUrl &)> openDocument;
+    // Where the save dialog starts when the puzzle has not been saved yet.
+    QString documentsFolder;
+    QPageSize::PageSizeId paper = QPageSize::A4;
+
+    // QDesktopServices, the user's documents folder and the system's paper.
+    static WordExportDesktop system();
+};
+
+// Texts of the export.
+inline const QString kHideAnswersTitle = QStringLiteral("Hide the answers");
+inline const QString kHideAnswersText =
+    QStringLiteral("The answers are currently being shown in the crossword.\n"
+                   "Would you like to hide the answers in the export to Word?");
+inline const QString kSaveWordTitle = QStringLiteral(" Save this Word document as:");
+inline const QString kSaveWordFilter = QStringLiteral("Word document (*.docx)");
+inline const QString kExportingCaption = QStringLiteral("Exporting to Word\nPlease Wait");
+
+// A file name for the document from the puzzle's title: characters that file systems
+// refuse are left out; an empty result becomes "Crossword". Ends in ".docx".
+QString wordDocumentFileName(const QString &title);
+
+// The Word export of TB1 button 5: offers to hide the answers, asks where the document
+// goes, saves the grid picture of picView as the temporary picture file, shows the wait
+// panel while the document is built (progress on XP2), deletes the temporary picture
+// when the document was written (a failure leaves it and shows why), restores the
+// answers and opens the document on the desktop. Returns the path of the document
+// written, or an empty string when the user cancelled or the export failed.
+QString Export_To_Word(frmCWord &window, const WordExportDesktop &desktop);
