@@ -81,8 +81,20 @@ struct ExportFormat
     int (*write)(const ExportJob &job);
 };
 
+int exportIpuzJob(const ExportJob &job)
+{
+    return exportIpuz(job.puzzle, job.output);
+}
+
+int exportPuzJob(const ExportJob &job)
+{
+    return exportPuz(job.puzzle, job.output);
+}
+
 const ExportFormat kFormats[] = {
     {"docx", exportDocx},
+    {"ipuz", exportIpuzJob},
+    {"puz", exportPuzJob},
 };
 
 const ExportFormat *formatFor(const QString &output)

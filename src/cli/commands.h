@@ -29,3 +29,11 @@ int runRender(const QStringList &args);
 
 // cmd_export.cpp: a puzzle file as a document; the output's extension picks the format.
 int runExport(const QStringList &args);
+
+// cmd_formats.cpp: a puzzle made from a word list, a puzzle read from an .ipuz file, and
+// the .ipuz and .puz writers behind export (0 written, 1 refused with the message shown).
+struct CrosswordData;
+int runMake(const QStringList &args);
+int runImport(const QStringList &args);
+int exportIpuz(const CrosswordData &puzzle, const QString &output);
+int exportPuz(const CrosswordData &puzzle, const QString &output);

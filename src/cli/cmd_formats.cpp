@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: MIT
+// velloquin-cli make / import: puzzles made from word lists and read from .ipuz files,
+// and the .ipuz and .puz writers behind "export".
+#include "commands.h"
+
+#include "crosswordfile.h"
+#include "gridedit.h"
+#include "ipuzreader.h"
+#include "ipuzwriter.h"
+#include "layoutgenerator.h"
+#include "puzwriter.h"
+#include "randomsource.h"
+#include "wordlist.h"
+
+#include <QDir>
+
+#include <optional>
+
+namespace {
+
+// The grid sizes make accepts: the window's smallest size, and the largest a puzzle
+// file holds.
+constexpr int kMinSide = 5;
+constexpr int kMaxSide = 255;
+
+int usageError(const QString &reason)
+{
+    cliErr() << "velloquin-cli: " << reason << '\n';
+    return ExitUsage;
+}
+
+QString oneLine(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return text;
+}
+
+int refused(const Message &message)
+{
+    cliErr() << message.title << ": " << oneLine(message.text) << '\n';
+    return ExitRefused;
+}
+
+std::optional<int> wholeNumber(const QString &text, qint64 min, qint64 max)
+{
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    if (!ok || value < min || value > max)
+        return std::nullopt;
+    return int(value);
+}
+
+} // namespace
+
+int runMake(const QStringList &args)
+{
+    QStringList files;
+    std::optional<int> width, height;
+    std::optional<quint32> seed;
+    QString title = QStringLiteral("Crossword");
+    QString subject;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if (!arg.startsWith(QLatin1String("--"))) {
+            files << arg;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return usageError(QStringLiteral("%1 needs a value").arg(arg));
+        const QString value = args.at(++i);
+        if (arg == QLatin1String("--width") || arg == QLatin1String("--height")) {
+            const std::optional<int> side = wholeNumber(value, kMinSide, kMaxSide);
+            if (!side)
+                return usageError(QStringLiteral("%1 must be a whole number from %2 to %3, not '%4'")
+                                      .arg(arg, QString::number(kMinSide),
+                                           QString::number(kMaxSide), value));
+            (arg == QLatin1String("--width") ? width : height) = side;
+        } else if (arg == QLatin1String("--title")) {
+            title = value;
+        } else if (arg == QLatin1String("--subject")) {
+            subject = value;
+        } else if (arg == QLatin1String("--seed")) {
+            bool ok = false;
+            const qulonglong n = value.toULongLong(&ok);
+            if (!ok || n > 0xffffffffull)
+                return usageError(QStringLiteral("--seed must be a whole number from 0 to "
+                                                 "4294967295, not '%1'")
+                                      .arg(value));
+            seed = quint32(n);
+        } else {
+            return usageError(QStringLiteral("unknown option %1").arg(arg));
+        }
+    }
+    if (files.size() != 2)
+        return usageError(QStringLiteral("make takes a word list and an output file"));
+    if (!width || !height)
+        return usageError(QStringLiteral("make needs --width and --height"));
+
+    WordList list;
+    const Result read = readWordListFile(files.at(0), &list);
+    if (!read)
+        return usageError(oneLine(read.message().text));
+    for (const SkippedLine &s : std::as_const(list.skipped))
+        cliErr() << QDir::toNativeSeparators(files.at(0)) << ':' << s.line << ": skipped, "
+                 << s.reason << '\n';
+    ExtraWords extra = newExtraWords();
+    appendToExtraWords(extra, list);
+    if (!hasStoredWords(extra))
+        return refused(noWordsMessage());
+
+    CrosswordData puzzle;
+    NewCrossword(puzzle, qint16(*width), qint16(*height));
+    puzzle.Title = title;
+    puzzle.Subject = subject;
+    RandomSource random = seed ? RandomSource(*seed) : RandomSource();
+    const LayoutOutcome outcome = GenerateLayout(puzzle, extra, random, {});
+    if (!outcome.placed()) {
+        for (const Message &m : outcome.messages())
+            refused(m);
+        return ExitRefused;
+    }
+    // As after the window's button: the words are on the grid, the list is empty.
+    const Result saved = Save_Crossword(files.at(1), puzzle, newExtraWords());
+    if (!saved)
+        return refused(saved.message());
+    cliOut() << QDir::toNativeSeparators(files.at(1)) << ": " << puzzle.Words.size()
+             << " words on a " << puzzle.Width << " by " << puzzle.Height << " grid (attempt "
+             << outcome.attempts << ")\n";
+    return ExitOk;
+}
+
+int runImport(const QStringList &args)
+{
+    QStringList files;
+    for (const QString &arg : args) {
+        if (arg.startsWith(QLatin1String("--")))
+            return usageError(QStringLiteral("unknown option %1").arg(arg));
+        files << arg;
+    }
+    if (files.size() != 2)
+        return usageError(QStringLiteral("import takes an .ipuz file and an output file"));
+    CrosswordData puzzle;
+    bool unreadable = false;
+    const Result read = readIpuzFile(files.at(0), &puzzle, &unreadable);
+    if (!read) {
+        if (unreadable)
+            return usageError(oneLine(read.message().text));
+        return refused(read.message());
+    }
+    const Result saved = Save_Crossword(files.at(1), puzzle, newExtraWords());
+    if (!saved)
+        return refused(saved.message());
+    return ExitOk;
+}
+
+int exportIpuz(const CrosswordData &puzzle, const QString &output)
+{
+    const Result written = writeIpuzFile(output, puzzle);
+    return written ? ExitOk : refused(written.message());
+}
+
+int exportPuz(const CrosswordData &puzzle, const QString &output)
+{
+    const Result written = writePuzFile(output, puzzle);
+    return written ? ExitOk : refused(written.message());
+}
