@@ -382,7 +382,7 @@ QSize CandyButton::minimumSizeHint() const { return QSize(16, 16); }
 void CandyButton::mousePressEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
-    if (!shapePath().contains(pos)) {
+    if (!hitButton(pos)) {
         // The rounded corners are not part of the button.
         event->ignore();
         return;
@@ -415,7 +415,7 @@ void CandyButton::mouseMoveEvent(QMouseEvent *event)
 void CandyButton::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
-    const bool inside = rect().contains(pos) && shapePath().contains(pos);
+    const bool inside = hitButton(pos);
     const bool click = event->button() == Qt::LeftButton && m_pressed && inside;
     if (event->button() == Qt::LeftButton)
         m_pressed = false;
@@ -433,7 +433,7 @@ void CandyButton::mouseReleaseEvent(QMouseEvent *event)
 void CandyButton::mouseDoubleClickEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
-    if (!shapePath().contains(pos)) {
+    if (!hitButton(pos)) {
         event->ignore();
         return;
     }
@@ -585,6 +585,15 @@ QPainterPath CandyButton::shapePath() const
         path.addRoundedRect(r, radius, radius);
     }
     return path;
+}
+
+bool CandyButton::hitButton(const QPoint &pos) const
+{
+    if (!rect().contains(pos))
+        return false;
+    if (m_style < 2)
+        return true;
+    return shapePath().contains(QPointF(pos) + QPointF(0.5, 0.5));
 }
 
 void CandyButton::drawFace(QPainter &painter, State state) const

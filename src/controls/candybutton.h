@@ -101,6 +101,8 @@ public:
     // The rounded outline of the face for the current style and size (a rectangle for
     // styles 0 and 1).
     QPainterPath shapePath() const;
+    // Whether a point lies on the button's face (not in a clear rounded corner).
+    bool hitButton(const QPoint &pos) const;
 
     // Presses and releases the button as Enter does.
     void click();

@@ -120,8 +120,9 @@ QColor sys(int index) { return systemColour(index); }
 // A one-pixel edge: raised draws light top-left and shadow bottom-right, sunken the reverse.
 void thinEdge(QPainter &painter, const QRect &r, bool raised)
 {
-    const QColor topLeft = raised ? sys(kButtonHighlight) : sys(kButtonShadow);
-    const QColor bottomRight = raised ? sys(kButtonShadow) : sys(kButtonHighlight);
+    // The dark side uses the darker shadow so the edge reads on a light face.
+    const QColor topLeft = raised ? sys(kButtonHighlight) : sys(kDarkShadow);
+    const QColor bottomRight = raised ? sys(kDarkShadow) : sys(kButtonHighlight);
     painter.setPen(topLeft);
     painter.drawLine(r.left(), r.top(), r.right() - 1, r.top());
     painter.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
