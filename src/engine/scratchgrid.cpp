@@ -2,6 +2,7 @@
 #include "scratchgrid.h"
 
 #include <algorithm>
+#include <bit>
 
 ScratchGrid::ScratchGrid(int width, int height)
     : m_width(qMax(0, width)),
@@ -9,7 +10,11 @@ ScratchGrid::ScratchGrid(int width, int height)
       m_stride(m_width + 2),
       m_cells(size_t(m_stride) * size_t(m_height + 2), 0),
       m_cover(m_cells.size(), 0),
-      m_tried(size_t(m_width) * size_t(m_height) * 2, 0)
+      m_where(m_cells.size() * 2, -1),
+      m_useBits(m_width <= 64 && m_height <= 64),
+      m_rowBits(m_useBits ? size_t(m_height + 2) : 0, 0),
+      m_colBits(m_useBits ? size_t(m_width + 2) : 0, 0),
+      m_tried(m_cells.size() * 2, 0)
 {
     m_smallSlot.fill(-1);
 }
@@ -26,51 +31,72 @@ void ScratchGrid::clear()
 {
     std::fill(m_cells.begin(), m_cells.end(), char16_t(0));
     std::fill(m_cover.begin(), m_cover.end(), quint8(0));
-    for (std::vector<qint32> &squares : m_squares)
-        squares.clear();
+    std::fill(m_rowBits.begin(), m_rowBits.end(), quint64(0));
+    std::fill(m_colBits.begin(), m_colBits.end(), quint64(0));
+    for (std::vector<IndexedSquare> &list : m_lists)
+        list.clear();
 }
 
-std::vector<qint32> &ScratchGrid::squaresOf(char16_t c)
+int ScratchGrid::slotOf(char16_t c) const
 {
-    int *slot = nullptr;
-    if (c < m_smallSlot.size()) {
-        slot = &m_smallSlot[c];
-    } else {
-        auto it = m_largeSlot.find(c);
-        if (it == m_largeSlot.end())
-            it = m_largeSlot.insert(c, -1);
-        slot = &it.value();
-    }
-    if (*slot < 0) {
-        *slot = int(m_squares.size());
-        m_squares.emplace_back();
-    }
-    return m_squares[size_t(*slot)];
+    return c < m_smallSlot.size() ? m_smallSlot[c] : m_largeSlot.value(c, -1);
 }
 
-const std::vector<qint32> *ScratchGrid::squaresOfIfAny(char16_t c) const
+int ScratchGrid::makeSlot(char16_t c)
 {
-    int slot = -1;
+    int slot = slotOf(c);
+    if (slot >= 0)
+        return slot;
+    slot = int(m_lists.size() / 2);
+    m_lists.resize(m_lists.size() + 2);
     if (c < m_smallSlot.size())
-        slot = m_smallSlot[c];
+        m_smallSlot[c] = slot;
     else
-        slot = m_largeSlot.value(c, -1);
-    return slot < 0 ? nullptr : &m_squares[size_t(slot)];
+        m_largeSlot.insert(c, slot);
+    return slot;
 }
 
-void ScratchGrid::setLetter(int x, int y, char16_t c)
+void ScratchGrid::addToIndex(int list, int x, int y, int p)
+{
+    std::vector<IndexedSquare> &squares = m_lists[size_t(list)];
+    m_where[size_t(p) * 2 + size_t(list % 2)] = qint32(squares.size());
+    squares.push_back(IndexedSquare{p, qint16(x), qint16(y)});
+}
+
+void ScratchGrid::removeFromIndex(int list, int p, qint32 orientation)
+{
+    // Order inside a list does not matter: the last entry takes the leaving one's place.
+    std::vector<IndexedSquare> &squares = m_lists[size_t(list)];
+    const qint32 at = m_where[size_t(p) * 2 + size_t(orientation)];
+    squares[size_t(at)] = squares.back();
+    m_where[size_t(squares[size_t(at)].cell) * 2 + size_t(orientation)] = at;
+    squares.pop_back();
+}
+
+void ScratchGrid::setSquare(int x, int y, char16_t letter, quint8 cover)
 {
     const int p = cell(x, y);
-    const char16_t old = m_cells[size_t(p)];
-    if (old == c)
-        return;
-    if (old != 0) {
-        std::vector<qint32> &squares = squaresOf(old);
-        squares.erase(std::find(squares.begin(), squares.end(), p));
+    const char16_t oldLetter = m_cells[size_t(p)];
+    const quint8 oldCover = m_cover[size_t(p)];
+    for (const qint32 o : {qint32(Across), qint32(Down)}) {
+        const bool wasIn = oldLetter != 0 && !(oldCover & coverBit(o));
+        const bool isIn = letter != 0 && !(cover & coverBit(o));
+        if (wasIn && (!isIn || oldLetter != letter))
+            removeFromIndex(slotOf(oldLetter) * 2 + o, p, o);
+        if (isIn && (!wasIn || oldLetter != letter))
+            addToIndex(makeSlot(letter) * 2 + o, x, y, p);
     }
-    m_cells[size_t(p)] = c;
-    if (c != 0)
-        squaresOf(c).push_back(p);
+    m_cells[size_t(p)] = letter;
+    m_cover[size_t(p)] = cover;
+    if (m_useBits) {
+        if (letter != 0) {
+            m_rowBits[size_t(y + 1)] |= quint64(1) << x;
+            m_colBits[size_t(x + 1)] |= quint64(1) << y;
+        } else {
+            m_rowBits[size_t(y + 1)] &= ~(quint64(1) << x);
+            m_colBits[size_t(x + 1)] &= ~(quint64(1) << y);
+        }
+    }
 }
 
 void ScratchGrid::place(int x, int y, QStringView word, qint32 orientation)
@@ -81,10 +107,40 @@ void ScratchGrid::place(int x, int y, QStringView word, qint32 orientation)
         const int sy = down ? y + int(k) : y;
         if (sx < 0 || sy < 0 || sx >= m_width || sy >= m_height)
             continue;
-        setLetter(sx, sy, word.at(k).toUpper().unicode());
-        m_cover[size_t(cell(sx, sy))] |= coverBit(orientation);
+        const int p = cell(sx, sy);
+        setSquare(sx, sy, word.at(k).toUpper().unicode(),
+                  quint8(m_cover[size_t(p)] | coverBit(orientation)));
     }
 }
+
+namespace {
+
+// The placement rules for a word whose first letter is on cell p, its letters `step`
+// cells apart and its side neighbours `side` cells away, on a grid with an empty border.
+// ownCover is the cover bit of the word's orientation.
+inline bool qualifies(const char16_t *cells, const quint8 *cover, const char16_t *w, int length,
+                      int p, int step, int side, quint8 ownCover)
+{
+    // The squares before the first and after the last letter stay empty.
+    if (cells[p - step] != 0 || cells[p + length * step] != 0)
+        return false;
+    bool shared = false;
+    for (int k = 0; k < length; ++k, p += step) {
+        const char16_t s = cells[p];
+        if (s != 0) {
+            // A letter already here must be the same one, and belong to a word running
+            // the other way: lying over a parallel word would hide one inside the other.
+            if (s != w[k] || (cover[p] & ownCover))
+                return false;
+            shared = true;
+        } else if (cells[p - side] != 0 || cells[p + side] != 0) {
+            return false;
+        }
+    }
+    return shared;
+}
+
+} // namespace
 
 bool ScratchGrid::isCandidate(QStringView w, int x, int y, qint32 orientation) const
 {
@@ -95,29 +151,8 @@ bool ScratchGrid::isCandidate(QStringView w, int x, int y, qint32 orientation) c
         return false;
     if (down ? y + length > m_height : x + length > m_width)
         return false;
-    const int step = down ? m_stride : 1;
-    const int side = down ? 1 : m_stride;
-    const quint8 ownCover = coverBit(orientation);
-    const char16_t *cells = m_cells.data();
-    const quint8 *cover = m_cover.data();
-    int p = cell(x, y);
-    // The squares before the first and after the last letter stay empty.
-    if (cells[p - step] != 0 || cells[p + length * step] != 0)
-        return false;
-    bool shared = false;
-    for (int k = 0; k < length; ++k, p += step) {
-        const char16_t s = cells[p];
-        if (s != 0) {
-            // A letter already here must be the same one, and belong to a word running
-            // the other way: lying over a parallel word would hide one inside the other.
-            if (s != w[k].unicode() || (cover[p] & ownCover))
-                return false;
-            shared = true;
-        } else if (cells[p - side] != 0 || cells[p + side] != 0) {
-            return false;
-        }
-    }
-    return shared;
+    return qualifies(m_cells.data(), m_cover.data(), w.utf16(), length, cell(x, y),
+                     down ? m_stride : 1, down ? 1 : m_stride, coverBit(orientation));
 }
 
 void ScratchGrid::scan(QStringView w, CandidateList &out) const
@@ -132,53 +167,98 @@ void ScratchGrid::scan(QStringView w, CandidateList &out) const
     }
 }
 
-void ScratchGrid::indexed(QStringView w, CandidateList &out) const
+// The same rules as qualifies(), on the letter bits of the word's line and of the two
+// lines beside it. The position lies inside the grid.
+bool ScratchGrid::fitsBits(const char16_t *w, int length, int start, int x, int y,
+                           qint32 orientation) const
 {
-    const int length = int(w.size());
-    if (length == 0 || m_tried.empty())
+    const bool down = orientation == Down;
+    const quint64 *lines = down ? m_colBits.data() : m_rowBits.data();
+    const int line = (down ? x : y) + 1;
+    const int first = down ? y : x;
+    const quint64 letters = lines[line];
+    const quint64 span = (length >= 64 ? ~quint64(0) : (quint64(1) << length) - 1) << first;
+    quint64 ends = 0;
+    if (first > 0)
+        ends |= quint64(1) << (first - 1);
+    if (first + length < 64)
+        ends |= quint64(1) << (first + length);
+    if (letters & ends)
+        return false;
+    const quint64 shared = letters & span;
+    if (!shared)
+        return false;
+    // An empty square of the word must have empty squares on both sides.
+    if ((lines[line - 1] | lines[line + 1]) & span & ~shared)
+        return false;
+    const int step = down ? m_stride : 1;
+    const quint8 ownCover = coverBit(orientation);
+    for (quint64 rest = shared; rest; rest &= rest - 1) {
+        const int k = std::countr_zero(rest) - first;
+        const int p = start + k * step;
+        if (m_cells[size_t(p)] != w[k] || (m_cover[size_t(p)] & ownCover))
+            return false;
+    }
+    return true;
+}
+
+void ScratchGrid::indexed(QStringView word, CandidateList &out) const
+{
+    const int length = int(word.size());
+    if (length == 0 || m_width == 0 || m_height == 0)
         return;
     if (++m_search == 0) {
         // The counter wrapped: forget every old mark once.
         std::fill(m_tried.begin(), m_tried.end(), 0u);
         m_search = 1;
     }
+    const char16_t *w = word.utf16();
+    const char16_t *cells = m_cells.data();
+    const quint8 *cover = m_cover.data();
+    quint32 *tried = m_tried.data();
     m_found.clear();
     // A position qualifies only if some letter k of the word lies on a square already
-    // holding that letter, so the starts are those squares moved back by k.
+    // holding that letter, and no word of the same orientation covers that square; so
+    // the starts are those squares moved back by k.
     for (int k = 0; k < length; ++k) {
-        const std::vector<qint32> *squares = squaresOfIfAny(w[k].unicode());
-        if (!squares)
+        const int slot = slotOf(w[k]);
+        if (slot < 0)
             continue;
-        for (const qint32 p : *squares) {
-            const int x = p % m_stride - 1;
-            const int y = p / m_stride - 1;
-            const quint8 cover = m_cover[size_t(p)];
-            // A square covered both ways, or already crossed the way we would run,
-            // cannot be shared by this word.
-            if (!(cover & coverBit(Across)) && x - k >= 0 && x - k + length <= m_width) {
-                const int key = ((y * m_width) + (x - k)) * 2;
-                if (m_tried[size_t(key)] != m_search) {
-                    m_tried[size_t(key)] = m_search;
-                    if (isCandidate(w, x - k, y, Across))
-                        m_found.push_back(key);
-                }
-            }
-            if (!(cover & coverBit(Down)) && y - k >= 0 && y - k + length <= m_height) {
-                const int key = ((y - k) * m_width + x) * 2 + 1;
-                if (m_tried[size_t(key)] != m_search) {
-                    m_tried[size_t(key)] = m_search;
-                    if (isCandidate(w, x, y - k, Down))
-                        m_found.push_back(key);
-                }
-            }
+        for (const IndexedSquare &s : m_lists[size_t(slot) * 2 + Across]) {
+            if (s.x < k || s.x - k + length > m_width)
+                continue;
+            const int start = s.cell - k;
+            const int key = start * 2;
+            if (tried[key] == m_search)
+                continue;
+            tried[key] = m_search;
+            const bool fits = m_useBits
+                                  ? fitsBits(w, length, start, s.x - k, s.y, Across)
+                                  : qualifies(cells, cover, w, length, start, 1, m_stride, 1);
+            if (fits)
+                m_found.push_back(key);
+        }
+        for (const IndexedSquare &s : m_lists[size_t(slot) * 2 + Down]) {
+            if (s.y < k || s.y - k + length > m_height)
+                continue;
+            const int start = s.cell - k * m_stride;
+            const int key = start * 2 + 1;
+            if (tried[key] == m_search)
+                continue;
+            tried[key] = m_search;
+            const bool fits = m_useBits
+                                  ? fitsBits(w, length, start, s.x, s.y - k, Down)
+                                  : qualifies(cells, cover, w, length, start, m_stride, 1, 2);
+            if (fits)
+                m_found.push_back(key);
         }
     }
-    // Keys grow in reading order of the start square, across before down.
+    // Cell numbers grow in reading order, and across (even) comes before down (odd).
     std::sort(m_found.begin(), m_found.end());
     out.reserve(qsizetype(m_found.size()));
     for (const qint32 key : m_found) {
-        const int square = key / 2;
-        out.append(Candidate{qint16(square % m_width), qint16(square / m_width), key % 2});
+        const int start = key / 2;
+        out.append(Candidate{qint16(start % m_stride - 1), qint16(start / m_stride - 1), key % 2});
     }
 }
 

@@ -84,9 +84,22 @@ private:
             return 0; // the border's corner: always empty
         return (y + 1) * m_stride + (x + 1);
     }
-    void setLetter(int x, int y, char16_t c);
-    std::vector<qint32> &squaresOf(char16_t c);
-    const std::vector<qint32> *squaresOfIfAny(char16_t c) const;
+    // One entry of the letter index: a square as cell number and as column and row.
+    struct IndexedSquare
+    {
+        qint32 cell;
+        qint16 x;
+        qint16 y;
+    };
+    // Sets the letter and cover of a square inside the grid, keeping the index and the
+    // letter bits in step.
+    void setSquare(int x, int y, char16_t letter, quint8 cover);
+    int slotOf(char16_t c) const;
+    int makeSlot(char16_t c);
+    void addToIndex(int list, int x, int y, int p);
+    void removeFromIndex(int list, int p, qint32 orientation);
+    bool fitsBits(const char16_t *w, int length, int start, int x, int y,
+                  qint32 orientation) const;
     void scan(QStringView w, CandidateList &out) const;
     void indexed(QStringView w, CandidateList &out) const;
 
@@ -95,11 +108,24 @@ private:
     int m_stride = 2;
     std::vector<char16_t> m_cells;
     std::vector<quint8> m_cover;
-    // Letter index: for each character, the squares (as y * width + x) holding it.
+    // Letter index. Every character seen gets a slot (characters below 256 through
+    // m_smallSlot, others through m_largeSlot); list slot * 2 + orientation holds the
+    // squares with that letter that a word of that orientation may share, that is,
+    // those no word of that orientation covers yet. m_where[cell * 2 + orientation] is
+    // the square's place in its list while it is in one.
     std::array<int, 256> m_smallSlot;
     QHash<char16_t, int> m_largeSlot;
-    std::vector<std::vector<qint32>> m_squares;
-    // Work space of the indexed search: the last search that tried each position.
+    std::vector<std::vector<IndexedSquare>> m_lists;
+    std::vector<qint32> m_where;
+    // On grids of at most 64 squares each way, bit x of m_rowBits[y + 1] is set when
+    // (x, y) holds a letter and bit y of m_colBits[x + 1] likewise (the entries just
+    // outside the grid stay zero), so the indexed search can test a whole position with
+    // a few word operations.
+    bool m_useBits = false;
+    std::vector<quint64> m_rowBits;
+    std::vector<quint64> m_colBits;
+    // Work space of the indexed search: for each start cell and orientation (cell * 2 +
+    // orientation) the last search that tried it, and the positions found.
     mutable std::vector<quint32> m_tried;
     mutable quint32 m_search = 0;
     mutable std::vector<qint32> m_found;
