@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+// Test helper: a puzzle written as text, "WORD x y o|clue;WORD x y o|clue" (o: 0 across,
+// 1 down; '_' in a word stands for a blank), stored without the placement check so
+// that tests can build broken puzzles.
+#pragma once
+
+#include "crossworddata.h"
+#include "gridedit.h"
+
+#include <QStringList>
+
+inline CrosswordData puzzleFromSpec(const QString &spec, int width = 10, int height = 8,
+                                    const QString &title = QStringLiteral("Crossword"),
+                                    const QString &subject = QString())
+{
+    CrosswordData puzzle;
+    NewCrossword(puzzle, qint16(width), qint16(height));
+    puzzle.Title = title;
+    puzzle.Subject = subject;
+    for (const QString &item : spec.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString head = item.section(QLatin1Char('|'), 0, 0);
+        const QString clue = item.section(QLatin1Char('|'), 1);
+        const QStringList f = head.split(QLatin1Char(' '));
+        const QString word = QString(f.at(0)).replace(QLatin1Char('_'), QLatin1Char(' '));
+        AddWord(puzzle, qint16(f.at(1).toInt()), qint16(f.at(2).toInt()), word, f.at(3).toInt(),
+                clue, true, 1);
+    }
+    NumberSquares(puzzle);
+    return puzzle;
+}
+
+// The words as comparable lines "x y o ANSWER #number clue", sorted.
+inline QStringList wordLines(const CrosswordData &puzzle)
+{
+    QStringList lines;
+    if (puzzle.IsEmpty)
+        return lines;
+    for (const GridWord &w : puzzle.Words)
+        lines << QStringLiteral("%1 %2 %3 %4 #%5 %6")
+                     .arg(w.X)
+                     .arg(w.Y)
+                     .arg(w.Orientation)
+                     .arg(w.Answer)
+                     .arg(w.Number)
+                     .arg(w.Clue);
+    lines.sort();
+    return lines;
+}
