@@ -54,7 +54,7 @@ Gloss glossFor(int style)
 {
     switch (style) {
     case 2: return {50, 2, 20, 80, 55};    // capsule, soft band over the upper half
-    case 3: return {46, 1, 35, 85, 35};    // rounded corners, band close to the edges
+    case 3: return {36, 3, 0, 90, 10};     // rounded corners, a short bright shine, little glow
     case 4: return {40, -25, 0, 65, 85};   // capsule, bright narrow band, strong glow
     case 5: return {52, 0, 55, 62, 95};    // capsule, flat glassy upper half, deep glow
     case 7: return {50, 1, 10, 55, 45};    // slightly rounded, crisp band

@@ -418,11 +418,57 @@ void frmColorPalette::mouseReleaseEvent(QMouseEvent *event)
         setHotCell(cellAt(pos));
 }
 
+int frmColorPalette::neighbourCell(int from, int dx, int dy) const
+{
+    if (!cellVisible(from))
+        return cellVisible(DefaultCell) ? DefaultCell : FirstGridCell;
+    // The nearest visible cell in that direction, straying sideways as little as possible.
+    const QPoint origin = m_rects[from].center();
+    int best = -1;
+    int bestScore = 0;
+    for (int n = 1; n <= CellCount; ++n) {
+        if (n == from || m_rects[n].isEmpty())
+            continue;
+        const QRect &r = m_rects[n];
+        const QPoint d = r.center() - origin;
+        const int along = dx ? d.x() * dx : d.y() * dy;
+        if (along <= 0)
+            continue;
+        // Sideways distance: zero where the cells overlap across the direction of travel.
+        int across = 0;
+        if (dx) {
+            const QRect &o = m_rects[from];
+            across = r.bottom() < o.top() ? o.top() - r.bottom()
+                     : r.top() > o.bottom() ? r.top() - o.bottom() : 0;
+        } else {
+            across = qAbs(d.x());
+        }
+        const int score = along + 4 * across;
+        if (best == -1 || score < bestScore) {
+            best = n;
+            bestScore = score;
+        }
+    }
+    return best == -1 ? from : best;
+}
+
 void frmColorPalette::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
         finish();
         return;
+    case Qt::Key_Left: setHotCell(neighbourCell(m_hotCell, -1, 0)); return;
+    case Qt::Key_Right: setHotCell(neighbourCell(m_hotCell, 1, 0)); return;
+    case Qt::Key_Up: setHotCell(neighbourCell(m_hotCell, 0, -1)); return;
+    case Qt::Key_Down: setHotCell(neighbourCell(m_hotCell, 0, 1)); return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (m_hotCell > 0 && m_pressedCell == -1)
+            choose(m_hotCell);
+        return;
+    default: break;
     }
     QWidget::keyPressEvent(event);
 }

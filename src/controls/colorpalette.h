@@ -33,7 +33,8 @@ struct ColorPaletteOptions
 // by white), 50..57 the custom colours shared by every picker for the run, 58 "Normal",
 // 59 "System", 60 the colour-dialog button. Only one palette is open at a time; it closes
 // when a colour is chosen, on Escape, or on a click outside (the last two as cancelled),
-// and reports the outcome through finished().
+// and reports the outcome through finished(). The arrow keys move the hot cell and Enter or
+// Space chooses it, as a click would.
 class frmColorPalette : public QWidget
 {
     Q_OBJECT
@@ -118,6 +119,7 @@ private:
     void chooseFromDialog();
     void finish();
     void setHotCell(int cell);
+    int neighbourCell(int from, int dx, int dy) const;
     void drawCell(QPainter &painter, int cell) const;
 
     Options m_options;

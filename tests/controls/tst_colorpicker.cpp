@@ -354,6 +354,45 @@ private slots:
         palette->close();
     }
 
+    void arrowKeysMoveTheHotCellAndEnterChoosesIt()
+    {
+        ColorPicker picker;
+        picker.setColor(0);
+        picker.show();
+        frmColorPalette *palette = openPalette(picker);
+        QVERIFY(palette);
+        QTest::keyClick(palette, Qt::Key_Down);
+        QCOMPARE(palette->hotCell(), frmColorPalette::DefaultCell);
+        QTest::keyClick(palette, Qt::Key_Down);
+        QVERIFY(palette->hotCell() >= 2 && palette->hotCell() <= 9);
+        for (int i = 0; i < 9; ++i)
+            QTest::keyClick(palette, Qt::Key_Left);
+        QCOMPARE(palette->hotCell(), 2); // stops at the left edge
+        QTest::keyClick(palette, Qt::Key_Up);
+        QCOMPARE(palette->hotCell(), frmColorPalette::DefaultCell);
+        QTest::keyClick(palette, Qt::Key_Down);
+        for (int i = 0; i < 9; ++i)
+            QTest::keyClick(palette, Qt::Key_Left);
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(palette, Qt::Key_Down);
+        QCOMPARE(palette->hotCell(), 42);
+        QTest::keyClick(palette, Qt::Key_Down);
+        QCOMPARE(palette->hotCell(), frmColorPalette::FirstCustomCell);
+        QTest::keyClick(palette, Qt::Key_Down);
+        QCOMPARE(palette->hotCell(), frmColorPalette::MoreColorsCell);
+        // Up from the wide button lands on the custom cell nearest its middle (the fifth).
+        QTest::keyClick(palette, Qt::Key_Up);
+        QCOMPARE(palette->hotCell(), 54);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(palette, Qt::Key_Up);
+        QCOMPARE(palette->hotCell(), 30);
+        QTest::keyClick(palette, Qt::Key_Right);
+        QCOMPARE(palette->hotCell(), 31);
+        QTest::keyClick(palette, Qt::Key_Return);
+        QVERIFY(!frmColorPalette::current());
+        QCOMPARE(picker.color(), rgbNumber(0, 192, 192));
+    }
+
     void onlyOnePaletteIsOpen()
     {
         ColorPicker first;

@@ -163,7 +163,8 @@ int main(int argc, char **argv)
     press(states[3]);
     states[4]->setChecked(true);
     states[5]->setEnabled(false);
-    focus(pickers[0]);
+    QApplication::setActiveWindow(&window);
+    pickers[0]->setFocus(Qt::TabFocusReason);
 
     if (outDir.isEmpty())
         return app.exec();
