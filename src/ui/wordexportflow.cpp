@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QStandardPaths>
 
 namespace {
@@ -93,6 +94,14 @@ QString wordDocumentFileName(const QString &title)
 
 QString Export_To_Word(frmCWord &window, const WordExportDesktop &desktop)
 {
+    // Window events run while the document is built; a second click on the export
+    // button then must not start another export over the first.
+    static bool running = false;
+    if (running)
+        return QString();
+    running = true;
+    const auto done = qScopeGuard([] { running = false; });
+
     Dialogs &dialogs = window.dialogs();
     AnswersForExport answers(window);
     if (!window.AnswersHidden) {
