@@ -37,3 +37,8 @@ int runMake(const QStringList &args);
 int runImport(const QStringList &args);
 int exportIpuz(const CrosswordData &puzzle, const QString &output);
 int exportPuz(const CrosswordData &puzzle, const QString &output);
+
+// cmd_layout.cpp: automatic layout of a puzzle file (written back on success) and the
+// positions where a word crosses the placed words, one "X Y across|down" a line.
+int runGenerate(const QStringList &args);
+int runSearch(const QStringList &args);

@@ -44,6 +44,8 @@ const CliCommand kCommands[] = {
      "make LIST.txt OUT.cwd --width N --height N [--title T] [--subject S] [--seed N]",
      runMake},
     {"import", "import IN.ipuz OUT.cwd", runImport},
+    {"generate", "generate FILE [--seed N]", runGenerate},
+    {"search", "search FILE WORD", runSearch},
     {nullptr, nullptr, nullptr},
 };
 

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: MIT
+// velloquin-cli generate / search: automatic layout of a puzzle file, and the places
+// where a word would cross the words already on its grid.
+#include "commands.h"
+
+#include "crosswordfile.h"
+#include "layoutgenerator.h"
+#include "placementsearch.h"
+
+#include <optional>
+
+namespace {
+
+int usageError(const QString &reason)
+{
+    cliErr() << "velloquin-cli: " << reason << '\n';
+    return ExitUsage;
+}
+
+// Message texts can hold line breaks; on the command line each message is one line.
+QString oneLine(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return text;
+}
+
+void printMessage(const Message &message)
+{
+    cliErr() << message.title << ": " << oneLine(message.text) << '\n';
+}
+
+bool load(const QString &path, CrosswordData &puzzle, ExtraWords &extra)
+{
+    const Result loaded = Load_Crossword(path, puzzle, extra, 16, 16);
+    if (!loaded) {
+        usageError(loaded.message().title + QStringLiteral(": ")
+                   + oneLine(loaded.message().text));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int runGenerate(const QStringList &args)
+{
+    QStringList files;
+    std::optional<quint32> seed;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if (arg == QLatin1String("--seed")) {
+            if (i + 1 >= args.size())
+                return usageError(QStringLiteral("--seed needs a value"));
+            const QString value = args.at(++i);
+            bool ok = false;
+            const qulonglong n = value.toULongLong(&ok);
+            if (!ok || n > 0xffffffffull) {
+                return usageError(QStringLiteral("--seed must be a whole number from 0 to "
+                                                 "4294967295, not '%1'")
+                                      .arg(value));
+            }
+            seed = quint32(n);
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            return usageError(QStringLiteral("unknown option %1").arg(arg));
+        } else {
+            files << arg;
+        }
+    }
+    if (files.size() != 1)
+        return usageError(QStringLiteral("generate takes one puzzle file"));
+
+    CrosswordData puzzle;
+    ExtraWords extra = newExtraWords();
+    if (!load(files.first(), puzzle, extra))
+        return ExitUsage;
+
+    // What the generate button does: every word of the grid joins the stored words and
+    // all of them are laid out afresh.
+    gatherGridWords(puzzle, extra);
+    if (!hasStoredWords(extra)) {
+        printMessage(noWordsMessage());
+        return ExitRefused;
+    }
+    RandomSource random = seed ? RandomSource(*seed) : RandomSource();
+    const LayoutOutcome outcome = GenerateLayout(puzzle, extra, random, {});
+    if (!outcome.placed()) {
+        // The file keeps its old layout.
+        for (const Message &m : outcome.messages())
+            printMessage(m);
+        return ExitRefused;
+    }
+    extra = newExtraWords();
+    const Result saved = Save_Crossword(files.first(), puzzle, extra);
+    if (!saved) {
+        printMessage(saved.message());
+        return ExitRefused;
+    }
+    return ExitOk;
+}
+
+int runSearch(const QStringList &args)
+{
+    if (args.size() != 2)
+        return usageError(QStringLiteral("search takes a puzzle file and a word"));
+    const QString &word = args.at(1);
+    if (word.isEmpty())
+        return usageError(QStringLiteral("search needs a word"));
+    CrosswordData puzzle;
+    ExtraWords extra = newExtraWords();
+    if (!load(args.at(0), puzzle, extra))
+        return ExitUsage;
+    for (const Candidate &c : FindPlacements(puzzle, word)) {
+        cliOut() << c.X << ' ' << c.Y << ' '
+                 << (c.Orientation == Down ? QLatin1String("down") : QLatin1String("across"))
+                 << '\n';
+    }
+    return ExitOk;
+}
