@@ -95,8 +95,7 @@ bool Toolbar::BuildToolbar(const QImage &strip, qint32 maskColour, int imageSize
         QImage piece = argb.copy(i * m_imageSize, 0, m_imageSize, m_imageSize);
         QPixmap pixmap = QPixmap::fromImage(piece);
         m_images.push_back(pixmap);
-        m_disabledImages.push_back(
-            style()->generatedIconPixmap(QIcon::Disabled, pixmap, &option));
+        m_disabledImages.push_back(style()->generatedIconPixmap(QIcon::Disabled, pixmap, &option));
     }
 
     const QString kinds = layout.isEmpty() ? QString(count, QLatin1Char('N')) : layout;
@@ -369,8 +368,7 @@ void Toolbar::paintBackground(QPainter &painter, const QRect &area) const
         }
         painter.save();
         painter.setClipRect(area);
-        Gradient_Fill_Rect(painter, 0, top, width(), top + height, m_startColor, m_endColor,
-                           true);
+        Gradient_Fill_Rect(painter, 0, top, width(), top + height, m_startColor, m_endColor, true);
         painter.restore();
     } else {
         painter.fillRect(area, m_back);

@@ -22,8 +22,8 @@ class Toolbar : public QWidget
     Q_OBJECT
     // Colours are colour numbers (red + 256 * green + 65536 * blue, or a system colour).
     Q_PROPERTY(qint32 BackColor READ BackColor WRITE setBackColor NOTIFY backColorChanged)
-    Q_PROPERTY(int BarOrientation READ BarOrientation WRITE setBarOrientation NOTIFY
-                   barOrientationChanged)
+    Q_PROPERTY(
+        int BarOrientation READ BarOrientation WRITE setBarOrientation NOTIFY barOrientationChanged)
     Q_PROPERTY(bool BarEdge READ BarEdge WRITE setBarEdge NOTIFY barEdgeChanged)
     Q_PROPERTY(bool UseGradient READ UseGradient WRITE setUseGradient NOTIFY useGradientChanged)
     Q_PROPERTY(qint32 gStartColor READ gStartColor WRITE setgStartColor NOTIFY gStartColorChanged)
@@ -46,8 +46,7 @@ public:
     // layout (case-insensitive; other characters but "|" are skipped). An empty layout
     // gives one push button per image. Sizes the bar to its last button. Returns false
     // and builds no buttons when the strip is null.
-    bool BuildToolbar(const QImage &strip, qint32 maskColour, int imageSize,
-                      const QString &layout);
+    bool BuildToolbar(const QImage &strip, qint32 maskColour, int imageSize, const QString &layout);
     // Convenience overload for a pixmap strip.
     bool BuildToolbar(const QPixmap &strip, qint32 maskColour, int imageSize,
                       const QString &layout);

@@ -307,8 +307,8 @@ void XP_ProgressBar::paintBlocks(QPainter &painter, int w, int h) const
         const int step = BlockLength + BlockGap;
         const int blocks = qMin(filled / step, (length + BlockGap) / step);
         for (int i = 0; i < blocks; ++i)
-            edgeShade(painter, QRect(inner.left() + i * step, inner.top(), BlockLength,
-                                     inner.height()),
+            edgeShade(painter,
+                      QRect(inner.left() + i * step, inner.top(), BlockLength, inner.height()),
                       lighten(c, 150), c);
     } else if (m_scrolling == 1) {
         edgeShade(painter, QRect(inner.left(), inner.top(), filled, inner.height()),
@@ -340,8 +340,7 @@ void XP_ProgressBar::paintLook(QPainter &painter, int w, int h) const
         painter.setPen(lighten(c, 100));
         painter.drawRect(0, 0, w - 1, h - 1);
         const int end = fillLength(m_value, w, 100);
-        painter.fillRect(QRect(QPoint(1, 1), QPoint(qMin(end, w - 1) - 1, h - 2)),
-                         lighten(c, 180));
+        painter.fillRect(QRect(QPoint(1, 1), QPoint(qMin(end, w - 1) - 1, h - 2)), lighten(c, 180));
         break;
     }
     case 4: {
@@ -355,9 +354,9 @@ void XP_ProgressBar::paintLook(QPainter &painter, int w, int h) const
     case 5: {
         painter.setPen(lighten(c, 10));
         painter.drawRect(0, 0, w - 1, h - 1);
-        ramp(painter, QRect(QPoint(2, 2), QPoint(w - 3, h - 6)), c, lighten(c, 100), true);
+        ramp(painter, QRect(QPoint(2, 2), QPoint(w - 3, h - 6)), c, lighten(c, 100), false);
         const int end = qMin(fillLength(m_value, w, 101), w - 3);
-        // The fill runs the track's ramp the other way round, so the two read apart.
+        // The fill is shaded across the bar, the track along it, so the two read apart.
         ramp(painter, QRect(QPoint(3, 3), QPoint(end - 1, h - 7)), lighten(c, 250), c, true);
         if (end > 2) {
             painter.setPen(lighten(c, 25));
@@ -369,8 +368,8 @@ void XP_ProgressBar::paintLook(QPainter &painter, int w, int h) const
         painter.setPen(blend(c, Qt::black, 200));
         painter.drawRect(0, 0, w - 1, h - 1);
         const int len = fillLength(m_value, w - 5, 100);
-        ramp(painter, QRect(2, 2, len, h - 4), Qt::black,
-             lighten(blend(c, Qt::black, 100), 10), false);
+        ramp(painter, QRect(2, 2, len, h - 4), Qt::black, lighten(blend(c, Qt::black, 100), 10),
+             false);
         break;
     }
     case 7: {

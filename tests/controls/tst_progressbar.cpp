@@ -145,7 +145,7 @@ void TestProgressBar::segmentedBarIsEmptyAtZero()
 void TestProgressBar::segmentedBarFillsWholeBlocks_data()
 {
     QTest::addColumn<int>("value");
-    QTest::addColumn<int>("lastLit"); // a pixel inside the last block
+    QTest::addColumn<int>("lastLit");   // a pixel inside the last block
     QTest::addColumn<int>("firstDark"); // the first pixel after it that stays white
 
     // Inner length 194: 50 % fills 98 pixels, cut back to 12 steps of 8 (blocks end at 96).
@@ -174,7 +174,7 @@ void TestProgressBar::segmentedBarFillsWholeBlocks()
 
 void TestProgressBar::continuousBarEndsAtFillPosition()
 {
-    const QImage image = render(1, 50); // 50 * 194 / 98 = 98 pixels from x 3
+    const QImage image = render(1, 50);              // 50 * 194 / 98 = 98 pixels from x 3
     QVERIFY(isBarColoured(image, 3 + 8 + 6, H / 2)); // no gaps
     QVERIFY(isBarColoured(image, 3 + 97, H / 2));
     QVERIFY(isWhite(image, 3 + 98, H / 2));
@@ -193,8 +193,8 @@ void TestProgressBar::roundedFrameHasGreyBorderAndSoftCorners()
     QCOMPARE(at(image, W / 2, 0), QColor(104, 104, 104));
     QCOMPARE(at(image, 0, H / 2), QColor(104, 104, 104));
     QCOMPARE(at(image, W / 2, 1), QColor(239, 239, 239));
-    for (const QPoint corner : {QPoint(0, 0), QPoint(W - 1, 0), QPoint(0, H - 1),
-                                QPoint(W - 1, H - 1)}) {
+    for (const QPoint corner :
+         {QPoint(0, 0), QPoint(W - 1, 0), QPoint(0, H - 1), QPoint(W - 1, H - 1)}) {
         const QColor c = at(image, corner.x(), corner.y());
         QVERIFY2(c.red() >= 119 && c.red() <= 190 && c.red() == c.blue(), qPrintable(c.name()));
     }
@@ -212,18 +212,16 @@ void TestProgressBar::looksDrawTheirFramesAndFill_data()
     const QColor white(Qt::white);
     QTest::newRow("3 flat") << 3 << QPoint(W / 2, 0) << XP_ProgressBar::lighten(Blue, 100)
                             << QPoint(W / 2 - 2, H / 2) << QPoint(W / 2 + 1, H / 2) << white;
-    QTest::newRow("4 etched") << 4 << QPoint(0, H / 2) << QColor(160, 160, 160)
-                              << QPoint(3, H / 2) << QPoint(2 + (W - 4) / 2 + 1, H / 2)
-                              << white;
+    QTest::newRow("4 etched") << 4 << QPoint(0, H / 2) << QColor(160, 160, 160) << QPoint(3, H / 2)
+                              << QPoint(2 + (W - 4) / 2 + 1, H / 2) << white;
     // The fill of look 5 ends at 50 * 200 / 101 = 99, marked by a line.
     QTest::newRow("5 gauge") << 5 << QPoint(0, H / 2) << XP_ProgressBar::lighten(Blue, 10)
                              << QPoint(99, 5) << QPoint(W - 2, H / 2) << white;
-    QTest::newRow("6 dark") << 6 << QPoint(0, H / 2)
-                            << XP_ProgressBar::blend(Blue, Qt::black, 200)
+    QTest::newRow("6 dark") << 6 << QPoint(0, H / 2) << XP_ProgressBar::blend(Blue, Qt::black, 200)
                             << QPoint(2 + (W - 5) / 2 - 2, H / 2) << QPoint(W - 3, H / 2)
                             << QColor(Qt::black);
-    QTest::newRow("7 hatched") << 7 << QPoint(0, H / 2) << QColor(227, 227, 227)
-                               << QPoint(5, H / 2) << QPoint(W / 2 + 2, H / 2) << white;
+    QTest::newRow("7 hatched") << 7 << QPoint(0, H / 2) << QColor(227, 227, 227) << QPoint(5, H / 2)
+                               << QPoint(W / 2 + 2, H / 2) << white;
 }
 
 void TestProgressBar::looksDrawTheirFramesAndFill()
@@ -237,7 +235,8 @@ void TestProgressBar::looksDrawTheirFramesAndFill()
 
     const QImage image = render(look, 50);
     QCOMPARE(at(image, framePixel.x(), framePixel.y()), frameColour);
-    QVERIFY2(at(image, lit.x(), lit.y()) != background, qPrintable(at(image, lit.x(), lit.y()).name()));
+    QVERIFY2(at(image, lit.x(), lit.y()) != background,
+             qPrintable(at(image, lit.x(), lit.y()).name()));
     QCOMPARE(at(image, unlit.x(), unlit.y()), background);
     if (look == 5)
         QCOMPARE(at(image, 99, H / 2), XP_ProgressBar::lighten(Blue, 25));

@@ -71,6 +71,7 @@ private slots:
     void disabledButtonIgnoresMouse();
     void disablingTheBarDisablesEveryButton();
     void rightButtonRaisesNothing();
+    void doubleClickCountsAsTwoClicks();
     void hoverLightsButtonAndLeavingDarkensIt();
 
     void maskColourIsTransparent();
@@ -108,8 +109,8 @@ void TestToolbar::layoutGivesButtonGeometry_data()
         << "|NN" << 2 << 16 << 0 << "NN" << QRect(24, 1, 47, 23) << QSize(48, 24);
     QTest::newRow("vertical") << "N|N" << 2 << 16 << 1 << "NN" << QRect(1, 30, 23, 53)
                               << QSize(24, 54);
-    QTest::newRow("24-pixel images") << "NN" << 2 << 24 << 0 << "NN" << QRect(32, 1, 63, 31)
-                                     << QSize(64, 32);
+    QTest::newRow("24-pixel images")
+        << "NN" << 2 << 24 << 0 << "NN" << QRect(32, 1, 63, 31) << QSize(64, 32);
     QTest::newRow("image size 0 taken as 1")
         << "NN" << 2 << 0 << 0 << "NN" << QRect(9, 1, 17, 8) << QSize(18, 9);
 }
@@ -388,6 +389,27 @@ void TestToolbar::rightButtonRaisesNothing()
     QVERIFY(!bar.IsButtonChecked(6));
 }
 
+void TestToolbar::doubleClickCountsAsTwoClicks()
+{
+    Toolbar bar;
+    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    QSignalSpy clicks(&bar, &Toolbar::buttonClick);
+    QSignalSpy checks(&bar, &Toolbar::buttonCheck);
+    // A double click arrives as press, release, double-click, release.
+    for (int index : {1, 6}) {
+        const QPoint p = centre(bar, index);
+        QTest::mousePress(&bar, Qt::LeftButton, Qt::NoModifier, p);
+        QTest::mouseRelease(&bar, Qt::LeftButton, Qt::NoModifier, p);
+        QTest::mouseDClick(&bar, Qt::LeftButton, Qt::NoModifier, p);
+        QTest::mouseRelease(&bar, Qt::LeftButton, Qt::NoModifier, p);
+    }
+    QCOMPARE(clicks.count(), 2);
+    QCOMPARE(checks.count(), 2);
+    QCOMPARE(checks.at(0).at(1).toInt(), 1);
+    QCOMPARE(checks.at(1).at(1).toInt(), 0);
+    QVERIFY(!bar.IsButtonChecked(6));
+}
+
 void TestToolbar::hoverLightsButtonAndLeavingDarkensIt()
 {
     Toolbar bar;
@@ -539,8 +561,10 @@ void TestToolbar::shippedStripsHoldOneImagePerButton_data()
     QTest::addColumn<QString>("layout");
     QTest::addColumn<int>("images");
 
-    QTest::newRow("main") << ":/images/toolbar_main.png" << "NNN|N|NC|NN|C" << 9;
-    QTest::newRow("word") << ":/images/toolbar_word.png" << "NNN" << 3;
+    QTest::newRow("main") << ":/images/toolbar_main.png"
+                          << "NNN|N|NC|NN|C" << 9;
+    QTest::newRow("word") << ":/images/toolbar_word.png"
+                          << "NNN" << 3;
 }
 
 void TestToolbar::shippedStripsHoldOneImagePerButton()

@@ -53,7 +53,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     const int grabAt = args.indexOf(QStringLiteral("--grab"));
-    const QString grabPath = grabAt > 0 && grabAt + 1 < args.size() ? args.at(grabAt + 1) : QString();
+    const QString grabPath =
+        grabAt > 0 && grabAt + 1 < args.size() ? args.at(grabAt + 1) : QString();
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Toolbar and progress bar"));
