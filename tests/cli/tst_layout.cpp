@@ -1,0 +1,243 @@
+// SPDX-License-Identifier: MIT
+#include "crosswordfile.h"
+#include "gridedit.h"
+#include "layoutgenerator.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run cli(const QStringList &args)
+{
+    QProcess process;
+    process.start(QStringLiteral(VELLOQUIN_CLI), args);
+    Run run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A 15 x 15 puzzle with CAT across at (2, 2) and some stored words.
+void samplePuzzle(CrosswordData &puzzle, ExtraWords &extra, const QStringList &stored)
+{
+    NewCrossword(puzzle, 15, 15);
+    puzzle.Title = QStringLiteral("Pets");
+    AddWord(puzzle, 2, 2, QStringLiteral("CAT"), Across, QStringLiteral("Purrs"), true, 0);
+    extra = newExtraWords();
+    for (const QString &w : stored)
+        extra.append(ExtraWord{w, QStringLiteral("about ") + w});
+}
+
+// What the generate button leaves behind for the same start: the file's words laid out
+// from the given random source, written as the file would be.
+QByteArray expectedLayout(const QString &path, RandomSource random)
+{
+    CrosswordData puzzle;
+    ExtraWords extra;
+    if (!Load_Crossword(path, puzzle, extra, 16, 16))
+        return {};
+    gatherGridWords(puzzle, extra);
+    if (!GenerateLayout(puzzle, extra, random, {}).placed())
+        return {};
+    return crosswordFileBytes(puzzle, newExtraWords());
+}
+
+} // namespace
+
+class TestCliLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void generateLaysOutEveryWord();
+    void generateFollowsSeed_data();
+    void generateFollowsSeed();
+    void generateRefusalsLeaveFile_data();
+    void generateRefusalsLeaveFile();
+    void searchPrintsCandidatesInOrder_data();
+    void searchPrintsCandidatesInOrder();
+    void rejectsBadInvocations_data();
+    void rejectsBadInvocations();
+
+private:
+    QString writePuzzle(const QString &name, const QStringList &stored, bool withGridWord = true);
+    QTemporaryDir m_dir;
+};
+
+QString TestCliLayout::writePuzzle(const QString &name, const QStringList &stored,
+                                   bool withGridWord)
+{
+    CrosswordData puzzle;
+    ExtraWords extra;
+    samplePuzzle(puzzle, extra, stored);
+    if (!withGridWord)
+        NewCrossword(puzzle, 15, 15);
+    const QString path = m_dir.filePath(name);
+    if (!Save_Crossword(path, puzzle, extra))
+        qFatal("cannot write the fixture %s", qPrintable(path));
+    return path;
+}
+
+void TestCliLayout::generateLaysOutEveryWord()
+{
+    const QString path = writePuzzle("every.cwd", {"ACT", "TACK", "ATTIC"});
+    const Run run = cli({"generate", path, "--seed", "11"});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+
+    CrosswordData puzzle;
+    ExtraWords extra;
+    QVERIFY(Load_Crossword(path, puzzle, extra, 16, 16));
+    QCOMPARE(extra, newExtraWords());
+    QCOMPARE(puzzle.Title, QStringLiteral("Pets"));
+    QStringList answers;
+    for (const GridWord &w : puzzle.Words)
+        answers << w.Answer;
+    // The stored words first, then the word that was on the grid.
+    QCOMPARE(answers, (QStringList{"ACT", "TACK", "ATTIC", "CAT"}));
+    QCOMPARE(puzzle.Words.last().Clue, QStringLiteral("Purrs"));
+    // Each word crosses another: none lies apart from the rest.
+    for (const GridWord &w : puzzle.Words) {
+        CrosswordData others = puzzle;
+        others.Words.removeOne(w);
+        bool crosses = false;
+        for (int k = 0; k < w.length(); ++k)
+            crosses = crosses || BuildCellGrid(others).isLetter(w.squareX(k), w.squareY(k));
+        QVERIFY2(crosses, qPrintable(w.Answer));
+    }
+}
+
+void TestCliLayout::generateFollowsSeed_data()
+{
+    QTest::addColumn<QStringList>("seedArgs");
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<bool>("defaultStart");
+    QTest::newRow("no seed: the program's start") << QStringList{} << 0u << true;
+    QTest::newRow("seed 0") << QStringList{"--seed", "0"} << 0u << false;
+    QTest::newRow("seed 12345") << QStringList{"--seed", "12345"} << 12345u << false;
+    QTest::newRow("largest seed") << QStringList{"--seed", "4294967295"} << 4294967295u << false;
+}
+
+void TestCliLayout::generateFollowsSeed()
+{
+    QFETCH(QStringList, seedArgs);
+    QFETCH(quint32, seed);
+    QFETCH(bool, defaultStart);
+    const QStringList words{"ACT", "TACK", "ATTIC", "TACIT", "CAST"};
+    const QString first = writePuzzle("first.cwd", words);
+    const QString second = writePuzzle("second.cwd", words);
+    const QByteArray expected =
+        expectedLayout(first, defaultStart ? RandomSource() : RandomSource(seed));
+    QVERIFY(!expected.isEmpty());
+
+    QCOMPARE(cli(QStringList{"generate", first} + seedArgs).exitCode, 0);
+    QCOMPARE(cli(QStringList{"generate", second} + seedArgs).exitCode, 0);
+    QCOMPARE(readAll(first), expected);
+    QCOMPARE(readAll(second), expected);
+}
+
+void TestCliLayout::generateRefusalsLeaveFile_data()
+{
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<bool>("withGridWord");
+    QTest::addColumn<QString>("expectedErr");
+    const QString generateError = "Generate Error: There was a problem generating the crossword. "
+                                  "You may need to increase the grid size or just try again.\n";
+    QTest::newRow("no words") << QStringList{} << false
+                              << "No Words: There are no words in the grid or the dropdown word "
+                                 "list. Please enter some words before generating a crossword.\n";
+    QTest::newRow("word too big")
+        << QStringList{"ABCDEFGHIJKLMNOPQRST"} << true
+        << "Word too big: One of the words in your list is too big, please increase your grid "
+           "size.\n" + generateError;
+    QTest::newRow("no common letter") << QStringList{"DOG"} << true << generateError;
+}
+
+void TestCliLayout::generateRefusalsLeaveFile()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(bool, withGridWord);
+    QFETCH(QString, expectedErr);
+    const QString path = writePuzzle("refused.cwd", stored, withGridWord);
+    const QByteArray before = readAll(path);
+    const Run run = cli({"generate", path});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(QString::fromUtf8(run.err), expectedErr);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(readAll(path), before);
+}
+
+void TestCliLayout::searchPrintsCandidatesInOrder_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QByteArray>("expectedOut");
+    QTest::newRow("ACT crosses CAT three ways") << "ACT" << QByteArray("4 0 down\n2 1 down\n3 2 down\n");
+    QTest::newRow("case does not matter") << "act" << QByteArray("4 0 down\n2 1 down\n3 2 down\n");
+    QTest::newRow("nothing in common") << "DOG" << QByteArray();
+}
+
+void TestCliLayout::searchPrintsCandidatesInOrder()
+{
+    QFETCH(QString, word);
+    QFETCH(QByteArray, expectedOut);
+    const QString path = writePuzzle("search.cwd", {"UNUSED"});
+    const QByteArray before = readAll(path);
+    const Run run = cli({"search", path, word});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, expectedOut);
+    QVERIFY(run.err.isEmpty());
+    QCOMPARE(readAll(path), before);
+}
+
+void TestCliLayout::rejectsBadInvocations_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("generate without file") << QStringList{"generate"};
+    QTest::newRow("generate two files") << QStringList{"generate", "@ok", "@ok"};
+    QTest::newRow("generate missing file") << QStringList{"generate", "@missing"};
+    QTest::newRow("seed not a number") << QStringList{"generate", "@ok", "--seed", "x"};
+    QTest::newRow("seed negative") << QStringList{"generate", "@ok", "--seed", "-1"};
+    QTest::newRow("seed too large") << QStringList{"generate", "@ok", "--seed", "4294967296"};
+    QTest::newRow("seed without value") << QStringList{"generate", "@ok", "--seed"};
+    QTest::newRow("unknown option") << QStringList{"generate", "@ok", "--fast"};
+    QTest::newRow("search without word") << QStringList{"search", "@ok"};
+    QTest::newRow("search empty word") << QStringList{"search", "@ok", ""};
+    QTest::newRow("search missing file") << QStringList{"search", "@missing", "CAT"};
+}
+
+void TestCliLayout::rejectsBadInvocations()
+{
+    QFETCH(QStringList, args);
+    const QString ok = writePuzzle("ok.cwd", {"ACT"});
+    const QByteArray before = readAll(ok);
+    args.replaceInStrings(QStringLiteral("@ok"), ok);
+    args.replaceInStrings(QStringLiteral("@missing"), m_dir.filePath("missing.cwd"));
+    const Run run = cli(args);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(run.err.startsWith("velloquin-cli: "));
+    QCOMPARE(run.err.count('\n'), 1);
+    QCOMPARE(readAll(ok), before);
+}
+
+QTEST_GUILESS_MAIN(TestCliLayout)
+#include "tst_layout.moc"
