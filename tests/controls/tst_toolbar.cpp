@@ -6,6 +6,7 @@
 #include <QAccessibleActionInterface>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 
@@ -61,6 +62,7 @@ private slots:
     void buttonsBeyondTheCountAreEmpty();
     void nullStripBuildsNothing();
     void tooltipsSplitAtBars();
+    void tooltipShowsTheButtonsOwnText();
 
     void pushButtonClicksOncePerPress();
     void releaseOutsideRaisesNothing();
@@ -195,6 +197,20 @@ void TestToolbar::tooltipsSplitAtBars()
     QCOMPARE(bar.buttonToolTip(2), QString());
     QCOMPARE(bar.buttonToolTip(3), QString(" Search "));
     QCOMPARE(bar.buttonToolTip(4), QString());
+}
+
+void TestToolbar::tooltipShowsTheButtonsOwnText()
+{
+    Toolbar bar;
+    bar.BuildToolbar(makeStrip(3), Green, 16, "NNN");
+    bar.SetToolTips("Store|Remove|Search");
+    showAndWait(bar);
+    for (int index : {3, 1}) {
+        const QPoint p = centre(bar, index);
+        QHelpEvent help(QEvent::ToolTip, p, bar.mapToGlobal(p));
+        QApplication::sendEvent(&bar, &help);
+        QCOMPARE(QToolTip::text(), bar.buttonToolTip(index));
+    }
 }
 
 void TestToolbar::pushButtonClicksOncePerPress()
