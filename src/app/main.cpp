@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+// Velloquin: the crossword maker's window.
+#include "agreementwindow.h"
+#include "dialogs.h"
+#include "mainwindow.h"
+#include "pictures.h"
+#include "startup.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QStandardPaths>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velloquin"));
+    QApplication::setApplicationVersion(QStringLiteral(VELLOQUIN_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("velloquin"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addPixmap(programIcon(size));
+    QApplication::setWindowIcon(icon);
+
+    QtDialogs dialogs;
+    StartOptions options;
+    options.programFolder = QCoreApplication::applicationDirPath();
+    options.configFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    options.documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    options.dialogs = &dialogs;
+    options.agree = [] { return AgreementWindow::ask(); };
+
+    const std::unique_ptr<frmCWord> window = Main(options);
+    if (!window)
+        return 0;
+    dialogs.setParent(window.get());
+    return app.exec();
+}

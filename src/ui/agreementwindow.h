@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDialog>
+
+class CandyButton;
+class QLabel;
+class QRadioButton;
+class QTextBrowser;
+
+// The end-user agreement shown on the first start: the agreement text and two choices,
+// agree or do not agree. The confirm button is enabled only once a choice is made.
+// Confirming with "agree" accepts the dialog; with "do not agree", or closing the
+// window, rejects it.
+class AgreementWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit AgreementWindow(QWidget *parent = nullptr);
+
+    // The agreement text shown.
+    static QString agreementText();
+
+    // True once the user confirmed with the agreeing option.
+    bool agreed() const { return m_agreed; }
+
+    // Shows the window modally; true when the user agreed.
+    static bool ask(QWidget *parent = nullptr);
+
+    QTextBrowser *txtAgreement = nullptr;
+    QRadioButton *optAgree = nullptr;
+    QRadioButton *optDisagree = nullptr;
+    CandyButton *cmdOK = nullptr;
+
+private:
+    void confirm();
+
+    bool m_agreed = false;
+};

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#include "picturebox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::setBackColour(const QColor &colour)
+{
+    if (colour == m_back)
+        return;
+    m_back = colour;
+    update();
+    emit backColourChanged(colour);
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_back);
+    if (!m_image.isNull())
+        painter.drawImage(0, 0, m_image);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    emit mouseDown(event->button(), event->position().toPoint());
+    QWidget::mousePressEvent(event);
+}
+
+ShapeFrame::ShapeFrame(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void ShapeFrame::setBorderColour(const QColor &colour)
+{
+    if (colour == m_colour)
+        return;
+    m_colour = colour;
+    update();
+}
+
+void ShapeFrame::setBorderWidth(int width)
+{
+    width = qMax(1, width);
+    if (width == m_width)
+        return;
+    m_width = width;
+    update();
+}
+
+void ShapeFrame::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QPen pen(m_colour, m_width);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const qreal inset = m_width / 2.0;
+    painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+}

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+#include "scripteddialogs.h"
+
+void ScriptedDialogs::message(const QString &title, const QString &text, Icon icon)
+{
+    shown.append(Shown{Kind::Message, title, text, icon, Buttons::Ok, {}});
+}
+
+Dialogs::Answer ScriptedDialogs::question(const QString &title, const QString &text,
+                                          Buttons buttons)
+{
+    shown.append(Shown{Kind::Question, title, text, Icon::Question, buttons, {}});
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    ++unscripted;
+    switch (buttons) {
+    case Buttons::Ok:
+        return Answer::Ok;
+    case Buttons::YesNo:
+        return Answer::No;
+    case Buttons::YesNoCancel:
+    case Buttons::OkCancel:
+        break;
+    }
+    return Answer::Cancel;
+}
+
+QString ScriptedDialogs::openFile(const QString &title, const QString &folder,
+                                  const QString &filter)
+{
+    shown.append(Shown{Kind::OpenFile, title, folder, Icon::None, Buttons::Ok, filter});
+    if (!paths.isEmpty())
+        return paths.dequeue();
+    ++unscripted;
+    return {};
+}
+
+QString ScriptedDialogs::saveFile(const QString &title, const QString &folder,
+                                  const QString &filter)
+{
+    shown.append(Shown{Kind::SaveFile, title, folder, Icon::None, Buttons::Ok, filter});
+    if (!paths.isEmpty())
+        return paths.dequeue();
+    ++unscripted;
+    return {};
+}
+
+std::optional<QColor> ScriptedDialogs::chooseColour(const QColor &initial, const QString &title)
+{
+    shown.append(Shown{Kind::ChooseColour, title, initial.name(), Icon::None, Buttons::Ok, {}});
+    if (!colours.isEmpty())
+        return colours.dequeue();
+    ++unscripted;
+    return std::nullopt;
+}
+
+QStringList ScriptedDialogs::titles() const
+{
+    QStringList result;
+    for (const Shown &s : shown)
+        result.append(s.title);
+    return result;
+}

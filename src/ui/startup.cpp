@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#include "startup.h"
+
+#include "dialogs.h"
+#include "fileutil.h"
+#include "mainwindow.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+QString missingIniText(const AppPaths &paths)
+{
+    return QStringLiteral("The settings file %1 could not be created.\n"
+                          "Velloquin needs this file for saving its settings.\n"
+                          "Please create an empty text file named \"Crossword.ini\" in the "
+                          "folder %2 and then start the program again.")
+        .arg(QDir::toNativeSeparators(paths.settingsFile),
+             QDir::toNativeSeparators(paths.settingsFolder));
+}
+
+std::unique_ptr<frmCWord> Main(const StartOptions &options)
+{
+    Q_ASSERT(options.dialogs);
+    const AppPaths paths =
+        resolveAppPaths(options.programFolder, options.configFolder, options.documentsFolder);
+
+    if (!FileExists(paths.settingsFile)) {
+        // The first start: the user agrees before anything is written.
+        if (!options.agree || !options.agree())
+            return nullptr;
+        QDir().mkpath(paths.settingsFolder);
+        QFile file(paths.settingsFile);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            file.close();
+        QCoreApplication::processEvents();
+        if (!FileExists(paths.settingsFile)) {
+            options.dialogs->message(QStringLiteral("Missing ini file"), missingIniText(paths),
+                                     Icon::Warning);
+            return nullptr;
+        }
+    }
+
+    auto window = std::make_unique<frmCWord>(paths, *options.dialogs);
+    window->show();
+    return window;
+}

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "settings.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class Dialogs;
+class frmCWord;
+
+// What the start procedure needs from the outside world, so tests can run it with a
+// program folder of their own, scripted dialogs and a scripted agreement.
+struct StartOptions
+{
+    QString programFolder;   // the folder of the program file
+    QString configFolder;    // the per-user configuration folder (settings fallback)
+    QString documentsFolder; // the user's documents folder (dialog fallback)
+    Dialogs *dialogs = nullptr;
+    // Shows the end-user agreement; true when the user agreed.
+    std::function<bool()> agree;
+};
+
+// The start procedure: on the first start (no settings file yet) shows the agreement and
+// creates an empty settings file; then creates and shows the main window. Returns null
+// when the program is to end: the user did not agree, or the settings file could not be
+// created (after the "Missing ini file" warning).
+std::unique_ptr<frmCWord> Main(const StartOptions &options);
+
+// The text of the "Missing ini file" warning for a settings file that could not be made.
+QString missingIniText(const AppPaths &paths);

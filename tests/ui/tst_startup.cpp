@@ -1,0 +1,295 @@
+// SPDX-License-Identifier: MIT
+// The start procedure and the settings file as the window reads, saves and resets it.
+#include "windowfixture.h"
+
+#include "colorpicker.h"
+#include "toolbar.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QRgb pixel(frmCWord &w, int x, int y)
+{
+    return w.picView->picture().pixel(x, y);
+}
+
+constexpr qint32 number(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+
+} // namespace
+
+class tst_Startup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstStartWithAgreementCreatesEmptySettingsFile();
+    void firstStartWithoutAgreementEndsBeforeSettingsFile();
+    void secondStartShowsNoAgreement();
+    void settingsFileThatCannotBeMadeEndsWithWarning();
+    void settingsGoToConfigFolderWhenProgramFolderIsUnusable();
+    void outlineSettingChecksButtonWithoutHidingPicker();
+    void savedSettingsComeBackAtNextStart();
+    void resetFlow_data();
+    void resetFlow();
+    void startsWithSettingsFromFile();
+};
+
+void tst_Startup::firstStartWithAgreementCreatesEmptySettingsFile()
+{
+    WindowFixture f;
+    auto w = f.start();
+    QVERIFY(w);
+    QCOMPARE(f.agreementShown, 1);
+    QVERIFY(QFile::exists(f.settingsFile()));
+    QCOMPARE(QFileInfo(f.settingsFile()).size(), 0);
+    QVERIFY(f.dialogs.shown.isEmpty());
+
+    QCOMPARE(w->puzzle().Width, 16);
+    QCOMPARE(w->puzzle().Height, 16);
+    QVERIFY(w->puzzle().IsEmpty);
+    QCOMPARE(w->ColorPicker1[0]->color(), 0);
+    QCOMPARE(w->ColorPicker1[1]->color(), number(97, 97, 97));
+    QCOMPARE(w->ColorPicker1[2]->color(), 16777215);
+    QVERIFY(!w->OutlineMode);
+    QVERIFY(w->RedrawAll);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Velloquin"));
+    QCOMPARE(w->txtXSize->currentText(), QStringLiteral("16"));
+    QCOMPARE(w->txtYSize->currentText(), QStringLiteral("16"));
+    QVERIFY(w->isVisible());
+}
+
+void tst_Startup::firstStartWithoutAgreementEndsBeforeSettingsFile()
+{
+    WindowFixture f;
+    f.agreeAnswer = false;
+    QVERIFY(!f.start());
+    QCOMPARE(f.agreementShown, 1);
+    QVERIFY(!QFile::exists(f.settingsFile()));
+    QVERIFY(!QFile::exists(f.configFolder() + QStringLiteral("/Crossword.ini")));
+
+    // So the next start asks again.
+    f.agreeAnswer = true;
+    QVERIFY(f.start());
+    QCOMPARE(f.agreementShown, 2);
+}
+
+void tst_Startup::secondStartShowsNoAgreement()
+{
+    WindowFixture f;
+    QVERIFY(f.start());
+    QCOMPARE(f.agreementShown, 1);
+    auto second = f.start();
+    QVERIFY(second);
+    QCOMPARE(f.agreementShown, 1);
+}
+
+void tst_Startup::settingsFileThatCannotBeMadeEndsWithWarning()
+{
+    WindowFixture f;
+    // Neither folder can exist: both lie below a plain file.
+    const QString blocker = f.dir.path() + QStringLiteral("/blocker");
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    StartOptions o = f.options();
+    o.programFolder = blocker + QStringLiteral("/program");
+    o.configFolder = blocker + QStringLiteral("/config");
+    QVERIFY(!Main(o));
+    QCOMPARE(f.agreementShown, 1);
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    const ScriptedDialogs::Shown &box = f.dialogs.shown.first();
+    QCOMPARE(box.title, QStringLiteral("Missing ini file"));
+    QCOMPARE(box.icon, Icon::Warning);
+    const QStringList lines = box.text.split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 3);
+    QVERIFY(lines[0].contains(QDir::toNativeSeparators(blocker + QStringLiteral("/config/Crossword.ini"))));
+    QVERIFY(lines[1].contains(QStringLiteral("settings")));
+    QVERIFY(lines[2].contains(QStringLiteral("\"Crossword.ini\"")));
+}
+
+void tst_Startup::settingsGoToConfigFolderWhenProgramFolderIsUnusable()
+{
+    WindowFixture f;
+    StartOptions o = f.options();
+    o.programFolder = f.dir.path() + QStringLiteral("/missing-program-folder");
+    auto w = Main(o);
+    QVERIFY(w);
+    QVERIFY(QFile::exists(f.configFolder() + QStringLiteral("/Crossword.ini")));
+    QCOMPARE(w->paths().settingsFile, f.configFolder() + QStringLiteral("/Crossword.ini"));
+    QCOMPARE(w->paths().tempPicture, f.configFolder() + QStringLiteral("/tmpCwrd.bmp"));
+    QCOMPARE(w->paths().dialogFolder, f.dir.path() + QStringLiteral("/documents/"));
+}
+
+void tst_Startup::outlineSettingChecksButtonWithoutHidingPicker()
+{
+    WindowFixture f;
+    f.writeSettings({QStringLiteral("[Default Settings]"), QStringLiteral("UseOutline=True")});
+    auto w = f.start();
+    QVERIFY(w);
+    QCOMPARE(f.agreementShown, 0);
+    QVERIFY(w->OutlineMode);
+    QVERIFY(w->TB1->IsButtonChecked(9));
+    QVERIFY(w->ColorPicker1[1]->isVisible());
+    QVERIFY(w->Label3[1]->isVisible());
+    // No grid lines: the top row of the empty grid is background, not grid-line colour.
+    const int cw = w->picView->width() / 16;
+    QCOMPARE(pixel(*w, cw / 2, 0), qRgb(0, 0, 0));
+
+    // The first click turns outline mode off; the picker stays visible and lines come back.
+    w->TB1->activateButton(9);
+    QVERIFY(!w->OutlineMode);
+    QVERIFY(!w->TB1->IsButtonChecked(9));
+    QVERIFY(w->ColorPicker1[1]->isVisible());
+    QCOMPARE(pixel(*w, cw / 2, 0), qRgb(97, 97, 97));
+
+    // The next click hides it.
+    w->TB1->activateButton(9);
+    QVERIFY(w->OutlineMode);
+    QVERIFY(!w->ColorPicker1[1]->isVisible());
+    QVERIFY(!w->Label3[1]->isVisible());
+    QCOMPARE(pixel(*w, cw / 2, 0), qRgb(0, 0, 0));
+}
+
+void tst_Startup::savedSettingsComeBackAtNextStart()
+{
+    WindowFixture f;
+    {
+        auto w = f.start();
+        QVERIFY(w);
+        w->TB1->activateButton(9);
+        QVERIFY(w->OutlineMode);
+        w->txtTitle->setText(QStringLiteral("Birds"));
+        w->txtSubject->setText(QStringLiteral("Nature"));
+        w->txtXSize->setCurrentText(QStringLiteral("20"));
+        w->txtYSize->setCurrentText(QStringLiteral("12"));
+        // A colour choice redraws at once but leaves the typed settings alone.
+        w->ColorPicker1[0]->setColor(number(0, 0, 128));
+        w->ColorPicker1[1]->setColor(number(200, 0, 0));
+        w->ColorPicker1[2]->setColor(number(255, 255, 200));
+        QCOMPARE(w->txtTitle->text(), QStringLiteral("Birds"));
+        QCOMPARE(w->txtXSize->currentText(), QStringLiteral("20"));
+        w->TB1->activateButton(7);
+        QVERIFY(f.dialogs.shown.isEmpty());
+    }
+    QCOMPARE(fileBytes(f.settingsFile()),
+             QByteArray("[Default Settings]\r\nTitle=Birds\r\nTopic=Nature\r\nWidth=20\r\n"
+                        "Height=12\r\nBackground=8388608\r\nGridLines=200\r\n"
+                        "Squares=13172735\r\nUseOutline=True\r\n"));
+
+    auto w = f.start();
+    QVERIFY(w);
+    QVERIFY(w->OutlineMode);
+    QVERIFY(w->TB1->IsButtonChecked(9));
+    QCOMPARE(w->puzzle().Width, 20);
+    QCOMPARE(w->puzzle().Height, 12);
+    QCOMPARE(w->txtXSize->currentText(), QStringLiteral("20"));
+    QCOMPARE(w->txtX->count(), 20);
+    QCOMPARE(w->txtY->count(), 12);
+    QCOMPARE(w->defaultTitle(), QStringLiteral("Birds"));
+    QCOMPARE(w->txtTitle->text(), QStringLiteral("Birds"));
+    QCOMPARE(w->txtSubject->text(), QStringLiteral("Nature"));
+    QCOMPARE(w->ColorPicker1[0]->color(), number(0, 0, 128));
+    QCOMPARE(w->ColorPicker1[1]->color(), number(200, 0, 0));
+    QCOMPARE(w->ColorPicker1[2]->color(), number(255, 255, 200));
+    // Each picker's "Default" stays the factory colour.
+    QCOMPARE(w->ColorPicker1[0]->defaultColor(), 0);
+    QCOMPARE(w->ColorPicker1[1]->defaultColor(), number(97, 97, 97));
+    QCOMPARE(w->ColorPicker1[2]->defaultColor(), 16777215);
+}
+
+void tst_Startup::resetFlow_data()
+{
+    QTest::addColumn<bool>("applyNow");
+    QTest::newRow("Yes applies at once") << true;
+    QTest::newRow("No keeps the window as it is") << false;
+}
+
+void tst_Startup::resetFlow()
+{
+    QFETCH(bool, applyNow);
+    WindowFixture f;
+    f.writeSettings({QStringLiteral("[Default Settings]"), QStringLiteral("Title=Old"),
+                     QStringLiteral("Topic=Things"), QStringLiteral("Width=10"),
+                     QStringLiteral("Height=8"), QStringLiteral("Background=255"),
+                     QStringLiteral("GridLines=65280"), QStringLiteral("Squares=12345"),
+                     QStringLiteral("UseOutline=True")});
+    auto w = f.start();
+    QVERIFY(w);
+    QCOMPARE(w->puzzle().Width, 10);
+    QCOMPARE(w->ColorPicker1[0]->color(), 255);
+
+    f.dialogs.answers.enqueue(applyNow ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+    if (applyNow)
+        f.dialogs.answers.enqueue(Dialogs::Answer::Yes); // "Change Settings": resize to 16 x 16
+    w->TB1->activateButton(8);
+
+    QVERIFY(f.dialogs.shown.size() >= 1);
+    const ScriptedDialogs::Shown &q = f.dialogs.shown.first();
+    QCOMPARE(q.title, QStringLiteral("Reset Default Settings"));
+    QCOMPARE(q.buttons, Dialogs::Buttons::YesNo);
+    QCOMPARE(q.text,
+             QStringLiteral("The original default settings have been restored.\nIf you would like "
+                            "these settings to take effect imediately then select 'Yes'\n"
+                            "otherwise the settings will take effect when you next start the "
+                            "application.\n\nChange settings now?"));
+
+    // The file holds the factory values whatever the answer; UseOutline keeps its value.
+    QCOMPARE(fileBytes(f.settingsFile()),
+             QByteArray("[Default Settings]\r\nTitle=Crossword\r\nTopic=\r\nWidth=16\r\n"
+                        "Height=16\r\nBackground=0\r\nGridLines=6381921\r\nSquares=16777215\r\n"
+                        "UseOutline=True\r\n"));
+
+    if (applyNow) {
+        QCOMPARE(f.dialogs.titles(), QStringList({QStringLiteral("Reset Default Settings"),
+                                                   QStringLiteral("Change Settings")}));
+        QCOMPARE(w->ColorPicker1[0]->color(), 0);
+        QCOMPARE(w->ColorPicker1[1]->color(), number(97, 97, 97));
+        QCOMPARE(w->ColorPicker1[2]->color(), 16777215);
+        QCOMPARE(w->puzzle().Width, 16);
+        QCOMPARE(w->puzzle().Height, 16);
+        QCOMPARE(w->txtX->count(), 16);
+        QCOMPARE(w->defaultTitle(), QStringLiteral("Crossword"));
+        // Outline mode is still on and the button still shows it.
+        QVERIFY(w->OutlineMode);
+        QVERIFY(w->TB1->IsButtonChecked(9));
+    } else {
+        QCOMPARE(f.dialogs.shown.size(), 1);
+        QCOMPARE(w->ColorPicker1[0]->color(), 255);
+        QCOMPARE(w->puzzle().Width, 10);
+        QCOMPARE(w->defaultTitle(), QStringLiteral("Old"));
+    }
+    QCOMPARE(f.dialogs.unscripted, 0);
+}
+
+void tst_Startup::startsWithSettingsFromFile()
+{
+    WindowFixture f;
+    f.writeSettings({QStringLiteral("[Default Settings]"), QStringLiteral("Width=12abc"),
+                     QStringLiteral("Height=7"), QStringLiteral("Background=-2147483643"),
+                     QStringLiteral("GridLines="), QStringLiteral("Squares=")});
+    auto w = f.start();
+    QVERIFY(w);
+    QCOMPARE(w->puzzle().Width, 12);
+    QCOMPARE(w->puzzle().Height, 7);
+    QCOMPARE(w->ColorPicker1[0]->color(), qint32(0x80000005u));
+    // Empty colours take the factory colours.
+    QCOMPARE(w->ColorPicker1[1]->color(), number(97, 97, 97));
+    QCOMPARE(w->ColorPicker1[2]->color(), 16777215);
+    QCOMPARE(w->txtXSize->currentText(), QStringLiteral("12"));
+    QCOMPARE(w->txtYSize->currentText(), QStringLiteral("7"));
+}
+
+QTEST_MAIN(tst_Startup)
+#include "tst_startup.moc"

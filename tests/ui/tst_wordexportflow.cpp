@@ -1,0 +1,262 @@
+// SPDX-License-Identifier: MIT
+#include "windowfixture.h"
+
+#include "crosswordfile.h"
+#include "gradientpanel.h"
+#include "picturebox.h"
+#include "wordexport.h"
+#include "wordexportflow.h"
+#include "xp_progressbar.h"
+#include "zippackage.h"
+
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+using Answer = Dialogs::Answer;
+using Kind = ScriptedDialogs::Kind;
+
+QImage documentPicture(const QString &docx)
+{
+    QMap<QString, QByteArray> entries;
+    QString error;
+    if (!readZipEntries(docx, &entries, &error))
+        return QImage();
+    return QImage::fromData(entries.value(QStringLiteral("word/media/image1.png")), "PNG");
+}
+
+} // namespace
+
+class TestWordExportFlow : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<WindowFixture> m_fixture;
+    std::unique_ptr<frmCWord> m_window;
+    QList<QUrl> m_opened;
+    bool m_openResult = true;
+
+    WordExportDesktop desktop()
+    {
+        WordExportDesktop d;
+        d.openDocument = [this](const QUrl &url) {
+            m_opened.append(url);
+            return m_openResult;
+        };
+        d.documentsFolder = m_fixture->dir.path() + QStringLiteral("/documents");
+        d.paper = QPageSize::A4;
+        return d;
+    }
+
+    QString documents() const { return m_fixture->dir.path() + QStringLiteral("/documents"); }
+    ScriptedDialogs &dialogs() { return m_fixture->dialogs; }
+
+private slots:
+    void init()
+    {
+        m_fixture = std::make_unique<WindowFixture>();
+        QDir().mkpath(documents());
+        m_window = m_fixture->start();
+        QVERIFY(m_window);
+        QVERIFY(Load_Crossword(QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd"),
+                               m_window->puzzle(), m_window->extraWords(), 16, 16)
+                    .ok());
+        m_window->Redraw_Grid();
+        dialogs().clearShown();
+        m_opened.clear();
+        m_openResult = true;
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        m_fixture.reset();
+    }
+
+    void cancelAtTheQuestionDoesNothing()
+    {
+        dialogs().answers.enqueue(Answer::Cancel);
+        QCOMPARE(Export_To_Word(*m_window, desktop()), QString());
+        QCOMPARE(dialogs().titles(), QStringList{kHideAnswersTitle});
+        QCOMPARE(dialogs().shown[0].text, kHideAnswersText);
+        QCOMPARE(dialogs().shown[0].buttons, Dialogs::Buttons::YesNoCancel);
+        QVERIFY(!m_window->AnswersHidden);
+        QVERIFY(!QFile::exists(m_window->paths().tempPicture));
+        QVERIFY(m_opened.isEmpty());
+    }
+
+    void hidingTheAnswersExportsThePuzzleWithoutLettersAndBringsThemBack()
+    {
+        const QImage withLetters = m_window->picView->image().copy();
+        dialogs().answers.enqueue(Answer::Yes);
+        const QString target = documents() + QStringLiteral("/animals.docx");
+        dialogs().paths.enqueue(target);
+        QCOMPARE(Export_To_Word(*m_window, desktop()), target);
+
+        QCOMPARE(dialogs().titles(), (QStringList{kHideAnswersTitle, kSaveWordTitle}));
+        const ScriptedDialogs::Shown &save = dialogs().shown[1];
+        QCOMPARE(save.kind, Kind::SaveFile);
+        QCOMPARE(save.filter, kSaveWordFilter);
+        // The save dialog suggests the puzzle's title in the documents folder.
+        QCOMPARE(save.text, documents() + QStringLiteral("/Animals.docx"));
+        QCOMPARE(dialogs().unscripted, 0);
+
+        const QImage exported = documentPicture(target);
+        QCOMPARE(exported.size(), withLetters.size());
+        QVERIFY(exported.convertToFormat(QImage::Format_RGB32) !=
+                withLetters.convertToFormat(QImage::Format_RGB32));
+        QVERIFY(!m_window->AnswersHidden);
+        QCOMPARE(m_window->picView->image().convertToFormat(QImage::Format_RGB32),
+                 withLetters.convertToFormat(QImage::Format_RGB32));
+        QVERIFY(!QFile::exists(m_window->paths().tempPicture));
+        QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(target)});
+    }
+
+    void keepingTheAnswersExportsThePictureAsShown()
+    {
+        dialogs().answers.enqueue(Answer::No);
+        const QString target = documents() + QStringLiteral("/shown.docx");
+        dialogs().paths.enqueue(target);
+        QCOMPARE(Export_To_Word(*m_window, desktop()), target);
+        QCOMPARE(documentPicture(target).convertToFormat(QImage::Format_RGB32),
+                 m_window->picView->image().convertToFormat(QImage::Format_RGB32));
+    }
+
+    void answersAlreadyHiddenAskNoQuestionAndStayHidden()
+    {
+        m_window->AnswersHidden = true;
+        m_window->Redraw_Grid();
+        const QString target = documents() + QStringLiteral("/hidden.docx");
+        dialogs().paths.enqueue(target);
+        QCOMPARE(Export_To_Word(*m_window, desktop()), target);
+        QCOMPARE(dialogs().titles(), QStringList{kSaveWordTitle});
+        QVERIFY(m_window->AnswersHidden);
+    }
+
+    void cancellingTheSaveDialogWritesNothing()
+    {
+        dialogs().answers.enqueue(Answer::Yes);
+        QCOMPARE(Export_To_Word(*m_window, desktop()), QString());
+        QCOMPARE(dialogs().titles(), (QStringList{kHideAnswersTitle, kSaveWordTitle}));
+        QVERIFY(!m_window->AnswersHidden);
+        QVERIFY(!QFile::exists(m_window->paths().tempPicture));
+        QVERIFY(QDir(documents()).entryList(QDir::Files).isEmpty());
+        QVERIFY(m_opened.isEmpty());
+    }
+
+    void saveDialogStartsInThePuzzleFilesFolder()
+    {
+        const QString puzzleFolder = m_fixture->dir.path() + QStringLiteral("/puzzles");
+        QDir().mkpath(puzzleFolder);
+        m_window->CurrentFileName = puzzleFolder + QStringLiteral("/mine.cwd");
+        m_window->puzzle().Title = QStringLiteral("Cats: and/or \"Dogs\"?");
+        dialogs().answers.enqueue(Answer::Cancel);
+        m_window->AnswersHidden = true;
+        Export_To_Word(*m_window, desktop());
+        QCOMPARE(dialogs().shown.last().text,
+                 puzzleFolder + QStringLiteral("/Cats andor Dogs.docx"));
+    }
+
+    void aChosenNameWithoutExtensionGetsDocx()
+    {
+        m_window->AnswersHidden = true;
+        dialogs().paths.enqueue(documents() + QStringLiteral("/plain"));
+        QCOMPARE(Export_To_Word(*m_window, desktop()), documents() + QStringLiteral("/plain.docx"));
+        QVERIFY(QFile::exists(documents() + QStringLiteral("/plain.docx")));
+    }
+
+    void waitPanelShowsProgressWhileTheDocumentIsBuilt()
+    {
+        m_window->AnswersHidden = true;
+        dialogs().paths.enqueue(documents() + QStringLiteral("/progress.docx"));
+        QList<int> values;
+        QStringList captions;
+        QList<bool> visible;
+        connect(m_window->XP2, &XP_ProgressBar::valueChanged, this, [&](int v) {
+            values.append(v);
+            captions.append(m_window->Label4->text());
+            visible.append(m_window->pGress->isVisible());
+        });
+        QVERIFY(!Export_To_Word(*m_window, desktop()).isEmpty());
+        QCOMPARE(values, (QList<int>{10, 15, 20, 30, 40, 50, 60, 70, 80, 100}));
+        for (const QString &c : captions)
+            QCOMPARE(c, kExportingCaption);
+        QVERIFY(!visible.contains(false));
+        QVERIFY(!m_window->pGress->isVisible());
+        QCOMPARE(m_window->Label4->text(), frmCWord::GenerateCaption);
+    }
+
+    void aSecondExportWhileOneRunsIsIgnored()
+    {
+        m_window->AnswersHidden = true;
+        const QString target = documents() + QStringLiteral("/first.docx");
+        dialogs().paths.enqueue(target);
+        dialogs().paths.enqueue(documents() + QStringLiteral("/second.docx"));
+        QStringList nested;
+        connect(m_window->XP2, &XP_ProgressBar::valueChanged, this, [&](int v) {
+            if (v == 50)
+                nested.append(Export_To_Word(*m_window, desktop()));
+        });
+        QCOMPARE(Export_To_Word(*m_window, desktop()), target);
+        QCOMPARE(nested, QStringList{QString()});
+        QCOMPARE(dialogs().titles(), QStringList{kSaveWordTitle});
+        QVERIFY(!QFile::exists(documents() + QStringLiteral("/second.docx")));
+    }
+
+    void failureShowsWhyAndLeavesTheTemporaryPicture()
+    {
+        dialogs().answers.enqueue(Answer::Yes);
+        const QString target = documents() + QStringLiteral("/missing/folder/x.docx");
+        dialogs().paths.enqueue(target);
+        QCOMPARE(Export_To_Word(*m_window, desktop()), QString());
+        QCOMPARE(dialogs().titles(),
+                 (QStringList{kHideAnswersTitle, kSaveWordTitle, kWordExportErrorTitle}));
+        QVERIFY(dialogs().shown.last().text.contains(QStringLiteral("x.docx")));
+        QVERIFY(QFile::exists(m_window->paths().tempPicture));
+        QVERIFY(!QFile::exists(target));
+        QVERIFY(!m_window->AnswersHidden);
+        QVERIFY(!m_window->pGress->isVisible());
+        QVERIFY(m_opened.isEmpty());
+    }
+
+    void noApplicationForTheDocumentSaysWhereItIs()
+    {
+        m_openResult = false;
+        m_window->AnswersHidden = true;
+        const QString target = documents() + QStringLiteral("/kept.docx");
+        dialogs().paths.enqueue(target);
+        QCOMPARE(Export_To_Word(*m_window, desktop()), target);
+        QCOMPARE(dialogs().shown.last().kind, Kind::Message);
+        QCOMPARE(dialogs().shown.last().icon, Icon::Information);
+        QVERIFY(dialogs().shown.last().text.contains(QDir::toNativeSeparators(target)));
+        QVERIFY(QFile::exists(target));
+    }
+
+    void documentNameFromTitle_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain") << "Animals"
+                               << "Animals.docx";
+        QTest::newRow("refused characters") << "a/b\\c:d*e?f\"g<h>i|j"
+                                            << "abcdefghij.docx";
+        QTest::newRow("blanks trimmed") << "  Pets  "
+                                        << "Pets.docx";
+        QTest::newRow("empty") << ""
+                               << "Crossword.docx";
+        QTest::newRow("dots only") << ".."
+                                   << "Crossword.docx";
+        QTest::newRow("non-Latin")
+            << QStringLiteral("Кроссворд") << QStringLiteral("Кроссворд.docx");
+    }
+    void documentNameFromTitle()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, name);
+        QCOMPARE(wordDocumentFileName(title), name);
+    }
+};
+
+QTEST_MAIN(TestWordExportFlow)
+#include "tst_wordexportflow.moc"
