@@ -1,0 +1,319 @@
+// SPDX-License-Identifier: MIT
+#include "crosswordfile.h"
+#include "gridedit.h"
+#include "interchange.h"
+#include "ipuzreader.h"
+#include "ipuzwriter.h"
+#include "puzwriter.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run cli(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(VELLOQUIN_CLI), args);
+    Run r;
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
+        return r;
+    r.status = p.exitCode();
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+QString testData(const QString &name)
+{
+    return QStringLiteral(VELLOQUIN_TESTDATA "/formats/") + name;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+struct Loaded
+{
+    Result result = Result::success();
+    CrosswordData puzzle;
+    ExtraWords extra;
+};
+
+Loaded load(const QString &path)
+{
+    Loaded l;
+    l.extra = newExtraWords();
+    l.result = Load_Crossword(path, l.puzzle, l.extra, 16, 16);
+    return l;
+}
+
+} // namespace
+
+class TestCliFormats : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { QVERIFY(m_dir.isValid()); }
+    void makePlacesEveryWordOfTheList();
+    void makeIsRepeatableForOneSeed();
+    void makeReadsWindows1252ListAndReportsSkippedLines();
+    void makeRefusals_data();
+    void makeRefusals();
+    void importReadsIpuzIntoPuzzleFile();
+    void importRefusals_data();
+    void importRefusals();
+    void exportWritesSameFilesAsLibrary();
+    void exportRefusesPuzzleWithRunOnWords();
+    void everyCommandHasHelp_data();
+    void everyCommandHasHelp();
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QTemporaryDir m_dir;
+};
+
+void TestCliFormats::makePlacesEveryWordOfTheList()
+{
+    const QString out = path("zoo.cwd");
+    const Run r = cli({"make", testData("animals40.txt"), out, "--width", "25", "--height", "25",
+                       "--seed", "5", "--title", "Zoo", "--subject", "Animals"});
+    QCOMPARE(r.err, QString());
+    QCOMPARE(r.status, 0);
+    QVERIFY(r.out.startsWith(out + ": 40 words on a 25 by 25 grid"));
+    const Loaded l = load(out);
+    QVERIFY(l.result.ok());
+    QCOMPARE(l.puzzle.Title, QString("Zoo"));
+    QCOMPARE(l.puzzle.Subject, QString("Animals"));
+    QCOMPARE(l.puzzle.Words.size(), 40);
+    QCOMPARE(l.extra, newExtraWords());
+    QMap<QString, QString> clues;
+    for (const GridWord &w : l.puzzle.Words)
+        clues.insert(w.Answer, w.Clue);
+    QCOMPARE(clues.value("ELEPHANT"), QString("Large grey animal"));
+    QCOMPARE(clues.value("RACCOON"), QString("Masked bandit"));
+    QCOMPARE(clues.size(), 40);
+    // Laid out by the placement rules, so every word is a whole entry of the grid.
+    const Result entries = checkWordsAreEntries(l.puzzle, "test");
+    QVERIFY2(entries.ok(), entries.ok() ? "" : qPrintable(entries.message().text));
+}
+
+void TestCliFormats::makeIsRepeatableForOneSeed()
+{
+    const QStringList common{"make", testData("animals40.txt"), "", "--width", "25", "--height",
+                             "25"};
+    QStringList a = common, b = common, c = common, d = common;
+    a[2] = path("a.cwd");
+    b[2] = path("b.cwd");
+    c[2] = path("c.cwd");
+    d[2] = path("d.cwd");
+    c << "--seed" << "77";
+    d << "--seed" << "78";
+    for (const QStringList &args : {a, b, c, d})
+        QCOMPARE(cli(args).status, 0);
+    QCOMPARE(contents(path("a.cwd")), contents(path("b.cwd")));
+    QVERIFY(contents(path("c.cwd")) != contents(path("d.cwd")));
+}
+
+void TestCliFormats::makeReadsWindows1252ListAndReportsSkippedLines()
+{
+    const QString out = path("fr.cwd");
+    const Run r = cli({"make", testData("french-cp1252.txt"), out, "--width", "12", "--height",
+                       "12"});
+    QCOMPARE(r.status, 0);
+    const QString list = testData("french-cp1252.txt");
+    QCOMPARE(r.err, list + ":5: skipped, no word before the clue\n" + list
+                        + ":6: skipped, 'OU' is shorter than 3 letters\n" + list
+                        + ":8: skipped, 'CAFÉ' is already listed\n");
+    const Loaded l = load(out);
+    QVERIFY(l.result.ok());
+    QStringList words;
+    for (const GridWord &w : l.puzzle.Words)
+        words << w.Answer + "=" + w.Clue;
+    words.sort();
+    QCOMPARE(words, (QStringList{QString::fromUtf8("CAFÉ=Boisson “noire”"),
+                                 QString::fromUtf8("CRÈME=Produit laitier"),
+                                 QString::fromUtf8("THÉ=Infusion"),
+                                 QString::fromUtf8("ÉTÉ=Saison chaude")}));
+}
+
+void TestCliFormats::makeRefusals_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("error");
+    const QStringList size{"--width", "10", "--height", "10"};
+    QTest::newRow("empty list") << QByteArray("# nothing yet\n\n") << size << 1
+                                << "No Words: There are no words in the grid or the dropdown word "
+                                   "list. Please enter some words before generating a crossword.\n";
+    QTest::newRow("word too big")
+        << QByteArray("extraordinarily\n") << size << 1
+        << "Word too big: One of the words in your list is too big, please increase your grid "
+           "size.\nGenerate Error: There was a problem generating the crossword. You may need to "
+           "increase the grid size or just try again.\n";
+    QTest::newRow("no common letter")
+        << QByteArray("abc\nxyz\n") << size << 1
+        << "Generate Error: There was a problem generating the crossword. You may need to "
+           "increase the grid size or just try again.\n";
+    QTest::newRow("no height") << QByteArray("cat\n") << QStringList{"--width", "10"} << 2
+                               << "velloquin-cli: make needs --width and --height\n";
+    QTest::newRow("width too small")
+        << QByteArray("cat\n") << QStringList{"--width", "4", "--height", "10"} << 2
+        << "velloquin-cli: --width must be a whole number from 5 to 255, not '4'\n";
+    QTest::newRow("width not a number")
+        << QByteArray("cat\n") << QStringList{"--width", "ten", "--height", "10"} << 2
+        << "velloquin-cli: --width must be a whole number from 5 to 255, not 'ten'\n";
+    QTest::newRow("negative seed")
+        << QByteArray("cat\n") << (QStringList(size) << "--seed" << "-1") << 2
+        << "velloquin-cli: --seed must be a whole number from 0 to 4294967295, not '-1'\n";
+    QTest::newRow("unknown option") << QByteArray("cat\n") << (QStringList(size) << "--fast" << "1")
+                                    << 2 << "velloquin-cli: unknown option --fast\n";
+    QTest::newRow("option without value") << QByteArray("cat\n") << (QStringList(size) << "--title")
+                                          << 2 << "velloquin-cli: --title needs a value\n";
+}
+
+void TestCliFormats::makeRefusals()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(QStringList, options);
+    QFETCH(int, status);
+    QFETCH(QString, error);
+    QVERIFY(writeFile(path("list.txt"), list));
+    const QString out = path("out.cwd");
+    const Run r = cli(QStringList{"make", path("list.txt"), out} + options);
+    QCOMPARE(r.status, status);
+    QCOMPARE(r.err, error);
+    QVERIFY(!QFile::exists(out));
+}
+
+void TestCliFormats::importReadsIpuzIntoPuzzleFile()
+{
+    CrosswordData puzzle;
+    NewCrossword(puzzle, 6, 5);
+    puzzle.Title = "Imported";
+    AddWord(puzzle, 1, 1, "CAT", Across, "Pet", true, 0);
+    AddWord(puzzle, 1, 1, "COW", Down, "Cattle", true, 0);
+    QByteArray bytes;
+    QVERIFY(ipuzBytes(puzzle, &bytes).ok());
+    QVERIFY(writeFile(path("in.ipuz"), bytes));
+    const Run r = cli({"import", path("in.ipuz"), path("in.cwd")});
+    QCOMPARE(r.err, QString());
+    QCOMPARE(r.status, 0);
+    const Loaded l = load(path("in.cwd"));
+    QVERIFY(l.result.ok());
+    QCOMPARE(l.puzzle.Title, QString("Imported"));
+    QCOMPARE(l.puzzle.Width, qint16(6));
+    QCOMPARE(l.puzzle.Words.size(), 2);
+    QCOMPARE(l.puzzle.Words.at(0).Answer, QString("CAT"));
+    QCOMPARE(l.puzzle.Words.at(1).Clue, QString("Cattle"));
+}
+
+void TestCliFormats::importRefusals_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("packed block grid")
+        << QStringList{"import", testData("packed-blockgrid.ipuz"), "OUT"} << 1
+        << "Import Error: " + testData("packed-blockgrid.ipuz")
+               + " cannot be read as a puzzle. The white squares from (0,0) to (1,1) form a block "
+                 "of four letters. The program keeps words apart (no parallel words side by "
+                 "side), so this grid has no reading as its kind of puzzle.\n";
+    QTest::newRow("truncated") << QStringList{"import", "TRUNCATED", "OUT"} << 2
+                               << "velloquin-cli: TRUNCATED cannot be read as a puzzle. It is not "
+                                  "valid JSON (...); the file may be truncated or damaged.\n";
+    QTest::newRow("one file") << QStringList{"import", "x.ipuz"} << 2
+                              << "velloquin-cli: import takes an .ipuz file and an output file\n";
+}
+
+void TestCliFormats::importRefusals()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, error);
+    QVERIFY(writeFile(path("truncated.ipuz"), "{\"version\": \"http://ipuz.org/v2\", \"kind\""));
+    args.replaceInStrings("TRUNCATED", path("truncated.ipuz"));
+    error.replace("TRUNCATED", path("truncated.ipuz"));
+    args.replaceInStrings("OUT", path("out.cwd"));
+    const Run r = cli(args);
+    // "..." stands for the JSON parser's own words.
+    const QStringList around = error.split("...");
+    if (around.size() == 2)
+        QVERIFY2(r.err.startsWith(around.at(0)) && r.err.endsWith(around.at(1)), qPrintable(r.err));
+    else
+        QCOMPARE(r.err, error);
+    QCOMPARE(r.status, status);
+    QVERIFY(!QFile::exists(path("out.cwd")));
+}
+
+void TestCliFormats::exportWritesSameFilesAsLibrary()
+{
+    const QString cwd = path("zoo.cwd");
+    QCOMPARE(cli({"make", testData("animals40.txt"), cwd, "--width", "25", "--height", "25"}).status,
+             0);
+    QCOMPARE(cli({"export", cwd, path("zoo.ipuz")}).status, 0);
+    QCOMPARE(cli({"export", cwd, path("zoo.puz")}).status, 0);
+    const Loaded l = load(cwd);
+    QByteArray ipuz, puz;
+    QVERIFY(ipuzBytes(l.puzzle, &ipuz).ok());
+    QVERIFY(puzBytes(l.puzzle, &puz).ok());
+    QCOMPARE(contents(path("zoo.ipuz")), ipuz);
+    QCOMPARE(contents(path("zoo.puz")), puz);
+
+    // And back: the imported puzzle has the same words in the same places.
+    QCOMPARE(cli({"import", path("zoo.ipuz"), path("back.cwd")}).status, 0);
+    QCOMPARE(cli({"export", path("back.cwd"), path("back.puz")}).status, 0);
+    QCOMPARE(contents(path("back.puz")), puz);
+}
+
+void TestCliFormats::exportRefusesPuzzleWithRunOnWords()
+{
+    CrosswordData puzzle;
+    NewCrossword(puzzle, 8, 8);
+    AddWord(puzzle, 0, 0, "CAT", Across, "Pet", true, 1);
+    AddWord(puzzle, 0, 1, "DOG", Across, "Barks", true, 1);
+    QVERIFY(Save_Crossword(path("bad.cwd"), puzzle, newExtraWords()).ok());
+    const Run r = cli({"export", path("bad.cwd"), path("bad.puz")});
+    QCOMPARE(r.status, 1);
+    QCOMPARE(r.err, QString("Export Error: The puzzle cannot be written as Across Lite puz. The "
+                            "letters 'CD' at (0,0) down form a run that is not one of its "
+                            "words.\n"));
+    QVERIFY(!QFile::exists(path("bad.puz")));
+}
+
+void TestCliFormats::everyCommandHasHelp_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("make") << "make";
+    QTest::newRow("import") << "import";
+    QTest::newRow("export") << "export";
+}
+
+void TestCliFormats::everyCommandHasHelp()
+{
+    QFETCH(QString, command);
+    const Run r = cli({command, "--help"});
+    QCOMPARE(r.status, 0);
+    QVERIFY2(r.out.startsWith("Usage: velloquin-cli " + command + " "), qPrintable(r.out));
+}
+
+QTEST_GUILESS_MAIN(TestCliFormats)
+#include "tst_formats.moc"
