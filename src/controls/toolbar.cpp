@@ -42,14 +42,6 @@ Toolbar::Toolbar(QWidget *parent) : QWidget(parent)
     installToolbarAccessibility();
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-
-    // Checkerboard of alternating pixels, used where a pressed or hot button is
-    // drawn without its gradient.
-    QImage dither(8, 8, QImage::Format_RGB32);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x)
-            dither.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(192, 192, 192));
-    m_dither = QBrush(dither);
     rebuildTools();
 }
 

@@ -183,5 +183,4 @@ private:
     QColor m_back;
     QColor m_highlight;
     QColor m_shadow;
-    QBrush m_dither;
 };

@@ -136,7 +136,7 @@ int main(int argc, char **argv)
     column->addLayout(grid);
     column->addStretch();
 
-    window.resize(520, 360);
+    window.resize(520, 320);
     if (grabPath.isEmpty()) {
         window.show();
         return app.exec();
