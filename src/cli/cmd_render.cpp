@@ -56,8 +56,8 @@ std::optional<qint32> colourNumber(const QString &text)
     qint64 value = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
                        ? text.mid(2).toLongLong(&ok, 16)
                        : text.toLongLong(&ok, 10);
-    if (!ok || value < std::numeric_limits<qint32>::min()
-        || value > std::numeric_limits<quint32>::max())
+    if (!ok || value < std::numeric_limits<qint32>::min() ||
+        value > std::numeric_limits<quint32>::max())
         return std::nullopt;
     return qint32(quint32(value));
 }
@@ -109,8 +109,8 @@ int runRender(const QStringList &args)
                                       .arg(arg)
                                       .arg(kMaxPictureSide));
             (arg == QLatin1String("--width-px") ? width : height) = side;
-        } else if (arg == QLatin1String("--background") || arg == QLatin1String("--gridlines")
-                   || arg == QLatin1String("--squares")) {
+        } else if (arg == QLatin1String("--background") || arg == QLatin1String("--gridlines") ||
+                   arg == QLatin1String("--squares")) {
             const auto text = value();
             const auto colour = text ? colourNumber(*text) : std::nullopt;
             if (!colour)
@@ -157,8 +157,7 @@ int runRender(const QStringList &args)
     }
     QSaveFile file(output);
     if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit()) {
-        cliErr() << "velloquin-cli: cannot write " << output << ": " << file.errorString()
-                 << '\n';
+        cliErr() << "velloquin-cli: cannot write " << output << ": " << file.errorString() << '\n';
         return ExitUsage;
     }
     return ExitOk;

@@ -103,16 +103,16 @@ void drawNumbersAndLetters(QPainter &painter, const CrosswordData &puzzle, const
                 drawTextAt(painter, numberMetrics, x1 + 0.02 * m.cw, y1 + 0.02 * m.ch,
                            numberPrintForm(word.Number));
             }
-            if (!options.answersHidden && (word.ShowLetters || options.redrawAll)
-                && m.letterPoints > 0) {
+            if (!options.answersHidden && (word.ShowLetters || options.redrawAll) &&
+                m.letterPoints > 0) {
                 const QString letter(word.Answer.at(j));
                 const double w = letterMetrics.horizontalAdvance(letter);
                 const double h = letterMetrics.height();
                 if (!lettered.contains(square)) {
                     lettered.insert(square);
                     painter.setFont(letterFont);
-                    drawTextAt(painter, letterMetrics, x1 + m.cw / 2 - w / 2,
-                               y1 + m.ch / 2 - h / 2, letter.toUpper());
+                    drawTextAt(painter, letterMetrics, x1 + m.cw / 2 - w / 2, y1 + m.ch / 2 - h / 2,
+                               letter.toUpper());
                 }
             }
         }
@@ -123,8 +123,7 @@ void drawNumbersAndLetters(QPainter &painter, const CrosswordData &puzzle, const
 
 ImageSurface::ImageSurface(QSize size, QColor back, QColor fore)
     : m_size(size), m_back(back), m_fore(fore)
-{
-}
+{}
 
 int roundHalfEven(double value)
 {
@@ -165,8 +164,8 @@ CellMetrics cellMetrics(const CrosswordData &puzzle, QSize surfaceSize)
     return m;
 }
 
-void Fill_Square(QPainter &painter, int left, int top, int right, int bottom,
-                 const QColor &colour, bool outline)
+void Fill_Square(QPainter &painter, int left, int top, int right, int bottom, const QColor &colour,
+                 bool outline)
 {
     if (right > left && bottom > top)
         painter.fillRect(QRect(left, top, right - left, bottom - top), colour);

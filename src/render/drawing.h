@@ -64,12 +64,12 @@ private:
 // colours allowed) and the window's three drawing flags.
 struct DrawOptions
 {
-    qint32 background = 0;         // where no word lies
-    qint32 gridLines = 6381921;    // red 97, green 97, blue 97
-    qint32 squares = 16777215;     // letter squares, white
-    bool answersHidden = false;    // no letters
-    bool outlineMode = false;      // outlined squares, no grid lines
-    bool redrawAll = true;         // false only while the window starts up
+    qint32 background = 0;      // where no word lies
+    qint32 gridLines = 6381921; // red 97, green 97, blue 97
+    qint32 squares = 16777215;  // letter squares, white
+    bool answersHidden = false; // no letters
+    bool outlineMode = false;   // outlined squares, no grid lines
+    bool redrawAll = true;      // false only while the window starts up
 };
 
 // Copies title, subject and size back into the window's settings fields.
@@ -78,8 +78,8 @@ using SettingsFieldsCallback = std::function<void(const CrosswordData &)>;
 // Cell size of a grid drawn onto a surface of the given inner size.
 struct CellMetrics
 {
-    double cw = 0; // cell width in pixels
-    double ch = 0; // cell height in pixels
+    double cw = 0;        // cell width in pixels
+    double ch = 0;        // cell height in pixels
     int numberPoints = 0; // square-number font size, whole points (0: too small to draw)
     int letterPoints = 0; // answer-letter font size, whole points (0: too small to draw)
 };
@@ -104,14 +104,13 @@ void Draw_Crossword(CrosswordData &puzzle, DrawSurface &view, DrawSurface *rowSt
 // Row labels into rowStrip, column labels into columnStrip (either may be null) and,
 // unless in outline mode, the grid lines into view, over what is already there.
 void Draw_Rulers_And_Grid(const CrosswordData &puzzle, DrawSurface *rowStrip,
-                          DrawSurface *columnStrip, DrawSurface &view,
-                          const DrawOptions &options);
+                          DrawSurface *columnStrip, DrawSurface &view, const DrawOptions &options);
 
 // Fills the rectangle (left, top)-(right, bottom), right and bottom excluded, with colour;
 // with outline set, draws its border from (left, top) round to (right, bottom) inclusive
 // with the painter's current pen.
-void Fill_Square(QPainter &painter, int left, int top, int right, int bottom,
-                 const QColor &colour, bool outline);
+void Fill_Square(QPainter &painter, int left, int top, int right, int bottom, const QColor &colour,
+                 bool outline);
 
 // The puzzle drawn on its own into an image of the given size (no strips), as the
 // command line, the clipboard and the exporters take it. The puzzle is not changed.

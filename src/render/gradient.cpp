@@ -27,7 +27,7 @@ void Paint_Gradient(QPainter &painter, int x, int y, int width, int height, qint
         return;
     const auto a = channels(first);
     const auto b = channels(second);
-    const qint64 n = direction == 0 ? qint64(width) - 1
+    const qint64 n = direction == 0   ? qint64(width) - 1
                      : direction == 1 ? qint64(height) - 1
                                       : qint64(width) + height - 2;
     std::vector<QRgb> ramp(size_t(n) + 1);

@@ -63,11 +63,10 @@ void TestCliRender::initTestCase()
     // 6 x 5 squares: PET across at (1, 1), PIG down from the same square, OWL across at (3, 3).
     CrosswordData p;
     NewCrossword(p, 6, 5);
-    QVERIFY(AddWord(p, 1, 1, QStringLiteral("PET"), Across, QStringLiteral("Animal at home"),
-                    true, 0)
-                .ok());
-    QVERIFY(AddWord(p, 1, 1, QStringLiteral("PIG"), Down, QStringLiteral("Oinker\r\n(3)"), true,
-                    0)
+    QVERIFY(
+        AddWord(p, 1, 1, QStringLiteral("PET"), Across, QStringLiteral("Animal at home"), true, 0)
+            .ok());
+    QVERIFY(AddWord(p, 1, 1, QStringLiteral("PIG"), Down, QStringLiteral("Oinker\r\n(3)"), true, 0)
                 .ok());
     QVERIFY(AddWord(p, 3, 4, QStringLiteral("OWL"), Across, QString(), true, 0).ok());
     m_puzzle = m_dir.filePath(QStringLiteral("pets.cwd"));
@@ -92,20 +91,20 @@ void TestCliRender::rendersThirtyPixelsASquare()
     QCOMPARE(run.err, QByteArray());
     const QImage image(out);
     QCOMPARE(image.size(), QSize(180, 150));
-    QCOMPARE(image.pixelColor(15 + 150, 15), kDefaultBackground);   // square (5, 0)
-    QCOMPARE(image.pixelColor(30 + 27, 30 + 27), kDefaultSquares);   // square (1, 1)
-    QCOMPARE(image.pixelColor(30 + 27, 90 + 27), kDefaultSquares);   // square (1, 3)
-    QCOMPARE(image.pixelColor(150 + 15, 90), kDefaultGridLines);     // line at row 3
-    QCOMPARE(image.pixelColor(179, 15), kDefaultGridLines);          // right border
-    QCOMPARE(image.pixelColor(15, 149), kDefaultGridLines);          // bottom border
+    QCOMPARE(image.pixelColor(15 + 150, 15), kDefaultBackground);  // square (5, 0)
+    QCOMPARE(image.pixelColor(30 + 27, 30 + 27), kDefaultSquares); // square (1, 1)
+    QCOMPARE(image.pixelColor(30 + 27, 90 + 27), kDefaultSquares); // square (1, 3)
+    QCOMPARE(image.pixelColor(150 + 15, 90), kDefaultGridLines);   // line at row 3
+    QCOMPARE(image.pixelColor(179, 15), kDefaultGridLines);        // right border
+    QCOMPARE(image.pixelColor(15, 149), kDefaultGridLines);        // bottom border
 }
 
 void TestCliRender::rendersAtGivenSize()
 {
     const QString out = m_dir.filePath(QStringLiteral("sized.png"));
-    const Run run = cli({QStringLiteral("render"), m_puzzle, out, QStringLiteral("--width-px"),
-                         QStringLiteral("300"), QStringLiteral("--height-px"),
-                         QStringLiteral("100")});
+    const Run run =
+        cli({QStringLiteral("render"), m_puzzle, out, QStringLiteral("--width-px"),
+             QStringLiteral("300"), QStringLiteral("--height-px"), QStringLiteral("100")});
     QCOMPARE(run.exitCode, 0);
     const QImage image(out);
     QCOMPARE(image.size(), QSize(300, 100));
@@ -156,14 +155,14 @@ void TestCliRender::takesColourNumbers_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QPoint>("where");
     QTest::addColumn<QColor>("expected");
-    QTest::newRow("background red") << "--background" << "255" << QPoint(165, 15)
-                                    << QColor(255, 0, 0);
-    QTest::newRow("squares green") << "--squares" << "65280" << QPoint(57, 57)
-                                   << QColor(0, 255, 0);
-    QTest::newRow("grid lines blue") << "--gridlines" << "16711680" << QPoint(165, 90)
-                                     << QColor(0, 0, 255);
-    QTest::newRow("hexadecimal") << "--background" << "0x00FFFF" << QPoint(165, 15)
-                                 << QColor(255, 255, 0);
+    QTest::newRow("background red") << "--background"
+                                    << "255" << QPoint(165, 15) << QColor(255, 0, 0);
+    QTest::newRow("squares green") << "--squares"
+                                   << "65280" << QPoint(57, 57) << QColor(0, 255, 0);
+    QTest::newRow("grid lines blue") << "--gridlines"
+                                     << "16711680" << QPoint(165, 90) << QColor(0, 0, 255);
+    QTest::newRow("hexadecimal") << "--background"
+                                 << "0x00FFFF" << QPoint(165, 15) << QColor(255, 255, 0);
 }
 
 void TestCliRender::takesColourNumbers()
@@ -204,16 +203,15 @@ void TestCliRender::rejectsBadInvocations_data()
     QTest::newRow("no output") << QStringList{"render", "@puzzle"};
     QTest::newRow("other picture type") << QStringList{"render", "@puzzle", "@out.gif"};
     QTest::newRow("unknown option") << QStringList{"render", "@puzzle", "@out.png", "--big"};
-    QTest::newRow("width without value") << QStringList{"render", "@puzzle", "@out.png",
-                                                        "--width-px"};
-    QTest::newRow("zero width") << QStringList{"render", "@puzzle", "@out.png", "--width-px",
-                                               "0"};
+    QTest::newRow("width without value")
+        << QStringList{"render", "@puzzle", "@out.png", "--width-px"};
+    QTest::newRow("zero width") << QStringList{"render", "@puzzle", "@out.png", "--width-px", "0"};
     QTest::newRow("huge height") << QStringList{"render", "@puzzle", "@out.png", "--height-px",
                                                 "999999"};
-    QTest::newRow("colour not a number") << QStringList{"render", "@puzzle", "@out.png",
-                                                        "--squares", "white"};
-    QTest::newRow("colour out of range") << QStringList{"render", "@puzzle", "@out.png",
-                                                        "--squares", "99999999999"};
+    QTest::newRow("colour not a number")
+        << QStringList{"render", "@puzzle", "@out.png", "--squares", "white"};
+    QTest::newRow("colour out of range")
+        << QStringList{"render", "@puzzle", "@out.png", "--squares", "99999999999"};
     QTest::newRow("folder missing") << QStringList{"render", "@puzzle", "/nonexistent/x.png"};
 }
 

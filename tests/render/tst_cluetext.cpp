@@ -61,9 +61,8 @@ void TestClueText::listsCluesUnderTheirNumbers_data()
     QTest::newRow("only across words")
         << puzzleWith({{0, 0, "ONE", Across, "First"}, {0, 2, "TWO", Across, "Second"}})
         << QStringLiteral("ACROSS\r\n1 - First\r\n2 - Second\r\n\r\nDOWN\r\n");
-    QTest::newRow("only down words")
-        << puzzleWith({{3, 0, "UP", Down, "Rise"}})
-        << QStringLiteral("ACROSS\r\n\r\nDOWN\r\n1 - Rise\r\n");
+    QTest::newRow("only down words") << puzzleWith({{3, 0, "UP", Down, "Rise"}})
+                                     << QStringLiteral("ACROSS\r\n\r\nDOWN\r\n1 - Rise\r\n");
     QTest::newRow("shared start square")
         << puzzleWith({{1, 1, "SHARE", Across, "Split"}, {1, 1, "START", Down, "Begin"}})
         << QStringLiteral("ACROSS\r\n1 - Split\r\n\r\nDOWN\r\n1 - Begin\r\n");
@@ -73,9 +72,8 @@ void TestClueText::listsCluesUnderTheirNumbers_data()
                        {0, 0, "TOP", Across, "First"},
                        {0, 3, "MID", Across, "Second"}})
         << QStringLiteral("ACROSS\r\n3 - Third\r\n1 - First\r\n2 - Second\r\n\r\nDOWN\r\n");
-    QTest::newRow("empty clue")
-        << puzzleWith({{0, 0, "BLANK", Across, ""}})
-        << QStringLiteral("ACROSS\r\n1 - \r\n\r\nDOWN\r\n");
+    QTest::newRow("empty clue") << puzzleWith({{0, 0, "BLANK", Across, ""}})
+                                << QStringLiteral("ACROSS\r\n1 - \r\n\r\nDOWN\r\n");
     QTest::newRow("clue with line breaks")
         << puzzleWith({{0, 0, "TWO", Down, "Line one\r\nline two"}})
         << QStringLiteral("ACROSS\r\n\r\nDOWN\r\n1 - Line one\r\nline two\r\n");
@@ -93,8 +91,8 @@ void TestClueText::listsCluesUnderTheirNumbers()
 
 void TestClueText::usesNumbersAsTheyStand()
 {
-    CrosswordData p = puzzleWith({{0, 0, "CAT", Across, "Pet"}, {0, 2, "COW", Across, "Moo"}},
-                                 false);
+    CrosswordData p =
+        puzzleWith({{0, 0, "CAT", Across, "Pet"}, {0, 2, "COW", Across, "Moo"}}, false);
     p.Words[0].Number = 7;
     p.Words[1].Number = 12;
     QCOMPARE(Get_Clues_text(p), QStringLiteral("ACROSS\r\n7 - Pet\r\n12 - Moo\r\n\r\nDOWN\r\n"));

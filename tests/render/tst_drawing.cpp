@@ -33,8 +33,8 @@ CrosswordData puzzleOf(int width, int height)
 // Places a word without the placement rules, so tests can build any layout.
 void place(CrosswordData &p, int x, int y, const QString &word, qint32 orientation)
 {
-    QVERIFY(AddWord(p, qint16(x), qint16(y), word, orientation, QStringLiteral("clue"), false, 1)
-                .ok());
+    QVERIFY(
+        AddWord(p, qint16(x), qint16(y), word, orientation, QStringLiteral("clue"), false, 1).ok());
 }
 
 QImage draw(CrosswordData p, QSize size, const DrawOptions &o)
@@ -44,7 +44,10 @@ QImage draw(CrosswordData p, QSize size, const DrawOptions &o)
     return view.image();
 }
 
-QColor pixel(const QImage &image, int x, int y) { return image.pixelColor(x, y); }
+QColor pixel(const QImage &image, int x, int y)
+{
+    return image.pixelColor(x, y);
+}
 
 // The pixels of a rectangle that differ from the given colour.
 int countOtherThan(const QImage &image, const QRect &rect, const QColor &colour)
@@ -139,8 +142,7 @@ void TestDrawing::fontSizesFollowCellWidth_data()
     QTest::addColumn<int>("letterPoints");
     QTest::newRow("30 px square") << QSize(300, 300) << 10 << 10 << 30.0 << 30.0 << 5 << 12;
     // 0.17 x 50 is exactly 8.5: half to even gives 8.
-    QTest::newRow("number half to even") << QSize(500, 500) << 10 << 10 << 50.0 << 50.0 << 8
-                                         << 20;
+    QTest::newRow("number half to even") << QSize(500, 500) << 10 << 10 << 50.0 << 50.0 << 8 << 20;
     // 0.4 x 31.25 = 12.5 -> 12; 0.4 x 33.75 = 13.5 -> 14.
     QTest::newRow("letter half down") << QSize(250, 250) << 8 << 8 << 31.25 << 31.25 << 5 << 12;
     QTest::newRow("letter half up") << QSize(135, 135) << 4 << 4 << 33.75 << 33.75 << 6 << 14;
@@ -266,7 +268,8 @@ void TestDrawing::drawsNoGridLinesInOutlineMode()
     const QImage image = draw(p, QSize(300, 300), o);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            QVERIFY2(pixel(image, x, y) != kGridLines, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            QVERIFY2(pixel(image, x, y) != kGridLines,
+                     qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
 }
 
 void TestDrawing::outlinesSquaresOnePixelUpAndLeft()
@@ -316,8 +319,8 @@ void TestDrawing::hiddenAnswersLeaveSquaresWithoutLetters()
         // The square inside its grid lines; in the first square leave out the number's
         // corner (top-left quarter).
         const QRect inner((1 + j) * 40 + 1, 2 * 40 + 1, 39, 39);
-        const QRect letterArea = j == 0 ? QRect(inner.left() + 16, inner.top() + 14, 23, 25)
-                                        : inner;
+        const QRect letterArea =
+            j == 0 ? QRect(inner.left() + 16, inner.top() + 14, 23, 25) : inner;
         QCOMPARE(countOtherThan(hidden, letterArea, kSquares), 0);
         QVERIFY(countOtherThan(shown, letterArea, kSquares) > 0);
     }
@@ -429,11 +432,10 @@ void TestDrawing::columnLabelsCentredOnTheirDigits()
         // The digits are centred on the cell, then moved right by the leading blank.
         const double expected = c * 40 + 20 + blank;
         const double centre = (ink.left() + ink.right() + 1) / 2.0;
-        QVERIFY2(qAbs(centre - expected) <= 2.5,
-                 qPrintable(QStringLiteral("label %1 centred at %2, not %3")
-                                .arg(c)
-                                .arg(centre)
-                                .arg(expected)));
+        QVERIFY2(
+            qAbs(centre - expected) <= 2.5,
+            qPrintable(
+                QStringLiteral("label %1 centred at %2, not %3").arg(c).arg(centre).arg(expected)));
     }
 }
 
@@ -471,8 +473,7 @@ void TestDrawing::startUpDrawingSkipsStripsLinesAndFields()
     QVERIFY(!copied);
     QVERIFY(rows.image().isNull());
     QVERIFY(columns.image().isNull());
-    QCOMPARE(countOtherThan(view.image(), QRect(0, 0, 200, 200), kGridLines),
-             200 * 200);
+    QCOMPARE(countOtherThan(view.image(), QRect(0, 0, 200, 200), kGridLines), 200 * 200);
     QCOMPARE(pixel(view.image(), 100, 100), kBackground);
     QCOMPARE(pixel(view.image(), 38, 38), kSquares);
 }

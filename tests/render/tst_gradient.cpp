@@ -26,7 +26,10 @@ QImage gradient(int x, int y, int w, int h, qint32 first, qint32 second, int dir
     return image;
 }
 
-qint32 rgb(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+qint32 rgb(int r, int g, int b)
+{
+    return r + 256 * g + 65536 * b;
+}
 
 int untouchedCount(const QImage &image)
 {
@@ -119,8 +122,8 @@ void TestGradient::rampRunsFromFirstToSecondColour_data()
                               << QPoint(19, 9);
     QTest::newRow("diagonal") << 2 << QPoint(0, 0) << QPoint(19, 9) << QPoint(0, 0)
                               << QPoint(19, 9);
-    QTest::newRow("diagonal from bottom left") << 3 << QPoint(0, 9) << QPoint(19, 0)
-                                               << QPoint(0, 9) << QPoint(19, 0);
+    QTest::newRow("diagonal from bottom left")
+        << 3 << QPoint(0, 9) << QPoint(19, 0) << QPoint(0, 9) << QPoint(19, 0);
 }
 
 void TestGradient::rampRunsFromFirstToSecondColour()
@@ -132,8 +135,8 @@ void TestGradient::rampRunsFromFirstToSecondColour()
     QFETCH(QPoint, sameAsLast);
     const QColor first(129, 169, 227);
     const QColor second(226, 36, 55);
-    const QImage image = gradient(0, 0, 20, 10, numberFromColour(first),
-                                  numberFromColour(second), direction);
+    const QImage image =
+        gradient(0, 0, 20, 10, numberFromColour(first), numberFromColour(second), direction);
     QCOMPARE(image.pixelColor(firstPixel), first);
     QCOMPARE(image.pixelColor(lastPixel), second);
     QCOMPARE(image.pixelColor(sameAsFirst), first);
@@ -191,8 +194,8 @@ void TestGradient::fillRectRunsFromFirstToSecondColour()
     QImage image = canvas();
     {
         QPainter painter(&image);
-        Gradient_Fill_Rect(painter, 4, 3, 36, 27, numberFromColour(first),
-                           numberFromColour(second), vertical);
+        Gradient_Fill_Rect(painter, 4, 3, 36, 27, numberFromColour(first), numberFromColour(second),
+                           vertical);
     }
     // Right and bottom edges are excluded.
     QCOMPARE(untouchedCount(image), 40 * 30 - 32 * 24);
@@ -242,11 +245,10 @@ void TestGradient::translatesColourNumbers_data()
     QTest::newRow("window background")
         << systemColourNumber(5)
         << numberFromColour(QGuiApplication::palette().color(QPalette::Active, QPalette::Base));
-    QTest::newRow("button face")
-        << systemColourNumber(15)
-        << numberFromColour(QGuiApplication::palette().color(QPalette::Active, QPalette::Button));
-    QTest::newRow("stored negative") << qint32(-2147483643)
-                                     << numberFromColour(systemColour(5));
+    QTest::newRow("button face") << systemColourNumber(15)
+                                 << numberFromColour(QGuiApplication::palette().color(
+                                        QPalette::Active, QPalette::Button));
+    QTest::newRow("stored negative") << qint32(-2147483643) << numberFromColour(systemColour(5));
     QTest::newRow("unknown system colour") << systemColourNumber(40) << qint32(0);
 }
 

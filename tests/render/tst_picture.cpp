@@ -92,8 +92,8 @@ void TestPicture::capturesTheRequestedArea()
     for (int y = 0; y < area.height(); ++y)
         for (int x = 0; x < area.width(); ++x) {
             const QPoint from(area.left() + x, area.top() + y);
-            const QColor expected = source.rect().contains(from) ? source.pixelColor(from)
-                                                                 : QColor(Qt::black);
+            const QColor expected =
+                source.rect().contains(from) ? source.pixelColor(from) : QColor(Qt::black);
             QCOMPARE(captured.pixelColor(x, y), expected);
         }
 }
@@ -156,12 +156,11 @@ void TestPicture::bitmapOpensInAnotherProgram()
     const QString path = dir.filePath(QStringLiteral("picture.bmp"));
     QVERIFY(savePictureAsBmp(pattern(123, 45), path).ok());
     // The standard library's own reading of the header: size and colour depth.
-    const QString script = QStringLiteral(
-        "import struct,sys\n"
-        "d=open(sys.argv[1],'rb').read()\n"
-        "assert d[:2]==b'BM'\n"
-        "w,h,p,b=struct.unpack_from('<iiHH',d,18)\n"
-        "print(w,h,b)\n");
+    const QString script = QStringLiteral("import struct,sys\n"
+                                          "d=open(sys.argv[1],'rb').read()\n"
+                                          "assert d[:2]==b'BM'\n"
+                                          "w,h,p,b=struct.unpack_from('<iiHH',d,18)\n"
+                                          "print(w,h,b)\n");
     QProcess process;
     process.start(python, {QStringLiteral("-c"), script, path});
     QVERIFY(process.waitForFinished(30000));
