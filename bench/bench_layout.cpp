@@ -13,13 +13,13 @@ namespace {
 
 // No X, Y, Z, Q or J in any of these.
 const char *const kWords[] = {
-    "ANIMAL",  "BASKET",   "CANDLE",  "DINNER",  "ELEPHANT", "FOREST",  "GARDEN",  "HARBOUR",
-    "ISLAND",  "LANTERN",  "MARKET",  "NOTEBOOK", "ORANGE",  "PENCIL",  "RABBIT",  "SADDLE",
-    "TEACHER", "UMBRELLA", "VILLAGE", "WINDOW",  "BRIDGE",   "CASTLE",  "DRAGON",  "ENGINE",
-    "FEATHER", "GUITAR",   "HAMMER",  "INSECT",  "KITCHEN",  "LADDER",  "MIRROR",  "NEEDLE",
-    "OCEAN",   "PARROT",   "RIBBON",  "SILVER",  "TURTLE",   "VIOLIN",  "WALNUT",  "ANCHOR",
-    "BUTTER",  "CARPET",   "DESERT",  "FLOWER",  "GOBLET",   "HELMET",  "IGLOO",   "LEMON",
-    "MEADOW",  "NUTMEG",   "OTTER",   "PLANET",  "RIVER",    "SUMMIT",  "TIGER",   "VELVET",
+    "ANIMAL",  "BASKET",   "CANDLE",  "DINNER",   "ELEPHANT", "FOREST", "GARDEN", "HARBOUR",
+    "ISLAND",  "LANTERN",  "MARKET",  "NOTEBOOK", "ORANGE",   "PENCIL", "RABBIT", "SADDLE",
+    "TEACHER", "UMBRELLA", "VILLAGE", "WINDOW",   "BRIDGE",   "CASTLE", "DRAGON", "ENGINE",
+    "FEATHER", "GUITAR",   "HAMMER",  "INSECT",   "KITCHEN",  "LADDER", "MIRROR", "NEEDLE",
+    "OCEAN",   "PARROT",   "RIBBON",  "SILVER",   "TURTLE",   "VIOLIN", "WALNUT", "ANCHOR",
+    "BUTTER",  "CARPET",   "DESERT",  "FLOWER",   "GOBLET",   "HELMET", "IGLOO",  "LEMON",
+    "MEADOW",  "NUTMEG",   "OTTER",   "PLANET",   "RIVER",    "SUMMIT", "TIGER",  "VELVET",
     "WAGON",   "BEACON",   "CIRCLE",
 };
 

@@ -35,8 +35,7 @@ bool load(const QString &path, CrosswordData &puzzle, ExtraWords &extra)
 {
     const Result loaded = Load_Crossword(path, puzzle, extra, 16, 16);
     if (!loaded) {
-        usageError(loaded.message().title + QStringLiteral(": ")
-                   + oneLine(loaded.message().text));
+        usageError(loaded.message().title + QStringLiteral(": ") + oneLine(loaded.message().text));
         return false;
     }
     return true;

@@ -65,8 +65,7 @@ QList<Message> LayoutOutcome::messages() const
     return all;
 }
 
-LayoutOutcome GenerateLayout(CrosswordData &puzzle, const ExtraWords &extra,
-                             RandomSource &random,
+LayoutOutcome GenerateLayout(CrosswordData &puzzle, const ExtraWords &extra, RandomSource &random,
                              const std::function<void(int attempt)> &reportProgress,
                              CrossingSearch search)
 {

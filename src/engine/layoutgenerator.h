@@ -46,8 +46,7 @@ constexpr int kMaxLayoutPass = 5;
 // puzzle first (gatherGridWords). `reportProgress` is called with the attempt number
 // after every pass and may be empty. `search` only chooses how crossings are found;
 // the layout is the same either way.
-LayoutOutcome GenerateLayout(CrosswordData &puzzle, const ExtraWords &extra,
-                             RandomSource &random,
+LayoutOutcome GenerateLayout(CrosswordData &puzzle, const ExtraWords &extra, RandomSource &random,
                              const std::function<void(int attempt)> &reportProgress,
                              CrossingSearch search = CrossingSearch::Indexed);
 

@@ -5,16 +5,11 @@
 #include <bit>
 
 ScratchGrid::ScratchGrid(int width, int height)
-    : m_width(qMax(0, width)),
-      m_height(qMax(0, height)),
-      m_stride(m_width + 2),
-      m_cells(size_t(m_stride) * size_t(m_height + 2), 0),
-      m_cover(m_cells.size(), 0),
-      m_where(m_cells.size() * 2, -1),
-      m_useBits(m_width <= 64 && m_height <= 64),
+    : m_width(qMax(0, width)), m_height(qMax(0, height)), m_stride(m_width + 2),
+      m_cells(size_t(m_stride) * size_t(m_height + 2), 0), m_cover(m_cells.size(), 0),
+      m_where(m_cells.size() * 2, -1), m_useBits(m_width <= 64 && m_height <= 64),
       m_rowBits(m_useBits ? size_t(m_height + 2) : 0, 0),
-      m_colBits(m_useBits ? size_t(m_width + 2) : 0, 0),
-      m_tried(m_cells.size() * 2, 0)
+      m_colBits(m_useBits ? size_t(m_width + 2) : 0, 0), m_tried(m_cells.size() * 2, 0)
 {
     m_smallSlot.fill(-1);
 }
@@ -232,9 +227,8 @@ void ScratchGrid::indexed(QStringView word, CandidateList &out) const
             if (tried[key] == m_search)
                 continue;
             tried[key] = m_search;
-            const bool fits = m_useBits
-                                  ? fitsBits(w, length, start, s.x - k, s.y, Across)
-                                  : qualifies(cells, cover, w, length, start, 1, m_stride, 1);
+            const bool fits = m_useBits ? fitsBits(w, length, start, s.x - k, s.y, Across)
+                                        : qualifies(cells, cover, w, length, start, 1, m_stride, 1);
             if (fits)
                 m_found.push_back(key);
         }
@@ -246,9 +240,8 @@ void ScratchGrid::indexed(QStringView word, CandidateList &out) const
             if (tried[key] == m_search)
                 continue;
             tried[key] = m_search;
-            const bool fits = m_useBits
-                                  ? fitsBits(w, length, start, s.x, s.y - k, Down)
-                                  : qualifies(cells, cover, w, length, start, m_stride, 1, 2);
+            const bool fits = m_useBits ? fitsBits(w, length, start, s.x, s.y - k, Down)
+                                        : qualifies(cells, cover, w, length, start, m_stride, 1, 2);
             if (fits)
                 m_found.push_back(key);
         }

@@ -98,8 +98,7 @@ private:
     int makeSlot(char16_t c);
     void addToIndex(int list, int x, int y, int p);
     void removeFromIndex(int list, int p, qint32 orientation);
-    bool fitsBits(const char16_t *w, int length, int start, int x, int y,
-                  qint32 orientation) const;
+    bool fitsBits(const char16_t *w, int length, int start, int x, int y, qint32 orientation) const;
     void scan(QStringView w, CandidateList &out) const;
     void indexed(QStringView w, CandidateList &out) const;
 

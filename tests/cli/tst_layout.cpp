@@ -168,7 +168,8 @@ void TestCliLayout::generateRefusalsLeaveFile_data()
     QTest::newRow("word too big")
         << QStringList{"ABCDEFGHIJKLMNOPQRST"} << true
         << "Word too big: One of the words in your list is too big, please increase your grid "
-           "size.\n" + generateError;
+           "size.\n" +
+               generateError;
     QTest::newRow("no common letter") << QStringList{"DOG"} << true << generateError;
 }
 
@@ -190,7 +191,8 @@ void TestCliLayout::searchPrintsCandidatesInOrder_data()
 {
     QTest::addColumn<QString>("word");
     QTest::addColumn<QByteArray>("expectedOut");
-    QTest::newRow("ACT crosses CAT three ways") << "ACT" << QByteArray("4 0 down\n2 1 down\n3 2 down\n");
+    QTest::newRow("ACT crosses CAT three ways")
+        << "ACT" << QByteArray("4 0 down\n2 1 down\n3 2 down\n");
     QTest::newRow("case does not matter") << "act" << QByteArray("4 0 down\n2 1 down\n3 2 down\n");
     QTest::newRow("nothing in common") << "DOG" << QByteArray();
 }

@@ -10,7 +10,8 @@ QString describe(const CandidateList &list)
 {
     QStringList parts;
     for (const Candidate &c : list)
-        parts << QStringLiteral("%1 %2 %3").arg(c.X).arg(c.Y).arg(c.Orientation ? "down" : "across");
+        parts
+            << QStringLiteral("%1 %2 %3").arg(c.X).arg(c.Y).arg(c.Orientation ? "down" : "across");
     return parts.join(QStringLiteral("; "));
 }
 
@@ -35,10 +36,8 @@ private:
 };
 
 const QStringList kAlphabets{
-    QStringLiteral("AB"),
-    QStringLiteral("ABC"),
-    QStringLiteral("abcde"),
-    QStringLiteral("AEIRST"),
+    QStringLiteral("AB"),     QStringLiteral("ABC"),
+    QStringLiteral("abcde"),  QStringLiteral("AEIRST"),
     QStringLiteral("aÉéßЖж"), // letters outside ASCII, some changing on upper-casing
 };
 

@@ -166,11 +166,11 @@ void TestLayout::firstWordFitsOneWay_data()
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("y");
     QTest::addColumn<int>("orientation");
-    QTest::newRow("as long as wide, taller than high") << 10 << 5 << "ABCDEFGHIJ" << 0 << 1
-                                                       << int(Across);
+    QTest::newRow("as long as wide, taller than high")
+        << 10 << 5 << "ABCDEFGHIJ" << 0 << 1 << int(Across);
     QTest::newRow("only across, room to spare") << 10 << 5 << "ABCDEFGH" << 1 << 1 << int(Across);
-    QTest::newRow("as long as high, wider than wide") << 5 << 10 << "ABCDEFGHIJ" << 1 << 0
-                                                      << int(Down);
+    QTest::newRow("as long as high, wider than wide")
+        << 5 << 10 << "ABCDEFGHIJ" << 1 << 0 << int(Down);
     QTest::newRow("only down, room to spare") << 5 << 10 << "ABCDEFG" << 1 << 1 << int(Down);
     QTest::newRow("one column") << 1 << 10 << "ABCD" << 0 << 1 << int(Down);
     QTest::newRow("one row") << 10 << 1 << "ABCD" << 1 << 0 << int(Across);
@@ -252,12 +252,10 @@ void TestLayout::firstWordStaysInsideGrid()
             RandomSource random(seed);
             QVERIFY(GenerateLayout(puzzle, extraWith({word}), random, {}).placed());
             const GridWord &w = puzzle.Words.first();
-            QVERIFY2(wordFitsGrid(w.X, w.Y, w.length(), w.Orientation, 8, 8),
-                     qPrintable(QStringLiteral("seed %1: %2 at %3,%4")
-                                    .arg(seed)
-                                    .arg(word)
-                                    .arg(w.X)
-                                    .arg(w.Y)));
+            QVERIFY2(
+                wordFitsGrid(w.X, w.Y, w.length(), w.Orientation, 8, 8),
+                qPrintable(
+                    QStringLiteral("seed %1: %2 at %3,%4").arg(seed).arg(word).arg(w.X).arg(w.Y)));
             across = across || w.Orientation == Across;
             down = down || w.Orientation == Down;
         }

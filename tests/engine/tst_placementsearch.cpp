@@ -17,8 +17,8 @@ CrosswordData puzzleWith(int width, int height, const QString &placed)
     NewCrossword(puzzle, qint16(width), qint16(height));
     for (const QString &entry : placed.split(';', Qt::SkipEmptyParts)) {
         const QStringList f = entry.split(' ');
-        const Result r = AddWord(puzzle, f[1].toShort(), f[2].toShort(), f[0], f[3].toInt(), {},
-                                 true, 0);
+        const Result r =
+            AddWord(puzzle, f[1].toShort(), f[2].toShort(), f[0], f[3].toInt(), {}, true, 0);
         if (!r)
             qFatal("fixture word refused: %s", qPrintable(entry));
     }
@@ -29,7 +29,8 @@ QString describe(const CandidateList &list)
 {
     QStringList parts;
     for (const Candidate &c : list)
-        parts << QStringLiteral("%1 %2 %3").arg(c.X).arg(c.Y).arg(c.Orientation ? "down" : "across");
+        parts
+            << QStringLiteral("%1 %2 %3").arg(c.X).arg(c.Y).arg(c.Orientation ? "down" : "across");
     return parts.join(QStringLiteral("; "));
 }
 
@@ -47,8 +48,8 @@ CandidateList acceptedCrossings(const CrosswordData &puzzle, const QString &word
                     continue;
                 bool crosses = false;
                 for (int k = 0; k < word.size(); ++k) {
-                    crosses = crosses
-                              || grid.isLetter(o == Down ? x : x + k, o == Down ? y + k : y);
+                    crosses =
+                        crosses || grid.isLetter(o == Down ? x : x + k, o == Down ? y + k : y);
                 }
                 if (crosses)
                     list.append(Candidate{qint16(x), qint16(y), o});
@@ -87,9 +88,12 @@ void TestPlacementSearch::candidatesIgnoreCase_data()
 {
     QTest::addColumn<QString>("placed");
     QTest::addColumn<QString>("word");
-    QTest::newRow("lower-case search word") << "CAT 2 2 0" << "act";
-    QTest::newRow("mixed-case search word") << "CAT 2 2 0" << "aCt";
-    QTest::newRow("lower-case placed word") << "cat 2 2 0" << "ACT";
+    QTest::newRow("lower-case search word") << "CAT 2 2 0"
+                                            << "act";
+    QTest::newRow("mixed-case search word") << "CAT 2 2 0"
+                                            << "aCt";
+    QTest::newRow("lower-case placed word") << "cat 2 2 0"
+                                            << "ACT";
 }
 
 void TestPlacementSearch::candidatesIgnoreCase()
@@ -111,16 +115,18 @@ void TestPlacementSearch::refusedPositionsNotOffered_data()
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("y");
     QTest::addColumn<int>("orientation");
-    QTest::newRow("longer word over a shorter one")
-        << "CAT 1 2 0;COW 1 2 1" << "SCATTER" << 0 << 2 << int(Across);
-    QTest::newRow("same start, one letter longer") << "CAT 1 2 0;COW 1 2 1" << "CATS" << 1 << 2
-                                                   << int(Across);
-    QTest::newRow("down over down") << "ART 3 1 1;ARM 3 1 0" << "PARTY" << 3 << 0 << int(Down);
-    QTest::newRow("alongside a parallel word")
-        << "TEN 2 2 0;TOE 2 2 1" << "NOTE" << 1 << 3 << int(Across);
-    QTest::newRow("letter clash") << "CAT 2 2 0" << "DOG" << 3 << 1 << int(Down);
-    QTest::newRow("touching end of another word")
-        << "CAT 2 2 0;TEN 4 2 1;COD 2 2 1" << "ADD" << 1 << 4 << int(Across);
+    QTest::newRow("longer word over a shorter one") << "CAT 1 2 0;COW 1 2 1"
+                                                    << "SCATTER" << 0 << 2 << int(Across);
+    QTest::newRow("same start, one letter longer") << "CAT 1 2 0;COW 1 2 1"
+                                                   << "CATS" << 1 << 2 << int(Across);
+    QTest::newRow("down over down") << "ART 3 1 1;ARM 3 1 0"
+                                    << "PARTY" << 3 << 0 << int(Down);
+    QTest::newRow("alongside a parallel word") << "TEN 2 2 0;TOE 2 2 1"
+                                               << "NOTE" << 1 << 3 << int(Across);
+    QTest::newRow("letter clash") << "CAT 2 2 0"
+                                  << "DOG" << 3 << 1 << int(Down);
+    QTest::newRow("touching end of another word") << "CAT 2 2 0;TEN 4 2 1;COD 2 2 1"
+                                                  << "ADD" << 1 << 4 << int(Across);
 }
 
 void TestPlacementSearch::refusedPositionsNotOffered()
