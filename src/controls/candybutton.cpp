@@ -445,7 +445,10 @@ void CandyButton::mouseDoubleClickEvent(QMouseEvent *event)
 void CandyButton::mouseEntered()
 {
     m_mouseInside = true;
-    emit mouseEnter();
+    if (!m_enterReported) {
+        m_enterReported = true;
+        emit mouseEnter();
+    }
     setDrawState(Hover);
 }
 
@@ -462,11 +465,16 @@ void CandyButton::enterEvent(QEnterEvent *event)
 void CandyButton::leaveEvent(QEvent *event)
 {
     QWidget::leaveEvent(event);
-    if (!m_mouseInside)
-        return;
+    const bool wasInside = m_mouseInside;
     m_mouseInside = false;
-    emit mouseLeave();
-    setDrawState(hasFocus() ? Focused : Normal);
+    // Dragging out with the button held already cleared the flag; the leave that follows
+    // the release still pairs with the MouseEnter raised before.
+    if (m_enterReported) {
+        m_enterReported = false;
+        emit mouseLeave();
+    }
+    if (wasInside || m_drawState == Hover)
+        setDrawState(hasFocus() ? Focused : Normal);
 }
 
 void CandyButton::focusInEvent(QFocusEvent *event)
@@ -548,6 +556,7 @@ void CandyButton::changeEvent(QEvent *event)
             m_pressed = false;
             m_keyPressed = false;
             m_mouseInside = false;
+            m_enterReported = false;
             m_drawState = Normal;
         }
         update();
@@ -716,7 +725,6 @@ void CandyButton::drawFace(QPainter &painter, State state) const
     }
     const QRectF bandRect(inset, 1, w - 2 * inset, bandHeight);
     qreal bandRadius = 0;
-    const QRectF whole(0, 0, w, h);
     const QPainterPath outer = shape;
     {
         // The band follows the outline at its top and ends straight at its foot.
@@ -735,7 +743,6 @@ void CandyButton::drawFace(QPainter &painter, State state) const
         ip.drawPath(bandPath);
     }
     ip.end();
-    Q_UNUSED(whole);
 
     painter.setPen(Qt::NoPen);
     painter.setBrush(QBrush(img));

@@ -52,6 +52,8 @@ public:
     void setCaption(const QString &caption);
     qint32 foreColor() const { return m_foreColor; }
     void setForeColor(qint32 colour);
+    // Shape and shading 0..7. (These hide QWidget::style()/setStyle(QStyle *); reach the
+    // widget style through QWidget::style().)
     int style() const { return m_style; }
     void setStyle(int style);
     qint16 colorScheme() const { return m_colorScheme; }
@@ -164,6 +166,7 @@ private:
 
     State m_drawState = Normal;
     bool m_mouseInside = false;
+    bool m_enterReported = false; // MouseEnter raised, MouseLeave not yet
     bool m_pressed = false; // a press that a release inside turns into a click
     bool m_keyPressed = false;
     int m_shortcutId = 0;

@@ -282,8 +282,11 @@ void ColorPicker::paintEvent(QPaintEvent *)
 void ColorPicker::mousePressEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
-    if (event->button() == Qt::LeftButton && arrowRect().contains(pos))
-        setArrowPressed(true);
+    if (event->button() == Qt::LeftButton) {
+        m_leftDown = true;
+        if (arrowRect().contains(pos))
+            setArrowPressed(true);
+    }
     emit mouseDown(event->button(), event->modifiers(), pos.x() * kTwipsPerPixel,
                    pos.y() * kTwipsPerPixel);
 }
@@ -302,11 +305,16 @@ void ColorPicker::mouseReleaseEvent(QMouseEvent *event)
     const QPoint pos = event->position().toPoint();
     const bool inside = rect().contains(pos);
     const bool left = event->button() == Qt::LeftButton;
-    if (left)
+    // Only a release that ends a press on the picker opens the palette: the press that
+    // closes an open palette by clicking on its picker must not open it again.
+    const bool pressedHere = left && m_leftDown;
+    if (left) {
+        m_leftDown = false;
         setArrowPressed(false);
+    }
     emit mouseUp(event->button(), event->modifiers(), pos.x() * kTwipsPerPixel,
                  pos.y() * kTwipsPerPixel);
-    if (left && inside) {
+    if (pressedHere && inside) {
         emit clicked();
         showPalette();
     }

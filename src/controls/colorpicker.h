@@ -110,5 +110,6 @@ private:
     int m_appearance = 1;
     qint32 m_backColor;
     bool m_arrowPressed = false;
+    bool m_leftDown = false; // a left press began on the picker
     QPointer<frmColorPalette> m_palette;
 };

@@ -137,6 +137,25 @@ private slots:
         QCOMPARE(log.events, QStringList({QStringLiteral("MouseDown"), QStringLiteral("MouseUp")}));
     }
 
+    void dragOutAndReleaseStillPairsEnterWithLeave()
+    {
+        CandyButton b(QStringLiteral("Go"));
+        b.resize(80, 26);
+        b.show();
+        EventLog log;
+        log.attach(&b, this);
+        sendEnter(&b);
+        QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(40, 13));
+        QTest::mouseMove(&b, QPoint(120, 13));
+        QVERIFY(!b.isMouseInside());
+        QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(120, 13));
+        sendLeave(&b);
+        QCOMPARE(log.events,
+                 QStringList({QStringLiteral("MouseEnter"), QStringLiteral("MouseDown"),
+                              QStringLiteral("MouseUp"), QStringLiteral("MouseLeave")}));
+        QCOMPARE(b.state(), CandyButton::Normal);
+    }
+
     void rightButtonRaisesNoClick()
     {
         CandyButton b(QStringLiteral("Go"));

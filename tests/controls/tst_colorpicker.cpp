@@ -558,6 +558,22 @@ private slots:
         QVERIFY(!frmColorPalette::current());
     }
 
+    void releaseWithoutPressOnThePickerDoesNotOpen()
+    {
+        // The press that closes an open palette over its own picker is followed by a release
+        // on the picker; that release must not open the palette again.
+        ColorPicker picker;
+        picker.resize(80, 21);
+        picker.show();
+        frmColorPalette *palette = openPalette(picker);
+        QVERIFY(palette);
+        const QPoint onPicker = palette->mapFromGlobal(picker.mapToGlobal(QPoint(10, 10)));
+        QTest::mousePress(palette, Qt::LeftButton, {}, onPicker);
+        QVERIFY(!frmColorPalette::current());
+        QTest::mouseRelease(&picker, Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(!frmColorPalette::current());
+    }
+
     void pickerPassesMouseEventsOnInTwips()
     {
         ColorPicker picker;
