@@ -106,6 +106,7 @@ private slots:
     void notifiesEverySurfaceItDrewOn();
     void zeroSizedGridDrawsOnlyBackground();
     void renderedImageLeavesPuzzleUnchanged();
+    void wordsReachingOutsideTheGridAreClipped();
 };
 
 void TestDrawing::roundsHalvesToEven_data()
@@ -557,6 +558,19 @@ void TestDrawing::renderedImageLeavesPuzzleUnchanged()
     QCOMPARE(pixel(image, 30 + 27, 30 + 27), kSquares);
     QCOMPARE(pixel(image, 15, 15), kBackground);
     QCOMPARE(pixel(image, 15, 30), kGridLines);
+}
+
+void TestDrawing::wordsReachingOutsideTheGridAreClipped()
+{
+    // A puzzle file may hold words that do not fit its grid; the drawing clips them.
+    CrosswordData p = puzzleOf(5, 5);
+    place(p, 3, 1, QStringLiteral("LONGER"), Across);
+    place(p, -2, 3, QStringLiteral("EDGE"), Across);
+    const QImage image = draw(p, QSize(150, 150), options());
+    QCOMPARE(image.size(), QSize(150, 150));
+    QCOMPARE(pixel(image, 4 * 30 + 27, 30 + 27), kSquares); // (4, 1), last inside
+    QCOMPARE(pixel(image, 30 + 27, 3 * 30 + 27), kSquares); // (1, 3), letter 3 of EDGE
+    QCOMPARE(pixel(image, 2 * 30 + 15, 3 * 30 + 15), kBackground);
 }
 
 QTEST_MAIN(TestDrawing)
