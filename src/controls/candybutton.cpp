@@ -13,7 +13,10 @@
 
 namespace {
 
-constexpr qint32 rgbNumber(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+constexpr qint32 rgbNumber(int r, int g, int b)
+{
+    return r + 256 * g + 65536 * b;
+}
 
 constexpr qint32 kWhite = rgbNumber(255, 255, 255);
 constexpr qint32 kBlack = 0;
@@ -37,7 +40,10 @@ constexpr Scheme kSchemes[6] = {
      rgbNumber(255, 255, 0)},
 };
 
-QColor toColor(qint32 colour) { return colourFromNumber(colour); }
+QColor toColor(qint32 colour)
+{
+    return colourFromNumber(colour);
+}
 
 // The shading of the glossy styles: where the upper band lies, how far from white it starts
 // and ends, and how strongly the lower glow takes on the bright colour.
@@ -53,12 +59,18 @@ struct Gloss
 Gloss glossFor(int style)
 {
     switch (style) {
-    case 2: return {50, 2, 20, 80, 55};    // capsule, soft band over the upper half
-    case 3: return {36, 3, 0, 90, 10};     // rounded corners, a short bright shine, little glow
-    case 4: return {40, -25, 0, 65, 85};   // capsule, bright narrow band, strong glow
-    case 5: return {52, 0, 55, 62, 95};    // capsule, flat glassy upper half, deep glow
-    case 7: return {50, 1, 10, 55, 45};    // slightly rounded, crisp band
-    default: return {50, 2, 20, 80, 50};
+    case 2:
+        return {50, 2, 20, 80, 55}; // capsule, soft band over the upper half
+    case 3:
+        return {36, 3, 0, 90, 10}; // rounded corners, a short bright shine, little glow
+    case 4:
+        return {40, -25, 0, 65, 85}; // capsule, bright narrow band, strong glow
+    case 5:
+        return {52, 0, 55, 62, 95}; // capsule, flat glassy upper half, deep glow
+    case 7:
+        return {50, 1, 10, 55, 45}; // slightly rounded, crisp band
+    default:
+        return {50, 2, 20, 80, 50};
     }
 }
 
@@ -129,7 +141,10 @@ QAccessibleInterface *accessibleFactory(const QString &className, QObject *objec
 
 } // namespace
 
-CandyButton::CandyButton(QWidget *parent) : QWidget(parent) { init(); }
+CandyButton::CandyButton(QWidget *parent) : QWidget(parent)
+{
+    init();
+}
 
 CandyButton::CandyButton(const QString &caption, QWidget *parent) : QWidget(parent)
 {
@@ -179,7 +194,10 @@ qint32 CandyButton::BlendColors(qint32 colour1, qint32 colour2, int percent)
 
 // ---- Properties ------------------------------------------------------------------------
 
-QString CandyButton::caption() const { return m_captionSet ? m_caption : objectName(); }
+QString CandyButton::caption() const
+{
+    return m_captionSet ? m_caption : objectName();
+}
 
 void CandyButton::setCaption(const QString &caption)
 {
@@ -345,7 +363,10 @@ void CandyButton::setDisplayHand(bool on)
         unsetCursor();
 }
 
-CandyButton::State CandyButton::state() const { return m_checked ? CheckedState : m_drawState; }
+CandyButton::State CandyButton::state() const
+{
+    return m_checked ? CheckedState : m_drawState;
+}
 
 void CandyButton::setDrawState(State state)
 {
@@ -375,7 +396,10 @@ QSize CandyButton::sizeHint() const
     return QSize(w, h);
 }
 
-QSize CandyButton::minimumSizeHint() const { return QSize(16, 16); }
+QSize CandyButton::minimumSizeHint() const
+{
+    return QSize(16, 16);
+}
 
 // ---- State changes -----------------------------------------------------------------------
 
@@ -578,13 +602,22 @@ QPainterPath CandyButton::shapePath() const
     const int h = height();
     qreal radius = 0;
     switch (m_style) {
-    case 3: radius = 12; break;
-    case 6: radius = h / 3; break;
-    case 7: radius = h / 4 + 1; break;
+    case 3:
+        radius = 12;
+        break;
+    case 6:
+        radius = h / 3;
+        break;
+    case 7:
+        radius = h / 4 + 1;
+        break;
     case 2:
     case 4:
-    case 5: radius = h / 2 + 1; break;
-    default: break;
+    case 5:
+        radius = h / 2 + 1;
+        break;
+    default:
+        break;
     }
     QPainterPath path;
     if (radius <= 0) {
@@ -612,7 +645,7 @@ void CandyButton::drawFace(QPainter &painter, State state) const
     if (w <= 0 || h <= 0)
         return;
     const bool enabled = isEnabled();
-    qint32 face = state == Hover                             ? m_colorHover
+    qint32 face = state == Hover                                ? m_colorHover
                   : (state == Pressed || state == CheckedState) ? m_colorDown
                                                                 : m_colorUp;
     qint32 bright = m_colorBright;
@@ -637,9 +670,9 @@ void CandyButton::drawFace(QPainter &painter, State state) const
         // Smooth top-to-bottom shading with a bright top and a darker foot.
         for (int y = 0; y < h; ++y) {
             const int p = h > 1 ? y * 100 / (h - 1) : 0;
-            const qint32 c = p < 50 ? BlendColors(BlendColors(face, bright, down ? 20 : 55), face,
-                                                  p * 2)
-                                    : BlendColors(face, kBlack, (p - 50) * (down ? 10 : 30) / 50);
+            const qint32 c =
+                p < 50 ? BlendColors(BlendColors(face, bright, down ? 20 : 55), face, p * 2)
+                       : BlendColors(face, kBlack, (p - 50) * (down ? 10 : 30) / 50);
             row(y, c);
         }
         ip.end();
@@ -689,8 +722,8 @@ void CandyButton::drawFace(QPainter &painter, State state) const
         painter.restore();
         painter.setPen(QPen(toColor(edge), 1));
         painter.setBrush(Qt::NoBrush);
-        painter.drawPath(QTransform::fromTranslate(0.5, 0.5)
-                             .map(QTransform::fromScale((w - 1.0) / w, (h - 1.0) / h).map(shape)));
+        painter.drawPath(QTransform::fromTranslate(0.5, 0.5).map(
+            QTransform::fromScale((w - 1.0) / w, (h - 1.0) / h).map(shape)));
         if (state == Focused) {
             painter.setPen(QPen(toColor(BlendColors(face, bright, 75)), 1, Qt::DotLine));
             painter.drawRoundedRect(QRectF(3.5, 3.5, w - 7, h - 7), radius - 3, radius - 3);
@@ -717,8 +750,8 @@ void CandyButton::drawFace(QPainter &painter, State state) const
     {
         QPainter bp(&band);
         for (int y = 0; y < bandHeight; ++y) {
-            const int p = g.startPercent +
-                          (g.endPercent - g.startPercent) * y / qMax(1, bandHeight - 1);
+            const int p =
+                g.startPercent + (g.endPercent - g.startPercent) * y / qMax(1, bandHeight - 1);
             const int strength = down ? qMin(100, p + 25) : p;
             bp.fillRect(QRect(0, y, w, 1), toColor(BlendColors(kWhite, face, strength)));
         }
@@ -787,9 +820,15 @@ void CandyButton::drawContents(QPainter &painter, State state) const
         }
         break;
     }
-    case 2: picPos = QPoint(8, (h - picSize.height()) / 2); break;
-    case 3: picPos = QPoint(w - 8 - picSize.width(), (h - picSize.height()) / 2); break;
-    default: picPos = QPoint(0, 0); break;
+    case 2:
+        picPos = QPoint(8, (h - picSize.height()) / 2);
+        break;
+    case 3:
+        picPos = QPoint(w - 8 - picSize.width(), (h - picSize.height()) / 2);
+        break;
+    default:
+        picPos = QPoint(0, 0);
+        break;
     }
     picPos += QPoint(shift, shift);
     textRect.translate(shift, shift);

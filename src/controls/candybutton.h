@@ -167,7 +167,7 @@ private:
     State m_drawState = Normal;
     bool m_mouseInside = false;
     bool m_enterReported = false; // MouseEnter raised, MouseLeave not yet
-    bool m_pressed = false; // a press that a release inside turns into a click
+    bool m_pressed = false;       // a press that a release inside turns into a click
     bool m_keyPressed = false;
     int m_shortcutId = 0;
 };

@@ -23,7 +23,10 @@ constexpr int kButtonHighlight = 20;
 constexpr int kDarkShadow = 21;
 constexpr int kLight = 22;
 
-constexpr qint32 rgbNumber(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+constexpr qint32 rgbNumber(int r, int g, int b)
+{
+    return r + 256 * g + 65536 * b;
+}
 
 // The standard colours of cells 2..49, eight to a row.
 constexpr qint32 kStandard[48] = {
@@ -82,8 +85,8 @@ constexpr int kCustomCount = 8;
 struct CustomRing
 {
     qint32 colours[kCustomCount] = {};
-    int filled = 0;       // how many places hold a colour
-    int lastWritten = 0;  // 1..8, 0 before the first colour
+    int filled = 0;      // how many places hold a colour
+    int lastWritten = 0; // 1..8, 0 before the first colour
 };
 
 CustomRing &customRing()
@@ -115,7 +118,10 @@ std::optional<QColor> dialogColour(const QColor &initial, QWidget *parent)
     return colour;
 }
 
-QColor sys(int index) { return systemColour(index); }
+QColor sys(int index)
+{
+    return systemColour(index);
+}
 
 // A one-pixel edge: raised draws light top-left and shadow bottom-right, sunken the reverse.
 void thinEdge(QPainter &painter, const QRect &r, bool raised)
@@ -206,7 +212,10 @@ void frmColorPalette::layoutCells()
     m_height = y + 4;
 }
 
-QSize frmColorPalette::sizeHint() const { return QSize(PaletteWidth, m_height); }
+QSize frmColorPalette::sizeHint() const
+{
+    return QSize(PaletteWidth, m_height);
+}
 
 void frmColorPalette::setMode(Mode mode)
 {
@@ -221,7 +230,10 @@ QRect frmColorPalette::cellRect(int cell) const
     return cell >= 1 && cell <= CellCount ? m_rects[cell] : QRect();
 }
 
-bool frmColorPalette::cellVisible(int cell) const { return !cellRect(cell).isEmpty(); }
+bool frmColorPalette::cellVisible(int cell) const
+{
+    return !cellRect(cell).isEmpty();
+}
 
 qint32 frmColorPalette::cellColor(int cell) const
 {
@@ -244,11 +256,16 @@ qint32 frmColorPalette::cellColor(int cell) const
 QString frmColorPalette::cellName(int cell) const
 {
     switch (cell) {
-    case DefaultCell: return QStringLiteral("Default");
-    case NormalCell: return QStringLiteral("Normal Colors");
-    case SystemCell: return QStringLiteral("System Colors");
-    case MoreColorsCell: return QStringLiteral("Show Color Dialog");
-    default: break;
+    case DefaultCell:
+        return QStringLiteral("Default");
+    case NormalCell:
+        return QStringLiteral("Normal Colors");
+    case SystemCell:
+        return QStringLiteral("System Colors");
+    case MoreColorsCell:
+        return QStringLiteral("Show Color Dialog");
+    default:
+        break;
     }
     if (cell >= FirstCustomCell && cell <= LastCustomCell)
         return QStringLiteral("Custom Color %1").arg(cell - FirstCustomCell + 1);
@@ -289,9 +306,15 @@ void frmColorPalette::addCustomColor(qint32 colour)
         open->update();
 }
 
-void frmColorPalette::clearCustomColors() { customRing() = CustomRing(); }
+void frmColorPalette::clearCustomColors()
+{
+    customRing() = CustomRing();
+}
 
-void frmColorPalette::setColorChooser(ColorChooser chooser) { chooserSlot() = std::move(chooser); }
+void frmColorPalette::setColorChooser(ColorChooser chooser)
+{
+    chooserSlot() = std::move(chooser);
+}
 
 ColorChooser frmColorPalette::colorChooser()
 {
@@ -300,7 +323,10 @@ ColorChooser frmColorPalette::colorChooser()
     return dialogColour;
 }
 
-frmColorPalette *frmColorPalette::current() { return currentPalette().data(); }
+frmColorPalette *frmColorPalette::current()
+{
+    return currentPalette().data();
+}
 
 QPoint frmColorPalette::placement(const QRect &anchor, const QSize &size, const QRect &screen)
 {
@@ -438,8 +464,9 @@ int frmColorPalette::neighbourCell(int from, int dx, int dy) const
         int across = 0;
         if (dx) {
             const QRect &o = m_rects[from];
-            across = r.bottom() < o.top() ? o.top() - r.bottom()
-                     : r.top() > o.bottom() ? r.top() - o.bottom() : 0;
+            across = r.bottom() < o.top()   ? o.top() - r.bottom()
+                     : r.top() > o.bottom() ? r.top() - o.bottom()
+                                            : 0;
         } else {
             across = qAbs(d.x());
         }
@@ -458,17 +485,26 @@ void frmColorPalette::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Escape:
         finish();
         return;
-    case Qt::Key_Left: setHotCell(neighbourCell(m_hotCell, -1, 0)); return;
-    case Qt::Key_Right: setHotCell(neighbourCell(m_hotCell, 1, 0)); return;
-    case Qt::Key_Up: setHotCell(neighbourCell(m_hotCell, 0, -1)); return;
-    case Qt::Key_Down: setHotCell(neighbourCell(m_hotCell, 0, 1)); return;
+    case Qt::Key_Left:
+        setHotCell(neighbourCell(m_hotCell, -1, 0));
+        return;
+    case Qt::Key_Right:
+        setHotCell(neighbourCell(m_hotCell, 1, 0));
+        return;
+    case Qt::Key_Up:
+        setHotCell(neighbourCell(m_hotCell, 0, -1));
+        return;
+    case Qt::Key_Down:
+        setHotCell(neighbourCell(m_hotCell, 0, 1));
+        return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
         if (m_hotCell > 0 && m_pressedCell == -1)
             choose(m_hotCell);
         return;
-    default: break;
+    default:
+        break;
     }
     QWidget::keyPressEvent(event);
 }

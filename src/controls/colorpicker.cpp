@@ -21,7 +21,10 @@ constexpr int kButtonHighlight = 20;
 constexpr int kDarkShadow = 21;
 constexpr int kLight = 22;
 
-QColor sys(int index) { return systemColour(index); }
+QColor sys(int index)
+{
+    return systemColour(index);
+}
 
 void frameLines(QPainter &painter, const QRect &r, const QColor &topLeft, const QColor &bottomRight)
 {
@@ -139,11 +142,20 @@ ColorPicker::~ColorPicker()
     }
 }
 
-QSize ColorPicker::sizeHint() const { return QSize(72, DefaultHeight); }
+QSize ColorPicker::sizeHint() const
+{
+    return QSize(72, DefaultHeight);
+}
 
-QSize ColorPicker::minimumSizeHint() const { return QSize(24, MinimumHeight); }
+QSize ColorPicker::minimumSizeHint() const
+{
+    return QSize(24, MinimumHeight);
+}
 
-void ColorPicker::setDefaultColor(qint32 colour) { m_options.defaultColor = colour; }
+void ColorPicker::setDefaultColor(qint32 colour)
+{
+    m_options.defaultColor = colour;
+}
 
 void ColorPicker::setColor(qint32 colour)
 {
@@ -174,16 +186,34 @@ void ColorPicker::setBackColor(qint32 colour)
     update();
 }
 
-void ColorPicker::setShowDefault(bool show) { m_options.showDefault = show; }
-void ColorPicker::setShowCustomColors(bool show) { m_options.showCustomColors = show; }
-void ColorPicker::setShowMoreColors(bool show) { m_options.showMoreColors = show; }
-void ColorPicker::setDefaultCaption(const QString &caption) { m_options.defaultCaption = caption; }
+void ColorPicker::setShowDefault(bool show)
+{
+    m_options.showDefault = show;
+}
+void ColorPicker::setShowCustomColors(bool show)
+{
+    m_options.showCustomColors = show;
+}
+void ColorPicker::setShowMoreColors(bool show)
+{
+    m_options.showMoreColors = show;
+}
+void ColorPicker::setDefaultCaption(const QString &caption)
+{
+    m_options.defaultCaption = caption;
+}
 void ColorPicker::setMoreColorsCaption(const QString &caption)
 {
     m_options.moreColorsCaption = caption;
 }
-void ColorPicker::setShowSysColorButton(bool show) { m_options.showSysColorButton = show; }
-void ColorPicker::setShowToolTips(bool show) { m_options.showToolTips = show; }
+void ColorPicker::setShowSysColorButton(bool show)
+{
+    m_options.showSysColorButton = show;
+}
+void ColorPicker::setShowToolTips(bool show)
+{
+    m_options.showToolTips = show;
+}
 
 QRect ColorPicker::arrowRect() const
 {

@@ -72,7 +72,10 @@ public:
     frmColorPalette *paletteWindow() const { return m_palette; }
 
     // The colour dialog behind "More Colors..." (shared by every picker).
-    static void setColorChooser(ColorChooser chooser) { frmColorPalette::setColorChooser(std::move(chooser)); }
+    static void setColorChooser(ColorChooser chooser)
+    {
+        frmColorPalette::setColorChooser(std::move(chooser));
+    }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -85,7 +88,8 @@ signals:
     void keyPress(const QString &text);
     void keyUp(int key, Qt::KeyboardModifiers modifiers);
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int xTwips, int yTwips);
-    void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int xTwips, int yTwips);
+    void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int xTwips,
+                   int yTwips);
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int xTwips, int yTwips);
     void resized();
 

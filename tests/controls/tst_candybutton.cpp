@@ -11,7 +11,10 @@
 
 namespace {
 
-constexpr qint32 rgbNumber(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+constexpr qint32 rgbNumber(int r, int g, int b)
+{
+    return r + 256 * g + 65536 * b;
+}
 
 // Records the button's events by name, in order.
 struct EventLog
@@ -326,8 +329,9 @@ private slots:
         b.show();
         EventLog log;
         log.attach(&b, this);
-        QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(40, 13), b.mapToGlobal(QPointF(40, 13)),
-                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(40, 13),
+                        b.mapToGlobal(QPointF(40, 13)), Qt::LeftButton, Qt::LeftButton,
+                        Qt::NoModifier);
         QApplication::sendEvent(&b, &dbl);
         QCOMPARE(b.state(), CandyButton::Pressed);
         QCOMPARE(log.events, QStringList({QStringLiteral("DblClick")}));
@@ -445,8 +449,8 @@ private slots:
         // 10 + 240 * 33 / 100 = 89; 200 - 200 * 33 / 100 = 134; 30 + 101 * 33 / 100 = 63.
         QTest::newRow("33 %, whole-number division") << a << b << 33 << rgbNumber(89, 134, 63);
         // Toward a smaller value the division truncates toward zero: 200 - 66 = 134.
-        QTest::newRow("white to black 50 %") << rgbNumber(255, 255, 255) << qint32(0) << 50
-                                             << rgbNumber(128, 128, 128);
+        QTest::newRow("white to black 50 %")
+            << rgbNumber(255, 255, 255) << qint32(0) << 50 << rgbNumber(128, 128, 128);
     }
 
     void blendColors()
@@ -714,9 +718,10 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("toolTip");
         QTest::addColumn<QString>("name");
-        QTest::newRow("caption") << QStringLiteral("&Update") << QString() << QStringLiteral("Update");
-        QTest::newRow("double ampersand") << QStringLiteral("Save && Go") << QString()
-                                          << QStringLiteral("Save & Go");
+        QTest::newRow("caption") << QStringLiteral("&Update") << QString()
+                                 << QStringLiteral("Update");
+        QTest::newRow("double ampersand")
+            << QStringLiteral("Save && Go") << QString() << QStringLiteral("Save & Go");
         QTest::newRow("tooltip") << QString() << QStringLiteral("Move left")
                                  << QStringLiteral("Move left");
     }

@@ -13,7 +13,10 @@
 
 namespace {
 
-constexpr qint32 rgbNumber(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+constexpr qint32 rgbNumber(int r, int g, int b)
+{
+    return r + 256 * g + 65536 * b;
+}
 constexpr qint32 kWhite = rgbNumber(255, 255, 255);
 
 // Answers the colour dialog from a queue and records what it was asked.
@@ -35,7 +38,10 @@ struct ScriptedChooser
     }
 };
 
-QColor colourOf(int r, int g, int b) { return QColor(r, g, b); }
+QColor colourOf(int r, int g, int b)
+{
+    return QColor(r, g, b);
+}
 
 } // namespace
 

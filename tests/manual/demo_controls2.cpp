@@ -104,7 +104,8 @@ int main(int argc, char **argv)
     top->addWidget(pickerBox);
 
     // Buttons: one row per style, one column per scheme.
-    auto *buttonBox = new QGroupBox(QStringLiteral("Gradient buttons: style (rows) by colour scheme (columns)"));
+    auto *buttonBox =
+        new QGroupBox(QStringLiteral("Gradient buttons: style (rows) by colour scheme (columns)"));
     auto *grid = new QGridLayout(buttonBox);
     for (int scheme = 0; scheme <= 6; ++scheme)
         grid->addWidget(new QLabel(QStringLiteral("Scheme %1").arg(scheme)), 0, scheme + 1,
@@ -201,8 +202,8 @@ int main(int argc, char **argv)
     }
 
     // The window at twice the size, to judge edges and gloss.
-    const QPixmap big = window.grab().scaled(window.size() * 2, Qt::IgnoreAspectRatio,
-                                             Qt::FastTransformation);
+    const QPixmap big =
+        window.grab().scaled(window.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     ok = big.save(QDir(outDir).filePath(QStringLiteral("demo_pickers_window_x2.png"))) && ok;
     return ok ? 0 : 1;
 }
