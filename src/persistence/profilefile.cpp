@@ -214,11 +214,17 @@ Result ProfileFile::load(const QString &path)
         return Result::refused(readFailure(path, QStringLiteral("It is a folder.")));
     if (!file.open(QIODevice::ReadOnly))
         return Result::refused(readFailure(path, file.errorString()));
-    const QByteArray bytes = file.read(kMaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
+    // Read in pieces: asking for the whole limit at once would reserve all of it.
+    QByteArray bytes;
+    char piece[65536];
+    qint64 n = 0;
+    while ((n = file.read(piece, sizeof piece)) > 0) {
+        bytes.append(piece, n);
+        if (bytes.size() > kMaxFileSize)
+            return Result::refused(readFailure(path, QStringLiteral("It is too large.")));
+    }
+    if (n < 0)
         return Result::refused(readFailure(path, file.errorString()));
-    if (bytes.size() > kMaxFileSize)
-        return Result::refused(readFailure(path, QStringLiteral("It is too large.")));
     *this = fromBytes(bytes);
     return Result::success();
 }
