@@ -3,8 +3,11 @@
 
 #include "colournumbers.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QColorDialog>
 #include <QGuiApplication>
+#include <QHash>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -145,11 +148,158 @@ void framedSwatch(QPainter &painter, const QRect &r, const QColor &fill)
     painter.drawRect(r.adjusted(0, 0, -1, -1));
 }
 
+// One cell of the palette. Not a QObject: it lives in the accessibility cache and is owned by
+// the palette's interface.
+class PaletteCellAccessible : public QAccessibleInterface, public QAccessibleActionInterface
+{
+public:
+    PaletteCellAccessible(frmColorPalette *palette, int cell) : m_palette(palette), m_cell(cell) {}
+
+    bool isValid() const override { return m_palette && m_palette->cellVisible(m_cell); }
+    QObject *object() const override { return nullptr; }
+    QAccessibleInterface *parent() const override
+    {
+        return m_palette ? QAccessible::queryAccessibleInterface(m_palette.data()) : nullptr;
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (!isValid())
+            return QString();
+        const bool colourCell = m_cell <= frmColorPalette::LastCustomCell;
+        if (t == QAccessible::Name) {
+            const QString name = m_palette->cellName(m_cell);
+            return name.isEmpty() ? frmColorPalette::colourDescription(m_palette->cellColor(m_cell))
+                                  : name;
+        }
+        if (t == QAccessible::Description && colourCell)
+            return frmColorPalette::colourDescription(m_palette->cellColor(m_cell));
+        return QString();
+    }
+    void setText(QAccessible::Text, const QString &) override {}
+
+    QRect rect() const override
+    {
+        if (!isValid())
+            return QRect();
+        const QRect r = m_palette->cellRect(m_cell);
+        return QRect(m_palette->mapToGlobal(r.topLeft()), r.size());
+    }
+    QAccessible::Role role() const override
+    {
+        return m_cell <= frmColorPalette::LastCustomCell ? QAccessible::ListItem
+                                                         : QAccessible::Button;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        if (!isValid()) {
+            s.invalid = true;
+            return s;
+        }
+        s.invisible = !m_palette->isVisible();
+        s.hotTracked = m_palette->hotCell() == m_cell;
+        s.focused = s.hotTracked;
+        s.pressed = m_palette->pressedCell() == m_cell;
+        s.selectable = m_cell <= frmColorPalette::LastCustomCell;
+        return s;
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface
+                   ? static_cast<QAccessibleActionInterface *>(this)
+                   : nullptr;
+    }
+    QStringList actionNames() const override
+    {
+        return isValid() ? QStringList{pressAction()} : QStringList();
+    }
+    void doAction(const QString &name) override
+    {
+        if (isValid() && name == pressAction())
+            m_palette->activateCell(m_cell);
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    QPointer<frmColorPalette> m_palette;
+    int m_cell;
+};
+
+// The palette reads as a list of its visible cells.
+class PaletteAccessible : public QAccessibleWidget
+{
+public:
+    explicit PaletteAccessible(QWidget *w) : QAccessibleWidget(w, QAccessible::List) {}
+    ~PaletteAccessible() override
+    {
+        for (QAccessible::Id id : std::as_const(m_children))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    frmColorPalette *palette() const { return static_cast<frmColorPalette *>(widget()); }
+
+    QList<int> visibleCells() const
+    {
+        QList<int> cells;
+        for (int n = 1; n <= frmColorPalette::CellCount; ++n)
+            if (palette()->cellVisible(n))
+                cells << n;
+        return cells;
+    }
+
+    int childCount() const override { return int(visibleCells().size()); }
+    QAccessibleInterface *child(int i) const override
+    {
+        const QList<int> cells = visibleCells();
+        if (i < 0 || i >= cells.size())
+            return nullptr;
+        const int cell = cells.at(i);
+        if (const QAccessible::Id id = m_children.value(cell))
+            return QAccessible::accessibleInterface(id);
+        auto *iface = new PaletteCellAccessible(palette(), cell);
+        m_children.insert(cell, QAccessible::registerAccessibleInterface(iface));
+        return iface;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        for (auto it = m_children.cbegin(); it != m_children.cend(); ++it)
+            if (QAccessible::accessibleInterface(it.value()) == child)
+                return int(visibleCells().indexOf(it.key()));
+        return -1;
+    }
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        const int cell = palette()->cellAt(palette()->mapFromGlobal(QPoint(x, y)));
+        return cell > 0 ? child(int(visibleCells().indexOf(cell))) : nullptr;
+    }
+
+private:
+    mutable QHash<int, QAccessible::Id> m_children;
+};
+
+QAccessibleInterface *paletteFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("frmColorPalette") && object && object->isWidgetType())
+        return new PaletteAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
 } // namespace
 
 frmColorPalette::frmColorPalette(const Options &options, QWidget *parent)
     : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint), m_options(options)
 {
+    static const bool registered = [] {
+        QAccessible::installFactory(paletteFactory);
+        return true;
+    }();
+    Q_UNUSED(registered);
     setObjectName(QStringLiteral("frmColorPalette"));
     setAttribute(Qt::WA_DeleteOnClose);
     setMouseTracking(true);
@@ -290,6 +440,22 @@ QString frmColorPalette::systemColourName(int index)
     return QString::fromLatin1(kSystemNames[index]);
 }
 
+QString frmColorPalette::colourDescription(qint32 colour)
+{
+    if (isSystemColourNumber(colour)) {
+        const QString name = systemColourName(colour & 0xFF);
+        if (!name.isEmpty())
+            return name;
+    }
+    return colourFromNumber(colour).name(QColor::HexRgb);
+}
+
+void frmColorPalette::activateCell(int cell)
+{
+    if (cellVisible(cell) && !m_finished)
+        choose(cell);
+}
+
 QList<qint32> frmColorPalette::customColors()
 {
     const CustomRing &ring = customRing();
@@ -384,6 +550,15 @@ void frmColorPalette::setHotCell(int cell)
         return;
     m_hotCell = cell;
     update();
+    if (cell > 0 && QAccessible::isActive()) {
+        // Assistive technology follows the hot cell as it would a list's current item.
+        int index = 0;
+        for (int n = 1; n < cell; ++n)
+            index += cellVisible(n) ? 1 : 0;
+        QAccessibleEvent ev(this, QAccessible::Focus);
+        ev.setChild(index);
+        QAccessible::updateAccessibility(&ev);
+    }
 }
 
 bool frmColorPalette::event(QEvent *event)
@@ -501,7 +676,7 @@ void frmColorPalette::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Enter:
     case Qt::Key_Space:
         if (m_hotCell > 0 && m_pressedCell == -1)
-            choose(m_hotCell);
+            activateCell(m_hotCell);
         return;
     default:
         break;

@@ -94,6 +94,12 @@ public:
     static void clearCustomColors();
 
     static QString systemColourName(int index); // index 0..24, else empty
+    // How a colour number reads aloud: a system colour's name, else "#rrggbb".
+    static QString colourDescription(qint32 colour);
+
+    // Acts on a visible cell as a click on it would: chooses its colour, switches the mode or
+    // opens the colour dialog.
+    void activateCell(int cell);
 
     static void setColorChooser(ColorChooser chooser); // an empty function restores the default
     static ColorChooser colorChooser();

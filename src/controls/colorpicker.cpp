@@ -73,12 +73,7 @@ void drawTriangle(QPainter &painter, const QPoint &centre, const QColor &colour)
 
 QString describeColour(qint32 colour)
 {
-    if (isSystemColourNumber(colour)) {
-        const QString name = frmColorPalette::systemColourName(colour & 0xFF);
-        if (!name.isEmpty())
-            return name;
-    }
-    return colourFromNumber(colour).name(QColor::HexRgb);
+    return frmColorPalette::colourDescription(colour);
 }
 
 // Assistive technology sees the picker as a combo box whose value is its colour.

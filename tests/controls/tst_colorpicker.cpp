@@ -719,6 +719,37 @@ private slots:
         QVERIFY(frmColorPalette::current());
     }
 
+    void paletteIsAnAccessibleListOfItsCells()
+    {
+        ColorPicker picker;
+        picker.setColor(0);
+        picker.show();
+        frmColorPalette *palette = openPalette(picker);
+        QVERIFY(palette);
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(palette);
+        QVERIFY(list);
+        QCOMPARE(list->role(), QAccessible::List);
+        QCOMPARE(list->childCount(), 1 + 48 + 8 + 1); // the usual options
+        QAccessibleInterface *first = list->child(0);
+        QVERIFY(first);
+        QCOMPARE(first->text(QAccessible::Name), QStringLiteral("Default"));
+        QAccessibleInterface *last = list->child(list->childCount() - 1);
+        QCOMPARE(last->role(), QAccessible::Button);
+        QCOMPARE(last->text(QAccessible::Name), QStringLiteral("Show Color Dialog"));
+        QAccessibleInterface *red = list->child(19 - 1);
+        QVERIFY(red);
+        QCOMPARE(red->role(), QAccessible::ListItem);
+        QCOMPARE(red->text(QAccessible::Name), QStringLiteral("#ff0000"));
+        QCOMPARE(list->indexOfChild(red), 18);
+        const QRect onScreen = red->rect();
+        QCOMPARE(list->childAt(onScreen.center().x(), onScreen.center().y()), red);
+        QAccessibleActionInterface *action = red->actionInterface();
+        QVERIFY(action);
+        action->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(picker.color(), rgbNumber(255, 0, 0));
+        QVERIFY(!frmColorPalette::current());
+    }
+
     void closingThePickerClosesItsPalette()
     {
         auto *picker = new ColorPicker;
