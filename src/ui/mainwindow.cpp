@@ -6,6 +6,7 @@
 #include "colorpicker.h"
 #include "gradientpanel.h"
 #include "gridedit.h"
+#include "interchangecommands.h"
 #include "numberreading.h"
 #include "picturebox.h"
 #include "pictures.h"
@@ -72,6 +73,7 @@ QLabel *makeHeading(QWidget *parent, const QString &name, const QString &caption
     label->setAlignment(Qt::AlignCenter);
     QFont font = label->font();
     font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 0.9);
     label->setFont(font);
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, Qt::white);
@@ -188,6 +190,9 @@ void frmCWord::buildMenus()
     connect(mnuExit, &QAction::triggered, this, &frmCWord::exitProgram);
     connect(mnuCopyPic, &QAction::triggered, this, &frmCWord::copyPicture);
     connect(mnuCopyClues, &QAction::triggered, this, &frmCWord::copyClues);
+
+    // The interchange formats and word lists: "E&xport" and two "&File" items.
+    addInterchangeMenus(*this);
 }
 
 void frmCWord::buildToolbarBand()
@@ -399,17 +404,19 @@ void frmCWord::layoutControls()
     PBar->setGeometry(twipsRect(0, 0, W, PBarHeightTwips));
     picCWEditor->setGeometry(twipsRect(0, PBarHeightTwips, EditorWidthTwips, H - PBarHeightTwips));
 
+    // The grid view ends 25 twips above the word panel and 45 twips short of the right
+    // edge, so the whole grid with its right and bottom border lines stays in sight.
     const int downLeft = EditorWidthTwips;
-    const int downHeight = H - AddWordHeightTwips - AcrossHeightTwips - PBarHeightTwips - 25;
+    const int viewLeft = downLeft + DownWidthTwips;
+    const int viewTop = AcrossTopTwips + AcrossHeightTwips;
+    const int downHeight = H - AddWordHeightTwips - viewTop - 25;
     picNumbersDown->setGeometry(twipsRect(downLeft, DownTopTwips, DownWidthTwips, downHeight));
 
     const int addTop = H - AddWordHeightTwips;
     picAddWord->setGeometry(
         twipsRect(EditorWidthTwips - 1, addTop, W - EditorWidthTwips + 2, AddWordHeightTwips));
 
-    const int viewLeft = downLeft + DownWidthTwips;
-    const int viewTop = AcrossTopTwips + AcrossHeightTwips;
-    const int viewWidth = W - EditorWidthTwips - 45;
+    const int viewWidth = W - viewLeft - 45;
     picView->setGeometry(twipsRect(viewLeft, viewTop, viewWidth, downHeight));
 
     pGress->setGeometry(twipsRect(viewLeft + (viewWidth - GressWidthTwips) / 2,

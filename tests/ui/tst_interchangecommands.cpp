@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: MIT
+#include "windowfixture.h"
+
+#include "gridedit.h"
+#include "interchangecommands.h"
+#include "ipuzreader.h"
+#include "ipuzwriter.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTest>
+
+namespace {
+
+using Kind = ScriptedDialogs::Kind;
+
+QStringList captions(const QList<QAction *> &actions)
+{
+    QStringList list;
+    for (QAction *a : actions)
+        list << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return list;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QStringList comboItems(const QComboBox *box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+QStringList answers(const CrosswordData &puzzle)
+{
+    QStringList list;
+    if (!puzzle.IsEmpty) {
+        for (const GridWord &w : puzzle.Words)
+            list << QStringLiteral("%1 %2,%3,%4 %5").arg(w.Answer).arg(w.X).arg(w.Y).arg(w.Orientation).arg(w.Clue);
+    }
+    return list;
+}
+
+} // namespace
+
+class TestInterchangeCommands : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<WindowFixture> m_fixture;
+    std::unique_ptr<frmCWord> m_window;
+    ScriptedDialogs &dialogs() { return m_fixture->dialogs; }
+    QString file(const QString &name) const { return m_fixture->dir.filePath(name); }
+    void trigger(const char *name)
+    {
+        auto *action = m_window->findChild<QAction *>(QLatin1String(name));
+        QVERIFY2(action, name);
+        action->trigger();
+    }
+    // A small puzzle placed through the window's model.
+    void placeWords()
+    {
+        CrosswordData &p = m_window->puzzle();
+        QVERIFY(AddWord(p, 2, 2, "CASTLE", Across, "Fortress", true, 0).ok());
+        QVERIFY(AddWord(p, 2, 2, "CROWN", Down, "Worn by a king", true, 0).ok());
+        QVERIFY(AddWord(p, 5, 1, "STONE", Down, "Building material", true, 0).ok());
+        m_window->Redraw_Grid();
+    }
+
+private slots:
+    void init()
+    {
+        m_fixture = std::make_unique<WindowFixture>();
+        m_window = m_fixture->start();
+        QVERIFY(m_window);
+        dialogs().clearShown();
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        m_fixture.reset();
+    }
+
+    void exportMenuFollowsCopyAndFileMenuKeepsItsItems()
+    {
+        QCOMPARE(captions(m_window->menuBar()->actions()),
+                 (QStringList{"&File", "Copy..", "E&xport"}));
+        auto *exportMenu = m_window->findChild<QMenu *>("mnuExport");
+        QVERIFY(exportMenu);
+        QCOMPARE(captions(exportMenu->actions()),
+                 (QStringList{"Puzzle as ipuz...", "Puzzle as Across Lite puz..."}));
+        QCOMPARE(captions(m_window->mnuFile->actions()),
+                 (QStringList{"&New", "-", "&Open", "-", "&Save", "Save As...", "-",
+                              "&Import Word List...", "Import ipuz...", "-", "E&xit"}));
+        QCOMPARE(captions(m_window->mnuCopy->actions()),
+                 (QStringList{"Copy Crossword Picture", "Copy Crossword Clues"}));
+    }
+
+    void importWordListFillsDropDownAndReportsSkippedLines()
+    {
+        m_window->extraWords().append(ExtraWord{"BISHOP", "Diagonal mover"});
+        m_window->txtWord->addItem("BISHOP");
+        placeWords();
+        QVERIFY(writeFile(file("chess.txt"),
+                          "# chess\nqueen\tMost powerful piece\npawn - Front row\nbishop\n"
+                          "castle = Again\nrook\n\tNo word\nk\n"));
+        dialogs().paths.enqueue(file("chess.txt"));
+        trigger("mnuImportWordList");
+
+        QCOMPARE(dialogs().shown.size(), 2);
+        QCOMPARE(dialogs().shown.at(0).kind, Kind::OpenFile);
+        QCOMPARE(dialogs().shown.at(0).title, kImportWordListTitle);
+        QCOMPARE(dialogs().shown.at(0).filter, kWordListFilter);
+        QCOMPARE(comboItems(m_window->txtWord), (QStringList{"BISHOP", "QUEEN", "PAWN", "ROOK"}));
+        QCOMPARE(m_window->extraWords(),
+                 (ExtraWords{ExtraWord{}, ExtraWord{"BISHOP", "Diagonal mover"},
+                             ExtraWord{"QUEEN", "Most powerful piece"},
+                             ExtraWord{"PAWN", "Front row"}, ExtraWord{"ROOK", ""}}));
+        const ScriptedDialogs::Shown &report = dialogs().shown.at(1);
+        QCOMPARE(report.title, QString("Import Word List"));
+        QCOMPARE(report.icon, Icon::Information);
+        QCOMPARE(report.text, QString("3 words were added to the list.\n"
+                                      "4 lines were skipped:\n"
+                                      "Line 4: 'BISHOP' is already listed.\n"
+                                      "Line 5: 'CASTLE' is already listed.\n"
+                                      "Line 7: no word before the clue.\n"
+                                      "Line 8: 'K' is shorter than 3 letters."));
+    }
+
+    void cancelledWordListImportChangesNothing()
+    {
+        trigger("mnuImportWordList");
+        QCOMPARE(dialogs().titles(), QStringList{kImportWordListTitle});
+        QCOMPARE(m_window->txtWord->count(), 0);
+        QCOMPARE(m_window->extraWords(), newExtraWords());
+    }
+
+    void importIpuzReplacesPuzzleAsOpenDoes()
+    {
+        m_window->extraWords().append(ExtraWord{"STALE", "Old"});
+        m_window->txtWord->addItem("STALE");
+        m_window->CurrentFileName = file("before.cwd");
+        CrosswordData source;
+        NewCrossword(source, 12, 9);
+        source.Title = "Castle";
+        source.Subject = "Chess";
+        QVERIFY(AddWord(source, 1, 3, "CASTLE", Across, "Fortress", true, 0).ok());
+        QVERIFY(AddWord(source, 1, 3, "CROWN", Down, "Worn by a king", true, 0).ok());
+        QByteArray bytes;
+        QVERIFY(ipuzBytes(source, &bytes).ok());
+        QVERIFY(writeFile(file("castle.ipuz"), bytes));
+        dialogs().paths.enqueue(file("castle.ipuz"));
+        trigger("mnuImportIpuz");
+
+        QCOMPARE(dialogs().titles(), QStringList{kImportIpuzTitle});
+        QCOMPARE(dialogs().shown.at(0).filter, kIpuzFilter);
+        QCOMPARE(answers(m_window->puzzle()), answers(source));
+        QCOMPARE(m_window->puzzle().Width, qint16(12));
+        QCOMPARE(m_window->txtTitle->text(), QString("Castle"));
+        QCOMPARE(m_window->txtSubject->text(), QString("Chess"));
+        QCOMPARE(m_window->txtXSize->currentText(), QString("12"));
+        QCOMPARE(m_window->txtX->count(), 12);
+        QCOMPARE(m_window->txtY->count(), 9);
+        QCOMPARE(m_window->txtWord->count(), 0);
+        QCOMPARE(m_window->extraWords(), newExtraWords());
+        QVERIFY(m_window->CurrentFileName.isEmpty());
+        QCOMPARE(m_window->windowTitle(), QString("Velloquin"));
+    }
+
+    void refusedIpuzLeavesPuzzleAlone()
+    {
+        placeWords();
+        const QStringList before = answers(m_window->puzzle());
+        dialogs().paths.enqueue(QStringLiteral(VELLOQUIN_TESTDATA "/formats/packed-blockgrid.ipuz"));
+        trigger("mnuImportIpuz");
+        QCOMPARE(dialogs().shown.size(), 2);
+        QCOMPARE(dialogs().shown.at(1).title, QString("Import Error"));
+        QCOMPARE(dialogs().shown.at(1).icon, Icon::Error);
+        QVERIFY(dialogs().shown.at(1).text.contains("form a block of four letters"));
+        QCOMPARE(answers(m_window->puzzle()), before);
+    }
+
+    void exportWritesBothFormatsAddingTheExtension()
+    {
+        placeWords();
+        dialogs().paths.enqueue(file("castle"));
+        dialogs().paths.enqueue(file("castle.PUZ"));
+        trigger("mnuExportIpuz");
+        trigger("mnuExportPuz");
+        QCOMPARE(dialogs().titles(), (QStringList{" Save this ipuz crossword as:",
+                                                  " Save this Across Lite puzzle as:"}));
+        QCOMPARE(dialogs().shown.at(0).filter, kIpuzFilter);
+        QCOMPARE(dialogs().shown.at(1).filter, kPuzFilter);
+        QCOMPARE(dialogs().shown.at(0).text, m_window->paths().dialogFolder);
+        CrosswordData back;
+        QVERIFY(readIpuzFile(file("castle.ipuz"), &back).ok());
+        QCOMPARE(answers(back).size(), 3);
+        QFile puz(file("castle.PUZ"));
+        QVERIFY(puz.open(QIODevice::ReadOnly));
+        QCOMPARE(puz.readAll().mid(2, 11), QByteArray("ACROSS&DOWN"));
+    }
+
+    void exportRefusalIsShownAndWritesNothing()
+    {
+        dialogs().paths.enqueue(file("empty.puz"));
+        trigger("mnuExportPuz");
+        QCOMPARE(dialogs().shown.size(), 2);
+        QCOMPARE(dialogs().shown.at(1).title, QString("Export Error"));
+        QCOMPARE(dialogs().shown.at(1).text,
+                 QString("The puzzle cannot be written as Across Lite puz.\nIt has no words."));
+        QVERIFY(!QFile::exists(file("empty.puz")));
+    }
+};
+
+QTEST_MAIN(TestInterchangeCommands)
+#include "tst_interchangecommands.moc"
