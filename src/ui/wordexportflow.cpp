@@ -75,6 +75,17 @@ WordExportDesktop WordExportDesktop::system()
     return desktop;
 }
 
+WordExportDesktop &windowWordExportDesktop()
+{
+    static WordExportDesktop desktop = WordExportDesktop::system();
+    return desktop;
+}
+
+void frmCWord::exportToWord()
+{
+    Export_To_Word(*this, windowWordExportDesktop());
+}
+
 QString wordDocumentFileName(const QString &title)
 {
     QString name;

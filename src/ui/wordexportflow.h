@@ -23,6 +23,10 @@ struct WordExportDesktop
     static WordExportDesktop system();
 };
 
+// The desktop the window's export command (TB1 button 5) uses: system() until a test
+// replaces it.
+WordExportDesktop &windowWordExportDesktop();
+
 // Texts of the export.
 inline const QString kHideAnswersTitle = QStringLiteral("Hide the answers");
 inline const QString kHideAnswersText =

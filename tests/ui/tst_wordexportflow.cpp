@@ -4,12 +4,14 @@
 #include "crosswordfile.h"
 #include "gradientpanel.h"
 #include "picturebox.h"
+#include "toolbar.h"
 #include "wordexport.h"
 #include "wordexportflow.h"
 #include "xp_progressbar.h"
 #include "zippackage.h"
 
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTest>
 
 namespace {
@@ -231,6 +233,20 @@ private slots:
         QCOMPARE(dialogs().shown.last().icon, Icon::Information);
         QVERIFY(dialogs().shown.last().text.contains(QDir::toNativeSeparators(target)));
         QVERIFY(QFile::exists(target));
+    }
+
+    void exportButtonRunsTheExport()
+    {
+        windowWordExportDesktop() = desktop();
+        const auto restore =
+            qScopeGuard([] { windowWordExportDesktop() = WordExportDesktop::system(); });
+        dialogs().answers.enqueue(Answer::No);
+        const QString target = documents() + QStringLiteral("/button.docx");
+        dialogs().paths.enqueue(target);
+        emit m_window->TB1->buttonClick(5, 1, 0, 0);
+        QCOMPARE(dialogs().titles(), (QStringList{kHideAnswersTitle, kSaveWordTitle}));
+        QVERIFY(QFile::exists(target));
+        QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(target)});
     }
 
     void documentNameFromTitle_data()
