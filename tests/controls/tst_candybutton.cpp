@@ -550,6 +550,37 @@ private slots:
         QVERIFY(bottom.green() < 40);
     }
 
+    void borderBrightnessSetsTheEdgeColour_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("brightness");
+        QTest::addColumn<qint32>("edge");
+        const qint32 face = rgbNumber(100, 40, 200);
+        for (int style : {2, 6}) {
+            QTest::addRow("style %d, -100", style) << style << -100 << qint32(0);
+            QTest::addRow("style %d, 100", style) << style << 100 << rgbNumber(255, 255, 255);
+            QTest::addRow("style %d, -50", style)
+                << style << -50 << CandyButton::BlendColors(face, 0, 50);
+            QTest::addRow("style %d, 30", style)
+                << style << 30 << CandyButton::BlendColors(face, rgbNumber(255, 255, 255), 30);
+        }
+    }
+
+    void borderBrightnessSetsTheEdgeColour()
+    {
+        QFETCH(int, style);
+        QFETCH(int, brightness);
+        QFETCH(qint32, edge);
+        CandyButton b{QString()};
+        b.setStyle(style);
+        b.setColorButtonUp(rgbNumber(100, 40, 200));
+        b.setBorderBrightness(qint16(brightness));
+        b.resize(90, 30);
+        const QImage image = render(b);
+        QCOMPARE(QColor(image.pixel(45, 0)), colourFromNumber(edge));
+        QCOMPARE(QColor(image.pixel(45, 29)), colourFromNumber(edge));
+    }
+
     void stylesLookDifferent()
     {
         QList<QImage> looks;

@@ -100,6 +100,11 @@ int main(int argc, char **argv)
     flat->setFixedWidth(80);
     pickerRow->addWidget(new QLabel(QStringLiteral("Flat")));
     pickerRow->addWidget(flat);
+    auto *pressed = new ColorPicker;
+    pressed->setColor(0x0080FF);
+    pressed->setFixedWidth(80);
+    pickerRow->addWidget(new QLabel(QStringLiteral("Arrow pressed")));
+    pickerRow->addWidget(pressed);
     pickerRow->addStretch();
     top->addWidget(pickerBox);
 
@@ -164,6 +169,12 @@ int main(int argc, char **argv)
     press(states[3]);
     states[4]->setChecked(true);
     states[5]->setEnabled(false);
+    {
+        const QPointF at = pressed->arrowRect().center();
+        QMouseEvent ev(QEvent::MouseButtonPress, at, pressed->mapToGlobal(at), Qt::LeftButton,
+                       Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(pressed, &ev);
+    }
     QApplication::setActiveWindow(&window);
     pickers[0]->setFocus(Qt::TabFocusReason);
 
@@ -198,6 +209,11 @@ int main(int argc, char **argv)
                          Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(palette, &move);
         ok = save(palette, outDir, QStringLiteral("demo_pickers_palette_default.png")) && ok;
+        const QPoint more = palette->cellRect(frmColorPalette::MoreColorsCell).center();
+        QMouseEvent down(QEvent::MouseButtonPress, more, palette->mapToGlobal(more), Qt::LeftButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(palette, &down);
+        ok = save(palette, outDir, QStringLiteral("demo_pickers_palette_pressed.png")) && ok;
         palette->close();
     }
 
