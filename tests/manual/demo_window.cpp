@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+// Grabs pictures of the main window and the agreement window into a folder, for looking
+// at them: demo_window OUTPUT-FOLDER [PUZZLE.cwd]. Run with QT_QPA_PLATFORM=offscreen.
+#include "agreementwindow.h"
+#include "crosswordfile.h"
+#include "gradientpanel.h"
+#include "mainwindow.h"
+#include "scripteddialogs.h"
+#include "startup.h"
+#include "toolbar.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() < 2) {
+        qWarning("usage: demo_window OUTPUT-FOLDER [PUZZLE.cwd]");
+        return 2;
+    }
+    const QString out = args[1];
+    QDir().mkpath(out);
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    StartOptions options;
+    options.programFolder = dir.path();
+    options.configFolder = dir.path() + QStringLiteral("/config");
+    options.documentsFolder = dir.path();
+    options.dialogs = &dialogs;
+    options.agree = [] { return true; };
+    auto window = Main(options);
+    if (!window)
+        return 1;
+    (void)QTest::qWaitForWindowExposed(window.get());
+    QCoreApplication::processEvents();
+    window->grab().save(out + QStringLiteral("/window_start.png"));
+
+    if (args.size() > 2) {
+        const Result r = Load_Crossword(args[2], window->puzzle(), window->extraWords(),
+                                        window->defaultWidth(), window->defaultHeight());
+        if (!r) {
+            qWarning("%s", qPrintable(r.message().text));
+            return 1;
+        }
+        window->Redraw_Grid();
+        window->grab().save(out + QStringLiteral("/window_puzzle.png"));
+        window->resize(1100, 820);
+        QCoreApplication::processEvents();
+        window->grab().save(out + QStringLiteral("/window_puzzle_large.png"));
+        window->TB1->activateButton(9);
+        window->TB1->activateButton(6);
+        window->grab().save(out + QStringLiteral("/window_outline_hidden.png"));
+        window->pGress->show();
+        window->grab().save(out + QStringLiteral("/window_wait.png"));
+    }
+
+    AgreementWindow agreement;
+    agreement.show();
+    (void)QTest::qWaitForWindowExposed(&agreement);
+    agreement.grab().save(out + QStringLiteral("/agreement.png"));
+    return 0;
+}
