@@ -24,6 +24,15 @@ QStringList captions(const QList<QAction *> &actions)
     return list;
 }
 
+// With VELLOQUIN_SCREENSHOT_DIR set, saves a picture of the widget there for a person to
+// look at.
+void screenshot(QWidget *widget, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("VELLOQUIN_SCREENSHOT_DIR");
+    if (!dir.isEmpty())
+        widget->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
@@ -102,6 +111,11 @@ private slots:
                               "&Import Word List...", "Import ipuz...", "-", "E&xit"}));
         QCOMPARE(captions(m_window->mnuCopy->actions()),
                  (QStringList{"Copy Crossword Picture", "Copy Crossword Clues"}));
+        screenshot(m_window->menuBar(), "menubar");
+        m_window->mnuFile->adjustSize();
+        screenshot(m_window->mnuFile, "file-menu");
+        exportMenu->adjustSize();
+        screenshot(exportMenu, "export-menu");
     }
 
     void importWordListFillsDropDownAndReportsSkippedLines()
@@ -173,6 +187,7 @@ private slots:
         QCOMPARE(m_window->extraWords(), newExtraWords());
         QVERIFY(m_window->CurrentFileName.isEmpty());
         QCOMPARE(m_window->windowTitle(), QString("Velloquin"));
+        screenshot(m_window.get(), "imported-ipuz");
     }
 
     void refusedIpuzLeavesPuzzleAlone()
