@@ -21,7 +21,9 @@ struct WorkRow
 // Puts the longest word on the empty grid. A word that fits only one way starts at
 // (1, 1); otherwise the orientation and start are drawn. The start is then pulled back
 // just far enough for the word to lie inside the grid; the number of draws stays the
-// same whatever the grid.
+// same whatever the grid. The formulas are worked in double precision, where the
+// product of a draw (a multiple of 2^-24) and a grid side is exact, so a value halfway
+// between two squares is seen as such and rounds to the even one.
 void placeFirstWord(WorkRow &row, int width, int height, RandomSource &random)
 {
     const int length = int(row.word.size());
@@ -85,6 +87,11 @@ LayoutOutcome GenerateLayout(CrosswordData &puzzle, const ExtraWords &extra, Ran
     const qsizetype longest = longestEntry < 0 ? -1 : longestEntry - 1;
     const int longestLength = longest < 0 ? 0 : int(table.at(longest).word.size());
 
+    // A grid without squares holds no word at all.
+    const bool noSquares = width < 1 || height < 1;
+    const bool tooBig =
+        (longestLength > width && longestLength > height) || (noSquares && longestLength > 0);
+
     ScratchGrid grid(width, height);
     CandidateList candidates;
     LayoutOutcome outcome;
@@ -97,9 +104,7 @@ LayoutOutcome GenerateLayout(CrosswordData &puzzle, const ExtraWords &extra, Ran
         for (WorkRow &row : table)
             row.placed = false;
 
-        // A grid without squares holds no word at all.
-        const bool noSquares = width < 1 || height < 1;
-        if ((longestLength > width && longestLength > height) || (noSquares && longestLength > 0)) {
+        if (tooBig) {
             outcome.result = LayoutResult::WordTooBig;
             outcome.message = wordTooBigMessage();
             return outcome;

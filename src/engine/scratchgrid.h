@@ -36,7 +36,8 @@ enum class CrossingSearch {
 // The letter grid a search runs on: Width x Height squares, each empty or holding one
 // upper-case character, and for every square whether an across word and whether a down
 // word covers it. Squares outside the grid read as empty. A letter index (the squares
-// holding each character) is kept up to date as words are placed.
+// holding each character) is kept up to date as words are placed. A search uses work
+// space inside the grid, so one grid is searched from one thread at a time.
 class ScratchGrid
 {
 public:
