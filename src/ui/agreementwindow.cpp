@@ -27,7 +27,7 @@ AgreementWindow::AgreementWindow(QWidget *parent) : QDialog(parent)
     txtAgreement->setObjectName(QStringLiteral("txtAgreement"));
     txtAgreement->setAccessibleName(tr("Agreement text"));
     txtAgreement->setPlainText(agreementText());
-    txtAgreement->setMinimumSize(460, 230);
+    txtAgreement->setMinimumSize(500, 290);
 
     optAgree = new QRadioButton(tr("I &agree to the terms of this agreement"), this);
     optAgree->setObjectName(QStringLiteral("optAgree"));

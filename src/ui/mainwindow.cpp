@@ -438,6 +438,12 @@ void frmCWord::layoutControls()
 
 void frmCWord::layoutSettingsPanel()
 {
+    // The heading shrinks its font until it fits the narrow panel.
+    QFont font = Label1->font();
+    while (font.pointSizeF() > 6 &&
+           QFontMetrics(font).horizontalAdvance(Label1->text()) > picCWEditor->width() - 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    Label1->setFont(font);
     const int labelHeight = Label1->sizeHint().height() + 4;
     Label1->setGeometry(0, 0, picCWEditor->width(), labelHeight);
     picCWEditor->setBands({{0, labelHeight, HeadingTop, HeadingBottom, 1},
