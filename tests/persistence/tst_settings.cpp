@@ -1,0 +1,254 @@
+// SPDX-License-Identifier: MIT
+#include "settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+} // namespace
+
+class tst_Settings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sizeReadsLeadingNumber_data();
+    void sizeReadsLeadingNumber();
+    void colourReadsSignedAndUnsignedForms_data();
+    void colourReadsSignedAndUnsignedForms();
+    void booleanTextAcceptsWordsAndNumbers_data();
+    void booleanTextAcceptsWordsAndNumbers();
+    void missingOrEmptyFileGivesDefaults_data();
+    void missingOrEmptyFileGivesDefaults();
+    void readsEveryKey();
+    void saveWritesKeysInOrder();
+    void factoryValuesLeaveOutlineAndOtherSectionsAlone();
+    void failedWriteIsReportedAndKeepsTheFile();
+    void settingsLiveInProgramFolderWhenUsable();
+    void settingsMoveToConfigFolderOtherwise();
+    void folderPathsEndInOneSlash_data();
+    void folderPathsEndInOneSlash();
+};
+
+void tst_Settings::sizeReadsLeadingNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("plain") << "16" << 16;
+    QTest::newRow("trailing letters") << "12abc" << 12;
+    QTest::newRow("no number") << "abc" << 0;
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("half to even down") << "12.5" << 12;
+    QTest::newRow("half to even up") << "13.5" << 14;
+    QTest::newRow("negative") << "-3" << -3;
+    QTest::newRow("too large") << "99999" << 32767;
+}
+
+void tst_Settings::sizeReadsLeadingNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(int, expected);
+    QCOMPARE(int(readSettingsSize(text)), expected);
+}
+
+void tst_Settings::colourReadsSignedAndUnsignedForms_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<qint32>("expected");
+    QTest::newRow("grey") << "6381921" << true << qint32(6381921);
+    QTest::newRow("system colour 5 signed") << "-2147483643" << true << qint32(0x80000005u);
+    QTest::newRow("system colour 5 unsigned") << "2147483653" << true << qint32(0x80000005u);
+    QTest::newRow("leading number") << "255xyz" << true << qint32(255);
+    QTest::newRow("empty is missing") << "" << false << qint32(0);
+    QTest::newRow("blank is missing") << "   " << false << qint32(0);
+    QTest::newRow("no number reads 0") << "red" << true << qint32(0);
+}
+
+void tst_Settings::colourReadsSignedAndUnsignedForms()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, present);
+    QFETCH(qint32, expected);
+    const auto colour = readSettingsColour(text);
+    QCOMPARE(colour.has_value(), present);
+    if (present)
+        QCOMPARE(*colour, expected);
+}
+
+void tst_Settings::booleanTextAcceptsWordsAndNumbers_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("fallback");
+    QTest::addColumn<bool>("expected");
+    QTest::newRow("True") << "True" << false << true;
+    QTest::newRow("upper case") << "TRUE" << false << true;
+    QTest::newRow("false lower case") << "false" << true << false;
+    QTest::newRow("zero") << "0" << true << false;
+    QTest::newRow("minus one") << "-1" << false << true;
+    QTest::newRow("seven") << "7" << false << true;
+    QTest::newRow("other word keeps fallback") << "yes" << false << false;
+    QTest::newRow("other word keeps fallback true") << "maybe" << true << true;
+}
+
+void tst_Settings::booleanTextAcceptsWordsAndNumbers()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, fallback);
+    QFETCH(bool, expected);
+    QCOMPARE(readBooleanText(text, fallback), expected);
+}
+
+void tst_Settings::missingOrEmptyFileGivesDefaults_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("missing file") << false;
+    QTest::newRow("empty file") << true;
+}
+
+void tst_Settings::missingOrEmptyFileGivesDefaults()
+{
+    QFETCH(bool, exists);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Crossword.ini"));
+    if (exists)
+        writeAll(path, QByteArray());
+    Result status = Result::refused(QString(), QString(), Icon::None);
+    const DefaultSettings s = readDefaultSettings(path, &status);
+    QVERIFY(status.ok());
+    QCOMPARE(s.title, QStringLiteral("Crossword"));
+    QCOMPARE(s.topic, QString());
+    QCOMPARE(s.width, qint16(16));
+    QCOMPARE(s.height, qint16(16));
+    QVERIFY(!s.background && !s.gridLines && !s.squares);
+    QVERIFY(!s.useOutline);
+}
+
+void tst_Settings::readsEveryKey()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Crossword.ini"));
+    writeAll(path, "[default settings]\r\ntitle=Birds\r\nTopic=Nature\r\nWidth=12abc\r\n"
+                   "Height=9\r\nBackground=-2147483643\r\nGridLines=\r\nSquares=65280\r\n"
+                   "UseOutline=true\r\n");
+    const DefaultSettings s = readDefaultSettings(path);
+    QCOMPARE(s.title, QStringLiteral("Birds"));
+    QCOMPARE(s.topic, QStringLiteral("Nature"));
+    QCOMPARE(s.width, qint16(12));
+    QCOMPARE(s.height, qint16(9));
+    QCOMPARE(s.background, std::optional<qint32>(qint32(0x80000005u)));
+    QVERIFY(!s.gridLines);
+    QCOMPARE(s.squares, std::optional<qint32>(65280));
+    QVERIFY(s.useOutline);
+}
+
+void tst_Settings::saveWritesKeysInOrder()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Crossword.ini"));
+    writeAll(path, QByteArray());
+    SettingsValues v;
+    v.title = QStringLiteral("Birds");
+    v.topic = QString();
+    v.width = QStringLiteral("20");
+    v.height = QStringLiteral("12");
+    v.background = qint32(0x80000005u);
+    v.gridLines = 200;
+    v.squares = 16777215;
+    v.useOutline = false;
+    QVERIFY(writeDefaultSettings(path, v).ok());
+    QCOMPARE(readAll(path),
+             QByteArray("[Default Settings]\r\nTitle=Birds\r\nTopic=\r\nWidth=20\r\nHeight=12\r\n"
+                        "Background=-2147483643\r\nGridLines=200\r\nSquares=16777215\r\n"
+                        "UseOutline=False\r\n"));
+    // And it reads back as written.
+    const DefaultSettings s = readDefaultSettings(path);
+    QCOMPARE(s.width, qint16(20));
+    QCOMPARE(s.background, std::optional<qint32>(qint32(0x80000005u)));
+    QVERIFY(!s.useOutline);
+}
+
+void tst_Settings::factoryValuesLeaveOutlineAndOtherSectionsAlone()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Crossword.ini"));
+    writeAll(path, "[Default Settings]\r\nTitle=Old\r\nUseOutline=True\r\nWidth=9\r\n"
+                   "[Other]\r\nKey=1\r\n");
+    QVERIFY(writeDefaultSettings(path, factorySettings()).ok());
+    QCOMPARE(readAll(path),
+             QByteArray("[Default Settings]\r\nTitle=Crossword\r\nUseOutline=True\r\nWidth=16\r\n"
+                        "Topic=\r\nHeight=16\r\nBackground=0\r\nGridLines=6381921\r\n"
+                        "Squares=16777215\r\n[Other]\r\nKey=1\r\n"));
+}
+
+void tst_Settings::failedWriteIsReportedAndKeepsTheFile()
+{
+    QTemporaryDir dir;
+    // The "file" is a folder: nothing can be written there.
+    const QString path = dir.filePath(QStringLiteral("Crossword.ini"));
+    QVERIFY(QDir().mkpath(path));
+    const Result r = writeDefaultSettings(path, factorySettings());
+    QVERIFY(!r.ok());
+    QVERIFY(!r.message().text.isEmpty());
+    QVERIFY(QFileInfo(path).isDir());
+}
+
+void tst_Settings::settingsLiveInProgramFolderWhenUsable()
+{
+    QTemporaryDir dir;
+    const AppPaths p = resolveAppPaths(dir.path(), dir.filePath(QStringLiteral("config")),
+                                       dir.filePath(QStringLiteral("docs")));
+    QCOMPARE(p.programFolder, dir.path() + QLatin1Char('/'));
+    QCOMPARE(p.settingsFolder, p.programFolder);
+    QCOMPARE(p.settingsFile, p.programFolder + QStringLiteral("Crossword.ini"));
+    QCOMPARE(p.tempPicture, p.programFolder + QStringLiteral("tmpCwrd.bmp"));
+    QCOMPARE(p.dialogFolder, p.programFolder);
+}
+
+void tst_Settings::settingsMoveToConfigFolderOtherwise()
+{
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QStringLiteral("not-there"));
+    const AppPaths p = resolveAppPaths(program, dir.filePath(QStringLiteral("config")),
+                                       dir.filePath(QStringLiteral("docs")));
+    QCOMPARE(p.programFolder, program + QLatin1Char('/'));
+    QCOMPARE(p.settingsFile, dir.filePath(QStringLiteral("config/Crossword.ini")));
+    QCOMPARE(p.tempPicture, dir.filePath(QStringLiteral("config/tmpCwrd.bmp")));
+    QCOMPARE(p.dialogFolder, dir.filePath(QStringLiteral("docs/")));
+}
+
+void tst_Settings::folderPathsEndInOneSlash_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("none") << "/opt/velloquin" << "/opt/velloquin/";
+    QTest::newRow("one") << "/opt/velloquin/" << "/opt/velloquin/";
+    QTest::newRow("two") << "/opt/velloquin//" << "/opt/velloquin/";
+    QTest::newRow("root") << "/" << "/";
+}
+
+void tst_Settings::folderPathsEndInOneSlash()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, expected);
+    QCOMPARE(withTrailingSlash(folder), expected);
+}
+
+QTEST_GUILESS_MAIN(tst_Settings)
+#include "tst_settings.moc"
