@@ -42,3 +42,13 @@ int exportPuz(const CrosswordData &puzzle, const QString &output);
 // positions where a word crosses the placed words, one "X Y across|down" a line.
 int runGenerate(const QStringList &args);
 int runSearch(const QStringList &args);
+
+// cmd_puzzle.cpp: a new puzzle file, and editing one word by word (add, delete, move,
+// resize, store) or listing it (show); a file is written back only on success.
+int runNew(const QStringList &args);
+int runAdd(const QStringList &args);
+int runDelete(const QStringList &args);
+int runMove(const QStringList &args);
+int runResize(const QStringList &args);
+int runStore(const QStringList &args);
+int runShow(const QStringList &args);

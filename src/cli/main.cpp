@@ -34,6 +34,13 @@ void dropRuntimeDirWarning(QtMsgType type, const QMessageLogContext &context,
 }
 
 const CliCommand kCommands[] = {
+    {"new", "new FILE [--width N] [--height N] [--title T] [--subject S]", runNew},
+    {"add", "add FILE X Y across|down WORD [CLUE]", runAdd},
+    {"delete", "delete FILE X Y across|down", runDelete},
+    {"move", "move FILE left|right|up|down", runMove},
+    {"resize", "resize FILE WIDTH HEIGHT", runResize},
+    {"store", "store FILE WORD [CLUE]", runStore},
+    {"show", "show FILE", runShow},
     {"clues", "clues FILE", runClues},
     {"render",
      "render FILE OUT.png|OUT.bmp [--width-px N --height-px N] [--hide-answers] [--outline] "

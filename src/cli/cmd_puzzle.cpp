@@ -1,0 +1,339 @@
+// SPDX-License-Identifier: MIT
+// velloquin-cli new / add / delete / move / resize / store / show: editing a puzzle file
+// word by word, as the window's panels do. A file is written back only when the
+// operation succeeded.
+#include "commands.h"
+
+#include "crosswordfile.h"
+#include "gridedit.h"
+
+#include <optional>
+
+namespace {
+
+// Sizes the window offers start at 5; a puzzle file holds at most 255 squares a side.
+constexpr int kMinSize = 5;
+constexpr int kMaxSize = 255;
+
+int usageError(const QString &reason)
+{
+    cliErr() << "velloquin-cli: " << reason << '\n';
+    return ExitUsage;
+}
+
+// Message texts can hold line breaks; on the command line each message is one line.
+QString oneLine(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return text;
+}
+
+int refusal(const Message &message)
+{
+    cliErr() << message.title << ": " << oneLine(message.text) << '\n';
+    return ExitRefused;
+}
+
+// A whole number from min to max, or nothing.
+std::optional<int> wholeNumber(const QString &text, int min, int max)
+{
+    bool ok = false;
+    const int n = text.toInt(&ok, 10);
+    if (!ok || n < min || n > max)
+        return std::nullopt;
+    return n;
+}
+
+std::optional<qint32> orientationOf(const QString &text)
+{
+    if (text.compare(QLatin1String("across"), Qt::CaseInsensitive) == 0)
+        return Across;
+    if (text.compare(QLatin1String("down"), Qt::CaseInsensitive) == 0)
+        return Down;
+    return std::nullopt;
+}
+
+// What the word box makes of typed text: blanks are dropped and a to z become upper case.
+QString asTyped(const QString &text)
+{
+    QString word;
+    for (QChar c : text) {
+        if (c == QLatin1Char(' '))
+            continue;
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 'a' + 'A');
+        word += c;
+    }
+    return word;
+}
+
+// Inside a clue the model keeps CR LF line breaks, whatever the shell passed.
+QString clueText(const QString &text)
+{
+    QString clue = text;
+    clue.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    clue.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    clue.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return clue;
+}
+
+struct PuzzleFile
+{
+    QString path;
+    CrosswordData puzzle;
+    ExtraWords extra = newExtraWords();
+};
+
+bool load(PuzzleFile &file)
+{
+    const Result loaded = Load_Crossword(file.path, file.puzzle, file.extra, 16, 16);
+    if (!loaded) {
+        usageError(loaded.message().title + QStringLiteral(": ") + oneLine(loaded.message().text));
+        return false;
+    }
+    return true;
+}
+
+int save(const PuzzleFile &file)
+{
+    const Result saved = Save_Crossword(file.path, file.puzzle, file.extra);
+    return saved ? ExitOk : refusal(saved.message());
+}
+
+QString orientationName(qint32 orientation)
+{
+    return orientation == Down ? QStringLiteral("down") : QStringLiteral("across");
+}
+
+QString shownClue(const QString &clue)
+{
+    QString shown = clue;
+    shown.replace(QLatin1String("\r\n"), QLatin1String(" / "));
+    shown.replace(QLatin1Char('\n'), QLatin1String(" / "));
+    shown.replace(QLatin1Char('\r'), QLatin1String(" / "));
+    return shown;
+}
+
+} // namespace
+
+int runNew(const QStringList &args)
+{
+    QStringList files;
+    int width = 16;
+    int height = 16;
+    std::optional<QString> title;
+    std::optional<QString> subject;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if (!arg.startsWith(QLatin1String("--"))) {
+            files << arg;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return usageError(QStringLiteral("%1 needs a value").arg(arg));
+        const QString value = args.at(++i);
+        if (arg == QLatin1String("--width") || arg == QLatin1String("--height")) {
+            const std::optional<int> n = wholeNumber(value, kMinSize, kMaxSize);
+            if (!n) {
+                return usageError(QStringLiteral("%1 must be a whole number from %2 to %3, "
+                                                 "not '%4'")
+                                      .arg(arg)
+                                      .arg(kMinSize)
+                                      .arg(kMaxSize)
+                                      .arg(value));
+            }
+            (arg == QLatin1String("--width") ? width : height) = *n;
+        } else if (arg == QLatin1String("--title")) {
+            title = value;
+        } else if (arg == QLatin1String("--subject")) {
+            subject = value;
+        } else {
+            return usageError(QStringLiteral("unknown option %1").arg(arg));
+        }
+    }
+    if (files.size() != 1)
+        return usageError(QStringLiteral("new takes one puzzle file"));
+
+    PuzzleFile file{files.first(), {}, newExtraWords()};
+    NewCrossword(file.puzzle, qint16(width), qint16(height));
+    if (title)
+        file.puzzle.Title = *title;
+    if (subject)
+        file.puzzle.Subject = *subject;
+    return save(file);
+}
+
+int runAdd(const QStringList &args)
+{
+    if (args.size() < 5 || args.size() > 6)
+        return usageError(QStringLiteral("add takes a puzzle file, X, Y, across or down, a word "
+                                         "and optionally its clue"));
+    const std::optional<int> x = wholeNumber(args.at(1), 0, 32767);
+    const std::optional<int> y = wholeNumber(args.at(2), 0, 32767);
+    if (!x || !y)
+        return usageError(QStringLiteral("X and Y must be whole numbers from 0 to 32767"));
+    const std::optional<qint32> orientation = orientationOf(args.at(3));
+    if (!orientation)
+        return usageError(QStringLiteral("the orientation must be across or down, not '%1'")
+                              .arg(args.at(3)));
+    const QString word = asTyped(args.at(4));
+    if (word.trimmed().isEmpty()) {
+        return refusal(Message{QStringLiteral("No Word Entered"),
+                               QStringLiteral("Please enter a word to add."), Icon::Error});
+    }
+    const QString clue = args.size() > 5 ? clueText(args.at(5)) : QString();
+
+    PuzzleFile file{args.at(0), {}, newExtraWords()};
+    if (!load(file))
+        return ExitUsage;
+    const Result added = AddWord(file.puzzle, qint16(*x), qint16(*y), word, *orientation, clue,
+                                 true, 0);
+    if (!added)
+        return refusal(added.message());
+    // A word taken onto the grid leaves the stored words (the first entry that holds it).
+    for (qsizetype j = 1; j < file.extra.size(); ++j) {
+        if (file.extra.at(j).Word == word) {
+            file.extra.removeAt(j);
+            break;
+        }
+    }
+    return save(file);
+}
+
+int runDelete(const QStringList &args)
+{
+    if (args.size() != 4)
+        return usageError(QStringLiteral("delete takes a puzzle file, X, Y and across or down"));
+    const std::optional<int> x = wholeNumber(args.at(1), 0, 32767);
+    const std::optional<int> y = wholeNumber(args.at(2), 0, 32767);
+    if (!x || !y)
+        return usageError(QStringLiteral("X and Y must be whole numbers from 0 to 32767"));
+    const std::optional<qint32> orientation = orientationOf(args.at(3));
+    if (!orientation)
+        return usageError(QStringLiteral("the orientation must be across or down, not '%1'")
+                              .arg(args.at(3)));
+
+    PuzzleFile file{args.at(0), {}, newExtraWords()};
+    if (!load(file))
+        return ExitUsage;
+    const qint16 index = FindWordAt(file.puzzle, qint16(*x), qint16(*y), *orientation);
+    if (index < 0) {
+        return refusal(Message{QStringLiteral("Delete Word"),
+                               QStringLiteral("No %1 word starts at (%2,%3).")
+                                   .arg(orientationName(*orientation))
+                                   .arg(*x)
+                                   .arg(*y),
+                               Icon::Information});
+    }
+    const Result deleted = DeleteWord(file.puzzle, *orientation, 0, index);
+    if (!deleted)
+        return refusal(deleted.message());
+    return save(file);
+}
+
+int runMove(const QStringList &args)
+{
+    if (args.size() != 2)
+        return usageError(QStringLiteral("move takes a puzzle file and left, right, up or down"));
+    const QStringList directions = {QStringLiteral("left"), QStringLiteral("right"),
+                                    QStringLiteral("up"), QStringLiteral("down")};
+    const qsizetype direction = directions.indexOf(args.at(1).toLower());
+    if (direction < 0)
+        return usageError(QStringLiteral("the direction must be left, right, up or down, not "
+                                         "'%1'")
+                              .arg(args.at(1)));
+    PuzzleFile file{args.at(0), {}, newExtraWords()};
+    if (!load(file))
+        return ExitUsage;
+    const Result moved = MoveCrossword(file.puzzle, qint16(direction));
+    if (!moved)
+        return refusal(moved.message());
+    return save(file);
+}
+
+int runResize(const QStringList &args)
+{
+    if (args.size() != 3)
+        return usageError(QStringLiteral("resize takes a puzzle file, a width and a height"));
+    const std::optional<int> width = wholeNumber(args.at(1), kMinSize, kMaxSize);
+    const std::optional<int> height = wholeNumber(args.at(2), kMinSize, kMaxSize);
+    if (!width || !height)
+        return usageError(QStringLiteral("width and height must be whole numbers from %1 to %2")
+                              .arg(kMinSize)
+                              .arg(kMaxSize));
+    PuzzleFile file{args.at(0), {}, newExtraWords()};
+    if (!load(file))
+        return ExitUsage;
+    // As the window does: only a real change of size removes words.
+    if (*width != file.puzzle.Width || *height != file.puzzle.Height) {
+        NumberSquares(file.puzzle);
+        ResizeCrossword(file.puzzle, qint16(*width), qint16(*height));
+    }
+    return save(file);
+}
+
+int runStore(const QStringList &args)
+{
+    if (args.size() < 2 || args.size() > 3)
+        return usageError(QStringLiteral("store takes a puzzle file, a word and optionally its "
+                                         "clue"));
+    const QString word = asTyped(args.at(1)).toUpper();
+    if (word.size() < 3) {
+        return refusal(Message{QStringLiteral("Word Legth Error"),
+                               QStringLiteral("Sorry, the mimimum leghth for a word is 3 "
+                                              "characters."),
+                               Icon::Information});
+    }
+    const QString clue = args.size() > 2 ? clueText(args.at(2)) : QString();
+    PuzzleFile file{args.at(0), {}, newExtraWords()};
+    if (!load(file))
+        return ExitUsage;
+    bool known = false;
+    for (const ExtraWord &e : file.extra)
+        known = known || e.Word == word;
+    if (!file.puzzle.IsEmpty) {
+        for (const GridWord &w : file.puzzle.Words)
+            known = known || w.Answer == word;
+    }
+    if (known) {
+        // The window stops silently here; the file stays as it was.
+        cliErr() << "velloquin-cli: " << word << " is already stored or placed; nothing changed\n";
+        return ExitOk;
+    }
+    file.extra.append(ExtraWord{word, clue});
+    return save(file);
+}
+
+int runShow(const QStringList &args)
+{
+    if (args.size() != 1)
+        return usageError(QStringLiteral("show takes one puzzle file"));
+    PuzzleFile file{args.at(0), {}, newExtraWords()};
+    if (!load(file))
+        return ExitUsage;
+    CrosswordData &p = file.puzzle;
+    NumberSquares(p);
+    QTextStream &out = cliOut();
+    out << "Title: " << p.Title << '\n';
+    out << "Subject: " << p.Subject << '\n';
+    out << "Size: " << p.Width << " x " << p.Height << '\n';
+    out << "Words:" << (p.IsEmpty ? " none" : "") << '\n';
+    if (!p.IsEmpty) {
+        for (const GridWord &w : p.Words) {
+            out << "  " << (w.Number > 0 ? QString::number(w.Number) : QStringLiteral("-"))
+                << ' ' << orientationName(w.Orientation) << " at (" << w.X << ',' << w.Y
+                << "): " << w.Answer << " - " << shownClue(w.Clue) << '\n';
+        }
+    }
+    QStringList stored;
+    for (const ExtraWord &e : file.extra) {
+        if (!e.Word.isEmpty())
+            stored << QStringLiteral("  %1 - %2").arg(e.Word, shownClue(e.Clue));
+    }
+    out << "Stored words:" << (stored.isEmpty() ? " none" : "") << '\n';
+    for (const QString &line : stored)
+        out << line << '\n';
+    return ExitOk;
+}
