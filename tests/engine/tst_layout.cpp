@@ -243,7 +243,8 @@ void TestLayout::longestWordTiesGoToEarliest()
 void TestLayout::firstWordStaysInsideGrid()
 {
     // Across a range of seeds the drawn start of the first word reaches every edge;
-    // the word is always inside the grid, and both orientations come up.
+    // the word is always inside the grid, both orientations come up, and pulling a
+    // start back costs no extra draw.
     bool across = false;
     bool down = false;
     for (quint32 seed = 0; seed < 400; ++seed) {
@@ -251,6 +252,11 @@ void TestLayout::firstWordStaysInsideGrid()
             CrosswordData puzzle = emptyPuzzle(8, 8);
             RandomSource random(seed);
             QVERIFY(GenerateLayout(puzzle, extraWith({word}), random, {}).placed());
+            // Orientation, then two coordinates: three draws, wherever the word ends up.
+            RandomSource threeDraws(seed);
+            for (int i = 0; i < 3; ++i)
+                threeDraws.next();
+            QCOMPARE(random.state(), threeDraws.state());
             const GridWord &w = puzzle.Words.first();
             QVERIFY2(
                 wordFitsGrid(w.X, w.Y, w.length(), w.Orientation, 8, 8),
