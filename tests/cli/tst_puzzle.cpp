@@ -1,0 +1,340 @@
+// SPDX-License-Identifier: MIT
+// The puzzle-editing subcommands of velloquin-cli, run as a user's script would run them.
+#include "crosswordfile.h"
+#include "gridedit.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run cli(const QStringList &args)
+{
+    QProcess process;
+    process.start(QStringLiteral(VELLOQUIN_CLI), args);
+    Run run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray crlf(const QByteArray &text)
+{
+    return QByteArray(text).replace('|', "\r\n");
+}
+
+// Replaces "FILE" in a command line by the path.
+QStringList withPath(const QString &line, const QString &path)
+{
+    QStringList args = line.split(' ', Qt::SkipEmptyParts);
+    for (QString &a : args)
+        a = a == QLatin1String("FILE") ? path : a.replace('_', ' ');
+    return args;
+}
+
+// The documented example: CAT across and COW down from (0, 0) on 10 by 8, DOG stored.
+const QByteArray kAnimals = crlf(
+    "[Grid]|Title=Animals|Subject=Pets|Width=10|Height=8|Words=1|ExtraWords=1|"
+    "[Word0]|Answer=CAT|Clue=Small pet|Orientation=0|X=0|Y=0|"
+    "[Word1]|Answer=COW|Clue=Gives milk###(3)|Orientation=1|X=0|Y=0|"
+    "[ExWord1]|Answer=DOG|Clue=Barks|");
+
+} // namespace
+
+class TestCliPuzzle : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void buildsDocumentedExample();
+    void newWritesEmptyPuzzleWithDefaults();
+    void showListsWordsWithNumbersAndStoredWords();
+    void showOfEmptyPuzzle();
+    void edits_data();
+    void edits();
+    void refusalsLeaveFileAlone_data();
+    void refusalsLeaveFileAlone();
+    void badCommandLinesLeaveFileAlone_data();
+    void badCommandLinesLeaveFileAlone();
+    void unreadableFileExitsTwo();
+    void failedSaveIsReported();
+    void helpOnEverySubcommand_data();
+    void helpOnEverySubcommand();
+};
+
+void TestCliPuzzle::buildsDocumentedExample()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("animals.cwd");
+    QCOMPARE(cli({"new", path, "--width", "10", "--height", "8", "--title", "Animals",
+                  "--subject", "Pets"})
+                 .exitCode,
+             0);
+    QCOMPARE(cli({"add", path, "0", "0", "across", "cat", "Small pet"}).exitCode, 0);
+    QCOMPARE(cli({"add", path, "0", "0", "down", "COW", "Gives milk\n(3)"}).exitCode, 0);
+    QCOMPARE(cli({"store", path, "dog", "Barks"}).exitCode, 0);
+    QCOMPARE(readAll(path), kAnimals);
+    QCOMPARE(readAll(QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd")), kAnimals);
+}
+
+void TestCliPuzzle::newWritesEmptyPuzzleWithDefaults()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("new.cwd");
+    QVERIFY(writeAll(path, kAnimals)); // new replaces what was there
+    const Run r = cli({"new", path});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.err, QString());
+    CrosswordData expected;
+    NewCrossword(expected, 16, 16);
+    QCOMPARE(readAll(path), crosswordFileBytes(expected, newExtraWords()));
+}
+
+void TestCliPuzzle::showListsWordsWithNumbersAndStoredWords()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.cwd");
+    QVERIFY(writeAll(path, kAnimals));
+    QCOMPARE(cli({"add", path, "2", "0", "down", "TOE", "Foot part"}).exitCode, 0);
+    const Run r = cli({"show", path});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QString("Title: Animals\n"
+                            "Subject: Pets\n"
+                            "Size: 10 x 8\n"
+                            "Words:\n"
+                            "  1 across at (0,0): CAT - Small pet\n"
+                            "  1 down at (0,0): COW - Gives milk / (3)\n"
+                            "  2 down at (2,0): TOE - Foot part\n"
+                            "Stored words:\n"
+                            "  DOG - Barks\n"));
+    QCOMPARE(readAll(path).count("Word2"), 1); // show wrote nothing back beyond the add
+}
+
+void TestCliPuzzle::showOfEmptyPuzzle()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("e.cwd");
+    QCOMPARE(cli({"new", path, "--width", "5", "--height", "6"}).exitCode, 0);
+    const Run r = cli({"show", path});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QString("Title: Crossword\nSubject: \nSize: 5 x 6\nWords: none\n"
+                            "Stored words: none\n"));
+}
+
+void TestCliPuzzle::edits_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("words");  // "ANSWER@x,y,o" in list order after the command
+    QTest::addColumn<QString>("stored"); // stored words after the command
+    QTest::addColumn<QString>("size");
+
+    QTest::newRow("add lower case with blanks")
+        << "add FILE 2 0 down t_o_e Foot" << "CAT@0,0,0 COW@0,0,1 TOE@2,0,1" << "DOG" << "10x8";
+    QTest::newRow("add takes word off the stored list")
+        << "add FILE 2 2 across DOG" << "CAT@0,0,0 COW@0,0,1 DOG@2,2,0" << "" << "10x8";
+    QTest::newRow("delete down word") << "delete FILE 0 0 down" << "CAT@0,0,0" << "DOG"
+                                      << "10x8";
+    QTest::newRow("delete across word") << "delete FILE 0 0 ACROSS" << "COW@0,0,1" << "DOG"
+                                        << "10x8";
+    QTest::newRow("move right") << "move FILE right" << "CAT@1,0,0 COW@1,0,1" << "DOG" << "10x8";
+    QTest::newRow("move down") << "move FILE down" << "CAT@0,1,0 COW@0,1,1" << "DOG" << "10x8";
+    QTest::newRow("resize keeps words that fit") << "resize FILE 6 5" << "CAT@0,0,0 COW@0,0,1"
+                                                 << "DOG" << "6x5";
+    QTest::newRow("store upper-cases") << "store FILE e_el Slippery"
+                                       << "CAT@0,0,0 COW@0,0,1" << "DOG EEL" << "10x8";
+    QTest::newRow("store known word does nothing") << "store FILE dog Other"
+                                                   << "CAT@0,0,0 COW@0,0,1" << "DOG" << "10x8";
+    QTest::newRow("store placed word does nothing") << "store FILE cow"
+                                                    << "CAT@0,0,0 COW@0,0,1" << "DOG" << "10x8";
+}
+
+void TestCliPuzzle::edits()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, words);
+    QFETCH(QString, stored);
+    QFETCH(QString, size);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.cwd");
+    QVERIFY(writeAll(path, kAnimals));
+    const Run r = cli(withPath(command, path));
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QString());
+
+    CrosswordData puzzle;
+    ExtraWords extra;
+    QVERIFY(Load_Crossword(path, puzzle, extra, 16, 16).ok());
+    QStringList got;
+    if (!puzzle.IsEmpty) {
+        for (const GridWord &w : puzzle.Words)
+            got << QStringLiteral("%1@%2,%3,%4").arg(w.Answer).arg(w.X).arg(w.Y).arg(w.Orientation);
+    }
+    QCOMPARE(got.join(' '), words);
+    QStringList gotStored;
+    for (const ExtraWord &e : extra) {
+        if (!e.Word.isEmpty())
+            gotStored << e.Word;
+    }
+    QCOMPARE(gotStored.join(' '), stored);
+    QCOMPARE(QStringLiteral("%1x%2").arg(puzzle.Width).arg(puzzle.Height), size);
+}
+
+void TestCliPuzzle::refusalsLeaveFileAlone_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("add letters clash")
+        << "add FILE 1 0 down DOG"
+        << "Add Word Error: The word 'DOG' will not fit at (1,0). The shared letters do not match.";
+    QTest::newRow("add off the grid")
+        << "add FILE 8 0 across HORSE"
+        << "Error: The word 'HORSE' will not fit at (8,0). Either the word is too long or the "
+           "coordinates are invalid.";
+    QTest::newRow("add beside a parallel word")
+        << "add FILE 1 1 across EEL" << "Add Word Error: The word 'EEL' will not fit at (1,1). "
+                                         "The shared letters do not match.";
+    QTest::newRow("add interfering")
+        << "add FILE 3 0 across EEL" << "Add Word Error: This word would interfere with another word.";
+    QTest::newRow("add over a placed word")
+        << "add FILE 0 0 across CATS"
+        << "Add Word Error: This word would interfere with another word.";
+    QTest::newRow("add blanks only") << "add FILE 5 5 across _"
+                                     << "No Word Entered: Please enter a word to add.";
+    QTest::newRow("move left")
+        << "move FILE left"
+        << "Can't move: Sorry the crossword can't be moved left because a word is using the "
+           "x-coordinate zero";
+    QTest::newRow("move up")
+        << "move FILE up"
+        << "Can't move: Sorry the crossword can't be moved up because a word is using the "
+           "y-coordinate zero";
+    QTest::newRow("delete where nothing starts") << "delete FILE 1 0 down"
+                                                 << "Delete Word: No down word starts at (1,0).";
+    QTest::newRow("store short word")
+        << "store FILE ab"
+        << "Word Legth Error: Sorry, the mimimum leghth for a word is 3 characters.";
+}
+
+void TestCliPuzzle::refusalsLeaveFileAlone()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.cwd");
+    QVERIFY(writeAll(path, kAnimals));
+    const Run r = cli(withPath(command, path));
+    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.err, message + '\n');
+    QCOMPARE(r.out, QString());
+    QCOMPARE(readAll(path), kAnimals);
+}
+
+void TestCliPuzzle::badCommandLinesLeaveFileAlone_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("reason"); // part of the one-line reason
+
+    QTest::newRow("unknown command") << "frobnicate FILE" << "unknown command";
+    QTest::newRow("add too few") << "add FILE 1 1 across" << "add takes";
+    QTest::newRow("add x not a number") << "add FILE one 1 across DOG" << "X and Y";
+    QTest::newRow("add negative y") << "add FILE 1 -1 across DOG" << "X and Y";
+    QTest::newRow("add bad orientation") << "add FILE 1 1 sideways DOG" << "sideways";
+    QTest::newRow("delete too many") << "delete FILE 1 1 down extra" << "delete takes";
+    QTest::newRow("move nowhere") << "move FILE north" << "north";
+    QTest::newRow("resize too small") << "resize FILE 4 10" << "from 5 to 255";
+    QTest::newRow("resize too big") << "resize FILE 10 256" << "from 5 to 255";
+    QTest::newRow("resize not a number") << "resize FILE ten 10" << "from 5 to 255";
+    QTest::newRow("new bad width") << "new FILE --width 3" << "--width";
+    QTest::newRow("new missing value") << "new FILE --title" << "--title needs a value";
+    QTest::newRow("new unknown option") << "new FILE --colour red" << "unknown option";
+    QTest::newRow("new two files") << "new FILE other.cwd" << "one puzzle file";
+    QTest::newRow("store too many") << "store FILE DOG clue more" << "store takes";
+    QTest::newRow("show nothing") << "show" << "show takes";
+}
+
+void TestCliPuzzle::badCommandLinesLeaveFileAlone()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.cwd");
+    QVERIFY(writeAll(path, kAnimals));
+    const Run r = cli(withPath(command, path));
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY2(r.err.contains(reason), qPrintable(r.err));
+    QCOMPARE(readAll(path), kAnimals);
+    QVERIFY(!QFile::exists(dir.filePath("other.cwd")));
+}
+
+void TestCliPuzzle::unreadableFileExitsTwo()
+{
+    QTemporaryDir dir;
+    const QString bad = dir.filePath("bad.cwd");
+    const QByteArray badBytes = crlf("[Grid]|Width=300|Height=8|");
+    QVERIFY(writeAll(bad, badBytes));
+    for (const char *line : {"show FILE", "add FILE 0 0 across CAT", "delete FILE 0 0 down",
+                                "move FILE left", "resize FILE 9 9", "store FILE DOG"}) {
+        const Run r = cli(withPath(QString::fromLatin1(line), bad));
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.err.count('\n'), 1);
+        QVERIFY2(r.err.contains(bad) && r.err.contains("Width"), qPrintable(r.err));
+        QCOMPARE(readAll(bad), badBytes);
+    }
+    const Run missing = cli({"show", dir.filePath("missing.cwd")});
+    QCOMPARE(missing.exitCode, 2);
+    QVERIFY(missing.err.contains("does not exist"));
+}
+
+void TestCliPuzzle::failedSaveIsReported()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("no/such/folder/p.cwd");
+    const Run r = cli({"new", path});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.startsWith("Save Error: ") && r.err.contains(path), qPrintable(r.err));
+}
+
+void TestCliPuzzle::helpOnEverySubcommand_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"new", "add", "delete", "move", "resize", "store", "show"})
+        QTest::newRow(name) << QString(name);
+}
+
+void TestCliPuzzle::helpOnEverySubcommand()
+{
+    QFETCH(QString, name);
+    const Run r = cli({name, "--help"});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY2(r.out.startsWith("Usage: velloquin-cli " + name + " FILE"), qPrintable(r.out));
+    const Run all = cli({"--help"});
+    QVERIFY(all.out.contains("  " + name + " FILE"));
+}
+
+QTEST_GUILESS_MAIN(TestCliPuzzle)
+#include "tst_puzzle.moc"
