@@ -52,10 +52,50 @@ void drawTextAt(QPainter &painter, const QFontMetricsF &metrics, double x, doubl
     painter.drawText(QPointF(x, y + metrics.ascent()), text);
 }
 
+// Device units of one line: a screen pixel's worth, at least one unit.
+int lineUnits(double unit)
+{
+    return std::max(1, roundHalfEven(unit));
+}
+
+// Fills the rectangle (left, top)-(right, bottom), right and bottom excluded, and with
+// outline set borders it, corners included, in the painter's pen colour, `line` units wide.
+void fillSquare(QPainter &painter, int left, int top, int right, int bottom, const QColor &colour,
+                bool outline, int line)
+{
+    if (right > left && bottom > top)
+        painter.fillRect(QRect(left, top, right - left, bottom - top), colour);
+    if (!outline || painter.pen().style() == Qt::NoPen)
+        return;
+    // The closed path (left, top) -> (right, top) -> (right, bottom) -> (left, bottom) ->
+    // (left, top), one line wide, covers every pixel on the rectangle's boundary with
+    // right and bottom included.
+    const QColor pen = painter.pen().color();
+    const int x0 = std::min(left, right), x1 = std::max(left, right);
+    const int y0 = std::min(top, bottom), y1 = std::max(top, bottom);
+    painter.fillRect(QRect(x0, y0, x1 - x0 + line, line), pen);
+    painter.fillRect(QRect(x0, y1, x1 - x0 + line, line), pen);
+    painter.fillRect(QRect(x0, y0, line, y1 - y0 + line), pen);
+    painter.fillRect(QRect(x1, y0, line, y1 - y0 + line), pen);
+}
+
+// Cell size and font sizes for a grid of surfaceSize device units, where one screen
+// pixel is `unit` device units: font sizes follow the cell width in screen pixels.
+CellMetrics scaledMetrics(const CrosswordData &puzzle, QSize surfaceSize, double unit)
+{
+    CellMetrics m = cellMetrics(puzzle, surfaceSize);
+    if (unit != 1.0 && unit > 0 && m.cw > 0) {
+        m.numberPoints = std::max(roundHalfEven(0.17 * m.cw / unit), 0);
+        m.letterPoints = std::max(roundHalfEven(0.4 * m.cw / unit), 0);
+    }
+    return m;
+}
+
 void drawSquares(QPainter &painter, const CrosswordData &puzzle, const CellMetrics &m,
-                 const DrawOptions &options, const QColor &pen)
+                 const DrawOptions &options, const QColor &pen, double unit)
 {
     const QColor squares = drawColour(options.squares);
+    const int line = lineUnits(unit);
     painter.setPen(pen);
     for (const GridWord &word : puzzle.Words) {
         for (int j = 0; j < word.length(); ++j) {
@@ -70,9 +110,9 @@ void drawSquares(QPainter &painter, const CrosswordData &puzzle, const CellMetri
                                        QPoint(roundHalfEven(x2), roundHalfEven(y2))),
                                  squares);
             } else {
-                Fill_Square(painter, x1 == 0 ? 0 : roundHalfEven(x1 - 1),
-                            y1 == 0 ? 0 : roundHalfEven(y1 - 1), roundHalfEven(x2 - 1),
-                            roundHalfEven(y2 - 1), squares, true);
+                fillSquare(painter, x1 == 0 ? 0 : roundHalfEven(x1 - line),
+                           y1 == 0 ? 0 : roundHalfEven(y1 - line), roundHalfEven(x2 - line),
+                           roundHalfEven(y2 - line), squares, true, line);
             }
         }
     }
@@ -116,6 +156,35 @@ void drawNumbersAndLetters(QPainter &painter, const CrosswordData &puzzle, const
                 }
             }
         }
+    }
+}
+
+// Horizontal and vertical grid lines over a grid of the given size: one at each row and
+// column edge, and the last ones moved inside so the bottom and right borders show.
+void drawGridLines(QPainter &painter, const CrosswordData &puzzle, const CellMetrics &m,
+                   const DrawOptions &options, QSize size, double unit)
+{
+    const QColor lines = drawColour(options.gridLines);
+    const int line = lineUnits(unit);
+    const int w = size.width();
+    const int h = size.height();
+    for (int r = 0; r <= puzzle.Height; ++r)
+        painter.fillRect(QRect(0, roundHalfEven(r * m.ch), w, line), lines);
+    painter.fillRect(QRect(0, roundHalfEven(puzzle.Height * m.ch - line), w, line), lines);
+    for (int c = 0; c <= puzzle.Width; ++c)
+        painter.fillRect(QRect(roundHalfEven(c * m.cw), 0, line, h), lines);
+    painter.fillRect(QRect(roundHalfEven(puzzle.Width * m.cw - line), 0, line, h), lines);
+}
+
+// Background, squares, square numbers and letters: everything but the grid lines.
+void drawContent(QPainter &painter, const CrosswordData &puzzle, QSize size,
+                 const DrawOptions &options, const QColor &fore, double unit)
+{
+    const CellMetrics m = scaledMetrics(puzzle, size, unit);
+    painter.fillRect(QRect(QPoint(0, 0), size), drawColour(options.background));
+    if (!puzzle.IsEmpty && m.cw > 0 && m.ch > 0) {
+        drawSquares(painter, puzzle, m, options, fore, unit);
+        drawNumbersAndLetters(painter, puzzle, m, options, fore);
     }
 }
 
@@ -167,20 +236,7 @@ CellMetrics cellMetrics(const CrosswordData &puzzle, QSize surfaceSize)
 void Fill_Square(QPainter &painter, int left, int top, int right, int bottom, const QColor &colour,
                  bool outline)
 {
-    if (right > left && bottom > top)
-        painter.fillRect(QRect(left, top, right - left, bottom - top), colour);
-    if (!outline || painter.pen().style() == Qt::NoPen)
-        return;
-    // The closed path (left, top) -> (right, top) -> (right, bottom) -> (left, bottom) ->
-    // (left, top), one pixel wide, covers every pixel on the rectangle's boundary with
-    // right and bottom included.
-    const QColor pen = painter.pen().color();
-    const int x0 = std::min(left, right), x1 = std::max(left, right);
-    const int y0 = std::min(top, bottom), y1 = std::max(top, bottom);
-    painter.fillRect(QRect(x0, y0, x1 - x0 + 1, 1), pen);
-    painter.fillRect(QRect(x0, y1, x1 - x0 + 1, 1), pen);
-    painter.fillRect(QRect(x0, y0, 1, y1 - y0 + 1), pen);
-    painter.fillRect(QRect(x1, y0, 1, y1 - y0 + 1), pen);
+    fillSquare(painter, left, top, right, bottom, colour, outline, 1);
 }
 
 void Draw_Crossword(CrosswordData &puzzle, DrawSurface &view, DrawSurface *rowStrip,
@@ -190,13 +246,8 @@ void Draw_Crossword(CrosswordData &puzzle, DrawSurface &view, DrawSurface *rowSt
     NumberSquares(puzzle);
     if (clearSurface(view)) {
         QImage &image = view.image();
-        const CellMetrics m = cellMetrics(puzzle, image.size());
         QPainter painter(&image);
-        painter.fillRect(image.rect(), drawColour(options.background));
-        if (!puzzle.IsEmpty && m.cw > 0 && m.ch > 0) {
-            drawSquares(painter, puzzle, m, options, view.foreColour());
-            drawNumbersAndLetters(painter, puzzle, m, options, view.foreColour());
-        }
+        drawContent(painter, puzzle, image.size(), options, view.foreColour(), 1.0);
     }
     if (options.redrawAll) {
         Draw_Rulers_And_Grid(puzzle, rowStrip, columnStrip, view, options);
@@ -248,15 +299,21 @@ void Draw_Rulers_And_Grid(const CrosswordData &puzzle, DrawSurface *rowStrip,
         return;
     QImage &image = view.image();
     QPainter painter(&image);
-    const QColor lines = drawColour(options.gridLines);
-    const int w = image.width();
-    const int h = image.height();
-    for (int r = 0; r <= puzzle.Height; ++r)
-        painter.fillRect(QRect(0, roundHalfEven(r * m.ch), w, 1), lines);
-    painter.fillRect(QRect(0, roundHalfEven(puzzle.Height * m.ch - 1), w, 1), lines);
-    for (int c = 0; c <= puzzle.Width; ++c)
-        painter.fillRect(QRect(roundHalfEven(c * m.cw), 0, 1, h), lines);
-    painter.fillRect(QRect(roundHalfEven(puzzle.Width * m.cw - 1), 0, 1, h), lines);
+    drawGridLines(painter, puzzle, m, options, image.size(), 1.0);
+}
+
+void paintCrossword(QPainter &painter, const CrosswordData &puzzle, QSize size,
+                    const DrawOptions &options, const QColor &foreColour, double unit)
+{
+    if (size.isEmpty())
+        return;
+    painter.save();
+    painter.setClipRect(QRect(QPoint(0, 0), size), Qt::IntersectClip);
+    drawContent(painter, puzzle, size, options, foreColour, unit);
+    const CellMetrics m = cellMetrics(puzzle, size);
+    if (options.redrawAll && !options.outlineMode && m.cw > 0 && m.ch > 0)
+        drawGridLines(painter, puzzle, m, options, size, unit);
+    painter.restore();
 }
 
 QImage renderCrosswordImage(const CrosswordData &puzzle, QSize size, const DrawOptions &options,

@@ -112,6 +112,17 @@ void Draw_Rulers_And_Grid(const CrosswordData &puzzle, DrawSurface *rowStrip,
 void Fill_Square(QPainter &painter, int left, int top, int right, int bottom, const QColor &colour,
                  bool outline);
 
+// The puzzle drawn onto any painter (an image, a PDF page, a printer) in the rectangle
+// from (0, 0) to size of the painter's current coordinates, clipped to it: background,
+// squares, square numbers, letters and, once options.redrawAll is set and unless in
+// outline mode, the grid lines. The numbers are drawn as they stand (the caller numbers
+// the squares). unit is the number of device units that stand for one screen pixel
+// (1 on an image, resolution / 96 on paper): font sizes follow the cell width in screen
+// pixels and lines are a screen pixel wide, so print shows what the grid view shows.
+void paintCrossword(QPainter &painter, const CrosswordData &puzzle, QSize size,
+                    const DrawOptions &options, const QColor &foreColour = QColor(Qt::black),
+                    double unit = 1.0);
+
 // The puzzle drawn on its own into an image of the given size (no strips), as the
 // command line, the clipboard and the exporters take it. The puzzle is not changed.
 QImage renderCrosswordImage(const CrosswordData &puzzle, QSize size, const DrawOptions &options,

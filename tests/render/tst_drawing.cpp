@@ -4,6 +4,7 @@
 #include "gridedit.h"
 
 #include <QFontMetricsF>
+#include <QPainter>
 #include <QtTest>
 
 namespace {
@@ -107,6 +108,10 @@ private slots:
     void zeroSizedGridDrawsOnlyBackground();
     void renderedImageLeavesPuzzleUnchanged();
     void wordsReachingOutsideTheGridAreClipped();
+    void paintingOnAnyPainterMatchesTheView_data();
+    void paintingOnAnyPainterMatchesTheView();
+    void scaledPaintingWidensLinesAndKeepsFontSizes();
+    void paintingStaysInsideItsRectangle();
 };
 
 void TestDrawing::roundsHalvesToEven_data()
@@ -571,6 +576,93 @@ void TestDrawing::wordsReachingOutsideTheGridAreClipped()
     QCOMPARE(pixel(image, 4 * 30 + 27, 30 + 27), kSquares); // (4, 1), last inside
     QCOMPARE(pixel(image, 30 + 27, 3 * 30 + 27), kSquares); // (1, 3), letter 3 of EDGE
     QCOMPARE(pixel(image, 2 * 30 + 15, 3 * 30 + 15), kBackground);
+}
+
+void TestDrawing::paintingOnAnyPainterMatchesTheView_data()
+{
+    QTest::addColumn<bool>("outline");
+    QTest::addColumn<bool>("hidden");
+    QTest::newRow("grid lines, letters") << false << false;
+    QTest::newRow("grid lines, hidden answers") << false << true;
+    QTest::newRow("outline, letters") << true << false;
+}
+
+void TestDrawing::paintingOnAnyPainterMatchesTheView()
+{
+    QFETCH(bool, outline);
+    QFETCH(bool, hidden);
+    CrosswordData p = puzzleOf(8, 6);
+    place(p, 0, 0, QStringLiteral("PRINTED"), Across);
+    place(p, 0, 0, QStringLiteral("PAGE"), Down);
+    place(p, 6, 0, QStringLiteral("DOTS"), Down);
+    NumberSquares(p);
+    DrawOptions o = options();
+    o.outlineMode = outline;
+    o.answersHidden = hidden;
+    const QImage view = draw(p, QSize(317, 251), o);
+
+    QImage painted(QSize(317, 251), QImage::Format_RGB32);
+    painted.setDotsPerMeterX(3780);
+    painted.setDotsPerMeterY(3780);
+    painted.fill(Qt::green);
+    QPainter painter(&painted);
+    paintCrossword(painter, p, painted.size(), o, kFore, 1.0);
+    painter.end();
+    QCOMPARE(painted, view);
+}
+
+void TestDrawing::scaledPaintingWidensLinesAndKeepsFontSizes()
+{
+    // Three device units a screen pixel: lines three units wide, and letters as large
+    // relative to the square as on screen.
+    CrosswordData p = puzzleOf(5, 5);
+    place(p, 0, 2, QStringLiteral("WIDE"), Across);
+    NumberSquares(p);
+    QImage screen(QSize(150, 150), QImage::Format_RGB32);
+    screen.setDotsPerMeterX(3780);
+    screen.setDotsPerMeterY(3780);
+    QImage paper(QSize(450, 450), QImage::Format_RGB32);
+    paper.setDotsPerMeterX(3 * 3780);
+    paper.setDotsPerMeterY(3 * 3780);
+    {
+        QPainter a(&screen);
+        paintCrossword(a, p, screen.size(), options(), kFore, 1.0);
+        QPainter b(&paper);
+        paintCrossword(b, p, paper.size(), options(), kFore, 3.0);
+    }
+    // Horizontal line at row 1: y 90 .. 92 on paper, background just below.
+    for (int y = 90; y < 93; ++y)
+        QCOMPARE(pixel(paper, 45, y), kGridLines);
+    QCOMPARE(pixel(paper, 45, 93), kBackground);
+    QCOMPARE(pixel(paper, 45, 89), kBackground);
+    // Bottom border inside the picture, three units high.
+    QCOMPARE(pixel(paper, 45, 449), kGridLines);
+    QCOMPARE(pixel(paper, 45, 447), kGridLines);
+    QCOMPARE(pixel(paper, 45, 446), kBackground);
+    // The letter W in square (0, 2) covers three times the width it covers on screen.
+    const QRect screenInk = inkBox(screen, QRect(2, 62, 26, 26), kSquares);
+    const QRect paperInk = inkBox(paper, QRect(6, 186, 78, 78), kSquares);
+    QVERIFY(!screenInk.isEmpty());
+    QVERIFY2(qAbs(paperInk.width() - 3 * screenInk.width()) <= 4,
+             qPrintable(QStringLiteral("%1 vs %2").arg(paperInk.width()).arg(screenInk.width())));
+}
+
+void TestDrawing::paintingStaysInsideItsRectangle()
+{
+    CrosswordData p = puzzleOf(4, 4);
+    place(p, 2, 1, QStringLiteral("OVERHANG"), Across);
+    NumberSquares(p);
+    QImage page(QSize(200, 200), QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    painter.translate(40, 50);
+    paintCrossword(painter, p, QSize(100, 80), options(), kFore, 1.0);
+    painter.end();
+    QCOMPARE(countOtherThan(page, QRect(0, 0, 200, 50), Qt::white), 0);
+    QCOMPARE(countOtherThan(page, QRect(0, 130, 200, 70), Qt::white), 0);
+    QCOMPARE(countOtherThan(page, QRect(0, 50, 40, 80), Qt::white), 0);
+    QCOMPARE(countOtherThan(page, QRect(140, 50, 60, 80), Qt::white), 0);
+    QCOMPARE(pixel(page, 40 + 97, 50 + 37), kSquares); // (3, 1), inside
 }
 
 QTEST_MAIN(TestDrawing)
