@@ -609,8 +609,9 @@ void frmColorPalette::mouseReleaseEvent(QMouseEvent *event)
     m_pressedCell = -1;
     update();
     if (pressed > 0 && m_rects[pressed].contains(pos)) {
+        const QPointer<frmColorPalette> self(this);
         choose(pressed);
-        if (m_finished)
+        if (!self || m_finished)
             return;
     }
     if (!rect().contains(pos))
@@ -706,7 +707,10 @@ void frmColorPalette::chooseFromDialog()
     m_inDialog = true;
     hide();
     const ColorChooser chooser = colorChooser();
-    const std::optional<QColor> colour = chooser(colourFromNumber(m_options.defaultColor), owner);
+    const QPointer<frmColorPalette> self(this);
+    const std::optional<QColor> colour = chooser(colourFromNumber(m_options.currentColor), owner);
+    if (!self)
+        return; // the picker went away while the dialog was up
     m_inDialog = false;
     if (colour && colour->isValid()) {
         m_selectedColor = numberFromColour(*colour);

@@ -19,6 +19,7 @@ using ColorChooser = std::function<std::optional<QColor>(const QColor &initial, 
 struct ColorPaletteOptions
 {
     qint32 defaultColor = 0xFFFFFF;
+    qint32 currentColor = 0xFFFFFF; // where the colour dialog starts
     QString defaultCaption = QStringLiteral("Default");
     QString moreColorsCaption = QStringLiteral("More Colors...");
     bool showDefault = true;

@@ -231,7 +231,9 @@ void ColorPicker::showPalette()
 {
     if (m_palette)
         return;
-    auto *palette = new frmColorPalette(m_options, this);
+    frmColorPalette::Options options = m_options;
+    options.currentColor = m_color;
+    auto *palette = new frmColorPalette(options, this);
     m_palette = palette;
     connect(palette, &frmColorPalette::finished, this, &ColorPicker::paletteFinished);
     palette->popup(QRect(mapToGlobal(QPoint(0, 0)), size()));

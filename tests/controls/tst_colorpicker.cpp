@@ -208,6 +208,39 @@ private slots:
         QVERIFY(!frmColorPalette::current());
     }
 
+    void dialogStartsFromThePickersColour()
+    {
+        QColor asked;
+        frmColorPalette::setColorChooser([&](const QColor &initial, QWidget *) {
+            asked = initial;
+            return std::optional<QColor>();
+        });
+        ColorPicker picker;
+        picker.setColor(rgbNumber(10, 20, 30));
+        picker.setDefaultColor(rgbNumber(200, 200, 200));
+        picker.show();
+        frmColorPalette *palette = openPalette(picker);
+        QVERIFY(palette);
+        clickCell(palette, frmColorPalette::MoreColorsCell);
+        QCOMPARE(asked, QColor(10, 20, 30));
+    }
+
+    void pickerDestroyedWhileTheDialogIsUpIsHarmless()
+    {
+        auto *picker = new ColorPicker;
+        picker->show();
+        frmColorPalette::setColorChooser([&](const QColor &, QWidget *) {
+            delete picker;
+            picker = nullptr;
+            return std::optional<QColor>(QColor(1, 2, 3));
+        });
+        frmColorPalette *palette = openPalette(*picker);
+        QVERIFY(palette);
+        clickCell(palette, frmColorPalette::MoreColorsCell);
+        QVERIFY(!picker);
+        QVERIFY(!frmColorPalette::current());
+    }
+
     void unfilledCustomCellOffersWhite()
     {
         ColorPicker picker;
