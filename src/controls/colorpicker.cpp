@@ -342,8 +342,10 @@ void ColorPicker::mouseReleaseEvent(QMouseEvent *event)
     emit mouseUp(event->button(), event->modifiers(), pos.x() * kTwipsPerPixel,
                  pos.y() * kTwipsPerPixel);
     if (pressedHere && inside) {
+        const QPointer<ColorPicker> self(this);
         emit clicked();
-        showPalette();
+        if (self) // a Click handler may have closed the window
+            showPalette();
     }
 }
 
