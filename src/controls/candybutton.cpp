@@ -629,6 +629,17 @@ QPainterPath CandyButton::shapePath() const
     return path;
 }
 
+// The keyboard focus on the rectangular styles: a dotted frame inside the edge.
+void CandyButton::drawFocusFrame(QPainter &painter, State state, qint32 face, qint32 bright) const
+{
+    if (state != Focused || width() < 8 || height() < 8)
+        return;
+    QPen pen(toColor(BlendColors(face, bright, 85)), 1, Qt::DotLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(3, 3, width() - 7, height() - 7);
+}
+
 bool CandyButton::hitButton(const QPoint &pos) const
 {
     if (!rect().contains(pos))
@@ -682,6 +693,7 @@ void CandyButton::drawFace(QPainter &painter, State state) const
         painter.drawRect(0, 0, w - 1, h - 1);
         painter.setPen(toColor(BlendColors(face, kWhite, down ? 10 : 45)));
         painter.drawLine(1, 1, w - 2, 1);
+        drawFocusFrame(painter, state, face, bright);
         return;
     }
     case 1: {
@@ -708,6 +720,7 @@ void CandyButton::drawFace(QPainter &painter, State state) const
         };
         bevel(0, tl1, br1);
         bevel(1, tl2, br2);
+        drawFocusFrame(painter, state, face, bright);
         return;
     }
     case 6: {

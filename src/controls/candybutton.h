@@ -143,6 +143,7 @@ private:
     void mouseEntered();
     void updateShortcut();
     void drawFace(QPainter &painter, State state) const;
+    void drawFocusFrame(QPainter &painter, State state, qint32 face, qint32 bright) const;
     void drawContents(QPainter &painter, State state) const;
 
     QString m_caption;

@@ -581,6 +581,31 @@ private slots:
         QCOMPARE(QColor(image.pixel(45, 29)), colourFromNumber(edge));
     }
 
+    void focusShowsInEveryStyle_data()
+    {
+        QTest::addColumn<int>("style");
+        for (int s = 0; s <= 7; ++s)
+            QTest::addRow("style %d", s) << s;
+    }
+
+    void focusShowsInEveryStyle()
+    {
+        QFETCH(int, style);
+        QWidget window;
+        auto *other = new CandyButton(QStringLiteral("Other"), &window);
+        auto *b = new CandyButton(QStringLiteral("Go"), &window);
+        b->setStyle(style);
+        b->setColorScheme(2);
+        b->setGeometry(0, 40, 90, 30);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        other->setFocus();
+        const QImage normal = render(*b);
+        b->setFocus();
+        QCOMPARE(b->state(), CandyButton::Focused);
+        QVERIFY(render(*b) != normal);
+    }
+
     void stylesLookDifferent()
     {
         QList<QImage> looks;

@@ -161,10 +161,23 @@ int main(int argc, char **argv)
     disabledPic->setEnabled(false);
     disabledPic->setFixedSize(96, 30);
     stateRow->addWidget(disabledPic, 1, 5);
+    // Keyboard focus on the other styles.
+    QList<CandyButton *> focused;
+    for (int style : {0, 1, 3, 4, 6, 7}) {
+        auto *b = new CandyButton(QStringLiteral("Focus %1").arg(style));
+        b->setStyle(style);
+        b->setColorScheme(style == 6 ? 5 : 1);
+        b->setForeColor(0xFFFFFF);
+        b->setFixedSize(96, 30);
+        stateRow->addWidget(b, 2, int(focused.size()));
+        focused << b;
+    }
     top->addWidget(stateBox);
 
     window.show();
     focus(states[1]);
+    for (CandyButton *b : focused)
+        focus(b);
     hover(states[2]);
     press(states[3]);
     states[4]->setChecked(true);
