@@ -176,8 +176,8 @@ int runAdd(const QStringList &args)
         return usageError(QStringLiteral("X and Y must be whole numbers from 0 to 32767"));
     const std::optional<qint32> orientation = orientationOf(args.at(3));
     if (!orientation)
-        return usageError(QStringLiteral("the orientation must be across or down, not '%1'")
-                              .arg(args.at(3)));
+        return usageError(
+            QStringLiteral("the orientation must be across or down, not '%1'").arg(args.at(3)));
     const QString word = asTyped(args.at(4));
     if (word.trimmed().isEmpty()) {
         return refusal(Message{QStringLiteral("No Word Entered"),
@@ -188,8 +188,8 @@ int runAdd(const QStringList &args)
     PuzzleFile file{args.at(0), {}, newExtraWords()};
     if (!load(file))
         return ExitUsage;
-    const Result added = AddWord(file.puzzle, qint16(*x), qint16(*y), word, *orientation, clue,
-                                 true, 0);
+    const Result added =
+        AddWord(file.puzzle, qint16(*x), qint16(*y), word, *orientation, clue, true, 0);
     if (!added)
         return refusal(added.message());
     // A word taken onto the grid leaves the stored words (the first entry that holds it).
@@ -212,8 +212,8 @@ int runDelete(const QStringList &args)
         return usageError(QStringLiteral("X and Y must be whole numbers from 0 to 32767"));
     const std::optional<qint32> orientation = orientationOf(args.at(3));
     if (!orientation)
-        return usageError(QStringLiteral("the orientation must be across or down, not '%1'")
-                              .arg(args.at(3)));
+        return usageError(
+            QStringLiteral("the orientation must be across or down, not '%1'").arg(args.at(3)));
 
     PuzzleFile file{args.at(0), {}, newExtraWords()};
     if (!load(file))
@@ -322,8 +322,8 @@ int runShow(const QStringList &args)
     out << "Words:" << (p.IsEmpty ? " none" : "") << '\n';
     if (!p.IsEmpty) {
         for (const GridWord &w : p.Words) {
-            out << "  " << (w.Number > 0 ? QString::number(w.Number) : QStringLiteral("-"))
-                << ' ' << orientationName(w.Orientation) << " at (" << w.X << ',' << w.Y
+            out << "  " << (w.Number > 0 ? QString::number(w.Number) : QStringLiteral("-")) << ' '
+                << orientationName(w.Orientation) << " at (" << w.X << ',' << w.Y
                 << "): " << w.Answer << " - " << shownClue(w.Clue) << '\n';
         }
     }

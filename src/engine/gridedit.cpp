@@ -47,8 +47,14 @@ Result cantMove(const QString &text)
     return Result::refused(QStringLiteral("Can't move"), text, Icon::Warning);
 }
 
-int lastColumn(const GridWord &w) { return w.Orientation == Down ? w.X : w.X + w.length() - 1; }
-int lastRow(const GridWord &w) { return w.Orientation == Down ? w.Y + w.length() - 1 : w.Y; }
+int lastColumn(const GridWord &w)
+{
+    return w.Orientation == Down ? w.X : w.X + w.length() - 1;
+}
+int lastRow(const GridWord &w)
+{
+    return w.Orientation == Down ? w.Y + w.length() - 1 : w.Y;
+}
 
 } // namespace
 
@@ -85,10 +91,18 @@ Result MoveCrossword(CrosswordData &puzzle, qint16 direction)
     }
     for (GridWord &w : puzzle.Words) {
         switch (direction) {
-        case 0: --w.X; break;
-        case 1: ++w.X; break;
-        case 2: --w.Y; break;
-        case 3: ++w.Y; break;
+        case 0:
+            --w.X;
+            break;
+        case 1:
+            ++w.X;
+            break;
+        case 2:
+            --w.Y;
+            break;
+        case 3:
+            ++w.Y;
+            break;
         }
     }
     return Result::success();
@@ -123,6 +137,9 @@ Result DeleteWord(CrosswordData &puzzle, qint32 orientation, qint16 number, qint
             }
         }
     }
+    // Taking the placeholder out of an empty puzzle leaves it as it was.
+    if (puzzle.IsEmpty && target == 0)
+        return Result::success();
     if (puzzle.IsEmpty || target < 0 || target >= puzzle.Words.size()) {
         return Result::refused(QStringLiteral("Delete Word Error"),
                                QStringLiteral("Error deleting word:\nSubscript out of range\n"

@@ -15,20 +15,20 @@ const QString kLineBreakMark = QStringLiteral("###");
 
 Result refuse(const QString &path, const QString &reason)
 {
-    return Result::refused(QStringLiteral("Open Error"),
-                           QStringLiteral("The file '%1' cannot be opened as a crossword.\n%2")
-                               .arg(path, reason),
-                           Icon::Error);
+    return Result::refused(
+        QStringLiteral("Open Error"),
+        QStringLiteral("The file '%1' cannot be opened as a crossword.\n%2").arg(path, reason),
+        Icon::Error);
 }
 
 // A Grid number that must be whole and within [min, max]; on failure reason says why.
-std::optional<qint16> gridNumber(const ProfileFile &doc, const QString &key, qint64 min,
-                                 qint64 max, QString *reason)
+std::optional<qint16> gridNumber(const ProfileFile &doc, const QString &key, qint64 min, qint64 max,
+                                 QString *reason)
 {
-    const QString text = doc.value(kGrid, key, key == QLatin1String("Width")
-                                                       || key == QLatin1String("Height")
-                                                   ? QStringLiteral("16")
-                                                   : QStringLiteral("0"));
+    const QString text = doc.value(kGrid, key,
+                                   key == QLatin1String("Width") || key == QLatin1String("Height")
+                                       ? QStringLiteral("16")
+                                       : QStringLiteral("0"));
     const std::optional<qint64> n = readStrictNumber(text, min, max);
     if (!n) {
         // Long junk is shortened so that the message stays readable.
@@ -60,21 +60,17 @@ QString clueFromFile(const QString &stored)
     return out;
 }
 
-Result Load_Crossword(const QString &path, CrosswordData &puzzle, ExtraWords &extra,
-                      qint16 defaultWidth, qint16 defaultHeight)
-{
-    if (!FileExists(path))
-        return refuse(path, QStringLiteral("The file does not exist."));
-    ProfileFile doc;
-    if (Result r = doc.load(path); !r)
-        return refuse(path, r.message().text.section(QLatin1Char('\n'), 1));
+namespace {
 
+Result crosswordFromDocument(const ProfileFile &doc, const QString &path, CrosswordData &puzzle,
+                             ExtraWords &extra, qint16 defaultWidth, qint16 defaultHeight)
+{
     QString reason;
     const auto width = gridNumber(doc, QStringLiteral("Width"), 1, 255, &reason);
-    const auto height = width ? gridNumber(doc, QStringLiteral("Height"), 1, 255, &reason)
-                              : std::nullopt;
-    const auto words = height ? gridNumber(doc, QStringLiteral("Words"), 0, 32767, &reason)
-                              : std::nullopt;
+    const auto height =
+        width ? gridNumber(doc, QStringLiteral("Height"), 1, 255, &reason) : std::nullopt;
+    const auto words =
+        height ? gridNumber(doc, QStringLiteral("Words"), 0, 32767, &reason) : std::nullopt;
     const auto extraCount =
         words ? gridNumber(doc, QStringLiteral("ExtraWords"), 0, 32767, &reason) : std::nullopt;
     if (!extraCount)
@@ -124,6 +120,26 @@ Result Load_Crossword(const QString &path, CrosswordData &puzzle, ExtraWords &ex
     return Result::success();
 }
 
+} // namespace
+
+Result Load_Crossword(const QString &path, CrosswordData &puzzle, ExtraWords &extra,
+                      qint16 defaultWidth, qint16 defaultHeight)
+{
+    if (!FileExists(path))
+        return refuse(path, QStringLiteral("The file does not exist."));
+    ProfileFile doc;
+    if (Result r = doc.load(path); !r)
+        return refuse(path, r.message().text.section(QLatin1Char('\n'), 1));
+    return crosswordFromDocument(doc, path, puzzle, extra, defaultWidth, defaultHeight);
+}
+
+Result loadCrosswordBytes(const QByteArray &bytes, const QString &name, CrosswordData &puzzle,
+                          ExtraWords &extra, qint16 defaultWidth, qint16 defaultHeight)
+{
+    return crosswordFromDocument(ProfileFile::fromBytes(bytes), name, puzzle, extra, defaultWidth,
+                                 defaultHeight);
+}
+
 namespace {
 
 ProfileFile crosswordDocument(const CrosswordData &puzzle, const ExtraWords &extra)
@@ -137,8 +153,8 @@ ProfileFile crosswordDocument(const CrosswordData &puzzle, const ExtraWords &ext
     doc.setValue(kGrid, QStringLiteral("Height"), QString::number(puzzle.Height));
     doc.setValue(kGrid, QStringLiteral("Words"), QString::number(lastWord));
     doc.setValue(kGrid, QStringLiteral("ExtraWords"), QString::number(lastExtra));
-    const QList<GridWord> words = puzzle.Words.isEmpty() ? QList<GridWord>{GridWord{}}
-                                                         : puzzle.Words;
+    const QList<GridWord> words =
+        puzzle.Words.isEmpty() ? QList<GridWord>{GridWord{}} : puzzle.Words;
     for (qsizetype i = 0; i < words.size(); ++i) {
         const GridWord &w = words.at(i);
         const QString section = kWordPrefix + QString::number(i);

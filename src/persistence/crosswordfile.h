@@ -22,6 +22,11 @@
 Result Load_Crossword(const QString &path, CrosswordData &puzzle, ExtraWords &extra,
                       qint16 defaultWidth, qint16 defaultHeight);
 
+// As Load_Crossword, for a file's bytes already in memory; name stands for the file in
+// messages.
+Result loadCrosswordBytes(const QByteArray &bytes, const QString &name, CrosswordData &puzzle,
+                          ExtraWords &extra, qint16 defaultWidth, qint16 defaultHeight);
+
 // Writes puzzle and extra to path, replacing whatever file was there, atomically: the old
 // file stays intact when anything fails, and the failure is reported.
 Result Save_Crossword(const QString &path, const CrosswordData &puzzle, const ExtraWords &extra);

@@ -11,7 +11,10 @@ namespace {
 // Larger files are no profile files of ours; reading stops there instead of filling memory.
 constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
 
 QStringView trimBlanks(QStringView text)
 {
@@ -24,7 +27,10 @@ QStringView trimBlanks(QStringView text)
     return text.mid(begin, end - begin);
 }
 
-bool isQuote(QChar c) { return c == QLatin1Char('"') || c == QLatin1Char('\''); }
+bool isQuote(QChar c)
+{
+    return c == QLatin1Char('"') || c == QLatin1Char('\'');
+}
 
 bool hasSurroundingQuotes(QStringView v)
 {
@@ -117,7 +123,10 @@ QString withoutLineBreaks(const QString &value)
     return out;
 }
 
-QString foldName(const QString &name) { return name.toCaseFolded(); }
+QString foldName(const QString &name)
+{
+    return name.toCaseFolded();
+}
 
 Message readFailure(const QString &path, const QString &reason)
 {
@@ -183,8 +192,8 @@ ProfileFile ProfileFile::fromBytes(const QByteArray &bytes)
         while (end < n && text[end] != QLatin1Char('\r') && text[end] != QLatin1Char('\n'))
             ++end;
         doc.appendRawLine(text.mid(start, end - start));
-        if (end < n && text[end] == QLatin1Char('\r') && end + 1 < n
-            && text[end + 1] == QLatin1Char('\n'))
+        if (end < n && text[end] == QLatin1Char('\r') && end + 1 < n &&
+            text[end + 1] == QLatin1Char('\n'))
             ++end;
         start = end + 1;
     }
@@ -242,10 +251,9 @@ Result ProfileFile::save(const QString &path) const
         reason = file.errorString();
     if (!reason.isEmpty()) {
         file.cancelWriting();
-        return Result::refused(QStringLiteral("Save Error"),
-                               QStringLiteral("The file '%1' could not be saved.\n%2")
-                                   .arg(path, reason),
-                               Icon::Error);
+        return Result::refused(
+            QStringLiteral("Save Error"),
+            QStringLiteral("The file '%1' could not be saved.\n%2").arg(path, reason), Icon::Error);
     }
     return Result::success();
 }

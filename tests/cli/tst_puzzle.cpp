@@ -57,11 +57,11 @@ QStringList withPath(const QString &line, const QString &path)
 }
 
 // The documented example: CAT across and COW down from (0, 0) on 10 by 8, DOG stored.
-const QByteArray kAnimals = crlf(
-    "[Grid]|Title=Animals|Subject=Pets|Width=10|Height=8|Words=1|ExtraWords=1|"
-    "[Word0]|Answer=CAT|Clue=Small pet|Orientation=0|X=0|Y=0|"
-    "[Word1]|Answer=COW|Clue=Gives milk###(3)|Orientation=1|X=0|Y=0|"
-    "[ExWord1]|Answer=DOG|Clue=Barks|");
+const QByteArray kAnimals =
+    crlf("[Grid]|Title=Animals|Subject=Pets|Width=10|Height=8|Words=1|ExtraWords=1|"
+         "[Word0]|Answer=CAT|Clue=Small pet|Orientation=0|X=0|Y=0|"
+         "[Word1]|Answer=COW|Clue=Gives milk###(3)|Orientation=1|X=0|Y=0|"
+         "[ExWord1]|Answer=DOG|Clue=Barks|");
 
 } // namespace
 
@@ -89,8 +89,8 @@ void TestCliPuzzle::buildsDocumentedExample()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("animals.cwd");
-    QCOMPARE(cli({"new", path, "--width", "10", "--height", "8", "--title", "Animals",
-                  "--subject", "Pets"})
+    QCOMPARE(cli({"new", path, "--width", "10", "--height", "8", "--title", "Animals", "--subject",
+                  "Pets"})
                  .exitCode,
              0);
     QCOMPARE(cli({"add", path, "0", "0", "across", "cat", "Small pet"}).exitCode, 0);
@@ -151,24 +151,46 @@ void TestCliPuzzle::edits_data()
     QTest::addColumn<QString>("stored"); // stored words after the command
     QTest::addColumn<QString>("size");
 
-    QTest::newRow("add lower case with blanks")
-        << "add FILE 2 0 down t_o_e Foot" << "CAT@0,0,0 COW@0,0,1 TOE@2,0,1" << "DOG" << "10x8";
-    QTest::newRow("add takes word off the stored list")
-        << "add FILE 2 2 across DOG" << "CAT@0,0,0 COW@0,0,1 DOG@2,2,0" << "" << "10x8";
-    QTest::newRow("delete down word") << "delete FILE 0 0 down" << "CAT@0,0,0" << "DOG"
+    QTest::newRow("add lower case with blanks") << "add FILE 2 0 down t_o_e Foot"
+                                                << "CAT@0,0,0 COW@0,0,1 TOE@2,0,1"
+                                                << "DOG"
+                                                << "10x8";
+    QTest::newRow("add takes word off the stored list") << "add FILE 2 2 across DOG"
+                                                        << "CAT@0,0,0 COW@0,0,1 DOG@2,2,0"
+                                                        << ""
+                                                        << "10x8";
+    QTest::newRow("delete down word") << "delete FILE 0 0 down"
+                                      << "CAT@0,0,0"
+                                      << "DOG"
                                       << "10x8";
-    QTest::newRow("delete across word") << "delete FILE 0 0 ACROSS" << "COW@0,0,1" << "DOG"
+    QTest::newRow("delete across word") << "delete FILE 0 0 ACROSS"
+                                        << "COW@0,0,1"
+                                        << "DOG"
                                         << "10x8";
-    QTest::newRow("move right") << "move FILE right" << "CAT@1,0,0 COW@1,0,1" << "DOG" << "10x8";
-    QTest::newRow("move down") << "move FILE down" << "CAT@0,1,0 COW@0,1,1" << "DOG" << "10x8";
-    QTest::newRow("resize keeps words that fit") << "resize FILE 6 5" << "CAT@0,0,0 COW@0,0,1"
-                                                 << "DOG" << "6x5";
+    QTest::newRow("move right") << "move FILE right"
+                                << "CAT@1,0,0 COW@1,0,1"
+                                << "DOG"
+                                << "10x8";
+    QTest::newRow("move down") << "move FILE down"
+                               << "CAT@0,1,0 COW@0,1,1"
+                               << "DOG"
+                               << "10x8";
+    QTest::newRow("resize keeps words that fit") << "resize FILE 6 5"
+                                                 << "CAT@0,0,0 COW@0,0,1"
+                                                 << "DOG"
+                                                 << "6x5";
     QTest::newRow("store upper-cases") << "store FILE e_el Slippery"
-                                       << "CAT@0,0,0 COW@0,0,1" << "DOG EEL" << "10x8";
+                                       << "CAT@0,0,0 COW@0,0,1"
+                                       << "DOG EEL"
+                                       << "10x8";
     QTest::newRow("store known word does nothing") << "store FILE dog Other"
-                                                   << "CAT@0,0,0 COW@0,0,1" << "DOG" << "10x8";
+                                                   << "CAT@0,0,0 COW@0,0,1"
+                                                   << "DOG"
+                                                   << "10x8";
     QTest::newRow("store placed word does nothing") << "store FILE cow"
-                                                    << "CAT@0,0,0 COW@0,0,1" << "DOG" << "10x8";
+                                                    << "CAT@0,0,0 COW@0,0,1"
+                                                    << "DOG"
+                                                    << "10x8";
 }
 
 void TestCliPuzzle::edits()
@@ -216,10 +238,12 @@ void TestCliPuzzle::refusalsLeaveFileAlone_data()
         << "Error: The word 'HORSE' will not fit at (8,0). Either the word is too long or the "
            "coordinates are invalid.";
     QTest::newRow("add beside a parallel word")
-        << "add FILE 1 1 across EEL" << "Add Word Error: The word 'EEL' will not fit at (1,1). "
-                                         "The shared letters do not match.";
+        << "add FILE 1 1 across EEL"
+        << "Add Word Error: The word 'EEL' will not fit at (1,1). "
+           "The shared letters do not match.";
     QTest::newRow("add interfering")
-        << "add FILE 3 0 across EEL" << "Add Word Error: This word would interfere with another word.";
+        << "add FILE 3 0 across EEL"
+        << "Add Word Error: This word would interfere with another word.";
     QTest::newRow("add over a placed word")
         << "add FILE 0 0 across CATS"
         << "Add Word Error: This word would interfere with another word.";
@@ -259,22 +283,38 @@ void TestCliPuzzle::badCommandLinesLeaveFileAlone_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("reason"); // part of the one-line reason
 
-    QTest::newRow("unknown command") << "frobnicate FILE" << "unknown command";
-    QTest::newRow("add too few") << "add FILE 1 1 across" << "add takes";
-    QTest::newRow("add x not a number") << "add FILE one 1 across DOG" << "X and Y";
-    QTest::newRow("add negative y") << "add FILE 1 -1 across DOG" << "X and Y";
-    QTest::newRow("add bad orientation") << "add FILE 1 1 sideways DOG" << "sideways";
-    QTest::newRow("delete too many") << "delete FILE 1 1 down extra" << "delete takes";
-    QTest::newRow("move nowhere") << "move FILE north" << "north";
-    QTest::newRow("resize too small") << "resize FILE 4 10" << "from 5 to 255";
-    QTest::newRow("resize too big") << "resize FILE 10 256" << "from 5 to 255";
-    QTest::newRow("resize not a number") << "resize FILE ten 10" << "from 5 to 255";
-    QTest::newRow("new bad width") << "new FILE --width 3" << "--width";
-    QTest::newRow("new missing value") << "new FILE --title" << "--title needs a value";
-    QTest::newRow("new unknown option") << "new FILE --colour red" << "unknown option";
-    QTest::newRow("new two files") << "new FILE other.cwd" << "one puzzle file";
-    QTest::newRow("store too many") << "store FILE DOG clue more" << "store takes";
-    QTest::newRow("show nothing") << "show" << "show takes";
+    QTest::newRow("unknown command") << "frobnicate FILE"
+                                     << "unknown command";
+    QTest::newRow("add too few") << "add FILE 1 1 across"
+                                 << "add takes";
+    QTest::newRow("add x not a number") << "add FILE one 1 across DOG"
+                                        << "X and Y";
+    QTest::newRow("add negative y") << "add FILE 1 -1 across DOG"
+                                    << "X and Y";
+    QTest::newRow("add bad orientation") << "add FILE 1 1 sideways DOG"
+                                         << "sideways";
+    QTest::newRow("delete too many") << "delete FILE 1 1 down extra"
+                                     << "delete takes";
+    QTest::newRow("move nowhere") << "move FILE north"
+                                  << "north";
+    QTest::newRow("resize too small") << "resize FILE 4 10"
+                                      << "from 5 to 255";
+    QTest::newRow("resize too big") << "resize FILE 10 256"
+                                    << "from 5 to 255";
+    QTest::newRow("resize not a number") << "resize FILE ten 10"
+                                         << "from 5 to 255";
+    QTest::newRow("new bad width") << "new FILE --width 3"
+                                   << "--width";
+    QTest::newRow("new missing value") << "new FILE --title"
+                                       << "--title needs a value";
+    QTest::newRow("new unknown option") << "new FILE --colour red"
+                                        << "unknown option";
+    QTest::newRow("new two files") << "new FILE other.cwd"
+                                   << "one puzzle file";
+    QTest::newRow("store too many") << "store FILE DOG clue more"
+                                    << "store takes";
+    QTest::newRow("show nothing") << "show"
+                                  << "show takes";
 }
 
 void TestCliPuzzle::badCommandLinesLeaveFileAlone()
@@ -298,7 +338,7 @@ void TestCliPuzzle::unreadableFileExitsTwo()
     const QByteArray badBytes = crlf("[Grid]|Width=300|Height=8|");
     QVERIFY(writeAll(bad, badBytes));
     for (const char *line : {"show FILE", "add FILE 0 0 across CAT", "delete FILE 0 0 down",
-                                "move FILE left", "resize FILE 9 9", "store FILE DOG"}) {
+                             "move FILE left", "resize FILE 9 9", "store FILE DOG"}) {
         const Run r = cli(withPath(QString::fromLatin1(line), bad));
         QCOMPARE(r.exitCode, 2);
         QCOMPARE(r.err.count('\n'), 1);

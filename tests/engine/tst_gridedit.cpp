@@ -58,6 +58,7 @@ private Q_SLOTS:
     void deleteFirstOfThreeKeepsOrder();
     void deleteByOrientationAndNumberTakesLastMatch();
     void deleteBeyondListIsReported();
+    void deleteOnEmptyPuzzleChangesNothing();
 };
 
 void TestGridEdit::newCrosswordIsEmptyWithDefaults()
@@ -86,10 +87,11 @@ void TestGridEdit::numbering_data()
     QTest::newRow("row before column") << "AB 5 1 0;CD 0 2 0;EF 9 0 1"
                                        << "AB:2 CD:3 EF:1";
     QTest::newRow("same start same way keeps old number") << "CAT 0 0 0;COW 0 0 0;DOG 4 4 0"
-                                                           << "CAT:0 COW:1 DOG:2";
+                                                          << "CAT:0 COW:1 DOG:2";
     QTest::newRow("start outside grid not numbered") << "CAT -1 0 0;DOG 0 1 0"
                                                      << "CAT:0 DOG:1";
-    QTest::newRow("last square") << "A 9 9 0;B 0 0 1" << "A:2 B:1";
+    QTest::newRow("last square") << "A 9 9 0;B 0 0 1"
+                                 << "A:2 B:1";
 }
 
 void TestGridEdit::numbering()
@@ -272,6 +274,19 @@ void TestGridEdit::deleteBeyondListIsReported()
     QCOMPARE(r.message().icon, Icon::Information);
     QCOMPARE(puzzle, before);
     QVERIFY(!DeleteWord(puzzle, Down, 9, -1).ok());
+    QCOMPARE(puzzle, before);
+}
+
+void TestGridEdit::deleteOnEmptyPuzzleChangesNothing()
+{
+    CrosswordData puzzle;
+    NewCrossword(puzzle, 10, 10);
+    const CrosswordData before = puzzle;
+    QVERIFY(DeleteWord(puzzle, Across, 0, 0).ok());
+    QCOMPARE(puzzle, before);
+    QVERIFY(DeleteWord(puzzle, Across, 0, -1).ok());
+    QCOMPARE(puzzle, before);
+    QVERIFY(!DeleteWord(puzzle, Across, 0, 1).ok());
     QCOMPARE(puzzle, before);
 }
 

@@ -36,66 +36,99 @@ void TestPlacement::refusals_data()
     const QString bounds = "Either the word is too long or the coordinates are invalid.";
     const QString shared = "The shared letters do not match.";
     const QString interfere = "This word would interfere with another word.";
-    QTest::newRow("fills width") << "" << "ABCDEFGHIJ" << 0 << 0 << 0 << "" << "";
-    QTest::newRow("one past width") << "" << "ABCDEFGHIJK" << 0 << 0 << 0 << "Error" << bounds;
-    QTest::newRow("row below grid") << "" << "CAT" << 0 << 8 << 0 << "Error" << bounds;
-    QTest::newRow("down at x=width") << "" << "CAT" << 10 << 0 << 1 << "Error" << bounds;
-    QTest::newRow("negative x") << "" << "CAT" << -1 << 0 << 0 << "Error" << bounds;
-    QTest::newRow("crossing other case") << "CAT 2 2 0" << "act" << 2 << 1 << 1 << "" << "";
-    QTest::newRow("crossing mismatch") << "CAT 2 2 0" << "DOG" << 3 << 1 << 1
-                                       << "Add Word Error" << shared;
-    QTest::newRow("parallel below") << "CAT 2 2 0" << "DOG" << 2 << 3 << 0
-                                    << "Add Word Error" << shared;
-    QTest::newRow("ends before") << "CAT 4 2 0" << "DOG" << 1 << 2 << 0
-                                 << "Add Word Error" << interfere;
-    QTest::newRow("border neighbours") << "CAT 0 0 0" << "COW" << 0 << 0 << 1 << "" << "";
-    QTest::newRow("longer over shorter") << "CAT 1 2 0" << "SCATTER" << 0 << 2 << 0
-                                         << "Add Word Error" << interfere;
-    QTest::newRow("same start longer") << "CAT 1 2 0" << "CATS" << 1 << 2 << 0
-                                       << "Add Word Error" << interfere;
-    QTest::newRow("down over down") << "CAT 1 1 1" << "CAT" << 1 << 1 << 1
-                                    << "Add Word Error" << interfere;
-    QTest::newRow("fills height down") << "" << "ABCDEFGH" << 9 << 0 << 1 << "" << "";
-    QTest::newRow("one past height down") << "" << "ABCDEFGHI" << 0 << 0 << 1 << "Error"
-                                          << bounds;
-    QTest::newRow("negative y down") << "" << "CAT" << 0 << -1 << 1 << "Error" << bounds;
-    QTest::newRow("across at last row") << "" << "CAT" << 7 << 7 << 0 << "" << "";
-    QTest::newRow("across past right edge") << "" << "CAT" << 8 << 0 << 0 << "Error" << bounds;
-    QTest::newRow("down at last column") << "" << "CAT" << 9 << 5 << 1 << "" << "";
-    QTest::newRow("bounds checked before letters") << "CAT 0 0 0" << "DOGS" << 0 << 5 << 1
-                                                   << "Error" << bounds;
-    QTest::newRow("lower case over upper") << "CAT 2 2 0" << "cow" << 2 << 2 << 1 << "" << "";
-    QTest::newRow("upper over lower") << "cat 2 2 0" << "TOP" << 4 << 2 << 1 << "" << "";
-    QTest::newRow("crossing in the middle") << "CAT 2 2 0" << "MAP" << 3 << 1 << 1 << "" << "";
-    QTest::newRow("mismatch lower case") << "CAT 2 2 0" << "dog" << 2 << 2 << 1
-                                         << "Add Word Error" << shared;
-    QTest::newRow("parallel above") << "CAT 2 2 0" << "DOG" << 3 << 1 << 0
-                                    << "Add Word Error" << shared;
-    QTest::newRow("parallel beside down") << "CAT 2 2 1" << "DOG" << 3 << 3 << 1
-                                          << "Add Word Error" << shared;
-    QTest::newRow("side neighbour wins over end") << "CAT 2 2 0;DOG 6 3 0" << "FOX" << 3 << 3
-                                                  << 0 << "Add Word Error" << shared;
-    QTest::newRow("starts right after") << "CAT 1 2 0" << "DOG" << 4 << 2 << 0
-                                        << "Add Word Error" << interfere;
-    QTest::newRow("down ends above down") << "CAT 2 4 1" << "DOG" << 2 << 1 << 1
-                                          << "Add Word Error" << interfere;
-    QTest::newRow("down starts below down") << "CAT 2 1 1" << "DOG" << 2 << 4 << 1
-                                            << "Add Word Error" << interfere;
-    QTest::newRow("down end touches across") << "CAT 2 4 0" << "DOG" << 2 << 1 << 1
-                                             << "Add Word Error" << interfere;
-    QTest::newRow("gap of one square") << "CAT 0 2 0" << "DOG" << 4 << 2 << 0 << "" << "";
-    QTest::newRow("diagonal neighbour allowed") << "CAT 0 0 0" << "DOG" << 3 << 1 << 0 << ""
+    QTest::newRow("fills width") << ""
+                                 << "ABCDEFGHIJ" << 0 << 0 << 0 << ""
+                                 << "";
+    QTest::newRow("one past width") << ""
+                                    << "ABCDEFGHIJK" << 0 << 0 << 0 << "Error" << bounds;
+    QTest::newRow("row below grid") << ""
+                                    << "CAT" << 0 << 8 << 0 << "Error" << bounds;
+    QTest::newRow("down at x=width") << ""
+                                     << "CAT" << 10 << 0 << 1 << "Error" << bounds;
+    QTest::newRow("negative x") << ""
+                                << "CAT" << -1 << 0 << 0 << "Error" << bounds;
+    QTest::newRow("crossing other case") << "CAT 2 2 0"
+                                         << "act" << 2 << 1 << 1 << ""
+                                         << "";
+    QTest::newRow("crossing mismatch") << "CAT 2 2 0"
+                                       << "DOG" << 3 << 1 << 1 << "Add Word Error" << shared;
+    QTest::newRow("parallel below") << "CAT 2 2 0"
+                                    << "DOG" << 2 << 3 << 0 << "Add Word Error" << shared;
+    QTest::newRow("ends before") << "CAT 4 2 0"
+                                 << "DOG" << 1 << 2 << 0 << "Add Word Error" << interfere;
+    QTest::newRow("border neighbours") << "CAT 0 0 0"
+                                       << "COW" << 0 << 0 << 1 << ""
+                                       << "";
+    QTest::newRow("longer over shorter")
+        << "CAT 1 2 0"
+        << "SCATTER" << 0 << 2 << 0 << "Add Word Error" << interfere;
+    QTest::newRow("same start longer") << "CAT 1 2 0"
+                                       << "CATS" << 1 << 2 << 0 << "Add Word Error" << interfere;
+    QTest::newRow("down over down") << "CAT 1 1 1"
+                                    << "CAT" << 1 << 1 << 1 << "Add Word Error" << interfere;
+    QTest::newRow("fills height down") << ""
+                                       << "ABCDEFGH" << 9 << 0 << 1 << ""
+                                       << "";
+    QTest::newRow("one past height down") << ""
+                                          << "ABCDEFGHI" << 0 << 0 << 1 << "Error" << bounds;
+    QTest::newRow("negative y down") << ""
+                                     << "CAT" << 0 << -1 << 1 << "Error" << bounds;
+    QTest::newRow("across at last row") << ""
+                                        << "CAT" << 7 << 7 << 0 << ""
+                                        << "";
+    QTest::newRow("across past right edge") << ""
+                                            << "CAT" << 8 << 0 << 0 << "Error" << bounds;
+    QTest::newRow("down at last column") << ""
+                                         << "CAT" << 9 << 5 << 1 << ""
+                                         << "";
+    QTest::newRow("bounds checked before letters") << "CAT 0 0 0"
+                                                   << "DOGS" << 0 << 5 << 1 << "Error" << bounds;
+    QTest::newRow("lower case over upper") << "CAT 2 2 0"
+                                           << "cow" << 2 << 2 << 1 << ""
+                                           << "";
+    QTest::newRow("upper over lower") << "cat 2 2 0"
+                                      << "TOP" << 4 << 2 << 1 << ""
+                                      << "";
+    QTest::newRow("crossing in the middle") << "CAT 2 2 0"
+                                            << "MAP" << 3 << 1 << 1 << ""
+                                            << "";
+    QTest::newRow("mismatch lower case") << "CAT 2 2 0"
+                                         << "dog" << 2 << 2 << 1 << "Add Word Error" << shared;
+    QTest::newRow("parallel above") << "CAT 2 2 0"
+                                    << "DOG" << 3 << 1 << 0 << "Add Word Error" << shared;
+    QTest::newRow("parallel beside down") << "CAT 2 2 1"
+                                          << "DOG" << 3 << 3 << 1 << "Add Word Error" << shared;
+    QTest::newRow("side neighbour wins over end")
+        << "CAT 2 2 0;DOG 6 3 0"
+        << "FOX" << 3 << 3 << 0 << "Add Word Error" << shared;
+    QTest::newRow("starts right after") << "CAT 1 2 0"
+                                        << "DOG" << 4 << 2 << 0 << "Add Word Error" << interfere;
+    QTest::newRow("down ends above down") << "CAT 2 4 1"
+                                          << "DOG" << 2 << 1 << 1 << "Add Word Error" << interfere;
+    QTest::newRow("down starts below down")
+        << "CAT 2 1 1"
+        << "DOG" << 2 << 4 << 1 << "Add Word Error" << interfere;
+    QTest::newRow("down end touches across")
+        << "CAT 2 4 0"
+        << "DOG" << 2 << 1 << 1 << "Add Word Error" << interfere;
+    QTest::newRow("gap of one square") << "CAT 0 2 0"
+                                       << "DOG" << 4 << 2 << 0 << ""
+                                       << "";
+    QTest::newRow("diagonal neighbour allowed") << "CAT 0 0 0"
+                                                << "DOG" << 3 << 1 << 0 << ""
                                                 << "";
-    QTest::newRow("shorter inside longer") << "SCATTER 0 2 0" << "CAT" << 1 << 2 << 0
-                                           << "Add Word Error" << interfere;
-    QTest::newRow("same word same place") << "CAT 1 2 0" << "CAT" << 1 << 2 << 0
-                                          << "Add Word Error" << interfere;
-    QTest::newRow("down inside longer down") << "SCATTER 4 0 1" << "CAT" << 4 << 1 << 1
-                                             << "Add Word Error" << interfere;
-    QTest::newRow("crossing two words") << "CAT 0 1 0;TOE 0 3 0" << "ART" << 1 << 1 << 1
-                                        << "Add Word Error" << shared;
-    QTest::newRow("crossing two words fits") << "CAT 0 1 0;PEN 0 3 0" << "ATE" << 1 << 1 << 1
-                                             << "" << "";
+    QTest::newRow("shorter inside longer") << "SCATTER 0 2 0"
+                                           << "CAT" << 1 << 2 << 0 << "Add Word Error" << interfere;
+    QTest::newRow("same word same place") << "CAT 1 2 0"
+                                          << "CAT" << 1 << 2 << 0 << "Add Word Error" << interfere;
+    QTest::newRow("down inside longer down")
+        << "SCATTER 4 0 1"
+        << "CAT" << 4 << 1 << 1 << "Add Word Error" << interfere;
+    QTest::newRow("crossing two words") << "CAT 0 1 0;TOE 0 3 0"
+                                        << "ART" << 1 << 1 << 1 << "Add Word Error" << shared;
+    QTest::newRow("crossing two words fits") << "CAT 0 1 0;PEN 0 3 0"
+                                             << "ATE" << 1 << 1 << 1 << ""
+                                             << "";
 }
 
 void TestPlacement::refusals()

@@ -15,8 +15,9 @@ QString brokenInvariant(const CrosswordData &puzzle)
         return "word list without entries";
     const bool onlyPlaceholder = puzzle.Words.size() == 1 && puzzle.Words.first() == GridWord{};
     if (puzzle.IsEmpty != onlyPlaceholder)
-        return QStringLiteral("IsEmpty is %1 with %2 entries").arg(puzzle.IsEmpty).arg(
-            puzzle.Words.size());
+        return QStringLiteral("IsEmpty is %1 with %2 entries")
+            .arg(puzzle.IsEmpty)
+            .arg(puzzle.Words.size());
     if (puzzle.IsEmpty)
         return {};
 
@@ -27,8 +28,10 @@ QString brokenInvariant(const CrosswordData &puzzle)
         if (w.Answer.isEmpty())
             return "a placed word without letters";
         if (!wordFitsGrid(w.X, w.Y, w.length(), w.Orientation, puzzle.Width, puzzle.Height))
-            return QStringLiteral("%1 at (%2,%3) lies outside the grid").arg(w.Answer).arg(w.X).arg(
-                w.Y);
+            return QStringLiteral("%1 at (%2,%3) lies outside the grid")
+                .arg(w.Answer)
+                .arg(w.X)
+                .arg(w.Y);
         for (int k = 0; k < w.length(); ++k) {
             if (grid.at(w.squareX(k), w.squareY(k)) != w.Answer.at(k).toUpper())
                 return QStringLiteral("cell of %1 letter %2 disagrees").arg(w.Answer).arg(k);
@@ -103,8 +106,12 @@ public:
         }
         const CrosswordData before = puzzle;
         const Result r = AddWord(puzzle, qint16(x), qint16(y), word, orientation, "clue", true, 0);
-        *log << QStringLiteral("add %1 %2 %3 %4 -> %5").arg(word).arg(x).arg(y).arg(orientation).arg(
-            r.ok());
+        *log << QStringLiteral("add %1 %2 %3 %4 -> %5")
+                    .arg(word)
+                    .arg(x)
+                    .arg(y)
+                    .arg(orientation)
+                    .arg(r.ok());
         if (r.ok()) {
             QCOMPARE_NE(puzzle.Words.size(), 0);
             QCOMPARE(puzzle.Words.last().Answer, word);

@@ -135,34 +135,38 @@ void TestCrosswordFile::roundTripKeepsEverything_data()
 {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("subject");
-    QTest::addColumn<QStringList>("words"); // "answer|clue|x|y|orientation"
+    QTest::addColumn<QStringList>("words");  // "answer|clue|x|y|orientation"
     QTest::addColumn<QStringList>("extras"); // one per index from 1; empty = gap
 
-    QTest::newRow("empty puzzle") << "Crossword" << "" << QStringList() << QStringList();
-    QTest::newRow("one word") << "One" << "Solo" << QStringList{"HELLO|Greeting|2|3|0"}
-                              << QStringList();
-    QTest::newRow("clue line breaks") << "T" << "S"
+    QTest::newRow("empty puzzle") << "Crossword"
+                                  << "" << QStringList() << QStringList();
+    QTest::newRow("one word") << "One"
+                              << "Solo" << QStringList{"HELLO|Greeting|2|3|0"} << QStringList();
+    QTest::newRow("clue line breaks") << "T"
+                                      << "S"
                                       << QStringList{"CAT|Line one\r\nLine two\r\nthree|0|0|0",
                                                      "COW|\r\nstarts with a break|0|0|1"}
                                       << QStringList{"EEL|Slippery\r\n(3)"};
-    QTest::newRow("blanks and quotes") << "  Spaced title " << "\"Quoted subject\""
-                                       << QStringList{" lower |'single'|1|1|0"}
-                                       << QStringList{"\"DOG\"| Barks "};
-    QTest::newRow("beyond the code page") << "Tiere 🐱" << "Haustiere – Ωmega"
-                                          << QStringList{"KATZE|Miau 猫|0|0|0"}
-                                          << QStringList{"HUND|Wau"};
-    QTest::newRow("western letters") << "Café" << "Crème brûlée"
-                                     << QStringList{"ÉCOLE|École «primaire»|0|0|0"}
-                                     << QStringList();
-    QTest::newRow("extra gaps") << "T" << "" << QStringList{"CAT||0|0|0"}
+    QTest::newRow("blanks and quotes")
+        << "  Spaced title "
+        << "\"Quoted subject\"" << QStringList{" lower |'single'|1|1|0"}
+        << QStringList{"\"DOG\"| Barks "};
+    QTest::newRow("beyond the code page")
+        << "Tiere 🐱"
+        << "Haustiere – Ωmega" << QStringList{"KATZE|Miau 猫|0|0|0"} << QStringList{"HUND|Wau"};
+    QTest::newRow("western letters")
+        << "Café"
+        << "Crème brûlée" << QStringList{"ÉCOLE|École «primaire»|0|0|0"} << QStringList();
+    QTest::newRow("extra gaps") << "T"
+                                << "" << QStringList{"CAT||0|0|0"}
                                 << QStringList{"", "DOG|", "", "EEL|wet"};
-    QTest::newRow("words off the grid") << "T" << ""
-                                        << QStringList{"LONGERTHANGRID|x|-3|2|0",
-                                                       "CLASH|y|-3|2|0", "DOWN|z|7|9|1"}
-                                        << QStringList();
-    QTest::newRow("semicolons and brackets") << "[Grid]" << ";comment"
-                                             << QStringList{"A=B|[Word9]|0|0|0"}
-                                             << QStringList();
+    QTest::newRow("words off the grid")
+        << "T"
+        << "" << QStringList{"LONGERTHANGRID|x|-3|2|0", "CLASH|y|-3|2|0", "DOWN|z|7|9|1"}
+        << QStringList();
+    QTest::newRow("semicolons and brackets")
+        << "[Grid]"
+        << ";comment" << QStringList{"A=B|[Word9]|0|0|0"} << QStringList();
 }
 
 void TestCrosswordFile::roundTripKeepsEverything()
@@ -205,8 +209,7 @@ void TestCrosswordFile::everyLineBreakInClueIsWrittenAsMark_data()
     QTest::newRow("lone lf") << "a\nb" << QByteArray("Clue=a###b") << "a\r\nb";
     QTest::newRow("lone cr") << "a\rb" << QByteArray("Clue=a###b") << "a\r\nb";
     QTest::newRow("two breaks") << "a\r\nb\nc" << QByteArray("Clue=a###b###c") << "a\r\nb\r\nc";
-    QTest::newRow("lf cr is two") << "a\n\rb" << QByteArray("Clue=a######b")
-                                  << "a\r\n\r\nb";
+    QTest::newRow("lf cr is two") << "a\n\rb" << QByteArray("Clue=a######b") << "a\r\n\r\nb";
     QTest::newRow("stored mark") << "a###b" << QByteArray("Clue=a###b") << "a\r\nb";
 }
 
@@ -267,8 +270,8 @@ void TestCrosswordFile::readingRules_data()
     QTest::newRow("sections and keys any case, first wins")
         << crlf("[grid]|WIDTH=7|height=6|Width=9|[GRID]|Height=9|[word0]|answer=cat|")
         << "Crossword||7x6 |words: [cat||0,0,0] |extra: 1";
-    QTest::newRow("size at the limits")
-        << crlf("[Grid]|Width=1|Height=255|") << "Crossword||1x255 empty |words: [||0,0,0] |extra: 1";
+    QTest::newRow("size at the limits") << crlf("[Grid]|Width=1|Height=255|")
+                                        << "Crossword||1x255 empty |words: [||0,0,0] |extra: 1";
     QTest::newRow("size rounds half to even")
         << crlf("[Grid]|Width=12.5|Height=13.5|")
         << "Crossword||12x14 empty |words: [||0,0,0] |extra: 1";
@@ -298,7 +301,8 @@ void TestCrosswordFile::readingRules()
     summary += QStringLiteral("|extra: %1").arg(l.extra.size());
     for (qsizetype j = 0; j < l.extra.size(); ++j) {
         if (!l.extra.at(j).Word.isEmpty() || !l.extra.at(j).Clue.isEmpty())
-            summary += QStringLiteral(" %1=%2/%3").arg(j).arg(l.extra.at(j).Word, l.extra.at(j).Clue);
+            summary +=
+                QStringLiteral(" %1=%2/%3").arg(j).arg(l.extra.at(j).Word, l.extra.at(j).Clue);
     }
     QCOMPARE(summary, expected);
     // The model's invariant holds for whatever was read.
@@ -313,8 +317,8 @@ void TestCrosswordFile::wordsZeroIsEmptyOnlyWithoutAnswer_data()
     QTest::newRow("no word section") << crlf("[Grid]|Words=0|") << true;
     QTest::newRow("one word") << crlf("[Grid]|Words=0|[Word0]|Answer=CAT|") << false;
     QTest::newRow("placeholder with clue") << crlf("[Grid]|Words=0|[Word0]|Clue=lost|X=4|") << true;
-    QTest::newRow("two entries, first blank") << crlf("[Grid]|Words=1|[Word1]|Answer=CAT|")
-                                              << false;
+    QTest::newRow("two entries, first blank")
+        << crlf("[Grid]|Words=1|[Word1]|Answer=CAT|") << false;
 }
 
 void TestCrosswordFile::wordsZeroIsEmptyOnlyWithoutAnswer()
@@ -370,8 +374,8 @@ void TestCrosswordFile::refusesBadFiles_data()
     QTest::newRow("extra words negative") << crlf("[Grid]|ExtraWords=-2|") << "ExtraWords";
     QTest::newRow("extra words too many") << crlf("[Grid]|ExtraWords=40000|") << "ExtraWords";
     QTest::newRow("words junk") << crlf("[Grid]|Words=1x|") << "Words value '1x'";
-    QTest::newRow("long junk shortened") << crlf("[Grid]|Width=" + QByteArray(500, 'z') + "|")
-                                         << "zzz...'";
+    QTest::newRow("long junk shortened")
+        << crlf("[Grid]|Width=" + QByteArray(500, 'z') + "|") << "zzz...'";
 }
 
 void TestCrosswordFile::refusesBadFiles()

@@ -36,8 +36,8 @@ void TestNumberReading::strict_data()
     QTest::newRow("trailing point") << "5." << qint64(0) << qint64(9) << true << qint64(5);
     QTest::newRow("max") << "32767" << qint64(-32768) << qint64(32767) << true << qint64(32767);
     QTest::newRow("past max") << "32768" << qint64(-32768) << qint64(32767) << false << qint64(0);
-    QTest::newRow("rounds past max") << "32767.5" << qint64(-32768) << qint64(32767) << false
-                                     << qint64(0);
+    QTest::newRow("rounds past max")
+        << "32767.5" << qint64(-32768) << qint64(32767) << false << qint64(0);
     QTest::newRow("below min") << "0" << qint64(1) << qint64(255) << false << qint64(0);
     QTest::newRow("huge") << "99999999999999999999999" << qint64(0) << qint64(9) << false
                           << qint64(0);

@@ -65,56 +65,89 @@ void TestProfileFile::readingRules_data()
     QTest::addColumn<QString>("expected"); // "<none>" when the value is missing
 
     const QString none = "<none>";
-    QTest::newRow("plain") << crlf("[Grid]|Title=Animals|") << "Grid" << "Title" << "Animals";
-    QTest::newRow("section any case") << crlf("[GRID]|Title=A|") << "grid" << "Title" << "A";
-    QTest::newRow("key any case") << crlf("[Grid]|tItLe=A|") << "Grid" << "TITLE" << "A";
-    QTest::newRow("first key wins") << crlf("[Grid]|Title=A|title=B|") << "Grid" << "Title"
+    QTest::newRow("plain") << crlf("[Grid]|Title=Animals|") << "Grid"
+                           << "Title"
+                           << "Animals";
+    QTest::newRow("section any case") << crlf("[GRID]|Title=A|") << "grid"
+                                      << "Title"
+                                      << "A";
+    QTest::newRow("key any case") << crlf("[Grid]|tItLe=A|") << "Grid"
+                                  << "TITLE"
+                                  << "A";
+    QTest::newRow("first key wins") << crlf("[Grid]|Title=A|title=B|") << "Grid"
+                                    << "Title"
                                     << "A";
-    QTest::newRow("first section wins")
-        << crlf("[Grid]|Width=5|[grid]|Width=7|Height=9|") << "Grid" << "Width" << "5";
+    QTest::newRow("first section wins") << crlf("[Grid]|Width=5|[grid]|Width=7|Height=9|") << "Grid"
+                                        << "Width"
+                                        << "5";
     QTest::newRow("second section of a name unseen")
-        << crlf("[Grid]|Width=5|[grid]|Height=9|") << "Grid" << "Height" << none;
-    QTest::newRow("comment ignored") << crlf("[Grid]|;Title=A|") << "Grid" << "Title" << none;
+        << crlf("[Grid]|Width=5|[grid]|Height=9|") << "Grid"
+        << "Height" << none;
+    QTest::newRow("comment ignored") << crlf("[Grid]|;Title=A|") << "Grid"
+                                     << "Title" << none;
     QTest::newRow("indented comment ignored") << crlf("[Grid]|  ; Title=A|Title=B|") << "Grid"
-                                              << "Title" << "B";
-    QTest::newRow("blanks trimmed") << crlf("[Grid]|Title=  \tA b \t |") << "Grid" << "Title"
+                                              << "Title"
+                                              << "B";
+    QTest::newRow("blanks trimmed") << crlf("[Grid]|Title=  \tA b \t |") << "Grid"
+                                    << "Title"
                                     << "A b";
-    QTest::newRow("blanks around key") << crlf("[Grid]|  Title \t=A|") << "Grid" << "Title"
+    QTest::newRow("blanks around key") << crlf("[Grid]|  Title \t=A|") << "Grid"
+                                       << "Title"
                                        << "A";
-    QTest::newRow("blanks in header") << crlf("[ Grid ]|Title=A|") << "Grid" << "Title" << "A";
-    QTest::newRow("double quotes removed") << crlf("[Grid]|Title=\" A \"|") << "Grid" << "Title"
+    QTest::newRow("blanks in header") << crlf("[ Grid ]|Title=A|") << "Grid"
+                                      << "Title"
+                                      << "A";
+    QTest::newRow("double quotes removed") << crlf("[Grid]|Title=\" A \"|") << "Grid"
+                                           << "Title"
                                            << " A ";
-    QTest::newRow("single quotes removed") << crlf("[Grid]|Title='A'|") << "Grid" << "Title"
+    QTest::newRow("single quotes removed") << crlf("[Grid]|Title='A'|") << "Grid"
+                                           << "Title"
                                            << "A";
-    QTest::newRow("one pair only") << crlf("[Grid]|Title=\"\"A\"\"|") << "Grid" << "Title"
+    QTest::newRow("one pair only") << crlf("[Grid]|Title=\"\"A\"\"|") << "Grid"
+                                   << "Title"
                                    << "\"A\"";
     QTest::newRow("quotes after trimming") << crlf("[Grid]|Title=  \"A\"  |") << "Grid"
-                                           << "Title" << "A";
-    QTest::newRow("mixed quotes kept") << crlf("[Grid]|Title=\"A'|") << "Grid" << "Title"
+                                           << "Title"
+                                           << "A";
+    QTest::newRow("mixed quotes kept") << crlf("[Grid]|Title=\"A'|") << "Grid"
+                                       << "Title"
                                        << "\"A'";
-    QTest::newRow("lone quote kept") << crlf("[Grid]|Title=\"|") << "Grid" << "Title" << "\"";
-    QTest::newRow("empty quotes give empty") << crlf("[Grid]|Title=\"\"|") << "Grid" << "Title"
+    QTest::newRow("lone quote kept") << crlf("[Grid]|Title=\"|") << "Grid"
+                                     << "Title"
+                                     << "\"";
+    QTest::newRow("empty quotes give empty") << crlf("[Grid]|Title=\"\"|") << "Grid"
+                                             << "Title"
                                              << "";
-    QTest::newRow("empty value not default") << crlf("[Grid]|Title=|") << "Grid" << "Title"
+    QTest::newRow("empty value not default") << crlf("[Grid]|Title=|") << "Grid"
+                                             << "Title"
                                              << "";
-    QTest::newRow("equals inside value") << crlf("[Grid]|Title=a=b|") << "Grid" << "Title"
+    QTest::newRow("equals inside value") << crlf("[Grid]|Title=a=b|") << "Grid"
+                                         << "Title"
                                          << "a=b";
-    QTest::newRow("key before any section") << crlf("Title=A|[Grid]|") << "Grid" << "Title"
-                                            << none;
+    QTest::newRow("key before any section") << crlf("Title=A|[Grid]|") << "Grid"
+                                            << "Title" << none;
     QTest::newRow("key of next section") << crlf("[Grid]|[Word0]|Title=A|") << "Grid"
                                          << "Title" << none;
-    QTest::newRow("missing section") << crlf("[Grid]|Title=A|") << "Word0" << "Title" << none;
-    QTest::newRow("line without equals") << crlf("[Grid]|Title|Title=B|") << "Grid" << "Title"
+    QTest::newRow("missing section") << crlf("[Grid]|Title=A|") << "Word0"
+                                     << "Title" << none;
+    QTest::newRow("line without equals") << crlf("[Grid]|Title|Title=B|") << "Grid"
+                                         << "Title"
                                          << "B";
     QTest::newRow("lf line ends") << QByteArray("[Grid]\nTitle=A\nSubject=B\n") << "Grid"
-                                  << "Subject" << "B";
+                                  << "Subject"
+                                  << "B";
     QTest::newRow("cr line ends") << QByteArray("[Grid]\rTitle=A\rSubject=B") << "Grid"
-                                  << "Subject" << "B";
-    QTest::newRow("no final line end") << QByteArray("[Grid]\r\nTitle=A") << "Grid" << "Title"
+                                  << "Subject"
+                                  << "B";
+    QTest::newRow("no final line end") << QByteArray("[Grid]\r\nTitle=A") << "Grid"
+                                       << "Title"
                                        << "A";
-    QTest::newRow("long value whole") << crlf("[Grid]|Title=" + QByteArray(1000, 'x') + "|")
-                                      << "Grid" << "Title" << QString(1000, 'x');
-    QTest::newRow("unclosed header") << crlf("[Grid|Title=A|") << "Grid" << "Title" << "A";
+    QTest::newRow("long value whole")
+        << crlf("[Grid]|Title=" + QByteArray(1000, 'x') + "|") << "Grid"
+        << "Title" << QString(1000, 'x');
+    QTest::newRow("unclosed header") << crlf("[Grid|Title=A|") << "Grid"
+                                     << "Title"
+                                     << "A";
 }
 
 void TestProfileFile::readingRules()
@@ -170,13 +203,20 @@ void TestProfileFile::writerQuotesOnlyWhatTrimmingWouldLose_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("written");
-    QTest::newRow("plain") << "a b" << "a b";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("leading blank") << " a" << "\" a\"";
-    QTest::newRow("quoted") << "\"a\"" << "\"\"a\"\"";
-    QTest::newRow("single quoted") << "'a'" << "\"'a'\"";
-    QTest::newRow("inner quotes") << "a \"b\" c" << "a \"b\" c";
-    QTest::newRow("lone quote") << "\"" << "\"";
+    QTest::newRow("plain") << "a b"
+                           << "a b";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("leading blank") << " a"
+                                   << "\" a\"";
+    QTest::newRow("quoted") << "\"a\""
+                            << "\"\"a\"\"";
+    QTest::newRow("single quoted") << "'a'"
+                                   << "\"'a'\"";
+    QTest::newRow("inner quotes") << "a \"b\" c"
+                                  << "a \"b\" c";
+    QTest::newRow("lone quote") << "\""
+                                << "\"";
 }
 
 void TestProfileFile::writerQuotesOnlyWhatTrimmingWouldLose()
@@ -274,16 +314,15 @@ void TestProfileFile::iniHelpersReadDefaultsAndWriteWhole()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath("Crossword.ini");
     Result status = Result::refused("x", "x", Icon::None);
-    QCOMPARE(Read_Ini_Value("Default Settings", "Width", "16", 250, path, &status),
-             QString("16"));
+    QCOMPARE(Read_Ini_Value("Default Settings", "Width", "16", 250, path, &status), QString("16"));
     QVERIFY(status.ok());
     QVERIFY(!QFile::exists(path)); // reading creates nothing
 
     QVERIFY(Write_Ini_Value("Default Settings", "Width", "12", path).ok());
     QVERIFY(Write_Ini_Value("Default Settings", "Title", QString(400, 'T'), path).ok());
     QVERIFY(Write_Ini_Value("Default Settings", "width", "14", path).ok());
-    QCOMPARE(readAll(path), crlf("[Default Settings]|width=14|Title=" + QByteArray(400, 'T')
-                                 + "|"));
+    QCOMPARE(readAll(path),
+             crlf("[Default Settings]|width=14|Title=" + QByteArray(400, 'T') + "|"));
     QCOMPARE(Read_Ini_Value("default settings", "WIDTH", "16", 250, path), QString("14"));
     QCOMPARE(Read_Ini_Value("Default Settings", "Title", "", 250, path), QString(400, 'T'));
     QCOMPARE(Read_Ini_Value("Default Settings", "Topic", "none", 250, path), QString("none"));
