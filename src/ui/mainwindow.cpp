@@ -13,6 +13,7 @@
 #include "toolbar.h"
 #include "toolbarband.h"
 #include "twips.h"
+#include "wordpanel.h"
 #include "xp_progressbar.h"
 
 #include <QAction>
@@ -145,6 +146,7 @@ frmCWord::frmCWord(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     optAcross->setChecked(true);
     RedrawAll = true;
     m_startedUp = true;
+    m_wordPanel = new WordPanel(*this);
 
     // The window opens with its designed inner size.
     const int menuHeight = menuBar()->sizeHint().height();

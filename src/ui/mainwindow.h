@@ -4,6 +4,7 @@
 #include "crossworddata.h"
 #include "dialogs.h"
 #include "drawing.h"
+#include "randomsource.h"
 #include "settings.h"
 
 #include <QList>
@@ -17,6 +18,7 @@ class PictureBox;
 class ShapeFrame;
 class Toolbar;
 class ToolbarBand;
+class WordPanel;
 class XP_ProgressBar;
 class QAction;
 class QComboBox;
@@ -80,6 +82,11 @@ public:
     const ExtraWords &extraWords() const { return m_extraWords; }
     const AppPaths &paths() const { return m_paths; }
     Dialogs &dialogs() const { return m_dialogs; }
+    // The one random source of the run (the automatic layout draws from it); it starts
+    // from the same fixed state at every program start.
+    RandomSource &random() { return m_random; }
+    // The word and clue panel's commands (grid clicks, Update, Delete, word list, search).
+    WordPanel *wordPanel() const { return m_wordPanel; }
 
     // The defaults read by Acquire_Settings.
     QString defaultTitle() const { return m_defaultTitle; }
@@ -245,4 +252,6 @@ public:
 
 private:
     QList<ShapeFrame *> m_markers;
+    RandomSource m_random;
+    WordPanel *m_wordPanel = nullptr;
 };

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: MIT
+#include "fileiobas.h"
+
+#include "dialogs.h"
+
+#include <QFileInfo>
+
+#include <exception>
+
+namespace {
+
+// Blanks (spaces only) removed at both ends.
+QString trimBlanks(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
+void reportDialogError(Dialogs &dialogs, const QString &description, int number)
+{
+    dialogs.message(QStringLiteral("Open / Save Dialog error"),
+                    QStringLiteral("Error: ") + description + QStringLiteral("\nError number: ")
+                        + QString::number(number)
+                        + QStringLiteral("\nPlease report this error to the author."),
+                    Icon::Warning);
+}
+
+} // namespace
+
+QString fileDialogFilter(const QString &word, const QString &extension)
+{
+    return word + QStringLiteral(" file (*.") + extension + QLatin1Char(')');
+}
+
+bool ShowFileDialog(Dialogs &dialogs, QString &path, QString &fileTitle, quint32 flags,
+                    const QString &initialFolder, const QString &title, const QString &filter,
+                    bool save)
+{
+    flags |= FileDialogFlags::HideReadOnly;
+    Q_UNUSED(flags);
+    QString chosen;
+    try {
+        chosen = save ? dialogs.saveFile(title, initialFolder, filter)
+                      : dialogs.openFile(title, initialFolder, filter);
+    } catch (const std::exception &e) {
+        reportDialogError(dialogs, QString::fromLocal8Bit(e.what()), 0);
+        return false;
+    } catch (...) {
+        reportDialogError(dialogs, QStringLiteral("Unknown error"), 0);
+        return false;
+    }
+    if (chosen.isEmpty())
+        return false;
+    // A name cut at a stray NUL, as a fixed-size buffer would be.
+    const qsizetype nul = chosen.indexOf(QChar(u'\0'));
+    if (nul >= 0)
+        chosen.truncate(nul);
+    path = chosen;
+    fileTitle = QFileInfo(chosen).fileName();
+    return true;
+}
+
+QString appendExtension(const QString &path, const QString &extension)
+{
+    const QString suffix = QLatin1Char('.') + extension;
+    if (path.endsWith(suffix, Qt::CaseSensitive))
+        return path;
+    return path + suffix;
+}
+
+QString AskSaveFileName(Dialogs &dialogs, const QString &initialFolder, QString extension,
+                        QString word)
+{
+    if (extension.isEmpty()) {
+        extension = kCrosswordExtension;
+        word = kCrosswordWord;
+    }
+    const QString title = QStringLiteral(" Save this ") + word + QStringLiteral(" as:");
+    QString path;
+    QString fileTitle;
+    if (!ShowFileDialog(dialogs, path, fileTitle, FileDialogFlags::Save, initialFolder, title,
+                        fileDialogFilter(word, extension), true)
+        || path.isEmpty())
+        return QString();
+    return appendExtension(path, extension);
+}
+
+QString ShortenPath(const QString &path, int max)
+{
+    const QString trimmed = trimBlanks(path);
+    const qsizetype length = trimmed.size();
+    if (length <= max)
+        return trimmed;
+    // The search starts at character L - (max - 6), counted from 1.
+    const qsizetype from = qBound<qsizetype>(0, length - (qsizetype(max) - 6) - 1, length);
+    const qsizetype slash = trimmed.indexOf(QLatin1Char('/'), from);
+    const QString head = trimmed.left(3) + QStringLiteral("...");
+    if (slash < 0)
+        return head;
+    return head + trimmed.mid(slash);
+}
+
+QString windowTitleForFile(const QString &path)
+{
+    if (path.isEmpty())
+        return QStringLiteral("Velloquin");
+    return QStringLiteral("Velloquin - ") + ShortenPath(path, 50);
+}

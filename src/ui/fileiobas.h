@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "fileutil.h"
+
+#include <QString>
+#include <QtGlobal>
+
+class Dialogs;
+
+// The small file routines of the window: the open/save dialog, the choice of a file
+// name to save a puzzle to, and the shortening of a path for the window title.
+// FileExists comes from fileutil.h.
+
+// Option flags of the file dialogs, as the callers name them. The dialogs of this
+// platform check them themselves (an open dialog only accepts existing files, a save
+// dialog only existing folders), so they document the caller's intent.
+namespace FileDialogFlags {
+constexpr quint32 Explorer = 0x80000;
+constexpr quint32 PathMustExist = 0x800;
+constexpr quint32 FileMustExist = 0x1000;
+constexpr quint32 HideReadOnly = 4;
+constexpr quint32 Open = Explorer | PathMustExist | FileMustExist;
+constexpr quint32 Save = Explorer | PathMustExist;
+} // namespace FileDialogFlags
+
+// The puzzle file: extension, file-type word and the dialogs' filter.
+inline const QString kCrosswordExtension = QStringLiteral("cwd");
+inline const QString kCrosswordWord = QStringLiteral("Crossword");
+inline const QString kOpenCrosswordTitle = QStringLiteral(" Select Crossword file to open:");
+
+// "<word> file (*.<extension>)": the one entry of a file dialog's filter.
+QString fileDialogFilter(const QString &word, const QString &extension);
+
+// Shows the open (save == false) or save dialog. True when the user confirmed a file;
+// then path is the chosen full path and fileTitle its name without the folder. A
+// cancelled dialog leaves both as they were. Anything going wrong while the dialog is
+// shown is reported in an "Open / Save Dialog error" box and counts as cancelled.
+bool ShowFileDialog(Dialogs &dialogs, QString &path, QString &fileTitle, quint32 flags,
+                    const QString &initialFolder, const QString &title, const QString &filter,
+                    bool save);
+
+// Asks for a file name to save to, in a save dialog titled " Save this <word> as:". An
+// empty extension means the puzzle file ("cwd", word "Crossword"). Returns the full path
+// with the extension appended as appendExtension does, or an empty string when cancelled.
+QString AskSaveFileName(Dialogs &dialogs, const QString &initialFolder, QString extension,
+                        QString word);
+
+// The path with "." + extension appended unless its last characters are exactly
+// "." + extension (compared case-sensitively: "A.CWD" becomes "A.CWD.cwd").
+QString appendExtension(const QString &path, const QString &extension);
+
+// The path with blanks at both ends removed, or, when it is longer than max, its first
+// three characters, "..." and the rest of the path from the first "/" found in its last
+// max - 5 characters (just the first three characters and "..." when there is none).
+QString ShortenPath(const QString &path, int max);
+
+// The window title for a puzzle file: "Velloquin", or "Velloquin - " and the path
+// shortened to 50 characters.
+QString windowTitleForFile(const QString &path);

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+class frmCWord;
+class XP_ProgressBar;
+
+// "Create / Regenerate Crossword": moves the words on the grid into the word list, then
+// lays out every listed word automatically with the window's random source. While the
+// layout runs the wait notice shows its progress, events keep being handled and the
+// window is disabled (closing it waits until the layout ends). Success empties the list;
+// a failure tells why and keeps every word in the list with the grid left empty.
+void Generate(frmCWord &window);
+
+// Shows the attempt number on the progress bar, wrapped to 1..Max, and lets pending
+// events run before and after.
+void ReportProgress(XP_ProgressBar &bar, int attempt);
