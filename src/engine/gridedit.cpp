@@ -111,13 +111,15 @@ Result MoveCrossword(CrosswordData &puzzle, qint16 direction)
 void ResizeCrossword(CrosswordData &puzzle, qint16 newWidth, qint16 newHeight)
 {
     if (!puzzle.IsEmpty) {
-        // The words that no longer fit go by their place in the list. Looking them up by
-        // (orientation, square number) instead would take a word that fits whenever the
-        // numbers are stale or shared, and leave the cut-off word behind.
-        for (qsizetype i = puzzle.Words.size() - 1; i >= 0; --i) {
-            const GridWord &w = puzzle.Words.at(i);
-            if (!wordFitsGrid(w.X, w.Y, w.length(), w.Orientation, newWidth, newHeight))
-                DeleteWord(puzzle, w.Orientation, w.Number, qint16(i));
+        // The words that no longer fit go by their place in the list, in one pass. Looking
+        // them up by (orientation, square number) instead would take a word that fits
+        // whenever the numbers are stale or shared, and leave the cut-off word behind.
+        puzzle.Words.removeIf([&](const GridWord &w) {
+            return !wordFitsGrid(w.X, w.Y, w.length(), w.Orientation, newWidth, newHeight);
+        });
+        if (puzzle.Words.isEmpty()) {
+            puzzle.Words.append(GridWord{});
+            puzzle.IsEmpty = true;
         }
     }
     puzzle.Width = newWidth;
