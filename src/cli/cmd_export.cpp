@@ -7,6 +7,7 @@
 #include "crosswordfile.h"
 #include "drawing.h"
 #include "gridedit.h"
+#include "pdfworksheet.h"
 #include "wordexport.h"
 
 #include <QDir>
@@ -25,6 +26,8 @@ struct ExportJob
     ExtraWords extra;
     DrawOptions options;
     QString output;
+    QPageSize::PageSizeId paper = systemPaperSize();
+    bool answerKey = true; // .pdf: the answer key pages
 };
 
 QString oneLine(QString text)
@@ -70,8 +73,9 @@ int exportDocx(const ExportJob &job)
     if (!pagePicture(job.puzzle, job.options).save(picturePath, "PNG"))
         return usageError(QStringLiteral("cannot write the grid picture to %1")
                               .arg(QDir::toNativeSeparators(picturePath)));
-    const Result made = Make_Word_Document(picturePath, QString(), Get_Clues_text(job.puzzle),
-                                           job.puzzle.Title, job.puzzle.Subject, job.output, {});
+    const Result made =
+        Make_Word_Document(picturePath, QString(), Get_Clues_text(job.puzzle), job.puzzle.Title,
+                           job.puzzle.Subject, job.output, {}, job.paper);
     return made.ok() ? ExitOk : refused(made.message());
 }
 
@@ -91,10 +95,22 @@ int exportPuzJob(const ExportJob &job)
     return exportPuz(job.puzzle, job.output);
 }
 
+// The printable worksheet: the puzzle page and, unless left out, the answer key.
+int exportPdf(const ExportJob &job)
+{
+    WorksheetOptions options;
+    options.paper = job.paper;
+    options.answerKey = job.answerKey && !job.options.answersHidden;
+    options.drawing = printDrawOptions();
+    const Result written = writePdfWorksheet(job.output, job.puzzle, options);
+    return written.ok() ? ExitOk : refused(written.message());
+}
+
 const ExportFormat kFormats[] = {
     {"docx", exportDocx},
     {"ipuz", exportIpuzJob},
     {"puz", exportPuzJob},
+    {"pdf", exportPdf},
 };
 
 const ExportFormat *formatFor(const QString &output)
@@ -121,14 +137,28 @@ int runExport(const QStringList &args)
 {
     QStringList files;
     ExportJob job;
-    for (const QString &arg : args) {
-        if (arg == QLatin1String("--hide-answers"))
+    bool noKey = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if (arg == QLatin1String("--hide-answers")) {
             job.options.answersHidden = true;
-        else if (arg.startsWith(QLatin1String("--")))
+        } else if (arg == QLatin1String("--no-key")) {
+            noKey = true;
+        } else if (arg == QLatin1String("--paper")) {
+            const QString paper = i + 1 < args.size() ? args.at(++i).toLower() : QString();
+            if (paper == QLatin1String("a4"))
+                job.paper = QPageSize::A4;
+            else if (paper == QLatin1String("letter"))
+                job.paper = QPageSize::Letter;
+            else
+                return usageError(QStringLiteral("--paper takes a4 or letter"));
+        } else if (arg.startsWith(QLatin1String("--"))) {
             return usageError(QStringLiteral("unknown option %1").arg(arg));
-        else
+        } else {
             files << arg;
+        }
     }
+    job.answerKey = !noKey;
     if (files.size() != 2)
         return usageError(QStringLiteral("export takes a puzzle file and an output file"));
     job.output = files.at(1);
@@ -136,6 +166,9 @@ int runExport(const QStringList &args)
     if (!format)
         return usageError(QStringLiteral("cannot tell the format of %1; the output must end in %2")
                               .arg(job.output, knownSuffixes()));
+
+    if (noKey && QLatin1String(format->suffix) != QLatin1String("pdf"))
+        return usageError(QStringLiteral("--no-key applies to a .pdf worksheet only"));
 
     job.extra = newExtraWords();
     const Result loaded = Load_Crossword(files.at(0), job.puzzle, job.extra, 16, 16);

@@ -46,7 +46,10 @@ const CliCommand kCommands[] = {
      "render FILE OUT.png|OUT.bmp [--width-px N --height-px N] [--hide-answers] [--outline] "
      "[--background C --gridlines C --squares C]",
      runRender},
-    {"export", "export FILE OUT.docx|OUT.ipuz|OUT.puz [--hide-answers]", runExport},
+    {"export",
+     "export FILE OUT.docx|OUT.ipuz|OUT.puz|OUT.pdf [--hide-answers] [--no-key] "
+     "[--paper a4|letter]",
+     runExport},
     {"make",
      "make LIST.txt OUT.cwd --width N --height N [--title T] [--subject S] [--seed N]",
      runMake},

@@ -1,0 +1,533 @@
+// SPDX-License-Identifier: MIT
+#include "pdfworksheet.h"
+
+#include "colournumbers.h"
+#include "gridedit.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+// Sizes on paper.
+constexpr double kMaxPuzzleSquareMm = 9.0; // large enough to write a letter in
+constexpr double kMaxKeySquareMm = 5.5;    // the key only has to be read
+constexpr double kPuzzleGridShare = 0.62;  // of the page height left under the heading
+constexpr double kKeyGridShare = 0.45;
+constexpr double kKeyGridWidthShare = 0.7; // of the text width
+constexpr double kGapAfterHeadingMm = 4.0;
+constexpr double kGapAfterGridMm = 8.0;
+constexpr double kColumnGapMm = 10.0;
+constexpr double kGapAfterListHeadingMm = 1.5;
+constexpr double kGapBetweenCluesMm = 1.3;
+constexpr double kNumberGapMm = 1.8;
+constexpr double kFooterMm = 8.0;
+
+constexpr int kTitlePoints = 16;
+constexpr int kKeyTitlePoints = 14;
+constexpr int kListHeadingPoints = 11;
+constexpr int kCluePoints = 10;
+constexpr int kFooterPoints = 8;
+
+const QColor kInk(Qt::black);
+const QColor kFooterInk(90, 90, 90);
+
+QFont textFont(int points, bool bold = false, bool underline = false)
+{
+    QFont font = puzzleFont(points);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+// Line breaks inside a clue (CR LF, CR or LF) as the layout's own line separator.
+QString withLineSeparators(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
+    text.replace(QLatin1Char('\r'), QChar::LineSeparator);
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    return text;
+}
+
+// A paragraph laid out in lines at a given width, measured for a paint device.
+class Paragraph
+{
+public:
+    Paragraph(const QString &text, const QFont &font, const QPaintDevice &device, qreal width,
+              Qt::Alignment alignment = Qt::AlignLeft,
+              const QList<QTextLayout::FormatRange> &formats = {})
+        : m_layout(std::make_unique<QTextLayout>(text, font, &device))
+    {
+        QTextOption option(alignment);
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        m_layout->setTextOption(option);
+        m_layout->setFormats(formats);
+        m_layout->setCacheEnabled(true);
+        m_layout->beginLayout();
+        qreal y = 0;
+        for (QTextLine line = m_layout->createLine(); line.isValid();
+             line = m_layout->createLine()) {
+            line.setLineWidth(std::max<qreal>(width, 1));
+            line.setPosition(QPointF(0, y));
+            y += line.height();
+        }
+        m_layout->endLayout();
+    }
+
+    int lineCount() const { return m_layout->lineCount(); }
+    // Height from the top of line first to the bottom of line first + count - 1.
+    qreal height(int first, int count) const
+    {
+        if (count <= 0)
+            return 0;
+        const QTextLine top = m_layout->lineAt(first);
+        const QTextLine last = m_layout->lineAt(first + count - 1);
+        return last.y() + last.height() - top.y();
+    }
+    qreal height() const { return height(0, lineCount()); }
+    qreal firstAscent() const { return lineCount() > 0 ? m_layout->lineAt(0).ascent() : 0; }
+
+    // Draws lines first .. first + count - 1 with the top of line first at topLeft.
+    void draw(QPainter &painter, const QPointF &topLeft, int first, int count) const
+    {
+        if (count <= 0)
+            return;
+        const QPointF origin = topLeft - QPointF(0, m_layout->lineAt(first).y());
+        for (int i = first; i < first + count && i < lineCount(); ++i)
+            m_layout->lineAt(i).draw(&painter, origin);
+    }
+
+private:
+    std::unique_ptr<QTextLayout> m_layout;
+};
+
+// The clue text as a paragraph; on the answer key the answer follows the clue in bold.
+std::unique_ptr<Paragraph> clueParagraph(const GridWord &word, bool answerKey,
+                                         const QPaintDevice &device, qreal width)
+{
+    QString text = withLineSeparators(word.Clue);
+    QList<QTextLayout::FormatRange> formats;
+    if (answerKey) {
+        if (!text.isEmpty())
+            text += QStringLiteral("  ");
+        QTextLayout::FormatRange answer;
+        answer.start = int(text.size());
+        answer.length = int(word.Answer.size());
+        answer.format.setFontWeight(QFont::Bold);
+        text += word.Answer.toUpper();
+        formats << answer;
+    }
+    return std::make_unique<Paragraph>(text, textFont(kCluePoints), device, width, Qt::AlignLeft,
+                                       formats);
+}
+
+QString clueNumber(const GridWord &word)
+{
+    return QString::number(word.Number) + QLatin1Char('.');
+}
+
+// The words of one list in the order of their square numbers; words that got no
+// number (they start outside the grid) come last, in list order.
+QList<int> listOrder(const CrosswordData &puzzle, qint32 orientation)
+{
+    QList<int> order;
+    if (puzzle.IsEmpty)
+        return order;
+    for (int i = 0; i < puzzle.Words.size(); ++i) {
+        if (puzzle.Words.at(i).Orientation == orientation)
+            order << i;
+    }
+    std::stable_sort(order.begin(), order.end(), [&puzzle](int a, int b) {
+        const int na = puzzle.Words.at(a).Number > 0 ? puzzle.Words.at(a).Number : INT_MAX;
+        const int nb = puzzle.Words.at(b).Number > 0 ? puzzle.Words.at(b).Number : INT_MAX;
+        return na < nb;
+    });
+    return order;
+}
+
+// The puzzle cut down to the rows and columns its words use, so the page shows no
+// empty margin of the grid; words keep their numbers. An empty puzzle stays whole.
+CrosswordData cropToWords(const CrosswordData &puzzle)
+{
+    if (puzzle.IsEmpty)
+        return puzzle;
+    int left = puzzle.Width, top = puzzle.Height, right = -1, bottom = -1;
+    for (const GridWord &word : puzzle.Words) {
+        for (int j = 0; j < word.length(); ++j) {
+            const int x = word.squareX(j);
+            const int y = word.squareY(j);
+            if (x < 0 || y < 0 || x >= puzzle.Width || y >= puzzle.Height)
+                continue; // drawn clipped, so it takes no room either
+            left = std::min(left, x);
+            top = std::min(top, y);
+            right = std::max(right, x);
+            bottom = std::max(bottom, y);
+        }
+    }
+    if (right < left || bottom < top)
+        return puzzle;
+    CrosswordData cropped = puzzle;
+    cropped.Width = qint16(right - left + 1);
+    cropped.Height = qint16(bottom - top + 1);
+    for (GridWord &word : cropped.Words) {
+        word.X = qint16(word.X - left);
+        word.Y = qint16(word.Y - top);
+    }
+    return cropped;
+}
+
+// Lays out a puzzle already numbered and cropped.
+WorksheetLayout layoutCropped(const CrosswordData &puzzle, const WorksheetOptions &options,
+                              const QPaintDevice &device);
+
+class LayoutBuilder
+{
+public:
+    LayoutBuilder(const CrosswordData &puzzle, const QPaintDevice &device)
+        : m_puzzle(puzzle), m_device(device), m_perMm(device.logicalDpiY() / 25.4)
+    {
+        m_out.area = QRectF(0, 0, device.width(), device.height());
+        m_bottom = m_out.area.height() - mm(kFooterMm);
+        m_columnWidth = (m_out.area.width() - mm(kColumnGapMm)) / 2;
+        // Room for the widest number with its full stop.
+        int widest = 1;
+        for (const GridWord &w : puzzle.Words)
+            widest = std::max<int>(widest, w.Number);
+        const QFontMetricsF metrics(textFont(kCluePoints, true), &device);
+        m_gutter =
+            metrics.horizontalAdvance(QString(QString::number(widest).size(), QLatin1Char('8')) +
+                                      QLatin1Char('.')) +
+            mm(kNumberGapMm);
+        m_out.gutter = m_gutter;
+        m_out.numberGap = mm(kNumberGapMm);
+    }
+
+    // Lays out one part starting on a fresh page; returns the number of pages it takes.
+    int addPart(bool answerKey, int firstPage)
+    {
+        qreal y = 0;
+        if (!answerKey) {
+            y = addHeading(m_puzzle.Title, textFont(kTitlePoints, true, true), firstPage, y);
+            if (!m_puzzle.Subject.isEmpty())
+                y = addHeading(m_puzzle.Subject, textFont(kTitlePoints, true, true), firstPage, y);
+        } else {
+            const QString heading = m_puzzle.Title.isEmpty()
+                                        ? QStringLiteral("Answer key")
+                                        : m_puzzle.Title + QStringLiteral(" \u2013 answer key");
+            y = addHeading(heading, textFont(kKeyTitlePoints, true), firstPage, y);
+        }
+        y += mm(kGapAfterHeadingMm);
+        y = addGrid(answerKey, firstPage, y);
+
+        const int acrossEnd = addList(Across, answerKey, 0, firstPage, y);
+        const int downEnd =
+            addList(Down, answerKey, m_columnWidth + mm(kColumnGapMm), firstPage, y);
+        return std::max(acrossEnd, downEnd) - firstPage + 1;
+    }
+
+    WorksheetLayout finish(int puzzlePages, int keyPages)
+    {
+        m_out.puzzlePages = puzzlePages;
+        m_out.keyPages = keyPages;
+        m_out.pageCount = puzzlePages + keyPages;
+        if (m_out.pageCount > 1) {
+            const QFont font = textFont(kFooterPoints);
+            for (int page = 0; page < m_out.pageCount; ++page) {
+                WorksheetBlock footer;
+                footer.kind = WorksheetBlock::Footer;
+                footer.page = page;
+                footer.answerKey = page >= puzzlePages;
+                footer.text = QStringLiteral("Page %1 of %2").arg(page + 1).arg(m_out.pageCount);
+                footer.font = font;
+                footer.alignment = Qt::AlignHCenter;
+                const Paragraph p(footer.text, font, m_device, m_out.area.width());
+                footer.rect =
+                    QRectF(0, m_out.area.height() - p.height(), m_out.area.width(), p.height());
+                m_out.blocks << footer;
+            }
+        }
+        return m_out;
+    }
+
+private:
+    qreal mm(double millimetres) const { return millimetres * m_perMm; }
+
+    qreal addHeading(const QString &text, const QFont &font, int page, qreal y)
+    {
+        WorksheetBlock block;
+        block.kind = WorksheetBlock::Heading;
+        block.page = page;
+        block.text = text;
+        block.font = font;
+        block.alignment = Qt::AlignHCenter;
+        const Paragraph p(text, font, m_device, m_out.area.width(), block.alignment);
+        block.lineCount = p.lineCount();
+        block.rect = QRectF(0, y, m_out.area.width(), p.height());
+        m_out.blocks << block;
+        return y + p.height();
+    }
+
+    qreal addGrid(bool answerKey, int page, qreal y)
+    {
+        const int columns = std::max<int>(m_puzzle.Width, 1);
+        const int rows = std::max<int>(m_puzzle.Height, 1);
+        const qreal room = std::max<qreal>(m_bottom - y, 0);
+        const qreal widthShare = answerKey ? kKeyGridWidthShare : 1.0;
+        const qreal share = answerKey ? kKeyGridShare : kPuzzleGridShare;
+        const qreal square =
+            std::min({mm(answerKey ? kMaxKeySquareMm : kMaxPuzzleSquareMm),
+                      m_out.area.width() * widthShare / columns, room * share / rows});
+        // Whole device units a square, so every square comes out the same size.
+        const int side = std::max(1, int(std::floor(square)));
+        WorksheetBlock block;
+        block.kind = WorksheetBlock::Grid;
+        block.page = page;
+        block.answerKey = answerKey;
+        const QSizeF size(side * columns, side * rows);
+        block.rect = QRectF(QPointF(std::round((m_out.area.width() - size.width()) / 2), y), size);
+        m_out.blocks << block;
+        return y + size.height() + mm(kGapAfterGridMm);
+    }
+
+    // Places a list heading, keeping at least `following` of room under it; returns the
+    // page and y below it.
+    qreal addListHeading(const QString &text, bool answerKey, qreal x, int &page, qreal y,
+                         qreal following)
+    {
+        const QFont font = textFont(kListHeadingPoints, true);
+        const Paragraph p(text, font, m_device, m_columnWidth);
+        if (y > 0 && y + p.height() + mm(kGapAfterListHeadingMm) + following > m_bottom) {
+            ++page;
+            y = 0;
+        }
+        WorksheetBlock block;
+        block.kind = WorksheetBlock::ListHeading;
+        block.page = page;
+        block.answerKey = answerKey;
+        block.text = text;
+        block.font = font;
+        block.lineCount = p.lineCount();
+        block.rect = QRectF(x, y, m_columnWidth, p.height());
+        m_out.blocks << block;
+        return y + p.height() + mm(kGapAfterListHeadingMm);
+    }
+
+    // Flows one clue list down its column from (x, y) on page, onto further pages as
+    // needed; returns the last page it uses.
+    int addList(qint32 orientation, bool answerKey, qreal x, int page, qreal y)
+    {
+        const QString name =
+            orientation == Across ? QStringLiteral("ACROSS") : QStringLiteral("DOWN");
+        const QList<int> order = listOrder(m_puzzle, orientation);
+        const qreal textWidth = m_columnWidth - m_gutter;
+        qreal firstLine = 0;
+        if (!order.isEmpty()) {
+            const auto first =
+                clueParagraph(m_puzzle.Words.at(order.first()), answerKey, m_device, textWidth);
+            firstLine = first->height(0, 1);
+        }
+        y = addListHeading(name, answerKey, x, page, y, firstLine);
+
+        for (int index : order) {
+            const auto paragraph =
+                clueParagraph(m_puzzle.Words.at(index), answerKey, m_device, textWidth);
+            const int lines = paragraph->lineCount();
+            int line = 0;
+            while (line < lines) {
+                int fit = 0;
+                while (line + fit < lines && y + paragraph->height(line, fit + 1) <= m_bottom)
+                    ++fit;
+                const bool wholeFitsFreshColumn =
+                    line == 0 && paragraph->height() <= m_bottom * 0.5;
+                const bool atColumnTop = y <= mm(20); // nothing to gain from a new page
+                if (fit < lines - line && (fit == 0 || wholeFitsFreshColumn) && !atColumnTop) {
+                    // Carry the clue over whole (or its next line) to the next page.
+                    ++page;
+                    y = addListHeading(name + QStringLiteral(" (continued)"), answerKey, x, page, 0,
+                                       0);
+                    continue;
+                }
+                fit = std::max(fit, 1); // a line taller than a whole column still goes somewhere
+                WorksheetBlock block;
+                block.kind = WorksheetBlock::Clue;
+                block.page = page;
+                block.answerKey = answerKey;
+                block.word = index;
+                block.firstLine = line;
+                block.lineCount = fit;
+                block.rect = QRectF(x, y, m_columnWidth, paragraph->height(line, fit));
+                m_out.blocks << block;
+                y += block.rect.height();
+                line += fit;
+            }
+            y += mm(kGapBetweenCluesMm);
+        }
+        return page;
+    }
+
+    const CrosswordData &m_puzzle;
+    const QPaintDevice &m_device;
+    double m_perMm;
+    WorksheetLayout m_out;
+    qreal m_bottom = 0;
+    qreal m_columnWidth = 0;
+    qreal m_gutter = 0;
+};
+
+void paintBlock(QPainter &painter, const WorksheetBlock &block, const CrosswordData &puzzle,
+                const WorksheetOptions &options, const QPaintDevice &device, qreal gutter,
+                qreal numberGap)
+{
+    switch (block.kind) {
+    case WorksheetBlock::Heading:
+    case WorksheetBlock::ListHeading:
+    case WorksheetBlock::Footer: {
+        const Paragraph p(block.text, block.font, device, block.rect.width(), block.alignment);
+        painter.setPen(block.kind == WorksheetBlock::Footer ? kFooterInk : kInk);
+        p.draw(painter, block.rect.topLeft(), 0, p.lineCount());
+        break;
+    }
+    case WorksheetBlock::Grid: {
+        DrawOptions drawing = options.drawing;
+        drawing.answersHidden = !block.answerKey;
+        drawing.redrawAll = true;
+        painter.save();
+        painter.translate(block.rect.topLeft());
+        paintCrossword(painter, puzzle, block.rect.size().toSize(), drawing, kInk,
+                       device.logicalDpiX() / 96.0);
+        painter.restore();
+        break;
+    }
+    case WorksheetBlock::Clue: {
+        if (block.word < 0 || block.word >= puzzle.Words.size())
+            break;
+        const GridWord &word = puzzle.Words.at(block.word);
+        const auto p = clueParagraph(word, block.answerKey, device, block.rect.width() - gutter);
+        painter.setPen(kInk);
+        p->draw(painter, block.rect.topLeft() + QPointF(gutter, 0), block.firstLine,
+                block.lineCount);
+        if (block.firstLine == 0) {
+            // The number right-aligned in the gutter, on the first line's baseline.
+            const QFont font = textFont(kCluePoints, true);
+            const QFontMetricsF metrics(font, &device);
+            const QString number = clueNumber(word);
+            painter.setFont(font);
+            const qreal right = block.rect.left() + gutter - numberGap;
+            painter.drawText(QPointF(right - metrics.horizontalAdvance(number),
+                                     block.rect.top() + p->firstAscent()),
+                             number);
+        }
+        break;
+    }
+    }
+}
+
+} // namespace
+
+DrawOptions printDrawOptions()
+{
+    DrawOptions o;
+    o.background = numberFromColour(QColor(Qt::white));
+    o.gridLines = numberFromColour(QColor(97, 97, 97));
+    o.squares = numberFromColour(QColor(Qt::white));
+    o.outlineMode = true;
+    o.answersHidden = false;
+    o.redrawAll = true;
+    return o;
+}
+
+WorksheetLayout layoutWorksheet(const CrosswordData &puzzle, const WorksheetOptions &options,
+                                const QPaintDevice &device)
+{
+    return layoutCropped(cropToWords(puzzle), options, device);
+}
+
+namespace {
+
+WorksheetLayout layoutCropped(const CrosswordData &puzzle, const WorksheetOptions &options,
+                              const QPaintDevice &device)
+{
+    LayoutBuilder builder(puzzle, device);
+    int puzzlePages = 0;
+    int keyPages = 0;
+    if (options.puzzle)
+        puzzlePages = builder.addPart(false, 0);
+    if (options.answerKey)
+        keyPages = builder.addPart(true, puzzlePages);
+    return builder.finish(puzzlePages, keyPages);
+}
+
+} // namespace
+
+bool paintWorksheet(QPainter &painter, QPagedPaintDevice &device, const CrosswordData &puzzle,
+                    const WorksheetOptions &options)
+{
+    CrosswordData numbered = puzzle;
+    NumberSquares(numbered);
+    numbered = cropToWords(numbered);
+    const WorksheetLayout layout = layoutCropped(numbered, options, device);
+    for (int page = 0; page < layout.pageCount; ++page) {
+        if (page > 0 && !device.newPage())
+            return false;
+        for (const WorksheetBlock &block : layout.blocks) {
+            if (block.page == page)
+                paintBlock(painter, block, numbered, options, device, layout.gutter,
+                           layout.numberGap);
+        }
+    }
+    return true;
+}
+
+Result writePdfWorksheet(const QString &path, const CrosswordData &puzzle,
+                         const WorksheetOptions &options)
+{
+    const auto refuse = [](const QString &text) {
+        return Result::refused(kWorksheetErrorTitle, text, Icon::Warning);
+    };
+    if (!options.puzzle && !options.answerKey)
+        return refuse(QStringLiteral("Choose the puzzle, the answer key or both."));
+    if (path.isEmpty())
+        return refuse(QStringLiteral("No file name was given for the worksheet."));
+    if (QFileInfo(path).isDir())
+        return refuse(QStringLiteral("\"%1\" is a folder, not a file name.")
+                          .arg(QDir::toNativeSeparators(path)));
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return refuse(QStringLiteral("The worksheet could not be written to \"%1\": %2")
+                          .arg(QDir::toNativeSeparators(path), file.errorString()));
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(puzzle.Title);
+        writer.setCreator(QStringLiteral("Velloquin"));
+        const qreal m = kWorksheetMarginMm;
+        writer.setPageLayout(QPageLayout(QPageSize(options.paper), QPageLayout::Portrait,
+                                         QMarginsF(m, m, m, m), QPageLayout::Millimeter));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            file.cancelWriting();
+            return refuse(QStringLiteral("The worksheet could not be started."));
+        }
+        const bool painted = paintWorksheet(painter, writer, puzzle, options);
+        painter.end();
+        if (!painted) {
+            file.cancelWriting();
+            return refuse(QStringLiteral("A page of the worksheet could not be started."));
+        }
+    }
+    if (!file.commit())
+        return refuse(QStringLiteral("The worksheet could not be written to \"%1\": %2")
+                          .arg(QDir::toNativeSeparators(path), file.errorString()));
+    return Result::success();
+}
