@@ -219,8 +219,12 @@ Result ProfileFile::load(const QString &path)
     QFile file(path);
     if (!file.exists())
         return Result::success();
-    if (QFileInfo(path).isDir())
+    const QFileInfo info(path);
+    if (info.isDir())
         return Result::refused(readFailure(path, QStringLiteral("It is a folder.")));
+    // A pipe or device could keep the reader waiting for ever.
+    if (!info.isFile())
+        return Result::refused(readFailure(path, QStringLiteral("It is not a regular file.")));
     if (!file.open(QIODevice::ReadOnly))
         return Result::refused(readFailure(path, file.errorString()));
     // Read in pieces: asking for the whole limit at once would reserve all of it.

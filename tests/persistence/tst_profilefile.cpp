@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -53,6 +54,7 @@ private Q_SLOTS:
     void iniHelpersReadDefaultsAndWriteWhole();
     void iniHelpersReportUnreadableFile();
     void saveIntoMissingFolderIsReported();
+    void pipeIsRefusedWithoutWaiting();
     void failedWriteLeavesOldFileIntact();
     void readOnlyFolderIsReported();
 };
@@ -342,6 +344,18 @@ void TestProfileFile::iniHelpersReportUnreadableFile()
     QVERIFY(status.message().text.contains(path));
     QVERIFY(!Write_Ini_Value("S", "K", "v", path).ok());
     QVERIFY(QFileInfo(path).isDir());
+}
+
+void TestProfileFile::pipeIsRefusedWithoutWaiting()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("pipe.ini");
+    QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    ProfileFile doc;
+    const Result r = doc.load(path);
+    QVERIFY(!r.ok());
+    QVERIFY(r.message().text.contains("not a regular file"));
 }
 
 void TestProfileFile::saveIntoMissingFolderIsReported()
