@@ -155,6 +155,11 @@ frmCWord::frmCWord(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
 
 frmCWord::~frmCWord()
 {
+    // The helpers that watch the controls go first, while the window is still whole:
+    // the controls' own destruction sends events through their filters.
+    client->removeEventFilter(this);
+    delete m_wordPanel;
+    m_wordPanel = nullptr;
     ColorPicker::setColorChooser({});
 }
 
