@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+// Reading and writing .cwd puzzle files held in memory: a typical puzzle and the largest
+// word list a file may declare.
+#include "crosswordfile.h"
+#include "gridedit.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A puzzle of n words on a 255 x 255 grid, stored unchecked, each with a two-line clue.
+QByteArray puzzleBytes(int n)
+{
+    CrosswordData puzzle;
+    NewCrossword(puzzle, 255, 255);
+    for (int i = 0; i < n; ++i) {
+        AddWord(puzzle, qint16(i % 245), qint16((i / 245) % 255), QStringLiteral("CROSSWORD"),
+                i % 2, QStringLiteral("Clue number %1\r\n(9)").arg(i), true, 1);
+    }
+    ExtraWords extra = newExtraWords();
+    for (int i = 0; i < n / 4; ++i)
+        extra.append(ExtraWord{QStringLiteral("STORED%1").arg(i), QStringLiteral("kept")});
+    return crosswordFileBytes(puzzle, extra);
+}
+
+void readPuzzle(benchmark::State &state)
+{
+    const QByteArray bytes = puzzleBytes(int(state.range(0)));
+    for (auto _ : state) {
+        CrosswordData puzzle;
+        ExtraWords extra;
+        benchmark::DoNotOptimize(loadCrosswordBytes(bytes, QStringLiteral("bench.cwd"), puzzle,
+                                                    extra, 16, 16)
+                                     .ok());
+    }
+    state.SetBytesProcessed(qint64(state.iterations()) * bytes.size());
+}
+
+void writePuzzle(benchmark::State &state)
+{
+    CrosswordData puzzle;
+    ExtraWords extra;
+    loadCrosswordBytes(puzzleBytes(int(state.range(0))), QStringLiteral("bench.cwd"), puzzle,
+                       extra, 16, 16);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(crosswordFileBytes(puzzle, extra).size());
+}
+
+} // namespace
+
+BENCHMARK(readPuzzle)->Arg(60)->Arg(32768)->Unit(benchmark::kMillisecond);
+BENCHMARK(writePuzzle)->Arg(60)->Arg(32768)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();
