@@ -6,6 +6,8 @@
 #include "numberreading.h"
 #include "profilefile.h"
 
+#include <cstdint>
+
 namespace {
 
 const QString kGrid = QStringLiteral("Grid");
