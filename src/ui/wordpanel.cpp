@@ -148,12 +148,10 @@ void WordPanel::showWord(qint16 index)
 
 void WordPanel::resetPosition()
 {
-    // Selecting Across shows the Across word at the old square, as a click on the option
-    // would; only then do the position lists go back to their first entries.
-    if (m_window.optAcross->isChecked())
-        orientationSelected(Across);
-    else
-        m_window.optAcross->setChecked(true);
+    // Switching from Down to Across shows the Across word at the old square, if any (the
+    // Across selection runs); only then do the position lists go back to their first
+    // entries.
+    m_window.optAcross->setChecked(true);
     if (m_window.txtX->count() > 0)
         m_window.txtX->setCurrentIndex(0);
     if (m_window.txtY->count() > 0)
