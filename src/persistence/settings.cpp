@@ -43,16 +43,15 @@ AppPaths resolveAppPaths(const QString &programFolder, const QString &configFold
         paths.settingsFolder = withTrailingSlash(configFolder);
     paths.settingsFile = paths.settingsFolder + SettingsFileName;
     paths.tempPicture = paths.settingsFolder + TempPictureName;
-    paths.dialogFolder =
-        programWritable ? paths.programFolder : withTrailingSlash(documentsFolder);
+    paths.dialogFolder = programWritable ? paths.programFolder : withTrailingSlash(documentsFolder);
     return paths;
 }
 
 AppPaths defaultAppPaths(const QString &programFolder)
 {
-    return resolveAppPaths(
-        programFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    return resolveAppPaths(programFolder,
+                           QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+                           QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
 qint16 readSettingsSize(QStringView text)
@@ -104,7 +103,8 @@ DefaultSettings readDefaultSettings(const QString &path, Result *status)
     };
     settings.title = text(QStringLiteral("Title"), QStringLiteral("Crossword"));
     settings.topic = text(QStringLiteral("Topic"), QString());
-    settings.useOutline = readBooleanText(text(QStringLiteral("UseOutline"), QStringLiteral("False")), false);
+    settings.useOutline =
+        readBooleanText(text(QStringLiteral("UseOutline"), QStringLiteral("False")), false);
     settings.width = readSettingsSize(text(QStringLiteral("Width"), QStringLiteral("16")));
     settings.height = readSettingsSize(text(QStringLiteral("Height"), QStringLiteral("16")));
     settings.background = readSettingsColour(text(QStringLiteral("Background"), QString()));
@@ -122,11 +122,13 @@ Result writeDefaultSettings(const QString &path, const SettingsValues &values)
     file.setValue(SettingsSection, QStringLiteral("Topic"), values.topic);
     file.setValue(SettingsSection, QStringLiteral("Width"), values.width);
     file.setValue(SettingsSection, QStringLiteral("Height"), values.height);
-    file.setValue(SettingsSection, QStringLiteral("Background"), QString::number(values.background));
+    file.setValue(SettingsSection, QStringLiteral("Background"),
+                  QString::number(values.background));
     file.setValue(SettingsSection, QStringLiteral("GridLines"), QString::number(values.gridLines));
     file.setValue(SettingsSection, QStringLiteral("Squares"), QString::number(values.squares));
     if (values.useOutline)
-        file.setValue(SettingsSection, QStringLiteral("UseOutline"), booleanText(*values.useOutline));
+        file.setValue(SettingsSection, QStringLiteral("UseOutline"),
+                      booleanText(*values.useOutline));
     return file.save(path);
 }
 

@@ -17,9 +17,9 @@ inline const QString SettingsSection = QStringLiteral("Default Settings");
 inline const QString TempPictureName = QStringLiteral("tmpCwrd.bmp");
 
 // Factory colours (colour numbers: red + 256 * green + 65536 * blue).
-constexpr qint32 DefaultBackgroundColour = 0;        // black
-constexpr qint32 DefaultGridLinesColour = 6381921;   // red 97, green 97, blue 97
-constexpr qint32 DefaultSquaresColour = 16777215;    // white
+constexpr qint32 DefaultBackgroundColour = 0;      // black
+constexpr qint32 DefaultGridLinesColour = 6381921; // red 97, green 97, blue 97
+constexpr qint32 DefaultSquaresColour = 16777215;  // white
 constexpr qint16 DefaultGridSize = 16;
 
 // Where the program keeps its files, worked out once at start. Folders end in '/'.

@@ -18,8 +18,8 @@ AgreementWindow::AgreementWindow(QWidget *parent) : QDialog(parent)
     setModal(true);
     setWindowIcon(programIcon(64));
 
-    auto *heading = new QLabel(tr("Please read the following agreement before you use Velloquin."),
-                               this);
+    auto *heading =
+        new QLabel(tr("Please read the following agreement before you use Velloquin."), this);
     heading->setObjectName(QStringLiteral("lblHeading"));
     heading->setWordWrap(true);
 

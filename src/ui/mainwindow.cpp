@@ -32,7 +32,10 @@ const QString frmCWord::GenerateCaption =
 
 namespace {
 
-constexpr qint32 rgb(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
+constexpr qint32 rgb(int red, int green, int blue)
+{
+    return red + 256 * green + 65536 * blue;
+}
 
 // Panel colours.
 constexpr qint32 HeadingTop = rgb(81, 128, 208);
@@ -185,10 +188,10 @@ void frmCWord::buildMenus()
 
     mnuCopy = menuBar()->addMenu(QStringLiteral("Copy.."));
     mnuCopy->setObjectName(QStringLiteral("mnuCopy"));
-    mnuCopyPic = action(mnuCopy, QStringLiteral("mnuCopyPic"),
-                        QStringLiteral("Copy Crossword Picture"));
-    mnuCopyClues = action(mnuCopy, QStringLiteral("mnuCopyClues"),
-                          QStringLiteral("Copy Crossword Clues"));
+    mnuCopyPic =
+        action(mnuCopy, QStringLiteral("mnuCopyPic"), QStringLiteral("Copy Crossword Picture"));
+    mnuCopyClues =
+        action(mnuCopy, QStringLiteral("mnuCopyClues"), QStringLiteral("Copy Crossword Clues"));
 
     connect(mnuFileNew, &QAction::triggered, this, &frmCWord::fileNew);
     connect(mnuFileOpen, &QAction::triggered, this, &frmCWord::fileOpen);
@@ -231,7 +234,8 @@ void frmCWord::buildSettingsPanel()
     picCWEditor->setObjectName(QStringLiteral("picCWEditor"));
     picCWEditor->setAccessibleName(tr("Crossword Settings"));
 
-    Label1 = makeHeading(picCWEditor, QStringLiteral("Label1"), QStringLiteral("Crossword Settings"));
+    Label1 =
+        makeHeading(picCWEditor, QStringLiteral("Label1"), QStringLiteral("Crossword Settings"));
     lblTitle = makeLabel(picCWEditor, QStringLiteral("lblTitle"), QStringLiteral("Title:"));
     txtTitle = new QLineEdit(picCWEditor);
     txtTitle->setObjectName(QStringLiteral("txtTitle"));
@@ -253,15 +257,16 @@ void frmCWord::buildSettingsPanel()
     lblWidth->setBuddy(txtXSize);
     lblHeight->setBuddy(txtYSize);
 
-    cmdUpdateProperties = makeCandy(picCWEditor, QStringLiteral("cmdUpdateProperties"),
-                                    QStringLiteral("Change"),
-                                    QStringLiteral("Change current setting"), 3);
+    cmdUpdateProperties =
+        makeCandy(picCWEditor, QStringLiteral("cmdUpdateProperties"), QStringLiteral("Change"),
+                  QStringLiteral("Change current setting"), 3);
     connect(cmdUpdateProperties, &CandyButton::clicked, this, &frmCWord::updateProperties);
 
     const QString pickerCaptions[3] = {QStringLiteral("Background"), QStringLiteral("Grid Lines"),
                                        QStringLiteral("Squares")};
     for (int i = 0; i < 3; ++i) {
-        QLabel *label = makeLabel(picCWEditor, QStringLiteral("Label3_%1").arg(i), pickerCaptions[i]);
+        QLabel *label =
+            makeLabel(picCWEditor, QStringLiteral("Label3_%1").arg(i), pickerCaptions[i]);
         auto *picker = new ColorPicker(picCWEditor);
         picker->setObjectName(QStringLiteral("ColorPicker1_%1").arg(i));
         picker->setAccessibleName(pickerCaptions[i]);
@@ -335,7 +340,8 @@ void frmCWord::buildWordPanel()
     picAddWord->setAccessibleName(QStringLiteral("Edit Words & Clues"));
     picAddWord->setBaseColour(QColor(226, 236, 252));
 
-    Label2 = makeHeading(picAddWord, QStringLiteral("Label2"), QStringLiteral("Edit Words & Clues"));
+    Label2 =
+        makeHeading(picAddWord, QStringLiteral("Label2"), QStringLiteral("Edit Words & Clues"));
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label2->setIndent(6);
     lblWord = makeLabel(picAddWord, QStringLiteral("lblWord"), QStringLiteral("Word:"));
@@ -427,13 +433,14 @@ void frmCWord::layoutControls()
     picView->setGeometry(twipsRect(viewLeft, viewTop, viewWidth, downHeight));
 
     pGress->setGeometry(twipsRect(viewLeft + (viewWidth - GressWidthTwips) / 2,
-                                  viewTop + (downHeight - GressHeightTwips) / 2,
-                                  GressWidthTwips, GressHeightTwips));
+                                  viewTop + (downHeight - GressHeightTwips) / 2, GressWidthTwips,
+                                  GressHeightTwips));
 
     const int outerWidth = pixelsToTwips(frameGeometry().width());
     Line1->setGeometry(twipsRect(0, PBarHeightTwips - 20, outerWidth, 15));
 
-    picNumbersAcross->setGeometry(twipsRect(viewLeft, AcrossTopTwips, viewWidth, AcrossHeightTwips));
+    picNumbersAcross->setGeometry(
+        twipsRect(viewLeft, AcrossTopTwips, viewWidth, AcrossHeightTwips));
 
     // The word panel lies over the bottom edge of the grid view and the settings panel.
     picAddWord->raise();
@@ -506,7 +513,8 @@ void frmCWord::layoutWordPanel()
     txtY->setGeometry(twipsRect(4830, row1, 720, EdBoxHeight + 15));
 
     lblClue->setGeometry(twipsRect(90, row2, 585, EdBoxHeight));
-    txtClue->setGeometry(twipsRect(boxLeft, row2, qMax(1500, generateLeft - 150 - boxLeft), EdBoxHeight));
+    txtClue->setGeometry(
+        twipsRect(boxLeft, row2, qMax(1500, generateLeft - 150 - boxLeft), EdBoxHeight));
 
     optAcross->setGeometry(twipsRect(boxLeft, row3 + 30, 1080, 330));
     optDown->setGeometry(twipsRect(boxLeft + 1080, row3 + 30, 960, 330));
@@ -696,10 +704,10 @@ void frmCWord::Save_Settings()
 
 void frmCWord::Reset_Default_Settings()
 {
-    showRefusal(writeDefaultSettings(
-        m_paths.settingsFile,
-        factorySettings(ColorPicker1[0]->defaultColor(), ColorPicker1[1]->defaultColor(),
-                        ColorPicker1[2]->defaultColor())));
+    showRefusal(writeDefaultSettings(m_paths.settingsFile,
+                                     factorySettings(ColorPicker1[0]->defaultColor(),
+                                                     ColorPicker1[1]->defaultColor(),
+                                                     ColorPicker1[2]->defaultColor())));
 }
 
 // --- Commands ----------------------------------------------------------------------------

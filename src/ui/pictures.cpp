@@ -62,8 +62,8 @@ QPixmap generatePicture()
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing, false);
     // A 5 x 5 grid: black background squares and white letter squares in a cross pattern.
-    const bool letter[5][5] = {{1, 1, 1, 1, 0}, {1, 0, 0, 1, 0}, {1, 1, 1, 1, 1},
-                               {0, 0, 1, 0, 1}, {0, 1, 1, 1, 1}};
+    const bool letter[5][5] = {
+        {1, 1, 1, 1, 0}, {1, 0, 0, 1, 0}, {1, 1, 1, 1, 1}, {0, 0, 1, 0, 1}, {0, 1, 1, 1, 1}};
     const int cell = 6, origin = 2;
     for (int r = 0; r < 5; ++r)
         for (int c = 0; c < 5; ++c)
@@ -104,9 +104,9 @@ QPixmap programIcon(int size)
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c)
             if (letter[r][c])
-                painter.fillRect(QRectF(origin + c * cell + 1, origin + r * cell + 1, cell - 2,
-                                        cell - 2),
-                                 r == 0 && c == 0 ? QColor(255, 214, 40) : QColor(Qt::white));
+                painter.fillRect(
+                    QRectF(origin + c * cell + 1, origin + r * cell + 1, cell - 2, cell - 2),
+                    r == 0 && c == 0 ? QColor(255, 214, 40) : QColor(Qt::white));
     QFont font;
     font.setBold(true);
     font.setPixelSize(qMax(6, int(cell * 0.8)));

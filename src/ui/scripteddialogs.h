@@ -20,7 +20,7 @@ public:
     {
         Kind kind = Kind::Message;
         QString title;
-        QString text;   // message or question text; the folder for file dialogs
+        QString text; // message or question text; the folder for file dialogs
         Icon icon = Icon::None;
         Buttons buttons = Buttons::Ok;
         QString filter; // file dialogs only

@@ -14,4 +14,7 @@ constexpr int twipsToPixels(int twips)
                       : -((-twips + TwipsPerPixel / 2) / TwipsPerPixel);
 }
 
-constexpr int pixelsToTwips(int pixels) { return pixels * TwipsPerPixel; }
+constexpr int pixelsToTwips(int pixels)
+{
+    return pixels * TwipsPerPixel;
+}

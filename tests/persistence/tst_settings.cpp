@@ -237,10 +237,14 @@ void tst_Settings::folderPathsEndInOneSlash_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("none") << "/opt/velloquin" << "/opt/velloquin/";
-    QTest::newRow("one") << "/opt/velloquin/" << "/opt/velloquin/";
-    QTest::newRow("two") << "/opt/velloquin//" << "/opt/velloquin/";
-    QTest::newRow("root") << "/" << "/";
+    QTest::newRow("none") << "/opt/velloquin"
+                          << "/opt/velloquin/";
+    QTest::newRow("one") << "/opt/velloquin/"
+                         << "/opt/velloquin/";
+    QTest::newRow("two") << "/opt/velloquin//"
+                         << "/opt/velloquin/";
+    QTest::newRow("root") << "/"
+                          << "/";
 }
 
 void tst_Settings::folderPathsEndInOneSlash()

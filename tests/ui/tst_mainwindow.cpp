@@ -23,9 +23,15 @@
 
 namespace {
 
-constexpr qint32 number(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+constexpr qint32 number(int r, int g, int b)
+{
+    return r + 256 * g + 65536 * b;
+}
 
-int px(int twips) { return qRound(twips / 15.0); }
+int px(int twips)
+{
+    return qRound(twips / 15.0);
+}
 
 // The number of dark pixels in the middle of the square at (column, row) of the grid view:
 // the part of the square where its letter is drawn, away from the square number.
@@ -156,12 +162,11 @@ void tst_MainWindow::layoutFollowsWindowSize()
     QCOMPARE(w.picAddWord->geometry(),
              QRect(px(1695 - 1), px(H - 1650), px(W - 1695 + 2), px(1650)));
     const int viewWidth = W - 2070 - 45;
-    QCOMPARE(w.picView->geometry(), QRect(px(1695 + 375), px(495 + 300), px(viewWidth),
-                                          px(downHeight)));
+    QCOMPARE(w.picView->geometry(),
+             QRect(px(1695 + 375), px(495 + 300), px(viewWidth), px(downHeight)));
     QCOMPARE(w.picNumbersAcross->geometry(), QRect(px(2070), px(495), px(viewWidth), px(300)));
-    QCOMPARE(w.pGress->geometry(),
-             QRect(px(2070 + (viewWidth - 3735) / 2), px(795 + (downHeight - 1245) / 2), px(3735),
-                   px(1245)));
+    QCOMPARE(w.pGress->geometry(), QRect(px(2070 + (viewWidth - 3735) / 2),
+                                         px(795 + (downHeight - 1245) / 2), px(3735), px(1245)));
     // Line1 runs along the bottom of the toolbar band, over the window's whole width.
     QCOMPARE(w.Line1->y(), px(435 - 20));
     QCOMPARE(w.Line1->x(), 0);
@@ -230,13 +235,20 @@ void tst_MainWindow::menusHaveTheirCaptions_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("mnuFileNew") << "mnuFileNew" << "&New";
-    QTest::newRow("mnuFileOpen") << "mnuFileOpen" << "&Open";
-    QTest::newRow("mnuFileSave") << "mnuFileSave" << "&Save";
-    QTest::newRow("mnuSaveAs") << "mnuSaveAs" << "Save As...";
-    QTest::newRow("mnuExit") << "mnuExit" << "E&xit";
-    QTest::newRow("mnuCopyPic") << "mnuCopyPic" << "Copy Crossword Picture";
-    QTest::newRow("mnuCopyClues") << "mnuCopyClues" << "Copy Crossword Clues";
+    QTest::newRow("mnuFileNew") << "mnuFileNew"
+                                << "&New";
+    QTest::newRow("mnuFileOpen") << "mnuFileOpen"
+                                 << "&Open";
+    QTest::newRow("mnuFileSave") << "mnuFileSave"
+                                 << "&Save";
+    QTest::newRow("mnuSaveAs") << "mnuSaveAs"
+                               << "Save As...";
+    QTest::newRow("mnuExit") << "mnuExit"
+                             << "E&xit";
+    QTest::newRow("mnuCopyPic") << "mnuCopyPic"
+                                << "Copy Crossword Picture";
+    QTest::newRow("mnuCopyClues") << "mnuCopyClues"
+                                  << "Copy Crossword Clues";
 }
 
 void tst_MainWindow::menusHaveTheirCaptions()
@@ -294,14 +306,47 @@ void tst_MainWindow::mainToolbarHasItsButtonsAndTips()
 void tst_MainWindow::everyNamedControlHasAnAccessibleName_data()
 {
     QTest::addColumn<QString>("name");
-    for (const char *name :
-         {"PBar", "TB1", "Line1", "picCWEditor", "Label1", "txtTitle", "txtSubject", "txtXSize",
-          "txtYSize", "cmdUpdateProperties", "ColorPicker1_0", "ColorPicker1_1", "ColorPicker1_2",
-          "Label3_0", "Label3_1", "Label3_2", "pMove", "CandyButton1_0", "CandyButton1_1",
-          "CandyButton1_2", "CandyButton1_3", "picNumbersAcross", "picNumbersDown", "picView",
-          "Shape1", "S1_0", "picAddWord", "Label2", "txtWord", "txtClue", "txtX", "txtY",
-          "optAcross", "optDown", "cmdOKAddWord", "cmdDelete", "TB2", "CandyButton2", "pGress",
-          "XP2", "Label4"})
+    for (const char *name : {"PBar",
+                             "TB1",
+                             "Line1",
+                             "picCWEditor",
+                             "Label1",
+                             "txtTitle",
+                             "txtSubject",
+                             "txtXSize",
+                             "txtYSize",
+                             "cmdUpdateProperties",
+                             "ColorPicker1_0",
+                             "ColorPicker1_1",
+                             "ColorPicker1_2",
+                             "Label3_0",
+                             "Label3_1",
+                             "Label3_2",
+                             "pMove",
+                             "CandyButton1_0",
+                             "CandyButton1_1",
+                             "CandyButton1_2",
+                             "CandyButton1_3",
+                             "picNumbersAcross",
+                             "picNumbersDown",
+                             "picView",
+                             "Shape1",
+                             "S1_0",
+                             "picAddWord",
+                             "Label2",
+                             "txtWord",
+                             "txtClue",
+                             "txtX",
+                             "txtY",
+                             "optAcross",
+                             "optDown",
+                             "cmdOKAddWord",
+                             "cmdDelete",
+                             "TB2",
+                             "CandyButton2",
+                             "pGress",
+                             "XP2",
+                             "Label4"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -418,11 +463,12 @@ void tst_MainWindow::copyCluesPutsClueTextOnTheClipboard()
     loadFixture(w, QStringLiteral("window_zoo.cwd"));
     clipboard->setImage(QImage(4, 4, QImage::Format_RGB32));
     w.mnuCopyClues->trigger();
-    QCOMPARE(clipboard->text(),
-             QStringLiteral("ACROSS\r\n1 - Small pet that purrs\r\n3 - Largest animal in the sea\r\n"
-                            "5 - Climbs mountains, eats almost anything\r\n\r\nDOWN\r\n"
-                            "1 - Gives milk\r\n(3)\r\n2 - Warty amphibian\r\n4 - Bird of prey\r\n"
-                            "6 - Fish in a can\r\n"));
+    QCOMPARE(
+        clipboard->text(),
+        QStringLiteral("ACROSS\r\n1 - Small pet that purrs\r\n3 - Largest animal in the sea\r\n"
+                       "5 - Climbs mountains, eats almost anything\r\n\r\nDOWN\r\n"
+                       "1 - Gives milk\r\n(3)\r\n2 - Warty amphibian\r\n4 - Bird of prey\r\n"
+                       "6 - Fish in a can\r\n"));
     QCOMPARE(clipboard->text(), w.Get_Clues_text());
 }
 

@@ -25,7 +25,10 @@ QRgb pixel(frmCWord &w, int x, int y)
     return w.picView->picture().pixel(x, y);
 }
 
-constexpr qint32 number(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+constexpr qint32 number(int r, int g, int b)
+{
+    return r + 256 * g + 65536 * b;
+}
 
 } // namespace
 
@@ -114,7 +117,8 @@ void tst_Startup::settingsFileThatCannotBeMadeEndsWithWarning()
     QCOMPARE(box.icon, Icon::Warning);
     const QStringList lines = box.text.split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 3);
-    QVERIFY(lines[0].contains(QDir::toNativeSeparators(blocker + QStringLiteral("/config/Crossword.ini"))));
+    QVERIFY(lines[0].contains(
+        QDir::toNativeSeparators(blocker + QStringLiteral("/config/Crossword.ini"))));
     QVERIFY(lines[1].contains(QStringLiteral("settings")));
     QVERIFY(lines[2].contains(QStringLiteral("\"Crossword.ini\"")));
 }
@@ -253,7 +257,7 @@ void tst_Startup::resetFlow()
 
     if (applyNow) {
         QCOMPARE(f.dialogs.titles(), QStringList({QStringLiteral("Reset Default Settings"),
-                                                   QStringLiteral("Change Settings")}));
+                                                  QStringLiteral("Change Settings")}));
         QCOMPARE(w->ColorPicker1[0]->color(), 0);
         QCOMPARE(w->ColorPicker1[1]->color(), number(97, 97, 97));
         QCOMPARE(w->ColorPicker1[2]->color(), 16777215);

@@ -6,11 +6,11 @@
 #include "gradientpanel.h"
 #include "mainwindow.h"
 #include "picturebox.h"
+#include "scripteddialogs.h"
+#include "startup.h"
 #include "toolbar.h"
 #include "toolbarband.h"
 #include "xp_progressbar.h"
-#include "scripteddialogs.h"
-#include "startup.h"
 
 #include <QFile>
 #include <QTemporaryDir>
