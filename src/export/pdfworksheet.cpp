@@ -218,14 +218,15 @@ public:
     {
         qreal y = 0;
         if (!answerKey) {
-            y = addHeading(m_puzzle.Title, textFont(kTitlePoints, true, true), firstPage, y);
+            const QFont font = textFont(kTitlePoints, true, true);
+            y = addHeading(m_puzzle.Title, font, false, firstPage, y);
             if (!m_puzzle.Subject.isEmpty())
-                y = addHeading(m_puzzle.Subject, textFont(kTitlePoints, true, true), firstPage, y);
+                y = addHeading(m_puzzle.Subject, font, false, firstPage, y);
         } else {
             const QString heading = m_puzzle.Title.isEmpty()
                                         ? QStringLiteral("Answer key")
                                         : m_puzzle.Title + QStringLiteral(" \u2013 answer key");
-            y = addHeading(heading, textFont(kKeyTitlePoints, true), firstPage, y);
+            y = addHeading(heading, textFont(kKeyTitlePoints, true), true, firstPage, y);
         }
         y += mm(kGapAfterHeadingMm);
         y = addGrid(answerKey, firstPage, y);
@@ -263,11 +264,12 @@ public:
 private:
     qreal mm(double millimetres) const { return millimetres * m_perMm; }
 
-    qreal addHeading(const QString &text, const QFont &font, int page, qreal y)
+    qreal addHeading(const QString &text, const QFont &font, bool answerKey, int page, qreal y)
     {
         WorksheetBlock block;
         block.kind = WorksheetBlock::Heading;
         block.page = page;
+        block.answerKey = answerKey;
         block.text = text;
         block.font = font;
         block.alignment = Qt::AlignHCenter;
@@ -415,10 +417,9 @@ void paintBlock(QPainter &painter, const WorksheetBlock &block, const CrosswordD
         const GridWord &word = puzzle.Words.at(block.word);
         const auto p = clueParagraph(word, block.answerKey, device, block.rect.width() - gutter);
         painter.setPen(kInk);
-        p->draw(painter, block.rect.topLeft() + QPointF(gutter, 0), block.firstLine,
-                block.lineCount);
         if (block.firstLine == 0) {
-            // The number right-aligned in the gutter, on the first line's baseline.
+            // The number right-aligned in the gutter, on the first line's baseline; drawn
+            // first, so text extracted from the page reads "12. clue".
             const QFont font = textFont(kCluePoints, true);
             const QFontMetricsF metrics(font, &device);
             const QString number = clueNumber(word);
@@ -428,6 +429,8 @@ void paintBlock(QPainter &painter, const WorksheetBlock &block, const CrosswordD
                                      block.rect.top() + p->firstAscent()),
                              number);
         }
+        p->draw(painter, block.rect.topLeft() + QPointF(gutter, 0), block.firstLine,
+                block.lineCount);
         break;
     }
     }
