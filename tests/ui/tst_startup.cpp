@@ -47,6 +47,9 @@ private slots:
     void resetFlow_data();
     void resetFlow();
     void startsWithSettingsFromFile();
+    void settingsThatCannotBeSavedAreReported();
+    void unreadableSettingsFileGivesDefaultsAndSaysWhy();
+    void moreColoursGoesThroughTheWindowsDialogs();
 };
 
 void tst_Startup::firstStartWithAgreementCreatesEmptySettingsFile()
@@ -293,6 +296,46 @@ void tst_Startup::startsWithSettingsFromFile()
     QCOMPARE(w->ColorPicker1[2]->color(), 16777215);
     QCOMPARE(w->txtXSize->currentText(), QStringLiteral("12"));
     QCOMPARE(w->txtYSize->currentText(), QStringLiteral("7"));
+}
+
+void tst_Startup::settingsThatCannotBeSavedAreReported()
+{
+    WindowFixture f;
+    auto w = f.start();
+    QVERIFY(w);
+    // The settings file has become a folder: nothing can be written there.
+    QVERIFY(QFile::remove(f.settingsFile()));
+    QVERIFY(QDir().mkpath(f.settingsFile()));
+    w->TB1->activateButton(7);
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    QCOMPARE(f.dialogs.shown.first().kind, ScriptedDialogs::Kind::Message);
+    QVERIFY(!f.dialogs.shown.first().text.isEmpty());
+}
+
+void tst_Startup::unreadableSettingsFileGivesDefaultsAndSaysWhy()
+{
+    WindowFixture f;
+    QVERIFY(QDir().mkpath(f.settingsFile()));
+    auto w = f.start();
+    QVERIFY(w);
+    QCOMPARE(f.agreementShown, 0);
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    QCOMPARE(w->puzzle().Width, 16);
+    QCOMPARE(w->ColorPicker1[1]->color(), number(97, 97, 97));
+    QVERIFY(!w->OutlineMode);
+}
+
+void tst_Startup::moreColoursGoesThroughTheWindowsDialogs()
+{
+    WindowFixture f;
+    auto w = f.start();
+    QVERIFY(w);
+    f.dialogs.colours.enqueue(QColor(10, 20, 30));
+    const std::optional<QColor> chosen =
+        frmColorPalette::colorChooser()(QColor(Qt::white), w->ColorPicker1[0]);
+    QCOMPARE(chosen, std::optional<QColor>(QColor(10, 20, 30)));
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    QCOMPARE(f.dialogs.shown.first().kind, ScriptedDialogs::Kind::ChooseColour);
 }
 
 QTEST_MAIN(tst_Startup)
