@@ -1,0 +1,410 @@
+// SPDX-License-Identifier: MIT
+// The file commands of the main window: New, Open, Save and Save As.
+#include "editinghelpers.h"
+
+#include "fileiobas.h"
+#include "gridedit.h"
+
+#include <QAction>
+#include <QtTest>
+
+using namespace editing;
+
+class tst_FileCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void newAlwaysAsksAndCancelKeepsEverything();
+    void newWithNoDiscardsWithoutSaving();
+    void newYesWithACancelledSaveAsStillClears();
+    void newYesSavesToTheCurrentFile();
+    void newYesWithAFailedSaveKeepsThePuzzle();
+    void newLeavesTheWordList();
+
+    void openAsksWithItsTitleFilterAndFolder();
+    void openLoadsTheFileAndRefillsTheList();
+    void openCancelledChangesNothing();
+    void openRefusedFileKeepsPuzzleListAndTitle();
+
+    void saveWithoutAFileAsksForOne();
+    void saveAfterOpenWritesWithoutAsking();
+    void saveAsAppendsTheExtension_data();
+    void saveAsAppendsTheExtension();
+    void saveAsReplacesAnExistingFileWithoutAsking();
+    void failedSaveAsShowsAnErrorAndKeepsTheOldName();
+    void longPathIsShortenedInTheTitle();
+    void toolbarButtonsRunTheFileCommands_data();
+    void toolbarButtonsRunTheFileCommands();
+
+private:
+    frmCWord &w() { return *m_window; }
+    ScriptedDialogs &dialogs() { return m_fixture->dialogs; }
+    QString file(const QString &name) const { return m_fixture->dir.path() + u'/' + name; }
+    QByteArray readFile(const QString &path) const;
+    // A puzzle file of 12 x 10 with two words and the stored words OTTER and HERON.
+    QString writeSampleFile(const QString &name);
+
+    std::unique_ptr<WindowFixture> m_fixture;
+    std::unique_ptr<frmCWord> m_window;
+};
+
+void tst_FileCommands::init()
+{
+    m_fixture = std::make_unique<WindowFixture>();
+    m_window = m_fixture->start();
+    QVERIFY(m_window);
+    m_fixture->dialogs.clearShown();
+}
+
+void tst_FileCommands::cleanup()
+{
+    m_window.reset();
+    m_fixture.reset();
+}
+
+QByteArray tst_FileCommands::readFile(const QString &path) const
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+QString tst_FileCommands::writeSampleFile(const QString &name)
+{
+    CrosswordData puzzle;
+    NewCrossword(puzzle, 12, 10);
+    puzzle.Title = QStringLiteral("Rivers");
+    puzzle.Subject = QStringLiteral("Wildlife");
+    AddWord(puzzle, 1, 1, QStringLiteral("WATER"), Across, QStringLiteral("Flows"), true, 0);
+    AddWord(puzzle, 2, 0, QStringLiteral("BANK"), Down, QStringLiteral("Side"), true, 0);
+    ExtraWords extra = newExtraWords();
+    extra << ExtraWord{QStringLiteral("OTTER"), QStringLiteral("Swimmer")} << ExtraWord{}
+          << ExtraWord{QStringLiteral("HERON"), QStringLiteral("Wader")};
+    const QString path = file(name);
+    const Result saved = Save_Crossword(path, puzzle, extra);
+    if (!saved)
+        qWarning("sample not written");
+    return path;
+}
+
+// --- New -----------------------------------------------------------------------------------
+
+void tst_FileCommands::newAlwaysAsksAndCancelKeepsEverything()
+{
+    putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
+    w().CurrentFileName = QStringLiteral("/somewhere/a.cwd");
+    const CrosswordData before = w().puzzle();
+    dialogs().answers.enqueue(Dialogs::Answer::Cancel);
+    w().mnuFileNew->trigger();
+    QCOMPARE(dialogs().shown.size(), 1);
+    QCOMPARE(dialogs().shown.first().title, QStringLiteral("Save Changes"));
+    QCOMPARE(dialogs().shown.first().text,
+             QStringLiteral("Do you want to save changes to current crossword?"));
+    QCOMPARE(dialogs().shown.first().buttons, Dialogs::Buttons::YesNoCancel);
+    QCOMPARE(w().puzzle(), before);
+    QCOMPARE(w().CurrentFileName, QStringLiteral("/somewhere/a.cwd"));
+}
+
+void tst_FileCommands::newWithNoDiscardsWithoutSaving()
+{
+    putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
+    NewCrossword(w().puzzle(), 9, 7); // the puzzle has another size than the default
+    putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
+    w().Reset_Cell_Values();
+    const QString path = file(QStringLiteral("kept.cwd"));
+    w().CurrentFileName = path;
+    w().setWindowTitle(QStringLiteral("Velloquin - ") + path);
+    w().Shape1->show();
+
+    dialogs().answers.enqueue(Dialogs::Answer::No);
+    w().mnuFileNew->trigger();
+    QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Save Changes")});
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(w().puzzle().IsEmpty);
+    QCOMPARE(w().puzzle().Width, w().defaultWidth());
+    QCOMPARE(w().puzzle().Height, w().defaultHeight());
+    QCOMPARE(w().puzzle().Title, w().defaultTitle());
+    QCOMPARE(w().CurrentFileName, QString());
+    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin"));
+    QCOMPARE(w().txtX->count(), int(w().defaultWidth()));
+    QCOMPARE(w().txtY->count(), int(w().defaultHeight()));
+    QCOMPARE(w().txtXSize->currentText(), QString::number(w().defaultWidth()));
+    QVERIFY(w().RedrawAll);
+    QVERIFY(!w().Shape1->isVisible());
+}
+
+void tst_FileCommands::newYesWithACancelledSaveAsStillClears()
+{
+    putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
+    dialogs().answers.enqueue(Dialogs::Answer::Yes);
+    // No path queued: the save dialog is cancelled.
+    w().mnuFileNew->trigger();
+    QCOMPARE(dialogs().titles(), (QStringList{QStringLiteral("Save Changes"),
+                                              QStringLiteral(" Save this Crossword as:")}));
+    QVERIFY(w().puzzle().IsEmpty);
+    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin"));
+}
+
+void tst_FileCommands::newYesSavesToTheCurrentFile()
+{
+    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    const QString path = file(QStringLiteral("current.cwd"));
+    w().CurrentFileName = path;
+    const QByteArray expected = crosswordFileBytes(w().puzzle(), w().extraWords());
+
+    dialogs().answers.enqueue(Dialogs::Answer::Yes);
+    w().mnuFileNew->trigger();
+    QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Save Changes")});
+    QCOMPARE(readFile(path), expected);
+    QVERIFY(w().puzzle().IsEmpty);
+    QCOMPARE(w().CurrentFileName, QString());
+}
+
+void tst_FileCommands::newYesWithAFailedSaveKeepsThePuzzle()
+{
+    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    const CrosswordData before = w().puzzle();
+    const QString path = file(QStringLiteral("no/such/folder/current.cwd"));
+    w().CurrentFileName = path;
+
+    dialogs().answers.enqueue(Dialogs::Answer::Yes);
+    w().mnuFileNew->trigger();
+    QCOMPARE(dialogs().shown.size(), 2);
+    QCOMPARE(dialogs().shown.last().kind, ScriptedDialogs::Kind::Message);
+    QVERIFY(!QFile::exists(path));
+    // The words the user wanted to keep are still there.
+    QCOMPARE(w().puzzle().Words, before.Words);
+    QCOMPARE(w().CurrentFileName, path);
+}
+
+void tst_FileCommands::newLeavesTheWordList()
+{
+    for (const char *word : {"OTTER", "HERON"}) {
+        w().txtWord->setEditText(QString::fromLatin1(word));
+        clickWordToolbar(w(), 1);
+    }
+    dialogs().answers.enqueue(Dialogs::Answer::No);
+    w().mnuFileNew->trigger();
+    QCOMPARE(listedWords(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("HERON")}));
+    QCOMPARE(storedWords(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("HERON")}));
+}
+
+// --- Open ----------------------------------------------------------------------------------
+
+void tst_FileCommands::openAsksWithItsTitleFilterAndFolder()
+{
+    w().Shape1->show();
+    w().mnuFileOpen->trigger();
+    QCOMPARE(dialogs().shown.size(), 1);
+    const ScriptedDialogs::Shown &shown = dialogs().shown.first();
+    QCOMPARE(shown.kind, ScriptedDialogs::Kind::OpenFile);
+    QCOMPARE(shown.title, QStringLiteral(" Select Crossword file to open:"));
+    QCOMPARE(shown.filter, QStringLiteral("Crossword file (*.cwd)"));
+    QCOMPARE(shown.text, w().paths().dialogFolder);
+    QVERIFY(!w().Shape1->isVisible());
+}
+
+void tst_FileCommands::openLoadsTheFileAndRefillsTheList()
+{
+    const QString path = writeSampleFile(QStringLiteral("rivers.cwd"));
+    w().txtWord->setEditText(QStringLiteral("OLDWORD"));
+    clickWordToolbar(w(), 1);
+    QCOMPARE(listedWords(w()), QStringList{QStringLiteral("OLDWORD")});
+
+    dialogs().paths.enqueue(path);
+    w().mnuFileOpen->trigger();
+    QCOMPARE(dialogs().shown.size(), 1);
+    QCOMPARE(w().puzzle().Width, 12);
+    QCOMPARE(w().puzzle().Height, 10);
+    QCOMPARE(w().puzzle().Title, QStringLiteral("Rivers"));
+    QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("WATER"), QStringLiteral("BANK")}));
+    QCOMPARE(w().txtTitle->text(), QStringLiteral("Rivers"));
+    QCOMPARE(w().txtXSize->currentText(), QStringLiteral("12"));
+    QCOMPARE(w().txtX->count(), 12);
+    QCOMPARE(w().txtY->count(), 10);
+    QCOMPARE(w().txtX->currentText(), QStringLiteral("0"));
+    QCOMPARE(w().CurrentFileName, path);
+    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + ShortenPath(path, 50));
+    // The drop-down holds the file's stored words, without empty ones.
+    QCOMPARE(listedWords(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("HERON")}));
+    // The stored list keeps the file's gap at entry 2.
+    QCOMPARE(storedWords(w()),
+             (QStringList{QStringLiteral("OTTER"), QString(), QStringLiteral("HERON")}));
+    // Numbers were assigned by the drawing.
+    QCOMPARE(w().puzzle().Words.at(0).Number, 2);
+    QCOMPARE(w().puzzle().Words.at(1).Number, 1);
+}
+
+void tst_FileCommands::openCancelledChangesNothing()
+{
+    putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
+    const CrosswordData before = w().puzzle();
+    w().mnuFileOpen->trigger();
+    QCOMPARE(dialogs().shown.size(), 1);
+    QCOMPARE(w().puzzle(), before);
+    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin"));
+}
+
+void tst_FileCommands::openRefusedFileKeepsPuzzleListAndTitle()
+{
+    const QString good = writeSampleFile(QStringLiteral("rivers.cwd"));
+    dialogs().paths.enqueue(good);
+    w().mnuFileOpen->trigger();
+    const CrosswordData before = w().puzzle();
+    const ExtraWords extraBefore = w().extraWords();
+    const QString titleBefore = w().windowTitle();
+
+    const QString bad = file(QStringLiteral("broken.cwd"));
+    QFile f(bad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("[Grid]\r\nWidth=0\r\nHeight=wide\r\n");
+    f.close();
+    dialogs().clearShown();
+    dialogs().paths.enqueue(bad);
+    w().mnuFileOpen->trigger();
+
+    QCOMPARE(dialogs().shown.size(), 2);
+    QCOMPARE(dialogs().shown.last().kind, ScriptedDialogs::Kind::Message);
+    QVERIFY(!dialogs().shown.last().text.isEmpty());
+    QCOMPARE(w().puzzle(), before);
+    QCOMPARE(w().extraWords(), extraBefore);
+    QCOMPARE(listedWords(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("HERON")}));
+    QCOMPARE(w().windowTitle(), titleBefore);
+    QCOMPARE(w().CurrentFileName, good);
+}
+
+// --- Save and Save As ------------------------------------------------------------------------
+
+void tst_FileCommands::saveWithoutAFileAsksForOne()
+{
+    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    const QString chosen = file(QStringLiteral("first"));
+    dialogs().paths.enqueue(chosen);
+    w().mnuFileSave->trigger();
+    QCOMPARE(dialogs().titles(), QStringList{QStringLiteral(" Save this Crossword as:")});
+    QCOMPARE(dialogs().shown.first().filter, QStringLiteral("Crossword file (*.cwd)"));
+    QCOMPARE(dialogs().shown.first().text, w().paths().dialogFolder);
+    const QString path = chosen + QStringLiteral(".cwd");
+    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().extraWords()));
+    QCOMPARE(w().CurrentFileName, path);
+    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + ShortenPath(path, 50));
+
+    // From now on Save writes there without asking.
+    putWord(w(), 3, 2, Down, QStringLiteral("ARM"), QStringLiteral("Limb"));
+    dialogs().clearShown();
+    w().mnuFileSave->trigger();
+    QCOMPARE(dialogs().shown.size(), 0);
+    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().extraWords()));
+}
+
+void tst_FileCommands::saveAfterOpenWritesWithoutAsking()
+{
+    const QString path = writeSampleFile(QStringLiteral("rivers.cwd"));
+    dialogs().paths.enqueue(path);
+    w().mnuFileOpen->trigger();
+    const QString title = w().windowTitle();
+    putWord(w(), 5, 1, Down, QStringLiteral("RIVER"), QStringLiteral("Flows to the sea"));
+    dialogs().clearShown();
+    w().mnuFileSave->trigger();
+    QCOMPARE(dialogs().shown.size(), 0);
+    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().extraWords()));
+    QCOMPARE(w().windowTitle(), title);
+}
+
+void tst_FileCommands::saveAsAppendsTheExtension_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("without extension") << "puzzle" << "puzzle.cwd";
+    QTest::newRow("with the extension") << "puzzle.cwd" << "puzzle.cwd";
+    QTest::newRow("upper-case extension") << "PUZZLE.CWD" << "PUZZLE.CWD.cwd";
+}
+
+void tst_FileCommands::saveAsAppendsTheExtension()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    dialogs().paths.enqueue(file(chosen));
+    w().mnuSaveAs->trigger();
+    QCOMPARE(w().CurrentFileName, file(written));
+    QVERIFY(QFile::exists(file(written)));
+    QCOMPARE(QDir(m_fixture->dir.path()).entryList({QStringLiteral("*.cwd"), QStringLiteral("*.CWD")},
+                                                   QDir::Files),
+             QStringList{written});
+}
+
+void tst_FileCommands::saveAsReplacesAnExistingFileWithoutAsking()
+{
+    const QString path = file(QStringLiteral("existing.cwd"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("old content that is much longer than nothing at all\r\n");
+    f.close();
+    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    dialogs().paths.enqueue(path);
+    w().mnuSaveAs->trigger();
+    QCOMPARE(dialogs().shown.size(), 1);
+    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().extraWords()));
+}
+
+void tst_FileCommands::failedSaveAsShowsAnErrorAndKeepsTheOldName()
+{
+    const QString old = file(QStringLiteral("old.cwd"));
+    dialogs().paths.enqueue(old);
+    w().mnuSaveAs->trigger();
+    const QByteArray oldBytes = readFile(old);
+    QVERIFY(!oldBytes.isEmpty());
+    const QString title = w().windowTitle();
+
+    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    dialogs().clearShown();
+    dialogs().paths.enqueue(file(QStringLiteral("missing/folder/new.cwd")));
+    w().mnuSaveAs->trigger();
+    QCOMPARE(dialogs().shown.size(), 2);
+    QCOMPARE(dialogs().shown.last().kind, ScriptedDialogs::Kind::Message);
+    QCOMPARE(w().CurrentFileName, old);
+    QCOMPARE(w().windowTitle(), title);
+    QCOMPARE(readFile(old), oldBytes);
+}
+
+void tst_FileCommands::longPathIsShortenedInTheTitle()
+{
+    const QString folder = file(QStringLiteral("Word Puzzles/School/Science/Animals of the world"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/mammals.cwd");
+    QVERIFY(path.size() > 50);
+    dialogs().paths.enqueue(path);
+    w().mnuSaveAs->trigger();
+    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + ShortenPath(path, 50));
+    QVERIFY(w().windowTitle().endsWith(QStringLiteral("/mammals.cwd")));
+    QVERIFY(w().windowTitle().contains(QStringLiteral("...")));
+    QVERIFY(w().windowTitle().size() <= QStringLiteral("Velloquin - ").size() + 51);
+}
+
+void tst_FileCommands::toolbarButtonsRunTheFileCommands_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("new") << 1 << "Save Changes";
+    QTest::newRow("open") << 2 << " Select Crossword file to open:";
+    QTest::newRow("save") << 3 << " Save this Crossword as:";
+}
+
+void tst_FileCommands::toolbarButtonsRunTheFileCommands()
+{
+    QFETCH(int, button);
+    QFETCH(QString, title);
+    const QPoint centre = w().TB1->buttonRect(button).center();
+    QTest::mouseMove(w().TB1, centre);
+    QTest::mouseClick(w().TB1, Qt::LeftButton, Qt::NoModifier, centre);
+    QCOMPARE(dialogs().titles(), QStringList{title});
+}
+
+QTEST_MAIN(tst_FileCommands)
+#include "tst_filecommands.moc"

@@ -1,0 +1,252 @@
+// SPDX-License-Identifier: MIT
+// "Create / Regenerate Crossword" in the window: the word list, the wait notice, the
+// disabled window and the messages.
+#include "editinghelpers.h"
+
+#include "generatecommand.h"
+#include "gridedit.h"
+#include "layoutgenerator.h"
+
+#include <QLabel>
+#include <QtTest>
+
+using namespace editing;
+
+namespace {
+
+// What the window looked like at each progress report.
+struct ProgressSeen
+{
+    int value = 0;
+    bool windowEnabled = true;
+    bool waitVisible = false;
+    QString caption;
+};
+
+} // namespace
+
+class tst_GenerateCommand : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void withoutWordsSaysSo();
+    void listedWordsAreLaidOutAndTheListEmptied();
+    void gridWordsJoinTheListAndAppearOnce();
+    void windowIsDisabledWithTheWaitNoticeWhileItWorks();
+    void closingWhileItWorksWaitsForTheEnd();
+    void failureKeepsEveryWordInTheList_data();
+    void failureKeepsEveryWordInTheList();
+    void firstLayoutAfterStartIsRepeatable();
+    void progressWrapsAtTheBarsMaximum_data();
+    void progressWrapsAtTheBarsMaximum();
+
+private:
+    frmCWord &w() { return *m_window; }
+    ScriptedDialogs &dialogs() { return m_fixture->dialogs; }
+    void listWords(const QStringList &words);
+    void newGrid(int width, int height);
+
+    std::unique_ptr<WindowFixture> m_fixture;
+    std::unique_ptr<frmCWord> m_window;
+};
+
+void tst_GenerateCommand::init()
+{
+    m_fixture = std::make_unique<WindowFixture>();
+    m_window = m_fixture->start();
+    QVERIFY(m_window);
+    newGrid(15, 15);
+    m_fixture->dialogs.clearShown();
+}
+
+void tst_GenerateCommand::cleanup()
+{
+    m_window.reset();
+    m_fixture.reset();
+}
+
+void tst_GenerateCommand::newGrid(int width, int height)
+{
+    NewCrossword(w().puzzle(), qint16(width), qint16(height));
+    w().Redraw_Grid();
+    w().Reset_Cell_Values();
+}
+
+void tst_GenerateCommand::listWords(const QStringList &words)
+{
+    for (const QString &word : words) {
+        w().txtWord->setEditText(word);
+        w().txtClue->setText(word.toLower() + QStringLiteral(" clue"));
+        clickWordToolbar(w(), 1);
+    }
+    QCOMPARE(listedWords(w()), words);
+}
+
+void tst_GenerateCommand::withoutWordsSaysSo()
+{
+    int progress = 0;
+    connect(w().XP2, &XP_ProgressBar::valueChanged, this, [&progress] { ++progress; });
+    clickButton(w().CandyButton2);
+    QCOMPARE(dialogs().shown.size(), 1);
+    QCOMPARE(dialogs().shown.first().title, QStringLiteral("No Words"));
+    QCOMPARE(dialogs().shown.first().text,
+             QStringLiteral("There are no words in the grid or the dropdown word list.\n"
+                            "Please enter some words before generating a crossword."));
+    QCOMPARE(dialogs().shown.first().icon, Icon::Information);
+    QCOMPARE(progress, 0);
+    QVERIFY(!w().pGress->isVisible());
+    QVERIFY(w().isEnabled());
+}
+
+void tst_GenerateCommand::listedWordsAreLaidOutAndTheListEmptied()
+{
+    listWords({QStringLiteral("OTTER"), QStringLiteral("TROUT"), QStringLiteral("HERON")});
+    clickButton(w().CandyButton2);
+    QCOMPARE(dialogs().shown.size(), 0);
+    QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("TROUT"),
+                                            QStringLiteral("HERON")}));
+    QCOMPARE(w().puzzle().Words.at(2).Clue, QStringLiteral("heron clue"));
+    QCOMPARE(listedWords(w()), QStringList());
+    QCOMPARE(w().extraWords(), newExtraWords());
+    QVERIFY(!w().pGress->isVisible());
+    QVERIFY(w().isEnabled());
+    // Every word lies inside the grid and the layout obeys the placement rules: adding
+    // the words again one by one with the rules on gives the same grid.
+    CrosswordData check;
+    NewCrossword(check, 15, 15);
+    for (const GridWord &word : w().puzzle().Words)
+        QVERIFY(AddWord(check, word.X, word.Y, word.Answer, word.Orientation, word.Clue, true, 0).ok());
+    // The grid view shows the words with their numbers.
+    QVERIFY(w().puzzle().Words.at(0).Number > 0);
+}
+
+void tst_GenerateCommand::gridWordsJoinTheListAndAppearOnce()
+{
+    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    listWords({QStringLiteral("TACO")});
+    w().Shape1->show();
+    clickButton(w().CandyButton2);
+    QCOMPARE(dialogs().shown.size(), 0);
+    // The list order: stored words first, then the grid's words.
+    QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("TACO"), QStringLiteral("CAT")}));
+    QCOMPARE(w().puzzle().Words.at(1).Clue, QStringLiteral("Pet"));
+    QCOMPARE(listedWords(w()), QStringList());
+    QVERIFY(!w().Shape1->isVisible());
+}
+
+void tst_GenerateCommand::windowIsDisabledWithTheWaitNoticeWhileItWorks()
+{
+    // CAT and DOG share no letter: every attempt fails, so all reports are seen.
+    listWords({QStringLiteral("CAT"), QStringLiteral("DOG")});
+    QList<ProgressSeen> seen;
+    connect(w().XP2, &XP_ProgressBar::valueChanged, this, [this, &seen](int value) {
+        seen << ProgressSeen{value, w().isEnabled(), w().pGress->isVisible(), w().Label4->text()};
+    });
+    clickButton(w().CandyButton2);
+
+    QVERIFY(seen.size() > 100);
+    for (const ProgressSeen &s : seen) {
+        QVERIFY(!s.windowEnabled);
+        QVERIFY(s.waitVisible);
+        QCOMPARE(s.caption, frmCWord::GenerateCaption);
+        QVERIFY(s.value >= 1 && s.value <= w().XP2->Max());
+    }
+    QVERIFY(w().isEnabled());
+    QVERIFY(!w().pGress->isVisible());
+}
+
+void tst_GenerateCommand::closingWhileItWorksWaitsForTheEnd()
+{
+    listWords({QStringLiteral("CAT"), QStringLiteral("DOG")});
+    bool closeAccepted = true;
+    bool asked = false;
+    connect(w().XP2, &XP_ProgressBar::valueChanged, this, [&] {
+        if (!asked) {
+            asked = true;
+            closeAccepted = w().close();
+        }
+    });
+    clickButton(w().CandyButton2);
+    QVERIFY(asked);
+    QVERIFY(!closeAccepted);
+    QVERIFY(w().isVisible());
+    QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Generate Error")});
+    // Once the layout is over, closing works again.
+    QVERIFY(w().close());
+}
+
+void tst_GenerateCommand::failureKeepsEveryWordInTheList_data()
+{
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QStringList>("titles");
+    QTest::newRow("no common letter") << QStringList{"CAT", "DOG"}
+                                      << QStringList{"Generate Error"};
+    QTest::newRow("word too big") << QStringList{"HIPPOPOTAMUSES", "EXTRAORDINARILY", "HIPPOPOTAMI"}
+                                  << QStringList{"Word too big", "Generate Error"};
+}
+
+void tst_GenerateCommand::failureKeepsEveryWordInTheList()
+{
+    QFETCH(QStringList, words);
+    QFETCH(QStringList, titles);
+    newGrid(14, 13);
+    listWords(words);
+    clickButton(w().CandyButton2);
+    QCOMPARE(dialogs().titles(), titles);
+    QCOMPARE(dialogs().shown.last().text,
+             QStringLiteral("There was a problem generating the crossword.\n"
+                            "You may need to increase the grid size or just try again."));
+    if (titles.size() == 2)
+        QCOMPARE(dialogs().shown.first().text,
+                 QStringLiteral("One of the words in your list is too big, please increase your "
+                                "grid size."));
+    QVERIFY(w().puzzle().IsEmpty);
+    QCOMPARE(listedWords(w()), words);
+    QCOMPARE(storedWords(w()), words);
+    QVERIFY(w().isEnabled());
+    QVERIFY(!w().pGress->isVisible());
+}
+
+void tst_GenerateCommand::firstLayoutAfterStartIsRepeatable()
+{
+    const QStringList words{QStringLiteral("OTTER"), QStringLiteral("TROUT"),
+                            QStringLiteral("HERON"), QStringLiteral("NEWT")};
+    listWords(words);
+    clickButton(w().CandyButton2);
+    const QList<GridWord> first = w().puzzle().Words;
+    QCOMPARE(first.size(), 4);
+
+    // A second program start: same words, same grid, same layout.
+    cleanup();
+    init();
+    listWords(words);
+    clickButton(w().CandyButton2);
+    QCOMPARE(w().puzzle().Words, first);
+}
+
+void tst_GenerateCommand::progressWrapsAtTheBarsMaximum_data()
+{
+    QTest::addColumn<int>("attempt");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("first") << 1 << 1;
+    QTest::newRow("maximum") << 100 << 100;
+    QTest::newRow("one past") << 101 << 1;
+    QTest::newRow("last attempt") << 501 << 1;
+    QTest::newRow("three hundred") << 300 << 100;
+}
+
+void tst_GenerateCommand::progressWrapsAtTheBarsMaximum()
+{
+    QFETCH(int, attempt);
+    QFETCH(int, shown);
+    w().XP2->setMax(100);
+    ReportProgress(*w().XP2, attempt);
+    QCOMPARE(w().XP2->value(), shown);
+}
+
+QTEST_MAIN(tst_GenerateCommand)
+#include "tst_generatecommand.moc"
