@@ -73,9 +73,9 @@ int runMake(const QStringList &args)
         if (arg == QLatin1String("--width") || arg == QLatin1String("--height")) {
             const std::optional<int> side = wholeNumber(value, kMinSide, kMaxSide);
             if (!side)
-                return usageError(QStringLiteral("%1 must be a whole number from %2 to %3, not '%4'")
-                                      .arg(arg, QString::number(kMinSide),
-                                           QString::number(kMaxSide), value));
+                return usageError(
+                    QStringLiteral("%1 must be a whole number from %2 to %3, not '%4'")
+                        .arg(arg, QString::number(kMinSide), QString::number(kMaxSide), value));
             (arg == QLatin1String("--width") ? width : height) = side;
         } else if (arg == QLatin1String("--title")) {
             title = value;

@@ -16,15 +16,15 @@ QString at(int x, int y)
 // Start square and direction packed into one key.
 quint64 startKey(int x, int y, qint32 orientation)
 {
-    return (quint64(quint32(x) & 0xffffff) << 32) | (quint64(quint32(y) & 0xffffff) << 1)
-           | quint64(orientation == Down ? 1 : 0);
+    return (quint64(quint32(x) & 0xffffff) << 32) | (quint64(quint32(y) & 0xffffff) << 1) |
+           quint64(orientation == Down ? 1 : 0);
 }
 
 Result refuse(const QString &formatName, const QString &problem)
 {
     return Result::refused(QStringLiteral("Export Error"),
-                           QStringLiteral("The puzzle cannot be written as %1.").arg(formatName)
-                               + QLatin1Char('\n') + problem,
+                           QStringLiteral("The puzzle cannot be written as %1.").arg(formatName) +
+                               QLatin1Char('\n') + problem,
                            Icon::Error);
 }
 
@@ -75,9 +75,8 @@ Result checkWordsAreEntries(const CrosswordData &puzzle, const QString &formatNa
         const GridWord &w = puzzle.Words.at(i);
         const QString where = at(w.X, w.Y) + QLatin1Char(' ') + orientationName(w.Orientation);
         if (w.Orientation != Across && w.Orientation != Down)
-            return refuse(formatName,
-                          QStringLiteral("The word '%1' at %2 has no direction.")
-                              .arg(w.Answer, at(w.X, w.Y)));
+            return refuse(formatName, QStringLiteral("The word '%1' at %2 has no direction.")
+                                          .arg(w.Answer, at(w.X, w.Y)));
         if (w.length() < 2)
             return refuse(formatName,
                           QStringLiteral("The word '%1' at %2 has fewer than two letters.")
@@ -135,8 +134,8 @@ Result saveExportFile(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         return Result::refused(QStringLiteral("Export Error"),
-                               QStringLiteral("Could not write %1:").arg(displayPath(path))
-                                   + QLatin1Char('\n') + file.errorString(),
+                               QStringLiteral("Could not write %1:").arg(displayPath(path)) +
+                                   QLatin1Char('\n') + file.errorString(),
                                Icon::Error);
     }
     return Result::success();

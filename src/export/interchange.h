@@ -27,7 +27,7 @@ struct GridEntry
     int y = 0;
     qint32 orientation = Across;
     int length = 0;
-    QString text;   // the letters of the run, as the cell grid holds them
+    QString text; // the letters of the run, as the cell grid holds them
     qint16 number = 0;
 
     friend bool operator==(const GridEntry &, const GridEntry &) = default;

@@ -84,8 +84,8 @@ Problem readCell(const QJsonValue &raw, const QJsonValue &block, const QJsonValu
     if (raw.isObject()) {
         const QJsonObject o = raw.toObject();
         const QJsonValue style = o.value(QLatin1String("style"));
-        const bool styled = (style.isObject() && !style.toObject().isEmpty())
-                            || (style.isString() && !style.toString().isEmpty());
+        const bool styled = (style.isObject() && !style.toObject().isEmpty()) ||
+                            (style.isString() && !style.toString().isEmpty());
         if (styled)
             return QStringLiteral("The square at %1 has a style (such as a circle or shading), "
                                   "which the program cannot show.")
@@ -149,7 +149,8 @@ bool placeable(const CellGrid &grid, const GridEntry &e)
             return false;
     }
     const bool before = down ? grid.isLetter(e.x, e.y - 1) : grid.isLetter(e.x - 1, e.y);
-    const bool after = down ? grid.isLetter(e.x, e.y + e.length) : grid.isLetter(e.x + e.length, e.y);
+    const bool after =
+        down ? grid.isLetter(e.x, e.y + e.length) : grid.isLetter(e.x + e.length, e.y);
     return !before && !after;
 }
 
@@ -159,8 +160,8 @@ Problem checkFreeformReading(const CellGrid &letters, const QList<GridEntry> &en
     // placed last would have had a letter beside it.
     for (int y = 0; y + 1 < letters.height(); ++y) {
         for (int x = 0; x + 1 < letters.width(); ++x) {
-            if (letters.isLetter(x, y) && letters.isLetter(x + 1, y)
-                && letters.isLetter(x, y + 1) && letters.isLetter(x + 1, y + 1))
+            if (letters.isLetter(x, y) && letters.isLetter(x + 1, y) &&
+                letters.isLetter(x, y + 1) && letters.isLetter(x + 1, y + 1))
                 return QStringLiteral("The white squares from %1 to %2 form a block of four "
                                       "letters. The program keeps words apart (no parallel "
                                       "words side by side), so this grid has no reading as "
@@ -237,7 +238,8 @@ Problem readClues(const QJsonObject &root, QList<Clue> *clues)
                                           "program's words are the runs of letters.")
                         .arg(direction, jsonText(number));
             } else {
-                return QStringLiteral("A %1 clue has no number: '%2'.").arg(direction, jsonText(item));
+                return QStringLiteral("A %1 clue has no number: '%2'.")
+                    .arg(direction, jsonText(item));
             }
             qint64 n = 0;
             if (!wholeNumber(number, &n) || n <= 0 || n > 0x7fff)
@@ -275,9 +277,9 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
         return markUnreadable(QStringLiteral("It is not valid JSON (%1 at character %2); the file "
-                                         "may be truncated or damaged.")
-                              .arg(error.errorString())
-                              .arg(error.offset));
+                                             "may be truncated or damaged.")
+                                  .arg(error.errorString())
+                                  .arg(error.offset));
     if (!doc.isObject())
         return markUnreadable(QStringLiteral("It does not hold an ipuz object."));
     const QJsonObject root = doc.object();
@@ -291,21 +293,24 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
         return QStringLiteral("It is not an ipuz crossword (its \"kind\" is %1).")
             .arg(root.contains(QLatin1String("kind")) ? jsonText(root.value(QLatin1String("kind")))
                                                       : QStringLiteral("missing"));
-    if (!root.value(QLatin1String("version")).toString().startsWith(QLatin1String("http://ipuz.org/v")))
+    if (!root.value(QLatin1String("version"))
+             .toString()
+             .startsWith(QLatin1String("http://ipuz.org/v")))
         return QStringLiteral("It has no ipuz \"version\".");
 
     const QJsonObject dimensions = root.value(QLatin1String("dimensions")).toObject();
     qint64 width = 0, height = 0;
-    if (!wholeNumber(dimensions.value(QLatin1String("width")), &width)
-        || !wholeNumber(dimensions.value(QLatin1String("height")), &height) || width < 1
-        || height < 1 || width > MaxSide || height > MaxSide)
+    if (!wholeNumber(dimensions.value(QLatin1String("width")), &width) ||
+        !wholeNumber(dimensions.value(QLatin1String("height")), &height) || width < 1 ||
+        height < 1 || width > MaxSide || height > MaxSide)
         return QStringLiteral("Its \"dimensions\" are not a width and height from 1 to %1.")
             .arg(MaxSide);
 
-    const QJsonValue block = root.contains(QLatin1String("block")) ? root.value(QLatin1String("block"))
-                                                                   : QJsonValue(QStringLiteral("#"));
-    const QJsonValue empty = root.contains(QLatin1String("empty")) ? root.value(QLatin1String("empty"))
-                                                                   : QJsonValue(0);
+    const QJsonValue block = root.contains(QLatin1String("block"))
+                                 ? root.value(QLatin1String("block"))
+                                 : QJsonValue(QStringLiteral("#"));
+    const QJsonValue empty =
+        root.contains(QLatin1String("empty")) ? root.value(QLatin1String("empty")) : QJsonValue(0);
     const QJsonArray rows = root.value(QLatin1String("puzzle")).toArray();
     const QJsonArray solutionRows = root.value(QLatin1String("solution")).toArray();
     if (rows.size() != height)
@@ -345,8 +350,8 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
         for (int x = 0; x < width; ++x) {
             if (!letters.isLetter(x, y))
                 continue;
-            const bool inWord = letters.isLetter(x - 1, y) || letters.isLetter(x + 1, y)
-                                || letters.isLetter(x, y - 1) || letters.isLetter(x, y + 1);
+            const bool inWord = letters.isLetter(x - 1, y) || letters.isLetter(x + 1, y) ||
+                                letters.isLetter(x, y - 1) || letters.isLetter(x, y + 1);
             if (!inWord)
                 return QStringLiteral("The white square at %1 belongs to no word of two or more "
                                       "letters, so the grid has no reading as the program's "
@@ -440,7 +445,8 @@ Result readIpuzFile(const QString &path, CrosswordData *puzzle, bool *unreadable
     // A crossword file is small; anything huge is not one, and reading it whole would stall.
     if (file.size() > 64 * 1024 * 1024)
         return refusal(QStringLiteral("%1 cannot be read as a puzzle.").arg(name),
-                       markUnreadable(QStringLiteral("It is too large to be a crossword.")), unreadable);
+                       markUnreadable(QStringLiteral("It is too large to be a crossword.")),
+                       unreadable);
     const Problem p = parse(file.readAll(), puzzle);
     if (p.isEmpty())
         return Result::success();

@@ -104,19 +104,19 @@ Result ipuzBytes(const CrosswordData &source, QByteArray *out, const ExportDetai
         fields.append({QStringLiteral("author"), details.author});
     if (!details.copyright.isEmpty())
         fields.append({QStringLiteral("copyright"), details.copyright});
-    fields.append({QStringLiteral("dimensions"),
-                   QJsonObject{{QStringLiteral("width"), puzzle.Width},
-                               {QStringLiteral("height"), puzzle.Height}}});
+    fields.append(
+        {QStringLiteral("dimensions"), QJsonObject{{QStringLiteral("width"), puzzle.Width},
+                                                   {QStringLiteral("height"), puzzle.Height}}});
     fields.append({QStringLiteral("puzzle"), cells});
     fields.append({QStringLiteral("solution"), solution});
-    fields.append({QStringLiteral("clues"), QJsonObject{{QStringLiteral("Across"), clueList(across)},
-                                                        {QStringLiteral("Down"), clueList(down)}}});
+    fields.append(
+        {QStringLiteral("clues"), QJsonObject{{QStringLiteral("Across"), clueList(across)},
+                                              {QStringLiteral("Down"), clueList(down)}}});
     *out = layOut(fields);
     return Result::success();
 }
 
-Result writeIpuzFile(const QString &path, const CrosswordData &puzzle,
-                     const ExportDetails &details)
+Result writeIpuzFile(const QString &path, const CrosswordData &puzzle, const ExportDetails &details)
 {
     QByteArray bytes;
     const Result made = ipuzBytes(puzzle, &bytes, details);

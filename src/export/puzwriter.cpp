@@ -12,8 +12,8 @@ constexpr int HeaderSize = 0x34;
 Result refuse(const QString &problem)
 {
     return Result::refused(QStringLiteral("Export Error"),
-                           QStringLiteral("The puzzle cannot be written as Across Lite puz.")
-                               + QLatin1Char('\n') + problem,
+                           QStringLiteral("The puzzle cannot be written as Across Lite puz.") +
+                               QLatin1Char('\n') + problem,
                            Icon::Error);
 }
 
@@ -32,7 +32,8 @@ QString describe(QChar c)
     if (c.unicode() == 0)
         return QStringLiteral("a NUL character");
     return QStringLiteral("'%1' (U+%2)")
-        .arg(QString(c), QString::number(c.unicode(), 16).rightJustified(4, QLatin1Char('0')).toUpper());
+        .arg(QString(c),
+             QString::number(c.unicode(), 16).rightJustified(4, QLatin1Char('0')).toUpper());
 }
 
 QString oneLine(const QString &clue)
@@ -86,14 +87,15 @@ Result puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetail
                                   .arg(describe(c))
                                   .arg(x)
                                   .arg(y));
-            const bool control = c.unicode() <= 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0xa0);
+            const bool control =
+                c.unicode() <= 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0xa0);
             if (control || c == QLatin1Char('.'))
-                return refuse(QStringLiteral("The square at (%1,%2) holds %3, which the format "
-                                             "cannot hold as a letter.")
-                                  .arg(x)
-                                  .arg(y)
-                                  .arg(c == QLatin1Char(' ') ? QStringLiteral("a blank")
-                                                             : describe(c)));
+                return refuse(
+                    QStringLiteral("The square at (%1,%2) holds %3, which the format "
+                                   "cannot hold as a letter.")
+                        .arg(x)
+                        .arg(y)
+                        .arg(c == QLatin1Char(' ') ? QStringLiteral("a blank") : describe(c)));
             solution[y * width + x] = char(c.unicode());
             state[y * width + x] = '-';
         }
@@ -107,8 +109,10 @@ Result puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetail
         for (const GridWord &w : puzzle.Words) {
             if (w.X == e.x && w.Y == e.y && w.Orientation == e.orientation) {
                 clues.append(oneLine(w.Clue));
-                clueNames.append(QStringLiteral("The clue for %1 %2").arg(e.number).arg(
-                    e.orientation == Down ? QStringLiteral("Down") : QStringLiteral("Across")));
+                clueNames.append(QStringLiteral("The clue for %1 %2")
+                                     .arg(e.number)
+                                     .arg(e.orientation == Down ? QStringLiteral("Down")
+                                                                : QStringLiteral("Across")));
                 break;
             }
         }
@@ -190,8 +194,7 @@ Result puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetail
     return Result::success();
 }
 
-Result writePuzFile(const QString &path, const CrosswordData &puzzle,
-                    const ExportDetails &details)
+Result writePuzFile(const QString &path, const CrosswordData &puzzle, const ExportDetails &details)
 {
     QByteArray bytes;
     const Result made = puzBytes(puzzle, &bytes, details);

@@ -135,10 +135,11 @@ Result readWordListFile(const QString &path, WordList *list, const QStringList &
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return Result::refused(QStringLiteral("Import Word List"),
-                               QStringLiteral("Could not open %1:").arg(QDir::toNativeSeparators(path))
-                                   + QLatin1Char('\n') + file.errorString(),
-                               Icon::Error);
+        return Result::refused(
+            QStringLiteral("Import Word List"),
+            QStringLiteral("Could not open %1:").arg(QDir::toNativeSeparators(path)) +
+                QLatin1Char('\n') + file.errorString(),
+            Icon::Error);
     }
     // A word list of a sensible size is far below this; a larger file is not one.
     if (file.size() > 32 * 1024 * 1024) {
@@ -177,11 +178,11 @@ Message wordListReport(const WordList &list)
                        ? QStringLiteral("1 word was added to the list.")
                        : QStringLiteral("%1 words were added to the list.").arg(list.words.size());
     if (!list.skipped.isEmpty()) {
-        text += QLatin1Char('\n')
-                + (list.skipped.size() == 1
-                       ? QStringLiteral("1 line was skipped:")
-                       : QStringLiteral("%1 lines were skipped:").arg(list.skipped.size()))
-                + QLatin1Char('\n') + skippedLinesText(list);
+        text += QLatin1Char('\n') +
+                (list.skipped.size() == 1
+                     ? QStringLiteral("1 line was skipped:")
+                     : QStringLiteral("%1 lines were skipped:").arg(list.skipped.size())) +
+                QLatin1Char('\n') + skippedLinesText(list);
     }
     return Message{QStringLiteral("Import Word List"), text, Icon::Information};
 }

@@ -19,8 +19,8 @@
 // A line that was read but not taken, and why.
 struct SkippedLine
 {
-    int line = 0;   // from 1
-    QString text;   // the line as read
+    int line = 0; // from 1
+    QString text; // the line as read
     QString reason;
 
     friend bool operator==(const SkippedLine &, const SkippedLine &) = default;
@@ -30,7 +30,7 @@ struct WordList
 {
     QList<ExtraWord> words; // in the order of the file
     QList<SkippedLine> skipped;
-    QString encoding;       // "UTF-8", "UTF-16" or "Windows-1252"
+    QString encoding; // "UTF-8", "UTF-16" or "Windows-1252"
 };
 
 // The shortest word a list may hold, as for words typed into the word box.
@@ -41,8 +41,7 @@ constexpr int kMinListWordLength = 3;
 WordList parseWordList(const QByteArray &bytes, const QStringList &alreadyListed = {});
 
 // Reads the list from the file at path; refuses only when the file cannot be read.
-Result readWordListFile(const QString &path, WordList *list,
-                        const QStringList &alreadyListed = {});
+Result readWordListFile(const QString &path, WordList *list, const QStringList &alreadyListed = {});
 
 // Appends the words of the list to extra (after its placeholder and stored words).
 void appendToExtraWords(ExtraWords &extra, const WordList &list);

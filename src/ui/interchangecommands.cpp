@@ -57,10 +57,10 @@ void addInterchangeMenus(frmCWord &window)
     QMenuBar *bar = window.menuBar();
     QMenu *exportMenu = bar->addMenu(kExportMenuCaption);
     exportMenu->setObjectName(QStringLiteral("mnuExport"));
-    QAction *ipuz = menuAction(exportMenu, nullptr, QStringLiteral("mnuExportIpuz"),
-                               kExportIpuzCaption);
-    QAction *puz = menuAction(exportMenu, nullptr, QStringLiteral("mnuExportPuz"),
-                              kExportPuzCaption);
+    QAction *ipuz =
+        menuAction(exportMenu, nullptr, QStringLiteral("mnuExportIpuz"), kExportIpuzCaption);
+    QAction *puz =
+        menuAction(exportMenu, nullptr, QStringLiteral("mnuExportPuz"), kExportPuzCaption);
 
     // In "&File", a group of their own just before the separator that precedes Exit.
     QMenu *file = window.mnuFile;
@@ -70,10 +70,10 @@ void addInterchangeMenus(frmCWord &window)
     if (exit > 0)
         before = items.at(items.at(exit - 1)->isSeparator() ? exit - 1 : exit);
     file->insertSeparator(before);
-    QAction *wordList = menuAction(file, before, QStringLiteral("mnuImportWordList"),
-                                   kImportWordListCaption);
-    QAction *importIpuzAction = menuAction(file, before, QStringLiteral("mnuImportIpuz"),
-                                           kImportIpuzCaption);
+    QAction *wordList =
+        menuAction(file, before, QStringLiteral("mnuImportWordList"), kImportWordListCaption);
+    QAction *importIpuzAction =
+        menuAction(file, before, QStringLiteral("mnuImportIpuz"), kImportIpuzCaption);
 
     QObject::connect(ipuz, &QAction::triggered, &window, [&window] { exportIpuz(window); });
     QObject::connect(puz, &QAction::triggered, &window, [&window] { exportPuz(window); });
@@ -84,8 +84,8 @@ void addInterchangeMenus(frmCWord &window)
 
 bool importWordList(frmCWord &window)
 {
-    const QString path =
-        window.dialogs().openFile(kImportWordListTitle, window.paths().dialogFolder, kWordListFilter);
+    const QString path = window.dialogs().openFile(kImportWordListTitle,
+                                                   window.paths().dialogFolder, kWordListFilter);
     if (path.isEmpty())
         return false;
     QStringList listed;
@@ -139,6 +139,6 @@ QString exportIpuz(frmCWord &window)
 
 QString exportPuz(frmCWord &window)
 {
-    return exportAs(window, QStringLiteral("Across Lite puzzle"), QStringLiteral("puz"),
-                    kPuzFilter, writePuzFile);
+    return exportAs(window, QStringLiteral("Across Lite puzzle"), QStringLiteral("puz"), kPuzFilter,
+                    writePuzFile);
 }

@@ -124,8 +124,10 @@ void TestCliFormats::makeIsRepeatableForOneSeed()
     b[2] = path("b.cwd");
     c[2] = path("c.cwd");
     d[2] = path("d.cwd");
-    c << "--seed" << "77";
-    d << "--seed" << "78";
+    c << "--seed"
+      << "77";
+    d << "--seed"
+      << "78";
     for (const QStringList &args : {a, b, c, d})
         QCOMPARE(cli(args).status, 0);
     QCOMPARE(contents(path("a.cwd")), contents(path("b.cwd")));
@@ -135,13 +137,13 @@ void TestCliFormats::makeIsRepeatableForOneSeed()
 void TestCliFormats::makeReadsWindows1252ListAndReportsSkippedLines()
 {
     const QString out = path("fr.cwd");
-    const Run r = cli({"make", testData("french-cp1252.txt"), out, "--width", "12", "--height",
-                       "12"});
+    const Run r =
+        cli({"make", testData("french-cp1252.txt"), out, "--width", "12", "--height", "12"});
     QCOMPARE(r.status, 0);
     const QString list = testData("french-cp1252.txt");
-    QCOMPARE(r.err, list + ":5: skipped, no word before the clue\n" + list
-                        + ":6: skipped, 'OU' is shorter than 3 letters\n" + list
-                        + ":8: skipped, 'CAFÉ' is already listed\n");
+    QCOMPARE(r.err, list + ":5: skipped, no word before the clue\n" + list +
+                        ":6: skipped, 'OU' is shorter than 3 letters\n" + list +
+                        ":8: skipped, 'CAFÉ' is already listed\n");
     const Loaded l = load(out);
     QVERIFY(l.result.ok());
     QStringList words;
@@ -182,9 +184,13 @@ void TestCliFormats::makeRefusals_data()
         << QByteArray("cat\n") << QStringList{"--width", "ten", "--height", "10"} << 2
         << "velloquin-cli: --width must be a whole number from 5 to 255, not 'ten'\n";
     QTest::newRow("negative seed")
-        << QByteArray("cat\n") << (QStringList(size) << "--seed" << "-1") << 2
-        << "velloquin-cli: --seed must be a whole number from 0 to 4294967295, not '-1'\n";
-    QTest::newRow("unknown option") << QByteArray("cat\n") << (QStringList(size) << "--fast" << "1")
+        << QByteArray("cat\n")
+        << (QStringList(size) << "--seed"
+                              << "-1")
+        << 2 << "velloquin-cli: --seed must be a whole number from 0 to 4294967295, not '-1'\n";
+    QTest::newRow("unknown option") << QByteArray("cat\n")
+                                    << (QStringList(size) << "--fast"
+                                                          << "1")
                                     << 2 << "velloquin-cli: unknown option --fast\n";
     QTest::newRow("option without value") << QByteArray("cat\n") << (QStringList(size) << "--title")
                                           << 2 << "velloquin-cli: --title needs a value\n";
@@ -233,10 +239,10 @@ void TestCliFormats::importRefusals_data()
     QTest::addColumn<QString>("error");
     QTest::newRow("packed block grid")
         << QStringList{"import", testData("packed-blockgrid.ipuz"), "OUT"} << 1
-        << "Import Error: " + testData("packed-blockgrid.ipuz")
-               + " cannot be read as a puzzle. The white squares from (0,0) to (1,1) form a block "
-                 "of four letters. The program keeps words apart (no parallel words side by "
-                 "side), so this grid has no reading as its kind of puzzle.\n";
+        << "Import Error: " + testData("packed-blockgrid.ipuz") +
+               " cannot be read as a puzzle. The white squares from (0,0) to (1,1) form a block "
+               "of four letters. The program keeps words apart (no parallel words side by "
+               "side), so this grid has no reading as its kind of puzzle.\n";
     QTest::newRow("truncated") << QStringList{"import", "TRUNCATED", "OUT"} << 2
                                << "velloquin-cli: TRUNCATED cannot be read as a puzzle. It is not "
                                   "valid JSON (...); the file may be truncated or damaged.\n";
@@ -267,8 +273,8 @@ void TestCliFormats::importRefusals()
 void TestCliFormats::exportWritesSameFilesAsLibrary()
 {
     const QString cwd = path("zoo.cwd");
-    QCOMPARE(cli({"make", testData("animals40.txt"), cwd, "--width", "25", "--height", "25"}).status,
-             0);
+    QCOMPARE(
+        cli({"make", testData("animals40.txt"), cwd, "--width", "25", "--height", "25"}).status, 0);
     QCOMPARE(cli({"export", cwd, path("zoo.ipuz")}).status, 0);
     QCOMPARE(cli({"export", cwd, path("zoo.puz")}).status, 0);
     const Loaded l = load(cwd);

@@ -80,7 +80,7 @@ CrosswordData generated(quint32 seed, int width, int height)
 {
     ExtraWords extra = newExtraWords();
     const QStringList words{"HARBOUR", "ANCHOR", "SAILOR", "COMPASS", "ISLAND", "LIGHTHOUSE",
-                            "TIDE", "CORAL", "BEACON", "VOYAGE", "OCEAN", "RUDDER"};
+                            "TIDE",    "CORAL",  "BEACON", "VOYAGE",  "OCEAN",  "RUDDER"};
     for (const QString &w : words)
         extra.append(ExtraWord{w, QStringLiteral("Sea word: %1").arg(w.toLower())});
     CrosswordData puzzle;
@@ -130,8 +130,8 @@ void TestFormatClients::initTestCase()
     QVERIFY(lock.open(QIODevice::ReadOnly));
     const QByteArray wantedLock = lock.readAll();
     QFile installedLock(m_clients + QStringLiteral("/node_modules/.velloquin-lock.json"));
-    const bool installed = installedLock.open(QIODevice::ReadOnly)
-                           && installedLock.readAll() == wantedLock;
+    const bool installed =
+        installedLock.open(QIODevice::ReadOnly) && installedLock.readAll() == wantedLock;
     installedLock.close();
     for (const char *name : {"package.json", "package-lock.json", "read.mjs"}) {
         const QString target = m_clients + QLatin1Char('/') + QLatin1String(name);
@@ -159,7 +159,8 @@ void TestFormatClients::puzzles()
     QTest::addColumn<QString>("author");
     QTest::addColumn<QString>("copyright");
     for (quint32 seed : {2u, 11u, 99u})
-        QTest::addRow("generated seed %u", seed) << generated(seed, 15, 13) << "" << "";
+        QTest::addRow("generated seed %u", seed) << generated(seed, 15, 13) << ""
+                                                 << "";
     QTest::newRow("author, copyright, subject, accents, two-line clue")
         << puzzleFromSpec(QString::fromUtf8("CAFÉ 1 1 0|Boisson chaude\r\nou froide;"
                                             "CAT 1 1 1|Pet;ÉTÉ 4 1 1|Saison"),
@@ -188,7 +189,8 @@ void TestFormatClients::puzReadByIndependentClientsMatches()
     QFETCH(CrosswordData, puzzle);
     QFETCH(QString, author);
     QFETCH(QString, copyright);
-    const QString path = m_files.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') + ".puz");
+    const QString path =
+        m_files.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') + ".puz");
     const Result written = writePuzFile(path, puzzle, ExportDetails{author, copyright});
     QVERIFY2(written.ok(), written.ok() ? "" : qPrintable(written.message().text));
     const QJsonObject read = readWithClient(QStringLiteral("puz"), path);
@@ -222,7 +224,8 @@ void TestFormatClients::puzReadByIndependentClientsMatches()
 void TestFormatClients::ipuzReadByIndependentClientMatches()
 {
     QFETCH(CrosswordData, puzzle);
-    const QString path = m_files.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') + ".ipuz");
+    const QString path =
+        m_files.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') + ".ipuz");
     const Result written = writeIpuzFile(path, puzzle);
     QVERIFY2(written.ok(), written.ok() ? "" : qPrintable(written.message().text));
     const QJsonObject read = readWithClient(QStringLiteral("ipuz"), path);

@@ -18,8 +18,8 @@ namespace {
 // A puzzle laid out by the automatic layout from a fixed list.
 CrosswordData generatedPuzzle(quint32 seed, int width, int height)
 {
-    const QStringList words{"PLANET", "COMET", "ORBIT", "GALAXY", "NEBULA", "METEOR",
-                            "SATURN", "VENUS", "MARS", "ECLIPSE", "ROCKET", "LUNAR"};
+    const QStringList words{"PLANET", "COMET", "ORBIT", "GALAXY",  "NEBULA", "METEOR",
+                            "SATURN", "VENUS", "MARS",  "ECLIPSE", "ROCKET", "LUNAR"};
     ExtraWords extra = newExtraWords();
     for (const QString &w : words)
         extra.append(ExtraWord{w, QStringLiteral("Clue for %1").arg(w.toLower())});
@@ -106,8 +106,8 @@ PuzFile readPuz(const QByteArray &file)
     else if (u16(0x00) != textSum(cksum(p.state, cksum(p.solution, cib))))
         p.error = "global checksum";
     for (int i = 0; i < 4 && p.error.isEmpty(); ++i) {
-        if (uchar(file.at(0x10 + i)) != (uchar("ICHE"[i]) ^ (parts[i] & 0xff))
-            || uchar(file.at(0x14 + i)) != (uchar("ATED"[i]) ^ (parts[i] >> 8)))
+        if (uchar(file.at(0x10 + i)) != (uchar("ICHE"[i]) ^ (parts[i] & 0xff)) ||
+            uchar(file.at(0x14 + i)) != (uchar("ATED"[i]) ^ (parts[i] >> 8)))
             p.error = QStringLiteral("masked checksum %1").arg(i);
     }
     return p;
@@ -123,8 +123,8 @@ QJsonObject ipuzObject(const CrosswordData &puzzle)
 }
 
 // A small valid ipuz document around a grid and clues given as JSON text.
-QByteArray ipuzWith(const QString &puzzle, const QString &solution, const QString &clues,
-                    int width, int height, const QString &extra = QString())
+QByteArray ipuzWith(const QString &puzzle, const QString &solution, const QString &clues, int width,
+                    int height, const QString &extra = QString())
 {
     return QStringLiteral("{\"version\":\"http://ipuz.org/v2\",\"kind\":[\"http://ipuz.org/"
                           "crossword#1\"],\"dimensions\":{\"width\":%1,\"height\":%2},"
@@ -174,8 +174,8 @@ void TestInterchange::ipuzRoundTripKeepsWordsCluesAndNumbers_data()
     QTest::newRow("wide grid") << generatedPuzzle(5, 25, 9);
     const QString longClue = QString(300, QLatin1Char('x')).replace(0, 5, QStringLiteral("Long "));
     QTest::newRow("clue line breaks, long clue, accents")
-        << puzzleFromSpec(QStringLiteral("CAFÉ 1 1 0|First line\r\nsecond line;CAT 1 1 1|") + longClue
-                              + QStringLiteral(";ÉTÉ 4 1 1|Summer, \"quoted\" & <tagged>"),
+        << puzzleFromSpec(QStringLiteral("CAFÉ 1 1 0|First line\r\nsecond line;CAT 1 1 1|") +
+                              longClue + QStringLiteral(";ÉTÉ 4 1 1|Summer, \"quoted\" & <tagged>"),
                           8, 6, QStringLiteral("Titre d'été"), QStringLiteral("Sujet"));
 }
 
@@ -308,16 +308,16 @@ void TestInterchange::puzFileReadsBackWithValidChecksums_data()
     QTest::newRow("shared number, across before down")
         << puzzleFromSpec("CAT 1 1 0|Pet;COW 1 1 1|Cattle;TOE 3 1 1|Foot digit", 5, 4, "Farm",
                           "Animals")
-        << "" << "" << QStringList{"Pet", "Cattle", "Foot digit"}
+        << ""
+        << "" << QStringList{"Pet", "Cattle", "Foot digit"}
         << QStringList{".....", ".CAT.", ".O.O.", ".W.E."};
     QTest::newRow("author, copyright, accents, joined clue lines")
-        << puzzleFromSpec(QString::fromUtf8("ÉTÉ 0 0 0|Saison chaude\r\nen France;ÉCU 0 0 1|"),
-                          3, 3, QString::fromUtf8("Été"))
-        << "A. Setter" << QString::fromUtf8("© 2026")
-        << QStringList{"Saison chaude en France", ""}
+        << puzzleFromSpec(QString::fromUtf8("ÉTÉ 0 0 0|Saison chaude\r\nen France;ÉCU 0 0 1|"), 3,
+                          3, QString::fromUtf8("Été"))
+        << "A. Setter" << QString::fromUtf8("© 2026") << QStringList{"Saison chaude en France", ""}
         << QStringList{QString::fromUtf8("ÉTÉ"), "C..", "U.."};
-    QTest::newRow("generated") << generatedPuzzle(3, 14, 12) << "" << "" << QStringList()
-                               << QStringList();
+    QTest::newRow("generated") << generatedPuzzle(3, 14, 12) << ""
+                               << "" << QStringList() << QStringList();
 }
 
 void TestInterchange::puzFileReadsBackWithValidChecksums()
@@ -363,10 +363,11 @@ void TestInterchange::puzRefusesWhatLatin1CannotHold_data()
         << QString::fromUtf8("The title holds '€' (U+20AC), which ISO-8859-1 cannot hold.");
     QTest::newRow("arrow in a clue")
         << puzzleFromSpec(QString::fromUtf8("CAT 0 0 0|Pet;COW 0 0 1|Moo → cattle"), 5, 5)
-        << QString::fromUtf8("The clue for 1 Down holds '→' (U+2192), which ISO-8859-1 cannot hold.");
-    QTest::newRow("greek letter")
-        << puzzleFromSpec(QString::fromUtf8("ΩMEGA 0 0 0|Last"), 6, 5)
-        << QString::fromUtf8("The letter 'Ω' (U+03A9) at (0,0) is outside ISO-8859-1.");
+        << QString::fromUtf8(
+               "The clue for 1 Down holds '→' (U+2192), which ISO-8859-1 cannot hold.");
+    QTest::newRow("greek letter") << puzzleFromSpec(QString::fromUtf8("ΩMEGA 0 0 0|Last"), 6, 5)
+                                  << QString::fromUtf8(
+                                         "The letter 'Ω' (U+03A9) at (0,0) is outside ISO-8859-1.");
     QTest::newRow("dot reads as a block")
         << puzzleFromSpec("A.B 0 0 0|Dotted", 5, 5)
         << "The square at (1,0) holds '.' (U+002E), which the format cannot hold as a letter.";
@@ -407,12 +408,11 @@ void TestInterchange::ipuzReaderRefusesWithoutTouchingPuzzle_data()
     QTest::newRow("no solution")
         << QByteArray(good).replace("\"solution\"", "\"saved\"")
         << "It has no \"solution\", so the letters of its words are unknown." << false;
-    QTest::newRow("too large")
-        << ipuzWith(kSmallPuzzle, kSmallSolution, kSmallClues, 300, 3)
-        << "Its \"dimensions\" are not a width and height from 1 to 255." << false;
-    QTest::newRow("rows missing")
-        << ipuzWith("[[1,0,0]]", kSmallSolution, kSmallClues, 3, 3)
-        << "Its \"puzzle\" grid does not have 3 rows." << false;
+    QTest::newRow("too large") << ipuzWith(kSmallPuzzle, kSmallSolution, kSmallClues, 300, 3)
+                               << "Its \"dimensions\" are not a width and height from 1 to 255."
+                               << false;
+    QTest::newRow("rows missing") << ipuzWith("[[1,0,0]]", kSmallSolution, kSmallClues, 3, 3)
+                                  << "Its \"puzzle\" grid does not have 3 rows." << false;
     QTest::newRow("rebus square")
         << ipuzWith(kSmallPuzzle, "[[\"C\",\"AT\",\"T\"],[\"O\",null,null],[\"W\",null,null]]",
                     kSmallClues, 3, 3)
@@ -446,7 +446,8 @@ void TestInterchange::ipuzReaderRefusesWithoutTouchingPuzzle_data()
            "has no reading as the program's kind of puzzle."
         << false;
     QTest::newRow("clue in another direction")
-        << ipuzWith(kSmallPuzzle, kSmallSolution, "{\"Across\":[[1,\"Pet\"]],\"Diagonal\":[]}", 3, 3)
+        << ipuzWith(kSmallPuzzle, kSmallSolution, "{\"Across\":[[1,\"Pet\"]],\"Diagonal\":[]}", 3,
+                    3)
         << "It has clues in the direction 'Diagonal'; the program has only Across and Down."
         << false;
     QTest::newRow("clue without a square")
@@ -494,8 +495,8 @@ void TestInterchange::ipuzReaderAcceptsOtherWritersForms_data()
         << "ipuz(" + ipuzWith(kSmallPuzzle, kSmallSolution, kSmallClues, 3, 3) + ")" << small;
     QTest::newRow("blocks instead of omitted squares")
         << ipuzWith("[[1,0,0],[0,\"#\",\"#\"],[0,\"#\",\"#\"]]",
-                    "[[\"c\",\"a\",\"t\"],[\"o\",\"#\",\"#\"],[\"w\",\"#\",\"#\"]]", kSmallClues,
-                    3, 3)
+                    "[[\"c\",\"a\",\"t\"],[\"o\",\"#\",\"#\"],[\"w\",\"#\",\"#\"]]", kSmallClues, 3,
+                    3)
         << small;
     QTest::newRow("clue objects, string numbers, custom block and empty")
         << ipuzWith("[[\"1\",\"_\",\"_\"],[\"_\",\"X\",\"X\"],[\"_\",\"X\",\"X\"]]",

@@ -29,22 +29,28 @@ void TestWordList::readsWordAndClueAfterEachSeparator_data()
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("clue");
-    QTest::newRow("tab") << QByteArray("cat\tA pet") << "CAT" << "A pet";
+    QTest::newRow("tab") << QByteArray("cat\tA pet") << "CAT"
+                         << "A pet";
     QTest::newRow("tab before dash") << QByteArray("x - y\tclue - more") << "X-Y"
                                      << "clue - more";
-    QTest::newRow("dash") << QByteArray("ice cream - Cold dessert") << "ICECREAM" << "Cold dessert";
+    QTest::newRow("dash") << QByteArray("ice cream - Cold dessert") << "ICECREAM"
+                          << "Cold dessert";
     QTest::newRow("hyphen inside word") << QByteArray("x-ray - Medical picture") << "X-RAY"
                                         << "Medical picture";
-    QTest::newRow("equals") << QByteArray("dog = Barks") << "DOG" << "Barks";
-    QTest::newRow("first equals only") << QByteArray("equation = a = b") << "EQUATION" << "a = b";
-    QTest::newRow("equals without blanks is part of the word") << QByteArray("abc=def")
-                                                               << "ABC=DEF" << "";
-    QTest::newRow("word only") << QByteArray("  Planet  ") << "PLANET" << "";
-    QTest::newRow("crlf") << QByteArray("moon\tNight light\r\n") << "MOON" << "Night light";
-    QTest::newRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBFsoleil\tÉtoile") << "SOLEIL"
-                                    << QString::fromUtf8("Étoile");
-    QTest::newRow("accented word") << QByteArray("café - Boisson") << QString::fromUtf8("CAFÉ")
-                                   << "Boisson";
+    QTest::newRow("equals") << QByteArray("dog = Barks") << "DOG"
+                            << "Barks";
+    QTest::newRow("first equals only") << QByteArray("equation = a = b") << "EQUATION"
+                                       << "a = b";
+    QTest::newRow("equals without blanks is part of the word") << QByteArray("abc=def") << "ABC=DEF"
+                                                               << "";
+    QTest::newRow("word only") << QByteArray("  Planet  ") << "PLANET"
+                               << "";
+    QTest::newRow("crlf") << QByteArray("moon\tNight light\r\n") << "MOON"
+                          << "Night light";
+    QTest::newRow("utf-8 with bom")
+        << QByteArray("\xEF\xBB\xBFsoleil\tÉtoile") << "SOLEIL" << QString::fromUtf8("Étoile");
+    QTest::newRow("accented word")
+        << QByteArray("café - Boisson") << QString::fromUtf8("CAFÉ") << "Boisson";
 }
 
 void TestWordList::readsWordAndClueAfterEachSeparator()
@@ -66,8 +72,9 @@ void TestWordList::skipsAndReportsLinesItCannotTake_data()
     QTest::addColumn<QList<int>>("lines");
     QTest::addColumn<QStringList>("reasons");
     QTest::newRow("short word, duplicate, clue only")
-        << QByteArray("# animals\n\nCAT\tPet\nox\tYoked\ncat - Again\n\tOnly a clue\n - Dashed clue\n"
-                      "= Equal clue\nDOG\n")
+        << QByteArray(
+               "# animals\n\nCAT\tPet\nox\tYoked\ncat - Again\n\tOnly a clue\n - Dashed clue\n"
+               "= Equal clue\nDOG\n")
         << QStringList{"CAT", "DOG"} << QList<int>{4, 5, 6, 7, 8}
         << QStringList{"'OX' is shorter than 3 letters", "'CAT' is already listed",
                        "no word before the clue", "no word before the clue",
@@ -131,9 +138,10 @@ void TestWordList::decodesWindows1252WhenNotUtf8_data()
         << QString::fromUtf8("CAFÉ") << QString::fromUtf8("Boisson “noire” € 2");
     QTest::newRow("utf-8") << QByteArray("caf\xc3\xa9\tBoisson \xe2\x82\xac") << "UTF-8"
                            << QString::fromUtf8("CAFÉ") << QString::fromUtf8("Boisson €");
-    QTest::newRow("utf-16 with bom")
-        << QByteArray("\xff\xfe" "c\0a\0f\0\xe9\0\t\0B\0", 14) << "UTF-16"
-        << QString::fromUtf8("CAFÉ") << "B";
+    QTest::newRow("utf-16 with bom") << QByteArray("\xff\xfe"
+                                                   "c\0a\0f\0\xe9\0\t\0B\0",
+                                                   14)
+                                     << "UTF-16" << QString::fromUtf8("CAFÉ") << "B";
 }
 
 void TestWordList::decodesWindows1252WhenNotUtf8()
