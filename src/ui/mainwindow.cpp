@@ -10,6 +10,7 @@
 #include "numberreading.h"
 #include "picturebox.h"
 #include "pictures.h"
+#include "printcommands.h"
 #include "toolbar.h"
 #include "toolbarband.h"
 #include "twips.h"
@@ -203,6 +204,8 @@ void frmCWord::buildMenus()
 
     // The interchange formats and word lists: "E&xport" and two "&File" items.
     addInterchangeMenus(*this);
+    // "&Print..." and the PDF worksheet.
+    addPrintCommands(*this);
 }
 
 void frmCWord::buildToolbarBand()

@@ -1,0 +1,279 @@
+// SPDX-License-Identifier: MIT
+#include "printcommands.h"
+
+#include "mainwindow.h"
+#include "wordexport.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kPrintErrorText = QStringLiteral("The printer could not be started.");
+const QString kPrintPageErrorText = QStringLiteral("A page could not be started on the printer.");
+
+// Where the save dialog starts: beside the puzzle's file, or the program's dialog folder.
+QString startFolder(const frmCWord &window)
+{
+    if (!window.CurrentFileName.isEmpty())
+        return QFileInfo(window.CurrentFileName).absolutePath();
+    return window.paths().dialogFolder;
+}
+
+QPageLayout worksheetPageLayout(QPageSize::PageSizeId paper)
+{
+    const qreal m = kWorksheetMarginMm;
+    return QPageLayout(QPageSize(paper), QPageLayout::Portrait, QMarginsF(m, m, m, m),
+                       QPageLayout::Millimeter);
+}
+
+QRadioButton *choice(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *button = new QRadioButton(caption, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    return button;
+}
+
+} // namespace
+
+// --- The choice of pages ---------------------------------------------------------------
+
+PrintPartsDialog::PrintPartsDialog(PrintParts parts, QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmPrintParts"));
+    setWindowTitle(QStringLiteral("Print"));
+    auto *layout = new QVBoxLayout(this);
+    auto *label = new QLabel(QStringLiteral("Which pages do you want to print?"), this);
+    layout->addWidget(label);
+    m_both = choice(this, QStringLiteral("optPrintBoth"), QStringLiteral("Puzzle and &answer key"));
+    m_puzzle = choice(this, QStringLiteral("optPrintPuzzle"), QStringLiteral("P&uzzle only"));
+    m_key = choice(this, QStringLiteral("optPrintKey"), QStringLiteral("Answer &key only"));
+    for (QRadioButton *b : {m_both, m_puzzle, m_key})
+        layout->addWidget(b);
+    switch (parts) {
+    case PrintParts::PuzzleAndKey:
+        m_both->setChecked(true);
+        break;
+    case PrintParts::PuzzleOnly:
+        m_puzzle->setChecked(true);
+        break;
+    case PrintParts::KeyOnly:
+        m_key->setChecked(true);
+        break;
+    }
+    layout->addSpacing(6);
+
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *preview =
+        buttons->addButton(QStringLiteral("Pre&view..."), QDialogButtonBox::ActionRole);
+    preview->setObjectName(QStringLiteral("cmdPreview"));
+    QPushButton *print =
+        buttons->addButton(QStringLiteral("&Print..."), QDialogButtonBox::AcceptRole);
+    print->setObjectName(QStringLiteral("cmdPrint"));
+    print->setDefault(true);
+    QPushButton *cancel = buttons->addButton(QDialogButtonBox::Cancel);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    layout->addWidget(buttons);
+
+    connect(preview, &QPushButton::clicked, this, [this] {
+        m_action = PrintDialogs::Action::Preview;
+        accept();
+    });
+    connect(print, &QPushButton::clicked, this, [this] {
+        m_action = PrintDialogs::Action::Print;
+        accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, [this] {
+        m_action = PrintDialogs::Action::Cancel;
+        reject();
+    });
+}
+
+PrintParts PrintPartsDialog::parts() const
+{
+    if (m_puzzle->isChecked())
+        return PrintParts::PuzzleOnly;
+    if (m_key->isChecked())
+        return PrintParts::KeyOnly;
+    return PrintParts::PuzzleAndKey;
+}
+
+// --- Qt's dialogs ------------------------------------------------------------------------
+
+PrintDialogs::Action QtPrintDialogs::chooseParts(PrintParts &parts)
+{
+    PrintPartsDialog dialog(parts, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return Action::Cancel;
+    parts = dialog.parts();
+    return dialog.action();
+}
+
+bool QtPrintDialogs::setUpPrinter(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, m_parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPrintDialogs::preview(QPrinter &printer, const std::function<void(QPrinter &)> &paint)
+{
+    QPrintPreviewDialog dialog(&printer, m_parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                     [&paint](QPrinter *target) { paint(*target); });
+    return dialog.exec() == QDialog::Accepted;
+}
+
+// --- The commands ------------------------------------------------------------------------
+
+WorksheetOptions worksheetOptions(PrintParts parts, QPageSize::PageSizeId paper)
+{
+    WorksheetOptions options;
+    options.paper = paper;
+    options.puzzle = parts != PrintParts::KeyOnly;
+    options.answerKey = parts != PrintParts::PuzzleOnly;
+    options.drawing = printDrawOptions();
+    return options;
+}
+
+bool printWorksheet(frmCWord &window, QPrinter &printer, PrintParts parts)
+{
+    const WorksheetOptions options = worksheetOptions(parts, printer.pageLayout().pageSize().id());
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        window.dialogs().message(kWorksheetErrorTitle, kPrintErrorText, Icon::Warning);
+        return false;
+    }
+    const bool painted = paintWorksheet(painter, printer, window.puzzle(), options);
+    painter.end();
+    if (!painted)
+        window.dialogs().message(kWorksheetErrorTitle, kPrintPageErrorText, Icon::Warning);
+    return painted;
+}
+
+PrintCommands::PrintCommands(frmCWord &window)
+    : QObject(&window), m_window(window), m_qtDialogs(&window)
+{
+    setObjectName(QStringLiteral("printCommands"));
+}
+
+PrintCommands::~PrintCommands() = default;
+
+void PrintCommands::setDialogs(PrintDialogs *dialogs)
+{
+    m_dialogs = dialogs;
+}
+
+PrintDialogs &PrintCommands::dialogs()
+{
+    return m_dialogs ? *m_dialogs : m_qtDialogs;
+}
+
+QPrinter &PrintCommands::printer()
+{
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setPageLayout(worksheetPageLayout(systemPaperSize()));
+        m_printer->setDocName(m_window.puzzle().Title);
+    }
+    return *m_printer;
+}
+
+bool PrintCommands::print()
+{
+    PrintParts parts = m_lastParts;
+    const PrintDialogs::Action action = dialogs().chooseParts(parts);
+    if (action == PrintDialogs::Action::Cancel)
+        return false;
+    m_lastParts = parts;
+    QPrinter &target = printer();
+    target.setDocName(m_window.puzzle().Title);
+    if (action == PrintDialogs::Action::Preview) {
+        return dialogs().preview(
+            target, [this, parts](QPrinter &onto) { printWorksheet(m_window, onto, parts); });
+    }
+    if (!dialogs().setUpPrinter(target))
+        return false;
+    return printWorksheet(m_window, target, parts);
+}
+
+QString PrintCommands::exportPdf()
+{
+    Dialogs &ask = m_window.dialogs();
+    const Dialogs::Answer key = ask.question(kWorksheetQuestionTitle, kWorksheetQuestionText,
+                                             Dialogs::Buttons::YesNoCancel);
+    if (key == Dialogs::Answer::Cancel)
+        return QString();
+    QString path = ask.saveFile(kSaveWorksheetTitle, startFolder(m_window), kPdfFilter);
+    if (path.isEmpty())
+        return QString();
+    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        path += QLatin1String(".pdf");
+    const PrintParts parts =
+        key == Dialogs::Answer::Yes ? PrintParts::PuzzleAndKey : PrintParts::PuzzleOnly;
+    const Result written =
+        writePdfWorksheet(path, m_window.puzzle(), worksheetOptions(parts, systemPaperSize()));
+    if (!written) {
+        ask.message(written.message());
+        return QString();
+    }
+    return path;
+}
+
+// --- The menus -----------------------------------------------------------------------
+
+PrintCommands *printCommands(frmCWord &window)
+{
+    return window.findChild<PrintCommands *>(QStringLiteral("printCommands"),
+                                             Qt::FindDirectChildrenOnly);
+}
+
+void addPrintCommands(frmCWord &window)
+{
+    auto *commands = printCommands(window);
+    if (!commands)
+        commands = new PrintCommands(window);
+
+    // "&Print..." in "&File", a group of its own just before the separator above Exit.
+    QMenu *file = window.mnuFile;
+    QAction *before = nullptr;
+    const QList<QAction *> items = file->actions();
+    const qsizetype exit = items.indexOf(window.mnuExit);
+    if (exit > 0)
+        before = items.at(items.at(exit - 1)->isSeparator() ? exit - 1 : exit);
+    file->insertSeparator(before);
+    auto *print = new QAction(kPrintCaption, file);
+    print->setObjectName(QStringLiteral("mnuPrint"));
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    file->insertAction(before, print);
+
+    // "PDF worksheet..." in "E&xport", created after "Copy.." when missing.
+    QMenu *exportMenu = window.findChild<QMenu *>(QStringLiteral("mnuExport"));
+    if (!exportMenu) {
+        exportMenu = new QMenu(QStringLiteral("E&xport"), &window);
+        exportMenu->setObjectName(QStringLiteral("mnuExport"));
+        QMenuBar *bar = window.menuBar();
+        const QList<QAction *> menus = bar->actions();
+        const qsizetype copy = menus.indexOf(window.mnuCopy->menuAction());
+        QAction *after = copy >= 0 && copy + 1 < menus.size() ? menus.at(copy + 1) : nullptr;
+        bar->insertMenu(after, exportMenu);
+    }
+    auto *pdf = new QAction(kExportPdfCaption, exportMenu);
+    pdf->setObjectName(QStringLiteral("mnuExportPdf"));
+    exportMenu->addAction(pdf);
+
+    QObject::connect(print, &QAction::triggered, commands, [commands] { commands->print(); });
+    QObject::connect(pdf, &QAction::triggered, commands, [commands] { commands->exportPdf(); });
+}
