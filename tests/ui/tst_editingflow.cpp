@@ -1,0 +1,278 @@
+// SPDX-License-Identifier: MIT
+// A whole session driven as a user does: words typed with their clues, two placed by hand
+// crossing each other, a third kept in the list, a generated layout, hidden answers,
+// copied clues, save, New, open again.
+#include "editinghelpers.h"
+
+#include "fileiobas.h"
+#include "gridedit.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMap>
+#include <QMenuBar>
+#include <QPainter>
+#include <QtTest>
+
+#include <algorithm>
+
+using namespace editing;
+
+namespace {
+
+// The clue lists as the user expects them: square numbers in reading order of the
+// start squares, one "number - clue" line per word in list order, across then down.
+QString expectedClues(const CrosswordData &puzzle)
+{
+    QList<QPoint> starts;
+    for (const GridWord &word : puzzle.Words)
+        if (!starts.contains(QPoint(word.X, word.Y)))
+            starts << QPoint(word.X, word.Y);
+    std::sort(starts.begin(), starts.end(), [](QPoint a, QPoint b) {
+        return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
+    });
+    QString text = QStringLiteral("ACROSS\r\n");
+    for (int pass = 0; pass < 2; ++pass) {
+        if (pass == 1)
+            text += QStringLiteral("\r\nDOWN\r\n");
+        for (const GridWord &word : puzzle.Words)
+            if (word.Orientation == pass)
+                text += QString::number(starts.indexOf(QPoint(word.X, word.Y)) + 1)
+                        + QStringLiteral(" - ") + word.Clue + QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+// The puzzle file as it is expected on disk.
+QByteArray expectedFile(const CrosswordData &puzzle, const QString &title, const QString &subject)
+{
+    QString text = QStringLiteral("[Grid]\r\nTitle=%1\r\nSubject=%2\r\nWidth=%3\r\nHeight=%4\r\n"
+                                  "Words=%5\r\nExtraWords=0\r\n")
+                       .arg(title, subject)
+                       .arg(puzzle.Width)
+                       .arg(puzzle.Height)
+                       .arg(puzzle.Words.size() - 1);
+    for (qsizetype i = 0; i < puzzle.Words.size(); ++i) {
+        const GridWord &word = puzzle.Words.at(i);
+        text += QStringLiteral("[Word%1]\r\nAnswer=%2\r\nClue=%3\r\nOrientation=%4\r\nX=%5\r\nY=%6\r\n")
+                    .arg(i)
+                    .arg(word.Answer, word.Clue)
+                    .arg(word.Orientation)
+                    .arg(word.X)
+                    .arg(word.Y);
+    }
+    return text.toLatin1();
+}
+
+void clickToolbarButton(Toolbar *bar, int index)
+{
+    const QPoint centre = bar->buttonRect(index).center();
+    QTest::mouseMove(bar, centre);
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, centre);
+}
+
+int redPixelsOn(const QImage &image, const QRect &rect)
+{
+    int red = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 200 && c.green() < 60 && c.blue() < 60)
+                ++red;
+        }
+    return red;
+}
+
+} // namespace
+
+class tst_EditingFlow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void aWholeSessionFromWordsToFileAndBack();
+    void generatedPuzzleShowsSearchMarkers();
+
+private:
+    frmCWord &w() { return *m_window; }
+    ScriptedDialogs &dialogs() { return m_fixture->dialogs; }
+    void setSize(int width, int height);
+
+    std::unique_ptr<WindowFixture> m_fixture;
+    std::unique_ptr<frmCWord> m_window;
+};
+
+void tst_EditingFlow::init()
+{
+    m_fixture = std::make_unique<WindowFixture>();
+    m_window = m_fixture->start();
+    QVERIFY(m_window);
+    m_fixture->dialogs.clearShown();
+}
+
+void tst_EditingFlow::cleanup()
+{
+    m_window.reset();
+    m_fixture.reset();
+}
+
+void tst_EditingFlow::setSize(int width, int height)
+{
+    w().txtXSize->setCurrentIndex(w().txtXSize->findText(QString::number(width)));
+    w().txtYSize->setCurrentIndex(w().txtYSize->findText(QString::number(height)));
+    dialogs().answers.enqueue(Dialogs::Answer::Yes); // the resize question
+    clickButton(w().cmdUpdateProperties);
+    QCOMPARE(w().puzzle().Width, width);
+    QCOMPARE(w().puzzle().Height, height);
+}
+
+void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
+{
+    // Title, topic and a 15 x 15 grid.
+    w().txtTitle->clear();
+    QTest::keyClicks(w().txtTitle, QStringLiteral("Animals"));
+    w().txtSubject->clear();
+    QTest::keyClicks(w().txtSubject, QStringLiteral("Zoo"));
+    setSize(15, 15);
+    QCOMPARE(w().puzzle().Title, QStringLiteral("Animals"));
+    QCOMPARE(w().txtX->count(), 15);
+
+    // Two words by hand, crossing at the T.
+    placeByHand(w(), 2, 2, Across, QStringLiteral("cat"), QStringLiteral("Pet that purrs"));
+    placeByHand(w(), 4, 2, Down, QStringLiteral("tiger"), QStringLiteral("Striped big cat"));
+    QCOMPARE(dialogs().shown.size(), 1); // only the resize question so far
+    QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("CAT"), QStringLiteral("TIGER")}));
+    QCOMPARE(w().puzzle().Words.at(1).Clue, QStringLiteral("Striped big cat"));
+
+    // A third word kept in the list with Enter.
+    typeWord(w(), QStringLiteral("otter"));
+    typeClue(w(), QStringLiteral("River swimmer"));
+    QTest::keyClick(w().txtWord, Qt::Key_Return);
+    QCOMPARE(listedWords(w()), QStringList{QStringLiteral("OTTER")});
+
+    // Generate a layout of all three.
+    clickButton(w().CandyButton2);
+    QCOMPARE(dialogs().shown.size(), 1);
+    QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("CAT"),
+                                            QStringLiteral("TIGER")}));
+    QCOMPARE(listedWords(w()), QStringList());
+    const CrosswordData generated = w().puzzle();
+
+    // Hide the answers, copy the clues.
+    clickToolbarButton(w().TB1, 6);
+    QVERIFY(w().AnswersHidden);
+    w().mnuCopyClues->trigger();
+    const QString clues = QGuiApplication::clipboard()->text();
+    QCOMPARE(clues, expectedClues(generated));
+    QVERIFY(clues.contains(QStringLiteral(" - River swimmer\r\n")));
+
+    // Save: asks for a name, the extension is added.
+    const QString path = m_fixture->dir.path() + QStringLiteral("/animals.cwd");
+    dialogs().paths.enqueue(m_fixture->dir.path() + QStringLiteral("/animals"));
+    clickToolbarButton(w().TB1, 3);
+    QCOMPARE(w().CurrentFileName, path);
+    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + ShortenPath(path, 50));
+
+    // New, without saving again.
+    dialogs().answers.enqueue(Dialogs::Answer::No);
+    clickToolbarButton(w().TB1, 1);
+    QVERIFY(w().puzzle().IsEmpty);
+    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin"));
+    w().mnuCopyClues->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("ACROSS\r\n\r\nDOWN\r\n"));
+
+    // Open it again.
+    dialogs().paths.enqueue(path);
+    clickToolbarButton(w().TB1, 2);
+    QCOMPARE(w().CurrentFileName, path);
+    QCOMPARE(w().puzzle().Title, QStringLiteral("Animals"));
+    QCOMPARE(w().txtSubject->text(), QStringLiteral("Zoo"));
+    QCOMPARE(w().puzzle().Words.size(), generated.Words.size());
+    for (qsizetype i = 0; i < generated.Words.size(); ++i) {
+        const GridWord &a = w().puzzle().Words.at(i);
+        const GridWord &b = generated.Words.at(i);
+        QCOMPARE(a.Answer, b.Answer);
+        QCOMPARE(a.Clue, b.Clue);
+        QCOMPARE(a.X, b.X);
+        QCOMPARE(a.Y, b.Y);
+        QCOMPARE(a.Orientation, b.Orientation);
+        QCOMPARE(a.Number, b.Number);
+    }
+    w().mnuCopyClues->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), clues);
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), expectedFile(generated, QStringLiteral("Animals"), QStringLiteral("Zoo")));
+
+    // Only the expected boxes and dialogs came up, in order.
+    QCOMPARE(dialogs().titles(),
+             (QStringList{QStringLiteral("Change Settings"), QStringLiteral(" Save this Crossword as:"),
+                          QStringLiteral("Save Changes"),
+                          QStringLiteral(" Select Crossword file to open:")}));
+    QCOMPARE(dialogs().unscripted, 0);
+}
+
+void tst_EditingFlow::generatedPuzzleShowsSearchMarkers()
+{
+    // A 15 x 15 puzzle laid out from a list of words, then a search for one more word.
+    w().resize(900, 720);
+    QCoreApplication::processEvents();
+    setSize(15, 15);
+    const QList<QPair<QString, QString>> words{
+        {QStringLiteral("ELEPHANT"), QStringLiteral("Largest land animal")},
+        {QStringLiteral("GIRAFFE"), QStringLiteral("Tallest animal")},
+        {QStringLiteral("PENGUIN"), QStringLiteral("Flightless swimmer")},
+        {QStringLiteral("LEOPARD"), QStringLiteral("Spotted big cat")},
+        {QStringLiteral("RABBIT"), QStringLiteral("Long-eared hopper")},
+        {QStringLiteral("TIGER"), QStringLiteral("Striped big cat")},
+        {QStringLiteral("ZEBRA"), QStringLiteral("Striped horse")},
+        {QStringLiteral("OTTER"), QStringLiteral("River swimmer")},
+        {QStringLiteral("HERON"), QStringLiteral("Wading bird")},
+        {QStringLiteral("LLAMA"), QStringLiteral("Andean pack animal")},
+    };
+    for (const auto &[word, clue] : words) {
+        typeWord(w(), word);
+        typeClue(w(), clue);
+        QTest::keyClick(w().txtWord, Qt::Key_Return);
+    }
+    QCOMPARE(w().txtWord->count(), int(words.size()));
+    clickButton(w().CandyButton2);
+    QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Change Settings")});
+    QCOMPARE(w().puzzle().Words.size(), words.size());
+
+    typeWord(w(), QStringLiteral("eagle"));
+    clickWordToolbar(w(), 3);
+    const QList<QRect> markers = visibleMarkers(w());
+    QVERIFY(!markers.isEmpty());
+    clickSquare(w(), w().puzzle().Words.at(0).X, w().puzzle().Words.at(0).Y);
+    QCoreApplication::processEvents();
+
+    // The markers show in the window's picture: red frames over the grid. The picture is
+    // put together from the menu bar and the client area, as a repaint of the window
+    // itself would take the markers away.
+    QImage shot(w().size(), QImage::Format_ARGB32);
+    shot.fill(Qt::white);
+    {
+        QPainter painter(&shot);
+        painter.drawPixmap(w().menuBar()->pos(), w().menuBar()->grab());
+        painter.drawPixmap(w().client->pos(), w().client->grab());
+    }
+    QCOMPARE(visibleMarkers(w()).size(), markers.size());
+    const QPoint offset = w().picView->mapTo(&w(), QPoint(0, 0));
+    for (const QRect &marker : markers) {
+        const QRect onShot = marker.translated(offset);
+        QVERIFY2(redPixelsOn(shot, QRect(onShot.topLeft(), QSize(onShot.width(), 2))) > 0,
+                 "marker frame not drawn");
+    }
+    const QByteArray folder = qgetenv("VELLOQUIN_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        QVERIFY(shot.save(QString::fromLocal8Bit(folder) + QStringLiteral("/window_generated.png")));
+}
+
+QTEST_MAIN(tst_EditingFlow)
+#include "tst_editingflow.moc"
