@@ -139,7 +139,7 @@ void tst_MainWindow::opensWithDesignedInnerSize()
 void tst_MainWindow::layoutFollowsWindowSize_data()
 {
     QTest::addColumn<QSize>("client");
-    QTest::newRow("minimum") << QSize(660, 580);
+    QTest::newRow("narrowest") << QSize(660, 600);
     QTest::newRow("wide") << QSize(1024, 700);
     QTest::newRow("large") << QSize(1280, 960);
     QTest::newRow("odd sizes") << QSize(777, 613);
