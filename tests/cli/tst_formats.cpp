@@ -75,6 +75,7 @@ private Q_SLOTS:
     void makePlacesEveryWordOfTheList();
     void makeIsRepeatableForOneSeed();
     void makeReadsWindows1252ListAndReportsSkippedLines();
+    void makeKeepsLongClueWhole();
     void makeRefusals_data();
     void makeRefusals();
     void importReadsIpuzIntoPuzzleFile();
@@ -154,6 +155,21 @@ void TestCliFormats::makeReadsWindows1252ListAndReportsSkippedLines()
                                  QString::fromUtf8("CRÈME=Produit laitier"),
                                  QString::fromUtf8("THÉ=Infusion"),
                                  QString::fromUtf8("ÉTÉ=Saison chaude")}));
+}
+
+void TestCliFormats::makeKeepsLongClueWhole()
+{
+    const QString clue = "Long " + QString(295, QLatin1Char('y'));
+    QVERIFY(writeFile(path("long.txt"), "river\t" + clue.toUtf8() + "\nrover\tShort\n"));
+    QCOMPARE(
+        cli({"make", path("long.txt"), path("long.cwd"), "--width", "10", "--height", "10"}).status,
+        0);
+    const Loaded l = load(path("long.cwd"));
+    QVERIFY(l.result.ok());
+    QStringList clues;
+    for (const GridWord &w : l.puzzle.Words)
+        clues << w.Clue;
+    QVERIFY(clues.contains(clue));
 }
 
 void TestCliFormats::makeRefusals_data()
