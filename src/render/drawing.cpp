@@ -58,10 +58,33 @@ int lineUnits(double unit)
     return std::max(1, roundHalfEven(unit));
 }
 
+// A line as the rectangle it covers. On an image it is filled pixel for pixel; on paper
+// (stroke set) it is stroked along its middle, so that a preview scaled down far enough
+// to make it thinner than a screen pixel still shows it, as stroked lines stay visible.
+void drawBar(QPainter &painter, const QRect &bar, const QColor &colour, bool stroke)
+{
+    if (!stroke) {
+        painter.fillRect(bar, colour);
+        return;
+    }
+    if (bar.isEmpty())
+        return;
+    painter.save();
+    const bool horizontal = bar.width() >= bar.height();
+    QPen pen(colour, horizontal ? bar.height() : bar.width(), Qt::SolidLine, Qt::FlatCap);
+    painter.setPen(pen);
+    const QRectF r(bar);
+    if (horizontal)
+        painter.drawLine(QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y()));
+    else
+        painter.drawLine(QPointF(r.center().x(), r.top()), QPointF(r.center().x(), r.bottom()));
+    painter.restore();
+}
+
 // Fills the rectangle (left, top)-(right, bottom), right and bottom excluded, and with
 // outline set borders it, corners included, in the painter's pen colour, `line` units wide.
 void fillSquare(QPainter &painter, int left, int top, int right, int bottom, const QColor &colour,
-                bool outline, int line)
+                bool outline, int line, bool stroke = false)
 {
     if (right > left && bottom > top)
         painter.fillRect(QRect(left, top, right - left, bottom - top), colour);
@@ -73,10 +96,10 @@ void fillSquare(QPainter &painter, int left, int top, int right, int bottom, con
     const QColor pen = painter.pen().color();
     const int x0 = std::min(left, right), x1 = std::max(left, right);
     const int y0 = std::min(top, bottom), y1 = std::max(top, bottom);
-    painter.fillRect(QRect(x0, y0, x1 - x0 + line, line), pen);
-    painter.fillRect(QRect(x0, y1, x1 - x0 + line, line), pen);
-    painter.fillRect(QRect(x0, y0, line, y1 - y0 + line), pen);
-    painter.fillRect(QRect(x1, y0, line, y1 - y0 + line), pen);
+    drawBar(painter, QRect(x0, y0, x1 - x0 + line, line), pen, stroke);
+    drawBar(painter, QRect(x0, y1, x1 - x0 + line, line), pen, stroke);
+    drawBar(painter, QRect(x0, y0, line, y1 - y0 + line), pen, stroke);
+    drawBar(painter, QRect(x1, y0, line, y1 - y0 + line), pen, stroke);
 }
 
 // Cell size and font sizes for a grid of surfaceSize device units, where one screen
@@ -112,7 +135,7 @@ void drawSquares(QPainter &painter, const CrosswordData &puzzle, const CellMetri
             } else {
                 fillSquare(painter, x1 == 0 ? 0 : roundHalfEven(x1 - line),
                            y1 == 0 ? 0 : roundHalfEven(y1 - line), roundHalfEven(x2 - line),
-                           roundHalfEven(y2 - line), squares, true, line);
+                           roundHalfEven(y2 - line), squares, true, line, unit != 1.0);
             }
         }
     }
@@ -168,12 +191,13 @@ void drawGridLines(QPainter &painter, const CrosswordData &puzzle, const CellMet
     const int line = lineUnits(unit);
     const int w = size.width();
     const int h = size.height();
+    const bool stroke = unit != 1.0;
     for (int r = 0; r <= puzzle.Height; ++r)
-        painter.fillRect(QRect(0, roundHalfEven(r * m.ch), w, line), lines);
-    painter.fillRect(QRect(0, roundHalfEven(puzzle.Height * m.ch - line), w, line), lines);
+        drawBar(painter, QRect(0, roundHalfEven(r * m.ch), w, line), lines, stroke);
+    drawBar(painter, QRect(0, roundHalfEven(puzzle.Height * m.ch - line), w, line), lines, stroke);
     for (int c = 0; c <= puzzle.Width; ++c)
-        painter.fillRect(QRect(roundHalfEven(c * m.cw), 0, line, h), lines);
-    painter.fillRect(QRect(roundHalfEven(puzzle.Width * m.cw - line), 0, line, h), lines);
+        drawBar(painter, QRect(roundHalfEven(c * m.cw), 0, line, h), lines, stroke);
+    drawBar(painter, QRect(roundHalfEven(puzzle.Width * m.cw - line), 0, line, h), lines, stroke);
 }
 
 // Background, squares, square numbers and letters: everything but the grid lines.

@@ -112,6 +112,8 @@ private slots:
     void paintingOnAnyPainterMatchesTheView();
     void scaledPaintingWidensLinesAndKeepsFontSizes();
     void paintingStaysInsideItsRectangle();
+    void paperLinesStayVisibleWhenScaledDown_data();
+    void paperLinesStayVisibleWhenScaledDown();
 };
 
 void TestDrawing::roundsHalvesToEven_data()
@@ -663,6 +665,46 @@ void TestDrawing::paintingStaysInsideItsRectangle()
     QCOMPARE(countOtherThan(page, QRect(0, 50, 40, 80), Qt::white), 0);
     QCOMPARE(countOtherThan(page, QRect(140, 50, 60, 80), Qt::white), 0);
     QCOMPARE(pixel(page, 40 + 97, 50 + 37), kSquares); // (3, 1), inside
+}
+
+void TestDrawing::paperLinesStayVisibleWhenScaledDown_data()
+{
+    QTest::addColumn<bool>("outline");
+    QTest::newRow("grid lines") << false;
+    QTest::newRow("outlined squares") << true;
+}
+
+void TestDrawing::paperLinesStayVisibleWhenScaledDown()
+{
+    // A print preview shows a 1200 dpi page at a twentieth of its size: a line 12 units
+    // wide becomes 0.6 pixels and must still show wherever it falls between pixels.
+    QFETCH(bool, outline);
+    CrosswordData p = puzzleOf(5, 5);
+    for (int row = 0; row < 5; ++row)
+        place(p, 0, row, QStringLiteral("ABCDE"), Across);
+    NumberSquares(p);
+    DrawOptions o = options();
+    o.outlineMode = outline;
+    o.answersHidden = true;
+    QImage preview(QSize(210, 210), QImage::Format_RGB32);
+    preview.fill(Qt::white);
+    QPainter painter(&preview);
+    painter.scale(0.05, 0.05);
+    paintCrossword(painter, p, QSize(4035, 4035), o, kFore, 12.5);
+    painter.end();
+    QCOMPARE(pixel(preview, 30, 60), kSquares); // inside a square
+    for (int r = 1; r < 5; ++r) {
+        // Row edge r lies at 40.35 r pixels (one line up in outline mode).
+        const double y = r * 40.35 - (outline ? 0.6 : 0);
+        int found = 0;
+        for (int py = int(y) - 1; py <= int(y) + 2; ++py)
+            found += pixel(preview, 30, py) != kSquares; // the line, maybe blended
+        QVERIFY2(found > 0, qPrintable(QStringLiteral("row edge %1 vanished").arg(r)));
+        int foundColumn = 0;
+        for (int px = int(y) - 1; px <= int(y) + 2; ++px)
+            foundColumn += pixel(preview, px, 30) != kSquares;
+        QVERIFY2(foundColumn > 0, qPrintable(QStringLiteral("column edge %1 vanished").arg(r)));
+    }
 }
 
 QTEST_MAIN(TestDrawing)

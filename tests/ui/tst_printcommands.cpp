@@ -8,10 +8,13 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -300,6 +303,38 @@ private slots:
         QCOMPARE(dialogs().shown.at(2).kind, Kind::Message);
         QCOMPARE(dialogs().shown.at(2).title, kWorksheetErrorTitle);
         QVERIFY(dialogs().shown.at(2).text.contains(QStringLiteral("sheet.pdf")));
+    }
+
+    void qtPreviewShowsTheWorksheetPages()
+    {
+        // The real preview dialog, closed by a timer once it has drawn its pages.
+        QtPrintDialogs qt(m_window.get());
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file(QStringLiteral("never.pdf")));
+        int pagesShown = -1;
+        int paints = 0;
+        QTimer::singleShot(0, this, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                auto *dialog = qobject_cast<QPrintPreviewDialog *>(w);
+                if (!dialog || !dialog->isVisible())
+                    continue;
+                auto *view = dialog->findChild<QPrintPreviewWidget *>();
+                pagesShown = view ? view->pageCount() : -1;
+                dialog->resize(900, 700);
+                screenshot(dialog, QStringLiteral("print-preview"));
+                dialog->reject();
+            }
+        });
+        const bool printed = qt.preview(printer, [&](QPrinter &onto) {
+            ++paints;
+            printWorksheet(*m_window, onto, PrintParts::PuzzleAndKey);
+        });
+        QVERIFY(!printed);
+        QVERIFY(paints >= 1);
+        QCOMPARE(pagesShown, 2);
+        QVERIFY(!QFile::exists(file(QStringLiteral("never.pdf"))));
+        QVERIFY(dialogs().shown.isEmpty());
     }
 
     void partsDialogStartsAtTheGivenChoiceAndTellsTheButton_data()
