@@ -76,9 +76,9 @@ void frmCWord::fileOpen()
     QString path;
     QString fileTitle;
     if (!ShowFileDialog(m_dialogs, path, fileTitle, FileDialogFlags::Open, m_paths.dialogFolder,
-                        kOpenCrosswordTitle,
-                        fileDialogFilter(kCrosswordWord, kCrosswordExtension), false)
-        || path.isEmpty())
+                        kOpenCrosswordTitle, fileDialogFilter(kCrosswordWord, kCrosswordExtension),
+                        false) ||
+        path.isEmpty())
         return;
 
     const Result loaded =

@@ -24,9 +24,9 @@ QString trimBlanks(const QString &text)
 void reportDialogError(Dialogs &dialogs, const QString &description, int number)
 {
     dialogs.message(QStringLiteral("Open / Save Dialog error"),
-                    QStringLiteral("Error: ") + description + QStringLiteral("\nError number: ")
-                        + QString::number(number)
-                        + QStringLiteral("\nPlease report this error to the author."),
+                    QStringLiteral("Error: ") + description + QStringLiteral("\nError number: ") +
+                        QString::number(number) +
+                        QStringLiteral("\nPlease report this error to the author."),
                     Icon::Warning);
 }
 
@@ -84,8 +84,8 @@ QString AskSaveFileName(Dialogs &dialogs, const QString &initialFolder, QString 
     QString path;
     QString fileTitle;
     if (!ShowFileDialog(dialogs, path, fileTitle, FileDialogFlags::Save, initialFolder, title,
-                        fileDialogFilter(word, extension), true)
-        || path.isEmpty())
+                        fileDialogFilter(word, extension), true) ||
+        path.isEmpty())
         return QString();
     return appendExtension(path, extension);
 }

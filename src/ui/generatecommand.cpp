@@ -20,7 +20,10 @@ namespace {
 class CloseBlocker : public QObject
 {
 public:
-    explicit CloseBlocker(QWidget *window) : m_window(window) { m_window->installEventFilter(this); }
+    explicit CloseBlocker(QWidget *window) : m_window(window)
+    {
+        m_window->installEventFilter(this);
+    }
     ~CloseBlocker() override
     {
         if (m_window)

@@ -2,6 +2,7 @@
 #include "wordpanel.h"
 
 #include "candybutton.h"
+#include "colorpicker.h"
 #include "drawing.h"
 #include "generatecommand.h"
 #include "gridedit.h"
@@ -91,9 +92,29 @@ WordPanel::WordPanel(frmCWord &window) : QObject(&window), m_window(window)
     if (w.txtWord->lineEdit())
         w.txtWord->lineEdit()->installEventFilter(this);
 
-    // Tab runs through the panel from top to bottom, left to right in each row.
-    QWidget *order[] = {w.txtWord,      w.txtX,      w.txtY,        w.txtClue, w.optAcross,
-                        w.optDown,      w.cmdOKAddWord, w.cmdDelete, w.CandyButton2};
+    // Tab runs through each panel from top to bottom (left to right within a row): the
+    // settings panel, then the word panel.
+    QWidget *order[] = {w.txtTitle,
+                        w.txtSubject,
+                        w.txtXSize,
+                        w.txtYSize,
+                        w.cmdUpdateProperties,
+                        w.ColorPicker1[0],
+                        w.ColorPicker1[2],
+                        w.ColorPicker1[1],
+                        w.CandyButton1[2],
+                        w.CandyButton1[0],
+                        w.CandyButton1[1],
+                        w.CandyButton1[3],
+                        w.txtWord,
+                        w.txtX,
+                        w.txtY,
+                        w.txtClue,
+                        w.optAcross,
+                        w.optDown,
+                        w.cmdOKAddWord,
+                        w.cmdDelete,
+                        w.CandyButton2};
     for (QWidget *control : order)
         if (control->focusPolicy() == Qt::NoFocus)
             control->setFocusPolicy(Qt::StrongFocus);
@@ -346,7 +367,8 @@ void WordPanel::removeWord()
             break;
         }
     }
-    const int item = m_window.txtWord->findText(upper, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    const int item =
+        m_window.txtWord->findText(upper, Qt::MatchFixedString | Qt::MatchCaseSensitive);
     if (item >= 0) {
         m_window.txtWord->removeItem(item);
         m_window.txtWord->setEditText(QString());
@@ -378,7 +400,7 @@ void WordPanel::Search4Places()
     for (qsizetype i = 0; i < candidates.size(); ++i) {
         const qsizetype member = i + 1;
         ShapeFrame *marker = member < m_window.markers().size() ? m_window.markers().at(member)
-                                                                 : m_window.addMarker();
+                                                                : m_window.addMarker();
         const auto &place = candidates.at(i);
         marker->setGeometry(squaresRect(place.X, place.Y, length, place.Orientation));
         marker->show();
@@ -402,8 +424,8 @@ void WordPanel::wordChosen()
 
 bool WordPanel::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool wordBox = watched == m_window.txtWord
-                         || (m_window.txtWord && watched == m_window.txtWord->lineEdit());
+    const bool wordBox = watched == m_window.txtWord ||
+                         (m_window.txtWord && watched == m_window.txtWord->lineEdit());
     if (!wordBox || event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
 

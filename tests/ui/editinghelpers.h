@@ -35,8 +35,8 @@ inline QRect squaresPixels(const frmCWord &w, int column, int row, int columns, 
 // True when r covers the expected rectangle within a pixel or two at every side.
 inline bool coversSquares(const QRect &r, const QRect &expected)
 {
-    return qAbs(r.left() - expected.left()) <= 2 && qAbs(r.top() - expected.top()) <= 2
-           && qAbs(r.right() - expected.right()) <= 2 && qAbs(r.bottom() - expected.bottom()) <= 2;
+    return qAbs(r.left() - expected.left()) <= 2 && qAbs(r.top() - expected.top()) <= 2 &&
+           qAbs(r.right() - expected.right()) <= 2 && qAbs(r.bottom() - expected.bottom()) <= 2;
 }
 
 inline void clickSquare(frmCWord &w, int column, int row)

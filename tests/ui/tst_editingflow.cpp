@@ -30,17 +30,16 @@ QString expectedClues(const CrosswordData &puzzle)
     for (const GridWord &word : puzzle.Words)
         if (!starts.contains(QPoint(word.X, word.Y)))
             starts << QPoint(word.X, word.Y);
-    std::sort(starts.begin(), starts.end(), [](QPoint a, QPoint b) {
-        return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
-    });
+    std::sort(starts.begin(), starts.end(),
+              [](QPoint a, QPoint b) { return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x(); });
     QString text = QStringLiteral("ACROSS\r\n");
     for (int pass = 0; pass < 2; ++pass) {
         if (pass == 1)
             text += QStringLiteral("\r\nDOWN\r\n");
         for (const GridWord &word : puzzle.Words)
             if (word.Orientation == pass)
-                text += QString::number(starts.indexOf(QPoint(word.X, word.Y)) + 1)
-                        + QStringLiteral(" - ") + word.Clue + QStringLiteral("\r\n");
+                text += QString::number(starts.indexOf(QPoint(word.X, word.Y)) + 1) +
+                        QStringLiteral(" - ") + word.Clue + QStringLiteral("\r\n");
     }
     return text;
 }
@@ -56,12 +55,13 @@ QByteArray expectedFile(const CrosswordData &puzzle, const QString &title, const
                        .arg(puzzle.Words.size() - 1);
     for (qsizetype i = 0; i < puzzle.Words.size(); ++i) {
         const GridWord &word = puzzle.Words.at(i);
-        text += QStringLiteral("[Word%1]\r\nAnswer=%2\r\nClue=%3\r\nOrientation=%4\r\nX=%5\r\nY=%6\r\n")
-                    .arg(i)
-                    .arg(word.Answer, word.Clue)
-                    .arg(word.Orientation)
-                    .arg(word.X)
-                    .arg(word.Y);
+        text +=
+            QStringLiteral("[Word%1]\r\nAnswer=%2\r\nClue=%3\r\nOrientation=%4\r\nX=%5\r\nY=%6\r\n")
+                .arg(i)
+                .arg(word.Answer, word.Clue)
+                .arg(word.Orientation)
+                .arg(word.X)
+                .arg(word.Y);
     }
     return text.toLatin1();
 }
@@ -207,13 +207,14 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
 
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), expectedFile(generated, QStringLiteral("Animals"), QStringLiteral("Zoo")));
+    QCOMPARE(file.readAll(),
+             expectedFile(generated, QStringLiteral("Animals"), QStringLiteral("Zoo")));
 
     // Only the expected boxes and dialogs came up, in order.
-    QCOMPARE(dialogs().titles(),
-             (QStringList{QStringLiteral("Change Settings"), QStringLiteral(" Save this Crossword as:"),
-                          QStringLiteral("Save Changes"),
-                          QStringLiteral(" Select Crossword file to open:")}));
+    QCOMPARE(dialogs().titles(), (QStringList{QStringLiteral("Change Settings"),
+                                              QStringLiteral(" Save this Crossword as:"),
+                                              QStringLiteral("Save Changes"),
+                                              QStringLiteral(" Select Crossword file to open:")}));
     QCOMPARE(dialogs().unscripted, 0);
 }
 
@@ -271,7 +272,8 @@ void tst_EditingFlow::generatedPuzzleShowsSearchMarkers()
     }
     const QByteArray folder = qgetenv("VELLOQUIN_SCREENSHOT_DIR");
     if (!folder.isEmpty())
-        QVERIFY(shot.save(QString::fromLocal8Bit(folder) + QStringLiteral("/window_generated.png")));
+        QVERIFY(
+            shot.save(QString::fromLocal8Bit(folder) + QStringLiteral("/window_generated.png")));
 }
 
 QTEST_MAIN(tst_EditingFlow)

@@ -320,9 +320,12 @@ void tst_FileCommands::saveAsAppendsTheExtension_data()
 {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("written");
-    QTest::newRow("without extension") << "puzzle" << "puzzle.cwd";
-    QTest::newRow("with the extension") << "puzzle.cwd" << "puzzle.cwd";
-    QTest::newRow("upper-case extension") << "PUZZLE.CWD" << "PUZZLE.CWD.cwd";
+    QTest::newRow("without extension") << "puzzle"
+                                       << "puzzle.cwd";
+    QTest::newRow("with the extension") << "puzzle.cwd"
+                                        << "puzzle.cwd";
+    QTest::newRow("upper-case extension") << "PUZZLE.CWD"
+                                          << "PUZZLE.CWD.cwd";
 }
 
 void tst_FileCommands::saveAsAppendsTheExtension()
@@ -334,8 +337,8 @@ void tst_FileCommands::saveAsAppendsTheExtension()
     w().mnuSaveAs->trigger();
     QCOMPARE(w().CurrentFileName, file(written));
     QVERIFY(QFile::exists(file(written)));
-    QCOMPARE(QDir(m_fixture->dir.path()).entryList({QStringLiteral("*.cwd"), QStringLiteral("*.CWD")},
-                                                   QDir::Files),
+    QCOMPARE(QDir(m_fixture->dir.path())
+                 .entryList({QStringLiteral("*.cwd"), QStringLiteral("*.CWD")}, QDir::Files),
              QStringList{written});
 }
 

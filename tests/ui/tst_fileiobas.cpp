@@ -89,11 +89,16 @@ void tst_FileIObas::extensionIsAppendedUnlessExactlyPresent_data()
 {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("no extension") << "/tmp/puzzle" << "/tmp/puzzle.cwd";
-    QTest::newRow("lower-case extension") << "/tmp/puzzle.cwd" << "/tmp/puzzle.cwd";
-    QTest::newRow("upper-case extension") << "/tmp/PUZZLE.CWD" << "/tmp/PUZZLE.CWD.cwd";
-    QTest::newRow("other extension") << "/tmp/puzzle.txt" << "/tmp/puzzle.txt.cwd";
-    QTest::newRow("extension without dot") << "/tmp/puzzlecwd" << "/tmp/puzzlecwd.cwd";
+    QTest::newRow("no extension") << "/tmp/puzzle"
+                                  << "/tmp/puzzle.cwd";
+    QTest::newRow("lower-case extension") << "/tmp/puzzle.cwd"
+                                          << "/tmp/puzzle.cwd";
+    QTest::newRow("upper-case extension") << "/tmp/PUZZLE.CWD"
+                                          << "/tmp/PUZZLE.CWD.cwd";
+    QTest::newRow("other extension") << "/tmp/puzzle.txt"
+                                     << "/tmp/puzzle.txt.cwd";
+    QTest::newRow("extension without dot") << "/tmp/puzzlecwd"
+                                           << "/tmp/puzzlecwd.cwd";
 }
 
 void tst_FileIObas::extensionIsAppendedUnlessExactlyPresent()
@@ -146,8 +151,8 @@ void tst_FileIObas::confirmedOpenDialogGivesPathAndTitle()
     QString path;
     QString title;
     QVERIFY(ShowFileDialog(dialogs, path, title, FileDialogFlags::Open, QStringLiteral("/home/t"),
-                           kOpenCrosswordTitle, fileDialogFilter(kCrosswordWord, kCrosswordExtension),
-                           false));
+                           kOpenCrosswordTitle,
+                           fileDialogFilter(kCrosswordWord, kCrosswordExtension), false));
     QCOMPARE(path, QStringLiteral("/home/t/Puzzles/animals.cwd"));
     QCOMPARE(title, QStringLiteral("animals.cwd"));
     QCOMPARE(dialogs.shown.first().kind, ScriptedDialogs::Kind::OpenFile);
@@ -178,22 +183,23 @@ void tst_FileIObas::failingDialogIsReportedAndCountsAsCancelled()
     QCOMPARE(box.kind, ScriptedDialogs::Kind::Message);
     QCOMPARE(box.title, QStringLiteral("Open / Save Dialog error"));
     QCOMPARE(box.icon, Icon::Warning);
-    QVERIFY(box.text.startsWith(QStringLiteral("Error: no display for the dialog\nError number: ")));
+    QVERIFY(
+        box.text.startsWith(QStringLiteral("Error: no display for the dialog\nError number: ")));
     QVERIFY(box.text.endsWith(QStringLiteral("\nPlease report this error to the author.")));
 
     dialogs.clearShown();
     QCOMPARE(AskSaveFileName(dialogs, QString(), QString(), QString()), QString());
-    QCOMPARE(dialogs.titles(),
-             QStringList({QStringLiteral(" Save this Crossword as:"),
-                          QStringLiteral("Open / Save Dialog error")}));
+    QCOMPARE(dialogs.titles(), QStringList({QStringLiteral(" Save this Crossword as:"),
+                                            QStringLiteral("Open / Save Dialog error")}));
 }
 
 void tst_FileIObas::windowTitleShowsTheShortenedPath()
 {
     QCOMPARE(windowTitleForFile(QString()), QStringLiteral("Velloquin"));
-    QCOMPARE(windowTitleForFile(QStringLiteral("/tmp/a.cwd")), QStringLiteral("Velloquin - /tmp/a.cwd"));
-    QCOMPARE(windowTitleForFile(
-                 QStringLiteral("C:/Users/Public/Documents/Word Puzzles/School/Science/animals.cwd")),
+    QCOMPARE(windowTitleForFile(QStringLiteral("/tmp/a.cwd")),
+             QStringLiteral("Velloquin - /tmp/a.cwd"));
+    QCOMPARE(windowTitleForFile(QStringLiteral(
+                 "C:/Users/Public/Documents/Word Puzzles/School/Science/animals.cwd")),
              QStringLiteral("Velloquin - C:/.../Word Puzzles/School/Science/animals.cwd"));
 }
 

@@ -119,7 +119,8 @@ void tst_GenerateCommand::listedWordsAreLaidOutAndTheListEmptied()
     CrosswordData check;
     NewCrossword(check, 15, 15);
     for (const GridWord &word : w().puzzle().Words)
-        QVERIFY(AddWord(check, word.X, word.Y, word.Answer, word.Orientation, word.Clue, true, 0).ok());
+        QVERIFY(
+            AddWord(check, word.X, word.Y, word.Answer, word.Orientation, word.Clue, true, 0).ok());
     // The grid view shows the words with their numbers.
     QVERIFY(w().puzzle().Words.at(0).Number > 0);
 }
@@ -183,8 +184,7 @@ void tst_GenerateCommand::failureKeepsEveryWordInTheList_data()
 {
     QTest::addColumn<QStringList>("words");
     QTest::addColumn<QStringList>("titles");
-    QTest::newRow("no common letter") << QStringList{"CAT", "DOG"}
-                                      << QStringList{"Generate Error"};
+    QTest::newRow("no common letter") << QStringList{"CAT", "DOG"} << QStringList{"Generate Error"};
     QTest::newRow("word too big") << QStringList{"HIPPOPOTAMUSES", "EXTRAORDINARILY", "HIPPOPOTAMI"}
                                   << QStringList{"Word too big", "Generate Error"};
 }

@@ -3,6 +3,8 @@
 // the key filter of the word box and the keyboard.
 #include "editinghelpers.h"
 
+#include "colorpicker.h"
+
 #include "gridedit.h"
 #include "wordpanel.h"
 
@@ -15,12 +17,12 @@ using namespace editing;
 
 namespace {
 
-const QString kNoGridWordsText = QStringLiteral(
-    "There are currently no words in the grid.\n"
-    "You may place this word at any positions that it will fit.\n"
-    "Click on the square you would like the word to start at,\n"
-    "select the orientation - Across/Down\n"
-    "Click the 'Update' button to add the word at this location.");
+const QString kNoGridWordsText =
+    QStringLiteral("There are currently no words in the grid.\n"
+                   "You may place this word at any positions that it will fit.\n"
+                   "Click on the square you would like the word to start at,\n"
+                   "select the orientation - Across/Down\n"
+                   "Click the 'Update' button to add the word at this location.");
 
 // Types each character as a key press and release (also characters beyond ASCII).
 void typeKeys(QWidget *widget, const QString &text)
@@ -84,6 +86,7 @@ private slots:
     void keyFilterUpperCasesAndDropsBlanks();
     void enterInTheWordBoxStoresTheWord();
     void tabRunsThroughThePanelTopToBottom();
+    void tabRunsThroughTheSettingsPanelTopToBottom();
     void menuAccessKeysOpenTheMenus();
 
 private:
@@ -172,8 +175,8 @@ void tst_WordPanel::clickOnAWordStartSelectsTheWord()
     QCOMPARE(w().optDown->isChecked(), orientation == Down);
     QCOMPARE(w().txtX->currentText(), QString::number(x));
     QCOMPARE(w().txtY->currentText(), QString::number(y));
-    const QRect expected = orientation == Across ? squaresPixels(w(), x, y, 5, 1)
-                                                 : squaresPixels(w(), x, y, 1, 5);
+    const QRect expected =
+        orientation == Across ? squaresPixels(w(), x, y, 5, 1) : squaresPixels(w(), x, y, 1, 5);
     QVERIFY(w().Shape1->isVisible());
     QVERIFY(coversSquares(w().Shape1->geometry(), expected));
 }
@@ -330,8 +333,10 @@ void tst_WordPanel::updateOfAPlacedWordIsCheckedLikeANewWord_data()
     // CAT across at (2,2), ARM down from its A at (3,2).
     QTest::newRow("same letter at the crossing") << "OAK" << QString();
     QTest::newRow("longer, still crossing") << "RATTLE" << QString();
-    QTest::newRow("different letter at the crossing") << "COT" << "Add Word Error";
-    QTest::newRow("past the grid's edge") << "CATERPILLARS" << "Error";
+    QTest::newRow("different letter at the crossing") << "COT"
+                                                      << "Add Word Error";
+    QTest::newRow("past the grid's edge") << "CATERPILLARS"
+                                          << "Error";
 }
 
 void tst_WordPanel::updateOfAPlacedWordIsCheckedLikeANewWord()
@@ -592,8 +597,8 @@ void tst_WordPanel::searchRefusals_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("no word") << QString() << true << "No Word"
                              << "Please enter a word to search for a grid position.";
-    QTest::newRow("no grid words") << QStringLiteral("ACT") << false << "No Grid Words"
-                                   << kNoGridWordsText;
+    QTest::newRow("no grid words")
+        << QStringLiteral("ACT") << false << "No Grid Words" << kNoGridWordsText;
 }
 
 void tst_WordPanel::searchRefusals()
@@ -619,11 +624,16 @@ void tst_WordPanel::keyFilterUpperCasesAndDropsBlanks_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("lower case") << "zebra" << "ZEBRA";
-    QTest::newRow("blanks") << "ice cream van" << "ICECREAMVAN";
-    QTest::newRow("digits and punctuation") << "r2-d2's!" << "R2-D2'S!";
-    QTest::newRow("upper case stays") << "MiXeD" << "MIXED";
-    QTest::newRow("letters beyond a-z pass") << QStringLiteral("caf\u00e9") << QStringLiteral("CAF\u00e9");
+    QTest::newRow("lower case") << "zebra"
+                                << "ZEBRA";
+    QTest::newRow("blanks") << "ice cream van"
+                            << "ICECREAMVAN";
+    QTest::newRow("digits and punctuation") << "r2-d2's!"
+                                            << "R2-D2'S!";
+    QTest::newRow("upper case stays") << "MiXeD"
+                                      << "MIXED";
+    QTest::newRow("letters beyond a-z pass")
+        << QStringLiteral("caf\u00e9") << QStringLiteral("CAF\u00e9");
 }
 
 void tst_WordPanel::keyFilterUpperCasesAndDropsBlanks()
@@ -662,14 +672,36 @@ void tst_WordPanel::tabRunsThroughThePanelTopToBottom()
     w().txtWord->setFocus(Qt::TabFocusReason);
     QTRY_COMPARE(QApplication::focusWidget() != nullptr, true);
 
-    const QList<QWidget *> expected{w().txtX,        w().txtY,      w().txtClue,
-                                    w().optAcross,   w().cmdOKAddWord, w().cmdDelete,
-                                    w().CandyButton2};
+    const QList<QWidget *> expected{w().txtX,         w().txtY,      w().txtClue,     w().optAcross,
+                                    w().cmdOKAddWord, w().cmdDelete, w().CandyButton2};
     for (QWidget *next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget *focus = QApplication::focusWidget();
-        QVERIFY2(focus == next || (focus && focus->focusProxy() == next)
-                     || (focus && focus->parentWidget() == next),
+        QVERIFY2(focus == next || (focus && focus->focusProxy() == next) ||
+                     (focus && focus->parentWidget() == next),
+                 qPrintable(QStringLiteral("expected %1, focus on %2")
+                                .arg(next->objectName(),
+                                     focus ? focus->objectName() : QStringLiteral("nothing"))));
+    }
+}
+
+void tst_WordPanel::tabRunsThroughTheSettingsPanelTopToBottom()
+{
+    QApplication::setActiveWindow(&w());
+    w().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w()));
+    w().txtTitle->setFocus(Qt::TabFocusReason);
+
+    // Pickers in the order they are shown: Background, Squares, Grid Lines; then the move
+    // buttons up, left, right, down; then on to the word panel.
+    const QList<QWidget *> expected{
+        w().txtSubject,      w().txtXSize,        w().txtYSize,        w().cmdUpdateProperties,
+        w().ColorPicker1[0], w().ColorPicker1[2], w().ColorPicker1[1], w().CandyButton1[2],
+        w().CandyButton1[0], w().CandyButton1[1], w().CandyButton1[3], w().txtWord};
+    for (QWidget *next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY2(focus == next || (focus && focus->parentWidget() == next),
                  qPrintable(QStringLiteral("expected %1, focus on %2")
                                 .arg(next->objectName(),
                                      focus ? focus->objectName() : QStringLiteral("nothing"))));
