@@ -70,6 +70,8 @@ void drawBar(QPainter &painter, const QRect &bar, const QColor &colour, bool str
     if (bar.isEmpty())
         return;
     painter.save();
+    // Smoothed, so a line thinner than a pixel blends in rather than dropping out.
+    painter.setRenderHint(QPainter::Antialiasing, true);
     const bool horizontal = bar.width() >= bar.height();
     QPen pen(colour, horizontal ? bar.height() : bar.width(), Qt::SolidLine, Qt::FlatCap);
     painter.setPen(pen);
