@@ -337,6 +337,13 @@ void tst_FileCommands::saveAsAppendsTheExtension()
     w().mnuSaveAs->trigger();
     QCOMPARE(w().CurrentFileName, file(written));
     QVERIFY(QFile::exists(file(written)));
+
+    // Save now writes to that file without asking.
+    putWord(w(), 3, 2, Down, QStringLiteral("ARM"), QStringLiteral("Limb"));
+    dialogs().clearShown();
+    w().mnuFileSave->trigger();
+    QCOMPARE(dialogs().shown.size(), 0);
+    QCOMPARE(readFile(file(written)), crosswordFileBytes(w().puzzle(), w().extraWords()));
     QCOMPARE(QDir(m_fixture->dir.path())
                  .entryList({QStringLiteral("*.cwd"), QStringLiteral("*.CWD")}, QDir::Files),
              QStringList{written});
