@@ -434,6 +434,9 @@ bool WordPanel::eventFilter(QObject *watched, QEvent *event)
         storeWord();
         return true;
     }
+    // Keys held with Ctrl, Alt or Meta are commands (select all, menu keys), not typing.
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return QObject::eventFilter(watched, event);
     const QString text = key->text();
     if (text == QStringLiteral(" "))
         return true;

@@ -713,15 +713,23 @@ void tst_WordPanel::menuAccessKeysOpenTheMenus()
     QApplication::setActiveWindow(&w());
     w().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w()));
-    w().txtClue->setFocus();
+    w().txtWord->setFocus();
+    w().txtWord->setEditText(QStringLiteral("KEEP"));
 
-    // Alt+F opens "&File"; N runs New, which asks its question.
+    // Alt+F opens "&File", also from the word box; N runs New, which asks its question.
     QTest::keyClick(&w(), Qt::Key_F, Qt::AltModifier);
     QTRY_VERIFY(w().mnuFile->isVisible());
     dialogs().answers.enqueue(Dialogs::Answer::Cancel);
     QTest::keyClick(w().mnuFile, Qt::Key_N);
     QTRY_COMPARE(dialogs().titles(), QStringList{QStringLiteral("Save Changes")});
     QTRY_VERIFY(!w().mnuFile->isVisible());
+    QCOMPARE(w().txtWord->currentText(), QStringLiteral("KEEP"));
+
+    // Ctrl+A in the word box selects its text instead of typing a letter.
+    w().txtWord->setFocus();
+    QTest::keyClick(w().txtWord, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(w().txtWord->currentText(), QStringLiteral("KEEP"));
+    QCOMPARE(w().txtWord->lineEdit()->selectedText(), QStringLiteral("KEEP"));
 }
 
 QTEST_MAIN(tst_WordPanel)
