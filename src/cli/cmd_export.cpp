@@ -8,10 +8,12 @@
 #include "drawing.h"
 #include "gridedit.h"
 #include "pdfworksheet.h"
+#include "picture.h"
 #include "wordexport.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -29,26 +31,6 @@ struct ExportJob
     QPageSize::PageSizeId paper = systemPaperSize();
     bool answerKey = true; // .pdf: the answer key pages
 };
-
-QString oneLine(QString text)
-{
-    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    return text;
-}
-
-int refused(const Message &message)
-{
-    cliErr() << message.title << ": " << oneLine(message.text) << '\n';
-    return ExitRefused;
-}
-
-int usageError(const QString &reason)
-{
-    cliErr() << "velloquin-cli: " << reason << '\n';
-    return ExitUsage;
-}
 
 // The grid picture for a page: as many pixels a square as fit the text width and most
 // of the height of an A4 or Letter page at 96 dots per inch, at most 30.
@@ -106,11 +88,31 @@ int exportPdf(const ExportJob &job)
     return written.ok() ? ExitOk : refused(written.message());
 }
 
+// The grid picture at 30 pixels a square, as the render command draws it by default.
+int exportPicture(const ExportJob &job)
+{
+    const QImage picture =
+        renderCrosswordImage(job.puzzle, defaultPictureSize(job.puzzle), job.options);
+    if (job.output.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)) {
+        const Result saved = savePictureAsBmp(picture, job.output);
+        return saved.ok() ? ExitOk : refused(saved.message());
+    }
+    QSaveFile file(job.output);
+    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit())
+        return refused(Message{QStringLiteral("Export"),
+                               QStringLiteral("Cannot write the picture %1: %2")
+                                   .arg(QDir::toNativeSeparators(job.output), file.errorString()),
+                               Icon::Error});
+    return ExitOk;
+}
+
 const ExportFormat kFormats[] = {
     {"docx", exportDocx},
     {"ipuz", exportIpuzJob},
     {"puz", exportPuzJob},
     {"pdf", exportPdf},
+    {"png", exportPicture},
+    {"bmp", exportPicture},
 };
 
 const ExportFormat *formatFor(const QString &output)
@@ -171,10 +173,8 @@ int runExport(const QStringList &args)
         return usageError(QStringLiteral("--no-key applies to a .pdf worksheet only"));
 
     job.extra = newExtraWords();
-    const Result loaded = Load_Crossword(files.at(0), job.puzzle, job.extra, 16, 16);
-    if (!loaded.ok())
-        return usageError(
-            QStringLiteral("%1: %2").arg(loaded.message().title, oneLine(loaded.message().text)));
+    if (!loadPuzzleFile(files.at(0), job.puzzle, job.extra))
+        return ExitUsage;
     NumberSquares(job.puzzle);
     return format->write(job);
 }

@@ -23,35 +23,6 @@ namespace {
 constexpr int kMinSide = 5;
 constexpr int kMaxSide = 255;
 
-int usageError(const QString &reason)
-{
-    cliErr() << "velloquin-cli: " << reason << '\n';
-    return ExitUsage;
-}
-
-QString oneLine(QString text)
-{
-    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    return text;
-}
-
-int refused(const Message &message)
-{
-    cliErr() << message.title << ": " << oneLine(message.text) << '\n';
-    return ExitRefused;
-}
-
-std::optional<int> wholeNumber(const QString &text, qint64 min, qint64 max)
-{
-    bool ok = false;
-    const qint64 value = text.toLongLong(&ok);
-    if (!ok || value < min || value > max)
-        return std::nullopt;
-    return int(value);
-}
-
 } // namespace
 
 int runMake(const QStringList &args)

@@ -11,36 +11,6 @@
 
 namespace {
 
-int usageError(const QString &reason)
-{
-    cliErr() << "velloquin-cli: " << reason << '\n';
-    return ExitUsage;
-}
-
-// Message texts can hold line breaks; on the command line each message is one line.
-QString oneLine(QString text)
-{
-    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    return text;
-}
-
-void printMessage(const Message &message)
-{
-    cliErr() << message.title << ": " << oneLine(message.text) << '\n';
-}
-
-bool load(const QString &path, CrosswordData &puzzle, ExtraWords &extra)
-{
-    const Result loaded = Load_Crossword(path, puzzle, extra, 16, 16);
-    if (!loaded) {
-        usageError(loaded.message().title + QStringLiteral(": ") + oneLine(loaded.message().text));
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int runGenerate(const QStringList &args)
@@ -72,14 +42,14 @@ int runGenerate(const QStringList &args)
 
     CrosswordData puzzle;
     ExtraWords extra = newExtraWords();
-    if (!load(files.first(), puzzle, extra))
+    if (!loadPuzzleFile(files.first(), puzzle, extra))
         return ExitUsage;
 
     // What the generate button does: every word of the grid joins the stored words and
     // all of them are laid out afresh.
     gatherGridWords(puzzle, extra);
     if (!hasStoredWords(extra)) {
-        printMessage(noWordsMessage());
+        refused(noWordsMessage());
         return ExitRefused;
     }
     RandomSource random = seed ? RandomSource(*seed) : RandomSource();
@@ -87,13 +57,13 @@ int runGenerate(const QStringList &args)
     if (!outcome.placed()) {
         // The file keeps its old layout.
         for (const Message &m : outcome.messages())
-            printMessage(m);
+            refused(m);
         return ExitRefused;
     }
     extra = newExtraWords();
     const Result saved = Save_Crossword(files.first(), puzzle, extra);
     if (!saved) {
-        printMessage(saved.message());
+        refused(saved.message());
         return ExitRefused;
     }
     return ExitOk;
@@ -108,7 +78,7 @@ int runSearch(const QStringList &args)
         return usageError(QStringLiteral("search needs a word"));
     CrosswordData puzzle;
     ExtraWords extra = newExtraWords();
-    if (!load(args.at(0), puzzle, extra))
+    if (!loadPuzzleFile(args.at(0), puzzle, extra))
         return ExitUsage;
     for (const Candidate &c : FindPlacements(puzzle, word)) {
         cliOut() << c.X << ' ' << c.Y << ' '

@@ -15,37 +15,6 @@ namespace {
 constexpr int kMinSize = 5;
 constexpr int kMaxSize = 255;
 
-int usageError(const QString &reason)
-{
-    cliErr() << "velloquin-cli: " << reason << '\n';
-    return ExitUsage;
-}
-
-// Message texts can hold line breaks; on the command line each message is one line.
-QString oneLine(QString text)
-{
-    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    return text;
-}
-
-int refusal(const Message &message)
-{
-    cliErr() << message.title << ": " << oneLine(message.text) << '\n';
-    return ExitRefused;
-}
-
-// A whole number from min to max, or nothing.
-std::optional<int> wholeNumber(const QString &text, int min, int max)
-{
-    bool ok = false;
-    const int n = text.toInt(&ok, 10);
-    if (!ok || n < min || n > max)
-        return std::nullopt;
-    return n;
-}
-
 std::optional<qint32> orientationOf(const QString &text)
 {
     if (text.compare(QLatin1String("across"), Qt::CaseInsensitive) == 0)
@@ -86,20 +55,10 @@ struct PuzzleFile
     ExtraWords extra = newExtraWords();
 };
 
-bool load(PuzzleFile &file)
-{
-    const Result loaded = Load_Crossword(file.path, file.puzzle, file.extra, 16, 16);
-    if (!loaded) {
-        usageError(loaded.message().title + QStringLiteral(": ") + oneLine(loaded.message().text));
-        return false;
-    }
-    return true;
-}
-
 int save(const PuzzleFile &file)
 {
     const Result saved = Save_Crossword(file.path, file.puzzle, file.extra);
-    return saved ? ExitOk : refusal(saved.message());
+    return saved ? ExitOk : refused(saved.message());
 }
 
 QString orientationName(qint32 orientation)
@@ -180,18 +139,18 @@ int runAdd(const QStringList &args)
             QStringLiteral("the orientation must be across or down, not '%1'").arg(args.at(3)));
     const QString word = asTyped(args.at(4));
     if (word.trimmed().isEmpty()) {
-        return refusal(Message{QStringLiteral("No Word Entered"),
+        return refused(Message{QStringLiteral("No Word Entered"),
                                QStringLiteral("Please enter a word to add."), Icon::Error});
     }
     const QString clue = args.size() > 5 ? clueText(args.at(5)) : QString();
 
     PuzzleFile file{args.at(0), {}, newExtraWords()};
-    if (!load(file))
+    if (!loadPuzzleFile(file.path, file.puzzle, file.extra))
         return ExitUsage;
     const Result added =
         AddWord(file.puzzle, qint16(*x), qint16(*y), word, *orientation, clue, true, 0);
     if (!added)
-        return refusal(added.message());
+        return refused(added.message());
     // A word taken onto the grid leaves the stored words (the first entry that holds it).
     for (qsizetype j = 1; j < file.extra.size(); ++j) {
         if (file.extra.at(j).Word == word) {
@@ -216,11 +175,11 @@ int runDelete(const QStringList &args)
             QStringLiteral("the orientation must be across or down, not '%1'").arg(args.at(3)));
 
     PuzzleFile file{args.at(0), {}, newExtraWords()};
-    if (!load(file))
+    if (!loadPuzzleFile(file.path, file.puzzle, file.extra))
         return ExitUsage;
     const qint16 index = FindWordAt(file.puzzle, qint16(*x), qint16(*y), *orientation);
     if (index < 0) {
-        return refusal(Message{QStringLiteral("Delete Word"),
+        return refused(Message{QStringLiteral("Delete Word"),
                                QStringLiteral("No %1 word starts at (%2,%3).")
                                    .arg(orientationName(*orientation))
                                    .arg(*x)
@@ -229,7 +188,7 @@ int runDelete(const QStringList &args)
     }
     const Result deleted = DeleteWord(file.puzzle, *orientation, 0, index);
     if (!deleted)
-        return refusal(deleted.message());
+        return refused(deleted.message());
     return save(file);
 }
 
@@ -245,11 +204,11 @@ int runMove(const QStringList &args)
                                          "'%1'")
                               .arg(args.at(1)));
     PuzzleFile file{args.at(0), {}, newExtraWords()};
-    if (!load(file))
+    if (!loadPuzzleFile(file.path, file.puzzle, file.extra))
         return ExitUsage;
     const Result moved = MoveCrossword(file.puzzle, qint16(direction));
     if (!moved)
-        return refusal(moved.message());
+        return refused(moved.message());
     return save(file);
 }
 
@@ -264,7 +223,7 @@ int runResize(const QStringList &args)
                               .arg(kMinSize)
                               .arg(kMaxSize));
     PuzzleFile file{args.at(0), {}, newExtraWords()};
-    if (!load(file))
+    if (!loadPuzzleFile(file.path, file.puzzle, file.extra))
         return ExitUsage;
     // As the window does: only a real change of size removes words.
     if (*width != file.puzzle.Width || *height != file.puzzle.Height) {
@@ -281,14 +240,14 @@ int runStore(const QStringList &args)
                                          "clue"));
     const QString word = asTyped(args.at(1)).toUpper();
     if (word.size() < 3) {
-        return refusal(Message{QStringLiteral("Word Legth Error"),
+        return refused(Message{QStringLiteral("Word Legth Error"),
                                QStringLiteral("Sorry, the mimimum leghth for a word is 3 "
                                               "characters."),
                                Icon::Information});
     }
     const QString clue = args.size() > 2 ? clueText(args.at(2)) : QString();
     PuzzleFile file{args.at(0), {}, newExtraWords()};
-    if (!load(file))
+    if (!loadPuzzleFile(file.path, file.puzzle, file.extra))
         return ExitUsage;
     bool known = false;
     for (const ExtraWord &e : file.extra)
@@ -311,7 +270,7 @@ int runShow(const QStringList &args)
     if (args.size() != 1)
         return usageError(QStringLiteral("show takes one puzzle file"));
     PuzzleFile file{args.at(0), {}, newExtraWords()};
-    if (!load(file))
+    if (!loadPuzzleFile(file.path, file.puzzle, file.extra))
         return ExitUsage;
     CrosswordData &p = file.puzzle;
     NumberSquares(p);

@@ -19,31 +19,12 @@ namespace {
 // Largest picture side the command draws, to keep a typing slip from asking for gigabytes.
 constexpr int kMaxPictureSide = 20000;
 
-int usageError(const QString &reason)
-{
-    cliErr() << "velloquin-cli: " << reason << '\n';
-    return ExitUsage;
-}
-
-QString oneLine(const QString &text)
-{
-    QString line = text;
-    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    return line;
-}
-
 // Loads the puzzle and numbers its squares as a drawing would; prints why on failure.
 bool loadPuzzle(const QString &path, CrosswordData &puzzle)
 {
     ExtraWords extra = newExtraWords();
-    const Result loaded = Load_Crossword(path, puzzle, extra, 16, 16);
-    if (!loaded.ok()) {
-        cliErr() << "velloquin-cli: " << loaded.message().title << ": "
-                 << oneLine(loaded.message().text) << '\n';
+    if (!loadPuzzleFile(path, puzzle, extra))
         return false;
-    }
     NumberSquares(puzzle);
     return true;
 }

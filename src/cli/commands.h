@@ -4,12 +4,33 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <optional>
+
+struct CrosswordData;
+struct ExtraWord;
+struct Message;
+
 // Exit statuses of every subcommand.
 enum ExitStatus { ExitOk = 0, ExitRefused = 1, ExitUsage = 2 };
 
 // Standard output and standard error of the command line.
 QTextStream &cliOut();
 QTextStream &cliErr();
+
+// Prints "velloquin-cli: <reason>" to standard error; returns ExitUsage.
+int usageError(const QString &reason);
+
+// Prints a refusal as "<title>: <text>" on one line to standard error; returns ExitRefused.
+int refused(const Message &message);
+
+// Message texts can hold line breaks; on the command line each message is one line.
+QString oneLine(QString text);
+
+// A whole decimal number from min to max, or nothing.
+std::optional<int> wholeNumber(const QString &text, int min, int max);
+
+// Reads a puzzle file; a file that cannot be read is reported as a usage error.
+bool loadPuzzleFile(const QString &path, CrosswordData &puzzle, QList<ExtraWord> &extra);
 
 // One subcommand: its name, the one-line usage shown by --help, and its body, which
 // gets the arguments after the name.
@@ -32,7 +53,6 @@ int runExport(const QStringList &args);
 
 // cmd_formats.cpp: a puzzle made from a word list, a puzzle read from an .ipuz file, and
 // the .ipuz and .puz writers behind export (0 written, 1 refused with the message shown).
-struct CrosswordData;
 int runMake(const QStringList &args);
 int runImport(const QStringList &args);
 int exportIpuz(const CrosswordData &puzzle, const QString &output);

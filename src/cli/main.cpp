@@ -47,7 +47,7 @@ const CliCommand kCommands[] = {
      "[--background C --gridlines C --squares C]",
      runRender},
     {"export",
-     "export FILE OUT.docx|OUT.ipuz|OUT.puz|OUT.pdf [--hide-answers] [--no-key] "
+     "export FILE OUT.docx|OUT.ipuz|OUT.puz|OUT.pdf|OUT.png|OUT.bmp [--hide-answers] [--no-key] "
      "[--paper a4|letter]",
      runExport},
     {"make",

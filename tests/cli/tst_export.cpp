@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "clirun.h"
 #include "../export/docxtestutil.h"
 
 #include "cluetext.h"
@@ -7,33 +8,13 @@
 #include "worddocument.h"
 
 #include <QFile>
-#include <QProcess>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace docxtest;
 
 namespace {
-
-struct CliRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(VELLOQUIN_CLI), args);
-    CliRun r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
 
 QString fixture(const char *name)
 {
@@ -124,6 +105,33 @@ private slots:
             }
         }
         QVERIFY(differing > 20);
+    }
+
+    void picturesMatchTheRenderCommand_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("png") << "png" << QStringList{};
+        QTest::newRow("bmp") << "bmp" << QStringList{};
+        QTest::newRow("png, answers hidden") << "png" << QStringList{"--hide-answers"};
+    }
+
+    // export to a picture draws exactly what render draws with its default size.
+    void picturesMatchTheRenderCommand()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(QStringList, options);
+        const QString exported = m_dir.filePath("exported." + suffix);
+        const QString rendered = m_dir.filePath("rendered." + suffix);
+        const CliRun e = runCli(QStringList{"export", fixture("animals.cwd"), exported} + options);
+        QCOMPARE(e.exitCode, 0);
+        QCOMPARE(runCli(QStringList{"render", fixture("animals.cwd"), rendered} + options).exitCode,
+                 0);
+        const QImage a(exported);
+        const QImage b(rendered);
+        QVERIFY(!a.isNull());
+        QCOMPARE(a.size(), QSize(300, 240)); // 10 x 8 squares of 30 pixels
+        QCOMPARE(a.convertToFormat(QImage::Format_RGB32), b.convertToFormat(QImage::Format_RGB32));
     }
 
     void refusesWhatItCannotDo_data()

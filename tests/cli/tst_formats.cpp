@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "clirun.h"
 #include "crosswordfile.h"
 #include "gridedit.h"
 #include "interchange.h"
@@ -7,47 +8,14 @@
 #include "puzwriter.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct Run
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(VELLOQUIN_CLI), args);
-    Run r;
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
-        return r;
-    r.status = p.exitCode();
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
-
 QString testData(const QString &name)
 {
     return QStringLiteral(VELLOQUIN_TESTDATA "/formats/") + name;
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 struct Loaded
@@ -94,10 +62,10 @@ private:
 void TestCliFormats::makePlacesEveryWordOfTheList()
 {
     const QString out = path("zoo.cwd");
-    const Run r = cli({"make", testData("animals40.txt"), out, "--width", "25", "--height", "25",
+    const CliRun r = runCli({"make", testData("animals40.txt"), out, "--width", "25", "--height", "25",
                        "--seed", "5", "--title", "Zoo", "--subject", "Animals"});
     QCOMPARE(r.err, QString());
-    QCOMPARE(r.status, 0);
+    QCOMPARE(r.exitCode, 0);
     QVERIFY(r.out.startsWith(out + ": 40 words on a 25 by 25 grid"));
     const Loaded l = load(out);
     QVERIFY(l.result.ok());
@@ -130,17 +98,17 @@ void TestCliFormats::makeIsRepeatableForOneSeed()
     d << "--seed"
       << "78";
     for (const QStringList &args : {a, b, c, d})
-        QCOMPARE(cli(args).status, 0);
-    QCOMPARE(contents(path("a.cwd")), contents(path("b.cwd")));
-    QVERIFY(contents(path("c.cwd")) != contents(path("d.cwd")));
+        QCOMPARE(runCli(args).exitCode, 0);
+    QCOMPARE(readFileBytes(path("a.cwd")), readFileBytes(path("b.cwd")));
+    QVERIFY(readFileBytes(path("c.cwd")) != readFileBytes(path("d.cwd")));
 }
 
 void TestCliFormats::makeReadsWindows1252ListAndReportsSkippedLines()
 {
     const QString out = path("fr.cwd");
-    const Run r =
-        cli({"make", testData("french-cp1252.txt"), out, "--width", "12", "--height", "12"});
-    QCOMPARE(r.status, 0);
+    const CliRun r =
+        runCli({"make", testData("french-cp1252.txt"), out, "--width", "12", "--height", "12"});
+    QCOMPARE(r.exitCode, 0);
     const QString list = testData("french-cp1252.txt");
     QCOMPARE(r.err, list + ":5: skipped, no word before the clue\n" + list +
                         ":6: skipped, 'OU' is shorter than 3 letters\n" + list +
@@ -160,9 +128,9 @@ void TestCliFormats::makeReadsWindows1252ListAndReportsSkippedLines()
 void TestCliFormats::makeKeepsLongClueWhole()
 {
     const QString clue = "Long " + QString(295, QLatin1Char('y'));
-    QVERIFY(writeFile(path("long.txt"), "river\t" + clue.toUtf8() + "\nrover\tShort\n"));
+    QVERIFY(writeFileBytes(path("long.txt"), "river\t" + clue.toUtf8() + "\nrover\tShort\n"));
     QCOMPARE(
-        cli({"make", path("long.txt"), path("long.cwd"), "--width", "10", "--height", "10"}).status,
+        runCli({"make", path("long.txt"), path("long.cwd"), "--width", "10", "--height", "10"}).exitCode,
         0);
     const Loaded l = load(path("long.cwd"));
     QVERIFY(l.result.ok());
@@ -218,10 +186,10 @@ void TestCliFormats::makeRefusals()
     QFETCH(QStringList, options);
     QFETCH(int, status);
     QFETCH(QString, error);
-    QVERIFY(writeFile(path("list.txt"), list));
+    QVERIFY(writeFileBytes(path("list.txt"), list));
     const QString out = path("out.cwd");
-    const Run r = cli(QStringList{"make", path("list.txt"), out} + options);
-    QCOMPARE(r.status, status);
+    const CliRun r = runCli(QStringList{"make", path("list.txt"), out} + options);
+    QCOMPARE(r.exitCode, status);
     QCOMPARE(r.err, error);
     QVERIFY(!QFile::exists(out));
 }
@@ -235,10 +203,10 @@ void TestCliFormats::importReadsIpuzIntoPuzzleFile()
     AddWord(puzzle, 1, 1, "COW", Down, "Cattle", true, 0);
     QByteArray bytes;
     QVERIFY(ipuzBytes(puzzle, &bytes).ok());
-    QVERIFY(writeFile(path("in.ipuz"), bytes));
-    const Run r = cli({"import", path("in.ipuz"), path("in.cwd")});
+    QVERIFY(writeFileBytes(path("in.ipuz"), bytes));
+    const CliRun r = runCli({"import", path("in.ipuz"), path("in.cwd")});
     QCOMPARE(r.err, QString());
-    QCOMPARE(r.status, 0);
+    QCOMPARE(r.exitCode, 0);
     const Loaded l = load(path("in.cwd"));
     QVERIFY(l.result.ok());
     QCOMPARE(l.puzzle.Title, QString("Imported"));
@@ -271,18 +239,18 @@ void TestCliFormats::importRefusals()
     QFETCH(QStringList, args);
     QFETCH(int, status);
     QFETCH(QString, error);
-    QVERIFY(writeFile(path("truncated.ipuz"), "{\"version\": \"http://ipuz.org/v2\", \"kind\""));
+    QVERIFY(writeFileBytes(path("truncated.ipuz"), "{\"version\": \"http://ipuz.org/v2\", \"kind\""));
     args.replaceInStrings("TRUNCATED", path("truncated.ipuz"));
     error.replace("TRUNCATED", path("truncated.ipuz"));
     args.replaceInStrings("OUT", path("out.cwd"));
-    const Run r = cli(args);
+    const CliRun r = runCli(args);
     // "..." stands for the JSON parser's own words.
     const QStringList around = error.split("...");
     if (around.size() == 2)
         QVERIFY2(r.err.startsWith(around.at(0)) && r.err.endsWith(around.at(1)), qPrintable(r.err));
     else
         QCOMPARE(r.err, error);
-    QCOMPARE(r.status, status);
+    QCOMPARE(r.exitCode, status);
     QVERIFY(!QFile::exists(path("out.cwd")));
 }
 
@@ -290,20 +258,20 @@ void TestCliFormats::exportWritesSameFilesAsLibrary()
 {
     const QString cwd = path("zoo.cwd");
     QCOMPARE(
-        cli({"make", testData("animals40.txt"), cwd, "--width", "25", "--height", "25"}).status, 0);
-    QCOMPARE(cli({"export", cwd, path("zoo.ipuz")}).status, 0);
-    QCOMPARE(cli({"export", cwd, path("zoo.puz")}).status, 0);
+        runCli({"make", testData("animals40.txt"), cwd, "--width", "25", "--height", "25"}).exitCode, 0);
+    QCOMPARE(runCli({"export", cwd, path("zoo.ipuz")}).exitCode, 0);
+    QCOMPARE(runCli({"export", cwd, path("zoo.puz")}).exitCode, 0);
     const Loaded l = load(cwd);
     QByteArray ipuz, puz;
     QVERIFY(ipuzBytes(l.puzzle, &ipuz).ok());
     QVERIFY(puzBytes(l.puzzle, &puz).ok());
-    QCOMPARE(contents(path("zoo.ipuz")), ipuz);
-    QCOMPARE(contents(path("zoo.puz")), puz);
+    QCOMPARE(readFileBytes(path("zoo.ipuz")), ipuz);
+    QCOMPARE(readFileBytes(path("zoo.puz")), puz);
 
     // And back: the imported puzzle has the same words in the same places.
-    QCOMPARE(cli({"import", path("zoo.ipuz"), path("back.cwd")}).status, 0);
-    QCOMPARE(cli({"export", path("back.cwd"), path("back.puz")}).status, 0);
-    QCOMPARE(contents(path("back.puz")), puz);
+    QCOMPARE(runCli({"import", path("zoo.ipuz"), path("back.cwd")}).exitCode, 0);
+    QCOMPARE(runCli({"export", path("back.cwd"), path("back.puz")}).exitCode, 0);
+    QCOMPARE(readFileBytes(path("back.puz")), puz);
 }
 
 void TestCliFormats::exportRefusesPuzzleWithRunOnWords()
@@ -313,8 +281,8 @@ void TestCliFormats::exportRefusesPuzzleWithRunOnWords()
     AddWord(puzzle, 0, 0, "CAT", Across, "Pet", true, 1);
     AddWord(puzzle, 0, 1, "DOG", Across, "Barks", true, 1);
     QVERIFY(Save_Crossword(path("bad.cwd"), puzzle, newExtraWords()).ok());
-    const Run r = cli({"export", path("bad.cwd"), path("bad.puz")});
-    QCOMPARE(r.status, 1);
+    const CliRun r = runCli({"export", path("bad.cwd"), path("bad.puz")});
+    QCOMPARE(r.exitCode, 1);
     QCOMPARE(r.err, QString("Export Error: The puzzle cannot be written as Across Lite puz. The "
                             "letters 'CD' at (0,0) down form a run that is not one of its "
                             "words.\n"));
@@ -332,8 +300,8 @@ void TestCliFormats::everyCommandHasHelp_data()
 void TestCliFormats::everyCommandHasHelp()
 {
     QFETCH(QString, command);
-    const Run r = cli({command, "--help"});
-    QCOMPARE(r.status, 0);
+    const CliRun r = runCli({command, "--help"});
+    QCOMPARE(r.exitCode, 0);
     QVERIFY2(r.out.startsWith("Usage: velloquin-cli " + command + " "), qPrintable(r.out));
 }
 

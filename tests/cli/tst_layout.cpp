@@ -1,40 +1,14 @@
 // SPDX-License-Identifier: MIT
+#include "clirun.h"
 #include "crosswordfile.h"
 #include "gridedit.h"
 #include "layoutgenerator.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run cli(const QStringList &args)
-{
-    QProcess process;
-    process.start(QStringLiteral(VELLOQUIN_CLI), args);
-    Run run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // A 15 x 15 puzzle with CAT across at (2, 2) and some stored words.
 void samplePuzzle(CrosswordData &puzzle, ExtraWords &extra, const QStringList &stored)
@@ -100,9 +74,9 @@ QString TestCliLayout::writePuzzle(const QString &name, const QStringList &store
 void TestCliLayout::generateLaysOutEveryWord()
 {
     const QString path = writePuzzle("every.cwd", {"ACT", "TACK", "ATTIC"});
-    const Run run = cli({"generate", path, "--seed", "11"});
+    const CliRun run = runCli({"generate", path, "--seed", "11"});
     QCOMPARE(run.exitCode, 0);
-    QVERIFY(run.err.isEmpty());
+    QVERIFY(run.errBytes.isEmpty());
 
     CrosswordData puzzle;
     ExtraWords extra;
@@ -149,10 +123,10 @@ void TestCliLayout::generateFollowsSeed()
         expectedLayout(first, defaultStart ? RandomSource() : RandomSource(seed));
     QVERIFY(!expected.isEmpty());
 
-    QCOMPARE(cli(QStringList{"generate", first} + seedArgs).exitCode, 0);
-    QCOMPARE(cli(QStringList{"generate", second} + seedArgs).exitCode, 0);
-    QCOMPARE(readAll(first), expected);
-    QCOMPARE(readAll(second), expected);
+    QCOMPARE(runCli(QStringList{"generate", first} + seedArgs).exitCode, 0);
+    QCOMPARE(runCli(QStringList{"generate", second} + seedArgs).exitCode, 0);
+    QCOMPARE(readFileBytes(first), expected);
+    QCOMPARE(readFileBytes(second), expected);
 }
 
 void TestCliLayout::generateRefusalsLeaveFile_data()
@@ -179,12 +153,12 @@ void TestCliLayout::generateRefusalsLeaveFile()
     QFETCH(bool, withGridWord);
     QFETCH(QString, expectedErr);
     const QString path = writePuzzle("refused.cwd", stored, withGridWord);
-    const QByteArray before = readAll(path);
-    const Run run = cli({"generate", path});
+    const QByteArray before = readFileBytes(path);
+    const CliRun run = runCli({"generate", path});
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(QString::fromUtf8(run.err), expectedErr);
-    QVERIFY(run.out.isEmpty());
-    QCOMPARE(readAll(path), before);
+    QCOMPARE(QString::fromUtf8(run.errBytes), expectedErr);
+    QVERIFY(run.outBytes.isEmpty());
+    QCOMPARE(readFileBytes(path), before);
 }
 
 void TestCliLayout::searchPrintsCandidatesInOrder_data()
@@ -202,12 +176,12 @@ void TestCliLayout::searchPrintsCandidatesInOrder()
     QFETCH(QString, word);
     QFETCH(QByteArray, expectedOut);
     const QString path = writePuzzle("search.cwd", {"UNUSED"});
-    const QByteArray before = readAll(path);
-    const Run run = cli({"search", path, word});
+    const QByteArray before = readFileBytes(path);
+    const CliRun run = runCli({"search", path, word});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out, expectedOut);
-    QVERIFY(run.err.isEmpty());
-    QCOMPARE(readAll(path), before);
+    QCOMPARE(run.outBytes, expectedOut);
+    QVERIFY(run.errBytes.isEmpty());
+    QCOMPARE(readFileBytes(path), before);
 }
 
 void TestCliLayout::rejectsBadInvocations_data()
@@ -230,15 +204,15 @@ void TestCliLayout::rejectsBadInvocations()
 {
     QFETCH(QStringList, args);
     const QString ok = writePuzzle("ok.cwd", {"ACT"});
-    const QByteArray before = readAll(ok);
+    const QByteArray before = readFileBytes(ok);
     args.replaceInStrings(QStringLiteral("@ok"), ok);
     args.replaceInStrings(QStringLiteral("@missing"), m_dir.filePath("missing.cwd"));
-    const Run run = cli(args);
+    const CliRun run = runCli(args);
     QCOMPARE(run.exitCode, 2);
-    QVERIFY(run.out.isEmpty());
-    QVERIFY(run.err.startsWith("velloquin-cli: "));
-    QCOMPARE(run.err.count('\n'), 1);
-    QCOMPARE(readAll(ok), before);
+    QVERIFY(run.outBytes.isEmpty());
+    QVERIFY(run.errBytes.startsWith("velloquin-cli: "));
+    QCOMPARE(run.errBytes.count('\n'), 1);
+    QCOMPARE(readFileBytes(ok), before);
 }
 
 QTEST_GUILESS_MAIN(TestCliLayout)

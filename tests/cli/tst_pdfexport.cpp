@@ -1,30 +1,12 @@
 // SPDX-License-Identifier: MIT
+#include "clirun.h"
 #include "../export/pdftestutil.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-struct CliRun
-{
-    int exitCode = -1;
-    QString err;
-};
-
-CliRun runCli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(VELLOQUIN_CLI), args);
-    CliRun r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
 
 // animals.cwd: "Animals", "Pets", CAT across ("Small pet") and COW down ("Gives milk").
 QString fixture()

@@ -1,46 +1,14 @@
 // SPDX-License-Identifier: MIT
+#include "clirun.h"
 // The puzzle-editing subcommands of velloquin-cli, run as a user's script would run them.
 #include "crosswordfile.h"
 #include "gridedit.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList &args)
-{
-    QProcess process;
-    process.start(QStringLiteral(VELLOQUIN_CLI), args);
-    Run run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 QByteArray crlf(const QByteArray &text)
 {
@@ -89,37 +57,37 @@ void TestCliPuzzle::buildsDocumentedExample()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("animals.cwd");
-    QCOMPARE(cli({"new", path, "--width", "10", "--height", "8", "--title", "Animals", "--subject",
+    QCOMPARE(runCli({"new", path, "--width", "10", "--height", "8", "--title", "Animals", "--subject",
                   "Pets"})
                  .exitCode,
              0);
-    QCOMPARE(cli({"add", path, "0", "0", "across", "cat", "Small pet"}).exitCode, 0);
-    QCOMPARE(cli({"add", path, "0", "0", "down", "COW", "Gives milk\n(3)"}).exitCode, 0);
-    QCOMPARE(cli({"store", path, "dog", "Barks"}).exitCode, 0);
-    QCOMPARE(readAll(path), kAnimals);
-    QCOMPARE(readAll(QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd")), kAnimals);
+    QCOMPARE(runCli({"add", path, "0", "0", "across", "cat", "Small pet"}).exitCode, 0);
+    QCOMPARE(runCli({"add", path, "0", "0", "down", "COW", "Gives milk\n(3)"}).exitCode, 0);
+    QCOMPARE(runCli({"store", path, "dog", "Barks"}).exitCode, 0);
+    QCOMPARE(readFileBytes(path), kAnimals);
+    QCOMPARE(readFileBytes(QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd")), kAnimals);
 }
 
 void TestCliPuzzle::newWritesEmptyPuzzleWithDefaults()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("new.cwd");
-    QVERIFY(writeAll(path, kAnimals)); // new replaces what was there
-    const Run r = cli({"new", path});
+    QVERIFY(writeFileBytes(path, kAnimals)); // new replaces what was there
+    const CliRun r = runCli({"new", path});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.err, QString());
     CrosswordData expected;
     NewCrossword(expected, 16, 16);
-    QCOMPARE(readAll(path), crosswordFileBytes(expected, newExtraWords()));
+    QCOMPARE(readFileBytes(path), crosswordFileBytes(expected, newExtraWords()));
 }
 
 void TestCliPuzzle::showListsWordsWithNumbersAndStoredWords()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("a.cwd");
-    QVERIFY(writeAll(path, kAnimals));
-    QCOMPARE(cli({"add", path, "2", "0", "down", "TOE", "Foot part"}).exitCode, 0);
-    const Run r = cli({"show", path});
+    QVERIFY(writeFileBytes(path, kAnimals));
+    QCOMPARE(runCli({"add", path, "2", "0", "down", "TOE", "Foot part"}).exitCode, 0);
+    const CliRun r = runCli({"show", path});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, QString("Title: Animals\n"
                             "Subject: Pets\n"
@@ -130,15 +98,15 @@ void TestCliPuzzle::showListsWordsWithNumbersAndStoredWords()
                             "  2 down at (2,0): TOE - Foot part\n"
                             "Stored words:\n"
                             "  DOG - Barks\n"));
-    QCOMPARE(readAll(path).count("Word2"), 1); // show wrote nothing back beyond the add
+    QCOMPARE(readFileBytes(path).count("Word2"), 1); // show wrote nothing back beyond the add
 }
 
 void TestCliPuzzle::showOfEmptyPuzzle()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("e.cwd");
-    QCOMPARE(cli({"new", path, "--width", "5", "--height", "6"}).exitCode, 0);
-    const Run r = cli({"show", path});
+    QCOMPARE(runCli({"new", path, "--width", "5", "--height", "6"}).exitCode, 0);
+    const CliRun r = runCli({"show", path});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, QString("Title: Crossword\nSubject: \nSize: 5 x 6\nWords: none\n"
                             "Stored words: none\n"));
@@ -202,8 +170,8 @@ void TestCliPuzzle::edits()
 
     QTemporaryDir dir;
     const QString path = dir.filePath("a.cwd");
-    QVERIFY(writeAll(path, kAnimals));
-    const Run r = cli(withPath(command, path));
+    QVERIFY(writeFileBytes(path, kAnimals));
+    const CliRun r = runCli(withPath(command, path));
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, QString());
 
@@ -270,12 +238,12 @@ void TestCliPuzzle::refusalsLeaveFileAlone()
     QFETCH(QString, message);
     QTemporaryDir dir;
     const QString path = dir.filePath("a.cwd");
-    QVERIFY(writeAll(path, kAnimals));
-    const Run r = cli(withPath(command, path));
+    QVERIFY(writeFileBytes(path, kAnimals));
+    const CliRun r = runCli(withPath(command, path));
     QCOMPARE(r.exitCode, 1);
     QCOMPARE(r.err, message + '\n');
     QCOMPARE(r.out, QString());
-    QCOMPARE(readAll(path), kAnimals);
+    QCOMPARE(readFileBytes(path), kAnimals);
 }
 
 void TestCliPuzzle::badCommandLinesLeaveFileAlone_data()
@@ -323,11 +291,11 @@ void TestCliPuzzle::badCommandLinesLeaveFileAlone()
     QFETCH(QString, reason);
     QTemporaryDir dir;
     const QString path = dir.filePath("a.cwd");
-    QVERIFY(writeAll(path, kAnimals));
-    const Run r = cli(withPath(command, path));
+    QVERIFY(writeFileBytes(path, kAnimals));
+    const CliRun r = runCli(withPath(command, path));
     QCOMPARE(r.exitCode, 2);
     QVERIFY2(r.err.contains(reason), qPrintable(r.err));
-    QCOMPARE(readAll(path), kAnimals);
+    QCOMPARE(readFileBytes(path), kAnimals);
     QVERIFY(!QFile::exists(dir.filePath("other.cwd")));
 }
 
@@ -336,16 +304,16 @@ void TestCliPuzzle::unreadableFileExitsTwo()
     QTemporaryDir dir;
     const QString bad = dir.filePath("bad.cwd");
     const QByteArray badBytes = crlf("[Grid]|Width=300|Height=8|");
-    QVERIFY(writeAll(bad, badBytes));
+    QVERIFY(writeFileBytes(bad, badBytes));
     for (const char *line : {"show FILE", "add FILE 0 0 across CAT", "delete FILE 0 0 down",
                              "move FILE left", "resize FILE 9 9", "store FILE DOG"}) {
-        const Run r = cli(withPath(QString::fromLatin1(line), bad));
+        const CliRun r = runCli(withPath(QString::fromLatin1(line), bad));
         QCOMPARE(r.exitCode, 2);
         QCOMPARE(r.err.count('\n'), 1);
         QVERIFY2(r.err.contains(bad) && r.err.contains("Width"), qPrintable(r.err));
-        QCOMPARE(readAll(bad), badBytes);
+        QCOMPARE(readFileBytes(bad), badBytes);
     }
-    const Run missing = cli({"show", dir.filePath("missing.cwd")});
+    const CliRun missing = runCli({"show", dir.filePath("missing.cwd")});
     QCOMPARE(missing.exitCode, 2);
     QVERIFY(missing.err.contains("does not exist"));
 }
@@ -354,7 +322,7 @@ void TestCliPuzzle::failedSaveIsReported()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("no/such/folder/p.cwd");
-    const Run r = cli({"new", path});
+    const CliRun r = runCli({"new", path});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.startsWith("Save Error: ") && r.err.contains(path), qPrintable(r.err));
 }
@@ -369,10 +337,10 @@ void TestCliPuzzle::helpOnEverySubcommand_data()
 void TestCliPuzzle::helpOnEverySubcommand()
 {
     QFETCH(QString, name);
-    const Run r = cli({name, "--help"});
+    const CliRun r = runCli({name, "--help"});
     QCOMPARE(r.exitCode, 0);
     QVERIFY2(r.out.startsWith("Usage: velloquin-cli " + name + " FILE"), qPrintable(r.out));
-    const Run all = cli({"--help"});
+    const CliRun all = runCli({"--help"});
     QVERIFY(all.out.contains("  " + name + " FILE"));
 }
 

@@ -1,33 +1,13 @@
 // SPDX-License-Identifier: MIT
+#include "clirun.h"
 #include "crosswordfile.h"
 #include "gridedit.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run cli(const QStringList &args)
-{
-    QProcess process;
-    process.start(QStringLiteral(VELLOQUIN_CLI), args);
-    Run run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
 
 const QColor kDefaultBackground(0, 0, 0);
 const QColor kDefaultGridLines(97, 97, 97);
@@ -75,20 +55,20 @@ void TestCliRender::initTestCase()
 
 void TestCliRender::printsCluesWithCrLf()
 {
-    const Run run = cli({QStringLiteral("clues"), m_puzzle});
+    const CliRun run = runCli({QStringLiteral("clues"), m_puzzle});
     QCOMPARE(run.exitCode, 0);
     // Numbers come from the squares (the file keeps none); the empty clue ends in " - ".
-    QCOMPARE(run.out, QByteArray("ACROSS\r\n1 - Animal at home\r\n2 - \r\n\r\n"
+    QCOMPARE(run.outBytes, QByteArray("ACROSS\r\n1 - Animal at home\r\n2 - \r\n\r\n"
                                  "DOWN\r\n1 - Oinker\r\n(3)\r\n"));
-    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.errBytes, QByteArray());
 }
 
 void TestCliRender::rendersThirtyPixelsASquare()
 {
     const QString out = m_dir.filePath(QStringLiteral("default.png"));
-    const Run run = cli({QStringLiteral("render"), m_puzzle, out});
+    const CliRun run = runCli({QStringLiteral("render"), m_puzzle, out});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.errBytes, QByteArray());
     const QImage image(out);
     QCOMPARE(image.size(), QSize(180, 150));
     QCOMPARE(image.pixelColor(15 + 150, 15), kDefaultBackground);  // square (5, 0)
@@ -102,8 +82,8 @@ void TestCliRender::rendersThirtyPixelsASquare()
 void TestCliRender::rendersAtGivenSize()
 {
     const QString out = m_dir.filePath(QStringLiteral("sized.png"));
-    const Run run =
-        cli({QStringLiteral("render"), m_puzzle, out, QStringLiteral("--width-px"),
+    const CliRun run =
+        runCli({QStringLiteral("render"), m_puzzle, out, QStringLiteral("--width-px"),
              QStringLiteral("300"), QStringLiteral("--height-px"), QStringLiteral("100")});
     QCOMPARE(run.exitCode, 0);
     const QImage image(out);
@@ -117,8 +97,8 @@ void TestCliRender::hidesAnswers()
 {
     const QString shown = m_dir.filePath(QStringLiteral("shown.png"));
     const QString hidden = m_dir.filePath(QStringLiteral("hidden.png"));
-    QCOMPARE(cli({QStringLiteral("render"), m_puzzle, shown}).exitCode, 0);
-    QCOMPARE(cli({QStringLiteral("render"), m_puzzle, hidden, QStringLiteral("--hide-answers")})
+    QCOMPARE(runCli({QStringLiteral("render"), m_puzzle, shown}).exitCode, 0);
+    QCOMPARE(runCli({QStringLiteral("render"), m_puzzle, hidden, QStringLiteral("--hide-answers")})
                  .exitCode,
              0);
     const QImage a(shown);
@@ -138,7 +118,7 @@ void TestCliRender::hidesAnswers()
 void TestCliRender::outlineModeDrawsNoGridLines()
 {
     const QString out = m_dir.filePath(QStringLiteral("outline.png"));
-    const Run run = cli({QStringLiteral("render"), m_puzzle, out, QStringLiteral("--outline"),
+    const CliRun run = runCli({QStringLiteral("render"), m_puzzle, out, QStringLiteral("--outline"),
                          QStringLiteral("--hide-answers")});
     QCOMPARE(run.exitCode, 0);
     const QImage image(out);
@@ -172,7 +152,7 @@ void TestCliRender::takesColourNumbers()
     QFETCH(QPoint, where);
     QFETCH(QColor, expected);
     const QString out = m_dir.filePath(QStringLiteral("colour.png"));
-    const Run run = cli({QStringLiteral("render"), m_puzzle, out, option, value});
+    const CliRun run = runCli({QStringLiteral("render"), m_puzzle, out, option, value});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(QImage(out).pixelColor(where), expected);
 }
@@ -180,7 +160,7 @@ void TestCliRender::takesColourNumbers()
 void TestCliRender::writesStandardBitmap()
 {
     const QString out = m_dir.filePath(QStringLiteral("picture.bmp"));
-    const Run run = cli({QStringLiteral("render"), m_puzzle, out});
+    const CliRun run = runCli({QStringLiteral("render"), m_puzzle, out});
     QCOMPARE(run.exitCode, 0);
     QFile file(out);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -226,11 +206,11 @@ void TestCliRender::rejectsBadInvocations()
         else if (a.startsWith(QLatin1Char('@')))
             a = m_dir.filePath(a.mid(1));
     }
-    const Run run = cli(args);
+    const CliRun run = runCli(args);
     QCOMPARE(run.exitCode, 2);
-    QCOMPARE(run.out, QByteArray());
-    QVERIFY(run.err.startsWith("velloquin-cli: "));
-    QCOMPARE(run.err.count('\n'), 1);
+    QCOMPARE(run.outBytes, QByteArray());
+    QVERIFY(run.errBytes.startsWith("velloquin-cli: "));
+    QCOMPARE(run.errBytes.count('\n'), 1);
     QVERIFY(!QFile::exists(out));
 }
 

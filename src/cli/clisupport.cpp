@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+// Reporting and argument helpers shared by every subcommand.
+#include "commands.h"
+
+#include "crosswordfile.h"
+
+int usageError(const QString &reason)
+{
+    cliErr() << "velloquin-cli: " << reason << '\n';
+    return ExitUsage;
+}
+
+QString oneLine(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return text;
+}
+
+int refused(const Message &message)
+{
+    cliErr() << message.title << ": " << oneLine(message.text) << '\n';
+    return ExitRefused;
+}
+
+std::optional<int> wholeNumber(const QString &text, int min, int max)
+{
+    bool ok = false;
+    const int n = text.toInt(&ok, 10);
+    if (!ok || n < min || n > max)
+        return std::nullopt;
+    return n;
+}
+
+bool loadPuzzleFile(const QString &path, CrosswordData &puzzle, ExtraWords &extra)
+{
+    const Result loaded = Load_Crossword(path, puzzle, extra, 16, 16);
+    if (!loaded) {
+        usageError(loaded.message().title + QStringLiteral(": ") + oneLine(loaded.message().text));
+        return false;
+    }
+    return true;
+}
