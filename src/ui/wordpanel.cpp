@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QValidator>
 
 #include <cmath>
 #include <iterator>
@@ -50,6 +51,32 @@ const Message NoGridWords{QStringLiteral("No Grid Words"),
                           Icon::Information};
 
 } // namespace
+
+// Text pasted into the word box gets the same treatment as typed text: blanks dropped,
+// a to z upper-cased. Text set by the program (a word chosen from the list) is not touched.
+class WordBoxValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &pos) const override
+    {
+        QString cleaned;
+        cleaned.reserve(input.size());
+        int newPos = pos;
+        for (qsizetype i = 0; i < input.size(); ++i) {
+            const QChar c = input.at(i);
+            if (c == QLatin1Char(' ')) {
+                if (i < pos)
+                    --newPos;
+                continue;
+            }
+            cleaned += (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ? c.toUpper() : c;
+        }
+        input = cleaned;
+        pos = newPos;
+        return Acceptable;
+    }
+};
 
 WordPanel::WordPanel(frmCWord &window) : QObject(&window), m_window(window)
 {
@@ -89,8 +116,10 @@ WordPanel::WordPanel(frmCWord &window) : QObject(&window), m_window(window)
     // The key filter sees each key before the box does, whether the combo box or its
     // line edit has the focus.
     w.txtWord->installEventFilter(this);
-    if (w.txtWord->lineEdit())
+    if (w.txtWord->lineEdit()) {
         w.txtWord->lineEdit()->installEventFilter(this);
+        w.txtWord->lineEdit()->setValidator(new WordBoxValidator(w.txtWord));
+    }
 
     // Tab runs through each panel from top to bottom (left to right within a row): the
     // settings panel, then the word panel.

@@ -9,6 +9,7 @@
 #include "wordpanel.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
@@ -646,6 +647,11 @@ void tst_WordPanel::keyFilterUpperCasesAndDropsBlanks()
     // Typing into the line edit itself is filtered the same way.
     w().txtWord->setEditText(QString());
     typeKeys(w().txtWord->lineEdit(), typed);
+    QCOMPARE(w().txtWord->currentText(), shown);
+    // Pasted text gets the same treatment as typed text.
+    w().txtWord->setEditText(QString());
+    QApplication::clipboard()->setText(typed);
+    w().txtWord->lineEdit()->paste();
     QCOMPARE(w().txtWord->currentText(), shown);
 }
 
