@@ -3,26 +3,27 @@
 
 #include <QString>
 
-namespace {
-
-bool isBlank(QChar c)
+bool isProfileBlank(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
-bool isDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
 
-QStringView trimBlanks(QStringView text)
+QStringView trimProfileBlanks(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
+    while (begin < end && isProfileBlank(text[begin]))
         ++begin;
-    while (end > begin && isBlank(text[end - 1]))
+    while (end > begin && isProfileBlank(text[end - 1]))
         --end;
     return text.mid(begin, end - begin);
+}
+
+namespace {
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
 // A number found at the start of a text: its rounded magnitude (saturated far beyond any
@@ -96,7 +97,7 @@ std::optional<qint64> inRange(const Scanned &s, qint64 min, qint64 max)
 
 std::optional<qint64> readStrictNumber(QStringView text, qint64 min, qint64 max)
 {
-    const QStringView t = trimBlanks(text);
+    const QStringView t = trimProfileBlanks(text);
     const Scanned s = scanNumber(t);
     if (s.used == 0 || s.used != t.size())
         return std::nullopt;
@@ -105,7 +106,7 @@ std::optional<qint64> readStrictNumber(QStringView text, qint64 min, qint64 max)
 
 std::optional<qint64> readLenientNumber(QStringView text, qint64 min, qint64 max)
 {
-    const Scanned s = scanNumber(trimBlanks(text));
+    const Scanned s = scanNumber(trimProfileBlanks(text));
     if (s.used == 0)
         return (0 < min || 0 > max) ? std::nullopt : std::optional<qint64>(0);
     return inRange(s, min, max);
@@ -113,7 +114,7 @@ std::optional<qint64> readLenientNumber(QStringView text, qint64 min, qint64 max
 
 qint64 readLenientNumberClamped(QStringView text, qint64 min, qint64 max)
 {
-    const Scanned s = scanNumber(trimBlanks(text));
+    const Scanned s = scanNumber(trimProfileBlanks(text));
     if (s.used == 0)
         return qBound(min, qint64(0), max);
     if (s.overflow)

@@ -5,6 +5,10 @@
 
 #include <optional>
 
+// The blanks that profile files ignore around names and values: spaces and tabs.
+bool isProfileBlank(QChar c);
+QStringView trimProfileBlanks(QStringView text);
+
 // Readings of numbers stored as text in profile files. Both accept an optional sign,
 // decimal digits and an optional fractional part ("12", "-3", "2.5", ".5"), and round to
 // the nearest whole number with halves going to the even neighbour (2.5 -> 2, 3.5 -> 4,

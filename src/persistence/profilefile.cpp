@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "profilefile.h"
 
+#include "numberreading.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -10,22 +12,6 @@ namespace {
 
 // Larger files are no profile files of ours; reading stops there instead of filling memory.
 constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
-
-bool isBlank(QChar c)
-{
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
-}
-
-QStringView trimBlanks(QStringView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 bool isQuote(QChar c)
 {
@@ -139,7 +125,7 @@ Message readFailure(const QString &path, const QString &reason)
 
 QString ProfileFile::decodeValue(QStringView raw)
 {
-    QStringView v = trimBlanks(raw);
+    QStringView v = trimProfileBlanks(raw);
     if (hasSurroundingQuotes(v))
         v = v.mid(1, v.size() - 2);
     return v.toString();
@@ -150,20 +136,20 @@ QString ProfileFile::encodeValue(const QString &value)
     const QString v = withoutLineBreaks(value);
     if (v.isEmpty())
         return v;
-    if (isBlank(v.front()) || isBlank(v.back()) || hasSurroundingQuotes(v))
+    if (isProfileBlank(v.front()) || isProfileBlank(v.back()) || hasSurroundingQuotes(v))
         return QLatin1Char('"') + v + QLatin1Char('"');
     return v;
 }
 
 void ProfileFile::appendRawLine(const QString &text)
 {
-    const QStringView t = trimBlanks(text);
+    const QStringView t = trimProfileBlanks(text);
     if (t.startsWith(QLatin1Char('['))) {
         Block block;
         block.isSection = true;
         block.header = text;
         const qsizetype close = t.indexOf(QLatin1Char(']'));
-        block.name = trimBlanks(close < 0 ? t.mid(1) : t.mid(1, close - 1)).toString();
+        block.name = trimProfileBlanks(close < 0 ? t.mid(1) : t.mid(1, close - 1)).toString();
         const QString folded = foldName(block.name);
         if (!m_sectionIndex.contains(folded)) // the first section of a name wins
             m_sectionIndex.insert(folded, m_blocks.size());
@@ -175,7 +161,7 @@ void ProfileFile::appendRawLine(const QString &text)
     const qsizetype eq = t.indexOf(QLatin1Char('='));
     if (!t.startsWith(QLatin1Char(';')) && eq >= 0) {
         line.kind = Line::Entry;
-        line.key = trimBlanks(t.left(eq)).toString();
+        line.key = trimProfileBlanks(t.left(eq)).toString();
         line.value = decodeValue(t.mid(eq + 1));
     }
     m_blocks.last().lines.append(line);
