@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "colorpalette.h"
 
+#include "itemlistaccessible.h"
+
 #include "colournumbers.h"
 
 #include <QAccessible>
@@ -232,15 +234,10 @@ private:
 };
 
 // The palette reads as a list of its visible cells.
-class PaletteAccessible : public QAccessibleWidget
+class PaletteAccessible : public ItemListAccessible
 {
 public:
-    explicit PaletteAccessible(QWidget *w) : QAccessibleWidget(w, QAccessible::List) {}
-    ~PaletteAccessible() override
-    {
-        for (QAccessible::Id id : std::as_const(m_children))
-            QAccessible::deleteAccessibleInterface(id);
-    }
+    explicit PaletteAccessible(QWidget *w) : ItemListAccessible(w, QAccessible::List) {}
 
     frmColorPalette *palette() const { return static_cast<frmColorPalette *>(widget()); }
 
@@ -260,27 +257,18 @@ public:
         if (i < 0 || i >= cells.size())
             return nullptr;
         const int cell = cells.at(i);
-        if (const QAccessible::Id id = m_children.value(cell))
-            return QAccessible::accessibleInterface(id);
-        auto *iface = new PaletteCellAccessible(palette(), cell);
-        m_children.insert(cell, QAccessible::registerAccessibleInterface(iface));
-        return iface;
+        return item(cell, [&] { return new PaletteCellAccessible(palette(), cell); });
     }
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        for (auto it = m_children.cbegin(); it != m_children.cend(); ++it)
-            if (QAccessible::accessibleInterface(it.value()) == child)
-                return int(visibleCells().indexOf(it.key()));
-        return -1;
+        const int cell = keyOf(child);
+        return cell < 0 ? -1 : int(visibleCells().indexOf(cell));
     }
     QAccessibleInterface *childAt(int x, int y) const override
     {
         const int cell = palette()->cellAt(palette()->mapFromGlobal(QPoint(x, y)));
         return cell > 0 ? child(int(visibleCells().indexOf(cell))) : nullptr;
     }
-
-private:
-    mutable QHash<int, QAccessible::Id> m_children;
 };
 
 QAccessibleInterface *paletteFactory(const QString &className, QObject *object)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "toolbaraccessible.h"
 
+#include "itemlistaccessible.h"
+
 #include "toolbar.h"
 
 #include <QAccessible>
@@ -91,15 +93,10 @@ private:
     int m_index;
 };
 
-class ToolbarAccessible : public QAccessibleWidget
+class ToolbarAccessible : public ItemListAccessible
 {
 public:
-    explicit ToolbarAccessible(Toolbar *bar) : QAccessibleWidget(bar, QAccessible::ToolBar) {}
-    ~ToolbarAccessible() override
-    {
-        for (QAccessible::Id id : std::as_const(m_children))
-            QAccessible::deleteAccessibleInterface(id);
-    }
+    explicit ToolbarAccessible(Toolbar *bar) : ItemListAccessible(bar, QAccessible::ToolBar) {}
 
     Toolbar *bar() const { return static_cast<Toolbar *>(widget()); }
 
@@ -108,20 +105,9 @@ public:
     {
         if (i < 0 || i >= childCount())
             return nullptr;
-        if (const QAccessible::Id id = m_children.value(i))
-            return QAccessible::accessibleInterface(id);
-        auto *iface = new ToolbarButtonAccessible(bar(), i + 1);
-        const QAccessible::Id id = QAccessible::registerAccessibleInterface(iface);
-        m_children.insert(i, id);
-        return iface;
+        return item(i, [&] { return new ToolbarButtonAccessible(bar(), i + 1); });
     }
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        for (auto it = m_children.cbegin(); it != m_children.cend(); ++it)
-            if (QAccessible::accessibleInterface(it.value()) == child)
-                return it.key();
-        return -1;
-    }
+    int indexOfChild(const QAccessibleInterface *child) const override { return keyOf(child); }
     QAccessibleInterface *childAt(int x, int y) const override
     {
         const QPoint local = bar()->mapFromGlobal(QPoint(x, y));
@@ -130,9 +116,6 @@ public:
                 return child(i - 1);
         return nullptr;
     }
-
-private:
-    mutable QHash<int, QAccessible::Id> m_children;
 };
 
 QAccessibleInterface *toolbarFactory(const QString &className, QObject *object)
