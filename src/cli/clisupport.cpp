@@ -3,6 +3,7 @@
 #include "commands.h"
 
 #include "crosswordfile.h"
+#include "fileutil.h"
 
 int usageError(const QString &reason)
 {
@@ -33,12 +34,13 @@ std::optional<int> wholeNumber(const QString &text, int min, int max)
     return n;
 }
 
-bool loadPuzzleFile(const QString &path, CrosswordData &puzzle, ExtraWords &extra)
+std::optional<int> openPuzzleFile(const QString &path, CrosswordData &puzzle, ExtraWords &extra)
 {
     const Result loaded = Load_Crossword(path, puzzle, extra, 16, 16);
-    if (!loaded) {
-        usageError(loaded.message().title + QStringLiteral(": ") + oneLine(loaded.message().text));
-        return false;
-    }
-    return true;
+    if (loaded)
+        return std::nullopt;
+    if (!FileExists(path))
+        return usageError(loaded.message().title + QStringLiteral(": ") +
+                          oneLine(loaded.message().text));
+    return refused(loaded.message());
 }

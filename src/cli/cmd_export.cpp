@@ -13,7 +13,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -52,9 +51,10 @@ int exportDocx(const ExportJob &job)
         return usageError(
             QStringLiteral("cannot create a temporary folder: %1").arg(work.errorString()));
     const QString picturePath = work.filePath(QStringLiteral("tmpCwrd.png"));
-    if (!pagePicture(job.puzzle, job.options).save(picturePath, "PNG"))
-        return usageError(QStringLiteral("cannot write the grid picture to %1")
-                              .arg(QDir::toNativeSeparators(picturePath)));
+    if (const std::optional<QString> reason =
+            writePictureSafely(pagePicture(job.puzzle, job.options), picturePath, "PNG"))
+        return usageError(QStringLiteral("cannot write the grid picture to %1: %2")
+                              .arg(QDir::toNativeSeparators(picturePath), *reason));
     const Result made =
         Make_Word_Document(picturePath, QString(), Get_Clues_text(job.puzzle), job.puzzle.Title,
                            job.puzzle.Subject, job.output, {}, job.paper);
@@ -97,11 +97,10 @@ int exportPicture(const ExportJob &job)
         const Result saved = savePictureAsBmp(picture, job.output);
         return saved.ok() ? ExitOk : refused(saved.message());
     }
-    QSaveFile file(job.output);
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit())
+    if (const std::optional<QString> reason = writePictureSafely(picture, job.output, "PNG"))
         return refused(Message{QStringLiteral("Export"),
                                QStringLiteral("Cannot write the picture %1: %2")
-                                   .arg(QDir::toNativeSeparators(job.output), file.errorString()),
+                                   .arg(QDir::toNativeSeparators(job.output), *reason),
                                Icon::Error});
     return ExitOk;
 }
@@ -173,8 +172,8 @@ int runExport(const QStringList &args)
         return usageError(QStringLiteral("--no-key applies to a .pdf worksheet only"));
 
     job.extra = newExtraWords();
-    if (!loadPuzzleFile(files.at(0), job.puzzle, job.extra))
-        return ExitUsage;
+    if (const std::optional<int> failed = openPuzzleFile(files.at(0), job.puzzle, job.extra))
+        return *failed;
     NumberSquares(job.puzzle);
     return format->write(job);
 }

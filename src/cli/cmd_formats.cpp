@@ -76,6 +76,9 @@ int runMake(const QStringList &args)
     for (const SkippedLine &s : std::as_const(list.skipped))
         cliErr() << QDir::toNativeSeparators(files.at(0)) << ':' << s.line << ": skipped, "
                  << s.reason << '\n';
+    if (list.spacedMarks > 0)
+        cliErr() << QDir::toNativeSeparators(files.at(0)) << ": "
+                 << lineBreakMarkNote(list.spacedMarks) << '\n';
     ExtraWords extra = newExtraWords();
     appendToExtraWords(extra, list);
     if (!hasStoredWords(extra))
@@ -120,6 +123,9 @@ int runImport(const QStringList &args)
             return usageError(oneLine(read.message().text));
         return refused(read.message());
     }
+    if (const int spaced = keepLineBreakMarksApart(puzzle))
+        cliErr() << QDir::toNativeSeparators(files.at(0)) << ": " << lineBreakMarkNote(spaced)
+                 << '\n';
     const Result saved = Save_Crossword(files.at(1), puzzle, newExtraWords());
     if (!saved)
         return refused(saved.message());

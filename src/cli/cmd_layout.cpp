@@ -42,8 +42,8 @@ int runGenerate(const QStringList &args)
 
     CrosswordData puzzle;
     ExtraWords extra = newExtraWords();
-    if (!loadPuzzleFile(files.first(), puzzle, extra))
-        return ExitUsage;
+    if (const std::optional<int> failed = openPuzzleFile(files.first(), puzzle, extra))
+        return *failed;
 
     // What the generate button does: every word of the grid joins the stored words and
     // all of them are laid out afresh.
@@ -78,8 +78,8 @@ int runSearch(const QStringList &args)
         return usageError(QStringLiteral("search needs a word"));
     CrosswordData puzzle;
     ExtraWords extra = newExtraWords();
-    if (!loadPuzzleFile(args.at(0), puzzle, extra))
-        return ExitUsage;
+    if (const std::optional<int> failed = openPuzzleFile(args.at(0), puzzle, extra))
+        return *failed;
     for (const Candidate &c : FindPlacements(puzzle, word)) {
         cliOut() << c.X << ' ' << c.Y << ' '
                  << (c.Orientation == Down ? QLatin1String("down") : QLatin1String("across"))

@@ -145,8 +145,8 @@ int runAdd(const QStringList &args)
     const QString clue = args.size() > 5 ? clueText(args.at(5)) : QString();
 
     PuzzleFile file{args.at(0), {}, newExtraWords()};
-    if (!loadPuzzleFile(file.path, file.puzzle, file.extra))
-        return ExitUsage;
+    if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
+        return *failed;
     const Result added =
         AddWord(file.puzzle, qint16(*x), qint16(*y), word, *orientation, clue, true, 0);
     if (!added)
@@ -175,8 +175,8 @@ int runDelete(const QStringList &args)
             QStringLiteral("the orientation must be across or down, not '%1'").arg(args.at(3)));
 
     PuzzleFile file{args.at(0), {}, newExtraWords()};
-    if (!loadPuzzleFile(file.path, file.puzzle, file.extra))
-        return ExitUsage;
+    if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
+        return *failed;
     const qint16 index = FindWordAt(file.puzzle, qint16(*x), qint16(*y), *orientation);
     if (index < 0) {
         return refused(Message{QStringLiteral("Delete Word"),
@@ -204,8 +204,8 @@ int runMove(const QStringList &args)
                                          "'%1'")
                               .arg(args.at(1)));
     PuzzleFile file{args.at(0), {}, newExtraWords()};
-    if (!loadPuzzleFile(file.path, file.puzzle, file.extra))
-        return ExitUsage;
+    if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
+        return *failed;
     const Result moved = MoveCrossword(file.puzzle, qint16(direction));
     if (!moved)
         return refused(moved.message());
@@ -223,8 +223,8 @@ int runResize(const QStringList &args)
                               .arg(kMinSize)
                               .arg(kMaxSize));
     PuzzleFile file{args.at(0), {}, newExtraWords()};
-    if (!loadPuzzleFile(file.path, file.puzzle, file.extra))
-        return ExitUsage;
+    if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
+        return *failed;
     // As the window does: only a real change of size removes words.
     if (*width != file.puzzle.Width || *height != file.puzzle.Height) {
         NumberSquares(file.puzzle);
@@ -247,8 +247,8 @@ int runStore(const QStringList &args)
     }
     const QString clue = args.size() > 2 ? clueText(args.at(2)) : QString();
     PuzzleFile file{args.at(0), {}, newExtraWords()};
-    if (!loadPuzzleFile(file.path, file.puzzle, file.extra))
-        return ExitUsage;
+    if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
+        return *failed;
     bool known = false;
     for (const ExtraWord &e : file.extra)
         known = known || e.Word == word;
@@ -261,6 +261,8 @@ int runStore(const QStringList &args)
         cliErr() << "velloquin-cli: " << word << " is already stored or placed; nothing changed\n";
         return ExitOk;
     }
+    if (storedWordsFull(file.extra))
+        return refused(storedWordsFullMessage());
     file.extra.append(ExtraWord{word, clue});
     return save(file);
 }
@@ -270,8 +272,8 @@ int runShow(const QStringList &args)
     if (args.size() != 1)
         return usageError(QStringLiteral("show takes one puzzle file"));
     PuzzleFile file{args.at(0), {}, newExtraWords()};
-    if (!loadPuzzleFile(file.path, file.puzzle, file.extra))
-        return ExitUsage;
+    if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
+        return *failed;
     CrosswordData &p = file.puzzle;
     NumberSquares(p);
     QTextStream &out = cliOut();

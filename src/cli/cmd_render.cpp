@@ -9,7 +9,6 @@
 #include "picture.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <limits>
 #include <optional>
@@ -20,13 +19,13 @@ namespace {
 constexpr int kMaxPictureSide = 20000;
 
 // Loads the puzzle and numbers its squares as a drawing would; prints why on failure.
-bool loadPuzzle(const QString &path, CrosswordData &puzzle)
+std::optional<int> loadPuzzle(const QString &path, CrosswordData &puzzle)
 {
     ExtraWords extra = newExtraWords();
-    if (!loadPuzzleFile(path, puzzle, extra))
-        return false;
+    if (const std::optional<int> failed = openPuzzleFile(path, puzzle, extra))
+        return failed;
     NumberSquares(puzzle);
-    return true;
+    return std::nullopt;
 }
 
 // A colour number as the settings file keeps it: signed 32-bit decimal; the unsigned
@@ -59,8 +58,8 @@ int runClues(const QStringList &args)
     if (args.size() != 1)
         return usageError(QStringLiteral("clues takes one puzzle file"));
     CrosswordData puzzle;
-    if (!loadPuzzle(args.first(), puzzle))
-        return ExitUsage;
+    if (const std::optional<int> failed = loadPuzzle(args.first(), puzzle))
+        return *failed;
     cliOut() << Get_Clues_text(puzzle);
     return ExitOk;
 }
@@ -116,8 +115,8 @@ int runRender(const QStringList &args)
         return usageError(QStringLiteral("the output picture must end in .png or .bmp"));
 
     CrosswordData puzzle;
-    if (!loadPuzzle(files.at(0), puzzle))
-        return ExitUsage;
+    if (const std::optional<int> failed = loadPuzzle(files.at(0), puzzle))
+        return *failed;
     const QSize standard = defaultPictureSize(puzzle);
     const QSize size(width.value_or(standard.width()), height.value_or(standard.height()));
     if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
@@ -136,9 +135,8 @@ int runRender(const QStringList &args)
         }
         return ExitOk;
     }
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit()) {
-        cliErr() << "velloquin-cli: cannot write " << output << ": " << file.errorString() << '\n';
+    if (const std::optional<QString> reason = writePictureSafely(picture, output, "PNG")) {
+        cliErr() << "velloquin-cli: cannot write " << output << ": " << *reason << '\n';
         return ExitUsage;
     }
     return ExitOk;

@@ -29,8 +29,10 @@ QString oneLine(QString text);
 // A whole decimal number from min to max, or nothing.
 std::optional<int> wholeNumber(const QString &text, int min, int max);
 
-// Reads a puzzle file; a file that cannot be read is reported as a usage error.
-bool loadPuzzleFile(const QString &path, CrosswordData &puzzle, QList<ExtraWord> &extra);
+// Reads a puzzle file. On failure the reason is printed and the exit status comes back:
+// a missing file is a usage error, a file the reader refuses is a refusal.
+std::optional<int> openPuzzleFile(const QString &path, CrosswordData &puzzle,
+                                  QList<ExtraWord> &extra);
 
 // One subcommand: its name, the one-line usage shown by --help, and its body, which
 // gets the arguments after the name.

@@ -147,3 +147,13 @@ Result AddWord(CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
     w.Y = y;
     return Result::success();
 }
+
+Message storedWordsFullMessage()
+{
+    return Message{QStringLiteral("Too Many Words"),
+                   QStringLiteral("The list already holds %1 stored words, as many as a puzzle "
+                                  "file can keep.\nPlace or remove some words before storing "
+                                  "more.")
+                       .arg(kMaxWordIndex),
+                   Icon::Information};
+}

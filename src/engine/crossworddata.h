@@ -58,6 +58,19 @@ using ExtraWords = QList<ExtraWord>;
 // A fresh list: just the blank placeholder.
 inline ExtraWords newExtraWords() { return ExtraWords{ExtraWord{}}; }
 
+// The highest index of the word list and of the stored words that a puzzle file keeps
+// (its Words and ExtraWords values); a file with more is refused when opened.
+constexpr qsizetype kMaxWordIndex = 32767;
+
+// True when the stored words cannot take one more without going past kMaxWordIndex.
+inline bool storedWordsFull(const ExtraWords &extra)
+{
+    return extra.size() > kMaxWordIndex;
+}
+
+// What storing one word too many is refused with.
+Message storedWordsFullMessage();
+
 // Width x Height letter cells rebuilt from the placed words whenever a placement is
 // tested. A cell holds one upper-case character or nothing (a null QChar). Cells
 // outside the grid read as empty.

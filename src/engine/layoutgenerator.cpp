@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "layoutgenerator.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <utility>
 
@@ -75,16 +77,22 @@ LayoutOutcome GenerateLayout(CrosswordData &puzzle, const ExtraWords &extra, Ran
     const int height = puzzle.Height;
 
     // The table's words never change between attempts; only the placements are reset.
+    // Empty entries (stored words missing from a file) have no place to find; they are
+    // left out rather than failing every attempt.
+    const qsizetype longestEntry = longestWordEntry(extra);
+    qsizetype longest = -1;
     QList<WorkRow> table;
     for (qsizetype i = 1; i < extra.size(); ++i) {
+        if (extra.at(i).Word.isEmpty())
+            continue;
+        if (i == longestEntry)
+            longest = table.size();
         WorkRow row;
         row.word = extra.at(i).Word;
         row.upper = upperLetters(row.word);
         row.clue = extra.at(i).Clue;
         table.append(row);
     }
-    const qsizetype longestEntry = longestWordEntry(extra);
-    const qsizetype longest = longestEntry < 0 ? -1 : longestEntry - 1;
     const int longestLength = longest < 0 ? 0 : int(table.at(longest).word.size());
 
     // A grid without squares holds no word at all.
@@ -94,6 +102,11 @@ LayoutOutcome GenerateLayout(CrosswordData &puzzle, const ExtraWords &extra, Ran
 
     ScratchGrid grid(width, height);
     CandidateList candidates;
+    // A word that found no crossing finds none again until the grid changes, so a list
+    // holding the same word many times asks once per change, not once per copy. No draw
+    // is made for a word without crossings, so the layout stays the same.
+    QHash<QString, quint64> noCrossingAt; // word -> grid version of its failed search
+    quint64 gridVersion = 0;
     LayoutOutcome outcome;
     int attempt = 0;
     for (;;) {
@@ -101,6 +114,8 @@ LayoutOutcome GenerateLayout(CrosswordData &puzzle, const ExtraWords &extra, Ran
         outcome.attempts = attempt;
         int pass = 0;
         grid.clear();
+        ++gridVersion;
+        noCrossingAt.clear();
         for (WorkRow &row : table)
             row.placed = false;
 
@@ -119,9 +134,14 @@ LayoutOutcome GenerateLayout(CrosswordData &puzzle, const ExtraWords &extra, Ran
             for (WorkRow &row : table) {
                 if (row.placed)
                     continue;
-                grid.findCrossings(row.upper, search, candidates);
-                if (candidates.isEmpty())
+                const auto failed = noCrossingAt.constFind(row.upper);
+                if (failed != noCrossingAt.cend() && *failed == gridVersion)
                     continue;
+                grid.findCrossings(row.upper, search, candidates);
+                if (candidates.isEmpty()) {
+                    noCrossingAt.insert(row.upper, gridVersion);
+                    continue;
+                }
                 const int m = int(candidates.size());
                 const int pick = qBound(1, Floor(double(random.next()) * m + 1.0), m);
                 const Candidate &c = candidates.at(pick - 1);
@@ -130,6 +150,7 @@ LayoutOutcome GenerateLayout(CrosswordData &puzzle, const ExtraWords &extra, Ran
                 row.y = c.Y;
                 row.placed = true;
                 grid.place(row.x, row.y, row.upper, row.orientation);
+                ++gridVersion;
             }
             if (reportProgress)
                 reportProgress(attempt);
@@ -187,7 +208,9 @@ QStringList gatherGridWords(CrosswordData &puzzle, ExtraWords &extra)
 
 bool hasStoredWords(const ExtraWords &extra)
 {
-    return extra.size() > 1;
+    // A list read from a file can hold empty entries where a stored word went missing.
+    return std::any_of(extra.cbegin() + qMin<qsizetype>(1, extra.size()), extra.cend(),
+                       [](const ExtraWord &e) { return !e.Word.isEmpty(); });
 }
 
 Message noWordsMessage()

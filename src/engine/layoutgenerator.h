@@ -59,7 +59,8 @@ qsizetype longestWordEntry(const ExtraWords &extra);
 // the puzzle without words. Returns the answers moved, for the word drop-down.
 QStringList gatherGridWords(CrosswordData &puzzle, ExtraWords &extra);
 
-// True when `extra` holds at least one stored word besides its placeholder.
+// True when `extra` holds at least one stored word (a non-empty one) besides its
+// placeholder.
 bool hasStoredWords(const ExtraWords &extra);
 
 // The messages of the generate command.

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "interchange.h"
 
+#include "safefile.h"
+
 #include <QDir>
 #include <QHash>
-#include <QSaveFile>
 #include <QSet>
 
 namespace {
@@ -131,11 +132,10 @@ QString displayPath(const QString &path)
 
 Result saveExportFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (const std::optional<QString> reason = writeFileSafely(path, bytes)) {
         return Result::refused(QStringLiteral("Export Error"),
                                QStringLiteral("Could not write %1:").arg(displayPath(path)) +
-                                   QLatin1Char('\n') + file.errorString(),
+                                   QLatin1Char('\n') + *reason,
                                Icon::Error);
     }
     return Result::success();

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "ipuzreader.h"
 
+#include "fileutil.h"
 #include "gridedit.h"
 #include "interchange.h"
 
 #include <QDir>
-#include <QFile>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -55,7 +55,9 @@ bool wholeNumber(const QJsonValue &value, qint64 *n)
 {
     if (value.isDouble()) {
         const double d = value.toDouble();
-        if (d != double(qint64(d)))
+        // Outside this range (1e300, infinity, NaN) the conversion below is undefined; no
+        // number the program takes comes near it.
+        if (!(d >= -9007199254740992.0 && d <= 9007199254740992.0) || d != double(qint64(d)))
             return false;
         *n = qint64(d);
         return true;
@@ -438,16 +440,16 @@ Result readIpuzFile(const QString &path, CrosswordData *puzzle, bool *unreadable
     if (unreadable)
         *unreadable = false;
     const QString name = QDir::toNativeSeparators(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refusal(QStringLiteral("Could not open %1:").arg(name),
-                       markUnreadable(file.errorString()), unreadable);
     // A crossword file is small; anything huge is not one, and reading it whole would stall.
-    if (file.size() > 64 * 1024 * 1024)
+    const FileContent content = readRegularFile(path, 64 * 1024 * 1024);
+    if (content.failure == FileContent::TooLarge)
         return refusal(QStringLiteral("%1 cannot be read as a puzzle.").arg(name),
                        markUnreadable(QStringLiteral("It is too large to be a crossword.")),
                        unreadable);
-    const Problem p = parse(file.readAll(), puzzle);
+    if (!content.ok())
+        return refusal(QStringLiteral("Could not open %1:").arg(name),
+                       markUnreadable(content.reason), unreadable);
+    const Problem p = parse(content.bytes, puzzle);
     if (p.isEmpty())
         return Result::success();
     return refusal(QStringLiteral("%1 cannot be read as a puzzle.").arg(name), p, unreadable);

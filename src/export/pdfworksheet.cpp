@@ -3,7 +3,9 @@
 
 #include "colournumbers.h"
 #include "gridedit.h"
+#include "safefile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -11,7 +13,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -506,31 +507,27 @@ Result writePdfWorksheet(const QString &path, const CrosswordData &puzzle,
         return refuse(QStringLiteral("\"%1\" is a folder, not a file name.")
                           .arg(QDir::toNativeSeparators(path)));
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return refuse(QStringLiteral("The worksheet could not be written to \"%1\": %2")
-                          .arg(QDir::toNativeSeparators(path), file.errorString()));
+    // The document is made in memory and written whole, or not at all.
+    QByteArray bytes;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setTitle(puzzle.Title);
         writer.setCreator(QStringLiteral("Velloquin"));
         const qreal m = kWorksheetMarginMm;
         writer.setPageLayout(QPageLayout(QPageSize(options.paper), QPageLayout::Portrait,
                                          QMarginsF(m, m, m, m), QPageLayout::Millimeter));
         QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
+        if (!painter.begin(&writer))
             return refuse(QStringLiteral("The worksheet could not be started."));
-        }
         const bool painted = paintWorksheet(painter, writer, puzzle, options);
         painter.end();
-        if (!painted) {
-            file.cancelWriting();
+        if (!painted)
             return refuse(QStringLiteral("A page of the worksheet could not be started."));
-        }
     }
-    if (!file.commit())
+    if (const std::optional<QString> reason = writeFileSafely(path, bytes))
         return refuse(QStringLiteral("The worksheet could not be written to \"%1\": %2")
-                          .arg(QDir::toNativeSeparators(path), file.errorString()));
+                          .arg(QDir::toNativeSeparators(path), *reason));
     return Result::success();
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "zippackage.h"
 
+#include "safefile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <zip.h>
 
@@ -122,19 +123,10 @@ bool ZipPackage::writeTo(const QString &path, QString *error) const
     QByteArray bytes;
     if (!toBytes(&bytes, error))
         return false;
-    QSaveFile file(path);
-    // Never write through to the target directly: QSaveFile's own temporary file is
-    // what a failure leaves behind (and removes), not a damaged document.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("Could not create \"%1\": %2")
-                     .arg(QFileInfo(path).fileName(), file.errorString());
-        return false;
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = QStringLiteral("Could not write \"%1\": %2")
-                     .arg(QFileInfo(path).fileName(), file.errorString());
-        file.cancelWriting();
+    // The whole document or nothing: a failure leaves the old file as it was.
+    if (const std::optional<QString> reason = writeFileSafely(path, bytes)) {
+        *error =
+            QStringLiteral("Could not write \"%1\": %2").arg(QFileInfo(path).fileName(), *reason);
         return false;
     }
     return true;

@@ -6,6 +6,9 @@
 #include "numberreading.h"
 #include "profilefile.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -62,19 +65,81 @@ QString clueFromFile(const QString &stored)
     return out;
 }
 
+bool keepLineBreakMarkApart(QString &text)
+{
+    if (!text.contains(kLineBreakMark))
+        return false;
+    QString out;
+    out.reserve(text.size() * 2);
+    for (qsizetype i = 0; i < text.size();) {
+        qsizetype end = i;
+        while (end < text.size() && text.at(end) == QLatin1Char('#'))
+            ++end;
+        if (end - i >= kLineBreakMark.size()) {
+            for (qsizetype k = i; k < end; ++k) {
+                if (k > i)
+                    out += QLatin1Char(' ');
+                out += QLatin1Char('#');
+            }
+        } else if (end > i) {
+            out += QStringView(text).mid(i, end - i);
+        } else {
+            out += text.at(i);
+            ++end;
+        }
+        i = end;
+    }
+    text = out;
+    return true;
+}
+
+int keepLineBreakMarksApart(CrosswordData &puzzle)
+{
+    int changed = 0;
+    for (GridWord &w : puzzle.Words)
+        changed += keepLineBreakMarkApart(w.Clue) ? 1 : 0;
+    return changed;
+}
+
+QString lineBreakMarkNote(int clues)
+{
+    return (clues == 1 ? QStringLiteral("1 clue held")
+                       : QStringLiteral("%1 clues held").arg(clues)) +
+           QStringLiteral(" \"###\", which a puzzle file reads as a line break; it was kept as "
+                          "\"# # #\".");
+}
+
 namespace {
+
+// A puzzle file has its [Grid] section, or at least one word section; anything else (an
+// empty file, some other profile file) would otherwise open as a blank puzzle.
+bool looksLikePuzzle(const ProfileFile &doc)
+{
+    if (doc.hasSection(kGrid))
+        return true;
+    static const QRegularExpression wordSection(QStringLiteral("^(Ex)?Word\\d+$"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    const QStringList sections = doc.sections();
+    return std::any_of(sections.cbegin(), sections.cend(),
+                       [](const QString &name) { return wordSection.match(name).hasMatch(); });
+}
 
 Result crosswordFromDocument(const ProfileFile &doc, const QString &path, CrosswordData &puzzle,
                              ExtraWords &extra, qint16 defaultWidth, qint16 defaultHeight)
 {
+    if (!looksLikePuzzle(doc))
+        return Result::refused(
+            QStringLiteral("Open Error"),
+            QStringLiteral("The file '%1' is not a crossword puzzle file.").arg(path), Icon::Error);
     QString reason;
     const auto width = gridNumber(doc, QStringLiteral("Width"), 1, 255, &reason);
     const auto height =
         width ? gridNumber(doc, QStringLiteral("Height"), 1, 255, &reason) : std::nullopt;
     const auto words =
-        height ? gridNumber(doc, QStringLiteral("Words"), 0, 32767, &reason) : std::nullopt;
+        height ? gridNumber(doc, QStringLiteral("Words"), 0, kMaxWordIndex, &reason) : std::nullopt;
     const auto extraCount =
-        words ? gridNumber(doc, QStringLiteral("ExtraWords"), 0, 32767, &reason) : std::nullopt;
+        words ? gridNumber(doc, QStringLiteral("ExtraWords"), 0, kMaxWordIndex, &reason)
+              : std::nullopt;
     if (!extraCount)
         return refuse(path, reason);
 
@@ -186,5 +251,18 @@ QByteArray crosswordFileBytes(const CrosswordData &puzzle, const ExtraWords &ext
 
 Result Save_Crossword(const QString &path, const CrosswordData &puzzle, const ExtraWords &extra)
 {
+    // The reader's limits hold for what is written, or nothing is written.
+    QString reason;
+    if (puzzle.Width < 1 || puzzle.Width > 255 || puzzle.Height < 1 || puzzle.Height > 255)
+        reason = QStringLiteral("Its size of %1 by %2 squares cannot be opened again; a puzzle "
+                                "file holds 1 to 255 squares a side.")
+                     .arg(puzzle.Width)
+                     .arg(puzzle.Height);
+    else if (puzzle.Words.size() - 1 > kMaxWordIndex || extra.size() - 1 > kMaxWordIndex)
+        reason = QStringLiteral("It holds more words than a puzzle file can keep.");
+    if (!reason.isEmpty())
+        return Result::refused(
+            QStringLiteral("Save Error"),
+            QStringLiteral("The file '%1' could not be saved.\n%2").arg(path, reason), Icon::Error);
     return crosswordDocument(puzzle, extra).save(path);
 }

@@ -12,7 +12,8 @@
 // Clue). Inside a clue a line break is written as "###" and "###" reads back as CR LF.
 
 // Replaces puzzle and extra by the content of the file at path. The file is refused,
-// with puzzle and extra left untouched, when it cannot be read, when Width or Height is
+// with puzzle and extra left untouched, when it cannot be read, when it has neither a
+// [Grid] section nor any word section (an empty file is no puzzle), when Width or Height is
 // not a whole number from 1 to 255, or when Words or ExtraWords is not a whole number
 // from 0 to 32767. A missing key takes its default (Width and Height 16, Title
 // "Crossword"). Words are taken as stored, whether or not they fit the grid. IsEmpty is
@@ -28,7 +29,9 @@ Result loadCrosswordBytes(const QByteArray &bytes, const QString &name, Crosswor
                           ExtraWords &extra, qint16 defaultWidth, qint16 defaultHeight);
 
 // Writes puzzle and extra to path, replacing whatever file was there, atomically: the old
-// file stays intact when anything fails, and the failure is reported.
+// file stays intact when anything fails, and the failure is reported with the system's
+// reason. A puzzle the reader would refuse (size, number of words, file size) is refused
+// before the file is touched.
 Result Save_Crossword(const QString &path, const CrosswordData &puzzle, const ExtraWords &extra);
 
 // The file's content as bytes (what Save_Crossword writes).
@@ -38,3 +41,12 @@ QByteArray crosswordFileBytes(const CrosswordData &puzzle, const ExtraWords &ext
 QString clueToFile(const QString &clue);
 // Clue text as read from the file: every "###" becomes CR LF.
 QString clueFromFile(const QString &stored);
+
+// "###" is the file's line break, so imported text holding a run of three or more '#'
+// would come back split into lines after a save. This puts a blank between the '#' of
+// every such run ("###" becomes "# # #"); true when it changed anything.
+bool keepLineBreakMarkApart(QString &text);
+// The same for every clue of the puzzle; returns how many clues changed.
+int keepLineBreakMarksApart(CrosswordData &puzzle);
+// What an import report says when clues were changed so.
+QString lineBreakMarkNote(int clues);

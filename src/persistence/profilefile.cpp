@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "profilefile.h"
 
+#include "fileutil.h"
 #include "numberreading.h"
+#include "safefile.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace {
@@ -72,13 +72,12 @@ bool isAscii(const QByteArray &bytes)
 
 QString decodeText(const QByteArray &bytes)
 {
-    if (isValidUtf8(bytes)) {
-        QString text = QString::fromUtf8(bytes);
-        if (text.startsWith(QChar(0xFEFF)))
-            text.remove(0, 1);
-        return text;
-    }
-    return decodeCp1252(bytes);
+    // A byte order mark says UTF-8 but cannot make invalid bytes valid: the text after
+    // it is then read as Windows-1252, without the mark, so the first section survives.
+    const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    if (isValidUtf8(text))
+        return QString::fromUtf8(text);
+    return decodeCp1252(text);
 }
 
 QByteArray encodeText(const QString &text)
@@ -202,48 +201,28 @@ QByteArray ProfileFile::toBytes() const
 Result ProfileFile::load(const QString &path)
 {
     *this = ProfileFile();
-    QFile file(path);
-    if (!file.exists())
+    if (!QFileInfo::exists(path))
         return Result::success();
-    const QFileInfo info(path);
-    if (info.isDir())
-        return Result::refused(readFailure(path, QStringLiteral("It is a folder.")));
-    // A pipe or device could keep the reader waiting for ever.
-    if (!info.isFile())
-        return Result::refused(readFailure(path, QStringLiteral("It is not a regular file.")));
-    if (!file.open(QIODevice::ReadOnly))
-        return Result::refused(readFailure(path, file.errorString()));
-    // Read in pieces: asking for the whole limit at once would reserve all of it.
-    QByteArray bytes;
-    char piece[65536];
-    qint64 n = 0;
-    while ((n = file.read(piece, sizeof piece)) > 0) {
-        bytes.append(piece, n);
-        if (bytes.size() > kMaxFileSize)
-            return Result::refused(readFailure(path, QStringLiteral("It is too large.")));
-    }
-    if (n < 0)
-        return Result::refused(readFailure(path, file.errorString()));
-    *this = fromBytes(bytes);
+    const FileContent content = readRegularFile(path, kMaxFileSize);
+    if (!content.ok())
+        return Result::refused(readFailure(path, content.reason));
+    *this = fromBytes(content.bytes);
     return Result::success();
 }
 
 Result ProfileFile::save(const QString &path) const
 {
     const QByteArray bytes = toBytes();
-    QSaveFile file(path);
-    QString reason;
-    if (!file.open(QIODevice::WriteOnly))
-        reason = file.errorString();
-    else if (file.write(bytes) != bytes.size())
-        reason = file.errorString();
-    if (reason.isEmpty() && !file.commit())
-        reason = file.errorString();
-    if (!reason.isEmpty()) {
-        file.cancelWriting();
+    // A file the reader would refuse is not written at all: what is saved opens again.
+    const std::optional<QString> reason =
+        bytes.size() > kMaxFileSize
+            ? std::optional<QString>(QStringLiteral("It would be too large to be opened again."))
+            : writeFileSafely(path, bytes);
+    if (reason) {
         return Result::refused(
             QStringLiteral("Save Error"),
-            QStringLiteral("The file '%1' could not be saved.\n%2").arg(path, reason), Icon::Error);
+            QStringLiteral("The file '%1' could not be saved.\n%2").arg(path, *reason),
+            Icon::Error);
     }
     return Result::success();
 }

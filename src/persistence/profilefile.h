@@ -27,9 +27,10 @@
 // of double quotes, so every value reads back exactly; line breaks inside a value are
 // written as blanks, so that no value can start a new line.
 //
-// Text is decoded as UTF-8 when the bytes are valid UTF-8 (a byte order mark is skipped),
-// otherwise as Windows-1252. It is encoded as Windows-1252 when every character fits and
-// the bytes cannot be mistaken for UTF-8, otherwise as UTF-8 (without a byte order mark).
+// Text is decoded as UTF-8 when the bytes are valid UTF-8, otherwise as Windows-1252; a
+// UTF-8 byte order mark is skipped either way. It is encoded as Windows-1252 when every
+// character fits and the bytes cannot be mistaken for UTF-8, otherwise as UTF-8 (without
+// a byte order mark).
 class ProfileFile
 {
 public:
@@ -43,9 +44,9 @@ public:
     // Reads the file at path. A missing file gives an empty document and succeeds; a file
     // that exists but cannot be read is refused (the document is then left empty).
     Result load(const QString &path);
-    // Writes the document to path through a temporary file in the same folder that is
-    // renamed over the target only when every byte was written; on failure the old file
-    // stays as it was and the refusal says why.
+    // Writes the document to path through writeFileSafely: on failure the old file stays
+    // as it was and the refusal gives the system's reason. A document larger than load()
+    // accepts is refused without touching the file.
     Result save(const QString &path) const;
 
     bool hasSection(const QString &section) const;

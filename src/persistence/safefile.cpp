@@ -59,12 +59,16 @@ std::optional<QString> writeFileSafely(const QString &path, const QByteArray &by
         return systemReason(ENOENT);
 
     // Write through a link to the file it names, as an editor does, so the link stays.
+    // A chain of links is followed to its end; a loop is left to the system to report.
     QString target = path;
-    const QFileInfo info(path);
-    if (info.isSymLink()) {
+    for (int depth = 0; depth < 40; ++depth) {
+        const QFileInfo info(target);
+        if (!info.isSymLink())
+            break;
         const QString resolved = info.symLinkTarget();
-        if (!resolved.isEmpty())
-            target = resolved;
+        if (resolved.isEmpty())
+            break;
+        target = resolved;
     }
 
     const QByteArray targetName = QFile::encodeName(target);
@@ -75,6 +79,9 @@ std::optional<QString> writeFileSafely(const QString &path, const QByteArray &by
             return systemReason(EISDIR);
         if (!S_ISREG(existing.st_mode))
             return QStringLiteral("Not a regular file");
+        // Renaming over a read-only file would succeed; the file's protection must hold.
+        if (::access(targetName.constData(), W_OK) != 0)
+            return systemReason(errno);
         mode = existing.st_mode & 07777;
     }
 

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "wordlist.h"
 
+#include "crosswordfile.h"
+#include "fileutil.h"
+
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
@@ -80,16 +82,16 @@ QString decodeWordListText(const QByteArray &bytes, QString *encoding)
             return text;
         }
     }
+    // The mark is dropped even when the rest turns out not to be UTF-8.
+    const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
+    const QString text = utf8(body);
     if (!utf8.hasError()) {
-        if (text.startsWith(QChar(0xfeff)))
-            text.remove(0, 1);
         setEncoding("UTF-8");
         return text;
     }
     setEncoding("Windows-1252");
-    return fromCp1252(bytes);
+    return fromCp1252(body);
 }
 
 WordList parseWordList(const QByteArray &bytes, const QStringList &alreadyListed)
@@ -126,29 +128,32 @@ WordList parseWordList(const QByteArray &bytes, const QStringList &alreadyListed
             continue;
         }
         seen.insert(word);
-        list.words.append(ExtraWord{word, clue.trimmed()});
+        QString kept = clue.trimmed();
+        if (keepLineBreakMarkApart(kept))
+            ++list.spacedMarks;
+        list.words.append(ExtraWord{word, kept});
     }
     return list;
 }
 
 Result readWordListFile(const QString &path, WordList *list, const QStringList &alreadyListed)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Result::refused(
-            QStringLiteral("Import Word List"),
-            QStringLiteral("Could not open %1:").arg(QDir::toNativeSeparators(path)) +
-                QLatin1Char('\n') + file.errorString(),
-            Icon::Error);
-    }
     // A word list of a sensible size is far below this; a larger file is not one.
-    if (file.size() > 32 * 1024 * 1024) {
+    const FileContent content = readRegularFile(path, 32 * 1024 * 1024);
+    if (content.failure == FileContent::TooLarge) {
         return Result::refused(QStringLiteral("Import Word List"),
                                QStringLiteral("%1 is too large to be a word list.")
                                    .arg(QDir::toNativeSeparators(path)),
                                Icon::Error);
     }
-    *list = parseWordList(file.readAll(), alreadyListed);
+    if (!content.ok()) {
+        return Result::refused(
+            QStringLiteral("Import Word List"),
+            QStringLiteral("Could not open %1:").arg(QDir::toNativeSeparators(path)) +
+                QLatin1Char('\n') + content.reason,
+            Icon::Error);
+    }
+    *list = parseWordList(content.bytes, alreadyListed);
     return Result::success();
 }
 
@@ -177,6 +182,8 @@ Message wordListReport(const WordList &list)
     QString text = list.words.size() == 1
                        ? QStringLiteral("1 word was added to the list.")
                        : QStringLiteral("%1 words were added to the list.").arg(list.words.size());
+    if (list.spacedMarks > 0)
+        text += QLatin1Char('\n') + lineBreakMarkNote(list.spacedMarks);
     if (!list.skipped.isEmpty()) {
         text += QLatin1Char('\n') +
                 (list.skipped.size() == 1

@@ -31,6 +31,8 @@ struct WordList
     QList<ExtraWord> words; // in the order of the file
     QList<SkippedLine> skipped;
     QString encoding; // "UTF-8", "UTF-16" or "Windows-1252"
+    // Clues whose "###" was written "# # #", as the puzzle file would read it as a line break.
+    int spacedMarks = 0;
 };
 
 // The shortest word a list may hold, as for words typed into the word box.
@@ -50,8 +52,9 @@ void appendToExtraWords(ExtraWords &extra, const WordList &list);
 // maxLines of them followed by a count of the rest.
 QString skippedLinesText(const WordList &list, int maxLines = 20);
 
-// The message shown after an import: how many words were added and, when lines were
-// skipped, which and why. Title "Import Word List", information icon.
+// The message shown after an import: how many words were added, which clues had their
+// "###" kept apart and, when lines were skipped, which and why. Title "Import Word List",
+// information icon.
 Message wordListReport(const WordList &list);
 
 // Text decoding of a word list: UTF-8 when valid, UTF-16 with a byte order mark,

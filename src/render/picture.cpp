@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "picture.h"
 
+#include "safefile.h"
+
+#include <QBuffer>
 #include <QDir>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -47,12 +49,19 @@ Result savePictureAsBmp(const QImage &picture, const QString &path)
         return cannotSave(path, QStringLiteral("There is no picture to save."));
     // RGB32 has no alpha channel, so the writer produces a plain 24-bit bitmap.
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return cannotSave(path, file.errorString());
-    if (!rgb.save(&file, "BMP"))
-        return cannotSave(path, QStringLiteral("The bitmap could not be written."));
-    if (!file.commit())
-        return cannotSave(path, file.errorString());
+    if (const std::optional<QString> reason = writePictureSafely(rgb, path, "BMP"))
+        return cannotSave(path, *reason);
     return Result::success();
+}
+
+std::optional<QString> writePictureSafely(const QImage &picture, const QString &path,
+                                          const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (picture.isNull() || !picture.save(&buffer, format))
+        return QStringLiteral("The picture could not be encoded.");
+    buffer.close();
+    return writeFileSafely(path, bytes);
 }

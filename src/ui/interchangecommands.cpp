@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "interchangecommands.h"
 
+#include "crosswordfile.h"
 #include "ipuzreader.h"
 #include "ipuzwriter.h"
 #include "mainwindow.h"
@@ -121,6 +122,7 @@ bool importIpuz(frmCWord &window)
         window.dialogs().message(read.message());
         return false;
     }
+    const int spaced = keepLineBreakMarksApart(puzzle);
     window.puzzle() = puzzle;
     window.extraWords() = newExtraWords();
     window.txtWord->clear();
@@ -128,6 +130,9 @@ bool importIpuz(frmCWord &window)
     window.setWindowTitle(QStringLiteral("Velloquin"));
     window.Redraw_Grid();
     window.Reset_Cell_Values();
+    if (spaced > 0)
+        window.dialogs().message(QStringLiteral("Import ipuz"), lineBreakMarkNote(spaced),
+                                 Icon::Information);
     return true;
 }
 

@@ -2,16 +2,20 @@
 #include "printcommands.h"
 
 #include "mainwindow.h"
+#include "safefile.h"
 #include "wordexport.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -163,6 +167,48 @@ bool printWorksheet(frmCWord &window, QPrinter &printer, PrintParts parts)
     return painted;
 }
 
+namespace {
+
+// Printing to a PDF file: the document is made in memory from the printer's settings and
+// written whole, so that a failed write (a full disk) keeps the old file and is reported.
+bool printWorksheetToFile(frmCWord &window, const QPrinter &printer, PrintParts parts)
+{
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setTitle(printer.docName());
+        writer.setCreator(QStringLiteral("Velloquin"));
+        writer.setResolution(printer.resolution());
+        writer.setPageLayout(printer.pageLayout());
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            window.dialogs().message(kWorksheetErrorTitle, kPrintErrorText, Icon::Warning);
+            return false;
+        }
+        const bool painted =
+            paintWorksheet(painter, writer, window.puzzle(),
+                           worksheetOptions(parts, printer.pageLayout().pageSize().id()));
+        painter.end();
+        if (!painted) {
+            window.dialogs().message(kWorksheetErrorTitle, kPrintPageErrorText, Icon::Warning);
+            return false;
+        }
+    }
+    const QString path = printer.outputFileName();
+    if (const std::optional<QString> reason = writeFileSafely(path, bytes)) {
+        window.dialogs().message(kWorksheetErrorTitle,
+                                 QStringLiteral("The worksheet could not be written to \"%1\": %2")
+                                     .arg(QDir::toNativeSeparators(path), *reason),
+                                 Icon::Warning);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 PrintCommands::PrintCommands(frmCWord &window)
     : QObject(&window), m_window(window), m_qtDialogs(&window)
 {
@@ -206,6 +252,8 @@ bool PrintCommands::print()
     }
     if (!dialogs().setUpPrinter(target))
         return false;
+    if (target.outputFormat() == QPrinter::PdfFormat && !target.outputFileName().isEmpty())
+        return printWorksheetToFile(m_window, target, parts);
     return printWorksheet(m_window, target, parts);
 }
 

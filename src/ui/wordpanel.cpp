@@ -376,6 +376,10 @@ void WordPanel::storeWord()
             if (word.Answer == upper)
                 return;
     }
+    if (storedWordsFull(m_window.extraWords())) {
+        m_window.dialogs().message(storedWordsFullMessage());
+        return;
+    }
     appendListWord(upper);
     m_window.extraWords().append(ExtraWord{upper, m_window.txtClue->text()});
     m_window.txtWord->setEditText(QString());
