@@ -3,6 +3,8 @@
 //   (a) 40 words on 30 x 30 that lay out.
 //   (b) 60 words on 30 x 30, one sharing no letter with the others, so every one of the
 //       500 attempts fails: the longest wait the user can have.
+//   (c) the same word stored thousands of times on 30 x 30 (only some copies fit, so all
+//       500 attempts fail): the time should grow no faster than the number of copies.
 #include "crossworddata.h"
 #include "gridedit.h"
 #include "layoutgenerator.h"
@@ -62,8 +64,22 @@ void BM_LayoutExhausts(benchmark::State &state, CrossingSearch search)
     runLayout(state, wordList(59, true), search, LayoutResult::AttemptsExhausted);
 }
 
+void BM_LayoutIdenticalWords(benchmark::State &state)
+{
+    ExtraWords extra = newExtraWords();
+    for (int i = 0; i < state.range(0); ++i)
+        extra.append(ExtraWord{QStringLiteral("CAT"), QStringLiteral("pet")});
+    runLayout(state, extra, CrossingSearch::Indexed, LayoutResult::AttemptsExhausted);
+    state.SetComplexityN(state.range(0));
+}
+
 } // namespace
 
+BENCHMARK(BM_LayoutIdenticalWords)
+    ->RangeMultiplier(2)
+    ->Range(1000, 8000)
+    ->Complexity()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LayoutSucceeds, scan, CrossingSearch::Scan)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LayoutSucceeds, indexed, CrossingSearch::Indexed)
     ->Unit(benchmark::kMillisecond);

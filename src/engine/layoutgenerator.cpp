@@ -77,22 +77,16 @@ LayoutOutcome GenerateLayout(CrosswordData &puzzle, const ExtraWords &extra, Ran
     const int height = puzzle.Height;
 
     // The table's words never change between attempts; only the placements are reset.
-    // Empty entries (stored words missing from a file) have no place to find; they are
-    // left out rather than failing every attempt.
-    const qsizetype longestEntry = longestWordEntry(extra);
-    qsizetype longest = -1;
     QList<WorkRow> table;
     for (qsizetype i = 1; i < extra.size(); ++i) {
-        if (extra.at(i).Word.isEmpty())
-            continue;
-        if (i == longestEntry)
-            longest = table.size();
         WorkRow row;
         row.word = extra.at(i).Word;
         row.upper = upperLetters(row.word);
         row.clue = extra.at(i).Clue;
         table.append(row);
     }
+    const qsizetype longestEntry = longestWordEntry(extra);
+    const qsizetype longest = longestEntry < 0 ? -1 : longestEntry - 1;
     const int longestLength = longest < 0 ? 0 : int(table.at(longest).word.size());
 
     // A grid without squares holds no word at all.

@@ -381,6 +381,9 @@ void TestLayout::noWordsToGenerate()
     gatherGridWords(puzzle, extra);
     QVERIFY(!hasStoredWords(extra));
     QVERIFY(hasStoredWords(extraWith({"ONE"})));
+    // Entries left empty by stored words missing from a file are no words.
+    QVERIFY(!hasStoredWords(extraWith({"", ""})));
+    QVERIFY(hasStoredWords(extraWith({"", "TWO"})));
 }
 
 void TestLayout::messagesForTheUser()

@@ -242,10 +242,8 @@ void TestCrosswordFile::readingRules_data()
 
     QTest::newRow("no size reads 16 by 16 not the default")
         << crlf("[Grid]|Words=0|") << "Crossword||16x16 empty |words: [||0,0,0] |extra: 1";
-    QTest::newRow("missing grid section")
-        << crlf("[Other]|x=1|") << "Crossword||16x16 empty |words: [||0,0,0] |extra: 1";
-    QTest::newRow("empty file") << QByteArray()
-                                << "Crossword||16x16 empty |words: [||0,0,0] |extra: 1";
+    QTest::newRow("missing grid section, a word section")
+        << crlf("[Word0]|Answer=CAT|") << "Crossword||16x16 |words: [CAT||0,0,0] |extra: 1";
     QTest::newRow("present empty title")
         << crlf("[Grid]|Title=|Words=0|") << "||16x16 empty |words: [||0,0,0] |extra: 1";
     QTest::newRow("lenient numbers")
@@ -374,6 +372,9 @@ void TestCrosswordFile::refusesBadFiles_data()
     QTest::newRow("extra words negative") << crlf("[Grid]|ExtraWords=-2|") << "ExtraWords";
     QTest::newRow("extra words too many") << crlf("[Grid]|ExtraWords=40000|") << "ExtraWords";
     QTest::newRow("words junk") << crlf("[Grid]|Words=1x|") << "Words value '1x'";
+    QTest::newRow("empty file") << QByteArray() << "is not a crossword puzzle file";
+    QTest::newRow("no grid and no word section")
+        << crlf("[Default Settings]|Title=Mine|") << "is not a crossword puzzle file";
     QTest::newRow("long junk shortened")
         << crlf("[Grid]|Width=" + QByteArray(500, 'z') + "|") << "zzz...'";
 }
@@ -463,6 +464,16 @@ void TestCrosswordFile::failedSaveIsReportedAndKeepsOldFile()
     QVERIFY(QDir(dir.path()).mkdir("taken.cwd"));
     QVERIFY(!Save_Crossword(dir.filePath("taken.cwd"), puzzle, extra).ok());
     QVERIFY(QFileInfo(dir.filePath("taken.cwd")).isDir());
+
+    // More stored words than the reader takes: refused before the file is touched.
+    const QString full = dir.filePath("full.cwd");
+    QVERIFY(Save_Crossword(full, puzzle, extra).ok());
+    const QByteArray old = readAll(full);
+    extra.resize(kMaxWordIndex + 2);
+    const Result tooMany = Save_Crossword(full, puzzle, extra);
+    QVERIFY(!tooMany.ok());
+    QVERIFY2(tooMany.message().text.contains("more words"), qPrintable(tooMany.message().text));
+    QCOMPARE(readAll(full), old);
 }
 
 void TestCrosswordFile::legacyAnsiFileReadsAndWritesBack()
