@@ -3,8 +3,8 @@
 //   (a) 40 words on 30 x 30 that lay out.
 //   (b) 60 words on 30 x 30, one sharing no letter with the others, so every one of the
 //       500 attempts fails: the longest wait the user can have.
-//   (c) the same word stored thousands of times on 30 x 30 (only some copies fit, so all
-//       500 attempts fail): the time should grow no faster than the number of copies.
+//   (c) the same word stored thousands of times on 255 x 255 (only some copies fit, so
+//       all 500 attempts fail): the time should grow no faster than the number of copies.
 #include "crossworddata.h"
 #include "gridedit.h"
 #include "layoutgenerator.h"
@@ -36,12 +36,12 @@ ExtraWords wordList(int count, bool withStranger)
 }
 
 void runLayout(benchmark::State &state, const ExtraWords &extra, CrossingSearch search,
-               LayoutResult expected)
+               LayoutResult expected, qint16 side = 30)
 {
     int attempts = 0;
     for (auto _ : state) {
         CrosswordData puzzle;
-        NewCrossword(puzzle, 30, 30);
+        NewCrossword(puzzle, side, side);
         RandomSource random; // the program's start-up state: the same run every time
         const LayoutOutcome outcome = GenerateLayout(puzzle, extra, random, {}, search);
         if (outcome.result != expected) {
@@ -69,7 +69,7 @@ void BM_LayoutIdenticalWords(benchmark::State &state)
     ExtraWords extra = newExtraWords();
     for (int i = 0; i < state.range(0); ++i)
         extra.append(ExtraWord{QStringLiteral("CAT"), QStringLiteral("pet")});
-    runLayout(state, extra, CrossingSearch::Indexed, LayoutResult::AttemptsExhausted);
+    runLayout(state, extra, CrossingSearch::Indexed, LayoutResult::AttemptsExhausted, 255);
     state.SetComplexityN(state.range(0));
 }
 
