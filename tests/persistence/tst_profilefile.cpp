@@ -56,6 +56,7 @@ private Q_SLOTS:
     void saveIntoMissingFolderIsReported();
     void pipeIsRefusedWithoutWaiting();
     void failedWriteLeavesOldFileIntact();
+    void fileTooLargeToOpenAgainIsNotSaved();
     void readOnlyFolderIsReported();
 };
 
@@ -281,6 +282,7 @@ void TestProfileFile::decoding_data()
     QTest::newRow("windows-1252") << crlf("[G]|T=Caf\xe9 \x80 \x96x\x94|") << "Café € –x”";
     QTest::newRow("1252 undefined bytes") << crlf("[G]|T=\x81\x8d|") << "\u0081\u008d";
     QTest::newRow("broken utf8 read as 1252") << crlf("[G]|T=\xc3\xa9\xff|") << "Ã©ÿ";
+    QTest::newRow("bom before windows-1252") << crlf("\xef\xbb\xbf[G]|T=Caf\xe9|") << "Café";
 }
 
 void TestProfileFile::decoding()
@@ -397,7 +399,24 @@ void TestProfileFile::failedWriteLeavesOldFileIntact()
     QVERIFY(!r.ok());
     QCOMPARE(r.message().title, QString("Save Error"));
     QCOMPARE(readAll(path), old);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"puzzle.cwd"}); // no leftovers
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"puzzle.cwd"}); // no leftovers
+}
+
+void TestProfileFile::fileTooLargeToOpenAgainIsNotSaved()
+{
+    // Text that fits the reader as Windows-1252 but must be saved as UTF-8 (one character
+    // is beyond the code page) grows past the reader's limit.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("big.cwd");
+    QVERIFY(writeAll(path, "old"));
+    ProfileFile doc;
+    doc.setValue("Grid", "Title", QString(u'\u0101') + QString(34 * 1000 * 1000, u'\u00e9'));
+    const Result r = doc.save(path);
+    QVERIFY(!r.ok());
+    QVERIFY2(r.message().text.contains("too large"), qPrintable(r.message().text.left(200)));
+    QCOMPARE(readAll(path), QByteArray("old"));
 }
 
 void TestProfileFile::readOnlyFolderIsReported()
