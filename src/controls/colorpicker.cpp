@@ -321,6 +321,11 @@ void ColorPicker::mousePressEvent(QMouseEvent *event)
 void ColorPicker::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
+    if (m_leftDown && !(event->buttons() & Qt::LeftButton)) {
+        // The release of the last press went elsewhere (a dialog opened meanwhile).
+        m_leftDown = false;
+        setArrowPressed(false);
+    }
     if (m_arrowPressed && !arrowRect().contains(pos))
         setArrowPressed(false);
     emit mouseMove(event->buttons(), event->modifiers(), pos.x() * kTwipsPerPixel,
@@ -374,6 +379,13 @@ void ColorPicker::keyReleaseEvent(QKeyEvent *event)
 {
     emit keyUp(event->key(), event->modifiers());
     QWidget::keyReleaseEvent(event);
+}
+
+void ColorPicker::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    m_leftDown = false;
+    m_arrowPressed = false;
 }
 
 void ColorPicker::focusInEvent(QFocusEvent *event)

@@ -4,6 +4,7 @@
 #include "colournumbers.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QHelpEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -730,6 +731,30 @@ private slots:
                  showToolTips ? QStringLiteral("Inactive Titl Bar") : QString());
         QToolTip::hideText();
         palette.close();
+    }
+
+    void paletteForgetsACellWhoseReleaseWentElsewhere()
+    {
+        ColorPicker picker;
+        picker.setColor(0);
+        picker.show();
+        frmColorPalette *palette = openPalette(picker);
+        QVERIFY(palette);
+        const int chosen = frmColorPalette::FirstGridCell + 5;
+        const qint32 expected = palette->cellColor(chosen);
+        QVERIFY(expected != 0);
+        const QPoint cell = palette->cellRect(chosen).center();
+        QTest::mousePress(palette, Qt::LeftButton, {}, cell);
+        QCOMPARE(palette->pressedCell(), chosen);
+        QWidget elsewhere;
+        QTest::mouseRelease(&elsewhere, Qt::LeftButton);
+        QMouseEvent move(QEvent::MouseMove, QPointF(cell), palette->mapToGlobal(QPointF(cell)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(palette, &move);
+        QCOMPARE(palette->pressedCell(), -1);
+        // The keys choose again.
+        QTest::keyClick(palette, Qt::Key_Return);
+        QCOMPARE(picker.color(), expected);
     }
 
     void pickerIsAnAccessibleComboBoxValuedByItsColour()

@@ -39,12 +39,18 @@ private slots:
     void longPathIsShortenedInTheTitle();
     void toolbarButtonsRunTheFileCommands_data();
     void toolbarButtonsRunTheFileCommands();
+    void toolbarSaveAfterSaveAsWritesAgain();
+    void toolbarCommandRunsAgainAfterItsDialog_data();
+    void toolbarCommandRunsAgainAfterItsDialog();
 
 private:
     frmCWord &w() { return *m_window; }
     ScriptedDialogs &dialogs() { return m_fixture->dialogs; }
     QString file(const QString &name) const { return m_fixture->dir.path() + u'/' + name; }
     QByteArray readFile(const QString &path) const;
+    // Clicks button index of bar as a user does; a dialog the press opens takes the
+    // mouse release, as a real modal dialog does.
+    void clickToolbar(Toolbar *bar, int index);
     // A puzzle file of 12 x 10 with two words and the stored words OTTER and HERON.
     QString writeSampleFile(const QString &name);
 
@@ -414,6 +420,60 @@ void tst_FileCommands::toolbarButtonsRunTheFileCommands()
     QTest::mouseMove(w().TB1, centre);
     QTest::mouseClick(w().TB1, Qt::LeftButton, Qt::NoModifier, centre);
     QCOMPARE(dialogs().titles(), QStringList{title});
+}
+
+void tst_FileCommands::clickToolbar(Toolbar *bar, int index)
+{
+    QWidget dialogStandIn;
+    bool released = false;
+    dialogs().whileShown = [&](const ScriptedDialogs::Shown &) {
+        if (!released)
+            QTest::mouseRelease(&dialogStandIn, Qt::LeftButton);
+        released = true;
+    };
+    const QPoint centre = bar->buttonRect(index).center();
+    QTest::mouseMove(bar, centre);
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, centre);
+    if (!released)
+        QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, centre);
+    dialogs().whileShown = nullptr;
+}
+
+void tst_FileCommands::toolbarSaveAfterSaveAsWritesAgain()
+{
+    const QString path = file(QStringLiteral("twice.cwd"));
+    dialogs().paths.enqueue(path);
+    clickToolbar(w().TB1, 3);
+    QCOMPARE(dialogs().titles(), QStringList{QStringLiteral(" Save this Crossword as:")});
+    QVERIFY(QFile::exists(path));
+    QVERIFY(!readFile(path).contains("CAT"));
+
+    // The word placed after the first save reaches the file with the second.
+    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    clickToolbar(w().TB1, 3);
+    QVERIFY(readFile(path).contains("CAT"));
+    QCOMPARE(dialogs().shown.size(), 1);
+}
+
+void tst_FileCommands::toolbarCommandRunsAgainAfterItsDialog_data()
+{
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("new, cancelled") << "TB1" << 1 << "Save Changes";
+    QTest::newRow("open, cancelled") << "TB1" << 2 << " Select Crossword file to open:";
+    QTest::newRow("search without a word") << "TB2" << 3 << "No Word";
+}
+
+void tst_FileCommands::toolbarCommandRunsAgainAfterItsDialog()
+{
+    QFETCH(QString, bar);
+    QFETCH(int, button);
+    QFETCH(QString, title);
+    Toolbar *toolbar = bar == QLatin1String("TB1") ? w().TB1 : w().TB2;
+    clickToolbar(toolbar, button);
+    clickToolbar(toolbar, button);
+    QCOMPARE(dialogs().titles(), QStringList({title, title}));
 }
 
 QTEST_MAIN(tst_FileCommands)
