@@ -7,6 +7,7 @@
 #include "gradientpanel.h"
 #include "gridedit.h"
 #include "interchangecommands.h"
+#include "keyboardcommands.h"
 #include "numberreading.h"
 #include "picturebox.h"
 #include "pictures.h"
@@ -151,6 +152,7 @@ frmCWord::frmCWord(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     RedrawAll = true;
     m_startedUp = true;
     m_wordPanel = new WordPanel(*this);
+    addKeyboardCommands(*this);
 
     // The window opens with its designed inner size.
     const int menuHeight = menuBar()->sizeHint().height();
