@@ -29,6 +29,7 @@ private slots:
     void openLoadsTheFileAndRefillsTheList();
     void openCancelledChangesNothing();
     void openRefusedFileKeepsPuzzleListAndTitle();
+    void openDamagedFileWarnsOnceAndOpensIt();
 
     void saveWithoutAFileAsksForOne();
     void saveAfterOpenWritesWithoutAsking();
@@ -244,6 +245,38 @@ void tst_FileCommands::openLoadsTheFileAndRefillsTheList()
     // Numbers were assigned by the drawing.
     QCOMPARE(w().puzzle().Words.at(0).Number, 2);
     QCOMPARE(w().puzzle().Words.at(1).Number, 1);
+}
+
+void tst_FileCommands::openDamagedFileWarnsOnceAndOpensIt()
+{
+    // DOG clashes with CAT in the top-left square, HORSES runs past the right edge, entry
+    // 3 has no answer and entry 4 is missing although Words counts it.
+    const QString path = file(QStringLiteral("zoo.cwd"));
+    QFile damaged(path);
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write("[Grid]\r\nTitle=Zoo\r\nWidth=5\r\nHeight=5\r\nWords=4\r\n"
+                  "[Word0]\r\nAnswer=CAT\r\nOrientation=0\r\nX=0\r\nY=0\r\n"
+                  "[Word1]\r\nAnswer=DOG\r\nOrientation=1\r\nX=0\r\nY=0\r\n"
+                  "[Word2]\r\nAnswer=HORSES\r\nOrientation=0\r\nX=2\r\nY=2\r\n"
+                  "[Word3]\r\nAnswer=\r\nClue=Lost\r\n");
+    damaged.close();
+
+    dialogs().paths.enqueue(path);
+    w().mnuFileOpen->trigger();
+    QCOMPARE(dialogs().shown.size(), 2);
+    const ScriptedDialogs::Shown &warning = dialogs().shown.at(1);
+    QCOMPARE(warning.title, QStringLiteral("Damaged Crossword"));
+    QCOMPARE(warning.icon, Icon::Warning);
+    QCOMPARE(warning.text, QStringLiteral("The crossword file \"zoo.cwd\" looks damaged.\n"
+                                          "1 word lies partly outside the grid.\n"
+                                          "2 words clash with crossing words.\n"
+                                          "They were kept as they were; check them before "
+                                          "saving.\n"
+                                          "2 entries without a word were dropped."));
+    // The puzzle is open, its words as the file has them.
+    QCOMPARE(w().CurrentFileName, path);
+    QCOMPARE(gridAnswers(w()),
+             (QStringList{QStringLiteral("CAT"), QStringLiteral("DOG"), QStringLiteral("HORSES")}));
 }
 
 void tst_FileCommands::openCancelledChangesNothing()
