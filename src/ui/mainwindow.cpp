@@ -15,6 +15,7 @@
 #include "toolbar.h"
 #include "toolbarband.h"
 #include "twips.h"
+#include "windowplacement.h"
 #include "wordpanel.h"
 #include "xp_progressbar.h"
 
@@ -27,6 +28,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QWindowStateChangeEvent>
 
 const QString frmCWord::GenerateCaption =
@@ -157,6 +159,34 @@ frmCWord::frmCWord(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     // The window opens with its designed inner size.
     const int menuHeight = menuBar()->sizeHint().height();
     resize(twipsToPixels(InnerWidthTwips), twipsToPixels(InnerHeightTwips) + menuHeight);
+    restorePlacement();
+}
+
+void frmCWord::restorePlacement()
+{
+    const std::optional<WindowPlacement> placement = readWindowPlacement(m_paths.settingsFile);
+    if (!placement)
+        return;
+    // A place on no screen any more (a monitor unplugged) keeps the size and lets the
+    // window system place the window.
+    const QRect &g = placement->geometry;
+    bool onScreen = false;
+    for (const QScreen *screen : QGuiApplication::screens())
+        onScreen = onScreen || screen->availableGeometry().intersects(g);
+    if (onScreen)
+        setGeometry(g);
+    else
+        resize(g.size());
+    if (placement->maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void frmCWord::closeEvent(QCloseEvent *event)
+{
+    // Not being able to remember the window's place is not worth holding up the exit for.
+    (void)writeWindowPlacement(m_paths.settingsFile,
+                               WindowPlacement{normalGeometry(), isMaximized()});
+    QMainWindow::closeEvent(event);
 }
 
 frmCWord::~frmCWord()

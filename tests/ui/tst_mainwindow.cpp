@@ -102,6 +102,8 @@ private slots:
     void paintingRemovesShapes();
     void resetCellValuesFollowsSizeBoxes();
     void exitClosesTheWindow();
+    void reopensWhereItWasLeft_data();
+    void reopensWhereItWasLeft();
     void shortcutsRunToolbarOnlyCommands_data();
     void shortcutsRunToolbarOnlyCommands();
 
@@ -629,6 +631,35 @@ void tst_MainWindow::exitClosesTheWindow()
     w.mnuExit->trigger();
     QVERIFY(!w.isVisible());
     QVERIFY(m_fixture->dialogs.shown.isEmpty());
+}
+
+void tst_MainWindow::reopensWhereItWasLeft_data()
+{
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<bool>("maximized");
+    QTest::newRow("moved and enlarged") << QRect(40, 50, 900, 700) << false;
+    QTest::newRow("maximised") << QRect(60, 70, 820, 640) << true;
+}
+
+void tst_MainWindow::reopensWhereItWasLeft()
+{
+    QFETCH(QRect, geometry);
+    QFETCH(bool, maximized);
+    m_window->setGeometry(geometry);
+    QTRY_COMPARE(m_window->geometry(), geometry);
+    if (maximized) {
+        m_window->showMaximized();
+        QTRY_VERIFY(m_window->isMaximized());
+    }
+    m_window->mnuExit->trigger();
+    m_window.reset();
+
+    m_window = m_fixture->start();
+    QVERIFY(m_window);
+    QCOMPARE(m_window->isMaximized(), maximized);
+    QCOMPARE(m_window->normalGeometry(), geometry);
+    if (!maximized)
+        QCOMPARE(m_window->geometry(), geometry);
 }
 
 void tst_MainWindow::shortcutsRunToolbarOnlyCommands_data()
