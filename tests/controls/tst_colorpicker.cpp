@@ -767,8 +767,13 @@ private slots:
         QCOMPARE(iface->role(), QAccessible::ComboBox);
         QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Background colour"));
         QCOMPARE(iface->text(QAccessible::Value), QStringLiteral("#ff8000"));
+        // The same as its read-only text, which is what the Linux bridge passes on.
+        QAccessibleTextInterface *text = iface->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("#ff8000"));
         picker.setColor(systemColourNumber(12));
         QCOMPARE(iface->text(QAccessible::Value), QStringLiteral("Application Workspace"));
+        QCOMPARE(text->text(0, 11), QStringLiteral("Application"));
         QAccessibleActionInterface *actions = iface->actionInterface();
         QVERIFY(actions);
         QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
