@@ -423,6 +423,12 @@ void CandyButton::mouseMoveEvent(QMouseEvent *event)
     const QPoint pos = event->position().toPoint();
     emit mouseMove(event->buttons(), event->modifiers(), pos.x(), pos.y());
     const bool inside = rect().contains(pos);
+    if (m_pressed && !(event->buttons() & Qt::LeftButton)) {
+        // The release of the last press went elsewhere (a dialog opened meanwhile): the
+        // button stops looking pressed.
+        m_pressed = false;
+        m_mouseInside = false;
+    }
     if (event->buttons() & Qt::LeftButton) {
         if (!inside) {
             m_mouseInside = false;
@@ -499,6 +505,17 @@ void CandyButton::leaveEvent(QEvent *event)
     }
     if (wasInside || m_drawState == Hover)
         setDrawState(hasFocus() ? Focused : Normal);
+}
+
+void CandyButton::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    // A hidden button gets no release; shown again it starts afresh.
+    m_pressed = false;
+    m_keyPressed = false;
+    m_mouseInside = false;
+    if (m_drawState == Pressed || m_drawState == Hover)
+        m_drawState = Normal;
 }
 
 void CandyButton::focusInEvent(QFocusEvent *event)

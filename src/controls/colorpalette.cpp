@@ -566,6 +566,12 @@ bool frmColorPalette::event(QEvent *event)
 
 void frmColorPalette::mouseMoveEvent(QMouseEvent *event)
 {
+    if (m_pressedCell != -1 && !(event->buttons() & Qt::LeftButton)) {
+        // The release of the last press went elsewhere: the cell is no longer held, and
+        // the pointer and the keys choose again.
+        m_pressedCell = -1;
+        update();
+    }
     if (m_pressedCell == -1)
         setHotCell(cellAt(event->position().toPoint()));
 }

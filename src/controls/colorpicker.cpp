@@ -76,21 +76,32 @@ QString describeColour(qint32 colour)
     return frmColorPalette::colourDescription(colour);
 }
 
-// Assistive technology sees the picker as a combo box whose value is its colour.
-class ColorPickerAccessible : public QAccessibleWidget
+// Assistive technology sees the picker as a combo box whose value is its colour. The
+// colour is also its read-only text: the Linux bridge (AT-SPI) has no place for a combo
+// box's value text, and screen readers there read a combo box's text instead.
+class ColorPickerAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit ColorPickerAccessible(QWidget *w) : QAccessibleWidget(w, QAccessible::ComboBox) {}
 
+    ColorPicker *picker() const { return static_cast<ColorPicker *>(widget()); }
+    QString colourText() const { return describeColour(picker()->color()); }
+
     QString text(QAccessible::Text t) const override
     {
-        auto *picker = static_cast<ColorPicker *>(widget());
         if (t == QAccessible::Value)
-            return describeColour(picker->color());
+            return colourText();
         QString s = QAccessibleWidget::text(t);
         if (t == QAccessible::Name && s.isEmpty())
-            s = picker->toolTip();
+            s = picker()->toolTip();
         return s;
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
     }
 
     QStringList actionNames() const override
@@ -101,9 +112,37 @@ public:
     void doAction(const QString &name) override
     {
         if (name == showMenuAction() || name == pressAction())
-            static_cast<ColorPicker *>(widget())->showPalette();
+            picker()->showPalette();
         else
             QAccessibleWidget::doAction(name);
+    }
+
+    // The read-only text: the colour's name, nothing selectable.
+    QString text(int startOffset, int endOffset) const override
+    {
+        const QString all = colourText();
+        startOffset = qBound(0, startOffset, int(all.size()));
+        endOffset = qBound(startOffset, endOffset, int(all.size()));
+        return all.mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(colourText().size()); }
+    void selection(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return QString();
     }
 };
 
@@ -156,12 +195,16 @@ void ColorPicker::setColor(qint32 colour)
 {
     if (m_color == colour)
         return;
+    const qint32 old = m_color;
     m_color = colour;
     update();
     emit colorChanged(colour);
+    // Assistive tools hear of the new colour as the new value and as new text.
     if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent ev(this, describeColour(colour));
-        QAccessible::updateAccessibility(&ev);
+        QAccessibleValueChangeEvent value(this, describeColour(colour));
+        QAccessible::updateAccessibility(&value);
+        QAccessibleTextUpdateEvent text(this, 0, describeColour(old), describeColour(colour));
+        QAccessible::updateAccessibility(&text);
     }
 }
 
@@ -321,6 +364,11 @@ void ColorPicker::mousePressEvent(QMouseEvent *event)
 void ColorPicker::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
+    if (m_leftDown && !(event->buttons() & Qt::LeftButton)) {
+        // The release of the last press went elsewhere (a dialog opened meanwhile).
+        m_leftDown = false;
+        setArrowPressed(false);
+    }
     if (m_arrowPressed && !arrowRect().contains(pos))
         setArrowPressed(false);
     emit mouseMove(event->buttons(), event->modifiers(), pos.x() * kTwipsPerPixel,
@@ -374,6 +422,13 @@ void ColorPicker::keyReleaseEvent(QKeyEvent *event)
 {
     emit keyUp(event->key(), event->modifiers());
     QWidget::keyReleaseEvent(event);
+}
+
+void ColorPicker::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    m_leftDown = false;
+    m_arrowPressed = false;
 }
 
 void ColorPicker::focusInEvent(QFocusEvent *event)

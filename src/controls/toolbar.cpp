@@ -5,10 +5,12 @@
 #include "gradient.h"
 #include "toolbaraccessible.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEvent>
 #include <QHelpEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -41,6 +43,8 @@ Toolbar::Toolbar(QWidget *parent) : QWidget(parent)
 {
     installToolbarAccessibility();
     setMouseTracking(true);
+    // Tab reaches the bar, a click does not take the focus from the box being edited.
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     rebuildTools();
 }
@@ -60,6 +64,7 @@ bool Toolbar::BuildToolbar(const QImage &strip, qint32 maskColour, int imageSize
     m_disabledImages.clear();
     m_buttons.clear();
     m_hot = 0;
+    m_focus = 0;
     m_held = Qt::NoButton;
     m_imageSize = qMax(1, imageSize);
     m_buttonSize = m_imageSize + 7;
@@ -158,6 +163,12 @@ void Toolbar::EnableButton(int index, bool enabled)
         if (m_hot == index) {
             m_hot = 0;
             m_held = Qt::NoButton;
+        }
+        if (m_focus == index) {
+            const int next = enabledNeighbour(index, 1);
+            setFocusButton(next != index ? next : enabledNeighbour(index, -1));
+            if (m_focus == index)
+                m_focus = 0;
         }
     }
     redrawButton(index);
@@ -421,6 +432,8 @@ void Toolbar::paintEvent(QPaintEvent *event)
         if (event->rect().intersects(b.outer.united(b.separator)))
             paintButton(painter, i);
     }
+    if (hasFocus() && validIndex(m_focus))
+        paintFocusMark(painter, button(m_focus).outer);
     if (m_barEdge) {
         const QRect r = rect();
         painter.setPen(m_highlight);
@@ -430,6 +443,18 @@ void Toolbar::paintEvent(QPaintEvent *event)
         painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
         painter.drawLine(r.right(), r.top(), r.right(), r.bottom());
     }
+}
+
+void Toolbar::paintFocusMark(QPainter &painter, const QRect &outer) const
+{
+    // A dotted frame just inside the button, dark on the light bar and on lit buttons.
+    painter.save();
+    QPen pen(QColor(0, 0, 0), 1, Qt::DotLine);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(outer.adjusted(1, 1, -2, -2));
+    painter.restore();
 }
 
 void Toolbar::redrawButton(int index)
@@ -552,8 +577,21 @@ void Toolbar::uncheckGroupOf(int index)
     }
 }
 
+void Toolbar::forgetHeldButton()
+{
+    if (m_held == Qt::NoButton)
+        return;
+    m_held = Qt::NoButton;
+    clearHot();
+}
+
 void Toolbar::mousePressEvent(QMouseEvent *event)
 {
+    // Every press begins a click of its own. A button still remembered as held whose
+    // release never reached the bar (a dialog opened by the click took it, or the window
+    // lost the mouse) is forgotten first, so the press is not swallowed.
+    if (m_held != Qt::NoButton && (m_held == event->button() || !(event->buttons() & m_held)))
+        forgetHeldButton();
     if (m_held != Qt::NoButton)
         return;
     const QPoint pos = event->position().toPoint();
@@ -567,6 +605,9 @@ void Toolbar::mousePressEvent(QMouseEvent *event)
 
 void Toolbar::mouseMoveEvent(QMouseEvent *event)
 {
+    // A move without the held button down means its release went elsewhere.
+    if (m_held != Qt::NoButton && !(event->buttons() & m_held))
+        forgetHeldButton();
     const QPoint pos = event->position().toPoint();
     if (m_held == Qt::NoButton && (m_hot == 0 || !button(m_hot).outer.contains(pos))) {
         // The pointer left the hot button (or there was none): light up the new one.
@@ -602,6 +643,91 @@ void Toolbar::leaveEvent(QEvent *event)
     QWidget::leaveEvent(event);
 }
 
+void Toolbar::hideEvent(QHideEvent *event)
+{
+    // A hidden bar gets no release: nothing it shows or remembers outlives the hiding.
+    m_held = Qt::NoButton;
+    clearHot();
+    QWidget::hideEvent(event);
+}
+
+// ---- keyboard ---------------------------------------------------------------------
+
+int Toolbar::enabledNeighbour(int index, int step) const
+{
+    for (int i = index + step; i >= 1 && i <= ButtonsCount(); i += step)
+        if (button(i).enabled)
+            return i;
+    return index;
+}
+
+void Toolbar::setFocusButton(int index)
+{
+    if (index == m_focus || !validIndex(index) || !button(index).enabled)
+        return;
+    const int old = m_focus;
+    m_focus = index;
+    redrawButton(old);
+    redrawButton(index);
+    if (hasFocus() && QAccessible::isActive()) {
+        QAccessibleEvent ev(this, QAccessible::Focus);
+        ev.setChild(index - 1);
+        QAccessible::updateAccessibility(&ev);
+    }
+}
+
+void Toolbar::keyPressEvent(QKeyEvent *event)
+{
+    const int first = enabledNeighbour(0, 1);
+    const int last = enabledNeighbour(ButtonsCount() + 1, -1);
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        setFocusButton(enabledNeighbour(m_focus, -1));
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        setFocusButton(enabledNeighbour(m_focus, 1));
+        break;
+    case Qt::Key_Home:
+        setFocusButton(first);
+        break;
+    case Qt::Key_End:
+        setFocusButton(last);
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat() && validIndex(m_focus))
+            activateButton(m_focus);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void Toolbar::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    if (!validIndex(m_focus) || !button(m_focus).enabled) {
+        m_focus = 0;
+        setFocusButton(enabledNeighbour(0, 1));
+    } else if (QAccessible::isActive()) {
+        QAccessibleEvent ev(this, QAccessible::Focus);
+        ev.setChild(m_focus - 1);
+        QAccessible::updateAccessibility(&ev);
+    }
+    redrawButton(m_focus);
+}
+
+void Toolbar::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    redrawButton(m_focus);
+}
+
 void Toolbar::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::EnabledChange) {
@@ -618,6 +744,9 @@ void Toolbar::changeEvent(QEvent *event)
         update();
     } else if (event->type() == QEvent::StyleChange) {
         rebuildTools();
+    } else if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        // Another window (a dialog) took over: the release of a held button goes there.
+        forgetHeldButton();
     }
     QWidget::changeEvent(event);
 }

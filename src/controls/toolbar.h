@@ -17,6 +17,9 @@
 // closes an option group. The bar tracks the mouse itself, lights up the button under
 // it, and reports presses through buttonClick (push buttons, on the press) and
 // buttonCheck (check and option buttons, on the release).
+//
+// The bar takes the keyboard focus with Tab: the arrow keys (Home, End) move a focus mark
+// between its enabled buttons and Space or Enter presses the marked one.
 class Toolbar : public QWidget
 {
     Q_OBJECT
@@ -95,6 +98,10 @@ public:
     // Presses button index as a left click would (used by assistive technology):
     // raises buttonClick or toggles a check/option button with its event.
     void activateButton(int index);
+    // The button the keyboard acts on while the bar has the focus (0 when there is none).
+    int focusButton() const { return m_focus; }
+    // Marks button index for the keyboard; ignored for a disabled button or one out of range.
+    void setFocusButton(int index);
 
     qint32 BackColor() const { return m_backColor; }
     void setBackColor(qint32 colour);
@@ -132,6 +139,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool event(QEvent *event) override;
 
@@ -156,10 +167,15 @@ private:
     // One step of the button state machine; raises the event the step calls for.
     enum class Step { Press, Move, Release };
     void mouseStep(int index, Step step, Qt::MouseButton heldButton, const QPoint &pos);
+    // Forgets a held mouse button whose release went elsewhere, and the lit button with it.
+    void forgetHeldButton();
+    // The next enabled button from index in direction step (+1 or -1), or index itself.
+    int enabledNeighbour(int index, int step) const;
     void uncheckGroupOf(int index);
     void redrawButton(int index);
     void rebuildTools();
     void paintButton(QPainter &painter, int index) const;
+    void paintFocusMark(QPainter &painter, const QRect &outer) const;
     void paintBackground(QPainter &painter, const QRect &area) const;
     QColor barColourAt(int y) const;
 
@@ -171,6 +187,7 @@ private:
     int m_imageSize = 16;
     int m_buttonSize = 23;
     int m_hot = 0;
+    int m_focus = 0;
     Qt::MouseButton m_held = Qt::NoButton;
 
     qint32 m_backColor = DefaultBackColor;

@@ -58,6 +58,8 @@ public:
         s.disabled = !m_bar->IsButtonEnabled(m_index);
         s.invisible = !m_bar->isVisible();
         s.hotTracked = m_bar->hotButton() == m_index;
+        s.focusable = true;
+        s.focused = m_bar->hasFocus() && m_bar->focusButton() == m_index;
         s.pressed = m_bar->buttonLook(m_index) == Toolbar::Pressed;
         if (m_bar->buttonKind(m_index) != Toolbar::Normal) {
             s.checkable = true;

@@ -4,7 +4,10 @@
 #include "fileiobas.h"
 #include "gridedit.h"
 #include "mainwindow.h"
+#include "puzzleproblems.h"
 #include "wordpanel.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -88,11 +91,16 @@ void frmCWord::fileOpen()
         m_dialogs.message(loaded.message());
         return;
     }
+    // The reader keeps what the file holds. Blank entries go; words the editor would never
+    // have placed stay, and one warning says how many there are.
+    const PuzzleProblems problems = dropBlankWordsAndFindProblems(m_puzzle);
     CurrentFileName = path;
     Redraw_Grid();
     Reset_Cell_Values();
     setWindowTitle(windowTitleForFile(CurrentFileName));
     wordPanel()->refillWordList();
+    if (problems.any())
+        m_dialogs.message(puzzleProblemsMessage(problems, QFileInfo(path).fileName()));
 }
 
 void frmCWord::fileSave()

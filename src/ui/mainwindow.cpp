@@ -7,6 +7,7 @@
 #include "gradientpanel.h"
 #include "gridedit.h"
 #include "interchangecommands.h"
+#include "keyboardcommands.h"
 #include "numberreading.h"
 #include "picturebox.h"
 #include "pictures.h"
@@ -14,6 +15,7 @@
 #include "toolbar.h"
 #include "toolbarband.h"
 #include "twips.h"
+#include "windowplacement.h"
 #include "wordpanel.h"
 #include "xp_progressbar.h"
 
@@ -26,6 +28,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QWindowStateChangeEvent>
 
 const QString frmCWord::GenerateCaption =
@@ -151,10 +154,39 @@ frmCWord::frmCWord(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     RedrawAll = true;
     m_startedUp = true;
     m_wordPanel = new WordPanel(*this);
+    addKeyboardCommands(*this);
 
     // The window opens with its designed inner size.
     const int menuHeight = menuBar()->sizeHint().height();
     resize(twipsToPixels(InnerWidthTwips), twipsToPixels(InnerHeightTwips) + menuHeight);
+    restorePlacement();
+}
+
+void frmCWord::restorePlacement()
+{
+    const std::optional<WindowPlacement> placement = readWindowPlacement(m_paths.settingsFile);
+    if (!placement)
+        return;
+    // A place on no screen any more (a monitor unplugged) keeps the size and lets the
+    // window system place the window.
+    const QRect &g = placement->geometry;
+    bool onScreen = false;
+    for (const QScreen *screen : QGuiApplication::screens())
+        onScreen = onScreen || screen->availableGeometry().intersects(g);
+    if (onScreen)
+        setGeometry(g);
+    else
+        resize(g.size());
+    if (placement->maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void frmCWord::closeEvent(QCloseEvent *event)
+{
+    // Not being able to remember the window's place is not worth holding up the exit for.
+    (void)writeWindowPlacement(m_paths.settingsFile,
+                               WindowPlacement{normalGeometry(), isMaximized()});
+    QMainWindow::closeEvent(event);
 }
 
 frmCWord::~frmCWord()

@@ -160,6 +160,7 @@ protected:
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -179,6 +180,8 @@ private:
     void fillCellList(QComboBox *box, int count);
     void copySettingsFields(const CrosswordData &puzzle);
     void showRefusal(const Result &result);
+    // The size and place the window had when it last closed, from the settings file.
+    void restorePlacement();
 
     AppPaths m_paths;
     Dialogs &m_dialogs;

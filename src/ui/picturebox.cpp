@@ -24,6 +24,37 @@ void PictureBox::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), m_back);
     if (!m_image.isNull())
         painter.drawImage(0, 0, m_image);
+    if (hasFocus() && !m_focusMark.isEmpty()) {
+        // Orange stands out on white and on black squares alike and differs from the blue
+        // selection and the red placement markers.
+        // It lies just inside the selection frame, which may cover the same square.
+        QPen pen(QColor(255, 140, 0), 2);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(m_focusMark).adjusted(3, 3, -3, -3));
+    }
+}
+
+void PictureBox::setFocusMark(const QRect &area)
+{
+    if (area == m_focusMark)
+        return;
+    update(m_focusMark);
+    m_focusMark = area;
+    update(m_focusMark);
+}
+
+void PictureBox::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update(m_focusMark);
+}
+
+void PictureBox::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update(m_focusMark);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

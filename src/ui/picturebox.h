@@ -28,6 +28,11 @@ public:
     void setBackColour(const QColor &colour);
     void setForeColour(const QColor &colour) { m_fore = colour; }
 
+    // The area (pixels) marked while the box has the keyboard focus: the square the keys
+    // act on. An empty rectangle marks nothing.
+    QRect focusMark() const { return m_focusMark; }
+    void setFocusMark(const QRect &area);
+
 signals:
     void backColourChanged(const QColor &colour);
     // Any mouse button pressed at a point of the picture (pixels).
@@ -36,9 +41,12 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     QImage m_image;
+    QRect m_focusMark;
     QColor m_back = QColor(240, 240, 240);
     QColor m_fore = QColor(Qt::black);
 };

@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "scripteddialogs.h"
 
+void ScriptedDialogs::record(const Shown &s)
+{
+    shown.append(s);
+    if (whileShown)
+        whileShown(s);
+}
+
 void ScriptedDialogs::message(const QString &title, const QString &text, Icon icon)
 {
-    shown.append(Shown{Kind::Message, title, text, icon, Buttons::Ok, {}});
+    record(Shown{Kind::Message, title, text, icon, Buttons::Ok, {}});
 }
 
 Dialogs::Answer ScriptedDialogs::question(const QString &title, const QString &text,
                                           Buttons buttons)
 {
-    shown.append(Shown{Kind::Question, title, text, Icon::Question, buttons, {}});
+    record(Shown{Kind::Question, title, text, Icon::Question, buttons, {}});
     if (!answers.isEmpty())
         return answers.dequeue();
     ++unscripted;
@@ -28,7 +35,7 @@ Dialogs::Answer ScriptedDialogs::question(const QString &title, const QString &t
 QString ScriptedDialogs::openFile(const QString &title, const QString &folder,
                                   const QString &filter)
 {
-    shown.append(Shown{Kind::OpenFile, title, folder, Icon::None, Buttons::Ok, filter});
+    record(Shown{Kind::OpenFile, title, folder, Icon::None, Buttons::Ok, filter});
     if (!paths.isEmpty())
         return paths.dequeue();
     ++unscripted;
@@ -38,7 +45,7 @@ QString ScriptedDialogs::openFile(const QString &title, const QString &folder,
 QString ScriptedDialogs::saveFile(const QString &title, const QString &folder,
                                   const QString &filter)
 {
-    shown.append(Shown{Kind::SaveFile, title, folder, Icon::None, Buttons::Ok, filter});
+    record(Shown{Kind::SaveFile, title, folder, Icon::None, Buttons::Ok, filter});
     if (!paths.isEmpty())
         return paths.dequeue();
     ++unscripted;
@@ -47,7 +54,7 @@ QString ScriptedDialogs::saveFile(const QString &title, const QString &folder,
 
 std::optional<QColor> ScriptedDialogs::chooseColour(const QColor &initial, const QString &title)
 {
-    shown.append(Shown{Kind::ChooseColour, title, initial.name(), Icon::None, Buttons::Ok, {}});
+    record(Shown{Kind::ChooseColour, title, initial.name(), Icon::None, Buttons::Ok, {}});
     if (!colours.isEmpty())
         return colours.dequeue();
     ++unscripted;

@@ -7,6 +7,8 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <functional>
+
 // A Dialogs for tests: records every box and dialog it is asked to show, and answers
 // from queues filled by the test. It never blocks. When a queue is empty it answers
 // as a user closing the box would (Cancel, No, an empty path, no colour) and counts
@@ -31,6 +33,10 @@ public:
     QQueue<QString> paths;
     QQueue<std::optional<QColor>> colours;
     int unscripted = 0;
+    // Runs while each box or dialog is up, before it answers: a test stands in for what a
+    // user does meanwhile (a real modal dialog takes the mouse release of the click that
+    // opened it, for one).
+    std::function<void(const Shown &)> whileShown;
 
     using Dialogs::message;
     void message(const QString &title, const QString &text, Icon icon) override;
@@ -47,4 +53,7 @@ public:
         shown.clear();
         unscripted = 0;
     }
+
+private:
+    void record(const Shown &s);
 };

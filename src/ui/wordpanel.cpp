@@ -121,9 +121,17 @@ WordPanel::WordPanel(frmCWord &window) : QObject(&window), m_window(window)
         w.txtWord->lineEdit()->setValidator(new WordBoxValidator(w.txtWord));
     }
 
-    // Tab runs through each panel from top to bottom (left to right within a row): the
-    // settings panel, then the word panel.
-    QWidget *order[] = {w.txtTitle,
+    // The grid takes the focus from the keyboard (Tab), not from a click, so a click on a
+    // square leaves the typing where it was.
+    w.picView->setFocusPolicy(Qt::TabFocus);
+    w.picView->installEventFilter(this);
+    connect(w.txtX, &QComboBox::currentIndexChanged, this, [this] { updateFocusMark(); });
+    connect(w.txtY, &QComboBox::currentIndexChanged, this, [this] { updateFocusMark(); });
+
+    // Tab runs through the main toolbar, then each panel from top to bottom (left to
+    // right within a row): the settings panel, the grid, then the word panel.
+    QWidget *order[] = {w.TB1,
+                        w.txtTitle,
                         w.txtSubject,
                         w.txtXSize,
                         w.txtYSize,
@@ -135,6 +143,7 @@ WordPanel::WordPanel(frmCWord &window) : QObject(&window), m_window(window)
                         w.CandyButton1[0],
                         w.CandyButton1[1],
                         w.CandyButton1[3],
+                        w.picView,
                         w.txtWord,
                         w.txtX,
                         w.txtY,
@@ -143,6 +152,7 @@ WordPanel::WordPanel(frmCWord &window) : QObject(&window), m_window(window)
                         w.optDown,
                         w.cmdOKAddWord,
                         w.cmdDelete,
+                        w.TB2,
                         w.CandyButton2};
     for (QWidget *control : order)
         if (control->focusPolicy() == Qt::NoFocus)
@@ -230,14 +240,22 @@ void WordPanel::refillWordList()
 
 void WordPanel::gridClick(QPoint pos)
 {
-    CrosswordData &p = m_window.puzzle();
+    const CrosswordData &p = m_window.puzzle();
     const QSize size = m_window.picView->size();
     if (p.Width <= 0 || p.Height <= 0 || size.isEmpty())
         return;
     const double cw = double(size.width()) / p.Width;
     const double ch = double(size.height()) / p.Height;
-    const int c = qBound(0, int(std::floor(pos.x() / cw)), p.Width - 1);
-    const int r = qBound(0, int(std::floor(pos.y() / ch)), p.Height - 1);
+    selectSquare(int(std::floor(pos.x() / cw)), int(std::floor(pos.y() / ch)));
+}
+
+void WordPanel::selectSquare(int column, int row)
+{
+    CrosswordData &p = m_window.puzzle();
+    if (p.Width <= 0 || p.Height <= 0)
+        return;
+    const int c = qBound(0, column, p.Width - 1);
+    const int r = qBound(0, row, p.Height - 1);
 
     m_window.Shape1->setGeometry(squaresRect(c, r, 1, Across));
     m_window.Shape1->show();
@@ -453,10 +471,71 @@ void WordPanel::wordChosen()
     }
 }
 
+// --- The grid from the keyboard ----------------------------------------------------------
+
+void WordPanel::updateFocusMark()
+{
+    bool okX = false;
+    bool okY = false;
+    const int c = comboNumber(m_window.txtX, &okX);
+    const int r = comboNumber(m_window.txtY, &okY);
+    const CrosswordData &p = m_window.puzzle();
+    const bool inside = okX && okY && c < p.Width && r < p.Height;
+    m_window.picView->setFocusMark(inside ? squaresRect(c, r, 1, Across) : QRect());
+}
+
+bool WordPanel::gridKey(const QKeyEvent *key)
+{
+    const int c = comboNumber(m_window.txtX);
+    const int r = comboNumber(m_window.txtY);
+    switch (key->key()) {
+    case Qt::Key_Left:
+        selectSquare(c - 1, r);
+        return true;
+    case Qt::Key_Right:
+        selectSquare(c + 1, r);
+        return true;
+    case Qt::Key_Up:
+        selectSquare(c, r - 1);
+        return true;
+    case Qt::Key_Down:
+        selectSquare(c, r + 1);
+        return true;
+    case Qt::Key_Space:
+        // Across and Down swap, showing the word that starts here the other way, if any.
+        (m_window.optAcross->isChecked() ? m_window.optDown : m_window.optAcross)->setChecked(true);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        updateWord();
+        return true;
+    default:
+        break;
+    }
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QString text = key->text();
+    if (text.size() == 1 && text.at(0).isLetter()) {
+        // A letter starts the word at this square: typing goes on in the word box.
+        m_window.txtWord->setFocus(Qt::OtherFocusReason);
+        m_window.txtWord->setEditText(text.toUpper());
+        return true;
+    }
+    return false;
+}
+
 // --- Key filter of txtWord ----------------------------------------------------------------
 
 bool WordPanel::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_window.picView) {
+        if (event->type() == QEvent::KeyPress && gridKey(static_cast<QKeyEvent *>(event)))
+            return true;
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::Resize)
+            updateFocusMark();
+        return QObject::eventFilter(watched, event);
+    }
+
     const bool wordBox = watched == m_window.txtWord ||
                          (m_window.txtWord && watched == m_window.txtWord->lineEdit());
     if (!wordBox || event->type() != QEvent::KeyPress)

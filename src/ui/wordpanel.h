@@ -8,6 +8,7 @@
 
 class frmCWord;
 class QComboBox;
+class QKeyEvent;
 
 // The word and clue panel of the main window and the clicks on its grid view: selecting
 // a square and the word that starts there, adding, updating and deleting placed words,
@@ -23,6 +24,8 @@ public:
 
     // A click on the grid view at pos (pixels of picView).
     void gridClick(QPoint pos);
+    // Selects the square (column, row), kept inside the grid, as a click on it does.
+    void selectSquare(int column, int row);
     // The Across (0) or Down (1) option became selected: shows the word with that
     // orientation starting at the chosen square, if there is one.
     void orientationSelected(qint32 orientation);
@@ -60,6 +63,11 @@ private:
     void setComboNumber(QComboBox *box, int value);
     void showWord(qint16 index);
     void resetPosition();
+    // Keys on the grid: arrows move the selected square, Space swaps Across and Down, a
+    // letter starts the word in the word box, Enter runs "Update". True when used.
+    bool gridKey(const QKeyEvent *key);
+    // Marks the square of txtX and txtY for the keyboard.
+    void updateFocusMark();
 
     frmCWord &m_window;
 };

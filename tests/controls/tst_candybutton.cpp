@@ -126,6 +126,24 @@ private slots:
         QCOMPARE(b.state(), CandyButton::Hover);
     }
 
+    void pressWhoseReleaseWentElsewhereLeavesNoPressedLook()
+    {
+        CandyButton b(QStringLiteral("Go"));
+        b.resize(80, 26);
+        b.show();
+        QWidget dialog;
+        QSignalSpy clicks(&b, &CandyButton::clicked);
+        QMouseEvent move(QEvent::MouseMove, QPointF(40, 13), b.mapToGlobal(QPointF(40, 13)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&b, &move);
+        QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(40, 13));
+        QTest::mouseRelease(&dialog, Qt::LeftButton); // a dialog took the release
+        QApplication::sendEvent(&b, &move);
+        QCOMPARE(b.state(), CandyButton::Hover);
+        QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(40, 13));
+        QCOMPARE(clicks.count(), 1);
+    }
+
     void releaseOutsideRaisesNoClick()
     {
         CandyButton b(QStringLiteral("Go"));

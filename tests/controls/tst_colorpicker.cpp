@@ -4,6 +4,7 @@
 #include "colournumbers.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QHelpEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -732,6 +733,30 @@ private slots:
         palette.close();
     }
 
+    void paletteForgetsACellWhoseReleaseWentElsewhere()
+    {
+        ColorPicker picker;
+        picker.setColor(0);
+        picker.show();
+        frmColorPalette *palette = openPalette(picker);
+        QVERIFY(palette);
+        const int chosen = frmColorPalette::FirstGridCell + 5;
+        const qint32 expected = palette->cellColor(chosen);
+        QVERIFY(expected != 0);
+        const QPoint cell = palette->cellRect(chosen).center();
+        QTest::mousePress(palette, Qt::LeftButton, {}, cell);
+        QCOMPARE(palette->pressedCell(), chosen);
+        QWidget elsewhere;
+        QTest::mouseRelease(&elsewhere, Qt::LeftButton);
+        QMouseEvent move(QEvent::MouseMove, QPointF(cell), palette->mapToGlobal(QPointF(cell)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(palette, &move);
+        QCOMPARE(palette->pressedCell(), -1);
+        // The keys choose again.
+        QTest::keyClick(palette, Qt::Key_Return);
+        QCOMPARE(picker.color(), expected);
+    }
+
     void pickerIsAnAccessibleComboBoxValuedByItsColour()
     {
         ColorPicker picker;
@@ -742,8 +767,13 @@ private slots:
         QCOMPARE(iface->role(), QAccessible::ComboBox);
         QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Background colour"));
         QCOMPARE(iface->text(QAccessible::Value), QStringLiteral("#ff8000"));
+        // The same as its read-only text, which is what the Linux bridge passes on.
+        QAccessibleTextInterface *text = iface->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("#ff8000"));
         picker.setColor(systemColourNumber(12));
         QCOMPARE(iface->text(QAccessible::Value), QStringLiteral("Application Workspace"));
+        QCOMPARE(text->text(0, 11), QStringLiteral("Application"));
         QAccessibleActionInterface *actions = iface->actionInterface();
         QVERIFY(actions);
         QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::showMenuAction()));

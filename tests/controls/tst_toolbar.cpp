@@ -4,9 +4,13 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -75,6 +79,9 @@ private slots:
     void rightButtonRaisesNothing();
     void doubleClickCountsAsTwoClicks();
     void hoverLightsButtonAndLeavingDarkensIt();
+    void everyPressClicksOnceWhereverTheLastReleaseWent_data();
+    void everyPressClicksOnceWhereverTheLastReleaseWent();
+    void keyboardReachesAndPressesButtons();
 
     void maskColourIsTransparent();
     void disabledImageIsGreyed();
@@ -450,6 +457,125 @@ void TestToolbar::hoverLightsButtonAndLeavingDarkensIt()
     QApplication::sendEvent(&bar, &leave);
     QCOMPARE(bar.hotButton(), 0);
     QCOMPARE(bar.buttonLook(5), int(Toolbar::Flat));
+}
+
+void TestToolbar::everyPressClicksOnceWhereverTheLastReleaseWent_data()
+{
+    QTest::addColumn<QString>("lostBy");
+    QTest::addColumn<int>("next");
+    QTest::newRow("modal box, same button") << "modal" << 1;
+    QTest::newRow("modal box, other button") << "modal" << 2;
+    QTest::newRow("bar hidden meanwhile") << "hidden" << 1;
+    QTest::newRow("window disabled meanwhile") << "disabled" << 1;
+    QTest::newRow("release delivered elsewhere") << "elsewhere" << 1;
+}
+
+void TestToolbar::everyPressClicksOnceWhereverTheLastReleaseWent()
+{
+    QFETCH(QString, lostBy);
+    QFETCH(int, next);
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *bar = new Toolbar(&window);
+    bar->BuildToolbar(makeStrip(3), Green, 16, "NN|C");
+    auto *other = new QLineEdit(&window);
+    layout->addWidget(bar);
+    layout->addWidget(other);
+    showAndWait(window);
+
+    QList<int> clicks;
+    bool opened = false;
+    connect(bar, &Toolbar::buttonClick, bar, [&](int index) {
+        clicks << index;
+        if (lostBy != QLatin1String("modal") || opened)
+            return;
+        opened = true;
+        // A real modal box, opened on the press; the user lets go of the mouse over it
+        // and closes it, so the bar never sees the release.
+        QMessageBox box(QMessageBox::Information, "Title", "Text", QMessageBox::Ok, &window);
+        QTimer::singleShot(0, &box, [&box] {
+            QTest::mouseRelease(&box, Qt::LeftButton);
+            box.accept();
+        });
+        box.exec();
+    });
+
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, centre(*bar, 1));
+    if (lostBy == QLatin1String("hidden")) {
+        bar->hide();
+        bar->show();
+    } else if (lostBy == QLatin1String("disabled")) {
+        window.setEnabled(false);
+        window.setEnabled(true);
+    }
+    if (lostBy != QLatin1String("modal"))
+        QTest::mouseRelease(other, Qt::LeftButton);
+    QCOMPARE(clicks, QList<int>{1});
+
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, centre(*bar, next));
+    QCOMPARE(clicks, QList<int>({1, next}));
+    QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, centre(*bar, next));
+    click(*bar, next);
+    QCOMPARE(clicks, QList<int>({1, next, next}));
+    QCOMPARE(bar->buttonLook(1) == Toolbar::Pressed, false);
+}
+
+void TestToolbar::keyboardReachesAndPressesButtons()
+{
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *before = new QLineEdit(&window);
+    auto *bar = new Toolbar(&window);
+    bar->BuildToolbar(makeStrip(4), Green, 16, "NN|NC");
+    bar->EnableButton(2, false);
+    layout->addWidget(before);
+    layout->addWidget(bar);
+    showAndWait(window);
+    before->setFocus();
+    QTRY_VERIFY(before->hasFocus());
+
+    // The focus mark: dark dots just inside the marked button, none without the focus.
+    auto markShows = [bar](int index) {
+        const QImage image = bar->grab().toImage();
+        const QRect mark = bar->buttonRect(index).adjusted(1, 1, -2, -2);
+        for (int x = mark.left(); x <= mark.right(); ++x)
+            if (qGray(image.pixel(x, mark.top())) < 60)
+                return true;
+        return false;
+    };
+    QVERIFY(!markShows(1));
+
+    QTest::keyClick(before, Qt::Key_Tab);
+    QVERIFY(bar->hasFocus());
+    QCOMPARE(bar->focusButton(), 1);
+    QVERIFY(markShows(1));
+
+    QSignalSpy clicks(bar, &Toolbar::buttonClick);
+    QSignalSpy checks(bar, &Toolbar::buttonCheck);
+    QTest::keyClick(bar, Qt::Key_Right); // the disabled button 2 is passed over
+    QCOMPARE(bar->focusButton(), 3);
+    QVERIFY(markShows(3));
+    QVERIFY(!markShows(1));
+    QTest::keyClick(bar, Qt::Key_Space);
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(clicks.at(0).at(0).toInt(), 3);
+    QTest::keyClick(bar, Qt::Key_End);
+    QCOMPARE(bar->focusButton(), 4);
+    QTest::keyClick(bar, Qt::Key_Return);
+    QCOMPARE(checks.count(), 1);
+    QVERIFY(bar->IsButtonChecked(4));
+    QTest::keyClick(bar, Qt::Key_Home);
+    QTest::keyClick(bar, Qt::Key_Left); // stays on the first button
+    QCOMPARE(bar->focusButton(), 1);
+
+    QAccessibleInterface *first = QAccessible::queryAccessibleInterface(bar)->child(0);
+    QVERIFY(first->state().focusable);
+    QVERIFY(first->state().focused);
+
+    // A click does not take the focus: the box being edited keeps it.
+    before->setFocus();
+    click(*bar, 1);
+    QVERIFY(before->hasFocus());
 }
 
 void TestToolbar::maskColourIsTransparent()

@@ -5,6 +5,7 @@
 #include "crosswordfile.h"
 #include "gradientpanel.h"
 #include "mainwindow.h"
+#include "picturebox.h"
 #include "scripteddialogs.h"
 #include "startup.h"
 #include "toolbar.h"
@@ -57,6 +58,20 @@ int main(int argc, char *argv[])
         window->grab().save(out + QStringLiteral("/window_outline_hidden.png"));
         window->pGress->show();
         window->grab().save(out + QStringLiteral("/window_wait.png"));
+        window->pGress->hide();
+        window->TB1->activateButton(6);
+
+        // The keyboard focus marks: on a toolbar button and on a square of the grid.
+        window->activateWindow();
+        (void)QTest::qWaitForWindowActive(window.get());
+        window->TB1->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(window->TB1, Qt::Key_Right);
+        QTest::keyClick(window->TB1, Qt::Key_Right);
+        window->grab().save(out + QStringLiteral("/window_focus_toolbar.png"));
+        window->picView->setFocus(Qt::TabFocusReason);
+        for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
+            QTest::keyClick(window->picView, key);
+        window->grab().save(out + QStringLiteral("/window_focus_grid.png"));
     }
 
     AgreementWindow agreement;

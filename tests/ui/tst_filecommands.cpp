@@ -29,6 +29,7 @@ private slots:
     void openLoadsTheFileAndRefillsTheList();
     void openCancelledChangesNothing();
     void openRefusedFileKeepsPuzzleListAndTitle();
+    void openDamagedFileWarnsOnceAndOpensIt();
 
     void saveWithoutAFileAsksForOne();
     void saveAfterOpenWritesWithoutAsking();
@@ -39,12 +40,18 @@ private slots:
     void longPathIsShortenedInTheTitle();
     void toolbarButtonsRunTheFileCommands_data();
     void toolbarButtonsRunTheFileCommands();
+    void toolbarSaveAfterSaveAsWritesAgain();
+    void toolbarCommandRunsAgainAfterItsDialog_data();
+    void toolbarCommandRunsAgainAfterItsDialog();
 
 private:
     frmCWord &w() { return *m_window; }
     ScriptedDialogs &dialogs() { return m_fixture->dialogs; }
     QString file(const QString &name) const { return m_fixture->dir.path() + u'/' + name; }
     QByteArray readFile(const QString &path) const;
+    // Clicks button index of bar as a user does; a dialog the press opens takes the
+    // mouse release, as a real modal dialog does.
+    void clickToolbar(Toolbar *bar, int index);
     // A puzzle file of 12 x 10 with two words and the stored words OTTER and HERON.
     QString writeSampleFile(const QString &name);
 
@@ -240,6 +247,38 @@ void tst_FileCommands::openLoadsTheFileAndRefillsTheList()
     QCOMPARE(w().puzzle().Words.at(1).Number, 1);
 }
 
+void tst_FileCommands::openDamagedFileWarnsOnceAndOpensIt()
+{
+    // DOG clashes with CAT in the top-left square, HORSES runs past the right edge, entry
+    // 3 has no answer and entry 4 is missing although Words counts it.
+    const QString path = file(QStringLiteral("zoo.cwd"));
+    QFile damaged(path);
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write("[Grid]\r\nTitle=Zoo\r\nWidth=5\r\nHeight=5\r\nWords=4\r\n"
+                  "[Word0]\r\nAnswer=CAT\r\nOrientation=0\r\nX=0\r\nY=0\r\n"
+                  "[Word1]\r\nAnswer=DOG\r\nOrientation=1\r\nX=0\r\nY=0\r\n"
+                  "[Word2]\r\nAnswer=HORSES\r\nOrientation=0\r\nX=2\r\nY=2\r\n"
+                  "[Word3]\r\nAnswer=\r\nClue=Lost\r\n");
+    damaged.close();
+
+    dialogs().paths.enqueue(path);
+    w().mnuFileOpen->trigger();
+    QCOMPARE(dialogs().shown.size(), 2);
+    const ScriptedDialogs::Shown &warning = dialogs().shown.at(1);
+    QCOMPARE(warning.title, QStringLiteral("Damaged Crossword"));
+    QCOMPARE(warning.icon, Icon::Warning);
+    QCOMPARE(warning.text, QStringLiteral("The crossword file \"zoo.cwd\" looks damaged.\n"
+                                          "1 word lies partly outside the grid.\n"
+                                          "2 words clash with crossing words.\n"
+                                          "They were kept as they were; check them before "
+                                          "saving.\n"
+                                          "2 entries without a word were dropped."));
+    // The puzzle is open, its words as the file has them.
+    QCOMPARE(w().CurrentFileName, path);
+    QCOMPARE(gridAnswers(w()),
+             (QStringList{QStringLiteral("CAT"), QStringLiteral("DOG"), QStringLiteral("HORSES")}));
+}
+
 void tst_FileCommands::openCancelledChangesNothing()
 {
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
@@ -414,6 +453,60 @@ void tst_FileCommands::toolbarButtonsRunTheFileCommands()
     QTest::mouseMove(w().TB1, centre);
     QTest::mouseClick(w().TB1, Qt::LeftButton, Qt::NoModifier, centre);
     QCOMPARE(dialogs().titles(), QStringList{title});
+}
+
+void tst_FileCommands::clickToolbar(Toolbar *bar, int index)
+{
+    QWidget dialogStandIn;
+    bool released = false;
+    dialogs().whileShown = [&](const ScriptedDialogs::Shown &) {
+        if (!released)
+            QTest::mouseRelease(&dialogStandIn, Qt::LeftButton);
+        released = true;
+    };
+    const QPoint centre = bar->buttonRect(index).center();
+    QTest::mouseMove(bar, centre);
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, centre);
+    if (!released)
+        QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, centre);
+    dialogs().whileShown = nullptr;
+}
+
+void tst_FileCommands::toolbarSaveAfterSaveAsWritesAgain()
+{
+    const QString path = file(QStringLiteral("twice.cwd"));
+    dialogs().paths.enqueue(path);
+    clickToolbar(w().TB1, 3);
+    QCOMPARE(dialogs().titles(), QStringList{QStringLiteral(" Save this Crossword as:")});
+    QVERIFY(QFile::exists(path));
+    QVERIFY(!readFile(path).contains("CAT"));
+
+    // The word placed after the first save reaches the file with the second.
+    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    clickToolbar(w().TB1, 3);
+    QVERIFY(readFile(path).contains("CAT"));
+    QCOMPARE(dialogs().shown.size(), 1);
+}
+
+void tst_FileCommands::toolbarCommandRunsAgainAfterItsDialog_data()
+{
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("new, cancelled") << "TB1" << 1 << "Save Changes";
+    QTest::newRow("open, cancelled") << "TB1" << 2 << " Select Crossword file to open:";
+    QTest::newRow("search without a word") << "TB2" << 3 << "No Word";
+}
+
+void tst_FileCommands::toolbarCommandRunsAgainAfterItsDialog()
+{
+    QFETCH(QString, bar);
+    QFETCH(int, button);
+    QFETCH(QString, title);
+    Toolbar *toolbar = bar == QLatin1String("TB1") ? w().TB1 : w().TB2;
+    clickToolbar(toolbar, button);
+    clickToolbar(toolbar, button);
+    QCOMPARE(dialogs().titles(), QStringList({title, title}));
 }
 
 QTEST_MAIN(tst_FileCommands)

@@ -12,6 +12,7 @@
 #include "twips.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -101,6 +102,10 @@ private slots:
     void paintingRemovesShapes();
     void resetCellValuesFollowsSizeBoxes();
     void exitClosesTheWindow();
+    void reopensWhereItWasLeft_data();
+    void reopensWhereItWasLeft();
+    void shortcutsRunToolbarOnlyCommands_data();
+    void shortcutsRunToolbarOnlyCommands();
 
 private:
     std::unique_ptr<WindowFixture> m_fixture;
@@ -235,29 +240,39 @@ void tst_MainWindow::menusHaveTheirCaptions_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shortcut");
     QTest::newRow("mnuFileNew") << "mnuFileNew"
-                                << "&New";
+                                << "&New"
+                                << "Ctrl+N";
     QTest::newRow("mnuFileOpen") << "mnuFileOpen"
-                                 << "&Open";
+                                 << "&Open"
+                                 << "Ctrl+O";
     QTest::newRow("mnuFileSave") << "mnuFileSave"
-                                 << "&Save";
+                                 << "&Save"
+                                 << "Ctrl+S";
     QTest::newRow("mnuSaveAs") << "mnuSaveAs"
-                               << "Save As...";
+                               << "Save As..."
+                               << "Ctrl+Shift+S";
     QTest::newRow("mnuExit") << "mnuExit"
-                             << "E&xit";
+                             << "E&xit"
+                             << "Ctrl+Q";
     QTest::newRow("mnuCopyPic") << "mnuCopyPic"
-                                << "Copy Crossword Picture";
+                                << "Copy Crossword Picture"
+                                << "Ctrl+Shift+C";
     QTest::newRow("mnuCopyClues") << "mnuCopyClues"
-                                  << "Copy Crossword Clues";
+                                  << "Copy Crossword Clues"
+                                  << "Ctrl+Shift+L";
 }
 
 void tst_MainWindow::menusHaveTheirCaptions()
 {
     QFETCH(QString, name);
     QFETCH(QString, caption);
+    QFETCH(QString, shortcut);
     auto *action = m_window->findChild<QAction *>(name);
     QVERIFY(action);
     QCOMPARE(action->text(), caption);
+    QCOMPARE(action->shortcut().toString(), shortcut);
 
     const QList<QAction *> menus = m_window->menuBar()->actions();
     QVERIFY(menus.size() >= 2);
@@ -616,6 +631,76 @@ void tst_MainWindow::exitClosesTheWindow()
     w.mnuExit->trigger();
     QVERIFY(!w.isVisible());
     QVERIFY(m_fixture->dialogs.shown.isEmpty());
+}
+
+void tst_MainWindow::reopensWhereItWasLeft_data()
+{
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<bool>("maximized");
+    QTest::newRow("moved and enlarged") << QRect(40, 50, 900, 700) << false;
+    QTest::newRow("maximised") << QRect(60, 70, 820, 640) << true;
+}
+
+void tst_MainWindow::reopensWhereItWasLeft()
+{
+    QFETCH(QRect, geometry);
+    QFETCH(bool, maximized);
+    m_window->setGeometry(geometry);
+    QTRY_COMPARE(m_window->geometry(), geometry);
+    if (maximized) {
+        m_window->showMaximized();
+        QTRY_VERIFY(m_window->isMaximized());
+    }
+    m_window->mnuExit->trigger();
+    m_window.reset();
+
+    m_window = m_fixture->start();
+    QVERIFY(m_window);
+    QCOMPARE(m_window->isMaximized(), maximized);
+    QCOMPARE(m_window->normalGeometry(), geometry);
+    if (!maximized)
+        QCOMPARE(m_window->geometry(), geometry);
+}
+
+void tst_MainWindow::shortcutsRunToolbarOnlyCommands_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("checkedButton");
+    QTest::newRow("Ctrl+N new") << int(Qt::Key_N) << int(Qt::ControlModifier) << "Save Changes"
+                                << 0;
+    QTest::newRow("Ctrl+Shift+S save as")
+        << int(Qt::Key_S) << int(Qt::ControlModifier | Qt::ShiftModifier)
+        << " Save this Crossword as:" << 0;
+    QTest::newRow("Ctrl+F search") << int(Qt::Key_F) << int(Qt::ControlModifier) << "No Word" << 0;
+    QTest::newRow("Ctrl+H hide answers") << int(Qt::Key_H) << int(Qt::ControlModifier) << "" << 6;
+    QTest::newRow("Ctrl+G outline mode") << int(Qt::Key_G) << int(Qt::ControlModifier) << "" << 9;
+}
+
+void tst_MainWindow::shortcutsRunToolbarOnlyCommands()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, title);
+    QFETCH(int, checkedButton);
+    frmCWord &w = *m_window;
+    QApplication::setActiveWindow(&w);
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.txtClue->setFocus();
+    m_fixture->dialogs.clearShown();
+
+    QTest::keyClick(w.txtClue, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(m_fixture->dialogs.titles(), title.isEmpty() ? QStringList() : QStringList{title});
+    if (checkedButton != 0) {
+        // The toolbar button shows the state, and so does the menu item.
+        QVERIFY(w.TB1->IsButtonChecked(checkedButton));
+        QCOMPARE(checkedButton == 6 ? w.AnswersHidden : w.OutlineMode, true);
+        auto *item =
+            w.findChild<QAction *>(checkedButton == 6 ? "mnuHideAnswers" : "mnuOutlineMode");
+        QVERIFY(item && item->isChecked());
+    }
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -89,6 +89,8 @@ private slots:
     void tabRunsThroughThePanelTopToBottom();
     void tabRunsThroughTheSettingsPanelTopToBottom();
     void menuAccessKeysOpenTheMenus();
+    void gridKeysMoveSwapStartTheWordAndUpdate();
+    void wordToolbarPressedFromTheKeyboard();
 
 private:
     frmCWord &w() { return *m_window; }
@@ -678,8 +680,8 @@ void tst_WordPanel::tabRunsThroughThePanelTopToBottom()
     w().txtWord->setFocus(Qt::TabFocusReason);
     QTRY_COMPARE(QApplication::focusWidget() != nullptr, true);
 
-    const QList<QWidget *> expected{w().txtX,         w().txtY,      w().txtClue,     w().optAcross,
-                                    w().cmdOKAddWord, w().cmdDelete, w().CandyButton2};
+    const QList<QWidget *> expected{w().txtX,         w().txtY,      w().txtClue, w().optAcross,
+                                    w().cmdOKAddWord, w().cmdDelete, w().TB2,     w().CandyButton2};
     for (QWidget *next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget *focus = QApplication::focusWidget();
@@ -698,12 +700,18 @@ void tst_WordPanel::tabRunsThroughTheSettingsPanelTopToBottom()
     QVERIFY(QTest::qWaitForWindowActive(&w()));
     w().txtTitle->setFocus(Qt::TabFocusReason);
 
+    // The main toolbar comes before the settings panel.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), w().TB1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+
     // Pickers in the order they are shown: Background, Squares, Grid Lines; then the move
-    // buttons up, left, right, down; then on to the word panel.
+    // buttons up, left, right, down; then the grid and on to the word panel.
     const QList<QWidget *> expected{
         w().txtSubject,      w().txtXSize,        w().txtYSize,        w().cmdUpdateProperties,
         w().ColorPicker1[0], w().ColorPicker1[2], w().ColorPicker1[1], w().CandyButton1[2],
-        w().CandyButton1[0], w().CandyButton1[1], w().CandyButton1[3], w().txtWord};
+        w().CandyButton1[0], w().CandyButton1[1], w().CandyButton1[3], w().picView,
+        w().txtWord};
     for (QWidget *next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget *focus = QApplication::focusWidget();
@@ -736,6 +744,60 @@ void tst_WordPanel::menuAccessKeysOpenTheMenus()
     QTest::keyClick(w().txtWord, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(w().txtWord->currentText(), QStringLiteral("KEEP"));
     QCOMPARE(w().txtWord->lineEdit()->selectedText(), QStringLiteral("KEEP"));
+}
+
+void tst_WordPanel::gridKeysMoveSwapStartTheWordAndUpdate()
+{
+    QApplication::setActiveWindow(&w());
+    w().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w()));
+    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    w().CandyButton1[3]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w().picView);
+    QCOMPARE(w().picView->focusMark(), w().wordPanel()->squaresRect(0, 0, 1, Across));
+
+    // The arrows move the selected square (kept inside the grid) as a click would.
+    for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down,
+                              Qt::Key_Down, Qt::Key_Up, Qt::Key_Down})
+        QTest::keyClick(w().picView, key);
+    QCOMPARE(w().txtX->currentText(), QStringLiteral("2"));
+    QCOMPARE(w().txtY->currentText(), QStringLiteral("2"));
+    QCOMPARE(w().txtWord->currentText(), QStringLiteral("CAT"));
+    QCOMPARE(w().picView->focusMark(), w().wordPanel()->squaresRect(2, 2, 1, Across));
+    // The mark shows on the grid while it has the focus.
+    const QImage shown = w().picView->grab().toImage();
+    QCOMPARE(shown.pixelColor(w().picView->focusMark().topLeft() + QPoint(3, 8)),
+             QColor(255, 140, 0));
+
+    // Space swaps Across and Down; a letter starts the word in the word box.
+    QTest::keyClick(w().picView, Qt::Key_Space);
+    QVERIFY(w().optDown->isChecked());
+    QTest::keyClick(w().picView, Qt::Key_C);
+    QVERIFY(w().txtWord->hasFocus());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ow"));
+    QCOMPARE(w().txtWord->currentText(), QStringLiteral("COW"));
+
+    // Back on the grid, Enter runs Update: COW goes down from the C of CAT.
+    w().picView->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w().picView, Qt::Key_Return);
+    QCOMPARE(dialogs().titles(), QStringList());
+    QCOMPARE(gridAnswers(w()), QStringList({QStringLiteral("CAT"), QStringLiteral("COW")}));
+    QCOMPARE(w().puzzle().Words.last().Orientation, Down);
+}
+
+void tst_WordPanel::wordToolbarPressedFromTheKeyboard()
+{
+    QApplication::setActiveWindow(&w());
+    w().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w()));
+    w().cmdDelete->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w().TB2);
+    QTest::keyClick(w().TB2, Qt::Key_Right);
+    QTest::keyClick(w().TB2, Qt::Key_Right);
+    QTest::keyClick(w().TB2, Qt::Key_Space);
+    QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("No Word")});
 }
 
 QTEST_MAIN(tst_WordPanel)

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: MIT
+#include "puzzleproblems.h"
+
+#include <QHash>
+#include <QStringList>
+
+namespace {
+
+QString count(int n, const QString &one, const QString &many)
+{
+    return QString::number(n) + QLatin1Char(' ') + (n == 1 ? one : many);
+}
+
+} // namespace
+
+PuzzleProblems dropBlankWordsAndFindProblems(CrosswordData &puzzle)
+{
+    PuzzleProblems problems;
+    if (puzzle.IsEmpty)
+        return problems;
+
+    QList<GridWord> kept;
+    kept.reserve(puzzle.Words.size());
+    for (const GridWord &word : std::as_const(puzzle.Words)) {
+        if (word.Answer.trimmed().isEmpty())
+            ++problems.blank;
+        else
+            kept.append(word);
+    }
+    if (kept.isEmpty()) {
+        puzzle.Words = {GridWord{}};
+        puzzle.IsEmpty = true;
+        return problems;
+    }
+    puzzle.Words = kept;
+
+    // One letter per square: the first word to fill a square owns it, and a later word
+    // with another letter there clashes with it (both count, each once).
+    struct Owner
+    {
+        QChar letter;
+        qsizetype word;
+    };
+    QHash<quint32, Owner> squares;
+    QList<bool> clashes(kept.size(), false);
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        const GridWord &word = kept.at(i);
+        bool outside = false;
+        for (int k = 0; k < word.length(); ++k) {
+            const int x = word.squareX(k);
+            const int y = word.squareY(k);
+            if (x < 0 || y < 0 || x >= puzzle.Width || y >= puzzle.Height) {
+                outside = true;
+                continue;
+            }
+            const quint32 key = quint32(x) << 16 | quint32(y);
+            const QChar letter = word.Answer.at(k).toUpper();
+            const auto found = squares.constFind(key);
+            if (found == squares.cend()) {
+                squares.insert(key, Owner{letter, i});
+            } else if (found->letter != letter) {
+                clashes[i] = true;
+                clashes[found->word] = true;
+            }
+        }
+        problems.outside += outside ? 1 : 0;
+    }
+    problems.clashing = int(clashes.count(true));
+    return problems;
+}
+
+Message puzzleProblemsMessage(const PuzzleProblems &problems, const QString &fileName)
+{
+    QStringList lines;
+    lines << QStringLiteral("The crossword file \"%1\" looks damaged.").arg(fileName);
+    if (problems.outside > 0)
+        lines << count(problems.outside, QStringLiteral("word lies partly outside the grid."),
+                       QStringLiteral("words lie partly outside the grid."));
+    if (problems.clashing > 0)
+        lines << count(problems.clashing, QStringLiteral("word clashes with a crossing word."),
+                       QStringLiteral("words clash with crossing words."));
+    if (problems.outside > 0 || problems.clashing > 0)
+        lines << QStringLiteral("They were kept as they were; check them before saving.");
+    if (problems.blank > 0)
+        lines << count(problems.blank, QStringLiteral("entry without a word was dropped."),
+                       QStringLiteral("entries without a word were dropped."));
+    return Message{QStringLiteral("Damaged Crossword"), lines.join(QLatin1Char('\n')),
+                   Icon::Warning};
+}

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+#include "puzzleproblems.h"
+
+#include <QTest>
+
+namespace {
+
+GridWord word(int x, int y, const QString &answer, qint32 orientation)
+{
+    GridWord w;
+    w.X = qint16(x);
+    w.Y = qint16(y);
+    w.Answer = answer;
+    w.Orientation = orientation;
+    return w;
+}
+
+} // namespace
+
+class TestPuzzleProblems : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void countsWhatTheEditorNeverMakes_data()
+    {
+        QTest::addColumn<QList<GridWord>>("words");
+        QTest::addColumn<int>("outside");
+        QTest::addColumn<int>("clashing");
+        QTest::addColumn<int>("blank");
+        QTest::addColumn<QStringList>("kept");
+
+        const GridWord cat = word(0, 0, "CAT", Across);
+        const GridWord cow = word(0, 0, "COW", Down);
+        QTest::newRow("sound crossing")
+            << QList<GridWord>{cat, cow} << 0 << 0 << 0 << QStringList{"CAT", "COW"};
+        QTest::newRow("letters compared in upper case")
+            << QList<GridWord>{cat, word(0, 0, "cow", Down)} << 0 << 0 << 0
+            << QStringList{"CAT", "cow"};
+        QTest::newRow("runs past the right edge")
+            << QList<GridWord>{word(3, 0, "HORSE", Across), cat} << 1 << 0 << 0
+            << QStringList{"HORSE", "CAT"};
+        QTest::newRow("starts above the grid")
+            << QList<GridWord>{word(4, -1, "OWL", Down)} << 1 << 0 << 0 << QStringList{"OWL"};
+        QTest::newRow("two words clash in one square")
+            << QList<GridWord>{cat, word(0, 0, "DOG", Down), word(3, 4, "EMU", Across)} << 0 << 2
+            << 0 << QStringList{"CAT", "DOG", "EMU"};
+        QTest::newRow("a third word clashes with the first")
+            << QList<GridWord>{cat, word(0, 0, "DOG", Down), word(0, 0, "RAM", Across)} << 0 << 3
+            << 0 << QStringList{"CAT", "DOG", "RAM"};
+        QTest::newRow("blank entries dropped")
+            << QList<GridWord>{GridWord{}, cat, word(1, 1, " ", Down), GridWord{}} << 0 << 0 << 3
+            << QStringList{"CAT"};
+    }
+
+    void countsWhatTheEditorNeverMakes()
+    {
+        QFETCH(QList<GridWord>, words);
+        QFETCH(int, outside);
+        QFETCH(int, clashing);
+        QFETCH(int, blank);
+        QFETCH(QStringList, kept);
+        CrosswordData puzzle;
+        puzzle.Width = 6;
+        puzzle.Height = 5;
+        puzzle.IsEmpty = false;
+        puzzle.Words = words;
+
+        const PuzzleProblems problems = dropBlankWordsAndFindProblems(puzzle);
+        QCOMPARE(problems.outside, outside);
+        QCOMPARE(problems.clashing, clashing);
+        QCOMPARE(problems.blank, blank);
+        QStringList answers;
+        for (const GridWord &w : std::as_const(puzzle.Words))
+            answers << w.Answer;
+        QCOMPARE(answers, kept);
+        QVERIFY(!puzzle.IsEmpty);
+    }
+
+    void onlyBlankEntriesLeaveAnEmptyPuzzle()
+    {
+        CrosswordData puzzle;
+        puzzle.IsEmpty = false;
+        puzzle.Words = QList<GridWord>(30000, GridWord{});
+        QCOMPARE(dropBlankWordsAndFindProblems(puzzle).blank, 30000);
+        QVERIFY(puzzle.IsEmpty);
+        QCOMPARE(puzzle.Words, QList<GridWord>{GridWord{}});
+
+        // The empty puzzle's own placeholder is no problem.
+        QVERIFY(!dropBlankWordsAndFindProblems(puzzle).any());
+    }
+
+    void warningCountsInTheSingularToo()
+    {
+        // The window's open test reads the plural forms.
+        const Message one = puzzleProblemsMessage(PuzzleProblems{1, 1, 1}, "zoo.cwd");
+        QCOMPARE(one.text.split('\n').mid(1),
+                 QStringList({"1 word lies partly outside the grid.",
+                              "1 word clashes with a crossing word.",
+                              "They were kept as they were; check them before saving.",
+                              "1 entry without a word was dropped."}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPuzzleProblems)
+#include "tst_puzzleproblems.moc"
