@@ -14,6 +14,7 @@
 #include "toolbar.h"
 #include "toolbarband.h"
 #include "twips.h"
+#include "webpagecommand.h"
 #include "wordpanel.h"
 #include "xp_progressbar.h"
 
@@ -206,6 +207,8 @@ void frmCWord::buildMenus()
     addInterchangeMenus(*this);
     // "&Print..." and the PDF worksheet.
     addPrintCommands(*this);
+    // The web page to solve in a browser, last in "E&xport".
+    addWebPageCommand(*this);
 }
 
 void frmCWord::buildToolbarBand()
