@@ -20,6 +20,9 @@ if [ "$mode" = test ]; then
         libreoffice-writer-nogui         # converts the .docx export to PDF in a test
         nodejs npm                       # independent readers of the .ipuz and .puz exports
         imagemagick                      # identify, for the bitmap output test
+        chromium chromium-driver         # a real browser, run headless, for the web page test
+        python3-selenium                 # drives Chromium through chromedriver in that test
+        python3-html5lib                 # checks that the exported web page parses as HTML5
     )
 fi
 missing=()

@@ -7,6 +7,7 @@
 #include "crosswordfile.h"
 #include "drawing.h"
 #include "gridedit.h"
+#include "htmlpage.h"
 #include "pdfworksheet.h"
 #include "picture.h"
 #include "wordexport.h"
@@ -105,6 +106,13 @@ int exportPicture(const ExportJob &job)
     return ExitOk;
 }
 
+// The web page to solve in a browser.
+int exportHtml(const ExportJob &job)
+{
+    const Result written = writeWebPage(job.output, job.puzzle);
+    return written.ok() ? ExitOk : refused(written.message());
+}
+
 const ExportFormat kFormats[] = {
     {"docx", exportDocx},
     {"ipuz", exportIpuzJob},
@@ -112,6 +120,7 @@ const ExportFormat kFormats[] = {
     {"pdf", exportPdf},
     {"png", exportPicture},
     {"bmp", exportPicture},
+    {"html", exportHtml},
 };
 
 const ExportFormat *formatFor(const QString &output)

@@ -47,8 +47,8 @@ const CliCommand kCommands[] = {
      "[--background C --gridlines C --squares C]",
      runRender},
     {"export",
-     "export FILE OUT.docx|OUT.ipuz|OUT.puz|OUT.pdf|OUT.png|OUT.bmp [--hide-answers] [--no-key] "
-     "[--paper a4|letter]",
+     "export FILE OUT.docx|OUT.ipuz|OUT.puz|OUT.pdf|OUT.png|OUT.bmp|OUT.html [--hide-answers] "
+     "[--no-key] [--paper a4|letter]",
      runExport},
     {"make",
      "make LIST.txt OUT.cwd --width N --height N [--title T] [--subject S] [--seed N]",

@@ -16,6 +16,7 @@
 #include "toolbarband.h"
 #include "twips.h"
 #include "windowplacement.h"
+#include "webpagecommand.h"
 #include "wordpanel.h"
 #include "xp_progressbar.h"
 
@@ -238,6 +239,8 @@ void frmCWord::buildMenus()
     addInterchangeMenus(*this);
     // "&Print..." and the PDF worksheet.
     addPrintCommands(*this);
+    // The web page to solve in a browser, last in "E&xport".
+    addWebPageCommand(*this);
 }
 
 void frmCWord::buildToolbarBand()

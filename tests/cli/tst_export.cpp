@@ -147,6 +147,8 @@ private slots:
         QTest::newRow("one file") << QStringList{"export", cwd} << 2 << "export takes";
         QTest::newRow("unknown option")
             << QStringList{"export", cwd, "o.docx", "--shiny"} << 2 << "--shiny";
+        QTest::newRow("empty puzzle as web page")
+            << QStringList{"export", fixture("empty.cwd"), "out.html"} << 1 << "It has no words.";
         QTest::newRow("unwritable target")
             << QStringList{"export", cwd, "no/such/dir/out.docx"} << 1 << "Velloquin: ";
     }

@@ -148,7 +148,7 @@ private slots:
 
         QCOMPARE(m_window->findChildren<QMenu *>(QStringLiteral("mnuExport")).size(), 1);
         auto *exportMenu = m_window->findChild<QMenu *>(QStringLiteral("mnuExport"));
-        QCOMPARE(captions(exportMenu->actions()).last(), kExportPdfCaption);
+        QVERIFY(captions(exportMenu->actions()).contains(kExportPdfCaption));
         const QStringList bar = captions(m_window->menuBar()->actions());
         QCOMPARE(bar.indexOf(QStringLiteral("E&xport")), bar.indexOf(QStringLiteral("Copy..")) + 1);
         m_window->mnuFile->adjustSize();

@@ -1,0 +1,392 @@
+// SPDX-License-Identifier: MIT
+#include "htmlpage.h"
+
+#include "gridedit.h"
+#include "safefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QList>
+
+#include <algorithm>
+
+namespace {
+
+Result refuse(const QString &problem)
+{
+    return Result::refused(kWebPageErrorTitle,
+                           QStringLiteral("The puzzle cannot be written as a web page.") +
+                               QLatin1Char('\n') + problem,
+                           Icon::Error);
+}
+
+QString at(int x, int y)
+{
+    return QStringLiteral("(%1,%2)").arg(x).arg(y);
+}
+
+QString directionName(qint32 orientation)
+{
+    return orientation == Down ? QStringLiteral("Down") : QStringLiteral("Across");
+}
+
+// A square takes one character typed on a keyboard: not a blank, a control character
+// or half of a surrogate pair (the page's squares hold one UTF-16 unit each).
+bool typable(QChar c)
+{
+    return !c.isSpace() && c.category() != QChar::Other_Control && !c.isSurrogate() &&
+           !c.isNonCharacter();
+}
+
+// Characters an HTML parser reports as errors become U+FFFD; markup characters become
+// references, so the text is safe in element content and in quoted attribute values.
+QString escaped(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const char16_t u = c.unicode();
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            const char32_t full = QChar::surrogateToUcs4(c, text.at(i + 1));
+            if (QChar::isNonCharacter(full))
+                out += QChar::ReplacementCharacter;
+            else
+                out += text.mid(i, 2);
+            ++i;
+            continue;
+        }
+        switch (u) {
+        case u'&':
+            out += QLatin1String("&amp;");
+            continue;
+        case u'<':
+            out += QLatin1String("&lt;");
+            continue;
+        case u'>':
+            out += QLatin1String("&gt;");
+            continue;
+        case u'"':
+            out += QLatin1String("&quot;");
+            continue;
+        case u'\'':
+            out += QLatin1String("&#39;");
+            continue;
+        case u'\t':
+        case u'\n':
+            out += c;
+            continue;
+        case u'\r':
+            continue; // CR LF and lone CR read as LF anyway
+        default:
+            break;
+        }
+        const bool control = u < 0x20 || (u >= 0x7f && u <= 0x9f);
+        out += control || c.isSurrogate() || c.isNonCharacter() ? QChar(QChar::ReplacementCharacter)
+                                                                : c;
+    }
+    return out;
+}
+
+// A clue's lines, escaped, joined by <br>.
+QString escapedLines(const QString &text)
+{
+    QString normal = text;
+    normal.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+    QStringList lines = normal.split(u'\n');
+    for (QString &line : lines)
+        line = escaped(line);
+    return lines.join(QLatin1String("<br>"));
+}
+
+Result checkSolvable(const CrosswordData &puzzle, const CellGrid &grid)
+{
+    if (puzzle.IsEmpty)
+        return refuse(QStringLiteral("It has no words."));
+    for (const GridWord &w : puzzle.Words) {
+        const QString where = at(w.X, w.Y);
+        if (w.Orientation != Across && w.Orientation != Down)
+            return refuse(
+                QStringLiteral("The word '%1' at %2 has no direction.").arg(w.Answer, where));
+        if (w.length() == 0)
+            return refuse(QStringLiteral("A word at %1 has no letters.").arg(where));
+        if (!wordFitsGrid(w.X, w.Y, w.length(), w.Orientation, puzzle.Width, puzzle.Height))
+            return refuse(QStringLiteral("The word '%1' at %2 does not lie inside the grid.")
+                              .arg(w.Answer, where));
+        for (int k = 0; k < w.length(); ++k) {
+            const QChar c = w.Answer.at(k);
+            if (!typable(c))
+                return refuse(QStringLiteral("The word '%1' at %2 holds a character that cannot "
+                                             "be typed into a square.")
+                                  .arg(w.Answer, where));
+            if (grid.at(w.squareX(k), w.squareY(k)) != c.toUpper())
+                return refuse(QStringLiteral("The word '%1' at %2 and a crossing word have "
+                                             "different letters at %3.")
+                                  .arg(w.Answer, where, at(w.squareX(k), w.squareY(k))));
+        }
+    }
+    return Result::success();
+}
+
+// The puzzle cut down to the rows and columns its words use; every word lies inside.
+CrosswordData cropped(const CrosswordData &puzzle)
+{
+    int left = puzzle.Width, top = puzzle.Height, right = 0, bottom = 0;
+    for (const GridWord &w : puzzle.Words) {
+        left = std::min(left, int(w.X));
+        top = std::min(top, int(w.Y));
+        right = std::max(right, w.squareX(w.length() - 1));
+        bottom = std::max(bottom, w.squareY(w.length() - 1));
+    }
+    CrosswordData out = puzzle;
+    out.Width = qint16(right - left + 1);
+    out.Height = qint16(bottom - top + 1);
+    for (GridWord &w : out.Words) {
+        w.X = qint16(w.X - left);
+        w.Y = qint16(w.Y - top);
+    }
+    return out;
+}
+
+// FNV-1a, 32 bits: names the puzzle in local storage and seeds the answer mask.
+quint32 fnv1a(const QByteArray &bytes)
+{
+    quint32 h = 2166136261u;
+    for (const char b : bytes) {
+        h ^= quint8(b);
+        h *= 16777619u;
+    }
+    return h;
+}
+
+// The letters of every square in reading order (0 for a square without a letter), each
+// XORed with (seed + index * 40503) mod 65536, as big-endian 16-bit units in base64.
+QByteArray maskedLetters(const CellGrid &grid, quint32 seed)
+{
+    QByteArray bytes;
+    bytes.reserve(grid.width() * grid.height() * 2);
+    quint32 index = 0;
+    for (int y = 0; y < grid.height(); ++y) {
+        for (int x = 0; x < grid.width(); ++x, ++index) {
+            const quint16 mask = quint16((seed + index * 40503u) & 0xffff);
+            const quint16 value = quint16(grid.at(x, y).unicode() ^ mask);
+            bytes.append(char(value >> 8));
+            bytes.append(char(value & 0xff));
+        }
+    }
+    return bytes.toBase64();
+}
+
+QString resourceText(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// Where a word's squares are in the clue order, for the squares' labels.
+struct SquareWords
+{
+    int across = -1; // index into the clue order
+    int down = -1;
+    int acrossLetter = 0;
+    int downLetter = 0;
+    qint16 number = 0;
+};
+
+} // namespace
+
+Result webPageBytes(const CrosswordData &original, QByteArray *out)
+{
+    CrosswordData puzzle = original;
+    NumberSquares(puzzle);
+    const Result solvable = checkSolvable(puzzle, BuildCellGrid(puzzle));
+    if (!solvable)
+        return solvable;
+    puzzle = cropped(puzzle);
+    const CellGrid grid = BuildCellGrid(puzzle);
+    const int width = puzzle.Width;
+    const int height = puzzle.Height;
+
+    const QString css = resourceText(QStringLiteral(":/webpage/page.css"));
+    const QString script = resourceText(QStringLiteral(":/webpage/page.js"));
+    if (css.isEmpty() || script.isEmpty())
+        return refuse(QStringLiteral("The page's style or script is missing from the program."));
+
+    // The clue order: across words, then down words, each by square number.
+    QList<int> order;
+    for (qint32 o : {qint32(Across), qint32(Down)}) {
+        QList<int> list;
+        for (int i = 0; i < puzzle.Words.size(); ++i) {
+            if (puzzle.Words.at(i).Orientation == o)
+                list << i;
+        }
+        std::stable_sort(list.begin(), list.end(), [&puzzle](int a, int b) {
+            return puzzle.Words.at(a).Number < puzzle.Words.at(b).Number;
+        });
+        order << list;
+    }
+
+    QList<SquareWords> squares(qsizetype(width) * height);
+    for (int j = 0; j < order.size(); ++j) {
+        const GridWord &w = puzzle.Words.at(order.at(j));
+        for (int k = 0; k < w.length(); ++k) {
+            SquareWords &s = squares[w.squareY(k) * width + w.squareX(k)];
+            if (k == 0)
+                s.number = w.Number;
+            if (w.Orientation == Across && s.across < 0) {
+                s.across = j;
+                s.acrossLetter = k;
+            } else if (w.Orientation == Down && s.down < 0) {
+                s.down = j;
+                s.downLetter = k;
+            }
+        }
+    }
+
+    QByteArray identity = puzzle.Title.toUtf8();
+    identity += '\x1f' + QByteArray::number(width) + 'x' + QByteArray::number(height) + '\x1f';
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            identity += QString(grid.at(x, y).isNull() ? QChar(u'\x1e') : grid.at(x, y)).toUtf8();
+    }
+    const quint32 hash = fnv1a(identity);
+    const quint32 seed = (hash >> 16) ^ (hash & 0xffff);
+
+    const QString title =
+        puzzle.Title.trimmed().isEmpty() ? QStringLiteral("Crossword") : puzzle.Title;
+    QString html;
+    html.reserve(16384 + width * height * 400);
+    html +=
+        QLatin1String("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+                      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+                      "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
+                      "style-src 'unsafe-inline'; script-src 'unsafe-inline'\">\n"
+                      "<meta name=\"generator\" content=\"Velloquin\">\n<title>");
+    html += escaped(title);
+    html += QLatin1String("</title>\n<style>\n");
+    html += css;
+    html += QLatin1String("</style>\n</head>\n<body>\n<main>\n<header>\n<h1>");
+    html += escaped(title);
+    html += QLatin1String("</h1>\n");
+    if (!puzzle.Subject.trimmed().isEmpty()) {
+        html += QLatin1String("<p class=\"topic\">");
+        html += escapedLines(puzzle.Subject);
+        html += QLatin1String("</p>\n");
+    }
+    html += QLatin1String("</header>\n<div class=\"puzzle\">\n<div class=\"board\">\n"
+                          "<p class=\"current-clue\" id=\"current-clue\" aria-hidden=\"true\">"
+                          "</p>\n");
+    html += QStringLiteral("<div class=\"grid-wrap\" style=\"--cols: %1\">\n"
+                           "<table class=\"grid\" role=\"grid\" id=\"grid\" "
+                           "aria-label=\"Puzzle grid, %1 by %2 squares\">\n<tbody>\n")
+                .arg(width)
+                .arg(height);
+    bool firstSquare = true;
+    for (int y = 0; y < height; ++y) {
+        html += QLatin1String("<tr>");
+        for (int x = 0; x < width; ++x) {
+            const int i = y * width + x;
+            const SquareWords &s = squares.at(i);
+            if (!grid.isLetter(x, y)) {
+                html += QLatin1String("<td class=\"blank\"></td>");
+                continue;
+            }
+            // Labelled by its across word where it has one; the script relabels a square
+            // for the direction being solved.
+            const bool across = s.across >= 0;
+            const int word = across ? s.across : s.down;
+            const GridWord &w = puzzle.Words.at(order.at(word));
+            html += QLatin1String("<td class=\"sq\">");
+            if (s.number > 0)
+                html += QStringLiteral("<span class=\"num\" aria-hidden=\"true\">%1</span>")
+                            .arg(s.number);
+            html += QStringLiteral("<input id=\"sq-%1\" type=\"text\" tabindex=\"%2\" "
+                                   "aria-label=\"%3 %4, letter %5 of %6\" "
+                                   "aria-describedby=\"clue-%7\" autocomplete=\"off\" "
+                                   "autocapitalize=\"characters\" spellcheck=\"false\"></td>")
+                        .arg(i)
+                        .arg(firstSquare ? 0 : -1)
+                        .arg(w.Number)
+                        .arg(directionName(w.Orientation))
+                        .arg((across ? s.acrossLetter : s.downLetter) + 1)
+                        .arg(w.length())
+                        .arg(word);
+            firstSquare = false;
+        }
+        html += QLatin1String("</tr>\n");
+    }
+    html += QLatin1String(
+        "</tbody>\n</table>\n</div>\n"
+        "<div class=\"buttons\">\n"
+        "<button type=\"button\" id=\"check\">Check</button>\n"
+        "<button type=\"button\" id=\"reveal-letter\">Reveal letter</button>\n"
+        "<button type=\"button\" id=\"reveal-word\">Reveal word</button>\n"
+        "<button type=\"button\" id=\"reveal-all\">Reveal all</button>\n"
+        "<button type=\"button\" id=\"clear\">Clear</button>\n"
+        "</div>\n"
+        "<p class=\"status\" id=\"status\" role=\"status\" aria-live=\"polite\"></p>\n"
+        "<noscript><p class=\"status\">Turn on JavaScript to solve the puzzle on this page; "
+        "it prints without it.</p></noscript>\n"
+        "<p class=\"help\">Type the letters. Arrow keys move, Space or a second click turns "
+        "the direction, Tab and Shift+Tab go to the next and previous word.</p>\n"
+        "</div>\n<div class=\"clues\">\n");
+
+    QString words;
+    for (qint32 o : {qint32(Across), qint32(Down)}) {
+        const QString id = o == Across ? QStringLiteral("across") : QStringLiteral("down");
+        html += QStringLiteral("<section aria-labelledby=\"%1-heading\">\n<h2 id=\"%1-heading\">"
+                               "%2</h2>\n<ul class=\"clue-list\">\n")
+                    .arg(id, o == Across ? QStringLiteral("ACROSS") : QStringLiteral("DOWN"));
+        for (int j = 0; j < order.size(); ++j) {
+            const GridWord &w = puzzle.Words.at(order.at(j));
+            if (w.Orientation != o)
+                continue;
+            html += QStringLiteral("<li id=\"clue-%1\"><span class=\"clue-number\">%2</span> "
+                                   "<span class=\"clue-text\">%3</span></li>\n")
+                        .arg(j)
+                        .arg(w.Number)
+                        .arg(escapedLines(w.Clue));
+        }
+        html += QLatin1String("</ul>\n</section>\n");
+    }
+    for (int j = 0; j < order.size(); ++j) {
+        const GridWord &w = puzzle.Words.at(order.at(j));
+        words += QStringLiteral("%1[%2,%3,%4,%5,%6]")
+                     .arg(j ? QStringLiteral(",") : QString())
+                     .arg(w.Number)
+                     .arg(w.Orientation)
+                     .arg(w.X)
+                     .arg(w.Y)
+                     .arg(w.length());
+    }
+    html += QLatin1String("</div>\n</div>\n</main>\n");
+    // Only numbers, base64 and hex: nothing in it can end the script element.
+    html += QStringLiteral("<script type=\"application/json\" id=\"puzzle-data\">"
+                           "{\"width\":%1,\"height\":%2,\"id\":\"%3\",\"seed\":%4,"
+                           "\"letters\":\"%5\",\"words\":[%6]}</script>\n")
+                .arg(width)
+                .arg(height)
+                .arg(QStringLiteral("%1").arg(hash, 8, 16, QLatin1Char('0')))
+                .arg(seed)
+                .arg(QString::fromLatin1(maskedLetters(grid, seed)), words);
+    html += QLatin1String("<script>\n");
+    html += script;
+    html += QLatin1String("</script>\n</body>\n</html>\n");
+    *out = html.toUtf8();
+    return Result::success();
+}
+
+Result writeWebPage(const QString &path, const CrosswordData &puzzle)
+{
+    QByteArray bytes;
+    const Result made = webPageBytes(puzzle, &bytes);
+    if (!made)
+        return made;
+    if (const auto failure = writeFileSafely(path, bytes))
+        return Result::refused(
+            kWebPageErrorTitle,
+            QStringLiteral("Could not write %1:").arg(QDir::toNativeSeparators(path)) +
+                QLatin1Char('\n') + *failure,
+            Icon::Error);
+    return Result::success();
+}

@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: MIT
+// The web page writer without a browser: what it refuses, how it escapes, and that the
+// page names nothing outside itself. tst_webpage_browser.py solves the page in Chromium.
+#include "htmlpage.h"
+
+#include "crossworddata.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// CASTLE across at (3,2), CROWN down from its C, STONE down from its S: numbered
+// 1 (CASTLE, CROWN) and 2 (STONE), added here out of number order.
+CrosswordData castle()
+{
+    CrosswordData p;
+    p.Width = 12;
+    p.Height = 10;
+    p.Title = QStringLiteral("Castle");
+    const bool placed =
+        AddWord(p, 5, 2, QStringLiteral("STONE"), Down, QStringLiteral("Rock"), true, 0).ok() &&
+        AddWord(p, 3, 2, QStringLiteral("CASTLE"), Across, QStringLiteral("Fort"), true, 0).ok() &&
+        AddWord(p, 3, 2, QStringLiteral("CROWN"), Down, QStringLiteral("Worn"), true, 0).ok();
+    if (!placed)
+        qFatal("the castle puzzle could not be placed");
+    return p;
+}
+
+QString page(const CrosswordData &puzzle)
+{
+    QByteArray bytes;
+    const Result made = webPageBytes(puzzle, &bytes);
+    if (!made)
+        qWarning() << made.message().text;
+    return QString::fromUtf8(bytes);
+}
+
+GridWord word(qint16 x, qint16 y, const QString &answer, qint32 orientation)
+{
+    GridWord w;
+    w.X = x;
+    w.Y = y;
+    w.Answer = answer;
+    w.Orientation = orientation;
+    return w;
+}
+
+} // namespace
+
+class TestHtmlPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void refusesWhatItCannotHold_data()
+    {
+        QTest::addColumn<CrosswordData>("puzzle");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("empty") << CrosswordData() << "It has no words.";
+        const auto with = [](QList<GridWord> words) {
+            CrosswordData p;
+            p.Width = 6;
+            p.Height = 6;
+            p.IsEmpty = false;
+            p.Words = words;
+            return p;
+        };
+        QTest::newRow("outside the grid")
+            << with({word(4, 0, "LONG", Across)}) << "does not lie inside the grid";
+        QTest::newRow("letters disagree")
+            << with({word(0, 0, "CAT", Across), word(0, 0, "DOG", Down)})
+            << "different letters at (0,0)";
+        QTest::newRow("blank letter")
+            << with({word(0, 0, "A B", Across)}) << "cannot be typed into a square";
+        QTest::newRow("control character") << with({word(0, 0,
+                                                         QStringLiteral("A\x01"
+                                                                        "B"),
+                                                         Across)})
+                                           << "cannot be typed into a square";
+        QTest::newRow("no direction") << with({word(0, 0, "CAT", 2)}) << "has no direction";
+    }
+    void refusesWhatItCannotHold()
+    {
+        QFETCH(CrosswordData, puzzle);
+        QFETCH(QString, problem);
+        QByteArray out("untouched");
+        const Result made = webPageBytes(puzzle, &out);
+        QVERIFY(!made.ok());
+        QCOMPARE(made.message().title, QString("Export Error"));
+        QVERIFY2(made.message().text.startsWith("The puzzle cannot be written as a web page.\n"),
+                 qPrintable(made.message().text));
+        QVERIFY2(made.message().text.contains(problem), qPrintable(made.message().text));
+        QCOMPARE(out, QByteArray("untouched"));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("page.html");
+        QVERIFY(!writeWebPage(path, puzzle).ok());
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void escapesEveryTextAndKeepsClueLineBreaks()
+    {
+        CrosswordData p = castle();
+        p.Title = QStringLiteral("Tom & Jerry's <b>\"Zoo\"</b>");
+        p.Subject = QStringLiteral("</script><script>alert(1)</script>\x02");
+        p.Words[1].Clue = QStringLiteral("First <line>\r\nsecond & last");
+        const QString html = page(p);
+        QVERIFY(!html.isEmpty());
+        QVERIFY(!html.contains("<b>"));
+        QCOMPARE(html.count("<script"), 2); // the page's data and its own script
+        QVERIFY(!html.contains(QChar(0x02)));
+        QCOMPARE(html.count("<title>Tom &amp; Jerry&#39;s &lt;b&gt;&quot;Zoo&quot;&lt;/b&gt;"
+                            "</title>"),
+                 1);
+        QVERIFY(html.contains("&lt;/script&gt;&lt;script&gt;alert(1)&lt;/script&gt;\uFFFD"));
+        QVERIFY(html.contains("First &lt;line&gt;<br>second &amp; last"));
+    }
+
+    void numbersCluesAndGridFollowTheProgram()
+    {
+        const QString html = page(castle());
+        // Cut down to columns 3..8 and rows 2..6; the words keep their numbers.
+        QVERIFY(html.contains("aria-label=\"Puzzle grid, 6 by 5 squares\""));
+        QRegularExpression clue("<li id=\"clue-(\\d+)\"><span class=\"clue-number\">(\\d+)</span>"
+                                " <span class=\"clue-text\">([^<]*)</span>");
+        QStringList clues;
+        for (const auto &m : clue.globalMatch(html))
+            clues << m.captured(1) + ':' + m.captured(2) + ' ' + m.captured(3);
+        QCOMPARE(clues, (QStringList{"0:1 Fort", "1:1 Worn", "2:2 Rock"}));
+        // STONE starts at column 2, row 0 of the cut grid (square 2), a square of CASTLE;
+        // square 6 is CROWN's second letter.
+        QVERIFY(html.contains("<span class=\"num\" aria-hidden=\"true\">2</span><input "
+                              "id=\"sq-2\" type=\"text\" tabindex=\"-1\" aria-label=\"1 Across, "
+                              "letter 3 of 6\""));
+        QVERIFY(html.contains("<input id=\"sq-6\" type=\"text\" tabindex=\"-1\" "
+                              "aria-label=\"1 Down, letter 2 of 5\" aria-describedby=\"clue-1\""));
+        QVERIFY(html.contains("\"words\":[[1,0,0,0,6],[1,1,0,0,5],[2,1,2,0,5]]"));
+    }
+
+    void pageIsSelfContainedAndHidesTheAnswers()
+    {
+        const QString html = page(castle());
+        QVERIFY(html.startsWith("<!DOCTYPE html>\n<html lang=\"en\">"));
+        QVERIFY(html.contains("<meta http-equiv=\"Content-Security-Policy\" "
+                              "content=\"default-src 'none';"));
+        for (const char *outside : {"src=", "href=", "http:", "https:", "url(", "@import"})
+            QVERIFY2(!html.contains(QLatin1String(outside), Qt::CaseInsensitive), outside);
+        for (const char *answer : {"STONE", "CASTLE", "CROWN"})
+            QVERIFY2(!html.contains(QLatin1String(answer)), answer);
+        // Another puzzle keeps its progress under another name.
+        CrosswordData other = castle();
+        other.Words[0].Answer = QStringLiteral("STOVE");
+        const QRegularExpression id("\"id\":\"([0-9a-f]{8})\"");
+        QVERIFY(id.match(html).hasMatch());
+        QVERIFY(id.match(page(other)).captured(1) != id.match(html).captured(1));
+    }
+
+    void writeFailureNamesThePathAndLeavesNothing()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("no/such/folder/page.html");
+        const Result written = writeWebPage(path, castle());
+        QVERIFY(!written.ok());
+        QVERIFY2(written.message().text.startsWith("Could not write " + path + ":\n"),
+                 qPrintable(written.message().text));
+        QVERIFY(QFile::exists(dir.path()));
+        QVERIFY(!QFile::exists(path));
+
+        const QString good = dir.filePath("page.html");
+        QVERIFY(writeWebPage(good, castle()).ok());
+        QFile file(good);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()), page(castle()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHtmlPage)
+#include "tst_htmlpage.moc"
