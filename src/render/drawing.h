@@ -70,6 +70,12 @@ struct DrawOptions
     bool answersHidden = false; // no letters
     bool outlineMode = false;   // outlined squares, no grid lines
     bool redrawAll = true;      // false only while the window starts up
+    // For paper: squares of no word that letter squares close in on every side are filled
+    // with the grid-line colour, so a reader cannot take them for letter squares.
+    bool fillClosedIn = false;
+    // For paper (unit above 1): the smallest square-number size in points, as far as the
+    // square leaves room for it; 0 lets the number follow the cell width alone.
+    int minNumberPoints = 0;
 };
 
 // Copies title, subject and size back into the window's settings fields.
