@@ -98,11 +98,15 @@ public:
         m_layout->setFormats(formats);
         m_layout->setCacheEnabled(true);
         m_layout->beginLayout();
+        // The lines' tops are kept here rather than as the lines' positions: the layout
+        // holds positions in 26.6 fixed point, which overflows a few thousand pages down a
+        // very long clue, and the tail of the clue would be lost.
         qreal y = 0;
         for (QTextLine line = m_layout->createLine(); line.isValid();
              line = m_layout->createLine()) {
             line.setLineWidth(std::max<qreal>(width, 1));
-            line.setPosition(QPointF(0, y));
+            line.setPosition(QPointF(0, 0));
+            m_tops.append(y);
             y += line.height();
         }
         m_layout->endLayout();
@@ -114,9 +118,8 @@ public:
     {
         if (count <= 0)
             return 0;
-        const QTextLine top = m_layout->lineAt(first);
-        const QTextLine last = m_layout->lineAt(first + count - 1);
-        return last.y() + last.height() - top.y();
+        const int last = first + count - 1;
+        return m_tops.at(last) + m_layout->lineAt(last).height() - m_tops.at(first);
     }
     qreal height() const { return height(0, lineCount()); }
     qreal firstAscent() const { return lineCount() > 0 ? m_layout->lineAt(0).ascent() : 0; }
@@ -126,13 +129,14 @@ public:
     {
         if (count <= 0)
             return;
-        const QPointF origin = topLeft - QPointF(0, m_layout->lineAt(first).y());
         for (int i = first; i < first + count && i < lineCount(); ++i)
-            m_layout->lineAt(i).draw(&painter, origin);
+            m_layout->lineAt(i).draw(&painter,
+                                     topLeft + QPointF(0, m_tops.at(i) - m_tops.at(first)));
     }
 
 private:
     std::unique_ptr<QTextLayout> m_layout;
+    QList<qreal> m_tops;
 };
 
 // The clue text as a paragraph; on the answer key the answer follows the clue in bold.
