@@ -134,6 +134,11 @@ int exportIpuz(const CrosswordData &puzzle, const QString &output)
 
 int exportPuz(const CrosswordData &puzzle, const QString &output)
 {
-    const Result written = writePuzFile(output, puzzle);
-    return written ? ExitOk : refused(written.message());
+    QString note;
+    const Result written = writePuzFile(output, puzzle, {}, &note);
+    if (!written)
+        return refused(written.message());
+    if (!note.isEmpty())
+        cliErr() << "Export: " << note << '\n';
+    return ExitOk;
 }

@@ -106,6 +106,7 @@ private Q_SLOTS:
     void puzReadByIndependentClientsMatches();
     void ipuzReadByIndependentClientMatches_data() { puzzles(); }
     void ipuzReadByIndependentClientMatches();
+    void puzWithTypographicTextReadsPlain();
 
 private:
     void puzzles();
@@ -261,6 +262,27 @@ void TestFormatClients::ipuzReadByIndependentClientMatches()
     QCOMPARE(clueMap(read.value("down")), expected.down);
     QCOMPARE(read.value("title").toString(), html(puzzle.Title));
     QCOMPARE(read.value("notes").toString(), html(puzzle.Subject));
+}
+
+void TestFormatClients::puzWithTypographicTextReadsPlain()
+{
+    // As typed in a word processor or read from a Windows-1252 word list.
+    const CrosswordData puzzle =
+        puzzleFromSpec(QString::fromUtf8("CAT 1 1 0|It’s “Felix”…;COW 1 1 1|Moo – maker"), 7, 6,
+                       QString::fromUtf8("Pets’ quiz"));
+    const QString path = m_files.filePath(QStringLiteral("typography.puz"));
+    QString note;
+    const Result written = writePuzFile(path, puzzle, {}, &note);
+    QVERIFY2(written.ok(), written.ok() ? "" : qPrintable(written.message().text));
+    QVERIFY(!note.isEmpty());
+    const QJsonObject read = readWithClient(QStringLiteral("puz"), path);
+    QVERIFY(!read.isEmpty());
+    QCOMPARE(read.value("title").toString(), QString("Pets' quiz"));
+    QCOMPARE(clueMap(read.value("across")), (ClueMap{{1, "It's \"Felix\"..."}}));
+    QCOMPARE(clueMap(read.value("down")), (ClueMap{{1, "Moo - maker"}}));
+    const QJsonObject sums = read.value("checksums").toObject();
+    QVERIFY(sums.value("cib").toBool() && sums.value("solution").toBool() &&
+            sums.value("state").toBool());
 }
 
 QTEST_GUILESS_MAIN(TestFormatClients)

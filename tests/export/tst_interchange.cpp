@@ -158,6 +158,7 @@ private Q_SLOTS:
     void puzFileReadsBackWithValidChecksums();
     void puzRefusesWhatLatin1CannotHold_data();
     void puzRefusesWhatLatin1CannotHold();
+    void puzWritesTypographyInPlainForms();
     void ipuzReaderRefusesWithoutTouchingPuzzle_data();
     void ipuzReaderRefusesWithoutTouchingPuzzle();
     void ipuzReaderAcceptsOtherWritersForms_data();
@@ -389,6 +390,27 @@ void TestInterchange::puzRefusesWhatLatin1CannotHold()
     QVERIFY(!r.ok());
     QCOMPARE(r.message().text, "The puzzle cannot be written as Across Lite puz.\n" + problem);
     QVERIFY(out.isEmpty());
+}
+
+void TestInterchange::puzWritesTypographyInPlainForms()
+{
+    const CrosswordData curly = puzzleFromSpec(
+        QString::fromUtf8("CAT 0 0 0|It’s a ‘pet’ — “Felix”…;COW 0 0 1|Moo‐maker – 2−1"), 5, 5,
+        QString::fromUtf8("Pets‘ quiz"));
+    QByteArray bytes;
+    QString note = QStringLiteral("stale");
+    QVERIFY(puzBytes(curly, &bytes, ExportDetails{QString::fromUtf8("O’Brien"), {}}, &note));
+    QCOMPARE(note, kPuzTypographyNote);
+    const PuzFile read = readPuz(bytes);
+    QCOMPARE(read.error, QString());
+    QCOMPARE(read.strings.at(0), QByteArray("Pets' quiz"));
+    QCOMPARE(read.strings.at(1), QByteArray("O'Brien"));
+    QCOMPARE(read.strings.at(3), QByteArray("It's a 'pet' - \"Felix\"..."));
+    QCOMPARE(read.strings.at(4), QByteArray("Moo-maker - 2-1"));
+
+    // Plain text needs no word about it.
+    QVERIFY(puzBytes(puzzleFromSpec("CAT 0 0 0|Pet", 5, 5), &bytes, {}, &note));
+    QCOMPARE(note, QString());
 }
 
 void TestInterchange::ipuzReaderRefusesWithoutTouchingPuzzle_data()
