@@ -32,8 +32,9 @@ struct ExportJob
     bool answerKey = true; // .pdf: the answer key pages
 };
 
-// The grid picture for a page: as many pixels a square as fit the text width and most
-// of the height of an A4 or Letter page at 96 dots per inch, at most 30.
+// The grid picture for a page: as many screen pixels a square as fit the text width and
+// most of the height of an A4 or Letter page at 96 dots per inch, at most 30, drawn at
+// print resolution.
 QImage pagePicture(const CrosswordData &puzzle, const DrawOptions &options)
 {
     constexpr int kWidthPixels = 600;  // 6.25 inches
@@ -41,7 +42,7 @@ QImage pagePicture(const CrosswordData &puzzle, const DrawOptions &options)
     const int perSquare = std::clamp(std::min(kWidthPixels / std::max<int>(1, puzzle.Width),
                                               kHeightPixels / std::max<int>(1, puzzle.Height)),
                                      4, 30);
-    return renderCrosswordImage(puzzle, defaultPictureSize(puzzle, perSquare), options);
+    return renderCrosswordPrintImage(puzzle, defaultPictureSize(puzzle, perSquare), options);
 }
 
 // The printable puzzle page as a .docx document.
@@ -107,12 +108,8 @@ int exportPicture(const ExportJob &job)
 }
 
 const ExportFormat kFormats[] = {
-    {"docx", exportDocx},
-    {"ipuz", exportIpuzJob},
-    {"puz", exportPuzJob},
-    {"pdf", exportPdf},
-    {"png", exportPicture},
-    {"bmp", exportPicture},
+    {"docx", exportDocx}, {"ipuz", exportIpuzJob}, {"puz", exportPuzJob},
+    {"pdf", exportPdf},   {"png", exportPicture},  {"bmp", exportPicture},
 };
 
 const ExportFormat *formatFor(const QString &output)

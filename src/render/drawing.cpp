@@ -432,6 +432,23 @@ QImage renderCrosswordImage(const CrosswordData &puzzle, QSize size, const DrawO
     return surface.image();
 }
 
+QImage renderCrosswordPrintImage(const CrosswordData &puzzle, QSize size,
+                                 const DrawOptions &options, const QColor &foreColour, int scale)
+{
+    scale = std::max(scale, 1);
+    if (size.isEmpty())
+        return QImage();
+    QImage image(size * scale, QImage::Format_RGB32);
+    image.setDotsPerMeterX(kDotsPerMeter96Dpi * scale);
+    image.setDotsPerMeterY(kDotsPerMeter96Dpi * scale);
+    image.fill(drawColour(options.background));
+    CrosswordData numbered = puzzle;
+    NumberSquares(numbered);
+    QPainter painter(&image);
+    paintCrossword(painter, numbered, image.size(), options, foreColour, scale);
+    return image;
+}
+
 QSize defaultPictureSize(const CrosswordData &puzzle, int pixelsPerSquare)
 {
     return QSize(std::max<int>(puzzle.Width, 0) * pixelsPerSquare,

@@ -134,5 +134,18 @@ void paintCrossword(QPainter &painter, const CrosswordData &puzzle, QSize size,
 QImage renderCrosswordImage(const CrosswordData &puzzle, QSize size, const DrawOptions &options,
                             const QColor &foreColour = QColor(Qt::black));
 
+// Pixels a print picture has for each screen pixel: 4 x 96 = 384 dots per inch, sharp
+// on paper where a 96 dpi bitmap prints its small numbers as dots.
+inline constexpr int kPrintPictureScale = 4;
+
+// renderCrosswordImage drawn at scale times the pixels, for a document: the same picture
+// (lines a screen pixel wide, fonts following the cell width in screen pixels) with scale
+// times the detail. Its resolution is set to scale x 96 dots per inch, so a document
+// shows it at the size the screen picture of the given size has.
+QImage renderCrosswordPrintImage(const CrosswordData &puzzle, QSize size,
+                                 const DrawOptions &options,
+                                 const QColor &foreColour = QColor(Qt::black),
+                                 int scale = kPrintPictureScale);
+
 // Default picture size: 30 pixels a square.
 QSize defaultPictureSize(const CrosswordData &puzzle, int pixelsPerSquare = 30);
