@@ -24,6 +24,12 @@ int refused(const Message &message)
     return ExitRefused;
 }
 
+int unreadableFile(const Message &message)
+{
+    cliErr() << message.title << ": " << oneLine(message.text) << '\n';
+    return ExitUsage;
+}
+
 std::optional<int> wholeNumber(const QString &text, int min, int max)
 {
     bool ok = false;
@@ -37,7 +43,7 @@ bool loadPuzzleFile(const QString &path, CrosswordData &puzzle, ExtraWords &extr
 {
     const Result loaded = Load_Crossword(path, puzzle, extra, 16, 16);
     if (!loaded) {
-        usageError(loaded.message().title + QStringLiteral(": ") + oneLine(loaded.message().text));
+        unreadableFile(loaded.message());
         return false;
     }
     return true;

@@ -48,14 +48,20 @@ QImage pagePicture(const CrosswordData &puzzle, const DrawOptions &options)
 // The printable puzzle page as a .docx document.
 int exportDocx(const ExportJob &job)
 {
+    const auto failed = [&job](const QString &reason) {
+        return refused(Message{QStringLiteral("Export Error"),
+                               QStringLiteral("The document %1 could not be made: %2")
+                                   .arg(QDir::toNativeSeparators(job.output), reason),
+                               Icon::Error});
+    };
     QTemporaryDir work;
     if (!work.isValid())
-        return usageError(
-            QStringLiteral("cannot create a temporary folder: %1").arg(work.errorString()));
+        return failed(QStringLiteral("no temporary folder for the grid picture (%1)")
+                          .arg(work.errorString()));
     const QString picturePath = work.filePath(QStringLiteral("tmpCwrd.png"));
     if (!pagePicture(job.puzzle, job.options).save(picturePath, "PNG"))
-        return usageError(QStringLiteral("cannot write the grid picture to %1")
-                              .arg(QDir::toNativeSeparators(picturePath)));
+        return failed(QStringLiteral("the grid picture could not be written to %1")
+                          .arg(QDir::toNativeSeparators(picturePath)));
     const Result made =
         Make_Word_Document(picturePath, QString(), Get_Clues_text(job.puzzle), job.puzzle.Title,
                            job.puzzle.Subject, job.output, {}, job.paper);
@@ -66,6 +72,7 @@ struct ExportFormat
 {
     const char *suffix; // lower case, without the dot
     int (*write)(const ExportJob &job);
+    bool drawsAnswers; // the format draws the grid's letters, which --hide-answers hides
 };
 
 int exportIpuzJob(const ExportJob &job)
@@ -83,7 +90,7 @@ int exportPdf(const ExportJob &job)
 {
     WorksheetOptions options;
     options.paper = job.paper;
-    options.answerKey = job.answerKey && !job.options.answersHidden;
+    options.answerKey = job.answerKey;
     options.drawing = printDrawOptions();
     const Result written = writePdfWorksheet(job.output, job.puzzle, options);
     return written.ok() ? ExitOk : refused(written.message());
@@ -100,16 +107,17 @@ int exportPicture(const ExportJob &job)
     }
     QSaveFile file(job.output);
     if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit())
-        return refused(Message{QStringLiteral("Export"),
-                               QStringLiteral("Cannot write the picture %1: %2")
-                                   .arg(QDir::toNativeSeparators(job.output), file.errorString()),
-                               Icon::Error});
+        return refused(pictureNotSaved(job.output, file.errorString()));
     return ExitOk;
 }
 
 const ExportFormat kFormats[] = {
-    {"docx", exportDocx}, {"ipuz", exportIpuzJob}, {"puz", exportPuzJob},
-    {"pdf", exportPdf},   {"png", exportPicture},  {"bmp", exportPicture},
+    {"docx", exportDocx, true},     // the grid picture
+    {"ipuz", exportIpuzJob, false}, // the solution, for the player's program
+    {"puz", exportPuzJob, false},
+    {"pdf", exportPdf, false}, // the puzzle pages never show answers; the key always does
+    {"png", exportPicture, true},
+    {"bmp", exportPicture, true},
 };
 
 const ExportFormat *formatFor(const QString &output)
@@ -168,6 +176,16 @@ int runExport(const QStringList &args)
 
     if (noKey && QLatin1String(format->suffix) != QLatin1String("pdf"))
         return usageError(QStringLiteral("--no-key applies to a .pdf worksheet only"));
+    // Refused rather than ignored without a word.
+    if (job.options.answersHidden && !format->drawsAnswers)
+        return usageError(
+            QLatin1String(format->suffix) == QLatin1String("pdf")
+                ? QStringLiteral("--hide-answers does not apply to a .pdf worksheet, whose "
+                                 "puzzle pages never show the answers; --no-key leaves out the "
+                                 "answer key")
+                : QStringLiteral("--hide-answers does not apply to .%1 files, which hold the "
+                                 "answers for the player's program")
+                      .arg(QLatin1String(format->suffix)));
 
     job.extra = newExtraWords();
     if (!loadPuzzleFile(files.at(0), job.puzzle, job.extra))

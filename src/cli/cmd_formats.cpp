@@ -72,7 +72,7 @@ int runMake(const QStringList &args)
     WordList list;
     const Result read = readWordListFile(files.at(0), &list);
     if (!read)
-        return usageError(oneLine(read.message().text));
+        return unreadableFile(read.message());
     for (const SkippedLine &s : std::as_const(list.skipped))
         cliErr() << QDir::toNativeSeparators(files.at(0)) << ':' << s.line << ": skipped, "
                  << s.reason << '\n';
@@ -117,7 +117,7 @@ int runImport(const QStringList &args)
     const Result read = readIpuzFile(files.at(0), &puzzle, &unreadable);
     if (!read) {
         if (unreadable)
-            return usageError(oneLine(read.message().text));
+            return unreadableFile(read.message());
         return refused(read.message());
     }
     const Result saved = Save_Crossword(files.at(1), puzzle, newExtraWords());

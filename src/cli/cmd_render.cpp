@@ -8,6 +8,7 @@
 #include "gridedit.h"
 #include "picture.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -53,6 +54,15 @@ std::optional<int> pictureSide(const QString &text)
 }
 
 } // namespace
+
+Message pictureNotSaved(const QString &path, const QString &reason)
+{
+    // As the picture writer of the BMP files words it.
+    return Message{QStringLiteral("Save Picture"),
+                   QStringLiteral("The picture could not be saved as %1:\n%2")
+                       .arg(QDir::toNativeSeparators(path), reason),
+                   Icon::Error};
+}
 
 int runClues(const QStringList &args)
 {
@@ -130,16 +140,10 @@ int runRender(const QStringList &args)
 
     if (suffix == QLatin1String("bmp")) {
         const Result saved = savePictureAsBmp(picture, output);
-        if (!saved.ok()) {
-            cliErr() << "velloquin-cli: " << oneLine(saved.message().text) << '\n';
-            return ExitUsage;
-        }
-        return ExitOk;
+        return saved.ok() ? ExitOk : refused(saved.message());
     }
     QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit()) {
-        cliErr() << "velloquin-cli: cannot write " << output << ": " << file.errorString() << '\n';
-        return ExitUsage;
-    }
+    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit())
+        return refused(pictureNotSaved(output, file.errorString()));
     return ExitOk;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "zippackage.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -128,12 +129,12 @@ bool ZipPackage::writeTo(const QString &path, QString *error) const
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = QStringLiteral("Could not create \"%1\": %2")
-                     .arg(QFileInfo(path).fileName(), file.errorString());
+                     .arg(QDir::toNativeSeparators(path), file.errorString());
         return false;
     }
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         *error = QStringLiteral("Could not write \"%1\": %2")
-                     .arg(QFileInfo(path).fileName(), file.errorString());
+                     .arg(QDir::toNativeSeparators(path), file.errorString());
         file.cancelWriting();
         return false;
     }

@@ -229,7 +229,7 @@ void TestCliFormats::importRefusals_data()
                "of four letters. The program keeps words apart (no parallel words side by "
                "side), so this grid has no reading as its kind of puzzle.\n";
     QTest::newRow("truncated") << QStringList{"import", "TRUNCATED", "OUT"} << 2
-                               << "velloquin-cli: TRUNCATED cannot be read as a puzzle. It is not "
+                               << "Import Error: TRUNCATED cannot be read as a puzzle. It is not "
                                   "valid JSON (...); the file may be truncated or damaged.\n";
     QTest::newRow("one file") << QStringList{"import", "x.ipuz"} << 2
                               << "velloquin-cli: import takes an .ipuz file and an output file\n";
