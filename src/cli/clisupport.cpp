@@ -25,6 +25,12 @@ int refused(const Message &message)
     return ExitRefused;
 }
 
+int unreadableFile(const Message &message)
+{
+    cliErr() << message.title << ": " << oneLine(message.text) << '\n';
+    return ExitUsage;
+}
+
 std::optional<int> wholeNumber(const QString &text, int min, int max)
 {
     bool ok = false;
@@ -40,7 +46,6 @@ std::optional<int> openPuzzleFile(const QString &path, CrosswordData &puzzle, Ex
     if (loaded)
         return std::nullopt;
     if (!FileExists(path))
-        return usageError(loaded.message().title + QStringLiteral(": ") +
-                          oneLine(loaded.message().text));
+        return unreadableFile(loaded.message());
     return refused(loaded.message());
 }

@@ -32,8 +32,9 @@ struct ExportJob
     bool answerKey = true; // .pdf: the answer key pages
 };
 
-// The grid picture for a page: as many pixels a square as fit the text width and most
-// of the height of an A4 or Letter page at 96 dots per inch, at most 30.
+// The grid picture for a page: as many screen pixels a square as fit the text width and
+// most of the height of an A4 or Letter page at 96 dots per inch, at most 30, drawn at
+// print resolution.
 QImage pagePicture(const CrosswordData &puzzle, const DrawOptions &options)
 {
     constexpr int kWidthPixels = 600;  // 6.25 inches
@@ -41,21 +42,27 @@ QImage pagePicture(const CrosswordData &puzzle, const DrawOptions &options)
     const int perSquare = std::clamp(std::min(kWidthPixels / std::max<int>(1, puzzle.Width),
                                               kHeightPixels / std::max<int>(1, puzzle.Height)),
                                      4, 30);
-    return renderCrosswordImage(puzzle, defaultPictureSize(puzzle, perSquare), options);
+    return renderCrosswordPrintImage(puzzle, defaultPictureSize(puzzle, perSquare), options);
 }
 
 // The printable puzzle page as a .docx document.
 int exportDocx(const ExportJob &job)
 {
+    const auto failed = [&job](const QString &reason) {
+        return refused(Message{QStringLiteral("Export Error"),
+                               QStringLiteral("The document %1 could not be made: %2")
+                                   .arg(QDir::toNativeSeparators(job.output), reason),
+                               Icon::Error});
+    };
     QTemporaryDir work;
     if (!work.isValid())
-        return usageError(
-            QStringLiteral("cannot create a temporary folder: %1").arg(work.errorString()));
+        return failed(QStringLiteral("no temporary folder for the grid picture (%1)")
+                          .arg(work.errorString()));
     const QString picturePath = work.filePath(QStringLiteral("tmpCwrd.png"));
     if (const std::optional<QString> reason =
             writePictureSafely(pagePicture(job.puzzle, job.options), picturePath, "PNG"))
-        return usageError(QStringLiteral("cannot write the grid picture to %1: %2")
-                              .arg(QDir::toNativeSeparators(picturePath), *reason));
+        return failed(QStringLiteral("the grid picture could not be written to %1 (%2)")
+                          .arg(QDir::toNativeSeparators(picturePath), *reason));
     const Result made =
         Make_Word_Document(picturePath, QString(), Get_Clues_text(job.puzzle), job.puzzle.Title,
                            job.puzzle.Subject, job.output, {}, job.paper);
@@ -66,6 +73,7 @@ struct ExportFormat
 {
     const char *suffix; // lower case, without the dot
     int (*write)(const ExportJob &job);
+    bool drawsAnswers; // the format draws the grid's letters, which --hide-answers hides
 };
 
 int exportIpuzJob(const ExportJob &job)
@@ -83,7 +91,7 @@ int exportPdf(const ExportJob &job)
 {
     WorksheetOptions options;
     options.paper = job.paper;
-    options.answerKey = job.answerKey && !job.options.answersHidden;
+    options.answerKey = job.answerKey;
     options.drawing = printDrawOptions();
     const Result written = writePdfWorksheet(job.output, job.puzzle, options);
     return written.ok() ? ExitOk : refused(written.message());
@@ -99,10 +107,7 @@ int exportPicture(const ExportJob &job)
         return saved.ok() ? ExitOk : refused(saved.message());
     }
     if (const std::optional<QString> reason = writePictureSafely(picture, job.output, "PNG"))
-        return refused(Message{QStringLiteral("Export"),
-                               QStringLiteral("Cannot write the picture %1: %2")
-                                   .arg(QDir::toNativeSeparators(job.output), *reason),
-                               Icon::Error});
+        return refused(pictureNotSaved(job.output, *reason));
     return ExitOk;
 }
 
@@ -114,13 +119,13 @@ int exportHtml(const ExportJob &job)
 }
 
 const ExportFormat kFormats[] = {
-    {"docx", exportDocx},
-    {"ipuz", exportIpuzJob},
-    {"puz", exportPuzJob},
-    {"pdf", exportPdf},
-    {"png", exportPicture},
-    {"bmp", exportPicture},
-    {"html", exportHtml},
+    {"docx", exportDocx, true},     // the grid picture
+    {"ipuz", exportIpuzJob, false}, // the solution, for the player's program
+    {"puz", exportPuzJob, false},
+    {"pdf", exportPdf, false}, // the puzzle pages never show answers; the key always does
+    {"png", exportPicture, true},
+    {"bmp", exportPicture, true},
+    {"html", exportHtml, false}, // the solver's page hides its answers itself
 };
 
 const ExportFormat *formatFor(const QString &output)
@@ -179,6 +184,16 @@ int runExport(const QStringList &args)
 
     if (noKey && QLatin1String(format->suffix) != QLatin1String("pdf"))
         return usageError(QStringLiteral("--no-key applies to a .pdf worksheet only"));
+    // Refused rather than ignored without a word.
+    if (job.options.answersHidden && !format->drawsAnswers)
+        return usageError(
+            QLatin1String(format->suffix) == QLatin1String("pdf")
+                ? QStringLiteral("--hide-answers does not apply to a .pdf worksheet, whose "
+                                 "puzzle pages never show the answers; --no-key leaves out the "
+                                 "answer key")
+                : QStringLiteral("--hide-answers does not apply to .%1 files, which hold the "
+                                 "answers for the player's program")
+                      .arg(QLatin1String(format->suffix)));
 
     job.extra = newExtraWords();
     if (const std::optional<int> failed = openPuzzleFile(files.at(0), job.puzzle, job.extra))

@@ -72,7 +72,7 @@ int runMake(const QStringList &args)
     WordList list;
     const Result read = readWordListFile(files.at(0), &list);
     if (!read)
-        return usageError(oneLine(read.message().text));
+        return unreadableFile(read.message());
     for (const SkippedLine &s : std::as_const(list.skipped))
         cliErr() << QDir::toNativeSeparators(files.at(0)) << ':' << s.line << ": skipped, "
                  << s.reason << '\n';
@@ -120,7 +120,7 @@ int runImport(const QStringList &args)
     const Result read = readIpuzFile(files.at(0), &puzzle, &unreadable);
     if (!read) {
         if (unreadable)
-            return usageError(oneLine(read.message().text));
+            return unreadableFile(read.message());
         return refused(read.message());
     }
     if (const int spaced = keepLineBreakMarksApart(puzzle))
@@ -140,6 +140,11 @@ int exportIpuz(const CrosswordData &puzzle, const QString &output)
 
 int exportPuz(const CrosswordData &puzzle, const QString &output)
 {
-    const Result written = writePuzFile(output, puzzle);
-    return written ? ExitOk : refused(written.message());
+    QString note;
+    const Result written = writePuzFile(output, puzzle, {}, &note);
+    if (!written)
+        return refused(written.message());
+    if (!note.isEmpty())
+        cliErr() << "Export: " << note << '\n';
+    return ExitOk;
 }

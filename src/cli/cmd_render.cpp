@@ -8,6 +8,7 @@
 #include "gridedit.h"
 #include "picture.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <limits>
@@ -52,6 +53,15 @@ std::optional<int> pictureSide(const QString &text)
 }
 
 } // namespace
+
+Message pictureNotSaved(const QString &path, const QString &reason)
+{
+    // As the picture writer of the BMP files words it.
+    return Message{QStringLiteral("Save Picture"),
+                   QStringLiteral("The picture could not be saved as %1:\n%2")
+                       .arg(QDir::toNativeSeparators(path), reason),
+                   Icon::Error};
+}
 
 int runClues(const QStringList &args)
 {
@@ -129,15 +139,9 @@ int runRender(const QStringList &args)
 
     if (suffix == QLatin1String("bmp")) {
         const Result saved = savePictureAsBmp(picture, output);
-        if (!saved.ok()) {
-            cliErr() << "velloquin-cli: " << oneLine(saved.message().text) << '\n';
-            return ExitUsage;
-        }
-        return ExitOk;
+        return saved.ok() ? ExitOk : refused(saved.message());
     }
-    if (const std::optional<QString> reason = writePictureSafely(picture, output, "PNG")) {
-        cliErr() << "velloquin-cli: cannot write " << output << ": " << *reason << '\n';
-        return ExitUsage;
-    }
+    if (const std::optional<QString> reason = writePictureSafely(picture, output, "PNG"))
+        return refused(pictureNotSaved(output, *reason));
     return ExitOk;
 }

@@ -23,6 +23,10 @@ int usageError(const QString &reason);
 // Prints a refusal as "<title>: <text>" on one line to standard error; returns ExitRefused.
 int refused(const Message &message);
 
+// Prints why an input file cannot be read, as "<title>: <text>" on one line to standard
+// error; returns ExitUsage.
+int unreadableFile(const Message &message);
+
 // Message texts can hold line breaks; on the command line each message is one line.
 QString oneLine(QString text);
 
@@ -49,6 +53,8 @@ struct CliCommand
 // cmd_render.cpp: the clue text and the grid picture of a puzzle file.
 int runClues(const QStringList &args);
 int runRender(const QStringList &args);
+// The refusal for a picture that could not be written to path, for the reason given.
+Message pictureNotSaved(const QString &path, const QString &reason);
 
 // cmd_export.cpp: a puzzle file as a document; the output's extension picks the format.
 int runExport(const QStringList &args);

@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QMap>
+#include <QRegularExpression>
 
 namespace {
 
@@ -40,6 +41,78 @@ Problem markUnreadable(const QString &text)
 QString square(int x, int y)
 {
     return QStringLiteral("(%1,%2)").arg(x).arg(y);
+}
+
+// The character an HTML entity (without '&' and ';') stands for, or a null QChar.
+QString entityText(const QString &name)
+{
+    static const QHash<QString, QString> named{
+        {QStringLiteral("amp"), QStringLiteral("&")},
+        {QStringLiteral("lt"), QStringLiteral("<")},
+        {QStringLiteral("gt"), QStringLiteral(">")},
+        {QStringLiteral("quot"), QStringLiteral("\"")},
+        {QStringLiteral("apos"), QStringLiteral("'")},
+        {QStringLiteral("nbsp"), QStringLiteral("\u00a0")},
+        {QStringLiteral("ndash"), QStringLiteral("\u2013")},
+        {QStringLiteral("mdash"), QStringLiteral("\u2014")},
+        {QStringLiteral("hellip"), QStringLiteral("\u2026")},
+        {QStringLiteral("lsquo"), QStringLiteral("\u2018")},
+        {QStringLiteral("rsquo"), QStringLiteral("\u2019")},
+        {QStringLiteral("ldquo"), QStringLiteral("\u201c")},
+        {QStringLiteral("rdquo"), QStringLiteral("\u201d")},
+    };
+    if (name.startsWith(QLatin1Char('#'))) {
+        bool ok = false;
+        const bool hex =
+            name.size() > 1 && (name.at(1) == QLatin1Char('x') || name.at(1) == QLatin1Char('X'));
+        const uint code = name.mid(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
+        if (!ok || code == 0 || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff))
+            return {};
+        const char32_t c = code;
+        return QString::fromUcs4(&c, 1);
+    }
+    return named.value(name);
+}
+
+// The plain text of an HTML text field, as other programs write them: entities decoded,
+// <br> a line break, every other tag dropped with its text kept ("<i>word</i>" reads
+// "word"). A '<' or '&' that starts no tag or entity stays as it is.
+QString htmlToText(const QString &html)
+{
+    QString out;
+    out.reserve(html.size());
+    for (qsizetype i = 0; i < html.size(); ++i) {
+        const QChar c = html.at(i);
+        if (c == QLatin1Char('<')) {
+            const qsizetype end = html.indexOf(QLatin1Char('>'), i + 1);
+            const QString tag = end > i ? html.mid(i + 1, end - i - 1).trimmed() : QString();
+            const bool isTag =
+                !tag.isEmpty() &&
+                (tag.at(0).isLetter() ||
+                 (tag.size() > 1 && tag.at(0) == QLatin1Char('/') && tag.at(1).isLetter()));
+            if (isTag) {
+                const QString name = tag.section(QRegularExpression(QStringLiteral("[\\s/]")), 0, 0,
+                                                 QString::SectionSkipEmpty)
+                                         .toLower();
+                if (name == QLatin1String("br"))
+                    out += QLatin1Char('\n');
+                i = end;
+                continue;
+            }
+        } else if (c == QLatin1Char('&')) {
+            const qsizetype end = html.indexOf(QLatin1Char(';'), i + 1);
+            if (end > i + 1 && end - i <= 10) {
+                const QString text = entityText(html.mid(i + 1, end - i - 1));
+                if (!text.isEmpty()) {
+                    out += text;
+                    i = end;
+                    continue;
+                }
+            }
+        }
+        out += c;
+    }
+    return out;
 }
 
 QString jsonText(const QJsonValue &value)
@@ -249,7 +322,7 @@ Problem readClues(const QJsonObject &root, QList<Clue> *clues)
                     .arg(direction, jsonText(number));
             if (!text.isString())
                 return QStringLiteral("The %1 clue %2 has no text.").arg(direction).arg(n);
-            QString clue = text.toString();
+            QString clue = htmlToText(text.toString());
             clue.replace(QLatin1String("\r\n"), QLatin1String("\n"));
             clue.replace(QLatin1Char('\r'), QLatin1Char('\n'));
             clue.replace(QLatin1String("\n"), QLatin1String("\r\n"));
@@ -393,11 +466,11 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
     CrosswordData puzzle;
     NewCrossword(puzzle, qint16(width), qint16(height));
     const QJsonValue title = root.value(QLatin1String("title"));
-    if (title.isString() && !title.toString().isEmpty())
-        puzzle.Title = title.toString();
+    if (const QString text = htmlToText(title.toString()); !text.isEmpty())
+        puzzle.Title = text;
     const QJsonValue notes = root.value(QLatin1String("notes"));
     const QJsonValue intro = root.value(QLatin1String("intro"));
-    puzzle.Subject = notes.isString() ? notes.toString() : intro.toString();
+    puzzle.Subject = htmlToText(notes.isString() ? notes.toString() : intro.toString());
     for (const GridEntry &e : entries) {
         AddWord(puzzle, qint16(e.x), qint16(e.y), e.text, e.orientation,
                 clueFor.value(key(e.x, e.y, e.orientation)), true, 1);

@@ -14,6 +14,8 @@
 // rules (no two parallel words side by side, which rules out the packed grids of block
 // crosswords). Blocks and omitted squares both become empty squares. Clues are matched
 // to words through the numbers in the grid; a word without a clue gets an empty clue.
+// Title, notes and clues are HTML: entities are decoded, <br> becomes a line break and
+// other tags are dropped, their text kept.
 //
 // Anything the program cannot represent (another kind of puzzle, rebus squares, cell
 // styles, clues in other directions or with compound numbers, malformed or truncated

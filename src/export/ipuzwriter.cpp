@@ -21,9 +21,28 @@ QByteArray compact(const QJsonValue &value)
     return wrapped.mid(1, wrapped.size() - 2);
 }
 
+// Text fields of the format hold HTML: the characters that would start markup are
+// written as entities, so a reader shows "Salt & pepper" and "<3" as typed.
+QString html(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == QLatin1Char('&'))
+            out += QLatin1String("&amp;");
+        else if (c == QLatin1Char('<'))
+            out += QLatin1String("&lt;");
+        else if (c == QLatin1Char('>'))
+            out += QLatin1String("&gt;");
+        else
+            out += c;
+    }
+    return out;
+}
+
 QString clueText(const QString &clue)
 {
-    QString text = clue;
+    QString text = html(clue);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
@@ -75,8 +94,10 @@ Result ipuzBytes(const CrosswordData &source, QByteArray *out, const ExportDetai
         QJsonArray cellRow, solutionRow;
         for (int x = 0; x < puzzle.Width; ++x) {
             if (!grid.isLetter(x, y)) {
-                cellRow.append(QJsonValue::Null);
-                solutionRow.append(QJsonValue::Null);
+                // A block: readers draw it as a black square, where an omitted cell
+                // would leave the grid's open rectangle of white squares.
+                cellRow.append(QStringLiteral("#"));
+                solutionRow.append(QStringLiteral("#"));
                 continue;
             }
             cellRow.append(numberAt.value(y * puzzle.Width + x, 0));
@@ -96,14 +117,14 @@ Result ipuzBytes(const CrosswordData &source, QByteArray *out, const ExportDetai
         {QStringLiteral("version"), QStringLiteral("http://ipuz.org/v2")},
         {QStringLiteral("kind"), QJsonArray{QStringLiteral("http://ipuz.org/crossword#1")}},
         {QStringLiteral("origin"), QStringLiteral("Velloquin " VELLOQUIN_VERSION)},
-        {QStringLiteral("title"), puzzle.Title},
+        {QStringLiteral("title"), html(puzzle.Title)},
     };
     if (!puzzle.Subject.isEmpty())
-        fields.append({QStringLiteral("notes"), puzzle.Subject});
+        fields.append({QStringLiteral("notes"), html(puzzle.Subject)});
     if (!details.author.isEmpty())
-        fields.append({QStringLiteral("author"), details.author});
+        fields.append({QStringLiteral("author"), html(details.author)});
     if (!details.copyright.isEmpty())
-        fields.append({QStringLiteral("copyright"), details.copyright});
+        fields.append({QStringLiteral("copyright"), html(details.copyright)});
     fields.append(
         {QStringLiteral("dimensions"), QJsonObject{{QStringLiteral("width"), puzzle.Width},
                                                    {QStringLiteral("height"), puzzle.Height}}});

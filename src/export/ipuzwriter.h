@@ -8,11 +8,11 @@
 #include <QByteArray>
 #include <QString>
 
-// The puzzle as an .ipuz file (JSON, crossword kind, version 2). The grid is freeform:
-// a square that holds no letter is an omitted cell (null), a letter square holds its
-// number from NumberSquares or 0. Clues are listed by number under "Across" and "Down";
-// the subject goes into "notes"; "origin" names this program and its version. Line
-// breaks inside a clue are written as "\n".
+// The puzzle as an .ipuz file (JSON, crossword kind, version 2). A square that holds no
+// letter is a block ("#"), a letter square holds its number from NumberSquares or 0.
+// Clues are listed by number under "Across" and "Down"; the subject goes into "notes";
+// "origin" names this program and its version. Text fields are HTML: '&', '<' and '>'
+// are written as entities; line breaks inside a clue are written as "\n".
 //
 // Refuses (Result, *out untouched) when the puzzle's words are not exactly the runs of
 // letters of its grid (see checkWordsAreEntries).

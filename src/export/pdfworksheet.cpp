@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
 
 namespace {
@@ -24,7 +25,12 @@ namespace {
 // Sizes on paper.
 constexpr double kMaxPuzzleSquareMm = 9.0; // large enough to write a letter in
 constexpr double kMaxKeySquareMm = 5.5;    // the key only has to be read
-constexpr double kPuzzleGridShare = 0.62;  // of the page height left under the heading
+// Squares below these sizes leave no room for a legible number beside the letter; a
+// large grid takes more of the page, up to all of it, before it goes below them.
+constexpr double kMinPuzzleSquareMm = 6.0;
+constexpr double kMinKeySquareMm = 5.5;
+constexpr int kMinNumberPoints = 6;
+constexpr double kPuzzleGridShare = 0.62; // of the page height left under the heading
 constexpr double kKeyGridShare = 0.45;
 constexpr double kKeyGridWidthShare = 0.7; // of the text width
 constexpr double kGapAfterHeadingMm = 4.0;
@@ -52,9 +58,26 @@ QFont textFont(int points, bool bold = false, bool underline = false)
     return font;
 }
 
+// The text without control characters, which a font has no glyph for and would print
+// as boxes; line breaks (CR, LF) stay for withLineSeparators.
+QString printable(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool control =
+            (u < 0x20 && u != u'\t' && u != u'\r' && u != u'\n') || (u >= 0x7f && u <= 0x9f);
+        if (!control)
+            out.append(c);
+    }
+    return out;
+}
+
 // Line breaks inside a clue (CR LF, CR or LF) as the layout's own line separator.
 QString withLineSeparators(QString text)
 {
+    text = printable(text);
     text.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
     text.replace(QLatin1Char('\r'), QChar::LineSeparator);
     text.replace(QLatin1Char('\n'), QChar::LineSeparator);
@@ -76,11 +99,15 @@ public:
         m_layout->setFormats(formats);
         m_layout->setCacheEnabled(true);
         m_layout->beginLayout();
+        // The lines' tops are kept here rather than as the lines' positions: the layout
+        // holds positions in 26.6 fixed point, which overflows a few thousand pages down a
+        // very long clue, and the tail of the clue would be lost.
         qreal y = 0;
         for (QTextLine line = m_layout->createLine(); line.isValid();
              line = m_layout->createLine()) {
             line.setLineWidth(std::max<qreal>(width, 1));
-            line.setPosition(QPointF(0, y));
+            line.setPosition(QPointF(0, 0));
+            m_tops.append(y);
             y += line.height();
         }
         m_layout->endLayout();
@@ -92,9 +119,8 @@ public:
     {
         if (count <= 0)
             return 0;
-        const QTextLine top = m_layout->lineAt(first);
-        const QTextLine last = m_layout->lineAt(first + count - 1);
-        return last.y() + last.height() - top.y();
+        const int last = first + count - 1;
+        return m_tops.at(last) + m_layout->lineAt(last).height() - m_tops.at(first);
     }
     qreal height() const { return height(0, lineCount()); }
     qreal firstAscent() const { return lineCount() > 0 ? m_layout->lineAt(0).ascent() : 0; }
@@ -104,13 +130,14 @@ public:
     {
         if (count <= 0)
             return;
-        const QPointF origin = topLeft - QPointF(0, m_layout->lineAt(first).y());
         for (int i = first; i < first + count && i < lineCount(); ++i)
-            m_layout->lineAt(i).draw(&painter, origin);
+            m_layout->lineAt(i).draw(&painter,
+                                     topLeft + QPointF(0, m_tops.at(i) - m_tops.at(first)));
     }
 
 private:
     std::unique_ptr<QTextLayout> m_layout;
+    QList<qreal> m_tops;
 };
 
 // The clue text as a paragraph; on the answer key the answer follows the clue in bold.
@@ -250,7 +277,12 @@ public:
                 footer.kind = WorksheetBlock::Footer;
                 footer.page = page;
                 footer.answerKey = page >= puzzlePages;
-                footer.text = QStringLiteral("Page %1 of %2").arg(page + 1).arg(m_out.pageCount);
+                // Each part counts its own pages, so the puzzle pages can be printed alone.
+                footer.text = footer.answerKey
+                                  ? QStringLiteral("Answer key, page %1 of %2")
+                                        .arg(page - puzzlePages + 1)
+                                        .arg(keyPages)
+                                  : QStringLiteral("Page %1 of %2").arg(page + 1).arg(puzzlePages);
                 footer.font = font;
                 footer.alignment = Qt::AlignHCenter;
                 const Paragraph p(footer.text, font, m_device, m_out.area.width());
@@ -271,10 +303,10 @@ private:
         block.kind = WorksheetBlock::Heading;
         block.page = page;
         block.answerKey = answerKey;
-        block.text = text;
+        block.text = withLineSeparators(text);
         block.font = font;
         block.alignment = Qt::AlignHCenter;
-        const Paragraph p(text, font, m_device, m_out.area.width(), block.alignment);
+        const Paragraph p(block.text, font, m_device, m_out.area.width(), block.alignment);
         block.lineCount = p.lineCount();
         block.rect = QRectF(0, y, m_out.area.width(), p.height());
         m_out.blocks << block;
@@ -288,9 +320,12 @@ private:
         const qreal room = std::max<qreal>(m_bottom - y, 0);
         const qreal widthShare = answerKey ? kKeyGridWidthShare : 1.0;
         const qreal share = answerKey ? kKeyGridShare : kPuzzleGridShare;
-        const qreal square =
-            std::min({mm(answerKey ? kMaxKeySquareMm : kMaxPuzzleSquareMm),
-                      m_out.area.width() * widthShare / columns, room * share / rows});
+        const qreal largest = mm(answerKey ? kMaxKeySquareMm : kMaxPuzzleSquareMm);
+        const qreal wanted =
+            std::min({largest, m_out.area.width() * widthShare / columns, room * share / rows});
+        const qreal legible = std::min({mm(answerKey ? kMinKeySquareMm : kMinPuzzleSquareMm),
+                                        m_out.area.width() / columns, room / rows});
+        const qreal square = std::max(wanted, legible);
         // Whole device units a square, so every square comes out the same size.
         const int side = std::max(1, int(std::floor(square)));
         WorksheetBlock block;
@@ -332,19 +367,21 @@ private:
     {
         const QString name =
             orientation == Across ? QStringLiteral("ACROSS") : QStringLiteral("DOWN");
+        // A page the key runs on to says it belongs to the key.
+        const QString continued = answerKey ? QStringLiteral("Answer key: %1 (continued)").arg(name)
+                                            : QStringLiteral("%1 (continued)").arg(name);
         const QList<int> order = listOrder(m_puzzle, orientation);
         const qreal textWidth = m_columnWidth - m_gutter;
-        qreal firstLine = 0;
-        if (!order.isEmpty()) {
-            const auto first =
+        // Each clue is laid out once: a very long one takes as long to lay out as to print.
+        std::unique_ptr<Paragraph> paragraph;
+        if (!order.isEmpty())
+            paragraph =
                 clueParagraph(m_puzzle.Words.at(order.first()), answerKey, m_device, textWidth);
-            firstLine = first->height(0, 1);
-        }
-        y = addListHeading(name, answerKey, x, page, y, firstLine);
+        y = addListHeading(name, answerKey, x, page, y, paragraph ? paragraph->height(0, 1) : 0);
 
         for (int index : order) {
-            const auto paragraph =
-                clueParagraph(m_puzzle.Words.at(index), answerKey, m_device, textWidth);
+            if (!paragraph)
+                paragraph = clueParagraph(m_puzzle.Words.at(index), answerKey, m_device, textWidth);
             const int lines = paragraph->lineCount();
             int line = 0;
             while (line < lines) {
@@ -357,8 +394,7 @@ private:
                 if (fit < lines - line && (fit == 0 || wholeFitsFreshColumn) && !atColumnTop) {
                     // Carry the clue over whole (or its next line) to the next page.
                     ++page;
-                    y = addListHeading(name + QStringLiteral(" (continued)"), answerKey, x, page, 0,
-                                       0);
+                    y = addListHeading(continued, answerKey, x, page, 0, 0);
                     continue;
                 }
                 fit = std::max(fit, 1); // a line taller than a whole column still goes somewhere
@@ -374,6 +410,7 @@ private:
                 y += block.rect.height();
                 line += fit;
             }
+            paragraph.reset();
             y += mm(kGapBetweenCluesMm);
         }
         return page;
@@ -389,8 +426,7 @@ private:
 };
 
 void paintBlock(QPainter &painter, const WorksheetBlock &block, const CrosswordData &puzzle,
-                const WorksheetOptions &options, const QPaintDevice &device, qreal gutter,
-                qreal numberGap)
+                const WorksheetOptions &options, const QPaintDevice &device)
 {
     switch (block.kind) {
     case WorksheetBlock::Heading:
@@ -412,29 +448,32 @@ void paintBlock(QPainter &painter, const WorksheetBlock &block, const CrosswordD
         painter.restore();
         break;
     }
-    case WorksheetBlock::Clue: {
-        if (block.word < 0 || block.word >= puzzle.Words.size())
-            break;
-        const GridWord &word = puzzle.Words.at(block.word);
-        const auto p = clueParagraph(word, block.answerKey, device, block.rect.width() - gutter);
-        painter.setPen(kInk);
-        if (block.firstLine == 0) {
-            // The number right-aligned in the gutter, on the first line's baseline; drawn
-            // first, so text extracted from the page reads "12. clue".
-            const QFont font = textFont(kCluePoints, true);
-            const QFontMetricsF metrics(font, &device);
-            const QString number = clueNumber(word);
-            painter.setFont(font);
-            const qreal right = block.rect.left() + gutter - numberGap;
-            painter.drawText(QPointF(right - metrics.horizontalAdvance(number),
-                                     block.rect.top() + p->firstAscent()),
-                             number);
-        }
-        p->draw(painter, block.rect.topLeft() + QPointF(gutter, 0), block.firstLine,
-                block.lineCount);
-        break;
+    case WorksheetBlock::Clue:
+        break; // paintClue, with the paragraph laid out once for all its pieces
     }
+}
+
+// One piece of a clue: the lines of its paragraph the block shows and, on the first
+// piece, the clue's number.
+void paintClue(QPainter &painter, const WorksheetBlock &block, const GridWord &word,
+               const Paragraph &paragraph, const QPaintDevice &device, qreal gutter,
+               qreal numberGap)
+{
+    painter.setPen(kInk);
+    if (block.firstLine == 0) {
+        // The number right-aligned in the gutter, on the first line's baseline; drawn
+        // first, so text extracted from the page reads "12. clue".
+        const QFont font = textFont(kCluePoints, true);
+        const QFontMetricsF metrics(font, &device);
+        const QString number = clueNumber(word);
+        painter.setFont(font);
+        const qreal right = block.rect.left() + gutter - numberGap;
+        painter.drawText(QPointF(right - metrics.horizontalAdvance(number),
+                                 block.rect.top() + paragraph.firstAscent()),
+                         number);
     }
+    paragraph.draw(painter, block.rect.topLeft() + QPointF(gutter, 0), block.firstLine,
+                   block.lineCount);
 }
 
 } // namespace
@@ -448,6 +487,8 @@ DrawOptions printDrawOptions()
     o.outlineMode = true;
     o.answersHidden = false;
     o.redrawAll = true;
+    o.fillClosedIn = true;
+    o.minNumberPoints = kMinNumberPoints;
     return o;
 }
 
@@ -481,13 +522,35 @@ bool paintWorksheet(QPainter &painter, QPagedPaintDevice &device, const Crosswor
     NumberSquares(numbered);
     numbered = cropToWords(numbered);
     const WorksheetLayout layout = layoutCropped(numbered, options, device);
+    QList<QList<qsizetype>> onPage(std::max(layout.pageCount, 0));
+    for (qsizetype i = 0; i < layout.blocks.size(); ++i) {
+        const int page = layout.blocks.at(i).page;
+        if (page >= 0 && page < onPage.size())
+            onPage[page] << i;
+    }
+    // A clue split over pages is laid out once, when its first piece is painted, and
+    // dropped after its last one.
+    std::map<std::pair<int, bool>, std::unique_ptr<Paragraph>> clues;
     for (int page = 0; page < layout.pageCount; ++page) {
         if (page > 0 && !device.newPage())
             return false;
-        for (const WorksheetBlock &block : layout.blocks) {
-            if (block.page == page)
-                paintBlock(painter, block, numbered, options, device, layout.gutter,
-                           layout.numberGap);
+        for (const qsizetype i : std::as_const(onPage.at(page))) {
+            const WorksheetBlock &block = layout.blocks.at(i);
+            if (block.kind != WorksheetBlock::Clue) {
+                paintBlock(painter, block, numbered, options, device);
+                continue;
+            }
+            if (block.word < 0 || block.word >= numbered.Words.size())
+                continue;
+            const GridWord &word = numbered.Words.at(block.word);
+            const std::pair<int, bool> key(block.word, block.answerKey);
+            std::unique_ptr<Paragraph> &paragraph = clues[key];
+            if (!paragraph)
+                paragraph = clueParagraph(word, block.answerKey, device,
+                                          block.rect.width() - layout.gutter);
+            paintClue(painter, block, word, *paragraph, device, layout.gutter, layout.numberGap);
+            if (block.firstLine + block.lineCount >= paragraph->lineCount())
+                clues.erase(key);
         }
     }
     return true;
@@ -513,7 +576,7 @@ Result writePdfWorksheet(const QString &path, const CrosswordData &puzzle,
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        writer.setTitle(puzzle.Title);
+        writer.setTitle(printable(puzzle.Title));
         writer.setCreator(QStringLiteral("Velloquin"));
         const qreal m = kWorksheetMarginMm;
         writer.setPageLayout(QPageLayout(QPageSize(options.paper), QPageLayout::Portrait,

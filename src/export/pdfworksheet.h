@@ -28,8 +28,9 @@ struct WorksheetOptions
     DrawOptions drawing;
 };
 
-// Print-friendly grid colours: white squares on white, grid lines in dark grey. The
-// answer key and the puzzle share them.
+// Print-friendly grid colours: white squares on white, grid lines in dark grey, squares
+// of no word that letter squares close in filled dark grey, square numbers of at least
+// 6 points. The answer key and the puzzle share them.
 DrawOptions printDrawOptions();
 
 // One placed piece of a worksheet, in the device units of the paint device it was laid

@@ -27,6 +27,50 @@ std::optional<QChar> latin1Problem(const QString &text)
     return std::nullopt;
 }
 
+// Typed text and Windows-1252 word lists are full of curly quotes, dashes and ellipses,
+// which ISO-8859-1 lacks; their plain forms read the same. Sets *mapped when it changes
+// anything.
+QString plainTypography(const QString &text, bool *mapped)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case 0x2018: // single quotes and prime
+        case 0x2019:
+        case 0x201A:
+        case 0x201B:
+        case 0x2032:
+            out += QLatin1Char('\'');
+            break;
+        case 0x201C: // double quotes and double prime
+        case 0x201D:
+        case 0x201E:
+        case 0x201F:
+        case 0x2033:
+            out += QLatin1Char('"');
+            break;
+        case 0x2010: // hyphens, dashes, minus
+        case 0x2011:
+        case 0x2012:
+        case 0x2013:
+        case 0x2014:
+        case 0x2015:
+        case 0x2212:
+            out += QLatin1Char('-');
+            break;
+        case 0x2026:
+            out += QLatin1String("...");
+            break;
+        default:
+            out += c;
+            continue;
+        }
+        *mapped = true;
+    }
+    return out;
+}
+
 QString describe(QChar c)
 {
     if (c.unicode() == 0)
@@ -61,7 +105,8 @@ quint16 puzChecksum(const QByteArray &bytes, quint16 c)
     return c;
 }
 
-Result puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetails &details)
+Result puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetails &details,
+                QString *note)
 {
     if (puzzle.Width > 255 || puzzle.Height > 255)
         return refuse(QStringLiteral("The grid is %1 by %2 squares; the format allows at most "
@@ -102,13 +147,14 @@ Result puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetail
     }
 
     // Clues by number, across before down for the same number.
+    bool mapped = false;
     const QList<GridEntry> entries = deriveEntries(grid);
     QStringList clues;
     QStringList clueNames;
     for (const GridEntry &e : entries) {
         for (const GridWord &w : puzzle.Words) {
             if (w.X == e.x && w.Y == e.y && w.Orientation == e.orientation) {
-                clues.append(oneLine(w.Clue));
+                clues.append(plainTypography(oneLine(w.Clue), &mapped));
                 clueNames.append(QStringLiteral("The clue for %1 %2")
                                      .arg(e.number)
                                      .arg(e.orientation == Down ? QStringLiteral("Down")
@@ -118,12 +164,14 @@ Result puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetail
         }
     }
 
-    const QString title = puzzle.Title;
-    const QString notes = puzzle.Subject;
+    const QString title = plainTypography(puzzle.Title, &mapped);
+    const QString author = plainTypography(details.author, &mapped);
+    const QString copyright = plainTypography(details.copyright, &mapped);
+    const QString notes = plainTypography(puzzle.Subject, &mapped);
     const QList<std::pair<QString, QString>> texts{
         {QStringLiteral("The title"), title},
-        {QStringLiteral("The author"), details.author},
-        {QStringLiteral("The copyright"), details.copyright},
+        {QStringLiteral("The author"), author},
+        {QStringLiteral("The copyright"), copyright},
         {QStringLiteral("The subject"), notes},
     };
     for (const auto &[name, text] : texts) {
@@ -149,8 +197,8 @@ Result puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetail
     put16(header, 0x32, 0);
 
     const QByteArray titleBytes = title.toLatin1();
-    const QByteArray authorBytes = details.author.toLatin1();
-    const QByteArray copyrightBytes = details.copyright.toLatin1();
+    const QByteArray authorBytes = author.toLatin1();
+    const QByteArray copyrightBytes = copyright.toLatin1();
     const QByteArray notesBytes = notes.toLatin1();
     QList<QByteArray> clueBytes;
     for (const QString &clue : std::as_const(clues))
@@ -191,14 +239,21 @@ Result puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetail
         bytes += clue + '\0';
     bytes += notesBytes + '\0';
     *out = bytes;
+    if (note)
+        *note = mapped ? kPuzTypographyNote : QString();
     return Result::success();
 }
 
-Result writePuzFile(const QString &path, const CrosswordData &puzzle, const ExportDetails &details)
+Result writePuzFile(const QString &path, const CrosswordData &puzzle, const ExportDetails &details,
+                    QString *note)
 {
     QByteArray bytes;
-    const Result made = puzBytes(puzzle, &bytes, details);
+    QString mapped;
+    const Result made = puzBytes(puzzle, &bytes, details, &mapped);
     if (!made)
         return made;
-    return saveExportFile(path, bytes);
+    const Result saved = saveExportFile(path, bytes);
+    if (saved && note)
+        *note = mapped;
+    return saved;
 }

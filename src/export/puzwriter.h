@@ -8,21 +8,29 @@
 #include <QByteArray>
 #include <QString>
 
+// What puzBytes says when it wrote typographic characters in their plain forms.
+inline const QString kPuzTypographyNote =
+    QStringLiteral("Curly quotes, dashes and ellipses were written as ', \", - and ... "
+                   "(an Across Lite file holds ISO-8859-1 text only).");
+
 // The puzzle as an Across Lite .puz file, version 1.3: every square without a letter is
 // a block, text is ISO-8859-1, and the header carries the CIB, global and masked
 // checksums. The subject goes into the notes. A clue's line breaks become blanks
-// (the format has one line per clue).
+// (the format has one line per clue). In the texts, curly quotes, dashes and the
+// ellipsis, which ISO-8859-1 lacks, are written as ' " - and ...; *note (when given)
+// is then kPuzTypographyNote, otherwise empty.
 //
 // Refuses (Result, *out untouched), naming the problem, when the puzzle's words are not
 // exactly the runs of letters of its grid (players derive the entries from the grid),
-// when a text or letter holds a character outside ISO-8859-1, when a letter square holds
-// a character the format reserves ('.' is a block) or a control character or blank,
-// or when the grid is wider or taller than 255 squares.
-Result puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetails &details = {});
+// when a text or letter holds any other character outside ISO-8859-1, when a letter
+// square holds a character the format reserves ('.' is a block) or a control character
+// or blank, or when the grid is wider or taller than 255 squares.
+Result puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetails &details = {},
+                QString *note = nullptr);
 
-// puzBytes written to path (atomically).
+// puzBytes written to path (atomically); *note as there, set on success.
 Result writePuzFile(const QString &path, const CrosswordData &puzzle,
-                    const ExportDetails &details = {});
+                    const ExportDetails &details = {}, QString *note = nullptr);
 
 // The .puz checksum of bytes, starting from c: for each byte, rotate c right by one bit
 // and add the byte.

@@ -23,7 +23,8 @@ const QString kPackageRels =
 const QString kRelBase =
     QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships/");
 
-constexpr qint64 kEmuPerPixel = 9525;   // at 96 dots per inch
+constexpr qint64 kEmuPerPixel = 9525; // at 96 dots per inch
+constexpr qint64 kDotsPerMeter96Dpi = 3780;
 constexpr qint64 kEmuPerTwip = 635;     // 914400 / 1440
 constexpr int kPictureBorderEmu = 6350; // half a point
 constexpr int kPageBorderSpace = 12;    // points between the text area and the page border
@@ -352,8 +353,16 @@ bool WordDocument::Range::addPicture(const QImage &image, bool border)
         return false;
     picture.pixels = image.size();
     picture.border = border;
-    picture.widthEmu = image.width() * kEmuPerPixel;
-    picture.heightEmu = image.height() * kEmuPerPixel;
+    // Shown at the size its resolution gives it: a pixel of a 96 dpi picture is 9525 EMU,
+    // one of a 384 dpi picture a quarter of that.
+    const auto emu = [](int pixels, int dotsPerMeter) {
+        if (dotsPerMeter <= 0)
+            dotsPerMeter = kDotsPerMeter96Dpi;
+        return (qint64(pixels) * kEmuPerPixel * kDotsPerMeter96Dpi + dotsPerMeter / 2) /
+               dotsPerMeter;
+    };
+    picture.widthEmu = emu(image.width(), image.dotsPerMeterX());
+    picture.heightEmu = emu(image.height(), image.dotsPerMeterY());
     // A picture wider or taller than the text area is shrunk to fit, keeping its
     // proportions, as the word processor does when it inserts one.
     const QSize area = m_document->textAreaTwips();

@@ -69,8 +69,8 @@ public:
         // Adds the text's lines as paragraphs at the start of the range.
         void insertBefore(const QString &text);
         // Adds the picture in its own paragraph at the end of the range, shown at its
-        // own size (pixels at 96 dots per inch), shrunk only where it would not fit
-        // the text area. Returns false when the image is null or cannot be encoded.
+        // own size (its pixels at its resolution, 96 dots per inch when it has none),
+        // shrunk only where it would not fit the text area. Returns false when the image is null or cannot be encoded.
         bool addPicture(const QImage &image, bool border);
 
         int firstParagraph() const;

@@ -22,8 +22,8 @@ QPageSize::PageSizeId systemPaperSize();
 // Builds the printable puzzle page and writes it as a .docx file at outputPath.
 //
 // picturePath: the grid picture (any image file Qt reads, the export flow passes a
-//   BMP); it is stored in the document at its own size (pixels at 96 dots per
-//   inch), shrunk only if it would not fit the page.
+//   BMP); it is stored in the document at its own size (its pixels at its
+//   resolution, which should be that of print), shrunk only if it would not fit.
 // unusedText: not used (kept so callers pass what the export flow passes, "").
 // clueText: the clue lists, lines ended by CR LF; every line becomes a paragraph.
 // title, subject: the puzzle's title and subject, the page's heading lines.

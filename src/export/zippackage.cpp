@@ -3,6 +3,7 @@
 
 #include "safefile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -125,8 +126,8 @@ bool ZipPackage::writeTo(const QString &path, QString *error) const
         return false;
     // The whole document or nothing: a failure leaves the old file as it was.
     if (const std::optional<QString> reason = writeFileSafely(path, bytes)) {
-        *error =
-            QStringLiteral("Could not write \"%1\": %2").arg(QFileInfo(path).fileName(), *reason);
+        *error = QStringLiteral("Could not write \"%1\": %2")
+                     .arg(QDir::toNativeSeparators(path), *reason);
         return false;
     }
     return true;

@@ -106,14 +106,73 @@ void fillSquare(QPainter &painter, int left, int top, int right, int bottom, con
 
 // Cell size and font sizes for a grid of surfaceSize device units, where one screen
 // pixel is `unit` device units: font sizes follow the cell width in screen pixels.
-CellMetrics scaledMetrics(const CrosswordData &puzzle, QSize surfaceSize, double unit)
+CellMetrics scaledMetrics(const CrosswordData &puzzle, QSize surfaceSize, double unit,
+                          int minNumberPoints)
 {
     CellMetrics m = cellMetrics(puzzle, surfaceSize);
     if (unit != 1.0 && unit > 0 && m.cw > 0) {
         m.numberPoints = std::max(roundHalfEven(0.17 * m.cw / unit), 0);
         m.letterPoints = std::max(roundHalfEven(0.4 * m.cw / unit), 0);
+        // A number a reader can make out on paper, but never more than about half the
+        // square (a screen pixel is 0.75 points).
+        const int room = int(std::floor(0.45 * std::min(m.cw, m.ch) / unit * 0.75));
+        m.numberPoints = std::max(m.numberPoints, std::min(minNumberPoints, room));
     }
     return m;
+}
+
+// Squares of no word that cannot be reached from the grid's edge through other squares
+// of no word: letter squares close them in.
+QList<QPoint> closedInSquares(const CrosswordData &puzzle)
+{
+    const int w = puzzle.Width;
+    const int h = puzzle.Height;
+    if (w <= 0 || h <= 0)
+        return {};
+    const CellGrid grid = BuildCellGrid(puzzle);
+    QList<bool> open(qsizetype(w) * h, false);
+    QList<QPoint> pending;
+    const auto reach = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= w || y >= h || grid.isLetter(x, y) || open[y * w + x])
+            return;
+        open[y * w + x] = true;
+        pending.append(QPoint(x, y));
+    };
+    for (int x = 0; x < w; ++x) {
+        reach(x, 0);
+        reach(x, h - 1);
+    }
+    for (int y = 0; y < h; ++y) {
+        reach(0, y);
+        reach(w - 1, y);
+    }
+    while (!pending.isEmpty()) {
+        const QPoint p = pending.takeLast();
+        reach(p.x() - 1, p.y());
+        reach(p.x() + 1, p.y());
+        reach(p.x(), p.y() - 1);
+        reach(p.x(), p.y() + 1);
+    }
+    QList<QPoint> closed;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            if (!grid.isLetter(x, y) && !open[y * w + x])
+                closed.append(QPoint(x, y));
+        }
+    }
+    return closed;
+}
+
+void fillClosedInSquares(QPainter &painter, const CrosswordData &puzzle, const CellMetrics &m,
+                         const QColor &colour)
+{
+    for (const QPoint &square : closedInSquares(puzzle)) {
+        const QPoint topLeft(roundHalfEven(square.x() * m.cw), roundHalfEven(square.y() * m.ch));
+        const QPoint end(roundHalfEven((square.x() + 1) * m.cw),
+                         roundHalfEven((square.y() + 1) * m.ch));
+        painter.fillRect(QRect(topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y())),
+                         colour);
+    }
 }
 
 void drawSquares(QPainter &painter, const CrosswordData &puzzle, const CellMetrics &m,
@@ -147,9 +206,23 @@ void drawNumbersAndLetters(QPainter &painter, const CrosswordData &puzzle, const
                            const DrawOptions &options, const QColor &fore)
 {
     const QFont numberFont = puzzleFont(m.numberPoints);
-    const QFont letterFont = puzzleFont(m.letterPoints);
     const QFontMetricsF numberMetrics(numberFont, painter.device());
+    QFont letterFont = puzzleFont(m.letterPoints);
+    // On paper the number can take more than its share of the square; the letter then
+    // stays clear of the number's line, shrunk to fit under it if need be.
+    const bool letterBelowNumber = options.minNumberPoints > 0 && m.numberPoints > 0;
+    const double letterRoomTop = 0.02 * m.ch + numberMetrics.ascent() + 0.1 * m.ch;
+    const double letterRoom = 0.92 * m.ch - letterRoomTop; // above the bottom border
+    if (letterBelowNumber) {
+        int points = m.letterPoints;
+        while (points > 1 &&
+               QFontMetricsF(puzzleFont(points), painter.device()).capHeight() > letterRoom)
+            --points;
+        letterFont = puzzleFont(points);
+    }
     const QFontMetricsF letterMetrics(letterFont, painter.device());
+    // Top of a capital letter, from the square's top, when it is to clear the number.
+    const double capTop = std::max((m.ch - letterMetrics.capHeight()) / 2, letterRoomTop);
     painter.setPen(fore);
     painter.setBackgroundMode(Qt::TransparentMode);
 
@@ -176,8 +249,14 @@ void drawNumbersAndLetters(QPainter &painter, const CrosswordData &puzzle, const
                 if (!lettered.contains(square)) {
                     lettered.insert(square);
                     painter.setFont(letterFont);
-                    drawTextAt(painter, letterMetrics, x1 + m.cw / 2 - w / 2, y1 + m.ch / 2 - h / 2,
-                               letter.toUpper());
+                    if (letterBelowNumber) {
+                        const double baseline = y1 + capTop + letterMetrics.capHeight();
+                        painter.drawText(QPointF(x1 + m.cw / 2 - w / 2, baseline),
+                                         letter.toUpper());
+                    } else {
+                        drawTextAt(painter, letterMetrics, x1 + m.cw / 2 - w / 2,
+                                   y1 + m.ch / 2 - h / 2, letter.toUpper());
+                    }
                 }
             }
         }
@@ -206,9 +285,11 @@ void drawGridLines(QPainter &painter, const CrosswordData &puzzle, const CellMet
 void drawContent(QPainter &painter, const CrosswordData &puzzle, QSize size,
                  const DrawOptions &options, const QColor &fore, double unit)
 {
-    const CellMetrics m = scaledMetrics(puzzle, size, unit);
+    const CellMetrics m = scaledMetrics(puzzle, size, unit, options.minNumberPoints);
     painter.fillRect(QRect(QPoint(0, 0), size), drawColour(options.background));
     if (!puzzle.IsEmpty && m.cw > 0 && m.ch > 0) {
+        if (options.fillClosedIn)
+            fillClosedInSquares(painter, puzzle, m, drawColour(options.gridLines));
         drawSquares(painter, puzzle, m, options, fore, unit);
         drawNumbersAndLetters(painter, puzzle, m, options, fore);
     }
@@ -349,6 +430,23 @@ QImage renderCrosswordImage(const CrosswordData &puzzle, QSize size, const DrawO
     ImageSurface surface(size, drawColour(options.background), foreColour);
     Draw_Crossword(copy, surface, nullptr, nullptr, options);
     return surface.image();
+}
+
+QImage renderCrosswordPrintImage(const CrosswordData &puzzle, QSize size,
+                                 const DrawOptions &options, const QColor &foreColour, int scale)
+{
+    scale = std::max(scale, 1);
+    if (size.isEmpty())
+        return QImage();
+    QImage image(size * scale, QImage::Format_RGB32);
+    image.setDotsPerMeterX(kDotsPerMeter96Dpi * scale);
+    image.setDotsPerMeterY(kDotsPerMeter96Dpi * scale);
+    image.fill(drawColour(options.background));
+    CrosswordData numbered = puzzle;
+    NumberSquares(numbered);
+    QPainter painter(&image);
+    paintCrossword(painter, numbered, image.size(), options, foreColour, scale);
+    return image;
 }
 
 QSize defaultPictureSize(const CrosswordData &puzzle, int pixelsPerSquare)

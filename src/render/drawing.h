@@ -70,6 +70,12 @@ struct DrawOptions
     bool answersHidden = false; // no letters
     bool outlineMode = false;   // outlined squares, no grid lines
     bool redrawAll = true;      // false only while the window starts up
+    // For paper: squares of no word that letter squares close in on every side are filled
+    // with the grid-line colour, so a reader cannot take them for letter squares.
+    bool fillClosedIn = false;
+    // For paper (unit above 1): the smallest square-number size in points, as far as the
+    // square leaves room for it; 0 lets the number follow the cell width alone.
+    int minNumberPoints = 0;
 };
 
 // Copies title, subject and size back into the window's settings fields.
@@ -127,6 +133,19 @@ void paintCrossword(QPainter &painter, const CrosswordData &puzzle, QSize size,
 // command line, the clipboard and the exporters take it. The puzzle is not changed.
 QImage renderCrosswordImage(const CrosswordData &puzzle, QSize size, const DrawOptions &options,
                             const QColor &foreColour = QColor(Qt::black));
+
+// Pixels a print picture has for each screen pixel: 4 x 96 = 384 dots per inch, sharp
+// on paper where a 96 dpi bitmap prints its small numbers as dots.
+inline constexpr int kPrintPictureScale = 4;
+
+// renderCrosswordImage drawn at scale times the pixels, for a document: the same picture
+// (lines a screen pixel wide, fonts following the cell width in screen pixels) with scale
+// times the detail. Its resolution is set to scale x 96 dots per inch, so a document
+// shows it at the size the screen picture of the given size has.
+QImage renderCrosswordPrintImage(const CrosswordData &puzzle, QSize size,
+                                 const DrawOptions &options,
+                                 const QColor &foreColour = QColor(Qt::black),
+                                 int scale = kPrintPictureScale);
 
 // Default picture size: 30 pixels a square.
 QSize defaultPictureSize(const CrosswordData &puzzle, int pixelsPerSquare = 30);

@@ -32,7 +32,16 @@ QString startFolder(const frmCWord &window)
     return window.paths().dialogFolder;
 }
 
-using Writer = Result (*)(const QString &, const CrosswordData &, const ExportDetails &);
+// Writes the puzzle to a path; on success *note holds what the user should know about
+// the file written (empty for nothing).
+using Writer = Result (*)(const QString &, const CrosswordData &, const ExportDetails &,
+                          QString *note);
+
+Result writeIpuz(const QString &path, const CrosswordData &puzzle, const ExportDetails &details,
+                 QString *)
+{
+    return writeIpuzFile(path, puzzle, details);
+}
 
 QString exportAs(frmCWord &window, const QString &word, const QString &extension,
                  const QString &filter, Writer write)
@@ -43,11 +52,14 @@ QString exportAs(frmCWord &window, const QString &word, const QString &extension
         return QString();
     if (!path.endsWith(QLatin1Char('.') + extension, Qt::CaseInsensitive))
         path += QLatin1Char('.') + extension;
-    const Result written = write(path, window.puzzle(), ExportDetails{});
+    QString note;
+    const Result written = write(path, window.puzzle(), ExportDetails{}, &note);
     if (!written) {
         window.dialogs().message(written.message());
         return QString();
     }
+    if (!note.isEmpty())
+        window.dialogs().message(QStringLiteral("Export"), note, Icon::Information);
     return path;
 }
 
@@ -139,7 +151,7 @@ bool importIpuz(frmCWord &window)
 QString exportIpuz(frmCWord &window)
 {
     return exportAs(window, QStringLiteral("ipuz crossword"), QStringLiteral("ipuz"), kIpuzFilter,
-                    writeIpuzFile);
+                    writeIpuz);
 }
 
 QString exportPuz(frmCWord &window)

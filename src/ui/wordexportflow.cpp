@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "wordexportflow.h"
 
+#include "drawing.h"
 #include "gradientpanel.h"
 #include "mainwindow.h"
 #include "picture.h"
@@ -142,9 +143,11 @@ QString Export_To_Word(frmCWord &window, const WordExportDesktop &desktop)
     window.Remove_Shapes();
 
     const QString picturePath = window.paths().tempPicture;
-    const QSize size = window.picView->innerSize();
+    // The grid view's picture, drawn again at print resolution: the document shows it at
+    // the view's size, and its numbers print sharply.
     const QImage picture =
-        Capture_Picture(window.picView->image(), 0, 0, size.width(), size.height());
+        renderCrosswordPrintImage(window.puzzle(), window.picView->innerSize(),
+                                  window.drawOptions(), window.picView->foreColour());
     const Result saved = savePictureAsBmp(picture, picturePath);
     if (!saved.ok()) {
         dialogs.message(saved.message());

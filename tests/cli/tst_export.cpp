@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "clirun.h"
 #include "../export/docxtestutil.h"
+#include "clirun.h"
 
 #include "cluetext.h"
 #include "crosswordfile.h"
@@ -73,13 +73,17 @@ private slots:
         for (int i = 0; i < clueLines.size(); ++i)
             QCOMPARE(paragraphText(*paragraphs[6 + i]), clueLines[i]);
 
-        // The picture holds the whole 10 x 8 grid at its own size.
+        // The picture holds the whole 10 x 8 grid, 30 screen pixels a square on the page,
+        // drawn at print resolution: four times the pixels, at 384 dots per inch.
         const QImage picture =
             QImage::fromData(entries.value(QStringLiteral("word/media/image1.png")), "PNG");
         QVERIFY(!picture.isNull());
-        QCOMPARE(picture.width() * 8, picture.height() * 10);
+        QCOMPARE(picture.size(), QSize(1200, 960));
+        QVERIFY(picture.dotsPerMeterX() * 0.0254 >= 300);
+        QVERIFY(picture.dotsPerMeterY() * 0.0254 >= 300);
         const Node *extent = doc.find(QStringLiteral("extent"));
-        QCOMPARE(extent->attr(QStringLiteral("cx")), QString::number(picture.width() * 9525));
+        QCOMPARE(extent->attr(QStringLiteral("cx")), QString::number(300 * 9525));
+        QCOMPARE(extent->attr(QStringLiteral("cy")), QString::number(240 * 9525));
     }
 
     void hideAnswersLeavesTheLettersOut()

@@ -51,6 +51,7 @@ private Q_SLOTS:
     void importRefusals();
     void exportWritesSameFilesAsLibrary();
     void exportRefusesPuzzleWithRunOnWords();
+    void exportPuzSaysWhatItWritesPlain();
     void everyCommandHasHelp_data();
     void everyCommandHasHelp();
 
@@ -62,8 +63,8 @@ private:
 void TestCliFormats::makePlacesEveryWordOfTheList()
 {
     const QString out = path("zoo.cwd");
-    const CliRun r = runCli({"make", testData("animals40.txt"), out, "--width", "25", "--height", "25",
-                       "--seed", "5", "--title", "Zoo", "--subject", "Animals"});
+    const CliRun r = runCli({"make", testData("animals40.txt"), out, "--width", "25", "--height",
+                             "25", "--seed", "5", "--title", "Zoo", "--subject", "Animals"});
     QCOMPARE(r.err, QString());
     QCOMPARE(r.exitCode, 0);
     QVERIFY(r.out.startsWith(out + ": 40 words on a 25 by 25 grid"));
@@ -129,9 +130,9 @@ void TestCliFormats::makeKeepsLongClueWhole()
 {
     const QString clue = "Long " + QString(295, QLatin1Char('y'));
     QVERIFY(writeFileBytes(path("long.txt"), "river\t" + clue.toUtf8() + "\nrover\tShort\n"));
-    QCOMPARE(
-        runCli({"make", path("long.txt"), path("long.cwd"), "--width", "10", "--height", "10"}).exitCode,
-        0);
+    QCOMPARE(runCli({"make", path("long.txt"), path("long.cwd"), "--width", "10", "--height", "10"})
+                 .exitCode,
+             0);
     const Loaded l = load(path("long.cwd"));
     QVERIFY(l.result.ok());
     QStringList clues;
@@ -228,7 +229,7 @@ void TestCliFormats::importRefusals_data()
                "of four letters. The program keeps words apart (no parallel words side by "
                "side), so this grid has no reading as its kind of puzzle.\n";
     QTest::newRow("truncated") << QStringList{"import", "TRUNCATED", "OUT"} << 2
-                               << "velloquin-cli: TRUNCATED cannot be read as a puzzle. It is not "
+                               << "Import Error: TRUNCATED cannot be read as a puzzle. It is not "
                                   "valid JSON (...); the file may be truncated or damaged.\n";
     QTest::newRow("one file") << QStringList{"import", "x.ipuz"} << 2
                               << "velloquin-cli: import takes an .ipuz file and an output file\n";
@@ -239,7 +240,8 @@ void TestCliFormats::importRefusals()
     QFETCH(QStringList, args);
     QFETCH(int, status);
     QFETCH(QString, error);
-    QVERIFY(writeFileBytes(path("truncated.ipuz"), "{\"version\": \"http://ipuz.org/v2\", \"kind\""));
+    QVERIFY(
+        writeFileBytes(path("truncated.ipuz"), "{\"version\": \"http://ipuz.org/v2\", \"kind\""));
     args.replaceInStrings("TRUNCATED", path("truncated.ipuz"));
     error.replace("TRUNCATED", path("truncated.ipuz"));
     args.replaceInStrings("OUT", path("out.cwd"));
@@ -257,8 +259,9 @@ void TestCliFormats::importRefusals()
 void TestCliFormats::exportWritesSameFilesAsLibrary()
 {
     const QString cwd = path("zoo.cwd");
-    QCOMPARE(
-        runCli({"make", testData("animals40.txt"), cwd, "--width", "25", "--height", "25"}).exitCode, 0);
+    QCOMPARE(runCli({"make", testData("animals40.txt"), cwd, "--width", "25", "--height", "25"})
+                 .exitCode,
+             0);
     QCOMPARE(runCli({"export", cwd, path("zoo.ipuz")}).exitCode, 0);
     QCOMPARE(runCli({"export", cwd, path("zoo.puz")}).exitCode, 0);
     const Loaded l = load(cwd);
@@ -287,6 +290,26 @@ void TestCliFormats::exportRefusesPuzzleWithRunOnWords()
                             "letters 'CD' at (0,0) down form a run that is not one of its "
                             "words.\n"));
     QVERIFY(!QFile::exists(path("bad.puz")));
+}
+
+void TestCliFormats::exportPuzSaysWhatItWritesPlain()
+{
+    CrosswordData puzzle;
+    NewCrossword(puzzle, 8, 8);
+    AddWord(puzzle, 0, 0, "CAT", Across, QString::fromUtf8("It’s “Felix”…"), true, 1);
+    QVERIFY(Save_Crossword(path("curly.cwd"), puzzle, newExtraWords()).ok());
+    const CliRun r = runCli({"export", path("curly.cwd"), path("curly.puz")});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.err, "Export: " + kPuzTypographyNote + "\n");
+    QVERIFY(readFileBytes(path("curly.puz")).contains("It's \"Felix\"..."));
+
+    // What has no plain form is still refused, by name.
+    AddWord(puzzle, 0, 0, "COW", Down, QString::fromUtf8("10 € a litre"), true, 1);
+    QVERIFY(Save_Crossword(path("euro.cwd"), puzzle, newExtraWords()).ok());
+    const CliRun euro = runCli({"export", path("euro.cwd"), path("euro.puz")});
+    QCOMPARE(euro.exitCode, 1);
+    QVERIFY2(euro.err.contains(QString::fromUtf8("'€' (U+20AC)")), qPrintable(euro.err));
+    QVERIFY(!QFile::exists(path("euro.puz")));
 }
 
 void TestCliFormats::everyCommandHasHelp_data()

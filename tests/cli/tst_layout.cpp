@@ -189,7 +189,6 @@ void TestCliLayout::rejectsBadInvocations_data()
     QTest::addColumn<QStringList>("args");
     QTest::newRow("generate without file") << QStringList{"generate"};
     QTest::newRow("generate two files") << QStringList{"generate", "@ok", "@ok"};
-    QTest::newRow("generate missing file") << QStringList{"generate", "@missing"};
     QTest::newRow("seed not a number") << QStringList{"generate", "@ok", "--seed", "x"};
     QTest::newRow("seed negative") << QStringList{"generate", "@ok", "--seed", "-1"};
     QTest::newRow("seed too large") << QStringList{"generate", "@ok", "--seed", "4294967296"};
@@ -197,7 +196,6 @@ void TestCliLayout::rejectsBadInvocations_data()
     QTest::newRow("unknown option") << QStringList{"generate", "@ok", "--fast"};
     QTest::newRow("search without word") << QStringList{"search", "@ok"};
     QTest::newRow("search empty word") << QStringList{"search", "@ok", ""};
-    QTest::newRow("search missing file") << QStringList{"search", "@missing", "CAT"};
 }
 
 void TestCliLayout::rejectsBadInvocations()

@@ -10,10 +10,10 @@
 
 namespace pdftest {
 
-// True when pdfinfo, pdftotext, pdfimages and pdffonts are all on the path.
+// True when pdfinfo, pdftotext, pdfimages, pdffonts and pdftoppm are all on the path.
 inline bool popplerAvailable()
 {
-    for (const char *tool : {"pdfinfo", "pdftotext", "pdfimages", "pdffonts"}) {
+    for (const char *tool : {"pdfinfo", "pdftotext", "pdfimages", "pdffonts", "pdftoppm"}) {
         if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
             return false;
     }

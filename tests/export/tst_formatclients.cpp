@@ -39,7 +39,9 @@ QString joinLines(QString text, const QString &with)
     return text;
 }
 
-Expected expectedFor(CrosswordData puzzle, const QString &lineBreak)
+// What a reader should report: blockMark for each square of no word, lineBreak for each
+// line break inside a clue.
+Expected expectedFor(CrosswordData puzzle, const QString &lineBreak, QChar blockMark)
 {
     NumberSquares(puzzle);
     Expected e;
@@ -47,7 +49,7 @@ Expected expectedFor(CrosswordData puzzle, const QString &lineBreak)
     for (int y = 0; y < puzzle.Height; ++y) {
         QString row;
         for (int x = 0; x < puzzle.Width; ++x)
-            row += grid.isLetter(x, y) ? grid.at(x, y) : QLatin1Char('.');
+            row += grid.isLetter(x, y) ? grid.at(x, y) : blockMark;
         e.grid << row;
     }
     QMap<int, QList<int>> starts;
@@ -104,6 +106,7 @@ private Q_SLOTS:
     void puzReadByIndependentClientsMatches();
     void ipuzReadByIndependentClientMatches_data() { puzzles(); }
     void ipuzReadByIndependentClientMatches();
+    void puzWithTypographicTextReadsPlain();
 
 private:
     void puzzles();
@@ -166,6 +169,9 @@ void TestFormatClients::puzzles()
                                             "CAT 1 1 1|Pet;ÉTÉ 4 1 1|Saison"),
                           7, 6, QString::fromUtf8("Café crème"), QStringLiteral("Mixed"))
         << "A. Setter" << QString::fromUtf8("© 2026 Velloquin");
+    QTest::newRow("markup characters")
+        << puzzleFromSpec("CAT 1 1 0|Salt & pepper <3;COW 1 1 1|a > b", 7, 6, "Tom & Jerry") << ""
+        << "";
 }
 
 QJsonObject TestFormatClients::readWithClient(const QString &kind, const QString &path)
@@ -196,7 +202,7 @@ void TestFormatClients::puzReadByIndependentClientsMatches()
     const QJsonObject read = readWithClient(QStringLiteral("puz"), path);
     QVERIFY(!read.isEmpty());
 
-    const Expected expected = expectedFor(puzzle, QStringLiteral(" "));
+    const Expected expected = expectedFor(puzzle, QStringLiteral(" "), QLatin1Char('.'));
     QCOMPARE(read.value("width").toInt(), int(puzzle.Width));
     QCOMPARE(read.value("height").toInt(), int(puzzle.Height));
     QCOMPARE(stringList(read.value("grid")), expected.grid);
@@ -231,7 +237,8 @@ void TestFormatClients::ipuzReadByIndependentClientMatches()
     const QJsonObject read = readWithClient(QStringLiteral("ipuz"), path);
     QVERIFY(!read.isEmpty());
 
-    const Expected expected = expectedFor(puzzle, QStringLiteral("\n"));
+    // Squares of no word are blocks, not omitted squares.
+    Expected expected = expectedFor(puzzle, QStringLiteral("\n"), QLatin1Char('#'));
     QCOMPARE(read.value("version").toString(), QString("http://ipuz.org/v2"));
     QCOMPARE(stringList(read.value("kind")), QStringList{"http://ipuz.org/crossword#1"});
     QCOMPARE(read.value("origin").toString(), QString("Velloquin " VELLOQUIN_VERSION));
@@ -242,10 +249,40 @@ void TestFormatClients::ipuzReadByIndependentClientMatches()
     for (const QJsonValue &n : read.value("numbers").toArray())
         numbers << QList<int>{n[0].toInt(), n[1].toInt(), n[2].toInt()};
     QCOMPARE(numbers, expected.numbers);
+    // The reader hands the HTML of text fields over as it stands, for the page that shows
+    // it: markup characters must arrive as entities.
+    const auto html = [](QString text) {
+        return text.replace('&', "&amp;").replace('<', "&lt;").replace('>', "&gt;");
+    };
+    for (ClueMap *clues : {&expected.across, &expected.down}) {
+        for (QString &clue : *clues)
+            clue = html(clue);
+    }
     QCOMPARE(clueMap(read.value("across")), expected.across);
     QCOMPARE(clueMap(read.value("down")), expected.down);
-    QCOMPARE(read.value("title").toString(), puzzle.Title);
-    QCOMPARE(read.value("notes").toString(), puzzle.Subject);
+    QCOMPARE(read.value("title").toString(), html(puzzle.Title));
+    QCOMPARE(read.value("notes").toString(), html(puzzle.Subject));
+}
+
+void TestFormatClients::puzWithTypographicTextReadsPlain()
+{
+    // As typed in a word processor or read from a Windows-1252 word list.
+    const CrosswordData puzzle =
+        puzzleFromSpec(QString::fromUtf8("CAT 1 1 0|It’s “Felix”…;COW 1 1 1|Moo – maker"), 7, 6,
+                       QString::fromUtf8("Pets’ quiz"));
+    const QString path = m_files.filePath(QStringLiteral("typography.puz"));
+    QString note;
+    const Result written = writePuzFile(path, puzzle, {}, &note);
+    QVERIFY2(written.ok(), written.ok() ? "" : qPrintable(written.message().text));
+    QVERIFY(!note.isEmpty());
+    const QJsonObject read = readWithClient(QStringLiteral("puz"), path);
+    QVERIFY(!read.isEmpty());
+    QCOMPARE(read.value("title").toString(), QString("Pets' quiz"));
+    QCOMPARE(clueMap(read.value("across")), (ClueMap{{1, "It's \"Felix\"..."}}));
+    QCOMPARE(clueMap(read.value("down")), (ClueMap{{1, "Moo - maker"}}));
+    const QJsonObject sums = read.value("checksums").toObject();
+    QVERIFY(sums.value("cib").toBool() && sums.value("solution").toBool() &&
+            sums.value("state").toBool());
 }
 
 QTEST_GUILESS_MAIN(TestFormatClients)

@@ -158,11 +158,13 @@ private Q_SLOTS:
     void puzFileReadsBackWithValidChecksums();
     void puzRefusesWhatLatin1CannotHold_data();
     void puzRefusesWhatLatin1CannotHold();
+    void puzWritesTypographyInPlainForms();
     void ipuzReaderRefusesWithoutTouchingPuzzle_data();
     void ipuzReaderRefusesWithoutTouchingPuzzle();
     void ipuzReaderAcceptsOtherWritersForms_data();
     void ipuzReaderAcceptsOtherWritersForms();
     void ipuzFileThatCannotBeOpenedIsUnreadable();
+    void ipuzReaderTurnsHtmlIntoText();
     void exportFileWriteFailureLeavesNoFile();
 };
 
@@ -201,20 +203,23 @@ void TestInterchange::ipuzRoundTripKeepsWordsCluesAndNumbers()
 void TestInterchange::ipuzWritesFreeformGridWithNumbersAndOrigin()
 {
     // CAT across at (1,1), COW down from its C, TOE down from its T.
-    const CrosswordData puzzle = puzzleFromSpec(
-        "CAT 1 1 0|Pet;COW 1 1 1|Cattle;TOE 3 1 1|Foot digit", 5, 4, "Farm", "Animals");
+    const CrosswordData puzzle =
+        puzzleFromSpec("CAT 1 1 0|Pet;COW 1 1 1|Cattle & <calf>;TOE 3 1 1|Foot digit", 5, 4,
+                       "Farm & Co", "Animals <3");
     const QJsonObject o = ipuzObject(puzzle);
     QCOMPARE(o.value("version").toString(), QString("http://ipuz.org/v2"));
     QCOMPARE(o.value("kind").toArray(), QJsonArray{"http://ipuz.org/crossword#1"});
     QCOMPARE(o.value("origin").toString(), QString("Velloquin " VELLOQUIN_VERSION));
-    QCOMPARE(o.value("title").toString(), QString("Farm"));
-    QCOMPARE(o.value("notes").toString(), QString("Animals"));
+    // Text fields are HTML.
+    QCOMPARE(o.value("title").toString(), QString("Farm &amp; Co"));
+    QCOMPARE(o.value("notes").toString(), QString("Animals &lt;3"));
     QCOMPARE(o.value("dimensions").toObject().value("width").toInt(), 5);
     QCOMPARE(o.value("dimensions").toObject().value("height").toInt(), 4);
     const QJsonArray grid = o.value("puzzle").toArray();
     const QJsonArray solution = o.value("solution").toArray();
     QCOMPARE(grid.size(), 4);
-    const QJsonValue n = QJsonValue::Null;
+    // Squares of no word are blocks.
+    const QJsonValue n = QStringLiteral("#");
     QCOMPARE(grid.at(0).toArray(), (QJsonArray{n, n, n, n, n}));
     QCOMPARE(grid.at(1).toArray(), (QJsonArray{n, 1, 0, 2, n}));
     QCOMPARE(grid.at(2).toArray(), (QJsonArray{n, 0, n, 0, n}));
@@ -224,7 +229,7 @@ void TestInterchange::ipuzWritesFreeformGridWithNumbersAndOrigin()
     const QJsonObject clues = o.value("clues").toObject();
     QCOMPARE(clues.value("Across").toArray(), (QJsonArray{QJsonArray{1, "Pet"}}));
     QCOMPARE(clues.value("Down").toArray(),
-             (QJsonArray{QJsonArray{1, "Cattle"}, QJsonArray{2, "Foot digit"}}));
+             (QJsonArray{QJsonArray{1, "Cattle &amp; &lt;calf&gt;"}, QJsonArray{2, "Foot digit"}}));
 }
 
 void TestInterchange::ipuzLeavesOutNotesWithoutSubject()
@@ -387,6 +392,27 @@ void TestInterchange::puzRefusesWhatLatin1CannotHold()
     QVERIFY(out.isEmpty());
 }
 
+void TestInterchange::puzWritesTypographyInPlainForms()
+{
+    const CrosswordData curly = puzzleFromSpec(
+        QString::fromUtf8("CAT 0 0 0|It’s a ‘pet’ — “Felix”…;COW 0 0 1|Moo‐maker – 2−1"), 5, 5,
+        QString::fromUtf8("Pets‘ quiz"));
+    QByteArray bytes;
+    QString note = QStringLiteral("stale");
+    QVERIFY(puzBytes(curly, &bytes, ExportDetails{QString::fromUtf8("O’Brien"), {}}, &note));
+    QCOMPARE(note, kPuzTypographyNote);
+    const PuzFile read = readPuz(bytes);
+    QCOMPARE(read.error, QString());
+    QCOMPARE(read.strings.at(0), QByteArray("Pets' quiz"));
+    QCOMPARE(read.strings.at(1), QByteArray("O'Brien"));
+    QCOMPARE(read.strings.at(3), QByteArray("It's a 'pet' - \"Felix\"..."));
+    QCOMPARE(read.strings.at(4), QByteArray("Moo-maker - 2-1"));
+
+    // Plain text needs no word about it.
+    QVERIFY(puzBytes(puzzleFromSpec("CAT 0 0 0|Pet", 5, 5), &bytes, {}, &note));
+    QCOMPARE(note, QString());
+}
+
 void TestInterchange::ipuzReaderRefusesWithoutTouchingPuzzle_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -522,6 +548,25 @@ void TestInterchange::ipuzReaderAcceptsOtherWritersForms()
     QCOMPARE(wordLines(puzzle), words);
     QCOMPARE(puzzle.Width, qint16(3));
     QCOMPARE(puzzle.Title, QString("Crossword"));
+}
+
+void TestInterchange::ipuzReaderTurnsHtmlIntoText()
+{
+    // Text as other programs write it: entities, line breaks, emphasis.
+    const QByteArray bytes = ipuzWith(
+        kSmallPuzzle, kSmallSolution,
+        "{\"Across\":[[1,\"Salt &amp; pepper &lt;3 &quot;q&quot; caf&#233; caf&#xE9;\"]],"
+        "\"Down\":[[1,\"<i>Moo</i> maker,<br>a <B>cow</B><br/>&rsquo;s &nbsp;kin & 1 < 2\"]]}",
+        3, 3, ",\"title\":\"Tom &amp; <b>Jerry</b>\",\"notes\":\"<p>Cartoon&hellip;</p>\"");
+    CrosswordData puzzle;
+    const Result r = readIpuz(bytes, &puzzle);
+    QVERIFY2(r.ok(), r.ok() ? "" : qPrintable(r.message().text));
+    QCOMPARE(puzzle.Title, QString("Tom & Jerry"));
+    QCOMPARE(puzzle.Subject, QString::fromUtf8("Cartoon…"));
+    QCOMPARE(wordLines(puzzle),
+             (QStringList{QString::fromUtf8("0 0 0 CAT #1 Salt & pepper <3 \"q\" café café"),
+                          QString::fromUtf8("0 0 1 COW #1 Moo maker,\r\na cow\r\n’s \u00a0kin "
+                                            "& 1 < 2")}));
 }
 
 void TestInterchange::ipuzFileThatCannotBeOpenedIsUnreadable()

@@ -2,11 +2,13 @@
 #include "pdftestutil.h"
 
 #include "crossworddata.h"
+#include "crosswordfile.h"
 #include "gridedit.h"
 #include "pdfworksheet.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -156,6 +158,11 @@ private slots:
     void refusesAndLeavesExistingFile_data();
     void refusesAndLeavesExistingFile();
     void printsThroughAPrinterInPdfMode();
+    void closedInSquareDoesNotLookLikeALetterSquare();
+    void squareNumbersAreLegibleOnPaper();
+    void eachPartNumbersItsOwnPages();
+    void controlCharactersAreDropped();
+    void tenMegabyteClueIsWritten();
 
 private:
     QString write(const CrosswordData &p, const WorksheetOptions &o, const QString &name);
@@ -166,7 +173,7 @@ void TestPdfWorksheet::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     if (!pdftest::popplerAvailable())
-        QSKIP("poppler-utils (pdfinfo, pdftotext, pdfimages, pdffonts) is not installed");
+        QSKIP("poppler-utils (pdfinfo, pdftotext, pdfimages, pdffonts, pdftoppm) is not installed");
 }
 
 QString TestPdfWorksheet::write(const CrosswordData &p, const WorksheetOptions &o,
@@ -487,6 +494,152 @@ void TestPdfWorksheet::printsThroughAPrinterInPdfMode()
     for (const GridWord &w : p.Words)
         QVERIFY2(text.contains(w.Clue + QLatin1Char(' ') + w.Answer), qPrintable(w.Clue));
     QCOMPARE(pdftest::imageCount(path), 0);
+}
+
+void TestPdfWorksheet::closedInSquareDoesNotLookLikeALetterSquare()
+{
+    // In this puzzle the square right of and below "1" belongs to no word, but CAT,
+    // COW, TOAD and WHALE close it in on all four sides.
+    CrosswordData p;
+    ExtraWords extra;
+    QVERIFY(Load_Crossword(QStringLiteral(VELLOQUIN_TESTDATA "/window_zoo.cwd"), p, extra, 16, 16)
+                .ok());
+    NumberSquares(p);
+    const WorksheetOptions o = optionsFor(true, true);
+    const WorksheetLayout layout = pdfLayout(p, o);
+    const QString path = write(p, o, QStringLiteral("zoo.pdf"));
+    QVERIFY(!path.isEmpty());
+
+    constexpr int dpi = 100;
+    const qreal unitsPerMm = layout.area.width() / (210.0 - 2 * kWorksheetMarginMm);
+    const auto pixel = [&](qreal units) {
+        return qRound((kWorksheetMarginMm + units / unitsPerMm) * dpi / 25.4);
+    };
+    for (int page : {1, 2}) {
+        const QString png = m_dir.filePath(QStringLiteral("zoo-%1").arg(page));
+        pdftest::run(QStringLiteral("pdftoppm"),
+                     {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
+                      QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-f"),
+                      QString::number(page), QStringLiteral("-l"), QString::number(page), path,
+                      png});
+        const QImage image(png + QStringLiteral(".png"));
+        QVERIFY(!image.isNull());
+        QRectF grid;
+        for (const WorksheetBlock &b : layout.blocks) {
+            if (b.kind == WorksheetBlock::Grid && b.page == page - 1)
+                grid = b.rect;
+        }
+        QVERIFY(!grid.isEmpty());
+        const qreal side = grid.width() / 9; // the words use nine columns
+        // A point of the square clear of its number, letter and borders.
+        const auto shade = [&](int x, int y) {
+            return qGray(image.pixel(pixel(grid.left() + (x + 0.2) * side),
+                                     pixel(grid.top() + (y + 0.8) * side)));
+        };
+        QVERIFY2(shade(1, 0) > 230, "the letter square of A is white");
+        QVERIFY2(shade(1, 1) < 160, qPrintable(QStringLiteral("page %1: the closed-in square "
+                                                              "is as light as %2")
+                                                   .arg(page)
+                                                   .arg(shade(1, 1))));
+        QVERIFY2(shade(5, 0) > 230, "the open paper beside the grid stays white");
+    }
+}
+
+void TestPdfWorksheet::squareNumbersAreLegibleOnPaper()
+{
+    // Thirty by thirty squares; the square numbers compared with the 10-point clue text.
+    const CrosswordData p = longPuzzle();
+    const WorksheetOptions o = optionsFor(true, true);
+    const WorksheetLayout layout = pdfLayout(p, o);
+    const QString path = write(p, o, QStringLiteral("numbers.pdf"));
+    QVERIFY(!path.isEmpty());
+    static const QRegularExpression word(
+        QStringLiteral("yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">([^<]*)<"));
+    for (int page : {1, layout.puzzlePages + 1}) {
+        const QString boxes =
+            pdftest::run(QStringLiteral("pdftotext"),
+                         {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page),
+                          QStringLiteral("-l"), QString::number(page), path, QStringLiteral("-")});
+        qreal clueHeight = 0;
+        qreal smallestNumber = 1000;
+        int numbers = 0;
+        for (auto it = word.globalMatch(boxes); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const qreal height = m.captured(2).toDouble() - m.captured(1).toDouble();
+            if (m.captured(3) == QLatin1String("clue"))
+                clueHeight = height;
+            bool digits = false;
+            m.captured(3).toInt(&digits);
+            if (digits) {
+                smallestNumber = std::min(smallestNumber, height);
+                ++numbers;
+            }
+        }
+        QVERIFY(clueHeight > 0);
+        QVERIFY2(numbers >= 30, qPrintable(QString::number(numbers)));
+        const qreal points = 10 * smallestNumber / clueHeight;
+        QVERIFY2(points >= 5.9,
+                 qPrintable(
+                     QStringLiteral("page %1: square numbers of %2 points").arg(page).arg(points)));
+    }
+}
+
+void TestPdfWorksheet::eachPartNumbersItsOwnPages()
+{
+    const CrosswordData p = longPuzzle();
+    const WorksheetOptions o = optionsFor(true, true);
+    const WorksheetLayout layout = pdfLayout(p, o);
+    QVERIFY(layout.puzzlePages >= 2 && layout.keyPages >= 2);
+    const QString path = write(p, o, QStringLiteral("parts.pdf"));
+    QVERIFY(!path.isEmpty());
+    for (int page = 1; page <= layout.pageCount; ++page) {
+        const QString text = pdftest::pageText(path, page);
+        const bool key = page > layout.puzzlePages;
+        const QString footer =
+            key ? QStringLiteral("Answer key, page %1 of %2")
+                      .arg(page - layout.puzzlePages)
+                      .arg(layout.keyPages)
+                : QStringLiteral("Page %1 of %2").arg(page).arg(layout.puzzlePages);
+        QVERIFY2(text.endsWith(footer), qPrintable(text.right(60)));
+        // A key page after the first says so at its top, too.
+        if (key && page > layout.puzzlePages + 1)
+            QVERIFY2(text.startsWith(QStringLiteral("Answer key: ")), qPrintable(text.left(60)));
+    }
+}
+
+void TestPdfWorksheet::controlCharactersAreDropped()
+{
+    CrosswordData p = shortPuzzle();
+    p.Title = QStringLiteral("Wood\x01land Quiz");
+    p.Words[3].Clue = QStringLiteral("River\x07 \x1bswimmer\x7f");
+    const QString path = write(p, optionsFor(true, false), QStringLiteral("control.pdf"));
+    QVERIFY(!path.isEmpty());
+    const QString text = pdftest::pageText(path, 1);
+    QVERIFY2(text.startsWith(QStringLiteral("Woodland Quiz")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("River swimmer")), qPrintable(text));
+    QCOMPARE(pdftest::info(path, QStringLiteral("Title")), QStringLiteral("Woodland Quiz"));
+}
+
+void TestPdfWorksheet::tenMegabyteClueIsWritten()
+{
+    // Laying the clue out again for every page it spans took hours at this size; done
+    // once, it finishes well inside the test's time limit (bench_worksheet times it).
+    CrosswordData p = shortPuzzle();
+    QString clue;
+    clue.reserve(10'000'100);
+    while (clue.size() < 10'000'000)
+        clue += QStringLiteral("plain words of a pasted text ");
+    clue += QStringLiteral("lastword");
+    p.Words[1].Clue = clue;
+    const QString path = write(p, optionsFor(true, false), QStringLiteral("tenmegabytes.pdf"));
+    QVERIFY(!path.isEmpty());
+    const int pages = pdftest::pageCount(path);
+    QVERIFY2(pages > 1000, qPrintable(QString::number(pages)));
+    // Nothing of the clue is lost: its end comes just before the clues that follow it.
+    const QString tail =
+        pdftest::pageText(path, pages - 1) + QLatin1Char(' ') + pdftest::pageText(path, pages);
+    QVERIFY2(tail.contains(QStringLiteral("lastword")), qPrintable(tail.right(300)));
+    QVERIFY(tail.indexOf(QStringLiteral("lastword")) < tail.indexOf(p.Words[2].Clue));
 }
 
 QTEST_MAIN(TestPdfWorksheet)

@@ -35,10 +35,14 @@ private:
     QTemporaryDir m_dir;
     int m_counter = 0;
 
-    QString picture(int width = 140, int height = 100)
+    // A picture file of the given pixels at dpi dots per inch.
+    QString picture(int width = 140, int height = 100, int dpi = 96)
     {
         const QString path = m_dir.filePath(QStringLiteral("pic%1.bmp").arg(++m_counter));
-        testPicture(width, height).save(path, "BMP");
+        QImage image = testPicture(width, height);
+        image.setDotsPerMeterX(3780 * dpi / 96);
+        image.setDotsPerMeterY(3780 * dpi / 96);
+        image.save(path, "BMP");
         return path;
     }
 
@@ -304,22 +308,28 @@ private slots:
     {
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
-        QTest::newRow("small") << 140 << 100;
-        QTest::newRow("square") << 321 << 321;
-        QTest::newRow("one pixel") << 1 << 1;
-        QTest::newRow("text width") << 601 << 400;
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("small") << 140 << 100 << 96;
+        QTest::newRow("square") << 321 << 321 << 96;
+        QTest::newRow("one pixel") << 1 << 1 << 96;
+        QTest::newRow("text width") << 601 << 400 << 96;
+        // The print picture: four times the pixels, shown at the same size.
+        QTest::newRow("print resolution") << 560 << 400 << 384;
     }
     void pictureExtentMatchesPixelSize()
     {
         QFETCH(int, width);
         QFETCH(int, height);
+        QFETCH(int, dpi);
         const Exported e =
-            exportPage(QStringLiteral("T"), QString(), kClues, picture(width, height));
+            exportPage(QStringLiteral("T"), QString(), kClues, picture(width, height, dpi));
         QVERIFY(e.result.ok());
         const Node *extent = e.document.find(QStringLiteral("extent"));
         QVERIFY(extent);
-        QCOMPARE(extent->attr(QStringLiteral("cx")), QString::number(qint64(width) * 9525));
-        QCOMPARE(extent->attr(QStringLiteral("cy")), QString::number(qint64(height) * 9525));
+        QCOMPARE(extent->attr(QStringLiteral("cx")),
+                 QString::number(qint64(width) * 9525 * 96 / dpi));
+        QCOMPARE(extent->attr(QStringLiteral("cy")),
+                 QString::number(qint64(height) * 9525 * 96 / dpi));
         const Node *ext = e.document.find(QStringLiteral("ext"));
         QVERIFY(ext);
         QCOMPARE(ext->attr(QStringLiteral("cx")), extent->attr(QStringLiteral("cx")));

@@ -5,6 +5,7 @@
 #include "interchangecommands.h"
 #include "ipuzreader.h"
 #include "ipuzwriter.h"
+#include "puzwriter.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -242,6 +243,21 @@ private slots:
         QFile puz(file("castle.PUZ"));
         QVERIFY(puz.open(QIODevice::ReadOnly));
         QCOMPARE(puz.readAll().mid(2, 11), QByteArray("ACROSS&DOWN"));
+        QCOMPARE(dialogs().shown.size(), 2); // nothing to say about plain text
+    }
+
+    void exportPuzSaysWhatItWritesPlain()
+    {
+        placeWords();
+        m_window->puzzle().Words[0].Clue = QString::fromUtf8("“Home” of a king…");
+        dialogs().paths.enqueue(file("curly.puz"));
+        trigger("mnuExportPuz");
+        QCOMPARE(dialogs().shown.size(), 2);
+        QCOMPARE(dialogs().shown.at(1).title, QString("Export"));
+        QCOMPARE(dialogs().shown.at(1).text, kPuzTypographyNote);
+        QFile puz(file("curly.puz"));
+        QVERIFY(puz.open(QIODevice::ReadOnly));
+        QVERIFY(puz.readAll().contains("\"Home\" of a king..."));
     }
 
     void exportRefusalIsShownAndWritesNothing()

@@ -2,6 +2,7 @@
 #include "windowfixture.h"
 
 #include "crosswordfile.h"
+#include "drawing.h"
 #include "gradientpanel.h"
 #include "picturebox.h"
 #include "toolbar.h"
@@ -105,7 +106,7 @@ private slots:
         QCOMPARE(dialogs().unscripted, 0);
 
         const QImage exported = documentPicture(target);
-        QCOMPARE(exported.size(), withLetters.size());
+        QCOMPARE(exported.size(), withLetters.size() * kPrintPictureScale);
         QVERIFY(exported.convertToFormat(QImage::Format_RGB32) !=
                 withLetters.convertToFormat(QImage::Format_RGB32));
         QVERIFY(!m_window->AnswersHidden);
@@ -121,8 +122,21 @@ private slots:
         const QString target = documents() + QStringLiteral("/shown.docx");
         dialogs().paths.enqueue(target);
         QCOMPARE(Export_To_Word(*m_window, desktop()), target);
-        QCOMPARE(documentPicture(target).convertToFormat(QImage::Format_RGB32),
-                 m_window->picView->image().convertToFormat(QImage::Format_RGB32));
+        // The view's picture at print resolution: scaled back down it is the view's.
+        const QImage exported = documentPicture(target);
+        const QImage shown = m_window->picView->image().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(exported.size(), shown.size() * kPrintPictureScale);
+        QVERIFY(exported.dotsPerMeterX() * 0.0254 >= 300);
+        const QImage back =
+            exported.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_RGB32);
+        qint64 difference = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x)
+                difference += qAbs(qGray(back.pixel(x, y)) - qGray(shown.pixel(x, y)));
+        }
+        const double mean = double(difference) / (shown.width() * shown.height());
+        QVERIFY2(mean < 6, qPrintable(QString::number(mean)));
     }
 
     void answersAlreadyHiddenAskNoQuestionAndStayHidden()

@@ -52,7 +52,9 @@ function readPuz(path) {
 
 function readIpuz(path) {
     const p = parseIpuz(readFileSync(path, "utf-8"));
+    // A block reads "#", an omitted square (no square at all) ".".
     const grid = p.puzzle.map((row, y) => row.map((cell, x) => {
+        if (cell.type === "block") return "#";
         if (cell.type !== "normal") return ".";
         return p.solution?.[y]?.[x] ?? "?";
     }).join(""));
