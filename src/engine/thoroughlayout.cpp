@@ -90,8 +90,7 @@ private:
     CandidateList m_chosen;
 };
 
-ThoroughSearch::ThoroughSearch(int width, int height, const ExtraWords &extra,
-                               RandomSource &random)
+ThoroughSearch::ThoroughSearch(int width, int height, const ExtraWords &extra, RandomSource &random)
     : m_width(qMax(0, width)), m_height(qMax(0, height)), m_grid(m_width, m_height),
       m_acrossOwner(size_t(m_width) * size_t(m_height), -1),
       m_downOwner(size_t(m_width) * size_t(m_height), -1), m_random(random)
@@ -191,8 +190,8 @@ void ThoroughSearch::placeFirst(const std::vector<int> &todo)
     Spot &s = m_spots[size_t(i)];
     const bool acrossFits = length <= m_width;
     const bool downFits = length <= m_height;
-    s.orientation = acrossFits && downFits ? (pick(2) == 0 ? Across : Down)
-                                           : (acrossFits ? Across : Down);
+    s.orientation =
+        acrossFits && downFits ? (pick(2) == 0 ? Across : Down) : (acrossFits ? Across : Down);
     const int along = s.orientation == Down ? m_height : m_width;
     const int side = s.orientation == Down ? m_width : m_height;
     const int start = (along - length) / 2;
@@ -232,8 +231,8 @@ void ThoroughSearch::fill()
             const qsizetype count = m_candidates.size();
             if (count == 0)
                 continue;
-            if (count < bestCount
-                || (count == bestCount && item.length > m_items.at(best).length)) {
+            if (count < bestCount ||
+                (count == bestCount && item.length > m_items.at(best).length)) {
                 best = i;
                 bestCount = count;
                 m_chosen.swap(m_candidates);
@@ -270,8 +269,8 @@ void ThoroughSearch::fill()
 
 int ThoroughSearch::placedCount() const
 {
-    return int(std::count_if(m_spots.cbegin(), m_spots.cend(),
-                             [](const Spot &s) { return s.placed; }));
+    return int(
+        std::count_if(m_spots.cbegin(), m_spots.cend(), [](const Spot &s) { return s.placed; }));
 }
 
 void ThoroughSearch::lift(std::vector<int> words)
@@ -353,8 +352,8 @@ void ThoroughSearch::destroy()
         const int radius = 1 + pick(3);
         for (int y = qMax(0, cy - radius); y <= qMin(m_height - 1, cy + radius); ++y) {
             for (int x = qMax(0, cx - radius); x <= qMin(m_width - 1, cx + radius); ++x) {
-                for (const int j : {m_acrossOwner[size_t(cellOf(x, y))],
-                                    m_downOwner[size_t(cellOf(x, y))]}) {
+                for (const int j :
+                     {m_acrossOwner[size_t(cellOf(x, y))], m_downOwner[size_t(cellOf(x, y))]}) {
                     if (j >= 0 && std::find(out.begin(), out.end(), j) == out.end())
                         out.push_back(j);
                 }
@@ -383,12 +382,21 @@ bool ThoroughSearch::makeRoom()
 
     std::vector<int> blocking;
     std::vector<int> bestBlocking;
+    int bestCost = 0;
     Candidate bestPlace;
     int ties = 0;
+    // Short words are the easiest to put back: a place costs the letters it pushes out.
+    auto cost = [this](const std::vector<int> &words) {
+        int letters = 0;
+        for (const int j : words)
+            letters += m_items.at(j).length;
+        return letters;
+    };
     auto block = [&](int x, int y) {
         if (x < 0 || y < 0 || x >= m_width || y >= m_height)
             return;
-        for (const int j : {m_acrossOwner[size_t(cellOf(x, y))], m_downOwner[size_t(cellOf(x, y))]}) {
+        for (const int j :
+             {m_acrossOwner[size_t(cellOf(x, y))], m_downOwner[size_t(cellOf(x, y))]}) {
             if (j >= 0 && std::find(blocking.begin(), blocking.end(), j) == blocking.end())
                 blocking.push_back(j);
         }
@@ -416,22 +424,25 @@ bool ThoroughSearch::makeRoom()
                     } else if (s != item.upper.at(k).unicode()) {
                         block(cx, cy);
                     } else if (m_grid.covered(cx, cy, o)) {
-                        const int j = (o == Down ? m_downOwner : m_acrossOwner)[size_t(cellOf(cx, cy))];
+                        const int j =
+                            (o == Down ? m_downOwner : m_acrossOwner)[size_t(cellOf(cx, cy))];
                         if (std::find(blocking.begin(), blocking.end(), j) == blocking.end())
                             blocking.push_back(j);
                     } else {
                         ++shared;
                     }
-                    if (!bestBlocking.empty() && blocking.size() > bestBlocking.size())
+                    if (ties > 0 && blocking.size() > bestBlocking.size() + 1)
                         break;
                 }
                 if (shared == 0 || blocking.empty())
                     continue;
-                if (ties == 0 || blocking.size() < bestBlocking.size()) {
+                const int c = cost(blocking);
+                if (ties == 0 || c < bestCost) {
                     ties = 1;
+                    bestCost = c;
                     bestBlocking = blocking;
                     bestPlace = Candidate{qint16(x), qint16(y), o};
-                } else if (blocking.size() == bestBlocking.size()) {
+                } else if (c == bestCost) {
                     ++ties;
                     if (pick(ties) == 0) {
                         bestBlocking = blocking;
@@ -511,8 +522,7 @@ ThoroughLayout ThoroughSearch::result(const std::vector<Spot> &spots) const
         layout.crossings += across[c] && down[c] ? 1 : 0;
     if (right >= 0)
         layout.bounds = QRect(QPoint(left, top), QPoint(right, bottom));
-    layout.result =
-        layout.leftOut.isEmpty() ? ThoroughResult::AllPlaced : ThoroughResult::Partial;
+    layout.result = layout.leftOut.isEmpty() ? ThoroughResult::AllPlaced : ThoroughResult::Partial;
     return layout;
 }
 
@@ -576,8 +586,8 @@ ThoroughLayout ThoroughSearch::run(const ThoroughOptions &options,
             const Score next = score();
             // Equal layouts are taken too, so that the search can wander across them.
             const bool accept =
-                next.placed > current.placed
-                || (next.placed == current.placed && next.crossings >= current.crossings);
+                next.placed > current.placed ||
+                (next.placed == current.placed && next.crossings >= current.crossings);
             if (accept) {
                 if (next.placed > current.placed)
                     sinceCurrent = 0;

@@ -32,7 +32,7 @@ struct ThoroughOptions
 
 // Steps a current machine runs in about a millisecond of an optimised build, so that the
 // step limit, not the clock, normally ends a search.
-constexpr qint64 kThoroughStepsPerMs = 120;
+constexpr qint64 kThoroughStepsPerMs = 300;
 
 enum class ThoroughResult {
     AllPlaced, // every stored word has a place
