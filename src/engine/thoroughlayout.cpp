@@ -385,13 +385,9 @@ bool ThoroughSearch::makeRoom()
     int bestCost = 0;
     Candidate bestPlace;
     int ties = 0;
-    // Short words are the easiest to put back: a place costs the letters it pushes out.
-    auto cost = [this](const std::vector<int> &words) {
-        int letters = 0;
-        for (const int j : words)
-            letters += m_items.at(j).length;
-        return letters;
-    };
+    // The place that pushes out the fewest words wins; with fewer words to put back the
+    // change is more often kept.
+    auto cost = [](const std::vector<int> &words) { return int(words.size()); };
     auto block = [&](int x, int y) {
         if (x < 0 || y < 0 || x >= m_width || y >= m_height)
             return;
@@ -431,7 +427,7 @@ bool ThoroughSearch::makeRoom()
                     } else {
                         ++shared;
                     }
-                    if (ties > 0 && blocking.size() > bestBlocking.size() + 1)
+                    if (ties > 0 && blocking.size() > bestBlocking.size())
                         break;
                 }
                 if (shared == 0 || blocking.empty())
