@@ -32,10 +32,16 @@ int runMake(const QStringList &args)
     std::optional<quint32> seed;
     QString title = QStringLiteral("Crossword");
     QString subject;
+    LayoutFlags flags;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args.at(i);
         if (!arg.startsWith(QLatin1String("--"))) {
             files << arg;
+            continue;
+        }
+        if (int status = ExitOk; takeLayoutFlag(args, i, flags, status)) {
+            if (status != ExitOk)
+                return status;
             continue;
         }
         if (i + 1 >= args.size())
@@ -88,20 +94,17 @@ int runMake(const QStringList &args)
     NewCrossword(puzzle, qint16(*width), qint16(*height));
     puzzle.Title = title;
     puzzle.Subject = subject;
-    RandomSource random = seed ? RandomSource(*seed) : RandomSource();
-    const LayoutOutcome outcome = GenerateLayout(puzzle, extra, random, {});
-    if (!outcome.placed()) {
-        for (const Message &m : outcome.messages())
-            refused(m);
-        return ExitRefused;
-    }
-    // As after the window's button: the words are on the grid, the list is empty.
-    const Result saved = Save_Crossword(files.at(1), puzzle, newExtraWords());
+    QString detail;
+    if (const int status = layOutStoredWords(puzzle, extra, seed, flags, &detail); status != ExitOk)
+        return status;
+    // As after the window's button: the words are on the grid, the list holds only the
+    // words a partial layout left out.
+    const Result saved = Save_Crossword(files.at(1), puzzle, extra);
     if (!saved)
         return refused(saved.message());
     cliOut() << QDir::toNativeSeparators(files.at(1)) << ": " << puzzle.Words.size()
-             << " words on a " << puzzle.Width << " by " << puzzle.Height << " grid (attempt "
-             << outcome.attempts << ")\n";
+             << " words on a " << puzzle.Width << " by " << puzzle.Height << " grid (" << detail
+             << ")\n";
     return ExitOk;
 }
 

@@ -6,20 +6,101 @@
 #include "crosswordfile.h"
 #include "layoutgenerator.h"
 #include "placementsearch.h"
+#include "thoroughlayout.h"
 
 #include <optional>
 
-namespace {
+bool takeLayoutFlag(const QStringList &args, qsizetype &i, LayoutFlags &flags, int &status)
+{
+    const QString &arg = args.at(i);
+    status = ExitOk;
+    if (arg == QLatin1String("--thorough")) {
+        flags.thorough = true;
+    } else if (arg == QLatin1String("--partial")) {
+        flags.partial = true;
+    } else if (arg == QLatin1String("--budget-ms")) {
+        if (i + 1 >= args.size()) {
+            status = usageError(QStringLiteral("--budget-ms needs a value"));
+            return true;
+        }
+        const QString value = args.at(++i);
+        flags.budgetMs = wholeNumber(value, 1, 3600000);
+        if (!flags.budgetMs) {
+            status = usageError(
+                QStringLiteral("--budget-ms must be a whole number from 1 to 3600000, not '%1'")
+                    .arg(value));
+        }
+    } else {
+        return false;
+    }
+    return true;
+}
 
-} // namespace
+int layOutStoredWords(CrosswordData &puzzle, ExtraWords &extra, std::optional<quint32> seed,
+                      const LayoutFlags &flags, QString *detail)
+{
+    if (!flags.thorough && (flags.budgetMs || flags.partial))
+        return usageError(QStringLiteral("--budget-ms and --partial go with --thorough"));
+    RandomSource random = seed ? RandomSource(*seed) : RandomSource();
+    if (!flags.thorough) {
+        const LayoutOutcome outcome = GenerateLayout(puzzle, extra, random, {});
+        if (!outcome.placed()) {
+            for (const Message &m : outcome.messages())
+                refused(m);
+            return ExitRefused;
+        }
+        extra = newExtraWords();
+        if (detail)
+            *detail = QStringLiteral("attempt %1").arg(outcome.attempts);
+        return ExitOk;
+    }
+
+    ThoroughOptions options;
+    if (flags.budgetMs)
+        options.budgetMs = *flags.budgetMs;
+    const ThoroughLayout layout =
+        findThoroughLayout(puzzle.Width, puzzle.Height, extra, random, options);
+    const int total = int(layout.words.size() + layout.leftOut.size());
+    if (!layout.allPlaced() && (!flags.partial || layout.words.isEmpty())) {
+        for (const qsizetype entry : layout.leftOut) {
+            const qsizetype length = extra.at(entry).Word.size();
+            if (length > puzzle.Width && length > puzzle.Height) {
+                refused(wordTooBigMessage());
+                break;
+            }
+        }
+        refused(generateErrorMessage());
+        if (!layout.words.isEmpty()) {
+            cliErr() << QStringLiteral("velloquin-cli: only %1 of %2 words fit; --partial "
+                                       "places them and keeps the others as stored words\n")
+                            .arg(layout.words.size())
+                            .arg(total);
+        }
+        return ExitRefused;
+    }
+    const QStringList leftOut = applyThoroughLayout(puzzle, extra, layout);
+    for (const QString &word : leftOut)
+        cliErr() << "left out: " << word << '\n';
+    if (detail) {
+        *detail = QStringLiteral("thorough layout, %1 crossings").arg(layout.crossings);
+        if (!leftOut.isEmpty())
+            *detail +=
+                QStringLiteral(", %1 of %2 words placed").arg(layout.words.size()).arg(total);
+    }
+    return ExitOk;
+}
 
 int runGenerate(const QStringList &args)
 {
     QStringList files;
     std::optional<quint32> seed;
+    LayoutFlags flags;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args.at(i);
-        if (arg == QLatin1String("--seed")) {
+        if (int status = ExitOk; takeLayoutFlag(args, i, flags, status)) {
+            if (status != ExitOk)
+                return status;
+        } else if (arg == QLatin1String("--seed")) {
             if (i + 1 >= args.size())
                 return usageError(QStringLiteral("--seed needs a value"));
             const QString value = args.at(++i);
@@ -52,15 +133,9 @@ int runGenerate(const QStringList &args)
         refused(noWordsMessage());
         return ExitRefused;
     }
-    RandomSource random = seed ? RandomSource(*seed) : RandomSource();
-    const LayoutOutcome outcome = GenerateLayout(puzzle, extra, random, {});
-    if (!outcome.placed()) {
-        // The file keeps its old layout.
-        for (const Message &m : outcome.messages())
-            refused(m);
-        return ExitRefused;
-    }
-    extra = newExtraWords();
+    // A refusal leaves the file with its old layout.
+    if (const int status = layOutStoredWords(puzzle, extra, seed, flags); status != ExitOk)
+        return status;
     const Result saved = Save_Crossword(files.first(), puzzle, extra);
     if (!saved) {
         refused(saved.message());

@@ -6,6 +6,7 @@
 
 #include "crosswordfile.h"
 #include "gridedit.h"
+#include "thoroughlayout.h"
 
 #include <optional>
 
@@ -64,6 +65,19 @@ int save(const PuzzleFile &file)
 QString orientationName(qint32 orientation)
 {
     return orientation == Down ? QStringLiteral("down") : QStringLiteral("across");
+}
+
+// One line on how full the layout is, for show.
+QString layoutSummary(const LayoutQuality &q)
+{
+    if (q.words == 0)
+        return QStringLiteral("no words placed");
+    return QStringLiteral("%1 words placed, %2 crossings, %3% of the %4 x %5 box filled")
+        .arg(q.words)
+        .arg(q.crossings)
+        .arg(qRound(q.filledShare() * 100))
+        .arg(q.bounds.width())
+        .arg(q.bounds.height());
 }
 
 QString shownClue(const QString &clue)
@@ -288,6 +302,7 @@ int runShow(const QStringList &args)
                 << "): " << w.Answer << " - " << shownClue(w.Clue) << '\n';
         }
     }
+    out << "Layout: " << layoutSummary(measureLayout(p)) << '\n';
     QStringList stored;
     for (const ExtraWord &e : file.extra) {
         if (!e.Word.isEmpty())

@@ -8,6 +8,7 @@
 
 struct CrosswordData;
 struct ExtraWord;
+using ExtraWords = QList<ExtraWord>;
 struct Message;
 
 // Exit statuses of every subcommand.
@@ -70,6 +71,26 @@ int exportPuz(const CrosswordData &puzzle, const QString &output);
 // positions where a word crosses the placed words, one "X Y across|down" a line.
 int runGenerate(const QStringList &args);
 int runSearch(const QStringList &args);
+
+// The layout options generate and make share: --thorough [--budget-ms N] [--partial].
+struct LayoutFlags
+{
+    bool thorough = false;
+    std::optional<int> budgetMs;
+    bool partial = false;
+};
+
+// When args[i] is one of the layout options, takes it (and its value, moving i on) into
+// flags and returns true; status is then ExitOk, or ExitUsage after a bad value.
+bool takeLayoutFlag(const QStringList &args, qsizetype &i, LayoutFlags &flags, int &status);
+
+// Lays out the stored words of `extra` on the empty puzzle by the chosen method. On
+// success (ExitOk) the words are on the grid and `extra` holds only the words left out
+// (with --partial, listed on standard error); otherwise the refusal has been printed, the
+// puzzle is left empty and ExitRefused or ExitUsage is returned. `detail` receives how it
+// went, for a summary ("attempt 3", "thorough layout, 52 crossings").
+int layOutStoredWords(CrosswordData &puzzle, ExtraWords &extra, std::optional<quint32> seed,
+                      const LayoutFlags &flags, QString *detail = nullptr);
 
 // cmd_puzzle.cpp: a new puzzle file, and editing one word by word (add, delete, move,
 // resize, store) or listing it (show); a file is written back only on success.

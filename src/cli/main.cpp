@@ -51,10 +51,11 @@ const CliCommand kCommands[] = {
      "[--no-key] [--paper a4|letter]",
      runExport},
     {"make",
-     "make LIST.txt OUT.cwd --width N --height N [--title T] [--subject S] [--seed N]",
+     "make LIST.txt OUT.cwd --width N --height N [--title T] [--subject S] [--seed N] "
+     "[--thorough [--budget-ms N] [--partial]]",
      runMake},
     {"import", "import IN.ipuz OUT.cwd", runImport},
-    {"generate", "generate FILE [--seed N]", runGenerate},
+    {"generate", "generate FILE [--seed N] [--thorough [--budget-ms N] [--partial]]", runGenerate},
     {"search", "search FILE WORD", runSearch},
     {nullptr, nullptr, nullptr},
 };

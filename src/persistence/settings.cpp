@@ -89,6 +89,18 @@ QString booleanText(bool value)
     return value ? QStringLiteral("True") : QStringLiteral("False");
 }
 
+QString layoutMethodText(LayoutMethod method)
+{
+    return method == LayoutMethod::Thorough ? QStringLiteral("Thorough")
+                                            : QStringLiteral("Classic");
+}
+
+LayoutMethod readLayoutMethod(QStringView text)
+{
+    return text.trimmed().compare(u"Thorough", Qt::CaseInsensitive) == 0 ? LayoutMethod::Thorough
+                                                                         : LayoutMethod::Classic;
+}
+
 DefaultSettings readDefaultSettings(const QString &path, Result *status)
 {
     DefaultSettings settings;
@@ -110,6 +122,7 @@ DefaultSettings readDefaultSettings(const QString &path, Result *status)
     settings.background = readSettingsColour(text(QStringLiteral("Background"), QString()));
     settings.gridLines = readSettingsColour(text(QStringLiteral("GridLines"), QString()));
     settings.squares = readSettingsColour(text(QStringLiteral("Squares"), QString()));
+    settings.layoutMethod = readLayoutMethod(text(QStringLiteral("LayoutMethod"), QString()));
     return settings;
 }
 
@@ -129,6 +142,9 @@ Result writeDefaultSettings(const QString &path, const SettingsValues &values)
     if (values.useOutline)
         file.setValue(SettingsSection, QStringLiteral("UseOutline"),
                       booleanText(*values.useOutline));
+    if (values.layoutMethod)
+        file.setValue(SettingsSection, QStringLiteral("LayoutMethod"),
+                      layoutMethodText(*values.layoutMethod));
     return file.save(path);
 }
 

@@ -44,6 +44,16 @@ AppPaths defaultAppPaths(const QString &programFolder);
 // A folder path with exactly one closing '/'.
 QString withTrailingSlash(const QString &folder);
 
+// How "Create / Regenerate Crossword" lays out the words: the quick classic layout, or
+// the thorough search that fits words into tighter grids.
+enum class LayoutMethod { Classic, Thorough };
+
+// The word the settings file stores for a layout method ("Classic", "Thorough").
+QString layoutMethodText(LayoutMethod method);
+// "Thorough" in any letter case reads as the thorough method; anything else (a file
+// without the key included) as the classic one.
+LayoutMethod readLayoutMethod(QStringView text);
+
 // The settings as read. A colour that is missing or empty is nothing: its picker's
 // factory colour applies.
 struct DefaultSettings
@@ -56,6 +66,7 @@ struct DefaultSettings
     std::optional<qint32> gridLines;
     std::optional<qint32> squares;
     bool useOutline = false;
+    LayoutMethod layoutMethod = LayoutMethod::Classic;
 };
 
 // Reads the settings file at path. A missing file or key gives the defaults. When the
@@ -77,7 +88,7 @@ bool readBooleanText(QStringView text, bool fallback);
 QString booleanText(bool value);
 
 // What a save writes: the four texts as they stand in the window's boxes, the three
-// colours, and the outline mode (nothing: the key is left as it is).
+// colours, the outline mode and the layout method (nothing: the key is left as it is).
 struct SettingsValues
 {
     QString title;
@@ -88,15 +99,16 @@ struct SettingsValues
     qint32 gridLines = DefaultGridLinesColour;
     qint32 squares = DefaultSquaresColour;
     std::optional<bool> useOutline;
+    std::optional<LayoutMethod> layoutMethod;
 };
 
 // Writes the values in the order Title, Topic, Width, Height, Background, GridLines,
-// Squares, UseOutline, keeping whatever else the file holds. The file is replaced
+// Squares, UseOutline, LayoutMethod, keeping whatever else the file holds. The file is replaced
 // atomically; a failure leaves it as it was and is reported.
 Result writeDefaultSettings(const QString &path, const SettingsValues &values);
 
 // The factory values: "Crossword", empty topic, "16" by "16", the given picker default
-// colours, UseOutline untouched.
+// colours; UseOutline and LayoutMethod, working preferences, untouched.
 SettingsValues factorySettings(qint32 background = DefaultBackgroundColour,
                                qint32 gridLines = DefaultGridLinesColour,
                                qint32 squares = DefaultSquaresColour);

@@ -5,10 +5,14 @@ class frmCWord;
 class XP_ProgressBar;
 
 // "Create / Regenerate Crossword": moves the words on the grid into the word list, then
-// lays out every listed word automatically with the window's random source. While the
-// layout runs the wait notice shows its progress, events keep being handled and the
-// window is disabled (closing it waits until the layout ends). Success empties the list;
-// a failure tells why and keeps every word in the list with the grid left empty.
+// lays out every listed word automatically with the window's random source, by the
+// method chosen in the settings panel. While the layout runs the wait notice shows its
+// progress, events keep being handled and the window is disabled (closing it waits
+// until the layout ends). Success empties the list.
+// Classic: a failure tells why and keeps every word in the list with the grid left empty.
+// Thorough: the wait notice has a Cancel button; when only some words fit the user is
+// asked whether to place those and keep the others in the list. Cancel, No, or no word
+// placed at all leave the grid and the list as they were before the button was pressed.
 void Generate(frmCWord &window);
 
 // Shows the attempt number on the progress bar, wrapped to 1..Max, and lets pending

@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QScreen>
@@ -300,6 +301,20 @@ void frmCWord::buildSettingsPanel()
                   QStringLiteral("Change current setting"), 3);
     connect(cmdUpdateProperties, &CandyButton::clicked, this, &frmCWord::updateProperties);
 
+    // Takes effect at the next "Create / Regenerate Crossword"; saved with the settings.
+    lblMethod = makeLabel(picCWEditor, QStringLiteral("lblMethod"), QStringLiteral("Layout:"));
+    cboMethod = new QComboBox(picCWEditor);
+    cboMethod->setObjectName(QStringLiteral("cboMethod"));
+    cboMethod->setAccessibleName(QStringLiteral("Layout:"));
+    cboMethod->addItem(QStringLiteral("Classic"));
+    cboMethod->addItem(QStringLiteral("Thorough"));
+    cboMethod->setItemData(0, QStringLiteral("Quick: words cross at random places"),
+                           Qt::ToolTipRole);
+    cboMethod->setItemData(1, QStringLiteral("Searches up to 2 seconds to fit every word"),
+                           Qt::ToolTipRole);
+    cboMethod->setToolTip(QStringLiteral("How the crossword is generated"));
+    lblMethod->setBuddy(cboMethod);
+
     const QString pickerCaptions[3] = {QStringLiteral("Background"), QStringLiteral("Grid Lines"),
                                        QStringLiteral("Squares")};
     for (int i = 0; i < 3; ++i) {
@@ -442,6 +457,12 @@ void frmCWord::buildWaitPanel()
     const QRect area = twipsRect(0, 0, GressWidthTwips, GressHeightTwips);
     Label4->setGeometry(QRect(8, 8, area.width() - 16, 36));
     XP2->setGeometry(QRect(12, area.height() - 32, area.width() - 24, 20));
+    cmdCancelGenerate = new QPushButton(QStringLiteral("Cancel"), pGress);
+    cmdCancelGenerate->setObjectName(QStringLiteral("cmdCancelGenerate"));
+    cmdCancelGenerate->setAccessibleName(QStringLiteral("Cancel"));
+    cmdCancelGenerate->setToolTip(
+        QStringLiteral("Stop generating and keep the crossword as it was"));
+    cmdCancelGenerate->hide();
     pGress->hide();
 }
 
@@ -512,10 +533,12 @@ void frmCWord::layoutSettingsPanel()
     txtXSize->setGeometry(twipsRect(EdLeft, top + 1500, half, EdBoxHeight + 15));
     txtYSize->setGeometry(twipsRect(EdLeft + half + 75, top + 1500, half, EdBoxHeight + 15));
     cmdUpdateProperties->setGeometry(twipsRect(EdLeft, top + 1950, EdWidth, 390));
+    lblMethod->setGeometry(twipsRect(EdLeft, top + 2460, EdWidth, EdLabelHeight));
+    cboMethod->setGeometry(twipsRect(EdLeft, top + 2700, EdWidth, EdBoxHeight + 15));
 
     // Pickers top to bottom: Background (0), Squares (2), Grid Lines (1).
     const int order[3] = {0, 2, 1};
-    int y = top + 2490;
+    int y = top + 3150;
     for (int i : order) {
         Label3[i]->setGeometry(twipsRect(EdLeft, y, EdWidth, EdLabelHeight));
         ColorPicker1[i]->setGeometry(twipsRect(EdLeft, y + 240, EdWidth, EdBoxHeight));
@@ -724,6 +747,30 @@ void frmCWord::Acquire_Settings()
     ColorPicker1[1]->setDefaultColor(DefaultGridLinesColour);
     ColorPicker1[2]->setColor(s.squares.value_or(DefaultSquaresColour));
     ColorPicker1[2]->setDefaultColor(DefaultSquaresColour);
+
+    setLayoutMethod(s.layoutMethod);
+}
+
+void frmCWord::setWaitCancellable(bool cancellable)
+{
+    // The bar makes room for the button beside it.
+    const QRect area = twipsRect(0, 0, GressWidthTwips, GressHeightTwips);
+    const int cancelWidth = 64;
+    const int barWidth = area.width() - 24 - (cancellable ? cancelWidth + 8 : 0);
+    XP2->setGeometry(QRect(12, area.height() - 32, barWidth, 20));
+    cmdCancelGenerate->setGeometry(
+        QRect(area.width() - 12 - cancelWidth, area.height() - 36, cancelWidth, 28));
+    cmdCancelGenerate->setVisible(cancellable);
+}
+
+LayoutMethod frmCWord::layoutMethod() const
+{
+    return cboMethod->currentIndex() == 1 ? LayoutMethod::Thorough : LayoutMethod::Classic;
+}
+
+void frmCWord::setLayoutMethod(LayoutMethod method)
+{
+    cboMethod->setCurrentIndex(method == LayoutMethod::Thorough ? 1 : 0);
 }
 
 void frmCWord::Save_Settings()
@@ -737,6 +784,7 @@ void frmCWord::Save_Settings()
     values.gridLines = ColorPicker1[1]->color();
     values.squares = ColorPicker1[2]->color();
     values.useOutline = OutlineMode;
+    values.layoutMethod = layoutMethod();
     showRefusal(writeDefaultSettings(m_paths.settingsFile, values));
 }
 

@@ -26,6 +26,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPushButton;
 class QRadioButton;
 
 // The main window: the grid view with its number strips, the settings panel, the word
@@ -93,6 +94,13 @@ public:
     QString defaultTopic() const { return m_defaultTopic; }
     qint16 defaultWidth() const { return m_defaultWidth; }
     qint16 defaultHeight() const { return m_defaultHeight; }
+
+    // Shows or hides the wait notice's Cancel button, sizing the progress bar beside it.
+    void setWaitCancellable(bool cancellable);
+
+    // The layout method chosen in the settings panel (cboMethod).
+    LayoutMethod layoutMethod() const;
+    void setLayoutMethod(LayoutMethod method);
 
     // The colours and flags the drawing reads now.
     DrawOptions drawOptions() const;
@@ -222,6 +230,8 @@ public:
     QLabel *lblHeight = nullptr;
     QComboBox *txtYSize = nullptr;
     CandyButton *cmdUpdateProperties = nullptr;
+    QLabel *lblMethod = nullptr;
+    QComboBox *cboMethod = nullptr;    // "Classic" (0) or "Thorough" (1)
     QList<ColorPicker *> ColorPicker1; // 0 background, 1 grid lines, 2 squares
     QList<QLabel *> Label3;            // their labels, same index
     GradientPanel *pMove = nullptr;
@@ -252,6 +262,8 @@ public:
     GradientPanel *pGress = nullptr;
     XP_ProgressBar *XP2 = nullptr;
     QLabel *Label4 = nullptr;
+    // Shown in the wait notice only while a thorough layout runs.
+    QPushButton *cmdCancelGenerate = nullptr;
 
 private:
     QList<ShapeFrame *> m_markers;

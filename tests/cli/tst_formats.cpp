@@ -44,6 +44,7 @@ private Q_SLOTS:
     void makeIsRepeatableForOneSeed();
     void makeReadsWindows1252ListAndReportsSkippedLines();
     void makeKeepsLongClueWhole();
+    void makeThoroughPartialKeepsWordsLeftOut();
     void makeRefusals_data();
     void makeRefusals();
     void importReadsIpuzIntoPuzzleFile();
@@ -141,6 +142,25 @@ void TestCliFormats::makeKeepsLongClueWhole()
     QVERIFY(clues.contains(clue));
 }
 
+void TestCliFormats::makeThoroughPartialKeepsWordsLeftOut()
+{
+    QVERIFY(writeFileBytes(path("list.txt"), "cat\tPet\nxyz\tNo match\nact\tPerform\ntan\n"));
+    const QString out = path("partial.cwd");
+    const CliRun r = runCli({"make", path("list.txt"), out, "--width", "10", "--height", "10",
+                             "--thorough", "--partial", "--seed", "3"});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.err, QString("left out: XYZ\n"));
+    QVERIFY2(r.out.startsWith(out + ": 3 words on a 10 by 10 grid (thorough layout, "),
+             qPrintable(r.out));
+    QVERIFY(r.out.endsWith(" crossings, 3 of 4 words placed)\n"));
+    const Loaded l = load(out);
+    QVERIFY(l.result.ok());
+    QCOMPARE(l.puzzle.Words.size(), 3);
+    QCOMPARE(l.extra, (ExtraWords{ExtraWord{}, ExtraWord{"XYZ", "No match"}}));
+    const Result entries = checkWordsAreEntries(l.puzzle, "test");
+    QVERIFY2(entries.ok(), entries.ok() ? "" : qPrintable(entries.message().text));
+}
+
 void TestCliFormats::makeRefusals_data()
 {
     QTest::addColumn<QByteArray>("list");
@@ -179,6 +199,29 @@ void TestCliFormats::makeRefusals_data()
                                     << 2 << "velloquin-cli: unknown option --fast\n";
     QTest::newRow("option without value") << QByteArray("cat\n") << (QStringList(size) << "--title")
                                           << 2 << "velloquin-cli: --title needs a value\n";
+    QTest::newRow("thorough leaves a word out")
+        << QByteArray("cat\nact\nxyz\n") << (QStringList(size) << "--thorough") << 1
+        << "Generate Error: There was a problem generating the crossword. You may need to "
+           "increase the grid size or just try again.\nvelloquin-cli: only 2 of 3 words fit; "
+           "--partial places them and keeps the others as stored words\n";
+    QTest::newRow("thorough word too big")
+        << QByteArray("extraordinarily\n")
+        << (QStringList(size) << "--thorough"
+                              << "--partial")
+        << 1
+        << "Word too big: One of the words in your list is too big, please increase your grid "
+           "size.\nGenerate Error: There was a problem generating the crossword. You may need to "
+           "increase the grid size or just try again.\n";
+    QTest::newRow("partial without thorough")
+        << QByteArray("cat\n") << (QStringList(size) << "--partial") << 2
+        << "velloquin-cli: --budget-ms and --partial go with --thorough\n";
+    QTest::newRow("budget too large")
+        << QByteArray("cat\n")
+        << (QStringList(size) << "--thorough"
+                              << "--budget-ms"
+                              << "3600001")
+        << 2
+        << "velloquin-cli: --budget-ms must be a whole number from 1 to 3600000, not '3600001'\n";
 }
 
 void TestCliFormats::makeRefusals()

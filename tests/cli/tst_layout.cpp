@@ -3,6 +3,7 @@
 #include "crosswordfile.h"
 #include "gridedit.h"
 #include "layoutgenerator.h"
+#include "thoroughlayout.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -35,6 +36,21 @@ QByteArray expectedLayout(const QString &path, RandomSource random)
     return crosswordFileBytes(puzzle, newExtraWords());
 }
 
+// The same for the thorough layout with its default budget: the file's bytes after a
+// successful run, and the words it leaves out.
+QByteArray expectedThoroughLayout(const QString &path, quint32 seed, QStringList *leftOut)
+{
+    CrosswordData puzzle;
+    ExtraWords extra;
+    if (!Load_Crossword(path, puzzle, extra, 16, 16))
+        return {};
+    gatherGridWords(puzzle, extra);
+    RandomSource random(seed);
+    const ThoroughLayout layout = findThoroughLayout(puzzle.Width, puzzle.Height, extra, random);
+    *leftOut = applyThoroughLayout(puzzle, extra, layout);
+    return crosswordFileBytes(puzzle, extra);
+}
+
 } // namespace
 
 class TestCliLayout : public QObject
@@ -47,6 +63,8 @@ private slots:
     void generateFollowsSeed();
     void generateRefusalsLeaveFile_data();
     void generateRefusalsLeaveFile();
+    void generateThoroughly_data();
+    void generateThoroughly();
     void searchPrintsCandidatesInOrder_data();
     void searchPrintsCandidatesInOrder();
     void rejectsBadInvocations_data();
@@ -161,6 +179,54 @@ void TestCliLayout::generateRefusalsLeaveFile()
     QCOMPARE(readFileBytes(path), before);
 }
 
+void TestCliLayout::generateThoroughly_data()
+{
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QStringList>("flags");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("expectedErr");
+    const QStringList fit{"ACT", "TACK", "ATTIC", "TACIT"};
+    const QStringList oneOut{"ACT", "FJORD", "TACK", "ATTIC"};
+    QTest::newRow("every word fits") << fit << QStringList{"--thorough"} << 0 << QString();
+    QTest::newRow("partial and every word fits")
+        << fit << QStringList{"--thorough", "--partial", "--budget-ms", "500"} << 0 << QString();
+    QTest::newRow("a word left out is a refusal")
+        << oneOut << QStringList{"--thorough"} << 1
+        << "Generate Error: There was a problem generating the crossword. You may need to "
+           "increase the grid size or just try again.\n"
+           "velloquin-cli: only 4 of 5 words fit; --partial places them and keeps the others "
+           "as stored words\n";
+    QTest::newRow("partial keeps the word left out")
+        << oneOut << QStringList{"--partial", "--thorough"} << 0 << "left out: FJORD\n";
+}
+
+void TestCliLayout::generateThoroughly()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(QStringList, flags);
+    QFETCH(int, exitCode);
+    QFETCH(QString, expectedErr);
+    const QString path = writePuzzle("thorough.cwd", stored);
+    const QByteArray before = readFileBytes(path);
+    QStringList leftOut;
+    const QByteArray expected = expectedThoroughLayout(path, 21, &leftOut);
+
+    const CliRun run = runCli(QStringList{"generate", path, "--seed", "21"} + flags);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.err, expectedErr);
+    QVERIFY(run.outBytes.isEmpty());
+    // A refusal leaves the file as it was; otherwise it holds the engine's layout, with
+    // the words left out as stored words.
+    QCOMPARE(readFileBytes(path), exitCode == 0 ? expected : before);
+    if (exitCode == 0) {
+        CrosswordData puzzle;
+        ExtraWords extra;
+        QVERIFY(Load_Crossword(path, puzzle, extra, 16, 16));
+        QCOMPARE(puzzle.Words.size() + extra.size() - 1, stored.size() + 1);
+        QCOMPARE(extra.size() - 1, leftOut.size());
+    }
+}
+
 void TestCliLayout::searchPrintsCandidatesInOrder_data()
 {
     QTest::addColumn<QString>("word");
@@ -194,6 +260,14 @@ void TestCliLayout::rejectsBadInvocations_data()
     QTest::newRow("seed too large") << QStringList{"generate", "@ok", "--seed", "4294967296"};
     QTest::newRow("seed without value") << QStringList{"generate", "@ok", "--seed"};
     QTest::newRow("unknown option") << QStringList{"generate", "@ok", "--fast"};
+    QTest::newRow("partial alone") << QStringList{"generate", "@ok", "--partial"};
+    QTest::newRow("budget alone") << QStringList{"generate", "@ok", "--budget-ms", "100"};
+    QTest::newRow("budget zero") << QStringList{"generate", "@ok", "--thorough", "--budget-ms",
+                                                "0"};
+    QTest::newRow("budget not a number")
+        << QStringList{"generate", "@ok", "--thorough", "--budget-ms", "soon"};
+    QTest::newRow("budget without value")
+        << QStringList{"generate", "@ok", "--thorough", "--budget-ms"};
     QTest::newRow("search without word") << QStringList{"search", "@ok"};
     QTest::newRow("search empty word") << QStringList{"search", "@ok", ""};
 }

@@ -96,6 +96,7 @@ void TestCliPuzzle::showListsWordsWithNumbersAndStoredWords()
                             "  1 across at (0,0): CAT - Small pet\n"
                             "  1 down at (0,0): COW - Gives milk / (3)\n"
                             "  2 down at (2,0): TOE - Foot part\n"
+                            "Layout: 3 words placed, 2 crossings, 78% of the 3 x 3 box filled\n"
                             "Stored words:\n"
                             "  DOG - Barks\n"));
     QCOMPARE(readFileBytes(path).count("Word2"), 1); // show wrote nothing back beyond the add
@@ -109,7 +110,7 @@ void TestCliPuzzle::showOfEmptyPuzzle()
     const CliRun r = runCli({"show", path});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, QString("Title: Crossword\nSubject: \nSize: 5 x 6\nWords: none\n"
-                            "Stored words: none\n"));
+                            "Layout: no words placed\nStored words: none\n"));
 }
 
 void TestCliPuzzle::edits_data()

@@ -58,6 +58,11 @@ int main(int argc, char *argv[])
         window->grab().save(out + QStringLiteral("/window_outline_hidden.png"));
         window->pGress->show();
         window->grab().save(out + QStringLiteral("/window_wait.png"));
+        // The thorough layout's wait notice, with its Cancel button.
+        window->setLayoutMethod(LayoutMethod::Thorough);
+        window->setWaitCancellable(true);
+        window->grab().save(out + QStringLiteral("/window_wait_thorough.png"));
+        window->setWaitCancellable(false);
         window->pGress->hide();
         window->TB1->activateButton(6);
 

@@ -138,6 +138,7 @@ void tst_Settings::missingOrEmptyFileGivesDefaults()
     QCOMPARE(s.height, qint16(16));
     QVERIFY(!s.background && !s.gridLines && !s.squares);
     QVERIFY(!s.useOutline);
+    QCOMPARE(s.layoutMethod, LayoutMethod::Classic);
 }
 
 void tst_Settings::readsEveryKey()
@@ -146,7 +147,7 @@ void tst_Settings::readsEveryKey()
     const QString path = dir.filePath(QStringLiteral("Crossword.ini"));
     writeAll(path, "[default settings]\r\ntitle=Birds\r\nTopic=Nature\r\nWidth=12abc\r\n"
                    "Height=9\r\nBackground=-2147483643\r\nGridLines=\r\nSquares=65280\r\n"
-                   "UseOutline=true\r\n");
+                   "UseOutline=true\r\nLayoutMethod=thorough\r\n");
     const DefaultSettings s = readDefaultSettings(path);
     QCOMPARE(s.title, QStringLiteral("Birds"));
     QCOMPARE(s.topic, QStringLiteral("Nature"));
@@ -156,6 +157,7 @@ void tst_Settings::readsEveryKey()
     QVERIFY(!s.gridLines);
     QCOMPARE(s.squares, std::optional<qint32>(65280));
     QVERIFY(s.useOutline);
+    QCOMPARE(s.layoutMethod, LayoutMethod::Thorough);
 }
 
 void tst_Settings::saveWritesKeysInOrder()
@@ -172,16 +174,18 @@ void tst_Settings::saveWritesKeysInOrder()
     v.gridLines = 200;
     v.squares = 16777215;
     v.useOutline = false;
+    v.layoutMethod = LayoutMethod::Thorough;
     QVERIFY(writeDefaultSettings(path, v).ok());
     QCOMPARE(readAll(path),
              QByteArray("[Default Settings]\r\nTitle=Birds\r\nTopic=\r\nWidth=20\r\nHeight=12\r\n"
                         "Background=-2147483643\r\nGridLines=200\r\nSquares=16777215\r\n"
-                        "UseOutline=False\r\n"));
+                        "UseOutline=False\r\nLayoutMethod=Thorough\r\n"));
     // And it reads back as written.
     const DefaultSettings s = readDefaultSettings(path);
     QCOMPARE(s.width, qint16(20));
     QCOMPARE(s.background, std::optional<qint32>(qint32(0x80000005u)));
     QVERIFY(!s.useOutline);
+    QCOMPARE(s.layoutMethod, LayoutMethod::Thorough);
 }
 
 void tst_Settings::factoryValuesLeaveOutlineAndOtherSectionsAlone()

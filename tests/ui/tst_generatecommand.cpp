@@ -7,7 +7,10 @@
 #include "gridedit.h"
 #include "layoutgenerator.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QtTest>
 
 using namespace editing;
@@ -43,12 +46,18 @@ private slots:
     void firstLayoutAfterStartIsRepeatable();
     void progressWrapsAtTheBarsMaximum_data();
     void progressWrapsAtTheBarsMaximum();
+    void thoroughPlacesEveryWordLikeClassic();
+    void thoroughAsksWhenSomeWordsDoNotFit_data();
+    void thoroughAsksWhenSomeWordsDoNotFit();
+    void thoroughCancelKeepsGridAndList();
 
 private:
     frmCWord &w() { return *m_window; }
     ScriptedDialogs &dialogs() { return m_fixture->dialogs; }
     void listWords(const QStringList &words);
     void newGrid(int width, int height);
+    void chooseThorough();
+    void verifyIdle();
 
     std::unique_ptr<WindowFixture> m_fixture;
     std::unique_ptr<frmCWord> m_window;
@@ -246,6 +255,113 @@ void tst_GenerateCommand::progressWrapsAtTheBarsMaximum()
     w().XP2->setMax(100);
     ReportProgress(*w().XP2, attempt);
     QCOMPARE(w().XP2->value(), shown);
+}
+
+void tst_GenerateCommand::chooseThorough()
+{
+    w().cboMethod->setCurrentIndex(1);
+    QCOMPARE(w().layoutMethod(), LayoutMethod::Thorough);
+}
+
+// After a layout: the wait notice is gone and every part of the window works again.
+void tst_GenerateCommand::verifyIdle()
+{
+    QVERIFY(!w().pGress->isVisible());
+    QVERIFY(!w().cmdCancelGenerate->isVisible());
+    QVERIFY(w().isEnabled());
+    QVERIFY(w().menuBar()->isEnabled());
+    QVERIFY(w().picAddWord->isEnabled());
+    QVERIFY(w().picCWEditor->isEnabled());
+    QVERIFY(w().picView->isEnabled());
+}
+
+void tst_GenerateCommand::thoroughPlacesEveryWordLikeClassic()
+{
+    chooseThorough();
+    listWords({QStringLiteral("OTTER"), QStringLiteral("TROUT"), QStringLiteral("HERON")});
+    clickButton(w().CandyButton2);
+    QCOMPARE(dialogs().shown.size(), 0);
+    QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("TROUT"),
+                                            QStringLiteral("HERON")}));
+    QCOMPARE(w().puzzle().Words.at(1).Clue, QStringLiteral("trout clue"));
+    QCOMPARE(listedWords(w()), QStringList());
+    QCOMPARE(w().extraWords(), newExtraWords());
+    verifyIdle();
+}
+
+void tst_GenerateCommand::thoroughAsksWhenSomeWordsDoNotFit_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Yes places the words that fit") << true;
+    QTest::newRow("No keeps grid and list as they were") << false;
+}
+
+void tst_GenerateCommand::thoroughAsksWhenSomeWordsDoNotFit()
+{
+    QFETCH(bool, yes);
+    chooseThorough();
+    // QUIZ shares no letter with CAT or TACO: two of the three words fit.
+    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    listWords({QStringLiteral("TACO"), QStringLiteral("QUIZ")});
+    const CrosswordData before = w().puzzle();
+    const ExtraWords storedBefore = w().extraWords();
+    dialogs().answers.enqueue(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+    clickButton(w().CandyButton2);
+
+    QCOMPARE(dialogs().shown.size(), 1);
+    const ScriptedDialogs::Shown &q = dialogs().shown.first();
+    QCOMPARE(q.kind, ScriptedDialogs::Kind::Question);
+    QCOMPARE(q.buttons, Dialogs::Buttons::YesNo);
+    QCOMPARE(q.text, QStringLiteral("Only 2 of 3 words fit in this grid. Place these 2 words and "
+                                    "keep the others in the word list?"));
+    QCOMPARE(dialogs().unscripted, 0);
+    if (yes) {
+        QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("TACO"), QStringLiteral("CAT")}));
+        QCOMPARE(w().puzzle().Words.at(1).Clue, QStringLiteral("Pet"));
+        QCOMPARE(listedWords(w()), QStringList{QStringLiteral("QUIZ")});
+        QCOMPARE(w().extraWords(),
+                 (ExtraWords{ExtraWord{},
+                             ExtraWord{QStringLiteral("QUIZ"), QStringLiteral("quiz clue")}}));
+    } else {
+        QCOMPARE(w().puzzle(), before);
+        QCOMPARE(listedWords(w()), (QStringList{QStringLiteral("TACO"), QStringLiteral("QUIZ")}));
+        QCOMPARE(w().extraWords(), storedBefore);
+    }
+    verifyIdle();
+}
+
+void tst_GenerateCommand::thoroughCancelKeepsGridAndList()
+{
+    chooseThorough();
+    newGrid(5, 5);
+    // Far more words than a 5 x 5 grid holds: the search goes on until it is stopped.
+    const QStringList words{"TEA", "EAT",  "ATE",  "TAN",  "ANT",  "NET",  "TEN",  "SET",
+                            "SEA", "TEAS", "EATS", "SEAT", "NEAT", "ANTE", "ETNA", "SANE"};
+    putWord(w(), 0, 0, Across, QStringLiteral("STAN"), QStringLiteral("Name"));
+    listWords(words);
+    const CrosswordData before = w().puzzle();
+    const ExtraWords storedBefore = w().extraWords();
+    bool clicked = false;
+    bool cancelUsable = false;
+    bool restDisabled = false;
+    connect(w().XP2, &XP_ProgressBar::valueChanged, this, [&] {
+        if (clicked)
+            return;
+        clicked = true;
+        cancelUsable = w().cmdCancelGenerate->isVisible() && w().cmdCancelGenerate->isEnabled();
+        restDisabled = !w().picAddWord->isEnabled() && !w().picCWEditor->isEnabled() &&
+                       !w().menuBar()->isEnabled() && w().pGress->isVisible();
+        QTest::mouseClick(w().cmdCancelGenerate, Qt::LeftButton);
+    });
+    clickButton(w().CandyButton2);
+    QVERIFY(clicked);
+    QVERIFY(cancelUsable);
+    QVERIFY(restDisabled);
+    QCOMPARE(dialogs().shown.size(), 0);
+    QCOMPARE(w().puzzle(), before);
+    QCOMPARE(listedWords(w()), words);
+    QCOMPARE(w().extraWords(), storedBefore);
+    verifyIdle();
 }
 
 QTEST_MAIN(tst_GenerateCommand)

@@ -187,16 +187,19 @@ void tst_Startup::savedSettingsComeBackAtNextStart()
         w->ColorPicker1[2]->setColor(number(255, 255, 200));
         QCOMPARE(w->txtTitle->text(), QStringLiteral("Birds"));
         QCOMPARE(w->txtXSize->currentText(), QStringLiteral("20"));
+        QCOMPARE(w->layoutMethod(), LayoutMethod::Classic); // no key in the file
+        w->cboMethod->setCurrentIndex(1);
         w->TB1->activateButton(7);
         QVERIFY(f.dialogs.shown.isEmpty());
     }
     QCOMPARE(fileBytes(f.settingsFile()),
              QByteArray("[Default Settings]\r\nTitle=Birds\r\nTopic=Nature\r\nWidth=20\r\n"
                         "Height=12\r\nBackground=8388608\r\nGridLines=200\r\n"
-                        "Squares=13172735\r\nUseOutline=True\r\n"));
+                        "Squares=13172735\r\nUseOutline=True\r\nLayoutMethod=Thorough\r\n"));
 
     auto w = f.start();
     QVERIFY(w);
+    QCOMPARE(w->layoutMethod(), LayoutMethod::Thorough);
     QVERIFY(w->OutlineMode);
     QVERIFY(w->TB1->IsButtonChecked(9));
     QCOMPARE(w->puzzle().Width, 20);

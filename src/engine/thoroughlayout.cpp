@@ -1,0 +1,681 @@
+// SPDX-License-Identifier: MIT
+#include "thoroughlayout.h"
+
+#include "scratchgrid.h"
+
+#include <QElapsedTimer>
+#include <QHash>
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace {
+
+// A stored word as the search sees it.
+struct Item
+{
+    qsizetype entry = 0; // index in the stored words
+    QString word;
+    QString clue;
+    QString upper;
+    int length = 0;
+    // Never placeable: empty, too long for the grid, or (with other words about) sharing
+    // no letter with any of them.
+    bool hopeless = false;
+};
+
+// Where a word is while it is placed.
+struct Spot
+{
+    bool placed = false;
+    qint16 x = 0;
+    qint16 y = 0;
+    qint32 orientation = Across;
+};
+
+// How good a layout is, best first: more words, more crossings, smaller bounding box.
+struct Score
+{
+    int placed = 0;
+    int crossings = 0;
+    int area = 0;
+
+    bool betterThan(const Score &o) const
+    {
+        if (placed != o.placed)
+            return placed > o.placed;
+        if (crossings != o.crossings)
+            return crossings > o.crossings;
+        return area < o.area;
+    }
+};
+
+class ThoroughSearch
+{
+public:
+    ThoroughSearch(int width, int height, const ExtraWords &extra, RandomSource &random);
+
+    ThoroughLayout run(const ThoroughOptions &options,
+                       const std::function<bool(int percent)> &progress);
+
+private:
+    int pick(int count) { return qMin(count - 1, int(m_random.next() * float(count))); }
+    int cellOf(int x, int y) const { return y * m_width + x; }
+    void put(int i);
+    void rebuild();
+    int crossingsAt(const Item &item, const Candidate &c) const;
+    void placeFirst(const std::vector<int> &todo);
+    void fill();
+    void lift(std::vector<int> words);
+    void keepLargestPiece();
+    void destroy();
+    bool makeRoom();
+    Score score() const;
+    int placedCount() const;
+    ThoroughLayout result(const std::vector<Spot> &spots) const;
+
+    int m_width;
+    int m_height;
+    QList<Item> m_items;
+    std::vector<Spot> m_spots;
+    ScratchGrid m_grid;
+    // The word covering each square across and down, -1 for none.
+    std::vector<int> m_acrossOwner;
+    std::vector<int> m_downOwner;
+    RandomSource &m_random;
+    qint64 m_steps = 0;
+    int m_placeable = 0;
+    CandidateList m_candidates;
+    CandidateList m_chosen;
+};
+
+ThoroughSearch::ThoroughSearch(int width, int height, const ExtraWords &extra, RandomSource &random)
+    : m_width(qMax(0, width)), m_height(qMax(0, height)), m_grid(m_width, m_height),
+      m_acrossOwner(size_t(m_width) * size_t(m_height), -1),
+      m_downOwner(size_t(m_width) * size_t(m_height), -1), m_random(random)
+{
+    for (qsizetype i = 1; i < extra.size(); ++i) {
+        Item item;
+        item.entry = i;
+        item.word = extra.at(i).Word;
+        item.clue = extra.at(i).Clue;
+        item.upper = upperLetters(item.word);
+        item.length = int(item.word.size());
+        item.hopeless = item.length == 0 || (item.length > m_width && item.length > m_height);
+        m_items.append(item);
+    }
+    // A word that shares no letter with any other placeable word can never cross one; it
+    // can stand alone only when it is the one word there is.
+    int fitting = 0;
+    for (const Item &item : std::as_const(m_items))
+        fitting += item.hopeless ? 0 : 1;
+    if (fitting > 1) {
+        for (Item &item : m_items) {
+            if (item.hopeless)
+                continue;
+            bool shares = false;
+            for (const Item &other : std::as_const(m_items)) {
+                if (&other == &item || other.hopeless)
+                    continue;
+                for (const QChar c : std::as_const(item.upper)) {
+                    if (other.upper.contains(c)) {
+                        shares = true;
+                        break;
+                    }
+                }
+                if (shares)
+                    break;
+            }
+            item.hopeless = !shares;
+        }
+    }
+    for (const Item &item : std::as_const(m_items))
+        m_placeable += item.hopeless ? 0 : 1;
+    m_spots.resize(size_t(m_items.size()));
+}
+
+void ThoroughSearch::put(int i)
+{
+    const Spot &s = m_spots[size_t(i)];
+    const Item &item = m_items.at(i);
+    m_grid.place(s.x, s.y, item.upper, s.orientation);
+    std::vector<int> &owner = s.orientation == Down ? m_downOwner : m_acrossOwner;
+    for (int k = 0; k < item.length; ++k) {
+        const int x = s.orientation == Down ? s.x : s.x + k;
+        const int y = s.orientation == Down ? s.y + k : s.y;
+        owner[size_t(cellOf(x, y))] = i;
+    }
+}
+
+void ThoroughSearch::rebuild()
+{
+    m_grid.clear();
+    std::fill(m_acrossOwner.begin(), m_acrossOwner.end(), -1);
+    std::fill(m_downOwner.begin(), m_downOwner.end(), -1);
+    for (int i = 0; i < int(m_spots.size()); ++i) {
+        if (m_spots[size_t(i)].placed)
+            put(i);
+    }
+}
+
+int ThoroughSearch::crossingsAt(const Item &item, const Candidate &c) const
+{
+    int shared = 0;
+    for (int k = 0; k < item.length; ++k) {
+        const int x = c.Orientation == Down ? c.X : c.X + k;
+        const int y = c.Orientation == Down ? c.Y + k : c.Y;
+        shared += m_grid.letter(x, y) != 0 ? 1 : 0;
+    }
+    return shared;
+}
+
+// On an empty grid: the longest waiting word (ties drawn), across or down as drawn where
+// both fit, with its middle near the grid's middle.
+void ThoroughSearch::placeFirst(const std::vector<int> &todo)
+{
+    int longest = 0;
+    std::vector<int> ties;
+    for (const int i : todo) {
+        const int length = m_items.at(i).length;
+        if (length > longest) {
+            longest = length;
+            ties.clear();
+        }
+        if (length == longest)
+            ties.push_back(i);
+    }
+    const int i = ties[size_t(pick(int(ties.size())))];
+    const int length = m_items.at(i).length;
+    Spot &s = m_spots[size_t(i)];
+    const bool acrossFits = length <= m_width;
+    const bool downFits = length <= m_height;
+    s.orientation =
+        acrossFits && downFits ? (pick(2) == 0 ? Across : Down) : (acrossFits ? Across : Down);
+    const int along = s.orientation == Down ? m_height : m_width;
+    const int side = s.orientation == Down ? m_width : m_height;
+    const int start = (along - length) / 2;
+    const int line = side / 2 + pick(3) - 1;
+    const int first = qBound(0, start, along - length);
+    const int other = qBound(0, line, side - 1);
+    s.x = qint16(s.orientation == Down ? other : first);
+    s.y = qint16(s.orientation == Down ? first : other);
+    s.placed = true;
+    put(i);
+}
+
+// Places waiting words until none has a place: each time the word with the fewest places
+// (longer first among equals), at the place with the most crossings (ties drawn).
+void ThoroughSearch::fill()
+{
+    std::vector<int> todo;
+    for (int i = 0; i < int(m_items.size()); ++i) {
+        if (!m_spots[size_t(i)].placed && !m_items.at(i).hopeless)
+            todo.push_back(i);
+    }
+    if (todo.empty())
+        return;
+    if (placedCount() == 0) {
+        placeFirst(todo);
+        todo.erase(std::remove_if(todo.begin(), todo.end(),
+                                  [this](int i) { return m_spots[size_t(i)].placed; }),
+                   todo.end());
+    }
+    while (!todo.empty()) {
+        int best = -1;
+        qsizetype bestCount = std::numeric_limits<qsizetype>::max();
+        for (const int i : todo) {
+            const Item &item = m_items.at(i);
+            m_grid.findCrossings(item.upper, CrossingSearch::Indexed, m_candidates);
+            ++m_steps;
+            const qsizetype count = m_candidates.size();
+            if (count == 0)
+                continue;
+            if (count < bestCount ||
+                (count == bestCount && item.length > m_items.at(best).length)) {
+                best = i;
+                bestCount = count;
+                m_chosen.swap(m_candidates);
+            }
+        }
+        if (best < 0)
+            return; // the rest wait for another round
+        const Item &item = m_items.at(best);
+        int bestCrossings = -1;
+        int ties = 0;
+        Candidate place;
+        for (const Candidate &c : std::as_const(m_chosen)) {
+            const int crossings = crossingsAt(item, c);
+            if (crossings > bestCrossings) {
+                bestCrossings = crossings;
+                ties = 1;
+                place = c;
+            } else if (crossings == bestCrossings) {
+                // Each of the equal places is kept with the same chance.
+                ++ties;
+                if (pick(ties) == 0)
+                    place = c;
+            }
+        }
+        Spot &s = m_spots[size_t(best)];
+        s.placed = true;
+        s.x = place.X;
+        s.y = place.Y;
+        s.orientation = place.Orientation;
+        put(best);
+        todo.erase(std::find(todo.begin(), todo.end(), best));
+    }
+}
+
+int ThoroughSearch::placedCount() const
+{
+    return int(
+        std::count_if(m_spots.cbegin(), m_spots.cend(), [](const Spot &s) { return s.placed; }));
+}
+
+void ThoroughSearch::lift(std::vector<int> words)
+{
+    for (const int i : words)
+        m_spots[size_t(i)].placed = false;
+    rebuild();
+    keepLargestPiece();
+}
+
+// Lifting words out may split the layout; only the piece with the most words stays.
+void ThoroughSearch::keepLargestPiece()
+{
+    const int n = int(m_spots.size());
+    std::vector<int> piece(size_t(n), -1);
+    std::vector<int> sizes;
+    std::vector<int> stack;
+    for (int start = 0; start < n; ++start) {
+        if (!m_spots[size_t(start)].placed || piece[size_t(start)] >= 0)
+            continue;
+        const int id = int(sizes.size());
+        sizes.push_back(0);
+        piece[size_t(start)] = id;
+        stack.push_back(start);
+        while (!stack.empty()) {
+            const int i = stack.back();
+            stack.pop_back();
+            ++sizes.back();
+            const Spot &s = m_spots[size_t(i)];
+            const std::vector<int> &others = s.orientation == Down ? m_acrossOwner : m_downOwner;
+            for (int k = 0; k < m_items.at(i).length; ++k) {
+                const int x = s.orientation == Down ? s.x : s.x + k;
+                const int y = s.orientation == Down ? s.y + k : s.y;
+                const int j = others[size_t(cellOf(x, y))];
+                if (j >= 0 && piece[size_t(j)] < 0) {
+                    piece[size_t(j)] = id;
+                    stack.push_back(j);
+                }
+            }
+        }
+    }
+    if (sizes.size() <= 1)
+        return;
+    const int keep = int(std::max_element(sizes.begin(), sizes.end()) - sizes.begin());
+    for (int i = 0; i < n; ++i) {
+        if (m_spots[size_t(i)].placed && piece[size_t(i)] != keep)
+            m_spots[size_t(i)].placed = false;
+    }
+    rebuild();
+}
+
+// Lifts a few placed words out: a word with some of the words crossing it, or every word
+// with a letter in a small square around one of its letters.
+void ThoroughSearch::destroy()
+{
+    std::vector<int> placed;
+    for (int i = 0; i < int(m_spots.size()); ++i) {
+        if (m_spots[size_t(i)].placed)
+            placed.push_back(i);
+    }
+    if (placed.empty())
+        return;
+    const int centre = placed[size_t(pick(int(placed.size())))];
+    const Spot &s = m_spots[size_t(centre)];
+    std::vector<int> out{centre};
+    if (pick(2) == 0) {
+        const std::vector<int> &others = s.orientation == Down ? m_acrossOwner : m_downOwner;
+        for (int k = 0; k < m_items.at(centre).length; ++k) {
+            const int x = s.orientation == Down ? s.x : s.x + k;
+            const int y = s.orientation == Down ? s.y + k : s.y;
+            const int j = others[size_t(cellOf(x, y))];
+            if (j >= 0 && pick(2) == 0)
+                out.push_back(j);
+        }
+    } else {
+        const int k = pick(m_items.at(centre).length);
+        const int cx = s.orientation == Down ? s.x : s.x + k;
+        const int cy = s.orientation == Down ? s.y + k : s.y;
+        const int radius = 1 + pick(3);
+        for (int y = qMax(0, cy - radius); y <= qMin(m_height - 1, cy + radius); ++y) {
+            for (int x = qMax(0, cx - radius); x <= qMin(m_width - 1, cx + radius); ++x) {
+                for (const int j :
+                     {m_acrossOwner[size_t(cellOf(x, y))], m_downOwner[size_t(cellOf(x, y))]}) {
+                    if (j >= 0 && std::find(out.begin(), out.end(), j) == out.end())
+                        out.push_back(j);
+                }
+            }
+        }
+    }
+    lift(std::move(out));
+}
+
+// Picks a waiting word and a place for it that shares a letter with the grid and pushes
+// out the fewest placed words (ties drawn); lifts those words out and puts the waiting
+// word there, if the place still qualifies once the layout is one piece again. False
+// when no word is waiting or none has such a place.
+bool ThoroughSearch::makeRoom()
+{
+    std::vector<int> waiting;
+    for (int i = 0; i < int(m_items.size()); ++i) {
+        if (!m_spots[size_t(i)].placed && !m_items.at(i).hopeless)
+            waiting.push_back(i);
+    }
+    if (waiting.empty() || placedCount() == 0)
+        return false;
+    const int u = waiting[size_t(pick(int(waiting.size())))];
+    const Item &item = m_items.at(u);
+    ++m_steps;
+
+    std::vector<int> blocking;
+    std::vector<int> bestBlocking;
+    int bestCost = 0;
+    Candidate bestPlace;
+    int ties = 0;
+    // The place that pushes out the fewest words wins; with fewer words to put back the
+    // change is more often kept.
+    auto cost = [](const std::vector<int> &words) { return int(words.size()); };
+    auto block = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+            return;
+        for (const int j :
+             {m_acrossOwner[size_t(cellOf(x, y))], m_downOwner[size_t(cellOf(x, y))]}) {
+            if (j >= 0 && std::find(blocking.begin(), blocking.end(), j) == blocking.end())
+                blocking.push_back(j);
+        }
+    };
+    for (const qint32 o : {qint32(Across), qint32(Down)}) {
+        const int dx = o == Down ? 0 : 1;
+        const int dy = o == Down ? 1 : 0;
+        const int maxX = o == Down ? m_width - 1 : m_width - item.length;
+        const int maxY = o == Down ? m_height - item.length : m_height - 1;
+        for (int y = 0; y <= maxY; ++y) {
+            for (int x = 0; x <= maxX; ++x) {
+                blocking.clear();
+                int shared = 0;
+                block(x - dx, y - dy);
+                block(x + dx * item.length, y + dy * item.length);
+                for (int k = 0; k < item.length; ++k) {
+                    const int cx = x + dx * k;
+                    const int cy = y + dy * k;
+                    const char16_t s = m_grid.letter(cx, cy);
+                    if (s == 0) {
+                        if (m_grid.letter(cx - dy, cy - dx) != 0)
+                            block(cx - dy, cy - dx);
+                        if (m_grid.letter(cx + dy, cy + dx) != 0)
+                            block(cx + dy, cy + dx);
+                    } else if (s != item.upper.at(k).unicode()) {
+                        block(cx, cy);
+                    } else if (m_grid.covered(cx, cy, o)) {
+                        const int j =
+                            (o == Down ? m_downOwner : m_acrossOwner)[size_t(cellOf(cx, cy))];
+                        if (std::find(blocking.begin(), blocking.end(), j) == blocking.end())
+                            blocking.push_back(j);
+                    } else {
+                        ++shared;
+                    }
+                    if (ties > 0 && blocking.size() > bestBlocking.size())
+                        break;
+                }
+                if (shared == 0 || blocking.empty())
+                    continue;
+                const int c = cost(blocking);
+                if (ties == 0 || c < bestCost) {
+                    ties = 1;
+                    bestCost = c;
+                    bestBlocking = blocking;
+                    bestPlace = Candidate{qint16(x), qint16(y), o};
+                } else if (c == bestCost) {
+                    ++ties;
+                    if (pick(ties) == 0) {
+                        bestBlocking = blocking;
+                        bestPlace = Candidate{qint16(x), qint16(y), o};
+                    }
+                }
+            }
+        }
+    }
+    if (ties == 0)
+        return false;
+    lift(bestBlocking);
+    if (m_grid.isCandidate(item.upper, bestPlace.X, bestPlace.Y, bestPlace.Orientation)) {
+        Spot &s = m_spots[size_t(u)];
+        s.placed = true;
+        s.x = bestPlace.X;
+        s.y = bestPlace.Y;
+        s.orientation = bestPlace.Orientation;
+        put(u);
+    }
+    return true;
+}
+
+Score ThoroughSearch::score() const
+{
+    Score sc;
+    int left = m_width, top = m_height, right = -1, bottom = -1;
+    for (int i = 0; i < int(m_spots.size()); ++i) {
+        const Spot &s = m_spots[size_t(i)];
+        if (!s.placed)
+            continue;
+        ++sc.placed;
+        const int length = m_items.at(i).length;
+        left = qMin(left, int(s.x));
+        top = qMin(top, int(s.y));
+        right = qMax(right, s.orientation == Down ? int(s.x) : s.x + length - 1);
+        bottom = qMax(bottom, s.orientation == Down ? s.y + length - 1 : int(s.y));
+    }
+    for (size_t c = 0; c < m_acrossOwner.size(); ++c)
+        sc.crossings += m_acrossOwner[c] >= 0 && m_downOwner[c] >= 0 ? 1 : 0;
+    sc.area = right < 0 ? 0 : (right - left + 1) * (bottom - top + 1);
+    return sc;
+}
+
+ThoroughLayout ThoroughSearch::result(const std::vector<Spot> &spots) const
+{
+    ThoroughLayout layout;
+    int left = m_width, top = m_height, right = -1, bottom = -1;
+    std::vector<int> across(m_acrossOwner.size(), 0);
+    std::vector<int> down(m_downOwner.size(), 0);
+    for (int i = 0; i < int(spots.size()); ++i) {
+        const Item &item = m_items.at(i);
+        const Spot &s = spots[size_t(i)];
+        if (!s.placed) {
+            layout.leftOut.append(item.entry);
+            continue;
+        }
+        GridWord w;
+        w.X = s.x;
+        w.Y = s.y;
+        w.Answer = item.word;
+        w.Clue = item.clue;
+        w.Orientation = s.orientation;
+        w.ShowLetters = true;
+        layout.words.append(w);
+        layout.placedEntries.append(item.entry);
+        for (int k = 0; k < item.length; ++k) {
+            const int c = cellOf(w.squareX(k), w.squareY(k));
+            (s.orientation == Down ? down : across)[size_t(c)] = 1;
+        }
+        left = qMin(left, w.squareX(0));
+        top = qMin(top, w.squareY(0));
+        right = qMax(right, w.squareX(item.length - 1));
+        bottom = qMax(bottom, w.squareY(item.length - 1));
+    }
+    for (size_t c = 0; c < across.size(); ++c)
+        layout.crossings += across[c] && down[c] ? 1 : 0;
+    if (right >= 0)
+        layout.bounds = QRect(QPoint(left, top), QPoint(right, bottom));
+    layout.result = layout.leftOut.isEmpty() ? ThoroughResult::AllPlaced : ThoroughResult::Partial;
+    return layout;
+}
+
+ThoroughLayout ThoroughSearch::run(const ThoroughOptions &options,
+                                   const std::function<bool(int percent)> &progress)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const qint64 budgetMs = qMax(0, options.budgetMs);
+    const qint64 stepLimit =
+        options.stepLimit > 0 ? options.stepLimit : qMax<qint64>(1, budgetMs * kThoroughStepsPerMs);
+    // Once every word is placed, a layout that has not improved for this many changes is
+    // taken as one that cannot easily be improved.
+    const int patience = 40 + 4 * int(m_items.size());
+    // Without every word placed, a search stuck this long starts again from an empty grid.
+    const int restartAfter = 400 + 40 * int(m_items.size());
+
+    fill();
+    Score current = score();
+    Score best = current;
+    std::vector<Spot> bestSpots = m_spots;
+    int sinceBest = 0;
+    int sinceCurrent = 0;
+    qint64 lastReport = 0;
+    bool cancelled = false;
+    bool byClock = false;
+    std::vector<Spot> saved;
+
+    while (m_placeable > 0) {
+        if (best.placed == m_placeable && sinceBest >= patience)
+            break;
+        if (m_steps >= stepLimit)
+            break;
+        const qint64 elapsed = clock.elapsed();
+        if (elapsed >= budgetMs) {
+            byClock = true;
+            break;
+        }
+        if (progress && elapsed - lastReport >= 20) {
+            lastReport = elapsed;
+            const qint64 share =
+                qMax(elapsed * 100 / qMax<qint64>(1, budgetMs), m_steps * 100 / stepLimit);
+            if (!progress(int(qMin<qint64>(100, share)))) {
+                cancelled = true;
+                break;
+            }
+        }
+
+        if (current.placed < m_placeable && sinceCurrent >= restartAfter) {
+            for (Spot &s : m_spots)
+                s.placed = false;
+            rebuild();
+            fill();
+            current = score();
+            sinceCurrent = 0;
+        } else {
+            saved = m_spots;
+            if (current.placed == m_placeable || pick(2) == 0 || !makeRoom())
+                destroy();
+            fill();
+            const Score next = score();
+            // Equal layouts are taken too, so that the search can wander across them.
+            const bool accept =
+                next.placed > current.placed ||
+                (next.placed == current.placed && next.crossings >= current.crossings);
+            if (accept) {
+                if (next.placed > current.placed)
+                    sinceCurrent = 0;
+                current = next;
+            } else {
+                m_spots = saved;
+                rebuild();
+            }
+        }
+        ++sinceCurrent;
+        ++sinceBest;
+        if (current.betterThan(best)) {
+            best = current;
+            bestSpots = m_spots;
+            sinceBest = 0;
+        }
+    }
+
+    ThoroughLayout layout = result(bestSpots);
+    layout.steps = m_steps;
+    layout.stoppedByClock = byClock;
+    if (cancelled)
+        layout.result = ThoroughResult::Cancelled;
+    return layout;
+}
+
+} // namespace
+
+ThoroughLayout findThoroughLayout(int width, int height, const ExtraWords &extra,
+                                  RandomSource &random, const ThoroughOptions &options,
+                                  const std::function<bool(int percent)> &progress)
+{
+    ThoroughSearch search(width, height, extra, random);
+    return search.run(options, progress);
+}
+
+QStringList applyThoroughLayout(CrosswordData &puzzle, ExtraWords &extra,
+                                const ThoroughLayout &layout)
+{
+    for (const GridWord &w : layout.words)
+        AddWord(puzzle, w.X, w.Y, w.Answer, w.Orientation, w.Clue, true, 1);
+    ExtraWords kept = newExtraWords();
+    QStringList leftOut;
+    for (const qsizetype entry : layout.leftOut) {
+        kept.append(extra.at(entry));
+        leftOut.append(extra.at(entry).Word);
+    }
+    extra = kept;
+    return leftOut;
+}
+
+double LayoutQuality::filledShare() const
+{
+    const int area = bounds.width() * bounds.height();
+    return area > 0 ? double(letterSquares) / double(area) : 0.0;
+}
+
+LayoutQuality measureLayout(const CrosswordData &puzzle)
+{
+    LayoutQuality quality;
+    if (puzzle.IsEmpty)
+        return quality;
+    // Squares are counted by position, so words read from a file that reach outside the
+    // grid are measured as they stand.
+    QHash<qint64, int> covered; // by column and row; bit 1 across, bit 2 down
+    int left = std::numeric_limits<int>::max(), top = left;
+    int right = std::numeric_limits<int>::min(), bottom = right;
+    for (const GridWord &w : puzzle.Words) {
+        if (w.length() == 0)
+            continue;
+        ++quality.words;
+        for (int k = 0; k < w.length(); ++k) {
+            const qint64 key = (qint64(w.squareY(k)) << 32) + qint64(w.squareX(k));
+            covered[key] |= w.Orientation == Down ? 2 : 1;
+            left = qMin(left, w.squareX(k));
+            top = qMin(top, w.squareY(k));
+            right = qMax(right, w.squareX(k));
+            bottom = qMax(bottom, w.squareY(k));
+        }
+    }
+    quality.letterSquares = int(covered.size());
+    for (const int bits : std::as_const(covered))
+        quality.crossings += bits == 3 ? 1 : 0;
+    if (quality.words > 0)
+        quality.bounds = QRect(QPoint(left, top), QPoint(right, bottom));
+    return quality;
+}
+
+QString partialLayoutQuestion(int placed, int total)
+{
+    return QStringLiteral("Only %1 of %2 words fit in this grid. Place these %1 words and keep "
+                          "the others in the word list?")
+        .arg(placed)
+        .arg(total);
+}
