@@ -80,19 +80,24 @@ void frmCWord::fileOpen()
                         false) ||
         path.isEmpty())
         return;
+    openFile(path);
+}
 
+bool frmCWord::openFile(const QString &path)
+{
     const Result loaded =
         Load_Crossword(path, m_puzzle, m_extraWords, m_defaultWidth, m_defaultHeight);
     if (!loaded) {
         // The reader leaves the puzzle and the stored words as they were.
         m_dialogs.message(loaded.message());
-        return;
+        return false;
     }
     CurrentFileName = path;
     Redraw_Grid();
     Reset_Cell_Values();
     setWindowTitle(windowTitleForFile(CurrentFileName));
     wordPanel()->refillWordList();
+    return true;
 }
 
 void frmCWord::fileSave()
