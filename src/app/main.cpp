@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velloquin"));
     QApplication::setApplicationVersion(QStringLiteral(VELLOQUIN_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("velloquin"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.velloquin.Velloquin"));
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
         icon.addPixmap(programIcon(size));

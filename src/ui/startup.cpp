@@ -48,9 +48,8 @@ std::unique_ptr<frmCWord> Main(const StartOptions &options)
     if (!options.file.isEmpty()) {
         // Queued, so that a message about the file appears over the window already shown.
         frmCWord *shown = window.get();
-        QTimer::singleShot(0, shown, [shown, file = options.file] {
-            openCommandLineFile(*shown, file);
-        });
+        QTimer::singleShot(0, shown,
+                           [shown, file = options.file] { openCommandLineFile(*shown, file); });
     }
     return window;
 }

@@ -72,11 +72,10 @@ private slots:
         QTest::newRow("file URL") << QUrl::fromLocalFile(animals).toString() << QStringList()
                                   << "Animals" << 1 << true;
         QTest::newRow("ipuz") << "castle.ipuz" << QStringList() << "Castle" << 0 << false;
-        QTest::newRow("word list")
-            << QStringLiteral(VELLOQUIN_TESTDATA "/formats/animals40.txt")
-            << QStringList{"Import Word List"} << "Crossword" << 40 << false;
-        QTest::newRow("bad puzzle file") << "bad.cwd" << QStringList{"Open Error"} << "Crossword"
-                                         << 0 << false;
+        QTest::newRow("word list") << QStringLiteral(VELLOQUIN_TESTDATA "/formats/animals40.txt")
+                                   << QStringList{"Import Word List"} << "Crossword" << 40 << false;
+        QTest::newRow("bad puzzle file")
+            << "bad.cwd" << QStringList{"Open Error"} << "Crossword" << 0 << false;
         QTest::newRow("missing puzzle file")
             << "missing.cwd" << QStringList{"Open Error"} << "Crossword" << 0 << false;
         QTest::newRow("refused ipuz")
@@ -153,8 +152,7 @@ private slots:
         QFETCH(QString, output);
         const Run run = runWindowProgram(arguments, display);
         QCOMPARE(run.status, status);
-        QVERIFY2((status == 0 ? run.out : run.err).contains(output),
-                 qPrintable(run.out + run.err));
+        QVERIFY2((status == 0 ? run.out : run.err).contains(output), qPrintable(run.out + run.err));
     }
 };
 
