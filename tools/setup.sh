@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what Velloquin needs on Debian 12, builds it, then either starts the
-# program ("run") or runs every test ("test").
+# program ("run"), runs every test ("test") or makes the Debian package ("package").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${1:-run}
@@ -20,7 +20,17 @@ if [ "$mode" = test ]; then
         libreoffice-writer-nogui         # converts the .docx export to PDF in a test
         nodejs npm                       # independent readers of the .ipuz and .puz exports
         imagemagick                      # identify, for the bitmap output test
+        desktop-file-utils               # desktop-file-validate, for the .desktop file
+        appstream                        # appstreamcli, validates the AppStream metainfo
+        libxml2-utils                    # xmllint, checks the MIME type package
+        shared-mime-info                 # update-mime-database, reads the MIME type package
+        man-db groff-base                # man --warnings, checks the manual pages
+        bash-completion                  # runs the velloquin-cli completion in a test
+        dpkg-dev lintian                 # builds (dpkg-shlibdeps) and checks the .deb
     )
+fi
+if [ "$mode" = package ]; then
+    packages+=(dpkg-dev)                 # dpkg-shlibdeps: the package's dependencies
 fi
 missing=()
 for p in "${packages[@]}"; do
@@ -43,6 +53,11 @@ if [ "$mode" = test ]; then
     cmake --preset dev
     cmake --build --preset dev -j2
     ctest --preset dev -j2
+elif [ "$mode" = package ]; then
+    cmake --preset release
+    cmake --build --preset release -j2
+    (cd build/release && cpack -G DEB)
+    ls build/release/velloquin_*.deb
 else
     cmake --preset release
     cmake --build --preset release -j2
