@@ -54,7 +54,8 @@ if [ "$mode" = test ]; then
     cmake --build --preset dev -j2
     ctest --preset dev -j2
 elif [ "$mode" = package ]; then
-    cmake --preset release
+    # cpack builds everything before it packages; tests and benchmarks are not packaged.
+    cmake --preset release -DBUILD_TESTING=OFF -DVELLOQUIN_BUILD_BENCHMARKS=OFF
     cmake --build --preset release -j2
     (cd build/release && cpack -G DEB)
     ls build/release/velloquin_*.deb
