@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what Velloquin needs on Debian 12, builds it, then either starts the
-# program ("run") or runs every test ("test").
+# program ("run"), runs every test ("test") or makes the Debian package ("package").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${1:-run}
@@ -23,7 +23,17 @@ if [ "$mode" = test ]; then
         chromium chromium-driver         # a real browser, run headless, for the web page test
         python3-selenium                 # drives Chromium through chromedriver in that test
         python3-html5lib                 # checks that the exported web page parses as HTML5
+        desktop-file-utils               # desktop-file-validate, for the .desktop file
+        appstream                        # appstreamcli, validates the AppStream metainfo
+        libxml2-utils                    # xmllint, checks the MIME type package
+        shared-mime-info                 # update-mime-database, reads the MIME type package
+        man-db groff-base                # man --warnings, checks the manual pages
+        bash-completion                  # runs the velloquin-cli completion in a test
+        dpkg-dev lintian                 # builds (dpkg-shlibdeps) and checks the .deb
     )
+fi
+if [ "$mode" = package ]; then
+    packages+=(dpkg-dev)                 # dpkg-shlibdeps: the package's dependencies
 fi
 missing=()
 for p in "${packages[@]}"; do
@@ -46,6 +56,12 @@ if [ "$mode" = test ]; then
     cmake --preset dev
     cmake --build --preset dev -j2
     ctest --preset dev -j2
+elif [ "$mode" = package ]; then
+    # cpack builds everything before it packages; tests and benchmarks are not packaged.
+    cmake --preset release -DBUILD_TESTING=OFF -DVELLOQUIN_BUILD_BENCHMARKS=OFF
+    cmake --build --preset release -j2
+    (cd build/release && cpack -G DEB)
+    ls build/release/velloquin_*.deb
 else
     cmake --preset release
     cmake --build --preset release -j2

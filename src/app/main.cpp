@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Velloquin: the crossword maker's window.
 #include "agreementwindow.h"
+#include "commandline.h"
 #include "dialogs.h"
 #include "mainwindow.h"
 #include "pictures.h"
@@ -12,14 +13,16 @@
 
 int main(int argc, char *argv[])
 {
+    prepareWindowCommandLine(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velloquin"));
     QApplication::setApplicationVersion(QStringLiteral(VELLOQUIN_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("velloquin"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.velloquin.Velloquin"));
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
         icon.addPixmap(programIcon(size));
     QApplication::setWindowIcon(icon);
+    const QString file = readWindowCommandLine(QApplication::arguments());
 
     QtDialogs dialogs;
     StartOptions options;
@@ -28,6 +31,7 @@ int main(int argc, char *argv[])
     options.documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     options.dialogs = &dialogs;
     options.agree = [] { return AgreementWindow::ask(); };
+    options.file = file;
 
     const std::unique_ptr<frmCWord> window = Main(options);
     if (!window)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // velloquin-cli: the puzzle engine from the command line.
 #include "commands.h"
+#include "helptexts.h"
 
 #include <QGuiApplication>
 
@@ -67,7 +68,8 @@ void printUsage(QTextStream &to)
         if (c.name)
             to << "  " << c.usage << '\n';
     }
-    to << "\nRun 'velloquin-cli COMMAND --help' for one command.\n";
+    to << "\nRun 'velloquin-cli COMMAND --help' for one command, 'man velloquin-cli' for "
+          "more.\n";
     to.flush();
 }
 
@@ -93,10 +95,15 @@ int main(int argc, char *argv[])
         printUsage(cliOut());
         return ExitOk;
     }
+    if (name == QLatin1String("--version")) {
+        cliOut() << "velloquin-cli " << QCoreApplication::applicationVersion() << '\n';
+        cliOut().flush();
+        return ExitOk;
+    }
     for (const CliCommand &c : kCommands) {
         if (c.name && name == QLatin1String(c.name)) {
             if (args.contains(QLatin1String("--help"))) {
-                cliOut() << "Usage: velloquin-cli " << c.usage << '\n';
+                cliOut() << "Usage: velloquin-cli " << c.usage << "\n\n" << commandHelp(name);
                 cliOut().flush();
                 return ExitOk;
             }

@@ -83,13 +83,17 @@ void frmCWord::fileOpen()
                         false) ||
         path.isEmpty())
         return;
+    openFile(path);
+}
 
+bool frmCWord::openFile(const QString &path)
+{
     const Result loaded =
         Load_Crossword(path, m_puzzle, m_extraWords, m_defaultWidth, m_defaultHeight);
     if (!loaded) {
         // The reader leaves the puzzle and the stored words as they were.
         m_dialogs.message(loaded.message());
-        return;
+        return false;
     }
     // The reader keeps what the file holds. Blank entries go; words the editor would never
     // have placed stay, and one warning says how many there are.
@@ -101,6 +105,7 @@ void frmCWord::fileOpen()
     wordPanel()->refillWordList();
     if (problems.any())
         m_dialogs.message(puzzleProblemsMessage(problems, QFileInfo(path).fileName()));
+    return true;
 }
 
 void frmCWord::fileSave()

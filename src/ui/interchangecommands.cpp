@@ -101,6 +101,11 @@ bool importWordList(frmCWord &window)
                                                    window.paths().dialogFolder, kWordListFilter);
     if (path.isEmpty())
         return false;
+    return importWordListFile(window, path);
+}
+
+bool importWordListFile(frmCWord &window, const QString &path)
+{
     QStringList listed;
     for (qsizetype i = 1; i < window.extraWords().size(); ++i)
         listed << window.extraWords().at(i).Word;
@@ -128,6 +133,12 @@ bool importIpuz(frmCWord &window)
         window.dialogs().openFile(kImportIpuzTitle, window.paths().dialogFolder, kIpuzFilter);
     if (path.isEmpty())
         return false;
+    return importIpuzFile(window, path);
+}
+
+bool importIpuzFile(frmCWord &window, const QString &path)
+{
+    window.Remove_Shapes();
     CrosswordData puzzle;
     const Result read = readIpuzFile(path, &puzzle);
     if (!read) {

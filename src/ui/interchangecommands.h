@@ -28,12 +28,15 @@ void addInterchangeMenus(frmCWord &window);
 // what was added and which lines were skipped in one message. False when cancelled or
 // the file could not be read.
 bool importWordList(frmCWord &window);
+// The same without the dialog, for the file at path.
+bool importWordListFile(frmCWord &window, const QString &path);
 
 // "Import ipuz...": like Open, with an .ipuz file: the puzzle is replaced, the stored
 // words and the drop-down are emptied and the grid redrawn. The window keeps no file
 // name (Save asks for one), so saving never writes a .cwd over the .ipuz. A file the
 // program cannot represent is refused with a message and the puzzle stays as it was.
 bool importIpuz(frmCWord &window);
+bool importIpuzFile(frmCWord &window, const QString &path);
 
 // "Puzzle as ipuz..." and "Puzzle as Across Lite puz...": ask for a file name (the
 // extension is added when missing) and write the puzzle; a refusal is shown. Return the

@@ -162,6 +162,8 @@ public slots:
     void fileSave();
     void fileSaveAs();
     void exportToWord();
+    // Open without its dialog: loads the puzzle file at path, or shows why it cannot.
+    bool openFile(const QString &path);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

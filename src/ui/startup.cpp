@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "startup.h"
 
+#include "commandline.h"
 #include "dialogs.h"
 #include "fileutil.h"
 #include "mainwindow.h"
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QTimer>
 
 QString missingIniText(const AppPaths &paths)
 {
@@ -43,5 +45,11 @@ std::unique_ptr<frmCWord> Main(const StartOptions &options)
 
     auto window = std::make_unique<frmCWord>(paths, *options.dialogs);
     window->show();
+    if (!options.file.isEmpty()) {
+        // Queued, so that a message about the file appears over the window already shown.
+        frmCWord *shown = window.get();
+        QTimer::singleShot(0, shown,
+                           [shown, file = options.file] { openCommandLineFile(*shown, file); });
+    }
     return window;
 }

@@ -21,10 +21,13 @@ struct StartOptions
     Dialogs *dialogs = nullptr;
     // Shows the end-user agreement; true when the user agreed.
     std::function<bool()> agree;
+    // A file named on the command line, opened once the window is up; may be empty.
+    QString file;
 };
 
 // The start procedure: on the first start (no settings file yet) shows the agreement and
-// creates an empty settings file; then creates and shows the main window. Returns null
+// creates an empty settings file; then creates and shows the main window, which opens
+// options.file as soon as the event loop runs (openCommandLineFile). Returns null
 // when the program is to end: the user did not agree, or the settings file could not be
 // created (after the "Missing ini file" warning).
 std::unique_ptr<frmCWord> Main(const StartOptions &options);

@@ -26,6 +26,7 @@ struct WindowFixture
     ScriptedDialogs dialogs;
     int agreementShown = 0;
     bool agreeAnswer = true;
+    QString file; // given to the start procedure as if named on the command line
 
     QString programFolder() const { return dir.path() + QStringLiteral("/program"); }
     QString configFolder() const { return dir.path() + QStringLiteral("/config"); }
@@ -40,6 +41,7 @@ struct WindowFixture
         o.configFolder = configFolder();
         o.documentsFolder = dir.path() + QStringLiteral("/documents");
         o.dialogs = &dialogs;
+        o.file = file;
         o.agree = [this] {
             ++agreementShown;
             return agreeAnswer;

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: MIT
+// The longer help of each subcommand. Keep it in step with the manual page
+// (resources/man/velloquin-cli.1.in) and the bash completion.
+#include "helptexts.h"
+
+namespace {
+
+struct Help
+{
+    const char *command;
+    const char *text;
+};
+
+// The exit statuses, worded once for each kind of command.
+#define EDITS_FILE                                                                                 \
+    "Exit status: 0 done; 1 refused (the reason goes to standard error, the file is left as\n"     \
+    "it was); 2 bad command line or unreadable file.\n"
+#define READS_FILE "Exit status: 0 done; 2 bad command line or unreadable file.\n"
+#define WRITES_OUTPUT                                                                              \
+    "Exit status: 0 written; 1 refused (the reason goes to standard error, nothing is\n"           \
+    "written); 2 bad command line or unreadable file.\n"
+
+const Help kHelp[] = {
+    {"new",
+     "Creates an empty puzzle file (replacing one that is there).\n\n"
+     "Options:\n"
+     "  --width N, --height N  grid size in squares, 5 to 255 (default 16)\n"
+     "  --title T              the puzzle's title (default \"Crossword\")\n"
+     "  --subject S            the puzzle's subject (default none)\n\n"
+     "Example:\n"
+     "  velloquin-cli new animals.cwd --width 12 --height 10 --title Animals\n\n" EDITS_FILE},
+    {"add", "Places WORD with its CLUE on the grid, starting at column X and row Y (from 0 at the\n"
+            "top left), across or down. The window's placement rules apply: a word that does not\n"
+            "fit, clashes with a letter or runs alongside another word is refused.\n\n"
+            "Example:\n"
+            "  velloquin-cli add animals.cwd 0 0 across CAT \"Small pet\"\n\n" EDITS_FILE},
+    {"delete", "Takes the word that starts at column X, row Y in that direction off the grid.\n\n"
+               "Example:\n"
+               "  velloquin-cli delete animals.cwd 0 0 across\n\n" EDITS_FILE},
+    {"move",
+     "Moves every word on the grid one square left, right, up or down; refused when a word\n"
+     "would leave the grid.\n\n"
+     "Example:\n"
+     "  velloquin-cli move animals.cwd right\n\n" EDITS_FILE},
+    {"resize",
+     "Changes the grid to WIDTH by HEIGHT squares (5 to 255); words that no longer fit are\n"
+     "dropped.\n\n"
+     "Example:\n"
+     "  velloquin-cli resize animals.cwd 20 15\n\n" EDITS_FILE},
+    {"store",
+     "Keeps WORD and its CLUE in the file's stored words, off the grid, for the automatic\n"
+     "layout (generate). A word already stored or placed changes nothing.\n\n"
+     "Example:\n"
+     "  velloquin-cli store animals.cwd GIRAFFE \"Tallest animal\"\n\n" EDITS_FILE},
+    {"show", "Prints the title, subject and size, the numbered words on the grid with their\n"
+             "positions and clues, and the stored words.\n\n"
+             "Example:\n"
+             "  velloquin-cli show animals.cwd\n\n" READS_FILE},
+    {"clues",
+     "Prints the ACROSS and DOWN clue lists, numbered as on the grid, with CR LF line ends\n"
+     "(as the window copies them).\n\n"
+     "Example:\n"
+     "  velloquin-cli clues animals.cwd > clues.txt\n\n" READS_FILE},
+    {"render",
+     "Draws the grid as a PNG or BMP picture, as the window shows it.\n\n"
+     "Options:\n"
+     "  --width-px N, --height-px N   picture size in pixels (default 30 a square)\n"
+     "  --hide-answers                empty squares with their numbers only\n"
+     "  --outline                     outlined squares without grid lines\n"
+     "  --background C, --gridlines C, --squares C\n"
+     "                                colour numbers: red + 256 x green + 65536 x blue\n\n"
+     "Example:\n"
+     "  velloquin-cli render animals.cwd grid.png --hide-answers\n\n" READS_FILE},
+    {"export", "Writes the puzzle as a document; the output's extension picks the format: .docx\n"
+               "(puzzle page), .pdf (worksheet and answer key), .html (web page), .ipuz, .puz\n"
+               "(Across Lite), .png or .bmp (the grid page picture).\n\n"
+               "Options:\n"
+               "  --hide-answers        the grid without its letters\n"
+               "  --no-key              .pdf only: leave out the answer key\n"
+               "  --paper a4|letter     paper of a .pdf or .docx (default: the locale's)\n\n"
+               "Example:\n"
+               "  velloquin-cli export animals.cwd sheet.pdf --paper a4\n\n" WRITES_OUTPUT},
+    {"make",
+     "Makes a puzzle from a word list and lays all its words out automatically. The list\n"
+     "holds one word a line, the clue after a tab, \" - \" or \" = \"; blank lines and lines\n"
+     "starting with # are skipped (each skipped line is reported on standard error).\n\n"
+     "Options:\n"
+     "  --width N, --height N  grid size in squares, 5 to 255 (both required)\n"
+     "  --title T, --subject S the puzzle's title and subject\n"
+     "  --seed N               start of the random sequence, 0 to 4294967295\n"
+     "  --thorough             keep searching for a fuller layout for a while\n"
+     "  --budget-ms N          with --thorough: how long to search, in milliseconds\n"
+     "  --partial              with --thorough: keep the best layout even if some words\n"
+     "                         did not fit\n\n"
+     "Example:\n"
+     "  velloquin-cli make words.txt puzzle.cwd --width 15 --height 15 --seed 7\n\n"
+     "Exit status: 0 written; 1 refused (the words could not be laid out; nothing is\n"
+     "written); 2 bad command line or unreadable word list.\n"},
+    {"import",
+     "Reads an .ipuz crossword and writes it as a puzzle file. Puzzles whose white squares\n"
+     "do not form words the program could have placed are refused.\n\n"
+     "Example:\n"
+     "  velloquin-cli import puzzle.ipuz puzzle.cwd\n\n"
+     "Exit status: 0 written; 1 refused (the reason goes to standard error); 2 bad command\n"
+     "line or unreadable file.\n"},
+    {"generate",
+     "Lays out all words of the puzzle file, those on the grid and the stored ones, afresh,\n"
+     "as the window's generate button does.\n\n"
+     "Options:\n"
+     "  --seed N               start of the random sequence, 0 to 4294967295\n"
+     "  --thorough             keep searching for a fuller layout for a while\n"
+     "  --budget-ms N          with --thorough: how long to search, in milliseconds\n"
+     "  --partial              with --thorough: keep the best layout even if some words\n"
+     "                         did not fit\n\n"
+     "Example:\n"
+     "  velloquin-cli generate animals.cwd --seed 42\n\n" EDITS_FILE},
+    {"search",
+     "Prints every place where WORD would cross the words on the grid, one \"X Y across\" or\n"
+     "\"X Y down\" a line; nothing when it fits nowhere.\n\n"
+     "Example:\n"
+     "  velloquin-cli search animals.cwd HORSE\n\n" READS_FILE},
+};
+
+#undef EDITS_FILE
+#undef READS_FILE
+#undef WRITES_OUTPUT
+
+} // namespace
+
+QString commandHelp(const QString &command)
+{
+    for (const Help &h : kHelp) {
+        if (command == QLatin1String(h.command))
+            return QString::fromUtf8(h.text);
+    }
+    return QString();
+}

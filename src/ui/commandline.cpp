@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#include "commandline.h"
+
+#include "interchangecommands.h"
+#include "mainwindow.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QUrl>
+
+#include <cstdio>
+#include <cstdlib>
+
+void prepareWindowCommandLine(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--")
+            break;
+        if (arg == "--help" || arg == "-h" || arg == "--help-all" || arg == "-?" ||
+            arg == "--version" || arg == "-v") {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            return;
+        }
+    }
+}
+
+QString readWindowCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Velloquin makes crossword puzzles: place words and clues on a grid by "
+                       "hand or automatically, then save, print or export the puzzle."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QStringLiteral("A puzzle file (.cwd) to open, an .ipuz file to import or a word list "
+                       "(.txt) to add to the stored words."),
+        QStringLiteral("[FILE]"));
+    parser.process(arguments);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        std::fprintf(stderr, "%s: give at most one file\n",
+                     qPrintable(QCoreApplication::applicationName().toLower()));
+        std::exit(1);
+    }
+    return files.value(0);
+}
+
+bool openCommandLineFile(frmCWord &window, const QString &file)
+{
+    QString path = file;
+    if (path.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        path = QUrl(path).toLocalFile();
+    // Kept whole, as a path from the open dialog is: Save and the window title use it.
+    if (!path.isEmpty())
+        path = QFileInfo(path).absoluteFilePath();
+    if (path.endsWith(QLatin1String(".ipuz"), Qt::CaseInsensitive))
+        return importIpuzFile(window, path);
+    if (path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
+        return importWordListFile(window, path);
+    return window.openFile(path);
+}
