@@ -155,3 +155,32 @@ Result DeleteWord(CrosswordData &puzzle, qint32 orientation, qint16 number, qint
     }
     return Result::success();
 }
+
+CrosswordData cropToWords(const CrosswordData &puzzle)
+{
+    if (puzzle.IsEmpty)
+        return puzzle;
+    int left = puzzle.Width, top = puzzle.Height, right = -1, bottom = -1;
+    for (const GridWord &word : puzzle.Words) {
+        for (int j = 0; j < word.length(); ++j) {
+            const int x = word.squareX(j);
+            const int y = word.squareY(j);
+            if (x < 0 || y < 0 || x >= puzzle.Width || y >= puzzle.Height)
+                continue; // drawn clipped, so it takes no room either
+            left = std::min(left, x);
+            top = std::min(top, y);
+            right = std::max(right, x);
+            bottom = std::max(bottom, y);
+        }
+    }
+    if (right < left || bottom < top)
+        return puzzle;
+    CrosswordData cropped = puzzle;
+    cropped.Width = qint16(right - left + 1);
+    cropped.Height = qint16(bottom - top + 1);
+    for (GridWord &word : cropped.Words) {
+        word.X = qint16(word.X - left);
+        word.Y = qint16(word.Y - top);
+    }
+    return cropped;
+}

@@ -19,3 +19,8 @@ void ResizeCrossword(CrosswordData &puzzle, qint16 newWidth, qint16 newHeight);
 // Removes the word at index, or when index is -1 the last word with this orientation
 // and number.
 Result DeleteWord(CrosswordData &puzzle, qint32 orientation, qint16 number, qint16 index);
+
+// The puzzle cut down to the rows and columns its words use (squares outside the grid take
+// no room), so a page shows no empty margin; words keep their numbers. An empty puzzle, or
+// one with no square inside the grid, stays whole.
+CrosswordData cropToWords(const CrosswordData &puzzle);

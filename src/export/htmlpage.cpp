@@ -128,26 +128,6 @@ Result checkSolvable(const CrosswordData &puzzle, const CellGrid &grid)
     return Result::success();
 }
 
-// The puzzle cut down to the rows and columns its words use; every word lies inside.
-CrosswordData cropped(const CrosswordData &puzzle)
-{
-    int left = puzzle.Width, top = puzzle.Height, right = 0, bottom = 0;
-    for (const GridWord &w : puzzle.Words) {
-        left = std::min(left, int(w.X));
-        top = std::min(top, int(w.Y));
-        right = std::max(right, w.squareX(w.length() - 1));
-        bottom = std::max(bottom, w.squareY(w.length() - 1));
-    }
-    CrosswordData out = puzzle;
-    out.Width = qint16(right - left + 1);
-    out.Height = qint16(bottom - top + 1);
-    for (GridWord &w : out.Words) {
-        w.X = qint16(w.X - left);
-        w.Y = qint16(w.Y - top);
-    }
-    return out;
-}
-
 // FNV-1a, 32 bits: names the puzzle in local storage and seeds the answer mask.
 quint32 fnv1a(const QByteArray &bytes)
 {
@@ -202,7 +182,7 @@ Result webPageBytes(const CrosswordData &original, QByteArray *out)
     const Result solvable = checkSolvable(puzzle, BuildCellGrid(puzzle));
     if (!solvable)
         return solvable;
-    puzzle = cropped(puzzle);
+    puzzle = cropToWords(puzzle);
     const CellGrid grid = BuildCellGrid(puzzle);
     const int width = puzzle.Width;
     const int height = puzzle.Height;
