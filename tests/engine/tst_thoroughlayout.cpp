@@ -2,19 +2,12 @@
 #include "crossworddata.h"
 #include "gridedit.h"
 #include "layoutgenerator.h"
+#include "layoutchecks.h"
 #include "thoroughlayout.h"
 
 #include <QTest>
 
 namespace {
-
-ExtraWords extraWith(const QStringList &words)
-{
-    ExtraWords extra = newExtraWords();
-    for (const QString &w : words)
-        extra.append(ExtraWord{w, QStringLiteral("clue for ") + w});
-    return extra;
-}
 
 // A random list of `count` words of 3 to `maxLength` letters drawn from common letters,
 // so that they cross one another in many ways.
@@ -52,54 +45,6 @@ CrosswordData puzzleOf(const ThoroughLayout &layout, int width, int height)
         ignored.append(ExtraWord{});
     applyThoroughLayout(puzzle, ignored, layout);
     return puzzle;
-}
-
-// The first word that AddWord's own check refuses with all the other words in place.
-QString firstRuleBreak(const CrosswordData &puzzle)
-{
-    for (qsizetype i = 0; i < puzzle.Words.size(); ++i) {
-        CrosswordData others = puzzle;
-        others.Words.removeAt(i);
-        if (others.Words.isEmpty()) {
-            others.Words.append(GridWord{});
-            others.IsEmpty = true;
-        }
-        const GridWord &w = puzzle.Words.at(i);
-        const Result r = AddWord(others, w.X, w.Y, w.Answer, w.Orientation, w.Clue, true, 0);
-        if (!r)
-            return w.Answer + QStringLiteral(": ") + r.message().text;
-    }
-    return {};
-}
-
-bool shareSquare(const GridWord &a, const GridWord &b)
-{
-    for (int i = 0; i < a.length(); ++i) {
-        for (int j = 0; j < b.length(); ++j) {
-            if (a.squareX(i) == b.squareX(j) && a.squareY(i) == b.squareY(j))
-                return true;
-        }
-    }
-    return false;
-}
-
-bool connected(const QList<GridWord> &words)
-{
-    if (words.isEmpty())
-        return true;
-    QList<bool> reached(words.size(), false);
-    QList<qsizetype> queue{0};
-    reached[0] = true;
-    while (!queue.isEmpty()) {
-        const qsizetype i = queue.takeLast();
-        for (qsizetype j = 0; j < words.size(); ++j) {
-            if (!reached[j] && shareSquare(words.at(i), words.at(j))) {
-                reached[j] = true;
-                queue.append(j);
-            }
-        }
-    }
-    return !reached.contains(false);
 }
 
 // Checks everything a layout promises; an empty string when it keeps every promise.
