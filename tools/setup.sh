@@ -30,6 +30,7 @@ if [ "$mode" = test ]; then
         man-db groff-base                # man --warnings, checks the manual pages
         bash-completion                  # runs the velloquin-cli completion in a test
         dpkg-dev lintian                 # builds (dpkg-shlibdeps) and checks the .deb
+        clang-format-14                  # tools/check-format.sh: the formatter the tree follows
     )
 fi
 if [ "$mode" = package ]; then
@@ -52,8 +53,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# Extra configure options, for example -DCMAKE_COMPILE_WARNING_AS_ERROR=ON in CI.
+read -r -a cmake_options <<<"${VELLOQUIN_CMAKE_OPTIONS:-}"
+
 if [ "$mode" = test ]; then
-    cmake --preset dev
+    cmake --preset dev "${cmake_options[@]}"
     cmake --build --preset dev -j2
     ctest --preset dev -j2
 elif [ "$mode" = package ]; then
