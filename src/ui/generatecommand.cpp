@@ -82,36 +82,36 @@ private:
 // Set while a layout runs: nothing starts a second one.
 bool g_layoutRunning = false;
 
-void generateClassic(frmCWord &window)
+// The classic layout, on the copies the command prepared: success places every listed
+// word and empties the list; a failure tells why and leaves the grid empty with every
+// word in the list.
+void generateClassic(frmCWord &window, CrosswordData &puzzle, ExtraWords &stored)
 {
-    CrosswordData &puzzle = window.puzzle();
     LayoutOutcome outcome;
     {
         CloseBlocker blocker(&window);
         window.setEnabled(false);
-        outcome = GenerateLayout(puzzle, window.extraWords(), window.random(),
+        outcome = GenerateLayout(puzzle, stored, window.random(),
                                  [&window](int attempt) { ReportProgress(*window.XP2, attempt); });
         window.setEnabled(true);
     }
+    window.pGress->hide();
 
     if (outcome.placed()) {
-        window.extraWords() = newExtraWords();
-        window.txtWord->clear();
-        window.Redraw_Grid();
+        window.document().replaceLayout(puzzle, newExtraWords());
+        window.wordPanel()->clearEntry();
     } else {
+        window.document().replaceLayout(puzzle, stored);
         for (const Message &message : outcome.messages())
             window.dialogs().message(message);
     }
-    window.pGress->hide();
 }
 
 // The thorough layout. Whatever does not end with words placed (Cancel, No to placing only
 // some of them, no word placed at all) leaves the grid and the word list as they were
 // before the button was pressed.
-void generateThoroughly(frmCWord &window, const CrosswordData &puzzleBefore,
-                        const ExtraWords &extraBefore)
+void generateThoroughly(frmCWord &window, CrosswordData &puzzle, ExtraWords &stored)
 {
-    CrosswordData &puzzle = window.puzzle();
     bool cancelRequested = false;
     ThoroughLayout layout;
     {
@@ -122,8 +122,8 @@ void generateThoroughly(frmCWord &window, const CrosswordData &puzzleBefore,
         const QMetaObject::Connection cancel =
             QObject::connect(window.cmdCancelGenerate, &QPushButton::clicked,
                              [&cancelRequested] { cancelRequested = true; });
-        layout = findThoroughLayout(puzzle.Width, puzzle.Height, window.extraWords(),
-                                    window.random(), {}, [&](int percent) {
+        layout = findThoroughLayout(puzzle.Width, puzzle.Height, stored, window.random(), {},
+                                    [&](int percent) {
                                         ReportProgress(*window.XP2, qMax(1, percent));
                                         return !cancelRequested;
                                     });
@@ -132,32 +132,23 @@ void generateThoroughly(frmCWord &window, const CrosswordData &puzzleBefore,
     }
     window.pGress->hide();
 
-    auto keepAsBefore = [&] {
-        puzzle = puzzleBefore;
-        window.extraWords() = extraBefore;
-        window.wordPanel()->refillWordList();
-        window.Redraw_Grid();
-    };
-    if (layout.result == ThoroughResult::Cancelled) {
-        keepAsBefore();
+    if (layout.result == ThoroughResult::Cancelled)
         return;
-    }
     if (layout.allPlaced()) {
-        applyThoroughLayout(puzzle, window.extraWords(), layout);
-        window.txtWord->clear();
-        window.Redraw_Grid();
+        applyThoroughLayout(puzzle, stored, layout);
+        window.document().replaceLayout(puzzle, stored);
+        window.wordPanel()->clearEntry();
         return;
     }
     if (layout.words.isEmpty()) {
         for (const qsizetype entry : std::as_const(layout.leftOut)) {
-            const qsizetype length = window.extraWords().at(entry).Word.size();
+            const qsizetype length = stored.at(entry).Word.size();
             if (length > puzzle.Width && length > puzzle.Height) {
                 window.dialogs().message(wordTooBigMessage());
                 break;
             }
         }
         window.dialogs().message(generateErrorMessage());
-        keepAsBefore();
         return;
     }
     const int placed = int(layout.words.size());
@@ -165,13 +156,10 @@ void generateThoroughly(frmCWord &window, const CrosswordData &puzzleBefore,
     const Dialogs::Answer answer =
         window.dialogs().question(QStringLiteral("Generate Crossword"),
                                   partialLayoutQuestion(placed, total), Dialogs::Buttons::YesNo);
-    if (answer != Dialogs::Answer::Yes) {
-        keepAsBefore();
+    if (answer != Dialogs::Answer::Yes)
         return;
-    }
-    applyThoroughLayout(puzzle, window.extraWords(), layout);
-    window.wordPanel()->refillWordList();
-    window.Redraw_Grid();
+    applyThoroughLayout(puzzle, stored, layout);
+    window.document().replaceLayout(puzzle, stored);
 }
 
 } // namespace
@@ -190,16 +178,12 @@ void Generate(frmCWord &window)
         return;
     window.Remove_Shapes();
 
-    CrosswordData &puzzle = window.puzzle();
-    const CrosswordData puzzleBefore = puzzle;
-    const ExtraWords extraBefore = window.extraWords();
-    if (!puzzle.IsEmpty) {
-        const QStringList moved = gatherGridWords(puzzle, window.extraWords());
-        for (const QString &word : moved)
-            window.wordPanel()->appendListWord(word);
-        window.Redraw_Grid();
-    }
-    if (window.txtWord->count() == 0) {
+    // The layout works on copies; the document takes the new layout as one change.
+    CrosswordData puzzle = window.puzzle();
+    ExtraWords stored = window.document().storedWords();
+    if (!puzzle.IsEmpty)
+        gatherGridWords(puzzle, stored);
+    if (!hasStoredWords(stored)) {
         window.dialogs().message(noWordsMessage());
         return;
     }
@@ -211,8 +195,8 @@ void Generate(frmCWord &window)
 
     g_layoutRunning = true;
     if (window.layoutMethod() == LayoutMethod::Thorough)
-        generateThoroughly(window, puzzleBefore, extraBefore);
+        generateThoroughly(window, puzzle, stored);
     else
-        generateClassic(window);
+        generateClassic(window, puzzle, stored);
     g_layoutRunning = false;
 }

@@ -27,8 +27,9 @@ QAction *menuAction(QMenu *menu, QAction *before, const QString &name, const QSt
 // Where the save dialogs start: beside the puzzle's file, or the program's dialog folder.
 QString startFolder(const frmCWord &window)
 {
-    if (!window.CurrentFileName.isEmpty())
-        return QFileInfo(window.CurrentFileName).absolutePath();
+    const QString fileName = window.document().fileName();
+    if (!fileName.isEmpty())
+        return QFileInfo(fileName).absolutePath();
     return window.paths().dialogFolder;
 }
 
@@ -106,22 +107,12 @@ bool importWordList(frmCWord &window)
 
 bool importWordListFile(frmCWord &window, const QString &path)
 {
-    QStringList listed;
-    for (qsizetype i = 1; i < window.extraWords().size(); ++i)
-        listed << window.extraWords().at(i).Word;
-    if (!window.puzzle().IsEmpty) {
-        for (const GridWord &w : window.puzzle().Words)
-            listed << w.Answer;
-    }
     WordList list;
-    const Result read = readWordListFile(path, &list, listed);
+    const Result read = window.document().importWordList(path, &list);
     if (!read) {
         window.dialogs().message(read.message());
         return false;
     }
-    appendToExtraWords(window.extraWords(), list);
-    for (const ExtraWord &w : std::as_const(list.words))
-        window.txtWord->addItem(w.Word);
     window.dialogs().message(wordListReport(list));
     return true;
 }
@@ -146,13 +137,8 @@ bool importIpuzFile(frmCWord &window, const QString &path)
         return false;
     }
     const int spaced = keepLineBreakMarksApart(puzzle);
-    window.puzzle() = puzzle;
-    window.extraWords() = newExtraWords();
-    window.txtWord->clear();
-    window.CurrentFileName.clear();
+    window.document().importPuzzle(puzzle);
     window.setWindowTitle(QStringLiteral("Velloquin"));
-    window.Redraw_Grid();
-    window.Reset_Cell_Values();
     if (spaced > 0)
         window.dialogs().message(QStringLiteral("Import ipuz"), lineBreakMarkNote(spaced),
                                  Icon::Information);

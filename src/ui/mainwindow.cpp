@@ -4,6 +4,7 @@
 #include "candybutton.h"
 #include "cluetext.h"
 #include "colorpicker.h"
+#include "fileiobas.h"
 #include "gradientpanel.h"
 #include "gridedit.h"
 #include "interchangecommands.h"
@@ -15,8 +16,8 @@
 #include "toolbar.h"
 #include "toolbarband.h"
 #include "twips.h"
-#include "windowplacement.h"
 #include "webpagecommand.h"
+#include "windowplacement.h"
 #include "wordpanel.h"
 #include "xp_progressbar.h"
 
@@ -125,6 +126,12 @@ frmCWord::frmCWord(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
         return m_dialogs.chooseColour(initial, tr("Colour"));
     });
 
+    m_document = new PuzzleDocument(this);
+    connect(m_document, &PuzzleDocument::puzzleChanged, this, &frmCWord::puzzleChanged);
+    connect(m_document, &PuzzleDocument::documentReplaced, this, &frmCWord::documentReplaced);
+    connect(m_document, &PuzzleDocument::fileNameChanged, this,
+            [this](const QString &fileName) { setWindowTitle(windowTitleForFile(fileName)); });
+
     client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
@@ -138,7 +145,6 @@ frmCWord::frmCWord(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     buildWaitPanel();
 
     // Start-up, in this order.
-    m_extraWords = newExtraWords();
     fillSizeList(txtXSize);
     fillSizeList(txtYSize);
     TB1->BuildToolbar(toolbarStrip(2), ToolbarMask, 16, TB1Layout);
@@ -146,16 +152,14 @@ frmCWord::frmCWord(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     Acquire_Settings();
     TB2->BuildToolbar(toolbarStrip(3), ToolbarMask, 16, TB2Layout);
     TB2->SetToolTips(TB2Tips);
-    NewCrossword(m_puzzle, m_defaultWidth, m_defaultHeight);
-    m_puzzle.Title = m_defaultTitle;
-    m_puzzle.Subject = m_defaultTopic;
     // The position lists follow the new puzzle's size.
-    fillCellList(txtX, m_puzzle.Width);
-    fillCellList(txtY, m_puzzle.Height);
+    m_document->newPuzzle(m_defaultWidth, m_defaultHeight, m_defaultTitle, m_defaultTopic);
     optAcross->setChecked(true);
     RedrawAll = true;
     m_startedUp = true;
     m_wordPanel = new WordPanel(*this);
+    connect(m_document, &PuzzleDocument::storedWordsChanged, m_wordPanel,
+            &WordPanel::refillWordList);
     addKeyboardCommands(*this);
 
     // The window opens with its designed inner size.
@@ -651,8 +655,26 @@ DrawOptions frmCWord::drawOptions() const
 
 void frmCWord::Redraw_Grid()
 {
-    Draw_Crossword(m_puzzle, *picView, picNumbersDown, picNumbersAcross, drawOptions(),
-                   [this](const CrosswordData &p) { copySettingsFields(p); });
+    // The document numbers the squares; the drawing gets a copy it may number again.
+    CrosswordData puzzle = m_document->puzzle();
+    Draw_Crossword(puzzle, *picView, picNumbersDown, picNumbersAcross, drawOptions());
+}
+
+void frmCWord::puzzleChanged()
+{
+    const CrosswordData &p = m_document->puzzle();
+    if (m_startedUp)
+        Redraw_Grid();
+    copySettingsFields(p);
+    // The position lists follow the puzzle's size.
+    if (QSize(p.Width, p.Height) != m_listedSize)
+        Reset_Cell_Values();
+}
+
+void frmCWord::documentReplaced()
+{
+    Remove_Shapes();
+    Reset_Cell_Values();
 }
 
 void frmCWord::copySettingsFields(const CrosswordData &p)
@@ -701,13 +723,15 @@ void frmCWord::fillCellList(QComboBox *box, int count)
 
 void frmCWord::Reset_Cell_Values()
 {
-    fillCellList(txtX, int(readLenientNumberClamped(txtXSize->currentText(), 0, 255)));
-    fillCellList(txtY, int(readLenientNumberClamped(txtYSize->currentText(), 0, 255)));
+    const CrosswordData &p = m_document->puzzle();
+    fillCellList(txtX, p.Width);
+    fillCellList(txtY, p.Height);
+    m_listedSize = QSize(p.Width, p.Height);
 }
 
 QString frmCWord::Get_Clues_text() const
 {
-    return ::Get_Clues_text(m_puzzle);
+    return ::Get_Clues_text(m_document->puzzle());
 }
 
 void frmCWord::showRefusal(const Result &result)
@@ -840,7 +864,7 @@ void frmCWord::onColourChanged()
     // A colour choice shows at once; while starting up the first drawing is still to come.
     // The settings boxes keep what the user typed but has not applied yet.
     if (m_startedUp)
-        Draw_Crossword(m_puzzle, *picView, picNumbersDown, picNumbersAcross, drawOptions());
+        Redraw_Grid();
 }
 
 void frmCWord::copyPicture()
@@ -893,8 +917,7 @@ void frmCWord::toggleOutlineMode()
 
 void frmCWord::moveCrossword(int direction)
 {
-    showRefusal(MoveCrossword(m_puzzle, qint16(direction)));
-    Redraw_Grid();
+    showRefusal(m_document->movePuzzle(MoveDirection(direction)));
 }
 
 void frmCWord::updateProperties()
@@ -907,19 +930,22 @@ void frmCWord::updateProperties()
                           Icon::Error);
         return;
     }
-    m_puzzle.Title = txtTitle->text();
-    m_puzzle.Subject = txtSubject->text();
-    if (*width != m_puzzle.Width || *height != m_puzzle.Height) {
+    const CrosswordData &p = m_document->puzzle();
+    qint16 newWidth = p.Width;
+    qint16 newHeight = p.Height;
+    if (*width != p.Width || *height != p.Height) {
         const QString question =
             QStringLiteral("Warning. Changing the size of the crossword may result in the loss "
                            "of Words\nDo you wish to continue?");
         if (m_dialogs.question(QStringLiteral("Change Settings"), question,
                                Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes) {
-            ResizeCrossword(m_puzzle, qint16(*width), qint16(*height));
-            Reset_Cell_Values();
+            newWidth = qint16(*width);
+            newHeight = qint16(*height);
         }
     }
-    Redraw_Grid();
+    m_document->changeProperties(txtTitle->text(), txtSubject->text(), newWidth, newHeight);
+    // A size the user did not confirm goes back to the puzzle's.
+    copySettingsFields(m_document->puzzle());
 }
 
 void frmCWord::exitProgram()

@@ -4,6 +4,7 @@
 #include "crossworddata.h"
 #include "dialogs.h"
 #include "drawing.h"
+#include "puzzledocument.h"
 #include "randomsource.h"
 #include "settings.h"
 
@@ -68,8 +69,6 @@ public:
     ~frmCWord() override;
 
     // --- Window state --------------------------------------------------------------
-    // Path Save writes to; empty means none.
-    QString CurrentFileName;
     // The grid is drawn without its letters.
     bool AnswersHidden = false;
     // The grid is drawn without grid lines (outlined squares).
@@ -77,10 +76,11 @@ public:
     // Set at the end of start-up and never cleared: strips, grid lines and letters drawn.
     bool RedrawAll = false;
 
-    CrosswordData &puzzle() { return m_puzzle; }
-    const CrosswordData &puzzle() const { return m_puzzle; }
-    ExtraWords &extraWords() { return m_extraWords; }
-    const ExtraWords &extraWords() const { return m_extraWords; }
+    // The open puzzle; every change to it goes through its operations, and the window
+    // follows what it announces.
+    PuzzleDocument &document() { return *m_document; }
+    const PuzzleDocument &document() const { return *m_document; }
+    const CrosswordData &puzzle() const { return m_document->puzzle(); }
     const AppPaths &paths() const { return m_paths; }
     Dialogs &dialogs() const { return m_dialogs; }
     // The one random source of the run (the automatic layout draws from it); it starts
@@ -193,10 +193,15 @@ private:
     // The size and place the window had when it last closed, from the settings file.
     void restorePlacement();
 
+    // What the document announced, shown in the views.
+    void puzzleChanged();
+    void documentReplaced();
+
     AppPaths m_paths;
     Dialogs &m_dialogs;
-    CrosswordData m_puzzle;
-    ExtraWords m_extraWords;
+    PuzzleDocument *m_document = nullptr;
+    // The size the position lists were last filled for.
+    QSize m_listedSize;
     QString m_defaultTitle = QStringLiteral("Crossword");
     QString m_defaultTopic;
     qint16 m_defaultWidth = DefaultGridSize;

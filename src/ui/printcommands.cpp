@@ -31,8 +31,9 @@ const QString kPrintPageErrorText = QStringLiteral("A page could not be started 
 // Where the save dialog starts: beside the puzzle's file, or the program's dialog folder.
 QString startFolder(const frmCWord &window)
 {
-    if (!window.CurrentFileName.isEmpty())
-        return QFileInfo(window.CurrentFileName).absolutePath();
+    const QString fileName = window.document().fileName();
+    if (!fileName.isEmpty())
+        return QFileInfo(fileName).absolutePath();
     return window.paths().dialogFolder;
 }
 

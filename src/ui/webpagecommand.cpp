@@ -14,8 +14,9 @@ namespace {
 // Where the save dialog starts: beside the puzzle's file, or the program's dialog folder.
 QString startFolder(const frmCWord &window)
 {
-    if (!window.CurrentFileName.isEmpty())
-        return QFileInfo(window.CurrentFileName).absolutePath();
+    const QString fileName = window.document().fileName();
+    if (!fileName.isEmpty())
+        return QFileInfo(fileName).absolutePath();
     return window.paths().dialogFolder;
 }
 

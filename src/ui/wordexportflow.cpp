@@ -130,8 +130,8 @@ QString Export_To_Word(frmCWord &window, const WordExportDesktop &desktop)
     }
 
     // The document is written where the user says; nothing is written when cancelled.
-    const QString folder = !window.CurrentFileName.isEmpty()
-                               ? QFileInfo(window.CurrentFileName).absolutePath()
+    const QString folder = !window.document().fileName().isEmpty()
+                               ? QFileInfo(window.document().fileName()).absolutePath()
                                : desktop.documentsFolder;
     const QString suggested = QDir(folder).filePath(wordDocumentFileName(window.puzzle().Title));
     QString target = dialogs.saveFile(kSaveWordTitle, suggested, kSaveWordFilter);

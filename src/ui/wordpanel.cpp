@@ -16,8 +16,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QValidator>
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 
@@ -28,14 +30,6 @@ const Message NoWordEntered{QStringLiteral("No Word Entered"),
 const Message BadPosition{QStringLiteral("Error"),
                           QStringLiteral("Please enter valid numbers for Number, X, and Y."),
                           Icon::Error};
-const Message WordTooSmall{QStringLiteral("Word too small"),
-                           QStringLiteral("Sorry but you cannot add a word with less than 3 "
-                                          "characters."),
-                           Icon::Error};
-const Message WordLengthError{QStringLiteral("Word Legth Error"),
-                              QStringLiteral("Sorry, the mimimum leghth for a word is 3 "
-                                             "characters."),
-                              Icon::Information};
 const Message NoWord{QStringLiteral("No Word"),
                      QStringLiteral("Please enter a word to search for a grid position."),
                      Icon::Information};
@@ -218,22 +212,16 @@ void WordPanel::resetPosition()
         m_window.txtY->setCurrentIndex(0);
 }
 
-void WordPanel::appendListWord(const QString &word)
-{
-    // Adding the first item to an editable combo box would put it into the edit field.
-    const QString editing = m_window.txtWord->currentText();
-    m_window.txtWord->addItem(word);
-    if (m_window.txtWord->currentText() != editing)
-        m_window.txtWord->setEditText(editing);
-}
-
 void WordPanel::refillWordList()
 {
+    // The text being edited stays; refilling an editable combo box would replace it.
+    const QString editing = m_window.txtWord->currentText();
+    const QSignalBlocker blocker(m_window.txtWord);
     m_window.txtWord->clear();
-    const ExtraWords &extra = m_window.extraWords();
-    for (const ExtraWord &entry : extra)
+    for (const ExtraWord &entry : m_window.document().storedWords())
         if (!entry.Word.isEmpty())
             m_window.txtWord->addItem(entry.Word);
+    m_window.txtWord->setEditText(editing);
 }
 
 // --- The grid view ---------------------------------------------------------------------------
@@ -251,7 +239,7 @@ void WordPanel::gridClick(QPoint pos)
 
 void WordPanel::selectSquare(int column, int row)
 {
-    CrosswordData &p = m_window.puzzle();
+    const CrosswordData &p = m_window.puzzle();
     if (p.Width <= 0 || p.Height <= 0)
         return;
     const int c = qBound(0, column, p.Width - 1);
@@ -317,43 +305,31 @@ void WordPanel::updateWord()
         return;
     }
     const qint32 dir = orientation();
-    CrosswordData &p = m_window.puzzle();
-    const qint16 index = FindWordAt(p, qint16(c), qint16(r), dir);
+    PuzzleDocument &document = m_window.document();
+    const qint16 index = FindWordAt(document.puzzle(), qint16(c), qint16(r), dir);
+    const QString clue = m_window.txtClue->text();
 
     if (index < 0) {
-        const Result added =
-            AddWord(p, qint16(c), qint16(r), text, dir, m_window.txtClue->text(), true, 0);
-        if (added) {
-            removeWord();
-            resetPosition();
-        } else {
+        // A stored word placed leaves the drop-down list, and the boxes are emptied.
+        const bool listed = isListed(text);
+        const Result added = document.placeWord(c, r, dir, text, clue);
+        if (!added) {
             dialogs.message(added.message());
+            m_window.Remove_Shapes();
+            return;
         }
+        if (listed)
+            clearEntry();
+        resetPosition();
     } else {
-        if (text.size() < 3) {
-            dialogs.message(WordTooSmall);
+        const Result replaced = document.replaceWord(index, text, clue);
+        if (!replaced) {
+            dialogs.message(replaced.message());
             return;
         }
-        // The new answer must obey the placement rules as a new word would, with the word
-        // it replaces taken off the grid; a refusal leaves the puzzle as it was.
-        const QString answer = text.toUpper();
-        const QString clue = m_window.txtClue->text();
-        CrosswordData check = p;
-        Result result = DeleteWord(check, dir, 0, index);
-        if (result)
-            result = AddWord(check, qint16(c), qint16(r), answer, dir, clue, true, 0);
-        if (!result) {
-            dialogs.message(result.message());
-            return;
-        }
-        GridWord &word = p.Words[index];
-        word.Answer = answer;
-        word.Clue = clue;
-        m_window.txtWord->setEditText(QString());
-        m_window.txtClue->clear();
+        clearEntry();
         resetPosition();
     }
-    m_window.Redraw_Grid();
     m_window.Remove_Shapes();
 }
 
@@ -364,67 +340,52 @@ void WordPanel::deleteWord()
     const int c = comboNumber(m_window.txtX, &okX);
     const int r = comboNumber(m_window.txtY, &okY);
     const qint32 dir = orientation();
-    CrosswordData &p = m_window.puzzle();
-    const qint16 index = okX && okY ? FindWordAt(p, qint16(c), qint16(r), dir) : qint16(-1);
+    PuzzleDocument &document = m_window.document();
+    const qint16 index =
+        okX && okY ? FindWordAt(document.puzzle(), qint16(c), qint16(r), dir) : qint16(-1);
     if (index >= 0) {
-        const Result removed = DeleteWord(p, dir, 0, index);
-        if (!removed)
-            m_window.dialogs().message(removed.message());
-        storeWord();
+        // The word goes back into the drop-down list.
+        const StoreWordCheck stored =
+            document.deleteWord(index, m_window.txtWord->currentText(), m_window.txtClue->text());
+        if (stored == StoreWordCheck::Stored)
+            clearEntry();
+        else if (stored != StoreWordCheck::AlreadyUsed)
+            m_window.dialogs().message(storeWordRefusal(stored));
         setComboNumber(m_window.txtX, 0);
         setComboNumber(m_window.txtY, 0);
     }
-    m_window.Redraw_Grid();
     m_window.Remove_Shapes();
 }
 
 void WordPanel::storeWord()
 {
-    const QString text = m_window.txtWord->currentText();
-    if (text.size() < 3) {
-        m_window.dialogs().message(WordLengthError);
-        return;
-    }
-    const QString upper = text.toUpper();
-    if (m_window.txtWord->findText(upper, Qt::MatchFixedString | Qt::MatchCaseSensitive) >= 0)
-        return;
-    const CrosswordData &p = m_window.puzzle();
-    if (!p.IsEmpty) {
-        for (const GridWord &word : p.Words)
-            if (word.Answer == upper)
-                return;
-    }
-    if (storedWordsFull(m_window.extraWords())) {
-        m_window.dialogs().message(storedWordsFullMessage());
-        return;
-    }
-    appendListWord(upper);
-    m_window.extraWords().append(ExtraWord{upper, m_window.txtClue->text()});
-    m_window.txtWord->setEditText(QString());
-    m_window.txtClue->clear();
+    const StoreWordCheck stored =
+        m_window.document().storeWord(m_window.txtWord->currentText(), m_window.txtClue->text());
+    if (stored == StoreWordCheck::Stored)
+        clearEntry();
+    else if (stored != StoreWordCheck::AlreadyUsed)
+        m_window.dialogs().message(storeWordRefusal(stored));
 }
 
 void WordPanel::removeWord()
 {
     const QString text = m_window.txtWord->currentText();
-    if (text.isEmpty())
-        return;
-    const QString upper = text.toUpper();
-    ExtraWords &extra = m_window.extraWords();
-    for (qsizetype i = 0; i < extra.size(); ++i) {
-        // Entry 0 is the list's blank placeholder and stays.
-        if (i > 0 && extra.at(i).Word == upper) {
-            extra.removeAt(i);
-            break;
-        }
-    }
-    const int item =
-        m_window.txtWord->findText(upper, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-    if (item >= 0) {
-        m_window.txtWord->removeItem(item);
-        m_window.txtWord->setEditText(QString());
-        m_window.txtClue->clear();
-    }
+    if (!text.isEmpty() && m_window.document().removeStoredWord(text))
+        clearEntry();
+}
+
+bool WordPanel::isListed(const QString &word) const
+{
+    const QString upper = word.toUpper();
+    const ExtraWords &stored = m_window.document().storedWords();
+    return std::any_of(stored.begin() + 1, stored.end(),
+                       [&](const ExtraWord &entry) { return entry.Word == upper; });
+}
+
+void WordPanel::clearEntry()
+{
+    m_window.txtWord->setEditText(QString());
+    m_window.txtClue->clear();
 }
 
 void WordPanel::searchPlaces()
@@ -462,7 +423,7 @@ void WordPanel::Search4Places()
 void WordPanel::wordChosen()
 {
     const QString upper = m_window.txtWord->currentText().toUpper();
-    const ExtraWords &extra = m_window.extraWords();
+    const ExtraWords &extra = m_window.document().storedWords();
     for (const ExtraWord &entry : extra) {
         if (entry.Word == upper) {
             m_window.txtClue->setText(entry.Clue);

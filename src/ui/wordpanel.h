@@ -49,9 +49,10 @@ public:
     // orientation, as the grid view draws them.
     QRect squaresRect(int column, int row, int length, qint32 orientation) const;
 
-    // Appends a word to the drop-down list without changing the text being edited.
-    void appendListWord(const QString &word);
-    // Fills the drop-down list again from the stored words (empty words skipped).
+    // Empties the word and clue boxes.
+    void clearEntry();
+    // Fills the drop-down list again from the stored words (empty words skipped), keeping
+    // the text being edited.
     void refillWordList();
 
 protected:
@@ -63,6 +64,8 @@ private:
     void setComboNumber(QComboBox *box, int value);
     void showWord(qint16 index);
     void resetPosition();
+    // True when word (in capitals) is in the drop-down list.
+    bool isListed(const QString &word) const;
     // Keys on the grid: arrows move the selected square, Space swaps Across and Down, a
     // letter starts the word in the word box, Enter runs "Update". True when used.
     bool gridKey(const QKeyEvent *key);

@@ -104,8 +104,8 @@ inline QStringList listedWords(const frmCWord &w)
 inline QStringList storedWords(const frmCWord &w)
 {
     QStringList words;
-    for (qsizetype i = 1; i < w.extraWords().size(); ++i)
-        words << w.extraWords().at(i).Word;
+    for (qsizetype i = 1; i < w.document().storedWords().size(); ++i)
+        words << w.document().storedWords().at(i).Word;
     return words;
 }
 
@@ -124,9 +124,10 @@ inline QStringList gridAnswers(const frmCWord &w)
 inline void putWord(frmCWord &w, int x, int y, qint32 orientation, const QString &word,
                     const QString &clue = QString())
 {
-    const Result r = AddWord(w.puzzle(), qint16(x), qint16(y), word, orientation, clue, true, 0);
+    CrosswordData p = w.puzzle();
+    const Result r = AddWord(p, qint16(x), qint16(y), word, orientation, clue, true, 0);
     QVERIFY2(r.ok(), qPrintable(r.ok() ? QString() : r.message().text));
-    w.Redraw_Grid();
+    setPuzzle(w, p);
 }
 
 // The visible placement markers' rectangles, in member order.

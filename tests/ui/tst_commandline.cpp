@@ -114,12 +114,13 @@ private slots:
         QCOMPARE(fixture.agreementShown, 1);
         QCOMPARE(fixture.dialogs.titles(), messages);
         QCOMPARE(window->txtTitle->text(), title);
-        QCOMPARE(window->extraWords().size() - 1, storedWords);
+        QCOMPARE(window->document().storedWords().size() - 1, storedWords);
         if (keepsFileName) {
-            QCOMPARE(window->CurrentFileName, QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd"));
+            QCOMPARE(window->document().fileName(),
+                     QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd"));
             QVERIFY(window->windowTitle().startsWith("Velloquin - "));
         } else {
-            QVERIFY(window->CurrentFileName.isEmpty());
+            QVERIFY(window->document().fileName().isEmpty());
         }
         if (title == QLatin1String("Crossword") && storedWords == 0)
             QVERIFY(window->puzzle().IsEmpty);

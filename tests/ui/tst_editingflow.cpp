@@ -174,7 +174,7 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
     const QString path = m_fixture->dir.path() + QStringLiteral("/animals.cwd");
     dialogs().paths.enqueue(m_fixture->dir.path() + QStringLiteral("/animals"));
     clickToolbarButton(w().TB1, 3);
-    QCOMPARE(w().CurrentFileName, path);
+    QCOMPARE(w().document().fileName(), path);
     QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + ShortenPath(path, 50));
 
     // New, without saving again.
@@ -188,7 +188,7 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
     // Open it again.
     dialogs().paths.enqueue(path);
     clickToolbarButton(w().TB1, 2);
-    QCOMPARE(w().CurrentFileName, path);
+    QCOMPARE(w().document().fileName(), path);
     QCOMPARE(w().puzzle().Title, QStringLiteral("Animals"));
     QCOMPARE(w().txtSubject->text(), QStringLiteral("Zoo"));
     QCOMPARE(w().puzzle().Words.size(), generated.Words.size());

@@ -104,7 +104,7 @@ QString tst_FileCommands::writeSampleFile(const QString &name)
 void tst_FileCommands::newAlwaysAsksAndCancelKeepsEverything()
 {
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
-    w().CurrentFileName = QStringLiteral("/somewhere/a.cwd");
+    nameFile(w(), file(QStringLiteral("a.cwd")));
     const CrosswordData before = w().puzzle();
     dialogs().answers.enqueue(Dialogs::Answer::Cancel);
     w().mnuFileNew->trigger();
@@ -114,17 +114,17 @@ void tst_FileCommands::newAlwaysAsksAndCancelKeepsEverything()
              QStringLiteral("Do you want to save changes to current crossword?"));
     QCOMPARE(dialogs().shown.first().buttons, Dialogs::Buttons::YesNoCancel);
     QCOMPARE(w().puzzle(), before);
-    QCOMPARE(w().CurrentFileName, QStringLiteral("/somewhere/a.cwd"));
+    QCOMPARE(w().document().fileName(), file(QStringLiteral("a.cwd")));
 }
 
 void tst_FileCommands::newWithNoDiscardsWithoutSaving()
 {
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
-    NewCrossword(w().puzzle(), 9, 7); // the puzzle has another size than the default
+    newPuzzle(w(), 9, 7); // the puzzle has another size than the default
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
     w().Reset_Cell_Values();
     const QString path = file(QStringLiteral("kept.cwd"));
-    w().CurrentFileName = path;
+    nameFile(w(), path);
     w().setWindowTitle(QStringLiteral("Velloquin - ") + path);
     w().Shape1->show();
 
@@ -136,7 +136,7 @@ void tst_FileCommands::newWithNoDiscardsWithoutSaving()
     QCOMPARE(w().puzzle().Width, w().defaultWidth());
     QCOMPARE(w().puzzle().Height, w().defaultHeight());
     QCOMPARE(w().puzzle().Title, w().defaultTitle());
-    QCOMPARE(w().CurrentFileName, QString());
+    QCOMPARE(w().document().fileName(), QString());
     QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin"));
     QCOMPARE(w().txtX->count(), int(w().defaultWidth()));
     QCOMPARE(w().txtY->count(), int(w().defaultHeight()));
@@ -161,15 +161,15 @@ void tst_FileCommands::newYesSavesToTheCurrentFile()
 {
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     const QString path = file(QStringLiteral("current.cwd"));
-    w().CurrentFileName = path;
-    const QByteArray expected = crosswordFileBytes(w().puzzle(), w().extraWords());
+    nameFile(w(), path);
+    const QByteArray expected = crosswordFileBytes(w().puzzle(), w().document().storedWords());
 
     dialogs().answers.enqueue(Dialogs::Answer::Yes);
     w().mnuFileNew->trigger();
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Save Changes")});
     QCOMPARE(readFile(path), expected);
     QVERIFY(w().puzzle().IsEmpty);
-    QCOMPARE(w().CurrentFileName, QString());
+    QCOMPARE(w().document().fileName(), QString());
 }
 
 void tst_FileCommands::newYesWithAFailedSaveKeepsThePuzzle()
@@ -177,7 +177,7 @@ void tst_FileCommands::newYesWithAFailedSaveKeepsThePuzzle()
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     const CrosswordData before = w().puzzle();
     const QString path = file(QStringLiteral("no/such/folder/current.cwd"));
-    w().CurrentFileName = path;
+    nameFile(w(), path);
 
     dialogs().answers.enqueue(Dialogs::Answer::Yes);
     w().mnuFileNew->trigger();
@@ -186,7 +186,7 @@ void tst_FileCommands::newYesWithAFailedSaveKeepsThePuzzle()
     QVERIFY(!QFile::exists(path));
     // The words the user wanted to keep are still there.
     QCOMPARE(w().puzzle().Words, before.Words);
-    QCOMPARE(w().CurrentFileName, path);
+    QCOMPARE(w().document().fileName(), path);
 }
 
 void tst_FileCommands::newLeavesTheWordList()
@@ -235,7 +235,7 @@ void tst_FileCommands::openLoadsTheFileAndRefillsTheList()
     QCOMPARE(w().txtX->count(), 12);
     QCOMPARE(w().txtY->count(), 10);
     QCOMPARE(w().txtX->currentText(), QStringLiteral("0"));
-    QCOMPARE(w().CurrentFileName, path);
+    QCOMPARE(w().document().fileName(), path);
     QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + ShortenPath(path, 50));
     // The drop-down holds the file's stored words, without empty ones.
     QCOMPARE(listedWords(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("HERON")}));
@@ -274,7 +274,7 @@ void tst_FileCommands::openDamagedFileWarnsOnceAndOpensIt()
                                           "saving.\n"
                                           "2 entries without a word were dropped."));
     // The puzzle is open, its words as the file has them.
-    QCOMPARE(w().CurrentFileName, path);
+    QCOMPARE(w().document().fileName(), path);
     QCOMPARE(gridAnswers(w()),
              (QStringList{QStringLiteral("CAT"), QStringLiteral("DOG"), QStringLiteral("HORSES")}));
 }
@@ -295,7 +295,7 @@ void tst_FileCommands::openRefusedFileKeepsPuzzleListAndTitle()
     dialogs().paths.enqueue(good);
     w().mnuFileOpen->trigger();
     const CrosswordData before = w().puzzle();
-    const ExtraWords extraBefore = w().extraWords();
+    const ExtraWords extraBefore = w().document().storedWords();
     const QString titleBefore = w().windowTitle();
 
     const QString bad = file(QStringLiteral("broken.cwd"));
@@ -311,10 +311,10 @@ void tst_FileCommands::openRefusedFileKeepsPuzzleListAndTitle()
     QCOMPARE(dialogs().shown.last().kind, ScriptedDialogs::Kind::Message);
     QVERIFY(!dialogs().shown.last().text.isEmpty());
     QCOMPARE(w().puzzle(), before);
-    QCOMPARE(w().extraWords(), extraBefore);
+    QCOMPARE(w().document().storedWords(), extraBefore);
     QCOMPARE(listedWords(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("HERON")}));
     QCOMPARE(w().windowTitle(), titleBefore);
-    QCOMPARE(w().CurrentFileName, good);
+    QCOMPARE(w().document().fileName(), good);
 }
 
 // --- Save and Save As ------------------------------------------------------------------------
@@ -329,8 +329,8 @@ void tst_FileCommands::saveWithoutAFileAsksForOne()
     QCOMPARE(dialogs().shown.first().filter, QStringLiteral("Crossword file (*.cwd)"));
     QCOMPARE(dialogs().shown.first().text, w().paths().dialogFolder);
     const QString path = chosen + QStringLiteral(".cwd");
-    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().extraWords()));
-    QCOMPARE(w().CurrentFileName, path);
+    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().document().storedWords()));
+    QCOMPARE(w().document().fileName(), path);
     QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + ShortenPath(path, 50));
 
     // From now on Save writes there without asking.
@@ -338,7 +338,7 @@ void tst_FileCommands::saveWithoutAFileAsksForOne()
     dialogs().clearShown();
     w().mnuFileSave->trigger();
     QCOMPARE(dialogs().shown.size(), 0);
-    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().extraWords()));
+    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().document().storedWords()));
 }
 
 void tst_FileCommands::saveAfterOpenWritesWithoutAsking()
@@ -351,7 +351,7 @@ void tst_FileCommands::saveAfterOpenWritesWithoutAsking()
     dialogs().clearShown();
     w().mnuFileSave->trigger();
     QCOMPARE(dialogs().shown.size(), 0);
-    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().extraWords()));
+    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().document().storedWords()));
     QCOMPARE(w().windowTitle(), title);
 }
 
@@ -374,7 +374,7 @@ void tst_FileCommands::saveAsAppendsTheExtension()
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     dialogs().paths.enqueue(file(chosen));
     w().mnuSaveAs->trigger();
-    QCOMPARE(w().CurrentFileName, file(written));
+    QCOMPARE(w().document().fileName(), file(written));
     QVERIFY(QFile::exists(file(written)));
 
     // Save now writes to that file without asking.
@@ -382,7 +382,8 @@ void tst_FileCommands::saveAsAppendsTheExtension()
     dialogs().clearShown();
     w().mnuFileSave->trigger();
     QCOMPARE(dialogs().shown.size(), 0);
-    QCOMPARE(readFile(file(written)), crosswordFileBytes(w().puzzle(), w().extraWords()));
+    QCOMPARE(readFile(file(written)),
+             crosswordFileBytes(w().puzzle(), w().document().storedWords()));
     QCOMPARE(QDir(m_fixture->dir.path())
                  .entryList({QStringLiteral("*.cwd"), QStringLiteral("*.CWD")}, QDir::Files),
              QStringList{written});
@@ -399,7 +400,7 @@ void tst_FileCommands::saveAsReplacesAnExistingFileWithoutAsking()
     dialogs().paths.enqueue(path);
     w().mnuSaveAs->trigger();
     QCOMPARE(dialogs().shown.size(), 1);
-    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().extraWords()));
+    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().document().storedWords()));
 }
 
 void tst_FileCommands::failedSaveAsShowsAnErrorAndKeepsTheOldName()
@@ -417,7 +418,7 @@ void tst_FileCommands::failedSaveAsShowsAnErrorAndKeepsTheOldName()
     w().mnuSaveAs->trigger();
     QCOMPARE(dialogs().shown.size(), 2);
     QCOMPARE(dialogs().shown.last().kind, ScriptedDialogs::Kind::Message);
-    QCOMPARE(w().CurrentFileName, old);
+    QCOMPARE(w().document().fileName(), old);
     QCOMPARE(w().windowTitle(), title);
     QCOMPARE(readFile(old), oldBytes);
 }

@@ -80,9 +80,7 @@ void tst_GenerateCommand::cleanup()
 
 void tst_GenerateCommand::newGrid(int width, int height)
 {
-    NewCrossword(w().puzzle(), qint16(width), qint16(height));
-    w().Redraw_Grid();
-    w().Reset_Cell_Values();
+    newPuzzle(w(), width, height);
 }
 
 void tst_GenerateCommand::listWords(const QStringList &words)
@@ -120,7 +118,7 @@ void tst_GenerateCommand::listedWordsAreLaidOutAndTheListEmptied()
                                             QStringLiteral("HERON")}));
     QCOMPARE(w().puzzle().Words.at(2).Clue, QStringLiteral("heron clue"));
     QCOMPARE(listedWords(w()), QStringList());
-    QCOMPARE(w().extraWords(), newExtraWords());
+    QCOMPARE(w().document().storedWords(), newExtraWords());
     QVERIFY(!w().pGress->isVisible());
     QVERIFY(w().isEnabled());
     // Every word lies inside the grid and the layout obeys the placement rules: adding
@@ -285,7 +283,7 @@ void tst_GenerateCommand::thoroughPlacesEveryWordLikeClassic()
                                             QStringLiteral("HERON")}));
     QCOMPARE(w().puzzle().Words.at(1).Clue, QStringLiteral("trout clue"));
     QCOMPARE(listedWords(w()), QStringList());
-    QCOMPARE(w().extraWords(), newExtraWords());
+    QCOMPARE(w().document().storedWords(), newExtraWords());
     verifyIdle();
 }
 
@@ -304,7 +302,7 @@ void tst_GenerateCommand::thoroughAsksWhenSomeWordsDoNotFit()
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     listWords({QStringLiteral("TACO"), QStringLiteral("QUIZ")});
     const CrosswordData before = w().puzzle();
-    const ExtraWords storedBefore = w().extraWords();
+    const ExtraWords storedBefore = w().document().storedWords();
     dialogs().answers.enqueue(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
     clickButton(w().CandyButton2);
 
@@ -319,13 +317,13 @@ void tst_GenerateCommand::thoroughAsksWhenSomeWordsDoNotFit()
         QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("TACO"), QStringLiteral("CAT")}));
         QCOMPARE(w().puzzle().Words.at(1).Clue, QStringLiteral("Pet"));
         QCOMPARE(listedWords(w()), QStringList{QStringLiteral("QUIZ")});
-        QCOMPARE(w().extraWords(),
+        QCOMPARE(w().document().storedWords(),
                  (ExtraWords{ExtraWord{},
                              ExtraWord{QStringLiteral("QUIZ"), QStringLiteral("quiz clue")}}));
     } else {
         QCOMPARE(w().puzzle(), before);
         QCOMPARE(listedWords(w()), (QStringList{QStringLiteral("TACO"), QStringLiteral("QUIZ")}));
-        QCOMPARE(w().extraWords(), storedBefore);
+        QCOMPARE(w().document().storedWords(), storedBefore);
     }
     verifyIdle();
 }
@@ -340,7 +338,7 @@ void tst_GenerateCommand::thoroughCancelKeepsGridAndList()
     putWord(w(), 0, 0, Across, QStringLiteral("STAN"), QStringLiteral("Name"));
     listWords(words);
     const CrosswordData before = w().puzzle();
-    const ExtraWords storedBefore = w().extraWords();
+    const ExtraWords storedBefore = w().document().storedWords();
     bool clicked = false;
     bool cancelUsable = false;
     bool restDisabled = false;
@@ -360,7 +358,7 @@ void tst_GenerateCommand::thoroughCancelKeepsGridAndList()
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(w().puzzle(), before);
     QCOMPARE(listedWords(w()), words);
-    QCOMPARE(w().extraWords(), storedBefore);
+    QCOMPARE(w().document().storedWords(), storedBefore);
     verifyIdle();
 }
 

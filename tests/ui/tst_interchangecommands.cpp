@@ -83,11 +83,11 @@ private:
     // A small puzzle placed through the window's model.
     void placeWords()
     {
-        CrosswordData &p = m_window->puzzle();
+        CrosswordData p = m_window->puzzle();
         QVERIFY(AddWord(p, 2, 2, "CASTLE", Across, "Fortress", true, 0).ok());
         QVERIFY(AddWord(p, 2, 2, "CROWN", Down, "Worn by a king", true, 0).ok());
         QVERIFY(AddWord(p, 5, 1, "STONE", Down, "Building material", true, 0).ok());
-        m_window->Redraw_Grid();
+        setPuzzle(*m_window, p);
     }
 
 private slots:
@@ -141,8 +141,8 @@ private slots:
 
     void importWordListFillsDropDownAndReportsSkippedLines()
     {
-        m_window->extraWords().append(ExtraWord{"BISHOP", "Diagonal mover"});
-        m_window->txtWord->addItem("BISHOP");
+        QCOMPARE(m_window->document().storeWord("BISHOP", "Diagonal mover"),
+                 StoreWordCheck::Stored);
         placeWords();
         QVERIFY(writeFile(file("chess.txt"),
                           "# chess\nqueen\tMost powerful piece\npawn - Front row\nbishop\n"
@@ -155,7 +155,7 @@ private slots:
         QCOMPARE(dialogs().shown.at(0).title, kImportWordListTitle);
         QCOMPARE(dialogs().shown.at(0).filter, kWordListFilter);
         QCOMPARE(comboItems(m_window->txtWord), (QStringList{"BISHOP", "QUEEN", "PAWN", "ROOK"}));
-        QCOMPARE(m_window->extraWords(),
+        QCOMPARE(m_window->document().storedWords(),
                  (ExtraWords{ExtraWord{}, ExtraWord{"BISHOP", "Diagonal mover"},
                              ExtraWord{"QUEEN", "Most powerful piece"},
                              ExtraWord{"PAWN", "Front row"}, ExtraWord{"ROOK", ""}}));
@@ -175,14 +175,13 @@ private slots:
         trigger("mnuImportWordList");
         QCOMPARE(dialogs().titles(), QStringList{kImportWordListTitle});
         QCOMPARE(m_window->txtWord->count(), 0);
-        QCOMPARE(m_window->extraWords(), newExtraWords());
+        QCOMPARE(m_window->document().storedWords(), newExtraWords());
     }
 
     void importIpuzReplacesPuzzleAsOpenDoes()
     {
-        m_window->extraWords().append(ExtraWord{"STALE", "Old"});
-        m_window->txtWord->addItem("STALE");
-        m_window->CurrentFileName = file("before.cwd");
+        QCOMPARE(m_window->document().storeWord("STALE", "Old"), StoreWordCheck::Stored);
+        nameFile(*m_window, file("before.cwd"));
         CrosswordData source;
         NewCrossword(source, 12, 9);
         source.Title = "Castle";
@@ -205,8 +204,8 @@ private slots:
         QCOMPARE(m_window->txtX->count(), 12);
         QCOMPARE(m_window->txtY->count(), 9);
         QCOMPARE(m_window->txtWord->count(), 0);
-        QCOMPARE(m_window->extraWords(), newExtraWords());
-        QVERIFY(m_window->CurrentFileName.isEmpty());
+        QCOMPARE(m_window->document().storedWords(), newExtraWords());
+        QVERIFY(m_window->document().fileName().isEmpty());
         QCOMPARE(m_window->windowTitle(), QString("Velloquin"));
         screenshot(m_window.get(), "imported-ipuz");
     }
@@ -249,7 +248,9 @@ private slots:
     void exportPuzSaysWhatItWritesPlain()
     {
         placeWords();
-        m_window->puzzle().Words[0].Clue = QString::fromUtf8("“Home” of a king…");
+        CrosswordData p = m_window->puzzle();
+        p.Words[0].Clue = QString::fromUtf8("“Home” of a king…");
+        setPuzzle(*m_window, p);
         dialogs().paths.enqueue(file("curly.puz"));
         trigger("mnuExportPuz");
         QCOMPARE(dialogs().shown.size(), 2);

@@ -51,10 +51,7 @@ int darkPixelsInSquare(frmCWord &w, int column, int row)
 
 void loadFixture(frmCWord &w, const QString &name)
 {
-    const Result r = Load_Crossword(QStringLiteral(VELLOQUIN_TESTDATA "/") + name, w.puzzle(),
-                                    w.extraWords(), w.defaultWidth(), w.defaultHeight());
-    QVERIFY(r.ok());
-    w.Redraw_Grid();
+    loadPuzzle(w, QStringLiteral(VELLOQUIN_TESTDATA "/") + name);
 }
 
 // Sets the window so that its inner (client) area has this size in pixels.
@@ -614,10 +611,8 @@ void tst_MainWindow::paintingRemovesShapes()
 void tst_MainWindow::resetCellValuesFollowsSizeBoxes()
 {
     frmCWord &w = *m_window;
-    w.txtXSize->setCurrentText(QStringLiteral("7"));
-    w.txtYSize->setCurrentText(QStringLiteral("9"));
     w.txtX->setCurrentIndex(3);
-    w.Reset_Cell_Values();
+    w.document().changeProperties(w.puzzle().Title, w.puzzle().Subject, 7, 9);
     QCOMPARE(w.txtX->count(), 7);
     QCOMPARE(w.txtX->itemText(6), QStringLiteral("6"));
     QCOMPARE(w.txtY->count(), 9);

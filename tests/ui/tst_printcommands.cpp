@@ -98,7 +98,7 @@ private:
     }
     void placeWords()
     {
-        CrosswordData &p = m_window->puzzle();
+        CrosswordData p = m_window->puzzle();
         p.Title = QStringLiteral("Harbour Words");
         p.Subject = QStringLiteral("Boats");
         QVERIFY(AddWord(p, 1, 1, QStringLiteral("KAYAK"), Across, QStringLiteral("paddled craft"),
@@ -107,7 +107,7 @@ private:
         QVERIFY(AddWord(p, 1, 1, QStringLiteral("KETCH"), Down, QStringLiteral("two masted sailer"),
                         false, 0)
                     .ok());
-        m_window->Redraw_Grid();
+        setPuzzle(*m_window, p);
     }
 
 private slots:

@@ -25,10 +25,10 @@ private:
     }
     void placeWords()
     {
-        CrosswordData &p = m_window->puzzle();
+        CrosswordData p = m_window->puzzle();
         QVERIFY(AddWord(p, 2, 2, "CASTLE", Across, "Fortress", true, 0).ok());
         QVERIFY(AddWord(p, 2, 2, "CROWN", Down, "Worn by a king", true, 0).ok());
-        m_window->Redraw_Grid();
+        setPuzzle(*m_window, p);
     }
 
 private slots:

@@ -63,10 +63,13 @@ private slots:
         QDir().mkpath(documents());
         m_window = m_fixture->start();
         QVERIFY(m_window);
-        QVERIFY(Load_Crossword(QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd"),
-                               m_window->puzzle(), m_window->extraWords(), 16, 16)
+        // The puzzle of a file, in a window that has no file name.
+        CrosswordData puzzle;
+        ExtraWords stored;
+        QVERIFY(Load_Crossword(QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd"), puzzle, stored,
+                               16, 16)
                     .ok());
-        m_window->Redraw_Grid();
+        setPuzzle(*m_window, puzzle);
         dialogs().clearShown();
         m_opened.clear();
         m_openResult = true;
@@ -165,8 +168,10 @@ private slots:
     {
         const QString puzzleFolder = m_fixture->dir.path() + QStringLiteral("/puzzles");
         QDir().mkpath(puzzleFolder);
-        m_window->CurrentFileName = puzzleFolder + QStringLiteral("/mine.cwd");
-        m_window->puzzle().Title = QStringLiteral("Cats: and/or \"Dogs\"?");
+        nameFile(*m_window, puzzleFolder + QStringLiteral("/mine.cwd"));
+        CrosswordData p = m_window->puzzle();
+        p.Title = QStringLiteral("Cats: and/or \"Dogs\"?");
+        setPuzzle(*m_window, p);
         dialogs().answers.enqueue(Answer::Cancel);
         m_window->AnswersHidden = true;
         Export_To_Word(*m_window, desktop());

@@ -118,9 +118,7 @@ void tst_WordPanel::cleanup()
 
 void tst_WordPanel::newGrid(int width, int height)
 {
-    NewCrossword(w().puzzle(), qint16(width), qint16(height));
-    w().Redraw_Grid();
-    w().Reset_Cell_Values();
+    newPuzzle(w(), width, height);
 }
 
 // --- Clicks on the grid ----------------------------------------------------------------
@@ -393,7 +391,8 @@ void tst_WordPanel::deletePutsTheWordBackInTheList()
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(gridAnswers(w()), QStringList{QStringLiteral("CAT")});
     QCOMPARE(listedWords(w()), QStringList{QStringLiteral("ARM")});
-    QCOMPARE(w().extraWords().last(), (ExtraWord{QStringLiteral("ARM"), QStringLiteral("Limb")}));
+    QCOMPARE(w().document().storedWords().last(),
+             (ExtraWord{QStringLiteral("ARM"), QStringLiteral("Limb")}));
     QCOMPARE(w().txtWord->currentText(), QString());
     QCOMPARE(w().txtX->currentText(), QStringLiteral("0"));
     QCOMPARE(w().txtY->currentText(), QStringLiteral("0"));
@@ -440,11 +439,11 @@ void tst_WordPanel::storeKeepsWordAndClue()
     clickWordToolbar(w(), 1);
 
     QCOMPARE(listedWords(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("HERON")}));
-    QCOMPARE(w().extraWords().size(), 3);
-    QCOMPARE(w().extraWords().at(0), ExtraWord{});
-    QCOMPARE(w().extraWords().at(1),
+    QCOMPARE(w().document().storedWords().size(), 3);
+    QCOMPARE(w().document().storedWords().at(0), ExtraWord{});
+    QCOMPARE(w().document().storedWords().at(1),
              (ExtraWord{QStringLiteral("OTTER"), QStringLiteral("River swimmer")}));
-    QCOMPARE(w().extraWords().at(2), (ExtraWord{QStringLiteral("HERON"), QString()}));
+    QCOMPARE(w().document().storedWords().at(2), (ExtraWord{QStringLiteral("HERON"), QString()}));
     QCOMPARE(w().txtWord->currentText(), QString());
     QCOMPARE(w().txtClue->text(), QString());
 }
@@ -468,7 +467,7 @@ void tst_WordPanel::storeDoesNothingForAWordAlreadyKept()
     clickWordToolbar(w(), 1);
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(listedWords(w()), QStringList{QStringLiteral("OTTER")});
-    QCOMPARE(w().extraWords().size(), 2);
+    QCOMPARE(w().document().storedWords().size(), 2);
     QCOMPARE(w().txtWord->currentText(), typed);
     QCOMPARE(w().txtClue->text(), QStringLiteral("another clue"));
 }
@@ -663,7 +662,7 @@ void tst_WordPanel::enterInTheWordBoxStoresTheWord()
     w().txtClue->setText(QStringLiteral("River swimmer"));
     QTest::keyClick(w().txtWord, Qt::Key_Return);
     QCOMPARE(listedWords(w()), QStringList{QStringLiteral("OTTER")});
-    QCOMPARE(w().extraWords().last().Clue, QStringLiteral("River swimmer"));
+    QCOMPARE(w().document().storedWords().last().Clue, QStringLiteral("River swimmer"));
     QCOMPARE(w().txtWord->currentText(), QString());
 
     QTest::keyClicks(w().txtWord, QStringLiteral("ab"));

@@ -12,11 +12,47 @@
 #include "toolbarband.h"
 #include "xp_progressbar.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+
+// Test set-up: the window's puzzle becomes p (the stored words stay).
+inline void setPuzzle(frmCWord &w, const CrosswordData &p)
+{
+    w.document().replaceLayout(p, w.document().storedWords());
+}
+
+// Test set-up: a new empty puzzle of this size, as NewCrossword makes it.
+inline void newPuzzle(frmCWord &w, int width, int height)
+{
+    w.document().newPuzzle(qint16(width), qint16(height), QStringLiteral("Crossword"), QString());
+}
+
+// Test set-up: reads the puzzle file at path into the window's document.
+inline void loadPuzzle(frmCWord &w, const QString &path)
+{
+    const Result r = w.document().open(path, w.defaultWidth(), w.defaultHeight());
+    QVERIFY2(r.ok(), qPrintable(r.ok() ? QString() : r.message().text));
+}
+
+// Test set-up: the document takes path as its file name, as a save there does, and no
+// file (nor any folder made for it) is left behind.
+inline void nameFile(frmCWord &w, const QString &path)
+{
+    QString missing = QFileInfo(path).absolutePath();
+    while (!QFileInfo::exists(QFileInfo(missing).absolutePath()))
+        missing = QFileInfo(missing).absolutePath();
+    const bool madeFolder = !QFileInfo::exists(missing);
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QVERIFY(w.document().save(path).ok());
+    QVERIFY(QFile::remove(path));
+    if (madeFolder)
+        QVERIFY(QDir(missing).removeRecursively());
+}
 
 // A program folder of its own, scripted dialogs and a scripted agreement, for starting
 // the window the way the program does.
