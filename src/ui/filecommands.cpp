@@ -11,7 +11,7 @@ namespace {
 enum class SaveOutcome { Saved, Cancelled, Failed };
 
 // Writes the puzzle to path; a failure is shown and the file there stays as it was.
-bool saveTo(frmCWord &window, const QString &path)
+bool saveTo(MainWindow &window, const QString &path)
 {
     const Result saved = window.document().save(path);
     if (!saved) {
@@ -22,7 +22,7 @@ bool saveTo(frmCWord &window, const QString &path)
 }
 
 // Save As: asks for a file name and writes the puzzle there; from then on Save writes to it.
-SaveOutcome saveAs(frmCWord &window)
+SaveOutcome saveAs(MainWindow &window)
 {
     const QString path =
         AskSaveFileName(window.dialogs(), window.paths().dialogFolder, QString(), QString());
@@ -34,7 +34,7 @@ SaveOutcome saveAs(frmCWord &window)
 }
 
 // Save: to the current file, or through Save As when there is none.
-SaveOutcome save(frmCWord &window)
+SaveOutcome save(MainWindow &window)
 {
     const QString fileName = window.document().fileName();
     if (fileName.isEmpty())
@@ -44,7 +44,7 @@ SaveOutcome save(frmCWord &window)
 
 } // namespace
 
-void frmCWord::fileNew()
+void MainWindow::fileNew()
 {
     const Dialogs::Answer answer =
         m_dialogs.question(QStringLiteral("Save Changes"),
@@ -52,7 +52,7 @@ void frmCWord::fileNew()
                            Dialogs::Buttons::YesNoCancel);
     if (answer == Dialogs::Answer::Cancel)
         return;
-    Remove_Shapes();
+    hideMarks();
     // Declining the file name goes on without saving; a save that failed keeps the
     // puzzle, since going on would throw away what the user asked to keep.
     if (answer == Dialogs::Answer::Yes && save(*this) == SaveOutcome::Failed)
@@ -61,9 +61,9 @@ void frmCWord::fileNew()
     m_document->newPuzzle(m_defaultWidth, m_defaultHeight, m_defaultTitle, m_defaultTopic);
 }
 
-void frmCWord::fileOpen()
+void MainWindow::fileOpen()
 {
-    Remove_Shapes();
+    hideMarks();
     QString path;
     QString fileTitle;
     if (!ShowFileDialog(m_dialogs, path, fileTitle, FileDialogFlags::Open, m_paths.dialogFolder,
@@ -74,7 +74,7 @@ void frmCWord::fileOpen()
     openFile(path);
 }
 
-bool frmCWord::openFile(const QString &path)
+bool MainWindow::openFile(const QString &path)
 {
     PuzzleProblems problems;
     const Result loaded = m_document->open(path, m_defaultWidth, m_defaultHeight, &problems);
@@ -89,12 +89,12 @@ bool frmCWord::openFile(const QString &path)
     return true;
 }
 
-void frmCWord::fileSave()
+void MainWindow::fileSave()
 {
     save(*this);
 }
 
-void frmCWord::fileSaveAs()
+void MainWindow::fileSaveAs()
 {
     saveAs(*this);
 }

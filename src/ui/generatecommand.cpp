@@ -5,6 +5,7 @@
 #include "layoutgenerator.h"
 #include "mainwindow.h"
 #include "thoroughlayout.h"
+#include "waitpanel.h"
 #include "wordpanel.h"
 #include "xp_progressbar.h"
 
@@ -52,12 +53,12 @@ private:
 class BusyWindow
 {
 public:
-    explicit BusyWindow(frmCWord &window)
+    explicit BusyWindow(MainWindow &window)
     {
         QList<QWidget *> parts{window.menuBar()};
-        for (QObject *child : window.client->children()) {
+        for (QObject *child : window.centralWidget()->children()) {
             auto *widget = qobject_cast<QWidget *>(child);
-            if (widget && widget != window.pGress)
+            if (widget && widget != &window.waitPanel())
                 parts.append(widget);
         }
         for (QWidget *part : parts) {
@@ -85,21 +86,22 @@ bool g_layoutRunning = false;
 // The classic layout, on the copies the command prepared: success places every listed
 // word and empties the list; a failure tells why and leaves the grid empty with every
 // word in the list.
-void generateClassic(frmCWord &window, CrosswordData &puzzle, ExtraWords &stored)
+void generateClassic(MainWindow &window, CrosswordData &puzzle, ExtraWords &stored)
 {
     LayoutOutcome outcome;
     {
         CloseBlocker blocker(&window);
         window.setEnabled(false);
-        outcome = GenerateLayout(puzzle, stored, window.random(),
-                                 [&window](int attempt) { ReportProgress(*window.XP2, attempt); });
+        outcome = GenerateLayout(puzzle, stored, window.random(), [&window](int attempt) {
+            ReportProgress(window.waitPanel().progressBar(), attempt);
+        });
         window.setEnabled(true);
     }
-    window.pGress->hide();
+    window.waitPanel().finish();
 
     if (outcome.placed()) {
         window.document().replaceLayout(puzzle, newExtraWords());
-        window.wordPanel()->clearEntry();
+        window.wordPanel().clearEntry();
     } else {
         window.document().replaceLayout(puzzle, stored);
         for (const Message &message : outcome.messages())
@@ -110,34 +112,32 @@ void generateClassic(frmCWord &window, CrosswordData &puzzle, ExtraWords &stored
 // The thorough layout. Whatever does not end with words placed (Cancel, No to placing only
 // some of them, no word placed at all) leaves the grid and the word list as they were
 // before the button was pressed.
-void generateThoroughly(frmCWord &window, CrosswordData &puzzle, ExtraWords &stored)
+void generateThoroughly(MainWindow &window, CrosswordData &puzzle, ExtraWords &stored)
 {
     bool cancelRequested = false;
     ThoroughLayout layout;
     {
         CloseBlocker blocker(&window);
         BusyWindow busy(window);
-        window.setWaitCancellable(true);
-        window.cmdCancelGenerate->setFocus();
-        const QMetaObject::Connection cancel =
-            QObject::connect(window.cmdCancelGenerate, &QPushButton::clicked,
-                             [&cancelRequested] { cancelRequested = true; });
+        WaitPanel &wait = window.waitPanel();
+        wait.start(WaitPanel::GenerateCaption, true);
+        const QMetaObject::Connection cancel = QObject::connect(
+            &wait, &WaitPanel::cancelClicked, [&cancelRequested] { cancelRequested = true; });
         layout = findThoroughLayout(puzzle.Width, puzzle.Height, stored, window.random(), {},
                                     [&](int percent) {
-                                        ReportProgress(*window.XP2, qMax(1, percent));
+                                        ReportProgress(wait.progressBar(), qMax(1, percent));
                                         return !cancelRequested;
                                     });
         QObject::disconnect(cancel);
-        window.setWaitCancellable(false);
     }
-    window.pGress->hide();
+    window.waitPanel().finish();
 
     if (layout.result == ThoroughResult::Cancelled)
         return;
     if (layout.allPlaced()) {
         applyThoroughLayout(puzzle, stored, layout);
         window.document().replaceLayout(puzzle, stored);
-        window.wordPanel()->clearEntry();
+        window.wordPanel().clearEntry();
         return;
     }
     if (layout.words.isEmpty()) {
@@ -171,12 +171,12 @@ void ReportProgress(XP_ProgressBar &bar, int attempt)
     QCoreApplication::processEvents();
 }
 
-void Generate(frmCWord &window)
+void Generate(MainWindow &window)
 {
     // The window is disabled while a layout runs; nothing starts a second one.
     if (!window.isEnabled() || g_layoutRunning)
         return;
-    window.Remove_Shapes();
+    window.hideMarks();
 
     // The layout works on copies; the document takes the new layout as one change.
     CrosswordData puzzle = window.puzzle();
@@ -188,9 +188,7 @@ void Generate(frmCWord &window)
         return;
     }
 
-    window.Label4->setText(frmCWord::GenerateCaption);
-    window.pGress->show();
-    window.pGress->raise();
+    window.waitPanel().start(WaitPanel::GenerateCaption);
     QCoreApplication::processEvents();
 
     g_layoutRunning = true;

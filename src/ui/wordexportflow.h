@@ -7,7 +7,7 @@
 
 #include <functional>
 
-class frmCWord;
+class MainWindow;
 
 // What the Word export needs from the desktop; tests replace it.
 struct WordExportDesktop
@@ -23,8 +23,8 @@ struct WordExportDesktop
     static WordExportDesktop system();
 };
 
-// The desktop the window's export command (TB1 button 5) uses: system() until a test
-// replaces it.
+// The desktop the window's export command (ToolbarCommand::ExportToWord) uses: system() until a
+// test replaces it.
 WordExportDesktop &windowWordExportDesktop();
 
 // Texts of the export.
@@ -46,4 +46,4 @@ QString wordDocumentFileName(const QString &title);
 // when the document was written (a failure leaves it and shows why), restores the
 // answers and opens the document on the desktop. Returns the path of the document
 // written, or an empty string when the user cancelled or the export failed.
-QString Export_To_Word(frmCWord &window, const WordExportDesktop &desktop);
+QString Export_To_Word(MainWindow &window, const WordExportDesktop &desktop);

@@ -106,14 +106,14 @@ private slots:
         const QString oldFolder = QDir::currentPath();
         QDir::setCurrent(fixture.dir.path());
         fixture.file = file;
-        std::unique_ptr<frmCWord> window = fixture.start();
+        std::unique_ptr<MainWindow> window = fixture.start();
         QDir::setCurrent(oldFolder);
         QVERIFY(window);
 
         // First start: the agreement comes before anything is opened.
         QCOMPARE(fixture.agreementShown, 1);
         QCOMPARE(fixture.dialogs.titles(), messages);
-        QCOMPARE(window->txtTitle->text(), title);
+        QCOMPARE(control<QLineEdit>(*window, "txtTitle")->text(), title);
         QCOMPARE(window->document().storedWords().size() - 1, storedWords);
         if (keepsFileName) {
             QCOMPARE(window->document().fileName(),

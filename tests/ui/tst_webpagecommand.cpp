@@ -14,7 +14,7 @@ class TestWebPageCommand : public QObject
 
 private:
     std::unique_ptr<WindowFixture> m_fixture;
-    std::unique_ptr<frmCWord> m_window;
+    std::unique_ptr<MainWindow> m_window;
     ScriptedDialogs &dialogs() { return m_fixture->dialogs; }
     QString file(const QString &name) const { return m_fixture->dir.filePath(name); }
     void trigger()

@@ -37,7 +37,7 @@ class TestWordExportFlow : public QObject
 
 private:
     std::unique_ptr<WindowFixture> m_fixture;
-    std::unique_ptr<frmCWord> m_window;
+    std::unique_ptr<MainWindow> m_window;
     QList<QUrl> m_opened;
     bool m_openResult = true;
 
@@ -87,14 +87,14 @@ private slots:
         QCOMPARE(dialogs().titles(), QStringList{kHideAnswersTitle});
         QCOMPARE(dialogs().shown[0].text, kHideAnswersText);
         QCOMPARE(dialogs().shown[0].buttons, Dialogs::Buttons::YesNoCancel);
-        QVERIFY(!m_window->AnswersHidden);
+        QVERIFY(!m_window->answersHidden());
         QVERIFY(!QFile::exists(m_window->paths().tempPicture));
         QVERIFY(m_opened.isEmpty());
     }
 
     void hidingTheAnswersExportsThePuzzleWithoutLettersAndBringsThemBack()
     {
-        const QImage withLetters = m_window->picView->image().copy();
+        const QImage withLetters = control<PictureBox>(*m_window, "picView")->image().copy();
         dialogs().answers.enqueue(Answer::Yes);
         const QString target = documents() + QStringLiteral("/animals.docx");
         dialogs().paths.enqueue(target);
@@ -112,8 +112,10 @@ private slots:
         QCOMPARE(exported.size(), withLetters.size() * kPrintPictureScale);
         QVERIFY(exported.convertToFormat(QImage::Format_RGB32) !=
                 withLetters.convertToFormat(QImage::Format_RGB32));
-        QVERIFY(!m_window->AnswersHidden);
-        QCOMPARE(m_window->picView->image().convertToFormat(QImage::Format_RGB32),
+        QVERIFY(!m_window->answersHidden());
+        QCOMPARE(control<PictureBox>(*m_window, "picView")
+                     ->image()
+                     .convertToFormat(QImage::Format_RGB32),
                  withLetters.convertToFormat(QImage::Format_RGB32));
         QVERIFY(!QFile::exists(m_window->paths().tempPicture));
         QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(target)});
@@ -127,7 +129,9 @@ private slots:
         QCOMPARE(Export_To_Word(*m_window, desktop()), target);
         // The view's picture at print resolution: scaled back down it is the view's.
         const QImage exported = documentPicture(target);
-        const QImage shown = m_window->picView->image().convertToFormat(QImage::Format_RGB32);
+        const QImage shown = control<PictureBox>(*m_window, "picView")
+                                 ->image()
+                                 .convertToFormat(QImage::Format_RGB32);
         QCOMPARE(exported.size(), shown.size() * kPrintPictureScale);
         QVERIFY(exported.dotsPerMeterX() * 0.0254 >= 300);
         const QImage back =
@@ -144,13 +148,13 @@ private slots:
 
     void answersAlreadyHiddenAskNoQuestionAndStayHidden()
     {
-        m_window->AnswersHidden = true;
-        m_window->Redraw_Grid();
+        m_window->setAnswersHidden(true);
+        m_window->redrawGrid();
         const QString target = documents() + QStringLiteral("/hidden.docx");
         dialogs().paths.enqueue(target);
         QCOMPARE(Export_To_Word(*m_window, desktop()), target);
         QCOMPARE(dialogs().titles(), QStringList{kSaveWordTitle});
-        QVERIFY(m_window->AnswersHidden);
+        QVERIFY(m_window->answersHidden());
     }
 
     void cancellingTheSaveDialogWritesNothing()
@@ -158,7 +162,7 @@ private slots:
         dialogs().answers.enqueue(Answer::Yes);
         QCOMPARE(Export_To_Word(*m_window, desktop()), QString());
         QCOMPARE(dialogs().titles(), (QStringList{kHideAnswersTitle, kSaveWordTitle}));
-        QVERIFY(!m_window->AnswersHidden);
+        QVERIFY(!m_window->answersHidden());
         QVERIFY(!QFile::exists(m_window->paths().tempPicture));
         QVERIFY(QDir(documents()).entryList(QDir::Files).isEmpty());
         QVERIFY(m_opened.isEmpty());
@@ -173,7 +177,7 @@ private slots:
         p.Title = QStringLiteral("Cats: and/or \"Dogs\"?");
         setPuzzle(*m_window, p);
         dialogs().answers.enqueue(Answer::Cancel);
-        m_window->AnswersHidden = true;
+        m_window->setAnswersHidden(true);
         Export_To_Word(*m_window, desktop());
         QCOMPARE(dialogs().shown.last().text,
                  puzzleFolder + QStringLiteral("/Cats andor Dogs.docx"));
@@ -181,7 +185,7 @@ private slots:
 
     void aChosenNameWithoutExtensionGetsDocx()
     {
-        m_window->AnswersHidden = true;
+        m_window->setAnswersHidden(true);
         dialogs().paths.enqueue(documents() + QStringLiteral("/plain"));
         QCOMPARE(Export_To_Word(*m_window, desktop()), documents() + QStringLiteral("/plain.docx"));
         QVERIFY(QFile::exists(documents() + QStringLiteral("/plain.docx")));
@@ -189,36 +193,38 @@ private slots:
 
     void waitPanelShowsProgressWhileTheDocumentIsBuilt()
     {
-        m_window->AnswersHidden = true;
+        m_window->setAnswersHidden(true);
         dialogs().paths.enqueue(documents() + QStringLiteral("/progress.docx"));
         QList<int> values;
         QStringList captions;
         QList<bool> visible;
-        connect(m_window->XP2, &XP_ProgressBar::valueChanged, this, [&](int v) {
-            values.append(v);
-            captions.append(m_window->Label4->text());
-            visible.append(m_window->pGress->isVisible());
-        });
+        connect(control<XP_ProgressBar>(*m_window, "XP2"), &XP_ProgressBar::valueChanged, this,
+                [&](int v) {
+                    values.append(v);
+                    captions.append(control<QLabel>(*m_window, "Label4")->text());
+                    visible.append(control<GradientPanel>(*m_window, "pGress")->isVisible());
+                });
         QVERIFY(!Export_To_Word(*m_window, desktop()).isEmpty());
         QCOMPARE(values, (QList<int>{10, 15, 20, 30, 40, 50, 60, 70, 80, 100}));
         for (const QString &c : captions)
             QCOMPARE(c, kExportingCaption);
         QVERIFY(!visible.contains(false));
-        QVERIFY(!m_window->pGress->isVisible());
-        QCOMPARE(m_window->Label4->text(), frmCWord::GenerateCaption);
+        QVERIFY(!control<GradientPanel>(*m_window, "pGress")->isVisible());
+        QCOMPARE(control<QLabel>(*m_window, "Label4")->text(), WaitPanel::GenerateCaption);
     }
 
     void aSecondExportWhileOneRunsIsIgnored()
     {
-        m_window->AnswersHidden = true;
+        m_window->setAnswersHidden(true);
         const QString target = documents() + QStringLiteral("/first.docx");
         dialogs().paths.enqueue(target);
         dialogs().paths.enqueue(documents() + QStringLiteral("/second.docx"));
         QStringList nested;
-        connect(m_window->XP2, &XP_ProgressBar::valueChanged, this, [&](int v) {
-            if (v == 50)
-                nested.append(Export_To_Word(*m_window, desktop()));
-        });
+        connect(control<XP_ProgressBar>(*m_window, "XP2"), &XP_ProgressBar::valueChanged, this,
+                [&](int v) {
+                    if (v == 50)
+                        nested.append(Export_To_Word(*m_window, desktop()));
+                });
         QCOMPARE(Export_To_Word(*m_window, desktop()), target);
         QCOMPARE(nested, QStringList{QString()});
         QCOMPARE(dialogs().titles(), QStringList{kSaveWordTitle});
@@ -236,15 +242,15 @@ private slots:
         QVERIFY(dialogs().shown.last().text.contains(QStringLiteral("x.docx")));
         QVERIFY(QFile::exists(m_window->paths().tempPicture));
         QVERIFY(!QFile::exists(target));
-        QVERIFY(!m_window->AnswersHidden);
-        QVERIFY(!m_window->pGress->isVisible());
+        QVERIFY(!m_window->answersHidden());
+        QVERIFY(!control<GradientPanel>(*m_window, "pGress")->isVisible());
         QVERIFY(m_opened.isEmpty());
     }
 
     void noApplicationForTheDocumentSaysWhereItIs()
     {
         m_openResult = false;
-        m_window->AnswersHidden = true;
+        m_window->setAnswersHidden(true);
         const QString target = documents() + QStringLiteral("/kept.docx");
         dialogs().paths.enqueue(target);
         QCOMPARE(Export_To_Word(*m_window, desktop()), target);
@@ -262,7 +268,7 @@ private slots:
         dialogs().answers.enqueue(Answer::No);
         const QString target = documents() + QStringLiteral("/button.docx");
         dialogs().paths.enqueue(target);
-        emit m_window->TB1->buttonClick(5, 1, 0, 0);
+        emit control<Toolbar>(*m_window, "TB1")->buttonClick(5, 1, 0, 0);
         QCOMPARE(dialogs().titles(), (QStringList{kHideAnswersTitle, kSaveWordTitle}));
         QVERIFY(QFile::exists(target));
         QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(target)});
