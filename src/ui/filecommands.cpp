@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The file commands of the main window: New, Open, Save and Save As.
-#include "fileiobas.h"
+#include "filedialogs.h"
 #include "mainwindow.h"
 #include "puzzleproblems.h"
 
@@ -25,7 +25,7 @@ bool saveTo(MainWindow &window, const QString &path)
 SaveOutcome saveAs(MainWindow &window)
 {
     const QString path =
-        AskSaveFileName(window.dialogs(), window.paths().dialogFolder, QString(), QString());
+        askSaveFileName(window.dialogs(), window.paths().dialogFolder, QString(), QString());
     if (path.isEmpty())
         return SaveOutcome::Cancelled;
     if (!saveTo(window, path))
@@ -66,7 +66,7 @@ void MainWindow::fileOpen()
     hideMarks();
     QString path;
     QString fileTitle;
-    if (!ShowFileDialog(m_dialogs, path, fileTitle, FileDialogFlags::Open, m_paths.dialogFolder,
+    if (!showFileDialog(m_dialogs, path, fileTitle, FileDialogFlags::Open, m_paths.dialogFolder,
                         kOpenCrosswordTitle, fileDialogFilter(kCrosswordWord, kCrosswordExtension),
                         false) ||
         path.isEmpty())

@@ -93,7 +93,7 @@ void generateClassic(MainWindow &window, CrosswordData &puzzle, ExtraWords &stor
         CloseBlocker blocker(&window);
         window.setEnabled(false);
         outcome = GenerateLayout(puzzle, stored, window.random(), [&window](int attempt) {
-            ReportProgress(window.waitPanel().progressBar(), attempt);
+            reportLayoutProgress(window.waitPanel().progressBar(), attempt);
         });
         window.setEnabled(true);
     }
@@ -125,7 +125,7 @@ void generateThoroughly(MainWindow &window, CrosswordData &puzzle, ExtraWords &s
             &wait, &WaitPanel::cancelClicked, [&cancelRequested] { cancelRequested = true; });
         layout = findThoroughLayout(puzzle.Width, puzzle.Height, stored, window.random(), {},
                                     [&](int percent) {
-                                        ReportProgress(wait.progressBar(), qMax(1, percent));
+                                        reportLayoutProgress(wait.progressBar(), qMax(1, percent));
                                         return !cancelRequested;
                                     });
         QObject::disconnect(cancel);
@@ -164,14 +164,14 @@ void generateThoroughly(MainWindow &window, CrosswordData &puzzle, ExtraWords &s
 
 } // namespace
 
-void ReportProgress(XP_ProgressBar &bar, int attempt)
+void reportLayoutProgress(XP_ProgressBar &bar, int attempt)
 {
     QCoreApplication::processEvents();
     bar.setValue(wrapProgress(attempt, bar.Max()));
     QCoreApplication::processEvents();
 }
 
-void Generate(MainWindow &window)
+void generateCrossword(MainWindow &window)
 {
     // The window is disabled while a layout runs; nothing starts a second one.
     if (!window.isEnabled() || g_layoutRunning)

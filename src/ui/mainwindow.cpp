@@ -3,7 +3,7 @@
 
 #include "cluetext.h"
 #include "colorpicker.h"
-#include "fileiobas.h"
+#include "filedialogs.h"
 #include "generatecommand.h"
 #include "interchangecommands.h"
 #include "numberreading.h"
@@ -76,7 +76,7 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     });
     buildViews();
     m_wordPanel = new WordPanel(*m_document, m_dialogs, m_gridView, m_client);
-    connect(m_wordPanel, &WordPanel::generateRequested, this, [this] { Generate(*this); });
+    connect(m_wordPanel, &WordPanel::generateRequested, this, [this] { generateCrossword(*this); });
     m_waitPanel = new WaitPanel(m_client);
     buildMenus();
 

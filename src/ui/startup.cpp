@@ -21,7 +21,7 @@ QString missingIniText(const AppPaths &paths)
              QDir::toNativeSeparators(paths.settingsFolder));
 }
 
-std::unique_ptr<MainWindow> Main(const StartOptions &options)
+std::unique_ptr<MainWindow> startProgram(const StartOptions &options)
 {
     Q_ASSERT(options.dialogs);
     const AppPaths paths =

@@ -83,7 +83,7 @@ WordExportDesktop &windowWordExportDesktop()
 
 void MainWindow::exportToWord()
 {
-    Export_To_Word(*this, windowWordExportDesktop());
+    exportWordDocument(*this, windowWordExportDesktop());
 }
 
 QString wordDocumentFileName(const QString &title)
@@ -103,7 +103,7 @@ QString wordDocumentFileName(const QString &title)
     return name + QStringLiteral(".docx");
 }
 
-QString Export_To_Word(MainWindow &window, const WordExportDesktop &desktop)
+QString exportWordDocument(MainWindow &window, const WordExportDesktop &desktop)
 {
     // Window events run while the document is built; a second click on the export
     // button then must not start another export over the first.

@@ -35,7 +35,7 @@ int main(int argc, char *argv[])
     options.documentsFolder = dir.path();
     options.dialogs = &dialogs;
     options.agree = [] { return true; };
-    auto window = Main(options);
+    auto window = startProgram(options);
     if (!window)
         return 1;
     (void)QTest::qWaitForWindowExposed(window.get());

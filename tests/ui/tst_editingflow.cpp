@@ -4,7 +4,7 @@
 // copied clues, save, New, open again.
 #include "editinghelpers.h"
 
-#include "fileiobas.h"
+#include "filedialogs.h"
 #include "gridedit.h"
 
 #include <QAction>
@@ -177,7 +177,7 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
     dialogs().paths.enqueue(m_fixture->dir.path() + QStringLiteral("/animals"));
     clickToolbarButton(control<Toolbar>(w(), "TB1"), 3);
     QCOMPARE(w().document().fileName(), path);
-    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + ShortenPath(path, 50));
+    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + shortenPath(path, 50));
 
     // New, without saving again.
     dialogs().answers.enqueue(Dialogs::Answer::No);

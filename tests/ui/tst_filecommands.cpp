@@ -2,7 +2,7 @@
 // The file commands of the main window: New, Open, Save and Save As.
 #include "editinghelpers.h"
 
-#include "fileiobas.h"
+#include "filedialogs.h"
 #include "gridedit.h"
 
 #include <QAction>
@@ -236,7 +236,7 @@ void tst_FileCommands::openLoadsTheFileAndRefillsTheList()
     QCOMPARE(control<QComboBox>(w(), "txtY")->count(), 10);
     QCOMPARE(control<QComboBox>(w(), "txtX")->currentText(), QStringLiteral("0"));
     QCOMPARE(w().document().fileName(), path);
-    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + ShortenPath(path, 50));
+    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + shortenPath(path, 50));
     // The drop-down holds the file's stored words, without empty ones.
     QCOMPARE(listedWords(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("HERON")}));
     // The stored list keeps the file's gap at entry 2.
@@ -331,7 +331,7 @@ void tst_FileCommands::saveWithoutAFileAsksForOne()
     const QString path = chosen + QStringLiteral(".cwd");
     QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().document().storedWords()));
     QCOMPARE(w().document().fileName(), path);
-    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + ShortenPath(path, 50));
+    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + shortenPath(path, 50));
 
     // From now on Save writes there without asking.
     putWord(w(), 3, 2, Down, QStringLiteral("ARM"), QStringLiteral("Limb"));
@@ -431,7 +431,7 @@ void tst_FileCommands::longPathIsShortenedInTheTitle()
     QVERIFY(path.size() > 50);
     dialogs().paths.enqueue(path);
     control<QAction>(w(), "mnuSaveAs")->trigger();
-    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + ShortenPath(path, 50));
+    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + shortenPath(path, 50));
     QVERIFY(w().windowTitle().endsWith(QStringLiteral("/mammals.cwd")));
     QVERIFY(w().windowTitle().contains(QStringLiteral("...")));
     QVERIFY(w().windowTitle().size() <= QStringLiteral("Velloquin - ").size() + 51);

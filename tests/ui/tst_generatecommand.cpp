@@ -255,7 +255,7 @@ void tst_GenerateCommand::progressWrapsAtTheBarsMaximum()
     QFETCH(int, attempt);
     QFETCH(int, shown);
     control<XP_ProgressBar>(w(), "XP2")->setMax(100);
-    ReportProgress(*control<XP_ProgressBar>(w(), "XP2"), attempt);
+    reportLayoutProgress(*control<XP_ProgressBar>(w(), "XP2"), attempt);
     QCOMPARE(control<XP_ProgressBar>(w(), "XP2")->value(), shown);
 }
 

@@ -112,7 +112,7 @@ void tst_Startup::settingsFileThatCannotBeMadeEndsWithWarning()
     StartOptions o = f.options();
     o.programFolder = blocker + QStringLiteral("/program");
     o.configFolder = blocker + QStringLiteral("/config");
-    QVERIFY(!Main(o));
+    QVERIFY(!startProgram(o));
     QCOMPARE(f.agreementShown, 1);
     QCOMPARE(f.dialogs.shown.size(), 1);
     const ScriptedDialogs::Shown &box = f.dialogs.shown.first();
@@ -131,7 +131,7 @@ void tst_Startup::settingsGoToConfigFolderWhenProgramFolderIsUnusable()
     WindowFixture f;
     StartOptions o = f.options();
     o.programFolder = f.dir.path() + QStringLiteral("/missing-program-folder");
-    auto w = Main(o);
+    auto w = startProgram(o);
     QVERIFY(w);
     QVERIFY(QFile::exists(f.configFolder() + QStringLiteral("/Crossword.ini")));
     QCOMPARE(w->paths().settingsFile, f.configFolder() + QStringLiteral("/Crossword.ini"));

@@ -83,7 +83,7 @@ private slots:
     void cancelAtTheQuestionDoesNothing()
     {
         dialogs().answers.enqueue(Answer::Cancel);
-        QCOMPARE(Export_To_Word(*m_window, desktop()), QString());
+        QCOMPARE(exportWordDocument(*m_window, desktop()), QString());
         QCOMPARE(dialogs().titles(), QStringList{kHideAnswersTitle});
         QCOMPARE(dialogs().shown[0].text, kHideAnswersText);
         QCOMPARE(dialogs().shown[0].buttons, Dialogs::Buttons::YesNoCancel);
@@ -98,7 +98,7 @@ private slots:
         dialogs().answers.enqueue(Answer::Yes);
         const QString target = documents() + QStringLiteral("/animals.docx");
         dialogs().paths.enqueue(target);
-        QCOMPARE(Export_To_Word(*m_window, desktop()), target);
+        QCOMPARE(exportWordDocument(*m_window, desktop()), target);
 
         QCOMPARE(dialogs().titles(), (QStringList{kHideAnswersTitle, kSaveWordTitle}));
         const ScriptedDialogs::Shown &save = dialogs().shown[1];
@@ -126,7 +126,7 @@ private slots:
         dialogs().answers.enqueue(Answer::No);
         const QString target = documents() + QStringLiteral("/shown.docx");
         dialogs().paths.enqueue(target);
-        QCOMPARE(Export_To_Word(*m_window, desktop()), target);
+        QCOMPARE(exportWordDocument(*m_window, desktop()), target);
         // The view's picture at print resolution: scaled back down it is the view's.
         const QImage exported = documentPicture(target);
         const QImage shown = control<PictureBox>(*m_window, "picView")
@@ -152,7 +152,7 @@ private slots:
         m_window->redrawGrid();
         const QString target = documents() + QStringLiteral("/hidden.docx");
         dialogs().paths.enqueue(target);
-        QCOMPARE(Export_To_Word(*m_window, desktop()), target);
+        QCOMPARE(exportWordDocument(*m_window, desktop()), target);
         QCOMPARE(dialogs().titles(), QStringList{kSaveWordTitle});
         QVERIFY(m_window->answersHidden());
     }
@@ -160,7 +160,7 @@ private slots:
     void cancellingTheSaveDialogWritesNothing()
     {
         dialogs().answers.enqueue(Answer::Yes);
-        QCOMPARE(Export_To_Word(*m_window, desktop()), QString());
+        QCOMPARE(exportWordDocument(*m_window, desktop()), QString());
         QCOMPARE(dialogs().titles(), (QStringList{kHideAnswersTitle, kSaveWordTitle}));
         QVERIFY(!m_window->answersHidden());
         QVERIFY(!QFile::exists(m_window->paths().tempPicture));
@@ -178,7 +178,7 @@ private slots:
         setPuzzle(*m_window, p);
         dialogs().answers.enqueue(Answer::Cancel);
         m_window->setAnswersHidden(true);
-        Export_To_Word(*m_window, desktop());
+        exportWordDocument(*m_window, desktop());
         QCOMPARE(dialogs().shown.last().text,
                  puzzleFolder + QStringLiteral("/Cats andor Dogs.docx"));
     }
@@ -187,7 +187,7 @@ private slots:
     {
         m_window->setAnswersHidden(true);
         dialogs().paths.enqueue(documents() + QStringLiteral("/plain"));
-        QCOMPARE(Export_To_Word(*m_window, desktop()), documents() + QStringLiteral("/plain.docx"));
+        QCOMPARE(exportWordDocument(*m_window, desktop()), documents() + QStringLiteral("/plain.docx"));
         QVERIFY(QFile::exists(documents() + QStringLiteral("/plain.docx")));
     }
 
@@ -204,7 +204,7 @@ private slots:
                     captions.append(control<QLabel>(*m_window, "Label4")->text());
                     visible.append(control<GradientPanel>(*m_window, "pGress")->isVisible());
                 });
-        QVERIFY(!Export_To_Word(*m_window, desktop()).isEmpty());
+        QVERIFY(!exportWordDocument(*m_window, desktop()).isEmpty());
         QCOMPARE(values, (QList<int>{10, 15, 20, 30, 40, 50, 60, 70, 80, 100}));
         for (const QString &c : captions)
             QCOMPARE(c, kExportingCaption);
@@ -223,9 +223,9 @@ private slots:
         connect(control<XP_ProgressBar>(*m_window, "XP2"), &XP_ProgressBar::valueChanged, this,
                 [&](int v) {
                     if (v == 50)
-                        nested.append(Export_To_Word(*m_window, desktop()));
+                        nested.append(exportWordDocument(*m_window, desktop()));
                 });
-        QCOMPARE(Export_To_Word(*m_window, desktop()), target);
+        QCOMPARE(exportWordDocument(*m_window, desktop()), target);
         QCOMPARE(nested, QStringList{QString()});
         QCOMPARE(dialogs().titles(), QStringList{kSaveWordTitle});
         QVERIFY(!QFile::exists(documents() + QStringLiteral("/second.docx")));
@@ -236,7 +236,7 @@ private slots:
         dialogs().answers.enqueue(Answer::Yes);
         const QString target = documents() + QStringLiteral("/missing/folder/x.docx");
         dialogs().paths.enqueue(target);
-        QCOMPARE(Export_To_Word(*m_window, desktop()), QString());
+        QCOMPARE(exportWordDocument(*m_window, desktop()), QString());
         QCOMPARE(dialogs().titles(),
                  (QStringList{kHideAnswersTitle, kSaveWordTitle, kWordExportErrorTitle}));
         QVERIFY(dialogs().shown.last().text.contains(QStringLiteral("x.docx")));
@@ -253,7 +253,7 @@ private slots:
         m_window->setAnswersHidden(true);
         const QString target = documents() + QStringLiteral("/kept.docx");
         dialogs().paths.enqueue(target);
-        QCOMPARE(Export_To_Word(*m_window, desktop()), target);
+        QCOMPARE(exportWordDocument(*m_window, desktop()), target);
         QCOMPARE(dialogs().shown.last().kind, Kind::Message);
         QCOMPARE(dialogs().shown.last().icon, Icon::Information);
         QVERIFY(dialogs().shown.last().text.contains(QDir::toNativeSeparators(target)));

@@ -117,7 +117,7 @@ struct WindowFixture
     // Runs the start procedure and waits until the window has been shown and laid out.
     std::unique_ptr<MainWindow> start()
     {
-        std::unique_ptr<MainWindow> window = Main(options());
+        std::unique_ptr<MainWindow> window = startProgram(options());
         if (window) {
             if (!QTest::qWaitForWindowExposed(window.get()))
                 qWarning("window not exposed");
