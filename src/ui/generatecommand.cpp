@@ -101,7 +101,7 @@ void generateClassic(MainWindow &window, CrosswordData &puzzle, ExtraWords &stor
 
     if (outcome.placed()) {
         window.document().replaceLayout(puzzle, newExtraWords());
-        window.wordPanel().clearEntry();
+        window.wordPanel().clearWord();
     } else {
         window.document().replaceLayout(puzzle, stored);
         for (const Message &message : outcome.messages())
@@ -137,7 +137,7 @@ void generateThoroughly(MainWindow &window, CrosswordData &puzzle, ExtraWords &s
     if (layout.allPlaced()) {
         applyThoroughLayout(puzzle, stored, layout);
         window.document().replaceLayout(puzzle, stored);
-        window.wordPanel().clearEntry();
+        window.wordPanel().clearWord();
         return;
     }
     if (layout.words.isEmpty()) {

@@ -521,6 +521,11 @@ bool WordPanel::isListed(const QString &word) const
                        [&](const ExtraWord &entry) { return entry.Word == upper; });
 }
 
+void WordPanel::clearWord()
+{
+    m_wordBox->setEditText(QString());
+}
+
 void WordPanel::clearEntry()
 {
     m_wordBox->setEditText(QString());

@@ -63,7 +63,8 @@ public:
     // orientation, as the grid view draws them.
     QRect squaresRect(int column, int row, int length, qint32 orientation) const;
 
-    // Empties the word and clue boxes.
+    // Empties the word box (clearWord) or the word and clue boxes (clearEntry).
+    void clearWord();
     void clearEntry();
     // Hides the selection frame.
     void hideSelection();
