@@ -6,6 +6,7 @@
 #include "cluetext.h"
 #include "colorpicker.h"
 #include "crosswordfile.h"
+#include "gridedit.h"
 #include "picturebox.h"
 #include "toolbar.h"
 #include "toolbarband.h"
@@ -98,6 +99,7 @@ private slots:
     void removeShapesKeepsFirstMarker();
     void paintingKeepsTheSelection();
     void resetCellValuesFollowsSizeBoxes();
+    void viewsFollowTheDocument();
     void exitClosesTheWindow();
     void reopensWhereItWasLeft_data();
     void reopensWhereItWasLeft();
@@ -651,6 +653,38 @@ void tst_MainWindow::resetCellValuesFollowsSizeBoxes()
     QCOMPARE(control<QComboBox>(w, "txtY")->count(), 9);
     QCOMPARE(control<QComboBox>(w, "txtX")->currentText(), QStringLiteral("0"));
     QCOMPARE(control<QComboBox>(w, "txtY")->currentText(), QStringLiteral("0"));
+}
+
+// A change made to the document by anything but the panels (an undo, a command) shows in
+// every view: the grid, the settings fields, the position lists, the drop-down, the title.
+void tst_MainWindow::viewsFollowTheDocument()
+{
+    MainWindow &w = *m_window;
+    const QImage before = control<PictureBox>(w, "picView")->picture();
+    CrosswordData p;
+    NewCrossword(p, 12, 9);
+    p.Title = QStringLiteral("Zoo");
+    p.Subject = QStringLiteral("Animals");
+    QVERIFY(AddWord(p, 1, 1, QStringLiteral("LION"), Across, QString(), true, 0).ok());
+    ExtraWords stored = newExtraWords();
+    stored.append(ExtraWord{QStringLiteral("HERON"), QStringLiteral("Wader")});
+    w.document().replaceLayout(p, stored);
+
+    QVERIFY(control<PictureBox>(w, "picView")->picture() != before);
+    QCOMPARE(control<QLineEdit>(w, "txtTitle")->text(), QStringLiteral("Zoo"));
+    QCOMPARE(control<QLineEdit>(w, "txtSubject")->text(), QStringLiteral("Animals"));
+    QCOMPARE(control<QComboBox>(w, "txtXSize")->currentText(), QStringLiteral("12"));
+    QCOMPARE(control<QComboBox>(w, "txtYSize")->currentText(), QStringLiteral("9"));
+    QCOMPARE(control<QComboBox>(w, "txtX")->count(), 12);
+    QCOMPARE(control<QComboBox>(w, "txtY")->count(), 9);
+    QComboBox *words = control<QComboBox>(w, "txtWord");
+    QCOMPARE(words->count(), 1);
+    QCOMPARE(words->itemText(0), QStringLiteral("HERON"));
+
+    const QString path = m_fixture->dir.filePath(QStringLiteral("zoo.cwd"));
+    QVERIFY(w.document().save(path).ok());
+    QVERIFY(w.windowTitle().startsWith(QStringLiteral("Velloquin - ")));
+    QVERIFY(w.windowTitle().endsWith(QStringLiteral("zoo.cwd")));
 }
 
 void tst_MainWindow::exitClosesTheWindow()
