@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
     options.agree = [] { return AgreementWindow::ask(); };
     options.file = file;
 
-    const std::unique_ptr<frmCWord> window = Main(options);
+    const std::unique_ptr<MainWindow> window = startProgram(options);
     if (!window)
         return 0;
     dialogs.setParent(window.get());

@@ -49,7 +49,7 @@ QString readWindowCommandLine(const QStringList &arguments)
     return files.value(0);
 }
 
-bool openCommandLineFile(frmCWord &window, const QString &file)
+bool openCommandLineFile(MainWindow &window, const QString &file)
 {
     QString path = file;
     if (path.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-class frmCWord;
+class MainWindow;
 
 // Call before the application object exists. Help and version need no display: with
 // either option the program draws off screen, so both also work on a plain terminal.
@@ -20,4 +20,4 @@ QString readWindowCommandLine(const QStringList &arguments);
 // with the same messages: an .ipuz file as "Import ipuz...", a .txt file as "Import
 // Word List...", anything else as a puzzle file by File > Open. A file: URL counts as
 // its local path. False when the file was refused.
-bool openCommandLineFile(frmCWord &window, const QString &file);
+bool openCommandLineFile(MainWindow &window, const QString &file);

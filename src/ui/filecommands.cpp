@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The file commands of the main window: New, Open, Save and Save As.
-#include "crosswordfile.h"
-#include "fileiobas.h"
-#include "gridedit.h"
+#include "filedialogs.h"
 #include "mainwindow.h"
 #include "puzzleproblems.h"
-#include "wordpanel.h"
 
 #include <QFileInfo>
 
@@ -14,9 +11,9 @@ namespace {
 enum class SaveOutcome { Saved, Cancelled, Failed };
 
 // Writes the puzzle to path; a failure is shown and the file there stays as it was.
-bool saveTo(frmCWord &window, const QString &path)
+bool saveTo(MainWindow &window, const QString &path)
 {
-    const Result saved = Save_Crossword(path, window.puzzle(), window.extraWords());
+    const Result saved = window.document().save(path);
     if (!saved) {
         window.dialogs().message(saved.message());
         return false;
@@ -25,30 +22,29 @@ bool saveTo(frmCWord &window, const QString &path)
 }
 
 // Save As: asks for a file name and writes the puzzle there; from then on Save writes to it.
-SaveOutcome saveAs(frmCWord &window)
+SaveOutcome saveAs(MainWindow &window)
 {
     const QString path =
-        AskSaveFileName(window.dialogs(), window.paths().dialogFolder, QString(), QString());
+        askSaveFileName(window.dialogs(), window.paths().dialogFolder, QString(), QString());
     if (path.isEmpty())
         return SaveOutcome::Cancelled;
     if (!saveTo(window, path))
         return SaveOutcome::Failed;
-    window.CurrentFileName = path;
-    window.setWindowTitle(windowTitleForFile(path));
     return SaveOutcome::Saved;
 }
 
 // Save: to the current file, or through Save As when there is none.
-SaveOutcome save(frmCWord &window)
+SaveOutcome save(MainWindow &window)
 {
-    if (window.CurrentFileName.isEmpty())
+    const QString fileName = window.document().fileName();
+    if (fileName.isEmpty())
         return saveAs(window);
-    return saveTo(window, window.CurrentFileName) ? SaveOutcome::Saved : SaveOutcome::Failed;
+    return saveTo(window, fileName) ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
 } // namespace
 
-void frmCWord::fileNew()
+void MainWindow::fileNew()
 {
     const Dialogs::Answer answer =
         m_dialogs.question(QStringLiteral("Save Changes"),
@@ -56,29 +52,21 @@ void frmCWord::fileNew()
                            Dialogs::Buttons::YesNoCancel);
     if (answer == Dialogs::Answer::Cancel)
         return;
-    Remove_Shapes();
+    hideMarks();
     // Declining the file name goes on without saving; a save that failed keeps the
     // puzzle, since going on would throw away what the user asked to keep.
     if (answer == Dialogs::Answer::Yes && save(*this) == SaveOutcome::Failed)
         return;
 
-    NewCrossword(m_puzzle, m_defaultWidth, m_defaultHeight);
-    m_puzzle.Title = m_defaultTitle;
-    m_puzzle.Subject = m_defaultTopic;
-    RedrawAll = true;
-    CurrentFileName.clear();
-    Redraw_Grid();
-    Reset_Cell_Values();
-    Remove_Shapes();
-    setWindowTitle(windowTitleForFile(CurrentFileName));
+    m_document->newPuzzle(m_defaultWidth, m_defaultHeight, m_defaultTitle, m_defaultTopic);
 }
 
-void frmCWord::fileOpen()
+void MainWindow::fileOpen()
 {
-    Remove_Shapes();
+    hideMarks();
     QString path;
     QString fileTitle;
-    if (!ShowFileDialog(m_dialogs, path, fileTitle, FileDialogFlags::Open, m_paths.dialogFolder,
+    if (!showFileDialog(m_dialogs, path, fileTitle, FileDialogFlags::Open, m_paths.dialogFolder,
                         kOpenCrosswordTitle, fileDialogFilter(kCrosswordWord, kCrosswordExtension),
                         false) ||
         path.isEmpty())
@@ -86,34 +74,27 @@ void frmCWord::fileOpen()
     openFile(path);
 }
 
-bool frmCWord::openFile(const QString &path)
+bool MainWindow::openFile(const QString &path)
 {
-    const Result loaded =
-        Load_Crossword(path, m_puzzle, m_extraWords, m_defaultWidth, m_defaultHeight);
+    PuzzleProblems problems;
+    const Result loaded = m_document->open(path, m_defaultWidth, m_defaultHeight, &problems);
     if (!loaded) {
-        // The reader leaves the puzzle and the stored words as they were.
+        // The document stays as it was.
         m_dialogs.message(loaded.message());
         return false;
     }
-    // The reader keeps what the file holds. Blank entries go; words the editor would never
-    // have placed stay, and one warning says how many there are.
-    const PuzzleProblems problems = dropBlankWordsAndFindProblems(m_puzzle);
-    CurrentFileName = path;
-    Redraw_Grid();
-    Reset_Cell_Values();
-    setWindowTitle(windowTitleForFile(CurrentFileName));
-    wordPanel()->refillWordList();
+    // Words the editor would never have placed stay, and one warning says how many.
     if (problems.any())
         m_dialogs.message(puzzleProblemsMessage(problems, QFileInfo(path).fileName()));
     return true;
 }
 
-void frmCWord::fileSave()
+void MainWindow::fileSave()
 {
     save(*this);
 }
 
-void frmCWord::fileSaveAs()
+void MainWindow::fileSaveAs()
 {
     saveAs(*this);
 }

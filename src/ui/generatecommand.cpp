@@ -5,6 +5,7 @@
 #include "layoutgenerator.h"
 #include "mainwindow.h"
 #include "thoroughlayout.h"
+#include "waitpanel.h"
 #include "wordpanel.h"
 #include "xp_progressbar.h"
 
@@ -52,12 +53,12 @@ private:
 class BusyWindow
 {
 public:
-    explicit BusyWindow(frmCWord &window)
+    explicit BusyWindow(MainWindow &window)
     {
         QList<QWidget *> parts{window.menuBar()};
-        for (QObject *child : window.client->children()) {
+        for (QObject *child : window.centralWidget()->children()) {
             auto *widget = qobject_cast<QWidget *>(child);
-            if (widget && widget != window.pGress)
+            if (widget && widget != &window.waitPanel())
                 parts.append(widget);
         }
         for (QWidget *part : parts) {
@@ -82,82 +83,72 @@ private:
 // Set while a layout runs: nothing starts a second one.
 bool g_layoutRunning = false;
 
-void generateClassic(frmCWord &window)
+// The classic layout, on the copies the command prepared: success places every listed
+// word and empties the list; a failure tells why and leaves the grid empty with every
+// word in the list.
+void generateClassic(MainWindow &window, CrosswordData &puzzle, ExtraWords &stored)
 {
-    CrosswordData &puzzle = window.puzzle();
     LayoutOutcome outcome;
     {
         CloseBlocker blocker(&window);
         window.setEnabled(false);
-        outcome = GenerateLayout(puzzle, window.extraWords(), window.random(),
-                                 [&window](int attempt) { ReportProgress(*window.XP2, attempt); });
+        outcome = GenerateLayout(puzzle, stored, window.random(), [&window](int attempt) {
+            reportLayoutProgress(window.waitPanel().progressBar(), attempt);
+        });
         window.setEnabled(true);
     }
+    window.waitPanel().finish();
 
     if (outcome.placed()) {
-        window.extraWords() = newExtraWords();
-        window.txtWord->clear();
-        window.Redraw_Grid();
+        window.document().replaceLayout(puzzle, newExtraWords());
+        window.wordPanel().clearWord();
     } else {
+        window.document().replaceLayout(puzzle, stored);
         for (const Message &message : outcome.messages())
             window.dialogs().message(message);
     }
-    window.pGress->hide();
 }
 
 // The thorough layout. Whatever does not end with words placed (Cancel, No to placing only
 // some of them, no word placed at all) leaves the grid and the word list as they were
 // before the button was pressed.
-void generateThoroughly(frmCWord &window, const CrosswordData &puzzleBefore,
-                        const ExtraWords &extraBefore)
+void generateThoroughly(MainWindow &window, CrosswordData &puzzle, ExtraWords &stored)
 {
-    CrosswordData &puzzle = window.puzzle();
     bool cancelRequested = false;
     ThoroughLayout layout;
     {
         CloseBlocker blocker(&window);
         BusyWindow busy(window);
-        window.setWaitCancellable(true);
-        window.cmdCancelGenerate->setFocus();
-        const QMetaObject::Connection cancel =
-            QObject::connect(window.cmdCancelGenerate, &QPushButton::clicked,
-                             [&cancelRequested] { cancelRequested = true; });
-        layout = findThoroughLayout(puzzle.Width, puzzle.Height, window.extraWords(),
-                                    window.random(), {}, [&](int percent) {
-                                        ReportProgress(*window.XP2, qMax(1, percent));
+        WaitPanel &wait = window.waitPanel();
+        wait.start(WaitPanel::GenerateCaption, true);
+        const QMetaObject::Connection cancel = QObject::connect(
+            &wait, &WaitPanel::cancelClicked, [&cancelRequested] { cancelRequested = true; });
+        layout = findThoroughLayout(puzzle.Width, puzzle.Height, stored, window.random(), {},
+                                    [&](int percent) {
+                                        reportLayoutProgress(wait.progressBar(), qMax(1, percent));
                                         return !cancelRequested;
                                     });
         QObject::disconnect(cancel);
-        window.setWaitCancellable(false);
     }
-    window.pGress->hide();
+    window.waitPanel().finish();
 
-    auto keepAsBefore = [&] {
-        puzzle = puzzleBefore;
-        window.extraWords() = extraBefore;
-        window.wordPanel()->refillWordList();
-        window.Redraw_Grid();
-    };
-    if (layout.result == ThoroughResult::Cancelled) {
-        keepAsBefore();
+    if (layout.result == ThoroughResult::Cancelled)
         return;
-    }
     if (layout.allPlaced()) {
-        applyThoroughLayout(puzzle, window.extraWords(), layout);
-        window.txtWord->clear();
-        window.Redraw_Grid();
+        applyThoroughLayout(puzzle, stored, layout);
+        window.document().replaceLayout(puzzle, stored);
+        window.wordPanel().clearWord();
         return;
     }
     if (layout.words.isEmpty()) {
         for (const qsizetype entry : std::as_const(layout.leftOut)) {
-            const qsizetype length = window.extraWords().at(entry).Word.size();
+            const qsizetype length = stored.at(entry).Word.size();
             if (length > puzzle.Width && length > puzzle.Height) {
                 window.dialogs().message(wordTooBigMessage());
                 break;
             }
         }
         window.dialogs().message(generateErrorMessage());
-        keepAsBefore();
         return;
     }
     const int placed = int(layout.words.size());
@@ -165,54 +156,45 @@ void generateThoroughly(frmCWord &window, const CrosswordData &puzzleBefore,
     const Dialogs::Answer answer =
         window.dialogs().question(QStringLiteral("Generate Crossword"),
                                   partialLayoutQuestion(placed, total), Dialogs::Buttons::YesNo);
-    if (answer != Dialogs::Answer::Yes) {
-        keepAsBefore();
+    if (answer != Dialogs::Answer::Yes)
         return;
-    }
-    applyThoroughLayout(puzzle, window.extraWords(), layout);
-    window.wordPanel()->refillWordList();
-    window.Redraw_Grid();
+    applyThoroughLayout(puzzle, stored, layout);
+    window.document().replaceLayout(puzzle, stored);
 }
 
 } // namespace
 
-void ReportProgress(XP_ProgressBar &bar, int attempt)
+void reportLayoutProgress(XP_ProgressBar &bar, int attempt)
 {
     QCoreApplication::processEvents();
     bar.setValue(wrapProgress(attempt, bar.Max()));
     QCoreApplication::processEvents();
 }
 
-void Generate(frmCWord &window)
+void generateCrossword(MainWindow &window)
 {
     // The window is disabled while a layout runs; nothing starts a second one.
     if (!window.isEnabled() || g_layoutRunning)
         return;
-    window.Remove_Shapes();
+    window.hideMarks();
 
-    CrosswordData &puzzle = window.puzzle();
-    const CrosswordData puzzleBefore = puzzle;
-    const ExtraWords extraBefore = window.extraWords();
-    if (!puzzle.IsEmpty) {
-        const QStringList moved = gatherGridWords(puzzle, window.extraWords());
-        for (const QString &word : moved)
-            window.wordPanel()->appendListWord(word);
-        window.Redraw_Grid();
-    }
-    if (window.txtWord->count() == 0) {
+    // The layout works on copies; the document takes the new layout as one change.
+    CrosswordData puzzle = window.puzzle();
+    ExtraWords stored = window.document().storedWords();
+    if (!puzzle.IsEmpty)
+        gatherGridWords(puzzle, stored);
+    if (!hasStoredWords(stored)) {
         window.dialogs().message(noWordsMessage());
         return;
     }
 
-    window.Label4->setText(frmCWord::GenerateCaption);
-    window.pGress->show();
-    window.pGress->raise();
+    window.waitPanel().start(WaitPanel::GenerateCaption);
     QCoreApplication::processEvents();
 
     g_layoutRunning = true;
     if (window.layoutMethod() == LayoutMethod::Thorough)
-        generateThoroughly(window, puzzleBefore, extraBefore);
+        generateThoroughly(window, puzzle, stored);
     else
-        generateClassic(window);
+        generateClassic(window, puzzle, stored);
     g_layoutRunning = false;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-class frmCWord;
+class MainWindow;
 class XP_ProgressBar;
 
 // "Create / Regenerate Crossword": moves the words on the grid into the word list, then
@@ -13,8 +13,8 @@ class XP_ProgressBar;
 // Thorough: the wait notice has a Cancel button; when only some words fit the user is
 // asked whether to place those and keep the others in the list. Cancel, No, or no word
 // placed at all leave the grid and the list as they were before the button was pressed.
-void Generate(frmCWord &window);
+void generateCrossword(MainWindow &window);
 
 // Shows the attempt number on the progress bar, wrapped to 1..Max, and lets pending
 // events run before and after.
-void ReportProgress(XP_ProgressBar &bar, int attempt);
+void reportLayoutProgress(XP_ProgressBar &bar, int attempt);

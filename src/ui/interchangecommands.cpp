@@ -16,19 +16,12 @@
 
 namespace {
 
-QAction *menuAction(QMenu *menu, QAction *before, const QString &name, const QString &caption)
-{
-    auto *action = new QAction(caption, menu);
-    action->setObjectName(name);
-    menu->insertAction(before, action);
-    return action;
-}
-
 // Where the save dialogs start: beside the puzzle's file, or the program's dialog folder.
-QString startFolder(const frmCWord &window)
+QString startFolder(const MainWindow &window)
 {
-    if (!window.CurrentFileName.isEmpty())
-        return QFileInfo(window.CurrentFileName).absolutePath();
+    const QString fileName = window.document().fileName();
+    if (!fileName.isEmpty())
+        return QFileInfo(fileName).absolutePath();
     return window.paths().dialogFolder;
 }
 
@@ -43,7 +36,7 @@ Result writeIpuz(const QString &path, const CrosswordData &puzzle, const ExportD
     return writeIpuzFile(path, puzzle, details);
 }
 
-QString exportAs(frmCWord &window, const QString &word, const QString &extension,
+QString exportAs(MainWindow &window, const QString &word, const QString &extension,
                  const QString &filter, Writer write)
 {
     QString path = window.dialogs().saveFile(QStringLiteral(" Save this %1 as:").arg(word),
@@ -65,37 +58,21 @@ QString exportAs(frmCWord &window, const QString &word, const QString &extension
 
 } // namespace
 
-void addInterchangeMenus(frmCWord &window)
+void addInterchangeMenus(MainWindow &window)
 {
-    QMenuBar *bar = window.menuBar();
-    QMenu *exportMenu = bar->addMenu(kExportMenuCaption);
-    exportMenu->setObjectName(QStringLiteral("mnuExport"));
-    QAction *ipuz =
-        menuAction(exportMenu, nullptr, QStringLiteral("mnuExportIpuz"), kExportIpuzCaption);
-    QAction *puz =
-        menuAction(exportMenu, nullptr, QStringLiteral("mnuExportPuz"), kExportPuzCaption);
-
-    // In "&File", a group of their own just before the separator that precedes Exit.
-    QMenu *file = window.mnuFile;
-    QAction *before = nullptr;
-    const QList<QAction *> items = file->actions();
-    const qsizetype exit = items.indexOf(window.mnuExit);
-    if (exit > 0)
-        before = items.at(items.at(exit - 1)->isSeparator() ? exit - 1 : exit);
-    file->insertSeparator(before);
-    QAction *wordList =
-        menuAction(file, before, QStringLiteral("mnuImportWordList"), kImportWordListCaption);
-    QAction *importIpuzAction =
-        menuAction(file, before, QStringLiteral("mnuImportIpuz"), kImportIpuzCaption);
-
-    QObject::connect(ipuz, &QAction::triggered, &window, [&window] { exportIpuz(window); });
-    QObject::connect(puz, &QAction::triggered, &window, [&window] { exportPuz(window); });
-    QObject::connect(wordList, &QAction::triggered, &window, [&window] { importWordList(window); });
-    QObject::connect(importIpuzAction, &QAction::triggered, &window,
-                     [&window] { importIpuz(window); });
+    window.addCommand(WindowMenu::Export, QStringLiteral("mnuExportIpuz"), kExportIpuzCaption,
+                      [&window] { exportIpuz(window); });
+    window.addCommand(WindowMenu::Export, QStringLiteral("mnuExportPuz"), kExportPuzCaption,
+                      [&window] { exportPuz(window); });
+    // In "&File", a group of their own.
+    window.addCommand(
+        WindowMenu::File, QStringLiteral("mnuImportWordList"), kImportWordListCaption,
+        [&window] { importWordList(window); }, {}, true);
+    window.addCommand(WindowMenu::File, QStringLiteral("mnuImportIpuz"), kImportIpuzCaption,
+                      [&window] { importIpuz(window); });
 }
 
-bool importWordList(frmCWord &window)
+bool importWordList(MainWindow &window)
 {
     const QString path = window.dialogs().openFile(kImportWordListTitle,
                                                    window.paths().dialogFolder, kWordListFilter);
@@ -104,31 +81,21 @@ bool importWordList(frmCWord &window)
     return importWordListFile(window, path);
 }
 
-bool importWordListFile(frmCWord &window, const QString &path)
+bool importWordListFile(MainWindow &window, const QString &path)
 {
-    QStringList listed;
-    for (qsizetype i = 1; i < window.extraWords().size(); ++i)
-        listed << window.extraWords().at(i).Word;
-    if (!window.puzzle().IsEmpty) {
-        for (const GridWord &w : window.puzzle().Words)
-            listed << w.Answer;
-    }
     WordList list;
-    const Result read = readWordListFile(path, &list, listed);
+    const Result read = window.document().importWordList(path, &list);
     if (!read) {
         window.dialogs().message(read.message());
         return false;
     }
-    appendToExtraWords(window.extraWords(), list);
-    for (const ExtraWord &w : std::as_const(list.words))
-        window.txtWord->addItem(w.Word);
     window.dialogs().message(wordListReport(list));
     return true;
 }
 
-bool importIpuz(frmCWord &window)
+bool importIpuz(MainWindow &window)
 {
-    window.Remove_Shapes();
+    window.hideMarks();
     const QString path =
         window.dialogs().openFile(kImportIpuzTitle, window.paths().dialogFolder, kIpuzFilter);
     if (path.isEmpty())
@@ -136,9 +103,9 @@ bool importIpuz(frmCWord &window)
     return importIpuzFile(window, path);
 }
 
-bool importIpuzFile(frmCWord &window, const QString &path)
+bool importIpuzFile(MainWindow &window, const QString &path)
 {
-    window.Remove_Shapes();
+    window.hideMarks();
     CrosswordData puzzle;
     const Result read = readIpuzFile(path, &puzzle);
     if (!read) {
@@ -146,26 +113,21 @@ bool importIpuzFile(frmCWord &window, const QString &path)
         return false;
     }
     const int spaced = keepLineBreakMarksApart(puzzle);
-    window.puzzle() = puzzle;
-    window.extraWords() = newExtraWords();
-    window.txtWord->clear();
-    window.CurrentFileName.clear();
+    window.document().importPuzzle(puzzle);
     window.setWindowTitle(QStringLiteral("Velloquin"));
-    window.Redraw_Grid();
-    window.Reset_Cell_Values();
     if (spaced > 0)
         window.dialogs().message(QStringLiteral("Import ipuz"), lineBreakMarkNote(spaced),
                                  Icon::Information);
     return true;
 }
 
-QString exportIpuz(frmCWord &window)
+QString exportIpuz(MainWindow &window)
 {
     return exportAs(window, QStringLiteral("ipuz crossword"), QStringLiteral("ipuz"), kIpuzFilter,
                     writeIpuz);
 }
 
-QString exportPuz(frmCWord &window)
+QString exportPuz(MainWindow &window)
 {
     return exportAs(window, QStringLiteral("Across Lite puzzle"), QStringLiteral("puz"), kPuzFilter,
                     writePuzFile);

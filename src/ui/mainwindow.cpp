@@ -1,119 +1,53 @@
 // SPDX-License-Identifier: MIT
 #include "mainwindow.h"
 
-#include "candybutton.h"
 #include "cluetext.h"
 #include "colorpicker.h"
-#include "gradientpanel.h"
-#include "gridedit.h"
+#include "filedialogs.h"
+#include "generatecommand.h"
 #include "interchangecommands.h"
-#include "keyboardcommands.h"
 #include "numberreading.h"
+#include "panelparts.h"
 #include "picturebox.h"
 #include "pictures.h"
 #include "printcommands.h"
+#include "settingspanel.h"
 #include "toolbar.h"
 #include "toolbarband.h"
 #include "twips.h"
-#include "windowplacement.h"
+#include "waitpanel.h"
 #include "webpagecommand.h"
+#include "windowplacement.h"
 #include "wordpanel.h"
-#include "xp_progressbar.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QWindowStateChangeEvent>
 
-const QString frmCWord::GenerateCaption =
-    QStringLiteral("Attempting to generate crossword  Please Wait");
+#include <iterator>
 
 namespace {
 
-constexpr qint32 rgb(int red, int green, int blue)
-{
-    return red + 256 * green + 65536 * blue;
-}
-
-// Panel colours.
-constexpr qint32 HeadingTop = rgb(81, 128, 208);
-constexpr qint32 HeadingBottom = rgb(25, 71, 152);
-constexpr qint32 PanelLight = rgb(197, 221, 250);
-constexpr qint32 PanelMid = rgb(81, 128, 208);
-constexpr qint32 WaitTop = rgb(25, 71, 122);
-constexpr qint32 WaitBottom = rgb(197, 221, 250);
-
-// The toolbar layouts and their tooltips.
-const QString TB1Layout = QStringLiteral("NNN|N|NC|NN|C");
-const QString TB1Tips = QStringLiteral(
+// The main toolbar's layout and tooltips.
+const QString MainToolbarLayout = QStringLiteral("NNN|N|NC|NN|C");
+const QString MainToolbarTips = QStringLiteral(
     "Create a New Crossword.|Open a Crossword.|Save the current Crossword.|Copy Crossword "
     "Image to clipboard.|Export to MS Word.|Hide Answers.|Save current settings as default "
     "settings|Reset settings to original values|Outline Mode - don't show grid lines.");
-const QString TB2Layout = QStringLiteral("NNN");
-const QString TB2Tips = QStringLiteral(
-    "Store this  word in the dropdown list for inclusion later|Delete this word from the "
-    "dropdown list.|Search for locations to place the word.");
-constexpr qint32 ToolbarMask = rgb(0, 255, 0);
-
-// Settings panel places, in twips inside picCWEditor.
-constexpr int EdLeft = 90;
-constexpr int EdWidth = 1515;
-constexpr int EdLabelHeight = 240;
-constexpr int EdBoxHeight = 315;
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setAccessibleName(caption);
-    return label;
-}
-
-QLabel *makeHeading(QWidget *parent, const QString &name, const QString &caption)
-{
-    QLabel *label = makeLabel(parent, name, caption);
-    label->setAlignment(Qt::AlignCenter);
-    QFont font = label->font();
-    font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 0.9);
-    label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(pal);
-    return label;
-}
-
-CandyButton *makeCandy(QWidget *parent, const QString &name, const QString &caption,
-                       const QString &tip, int style)
-{
-    auto *button = new CandyButton(parent);
-    button->setObjectName(name);
-    button->setCaption(caption);
-    button->setToolTip(tip);
-    button->setAccessibleName(caption.isEmpty() ? tip : caption);
-    button->setAccessibleDescription(tip);
-    button->setStyle(style);
-    return button;
-}
+constexpr qint32 ToolbarMask = panel::rgb(0, 255, 0);
 
 } // namespace
 
-QRect frmCWord::twipsRect(int left, int top, int width, int height)
+QRect MainWindow::twipsRect(int left, int top, int width, int height)
 {
-    // A size that comes out negative is left at zero (the resize goes on regardless).
-    return QRect(twipsToPixels(left), twipsToPixels(top), qMax(0, twipsToPixels(width)),
-                 qMax(0, twipsToPixels(height)));
+    return panel::twipsRect(left, top, width, height);
 }
 
-frmCWord::frmCWord(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
+MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     : QMainWindow(parent), m_paths(paths), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmCWord"));
@@ -125,38 +59,43 @@ frmCWord::frmCWord(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
         return m_dialogs.chooseColour(initial, tr("Colour"));
     });
 
-    client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
-    client->installEventFilter(this);
+    m_document = new PuzzleDocument(this);
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(m_client);
+    m_client->installEventFilter(this);
 
-    buildMenus();
     buildToolbarBand();
-    buildSettingsPanel();
+    m_settingsPanel = new SettingsPanel(*m_document, m_client);
+    connect(m_settingsPanel, &SettingsPanel::changeRequested, this, &MainWindow::updateProperties);
+    connect(m_settingsPanel, &SettingsPanel::moveRequested, this, &MainWindow::moveCrossword);
+    connect(m_settingsPanel, &SettingsPanel::coloursChanged, this, [this] {
+        // A colour choice shows at once; while starting up the first drawing is to come.
+        if (m_startedUp)
+            redrawGrid();
+    });
     buildViews();
-    buildWordPanel();
-    buildWaitPanel();
+    m_wordPanel = new WordPanel(*m_document, m_dialogs, m_gridView, m_client);
+    connect(m_wordPanel, &WordPanel::generateRequested, this, [this] { generateCrossword(*this); });
+    m_waitPanel = new WaitPanel(m_client);
+    buildMenus();
+
+    // What the document announces shows in the views.
+    connect(m_document, &PuzzleDocument::puzzleChanged, this, [this] {
+        if (m_startedUp)
+            redrawGrid();
+    });
+    connect(m_document, &PuzzleDocument::fileNameChanged, this,
+            [this](const QString &fileName) { setWindowTitle(windowTitleForFile(fileName)); });
 
     // Start-up, in this order.
-    m_extraWords = newExtraWords();
-    fillSizeList(txtXSize);
-    fillSizeList(txtYSize);
-    TB1->BuildToolbar(toolbarStrip(2), ToolbarMask, 16, TB1Layout);
-    TB1->SetToolTips(TB1Tips);
-    Acquire_Settings();
-    TB2->BuildToolbar(toolbarStrip(3), ToolbarMask, 16, TB2Layout);
-    TB2->SetToolTips(TB2Tips);
-    NewCrossword(m_puzzle, m_defaultWidth, m_defaultHeight);
-    m_puzzle.Title = m_defaultTitle;
-    m_puzzle.Subject = m_defaultTopic;
-    // The position lists follow the new puzzle's size.
-    fillCellList(txtX, m_puzzle.Width);
-    fillCellList(txtY, m_puzzle.Height);
-    optAcross->setChecked(true);
-    RedrawAll = true;
+    m_mainToolbar->BuildToolbar(toolbarStrip(2), ToolbarMask, 16, MainToolbarLayout);
+    m_mainToolbar->SetToolTips(MainToolbarTips);
+    readSettings();
+    m_document->newPuzzle(m_defaultWidth, m_defaultHeight, m_defaultTitle, m_defaultTopic);
     m_startedUp = true;
-    m_wordPanel = new WordPanel(*this);
-    addKeyboardCommands(*this);
+    buildKeyboardCommands();
+    setTabOrder();
 
     // The window opens with its designed inner size.
     const int menuHeight = menuBar()->sizeHint().height();
@@ -164,7 +103,7 @@ frmCWord::frmCWord(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     restorePlacement();
 }
 
-void frmCWord::restorePlacement()
+void MainWindow::restorePlacement()
 {
     const std::optional<WindowPlacement> placement = readWindowPlacement(m_paths.settingsFile);
     if (!placement)
@@ -183,7 +122,7 @@ void frmCWord::restorePlacement()
         setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-void frmCWord::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Not being able to remember the window's place is not worth holding up the exit for.
     (void)writeWindowPlacement(m_paths.settingsFile,
@@ -191,11 +130,11 @@ void frmCWord::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
-frmCWord::~frmCWord()
+MainWindow::~MainWindow()
 {
-    // The helpers that watch the controls go first, while the window is still whole:
+    // The panels that watch other controls go first, while the window is still whole:
     // the controls' own destruction sends events through their filters.
-    client->removeEventFilter(this);
+    m_client->removeEventFilter(this);
     delete m_wordPanel;
     m_wordPanel = nullptr;
     ColorPicker::setColorChooser({});
@@ -203,388 +142,221 @@ frmCWord::~frmCWord()
 
 // --- Building the controls ---------------------------------------------------------
 
-void frmCWord::buildMenus()
+QAction *MainWindow::addCommand(WindowMenu menu, const QString &name, const QString &caption,
+                                const std::function<void()> &run, const QKeySequence &shortcut,
+                                bool startsGroup)
 {
-    auto action = [this](QMenu *menu, const QString &name, const QString &caption) {
+    QMenu *target = m_menus[int(menu)];
+    // File commands go before the group of "E&xit"; the other menus grow at the end.
+    QAction *before = menu == WindowMenu::File ? m_exitSeparator : nullptr;
+    if (startsGroup)
+        target->insertSeparator(before);
+    auto *action = new QAction(caption, target);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    target->insertAction(before, action);
+    if (run)
+        connect(action, &QAction::triggered, this, [run] { run(); });
+    return action;
+}
+
+void MainWindow::buildMenus()
+{
+    const QString captions[5] = {QStringLiteral("&File"), QStringLiteral("Copy.."),
+                                 QStringLiteral("E&xport"), QStringLiteral("&View"),
+                                 QStringLiteral("&Tools")};
+    const QString names[5] = {QStringLiteral("mnuFile"), QStringLiteral("mnuCopy"),
+                              QStringLiteral("mnuExport"), QStringLiteral("mnuView"),
+                              QStringLiteral("mnuTools")};
+    for (int i = 0; i < 5; ++i) {
+        m_menus[i] = menuBar()->addMenu(captions[i]);
+        m_menus[i]->setObjectName(names[i]);
+    }
+    QMenu *file = m_menus[int(WindowMenu::File)];
+    auto item = [this](QMenu *menu, const QString &name, const QString &caption,
+                       void (MainWindow::*slot)(), const QKeySequence &shortcut) {
         QAction *a = menu->addAction(caption);
         a->setObjectName(name);
+        a->setShortcut(shortcut);
+        connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileNew = action(mnuFile, QStringLiteral("mnuFileNew"), QStringLiteral("&New"));
-    mnuFile->addSeparator();
-    mnuFileOpen = action(mnuFile, QStringLiteral("mnuFileOpen"), QStringLiteral("&Open"));
-    mnuFile->addSeparator();
-    mnuFileSave = action(mnuFile, QStringLiteral("mnuFileSave"), QStringLiteral("&Save"));
-    mnuSaveAs = action(mnuFile, QStringLiteral("mnuSaveAs"), QStringLiteral("Save As..."));
-    mnuFile->addSeparator();
-    mnuExit = action(mnuFile, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
+    m_newAction = item(file, QStringLiteral("mnuFileNew"), QStringLiteral("&New"),
+                       &MainWindow::fileNew, QKeySequence::New);
+    file->addSeparator();
+    m_openAction = item(file, QStringLiteral("mnuFileOpen"), QStringLiteral("&Open"),
+                        &MainWindow::fileOpen, QKeySequence::Open);
+    file->addSeparator();
+    m_saveAction = item(file, QStringLiteral("mnuFileSave"), QStringLiteral("&Save"),
+                        &MainWindow::fileSave, QKeySequence::Save);
+    m_saveAsAction = item(file, QStringLiteral("mnuSaveAs"), QStringLiteral("Save As..."),
+                          &MainWindow::fileSaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m_exitSeparator = file->addSeparator();
+    m_exitAction = item(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"),
+                        &MainWindow::exitProgram, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    mnuCopy = menuBar()->addMenu(QStringLiteral("Copy.."));
-    mnuCopy->setObjectName(QStringLiteral("mnuCopy"));
-    mnuCopyPic =
-        action(mnuCopy, QStringLiteral("mnuCopyPic"), QStringLiteral("Copy Crossword Picture"));
-    mnuCopyClues =
-        action(mnuCopy, QStringLiteral("mnuCopyClues"), QStringLiteral("Copy Crossword Clues"));
+    // Plain Ctrl+C stays with the text boxes.
+    QMenu *copy = m_menus[int(WindowMenu::Copy)];
+    m_copyPictureAction =
+        item(copy, QStringLiteral("mnuCopyPic"), QStringLiteral("Copy Crossword Picture"),
+             &MainWindow::copyPicture, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    m_copyCluesAction =
+        item(copy, QStringLiteral("mnuCopyClues"), QStringLiteral("Copy Crossword Clues"),
+             &MainWindow::copyClues, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
 
-    connect(mnuFileNew, &QAction::triggered, this, &frmCWord::fileNew);
-    connect(mnuFileOpen, &QAction::triggered, this, &frmCWord::fileOpen);
-    connect(mnuFileSave, &QAction::triggered, this, &frmCWord::fileSave);
-    connect(mnuSaveAs, &QAction::triggered, this, &frmCWord::fileSaveAs);
-    connect(mnuExit, &QAction::triggered, this, &frmCWord::exitProgram);
-    connect(mnuCopyPic, &QAction::triggered, this, &frmCWord::copyPicture);
-    connect(mnuCopyClues, &QAction::triggered, this, &frmCWord::copyClues);
-
-    // The interchange formats and word lists: "E&xport" and two "&File" items.
+    // The interchange formats and word lists, printing and the worksheet, the web page.
     addInterchangeMenus(*this);
-    // "&Print..." and the PDF worksheet.
     addPrintCommands(*this);
-    // The web page to solve in a browser, last in "E&xport".
     addWebPageCommand(*this);
 }
 
-void frmCWord::buildToolbarBand()
+void MainWindow::buildKeyboardCommands()
 {
-    PBar = new ToolbarBand(client);
-    PBar->setObjectName(QStringLiteral("PBar"));
-    PBar->setAccessibleName(tr("Main toolbar"));
-    TB1 = new Toolbar(PBar);
-    TB1->setObjectName(QStringLiteral("TB1"));
-    TB1->setAccessibleName(tr("Main toolbar"));
-    TB1->move(2, 2);
-    Line1 = new QFrame(PBar);
-    Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setAccessibleName(tr("Separator"));
-    Line1->setFrameShape(QFrame::NoFrame);
-    Line1->setAutoFillBackground(true);
-    QPalette pal = Line1->palette();
+    // A check item that runs a toolbar command and always shows the button's state, also
+    // when the button changed without an event (as the settings set it at start).
+    auto checkItem = [this](ToolbarCommand command, const QString &name, const QString &caption,
+                            const QKeySequence &shortcut) {
+        const int index = int(command);
+        QAction *action = addCommand(WindowMenu::View, name, caption, {}, shortcut);
+        action->setCheckable(true);
+        Toolbar *bar = m_mainToolbar;
+        auto follow = [bar, index, action] { action->setChecked(bar->IsButtonChecked(index)); };
+        follow();
+        connect(action, &QAction::triggered, bar, [bar, index, follow] {
+            bar->activateButton(index);
+            follow();
+        });
+        connect(bar, &Toolbar::buttonCheck, action, follow);
+        connect(m_menus[int(WindowMenu::View)], &QMenu::aboutToShow, action, follow);
+    };
+    checkItem(ToolbarCommand::HideAnswers, QStringLiteral("mnuHideAnswers"),
+              QStringLiteral("&Hide Answers"), QKeySequence(Qt::CTRL | Qt::Key_H));
+    checkItem(ToolbarCommand::OutlineMode, QStringLiteral("mnuOutlineMode"),
+              QStringLiteral("&Outline Mode"), QKeySequence(Qt::CTRL | Qt::Key_G));
+
+    // Menu items that press a toolbar button, as a click on it does.
+    auto pushItem = [this](ToolbarCommand command, const QString &name, const QString &caption) {
+        addCommand(WindowMenu::Tools, name, caption,
+                   [this, command] { m_mainToolbar->activateButton(int(command)); });
+    };
+    auto wordItem = [this](WordListCommand command, const QString &name, const QString &caption,
+                           const QKeySequence &shortcut = {}) {
+        addCommand(
+            WindowMenu::Tools, name, caption,
+            [this, command] { m_wordPanel->runWordListCommand(command); }, shortcut);
+    };
+    QMenu *tools = m_menus[int(WindowMenu::Tools)];
+    pushItem(ToolbarCommand::ExportToWord, QStringLiteral("mnuWordExport"),
+             QStringLiteral("Export to MS &Word..."));
+    tools->addSeparator();
+    pushItem(ToolbarCommand::SaveSettings, QStringLiteral("mnuSaveSettings"),
+             QStringLiteral("&Save Current Settings as Default"));
+    pushItem(ToolbarCommand::ResetSettings, QStringLiteral("mnuResetSettings"),
+             QStringLiteral("&Reset Settings to Original Values..."));
+    tools->addSeparator();
+    wordItem(WordListCommand::Store, QStringLiteral("mnuStoreWord"),
+             QStringLiteral("S&tore Word in the List"));
+    wordItem(WordListCommand::Remove, QStringLiteral("mnuRemoveWord"),
+             QStringLiteral("Re&move Word from the List"));
+    wordItem(WordListCommand::SearchPlaces, QStringLiteral("mnuSearchPlaces"),
+             QStringLiteral("Search for &Places for the Word"), QKeySequence::Find);
+}
+
+void MainWindow::buildToolbarBand()
+{
+    m_toolbarBand = new ToolbarBand(m_client);
+    m_toolbarBand->setObjectName(QStringLiteral("PBar"));
+    m_toolbarBand->setAccessibleName(tr("Main toolbar"));
+    m_mainToolbar = new Toolbar(m_toolbarBand);
+    m_mainToolbar->setObjectName(QStringLiteral("TB1"));
+    m_mainToolbar->setAccessibleName(tr("Main toolbar"));
+    m_mainToolbar->move(2, 2);
+    m_bandLine = new QFrame(m_toolbarBand);
+    m_bandLine->setObjectName(QStringLiteral("Line1"));
+    m_bandLine->setAccessibleName(tr("Separator"));
+    m_bandLine->setFrameShape(QFrame::NoFrame);
+    m_bandLine->setAutoFillBackground(true);
+    QPalette pal = m_bandLine->palette();
     pal.setColor(QPalette::Window, QColor(128, 128, 128));
-    Line1->setPalette(pal);
-    PBar->setToolbars({TB1});
-    Paint_Toolbar_Band(*PBar, TB1);
-    connect(TB1, &Toolbar::buttonClick, this, [this](int index) { onToolbarClick(index); });
-    connect(TB1, &Toolbar::buttonCheck, this, [this](int index) { onToolbarCheck(index); });
+    m_bandLine->setPalette(pal);
+    m_toolbarBand->setToolbars({m_mainToolbar});
+    Paint_Toolbar_Band(*m_toolbarBand, m_mainToolbar);
+    connect(m_mainToolbar, &Toolbar::buttonClick, this,
+            [this](int index) { runToolbarCommand(ToolbarCommand(index)); });
+    connect(m_mainToolbar, &Toolbar::buttonCheck, this,
+            [this](int index) { onToolbarCheck(index); });
 }
 
-void frmCWord::buildSettingsPanel()
+void MainWindow::buildViews()
 {
-    picCWEditor = new GradientPanel(client);
-    picCWEditor->setObjectName(QStringLiteral("picCWEditor"));
-    picCWEditor->setAccessibleName(tr("Crossword Settings"));
-
-    Label1 =
-        makeHeading(picCWEditor, QStringLiteral("Label1"), QStringLiteral("Crossword Settings"));
-    lblTitle = makeLabel(picCWEditor, QStringLiteral("lblTitle"), QStringLiteral("Title:"));
-    txtTitle = new QLineEdit(picCWEditor);
-    txtTitle->setObjectName(QStringLiteral("txtTitle"));
-    txtTitle->setAccessibleName(QStringLiteral("Title:"));
-    lblTopic = makeLabel(picCWEditor, QStringLiteral("lblTopic"), QStringLiteral("Topic:"));
-    txtSubject = new QLineEdit(picCWEditor);
-    txtSubject->setObjectName(QStringLiteral("txtSubject"));
-    txtSubject->setAccessibleName(QStringLiteral("Topic:"));
-    lblWidth = makeLabel(picCWEditor, QStringLiteral("lblWidth"), QStringLiteral("Width:"));
-    txtXSize = new QComboBox(picCWEditor);
-    txtXSize->setObjectName(QStringLiteral("txtXSize"));
-    txtXSize->setAccessibleName(QStringLiteral("Width:"));
-    lblHeight = makeLabel(picCWEditor, QStringLiteral("lblHeight"), QStringLiteral("Height:"));
-    txtYSize = new QComboBox(picCWEditor);
-    txtYSize->setObjectName(QStringLiteral("txtYSize"));
-    txtYSize->setAccessibleName(QStringLiteral("Height:"));
-    lblTitle->setBuddy(txtTitle);
-    lblTopic->setBuddy(txtSubject);
-    lblWidth->setBuddy(txtXSize);
-    lblHeight->setBuddy(txtYSize);
-
-    cmdUpdateProperties =
-        makeCandy(picCWEditor, QStringLiteral("cmdUpdateProperties"), QStringLiteral("Change"),
-                  QStringLiteral("Change current setting"), 3);
-    connect(cmdUpdateProperties, &CandyButton::clicked, this, &frmCWord::updateProperties);
-
-    // Takes effect at the next "Create / Regenerate Crossword"; saved with the settings.
-    lblMethod = makeLabel(picCWEditor, QStringLiteral("lblMethod"), QStringLiteral("Layout:"));
-    cboMethod = new QComboBox(picCWEditor);
-    cboMethod->setObjectName(QStringLiteral("cboMethod"));
-    cboMethod->setAccessibleName(QStringLiteral("Layout:"));
-    cboMethod->addItem(QStringLiteral("Classic"));
-    cboMethod->addItem(QStringLiteral("Thorough"));
-    cboMethod->setItemData(0, QStringLiteral("Quick: words cross at random places"),
-                           Qt::ToolTipRole);
-    cboMethod->setItemData(1, QStringLiteral("Searches up to 2 seconds to fit every word"),
-                           Qt::ToolTipRole);
-    cboMethod->setToolTip(QStringLiteral("How the crossword is generated"));
-    lblMethod->setBuddy(cboMethod);
-
-    const QString pickerCaptions[3] = {QStringLiteral("Background"), QStringLiteral("Grid Lines"),
-                                       QStringLiteral("Squares")};
-    for (int i = 0; i < 3; ++i) {
-        QLabel *label =
-            makeLabel(picCWEditor, QStringLiteral("Label3_%1").arg(i), pickerCaptions[i]);
-        auto *picker = new ColorPicker(picCWEditor);
-        picker->setObjectName(QStringLiteral("ColorPicker1_%1").arg(i));
-        picker->setAccessibleName(pickerCaptions[i]);
-        picker->setToolTip(pickerCaptions[i]);
-        label->setBuddy(picker);
-        Label3.append(label);
-        ColorPicker1.append(picker);
-        connect(picker, &ColorPicker::colorChanged, this, [this] { onColourChanged(); });
-    }
-
-    pMove = new GradientPanel(picCWEditor);
-    pMove->setObjectName(QStringLiteral("pMove"));
-    pMove->setAccessibleName(tr("Move the whole crossword"));
-    pMove->setBands({{0, -1, PanelMid, PanelLight, 2}});
-    const QString tips[4] = {QStringLiteral("Move the whole crossword left one square"),
-                             QStringLiteral("Move the whole crossword right one square"),
-                             QStringLiteral("Move the whole crossword up one square"),
-                             QStringLiteral("Move the whole crossword down one square")};
-    // The cross: left and right in the middle row, up on top, down at the bottom.
-    constexpr int bw = 450, bh = 390;
-    constexpr int centre = (MoveWidthTwips - bw) / 2;
-    const QRect places[4] = {twipsRect(centre - bw - 30, 435, bw, bh),
-                             twipsRect(centre + bw + 30, 435, bw, bh),
-                             twipsRect(centre, 30, bw, bh), twipsRect(centre, 840, bw, bh)};
-    for (int i = 0; i < 4; ++i) {
-        CandyButton *button =
-            makeCandy(pMove, QStringLiteral("CandyButton1_%1").arg(i), QString(), tips[i], 3);
-        button->setCaption(QString());
-        button->setPicture(movePicture(i));
-        button->setGeometry(places[i]);
-        CandyButton1.append(button);
-        connect(button, &CandyButton::clicked, this, [this, i] { moveCrossword(i); });
-    }
+    m_columnStrip = new PictureBox(m_client);
+    m_columnStrip->setObjectName(QStringLiteral("picNumbersAcross"));
+    m_columnStrip->setAccessibleName(tr("Column numbers"));
+    m_rowStrip = new PictureBox(m_client);
+    m_rowStrip->setObjectName(QStringLiteral("picNumbersDown"));
+    m_rowStrip->setAccessibleName(tr("Row numbers"));
+    m_gridView = new PictureBox(m_client);
+    m_gridView->setObjectName(QStringLiteral("picView"));
+    m_gridView->setAccessibleName(tr("Crossword grid"));
 }
 
-void frmCWord::buildViews()
+void MainWindow::setTabOrder()
 {
-    picNumbersAcross = new PictureBox(client);
-    picNumbersAcross->setObjectName(QStringLiteral("picNumbersAcross"));
-    picNumbersAcross->setAccessibleName(tr("Column numbers"));
-    picNumbersDown = new PictureBox(client);
-    picNumbersDown->setObjectName(QStringLiteral("picNumbersDown"));
-    picNumbersDown->setAccessibleName(tr("Row numbers"));
-    picView = new PictureBox(client);
-    picView->setObjectName(QStringLiteral("picView"));
-    picView->setAccessibleName(tr("Crossword grid"));
-
-    Shape1 = new ShapeFrame(picView);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setAccessibleName(tr("Selection"));
-    Shape1->setBorderColour(QColor(0, 0, 255));
-    Shape1->hide();
-    addMarker();
-}
-
-ShapeFrame *frmCWord::addMarker()
-{
-    auto *marker = new ShapeFrame(picView);
-    marker->setObjectName(QStringLiteral("S1_%1").arg(m_markers.size()));
-    marker->setAccessibleName(tr("Place for the word"));
-    marker->setBorderColour(QColor(255, 0, 0));
-    marker->hide();
-    m_markers.append(marker);
-    return marker;
-}
-
-void frmCWord::buildWordPanel()
-{
-    picAddWord = new GradientPanel(client);
-    picAddWord->setObjectName(QStringLiteral("picAddWord"));
-    picAddWord->setAccessibleName(QStringLiteral("Edit Words & Clues"));
-    picAddWord->setBaseColour(QColor(226, 236, 252));
-
-    Label2 =
-        makeHeading(picAddWord, QStringLiteral("Label2"), QStringLiteral("Edit Words & Clues"));
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Label2->setIndent(6);
-    lblWord = makeLabel(picAddWord, QStringLiteral("lblWord"), QStringLiteral("Word:"));
-    txtWord = new QComboBox(picAddWord);
-    txtWord->setObjectName(QStringLiteral("txtWord"));
-    txtWord->setAccessibleName(QStringLiteral("Word:"));
-    txtWord->setEditable(true);
-    txtWord->setInsertPolicy(QComboBox::NoInsert);
-    lblClue = makeLabel(picAddWord, QStringLiteral("lblClue"), QStringLiteral("Clue:"));
-    txtClue = new QLineEdit(picAddWord);
-    txtClue->setObjectName(QStringLiteral("txtClue"));
-    txtClue->setAccessibleName(QStringLiteral("Clue:"));
-    lblX = makeLabel(picAddWord, QStringLiteral("lblX"), QStringLiteral("X:"));
-    txtX = new QComboBox(picAddWord);
-    txtX->setObjectName(QStringLiteral("txtX"));
-    txtX->setAccessibleName(QStringLiteral("X:"));
-    lblY = makeLabel(picAddWord, QStringLiteral("lblY"), QStringLiteral("Y:"));
-    txtY = new QComboBox(picAddWord);
-    txtY->setObjectName(QStringLiteral("txtY"));
-    txtY->setAccessibleName(QStringLiteral("Y:"));
-    lblWord->setBuddy(txtWord);
-    lblClue->setBuddy(txtClue);
-    lblX->setBuddy(txtX);
-    lblY->setBuddy(txtY);
-    optAcross = new QRadioButton(QStringLiteral("Across"), picAddWord);
-    optAcross->setObjectName(QStringLiteral("optAcross"));
-    optAcross->setAccessibleName(QStringLiteral("Across"));
-    optDown = new QRadioButton(QStringLiteral("Down"), picAddWord);
-    optDown->setObjectName(QStringLiteral("optDown"));
-    optDown->setAccessibleName(QStringLiteral("Down"));
-
-    cmdOKAddWord = makeCandy(picAddWord, QStringLiteral("cmdOKAddWord"), QStringLiteral("Update"),
-                             QStringLiteral("Add / Update word on grid"), 3);
-    cmdDelete = makeCandy(picAddWord, QStringLiteral("cmdDelete"), QString(),
-                          QStringLiteral("Delete the selected word from grid"), 3);
-    cmdDelete->setCaption(QString());
-    cmdDelete->setPicture(deletePicture());
-    TB2 = new Toolbar(picAddWord);
-    TB2->setObjectName(QStringLiteral("TB2"));
-    TB2->setAccessibleName(tr("Word list toolbar"));
-    TB2->setBackColor(rgb(226, 236, 252));
-    CandyButton2 = makeCandy(picAddWord, QStringLiteral("CandyButton2"), QString(),
-                             QStringLiteral("Create / Regenerate Crossword"), 3);
-    CandyButton2->setCaption(QString());
-    CandyButton2->setPicture(generatePicture());
-}
-
-void frmCWord::buildWaitPanel()
-{
-    pGress = new GradientPanel(client);
-    pGress->setObjectName(QStringLiteral("pGress"));
-    pGress->setAccessibleName(tr("Please wait"));
-    pGress->setBands({{0, -1, WaitTop, WaitBottom, 1}});
-    pGress->setAutoFillBackground(false);
-    Label4 = makeHeading(pGress, QStringLiteral("Label4"), GenerateCaption);
-    Label4->setWordWrap(true);
-    XP2 = new XP_ProgressBar(pGress);
-    XP2->setObjectName(QStringLiteral("XP2"));
-    XP2->setAccessibleName(tr("Progress"));
-    const QRect area = twipsRect(0, 0, GressWidthTwips, GressHeightTwips);
-    Label4->setGeometry(QRect(8, 8, area.width() - 16, 36));
-    XP2->setGeometry(QRect(12, area.height() - 32, area.width() - 24, 20));
-    cmdCancelGenerate = new QPushButton(QStringLiteral("Cancel"), pGress);
-    cmdCancelGenerate->setObjectName(QStringLiteral("cmdCancelGenerate"));
-    cmdCancelGenerate->setAccessibleName(QStringLiteral("Cancel"));
-    cmdCancelGenerate->setToolTip(
-        QStringLiteral("Stop generating and keep the crossword as it was"));
-    cmdCancelGenerate->hide();
-    pGress->hide();
+    // Tab runs through the main toolbar, then each panel from top to bottom (left to
+    // right within a row): the settings panel, the grid, then the word panel.
+    QList<QWidget *> order{m_mainToolbar};
+    order += m_settingsPanel->tabOrder();
+    order += m_gridView;
+    order += m_wordPanel->tabOrder();
+    for (QWidget *control : std::as_const(order))
+        if (control->focusPolicy() == Qt::NoFocus)
+            control->setFocusPolicy(Qt::StrongFocus);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 // --- Layout ---------------------------------------------------------------------------
 
-void frmCWord::layoutControls()
+void MainWindow::layoutControls()
 {
-    const int W = pixelsToTwips(client->width());
-    const int H = pixelsToTwips(client->height());
+    const int W = pixelsToTwips(m_client->width());
+    const int H = pixelsToTwips(m_client->height());
 
-    PBar->setGeometry(twipsRect(0, 0, W, PBarHeightTwips));
-    picCWEditor->setGeometry(twipsRect(0, PBarHeightTwips, EditorWidthTwips, H - PBarHeightTwips));
+    m_toolbarBand->setGeometry(twipsRect(0, 0, W, ToolbarBandHeightTwips));
+    m_settingsPanel->setGeometry(
+        twipsRect(0, ToolbarBandHeightTwips, SettingsWidthTwips, H - ToolbarBandHeightTwips));
 
     // The grid view ends 25 twips above the word panel and 45 twips short of the right
     // edge, so the whole grid with its right and bottom border lines stays in sight.
-    const int downLeft = EditorWidthTwips;
-    const int viewLeft = downLeft + DownWidthTwips;
-    const int viewTop = AcrossTopTwips + AcrossHeightTwips;
-    const int downHeight = H - AddWordHeightTwips - viewTop - 25;
-    picNumbersDown->setGeometry(twipsRect(downLeft, DownTopTwips, DownWidthTwips, downHeight));
+    const int downLeft = SettingsWidthTwips;
+    const int viewLeft = downLeft + RowStripWidthTwips;
+    const int viewTop = ColumnStripTopTwips + ColumnStripHeightTwips;
+    const int downHeight = H - WordPanelHeightTwips - viewTop - 25;
+    m_rowStrip->setGeometry(twipsRect(downLeft, RowStripTopTwips, RowStripWidthTwips, downHeight));
 
-    const int addTop = H - AddWordHeightTwips;
-    picAddWord->setGeometry(
-        twipsRect(EditorWidthTwips - 1, addTop, W - EditorWidthTwips + 2, AddWordHeightTwips));
+    const int addTop = H - WordPanelHeightTwips;
+    m_wordPanel->setGeometry(twipsRect(SettingsWidthTwips - 1, addTop, W - SettingsWidthTwips + 2,
+                                       WordPanelHeightTwips));
 
     const int viewWidth = W - viewLeft - 45;
-    picView->setGeometry(twipsRect(viewLeft, viewTop, viewWidth, downHeight));
+    m_gridView->setGeometry(twipsRect(viewLeft, viewTop, viewWidth, downHeight));
 
-    pGress->setGeometry(twipsRect(viewLeft + (viewWidth - GressWidthTwips) / 2,
-                                  viewTop + (downHeight - GressHeightTwips) / 2, GressWidthTwips,
-                                  GressHeightTwips));
+    m_waitPanel->setGeometry(twipsRect(viewLeft + (viewWidth - WaitWidthTwips) / 2,
+                                       viewTop + (downHeight - WaitHeightTwips) / 2, WaitWidthTwips,
+                                       WaitHeightTwips));
 
     const int outerWidth = pixelsToTwips(frameGeometry().width());
-    Line1->setGeometry(twipsRect(0, PBarHeightTwips - 20, outerWidth, 15));
+    m_bandLine->setGeometry(twipsRect(0, ToolbarBandHeightTwips - 20, outerWidth, 15));
 
-    picNumbersAcross->setGeometry(
-        twipsRect(viewLeft, AcrossTopTwips, viewWidth, AcrossHeightTwips));
+    m_columnStrip->setGeometry(
+        twipsRect(viewLeft, ColumnStripTopTwips, viewWidth, ColumnStripHeightTwips));
 
     // The word panel lies over the bottom edge of the grid view and the settings panel.
-    picAddWord->raise();
-    pGress->raise();
-
-    layoutSettingsPanel();
-    layoutWordPanel();
+    m_wordPanel->raise();
+    m_waitPanel->raise();
 }
 
-void frmCWord::layoutSettingsPanel()
-{
-    // The heading shrinks its font until it fits the narrow panel.
-    QFont font = Label1->font();
-    while (font.pointSizeF() > 6 &&
-           QFontMetrics(font).horizontalAdvance(Label1->text()) > picCWEditor->width() - 6)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    Label1->setFont(font);
-    const int labelHeight = Label1->sizeHint().height() + 4;
-    Label1->setGeometry(0, 0, picCWEditor->width(), labelHeight);
-    picCWEditor->setBands({{0, labelHeight, HeadingTop, HeadingBottom, 1},
-                           {labelHeight, -1, PanelLight, PanelMid, 1}});
-
-    const int top = pixelsToTwips(labelHeight) + 90;
-    lblTitle->setGeometry(twipsRect(EdLeft, top, EdWidth, EdLabelHeight));
-    txtTitle->setGeometry(twipsRect(EdLeft, top + 240, EdWidth, EdBoxHeight));
-    lblTopic->setGeometry(twipsRect(EdLeft, top + 630, EdWidth, EdLabelHeight));
-    txtSubject->setGeometry(twipsRect(EdLeft, top + 870, EdWidth, EdBoxHeight));
-    const int half = (EdWidth - 75) / 2;
-    lblWidth->setGeometry(twipsRect(EdLeft, top + 1260, half, EdLabelHeight));
-    lblHeight->setGeometry(twipsRect(EdLeft + half + 75, top + 1260, half, EdLabelHeight));
-    txtXSize->setGeometry(twipsRect(EdLeft, top + 1500, half, EdBoxHeight + 15));
-    txtYSize->setGeometry(twipsRect(EdLeft + half + 75, top + 1500, half, EdBoxHeight + 15));
-    cmdUpdateProperties->setGeometry(twipsRect(EdLeft, top + 1950, EdWidth, 390));
-    lblMethod->setGeometry(twipsRect(EdLeft, top + 2460, EdWidth, EdLabelHeight));
-    cboMethod->setGeometry(twipsRect(EdLeft, top + 2700, EdWidth, EdBoxHeight + 15));
-
-    // Pickers top to bottom: Background (0), Squares (2), Grid Lines (1).
-    const int order[3] = {0, 2, 1};
-    int y = top + 3150;
-    for (int i : order) {
-        Label3[i]->setGeometry(twipsRect(EdLeft, y, EdWidth, EdLabelHeight));
-        ColorPicker1[i]->setGeometry(twipsRect(EdLeft, y + 240, EdWidth, EdBoxHeight));
-        y += 660;
-    }
-
-    const int innerHeight = pixelsToTwips(picCWEditor->height());
-    pMove->setGeometry(
-        twipsRect(90, innerHeight - MoveHeightTwips - 100, MoveWidthTwips, MoveHeightTwips));
-}
-
-void frmCWord::layoutWordPanel()
-{
-    const int W = pixelsToTwips(picAddWord->width());
-    const int labelHeight = Label2->sizeHint().height() + 4;
-    Label2->setGeometry(0, 0, picAddWord->width(), labelHeight);
-    picAddWord->setBands({{0, labelHeight, HeadingTop, HeadingBottom, 1}});
-
-    const int row1 = pixelsToTwips(labelHeight) + 105;
-    const int row2 = row1 + 420;
-    const int row3 = row2 + 420;
-    const int boxLeft = 690;
-    // The generate button keeps the right end; the clue box takes what is left.
-    const int generateWidth = 1020;
-    const int generateLeft = W - generateWidth - 105;
-    CandyButton2->setGeometry(twipsRect(generateLeft, row1, generateWidth, row3 + 390 - row1));
-
-    lblWord->setGeometry(twipsRect(90, row1, 585, EdBoxHeight));
-    txtWord->setGeometry(twipsRect(boxLeft, row1, 2700, EdBoxHeight + 15));
-    lblX->setGeometry(twipsRect(3510, row1, 240, EdBoxHeight));
-    txtX->setGeometry(twipsRect(3750, row1, 720, EdBoxHeight + 15));
-    lblY->setGeometry(twipsRect(4590, row1, 240, EdBoxHeight));
-    txtY->setGeometry(twipsRect(4830, row1, 720, EdBoxHeight + 15));
-
-    lblClue->setGeometry(twipsRect(90, row2, 585, EdBoxHeight));
-    txtClue->setGeometry(
-        twipsRect(boxLeft, row2, qMax(1500, generateLeft - 150 - boxLeft), EdBoxHeight));
-
-    optAcross->setGeometry(twipsRect(boxLeft, row3 + 30, 1080, 330));
-    optDown->setGeometry(twipsRect(boxLeft + 1080, row3 + 30, 960, 330));
-    cmdOKAddWord->setGeometry(twipsRect(2820, row3, 1140, 390));
-    cmdDelete->setGeometry(twipsRect(4050, row3, 540, 390));
-    TB2->move(twipsToPixels(4710), twipsToPixels(row3) + 1);
-}
-
-void frmCWord::resizeEvent(QResizeEvent *event)
+void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     if (isMinimized())
@@ -597,17 +369,17 @@ void frmCWord::resizeEvent(QResizeEvent *event)
         resize(qMax(width(), minWidth), qMax(height(), minHeight));
 }
 
-bool frmCWord::eventFilter(QObject *watched, QEvent *event)
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == client && event->type() == QEvent::Resize && !isMinimized()) {
+    if (watched == m_client && event->type() == QEvent::Resize && !isMinimized()) {
         layoutControls();
-        Redraw_Grid();
-        Shape1->hide();
+        redrawGrid();
+        m_wordPanel->hideSelection();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmCWord::changeEvent(QEvent *event)
+void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
     // Coming back from minimised lays the window out again for the size it has now.
@@ -615,19 +387,13 @@ void frmCWord::changeEvent(QEvent *event)
         const auto *change = static_cast<QWindowStateChangeEvent *>(event);
         if (change->oldState() & Qt::WindowMinimized) {
             layoutControls();
-            Redraw_Grid();
-            Shape1->hide();
+            redrawGrid();
+            m_wordPanel->hideSelection();
         }
     }
 }
 
-void frmCWord::paintEvent(QPaintEvent *event)
-{
-    QMainWindow::paintEvent(event);
-    Remove_Shapes();
-}
-
-void frmCWord::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     const QSize frame = frameGeometry().size() - size();
@@ -637,88 +403,70 @@ void frmCWord::showEvent(QShowEvent *event)
 
 // --- Shared routines --------------------------------------------------------------------
 
-DrawOptions frmCWord::drawOptions() const
+DrawOptions MainWindow::drawOptions() const
 {
     DrawOptions options;
-    options.background = ColorPicker1[0]->color();
-    options.gridLines = ColorPicker1[1]->color();
-    options.squares = ColorPicker1[2]->color();
-    options.answersHidden = AnswersHidden;
-    options.outlineMode = OutlineMode;
-    options.redrawAll = RedrawAll;
+    options.background = m_settingsPanel->background();
+    options.gridLines = m_settingsPanel->gridLines();
+    options.squares = m_settingsPanel->squares();
+    options.answersHidden = m_answersHidden;
+    options.outlineMode = m_outlineMode;
+    options.redrawAll = m_startedUp;
     return options;
 }
 
-void frmCWord::Redraw_Grid()
+QSize MainWindow::gridSize() const
 {
-    Draw_Crossword(m_puzzle, *picView, picNumbersDown, picNumbersAcross, drawOptions(),
-                   [this](const CrosswordData &p) { copySettingsFields(p); });
+    return m_gridView->innerSize();
 }
 
-void frmCWord::copySettingsFields(const CrosswordData &p)
+QColor MainWindow::gridForeColour() const
 {
-    txtTitle->setText(p.Title);
-    txtSubject->setText(p.Subject);
-    auto select = [](QComboBox *box, int value) {
-        const QString text = QString::number(value);
-        int index = box->findText(text);
-        if (index < 0) {
-            // A size outside the list (from a file) is added in order, so the box always
-            // shows the puzzle's real size.
-            index = 0;
-            while (index < box->count() && box->itemText(index).toInt() < value)
-                ++index;
-            box->insertItem(index, text);
-        }
-        box->setCurrentIndex(index);
-    };
-    select(txtXSize, p.Width);
-    select(txtYSize, p.Height);
+    return m_gridView->foreColour();
 }
 
-void frmCWord::Remove_Shapes()
+void MainWindow::redrawGrid()
 {
-    Shape1->hide();
-    for (qsizetype i = m_markers.size() - 1; i >= 1; --i)
-        m_markers[i]->hide();
+    // The document numbers the squares; the drawing gets a copy it may number again.
+    CrosswordData puzzle = m_document->puzzle();
+    Draw_Crossword(puzzle, *m_gridView, m_rowStrip, m_columnStrip, drawOptions());
 }
 
-void frmCWord::fillSizeList(QComboBox *box)
+void MainWindow::hideMarks()
 {
-    box->clear();
-    for (int n = 5; n <= 30; ++n)
-        box->addItem(QString::number(n));
+    m_wordPanel->hideMarks();
 }
 
-void frmCWord::fillCellList(QComboBox *box, int count)
+QString MainWindow::clueListText() const
 {
-    box->clear();
-    for (int n = 0; n < count; ++n)
-        box->addItem(QString::number(n));
-    if (box->count() > 0)
-        box->setCurrentIndex(0);
+    return ::Get_Clues_text(m_document->puzzle());
 }
 
-void frmCWord::Reset_Cell_Values()
-{
-    fillCellList(txtX, int(readLenientNumberClamped(txtXSize->currentText(), 0, 255)));
-    fillCellList(txtY, int(readLenientNumberClamped(txtYSize->currentText(), 0, 255)));
-}
-
-QString frmCWord::Get_Clues_text() const
-{
-    return ::Get_Clues_text(m_puzzle);
-}
-
-void frmCWord::showRefusal(const Result &result)
+void MainWindow::showRefusal(const Result &result)
 {
     if (!result)
         m_dialogs.message(result.message());
 }
 
+LayoutMethod MainWindow::layoutMethod() const
+{
+    return m_settingsPanel->layoutMethod();
+}
+
+void MainWindow::setLayoutMethod(LayoutMethod method)
+{
+    m_settingsPanel->setLayoutMethod(method);
+}
+
+void MainWindow::setAnswersHidden(bool hidden)
+{
+    m_answersHidden = hidden;
+    redrawGrid();
+}
+
 // --- Settings --------------------------------------------------------------------------
 
-void frmCWord::Acquire_Settings()
+void MainWindow::readSettings()
 {
     Result status = Result::success();
     const DefaultSettings s = readDefaultSettings(m_paths.settingsFile, &status);
@@ -726,147 +474,113 @@ void frmCWord::Acquire_Settings()
     m_defaultTitle = s.title;
     m_defaultTopic = s.topic;
 
-    OutlineMode = s.useOutline;
+    m_outlineMode = s.useOutline;
     // The outline button shows the flag. At start the Grid Lines picker stays visible
     // even in outline mode; leaving outline mode always shows it.
-    if (TB1->IsButtonChecked(9) != OutlineMode)
-        TB1->CheckButton(9, true);
-    if (!OutlineMode) {
-        ColorPicker1[1]->setVisible(true);
-        Label3[1]->setVisible(true);
-    }
+    const int outline = int(ToolbarCommand::OutlineMode);
+    if (m_mainToolbar->IsButtonChecked(outline) != m_outlineMode)
+        m_mainToolbar->CheckButton(outline, true);
+    if (!m_outlineMode)
+        m_settingsPanel->setGridLinesPickerShown(true);
 
     // A size the grid cannot have (below 1 or above 255) falls back to the factory size.
     auto size = [](qint16 value) { return value >= 1 && value <= 255 ? value : DefaultGridSize; };
     m_defaultWidth = size(s.width);
     m_defaultHeight = size(s.height);
 
-    ColorPicker1[0]->setColor(s.background.value_or(DefaultBackgroundColour));
-    ColorPicker1[0]->setDefaultColor(DefaultBackgroundColour);
-    ColorPicker1[1]->setColor(s.gridLines.value_or(DefaultGridLinesColour));
-    ColorPicker1[1]->setDefaultColor(DefaultGridLinesColour);
-    ColorPicker1[2]->setColor(s.squares.value_or(DefaultSquaresColour));
-    ColorPicker1[2]->setDefaultColor(DefaultSquaresColour);
-
+    m_settingsPanel->setColours(s.background.value_or(DefaultBackgroundColour),
+                                s.gridLines.value_or(DefaultGridLinesColour),
+                                s.squares.value_or(DefaultSquaresColour));
     setLayoutMethod(s.layoutMethod);
 }
 
-void frmCWord::setWaitCancellable(bool cancellable)
-{
-    // The bar makes room for the button beside it.
-    const QRect area = twipsRect(0, 0, GressWidthTwips, GressHeightTwips);
-    const int cancelWidth = 64;
-    const int barWidth = area.width() - 24 - (cancellable ? cancelWidth + 8 : 0);
-    XP2->setGeometry(QRect(12, area.height() - 32, barWidth, 20));
-    cmdCancelGenerate->setGeometry(
-        QRect(area.width() - 12 - cancelWidth, area.height() - 36, cancelWidth, 28));
-    cmdCancelGenerate->setVisible(cancellable);
-}
-
-LayoutMethod frmCWord::layoutMethod() const
-{
-    return cboMethod->currentIndex() == 1 ? LayoutMethod::Thorough : LayoutMethod::Classic;
-}
-
-void frmCWord::setLayoutMethod(LayoutMethod method)
-{
-    cboMethod->setCurrentIndex(method == LayoutMethod::Thorough ? 1 : 0);
-}
-
-void frmCWord::Save_Settings()
+void MainWindow::writeSettings()
 {
     SettingsValues values;
-    values.title = txtTitle->text();
-    values.topic = txtSubject->text();
-    values.width = txtXSize->currentText();
-    values.height = txtYSize->currentText();
-    values.background = ColorPicker1[0]->color();
-    values.gridLines = ColorPicker1[1]->color();
-    values.squares = ColorPicker1[2]->color();
-    values.useOutline = OutlineMode;
+    values.title = m_settingsPanel->title();
+    values.topic = m_settingsPanel->topic();
+    values.width = m_settingsPanel->widthText();
+    values.height = m_settingsPanel->heightText();
+    values.background = m_settingsPanel->background();
+    values.gridLines = m_settingsPanel->gridLines();
+    values.squares = m_settingsPanel->squares();
+    values.useOutline = m_outlineMode;
     values.layoutMethod = layoutMethod();
     showRefusal(writeDefaultSettings(m_paths.settingsFile, values));
 }
 
-void frmCWord::Reset_Default_Settings()
+void MainWindow::writeFactorySettings()
 {
     showRefusal(writeDefaultSettings(m_paths.settingsFile,
-                                     factorySettings(ColorPicker1[0]->defaultColor(),
-                                                     ColorPicker1[1]->defaultColor(),
-                                                     ColorPicker1[2]->defaultColor())));
+                                     factorySettings(m_settingsPanel->defaultBackground(),
+                                                     m_settingsPanel->defaultGridLines(),
+                                                     m_settingsPanel->defaultSquares())));
 }
 
 // --- Commands ----------------------------------------------------------------------------
 
-void frmCWord::onToolbarClick(int index)
+void MainWindow::runToolbarCommand(ToolbarCommand command)
 {
-    switch (index) {
-    case 1:
+    switch (command) {
+    case ToolbarCommand::New:
         fileNew();
         break;
-    case 2:
+    case ToolbarCommand::Open:
         fileOpen();
         break;
-    case 3:
+    case ToolbarCommand::Save:
         fileSave();
         break;
-    case 4:
+    case ToolbarCommand::CopyPicture:
         copyPicture();
         break;
-    case 5:
+    case ToolbarCommand::ExportToWord:
         exportToWord();
         break;
-    case 7:
+    case ToolbarCommand::SaveSettings:
         saveSettingsCommand();
         break;
-    case 8:
+    case ToolbarCommand::ResetSettings:
         resetSettingsCommand();
         break;
-    default:
+    case ToolbarCommand::HideAnswers:
+    case ToolbarCommand::OutlineMode:
+        // Check buttons: their state change runs the command (onToolbarCheck).
         break;
     }
 }
 
-void frmCWord::onToolbarCheck(int index)
+void MainWindow::onToolbarCheck(int index)
 {
-    if (index == 6)
+    if (ToolbarCommand(index) == ToolbarCommand::HideAnswers)
         toggleAnswersHidden();
-    else if (index == 9)
+    else if (ToolbarCommand(index) == ToolbarCommand::OutlineMode)
         toggleOutlineMode();
 }
 
-void frmCWord::onColourChanged()
+void MainWindow::copyPicture()
 {
-    // A colour choice shows at once; while starting up the first drawing is still to come.
-    // The settings boxes keep what the user typed but has not applied yet.
-    if (m_startedUp)
-        Draw_Crossword(m_puzzle, *picView, picNumbersDown, picNumbersAcross, drawOptions());
+    copyPictureToClipboard(m_gridView->picture());
 }
 
-void frmCWord::copyPicture()
+void MainWindow::copyClues()
 {
-    copyPictureToClipboard(picView->picture());
+    copyCluesToClipboard(clueListText());
 }
 
-void frmCWord::copyClues()
+void MainWindow::toggleAnswersHidden()
 {
-    copyCluesToClipboard(Get_Clues_text());
+    setAnswersHidden(!m_answersHidden);
 }
 
-void frmCWord::toggleAnswersHidden()
+void MainWindow::saveSettingsCommand()
 {
-    AnswersHidden = !AnswersHidden;
-    Redraw_Grid();
+    writeSettings();
 }
 
-void frmCWord::saveSettingsCommand()
+void MainWindow::resetSettingsCommand()
 {
-    Save_Settings();
-}
-
-void frmCWord::resetSettingsCommand()
-{
-    Reset_Default_Settings();
+    writeFactorySettings();
     const QString text =
         QStringLiteral("The original default settings have been restored.\n"
                        "If you would like these settings to take effect imediately then select "
@@ -877,52 +591,54 @@ void frmCWord::resetSettingsCommand()
     if (m_dialogs.question(QStringLiteral("Reset Default Settings"), text,
                            Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
         return;
-    Acquire_Settings();
-    txtXSize->setCurrentText(QString::number(m_defaultWidth));
-    txtYSize->setCurrentText(QString::number(m_defaultHeight));
+    readSettings();
+    m_settingsPanel->setSizeTexts(QString::number(m_defaultWidth),
+                                  QString::number(m_defaultHeight));
     updateProperties();
 }
 
-void frmCWord::toggleOutlineMode()
+void MainWindow::toggleOutlineMode()
 {
-    OutlineMode = !OutlineMode;
-    ColorPicker1[1]->setVisible(!OutlineMode);
-    Label3[1]->setVisible(!OutlineMode);
-    Redraw_Grid();
+    m_outlineMode = !m_outlineMode;
+    m_settingsPanel->setGridLinesPickerShown(!m_outlineMode);
+    redrawGrid();
 }
 
-void frmCWord::moveCrossword(int direction)
+void MainWindow::moveCrossword(MoveDirection direction)
 {
-    showRefusal(MoveCrossword(m_puzzle, qint16(direction)));
-    Redraw_Grid();
+    showRefusal(m_document->movePuzzle(direction));
 }
 
-void frmCWord::updateProperties()
+void MainWindow::updateProperties()
 {
-    const auto width = readStrictNumber(txtXSize->currentText(), 5, 255);
-    const auto height = readStrictNumber(txtYSize->currentText(), 5, 255);
+    const auto width = readStrictNumber(m_settingsPanel->widthText(), 5, 255);
+    const auto height = readStrictNumber(m_settingsPanel->heightText(), 5, 255);
     if (!width || !height) {
         m_dialogs.message(QStringLiteral("Error"),
                           QStringLiteral("Please enter valid numbers for X and Y (>=5)."),
                           Icon::Error);
         return;
     }
-    m_puzzle.Title = txtTitle->text();
-    m_puzzle.Subject = txtSubject->text();
-    if (*width != m_puzzle.Width || *height != m_puzzle.Height) {
+    const CrosswordData &p = m_document->puzzle();
+    qint16 newWidth = p.Width;
+    qint16 newHeight = p.Height;
+    if (*width != p.Width || *height != p.Height) {
         const QString question =
             QStringLiteral("Warning. Changing the size of the crossword may result in the loss "
                            "of Words\nDo you wish to continue?");
         if (m_dialogs.question(QStringLiteral("Change Settings"), question,
                                Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes) {
-            ResizeCrossword(m_puzzle, qint16(*width), qint16(*height));
-            Reset_Cell_Values();
+            newWidth = qint16(*width);
+            newHeight = qint16(*height);
         }
     }
-    Redraw_Grid();
+    m_document->changeProperties(m_settingsPanel->title(), m_settingsPanel->topic(), newWidth,
+                                 newHeight);
+    // A size the user did not confirm goes back to the puzzle's.
+    m_settingsPanel->showPuzzleFields();
 }
 
-void frmCWord::exitProgram()
+void MainWindow::exitProgram()
 {
     close();
 }

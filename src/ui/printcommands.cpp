@@ -29,10 +29,11 @@ const QString kPrintErrorText = QStringLiteral("The printer could not be started
 const QString kPrintPageErrorText = QStringLiteral("A page could not be started on the printer.");
 
 // Where the save dialog starts: beside the puzzle's file, or the program's dialog folder.
-QString startFolder(const frmCWord &window)
+QString startFolder(const MainWindow &window)
 {
-    if (!window.CurrentFileName.isEmpty())
-        return QFileInfo(window.CurrentFileName).absolutePath();
+    const QString fileName = window.document().fileName();
+    if (!fileName.isEmpty())
+        return QFileInfo(fileName).absolutePath();
     return window.paths().dialogFolder;
 }
 
@@ -152,7 +153,7 @@ WorksheetOptions worksheetOptions(PrintParts parts, QPageSize::PageSizeId paper)
     return options;
 }
 
-bool printWorksheet(frmCWord &window, QPrinter &printer, PrintParts parts)
+bool printWorksheet(MainWindow &window, QPrinter &printer, PrintParts parts)
 {
     const WorksheetOptions options = worksheetOptions(parts, printer.pageLayout().pageSize().id());
     QPainter painter;
@@ -171,7 +172,7 @@ namespace {
 
 // Printing to a PDF file: the document is made in memory from the printer's settings and
 // written whole, so that a failed write (a full disk) keeps the old file and is reported.
-bool printWorksheetToFile(frmCWord &window, const QPrinter &printer, PrintParts parts)
+bool printWorksheetToFile(MainWindow &window, const QPrinter &printer, PrintParts parts)
 {
     QByteArray bytes;
     {
@@ -209,7 +210,7 @@ bool printWorksheetToFile(frmCWord &window, const QPrinter &printer, PrintParts 
 
 } // namespace
 
-PrintCommands::PrintCommands(frmCWord &window)
+PrintCommands::PrintCommands(MainWindow &window)
     : QObject(&window), m_window(window), m_qtDialogs(&window)
 {
     setObjectName(QStringLiteral("printCommands"));
@@ -282,46 +283,22 @@ QString PrintCommands::exportPdf()
 
 // --- The menus -----------------------------------------------------------------------
 
-PrintCommands *printCommands(frmCWord &window)
+PrintCommands *printCommands(MainWindow &window)
 {
     return window.findChild<PrintCommands *>(QStringLiteral("printCommands"),
                                              Qt::FindDirectChildrenOnly);
 }
 
-void addPrintCommands(frmCWord &window)
+void addPrintCommands(MainWindow &window)
 {
     auto *commands = printCommands(window);
     if (!commands)
         commands = new PrintCommands(window);
 
-    // "&Print..." in "&File", a group of its own just before the separator above Exit.
-    QMenu *file = window.mnuFile;
-    QAction *before = nullptr;
-    const QList<QAction *> items = file->actions();
-    const qsizetype exit = items.indexOf(window.mnuExit);
-    if (exit > 0)
-        before = items.at(items.at(exit - 1)->isSeparator() ? exit - 1 : exit);
-    file->insertSeparator(before);
-    auto *print = new QAction(kPrintCaption, file);
-    print->setObjectName(QStringLiteral("mnuPrint"));
-    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    file->insertAction(before, print);
-
-    // "PDF worksheet..." in "E&xport", created after "Copy.." when missing.
-    QMenu *exportMenu = window.findChild<QMenu *>(QStringLiteral("mnuExport"));
-    if (!exportMenu) {
-        exportMenu = new QMenu(QStringLiteral("E&xport"), &window);
-        exportMenu->setObjectName(QStringLiteral("mnuExport"));
-        QMenuBar *bar = window.menuBar();
-        const QList<QAction *> menus = bar->actions();
-        const qsizetype copy = menus.indexOf(window.mnuCopy->menuAction());
-        QAction *after = copy >= 0 && copy + 1 < menus.size() ? menus.at(copy + 1) : nullptr;
-        bar->insertMenu(after, exportMenu);
-    }
-    auto *pdf = new QAction(kExportPdfCaption, exportMenu);
-    pdf->setObjectName(QStringLiteral("mnuExportPdf"));
-    exportMenu->addAction(pdf);
-
-    QObject::connect(print, &QAction::triggered, commands, [commands] { commands->print(); });
-    QObject::connect(pdf, &QAction::triggered, commands, [commands] { commands->exportPdf(); });
+    // "&Print..." in "&File", a group of its own; "PDF worksheet..." in "E&xport".
+    window.addCommand(
+        WindowMenu::File, QStringLiteral("mnuPrint"), kPrintCaption,
+        [commands] { commands->print(); }, QKeySequence(Qt::CTRL | Qt::Key_P), true);
+    window.addCommand(WindowMenu::Export, QStringLiteral("mnuExportPdf"), kExportPdfCaption,
+                      [commands] { commands->exportPdf(); });
 }

@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-class frmCWord;
+class MainWindow;
 class QPrinter;
 class QRadioButton;
 class QWidget;
@@ -89,7 +89,7 @@ class PrintCommands : public QObject
     Q_OBJECT
 
 public:
-    explicit PrintCommands(frmCWord &window);
+    explicit PrintCommands(MainWindow &window);
     ~PrintCommands() override;
 
     // The dialogs the print command uses (Qt's unless replaced; not owned; nullptr goes
@@ -111,7 +111,7 @@ public:
     QString exportPdf();
 
 private:
-    frmCWord &m_window;
+    MainWindow &m_window;
     QtPrintDialogs m_qtDialogs;
     PrintDialogs *m_dialogs = nullptr;
     std::unique_ptr<QPrinter> m_printer;
@@ -125,12 +125,11 @@ WorksheetOptions worksheetOptions(PrintParts parts, QPageSize::PageSizeId paper)
 // Paints the window's puzzle onto printer (any output format, PDF included) with the
 // chosen pages. A printer that cannot be started, or a page that cannot, is reported
 // through the window's dialogs and gives false.
-bool printWorksheet(frmCWord &window, QPrinter &printer, PrintParts parts);
+bool printWorksheet(MainWindow &window, QPrinter &printer, PrintParts parts);
 
 // Adds "&Print..." (mnuPrint, Ctrl+P) to "&File" in a group of its own before "E&xit",
-// and "PDF worksheet..." (mnuExportPdf) to "E&xport", which is created after "Copy.."
-// when the window has none yet. Creates the window's PrintCommands.
-void addPrintCommands(frmCWord &window);
+// and "PDF worksheet..." (mnuExportPdf) to "E&xport". Creates the window's PrintCommands.
+void addPrintCommands(MainWindow &window);
 
 // The window's PrintCommands (created by addPrintCommands), or nullptr.
-PrintCommands *printCommands(frmCWord &window);
+PrintCommands *printCommands(MainWindow &window);

@@ -21,7 +21,7 @@ QString missingIniText(const AppPaths &paths)
              QDir::toNativeSeparators(paths.settingsFolder));
 }
 
-std::unique_ptr<frmCWord> Main(const StartOptions &options)
+std::unique_ptr<MainWindow> startProgram(const StartOptions &options)
 {
     Q_ASSERT(options.dialogs);
     const AppPaths paths =
@@ -43,11 +43,11 @@ std::unique_ptr<frmCWord> Main(const StartOptions &options)
         }
     }
 
-    auto window = std::make_unique<frmCWord>(paths, *options.dialogs);
+    auto window = std::make_unique<MainWindow>(paths, *options.dialogs);
     window->show();
     if (!options.file.isEmpty()) {
         // Queued, so that a message about the file appears over the window already shown.
-        frmCWord *shown = window.get();
+        MainWindow *shown = window.get();
         QTimer::singleShot(0, shown,
                            [shown, file = options.file] { openCommandLineFile(*shown, file); });
     }

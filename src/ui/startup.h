@@ -9,7 +9,7 @@
 #include <memory>
 
 class Dialogs;
-class frmCWord;
+class MainWindow;
 
 // What the start procedure needs from the outside world, so tests can run it with a
 // program folder of their own, scripted dialogs and a scripted agreement.
@@ -30,7 +30,7 @@ struct StartOptions
 // options.file as soon as the event loop runs (openCommandLineFile). Returns null
 // when the program is to end: the user did not agree, or the settings file could not be
 // created (after the "Missing ini file" warning).
-std::unique_ptr<frmCWord> Main(const StartOptions &options);
+std::unique_ptr<MainWindow> startProgram(const StartOptions &options);
 
 // The text of the "Missing ini file" warning for a settings file that could not be made.
 QString missingIniText(const AppPaths &paths);

@@ -12,29 +12,23 @@
 namespace {
 
 // Where the save dialog starts: beside the puzzle's file, or the program's dialog folder.
-QString startFolder(const frmCWord &window)
+QString startFolder(const MainWindow &window)
 {
-    if (!window.CurrentFileName.isEmpty())
-        return QFileInfo(window.CurrentFileName).absolutePath();
+    const QString fileName = window.document().fileName();
+    if (!fileName.isEmpty())
+        return QFileInfo(fileName).absolutePath();
     return window.paths().dialogFolder;
 }
 
 } // namespace
 
-void addWebPageCommand(frmCWord &window)
+void addWebPageCommand(MainWindow &window)
 {
-    QMenu *exportMenu = window.findChild<QMenu *>(QStringLiteral("mnuExport"));
-    if (!exportMenu) {
-        exportMenu = window.menuBar()->addMenu(QStringLiteral("E&xport"));
-        exportMenu->setObjectName(QStringLiteral("mnuExport"));
-    }
-    auto *action = new QAction(kExportWebPageCaption, exportMenu);
-    action->setObjectName(QStringLiteral("mnuExportHtml"));
-    exportMenu->addAction(action);
-    QObject::connect(action, &QAction::triggered, &window, [&window] { exportWebPage(window); });
+    window.addCommand(WindowMenu::Export, QStringLiteral("mnuExportHtml"), kExportWebPageCaption,
+                      [&window] { exportWebPage(window); });
 }
 
-QString exportWebPage(frmCWord &window)
+QString exportWebPage(MainWindow &window)
 {
     Dialogs &ask = window.dialogs();
     QByteArray page; // made twice, so a puzzle it cannot hold is refused before the dialog

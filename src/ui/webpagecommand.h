@@ -3,19 +3,18 @@
 
 #include <QString>
 
-class frmCWord;
+class MainWindow;
 
 // Caption and dialog texts of the web page command.
 inline const QString kExportWebPageCaption = QStringLiteral("Web Page (HTML)...");
 inline const QString kSaveWebPageTitle = QStringLiteral(" Save this web page as:");
 inline const QString kWebPageFilter = QStringLiteral("Web page (*.html *.htm)");
 
-// Adds "Web Page (HTML)..." (mnuExportHtml) to the end of "E&xport" (mnuExport), which
-// is created after the window's last menu when it has none yet.
-void addWebPageCommand(frmCWord &window);
+// Adds "Web Page (HTML)..." (mnuExportHtml) to the end of "E&xport" (mnuExport).
+void addWebPageCommand(MainWindow &window);
 
 // "Web Page (HTML)...": a puzzle the page cannot hold is refused with a message before
 // any file name is asked for; otherwise asks for a file name (".html" added unless it
 // ends in .html or .htm) and writes the page. A refusal is shown. Returns the path
 // written, or an empty string.
-QString exportWebPage(frmCWord &window);
+QString exportWebPage(MainWindow &window);

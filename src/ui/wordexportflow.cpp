@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 #include "picture.h"
 #include "picturebox.h"
+#include "waitpanel.h"
 #include "wordexport.h"
 #include "xp_progressbar.h"
 
@@ -40,15 +41,14 @@ void reportProgress(XP_ProgressBar *bar, int value)
 class AnswersForExport
 {
 public:
-    explicit AnswersForExport(frmCWord &window) : m_window(window) {}
+    explicit AnswersForExport(MainWindow &window) : m_window(window) {}
     ~AnswersForExport() { restore(); }
     AnswersForExport(const AnswersForExport &) = delete;
     AnswersForExport &operator=(const AnswersForExport &) = delete;
 
     void hide()
     {
-        m_window.AnswersHidden = true;
-        m_window.Redraw_Grid();
+        m_window.setAnswersHidden(true);
         m_hidden = true;
     }
     void restore()
@@ -56,12 +56,11 @@ public:
         if (!m_hidden)
             return;
         m_hidden = false;
-        m_window.AnswersHidden = false;
-        m_window.Redraw_Grid();
+        m_window.setAnswersHidden(false);
     }
 
 private:
-    frmCWord &m_window;
+    MainWindow &m_window;
     bool m_hidden = false;
 };
 
@@ -82,9 +81,9 @@ WordExportDesktop &windowWordExportDesktop()
     return desktop;
 }
 
-void frmCWord::exportToWord()
+void MainWindow::exportToWord()
 {
-    Export_To_Word(*this, windowWordExportDesktop());
+    exportWordDocument(*this, windowWordExportDesktop());
 }
 
 QString wordDocumentFileName(const QString &title)
@@ -104,7 +103,7 @@ QString wordDocumentFileName(const QString &title)
     return name + QStringLiteral(".docx");
 }
 
-QString Export_To_Word(frmCWord &window, const WordExportDesktop &desktop)
+QString exportWordDocument(MainWindow &window, const WordExportDesktop &desktop)
 {
     // Window events run while the document is built; a second click on the export
     // button then must not start another export over the first.
@@ -116,7 +115,7 @@ QString Export_To_Word(frmCWord &window, const WordExportDesktop &desktop)
 
     Dialogs &dialogs = window.dialogs();
     AnswersForExport answers(window);
-    if (!window.AnswersHidden) {
+    if (!window.answersHidden()) {
         switch (
             dialogs.question(kHideAnswersTitle, kHideAnswersText, Dialogs::Buttons::YesNoCancel)) {
         case Dialogs::Answer::Yes:
@@ -130,8 +129,8 @@ QString Export_To_Word(frmCWord &window, const WordExportDesktop &desktop)
     }
 
     // The document is written where the user says; nothing is written when cancelled.
-    const QString folder = !window.CurrentFileName.isEmpty()
-                               ? QFileInfo(window.CurrentFileName).absolutePath()
+    const QString folder = !window.document().fileName().isEmpty()
+                               ? QFileInfo(window.document().fileName()).absolutePath()
                                : desktop.documentsFolder;
     const QString suggested = QDir(folder).filePath(wordDocumentFileName(window.puzzle().Title));
     QString target = dialogs.saveFile(kSaveWordTitle, suggested, kSaveWordFilter);
@@ -140,34 +139,31 @@ QString Export_To_Word(frmCWord &window, const WordExportDesktop &desktop)
     if (!target.endsWith(QLatin1String(".docx"), Qt::CaseInsensitive))
         target += QStringLiteral(".docx");
 
-    window.Remove_Shapes();
+    window.hideMarks();
 
     const QString picturePath = window.paths().tempPicture;
     // The grid view's picture, drawn again at print resolution: the document shows it at
     // the view's size, and its numbers print sharply.
-    const QImage picture =
-        renderCrosswordPrintImage(window.puzzle(), window.picView->innerSize(),
-                                  window.drawOptions(), window.picView->foreColour());
+    const QImage picture = renderCrosswordPrintImage(window.puzzle(), window.gridSize(),
+                                                     window.drawOptions(), window.gridForeColour());
     const Result saved = savePictureAsBmp(picture, picturePath);
     if (!saved.ok()) {
         dialogs.message(saved.message());
         return QString();
     }
 
-    window.Label4->setText(kExportingCaption);
-    window.pGress->show();
-    window.pGress->raise();
+    WaitPanel &wait = window.waitPanel();
+    wait.start(kExportingCaption);
     reportProgress(nullptr, 0);
 
     const Result made = Make_Word_Document(
-        picturePath, QString(), window.Get_Clues_text(), window.puzzle().Title,
+        picturePath, QString(), window.clueListText(), window.puzzle().Title,
         window.puzzle().Subject, target,
-        [&window](int value) { reportProgress(window.XP2, value); }, desktop.paper);
+        [&wait](int value) { reportProgress(&wait.progressBar(), value); }, desktop.paper);
     if (made.ok())
         QFile::remove(picturePath);
 
-    window.pGress->hide();
-    window.Label4->setText(frmCWord::GenerateCaption);
+    wait.finish();
     answers.restore();
 
     if (!made.ok()) {

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-class frmCWord;
+class MainWindow;
 
 // What the Word export needs from the desktop; tests replace it.
 struct WordExportDesktop
@@ -23,8 +23,8 @@ struct WordExportDesktop
     static WordExportDesktop system();
 };
 
-// The desktop the window's export command (TB1 button 5) uses: system() until a test
-// replaces it.
+// The desktop the window's export command (ToolbarCommand::ExportToWord) uses: system() until a
+// test replaces it.
 WordExportDesktop &windowWordExportDesktop();
 
 // Texts of the export.
@@ -40,10 +40,10 @@ inline const QString kExportingCaption = QStringLiteral("Exporting to Word\nPlea
 // refuse are left out; an empty result becomes "Crossword". Ends in ".docx".
 QString wordDocumentFileName(const QString &title);
 
-// The Word export of TB1 button 5: offers to hide the answers, asks where the document
-// goes, saves the grid picture of picView as the temporary picture file, shows the wait
+// The Word export (ToolbarCommand::ExportToWord): offers to hide the answers, asks where the
+// document goes, saves the grid picture of picView as the temporary picture file, shows the wait
 // panel while the document is built (progress on XP2), deletes the temporary picture
 // when the document was written (a failure leaves it and shows why), restores the
 // answers and opens the document on the desktop. Returns the path of the document
 // written, or an empty string when the user cancelled or the export failed.
-QString Export_To_Word(frmCWord &window, const WordExportDesktop &desktop);
+QString exportWordDocument(MainWindow &window, const WordExportDesktop &desktop);

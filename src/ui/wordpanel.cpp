@@ -2,22 +2,26 @@
 #include "wordpanel.h"
 
 #include "candybutton.h"
-#include "colorpicker.h"
+#include "dialogs.h"
 #include "drawing.h"
-#include "generatecommand.h"
 #include "gridedit.h"
-#include "mainwindow.h"
 #include "numberreading.h"
+#include "panelparts.h"
 #include "picturebox.h"
+#include "pictures.h"
 #include "placementsearch.h"
 #include "toolbar.h"
+#include "twips.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QValidator>
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 
@@ -28,14 +32,6 @@ const Message NoWordEntered{QStringLiteral("No Word Entered"),
 const Message BadPosition{QStringLiteral("Error"),
                           QStringLiteral("Please enter valid numbers for Number, X, and Y."),
                           Icon::Error};
-const Message WordTooSmall{QStringLiteral("Word too small"),
-                           QStringLiteral("Sorry but you cannot add a word with less than 3 "
-                                          "characters."),
-                           Icon::Error};
-const Message WordLengthError{QStringLiteral("Word Legth Error"),
-                              QStringLiteral("Sorry, the mimimum leghth for a word is 3 "
-                                             "characters."),
-                              Icon::Information};
 const Message NoWord{QStringLiteral("No Word"),
                      QStringLiteral("Please enter a word to search for a grid position."),
                      Icon::Information};
@@ -51,6 +47,8 @@ const Message NoGridWords{QStringLiteral("No Grid Words"),
                           Icon::Information};
 
 } // namespace
+
+using namespace panel;
 
 // Text pasted into the word box gets the same treatment as typed text: blanks dropped,
 // a to z upper-cased. Text set by the program (a word chosen from the list) is not touched.
@@ -78,94 +76,229 @@ public:
     }
 };
 
-WordPanel::WordPanel(frmCWord &window) : QObject(&window), m_window(window)
+WordPanel::WordPanel(PuzzleDocument &document, Dialogs &dialogs, PictureBox *gridView,
+                     QWidget *parent)
+    : GradientPanel(parent), m_document(document), m_dialogs(dialogs), m_gridView(gridView)
 {
-    setObjectName(QStringLiteral("WordPanel"));
-    frmCWord &w = m_window;
+    setObjectName(QStringLiteral("picAddWord"));
+    setAccessibleName(QStringLiteral("Edit Words & Clues"));
+    setBaseColour(QColor(226, 236, 252));
+    buildControls();
 
-    connect(w.picView, &PictureBox::mouseDown, this,
+    m_selection = new ShapeFrame(m_gridView);
+    m_selection->setObjectName(QStringLiteral("Shape1"));
+    m_selection->setAccessibleName(tr("Selection"));
+    m_selection->setBorderColour(QColor(0, 0, 255));
+    m_selection->hide();
+    addMarker();
+
+    connect(m_gridView, &PictureBox::mouseDown, this,
             [this](Qt::MouseButton, QPoint pos) { gridClick(pos); });
-    connect(w.optAcross, &QRadioButton::toggled, this, [this](bool checked) {
+    connect(m_acrossOption, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
             orientationSelected(Across);
     });
-    connect(w.optDown, &QRadioButton::toggled, this, [this](bool checked) {
+    connect(m_downOption, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
             orientationSelected(Down);
     });
-    connect(w.cmdOKAddWord, &CandyButton::clicked, this, &WordPanel::updateWord);
-    connect(w.cmdDelete, &CandyButton::clicked, this, &WordPanel::deleteWord);
-    connect(w.TB2, &Toolbar::buttonClick, this, [this](int index) {
-        switch (index) {
-        case 1:
+    connect(m_updateButton, &CandyButton::clicked, this, &WordPanel::updateWord);
+    connect(m_deleteButton, &CandyButton::clicked, this, &WordPanel::deletePlacedWord);
+    connect(m_wordToolbar, &Toolbar::buttonClick, this, [this](int index) {
+        switch (WordListCommand(index)) {
+        case WordListCommand::Store:
             storeWord();
             break;
-        case 2:
-            removeWord();
+        case WordListCommand::Remove:
+            removeStoredWord();
             break;
-        case 3:
+        case WordListCommand::SearchPlaces:
             searchPlaces();
-            break;
-        default:
             break;
         }
     });
-    connect(w.txtWord, &QComboBox::activated, this, [this](int) { wordChosen(); });
-    connect(w.CandyButton2, &CandyButton::clicked, this, [this] { Generate(m_window); });
+    connect(m_wordBox, &QComboBox::activated, this, [this](int) { wordChosen(); });
+    connect(m_generateButton, &CandyButton::clicked, this, &WordPanel::generateRequested);
 
     // The key filter sees each key before the box does, whether the combo box or its
     // line edit has the focus.
-    w.txtWord->installEventFilter(this);
-    if (w.txtWord->lineEdit()) {
-        w.txtWord->lineEdit()->installEventFilter(this);
-        w.txtWord->lineEdit()->setValidator(new WordBoxValidator(w.txtWord));
+    m_wordBox->installEventFilter(this);
+    if (m_wordBox->lineEdit()) {
+        m_wordBox->lineEdit()->installEventFilter(this);
+        m_wordBox->lineEdit()->setValidator(new WordBoxValidator(m_wordBox));
     }
 
     // The grid takes the focus from the keyboard (Tab), not from a click, so a click on a
     // square leaves the typing where it was.
-    w.picView->setFocusPolicy(Qt::TabFocus);
-    w.picView->installEventFilter(this);
-    connect(w.txtX, &QComboBox::currentIndexChanged, this, [this] { updateFocusMark(); });
-    connect(w.txtY, &QComboBox::currentIndexChanged, this, [this] { updateFocusMark(); });
+    m_gridView->setFocusPolicy(Qt::TabFocus);
+    m_gridView->installEventFilter(this);
+    connect(m_columnBox, &QComboBox::currentIndexChanged, this, [this] { updateFocusMark(); });
+    connect(m_rowBox, &QComboBox::currentIndexChanged, this, [this] { updateFocusMark(); });
 
-    // Tab runs through the main toolbar, then each panel from top to bottom (left to
-    // right within a row): the settings panel, the grid, then the word panel.
-    QWidget *order[] = {w.TB1,
-                        w.txtTitle,
-                        w.txtSubject,
-                        w.txtXSize,
-                        w.txtYSize,
-                        w.cmdUpdateProperties,
-                        w.ColorPicker1[0],
-                        w.ColorPicker1[2],
-                        w.ColorPicker1[1],
-                        w.CandyButton1[2],
-                        w.CandyButton1[0],
-                        w.CandyButton1[1],
-                        w.CandyButton1[3],
-                        w.picView,
-                        w.txtWord,
-                        w.txtX,
-                        w.txtY,
-                        w.txtClue,
-                        w.optAcross,
-                        w.optDown,
-                        w.cmdOKAddWord,
-                        w.cmdDelete,
-                        w.TB2,
-                        w.CandyButton2};
-    for (QWidget *control : order)
-        if (control->focusPolicy() == Qt::NoFocus)
-            control->setFocusPolicy(Qt::StrongFocus);
-    for (size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    // The lists follow the document.
+    connect(&m_document, &PuzzleDocument::storedWordsChanged, this, &WordPanel::refillWordList);
+    connect(&m_document, &PuzzleDocument::puzzleChanged, this, [this] {
+        const CrosswordData &p = m_document.puzzle();
+        if (QSize(p.Width, p.Height) != m_listedSize)
+            fillPositionLists();
+    });
+    connect(&m_document, &PuzzleDocument::documentReplaced, this, [this] {
+        hideMarks();
+        fillPositionLists();
+    });
+    fillPositionLists();
+    m_acrossOption->setChecked(true);
+}
+
+WordPanel::~WordPanel()
+{
+    // The grid view outlives the panel only while the window is torn down.
+    m_gridView->removeEventFilter(this);
+}
+
+void WordPanel::buildControls()
+{
+    m_heading = makeHeading(this, QStringLiteral("Label2"), QStringLiteral("Edit Words & Clues"));
+    m_heading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_heading->setIndent(6);
+    auto box = [this](const QString &name, const QString &caption) {
+        auto *b = new QComboBox(this);
+        b->setObjectName(name);
+        b->setAccessibleName(caption);
+        return b;
+    };
+    m_wordLabel = makeLabel(this, QStringLiteral("lblWord"), QStringLiteral("Word:"));
+    m_wordBox = box(QStringLiteral("txtWord"), QStringLiteral("Word:"));
+    m_wordBox->setEditable(true);
+    m_wordBox->setInsertPolicy(QComboBox::NoInsert);
+    m_clueLabel = makeLabel(this, QStringLiteral("lblClue"), QStringLiteral("Clue:"));
+    m_clueEdit = new QLineEdit(this);
+    m_clueEdit->setObjectName(QStringLiteral("txtClue"));
+    m_clueEdit->setAccessibleName(QStringLiteral("Clue:"));
+    m_columnLabel = makeLabel(this, QStringLiteral("lblX"), QStringLiteral("X:"));
+    m_columnBox = box(QStringLiteral("txtX"), QStringLiteral("X:"));
+    m_rowLabel = makeLabel(this, QStringLiteral("lblY"), QStringLiteral("Y:"));
+    m_rowBox = box(QStringLiteral("txtY"), QStringLiteral("Y:"));
+    m_wordLabel->setBuddy(m_wordBox);
+    m_clueLabel->setBuddy(m_clueEdit);
+    m_columnLabel->setBuddy(m_columnBox);
+    m_rowLabel->setBuddy(m_rowBox);
+    m_acrossOption = new QRadioButton(QStringLiteral("Across"), this);
+    m_acrossOption->setObjectName(QStringLiteral("optAcross"));
+    m_acrossOption->setAccessibleName(QStringLiteral("Across"));
+    m_downOption = new QRadioButton(QStringLiteral("Down"), this);
+    m_downOption->setObjectName(QStringLiteral("optDown"));
+    m_downOption->setAccessibleName(QStringLiteral("Down"));
+
+    m_updateButton = makeButton(this, QStringLiteral("cmdOKAddWord"), QStringLiteral("Update"),
+                                QStringLiteral("Add / Update word on grid"), 3);
+    m_deleteButton = makeButton(this, QStringLiteral("cmdDelete"), QString(),
+                                QStringLiteral("Delete the selected word from grid"), 3);
+    m_deleteButton->setCaption(QString());
+    m_deleteButton->setPicture(deletePicture());
+    m_wordToolbar = new Toolbar(this);
+    m_wordToolbar->setObjectName(QStringLiteral("TB2"));
+    m_wordToolbar->setAccessibleName(tr("Word list toolbar"));
+    m_wordToolbar->setBackColor(rgb(226, 236, 252));
+    m_wordToolbar->BuildToolbar(toolbarStrip(3), rgb(0, 255, 0), 16, QStringLiteral("NNN"));
+    m_wordToolbar->SetToolTips(
+        QStringLiteral("Store this  word in the dropdown list for inclusion later|Delete this "
+                       "word from the dropdown list.|Search for locations to place the word."));
+    m_generateButton = makeButton(this, QStringLiteral("CandyButton2"), QString(),
+                                  QStringLiteral("Create / Regenerate Crossword"), 3);
+    m_generateButton->setCaption(QString());
+    m_generateButton->setPicture(generatePicture());
+}
+
+QList<QWidget *> WordPanel::tabOrder() const
+{
+    return {m_wordBox,    m_columnBox,    m_rowBox,       m_clueEdit,    m_acrossOption,
+            m_downOption, m_updateButton, m_deleteButton, m_wordToolbar, m_generateButton};
+}
+
+void WordPanel::runWordListCommand(WordListCommand command)
+{
+    m_wordToolbar->activateButton(int(command));
+}
+
+ShapeFrame *WordPanel::addMarker()
+{
+    auto *marker = new ShapeFrame(m_gridView);
+    marker->setObjectName(QStringLiteral("S1_%1").arg(m_markers.size()));
+    marker->setAccessibleName(tr("Place for the word"));
+    marker->setBorderColour(QColor(255, 0, 0));
+    marker->hide();
+    m_markers.append(marker);
+    return marker;
+}
+
+void WordPanel::hideSelection()
+{
+    m_selection->hide();
+}
+
+void WordPanel::hideMarks()
+{
+    m_selection->hide();
+    for (qsizetype i = m_markers.size() - 1; i >= 1; --i)
+        m_markers[i]->hide();
+}
+
+void WordPanel::fillPositionLists()
+{
+    const CrosswordData &p = m_document.puzzle();
+    auto fill = [](QComboBox *box, int count) {
+        box->clear();
+        for (int n = 0; n < count; ++n)
+            box->addItem(QString::number(n));
+        if (box->count() > 0)
+            box->setCurrentIndex(0);
+    };
+    fill(m_columnBox, p.Width);
+    fill(m_rowBox, p.Height);
+    m_listedSize = QSize(p.Width, p.Height);
+}
+
+void WordPanel::resizeEvent(QResizeEvent *event)
+{
+    GradientPanel::resizeEvent(event);
+    const int W = pixelsToTwips(width());
+    const int labelHeight = m_heading->sizeHint().height() + 4;
+    m_heading->setGeometry(0, 0, width(), labelHeight);
+    setBands({{0, labelHeight, HeadingTop, HeadingBottom, 1}});
+
+    const int row1 = pixelsToTwips(labelHeight) + 105;
+    const int row2 = row1 + 420;
+    const int row3 = row2 + 420;
+    const int boxLeft = 690;
+    // The generate button keeps the right end; the clue box takes what is left.
+    const int generateWidth = 1020;
+    const int generateLeft = W - generateWidth - 105;
+    m_generateButton->setGeometry(twipsRect(generateLeft, row1, generateWidth, row3 + 390 - row1));
+
+    m_wordLabel->setGeometry(twipsRect(90, row1, 585, EdBoxHeight));
+    m_wordBox->setGeometry(twipsRect(boxLeft, row1, 2700, EdBoxHeight + 15));
+    m_columnLabel->setGeometry(twipsRect(3510, row1, 240, EdBoxHeight));
+    m_columnBox->setGeometry(twipsRect(3750, row1, 720, EdBoxHeight + 15));
+    m_rowLabel->setGeometry(twipsRect(4590, row1, 240, EdBoxHeight));
+    m_rowBox->setGeometry(twipsRect(4830, row1, 720, EdBoxHeight + 15));
+
+    m_clueLabel->setGeometry(twipsRect(90, row2, 585, EdBoxHeight));
+    m_clueEdit->setGeometry(
+        twipsRect(boxLeft, row2, qMax(1500, generateLeft - 150 - boxLeft), EdBoxHeight));
+
+    m_acrossOption->setGeometry(twipsRect(boxLeft, row3 + 30, 1080, 330));
+    m_downOption->setGeometry(twipsRect(boxLeft + 1080, row3 + 30, 960, 330));
+    m_updateButton->setGeometry(twipsRect(2820, row3, 1140, 390));
+    m_deleteButton->setGeometry(twipsRect(4050, row3, 540, 390));
+    m_wordToolbar->move(twipsToPixels(4710), twipsToPixels(row3) + 1);
 }
 
 // --- Helpers -------------------------------------------------------------------------------
 
 qint32 WordPanel::orientation() const
 {
-    return m_window.optDown->isChecked() ? Down : Across;
+    return m_downOption->isChecked() ? Down : Across;
 }
 
 int WordPanel::comboNumber(const QComboBox *box, bool *ok) const
@@ -185,8 +318,8 @@ void WordPanel::setComboNumber(QComboBox *box, int value)
 
 QRect WordPanel::squaresRect(int column, int row, int length, qint32 orientation) const
 {
-    const CrosswordData &p = m_window.puzzle();
-    const QSize size = m_window.picView->size();
+    const CrosswordData &p = m_document.puzzle();
+    const QSize size = m_gridView->size();
     const double cw = p.Width > 0 ? double(size.width()) / p.Width : 0;
     const double ch = p.Height > 0 ? double(size.height()) / p.Height : 0;
     const int columns = orientation == Across ? length : 1;
@@ -201,9 +334,9 @@ QRect WordPanel::squaresRect(int column, int row, int length, qint32 orientation
 
 void WordPanel::showWord(qint16 index)
 {
-    const GridWord &word = m_window.puzzle().Words.at(index);
-    m_window.txtWord->setEditText(word.Answer);
-    m_window.txtClue->setText(word.Clue);
+    const GridWord &word = m_document.puzzle().Words.at(index);
+    m_wordBox->setEditText(word.Answer);
+    m_clueEdit->setText(word.Clue);
 }
 
 void WordPanel::resetPosition()
@@ -211,37 +344,31 @@ void WordPanel::resetPosition()
     // Switching from Down to Across shows the Across word at the old square, if any (the
     // Across selection runs); only then do the position lists go back to their first
     // entries.
-    m_window.optAcross->setChecked(true);
-    if (m_window.txtX->count() > 0)
-        m_window.txtX->setCurrentIndex(0);
-    if (m_window.txtY->count() > 0)
-        m_window.txtY->setCurrentIndex(0);
-}
-
-void WordPanel::appendListWord(const QString &word)
-{
-    // Adding the first item to an editable combo box would put it into the edit field.
-    const QString editing = m_window.txtWord->currentText();
-    m_window.txtWord->addItem(word);
-    if (m_window.txtWord->currentText() != editing)
-        m_window.txtWord->setEditText(editing);
+    m_acrossOption->setChecked(true);
+    if (m_columnBox->count() > 0)
+        m_columnBox->setCurrentIndex(0);
+    if (m_rowBox->count() > 0)
+        m_rowBox->setCurrentIndex(0);
 }
 
 void WordPanel::refillWordList()
 {
-    m_window.txtWord->clear();
-    const ExtraWords &extra = m_window.extraWords();
-    for (const ExtraWord &entry : extra)
+    // The text being edited stays; refilling an editable combo box would replace it.
+    const QString editing = m_wordBox->currentText();
+    const QSignalBlocker blocker(m_wordBox);
+    m_wordBox->clear();
+    for (const ExtraWord &entry : m_document.storedWords())
         if (!entry.Word.isEmpty())
-            m_window.txtWord->addItem(entry.Word);
+            m_wordBox->addItem(entry.Word);
+    m_wordBox->setEditText(editing);
 }
 
 // --- The grid view ---------------------------------------------------------------------------
 
 void WordPanel::gridClick(QPoint pos)
 {
-    const CrosswordData &p = m_window.puzzle();
-    const QSize size = m_window.picView->size();
+    const CrosswordData &p = m_document.puzzle();
+    const QSize size = m_gridView->size();
     if (p.Width <= 0 || p.Height <= 0 || size.isEmpty())
         return;
     const double cw = double(size.width()) / p.Width;
@@ -251,17 +378,17 @@ void WordPanel::gridClick(QPoint pos)
 
 void WordPanel::selectSquare(int column, int row)
 {
-    CrosswordData &p = m_window.puzzle();
+    const CrosswordData &p = m_document.puzzle();
     if (p.Width <= 0 || p.Height <= 0)
         return;
     const int c = qBound(0, column, p.Width - 1);
     const int r = qBound(0, row, p.Height - 1);
 
-    m_window.Shape1->setGeometry(squaresRect(c, r, 1, Across));
-    m_window.Shape1->show();
-    m_window.Shape1->raise();
-    setComboNumber(m_window.txtX, c);
-    setComboNumber(m_window.txtY, r);
+    m_selection->setGeometry(squaresRect(c, r, 1, Across));
+    m_selection->show();
+    m_selection->raise();
+    setComboNumber(m_columnBox, c);
+    setComboNumber(m_rowBox, r);
 
     qint16 index = FindWordAt(p, qint16(c), qint16(r), Across);
     qint32 found = Across;
@@ -274,184 +401,161 @@ void WordPanel::selectSquare(int column, int row)
         return;
 
     const GridWord &word = p.Words.at(index);
-    m_window.Shape1->setGeometry(squaresRect(c, r, word.length(), found));
+    m_selection->setGeometry(squaresRect(c, r, word.length(), found));
     showWord(index);
-    (found == Down ? m_window.optDown : m_window.optAcross)->setChecked(true);
+    (found == Down ? m_downOption : m_acrossOption)->setChecked(true);
 }
 
 void WordPanel::orientationSelected(qint32 orientation)
 {
-    const QRadioButton *button = orientation == Down ? m_window.optDown : m_window.optAcross;
+    const QRadioButton *button = orientation == Down ? m_downOption : m_acrossOption;
     if (!button->isChecked())
         return;
     bool okX = false;
     bool okY = false;
-    const int c = comboNumber(m_window.txtX, &okX);
-    const int r = comboNumber(m_window.txtY, &okY);
+    const int c = comboNumber(m_columnBox, &okX);
+    const int r = comboNumber(m_rowBox, &okY);
     if (!okX || !okY)
         return;
-    const qint16 index = FindWordAt(m_window.puzzle(), qint16(c), qint16(r), orientation);
+    const qint16 index = FindWordAt(m_document.puzzle(), qint16(c), qint16(r), orientation);
     if (index < 0)
         return;
     showWord(index);
-    m_window.Shape1->setGeometry(
-        squaresRect(c, r, m_window.puzzle().Words.at(index).length(), orientation));
+    m_selection->setGeometry(
+        squaresRect(c, r, m_document.puzzle().Words.at(index).length(), orientation));
 }
 
 // --- Panel buttons ---------------------------------------------------------------------------
 
 void WordPanel::updateWord()
 {
-    Dialogs &dialogs = m_window.dialogs();
-    const QString text = m_window.txtWord->currentText();
+    Dialogs &dialogs = m_dialogs;
+    const QString text = m_wordBox->currentText();
     if (text.trimmed().isEmpty()) {
         dialogs.message(NoWordEntered);
         return;
     }
     bool okX = false;
     bool okY = false;
-    const int c = comboNumber(m_window.txtX, &okX);
-    const int r = comboNumber(m_window.txtY, &okY);
+    const int c = comboNumber(m_columnBox, &okX);
+    const int r = comboNumber(m_rowBox, &okY);
     if (!okX || !okY) {
         dialogs.message(BadPosition);
         return;
     }
     const qint32 dir = orientation();
-    CrosswordData &p = m_window.puzzle();
-    const qint16 index = FindWordAt(p, qint16(c), qint16(r), dir);
+    PuzzleDocument &document = m_document;
+    const qint16 index = FindWordAt(document.puzzle(), qint16(c), qint16(r), dir);
+    const QString clue = m_clueEdit->text();
 
     if (index < 0) {
-        const Result added =
-            AddWord(p, qint16(c), qint16(r), text, dir, m_window.txtClue->text(), true, 0);
-        if (added) {
-            removeWord();
-            resetPosition();
-        } else {
+        // A stored word placed leaves the drop-down list, and the boxes are emptied.
+        const bool listed = isListed(text);
+        const Result added = document.placeWord(c, r, dir, text, clue);
+        if (!added) {
             dialogs.message(added.message());
+            hideMarks();
+            return;
         }
+        if (listed)
+            clearEntry();
+        resetPosition();
     } else {
-        if (text.size() < 3) {
-            dialogs.message(WordTooSmall);
+        const Result replaced = document.replaceWord(index, text, clue);
+        if (!replaced) {
+            dialogs.message(replaced.message());
             return;
         }
-        // The new answer must obey the placement rules as a new word would, with the word
-        // it replaces taken off the grid; a refusal leaves the puzzle as it was.
-        const QString answer = text.toUpper();
-        const QString clue = m_window.txtClue->text();
-        CrosswordData check = p;
-        Result result = DeleteWord(check, dir, 0, index);
-        if (result)
-            result = AddWord(check, qint16(c), qint16(r), answer, dir, clue, true, 0);
-        if (!result) {
-            dialogs.message(result.message());
-            return;
-        }
-        GridWord &word = p.Words[index];
-        word.Answer = answer;
-        word.Clue = clue;
-        m_window.txtWord->setEditText(QString());
-        m_window.txtClue->clear();
+        clearEntry();
         resetPosition();
     }
-    m_window.Redraw_Grid();
-    m_window.Remove_Shapes();
+    hideMarks();
 }
 
-void WordPanel::deleteWord()
+void WordPanel::deletePlacedWord()
 {
     bool okX = false;
     bool okY = false;
-    const int c = comboNumber(m_window.txtX, &okX);
-    const int r = comboNumber(m_window.txtY, &okY);
+    const int c = comboNumber(m_columnBox, &okX);
+    const int r = comboNumber(m_rowBox, &okY);
     const qint32 dir = orientation();
-    CrosswordData &p = m_window.puzzle();
-    const qint16 index = okX && okY ? FindWordAt(p, qint16(c), qint16(r), dir) : qint16(-1);
+    PuzzleDocument &document = m_document;
+    const qint16 index =
+        okX && okY ? FindWordAt(document.puzzle(), qint16(c), qint16(r), dir) : qint16(-1);
     if (index >= 0) {
-        const Result removed = DeleteWord(p, dir, 0, index);
-        if (!removed)
-            m_window.dialogs().message(removed.message());
-        storeWord();
-        setComboNumber(m_window.txtX, 0);
-        setComboNumber(m_window.txtY, 0);
+        // The word goes back into the drop-down list.
+        const StoreWordCheck stored =
+            document.deleteWord(index, m_wordBox->currentText(), m_clueEdit->text());
+        if (stored == StoreWordCheck::Stored)
+            clearEntry();
+        else if (stored != StoreWordCheck::AlreadyUsed)
+            m_dialogs.message(storeWordRefusal(stored));
+        setComboNumber(m_columnBox, 0);
+        setComboNumber(m_rowBox, 0);
     }
-    m_window.Redraw_Grid();
-    m_window.Remove_Shapes();
+    hideMarks();
 }
 
 void WordPanel::storeWord()
 {
-    const QString text = m_window.txtWord->currentText();
-    if (text.size() < 3) {
-        m_window.dialogs().message(WordLengthError);
-        return;
-    }
-    const QString upper = text.toUpper();
-    if (m_window.txtWord->findText(upper, Qt::MatchFixedString | Qt::MatchCaseSensitive) >= 0)
-        return;
-    const CrosswordData &p = m_window.puzzle();
-    if (!p.IsEmpty) {
-        for (const GridWord &word : p.Words)
-            if (word.Answer == upper)
-                return;
-    }
-    if (storedWordsFull(m_window.extraWords())) {
-        m_window.dialogs().message(storedWordsFullMessage());
-        return;
-    }
-    appendListWord(upper);
-    m_window.extraWords().append(ExtraWord{upper, m_window.txtClue->text()});
-    m_window.txtWord->setEditText(QString());
-    m_window.txtClue->clear();
+    const StoreWordCheck stored =
+        m_document.storeWord(m_wordBox->currentText(), m_clueEdit->text());
+    if (stored == StoreWordCheck::Stored)
+        clearEntry();
+    else if (stored != StoreWordCheck::AlreadyUsed)
+        m_dialogs.message(storeWordRefusal(stored));
 }
 
-void WordPanel::removeWord()
+void WordPanel::removeStoredWord()
 {
-    const QString text = m_window.txtWord->currentText();
-    if (text.isEmpty())
-        return;
-    const QString upper = text.toUpper();
-    ExtraWords &extra = m_window.extraWords();
-    for (qsizetype i = 0; i < extra.size(); ++i) {
-        // Entry 0 is the list's blank placeholder and stays.
-        if (i > 0 && extra.at(i).Word == upper) {
-            extra.removeAt(i);
-            break;
-        }
-    }
-    const int item =
-        m_window.txtWord->findText(upper, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-    if (item >= 0) {
-        m_window.txtWord->removeItem(item);
-        m_window.txtWord->setEditText(QString());
-        m_window.txtClue->clear();
-    }
+    const QString text = m_wordBox->currentText();
+    if (!text.isEmpty() && m_document.removeStoredWord(text))
+        clearEntry();
+}
+
+bool WordPanel::isListed(const QString &word) const
+{
+    const QString upper = word.toUpper();
+    const ExtraWords &stored = m_document.storedWords();
+    return std::any_of(stored.begin() + 1, stored.end(),
+                       [&](const ExtraWord &entry) { return entry.Word == upper; });
+}
+
+void WordPanel::clearWord()
+{
+    m_wordBox->setEditText(QString());
+}
+
+void WordPanel::clearEntry()
+{
+    m_wordBox->setEditText(QString());
+    m_clueEdit->clear();
 }
 
 void WordPanel::searchPlaces()
 {
-    if (m_window.txtWord->currentText().isEmpty()) {
-        m_window.dialogs().message(NoWord);
+    if (m_wordBox->currentText().isEmpty()) {
+        m_dialogs.message(NoWord);
         return;
     }
-    if (!m_window.puzzle().IsEmpty)
-        Search4Places();
+    if (!m_document.puzzle().IsEmpty)
+        markPlaces();
     else
-        m_window.dialogs().message(NoGridWords);
+        m_dialogs.message(NoGridWords);
 }
 
-void WordPanel::Search4Places()
+void WordPanel::markPlaces()
 {
-    const QList<ShapeFrame *> &markers = m_window.markers();
+    const QList<ShapeFrame *> &markers = m_markers;
     for (qsizetype i = markers.size() - 1; i >= 1; --i)
         markers.at(i)->hide();
 
-    const QString word = m_window.txtWord->currentText();
-    const CandidateList candidates = FindPlacements(m_window.puzzle(), word);
+    const QString word = m_wordBox->currentText();
+    const CandidateList candidates = FindPlacements(m_document.puzzle(), word);
     const int length = int(word.size());
     for (qsizetype i = 0; i < candidates.size(); ++i) {
         const qsizetype member = i + 1;
-        ShapeFrame *marker = member < m_window.markers().size() ? m_window.markers().at(member)
-                                                                : m_window.addMarker();
+        ShapeFrame *marker = member < m_markers.size() ? m_markers.at(member) : addMarker();
         const auto &place = candidates.at(i);
         marker->setGeometry(squaresRect(place.X, place.Y, length, place.Orientation));
         marker->show();
@@ -461,11 +565,11 @@ void WordPanel::Search4Places()
 
 void WordPanel::wordChosen()
 {
-    const QString upper = m_window.txtWord->currentText().toUpper();
-    const ExtraWords &extra = m_window.extraWords();
+    const QString upper = m_wordBox->currentText().toUpper();
+    const ExtraWords &extra = m_document.storedWords();
     for (const ExtraWord &entry : extra) {
         if (entry.Word == upper) {
-            m_window.txtClue->setText(entry.Clue);
+            m_clueEdit->setText(entry.Clue);
             return;
         }
     }
@@ -477,17 +581,17 @@ void WordPanel::updateFocusMark()
 {
     bool okX = false;
     bool okY = false;
-    const int c = comboNumber(m_window.txtX, &okX);
-    const int r = comboNumber(m_window.txtY, &okY);
-    const CrosswordData &p = m_window.puzzle();
+    const int c = comboNumber(m_columnBox, &okX);
+    const int r = comboNumber(m_rowBox, &okY);
+    const CrosswordData &p = m_document.puzzle();
     const bool inside = okX && okY && c < p.Width && r < p.Height;
-    m_window.picView->setFocusMark(inside ? squaresRect(c, r, 1, Across) : QRect());
+    m_gridView->setFocusMark(inside ? squaresRect(c, r, 1, Across) : QRect());
 }
 
 bool WordPanel::gridKey(const QKeyEvent *key)
 {
-    const int c = comboNumber(m_window.txtX);
-    const int r = comboNumber(m_window.txtY);
+    const int c = comboNumber(m_columnBox);
+    const int r = comboNumber(m_rowBox);
     switch (key->key()) {
     case Qt::Key_Left:
         selectSquare(c - 1, r);
@@ -503,7 +607,7 @@ bool WordPanel::gridKey(const QKeyEvent *key)
         return true;
     case Qt::Key_Space:
         // Across and Down swap, showing the word that starts here the other way, if any.
-        (m_window.optAcross->isChecked() ? m_window.optDown : m_window.optAcross)->setChecked(true);
+        (m_acrossOption->isChecked() ? m_downOption : m_acrossOption)->setChecked(true);
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -517,8 +621,8 @@ bool WordPanel::gridKey(const QKeyEvent *key)
     const QString text = key->text();
     if (text.size() == 1 && text.at(0).isLetter()) {
         // A letter starts the word at this square: typing goes on in the word box.
-        m_window.txtWord->setFocus(Qt::OtherFocusReason);
-        m_window.txtWord->setEditText(text.toUpper());
+        m_wordBox->setFocus(Qt::OtherFocusReason);
+        m_wordBox->setEditText(text.toUpper());
         return true;
     }
     return false;
@@ -528,7 +632,7 @@ bool WordPanel::gridKey(const QKeyEvent *key)
 
 bool WordPanel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_window.picView) {
+    if (watched == m_gridView) {
         if (event->type() == QEvent::KeyPress && gridKey(static_cast<QKeyEvent *>(event)))
             return true;
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::Resize)
@@ -536,8 +640,7 @@ bool WordPanel::eventFilter(QObject *watched, QEvent *event)
         return QObject::eventFilter(watched, event);
     }
 
-    const bool wordBox = watched == m_window.txtWord ||
-                         (m_window.txtWord && watched == m_window.txtWord->lineEdit());
+    const bool wordBox = watched == m_wordBox || (m_wordBox && watched == m_wordBox->lineEdit());
     if (!wordBox || event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
 
@@ -553,7 +656,7 @@ bool WordPanel::eventFilter(QObject *watched, QEvent *event)
     if (text == QStringLiteral(" "))
         return true;
     if (text.size() == 1 && text.at(0) >= QLatin1Char('a') && text.at(0) <= QLatin1Char('z')) {
-        if (QLineEdit *edit = m_window.txtWord->lineEdit())
+        if (QLineEdit *edit = m_wordBox->lineEdit())
             edit->insert(text.toUpper());
         return true;
     }

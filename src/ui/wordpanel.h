@@ -1,28 +1,44 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QObject>
+#include "gradientpanel.h"
+#include "puzzledocument.h"
+
+#include <QList>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
-class frmCWord;
+class CandyButton;
+class Dialogs;
+class PictureBox;
+class ShapeFrame;
+class Toolbar;
 class QComboBox;
 class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
 
-// The word and clue panel of the main window and the clicks on its grid view: selecting
-// a square and the word that starts there, adding, updating and deleting placed words,
-// keeping words in the drop-down list for the automatic layout, and searching for places
-// where a word fits. It works on the window's controls and puzzle; the window creates
-// one at start-up, which wires itself to the controls.
-class WordPanel : public QObject
+// The buttons of the word list toolbar (TB2), numbered as the toolbar numbers them.
+enum class WordListCommand { Store = 1, Remove = 2, SearchPlaces = 3 };
+
+// The "Edit Words & Clues" panel below the grid (picAddWord) and the clicks and keys on
+// the grid view: selecting a square and the word that starts there (the selection
+// frame Shape1 over the grid view), adding, updating and deleting placed words, keeping
+// words in the drop-down list for the automatic layout, and marking the places where a
+// word fits (the markers S1_1, S1_2, ...). Every change goes through the document; the
+// drop-down list and the position lists follow it.
+class WordPanel : public GradientPanel
 {
     Q_OBJECT
 
 public:
-    explicit WordPanel(frmCWord &window);
+    WordPanel(PuzzleDocument &document, Dialogs &dialogs, PictureBox *gridView, QWidget *parent);
+    ~WordPanel() override;
 
-    // A click on the grid view at pos (pixels of picView).
+    // A click on the grid view at pos (pixels of the grid view).
     void gridClick(QPoint pos);
     // Selects the square (column, row), kept inside the grid, as a click on it does.
     void selectSquare(int column, int row);
@@ -32,16 +48,14 @@ public:
     // "Update": adds the word at the chosen square, or updates the word starting there.
     void updateWord();
     // cmdDelete: removes the word starting at the chosen square and lists its text again.
-    void deleteWord();
-    // TB2 button 1: keeps the word and its clue in the drop-down list.
+    void deletePlacedWord();
+    // Word list toolbar: keeps the word and its clue in the drop-down list, takes it out
+    // again, or marks the places where it fits.
     void storeWord();
-    // TB2 button 2: takes the word out of the drop-down list.
-    void removeWord();
-    // TB2 button 3: marks the places where the word fits.
+    void removeStoredWord();
     void searchPlaces();
-    // Outlines every place where the text of txtWord may be placed crossing a placed word
-    // with the markers S1_1, S1_2, ...; earlier markers are hidden.
-    void Search4Places();
+    // Presses a button of the word list toolbar (menu items and keys do).
+    void runWordListCommand(WordListCommand command);
     // A word chosen from the drop-down: its stored clue goes into txtClue.
     void wordChosen();
 
@@ -49,25 +63,70 @@ public:
     // orientation, as the grid view draws them.
     QRect squaresRect(int column, int row, int length, qint32 orientation) const;
 
-    // Appends a word to the drop-down list without changing the text being edited.
-    void appendListWord(const QString &word);
-    // Fills the drop-down list again from the stored words (empty words skipped).
-    void refillWordList();
+    // Empties the word box (clearWord) or the word and clue boxes (clearEntry).
+    void clearWord();
+    void clearEntry();
+    // Hides the selection frame.
+    void hideSelection();
+    // Hides the selection frame and the place markers (S1_0 is never shown).
+    void hideMarks();
+
+    // The panel's controls in the order Tab visits them.
+    QList<QWidget *> tabOrder() const;
+
+signals:
+    // "Create / Regenerate Crossword" was pressed.
+    void generateRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void buildControls();
+    // Adds marker S1_<n> (hidden) over the grid view and returns it.
+    ShapeFrame *addMarker();
+    // Outlines every place where the text of txtWord may be placed crossing a placed word
+    // with the markers S1_1, S1_2, ...; earlier markers are hidden.
+    void markPlaces();
+    // Fills the drop-down list again from the stored words (empty words skipped), keeping
+    // the text being edited.
+    void refillWordList();
+    // Refills txtX with 0 .. width - 1 and txtY with 0 .. height - 1, first selected.
+    void fillPositionLists();
     qint32 orientation() const;
     int comboNumber(const QComboBox *box, bool *ok = nullptr) const;
     void setComboNumber(QComboBox *box, int value);
     void showWord(qint16 index);
     void resetPosition();
+    // True when word (in capitals) is in the drop-down list.
+    bool isListed(const QString &word) const;
     // Keys on the grid: arrows move the selected square, Space swaps Across and Down, a
     // letter starts the word in the word box, Enter runs "Update". True when used.
     bool gridKey(const QKeyEvent *key);
     // Marks the square of txtX and txtY for the keyboard.
     void updateFocusMark();
 
-    frmCWord &m_window;
+    PuzzleDocument &m_document;
+    Dialogs &m_dialogs;
+    PictureBox *m_gridView;
+    ShapeFrame *m_selection = nullptr;
+    QList<ShapeFrame *> m_markers;
+    QSize m_listedSize;
+
+    QLabel *m_heading = nullptr;
+    QLabel *m_wordLabel = nullptr;
+    QComboBox *m_wordBox = nullptr;
+    QLabel *m_clueLabel = nullptr;
+    QLineEdit *m_clueEdit = nullptr;
+    QLabel *m_columnLabel = nullptr;
+    QComboBox *m_columnBox = nullptr;
+    QLabel *m_rowLabel = nullptr;
+    QComboBox *m_rowBox = nullptr;
+    QRadioButton *m_acrossOption = nullptr;
+    QRadioButton *m_downOption = nullptr;
+    CandyButton *m_updateButton = nullptr;
+    CandyButton *m_deleteButton = nullptr;
+    Toolbar *m_wordToolbar = nullptr;
+    CandyButton *m_generateButton = nullptr;
 };

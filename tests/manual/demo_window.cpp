@@ -9,6 +9,7 @@
 #include "scripteddialogs.h"
 #include "startup.h"
 #include "toolbar.h"
+#include "waitpanel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,7 +35,7 @@ int main(int argc, char *argv[])
     options.documentsFolder = dir.path();
     options.dialogs = &dialogs;
     options.agree = [] { return true; };
-    auto window = Main(options);
+    auto window = startProgram(options);
     if (!window)
         return 1;
     (void)QTest::qWaitForWindowExposed(window.get());
@@ -42,40 +43,40 @@ int main(int argc, char *argv[])
     window->grab().save(out + QStringLiteral("/window_start.png"));
 
     if (args.size() > 2) {
-        const Result r = Load_Crossword(args[2], window->puzzle(), window->extraWords(),
-                                        window->defaultWidth(), window->defaultHeight());
+        const Result r =
+            window->document().open(args[2], window->defaultWidth(), window->defaultHeight());
         if (!r) {
             qWarning("%s", qPrintable(r.message().text));
             return 1;
         }
-        window->Redraw_Grid();
+        window->redrawGrid();
         window->grab().save(out + QStringLiteral("/window_puzzle.png"));
         window->resize(1100, 820);
         QCoreApplication::processEvents();
         window->grab().save(out + QStringLiteral("/window_puzzle_large.png"));
-        window->TB1->activateButton(9);
-        window->TB1->activateButton(6);
+        window->findChild<Toolbar *>(QStringLiteral("TB1"))->activateButton(9);
+        window->findChild<Toolbar *>(QStringLiteral("TB1"))->activateButton(6);
         window->grab().save(out + QStringLiteral("/window_outline_hidden.png"));
-        window->pGress->show();
+        window->findChild<GradientPanel *>(QStringLiteral("pGress"))->show();
         window->grab().save(out + QStringLiteral("/window_wait.png"));
         // The thorough layout's wait notice, with its Cancel button.
         window->setLayoutMethod(LayoutMethod::Thorough);
-        window->setWaitCancellable(true);
+        window->waitPanel().start(WaitPanel::GenerateCaption, true);
         window->grab().save(out + QStringLiteral("/window_wait_thorough.png"));
-        window->setWaitCancellable(false);
-        window->pGress->hide();
-        window->TB1->activateButton(6);
+        window->waitPanel().finish();
+        window->findChild<GradientPanel *>(QStringLiteral("pGress"))->hide();
+        window->findChild<Toolbar *>(QStringLiteral("TB1"))->activateButton(6);
 
         // The keyboard focus marks: on a toolbar button and on a square of the grid.
         window->activateWindow();
         (void)QTest::qWaitForWindowActive(window.get());
-        window->TB1->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(window->TB1, Qt::Key_Right);
-        QTest::keyClick(window->TB1, Qt::Key_Right);
+        window->findChild<Toolbar *>(QStringLiteral("TB1"))->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(window->findChild<Toolbar *>(QStringLiteral("TB1")), Qt::Key_Right);
+        QTest::keyClick(window->findChild<Toolbar *>(QStringLiteral("TB1")), Qt::Key_Right);
         window->grab().save(out + QStringLiteral("/window_focus_toolbar.png"));
-        window->picView->setFocus(Qt::TabFocusReason);
+        window->findChild<PictureBox *>(QStringLiteral("picView"))->setFocus(Qt::TabFocusReason);
         for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
-            QTest::keyClick(window->picView, key);
+            QTest::keyClick(window->findChild<PictureBox *>(QStringLiteral("picView")), key);
         window->grab().save(out + QStringLiteral("/window_focus_grid.png"));
     }
 

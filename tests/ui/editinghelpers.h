@@ -15,19 +15,19 @@
 namespace editing {
 
 // The pixel centre of the square (column, row) of the grid view.
-inline QPoint squareCentre(const frmCWord &w, int column, int row)
+inline QPoint squareCentre(const MainWindow &w, int column, int row)
 {
-    const double cw = double(w.picView->width()) / w.puzzle().Width;
-    const double ch = double(w.picView->height()) / w.puzzle().Height;
+    const double cw = double(control<PictureBox>(w, "picView")->width()) / w.puzzle().Width;
+    const double ch = double(control<PictureBox>(w, "picView")->height()) / w.puzzle().Height;
     return QPoint(int((column + 0.5) * cw), int((row + 0.5) * ch));
 }
 
 // The pixel rectangle the squares (column, row) .. cover: their left/top edge to the
 // right/bottom edge of the last one, give or take the one-pixel grid line.
-inline QRect squaresPixels(const frmCWord &w, int column, int row, int columns, int rows)
+inline QRect squaresPixels(const MainWindow &w, int column, int row, int columns, int rows)
 {
-    const double cw = double(w.picView->width()) / w.puzzle().Width;
-    const double ch = double(w.picView->height()) / w.puzzle().Height;
+    const double cw = double(control<PictureBox>(w, "picView")->width()) / w.puzzle().Width;
+    const double ch = double(control<PictureBox>(w, "picView")->height()) / w.puzzle().Height;
     return QRect(QPoint(qRound(column * cw), qRound(row * ch)),
                  QPoint(qRound((column + columns) * cw) - 1, qRound((row + rows) * ch) - 1));
 }
@@ -39,9 +39,10 @@ inline bool coversSquares(const QRect &r, const QRect &expected)
            qAbs(r.right() - expected.right()) <= 2 && qAbs(r.bottom() - expected.bottom()) <= 2;
 }
 
-inline void clickSquare(frmCWord &w, int column, int row)
+inline void clickSquare(MainWindow &w, int column, int row)
 {
-    QTest::mouseClick(w.picView, Qt::LeftButton, Qt::NoModifier, squareCentre(w, column, row));
+    QTest::mouseClick(control<PictureBox>(w, "picView"), Qt::LeftButton, Qt::NoModifier,
+                      squareCentre(w, column, row));
 }
 
 // Clicks a gradient button in its middle.
@@ -51,66 +52,67 @@ inline void clickButton(QWidget *button)
 }
 
 // Presses button index (1 store, 2 remove, 3 search) of the word toolbar.
-inline void clickWordToolbar(frmCWord &w, int index)
+inline void clickWordToolbar(MainWindow &w, int index)
 {
-    const QPoint centre = w.TB2->buttonRect(index).center();
-    QTest::mouseMove(w.TB2, centre);
-    QTest::mouseClick(w.TB2, Qt::LeftButton, Qt::NoModifier, centre);
+    const QPoint centre = control<Toolbar>(w, "TB2")->buttonRect(index).center();
+    QTest::mouseMove(control<Toolbar>(w, "TB2"), centre);
+    QTest::mouseClick(control<Toolbar>(w, "TB2"), Qt::LeftButton, Qt::NoModifier, centre);
 }
 
 // Replaces the text of txtWord by typing it (select all, then the keys).
-inline void typeWord(frmCWord &w, const QString &text)
+inline void typeWord(MainWindow &w, const QString &text)
 {
-    w.txtWord->lineEdit()->selectAll();
-    QTest::keyClick(w.txtWord, Qt::Key_Delete);
-    QTest::keyClicks(w.txtWord, text);
+    control<QComboBox>(w, "txtWord")->lineEdit()->selectAll();
+    QTest::keyClick(control<QComboBox>(w, "txtWord"), Qt::Key_Delete);
+    QTest::keyClicks(control<QComboBox>(w, "txtWord"), text);
 }
 
-inline void typeClue(frmCWord &w, const QString &text)
+inline void typeClue(MainWindow &w, const QString &text)
 {
-    w.txtClue->selectAll();
-    QTest::keyClick(w.txtClue, Qt::Key_Delete);
-    QTest::keyClicks(w.txtClue, text);
+    control<QLineEdit>(w, "txtClue")->selectAll();
+    QTest::keyClick(control<QLineEdit>(w, "txtClue"), Qt::Key_Delete);
+    QTest::keyClicks(control<QLineEdit>(w, "txtClue"), text);
 }
 
-inline void chooseOrientation(frmCWord &w, qint32 orientation)
+inline void chooseOrientation(MainWindow &w, qint32 orientation)
 {
-    QRadioButton *button = orientation == Down ? w.optDown : w.optAcross;
+    QRadioButton *button = orientation == Down ? control<QRadioButton>(w, "optDown")
+                                               : control<QRadioButton>(w, "optAcross");
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
 }
 
 // Places a word as the user does: click the start square, choose the orientation, type
 // word and clue, press "Update".
-inline void placeByHand(frmCWord &w, int column, int row, qint32 orientation, const QString &word,
+inline void placeByHand(MainWindow &w, int column, int row, qint32 orientation, const QString &word,
                         const QString &clue)
 {
     clickSquare(w, column, row);
     chooseOrientation(w, orientation);
     typeWord(w, word);
     typeClue(w, clue);
-    clickButton(w.cmdOKAddWord);
+    clickButton(control<CandyButton>(w, "cmdOKAddWord"));
 }
 
 // The items of the word drop-down, in order.
-inline QStringList listedWords(const frmCWord &w)
+inline QStringList listedWords(const MainWindow &w)
 {
     QStringList words;
-    for (int i = 0; i < w.txtWord->count(); ++i)
-        words << w.txtWord->itemText(i);
+    for (int i = 0; i < control<QComboBox>(w, "txtWord")->count(); ++i)
+        words << control<QComboBox>(w, "txtWord")->itemText(i);
     return words;
 }
 
 // The stored words (entries 1..n), in order.
-inline QStringList storedWords(const frmCWord &w)
+inline QStringList storedWords(const MainWindow &w)
 {
     QStringList words;
-    for (qsizetype i = 1; i < w.extraWords().size(); ++i)
-        words << w.extraWords().at(i).Word;
+    for (qsizetype i = 1; i < w.document().storedWords().size(); ++i)
+        words << w.document().storedWords().at(i).Word;
     return words;
 }
 
 // The answers on the grid, in list order ("" for the empty placeholder of an empty grid).
-inline QStringList gridAnswers(const frmCWord &w)
+inline QStringList gridAnswers(const MainWindow &w)
 {
     QStringList answers;
     if (w.puzzle().IsEmpty)
@@ -121,21 +123,23 @@ inline QStringList gridAnswers(const frmCWord &w)
 }
 
 // Puts a word on the grid directly (test set-up), then redraws.
-inline void putWord(frmCWord &w, int x, int y, qint32 orientation, const QString &word,
+inline void putWord(MainWindow &w, int x, int y, qint32 orientation, const QString &word,
                     const QString &clue = QString())
 {
-    const Result r = AddWord(w.puzzle(), qint16(x), qint16(y), word, orientation, clue, true, 0);
+    CrosswordData p = w.puzzle();
+    const Result r = AddWord(p, qint16(x), qint16(y), word, orientation, clue, true, 0);
     QVERIFY2(r.ok(), qPrintable(r.ok() ? QString() : r.message().text));
-    w.Redraw_Grid();
+    setPuzzle(w, p);
 }
 
 // The visible placement markers' rectangles, in member order.
-inline QList<QRect> visibleMarkers(const frmCWord &w)
+inline QList<QRect> visibleMarkers(const MainWindow &w)
 {
     QList<QRect> rects;
-    for (qsizetype i = 1; i < w.markers().size(); ++i)
-        if (w.markers().at(i)->isVisibleTo(w.picView))
-            rects << w.markers().at(i)->geometry();
+    const QList<ShapeFrame *> all = markers(w);
+    for (qsizetype i = 1; i < all.size(); ++i)
+        if (all.at(i)->isVisibleTo(control<PictureBox>(w, "picView")))
+            rects << all.at(i)->geometry();
     return rects;
 }
 

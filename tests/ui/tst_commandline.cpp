@@ -106,20 +106,21 @@ private slots:
         const QString oldFolder = QDir::currentPath();
         QDir::setCurrent(fixture.dir.path());
         fixture.file = file;
-        std::unique_ptr<frmCWord> window = fixture.start();
+        std::unique_ptr<MainWindow> window = fixture.start();
         QDir::setCurrent(oldFolder);
         QVERIFY(window);
 
         // First start: the agreement comes before anything is opened.
         QCOMPARE(fixture.agreementShown, 1);
         QCOMPARE(fixture.dialogs.titles(), messages);
-        QCOMPARE(window->txtTitle->text(), title);
-        QCOMPARE(window->extraWords().size() - 1, storedWords);
+        QCOMPARE(control<QLineEdit>(*window, "txtTitle")->text(), title);
+        QCOMPARE(window->document().storedWords().size() - 1, storedWords);
         if (keepsFileName) {
-            QCOMPARE(window->CurrentFileName, QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd"));
+            QCOMPARE(window->document().fileName(),
+                     QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd"));
             QVERIFY(window->windowTitle().startsWith("Velloquin - "));
         } else {
-            QVERIFY(window->CurrentFileName.isEmpty());
+            QVERIFY(window->document().fileName().isEmpty());
         }
         if (title == QLatin1String("Crossword") && storedWords == 0)
             QVERIFY(window->puzzle().IsEmpty);

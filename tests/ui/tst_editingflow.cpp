@@ -4,7 +4,7 @@
 // copied clues, save, New, open again.
 #include "editinghelpers.h"
 
-#include "fileiobas.h"
+#include "filedialogs.h"
 #include "gridedit.h"
 
 #include <QAction>
@@ -98,12 +98,12 @@ private slots:
     void generatedPuzzleShowsSearchMarkers();
 
 private:
-    frmCWord &w() { return *m_window; }
+    MainWindow &w() { return *m_window; }
     ScriptedDialogs &dialogs() { return m_fixture->dialogs; }
     void setSize(int width, int height);
 
     std::unique_ptr<WindowFixture> m_fixture;
-    std::unique_ptr<frmCWord> m_window;
+    std::unique_ptr<MainWindow> m_window;
 };
 
 void tst_EditingFlow::init()
@@ -122,10 +122,12 @@ void tst_EditingFlow::cleanup()
 
 void tst_EditingFlow::setSize(int width, int height)
 {
-    w().txtXSize->setCurrentIndex(w().txtXSize->findText(QString::number(width)));
-    w().txtYSize->setCurrentIndex(w().txtYSize->findText(QString::number(height)));
+    control<QComboBox>(w(), "txtXSize")
+        ->setCurrentIndex(control<QComboBox>(w(), "txtXSize")->findText(QString::number(width)));
+    control<QComboBox>(w(), "txtYSize")
+        ->setCurrentIndex(control<QComboBox>(w(), "txtYSize")->findText(QString::number(height)));
     dialogs().answers.enqueue(Dialogs::Answer::Yes); // the resize question
-    clickButton(w().cmdUpdateProperties);
+    clickButton(control<CandyButton>(w(), "cmdUpdateProperties"));
     QCOMPARE(w().puzzle().Width, width);
     QCOMPARE(w().puzzle().Height, height);
 }
@@ -133,13 +135,13 @@ void tst_EditingFlow::setSize(int width, int height)
 void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
 {
     // Title, topic and a 15 x 15 grid.
-    w().txtTitle->clear();
-    QTest::keyClicks(w().txtTitle, QStringLiteral("Animals"));
-    w().txtSubject->clear();
-    QTest::keyClicks(w().txtSubject, QStringLiteral("Zoo"));
+    control<QLineEdit>(w(), "txtTitle")->clear();
+    QTest::keyClicks(control<QLineEdit>(w(), "txtTitle"), QStringLiteral("Animals"));
+    control<QLineEdit>(w(), "txtSubject")->clear();
+    QTest::keyClicks(control<QLineEdit>(w(), "txtSubject"), QStringLiteral("Zoo"));
     setSize(15, 15);
     QCOMPARE(w().puzzle().Title, QStringLiteral("Animals"));
-    QCOMPARE(w().txtX->count(), 15);
+    QCOMPARE(control<QComboBox>(w(), "txtX")->count(), 15);
 
     // Two words by hand, crossing at the T.
     placeByHand(w(), 2, 2, Across, QStringLiteral("cat"), QStringLiteral("Pet that purrs"));
@@ -151,11 +153,11 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
     // A third word kept in the list with Enter.
     typeWord(w(), QStringLiteral("otter"));
     typeClue(w(), QStringLiteral("River swimmer"));
-    QTest::keyClick(w().txtWord, Qt::Key_Return);
+    QTest::keyClick(control<QComboBox>(w(), "txtWord"), Qt::Key_Return);
     QCOMPARE(listedWords(w()), QStringList{QStringLiteral("OTTER")});
 
     // Generate a layout of all three.
-    clickButton(w().CandyButton2);
+    clickButton(control<CandyButton>(w(), "CandyButton2"));
     QCOMPARE(dialogs().shown.size(), 1);
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("CAT"),
                                             QStringLiteral("TIGER")}));
@@ -163,9 +165,9 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
     const CrosswordData generated = w().puzzle();
 
     // Hide the answers, copy the clues.
-    clickToolbarButton(w().TB1, 6);
-    QVERIFY(w().AnswersHidden);
-    w().mnuCopyClues->trigger();
+    clickToolbarButton(control<Toolbar>(w(), "TB1"), 6);
+    QVERIFY(w().answersHidden());
+    control<QAction>(w(), "mnuCopyClues")->trigger();
     const QString clues = QGuiApplication::clipboard()->text();
     QCOMPARE(clues, expectedClues(generated));
     QVERIFY(clues.contains(QStringLiteral(" - River swimmer\r\n")));
@@ -173,24 +175,24 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
     // Save: asks for a name, the extension is added.
     const QString path = m_fixture->dir.path() + QStringLiteral("/animals.cwd");
     dialogs().paths.enqueue(m_fixture->dir.path() + QStringLiteral("/animals"));
-    clickToolbarButton(w().TB1, 3);
-    QCOMPARE(w().CurrentFileName, path);
-    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + ShortenPath(path, 50));
+    clickToolbarButton(control<Toolbar>(w(), "TB1"), 3);
+    QCOMPARE(w().document().fileName(), path);
+    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + shortenPath(path, 50));
 
     // New, without saving again.
     dialogs().answers.enqueue(Dialogs::Answer::No);
-    clickToolbarButton(w().TB1, 1);
+    clickToolbarButton(control<Toolbar>(w(), "TB1"), 1);
     QVERIFY(w().puzzle().IsEmpty);
     QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin"));
-    w().mnuCopyClues->trigger();
+    control<QAction>(w(), "mnuCopyClues")->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("ACROSS\r\n\r\nDOWN\r\n"));
 
     // Open it again.
     dialogs().paths.enqueue(path);
-    clickToolbarButton(w().TB1, 2);
-    QCOMPARE(w().CurrentFileName, path);
+    clickToolbarButton(control<Toolbar>(w(), "TB1"), 2);
+    QCOMPARE(w().document().fileName(), path);
     QCOMPARE(w().puzzle().Title, QStringLiteral("Animals"));
-    QCOMPARE(w().txtSubject->text(), QStringLiteral("Zoo"));
+    QCOMPARE(control<QLineEdit>(w(), "txtSubject")->text(), QStringLiteral("Zoo"));
     QCOMPARE(w().puzzle().Words.size(), generated.Words.size());
     for (qsizetype i = 0; i < generated.Words.size(); ++i) {
         const GridWord &a = w().puzzle().Words.at(i);
@@ -202,7 +204,7 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
         QCOMPARE(a.Orientation, b.Orientation);
         QCOMPARE(a.Number, b.Number);
     }
-    w().mnuCopyClues->trigger();
+    control<QAction>(w(), "mnuCopyClues")->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(), clues);
 
     QFile file(path);
@@ -239,10 +241,10 @@ void tst_EditingFlow::generatedPuzzleShowsSearchMarkers()
     for (const auto &[word, clue] : words) {
         typeWord(w(), word);
         typeClue(w(), clue);
-        QTest::keyClick(w().txtWord, Qt::Key_Return);
+        QTest::keyClick(control<QComboBox>(w(), "txtWord"), Qt::Key_Return);
     }
-    QCOMPARE(w().txtWord->count(), int(words.size()));
-    clickButton(w().CandyButton2);
+    QCOMPARE(control<QComboBox>(w(), "txtWord")->count(), int(words.size()));
+    clickButton(control<CandyButton>(w(), "CandyButton2"));
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Change Settings")});
     QCOMPARE(w().puzzle().Words.size(), words.size());
 
@@ -261,10 +263,11 @@ void tst_EditingFlow::generatedPuzzleShowsSearchMarkers()
     {
         QPainter painter(&shot);
         painter.drawPixmap(w().menuBar()->pos(), w().menuBar()->grab());
-        painter.drawPixmap(w().client->pos(), w().client->grab());
+        painter.drawPixmap(control<QWidget>(w(), "client")->pos(),
+                           control<QWidget>(w(), "client")->grab());
     }
     QCOMPARE(visibleMarkers(w()).size(), markers.size());
-    const QPoint offset = w().picView->mapTo(&w(), QPoint(0, 0));
+    const QPoint offset = control<PictureBox>(w(), "picView")->mapTo(&w(), QPoint(0, 0));
     for (const QRect &marker : markers) {
         const QRect onShot = marker.translated(offset);
         QVERIFY2(redPixelsOn(shot, QRect(onShot.topLeft(), QSize(onShot.width(), 2))) > 0,

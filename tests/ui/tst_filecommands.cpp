@@ -2,7 +2,7 @@
 // The file commands of the main window: New, Open, Save and Save As.
 #include "editinghelpers.h"
 
-#include "fileiobas.h"
+#include "filedialogs.h"
 #include "gridedit.h"
 
 #include <QAction>
@@ -45,7 +45,7 @@ private slots:
     void toolbarCommandRunsAgainAfterItsDialog();
 
 private:
-    frmCWord &w() { return *m_window; }
+    MainWindow &w() { return *m_window; }
     ScriptedDialogs &dialogs() { return m_fixture->dialogs; }
     QString file(const QString &name) const { return m_fixture->dir.path() + u'/' + name; }
     QByteArray readFile(const QString &path) const;
@@ -56,7 +56,7 @@ private:
     QString writeSampleFile(const QString &name);
 
     std::unique_ptr<WindowFixture> m_fixture;
-    std::unique_ptr<frmCWord> m_window;
+    std::unique_ptr<MainWindow> m_window;
 };
 
 void tst_FileCommands::init()
@@ -104,45 +104,45 @@ QString tst_FileCommands::writeSampleFile(const QString &name)
 void tst_FileCommands::newAlwaysAsksAndCancelKeepsEverything()
 {
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
-    w().CurrentFileName = QStringLiteral("/somewhere/a.cwd");
+    nameFile(w(), file(QStringLiteral("a.cwd")));
     const CrosswordData before = w().puzzle();
     dialogs().answers.enqueue(Dialogs::Answer::Cancel);
-    w().mnuFileNew->trigger();
+    control<QAction>(w(), "mnuFileNew")->trigger();
     QCOMPARE(dialogs().shown.size(), 1);
     QCOMPARE(dialogs().shown.first().title, QStringLiteral("Save Changes"));
     QCOMPARE(dialogs().shown.first().text,
              QStringLiteral("Do you want to save changes to current crossword?"));
     QCOMPARE(dialogs().shown.first().buttons, Dialogs::Buttons::YesNoCancel);
     QCOMPARE(w().puzzle(), before);
-    QCOMPARE(w().CurrentFileName, QStringLiteral("/somewhere/a.cwd"));
+    QCOMPARE(w().document().fileName(), file(QStringLiteral("a.cwd")));
 }
 
 void tst_FileCommands::newWithNoDiscardsWithoutSaving()
 {
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
-    NewCrossword(w().puzzle(), 9, 7); // the puzzle has another size than the default
+    newPuzzle(w(), 9, 7); // the puzzle has another size than the default
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
-    w().Reset_Cell_Values();
     const QString path = file(QStringLiteral("kept.cwd"));
-    w().CurrentFileName = path;
+    nameFile(w(), path);
     w().setWindowTitle(QStringLiteral("Velloquin - ") + path);
-    w().Shape1->show();
+    control<ShapeFrame>(w(), "Shape1")->show();
 
     dialogs().answers.enqueue(Dialogs::Answer::No);
-    w().mnuFileNew->trigger();
+    control<QAction>(w(), "mnuFileNew")->trigger();
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Save Changes")});
     QVERIFY(!QFile::exists(path));
     QVERIFY(w().puzzle().IsEmpty);
     QCOMPARE(w().puzzle().Width, w().defaultWidth());
     QCOMPARE(w().puzzle().Height, w().defaultHeight());
     QCOMPARE(w().puzzle().Title, w().defaultTitle());
-    QCOMPARE(w().CurrentFileName, QString());
+    QCOMPARE(w().document().fileName(), QString());
     QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin"));
-    QCOMPARE(w().txtX->count(), int(w().defaultWidth()));
-    QCOMPARE(w().txtY->count(), int(w().defaultHeight()));
-    QCOMPARE(w().txtXSize->currentText(), QString::number(w().defaultWidth()));
-    QVERIFY(w().RedrawAll);
-    QVERIFY(!w().Shape1->isVisible());
+    QCOMPARE(control<QComboBox>(w(), "txtX")->count(), int(w().defaultWidth()));
+    QCOMPARE(control<QComboBox>(w(), "txtY")->count(), int(w().defaultHeight()));
+    QCOMPARE(control<QComboBox>(w(), "txtXSize")->currentText(),
+             QString::number(w().defaultWidth()));
+    QVERIFY(w().drawOptions().redrawAll);
+    QVERIFY(!control<ShapeFrame>(w(), "Shape1")->isVisible());
 }
 
 void tst_FileCommands::newYesWithACancelledSaveAsStillClears()
@@ -150,7 +150,7 @@ void tst_FileCommands::newYesWithACancelledSaveAsStillClears()
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
     dialogs().answers.enqueue(Dialogs::Answer::Yes);
     // No path queued: the save dialog is cancelled.
-    w().mnuFileNew->trigger();
+    control<QAction>(w(), "mnuFileNew")->trigger();
     QCOMPARE(dialogs().titles(), (QStringList{QStringLiteral("Save Changes"),
                                               QStringLiteral(" Save this Crossword as:")}));
     QVERIFY(w().puzzle().IsEmpty);
@@ -161,15 +161,15 @@ void tst_FileCommands::newYesSavesToTheCurrentFile()
 {
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     const QString path = file(QStringLiteral("current.cwd"));
-    w().CurrentFileName = path;
-    const QByteArray expected = crosswordFileBytes(w().puzzle(), w().extraWords());
+    nameFile(w(), path);
+    const QByteArray expected = crosswordFileBytes(w().puzzle(), w().document().storedWords());
 
     dialogs().answers.enqueue(Dialogs::Answer::Yes);
-    w().mnuFileNew->trigger();
+    control<QAction>(w(), "mnuFileNew")->trigger();
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Save Changes")});
     QCOMPARE(readFile(path), expected);
     QVERIFY(w().puzzle().IsEmpty);
-    QCOMPARE(w().CurrentFileName, QString());
+    QCOMPARE(w().document().fileName(), QString());
 }
 
 void tst_FileCommands::newYesWithAFailedSaveKeepsThePuzzle()
@@ -177,26 +177,26 @@ void tst_FileCommands::newYesWithAFailedSaveKeepsThePuzzle()
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     const CrosswordData before = w().puzzle();
     const QString path = file(QStringLiteral("no/such/folder/current.cwd"));
-    w().CurrentFileName = path;
+    nameFile(w(), path);
 
     dialogs().answers.enqueue(Dialogs::Answer::Yes);
-    w().mnuFileNew->trigger();
+    control<QAction>(w(), "mnuFileNew")->trigger();
     QCOMPARE(dialogs().shown.size(), 2);
     QCOMPARE(dialogs().shown.last().kind, ScriptedDialogs::Kind::Message);
     QVERIFY(!QFile::exists(path));
     // The words the user wanted to keep are still there.
     QCOMPARE(w().puzzle().Words, before.Words);
-    QCOMPARE(w().CurrentFileName, path);
+    QCOMPARE(w().document().fileName(), path);
 }
 
 void tst_FileCommands::newLeavesTheWordList()
 {
     for (const char *word : {"OTTER", "HERON"}) {
-        w().txtWord->setEditText(QString::fromLatin1(word));
+        control<QComboBox>(w(), "txtWord")->setEditText(QString::fromLatin1(word));
         clickWordToolbar(w(), 1);
     }
     dialogs().answers.enqueue(Dialogs::Answer::No);
-    w().mnuFileNew->trigger();
+    control<QAction>(w(), "mnuFileNew")->trigger();
     QCOMPARE(listedWords(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("HERON")}));
     QCOMPARE(storedWords(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("HERON")}));
 }
@@ -205,38 +205,38 @@ void tst_FileCommands::newLeavesTheWordList()
 
 void tst_FileCommands::openAsksWithItsTitleFilterAndFolder()
 {
-    w().Shape1->show();
-    w().mnuFileOpen->trigger();
+    control<ShapeFrame>(w(), "Shape1")->show();
+    control<QAction>(w(), "mnuFileOpen")->trigger();
     QCOMPARE(dialogs().shown.size(), 1);
     const ScriptedDialogs::Shown &shown = dialogs().shown.first();
     QCOMPARE(shown.kind, ScriptedDialogs::Kind::OpenFile);
     QCOMPARE(shown.title, QStringLiteral(" Select Crossword file to open:"));
     QCOMPARE(shown.filter, QStringLiteral("Crossword file (*.cwd)"));
     QCOMPARE(shown.text, w().paths().dialogFolder);
-    QVERIFY(!w().Shape1->isVisible());
+    QVERIFY(!control<ShapeFrame>(w(), "Shape1")->isVisible());
 }
 
 void tst_FileCommands::openLoadsTheFileAndRefillsTheList()
 {
     const QString path = writeSampleFile(QStringLiteral("rivers.cwd"));
-    w().txtWord->setEditText(QStringLiteral("OLDWORD"));
+    control<QComboBox>(w(), "txtWord")->setEditText(QStringLiteral("OLDWORD"));
     clickWordToolbar(w(), 1);
     QCOMPARE(listedWords(w()), QStringList{QStringLiteral("OLDWORD")});
 
     dialogs().paths.enqueue(path);
-    w().mnuFileOpen->trigger();
+    control<QAction>(w(), "mnuFileOpen")->trigger();
     QCOMPARE(dialogs().shown.size(), 1);
     QCOMPARE(w().puzzle().Width, 12);
     QCOMPARE(w().puzzle().Height, 10);
     QCOMPARE(w().puzzle().Title, QStringLiteral("Rivers"));
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("WATER"), QStringLiteral("BANK")}));
-    QCOMPARE(w().txtTitle->text(), QStringLiteral("Rivers"));
-    QCOMPARE(w().txtXSize->currentText(), QStringLiteral("12"));
-    QCOMPARE(w().txtX->count(), 12);
-    QCOMPARE(w().txtY->count(), 10);
-    QCOMPARE(w().txtX->currentText(), QStringLiteral("0"));
-    QCOMPARE(w().CurrentFileName, path);
-    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + ShortenPath(path, 50));
+    QCOMPARE(control<QLineEdit>(w(), "txtTitle")->text(), QStringLiteral("Rivers"));
+    QCOMPARE(control<QComboBox>(w(), "txtXSize")->currentText(), QStringLiteral("12"));
+    QCOMPARE(control<QComboBox>(w(), "txtX")->count(), 12);
+    QCOMPARE(control<QComboBox>(w(), "txtY")->count(), 10);
+    QCOMPARE(control<QComboBox>(w(), "txtX")->currentText(), QStringLiteral("0"));
+    QCOMPARE(w().document().fileName(), path);
+    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + shortenPath(path, 50));
     // The drop-down holds the file's stored words, without empty ones.
     QCOMPARE(listedWords(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("HERON")}));
     // The stored list keeps the file's gap at entry 2.
@@ -262,7 +262,7 @@ void tst_FileCommands::openDamagedFileWarnsOnceAndOpensIt()
     damaged.close();
 
     dialogs().paths.enqueue(path);
-    w().mnuFileOpen->trigger();
+    control<QAction>(w(), "mnuFileOpen")->trigger();
     QCOMPARE(dialogs().shown.size(), 2);
     const ScriptedDialogs::Shown &warning = dialogs().shown.at(1);
     QCOMPARE(warning.title, QStringLiteral("Damaged Crossword"));
@@ -274,7 +274,7 @@ void tst_FileCommands::openDamagedFileWarnsOnceAndOpensIt()
                                           "saving.\n"
                                           "2 entries without a word were dropped."));
     // The puzzle is open, its words as the file has them.
-    QCOMPARE(w().CurrentFileName, path);
+    QCOMPARE(w().document().fileName(), path);
     QCOMPARE(gridAnswers(w()),
              (QStringList{QStringLiteral("CAT"), QStringLiteral("DOG"), QStringLiteral("HORSES")}));
 }
@@ -283,7 +283,7 @@ void tst_FileCommands::openCancelledChangesNothing()
 {
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
     const CrosswordData before = w().puzzle();
-    w().mnuFileOpen->trigger();
+    control<QAction>(w(), "mnuFileOpen")->trigger();
     QCOMPARE(dialogs().shown.size(), 1);
     QCOMPARE(w().puzzle(), before);
     QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin"));
@@ -293,9 +293,9 @@ void tst_FileCommands::openRefusedFileKeepsPuzzleListAndTitle()
 {
     const QString good = writeSampleFile(QStringLiteral("rivers.cwd"));
     dialogs().paths.enqueue(good);
-    w().mnuFileOpen->trigger();
+    control<QAction>(w(), "mnuFileOpen")->trigger();
     const CrosswordData before = w().puzzle();
-    const ExtraWords extraBefore = w().extraWords();
+    const ExtraWords extraBefore = w().document().storedWords();
     const QString titleBefore = w().windowTitle();
 
     const QString bad = file(QStringLiteral("broken.cwd"));
@@ -305,16 +305,16 @@ void tst_FileCommands::openRefusedFileKeepsPuzzleListAndTitle()
     f.close();
     dialogs().clearShown();
     dialogs().paths.enqueue(bad);
-    w().mnuFileOpen->trigger();
+    control<QAction>(w(), "mnuFileOpen")->trigger();
 
     QCOMPARE(dialogs().shown.size(), 2);
     QCOMPARE(dialogs().shown.last().kind, ScriptedDialogs::Kind::Message);
     QVERIFY(!dialogs().shown.last().text.isEmpty());
     QCOMPARE(w().puzzle(), before);
-    QCOMPARE(w().extraWords(), extraBefore);
+    QCOMPARE(w().document().storedWords(), extraBefore);
     QCOMPARE(listedWords(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("HERON")}));
     QCOMPARE(w().windowTitle(), titleBefore);
-    QCOMPARE(w().CurrentFileName, good);
+    QCOMPARE(w().document().fileName(), good);
 }
 
 // --- Save and Save As ------------------------------------------------------------------------
@@ -324,34 +324,34 @@ void tst_FileCommands::saveWithoutAFileAsksForOne()
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     const QString chosen = file(QStringLiteral("first"));
     dialogs().paths.enqueue(chosen);
-    w().mnuFileSave->trigger();
+    control<QAction>(w(), "mnuFileSave")->trigger();
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral(" Save this Crossword as:")});
     QCOMPARE(dialogs().shown.first().filter, QStringLiteral("Crossword file (*.cwd)"));
     QCOMPARE(dialogs().shown.first().text, w().paths().dialogFolder);
     const QString path = chosen + QStringLiteral(".cwd");
-    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().extraWords()));
-    QCOMPARE(w().CurrentFileName, path);
-    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + ShortenPath(path, 50));
+    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().document().storedWords()));
+    QCOMPARE(w().document().fileName(), path);
+    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + shortenPath(path, 50));
 
     // From now on Save writes there without asking.
     putWord(w(), 3, 2, Down, QStringLiteral("ARM"), QStringLiteral("Limb"));
     dialogs().clearShown();
-    w().mnuFileSave->trigger();
+    control<QAction>(w(), "mnuFileSave")->trigger();
     QCOMPARE(dialogs().shown.size(), 0);
-    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().extraWords()));
+    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().document().storedWords()));
 }
 
 void tst_FileCommands::saveAfterOpenWritesWithoutAsking()
 {
     const QString path = writeSampleFile(QStringLiteral("rivers.cwd"));
     dialogs().paths.enqueue(path);
-    w().mnuFileOpen->trigger();
+    control<QAction>(w(), "mnuFileOpen")->trigger();
     const QString title = w().windowTitle();
     putWord(w(), 5, 1, Down, QStringLiteral("RIVER"), QStringLiteral("Flows to the sea"));
     dialogs().clearShown();
-    w().mnuFileSave->trigger();
+    control<QAction>(w(), "mnuFileSave")->trigger();
     QCOMPARE(dialogs().shown.size(), 0);
-    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().extraWords()));
+    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().document().storedWords()));
     QCOMPARE(w().windowTitle(), title);
 }
 
@@ -373,16 +373,17 @@ void tst_FileCommands::saveAsAppendsTheExtension()
     QFETCH(QString, written);
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     dialogs().paths.enqueue(file(chosen));
-    w().mnuSaveAs->trigger();
-    QCOMPARE(w().CurrentFileName, file(written));
+    control<QAction>(w(), "mnuSaveAs")->trigger();
+    QCOMPARE(w().document().fileName(), file(written));
     QVERIFY(QFile::exists(file(written)));
 
     // Save now writes to that file without asking.
     putWord(w(), 3, 2, Down, QStringLiteral("ARM"), QStringLiteral("Limb"));
     dialogs().clearShown();
-    w().mnuFileSave->trigger();
+    control<QAction>(w(), "mnuFileSave")->trigger();
     QCOMPARE(dialogs().shown.size(), 0);
-    QCOMPARE(readFile(file(written)), crosswordFileBytes(w().puzzle(), w().extraWords()));
+    QCOMPARE(readFile(file(written)),
+             crosswordFileBytes(w().puzzle(), w().document().storedWords()));
     QCOMPARE(QDir(m_fixture->dir.path())
                  .entryList({QStringLiteral("*.cwd"), QStringLiteral("*.CWD")}, QDir::Files),
              QStringList{written});
@@ -397,16 +398,16 @@ void tst_FileCommands::saveAsReplacesAnExistingFileWithoutAsking()
     f.close();
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     dialogs().paths.enqueue(path);
-    w().mnuSaveAs->trigger();
+    control<QAction>(w(), "mnuSaveAs")->trigger();
     QCOMPARE(dialogs().shown.size(), 1);
-    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().extraWords()));
+    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().document().storedWords()));
 }
 
 void tst_FileCommands::failedSaveAsShowsAnErrorAndKeepsTheOldName()
 {
     const QString old = file(QStringLiteral("old.cwd"));
     dialogs().paths.enqueue(old);
-    w().mnuSaveAs->trigger();
+    control<QAction>(w(), "mnuSaveAs")->trigger();
     const QByteArray oldBytes = readFile(old);
     QVERIFY(!oldBytes.isEmpty());
     const QString title = w().windowTitle();
@@ -414,10 +415,10 @@ void tst_FileCommands::failedSaveAsShowsAnErrorAndKeepsTheOldName()
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     dialogs().clearShown();
     dialogs().paths.enqueue(file(QStringLiteral("missing/folder/new.cwd")));
-    w().mnuSaveAs->trigger();
+    control<QAction>(w(), "mnuSaveAs")->trigger();
     QCOMPARE(dialogs().shown.size(), 2);
     QCOMPARE(dialogs().shown.last().kind, ScriptedDialogs::Kind::Message);
-    QCOMPARE(w().CurrentFileName, old);
+    QCOMPARE(w().document().fileName(), old);
     QCOMPARE(w().windowTitle(), title);
     QCOMPARE(readFile(old), oldBytes);
 }
@@ -429,8 +430,8 @@ void tst_FileCommands::longPathIsShortenedInTheTitle()
     const QString path = folder + QStringLiteral("/mammals.cwd");
     QVERIFY(path.size() > 50);
     dialogs().paths.enqueue(path);
-    w().mnuSaveAs->trigger();
-    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + ShortenPath(path, 50));
+    control<QAction>(w(), "mnuSaveAs")->trigger();
+    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + shortenPath(path, 50));
     QVERIFY(w().windowTitle().endsWith(QStringLiteral("/mammals.cwd")));
     QVERIFY(w().windowTitle().contains(QStringLiteral("...")));
     QVERIFY(w().windowTitle().size() <= QStringLiteral("Velloquin - ").size() + 51);
@@ -449,9 +450,9 @@ void tst_FileCommands::toolbarButtonsRunTheFileCommands()
 {
     QFETCH(int, button);
     QFETCH(QString, title);
-    const QPoint centre = w().TB1->buttonRect(button).center();
-    QTest::mouseMove(w().TB1, centre);
-    QTest::mouseClick(w().TB1, Qt::LeftButton, Qt::NoModifier, centre);
+    const QPoint centre = control<Toolbar>(w(), "TB1")->buttonRect(button).center();
+    QTest::mouseMove(control<Toolbar>(w(), "TB1"), centre);
+    QTest::mouseClick(control<Toolbar>(w(), "TB1"), Qt::LeftButton, Qt::NoModifier, centre);
     QCOMPARE(dialogs().titles(), QStringList{title});
 }
 
@@ -476,14 +477,14 @@ void tst_FileCommands::toolbarSaveAfterSaveAsWritesAgain()
 {
     const QString path = file(QStringLiteral("twice.cwd"));
     dialogs().paths.enqueue(path);
-    clickToolbar(w().TB1, 3);
+    clickToolbar(control<Toolbar>(w(), "TB1"), 3);
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral(" Save this Crossword as:")});
     QVERIFY(QFile::exists(path));
     QVERIFY(!readFile(path).contains("CAT"));
 
     // The word placed after the first save reaches the file with the second.
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
-    clickToolbar(w().TB1, 3);
+    clickToolbar(control<Toolbar>(w(), "TB1"), 3);
     QVERIFY(readFile(path).contains("CAT"));
     QCOMPARE(dialogs().shown.size(), 1);
 }
@@ -503,7 +504,8 @@ void tst_FileCommands::toolbarCommandRunsAgainAfterItsDialog()
     QFETCH(QString, bar);
     QFETCH(int, button);
     QFETCH(QString, title);
-    Toolbar *toolbar = bar == QLatin1String("TB1") ? w().TB1 : w().TB2;
+    Toolbar *toolbar =
+        bar == QLatin1String("TB1") ? control<Toolbar>(w(), "TB1") : control<Toolbar>(w(), "TB2");
     clickToolbar(toolbar, button);
     clickToolbar(toolbar, button);
     QCOMPARE(dialogs().titles(), QStringList({title, title}));

@@ -52,7 +52,7 @@ private slots:
     void thoroughCancelKeepsGridAndList();
 
 private:
-    frmCWord &w() { return *m_window; }
+    MainWindow &w() { return *m_window; }
     ScriptedDialogs &dialogs() { return m_fixture->dialogs; }
     void listWords(const QStringList &words);
     void newGrid(int width, int height);
@@ -60,7 +60,7 @@ private:
     void verifyIdle();
 
     std::unique_ptr<WindowFixture> m_fixture;
-    std::unique_ptr<frmCWord> m_window;
+    std::unique_ptr<MainWindow> m_window;
 };
 
 void tst_GenerateCommand::init()
@@ -80,16 +80,14 @@ void tst_GenerateCommand::cleanup()
 
 void tst_GenerateCommand::newGrid(int width, int height)
 {
-    NewCrossword(w().puzzle(), qint16(width), qint16(height));
-    w().Redraw_Grid();
-    w().Reset_Cell_Values();
+    newPuzzle(w(), width, height);
 }
 
 void tst_GenerateCommand::listWords(const QStringList &words)
 {
     for (const QString &word : words) {
-        w().txtWord->setEditText(word);
-        w().txtClue->setText(word.toLower() + QStringLiteral(" clue"));
+        control<QComboBox>(w(), "txtWord")->setEditText(word);
+        control<QLineEdit>(w(), "txtClue")->setText(word.toLower() + QStringLiteral(" clue"));
         clickWordToolbar(w(), 1);
     }
     QCOMPARE(listedWords(w()), words);
@@ -98,8 +96,9 @@ void tst_GenerateCommand::listWords(const QStringList &words)
 void tst_GenerateCommand::withoutWordsSaysSo()
 {
     int progress = 0;
-    connect(w().XP2, &XP_ProgressBar::valueChanged, this, [&progress] { ++progress; });
-    clickButton(w().CandyButton2);
+    connect(control<XP_ProgressBar>(w(), "XP2"), &XP_ProgressBar::valueChanged, this,
+            [&progress] { ++progress; });
+    clickButton(control<CandyButton>(w(), "CandyButton2"));
     QCOMPARE(dialogs().shown.size(), 1);
     QCOMPARE(dialogs().shown.first().title, QStringLiteral("No Words"));
     QCOMPARE(dialogs().shown.first().text,
@@ -107,21 +106,21 @@ void tst_GenerateCommand::withoutWordsSaysSo()
                             "Please enter some words before generating a crossword."));
     QCOMPARE(dialogs().shown.first().icon, Icon::Information);
     QCOMPARE(progress, 0);
-    QVERIFY(!w().pGress->isVisible());
+    QVERIFY(!control<GradientPanel>(w(), "pGress")->isVisible());
     QVERIFY(w().isEnabled());
 }
 
 void tst_GenerateCommand::listedWordsAreLaidOutAndTheListEmptied()
 {
     listWords({QStringLiteral("OTTER"), QStringLiteral("TROUT"), QStringLiteral("HERON")});
-    clickButton(w().CandyButton2);
+    clickButton(control<CandyButton>(w(), "CandyButton2"));
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("TROUT"),
                                             QStringLiteral("HERON")}));
     QCOMPARE(w().puzzle().Words.at(2).Clue, QStringLiteral("heron clue"));
     QCOMPARE(listedWords(w()), QStringList());
-    QCOMPARE(w().extraWords(), newExtraWords());
-    QVERIFY(!w().pGress->isVisible());
+    QCOMPARE(w().document().storedWords(), newExtraWords());
+    QVERIFY(!control<GradientPanel>(w(), "pGress")->isVisible());
     QVERIFY(w().isEnabled());
     // Every word lies inside the grid and the layout obeys the placement rules: adding
     // the words again one by one with the rules on gives the same grid.
@@ -138,14 +137,14 @@ void tst_GenerateCommand::gridWordsJoinTheListAndAppearOnce()
 {
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     listWords({QStringLiteral("TACO")});
-    w().Shape1->show();
-    clickButton(w().CandyButton2);
+    control<ShapeFrame>(w(), "Shape1")->show();
+    clickButton(control<CandyButton>(w(), "CandyButton2"));
     QCOMPARE(dialogs().shown.size(), 0);
     // The list order: stored words first, then the grid's words.
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("TACO"), QStringLiteral("CAT")}));
     QCOMPARE(w().puzzle().Words.at(1).Clue, QStringLiteral("Pet"));
     QCOMPARE(listedWords(w()), QStringList());
-    QVERIFY(!w().Shape1->isVisible());
+    QVERIFY(!control<ShapeFrame>(w(), "Shape1")->isVisible());
 }
 
 void tst_GenerateCommand::windowIsDisabledWithTheWaitNoticeWhileItWorks()
@@ -153,20 +152,23 @@ void tst_GenerateCommand::windowIsDisabledWithTheWaitNoticeWhileItWorks()
     // CAT and DOG share no letter: every attempt fails, so all reports are seen.
     listWords({QStringLiteral("CAT"), QStringLiteral("DOG")});
     QList<ProgressSeen> seen;
-    connect(w().XP2, &XP_ProgressBar::valueChanged, this, [this, &seen](int value) {
-        seen << ProgressSeen{value, w().isEnabled(), w().pGress->isVisible(), w().Label4->text()};
-    });
-    clickButton(w().CandyButton2);
+    connect(control<XP_ProgressBar>(w(), "XP2"), &XP_ProgressBar::valueChanged, this,
+            [this, &seen](int value) {
+                seen << ProgressSeen{value, w().isEnabled(),
+                                     control<GradientPanel>(w(), "pGress")->isVisible(),
+                                     control<QLabel>(w(), "Label4")->text()};
+            });
+    clickButton(control<CandyButton>(w(), "CandyButton2"));
 
     QVERIFY(seen.size() > 100);
     for (const ProgressSeen &s : seen) {
         QVERIFY(!s.windowEnabled);
         QVERIFY(s.waitVisible);
-        QCOMPARE(s.caption, frmCWord::GenerateCaption);
-        QVERIFY(s.value >= 1 && s.value <= w().XP2->Max());
+        QCOMPARE(s.caption, WaitPanel::GenerateCaption);
+        QVERIFY(s.value >= 1 && s.value <= control<XP_ProgressBar>(w(), "XP2")->Max());
     }
     QVERIFY(w().isEnabled());
-    QVERIFY(!w().pGress->isVisible());
+    QVERIFY(!control<GradientPanel>(w(), "pGress")->isVisible());
 }
 
 void tst_GenerateCommand::closingWhileItWorksWaitsForTheEnd()
@@ -174,13 +176,13 @@ void tst_GenerateCommand::closingWhileItWorksWaitsForTheEnd()
     listWords({QStringLiteral("CAT"), QStringLiteral("DOG")});
     bool closeAccepted = true;
     bool asked = false;
-    connect(w().XP2, &XP_ProgressBar::valueChanged, this, [&] {
+    connect(control<XP_ProgressBar>(w(), "XP2"), &XP_ProgressBar::valueChanged, this, [&] {
         if (!asked) {
             asked = true;
             closeAccepted = w().close();
         }
     });
-    clickButton(w().CandyButton2);
+    clickButton(control<CandyButton>(w(), "CandyButton2"));
     QVERIFY(asked);
     QVERIFY(!closeAccepted);
     QVERIFY(w().isVisible());
@@ -204,7 +206,7 @@ void tst_GenerateCommand::failureKeepsEveryWordInTheList()
     QFETCH(QStringList, titles);
     newGrid(14, 13);
     listWords(words);
-    clickButton(w().CandyButton2);
+    clickButton(control<CandyButton>(w(), "CandyButton2"));
     QCOMPARE(dialogs().titles(), titles);
     QCOMPARE(dialogs().shown.last().text,
              QStringLiteral("There was a problem generating the crossword.\n"
@@ -217,7 +219,7 @@ void tst_GenerateCommand::failureKeepsEveryWordInTheList()
     QCOMPARE(listedWords(w()), words);
     QCOMPARE(storedWords(w()), words);
     QVERIFY(w().isEnabled());
-    QVERIFY(!w().pGress->isVisible());
+    QVERIFY(!control<GradientPanel>(w(), "pGress")->isVisible());
 }
 
 void tst_GenerateCommand::firstLayoutAfterStartIsRepeatable()
@@ -225,7 +227,7 @@ void tst_GenerateCommand::firstLayoutAfterStartIsRepeatable()
     const QStringList words{QStringLiteral("OTTER"), QStringLiteral("TROUT"),
                             QStringLiteral("HERON"), QStringLiteral("NEWT")};
     listWords(words);
-    clickButton(w().CandyButton2);
+    clickButton(control<CandyButton>(w(), "CandyButton2"));
     const QList<GridWord> first = w().puzzle().Words;
     QCOMPARE(first.size(), 4);
 
@@ -233,7 +235,7 @@ void tst_GenerateCommand::firstLayoutAfterStartIsRepeatable()
     cleanup();
     init();
     listWords(words);
-    clickButton(w().CandyButton2);
+    clickButton(control<CandyButton>(w(), "CandyButton2"));
     QCOMPARE(w().puzzle().Words, first);
 }
 
@@ -252,40 +254,40 @@ void tst_GenerateCommand::progressWrapsAtTheBarsMaximum()
 {
     QFETCH(int, attempt);
     QFETCH(int, shown);
-    w().XP2->setMax(100);
-    ReportProgress(*w().XP2, attempt);
-    QCOMPARE(w().XP2->value(), shown);
+    control<XP_ProgressBar>(w(), "XP2")->setMax(100);
+    reportLayoutProgress(*control<XP_ProgressBar>(w(), "XP2"), attempt);
+    QCOMPARE(control<XP_ProgressBar>(w(), "XP2")->value(), shown);
 }
 
 void tst_GenerateCommand::chooseThorough()
 {
-    w().cboMethod->setCurrentIndex(1);
+    control<QComboBox>(w(), "cboMethod")->setCurrentIndex(1);
     QCOMPARE(w().layoutMethod(), LayoutMethod::Thorough);
 }
 
 // After a layout: the wait notice is gone and every part of the window works again.
 void tst_GenerateCommand::verifyIdle()
 {
-    QVERIFY(!w().pGress->isVisible());
-    QVERIFY(!w().cmdCancelGenerate->isVisible());
+    QVERIFY(!control<GradientPanel>(w(), "pGress")->isVisible());
+    QVERIFY(!control<QPushButton>(w(), "cmdCancelGenerate")->isVisible());
     QVERIFY(w().isEnabled());
     QVERIFY(w().menuBar()->isEnabled());
-    QVERIFY(w().picAddWord->isEnabled());
-    QVERIFY(w().picCWEditor->isEnabled());
-    QVERIFY(w().picView->isEnabled());
+    QVERIFY(control<GradientPanel>(w(), "picAddWord")->isEnabled());
+    QVERIFY(control<GradientPanel>(w(), "picCWEditor")->isEnabled());
+    QVERIFY(control<PictureBox>(w(), "picView")->isEnabled());
 }
 
 void tst_GenerateCommand::thoroughPlacesEveryWordLikeClassic()
 {
     chooseThorough();
     listWords({QStringLiteral("OTTER"), QStringLiteral("TROUT"), QStringLiteral("HERON")});
-    clickButton(w().CandyButton2);
+    clickButton(control<CandyButton>(w(), "CandyButton2"));
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("TROUT"),
                                             QStringLiteral("HERON")}));
     QCOMPARE(w().puzzle().Words.at(1).Clue, QStringLiteral("trout clue"));
     QCOMPARE(listedWords(w()), QStringList());
-    QCOMPARE(w().extraWords(), newExtraWords());
+    QCOMPARE(w().document().storedWords(), newExtraWords());
     verifyIdle();
 }
 
@@ -304,9 +306,9 @@ void tst_GenerateCommand::thoroughAsksWhenSomeWordsDoNotFit()
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     listWords({QStringLiteral("TACO"), QStringLiteral("QUIZ")});
     const CrosswordData before = w().puzzle();
-    const ExtraWords storedBefore = w().extraWords();
+    const ExtraWords storedBefore = w().document().storedWords();
     dialogs().answers.enqueue(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
-    clickButton(w().CandyButton2);
+    clickButton(control<CandyButton>(w(), "CandyButton2"));
 
     QCOMPARE(dialogs().shown.size(), 1);
     const ScriptedDialogs::Shown &q = dialogs().shown.first();
@@ -319,13 +321,13 @@ void tst_GenerateCommand::thoroughAsksWhenSomeWordsDoNotFit()
         QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("TACO"), QStringLiteral("CAT")}));
         QCOMPARE(w().puzzle().Words.at(1).Clue, QStringLiteral("Pet"));
         QCOMPARE(listedWords(w()), QStringList{QStringLiteral("QUIZ")});
-        QCOMPARE(w().extraWords(),
+        QCOMPARE(w().document().storedWords(),
                  (ExtraWords{ExtraWord{},
                              ExtraWord{QStringLiteral("QUIZ"), QStringLiteral("quiz clue")}}));
     } else {
         QCOMPARE(w().puzzle(), before);
         QCOMPARE(listedWords(w()), (QStringList{QStringLiteral("TACO"), QStringLiteral("QUIZ")}));
-        QCOMPARE(w().extraWords(), storedBefore);
+        QCOMPARE(w().document().storedWords(), storedBefore);
     }
     verifyIdle();
 }
@@ -340,27 +342,30 @@ void tst_GenerateCommand::thoroughCancelKeepsGridAndList()
     putWord(w(), 0, 0, Across, QStringLiteral("STAN"), QStringLiteral("Name"));
     listWords(words);
     const CrosswordData before = w().puzzle();
-    const ExtraWords storedBefore = w().extraWords();
+    const ExtraWords storedBefore = w().document().storedWords();
     bool clicked = false;
     bool cancelUsable = false;
     bool restDisabled = false;
-    connect(w().XP2, &XP_ProgressBar::valueChanged, this, [&] {
+    connect(control<XP_ProgressBar>(w(), "XP2"), &XP_ProgressBar::valueChanged, this, [&] {
         if (clicked)
             return;
         clicked = true;
-        cancelUsable = w().cmdCancelGenerate->isVisible() && w().cmdCancelGenerate->isEnabled();
-        restDisabled = !w().picAddWord->isEnabled() && !w().picCWEditor->isEnabled() &&
-                       !w().menuBar()->isEnabled() && w().pGress->isVisible();
-        QTest::mouseClick(w().cmdCancelGenerate, Qt::LeftButton);
+        cancelUsable = control<QPushButton>(w(), "cmdCancelGenerate")->isVisible() &&
+                       control<QPushButton>(w(), "cmdCancelGenerate")->isEnabled();
+        restDisabled = !control<GradientPanel>(w(), "picAddWord")->isEnabled() &&
+                       !control<GradientPanel>(w(), "picCWEditor")->isEnabled() &&
+                       !w().menuBar()->isEnabled() &&
+                       control<GradientPanel>(w(), "pGress")->isVisible();
+        QTest::mouseClick(control<QPushButton>(w(), "cmdCancelGenerate"), Qt::LeftButton);
     });
-    clickButton(w().CandyButton2);
+    clickButton(control<CandyButton>(w(), "CandyButton2"));
     QVERIFY(clicked);
     QVERIFY(cancelUsable);
     QVERIFY(restDisabled);
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(w().puzzle(), before);
     QCOMPARE(listedWords(w()), words);
-    QCOMPARE(w().extraWords(), storedBefore);
+    QCOMPARE(w().document().storedWords(), storedBefore);
     verifyIdle();
 }
 

@@ -71,7 +71,7 @@ class TestInterchangeCommands : public QObject
 
 private:
     std::unique_ptr<WindowFixture> m_fixture;
-    std::unique_ptr<frmCWord> m_window;
+    std::unique_ptr<MainWindow> m_window;
     ScriptedDialogs &dialogs() { return m_fixture->dialogs; }
     QString file(const QString &name) const { return m_fixture->dir.filePath(name); }
     void trigger(const char *name)
@@ -83,11 +83,11 @@ private:
     // A small puzzle placed through the window's model.
     void placeWords()
     {
-        CrosswordData &p = m_window->puzzle();
+        CrosswordData p = m_window->puzzle();
         QVERIFY(AddWord(p, 2, 2, "CASTLE", Across, "Fortress", true, 0).ok());
         QVERIFY(AddWord(p, 2, 2, "CROWN", Down, "Worn by a king", true, 0).ok());
         QVERIFY(AddWord(p, 5, 1, "STONE", Down, "Building material", true, 0).ok());
-        m_window->Redraw_Grid();
+        setPuzzle(*m_window, p);
     }
 
 private slots:
@@ -114,7 +114,7 @@ private slots:
         QVERIFY(exportMenu);
         QCOMPARE(captions(exportMenu->actions()).mid(0, 2),
                  (QStringList{"Puzzle as ipuz...", "Puzzle as Across Lite puz..."}));
-        const QStringList file = captions(m_window->mnuFile->actions());
+        const QStringList file = captions(control<QMenu>(*m_window, "mnuFile")->actions());
         const qsizetype wordList = file.indexOf("&Import Word List...");
         QVERIFY(wordList > 0);
         QCOMPARE(file.at(wordList - 1), QString("-"));
@@ -130,19 +130,19 @@ private slots:
         QCOMPARE(original.indexOf("Save As..."), original.indexOf("&Save") + 1);
         QVERIFY(wordList > file.indexOf("Save As..."));
         QCOMPARE(file.last(), QString("E&xit"));
-        QCOMPARE(captions(m_window->mnuCopy->actions()),
+        QCOMPARE(captions(control<QMenu>(*m_window, "mnuCopy")->actions()),
                  (QStringList{"Copy Crossword Picture", "Copy Crossword Clues"}));
         screenshot(m_window->menuBar(), "menubar");
-        m_window->mnuFile->adjustSize();
-        screenshot(m_window->mnuFile, "file-menu");
+        control<QMenu>(*m_window, "mnuFile")->adjustSize();
+        screenshot(control<QMenu>(*m_window, "mnuFile"), "file-menu");
         exportMenu->adjustSize();
         screenshot(exportMenu, "export-menu");
     }
 
     void importWordListFillsDropDownAndReportsSkippedLines()
     {
-        m_window->extraWords().append(ExtraWord{"BISHOP", "Diagonal mover"});
-        m_window->txtWord->addItem("BISHOP");
+        QCOMPARE(m_window->document().storeWord("BISHOP", "Diagonal mover"),
+                 StoreWordCheck::Stored);
         placeWords();
         QVERIFY(writeFile(file("chess.txt"),
                           "# chess\nqueen\tMost powerful piece\npawn - Front row\nbishop\n"
@@ -154,8 +154,9 @@ private slots:
         QCOMPARE(dialogs().shown.at(0).kind, Kind::OpenFile);
         QCOMPARE(dialogs().shown.at(0).title, kImportWordListTitle);
         QCOMPARE(dialogs().shown.at(0).filter, kWordListFilter);
-        QCOMPARE(comboItems(m_window->txtWord), (QStringList{"BISHOP", "QUEEN", "PAWN", "ROOK"}));
-        QCOMPARE(m_window->extraWords(),
+        QCOMPARE(comboItems(control<QComboBox>(*m_window, "txtWord")),
+                 (QStringList{"BISHOP", "QUEEN", "PAWN", "ROOK"}));
+        QCOMPARE(m_window->document().storedWords(),
                  (ExtraWords{ExtraWord{}, ExtraWord{"BISHOP", "Diagonal mover"},
                              ExtraWord{"QUEEN", "Most powerful piece"},
                              ExtraWord{"PAWN", "Front row"}, ExtraWord{"ROOK", ""}}));
@@ -174,15 +175,14 @@ private slots:
     {
         trigger("mnuImportWordList");
         QCOMPARE(dialogs().titles(), QStringList{kImportWordListTitle});
-        QCOMPARE(m_window->txtWord->count(), 0);
-        QCOMPARE(m_window->extraWords(), newExtraWords());
+        QCOMPARE(control<QComboBox>(*m_window, "txtWord")->count(), 0);
+        QCOMPARE(m_window->document().storedWords(), newExtraWords());
     }
 
     void importIpuzReplacesPuzzleAsOpenDoes()
     {
-        m_window->extraWords().append(ExtraWord{"STALE", "Old"});
-        m_window->txtWord->addItem("STALE");
-        m_window->CurrentFileName = file("before.cwd");
+        QCOMPARE(m_window->document().storeWord("STALE", "Old"), StoreWordCheck::Stored);
+        nameFile(*m_window, file("before.cwd"));
         CrosswordData source;
         NewCrossword(source, 12, 9);
         source.Title = "Castle";
@@ -199,14 +199,14 @@ private slots:
         QCOMPARE(dialogs().shown.at(0).filter, kIpuzFilter);
         QCOMPARE(answers(m_window->puzzle()), answers(source));
         QCOMPARE(m_window->puzzle().Width, qint16(12));
-        QCOMPARE(m_window->txtTitle->text(), QString("Castle"));
-        QCOMPARE(m_window->txtSubject->text(), QString("Chess"));
-        QCOMPARE(m_window->txtXSize->currentText(), QString("12"));
-        QCOMPARE(m_window->txtX->count(), 12);
-        QCOMPARE(m_window->txtY->count(), 9);
-        QCOMPARE(m_window->txtWord->count(), 0);
-        QCOMPARE(m_window->extraWords(), newExtraWords());
-        QVERIFY(m_window->CurrentFileName.isEmpty());
+        QCOMPARE(control<QLineEdit>(*m_window, "txtTitle")->text(), QString("Castle"));
+        QCOMPARE(control<QLineEdit>(*m_window, "txtSubject")->text(), QString("Chess"));
+        QCOMPARE(control<QComboBox>(*m_window, "txtXSize")->currentText(), QString("12"));
+        QCOMPARE(control<QComboBox>(*m_window, "txtX")->count(), 12);
+        QCOMPARE(control<QComboBox>(*m_window, "txtY")->count(), 9);
+        QCOMPARE(control<QComboBox>(*m_window, "txtWord")->count(), 0);
+        QCOMPARE(m_window->document().storedWords(), newExtraWords());
+        QVERIFY(m_window->document().fileName().isEmpty());
         QCOMPARE(m_window->windowTitle(), QString("Velloquin"));
         screenshot(m_window.get(), "imported-ipuz");
     }
@@ -249,7 +249,9 @@ private slots:
     void exportPuzSaysWhatItWritesPlain()
     {
         placeWords();
-        m_window->puzzle().Words[0].Clue = QString::fromUtf8("“Home” of a king…");
+        CrosswordData p = m_window->puzzle();
+        p.Words[0].Clue = QString::fromUtf8("“Home” of a king…");
+        setPuzzle(*m_window, p);
         dialogs().paths.enqueue(file("curly.puz"));
         trigger("mnuExportPuz");
         QCOMPARE(dialogs().shown.size(), 2);

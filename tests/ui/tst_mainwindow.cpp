@@ -6,6 +6,7 @@
 #include "cluetext.h"
 #include "colorpicker.h"
 #include "crosswordfile.h"
+#include "gridedit.h"
 #include "picturebox.h"
 #include "toolbar.h"
 #include "toolbarband.h"
@@ -36,9 +37,9 @@ int px(int twips)
 
 // The number of dark pixels in the middle of the square at (column, row) of the grid view:
 // the part of the square where its letter is drawn, away from the square number.
-int darkPixelsInSquare(frmCWord &w, int column, int row)
+int darkPixelsInSquare(MainWindow &w, int column, int row)
 {
-    const QImage &image = w.picView->picture();
+    const QImage &image = control<PictureBox>(w, "picView")->picture();
     const double cw = double(image.width()) / w.puzzle().Width;
     const double ch = double(image.height()) / w.puzzle().Height;
     int dark = 0;
@@ -49,18 +50,15 @@ int darkPixelsInSquare(frmCWord &w, int column, int row)
     return dark;
 }
 
-void loadFixture(frmCWord &w, const QString &name)
+void loadFixture(MainWindow &w, const QString &name)
 {
-    const Result r = Load_Crossword(QStringLiteral(VELLOQUIN_TESTDATA "/") + name, w.puzzle(),
-                                    w.extraWords(), w.defaultWidth(), w.defaultHeight());
-    QVERIFY(r.ok());
-    w.Redraw_Grid();
+    loadPuzzle(w, QStringLiteral(VELLOQUIN_TESTDATA "/") + name);
 }
 
 // Sets the window so that its inner (client) area has this size in pixels.
-void setClientSize(frmCWord &w, QSize size)
+void setClientSize(MainWindow &w, QSize size)
 {
-    const QSize extra = w.size() - w.client->size();
+    const QSize extra = w.size() - control<QWidget>(w, "client")->size();
     w.resize(size + extra);
     QCoreApplication::processEvents();
 }
@@ -99,8 +97,9 @@ private slots:
     void changeAppliesTitleTopicAndSize();
     void changeWithDeclinedResizeKeepsTheGrid();
     void removeShapesKeepsFirstMarker();
-    void paintingRemovesShapes();
+    void paintingKeepsTheSelection();
     void resetCellValuesFollowsSizeBoxes();
+    void viewsFollowTheDocument();
     void exitClosesTheWindow();
     void reopensWhereItWasLeft_data();
     void reopensWhereItWasLeft();
@@ -109,7 +108,7 @@ private slots:
 
 private:
     std::unique_ptr<WindowFixture> m_fixture;
-    std::unique_ptr<frmCWord> m_window;
+    std::unique_ptr<MainWindow> m_window;
 };
 
 void tst_MainWindow::init()
@@ -131,14 +130,14 @@ void tst_MainWindow::opensWithDesignedInnerSize()
     // The designed inner size is below the minimum outer height, so the height snaps up;
     // the width (658 pixels inside, 660 outside at least) stays as designed when the
     // frame is no wider than 2 pixels.
-    frmCWord &w = *m_window;
+    MainWindow &w = *m_window;
     const QSize frame = w.frameGeometry().size() - w.size();
     QVERIFY(w.frameGeometry().width() >= 660);
     QVERIFY(w.frameGeometry().height() >= 600);
     if (frame.width() <= 2)
-        QCOMPARE(w.client->width(), 660 - frame.width());
+        QCOMPARE(control<QWidget>(w, "client")->width(), 660 - frame.width());
     else
-        QCOMPARE(w.client->width(), 658);
+        QCOMPARE(control<QWidget>(w, "client")->width(), 658);
 }
 
 void tst_MainWindow::layoutFollowsWindowSize_data()
@@ -153,41 +152,51 @@ void tst_MainWindow::layoutFollowsWindowSize_data()
 void tst_MainWindow::layoutFollowsWindowSize()
 {
     QFETCH(QSize, client);
-    frmCWord &w = *m_window;
+    MainWindow &w = *m_window;
     setClientSize(w, client);
-    QCOMPARE(w.client->size(), client);
+    QCOMPARE(control<QWidget>(w, "client")->size(), client);
 
     const int W = client.width() * 15;
     const int H = client.height() * 15;
-    QCOMPARE(w.PBar->geometry(), QRect(0, 0, px(W), px(435)));
-    QCOMPARE(w.picCWEditor->geometry(), QRect(0, px(435), px(1695), px(H - 435)));
+    QCOMPARE(control<ToolbarBand>(w, "PBar")->geometry(), QRect(0, 0, px(W), px(435)));
+    QCOMPARE(control<GradientPanel>(w, "picCWEditor")->geometry(),
+             QRect(0, px(435), px(1695), px(H - 435)));
     // The view ends 25 twips above the word panel and 45 twips before the right edge.
     const int downHeight = H - 1650 - 795 - 25;
-    QCOMPARE(w.picNumbersDown->geometry(), QRect(px(1695), px(705), px(375), px(downHeight)));
-    QCOMPARE(w.picAddWord->geometry(),
+    QCOMPARE(control<PictureBox>(w, "picNumbersDown")->geometry(),
+             QRect(px(1695), px(705), px(375), px(downHeight)));
+    QCOMPARE(control<GradientPanel>(w, "picAddWord")->geometry(),
              QRect(px(1695 - 1), px(H - 1650), px(W - 1695 + 2), px(1650)));
     const int viewWidth = W - 2070 - 45;
-    QCOMPARE(w.picView->geometry(),
+    QCOMPARE(control<PictureBox>(w, "picView")->geometry(),
              QRect(px(1695 + 375), px(495 + 300), px(viewWidth), px(downHeight)));
-    QCOMPARE(w.picNumbersAcross->geometry(), QRect(px(2070), px(495), px(viewWidth), px(300)));
-    QCOMPARE(w.pGress->geometry(), QRect(px(2070 + (viewWidth - 3735) / 2),
-                                         px(795 + (downHeight - 1245) / 2), px(3735), px(1245)));
+    QCOMPARE(control<PictureBox>(w, "picNumbersAcross")->geometry(),
+             QRect(px(2070), px(495), px(viewWidth), px(300)));
+    QCOMPARE(control<GradientPanel>(w, "pGress")->geometry(),
+             QRect(px(2070 + (viewWidth - 3735) / 2), px(795 + (downHeight - 1245) / 2), px(3735),
+                   px(1245)));
     // Line1 runs along the bottom of the toolbar band, over the window's whole width.
-    QCOMPARE(w.Line1->y(), px(435 - 20));
-    QCOMPARE(w.Line1->x(), 0);
-    QVERIFY(w.Line1->width() >= w.PBar->width());
+    QCOMPARE(control<QFrame>(w, "Line1")->y(), px(435 - 20));
+    QCOMPARE(control<QFrame>(w, "Line1")->x(), 0);
+    QVERIFY(control<QFrame>(w, "Line1")->width() >= control<ToolbarBand>(w, "PBar")->width());
     // The move panel sits 100 twips above the bottom of the settings panel.
-    QCOMPARE(w.pMove->geometry().bottom() + 1,
-             px(w.picCWEditor->height() * 15 - 1260 - 100) + px(1260));
-    QCOMPARE(w.pMove->x(), px(90));
+    QCOMPARE(control<GradientPanel>(w, "pMove")->geometry().bottom() + 1,
+             px(control<GradientPanel>(w, "picCWEditor")->height() * 15 - 1260 - 100) + px(1260));
+    QCOMPARE(control<GradientPanel>(w, "pMove")->x(), px(90));
 
     // The whole grid view lies inside the window, clear of the word panel.
-    QVERIFY(w.client->rect().contains(w.picView->geometry()));
-    QVERIFY(w.picView->geometry().bottom() < w.picAddWord->y());
-    QVERIFY(w.picNumbersDown->geometry().bottom() < w.picAddWord->y());
+    QVERIFY(control<QWidget>(w, "client")
+                ->rect()
+                .contains(control<PictureBox>(w, "picView")->geometry()));
+    QVERIFY(control<PictureBox>(w, "picView")->geometry().bottom() <
+            control<GradientPanel>(w, "picAddWord")->y());
+    QVERIFY(control<PictureBox>(w, "picNumbersDown")->geometry().bottom() <
+            control<GradientPanel>(w, "picAddWord")->y());
     // The drawing fills the grid view: its picture has the view's size.
-    QCOMPARE(w.picView->picture().size(), w.picView->size());
-    QCOMPARE(w.picNumbersAcross->picture().size(), w.picNumbersAcross->size());
+    QCOMPARE(control<PictureBox>(w, "picView")->picture().size(),
+             control<PictureBox>(w, "picView")->size());
+    QCOMPARE(control<PictureBox>(w, "picNumbersAcross")->picture().size(),
+             control<PictureBox>(w, "picNumbersAcross")->size());
 }
 
 void tst_MainWindow::tooSmallWindowSnapsToMinimum_data()
@@ -201,7 +210,7 @@ void tst_MainWindow::tooSmallWindowSnapsToMinimum_data()
 void tst_MainWindow::tooSmallWindowSnapsToMinimum()
 {
     QFETCH(QSize, requested);
-    frmCWord &w = *m_window;
+    MainWindow &w = *m_window;
     const QSize frame = w.frameGeometry().size() - w.size();
     w.resize(requested);
     QCoreApplication::processEvents();
@@ -209,31 +218,34 @@ void tst_MainWindow::tooSmallWindowSnapsToMinimum()
     QCOMPARE(outer.width(), qMax(660, requested.width() + frame.width()));
     QCOMPARE(outer.height(), qMax(600, requested.height() + frame.height()));
     // The layout follows the snapped size.
-    QCOMPARE(w.picAddWord->geometry().bottom() + 1, w.client->height());
+    QCOMPARE(control<GradientPanel>(w, "picAddWord")->geometry().bottom() + 1,
+             control<QWidget>(w, "client")->height());
 }
 
 void tst_MainWindow::minimisingChangesNoLayout()
 {
-    frmCWord &w = *m_window;
+    MainWindow &w = *m_window;
     setClientSize(w, QSize(800, 640));
-    const QRect view = w.picView->geometry();
-    const QRect panel = w.picAddWord->geometry();
-    const QImage picture = w.picView->picture();
+    const QRect view = control<PictureBox>(w, "picView")->geometry();
+    const QRect panel = control<GradientPanel>(w, "picAddWord")->geometry();
+    const QImage picture = control<PictureBox>(w, "picView")->picture();
 
     w.setWindowState(Qt::WindowMinimized);
     QCoreApplication::processEvents();
     // A size change while minimised lays nothing out.
     w.resize(1000, 900);
     QCoreApplication::processEvents();
-    QCOMPARE(w.picView->geometry(), view);
-    QCOMPARE(w.picAddWord->geometry(), panel);
-    QCOMPARE(w.picView->picture(), picture);
+    QCOMPARE(control<PictureBox>(w, "picView")->geometry(), view);
+    QCOMPARE(control<GradientPanel>(w, "picAddWord")->geometry(), panel);
+    QCOMPARE(control<PictureBox>(w, "picView")->picture(), picture);
 
     // Restored, the window is laid out for the size it has now.
     w.setWindowState(Qt::WindowNoState);
     QCoreApplication::processEvents();
-    QCOMPARE(w.picAddWord->geometry().bottom() + 1, w.client->height());
-    QCOMPARE(w.picView->width(), px(w.client->width() * 15 - 2070 - 45));
+    QCOMPARE(control<GradientPanel>(w, "picAddWord")->geometry().bottom() + 1,
+             control<QWidget>(w, "client")->height());
+    QCOMPARE(control<PictureBox>(w, "picView")->width(),
+             px(control<QWidget>(w, "client")->width() * 15 - 2070 - 45));
 }
 
 void tst_MainWindow::menusHaveTheirCaptions_data()
@@ -282,18 +294,18 @@ void tst_MainWindow::menusHaveTheirCaptions()
     // commands may sit between them, but not out of this order).
     const QStringList order = {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuSaveAs", "mnuExit"};
     QStringList file;
-    for (QAction *a : m_window->mnuFile->actions())
+    for (QAction *a : control<QMenu>(*m_window, "mnuFile")->actions())
         if (order.contains(a->objectName()))
             file << a->objectName();
     QCOMPARE(file, order);
-    const QList<QAction *> items = m_window->mnuFile->actions();
+    const QList<QAction *> items = control<QMenu>(*m_window, "mnuFile")->actions();
     QVERIFY(items.at(1)->isSeparator());
-    QVERIFY(items.at(items.indexOf(m_window->mnuExit) - 1)->isSeparator());
+    QVERIFY(items.at(items.indexOf(control<QAction>(*m_window, "mnuExit")) - 1)->isSeparator());
 }
 
 void tst_MainWindow::mainToolbarHasItsButtonsAndTips()
 {
-    Toolbar &tb = *m_window->TB1;
+    Toolbar &tb = *control<Toolbar>(*m_window, "TB1");
     QCOMPARE(tb.ButtonsCount(), 9);
     const QStringList tips = {"Create a New Crossword.",
                               "Open a Crossword.",
@@ -308,7 +320,7 @@ void tst_MainWindow::mainToolbarHasItsButtonsAndTips()
         QCOMPARE(tb.buttonToolTip(i), tips[i - 1]);
         QCOMPARE(tb.buttonKind(i), (i == 6 || i == 9) ? int(Toolbar::Check) : int(Toolbar::Normal));
     }
-    Toolbar &tb2 = *m_window->TB2;
+    Toolbar &tb2 = *control<Toolbar>(*m_window, "TB2");
     QCOMPARE(tb2.ButtonsCount(), 3);
     QCOMPARE(tb2.buttonToolTip(1),
              QStringLiteral("Store this  word in the dropdown list for inclusion later"));
@@ -375,44 +387,56 @@ void tst_MainWindow::everyNamedControlHasAnAccessibleName()
 
 void tst_MainWindow::wordPanelHasItsCaptions()
 {
-    frmCWord &w = *m_window;
-    QCOMPARE(w.Label2->text(), QStringLiteral("Edit Words & Clues"));
-    QVERIFY(w.txtWord->isEditable());
-    QVERIFY(!w.txtX->isEditable());
-    QVERIFY(!w.txtY->isEditable());
-    QCOMPARE(w.optAcross->text(), QStringLiteral("Across"));
-    QCOMPARE(w.optDown->text(), QStringLiteral("Down"));
-    QVERIFY(w.optAcross->isChecked());
-    QCOMPARE(w.cmdOKAddWord->caption(), QStringLiteral("Update"));
-    QCOMPARE(w.cmdOKAddWord->toolTip(), QStringLiteral("Add / Update word on grid"));
-    QCOMPARE(w.cmdDelete->toolTip(), QStringLiteral("Delete the selected word from grid"));
-    QVERIFY(!w.cmdDelete->picture().isNull());
-    QCOMPARE(w.CandyButton2->toolTip(), QStringLiteral("Create / Regenerate Crossword"));
-    QVERIFY(!w.CandyButton2->picture().isNull());
-    QCOMPARE(w.cmdUpdateProperties->caption(), QStringLiteral("Change"));
-    QCOMPARE(w.cmdUpdateProperties->toolTip(), QStringLiteral("Change current setting"));
-    QCOMPARE(w.Label4->text(), QStringLiteral("Attempting to generate crossword  Please Wait"));
-    QVERIFY(!w.pGress->isVisible());
-    QCOMPARE(w.txtXSize->count(), 26);
-    QCOMPARE(w.txtXSize->itemText(0), QStringLiteral("5"));
-    QCOMPARE(w.txtXSize->itemText(25), QStringLiteral("30"));
+    MainWindow &w = *m_window;
+    QCOMPARE(control<QLabel>(w, "Label2")->text(), QStringLiteral("Edit Words & Clues"));
+    QVERIFY(control<QComboBox>(w, "txtWord")->isEditable());
+    QVERIFY(!control<QComboBox>(w, "txtX")->isEditable());
+    QVERIFY(!control<QComboBox>(w, "txtY")->isEditable());
+    QCOMPARE(control<QRadioButton>(w, "optAcross")->text(), QStringLiteral("Across"));
+    QCOMPARE(control<QRadioButton>(w, "optDown")->text(), QStringLiteral("Down"));
+    QVERIFY(control<QRadioButton>(w, "optAcross")->isChecked());
+    QCOMPARE(control<CandyButton>(w, "cmdOKAddWord")->caption(), QStringLiteral("Update"));
+    QCOMPARE(control<CandyButton>(w, "cmdOKAddWord")->toolTip(),
+             QStringLiteral("Add / Update word on grid"));
+    QCOMPARE(control<CandyButton>(w, "cmdDelete")->toolTip(),
+             QStringLiteral("Delete the selected word from grid"));
+    QVERIFY(!control<CandyButton>(w, "cmdDelete")->picture().isNull());
+    QCOMPARE(control<CandyButton>(w, "CandyButton2")->toolTip(),
+             QStringLiteral("Create / Regenerate Crossword"));
+    QVERIFY(!control<CandyButton>(w, "CandyButton2")->picture().isNull());
+    QCOMPARE(control<CandyButton>(w, "cmdUpdateProperties")->caption(), QStringLiteral("Change"));
+    QCOMPARE(control<CandyButton>(w, "cmdUpdateProperties")->toolTip(),
+             QStringLiteral("Change current setting"));
+    QCOMPARE(control<QLabel>(w, "Label4")->text(),
+             QStringLiteral("Attempting to generate crossword  Please Wait"));
+    QVERIFY(!control<GradientPanel>(w, "pGress")->isVisible());
+    QCOMPARE(control<QComboBox>(w, "txtXSize")->count(), 26);
+    QCOMPARE(control<QComboBox>(w, "txtXSize")->itemText(0), QStringLiteral("5"));
+    QCOMPARE(control<QComboBox>(w, "txtXSize")->itemText(25), QStringLiteral("30"));
     // Every child control lies inside the word panel.
-    for (QWidget *child : w.picAddWord->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        QVERIFY2(w.picAddWord->rect().contains(child->geometry()), qPrintable(child->objectName()));
+    for (QWidget *child : control<GradientPanel>(w, "picAddWord")
+                              ->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        QVERIFY2(control<GradientPanel>(w, "picAddWord")->rect().contains(child->geometry()),
+                 qPrintable(child->objectName()));
 }
 
 void tst_MainWindow::settingsPanelStacksPickersBackgroundSquaresGridLines()
 {
-    frmCWord &w = *m_window;
-    QCOMPARE(w.Label3[0]->text(), QStringLiteral("Background"));
-    QCOMPARE(w.Label3[1]->text(), QStringLiteral("Grid Lines"));
-    QCOMPARE(w.Label3[2]->text(), QStringLiteral("Squares"));
-    QVERIFY(w.ColorPicker1[0]->y() < w.ColorPicker1[2]->y());
-    QVERIFY(w.ColorPicker1[2]->y() < w.ColorPicker1[1]->y());
-    QVERIFY(w.ColorPicker1[1]->geometry().bottom() < w.pMove->y());
+    MainWindow &w = *m_window;
+    QCOMPARE(control<QLabel>(w, "Label3_0")->text(), QStringLiteral("Background"));
+    QCOMPARE(control<QLabel>(w, "Label3_1")->text(), QStringLiteral("Grid Lines"));
+    QCOMPARE(control<QLabel>(w, "Label3_2")->text(), QStringLiteral("Squares"));
+    QVERIFY(control<ColorPicker>(w, "ColorPicker1_0")->y() <
+            control<ColorPicker>(w, "ColorPicker1_2")->y());
+    QVERIFY(control<ColorPicker>(w, "ColorPicker1_2")->y() <
+            control<ColorPicker>(w, "ColorPicker1_1")->y());
+    QVERIFY(control<ColorPicker>(w, "ColorPicker1_1")->geometry().bottom() <
+            control<GradientPanel>(w, "pMove")->y());
     // The move buttons form a cross: left and right in the middle row, up above, down below.
-    const QRect l = w.CandyButton1[0]->geometry(), r = w.CandyButton1[1]->geometry(),
-                u = w.CandyButton1[2]->geometry(), d = w.CandyButton1[3]->geometry();
+    const QRect l = control<CandyButton>(w, "CandyButton1_0")->geometry(),
+                r = control<CandyButton>(w, "CandyButton1_1")->geometry(),
+                u = control<CandyButton>(w, "CandyButton1_2")->geometry(),
+                d = control<CandyButton>(w, "CandyButton1_3")->geometry();
     QCOMPARE(l.center().y(), r.center().y());
     QVERIFY(l.right() < u.left() && u.right() < r.left());
     QCOMPARE(u.center().x(), d.center().x());
@@ -421,82 +445,83 @@ void tst_MainWindow::settingsPanelStacksPickersBackgroundSquaresGridLines()
 
 void tst_MainWindow::hideAnswersRedrawsWithoutLetters()
 {
-    frmCWord &w = *m_window;
+    MainWindow &w = *m_window;
     loadFixture(w, QStringLiteral("window_zoo.cwd"));
     // Square (1, 0) holds the A of CAT and no square number.
     QVERIFY(darkPixelsInSquare(w, 1, 0) > 0);
-    w.TB1->activateButton(6);
-    QVERIFY(w.AnswersHidden);
-    QVERIFY(w.TB1->IsButtonChecked(6));
+    control<Toolbar>(w, "TB1")->activateButton(6);
+    QVERIFY(w.answersHidden());
+    QVERIFY(control<Toolbar>(w, "TB1")->IsButtonChecked(6));
     QCOMPARE(darkPixelsInSquare(w, 1, 0), 0);
     // The squares themselves are still drawn in the squares colour.
-    const QImage &image = w.picView->picture();
+    const QImage &image = control<PictureBox>(w, "picView")->picture();
     const int cw = image.width() / 10, ch = image.height() / 8;
     QCOMPARE(image.pixel(cw + cw / 2, ch / 2), qRgb(255, 255, 255));
-    w.TB1->activateButton(6);
-    QVERIFY(!w.AnswersHidden);
+    control<Toolbar>(w, "TB1")->activateButton(6);
+    QVERIFY(!w.answersHidden());
     QVERIFY(darkPixelsInSquare(w, 1, 0) > 0);
 }
 
 void tst_MainWindow::copyCommandsPutTheSamePictureOnTheClipboard()
 {
-    frmCWord &w = *m_window;
+    MainWindow &w = *m_window;
     loadFixture(w, QStringLiteral("window_zoo.cwd"));
     QClipboard *clipboard = QGuiApplication::clipboard();
 
     clipboard->setText(QStringLiteral("something else"));
-    w.TB1->activateButton(4);
+    control<Toolbar>(w, "TB1")->activateButton(4);
     const QImage fromButton = clipboard->image();
     QVERIFY(!fromButton.isNull());
     QVERIFY(clipboard->text().isEmpty());
-    QCOMPARE(fromButton.size(), w.picView->size());
+    QCOMPARE(fromButton.size(), control<PictureBox>(w, "picView")->size());
     QCOMPARE(fromButton.convertToFormat(QImage::Format_RGB32),
-             w.picView->picture().convertToFormat(QImage::Format_RGB32));
+             control<PictureBox>(w, "picView")->picture().convertToFormat(QImage::Format_RGB32));
 
     clipboard->setText(QStringLiteral("something else"));
-    w.mnuCopyPic->trigger();
+    control<QAction>(w, "mnuCopyPic")->trigger();
     const QImage fromMenu = clipboard->image();
     QCOMPARE(fromMenu.convertToFormat(QImage::Format_RGB32),
              fromButton.convertToFormat(QImage::Format_RGB32));
 
     // With the answers hidden the copied picture has no letters either.
-    w.TB1->activateButton(6);
-    w.mnuCopyPic->trigger();
+    control<Toolbar>(w, "TB1")->activateButton(6);
+    control<QAction>(w, "mnuCopyPic")->trigger();
     QCOMPARE(clipboard->image().convertToFormat(QImage::Format_RGB32),
-             w.picView->picture().convertToFormat(QImage::Format_RGB32));
+             control<PictureBox>(w, "picView")->picture().convertToFormat(QImage::Format_RGB32));
     QVERIFY(clipboard->image().convertToFormat(QImage::Format_RGB32) !=
             fromButton.convertToFormat(QImage::Format_RGB32));
 }
 
 void tst_MainWindow::copyCluesPutsClueTextOnTheClipboard()
 {
-    frmCWord &w = *m_window;
+    MainWindow &w = *m_window;
     QClipboard *clipboard = QGuiApplication::clipboard();
-    w.mnuCopyClues->trigger();
+    control<QAction>(w, "mnuCopyClues")->trigger();
     QCOMPARE(clipboard->text(), QStringLiteral("ACROSS\r\n\r\nDOWN\r\n"));
 
     loadFixture(w, QStringLiteral("window_zoo.cwd"));
     clipboard->setImage(QImage(4, 4, QImage::Format_RGB32));
-    w.mnuCopyClues->trigger();
+    control<QAction>(w, "mnuCopyClues")->trigger();
     QCOMPARE(
         clipboard->text(),
         QStringLiteral("ACROSS\r\n1 - Small pet that purrs\r\n3 - Largest animal in the sea\r\n"
                        "5 - Climbs mountains, eats almost anything\r\n\r\nDOWN\r\n"
                        "1 - Gives milk\r\n(3)\r\n2 - Warty amphibian\r\n4 - Bird of prey\r\n"
                        "6 - Fish in a can\r\n"));
-    QCOMPARE(clipboard->text(), w.Get_Clues_text());
+    QCOMPARE(clipboard->text(), w.clueListText());
 }
 
 void tst_MainWindow::colourChoiceRedrawsAtOnce()
 {
-    frmCWord &w = *m_window;
-    const int cw = w.picView->width() / 16, ch = w.picView->height() / 16;
+    MainWindow &w = *m_window;
+    const int cw = control<PictureBox>(w, "picView")->width() / 16,
+              ch = control<PictureBox>(w, "picView")->height() / 16;
     const QPoint inside(cw + cw / 2, ch + ch / 2);
-    QCOMPARE(w.picView->picture().pixel(inside), qRgb(0, 0, 0));
-    w.ColorPicker1[0]->setColor(number(0, 128, 255));
-    QCOMPARE(w.picView->picture().pixel(inside), qRgb(0, 128, 255));
-    w.ColorPicker1[1]->setColor(number(255, 0, 0));
-    QCOMPARE(w.picView->picture().pixel(cw + cw / 2, 0), qRgb(255, 0, 0));
+    QCOMPARE(control<PictureBox>(w, "picView")->picture().pixel(inside), qRgb(0, 0, 0));
+    control<ColorPicker>(w, "ColorPicker1_0")->setColor(number(0, 128, 255));
+    QCOMPARE(control<PictureBox>(w, "picView")->picture().pixel(inside), qRgb(0, 128, 255));
+    control<ColorPicker>(w, "ColorPicker1_1")->setColor(number(255, 0, 0));
+    QCOMPARE(control<PictureBox>(w, "picView")->picture().pixel(cw + cw / 2, 0), qRgb(255, 0, 0));
 }
 
 void tst_MainWindow::moveButtonsMoveTheCrossword_data()
@@ -513,12 +538,13 @@ void tst_MainWindow::moveButtonsMoveTheCrossword()
     QFETCH(int, index);
     QFETCH(int, dx);
     QFETCH(int, dy);
-    frmCWord &w = *m_window;
+    MainWindow &w = *m_window;
     loadFixture(w, QStringLiteral("window_zoo.cwd"));
     if (index == 0)
-        QTest::mouseClick(w.CandyButton1[1], Qt::LeftButton);
+        QTest::mouseClick(control<CandyButton>(w, "CandyButton1_1"), Qt::LeftButton);
     const QList<GridWord> before = w.puzzle().Words;
-    QTest::mouseClick(w.CandyButton1[index], Qt::LeftButton);
+    QTest::mouseClick(control<CandyButton>(w, QStringLiteral("CandyButton1_%1").arg(index)),
+                      Qt::LeftButton);
     if (index == 0)
         dx = -1;
     for (int i = 0; i < before.size(); ++i) {
@@ -542,12 +568,13 @@ void tst_MainWindow::refusedMoveShowsItsMessage_data()
 void tst_MainWindow::refusedMoveShowsItsMessage()
 {
     QFETCH(int, index);
-    frmCWord &w = *m_window;
+    MainWindow &w = *m_window;
     loadFixture(w, QStringLiteral("window_zoo.cwd"));
     const QList<GridWord> before = w.puzzle().Words;
-    const QImage picture = w.picView->picture();
-    QTest::mouseClick(w.CandyButton1[index], Qt::LeftButton);
-    QCOMPARE(w.picView->picture(), picture);
+    const QImage picture = control<PictureBox>(w, "picView")->picture();
+    QTest::mouseClick(control<CandyButton>(w, QStringLiteral("CandyButton1_%1").arg(index)),
+                      Qt::LeftButton);
+    QCOMPARE(control<PictureBox>(w, "picView")->picture(), picture);
     QCOMPARE(w.puzzle().Words, before);
     QCOMPARE(m_fixture->dialogs.shown.size(), 1);
     QCOMPARE(m_fixture->dialogs.shown.first().kind, ScriptedDialogs::Kind::Message);
@@ -555,12 +582,12 @@ void tst_MainWindow::refusedMoveShowsItsMessage()
 
 void tst_MainWindow::changeAppliesTitleTopicAndSize()
 {
-    frmCWord &w = *m_window;
-    w.txtTitle->setText(QStringLiteral("Trees"));
-    w.txtSubject->setText(QStringLiteral("Forest"));
-    w.txtXSize->setCurrentText(QStringLiteral("20"));
+    MainWindow &w = *m_window;
+    control<QLineEdit>(w, "txtTitle")->setText(QStringLiteral("Trees"));
+    control<QLineEdit>(w, "txtSubject")->setText(QStringLiteral("Forest"));
+    control<QComboBox>(w, "txtXSize")->setCurrentText(QStringLiteral("20"));
     m_fixture->dialogs.answers.enqueue(Dialogs::Answer::Yes);
-    QTest::mouseClick(w.cmdUpdateProperties, Qt::LeftButton);
+    QTest::mouseClick(control<CandyButton>(w, "cmdUpdateProperties"), Qt::LeftButton);
     QCOMPARE(m_fixture->dialogs.titles(), QStringList{QStringLiteral("Change Settings")});
     QCOMPARE(m_fixture->dialogs.shown.first().text,
              QStringLiteral("Warning. Changing the size of the crossword may result in the loss "
@@ -568,67 +595,102 @@ void tst_MainWindow::changeAppliesTitleTopicAndSize()
     QCOMPARE(w.puzzle().Title, QStringLiteral("Trees"));
     QCOMPARE(w.puzzle().Subject, QStringLiteral("Forest"));
     QCOMPARE(w.puzzle().Width, 20);
-    QCOMPARE(w.txtX->count(), 20);
-    QCOMPARE(w.txtX->currentText(), QStringLiteral("0"));
+    QCOMPARE(control<QComboBox>(w, "txtX")->count(), 20);
+    QCOMPARE(control<QComboBox>(w, "txtX")->currentText(), QStringLiteral("0"));
 }
 
 void tst_MainWindow::changeWithDeclinedResizeKeepsTheGrid()
 {
-    frmCWord &w = *m_window;
-    w.txtXSize->setCurrentText(QStringLiteral("25"));
+    MainWindow &w = *m_window;
+    control<QComboBox>(w, "txtXSize")->setCurrentText(QStringLiteral("25"));
     m_fixture->dialogs.answers.enqueue(Dialogs::Answer::No);
     w.updateProperties();
     QCOMPARE(w.puzzle().Width, 16);
-    QCOMPARE(w.txtXSize->currentText(), QStringLiteral("16"));
-    QCOMPARE(w.txtX->count(), 16);
+    QCOMPARE(control<QComboBox>(w, "txtXSize")->currentText(), QStringLiteral("16"));
+    QCOMPARE(control<QComboBox>(w, "txtX")->count(), 16);
 }
 
 void tst_MainWindow::removeShapesKeepsFirstMarker()
 {
-    frmCWord &w = *m_window;
-    ShapeFrame *m1 = w.addMarker();
-    ShapeFrame *m2 = w.addMarker();
-    QCOMPARE(m2->objectName(), QStringLiteral("S1_2"));
-    w.markers()[0]->show();
-    m1->show();
-    m2->show();
-    w.Shape1->show();
-    w.Remove_Shapes();
-    QVERIFY(!w.Shape1->isVisible());
-    QVERIFY(!m1->isVisible());
-    QVERIFY(!m2->isVisible());
-    QVERIFY(w.markers()[0]->isVisible());
+    MainWindow &w = *m_window;
+    // ACT fits three places crossing CAT: the search shows markers S1_1 .. S1_3.
+    CrosswordData p = w.puzzle();
+    QVERIFY(AddWord(p, 2, 2, QStringLiteral("CAT"), Across, QString(), true, 0).ok());
+    setPuzzle(w, p);
+    control<QComboBox>(w, "txtWord")->setEditText(QStringLiteral("ACT"));
+    w.wordPanel().runWordListCommand(WordListCommand::SearchPlaces);
+    const QList<ShapeFrame *> shown = markers(w);
+    QCOMPARE(shown.size(), 4);
+    QCOMPARE(shown.at(3)->objectName(), QStringLiteral("S1_3"));
+    shown.first()->show();
+    control<ShapeFrame>(w, "Shape1")->show();
+    for (ShapeFrame *marker : shown)
+        QVERIFY(marker->isVisible());
+    w.hideMarks();
+    QVERIFY(!control<ShapeFrame>(w, "Shape1")->isVisible());
+    for (qsizetype i = 1; i < shown.size(); ++i)
+        QVERIFY(!shown.at(i)->isVisible());
+    QVERIFY(shown.first()->isVisible());
 }
 
-void tst_MainWindow::paintingRemovesShapes()
+void tst_MainWindow::paintingKeepsTheSelection()
 {
-    frmCWord &w = *m_window;
-    w.Shape1->setGeometry(10, 10, 30, 20);
-    w.Shape1->show();
+    MainWindow &w = *m_window;
+    control<ShapeFrame>(w, "Shape1")->setGeometry(10, 10, 30, 20);
+    control<ShapeFrame>(w, "Shape1")->show();
     QCoreApplication::processEvents();
-    QVERIFY(w.Shape1->isVisible());
     w.repaint();
-    QVERIFY(!w.Shape1->isVisible());
+    QVERIFY(control<ShapeFrame>(w, "Shape1")->isVisible());
 }
 
 void tst_MainWindow::resetCellValuesFollowsSizeBoxes()
 {
-    frmCWord &w = *m_window;
-    w.txtXSize->setCurrentText(QStringLiteral("7"));
-    w.txtYSize->setCurrentText(QStringLiteral("9"));
-    w.txtX->setCurrentIndex(3);
-    w.Reset_Cell_Values();
-    QCOMPARE(w.txtX->count(), 7);
-    QCOMPARE(w.txtX->itemText(6), QStringLiteral("6"));
-    QCOMPARE(w.txtY->count(), 9);
-    QCOMPARE(w.txtX->currentText(), QStringLiteral("0"));
-    QCOMPARE(w.txtY->currentText(), QStringLiteral("0"));
+    MainWindow &w = *m_window;
+    control<QComboBox>(w, "txtX")->setCurrentIndex(3);
+    w.document().changeProperties(w.puzzle().Title, w.puzzle().Subject, 7, 9);
+    QCOMPARE(control<QComboBox>(w, "txtX")->count(), 7);
+    QCOMPARE(control<QComboBox>(w, "txtX")->itemText(6), QStringLiteral("6"));
+    QCOMPARE(control<QComboBox>(w, "txtY")->count(), 9);
+    QCOMPARE(control<QComboBox>(w, "txtX")->currentText(), QStringLiteral("0"));
+    QCOMPARE(control<QComboBox>(w, "txtY")->currentText(), QStringLiteral("0"));
+}
+
+// A change made to the document by anything but the panels (an undo, a command) shows in
+// every view: the grid, the settings fields, the position lists, the drop-down, the title.
+void tst_MainWindow::viewsFollowTheDocument()
+{
+    MainWindow &w = *m_window;
+    const QImage before = control<PictureBox>(w, "picView")->picture();
+    CrosswordData p;
+    NewCrossword(p, 12, 9);
+    p.Title = QStringLiteral("Zoo");
+    p.Subject = QStringLiteral("Animals");
+    QVERIFY(AddWord(p, 1, 1, QStringLiteral("LION"), Across, QString(), true, 0).ok());
+    ExtraWords stored = newExtraWords();
+    stored.append(ExtraWord{QStringLiteral("HERON"), QStringLiteral("Wader")});
+    w.document().replaceLayout(p, stored);
+
+    QVERIFY(control<PictureBox>(w, "picView")->picture() != before);
+    QCOMPARE(control<QLineEdit>(w, "txtTitle")->text(), QStringLiteral("Zoo"));
+    QCOMPARE(control<QLineEdit>(w, "txtSubject")->text(), QStringLiteral("Animals"));
+    QCOMPARE(control<QComboBox>(w, "txtXSize")->currentText(), QStringLiteral("12"));
+    QCOMPARE(control<QComboBox>(w, "txtYSize")->currentText(), QStringLiteral("9"));
+    QCOMPARE(control<QComboBox>(w, "txtX")->count(), 12);
+    QCOMPARE(control<QComboBox>(w, "txtY")->count(), 9);
+    QComboBox *words = control<QComboBox>(w, "txtWord");
+    QCOMPARE(words->count(), 1);
+    QCOMPARE(words->itemText(0), QStringLiteral("HERON"));
+
+    const QString path = m_fixture->dir.filePath(QStringLiteral("zoo.cwd"));
+    QVERIFY(w.document().save(path).ok());
+    QVERIFY(w.windowTitle().startsWith(QStringLiteral("Velloquin - ")));
+    QVERIFY(w.windowTitle().endsWith(QStringLiteral("zoo.cwd")));
 }
 
 void tst_MainWindow::exitClosesTheWindow()
 {
-    frmCWord &w = *m_window;
-    w.mnuExit->trigger();
+    MainWindow &w = *m_window;
+    control<QAction>(w, "mnuExit")->trigger();
     QVERIFY(!w.isVisible());
     QVERIFY(m_fixture->dialogs.shown.isEmpty());
 }
@@ -651,7 +713,7 @@ void tst_MainWindow::reopensWhereItWasLeft()
         m_window->showMaximized();
         QTRY_VERIFY(m_window->isMaximized());
     }
-    m_window->mnuExit->trigger();
+    control<QAction>(*m_window, "mnuExit")->trigger();
     m_window.reset();
 
     m_window = m_fixture->start();
@@ -684,19 +746,20 @@ void tst_MainWindow::shortcutsRunToolbarOnlyCommands()
     QFETCH(int, modifiers);
     QFETCH(QString, title);
     QFETCH(int, checkedButton);
-    frmCWord &w = *m_window;
+    MainWindow &w = *m_window;
     QApplication::setActiveWindow(&w);
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    w.txtClue->setFocus();
+    control<QLineEdit>(w, "txtClue")->setFocus();
     m_fixture->dialogs.clearShown();
 
-    QTest::keyClick(w.txtClue, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTest::keyClick(control<QLineEdit>(w, "txtClue"), Qt::Key(key),
+                    Qt::KeyboardModifiers(modifiers));
     QCOMPARE(m_fixture->dialogs.titles(), title.isEmpty() ? QStringList() : QStringList{title});
     if (checkedButton != 0) {
         // The toolbar button shows the state, and so does the menu item.
-        QVERIFY(w.TB1->IsButtonChecked(checkedButton));
-        QCOMPARE(checkedButton == 6 ? w.AnswersHidden : w.OutlineMode, true);
+        QVERIFY(control<Toolbar>(w, "TB1")->IsButtonChecked(checkedButton));
+        QCOMPARE(checkedButton == 6 ? w.answersHidden() : w.outlineMode(), true);
         auto *item =
             w.findChild<QAction *>(checkedButton == 6 ? "mnuHideAnswers" : "mnuOutlineMode");
         QVERIFY(item && item->isChecked());

@@ -85,7 +85,7 @@ class TestPrintCommands : public QObject
 
 private:
     std::unique_ptr<WindowFixture> m_fixture;
-    std::unique_ptr<frmCWord> m_window;
+    std::unique_ptr<MainWindow> m_window;
     ScriptedPrintDialogs m_print;
 
     ScriptedDialogs &dialogs() { return m_fixture->dialogs; }
@@ -98,7 +98,7 @@ private:
     }
     void placeWords()
     {
-        CrosswordData &p = m_window->puzzle();
+        CrosswordData p = m_window->puzzle();
         p.Title = QStringLiteral("Harbour Words");
         p.Subject = QStringLiteral("Boats");
         QVERIFY(AddWord(p, 1, 1, QStringLiteral("KAYAK"), Across, QStringLiteral("paddled craft"),
@@ -107,7 +107,7 @@ private:
         QVERIFY(AddWord(p, 1, 1, QStringLiteral("KETCH"), Down, QStringLiteral("two masted sailer"),
                         false, 0)
                     .ok());
-        m_window->Redraw_Grid();
+        setPuzzle(*m_window, p);
     }
 
 private slots:
@@ -138,7 +138,7 @@ private slots:
 
     void printSitsInFileAndWorksheetInExport()
     {
-        const QStringList file = captions(m_window->mnuFile->actions());
+        const QStringList file = captions(control<QMenu>(*m_window, "mnuFile")->actions());
         const qsizetype print = file.indexOf(kPrintCaption);
         QVERIFY(print > 0);
         QCOMPARE(file.mid(print - 1), (QStringList{"-", "&Print...", "-", "E&xit"}));
@@ -151,8 +151,8 @@ private slots:
         QVERIFY(captions(exportMenu->actions()).contains(kExportPdfCaption));
         const QStringList bar = captions(m_window->menuBar()->actions());
         QCOMPARE(bar.indexOf(QStringLiteral("E&xport")), bar.indexOf(QStringLiteral("Copy..")) + 1);
-        m_window->mnuFile->adjustSize();
-        screenshot(m_window->mnuFile, QStringLiteral("print-file-menu"));
+        control<QMenu>(*m_window, "mnuFile")->adjustSize();
+        screenshot(control<QMenu>(*m_window, "mnuFile"), QStringLiteral("print-file-menu"));
     }
 
     void printsTheChosenPages_data()

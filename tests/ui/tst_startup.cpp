@@ -20,9 +20,9 @@ QByteArray fileBytes(const QString &path)
     return file.readAll();
 }
 
-QRgb pixel(frmCWord &w, int x, int y)
+QRgb pixel(MainWindow &w, int x, int y)
 {
-    return w.picView->picture().pixel(x, y);
+    return control<PictureBox>(w, "picView")->picture().pixel(x, y);
 }
 
 constexpr qint32 number(int r, int g, int b)
@@ -65,14 +65,14 @@ void tst_Startup::firstStartWithAgreementCreatesEmptySettingsFile()
     QCOMPARE(w->puzzle().Width, 16);
     QCOMPARE(w->puzzle().Height, 16);
     QVERIFY(w->puzzle().IsEmpty);
-    QCOMPARE(w->ColorPicker1[0]->color(), 0);
-    QCOMPARE(w->ColorPicker1[1]->color(), number(97, 97, 97));
-    QCOMPARE(w->ColorPicker1[2]->color(), 16777215);
-    QVERIFY(!w->OutlineMode);
-    QVERIFY(w->RedrawAll);
+    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_0")->color(), 0);
+    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_1")->color(), number(97, 97, 97));
+    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_2")->color(), 16777215);
+    QVERIFY(!w->outlineMode());
+    QVERIFY(w->drawOptions().redrawAll);
     QCOMPARE(w->windowTitle(), QStringLiteral("Velloquin"));
-    QCOMPARE(w->txtXSize->currentText(), QStringLiteral("16"));
-    QCOMPARE(w->txtYSize->currentText(), QStringLiteral("16"));
+    QCOMPARE(control<QComboBox>(*w, "txtXSize")->currentText(), QStringLiteral("16"));
+    QCOMPARE(control<QComboBox>(*w, "txtYSize")->currentText(), QStringLiteral("16"));
     QVERIFY(w->isVisible());
 }
 
@@ -112,7 +112,7 @@ void tst_Startup::settingsFileThatCannotBeMadeEndsWithWarning()
     StartOptions o = f.options();
     o.programFolder = blocker + QStringLiteral("/program");
     o.configFolder = blocker + QStringLiteral("/config");
-    QVERIFY(!Main(o));
+    QVERIFY(!startProgram(o));
     QCOMPARE(f.agreementShown, 1);
     QCOMPARE(f.dialogs.shown.size(), 1);
     const ScriptedDialogs::Shown &box = f.dialogs.shown.first();
@@ -131,7 +131,7 @@ void tst_Startup::settingsGoToConfigFolderWhenProgramFolderIsUnusable()
     WindowFixture f;
     StartOptions o = f.options();
     o.programFolder = f.dir.path() + QStringLiteral("/missing-program-folder");
-    auto w = Main(o);
+    auto w = startProgram(o);
     QVERIFY(w);
     QVERIFY(QFile::exists(f.configFolder() + QStringLiteral("/Crossword.ini")));
     QCOMPARE(w->paths().settingsFile, f.configFolder() + QStringLiteral("/Crossword.ini"));
@@ -146,26 +146,26 @@ void tst_Startup::outlineSettingChecksButtonWithoutHidingPicker()
     auto w = f.start();
     QVERIFY(w);
     QCOMPARE(f.agreementShown, 0);
-    QVERIFY(w->OutlineMode);
-    QVERIFY(w->TB1->IsButtonChecked(9));
-    QVERIFY(w->ColorPicker1[1]->isVisible());
-    QVERIFY(w->Label3[1]->isVisible());
+    QVERIFY(w->outlineMode());
+    QVERIFY(control<Toolbar>(*w, "TB1")->IsButtonChecked(9));
+    QVERIFY(control<ColorPicker>(*w, "ColorPicker1_1")->isVisible());
+    QVERIFY(control<QLabel>(*w, "Label3_1")->isVisible());
     // No grid lines: the top row of the empty grid is background, not grid-line colour.
-    const int cw = w->picView->width() / 16;
+    const int cw = control<PictureBox>(*w, "picView")->width() / 16;
     QCOMPARE(pixel(*w, cw / 2, 0), qRgb(0, 0, 0));
 
     // The first click turns outline mode off; the picker stays visible and lines come back.
-    w->TB1->activateButton(9);
-    QVERIFY(!w->OutlineMode);
-    QVERIFY(!w->TB1->IsButtonChecked(9));
-    QVERIFY(w->ColorPicker1[1]->isVisible());
+    control<Toolbar>(*w, "TB1")->activateButton(9);
+    QVERIFY(!w->outlineMode());
+    QVERIFY(!control<Toolbar>(*w, "TB1")->IsButtonChecked(9));
+    QVERIFY(control<ColorPicker>(*w, "ColorPicker1_1")->isVisible());
     QCOMPARE(pixel(*w, cw / 2, 0), qRgb(97, 97, 97));
 
     // The next click hides it.
-    w->TB1->activateButton(9);
-    QVERIFY(w->OutlineMode);
-    QVERIFY(!w->ColorPicker1[1]->isVisible());
-    QVERIFY(!w->Label3[1]->isVisible());
+    control<Toolbar>(*w, "TB1")->activateButton(9);
+    QVERIFY(w->outlineMode());
+    QVERIFY(!control<ColorPicker>(*w, "ColorPicker1_1")->isVisible());
+    QVERIFY(!control<QLabel>(*w, "Label3_1")->isVisible());
     QCOMPARE(pixel(*w, cw / 2, 0), qRgb(0, 0, 0));
 }
 
@@ -175,21 +175,21 @@ void tst_Startup::savedSettingsComeBackAtNextStart()
     {
         auto w = f.start();
         QVERIFY(w);
-        w->TB1->activateButton(9);
-        QVERIFY(w->OutlineMode);
-        w->txtTitle->setText(QStringLiteral("Birds"));
-        w->txtSubject->setText(QStringLiteral("Nature"));
-        w->txtXSize->setCurrentText(QStringLiteral("20"));
-        w->txtYSize->setCurrentText(QStringLiteral("12"));
+        control<Toolbar>(*w, "TB1")->activateButton(9);
+        QVERIFY(w->outlineMode());
+        control<QLineEdit>(*w, "txtTitle")->setText(QStringLiteral("Birds"));
+        control<QLineEdit>(*w, "txtSubject")->setText(QStringLiteral("Nature"));
+        control<QComboBox>(*w, "txtXSize")->setCurrentText(QStringLiteral("20"));
+        control<QComboBox>(*w, "txtYSize")->setCurrentText(QStringLiteral("12"));
         // A colour choice redraws at once but leaves the typed settings alone.
-        w->ColorPicker1[0]->setColor(number(0, 0, 128));
-        w->ColorPicker1[1]->setColor(number(200, 0, 0));
-        w->ColorPicker1[2]->setColor(number(255, 255, 200));
-        QCOMPARE(w->txtTitle->text(), QStringLiteral("Birds"));
-        QCOMPARE(w->txtXSize->currentText(), QStringLiteral("20"));
+        control<ColorPicker>(*w, "ColorPicker1_0")->setColor(number(0, 0, 128));
+        control<ColorPicker>(*w, "ColorPicker1_1")->setColor(number(200, 0, 0));
+        control<ColorPicker>(*w, "ColorPicker1_2")->setColor(number(255, 255, 200));
+        QCOMPARE(control<QLineEdit>(*w, "txtTitle")->text(), QStringLiteral("Birds"));
+        QCOMPARE(control<QComboBox>(*w, "txtXSize")->currentText(), QStringLiteral("20"));
         QCOMPARE(w->layoutMethod(), LayoutMethod::Classic); // no key in the file
-        w->cboMethod->setCurrentIndex(1);
-        w->TB1->activateButton(7);
+        control<QComboBox>(*w, "cboMethod")->setCurrentIndex(1);
+        control<Toolbar>(*w, "TB1")->activateButton(7);
         QVERIFY(f.dialogs.shown.isEmpty());
     }
     QCOMPARE(fileBytes(f.settingsFile()),
@@ -200,23 +200,23 @@ void tst_Startup::savedSettingsComeBackAtNextStart()
     auto w = f.start();
     QVERIFY(w);
     QCOMPARE(w->layoutMethod(), LayoutMethod::Thorough);
-    QVERIFY(w->OutlineMode);
-    QVERIFY(w->TB1->IsButtonChecked(9));
+    QVERIFY(w->outlineMode());
+    QVERIFY(control<Toolbar>(*w, "TB1")->IsButtonChecked(9));
     QCOMPARE(w->puzzle().Width, 20);
     QCOMPARE(w->puzzle().Height, 12);
-    QCOMPARE(w->txtXSize->currentText(), QStringLiteral("20"));
-    QCOMPARE(w->txtX->count(), 20);
-    QCOMPARE(w->txtY->count(), 12);
+    QCOMPARE(control<QComboBox>(*w, "txtXSize")->currentText(), QStringLiteral("20"));
+    QCOMPARE(control<QComboBox>(*w, "txtX")->count(), 20);
+    QCOMPARE(control<QComboBox>(*w, "txtY")->count(), 12);
     QCOMPARE(w->defaultTitle(), QStringLiteral("Birds"));
-    QCOMPARE(w->txtTitle->text(), QStringLiteral("Birds"));
-    QCOMPARE(w->txtSubject->text(), QStringLiteral("Nature"));
-    QCOMPARE(w->ColorPicker1[0]->color(), number(0, 0, 128));
-    QCOMPARE(w->ColorPicker1[1]->color(), number(200, 0, 0));
-    QCOMPARE(w->ColorPicker1[2]->color(), number(255, 255, 200));
+    QCOMPARE(control<QLineEdit>(*w, "txtTitle")->text(), QStringLiteral("Birds"));
+    QCOMPARE(control<QLineEdit>(*w, "txtSubject")->text(), QStringLiteral("Nature"));
+    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_0")->color(), number(0, 0, 128));
+    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_1")->color(), number(200, 0, 0));
+    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_2")->color(), number(255, 255, 200));
     // Each picker's "Default" stays the factory colour.
-    QCOMPARE(w->ColorPicker1[0]->defaultColor(), 0);
-    QCOMPARE(w->ColorPicker1[1]->defaultColor(), number(97, 97, 97));
-    QCOMPARE(w->ColorPicker1[2]->defaultColor(), 16777215);
+    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_0")->defaultColor(), 0);
+    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_1")->defaultColor(), number(97, 97, 97));
+    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_2")->defaultColor(), 16777215);
 }
 
 void tst_Startup::resetFlow_data()
@@ -238,12 +238,12 @@ void tst_Startup::resetFlow()
     auto w = f.start();
     QVERIFY(w);
     QCOMPARE(w->puzzle().Width, 10);
-    QCOMPARE(w->ColorPicker1[0]->color(), 255);
+    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_0")->color(), 255);
 
     f.dialogs.answers.enqueue(applyNow ? Dialogs::Answer::Yes : Dialogs::Answer::No);
     if (applyNow)
         f.dialogs.answers.enqueue(Dialogs::Answer::Yes); // "Change Settings": resize to 16 x 16
-    w->TB1->activateButton(8);
+    control<Toolbar>(*w, "TB1")->activateButton(8);
 
     QVERIFY(f.dialogs.shown.size() >= 1);
     const ScriptedDialogs::Shown &q = f.dialogs.shown.first();
@@ -264,19 +264,19 @@ void tst_Startup::resetFlow()
     if (applyNow) {
         QCOMPARE(f.dialogs.titles(), QStringList({QStringLiteral("Reset Default Settings"),
                                                   QStringLiteral("Change Settings")}));
-        QCOMPARE(w->ColorPicker1[0]->color(), 0);
-        QCOMPARE(w->ColorPicker1[1]->color(), number(97, 97, 97));
-        QCOMPARE(w->ColorPicker1[2]->color(), 16777215);
+        QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_0")->color(), 0);
+        QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_1")->color(), number(97, 97, 97));
+        QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_2")->color(), 16777215);
         QCOMPARE(w->puzzle().Width, 16);
         QCOMPARE(w->puzzle().Height, 16);
-        QCOMPARE(w->txtX->count(), 16);
+        QCOMPARE(control<QComboBox>(*w, "txtX")->count(), 16);
         QCOMPARE(w->defaultTitle(), QStringLiteral("Crossword"));
         // Outline mode is still on and the button still shows it.
-        QVERIFY(w->OutlineMode);
-        QVERIFY(w->TB1->IsButtonChecked(9));
+        QVERIFY(w->outlineMode());
+        QVERIFY(control<Toolbar>(*w, "TB1")->IsButtonChecked(9));
     } else {
         QCOMPARE(f.dialogs.shown.size(), 1);
-        QCOMPARE(w->ColorPicker1[0]->color(), 255);
+        QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_0")->color(), 255);
         QCOMPARE(w->puzzle().Width, 10);
         QCOMPARE(w->defaultTitle(), QStringLiteral("Old"));
     }
@@ -293,12 +293,12 @@ void tst_Startup::startsWithSettingsFromFile()
     QVERIFY(w);
     QCOMPARE(w->puzzle().Width, 12);
     QCOMPARE(w->puzzle().Height, 7);
-    QCOMPARE(w->ColorPicker1[0]->color(), qint32(0x80000005u));
+    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_0")->color(), qint32(0x80000005u));
     // Empty colours take the factory colours.
-    QCOMPARE(w->ColorPicker1[1]->color(), number(97, 97, 97));
-    QCOMPARE(w->ColorPicker1[2]->color(), 16777215);
-    QCOMPARE(w->txtXSize->currentText(), QStringLiteral("12"));
-    QCOMPARE(w->txtYSize->currentText(), QStringLiteral("7"));
+    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_1")->color(), number(97, 97, 97));
+    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_2")->color(), 16777215);
+    QCOMPARE(control<QComboBox>(*w, "txtXSize")->currentText(), QStringLiteral("12"));
+    QCOMPARE(control<QComboBox>(*w, "txtYSize")->currentText(), QStringLiteral("7"));
 }
 
 void tst_Startup::settingsThatCannotBeSavedAreReported()
@@ -309,7 +309,7 @@ void tst_Startup::settingsThatCannotBeSavedAreReported()
     // The settings file has become a folder: nothing can be written there.
     QVERIFY(QFile::remove(f.settingsFile()));
     QVERIFY(QDir().mkpath(f.settingsFile()));
-    w->TB1->activateButton(7);
+    control<Toolbar>(*w, "TB1")->activateButton(7);
     QCOMPARE(f.dialogs.shown.size(), 1);
     QCOMPARE(f.dialogs.shown.first().kind, ScriptedDialogs::Kind::Message);
     QVERIFY(!f.dialogs.shown.first().text.isEmpty());
@@ -324,8 +324,8 @@ void tst_Startup::unreadableSettingsFileGivesDefaultsAndSaysWhy()
     QCOMPARE(f.agreementShown, 0);
     QCOMPARE(f.dialogs.shown.size(), 1);
     QCOMPARE(w->puzzle().Width, 16);
-    QCOMPARE(w->ColorPicker1[1]->color(), number(97, 97, 97));
-    QVERIFY(!w->OutlineMode);
+    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_1")->color(), number(97, 97, 97));
+    QVERIFY(!w->outlineMode());
 }
 
 void tst_Startup::moreColoursGoesThroughTheWindowsDialogs()
@@ -334,8 +334,8 @@ void tst_Startup::moreColoursGoesThroughTheWindowsDialogs()
     auto w = f.start();
     QVERIFY(w);
     f.dialogs.colours.enqueue(QColor(10, 20, 30));
-    const std::optional<QColor> chosen =
-        frmColorPalette::colorChooser()(QColor(Qt::white), w->ColorPicker1[0]);
+    const std::optional<QColor> chosen = frmColorPalette::colorChooser()(
+        QColor(Qt::white), control<ColorPicker>(*w, "ColorPicker1_0"));
     QCOMPARE(chosen, std::optional<QColor>(QColor(10, 20, 30)));
     QCOMPARE(f.dialogs.shown.size(), 1);
     QCOMPARE(f.dialogs.shown.first().kind, ScriptedDialogs::Kind::ChooseColour);

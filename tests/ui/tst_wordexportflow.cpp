@@ -37,7 +37,7 @@ class TestWordExportFlow : public QObject
 
 private:
     std::unique_ptr<WindowFixture> m_fixture;
-    std::unique_ptr<frmCWord> m_window;
+    std::unique_ptr<MainWindow> m_window;
     QList<QUrl> m_opened;
     bool m_openResult = true;
 
@@ -63,10 +63,13 @@ private slots:
         QDir().mkpath(documents());
         m_window = m_fixture->start();
         QVERIFY(m_window);
-        QVERIFY(Load_Crossword(QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd"),
-                               m_window->puzzle(), m_window->extraWords(), 16, 16)
+        // The puzzle of a file, in a window that has no file name.
+        CrosswordData puzzle;
+        ExtraWords stored;
+        QVERIFY(Load_Crossword(QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd"), puzzle, stored,
+                               16, 16)
                     .ok());
-        m_window->Redraw_Grid();
+        setPuzzle(*m_window, puzzle);
         dialogs().clearShown();
         m_opened.clear();
         m_openResult = true;
@@ -80,22 +83,22 @@ private slots:
     void cancelAtTheQuestionDoesNothing()
     {
         dialogs().answers.enqueue(Answer::Cancel);
-        QCOMPARE(Export_To_Word(*m_window, desktop()), QString());
+        QCOMPARE(exportWordDocument(*m_window, desktop()), QString());
         QCOMPARE(dialogs().titles(), QStringList{kHideAnswersTitle});
         QCOMPARE(dialogs().shown[0].text, kHideAnswersText);
         QCOMPARE(dialogs().shown[0].buttons, Dialogs::Buttons::YesNoCancel);
-        QVERIFY(!m_window->AnswersHidden);
+        QVERIFY(!m_window->answersHidden());
         QVERIFY(!QFile::exists(m_window->paths().tempPicture));
         QVERIFY(m_opened.isEmpty());
     }
 
     void hidingTheAnswersExportsThePuzzleWithoutLettersAndBringsThemBack()
     {
-        const QImage withLetters = m_window->picView->image().copy();
+        const QImage withLetters = control<PictureBox>(*m_window, "picView")->image().copy();
         dialogs().answers.enqueue(Answer::Yes);
         const QString target = documents() + QStringLiteral("/animals.docx");
         dialogs().paths.enqueue(target);
-        QCOMPARE(Export_To_Word(*m_window, desktop()), target);
+        QCOMPARE(exportWordDocument(*m_window, desktop()), target);
 
         QCOMPARE(dialogs().titles(), (QStringList{kHideAnswersTitle, kSaveWordTitle}));
         const ScriptedDialogs::Shown &save = dialogs().shown[1];
@@ -109,8 +112,10 @@ private slots:
         QCOMPARE(exported.size(), withLetters.size() * kPrintPictureScale);
         QVERIFY(exported.convertToFormat(QImage::Format_RGB32) !=
                 withLetters.convertToFormat(QImage::Format_RGB32));
-        QVERIFY(!m_window->AnswersHidden);
-        QCOMPARE(m_window->picView->image().convertToFormat(QImage::Format_RGB32),
+        QVERIFY(!m_window->answersHidden());
+        QCOMPARE(control<PictureBox>(*m_window, "picView")
+                     ->image()
+                     .convertToFormat(QImage::Format_RGB32),
                  withLetters.convertToFormat(QImage::Format_RGB32));
         QVERIFY(!QFile::exists(m_window->paths().tempPicture));
         QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(target)});
@@ -121,10 +126,12 @@ private slots:
         dialogs().answers.enqueue(Answer::No);
         const QString target = documents() + QStringLiteral("/shown.docx");
         dialogs().paths.enqueue(target);
-        QCOMPARE(Export_To_Word(*m_window, desktop()), target);
+        QCOMPARE(exportWordDocument(*m_window, desktop()), target);
         // The view's picture at print resolution: scaled back down it is the view's.
         const QImage exported = documentPicture(target);
-        const QImage shown = m_window->picView->image().convertToFormat(QImage::Format_RGB32);
+        const QImage shown = control<PictureBox>(*m_window, "picView")
+                                 ->image()
+                                 .convertToFormat(QImage::Format_RGB32);
         QCOMPARE(exported.size(), shown.size() * kPrintPictureScale);
         QVERIFY(exported.dotsPerMeterX() * 0.0254 >= 300);
         const QImage back =
@@ -141,21 +148,21 @@ private slots:
 
     void answersAlreadyHiddenAskNoQuestionAndStayHidden()
     {
-        m_window->AnswersHidden = true;
-        m_window->Redraw_Grid();
+        m_window->setAnswersHidden(true);
+        m_window->redrawGrid();
         const QString target = documents() + QStringLiteral("/hidden.docx");
         dialogs().paths.enqueue(target);
-        QCOMPARE(Export_To_Word(*m_window, desktop()), target);
+        QCOMPARE(exportWordDocument(*m_window, desktop()), target);
         QCOMPARE(dialogs().titles(), QStringList{kSaveWordTitle});
-        QVERIFY(m_window->AnswersHidden);
+        QVERIFY(m_window->answersHidden());
     }
 
     void cancellingTheSaveDialogWritesNothing()
     {
         dialogs().answers.enqueue(Answer::Yes);
-        QCOMPARE(Export_To_Word(*m_window, desktop()), QString());
+        QCOMPARE(exportWordDocument(*m_window, desktop()), QString());
         QCOMPARE(dialogs().titles(), (QStringList{kHideAnswersTitle, kSaveWordTitle}));
-        QVERIFY(!m_window->AnswersHidden);
+        QVERIFY(!m_window->answersHidden());
         QVERIFY(!QFile::exists(m_window->paths().tempPicture));
         QVERIFY(QDir(documents()).entryList(QDir::Files).isEmpty());
         QVERIFY(m_opened.isEmpty());
@@ -165,56 +172,60 @@ private slots:
     {
         const QString puzzleFolder = m_fixture->dir.path() + QStringLiteral("/puzzles");
         QDir().mkpath(puzzleFolder);
-        m_window->CurrentFileName = puzzleFolder + QStringLiteral("/mine.cwd");
-        m_window->puzzle().Title = QStringLiteral("Cats: and/or \"Dogs\"?");
+        nameFile(*m_window, puzzleFolder + QStringLiteral("/mine.cwd"));
+        CrosswordData p = m_window->puzzle();
+        p.Title = QStringLiteral("Cats: and/or \"Dogs\"?");
+        setPuzzle(*m_window, p);
         dialogs().answers.enqueue(Answer::Cancel);
-        m_window->AnswersHidden = true;
-        Export_To_Word(*m_window, desktop());
+        m_window->setAnswersHidden(true);
+        exportWordDocument(*m_window, desktop());
         QCOMPARE(dialogs().shown.last().text,
                  puzzleFolder + QStringLiteral("/Cats andor Dogs.docx"));
     }
 
     void aChosenNameWithoutExtensionGetsDocx()
     {
-        m_window->AnswersHidden = true;
+        m_window->setAnswersHidden(true);
         dialogs().paths.enqueue(documents() + QStringLiteral("/plain"));
-        QCOMPARE(Export_To_Word(*m_window, desktop()), documents() + QStringLiteral("/plain.docx"));
+        QCOMPARE(exportWordDocument(*m_window, desktop()), documents() + QStringLiteral("/plain.docx"));
         QVERIFY(QFile::exists(documents() + QStringLiteral("/plain.docx")));
     }
 
     void waitPanelShowsProgressWhileTheDocumentIsBuilt()
     {
-        m_window->AnswersHidden = true;
+        m_window->setAnswersHidden(true);
         dialogs().paths.enqueue(documents() + QStringLiteral("/progress.docx"));
         QList<int> values;
         QStringList captions;
         QList<bool> visible;
-        connect(m_window->XP2, &XP_ProgressBar::valueChanged, this, [&](int v) {
-            values.append(v);
-            captions.append(m_window->Label4->text());
-            visible.append(m_window->pGress->isVisible());
-        });
-        QVERIFY(!Export_To_Word(*m_window, desktop()).isEmpty());
+        connect(control<XP_ProgressBar>(*m_window, "XP2"), &XP_ProgressBar::valueChanged, this,
+                [&](int v) {
+                    values.append(v);
+                    captions.append(control<QLabel>(*m_window, "Label4")->text());
+                    visible.append(control<GradientPanel>(*m_window, "pGress")->isVisible());
+                });
+        QVERIFY(!exportWordDocument(*m_window, desktop()).isEmpty());
         QCOMPARE(values, (QList<int>{10, 15, 20, 30, 40, 50, 60, 70, 80, 100}));
         for (const QString &c : captions)
             QCOMPARE(c, kExportingCaption);
         QVERIFY(!visible.contains(false));
-        QVERIFY(!m_window->pGress->isVisible());
-        QCOMPARE(m_window->Label4->text(), frmCWord::GenerateCaption);
+        QVERIFY(!control<GradientPanel>(*m_window, "pGress")->isVisible());
+        QCOMPARE(control<QLabel>(*m_window, "Label4")->text(), WaitPanel::GenerateCaption);
     }
 
     void aSecondExportWhileOneRunsIsIgnored()
     {
-        m_window->AnswersHidden = true;
+        m_window->setAnswersHidden(true);
         const QString target = documents() + QStringLiteral("/first.docx");
         dialogs().paths.enqueue(target);
         dialogs().paths.enqueue(documents() + QStringLiteral("/second.docx"));
         QStringList nested;
-        connect(m_window->XP2, &XP_ProgressBar::valueChanged, this, [&](int v) {
-            if (v == 50)
-                nested.append(Export_To_Word(*m_window, desktop()));
-        });
-        QCOMPARE(Export_To_Word(*m_window, desktop()), target);
+        connect(control<XP_ProgressBar>(*m_window, "XP2"), &XP_ProgressBar::valueChanged, this,
+                [&](int v) {
+                    if (v == 50)
+                        nested.append(exportWordDocument(*m_window, desktop()));
+                });
+        QCOMPARE(exportWordDocument(*m_window, desktop()), target);
         QCOMPARE(nested, QStringList{QString()});
         QCOMPARE(dialogs().titles(), QStringList{kSaveWordTitle});
         QVERIFY(!QFile::exists(documents() + QStringLiteral("/second.docx")));
@@ -225,24 +236,24 @@ private slots:
         dialogs().answers.enqueue(Answer::Yes);
         const QString target = documents() + QStringLiteral("/missing/folder/x.docx");
         dialogs().paths.enqueue(target);
-        QCOMPARE(Export_To_Word(*m_window, desktop()), QString());
+        QCOMPARE(exportWordDocument(*m_window, desktop()), QString());
         QCOMPARE(dialogs().titles(),
                  (QStringList{kHideAnswersTitle, kSaveWordTitle, kWordExportErrorTitle}));
         QVERIFY(dialogs().shown.last().text.contains(QStringLiteral("x.docx")));
         QVERIFY(QFile::exists(m_window->paths().tempPicture));
         QVERIFY(!QFile::exists(target));
-        QVERIFY(!m_window->AnswersHidden);
-        QVERIFY(!m_window->pGress->isVisible());
+        QVERIFY(!m_window->answersHidden());
+        QVERIFY(!control<GradientPanel>(*m_window, "pGress")->isVisible());
         QVERIFY(m_opened.isEmpty());
     }
 
     void noApplicationForTheDocumentSaysWhereItIs()
     {
         m_openResult = false;
-        m_window->AnswersHidden = true;
+        m_window->setAnswersHidden(true);
         const QString target = documents() + QStringLiteral("/kept.docx");
         dialogs().paths.enqueue(target);
-        QCOMPARE(Export_To_Word(*m_window, desktop()), target);
+        QCOMPARE(exportWordDocument(*m_window, desktop()), target);
         QCOMPARE(dialogs().shown.last().kind, Kind::Message);
         QCOMPARE(dialogs().shown.last().icon, Icon::Information);
         QVERIFY(dialogs().shown.last().text.contains(QDir::toNativeSeparators(target)));
@@ -257,7 +268,7 @@ private slots:
         dialogs().answers.enqueue(Answer::No);
         const QString target = documents() + QStringLiteral("/button.docx");
         dialogs().paths.enqueue(target);
-        emit m_window->TB1->buttonClick(5, 1, 0, 0);
+        emit control<Toolbar>(*m_window, "TB1")->buttonClick(5, 1, 0, 0);
         QCOMPARE(dialogs().titles(), (QStringList{kHideAnswersTitle, kSaveWordTitle}));
         QVERIFY(QFile::exists(target));
         QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(target)});

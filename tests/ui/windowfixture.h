@@ -10,13 +10,70 @@
 #include "startup.h"
 #include "toolbar.h"
 #include "toolbarband.h"
+#include "waitpanel.h"
+#include "wordpanel.h"
 #include "xp_progressbar.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+
+// The control of the window with this objectName; a missing one ends the test program.
+template <class T = QWidget>
+T *control(const QObject &window, const QString &name)
+{
+    T *found = window.findChild<T *>(name);
+    if (!found)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
+}
+
+// The place markers over the grid view, S1_0 first.
+inline QList<ShapeFrame *> markers(const QObject &window)
+{
+    QList<ShapeFrame *> list;
+    while (auto *marker = window.findChild<ShapeFrame *>(QStringLiteral("S1_%1").arg(list.size())))
+        list << marker;
+    return list;
+}
+
+// Test set-up: the window's puzzle becomes p (the stored words stay).
+inline void setPuzzle(MainWindow &w, const CrosswordData &p)
+{
+    w.document().replaceLayout(p, w.document().storedWords());
+}
+
+// Test set-up: a new empty puzzle of this size, as NewCrossword makes it.
+inline void newPuzzle(MainWindow &w, int width, int height)
+{
+    w.document().newPuzzle(qint16(width), qint16(height), QStringLiteral("Crossword"), QString());
+}
+
+// Test set-up: reads the puzzle file at path into the window's document.
+inline void loadPuzzle(MainWindow &w, const QString &path)
+{
+    const Result r = w.document().open(path, w.defaultWidth(), w.defaultHeight());
+    QVERIFY2(r.ok(), qPrintable(r.ok() ? QString() : r.message().text));
+}
+
+// Test set-up: the document takes path as its file name, as a save there does, and no
+// file (nor any folder made for it) is left behind.
+inline void nameFile(MainWindow &w, const QString &path)
+{
+    QString missing = QFileInfo(path).absolutePath();
+    while (!QFileInfo::exists(QFileInfo(missing).absolutePath()))
+        missing = QFileInfo(missing).absolutePath();
+    const bool madeFolder = !QFileInfo::exists(missing);
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QVERIFY(w.document().save(path).ok());
+    QVERIFY(QFile::remove(path));
+    if (madeFolder)
+        QVERIFY(QDir(missing).removeRecursively());
+}
 
 // A program folder of its own, scripted dialogs and a scripted agreement, for starting
 // the window the way the program does.
@@ -58,9 +115,9 @@ struct WindowFixture
     }
 
     // Runs the start procedure and waits until the window has been shown and laid out.
-    std::unique_ptr<frmCWord> start()
+    std::unique_ptr<MainWindow> start()
     {
-        std::unique_ptr<frmCWord> window = Main(options());
+        std::unique_ptr<MainWindow> window = startProgram(options());
         if (window) {
             if (!QTest::qWaitForWindowExposed(window.get()))
                 qWarning("window not exposed");

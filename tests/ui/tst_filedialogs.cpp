@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The file routines of the window: path shortening, the extension rule and the dialogs.
-#include "fileiobas.h"
+#include "filedialogs.h"
 #include "scripteddialogs.h"
 
 #include <QtTest>
@@ -27,7 +27,7 @@ public:
 
 } // namespace
 
-class tst_FileIObas : public QObject
+class tst_FileDialogs : public QObject
 {
     Q_OBJECT
 
@@ -45,7 +45,7 @@ private slots:
     void windowTitleShowsTheShortenedPath();
 };
 
-void tst_FileIObas::shortensLongPathsAtAFolder_data()
+void tst_FileDialogs::shortensLongPathsAtAFolder_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("max");
@@ -77,15 +77,15 @@ void tst_FileIObas::shortensLongPathsAtAFolder_data()
     QTest::newRow("empty") << QString() << 50 << QString();
 }
 
-void tst_FileIObas::shortensLongPathsAtAFolder()
+void tst_FileDialogs::shortensLongPathsAtAFolder()
 {
     QFETCH(QString, path);
     QFETCH(int, max);
     QFETCH(QString, expected);
-    QCOMPARE(ShortenPath(path, max), expected);
+    QCOMPARE(shortenPath(path, max), expected);
 }
 
-void tst_FileIObas::extensionIsAppendedUnlessExactlyPresent_data()
+void tst_FileDialogs::extensionIsAppendedUnlessExactlyPresent_data()
 {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("expected");
@@ -101,7 +101,7 @@ void tst_FileIObas::extensionIsAppendedUnlessExactlyPresent_data()
                                            << "/tmp/puzzlecwd.cwd";
 }
 
-void tst_FileIObas::extensionIsAppendedUnlessExactlyPresent()
+void tst_FileDialogs::extensionIsAppendedUnlessExactlyPresent()
 {
     QFETCH(QString, chosen);
     QFETCH(QString, expected);
@@ -109,14 +109,14 @@ void tst_FileIObas::extensionIsAppendedUnlessExactlyPresent()
 
     ScriptedDialogs dialogs;
     dialogs.paths.enqueue(chosen);
-    QCOMPARE(AskSaveFileName(dialogs, QStringLiteral("/tmp"), QString(), QString()), expected);
+    QCOMPARE(askSaveFileName(dialogs, QStringLiteral("/tmp"), QString(), QString()), expected);
 }
 
-void tst_FileIObas::saveDialogAsksForACrosswordFile()
+void tst_FileDialogs::saveDialogAsksForACrosswordFile()
 {
     ScriptedDialogs dialogs;
     dialogs.paths.enqueue(QStringLiteral("/tmp/a"));
-    AskSaveFileName(dialogs, QStringLiteral("/work/folder/"), QString(), QString());
+    askSaveFileName(dialogs, QStringLiteral("/work/folder/"), QString(), QString());
     QCOMPARE(dialogs.shown.size(), 1);
     const ScriptedDialogs::Shown &shown = dialogs.shown.first();
     QCOMPARE(shown.kind, ScriptedDialogs::Kind::SaveFile);
@@ -125,32 +125,32 @@ void tst_FileIObas::saveDialogAsksForACrosswordFile()
     QCOMPARE(shown.text, QStringLiteral("/work/folder/"));
 }
 
-void tst_FileIObas::saveDialogUsesTheGivenExtensionAndWord()
+void tst_FileDialogs::saveDialogUsesTheGivenExtensionAndWord()
 {
     ScriptedDialogs dialogs;
     dialogs.paths.enqueue(QStringLiteral("/tmp/list"));
-    QCOMPARE(AskSaveFileName(dialogs, QStringLiteral("/tmp"), QStringLiteral("txt"),
+    QCOMPARE(askSaveFileName(dialogs, QStringLiteral("/tmp"), QStringLiteral("txt"),
                              QStringLiteral("Word list")),
              QStringLiteral("/tmp/list.txt"));
     QCOMPARE(dialogs.shown.first().title, QStringLiteral(" Save this Word list as:"));
     QCOMPARE(dialogs.shown.first().filter, QStringLiteral("Word list file (*.txt)"));
 }
 
-void tst_FileIObas::cancelledSaveDialogGivesNoPath()
+void tst_FileDialogs::cancelledSaveDialogGivesNoPath()
 {
     ScriptedDialogs dialogs;
-    QCOMPARE(AskSaveFileName(dialogs, QStringLiteral("/tmp"), QString(), QString()), QString());
+    QCOMPARE(askSaveFileName(dialogs, QStringLiteral("/tmp"), QString(), QString()), QString());
     QCOMPARE(dialogs.unscripted, 1);
     QCOMPARE(dialogs.shown.size(), 1); // no error box for a cancel
 }
 
-void tst_FileIObas::confirmedOpenDialogGivesPathAndTitle()
+void tst_FileDialogs::confirmedOpenDialogGivesPathAndTitle()
 {
     ScriptedDialogs dialogs;
     dialogs.paths.enqueue(QStringLiteral("/home/t/Puzzles/animals.cwd"));
     QString path;
     QString title;
-    QVERIFY(ShowFileDialog(dialogs, path, title, FileDialogFlags::Open, QStringLiteral("/home/t"),
+    QVERIFY(showFileDialog(dialogs, path, title, FileDialogFlags::Open, QStringLiteral("/home/t"),
                            kOpenCrosswordTitle,
                            fileDialogFilter(kCrosswordWord, kCrosswordExtension), false));
     QCOMPARE(path, QStringLiteral("/home/t/Puzzles/animals.cwd"));
@@ -160,23 +160,23 @@ void tst_FileIObas::confirmedOpenDialogGivesPathAndTitle()
     QCOMPARE(dialogs.shown.first().filter, QStringLiteral("Crossword file (*.cwd)"));
 }
 
-void tst_FileIObas::cancelledDialogLeavesTheOutTextsAlone()
+void tst_FileDialogs::cancelledDialogLeavesTheOutTextsAlone()
 {
     ScriptedDialogs dialogs;
     QString path = QStringLiteral("before");
     QString title = QStringLiteral("title before");
-    QVERIFY(!ShowFileDialog(dialogs, path, title, FileDialogFlags::Open, QString(), QString(),
+    QVERIFY(!showFileDialog(dialogs, path, title, FileDialogFlags::Open, QString(), QString(),
                             QString(), false));
     QCOMPARE(path, QStringLiteral("before"));
     QCOMPARE(title, QStringLiteral("title before"));
 }
 
-void tst_FileIObas::failingDialogIsReportedAndCountsAsCancelled()
+void tst_FileDialogs::failingDialogIsReportedAndCountsAsCancelled()
 {
     FailingDialogs dialogs;
     QString path;
     QString title;
-    QVERIFY(!ShowFileDialog(dialogs, path, title, FileDialogFlags::Open, QString(), QString(),
+    QVERIFY(!showFileDialog(dialogs, path, title, FileDialogFlags::Open, QString(), QString(),
                             QString(), false));
     QCOMPARE(dialogs.shown.size(), 2);
     const ScriptedDialogs::Shown &box = dialogs.shown.last();
@@ -188,12 +188,12 @@ void tst_FileIObas::failingDialogIsReportedAndCountsAsCancelled()
     QVERIFY(box.text.endsWith(QStringLiteral("\nPlease report this error to the author.")));
 
     dialogs.clearShown();
-    QCOMPARE(AskSaveFileName(dialogs, QString(), QString(), QString()), QString());
+    QCOMPARE(askSaveFileName(dialogs, QString(), QString(), QString()), QString());
     QCOMPARE(dialogs.titles(), QStringList({QStringLiteral(" Save this Crossword as:"),
                                             QStringLiteral("Open / Save Dialog error")}));
 }
 
-void tst_FileIObas::windowTitleShowsTheShortenedPath()
+void tst_FileDialogs::windowTitleShowsTheShortenedPath()
 {
     QCOMPARE(windowTitleForFile(QString()), QStringLiteral("Velloquin"));
     QCOMPARE(windowTitleForFile(QStringLiteral("/tmp/a.cwd")),
@@ -203,5 +203,5 @@ void tst_FileIObas::windowTitleShowsTheShortenedPath()
              QStringLiteral("Velloquin - C:/.../Word Puzzles/School/Science/animals.cwd"));
 }
 
-QTEST_GUILESS_MAIN(tst_FileIObas)
-#include "tst_fileiobas.moc"
+QTEST_GUILESS_MAIN(tst_FileDialogs)
+#include "tst_filedialogs.moc"

@@ -36,14 +36,14 @@ QString fileDialogFilter(const QString &word, const QString &extension);
 // then path is the chosen full path and fileTitle its name without the folder. A
 // cancelled dialog leaves both as they were. Anything going wrong while the dialog is
 // shown is reported in an "Open / Save Dialog error" box and counts as cancelled.
-bool ShowFileDialog(Dialogs &dialogs, QString &path, QString &fileTitle, quint32 flags,
+bool showFileDialog(Dialogs &dialogs, QString &path, QString &fileTitle, quint32 flags,
                     const QString &initialFolder, const QString &title, const QString &filter,
                     bool save);
 
 // Asks for a file name to save to, in a save dialog titled " Save this <word> as:". An
 // empty extension means the puzzle file ("cwd", word "Crossword"). Returns the full path
 // with the extension appended as appendExtension does, or an empty string when cancelled.
-QString AskSaveFileName(Dialogs &dialogs, const QString &initialFolder, QString extension,
+QString askSaveFileName(Dialogs &dialogs, const QString &initialFolder, QString extension,
                         QString word);
 
 // The path with "." + extension appended unless its last characters are exactly
@@ -53,7 +53,7 @@ QString appendExtension(const QString &path, const QString &extension);
 // The path with blanks at both ends removed, or, when it is longer than max, its first
 // three characters, "..." and the rest of the path from the first "/" found in its last
 // max - 5 characters (just the first three characters and "..." when there is none).
-QString ShortenPath(const QString &path, int max);
+QString shortenPath(const QString &path, int max);
 
 // The window title for a puzzle file: "Velloquin", or "Velloquin - " and the path
 // shortened to 50 characters.

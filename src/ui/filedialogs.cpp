@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "fileiobas.h"
+#include "filedialogs.h"
 
 #include "dialogs.h"
 
@@ -37,7 +37,7 @@ QString fileDialogFilter(const QString &word, const QString &extension)
     return word + QStringLiteral(" file (*.") + extension + QLatin1Char(')');
 }
 
-bool ShowFileDialog(Dialogs &dialogs, QString &path, QString &fileTitle, quint32 flags,
+bool showFileDialog(Dialogs &dialogs, QString &path, QString &fileTitle, quint32 flags,
                     const QString &initialFolder, const QString &title, const QString &filter,
                     bool save)
 {
@@ -73,7 +73,7 @@ QString appendExtension(const QString &path, const QString &extension)
     return path + suffix;
 }
 
-QString AskSaveFileName(Dialogs &dialogs, const QString &initialFolder, QString extension,
+QString askSaveFileName(Dialogs &dialogs, const QString &initialFolder, QString extension,
                         QString word)
 {
     if (extension.isEmpty()) {
@@ -83,14 +83,14 @@ QString AskSaveFileName(Dialogs &dialogs, const QString &initialFolder, QString 
     const QString title = QStringLiteral(" Save this ") + word + QStringLiteral(" as:");
     QString path;
     QString fileTitle;
-    if (!ShowFileDialog(dialogs, path, fileTitle, FileDialogFlags::Save, initialFolder, title,
+    if (!showFileDialog(dialogs, path, fileTitle, FileDialogFlags::Save, initialFolder, title,
                         fileDialogFilter(word, extension), true) ||
         path.isEmpty())
         return QString();
     return appendExtension(path, extension);
 }
 
-QString ShortenPath(const QString &path, int max)
+QString shortenPath(const QString &path, int max)
 {
     const QString trimmed = trimBlanks(path);
     const qsizetype length = trimmed.size();
@@ -109,5 +109,5 @@ QString windowTitleForFile(const QString &path)
 {
     if (path.isEmpty())
         return QStringLiteral("Velloquin");
-    return QStringLiteral("Velloquin - ") + ShortenPath(path, 50);
+    return QStringLiteral("Velloquin - ") + shortenPath(path, 50);
 }

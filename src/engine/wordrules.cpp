@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: MIT
+#include "wordrules.h"
+
+#include "gridedit.h"
+
+namespace {
+
+const Message WordTooSmall{QStringLiteral("Word too small"),
+                           QStringLiteral("Sorry but you cannot add a word with less than 3 "
+                                          "characters."),
+                           Icon::Error};
+const Message WordLengthError{QStringLiteral("Word Legth Error"),
+                              QStringLiteral("Sorry, the mimimum leghth for a word is 3 "
+                                             "characters."),
+                              Icon::Information};
+
+} // namespace
+
+Result replaceWord(CrosswordData &puzzle, qint16 index, const QString &answer, const QString &clue)
+{
+    if (puzzle.IsEmpty || index < 0 || index >= puzzle.Words.size())
+        return Result::refused(QStringLiteral("Error"), QStringLiteral("There is no such word."),
+                               Icon::Error);
+    if (answer.size() < kMinWordLength)
+        return Result::refused(WordTooSmall);
+    const QString upper = answer.toUpper();
+    const GridWord &old = puzzle.Words.at(index);
+    CrosswordData check = puzzle;
+    Result result = DeleteWord(check, old.Orientation, 0, index);
+    if (result)
+        result = AddWord(check, old.X, old.Y, upper, old.Orientation, clue, true, 0);
+    if (!result)
+        return result;
+    GridWord &word = puzzle.Words[index];
+    word.Answer = upper;
+    word.Clue = clue;
+    return Result::success();
+}
+
+StoreWordCheck storeWord(ExtraWords &stored, const CrosswordData &puzzle, const QString &word,
+                         const QString &clue)
+{
+    if (word.size() < kMinWordLength)
+        return StoreWordCheck::TooShort;
+    const QString upper = word.toUpper();
+    if (wordsInUse(puzzle, stored).contains(upper))
+        return StoreWordCheck::AlreadyUsed;
+    if (storedWordsFull(stored))
+        return StoreWordCheck::Full;
+    stored.append(ExtraWord{upper, clue});
+    return StoreWordCheck::Stored;
+}
+
+Message storeWordRefusal(StoreWordCheck check)
+{
+    return check == StoreWordCheck::Full ? storedWordsFullMessage() : WordLengthError;
+}
+
+bool removeStoredWord(ExtraWords &stored, const QString &word)
+{
+    const QString upper = word.toUpper();
+    for (qsizetype i = 1; i < stored.size(); ++i) {
+        if (stored.at(i).Word == upper) {
+            stored.removeAt(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+QStringList wordsInUse(const CrosswordData &puzzle, const ExtraWords &stored)
+{
+    QStringList words;
+    for (qsizetype i = 1; i < stored.size(); ++i)
+        words << stored.at(i).Word;
+    if (!puzzle.IsEmpty) {
+        for (const GridWord &w : puzzle.Words)
+            words << w.Answer;
+    }
+    return words;
+}

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "crossworddata.h"
+
+#include <QStringList>
+
+// The rules for changing a placed word and for the stored words the automatic layout
+// takes, kept apart from any window so that every caller applies them the same way.
+
+// The shortest answer a placed or stored word may have.
+inline constexpr int kMinWordLength = 3;
+
+// Gives the placed word at index a new answer (upper-cased) and clue. The new answer must
+// obey the placement rules as a new word would, with the word it replaces taken off the
+// grid; the word keeps its square, direction and place in the list. A refusal leaves the
+// puzzle as it was.
+Result replaceWord(CrosswordData &puzzle, qint16 index, const QString &answer, const QString &clue);
+
+// What storing a word in the stored-word list comes to.
+enum class StoreWordCheck {
+    Stored,      // appended
+    TooShort,    // fewer than kMinWordLength characters: refused with storeWordRefusal()
+    AlreadyUsed, // already stored or on the grid: nothing to do, no message
+    Full,        // the list cannot take one more: refused with storedWordsFullMessage()
+};
+
+// Appends word (upper-cased) with its clue to the stored words, unless it is too short,
+// already stored or placed on the grid, or the list is full.
+StoreWordCheck storeWord(ExtraWords &stored, const CrosswordData &puzzle, const QString &word,
+                         const QString &clue);
+
+// The message a refusal of storeWord is shown with (TooShort or Full).
+Message storeWordRefusal(StoreWordCheck check);
+
+// Takes the first stored entry equal to word (upper-cased) out of the list; false when
+// there is none. The placeholder entry 0 stays.
+bool removeStoredWord(ExtraWords &stored, const QString &word);
+
+// The words an imported word list counts as duplicates: the stored words, then the
+// answers on the grid.
+QStringList wordsInUse(const CrosswordData &puzzle, const ExtraWords &stored);

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class CandyButton;
+class QLabel;
+class QWidget;
+
+// What the window's panels are built from: colours, places in twips, labelled controls.
+namespace panel {
+
+constexpr qint32 rgb(int red, int green, int blue)
+{
+    return red + 256 * green + 65536 * blue;
+}
+
+// Panel colours.
+constexpr qint32 HeadingTop = rgb(81, 128, 208);
+constexpr qint32 HeadingBottom = rgb(25, 71, 152);
+constexpr qint32 PanelLight = rgb(197, 221, 250);
+constexpr qint32 PanelMid = rgb(81, 128, 208);
+constexpr qint32 WaitTop = rgb(25, 71, 122);
+constexpr qint32 WaitBottom = rgb(197, 221, 250);
+
+// Places inside the settings panel, in twips.
+constexpr int EdLeft = 90;
+constexpr int EdWidth = 1515;
+constexpr int EdLabelHeight = 240;
+constexpr int EdBoxHeight = 315;
+
+// The pixel rectangle of a control placed in twips; a negative size is left at zero.
+QRect twipsRect(int left, int top, int width, int height);
+
+// A label with its caption as accessible name.
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption);
+// A panel heading: bold white text, centred.
+QLabel *makeHeading(QWidget *parent, const QString &name, const QString &caption);
+// A gradient button with a caption (or, with an empty one, its tooltip) as accessible name.
+CandyButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
+                        const QString &tip, int style);
+
+} // namespace panel

@@ -1,0 +1,290 @@
+// SPDX-License-Identifier: MIT
+#include "settingspanel.h"
+
+#include "candybutton.h"
+#include "colorpicker.h"
+#include "panelparts.h"
+#include "pictures.h"
+#include "twips.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace panel;
+
+namespace {
+
+constexpr int MoveWidthTwips = 1515;
+constexpr int MoveHeightTwips = 1260;
+
+QComboBox *makeBox(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(caption);
+    return box;
+}
+
+QLineEdit *makeEdit(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setAccessibleName(caption);
+    return edit;
+}
+
+// Shows value in a size box; a size outside the list (from a file) is added in order, so
+// the box always shows the puzzle's real size.
+void selectSize(QComboBox *box, int value)
+{
+    const QString text = QString::number(value);
+    int index = box->findText(text);
+    if (index < 0) {
+        index = 0;
+        while (index < box->count() && box->itemText(index).toInt() < value)
+            ++index;
+        box->insertItem(index, text);
+    }
+    box->setCurrentIndex(index);
+}
+
+} // namespace
+
+SettingsPanel::SettingsPanel(const PuzzleDocument &document, QWidget *parent)
+    : GradientPanel(parent), m_document(document)
+{
+    setObjectName(QStringLiteral("picCWEditor"));
+    setAccessibleName(tr("Crossword Settings"));
+
+    m_heading = makeHeading(this, QStringLiteral("Label1"), QStringLiteral("Crossword Settings"));
+    m_titleLabel = makeLabel(this, QStringLiteral("lblTitle"), QStringLiteral("Title:"));
+    m_titleEdit = makeEdit(this, QStringLiteral("txtTitle"), QStringLiteral("Title:"));
+    m_topicLabel = makeLabel(this, QStringLiteral("lblTopic"), QStringLiteral("Topic:"));
+    m_topicEdit = makeEdit(this, QStringLiteral("txtSubject"), QStringLiteral("Topic:"));
+    m_widthLabel = makeLabel(this, QStringLiteral("lblWidth"), QStringLiteral("Width:"));
+    m_widthBox = makeBox(this, QStringLiteral("txtXSize"), QStringLiteral("Width:"));
+    m_heightLabel = makeLabel(this, QStringLiteral("lblHeight"), QStringLiteral("Height:"));
+    m_heightBox = makeBox(this, QStringLiteral("txtYSize"), QStringLiteral("Height:"));
+    m_titleLabel->setBuddy(m_titleEdit);
+    m_topicLabel->setBuddy(m_topicEdit);
+    m_widthLabel->setBuddy(m_widthBox);
+    m_heightLabel->setBuddy(m_heightBox);
+    for (QComboBox *box : {m_widthBox, m_heightBox})
+        for (int n = 5; n <= 30; ++n)
+            box->addItem(QString::number(n));
+
+    m_changeButton =
+        makeButton(this, QStringLiteral("cmdUpdateProperties"), QStringLiteral("Change"),
+                   QStringLiteral("Change current setting"), 3);
+    connect(m_changeButton, &CandyButton::clicked, this, &SettingsPanel::changeRequested);
+
+    // Takes effect at the next "Create / Regenerate Crossword"; saved with the settings.
+    m_methodLabel = makeLabel(this, QStringLiteral("lblMethod"), QStringLiteral("Layout:"));
+    m_methodBox = makeBox(this, QStringLiteral("cboMethod"), QStringLiteral("Layout:"));
+    m_methodBox->addItem(QStringLiteral("Classic"));
+    m_methodBox->addItem(QStringLiteral("Thorough"));
+    m_methodBox->setItemData(0, QStringLiteral("Quick: words cross at random places"),
+                             Qt::ToolTipRole);
+    m_methodBox->setItemData(1, QStringLiteral("Searches up to 2 seconds to fit every word"),
+                             Qt::ToolTipRole);
+    m_methodBox->setToolTip(QStringLiteral("How the crossword is generated"));
+    m_methodLabel->setBuddy(m_methodBox);
+
+    auto picker = [this](int index, const QString &caption, QLabel *&label) {
+        label = makeLabel(this, QStringLiteral("Label3_%1").arg(index), caption);
+        auto *p = new ColorPicker(this);
+        p->setObjectName(QStringLiteral("ColorPicker1_%1").arg(index));
+        p->setAccessibleName(caption);
+        p->setToolTip(caption);
+        label->setBuddy(p);
+        connect(p, &ColorPicker::colorChanged, this, &SettingsPanel::coloursChanged);
+        return p;
+    };
+    m_backgroundPicker = picker(0, QStringLiteral("Background"), m_backgroundLabel);
+    m_gridLinePicker = picker(1, QStringLiteral("Grid Lines"), m_gridLineLabel);
+    m_squarePicker = picker(2, QStringLiteral("Squares"), m_squareLabel);
+
+    buildMoveButtons();
+    connect(&m_document, &PuzzleDocument::puzzleChanged, this, &SettingsPanel::showPuzzleFields);
+}
+
+void SettingsPanel::buildMoveButtons()
+{
+    m_movePanel = new GradientPanel(this);
+    m_movePanel->setObjectName(QStringLiteral("pMove"));
+    m_movePanel->setAccessibleName(tr("Move the whole crossword"));
+    m_movePanel->setBands({{0, -1, PanelMid, PanelLight, 2}});
+    const QString tips[4] = {QStringLiteral("Move the whole crossword left one square"),
+                             QStringLiteral("Move the whole crossword right one square"),
+                             QStringLiteral("Move the whole crossword up one square"),
+                             QStringLiteral("Move the whole crossword down one square")};
+    // The cross: left and right in the middle row, up on top, down at the bottom.
+    constexpr int bw = 450, bh = 390;
+    constexpr int centre = (MoveWidthTwips - bw) / 2;
+    const QRect places[4] = {twipsRect(centre - bw - 30, 435, bw, bh),
+                             twipsRect(centre + bw + 30, 435, bw, bh),
+                             twipsRect(centre, 30, bw, bh), twipsRect(centre, 840, bw, bh)};
+    for (int i = 0; i < 4; ++i) {
+        CandyButton *button = makeButton(m_movePanel, QStringLiteral("CandyButton1_%1").arg(i),
+                                         QString(), tips[i], 3);
+        button->setCaption(QString());
+        button->setPicture(movePicture(i));
+        button->setGeometry(places[i]);
+        m_moveButtons.append(button);
+        const auto direction = MoveDirection(i);
+        connect(button, &CandyButton::clicked, this,
+                [this, direction] { emit moveRequested(direction); });
+    }
+}
+
+QString SettingsPanel::title() const
+{
+    return m_titleEdit->text();
+}
+
+QString SettingsPanel::topic() const
+{
+    return m_topicEdit->text();
+}
+
+QString SettingsPanel::widthText() const
+{
+    return m_widthBox->currentText();
+}
+
+QString SettingsPanel::heightText() const
+{
+    return m_heightBox->currentText();
+}
+
+void SettingsPanel::setSizeTexts(const QString &width, const QString &height)
+{
+    m_widthBox->setCurrentText(width);
+    m_heightBox->setCurrentText(height);
+}
+
+void SettingsPanel::showPuzzleFields()
+{
+    const CrosswordData &p = m_document.puzzle();
+    m_titleEdit->setText(p.Title);
+    m_topicEdit->setText(p.Subject);
+    selectSize(m_widthBox, p.Width);
+    selectSize(m_heightBox, p.Height);
+}
+
+LayoutMethod SettingsPanel::layoutMethod() const
+{
+    return m_methodBox->currentIndex() == 1 ? LayoutMethod::Thorough : LayoutMethod::Classic;
+}
+
+void SettingsPanel::setLayoutMethod(LayoutMethod method)
+{
+    m_methodBox->setCurrentIndex(method == LayoutMethod::Thorough ? 1 : 0);
+}
+
+qint32 SettingsPanel::background() const
+{
+    return m_backgroundPicker->color();
+}
+
+qint32 SettingsPanel::gridLines() const
+{
+    return m_gridLinePicker->color();
+}
+
+qint32 SettingsPanel::squares() const
+{
+    return m_squarePicker->color();
+}
+
+void SettingsPanel::setColours(qint32 background, qint32 gridLines, qint32 squares)
+{
+    m_backgroundPicker->setColor(background);
+    m_backgroundPicker->setDefaultColor(DefaultBackgroundColour);
+    m_gridLinePicker->setColor(gridLines);
+    m_gridLinePicker->setDefaultColor(DefaultGridLinesColour);
+    m_squarePicker->setColor(squares);
+    m_squarePicker->setDefaultColor(DefaultSquaresColour);
+}
+
+qint32 SettingsPanel::defaultBackground() const
+{
+    return m_backgroundPicker->defaultColor();
+}
+
+qint32 SettingsPanel::defaultGridLines() const
+{
+    return m_gridLinePicker->defaultColor();
+}
+
+qint32 SettingsPanel::defaultSquares() const
+{
+    return m_squarePicker->defaultColor();
+}
+
+void SettingsPanel::setGridLinesPickerShown(bool shown)
+{
+    m_gridLinePicker->setVisible(shown);
+    m_gridLineLabel->setVisible(shown);
+}
+
+QList<QWidget *> SettingsPanel::tabOrder() const
+{
+    return {m_titleEdit,
+            m_topicEdit,
+            m_widthBox,
+            m_heightBox,
+            m_changeButton,
+            m_backgroundPicker,
+            m_squarePicker,
+            m_gridLinePicker,
+            m_moveButtons.at(int(MoveDirection::Up)),
+            m_moveButtons.at(int(MoveDirection::Left)),
+            m_moveButtons.at(int(MoveDirection::Right)),
+            m_moveButtons.at(int(MoveDirection::Down))};
+}
+
+void SettingsPanel::resizeEvent(QResizeEvent *event)
+{
+    GradientPanel::resizeEvent(event);
+    // The heading shrinks its font until it fits the narrow panel.
+    QFont font = m_heading->font();
+    while (font.pointSizeF() > 6 &&
+           QFontMetrics(font).horizontalAdvance(m_heading->text()) > width() - 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    m_heading->setFont(font);
+    const int labelHeight = m_heading->sizeHint().height() + 4;
+    m_heading->setGeometry(0, 0, width(), labelHeight);
+    setBands({{0, labelHeight, HeadingTop, HeadingBottom, 1},
+              {labelHeight, -1, PanelLight, PanelMid, 1}});
+
+    const int top = pixelsToTwips(labelHeight) + 90;
+    m_titleLabel->setGeometry(twipsRect(EdLeft, top, EdWidth, EdLabelHeight));
+    m_titleEdit->setGeometry(twipsRect(EdLeft, top + 240, EdWidth, EdBoxHeight));
+    m_topicLabel->setGeometry(twipsRect(EdLeft, top + 630, EdWidth, EdLabelHeight));
+    m_topicEdit->setGeometry(twipsRect(EdLeft, top + 870, EdWidth, EdBoxHeight));
+    const int half = (EdWidth - 75) / 2;
+    m_widthLabel->setGeometry(twipsRect(EdLeft, top + 1260, half, EdLabelHeight));
+    m_heightLabel->setGeometry(twipsRect(EdLeft + half + 75, top + 1260, half, EdLabelHeight));
+    m_widthBox->setGeometry(twipsRect(EdLeft, top + 1500, half, EdBoxHeight + 15));
+    m_heightBox->setGeometry(twipsRect(EdLeft + half + 75, top + 1500, half, EdBoxHeight + 15));
+    m_changeButton->setGeometry(twipsRect(EdLeft, top + 1950, EdWidth, 390));
+    m_methodLabel->setGeometry(twipsRect(EdLeft, top + 2460, EdWidth, EdLabelHeight));
+    m_methodBox->setGeometry(twipsRect(EdLeft, top + 2700, EdWidth, EdBoxHeight + 15));
+
+    // Pickers top to bottom: Background, Squares, Grid Lines.
+    const std::pair<QLabel *, ColorPicker *> pickers[3] = {{m_backgroundLabel, m_backgroundPicker},
+                                                           {m_squareLabel, m_squarePicker},
+                                                           {m_gridLineLabel, m_gridLinePicker}};
+    int y = top + 3150;
+    for (const auto &[label, picker] : pickers) {
+        label->setGeometry(twipsRect(EdLeft, y, EdWidth, EdLabelHeight));
+        picker->setGeometry(twipsRect(EdLeft, y + 240, EdWidth, EdBoxHeight));
+        y += 660;
+    }
+
+    const int innerHeight = pixelsToTwips(height());
+    m_movePanel->setGeometry(
+        twipsRect(90, innerHeight - MoveHeightTwips - 100, MoveWidthTwips, MoveHeightTwips));
+}

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#include "waitpanel.h"
+
+#include "panelparts.h"
+#include "xp_progressbar.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace panel;
+
+const QString WaitPanel::GenerateCaption =
+    QStringLiteral("Attempting to generate crossword  Please Wait");
+
+namespace {
+
+// The notice's size in twips.
+constexpr int WidthTwips = 3735;
+constexpr int HeightTwips = 1245;
+
+} // namespace
+
+WaitPanel::WaitPanel(QWidget *parent) : GradientPanel(parent)
+{
+    setObjectName(QStringLiteral("pGress"));
+    setAccessibleName(tr("Please wait"));
+    setBands({{0, -1, WaitTop, WaitBottom, 1}});
+    setAutoFillBackground(false);
+    m_caption = makeHeading(this, QStringLiteral("Label4"), GenerateCaption);
+    m_caption->setWordWrap(true);
+    m_bar = new XP_ProgressBar(this);
+    m_bar->setObjectName(QStringLiteral("XP2"));
+    m_bar->setAccessibleName(tr("Progress"));
+    const QRect area = twipsRect(0, 0, WidthTwips, HeightTwips);
+    m_caption->setGeometry(QRect(8, 8, area.width() - 16, 36));
+    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cmdCancelGenerate"));
+    m_cancelButton->setAccessibleName(QStringLiteral("Cancel"));
+    m_cancelButton->setToolTip(QStringLiteral("Stop generating and keep the crossword as it was"));
+    connect(m_cancelButton, &QPushButton::clicked, this, &WaitPanel::cancelClicked);
+    setCancellable(false);
+    hide();
+}
+
+void WaitPanel::setCancellable(bool cancellable)
+{
+    // The bar makes room for the button beside it.
+    const QRect area = twipsRect(0, 0, WidthTwips, HeightTwips);
+    const int cancelWidth = 64;
+    const int barWidth = area.width() - 24 - (cancellable ? cancelWidth + 8 : 0);
+    m_bar->setGeometry(QRect(12, area.height() - 32, barWidth, 20));
+    m_cancelButton->setGeometry(
+        QRect(area.width() - 12 - cancelWidth, area.height() - 36, cancelWidth, 28));
+    m_cancelButton->setVisible(cancellable);
+}
+
+void WaitPanel::start(const QString &caption, bool cancellable)
+{
+    m_caption->setText(caption);
+    setCancellable(cancellable);
+    show();
+    raise();
+    if (cancellable)
+        m_cancelButton->setFocus();
+}
+
+void WaitPanel::finish()
+{
+    setCancellable(false);
+    hide();
+    m_caption->setText(GenerateCaption);
+}
