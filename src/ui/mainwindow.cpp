@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "mainwindow.h"
 
-#include "candybutton.h"
+#include "gradientbutton.h"
 #include "cluetext.h"
 #include "colorpicker.h"
 #include "gradientpanel.h"
@@ -91,16 +91,16 @@ QLabel *makeHeading(QWidget *parent, const QString &name, const QString &caption
     return label;
 }
 
-CandyButton *makeCandy(QWidget *parent, const QString &name, const QString &caption,
+GradientButton *makeCandy(QWidget *parent, const QString &name, const QString &caption,
                        const QString &tip, int style)
 {
-    auto *button = new CandyButton(parent);
+    auto *button = new GradientButton(parent);
     button->setObjectName(name);
-    button->setCaption(caption);
+    button->setText(caption);
     button->setToolTip(tip);
     button->setAccessibleName(caption.isEmpty() ? tip : caption);
     button->setAccessibleDescription(tip);
-    button->setStyle(style);
+    button->setLook(GradientButton::Look(style));
     return button;
 }
 
@@ -299,7 +299,7 @@ void frmCWord::buildSettingsPanel()
     cmdUpdateProperties =
         makeCandy(picCWEditor, QStringLiteral("cmdUpdateProperties"), QStringLiteral("Change"),
                   QStringLiteral("Change current setting"), 3);
-    connect(cmdUpdateProperties, &CandyButton::clicked, this, &frmCWord::updateProperties);
+    connect(cmdUpdateProperties, &GradientButton::clicked, this, &frmCWord::updateProperties);
 
     // Takes effect at the next "Create / Regenerate Crossword"; saved with the settings.
     lblMethod = makeLabel(picCWEditor, QStringLiteral("lblMethod"), QStringLiteral("Layout:"));
@@ -345,13 +345,13 @@ void frmCWord::buildSettingsPanel()
                              twipsRect(centre + bw + 30, 435, bw, bh),
                              twipsRect(centre, 30, bw, bh), twipsRect(centre, 840, bw, bh)};
     for (int i = 0; i < 4; ++i) {
-        CandyButton *button =
+        GradientButton *button =
             makeCandy(pMove, QStringLiteral("CandyButton1_%1").arg(i), QString(), tips[i], 3);
-        button->setCaption(QString());
+        button->setText(QString());
         button->setPicture(movePicture(i));
         button->setGeometry(places[i]);
         CandyButton1.append(button);
-        connect(button, &CandyButton::clicked, this, [this, i] { moveCrossword(i); });
+        connect(button, &GradientButton::clicked, this, [this, i] { moveCrossword(i); });
     }
 }
 
@@ -430,7 +430,7 @@ void frmCWord::buildWordPanel()
                              QStringLiteral("Add / Update word on grid"), 3);
     cmdDelete = makeCandy(picAddWord, QStringLiteral("cmdDelete"), QString(),
                           QStringLiteral("Delete the selected word from grid"), 3);
-    cmdDelete->setCaption(QString());
+    cmdDelete->setText(QString());
     cmdDelete->setPicture(deletePicture());
     TB2 = new Toolbar(picAddWord);
     TB2->setObjectName(QStringLiteral("TB2"));
@@ -438,7 +438,7 @@ void frmCWord::buildWordPanel()
     TB2->setBackColor(rgb(226, 236, 252));
     CandyButton2 = makeCandy(picAddWord, QStringLiteral("CandyButton2"), QString(),
                              QStringLiteral("Create / Regenerate Crossword"), 3);
-    CandyButton2->setCaption(QString());
+    CandyButton2->setText(QString());
     CandyButton2->setPicture(generatePicture());
 }
 

@@ -11,7 +11,7 @@
 #include <QMainWindow>
 #include <QString>
 
-class CandyButton;
+class GradientButton;
 class ColorPicker;
 class GradientPanel;
 class PictureBox;
@@ -231,13 +231,13 @@ public:
     QComboBox *txtXSize = nullptr;
     QLabel *lblHeight = nullptr;
     QComboBox *txtYSize = nullptr;
-    CandyButton *cmdUpdateProperties = nullptr;
+    GradientButton *cmdUpdateProperties = nullptr;
     QLabel *lblMethod = nullptr;
     QComboBox *cboMethod = nullptr;    // "Classic" (0) or "Thorough" (1)
     QList<ColorPicker *> ColorPicker1; // 0 background, 1 grid lines, 2 squares
     QList<QLabel *> Label3;            // their labels, same index
     GradientPanel *pMove = nullptr;
-    QList<CandyButton *> CandyButton1; // 0 left, 1 right, 2 up, 3 down
+    QList<GradientButton *> CandyButton1; // 0 left, 1 right, 2 up, 3 down
 
     PictureBox *picNumbersAcross = nullptr;
     PictureBox *picNumbersDown = nullptr;
@@ -256,10 +256,10 @@ public:
     QComboBox *txtY = nullptr;
     QRadioButton *optAcross = nullptr;
     QRadioButton *optDown = nullptr;
-    CandyButton *cmdOKAddWord = nullptr;
-    CandyButton *cmdDelete = nullptr;
+    GradientButton *cmdOKAddWord = nullptr;
+    GradientButton *cmdDelete = nullptr;
     Toolbar *TB2 = nullptr;
-    CandyButton *CandyButton2 = nullptr;
+    GradientButton *CandyButton2 = nullptr;
 
     GradientPanel *pGress = nullptr;
     XP_ProgressBar *XP2 = nullptr;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "wordpanel.h"
 
-#include "candybutton.h"
+#include "gradientbutton.h"
 #include "colorpicker.h"
 #include "drawing.h"
 #include "generatecommand.h"
@@ -93,8 +93,8 @@ WordPanel::WordPanel(frmCWord &window) : QObject(&window), m_window(window)
         if (checked)
             orientationSelected(Down);
     });
-    connect(w.cmdOKAddWord, &CandyButton::clicked, this, &WordPanel::updateWord);
-    connect(w.cmdDelete, &CandyButton::clicked, this, &WordPanel::deleteWord);
+    connect(w.cmdOKAddWord, &GradientButton::clicked, this, &WordPanel::updateWord);
+    connect(w.cmdDelete, &GradientButton::clicked, this, &WordPanel::deleteWord);
     connect(w.TB2, &Toolbar::buttonClick, this, [this](int index) {
         switch (index) {
         case 1:
@@ -111,7 +111,7 @@ WordPanel::WordPanel(frmCWord &window) : QObject(&window), m_window(window)
         }
     });
     connect(w.txtWord, &QComboBox::activated, this, [this](int) { wordChosen(); });
-    connect(w.CandyButton2, &CandyButton::clicked, this, [this] { Generate(m_window); });
+    connect(w.CandyButton2, &GradientButton::clicked, this, [this] { Generate(m_window); });
 
     // The key filter sees each key before the box does, whether the combo box or its
     // line edit has the focus.

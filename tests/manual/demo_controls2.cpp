@@ -2,10 +2,10 @@
 // Shows the colour pickers, an open palette and the gradient buttons in every style and
 // colour scheme. With a directory argument it writes PNG pictures there and exits:
 //   QT_QPA_PLATFORM=offscreen velloquin_demo_pickers /tmp/shots
-#include "candybutton.h"
 #include "colorpalette.h"
 #include "colorpicker.h"
 #include "colournumbers.h"
+#include "gradientbutton.h"
 
 #include <QApplication>
 #include <QDir>
@@ -118,10 +118,10 @@ int main(int argc, char **argv)
     for (int style = 0; style <= 7; ++style) {
         grid->addWidget(new QLabel(QStringLiteral("Style %1").arg(style)), style + 1, 0);
         for (int scheme = 0; scheme <= 6; ++scheme) {
-            auto *b = new CandyButton(QStringLiteral("&Update"));
-            b->setStyle(style);
-            b->setColorScheme(qint16(scheme));
-            b->setForeColor(scheme >= 3 || style == 1 ? 0xFFFFFF : 0);
+            auto *b = new GradientButton(QStringLiteral("&Update"));
+            b->setLook(GradientButton::Look(style));
+            b->setColorScheme(GradientButton::ColorScheme(scheme));
+            b->setTextColor(scheme >= 3 || style == 1 ? Qt::white : Qt::black);
             b->setBorderBrightness(-25);
             b->setFixedSize(96, 30);
             grid->addWidget(b, style + 1, scheme + 1);
@@ -133,41 +133,41 @@ int main(int argc, char **argv)
     auto *stateBox = new QGroupBox(QStringLiteral("States (style 2, scheme 1) and pictures"));
     auto *stateRow = new QGridLayout(stateBox);
     const char *stateNames[6] = {"Normal", "Focused", "Hover", "Pressed", "Checked", "Disabled"};
-    CandyButton *states[6];
+    GradientButton *states[6];
     for (int i = 0; i < 6; ++i) {
-        states[i] = new CandyButton(QString::fromLatin1(stateNames[i]));
-        states[i]->setStyle(2);
-        states[i]->setColorScheme(1);
-        states[i]->setForeColor(0xFFFFFF);
-        states[i]->setCaptionHighLite(i == 2);
-        states[i]->setCaptionHighLiteColor(0x00FFFF);
+        states[i] = new GradientButton(QString::fromLatin1(stateNames[i]));
+        states[i]->setLook(GradientButton::Look(2));
+        states[i]->setColorScheme(GradientButton::ColorScheme(1));
+        states[i]->setTextColor(Qt::white);
+        states[i]->setTextHighlight(i == 2);
+        states[i]->setTextHighlightColor(QColor(255, 255, 0));
         states[i]->setFixedSize(96, 30);
         stateRow->addWidget(states[i], 0, i);
     }
     const char *alignNames[5] = {"Above", "Below", "Left", "Right", "Corner"};
     for (int a = 0; a < 5; ++a) {
-        auto *b = new CandyButton(QString::fromLatin1(alignNames[a]));
+        auto *b = new GradientButton(QString::fromLatin1(alignNames[a]));
         b->setPicture(samplePicture());
-        b->setPictureAlignment(a == 4 ? 9 : a);
-        b->setStyle(a == 4 ? 0 : 3);
-        b->setColorScheme(2);
+        b->setPicturePosition(GradientButton::PicturePosition(a));
+        b->setLook(GradientButton::Look(a == 4 ? 0 : 3));
+        b->setColorScheme(GradientButton::ColorScheme(2));
         b->setFixedSize(96, a <= 1 ? 44 : 30);
         stateRow->addWidget(b, 1, a);
     }
-    auto *disabledPic = new CandyButton(QStringLiteral("Off"));
+    auto *disabledPic = new GradientButton(QStringLiteral("Off"));
     disabledPic->setPicture(samplePicture());
-    disabledPic->setPictureAlignment(2);
-    disabledPic->setStyle(7);
+    disabledPic->setPicturePosition(GradientButton::PicturePosition::Left);
+    disabledPic->setLook(GradientButton::Look(7));
     disabledPic->setEnabled(false);
     disabledPic->setFixedSize(96, 30);
     stateRow->addWidget(disabledPic, 1, 5);
     // Keyboard focus on the other styles.
-    QList<CandyButton *> focused;
+    QList<GradientButton *> focused;
     for (int style : {0, 1, 3, 4, 6, 7}) {
-        auto *b = new CandyButton(QStringLiteral("Focus %1").arg(style));
-        b->setStyle(style);
-        b->setColorScheme(style == 6 ? 5 : 1);
-        b->setForeColor(0xFFFFFF);
+        auto *b = new GradientButton(QStringLiteral("Focus %1").arg(style));
+        b->setLook(GradientButton::Look(style));
+        b->setColorScheme(GradientButton::ColorScheme(style == 6 ? 5 : 1));
+        b->setTextColor(Qt::white);
         b->setFixedSize(96, 30);
         stateRow->addWidget(b, 2, int(focused.size()));
         focused << b;
@@ -176,10 +176,11 @@ int main(int argc, char **argv)
 
     window.show();
     focus(states[1]);
-    for (CandyButton *b : focused)
+    for (GradientButton *b : focused)
         focus(b);
     hover(states[2]);
     press(states[3]);
+    states[4]->setCheckable(true);
     states[4]->setChecked(true);
     states[5]->setEnabled(false);
     {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "agreementwindow.h"
 
-#include "candybutton.h"
+#include "gradientbutton.h"
 
 #include <QRadioButton>
 #include <QTextBrowser>

@@ -2,7 +2,7 @@
 // The main window: layout, toolbar and menu commands, drawing flags and shapes.
 #include "windowfixture.h"
 
-#include "candybutton.h"
+#include "gradientbutton.h"
 #include "cluetext.h"
 #include "colorpicker.h"
 #include "crosswordfile.h"
@@ -386,9 +386,9 @@ void tst_MainWindow::wordPanelHasItsCaptions()
     QCOMPARE(w.cmdOKAddWord->caption(), QStringLiteral("Update"));
     QCOMPARE(w.cmdOKAddWord->toolTip(), QStringLiteral("Add / Update word on grid"));
     QCOMPARE(w.cmdDelete->toolTip(), QStringLiteral("Delete the selected word from grid"));
-    QVERIFY(!w.cmdDelete->picture().isNull());
+    QVERIFY(!w.cmdDelete->icon().isNull());
     QCOMPARE(w.CandyButton2->toolTip(), QStringLiteral("Create / Regenerate Crossword"));
-    QVERIFY(!w.CandyButton2->picture().isNull());
+    QVERIFY(!w.CandyButton2->icon().isNull());
     QCOMPARE(w.cmdUpdateProperties->caption(), QStringLiteral("Change"));
     QCOMPARE(w.cmdUpdateProperties->toolTip(), QStringLiteral("Change current setting"));
     QCOMPARE(w.Label4->text(), QStringLiteral("Attempting to generate crossword  Please Wait"));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "candybutton.h"
+#include "gradientbutton.h"
 #include "colorpicker.h"
 #include "gradientpanel.h"
 #include "mainwindow.h"
