@@ -3,7 +3,8 @@
 
 #include "gradientbutton.h"
 #include "cluetext.h"
-#include "colorpicker.h"
+#include "colorbutton.h"
+#include "colournumbers.h"
 #include "gradientpanel.h"
 #include "gridedit.h"
 #include "interchangecommands.h"
@@ -121,7 +122,7 @@ frmCWord::frmCWord(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     setAccessibleName(QStringLiteral("Velloquin"));
 
     // The palette's "More Colors..." goes through the window's dialogs.
-    ColorPicker::setColorChooser([this](const QColor &initial, QWidget *) {
+    ColorButton::setColorChooser([this](const QColor &initial, QWidget *) {
         return m_dialogs.chooseColour(initial, tr("Colour"));
     });
 
@@ -198,7 +199,7 @@ frmCWord::~frmCWord()
     client->removeEventFilter(this);
     delete m_wordPanel;
     m_wordPanel = nullptr;
-    ColorPicker::setColorChooser({});
+    ColorButton::setColorChooser({});
 }
 
 // --- Building the controls ---------------------------------------------------------
@@ -320,14 +321,14 @@ void frmCWord::buildSettingsPanel()
     for (int i = 0; i < 3; ++i) {
         QLabel *label =
             makeLabel(picCWEditor, QStringLiteral("Label3_%1").arg(i), pickerCaptions[i]);
-        auto *picker = new ColorPicker(picCWEditor);
+        auto *picker = new ColorButton(picCWEditor);
         picker->setObjectName(QStringLiteral("ColorPicker1_%1").arg(i));
         picker->setAccessibleName(pickerCaptions[i]);
         picker->setToolTip(pickerCaptions[i]);
         label->setBuddy(picker);
         Label3.append(label);
         ColorPicker1.append(picker);
-        connect(picker, &ColorPicker::colorChanged, this, [this] { onColourChanged(); });
+        connect(picker, &ColorButton::changed, this, [this] { onColourChanged(); });
     }
 
     pMove = new GradientPanel(picCWEditor);
@@ -640,9 +641,9 @@ void frmCWord::showEvent(QShowEvent *event)
 DrawOptions frmCWord::drawOptions() const
 {
     DrawOptions options;
-    options.background = ColorPicker1[0]->color();
-    options.gridLines = ColorPicker1[1]->color();
-    options.squares = ColorPicker1[2]->color();
+    options.background = numberFromColour(ColorPicker1[0]->color());
+    options.gridLines = numberFromColour(ColorPicker1[1]->color());
+    options.squares = numberFromColour(ColorPicker1[2]->color());
     options.answersHidden = AnswersHidden;
     options.outlineMode = OutlineMode;
     options.redrawAll = RedrawAll;
@@ -741,12 +742,12 @@ void frmCWord::Acquire_Settings()
     m_defaultWidth = size(s.width);
     m_defaultHeight = size(s.height);
 
-    ColorPicker1[0]->setColor(s.background.value_or(DefaultBackgroundColour));
-    ColorPicker1[0]->setDefaultColor(DefaultBackgroundColour);
-    ColorPicker1[1]->setColor(s.gridLines.value_or(DefaultGridLinesColour));
-    ColorPicker1[1]->setDefaultColor(DefaultGridLinesColour);
-    ColorPicker1[2]->setColor(s.squares.value_or(DefaultSquaresColour));
-    ColorPicker1[2]->setDefaultColor(DefaultSquaresColour);
+    ColorPicker1[0]->setColor(colourFromNumber(s.background.value_or(DefaultBackgroundColour)));
+    ColorPicker1[0]->setDefaultColor(colourFromNumber(DefaultBackgroundColour));
+    ColorPicker1[1]->setColor(colourFromNumber(s.gridLines.value_or(DefaultGridLinesColour)));
+    ColorPicker1[1]->setDefaultColor(colourFromNumber(DefaultGridLinesColour));
+    ColorPicker1[2]->setColor(colourFromNumber(s.squares.value_or(DefaultSquaresColour)));
+    ColorPicker1[2]->setDefaultColor(colourFromNumber(DefaultSquaresColour));
 
     setLayoutMethod(s.layoutMethod);
 }
@@ -780,9 +781,9 @@ void frmCWord::Save_Settings()
     values.topic = txtSubject->text();
     values.width = txtXSize->currentText();
     values.height = txtYSize->currentText();
-    values.background = ColorPicker1[0]->color();
-    values.gridLines = ColorPicker1[1]->color();
-    values.squares = ColorPicker1[2]->color();
+    values.background = numberFromColour(ColorPicker1[0]->color());
+    values.gridLines = numberFromColour(ColorPicker1[1]->color());
+    values.squares = numberFromColour(ColorPicker1[2]->color());
     values.useOutline = OutlineMode;
     values.layoutMethod = layoutMethod();
     showRefusal(writeDefaultSettings(m_paths.settingsFile, values));
@@ -791,9 +792,9 @@ void frmCWord::Save_Settings()
 void frmCWord::Reset_Default_Settings()
 {
     showRefusal(writeDefaultSettings(m_paths.settingsFile,
-                                     factorySettings(ColorPicker1[0]->defaultColor(),
-                                                     ColorPicker1[1]->defaultColor(),
-                                                     ColorPicker1[2]->defaultColor())));
+                                     factorySettings(numberFromColour(ColorPicker1[0]->defaultColor()),
+                                                     numberFromColour(ColorPicker1[1]->defaultColor()),
+                                                     numberFromColour(ColorPicker1[2]->defaultColor()))));
 }
 
 // --- Commands ----------------------------------------------------------------------------

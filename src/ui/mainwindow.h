@@ -12,7 +12,7 @@
 #include <QString>
 
 class GradientButton;
-class ColorPicker;
+class ColorButton;
 class GradientPanel;
 class PictureBox;
 class ShapeFrame;
@@ -234,7 +234,7 @@ public:
     GradientButton *cmdUpdateProperties = nullptr;
     QLabel *lblMethod = nullptr;
     QComboBox *cboMethod = nullptr;    // "Classic" (0) or "Thorough" (1)
-    QList<ColorPicker *> ColorPicker1; // 0 background, 1 grid lines, 2 squares
+    QList<ColorButton *> ColorPicker1; // 0 background, 1 grid lines, 2 squares
     QList<QLabel *> Label3;            // their labels, same index
     GradientPanel *pMove = nullptr;
     QList<GradientButton *> CandyButton1; // 0 left, 1 right, 2 up, 3 down

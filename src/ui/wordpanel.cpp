@@ -2,7 +2,7 @@
 #include "wordpanel.h"
 
 #include "gradientbutton.h"
-#include "colorpicker.h"
+#include "colorbutton.h"
 #include "drawing.h"
 #include "generatecommand.h"
 #include "gridedit.h"

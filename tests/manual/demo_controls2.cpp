@@ -2,8 +2,8 @@
 // Shows the colour pickers, an open palette and the gradient buttons in every style and
 // colour scheme. With a directory argument it writes PNG pictures there and exits:
 //   QT_QPA_PLATFORM=offscreen velloquin_demo_pickers /tmp/shots
-#include "colorpalette.h"
-#include "colorpicker.h"
+#include "colorbutton.h"
+#include "colorpalettepopup.h"
 #include "colournumbers.h"
 #include "gradientbutton.h"
 
@@ -84,24 +84,24 @@ int main(int argc, char **argv)
     auto *pickerRow = new QHBoxLayout(pickerBox);
     const char *names[3] = {"Background", "Grid lines", "Squares"};
     const qint32 colours[3] = {0xFFFFFF, 0x000000, 0x80FFFF};
-    ColorPicker *pickers[3];
+    ColorButton *pickers[3];
     for (int i = 0; i < 3; ++i) {
         pickerRow->addWidget(new QLabel(QString::fromLatin1(names[i])));
-        pickers[i] = new ColorPicker;
+        pickers[i] = new ColorButton;
         pickers[i]->setObjectName(QStringLiteral("ColorPicker1_%1").arg(i));
-        pickers[i]->setColor(colours[i]);
+        pickers[i]->setColor(colourFromNumber(colours[i]));
         pickers[i]->setFixedWidth(80);
-        pickers[i]->setShowToolTips(true);
+        pickers[i]->setShowCellToolTips(true);
         pickerRow->addWidget(pickers[i]);
     }
-    auto *flat = new ColorPicker;
-    flat->setAppearance(0);
-    flat->setColor(systemColourNumber(13));
+    auto *flat = new ColorButton;
+    flat->setFlat(true);
+    flat->setColor(systemColour(13));
     flat->setFixedWidth(80);
     pickerRow->addWidget(new QLabel(QStringLiteral("Flat")));
     pickerRow->addWidget(flat);
-    auto *pressed = new ColorPicker;
-    pressed->setColor(0x0080FF);
+    auto *pressed = new ColorButton;
+    pressed->setColor(colourFromNumber(0x0080FF));
     pressed->setFixedWidth(80);
     pickerRow->addWidget(new QLabel(QStringLiteral("Arrow pressed")));
     pickerRow->addWidget(pressed);
@@ -199,31 +199,31 @@ int main(int argc, char **argv)
     bool ok = save(&window, outDir, QStringLiteral("demo_pickers_window.png"));
 
     // The open palette in its two modes, with a hot cell and filled custom colours.
-    frmColorPalette::addCustomColor(0x3366CC);
-    frmColorPalette::addCustomColor(0x22AA55);
-    frmColorPalette::addCustomColor(0x0080FF);
-    pickers[1]->setShowSysColorButton(true);
+    ColorPalettePopup::addCustomColor(colourFromNumber(0x3366CC));
+    ColorPalettePopup::addCustomColor(colourFromNumber(0x22AA55));
+    ColorPalettePopup::addCustomColor(colourFromNumber(0x0080FF));
+    pickers[1]->setShowSystemColors(true);
     pickers[1]->showPalette();
-    if (frmColorPalette *palette = frmColorPalette::current()) {
+    if (ColorPalettePopup *palette = ColorPalettePopup::current()) {
         const QPoint hot = palette->cellRect(20).center();
         QMouseEvent move(QEvent::MouseMove, hot, palette->mapToGlobal(hot), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(palette, &move);
         ok = save(palette, outDir, QStringLiteral("demo_pickers_palette.png")) && ok;
-        palette->setMode(frmColorPalette::Mode::System);
+        palette->setMode(ColorPalettePopup::Mode::System);
         ok = save(palette, outDir, QStringLiteral("demo_pickers_palette_system.png")) && ok;
         palette->close();
     } else {
         ok = false;
     }
     pickers[0]->showPalette();
-    if (frmColorPalette *palette = frmColorPalette::current()) {
-        const QPoint hot = palette->cellRect(frmColorPalette::DefaultCell).center();
+    if (ColorPalettePopup *palette = ColorPalettePopup::current()) {
+        const QPoint hot = palette->cellRect(ColorPalettePopup::DefaultCell).center();
         QMouseEvent move(QEvent::MouseMove, hot, palette->mapToGlobal(hot), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(palette, &move);
         ok = save(palette, outDir, QStringLiteral("demo_pickers_palette_default.png")) && ok;
-        const QPoint more = palette->cellRect(frmColorPalette::MoreColorsCell).center();
+        const QPoint more = palette->cellRect(ColorPalettePopup::MoreColorsCell).center();
         QMouseEvent down(QEvent::MouseButtonPress, more, palette->mapToGlobal(more), Qt::LeftButton,
                          Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(palette, &down);

@@ -4,7 +4,8 @@
 
 #include "gradientbutton.h"
 #include "cluetext.h"
-#include "colorpicker.h"
+#include "colorbutton.h"
+#include "colournumbers.h"
 #include "crosswordfile.h"
 #include "picturebox.h"
 #include "toolbar.h"
@@ -383,13 +384,13 @@ void tst_MainWindow::wordPanelHasItsCaptions()
     QCOMPARE(w.optAcross->text(), QStringLiteral("Across"));
     QCOMPARE(w.optDown->text(), QStringLiteral("Down"));
     QVERIFY(w.optAcross->isChecked());
-    QCOMPARE(w.cmdOKAddWord->caption(), QStringLiteral("Update"));
+    QCOMPARE(w.cmdOKAddWord->text(), QStringLiteral("Update"));
     QCOMPARE(w.cmdOKAddWord->toolTip(), QStringLiteral("Add / Update word on grid"));
     QCOMPARE(w.cmdDelete->toolTip(), QStringLiteral("Delete the selected word from grid"));
     QVERIFY(!w.cmdDelete->icon().isNull());
     QCOMPARE(w.CandyButton2->toolTip(), QStringLiteral("Create / Regenerate Crossword"));
     QVERIFY(!w.CandyButton2->icon().isNull());
-    QCOMPARE(w.cmdUpdateProperties->caption(), QStringLiteral("Change"));
+    QCOMPARE(w.cmdUpdateProperties->text(), QStringLiteral("Change"));
     QCOMPARE(w.cmdUpdateProperties->toolTip(), QStringLiteral("Change current setting"));
     QCOMPARE(w.Label4->text(), QStringLiteral("Attempting to generate crossword  Please Wait"));
     QVERIFY(!w.pGress->isVisible());
@@ -493,9 +494,9 @@ void tst_MainWindow::colourChoiceRedrawsAtOnce()
     const int cw = w.picView->width() / 16, ch = w.picView->height() / 16;
     const QPoint inside(cw + cw / 2, ch + ch / 2);
     QCOMPARE(w.picView->picture().pixel(inside), qRgb(0, 0, 0));
-    w.ColorPicker1[0]->setColor(number(0, 128, 255));
+    w.ColorPicker1[0]->setColor(colourFromNumber(number(0, 128, 255)));
     QCOMPARE(w.picView->picture().pixel(inside), qRgb(0, 128, 255));
-    w.ColorPicker1[1]->setColor(number(255, 0, 0));
+    w.ColorPicker1[1]->setColor(colourFromNumber(number(255, 0, 0)));
     QCOMPARE(w.picView->picture().pixel(cw + cw / 2, 0), qRgb(255, 0, 0));
 }
 

@@ -2,7 +2,8 @@
 // The start procedure and the settings file as the window reads, saves and resets it.
 #include "windowfixture.h"
 
-#include "colorpicker.h"
+#include "colorbutton.h"
+#include "colournumbers.h"
 #include "toolbar.h"
 
 #include <QComboBox>
@@ -65,9 +66,9 @@ void tst_Startup::firstStartWithAgreementCreatesEmptySettingsFile()
     QCOMPARE(w->puzzle().Width, 16);
     QCOMPARE(w->puzzle().Height, 16);
     QVERIFY(w->puzzle().IsEmpty);
-    QCOMPARE(w->ColorPicker1[0]->color(), 0);
-    QCOMPARE(w->ColorPicker1[1]->color(), number(97, 97, 97));
-    QCOMPARE(w->ColorPicker1[2]->color(), 16777215);
+    QCOMPARE(numberFromColour(w->ColorPicker1[0]->color()), 0);
+    QCOMPARE(numberFromColour(w->ColorPicker1[1]->color()), number(97, 97, 97));
+    QCOMPARE(numberFromColour(w->ColorPicker1[2]->color()), 16777215);
     QVERIFY(!w->OutlineMode);
     QVERIFY(w->RedrawAll);
     QCOMPARE(w->windowTitle(), QStringLiteral("Velloquin"));
@@ -182,9 +183,9 @@ void tst_Startup::savedSettingsComeBackAtNextStart()
         w->txtXSize->setCurrentText(QStringLiteral("20"));
         w->txtYSize->setCurrentText(QStringLiteral("12"));
         // A colour choice redraws at once but leaves the typed settings alone.
-        w->ColorPicker1[0]->setColor(number(0, 0, 128));
-        w->ColorPicker1[1]->setColor(number(200, 0, 0));
-        w->ColorPicker1[2]->setColor(number(255, 255, 200));
+        w->ColorPicker1[0]->setColor(colourFromNumber(number(0, 0, 128)));
+        w->ColorPicker1[1]->setColor(colourFromNumber(number(200, 0, 0)));
+        w->ColorPicker1[2]->setColor(colourFromNumber(number(255, 255, 200)));
         QCOMPARE(w->txtTitle->text(), QStringLiteral("Birds"));
         QCOMPARE(w->txtXSize->currentText(), QStringLiteral("20"));
         QCOMPARE(w->layoutMethod(), LayoutMethod::Classic); // no key in the file
@@ -210,13 +211,13 @@ void tst_Startup::savedSettingsComeBackAtNextStart()
     QCOMPARE(w->defaultTitle(), QStringLiteral("Birds"));
     QCOMPARE(w->txtTitle->text(), QStringLiteral("Birds"));
     QCOMPARE(w->txtSubject->text(), QStringLiteral("Nature"));
-    QCOMPARE(w->ColorPicker1[0]->color(), number(0, 0, 128));
-    QCOMPARE(w->ColorPicker1[1]->color(), number(200, 0, 0));
-    QCOMPARE(w->ColorPicker1[2]->color(), number(255, 255, 200));
+    QCOMPARE(numberFromColour(w->ColorPicker1[0]->color()), number(0, 0, 128));
+    QCOMPARE(numberFromColour(w->ColorPicker1[1]->color()), number(200, 0, 0));
+    QCOMPARE(numberFromColour(w->ColorPicker1[2]->color()), number(255, 255, 200));
     // Each picker's "Default" stays the factory colour.
-    QCOMPARE(w->ColorPicker1[0]->defaultColor(), 0);
-    QCOMPARE(w->ColorPicker1[1]->defaultColor(), number(97, 97, 97));
-    QCOMPARE(w->ColorPicker1[2]->defaultColor(), 16777215);
+    QCOMPARE(numberFromColour(w->ColorPicker1[0]->defaultColor()), 0);
+    QCOMPARE(numberFromColour(w->ColorPicker1[1]->defaultColor()), number(97, 97, 97));
+    QCOMPARE(numberFromColour(w->ColorPicker1[2]->defaultColor()), 16777215);
 }
 
 void tst_Startup::resetFlow_data()
@@ -238,7 +239,7 @@ void tst_Startup::resetFlow()
     auto w = f.start();
     QVERIFY(w);
     QCOMPARE(w->puzzle().Width, 10);
-    QCOMPARE(w->ColorPicker1[0]->color(), 255);
+    QCOMPARE(numberFromColour(w->ColorPicker1[0]->color()), 255);
 
     f.dialogs.answers.enqueue(applyNow ? Dialogs::Answer::Yes : Dialogs::Answer::No);
     if (applyNow)
@@ -264,9 +265,9 @@ void tst_Startup::resetFlow()
     if (applyNow) {
         QCOMPARE(f.dialogs.titles(), QStringList({QStringLiteral("Reset Default Settings"),
                                                   QStringLiteral("Change Settings")}));
-        QCOMPARE(w->ColorPicker1[0]->color(), 0);
-        QCOMPARE(w->ColorPicker1[1]->color(), number(97, 97, 97));
-        QCOMPARE(w->ColorPicker1[2]->color(), 16777215);
+        QCOMPARE(numberFromColour(w->ColorPicker1[0]->color()), 0);
+        QCOMPARE(numberFromColour(w->ColorPicker1[1]->color()), number(97, 97, 97));
+        QCOMPARE(numberFromColour(w->ColorPicker1[2]->color()), 16777215);
         QCOMPARE(w->puzzle().Width, 16);
         QCOMPARE(w->puzzle().Height, 16);
         QCOMPARE(w->txtX->count(), 16);
@@ -276,7 +277,7 @@ void tst_Startup::resetFlow()
         QVERIFY(w->TB1->IsButtonChecked(9));
     } else {
         QCOMPARE(f.dialogs.shown.size(), 1);
-        QCOMPARE(w->ColorPicker1[0]->color(), 255);
+        QCOMPARE(numberFromColour(w->ColorPicker1[0]->color()), 255);
         QCOMPARE(w->puzzle().Width, 10);
         QCOMPARE(w->defaultTitle(), QStringLiteral("Old"));
     }
@@ -293,10 +294,10 @@ void tst_Startup::startsWithSettingsFromFile()
     QVERIFY(w);
     QCOMPARE(w->puzzle().Width, 12);
     QCOMPARE(w->puzzle().Height, 7);
-    QCOMPARE(w->ColorPicker1[0]->color(), qint32(0x80000005u));
+    QCOMPARE(numberFromColour(w->ColorPicker1[0]->color()), numberFromColour(systemColour(5)));
     // Empty colours take the factory colours.
-    QCOMPARE(w->ColorPicker1[1]->color(), number(97, 97, 97));
-    QCOMPARE(w->ColorPicker1[2]->color(), 16777215);
+    QCOMPARE(numberFromColour(w->ColorPicker1[1]->color()), number(97, 97, 97));
+    QCOMPARE(numberFromColour(w->ColorPicker1[2]->color()), 16777215);
     QCOMPARE(w->txtXSize->currentText(), QStringLiteral("12"));
     QCOMPARE(w->txtYSize->currentText(), QStringLiteral("7"));
 }
@@ -324,7 +325,7 @@ void tst_Startup::unreadableSettingsFileGivesDefaultsAndSaysWhy()
     QCOMPARE(f.agreementShown, 0);
     QCOMPARE(f.dialogs.shown.size(), 1);
     QCOMPARE(w->puzzle().Width, 16);
-    QCOMPARE(w->ColorPicker1[1]->color(), number(97, 97, 97));
+    QCOMPARE(numberFromColour(w->ColorPicker1[1]->color()), number(97, 97, 97));
     QVERIFY(!w->OutlineMode);
 }
 
@@ -335,7 +336,7 @@ void tst_Startup::moreColoursGoesThroughTheWindowsDialogs()
     QVERIFY(w);
     f.dialogs.colours.enqueue(QColor(10, 20, 30));
     const std::optional<QColor> chosen =
-        frmColorPalette::colorChooser()(QColor(Qt::white), w->ColorPicker1[0]);
+        ColorPalettePopup::colorChooser()(QColor(Qt::white), w->ColorPicker1[0]);
     QCOMPARE(chosen, std::optional<QColor>(QColor(10, 20, 30)));
     QCOMPARE(f.dialogs.shown.size(), 1);
     QCOMPARE(f.dialogs.shown.first().kind, ScriptedDialogs::Kind::ChooseColour);

@@ -3,7 +3,7 @@
 // the key filter of the word box and the keyboard.
 #include "editinghelpers.h"
 
-#include "colorpicker.h"
+#include "colorbutton.h"
 
 #include "gridedit.h"
 #include "wordpanel.h"

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "gradientbutton.h"
-#include "colorpicker.h"
+#include "colorbutton.h"
 #include "gradientpanel.h"
 #include "mainwindow.h"
 #include "picturebox.h"
