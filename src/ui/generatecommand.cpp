@@ -6,7 +6,7 @@
 #include "mainwindow.h"
 #include "thoroughlayout.h"
 #include "wordpanel.h"
-#include "xp_progressbar.h"
+#include "styledprogressbar.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -176,10 +176,10 @@ void generateThoroughly(frmCWord &window, const CrosswordData &puzzleBefore,
 
 } // namespace
 
-void ReportProgress(XP_ProgressBar &bar, int attempt)
+void ReportProgress(StyledProgressBar &bar, int attempt)
 {
     QCoreApplication::processEvents();
-    bar.setValue(wrapProgress(attempt, bar.Max()));
+    bar.setValue(wrapProgress(attempt, bar.maximum()));
     QCoreApplication::processEvents();
 }
 

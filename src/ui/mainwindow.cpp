@@ -19,7 +19,7 @@
 #include "windowplacement.h"
 #include "webpagecommand.h"
 #include "wordpanel.h"
-#include "xp_progressbar.h"
+#include "styledprogressbar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -452,7 +452,7 @@ void frmCWord::buildWaitPanel()
     pGress->setAutoFillBackground(false);
     Label4 = makeHeading(pGress, QStringLiteral("Label4"), GenerateCaption);
     Label4->setWordWrap(true);
-    XP2 = new XP_ProgressBar(pGress);
+    XP2 = new StyledProgressBar(pGress);
     XP2->setObjectName(QStringLiteral("XP2"));
     XP2->setAccessibleName(tr("Progress"));
     const QRect area = twipsRect(0, 0, GressWidthTwips, GressHeightTwips);

@@ -19,7 +19,7 @@ class ShapeFrame;
 class Toolbar;
 class ToolbarBand;
 class WordPanel;
-class XP_ProgressBar;
+class StyledProgressBar;
 class QAction;
 class QComboBox;
 class QFrame;
@@ -262,7 +262,7 @@ public:
     GradientButton *CandyButton2 = nullptr;
 
     GradientPanel *pGress = nullptr;
-    XP_ProgressBar *XP2 = nullptr;
+    StyledProgressBar *XP2 = nullptr;
     QLabel *Label4 = nullptr;
     // Shown in the wait notice only while a thorough layout runs.
     QPushButton *cmdCancelGenerate = nullptr;

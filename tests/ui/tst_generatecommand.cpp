@@ -98,7 +98,7 @@ void tst_GenerateCommand::listWords(const QStringList &words)
 void tst_GenerateCommand::withoutWordsSaysSo()
 {
     int progress = 0;
-    connect(w().XP2, &XP_ProgressBar::valueChanged, this, [&progress] { ++progress; });
+    connect(w().XP2, &StyledProgressBar::valueChanged, this, [&progress] { ++progress; });
     clickButton(w().CandyButton2);
     QCOMPARE(dialogs().shown.size(), 1);
     QCOMPARE(dialogs().shown.first().title, QStringLiteral("No Words"));
@@ -153,7 +153,7 @@ void tst_GenerateCommand::windowIsDisabledWithTheWaitNoticeWhileItWorks()
     // CAT and DOG share no letter: every attempt fails, so all reports are seen.
     listWords({QStringLiteral("CAT"), QStringLiteral("DOG")});
     QList<ProgressSeen> seen;
-    connect(w().XP2, &XP_ProgressBar::valueChanged, this, [this, &seen](int value) {
+    connect(w().XP2, &StyledProgressBar::valueChanged, this, [this, &seen](int value) {
         seen << ProgressSeen{value, w().isEnabled(), w().pGress->isVisible(), w().Label4->text()};
     });
     clickButton(w().CandyButton2);
@@ -163,7 +163,7 @@ void tst_GenerateCommand::windowIsDisabledWithTheWaitNoticeWhileItWorks()
         QVERIFY(!s.windowEnabled);
         QVERIFY(s.waitVisible);
         QCOMPARE(s.caption, frmCWord::GenerateCaption);
-        QVERIFY(s.value >= 1 && s.value <= w().XP2->Max());
+        QVERIFY(s.value >= 1 && s.value <= w().XP2->maximum());
     }
     QVERIFY(w().isEnabled());
     QVERIFY(!w().pGress->isVisible());
@@ -174,7 +174,7 @@ void tst_GenerateCommand::closingWhileItWorksWaitsForTheEnd()
     listWords({QStringLiteral("CAT"), QStringLiteral("DOG")});
     bool closeAccepted = true;
     bool asked = false;
-    connect(w().XP2, &XP_ProgressBar::valueChanged, this, [&] {
+    connect(w().XP2, &StyledProgressBar::valueChanged, this, [&] {
         if (!asked) {
             asked = true;
             closeAccepted = w().close();
@@ -344,7 +344,7 @@ void tst_GenerateCommand::thoroughCancelKeepsGridAndList()
     bool clicked = false;
     bool cancelUsable = false;
     bool restDisabled = false;
-    connect(w().XP2, &XP_ProgressBar::valueChanged, this, [&] {
+    connect(w().XP2, &StyledProgressBar::valueChanged, this, [&] {
         if (clicked)
             return;
         clicked = true;

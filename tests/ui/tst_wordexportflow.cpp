@@ -8,7 +8,7 @@
 #include "toolbar.h"
 #include "wordexport.h"
 #include "wordexportflow.h"
-#include "xp_progressbar.h"
+#include "styledprogressbar.h"
 #include "zippackage.h"
 
 #include <QLabel>
@@ -189,7 +189,7 @@ private slots:
         QList<int> values;
         QStringList captions;
         QList<bool> visible;
-        connect(m_window->XP2, &XP_ProgressBar::valueChanged, this, [&](int v) {
+        connect(m_window->XP2, &StyledProgressBar::valueChanged, this, [&](int v) {
             values.append(v);
             captions.append(m_window->Label4->text());
             visible.append(m_window->pGress->isVisible());
@@ -210,7 +210,7 @@ private slots:
         dialogs().paths.enqueue(target);
         dialogs().paths.enqueue(documents() + QStringLiteral("/second.docx"));
         QStringList nested;
-        connect(m_window->XP2, &XP_ProgressBar::valueChanged, this, [&](int v) {
+        connect(m_window->XP2, &StyledProgressBar::valueChanged, this, [&](int v) {
             if (v == 50)
                 nested.append(Export_To_Word(*m_window, desktop()));
         });

@@ -10,7 +10,7 @@
 #include "startup.h"
 #include "toolbar.h"
 #include "toolbarband.h"
-#include "xp_progressbar.h"
+#include "styledprogressbar.h"
 
 #include <QFile>
 #include <QTemporaryDir>
