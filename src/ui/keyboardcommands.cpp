@@ -37,13 +37,13 @@ QAction *checkItem(QMenu *menu, Toolbar *bar, int index, const QString &name,
 {
     QAction *action = addItem(menu, name, caption, shortcut);
     action->setCheckable(true);
-    action->setChecked(bar->IsButtonChecked(index));
-    auto follow = [bar, index, action] { action->setChecked(bar->IsButtonChecked(index)); };
+    action->setChecked(bar->isButtonChecked(index));
+    auto follow = [bar, index, action] { action->setChecked(bar->isButtonChecked(index)); };
     QObject::connect(action, &QAction::triggered, bar, [bar, index, follow] {
         bar->activateButton(index);
         follow();
     });
-    QObject::connect(bar, &Toolbar::buttonCheck, action, follow);
+    QObject::connect(bar, &Toolbar::buttonToggled, action, follow);
     QObject::connect(menu, &QMenu::aboutToShow, action, follow);
     return action;
 }

@@ -142,11 +142,11 @@ frmCWord::frmCWord(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     m_extraWords = newExtraWords();
     fillSizeList(txtXSize);
     fillSizeList(txtYSize);
-    TB1->BuildToolbar(toolbarStrip(2), ToolbarMask, 16, TB1Layout);
-    TB1->SetToolTips(TB1Tips);
+    TB1->build(toolbarStrip(2), colourFromNumber(ToolbarMask), 16, TB1Layout);
+    TB1->setButtonToolTips(TB1Tips);
     Acquire_Settings();
-    TB2->BuildToolbar(toolbarStrip(3), ToolbarMask, 16, TB2Layout);
-    TB2->SetToolTips(TB2Tips);
+    TB2->build(toolbarStrip(3), colourFromNumber(ToolbarMask), 16, TB2Layout);
+    TB2->setButtonToolTips(TB2Tips);
     NewCrossword(m_puzzle, m_defaultWidth, m_defaultHeight);
     m_puzzle.Title = m_defaultTitle;
     m_puzzle.Subject = m_defaultTopic;
@@ -263,9 +263,9 @@ void frmCWord::buildToolbarBand()
     pal.setColor(QPalette::Window, QColor(128, 128, 128));
     Line1->setPalette(pal);
     PBar->setToolbars({TB1});
-    Paint_Toolbar_Band(*PBar, TB1);
-    connect(TB1, &Toolbar::buttonClick, this, [this](int index) { onToolbarClick(index); });
-    connect(TB1, &Toolbar::buttonCheck, this, [this](int index) { onToolbarCheck(index); });
+    PBar->setToolbars({TB1});
+    connect(TB1, &Toolbar::buttonClicked, this, [this](int index) { onToolbarClick(index); });
+    connect(TB1, &Toolbar::buttonToggled, this, [this](int index) { onToolbarCheck(index); });
 }
 
 void frmCWord::buildSettingsPanel()
@@ -436,7 +436,7 @@ void frmCWord::buildWordPanel()
     TB2 = new Toolbar(picAddWord);
     TB2->setObjectName(QStringLiteral("TB2"));
     TB2->setAccessibleName(tr("Word list toolbar"));
-    TB2->setBackColor(rgb(226, 236, 252));
+    TB2->setBackgroundColor(colourFromNumber(rgb(226, 236, 252)));
     CandyButton2 = makeCandy(picAddWord, QStringLiteral("CandyButton2"), QString(),
                              QStringLiteral("Create / Regenerate Crossword"), 3);
     CandyButton2->setText(QString());
@@ -730,8 +730,8 @@ void frmCWord::Acquire_Settings()
     OutlineMode = s.useOutline;
     // The outline button shows the flag. At start the Grid Lines picker stays visible
     // even in outline mode; leaving outline mode always shows it.
-    if (TB1->IsButtonChecked(9) != OutlineMode)
-        TB1->CheckButton(9, true);
+    if (TB1->isButtonChecked(9) != OutlineMode)
+        TB1->setButtonChecked(9, !TB1->isButtonChecked(9));
     if (!OutlineMode) {
         ColorPicker1[1]->setVisible(true);
         Label3[1]->setVisible(true);

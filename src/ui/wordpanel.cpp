@@ -95,7 +95,7 @@ WordPanel::WordPanel(frmCWord &window) : QObject(&window), m_window(window)
     });
     connect(w.cmdOKAddWord, &GradientButton::clicked, this, &WordPanel::updateWord);
     connect(w.cmdDelete, &GradientButton::clicked, this, &WordPanel::deleteWord);
-    connect(w.TB2, &Toolbar::buttonClick, this, [this](int index) {
+    connect(w.TB2, &Toolbar::buttonClicked, this, [this](int index) {
         switch (index) {
         case 1:
             storeWord();

@@ -68,20 +68,20 @@ int main(int argc, char **argv)
 
     auto *tb1 = new Toolbar;
     tb1->setObjectName(QStringLiteral("TB1"));
-    tb1->BuildToolbar(QImage(QStringLiteral(":/images/toolbar_main.png")), 0x00FF00, 16,
-                      QStringLiteral("NNN|N|NC|NN|C"));
-    tb1->SetToolTips(MainTips);
-    tb1->CheckButton(9, true);
+    tb1->build(QImage(QStringLiteral(":/images/toolbar_main.png")), QColor(0, 255, 0), 16,
+               QStringLiteral("NNN|N|NC|NN|C"));
+    tb1->setButtonToolTips(MainTips);
+    tb1->setButtonChecked(9, !tb1->isButtonChecked(9));
     ToolbarBand *pbar = bandWith(tb1, &window);
     pbar->setObjectName(QStringLiteral("PBar"));
     column->addWidget(pbar);
 
     auto *tb2 = new Toolbar;
     tb2->setObjectName(QStringLiteral("TB2"));
-    tb2->BuildToolbar(QImage(QStringLiteral(":/images/toolbar_word.png")), 0x00FF00, 16,
-                      QStringLiteral("NNN"));
-    tb2->SetToolTips(WordTips);
-    tb2->EnableButton(2, false);
+    tb2->build(QImage(QStringLiteral(":/images/toolbar_word.png")), QColor(0, 255, 0), 16,
+               QStringLiteral("NNN"));
+    tb2->setButtonToolTips(WordTips);
+    tb2->setButtonEnabled(2, false);
 
     auto *wordRow = new QHBoxLayout;
     wordRow->setContentsMargins(12, 0, 12, 0);
@@ -89,9 +89,9 @@ int main(int argc, char **argv)
     wordRow->addWidget(wordLabel);
     wordRow->addWidget(tb2);
     auto *tb3 = new Toolbar;
-    tb3->BuildToolbar(QImage(QStringLiteral(":/images/toolbar_word.png")), 0x00FF00, 16,
-                      QStringLiteral("NNN"));
-    tb3->setBarEdge(true);
+    tb3->build(QImage(QStringLiteral(":/images/toolbar_word.png")), QColor(0, 255, 0), 16,
+               QStringLiteral("NNN"));
+    tb3->setEdgeVisible(true);
     wordRow->addSpacing(16);
     wordRow->addWidget(new QLabel(QStringLiteral("with BarEdge:")));
     wordRow->addWidget(tb3);

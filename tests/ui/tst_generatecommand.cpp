@@ -252,7 +252,7 @@ void tst_GenerateCommand::progressWrapsAtTheBarsMaximum()
 {
     QFETCH(int, attempt);
     QFETCH(int, shown);
-    w().XP2->setMax(100);
+    w().XP2->setMaximum(100);
     ReportProgress(*w().XP2, attempt);
     QCOMPARE(w().XP2->value(), shown);
 }

@@ -295,7 +295,7 @@ void tst_MainWindow::menusHaveTheirCaptions()
 void tst_MainWindow::mainToolbarHasItsButtonsAndTips()
 {
     Toolbar &tb = *m_window->TB1;
-    QCOMPARE(tb.ButtonsCount(), 9);
+    QCOMPARE(tb.buttonCount(), 9);
     const QStringList tips = {"Create a New Crossword.",
                               "Open a Crossword.",
                               "Save the current Crossword.",
@@ -307,16 +307,16 @@ void tst_MainWindow::mainToolbarHasItsButtonsAndTips()
                               "Outline Mode - don't show grid lines."};
     for (int i = 1; i <= 9; ++i) {
         QCOMPARE(tb.buttonToolTip(i), tips[i - 1]);
-        QCOMPARE(tb.buttonKind(i), (i == 6 || i == 9) ? int(Toolbar::Check) : int(Toolbar::Normal));
+        QCOMPARE(tb.buttonKind(i), (i == 6 || i == 9) ? Toolbar::ButtonKind::Check : Toolbar::ButtonKind::Push);
     }
     Toolbar &tb2 = *m_window->TB2;
-    QCOMPARE(tb2.ButtonsCount(), 3);
+    QCOMPARE(tb2.buttonCount(), 3);
     QCOMPARE(tb2.buttonToolTip(1),
              QStringLiteral("Store this  word in the dropdown list for inclusion later"));
     QCOMPARE(tb2.buttonToolTip(2), QStringLiteral("Delete this word from the dropdown list."));
     QCOMPARE(tb2.buttonToolTip(3), QStringLiteral("Search for locations to place the word."));
     // The band hands its gradient to the toolbar.
-    QVERIFY(tb.UseGradient());
+    QVERIFY(tb.hasGradient());
 }
 
 void tst_MainWindow::everyNamedControlHasAnAccessibleName_data()
@@ -428,7 +428,7 @@ void tst_MainWindow::hideAnswersRedrawsWithoutLetters()
     QVERIFY(darkPixelsInSquare(w, 1, 0) > 0);
     w.TB1->activateButton(6);
     QVERIFY(w.AnswersHidden);
-    QVERIFY(w.TB1->IsButtonChecked(6));
+    QVERIFY(w.TB1->isButtonChecked(6));
     QCOMPARE(darkPixelsInSquare(w, 1, 0), 0);
     // The squares themselves are still drawn in the squares colour.
     const QImage &image = w.picView->picture();
@@ -696,7 +696,7 @@ void tst_MainWindow::shortcutsRunToolbarOnlyCommands()
     QCOMPARE(m_fixture->dialogs.titles(), title.isEmpty() ? QStringList() : QStringList{title});
     if (checkedButton != 0) {
         // The toolbar button shows the state, and so does the menu item.
-        QVERIFY(w.TB1->IsButtonChecked(checkedButton));
+        QVERIFY(w.TB1->isButtonChecked(checkedButton));
         QCOMPARE(checkedButton == 6 ? w.AnswersHidden : w.OutlineMode, true);
         auto *item =
             w.findChild<QAction *>(checkedButton == 6 ? "mnuHideAnswers" : "mnuOutlineMode");

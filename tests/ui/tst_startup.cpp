@@ -148,7 +148,7 @@ void tst_Startup::outlineSettingChecksButtonWithoutHidingPicker()
     QVERIFY(w);
     QCOMPARE(f.agreementShown, 0);
     QVERIFY(w->OutlineMode);
-    QVERIFY(w->TB1->IsButtonChecked(9));
+    QVERIFY(w->TB1->isButtonChecked(9));
     QVERIFY(w->ColorPicker1[1]->isVisible());
     QVERIFY(w->Label3[1]->isVisible());
     // No grid lines: the top row of the empty grid is background, not grid-line colour.
@@ -158,7 +158,7 @@ void tst_Startup::outlineSettingChecksButtonWithoutHidingPicker()
     // The first click turns outline mode off; the picker stays visible and lines come back.
     w->TB1->activateButton(9);
     QVERIFY(!w->OutlineMode);
-    QVERIFY(!w->TB1->IsButtonChecked(9));
+    QVERIFY(!w->TB1->isButtonChecked(9));
     QVERIFY(w->ColorPicker1[1]->isVisible());
     QCOMPARE(pixel(*w, cw / 2, 0), qRgb(97, 97, 97));
 
@@ -202,7 +202,7 @@ void tst_Startup::savedSettingsComeBackAtNextStart()
     QVERIFY(w);
     QCOMPARE(w->layoutMethod(), LayoutMethod::Thorough);
     QVERIFY(w->OutlineMode);
-    QVERIFY(w->TB1->IsButtonChecked(9));
+    QVERIFY(w->TB1->isButtonChecked(9));
     QCOMPARE(w->puzzle().Width, 20);
     QCOMPARE(w->puzzle().Height, 12);
     QCOMPARE(w->txtXSize->currentText(), QStringLiteral("20"));
@@ -274,7 +274,7 @@ void tst_Startup::resetFlow()
         QCOMPARE(w->defaultTitle(), QStringLiteral("Crossword"));
         // Outline mode is still on and the button still shows it.
         QVERIFY(w->OutlineMode);
-        QVERIFY(w->TB1->IsButtonChecked(9));
+        QVERIFY(w->TB1->isButtonChecked(9));
     } else {
         QCOMPARE(f.dialogs.shown.size(), 1);
         QCOMPARE(numberFromColour(w->ColorPicker1[0]->color()), 255);

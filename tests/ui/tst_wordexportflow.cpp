@@ -257,7 +257,7 @@ private slots:
         dialogs().answers.enqueue(Answer::No);
         const QString target = documents() + QStringLiteral("/button.docx");
         dialogs().paths.enqueue(target);
-        emit m_window->TB1->buttonClick(5, 1, 0, 0);
+        emit m_window->TB1->buttonClicked(5);
         QCOMPARE(dialogs().titles(), (QStringList{kHideAnswersTitle, kSaveWordTitle}));
         QVERIFY(QFile::exists(target));
         QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(target)});
