@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QEnterEvent>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -51,12 +50,6 @@ void press(QWidget *w)
     const QPointF centre(w->width() / 2.0, w->height() / 2.0);
     QMouseEvent ev(QEvent::MouseButtonPress, centre, w->mapToGlobal(centre), Qt::LeftButton,
                    Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &ev);
-}
-
-void focus(QWidget *w)
-{
-    QFocusEvent ev(QEvent::FocusIn, Qt::TabFocusReason);
     QApplication::sendEvent(w, &ev);
 }
 
@@ -175,9 +168,6 @@ int main(int argc, char **argv)
     top->addWidget(stateBox);
 
     window.show();
-    focus(states[1]);
-    for (GradientButton *b : focused)
-        focus(b);
     hover(states[2]);
     press(states[3]);
     states[4]->setCheckable(true);
@@ -190,13 +180,21 @@ int main(int argc, char **argv)
         QApplication::sendEvent(pressed, &ev);
     }
     QApplication::setActiveWindow(&window);
-    pickers[0]->setFocus(Qt::TabFocusReason);
+    states[1]->setFocus(Qt::TabFocusReason);
 
     if (outDir.isEmpty())
         return app.exec();
 
     QDir().mkpath(outDir);
     bool ok = save(&window, outDir, QStringLiteral("demo_pickers_window.png"));
+    // The keyboard focus, one control at a time: the first picker and the other styles.
+    pickers[0]->setFocus(Qt::TabFocusReason);
+    ok = save(pickers[0], outDir, QStringLiteral("demo_pickers_focus_picker.png")) && ok;
+    for (GradientButton *b : focused) {
+        b->setFocus(Qt::TabFocusReason);
+        ok = save(b, outDir, QStringLiteral("demo_pickers_focus_%1.png").arg(b->text().back())) &&
+             ok;
+    }
 
     // The open palette in its two modes, with a hot cell and filled custom colours.
     ColorPalettePopup::addCustomColor(colourFromNumber(0x3366CC));
