@@ -51,14 +51,13 @@ Toolbar::Toolbar(QWidget *parent) : QWidget(parent)
 
 Toolbar::~Toolbar() = default;
 
-bool Toolbar::BuildToolbar(const QPixmap &strip, qint32 maskColour, int imageSize,
-                           const QString &layout)
+QColor Toolbar::defaultBackgroundColor()
 {
-    return BuildToolbar(strip.toImage(), maskColour, imageSize, layout);
+    return systemColour(15);
 }
 
-bool Toolbar::BuildToolbar(const QImage &strip, qint32 maskColour, int imageSize,
-                           const QString &layout)
+bool Toolbar::build(const QImage &strip, const QColor &maskColour, int imageSize,
+                    const QString &layout)
 {
     m_images.clear();
     m_disabledImages.clear();
@@ -75,9 +74,8 @@ bool Toolbar::BuildToolbar(const QImage &strip, qint32 maskColour, int imageSize
 
     // Cut the strip into images, turning the mask colour transparent.
     QImage argb = strip.convertToFormat(QImage::Format_ARGB32);
-    const qint32 mask = Translate_Colour(maskColour);
-    if (mask != -1) {
-        const QRgb maskRgb = colourFromNumber(mask).rgb() & 0xFFFFFF;
+    if (maskColour.isValid()) {
+        const QRgb maskRgb = maskColour.rgb() & 0xFFFFFF;
         for (int y = 0; y < argb.height(); ++y) {
             auto *line = reinterpret_cast<QRgb *>(argb.scanLine(y));
             for (int x = 0; x < argb.width(); ++x)
@@ -96,13 +94,15 @@ bool Toolbar::BuildToolbar(const QImage &strip, qint32 maskColour, int imageSize
     }
 
     const QString kinds = layout.isEmpty() ? QString(count, QLatin1Char('N')) : layout;
-    const bool horizontal = m_orientation == 0;
+    const bool horizontal = m_orientation == Qt::Horizontal;
     int offset = 0;
     for (const QChar ch : kinds) {
         const QChar c = ch.toUpper();
         if (c == QLatin1Char('N') || c == QLatin1Char('C') || c == QLatin1Char('O')) {
             Button b;
-            b.kind = c == QLatin1Char('N') ? Normal : c == QLatin1Char('C') ? Check : Option;
+            b.kind = c == QLatin1Char('N')   ? ButtonKind::Push
+                     : c == QLatin1Char('C') ? ButtonKind::Check
+                                             : ButtonKind::Option;
             b.enabled = isEnabled();
             // Right and bottom are exclusive: a horizontal button is one pixel shorter
             // than it is wide, and every button sits one pixel right of and below its slot.
@@ -137,7 +137,7 @@ bool Toolbar::BuildToolbar(const QImage &strip, qint32 maskColour, int imageSize
     return true;
 }
 
-void Toolbar::SetToolTips(const QString &text)
+void Toolbar::setButtonToolTips(const QString &text)
 {
     m_tips = text.split(QLatin1Char('|'));
 }
@@ -147,7 +147,7 @@ QString Toolbar::buttonToolTip(int index) const
     return index >= 1 && index <= m_tips.size() ? m_tips.at(index - 1) : QString();
 }
 
-void Toolbar::EnableButton(int index, bool enabled)
+void Toolbar::setButtonEnabled(int index, bool enabled)
 {
     if (!validIndex(index))
         return;
@@ -158,7 +158,7 @@ void Toolbar::EnableButton(int index, bool enabled)
     if (!enabled) {
         // A disabled button loses any hover or press it had.
         if (!b.checked)
-            b.look = Flat;
+            b.look = ButtonLook::Flat;
         b.inside = false;
         if (m_hot == index) {
             m_hot = 0;
@@ -174,66 +174,44 @@ void Toolbar::EnableButton(int index, bool enabled)
     redrawButton(index);
 }
 
-bool Toolbar::IsButtonEnabled(int index) const
+bool Toolbar::isButtonEnabled(int index) const
 {
     return validIndex(index) && button(index).enabled;
 }
 
-void Toolbar::CheckButton(int index, bool noEvent)
+void Toolbar::setButtonChecked(int index, bool checked)
 {
-    if (!validIndex(index) || button(index).kind == Normal)
+    if (!validIndex(index) || button(index).kind == ButtonKind::Push)
         return;
     Button &b = button(index);
-    b.checked = !b.checked;
-    b.look = b.checked ? Pressed : Flat;
+    if (b.checked == checked)
+        return;
+    b.checked = checked;
+    b.look = checked ? ButtonLook::Pressed : ButtonLook::Flat;
     redrawButton(index);
-    if (!noEvent)
-        emit buttonCheck(index, b.checked ? 1 : 0, ButtonLeft(index), ButtonTop(index));
 }
 
-bool Toolbar::IsButtonChecked(int index) const
+void Toolbar::toggleButton(int index)
+{
+    if (!validIndex(index) || button(index).kind == ButtonKind::Push)
+        return;
+    setButtonChecked(index, !button(index).checked);
+    emit buttonToggled(index, button(index).checked);
+}
+
+bool Toolbar::isButtonChecked(int index) const
 {
     return validIndex(index) && button(index).checked;
 }
 
-int Toolbar::ButtonLeft(int index) const
+Toolbar::ButtonKind Toolbar::buttonKind(int index) const
 {
-    return validIndex(index) ? button(index).outer.left() : 0;
+    return validIndex(index) ? button(index).kind : ButtonKind::Push;
 }
 
-int Toolbar::ButtonTop(int index) const
+Toolbar::ButtonLook Toolbar::buttonLook(int index) const
 {
-    return validIndex(index) ? button(index).outer.top() : 0;
-}
-
-int Toolbar::ButtonRight(int index) const
-{
-    return validIndex(index) ? button(index).outer.left() + button(index).outer.width() : 0;
-}
-
-int Toolbar::ButtonBottom(int index) const
-{
-    return validIndex(index) ? button(index).outer.top() + button(index).outer.height() : 0;
-}
-
-int Toolbar::GetButtonHeight(int index) const
-{
-    return ButtonBottom(index) - ButtonTop(index);
-}
-
-void Toolbar::Refresh()
-{
-    update();
-}
-
-int Toolbar::buttonKind(int index) const
-{
-    return validIndex(index) ? button(index).kind : Normal;
-}
-
-int Toolbar::buttonLook(int index) const
-{
-    return validIndex(index) ? button(index).look : Flat;
+    return validIndex(index) ? button(index).look : ButtonLook::Flat;
 }
 
 QRect Toolbar::buttonRect(int index) const
@@ -251,74 +229,74 @@ void Toolbar::activateButton(int index)
     if (!validIndex(index) || !button(index).enabled)
         return;
     Button &b = button(index);
-    if (b.kind == Normal) {
-        emit buttonClick(index, 1, ButtonLeft(index), ButtonTop(index));
-    } else if (b.kind == Check) {
-        CheckButton(index, false);
+    if (b.kind == ButtonKind::Push) {
+        emit buttonClicked(index);
+    } else if (b.kind == ButtonKind::Check) {
+        toggleButton(index);
     } else if (!b.checked) {
         b.checked = true;
-        b.look = Pressed;
+        b.look = ButtonLook::Pressed;
         uncheckGroupOf(index);
         redrawButton(index);
-        emit buttonCheck(index, 1, ButtonLeft(index), ButtonTop(index));
+        emit buttonToggled(index, true);
     }
 }
 
 // ---- properties -------------------------------------------------------------------
 
-void Toolbar::setBackColor(qint32 colour)
+void Toolbar::setBackgroundColor(const QColor &colour)
 {
-    if (m_backColor == colour)
+    if (m_backgroundColor == colour)
         return;
-    m_backColor = colour;
+    m_backgroundColor = colour;
     rebuildTools();
     update();
-    emit backColorChanged(colour);
+    emit backgroundColorChanged(colour);
 }
 
-void Toolbar::setBarOrientation(int orientation)
+void Toolbar::setOrientation(Qt::Orientation orientation)
 {
     if (m_orientation == orientation)
         return;
     m_orientation = orientation;
     update();
-    emit barOrientationChanged(orientation);
+    emit orientationChanged(orientation);
 }
 
-void Toolbar::setBarEdge(bool on)
+void Toolbar::setEdgeVisible(bool on)
 {
-    if (m_barEdge == on)
+    if (m_edgeVisible == on)
         return;
-    m_barEdge = on;
+    m_edgeVisible = on;
     update();
-    emit barEdgeChanged(on);
+    emit edgeVisibleChanged(on);
 }
 
-void Toolbar::setUseGradient(bool on)
+void Toolbar::setGradient(bool on)
 {
-    if (m_useGradient == on)
+    if (m_gradient == on)
         return;
-    m_useGradient = on;
+    m_gradient = on;
     update();
-    emit useGradientChanged(on);
+    emit gradientChanged(on);
 }
 
-void Toolbar::setgStartColor(qint32 colour)
+void Toolbar::setGradientTop(const QColor &colour)
 {
-    if (m_startColor == colour)
+    if (m_gradientTop == colour)
         return;
-    m_startColor = colour;
+    m_gradientTop = colour;
     update();
-    emit gStartColorChanged(colour);
+    emit gradientTopChanged(colour);
 }
 
-void Toolbar::setgEndColor(qint32 colour)
+void Toolbar::setGradientBottom(const QColor &colour)
 {
-    if (m_endColor == colour)
+    if (m_gradientBottom == colour)
         return;
-    m_endColor = colour;
+    m_gradientBottom = colour;
     update();
-    emit gEndColorChanged(colour);
+    emit gradientBottomChanged(colour);
 }
 
 QSize Toolbar::sizeHint() const
@@ -336,7 +314,7 @@ QSize Toolbar::minimumSizeHint() const
 
 void Toolbar::rebuildTools()
 {
-    m_back = colourFromNumber(m_backColor);
+    m_back = m_backgroundColor;
     if (!m_back.isValid())
         m_back = QColor(240, 240, 240);
     m_highlight = shifted(m_back, 63);
@@ -358,20 +336,21 @@ void Toolbar::setGradientReference(QWidget *reference)
 
 void Toolbar::paintBackground(QPainter &painter, const QRect &area) const
 {
-    if (m_useGradient) {
+    if (m_gradient) {
         int top = 0;
         int height = this->height();
         if (m_gradientReference && m_gradientReference->isAncestorOf(this)) {
             top = -mapTo(m_gradientReference.data(), QPoint(0, 0)).y();
             height = m_gradientReference->height();
-        } else if (m_orientation != 0 && parentWidget()) {
+        } else if (m_orientation == Qt::Vertical && parentWidget()) {
             // A vertical bar runs the gradient over the height of what holds it.
             top = -y();
             height = parentWidget()->height();
         }
         painter.save();
         painter.setClipRect(area);
-        Gradient_Fill_Rect(painter, 0, top, width(), top + height, m_startColor, m_endColor, true);
+        Gradient_Fill_Rect(painter, 0, top, width(), top + height, numberFromColour(m_gradientTop),
+                           numberFromColour(m_gradientBottom), true);
         painter.restore();
     } else {
         painter.fillRect(area, m_back);
@@ -383,11 +362,11 @@ void Toolbar::paintButton(QPainter &painter, int index) const
     const Button &b = button(index);
     const QRect outer = b.outer;
     // Flat buttons show the bar behind them, which paintBackground has already drawn.
-    if (b.look == Hot) {
+    if (b.look == ButtonLook::Hot) {
         verticalGradient(painter, outer, QColor::fromRgb(HotTop), QColor::fromRgb(HotBottom));
         painter.setPen(m_shadow);
         painter.drawRect(outer.adjusted(0, 0, -1, -1));
-    } else if (b.look == Pressed) {
+    } else if (b.look == ButtonLook::Pressed) {
         verticalGradient(painter, outer, QColor::fromRgb(PressedTop),
                          QColor::fromRgb(PressedBottom));
         const int l = outer.left(), t = outer.top();
@@ -401,7 +380,7 @@ void Toolbar::paintButton(QPainter &painter, int index) const
     }
 
     if (size_t(index - 1) < m_images.size()) {
-        const int shift = b.look == Pressed ? 4 : 3;
+        const int shift = b.look == ButtonLook::Pressed ? 4 : 3;
         const QPixmap &image =
             b.enabled ? m_images[size_t(index - 1)] : m_disabledImages[size_t(index - 1)];
         painter.drawPixmap(outer.left() + shift, outer.top() + shift, image);
@@ -409,7 +388,7 @@ void Toolbar::paintButton(QPainter &painter, int index) const
 
     if (!b.separator.isEmpty()) {
         const QRect &s = b.separator;
-        if (m_orientation == 0) {
+        if (m_orientation == Qt::Horizontal) {
             painter.setPen(m_shadow);
             painter.drawLine(s.left(), s.top(), s.left(), s.bottom());
             painter.setPen(m_highlight);
@@ -427,14 +406,14 @@ void Toolbar::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     paintBackground(painter, event->rect());
-    for (int i = 1; i <= ButtonsCount(); ++i) {
+    for (int i = 1; i <= buttonCount(); ++i) {
         const Button &b = button(i);
         if (event->rect().intersects(b.outer.united(b.separator)))
             paintButton(painter, i);
     }
     if (hasFocus() && validIndex(m_focus))
         paintFocusMark(painter, button(m_focus).outer);
-    if (m_barEdge) {
+    if (m_edgeVisible) {
         const QRect r = rect();
         painter.setPen(m_highlight);
         painter.drawLine(r.left(), r.top(), r.right(), r.top());
@@ -467,7 +446,7 @@ void Toolbar::redrawButton(int index)
 
 int Toolbar::buttonAt(const QPoint &pos) const
 {
-    for (int i = 1; i <= ButtonsCount(); ++i)
+    for (int i = 1; i <= buttonCount(); ++i)
         if (button(i).enabled && button(i).outer.contains(pos))
             return i;
     return 0;
@@ -480,11 +459,11 @@ void Toolbar::clearHot()
     const int index = m_hot;
     m_hot = 0;
     Button &b = button(index);
-    const int oldLook = b.look;
+    const ButtonLook oldLook = b.look;
     const bool oldInside = b.inside;
     b.inside = false;
     if (!b.checked)
-        b.look = Flat;
+        b.look = ButtonLook::Flat;
     if (b.look != oldLook || b.inside != oldInside)
         redrawButton(index);
 }
@@ -502,7 +481,7 @@ void Toolbar::mouseStep(int index, Step step, Qt::MouseButton heldButton, const 
     if (!validIndex(index) || !button(index).enabled)
         return;
     Button &b = button(index);
-    const int oldLook = b.look;
+    const ButtonLook oldLook = b.look;
     const bool oldChecked = b.checked;
     const bool oldInside = b.inside;
 
@@ -510,33 +489,33 @@ void Toolbar::mouseStep(int index, Step step, Qt::MouseButton heldButton, const 
     case Step::Press:
         b.inside = true;
         if (heldButton == Qt::LeftButton)
-            b.look = Pressed;
+            b.look = ButtonLook::Pressed;
         break;
     case Step::Move:
         b.inside = b.outer.contains(pos);
         if (b.inside && heldButton == Qt::LeftButton)
-            b.look = Pressed;
+            b.look = ButtonLook::Pressed;
         else if (b.inside && heldButton == Qt::NoButton)
-            b.look = b.checked ? Pressed : Hot;
+            b.look = b.checked ? ButtonLook::Pressed : ButtonLook::Hot;
         else if (!b.inside)
-            b.look = b.checked ? Pressed : Flat;
+            b.look = b.checked ? ButtonLook::Pressed : ButtonLook::Flat;
         break;
     case Step::Release:
         b.inside = b.outer.contains(pos);
         if (b.inside && heldButton == Qt::LeftButton) {
-            if (b.kind == Check) {
+            if (b.kind == ButtonKind::Check) {
                 b.checked = !b.checked;
-                b.look = b.checked ? Pressed : Flat;
-            } else if (b.kind == Option) {
+                b.look = b.checked ? ButtonLook::Pressed : ButtonLook::Flat;
+            } else if (b.kind == ButtonKind::Option) {
                 b.checked = true;
-                b.look = Pressed;
+                b.look = ButtonLook::Pressed;
                 uncheckGroupOf(index);
             } else {
                 // The pointer is still over the button: show it lit, ready for the next click.
-                b.look = Hot;
+                b.look = ButtonLook::Hot;
             }
         } else if (!b.checked) {
-            b.look = b.inside ? Hot : Flat;
+            b.look = b.inside ? ButtonLook::Hot : ButtonLook::Flat;
         }
         break;
     }
@@ -549,10 +528,10 @@ void Toolbar::mouseStep(int index, Step step, Qt::MouseButton heldButton, const 
         return;
     // A push button reports its press; check and option buttons report the change of
     // state on the release, once per click however the pointer wandered meanwhile.
-    if (b.kind == Normal && step == Step::Press)
-        emit buttonClick(index, 1, ButtonLeft(index), ButtonTop(index));
-    else if (b.kind != Normal && step == Step::Release && b.checked != oldChecked)
-        emit buttonCheck(index, b.checked ? 1 : 0, ButtonLeft(index), ButtonTop(index));
+    if (b.kind == ButtonKind::Push && step == Step::Press)
+        emit buttonClicked(index);
+    else if (b.kind != ButtonKind::Push && step == Step::Release && b.checked != oldChecked)
+        emit buttonToggled(index, b.checked);
 }
 
 void Toolbar::uncheckGroupOf(int index)
@@ -561,17 +540,17 @@ void Toolbar::uncheckGroupOf(int index)
     // closes the group that button belongs to.
     for (int i = index - 1; i >= 1 && button(i).separator.isEmpty(); --i) {
         Button &b = button(i);
-        if (b.kind == Option && b.checked) {
+        if (b.kind == ButtonKind::Option && b.checked) {
             b.checked = false;
-            b.look = Flat;
+            b.look = ButtonLook::Flat;
             redrawButton(i);
         }
     }
-    for (int i = index; i < ButtonsCount() && button(i).separator.isEmpty(); ++i) {
+    for (int i = index; i < buttonCount() && button(i).separator.isEmpty(); ++i) {
         Button &b = button(i + 1);
-        if (b.kind == Option && b.checked) {
+        if (b.kind == ButtonKind::Option && b.checked) {
             b.checked = false;
-            b.look = Flat;
+            b.look = ButtonLook::Flat;
             redrawButton(i + 1);
         }
     }
@@ -655,7 +634,7 @@ void Toolbar::hideEvent(QHideEvent *event)
 
 int Toolbar::enabledNeighbour(int index, int step) const
 {
-    for (int i = index + step; i >= 1 && i <= ButtonsCount(); i += step)
+    for (int i = index + step; i >= 1 && i <= buttonCount(); i += step)
         if (button(i).enabled)
             return i;
     return index;
@@ -679,7 +658,7 @@ void Toolbar::setFocusButton(int index)
 void Toolbar::keyPressEvent(QKeyEvent *event)
 {
     const int first = enabledNeighbour(0, 1);
-    const int last = enabledNeighbour(ButtonsCount() + 1, -1);
+    const int last = enabledNeighbour(buttonCount() + 1, -1);
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Up:
@@ -735,7 +714,7 @@ void Toolbar::changeEvent(QEvent *event)
         for (Button &b : m_buttons) {
             b.enabled = on;
             if (!on && !b.checked)
-                b.look = Flat;
+                b.look = ButtonLook::Flat;
         }
         if (!on) {
             m_hot = 0;

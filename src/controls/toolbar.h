@@ -15,76 +15,70 @@
 // Buttons are numbered from 1 in layout order and are push ("N"), check ("C") or
 // option ("O") buttons; "|" puts an etched separator after the previous button and
 // closes an option group. The bar tracks the mouse itself, lights up the button under
-// it, and reports presses through buttonClick (push buttons, on the press) and
-// buttonCheck (check and option buttons, on the release).
+// it, and reports presses through buttonClicked (push buttons, on the press) and
+// buttonToggled (check and option buttons, on the release).
 //
 // The bar takes the keyboard focus with Tab: the arrow keys (Home, End) move a focus mark
 // between its enabled buttons and Space or Enter presses the marked one.
 class Toolbar : public QWidget
 {
     Q_OBJECT
-    // Colours are colour numbers (red + 256 * green + 65536 * blue, or a system colour).
-    Q_PROPERTY(qint32 BackColor READ BackColor WRITE setBackColor NOTIFY backColorChanged)
+    Q_PROPERTY(QColor backgroundColor READ backgroundColor WRITE setBackgroundColor NOTIFY
+                   backgroundColorChanged)
     Q_PROPERTY(
-        int BarOrientation READ BarOrientation WRITE setBarOrientation NOTIFY barOrientationChanged)
-    Q_PROPERTY(bool BarEdge READ BarEdge WRITE setBarEdge NOTIFY barEdgeChanged)
-    Q_PROPERTY(bool UseGradient READ UseGradient WRITE setUseGradient NOTIFY useGradientChanged)
-    Q_PROPERTY(qint32 gStartColor READ gStartColor WRITE setgStartColor NOTIFY gStartColorChanged)
-    Q_PROPERTY(qint32 gEndColor READ gEndColor WRITE setgEndColor NOTIFY gEndColorChanged)
-    Q_PROPERTY(int ButtonsCount READ ButtonsCount)
+        Qt::Orientation orientation READ orientation WRITE setOrientation NOTIFY orientationChanged)
+    // A raised one-pixel edge around the bar.
+    Q_PROPERTY(bool edgeVisible READ isEdgeVisible WRITE setEdgeVisible NOTIFY edgeVisibleChanged)
+    // A vertical gradient from gradientTop to gradientBottom instead of the background colour.
+    Q_PROPERTY(bool gradient READ hasGradient WRITE setGradient NOTIFY gradientChanged)
+    Q_PROPERTY(QColor gradientTop READ gradientTop WRITE setGradientTop NOTIFY gradientTopChanged)
+    Q_PROPERTY(QColor gradientBottom READ gradientBottom WRITE setGradientBottom NOTIFY
+                   gradientBottomChanged)
+    Q_PROPERTY(int buttonCount READ buttonCount)
 
 public:
-    enum Kind { Normal = 0, Check = 1, Option = 2 };
-    enum Look { Flat = 0, Hot = 1, Pressed = -1 };
+    enum class ButtonKind { Push, Check, Option };
+    Q_ENUM(ButtonKind)
+    enum class ButtonLook { Flat, Hot, Pressed };
+    Q_ENUM(ButtonLook)
 
-    static constexpr qint32 DefaultBackColor = qint32(0x8000000Fu); // system button face
-    static constexpr qint32 DefaultStartColor = 14920065;           // RGB 129, 169, 227
-    static constexpr qint32 DefaultEndColor = 16772322;             // RGB 226, 236, 255
+    static QColor defaultBackgroundColor(); // the desktop's button face
+    static constexpr QColor DefaultGradientTop{129, 169, 227};
+    static constexpr QColor DefaultGradientBottom{226, 236, 255};
 
     explicit Toolbar(QWidget *parent = nullptr);
     ~Toolbar() override;
 
     // Cuts the strip into imageSize x imageSize images (pixels of maskColour become
-    // transparent; -1 means no mask) and lays out one button per "N", "C" or "O" of the
-    // layout (case-insensitive; other characters but "|" are skipped). An empty layout
-    // gives one push button per image. Sizes the bar to its last button. Returns false
-    // and builds no buttons when the strip is null.
-    bool BuildToolbar(const QImage &strip, qint32 maskColour, int imageSize, const QString &layout);
-    // Convenience overload for a pixmap strip.
-    bool BuildToolbar(const QPixmap &strip, qint32 maskColour, int imageSize,
-                      const QString &layout);
+    // transparent; an invalid colour means no mask) and lays out one button per "N", "C" or
+    // "O" of the layout (case-insensitive; other characters but "|" are skipped). An empty
+    // layout gives one push button per image. Sizes the bar to its last button. Returns
+    // false and builds no buttons when the strip is null.
+    bool build(const QImage &strip, const QColor &maskColour, int imageSize, const QString &layout);
 
     // One tooltip per button, separated by "|"; button n shows piece n - 1.
-    void SetToolTips(const QString &text);
+    void setButtonToolTips(const QString &text);
     // The tooltip of button index (empty when it has none).
     QString buttonToolTip(int index) const;
 
     // Enables or disables one button and redraws it; ignored for an index out of range.
-    void EnableButton(int index, bool enabled);
+    void setButtonEnabled(int index, bool enabled);
     // Whether button index is enabled (false out of range).
-    bool IsButtonEnabled(int index) const;
-    // Flips the checked state of a check or option button; raises buttonCheck unless
-    // noEvent is true. Push buttons and indexes out of range are ignored.
-    void CheckButton(int index, bool noEvent);
+    bool isButtonEnabled(int index) const;
+    // Flips the checked state of a check or option button and raises buttonToggled. Push
+    // buttons and indexes out of range are ignored.
+    void toggleButton(int index);
+    // Checks or unchecks a check or option button without raising buttonToggled.
+    void setButtonChecked(int index, bool checked);
     // Whether button index is checked (false out of range).
-    bool IsButtonChecked(int index) const;
+    bool isButtonChecked(int index) const;
 
-    // The sides of button index's outer rectangle in pixels (0 out of range).
-    int ButtonLeft(int index) const;
-    int ButtonTop(int index) const;
-    int ButtonRight(int index) const;
-    int ButtonBottom(int index) const;
-    // Bottom minus top of button index.
-    int GetButtonHeight(int index) const;
-
-    // Redraws the whole bar.
-    void Refresh();
     // Number of buttons built.
-    int ButtonsCount() const { return int(m_buttons.size()); }
+    int buttonCount() const { return int(m_buttons.size()); }
 
-    // The kind (Kind) and current look (Look) of button index.
-    int buttonKind(int index) const;
-    int buttonLook(int index) const;
+    // The kind and current look of button index.
+    ButtonKind buttonKind(int index) const;
+    ButtonLook buttonLook(int index) const;
     // The outer rectangle of button index (empty out of range).
     QRect buttonRect(int index) const;
     // The separator rectangle after button index (empty when none).
@@ -96,41 +90,42 @@ public:
     // Null (the default) uses the bar's own height.
     void setGradientReference(QWidget *reference);
     // Presses button index as a left click would (used by assistive technology):
-    // raises buttonClick or toggles a check/option button with its event.
+    // raises buttonClicked or toggles a check/option button with its event.
     void activateButton(int index);
     // The button the keyboard acts on while the bar has the focus (0 when there is none).
     int focusButton() const { return m_focus; }
     // Marks button index for the keyboard; ignored for a disabled button or one out of range.
     void setFocusButton(int index);
 
-    qint32 BackColor() const { return m_backColor; }
-    void setBackColor(qint32 colour);
-    int BarOrientation() const { return m_orientation; }
-    void setBarOrientation(int orientation);
-    bool BarEdge() const { return m_barEdge; }
-    void setBarEdge(bool on);
-    bool UseGradient() const { return m_useGradient; }
-    void setUseGradient(bool on);
-    qint32 gStartColor() const { return m_startColor; }
-    void setgStartColor(qint32 colour);
-    qint32 gEndColor() const { return m_endColor; }
-    void setgEndColor(qint32 colour);
+    QColor backgroundColor() const { return m_backgroundColor; }
+    void setBackgroundColor(const QColor &colour);
+    // Set before build(): vertical bars stack their buttons downwards.
+    Qt::Orientation orientation() const { return m_orientation; }
+    void setOrientation(Qt::Orientation orientation);
+    bool isEdgeVisible() const { return m_edgeVisible; }
+    void setEdgeVisible(bool on);
+    bool hasGradient() const { return m_gradient; }
+    void setGradient(bool on);
+    QColor gradientTop() const { return m_gradientTop; }
+    void setGradientTop(const QColor &colour);
+    QColor gradientBottom() const { return m_gradientBottom; }
+    void setGradientBottom(const QColor &colour);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 signals:
-    // A push button was pressed; value is always 1; left/top are the button's corner.
-    void buttonClick(int index, int value, int left, int top);
-    // A check button became checked (1) or unchecked (0), or an option button checked (1).
-    void buttonCheck(int index, int value, int left, int top);
+    // A push button was pressed.
+    void buttonClicked(int index);
+    // A check button became checked or unchecked, or an option button checked.
+    void buttonToggled(int index, bool checked);
 
-    void backColorChanged(qint32 colour);
-    void barOrientationChanged(int orientation);
-    void barEdgeChanged(bool on);
-    void useGradientChanged(bool on);
-    void gStartColorChanged(qint32 colour);
-    void gEndColorChanged(qint32 colour);
+    void backgroundColorChanged(const QColor &colour);
+    void orientationChanged(Qt::Orientation orientation);
+    void edgeVisibleChanged(bool on);
+    void gradientChanged(bool on);
+    void gradientTopChanged(const QColor &colour);
+    void gradientBottomChanged(const QColor &colour);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -151,14 +146,14 @@ private:
     {
         QRect outer;     // right/bottom exclusive, as the layout computes them
         QRect separator; // empty when no separator follows
-        int kind = Normal;
-        int look = Flat;
+        ButtonKind kind = ButtonKind::Push;
+        ButtonLook look = ButtonLook::Flat;
         bool enabled = true;
         bool checked = false;
         bool inside = false;
     };
 
-    bool validIndex(int index) const { return index >= 1 && index <= ButtonsCount(); }
+    bool validIndex(int index) const { return index >= 1 && index <= buttonCount(); }
     Button &button(int index) { return m_buttons[size_t(index - 1)]; }
     const Button &button(int index) const { return m_buttons[size_t(index - 1)]; }
     int buttonAt(const QPoint &pos) const;
@@ -190,12 +185,12 @@ private:
     int m_focus = 0;
     Qt::MouseButton m_held = Qt::NoButton;
 
-    qint32 m_backColor = DefaultBackColor;
-    int m_orientation = 0;
-    bool m_barEdge = false;
-    bool m_useGradient = false;
-    qint32 m_startColor = DefaultStartColor;
-    qint32 m_endColor = DefaultEndColor;
+    QColor m_backgroundColor = defaultBackgroundColor();
+    Qt::Orientation m_orientation = Qt::Horizontal;
+    bool m_edgeVisible = false;
+    bool m_gradient = false;
+    QColor m_gradientTop = DefaultGradientTop;
+    QColor m_gradientBottom = DefaultGradientBottom;
 
     QColor m_back;
     QColor m_highlight;

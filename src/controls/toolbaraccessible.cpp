@@ -19,7 +19,7 @@ class ToolbarButtonAccessible : public QAccessibleInterface, public QAccessibleA
 public:
     ToolbarButtonAccessible(Toolbar *bar, int index) : m_bar(bar), m_index(index) {}
 
-    bool isValid() const override { return m_bar && m_index <= m_bar->ButtonsCount(); }
+    bool isValid() const override { return m_bar && m_index <= m_bar->buttonCount(); }
     QObject *object() const override { return nullptr; }
     QAccessibleInterface *parent() const override
     {
@@ -55,15 +55,15 @@ public:
             s.invalid = true;
             return s;
         }
-        s.disabled = !m_bar->IsButtonEnabled(m_index);
+        s.disabled = !m_bar->isButtonEnabled(m_index);
         s.invisible = !m_bar->isVisible();
         s.hotTracked = m_bar->hotButton() == m_index;
         s.focusable = true;
         s.focused = m_bar->hasFocus() && m_bar->focusButton() == m_index;
-        s.pressed = m_bar->buttonLook(m_index) == Toolbar::Pressed;
-        if (m_bar->buttonKind(m_index) != Toolbar::Normal) {
+        s.pressed = m_bar->buttonLook(m_index) == Toolbar::ButtonLook::Pressed;
+        if (m_bar->buttonKind(m_index) != Toolbar::ButtonKind::Push) {
             s.checkable = true;
-            s.checked = m_bar->IsButtonChecked(m_index);
+            s.checked = m_bar->isButtonChecked(m_index);
         }
         return s;
     }
@@ -77,9 +77,9 @@ public:
 
     QStringList actionNames() const override
     {
-        if (!isValid() || !m_bar->IsButtonEnabled(m_index))
+        if (!isValid() || !m_bar->isButtonEnabled(m_index))
             return {};
-        if (m_bar->buttonKind(m_index) == Toolbar::Normal)
+        if (m_bar->buttonKind(m_index) == Toolbar::ButtonKind::Push)
             return {pressAction()};
         return {toggleAction(), pressAction()};
     }
@@ -102,7 +102,7 @@ public:
 
     Toolbar *bar() const { return static_cast<Toolbar *>(widget()); }
 
-    int childCount() const override { return bar()->ButtonsCount(); }
+    int childCount() const override { return bar()->buttonCount(); }
     QAccessibleInterface *child(int i) const override
     {
         if (i < 0 || i >= childCount())

@@ -18,24 +18,25 @@ void ToolbarBand::setToolbars(const QList<Toolbar *> &toolbars)
     for (Toolbar *bar : toolbars)
         if (bar)
             m_toolbars.append(bar);
+    applyColours();
 }
 
-void ToolbarBand::Paint_Toolbar_Band()
+void ToolbarBand::applyColours()
 {
     for (const QPointer<Toolbar> &bar : std::as_const(m_toolbars)) {
         if (!bar)
             continue;
         if (m_gradient) {
-            bar->setgStartColor(TopColour);
-            bar->setgEndColor(BottomColour);
-            bar->setUseGradient(true);
+            bar->setGradientTop(TopColour);
+            bar->setGradientBottom(BottomColour);
+            bar->setGradient(true);
             bar->setGradientReference(this);
         } else {
-            bar->setUseGradient(false);
+            bar->setGradient(false);
             bar->setGradientReference(nullptr);
-            bar->setBackColor(Toolbar::DefaultBackColor);
+            bar->setBackgroundColor(Toolbar::defaultBackgroundColor());
         }
-        bar->Refresh();
+        bar->update();
     }
     update();
 }
@@ -45,7 +46,7 @@ void ToolbarBand::setGradient(bool on)
     if (m_gradient == on)
         return;
     m_gradient = on;
-    Paint_Toolbar_Band();
+    applyColours();
     emit gradientChanged(on);
 }
 
@@ -53,19 +54,14 @@ void ToolbarBand::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (m_gradient)
-        Gradient_Fill_Rect(painter, 0, 0, width(), height(), TopColour, BottomColour, true);
+        Gradient_Fill_Rect(painter, 0, 0, width(), height(), numberFromColour(TopColour),
+                           numberFromColour(BottomColour), true);
     else
-        painter.fillRect(rect(), colourFromNumber(Toolbar::DefaultBackColor));
+        painter.fillRect(rect(), Toolbar::defaultBackgroundColor());
 }
 
 void ToolbarBand::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    Paint_Toolbar_Band();
-}
-
-void Paint_Toolbar_Band(ToolbarBand &band, Toolbar *toolbar, Toolbar *second, Toolbar *third)
-{
-    band.setToolbars({toolbar, second, third});
-    band.Paint_Toolbar_Band();
+    applyColours();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
@@ -17,16 +18,14 @@ class ToolbarBand : public QWidget
     Q_PROPERTY(bool gradient READ gradient WRITE setGradient NOTIFY gradientChanged)
 
 public:
-    static constexpr qint32 TopColour = 14920065;    // RGB 129, 169, 227
-    static constexpr qint32 BottomColour = 16772322; // RGB 226, 236, 255
+    static constexpr QColor TopColour{129, 169, 227};
+    static constexpr QColor BottomColour{226, 236, 255};
 
     explicit ToolbarBand(QWidget *parent = nullptr);
 
-    // The toolbars whose colours follow the band (null entries are ignored).
+    // The toolbars whose colours follow the band (null entries are ignored); they take the
+    // band's colours at once.
     void setToolbars(const QList<Toolbar *> &toolbars);
-
-    // Sets the toolbars' gradient colours (or button face) and repaints band and toolbars.
-    void Paint_Toolbar_Band();
 
     bool gradient() const { return m_gradient; }
     void setGradient(bool on);
@@ -39,10 +38,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Sets the toolbars' gradient colours (or button face) and repaints band and toolbars.
+    void applyColours();
+
     QList<QPointer<Toolbar>> m_toolbars;
     bool m_gradient = true;
 };
-
-// Paints the band behind toolbar and the optional second and third toolbars.
-void Paint_Toolbar_Band(ToolbarBand &band, Toolbar *toolbar, Toolbar *second = nullptr,
-                        Toolbar *third = nullptr);

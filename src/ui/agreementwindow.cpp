@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "agreementwindow.h"
 
-#include "candybutton.h"
+#include "gradientbutton.h"
 #include "pictures.h"
 
 #include <QHBoxLayout>
@@ -36,18 +36,18 @@ AgreementWindow::AgreementWindow(QWidget *parent) : QDialog(parent)
     optDisagree->setObjectName(QStringLiteral("optDisagree"));
     optDisagree->setAccessibleName(tr("I do not agree"));
 
-    cmdOK = new CandyButton(this);
+    cmdOK = new GradientButton(this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setCaption(tr("OK"));
+    cmdOK->setText(tr("OK"));
     cmdOK->setAccessibleName(tr("OK"));
     cmdOK->setToolTip(tr("Confirm your choice"));
-    cmdOK->setStyle(3);
+    cmdOK->setLook(GradientButton::Look::GlossyRounded);
     cmdOK->setFixedSize(96, 28);
     cmdOK->setEnabled(false);
 
     connect(optAgree, &QRadioButton::toggled, this, [this] { cmdOK->setEnabled(true); });
     connect(optDisagree, &QRadioButton::toggled, this, [this] { cmdOK->setEnabled(true); });
-    connect(cmdOK, &CandyButton::clicked, this, &AgreementWindow::confirm);
+    connect(cmdOK, &GradientButton::clicked, this, &AgreementWindow::confirm);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-class CandyButton;
+class GradientButton;
 class QLabel;
 class QRadioButton;
 class QTextBrowser;
@@ -31,7 +31,7 @@ public:
     QTextBrowser *txtAgreement = nullptr;
     QRadioButton *optAgree = nullptr;
     QRadioButton *optDisagree = nullptr;
-    CandyButton *cmdOK = nullptr;
+    GradientButton *cmdOK = nullptr;
 
 private:
     void confirm();

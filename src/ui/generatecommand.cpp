@@ -7,7 +7,7 @@
 #include "thoroughlayout.h"
 #include "waitpanel.h"
 #include "wordpanel.h"
-#include "xp_progressbar.h"
+#include "styledprogressbar.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -164,10 +164,10 @@ void generateThoroughly(MainWindow &window, CrosswordData &puzzle, ExtraWords &s
 
 } // namespace
 
-void reportLayoutProgress(XP_ProgressBar &bar, int attempt)
+void reportLayoutProgress(StyledProgressBar &bar, int attempt)
 {
     QCoreApplication::processEvents();
-    bar.setValue(wrapProgress(attempt, bar.Max()));
+    bar.setValue(wrapProgress(attempt, bar.maximum()));
     QCoreApplication::processEvents();
 }
 

@@ -2,7 +2,7 @@
 #pragma once
 
 class MainWindow;
-class XP_ProgressBar;
+class StyledProgressBar;
 
 // "Create / Regenerate Crossword": moves the words on the grid into the word list, then
 // lays out every listed word automatically with the window's random source, by the
@@ -17,4 +17,4 @@ void generateCrossword(MainWindow &window);
 
 // Shows the attempt number on the progress bar, wrapped to 1..Max, and lets pending
 // events run before and after.
-void reportLayoutProgress(XP_ProgressBar &bar, int attempt);
+void reportLayoutProgress(StyledProgressBar &bar, int attempt);

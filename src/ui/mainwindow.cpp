@@ -2,7 +2,7 @@
 #include "mainwindow.h"
 
 #include "cluetext.h"
-#include "colorpicker.h"
+#include "colorbutton.h"
 #include "filedialogs.h"
 #include "generatecommand.h"
 #include "interchangecommands.h"
@@ -12,6 +12,7 @@
 #include "pictures.h"
 #include "printcommands.h"
 #include "settingspanel.h"
+#include "colournumbers.h"
 #include "toolbar.h"
 #include "toolbarband.h"
 #include "twips.h"
@@ -55,7 +56,7 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     setAccessibleName(QStringLiteral("Velloquin"));
 
     // The palette's "More Colors..." goes through the window's dialogs.
-    ColorPicker::setColorChooser([this](const QColor &initial, QWidget *) {
+    ColorButton::setColorChooser([this](const QColor &initial, QWidget *) {
         return m_dialogs.chooseColour(initial, tr("Colour"));
     });
 
@@ -89,8 +90,8 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
             [this](const QString &fileName) { setWindowTitle(windowTitleForFile(fileName)); });
 
     // Start-up, in this order.
-    m_mainToolbar->BuildToolbar(toolbarStrip(2), ToolbarMask, 16, MainToolbarLayout);
-    m_mainToolbar->SetToolTips(MainToolbarTips);
+    m_mainToolbar->build(toolbarStrip(2), colourFromNumber(ToolbarMask), 16, MainToolbarLayout);
+    m_mainToolbar->setButtonToolTips(MainToolbarTips);
     readSettings();
     m_document->newPuzzle(m_defaultWidth, m_defaultHeight, m_defaultTitle, m_defaultTopic);
     m_startedUp = true;
@@ -137,7 +138,7 @@ MainWindow::~MainWindow()
     m_client->removeEventFilter(this);
     delete m_wordPanel;
     m_wordPanel = nullptr;
-    ColorPicker::setColorChooser({});
+    ColorButton::setColorChooser({});
 }
 
 // --- Building the controls ---------------------------------------------------------
@@ -220,13 +221,13 @@ void MainWindow::buildKeyboardCommands()
         QAction *action = addCommand(WindowMenu::View, name, caption, {}, shortcut);
         action->setCheckable(true);
         Toolbar *bar = m_mainToolbar;
-        auto follow = [bar, index, action] { action->setChecked(bar->IsButtonChecked(index)); };
+        auto follow = [bar, index, action] { action->setChecked(bar->isButtonChecked(index)); };
         follow();
         connect(action, &QAction::triggered, bar, [bar, index, follow] {
             bar->activateButton(index);
             follow();
         });
-        connect(bar, &Toolbar::buttonCheck, action, follow);
+        connect(bar, &Toolbar::buttonToggled, action, follow);
         connect(m_menus[int(WindowMenu::View)], &QMenu::aboutToShow, action, follow);
     };
     checkItem(ToolbarCommand::HideAnswers, QStringLiteral("mnuHideAnswers"),
@@ -280,10 +281,9 @@ void MainWindow::buildToolbarBand()
     pal.setColor(QPalette::Window, QColor(128, 128, 128));
     m_bandLine->setPalette(pal);
     m_toolbarBand->setToolbars({m_mainToolbar});
-    Paint_Toolbar_Band(*m_toolbarBand, m_mainToolbar);
-    connect(m_mainToolbar, &Toolbar::buttonClick, this,
+    connect(m_mainToolbar, &Toolbar::buttonClicked, this,
             [this](int index) { runToolbarCommand(ToolbarCommand(index)); });
-    connect(m_mainToolbar, &Toolbar::buttonCheck, this,
+    connect(m_mainToolbar, &Toolbar::buttonToggled, this,
             [this](int index) { onToolbarCheck(index); });
 }
 
@@ -478,8 +478,8 @@ void MainWindow::readSettings()
     // The outline button shows the flag. At start the Grid Lines picker stays visible
     // even in outline mode; leaving outline mode always shows it.
     const int outline = int(ToolbarCommand::OutlineMode);
-    if (m_mainToolbar->IsButtonChecked(outline) != m_outlineMode)
-        m_mainToolbar->CheckButton(outline, true);
+    if (m_mainToolbar->isButtonChecked(outline) != m_outlineMode)
+        m_mainToolbar->setButtonChecked(outline, !m_mainToolbar->isButtonChecked(outline));
     if (!m_outlineMode)
         m_settingsPanel->setGridLinesPickerShown(true);
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "panelparts.h"
 
-#include "candybutton.h"
+#include "gradientbutton.h"
 #include "twips.h"
 
 #include <QLabel>
@@ -36,16 +36,16 @@ QLabel *makeHeading(QWidget *parent, const QString &name, const QString &caption
     return label;
 }
 
-CandyButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
+GradientButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
                         const QString &tip, int style)
 {
-    auto *button = new CandyButton(parent);
+    auto *button = new GradientButton(parent);
     button->setObjectName(name);
-    button->setCaption(caption);
+    button->setText(caption);
     button->setToolTip(tip);
     button->setAccessibleName(caption.isEmpty() ? tip : caption);
     button->setAccessibleDescription(tip);
-    button->setStyle(style);
+    button->setLook(GradientButton::Look(style));
     return button;
 }
 

@@ -4,7 +4,7 @@
 #include <QRect>
 #include <QString>
 
-class CandyButton;
+class GradientButton;
 class QLabel;
 class QWidget;
 
@@ -38,7 +38,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption);
 // A panel heading: bold white text, centred.
 QLabel *makeHeading(QWidget *parent, const QString &name, const QString &caption);
 // A gradient button with a caption (or, with an empty one, its tooltip) as accessible name.
-CandyButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
+GradientButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
                         const QString &tip, int style);
 
 } // namespace panel

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "settingspanel.h"
 
-#include "candybutton.h"
-#include "colorpicker.h"
+#include "colournumbers.h"
+
+#include "gradientbutton.h"
+#include "colorbutton.h"
 #include "panelparts.h"
 #include "pictures.h"
 #include "twips.h"
@@ -77,7 +79,7 @@ SettingsPanel::SettingsPanel(const PuzzleDocument &document, QWidget *parent)
     m_changeButton =
         makeButton(this, QStringLiteral("cmdUpdateProperties"), QStringLiteral("Change"),
                    QStringLiteral("Change current setting"), 3);
-    connect(m_changeButton, &CandyButton::clicked, this, &SettingsPanel::changeRequested);
+    connect(m_changeButton, &GradientButton::clicked, this, &SettingsPanel::changeRequested);
 
     // Takes effect at the next "Create / Regenerate Crossword"; saved with the settings.
     m_methodLabel = makeLabel(this, QStringLiteral("lblMethod"), QStringLiteral("Layout:"));
@@ -93,12 +95,12 @@ SettingsPanel::SettingsPanel(const PuzzleDocument &document, QWidget *parent)
 
     auto picker = [this](int index, const QString &caption, QLabel *&label) {
         label = makeLabel(this, QStringLiteral("Label3_%1").arg(index), caption);
-        auto *p = new ColorPicker(this);
+        auto *p = new ColorButton(this);
         p->setObjectName(QStringLiteral("ColorPicker1_%1").arg(index));
         p->setAccessibleName(caption);
         p->setToolTip(caption);
         label->setBuddy(p);
-        connect(p, &ColorPicker::colorChanged, this, &SettingsPanel::coloursChanged);
+        connect(p, &ColorButton::changed, this, &SettingsPanel::coloursChanged);
         return p;
     };
     m_backgroundPicker = picker(0, QStringLiteral("Background"), m_backgroundLabel);
@@ -126,14 +128,14 @@ void SettingsPanel::buildMoveButtons()
                              twipsRect(centre + bw + 30, 435, bw, bh),
                              twipsRect(centre, 30, bw, bh), twipsRect(centre, 840, bw, bh)};
     for (int i = 0; i < 4; ++i) {
-        CandyButton *button = makeButton(m_movePanel, QStringLiteral("CandyButton1_%1").arg(i),
+        GradientButton *button = makeButton(m_movePanel, QStringLiteral("CandyButton1_%1").arg(i),
                                          QString(), tips[i], 3);
-        button->setCaption(QString());
+        button->setText(QString());
         button->setPicture(movePicture(i));
         button->setGeometry(places[i]);
         m_moveButtons.append(button);
         const auto direction = MoveDirection(i);
-        connect(button, &CandyButton::clicked, this,
+        connect(button, &GradientButton::clicked, this,
                 [this, direction] { emit moveRequested(direction); });
     }
 }
@@ -185,42 +187,42 @@ void SettingsPanel::setLayoutMethod(LayoutMethod method)
 
 qint32 SettingsPanel::background() const
 {
-    return m_backgroundPicker->color();
+    return numberFromColour(m_backgroundPicker->color());
 }
 
 qint32 SettingsPanel::gridLines() const
 {
-    return m_gridLinePicker->color();
+    return numberFromColour(m_gridLinePicker->color());
 }
 
 qint32 SettingsPanel::squares() const
 {
-    return m_squarePicker->color();
+    return numberFromColour(m_squarePicker->color());
 }
 
 void SettingsPanel::setColours(qint32 background, qint32 gridLines, qint32 squares)
 {
-    m_backgroundPicker->setColor(background);
-    m_backgroundPicker->setDefaultColor(DefaultBackgroundColour);
-    m_gridLinePicker->setColor(gridLines);
-    m_gridLinePicker->setDefaultColor(DefaultGridLinesColour);
-    m_squarePicker->setColor(squares);
-    m_squarePicker->setDefaultColor(DefaultSquaresColour);
+    m_backgroundPicker->setColor(colourFromNumber(background));
+    m_backgroundPicker->setDefaultColor(colourFromNumber(DefaultBackgroundColour));
+    m_gridLinePicker->setColor(colourFromNumber(gridLines));
+    m_gridLinePicker->setDefaultColor(colourFromNumber(DefaultGridLinesColour));
+    m_squarePicker->setColor(colourFromNumber(squares));
+    m_squarePicker->setDefaultColor(colourFromNumber(DefaultSquaresColour));
 }
 
 qint32 SettingsPanel::defaultBackground() const
 {
-    return m_backgroundPicker->defaultColor();
+    return numberFromColour(m_backgroundPicker->defaultColor());
 }
 
 qint32 SettingsPanel::defaultGridLines() const
 {
-    return m_gridLinePicker->defaultColor();
+    return numberFromColour(m_gridLinePicker->defaultColor());
 }
 
 qint32 SettingsPanel::defaultSquares() const
 {
-    return m_squarePicker->defaultColor();
+    return numberFromColour(m_squarePicker->defaultColor());
 }
 
 void SettingsPanel::setGridLinesPickerShown(bool shown)
@@ -274,7 +276,7 @@ void SettingsPanel::resizeEvent(QResizeEvent *event)
     m_methodBox->setGeometry(twipsRect(EdLeft, top + 2700, EdWidth, EdBoxHeight + 15));
 
     // Pickers top to bottom: Background, Squares, Grid Lines.
-    const std::pair<QLabel *, ColorPicker *> pickers[3] = {{m_backgroundLabel, m_backgroundPicker},
+    const std::pair<QLabel *, ColorButton *> pickers[3] = {{m_backgroundLabel, m_backgroundPicker},
                                                            {m_squareLabel, m_squarePicker},
                                                            {m_gridLineLabel, m_gridLinePicker}};
     int y = top + 3150;

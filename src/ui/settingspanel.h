@@ -7,8 +7,8 @@
 
 #include <QList>
 
-class CandyButton;
-class ColorPicker;
+class GradientButton;
+class ColorButton;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -75,15 +75,15 @@ private:
     QComboBox *m_widthBox = nullptr;
     QLabel *m_heightLabel = nullptr;
     QComboBox *m_heightBox = nullptr;
-    CandyButton *m_changeButton = nullptr;
+    GradientButton *m_changeButton = nullptr;
     QLabel *m_methodLabel = nullptr;
     QComboBox *m_methodBox = nullptr; // "Classic" (0) or "Thorough" (1)
-    ColorPicker *m_backgroundPicker = nullptr;
-    ColorPicker *m_gridLinePicker = nullptr;
-    ColorPicker *m_squarePicker = nullptr;
+    ColorButton *m_backgroundPicker = nullptr;
+    ColorButton *m_gridLinePicker = nullptr;
+    ColorButton *m_squarePicker = nullptr;
     QLabel *m_backgroundLabel = nullptr;
     QLabel *m_gridLineLabel = nullptr;
     QLabel *m_squareLabel = nullptr;
     GradientPanel *m_movePanel = nullptr;
-    QList<CandyButton *> m_moveButtons; // in the order of MoveDirection
+    QList<GradientButton *> m_moveButtons; // in the order of MoveDirection
 };

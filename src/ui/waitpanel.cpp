@@ -2,7 +2,7 @@
 #include "waitpanel.h"
 
 #include "panelparts.h"
-#include "xp_progressbar.h"
+#include "styledprogressbar.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -28,7 +28,7 @@ WaitPanel::WaitPanel(QWidget *parent) : GradientPanel(parent)
     setAutoFillBackground(false);
     m_caption = makeHeading(this, QStringLiteral("Label4"), GenerateCaption);
     m_caption->setWordWrap(true);
-    m_bar = new XP_ProgressBar(this);
+    m_bar = new StyledProgressBar(this);
     m_bar->setObjectName(QStringLiteral("XP2"));
     m_bar->setAccessibleName(tr("Progress"));
     const QRect area = twipsRect(0, 0, WidthTwips, HeightTwips);

@@ -5,7 +5,7 @@
 
 class QLabel;
 class QPushButton;
-class XP_ProgressBar;
+class StyledProgressBar;
 
 // The wait notice over the grid view (pGress) while a long command runs: a caption, a
 // progress bar and, for a layout the user may stop, a Cancel button. Hidden otherwise.
@@ -25,7 +25,7 @@ public:
     // Hides the notice and its Cancel button; the caption goes back to GenerateCaption.
     void finish();
     // The bar the command reports its progress on.
-    XP_ProgressBar &progressBar() const { return *m_bar; }
+    StyledProgressBar &progressBar() const { return *m_bar; }
 
 signals:
     // Cancel was pressed.
@@ -35,6 +35,6 @@ private:
     void setCancellable(bool cancellable);
 
     QLabel *m_caption = nullptr;
-    XP_ProgressBar *m_bar = nullptr;
+    StyledProgressBar *m_bar = nullptr;
     QPushButton *m_cancelButton = nullptr;
 };

@@ -8,7 +8,7 @@
 #include "picturebox.h"
 #include "waitpanel.h"
 #include "wordexport.h"
-#include "xp_progressbar.h"
+#include "styledprogressbar.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -23,11 +23,11 @@ namespace {
 
 // Shows the progress value on the wait panel's bar and lets pending window events run.
 // A value above the bar's maximum is shown reduced by the maximum.
-void reportProgress(XP_ProgressBar *bar, int value)
+void reportProgress(StyledProgressBar *bar, int value)
 {
     QCoreApplication::processEvents();
     if (bar) {
-        const int max = bar->Max();
+        const int max = bar->maximum();
         if (max > 0) {
             while (value > max)
                 value -= max;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "wordpanel.h"
 
-#include "candybutton.h"
+#include "gradientbutton.h"
 #include "dialogs.h"
 #include "drawing.h"
 #include "gridedit.h"
@@ -10,6 +10,7 @@
 #include "picturebox.h"
 #include "pictures.h"
 #include "placementsearch.h"
+#include "colournumbers.h"
 #include "toolbar.h"
 #include "twips.h"
 
@@ -102,9 +103,9 @@ WordPanel::WordPanel(PuzzleDocument &document, Dialogs &dialogs, PictureBox *gri
         if (checked)
             orientationSelected(Down);
     });
-    connect(m_updateButton, &CandyButton::clicked, this, &WordPanel::updateWord);
-    connect(m_deleteButton, &CandyButton::clicked, this, &WordPanel::deletePlacedWord);
-    connect(m_wordToolbar, &Toolbar::buttonClick, this, [this](int index) {
+    connect(m_updateButton, &GradientButton::clicked, this, &WordPanel::updateWord);
+    connect(m_deleteButton, &GradientButton::clicked, this, &WordPanel::deletePlacedWord);
+    connect(m_wordToolbar, &Toolbar::buttonClicked, this, [this](int index) {
         switch (WordListCommand(index)) {
         case WordListCommand::Store:
             storeWord();
@@ -118,7 +119,7 @@ WordPanel::WordPanel(PuzzleDocument &document, Dialogs &dialogs, PictureBox *gri
         }
     });
     connect(m_wordBox, &QComboBox::activated, this, [this](int) { wordChosen(); });
-    connect(m_generateButton, &CandyButton::clicked, this, &WordPanel::generateRequested);
+    connect(m_generateButton, &GradientButton::clicked, this, &WordPanel::generateRequested);
 
     // The key filter sees each key before the box does, whether the combo box or its
     // line edit has the focus.
@@ -194,19 +195,19 @@ void WordPanel::buildControls()
                                 QStringLiteral("Add / Update word on grid"), 3);
     m_deleteButton = makeButton(this, QStringLiteral("cmdDelete"), QString(),
                                 QStringLiteral("Delete the selected word from grid"), 3);
-    m_deleteButton->setCaption(QString());
+    m_deleteButton->setText(QString());
     m_deleteButton->setPicture(deletePicture());
     m_wordToolbar = new Toolbar(this);
     m_wordToolbar->setObjectName(QStringLiteral("TB2"));
     m_wordToolbar->setAccessibleName(tr("Word list toolbar"));
-    m_wordToolbar->setBackColor(rgb(226, 236, 252));
-    m_wordToolbar->BuildToolbar(toolbarStrip(3), rgb(0, 255, 0), 16, QStringLiteral("NNN"));
-    m_wordToolbar->SetToolTips(
+    m_wordToolbar->setBackgroundColor(colourFromNumber(rgb(226, 236, 252)));
+    m_wordToolbar->build(toolbarStrip(3), colourFromNumber(rgb(0, 255, 0)), 16, QStringLiteral("NNN"));
+    m_wordToolbar->setButtonToolTips(
         QStringLiteral("Store this  word in the dropdown list for inclusion later|Delete this "
                        "word from the dropdown list.|Search for locations to place the word."));
     m_generateButton = makeButton(this, QStringLiteral("CandyButton2"), QString(),
                                   QStringLiteral("Create / Regenerate Crossword"), 3);
-    m_generateButton->setCaption(QString());
+    m_generateButton->setText(QString());
     m_generateButton->setPicture(generatePicture());
 }
 

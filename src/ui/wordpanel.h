@@ -10,7 +10,7 @@
 #include <QSize>
 #include <QString>
 
-class CandyButton;
+class GradientButton;
 class Dialogs;
 class PictureBox;
 class ShapeFrame;
@@ -125,8 +125,8 @@ private:
     QComboBox *m_rowBox = nullptr;
     QRadioButton *m_acrossOption = nullptr;
     QRadioButton *m_downOption = nullptr;
-    CandyButton *m_updateButton = nullptr;
-    CandyButton *m_deleteButton = nullptr;
+    GradientButton *m_updateButton = nullptr;
+    GradientButton *m_deleteButton = nullptr;
     Toolbar *m_wordToolbar = nullptr;
-    CandyButton *m_generateButton = nullptr;
+    GradientButton *m_generateButton = nullptr;
 };

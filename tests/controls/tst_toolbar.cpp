@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr qint32 Green = 0x00FF00; // red 0, green 255, blue 0
+const QColor Green(0, 255, 0);
 
 // A strip of `count` images: each a solid square of its own colour with a one-pixel
 // mask-green border, so the border must come out transparent.
@@ -32,6 +32,17 @@ QImage makeStrip(int count, int size = 16)
 QPoint centre(const Toolbar &bar, int index)
 {
     return bar.buttonRect(index).center();
+}
+
+// The right and bottom of a button's rectangle, exclusive.
+int right(const Toolbar &bar, int index)
+{
+    return bar.buttonRect(index).x() + bar.buttonRect(index).width();
+}
+
+int bottom(const Toolbar &bar, int index)
+{
+    return bar.buttonRect(index).y() + bar.buttonRect(index).height();
 }
 
 QPoint outside(const Toolbar &bar)
@@ -72,7 +83,7 @@ private slots:
     void releaseOutsideRaisesNothing();
     void checkButtonTogglesOnRelease();
     void checkButtonWithoutEventIsSilent();
-    void pushButtonIgnoresCheckButton();
+    void pushButtonCannotBeToggled();
     void optionButtonsUncheckOnlyTheirGroup();
     void disabledButtonIgnoresMouse();
     void disablingTheBarDisablesEveryButton();
@@ -135,20 +146,20 @@ void TestToolbar::layoutGivesButtonGeometry()
     QFETCH(QSize, barSize);
 
     Toolbar bar;
-    bar.setBarOrientation(orientation);
-    QVERIFY(bar.BuildToolbar(makeStrip(images, qMax(1, imageSize)), Green, imageSize, layout));
-    QCOMPARE(bar.ButtonsCount(), kinds.size());
+    bar.setOrientation(orientation == 0 ? Qt::Horizontal : Qt::Vertical);
+    QVERIFY(bar.build(makeStrip(images, qMax(1, imageSize)), Green, imageSize, layout));
+    QCOMPARE(bar.buttonCount(), kinds.size());
     QString actual;
-    for (int i = 1; i <= bar.ButtonsCount(); ++i)
-        actual += QLatin1Char("NCO"[bar.buttonKind(i)]);
+    for (int i = 1; i <= bar.buttonCount(); ++i)
+        actual += QLatin1Char("NCO"[int(bar.buttonKind(i))]);
     QCOMPARE(actual, kinds);
 
-    const int n = bar.ButtonsCount();
-    QCOMPARE(bar.ButtonLeft(n), last.x());
-    QCOMPARE(bar.ButtonTop(n), last.y());
-    QCOMPARE(bar.ButtonRight(n), last.width());
-    QCOMPARE(bar.ButtonBottom(n), last.height());
-    QCOMPARE(bar.GetButtonHeight(n), last.height() - last.y());
+    const int n = bar.buttonCount();
+    QCOMPARE(bar.buttonRect(n).x(), last.x());
+    QCOMPARE(bar.buttonRect(n).y(), last.y());
+    QCOMPARE(right(bar, n), last.width());
+    QCOMPARE(bottom(bar, n), last.height());
+    QCOMPARE(bar.buttonRect(n).height(), last.height() - last.y());
     QCOMPARE(bar.size(), barSize);
     QCOMPARE(bar.sizeHint(), barSize);
 }
@@ -156,19 +167,19 @@ void TestToolbar::layoutGivesButtonGeometry()
 void TestToolbar::separatorsFollowTheirButtons()
 {
     Toolbar bar;
-    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    bar.build(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
     const int lefts[] = {1, 24, 47, 76, 105, 128, 157, 180, 209};
     for (int i = 1; i <= 9; ++i) {
-        QCOMPARE(bar.ButtonLeft(i), lefts[i - 1]);
-        QCOMPARE(bar.ButtonRight(i) - bar.ButtonLeft(i), 23);
-        QCOMPARE(bar.GetButtonHeight(i), 22);
+        QCOMPARE(bar.buttonRect(i).x(), lefts[i - 1]);
+        QCOMPARE(right(bar, i) - bar.buttonRect(i).x(), 23);
+        QCOMPARE(bar.buttonRect(i).height(), 22);
         const bool separated = i == 3 || i == 4 || i == 6 || i == 8;
         QCOMPARE(!bar.separatorRect(i).isEmpty(), separated);
         if (separated) {
             // Two pixels wide, four past the inner rectangle's right edge.
-            QCOMPARE(bar.separatorRect(i).left(), bar.ButtonRight(i) - 2 + 4);
+            QCOMPARE(bar.separatorRect(i).left(), right(bar, i) - 2 + 4);
             QCOMPARE(bar.separatorRect(i).width(), 2);
-            QCOMPARE(bar.separatorRect(i).top(), bar.ButtonTop(i) + 2);
+            QCOMPARE(bar.separatorRect(i).top(), bar.buttonRect(i).y() + 2);
         }
     }
 }
@@ -176,30 +187,30 @@ void TestToolbar::separatorsFollowTheirButtons()
 void TestToolbar::buttonsBeyondTheCountAreEmpty()
 {
     Toolbar bar;
-    bar.BuildToolbar(makeStrip(3), Green, 16, "NNN");
+    bar.build(makeStrip(3), Green, 16, "NNN");
     for (int index : {0, 4, -1}) {
-        QCOMPARE(bar.ButtonLeft(index), 0);
-        QCOMPARE(bar.GetButtonHeight(index), 0);
-        QVERIFY(!bar.IsButtonEnabled(index));
-        QVERIFY(!bar.IsButtonChecked(index));
-        bar.EnableButton(index, false); // ignored, must not crash
+        QCOMPARE(bar.buttonRect(index).x(), 0);
+        QCOMPARE(bar.buttonRect(index).height(), 0);
+        QVERIFY(!bar.isButtonEnabled(index));
+        QVERIFY(!bar.isButtonChecked(index));
+        bar.setButtonEnabled(index, false); // ignored, must not crash
     }
 }
 
 void TestToolbar::nullStripBuildsNothing()
 {
     Toolbar bar;
-    bar.BuildToolbar(makeStrip(3), Green, 16, "NNN");
-    QCOMPARE(bar.ButtonsCount(), 3);
-    QVERIFY(!bar.BuildToolbar(QImage(), Green, 16, "NNN"));
-    QCOMPARE(bar.ButtonsCount(), 0);
+    bar.build(makeStrip(3), Green, 16, "NNN");
+    QCOMPARE(bar.buttonCount(), 3);
+    QVERIFY(!bar.build(QImage(), Green, 16, "NNN"));
+    QCOMPARE(bar.buttonCount(), 0);
 }
 
 void TestToolbar::tooltipsSplitAtBars()
 {
     Toolbar bar;
-    bar.BuildToolbar(makeStrip(3), Green, 16, "NNN");
-    bar.SetToolTips("Store this  word|| Search ");
+    bar.build(makeStrip(3), Green, 16, "NNN");
+    bar.setButtonToolTips("Store this  word|| Search ");
     QCOMPARE(bar.buttonToolTip(1), QString("Store this  word"));
     QCOMPARE(bar.buttonToolTip(2), QString());
     QCOMPARE(bar.buttonToolTip(3), QString(" Search "));
@@ -209,8 +220,8 @@ void TestToolbar::tooltipsSplitAtBars()
 void TestToolbar::tooltipShowsTheButtonsOwnText()
 {
     Toolbar bar;
-    bar.BuildToolbar(makeStrip(3), Green, 16, "NNN");
-    bar.SetToolTips("Store|Remove|Search");
+    bar.build(makeStrip(3), Green, 16, "NNN");
+    bar.setButtonToolTips("Store|Remove|Search");
     showAndWait(bar);
     for (int index : {3, 1}) {
         const QPoint p = centre(bar, index);
@@ -223,27 +234,24 @@ void TestToolbar::tooltipShowsTheButtonsOwnText()
 void TestToolbar::pushButtonClicksOncePerPress()
 {
     Toolbar bar;
-    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
-    QSignalSpy clicks(&bar, &Toolbar::buttonClick);
-    QSignalSpy checks(&bar, &Toolbar::buttonCheck);
+    bar.build(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    QSignalSpy clicks(&bar, &Toolbar::buttonClicked);
+    QSignalSpy checks(&bar, &Toolbar::buttonToggled);
 
     const QPoint p = centre(bar, 4);
     QTest::mouseMove(&bar, p);
     QTest::mousePress(&bar, Qt::LeftButton, Qt::NoModifier, p);
     QCOMPARE(clicks.count(), 1); // raised on the press
-    QCOMPARE(bar.buttonLook(4), int(Toolbar::Pressed));
+    QCOMPARE(bar.buttonLook(4), Toolbar::ButtonLook::Pressed);
     // Wandering out and back in while held is still the same press.
     QTest::mouseMove(&bar, outside(bar));
-    QCOMPARE(bar.buttonLook(4), int(Toolbar::Flat));
+    QCOMPARE(bar.buttonLook(4), Toolbar::ButtonLook::Flat);
     QTest::mouseMove(&bar, p);
     QTest::mouseRelease(&bar, Qt::LeftButton, Qt::NoModifier, p);
     QCOMPARE(clicks.count(), 1);
     QCOMPARE(checks.count(), 0);
     const QList<QVariant> args = clicks.takeFirst();
     QCOMPARE(args.at(0).toInt(), 4);
-    QCOMPARE(args.at(1).toInt(), 1);
-    QCOMPARE(args.at(2).toInt(), bar.ButtonLeft(4));
-    QCOMPARE(args.at(3).toInt(), bar.ButtonTop(4));
 
     click(bar, 4);
     QCOMPARE(clicks.count(), 1);
@@ -252,79 +260,79 @@ void TestToolbar::pushButtonClicksOncePerPress()
 void TestToolbar::releaseOutsideRaisesNothing()
 {
     Toolbar bar;
-    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
-    QSignalSpy clicks(&bar, &Toolbar::buttonClick);
-    QSignalSpy checks(&bar, &Toolbar::buttonCheck);
+    bar.build(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    QSignalSpy clicks(&bar, &Toolbar::buttonClicked);
+    QSignalSpy checks(&bar, &Toolbar::buttonToggled);
 
     QTest::mousePress(&bar, Qt::LeftButton, Qt::NoModifier, centre(bar, 2));
     QTest::mouseRelease(&bar, Qt::LeftButton, Qt::NoModifier, outside(bar));
     QCOMPARE(clicks.count(), 1);
-    QCOMPARE(bar.buttonLook(2), int(Toolbar::Flat));
+    QCOMPARE(bar.buttonLook(2), Toolbar::ButtonLook::Flat);
 
     // A check button pressed and released elsewhere keeps its state.
     QTest::mousePress(&bar, Qt::LeftButton, Qt::NoModifier, centre(bar, 6));
     QTest::mouseRelease(&bar, Qt::LeftButton, Qt::NoModifier, outside(bar));
     QCOMPARE(checks.count(), 0);
-    QVERIFY(!bar.IsButtonChecked(6));
+    QVERIFY(!bar.isButtonChecked(6));
     QCOMPARE(clicks.count(), 1);
 }
 
 void TestToolbar::checkButtonTogglesOnRelease()
 {
     Toolbar bar;
-    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
-    QSignalSpy checks(&bar, &Toolbar::buttonCheck);
-    QSignalSpy clicks(&bar, &Toolbar::buttonClick);
+    bar.build(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    QSignalSpy checks(&bar, &Toolbar::buttonToggled);
+    QSignalSpy clicks(&bar, &Toolbar::buttonClicked);
 
     QTest::mousePress(&bar, Qt::LeftButton, Qt::NoModifier, centre(bar, 6));
     QCOMPARE(checks.count(), 0);
     QTest::mouseRelease(&bar, Qt::LeftButton, Qt::NoModifier, centre(bar, 6));
     QCOMPARE(checks.count(), 1);
-    QVERIFY(bar.IsButtonChecked(6));
-    QCOMPARE(bar.buttonLook(6), int(Toolbar::Pressed));
+    QVERIFY(bar.isButtonChecked(6));
+    QCOMPARE(bar.buttonLook(6), Toolbar::ButtonLook::Pressed);
 
     click(bar, 6);
     QCOMPARE(checks.count(), 2);
-    QVERIFY(!bar.IsButtonChecked(6));
+    QVERIFY(!bar.isButtonChecked(6));
     QCOMPARE(checks.at(0).at(0).toInt(), 6);
-    QCOMPARE(checks.at(0).at(1).toInt(), 1);
+    QCOMPARE(checks.at(0).at(1).toBool(), true);
     QCOMPARE(checks.at(1).at(0).toInt(), 6);
-    QCOMPARE(checks.at(1).at(1).toInt(), 0);
+    QCOMPARE(checks.at(1).at(1).toBool(), false);
     QCOMPARE(clicks.count(), 0);
 }
 
 void TestToolbar::checkButtonWithoutEventIsSilent()
 {
     Toolbar bar;
-    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
-    QSignalSpy checks(&bar, &Toolbar::buttonCheck);
+    bar.build(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    QSignalSpy checks(&bar, &Toolbar::buttonToggled);
 
-    bar.CheckButton(9, true);
-    QVERIFY(bar.IsButtonChecked(9));
-    QCOMPARE(bar.buttonLook(9), int(Toolbar::Pressed));
+    bar.setButtonChecked(9, !bar.isButtonChecked(9));
+    QVERIFY(bar.isButtonChecked(9));
+    QCOMPARE(bar.buttonLook(9), Toolbar::ButtonLook::Pressed);
     QCOMPARE(checks.count(), 0);
-    bar.CheckButton(9, true);
-    QVERIFY(!bar.IsButtonChecked(9));
-    QCOMPARE(bar.buttonLook(9), int(Toolbar::Flat));
+    bar.setButtonChecked(9, !bar.isButtonChecked(9));
+    QVERIFY(!bar.isButtonChecked(9));
+    QCOMPARE(bar.buttonLook(9), Toolbar::ButtonLook::Flat);
     QCOMPARE(checks.count(), 0);
 
-    bar.CheckButton(9, false);
+    bar.toggleButton(9);
     QCOMPARE(checks.count(), 1);
-    QCOMPARE(checks.at(0).at(1).toInt(), 1);
+    QCOMPARE(checks.at(0).at(1).toBool(), true);
     // After a silent check, the next click unchecks it.
     click(bar, 9);
     QCOMPARE(checks.count(), 2);
-    QCOMPARE(checks.at(1).at(1).toInt(), 0);
+    QCOMPARE(checks.at(1).at(1).toBool(), false);
 }
 
-void TestToolbar::pushButtonIgnoresCheckButton()
+void TestToolbar::pushButtonCannotBeToggled()
 {
     Toolbar bar;
-    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
-    QSignalSpy checks(&bar, &Toolbar::buttonCheck);
+    bar.build(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    QSignalSpy checks(&bar, &Toolbar::buttonToggled);
     for (int index : {0, 1, 5, 10}) {
-        bar.CheckButton(index, false);
-        QVERIFY(!bar.IsButtonChecked(index));
+        bar.toggleButton(index);
+        QVERIFY(!bar.isButtonChecked(index));
     }
     QCOMPARE(checks.count(), 0);
 }
@@ -332,55 +340,55 @@ void TestToolbar::pushButtonIgnoresCheckButton()
 void TestToolbar::optionButtonsUncheckOnlyTheirGroup()
 {
     Toolbar bar;
-    bar.BuildToolbar(makeStrip(7), Green, 16, "OOO|OON|C");
-    QSignalSpy checks(&bar, &Toolbar::buttonCheck);
+    bar.build(makeStrip(7), Green, 16, "OOO|OON|C");
+    QSignalSpy checks(&bar, &Toolbar::buttonToggled);
 
     click(bar, 1);
     click(bar, 4);
-    QVERIFY(bar.IsButtonChecked(1));
-    QVERIFY(bar.IsButtonChecked(4));
+    QVERIFY(bar.isButtonChecked(1));
+    QVERIFY(bar.isButtonChecked(4));
     QCOMPARE(checks.count(), 2);
 
     click(bar, 3); // same group as 1: unchecks 1, not 4
-    QVERIFY(!bar.IsButtonChecked(1));
-    QCOMPARE(bar.buttonLook(1), int(Toolbar::Flat));
-    QVERIFY(bar.IsButtonChecked(3));
-    QVERIFY(bar.IsButtonChecked(4));
+    QVERIFY(!bar.isButtonChecked(1));
+    QCOMPARE(bar.buttonLook(1), Toolbar::ButtonLook::Flat);
+    QVERIFY(bar.isButtonChecked(3));
+    QVERIFY(bar.isButtonChecked(4));
     QCOMPARE(checks.count(), 3); // no event for the button that was unchecked
     QCOMPARE(checks.last().at(0).toInt(), 3);
-    QCOMPARE(checks.last().at(1).toInt(), 1);
+    QCOMPARE(checks.last().at(1).toBool(), true);
 
     click(bar, 5);
-    QVERIFY(!bar.IsButtonChecked(4));
-    QVERIFY(bar.IsButtonChecked(5));
-    QVERIFY(bar.IsButtonChecked(3));
+    QVERIFY(!bar.isButtonChecked(4));
+    QVERIFY(bar.isButtonChecked(5));
+    QVERIFY(bar.isButtonChecked(3));
 
     // Clicking a checked option button again leaves it checked, silently.
     click(bar, 5);
-    QVERIFY(bar.IsButtonChecked(5));
+    QVERIFY(bar.isButtonChecked(5));
     QCOMPARE(checks.count(), 4);
 }
 
 void TestToolbar::disabledButtonIgnoresMouse()
 {
     Toolbar bar;
-    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
-    QSignalSpy clicks(&bar, &Toolbar::buttonClick);
-    QSignalSpy checks(&bar, &Toolbar::buttonCheck);
-    bar.EnableButton(2, false);
-    bar.EnableButton(6, false);
-    QVERIFY(!bar.IsButtonEnabled(2));
-    QVERIFY(bar.IsButtonEnabled(3));
+    bar.build(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    QSignalSpy clicks(&bar, &Toolbar::buttonClicked);
+    QSignalSpy checks(&bar, &Toolbar::buttonToggled);
+    bar.setButtonEnabled(2, false);
+    bar.setButtonEnabled(6, false);
+    QVERIFY(!bar.isButtonEnabled(2));
+    QVERIFY(bar.isButtonEnabled(3));
 
     click(bar, 2);
     click(bar, 6);
     QCOMPARE(clicks.count(), 0);
     QCOMPARE(checks.count(), 0);
-    QCOMPARE(bar.buttonLook(2), int(Toolbar::Flat));
+    QCOMPARE(bar.buttonLook(2), Toolbar::ButtonLook::Flat);
     QCOMPARE(bar.hotButton(), 0);
-    QVERIFY(!bar.IsButtonChecked(6));
+    QVERIFY(!bar.isButtonChecked(6));
 
-    bar.EnableButton(2, true);
+    bar.setButtonEnabled(2, true);
     click(bar, 2);
     QCOMPARE(clicks.count(), 1);
 }
@@ -388,36 +396,36 @@ void TestToolbar::disabledButtonIgnoresMouse()
 void TestToolbar::disablingTheBarDisablesEveryButton()
 {
     Toolbar bar;
-    bar.BuildToolbar(makeStrip(3), Green, 16, "NNN");
+    bar.build(makeStrip(3), Green, 16, "NNN");
     bar.setEnabled(false);
     for (int i = 1; i <= 3; ++i)
-        QVERIFY(!bar.IsButtonEnabled(i));
+        QVERIFY(!bar.isButtonEnabled(i));
     bar.setEnabled(true);
     for (int i = 1; i <= 3; ++i)
-        QVERIFY(bar.IsButtonEnabled(i));
+        QVERIFY(bar.isButtonEnabled(i));
 }
 
 void TestToolbar::rightButtonRaisesNothing()
 {
     Toolbar bar;
-    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
-    QSignalSpy clicks(&bar, &Toolbar::buttonClick);
-    QSignalSpy checks(&bar, &Toolbar::buttonCheck);
+    bar.build(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    QSignalSpy clicks(&bar, &Toolbar::buttonClicked);
+    QSignalSpy checks(&bar, &Toolbar::buttonToggled);
     for (int index : {1, 6}) {
         QTest::mousePress(&bar, Qt::RightButton, Qt::NoModifier, centre(bar, index));
         QTest::mouseRelease(&bar, Qt::RightButton, Qt::NoModifier, centre(bar, index));
     }
     QCOMPARE(clicks.count(), 0);
     QCOMPARE(checks.count(), 0);
-    QVERIFY(!bar.IsButtonChecked(6));
+    QVERIFY(!bar.isButtonChecked(6));
 }
 
 void TestToolbar::doubleClickCountsAsTwoClicks()
 {
     Toolbar bar;
-    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
-    QSignalSpy clicks(&bar, &Toolbar::buttonClick);
-    QSignalSpy checks(&bar, &Toolbar::buttonCheck);
+    bar.build(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    QSignalSpy clicks(&bar, &Toolbar::buttonClicked);
+    QSignalSpy checks(&bar, &Toolbar::buttonToggled);
     // A double click arrives as press, release, double-click, release.
     for (int index : {1, 6}) {
         const QPoint p = centre(bar, index);
@@ -428,35 +436,35 @@ void TestToolbar::doubleClickCountsAsTwoClicks()
     }
     QCOMPARE(clicks.count(), 2);
     QCOMPARE(checks.count(), 2);
-    QCOMPARE(checks.at(0).at(1).toInt(), 1);
-    QCOMPARE(checks.at(1).at(1).toInt(), 0);
-    QVERIFY(!bar.IsButtonChecked(6));
+    QCOMPARE(checks.at(0).at(1).toBool(), true);
+    QCOMPARE(checks.at(1).at(1).toBool(), false);
+    QVERIFY(!bar.isButtonChecked(6));
 }
 
 void TestToolbar::hoverLightsButtonAndLeavingDarkensIt()
 {
     Toolbar bar;
-    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    bar.build(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
     showAndWait(bar);
     QTest::mouseMove(&bar, centre(bar, 3));
     QCOMPARE(bar.hotButton(), 3);
-    QCOMPARE(bar.buttonLook(3), int(Toolbar::Hot));
+    QCOMPARE(bar.buttonLook(3), Toolbar::ButtonLook::Hot);
 
     QTest::mouseMove(&bar, centre(bar, 5));
     QCOMPARE(bar.hotButton(), 5);
-    QCOMPARE(bar.buttonLook(3), int(Toolbar::Flat));
-    QCOMPARE(bar.buttonLook(5), int(Toolbar::Hot));
+    QCOMPARE(bar.buttonLook(3), Toolbar::ButtonLook::Flat);
+    QCOMPARE(bar.buttonLook(5), Toolbar::ButtonLook::Hot);
 
     // Between buttons nothing is lit.
     QTest::mouseMove(&bar, QPoint(bar.separatorRect(4).left(), 10));
     QCOMPARE(bar.hotButton(), 0);
-    QCOMPARE(bar.buttonLook(5), int(Toolbar::Flat));
+    QCOMPARE(bar.buttonLook(5), Toolbar::ButtonLook::Flat);
 
     QTest::mouseMove(&bar, centre(bar, 5));
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&bar, &leave);
     QCOMPARE(bar.hotButton(), 0);
-    QCOMPARE(bar.buttonLook(5), int(Toolbar::Flat));
+    QCOMPARE(bar.buttonLook(5), Toolbar::ButtonLook::Flat);
 }
 
 void TestToolbar::everyPressClicksOnceWhereverTheLastReleaseWent_data()
@@ -477,7 +485,7 @@ void TestToolbar::everyPressClicksOnceWhereverTheLastReleaseWent()
     QWidget window;
     auto *layout = new QVBoxLayout(&window);
     auto *bar = new Toolbar(&window);
-    bar->BuildToolbar(makeStrip(3), Green, 16, "NN|C");
+    bar->build(makeStrip(3), Green, 16, "NN|C");
     auto *other = new QLineEdit(&window);
     layout->addWidget(bar);
     layout->addWidget(other);
@@ -485,7 +493,7 @@ void TestToolbar::everyPressClicksOnceWhereverTheLastReleaseWent()
 
     QList<int> clicks;
     bool opened = false;
-    connect(bar, &Toolbar::buttonClick, bar, [&](int index) {
+    connect(bar, &Toolbar::buttonClicked, bar, [&](int index) {
         clicks << index;
         if (lostBy != QLatin1String("modal") || opened)
             return;
@@ -517,7 +525,7 @@ void TestToolbar::everyPressClicksOnceWhereverTheLastReleaseWent()
     QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, centre(*bar, next));
     click(*bar, next);
     QCOMPARE(clicks, QList<int>({1, next, next}));
-    QCOMPARE(bar->buttonLook(1) == Toolbar::Pressed, false);
+    QCOMPARE(bar->buttonLook(1) == Toolbar::ButtonLook::Pressed, false);
 }
 
 void TestToolbar::keyboardReachesAndPressesButtons()
@@ -526,8 +534,8 @@ void TestToolbar::keyboardReachesAndPressesButtons()
     auto *layout = new QVBoxLayout(&window);
     auto *before = new QLineEdit(&window);
     auto *bar = new Toolbar(&window);
-    bar->BuildToolbar(makeStrip(4), Green, 16, "NN|NC");
-    bar->EnableButton(2, false);
+    bar->build(makeStrip(4), Green, 16, "NN|NC");
+    bar->setButtonEnabled(2, false);
     layout->addWidget(before);
     layout->addWidget(bar);
     showAndWait(window);
@@ -550,8 +558,8 @@ void TestToolbar::keyboardReachesAndPressesButtons()
     QCOMPARE(bar->focusButton(), 1);
     QVERIFY(markShows(1));
 
-    QSignalSpy clicks(bar, &Toolbar::buttonClick);
-    QSignalSpy checks(bar, &Toolbar::buttonCheck);
+    QSignalSpy clicks(bar, &Toolbar::buttonClicked);
+    QSignalSpy checks(bar, &Toolbar::buttonToggled);
     QTest::keyClick(bar, Qt::Key_Right); // the disabled button 2 is passed over
     QCOMPARE(bar->focusButton(), 3);
     QVERIFY(markShows(3));
@@ -563,7 +571,7 @@ void TestToolbar::keyboardReachesAndPressesButtons()
     QCOMPARE(bar->focusButton(), 4);
     QTest::keyClick(bar, Qt::Key_Return);
     QCOMPARE(checks.count(), 1);
-    QVERIFY(bar->IsButtonChecked(4));
+    QVERIFY(bar->isButtonChecked(4));
     QTest::keyClick(bar, Qt::Key_Home);
     QTest::keyClick(bar, Qt::Key_Left); // stays on the first button
     QCOMPARE(bar->focusButton(), 1);
@@ -581,11 +589,11 @@ void TestToolbar::keyboardReachesAndPressesButtons()
 void TestToolbar::maskColourIsTransparent()
 {
     Toolbar bar;
-    bar.setBackColor(0x808080);
-    bar.BuildToolbar(makeStrip(3), Green, 16, "NNN");
+    bar.setBackgroundColor(QColor(128, 128, 128));
+    bar.build(makeStrip(3), Green, 16, "NNN");
     const QImage shot = bar.grab().toImage();
     // Image 2 is drawn at the button's corner + 3; its border pixel is mask green.
-    const QPoint corner(bar.ButtonLeft(2) + 3, bar.ButtonTop(2) + 3);
+    const QPoint corner(bar.buttonRect(2).x() + 3, bar.buttonRect(2).y() + 3);
     QCOMPARE(QColor(shot.pixel(corner)), QColor(0x80, 0x80, 0x80));
     QCOMPARE(QColor(shot.pixel(corner + QPoint(8, 8))), QColor(200, 20, 40));
 }
@@ -593,11 +601,11 @@ void TestToolbar::maskColourIsTransparent()
 void TestToolbar::disabledImageIsGreyed()
 {
     Toolbar bar;
-    bar.BuildToolbar(makeStrip(3), Green, 16, "NNN");
-    bar.EnableButton(1, false);
+    bar.build(makeStrip(3), Green, 16, "NNN");
+    bar.setButtonEnabled(1, false);
     const QImage shot = bar.grab().toImage();
-    const QColor enabled = shot.pixel(bar.ButtonLeft(2) + 11, bar.ButtonTop(2) + 11);
-    const QColor disabled = shot.pixel(bar.ButtonLeft(1) + 11, bar.ButtonTop(1) + 11);
+    const QColor enabled = shot.pixel(bar.buttonRect(2).x() + 11, bar.buttonRect(2).y() + 11);
+    const QColor disabled = shot.pixel(bar.buttonRect(1).x() + 11, bar.buttonRect(1).y() + 11);
     QCOMPARE(enabled, QColor(200, 20, 40));
     QVERIFY2(qAbs(disabled.red() - disabled.green()) < 40 &&
                  qAbs(disabled.red() - disabled.blue()) < 40,
@@ -607,26 +615,26 @@ void TestToolbar::disabledImageIsGreyed()
 void TestToolbar::litButtonsUseTheirGradients()
 {
     Toolbar bar;
-    bar.BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    bar.build(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
     showAndWait(bar);
     QTest::mouseMove(&bar, centre(bar, 1));
     QCOMPARE(bar.hotButton(), 1);
-    bar.CheckButton(6, true);
+    bar.setButtonChecked(6, !bar.isButtonChecked(6));
     const QImage shot = bar.grab().toImage();
 
     // Just inside the outline, at the top and bottom of the gradient.
-    const QColor hotTop = shot.pixel(bar.ButtonLeft(1) + 1, bar.ButtonTop(1) + 1);
-    const QColor hotBottom = shot.pixel(bar.ButtonLeft(1) + 1, bar.ButtonBottom(1) - 2);
+    const QColor hotTop = shot.pixel(bar.buttonRect(1).x() + 1, bar.buttonRect(1).y() + 1);
+    const QColor hotBottom = shot.pixel(bar.buttonRect(1).x() + 1, bottom(bar, 1) - 2);
     QVERIFY2(hotTop.red() == 255 && hotTop.green() > 240 && hotTop.blue() > 185,
              qPrintable(hotTop.name()));
     QVERIFY2(hotBottom.red() == 255 && hotBottom.green() < 185 && hotBottom.blue() < 100,
              qPrintable(hotBottom.name()));
-    const QColor pressedTop = shot.pixel(bar.ButtonLeft(6) + 2, bar.ButtonTop(6) + 1);
+    const QColor pressedTop = shot.pixel(bar.buttonRect(6).x() + 2, bar.buttonRect(6).y() + 1);
     QVERIFY2(qAbs(pressedTop.red() - 254) <= 2 && qAbs(pressedTop.green() - 148) < 8,
              qPrintable(pressedTop.name()));
     // A flat button shows the bar background.
-    const QColor flat = shot.pixel(bar.ButtonLeft(2) + 1, bar.ButtonTop(2) + 1);
-    QCOMPARE(flat, QColor(shot.pixel(0, bar.ButtonTop(2) + 1)));
+    const QColor flat = shot.pixel(bar.buttonRect(2).x() + 1, bar.buttonRect(2).y() + 1);
+    QCOMPARE(flat, QColor(shot.pixel(0, bar.buttonRect(2).y() + 1)));
 }
 
 void TestToolbar::bandPaintsGradientAndSetsToolbarColours()
@@ -636,15 +644,14 @@ void TestToolbar::bandPaintsGradientAndSetsToolbarColours()
     ToolbarBand band(&window);
     band.setGeometry(0, 0, 400, 29);
     Toolbar bar(&band);
-    bar.BuildToolbar(makeStrip(3), Green, 16, "NNN");
+    bar.build(makeStrip(3), Green, 16, "NNN");
     bar.move(4, 2);
-    bar.setgStartColor(0x123456);
+    bar.setGradientTop(QColor(0x56, 0x34, 0x12));
     band.setToolbars({&bar});
-    band.Paint_Toolbar_Band();
 
-    QVERIFY(bar.UseGradient());
-    QCOMPARE(bar.gStartColor(), 14920065);
-    QCOMPARE(bar.gEndColor(), 16772322);
+    QVERIFY(bar.hasGradient());
+    QCOMPARE(bar.gradientTop(), QColor(129, 169, 227));
+    QCOMPARE(bar.gradientBottom(), QColor(226, 236, 255));
     const QImage shot = window.grab().toImage();
     const QColor top = shot.pixel(300, 0);
     const QColor bottom = shot.pixel(300, 28);
@@ -654,7 +661,7 @@ void TestToolbar::bandPaintsGradientAndSetsToolbarColours()
     // The bar's own gradient runs over the band's height, so its flat buttons and the
     // band beside it have the same colour on every row.
     for (int y = 0; y < 29; y += 4)
-        QCOMPARE(QColor(shot.pixel(bar.x() + bar.ButtonLeft(2) + 1, y)).name(),
+        QCOMPARE(QColor(shot.pixel(bar.x() + bar.buttonRect(2).x() + 1, y)).name(),
                  QColor(shot.pixel(300, y)).name());
 }
 
@@ -662,8 +669,8 @@ void TestToolbar::buttonsAreAccessiblePushButtons()
 {
     QWidget window;
     Toolbar *bar = new Toolbar(&window);
-    bar->BuildToolbar(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
-    bar->SetToolTips("New|Open|Save|Copy|Export|Hide|Store|Reset|Outline");
+    bar->build(makeStrip(9), Green, 16, "NNN|N|NC|NN|C");
+    bar->setButtonToolTips("New|Open|Save|Copy|Export|Hide|Store|Reset|Outline");
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -683,8 +690,8 @@ void TestToolbar::buttonsAreAccessiblePushButtons()
     QVERIFY(hide->state().checkable);
     QVERIFY(!hide->state().checked);
 
-    QSignalSpy clicks(bar, &Toolbar::buttonClick);
-    QSignalSpy checks(bar, &Toolbar::buttonCheck);
+    QSignalSpy clicks(bar, &Toolbar::buttonClicked);
+    QSignalSpy checks(bar, &Toolbar::buttonToggled);
     open->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(clicks.count(), 1);
     QCOMPARE(clicks.at(0).at(0).toInt(), 2);
@@ -692,7 +699,7 @@ void TestToolbar::buttonsAreAccessiblePushButtons()
     QCOMPARE(checks.count(), 1);
     QVERIFY(hide->state().checked);
 
-    bar->EnableButton(2, false);
+    bar->setButtonEnabled(2, false);
     QVERIFY(open->state().disabled);
     QVERIFY(open->actionInterface()->actionNames().isEmpty());
 }
@@ -732,8 +739,8 @@ void TestToolbar::shippedStripsHoldOneImagePerButton()
     }
 
     Toolbar bar;
-    QVERIFY(bar.BuildToolbar(strip, Green, 16, layout));
-    QCOMPARE(bar.ButtonsCount(), images);
+    QVERIFY(bar.build(strip, Green, 16, layout));
+    QCOMPARE(bar.buttonCount(), images);
 }
 
 QTEST_MAIN(TestToolbar)

@@ -2,15 +2,14 @@
 // Shows the colour pickers, an open palette and the gradient buttons in every style and
 // colour scheme. With a directory argument it writes PNG pictures there and exits:
 //   QT_QPA_PLATFORM=offscreen velloquin_demo_pickers /tmp/shots
-#include "candybutton.h"
-#include "colorpalette.h"
-#include "colorpicker.h"
+#include "colorbutton.h"
+#include "colorpalettepopup.h"
 #include "colournumbers.h"
+#include "gradientbutton.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QEnterEvent>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -54,12 +53,6 @@ void press(QWidget *w)
     QApplication::sendEvent(w, &ev);
 }
 
-void focus(QWidget *w)
-{
-    QFocusEvent ev(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(w, &ev);
-}
-
 bool save(QWidget *w, const QString &dir, const QString &name)
 {
     const QString path = QDir(dir).filePath(name);
@@ -84,24 +77,24 @@ int main(int argc, char **argv)
     auto *pickerRow = new QHBoxLayout(pickerBox);
     const char *names[3] = {"Background", "Grid lines", "Squares"};
     const qint32 colours[3] = {0xFFFFFF, 0x000000, 0x80FFFF};
-    ColorPicker *pickers[3];
+    ColorButton *pickers[3];
     for (int i = 0; i < 3; ++i) {
         pickerRow->addWidget(new QLabel(QString::fromLatin1(names[i])));
-        pickers[i] = new ColorPicker;
+        pickers[i] = new ColorButton;
         pickers[i]->setObjectName(QStringLiteral("ColorPicker1_%1").arg(i));
-        pickers[i]->setColor(colours[i]);
+        pickers[i]->setColor(colourFromNumber(colours[i]));
         pickers[i]->setFixedWidth(80);
-        pickers[i]->setShowToolTips(true);
+        pickers[i]->setShowCellToolTips(true);
         pickerRow->addWidget(pickers[i]);
     }
-    auto *flat = new ColorPicker;
-    flat->setAppearance(0);
-    flat->setColor(systemColourNumber(13));
+    auto *flat = new ColorButton;
+    flat->setFlat(true);
+    flat->setColor(systemColour(13));
     flat->setFixedWidth(80);
     pickerRow->addWidget(new QLabel(QStringLiteral("Flat")));
     pickerRow->addWidget(flat);
-    auto *pressed = new ColorPicker;
-    pressed->setColor(0x0080FF);
+    auto *pressed = new ColorButton;
+    pressed->setColor(colourFromNumber(0x0080FF));
     pressed->setFixedWidth(80);
     pickerRow->addWidget(new QLabel(QStringLiteral("Arrow pressed")));
     pickerRow->addWidget(pressed);
@@ -118,10 +111,10 @@ int main(int argc, char **argv)
     for (int style = 0; style <= 7; ++style) {
         grid->addWidget(new QLabel(QStringLiteral("Style %1").arg(style)), style + 1, 0);
         for (int scheme = 0; scheme <= 6; ++scheme) {
-            auto *b = new CandyButton(QStringLiteral("&Update"));
-            b->setStyle(style);
-            b->setColorScheme(qint16(scheme));
-            b->setForeColor(scheme >= 3 || style == 1 ? 0xFFFFFF : 0);
+            auto *b = new GradientButton(QStringLiteral("&Update"));
+            b->setLook(GradientButton::Look(style));
+            b->setColorScheme(GradientButton::ColorScheme(scheme));
+            b->setTextColor(scheme >= 3 || style == 1 ? Qt::white : Qt::black);
             b->setBorderBrightness(-25);
             b->setFixedSize(96, 30);
             grid->addWidget(b, style + 1, scheme + 1);
@@ -133,41 +126,41 @@ int main(int argc, char **argv)
     auto *stateBox = new QGroupBox(QStringLiteral("States (style 2, scheme 1) and pictures"));
     auto *stateRow = new QGridLayout(stateBox);
     const char *stateNames[6] = {"Normal", "Focused", "Hover", "Pressed", "Checked", "Disabled"};
-    CandyButton *states[6];
+    GradientButton *states[6];
     for (int i = 0; i < 6; ++i) {
-        states[i] = new CandyButton(QString::fromLatin1(stateNames[i]));
-        states[i]->setStyle(2);
-        states[i]->setColorScheme(1);
-        states[i]->setForeColor(0xFFFFFF);
-        states[i]->setCaptionHighLite(i == 2);
-        states[i]->setCaptionHighLiteColor(0x00FFFF);
+        states[i] = new GradientButton(QString::fromLatin1(stateNames[i]));
+        states[i]->setLook(GradientButton::Look(2));
+        states[i]->setColorScheme(GradientButton::ColorScheme(1));
+        states[i]->setTextColor(Qt::white);
+        states[i]->setTextHighlight(i == 2);
+        states[i]->setTextHighlightColor(QColor(255, 255, 0));
         states[i]->setFixedSize(96, 30);
         stateRow->addWidget(states[i], 0, i);
     }
     const char *alignNames[5] = {"Above", "Below", "Left", "Right", "Corner"};
     for (int a = 0; a < 5; ++a) {
-        auto *b = new CandyButton(QString::fromLatin1(alignNames[a]));
+        auto *b = new GradientButton(QString::fromLatin1(alignNames[a]));
         b->setPicture(samplePicture());
-        b->setPictureAlignment(a == 4 ? 9 : a);
-        b->setStyle(a == 4 ? 0 : 3);
-        b->setColorScheme(2);
+        b->setPicturePosition(GradientButton::PicturePosition(a));
+        b->setLook(GradientButton::Look(a == 4 ? 0 : 3));
+        b->setColorScheme(GradientButton::ColorScheme(2));
         b->setFixedSize(96, a <= 1 ? 44 : 30);
         stateRow->addWidget(b, 1, a);
     }
-    auto *disabledPic = new CandyButton(QStringLiteral("Off"));
+    auto *disabledPic = new GradientButton(QStringLiteral("Off"));
     disabledPic->setPicture(samplePicture());
-    disabledPic->setPictureAlignment(2);
-    disabledPic->setStyle(7);
+    disabledPic->setPicturePosition(GradientButton::PicturePosition::Left);
+    disabledPic->setLook(GradientButton::Look(7));
     disabledPic->setEnabled(false);
     disabledPic->setFixedSize(96, 30);
     stateRow->addWidget(disabledPic, 1, 5);
     // Keyboard focus on the other styles.
-    QList<CandyButton *> focused;
+    QList<GradientButton *> focused;
     for (int style : {0, 1, 3, 4, 6, 7}) {
-        auto *b = new CandyButton(QStringLiteral("Focus %1").arg(style));
-        b->setStyle(style);
-        b->setColorScheme(style == 6 ? 5 : 1);
-        b->setForeColor(0xFFFFFF);
+        auto *b = new GradientButton(QStringLiteral("Focus %1").arg(style));
+        b->setLook(GradientButton::Look(style));
+        b->setColorScheme(GradientButton::ColorScheme(style == 6 ? 5 : 1));
+        b->setTextColor(Qt::white);
         b->setFixedSize(96, 30);
         stateRow->addWidget(b, 2, int(focused.size()));
         focused << b;
@@ -175,11 +168,9 @@ int main(int argc, char **argv)
     top->addWidget(stateBox);
 
     window.show();
-    focus(states[1]);
-    for (CandyButton *b : focused)
-        focus(b);
     hover(states[2]);
     press(states[3]);
+    states[4]->setCheckable(true);
     states[4]->setChecked(true);
     states[5]->setEnabled(false);
     {
@@ -189,40 +180,48 @@ int main(int argc, char **argv)
         QApplication::sendEvent(pressed, &ev);
     }
     QApplication::setActiveWindow(&window);
-    pickers[0]->setFocus(Qt::TabFocusReason);
+    states[1]->setFocus(Qt::TabFocusReason);
 
     if (outDir.isEmpty())
         return app.exec();
 
     QDir().mkpath(outDir);
     bool ok = save(&window, outDir, QStringLiteral("demo_pickers_window.png"));
+    // The keyboard focus, one control at a time: the first picker and the other styles.
+    pickers[0]->setFocus(Qt::TabFocusReason);
+    ok = save(pickers[0], outDir, QStringLiteral("demo_pickers_focus_picker.png")) && ok;
+    for (GradientButton *b : focused) {
+        b->setFocus(Qt::TabFocusReason);
+        ok = save(b, outDir, QStringLiteral("demo_pickers_focus_%1.png").arg(b->text().back())) &&
+             ok;
+    }
 
     // The open palette in its two modes, with a hot cell and filled custom colours.
-    frmColorPalette::addCustomColor(0x3366CC);
-    frmColorPalette::addCustomColor(0x22AA55);
-    frmColorPalette::addCustomColor(0x0080FF);
-    pickers[1]->setShowSysColorButton(true);
+    ColorPalettePopup::addCustomColor(colourFromNumber(0x3366CC));
+    ColorPalettePopup::addCustomColor(colourFromNumber(0x22AA55));
+    ColorPalettePopup::addCustomColor(colourFromNumber(0x0080FF));
+    pickers[1]->setShowSystemColors(true);
     pickers[1]->showPalette();
-    if (frmColorPalette *palette = frmColorPalette::current()) {
+    if (ColorPalettePopup *palette = ColorPalettePopup::current()) {
         const QPoint hot = palette->cellRect(20).center();
         QMouseEvent move(QEvent::MouseMove, hot, palette->mapToGlobal(hot), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(palette, &move);
         ok = save(palette, outDir, QStringLiteral("demo_pickers_palette.png")) && ok;
-        palette->setMode(frmColorPalette::Mode::System);
+        palette->setMode(ColorPalettePopup::Mode::System);
         ok = save(palette, outDir, QStringLiteral("demo_pickers_palette_system.png")) && ok;
         palette->close();
     } else {
         ok = false;
     }
     pickers[0]->showPalette();
-    if (frmColorPalette *palette = frmColorPalette::current()) {
-        const QPoint hot = palette->cellRect(frmColorPalette::DefaultCell).center();
+    if (ColorPalettePopup *palette = ColorPalettePopup::current()) {
+        const QPoint hot = palette->cellRect(ColorPalettePopup::DefaultCell).center();
         QMouseEvent move(QEvent::MouseMove, hot, palette->mapToGlobal(hot), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(palette, &move);
         ok = save(palette, outDir, QStringLiteral("demo_pickers_palette_default.png")) && ok;
-        const QPoint more = palette->cellRect(frmColorPalette::MoreColorsCell).center();
+        const QPoint more = palette->cellRect(ColorPalettePopup::MoreColorsCell).center();
         QMouseEvent down(QEvent::MouseButtonPress, more, palette->mapToGlobal(more), Qt::LeftButton,
                          Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(palette, &down);

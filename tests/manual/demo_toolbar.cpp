@@ -3,9 +3,9 @@
 //
 //   velloquin_demo_toolbar                 opens the window
 //   velloquin_demo_toolbar --grab out.png  renders it into a picture and exits
+#include "styledprogressbar.h"
 #include "toolbar.h"
 #include "toolbarband.h"
-#include "xp_progressbar.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -68,20 +68,20 @@ int main(int argc, char **argv)
 
     auto *tb1 = new Toolbar;
     tb1->setObjectName(QStringLiteral("TB1"));
-    tb1->BuildToolbar(QImage(QStringLiteral(":/images/toolbar_main.png")), 0x00FF00, 16,
-                      QStringLiteral("NNN|N|NC|NN|C"));
-    tb1->SetToolTips(MainTips);
-    tb1->CheckButton(9, true);
+    tb1->build(QImage(QStringLiteral(":/images/toolbar_main.png")), QColor(0, 255, 0), 16,
+               QStringLiteral("NNN|N|NC|NN|C"));
+    tb1->setButtonToolTips(MainTips);
+    tb1->setButtonChecked(9, !tb1->isButtonChecked(9));
     ToolbarBand *pbar = bandWith(tb1, &window);
     pbar->setObjectName(QStringLiteral("PBar"));
     column->addWidget(pbar);
 
     auto *tb2 = new Toolbar;
     tb2->setObjectName(QStringLiteral("TB2"));
-    tb2->BuildToolbar(QImage(QStringLiteral(":/images/toolbar_word.png")), 0x00FF00, 16,
-                      QStringLiteral("NNN"));
-    tb2->SetToolTips(WordTips);
-    tb2->EnableButton(2, false);
+    tb2->build(QImage(QStringLiteral(":/images/toolbar_word.png")), QColor(0, 255, 0), 16,
+               QStringLiteral("NNN"));
+    tb2->setButtonToolTips(WordTips);
+    tb2->setButtonEnabled(2, false);
 
     auto *wordRow = new QHBoxLayout;
     wordRow->setContentsMargins(12, 0, 12, 0);
@@ -89,9 +89,9 @@ int main(int argc, char **argv)
     wordRow->addWidget(wordLabel);
     wordRow->addWidget(tb2);
     auto *tb3 = new Toolbar;
-    tb3->BuildToolbar(QImage(QStringLiteral(":/images/toolbar_word.png")), 0x00FF00, 16,
-                      QStringLiteral("NNN"));
-    tb3->setBarEdge(true);
+    tb3->build(QImage(QStringLiteral(":/images/toolbar_word.png")), QColor(0, 255, 0), 16,
+               QStringLiteral("NNN"));
+    tb3->setEdgeVisible(true);
     wordRow->addSpacing(16);
     wordRow->addWidget(new QLabel(QStringLiteral("with BarEdge:")));
     wordRow->addWidget(tb3);
@@ -107,28 +107,28 @@ int main(int argc, char **argv)
     const int values[] = {65, 65, 55, 40, 72, 58, 80, 45, 66};
     for (int look = 0; look <= 8; ++look) {
         auto *label = new QLabel(QString::fromLatin1(names[look]));
-        auto *bar = new XP_ProgressBar;
+        auto *bar = new StyledProgressBar;
         bar->setObjectName(QStringLiteral("XP%1").arg(look));
         bar->setFixedSize(260, 20);
-        bar->setScrolling(look);
+        bar->setLook(StyledProgressBar::Look(look));
         bar->setValue(values[look]);
-        bar->setShowText(true);
+        bar->setTextVisible(true);
         if (look == 8)
-            bar->setImage(patternImage());
+            bar->setPattern(patternImage());
         if (look == 7)
-            bar->setColor(0x2A8A2A);
+            bar->setColor(QColor(0x2A, 0x8A, 0x2A));
         grid->addWidget(label, look, 0);
         grid->addWidget(bar, look, 1);
     }
-    auto *vertical = new XP_ProgressBar;
-    vertical->setOrientation(1);
-    vertical->setScrolling(0);
+    auto *vertical = new StyledProgressBar;
+    vertical->setOrientation(Qt::Vertical);
+    vertical->setLook(StyledProgressBar::Look(0));
     vertical->setValue(70);
     vertical->setFixedSize(20, 150);
     grid->addWidget(vertical, 0, 2, 7, 1, Qt::AlignTop);
-    auto *verticalSmooth = new XP_ProgressBar;
-    verticalSmooth->setOrientation(1);
-    verticalSmooth->setScrolling(1);
+    auto *verticalSmooth = new StyledProgressBar;
+    verticalSmooth->setOrientation(Qt::Vertical);
+    verticalSmooth->setLook(StyledProgressBar::Look(1));
     verticalSmooth->setValue(35);
     verticalSmooth->setFixedSize(20, 150);
     grid->addWidget(verticalSmooth, 0, 3, 7, 1, Qt::AlignTop);

@@ -90,7 +90,7 @@ inline void placeByHand(MainWindow &w, int column, int row, qint32 orientation, 
     chooseOrientation(w, orientation);
     typeWord(w, word);
     typeClue(w, clue);
-    clickButton(control<CandyButton>(w, "cmdOKAddWord"));
+    clickButton(control<GradientButton>(w, "cmdOKAddWord"));
 }
 
 // The items of the word drop-down, in order.

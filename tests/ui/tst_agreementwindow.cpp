@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "agreementwindow.h"
 
-#include "candybutton.h"
+#include "gradientbutton.h"
 
 #include <QRadioButton>
 #include <QTextBrowser>
@@ -74,7 +74,7 @@ void tst_AgreementWindow::textSaysFreeSoftwareWithoutWarranty()
     const QString text = window.txtAgreement->toPlainText();
     QVERIFY(text.contains(QStringLiteral("MIT licence")));
     QVERIFY(text.contains(QStringLiteral("without warranty")));
-    QVERIFY(!window.cmdOK->caption().isEmpty());
+    QVERIFY(!window.cmdOK->text().isEmpty());
 }
 
 QTEST_MAIN(tst_AgreementWindow)

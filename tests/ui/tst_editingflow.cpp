@@ -127,7 +127,7 @@ void tst_EditingFlow::setSize(int width, int height)
     control<QComboBox>(w(), "txtYSize")
         ->setCurrentIndex(control<QComboBox>(w(), "txtYSize")->findText(QString::number(height)));
     dialogs().answers.enqueue(Dialogs::Answer::Yes); // the resize question
-    clickButton(control<CandyButton>(w(), "cmdUpdateProperties"));
+    clickButton(control<GradientButton>(w(), "cmdUpdateProperties"));
     QCOMPARE(w().puzzle().Width, width);
     QCOMPARE(w().puzzle().Height, height);
 }
@@ -157,7 +157,7 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
     QCOMPARE(listedWords(w()), QStringList{QStringLiteral("OTTER")});
 
     // Generate a layout of all three.
-    clickButton(control<CandyButton>(w(), "CandyButton2"));
+    clickButton(control<GradientButton>(w(), "CandyButton2"));
     QCOMPARE(dialogs().shown.size(), 1);
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("CAT"),
                                             QStringLiteral("TIGER")}));
@@ -244,7 +244,7 @@ void tst_EditingFlow::generatedPuzzleShowsSearchMarkers()
         QTest::keyClick(control<QComboBox>(w(), "txtWord"), Qt::Key_Return);
     }
     QCOMPARE(control<QComboBox>(w(), "txtWord")->count(), int(words.size()));
-    clickButton(control<CandyButton>(w(), "CandyButton2"));
+    clickButton(control<GradientButton>(w(), "CandyButton2"));
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Change Settings")});
     QCOMPARE(w().puzzle().Words.size(), words.size());
 

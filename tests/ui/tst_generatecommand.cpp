@@ -96,9 +96,9 @@ void tst_GenerateCommand::listWords(const QStringList &words)
 void tst_GenerateCommand::withoutWordsSaysSo()
 {
     int progress = 0;
-    connect(control<XP_ProgressBar>(w(), "XP2"), &XP_ProgressBar::valueChanged, this,
+    connect(control<StyledProgressBar>(w(), "XP2"), &StyledProgressBar::valueChanged, this,
             [&progress] { ++progress; });
-    clickButton(control<CandyButton>(w(), "CandyButton2"));
+    clickButton(control<GradientButton>(w(), "CandyButton2"));
     QCOMPARE(dialogs().shown.size(), 1);
     QCOMPARE(dialogs().shown.first().title, QStringLiteral("No Words"));
     QCOMPARE(dialogs().shown.first().text,
@@ -113,7 +113,7 @@ void tst_GenerateCommand::withoutWordsSaysSo()
 void tst_GenerateCommand::listedWordsAreLaidOutAndTheListEmptied()
 {
     listWords({QStringLiteral("OTTER"), QStringLiteral("TROUT"), QStringLiteral("HERON")});
-    clickButton(control<CandyButton>(w(), "CandyButton2"));
+    clickButton(control<GradientButton>(w(), "CandyButton2"));
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("TROUT"),
                                             QStringLiteral("HERON")}));
@@ -138,7 +138,7 @@ void tst_GenerateCommand::gridWordsJoinTheListAndAppearOnce()
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     listWords({QStringLiteral("TACO")});
     control<ShapeFrame>(w(), "Shape1")->show();
-    clickButton(control<CandyButton>(w(), "CandyButton2"));
+    clickButton(control<GradientButton>(w(), "CandyButton2"));
     QCOMPARE(dialogs().shown.size(), 0);
     // The list order: stored words first, then the grid's words.
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("TACO"), QStringLiteral("CAT")}));
@@ -152,20 +152,20 @@ void tst_GenerateCommand::windowIsDisabledWithTheWaitNoticeWhileItWorks()
     // CAT and DOG share no letter: every attempt fails, so all reports are seen.
     listWords({QStringLiteral("CAT"), QStringLiteral("DOG")});
     QList<ProgressSeen> seen;
-    connect(control<XP_ProgressBar>(w(), "XP2"), &XP_ProgressBar::valueChanged, this,
+    connect(control<StyledProgressBar>(w(), "XP2"), &StyledProgressBar::valueChanged, this,
             [this, &seen](int value) {
                 seen << ProgressSeen{value, w().isEnabled(),
                                      control<GradientPanel>(w(), "pGress")->isVisible(),
                                      control<QLabel>(w(), "Label4")->text()};
             });
-    clickButton(control<CandyButton>(w(), "CandyButton2"));
+    clickButton(control<GradientButton>(w(), "CandyButton2"));
 
     QVERIFY(seen.size() > 100);
     for (const ProgressSeen &s : seen) {
         QVERIFY(!s.windowEnabled);
         QVERIFY(s.waitVisible);
         QCOMPARE(s.caption, WaitPanel::GenerateCaption);
-        QVERIFY(s.value >= 1 && s.value <= control<XP_ProgressBar>(w(), "XP2")->Max());
+        QVERIFY(s.value >= 1 && s.value <= control<StyledProgressBar>(w(), "XP2")->maximum());
     }
     QVERIFY(w().isEnabled());
     QVERIFY(!control<GradientPanel>(w(), "pGress")->isVisible());
@@ -176,13 +176,13 @@ void tst_GenerateCommand::closingWhileItWorksWaitsForTheEnd()
     listWords({QStringLiteral("CAT"), QStringLiteral("DOG")});
     bool closeAccepted = true;
     bool asked = false;
-    connect(control<XP_ProgressBar>(w(), "XP2"), &XP_ProgressBar::valueChanged, this, [&] {
+    connect(control<StyledProgressBar>(w(), "XP2"), &StyledProgressBar::valueChanged, this, [&] {
         if (!asked) {
             asked = true;
             closeAccepted = w().close();
         }
     });
-    clickButton(control<CandyButton>(w(), "CandyButton2"));
+    clickButton(control<GradientButton>(w(), "CandyButton2"));
     QVERIFY(asked);
     QVERIFY(!closeAccepted);
     QVERIFY(w().isVisible());
@@ -206,7 +206,7 @@ void tst_GenerateCommand::failureKeepsEveryWordInTheList()
     QFETCH(QStringList, titles);
     newGrid(14, 13);
     listWords(words);
-    clickButton(control<CandyButton>(w(), "CandyButton2"));
+    clickButton(control<GradientButton>(w(), "CandyButton2"));
     QCOMPARE(dialogs().titles(), titles);
     QCOMPARE(dialogs().shown.last().text,
              QStringLiteral("There was a problem generating the crossword.\n"
@@ -227,7 +227,7 @@ void tst_GenerateCommand::firstLayoutAfterStartIsRepeatable()
     const QStringList words{QStringLiteral("OTTER"), QStringLiteral("TROUT"),
                             QStringLiteral("HERON"), QStringLiteral("NEWT")};
     listWords(words);
-    clickButton(control<CandyButton>(w(), "CandyButton2"));
+    clickButton(control<GradientButton>(w(), "CandyButton2"));
     const QList<GridWord> first = w().puzzle().Words;
     QCOMPARE(first.size(), 4);
 
@@ -235,7 +235,7 @@ void tst_GenerateCommand::firstLayoutAfterStartIsRepeatable()
     cleanup();
     init();
     listWords(words);
-    clickButton(control<CandyButton>(w(), "CandyButton2"));
+    clickButton(control<GradientButton>(w(), "CandyButton2"));
     QCOMPARE(w().puzzle().Words, first);
 }
 
@@ -254,9 +254,9 @@ void tst_GenerateCommand::progressWrapsAtTheBarsMaximum()
 {
     QFETCH(int, attempt);
     QFETCH(int, shown);
-    control<XP_ProgressBar>(w(), "XP2")->setMax(100);
-    reportLayoutProgress(*control<XP_ProgressBar>(w(), "XP2"), attempt);
-    QCOMPARE(control<XP_ProgressBar>(w(), "XP2")->value(), shown);
+    control<StyledProgressBar>(w(), "XP2")->setMaximum(100);
+    reportLayoutProgress(*control<StyledProgressBar>(w(), "XP2"), attempt);
+    QCOMPARE(control<StyledProgressBar>(w(), "XP2")->value(), shown);
 }
 
 void tst_GenerateCommand::chooseThorough()
@@ -281,7 +281,7 @@ void tst_GenerateCommand::thoroughPlacesEveryWordLikeClassic()
 {
     chooseThorough();
     listWords({QStringLiteral("OTTER"), QStringLiteral("TROUT"), QStringLiteral("HERON")});
-    clickButton(control<CandyButton>(w(), "CandyButton2"));
+    clickButton(control<GradientButton>(w(), "CandyButton2"));
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("TROUT"),
                                             QStringLiteral("HERON")}));
@@ -308,7 +308,7 @@ void tst_GenerateCommand::thoroughAsksWhenSomeWordsDoNotFit()
     const CrosswordData before = w().puzzle();
     const ExtraWords storedBefore = w().document().storedWords();
     dialogs().answers.enqueue(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
-    clickButton(control<CandyButton>(w(), "CandyButton2"));
+    clickButton(control<GradientButton>(w(), "CandyButton2"));
 
     QCOMPARE(dialogs().shown.size(), 1);
     const ScriptedDialogs::Shown &q = dialogs().shown.first();
@@ -346,7 +346,7 @@ void tst_GenerateCommand::thoroughCancelKeepsGridAndList()
     bool clicked = false;
     bool cancelUsable = false;
     bool restDisabled = false;
-    connect(control<XP_ProgressBar>(w(), "XP2"), &XP_ProgressBar::valueChanged, this, [&] {
+    connect(control<StyledProgressBar>(w(), "XP2"), &StyledProgressBar::valueChanged, this, [&] {
         if (clicked)
             return;
         clicked = true;
@@ -358,7 +358,7 @@ void tst_GenerateCommand::thoroughCancelKeepsGridAndList()
                        control<GradientPanel>(w(), "pGress")->isVisible();
         QTest::mouseClick(control<QPushButton>(w(), "cmdCancelGenerate"), Qt::LeftButton);
     });
-    clickButton(control<CandyButton>(w(), "CandyButton2"));
+    clickButton(control<GradientButton>(w(), "CandyButton2"));
     QVERIFY(clicked);
     QVERIFY(cancelUsable);
     QVERIFY(restDisabled);

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The main window: layout, toolbar and menu commands, drawing flags and shapes.
+#include "colournumbers.h"
 #include "windowfixture.h"
 
-#include "candybutton.h"
+#include "gradientbutton.h"
 #include "cluetext.h"
-#include "colorpicker.h"
+#include "colorbutton.h"
 #include "crosswordfile.h"
 #include "gridedit.h"
 #include "picturebox.h"
@@ -306,7 +307,7 @@ void tst_MainWindow::menusHaveTheirCaptions()
 void tst_MainWindow::mainToolbarHasItsButtonsAndTips()
 {
     Toolbar &tb = *control<Toolbar>(*m_window, "TB1");
-    QCOMPARE(tb.ButtonsCount(), 9);
+    QCOMPARE(tb.buttonCount(), 9);
     const QStringList tips = {"Create a New Crossword.",
                               "Open a Crossword.",
                               "Save the current Crossword.",
@@ -318,16 +319,16 @@ void tst_MainWindow::mainToolbarHasItsButtonsAndTips()
                               "Outline Mode - don't show grid lines."};
     for (int i = 1; i <= 9; ++i) {
         QCOMPARE(tb.buttonToolTip(i), tips[i - 1]);
-        QCOMPARE(tb.buttonKind(i), (i == 6 || i == 9) ? int(Toolbar::Check) : int(Toolbar::Normal));
+        QCOMPARE(tb.buttonKind(i), (i == 6 || i == 9) ? Toolbar::ButtonKind::Check : Toolbar::ButtonKind::Push);
     }
     Toolbar &tb2 = *control<Toolbar>(*m_window, "TB2");
-    QCOMPARE(tb2.ButtonsCount(), 3);
+    QCOMPARE(tb2.buttonCount(), 3);
     QCOMPARE(tb2.buttonToolTip(1),
              QStringLiteral("Store this  word in the dropdown list for inclusion later"));
     QCOMPARE(tb2.buttonToolTip(2), QStringLiteral("Delete this word from the dropdown list."));
     QCOMPARE(tb2.buttonToolTip(3), QStringLiteral("Search for locations to place the word."));
     // The band hands its gradient to the toolbar.
-    QVERIFY(tb.UseGradient());
+    QVERIFY(tb.hasGradient());
 }
 
 void tst_MainWindow::everyNamedControlHasAnAccessibleName_data()
@@ -395,17 +396,17 @@ void tst_MainWindow::wordPanelHasItsCaptions()
     QCOMPARE(control<QRadioButton>(w, "optAcross")->text(), QStringLiteral("Across"));
     QCOMPARE(control<QRadioButton>(w, "optDown")->text(), QStringLiteral("Down"));
     QVERIFY(control<QRadioButton>(w, "optAcross")->isChecked());
-    QCOMPARE(control<CandyButton>(w, "cmdOKAddWord")->caption(), QStringLiteral("Update"));
-    QCOMPARE(control<CandyButton>(w, "cmdOKAddWord")->toolTip(),
+    QCOMPARE(control<GradientButton>(w, "cmdOKAddWord")->text(), QStringLiteral("Update"));
+    QCOMPARE(control<GradientButton>(w, "cmdOKAddWord")->toolTip(),
              QStringLiteral("Add / Update word on grid"));
-    QCOMPARE(control<CandyButton>(w, "cmdDelete")->toolTip(),
+    QCOMPARE(control<GradientButton>(w, "cmdDelete")->toolTip(),
              QStringLiteral("Delete the selected word from grid"));
-    QVERIFY(!control<CandyButton>(w, "cmdDelete")->picture().isNull());
-    QCOMPARE(control<CandyButton>(w, "CandyButton2")->toolTip(),
+    QVERIFY(!control<GradientButton>(w, "cmdDelete")->icon().isNull());
+    QCOMPARE(control<GradientButton>(w, "CandyButton2")->toolTip(),
              QStringLiteral("Create / Regenerate Crossword"));
-    QVERIFY(!control<CandyButton>(w, "CandyButton2")->picture().isNull());
-    QCOMPARE(control<CandyButton>(w, "cmdUpdateProperties")->caption(), QStringLiteral("Change"));
-    QCOMPARE(control<CandyButton>(w, "cmdUpdateProperties")->toolTip(),
+    QVERIFY(!control<GradientButton>(w, "CandyButton2")->icon().isNull());
+    QCOMPARE(control<GradientButton>(w, "cmdUpdateProperties")->text(), QStringLiteral("Change"));
+    QCOMPARE(control<GradientButton>(w, "cmdUpdateProperties")->toolTip(),
              QStringLiteral("Change current setting"));
     QCOMPARE(control<QLabel>(w, "Label4")->text(),
              QStringLiteral("Attempting to generate crossword  Please Wait"));
@@ -426,17 +427,17 @@ void tst_MainWindow::settingsPanelStacksPickersBackgroundSquaresGridLines()
     QCOMPARE(control<QLabel>(w, "Label3_0")->text(), QStringLiteral("Background"));
     QCOMPARE(control<QLabel>(w, "Label3_1")->text(), QStringLiteral("Grid Lines"));
     QCOMPARE(control<QLabel>(w, "Label3_2")->text(), QStringLiteral("Squares"));
-    QVERIFY(control<ColorPicker>(w, "ColorPicker1_0")->y() <
-            control<ColorPicker>(w, "ColorPicker1_2")->y());
-    QVERIFY(control<ColorPicker>(w, "ColorPicker1_2")->y() <
-            control<ColorPicker>(w, "ColorPicker1_1")->y());
-    QVERIFY(control<ColorPicker>(w, "ColorPicker1_1")->geometry().bottom() <
+    QVERIFY(control<ColorButton>(w, "ColorPicker1_0")->y() <
+            control<ColorButton>(w, "ColorPicker1_2")->y());
+    QVERIFY(control<ColorButton>(w, "ColorPicker1_2")->y() <
+            control<ColorButton>(w, "ColorPicker1_1")->y());
+    QVERIFY(control<ColorButton>(w, "ColorPicker1_1")->geometry().bottom() <
             control<GradientPanel>(w, "pMove")->y());
     // The move buttons form a cross: left and right in the middle row, up above, down below.
-    const QRect l = control<CandyButton>(w, "CandyButton1_0")->geometry(),
-                r = control<CandyButton>(w, "CandyButton1_1")->geometry(),
-                u = control<CandyButton>(w, "CandyButton1_2")->geometry(),
-                d = control<CandyButton>(w, "CandyButton1_3")->geometry();
+    const QRect l = control<GradientButton>(w, "CandyButton1_0")->geometry(),
+                r = control<GradientButton>(w, "CandyButton1_1")->geometry(),
+                u = control<GradientButton>(w, "CandyButton1_2")->geometry(),
+                d = control<GradientButton>(w, "CandyButton1_3")->geometry();
     QCOMPARE(l.center().y(), r.center().y());
     QVERIFY(l.right() < u.left() && u.right() < r.left());
     QCOMPARE(u.center().x(), d.center().x());
@@ -451,7 +452,7 @@ void tst_MainWindow::hideAnswersRedrawsWithoutLetters()
     QVERIFY(darkPixelsInSquare(w, 1, 0) > 0);
     control<Toolbar>(w, "TB1")->activateButton(6);
     QVERIFY(w.answersHidden());
-    QVERIFY(control<Toolbar>(w, "TB1")->IsButtonChecked(6));
+    QVERIFY(control<Toolbar>(w, "TB1")->isButtonChecked(6));
     QCOMPARE(darkPixelsInSquare(w, 1, 0), 0);
     // The squares themselves are still drawn in the squares colour.
     const QImage &image = control<PictureBox>(w, "picView")->picture();
@@ -518,9 +519,9 @@ void tst_MainWindow::colourChoiceRedrawsAtOnce()
               ch = control<PictureBox>(w, "picView")->height() / 16;
     const QPoint inside(cw + cw / 2, ch + ch / 2);
     QCOMPARE(control<PictureBox>(w, "picView")->picture().pixel(inside), qRgb(0, 0, 0));
-    control<ColorPicker>(w, "ColorPicker1_0")->setColor(number(0, 128, 255));
+    control<ColorButton>(w, "ColorPicker1_0")->setColor(colourFromNumber(number(0, 128, 255)));
     QCOMPARE(control<PictureBox>(w, "picView")->picture().pixel(inside), qRgb(0, 128, 255));
-    control<ColorPicker>(w, "ColorPicker1_1")->setColor(number(255, 0, 0));
+    control<ColorButton>(w, "ColorPicker1_1")->setColor(colourFromNumber(number(255, 0, 0)));
     QCOMPARE(control<PictureBox>(w, "picView")->picture().pixel(cw + cw / 2, 0), qRgb(255, 0, 0));
 }
 
@@ -541,9 +542,9 @@ void tst_MainWindow::moveButtonsMoveTheCrossword()
     MainWindow &w = *m_window;
     loadFixture(w, QStringLiteral("window_zoo.cwd"));
     if (index == 0)
-        QTest::mouseClick(control<CandyButton>(w, "CandyButton1_1"), Qt::LeftButton);
+        QTest::mouseClick(control<GradientButton>(w, "CandyButton1_1"), Qt::LeftButton);
     const QList<GridWord> before = w.puzzle().Words;
-    QTest::mouseClick(control<CandyButton>(w, QStringLiteral("CandyButton1_%1").arg(index)),
+    QTest::mouseClick(control<GradientButton>(w, QStringLiteral("CandyButton1_%1").arg(index)),
                       Qt::LeftButton);
     if (index == 0)
         dx = -1;
@@ -572,7 +573,7 @@ void tst_MainWindow::refusedMoveShowsItsMessage()
     loadFixture(w, QStringLiteral("window_zoo.cwd"));
     const QList<GridWord> before = w.puzzle().Words;
     const QImage picture = control<PictureBox>(w, "picView")->picture();
-    QTest::mouseClick(control<CandyButton>(w, QStringLiteral("CandyButton1_%1").arg(index)),
+    QTest::mouseClick(control<GradientButton>(w, QStringLiteral("CandyButton1_%1").arg(index)),
                       Qt::LeftButton);
     QCOMPARE(control<PictureBox>(w, "picView")->picture(), picture);
     QCOMPARE(w.puzzle().Words, before);
@@ -587,7 +588,7 @@ void tst_MainWindow::changeAppliesTitleTopicAndSize()
     control<QLineEdit>(w, "txtSubject")->setText(QStringLiteral("Forest"));
     control<QComboBox>(w, "txtXSize")->setCurrentText(QStringLiteral("20"));
     m_fixture->dialogs.answers.enqueue(Dialogs::Answer::Yes);
-    QTest::mouseClick(control<CandyButton>(w, "cmdUpdateProperties"), Qt::LeftButton);
+    QTest::mouseClick(control<GradientButton>(w, "cmdUpdateProperties"), Qt::LeftButton);
     QCOMPARE(m_fixture->dialogs.titles(), QStringList{QStringLiteral("Change Settings")});
     QCOMPARE(m_fixture->dialogs.shown.first().text,
              QStringLiteral("Warning. Changing the size of the crossword may result in the loss "
@@ -758,7 +759,7 @@ void tst_MainWindow::shortcutsRunToolbarOnlyCommands()
     QCOMPARE(m_fixture->dialogs.titles(), title.isEmpty() ? QStringList() : QStringList{title});
     if (checkedButton != 0) {
         // The toolbar button shows the state, and so does the menu item.
-        QVERIFY(control<Toolbar>(w, "TB1")->IsButtonChecked(checkedButton));
+        QVERIFY(control<Toolbar>(w, "TB1")->isButtonChecked(checkedButton));
         QCOMPARE(checkedButton == 6 ? w.answersHidden() : w.outlineMode(), true);
         auto *item =
             w.findChild<QAction *>(checkedButton == 6 ? "mnuHideAnswers" : "mnuOutlineMode");

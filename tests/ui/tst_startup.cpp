@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The start procedure and the settings file as the window reads, saves and resets it.
+#include "colournumbers.h"
 #include "windowfixture.h"
 
-#include "colorpicker.h"
+#include "colorbutton.h"
 #include "toolbar.h"
 
 #include <QComboBox>
@@ -65,9 +66,9 @@ void tst_Startup::firstStartWithAgreementCreatesEmptySettingsFile()
     QCOMPARE(w->puzzle().Width, 16);
     QCOMPARE(w->puzzle().Height, 16);
     QVERIFY(w->puzzle().IsEmpty);
-    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_0")->color(), 0);
-    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_1")->color(), number(97, 97, 97));
-    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_2")->color(), 16777215);
+    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()), 0);
+    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()), number(97, 97, 97));
+    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_2")->color()), 16777215);
     QVERIFY(!w->outlineMode());
     QVERIFY(w->drawOptions().redrawAll);
     QCOMPARE(w->windowTitle(), QStringLiteral("Velloquin"));
@@ -147,8 +148,8 @@ void tst_Startup::outlineSettingChecksButtonWithoutHidingPicker()
     QVERIFY(w);
     QCOMPARE(f.agreementShown, 0);
     QVERIFY(w->outlineMode());
-    QVERIFY(control<Toolbar>(*w, "TB1")->IsButtonChecked(9));
-    QVERIFY(control<ColorPicker>(*w, "ColorPicker1_1")->isVisible());
+    QVERIFY(control<Toolbar>(*w, "TB1")->isButtonChecked(9));
+    QVERIFY(control<ColorButton>(*w, "ColorPicker1_1")->isVisible());
     QVERIFY(control<QLabel>(*w, "Label3_1")->isVisible());
     // No grid lines: the top row of the empty grid is background, not grid-line colour.
     const int cw = control<PictureBox>(*w, "picView")->width() / 16;
@@ -157,14 +158,14 @@ void tst_Startup::outlineSettingChecksButtonWithoutHidingPicker()
     // The first click turns outline mode off; the picker stays visible and lines come back.
     control<Toolbar>(*w, "TB1")->activateButton(9);
     QVERIFY(!w->outlineMode());
-    QVERIFY(!control<Toolbar>(*w, "TB1")->IsButtonChecked(9));
-    QVERIFY(control<ColorPicker>(*w, "ColorPicker1_1")->isVisible());
+    QVERIFY(!control<Toolbar>(*w, "TB1")->isButtonChecked(9));
+    QVERIFY(control<ColorButton>(*w, "ColorPicker1_1")->isVisible());
     QCOMPARE(pixel(*w, cw / 2, 0), qRgb(97, 97, 97));
 
     // The next click hides it.
     control<Toolbar>(*w, "TB1")->activateButton(9);
     QVERIFY(w->outlineMode());
-    QVERIFY(!control<ColorPicker>(*w, "ColorPicker1_1")->isVisible());
+    QVERIFY(!control<ColorButton>(*w, "ColorPicker1_1")->isVisible());
     QVERIFY(!control<QLabel>(*w, "Label3_1")->isVisible());
     QCOMPARE(pixel(*w, cw / 2, 0), qRgb(0, 0, 0));
 }
@@ -182,9 +183,9 @@ void tst_Startup::savedSettingsComeBackAtNextStart()
         control<QComboBox>(*w, "txtXSize")->setCurrentText(QStringLiteral("20"));
         control<QComboBox>(*w, "txtYSize")->setCurrentText(QStringLiteral("12"));
         // A colour choice redraws at once but leaves the typed settings alone.
-        control<ColorPicker>(*w, "ColorPicker1_0")->setColor(number(0, 0, 128));
-        control<ColorPicker>(*w, "ColorPicker1_1")->setColor(number(200, 0, 0));
-        control<ColorPicker>(*w, "ColorPicker1_2")->setColor(number(255, 255, 200));
+        control<ColorButton>(*w, "ColorPicker1_0")->setColor(colourFromNumber(number(0, 0, 128)));
+        control<ColorButton>(*w, "ColorPicker1_1")->setColor(colourFromNumber(number(200, 0, 0)));
+        control<ColorButton>(*w, "ColorPicker1_2")->setColor(colourFromNumber(number(255, 255, 200)));
         QCOMPARE(control<QLineEdit>(*w, "txtTitle")->text(), QStringLiteral("Birds"));
         QCOMPARE(control<QComboBox>(*w, "txtXSize")->currentText(), QStringLiteral("20"));
         QCOMPARE(w->layoutMethod(), LayoutMethod::Classic); // no key in the file
@@ -201,7 +202,7 @@ void tst_Startup::savedSettingsComeBackAtNextStart()
     QVERIFY(w);
     QCOMPARE(w->layoutMethod(), LayoutMethod::Thorough);
     QVERIFY(w->outlineMode());
-    QVERIFY(control<Toolbar>(*w, "TB1")->IsButtonChecked(9));
+    QVERIFY(control<Toolbar>(*w, "TB1")->isButtonChecked(9));
     QCOMPARE(w->puzzle().Width, 20);
     QCOMPARE(w->puzzle().Height, 12);
     QCOMPARE(control<QComboBox>(*w, "txtXSize")->currentText(), QStringLiteral("20"));
@@ -210,13 +211,13 @@ void tst_Startup::savedSettingsComeBackAtNextStart()
     QCOMPARE(w->defaultTitle(), QStringLiteral("Birds"));
     QCOMPARE(control<QLineEdit>(*w, "txtTitle")->text(), QStringLiteral("Birds"));
     QCOMPARE(control<QLineEdit>(*w, "txtSubject")->text(), QStringLiteral("Nature"));
-    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_0")->color(), number(0, 0, 128));
-    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_1")->color(), number(200, 0, 0));
-    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_2")->color(), number(255, 255, 200));
+    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()), number(0, 0, 128));
+    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()), number(200, 0, 0));
+    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_2")->color()), number(255, 255, 200));
     // Each picker's "Default" stays the factory colour.
-    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_0")->defaultColor(), 0);
-    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_1")->defaultColor(), number(97, 97, 97));
-    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_2")->defaultColor(), 16777215);
+    QCOMPARE(control<ColorButton>(*w, "ColorPicker1_0")->defaultColor(), 0);
+    QCOMPARE(control<ColorButton>(*w, "ColorPicker1_1")->defaultColor(), number(97, 97, 97));
+    QCOMPARE(control<ColorButton>(*w, "ColorPicker1_2")->defaultColor(), 16777215);
 }
 
 void tst_Startup::resetFlow_data()
@@ -238,7 +239,7 @@ void tst_Startup::resetFlow()
     auto w = f.start();
     QVERIFY(w);
     QCOMPARE(w->puzzle().Width, 10);
-    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_0")->color(), 255);
+    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()), 255);
 
     f.dialogs.answers.enqueue(applyNow ? Dialogs::Answer::Yes : Dialogs::Answer::No);
     if (applyNow)
@@ -264,19 +265,19 @@ void tst_Startup::resetFlow()
     if (applyNow) {
         QCOMPARE(f.dialogs.titles(), QStringList({QStringLiteral("Reset Default Settings"),
                                                   QStringLiteral("Change Settings")}));
-        QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_0")->color(), 0);
-        QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_1")->color(), number(97, 97, 97));
-        QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_2")->color(), 16777215);
+        QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()), 0);
+        QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()), number(97, 97, 97));
+        QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_2")->color()), 16777215);
         QCOMPARE(w->puzzle().Width, 16);
         QCOMPARE(w->puzzle().Height, 16);
         QCOMPARE(control<QComboBox>(*w, "txtX")->count(), 16);
         QCOMPARE(w->defaultTitle(), QStringLiteral("Crossword"));
         // Outline mode is still on and the button still shows it.
         QVERIFY(w->outlineMode());
-        QVERIFY(control<Toolbar>(*w, "TB1")->IsButtonChecked(9));
+        QVERIFY(control<Toolbar>(*w, "TB1")->isButtonChecked(9));
     } else {
         QCOMPARE(f.dialogs.shown.size(), 1);
-        QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_0")->color(), 255);
+        QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()), 255);
         QCOMPARE(w->puzzle().Width, 10);
         QCOMPARE(w->defaultTitle(), QStringLiteral("Old"));
     }
@@ -293,10 +294,10 @@ void tst_Startup::startsWithSettingsFromFile()
     QVERIFY(w);
     QCOMPARE(w->puzzle().Width, 12);
     QCOMPARE(w->puzzle().Height, 7);
-    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_0")->color(), qint32(0x80000005u));
+    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()), numberFromColour(systemColour(5)));
     // Empty colours take the factory colours.
-    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_1")->color(), number(97, 97, 97));
-    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_2")->color(), 16777215);
+    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()), number(97, 97, 97));
+    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_2")->color()), 16777215);
     QCOMPARE(control<QComboBox>(*w, "txtXSize")->currentText(), QStringLiteral("12"));
     QCOMPARE(control<QComboBox>(*w, "txtYSize")->currentText(), QStringLiteral("7"));
 }
@@ -324,7 +325,7 @@ void tst_Startup::unreadableSettingsFileGivesDefaultsAndSaysWhy()
     QCOMPARE(f.agreementShown, 0);
     QCOMPARE(f.dialogs.shown.size(), 1);
     QCOMPARE(w->puzzle().Width, 16);
-    QCOMPARE(control<ColorPicker>(*w, "ColorPicker1_1")->color(), number(97, 97, 97));
+    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()), number(97, 97, 97));
     QVERIFY(!w->outlineMode());
 }
 
@@ -334,8 +335,8 @@ void tst_Startup::moreColoursGoesThroughTheWindowsDialogs()
     auto w = f.start();
     QVERIFY(w);
     f.dialogs.colours.enqueue(QColor(10, 20, 30));
-    const std::optional<QColor> chosen = frmColorPalette::colorChooser()(
-        QColor(Qt::white), control<ColorPicker>(*w, "ColorPicker1_0"));
+    const std::optional<QColor> chosen = ColorPalettePopup::colorChooser()(
+        QColor(Qt::white), control<ColorButton>(*w, "ColorPicker1_0"));
     QCOMPARE(chosen, std::optional<QColor>(QColor(10, 20, 30)));
     QCOMPARE(f.dialogs.shown.size(), 1);
     QCOMPARE(f.dialogs.shown.first().kind, ScriptedDialogs::Kind::ChooseColour);

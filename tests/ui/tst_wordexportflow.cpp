@@ -8,7 +8,7 @@
 #include "toolbar.h"
 #include "wordexport.h"
 #include "wordexportflow.h"
-#include "xp_progressbar.h"
+#include "styledprogressbar.h"
 #include "zippackage.h"
 
 #include <QLabel>
@@ -198,7 +198,7 @@ private slots:
         QList<int> values;
         QStringList captions;
         QList<bool> visible;
-        connect(control<XP_ProgressBar>(*m_window, "XP2"), &XP_ProgressBar::valueChanged, this,
+        connect(control<StyledProgressBar>(*m_window, "XP2"), &StyledProgressBar::valueChanged, this,
                 [&](int v) {
                     values.append(v);
                     captions.append(control<QLabel>(*m_window, "Label4")->text());
@@ -220,7 +220,7 @@ private slots:
         dialogs().paths.enqueue(target);
         dialogs().paths.enqueue(documents() + QStringLiteral("/second.docx"));
         QStringList nested;
-        connect(control<XP_ProgressBar>(*m_window, "XP2"), &XP_ProgressBar::valueChanged, this,
+        connect(control<StyledProgressBar>(*m_window, "XP2"), &StyledProgressBar::valueChanged, this,
                 [&](int v) {
                     if (v == 50)
                         nested.append(exportWordDocument(*m_window, desktop()));
@@ -268,7 +268,7 @@ private slots:
         dialogs().answers.enqueue(Answer::No);
         const QString target = documents() + QStringLiteral("/button.docx");
         dialogs().paths.enqueue(target);
-        emit control<Toolbar>(*m_window, "TB1")->buttonClick(5, 1, 0, 0);
+        emit control<Toolbar>(*m_window, "TB1")->buttonClicked(5);
         QCOMPARE(dialogs().titles(), (QStringList{kHideAnswersTitle, kSaveWordTitle}));
         QVERIFY(QFile::exists(target));
         QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(target)});

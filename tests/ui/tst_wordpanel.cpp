@@ -3,7 +3,7 @@
 // the key filter of the word box and the keyboard.
 #include "editinghelpers.h"
 
-#include "colorpicker.h"
+#include "colorbutton.h"
 
 #include "gridedit.h"
 #include "wordpanel.h"
@@ -241,7 +241,7 @@ void tst_WordPanel::updateAddsANewWordAndTakesItOffTheList()
     chooseOrientation(w(), Down);
     typeWord(w(), QStringLiteral("ZEBRA"));
     typeClue(w(), QStringLiteral("Striped horse"));
-    clickButton(control<CandyButton>(w(), "cmdOKAddWord"));
+    clickButton(control<GradientButton>(w(), "cmdOKAddWord"));
 
     QCOMPARE(dialogs().shown.size(), 0);
     const qint16 index = FindWordAt(w().puzzle(), 3, 5, Down);
@@ -268,7 +268,7 @@ void tst_WordPanel::updateRefusedByThePlacementRulesChangesNothing()
     clickSquare(w(), 3, 1);
     chooseOrientation(w(), Down);
     typeWord(w(), QStringLiteral("DOG"));
-    clickButton(control<CandyButton>(w(), "cmdOKAddWord"));
+    clickButton(control<GradientButton>(w(), "cmdOKAddWord"));
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Add Word Error")});
     QCOMPARE(w().puzzle().Words, before.Words);
     QCOMPARE(control<QComboBox>(w(), "txtWord")->currentText(), QStringLiteral("DOG"));
@@ -299,7 +299,7 @@ void tst_WordPanel::updateRefusals()
         control<QComboBox>(w(), "txtX")->clear();
         control<QComboBox>(w(), "txtY")->clear();
     }
-    clickButton(control<CandyButton>(w(), "cmdOKAddWord"));
+    clickButton(control<GradientButton>(w(), "cmdOKAddWord"));
     QCOMPARE(dialogs().shown.size(), 1);
     QCOMPARE(dialogs().shown.first().title, title);
     QCOMPARE(dialogs().shown.first().text, text);
@@ -313,7 +313,7 @@ void tst_WordPanel::updateChangesAPlacedWord()
     clickSquare(w(), 2, 2);
     typeWord(w(), QStringLiteral("cart"));
     typeClue(w(), QStringLiteral("Horse drawn"));
-    clickButton(control<CandyButton>(w(), "cmdOKAddWord"));
+    clickButton(control<GradientButton>(w(), "cmdOKAddWord"));
 
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(w().puzzle().Words.size(), 1);
@@ -345,7 +345,7 @@ void tst_WordPanel::updateOfAPlacedWordIsCheckedLikeANewWord()
     clickSquare(w(), 5, 2);
     QVERIFY(control<QRadioButton>(w(), "optAcross")->isChecked());
     typeWord(w(), answer);
-    clickButton(control<CandyButton>(w(), "cmdOKAddWord"));
+    clickButton(control<GradientButton>(w(), "cmdOKAddWord"));
 
     if (refusal.isEmpty()) {
         QCOMPARE(dialogs().shown.size(), 0);
@@ -365,7 +365,7 @@ void tst_WordPanel::updateWithDownOnAnAcrossStartAddsADownWord()
     chooseOrientation(w(), Down);
     typeWord(w(), QStringLiteral("CUP"));
     typeClue(w(), QStringLiteral("Holds tea"));
-    clickButton(control<CandyButton>(w(), "cmdOKAddWord"));
+    clickButton(control<GradientButton>(w(), "cmdOKAddWord"));
 
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("CAT"), QStringLiteral("CUP")}));
@@ -380,7 +380,7 @@ void tst_WordPanel::deletePutsTheWordBackInTheList()
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     putWord(w(), 3, 2, Down, QStringLiteral("ARM"), QStringLiteral("Limb"));
     clickSquare(w(), 3, 2);
-    clickButton(control<CandyButton>(w(), "cmdDelete"));
+    clickButton(control<GradientButton>(w(), "cmdDelete"));
 
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(gridAnswers(w()), QStringList{QStringLiteral("CAT")});
@@ -398,7 +398,7 @@ void tst_WordPanel::deleteWithAShortTextDeletesThenRefusesToStore()
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     clickSquare(w(), 2, 2);
     typeWord(w(), QStringLiteral("CA"));
-    clickButton(control<CandyButton>(w(), "cmdDelete"));
+    clickButton(control<GradientButton>(w(), "cmdDelete"));
 
     QVERIFY(w().puzzle().IsEmpty);
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Word Legth Error")});
@@ -414,7 +414,7 @@ void tst_WordPanel::deleteWithNothingThereChangesNothing()
     const CrosswordData before = w().puzzle();
     clickSquare(w(), 2, 2);
     chooseOrientation(w(), Down); // no Down word starts there
-    clickButton(control<CandyButton>(w(), "cmdDelete"));
+    clickButton(control<GradientButton>(w(), "cmdDelete"));
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(w().puzzle().Words, before.Words);
     QCOMPARE(listedWords(w()), QStringList());
@@ -677,10 +677,10 @@ void tst_WordPanel::tabRunsThroughThePanelTopToBottom()
                                     control<QComboBox>(w(), "txtY"),
                                     control<QLineEdit>(w(), "txtClue"),
                                     control<QRadioButton>(w(), "optAcross"),
-                                    control<CandyButton>(w(), "cmdOKAddWord"),
-                                    control<CandyButton>(w(), "cmdDelete"),
+                                    control<GradientButton>(w(), "cmdOKAddWord"),
+                                    control<GradientButton>(w(), "cmdDelete"),
                                     control<Toolbar>(w(), "TB2"),
-                                    control<CandyButton>(w(), "CandyButton2")};
+                                    control<GradientButton>(w(), "CandyButton2")};
     for (QWidget *next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget *focus = QApplication::focusWidget();
@@ -709,14 +709,14 @@ void tst_WordPanel::tabRunsThroughTheSettingsPanelTopToBottom()
     const QList<QWidget *> expected{control<QLineEdit>(w(), "txtSubject"),
                                     control<QComboBox>(w(), "txtXSize"),
                                     control<QComboBox>(w(), "txtYSize"),
-                                    control<CandyButton>(w(), "cmdUpdateProperties"),
-                                    control<ColorPicker>(w(), "ColorPicker1_0"),
-                                    control<ColorPicker>(w(), "ColorPicker1_2"),
-                                    control<ColorPicker>(w(), "ColorPicker1_1"),
-                                    control<CandyButton>(w(), "CandyButton1_2"),
-                                    control<CandyButton>(w(), "CandyButton1_0"),
-                                    control<CandyButton>(w(), "CandyButton1_1"),
-                                    control<CandyButton>(w(), "CandyButton1_3"),
+                                    control<GradientButton>(w(), "cmdUpdateProperties"),
+                                    control<ColorButton>(w(), "ColorPicker1_0"),
+                                    control<ColorButton>(w(), "ColorPicker1_2"),
+                                    control<ColorButton>(w(), "ColorPicker1_1"),
+                                    control<GradientButton>(w(), "CandyButton1_2"),
+                                    control<GradientButton>(w(), "CandyButton1_0"),
+                                    control<GradientButton>(w(), "CandyButton1_1"),
+                                    control<GradientButton>(w(), "CandyButton1_3"),
                                     control<PictureBox>(w(), "picView"),
                                     control<QComboBox>(w(), "txtWord")};
     for (QWidget *next : expected) {
@@ -760,7 +760,7 @@ void tst_WordPanel::gridKeysMoveSwapStartTheWordAndUpdate()
     w().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w()));
     putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
-    control<CandyButton>(w(), "CandyButton1_3")->setFocus(Qt::TabFocusReason);
+    control<GradientButton>(w(), "CandyButton1_3")->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), control<PictureBox>(w(), "picView"));
     QCOMPARE(control<PictureBox>(w(), "picView")->focusMark(),
@@ -802,7 +802,7 @@ void tst_WordPanel::wordToolbarPressedFromTheKeyboard()
     QApplication::setActiveWindow(&w());
     w().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w()));
-    control<CandyButton>(w(), "cmdDelete")->setFocus(Qt::TabFocusReason);
+    control<GradientButton>(w(), "cmdDelete")->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), control<Toolbar>(w(), "TB2"));
     QTest::keyClick(control<Toolbar>(w(), "TB2"), Qt::Key_Right);

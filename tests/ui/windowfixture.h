@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "candybutton.h"
-#include "colorpicker.h"
+#include "gradientbutton.h"
+#include "colorbutton.h"
 #include "gradientpanel.h"
 #include "mainwindow.h"
 #include "picturebox.h"
@@ -12,7 +12,7 @@
 #include "toolbarband.h"
 #include "waitpanel.h"
 #include "wordpanel.h"
-#include "xp_progressbar.h"
+#include "styledprogressbar.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "xp_progressbar.h"
+#include "styledprogressbar.h"
 
 #include "colournumbers.h"
 
@@ -53,24 +53,6 @@ void ring(QPainter &painter, const QRect &r, const QColor &topLeft, const QColor
     painter.drawLine(r.right(), r.top(), r.right(), r.bottom());
 }
 
-Qt::BrushStyle hatch(int style)
-{
-    switch (style) {
-    case 0:
-        return Qt::HorPattern;
-    case 1:
-        return Qt::VerPattern;
-    case 2:
-        return Qt::FDiagPattern;
-    case 3:
-        return Qt::BDiagPattern;
-    case 5:
-        return Qt::DiagCrossPattern;
-    default:
-        return Qt::CrossPattern;
-    }
-}
-
 // The fill's end for a bar of `length` pixels filled to value / divisor, kept in range.
 int fillLength(int value, int length, int divisor)
 {
@@ -81,7 +63,7 @@ int fillLength(int value, int length, int divisor)
 
 } // namespace
 
-XP_ProgressBar::XP_ProgressBar(QWidget *parent) : QWidget(parent)
+StyledProgressBar::StyledProgressBar(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     QFont f(QStringLiteral("Tahoma"));
@@ -89,35 +71,35 @@ XP_ProgressBar::XP_ProgressBar(QWidget *parent) : QWidget(parent)
     setFont(f);
 }
 
-QColor XP_ProgressBar::lighten(const QColor &c, int a)
+QColor StyledProgressBar::lighten(const QColor &c, int a)
 {
     auto mix = [a](int component) { return qBound(0, a + component * (255 - a) / 255, 255); };
     return QColor(mix(c.red()), mix(c.green()), mix(c.blue()));
 }
 
-QColor XP_ProgressBar::blend(const QColor &c, const QColor &d, int k)
+QColor StyledProgressBar::blend(const QColor &c, const QColor &d, int k)
 {
     auto mix = [k](int x, int y) { return qBound(0, (k * x + (255 - k) * y) / 255, 255); };
     return QColor(mix(c.red(), d.red()), mix(c.green(), d.green()), mix(c.blue(), d.blue()));
 }
 
-QString XP_ProgressBar::text() const
+QString StyledProgressBar::text() const
 {
-    if (m_scrolling == 2)
+    if (m_look == Look::Searching)
         return QStringLiteral("Searching..");
     const double shown = double(m_value) * m_max / 100.0;
     return QString::number(shown, 'g', QLocale::FloatingPointShortest) + QStringLiteral(" %");
 }
 
-QColor XP_ProgressBar::barColour() const
+QColor StyledProgressBar::barColour() const
 {
-    const QColor c = colourFromNumber(m_color);
+    const QColor c = m_color.isValid() ? m_color : systemColour(13); // the highlight
     return c.isValid() ? c : QColor(0, 120, 215);
 }
 
 // ---- properties -------------------------------------------------------------------
 
-void XP_ProgressBar::setValue(int value)
+void StyledProgressBar::setValue(int value)
 {
     if (m_value == value)
         return;
@@ -126,42 +108,41 @@ void XP_ProgressBar::setValue(int value)
     emit valueChanged(value);
 }
 
-void XP_ProgressBar::setMax(int max)
+void StyledProgressBar::setMaximum(int max)
 {
     if (m_max == max)
         return;
     m_max = max;
-    emit maxChanged(max);
+    emit maximumChanged(max);
 }
 
-void XP_ProgressBar::setMin(int min)
+void StyledProgressBar::setMinimum(int min)
 {
     if (m_min == min)
         return;
     m_min = min;
-    emit minChanged(min);
+    emit minimumChanged(min);
 }
 
-void XP_ProgressBar::setColor(qint32 colour)
+void StyledProgressBar::setColor(const QColor &colour)
 {
-    const qint32 real = Translate_Colour(colour);
-    if (m_color == real)
+    if (m_color == colour)
         return;
-    m_color = real;
+    m_color = colour;
     update();
-    emit colorChanged(real);
+    emit colorChanged(colour);
 }
 
-void XP_ProgressBar::setScrolling(int look)
+void StyledProgressBar::setLook(Look look)
 {
-    if (m_scrolling == look)
+    if (m_look == look)
         return;
-    m_scrolling = look;
+    m_look = look;
     update();
-    emit scrollingChanged(look);
+    emit lookChanged(look);
 }
 
-void XP_ProgressBar::setOrientation(int orientation)
+void StyledProgressBar::setOrientation(Qt::Orientation orientation)
 {
     if (m_orientation == orientation)
         return;
@@ -170,43 +151,43 @@ void XP_ProgressBar::setOrientation(int orientation)
     emit orientationChanged(orientation);
 }
 
-void XP_ProgressBar::setShowText(bool on)
+void StyledProgressBar::setTextVisible(bool on)
 {
     if (m_showText == on)
         return;
     m_showText = on;
     update();
-    emit showTextChanged(on);
+    emit textVisibleChanged(on);
 }
 
-void XP_ProgressBar::setBrushStyle(int style)
+void StyledProgressBar::setHatchStyle(Qt::BrushStyle style)
 {
-    if (m_brushStyle == style)
+    if (m_hatchStyle == style)
         return;
-    m_brushStyle = style;
-    emit brushStyleChanged(style);
+    m_hatchStyle = style;
+    emit hatchStyleChanged(style);
 }
 
-void XP_ProgressBar::setImage(const QPixmap &image)
+void StyledProgressBar::setPattern(const QPixmap &pattern)
 {
-    m_image = image;
+    m_pattern = pattern;
     update();
-    emit imageChanged();
+    emit patternChanged();
 }
 
-QSize XP_ProgressBar::sizeHint() const
+QSize StyledProgressBar::sizeHint() const
 {
-    return m_orientation == 0 ? QSize(200, 20) : QSize(20, 200);
+    return m_orientation == Qt::Horizontal ? QSize(200, 20) : QSize(20, 200);
 }
 
-QSize XP_ProgressBar::minimumSizeHint() const
+QSize StyledProgressBar::minimumSizeHint() const
 {
     return QSize(12, 12);
 }
 
 // ---- drawing ----------------------------------------------------------------------
 
-void XP_ProgressBar::ensureBuffer()
+void StyledProgressBar::ensureBuffer()
 {
     const qreal dpr = devicePixelRatioF();
     const QSize needed = (QSizeF(size()) * dpr).toSize();
@@ -223,13 +204,13 @@ void XP_ProgressBar::ensureBuffer()
     m_buffer = grown;
 }
 
-void XP_ProgressBar::resizeEvent(QResizeEvent *event)
+void StyledProgressBar::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     ensureBuffer();
 }
 
-void XP_ProgressBar::paintEvent(QPaintEvent *)
+void StyledProgressBar::paintEvent(QPaintEvent *)
 {
     ensureBuffer();
     if (m_buffer.isNull()) {
@@ -249,13 +230,13 @@ void XP_ProgressBar::paintEvent(QPaintEvent *)
                        QRectF(0, 0, width() * dpr, height() * dpr).toAlignedRect());
 }
 
-void XP_ProgressBar::paintBar(QPainter &painter) const
+void StyledProgressBar::paintBar(QPainter &painter) const
 {
     const int w = width();
     const int h = height();
     painter.save();
-    painter.fillRect(0, 0, w, h, m_scrolling == 6 ? Qt::black : Qt::white);
-    if (m_scrolling <= 2 && m_orientation != 0) {
+    painter.fillRect(0, 0, w, h, m_look == Look::Dark ? Qt::black : Qt::white);
+    if (m_look <= Look::Searching && m_orientation == Qt::Vertical) {
         // Turned on its side: the bar grows from the bottom up.
         painter.translate(0, h);
         painter.rotate(-90);
@@ -268,7 +249,7 @@ void XP_ProgressBar::paintBar(QPainter &painter) const
         paintText(painter, w, h);
 }
 
-void XP_ProgressBar::paintRoundedFrame(QPainter &painter, int w, int h) const
+void StyledProgressBar::paintRoundedFrame(QPainter &painter, int w, int h) const
 {
     if (w < 4 || h < 4)
         return;
@@ -295,7 +276,7 @@ void XP_ProgressBar::paintRoundedFrame(QPainter &painter, int w, int h) const
     }
 }
 
-void XP_ProgressBar::paintBlocks(QPainter &painter, int w, int h) const
+void StyledProgressBar::paintBlocks(QPainter &painter, int w, int h) const
 {
     const QColor c = barColour();
     const int length = w - 6; // the inner rectangle starts 3 pixels in on every side
@@ -303,14 +284,14 @@ void XP_ProgressBar::paintBlocks(QPainter &painter, int w, int h) const
     if (inner.isEmpty())
         return;
     int filled = fillLength(m_value, length, 98);
-    if (m_scrolling == 0) {
+    if (m_look == Look::Segmented) {
         const int step = BlockLength + BlockGap;
         const int blocks = qMin(filled / step, (length + BlockGap) / step);
         for (int i = 0; i < blocks; ++i)
             edgeShade(painter,
                       QRect(inner.left() + i * step, inner.top(), BlockLength, inner.height()),
                       lighten(c, 150), c);
-    } else if (m_scrolling == 1) {
+    } else if (m_look == Look::Continuous) {
         edgeShade(painter, QRect(inner.left(), inner.top(), filled, inner.height()),
                   lighten(c, 150), c);
     } else {
@@ -327,23 +308,23 @@ void XP_ProgressBar::paintBlocks(QPainter &painter, int w, int h) const
     paintRoundedFrame(painter, w, h);
 }
 
-void XP_ProgressBar::paintLook(QPainter &painter, int w, int h) const
+void StyledProgressBar::paintLook(QPainter &painter, int w, int h) const
 {
     const QColor c = barColour();
-    switch (m_scrolling) {
-    case 0:
-    case 1:
-    case 2:
+    switch (m_look) {
+    case Look::Segmented:
+    case Look::Continuous:
+    case Look::Searching:
         paintBlocks(painter, w, h);
         break;
-    case 3: {
+    case Look::Flat: {
         painter.setPen(lighten(c, 100));
         painter.drawRect(0, 0, w - 1, h - 1);
         const int end = fillLength(m_value, w, 100);
         painter.fillRect(QRect(QPoint(1, 1), QPoint(qMin(end, w - 1) - 1, h - 2)), lighten(c, 180));
         break;
     }
-    case 4: {
+    case Look::Etched: {
         // Etched: a sunken outer ring and a raised inner one.
         ring(painter, QRect(0, 0, w - 1, h - 1), grey(160), Qt::white);
         ring(painter, QRect(1, 1, w - 3, h - 3), Qt::white, grey(160));
@@ -351,7 +332,7 @@ void XP_ProgressBar::paintLook(QPainter &painter, int w, int h) const
         ramp(painter, QRect(2, 2, len, h - 5), lighten(c, 140), lighten(c, 200), true);
         break;
     }
-    case 5: {
+    case Look::Gauge: {
         painter.setPen(lighten(c, 10));
         painter.drawRect(0, 0, w - 1, h - 1);
         ramp(painter, QRect(QPoint(2, 2), QPoint(w - 3, h - 6)), c, lighten(c, 100), false);
@@ -364,7 +345,7 @@ void XP_ProgressBar::paintLook(QPainter &painter, int w, int h) const
         }
         break;
     }
-    case 6: {
+    case Look::Dark: {
         painter.setPen(blend(c, Qt::black, 200));
         painter.drawRect(0, 0, w - 1, h - 1);
         const int len = fillLength(m_value, w - 5, 100);
@@ -372,7 +353,7 @@ void XP_ProgressBar::paintLook(QPainter &painter, int w, int h) const
              false);
         break;
     }
-    case 7: {
+    case Look::Hatched: {
         // Raised outer ring, sunken inner ring.
         ring(painter, QRect(0, 0, w - 1, h - 1), grey(227), grey(105));
         ring(painter, QRect(1, 1, w - 3, h - 3), grey(160), Qt::white);
@@ -380,15 +361,15 @@ void XP_ProgressBar::paintLook(QPainter &painter, int w, int h) const
         const QRect fill(QPoint(2, 2), QPoint(end - 1, h - 3));
         if (!fill.isEmpty()) {
             painter.fillRect(fill, lighten(c, 140));
-            painter.fillRect(fill, QBrush(c, hatch(m_brushStyle)));
+            painter.fillRect(fill, QBrush(c, m_hatchStyle));
         }
         break;
     }
-    case 8: {
+    case Look::Pattern: {
         ring(painter, QRect(0, 0, w - 1, h - 1), grey(160), Qt::white);
         const int len = qMin(fillLength(m_value, w, 101), w - 3);
-        if (!m_image.isNull() && len > 0)
-            painter.drawTiledPixmap(QRect(2, 2, len, h - 4), m_image);
+        if (!m_pattern.isNull() && len > 0)
+            painter.drawTiledPixmap(QRect(2, 2, len, h - 4), m_pattern);
         break;
     }
     default:
@@ -396,15 +377,15 @@ void XP_ProgressBar::paintLook(QPainter &painter, int w, int h) const
     }
 }
 
-void XP_ProgressBar::paintText(QPainter &painter, int w, int h) const
+void StyledProgressBar::paintText(QPainter &painter, int w, int h) const
 {
     const QString caption = text();
     const QRect all(0, 0, w, h);
     painter.save();
     painter.setFont(font());
-    painter.setPen(m_scrolling == 6 ? grey(192) : QColor(Qt::black));
+    painter.setPen(m_look == Look::Dark ? grey(192) : QColor(Qt::black));
     painter.drawText(all, Qt::AlignCenter | Qt::TextSingleLine, caption);
-    if (m_scrolling == 6) {
+    if (m_look == Look::Dark) {
         // The part of the text over the lit bar is drawn again in the bar's colour.
         const int len = fillLength(m_value, w - 5, 100);
         painter.setClipRect(QRect(2, 2, len, h - 4));

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "colorpalette.h"
+#include "colorpalettepopup.h"
 
 #include "itemlistaccessible.h"
 
@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr qint32 kWhite = 0xFFFFFF;
+const QColor kWhite(255, 255, 255);
 constexpr int kButtonFace = 15;
 constexpr int kButtonShadow = 16;
 constexpr int kDisabledText = 17;
@@ -28,31 +28,20 @@ constexpr int kButtonHighlight = 20;
 constexpr int kDarkShadow = 21;
 constexpr int kLight = 22;
 
-constexpr qint32 rgbNumber(int r, int g, int b)
-{
-    return r + 256 * g + 65536 * b;
-}
-
 // The standard colours of cells 2..49, eight to a row.
-constexpr qint32 kStandard[48] = {
-    rgbNumber(255, 255, 255), rgbNumber(255, 192, 192), rgbNumber(255, 224, 192),
-    rgbNumber(255, 255, 192), rgbNumber(192, 255, 192), rgbNumber(192, 255, 255),
-    rgbNumber(192, 192, 255), rgbNumber(255, 192, 255), //
-    rgbNumber(224, 224, 224), rgbNumber(255, 128, 128), rgbNumber(255, 192, 128),
-    rgbNumber(255, 255, 128), rgbNumber(128, 255, 128), rgbNumber(128, 255, 255),
-    rgbNumber(128, 128, 255), rgbNumber(255, 128, 255), //
-    rgbNumber(192, 192, 192), rgbNumber(255, 0, 0),     rgbNumber(255, 128, 0),
-    rgbNumber(255, 255, 0),   rgbNumber(0, 255, 0),     rgbNumber(0, 255, 255),
-    rgbNumber(0, 0, 255),     rgbNumber(255, 0, 255), //
-    rgbNumber(128, 128, 128), rgbNumber(192, 0, 0),     rgbNumber(192, 64, 0),
-    rgbNumber(192, 192, 0),   rgbNumber(0, 192, 0),     rgbNumber(0, 192, 192),
-    rgbNumber(0, 0, 192),     rgbNumber(192, 0, 192), //
-    rgbNumber(64, 64, 64),    rgbNumber(128, 0, 0),     rgbNumber(128, 64, 0),
-    rgbNumber(128, 128, 0),   rgbNumber(0, 128, 0),     rgbNumber(0, 128, 128),
-    rgbNumber(0, 0, 128),     rgbNumber(128, 0, 128), //
-    rgbNumber(0, 0, 0),       rgbNumber(64, 0, 0),      rgbNumber(128, 64, 64),
-    rgbNumber(64, 64, 0),     rgbNumber(0, 64, 0),      rgbNumber(0, 64, 64),
-    rgbNumber(0, 0, 64),      rgbNumber(64, 0, 64),
+const QColor kStandard[48] = {
+    QColor(255, 255, 255), QColor(255, 192, 192), QColor(255, 224, 192), QColor(255, 255, 192),
+    QColor(192, 255, 192), QColor(192, 255, 255), QColor(192, 192, 255), QColor(255, 192, 255), //
+    QColor(224, 224, 224), QColor(255, 128, 128), QColor(255, 192, 128), QColor(255, 255, 128),
+    QColor(128, 255, 128), QColor(128, 255, 255), QColor(128, 128, 255), QColor(255, 128, 255), //
+    QColor(192, 192, 192), QColor(255, 0, 0),     QColor(255, 128, 0),   QColor(255, 255, 0),
+    QColor(0, 255, 0),     QColor(0, 255, 255),   QColor(0, 0, 255),     QColor(255, 0, 255), //
+    QColor(128, 128, 128), QColor(192, 0, 0),     QColor(192, 64, 0),    QColor(192, 192, 0),
+    QColor(0, 192, 0),     QColor(0, 192, 192),   QColor(0, 0, 192),     QColor(192, 0, 192), //
+    QColor(64, 64, 64),    QColor(128, 0, 0),     QColor(128, 64, 0),    QColor(128, 128, 0),
+    QColor(0, 128, 0),     QColor(0, 128, 128),   QColor(0, 0, 128),     QColor(128, 0, 128), //
+    QColor(0, 0, 0),       QColor(64, 0, 0),      QColor(128, 64, 64),   QColor(64, 64, 0),
+    QColor(0, 64, 0),      QColor(0, 64, 64),     QColor(0, 0, 64),      QColor(64, 0, 64),
 };
 
 constexpr int kSystemColourCount = 25;
@@ -89,7 +78,7 @@ constexpr int kCustomCount = 8;
 // The custom colours for the whole run, shared by every palette.
 struct CustomRing
 {
-    qint32 colours[kCustomCount] = {};
+    QColor colours[kCustomCount];
     int filled = 0;      // how many places hold a colour
     int lastWritten = 0; // 1..8, 0 before the first colour
 };
@@ -106,9 +95,9 @@ ColorChooser &chooserSlot()
     return chooser;
 }
 
-QPointer<frmColorPalette> &currentPalette()
+QPointer<ColorPalettePopup> &currentPalette()
 {
-    static QPointer<frmColorPalette> palette;
+    static QPointer<ColorPalettePopup> palette;
     return palette;
 }
 
@@ -155,7 +144,8 @@ void framedSwatch(QPainter &painter, const QRect &r, const QColor &fill)
 class PaletteCellAccessible : public QAccessibleInterface, public QAccessibleActionInterface
 {
 public:
-    PaletteCellAccessible(frmColorPalette *palette, int cell) : m_palette(palette), m_cell(cell) {}
+    PaletteCellAccessible(ColorPalettePopup *palette, int cell) : m_palette(palette), m_cell(cell)
+    {}
 
     bool isValid() const override { return m_palette && m_palette->cellVisible(m_cell); }
     QObject *object() const override { return nullptr; }
@@ -172,14 +162,15 @@ public:
     {
         if (!isValid())
             return QString();
-        const bool colourCell = m_cell <= frmColorPalette::LastCustomCell;
+        const bool colourCell = m_cell <= ColorPalettePopup::LastCustomCell;
         if (t == QAccessible::Name) {
             const QString name = m_palette->cellName(m_cell);
-            return name.isEmpty() ? frmColorPalette::colourDescription(m_palette->cellColor(m_cell))
-                                  : name;
+            return name.isEmpty()
+                       ? ColorPalettePopup::colourDescription(m_palette->cellColor(m_cell))
+                       : name;
         }
         if (t == QAccessible::Description && colourCell)
-            return frmColorPalette::colourDescription(m_palette->cellColor(m_cell));
+            return ColorPalettePopup::colourDescription(m_palette->cellColor(m_cell));
         return QString();
     }
     void setText(QAccessible::Text, const QString &) override {}
@@ -193,8 +184,8 @@ public:
     }
     QAccessible::Role role() const override
     {
-        return m_cell <= frmColorPalette::LastCustomCell ? QAccessible::ListItem
-                                                         : QAccessible::Button;
+        return m_cell <= ColorPalettePopup::LastCustomCell ? QAccessible::ListItem
+                                                           : QAccessible::Button;
     }
     QAccessible::State state() const override
     {
@@ -207,7 +198,7 @@ public:
         s.hotTracked = m_palette->hotCell() == m_cell;
         s.focused = s.hotTracked;
         s.pressed = m_palette->pressedCell() == m_cell;
-        s.selectable = m_cell <= frmColorPalette::LastCustomCell;
+        s.selectable = m_cell <= ColorPalettePopup::LastCustomCell;
         return s;
     }
 
@@ -229,7 +220,7 @@ public:
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
 private:
-    QPointer<frmColorPalette> m_palette;
+    QPointer<ColorPalettePopup> m_palette;
     int m_cell;
 };
 
@@ -239,12 +230,12 @@ class PaletteAccessible : public ItemListAccessible
 public:
     explicit PaletteAccessible(QWidget *w) : ItemListAccessible(w, QAccessible::List) {}
 
-    frmColorPalette *palette() const { return static_cast<frmColorPalette *>(widget()); }
+    ColorPalettePopup *palette() const { return static_cast<ColorPalettePopup *>(widget()); }
 
     QList<int> visibleCells() const
     {
         QList<int> cells;
-        for (int n = 1; n <= frmColorPalette::CellCount; ++n)
+        for (int n = 1; n <= ColorPalettePopup::CellCount; ++n)
             if (palette()->cellVisible(n))
                 cells << n;
         return cells;
@@ -273,14 +264,14 @@ public:
 
 QAccessibleInterface *paletteFactory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("frmColorPalette") && object && object->isWidgetType())
+    if (className == QLatin1String("ColorPalettePopup") && object && object->isWidgetType())
         return new PaletteAccessible(static_cast<QWidget *>(object));
     return nullptr;
 }
 
 } // namespace
 
-frmColorPalette::frmColorPalette(const Options &options, QWidget *parent)
+ColorPalettePopup::ColorPalettePopup(const Options &options, QWidget *parent)
     : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint), m_options(options)
 {
     static const bool registered = [] {
@@ -288,7 +279,7 @@ frmColorPalette::frmColorPalette(const Options &options, QWidget *parent)
         return true;
     }();
     Q_UNUSED(registered);
-    setObjectName(QStringLiteral("frmColorPalette"));
+    setObjectName(QStringLiteral("ColorPalettePopup"));
     setAttribute(Qt::WA_DeleteOnClose);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -300,7 +291,7 @@ frmColorPalette::frmColorPalette(const Options &options, QWidget *parent)
     setFixedSize(PaletteWidth, m_height);
 }
 
-frmColorPalette::~frmColorPalette()
+ColorPalettePopup::~ColorPalettePopup()
 {
     // A palette destroyed while open still reports, as cancelled.
     if (!m_finished) {
@@ -309,7 +300,7 @@ frmColorPalette::~frmColorPalette()
     }
 }
 
-void frmColorPalette::layoutCells()
+void ColorPalettePopup::layoutCells()
 {
     for (QRect &r : m_rects)
         r = QRect();
@@ -350,12 +341,12 @@ void frmColorPalette::layoutCells()
     m_height = y + 4;
 }
 
-QSize frmColorPalette::sizeHint() const
+QSize ColorPalettePopup::sizeHint() const
 {
     return QSize(PaletteWidth, m_height);
 }
 
-void frmColorPalette::setMode(Mode mode)
+void ColorPalettePopup::setMode(Mode mode)
 {
     if (m_mode == mode)
         return;
@@ -363,17 +354,17 @@ void frmColorPalette::setMode(Mode mode)
     update();
 }
 
-QRect frmColorPalette::cellRect(int cell) const
+QRect ColorPalettePopup::cellRect(int cell) const
 {
     return cell >= 1 && cell <= CellCount ? m_rects[cell] : QRect();
 }
 
-bool frmColorPalette::cellVisible(int cell) const
+bool ColorPalettePopup::cellVisible(int cell) const
 {
     return !cellRect(cell).isEmpty();
 }
 
-qint32 frmColorPalette::cellColor(int cell) const
+QColor ColorPalettePopup::cellColor(int cell) const
 {
     if (cell == DefaultCell)
         return m_options.defaultColor;
@@ -381,17 +372,17 @@ qint32 frmColorPalette::cellColor(int cell) const
         const int i = cell - FirstGridCell;
         if (m_mode == Mode::Normal)
             return kStandard[i];
-        return i < kSystemColourCount ? systemColourNumber(i) : kWhite;
+        return i < kSystemColourCount ? systemColour(i) : kWhite;
     }
     if (cell >= FirstCustomCell && cell <= LastCustomCell) {
         const CustomRing &ring = customRing();
         const int i = cell - FirstCustomCell;
         return i < ring.filled ? ring.colours[i] : kWhite;
     }
-    return 0;
+    return QColor(0, 0, 0);
 }
 
-QString frmColorPalette::cellName(int cell) const
+QString ColorPalettePopup::cellName(int cell) const
 {
     switch (cell) {
     case DefaultCell:
@@ -412,7 +403,7 @@ QString frmColorPalette::cellName(int cell) const
     return QString();
 }
 
-int frmColorPalette::cellAt(const QPoint &pos) const
+int ColorPalettePopup::cellAt(const QPoint &pos) const
 {
     for (int n = 1; n <= CellCount; ++n) {
         if (m_rects[n].contains(pos))
@@ -421,68 +412,63 @@ int frmColorPalette::cellAt(const QPoint &pos) const
     return -1;
 }
 
-QString frmColorPalette::systemColourName(int index)
+QString ColorPalettePopup::systemColourName(int index)
 {
     if (index < 0 || index >= kSystemColourCount)
         return QString();
     return QString::fromLatin1(kSystemNames[index]);
 }
 
-QString frmColorPalette::colourDescription(qint32 colour)
+QString ColorPalettePopup::colourDescription(const QColor &colour)
 {
-    if (isSystemColourNumber(colour)) {
-        const QString name = systemColourName(colour & 0xFF);
-        if (!name.isEmpty())
-            return name;
-    }
-    return colourFromNumber(colour).name(QColor::HexRgb);
+    return colour.name(QColor::HexRgb);
 }
 
-void frmColorPalette::activateCell(int cell)
+void ColorPalettePopup::activateCell(int cell)
 {
     if (cellVisible(cell) && !m_finished)
         choose(cell);
 }
 
-QList<qint32> frmColorPalette::customColors()
+QList<QColor> ColorPalettePopup::customColors()
 {
     const CustomRing &ring = customRing();
-    return QList<qint32>(ring.colours, ring.colours + ring.filled);
+    return QList<QColor>(ring.colours, ring.colours + ring.filled);
 }
 
-void frmColorPalette::addCustomColor(qint32 colour)
+void ColorPalettePopup::addCustomColor(const QColor &colour)
 {
     CustomRing &ring = customRing();
     ring.lastWritten = ring.lastWritten % kCustomCount + 1;
     ring.colours[ring.lastWritten - 1] = colour;
     ring.filled = qMax(ring.filled, ring.lastWritten);
-    if (frmColorPalette *open = current())
+    if (ColorPalettePopup *open = current())
         open->update();
 }
 
-void frmColorPalette::clearCustomColors()
+void ColorPalettePopup::clearCustomColors()
 {
     customRing() = CustomRing();
 }
 
-void frmColorPalette::setColorChooser(ColorChooser chooser)
+void ColorPalettePopup::setColorChooser(ColorChooser chooser)
 {
     chooserSlot() = std::move(chooser);
 }
 
-ColorChooser frmColorPalette::colorChooser()
+ColorChooser ColorPalettePopup::colorChooser()
 {
     if (chooserSlot())
         return chooserSlot();
     return dialogColour;
 }
 
-frmColorPalette *frmColorPalette::current()
+ColorPalettePopup *ColorPalettePopup::current()
 {
     return currentPalette().data();
 }
 
-QPoint frmColorPalette::placement(const QRect &anchor, const QSize &size, const QRect &screen)
+QPoint ColorPalettePopup::placement(const QRect &anchor, const QSize &size, const QRect &screen)
 {
     QPoint topLeft(anchor.left(), anchor.bottom() + 1);
     if (!screen.isEmpty()) {
@@ -497,9 +483,9 @@ QPoint frmColorPalette::placement(const QRect &anchor, const QSize &size, const 
     return topLeft;
 }
 
-void frmColorPalette::popup(const QRect &anchorOnScreen)
+void ColorPalettePopup::popup(const QRect &anchorOnScreen)
 {
-    frmColorPalette *previous = current();
+    ColorPalettePopup *previous = current();
     if (previous && previous != this)
         previous->close();
     currentPalette() = this;
@@ -513,18 +499,18 @@ void frmColorPalette::popup(const QRect &anchorOnScreen)
     setFocus(Qt::PopupFocusReason);
 }
 
-void frmColorPalette::finish()
+void ColorPalettePopup::finish()
 {
     if (m_finished)
         return;
     m_finished = true;
     if (currentPalette() == this)
         currentPalette() = nullptr;
-    emit finished(m_isCanceled, m_selectedColor);
+    emit finished(m_cancelled, m_selectedColor);
     close();
 }
 
-void frmColorPalette::hideEvent(QHideEvent *event)
+void ColorPalettePopup::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
     // Closed by the system (another window took over): nothing was chosen.
@@ -532,7 +518,7 @@ void frmColorPalette::hideEvent(QHideEvent *event)
         finish();
 }
 
-void frmColorPalette::setHotCell(int cell)
+void ColorPalettePopup::setHotCell(int cell)
 {
     if (cell == m_hotCell)
         return;
@@ -549,7 +535,7 @@ void frmColorPalette::setHotCell(int cell)
     }
 }
 
-bool frmColorPalette::event(QEvent *event)
+bool ColorPalettePopup::event(QEvent *event)
 {
     if (event->type() == QEvent::ToolTip) {
         auto *help = static_cast<QHelpEvent *>(event);
@@ -564,7 +550,7 @@ bool frmColorPalette::event(QEvent *event)
     return QWidget::event(event);
 }
 
-void frmColorPalette::mouseMoveEvent(QMouseEvent *event)
+void ColorPalettePopup::mouseMoveEvent(QMouseEvent *event)
 {
     if (m_pressedCell != -1 && !(event->buttons() & Qt::LeftButton)) {
         // The release of the last press went elsewhere: the cell is no longer held, and
@@ -576,7 +562,7 @@ void frmColorPalette::mouseMoveEvent(QMouseEvent *event)
         setHotCell(cellAt(event->position().toPoint()));
 }
 
-void frmColorPalette::mousePressEvent(QMouseEvent *event)
+void ColorPalettePopup::mousePressEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
     if (!rect().contains(pos)) {
@@ -594,7 +580,7 @@ void frmColorPalette::mousePressEvent(QMouseEvent *event)
     }
 }
 
-void frmColorPalette::mouseReleaseEvent(QMouseEvent *event)
+void ColorPalettePopup::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
@@ -603,7 +589,7 @@ void frmColorPalette::mouseReleaseEvent(QMouseEvent *event)
     m_pressedCell = -1;
     update();
     if (pressed > 0 && m_rects[pressed].contains(pos)) {
-        const QPointer<frmColorPalette> self(this);
+        const QPointer<ColorPalettePopup> self(this);
         choose(pressed);
         if (!self || m_finished)
             return;
@@ -614,7 +600,7 @@ void frmColorPalette::mouseReleaseEvent(QMouseEvent *event)
         setHotCell(cellAt(pos));
 }
 
-int frmColorPalette::neighbourCell(int from, int dx, int dy) const
+int ColorPalettePopup::neighbourCell(int from, int dx, int dy) const
 {
     if (!cellVisible(from))
         return cellVisible(DefaultCell) ? DefaultCell : FirstGridCell;
@@ -649,7 +635,7 @@ int frmColorPalette::neighbourCell(int from, int dx, int dy) const
     return best == -1 ? from : best;
 }
 
-void frmColorPalette::keyPressEvent(QKeyEvent *event)
+void ColorPalettePopup::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:
@@ -679,11 +665,11 @@ void frmColorPalette::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
-void frmColorPalette::choose(int cell)
+void ColorPalettePopup::choose(int cell)
 {
     if (cell >= DefaultCell && cell <= LastCustomCell) {
         m_selectedColor = cellColor(cell);
-        m_isCanceled = false;
+        m_cancelled = false;
         finish();
     } else if (cell == NormalCell) {
         setMode(Mode::Normal);
@@ -694,29 +680,29 @@ void frmColorPalette::choose(int cell)
     }
 }
 
-void frmColorPalette::chooseFromDialog()
+void ColorPalettePopup::chooseFromDialog()
 {
     // The popup steps aside while the dialog is up, then closes with the outcome.
     QWidget *owner = parentWidget();
     m_inDialog = true;
     hide();
     const ColorChooser chooser = colorChooser();
-    const QPointer<frmColorPalette> self(this);
-    const std::optional<QColor> colour = chooser(colourFromNumber(m_options.currentColor), owner);
+    const QPointer<ColorPalettePopup> self(this);
+    const std::optional<QColor> colour = chooser(m_options.currentColor, owner);
     if (!self)
         return; // the picker went away while the dialog was up
     m_inDialog = false;
     if (colour && colour->isValid()) {
-        m_selectedColor = numberFromColour(*colour);
+        m_selectedColor = *colour;
         addCustomColor(m_selectedColor);
-        m_isCanceled = false;
+        m_cancelled = false;
     } else {
-        m_isCanceled = true;
+        m_cancelled = true;
     }
     finish();
 }
 
-void frmColorPalette::drawCell(QPainter &painter, int cell) const
+void ColorPalettePopup::drawCell(QPainter &painter, int cell) const
 {
     const QRect r = m_rects[cell];
     if (r.isEmpty())
@@ -727,13 +713,12 @@ void frmColorPalette::drawCell(QPainter &painter, int cell) const
         painter.setPen(sys(kDisabledText));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(r.adjusted(3, 3, -4, -4));
-        framedSwatch(painter, QRect(r.left() + 5, r.top() + 5, 12, 12),
-                     colourFromNumber(m_options.defaultColor));
+        framedSwatch(painter, QRect(r.left() + 5, r.top() + 5, 12, 12), m_options.defaultColor);
         const QRect text(QPoint(r.left() + 17, r.top()), QPoint(r.right() - 2, r.bottom()));
         painter.setPen(sys(18));
         painter.drawText(text, Qt::AlignCenter | Qt::TextSingleLine, m_options.defaultCaption);
     } else if (cell <= LastCustomCell) {
-        framedSwatch(painter, r.adjusted(2, 2, -2, -2), colourFromNumber(cellColor(cell)));
+        framedSwatch(painter, r.adjusted(2, 2, -2, -2), cellColor(cell));
     } else {
         const QString caption = cell == NormalCell   ? QStringLiteral("Normal")
                                 : cell == SystemCell ? QStringLiteral("System")
@@ -748,7 +733,7 @@ void frmColorPalette::drawCell(QPainter &painter, int cell) const
         thinEdge(painter, r, true);
 }
 
-void frmColorPalette::paintEvent(QPaintEvent *)
+void ColorPalettePopup::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QRect all = rect();

@@ -18,8 +18,8 @@ using ColorChooser = std::function<std::optional<QColor>(const QColor &initial, 
 // What the picker hands over to its palette before it opens.
 struct ColorPaletteOptions
 {
-    qint32 defaultColor = 0xFFFFFF;
-    qint32 currentColor = 0xFFFFFF; // where the colour dialog starts
+    QColor defaultColor{255, 255, 255};
+    QColor currentColor{255, 255, 255}; // where the colour dialog starts
     QString defaultCaption = QStringLiteral("Default");
     QString moreColorsCaption = QStringLiteral("More Colors...");
     bool showDefault = true;
@@ -36,7 +36,7 @@ struct ColorPaletteOptions
 // when a colour is chosen, on Escape, or on a click outside (the last two as cancelled),
 // and reports the outcome through finished(). The arrow keys move the hot cell and Enter or
 // Space chooses it, as a click would.
-class frmColorPalette : public QWidget
+class ColorPalettePopup : public QWidget
 {
     Q_OBJECT
 
@@ -56,8 +56,8 @@ public:
     static constexpr int MoreColorsCell = 60;
     static constexpr int PaletteWidth = 143;
 
-    explicit frmColorPalette(const Options &options = Options(), QWidget *parent = nullptr);
-    ~frmColorPalette() override;
+    explicit ColorPalettePopup(const Options &options = Options(), QWidget *parent = nullptr);
+    ~ColorPalettePopup() override;
 
     const Options &options() const { return m_options; }
 
@@ -67,15 +67,15 @@ public:
     // Cells are numbered 1..60; a cell whose option is off has an empty rectangle.
     QRect cellRect(int cell) const;
     bool cellVisible(int cell) const;
-    qint32 cellColor(int cell) const;
+    QColor cellColor(int cell) const;
     QString cellName(int cell) const;
     int cellAt(const QPoint &pos) const; // -1 when no visible cell holds pos
 
     int hotCell() const { return m_hotCell; }
     int pressedCell() const { return m_pressedCell; }
 
-    bool IsCanceled() const { return m_isCanceled; }
-    qint32 SelectedColor() const { return m_selectedColor; }
+    bool isCancelled() const { return m_cancelled; }
+    QColor selectedColor() const { return m_selectedColor; }
 
     // Places the palette with its top-left corner at the anchor's bottom-left corner, or
     // with its bottom at the anchor's top when it would leave the screen, and shows it.
@@ -86,17 +86,17 @@ public:
     static QPoint placement(const QRect &anchor, const QSize &size, const QRect &screen);
 
     // The palette that is open now, or nullptr.
-    static frmColorPalette *current();
+    static ColorPalettePopup *current();
 
     // The custom colours, shared by every picker until the program ends: up to 8, filled
     // as a ring (the ninth colour replaces the first).
-    static QList<qint32> customColors();
-    static void addCustomColor(qint32 colour);
+    static QList<QColor> customColors();
+    static void addCustomColor(const QColor &colour);
     static void clearCustomColors();
 
     static QString systemColourName(int index); // index 0..24, else empty
-    // How a colour number reads aloud: a system colour's name, else "#rrggbb".
-    static QString colourDescription(qint32 colour);
+    // How a colour reads aloud: "#rrggbb".
+    static QString colourDescription(const QColor &colour);
 
     // Acts on a visible cell as a click on it would: chooses its colour, switches the mode or
     // opens the colour dialog.
@@ -109,7 +109,7 @@ public:
 
 signals:
     // Emitted once when the palette closes; `colour` is meaningful when not cancelled.
-    void finished(bool cancelled, qint32 colour);
+    void finished(bool cancelled, const QColor &colour);
 
 protected:
     bool event(QEvent *event) override;
@@ -136,8 +136,8 @@ private:
     int m_height = 0;
     int m_hotCell = -1;
     int m_pressedCell = -1;
-    bool m_isCanceled = true;
-    qint32 m_selectedColor = 0;
+    bool m_cancelled = true;
+    QColor m_selectedColor;
     bool m_finished = false;
     bool m_inDialog = false;
 };

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "colournumbers.h"
-#include "xp_progressbar.h"
+#include "styledprogressbar.h"
 
 #include <QPainter>
 #include <QTest>
@@ -13,11 +13,11 @@ const QColor Blue(40, 80, 200);
 
 QImage render(int look, int value, int orientation = 0, QSize size = QSize(W, H))
 {
-    XP_ProgressBar bar;
+    StyledProgressBar bar;
     bar.resize(size);
-    bar.setColor(numberFromColour(Blue));
-    bar.setScrolling(look);
-    bar.setOrientation(orientation);
+    bar.setColor(Blue);
+    bar.setLook(StyledProgressBar::Look(look));
+    bar.setOrientation(orientation == 0 ? Qt::Horizontal : Qt::Vertical);
     bar.setValue(value);
     return bar.grab().toImage();
 }
@@ -51,7 +51,7 @@ private slots:
     void lightenMixesWithWhite_data();
     void lightenMixesWithWhite();
     void blendWeighsTwoColours();
-    void systemColourIsTranslatedWhenSet();
+    void withoutAColourTheBarUsesTheHighlight();
 
     void segmentedBarIsEmptyAtZero();
     void segmentedBarFillsWholeBlocks_data();
@@ -90,9 +90,9 @@ void TestProgressBar::textScalesValueByMax()
     QFETCH(int, max);
     QFETCH(int, look);
     QFETCH(QString, text);
-    XP_ProgressBar bar;
-    bar.setScrolling(look);
-    bar.setMax(max);
+    StyledProgressBar bar;
+    bar.setLook(StyledProgressBar::Look(look));
+    bar.setMaximum(max);
     bar.setValue(value);
     QCOMPARE(bar.text(), text);
 }
@@ -115,24 +115,29 @@ void TestProgressBar::lightenMixesWithWhite()
     QFETCH(QColor, colour);
     QFETCH(int, amount);
     QFETCH(QColor, expected);
-    QCOMPARE(XP_ProgressBar::lighten(colour, amount), expected);
+    QCOMPARE(StyledProgressBar::lighten(colour, amount), expected);
 }
 
 void TestProgressBar::blendWeighsTwoColours()
 {
-    QCOMPARE(XP_ProgressBar::blend(QColor(255, 0, 100), Qt::black, 200), QColor(200, 0, 78));
-    QCOMPARE(XP_ProgressBar::blend(QColor(255, 255, 255), QColor(0, 0, 0), 255),
+    QCOMPARE(StyledProgressBar::blend(QColor(255, 0, 100), Qt::black, 200), QColor(200, 0, 78));
+    QCOMPARE(StyledProgressBar::blend(QColor(255, 255, 255), QColor(0, 0, 0), 255),
              QColor(255, 255, 255));
-    QCOMPARE(XP_ProgressBar::blend(QColor(255, 255, 255), QColor(10, 20, 30), 0),
+    QCOMPARE(StyledProgressBar::blend(QColor(255, 255, 255), QColor(10, 20, 30), 0),
              QColor(10, 20, 30));
 }
 
-void TestProgressBar::systemColourIsTranslatedWhenSet()
+void TestProgressBar::withoutAColourTheBarUsesTheHighlight()
 {
-    XP_ProgressBar bar;
-    bar.setColor(systemColourNumber(13));
-    QVERIFY(!isSystemColourNumber(bar.Color()));
-    QCOMPARE(bar.Color(), Translate_Colour(systemColourNumber(13)));
+    StyledProgressBar bar;
+    bar.resize(W, H);
+    bar.setValue(50);
+    QVERIFY(!bar.color().isValid());
+    const QImage unset = bar.grab().toImage();
+    bar.setColor(systemColour(13));
+    QCOMPARE(bar.grab().toImage(), unset);
+    bar.setColor(Blue);
+    QVERIFY(bar.grab().toImage() != unset);
 }
 
 void TestProgressBar::segmentedBarIsEmptyAtZero()
@@ -210,14 +215,15 @@ void TestProgressBar::looksDrawTheirFramesAndFill_data()
     QTest::addColumn<QColor>("background");
 
     const QColor white(Qt::white);
-    QTest::newRow("3 flat") << 3 << QPoint(W / 2, 0) << XP_ProgressBar::lighten(Blue, 100)
+    QTest::newRow("3 flat") << 3 << QPoint(W / 2, 0) << StyledProgressBar::lighten(Blue, 100)
                             << QPoint(W / 2 - 2, H / 2) << QPoint(W / 2 + 1, H / 2) << white;
     QTest::newRow("4 etched") << 4 << QPoint(0, H / 2) << QColor(160, 160, 160) << QPoint(3, H / 2)
                               << QPoint(2 + (W - 4) / 2 + 1, H / 2) << white;
     // The fill of look 5 ends at 50 * 200 / 101 = 99, marked by a line.
-    QTest::newRow("5 gauge") << 5 << QPoint(0, H / 2) << XP_ProgressBar::lighten(Blue, 10)
+    QTest::newRow("5 gauge") << 5 << QPoint(0, H / 2) << StyledProgressBar::lighten(Blue, 10)
                              << QPoint(99, 5) << QPoint(W - 2, H / 2) << white;
-    QTest::newRow("6 dark") << 6 << QPoint(0, H / 2) << XP_ProgressBar::blend(Blue, Qt::black, 200)
+    QTest::newRow("6 dark") << 6 << QPoint(0, H / 2)
+                            << StyledProgressBar::blend(Blue, Qt::black, 200)
                             << QPoint(2 + (W - 5) / 2 - 2, H / 2) << QPoint(W - 3, H / 2)
                             << QColor(Qt::black);
     QTest::newRow("7 hatched") << 7 << QPoint(0, H / 2) << QColor(227, 227, 227) << QPoint(5, H / 2)
@@ -239,7 +245,7 @@ void TestProgressBar::looksDrawTheirFramesAndFill()
              qPrintable(at(image, lit.x(), lit.y()).name()));
     QCOMPARE(at(image, unlit.x(), unlit.y()), background);
     if (look == 5)
-        QCOMPARE(at(image, 99, H / 2), XP_ProgressBar::lighten(Blue, 25));
+        QCOMPARE(at(image, 99, H / 2), StyledProgressBar::lighten(Blue, 25));
 
     // Nothing is lit at 0.
     const QImage empty = render(look, 0);
@@ -252,15 +258,15 @@ void TestProgressBar::patternLookTilesTheImage()
 {
     QPixmap pattern(4, 4);
     pattern.fill(QColor(200, 0, 0));
-    XP_ProgressBar bar;
+    StyledProgressBar bar;
     bar.resize(W, H);
-    bar.setScrolling(8);
+    bar.setLook(StyledProgressBar::Look(8));
     bar.setValue(50);
     QImage image = bar.grab().toImage();
     QVERIFY(isWhite(image, 10, H / 2)); // no picture, no fill
     QCOMPARE(at(image, 0, H / 2), QColor(160, 160, 160));
 
-    bar.setImage(pattern);
+    bar.setPattern(pattern);
     image = bar.grab().toImage();
     QCOMPARE(at(image, 3, 3), QColor(200, 0, 0));
     QCOMPARE(at(image, 2 + 98, H / 2), QColor(200, 0, 0)); // 50 * 200 / 101 = 99 long
@@ -274,7 +280,7 @@ void TestProgressBar::hatchedLookUsesTheBarColour()
     for (int x = 2; x < 40; ++x) {
         const QColor c = at(image, x, H / 2);
         bar += c == Blue;
-        light += c == XP_ProgressBar::lighten(Blue, 140);
+        light += c == StyledProgressBar::lighten(Blue, 140);
     }
     QVERIFY(bar > 0);
     QVERIFY(light > 0);
@@ -282,23 +288,23 @@ void TestProgressBar::hatchedLookUsesTheBarColour()
 
 void TestProgressBar::minDoesNotChangeTheDrawing()
 {
-    XP_ProgressBar bar;
+    StyledProgressBar bar;
     bar.resize(W, H);
     bar.setValue(40);
-    bar.setShowText(true);
+    bar.setTextVisible(true);
     const QImage before = bar.grab().toImage();
-    bar.setMin(30);
+    bar.setMinimum(30);
     QCOMPARE(bar.grab().toImage(), before);
 }
 
 void TestProgressBar::textIsDrawnOnlyWhenShown()
 {
-    XP_ProgressBar bar;
+    StyledProgressBar bar;
     bar.resize(W, H);
-    bar.setScrolling(3);
+    bar.setLook(StyledProgressBar::Look(3));
     bar.setValue(0);
     const QImage plain = bar.grab().toImage();
-    bar.setShowText(true);
+    bar.setTextVisible(true);
     const QImage withText = bar.grab().toImage();
     int dark = 0;
     for (int y = 0; y < H; ++y)
@@ -322,7 +328,7 @@ void TestProgressBar::valueOutOfRangeStaysInsideTheBar()
 
 void TestProgressBar::offscreenPictureGrowsAndNeverShrinks()
 {
-    XP_ProgressBar bar;
+    StyledProgressBar bar;
     bar.resize(100, 20);
     bar.show();
     QVERIFY(QTest::qWaitForWindowExposed(&bar));
@@ -339,4 +345,4 @@ void TestProgressBar::offscreenPictureGrowsAndNeverShrinks()
 }
 
 QTEST_MAIN(TestProgressBar)
-#include "tst_progressbar.moc"
+#include "tst_styledprogressbar.moc"
