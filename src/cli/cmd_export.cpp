@@ -63,9 +63,8 @@ int exportDocx(const ExportJob &job)
             writePictureSafely(pagePicture(job.puzzle, job.options), picturePath, "PNG"))
         return failed(QStringLiteral("the grid picture could not be written to %1 (%2)")
                           .arg(QDir::toNativeSeparators(picturePath), *reason));
-    const Result made =
-        Make_Word_Document(picturePath, QString(), Get_Clues_text(job.puzzle), job.puzzle.Title,
-                           job.puzzle.Subject, job.output, {}, job.paper);
+    const Result made = writeDocx(picturePath, QString(), Get_Clues_text(job.puzzle),
+                                  job.puzzle.Title, job.puzzle.Subject, job.output, {}, job.paper);
     return made.ok() ? ExitOk : refused(made.message());
 }
 
@@ -198,6 +197,6 @@ int runExport(const QStringList &args)
     job.extra = newExtraWords();
     if (const std::optional<int> failed = openPuzzleFile(files.at(0), job.puzzle, job.extra))
         return *failed;
-    NumberSquares(job.puzzle);
+    numberSquares(job.puzzle);
     return format->write(job);
 }

@@ -91,7 +91,7 @@ int runMake(const QStringList &args)
         return refused(noWordsMessage());
 
     CrosswordData puzzle;
-    NewCrossword(puzzle, qint16(*width), qint16(*height));
+    newCrossword(puzzle, qint16(*width), qint16(*height));
     puzzle.Title = title;
     puzzle.Subject = subject;
     QString detail;
@@ -99,7 +99,7 @@ int runMake(const QStringList &args)
         return status;
     // As after the window's button: the words are on the grid, the list holds only the
     // words a partial layout left out.
-    const Result saved = Save_Crossword(files.at(1), puzzle, extra);
+    const Result saved = saveCrosswordFile(files.at(1), puzzle, extra);
     if (!saved)
         return refused(saved.message());
     cliOut() << QDir::toNativeSeparators(files.at(1)) << ": " << puzzle.Words.size()
@@ -129,7 +129,7 @@ int runImport(const QStringList &args)
     if (const int spaced = keepLineBreakMarksApart(puzzle))
         cliErr() << QDir::toNativeSeparators(files.at(0)) << ": " << lineBreakMarkNote(spaced)
                  << '\n';
-    const Result saved = Save_Crossword(files.at(1), puzzle, newExtraWords());
+    const Result saved = saveCrosswordFile(files.at(1), puzzle, newExtraWords());
     if (!saved)
         return refused(saved.message());
     return ExitOk;

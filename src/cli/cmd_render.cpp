@@ -25,7 +25,7 @@ std::optional<int> loadPuzzle(const QString &path, CrosswordData &puzzle)
     ExtraWords extra = newExtraWords();
     if (const std::optional<int> failed = openPuzzleFile(path, puzzle, extra))
         return failed;
-    NumberSquares(puzzle);
+    numberSquares(puzzle);
     return std::nullopt;
 }
 

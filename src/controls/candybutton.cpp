@@ -174,7 +174,7 @@ void CandyButton::init()
 
 void CandyButton::GetRGB(qint32 colour, int &red, int &green, int &blue)
 {
-    const qint32 plain = Translate_Colour(colour) & 0xFFFFFF;
+    const qint32 plain = plainColourNumber(colour) & 0xFFFFFF;
     red = plain & 0xFF;
     green = (plain >> 8) & 0xFF;
     blue = (plain >> 16) & 0xFF;

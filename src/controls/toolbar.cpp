@@ -33,7 +33,7 @@ QColor shifted(const QColor &c, int delta)
 
 void verticalGradient(QPainter &painter, const QRect &r, const QColor &top, const QColor &bottom)
 {
-    Gradient_Fill_Rect(painter, r.left(), r.top(), r.left() + r.width(), r.top() + r.height(),
+    fillLinearGradient(painter, r.left(), r.top(), r.left() + r.width(), r.top() + r.height(),
                        numberFromColour(top), numberFromColour(bottom), true);
 }
 
@@ -75,7 +75,7 @@ bool Toolbar::BuildToolbar(const QImage &strip, qint32 maskColour, int imageSize
 
     // Cut the strip into images, turning the mask colour transparent.
     QImage argb = strip.convertToFormat(QImage::Format_ARGB32);
-    const qint32 mask = Translate_Colour(maskColour);
+    const qint32 mask = plainColourNumber(maskColour);
     if (mask != -1) {
         const QRgb maskRgb = colourFromNumber(mask).rgb() & 0xFFFFFF;
         for (int y = 0; y < argb.height(); ++y) {
@@ -371,7 +371,7 @@ void Toolbar::paintBackground(QPainter &painter, const QRect &area) const
         }
         painter.save();
         painter.setClipRect(area);
-        Gradient_Fill_Rect(painter, 0, top, width(), top + height, m_startColor, m_endColor, true);
+        fillLinearGradient(painter, 0, top, width(), top + height, m_startColor, m_endColor, true);
         painter.restore();
     } else {
         painter.fillRect(area, m_back);

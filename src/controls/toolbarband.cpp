@@ -53,7 +53,7 @@ void ToolbarBand::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (m_gradient)
-        Gradient_Fill_Rect(painter, 0, 0, width(), height(), TopColour, BottomColour, true);
+        fillLinearGradient(painter, 0, 0, width(), height(), TopColour, BottomColour, true);
     else
         painter.fillRect(rect(), colourFromNumber(Toolbar::DefaultBackColor));
 }

@@ -144,7 +144,7 @@ void XP_ProgressBar::setMin(int min)
 
 void XP_ProgressBar::setColor(qint32 colour)
 {
-    const qint32 real = Translate_Colour(colour);
+    const qint32 real = plainColourNumber(colour);
     if (m_color == real)
         return;
     m_color = real;

@@ -25,9 +25,9 @@ QString at(int x, int y)
     return QStringLiteral("(%1,%2)").arg(x).arg(y);
 }
 
-QString directionName(qint32 orientation)
+QString directionName(Direction orientation)
 {
-    return orientation == Down ? QStringLiteral("Down") : QStringLiteral("Across");
+    return orientation == Direction::Down ? QStringLiteral("Down") : QStringLiteral("Across");
 }
 
 // A square takes one character typed on a keyboard: not a blank, a control character
@@ -105,7 +105,7 @@ Result checkSolvable(const CrosswordData &puzzle, const CellGrid &grid)
         return refuse(QStringLiteral("It has no words."));
     for (const GridWord &w : puzzle.Words) {
         const QString where = at(w.X, w.Y);
-        if (w.Orientation != Across && w.Orientation != Down)
+        if (w.Orientation != Direction::Across && w.Orientation != Direction::Down)
             return refuse(
                 QStringLiteral("The word '%1' at %2 has no direction.").arg(w.Answer, where));
         if (w.length() == 0)
@@ -178,12 +178,12 @@ struct SquareWords
 Result webPageBytes(const CrosswordData &original, QByteArray *out)
 {
     CrosswordData puzzle = original;
-    NumberSquares(puzzle);
-    const Result solvable = checkSolvable(puzzle, BuildCellGrid(puzzle));
+    numberSquares(puzzle);
+    const Result solvable = checkSolvable(puzzle, buildCellGrid(puzzle));
     if (!solvable)
         return solvable;
     puzzle = cropToWords(puzzle);
-    const CellGrid grid = BuildCellGrid(puzzle);
+    const CellGrid grid = buildCellGrid(puzzle);
     const int width = puzzle.Width;
     const int height = puzzle.Height;
 
@@ -194,7 +194,7 @@ Result webPageBytes(const CrosswordData &original, QByteArray *out)
 
     // The clue order: across words, then down words, each by square number.
     QList<int> order;
-    for (qint32 o : {qint32(Across), qint32(Down)}) {
+    for (Direction o : {Direction::Across, Direction::Down}) {
         QList<int> list;
         for (int i = 0; i < puzzle.Words.size(); ++i) {
             if (puzzle.Words.at(i).Orientation == o)
@@ -213,10 +213,10 @@ Result webPageBytes(const CrosswordData &original, QByteArray *out)
             SquareWords &s = squares[w.squareY(k) * width + w.squareX(k)];
             if (k == 0)
                 s.number = w.Number;
-            if (w.Orientation == Across && s.across < 0) {
+            if (w.Orientation == Direction::Across && s.across < 0) {
                 s.across = j;
                 s.acrossLetter = k;
-            } else if (w.Orientation == Down && s.down < 0) {
+            } else if (w.Orientation == Direction::Down && s.down < 0) {
                 s.down = j;
                 s.downLetter = k;
             }
@@ -312,11 +312,13 @@ Result webPageBytes(const CrosswordData &original, QByteArray *out)
         "</div>\n<div class=\"clues\">\n");
 
     QString words;
-    for (qint32 o : {qint32(Across), qint32(Down)}) {
-        const QString id = o == Across ? QStringLiteral("across") : QStringLiteral("down");
+    for (Direction o : {Direction::Across, Direction::Down}) {
+        const QString id =
+            o == Direction::Across ? QStringLiteral("across") : QStringLiteral("down");
         html += QStringLiteral("<section aria-labelledby=\"%1-heading\">\n<h2 id=\"%1-heading\">"
                                "%2</h2>\n<ul class=\"clue-list\">\n")
-                    .arg(id, o == Across ? QStringLiteral("ACROSS") : QStringLiteral("DOWN"));
+                    .arg(id, o == Direction::Across ? QStringLiteral("ACROSS")
+                                                    : QStringLiteral("DOWN"));
         for (int j = 0; j < order.size(); ++j) {
             const GridWord &w = puzzle.Words.at(order.at(j));
             if (w.Orientation != o)
@@ -334,7 +336,7 @@ Result webPageBytes(const CrosswordData &original, QByteArray *out)
         words += QStringLiteral("%1[%2,%3,%4,%5,%6]")
                      .arg(j ? QStringLiteral(",") : QString())
                      .arg(w.Number)
-                     .arg(w.Orientation)
+                     .arg(qint32(w.Orientation))
                      .arg(w.X)
                      .arg(w.Y)
                      .arg(w.length());

@@ -25,7 +25,7 @@ struct GridEntry
 {
     int x = 0;
     int y = 0;
-    qint32 orientation = Across;
+    Direction orientation = Direction::Across;
     int length = 0;
     QString text; // the letters of the run, as the cell grid holds them
     qint16 number = 0;
@@ -38,7 +38,7 @@ struct GridEntry
 QList<GridEntry> deriveEntries(const CellGrid &grid);
 
 // "across" or "down".
-QString orientationName(qint32 orientation);
+QString orientationName(Direction orientation);
 
 // Interchange files store a letter grid and let the reader find the words in it, so a
 // puzzle can only be written when its words are exactly the runs of letters of its

@@ -79,14 +79,14 @@ Result ipuzBytes(const CrosswordData &source, QByteArray *out, const ExportDetai
     if (!check)
         return check;
     CrosswordData puzzle = source;
-    NumberSquares(puzzle);
-    const CellGrid grid = BuildCellGrid(puzzle);
+    numberSquares(puzzle);
+    const CellGrid grid = buildCellGrid(puzzle);
 
     QMap<int, int> numberAt; // y * width + x -> number of the word starting there
     QMap<int, QString> across, down;
     for (const GridWord &w : std::as_const(puzzle.Words)) {
         numberAt.insert(w.Y * puzzle.Width + w.X, w.Number);
-        (w.Orientation == Down ? down : across).insert(w.Number, clueText(w.Clue));
+        (w.Orientation == Direction::Down ? down : across).insert(w.Number, clueText(w.Clue));
     }
 
     QJsonArray cells, solution;

@@ -117,7 +117,7 @@ Result puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetail
     if (!check)
         return check;
 
-    const CellGrid grid = BuildCellGrid(puzzle);
+    const CellGrid grid = buildCellGrid(puzzle);
     const int width = puzzle.Width;
     const int height = puzzle.Height;
     QByteArray solution(width * height, '.');
@@ -157,8 +157,9 @@ Result puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetail
                 clues.append(plainTypography(oneLine(w.Clue), &mapped));
                 clueNames.append(QStringLiteral("The clue for %1 %2")
                                      .arg(e.number)
-                                     .arg(e.orientation == Down ? QStringLiteral("Down")
-                                                                : QStringLiteral("Across")));
+                                     .arg(e.orientation == Direction::Down
+                                              ? QStringLiteral("Down")
+                                              : QStringLiteral("Across")));
                 break;
             }
         }

@@ -82,10 +82,9 @@ QPageSize::PageSizeId systemPaperSize()
     return paperSizeForLocale(QLocale::system());
 }
 
-Result Make_Word_Document(const QString &picturePath, const QString &unusedText,
-                          const QString &clueText, const QString &title, const QString &subject,
-                          const QString &outputPath, const std::function<void(int)> &progress,
-                          QPageSize::PageSizeId paper)
+Result writeDocx(const QString &picturePath, const QString &unusedText, const QString &clueText,
+                 const QString &title, const QString &subject, const QString &outputPath,
+                 const std::function<void(int)> &progress, QPageSize::PageSizeId paper)
 {
     Q_UNUSED(unusedText);
     const auto report = [&progress](int value) {
@@ -114,7 +113,7 @@ Result Make_Word_Document(const QString &picturePath, const QString &unusedText,
     document.setProperties(title, subject, QStringLiteral("Velloquin"));
     report(20);
 
-    document.Set_Page_Layout(PageOrientation::Portrait, true);
+    document.setPageLayout(PageOrientation::Portrait, true);
     report(30);
 
     document.clearRanges();
@@ -122,11 +121,11 @@ Result Make_Word_Document(const QString &picturePath, const QString &unusedText,
 
     // Title block: title, subject and an empty line, centred, bold, underlined.
     const QString lineEnd = QStringLiteral("\r\n");
-    document.Append_Text(16, true, WordUnderline::Single, false, WordAlignment::Centre,
-                         title + lineEnd + subject + lineEnd + lineEnd);
+    document.appendText(16, true, WordUnderline::Single, false, WordAlignment::Centre,
+                        title + lineEnd + subject + lineEnd + lineEnd);
     report(50);
 
-    WordDocument::Range pictureRange = document.Next_Range();
+    WordDocument::Range pictureRange = document.appendRange();
     pictureRange.setFont(14, false, WordUnderline::None, false);
     pictureRange.setAlignment(WordAlignment::Centre);
     report(60);
@@ -139,7 +138,7 @@ Result Make_Word_Document(const QString &picturePath, const QString &unusedText,
     document.typeParagraph();
     report(80);
 
-    WordDocument::Range clueRange = document.Next_Range();
+    WordDocument::Range clueRange = document.appendRange();
     clueRange.setFont(10, false, WordUnderline::None, false);
     clueRange.setAlignment(WordAlignment::Left);
     clueRange.insertBefore(clueText);

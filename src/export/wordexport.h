@@ -34,7 +34,7 @@ QPageSize::PageSizeId systemPaperSize();
 // While it works, an application with a GUI shows the wait cursor. On failure the
 // result carries a message (title kWordExportErrorTitle, text the reason) and
 // nothing is left at outputPath: a file already there stays as it was.
-Result Make_Word_Document(const QString &picturePath, const QString &unusedText,
-                          const QString &clueText, const QString &title, const QString &subject,
-                          const QString &outputPath, const std::function<void(int)> &progress,
-                          QPageSize::PageSizeId paper = systemPaperSize());
+Result writeDocx(const QString &picturePath, const QString &unusedText, const QString &clueText,
+                 const QString &title, const QString &subject, const QString &outputPath,
+                 const std::function<void(int)> &progress,
+                 QPageSize::PageSizeId paper = systemPaperSize());

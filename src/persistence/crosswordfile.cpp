@@ -144,7 +144,7 @@ Result crosswordFromDocument(const ProfileFile &doc, const QString &path, Crossw
         return refuse(path, reason);
 
     CrosswordData loaded;
-    NewCrossword(loaded, defaultWidth, defaultHeight);
+    newCrossword(loaded, defaultWidth, defaultHeight);
     loaded.Width = *width;
     loaded.Height = *height;
     loaded.Title = doc.value(kGrid, QStringLiteral("Title"), QStringLiteral("Crossword"));
@@ -159,7 +159,8 @@ Result crosswordFromDocument(const ProfileFile &doc, const QString &path, Crossw
         // Only 1 means down; the grid geometry reads every other value as across.
         const qint64 orientation = readLenientNumberClamped(
             doc.value(section, QStringLiteral("Orientation"), QString()), INT32_MIN, INT32_MAX);
-        w.Orientation = orientation == Down ? Down : Across;
+        w.Orientation =
+            orientation == qint64(Direction::Down) ? Direction::Down : Direction::Across;
         w.X = qint16(readLenientNumberClamped(doc.value(section, QStringLiteral("X"), QString()),
                                               INT16_MIN, INT16_MAX));
         w.Y = qint16(readLenientNumberClamped(doc.value(section, QStringLiteral("Y"), QString()),
@@ -189,10 +190,10 @@ Result crosswordFromDocument(const ProfileFile &doc, const QString &path, Crossw
 
 } // namespace
 
-Result Load_Crossword(const QString &path, CrosswordData &puzzle, ExtraWords &extra,
-                      qint16 defaultWidth, qint16 defaultHeight)
+Result loadCrosswordFile(const QString &path, CrosswordData &puzzle, ExtraWords &extra,
+                         qint16 defaultWidth, qint16 defaultHeight)
 {
-    if (!FileExists(path))
+    if (!fileExists(path))
         return refuse(path, QStringLiteral("The file does not exist."));
     ProfileFile doc;
     if (Result r = doc.load(path); !r)
@@ -227,7 +228,8 @@ ProfileFile crosswordDocument(const CrosswordData &puzzle, const ExtraWords &ext
         const QString section = kWordPrefix + QString::number(i);
         doc.setValue(section, QStringLiteral("Answer"), w.Answer);
         doc.setValue(section, QStringLiteral("Clue"), clueToFile(w.Clue));
-        doc.setValue(section, QStringLiteral("Orientation"), QString::number(w.Orientation));
+        doc.setValue(section, QStringLiteral("Orientation"),
+                     QString::number(qint32(w.Orientation)));
         doc.setValue(section, QStringLiteral("X"), QString::number(w.X));
         doc.setValue(section, QStringLiteral("Y"), QString::number(w.Y));
     }
@@ -249,7 +251,7 @@ QByteArray crosswordFileBytes(const CrosswordData &puzzle, const ExtraWords &ext
     return crosswordDocument(puzzle, extra).toBytes();
 }
 
-Result Save_Crossword(const QString &path, const CrosswordData &puzzle, const ExtraWords &extra)
+Result saveCrosswordFile(const QString &path, const CrosswordData &puzzle, const ExtraWords &extra)
 {
     // The reader's limits hold for what is written, or nothing is written.
     QString reason;

@@ -323,8 +323,8 @@ QStringList ProfileFile::keys(const QString &section) const
     return names;
 }
 
-QString Read_Ini_Value(const QString &section, const QString &key, const QString &defaultValue,
-                       int bufferLength, const QString &path, Result *status)
+QString readProfileValue(const QString &section, const QString &key, const QString &defaultValue,
+                         int bufferLength, const QString &path, Result *status)
 {
     Q_UNUSED(bufferLength);
     ProfileFile doc;
@@ -336,8 +336,8 @@ QString Read_Ini_Value(const QString &section, const QString &key, const QString
     return doc.value(section, key, defaultValue);
 }
 
-Result Write_Ini_Value(const QString &section, const QString &key, const QString &value,
-                       const QString &path)
+Result writeProfileValue(const QString &section, const QString &key, const QString &value,
+                         const QString &path)
 {
     ProfileFile doc;
     Result r = doc.load(path);

@@ -37,7 +37,7 @@ AppPaths resolveAppPaths(const QString &programFolder, const QString &configFold
     AppPaths paths;
     paths.programFolder = withTrailingSlash(programFolder);
     const bool programWritable = folderWritable(paths.programFolder);
-    if (FileExists(paths.programFolder + SettingsFileName) || programWritable)
+    if (fileExists(paths.programFolder + SettingsFileName) || programWritable)
         paths.settingsFolder = paths.programFolder;
     else
         paths.settingsFolder = withTrailingSlash(configFolder);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "crossworddata.h"
+#include "randomsource.h"
 
 #include <QColor>
 #include <QFont>
@@ -91,9 +92,6 @@ struct CellMetrics
 };
 CellMetrics cellMetrics(const CrosswordData &puzzle, QSize surfaceSize);
 
-// Rounds to the nearest whole number, halves to the even neighbour.
-int roundHalfEven(double value);
-
 // The numeric print form of a number: one blank, the digits, one blank (" 12 ").
 QString numberPrintForm(int number);
 
@@ -103,20 +101,20 @@ QFont puzzleFont(int points);
 // Draws the puzzle into view: renumbers the squares, fills the background, the letter
 // squares, the square numbers and the letters; once options.redrawAll is set it also
 // draws the number strips (either may be null) and the grid lines and calls copyFields.
-void Draw_Crossword(CrosswordData &puzzle, DrawSurface &view, DrawSurface *rowStrip,
-                    DrawSurface *columnStrip, const DrawOptions &options,
-                    const SettingsFieldsCallback &copyFields = {});
+void drawCrossword(CrosswordData &puzzle, DrawSurface &view, DrawSurface *rowStrip,
+                   DrawSurface *columnStrip, const DrawOptions &options,
+                   const SettingsFieldsCallback &copyFields = {});
 
 // Row labels into rowStrip, column labels into columnStrip (either may be null) and,
 // unless in outline mode, the grid lines into view, over what is already there.
-void Draw_Rulers_And_Grid(const CrosswordData &puzzle, DrawSurface *rowStrip,
-                          DrawSurface *columnStrip, DrawSurface &view, const DrawOptions &options);
+void drawRulersAndGrid(const CrosswordData &puzzle, DrawSurface *rowStrip, DrawSurface *columnStrip,
+                       DrawSurface &view, const DrawOptions &options);
 
 // Fills the rectangle (left, top)-(right, bottom), right and bottom excluded, with colour;
 // with outline set, draws its border from (left, top) round to (right, bottom) inclusive
 // with the painter's current pen.
-void Fill_Square(QPainter &painter, int left, int top, int right, int bottom, const QColor &colour,
-                 bool outline);
+void fillSquareOutlined(QPainter &painter, int left, int top, int right, int bottom,
+                        const QColor &colour, bool outline);
 
 // The puzzle drawn onto any painter (an image, a PDF page, a printer) in the rectangle
 // from (0, 0) to size of the painter's current coordinates, clipped to it: background,

@@ -20,7 +20,7 @@ Result cannotSave(const QString &path, const QString &reason)
 
 } // namespace
 
-QImage Capture_Picture(const QImage &source, int left, int top, int width, int height)
+QImage capturePicture(const QImage &source, int left, int top, int width, int height)
 {
     if (width <= 0 || height <= 0)
         return QImage();

@@ -16,7 +16,7 @@ enum class SaveOutcome { Saved, Cancelled, Failed };
 // Writes the puzzle to path; a failure is shown and the file there stays as it was.
 bool saveTo(frmCWord &window, const QString &path)
 {
-    const Result saved = Save_Crossword(path, window.puzzle(), window.extraWords());
+    const Result saved = saveCrosswordFile(path, window.puzzle(), window.extraWords());
     if (!saved) {
         window.dialogs().message(saved.message());
         return false;
@@ -62,7 +62,7 @@ void frmCWord::fileNew()
     if (answer == Dialogs::Answer::Yes && save(*this) == SaveOutcome::Failed)
         return;
 
-    NewCrossword(m_puzzle, m_defaultWidth, m_defaultHeight);
+    newCrossword(m_puzzle, m_defaultWidth, m_defaultHeight);
     m_puzzle.Title = m_defaultTitle;
     m_puzzle.Subject = m_defaultTopic;
     RedrawAll = true;
@@ -89,7 +89,7 @@ void frmCWord::fileOpen()
 bool frmCWord::openFile(const QString &path)
 {
     const Result loaded =
-        Load_Crossword(path, m_puzzle, m_extraWords, m_defaultWidth, m_defaultHeight);
+        loadCrosswordFile(path, m_puzzle, m_extraWords, m_defaultWidth, m_defaultHeight);
     if (!loaded) {
         // The reader leaves the puzzle and the stored words as they were.
         m_dialogs.message(loaded.message());

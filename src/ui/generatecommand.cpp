@@ -89,7 +89,7 @@ void generateClassic(frmCWord &window)
     {
         CloseBlocker blocker(&window);
         window.setEnabled(false);
-        outcome = GenerateLayout(puzzle, window.extraWords(), window.random(),
+        outcome = generateLayout(puzzle, window.extraWords(), window.random(),
                                  [&window](int attempt) { ReportProgress(*window.XP2, attempt); });
         window.setEnabled(true);
     }

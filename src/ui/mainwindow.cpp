@@ -146,7 +146,7 @@ frmCWord::frmCWord(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     Acquire_Settings();
     TB2->BuildToolbar(toolbarStrip(3), ToolbarMask, 16, TB2Layout);
     TB2->SetToolTips(TB2Tips);
-    NewCrossword(m_puzzle, m_defaultWidth, m_defaultHeight);
+    newCrossword(m_puzzle, m_defaultWidth, m_defaultHeight);
     m_puzzle.Title = m_defaultTitle;
     m_puzzle.Subject = m_defaultTopic;
     // The position lists follow the new puzzle's size.
@@ -651,7 +651,7 @@ DrawOptions frmCWord::drawOptions() const
 
 void frmCWord::Redraw_Grid()
 {
-    Draw_Crossword(m_puzzle, *picView, picNumbersDown, picNumbersAcross, drawOptions(),
+    drawCrossword(m_puzzle, *picView, picNumbersDown, picNumbersAcross, drawOptions(),
                    [this](const CrosswordData &p) { copySettingsFields(p); });
 }
 
@@ -840,7 +840,7 @@ void frmCWord::onColourChanged()
     // A colour choice shows at once; while starting up the first drawing is still to come.
     // The settings boxes keep what the user typed but has not applied yet.
     if (m_startedUp)
-        Draw_Crossword(m_puzzle, *picView, picNumbersDown, picNumbersAcross, drawOptions());
+        drawCrossword(m_puzzle, *picView, picNumbersDown, picNumbersAcross, drawOptions());
 }
 
 void frmCWord::copyPicture()
@@ -893,7 +893,7 @@ void frmCWord::toggleOutlineMode()
 
 void frmCWord::moveCrossword(int direction)
 {
-    showRefusal(MoveCrossword(m_puzzle, qint16(direction)));
+    showRefusal(moveWords(m_puzzle, MoveDirection(direction)));
     Redraw_Grid();
 }
 
@@ -915,7 +915,7 @@ void frmCWord::updateProperties()
                            "of Words\nDo you wish to continue?");
         if (m_dialogs.question(QStringLiteral("Change Settings"), question,
                                Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes) {
-            ResizeCrossword(m_puzzle, qint16(*width), qint16(*height));
+            resizeCrossword(m_puzzle, qint16(*width), qint16(*height));
             Reset_Cell_Values();
         }
     }

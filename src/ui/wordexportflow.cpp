@@ -159,7 +159,7 @@ QString Export_To_Word(frmCWord &window, const WordExportDesktop &desktop)
     window.pGress->raise();
     reportProgress(nullptr, 0);
 
-    const Result made = Make_Word_Document(
+    const Result made = writeDocx(
         picturePath, QString(), window.Get_Clues_text(), window.puzzle().Title,
         window.puzzle().Subject, target,
         [&window](int value) { reportProgress(window.XP2, value); }, desktop.paper);

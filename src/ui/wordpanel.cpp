@@ -87,11 +87,11 @@ WordPanel::WordPanel(frmCWord &window) : QObject(&window), m_window(window)
             [this](Qt::MouseButton, QPoint pos) { gridClick(pos); });
     connect(w.optAcross, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
-            orientationSelected(Across);
+            orientationSelected(Direction::Across);
     });
     connect(w.optDown, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
-            orientationSelected(Down);
+            orientationSelected(Direction::Down);
     });
     connect(w.cmdOKAddWord, &CandyButton::clicked, this, &WordPanel::updateWord);
     connect(w.cmdDelete, &CandyButton::clicked, this, &WordPanel::deleteWord);
@@ -163,9 +163,9 @@ WordPanel::WordPanel(frmCWord &window) : QObject(&window), m_window(window)
 
 // --- Helpers -------------------------------------------------------------------------------
 
-qint32 WordPanel::orientation() const
+Direction WordPanel::orientation() const
 {
-    return m_window.optDown->isChecked() ? Down : Across;
+    return m_window.optDown->isChecked() ? Direction::Down : Direction::Across;
 }
 
 int WordPanel::comboNumber(const QComboBox *box, bool *ok) const
@@ -183,14 +183,14 @@ void WordPanel::setComboNumber(QComboBox *box, int value)
         box->setCurrentIndex(index);
 }
 
-QRect WordPanel::squaresRect(int column, int row, int length, qint32 orientation) const
+QRect WordPanel::squaresRect(int column, int row, int length, Direction orientation) const
 {
     const CrosswordData &p = m_window.puzzle();
     const QSize size = m_window.picView->size();
     const double cw = p.Width > 0 ? double(size.width()) / p.Width : 0;
     const double ch = p.Height > 0 ? double(size.height()) / p.Height : 0;
-    const int columns = orientation == Across ? length : 1;
-    const int rows = orientation == Down ? length : 1;
+    const int columns = orientation == Direction::Across ? length : 1;
+    const int rows = orientation == Direction::Down ? length : 1;
     const int left = roundHalfEven(column * cw);
     const int top = roundHalfEven(row * ch);
     const int right = roundHalfEven((column + columns) * cw);
@@ -257,18 +257,18 @@ void WordPanel::selectSquare(int column, int row)
     const int c = qBound(0, column, p.Width - 1);
     const int r = qBound(0, row, p.Height - 1);
 
-    m_window.Shape1->setGeometry(squaresRect(c, r, 1, Across));
+    m_window.Shape1->setGeometry(squaresRect(c, r, 1, Direction::Across));
     m_window.Shape1->show();
     m_window.Shape1->raise();
     setComboNumber(m_window.txtX, c);
     setComboNumber(m_window.txtY, r);
 
-    qint16 index = FindWordAt(p, qint16(c), qint16(r), Across);
-    qint32 found = Across;
-    const qint16 down = FindWordAt(p, qint16(c), qint16(r), Down);
+    qint16 index = findWordAt(p, qint16(c), qint16(r), Direction::Across);
+    Direction found = Direction::Across;
+    const qint16 down = findWordAt(p, qint16(c), qint16(r), Direction::Down);
     if (down >= 0) {
         index = down;
-        found = Down;
+        found = Direction::Down;
     }
     if (index < 0)
         return;
@@ -276,12 +276,12 @@ void WordPanel::selectSquare(int column, int row)
     const GridWord &word = p.Words.at(index);
     m_window.Shape1->setGeometry(squaresRect(c, r, word.length(), found));
     showWord(index);
-    (found == Down ? m_window.optDown : m_window.optAcross)->setChecked(true);
+    (found == Direction::Down ? m_window.optDown : m_window.optAcross)->setChecked(true);
 }
 
-void WordPanel::orientationSelected(qint32 orientation)
+void WordPanel::orientationSelected(Direction orientation)
 {
-    const QRadioButton *button = orientation == Down ? m_window.optDown : m_window.optAcross;
+    const QRadioButton *button = orientation == Direction::Down ? m_window.optDown : m_window.optAcross;
     if (!button->isChecked())
         return;
     bool okX = false;
@@ -290,7 +290,7 @@ void WordPanel::orientationSelected(qint32 orientation)
     const int r = comboNumber(m_window.txtY, &okY);
     if (!okX || !okY)
         return;
-    const qint16 index = FindWordAt(m_window.puzzle(), qint16(c), qint16(r), orientation);
+    const qint16 index = findWordAt(m_window.puzzle(), qint16(c), qint16(r), orientation);
     if (index < 0)
         return;
     showWord(index);
@@ -316,13 +316,13 @@ void WordPanel::updateWord()
         dialogs.message(BadPosition);
         return;
     }
-    const qint32 dir = orientation();
+    const Direction dir = orientation();
     CrosswordData &p = m_window.puzzle();
-    const qint16 index = FindWordAt(p, qint16(c), qint16(r), dir);
+    const qint16 index = findWordAt(p, qint16(c), qint16(r), dir);
 
     if (index < 0) {
         const Result added =
-            AddWord(p, qint16(c), qint16(r), text, dir, m_window.txtClue->text(), true, 0);
+            addWord(p, qint16(c), qint16(r), text, dir, m_window.txtClue->text(), true, PlacementCheck::ApplyRules);
         if (added) {
             removeWord();
             resetPosition();
@@ -339,9 +339,9 @@ void WordPanel::updateWord()
         const QString answer = text.toUpper();
         const QString clue = m_window.txtClue->text();
         CrosswordData check = p;
-        Result result = DeleteWord(check, dir, 0, index);
+        Result result = removeWordAt(check, index);
         if (result)
-            result = AddWord(check, qint16(c), qint16(r), answer, dir, clue, true, 0);
+            result = addWord(check, qint16(c), qint16(r), answer, dir, clue, true, PlacementCheck::ApplyRules);
         if (!result) {
             dialogs.message(result.message());
             return;
@@ -363,11 +363,11 @@ void WordPanel::deleteWord()
     bool okY = false;
     const int c = comboNumber(m_window.txtX, &okX);
     const int r = comboNumber(m_window.txtY, &okY);
-    const qint32 dir = orientation();
+    const Direction dir = orientation();
     CrosswordData &p = m_window.puzzle();
-    const qint16 index = okX && okY ? FindWordAt(p, qint16(c), qint16(r), dir) : qint16(-1);
+    const qint16 index = okX && okY ? findWordAt(p, qint16(c), qint16(r), dir) : qint16(-1);
     if (index >= 0) {
-        const Result removed = DeleteWord(p, dir, 0, index);
+        const Result removed = removeWordAt(p, index);
         if (!removed)
             m_window.dialogs().message(removed.message());
         storeWord();
@@ -446,7 +446,7 @@ void WordPanel::Search4Places()
         markers.at(i)->hide();
 
     const QString word = m_window.txtWord->currentText();
-    const CandidateList candidates = FindPlacements(m_window.puzzle(), word);
+    const CandidateList candidates = findPlacements(m_window.puzzle(), word);
     const int length = int(word.size());
     for (qsizetype i = 0; i < candidates.size(); ++i) {
         const qsizetype member = i + 1;
@@ -481,7 +481,7 @@ void WordPanel::updateFocusMark()
     const int r = comboNumber(m_window.txtY, &okY);
     const CrosswordData &p = m_window.puzzle();
     const bool inside = okX && okY && c < p.Width && r < p.Height;
-    m_window.picView->setFocusMark(inside ? squaresRect(c, r, 1, Across) : QRect());
+    m_window.picView->setFocusMark(inside ? squaresRect(c, r, 1, Direction::Across) : QRect());
 }
 
 bool WordPanel::gridKey(const QKeyEvent *key)

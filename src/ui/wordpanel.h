@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "crossworddata.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QRect>
@@ -28,7 +30,7 @@ public:
     void selectSquare(int column, int row);
     // The Across (0) or Down (1) option became selected: shows the word with that
     // orientation starting at the chosen square, if there is one.
-    void orientationSelected(qint32 orientation);
+    void orientationSelected(Direction orientation);
     // "Update": adds the word at the chosen square, or updates the word starting there.
     void updateWord();
     // cmdDelete: removes the word starting at the chosen square and lists its text again.
@@ -47,7 +49,7 @@ public:
 
     // The pixel rectangle over the squares from (column, row), length squares long in the
     // orientation, as the grid view draws them.
-    QRect squaresRect(int column, int row, int length, qint32 orientation) const;
+    QRect squaresRect(int column, int row, int length, Direction orientation) const;
 
     // Appends a word to the drop-down list without changing the text being edited.
     void appendListWord(const QString &word);
@@ -58,7 +60,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    qint32 orientation() const;
+    Direction orientation() const;
     int comboNumber(const QComboBox *box, bool *ok = nullptr) const;
     void setComboNumber(QComboBox *box, int value);
     void showWord(qint16 index);

@@ -43,9 +43,9 @@ QString joinLines(QString text, const QString &with)
 // line break inside a clue.
 Expected expectedFor(CrosswordData puzzle, const QString &lineBreak, QChar blockMark)
 {
-    NumberSquares(puzzle);
+    numberSquares(puzzle);
     Expected e;
-    const CellGrid grid = BuildCellGrid(puzzle);
+    const CellGrid grid = buildCellGrid(puzzle);
     for (int y = 0; y < puzzle.Height; ++y) {
         QString row;
         for (int x = 0; x < puzzle.Width; ++x)
@@ -55,7 +55,8 @@ Expected expectedFor(CrosswordData puzzle, const QString &lineBreak, QChar block
     QMap<int, QList<int>> starts;
     for (const GridWord &w : puzzle.Words) {
         starts.insert(w.Y * puzzle.Width + w.X, QList<int>{w.Number, w.X, w.Y});
-        (w.Orientation == Down ? e.down : e.across).insert(w.Number, joinLines(w.Clue, lineBreak));
+        (w.Orientation == Direction::Down ? e.down : e.across)
+            .insert(w.Number, joinLines(w.Clue, lineBreak));
     }
     e.numbers = starts.values();
     return e;
@@ -86,12 +87,12 @@ CrosswordData generated(quint32 seed, int width, int height)
     for (const QString &w : words)
         extra.append(ExtraWord{w, QStringLiteral("Sea word: %1").arg(w.toLower())});
     CrosswordData puzzle;
-    NewCrossword(puzzle, qint16(width), qint16(height));
+    newCrossword(puzzle, qint16(width), qint16(height));
     puzzle.Title = QStringLiteral("At sea");
     RandomSource random(seed);
-    if (!GenerateLayout(puzzle, extra, random, {}).placed())
+    if (!generateLayout(puzzle, extra, random, {}).placed())
         qFatal("the test list did not fit");
-    NumberSquares(puzzle);
+    numberSquares(puzzle);
     return puzzle;
 }
 

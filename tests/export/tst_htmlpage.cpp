@@ -20,10 +20,15 @@ CrosswordData castle()
     p.Width = 12;
     p.Height = 10;
     p.Title = QStringLiteral("Castle");
-    const bool placed =
-        AddWord(p, 5, 2, QStringLiteral("STONE"), Down, QStringLiteral("Rock"), true, 0).ok() &&
-        AddWord(p, 3, 2, QStringLiteral("CASTLE"), Across, QStringLiteral("Fort"), true, 0).ok() &&
-        AddWord(p, 3, 2, QStringLiteral("CROWN"), Down, QStringLiteral("Worn"), true, 0).ok();
+    const bool placed = addWord(p, 5, 2, QStringLiteral("STONE"), Direction::Down,
+                                QStringLiteral("Rock"), true, PlacementCheck::ApplyRules)
+                            .ok() &&
+                        addWord(p, 3, 2, QStringLiteral("CASTLE"), Direction::Across,
+                                QStringLiteral("Fort"), true, PlacementCheck::ApplyRules)
+                            .ok() &&
+                        addWord(p, 3, 2, QStringLiteral("CROWN"), Direction::Down,
+                                QStringLiteral("Worn"), true, PlacementCheck::ApplyRules)
+                            .ok();
     if (!placed)
         qFatal("the castle puzzle could not be placed");
     return p;
@@ -38,7 +43,7 @@ QString page(const CrosswordData &puzzle)
     return QString::fromUtf8(bytes);
 }
 
-GridWord word(qint16 x, qint16 y, const QString &answer, qint32 orientation)
+GridWord word(qint16 x, qint16 y, const QString &answer, Direction orientation)
 {
     GridWord w;
     w.X = x;
@@ -69,18 +74,19 @@ private slots:
             return p;
         };
         QTest::newRow("outside the grid")
-            << with({word(4, 0, "LONG", Across)}) << "does not lie inside the grid";
+            << with({word(4, 0, "LONG", Direction::Across)}) << "does not lie inside the grid";
         QTest::newRow("letters disagree")
-            << with({word(0, 0, "CAT", Across), word(0, 0, "DOG", Down)})
+            << with({word(0, 0, "CAT", Direction::Across), word(0, 0, "DOG", Direction::Down)})
             << "different letters at (0,0)";
         QTest::newRow("blank letter")
-            << with({word(0, 0, "A B", Across)}) << "cannot be typed into a square";
+            << with({word(0, 0, "A B", Direction::Across)}) << "cannot be typed into a square";
         QTest::newRow("control character") << with({word(0, 0,
                                                          QStringLiteral("A\x01"
                                                                         "B"),
-                                                         Across)})
+                                                         Direction::Across)})
                                            << "cannot be typed into a square";
-        QTest::newRow("no direction") << with({word(0, 0, "CAT", 2)}) << "has no direction";
+        QTest::newRow("no direction")
+            << with({word(0, 0, "CAT", Direction(2))}) << "has no direction";
     }
     void refusesWhatItCannotHold()
     {

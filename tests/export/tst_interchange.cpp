@@ -24,14 +24,14 @@ CrosswordData generatedPuzzle(quint32 seed, int width, int height)
     for (const QString &w : words)
         extra.append(ExtraWord{w, QStringLiteral("Clue for %1").arg(w.toLower())});
     CrosswordData puzzle;
-    NewCrossword(puzzle, qint16(width), qint16(height));
+    newCrossword(puzzle, qint16(width), qint16(height));
     puzzle.Title = QStringLiteral("Space");
     puzzle.Subject = QStringLiteral("Astronomy");
     RandomSource random(seed);
-    const LayoutOutcome outcome = GenerateLayout(puzzle, extra, random, {});
+    const LayoutOutcome outcome = generateLayout(puzzle, extra, random, {});
     if (!outcome.placed())
         qFatal("the test list did not fit");
-    NumberSquares(puzzle);
+    numberSquares(puzzle);
     return puzzle;
 }
 

@@ -84,9 +84,9 @@ private slots:
         QVERIFY(docxtest::testPicture(kPictureSize.width(), kPictureSize.height())
                     .save(picture, "BMP"));
         m_docx = m_dir.filePath(QStringLiteral("puzzle.docx"));
-        const Result r = Make_Word_Document(
-            picture, QString(), kClueLines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"),
-            kTitle, kSubject, m_docx, {}, QPageSize::A4);
+        const Result r = writeDocx(picture, QString(),
+                                   kClueLines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"),
+                                   kTitle, kSubject, m_docx, {}, QPageSize::A4);
         QVERIFY(r.ok());
     }
 

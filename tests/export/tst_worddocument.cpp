@@ -51,7 +51,7 @@ private:
     {
         Exported e;
         const QString out = m_dir.filePath(QStringLiteral("out%1.docx").arg(++m_counter));
-        e.result = Make_Word_Document(
+        e.result = writeDocx(
             picturePath, QString(), clues, title, subject, out,
             [&e](int v) { e.progress.append(v); }, paper);
         if (!e.result.ok())
@@ -463,7 +463,7 @@ private slots:
         const QString picturePath = picture.isEmpty() ? this->picture() : dir.filePath(picture);
         const QString out = output.isEmpty() ? QString() : dir.filePath(output);
         QList<int> progress;
-        const Result r = Make_Word_Document(
+        const Result r = writeDocx(
             picturePath, QString(), kClues, QStringLiteral("T"), QStringLiteral("S"), out,
             [&](int v) { progress.append(v); }, QPageSize::A4);
         QVERIFY(!r.ok());
@@ -484,9 +484,8 @@ private slots:
         QVERIFY(existing.open(QIODevice::WriteOnly));
         existing.write("previous");
         existing.close();
-        const Result r =
-            Make_Word_Document(dir.filePath(QStringLiteral("none.bmp")), QString(), kClues,
-                               QStringLiteral("T"), QString(), out, {}, QPageSize::A4);
+        const Result r = writeDocx(dir.filePath(QStringLiteral("none.bmp")), QString(), kClues,
+                                   QStringLiteral("T"), QString(), out, {}, QPageSize::A4);
         QVERIFY(!r.ok());
         QVERIFY(existing.open(QIODevice::ReadOnly));
         QCOMPARE(existing.readAll(), QByteArray("previous"));
@@ -499,8 +498,8 @@ private slots:
         QVERIFY(existing.open(QIODevice::WriteOnly));
         existing.write("previous");
         existing.close();
-        const Result r = Make_Word_Document(picture(), QString(), kClues, QStringLiteral("T"),
-                                            QString(), out, {}, QPageSize::A4);
+        const Result r = writeDocx(picture(), QString(), kClues, QStringLiteral("T"), QString(),
+                                   out, {}, QPageSize::A4);
         QVERIFY(r.ok());
         QMap<QString, QByteArray> entries;
         QString error;
@@ -512,9 +511,9 @@ private slots:
     {
         WordDocument doc;
         // The first range is the whole document; formatting it reaches what is added.
-        doc.Append_Text(12, true, WordUnderline::None, false, WordAlignment::Left,
-                        QStringLiteral("one\r\ntwo\r\n"));
-        WordDocument::Range second = doc.Next_Range();
+        doc.appendText(12, true, WordUnderline::None, false, WordAlignment::Left,
+                       QStringLiteral("one\r\ntwo\r\n"));
+        WordDocument::Range second = doc.appendRange();
         QCOMPARE(second.firstParagraph(), 2);
         second.insertAfter(QStringLiteral("three"));
         // A later range inherits the formatting at the end of the document.
@@ -528,7 +527,7 @@ private slots:
         QCOMPARE(doc.paragraphs().at(3).text, QStringLiteral("three"));
         // After the list is emptied the next range covers the whole document again.
         doc.clearRanges();
-        WordDocument::Range all = doc.Next_Range();
+        WordDocument::Range all = doc.appendRange();
         QCOMPARE(all.firstParagraph(), 0);
         all.setAlignment(WordAlignment::Centre);
         for (const WordParagraph &p : doc.paragraphs())

@@ -318,19 +318,20 @@ void TestProfileFile::iniHelpersReadDefaultsAndWriteWhole()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath("Crossword.ini");
     Result status = Result::refused("x", "x", Icon::None);
-    QCOMPARE(Read_Ini_Value("Default Settings", "Width", "16", 250, path, &status), QString("16"));
+    QCOMPARE(readProfileValue("Default Settings", "Width", "16", 250, path, &status),
+             QString("16"));
     QVERIFY(status.ok());
     QVERIFY(!QFile::exists(path)); // reading creates nothing
 
-    QVERIFY(Write_Ini_Value("Default Settings", "Width", "12", path).ok());
-    QVERIFY(Write_Ini_Value("Default Settings", "Title", QString(400, 'T'), path).ok());
-    QVERIFY(Write_Ini_Value("Default Settings", "width", "14", path).ok());
+    QVERIFY(writeProfileValue("Default Settings", "Width", "12", path).ok());
+    QVERIFY(writeProfileValue("Default Settings", "Title", QString(400, 'T'), path).ok());
+    QVERIFY(writeProfileValue("Default Settings", "width", "14", path).ok());
     QCOMPARE(readAll(path),
              crlf("[Default Settings]|width=14|Title=" + QByteArray(400, 'T') + "|"));
-    QCOMPARE(Read_Ini_Value("default settings", "WIDTH", "16", 250, path), QString("14"));
-    QCOMPARE(Read_Ini_Value("Default Settings", "Title", "", 250, path), QString(400, 'T'));
-    QCOMPARE(Read_Ini_Value("Default Settings", "Topic", "none", 250, path), QString("none"));
-    QCOMPARE(Read_Ini_Value("Other", "Width", "none", 250, path), QString("none"));
+    QCOMPARE(readProfileValue("default settings", "WIDTH", "16", 250, path), QString("14"));
+    QCOMPARE(readProfileValue("Default Settings", "Title", "", 250, path), QString(400, 'T'));
+    QCOMPARE(readProfileValue("Default Settings", "Topic", "none", 250, path), QString("none"));
+    QCOMPARE(readProfileValue("Other", "Width", "none", 250, path), QString("none"));
 }
 
 void TestProfileFile::iniHelpersReportUnreadableFile()
@@ -341,10 +342,10 @@ void TestProfileFile::iniHelpersReportUnreadableFile()
     QVERIFY(QDir(dir.path()).mkdir("Crossword.ini"));
     const QString path = dir.filePath("Crossword.ini");
     Result status = Result::success();
-    QCOMPARE(Read_Ini_Value("S", "K", "dflt", 250, path, &status), QString("dflt"));
+    QCOMPARE(readProfileValue("S", "K", "dflt", 250, path, &status), QString("dflt"));
     QVERIFY(!status.ok());
     QVERIFY(status.message().text.contains(path));
-    QVERIFY(!Write_Ini_Value("S", "K", "v", path).ok());
+    QVERIFY(!writeProfileValue("S", "K", "v", path).ok());
     QVERIFY(QFileInfo(path).isDir());
 }
 

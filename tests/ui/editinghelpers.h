@@ -73,15 +73,15 @@ inline void typeClue(frmCWord &w, const QString &text)
     QTest::keyClicks(w.txtClue, text);
 }
 
-inline void chooseOrientation(frmCWord &w, qint32 orientation)
+inline void chooseOrientation(frmCWord &w, Direction orientation)
 {
-    QRadioButton *button = orientation == Down ? w.optDown : w.optAcross;
+    QRadioButton *button = orientation == Direction::Down ? w.optDown : w.optAcross;
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
 }
 
 // Places a word as the user does: click the start square, choose the orientation, type
 // word and clue, press "Update".
-inline void placeByHand(frmCWord &w, int column, int row, qint32 orientation, const QString &word,
+inline void placeByHand(frmCWord &w, int column, int row, Direction orientation, const QString &word,
                         const QString &clue)
 {
     clickSquare(w, column, row);
@@ -121,10 +121,10 @@ inline QStringList gridAnswers(const frmCWord &w)
 }
 
 // Puts a word on the grid directly (test set-up), then redraws.
-inline void putWord(frmCWord &w, int x, int y, qint32 orientation, const QString &word,
+inline void putWord(frmCWord &w, int x, int y, Direction orientation, const QString &word,
                     const QString &clue = QString())
 {
-    const Result r = AddWord(w.puzzle(), qint16(x), qint16(y), word, orientation, clue, true, 0);
+    const Result r = addWord(w.puzzle(), qint16(x), qint16(y), word, orientation, clue, true, PlacementCheck::ApplyRules);
     QVERIFY2(r.ok(), qPrintable(r.ok() ? QString() : r.message().text));
     w.Redraw_Grid();
 }

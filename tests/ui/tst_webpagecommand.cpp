@@ -26,8 +26,8 @@ private:
     void placeWords()
     {
         CrosswordData &p = m_window->puzzle();
-        QVERIFY(AddWord(p, 2, 2, "CASTLE", Across, "Fortress", true, 0).ok());
-        QVERIFY(AddWord(p, 2, 2, "CROWN", Down, "Worn by a king", true, 0).ok());
+        QVERIFY(addWord(p, 2, 2, "CASTLE", Direction::Across, "Fortress", true, PlacementCheck::ApplyRules).ok());
+        QVERIFY(addWord(p, 2, 2, "CROWN", Direction::Down, "Worn by a king", true, PlacementCheck::ApplyRules).ok());
         m_window->Redraw_Grid();
     }
 

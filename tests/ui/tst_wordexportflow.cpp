@@ -63,7 +63,7 @@ private slots:
         QDir().mkpath(documents());
         m_window = m_fixture->start();
         QVERIFY(m_window);
-        QVERIFY(Load_Crossword(QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd"),
+        QVERIFY(loadCrosswordFile(QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd"),
                                m_window->puzzle(), m_window->extraWords(), 16, 16)
                     .ok());
         m_window->Redraw_Grid();

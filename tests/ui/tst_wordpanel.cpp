@@ -118,7 +118,7 @@ void tst_WordPanel::cleanup()
 
 void tst_WordPanel::newGrid(int width, int height)
 {
-    NewCrossword(w().puzzle(), qint16(width), qint16(height));
+    newCrossword(w().puzzle(), qint16(width), qint16(height));
     w().Redraw_Grid();
     w().Reset_Cell_Values();
 }
@@ -127,7 +127,7 @@ void tst_WordPanel::newGrid(int width, int height)
 
 void tst_WordPanel::clickOnEmptySquareSelectsOnlyTheSquare()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     w().txtWord->setEditText(QStringLiteral("KEEP"));
     w().txtClue->setText(QStringLiteral("kept clue"));
 
@@ -153,41 +153,42 @@ void tst_WordPanel::clickOnEmptySquareSelectsOnlyTheSquare()
 
 void tst_WordPanel::clickOnAWordStartSelectsTheWord_data()
 {
-    QTest::addColumn<int>("orientation");
+    QTest::addColumn<int>("orientationNumber");
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("y");
-    QTest::newRow("across") << int(Across) << 4 << 6;
-    QTest::newRow("down") << int(Down) << 11 << 3;
-    QTest::newRow("corner") << int(Across) << 0 << 0;
-    QTest::newRow("last column down") << int(Down) << 14 << 10;
+    QTest::newRow("across") << int(Direction::Across) << 4 << 6;
+    QTest::newRow("down") << int(Direction::Down) << 11 << 3;
+    QTest::newRow("corner") << int(Direction::Across) << 0 << 0;
+    QTest::newRow("last column down") << int(Direction::Down) << 14 << 10;
 }
 
 void tst_WordPanel::clickOnAWordStartSelectsTheWord()
 {
-    QFETCH(int, orientation);
+    QFETCH(int, orientationNumber);
+    const Direction orientation = Direction(orientationNumber);
     QFETCH(int, x);
     QFETCH(int, y);
     putWord(w(), x, y, orientation, QStringLiteral("HORSE"), QStringLiteral("Rides well"));
-    if (orientation == Across)
+    if (orientation == Direction::Across)
         w().optDown->setChecked(true); // the click must switch it
 
     clickSquare(w(), x, y);
     QCOMPARE(w().txtWord->currentText(), QStringLiteral("HORSE"));
     QCOMPARE(w().txtClue->text(), QStringLiteral("Rides well"));
-    QCOMPARE(w().optAcross->isChecked(), orientation == Across);
-    QCOMPARE(w().optDown->isChecked(), orientation == Down);
+    QCOMPARE(w().optAcross->isChecked(), orientation == Direction::Across);
+    QCOMPARE(w().optDown->isChecked(), orientation == Direction::Down);
     QCOMPARE(w().txtX->currentText(), QString::number(x));
     QCOMPARE(w().txtY->currentText(), QString::number(y));
     const QRect expected =
-        orientation == Across ? squaresPixels(w(), x, y, 5, 1) : squaresPixels(w(), x, y, 1, 5);
+        orientation == Direction::Across ? squaresPixels(w(), x, y, 5, 1) : squaresPixels(w(), x, y, 1, 5);
     QVERIFY(w().Shape1->isVisible());
     QVERIFY(coversSquares(w().Shape1->geometry(), expected));
 }
 
 void tst_WordPanel::downWinsOnASharedStartSquare()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
-    putWord(w(), 2, 2, Down, QStringLiteral("CUP"), QStringLiteral("Holds tea"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Down, QStringLiteral("CUP"), QStringLiteral("Holds tea"));
 
     clickSquare(w(), 2, 2);
     QVERIFY(w().optDown->isChecked());
@@ -198,26 +199,26 @@ void tst_WordPanel::downWinsOnASharedStartSquare()
 
 void tst_WordPanel::orientationTwinsShowTheWordOfTheirOrientation()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
-    putWord(w(), 2, 2, Down, QStringLiteral("CUPS"), QStringLiteral("Hold tea"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Down, QStringLiteral("CUPS"), QStringLiteral("Hold tea"));
     clickSquare(w(), 2, 2);
 
-    chooseOrientation(w(), Across);
+    chooseOrientation(w(), Direction::Across);
     QCOMPARE(w().txtWord->currentText(), QStringLiteral("CAT"));
     QCOMPARE(w().txtClue->text(), QStringLiteral("Pet"));
     QVERIFY(coversSquares(w().Shape1->geometry(), squaresPixels(w(), 2, 2, 3, 1)));
 
-    chooseOrientation(w(), Down);
+    chooseOrientation(w(), Direction::Down);
     QCOMPARE(w().txtWord->currentText(), QStringLiteral("CUPS"));
     QVERIFY(coversSquares(w().Shape1->geometry(), squaresPixels(w(), 2, 2, 1, 4)));
 }
 
 void tst_WordPanel::orientationWithoutAWordKeepsTheTexts()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     clickSquare(w(), 2, 2);
     const QRect before = w().Shape1->geometry();
-    chooseOrientation(w(), Down);
+    chooseOrientation(w(), Direction::Down);
     QVERIFY(w().optDown->isChecked());
     QCOMPARE(w().txtWord->currentText(), QStringLiteral("CAT"));
     QCOMPARE(w().txtClue->text(), QStringLiteral("Pet"));
@@ -235,13 +236,13 @@ void tst_WordPanel::updateAddsANewWordAndTakesItOffTheList()
     QCOMPARE(listedWords(w()), QStringList{QStringLiteral("ZEBRA")});
 
     clickSquare(w(), 3, 5);
-    chooseOrientation(w(), Down);
+    chooseOrientation(w(), Direction::Down);
     typeWord(w(), QStringLiteral("ZEBRA"));
     typeClue(w(), QStringLiteral("Striped horse"));
     clickButton(w().cmdOKAddWord);
 
     QCOMPARE(dialogs().shown.size(), 0);
-    const qint16 index = FindWordAt(w().puzzle(), 3, 5, Down);
+    const qint16 index = findWordAt(w().puzzle(), 3, 5, Direction::Down);
     QVERIFY(index >= 0);
     QCOMPARE(w().puzzle().Words.at(index).Answer, QStringLiteral("ZEBRA"));
     QCOMPARE(w().puzzle().Words.at(index).Clue, QStringLiteral("Striped horse"));
@@ -259,11 +260,11 @@ void tst_WordPanel::updateAddsANewWordAndTakesItOffTheList()
 
 void tst_WordPanel::updateRefusedByThePlacementRulesChangesNothing()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"));
     const CrosswordData before = w().puzzle();
     // DOG down through the A of CAT: the letters differ.
     clickSquare(w(), 3, 1);
-    chooseOrientation(w(), Down);
+    chooseOrientation(w(), Direction::Down);
     typeWord(w(), QStringLiteral("DOG"));
     clickButton(w().cmdOKAddWord);
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Add Word Error")});
@@ -306,7 +307,7 @@ void tst_WordPanel::updateRefusals()
 
 void tst_WordPanel::updateChangesAPlacedWord()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     clickSquare(w(), 2, 2);
     typeWord(w(), QStringLiteral("cart"));
     typeClue(w(), QStringLiteral("Horse drawn"));
@@ -346,8 +347,8 @@ void tst_WordPanel::updateOfAPlacedWordIsCheckedLikeANewWord()
 {
     QFETCH(QString, answer);
     QFETCH(QString, refusal);
-    putWord(w(), 5, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
-    putWord(w(), 6, 2, Down, QStringLiteral("ARM"), QStringLiteral("Limb"));
+    putWord(w(), 5, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 6, 2, Direction::Down, QStringLiteral("ARM"), QStringLiteral("Limb"));
     const CrosswordData before = w().puzzle();
 
     clickSquare(w(), 5, 2);
@@ -368,16 +369,16 @@ void tst_WordPanel::updateOfAPlacedWordIsCheckedLikeANewWord()
 
 void tst_WordPanel::updateWithDownOnAnAcrossStartAddsADownWord()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     clickSquare(w(), 2, 2);
-    chooseOrientation(w(), Down);
+    chooseOrientation(w(), Direction::Down);
     typeWord(w(), QStringLiteral("CUP"));
     typeClue(w(), QStringLiteral("Holds tea"));
     clickButton(w().cmdOKAddWord);
 
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("CAT"), QStringLiteral("CUP")}));
-    QCOMPARE(w().puzzle().Words.at(1).Orientation, Down);
+    QCOMPARE(w().puzzle().Words.at(1).Orientation, Direction::Down);
     QCOMPARE(w().puzzle().Words.at(0).Clue, QStringLiteral("Pet"));
 }
 
@@ -385,8 +386,8 @@ void tst_WordPanel::updateWithDownOnAnAcrossStartAddsADownWord()
 
 void tst_WordPanel::deletePutsTheWordBackInTheList()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
-    putWord(w(), 3, 2, Down, QStringLiteral("ARM"), QStringLiteral("Limb"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 3, 2, Direction::Down, QStringLiteral("ARM"), QStringLiteral("Limb"));
     clickSquare(w(), 3, 2);
     clickButton(w().cmdDelete);
 
@@ -402,7 +403,7 @@ void tst_WordPanel::deletePutsTheWordBackInTheList()
 
 void tst_WordPanel::deleteWithAShortTextDeletesThenRefusesToStore()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     clickSquare(w(), 2, 2);
     typeWord(w(), QStringLiteral("CA"));
     clickButton(w().cmdDelete);
@@ -417,10 +418,10 @@ void tst_WordPanel::deleteWithAShortTextDeletesThenRefusesToStore()
 
 void tst_WordPanel::deleteWithNothingThereChangesNothing()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     const CrosswordData before = w().puzzle();
     clickSquare(w(), 2, 2);
-    chooseOrientation(w(), Down); // no Down word starts there
+    chooseOrientation(w(), Direction::Down); // no Down word starts there
     clickButton(w().cmdDelete);
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(w().puzzle().Words, before.Words);
@@ -459,7 +460,7 @@ void tst_WordPanel::storeDoesNothingForAWordAlreadyKept_data()
 void tst_WordPanel::storeDoesNothingForAWordAlreadyKept()
 {
     QFETCH(QString, typed);
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     w().txtWord->setEditText(QStringLiteral("OTTER"));
     clickWordToolbar(w(), 1);
 
@@ -544,7 +545,7 @@ void tst_WordPanel::choosingAListedWordFillsItsClue()
 
 void tst_WordPanel::searchMarksEveryPlaceInOrder()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"));
     w().txtWord->setEditText(QStringLiteral("ACT"));
     clickWordToolbar(w(), 3);
     QCOMPARE(dialogs().shown.size(), 0);
@@ -564,7 +565,7 @@ void tst_WordPanel::searchMarksEveryPlaceInOrder()
 
 void tst_WordPanel::searchIgnoresCase()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"));
     w().txtWord->setEditText(QStringLiteral("ACT"));
     w().wordPanel()->Search4Places();
     const QList<QRect> upper = visibleMarkers(w());
@@ -575,7 +576,7 @@ void tst_WordPanel::searchIgnoresCase()
 
 void tst_WordPanel::searchWithoutAPlaceRemovesOldMarkers()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"));
     w().txtWord->setEditText(QStringLiteral("ACT"));
     clickWordToolbar(w(), 3);
     QCOMPARE(visibleMarkers(w()).size(), 3);
@@ -611,7 +612,7 @@ void tst_WordPanel::searchRefusals()
     QFETCH(QString, title);
     QFETCH(QString, text);
     if (gridWord)
-        putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
+        putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"));
     w().txtWord->setEditText(word);
     clickWordToolbar(w(), 3);
     QCOMPARE(dialogs().shown.size(), 1);
@@ -751,11 +752,11 @@ void tst_WordPanel::gridKeysMoveSwapStartTheWordAndUpdate()
     QApplication::setActiveWindow(&w());
     w().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w()));
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     w().CandyButton1[3]->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), w().picView);
-    QCOMPARE(w().picView->focusMark(), w().wordPanel()->squaresRect(0, 0, 1, Across));
+    QCOMPARE(w().picView->focusMark(), w().wordPanel()->squaresRect(0, 0, 1, Direction::Across));
 
     // The arrows move the selected square (kept inside the grid) as a click would.
     for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down,
@@ -764,7 +765,7 @@ void tst_WordPanel::gridKeysMoveSwapStartTheWordAndUpdate()
     QCOMPARE(w().txtX->currentText(), QStringLiteral("2"));
     QCOMPARE(w().txtY->currentText(), QStringLiteral("2"));
     QCOMPARE(w().txtWord->currentText(), QStringLiteral("CAT"));
-    QCOMPARE(w().picView->focusMark(), w().wordPanel()->squaresRect(2, 2, 1, Across));
+    QCOMPARE(w().picView->focusMark(), w().wordPanel()->squaresRect(2, 2, 1, Direction::Across));
     // The mark shows on the grid while it has the focus.
     const QImage shown = w().picView->grab().toImage();
     QCOMPARE(shown.pixelColor(w().picView->focusMark().topLeft() + QPoint(3, 8)),
@@ -783,7 +784,7 @@ void tst_WordPanel::gridKeysMoveSwapStartTheWordAndUpdate()
     QTest::keyClick(w().picView, Qt::Key_Return);
     QCOMPARE(dialogs().titles(), QStringList());
     QCOMPARE(gridAnswers(w()), QStringList({QStringLiteral("CAT"), QStringLiteral("COW")}));
-    QCOMPARE(w().puzzle().Words.last().Orientation, Down);
+    QCOMPARE(w().puzzle().Words.last().Orientation, Direction::Down);
 }
 
 void tst_WordPanel::wordToolbarPressedFromTheKeyboard()
