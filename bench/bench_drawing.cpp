@@ -30,6 +30,7 @@ CrosswordData densePuzzle()
 void drawDensePuzzle(benchmark::State &state)
 {
     CrosswordData puzzle = densePuzzle();
+    numberSquares(puzzle);
     const int side = int(state.range(0));
     ImageSurface view(QSize(side, side)), rows(QSize(25, side + 40)), columns(QSize(side, 20));
     DrawOptions options;

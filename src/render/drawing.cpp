@@ -333,21 +333,16 @@ void fillSquareOutlined(QPainter &painter, int left, int top, int right, int bot
     fillSquare(painter, left, top, right, bottom, colour, outline, 1);
 }
 
-void drawCrossword(CrosswordData &puzzle, DrawSurface &view, DrawSurface *rowStrip,
-                   DrawSurface *columnStrip, const DrawOptions &options,
-                   const SettingsFieldsCallback &copyFields)
+void drawCrossword(const CrosswordData &puzzle, DrawSurface &view, DrawSurface *rowStrip,
+                   DrawSurface *columnStrip, const DrawOptions &options)
 {
-    numberSquares(puzzle);
     if (clearSurface(view)) {
         QImage &image = view.image();
         QPainter painter(&image);
         drawContent(painter, puzzle, image.size(), options, view.foreColour(), 1.0);
     }
-    if (options.redrawAll) {
+    if (options.redrawAll)
         drawRulersAndGrid(puzzle, rowStrip, columnStrip, view, options);
-        if (copyFields)
-            copyFields(puzzle);
-    }
     view.changed();
 }
 
@@ -413,9 +408,8 @@ void paintCrossword(QPainter &painter, const CrosswordData &puzzle, QSize size,
 QImage renderCrosswordImage(const CrosswordData &puzzle, QSize size, const DrawOptions &options,
                             const QColor &foreColour)
 {
-    CrosswordData copy = puzzle;
     ImageSurface surface(size, drawColour(options.background), foreColour);
-    drawCrossword(copy, surface, nullptr, nullptr, options);
+    drawCrossword(puzzle, surface, nullptr, nullptr, options);
     return surface.image();
 }
 
@@ -429,10 +423,8 @@ QImage renderCrosswordPrintImage(const CrosswordData &puzzle, QSize size,
     image.setDotsPerMeterX(kDotsPerMeter96Dpi * scale);
     image.setDotsPerMeterY(kDotsPerMeter96Dpi * scale);
     image.fill(drawColour(options.background));
-    CrosswordData numbered = puzzle;
-    numberSquares(numbered);
     QPainter painter(&image);
-    paintCrossword(painter, numbered, image.size(), options, foreColour, scale);
+    paintCrossword(painter, puzzle, image.size(), options, foreColour, scale);
     return image;
 }
 

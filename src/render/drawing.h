@@ -9,8 +9,6 @@
 #include <QImage>
 #include <QSize>
 
-#include <functional>
-
 class QPainter;
 
 // Something the puzzle is drawn onto: the grid view, the two number strips, or a plain
@@ -79,9 +77,6 @@ struct DrawOptions
     int minNumberPoints = 0;
 };
 
-// Copies title, subject and size back into the window's settings fields.
-using SettingsFieldsCallback = std::function<void(const CrosswordData &)>;
-
 // Cell size of a grid drawn onto a surface of the given inner size.
 struct CellMetrics
 {
@@ -98,12 +93,11 @@ QString numberPrintForm(int number);
 // The font all puzzle text uses, at a size in points.
 QFont puzzleFont(int points);
 
-// Draws the puzzle into view: renumbers the squares, fills the background, the letter
-// squares, the square numbers and the letters; once options.redrawAll is set it also
-// draws the number strips (either may be null) and the grid lines and calls copyFields.
-void drawCrossword(CrosswordData &puzzle, DrawSurface &view, DrawSurface *rowStrip,
-                   DrawSurface *columnStrip, const DrawOptions &options,
-                   const SettingsFieldsCallback &copyFields = {});
+// Draws the puzzle into view: the background, the letter squares, the square numbers as
+// they stand (the caller numbers the squares) and the letters; once options.redrawAll is
+// set it also draws the number strips (either may be null) and the grid lines.
+void drawCrossword(const CrosswordData &puzzle, DrawSurface &view, DrawSurface *rowStrip,
+                   DrawSurface *columnStrip, const DrawOptions &options);
 
 // Row labels into rowStrip, column labels into columnStrip (either may be null) and,
 // unless in outline mode, the grid lines into view, over what is already there.
@@ -128,7 +122,7 @@ void paintCrossword(QPainter &painter, const CrosswordData &puzzle, QSize size,
                     double unit = 1.0);
 
 // The puzzle drawn on its own into an image of the given size (no strips), as the
-// command line, the clipboard and the exporters take it. The puzzle is not changed.
+// command line, the clipboard and the exporters take it; numbers as they stand.
 QImage renderCrosswordImage(const CrosswordData &puzzle, QSize size, const DrawOptions &options,
                             const QColor &foreColour = QColor(Qt::black));
 

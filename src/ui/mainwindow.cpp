@@ -651,8 +651,10 @@ DrawOptions frmCWord::drawOptions() const
 
 void frmCWord::Redraw_Grid()
 {
-    drawCrossword(m_puzzle, *picView, picNumbersDown, picNumbersAcross, drawOptions(),
-                   [this](const CrosswordData &p) { copySettingsFields(p); });
+    numberSquares(m_puzzle);
+    drawCrossword(m_puzzle, *picView, picNumbersDown, picNumbersAcross, drawOptions());
+    if (RedrawAll)
+        copySettingsFields(m_puzzle);
 }
 
 void frmCWord::copySettingsFields(const CrosswordData &p)
@@ -839,8 +841,10 @@ void frmCWord::onColourChanged()
 {
     // A colour choice shows at once; while starting up the first drawing is still to come.
     // The settings boxes keep what the user typed but has not applied yet.
-    if (m_startedUp)
+    if (m_startedUp) {
+        numberSquares(m_puzzle);
         drawCrossword(m_puzzle, *picView, picNumbersDown, picNumbersAcross, drawOptions());
+    }
 }
 
 void frmCWord::copyPicture()

@@ -221,6 +221,7 @@ void TestPicture::capturedDrawingKeepsHiddenAnswersHidden()
                 .ok());
     DrawOptions o;
     o.answersHidden = true;
+    numberSquares(p);
     ImageSurface view(QSize(200, 200));
     drawCrossword(p, view, nullptr, nullptr, o);
     const QImage captured = capturePicture(view.image(), 0, 0, 200, 200);
