@@ -14,7 +14,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -48,22 +47,7 @@ QImage pagePicture(const CrosswordData &puzzle, const DrawOptions &options)
 // The printable puzzle page as a .docx document.
 int exportDocx(const ExportJob &job)
 {
-    const auto failed = [&job](const QString &reason) {
-        return refused(Message{QStringLiteral("Export Error"),
-                               QStringLiteral("The document %1 could not be made: %2")
-                                   .arg(QDir::toNativeSeparators(job.output), reason),
-                               Icon::Error});
-    };
-    QTemporaryDir work;
-    if (!work.isValid())
-        return failed(QStringLiteral("no temporary folder for the grid picture (%1)")
-                          .arg(work.errorString()));
-    const QString picturePath = work.filePath(QStringLiteral("tmpCwrd.png"));
-    if (const std::optional<QString> reason =
-            writePictureSafely(pagePicture(job.puzzle, job.options), picturePath, "PNG"))
-        return failed(QStringLiteral("the grid picture could not be written to %1 (%2)")
-                          .arg(QDir::toNativeSeparators(picturePath), *reason));
-    const Result made = writeDocx(picturePath, QString(), Get_Clues_text(job.puzzle),
+    const Result made = writeDocx(pagePicture(job.puzzle, job.options), Get_Clues_text(job.puzzle),
                                   job.puzzle.Title, job.puzzle.Subject, job.output, {}, job.paper);
     return made.ok() ? ExitOk : refused(made.message());
 }

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageReader>
 
 #if defined(__GLIBC__)
 #include <langinfo.h>
@@ -82,11 +81,10 @@ QPageSize::PageSizeId systemPaperSize()
     return paperSizeForLocale(QLocale::system());
 }
 
-Result writeDocx(const QString &picturePath, const QString &unusedText, const QString &clueText,
-                 const QString &title, const QString &subject, const QString &outputPath,
+Result writeDocx(const QImage &picture, const QString &clueText, const QString &title,
+                 const QString &subject, const QString &outputPath,
                  const std::function<void(int)> &progress, QPageSize::PageSizeId paper)
 {
-    Q_UNUSED(unusedText);
     const auto report = [&progress](int value) {
         if (progress)
             progress(value);
@@ -101,11 +99,8 @@ Result writeDocx(const QString &picturePath, const QString &unusedText, const QS
         return failure(QStringLiteral("\"%1\" is a folder, not a document file name.")
                            .arg(QDir::toNativeSeparators(outputPath)));
 
-    QImageReader reader(picturePath);
-    const QImage picture = reader.read();
     if (picture.isNull())
-        return failure(QStringLiteral("The grid picture \"%1\" could not be read: %2")
-                           .arg(QDir::toNativeSeparators(picturePath), reader.errorString()));
+        return failure(QStringLiteral("There is no grid picture to put on the page."));
     report(15);
 
     WordDocument document;

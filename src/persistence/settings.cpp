@@ -42,7 +42,6 @@ AppPaths resolveAppPaths(const QString &programFolder, const QString &configFold
     else
         paths.settingsFolder = withTrailingSlash(configFolder);
     paths.settingsFile = paths.settingsFolder + SettingsFileName;
-    paths.tempPicture = paths.settingsFolder + TempPictureName;
     paths.dialogFolder = programWritable ? paths.programFolder : withTrailingSlash(documentsFolder);
     return paths;
 }

@@ -14,7 +14,6 @@
 
 inline const QString SettingsFileName = QStringLiteral("Crossword.ini");
 inline const QString SettingsSection = QStringLiteral("Default Settings");
-inline const QString TempPictureName = QStringLiteral("tmpCwrd.bmp");
 
 // Factory colours (colour numbers: red + 256 * green + 65536 * blue).
 constexpr qint32 DefaultBackgroundColour = 0;      // black
@@ -28,7 +27,6 @@ struct AppPaths
     QString programFolder;  // the folder of the program file
     QString settingsFolder; // the folder that holds (or will hold) the settings file
     QString settingsFile;   // settingsFolder + "Crossword.ini"
-    QString tempPicture;    // settingsFolder + "tmpCwrd.bmp", the export's picture
     QString dialogFolder;   // where the open and save dialogs start
 };
 

@@ -142,29 +142,20 @@ QString Export_To_Word(frmCWord &window, const WordExportDesktop &desktop)
 
     window.Remove_Shapes();
 
-    const QString picturePath = window.paths().tempPicture;
     // The grid view's picture, drawn again at print resolution: the document shows it at
     // the view's size, and its numbers print sharply.
     const QImage picture =
         renderCrosswordPrintImage(window.puzzle(), window.picView->innerSize(),
                                   window.drawOptions(), window.picView->foreColour());
-    const Result saved = savePictureAsBmp(picture, picturePath);
-    if (!saved.ok()) {
-        dialogs.message(saved.message());
-        return QString();
-    }
-
     window.Label4->setText(kExportingCaption);
     window.pGress->show();
     window.pGress->raise();
     reportProgress(nullptr, 0);
 
     const Result made = writeDocx(
-        picturePath, QString(), window.Get_Clues_text(), window.puzzle().Title,
+        picture, window.Get_Clues_text(), window.puzzle().Title,
         window.puzzle().Subject, target,
         [&window](int value) { reportProgress(window.XP2, value); }, desktop.paper);
-    if (made.ok())
-        QFile::remove(picturePath);
 
     window.pGress->hide();
     window.Label4->setText(frmCWord::GenerateCaption);

@@ -7,7 +7,7 @@
 #include "ipuzwriter.h"
 #include "layoutgenerator.h"
 #include "puzwriter.h"
-#include "puzzlespec.h"
+#include "puzzletext.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -166,12 +166,12 @@ void TestFormatClients::puzzles()
         QTest::addRow("generated seed %u", seed) << generated(seed, 15, 13) << ""
                                                  << "";
     QTest::newRow("author, copyright, subject, accents, two-line clue")
-        << puzzleFromSpec(QString::fromUtf8("CAFÉ 1 1 0|Boisson chaude\r\nou froide;"
+        << puzzleFromText(QString::fromUtf8("CAFÉ 1 1 0|Boisson chaude\r\nou froide;"
                                             "CAT 1 1 1|Pet;ÉTÉ 4 1 1|Saison"),
                           7, 6, QString::fromUtf8("Café crème"), QStringLiteral("Mixed"))
         << "A. Setter" << QString::fromUtf8("© 2026 Velloquin");
     QTest::newRow("markup characters")
-        << puzzleFromSpec("CAT 1 1 0|Salt & pepper <3;COW 1 1 1|a > b", 7, 6, "Tom & Jerry") << ""
+        << puzzleFromText("CAT 1 1 0|Salt & pepper <3;COW 1 1 1|a > b", 7, 6, "Tom & Jerry") << ""
         << "";
 }
 
@@ -269,7 +269,7 @@ void TestFormatClients::puzWithTypographicTextReadsPlain()
 {
     // As typed in a word processor or read from a Windows-1252 word list.
     const CrosswordData puzzle =
-        puzzleFromSpec(QString::fromUtf8("CAT 1 1 0|It’s “Felix”…;COW 1 1 1|Moo – maker"), 7, 6,
+        puzzleFromText(QString::fromUtf8("CAT 1 1 0|It’s “Felix”…;COW 1 1 1|Moo – maker"), 7, 6,
                        QString::fromUtf8("Pets’ quiz"));
     const QString path = m_files.filePath(QStringLiteral("typography.puz"));
     QString note;

@@ -4,7 +4,7 @@
 #include "ipuzwriter.h"
 #include "layoutgenerator.h"
 #include "puzwriter.h"
-#include "puzzlespec.h"
+#include "puzzletext.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -176,7 +176,7 @@ void TestInterchange::ipuzRoundTripKeepsWordsCluesAndNumbers_data()
     QTest::newRow("wide grid") << generatedPuzzle(5, 25, 9);
     const QString longClue = QString(300, QLatin1Char('x')).replace(0, 5, QStringLiteral("Long "));
     QTest::newRow("clue line breaks, long clue, accents")
-        << puzzleFromSpec(QStringLiteral("CAFÉ 1 1 0|First line\r\nsecond line;CAT 1 1 1|") +
+        << puzzleFromText(QStringLiteral("CAFÉ 1 1 0|First line\r\nsecond line;CAT 1 1 1|") +
                               longClue + QStringLiteral(";ÉTÉ 4 1 1|Summer, \"quoted\" & <tagged>"),
                           8, 6, QStringLiteral("Titre d'été"), QStringLiteral("Sujet"));
 }
@@ -204,7 +204,7 @@ void TestInterchange::ipuzWritesFreeformGridWithNumbersAndOrigin()
 {
     // CAT across at (1,1), COW down from its C, TOE down from its T.
     const CrosswordData puzzle =
-        puzzleFromSpec("CAT 1 1 0|Pet;COW 1 1 1|Cattle & <calf>;TOE 3 1 1|Foot digit", 5, 4,
+        puzzleFromText("CAT 1 1 0|Pet;COW 1 1 1|Cattle & <calf>;TOE 3 1 1|Foot digit", 5, 4,
                        "Farm & Co", "Animals <3");
     const QJsonObject o = ipuzObject(puzzle);
     QCOMPARE(o.value("version").toString(), QString("http://ipuz.org/v2"));
@@ -234,7 +234,7 @@ void TestInterchange::ipuzWritesFreeformGridWithNumbersAndOrigin()
 
 void TestInterchange::ipuzLeavesOutNotesWithoutSubject()
 {
-    const QJsonObject o = ipuzObject(puzzleFromSpec("CAT 0 0 0|Pet", 5, 5));
+    const QJsonObject o = ipuzObject(puzzleFromText("CAT 0 0 0|Pet", 5, 5));
     QVERIFY(!o.contains("notes"));
     QCOMPARE(o.value("title").toString(), QString("Crossword"));
 }
@@ -243,26 +243,26 @@ void TestInterchange::writersRefusePuzzlesReadersWouldMisread_data()
 {
     QTest::addColumn<CrosswordData>("puzzle");
     QTest::addColumn<QString>("problem");
-    QTest::newRow("empty puzzle") << puzzleFromSpec("") << "It has no words.";
+    QTest::newRow("empty puzzle") << puzzleFromText("") << "It has no words.";
     QTest::newRow("parallel neighbours")
-        << puzzleFromSpec("CAT 0 0 0|a;DOG 0 1 0|b")
+        << puzzleFromText("CAT 0 0 0|a;DOG 0 1 0|b")
         << "The letters 'CD' at (0,0) down form a run that is not one of its words.";
     QTest::newRow("word runs into another")
-        << puzzleFromSpec("CAT 0 0 0|a;DOG 3 0 0|b")
+        << puzzleFromText("CAT 0 0 0|a;DOG 3 0 0|b")
         << "The word 'CAT' at (0,0) across runs into other letters: the grid reads 'CATDOG' there.";
     QTest::newRow("word inside a longer word")
-        << puzzleFromSpec("CATS 0 0 0|a;ATS 1 0 0|b")
+        << puzzleFromText("CATS 0 0 0|a;ATS 1 0 0|b")
         << "The word 'ATS' at (1,0) across runs into other letters.";
     QTest::newRow("letters disagree")
-        << puzzleFromSpec("CAT 0 0 0|a;DOG 1 0 1|b")
+        << puzzleFromText("CAT 0 0 0|a;DOG 1 0 1|b")
         << "The word 'CAT' at (0,0) across and a crossing word have different letters at (1,0).";
-    QTest::newRow("one letter") << puzzleFromSpec("A 2 2 0|a")
+    QTest::newRow("one letter") << puzzleFromText("A 2 2 0|a")
                                 << "The word 'A' at (2,2) across has fewer than two letters.";
     QTest::newRow("outside the grid")
-        << puzzleFromSpec("CATALOGUES 3 0 0|a")
+        << puzzleFromText("CATALOGUES 3 0 0|a")
         << "The word 'CATALOGUES' at (3,0) across does not lie inside the grid.";
     QTest::newRow("two words one start")
-        << puzzleFromSpec("CAT 0 0 0|a;CAT 0 0 0|b") << "Two words start at (0,0) across.";
+        << puzzleFromText("CAT 0 0 0|a;CAT 0 0 0|b") << "Two words start at (0,0) across.";
 }
 
 void TestInterchange::writersRefusePuzzlesReadersWouldMisread()
@@ -311,13 +311,13 @@ void TestInterchange::puzFileReadsBackWithValidChecksums_data()
     QTest::addColumn<QStringList>("solutionRows");
 
     QTest::newRow("shared number, across before down")
-        << puzzleFromSpec("CAT 1 1 0|Pet;COW 1 1 1|Cattle;TOE 3 1 1|Foot digit", 5, 4, "Farm",
+        << puzzleFromText("CAT 1 1 0|Pet;COW 1 1 1|Cattle;TOE 3 1 1|Foot digit", 5, 4, "Farm",
                           "Animals")
         << ""
         << "" << QStringList{"Pet", "Cattle", "Foot digit"}
         << QStringList{".....", ".CAT.", ".O.O.", ".W.E."};
     QTest::newRow("author, copyright, accents, joined clue lines")
-        << puzzleFromSpec(QString::fromUtf8("ÉTÉ 0 0 0|Saison chaude\r\nen France;ÉCU 0 0 1|"), 3,
+        << puzzleFromText(QString::fromUtf8("ÉTÉ 0 0 0|Saison chaude\r\nen France;ÉCU 0 0 1|"), 3,
                           3, QString::fromUtf8("Été"))
         << "A. Setter" << QString::fromUtf8("© 2026") << QStringList{"Saison chaude en France", ""}
         << QStringList{QString::fromUtf8("ÉTÉ"), "C..", "U.."};
@@ -364,20 +364,20 @@ void TestInterchange::puzRefusesWhatLatin1CannotHold_data()
     QTest::addColumn<CrosswordData>("puzzle");
     QTest::addColumn<QString>("problem");
     QTest::newRow("euro in the title")
-        << puzzleFromSpec("CAT 0 0 0|Pet", 5, 5, QString::fromUtf8("Prix en €"))
+        << puzzleFromText("CAT 0 0 0|Pet", 5, 5, QString::fromUtf8("Prix en €"))
         << QString::fromUtf8("The title holds '€' (U+20AC), which ISO-8859-1 cannot hold.");
     QTest::newRow("arrow in a clue")
-        << puzzleFromSpec(QString::fromUtf8("CAT 0 0 0|Pet;COW 0 0 1|Moo → cattle"), 5, 5)
+        << puzzleFromText(QString::fromUtf8("CAT 0 0 0|Pet;COW 0 0 1|Moo → cattle"), 5, 5)
         << QString::fromUtf8(
                "The clue for 1 Down holds '→' (U+2192), which ISO-8859-1 cannot hold.");
-    QTest::newRow("greek letter") << puzzleFromSpec(QString::fromUtf8("ΩMEGA 0 0 0|Last"), 6, 5)
+    QTest::newRow("greek letter") << puzzleFromText(QString::fromUtf8("ΩMEGA 0 0 0|Last"), 6, 5)
                                   << QString::fromUtf8(
                                          "The letter 'Ω' (U+03A9) at (0,0) is outside ISO-8859-1.");
     QTest::newRow("dot reads as a block")
-        << puzzleFromSpec("A.B 0 0 0|Dotted", 5, 5)
+        << puzzleFromText("A.B 0 0 0|Dotted", 5, 5)
         << "The square at (1,0) holds '.' (U+002E), which the format cannot hold as a letter.";
     QTest::newRow("blank inside a word")
-        << puzzleFromSpec("A_B 0 0 0|Spaced", 5, 5)
+        << puzzleFromText("A_B 0 0 0|Spaced", 5, 5)
         << "The square at (1,0) holds a blank, which the format cannot hold as a letter.";
 }
 
@@ -394,7 +394,7 @@ void TestInterchange::puzRefusesWhatLatin1CannotHold()
 
 void TestInterchange::puzWritesTypographyInPlainForms()
 {
-    const CrosswordData curly = puzzleFromSpec(
+    const CrosswordData curly = puzzleFromText(
         QString::fromUtf8("CAT 0 0 0|It’s a ‘pet’ — “Felix”…;COW 0 0 1|Moo‐maker – 2−1"), 5, 5,
         QString::fromUtf8("Pets‘ quiz"));
     QByteArray bytes;
@@ -409,7 +409,7 @@ void TestInterchange::puzWritesTypographyInPlainForms()
     QCOMPARE(read.strings.at(4), QByteArray("Moo-maker - 2-1"));
 
     // Plain text needs no word about it.
-    QVERIFY(puzBytes(puzzleFromSpec("CAT 0 0 0|Pet", 5, 5), &bytes, {}, &note));
+    QVERIFY(puzBytes(puzzleFromText("CAT 0 0 0|Pet", 5, 5), &bytes, {}, &note));
     QCOMPARE(note, QString());
 }
 
@@ -497,7 +497,7 @@ void TestInterchange::ipuzReaderRefusesWithoutTouchingPuzzle()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, problem);
     QFETCH(bool, unreadable);
-    const CrosswordData before = puzzleFromSpec("DOG 1 1 0|Barks", 6, 6, "Mine");
+    const CrosswordData before = puzzleFromText("DOG 1 1 0|Barks", 6, 6, "Mine");
     CrosswordData puzzle = before;
     bool wasUnreadable = !unreadable;
     const Result r = readIpuz(bytes, &puzzle, &wasUnreadable);
@@ -585,7 +585,7 @@ void TestInterchange::exportFileWriteFailureLeavesNoFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("no/such/folder/out.puz");
-    const Result r = writePuzFile(path, puzzleFromSpec("CAT 0 0 0|Pet", 5, 5));
+    const Result r = writePuzFile(path, puzzleFromText("CAT 0 0 0|Pet", 5, 5));
     QVERIFY(!r.ok());
     QCOMPARE(r.message().title, QString("Export Error"));
     QVERIFY(r.message().text.startsWith("Could not write "));

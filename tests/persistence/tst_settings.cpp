@@ -221,7 +221,6 @@ void tst_Settings::settingsLiveInProgramFolderWhenUsable()
     QCOMPARE(p.programFolder, dir.path() + QLatin1Char('/'));
     QCOMPARE(p.settingsFolder, p.programFolder);
     QCOMPARE(p.settingsFile, p.programFolder + QStringLiteral("Crossword.ini"));
-    QCOMPARE(p.tempPicture, p.programFolder + QStringLiteral("tmpCwrd.bmp"));
     QCOMPARE(p.dialogFolder, p.programFolder);
 }
 
@@ -233,7 +232,6 @@ void tst_Settings::settingsMoveToConfigFolderOtherwise()
                                        dir.filePath(QStringLiteral("docs")));
     QCOMPARE(p.programFolder, program + QLatin1Char('/'));
     QCOMPARE(p.settingsFile, dir.filePath(QStringLiteral("config/Crossword.ini")));
-    QCOMPARE(p.tempPicture, dir.filePath(QStringLiteral("config/tmpCwrd.bmp")));
     QCOMPARE(p.dialogFolder, dir.filePath(QStringLiteral("docs/")));
 }
 

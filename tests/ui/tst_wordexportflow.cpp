@@ -85,7 +85,6 @@ private slots:
         QCOMPARE(dialogs().shown[0].text, kHideAnswersText);
         QCOMPARE(dialogs().shown[0].buttons, Dialogs::Buttons::YesNoCancel);
         QVERIFY(!m_window->AnswersHidden);
-        QVERIFY(!QFile::exists(m_window->paths().tempPicture));
         QVERIFY(m_opened.isEmpty());
     }
 
@@ -112,7 +111,6 @@ private slots:
         QVERIFY(!m_window->AnswersHidden);
         QCOMPARE(m_window->picView->image().convertToFormat(QImage::Format_RGB32),
                  withLetters.convertToFormat(QImage::Format_RGB32));
-        QVERIFY(!QFile::exists(m_window->paths().tempPicture));
         QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(target)});
     }
 
@@ -156,7 +154,6 @@ private slots:
         QCOMPARE(Export_To_Word(*m_window, desktop()), QString());
         QCOMPARE(dialogs().titles(), (QStringList{kHideAnswersTitle, kSaveWordTitle}));
         QVERIFY(!m_window->AnswersHidden);
-        QVERIFY(!QFile::exists(m_window->paths().tempPicture));
         QVERIFY(QDir(documents()).entryList(QDir::Files).isEmpty());
         QVERIFY(m_opened.isEmpty());
     }
@@ -220,7 +217,7 @@ private slots:
         QVERIFY(!QFile::exists(documents() + QStringLiteral("/second.docx")));
     }
 
-    void failureShowsWhyAndLeavesTheTemporaryPicture()
+    void failureShowsWhy()
     {
         dialogs().answers.enqueue(Answer::Yes);
         const QString target = documents() + QStringLiteral("/missing/folder/x.docx");
@@ -229,7 +226,6 @@ private slots:
         QCOMPARE(dialogs().titles(),
                  (QStringList{kHideAnswersTitle, kSaveWordTitle, kWordExportErrorTitle}));
         QVERIFY(dialogs().shown.last().text.contains(QStringLiteral("x.docx")));
-        QVERIFY(QFile::exists(m_window->paths().tempPicture));
         QVERIFY(!QFile::exists(target));
         QVERIFY(!m_window->AnswersHidden);
         QVERIFY(!m_window->pGress->isVisible());

@@ -9,7 +9,7 @@
 
 #include <QStringList>
 
-inline CrosswordData puzzleFromSpec(const QString &spec, int width = 10, int height = 8,
+inline CrosswordData puzzleFromText(const QString &text, int width = 10, int height = 8,
                                     const QString &title = QStringLiteral("Crossword"),
                                     const QString &subject = QString())
 {
@@ -17,7 +17,7 @@ inline CrosswordData puzzleFromSpec(const QString &spec, int width = 10, int hei
     newCrossword(puzzle, qint16(width), qint16(height));
     puzzle.Title = title;
     puzzle.Subject = subject;
-    for (const QString &item : spec.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    for (const QString &item : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QString head = item.section(QLatin1Char('|'), 0, 0);
         const QString clue = item.section(QLatin1Char('|'), 1);
         const QStringList f = head.split(QLatin1Char(' '));
