@@ -42,7 +42,7 @@ std::optional<int> wholeNumber(const QString &text, int min, int max)
 
 std::optional<int> openPuzzleFile(const QString &path, CrosswordData &puzzle, ExtraWords &extra)
 {
-    const Result loaded = loadCrosswordFile(path, puzzle, extra, 16, 16);
+    const Result<> loaded = loadCrosswordFile(path, puzzle, extra, 16, 16);
     if (loaded)
         return std::nullopt;
     if (!fileExists(path))

@@ -47,8 +47,9 @@ QImage pagePicture(const CrosswordData &puzzle, const DrawOptions &options)
 // The printable puzzle page as a .docx document.
 int exportDocx(const ExportJob &job)
 {
-    const Result made = writeDocx(pagePicture(job.puzzle, job.options), Get_Clues_text(job.puzzle),
-                                  job.puzzle.Title, job.puzzle.Subject, job.output, {}, job.paper);
+    const Result<> made =
+        writeDocx(pagePicture(job.puzzle, job.options), Get_Clues_text(job.puzzle),
+                  job.puzzle.Title, job.puzzle.Subject, job.output, {}, job.paper);
     return made.ok() ? ExitOk : refused(made.message());
 }
 
@@ -76,7 +77,7 @@ int exportPdf(const ExportJob &job)
     options.paper = job.paper;
     options.answerKey = job.answerKey;
     options.drawing = printDrawOptions();
-    const Result written = writePdfWorksheet(job.output, job.puzzle, options);
+    const Result<> written = writePdfWorksheet(job.output, job.puzzle, options);
     return written.ok() ? ExitOk : refused(written.message());
 }
 
@@ -86,7 +87,7 @@ int exportPicture(const ExportJob &job)
     const QImage picture =
         renderCrosswordImage(job.puzzle, defaultPictureSize(job.puzzle), job.options);
     if (job.output.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)) {
-        const Result saved = savePictureAsBmp(picture, job.output);
+        const Result<> saved = savePictureAsBmp(picture, job.output);
         return saved.ok() ? ExitOk : refused(saved.message());
     }
     if (const std::optional<QString> reason = writePictureSafely(picture, job.output, "PNG"))
@@ -97,7 +98,7 @@ int exportPicture(const ExportJob &job)
 // The web page to solve in a browser.
 int exportHtml(const ExportJob &job)
 {
-    const Result written = writeWebPage(job.output, job.puzzle);
+    const Result<> written = writeWebPage(job.output, job.puzzle);
     return written.ok() ? ExitOk : refused(written.message());
 }
 

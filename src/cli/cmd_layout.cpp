@@ -136,7 +136,7 @@ int runGenerate(const QStringList &args)
     // A refusal leaves the file with its old layout.
     if (const int status = layOutStoredWords(puzzle, extra, seed, flags); status != ExitOk)
         return status;
-    const Result saved = saveCrosswordFile(files.first(), puzzle, extra);
+    const Result<> saved = saveCrosswordFile(files.first(), puzzle, extra);
     if (!saved) {
         refused(saved.message());
         return ExitRefused;

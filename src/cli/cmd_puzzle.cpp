@@ -58,7 +58,7 @@ struct PuzzleFile
 
 int save(const PuzzleFile &file)
 {
-    const Result saved = saveCrosswordFile(file.path, file.puzzle, file.extra);
+    const Result<> saved = saveCrosswordFile(file.path, file.puzzle, file.extra);
     return saved ? ExitOk : refused(saved.message());
 }
 
@@ -161,8 +161,8 @@ int runAdd(const QStringList &args)
     PuzzleFile file{args.at(0), {}, newExtraWords()};
     if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
         return *failed;
-    const Result added = addWord(file.puzzle, qint16(*x), qint16(*y), word, *orientation, clue,
-                                 true, PlacementCheck::ApplyRules);
+    const Result<> added = addWord(file.puzzle, qint16(*x), qint16(*y), word, *orientation, clue,
+                                   true, PlacementCheck::ApplyRules);
     if (!added)
         return refused(added.message());
     // A word taken onto the grid leaves the stored words (the first entry that holds it).
@@ -200,7 +200,7 @@ int runDelete(const QStringList &args)
                                    .arg(*y),
                                Icon::Information});
     }
-    const Result deleted = removeWordAt(file.puzzle, index);
+    const Result<> deleted = removeWordAt(file.puzzle, index);
     if (!deleted)
         return refused(deleted.message());
     return save(file);
@@ -220,7 +220,7 @@ int runMove(const QStringList &args)
     PuzzleFile file{args.at(0), {}, newExtraWords()};
     if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
         return *failed;
-    const Result moved = moveWords(file.puzzle, MoveDirection(direction));
+    const Result<> moved = moveWords(file.puzzle, MoveDirection(direction));
     if (!moved)
         return refused(moved.message());
     return save(file);

@@ -56,11 +56,11 @@ QString fitText(const QString &word, qint16 x, qint16 y)
     return QStringLiteral("The word '%1' will not fit at (%2,%3).").arg(word).arg(x).arg(y);
 }
 
-Result interferes()
+Result<> interferes()
 {
-    return Result::refused(QStringLiteral("Add Word Error"),
-                           QStringLiteral("This word would interfere with another word."),
-                           Icon::Error);
+    return Result<>::refused(QStringLiteral("Add Word Error"),
+                             QStringLiteral("This word would interfere with another word."),
+                             Icon::Error);
 }
 
 // True when a word of the same orientation already covers one of the new word's squares.
@@ -82,16 +82,16 @@ bool overlapsParallelWord(const CrosswordData &puzzle, int x, int y, int length,
     return false;
 }
 
-Result checkPlacement(const CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
-                      Direction orientation)
+Result<> checkPlacement(const CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
+                        Direction orientation)
 {
     const int length = int(word.size());
     if (!wordFitsGrid(x, y, length, orientation, puzzle.Width, puzzle.Height)) {
-        return Result::refused(QStringLiteral("Error"),
-                               fitText(word, x, y) + QLatin1Char('\n') +
-                                   QStringLiteral("Either the word is too long or the "
-                                                  "coordinates are invalid."),
-                               Icon::Error);
+        return Result<>::refused(QStringLiteral("Error"),
+                                 fitText(word, x, y) + QLatin1Char('\n') +
+                                     QStringLiteral("Either the word is too long or the "
+                                                    "coordinates are invalid."),
+                                 Icon::Error);
     }
     const CellGrid grid = buildCellGrid(puzzle);
     const bool down = orientation == Direction::Down;
@@ -108,10 +108,10 @@ Result checkPlacement(const CrosswordData &puzzle, qint16 x, qint16 y, const QSt
         else
             refused = grid.isLetter(sx, sy - 1) || grid.isLetter(sx, sy + 1);
         if (refused) {
-            return Result::refused(QStringLiteral("Add Word Error"),
-                                   fitText(word, x, y) + QLatin1Char('\n') +
-                                       QStringLiteral("The shared letters do not match."),
-                                   Icon::Error);
+            return Result<>::refused(QStringLiteral("Add Word Error"),
+                                     fitText(word, x, y) + QLatin1Char('\n') +
+                                         QStringLiteral("The shared letters do not match."),
+                                     Icon::Error);
         }
     }
     const bool beforeTaken = down ? grid.isLetter(x, y - 1) : grid.isLetter(x - 1, y);
@@ -121,16 +121,16 @@ Result checkPlacement(const CrosswordData &puzzle, qint16 x, qint16 y, const QSt
     // A word lying on top of a parallel word would hide one inside the other.
     if (overlapsParallelWord(puzzle, x, y, length, orientation))
         return interferes();
-    return Result::success();
+    return Result<>::success();
 }
 
 } // namespace
 
-Result addWord(CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
-               Direction orientation, const QString &clue, bool showLetters, PlacementCheck check)
+Result<> addWord(CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
+                 Direction orientation, const QString &clue, bool showLetters, PlacementCheck check)
 {
     if (check == PlacementCheck::ApplyRules) {
-        Result check = checkPlacement(puzzle, x, y, word, orientation);
+        Result<> check = checkPlacement(puzzle, x, y, word, orientation);
         if (!check)
             return check;
     }
@@ -144,7 +144,7 @@ Result addWord(CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
     w.ShowLetters = showLetters;
     w.X = x;
     w.Y = y;
-    return Result::success();
+    return Result<>::success();
 }
 
 Message storedWordsFullMessage()

@@ -115,5 +115,6 @@ qint16 findWordAt(const CrosswordData &puzzle, qint16 x, qint16 y, Direction ori
 
 // Places a word. With PlacementCheck::ApplyRules the placement rules run first and a
 // refusal comes back with the puzzle unchanged.
-Result addWord(CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
-               Direction orientation, const QString &clue, bool showLetters, PlacementCheck check);
+Result<> addWord(CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
+                 Direction orientation, const QString &clue, bool showLetters,
+                 PlacementCheck check);

@@ -42,9 +42,9 @@ void numberSquares(CrosswordData &puzzle)
 
 namespace {
 
-Result cantMove(const QString &text)
+Result<> cantMove(const QString &text)
 {
-    return Result::refused(QStringLiteral("Can't move"), text, Icon::Warning);
+    return Result<>::refused(QStringLiteral("Can't move"), text, Icon::Warning);
 }
 
 int lastColumn(const GridWord &w)
@@ -58,11 +58,11 @@ int lastRow(const GridWord &w)
 
 } // namespace
 
-Result moveWords(CrosswordData &puzzle, MoveDirection direction)
+Result<> moveWords(CrosswordData &puzzle, MoveDirection direction)
 {
     // The placeholder of an empty puzzle is not a word: nothing to move, nothing to say.
     if (puzzle.IsEmpty || qint16(direction) < 0 || qint16(direction) > 3)
-        return Result::success();
+        return Result<>::success();
     const auto &words = puzzle.Words;
     auto any = [&](auto pred) { return std::any_of(words.begin(), words.end(), pred); };
     switch (direction) {
@@ -105,7 +105,7 @@ Result moveWords(CrosswordData &puzzle, MoveDirection direction)
             break;
         }
     }
-    return Result::success();
+    return Result<>::success();
 }
 
 void resizeCrossword(CrosswordData &puzzle, qint16 newWidth, qint16 newHeight)
@@ -126,23 +126,23 @@ void resizeCrossword(CrosswordData &puzzle, qint16 newWidth, qint16 newHeight)
     puzzle.Height = newHeight;
 }
 
-Result removeWordAt(CrosswordData &puzzle, qsizetype target)
+Result<> removeWordAt(CrosswordData &puzzle, qsizetype target)
 {
     // Taking the placeholder out of an empty puzzle leaves it as it was.
     if (puzzle.IsEmpty && target == 0)
-        return Result::success();
+        return Result<>::success();
     if (puzzle.IsEmpty || target < 0 || target >= puzzle.Words.size()) {
-        return Result::refused(QStringLiteral("Delete Word Error"),
-                               QStringLiteral("Error deleting word:\nSubscript out of range\n"
-                                              "Error number 9"),
-                               Icon::Information);
+        return Result<>::refused(QStringLiteral("Delete Word Error"),
+                                 QStringLiteral("Error deleting word:\nSubscript out of range\n"
+                                                "Error number 9"),
+                                 Icon::Information);
     }
     puzzle.Words.removeAt(target);
     if (puzzle.Words.isEmpty()) {
         puzzle.Words.append(GridWord{});
         puzzle.IsEmpty = true;
     }
-    return Result::success();
+    return Result<>::success();
 }
 
 CrosswordData cropToWords(const CrosswordData &puzzle)

@@ -14,14 +14,14 @@ void numberSquares(CrosswordData &puzzle);
 enum class MoveDirection : qint16 { Left = 0, Right = 1, Up = 2, Down = 3 };
 
 // Moves every word one square, or refuses (all or nothing).
-Result moveWords(CrosswordData &puzzle, MoveDirection direction);
+Result<> moveWords(CrosswordData &puzzle, MoveDirection direction);
 
 // Removes the words that do not fit the new size, then sets it. The caller has asked
 // the user first and redraws afterwards.
 void resizeCrossword(CrosswordData &puzzle, qint16 newWidth, qint16 newHeight);
 
 // Removes the word at this index of the word list; an index outside the list is refused.
-Result removeWordAt(CrosswordData &puzzle, qsizetype index);
+Result<> removeWordAt(CrosswordData &puzzle, qsizetype index);
 
 // The puzzle cut down to the rows and columns its words use (squares outside the grid take
 // no room), so a page shows no empty margin; words keep their numbers. An empty puzzle, or

@@ -12,12 +12,12 @@
 
 namespace {
 
-Result refuse(const QString &problem)
+Result<> refuse(const QString &problem)
 {
-    return Result::refused(kWebPageErrorTitle,
-                           QStringLiteral("The puzzle cannot be written as a web page.") +
-                               QLatin1Char('\n') + problem,
-                           Icon::Error);
+    return Result<>::refused(kWebPageErrorTitle,
+                             QStringLiteral("The puzzle cannot be written as a web page.") +
+                                 QLatin1Char('\n') + problem,
+                             Icon::Error);
 }
 
 QString at(int x, int y)
@@ -99,7 +99,7 @@ QString escapedLines(const QString &text)
     return lines.join(QLatin1String("<br>"));
 }
 
-Result checkSolvable(const CrosswordData &puzzle, const CellGrid &grid)
+Result<> checkSolvable(const CrosswordData &puzzle, const CellGrid &grid)
 {
     if (puzzle.IsEmpty)
         return refuse(QStringLiteral("It has no words."));
@@ -125,7 +125,7 @@ Result checkSolvable(const CrosswordData &puzzle, const CellGrid &grid)
                                   .arg(w.Answer, where, at(w.squareX(k), w.squareY(k))));
         }
     }
-    return Result::success();
+    return Result<>::success();
 }
 
 // FNV-1a, 32 bits: names the puzzle in local storage and seeds the answer mask.
@@ -175,11 +175,11 @@ struct SquareWords
 
 } // namespace
 
-Result webPageBytes(const CrosswordData &original, QByteArray *out)
+Result<QByteArray> webPageBytes(const CrosswordData &original)
 {
     CrosswordData puzzle = original;
     numberSquares(puzzle);
-    const Result solvable = checkSolvable(puzzle, buildCellGrid(puzzle));
+    const Result<> solvable = checkSolvable(puzzle, buildCellGrid(puzzle));
     if (!solvable)
         return solvable;
     puzzle = cropToWords(puzzle);
@@ -354,21 +354,19 @@ Result webPageBytes(const CrosswordData &original, QByteArray *out)
     html += QLatin1String("<script>\n");
     html += script;
     html += QLatin1String("</script>\n</body>\n</html>\n");
-    *out = html.toUtf8();
-    return Result::success();
+    return html.toUtf8();
 }
 
-Result writeWebPage(const QString &path, const CrosswordData &puzzle)
+Result<> writeWebPage(const QString &path, const CrosswordData &puzzle)
 {
-    QByteArray bytes;
-    const Result made = webPageBytes(puzzle, &bytes);
+    const Result<QByteArray> made = webPageBytes(puzzle);
     if (!made)
-        return made;
-    if (const auto failure = writeFileSafely(path, bytes))
-        return Result::refused(
+        return Result<>::refused(made.message());
+    if (const auto failure = writeFileSafely(path, made.value()))
+        return Result<>::refused(
             kWebPageErrorTitle,
             QStringLiteral("Could not write %1:").arg(QDir::toNativeSeparators(path)) +
                 QLatin1Char('\n') + *failure,
             Icon::Error);
-    return Result::success();
+    return Result<>::success();
 }

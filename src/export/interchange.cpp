@@ -21,12 +21,12 @@ quint64 startKey(int x, int y, Direction orientation)
            quint64(orientation == Direction::Down ? 1 : 0);
 }
 
-Result refuse(const QString &formatName, const QString &problem)
+Result<> refuse(const QString &formatName, const QString &problem)
 {
-    return Result::refused(QStringLiteral("Export Error"),
-                           QStringLiteral("The puzzle cannot be written as %1.").arg(formatName) +
-                               QLatin1Char('\n') + problem,
-                           Icon::Error);
+    return Result<>::refused(QStringLiteral("Export Error"),
+                             QStringLiteral("The puzzle cannot be written as %1.").arg(formatName) +
+                                 QLatin1Char('\n') + problem,
+                             Icon::Error);
 }
 
 } // namespace
@@ -66,7 +66,7 @@ QList<GridEntry> deriveEntries(const CellGrid &grid)
     return entries;
 }
 
-Result checkWordsAreEntries(const CrosswordData &puzzle, const QString &formatName)
+Result<> checkWordsAreEntries(const CrosswordData &puzzle, const QString &formatName)
 {
     if (puzzle.IsEmpty)
         return refuse(formatName, QStringLiteral("It has no words."));
@@ -122,7 +122,7 @@ Result checkWordsAreEntries(const CrosswordData &puzzle, const QString &formatNa
                           QStringLiteral("The word '%1' at %2 %3 runs into other letters.")
                               .arg(w.Answer, at(w.X, w.Y), orientationName(w.Orientation)));
     }
-    return Result::success();
+    return Result<>::success();
 }
 
 QString displayPath(const QString &path)
@@ -130,13 +130,13 @@ QString displayPath(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-Result saveExportFile(const QString &path, const QByteArray &bytes)
+Result<> saveExportFile(const QString &path, const QByteArray &bytes)
 {
     if (const std::optional<QString> reason = writeFileSafely(path, bytes)) {
-        return Result::refused(QStringLiteral("Export Error"),
-                               QStringLiteral("Could not write %1:").arg(displayPath(path)) +
-                                   QLatin1Char('\n') + *reason,
-                               Icon::Error);
+        return Result<>::refused(QStringLiteral("Export Error"),
+                                 QStringLiteral("Could not write %1:").arg(displayPath(path)) +
+                                     QLatin1Char('\n') + *reason,
+                                 Icon::Error);
     }
-    return Result::success();
+    return Result<>::success();
 }

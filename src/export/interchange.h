@@ -47,11 +47,11 @@ QString orientationName(Direction orientation);
 // grid, two words disagree about a shared square, two words of one direction start in
 // the same square, a word is shorter than two letters, or the letters form a run that
 // is not one of the words. formatName ("ipuz", "Across Lite puz") goes into the text.
-Result checkWordsAreEntries(const CrosswordData &puzzle, const QString &formatName);
+Result<> checkWordsAreEntries(const CrosswordData &puzzle, const QString &formatName);
 
 // Writes bytes to path through a temporary file, so a failure leaves no partial file
 // and an existing file untouched. The refusal names the path and the reason.
-Result saveExportFile(const QString &path, const QByteArray &bytes);
+Result<> saveExportFile(const QString &path, const QByteArray &bytes);
 
 // A file name the way the messages show it (native separators).
 QString displayPath(const QString &path);

@@ -486,30 +486,30 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
 namespace {
 
 // The refusal for a problem, with its first line; sets *unreadable.
-Result refusal(const QString &firstLine, Problem problem, bool *unreadable)
+Result<> refusal(const QString &firstLine, Problem problem, bool *unreadable)
 {
     const bool mark = problem.startsWith(kUnreadable);
     if (unreadable)
         *unreadable = mark;
     if (mark)
         problem.remove(0, 1);
-    return Result::refused(QStringLiteral("Import Error"), firstLine + QLatin1Char('\n') + problem,
-                           Icon::Error);
+    return Result<>::refused(QStringLiteral("Import Error"),
+                             firstLine + QLatin1Char('\n') + problem, Icon::Error);
 }
 
 } // namespace
 
-Result readIpuz(const QByteArray &bytes, CrosswordData *puzzle, bool *unreadable)
+Result<> readIpuz(const QByteArray &bytes, CrosswordData *puzzle, bool *unreadable)
 {
     if (unreadable)
         *unreadable = false;
     const Problem p = parse(bytes, puzzle);
     if (p.isEmpty())
-        return Result::success();
+        return Result<>::success();
     return refusal(QStringLiteral("The file cannot be read as a puzzle."), p, unreadable);
 }
 
-Result readIpuzFile(const QString &path, CrosswordData *puzzle, bool *unreadable)
+Result<> readIpuzFile(const QString &path, CrosswordData *puzzle, bool *unreadable)
 {
     if (unreadable)
         *unreadable = false;
@@ -525,6 +525,6 @@ Result readIpuzFile(const QString &path, CrosswordData *puzzle, bool *unreadable
                        markUnreadable(content.reason), unreadable);
     const Problem p = parse(content.bytes, puzzle);
     if (p.isEmpty())
-        return Result::success();
+        return Result<>::success();
     return refusal(QStringLiteral("%1 cannot be read as a puzzle.").arg(name), p, unreadable);
 }

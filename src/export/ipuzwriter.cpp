@@ -73,9 +73,9 @@ QByteArray layOut(const QList<std::pair<QString, QJsonValue>> &fields)
 
 } // namespace
 
-Result ipuzBytes(const CrosswordData &source, QByteArray *out, const ExportDetails &details)
+Result<> ipuzBytes(const CrosswordData &source, QByteArray *out, const ExportDetails &details)
 {
-    const Result check = checkWordsAreEntries(source, QStringLiteral("ipuz"));
+    const Result<> check = checkWordsAreEntries(source, QStringLiteral("ipuz"));
     if (!check)
         return check;
     CrosswordData puzzle = source;
@@ -134,13 +134,14 @@ Result ipuzBytes(const CrosswordData &source, QByteArray *out, const ExportDetai
         {QStringLiteral("clues"), QJsonObject{{QStringLiteral("Across"), clueList(across)},
                                               {QStringLiteral("Down"), clueList(down)}}});
     *out = layOut(fields);
-    return Result::success();
+    return Result<>::success();
 }
 
-Result writeIpuzFile(const QString &path, const CrosswordData &puzzle, const ExportDetails &details)
+Result<> writeIpuzFile(const QString &path, const CrosswordData &puzzle,
+                       const ExportDetails &details)
 {
     QByteArray bytes;
-    const Result made = ipuzBytes(puzzle, &bytes, details);
+    const Result<> made = ipuzBytes(puzzle, &bytes, details);
     if (!made)
         return made;
     return saveExportFile(path, bytes);

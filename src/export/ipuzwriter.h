@@ -16,8 +16,8 @@
 //
 // Refuses (Result, *out untouched) when the puzzle's words are not exactly the runs of
 // letters of its grid (see checkWordsAreEntries).
-Result ipuzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetails &details = {});
+Result<> ipuzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetails &details = {});
 
 // ipuzBytes written to path (atomically).
-Result writeIpuzFile(const QString &path, const CrosswordData &puzzle,
-                     const ExportDetails &details = {});
+Result<> writeIpuzFile(const QString &path, const CrosswordData &puzzle,
+                       const ExportDetails &details = {});

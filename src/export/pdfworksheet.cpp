@@ -525,11 +525,11 @@ bool paintWorksheet(QPainter &painter, QPagedPaintDevice &device, const Crosswor
     return true;
 }
 
-Result writePdfWorksheet(const QString &path, const CrosswordData &puzzle,
-                         const WorksheetOptions &options)
+Result<> writePdfWorksheet(const QString &path, const CrosswordData &puzzle,
+                           const WorksheetOptions &options)
 {
     const auto refuse = [](const QString &text) {
-        return Result::refused(kWorksheetErrorTitle, text, Icon::Warning);
+        return Result<>::refused(kWorksheetErrorTitle, text, Icon::Warning);
     };
     if (!options.puzzle && !options.answerKey)
         return refuse(QStringLiteral("Choose the puzzle, the answer key or both."));
@@ -561,5 +561,5 @@ Result writePdfWorksheet(const QString &path, const CrosswordData &puzzle,
     if (const std::optional<QString> reason = writeFileSafely(path, bytes))
         return refuse(QStringLiteral("The worksheet could not be written to \"%1\": %2")
                           .arg(QDir::toNativeSeparators(path), *reason));
-    return Result::success();
+    return Result<>::success();
 }

@@ -37,9 +37,9 @@ private:
     bool m_active;
 };
 
-Result failure(const QString &text)
+Result<> failure(const QString &text)
 {
-    return Result::refused(kWordExportErrorTitle, text, Icon::None);
+    return Result<>::refused(kWordExportErrorTitle, text, Icon::None);
 }
 
 } // namespace
@@ -81,9 +81,9 @@ QPageSize::PageSizeId systemPaperSize()
     return paperSizeForLocale(QLocale::system());
 }
 
-Result writeDocx(const QImage &picture, const QString &clueText, const QString &title,
-                 const QString &subject, const QString &outputPath,
-                 const std::function<void(int)> &progress, QPageSize::PageSizeId paper)
+Result<> writeDocx(const QImage &picture, const QString &clueText, const QString &title,
+                   const QString &subject, const QString &outputPath,
+                   const std::function<void(int)> &progress, QPageSize::PageSizeId paper)
 {
     const auto report = [&progress](int value) {
         if (progress)
@@ -142,5 +142,5 @@ Result writeDocx(const QImage &picture, const QString &clueText, const QString &
     if (!document.save(outputPath, &error))
         return failure(error);
     report(100);
-    return Result::success();
+    return Result<>::success();
 }

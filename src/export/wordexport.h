@@ -33,7 +33,7 @@ QPageSize::PageSizeId systemPaperSize();
 // While it works, an application with a GUI shows the wait cursor. On failure the
 // result carries a message (title kWordExportErrorTitle, text the reason) and
 // nothing is left at outputPath: a file already there stays as it was.
-Result writeDocx(const QImage &picture, const QString &clueText, const QString &title,
-                 const QString &subject, const QString &outputPath,
-                 const std::function<void(int)> &progress,
-                 QPageSize::PageSizeId paper = systemPaperSize());
+Result<> writeDocx(const QImage &picture, const QString &clueText, const QString &title,
+                   const QString &subject, const QString &outputPath,
+                   const std::function<void(int)> &progress,
+                   QPageSize::PageSizeId paper = systemPaperSize());

@@ -18,9 +18,9 @@ const QString kWordPrefix = QStringLiteral("Word");
 const QString kExWordPrefix = QStringLiteral("ExWord");
 const QString kLineBreakMark = QStringLiteral("###");
 
-Result refuse(const QString &path, const QString &reason)
+Result<> refuse(const QString &path, const QString &reason)
 {
-    return Result::refused(
+    return Result<>::refused(
         QStringLiteral("Open Error"),
         QStringLiteral("The file '%1' cannot be opened as a crossword.\n%2").arg(path, reason),
         Icon::Error);
@@ -124,11 +124,11 @@ bool looksLikePuzzle(const ProfileFile &doc)
                        [](const QString &name) { return wordSection.match(name).hasMatch(); });
 }
 
-Result crosswordFromDocument(const ProfileFile &doc, const QString &path, CrosswordData &puzzle,
-                             ExtraWords &extra, qint16 defaultWidth, qint16 defaultHeight)
+Result<> crosswordFromDocument(const ProfileFile &doc, const QString &path, CrosswordData &puzzle,
+                               ExtraWords &extra, qint16 defaultWidth, qint16 defaultHeight)
 {
     if (!looksLikePuzzle(doc))
-        return Result::refused(
+        return Result<>::refused(
             QStringLiteral("Open Error"),
             QStringLiteral("The file '%1' is not a crossword puzzle file.").arg(path), Icon::Error);
     QString reason;
@@ -185,24 +185,24 @@ Result crosswordFromDocument(const ProfileFile &doc, const QString &path, Crossw
 
     puzzle = std::move(loaded);
     extra = std::move(loadedExtra);
-    return Result::success();
+    return Result<>::success();
 }
 
 } // namespace
 
-Result loadCrosswordFile(const QString &path, CrosswordData &puzzle, ExtraWords &extra,
-                         qint16 defaultWidth, qint16 defaultHeight)
+Result<> loadCrosswordFile(const QString &path, CrosswordData &puzzle, ExtraWords &extra,
+                           qint16 defaultWidth, qint16 defaultHeight)
 {
     if (!fileExists(path))
         return refuse(path, QStringLiteral("The file does not exist."));
     ProfileFile doc;
-    if (Result r = doc.load(path); !r)
+    if (Result<> r = doc.load(path); !r)
         return refuse(path, r.message().text.section(QLatin1Char('\n'), 1));
     return crosswordFromDocument(doc, path, puzzle, extra, defaultWidth, defaultHeight);
 }
 
-Result loadCrosswordBytes(const QByteArray &bytes, const QString &name, CrosswordData &puzzle,
-                          ExtraWords &extra, qint16 defaultWidth, qint16 defaultHeight)
+Result<> loadCrosswordBytes(const QByteArray &bytes, const QString &name, CrosswordData &puzzle,
+                            ExtraWords &extra, qint16 defaultWidth, qint16 defaultHeight)
 {
     return crosswordFromDocument(ProfileFile::fromBytes(bytes), name, puzzle, extra, defaultWidth,
                                  defaultHeight);
@@ -251,7 +251,8 @@ QByteArray crosswordFileBytes(const CrosswordData &puzzle, const ExtraWords &ext
     return crosswordDocument(puzzle, extra).toBytes();
 }
 
-Result saveCrosswordFile(const QString &path, const CrosswordData &puzzle, const ExtraWords &extra)
+Result<> saveCrosswordFile(const QString &path, const CrosswordData &puzzle,
+                           const ExtraWords &extra)
 {
     // The reader's limits hold for what is written, or nothing is written.
     QString reason;
@@ -263,7 +264,7 @@ Result saveCrosswordFile(const QString &path, const CrosswordData &puzzle, const
     else if (puzzle.Words.size() - 1 > kMaxWordIndex || extra.size() - 1 > kMaxWordIndex)
         reason = QStringLiteral("It holds more words than a puzzle file can keep.");
     if (!reason.isEmpty())
-        return Result::refused(
+        return Result<>::refused(
             QStringLiteral("Save Error"),
             QStringLiteral("The file '%1' could not be saved.\n%2").arg(path, reason), Icon::Error);
     return crosswordDocument(puzzle, extra).save(path);

@@ -14,7 +14,7 @@ QImage capturePicture(const QImage &source, int left, int top, int width, int he
 
 // Writes the picture as a standard uncompressed 24-bit Windows bitmap file, replacing a
 // file of that name. The old file stays untouched when the write fails.
-Result savePictureAsBmp(const QImage &picture, const QString &path);
+Result<> savePictureAsBmp(const QImage &picture, const QString &path);
 
 // Encodes the picture in format ("PNG", "BMP") and writes it through writeFileSafely:
 // nothing on success, otherwise the reason (the system's, for a failed write); the old

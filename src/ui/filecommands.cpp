@@ -16,7 +16,7 @@ enum class SaveOutcome { Saved, Cancelled, Failed };
 // Writes the puzzle to path; a failure is shown and the file there stays as it was.
 bool saveTo(frmCWord &window, const QString &path)
 {
-    const Result saved = saveCrosswordFile(path, window.puzzle(), window.extraWords());
+    const Result<> saved = saveCrosswordFile(path, window.puzzle(), window.extraWords());
     if (!saved) {
         window.dialogs().message(saved.message());
         return false;
@@ -88,7 +88,7 @@ void frmCWord::fileOpen()
 
 bool frmCWord::openFile(const QString &path)
 {
-    const Result loaded =
+    const Result<> loaded =
         loadCrosswordFile(path, m_puzzle, m_extraWords, m_defaultWidth, m_defaultHeight);
     if (!loaded) {
         // The reader leaves the puzzle and the stored words as they were.

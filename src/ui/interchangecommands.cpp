@@ -34,10 +34,10 @@ QString startFolder(const frmCWord &window)
 
 // Writes the puzzle to a path; on success *note holds what the user should know about
 // the file written (empty for nothing).
-using Writer = Result (*)(const QString &, const CrosswordData &, const ExportDetails &,
+using Writer = Result<> (*)(const QString &, const CrosswordData &, const ExportDetails &,
                           QString *note);
 
-Result writeIpuz(const QString &path, const CrosswordData &puzzle, const ExportDetails &details,
+Result<> writeIpuz(const QString &path, const CrosswordData &puzzle, const ExportDetails &details,
                  QString *)
 {
     return writeIpuzFile(path, puzzle, details);
@@ -53,7 +53,7 @@ QString exportAs(frmCWord &window, const QString &word, const QString &extension
     if (!path.endsWith(QLatin1Char('.') + extension, Qt::CaseInsensitive))
         path += QLatin1Char('.') + extension;
     QString note;
-    const Result written = write(path, window.puzzle(), ExportDetails{}, &note);
+    const Result<> written = write(path, window.puzzle(), ExportDetails{}, &note);
     if (!written) {
         window.dialogs().message(written.message());
         return QString();
@@ -114,7 +114,7 @@ bool importWordListFile(frmCWord &window, const QString &path)
             listed << w.Answer;
     }
     WordList list;
-    const Result read = readWordListFile(path, &list, listed);
+    const Result<> read = readWordListFile(path, &list, listed);
     if (!read) {
         window.dialogs().message(read.message());
         return false;
@@ -140,7 +140,7 @@ bool importIpuzFile(frmCWord &window, const QString &path)
 {
     window.Remove_Shapes();
     CrosswordData puzzle;
-    const Result read = readIpuzFile(path, &puzzle);
+    const Result<> read = readIpuzFile(path, &puzzle);
     if (!read) {
         window.dialogs().message(read.message());
         return false;

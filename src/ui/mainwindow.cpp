@@ -712,7 +712,7 @@ QString frmCWord::Get_Clues_text() const
     return ::Get_Clues_text(m_puzzle);
 }
 
-void frmCWord::showRefusal(const Result &result)
+void frmCWord::showRefusal(const Result<> &result)
 {
     if (!result)
         m_dialogs.message(result.message());
@@ -722,7 +722,7 @@ void frmCWord::showRefusal(const Result &result)
 
 void frmCWord::Acquire_Settings()
 {
-    Result status = Result::success();
+    Result<> status = Result<>::success();
     const DefaultSettings s = readDefaultSettings(m_paths.settingsFile, &status);
     showRefusal(status);
     m_defaultTitle = s.title;

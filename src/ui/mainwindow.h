@@ -189,7 +189,7 @@ private:
     void fillSizeList(QComboBox *box);
     void fillCellList(QComboBox *box, int count);
     void copySettingsFields(const CrosswordData &puzzle);
-    void showRefusal(const Result &result);
+    void showRefusal(const Result<> &result);
     // The size and place the window had when it last closed, from the settings file.
     void restorePlacement();
 

@@ -37,8 +37,8 @@ void addWebPageCommand(frmCWord &window)
 QString exportWebPage(frmCWord &window)
 {
     Dialogs &ask = window.dialogs();
-    QByteArray page; // made twice, so a puzzle it cannot hold is refused before the dialog
-    const Result made = webPageBytes(window.puzzle(), &page);
+    // Made twice, so a puzzle it cannot hold is refused before the dialog.
+    const Result<QByteArray> made = webPageBytes(window.puzzle());
     if (!made) {
         ask.message(made.message());
         return QString();
@@ -49,7 +49,7 @@ QString exportWebPage(frmCWord &window)
     if (!path.endsWith(QLatin1String(".html"), Qt::CaseInsensitive) &&
         !path.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive))
         path += QLatin1String(".html");
-    const Result written = writeWebPage(path, window.puzzle());
+    const Result<> written = writeWebPage(path, window.puzzle());
     if (!written) {
         ask.message(written.message());
         return QString();

@@ -152,7 +152,7 @@ QString Export_To_Word(frmCWord &window, const WordExportDesktop &desktop)
     window.pGress->raise();
     reportProgress(nullptr, 0);
 
-    const Result made = writeDocx(
+    const Result<> made = writeDocx(
         picture, window.Get_Clues_text(), window.puzzle().Title,
         window.puzzle().Subject, target,
         [&window](int value) { reportProgress(window.XP2, value); }, desktop.paper);

@@ -321,7 +321,7 @@ void WordPanel::updateWord()
     const qint16 index = findWordAt(p, qint16(c), qint16(r), dir);
 
     if (index < 0) {
-        const Result added =
+        const Result<> added =
             addWord(p, qint16(c), qint16(r), text, dir, m_window.txtClue->text(), true, PlacementCheck::ApplyRules);
         if (added) {
             removeWord();
@@ -339,7 +339,7 @@ void WordPanel::updateWord()
         const QString answer = text.toUpper();
         const QString clue = m_window.txtClue->text();
         CrosswordData check = p;
-        Result result = removeWordAt(check, index);
+        Result<> result = removeWordAt(check, index);
         if (result)
             result = addWord(check, qint16(c), qint16(r), answer, dir, clue, true, PlacementCheck::ApplyRules);
         if (!result) {
@@ -367,7 +367,7 @@ void WordPanel::deleteWord()
     CrosswordData &p = m_window.puzzle();
     const qint16 index = okX && okY ? findWordAt(p, qint16(c), qint16(r), dir) : qint16(-1);
     if (index >= 0) {
-        const Result removed = removeWordAt(p, index);
+        const Result<> removed = removeWordAt(p, index);
         if (!removed)
             m_window.dialogs().message(removed.message());
         storeWord();

@@ -20,7 +20,7 @@ QString testData(const QString &name)
 
 struct Loaded
 {
-    Result result = Result::success();
+    Result<> result = Result<>::success();
     CrosswordData puzzle;
     ExtraWords extra;
 };
@@ -82,7 +82,7 @@ void TestCliFormats::makePlacesEveryWordOfTheList()
     QCOMPARE(clues.value("RACCOON"), QString("Masked bandit"));
     QCOMPARE(clues.size(), 40);
     // Laid out by the placement rules, so every word is a whole entry of the grid.
-    const Result entries = checkWordsAreEntries(l.puzzle, "test");
+    const Result<> entries = checkWordsAreEntries(l.puzzle, "test");
     QVERIFY2(entries.ok(), entries.ok() ? "" : qPrintable(entries.message().text));
 }
 
@@ -157,7 +157,7 @@ void TestCliFormats::makeThoroughPartialKeepsWordsLeftOut()
     QVERIFY(l.result.ok());
     QCOMPARE(l.puzzle.Words.size(), 3);
     QCOMPARE(l.extra, (ExtraWords{ExtraWord{}, ExtraWord{"XYZ", "No match"}}));
-    const Result entries = checkWordsAreEntries(l.puzzle, "test");
+    const Result<> entries = checkWordsAreEntries(l.puzzle, "test");
     QVERIFY2(entries.ok(), entries.ok() ? "" : qPrintable(entries.message().text));
 }
 

@@ -30,8 +30,8 @@ inline QString firstRuleBreak(const CrosswordData &puzzle)
             others.IsEmpty = true;
         }
         const GridWord &w = puzzle.Words.at(i);
-        const Result r = addWord(others, w.X, w.Y, w.Answer, w.Orientation, w.Clue, true,
-                                 PlacementCheck::ApplyRules);
+        const Result<> r = addWord(others, w.X, w.Y, w.Answer, w.Orientation, w.Clue, true,
+                                   PlacementCheck::ApplyRules);
         if (!r)
             return w.Answer + QStringLiteral(": ") + r.message().text;
     }

@@ -147,7 +147,7 @@ void TestGridEdit::moveRefusals()
 
     CrosswordData puzzle = puzzleOf(width, 8, words);
     const CrosswordData before = puzzle;
-    const Result r = moveWords(puzzle, MoveDirection(direction));
+    const Result<> r = moveWords(puzzle, MoveDirection(direction));
     QVERIFY(!r.ok());
     QCOMPARE(r.message().title, QString("Can't move"));
     QCOMPARE(r.message().text, text);
@@ -256,7 +256,7 @@ void TestGridEdit::deleteBeyondListIsReported()
 {
     CrosswordData puzzle = puzzleOf(10, 10, "CAT 0 0 0");
     const CrosswordData before = puzzle;
-    const Result r = removeWordAt(puzzle, 5);
+    const Result<> r = removeWordAt(puzzle, 5);
     QVERIFY(!r.ok());
     QCOMPARE(r.message().title, QString("Delete Word Error"));
     QVERIFY(r.message().text.startsWith("Error deleting word:\n"));

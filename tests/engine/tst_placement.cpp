@@ -150,8 +150,8 @@ void TestPlacement::refusals()
                         true, PlacementCheck::ApplyRules));
     }
     const CrosswordData before = puzzle;
-    const Result r = addWord(puzzle, qint16(x), qint16(y), word, orientation, "clue", true,
-                             PlacementCheck::ApplyRules);
+    const Result<> r = addWord(puzzle, qint16(x), qint16(y), word, orientation, "clue", true,
+                               PlacementCheck::ApplyRules);
     if (title.isEmpty()) {
         QVERIFY(r.ok());
         QCOMPARE(puzzle.Words.last().Answer, word);
@@ -194,8 +194,8 @@ void TestPlacement::refusalTextNamesWordAndPosition()
     CrosswordData puzzle;
     newCrossword(puzzle, 10, 8);
     QVERIFY(addWord(puzzle, 2, 2, "CAT", Direction::Across, {}, true, PlacementCheck::ApplyRules));
-    const Result r = addWord(puzzle, qint16(x), qint16(y), word, orientation, {}, true,
-                             PlacementCheck::ApplyRules);
+    const Result<> r = addWord(puzzle, qint16(x), qint16(y), word, orientation, {}, true,
+                               PlacementCheck::ApplyRules);
     QVERIFY(!r.ok());
     QCOMPARE(r.message().text, text);
 }

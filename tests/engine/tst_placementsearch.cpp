@@ -17,8 +17,8 @@ CrosswordData puzzleWith(int width, int height, const QString &placed)
     newCrossword(puzzle, qint16(width), qint16(height));
     for (const QString &entry : placed.split(';', Qt::SkipEmptyParts)) {
         const QStringList f = entry.split(' ');
-        const Result r = addWord(puzzle, f[1].toShort(), f[2].toShort(), f[0],
-                                 Direction(f[3].toInt()), {}, true, PlacementCheck::ApplyRules);
+        const Result<> r = addWord(puzzle, f[1].toShort(), f[2].toShort(), f[0],
+                                   Direction(f[3].toInt()), {}, true, PlacementCheck::ApplyRules);
         if (!r)
             qFatal("fixture word refused: %s", qPrintable(entry));
     }

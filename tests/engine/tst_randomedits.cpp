@@ -106,8 +106,8 @@ public:
             y = other.squareY(k) - (orientation == Direction::Down ? at : 0);
         }
         const CrosswordData before = puzzle;
-        const Result r = ::addWord(puzzle, qint16(x), qint16(y), word, orientation, "clue", true,
-                                   PlacementCheck::ApplyRules);
+        const Result<> r = ::addWord(puzzle, qint16(x), qint16(y), word, orientation, "clue", true,
+                                     PlacementCheck::ApplyRules);
         *log << QStringLiteral("add %1 %2 %3 %4 -> %5")
                     .arg(word)
                     .arg(x)
@@ -132,14 +132,14 @@ public:
             const qint16 index = qint16(bounded(int(puzzle.Words.size())));
             const qsizetype before = puzzle.Words.size();
             const bool wasEmpty = puzzle.IsEmpty;
-            const Result r = removeWordAt(puzzle, index);
+            const Result<> r = removeWordAt(puzzle, index);
             *log << QStringLiteral("delete %1 -> %2").arg(index).arg(r.ok());
             if (!wasEmpty)
                 QCOMPARE(puzzle.Words.size(), qMax<qsizetype>(1, before - 1));
         } else if (op < 18) {
             const qint16 direction = qint16(bounded(4));
             const CrosswordData before = puzzle;
-            const Result r = moveWords(puzzle, MoveDirection(direction));
+            const Result<> r = moveWords(puzzle, MoveDirection(direction));
             *log << QStringLiteral("move %1 -> %2").arg(direction).arg(r.ok());
             if (!r.ok())
                 QCOMPARE(puzzle, before);

@@ -198,7 +198,7 @@ void TestFormatClients::puzReadByIndependentClientsMatches()
     QFETCH(QString, copyright);
     const QString path =
         m_files.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') + ".puz");
-    const Result written = writePuzFile(path, puzzle, ExportDetails{author, copyright});
+    const Result<> written = writePuzFile(path, puzzle, ExportDetails{author, copyright});
     QVERIFY2(written.ok(), written.ok() ? "" : qPrintable(written.message().text));
     const QJsonObject read = readWithClient(QStringLiteral("puz"), path);
     QVERIFY(!read.isEmpty());
@@ -233,7 +233,7 @@ void TestFormatClients::ipuzReadByIndependentClientMatches()
     QFETCH(CrosswordData, puzzle);
     const QString path =
         m_files.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') + ".ipuz");
-    const Result written = writeIpuzFile(path, puzzle);
+    const Result<> written = writeIpuzFile(path, puzzle);
     QVERIFY2(written.ok(), written.ok() ? "" : qPrintable(written.message().text));
     const QJsonObject read = readWithClient(QStringLiteral("ipuz"), path);
     QVERIFY(!read.isEmpty());
@@ -273,7 +273,7 @@ void TestFormatClients::puzWithTypographicTextReadsPlain()
                        QString::fromUtf8("Pets’ quiz"));
     const QString path = m_files.filePath(QStringLiteral("typography.puz"));
     QString note;
-    const Result written = writePuzFile(path, puzzle, {}, &note);
+    const Result<> written = writePuzFile(path, puzzle, {}, &note);
     QVERIFY2(written.ok(), written.ok() ? "" : qPrintable(written.message().text));
     QVERIFY(!note.isEmpty());
     const QJsonObject read = readWithClient(QStringLiteral("puz"), path);

@@ -116,7 +116,7 @@ PuzFile readPuz(const QByteArray &file)
 QJsonObject ipuzObject(const CrosswordData &puzzle)
 {
     QByteArray bytes;
-    const Result r = ipuzBytes(puzzle, &bytes);
+    const Result<> r = ipuzBytes(puzzle, &bytes);
     if (!r)
         qFatal("ipuz refused: %s", qPrintable(r.message().text));
     return QJsonDocument::fromJson(bytes).object();
@@ -185,10 +185,10 @@ void TestInterchange::ipuzRoundTripKeepsWordsCluesAndNumbers()
 {
     QFETCH(CrosswordData, puzzle);
     QByteArray bytes;
-    const Result written = ipuzBytes(puzzle, &bytes);
+    const Result<> written = ipuzBytes(puzzle, &bytes);
     QVERIFY2(written.ok(), written.ok() ? "" : qPrintable(written.message().text));
     CrosswordData back;
-    const Result read = readIpuz(bytes, &back);
+    const Result<> read = readIpuz(bytes, &back);
     QVERIFY2(read.ok(), read.ok() ? "" : qPrintable(read.message().text));
     QCOMPARE(wordLines(back), wordLines(puzzle));
     QCOMPARE(back.Title, puzzle.Title);
@@ -270,12 +270,12 @@ void TestInterchange::writersRefusePuzzlesReadersWouldMisread()
     QFETCH(CrosswordData, puzzle);
     QFETCH(QString, problem);
     QByteArray out = "untouched";
-    const Result ipuz = ipuzBytes(puzzle, &out);
+    const Result<> ipuz = ipuzBytes(puzzle, &out);
     QVERIFY(!ipuz.ok());
     QCOMPARE(ipuz.message().title, QString("Export Error"));
     QCOMPARE(ipuz.message().text, "The puzzle cannot be written as ipuz.\n" + problem);
     QCOMPARE(ipuz.message().icon, Icon::Error);
-    const Result puz = puzBytes(puzzle, &out);
+    const Result<> puz = puzBytes(puzzle, &out);
     QVERIFY(!puz.ok());
     QCOMPARE(puz.message().text, "The puzzle cannot be written as Across Lite puz.\n" + problem);
     QCOMPARE(out, QByteArray("untouched"));
@@ -333,7 +333,7 @@ void TestInterchange::puzFileReadsBackWithValidChecksums()
     QFETCH(QStringList, clues);
     QFETCH(QStringList, solutionRows);
     QByteArray bytes;
-    const Result r = puzBytes(puzzle, &bytes, ExportDetails{author, copyright});
+    const Result<> r = puzBytes(puzzle, &bytes, ExportDetails{author, copyright});
     QVERIFY2(r.ok(), r.ok() ? "" : qPrintable(r.message().text));
     const PuzFile p = readPuz(bytes);
     QVERIFY2(p.error.isEmpty(), qPrintable(p.error));
@@ -386,7 +386,7 @@ void TestInterchange::puzRefusesWhatLatin1CannotHold()
     QFETCH(CrosswordData, puzzle);
     QFETCH(QString, problem);
     QByteArray out;
-    const Result r = puzBytes(puzzle, &out);
+    const Result<> r = puzBytes(puzzle, &out);
     QVERIFY(!r.ok());
     QCOMPARE(r.message().text, "The puzzle cannot be written as Across Lite puz.\n" + problem);
     QVERIFY(out.isEmpty());
@@ -500,7 +500,7 @@ void TestInterchange::ipuzReaderRefusesWithoutTouchingPuzzle()
     const CrosswordData before = puzzleFromText("DOG 1 1 0|Barks", 6, 6, "Mine");
     CrosswordData puzzle = before;
     bool wasUnreadable = !unreadable;
-    const Result r = readIpuz(bytes, &puzzle, &wasUnreadable);
+    const Result<> r = readIpuz(bytes, &puzzle, &wasUnreadable);
     QVERIFY(!r.ok());
     QCOMPARE(r.message().title, QString("Import Error"));
     const QStringList lines = r.message().text.split('\n');
@@ -543,7 +543,7 @@ void TestInterchange::ipuzReaderAcceptsOtherWritersForms()
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, words);
     CrosswordData puzzle;
-    const Result r = readIpuz(bytes, &puzzle);
+    const Result<> r = readIpuz(bytes, &puzzle);
     QVERIFY2(r.ok(), r.ok() ? "" : qPrintable(r.message().text));
     QCOMPARE(wordLines(puzzle), words);
     QCOMPARE(puzzle.Width, qint16(3));
@@ -559,7 +559,7 @@ void TestInterchange::ipuzReaderTurnsHtmlIntoText()
         "\"Down\":[[1,\"<i>Moo</i> maker,<br>a <B>cow</B><br/>&rsquo;s &nbsp;kin & 1 < 2\"]]}",
         3, 3, ",\"title\":\"Tom &amp; <b>Jerry</b>\",\"notes\":\"<p>Cartoon&hellip;</p>\"");
     CrosswordData puzzle;
-    const Result r = readIpuz(bytes, &puzzle);
+    const Result<> r = readIpuz(bytes, &puzzle);
     QVERIFY2(r.ok(), r.ok() ? "" : qPrintable(r.message().text));
     QCOMPARE(puzzle.Title, QString("Tom & Jerry"));
     QCOMPARE(puzzle.Subject, QString::fromUtf8("Cartoon…"));
@@ -575,7 +575,7 @@ void TestInterchange::ipuzFileThatCannotBeOpenedIsUnreadable()
     const QString path = dir.filePath("missing.ipuz");
     CrosswordData puzzle;
     bool unreadable = false;
-    const Result r = readIpuzFile(path, &puzzle, &unreadable);
+    const Result<> r = readIpuzFile(path, &puzzle, &unreadable);
     QVERIFY(!r.ok());
     QVERIFY(unreadable);
     QVERIFY(r.message().text.startsWith("Could not open " + QDir::toNativeSeparators(path)));
@@ -585,7 +585,7 @@ void TestInterchange::exportFileWriteFailureLeavesNoFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("no/such/folder/out.puz");
-    const Result r = writePuzFile(path, puzzleFromText("CAT 0 0 0|Pet", 5, 5));
+    const Result<> r = writePuzFile(path, puzzleFromText("CAT 0 0 0|Pet", 5, 5));
     QVERIFY(!r.ok());
     QCOMPARE(r.message().title, QString("Export Error"));
     QVERIFY(r.message().text.startsWith("Could not write "));

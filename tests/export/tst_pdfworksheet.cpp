@@ -44,7 +44,7 @@ CrosswordData puzzleOf(const Entry *entries, int count, int width = 12, int heig
     p.Subject = QStringLiteral("Class four");
     for (int i = 0; i < count; ++i) {
         const Entry &e = entries[i];
-        const Result added =
+        const Result<> added =
             addWord(p, qint16(e.x), qint16(e.y), QLatin1String(e.answer), e.orientation,
                     QLatin1String(e.clue), false, PlacementCheck::SkipRules);
         if (!added.ok())
@@ -76,9 +76,9 @@ CrosswordData longPuzzle()
         if (i % 3 == 0)
             clue += QStringLiteral(" with a long tail of words that wraps onto a second and a "
                                    "third line of its column so the lists flow over pages");
-        const Result added = addWord(p, qint16(across ? 0 : lane), qint16(across ? lane : 0),
-                                     answer, across ? Direction::Across : Direction::Down, clue,
-                                     false, PlacementCheck::SkipRules);
+        const Result<> added = addWord(p, qint16(across ? 0 : lane), qint16(across ? lane : 0),
+                                       answer, across ? Direction::Across : Direction::Down, clue,
+                                       false, PlacementCheck::SkipRules);
         if (!added.ok())
             qFatal("fixture word refused");
     }
@@ -184,7 +184,7 @@ QString TestPdfWorksheet::write(const CrosswordData &p, const WorksheetOptions &
                                 const QString &name)
 {
     const QString path = m_dir.filePath(name);
-    const Result written = writePdfWorksheet(path, p, o);
+    const Result<> written = writePdfWorksheet(path, p, o);
     if (!written.ok())
         qWarning() << written.message().text;
     return written.ok() ? path : QString();
@@ -470,7 +470,7 @@ void TestPdfWorksheet::refusesAndLeavesExistingFile()
         f.write("earlier content");
     }
     const QString path = target.isEmpty() ? QString() : m_dir.filePath(target);
-    const Result r = writePdfWorksheet(path, shortPuzzle(), optionsFor(puzzle, key));
+    const Result<> r = writePdfWorksheet(path, shortPuzzle(), optionsFor(puzzle, key));
     QVERIFY(!r.ok());
     QCOMPARE(r.message().title, kWorksheetErrorTitle);
     QVERIFY(!r.message().text.isEmpty());

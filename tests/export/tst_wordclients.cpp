@@ -82,7 +82,7 @@ private slots:
         }
         const QImage picture = docxtest::testPicture(kPictureSize.width(), kPictureSize.height());
         m_docx = m_dir.filePath(QStringLiteral("puzzle.docx"));
-        const Result r =
+        const Result<> r =
             writeDocx(picture, kClueLines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"),
                       kTitle, kSubject, m_docx, {}, QPageSize::A4);
         QVERIFY(r.ok());

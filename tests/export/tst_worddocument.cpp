@@ -18,7 +18,7 @@ const QString kClues =
 
 struct Exported
 {
-    Result result = Result::success();
+    Result<> result = Result<>::success();
     QMap<QString, QByteArray> entries;
     Node document;
     QList<const Node *> paragraphs; // the body's w:p in order
@@ -448,7 +448,7 @@ private slots:
         QTemporaryDir dir;
         const QString out = output.isEmpty() ? QString() : dir.filePath(output);
         QList<int> progress;
-        const Result r = writeDocx(
+        const Result<> r = writeDocx(
             noPicture ? QImage() : picture(), kClues, QStringLiteral("T"), QStringLiteral("S"), out,
             [&](int v) { progress.append(v); }, QPageSize::A4);
         QVERIFY(!r.ok());
@@ -469,7 +469,7 @@ private slots:
         QVERIFY(existing.open(QIODevice::WriteOnly));
         existing.write("previous");
         existing.close();
-        const Result r =
+        const Result<> r =
             writeDocx(QImage(), kClues, QStringLiteral("T"), QString(), out, {}, QPageSize::A4);
         QVERIFY(!r.ok());
         QVERIFY(existing.open(QIODevice::ReadOnly));
@@ -483,7 +483,7 @@ private slots:
         QVERIFY(existing.open(QIODevice::WriteOnly));
         existing.write("previous");
         existing.close();
-        const Result r =
+        const Result<> r =
             writeDocx(picture(), kClues, QStringLiteral("T"), QString(), out, {}, QPageSize::A4);
         QVERIFY(r.ok());
         QMap<QString, QByteArray> entries;

@@ -42,8 +42,8 @@ int main(int argc, char *argv[])
     window->grab().save(out + QStringLiteral("/window_start.png"));
 
     if (args.size() > 2) {
-        const Result r = loadCrosswordFile(args[2], window->puzzle(), window->extraWords(),
-                                           window->defaultWidth(), window->defaultHeight());
+        const Result<> r = loadCrosswordFile(args[2], window->puzzle(), window->extraWords(),
+                                             window->defaultWidth(), window->defaultHeight());
         if (!r) {
             qWarning("%s", qPrintable(r.message().text));
             return 1;

@@ -42,7 +42,7 @@ void animals(CrosswordData &puzzle, ExtraWords &extra)
 
 struct Loaded
 {
-    Result result = Result::success();
+    Result<> result = Result<>::success();
     CrosswordData puzzle;
     ExtraWords extra;
 };
@@ -103,7 +103,7 @@ void TestCrosswordFile::readsWorkedExample()
 {
     CrosswordData puzzle;
     ExtraWords extra = newExtraWords();
-    const Result r =
+    const Result<> r =
         loadCrosswordFile(QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd"), puzzle, extra, 16, 16);
     QVERIFY(r.ok());
     QVERIFY(!puzzle.IsEmpty);
@@ -397,7 +397,7 @@ void TestCrosswordFile::refusesBadFiles()
     animals(puzzle, extra);
     const CrosswordData before = puzzle;
     const ExtraWords extraBefore = extra;
-    const Result r = loadCrosswordFile(path, puzzle, extra, 16, 16);
+    const Result<> r = loadCrosswordFile(path, puzzle, extra, 16, 16);
     QVERIFY(!r.ok());
     QCOMPARE(r.message().title, QString("Open Error"));
     QCOMPARE(r.message().icon, Icon::Error);
@@ -417,7 +417,7 @@ void TestCrosswordFile::refusesMissingFileAndFolder()
     const CrosswordData before = puzzle;
 
     const QString missing = dir.filePath("missing.cwd");
-    Result r = loadCrosswordFile(missing, puzzle, extra, 16, 16);
+    Result<> r = loadCrosswordFile(missing, puzzle, extra, 16, 16);
     QVERIFY(!r.ok());
     QVERIFY(r.message().text.contains(missing));
     QVERIFY(r.message().text.contains("does not exist"));
@@ -461,7 +461,7 @@ void TestCrosswordFile::failedSaveIsReportedAndKeepsOldFile()
     ExtraWords extra;
     animals(puzzle, extra);
     const QString missingFolder = dir.filePath("nowhere/p.cwd");
-    const Result r = saveCrosswordFile(missingFolder, puzzle, extra);
+    const Result<> r = saveCrosswordFile(missingFolder, puzzle, extra);
     QVERIFY(!r.ok());
     QCOMPARE(r.message().title, QString("Save Error"));
     QVERIFY(r.message().text.contains(missingFolder));
@@ -476,7 +476,7 @@ void TestCrosswordFile::failedSaveIsReportedAndKeepsOldFile()
     QVERIFY(saveCrosswordFile(full, puzzle, extra).ok());
     const QByteArray old = readAll(full);
     extra.resize(kMaxWordIndex + 2);
-    const Result tooMany = saveCrosswordFile(full, puzzle, extra);
+    const Result<> tooMany = saveCrosswordFile(full, puzzle, extra);
     QVERIFY(!tooMany.ok());
     QVERIFY2(tooMany.message().text.contains("more words"), qPrintable(tooMany.message().text));
     QCOMPARE(readAll(full), old);

@@ -174,7 +174,7 @@ void TestCwdFuzz::mutatedFilesNeverCrashAndReadBackStable()
         extra.append(ExtraWord{"KEEP", "me"});
         const CrosswordData before = puzzle;
         const ExtraWords extraBefore = extra;
-        Result r = Result::success();
+        Result<> r = Result<>::success();
         if (round % 100 == 0) {
             // Now and then through a real file, each under its own name.
             const QString path = dir.filePath(QStringLiteral("fuzz%1.cwd").arg(round));

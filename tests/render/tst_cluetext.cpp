@@ -26,7 +26,7 @@ CrosswordData puzzleWith(std::initializer_list<Placed> words, bool number = true
     CrosswordData p;
     newCrossword(p, 12, 12);
     for (const Placed &w : words) {
-        const Result r =
+        const Result<> r =
             addWord(p, qint16(w.x), qint16(w.y), QString::fromUtf8(w.word), w.orientation,
                     QString::fromUtf8(w.clue), false, PlacementCheck::SkipRules);
         Q_ASSERT(r.ok());

@@ -197,7 +197,7 @@ void TestPicture::refusesToSaveNothing()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("empty.bmp"));
-    const Result r = savePictureAsBmp(QImage(), path);
+    const Result<> r = savePictureAsBmp(QImage(), path);
     QVERIFY(!r.ok());
     QVERIFY(!r.message().title.isEmpty());
     QVERIFY(!QFile::exists(path));
@@ -207,7 +207,7 @@ void TestPicture::keepsOldFileWhenFolderIsMissing()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("no/such/folder/p.bmp"));
-    const Result r = savePictureAsBmp(pattern(4, 4), path);
+    const Result<> r = savePictureAsBmp(pattern(4, 4), path);
     QVERIFY(!r.ok());
     QVERIFY(r.message().text.contains(QStringLiteral("p.bmp")));
 }

@@ -124,7 +124,7 @@ inline QStringList gridAnswers(const frmCWord &w)
 inline void putWord(frmCWord &w, int x, int y, Direction orientation, const QString &word,
                     const QString &clue = QString())
 {
-    const Result r = addWord(w.puzzle(), qint16(x), qint16(y), word, orientation, clue, true, PlacementCheck::ApplyRules);
+    const Result<> r = addWord(w.puzzle(), qint16(x), qint16(y), word, orientation, clue, true, PlacementCheck::ApplyRules);
     QVERIFY2(r.ok(), qPrintable(r.ok() ? QString() : r.message().text));
     w.Redraw_Grid();
 }

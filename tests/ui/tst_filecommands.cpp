@@ -93,7 +93,7 @@ QString tst_FileCommands::writeSampleFile(const QString &name)
     extra << ExtraWord{QStringLiteral("OTTER"), QStringLiteral("Swimmer")} << ExtraWord{}
           << ExtraWord{QStringLiteral("HERON"), QStringLiteral("Wader")};
     const QString path = file(name);
-    const Result saved = saveCrosswordFile(path, puzzle, extra);
+    const Result<> saved = saveCrosswordFile(path, puzzle, extra);
     if (!saved)
         qWarning("sample not written");
     return path;

@@ -51,7 +51,7 @@ int darkPixelsInSquare(frmCWord &w, int column, int row)
 
 void loadFixture(frmCWord &w, const QString &name)
 {
-    const Result r = loadCrosswordFile(QStringLiteral(VELLOQUIN_TESTDATA "/") + name, w.puzzle(),
+    const Result<> r = loadCrosswordFile(QStringLiteral(VELLOQUIN_TESTDATA "/") + name, w.puzzle(),
                                     w.extraWords(), w.defaultWidth(), w.defaultHeight());
     QVERIFY(r.ok());
     w.Redraw_Grid();

@@ -76,11 +76,11 @@ private slots:
         trigger();
         QCOMPARE(dialogs().titles(), QStringList{" Save this web page as:"});
         QCOMPARE(dialogs().shown.at(0).filter, QString("Web page (*.html *.htm)"));
-        QByteArray expected;
-        QVERIFY(webPageBytes(m_window->puzzle(), &expected).ok());
+        const Result<QByteArray> expected = webPageBytes(m_window->puzzle());
+        QVERIFY(expected.ok());
         QFile page(file(written));
         QVERIFY(page.open(QIODevice::ReadOnly));
-        QCOMPARE(page.readAll(), expected);
+        QCOMPARE(page.readAll(), expected.value());
     }
 
     void emptyPuzzleIsRefusedBeforeAskingForAFile()
