@@ -94,17 +94,17 @@ WordPanel::WordPanel(frmCWord &window) : QObject(&window), m_window(window)
             orientationSelected(Direction::Down);
     });
     connect(w.cmdOKAddWord, &CandyButton::clicked, this, &WordPanel::updateWord);
-    connect(w.cmdDelete, &CandyButton::clicked, this, &WordPanel::deleteWord);
+    connect(w.cmdDelete, &CandyButton::clicked, this, &WordPanel::removeWordFromGrid);
     connect(w.TB2, &Toolbar::buttonClick, this, [this](int index) {
         switch (index) {
         case 1:
             storeWord();
             break;
         case 2:
-            removeWord();
+            removeWordFromList();
             break;
         case 3:
-            searchPlaces();
+            findPlacesForWord();
             break;
         default:
             break;
@@ -324,7 +324,7 @@ void WordPanel::updateWord()
         const Result<> added =
             addWord(p, qint16(c), qint16(r), text, dir, m_window.txtClue->text(), true, PlacementCheck::ApplyRules);
         if (added) {
-            removeWord();
+            removeWordFromList();
             resetPosition();
         } else {
             dialogs.message(added.message());
@@ -357,7 +357,7 @@ void WordPanel::updateWord()
     m_window.Remove_Shapes();
 }
 
-void WordPanel::deleteWord()
+void WordPanel::removeWordFromGrid()
 {
     bool okX = false;
     bool okY = false;
@@ -404,7 +404,7 @@ void WordPanel::storeWord()
     m_window.txtClue->clear();
 }
 
-void WordPanel::removeWord()
+void WordPanel::removeWordFromList()
 {
     const QString text = m_window.txtWord->currentText();
     if (text.isEmpty())
@@ -427,19 +427,19 @@ void WordPanel::removeWord()
     }
 }
 
-void WordPanel::searchPlaces()
+void WordPanel::findPlacesForWord()
 {
     if (m_window.txtWord->currentText().isEmpty()) {
         m_window.dialogs().message(NoWord);
         return;
     }
     if (!m_window.puzzle().IsEmpty)
-        Search4Places();
+        markPlacesForWord();
     else
         m_window.dialogs().message(NoGridWords);
 }
 
-void WordPanel::Search4Places()
+void WordPanel::markPlacesForWord()
 {
     const QList<ShapeFrame *> &markers = m_window.markers();
     for (qsizetype i = markers.size() - 1; i >= 1; --i)

@@ -34,16 +34,16 @@ public:
     // "Update": adds the word at the chosen square, or updates the word starting there.
     void updateWord();
     // cmdDelete: removes the word starting at the chosen square and lists its text again.
-    void deleteWord();
+    void removeWordFromGrid();
     // TB2 button 1: keeps the word and its clue in the drop-down list.
     void storeWord();
     // TB2 button 2: takes the word out of the drop-down list.
-    void removeWord();
+    void removeWordFromList();
     // TB2 button 3: marks the places where the word fits.
-    void searchPlaces();
+    void findPlacesForWord();
     // Outlines every place where the text of txtWord may be placed crossing a placed word
     // with the markers S1_1, S1_2, ...; earlier markers are hidden.
-    void Search4Places();
+    void markPlacesForWord();
     // A word chosen from the drop-down: its stored clue goes into txtClue.
     void wordChosen();
 

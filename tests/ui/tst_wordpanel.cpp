@@ -567,10 +567,10 @@ void tst_WordPanel::searchIgnoresCase()
 {
     putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"));
     w().txtWord->setEditText(QStringLiteral("ACT"));
-    w().wordPanel()->Search4Places();
+    w().wordPanel()->markPlacesForWord();
     const QList<QRect> upper = visibleMarkers(w());
     w().txtWord->setEditText(QStringLiteral("act"));
-    w().wordPanel()->Search4Places();
+    w().wordPanel()->markPlacesForWord();
     QCOMPARE(visibleMarkers(w()), upper);
 }
 
