@@ -16,11 +16,13 @@ namespace {
 CrosswordData densePuzzle()
 {
     CrosswordData p;
-    NewCrossword(p, 30, 30);
+    newCrossword(p, 30, 30);
     const QString word(30, QLatin1Char('A'));
     for (int i = 0; i < 30; i += 2) {
-        AddWord(p, 0, qint16(i), word, Across, QStringLiteral("Clue"), true, 1);
-        AddWord(p, qint16(i), 0, word, Down, QStringLiteral("Clue"), true, 1);
+        addWord(p, 0, qint16(i), word, Direction::Across, QStringLiteral("Clue"), true,
+                PlacementCheck::SkipRules);
+        addWord(p, qint16(i), 0, word, Direction::Down, QStringLiteral("Clue"), true,
+                PlacementCheck::SkipRules);
     }
     return p;
 }
@@ -28,11 +30,12 @@ CrosswordData densePuzzle()
 void drawDensePuzzle(benchmark::State &state)
 {
     CrosswordData puzzle = densePuzzle();
+    numberSquares(puzzle);
     const int side = int(state.range(0));
     ImageSurface view(QSize(side, side)), rows(QSize(25, side + 40)), columns(QSize(side, 20));
     DrawOptions options;
     for (auto _ : state) {
-        Draw_Crossword(puzzle, view, &rows, &columns, options);
+        drawCrossword(puzzle, view, &rows, &columns, options);
         benchmark::DoNotOptimize(view.image().constBits());
     }
 }
@@ -41,7 +44,7 @@ BENCHMARK(drawDensePuzzle)->Arg(450)->Arg(900)->Unit(benchmark::kMillisecond);
 void buildClueText(benchmark::State &state)
 {
     CrosswordData puzzle = densePuzzle();
-    NumberSquares(puzzle);
+    numberSquares(puzzle);
     for (auto _ : state)
         benchmark::DoNotOptimize(Get_Clues_text(puzzle));
 }

@@ -30,9 +30,9 @@ const CrosswordData &puzzle()
         ExtraWords extra = newExtraWords();
         appendToExtraWords(extra, parseWordList(animalList()));
         CrosswordData made;
-        NewCrossword(made, 25, 25);
+        newCrossword(made, 25, 25);
         RandomSource random(5);
-        if (!GenerateLayout(made, extra, random, {}).placed())
+        if (!generateLayout(made, extra, random, {}).placed())
             qFatal("the list did not fit");
         return made;
     }();

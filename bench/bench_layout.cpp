@@ -41,9 +41,9 @@ void runLayout(benchmark::State &state, const ExtraWords &extra, CrossingSearch 
     int attempts = 0;
     for (auto _ : state) {
         CrosswordData puzzle;
-        NewCrossword(puzzle, side, side);
+        newCrossword(puzzle, side, side);
         RandomSource random; // the program's start-up state: the same run every time
-        const LayoutOutcome outcome = GenerateLayout(puzzle, extra, random, {}, search);
+        const LayoutOutcome outcome = generateLayout(puzzle, extra, random, {}, search);
         if (outcome.result != expected) {
             state.SkipWithError("unexpected layout outcome");
             return;

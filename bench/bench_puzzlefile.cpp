@@ -12,10 +12,11 @@ namespace {
 QByteArray puzzleBytes(int n)
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, 255, 255);
+    newCrossword(puzzle, 255, 255);
     for (int i = 0; i < n; ++i) {
-        AddWord(puzzle, qint16(i % 245), qint16((i / 245) % 255), QStringLiteral("CROSSWORD"),
-                i % 2, QStringLiteral("Clue number %1\r\n(9)").arg(i), true, 1);
+        addWord(puzzle, qint16(i % 245), qint16((i / 245) % 255), QStringLiteral("CROSSWORD"),
+                i % 2, QStringLiteral("Clue number %1\r\n(9)").arg(i), true,
+                PlacementCheck::SkipRules);
     }
     ExtraWords extra = newExtraWords();
     for (int i = 0; i < n / 4; ++i)
@@ -29,9 +30,8 @@ void readPuzzle(benchmark::State &state)
     for (auto _ : state) {
         CrosswordData puzzle;
         ExtraWords extra;
-        benchmark::DoNotOptimize(loadCrosswordBytes(bytes, QStringLiteral("bench.cwd"), puzzle,
-                                                    extra, 16, 16)
-                                     .ok());
+        benchmark::DoNotOptimize(
+            loadCrosswordBytes(bytes, QStringLiteral("bench.cwd"), puzzle, extra, 16, 16).ok());
     }
     state.SetBytesProcessed(qint64(state.iterations()) * bytes.size());
 }
@@ -40,8 +40,8 @@ void writePuzzle(benchmark::State &state)
 {
     CrosswordData puzzle;
     ExtraWords extra;
-    loadCrosswordBytes(puzzleBytes(int(state.range(0))), QStringLiteral("bench.cwd"), puzzle,
-                       extra, 16, 16);
+    loadCrosswordBytes(puzzleBytes(int(state.range(0))), QStringLiteral("bench.cwd"), puzzle, extra,
+                       16, 16);
     for (auto _ : state)
         benchmark::DoNotOptimize(crosswordFileBytes(puzzle, extra).size());
 }

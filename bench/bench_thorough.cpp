@@ -213,10 +213,10 @@ double threadMs()
 Run runClassic(const Case &c, const ExtraWords &extra, quint32 seed)
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, qint16(c.width), qint16(c.height));
+    newCrossword(puzzle, qint16(c.width), qint16(c.height));
     RandomSource random(seed);
     const double start = threadMs();
-    const LayoutOutcome outcome = GenerateLayout(puzzle, extra, random, {});
+    const LayoutOutcome outcome = generateLayout(puzzle, extra, random, {});
     Run run;
     run.ms = threadMs() - start;
     run.allPlaced = outcome.placed();

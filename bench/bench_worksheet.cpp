@@ -18,16 +18,18 @@ namespace {
 CrosswordData puzzleWithClue(int characters)
 {
     CrosswordData p;
-    NewCrossword(p, 12, 12);
+    newCrossword(p, 12, 12);
     p.Title = QStringLiteral("Long clue");
-    AddWord(p, 0, 0, QStringLiteral("BADGER"), Across, QStringLiteral("Striped digger"), false, 1);
+    addWord(p, 0, 0, QStringLiteral("BADGER"), Direction::Across, QStringLiteral("Striped digger"),
+            false, PlacementCheck::SkipRules);
     QString clue;
     clue.reserve(characters + 16);
     for (int i = 0; clue.size() < characters; ++i)
         clue += QStringLiteral("word%1 ").arg(i % 1000);
     clue.truncate(characters);
-    AddWord(p, 0, 0, QStringLiteral("BEAVER"), Down, clue, false, 1);
-    NumberSquares(p);
+    addWord(p, 0, 0, QStringLiteral("BEAVER"), Direction::Down, clue, false,
+            PlacementCheck::SkipRules);
+    numberSquares(p);
     return p;
 }
 

@@ -42,10 +42,10 @@ std::optional<int> wholeNumber(const QString &text, int min, int max)
 
 std::optional<int> openPuzzleFile(const QString &path, CrosswordData &puzzle, ExtraWords &extra)
 {
-    const Result loaded = Load_Crossword(path, puzzle, extra, 16, 16);
+    const Result<> loaded = loadCrosswordFile(path, puzzle, extra, 16, 16);
     if (loaded)
         return std::nullopt;
-    if (!FileExists(path))
+    if (!fileExists(path))
         return unreadableFile(loaded.message());
     return refused(loaded.message());
 }

@@ -14,7 +14,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -48,24 +47,9 @@ QImage pagePicture(const CrosswordData &puzzle, const DrawOptions &options)
 // The printable puzzle page as a .docx document.
 int exportDocx(const ExportJob &job)
 {
-    const auto failed = [&job](const QString &reason) {
-        return refused(Message{QStringLiteral("Export Error"),
-                               QStringLiteral("The document %1 could not be made: %2")
-                                   .arg(QDir::toNativeSeparators(job.output), reason),
-                               Icon::Error});
-    };
-    QTemporaryDir work;
-    if (!work.isValid())
-        return failed(QStringLiteral("no temporary folder for the grid picture (%1)")
-                          .arg(work.errorString()));
-    const QString picturePath = work.filePath(QStringLiteral("tmpCwrd.png"));
-    if (const std::optional<QString> reason =
-            writePictureSafely(pagePicture(job.puzzle, job.options), picturePath, "PNG"))
-        return failed(QStringLiteral("the grid picture could not be written to %1 (%2)")
-                          .arg(QDir::toNativeSeparators(picturePath), *reason));
-    const Result made =
-        Make_Word_Document(picturePath, QString(), Get_Clues_text(job.puzzle), job.puzzle.Title,
-                           job.puzzle.Subject, job.output, {}, job.paper);
+    const Result<> made =
+        writeDocx(pagePicture(job.puzzle, job.options), Get_Clues_text(job.puzzle),
+                  job.puzzle.Title, job.puzzle.Subject, job.output, {}, job.paper);
     return made.ok() ? ExitOk : refused(made.message());
 }
 
@@ -93,7 +77,7 @@ int exportPdf(const ExportJob &job)
     options.paper = job.paper;
     options.answerKey = job.answerKey;
     options.drawing = printDrawOptions();
-    const Result written = writePdfWorksheet(job.output, job.puzzle, options);
+    const Result<> written = writePdfWorksheet(job.output, job.puzzle, options);
     return written.ok() ? ExitOk : refused(written.message());
 }
 
@@ -103,7 +87,7 @@ int exportPicture(const ExportJob &job)
     const QImage picture =
         renderCrosswordImage(job.puzzle, defaultPictureSize(job.puzzle), job.options);
     if (job.output.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)) {
-        const Result saved = savePictureAsBmp(picture, job.output);
+        const Result<> saved = savePictureAsBmp(picture, job.output);
         return saved.ok() ? ExitOk : refused(saved.message());
     }
     if (const std::optional<QString> reason = writePictureSafely(picture, job.output, "PNG"))
@@ -114,7 +98,7 @@ int exportPicture(const ExportJob &job)
 // The web page to solve in a browser.
 int exportHtml(const ExportJob &job)
 {
-    const Result written = writeWebPage(job.output, job.puzzle);
+    const Result<> written = writeWebPage(job.output, job.puzzle);
     return written.ok() ? ExitOk : refused(written.message());
 }
 
@@ -198,6 +182,6 @@ int runExport(const QStringList &args)
     job.extra = newExtraWords();
     if (const std::optional<int> failed = openPuzzleFile(files.at(0), job.puzzle, job.extra))
         return *failed;
-    NumberSquares(job.puzzle);
+    numberSquares(job.puzzle);
     return format->write(job);
 }

@@ -76,7 +76,7 @@ int runMake(const QStringList &args)
         return usageError(QStringLiteral("make needs --width and --height"));
 
     WordList list;
-    const Result read = readWordListFile(files.at(0), &list);
+    const Result<> read = readWordListFile(files.at(0), &list);
     if (!read)
         return unreadableFile(read.message());
     for (const SkippedLine &s : std::as_const(list.skipped))
@@ -91,7 +91,7 @@ int runMake(const QStringList &args)
         return refused(noWordsMessage());
 
     CrosswordData puzzle;
-    NewCrossword(puzzle, qint16(*width), qint16(*height));
+    newCrossword(puzzle, qint16(*width), qint16(*height));
     puzzle.Title = title;
     puzzle.Subject = subject;
     QString detail;
@@ -99,7 +99,7 @@ int runMake(const QStringList &args)
         return status;
     // As after the window's button: the words are on the grid, the list holds only the
     // words a partial layout left out.
-    const Result saved = Save_Crossword(files.at(1), puzzle, extra);
+    const Result<> saved = saveCrosswordFile(files.at(1), puzzle, extra);
     if (!saved)
         return refused(saved.message());
     cliOut() << QDir::toNativeSeparators(files.at(1)) << ": " << puzzle.Words.size()
@@ -120,7 +120,7 @@ int runImport(const QStringList &args)
         return usageError(QStringLiteral("import takes an .ipuz file and an output file"));
     CrosswordData puzzle;
     bool unreadable = false;
-    const Result read = readIpuzFile(files.at(0), &puzzle, &unreadable);
+    const Result<> read = readIpuzFile(files.at(0), &puzzle, &unreadable);
     if (!read) {
         if (unreadable)
             return unreadableFile(read.message());
@@ -129,7 +129,7 @@ int runImport(const QStringList &args)
     if (const int spaced = keepLineBreakMarksApart(puzzle))
         cliErr() << QDir::toNativeSeparators(files.at(0)) << ": " << lineBreakMarkNote(spaced)
                  << '\n';
-    const Result saved = Save_Crossword(files.at(1), puzzle, newExtraWords());
+    const Result<> saved = saveCrosswordFile(files.at(1), puzzle, newExtraWords());
     if (!saved)
         return refused(saved.message());
     return ExitOk;
@@ -137,14 +137,14 @@ int runImport(const QStringList &args)
 
 int exportIpuz(const CrosswordData &puzzle, const QString &output)
 {
-    const Result written = writeIpuzFile(output, puzzle);
+    const Result<> written = writeIpuzFile(output, puzzle);
     return written ? ExitOk : refused(written.message());
 }
 
 int exportPuz(const CrosswordData &puzzle, const QString &output)
 {
     QString note;
-    const Result written = writePuzFile(output, puzzle, {}, &note);
+    const Result<> written = writePuzFile(output, puzzle, {}, &note);
     if (!written)
         return refused(written.message());
     if (!note.isEmpty())

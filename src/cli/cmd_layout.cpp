@@ -43,7 +43,7 @@ int layOutStoredWords(CrosswordData &puzzle, ExtraWords &extra, std::optional<qu
         return usageError(QStringLiteral("--budget-ms and --partial go with --thorough"));
     RandomSource random = seed ? RandomSource(*seed) : RandomSource();
     if (!flags.thorough) {
-        const LayoutOutcome outcome = GenerateLayout(puzzle, extra, random, {});
+        const LayoutOutcome outcome = generateLayout(puzzle, extra, random, {});
         if (!outcome.placed()) {
             for (const Message &m : outcome.messages())
                 refused(m);
@@ -136,7 +136,7 @@ int runGenerate(const QStringList &args)
     // A refusal leaves the file with its old layout.
     if (const int status = layOutStoredWords(puzzle, extra, seed, flags); status != ExitOk)
         return status;
-    const Result saved = Save_Crossword(files.first(), puzzle, extra);
+    const Result<> saved = saveCrosswordFile(files.first(), puzzle, extra);
     if (!saved) {
         refused(saved.message());
         return ExitRefused;
@@ -155,9 +155,10 @@ int runSearch(const QStringList &args)
     ExtraWords extra = newExtraWords();
     if (const std::optional<int> failed = openPuzzleFile(args.at(0), puzzle, extra))
         return *failed;
-    for (const Candidate &c : FindPlacements(puzzle, word)) {
+    for (const Candidate &c : findPlacements(puzzle, word)) {
         cliOut() << c.X << ' ' << c.Y << ' '
-                 << (c.Orientation == Down ? QLatin1String("down") : QLatin1String("across"))
+                 << (c.Orientation == Direction::Down ? QLatin1String("down")
+                                                      : QLatin1String("across"))
                  << '\n';
     }
     return ExitOk;

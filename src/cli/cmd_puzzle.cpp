@@ -16,12 +16,12 @@ namespace {
 constexpr int kMinSize = 5;
 constexpr int kMaxSize = 255;
 
-std::optional<qint32> orientationOf(const QString &text)
+std::optional<Direction> orientationOf(const QString &text)
 {
     if (text.compare(QLatin1String("across"), Qt::CaseInsensitive) == 0)
-        return Across;
+        return Direction::Across;
     if (text.compare(QLatin1String("down"), Qt::CaseInsensitive) == 0)
-        return Down;
+        return Direction::Down;
     return std::nullopt;
 }
 
@@ -58,13 +58,13 @@ struct PuzzleFile
 
 int save(const PuzzleFile &file)
 {
-    const Result saved = Save_Crossword(file.path, file.puzzle, file.extra);
+    const Result<> saved = saveCrosswordFile(file.path, file.puzzle, file.extra);
     return saved ? ExitOk : refused(saved.message());
 }
 
-QString orientationName(qint32 orientation)
+QString orientationName(Direction orientation)
 {
-    return orientation == Down ? QStringLiteral("down") : QStringLiteral("across");
+    return orientation == Direction::Down ? QStringLiteral("down") : QStringLiteral("across");
 }
 
 // One line on how full the layout is, for show.
@@ -130,7 +130,7 @@ int runNew(const QStringList &args)
         return usageError(QStringLiteral("new takes one puzzle file"));
 
     PuzzleFile file{files.first(), {}, newExtraWords()};
-    NewCrossword(file.puzzle, qint16(width), qint16(height));
+    newCrossword(file.puzzle, qint16(width), qint16(height));
     if (title)
         file.puzzle.Title = *title;
     if (subject)
@@ -147,7 +147,7 @@ int runAdd(const QStringList &args)
     const std::optional<int> y = wholeNumber(args.at(2), 0, 32767);
     if (!x || !y)
         return usageError(QStringLiteral("X and Y must be whole numbers from 0 to 32767"));
-    const std::optional<qint32> orientation = orientationOf(args.at(3));
+    const std::optional<Direction> orientation = orientationOf(args.at(3));
     if (!orientation)
         return usageError(
             QStringLiteral("the orientation must be across or down, not '%1'").arg(args.at(3)));
@@ -161,8 +161,8 @@ int runAdd(const QStringList &args)
     PuzzleFile file{args.at(0), {}, newExtraWords()};
     if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
         return *failed;
-    const Result added =
-        AddWord(file.puzzle, qint16(*x), qint16(*y), word, *orientation, clue, true, 0);
+    const Result<> added = addWord(file.puzzle, qint16(*x), qint16(*y), word, *orientation, clue,
+                                   true, PlacementCheck::ApplyRules);
     if (!added)
         return refused(added.message());
     // A word taken onto the grid leaves the stored words (the first entry that holds it).
@@ -183,7 +183,7 @@ int runDelete(const QStringList &args)
     const std::optional<int> y = wholeNumber(args.at(2), 0, 32767);
     if (!x || !y)
         return usageError(QStringLiteral("X and Y must be whole numbers from 0 to 32767"));
-    const std::optional<qint32> orientation = orientationOf(args.at(3));
+    const std::optional<Direction> orientation = orientationOf(args.at(3));
     if (!orientation)
         return usageError(
             QStringLiteral("the orientation must be across or down, not '%1'").arg(args.at(3)));
@@ -191,7 +191,7 @@ int runDelete(const QStringList &args)
     PuzzleFile file{args.at(0), {}, newExtraWords()};
     if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
         return *failed;
-    const qint16 index = FindWordAt(file.puzzle, qint16(*x), qint16(*y), *orientation);
+    const qint16 index = findWordAt(file.puzzle, qint16(*x), qint16(*y), *orientation);
     if (index < 0) {
         return refused(Message{QStringLiteral("Delete Word"),
                                QStringLiteral("No %1 word starts at (%2,%3).")
@@ -200,7 +200,7 @@ int runDelete(const QStringList &args)
                                    .arg(*y),
                                Icon::Information});
     }
-    const Result deleted = DeleteWord(file.puzzle, *orientation, 0, index);
+    const Result<> deleted = removeWordAt(file.puzzle, index);
     if (!deleted)
         return refused(deleted.message());
     return save(file);
@@ -220,7 +220,7 @@ int runMove(const QStringList &args)
     PuzzleFile file{args.at(0), {}, newExtraWords()};
     if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
         return *failed;
-    const Result moved = MoveCrossword(file.puzzle, qint16(direction));
+    const Result<> moved = moveWords(file.puzzle, MoveDirection(direction));
     if (!moved)
         return refused(moved.message());
     return save(file);
@@ -241,8 +241,8 @@ int runResize(const QStringList &args)
         return *failed;
     // As the window does: only a real change of size removes words.
     if (*width != file.puzzle.Width || *height != file.puzzle.Height) {
-        NumberSquares(file.puzzle);
-        ResizeCrossword(file.puzzle, qint16(*width), qint16(*height));
+        numberSquares(file.puzzle);
+        resizeCrossword(file.puzzle, qint16(*width), qint16(*height));
     }
     return save(file);
 }
@@ -289,7 +289,7 @@ int runShow(const QStringList &args)
     if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
         return *failed;
     CrosswordData &p = file.puzzle;
-    NumberSquares(p);
+    numberSquares(p);
     QTextStream &out = cliOut();
     out << "Title: " << p.Title << '\n';
     out << "Subject: " << p.Subject << '\n';

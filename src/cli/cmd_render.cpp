@@ -25,7 +25,7 @@ std::optional<int> loadPuzzle(const QString &path, CrosswordData &puzzle)
     ExtraWords extra = newExtraWords();
     if (const std::optional<int> failed = openPuzzleFile(path, puzzle, extra))
         return failed;
-    NumberSquares(puzzle);
+    numberSquares(puzzle);
     return std::nullopt;
 }
 
@@ -138,7 +138,7 @@ int runRender(const QStringList &args)
     const QImage picture = renderCrosswordImage(puzzle, size, options);
 
     if (suffix == QLatin1String("bmp")) {
-        const Result saved = savePictureAsBmp(picture, output);
+        const Result<> saved = savePictureAsBmp(picture, output);
         return saved.ok() ? ExitOk : refused(saved.message());
     }
     if (const std::optional<QString> reason = writePictureSafely(picture, output, "PNG"))

@@ -33,7 +33,7 @@ QColor shifted(const QColor &c, int delta)
 
 void verticalGradient(QPainter &painter, const QRect &r, const QColor &top, const QColor &bottom)
 {
-    Gradient_Fill_Rect(painter, r.left(), r.top(), r.left() + r.width(), r.top() + r.height(),
+    fillLinearGradient(painter, r.left(), r.top(), r.left() + r.width(), r.top() + r.height(),
                        numberFromColour(top), numberFromColour(bottom), true);
 }
 
@@ -349,7 +349,7 @@ void Toolbar::paintBackground(QPainter &painter, const QRect &area) const
         }
         painter.save();
         painter.setClipRect(area);
-        Gradient_Fill_Rect(painter, 0, top, width(), top + height, numberFromColour(m_gradientTop),
+        fillLinearGradient(painter, 0, top, width(), top + height, numberFromColour(m_gradientTop),
                            numberFromColour(m_gradientBottom), true);
         painter.restore();
     } else {

@@ -54,7 +54,7 @@ void ToolbarBand::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (m_gradient)
-        Gradient_Fill_Rect(painter, 0, 0, width(), height(), numberFromColour(TopColour),
+        fillLinearGradient(painter, 0, 0, width(), height(), numberFromColour(TopColour),
                            numberFromColour(BottomColour), true);
     else
         painter.fillRect(rect(), Toolbar::defaultBackgroundColor());

@@ -13,18 +13,18 @@ void PuzzleDocument::newPuzzle(qint16 width, qint16 height, const QString &title
                                const QString &topic)
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, width, height);
+    newCrossword(puzzle, width, height);
     puzzle.Title = title;
     puzzle.Subject = topic;
     replaceContent(std::move(puzzle), m_stored, QString(), false);
 }
 
-Result PuzzleDocument::open(const QString &path, qint16 defaultWidth, qint16 defaultHeight,
+Result<> PuzzleDocument::open(const QString &path, qint16 defaultWidth, qint16 defaultHeight,
                             PuzzleProblems *problems)
 {
     CrosswordData puzzle = m_puzzle;
     ExtraWords stored = m_stored;
-    const Result loaded = Load_Crossword(path, puzzle, stored, defaultWidth, defaultHeight);
+    const Result<> loaded = loadCrosswordFile(path, puzzle, stored, defaultWidth, defaultHeight);
     if (!loaded)
         return loaded;
     const PuzzleProblems found = dropBlankWordsAndFindProblems(puzzle);
@@ -34,9 +34,9 @@ Result PuzzleDocument::open(const QString &path, qint16 defaultWidth, qint16 def
     return loaded;
 }
 
-Result PuzzleDocument::save(const QString &path)
+Result<> PuzzleDocument::save(const QString &path)
 {
-    const Result saved = Save_Crossword(path, m_puzzle, m_stored);
+    const Result<> saved = saveCrosswordFile(path, m_puzzle, m_stored);
     if (saved) {
         setFileName(path);
         setModified(false);
@@ -50,11 +50,11 @@ void PuzzleDocument::importPuzzle(const CrosswordData &puzzle)
     replaceContent(puzzle, newExtraWords(), QString(), true);
 }
 
-Result PuzzleDocument::placeWord(int x, int y, qint32 orientation, const QString &word,
+Result<> PuzzleDocument::placeWord(int x, int y, Direction orientation, const QString &word,
                                  const QString &clue)
 {
     CrosswordData puzzle = m_puzzle;
-    const Result added = AddWord(puzzle, qint16(x), qint16(y), word, orientation, clue, true, 0);
+    const Result<> added = addWord(puzzle, qint16(x), qint16(y), word, orientation, clue, true, PlacementCheck::ApplyRules);
     if (added) {
         ExtraWords stored = m_stored;
         ::removeStoredWord(stored, word);
@@ -63,10 +63,10 @@ Result PuzzleDocument::placeWord(int x, int y, qint32 orientation, const QString
     return added;
 }
 
-Result PuzzleDocument::replaceWord(qint16 index, const QString &answer, const QString &clue)
+Result<> PuzzleDocument::replaceWord(qint16 index, const QString &answer, const QString &clue)
 {
     CrosswordData puzzle = m_puzzle;
-    const Result replaced = ::replaceWord(puzzle, index, answer, clue);
+    const Result<> replaced = ::replaceWord(puzzle, index, answer, clue);
     if (replaced)
         applyEdit(std::move(puzzle), m_stored);
     return replaced;
@@ -78,7 +78,7 @@ StoreWordCheck PuzzleDocument::deleteWord(qint16 index, const QString &keepWord,
     if (m_puzzle.IsEmpty || index < 0 || index >= m_puzzle.Words.size())
         return StoreWordCheck::AlreadyUsed;
     CrosswordData puzzle = m_puzzle;
-    if (!DeleteWord(puzzle, m_puzzle.Words.at(index).Orientation, 0, index))
+    if (!removeWordAt(puzzle, index))
         return StoreWordCheck::AlreadyUsed;
     ExtraWords stored = m_stored;
     const StoreWordCheck check = ::storeWord(stored, puzzle, keepWord, keepClue);
@@ -86,10 +86,10 @@ StoreWordCheck PuzzleDocument::deleteWord(qint16 index, const QString &keepWord,
     return check;
 }
 
-Result PuzzleDocument::movePuzzle(MoveDirection direction)
+Result<> PuzzleDocument::movePuzzle(MoveDirection direction)
 {
     CrosswordData puzzle = m_puzzle;
-    const Result moved = MoveCrossword(puzzle, qint16(direction));
+    const Result<> moved = moveWords(puzzle, MoveDirection(direction));
     if (moved)
         applyEdit(std::move(puzzle), m_stored);
     return moved;
@@ -102,7 +102,7 @@ void PuzzleDocument::changeProperties(const QString &title, const QString &topic
     puzzle.Title = title;
     puzzle.Subject = topic;
     if (width != puzzle.Width || height != puzzle.Height)
-        ResizeCrossword(puzzle, width, height);
+        resizeCrossword(puzzle, width, height);
     applyEdit(std::move(puzzle), m_stored);
 }
 
@@ -129,9 +129,9 @@ bool PuzzleDocument::removeStoredWord(const QString &word)
     return true;
 }
 
-Result PuzzleDocument::importWordList(const QString &path, WordList *list)
+Result<> PuzzleDocument::importWordList(const QString &path, WordList *list)
 {
-    const Result read = readWordListFile(path, list, wordsInUse(m_puzzle, m_stored));
+    const Result<> read = readWordListFile(path, list, wordsInUse(m_puzzle, m_stored));
     if (!read)
         return read;
     ExtraWords stored = m_stored;
@@ -142,7 +142,7 @@ Result PuzzleDocument::importWordList(const QString &path, WordList *list)
 
 void PuzzleDocument::applyEdit(CrosswordData puzzle, ExtraWords stored)
 {
-    NumberSquares(puzzle);
+    numberSquares(puzzle);
     const bool puzzleChanges = !(puzzle == m_puzzle);
     const bool storedChanges = !(stored == m_stored);
     if (!puzzleChanges && !storedChanges)
@@ -159,7 +159,7 @@ void PuzzleDocument::applyEdit(CrosswordData puzzle, ExtraWords stored)
 void PuzzleDocument::replaceContent(CrosswordData puzzle, ExtraWords stored,
                                     const QString &fileName, bool modified)
 {
-    NumberSquares(puzzle);
+    numberSquares(puzzle);
     m_puzzle = std::move(puzzle);
     m_stored = std::move(stored);
     setFileName(fileName);

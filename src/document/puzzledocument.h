@@ -2,15 +2,13 @@
 #pragma once
 
 #include "crossworddata.h"
+#include "gridedit.h"
 #include "puzzleproblems.h"
 #include "wordlist.h"
 #include "wordrules.h"
 
 #include <QObject>
 #include <QString>
-
-// The four ways the whole puzzle can be moved by one square.
-enum class MoveDirection { Left, Right, Up, Down };
 
 // The open puzzle: its grid words, title, topic and size, the stored words the automatic
 // layout takes, the file it was read from or saved to and whether it changed since.
@@ -40,11 +38,11 @@ public:
     // Reads the puzzle file at path (a file without a size gets the default size). Blank
     // entries are dropped; words the editor would never have placed stay and are counted
     // in *problems. A refusal leaves the document as it was.
-    Result open(const QString &path, qint16 defaultWidth, qint16 defaultHeight,
+    Result<> open(const QString &path, qint16 defaultWidth, qint16 defaultHeight,
                 PuzzleProblems *problems = nullptr);
     // Writes the puzzle and the stored words to path; from then on the document is that
     // file. A refusal leaves the file on disk and the document as they were.
-    Result save(const QString &path);
+    Result<> save(const QString &path);
     // A puzzle read from another format: it replaces this one, the stored words are
     // emptied and there is no file name (Save asks for one).
     void importPuzzle(const CrosswordData &puzzle);
@@ -52,15 +50,15 @@ public:
     // --- The grid ----------------------------------------------------------------------
     // Places a new word at (x, y), checked by the placement rules; a stored word placed
     // leaves the stored words.
-    Result placeWord(int x, int y, qint32 orientation, const QString &word, const QString &clue);
+    Result<> placeWord(int x, int y, Direction orientation, const QString &word, const QString &clue);
     // Gives the placed word at index a new answer and clue, checked like a new word.
-    Result replaceWord(qint16 index, const QString &answer, const QString &clue);
+    Result<> replaceWord(qint16 index, const QString &answer, const QString &clue);
     // Takes the placed word at index off the grid and, in the same change, stores
     // keepWord with keepClue for the automatic layout (the word panel keeps what its boxes
     // show) as far as the stored-word rules allow; returns what storing came to.
     StoreWordCheck deleteWord(qint16 index, const QString &keepWord, const QString &keepClue);
     // Moves every word one square, or refuses when a word would leave the grid.
-    Result movePuzzle(MoveDirection direction);
+    Result<> movePuzzle(MoveDirection direction);
     // Applies the settings panel's "Change": title and topic, and a new size (words that
     // no longer fit are dropped).
     void changeProperties(const QString &title, const QString &topic, qint16 width, qint16 height);
@@ -74,7 +72,7 @@ public:
     bool removeStoredWord(const QString &word);
     // Reads a word list file and appends its new words to the stored words; words already
     // stored or on the grid are skipped and listed in *list with the other skipped lines.
-    Result importWordList(const QString &path, WordList *list);
+    Result<> importWordList(const QString &path, WordList *list);
 
 signals:
     // The grid words, title, topic or size changed.

@@ -3,8 +3,7 @@
 
 CellGrid::CellGrid(int width, int height)
     : m_width(qMax(0, width)), m_height(qMax(0, height)), m_cells(m_width * m_height)
-{
-}
+{}
 
 void CellGrid::set(int x, int y, QChar c)
 {
@@ -17,16 +16,16 @@ void CellGrid::clear()
     m_cells.fill(QChar());
 }
 
-bool wordFitsGrid(int x, int y, int length, qint32 orientation, int width, int height)
+bool wordFitsGrid(int x, int y, int length, Direction orientation, int width, int height)
 {
     if (x < 0 || y < 0)
         return false;
-    if (orientation == Down)
+    if (orientation == Direction::Down)
         return y + length <= height && x <= width - 1;
     return x + length <= width && y <= height - 1;
 }
 
-CellGrid BuildCellGrid(const CrosswordData &puzzle)
+CellGrid buildCellGrid(const CrosswordData &puzzle)
 {
     CellGrid grid(puzzle.Width, puzzle.Height);
     if (puzzle.IsEmpty)
@@ -38,7 +37,7 @@ CellGrid BuildCellGrid(const CrosswordData &puzzle)
     return grid;
 }
 
-qint16 FindWordAt(const CrosswordData &puzzle, qint16 x, qint16 y, qint32 orientation)
+qint16 findWordAt(const CrosswordData &puzzle, qint16 x, qint16 y, Direction orientation)
 {
     if (puzzle.IsEmpty)
         return -1;
@@ -57,23 +56,23 @@ QString fitText(const QString &word, qint16 x, qint16 y)
     return QStringLiteral("The word '%1' will not fit at (%2,%3).").arg(word).arg(x).arg(y);
 }
 
-Result interferes()
+Result<> interferes()
 {
-    return Result::refused(QStringLiteral("Add Word Error"),
-                           QStringLiteral("This word would interfere with another word."),
-                           Icon::Error);
+    return Result<>::refused(QStringLiteral("Add Word Error"),
+                             QStringLiteral("This word would interfere with another word."),
+                             Icon::Error);
 }
 
 // True when a word of the same orientation already covers one of the new word's squares.
 bool overlapsParallelWord(const CrosswordData &puzzle, int x, int y, int length,
-                          qint32 orientation)
+                          Direction orientation)
 {
     if (puzzle.IsEmpty)
         return false;
     for (const GridWord &w : puzzle.Words) {
         if (w.Orientation != orientation || w.length() == 0)
             continue;
-        if (orientation == Down) {
+        if (orientation == Direction::Down) {
             if (w.X == x && w.Y < y + length && y < w.Y + w.length())
                 return true;
         } else if (w.Y == y && w.X < x + length && x < w.X + w.length()) {
@@ -83,19 +82,19 @@ bool overlapsParallelWord(const CrosswordData &puzzle, int x, int y, int length,
     return false;
 }
 
-Result checkPlacement(const CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
-                      qint32 orientation)
+Result<> checkPlacement(const CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
+                        Direction orientation)
 {
     const int length = int(word.size());
     if (!wordFitsGrid(x, y, length, orientation, puzzle.Width, puzzle.Height)) {
-        return Result::refused(QStringLiteral("Error"),
-                               fitText(word, x, y) + QLatin1Char('\n')
-                                   + QStringLiteral("Either the word is too long or the "
+        return Result<>::refused(QStringLiteral("Error"),
+                                 fitText(word, x, y) + QLatin1Char('\n') +
+                                     QStringLiteral("Either the word is too long or the "
                                                     "coordinates are invalid."),
-                               Icon::Error);
+                                 Icon::Error);
     }
-    const CellGrid grid = BuildCellGrid(puzzle);
-    const bool down = orientation == Down;
+    const CellGrid grid = buildCellGrid(puzzle);
+    const bool down = orientation == Direction::Down;
     for (int k = 0; k < length; ++k) {
         const int sx = down ? x : x + k;
         const int sy = down ? y + k : y;
@@ -109,10 +108,10 @@ Result checkPlacement(const CrosswordData &puzzle, qint16 x, qint16 y, const QSt
         else
             refused = grid.isLetter(sx, sy - 1) || grid.isLetter(sx, sy + 1);
         if (refused) {
-            return Result::refused(QStringLiteral("Add Word Error"),
-                                   fitText(word, x, y) + QLatin1Char('\n')
-                                       + QStringLiteral("The shared letters do not match."),
-                                   Icon::Error);
+            return Result<>::refused(QStringLiteral("Add Word Error"),
+                                     fitText(word, x, y) + QLatin1Char('\n') +
+                                         QStringLiteral("The shared letters do not match."),
+                                     Icon::Error);
         }
     }
     const bool beforeTaken = down ? grid.isLetter(x, y - 1) : grid.isLetter(x - 1, y);
@@ -122,16 +121,16 @@ Result checkPlacement(const CrosswordData &puzzle, qint16 x, qint16 y, const QSt
     // A word lying on top of a parallel word would hide one inside the other.
     if (overlapsParallelWord(puzzle, x, y, length, orientation))
         return interferes();
-    return Result::success();
+    return Result<>::success();
 }
 
 } // namespace
 
-Result AddWord(CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
-               qint32 orientation, const QString &clue, bool showLetters, qint16 skipCheck)
+Result<> addWord(CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
+                 Direction orientation, const QString &clue, bool showLetters, PlacementCheck check)
 {
-    if (skipCheck != 1) {
-        Result check = checkPlacement(puzzle, x, y, word, orientation);
+    if (check == PlacementCheck::ApplyRules) {
+        Result<> check = checkPlacement(puzzle, x, y, word, orientation);
         if (!check)
             return check;
     }
@@ -145,7 +144,7 @@ Result AddWord(CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
     w.ShowLetters = showLetters;
     w.X = x;
     w.Y = y;
-    return Result::success();
+    return Result<>::success();
 }
 
 Message storedWordsFullMessage()

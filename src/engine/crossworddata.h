@@ -7,23 +7,27 @@
 #include <QList>
 #include <QString>
 
-// Orientation of a placed word.
-enum : qint32 { Across = 0, Down = 1 };
+// Which way a word runs from its start square. The values are those puzzle files store.
+enum class Direction : qint32 { Across = 0, Down = 1 };
+
+// Whether addWord tests the placement rules first (words typed by the user, words read
+// from a file) or stores the word as it stands (a layout already checked).
+enum class PlacementCheck { ApplyRules, SkipRules };
 
 // One placed word. Letter k lies at (X + k, Y) across and (X, Y + k) down.
 struct GridWord
 {
     qint16 X = 0;
     qint16 Y = 0;
-    QString Answer;          // stored exactly as given; one QChar per square
-    qint32 Orientation = Across;
-    qint16 Number = 0;       // square number, assigned by NumberSquares; not stored in files
-    QString Clue;            // line breaks inside a clue are CR LF
+    QString Answer; // stored exactly as given; one QChar per square
+    Direction Orientation = Direction::Across;
+    qint16 Number = 0; // square number, assigned by numberSquares; not stored in files
+    QString Clue;      // line breaks inside a clue are CR LF
     bool ShowLetters = false;
 
     int length() const { return int(Answer.size()); }
-    int squareX(int k) const { return Orientation == Down ? X : X + k; }
-    int squareY(int k) const { return Orientation == Down ? Y + k : Y; }
+    int squareX(int k) const { return Orientation == Direction::Down ? X : X + k; }
+    int squareY(int k) const { return Orientation == Direction::Down ? Y + k : Y; }
 
     friend bool operator==(const GridWord &, const GridWord &) = default;
 };
@@ -56,7 +60,10 @@ struct ExtraWord
 using ExtraWords = QList<ExtraWord>;
 
 // A fresh list: just the blank placeholder.
-inline ExtraWords newExtraWords() { return ExtraWords{ExtraWord{}}; }
+inline ExtraWords newExtraWords()
+{
+    return ExtraWords{ExtraWord{}};
+}
 
 // The highest index of the word list and of the stored words that a puzzle file keeps
 // (its Words and ExtraWords values); a file with more is refused when opened.
@@ -97,16 +104,17 @@ private:
 };
 
 // True when a word of the given length at (x, y) lies inside a width x height grid.
-bool wordFitsGrid(int x, int y, int length, qint32 orientation, int width, int height);
+bool wordFitsGrid(int x, int y, int length, Direction orientation, int width, int height);
 
 // Builds the cell grid from the placed words (nothing while the puzzle is empty).
-CellGrid BuildCellGrid(const CrosswordData &puzzle);
+CellGrid buildCellGrid(const CrosswordData &puzzle);
 
 // Index of the word with this start square and orientation (the highest such index),
 // or -1; always -1 while the puzzle is empty.
-qint16 FindWordAt(const CrosswordData &puzzle, qint16 x, qint16 y, qint32 orientation);
+qint16 findWordAt(const CrosswordData &puzzle, qint16 x, qint16 y, Direction orientation);
 
-// Places a word. With skipCheck == 1 it is stored without any test; otherwise the
-// placement rules run first and a refusal comes back with the puzzle unchanged.
-Result AddWord(CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
-               qint32 orientation, const QString &clue, bool showLetters, qint16 skipCheck);
+// Places a word. With PlacementCheck::ApplyRules the placement rules run first and a
+// refusal comes back with the puzzle unchanged.
+Result<> addWord(CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
+                 Direction orientation, const QString &clue, bool showLetters,
+                 PlacementCheck check);

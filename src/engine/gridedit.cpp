@@ -3,20 +3,20 @@
 
 #include <algorithm>
 
-void NewCrossword(CrosswordData &puzzle, qint16 width, qint16 height)
+void newCrossword(CrosswordData &puzzle, qint16 width, qint16 height)
 {
     puzzle = CrosswordData{};
     puzzle.Width = width;
     puzzle.Height = height;
 }
 
-void NumberSquares(CrosswordData &puzzle)
+void numberSquares(CrosswordData &puzzle)
 {
     if (puzzle.IsEmpty)
         return;
     const int width = qMax<int>(0, puzzle.Width);
     const int height = qMax<int>(0, puzzle.Height);
-    // The word FindWordAt would find at each start square (the highest index wins), gathered
+    // The word findWordAt would find at each start square (the highest index wins), gathered
     // in one pass so that a long word list does not cost a search per square.
     QList<qsizetype> across(qsizetype(width) * height, -1);
     QList<qsizetype> down(qsizetype(width) * height, -1);
@@ -24,9 +24,9 @@ void NumberSquares(CrosswordData &puzzle)
         const GridWord &w = puzzle.Words.at(i);
         if (w.X < 0 || w.Y < 0 || w.X >= width || w.Y >= height)
             continue;
-        if (w.Orientation == Across)
+        if (w.Orientation == Direction::Across)
             across[w.Y * width + w.X] = i;
-        else if (w.Orientation == Down)
+        else if (w.Orientation == Direction::Down)
             down[w.Y * width + w.X] = i;
     }
     qint16 n = 1;
@@ -42,47 +42,47 @@ void NumberSquares(CrosswordData &puzzle)
 
 namespace {
 
-Result cantMove(const QString &text)
+Result<> cantMove(const QString &text)
 {
-    return Result::refused(QStringLiteral("Can't move"), text, Icon::Warning);
+    return Result<>::refused(QStringLiteral("Can't move"), text, Icon::Warning);
 }
 
 int lastColumn(const GridWord &w)
 {
-    return w.Orientation == Down ? w.X : w.X + w.length() - 1;
+    return w.Orientation == Direction::Down ? w.X : w.X + w.length() - 1;
 }
 int lastRow(const GridWord &w)
 {
-    return w.Orientation == Down ? w.Y + w.length() - 1 : w.Y;
+    return w.Orientation == Direction::Down ? w.Y + w.length() - 1 : w.Y;
 }
 
 } // namespace
 
-Result MoveCrossword(CrosswordData &puzzle, qint16 direction)
+Result<> moveWords(CrosswordData &puzzle, MoveDirection direction)
 {
     // The placeholder of an empty puzzle is not a word: nothing to move, nothing to say.
-    if (puzzle.IsEmpty || direction < 0 || direction > 3)
-        return Result::success();
+    if (puzzle.IsEmpty || qint16(direction) < 0 || qint16(direction) > 3)
+        return Result<>::success();
     const auto &words = puzzle.Words;
     auto any = [&](auto pred) { return std::any_of(words.begin(), words.end(), pred); };
     switch (direction) {
-    case 0:
+    case MoveDirection::Left:
         if (any([](const GridWord &w) { return w.X == 0; }))
             return cantMove(QStringLiteral("Sorry the crossword can't be moved left because a "
                                            "word is using the x-coordinate zero"));
         break;
-    case 1:
+    case MoveDirection::Right:
         if (any([&](const GridWord &w) { return lastColumn(w) == puzzle.Width - 1; }))
             return cantMove(QStringLiteral("Sorry the crossword can't be moved right because a "
                                            "word is using the x-coordinate %1")
                                 .arg(puzzle.Width - 1));
         break;
-    case 2:
+    case MoveDirection::Up:
         if (any([](const GridWord &w) { return w.Y == 0; }))
             return cantMove(QStringLiteral("Sorry the crossword can't be moved up because a "
                                            "word is using the y-coordinate zero"));
         break;
-    case 3:
+    case MoveDirection::Down:
         if (any([&](const GridWord &w) { return lastRow(w) == puzzle.Height - 1; }))
             return cantMove(QStringLiteral("Sorry the crossword can't be moved down because a "
                                            "word is using the y-coordinate %1")
@@ -91,24 +91,24 @@ Result MoveCrossword(CrosswordData &puzzle, qint16 direction)
     }
     for (GridWord &w : puzzle.Words) {
         switch (direction) {
-        case 0:
+        case MoveDirection::Left:
             --w.X;
             break;
-        case 1:
+        case MoveDirection::Right:
             ++w.X;
             break;
-        case 2:
+        case MoveDirection::Up:
             --w.Y;
             break;
-        case 3:
+        case MoveDirection::Down:
             ++w.Y;
             break;
         }
     }
-    return Result::success();
+    return Result<>::success();
 }
 
-void ResizeCrossword(CrosswordData &puzzle, qint16 newWidth, qint16 newHeight)
+void resizeCrossword(CrosswordData &puzzle, qint16 newWidth, qint16 newHeight)
 {
     if (!puzzle.IsEmpty) {
         // The words that no longer fit go by their place in the list, in one pass. Looking
@@ -126,34 +126,23 @@ void ResizeCrossword(CrosswordData &puzzle, qint16 newWidth, qint16 newHeight)
     puzzle.Height = newHeight;
 }
 
-Result DeleteWord(CrosswordData &puzzle, qint32 orientation, qint16 number, qint16 index)
+Result<> removeWordAt(CrosswordData &puzzle, qsizetype target)
 {
-    qsizetype target = index;
-    if (index == -1) {
-        target = -1;
-        for (qsizetype i = puzzle.Words.size() - 1; i >= 0; --i) {
-            const GridWord &w = puzzle.Words.at(i);
-            if (w.Orientation == orientation && w.Number == number) {
-                target = i;
-                break;
-            }
-        }
-    }
     // Taking the placeholder out of an empty puzzle leaves it as it was.
     if (puzzle.IsEmpty && target == 0)
-        return Result::success();
+        return Result<>::success();
     if (puzzle.IsEmpty || target < 0 || target >= puzzle.Words.size()) {
-        return Result::refused(QStringLiteral("Delete Word Error"),
-                               QStringLiteral("Error deleting word:\nSubscript out of range\n"
-                                              "Error number 9"),
-                               Icon::Information);
+        return Result<>::refused(QStringLiteral("Delete Word Error"),
+                                 QStringLiteral("Error deleting word:\nSubscript out of range\n"
+                                                "Error number 9"),
+                                 Icon::Information);
     }
     puzzle.Words.removeAt(target);
     if (puzzle.Words.isEmpty()) {
         puzzle.Words.append(GridWord{});
         puzzle.IsEmpty = true;
     }
-    return Result::success();
+    return Result<>::success();
 }
 
 CrosswordData cropToWords(const CrosswordData &puzzle)

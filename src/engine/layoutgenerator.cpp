@@ -15,7 +15,7 @@ struct WorkRow
     QString upper;
     QString clue;
     bool placed = false;
-    qint32 orientation = Across;
+    Direction orientation = Direction::Across;
     int x = 0;
     int y = 0;
 };
@@ -30,23 +30,23 @@ void placeFirstWord(WorkRow &row, int width, int height, RandomSource &random)
 {
     const int length = int(row.word.size());
     if (length > width) {
-        row.orientation = Down;
+        row.orientation = Direction::Down;
         row.x = 1;
         row.y = 1;
     } else if (length > height) {
-        row.orientation = Across;
+        row.orientation = Direction::Across;
         row.x = 1;
         row.y = 1;
-    } else if (Nearest(2.0 * random.next() + 1.0) == 1) {
-        row.orientation = Down;
-        row.x = Nearest(double(width - 1) * random.next() + 1.0);
-        row.y = Nearest(double(height - length - 1) * random.next() + 1.0);
+    } else if (roundHalfEven(2.0 * random.next() + 1.0) == 1) {
+        row.orientation = Direction::Down;
+        row.x = roundHalfEven(double(width - 1) * random.next() + 1.0);
+        row.y = roundHalfEven(double(height - length - 1) * random.next() + 1.0);
     } else {
-        row.orientation = Across;
-        row.y = Nearest(double(height - 1) * random.next() + 1.0);
-        row.x = Nearest(double(width - length - 1) * random.next() + 1.0);
+        row.orientation = Direction::Across;
+        row.y = roundHalfEven(double(height - 1) * random.next() + 1.0);
+        row.x = roundHalfEven(double(width - length - 1) * random.next() + 1.0);
     }
-    if (row.orientation == Down) {
+    if (row.orientation == Direction::Down) {
         row.x = qBound(0, row.x, width - 1);
         row.y = qBound(0, row.y, height - length);
     } else {
@@ -69,7 +69,7 @@ QList<Message> LayoutOutcome::messages() const
     return all;
 }
 
-LayoutOutcome GenerateLayout(CrosswordData &puzzle, const ExtraWords &extra, RandomSource &random,
+LayoutOutcome generateLayout(CrosswordData &puzzle, const ExtraWords &extra, RandomSource &random,
                              const std::function<void(int attempt)> &reportProgress,
                              CrossingSearch search)
 {
@@ -137,7 +137,7 @@ LayoutOutcome GenerateLayout(CrosswordData &puzzle, const ExtraWords &extra, Ran
                     continue;
                 }
                 const int m = int(candidates.size());
-                const int pick = qBound(1, Floor(double(random.next()) * m + 1.0), m);
+                const int pick = qBound(1, floorToInt(double(random.next()) * m + 1.0), m);
                 const Candidate &c = candidates.at(pick - 1);
                 row.orientation = c.Orientation;
                 row.x = c.X;
@@ -158,8 +158,8 @@ LayoutOutcome GenerateLayout(CrosswordData &puzzle, const ExtraWords &extra, Ran
                                                [](const WorkRow &row) { return row.placed; });
             if (allPlaced) {
                 for (const WorkRow &row : table) {
-                    AddWord(puzzle, qint16(row.x), qint16(row.y), row.word, row.orientation,
-                            row.clue, true, 1);
+                    addWord(puzzle, qint16(row.x), qint16(row.y), row.word, row.orientation,
+                            row.clue, true, PlacementCheck::SkipRules);
                 }
                 outcome.result = LayoutResult::Placed;
                 return outcome;

@@ -18,7 +18,7 @@ enum class LayoutResult {
     AttemptsExhausted, // the attempt limit ran out with a word still unplaced
 };
 
-// The end of one GenerateLayout run, with what the user is to be told.
+// The end of one generateLayout run, with what the user is to be told.
 struct LayoutOutcome
 {
     LayoutResult result = LayoutResult::Placed;
@@ -38,15 +38,15 @@ constexpr int kMaxLayoutAttempts = 500;
 // An attempt is abandoned once its pass number exceeds this (at most 7 passes).
 constexpr int kMaxLayoutPass = 5;
 
-// GenerateLayout: lays out the stored words (entries 1..n of `extra`) on a scratch grid
+// generateLayout: lays out the stored words (entries 1..n of `extra`) on a scratch grid
 // of the puzzle's size: the longest word first, then every other word where it crosses
 // a word already placed, in passes, starting afresh after a failed attempt. When every
 // word has a place they are appended to the puzzle's Words in list order through
-// AddWord (skipCheck 1); otherwise the puzzle is left alone. The caller empties the
+// addWord (skipCheck 1); otherwise the puzzle is left alone. The caller empties the
 // puzzle first (gatherGridWords). `reportProgress` is called with the attempt number
 // after every pass and may be empty. `search` only chooses how crossings are found;
 // the layout is the same either way.
-LayoutOutcome GenerateLayout(CrosswordData &puzzle, const ExtraWords &extra, RandomSource &random,
+LayoutOutcome generateLayout(CrosswordData &puzzle, const ExtraWords &extra, RandomSource &random,
                              const std::function<void(int attempt)> &reportProgress,
                              CrossingSearch search = CrossingSearch::Indexed);
 

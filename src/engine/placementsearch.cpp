@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "placementsearch.h"
 
-CandidateList FindPlacements(const CrosswordData &puzzle, const QString &word)
+CandidateList findPlacements(const CrosswordData &puzzle, const QString &word)
 {
     // One rebuild of the letters from the placed words and one pass over every square;
     // a single search is quick enough without keeping anything between searches.
     const ScratchGrid grid(puzzle);
-    return FindCrossings(grid, word, CrossingSearch::Scan);
+    return findCrossingPlacements(grid, word, CrossingSearch::Scan);
 }

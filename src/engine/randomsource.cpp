@@ -1,22 +1,26 @@
 // SPDX-License-Identifier: MIT
 #include "randomsource.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
-int Nearest(double v)
+int roundHalfEven(double value)
 {
     // std::nearbyint follows the current rounding mode, which is round-half-to-even
     // unless someone changed it; doing it by hand keeps the result fixed.
-    const double down = std::floor(v);
-    const double fraction = v - down;
-    if (fraction > 0.5)
-        return int(down) + 1;
-    if (fraction < 0.5)
-        return int(down);
-    return std::fmod(down, 2.0) == 0.0 ? int(down) : int(down) + 1;
+    if (!std::isfinite(value))
+        return 0;
+    double whole = std::floor(value);
+    const double fraction = value - whole;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0))
+        whole += 1;
+    constexpr double lo = std::numeric_limits<int>::min();
+    constexpr double hi = std::numeric_limits<int>::max();
+    return int(std::clamp(whole, lo, hi));
 }
 
-int Floor(double v)
+int floorToInt(double v)
 {
     return int(std::floor(v));
 }

@@ -31,8 +31,9 @@ private:
     quint32 m_state = kDefaultState;
 };
 
-// Nearest integer to v; a value exactly halfway between two integers goes to the even one.
-int Nearest(double v);
+// Nearest integer to value; a value exactly halfway between two integers goes to the even
+// one. Values beyond int's range give its nearest end, not-a-number gives 0.
+int roundHalfEven(double value);
 
 // Largest integer not above v.
-int Floor(double v);
+int floorToInt(double v);

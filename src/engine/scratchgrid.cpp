@@ -58,7 +58,7 @@ void ScratchGrid::addToIndex(int list, int x, int y, int p)
     squares.push_back(IndexedSquare{p, qint16(x), qint16(y)});
 }
 
-void ScratchGrid::removeFromIndex(int list, int p, qint32 orientation)
+void ScratchGrid::removeFromIndex(int list, int p, Direction orientation)
 {
     // Order inside a list does not matter: the last entry takes the leaving one's place.
     std::vector<IndexedSquare> &squares = m_lists[size_t(list)];
@@ -73,13 +73,13 @@ void ScratchGrid::setSquare(int x, int y, char16_t letter, quint8 cover)
     const int p = cell(x, y);
     const char16_t oldLetter = m_cells[size_t(p)];
     const quint8 oldCover = m_cover[size_t(p)];
-    for (const qint32 o : {qint32(Across), qint32(Down)}) {
+    for (const Direction o : {Direction::Across, Direction::Down}) {
         const bool wasIn = oldLetter != 0 && !(oldCover & coverBit(o));
         const bool isIn = letter != 0 && !(cover & coverBit(o));
         if (wasIn && (!isIn || oldLetter != letter))
-            removeFromIndex(slotOf(oldLetter) * 2 + o, p, o);
+            removeFromIndex(slotOf(oldLetter) * 2 + int(o), p, o);
         if (isIn && (!wasIn || oldLetter != letter))
-            addToIndex(makeSlot(letter) * 2 + o, x, y, p);
+            addToIndex(makeSlot(letter) * 2 + int(o), x, y, p);
     }
     m_cells[size_t(p)] = letter;
     m_cover[size_t(p)] = cover;
@@ -94,9 +94,9 @@ void ScratchGrid::setSquare(int x, int y, char16_t letter, quint8 cover)
     }
 }
 
-void ScratchGrid::place(int x, int y, QStringView word, qint32 orientation)
+void ScratchGrid::place(int x, int y, QStringView word, Direction orientation)
 {
-    const bool down = orientation == Down;
+    const bool down = orientation == Direction::Down;
     for (qsizetype k = 0; k < word.size(); ++k) {
         const int sx = down ? x : x + int(k);
         const int sy = down ? y + int(k) : y;
@@ -137,10 +137,10 @@ inline bool qualifies(const char16_t *cells, const quint8 *cover, const char16_t
 
 } // namespace
 
-bool ScratchGrid::isCandidate(QStringView w, int x, int y, qint32 orientation) const
+bool ScratchGrid::isCandidate(QStringView w, int x, int y, Direction orientation) const
 {
     const int length = int(w.size());
-    const bool down = orientation == Down;
+    const bool down = orientation == Direction::Down;
     // Inside the grid along the word's direction.
     if (x < 0 || y < 0 || x >= m_width || y >= m_height)
         return false;
@@ -154,10 +154,10 @@ void ScratchGrid::scan(QStringView w, CandidateList &out) const
 {
     for (int y = 0; y < m_height; ++y) {
         for (int x = 0; x < m_width; ++x) {
-            if (isCandidate(w, x, y, Across))
-                out.append(Candidate{qint16(x), qint16(y), Across});
-            if (isCandidate(w, x, y, Down))
-                out.append(Candidate{qint16(x), qint16(y), Down});
+            if (isCandidate(w, x, y, Direction::Across))
+                out.append(Candidate{qint16(x), qint16(y), Direction::Across});
+            if (isCandidate(w, x, y, Direction::Down))
+                out.append(Candidate{qint16(x), qint16(y), Direction::Down});
         }
     }
 }
@@ -165,9 +165,9 @@ void ScratchGrid::scan(QStringView w, CandidateList &out) const
 // The same rules as qualifies(), on the letter bits of the word's line and of the two
 // lines beside it. The position lies inside the grid.
 bool ScratchGrid::fitsBits(const char16_t *w, int length, int start, int x, int y,
-                           qint32 orientation) const
+                           Direction orientation) const
 {
-    const bool down = orientation == Down;
+    const bool down = orientation == Direction::Down;
     const quint64 *lines = down ? m_colBits.data() : m_rowBits.data();
     const int line = (down ? x : y) + 1;
     const int first = down ? y : x;
@@ -219,7 +219,7 @@ void ScratchGrid::indexed(QStringView word, CandidateList &out) const
         const int slot = slotOf(w[k]);
         if (slot < 0)
             continue;
-        for (const IndexedSquare &s : m_lists[size_t(slot) * 2 + Across]) {
+        for (const IndexedSquare &s : m_lists[size_t(slot) * 2 + size_t(Direction::Across)]) {
             if (s.x < k || s.x - k + length > m_width)
                 continue;
             const int start = s.cell - k;
@@ -227,12 +227,13 @@ void ScratchGrid::indexed(QStringView word, CandidateList &out) const
             if (tried[key] == m_search)
                 continue;
             tried[key] = m_search;
-            const bool fits = m_useBits ? fitsBits(w, length, start, s.x - k, s.y, Across)
-                                        : qualifies(cells, cover, w, length, start, 1, m_stride, 1);
+            const bool fits = m_useBits
+                                  ? fitsBits(w, length, start, s.x - k, s.y, Direction::Across)
+                                  : qualifies(cells, cover, w, length, start, 1, m_stride, 1);
             if (fits)
                 m_found.push_back(key);
         }
-        for (const IndexedSquare &s : m_lists[size_t(slot) * 2 + Down]) {
+        for (const IndexedSquare &s : m_lists[size_t(slot) * 2 + size_t(Direction::Down)]) {
             if (s.y < k || s.y - k + length > m_height)
                 continue;
             const int start = s.cell - k * m_stride;
@@ -240,7 +241,7 @@ void ScratchGrid::indexed(QStringView word, CandidateList &out) const
             if (tried[key] == m_search)
                 continue;
             tried[key] = m_search;
-            const bool fits = m_useBits ? fitsBits(w, length, start, s.x, s.y - k, Down)
+            const bool fits = m_useBits ? fitsBits(w, length, start, s.x, s.y - k, Direction::Down)
                                         : qualifies(cells, cover, w, length, start, m_stride, 1, 2);
             if (fits)
                 m_found.push_back(key);
@@ -251,7 +252,8 @@ void ScratchGrid::indexed(QStringView word, CandidateList &out) const
     out.reserve(qsizetype(m_found.size()));
     for (const qint32 key : m_found) {
         const int start = key / 2;
-        out.append(Candidate{qint16(start % m_stride - 1), qint16(start / m_stride - 1), key % 2});
+        out.append(Candidate{qint16(start % m_stride - 1), qint16(start / m_stride - 1),
+                             Direction(key % 2)});
     }
 }
 
@@ -273,7 +275,8 @@ QString upperLetters(const QString &word)
     return upper;
 }
 
-CandidateList FindCrossings(const ScratchGrid &grid, const QString &word, CrossingSearch search)
+CandidateList findCrossingPlacements(const ScratchGrid &grid, const QString &word,
+                                     CrossingSearch search)
 {
     CandidateList out;
     grid.findCrossings(upperLetters(word), search, out);

@@ -16,7 +16,7 @@ struct Candidate
 {
     qint16 X = 0;
     qint16 Y = 0;
-    qint32 Orientation = Across;
+    Direction Orientation = Direction::Across;
 
     friend bool operator==(const Candidate &, const Candidate &) = default;
 };
@@ -43,7 +43,7 @@ class ScratchGrid
 public:
     ScratchGrid() : ScratchGrid(0, 0) {}
     ScratchGrid(int width, int height);
-    // The grid of the placed words: letters as BuildCellGrid writes them (a later word
+    // The grid of the placed words: letters as buildCellGrid writes them (a later word
     // overwrites an earlier one, squares outside the grid are left out).
     explicit ScratchGrid(const CrosswordData &puzzle);
 
@@ -56,12 +56,12 @@ public:
     // Writes a word's letters (upper-cased) and marks its squares as covered in its
     // orientation. Squares outside the grid are skipped. Meant for positions the search
     // has accepted: a letter already on a square is replaced.
-    void place(int x, int y, QStringView word, qint32 orientation);
+    void place(int x, int y, QStringView word, Direction orientation);
 
     // The upper-case letter at (x, y), or 0 when the square is empty or outside.
     char16_t letter(int x, int y) const { return m_cells[cell(x, y)]; }
     // True when a word of this orientation covers (x, y).
-    bool covered(int x, int y, qint32 orientation) const
+    bool covered(int x, int y, Direction orientation) const
     {
         return m_cover[cell(x, y)] & coverBit(orientation);
     }
@@ -73,10 +73,10 @@ public:
     void findCrossings(QStringView upperWord, CrossingSearch search, CandidateList &out) const;
 
     // True when the upper-case word may go at this position by the rules above.
-    bool isCandidate(QStringView upperWord, int x, int y, qint32 orientation) const;
+    bool isCandidate(QStringView upperWord, int x, int y, Direction orientation) const;
 
 private:
-    static quint8 coverBit(qint32 orientation) { return orientation == Down ? 2 : 1; }
+    static quint8 coverBit(Direction orientation) { return orientation == Direction::Down ? 2 : 1; }
     // Cells carry a border of one empty square on every side, so the neighbours of any
     // square of the grid can be read without a bounds test.
     int cell(int x, int y) const
@@ -98,8 +98,9 @@ private:
     int slotOf(char16_t c) const;
     int makeSlot(char16_t c);
     void addToIndex(int list, int x, int y, int p);
-    void removeFromIndex(int list, int p, qint32 orientation);
-    bool fitsBits(const char16_t *w, int length, int start, int x, int y, qint32 orientation) const;
+    void removeFromIndex(int list, int p, Direction orientation);
+    bool fitsBits(const char16_t *w, int length, int start, int x, int y,
+                  Direction orientation) const;
     void scan(QStringView w, CandidateList &out) const;
     void indexed(QStringView w, CandidateList &out) const;
 
@@ -134,7 +135,7 @@ private:
 // Upper-cases a word the way the grid compares letters: one character at a time.
 QString upperLetters(const QString &word);
 
-// FindCrossings: every position on the grid where the word may be placed, sharing at
+// findCrossingPlacements: every position on the grid where the word may be placed, sharing at
 // least one square with a letter already there (see ScratchGrid::findCrossings).
-CandidateList FindCrossings(const ScratchGrid &grid, const QString &word,
-                            CrossingSearch search = CrossingSearch::Indexed);
+CandidateList findCrossingPlacements(const ScratchGrid &grid, const QString &word,
+                                     CrossingSearch search = CrossingSearch::Indexed);

@@ -31,7 +31,7 @@ struct Spot
     bool placed = false;
     qint16 x = 0;
     qint16 y = 0;
-    qint32 orientation = Across;
+    Direction orientation = Direction::Across;
 };
 
 // How good a layout is, best first: more words, more crossings, smaller bounding box.
@@ -140,10 +140,10 @@ void ThoroughSearch::put(int i)
     const Spot &s = m_spots[size_t(i)];
     const Item &item = m_items.at(i);
     m_grid.place(s.x, s.y, item.upper, s.orientation);
-    std::vector<int> &owner = s.orientation == Down ? m_downOwner : m_acrossOwner;
+    std::vector<int> &owner = s.orientation == Direction::Down ? m_downOwner : m_acrossOwner;
     for (int k = 0; k < item.length; ++k) {
-        const int x = s.orientation == Down ? s.x : s.x + k;
-        const int y = s.orientation == Down ? s.y + k : s.y;
+        const int x = s.orientation == Direction::Down ? s.x : s.x + k;
+        const int y = s.orientation == Direction::Down ? s.y + k : s.y;
         owner[size_t(cellOf(x, y))] = i;
     }
 }
@@ -163,8 +163,8 @@ int ThoroughSearch::crossingsAt(const Item &item, const Candidate &c) const
 {
     int shared = 0;
     for (int k = 0; k < item.length; ++k) {
-        const int x = c.Orientation == Down ? c.X : c.X + k;
-        const int y = c.Orientation == Down ? c.Y + k : c.Y;
+        const int x = c.Orientation == Direction::Down ? c.X : c.X + k;
+        const int y = c.Orientation == Direction::Down ? c.Y + k : c.Y;
         shared += m_grid.letter(x, y) != 0 ? 1 : 0;
     }
     return shared;
@@ -190,16 +190,16 @@ void ThoroughSearch::placeFirst(const std::vector<int> &todo)
     Spot &s = m_spots[size_t(i)];
     const bool acrossFits = length <= m_width;
     const bool downFits = length <= m_height;
-    s.orientation =
-        acrossFits && downFits ? (pick(2) == 0 ? Across : Down) : (acrossFits ? Across : Down);
-    const int along = s.orientation == Down ? m_height : m_width;
-    const int side = s.orientation == Down ? m_width : m_height;
+    s.orientation = acrossFits && downFits ? (pick(2) == 0 ? Direction::Across : Direction::Down)
+                                           : (acrossFits ? Direction::Across : Direction::Down);
+    const int along = s.orientation == Direction::Down ? m_height : m_width;
+    const int side = s.orientation == Direction::Down ? m_width : m_height;
     const int start = (along - length) / 2;
     const int line = side / 2 + pick(3) - 1;
     const int first = qBound(0, start, along - length);
     const int other = qBound(0, line, side - 1);
-    s.x = qint16(s.orientation == Down ? other : first);
-    s.y = qint16(s.orientation == Down ? first : other);
+    s.x = qint16(s.orientation == Direction::Down ? other : first);
+    s.y = qint16(s.orientation == Direction::Down ? first : other);
     s.placed = true;
     put(i);
 }
@@ -300,10 +300,11 @@ void ThoroughSearch::keepLargestPiece()
             stack.pop_back();
             ++sizes.back();
             const Spot &s = m_spots[size_t(i)];
-            const std::vector<int> &others = s.orientation == Down ? m_acrossOwner : m_downOwner;
+            const std::vector<int> &others =
+                s.orientation == Direction::Down ? m_acrossOwner : m_downOwner;
             for (int k = 0; k < m_items.at(i).length; ++k) {
-                const int x = s.orientation == Down ? s.x : s.x + k;
-                const int y = s.orientation == Down ? s.y + k : s.y;
+                const int x = s.orientation == Direction::Down ? s.x : s.x + k;
+                const int y = s.orientation == Direction::Down ? s.y + k : s.y;
                 const int j = others[size_t(cellOf(x, y))];
                 if (j >= 0 && piece[size_t(j)] < 0) {
                     piece[size_t(j)] = id;
@@ -337,18 +338,19 @@ void ThoroughSearch::destroy()
     const Spot &s = m_spots[size_t(centre)];
     std::vector<int> out{centre};
     if (pick(2) == 0) {
-        const std::vector<int> &others = s.orientation == Down ? m_acrossOwner : m_downOwner;
+        const std::vector<int> &others =
+            s.orientation == Direction::Down ? m_acrossOwner : m_downOwner;
         for (int k = 0; k < m_items.at(centre).length; ++k) {
-            const int x = s.orientation == Down ? s.x : s.x + k;
-            const int y = s.orientation == Down ? s.y + k : s.y;
+            const int x = s.orientation == Direction::Down ? s.x : s.x + k;
+            const int y = s.orientation == Direction::Down ? s.y + k : s.y;
             const int j = others[size_t(cellOf(x, y))];
             if (j >= 0 && pick(2) == 0)
                 out.push_back(j);
         }
     } else {
         const int k = pick(m_items.at(centre).length);
-        const int cx = s.orientation == Down ? s.x : s.x + k;
-        const int cy = s.orientation == Down ? s.y + k : s.y;
+        const int cx = s.orientation == Direction::Down ? s.x : s.x + k;
+        const int cy = s.orientation == Direction::Down ? s.y + k : s.y;
         const int radius = 1 + pick(3);
         for (int y = qMax(0, cy - radius); y <= qMin(m_height - 1, cy + radius); ++y) {
             for (int x = qMax(0, cx - radius); x <= qMin(m_width - 1, cx + radius); ++x) {
@@ -397,11 +399,11 @@ bool ThoroughSearch::makeRoom()
                 blocking.push_back(j);
         }
     };
-    for (const qint32 o : {qint32(Across), qint32(Down)}) {
-        const int dx = o == Down ? 0 : 1;
-        const int dy = o == Down ? 1 : 0;
-        const int maxX = o == Down ? m_width - 1 : m_width - item.length;
-        const int maxY = o == Down ? m_height - item.length : m_height - 1;
+    for (const Direction o : {Direction::Across, Direction::Down}) {
+        const int dx = o == Direction::Down ? 0 : 1;
+        const int dy = o == Direction::Down ? 1 : 0;
+        const int maxX = o == Direction::Down ? m_width - 1 : m_width - item.length;
+        const int maxY = o == Direction::Down ? m_height - item.length : m_height - 1;
         for (int y = 0; y <= maxY; ++y) {
             for (int x = 0; x <= maxX; ++x) {
                 blocking.clear();
@@ -421,7 +423,8 @@ bool ThoroughSearch::makeRoom()
                         block(cx, cy);
                     } else if (m_grid.covered(cx, cy, o)) {
                         const int j =
-                            (o == Down ? m_downOwner : m_acrossOwner)[size_t(cellOf(cx, cy))];
+                            (o == Direction::Down ? m_downOwner
+                                                  : m_acrossOwner)[size_t(cellOf(cx, cy))];
                         if (std::find(blocking.begin(), blocking.end(), j) == blocking.end())
                             blocking.push_back(j);
                     } else {
@@ -474,8 +477,8 @@ Score ThoroughSearch::score() const
         const int length = m_items.at(i).length;
         left = qMin(left, int(s.x));
         top = qMin(top, int(s.y));
-        right = qMax(right, s.orientation == Down ? int(s.x) : s.x + length - 1);
-        bottom = qMax(bottom, s.orientation == Down ? s.y + length - 1 : int(s.y));
+        right = qMax(right, s.orientation == Direction::Down ? int(s.x) : s.x + length - 1);
+        bottom = qMax(bottom, s.orientation == Direction::Down ? s.y + length - 1 : int(s.y));
     }
     for (size_t c = 0; c < m_acrossOwner.size(); ++c)
         sc.crossings += m_acrossOwner[c] >= 0 && m_downOwner[c] >= 0 ? 1 : 0;
@@ -507,7 +510,7 @@ ThoroughLayout ThoroughSearch::result(const std::vector<Spot> &spots) const
         layout.placedEntries.append(item.entry);
         for (int k = 0; k < item.length; ++k) {
             const int c = cellOf(w.squareX(k), w.squareY(k));
-            (s.orientation == Down ? down : across)[size_t(c)] = 1;
+            (s.orientation == Direction::Down ? down : across)[size_t(c)] = 1;
         }
         left = qMin(left, w.squareX(0));
         top = qMin(top, w.squareY(0));
@@ -624,7 +627,7 @@ QStringList applyThoroughLayout(CrosswordData &puzzle, ExtraWords &extra,
                                 const ThoroughLayout &layout)
 {
     for (const GridWord &w : layout.words)
-        AddWord(puzzle, w.X, w.Y, w.Answer, w.Orientation, w.Clue, true, 1);
+        addWord(puzzle, w.X, w.Y, w.Answer, w.Orientation, w.Clue, true, PlacementCheck::SkipRules);
     ExtraWords kept = newExtraWords();
     QStringList leftOut;
     for (const qsizetype entry : layout.leftOut) {
@@ -657,7 +660,7 @@ LayoutQuality measureLayout(const CrosswordData &puzzle)
         ++quality.words;
         for (int k = 0; k < w.length(); ++k) {
             const qint64 key = (qint64(w.squareY(k)) << 32) + qint64(w.squareX(k));
-            covered[key] |= w.Orientation == Down ? 2 : 1;
+            covered[key] |= w.Orientation == Direction::Down ? 2 : 1;
             left = qMin(left, w.squareX(k));
             top = qMin(top, w.squareY(k));
             right = qMax(right, w.squareX(k));

@@ -9,7 +9,7 @@
 
 #include <functional>
 
-// The thorough layout: a second automatic layout beside GenerateLayout, for grids where
+// The thorough layout: a second automatic layout beside generateLayout, for grids where
 // placing words at random crossings runs out of room. It lays out the words one at a
 // time, always the word with the fewest places left and at the place with the most
 // crossings; a word with no place yet waits for later. When words are left over it lifts
@@ -41,7 +41,7 @@ enum class ThoroughResult {
     Cancelled, // the progress callback asked to stop; nothing to apply
 };
 
-// The layout a thorough search found. Invariant: every word obeys AddWord's placement
+// The layout a thorough search found. Invariant: every word obeys addWord's placement
 // rules with the others in place, lies inside the grid and crosses into one connected
 // piece; leftOut and the entries behind words together are entries 1..n of the stored
 // words, each once.
@@ -74,7 +74,7 @@ ThoroughLayout findThoroughLayout(int width, int height, const ExtraWords &extra
                                   const std::function<bool(int percent)> &progress = {});
 
 // Stores a layout that is not cancelled: the placed words are appended to the puzzle
-// (emptied by the caller) through AddWord without a second check, and `extra` keeps only
+// (emptied by the caller) through addWord without a second check, and `extra` keeps only
 // the words left out, in their order. Returns the words left out.
 QStringList applyThoroughLayout(CrosswordData &puzzle, ExtraWords &extra,
                                 const ThoroughLayout &layout);

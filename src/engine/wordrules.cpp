@@ -16,25 +16,25 @@ const Message WordLengthError{QStringLiteral("Word Legth Error"),
 
 } // namespace
 
-Result replaceWord(CrosswordData &puzzle, qint16 index, const QString &answer, const QString &clue)
+Result<> replaceWord(CrosswordData &puzzle, qint16 index, const QString &answer, const QString &clue)
 {
     if (puzzle.IsEmpty || index < 0 || index >= puzzle.Words.size())
-        return Result::refused(QStringLiteral("Error"), QStringLiteral("There is no such word."),
+        return Result<>::refused(QStringLiteral("Error"), QStringLiteral("There is no such word."),
                                Icon::Error);
     if (answer.size() < kMinWordLength)
-        return Result::refused(WordTooSmall);
+        return Result<>::refused(WordTooSmall);
     const QString upper = answer.toUpper();
     const GridWord &old = puzzle.Words.at(index);
     CrosswordData check = puzzle;
-    Result result = DeleteWord(check, old.Orientation, 0, index);
+    Result<> result = removeWordAt(check, index);
     if (result)
-        result = AddWord(check, old.X, old.Y, upper, old.Orientation, clue, true, 0);
+        result = addWord(check, old.X, old.Y, upper, old.Orientation, clue, true, PlacementCheck::ApplyRules);
     if (!result)
         return result;
     GridWord &word = puzzle.Words[index];
     word.Answer = upper;
     word.Clue = clue;
-    return Result::success();
+    return Result<>::success();
 }
 
 StoreWordCheck storeWord(ExtraWords &stored, const CrosswordData &puzzle, const QString &word,

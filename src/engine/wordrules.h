@@ -15,7 +15,7 @@ inline constexpr int kMinWordLength = 3;
 // obey the placement rules as a new word would, with the word it replaces taken off the
 // grid; the word keeps its square, direction and place in the list. A refusal leaves the
 // puzzle as it was.
-Result replaceWord(CrosswordData &puzzle, qint16 index, const QString &answer, const QString &clue);
+Result<> replaceWord(CrosswordData &puzzle, qint16 index, const QString &answer, const QString &clue);
 
 // What storing a word in the stored-word list comes to.
 enum class StoreWordCheck {

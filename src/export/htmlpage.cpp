@@ -12,12 +12,12 @@
 
 namespace {
 
-Result refuse(const QString &problem)
+Result<> refuse(const QString &problem)
 {
-    return Result::refused(kWebPageErrorTitle,
-                           QStringLiteral("The puzzle cannot be written as a web page.") +
-                               QLatin1Char('\n') + problem,
-                           Icon::Error);
+    return Result<>::refused(kWebPageErrorTitle,
+                             QStringLiteral("The puzzle cannot be written as a web page.") +
+                                 QLatin1Char('\n') + problem,
+                             Icon::Error);
 }
 
 QString at(int x, int y)
@@ -25,9 +25,9 @@ QString at(int x, int y)
     return QStringLiteral("(%1,%2)").arg(x).arg(y);
 }
 
-QString directionName(qint32 orientation)
+QString directionName(Direction orientation)
 {
-    return orientation == Down ? QStringLiteral("Down") : QStringLiteral("Across");
+    return orientation == Direction::Down ? QStringLiteral("Down") : QStringLiteral("Across");
 }
 
 // A square takes one character typed on a keyboard: not a blank, a control character
@@ -99,13 +99,13 @@ QString escapedLines(const QString &text)
     return lines.join(QLatin1String("<br>"));
 }
 
-Result checkSolvable(const CrosswordData &puzzle, const CellGrid &grid)
+Result<> checkSolvable(const CrosswordData &puzzle, const CellGrid &grid)
 {
     if (puzzle.IsEmpty)
         return refuse(QStringLiteral("It has no words."));
     for (const GridWord &w : puzzle.Words) {
         const QString where = at(w.X, w.Y);
-        if (w.Orientation != Across && w.Orientation != Down)
+        if (w.Orientation != Direction::Across && w.Orientation != Direction::Down)
             return refuse(
                 QStringLiteral("The word '%1' at %2 has no direction.").arg(w.Answer, where));
         if (w.length() == 0)
@@ -125,7 +125,7 @@ Result checkSolvable(const CrosswordData &puzzle, const CellGrid &grid)
                                   .arg(w.Answer, where, at(w.squareX(k), w.squareY(k))));
         }
     }
-    return Result::success();
+    return Result<>::success();
 }
 
 // FNV-1a, 32 bits: names the puzzle in local storage and seeds the answer mask.
@@ -175,15 +175,15 @@ struct SquareWords
 
 } // namespace
 
-Result webPageBytes(const CrosswordData &original, QByteArray *out)
+Result<QByteArray> webPageBytes(const CrosswordData &original)
 {
     CrosswordData puzzle = original;
-    NumberSquares(puzzle);
-    const Result solvable = checkSolvable(puzzle, BuildCellGrid(puzzle));
+    numberSquares(puzzle);
+    const Result<> solvable = checkSolvable(puzzle, buildCellGrid(puzzle));
     if (!solvable)
         return solvable;
     puzzle = cropToWords(puzzle);
-    const CellGrid grid = BuildCellGrid(puzzle);
+    const CellGrid grid = buildCellGrid(puzzle);
     const int width = puzzle.Width;
     const int height = puzzle.Height;
 
@@ -194,7 +194,7 @@ Result webPageBytes(const CrosswordData &original, QByteArray *out)
 
     // The clue order: across words, then down words, each by square number.
     QList<int> order;
-    for (qint32 o : {qint32(Across), qint32(Down)}) {
+    for (Direction o : {Direction::Across, Direction::Down}) {
         QList<int> list;
         for (int i = 0; i < puzzle.Words.size(); ++i) {
             if (puzzle.Words.at(i).Orientation == o)
@@ -213,10 +213,10 @@ Result webPageBytes(const CrosswordData &original, QByteArray *out)
             SquareWords &s = squares[w.squareY(k) * width + w.squareX(k)];
             if (k == 0)
                 s.number = w.Number;
-            if (w.Orientation == Across && s.across < 0) {
+            if (w.Orientation == Direction::Across && s.across < 0) {
                 s.across = j;
                 s.acrossLetter = k;
-            } else if (w.Orientation == Down && s.down < 0) {
+            } else if (w.Orientation == Direction::Down && s.down < 0) {
                 s.down = j;
                 s.downLetter = k;
             }
@@ -312,11 +312,13 @@ Result webPageBytes(const CrosswordData &original, QByteArray *out)
         "</div>\n<div class=\"clues\">\n");
 
     QString words;
-    for (qint32 o : {qint32(Across), qint32(Down)}) {
-        const QString id = o == Across ? QStringLiteral("across") : QStringLiteral("down");
+    for (Direction o : {Direction::Across, Direction::Down}) {
+        const QString id =
+            o == Direction::Across ? QStringLiteral("across") : QStringLiteral("down");
         html += QStringLiteral("<section aria-labelledby=\"%1-heading\">\n<h2 id=\"%1-heading\">"
                                "%2</h2>\n<ul class=\"clue-list\">\n")
-                    .arg(id, o == Across ? QStringLiteral("ACROSS") : QStringLiteral("DOWN"));
+                    .arg(id, o == Direction::Across ? QStringLiteral("ACROSS")
+                                                    : QStringLiteral("DOWN"));
         for (int j = 0; j < order.size(); ++j) {
             const GridWord &w = puzzle.Words.at(order.at(j));
             if (w.Orientation != o)
@@ -334,7 +336,7 @@ Result webPageBytes(const CrosswordData &original, QByteArray *out)
         words += QStringLiteral("%1[%2,%3,%4,%5,%6]")
                      .arg(j ? QStringLiteral(",") : QString())
                      .arg(w.Number)
-                     .arg(w.Orientation)
+                     .arg(qint32(w.Orientation))
                      .arg(w.X)
                      .arg(w.Y)
                      .arg(w.length());
@@ -352,21 +354,19 @@ Result webPageBytes(const CrosswordData &original, QByteArray *out)
     html += QLatin1String("<script>\n");
     html += script;
     html += QLatin1String("</script>\n</body>\n</html>\n");
-    *out = html.toUtf8();
-    return Result::success();
+    return html.toUtf8();
 }
 
-Result writeWebPage(const QString &path, const CrosswordData &puzzle)
+Result<> writeWebPage(const QString &path, const CrosswordData &puzzle)
 {
-    QByteArray bytes;
-    const Result made = webPageBytes(puzzle, &bytes);
+    const Result<QByteArray> made = webPageBytes(puzzle);
     if (!made)
-        return made;
-    if (const auto failure = writeFileSafely(path, bytes))
-        return Result::refused(
+        return Result<>::refused(made.message());
+    if (const auto failure = writeFileSafely(path, made.value()))
+        return Result<>::refused(
             kWebPageErrorTitle,
             QStringLiteral("Could not write %1:").arg(QDir::toNativeSeparators(path)) +
                 QLatin1Char('\n') + *failure,
             Icon::Error);
-    return Result::success();
+    return Result<>::success();
 }

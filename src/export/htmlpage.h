@@ -20,14 +20,14 @@
 // determined. Progress is kept in the browser's local storage under a key made from the
 // puzzle's title and letters.
 //
-// Refuses (Result, *out untouched) a puzzle it cannot turn into a page to solve: one
+// Refuses a puzzle it cannot turn into a page to solve: one
 // without words, a word outside the grid or without a direction or letters, two words
 // that disagree about a shared square, and a letter that cannot be typed into a square
 // (a blank, a control character, half of a surrogate pair).
-Result webPageBytes(const CrosswordData &puzzle, QByteArray *out);
+Result<QByteArray> webPageBytes(const CrosswordData &puzzle);
 
 // webPageBytes written to path whole or not at all.
-Result writeWebPage(const QString &path, const CrosswordData &puzzle);
+Result<> writeWebPage(const QString &path, const CrosswordData &puzzle);
 
 // Title of the messages the page writer hands back.
 inline const QString kWebPageErrorTitle = QStringLiteral("Export Error");

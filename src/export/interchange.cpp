@@ -15,25 +15,25 @@ QString at(int x, int y)
 }
 
 // Start square and direction packed into one key.
-quint64 startKey(int x, int y, qint32 orientation)
+quint64 startKey(int x, int y, Direction orientation)
 {
     return (quint64(quint32(x) & 0xffffff) << 32) | (quint64(quint32(y) & 0xffffff) << 1) |
-           quint64(orientation == Down ? 1 : 0);
+           quint64(orientation == Direction::Down ? 1 : 0);
 }
 
-Result refuse(const QString &formatName, const QString &problem)
+Result<> refuse(const QString &formatName, const QString &problem)
 {
-    return Result::refused(QStringLiteral("Export Error"),
-                           QStringLiteral("The puzzle cannot be written as %1.").arg(formatName) +
-                               QLatin1Char('\n') + problem,
-                           Icon::Error);
+    return Result<>::refused(QStringLiteral("Export Error"),
+                             QStringLiteral("The puzzle cannot be written as %1.").arg(formatName) +
+                                 QLatin1Char('\n') + problem,
+                             Icon::Error);
 }
 
 } // namespace
 
-QString orientationName(qint32 orientation)
+QString orientationName(Direction orientation)
 {
-    return orientation == Down ? QStringLiteral("down") : QStringLiteral("across");
+    return orientation == Direction::Down ? QStringLiteral("down") : QStringLiteral("across");
 }
 
 QList<GridEntry> deriveEntries(const CellGrid &grid)
@@ -45,9 +45,9 @@ QList<GridEntry> deriveEntries(const CellGrid &grid)
             if (!grid.isLetter(x, y))
                 continue;
             bool numbered = false;
-            for (qint32 o : {qint32(Across), qint32(Down)}) {
-                const int dx = o == Across ? 1 : 0;
-                const int dy = o == Across ? 0 : 1;
+            for (Direction o : {Direction::Across, Direction::Down}) {
+                const int dx = o == Direction::Across ? 1 : 0;
+                const int dy = o == Direction::Across ? 0 : 1;
                 if (grid.isLetter(x - dx, y - dy) || !grid.isLetter(x + dx, y + dy))
                     continue;
                 if (!numbered) {
@@ -66,16 +66,16 @@ QList<GridEntry> deriveEntries(const CellGrid &grid)
     return entries;
 }
 
-Result checkWordsAreEntries(const CrosswordData &puzzle, const QString &formatName)
+Result<> checkWordsAreEntries(const CrosswordData &puzzle, const QString &formatName)
 {
     if (puzzle.IsEmpty)
         return refuse(formatName, QStringLiteral("It has no words."));
-    const CellGrid grid = BuildCellGrid(puzzle);
+    const CellGrid grid = buildCellGrid(puzzle);
     QHash<quint64, int> wordAt; // start key -> index in Words
     for (qsizetype i = 0; i < puzzle.Words.size(); ++i) {
         const GridWord &w = puzzle.Words.at(i);
         const QString where = at(w.X, w.Y) + QLatin1Char(' ') + orientationName(w.Orientation);
-        if (w.Orientation != Across && w.Orientation != Down)
+        if (w.Orientation != Direction::Across && w.Orientation != Direction::Down)
             return refuse(formatName, QStringLiteral("The word '%1' at %2 has no direction.")
                                           .arg(w.Answer, at(w.X, w.Y)));
         if (w.length() < 2)
@@ -122,7 +122,7 @@ Result checkWordsAreEntries(const CrosswordData &puzzle, const QString &formatNa
                           QStringLiteral("The word '%1' at %2 %3 runs into other letters.")
                               .arg(w.Answer, at(w.X, w.Y), orientationName(w.Orientation)));
     }
-    return Result::success();
+    return Result<>::success();
 }
 
 QString displayPath(const QString &path)
@@ -130,13 +130,13 @@ QString displayPath(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-Result saveExportFile(const QString &path, const QByteArray &bytes)
+Result<> saveExportFile(const QString &path, const QByteArray &bytes)
 {
     if (const std::optional<QString> reason = writeFileSafely(path, bytes)) {
-        return Result::refused(QStringLiteral("Export Error"),
-                               QStringLiteral("Could not write %1:").arg(displayPath(path)) +
-                                   QLatin1Char('\n') + *reason,
-                               Icon::Error);
+        return Result<>::refused(QStringLiteral("Export Error"),
+                                 QStringLiteral("Could not write %1:").arg(displayPath(path)) +
+                                     QLatin1Char('\n') + *reason,
+                                 Icon::Error);
     }
-    return Result::success();
+    return Result<>::success();
 }

@@ -25,7 +25,7 @@ struct GridEntry
 {
     int x = 0;
     int y = 0;
-    qint32 orientation = Across;
+    Direction orientation = Direction::Across;
     int length = 0;
     QString text; // the letters of the run, as the cell grid holds them
     qint16 number = 0;
@@ -38,7 +38,7 @@ struct GridEntry
 QList<GridEntry> deriveEntries(const CellGrid &grid);
 
 // "across" or "down".
-QString orientationName(qint32 orientation);
+QString orientationName(Direction orientation);
 
 // Interchange files store a letter grid and let the reader find the words in it, so a
 // puzzle can only be written when its words are exactly the runs of letters of its
@@ -47,11 +47,11 @@ QString orientationName(qint32 orientation);
 // grid, two words disagree about a shared square, two words of one direction start in
 // the same square, a word is shorter than two letters, or the letters form a run that
 // is not one of the words. formatName ("ipuz", "Across Lite puz") goes into the text.
-Result checkWordsAreEntries(const CrosswordData &puzzle, const QString &formatName);
+Result<> checkWordsAreEntries(const CrosswordData &puzzle, const QString &formatName);
 
 // Writes bytes to path through a temporary file, so a failure leaves no partial file
 // and an existing file untouched. The refusal names the path and the reason.
-Result saveExportFile(const QString &path, const QByteArray &bytes);
+Result<> saveExportFile(const QString &path, const QByteArray &bytes);
 
 // A file name the way the messages show it (native separators).
 QString displayPath(const QString &path);

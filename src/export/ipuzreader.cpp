@@ -209,7 +209,7 @@ Problem readLetter(const QJsonValue &raw, int x, int y, QChar *letter)
 // true when it could be added now.
 bool placeable(const CellGrid &grid, const GridEntry &e)
 {
-    const bool down = e.orientation == Down;
+    const bool down = e.orientation == Direction::Down;
     for (int k = 0; k < e.length; ++k) {
         const int sx = down ? e.x : e.x + k;
         const int sy = down ? e.y + k : e.y;
@@ -256,8 +256,8 @@ Problem checkFreeformReading(const CellGrid &letters, const QList<GridEntry> &en
                 continue;
             }
             for (int k = 0; k < e.length; ++k)
-                grid.set(e.orientation == Down ? e.x : e.x + k,
-                         e.orientation == Down ? e.y + k : e.y, e.text.at(k));
+                grid.set(e.orientation == Direction::Down ? e.x : e.x + k,
+                         e.orientation == Direction::Down ? e.y + k : e.y, e.text.at(k));
         }
         if (later.size() == pending.size()) {
             const GridEntry &e = later.first();
@@ -272,7 +272,7 @@ Problem checkFreeformReading(const CellGrid &letters, const QList<GridEntry> &en
 
 struct Clue
 {
-    qint32 orientation = Across;
+    Direction orientation = Direction::Across;
     int number = 0;
     QString text;
 };
@@ -287,11 +287,11 @@ Problem readClues(const QJsonObject &root, QList<Clue> *clues)
     const QJsonObject byDirection = all.toObject();
     for (auto it = byDirection.constBegin(); it != byDirection.constEnd(); ++it) {
         const QString direction = it.key().section(QLatin1Char(':'), 0, 0).trimmed();
-        qint32 orientation = Across;
+        Direction orientation = Direction::Across;
         if (direction.compare(QLatin1String("Across"), Qt::CaseInsensitive) == 0)
-            orientation = Across;
+            orientation = Direction::Across;
         else if (direction.compare(QLatin1String("Down"), Qt::CaseInsensitive) == 0)
-            orientation = Down;
+            orientation = Direction::Down;
         else
             return QStringLiteral("It has clues in the direction '%1'; the program has only "
                                   "Across and Down.")
@@ -441,12 +441,13 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
     if (Problem p = readClues(root, &clues); !p.isEmpty())
         return p;
     QHash<quint64, QString> clueFor; // start square and direction -> clue
-    auto key = [](int x, int y, qint32 o) {
-        return (quint64(quint32(y)) << 32) | (quint64(quint32(x)) << 1) | quint64(o == Down);
+    auto key = [](int x, int y, Direction o) {
+        return (quint64(quint32(y)) << 32) | (quint64(quint32(x)) << 1) |
+               quint64(o == Direction::Down);
     };
     for (const Clue &c : std::as_const(clues)) {
         const QString name = QStringLiteral("%1 %2").arg(c.number).arg(
-            c.orientation == Down ? QStringLiteral("Down") : QStringLiteral("Across"));
+            c.orientation == Direction::Down ? QStringLiteral("Down") : QStringLiteral("Across"));
         if (!labelAt.contains(c.number))
             return QStringLiteral("The clue %1 has no square numbered %2.").arg(name).arg(c.number);
         const int x = labelAt.value(c.number) % int(width);
@@ -464,7 +465,7 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
     }
 
     CrosswordData puzzle;
-    NewCrossword(puzzle, qint16(width), qint16(height));
+    newCrossword(puzzle, qint16(width), qint16(height));
     const QJsonValue title = root.value(QLatin1String("title"));
     if (const QString text = htmlToText(title.toString()); !text.isEmpty())
         puzzle.Title = text;
@@ -472,10 +473,10 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
     const QJsonValue intro = root.value(QLatin1String("intro"));
     puzzle.Subject = htmlToText(notes.isString() ? notes.toString() : intro.toString());
     for (const GridEntry &e : entries) {
-        AddWord(puzzle, qint16(e.x), qint16(e.y), e.text, e.orientation,
-                clueFor.value(key(e.x, e.y, e.orientation)), true, 1);
+        addWord(puzzle, qint16(e.x), qint16(e.y), e.text, e.orientation,
+                clueFor.value(key(e.x, e.y, e.orientation)), true, PlacementCheck::SkipRules);
     }
-    NumberSquares(puzzle);
+    numberSquares(puzzle);
     *out = puzzle;
     return {};
 }
@@ -485,30 +486,30 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
 namespace {
 
 // The refusal for a problem, with its first line; sets *unreadable.
-Result refusal(const QString &firstLine, Problem problem, bool *unreadable)
+Result<> refusal(const QString &firstLine, Problem problem, bool *unreadable)
 {
     const bool mark = problem.startsWith(kUnreadable);
     if (unreadable)
         *unreadable = mark;
     if (mark)
         problem.remove(0, 1);
-    return Result::refused(QStringLiteral("Import Error"), firstLine + QLatin1Char('\n') + problem,
-                           Icon::Error);
+    return Result<>::refused(QStringLiteral("Import Error"),
+                             firstLine + QLatin1Char('\n') + problem, Icon::Error);
 }
 
 } // namespace
 
-Result readIpuz(const QByteArray &bytes, CrosswordData *puzzle, bool *unreadable)
+Result<> readIpuz(const QByteArray &bytes, CrosswordData *puzzle, bool *unreadable)
 {
     if (unreadable)
         *unreadable = false;
     const Problem p = parse(bytes, puzzle);
     if (p.isEmpty())
-        return Result::success();
+        return Result<>::success();
     return refusal(QStringLiteral("The file cannot be read as a puzzle."), p, unreadable);
 }
 
-Result readIpuzFile(const QString &path, CrosswordData *puzzle, bool *unreadable)
+Result<> readIpuzFile(const QString &path, CrosswordData *puzzle, bool *unreadable)
 {
     if (unreadable)
         *unreadable = false;
@@ -524,6 +525,6 @@ Result readIpuzFile(const QString &path, CrosswordData *puzzle, bool *unreadable
                        markUnreadable(content.reason), unreadable);
     const Problem p = parse(content.bytes, puzzle);
     if (p.isEmpty())
-        return Result::success();
+        return Result<>::success();
     return refusal(QStringLiteral("%1 cannot be read as a puzzle.").arg(name), p, unreadable);
 }

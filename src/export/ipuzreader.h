@@ -25,8 +25,8 @@
 // When unreadable is given it tells the two kinds of refusal apart: true when the bytes
 // are no ipuz document at all (empty, not JSON, truncated), false when they are one that
 // the program cannot represent.
-Result readIpuz(const QByteArray &bytes, CrosswordData *puzzle, bool *unreadable = nullptr);
+Result<> readIpuz(const QByteArray &bytes, CrosswordData *puzzle, bool *unreadable = nullptr);
 
 // readIpuz on the content of the file at path; the refusal names the file. A file that
 // cannot be opened counts as unreadable.
-Result readIpuzFile(const QString &path, CrosswordData *puzzle, bool *unreadable = nullptr);
+Result<> readIpuzFile(const QString &path, CrosswordData *puzzle, bool *unreadable = nullptr);

@@ -73,20 +73,20 @@ QByteArray layOut(const QList<std::pair<QString, QJsonValue>> &fields)
 
 } // namespace
 
-Result ipuzBytes(const CrosswordData &source, QByteArray *out, const ExportDetails &details)
+Result<> ipuzBytes(const CrosswordData &source, QByteArray *out, const ExportDetails &details)
 {
-    const Result check = checkWordsAreEntries(source, QStringLiteral("ipuz"));
+    const Result<> check = checkWordsAreEntries(source, QStringLiteral("ipuz"));
     if (!check)
         return check;
     CrosswordData puzzle = source;
-    NumberSquares(puzzle);
-    const CellGrid grid = BuildCellGrid(puzzle);
+    numberSquares(puzzle);
+    const CellGrid grid = buildCellGrid(puzzle);
 
     QMap<int, int> numberAt; // y * width + x -> number of the word starting there
     QMap<int, QString> across, down;
     for (const GridWord &w : std::as_const(puzzle.Words)) {
         numberAt.insert(w.Y * puzzle.Width + w.X, w.Number);
-        (w.Orientation == Down ? down : across).insert(w.Number, clueText(w.Clue));
+        (w.Orientation == Direction::Down ? down : across).insert(w.Number, clueText(w.Clue));
     }
 
     QJsonArray cells, solution;
@@ -134,13 +134,14 @@ Result ipuzBytes(const CrosswordData &source, QByteArray *out, const ExportDetai
         {QStringLiteral("clues"), QJsonObject{{QStringLiteral("Across"), clueList(across)},
                                               {QStringLiteral("Down"), clueList(down)}}});
     *out = layOut(fields);
-    return Result::success();
+    return Result<>::success();
 }
 
-Result writeIpuzFile(const QString &path, const CrosswordData &puzzle, const ExportDetails &details)
+Result<> writeIpuzFile(const QString &path, const CrosswordData &puzzle,
+                       const ExportDetails &details)
 {
     QByteArray bytes;
-    const Result made = ipuzBytes(puzzle, &bytes, details);
+    const Result<> made = ipuzBytes(puzzle, &bytes, details);
     if (!made)
         return made;
     return saveExportFile(path, bytes);

@@ -167,7 +167,7 @@ QString clueNumber(const GridWord &word)
 
 // The words of one list in the order of their square numbers; words that got no
 // number (they start outside the grid) come last, in list order.
-QList<int> listOrder(const CrosswordData &puzzle, qint32 orientation)
+QList<int> listOrder(const CrosswordData &puzzle, Direction orientation)
 {
     QList<int> order;
     if (puzzle.IsEmpty)
@@ -228,9 +228,9 @@ public:
         y += mm(kGapAfterHeadingMm);
         y = addGrid(answerKey, firstPage, y);
 
-        const int acrossEnd = addList(Across, answerKey, 0, firstPage, y);
+        const int acrossEnd = addList(Direction::Across, answerKey, 0, firstPage, y);
         const int downEnd =
-            addList(Down, answerKey, m_columnWidth + mm(kColumnGapMm), firstPage, y);
+            addList(Direction::Down, answerKey, m_columnWidth + mm(kColumnGapMm), firstPage, y);
         return std::max(acrossEnd, downEnd) - firstPage + 1;
     }
 
@@ -332,10 +332,10 @@ private:
 
     // Flows one clue list down its column from (x, y) on page, onto further pages as
     // needed; returns the last page it uses.
-    int addList(qint32 orientation, bool answerKey, qreal x, int page, qreal y)
+    int addList(Direction orientation, bool answerKey, qreal x, int page, qreal y)
     {
         const QString name =
-            orientation == Across ? QStringLiteral("ACROSS") : QStringLiteral("DOWN");
+            orientation == Direction::Across ? QStringLiteral("ACROSS") : QStringLiteral("DOWN");
         // A page the key runs on to says it belongs to the key.
         const QString continued = answerKey ? QStringLiteral("Answer key: %1 (continued)").arg(name)
                                             : QStringLiteral("%1 (continued)").arg(name);
@@ -488,7 +488,7 @@ bool paintWorksheet(QPainter &painter, QPagedPaintDevice &device, const Crosswor
                     const WorksheetOptions &options)
 {
     CrosswordData numbered = puzzle;
-    NumberSquares(numbered);
+    numberSquares(numbered);
     numbered = cropToWords(numbered);
     const WorksheetLayout layout = layoutCropped(numbered, options, device);
     QList<QList<qsizetype>> onPage(std::max(layout.pageCount, 0));
@@ -525,11 +525,11 @@ bool paintWorksheet(QPainter &painter, QPagedPaintDevice &device, const Crosswor
     return true;
 }
 
-Result writePdfWorksheet(const QString &path, const CrosswordData &puzzle,
-                         const WorksheetOptions &options)
+Result<> writePdfWorksheet(const QString &path, const CrosswordData &puzzle,
+                           const WorksheetOptions &options)
 {
     const auto refuse = [](const QString &text) {
-        return Result::refused(kWorksheetErrorTitle, text, Icon::Warning);
+        return Result<>::refused(kWorksheetErrorTitle, text, Icon::Warning);
     };
     if (!options.puzzle && !options.answerKey)
         return refuse(QStringLiteral("Choose the puzzle, the answer key or both."));
@@ -561,5 +561,5 @@ Result writePdfWorksheet(const QString &path, const CrosswordData &puzzle,
     if (const std::optional<QString> reason = writeFileSafely(path, bytes))
         return refuse(QStringLiteral("The worksheet could not be written to \"%1\": %2")
                           .arg(QDir::toNativeSeparators(path), *reason));
-    return Result::success();
+    return Result<>::success();
 }

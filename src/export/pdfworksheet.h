@@ -79,8 +79,8 @@ bool paintWorksheet(QPainter &painter, QPagedPaintDevice &device, const Crosswor
 // Writes the worksheet as a PDF file at path: options.paper, portrait, 15 mm margins,
 // fonts embedded. A refusal (nothing chosen, no file name, a folder, a file that cannot
 // be written) comes back as a message, and a file already at path stays as it was.
-Result writePdfWorksheet(const QString &path, const CrosswordData &puzzle,
-                         const WorksheetOptions &options);
+Result<> writePdfWorksheet(const QString &path, const CrosswordData &puzzle,
+                           const WorksheetOptions &options);
 
 // The margin on every side of a worksheet page.
 inline constexpr double kWorksheetMarginMm = 15.0;

@@ -9,12 +9,12 @@ namespace {
 
 constexpr int HeaderSize = 0x34;
 
-Result refuse(const QString &problem)
+Result<> refuse(const QString &problem)
 {
-    return Result::refused(QStringLiteral("Export Error"),
-                           QStringLiteral("The puzzle cannot be written as Across Lite puz.") +
-                               QLatin1Char('\n') + problem,
-                           Icon::Error);
+    return Result<>::refused(QStringLiteral("Export Error"),
+                             QStringLiteral("The puzzle cannot be written as Across Lite puz.") +
+                                 QLatin1Char('\n') + problem,
+                             Icon::Error);
 }
 
 // The text as ISO-8859-1, or the first character that has no place in it.
@@ -105,19 +105,19 @@ quint16 puzChecksum(const QByteArray &bytes, quint16 c)
     return c;
 }
 
-Result puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetails &details,
-                QString *note)
+Result<> puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetails &details,
+                  QString *note)
 {
     if (puzzle.Width > 255 || puzzle.Height > 255)
         return refuse(QStringLiteral("The grid is %1 by %2 squares; the format allows at most "
                                      "255 by 255.")
                           .arg(puzzle.Width)
                           .arg(puzzle.Height));
-    const Result check = checkWordsAreEntries(puzzle, QStringLiteral("Across Lite puz"));
+    const Result<> check = checkWordsAreEntries(puzzle, QStringLiteral("Across Lite puz"));
     if (!check)
         return check;
 
-    const CellGrid grid = BuildCellGrid(puzzle);
+    const CellGrid grid = buildCellGrid(puzzle);
     const int width = puzzle.Width;
     const int height = puzzle.Height;
     QByteArray solution(width * height, '.');
@@ -157,8 +157,9 @@ Result puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetail
                 clues.append(plainTypography(oneLine(w.Clue), &mapped));
                 clueNames.append(QStringLiteral("The clue for %1 %2")
                                      .arg(e.number)
-                                     .arg(e.orientation == Down ? QStringLiteral("Down")
-                                                                : QStringLiteral("Across")));
+                                     .arg(e.orientation == Direction::Down
+                                              ? QStringLiteral("Down")
+                                              : QStringLiteral("Across")));
                 break;
             }
         }
@@ -241,18 +242,18 @@ Result puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetail
     *out = bytes;
     if (note)
         *note = mapped ? kPuzTypographyNote : QString();
-    return Result::success();
+    return Result<>::success();
 }
 
-Result writePuzFile(const QString &path, const CrosswordData &puzzle, const ExportDetails &details,
-                    QString *note)
+Result<> writePuzFile(const QString &path, const CrosswordData &puzzle,
+                      const ExportDetails &details, QString *note)
 {
     QByteArray bytes;
     QString mapped;
-    const Result made = puzBytes(puzzle, &bytes, details, &mapped);
+    const Result<> made = puzBytes(puzzle, &bytes, details, &mapped);
     if (!made)
         return made;
-    const Result saved = saveExportFile(path, bytes);
+    const Result<> saved = saveExportFile(path, bytes);
     if (saved && note)
         *note = mapped;
     return saved;

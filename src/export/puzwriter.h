@@ -25,12 +25,12 @@ inline const QString kPuzTypographyNote =
 // when a text or letter holds any other character outside ISO-8859-1, when a letter
 // square holds a character the format reserves ('.' is a block) or a control character
 // or blank, or when the grid is wider or taller than 255 squares.
-Result puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetails &details = {},
-                QString *note = nullptr);
+Result<> puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetails &details = {},
+                  QString *note = nullptr);
 
 // puzBytes written to path (atomically); *note as there, set on success.
-Result writePuzFile(const QString &path, const CrosswordData &puzzle,
-                    const ExportDetails &details = {}, QString *note = nullptr);
+Result<> writePuzFile(const QString &path, const CrosswordData &puzzle,
+                      const ExportDetails &details = {}, QString *note = nullptr);
 
 // The .puz checksum of bytes, starting from c: for each byte, rotate c right by one bit
 // and add the byte.

@@ -385,7 +385,7 @@ bool WordDocument::Range::addPicture(const QImage &image, bool border)
 
 WordDocument::WordDocument() = default;
 
-WordDocument::Range WordDocument::Next_Range()
+WordDocument::Range WordDocument::appendRange()
 {
     RangeState state;
     state.first = m_ranges.isEmpty() ? 0 : int(m_paragraphs.size());
@@ -402,16 +402,16 @@ void WordDocument::clearRanges()
     m_ranges.clear();
 }
 
-void WordDocument::Append_Text(int size, bool bold, WordUnderline underline, bool italic,
-                               WordAlignment alignment, const QString &text)
+void WordDocument::appendText(int size, bool bold, WordUnderline underline, bool italic,
+                              WordAlignment alignment, const QString &text)
 {
-    Range range = Next_Range();
+    Range range = appendRange();
     range.setFont(size, bold, underline, italic);
     range.setAlignment(alignment);
     range.insertAfter(text);
 }
 
-void WordDocument::Set_Page_Layout(PageOrientation orientation, bool pageBorder)
+void WordDocument::setPageLayout(PageOrientation orientation, bool pageBorder)
 {
     m_orientation = orientation;
     if (pageBorder)

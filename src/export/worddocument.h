@@ -70,7 +70,8 @@ public:
         void insertBefore(const QString &text);
         // Adds the picture in its own paragraph at the end of the range, shown at its
         // own size (its pixels at its resolution, 96 dots per inch when it has none),
-        // shrunk only where it would not fit the text area. Returns false when the image is null or cannot be encoded.
+        // shrunk only where it would not fit the text area. Returns false when the image is null or
+        // cannot be encoded.
         bool addPicture(const QImage &image, bool border);
 
         int firstParagraph() const;
@@ -86,18 +87,18 @@ public:
 
     // The next range: the first covers the whole document, every later one starts at
     // the current end of the document (it covers what is added from then on).
-    Range Next_Range();
-    // Forgets every range taken so far; the next Next_Range covers the whole document.
+    Range appendRange();
+    // Forgets every range taken so far; the next appendRange covers the whole document.
     void clearRanges();
     int rangeCount() const { return int(m_ranges.size()); }
 
-    // Takes Next_Range, formats it and inserts the text after its content.
-    void Append_Text(int size, bool bold, WordUnderline underline, bool italic,
-                     WordAlignment alignment, const QString &text);
+    // Takes appendRange, formats it and inserts the text after its content.
+    void appendText(int size, bool bold, WordUnderline underline, bool italic,
+                    WordAlignment alignment, const QString &text);
 
     // Page orientation and, when pageBorder is true, a single half-point border on all
     // four sides of every page.
-    void Set_Page_Layout(PageOrientation orientation, bool pageBorder);
+    void setPageLayout(PageOrientation orientation, bool pageBorder);
 
     // Adds an empty paragraph at the end with the formatting of the last paragraph
     // (like pressing Enter at the end of the document).

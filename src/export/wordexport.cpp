@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageReader>
 
 #if defined(__GLIBC__)
 #include <langinfo.h>
@@ -38,9 +37,9 @@ private:
     bool m_active;
 };
 
-Result failure(const QString &text)
+Result<> failure(const QString &text)
 {
-    return Result::refused(kWordExportErrorTitle, text, Icon::None);
+    return Result<>::refused(kWordExportErrorTitle, text, Icon::None);
 }
 
 } // namespace
@@ -82,12 +81,10 @@ QPageSize::PageSizeId systemPaperSize()
     return paperSizeForLocale(QLocale::system());
 }
 
-Result Make_Word_Document(const QString &picturePath, const QString &unusedText,
-                          const QString &clueText, const QString &title, const QString &subject,
-                          const QString &outputPath, const std::function<void(int)> &progress,
-                          QPageSize::PageSizeId paper)
+Result<> writeDocx(const QImage &picture, const QString &clueText, const QString &title,
+                   const QString &subject, const QString &outputPath,
+                   const std::function<void(int)> &progress, QPageSize::PageSizeId paper)
 {
-    Q_UNUSED(unusedText);
     const auto report = [&progress](int value) {
         if (progress)
             progress(value);
@@ -102,11 +99,8 @@ Result Make_Word_Document(const QString &picturePath, const QString &unusedText,
         return failure(QStringLiteral("\"%1\" is a folder, not a document file name.")
                            .arg(QDir::toNativeSeparators(outputPath)));
 
-    QImageReader reader(picturePath);
-    const QImage picture = reader.read();
     if (picture.isNull())
-        return failure(QStringLiteral("The grid picture \"%1\" could not be read: %2")
-                           .arg(QDir::toNativeSeparators(picturePath), reader.errorString()));
+        return failure(QStringLiteral("There is no grid picture to put on the page."));
     report(15);
 
     WordDocument document;
@@ -114,7 +108,7 @@ Result Make_Word_Document(const QString &picturePath, const QString &unusedText,
     document.setProperties(title, subject, QStringLiteral("Velloquin"));
     report(20);
 
-    document.Set_Page_Layout(PageOrientation::Portrait, true);
+    document.setPageLayout(PageOrientation::Portrait, true);
     report(30);
 
     document.clearRanges();
@@ -122,11 +116,11 @@ Result Make_Word_Document(const QString &picturePath, const QString &unusedText,
 
     // Title block: title, subject and an empty line, centred, bold, underlined.
     const QString lineEnd = QStringLiteral("\r\n");
-    document.Append_Text(16, true, WordUnderline::Single, false, WordAlignment::Centre,
-                         title + lineEnd + subject + lineEnd + lineEnd);
+    document.appendText(16, true, WordUnderline::Single, false, WordAlignment::Centre,
+                        title + lineEnd + subject + lineEnd + lineEnd);
     report(50);
 
-    WordDocument::Range pictureRange = document.Next_Range();
+    WordDocument::Range pictureRange = document.appendRange();
     pictureRange.setFont(14, false, WordUnderline::None, false);
     pictureRange.setAlignment(WordAlignment::Centre);
     report(60);
@@ -139,7 +133,7 @@ Result Make_Word_Document(const QString &picturePath, const QString &unusedText,
     document.typeParagraph();
     report(80);
 
-    WordDocument::Range clueRange = document.Next_Range();
+    WordDocument::Range clueRange = document.appendRange();
     clueRange.setFont(10, false, WordUnderline::None, false);
     clueRange.setAlignment(WordAlignment::Left);
     clueRange.insertBefore(clueText);
@@ -148,5 +142,5 @@ Result Make_Word_Document(const QString &picturePath, const QString &unusedText,
     if (!document.save(outputPath, &error))
         return failure(error);
     report(100);
-    return Result::success();
+    return Result<>::success();
 }

@@ -3,6 +3,7 @@
 
 #include "message.h"
 
+#include <QImage>
 #include <QLocale>
 #include <QPageSize>
 #include <QString>
@@ -21,10 +22,8 @@ QPageSize::PageSizeId systemPaperSize();
 
 // Builds the printable puzzle page and writes it as a .docx file at outputPath.
 //
-// picturePath: the grid picture (any image file Qt reads, the export flow passes a
-//   BMP); it is stored in the document at its own size (its pixels at its
-//   resolution, which should be that of print), shrunk only if it would not fit.
-// unusedText: not used (kept so callers pass what the export flow passes, "").
+// picture: the grid picture; it is stored in the document at its own size (its pixels
+//   at its resolution, which should be that of print), shrunk only if it would not fit.
 // clueText: the clue lists, lines ended by CR LF; every line becomes a paragraph.
 // title, subject: the puzzle's title and subject, the page's heading lines.
 // progress: called with 10, 15, 20, 30, 40, 50, 60, 70, 80 and 100 as the work
@@ -34,7 +33,7 @@ QPageSize::PageSizeId systemPaperSize();
 // While it works, an application with a GUI shows the wait cursor. On failure the
 // result carries a message (title kWordExportErrorTitle, text the reason) and
 // nothing is left at outputPath: a file already there stays as it was.
-Result Make_Word_Document(const QString &picturePath, const QString &unusedText,
-                          const QString &clueText, const QString &title, const QString &subject,
-                          const QString &outputPath, const std::function<void(int)> &progress,
-                          QPageSize::PageSizeId paper = systemPaperSize());
+Result<> writeDocx(const QImage &picture, const QString &clueText, const QString &title,
+                   const QString &subject, const QString &outputPath,
+                   const std::function<void(int)> &progress,
+                   QPageSize::PageSizeId paper = systemPaperSize());

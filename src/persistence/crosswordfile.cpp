@@ -18,9 +18,9 @@ const QString kWordPrefix = QStringLiteral("Word");
 const QString kExWordPrefix = QStringLiteral("ExWord");
 const QString kLineBreakMark = QStringLiteral("###");
 
-Result refuse(const QString &path, const QString &reason)
+Result<> refuse(const QString &path, const QString &reason)
 {
-    return Result::refused(
+    return Result<>::refused(
         QStringLiteral("Open Error"),
         QStringLiteral("The file '%1' cannot be opened as a crossword.\n%2").arg(path, reason),
         Icon::Error);
@@ -124,11 +124,11 @@ bool looksLikePuzzle(const ProfileFile &doc)
                        [](const QString &name) { return wordSection.match(name).hasMatch(); });
 }
 
-Result crosswordFromDocument(const ProfileFile &doc, const QString &path, CrosswordData &puzzle,
-                             ExtraWords &extra, qint16 defaultWidth, qint16 defaultHeight)
+Result<> crosswordFromDocument(const ProfileFile &doc, const QString &path, CrosswordData &puzzle,
+                               ExtraWords &extra, qint16 defaultWidth, qint16 defaultHeight)
 {
     if (!looksLikePuzzle(doc))
-        return Result::refused(
+        return Result<>::refused(
             QStringLiteral("Open Error"),
             QStringLiteral("The file '%1' is not a crossword puzzle file.").arg(path), Icon::Error);
     QString reason;
@@ -144,7 +144,7 @@ Result crosswordFromDocument(const ProfileFile &doc, const QString &path, Crossw
         return refuse(path, reason);
 
     CrosswordData loaded;
-    NewCrossword(loaded, defaultWidth, defaultHeight);
+    newCrossword(loaded, defaultWidth, defaultHeight);
     loaded.Width = *width;
     loaded.Height = *height;
     loaded.Title = doc.value(kGrid, QStringLiteral("Title"), QStringLiteral("Crossword"));
@@ -159,7 +159,8 @@ Result crosswordFromDocument(const ProfileFile &doc, const QString &path, Crossw
         // Only 1 means down; the grid geometry reads every other value as across.
         const qint64 orientation = readLenientNumberClamped(
             doc.value(section, QStringLiteral("Orientation"), QString()), INT32_MIN, INT32_MAX);
-        w.Orientation = orientation == Down ? Down : Across;
+        w.Orientation =
+            orientation == qint64(Direction::Down) ? Direction::Down : Direction::Across;
         w.X = qint16(readLenientNumberClamped(doc.value(section, QStringLiteral("X"), QString()),
                                               INT16_MIN, INT16_MAX));
         w.Y = qint16(readLenientNumberClamped(doc.value(section, QStringLiteral("Y"), QString()),
@@ -184,24 +185,24 @@ Result crosswordFromDocument(const ProfileFile &doc, const QString &path, Crossw
 
     puzzle = std::move(loaded);
     extra = std::move(loadedExtra);
-    return Result::success();
+    return Result<>::success();
 }
 
 } // namespace
 
-Result Load_Crossword(const QString &path, CrosswordData &puzzle, ExtraWords &extra,
-                      qint16 defaultWidth, qint16 defaultHeight)
+Result<> loadCrosswordFile(const QString &path, CrosswordData &puzzle, ExtraWords &extra,
+                           qint16 defaultWidth, qint16 defaultHeight)
 {
-    if (!FileExists(path))
+    if (!fileExists(path))
         return refuse(path, QStringLiteral("The file does not exist."));
     ProfileFile doc;
-    if (Result r = doc.load(path); !r)
+    if (Result<> r = doc.load(path); !r)
         return refuse(path, r.message().text.section(QLatin1Char('\n'), 1));
     return crosswordFromDocument(doc, path, puzzle, extra, defaultWidth, defaultHeight);
 }
 
-Result loadCrosswordBytes(const QByteArray &bytes, const QString &name, CrosswordData &puzzle,
-                          ExtraWords &extra, qint16 defaultWidth, qint16 defaultHeight)
+Result<> loadCrosswordBytes(const QByteArray &bytes, const QString &name, CrosswordData &puzzle,
+                            ExtraWords &extra, qint16 defaultWidth, qint16 defaultHeight)
 {
     return crosswordFromDocument(ProfileFile::fromBytes(bytes), name, puzzle, extra, defaultWidth,
                                  defaultHeight);
@@ -227,7 +228,8 @@ ProfileFile crosswordDocument(const CrosswordData &puzzle, const ExtraWords &ext
         const QString section = kWordPrefix + QString::number(i);
         doc.setValue(section, QStringLiteral("Answer"), w.Answer);
         doc.setValue(section, QStringLiteral("Clue"), clueToFile(w.Clue));
-        doc.setValue(section, QStringLiteral("Orientation"), QString::number(w.Orientation));
+        doc.setValue(section, QStringLiteral("Orientation"),
+                     QString::number(qint32(w.Orientation)));
         doc.setValue(section, QStringLiteral("X"), QString::number(w.X));
         doc.setValue(section, QStringLiteral("Y"), QString::number(w.Y));
     }
@@ -249,7 +251,8 @@ QByteArray crosswordFileBytes(const CrosswordData &puzzle, const ExtraWords &ext
     return crosswordDocument(puzzle, extra).toBytes();
 }
 
-Result Save_Crossword(const QString &path, const CrosswordData &puzzle, const ExtraWords &extra)
+Result<> saveCrosswordFile(const QString &path, const CrosswordData &puzzle,
+                           const ExtraWords &extra)
 {
     // The reader's limits hold for what is written, or nothing is written.
     QString reason;
@@ -261,7 +264,7 @@ Result Save_Crossword(const QString &path, const CrosswordData &puzzle, const Ex
     else if (puzzle.Words.size() - 1 > kMaxWordIndex || extra.size() - 1 > kMaxWordIndex)
         reason = QStringLiteral("It holds more words than a puzzle file can keep.");
     if (!reason.isEmpty())
-        return Result::refused(
+        return Result<>::refused(
             QStringLiteral("Save Error"),
             QStringLiteral("The file '%1' could not be saved.\n%2").arg(path, reason), Icon::Error);
     return crosswordDocument(puzzle, extra).save(path);

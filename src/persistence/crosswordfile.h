@@ -20,21 +20,22 @@
 // set exactly when Words is 0 and entry 0's answer is empty. defaultWidth and
 // defaultHeight are the size of the new puzzle the model is reset to before reading;
 // the file's own Width and Height (or 16) replace them.
-Result Load_Crossword(const QString &path, CrosswordData &puzzle, ExtraWords &extra,
-                      qint16 defaultWidth, qint16 defaultHeight);
+Result<> loadCrosswordFile(const QString &path, CrosswordData &puzzle, ExtraWords &extra,
+                           qint16 defaultWidth, qint16 defaultHeight);
 
-// As Load_Crossword, for a file's bytes already in memory; name stands for the file in
+// As loadCrosswordFile, for a file's bytes already in memory; name stands for the file in
 // messages.
-Result loadCrosswordBytes(const QByteArray &bytes, const QString &name, CrosswordData &puzzle,
-                          ExtraWords &extra, qint16 defaultWidth, qint16 defaultHeight);
+Result<> loadCrosswordBytes(const QByteArray &bytes, const QString &name, CrosswordData &puzzle,
+                            ExtraWords &extra, qint16 defaultWidth, qint16 defaultHeight);
 
 // Writes puzzle and extra to path, replacing whatever file was there, atomically: the old
 // file stays intact when anything fails, and the failure is reported with the system's
 // reason. A puzzle the reader would refuse (size, number of words, file size) is refused
 // before the file is touched.
-Result Save_Crossword(const QString &path, const CrosswordData &puzzle, const ExtraWords &extra);
+Result<> saveCrosswordFile(const QString &path, const CrosswordData &puzzle,
+                           const ExtraWords &extra);
 
-// The file's content as bytes (what Save_Crossword writes).
+// The file's content as bytes (what saveCrosswordFile writes).
 QByteArray crosswordFileBytes(const CrosswordData &puzzle, const ExtraWords &extra);
 
 // Clue text as stored in the file: every line break (CR LF, LF or CR) becomes "###".

@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-bool FileExists(const QString &path)
+bool fileExists(const QString &path)
 {
     if (path.isEmpty())
         return false;

@@ -5,7 +5,7 @@
 #include <QString>
 
 // True when something exists at path (a file, or a folder); an empty path gives false.
-bool FileExists(const QString &path);
+bool fileExists(const QString &path);
 
 // The whole content of a file, or why it could not be had.
 struct FileContent

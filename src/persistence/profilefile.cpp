@@ -198,19 +198,19 @@ QByteArray ProfileFile::toBytes() const
     return encodeText(text);
 }
 
-Result ProfileFile::load(const QString &path)
+Result<> ProfileFile::load(const QString &path)
 {
     *this = ProfileFile();
     if (!QFileInfo::exists(path))
-        return Result::success();
+        return Result<>::success();
     const FileContent content = readRegularFile(path, kMaxFileSize);
     if (!content.ok())
-        return Result::refused(readFailure(path, content.reason));
+        return Result<>::refused(readFailure(path, content.reason));
     *this = fromBytes(content.bytes);
-    return Result::success();
+    return Result<>::success();
 }
 
-Result ProfileFile::save(const QString &path) const
+Result<> ProfileFile::save(const QString &path) const
 {
     const QByteArray bytes = toBytes();
     // A file the reader would refuse is not written at all: what is saved opens again.
@@ -219,12 +219,12 @@ Result ProfileFile::save(const QString &path) const
             ? std::optional<QString>(QStringLiteral("It would be too large to be opened again."))
             : writeFileSafely(path, bytes);
     if (reason) {
-        return Result::refused(
+        return Result<>::refused(
             QStringLiteral("Save Error"),
             QStringLiteral("The file '%1' could not be saved.\n%2").arg(path, *reason),
             Icon::Error);
     }
-    return Result::success();
+    return Result<>::success();
 }
 
 const ProfileFile::Block *ProfileFile::findSection(const QString &section) const
@@ -323,12 +323,12 @@ QStringList ProfileFile::keys(const QString &section) const
     return names;
 }
 
-QString Read_Ini_Value(const QString &section, const QString &key, const QString &defaultValue,
-                       int bufferLength, const QString &path, Result *status)
+QString readProfileValue(const QString &section, const QString &key, const QString &defaultValue,
+                         int bufferLength, const QString &path, Result<> *status)
 {
     Q_UNUSED(bufferLength);
     ProfileFile doc;
-    Result r = doc.load(path);
+    Result<> r = doc.load(path);
     if (status)
         *status = r;
     if (!r)
@@ -336,11 +336,11 @@ QString Read_Ini_Value(const QString &section, const QString &key, const QString
     return doc.value(section, key, defaultValue);
 }
 
-Result Write_Ini_Value(const QString &section, const QString &key, const QString &value,
-                       const QString &path)
+Result<> writeProfileValue(const QString &section, const QString &key, const QString &value,
+                           const QString &path)
 {
     ProfileFile doc;
-    Result r = doc.load(path);
+    Result<> r = doc.load(path);
     if (!r)
         return r;
     doc.setValue(section, key, value);

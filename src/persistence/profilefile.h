@@ -43,11 +43,11 @@ public:
 
     // Reads the file at path. A missing file gives an empty document and succeeds; a file
     // that exists but cannot be read is refused (the document is then left empty).
-    Result load(const QString &path);
+    Result<> load(const QString &path);
     // Writes the document to path through writeFileSafely: on failure the old file stays
     // as it was and the refusal gives the system's reason. A document larger than load()
     // accepts is refused without touching the file.
-    Result save(const QString &path) const;
+    Result<> save(const QString &path) const;
 
     bool hasSection(const QString &section) const;
     bool contains(const QString &section, const QString &key) const;
@@ -99,11 +99,11 @@ private:
 // length the callers have always passed (250) and no longer cuts anything. When the file
 // exists but cannot be read, status (if given) receives the refusal and the default is
 // returned.
-QString Read_Ini_Value(const QString &section, const QString &key, const QString &defaultValue,
-                       int bufferLength, const QString &path, Result *status = nullptr);
+QString readProfileValue(const QString &section, const QString &key, const QString &defaultValue,
+                         int bufferLength, const QString &path, Result<> *status = nullptr);
 
 // Stores key=value in section of the profile file at path, creating the file and section
 // where missing. The file is rewritten whole and atomically; a failure (unreadable file,
 // read-only folder, full disk) is reported and leaves the file as it was.
-Result Write_Ini_Value(const QString &section, const QString &key, const QString &value,
-                       const QString &path);
+Result<> writeProfileValue(const QString &section, const QString &key, const QString &value,
+                           const QString &path);

@@ -37,12 +37,11 @@ AppPaths resolveAppPaths(const QString &programFolder, const QString &configFold
     AppPaths paths;
     paths.programFolder = withTrailingSlash(programFolder);
     const bool programWritable = folderWritable(paths.programFolder);
-    if (FileExists(paths.programFolder + SettingsFileName) || programWritable)
+    if (fileExists(paths.programFolder + SettingsFileName) || programWritable)
         paths.settingsFolder = paths.programFolder;
     else
         paths.settingsFolder = withTrailingSlash(configFolder);
     paths.settingsFile = paths.settingsFolder + SettingsFileName;
-    paths.tempPicture = paths.settingsFolder + TempPictureName;
     paths.dialogFolder = programWritable ? paths.programFolder : withTrailingSlash(documentsFolder);
     return paths;
 }
@@ -101,11 +100,11 @@ LayoutMethod readLayoutMethod(QStringView text)
                                                                          : LayoutMethod::Classic;
 }
 
-DefaultSettings readDefaultSettings(const QString &path, Result *status)
+DefaultSettings readDefaultSettings(const QString &path, Result<> *status)
 {
     DefaultSettings settings;
     ProfileFile file;
-    const Result loaded = file.load(path);
+    const Result<> loaded = file.load(path);
     if (status)
         *status = loaded;
     if (!loaded)
@@ -126,10 +125,10 @@ DefaultSettings readDefaultSettings(const QString &path, Result *status)
     return settings;
 }
 
-Result writeDefaultSettings(const QString &path, const SettingsValues &values)
+Result<> writeDefaultSettings(const QString &path, const SettingsValues &values)
 {
     ProfileFile file;
-    if (const Result loaded = file.load(path); !loaded)
+    if (const Result<> loaded = file.load(path); !loaded)
         return loaded;
     file.setValue(SettingsSection, QStringLiteral("Title"), values.title);
     file.setValue(SettingsSection, QStringLiteral("Topic"), values.topic);

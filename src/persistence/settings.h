@@ -14,7 +14,6 @@
 
 inline const QString SettingsFileName = QStringLiteral("Crossword.ini");
 inline const QString SettingsSection = QStringLiteral("Default Settings");
-inline const QString TempPictureName = QStringLiteral("tmpCwrd.bmp");
 
 // Factory colours (colour numbers: red + 256 * green + 65536 * blue).
 constexpr qint32 DefaultBackgroundColour = 0;      // black
@@ -28,7 +27,6 @@ struct AppPaths
     QString programFolder;  // the folder of the program file
     QString settingsFolder; // the folder that holds (or will hold) the settings file
     QString settingsFile;   // settingsFolder + "Crossword.ini"
-    QString tempPicture;    // settingsFolder + "tmpCwrd.bmp", the export's picture
     QString dialogFolder;   // where the open and save dialogs start
 };
 
@@ -72,7 +70,7 @@ struct DefaultSettings
 // Reads the settings file at path. A missing file or key gives the defaults. When the
 // file exists but cannot be read, status (if given) receives the refusal and every value
 // takes its default.
-DefaultSettings readDefaultSettings(const QString &path, Result *status = nullptr);
+DefaultSettings readDefaultSettings(const QString &path, Result<> *status = nullptr);
 
 // A grid size as the file holds it: the number at the start of the text, rounded, in
 // 16 bits (out of range is brought to the nearer end; no number reads as 0).
@@ -105,7 +103,7 @@ struct SettingsValues
 // Writes the values in the order Title, Topic, Width, Height, Background, GridLines,
 // Squares, UseOutline, LayoutMethod, keeping whatever else the file holds. The file is replaced
 // atomically; a failure leaves it as it was and is reported.
-Result writeDefaultSettings(const QString &path, const SettingsValues &values);
+Result<> writeDefaultSettings(const QString &path, const SettingsValues &values);
 
 // The factory values: "Crossword", empty topic, "16" by "16", the given picker default
 // colours; UseOutline and LayoutMethod, working preferences, untouched.

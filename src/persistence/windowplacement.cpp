@@ -40,10 +40,10 @@ std::optional<WindowPlacement> readWindowPlacement(const QString &path)
     return placement;
 }
 
-Result writeWindowPlacement(const QString &path, const WindowPlacement &placement)
+Result<> writeWindowPlacement(const QString &path, const WindowPlacement &placement)
 {
     ProfileFile file;
-    if (const Result loaded = file.load(path); !loaded)
+    if (const Result<> loaded = file.load(path); !loaded)
         return loaded;
     const QRect &g = placement.geometry;
     file.setValue(WindowSection, LeftKey, QString::number(g.x()));

@@ -27,4 +27,4 @@ std::optional<WindowPlacement> readWindowPlacement(const QString &path);
 
 // Writes the placement into its section, keeping everything else the file holds. The
 // file is replaced whole or not at all.
-Result writeWindowPlacement(const QString &path, const WindowPlacement &placement);
+Result<> writeWindowPlacement(const QString &path, const WindowPlacement &placement);

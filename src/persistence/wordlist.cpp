@@ -136,25 +136,25 @@ WordList parseWordList(const QByteArray &bytes, const QStringList &alreadyListed
     return list;
 }
 
-Result readWordListFile(const QString &path, WordList *list, const QStringList &alreadyListed)
+Result<> readWordListFile(const QString &path, WordList *list, const QStringList &alreadyListed)
 {
     // A word list of a sensible size is far below this; a larger file is not one.
     const FileContent content = readRegularFile(path, 32 * 1024 * 1024);
     if (content.failure == FileContent::TooLarge) {
-        return Result::refused(QStringLiteral("Import Word List"),
-                               QStringLiteral("%1 is too large to be a word list.")
-                                   .arg(QDir::toNativeSeparators(path)),
-                               Icon::Error);
+        return Result<>::refused(QStringLiteral("Import Word List"),
+                                 QStringLiteral("%1 is too large to be a word list.")
+                                     .arg(QDir::toNativeSeparators(path)),
+                                 Icon::Error);
     }
     if (!content.ok()) {
-        return Result::refused(
+        return Result<>::refused(
             QStringLiteral("Import Word List"),
             QStringLiteral("Could not open %1:").arg(QDir::toNativeSeparators(path)) +
                 QLatin1Char('\n') + content.reason,
             Icon::Error);
     }
     *list = parseWordList(content.bytes, alreadyListed);
-    return Result::success();
+    return Result<>::success();
 }
 
 void appendToExtraWords(ExtraWords &extra, const WordList &list)

@@ -43,7 +43,8 @@ constexpr int kMinListWordLength = 3;
 WordList parseWordList(const QByteArray &bytes, const QStringList &alreadyListed = {});
 
 // Reads the list from the file at path; refuses only when the file cannot be read.
-Result readWordListFile(const QString &path, WordList *list, const QStringList &alreadyListed = {});
+Result<> readWordListFile(const QString &path, WordList *list,
+                          const QStringList &alreadyListed = {});
 
 // Appends the words of the list to extra (after its placeholder and stored words).
 void appendToExtraWords(ExtraWords &extra, const WordList &list);

@@ -8,7 +8,7 @@ namespace {
 
 const QLatin1String kLineEnd("\r\n");
 
-void appendClues(QString &text, const CrosswordData &puzzle, qint32 orientation)
+void appendClues(QString &text, const CrosswordData &puzzle, Direction orientation)
 {
     // While the puzzle is empty its list holds only the blank placeholder, not a word.
     if (puzzle.IsEmpty)
@@ -24,9 +24,9 @@ void appendClues(QString &text, const CrosswordData &puzzle, qint32 orientation)
 QString Get_Clues_text(const CrosswordData &puzzle)
 {
     QString text = QLatin1String("ACROSS") + kLineEnd;
-    appendClues(text, puzzle, Across);
+    appendClues(text, puzzle, Direction::Across);
     text += kLineEnd + QLatin1String("DOWN") + kLineEnd;
-    appendClues(text, puzzle, Down);
+    appendClues(text, puzzle, Direction::Down);
     return text;
 }
 

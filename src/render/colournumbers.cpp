@@ -23,37 +23,72 @@ QPalette::ColorRole roleFor(int index, QPalette::ColorGroup &group)
 {
     group = QPalette::Active;
     switch (index) {
-    case 0: return QPalette::Mid;             // scroll bar
-    case 1: return QPalette::Dark;            // desktop
-    case 2: return QPalette::Highlight;       // active title bar
-    case 3: group = QPalette::Inactive; return QPalette::Highlight;
-    case 4: return QPalette::Window;          // menu
-    case 5: return QPalette::Base;            // window background
-    case 6: return QPalette::Shadow;          // window frame
-    case 7: return QPalette::WindowText;      // menu text
-    case 8: return QPalette::Text;            // window text
-    case 9: return QPalette::HighlightedText; // title bar text
-    case 10: return QPalette::Midlight;       // active border
-    case 11: return QPalette::Light;          // inactive border
-    case 12: return QPalette::Mid;            // application workspace
-    case 13: return QPalette::Highlight;
-    case 14: return QPalette::HighlightedText;
-    case 15: return QPalette::Button;         // button face
-    case 16: return QPalette::Dark;           // button shadow
-    case 17: group = QPalette::Disabled; return QPalette::Text; // grey text
-    case 18: return QPalette::ButtonText;
-    case 19: group = QPalette::Inactive; return QPalette::HighlightedText;
-    case 20: return QPalette::Light;          // button highlight
-    case 21: return QPalette::Shadow;         // 3D dark shadow
-    case 22: return QPalette::Midlight;       // 3D light
-    case 23: return QPalette::ToolTipText;
-    case 24: return QPalette::ToolTipBase;
-    case 26: return QPalette::Link;           // hot-tracked item
-    case 27: return QPalette::Highlight;
-    case 28: group = QPalette::Inactive; return QPalette::Highlight;
-    case 29: return QPalette::Highlight;      // menu highlight
-    case 30: return QPalette::Window;         // menu bar
-    default: return QPalette::NoRole;
+    case 0:
+        return QPalette::Mid; // scroll bar
+    case 1:
+        return QPalette::Dark; // desktop
+    case 2:
+        return QPalette::Highlight; // active title bar
+    case 3:
+        group = QPalette::Inactive;
+        return QPalette::Highlight;
+    case 4:
+        return QPalette::Window; // menu
+    case 5:
+        return QPalette::Base; // window background
+    case 6:
+        return QPalette::Shadow; // window frame
+    case 7:
+        return QPalette::WindowText; // menu text
+    case 8:
+        return QPalette::Text; // window text
+    case 9:
+        return QPalette::HighlightedText; // title bar text
+    case 10:
+        return QPalette::Midlight; // active border
+    case 11:
+        return QPalette::Light; // inactive border
+    case 12:
+        return QPalette::Mid; // application workspace
+    case 13:
+        return QPalette::Highlight;
+    case 14:
+        return QPalette::HighlightedText;
+    case 15:
+        return QPalette::Button; // button face
+    case 16:
+        return QPalette::Dark; // button shadow
+    case 17:
+        group = QPalette::Disabled;
+        return QPalette::Text; // grey text
+    case 18:
+        return QPalette::ButtonText;
+    case 19:
+        group = QPalette::Inactive;
+        return QPalette::HighlightedText;
+    case 20:
+        return QPalette::Light; // button highlight
+    case 21:
+        return QPalette::Shadow; // 3D dark shadow
+    case 22:
+        return QPalette::Midlight; // 3D light
+    case 23:
+        return QPalette::ToolTipText;
+    case 24:
+        return QPalette::ToolTipBase;
+    case 26:
+        return QPalette::Link; // hot-tracked item
+    case 27:
+        return QPalette::Highlight;
+    case 28:
+        group = QPalette::Inactive;
+        return QPalette::Highlight;
+    case 29:
+        return QPalette::Highlight; // menu highlight
+    case 30:
+        return QPalette::Window; // menu bar
+    default:
+        return QPalette::NoRole;
     }
 }
 
@@ -72,7 +107,7 @@ QColor systemColour(int index)
     return QColor(kClassic[index]);
 }
 
-qint32 Translate_Colour(qint32 colour)
+qint32 plainColourNumber(qint32 colour)
 {
     if (colour == -1)
         return -1;
@@ -83,7 +118,7 @@ qint32 Translate_Colour(qint32 colour)
 
 QColor colourFromNumber(qint32 colour)
 {
-    const qint32 plain = Translate_Colour(colour);
+    const qint32 plain = plainColourNumber(colour);
     if (plain == -1)
         return QColor();
     return QColor(plain & 0xFF, (plain >> 8) & 0xFF, (plain >> 16) & 0xFF);

@@ -8,8 +8,14 @@
 // system colour by its index in the low byte (0x80000005 is system colour 5, the
 // window background).
 
-constexpr qint32 systemColourNumber(int index) { return qint32(0x80000000u | quint32(index)); }
-constexpr bool isSystemColourNumber(qint32 colour) { return colour < 0 && colour != -1; }
+constexpr qint32 systemColourNumber(int index)
+{
+    return qint32(0x80000000u | quint32(index));
+}
+constexpr bool isSystemColourNumber(qint32 colour)
+{
+    return colour < 0 && colour != -1;
+}
 
 // The real colour of a system colour index (0..30), taken from the application's
 // palette where one exists, else from the classic desktop defaults.
@@ -17,7 +23,7 @@ QColor systemColour(int index);
 
 // -1 stays -1; a system colour becomes its real colour's number; a plain colour keeps
 // its low 24 bits.
-qint32 Translate_Colour(qint32 colour);
+qint32 plainColourNumber(qint32 colour);
 
 // The QColor of a colour number (system colours translated first; -1 gives an invalid colour).
 QColor colourFromNumber(qint32 colour);

@@ -129,7 +129,7 @@ QList<QPoint> closedInSquares(const CrosswordData &puzzle)
     const int h = puzzle.Height;
     if (w <= 0 || h <= 0)
         return {};
-    const CellGrid grid = BuildCellGrid(puzzle);
+    const CellGrid grid = buildCellGrid(puzzle);
     QList<bool> open(qsizetype(w) * h, false);
     QList<QPoint> pending;
     const auto reach = [&](int x, int y) {
@@ -301,19 +301,6 @@ ImageSurface::ImageSurface(QSize size, QColor back, QColor fore)
     : m_size(size), m_back(back), m_fore(fore)
 {}
 
-int roundHalfEven(double value)
-{
-    if (!std::isfinite(value))
-        return 0;
-    double whole = std::floor(value);
-    const double fraction = value - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0))
-        whole += 1;
-    constexpr double lo = std::numeric_limits<int>::min();
-    constexpr double hi = std::numeric_limits<int>::max();
-    return int(std::clamp(whole, lo, hi));
-}
-
 QString numberPrintForm(int number)
 {
     return QLatin1Char(' ') + QString::number(number) + QLatin1Char(' ');
@@ -340,32 +327,27 @@ CellMetrics cellMetrics(const CrosswordData &puzzle, QSize surfaceSize)
     return m;
 }
 
-void Fill_Square(QPainter &painter, int left, int top, int right, int bottom, const QColor &colour,
-                 bool outline)
+void fillSquareOutlined(QPainter &painter, int left, int top, int right, int bottom,
+                        const QColor &colour, bool outline)
 {
     fillSquare(painter, left, top, right, bottom, colour, outline, 1);
 }
 
-void Draw_Crossword(CrosswordData &puzzle, DrawSurface &view, DrawSurface *rowStrip,
-                    DrawSurface *columnStrip, const DrawOptions &options,
-                    const SettingsFieldsCallback &copyFields)
+void drawCrossword(const CrosswordData &puzzle, DrawSurface &view, DrawSurface *rowStrip,
+                   DrawSurface *columnStrip, const DrawOptions &options)
 {
-    NumberSquares(puzzle);
     if (clearSurface(view)) {
         QImage &image = view.image();
         QPainter painter(&image);
         drawContent(painter, puzzle, image.size(), options, view.foreColour(), 1.0);
     }
-    if (options.redrawAll) {
-        Draw_Rulers_And_Grid(puzzle, rowStrip, columnStrip, view, options);
-        if (copyFields)
-            copyFields(puzzle);
-    }
+    if (options.redrawAll)
+        drawRulersAndGrid(puzzle, rowStrip, columnStrip, view, options);
     view.changed();
 }
 
-void Draw_Rulers_And_Grid(const CrosswordData &puzzle, DrawSurface *rowStrip,
-                          DrawSurface *columnStrip, DrawSurface &view, const DrawOptions &options)
+void drawRulersAndGrid(const CrosswordData &puzzle, DrawSurface *rowStrip, DrawSurface *columnStrip,
+                       DrawSurface &view, const DrawOptions &options)
 {
     const bool rows = rowStrip && clearSurface(*rowStrip);
     const bool columns = columnStrip && clearSurface(*columnStrip);
@@ -426,9 +408,8 @@ void paintCrossword(QPainter &painter, const CrosswordData &puzzle, QSize size,
 QImage renderCrosswordImage(const CrosswordData &puzzle, QSize size, const DrawOptions &options,
                             const QColor &foreColour)
 {
-    CrosswordData copy = puzzle;
     ImageSurface surface(size, drawColour(options.background), foreColour);
-    Draw_Crossword(copy, surface, nullptr, nullptr, options);
+    drawCrossword(puzzle, surface, nullptr, nullptr, options);
     return surface.image();
 }
 
@@ -442,10 +423,8 @@ QImage renderCrosswordPrintImage(const CrosswordData &puzzle, QSize size,
     image.setDotsPerMeterX(kDotsPerMeter96Dpi * scale);
     image.setDotsPerMeterY(kDotsPerMeter96Dpi * scale);
     image.fill(drawColour(options.background));
-    CrosswordData numbered = puzzle;
-    NumberSquares(numbered);
     QPainter painter(&image);
-    paintCrossword(painter, numbered, image.size(), options, foreColour, scale);
+    paintCrossword(painter, puzzle, image.size(), options, foreColour, scale);
     return image;
 }
 

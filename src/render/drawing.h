@@ -2,13 +2,12 @@
 #pragma once
 
 #include "crossworddata.h"
+#include "randomsource.h"
 
 #include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QSize>
-
-#include <functional>
 
 class QPainter;
 
@@ -78,9 +77,6 @@ struct DrawOptions
     int minNumberPoints = 0;
 };
 
-// Copies title, subject and size back into the window's settings fields.
-using SettingsFieldsCallback = std::function<void(const CrosswordData &)>;
-
 // Cell size of a grid drawn onto a surface of the given inner size.
 struct CellMetrics
 {
@@ -91,32 +87,28 @@ struct CellMetrics
 };
 CellMetrics cellMetrics(const CrosswordData &puzzle, QSize surfaceSize);
 
-// Rounds to the nearest whole number, halves to the even neighbour.
-int roundHalfEven(double value);
-
 // The numeric print form of a number: one blank, the digits, one blank (" 12 ").
 QString numberPrintForm(int number);
 
 // The font all puzzle text uses, at a size in points.
 QFont puzzleFont(int points);
 
-// Draws the puzzle into view: renumbers the squares, fills the background, the letter
-// squares, the square numbers and the letters; once options.redrawAll is set it also
-// draws the number strips (either may be null) and the grid lines and calls copyFields.
-void Draw_Crossword(CrosswordData &puzzle, DrawSurface &view, DrawSurface *rowStrip,
-                    DrawSurface *columnStrip, const DrawOptions &options,
-                    const SettingsFieldsCallback &copyFields = {});
+// Draws the puzzle into view: the background, the letter squares, the square numbers as
+// they stand (the caller numbers the squares) and the letters; once options.redrawAll is
+// set it also draws the number strips (either may be null) and the grid lines.
+void drawCrossword(const CrosswordData &puzzle, DrawSurface &view, DrawSurface *rowStrip,
+                   DrawSurface *columnStrip, const DrawOptions &options);
 
 // Row labels into rowStrip, column labels into columnStrip (either may be null) and,
 // unless in outline mode, the grid lines into view, over what is already there.
-void Draw_Rulers_And_Grid(const CrosswordData &puzzle, DrawSurface *rowStrip,
-                          DrawSurface *columnStrip, DrawSurface &view, const DrawOptions &options);
+void drawRulersAndGrid(const CrosswordData &puzzle, DrawSurface *rowStrip, DrawSurface *columnStrip,
+                       DrawSurface &view, const DrawOptions &options);
 
 // Fills the rectangle (left, top)-(right, bottom), right and bottom excluded, with colour;
 // with outline set, draws its border from (left, top) round to (right, bottom) inclusive
 // with the painter's current pen.
-void Fill_Square(QPainter &painter, int left, int top, int right, int bottom, const QColor &colour,
-                 bool outline);
+void fillSquareOutlined(QPainter &painter, int left, int top, int right, int bottom,
+                        const QColor &colour, bool outline);
 
 // The puzzle drawn onto any painter (an image, a PDF page, a printer) in the rectangle
 // from (0, 0) to size of the painter's current coordinates, clipped to it: background,
@@ -130,7 +122,7 @@ void paintCrossword(QPainter &painter, const CrosswordData &puzzle, QSize size,
                     double unit = 1.0);
 
 // The puzzle drawn on its own into an image of the given size (no strips), as the
-// command line, the clipboard and the exporters take it. The puzzle is not changed.
+// command line, the clipboard and the exporters take it; numbers as they stand.
 QImage renderCrosswordImage(const CrosswordData &puzzle, QSize size, const DrawOptions &options,
                             const QColor &foreColour = QColor(Qt::black));
 

@@ -14,14 +14,14 @@ namespace {
 
 std::array<int, 3> channels(qint32 colour)
 {
-    const qint32 c = Translate_Colour(colour);
+    const qint32 c = plainColourNumber(colour);
     return {c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF};
 }
 
 } // namespace
 
-void Paint_Gradient(QPainter &painter, int x, int y, int width, int height, qint32 first,
-                    qint32 second, int direction)
+void paintGradient(QPainter &painter, int x, int y, int width, int height, qint32 first,
+                   qint32 second, int direction)
 {
     if (width <= 0 || height <= 0 || direction < 0 || direction > 3)
         return;
@@ -54,7 +54,7 @@ void Paint_Gradient(QPainter &painter, int x, int y, int width, int height, qint
     painter.drawImage(x, y, image);
 }
 
-void Gradient_Fill_Rect(QPainter &painter, int x1, int y1, int x2, int y2, qint32 first,
+void fillLinearGradient(QPainter &painter, int x1, int y1, int x2, int y2, qint32 first,
                         qint32 second, bool vertical)
 {
     if (x2 <= x1 || y2 <= y1)

@@ -11,11 +11,11 @@ class QPainter;
 // numbers (system colours translated first). Integer ramp: entry i = first +
 // (second - first) * i / n per channel, truncated toward zero; a one-entry ramp is the
 // mean of the two colours.
-void Paint_Gradient(QPainter &painter, int x, int y, int width, int height, qint32 first,
-                    qint32 second, int direction);
+void paintGradient(QPainter &painter, int x, int y, int width, int height, qint32 first,
+                   qint32 second, int direction);
 
 // Linear two-colour gradient over x1..x2-1, y1..y2-1, vertical (first colour in the top
 // row, second in the bottom row) or horizontal (left column to right column). System
 // colour numbers are translated first.
-void Gradient_Fill_Rect(QPainter &painter, int x1, int y1, int x2, int y2, qint32 first,
+void fillLinearGradient(QPainter &painter, int x1, int y1, int x2, int y2, qint32 first,
                         qint32 second, bool vertical);

@@ -10,17 +10,17 @@
 
 namespace {
 
-Result cannotSave(const QString &path, const QString &reason)
+Result<> cannotSave(const QString &path, const QString &reason)
 {
-    return Result::refused(QStringLiteral("Save Picture"),
-                           QStringLiteral("The picture could not be saved as %1:\n%2")
-                               .arg(QDir::toNativeSeparators(path), reason),
-                           Icon::Error);
+    return Result<>::refused(QStringLiteral("Save Picture"),
+                             QStringLiteral("The picture could not be saved as %1:\n%2")
+                                 .arg(QDir::toNativeSeparators(path), reason),
+                             Icon::Error);
 }
 
 } // namespace
 
-QImage Capture_Picture(const QImage &source, int left, int top, int width, int height)
+QImage capturePicture(const QImage &source, int left, int top, int width, int height)
 {
     if (width <= 0 || height <= 0)
         return QImage();
@@ -43,7 +43,7 @@ QImage Capture_Picture(const QImage &source, int left, int top, int width, int h
     return picture;
 }
 
-Result savePictureAsBmp(const QImage &picture, const QString &path)
+Result<> savePictureAsBmp(const QImage &picture, const QString &path)
 {
     if (picture.isNull())
         return cannotSave(path, QStringLiteral("There is no picture to save."));
@@ -51,7 +51,7 @@ Result savePictureAsBmp(const QImage &picture, const QString &path)
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
     if (const std::optional<QString> reason = writePictureSafely(rgb, path, "BMP"))
         return cannotSave(path, *reason);
-    return Result::success();
+    return Result<>::success();
 }
 
 std::optional<QString> writePictureSafely(const QImage &picture, const QString &path,

@@ -10,11 +10,11 @@
 
 // A copy of the width x height area at (left, top) of a drawing. Parts outside the
 // source come out black; a width or height of 0 or less gives a null image.
-QImage Capture_Picture(const QImage &source, int left, int top, int width, int height);
+QImage capturePicture(const QImage &source, int left, int top, int width, int height);
 
 // Writes the picture as a standard uncompressed 24-bit Windows bitmap file, replacing a
 // file of that name. The old file stays untouched when the write fails.
-Result savePictureAsBmp(const QImage &picture, const QString &path);
+Result<> savePictureAsBmp(const QImage &picture, const QString &path);
 
 // Encodes the picture in format ("PNG", "BMP") and writes it through writeFileSafely:
 // nothing on success, otherwise the reason (the system's, for a failed write); the old

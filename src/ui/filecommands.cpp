@@ -13,7 +13,7 @@ enum class SaveOutcome { Saved, Cancelled, Failed };
 // Writes the puzzle to path; a failure is shown and the file there stays as it was.
 bool saveTo(MainWindow &window, const QString &path)
 {
-    const Result saved = window.document().save(path);
+    const Result<> saved = window.document().save(path);
     if (!saved) {
         window.dialogs().message(saved.message());
         return false;
@@ -77,7 +77,7 @@ void MainWindow::fileOpen()
 bool MainWindow::openFile(const QString &path)
 {
     PuzzleProblems problems;
-    const Result loaded = m_document->open(path, m_defaultWidth, m_defaultHeight, &problems);
+    const Result<> loaded = m_document->open(path, m_defaultWidth, m_defaultHeight, &problems);
     if (!loaded) {
         // The document stays as it was.
         m_dialogs.message(loaded.message());

@@ -10,7 +10,7 @@ class Dialogs;
 
 // The small file routines of the window: the open/save dialog, the choice of a file
 // name to save a puzzle to, and the shortening of a path for the window title.
-// FileExists comes from fileutil.h.
+// fileExists comes from fileutil.h.
 
 // Option flags of the file dialogs, as the callers name them. The dialogs of this
 // platform check them themselves (an open dialog only accepts existing files, a save

@@ -92,7 +92,7 @@ void generateClassic(MainWindow &window, CrosswordData &puzzle, ExtraWords &stor
     {
         CloseBlocker blocker(&window);
         window.setEnabled(false);
-        outcome = GenerateLayout(puzzle, stored, window.random(), [&window](int attempt) {
+        outcome = generateLayout(puzzle, stored, window.random(), [&window](int attempt) {
             reportLayoutProgress(window.waitPanel().progressBar(), attempt);
         });
         window.setEnabled(true);

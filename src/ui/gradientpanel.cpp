@@ -36,7 +36,7 @@ void GradientPanel::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), m_base);
     for (const Band &band : m_bands) {
         const int h = band.height > 0 ? band.height : height() - band.top;
-        Paint_Gradient(painter, 0, band.top, width(), h, band.first, band.second, band.direction);
+        paintGradient(painter, 0, band.top, width(), h, band.first, band.second, band.direction);
     }
     if (m_painter)
         m_painter(painter);

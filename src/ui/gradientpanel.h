@@ -23,7 +23,7 @@ public:
         int height = -1; // pixels; 0 or less: down to the panel's bottom
         qint32 first = 0;
         qint32 second = 0;
-        int direction = 1; // as Paint_Gradient: 0 across, 1 top to bottom, 2 diagonal
+        int direction = 1; // as paintGradient: 0 across, 1 top to bottom, 2 diagonal
     };
 
     explicit GradientPanel(QWidget *parent = nullptr);

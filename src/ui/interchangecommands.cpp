@@ -27,10 +27,10 @@ QString startFolder(const MainWindow &window)
 
 // Writes the puzzle to a path; on success *note holds what the user should know about
 // the file written (empty for nothing).
-using Writer = Result (*)(const QString &, const CrosswordData &, const ExportDetails &,
+using Writer = Result<> (*)(const QString &, const CrosswordData &, const ExportDetails &,
                           QString *note);
 
-Result writeIpuz(const QString &path, const CrosswordData &puzzle, const ExportDetails &details,
+Result<> writeIpuz(const QString &path, const CrosswordData &puzzle, const ExportDetails &details,
                  QString *)
 {
     return writeIpuzFile(path, puzzle, details);
@@ -46,7 +46,7 @@ QString exportAs(MainWindow &window, const QString &word, const QString &extensi
     if (!path.endsWith(QLatin1Char('.') + extension, Qt::CaseInsensitive))
         path += QLatin1Char('.') + extension;
     QString note;
-    const Result written = write(path, window.puzzle(), ExportDetails{}, &note);
+    const Result<> written = write(path, window.puzzle(), ExportDetails{}, &note);
     if (!written) {
         window.dialogs().message(written.message());
         return QString();
@@ -84,7 +84,7 @@ bool importWordList(MainWindow &window)
 bool importWordListFile(MainWindow &window, const QString &path)
 {
     WordList list;
-    const Result read = window.document().importWordList(path, &list);
+    const Result<> read = window.document().importWordList(path, &list);
     if (!read) {
         window.dialogs().message(read.message());
         return false;
@@ -107,7 +107,7 @@ bool importIpuzFile(MainWindow &window, const QString &path)
 {
     window.hideMarks();
     CrosswordData puzzle;
-    const Result read = readIpuzFile(path, &puzzle);
+    const Result<> read = readIpuzFile(path, &puzzle);
     if (!read) {
         window.dialogs().message(read.message());
         return false;

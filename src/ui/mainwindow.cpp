@@ -429,7 +429,7 @@ void MainWindow::redrawGrid()
 {
     // The document numbers the squares; the drawing gets a copy it may number again.
     CrosswordData puzzle = m_document->puzzle();
-    Draw_Crossword(puzzle, *m_gridView, m_rowStrip, m_columnStrip, drawOptions());
+    drawCrossword(puzzle, *m_gridView, m_rowStrip, m_columnStrip, drawOptions());
 }
 
 void MainWindow::hideMarks()
@@ -442,7 +442,7 @@ QString MainWindow::clueListText() const
     return ::Get_Clues_text(m_document->puzzle());
 }
 
-void MainWindow::showRefusal(const Result &result)
+void MainWindow::showRefusal(const Result<> &result)
 {
     if (!result)
         m_dialogs.message(result.message());
@@ -468,7 +468,7 @@ void MainWindow::setAnswersHidden(bool hidden)
 
 void MainWindow::readSettings()
 {
-    Result status = Result::success();
+    Result<> status = Result<>::success();
     const DefaultSettings s = readDefaultSettings(m_paths.settingsFile, &status);
     showRefusal(status);
     m_defaultTitle = s.title;

@@ -174,7 +174,7 @@ private:
     void setTabOrder();
     void layoutControls();
     void onToolbarCheck(int index);
-    void showRefusal(const Result &result);
+    void showRefusal(const Result<> &result);
     // The size and place the window had when it last closed, from the settings file.
     void restorePlacement();
 

@@ -272,7 +272,7 @@ QString PrintCommands::exportPdf()
         path += QLatin1String(".pdf");
     const PrintParts parts =
         key == Dialogs::Answer::Yes ? PrintParts::PuzzleAndKey : PrintParts::PuzzleOnly;
-    const Result written =
+    const Result<> written =
         writePdfWorksheet(path, m_window.puzzle(), worksheetOptions(parts, systemPaperSize()));
     if (!written) {
         ask.message(written.message());

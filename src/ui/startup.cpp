@@ -27,7 +27,7 @@ std::unique_ptr<MainWindow> startProgram(const StartOptions &options)
     const AppPaths paths =
         resolveAppPaths(options.programFolder, options.configFolder, options.documentsFolder);
 
-    if (!FileExists(paths.settingsFile)) {
+    if (!fileExists(paths.settingsFile)) {
         // The first start: the user agrees before anything is written.
         if (!options.agree || !options.agree())
             return nullptr;
@@ -36,7 +36,7 @@ std::unique_ptr<MainWindow> startProgram(const StartOptions &options)
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             file.close();
         QCoreApplication::processEvents();
-        if (!FileExists(paths.settingsFile)) {
+        if (!fileExists(paths.settingsFile)) {
             options.dialogs->message(QStringLiteral("Missing ini file"), missingIniText(paths),
                                      Icon::Warning);
             return nullptr;

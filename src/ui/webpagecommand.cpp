@@ -31,8 +31,8 @@ void addWebPageCommand(MainWindow &window)
 QString exportWebPage(MainWindow &window)
 {
     Dialogs &ask = window.dialogs();
-    QByteArray page; // made twice, so a puzzle it cannot hold is refused before the dialog
-    const Result made = webPageBytes(window.puzzle(), &page);
+    // Made twice, so a puzzle it cannot hold is refused before the dialog.
+    const Result<QByteArray> made = webPageBytes(window.puzzle());
     if (!made) {
         ask.message(made.message());
         return QString();
@@ -43,7 +43,7 @@ QString exportWebPage(MainWindow &window)
     if (!path.endsWith(QLatin1String(".html"), Qt::CaseInsensitive) &&
         !path.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive))
         path += QLatin1String(".html");
-    const Result written = writeWebPage(path, window.puzzle());
+    const Result<> written = writeWebPage(path, window.puzzle());
     if (!written) {
         ask.message(written.message());
         return QString();

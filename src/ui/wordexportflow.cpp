@@ -141,27 +141,18 @@ QString exportWordDocument(MainWindow &window, const WordExportDesktop &desktop)
 
     window.hideMarks();
 
-    const QString picturePath = window.paths().tempPicture;
     // The grid view's picture, drawn again at print resolution: the document shows it at
     // the view's size, and its numbers print sharply.
     const QImage picture = renderCrosswordPrintImage(window.puzzle(), window.gridSize(),
                                                      window.drawOptions(), window.gridForeColour());
-    const Result saved = savePictureAsBmp(picture, picturePath);
-    if (!saved.ok()) {
-        dialogs.message(saved.message());
-        return QString();
-    }
-
     WaitPanel &wait = window.waitPanel();
     wait.start(kExportingCaption);
     reportProgress(nullptr, 0);
 
-    const Result made = Make_Word_Document(
-        picturePath, QString(), window.clueListText(), window.puzzle().Title,
+    const Result<> made = writeDocx(
+        picture, window.clueListText(), window.puzzle().Title,
         window.puzzle().Subject, target,
         [&wait](int value) { reportProgress(&wait.progressBar(), value); }, desktop.paper);
-    if (made.ok())
-        QFile::remove(picturePath);
 
     wait.finish();
     answers.restore();

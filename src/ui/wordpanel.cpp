@@ -97,11 +97,11 @@ WordPanel::WordPanel(PuzzleDocument &document, Dialogs &dialogs, PictureBox *gri
             [this](Qt::MouseButton, QPoint pos) { gridClick(pos); });
     connect(m_acrossOption, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
-            orientationSelected(Across);
+            orientationSelected(Direction::Across);
     });
     connect(m_downOption, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
-            orientationSelected(Down);
+            orientationSelected(Direction::Down);
     });
     connect(m_updateButton, &GradientButton::clicked, this, &WordPanel::updateWord);
     connect(m_deleteButton, &GradientButton::clicked, this, &WordPanel::deletePlacedWord);
@@ -114,7 +114,7 @@ WordPanel::WordPanel(PuzzleDocument &document, Dialogs &dialogs, PictureBox *gri
             removeStoredWord();
             break;
         case WordListCommand::SearchPlaces:
-            searchPlaces();
+            findPlacesForWord();
             break;
         }
     });
@@ -297,9 +297,9 @@ void WordPanel::resizeEvent(QResizeEvent *event)
 
 // --- Helpers -------------------------------------------------------------------------------
 
-qint32 WordPanel::orientation() const
+Direction WordPanel::orientation() const
 {
-    return m_downOption->isChecked() ? Down : Across;
+    return m_downOption->isChecked() ? Direction::Down : Direction::Across;
 }
 
 int WordPanel::comboNumber(const QComboBox *box, bool *ok) const
@@ -317,14 +317,14 @@ void WordPanel::setComboNumber(QComboBox *box, int value)
         box->setCurrentIndex(index);
 }
 
-QRect WordPanel::squaresRect(int column, int row, int length, qint32 orientation) const
+QRect WordPanel::squaresRect(int column, int row, int length, Direction orientation) const
 {
     const CrosswordData &p = m_document.puzzle();
     const QSize size = m_gridView->size();
     const double cw = p.Width > 0 ? double(size.width()) / p.Width : 0;
     const double ch = p.Height > 0 ? double(size.height()) / p.Height : 0;
-    const int columns = orientation == Across ? length : 1;
-    const int rows = orientation == Down ? length : 1;
+    const int columns = orientation == Direction::Across ? length : 1;
+    const int rows = orientation == Direction::Down ? length : 1;
     const int left = roundHalfEven(column * cw);
     const int top = roundHalfEven(row * ch);
     const int right = roundHalfEven((column + columns) * cw);
@@ -385,18 +385,18 @@ void WordPanel::selectSquare(int column, int row)
     const int c = qBound(0, column, p.Width - 1);
     const int r = qBound(0, row, p.Height - 1);
 
-    m_selection->setGeometry(squaresRect(c, r, 1, Across));
+    m_selection->setGeometry(squaresRect(c, r, 1, Direction::Across));
     m_selection->show();
     m_selection->raise();
     setComboNumber(m_columnBox, c);
     setComboNumber(m_rowBox, r);
 
-    qint16 index = FindWordAt(p, qint16(c), qint16(r), Across);
-    qint32 found = Across;
-    const qint16 down = FindWordAt(p, qint16(c), qint16(r), Down);
+    qint16 index = findWordAt(p, qint16(c), qint16(r), Direction::Across);
+    Direction found = Direction::Across;
+    const qint16 down = findWordAt(p, qint16(c), qint16(r), Direction::Down);
     if (down >= 0) {
         index = down;
-        found = Down;
+        found = Direction::Down;
     }
     if (index < 0)
         return;
@@ -404,12 +404,12 @@ void WordPanel::selectSquare(int column, int row)
     const GridWord &word = p.Words.at(index);
     m_selection->setGeometry(squaresRect(c, r, word.length(), found));
     showWord(index);
-    (found == Down ? m_downOption : m_acrossOption)->setChecked(true);
+    (found == Direction::Down ? m_downOption : m_acrossOption)->setChecked(true);
 }
 
-void WordPanel::orientationSelected(qint32 orientation)
+void WordPanel::orientationSelected(Direction orientation)
 {
-    const QRadioButton *button = orientation == Down ? m_downOption : m_acrossOption;
+    const QRadioButton *button = orientation == Direction::Down ? m_downOption : m_acrossOption;
     if (!button->isChecked())
         return;
     bool okX = false;
@@ -418,7 +418,7 @@ void WordPanel::orientationSelected(qint32 orientation)
     const int r = comboNumber(m_rowBox, &okY);
     if (!okX || !okY)
         return;
-    const qint16 index = FindWordAt(m_document.puzzle(), qint16(c), qint16(r), orientation);
+    const qint16 index = findWordAt(m_document.puzzle(), qint16(c), qint16(r), orientation);
     if (index < 0)
         return;
     showWord(index);
@@ -444,15 +444,15 @@ void WordPanel::updateWord()
         dialogs.message(BadPosition);
         return;
     }
-    const qint32 dir = orientation();
+    const Direction dir = orientation();
     PuzzleDocument &document = m_document;
-    const qint16 index = FindWordAt(document.puzzle(), qint16(c), qint16(r), dir);
+    const qint16 index = findWordAt(document.puzzle(), qint16(c), qint16(r), dir);
     const QString clue = m_clueEdit->text();
 
     if (index < 0) {
         // A stored word placed leaves the drop-down list, and the boxes are emptied.
         const bool listed = isListed(text);
-        const Result added = document.placeWord(c, r, dir, text, clue);
+        const Result<> added = document.placeWord(c, r, dir, text, clue);
         if (!added) {
             dialogs.message(added.message());
             hideMarks();
@@ -462,7 +462,7 @@ void WordPanel::updateWord()
             clearEntry();
         resetPosition();
     } else {
-        const Result replaced = document.replaceWord(index, text, clue);
+        const Result<> replaced = document.replaceWord(index, text, clue);
         if (!replaced) {
             dialogs.message(replaced.message());
             return;
@@ -479,10 +479,10 @@ void WordPanel::deletePlacedWord()
     bool okY = false;
     const int c = comboNumber(m_columnBox, &okX);
     const int r = comboNumber(m_rowBox, &okY);
-    const qint32 dir = orientation();
+    const Direction dir = orientation();
     PuzzleDocument &document = m_document;
     const qint16 index =
-        okX && okY ? FindWordAt(document.puzzle(), qint16(c), qint16(r), dir) : qint16(-1);
+        okX && okY ? findWordAt(document.puzzle(), qint16(c), qint16(r), dir) : qint16(-1);
     if (index >= 0) {
         // The word goes back into the drop-down list.
         const StoreWordCheck stored =
@@ -533,7 +533,7 @@ void WordPanel::clearEntry()
     m_clueEdit->clear();
 }
 
-void WordPanel::searchPlaces()
+void WordPanel::findPlacesForWord()
 {
     if (m_wordBox->currentText().isEmpty()) {
         m_dialogs.message(NoWord);
@@ -552,7 +552,7 @@ void WordPanel::markPlaces()
         markers.at(i)->hide();
 
     const QString word = m_wordBox->currentText();
-    const CandidateList candidates = FindPlacements(m_document.puzzle(), word);
+    const CandidateList candidates = findPlacements(m_document.puzzle(), word);
     const int length = int(word.size());
     for (qsizetype i = 0; i < candidates.size(); ++i) {
         const qsizetype member = i + 1;
@@ -586,7 +586,7 @@ void WordPanel::updateFocusMark()
     const int r = comboNumber(m_rowBox, &okY);
     const CrosswordData &p = m_document.puzzle();
     const bool inside = okX && okY && c < p.Width && r < p.Height;
-    m_gridView->setFocusMark(inside ? squaresRect(c, r, 1, Across) : QRect());
+    m_gridView->setFocusMark(inside ? squaresRect(c, r, 1, Direction::Across) : QRect());
 }
 
 bool WordPanel::gridKey(const QKeyEvent *key)

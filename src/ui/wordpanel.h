@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "crossworddata.h"
+
 #include "gradientpanel.h"
 #include "puzzledocument.h"
 
@@ -44,7 +46,7 @@ public:
     void selectSquare(int column, int row);
     // The Across (0) or Down (1) option became selected: shows the word with that
     // orientation starting at the chosen square, if there is one.
-    void orientationSelected(qint32 orientation);
+    void orientationSelected(Direction orientation);
     // "Update": adds the word at the chosen square, or updates the word starting there.
     void updateWord();
     // cmdDelete: removes the word starting at the chosen square and lists its text again.
@@ -53,7 +55,7 @@ public:
     // again, or marks the places where it fits.
     void storeWord();
     void removeStoredWord();
-    void searchPlaces();
+    void findPlacesForWord();
     // Presses a button of the word list toolbar (menu items and keys do).
     void runWordListCommand(WordListCommand command);
     // A word chosen from the drop-down: its stored clue goes into txtClue.
@@ -61,7 +63,7 @@ public:
 
     // The pixel rectangle over the squares from (column, row), length squares long in the
     // orientation, as the grid view draws them.
-    QRect squaresRect(int column, int row, int length, qint32 orientation) const;
+    QRect squaresRect(int column, int row, int length, Direction orientation) const;
 
     // Empties the word box (clearWord) or the word and clue boxes (clearEntry).
     void clearWord();
@@ -94,7 +96,7 @@ private:
     void refillWordList();
     // Refills txtX with 0 .. width - 1 and txtY with 0 .. height - 1, first selected.
     void fillPositionLists();
-    qint32 orientation() const;
+    Direction orientation() const;
     int comboNumber(const QComboBox *box, bool *ok = nullptr) const;
     void setComboNumber(QComboBox *box, int value);
     void showWord(qint16 index);

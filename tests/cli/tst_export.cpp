@@ -56,8 +56,8 @@ private slots:
 
         CrosswordData puzzle;
         ExtraWords extra = newExtraWords();
-        QVERIFY(Load_Crossword(fixture("animals.cwd"), puzzle, extra, 16, 16).ok());
-        NumberSquares(puzzle);
+        QVERIFY(loadCrosswordFile(fixture("animals.cwd"), puzzle, extra, 16, 16).ok());
+        numberSquares(puzzle);
         const QStringList clueLines = splitParagraphs(Get_Clues_text(puzzle));
         QVERIFY(clueLines.contains(QStringLiteral("DOWN")));
 

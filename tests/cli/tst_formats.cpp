@@ -20,7 +20,7 @@ QString testData(const QString &name)
 
 struct Loaded
 {
-    Result result = Result::success();
+    Result<> result = Result<>::success();
     CrosswordData puzzle;
     ExtraWords extra;
 };
@@ -29,7 +29,7 @@ Loaded load(const QString &path)
 {
     Loaded l;
     l.extra = newExtraWords();
-    l.result = Load_Crossword(path, l.puzzle, l.extra, 16, 16);
+    l.result = loadCrosswordFile(path, l.puzzle, l.extra, 16, 16);
     return l;
 }
 
@@ -82,7 +82,7 @@ void TestCliFormats::makePlacesEveryWordOfTheList()
     QCOMPARE(clues.value("RACCOON"), QString("Masked bandit"));
     QCOMPARE(clues.size(), 40);
     // Laid out by the placement rules, so every word is a whole entry of the grid.
-    const Result entries = checkWordsAreEntries(l.puzzle, "test");
+    const Result<> entries = checkWordsAreEntries(l.puzzle, "test");
     QVERIFY2(entries.ok(), entries.ok() ? "" : qPrintable(entries.message().text));
 }
 
@@ -157,7 +157,7 @@ void TestCliFormats::makeThoroughPartialKeepsWordsLeftOut()
     QVERIFY(l.result.ok());
     QCOMPARE(l.puzzle.Words.size(), 3);
     QCOMPARE(l.extra, (ExtraWords{ExtraWord{}, ExtraWord{"XYZ", "No match"}}));
-    const Result entries = checkWordsAreEntries(l.puzzle, "test");
+    const Result<> entries = checkWordsAreEntries(l.puzzle, "test");
     QVERIFY2(entries.ok(), entries.ok() ? "" : qPrintable(entries.message().text));
 }
 
@@ -241,10 +241,10 @@ void TestCliFormats::makeRefusals()
 void TestCliFormats::importReadsIpuzIntoPuzzleFile()
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, 6, 5);
+    newCrossword(puzzle, 6, 5);
     puzzle.Title = "Imported";
-    AddWord(puzzle, 1, 1, "CAT", Across, "Pet", true, 0);
-    AddWord(puzzle, 1, 1, "COW", Down, "Cattle", true, 0);
+    addWord(puzzle, 1, 1, "CAT", Direction::Across, "Pet", true, PlacementCheck::ApplyRules);
+    addWord(puzzle, 1, 1, "COW", Direction::Down, "Cattle", true, PlacementCheck::ApplyRules);
     QByteArray bytes;
     QVERIFY(ipuzBytes(puzzle, &bytes).ok());
     QVERIFY(writeFileBytes(path("in.ipuz"), bytes));
@@ -323,10 +323,10 @@ void TestCliFormats::exportWritesSameFilesAsLibrary()
 void TestCliFormats::exportRefusesPuzzleWithRunOnWords()
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, 8, 8);
-    AddWord(puzzle, 0, 0, "CAT", Across, "Pet", true, 1);
-    AddWord(puzzle, 0, 1, "DOG", Across, "Barks", true, 1);
-    QVERIFY(Save_Crossword(path("bad.cwd"), puzzle, newExtraWords()).ok());
+    newCrossword(puzzle, 8, 8);
+    addWord(puzzle, 0, 0, "CAT", Direction::Across, "Pet", true, PlacementCheck::SkipRules);
+    addWord(puzzle, 0, 1, "DOG", Direction::Across, "Barks", true, PlacementCheck::SkipRules);
+    QVERIFY(saveCrosswordFile(path("bad.cwd"), puzzle, newExtraWords()).ok());
     const CliRun r = runCli({"export", path("bad.cwd"), path("bad.puz")});
     QCOMPARE(r.exitCode, 1);
     QCOMPARE(r.err, QString("Export Error: The puzzle cannot be written as Across Lite puz. The "
@@ -338,17 +338,19 @@ void TestCliFormats::exportRefusesPuzzleWithRunOnWords()
 void TestCliFormats::exportPuzSaysWhatItWritesPlain()
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, 8, 8);
-    AddWord(puzzle, 0, 0, "CAT", Across, QString::fromUtf8("It’s “Felix”…"), true, 1);
-    QVERIFY(Save_Crossword(path("curly.cwd"), puzzle, newExtraWords()).ok());
+    newCrossword(puzzle, 8, 8);
+    addWord(puzzle, 0, 0, "CAT", Direction::Across, QString::fromUtf8("It’s “Felix”…"), true,
+            PlacementCheck::SkipRules);
+    QVERIFY(saveCrosswordFile(path("curly.cwd"), puzzle, newExtraWords()).ok());
     const CliRun r = runCli({"export", path("curly.cwd"), path("curly.puz")});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.err, "Export: " + kPuzTypographyNote + "\n");
     QVERIFY(readFileBytes(path("curly.puz")).contains("It's \"Felix\"..."));
 
     // What has no plain form is still refused, by name.
-    AddWord(puzzle, 0, 0, "COW", Down, QString::fromUtf8("10 € a litre"), true, 1);
-    QVERIFY(Save_Crossword(path("euro.cwd"), puzzle, newExtraWords()).ok());
+    addWord(puzzle, 0, 0, "COW", Direction::Down, QString::fromUtf8("10 € a litre"), true,
+            PlacementCheck::SkipRules);
+    QVERIFY(saveCrosswordFile(path("euro.cwd"), puzzle, newExtraWords()).ok());
     const CliRun euro = runCli({"export", path("euro.cwd"), path("euro.puz")});
     QCOMPARE(euro.exitCode, 1);
     QVERIFY2(euro.err.contains(QString::fromUtf8("'€' (U+20AC)")), qPrintable(euro.err));

@@ -116,7 +116,7 @@ private slots:
         if (command.isEmpty()) {
             SettingsValues values = factorySettings();
             values.title = QStringLiteral("New");
-            const Result saved = writeDefaultSettings(target, values);
+            const Result<> saved = writeDefaultSettings(target, values);
             QVERIFY(!saved.ok());
             reason = saved.message().text;
         } else {

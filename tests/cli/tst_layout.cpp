@@ -14,9 +14,10 @@ namespace {
 // A 15 x 15 puzzle with CAT across at (2, 2) and some stored words.
 void samplePuzzle(CrosswordData &puzzle, ExtraWords &extra, const QStringList &stored)
 {
-    NewCrossword(puzzle, 15, 15);
+    newCrossword(puzzle, 15, 15);
     puzzle.Title = QStringLiteral("Pets");
-    AddWord(puzzle, 2, 2, QStringLiteral("CAT"), Across, QStringLiteral("Purrs"), true, 0);
+    addWord(puzzle, 2, 2, QStringLiteral("CAT"), Direction::Across, QStringLiteral("Purrs"), true,
+            PlacementCheck::ApplyRules);
     extra = newExtraWords();
     for (const QString &w : stored)
         extra.append(ExtraWord{w, QStringLiteral("about ") + w});
@@ -28,10 +29,10 @@ QByteArray expectedLayout(const QString &path, RandomSource random)
 {
     CrosswordData puzzle;
     ExtraWords extra;
-    if (!Load_Crossword(path, puzzle, extra, 16, 16))
+    if (!loadCrosswordFile(path, puzzle, extra, 16, 16))
         return {};
     gatherGridWords(puzzle, extra);
-    if (!GenerateLayout(puzzle, extra, random, {}).placed())
+    if (!generateLayout(puzzle, extra, random, {}).placed())
         return {};
     return crosswordFileBytes(puzzle, newExtraWords());
 }
@@ -42,7 +43,7 @@ QByteArray expectedThoroughLayout(const QString &path, quint32 seed, QStringList
 {
     CrosswordData puzzle;
     ExtraWords extra;
-    if (!Load_Crossword(path, puzzle, extra, 16, 16))
+    if (!loadCrosswordFile(path, puzzle, extra, 16, 16))
         return {};
     gatherGridWords(puzzle, extra);
     RandomSource random(seed);
@@ -82,9 +83,9 @@ QString TestCliLayout::writePuzzle(const QString &name, const QStringList &store
     ExtraWords extra;
     samplePuzzle(puzzle, extra, stored);
     if (!withGridWord)
-        NewCrossword(puzzle, 15, 15);
+        newCrossword(puzzle, 15, 15);
     const QString path = m_dir.filePath(name);
-    if (!Save_Crossword(path, puzzle, extra))
+    if (!saveCrosswordFile(path, puzzle, extra))
         qFatal("cannot write the fixture %s", qPrintable(path));
     return path;
 }
@@ -98,7 +99,7 @@ void TestCliLayout::generateLaysOutEveryWord()
 
     CrosswordData puzzle;
     ExtraWords extra;
-    QVERIFY(Load_Crossword(path, puzzle, extra, 16, 16));
+    QVERIFY(loadCrosswordFile(path, puzzle, extra, 16, 16));
     QCOMPARE(extra, newExtraWords());
     QCOMPARE(puzzle.Title, QStringLiteral("Pets"));
     QStringList answers;
@@ -113,7 +114,7 @@ void TestCliLayout::generateLaysOutEveryWord()
         others.Words.removeOne(w);
         bool crosses = false;
         for (int k = 0; k < w.length(); ++k)
-            crosses = crosses || BuildCellGrid(others).isLetter(w.squareX(k), w.squareY(k));
+            crosses = crosses || buildCellGrid(others).isLetter(w.squareX(k), w.squareY(k));
         QVERIFY2(crosses, qPrintable(w.Answer));
     }
 }
@@ -221,7 +222,7 @@ void TestCliLayout::generateThoroughly()
     if (exitCode == 0) {
         CrosswordData puzzle;
         ExtraWords extra;
-        QVERIFY(Load_Crossword(path, puzzle, extra, 16, 16));
+        QVERIFY(loadCrosswordFile(path, puzzle, extra, 16, 16));
         QCOMPARE(puzzle.Words.size() + extra.size() - 1, stored.size() + 1);
         QCOMPARE(extra.size() - 1, leftOut.size());
     }

@@ -57,8 +57,8 @@ void TestCliPuzzle::buildsDocumentedExample()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("animals.cwd");
-    QCOMPARE(runCli({"new", path, "--width", "10", "--height", "8", "--title", "Animals", "--subject",
-                  "Pets"})
+    QCOMPARE(runCli({"new", path, "--width", "10", "--height", "8", "--title", "Animals",
+                     "--subject", "Pets"})
                  .exitCode,
              0);
     QCOMPARE(runCli({"add", path, "0", "0", "across", "cat", "Small pet"}).exitCode, 0);
@@ -77,7 +77,7 @@ void TestCliPuzzle::newWritesEmptyPuzzleWithDefaults()
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.err, QString());
     CrosswordData expected;
-    NewCrossword(expected, 16, 16);
+    newCrossword(expected, 16, 16);
     QCOMPARE(readFileBytes(path), crosswordFileBytes(expected, newExtraWords()));
 }
 
@@ -178,11 +178,15 @@ void TestCliPuzzle::edits()
 
     CrosswordData puzzle;
     ExtraWords extra;
-    QVERIFY(Load_Crossword(path, puzzle, extra, 16, 16).ok());
+    QVERIFY(loadCrosswordFile(path, puzzle, extra, 16, 16).ok());
     QStringList got;
     if (!puzzle.IsEmpty) {
         for (const GridWord &w : puzzle.Words)
-            got << QStringLiteral("%1@%2,%3,%4").arg(w.Answer).arg(w.X).arg(w.Y).arg(w.Orientation);
+            got << QStringLiteral("%1@%2,%3,%4")
+                       .arg(w.Answer)
+                       .arg(w.X)
+                       .arg(w.Y)
+                       .arg(qint32(w.Orientation));
     }
     QCOMPARE(got.join(' '), words);
     QStringList gotStored;

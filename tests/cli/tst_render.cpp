@@ -42,15 +42,18 @@ void TestCliRender::initTestCase()
     QVERIFY(m_dir.isValid());
     // 6 x 5 squares: PET across at (1, 1), PIG down from the same square, OWL across at (3, 3).
     CrosswordData p;
-    NewCrossword(p, 6, 5);
-    QVERIFY(
-        AddWord(p, 1, 1, QStringLiteral("PET"), Across, QStringLiteral("Animal at home"), true, 0)
-            .ok());
-    QVERIFY(AddWord(p, 1, 1, QStringLiteral("PIG"), Down, QStringLiteral("Oinker\r\n(3)"), true, 0)
+    newCrossword(p, 6, 5);
+    QVERIFY(addWord(p, 1, 1, QStringLiteral("PET"), Direction::Across,
+                    QStringLiteral("Animal at home"), true, PlacementCheck::ApplyRules)
                 .ok());
-    QVERIFY(AddWord(p, 3, 4, QStringLiteral("OWL"), Across, QString(), true, 0).ok());
+    QVERIFY(addWord(p, 1, 1, QStringLiteral("PIG"), Direction::Down,
+                    QStringLiteral("Oinker\r\n(3)"), true, PlacementCheck::ApplyRules)
+                .ok());
+    QVERIFY(addWord(p, 3, 4, QStringLiteral("OWL"), Direction::Across, QString(), true,
+                    PlacementCheck::ApplyRules)
+                .ok());
     m_puzzle = m_dir.filePath(QStringLiteral("pets.cwd"));
-    QVERIFY(Save_Crossword(m_puzzle, p, newExtraWords()).ok());
+    QVERIFY(saveCrosswordFile(m_puzzle, p, newExtraWords()).ok());
 }
 
 void TestCliRender::printsCluesWithCrLf()
@@ -59,7 +62,7 @@ void TestCliRender::printsCluesWithCrLf()
     QCOMPARE(run.exitCode, 0);
     // Numbers come from the squares (the file keeps none); the empty clue ends in " - ".
     QCOMPARE(run.outBytes, QByteArray("ACROSS\r\n1 - Animal at home\r\n2 - \r\n\r\n"
-                                 "DOWN\r\n1 - Oinker\r\n(3)\r\n"));
+                                      "DOWN\r\n1 - Oinker\r\n(3)\r\n"));
     QCOMPARE(run.errBytes, QByteArray());
 }
 
@@ -84,7 +87,7 @@ void TestCliRender::rendersAtGivenSize()
     const QString out = m_dir.filePath(QStringLiteral("sized.png"));
     const CliRun run =
         runCli({QStringLiteral("render"), m_puzzle, out, QStringLiteral("--width-px"),
-             QStringLiteral("300"), QStringLiteral("--height-px"), QStringLiteral("100")});
+                QStringLiteral("300"), QStringLiteral("--height-px"), QStringLiteral("100")});
     QCOMPARE(run.exitCode, 0);
     const QImage image(out);
     QCOMPARE(image.size(), QSize(300, 100));
@@ -119,7 +122,7 @@ void TestCliRender::outlineModeDrawsNoGridLines()
 {
     const QString out = m_dir.filePath(QStringLiteral("outline.png"));
     const CliRun run = runCli({QStringLiteral("render"), m_puzzle, out, QStringLiteral("--outline"),
-                         QStringLiteral("--hide-answers")});
+                               QStringLiteral("--hide-answers")});
     QCOMPARE(run.exitCode, 0);
     const QImage image(out);
     for (int y = 0; y < image.height(); ++y)

@@ -18,8 +18,8 @@ using Operation = std::function<void(PuzzleDocument &)>;
 void fill(PuzzleDocument &d)
 {
     d.newPuzzle(10, 10, QStringLiteral("Farm"), QStringLiteral("Animals"));
-    QVERIFY(d.placeWord(2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet")).ok());
-    QVERIFY(d.placeWord(2, 2, Down, QStringLiteral("COW"), QStringLiteral("Milk")).ok());
+    QVERIFY(d.placeWord(2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet")).ok());
+    QVERIFY(d.placeWord(2, 2, Direction::Down, QStringLiteral("COW"), QStringLiteral("Milk")).ok());
     QCOMPARE(d.storeWord(QStringLiteral("otter"), QStringLiteral("Swims")), StoreWordCheck::Stored);
 }
 
@@ -60,11 +60,11 @@ private slots:
         const QStringList both{QStringLiteral("CAT"), QStringLiteral("COW")};
         const QStringList otter{QStringLiteral("OTTER")};
         QTest::newRow("place a stored word") << Operation([](PuzzleDocument &d) {
-            QVERIFY(d.placeWord(4, 1, Down, QStringLiteral("otter"), {}).ok());
+            QVERIFY(d.placeWord(4, 1, Direction::Down, QStringLiteral("otter"), {}).ok());
         }) << true << true << QStringList{"CAT", "COW", "otter"}
                                              << QStringList();
         QTest::newRow("place a new word") << Operation([](PuzzleDocument &d) {
-            QVERIFY(d.placeWord(4, 2, Down, QStringLiteral("TOE"), {}).ok());
+            QVERIFY(d.placeWord(4, 2, Direction::Down, QStringLiteral("TOE"), {}).ok());
         }) << true << false << QStringList{"CAT", "COW", "TOE"}
                                           << otter;
         QTest::newRow("replace a word") << Operation([](PuzzleDocument &d) {
@@ -94,8 +94,8 @@ private slots:
         }) << false << true << both << QStringList();
         QTest::newRow("new layout") << Operation([](PuzzleDocument &d) {
             CrosswordData p;
-            NewCrossword(p, 10, 10);
-            QVERIFY(AddWord(p, 0, 0, QStringLiteral("OTTER"), Down, {}, true, 0).ok());
+            newCrossword(p, 10, 10);
+            QVERIFY(addWord(p, 0, 0, QStringLiteral("OTTER"), Direction::Down, {}, true, PlacementCheck::ApplyRules).ok());
             d.replaceLayout(p, newExtraWords());
         }) << true << true << QStringList{"OTTER"}
                                     << QStringList();
@@ -126,7 +126,7 @@ private slots:
         QVERIFY(d.isModified());
         QCOMPARE(replacedSpy.size(), 0);
         CrosswordData numbered = d.puzzle();
-        NumberSquares(numbered);
+        numberSquares(numbered);
         QCOMPARE(d.puzzle(), numbered);
     }
 
@@ -135,7 +135,7 @@ private slots:
     {
         QTest::addColumn<Operation>("operation");
         QTest::newRow("place clashing") << Operation([](PuzzleDocument &d) {
-            QVERIFY(!d.placeWord(1, 3, Across, QStringLiteral("DIG"), {}).ok());
+            QVERIFY(!d.placeWord(1, 3, Direction::Across, QStringLiteral("DIG"), {}).ok());
         });
         QTest::newRow("replace clashing") << Operation(
             [](PuzzleDocument &d) { QVERIFY(!d.replaceWord(1, QStringLiteral("DOG"), {}).ok()); });
@@ -215,8 +215,8 @@ private slots:
 
         // An imported puzzle has no file yet and is unsaved work.
         CrosswordData other;
-        NewCrossword(other, 8, 8);
-        QVERIFY(AddWord(other, 0, 0, QStringLiteral("HEN"), Across, {}, true, 0).ok());
+        newCrossword(other, 8, 8);
+        QVERIFY(addWord(other, 0, 0, QStringLiteral("HEN"), Direction::Across, {}, true, PlacementCheck::ApplyRules).ok());
         d.importPuzzle(other);
         QCOMPARE(replaced.size(), 4);
         QCOMPARE(answers(d), QStringList{"HEN"});

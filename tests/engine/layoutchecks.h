@@ -17,7 +17,7 @@ inline ExtraWords extraWith(const QStringList &words)
     return extra;
 }
 
-// Every word, taken off and put back through AddWord's checks with all the others in
+// Every word, taken off and put back through addWord's checks with all the others in
 // place, is accepted: no clash, no parallel neighbour, no touching end, nothing outside.
 // Returns the first word refused with its reason, or nothing.
 inline QString firstRuleBreak(const CrosswordData &puzzle)
@@ -30,7 +30,8 @@ inline QString firstRuleBreak(const CrosswordData &puzzle)
             others.IsEmpty = true;
         }
         const GridWord &w = puzzle.Words.at(i);
-        const Result r = AddWord(others, w.X, w.Y, w.Answer, w.Orientation, w.Clue, true, 0);
+        const Result<> r = addWord(others, w.X, w.Y, w.Answer, w.Orientation, w.Clue, true,
+                                   PlacementCheck::ApplyRules);
         if (!r)
             return w.Answer + QStringLiteral(": ") + r.message().text;
     }

@@ -10,8 +10,10 @@ QString describe(const CandidateList &list)
 {
     QStringList parts;
     for (const Candidate &c : list)
-        parts
-            << QStringLiteral("%1 %2 %3").arg(c.X).arg(c.Y).arg(c.Orientation ? "down" : "across");
+        parts << QStringLiteral("%1 %2 %3")
+                     .arg(c.X)
+                     .arg(c.Y)
+                     .arg(c.Orientation == Direction::Down ? "down" : "across");
     return parts.join(QStringLiteral("; "));
 }
 
@@ -57,7 +59,7 @@ struct Placement
     int x;
     int y;
     QString word;
-    qint32 orientation;
+    Direction orientation;
 };
 
 } // namespace
@@ -86,7 +88,7 @@ void TestCrossingSearch::indexedMatchesScanOnGrownGrids()
         ScratchGrid grid = randomGrid(rng, 15);
         const QString first = upperLetters(maker.word(1, qMin(grid.width(), 6)));
         grid.place(rng.bounded(grid.width() - int(first.size()) + 1), rng.bounded(grid.height()),
-                   first, Across);
+                   first, Direction::Across);
         const int words = rng.bounded(1, 25);
         for (int i = 0; i < words; ++i) {
             const QString query = upperLetters(maker.word(1, 7));
@@ -123,7 +125,7 @@ void TestCrossingSearch::indexedMatchesScanOnArbitraryGrids()
         const int words = rng.bounded(0, 12);
         for (int i = 0; i < words; ++i) {
             grid.place(rng.bounded(-3, grid.width() + 1), rng.bounded(-3, grid.height() + 1),
-                       maker.word(1, 6), qint32(rng.bounded(2)));
+                       maker.word(1, 6), Direction(rng.bounded(2)));
         }
         for (int q = 0; q < 5; ++q) {
             const QString query = upperLetters(maker.word(0, 6));
@@ -151,7 +153,7 @@ void TestCrossingSearch::clearedGridSearchesLikeNewOne()
         QList<Placement> placements;
         for (int i = 0; i < rng.bounded(1, 8); ++i) {
             placements.append(Placement{rng.bounded(9), rng.bounded(7), maker.word(2, 5),
-                                        qint32(rng.bounded(2))});
+                                        Direction(rng.bounded(2))});
         }
         for (const Placement &p : placements) {
             reused.place(p.x, p.y, p.word, p.orientation);
@@ -160,13 +162,16 @@ void TestCrossingSearch::clearedGridSearchesLikeNewOne()
         for (int y = -1; y <= 7; ++y) {
             for (int x = -1; x <= 9; ++x) {
                 QCOMPARE(reused.letter(x, y), fresh.letter(x, y));
-                QCOMPARE(reused.covered(x, y, Across), fresh.covered(x, y, Across));
-                QCOMPARE(reused.covered(x, y, Down), fresh.covered(x, y, Down));
+                QCOMPARE(reused.covered(x, y, Direction::Across),
+                         fresh.covered(x, y, Direction::Across));
+                QCOMPARE(reused.covered(x, y, Direction::Down),
+                         fresh.covered(x, y, Direction::Down));
             }
         }
         for (int q = 0; q < 5; ++q) {
             const QString query = maker.word(2, 5);
-            QCOMPARE(describe(FindCrossings(reused, query)), describe(FindCrossings(fresh, query)));
+            QCOMPARE(describe(findCrossingPlacements(reused, query)),
+                     describe(findCrossingPlacements(fresh, query)));
         }
     }
 }
@@ -174,12 +179,15 @@ void TestCrossingSearch::clearedGridSearchesLikeNewOne()
 void TestCrossingSearch::searchIgnoresCase()
 {
     ScratchGrid grid(15, 15);
-    grid.place(2, 2, QStringLiteral("cat"), Across);
+    grid.place(2, 2, QStringLiteral("cat"), Direction::Across);
     QCOMPARE(grid.letter(3, 2), u'A');
-    const CandidateList expected{{4, 0, Down}, {2, 1, Down}, {3, 2, Down}};
+    const CandidateList expected{
+        {4, 0, Direction::Down}, {2, 1, Direction::Down}, {3, 2, Direction::Down}};
     for (const CrossingSearch search : {CrossingSearch::Scan, CrossingSearch::Indexed}) {
-        QCOMPARE(describe(FindCrossings(grid, QStringLiteral("act"), search)), describe(expected));
-        QCOMPARE(describe(FindCrossings(grid, QStringLiteral("ACT"), search)), describe(expected));
+        QCOMPARE(describe(findCrossingPlacements(grid, QStringLiteral("act"), search)),
+                 describe(expected));
+        QCOMPARE(describe(findCrossingPlacements(grid, QStringLiteral("ACT"), search)),
+                 describe(expected));
     }
 }
 
@@ -187,7 +195,7 @@ void TestCrossingSearch::noCandidateOnEmptyGrid()
 {
     const ScratchGrid grid(10, 10);
     for (const CrossingSearch search : {CrossingSearch::Scan, CrossingSearch::Indexed})
-        QVERIFY(FindCrossings(grid, QStringLiteral("WORD"), search).isEmpty());
+        QVERIFY(findCrossingPlacements(grid, QStringLiteral("WORD"), search).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCrossingSearch)

@@ -10,10 +10,11 @@ namespace {
 CrosswordData puzzleOf(int width, int height, const QString &words)
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, qint16(width), qint16(height));
+    newCrossword(puzzle, qint16(width), qint16(height));
     for (const QString &entry : words.split(';', Qt::SkipEmptyParts)) {
         const QStringList f = entry.split(' ');
-        AddWord(puzzle, f[1].toShort(), f[2].toShort(), f[0], f[3].toInt(), {}, true, 1);
+        addWord(puzzle, f[1].toShort(), f[2].toShort(), f[0], Direction(f[3].toInt()), {}, true,
+                PlacementCheck::SkipRules);
     }
     return puzzle;
 }
@@ -56,7 +57,6 @@ private Q_SLOTS:
     void resizeToNothingLeavesEmptyPuzzle();
     void deleteOnlyWordEmptiesPuzzle();
     void deleteFirstOfThreeKeepsOrder();
-    void deleteByOrientationAndNumberTakesLastMatch();
     void deleteBeyondListIsReported();
     void deleteOnEmptyPuzzleChangesNothing();
 };
@@ -66,7 +66,7 @@ void TestGridEdit::newCrosswordIsEmptyWithDefaults()
     CrosswordData puzzle = puzzleOf(10, 10, "CAT 0 0 0;DOG 5 5 1");
     puzzle.Title = "Animals";
     puzzle.Subject = "Pets";
-    NewCrossword(puzzle, 12, 9);
+    newCrossword(puzzle, 12, 9);
     QVERIFY(puzzle.IsEmpty);
     QCOMPARE(puzzle.Title, QString("Crossword"));
     QCOMPARE(puzzle.Subject, QString());
@@ -99,15 +99,15 @@ void TestGridEdit::numbering()
     QFETCH(QString, words);
     QFETCH(QString, numbers);
     CrosswordData puzzle = puzzleOf(10, 10, words);
-    NumberSquares(puzzle);
+    numberSquares(puzzle);
     QCOMPARE(numbersOf(puzzle), numbers);
 }
 
 void TestGridEdit::numberingLeavesEmptyPuzzleAlone()
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, 10, 10);
-    NumberSquares(puzzle);
+    newCrossword(puzzle, 10, 10);
+    numberSquares(puzzle);
     QCOMPARE(puzzle.Words.first().Number, qint16(0));
 }
 
@@ -147,7 +147,7 @@ void TestGridEdit::moveRefusals()
 
     CrosswordData puzzle = puzzleOf(width, 8, words);
     const CrosswordData before = puzzle;
-    const Result r = MoveCrossword(puzzle, qint16(direction));
+    const Result<> r = moveWords(puzzle, MoveDirection(direction));
     QVERIFY(!r.ok());
     QCOMPARE(r.message().title, QString("Can't move"));
     QCOMPARE(r.message().text, text);
@@ -173,7 +173,7 @@ void TestGridEdit::moveShiftsEveryWord()
     QFETCH(int, direction);
     QFETCH(QString, after);
     CrosswordData puzzle = puzzleOf(10, 8, "CAT 3 3 0;DOG 6 1 1");
-    QVERIFY(MoveCrossword(puzzle, qint16(direction)).ok());
+    QVERIFY(moveWords(puzzle, MoveDirection(direction)).ok());
     QCOMPARE(answersOf(puzzle), after);
 }
 
@@ -181,9 +181,9 @@ void TestGridEdit::moveOfEmptyPuzzleSaysNothing()
 {
     for (qint16 direction = 0; direction < 4; ++direction) {
         CrosswordData puzzle;
-        NewCrossword(puzzle, 10, 8);
+        newCrossword(puzzle, 10, 8);
         const CrosswordData before = puzzle;
-        QVERIFY(MoveCrossword(puzzle, direction).ok());
+        QVERIFY(moveWords(puzzle, MoveDirection(direction)).ok());
         QCOMPARE(puzzle, before);
     }
 }
@@ -208,8 +208,8 @@ void TestGridEdit::resizeDropsWordsCutOff()
     QFETCH(int, newHeight);
     QFETCH(QString, left);
     CrosswordData puzzle = puzzleOf(10, 10, "CAT 0 0 0;COW 0 0 1;TEN 7 0 0;EAR 9 3 1;OAK 0 9 0");
-    NumberSquares(puzzle);
-    ResizeCrossword(puzzle, qint16(newWidth), qint16(newHeight));
+    numberSquares(puzzle);
+    resizeCrossword(puzzle, qint16(newWidth), qint16(newHeight));
     QCOMPARE(answersOf(puzzle), left);
     QCOMPARE(puzzle.Width, qint16(newWidth));
     QCOMPARE(puzzle.Height, qint16(newHeight));
@@ -219,15 +219,15 @@ void TestGridEdit::resizeRemovesByPositionEvenWithStaleNumbers()
 {
     // Never numbered: every word still has number 0. Only the word that is cut off goes.
     CrosswordData puzzle = puzzleOf(10, 10, "TEN 7 0 0;CAT 0 0 0;DOG 0 4 0");
-    ResizeCrossword(puzzle, 8, 10);
+    resizeCrossword(puzzle, 8, 10);
     QCOMPARE(answersOf(puzzle), QString("CAT@0,0 DOG@0,4"));
 }
 
 void TestGridEdit::resizeToNothingLeavesEmptyPuzzle()
 {
     CrosswordData puzzle = puzzleOf(10, 10, "TEN 7 0 0;CAT 6 5 1");
-    NumberSquares(puzzle);
-    ResizeCrossword(puzzle, 5, 5);
+    numberSquares(puzzle);
+    resizeCrossword(puzzle, 5, 5);
     QVERIFY(puzzle.IsEmpty);
     QCOMPARE(puzzle.Words, QList<GridWord>{GridWord{}});
 }
@@ -235,10 +235,11 @@ void TestGridEdit::resizeToNothingLeavesEmptyPuzzle()
 void TestGridEdit::deleteOnlyWordEmptiesPuzzle()
 {
     CrosswordData puzzle = puzzleOf(10, 10, "CAT 2 2 0");
-    QVERIFY(DeleteWord(puzzle, Across, 0, 0).ok());
+    QVERIFY(removeWordAt(puzzle, 0).ok());
     QVERIFY(puzzle.IsEmpty);
     QCOMPARE(puzzle.Words.size(), 1);
-    QVERIFY(AddWord(puzzle, 4, 4, "DOG", Down, {}, true, 0).ok());
+    QVERIFY(
+        addWord(puzzle, 4, 4, "DOG", Direction::Down, {}, true, PlacementCheck::ApplyRules).ok());
     QCOMPARE(puzzle.Words.size(), 1);
     QCOMPARE(puzzle.Words[0].Answer, QString("DOG"));
 }
@@ -246,47 +247,33 @@ void TestGridEdit::deleteOnlyWordEmptiesPuzzle()
 void TestGridEdit::deleteFirstOfThreeKeepsOrder()
 {
     CrosswordData puzzle = puzzleOf(10, 10, "CAT 0 0 0;DOG 0 2 0;EEL 0 4 0");
-    QVERIFY(DeleteWord(puzzle, Across, 0, 0).ok());
+    QVERIFY(removeWordAt(puzzle, 0).ok());
     QCOMPARE(answersOf(puzzle), QString("DOG@0,2 EEL@0,4"));
     QVERIFY(!puzzle.IsEmpty);
-}
-
-void TestGridEdit::deleteByOrientationAndNumberTakesLastMatch()
-{
-    CrosswordData puzzle = puzzleOf(10, 10, "CAT 0 0 0;COW 0 0 1;DOG 0 2 0");
-    NumberSquares(puzzle);
-    QVERIFY(DeleteWord(puzzle, Down, 1, -1).ok());
-    QCOMPARE(answersOf(puzzle), QString("CAT@0,0 DOG@0,2"));
-    puzzle.Words[0].Number = 7;
-    puzzle.Words[1].Number = 7;
-    QVERIFY(DeleteWord(puzzle, Across, 7, -1).ok());
-    QCOMPARE(answersOf(puzzle), QString("CAT@0,0"));
 }
 
 void TestGridEdit::deleteBeyondListIsReported()
 {
     CrosswordData puzzle = puzzleOf(10, 10, "CAT 0 0 0");
     const CrosswordData before = puzzle;
-    const Result r = DeleteWord(puzzle, Across, 0, 5);
+    const Result<> r = removeWordAt(puzzle, 5);
     QVERIFY(!r.ok());
     QCOMPARE(r.message().title, QString("Delete Word Error"));
     QVERIFY(r.message().text.startsWith("Error deleting word:\n"));
     QCOMPARE(r.message().icon, Icon::Information);
     QCOMPARE(puzzle, before);
-    QVERIFY(!DeleteWord(puzzle, Down, 9, -1).ok());
+    QVERIFY(!removeWordAt(puzzle, -1).ok());
     QCOMPARE(puzzle, before);
 }
 
 void TestGridEdit::deleteOnEmptyPuzzleChangesNothing()
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, 10, 10);
+    newCrossword(puzzle, 10, 10);
     const CrosswordData before = puzzle;
-    QVERIFY(DeleteWord(puzzle, Across, 0, 0).ok());
+    QVERIFY(removeWordAt(puzzle, 0).ok());
     QCOMPARE(puzzle, before);
-    QVERIFY(DeleteWord(puzzle, Across, 0, -1).ok());
-    QCOMPARE(puzzle, before);
-    QVERIFY(!DeleteWord(puzzle, Across, 0, 1).ok());
+    QVERIFY(!removeWordAt(puzzle, 1).ok());
     QCOMPARE(puzzle, before);
 }
 

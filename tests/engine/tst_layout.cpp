@@ -11,7 +11,7 @@ namespace {
 CrosswordData emptyPuzzle(int width, int height)
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, qint16(width), qint16(height));
+    newCrossword(puzzle, qint16(width), qint16(height));
     return puzzle;
 }
 
@@ -54,7 +54,7 @@ void TestLayout::singleWordPlacedAtFirstAttempt()
     CrosswordData puzzle = emptyPuzzle(10, 10);
     RandomSource random;
     QList<int> reports;
-    const LayoutOutcome outcome = GenerateLayout(puzzle, extraWith({"HELLO"}), random,
+    const LayoutOutcome outcome = generateLayout(puzzle, extraWith({"HELLO"}), random,
                                                  [&](int attempt) { reports.append(attempt); });
     QVERIFY(outcome.placed());
     QCOMPARE(outcome.attempts, 1);
@@ -75,7 +75,7 @@ void TestLayout::wordsWithoutCommonLetterExhaustAttempts()
     const CrosswordData before = puzzle;
     RandomSource random;
     QList<int> reports;
-    const LayoutOutcome outcome = GenerateLayout(puzzle, extraWith({"CAT", "DOG"}), random,
+    const LayoutOutcome outcome = generateLayout(puzzle, extraWith({"CAT", "DOG"}), random,
                                                  [&](int attempt) { reports.append(attempt); });
     QCOMPARE(outcome.result, LayoutResult::AttemptsExhausted);
     QCOMPARE(outcome.attempts, kMaxLayoutAttempts + 1);
@@ -95,7 +95,7 @@ void TestLayout::emptyWordExhaustsAttempts()
     CrosswordData puzzle = emptyPuzzle(10, 10);
     RandomSource random;
     const LayoutOutcome outcome =
-        GenerateLayout(puzzle, extraWith({"TRAIN", "", "RAIN"}), random, {});
+        generateLayout(puzzle, extraWith({"TRAIN", "", "RAIN"}), random, {});
     QCOMPARE(outcome.result, LayoutResult::AttemptsExhausted);
     QVERIFY(puzzle.IsEmpty);
 }
@@ -109,15 +109,17 @@ void TestLayout::firstWordFitsOneWay_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("y");
-    QTest::addColumn<int>("orientation");
+    QTest::addColumn<int>("orientationNumber");
     QTest::newRow("as long as wide, taller than high")
-        << 10 << 5 << "ABCDEFGHIJ" << 0 << 1 << int(Across);
-    QTest::newRow("only across, room to spare") << 10 << 5 << "ABCDEFGH" << 1 << 1 << int(Across);
+        << 10 << 5 << "ABCDEFGHIJ" << 0 << 1 << int(Direction::Across);
+    QTest::newRow("only across, room to spare")
+        << 10 << 5 << "ABCDEFGH" << 1 << 1 << int(Direction::Across);
     QTest::newRow("as long as high, wider than wide")
-        << 5 << 10 << "ABCDEFGHIJ" << 1 << 0 << int(Down);
-    QTest::newRow("only down, room to spare") << 5 << 10 << "ABCDEFG" << 1 << 1 << int(Down);
-    QTest::newRow("one column") << 1 << 10 << "ABCD" << 0 << 1 << int(Down);
-    QTest::newRow("one row") << 10 << 1 << "ABCD" << 1 << 0 << int(Across);
+        << 5 << 10 << "ABCDEFGHIJ" << 1 << 0 << int(Direction::Down);
+    QTest::newRow("only down, room to spare")
+        << 5 << 10 << "ABCDEFG" << 1 << 1 << int(Direction::Down);
+    QTest::newRow("one column") << 1 << 10 << "ABCD" << 0 << 1 << int(Direction::Down);
+    QTest::newRow("one row") << 10 << 1 << "ABCD" << 1 << 0 << int(Direction::Across);
 }
 
 void TestLayout::firstWordFitsOneWay()
@@ -127,11 +129,12 @@ void TestLayout::firstWordFitsOneWay()
     QFETCH(QString, word);
     QFETCH(int, x);
     QFETCH(int, y);
-    QFETCH(int, orientation);
+    QFETCH(int, orientationNumber);
+    const Direction orientation = Direction(orientationNumber);
     CrosswordData puzzle = emptyPuzzle(width, height);
     RandomSource random;
     const quint32 stateBefore = random.state();
-    const LayoutOutcome outcome = GenerateLayout(puzzle, extraWith({word}), random, {});
+    const LayoutOutcome outcome = generateLayout(puzzle, extraWith({word}), random, {});
     QVERIFY(outcome.placed());
     QCOMPARE(puzzle.Words.size(), 1);
     QCOMPARE(puzzle.Words.first().X, x);
@@ -147,7 +150,7 @@ void TestLayout::wordTooBigForBothDimensions()
     const CrosswordData before = puzzle;
     RandomSource random;
     int reports = 0;
-    const LayoutOutcome outcome = GenerateLayout(puzzle, extraWith({"CAT", "SEVENTH", "ACT"}),
+    const LayoutOutcome outcome = generateLayout(puzzle, extraWith({"CAT", "SEVENTH", "ACT"}),
                                                  random, [&](int) { ++reports; });
     QCOMPARE(outcome.result, LayoutResult::WordTooBig);
     QCOMPARE(outcome.message, std::optional<Message>(wordTooBigMessage()));
@@ -161,7 +164,7 @@ void TestLayout::emptyGridHoldsNoWord()
 {
     CrosswordData puzzle = emptyPuzzle(0, 8);
     RandomSource random;
-    const LayoutOutcome outcome = GenerateLayout(puzzle, extraWith({"CAT"}), random, {});
+    const LayoutOutcome outcome = generateLayout(puzzle, extraWith({"CAT"}), random, {});
     QCOMPARE(outcome.result, LayoutResult::WordTooBig);
     QVERIFY(puzzle.IsEmpty);
 }
@@ -195,7 +198,7 @@ void TestLayout::firstWordStaysInsideGrid()
         for (const QString &word : {QStringLiteral("ABCDEF"), QStringLiteral("ABCDEFGH")}) {
             CrosswordData puzzle = emptyPuzzle(8, 8);
             RandomSource random(seed);
-            QVERIFY(GenerateLayout(puzzle, extraWith({word}), random, {}).placed());
+            QVERIFY(generateLayout(puzzle, extraWith({word}), random, {}).placed());
             // Orientation, then two coordinates: three draws, wherever the word ends up.
             RandomSource threeDraws(seed);
             for (int i = 0; i < 3; ++i)
@@ -206,8 +209,8 @@ void TestLayout::firstWordStaysInsideGrid()
                 wordFitsGrid(w.X, w.Y, w.length(), w.Orientation, 8, 8),
                 qPrintable(
                     QStringLiteral("seed %1: %2 at %3,%4").arg(seed).arg(word).arg(w.X).arg(w.Y)));
-            across = across || w.Orientation == Across;
-            down = down || w.Orientation == Down;
+            across = across || w.Orientation == Direction::Across;
+            down = down || w.Orientation == Direction::Down;
         }
     }
     QVERIFY(across && down);
@@ -234,7 +237,7 @@ void TestLayout::layoutsObeyRulesAndConnect()
 
     CrosswordData puzzle = emptyPuzzle(size, size);
     RandomSource random(seed);
-    const LayoutOutcome outcome = GenerateLayout(puzzle, extra, random, {});
+    const LayoutOutcome outcome = generateLayout(puzzle, extra, random, {});
     QVERIFY(outcome.placed());
 
     // Every word once, in list order, with its clue.
@@ -250,7 +253,7 @@ void TestLayout::layoutsObeyRulesAndConnect()
     for (const CrossingSearch search : {CrossingSearch::Indexed, CrossingSearch::Scan}) {
         CrosswordData again = emptyPuzzle(size, size);
         RandomSource sameSeed(seed);
-        const LayoutOutcome repeat = GenerateLayout(again, extra, sameSeed, {}, search);
+        const LayoutOutcome repeat = generateLayout(again, extra, sameSeed, {}, search);
         QCOMPARE(repeat.attempts, outcome.attempts);
         QCOMPARE(again, puzzle);
         QCOMPARE(sameSeed.state(), random.state());
@@ -265,18 +268,19 @@ void TestLayout::defaultSourceRepeatsLayout()
     CrosswordData second = emptyPuzzle(15, 15);
     RandomSource a;
     RandomSource b;
-    QVERIFY(GenerateLayout(first, extraWith(kPuzzleWords), a, {}).placed());
-    QVERIFY(GenerateLayout(second, extraWith(kPuzzleWords), b, {}).placed());
+    QVERIFY(generateLayout(first, extraWith(kPuzzleWords), a, {}).placed());
+    QVERIFY(generateLayout(second, extraWith(kPuzzleWords), b, {}).placed());
     QCOMPARE(second, first);
     CrosswordData third = emptyPuzzle(15, 15);
-    QVERIFY(GenerateLayout(third, extraWith(kPuzzleWords), a, {}).placed());
+    QVERIFY(generateLayout(third, extraWith(kPuzzleWords), a, {}).placed());
     QVERIFY(third != first);
 }
 
 void TestLayout::gridWordJoinsListOnce()
 {
     CrosswordData puzzle = emptyPuzzle(15, 15);
-    QVERIFY(AddWord(puzzle, 2, 2, QStringLiteral("CAT"), Across, QStringLiteral("pet"), true, 0));
+    QVERIFY(addWord(puzzle, 2, 2, QStringLiteral("CAT"), Direction::Across, QStringLiteral("pet"),
+                    true, PlacementCheck::ApplyRules));
     ExtraWords extra = extraWith({"ACT", "TACK"});
 
     const QStringList added = gatherGridWords(puzzle, extra);
@@ -289,7 +293,7 @@ void TestLayout::gridWordJoinsListOnce()
     QCOMPARE(extra.at(3), (ExtraWord{"CAT", "pet"}));
 
     RandomSource random;
-    QVERIFY(GenerateLayout(puzzle, extra, random, {}).placed());
+    QVERIFY(generateLayout(puzzle, extra, random, {}).placed());
     QStringList answers;
     for (const GridWord &w : puzzle.Words)
         answers << w.Answer;
@@ -300,9 +304,12 @@ void TestLayout::gridWordJoinsListOnce()
 void TestLayout::gatherSkipsEmptyAnswers()
 {
     CrosswordData puzzle = emptyPuzzle(15, 15);
-    QVERIFY(AddWord(puzzle, 0, 0, QStringLiteral("DOG"), Across, QStringLiteral("a"), true, 0));
-    QVERIFY(AddWord(puzzle, 5, 5, QString(), Across, QStringLiteral("b"), true, 1));
-    QVERIFY(AddWord(puzzle, 0, 0, QStringLiteral("DAY"), Down, QStringLiteral("c"), true, 0));
+    QVERIFY(addWord(puzzle, 0, 0, QStringLiteral("DOG"), Direction::Across, QStringLiteral("a"),
+                    true, PlacementCheck::ApplyRules));
+    QVERIFY(addWord(puzzle, 5, 5, QString(), Direction::Across, QStringLiteral("b"), true,
+                    PlacementCheck::SkipRules));
+    QVERIFY(addWord(puzzle, 0, 0, QStringLiteral("DAY"), Direction::Down, QStringLiteral("c"), true,
+                    PlacementCheck::ApplyRules));
     ExtraWords extra = newExtraWords();
     QCOMPARE(gatherGridWords(puzzle, extra), (QStringList{"DOG", "DAY"}));
     QCOMPARE(extra, (ExtraWords{ExtraWord{}, ExtraWord{"DOG", "a"}, ExtraWord{"DAY", "c"}}));

@@ -14,7 +14,7 @@ private Q_SLOTS:
     void refusalTextNamesWordAndPosition();
     void firstWordFillsPlaceholderThenAppends();
     void storesAnswerAsGivenWithItsFields();
-    void skipCheckStoresWithoutRules();
+    void skippedRulesStoreAnyWord();
     void findWordAtIgnoresPlaceholderOfEmptyPuzzle();
     void findWordAtPrefersHighestIndex();
     void cellGridUpperCasesAndLaterWordsOverwrite();
@@ -29,7 +29,7 @@ void TestPlacement::refusals_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("y");
-    QTest::addColumn<int>("orientation");
+    QTest::addColumn<int>("orientationNumber");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("lastLine");
 
@@ -137,18 +137,21 @@ void TestPlacement::refusals()
     QFETCH(QString, word);
     QFETCH(int, x);
     QFETCH(int, y);
-    QFETCH(int, orientation);
+    QFETCH(int, orientationNumber);
+    const Direction orientation = Direction(orientationNumber);
     QFETCH(QString, title);
     QFETCH(QString, lastLine);
 
     CrosswordData puzzle;
-    NewCrossword(puzzle, 10, 8);
+    newCrossword(puzzle, 10, 8);
     for (const QString &entry : placed.split(';', Qt::SkipEmptyParts)) {
         const QStringList f = entry.split(' ');
-        QVERIFY(AddWord(puzzle, f[1].toShort(), f[2].toShort(), f[0], f[3].toInt(), {}, true, 0));
+        QVERIFY(addWord(puzzle, f[1].toShort(), f[2].toShort(), f[0], Direction(f[3].toInt()), {},
+                        true, PlacementCheck::ApplyRules));
     }
     const CrosswordData before = puzzle;
-    const Result r = AddWord(puzzle, qint16(x), qint16(y), word, orientation, "clue", true, 0);
+    const Result<> r = addWord(puzzle, qint16(x), qint16(y), word, orientation, "clue", true,
+                               PlacementCheck::ApplyRules);
     if (title.isEmpty()) {
         QVERIFY(r.ok());
         QCOMPARE(puzzle.Words.last().Answer, word);
@@ -167,7 +170,7 @@ void TestPlacement::refusalTextNamesWordAndPosition_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("y");
-    QTest::addColumn<int>("orientation");
+    QTest::addColumn<int>("orientationNumber");
     QTest::addColumn<QString>("text");
 
     QTest::newRow("bounds") << "Lizard" << -1 << 3 << 0
@@ -184,13 +187,15 @@ void TestPlacement::refusalTextNamesWordAndPosition()
     QFETCH(QString, word);
     QFETCH(int, x);
     QFETCH(int, y);
-    QFETCH(int, orientation);
+    QFETCH(int, orientationNumber);
+    const Direction orientation = Direction(orientationNumber);
     QFETCH(QString, text);
 
     CrosswordData puzzle;
-    NewCrossword(puzzle, 10, 8);
-    QVERIFY(AddWord(puzzle, 2, 2, "CAT", Across, {}, true, 0));
-    const Result r = AddWord(puzzle, qint16(x), qint16(y), word, orientation, {}, true, 0);
+    newCrossword(puzzle, 10, 8);
+    QVERIFY(addWord(puzzle, 2, 2, "CAT", Direction::Across, {}, true, PlacementCheck::ApplyRules));
+    const Result<> r = addWord(puzzle, qint16(x), qint16(y), word, orientation, {}, true,
+                               PlacementCheck::ApplyRules);
     QVERIFY(!r.ok());
     QCOMPARE(r.message().text, text);
 }
@@ -198,14 +203,16 @@ void TestPlacement::refusalTextNamesWordAndPosition()
 void TestPlacement::firstWordFillsPlaceholderThenAppends()
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, 10, 8);
+    newCrossword(puzzle, 10, 8);
     QVERIFY(puzzle.IsEmpty);
     QCOMPARE(puzzle.Words.size(), 1);
-    QVERIFY(AddWord(puzzle, 0, 0, "CAT", Across, "Pet", true, 0));
+    QVERIFY(
+        addWord(puzzle, 0, 0, "CAT", Direction::Across, "Pet", true, PlacementCheck::ApplyRules));
     QVERIFY(!puzzle.IsEmpty);
     QCOMPARE(puzzle.Words.size(), 1);
     QCOMPARE(puzzle.Words[0].Answer, QString("CAT"));
-    QVERIFY(AddWord(puzzle, 0, 0, "COW", Down, "Milk", true, 0));
+    QVERIFY(
+        addWord(puzzle, 0, 0, "COW", Direction::Down, "Milk", true, PlacementCheck::ApplyRules));
     QCOMPARE(puzzle.Words.size(), 2);
     QCOMPARE(puzzle.Words[1].Answer, QString("COW"));
     QCOMPARE(puzzle.Words[0].Answer, QString("CAT"));
@@ -214,61 +221,60 @@ void TestPlacement::firstWordFillsPlaceholderThenAppends()
 void TestPlacement::storesAnswerAsGivenWithItsFields()
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, 10, 8);
-    QVERIFY(AddWord(puzzle, 3, 4, "otter", Across, "River\r\nswimmer", false, 0));
+    newCrossword(puzzle, 10, 8);
+    QVERIFY(addWord(puzzle, 3, 4, "otter", Direction::Across, "River\r\nswimmer", false,
+                    PlacementCheck::ApplyRules));
     const GridWord &w = puzzle.Words.last();
     QCOMPARE(w.Answer, QString("otter"));
     QCOMPARE(w.Clue, QString("River\r\nswimmer"));
     QCOMPARE(w.X, qint16(3));
     QCOMPARE(w.Y, qint16(4));
-    QCOMPARE(w.Orientation, qint32(Across));
+    QCOMPARE(w.Orientation, Direction::Across);
     QCOMPARE(w.ShowLetters, false);
     QCOMPARE(w.Number, qint16(0));
 }
 
-void TestPlacement::skipCheckStoresWithoutRules()
+void TestPlacement::skippedRulesStoreAnyWord()
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, 5, 5);
-    QVERIFY(AddWord(puzzle, 0, 0, "CAT", Across, {}, true, 0));
+    newCrossword(puzzle, 5, 5);
+    QVERIFY(addWord(puzzle, 0, 0, "CAT", Direction::Across, {}, true, PlacementCheck::ApplyRules));
     // Clashing letters and a word running off the grid both go in unchecked.
-    QVERIFY(AddWord(puzzle, 0, 0, "DOG", Down, {}, true, 1));
-    QVERIFY(AddWord(puzzle, 3, 4, "ELEPHANT", Across, {}, true, 1));
-    QCOMPARE(puzzle.Words.size(), 3);
-    // Any other skipCheck value applies the rules.
-    QVERIFY(!AddWord(puzzle, 0, 0, "DUCK", Down, {}, true, 2));
+    QVERIFY(addWord(puzzle, 0, 0, "DOG", Direction::Down, {}, true, PlacementCheck::SkipRules));
+    QVERIFY(
+        addWord(puzzle, 3, 4, "ELEPHANT", Direction::Across, {}, true, PlacementCheck::SkipRules));
     QCOMPARE(puzzle.Words.size(), 3);
 }
 
 void TestPlacement::findWordAtIgnoresPlaceholderOfEmptyPuzzle()
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, 10, 8);
-    QCOMPARE(FindWordAt(puzzle, 0, 0, Across), qint16(-1));
-    QVERIFY(AddWord(puzzle, 0, 0, "CAT", Across, {}, true, 0));
-    QCOMPARE(FindWordAt(puzzle, 0, 0, Across), qint16(0));
-    QCOMPARE(FindWordAt(puzzle, 0, 0, Down), qint16(-1));
-    QCOMPARE(FindWordAt(puzzle, 1, 0, Across), qint16(-1));
+    newCrossword(puzzle, 10, 8);
+    QCOMPARE(findWordAt(puzzle, 0, 0, Direction::Across), qint16(-1));
+    QVERIFY(addWord(puzzle, 0, 0, "CAT", Direction::Across, {}, true, PlacementCheck::ApplyRules));
+    QCOMPARE(findWordAt(puzzle, 0, 0, Direction::Across), qint16(0));
+    QCOMPARE(findWordAt(puzzle, 0, 0, Direction::Down), qint16(-1));
+    QCOMPARE(findWordAt(puzzle, 1, 0, Direction::Across), qint16(-1));
 }
 
 void TestPlacement::findWordAtPrefersHighestIndex()
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, 10, 8);
-    QVERIFY(AddWord(puzzle, 1, 1, "CAT", Across, {}, true, 1));
-    QVERIFY(AddWord(puzzle, 1, 1, "DOG", Down, {}, true, 1));
-    QVERIFY(AddWord(puzzle, 1, 1, "COW", Across, {}, true, 1));
-    QCOMPARE(FindWordAt(puzzle, 1, 1, Across), qint16(2));
-    QCOMPARE(FindWordAt(puzzle, 1, 1, Down), qint16(1));
+    newCrossword(puzzle, 10, 8);
+    QVERIFY(addWord(puzzle, 1, 1, "CAT", Direction::Across, {}, true, PlacementCheck::SkipRules));
+    QVERIFY(addWord(puzzle, 1, 1, "DOG", Direction::Down, {}, true, PlacementCheck::SkipRules));
+    QVERIFY(addWord(puzzle, 1, 1, "COW", Direction::Across, {}, true, PlacementCheck::SkipRules));
+    QCOMPARE(findWordAt(puzzle, 1, 1, Direction::Across), qint16(2));
+    QCOMPARE(findWordAt(puzzle, 1, 1, Direction::Down), qint16(1));
 }
 
 void TestPlacement::cellGridUpperCasesAndLaterWordsOverwrite()
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, 6, 4);
-    QVERIFY(AddWord(puzzle, 0, 1, "cat", Across, {}, true, 1));
-    QVERIFY(AddWord(puzzle, 1, 0, "DOG", Down, {}, true, 1));
-    const CellGrid grid = BuildCellGrid(puzzle);
+    newCrossword(puzzle, 6, 4);
+    QVERIFY(addWord(puzzle, 0, 1, "cat", Direction::Across, {}, true, PlacementCheck::SkipRules));
+    QVERIFY(addWord(puzzle, 1, 0, "DOG", Direction::Down, {}, true, PlacementCheck::SkipRules));
+    const CellGrid grid = buildCellGrid(puzzle);
     QCOMPARE(grid.width(), 6);
     QCOMPARE(grid.height(), 4);
     QCOMPARE(grid.at(0, 1), QChar('C'));
@@ -283,10 +289,11 @@ void TestPlacement::cellGridUpperCasesAndLaterWordsOverwrite()
 void TestPlacement::cellGridLeavesOutSquaresOutsideGrid()
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, 4, 4);
-    QVERIFY(AddWord(puzzle, 2, 3, "HORSE", Across, {}, true, 1));
-    QVERIFY(AddWord(puzzle, -2, 0, "HORSE", Across, {}, true, 1));
-    const CellGrid grid = BuildCellGrid(puzzle);
+    newCrossword(puzzle, 4, 4);
+    QVERIFY(addWord(puzzle, 2, 3, "HORSE", Direction::Across, {}, true, PlacementCheck::SkipRules));
+    QVERIFY(
+        addWord(puzzle, -2, 0, "HORSE", Direction::Across, {}, true, PlacementCheck::SkipRules));
+    const CellGrid grid = buildCellGrid(puzzle);
     QCOMPARE(grid.at(2, 3), QChar('H'));
     QCOMPARE(grid.at(3, 3), QChar('O'));
     QCOMPARE(grid.at(0, 0), QChar('R'));

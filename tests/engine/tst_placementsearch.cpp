@@ -14,11 +14,11 @@ namespace {
 CrosswordData puzzleWith(int width, int height, const QString &placed)
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, qint16(width), qint16(height));
+    newCrossword(puzzle, qint16(width), qint16(height));
     for (const QString &entry : placed.split(';', Qt::SkipEmptyParts)) {
         const QStringList f = entry.split(' ');
-        const Result r =
-            AddWord(puzzle, f[1].toShort(), f[2].toShort(), f[0], f[3].toInt(), {}, true, 0);
+        const Result<> r = addWord(puzzle, f[1].toShort(), f[2].toShort(), f[0],
+                                   Direction(f[3].toInt()), {}, true, PlacementCheck::ApplyRules);
         if (!r)
             qFatal("fixture word refused: %s", qPrintable(entry));
     }
@@ -29,27 +29,30 @@ QString describe(const CandidateList &list)
 {
     QStringList parts;
     for (const Candidate &c : list)
-        parts
-            << QStringLiteral("%1 %2 %3").arg(c.X).arg(c.Y).arg(c.Orientation ? "down" : "across");
+        parts << QStringLiteral("%1 %2 %3")
+                     .arg(c.X)
+                     .arg(c.Y)
+                     .arg(c.Orientation == Direction::Down ? "down" : "across");
     return parts.join(QStringLiteral("; "));
 }
 
-// The positions AddWord accepts for the word that also put one of its letters on a
+// The positions addWord accepts for the word that also put one of its letters on a
 // square already holding a letter, found by trying every square both ways.
 CandidateList acceptedCrossings(const CrosswordData &puzzle, const QString &word)
 {
     CandidateList list;
-    const CellGrid grid = BuildCellGrid(puzzle);
+    const CellGrid grid = buildCellGrid(puzzle);
     for (int y = 0; y < puzzle.Height; ++y) {
         for (int x = 0; x < puzzle.Width; ++x) {
-            for (const qint32 o : {qint32(Across), qint32(Down)}) {
+            for (const Direction o : {Direction::Across, Direction::Down}) {
                 CrosswordData copy = puzzle;
-                if (!AddWord(copy, qint16(x), qint16(y), word, o, {}, true, 0))
+                if (!addWord(copy, qint16(x), qint16(y), word, o, {}, true,
+                             PlacementCheck::ApplyRules))
                     continue;
                 bool crosses = false;
                 for (int k = 0; k < word.size(); ++k) {
-                    crosses =
-                        crosses || grid.isLetter(o == Down ? x : x + k, o == Down ? y + k : y);
+                    crosses = crosses || grid.isLetter(o == Direction::Down ? x : x + k,
+                                                       o == Direction::Down ? y + k : y);
                 }
                 if (crosses)
                     list.append(Candidate{qint16(x), qint16(y), o});
@@ -79,8 +82,9 @@ private Q_SLOTS:
 void TestPlacementSearch::findsCatActCandidatesInOrder()
 {
     const CrosswordData puzzle = puzzleWith(15, 15, QStringLiteral("CAT 2 2 0"));
-    const CandidateList expected{{4, 0, Down}, {2, 1, Down}, {3, 2, Down}};
-    const CandidateList found = FindPlacements(puzzle, QStringLiteral("ACT"));
+    const CandidateList expected{
+        {4, 0, Direction::Down}, {2, 1, Direction::Down}, {3, 2, Direction::Down}};
+    const CandidateList found = findPlacements(puzzle, QStringLiteral("ACT"));
     QCOMPARE(describe(found), describe(expected));
 }
 
@@ -101,9 +105,9 @@ void TestPlacementSearch::candidatesIgnoreCase()
     QFETCH(QString, placed);
     QFETCH(QString, word);
     const CrosswordData puzzle = puzzleWith(15, 15, placed);
-    const CandidateList upper = FindPlacements(puzzleWith(15, 15, placed.toUpper()), "ACT");
+    const CandidateList upper = findPlacements(puzzleWith(15, 15, placed.toUpper()), "ACT");
     QCOMPARE(upper.size(), 3);
-    QCOMPARE(describe(FindPlacements(puzzle, word)), describe(upper));
+    QCOMPARE(describe(findPlacements(puzzle, word)), describe(upper));
 }
 
 // Each row: placed words, the search word and one position that must not be offered
@@ -114,19 +118,20 @@ void TestPlacementSearch::refusedPositionsNotOffered_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("y");
-    QTest::addColumn<int>("orientation");
-    QTest::newRow("longer word over a shorter one") << "CAT 1 2 0;COW 1 2 1"
-                                                    << "SCATTER" << 0 << 2 << int(Across);
+    QTest::addColumn<int>("orientationNumber");
+    QTest::newRow("longer word over a shorter one")
+        << "CAT 1 2 0;COW 1 2 1"
+        << "SCATTER" << 0 << 2 << int(Direction::Across);
     QTest::newRow("same start, one letter longer") << "CAT 1 2 0;COW 1 2 1"
-                                                   << "CATS" << 1 << 2 << int(Across);
+                                                   << "CATS" << 1 << 2 << int(Direction::Across);
     QTest::newRow("down over down") << "ART 3 1 1;ARM 3 1 0"
-                                    << "PARTY" << 3 << 0 << int(Down);
+                                    << "PARTY" << 3 << 0 << int(Direction::Down);
     QTest::newRow("alongside a parallel word") << "TEN 2 2 0;TOE 2 2 1"
-                                               << "NOTE" << 1 << 3 << int(Across);
+                                               << "NOTE" << 1 << 3 << int(Direction::Across);
     QTest::newRow("letter clash") << "CAT 2 2 0"
-                                  << "DOG" << 3 << 1 << int(Down);
+                                  << "DOG" << 3 << 1 << int(Direction::Down);
     QTest::newRow("touching end of another word") << "CAT 2 2 0;TEN 4 2 1;COD 2 2 1"
-                                                  << "ADD" << 1 << 4 << int(Across);
+                                                  << "ADD" << 1 << 4 << int(Direction::Across);
 }
 
 void TestPlacementSearch::refusedPositionsNotOffered()
@@ -135,34 +140,35 @@ void TestPlacementSearch::refusedPositionsNotOffered()
     QFETCH(QString, word);
     QFETCH(int, x);
     QFETCH(int, y);
-    QFETCH(int, orientation);
+    QFETCH(int, orientationNumber);
+    const Direction orientation = Direction(orientationNumber);
     const CrosswordData puzzle = puzzleWith(12, 12, placed);
-    const CandidateList found = FindPlacements(puzzle, word);
+    const CandidateList found = findPlacements(puzzle, word);
     const Candidate refused{qint16(x), qint16(y), orientation};
     QVERIFY2(!found.contains(refused), qPrintable(describe(found)));
-    // The brute-force list built from AddWord agrees.
+    // The brute-force list built from addWord agrees.
     QCOMPARE(describe(found), describe(acceptedCrossings(puzzle, word)));
 }
 
 void TestPlacementSearch::nothingWithoutCommonLetter()
 {
     const CrosswordData puzzle = puzzleWith(15, 15, QStringLiteral("CAT 2 2 0;ARM 3 2 1"));
-    QVERIFY(FindPlacements(puzzle, QStringLiteral("DOG")).isEmpty());
-    QVERIFY(FindPlacements(puzzle, QString()).isEmpty());
+    QVERIFY(findPlacements(puzzle, QStringLiteral("DOG")).isEmpty());
+    QVERIFY(findPlacements(puzzle, QString()).isEmpty());
 }
 
 void TestPlacementSearch::nothingOnEmptyPuzzle()
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, 10, 10);
-    QVERIFY(FindPlacements(puzzle, QStringLiteral("WORD")).isEmpty());
+    newCrossword(puzzle, 10, 10);
+    QVERIFY(findPlacements(puzzle, QStringLiteral("WORD")).isEmpty());
 }
 
 void TestPlacementSearch::matchesWhatAddWordAccepts()
 {
-    // Random small puzzles built through AddWord over a small alphabet, so words touch,
+    // Random small puzzles built through addWord over a small alphabet, so words touch,
     // cross and nearly overlap often; the search must offer exactly the positions that
-    // AddWord accepts and that cross a letter, in reading order.
+    // addWord accepts and that cross a letter, in reading order.
     QRandomGenerator rng(20261208);
     const QString alphabet = QStringLiteral("ABCDE");
     auto randomWord = [&](int minLength, int maxLength) {
@@ -176,18 +182,18 @@ void TestPlacementSearch::matchesWhatAddWordAccepts()
     int nonEmpty = 0;
     for (int trial = 0; trial < 300; ++trial) {
         CrosswordData puzzle;
-        NewCrossword(puzzle, qint16(rng.bounded(3, 9)), qint16(rng.bounded(3, 9)));
+        newCrossword(puzzle, qint16(rng.bounded(3, 9)), qint16(rng.bounded(3, 9)));
         const int tries = rng.bounded(1, 12);
         for (int i = 0; i < tries; ++i) {
-            AddWord(puzzle, qint16(rng.bounded(int(puzzle.Width))),
+            addWord(puzzle, qint16(rng.bounded(int(puzzle.Width))),
                     qint16(rng.bounded(int(puzzle.Height))), randomWord(2, 5),
-                    qint32(rng.bounded(2)), {}, true, 0);
+                    Direction(rng.bounded(2)), {}, true, PlacementCheck::ApplyRules);
         }
         for (int q = 0; q < 4; ++q) {
             QString word = randomWord(1, 6);
             if (rng.bounded(2))
                 word = word.toLower();
-            const CandidateList found = FindPlacements(puzzle, word);
+            const CandidateList found = findPlacements(puzzle, word);
             const CandidateList expected = acceptedCrossings(puzzle, word);
             if (found != expected) {
                 QFAIL(qPrintable(QStringLiteral("trial %1 word %2: found %3, expected %4")
@@ -206,12 +212,14 @@ void TestPlacementSearch::toleratesWordsOutsideGrid()
 {
     // A file can hold words that stick out of the grid; their inside letters count.
     CrosswordData puzzle;
-    NewCrossword(puzzle, 6, 6);
-    QVERIFY(AddWord(puzzle, 3, 1, QStringLiteral("PLANET"), Across, {}, true, 1));
-    QVERIFY(AddWord(puzzle, 0, -2, QStringLiteral("QQA"), Down, {}, true, 1));
-    const CandidateList found = FindPlacements(puzzle, QStringLiteral("ANT"));
-    QVERIFY(found.contains(Candidate{5, 1, Down}));
-    QVERIFY(found.contains(Candidate{0, 0, Across}));
+    newCrossword(puzzle, 6, 6);
+    QVERIFY(addWord(puzzle, 3, 1, QStringLiteral("PLANET"), Direction::Across, {}, true,
+                    PlacementCheck::SkipRules));
+    QVERIFY(addWord(puzzle, 0, -2, QStringLiteral("QQA"), Direction::Down, {}, true,
+                    PlacementCheck::SkipRules));
+    const CandidateList found = findPlacements(puzzle, QStringLiteral("ANT"));
+    QVERIFY(found.contains(Candidate{5, 1, Direction::Down}));
+    QVERIFY(found.contains(Candidate{0, 0, Direction::Across}));
     for (const Candidate &c : found)
         QVERIFY(wordFitsGrid(c.X, c.Y, 3, c.Orientation, 6, 6));
 }

@@ -5,7 +5,7 @@
 
 namespace {
 
-GridWord word(int x, int y, const QString &answer, qint32 orientation)
+GridWord word(int x, int y, const QString &answer, Direction orientation)
 {
     GridWord w;
     w.X = qint16(x);
@@ -30,27 +30,30 @@ private slots:
         QTest::addColumn<int>("blank");
         QTest::addColumn<QStringList>("kept");
 
-        const GridWord cat = word(0, 0, "CAT", Across);
-        const GridWord cow = word(0, 0, "COW", Down);
+        const GridWord cat = word(0, 0, "CAT", Direction::Across);
+        const GridWord cow = word(0, 0, "COW", Direction::Down);
         QTest::newRow("sound crossing")
             << QList<GridWord>{cat, cow} << 0 << 0 << 0 << QStringList{"CAT", "COW"};
         QTest::newRow("letters compared in upper case")
-            << QList<GridWord>{cat, word(0, 0, "cow", Down)} << 0 << 0 << 0
+            << QList<GridWord>{cat, word(0, 0, "cow", Direction::Down)} << 0 << 0 << 0
             << QStringList{"CAT", "cow"};
         QTest::newRow("runs past the right edge")
-            << QList<GridWord>{word(3, 0, "HORSE", Across), cat} << 1 << 0 << 0
+            << QList<GridWord>{word(3, 0, "HORSE", Direction::Across), cat} << 1 << 0 << 0
             << QStringList{"HORSE", "CAT"};
         QTest::newRow("starts above the grid")
-            << QList<GridWord>{word(4, -1, "OWL", Down)} << 1 << 0 << 0 << QStringList{"OWL"};
+            << QList<GridWord>{word(4, -1, "OWL", Direction::Down)} << 1 << 0 << 0
+            << QStringList{"OWL"};
         QTest::newRow("two words clash in one square")
-            << QList<GridWord>{cat, word(0, 0, "DOG", Down), word(3, 4, "EMU", Across)} << 0 << 2
-            << 0 << QStringList{"CAT", "DOG", "EMU"};
+            << QList<GridWord>{cat, word(0, 0, "DOG", Direction::Down),
+                               word(3, 4, "EMU", Direction::Across)}
+            << 0 << 2 << 0 << QStringList{"CAT", "DOG", "EMU"};
         QTest::newRow("a third word clashes with the first")
-            << QList<GridWord>{cat, word(0, 0, "DOG", Down), word(0, 0, "RAM", Across)} << 0 << 3
-            << 0 << QStringList{"CAT", "DOG", "RAM"};
+            << QList<GridWord>{cat, word(0, 0, "DOG", Direction::Down),
+                               word(0, 0, "RAM", Direction::Across)}
+            << 0 << 3 << 0 << QStringList{"CAT", "DOG", "RAM"};
         QTest::newRow("blank entries dropped")
-            << QList<GridWord>{GridWord{}, cat, word(1, 1, " ", Down), GridWord{}} << 0 << 0 << 3
-            << QStringList{"CAT"};
+            << QList<GridWord>{GridWord{}, cat, word(1, 1, " ", Direction::Down), GridWord{}} << 0
+            << 0 << 3 << QStringList{"CAT"};
     }
 
     void countsWhatTheEditorNeverMakes()

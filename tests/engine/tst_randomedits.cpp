@@ -22,7 +22,7 @@ QString brokenInvariant(const CrosswordData &puzzle)
         return {};
 
     // The cell grid agrees with the words, letter by letter, and no word clashes.
-    const CellGrid grid = BuildCellGrid(puzzle);
+    const CellGrid grid = buildCellGrid(puzzle);
     QList<int> covered(puzzle.Width * puzzle.Height, 0);
     for (const GridWord &w : puzzle.Words) {
         if (w.Answer.isEmpty())
@@ -51,7 +51,7 @@ QString brokenInvariant(const CrosswordData &puzzle)
     // Numbering: start squares numbered 1, 2, ... in reading order, shared by the across
     // and down word of one square.
     CrosswordData numbered = puzzle;
-    NumberSquares(numbered);
+    numberSquares(numbered);
     QMap<int, qint16> numberAt; // reading-order cell -> number
     for (const GridWord &w : numbered.Words) {
         const int cell = w.Y * puzzle.Width + w.X;
@@ -89,10 +89,10 @@ public:
 
     // A word that goes through a letter already on the grid, when there is one, so that
     // crossings are accepted often enough to grow real puzzles.
-    void addWord(CrosswordData &puzzle, QStringList *log)
+    void tryAddWord(CrosswordData &puzzle, QStringList *log)
     {
         QString word = randomWord();
-        qint32 orientation = bounded(2);
+        Direction orientation = Direction(bounded(2));
         int x = bounded(puzzle.Width + 2) - 1;
         int y = bounded(puzzle.Height + 2) - 1;
         if (!puzzle.IsEmpty && bounded(3) > 0) {
@@ -100,17 +100,19 @@ public:
             const int k = bounded(other.length());
             const int at = bounded(int(word.size()));
             word[at] = other.Answer.at(k);
-            orientation = other.Orientation == Across ? Down : Across;
-            x = other.squareX(k) - (orientation == Across ? at : 0);
-            y = other.squareY(k) - (orientation == Down ? at : 0);
+            orientation =
+                other.Orientation == Direction::Across ? Direction::Down : Direction::Across;
+            x = other.squareX(k) - (orientation == Direction::Across ? at : 0);
+            y = other.squareY(k) - (orientation == Direction::Down ? at : 0);
         }
         const CrosswordData before = puzzle;
-        const Result r = AddWord(puzzle, qint16(x), qint16(y), word, orientation, "clue", true, 0);
+        const Result<> r = ::addWord(puzzle, qint16(x), qint16(y), word, orientation, "clue", true,
+                                     PlacementCheck::ApplyRules);
         *log << QStringLiteral("add %1 %2 %3 %4 -> %5")
                     .arg(word)
                     .arg(x)
                     .arg(y)
-                    .arg(orientation)
+                    .arg(qint32(orientation))
                     .arg(r.ok());
         if (r.ok()) {
             QCOMPARE_NE(puzzle.Words.size(), 0);
@@ -125,19 +127,19 @@ public:
     {
         const int op = bounded(20);
         if (op < 11) {
-            addWord(puzzle, log);
+            tryAddWord(puzzle, log);
         } else if (op < 14) {
             const qint16 index = qint16(bounded(int(puzzle.Words.size())));
             const qsizetype before = puzzle.Words.size();
             const bool wasEmpty = puzzle.IsEmpty;
-            const Result r = DeleteWord(puzzle, Across, 0, index);
+            const Result<> r = removeWordAt(puzzle, index);
             *log << QStringLiteral("delete %1 -> %2").arg(index).arg(r.ok());
             if (!wasEmpty)
                 QCOMPARE(puzzle.Words.size(), qMax<qsizetype>(1, before - 1));
         } else if (op < 18) {
             const qint16 direction = qint16(bounded(4));
             const CrosswordData before = puzzle;
-            const Result r = MoveCrossword(puzzle, direction);
+            const Result<> r = moveWords(puzzle, MoveDirection(direction));
             *log << QStringLiteral("move %1 -> %2").arg(direction).arg(r.ok());
             if (!r.ok())
                 QCOMPARE(puzzle, before);
@@ -146,16 +148,16 @@ public:
         } else if (op < 19) {
             const qint16 w = qint16(5 + bounded(12));
             const qint16 h = qint16(5 + bounded(12));
-            NumberSquares(puzzle);
-            ResizeCrossword(puzzle, w, h);
+            numberSquares(puzzle);
+            resizeCrossword(puzzle, w, h);
             *log << QStringLiteral("resize %1 %2").arg(w).arg(h);
             QCOMPARE(puzzle.Width, w);
             QCOMPARE(puzzle.Height, h);
         } else if (bounded(10) == 0) {
-            NewCrossword(puzzle, qint16(5 + bounded(12)), qint16(5 + bounded(12)));
+            newCrossword(puzzle, qint16(5 + bounded(12)), qint16(5 + bounded(12)));
             *log << "new";
         } else {
-            NumberSquares(puzzle);
+            numberSquares(puzzle);
             *log << "number";
         }
     }
@@ -186,7 +188,7 @@ void TestRandomEdits::invariantsHoldThroughLongSequences()
     QFETCH(quint32, seed);
     Fuzzer fuzzer(seed);
     CrosswordData puzzle;
-    NewCrossword(puzzle, 12, 12);
+    newCrossword(puzzle, 12, 12);
     QStringList log;
     int mostWords = 0;
     for (int step = 0; step < 3000; ++step) {

@@ -103,7 +103,7 @@ void TestRandomSource::nearestRoundsHalfToEven()
 {
     QFETCH(double, value);
     QFETCH(int, expected);
-    QCOMPARE(Nearest(value), expected);
+    QCOMPARE(roundHalfEven(value), expected);
 }
 
 void TestRandomSource::floorRoundsDown_data()
@@ -120,7 +120,7 @@ void TestRandomSource::floorRoundsDown()
 {
     QFETCH(double, value);
     QFETCH(int, expected);
-    QCOMPARE(Floor(value), expected);
+    QCOMPARE(floorToInt(value), expected);
 }
 
 QTEST_GUILESS_MAIN(TestRandomSource)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "crossworddata.h"
 #include "gridedit.h"
-#include "layoutgenerator.h"
 #include "layoutchecks.h"
+#include "layoutgenerator.h"
 #include "thoroughlayout.h"
 
 #include <QTest>
@@ -39,7 +39,7 @@ ThoroughOptions steps(qint64 limit)
 CrosswordData puzzleOf(const ThoroughLayout &layout, int width, int height)
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, qint16(width), qint16(height));
+    newCrossword(puzzle, qint16(width), qint16(height));
     ExtraWords ignored = newExtraWords();
     for (qsizetype i = 0; i < layout.words.size() + layout.leftOut.size(); ++i)
         ignored.append(ExtraWord{});
@@ -200,7 +200,7 @@ void TestThoroughLayout::applyingKeepsTheWordsLeftOut()
     QCOMPARE(layout.result, ThoroughResult::Partial);
 
     CrosswordData puzzle;
-    NewCrossword(puzzle, 10, 10);
+    newCrossword(puzzle, 10, 10);
     const QStringList kept = applyThoroughLayout(puzzle, extra, layout);
     QCOMPARE(kept, (QStringList{"QUIZ", "FJORD"}));
     QCOMPARE(extra, (ExtraWords{ExtraWord{}, ExtraWord{"QUIZ", "clue for QUIZ"},
@@ -272,10 +272,10 @@ void TestThoroughLayout::qualityOfAHandMadeLayout()
     // CAT across at (1,1), CAR down from its C, TEN down from its T: two crossings,
     // 7 letter squares in a 3 x 3 box.
     CrosswordData puzzle;
-    NewCrossword(puzzle, 10, 10);
-    QVERIFY(AddWord(puzzle, 1, 1, "CAT", Across, {}, true, 0));
-    QVERIFY(AddWord(puzzle, 1, 1, "CAR", Down, {}, true, 0));
-    QVERIFY(AddWord(puzzle, 3, 1, "TEN", Down, {}, true, 0));
+    newCrossword(puzzle, 10, 10);
+    QVERIFY(addWord(puzzle, 1, 1, "CAT", Direction::Across, {}, true, PlacementCheck::ApplyRules));
+    QVERIFY(addWord(puzzle, 1, 1, "CAR", Direction::Down, {}, true, PlacementCheck::ApplyRules));
+    QVERIFY(addWord(puzzle, 3, 1, "TEN", Direction::Down, {}, true, PlacementCheck::ApplyRules));
     const LayoutQuality q = measureLayout(puzzle);
     QCOMPARE(q.words, 3);
     QCOMPARE(q.crossings, 2);

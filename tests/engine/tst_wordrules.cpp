@@ -10,9 +10,9 @@ namespace {
 CrosswordData catAndArm()
 {
     CrosswordData p;
-    NewCrossword(p, 16, 16);
-    AddWord(p, 5, 2, QStringLiteral("CAT"), Across, QStringLiteral("Pet"), true, 0);
-    AddWord(p, 6, 2, QStringLiteral("ARM"), Down, QStringLiteral("Limb"), true, 0);
+    newCrossword(p, 16, 16);
+    addWord(p, 5, 2, QStringLiteral("CAT"), Direction::Across, QStringLiteral("Pet"), true, PlacementCheck::ApplyRules);
+    addWord(p, 6, 2, QStringLiteral("ARM"), Direction::Down, QStringLiteral("Limb"), true, PlacementCheck::ApplyRules);
     return p;
 }
 
@@ -44,7 +44,7 @@ private slots:
         QFETCH(QString, refusal);
         CrosswordData p = catAndArm();
         const CrosswordData before = p;
-        const Result r = replaceWord(p, 0, answer, QStringLiteral("New clue"));
+        const Result<> r = replaceWord(p, 0, answer, QStringLiteral("New clue"));
         if (refusal.isEmpty()) {
             QVERIFY(r.ok());
             GridWord expected = before.Words.at(0);

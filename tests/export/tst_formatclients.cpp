@@ -7,7 +7,7 @@
 #include "ipuzwriter.h"
 #include "layoutgenerator.h"
 #include "puzwriter.h"
-#include "puzzlespec.h"
+#include "puzzletext.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -43,9 +43,9 @@ QString joinLines(QString text, const QString &with)
 // line break inside a clue.
 Expected expectedFor(CrosswordData puzzle, const QString &lineBreak, QChar blockMark)
 {
-    NumberSquares(puzzle);
+    numberSquares(puzzle);
     Expected e;
-    const CellGrid grid = BuildCellGrid(puzzle);
+    const CellGrid grid = buildCellGrid(puzzle);
     for (int y = 0; y < puzzle.Height; ++y) {
         QString row;
         for (int x = 0; x < puzzle.Width; ++x)
@@ -55,7 +55,8 @@ Expected expectedFor(CrosswordData puzzle, const QString &lineBreak, QChar block
     QMap<int, QList<int>> starts;
     for (const GridWord &w : puzzle.Words) {
         starts.insert(w.Y * puzzle.Width + w.X, QList<int>{w.Number, w.X, w.Y});
-        (w.Orientation == Down ? e.down : e.across).insert(w.Number, joinLines(w.Clue, lineBreak));
+        (w.Orientation == Direction::Down ? e.down : e.across)
+            .insert(w.Number, joinLines(w.Clue, lineBreak));
     }
     e.numbers = starts.values();
     return e;
@@ -86,12 +87,12 @@ CrosswordData generated(quint32 seed, int width, int height)
     for (const QString &w : words)
         extra.append(ExtraWord{w, QStringLiteral("Sea word: %1").arg(w.toLower())});
     CrosswordData puzzle;
-    NewCrossword(puzzle, qint16(width), qint16(height));
+    newCrossword(puzzle, qint16(width), qint16(height));
     puzzle.Title = QStringLiteral("At sea");
     RandomSource random(seed);
-    if (!GenerateLayout(puzzle, extra, random, {}).placed())
+    if (!generateLayout(puzzle, extra, random, {}).placed())
         qFatal("the test list did not fit");
-    NumberSquares(puzzle);
+    numberSquares(puzzle);
     return puzzle;
 }
 
@@ -165,12 +166,12 @@ void TestFormatClients::puzzles()
         QTest::addRow("generated seed %u", seed) << generated(seed, 15, 13) << ""
                                                  << "";
     QTest::newRow("author, copyright, subject, accents, two-line clue")
-        << puzzleFromSpec(QString::fromUtf8("CAFÉ 1 1 0|Boisson chaude\r\nou froide;"
+        << puzzleFromText(QString::fromUtf8("CAFÉ 1 1 0|Boisson chaude\r\nou froide;"
                                             "CAT 1 1 1|Pet;ÉTÉ 4 1 1|Saison"),
                           7, 6, QString::fromUtf8("Café crème"), QStringLiteral("Mixed"))
         << "A. Setter" << QString::fromUtf8("© 2026 Velloquin");
     QTest::newRow("markup characters")
-        << puzzleFromSpec("CAT 1 1 0|Salt & pepper <3;COW 1 1 1|a > b", 7, 6, "Tom & Jerry") << ""
+        << puzzleFromText("CAT 1 1 0|Salt & pepper <3;COW 1 1 1|a > b", 7, 6, "Tom & Jerry") << ""
         << "";
 }
 
@@ -197,7 +198,7 @@ void TestFormatClients::puzReadByIndependentClientsMatches()
     QFETCH(QString, copyright);
     const QString path =
         m_files.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') + ".puz");
-    const Result written = writePuzFile(path, puzzle, ExportDetails{author, copyright});
+    const Result<> written = writePuzFile(path, puzzle, ExportDetails{author, copyright});
     QVERIFY2(written.ok(), written.ok() ? "" : qPrintable(written.message().text));
     const QJsonObject read = readWithClient(QStringLiteral("puz"), path);
     QVERIFY(!read.isEmpty());
@@ -232,7 +233,7 @@ void TestFormatClients::ipuzReadByIndependentClientMatches()
     QFETCH(CrosswordData, puzzle);
     const QString path =
         m_files.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') + ".ipuz");
-    const Result written = writeIpuzFile(path, puzzle);
+    const Result<> written = writeIpuzFile(path, puzzle);
     QVERIFY2(written.ok(), written.ok() ? "" : qPrintable(written.message().text));
     const QJsonObject read = readWithClient(QStringLiteral("ipuz"), path);
     QVERIFY(!read.isEmpty());
@@ -268,11 +269,11 @@ void TestFormatClients::puzWithTypographicTextReadsPlain()
 {
     // As typed in a word processor or read from a Windows-1252 word list.
     const CrosswordData puzzle =
-        puzzleFromSpec(QString::fromUtf8("CAT 1 1 0|It’s “Felix”…;COW 1 1 1|Moo – maker"), 7, 6,
+        puzzleFromText(QString::fromUtf8("CAT 1 1 0|It’s “Felix”…;COW 1 1 1|Moo – maker"), 7, 6,
                        QString::fromUtf8("Pets’ quiz"));
     const QString path = m_files.filePath(QStringLiteral("typography.puz"));
     QString note;
-    const Result written = writePuzFile(path, puzzle, {}, &note);
+    const Result<> written = writePuzFile(path, puzzle, {}, &note);
     QVERIFY2(written.ok(), written.ok() ? "" : qPrintable(written.message().text));
     QVERIFY(!note.isEmpty());
     const QJsonObject read = readWithClient(QStringLiteral("puz"), path);

@@ -4,7 +4,7 @@
 #include "ipuzwriter.h"
 #include "layoutgenerator.h"
 #include "puzwriter.h"
-#include "puzzlespec.h"
+#include "puzzletext.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -24,14 +24,14 @@ CrosswordData generatedPuzzle(quint32 seed, int width, int height)
     for (const QString &w : words)
         extra.append(ExtraWord{w, QStringLiteral("Clue for %1").arg(w.toLower())});
     CrosswordData puzzle;
-    NewCrossword(puzzle, qint16(width), qint16(height));
+    newCrossword(puzzle, qint16(width), qint16(height));
     puzzle.Title = QStringLiteral("Space");
     puzzle.Subject = QStringLiteral("Astronomy");
     RandomSource random(seed);
-    const LayoutOutcome outcome = GenerateLayout(puzzle, extra, random, {});
+    const LayoutOutcome outcome = generateLayout(puzzle, extra, random, {});
     if (!outcome.placed())
         qFatal("the test list did not fit");
-    NumberSquares(puzzle);
+    numberSquares(puzzle);
     return puzzle;
 }
 
@@ -116,7 +116,7 @@ PuzFile readPuz(const QByteArray &file)
 QJsonObject ipuzObject(const CrosswordData &puzzle)
 {
     QByteArray bytes;
-    const Result r = ipuzBytes(puzzle, &bytes);
+    const Result<> r = ipuzBytes(puzzle, &bytes);
     if (!r)
         qFatal("ipuz refused: %s", qPrintable(r.message().text));
     return QJsonDocument::fromJson(bytes).object();
@@ -176,7 +176,7 @@ void TestInterchange::ipuzRoundTripKeepsWordsCluesAndNumbers_data()
     QTest::newRow("wide grid") << generatedPuzzle(5, 25, 9);
     const QString longClue = QString(300, QLatin1Char('x')).replace(0, 5, QStringLiteral("Long "));
     QTest::newRow("clue line breaks, long clue, accents")
-        << puzzleFromSpec(QStringLiteral("CAFÉ 1 1 0|First line\r\nsecond line;CAT 1 1 1|") +
+        << puzzleFromText(QStringLiteral("CAFÉ 1 1 0|First line\r\nsecond line;CAT 1 1 1|") +
                               longClue + QStringLiteral(";ÉTÉ 4 1 1|Summer, \"quoted\" & <tagged>"),
                           8, 6, QStringLiteral("Titre d'été"), QStringLiteral("Sujet"));
 }
@@ -185,10 +185,10 @@ void TestInterchange::ipuzRoundTripKeepsWordsCluesAndNumbers()
 {
     QFETCH(CrosswordData, puzzle);
     QByteArray bytes;
-    const Result written = ipuzBytes(puzzle, &bytes);
+    const Result<> written = ipuzBytes(puzzle, &bytes);
     QVERIFY2(written.ok(), written.ok() ? "" : qPrintable(written.message().text));
     CrosswordData back;
-    const Result read = readIpuz(bytes, &back);
+    const Result<> read = readIpuz(bytes, &back);
     QVERIFY2(read.ok(), read.ok() ? "" : qPrintable(read.message().text));
     QCOMPARE(wordLines(back), wordLines(puzzle));
     QCOMPARE(back.Title, puzzle.Title);
@@ -204,7 +204,7 @@ void TestInterchange::ipuzWritesFreeformGridWithNumbersAndOrigin()
 {
     // CAT across at (1,1), COW down from its C, TOE down from its T.
     const CrosswordData puzzle =
-        puzzleFromSpec("CAT 1 1 0|Pet;COW 1 1 1|Cattle & <calf>;TOE 3 1 1|Foot digit", 5, 4,
+        puzzleFromText("CAT 1 1 0|Pet;COW 1 1 1|Cattle & <calf>;TOE 3 1 1|Foot digit", 5, 4,
                        "Farm & Co", "Animals <3");
     const QJsonObject o = ipuzObject(puzzle);
     QCOMPARE(o.value("version").toString(), QString("http://ipuz.org/v2"));
@@ -234,7 +234,7 @@ void TestInterchange::ipuzWritesFreeformGridWithNumbersAndOrigin()
 
 void TestInterchange::ipuzLeavesOutNotesWithoutSubject()
 {
-    const QJsonObject o = ipuzObject(puzzleFromSpec("CAT 0 0 0|Pet", 5, 5));
+    const QJsonObject o = ipuzObject(puzzleFromText("CAT 0 0 0|Pet", 5, 5));
     QVERIFY(!o.contains("notes"));
     QCOMPARE(o.value("title").toString(), QString("Crossword"));
 }
@@ -243,26 +243,26 @@ void TestInterchange::writersRefusePuzzlesReadersWouldMisread_data()
 {
     QTest::addColumn<CrosswordData>("puzzle");
     QTest::addColumn<QString>("problem");
-    QTest::newRow("empty puzzle") << puzzleFromSpec("") << "It has no words.";
+    QTest::newRow("empty puzzle") << puzzleFromText("") << "It has no words.";
     QTest::newRow("parallel neighbours")
-        << puzzleFromSpec("CAT 0 0 0|a;DOG 0 1 0|b")
+        << puzzleFromText("CAT 0 0 0|a;DOG 0 1 0|b")
         << "The letters 'CD' at (0,0) down form a run that is not one of its words.";
     QTest::newRow("word runs into another")
-        << puzzleFromSpec("CAT 0 0 0|a;DOG 3 0 0|b")
+        << puzzleFromText("CAT 0 0 0|a;DOG 3 0 0|b")
         << "The word 'CAT' at (0,0) across runs into other letters: the grid reads 'CATDOG' there.";
     QTest::newRow("word inside a longer word")
-        << puzzleFromSpec("CATS 0 0 0|a;ATS 1 0 0|b")
+        << puzzleFromText("CATS 0 0 0|a;ATS 1 0 0|b")
         << "The word 'ATS' at (1,0) across runs into other letters.";
     QTest::newRow("letters disagree")
-        << puzzleFromSpec("CAT 0 0 0|a;DOG 1 0 1|b")
+        << puzzleFromText("CAT 0 0 0|a;DOG 1 0 1|b")
         << "The word 'CAT' at (0,0) across and a crossing word have different letters at (1,0).";
-    QTest::newRow("one letter") << puzzleFromSpec("A 2 2 0|a")
+    QTest::newRow("one letter") << puzzleFromText("A 2 2 0|a")
                                 << "The word 'A' at (2,2) across has fewer than two letters.";
     QTest::newRow("outside the grid")
-        << puzzleFromSpec("CATALOGUES 3 0 0|a")
+        << puzzleFromText("CATALOGUES 3 0 0|a")
         << "The word 'CATALOGUES' at (3,0) across does not lie inside the grid.";
     QTest::newRow("two words one start")
-        << puzzleFromSpec("CAT 0 0 0|a;CAT 0 0 0|b") << "Two words start at (0,0) across.";
+        << puzzleFromText("CAT 0 0 0|a;CAT 0 0 0|b") << "Two words start at (0,0) across.";
 }
 
 void TestInterchange::writersRefusePuzzlesReadersWouldMisread()
@@ -270,12 +270,12 @@ void TestInterchange::writersRefusePuzzlesReadersWouldMisread()
     QFETCH(CrosswordData, puzzle);
     QFETCH(QString, problem);
     QByteArray out = "untouched";
-    const Result ipuz = ipuzBytes(puzzle, &out);
+    const Result<> ipuz = ipuzBytes(puzzle, &out);
     QVERIFY(!ipuz.ok());
     QCOMPARE(ipuz.message().title, QString("Export Error"));
     QCOMPARE(ipuz.message().text, "The puzzle cannot be written as ipuz.\n" + problem);
     QCOMPARE(ipuz.message().icon, Icon::Error);
-    const Result puz = puzBytes(puzzle, &out);
+    const Result<> puz = puzBytes(puzzle, &out);
     QVERIFY(!puz.ok());
     QCOMPARE(puz.message().text, "The puzzle cannot be written as Across Lite puz.\n" + problem);
     QCOMPARE(out, QByteArray("untouched"));
@@ -311,13 +311,13 @@ void TestInterchange::puzFileReadsBackWithValidChecksums_data()
     QTest::addColumn<QStringList>("solutionRows");
 
     QTest::newRow("shared number, across before down")
-        << puzzleFromSpec("CAT 1 1 0|Pet;COW 1 1 1|Cattle;TOE 3 1 1|Foot digit", 5, 4, "Farm",
+        << puzzleFromText("CAT 1 1 0|Pet;COW 1 1 1|Cattle;TOE 3 1 1|Foot digit", 5, 4, "Farm",
                           "Animals")
         << ""
         << "" << QStringList{"Pet", "Cattle", "Foot digit"}
         << QStringList{".....", ".CAT.", ".O.O.", ".W.E."};
     QTest::newRow("author, copyright, accents, joined clue lines")
-        << puzzleFromSpec(QString::fromUtf8("ÉTÉ 0 0 0|Saison chaude\r\nen France;ÉCU 0 0 1|"), 3,
+        << puzzleFromText(QString::fromUtf8("ÉTÉ 0 0 0|Saison chaude\r\nen France;ÉCU 0 0 1|"), 3,
                           3, QString::fromUtf8("Été"))
         << "A. Setter" << QString::fromUtf8("© 2026") << QStringList{"Saison chaude en France", ""}
         << QStringList{QString::fromUtf8("ÉTÉ"), "C..", "U.."};
@@ -333,7 +333,7 @@ void TestInterchange::puzFileReadsBackWithValidChecksums()
     QFETCH(QStringList, clues);
     QFETCH(QStringList, solutionRows);
     QByteArray bytes;
-    const Result r = puzBytes(puzzle, &bytes, ExportDetails{author, copyright});
+    const Result<> r = puzBytes(puzzle, &bytes, ExportDetails{author, copyright});
     QVERIFY2(r.ok(), r.ok() ? "" : qPrintable(r.message().text));
     const PuzFile p = readPuz(bytes);
     QVERIFY2(p.error.isEmpty(), qPrintable(p.error));
@@ -364,20 +364,20 @@ void TestInterchange::puzRefusesWhatLatin1CannotHold_data()
     QTest::addColumn<CrosswordData>("puzzle");
     QTest::addColumn<QString>("problem");
     QTest::newRow("euro in the title")
-        << puzzleFromSpec("CAT 0 0 0|Pet", 5, 5, QString::fromUtf8("Prix en €"))
+        << puzzleFromText("CAT 0 0 0|Pet", 5, 5, QString::fromUtf8("Prix en €"))
         << QString::fromUtf8("The title holds '€' (U+20AC), which ISO-8859-1 cannot hold.");
     QTest::newRow("arrow in a clue")
-        << puzzleFromSpec(QString::fromUtf8("CAT 0 0 0|Pet;COW 0 0 1|Moo → cattle"), 5, 5)
+        << puzzleFromText(QString::fromUtf8("CAT 0 0 0|Pet;COW 0 0 1|Moo → cattle"), 5, 5)
         << QString::fromUtf8(
                "The clue for 1 Down holds '→' (U+2192), which ISO-8859-1 cannot hold.");
-    QTest::newRow("greek letter") << puzzleFromSpec(QString::fromUtf8("ΩMEGA 0 0 0|Last"), 6, 5)
+    QTest::newRow("greek letter") << puzzleFromText(QString::fromUtf8("ΩMEGA 0 0 0|Last"), 6, 5)
                                   << QString::fromUtf8(
                                          "The letter 'Ω' (U+03A9) at (0,0) is outside ISO-8859-1.");
     QTest::newRow("dot reads as a block")
-        << puzzleFromSpec("A.B 0 0 0|Dotted", 5, 5)
+        << puzzleFromText("A.B 0 0 0|Dotted", 5, 5)
         << "The square at (1,0) holds '.' (U+002E), which the format cannot hold as a letter.";
     QTest::newRow("blank inside a word")
-        << puzzleFromSpec("A_B 0 0 0|Spaced", 5, 5)
+        << puzzleFromText("A_B 0 0 0|Spaced", 5, 5)
         << "The square at (1,0) holds a blank, which the format cannot hold as a letter.";
 }
 
@@ -386,7 +386,7 @@ void TestInterchange::puzRefusesWhatLatin1CannotHold()
     QFETCH(CrosswordData, puzzle);
     QFETCH(QString, problem);
     QByteArray out;
-    const Result r = puzBytes(puzzle, &out);
+    const Result<> r = puzBytes(puzzle, &out);
     QVERIFY(!r.ok());
     QCOMPARE(r.message().text, "The puzzle cannot be written as Across Lite puz.\n" + problem);
     QVERIFY(out.isEmpty());
@@ -394,7 +394,7 @@ void TestInterchange::puzRefusesWhatLatin1CannotHold()
 
 void TestInterchange::puzWritesTypographyInPlainForms()
 {
-    const CrosswordData curly = puzzleFromSpec(
+    const CrosswordData curly = puzzleFromText(
         QString::fromUtf8("CAT 0 0 0|It’s a ‘pet’ — “Felix”…;COW 0 0 1|Moo‐maker – 2−1"), 5, 5,
         QString::fromUtf8("Pets‘ quiz"));
     QByteArray bytes;
@@ -409,7 +409,7 @@ void TestInterchange::puzWritesTypographyInPlainForms()
     QCOMPARE(read.strings.at(4), QByteArray("Moo-maker - 2-1"));
 
     // Plain text needs no word about it.
-    QVERIFY(puzBytes(puzzleFromSpec("CAT 0 0 0|Pet", 5, 5), &bytes, {}, &note));
+    QVERIFY(puzBytes(puzzleFromText("CAT 0 0 0|Pet", 5, 5), &bytes, {}, &note));
     QCOMPARE(note, QString());
 }
 
@@ -497,10 +497,10 @@ void TestInterchange::ipuzReaderRefusesWithoutTouchingPuzzle()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, problem);
     QFETCH(bool, unreadable);
-    const CrosswordData before = puzzleFromSpec("DOG 1 1 0|Barks", 6, 6, "Mine");
+    const CrosswordData before = puzzleFromText("DOG 1 1 0|Barks", 6, 6, "Mine");
     CrosswordData puzzle = before;
     bool wasUnreadable = !unreadable;
-    const Result r = readIpuz(bytes, &puzzle, &wasUnreadable);
+    const Result<> r = readIpuz(bytes, &puzzle, &wasUnreadable);
     QVERIFY(!r.ok());
     QCOMPARE(r.message().title, QString("Import Error"));
     const QStringList lines = r.message().text.split('\n');
@@ -543,7 +543,7 @@ void TestInterchange::ipuzReaderAcceptsOtherWritersForms()
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, words);
     CrosswordData puzzle;
-    const Result r = readIpuz(bytes, &puzzle);
+    const Result<> r = readIpuz(bytes, &puzzle);
     QVERIFY2(r.ok(), r.ok() ? "" : qPrintable(r.message().text));
     QCOMPARE(wordLines(puzzle), words);
     QCOMPARE(puzzle.Width, qint16(3));
@@ -559,7 +559,7 @@ void TestInterchange::ipuzReaderTurnsHtmlIntoText()
         "\"Down\":[[1,\"<i>Moo</i> maker,<br>a <B>cow</B><br/>&rsquo;s &nbsp;kin & 1 < 2\"]]}",
         3, 3, ",\"title\":\"Tom &amp; <b>Jerry</b>\",\"notes\":\"<p>Cartoon&hellip;</p>\"");
     CrosswordData puzzle;
-    const Result r = readIpuz(bytes, &puzzle);
+    const Result<> r = readIpuz(bytes, &puzzle);
     QVERIFY2(r.ok(), r.ok() ? "" : qPrintable(r.message().text));
     QCOMPARE(puzzle.Title, QString("Tom & Jerry"));
     QCOMPARE(puzzle.Subject, QString::fromUtf8("Cartoon…"));
@@ -575,7 +575,7 @@ void TestInterchange::ipuzFileThatCannotBeOpenedIsUnreadable()
     const QString path = dir.filePath("missing.ipuz");
     CrosswordData puzzle;
     bool unreadable = false;
-    const Result r = readIpuzFile(path, &puzzle, &unreadable);
+    const Result<> r = readIpuzFile(path, &puzzle, &unreadable);
     QVERIFY(!r.ok());
     QVERIFY(unreadable);
     QVERIFY(r.message().text.startsWith("Could not open " + QDir::toNativeSeparators(path)));
@@ -585,7 +585,7 @@ void TestInterchange::exportFileWriteFailureLeavesNoFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("no/such/folder/out.puz");
-    const Result r = writePuzFile(path, puzzleFromSpec("CAT 0 0 0|Pet", 5, 5));
+    const Result<> r = writePuzFile(path, puzzleFromText("CAT 0 0 0|Pet", 5, 5));
     QVERIFY(!r.ok());
     QCOMPARE(r.message().title, QString("Export Error"));
     QVERIFY(r.message().text.startsWith("Could not write "));

@@ -23,31 +23,34 @@ struct Entry
     int x;
     int y;
     const char *answer;
-    qint32 orientation;
+    Direction orientation;
     const char *clue;
 };
 
 // A small puzzle whose answers appear in no clue, title or subject.
 const Entry kShort[] = {
-    {0, 0, "BADGER", Across, "Striped digger"},      {0, 0, "BEAVER", Down, "Builds dams"},
-    {5, 0, "RACCOON", Down, "Masked bandit"},        {2, 3, "OTTER", Across, "River swimmer"},
-    {4, 3, "EMU", Down, "Tall bird of the outback"},
+    {0, 0, "BADGER", Direction::Across, "Striped digger"},
+    {0, 0, "BEAVER", Direction::Down, "Builds dams"},
+    {5, 0, "RACCOON", Direction::Down, "Masked bandit"},
+    {2, 3, "OTTER", Direction::Across, "River swimmer"},
+    {4, 3, "EMU", Direction::Down, "Tall bird of the outback"},
 };
 
 CrosswordData puzzleOf(const Entry *entries, int count, int width = 12, int height = 12)
 {
     CrosswordData p;
-    NewCrossword(p, qint16(width), qint16(height));
+    newCrossword(p, qint16(width), qint16(height));
     p.Title = QStringLiteral("Woodland Quiz");
     p.Subject = QStringLiteral("Class four");
     for (int i = 0; i < count; ++i) {
         const Entry &e = entries[i];
-        const Result added = AddWord(p, qint16(e.x), qint16(e.y), QLatin1String(e.answer),
-                                     e.orientation, QLatin1String(e.clue), false, 1);
+        const Result<> added =
+            addWord(p, qint16(e.x), qint16(e.y), QLatin1String(e.answer), e.orientation,
+                    QLatin1String(e.clue), false, PlacementCheck::SkipRules);
         if (!added.ok())
             qFatal("fixture word refused");
     }
-    NumberSquares(p);
+    numberSquares(p);
     return p;
 }
 
@@ -61,7 +64,7 @@ CrosswordData shortPuzzle()
 CrosswordData longPuzzle()
 {
     CrosswordData p;
-    NewCrossword(p, 30, 30);
+    newCrossword(p, 30, 30);
     p.Title = QStringLiteral("Long List");
     p.Subject = QStringLiteral("Many clues");
     for (int i = 0; i < 60; ++i) {
@@ -73,12 +76,13 @@ CrosswordData longPuzzle()
         if (i % 3 == 0)
             clue += QStringLiteral(" with a long tail of words that wraps onto a second and a "
                                    "third line of its column so the lists flow over pages");
-        const Result added = AddWord(p, qint16(across ? 0 : lane), qint16(across ? lane : 0),
-                                     answer, across ? Across : Down, clue, false, 1);
+        const Result<> added = addWord(p, qint16(across ? 0 : lane), qint16(across ? lane : 0),
+                                       answer, across ? Direction::Across : Direction::Down, clue,
+                                       false, PlacementCheck::SkipRules);
         if (!added.ok())
             qFatal("fixture word refused");
     }
-    NumberSquares(p);
+    numberSquares(p);
     return p;
 }
 
@@ -180,7 +184,7 @@ QString TestPdfWorksheet::write(const CrosswordData &p, const WorksheetOptions &
                                 const QString &name)
 {
     const QString path = m_dir.filePath(name);
-    const Result written = writePdfWorksheet(path, p, o);
+    const Result<> written = writePdfWorksheet(path, p, o);
     if (!written.ok())
         qWarning() << written.message().text;
     return written.ok() ? path : QString();
@@ -313,9 +317,9 @@ void TestPdfWorksheet::cluesFollowSquareNumbers()
 {
     // Listed out of number order in the puzzle; the sheet orders them by number.
     const Entry entries[] = {
-        {4, 4, "SLOTH", Across, "third clue slow mover"},
-        {0, 0, "LYNX", Across, "first clue wild cat"},
-        {2, 2, "MOLE", Across, "second clue burrower"},
+        {4, 4, "SLOTH", Direction::Across, "third clue slow mover"},
+        {0, 0, "LYNX", Direction::Across, "first clue wild cat"},
+        {2, 2, "MOLE", Direction::Across, "second clue burrower"},
     };
     const CrosswordData p = puzzleOf(entries, 3);
     const QString path = write(p, optionsFor(true, false), QStringLiteral("order.pdf"));
@@ -412,7 +416,8 @@ void TestPdfWorksheet::clueLineBreaksAndEmptyCluesSurvive()
 void TestPdfWorksheet::gridIsCutToTheWordsAndFitsTheWidth()
 {
     // Words in the middle of a large grid: the sheet shows just their rows and columns.
-    const Entry entries[] = {{10, 12, "HERON", Across, "wader"}, {10, 12, "HAWK", Down, "raptor"}};
+    const Entry entries[] = {{10, 12, "HERON", Direction::Across, "wader"},
+                             {10, 12, "HAWK", Direction::Down, "raptor"}};
     const CrosswordData p = puzzleOf(entries, 2, 40, 40);
     const WorksheetLayout layout = pdfLayout(p, optionsFor(true, true));
     QList<QRectF> grids;
@@ -432,7 +437,8 @@ void TestPdfWorksheet::gridIsCutToTheWordsAndFitsTheWidth()
         QVERIFY(qAbs(g.center().x() - layout.area.center().x()) <= 1);
 
     // A very wide grid is scaled down to the text width.
-    const Entry wide[] = {{0, 0, "ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMN", Across, "alphabet"}};
+    const Entry wide[] = {
+        {0, 0, "ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMN", Direction::Across, "alphabet"}};
     const WorksheetLayout wideLayout = pdfLayout(puzzleOf(wide, 1, 40, 3), optionsFor(true, false));
     for (const WorksheetBlock &b : wideLayout.blocks) {
         if (b.kind == WorksheetBlock::Grid)
@@ -464,7 +470,7 @@ void TestPdfWorksheet::refusesAndLeavesExistingFile()
         f.write("earlier content");
     }
     const QString path = target.isEmpty() ? QString() : m_dir.filePath(target);
-    const Result r = writePdfWorksheet(path, shortPuzzle(), optionsFor(puzzle, key));
+    const Result<> r = writePdfWorksheet(path, shortPuzzle(), optionsFor(puzzle, key));
     QVERIFY(!r.ok());
     QCOMPARE(r.message().title, kWorksheetErrorTitle);
     QVERIFY(!r.message().text.isEmpty());
@@ -502,9 +508,10 @@ void TestPdfWorksheet::closedInSquareDoesNotLookLikeALetterSquare()
     // COW, TOAD and WHALE close it in on all four sides.
     CrosswordData p;
     ExtraWords extra;
-    QVERIFY(Load_Crossword(QStringLiteral(VELLOQUIN_TESTDATA "/window_zoo.cwd"), p, extra, 16, 16)
-                .ok());
-    NumberSquares(p);
+    QVERIFY(
+        loadCrosswordFile(QStringLiteral(VELLOQUIN_TESTDATA "/window_zoo.cwd"), p, extra, 16, 16)
+            .ok());
+    numberSquares(p);
     const WorksheetOptions o = optionsFor(true, true);
     const WorksheetLayout layout = pdfLayout(p, o);
     const QString path = write(p, o, QStringLiteral("zoo.pdf"));

@@ -80,13 +80,11 @@ private slots:
             m_dir.setAutoRemove(false);
             qInfo() << "output kept in" << m_dir.path();
         }
-        const QString picture = m_dir.filePath(QStringLiteral("grid.bmp"));
-        QVERIFY(docxtest::testPicture(kPictureSize.width(), kPictureSize.height())
-                    .save(picture, "BMP"));
+        const QImage picture = docxtest::testPicture(kPictureSize.width(), kPictureSize.height());
         m_docx = m_dir.filePath(QStringLiteral("puzzle.docx"));
-        const Result r = Make_Word_Document(
-            picture, QString(), kClueLines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"),
-            kTitle, kSubject, m_docx, {}, QPageSize::A4);
+        const Result<> r =
+            writeDocx(picture, kClueLines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"),
+                      kTitle, kSubject, m_docx, {}, QPageSize::A4);
         QVERIFY(r.ok());
     }
 

@@ -43,7 +43,7 @@ int main(int argc, char *argv[])
     window->grab().save(out + QStringLiteral("/window_start.png"));
 
     if (args.size() > 2) {
-        const Result r =
+        const Result<> r =
             window->document().open(args[2], window->defaultWidth(), window->defaultHeight());
         if (!r) {
             qWarning("%s", qPrintable(r.message().text));

@@ -29,18 +29,20 @@ bool writeAll(const QString &path, const QByteArray &bytes)
 // The puzzle of the documented example: CAT across and COW down from the top-left square.
 void animals(CrosswordData &puzzle, ExtraWords &extra)
 {
-    NewCrossword(puzzle, 10, 8);
+    newCrossword(puzzle, 10, 8);
     puzzle.Title = "Animals";
     puzzle.Subject = "Pets";
-    QVERIFY(AddWord(puzzle, 0, 0, "CAT", Across, "Small pet", true, 0));
-    QVERIFY(AddWord(puzzle, 0, 0, "COW", Down, "Gives milk\r\n(3)", true, 0));
+    QVERIFY(addWord(puzzle, 0, 0, "CAT", Direction::Across, "Small pet", true,
+                    PlacementCheck::ApplyRules));
+    QVERIFY(addWord(puzzle, 0, 0, "COW", Direction::Down, "Gives milk\r\n(3)", true,
+                    PlacementCheck::ApplyRules));
     extra = newExtraWords();
     extra.append(ExtraWord{"DOG", "Barks"});
 }
 
 struct Loaded
 {
-    Result result = Result::success();
+    Result<> result = Result<>::success();
     CrosswordData puzzle;
     ExtraWords extra;
 };
@@ -52,7 +54,7 @@ Loaded loadBytes(const QByteArray &bytes, qint16 defaultWidth = 10, qint16 defau
     writeAll(path, bytes);
     Loaded l;
     l.extra = newExtraWords();
-    l.result = Load_Crossword(path, l.puzzle, l.extra, defaultWidth, defaultHeight);
+    l.result = loadCrosswordFile(path, l.puzzle, l.extra, defaultWidth, defaultHeight);
     return l;
 }
 
@@ -93,7 +95,7 @@ void TestCrosswordFile::writesWorkedExampleByteForByte()
 
     QTemporaryDir dir;
     const QString path = dir.filePath("animals.cwd");
-    QVERIFY(Save_Crossword(path, puzzle, extra).ok());
+    QVERIFY(saveCrosswordFile(path, puzzle, extra).ok());
     QCOMPARE(readAll(path), expected);
 }
 
@@ -101,8 +103,8 @@ void TestCrosswordFile::readsWorkedExample()
 {
     CrosswordData puzzle;
     ExtraWords extra = newExtraWords();
-    const Result r =
-        Load_Crossword(QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd"), puzzle, extra, 16, 16);
+    const Result<> r =
+        loadCrosswordFile(QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd"), puzzle, extra, 16, 16);
     QVERIFY(r.ok());
     QVERIFY(!puzzle.IsEmpty);
     QCOMPARE(puzzle.Title, QString("Animals"));
@@ -113,7 +115,7 @@ void TestCrosswordFile::readsWorkedExample()
     const GridWord cow = puzzle.Words.at(1);
     QCOMPARE(cow.Answer, QString("COW"));
     QCOMPARE(cow.Clue, QString("Gives milk\r\n(3)"));
-    QCOMPARE(cow.Orientation, qint32(Down));
+    QCOMPARE(cow.Orientation, Direction::Down);
     QCOMPARE(cow.X, qint16(0));
     QVERIFY(cow.ShowLetters);
     QVERIFY(puzzle.Words.at(0).ShowLetters);
@@ -125,7 +127,7 @@ void TestCrosswordFile::readsWorkedExample()
 void TestCrosswordFile::writesEmptyPuzzleWithPlaceholder()
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, 16, 16);
+    newCrossword(puzzle, 16, 16);
     QCOMPARE(crosswordFileBytes(puzzle, newExtraWords()),
              crlf("[Grid]|Title=Crossword|Subject=|Width=16|Height=16|Words=0|ExtraWords=0|"
                   "[Word0]|Answer=|Clue=|Orientation=0|X=0|Y=0|"));
@@ -177,12 +179,13 @@ void TestCrosswordFile::roundTripKeepsEverything()
     QFETCH(QStringList, extras);
 
     CrosswordData puzzle;
-    NewCrossword(puzzle, 9, 11);
+    newCrossword(puzzle, 9, 11);
     puzzle.Title = title;
     puzzle.Subject = subject;
     for (const QString &w : words) {
         const QStringList f = w.split('|');
-        QVERIFY(AddWord(puzzle, f[2].toShort(), f[3].toShort(), f[0], f[4].toInt(), f[1], true, 1));
+        QVERIFY(addWord(puzzle, f[2].toShort(), f[3].toShort(), f[0], Direction(f[4].toInt()), f[1],
+                        true, PlacementCheck::SkipRules));
     }
     ExtraWords extra = newExtraWords();
     for (const QString &e : extras) {
@@ -192,10 +195,10 @@ void TestCrosswordFile::roundTripKeepsEverything()
 
     QTemporaryDir dir;
     const QString path = dir.filePath("round.cwd");
-    QVERIFY(Save_Crossword(path, puzzle, extra).ok());
+    QVERIFY(saveCrosswordFile(path, puzzle, extra).ok());
     CrosswordData read;
     ExtraWords readExtra;
-    QVERIFY(Load_Crossword(path, read, readExtra, 5, 5).ok());
+    QVERIFY(loadCrosswordFile(path, read, readExtra, 5, 5).ok());
     QCOMPARE(read, puzzle);
     QCOMPARE(readExtra, extra);
 }
@@ -219,8 +222,9 @@ void TestCrosswordFile::everyLineBreakInClueIsWrittenAsMark()
     QFETCH(QByteArray, written);
     QFETCH(QString, readBack);
     CrosswordData puzzle;
-    NewCrossword(puzzle, 10, 10);
-    QVERIFY(AddWord(puzzle, 0, 0, "CAT", Across, clue, true, 0));
+    newCrossword(puzzle, 10, 10);
+    QVERIFY(
+        addWord(puzzle, 0, 0, "CAT", Direction::Across, clue, true, PlacementCheck::ApplyRules));
     ExtraWords extra = newExtraWords();
     extra.append(ExtraWord{"DOG", clue});
     const QByteArray bytes = crosswordFileBytes(puzzle, extra);
@@ -294,7 +298,7 @@ void TestCrosswordFile::readingRules()
                        .arg(w.Answer, w.Clue)
                        .arg(w.X)
                        .arg(w.Y)
-                       .arg(w.Orientation);
+                       .arg(qint32(w.Orientation));
     }
     summary += QStringLiteral("|extra: %1").arg(l.extra.size());
     for (qsizetype j = 0; j < l.extra.size(); ++j) {
@@ -330,7 +334,7 @@ void TestCrosswordFile::wordsZeroIsEmptyOnlyWithoutAnswer()
         QCOMPARE(l.puzzle.Words, QList<GridWord>{GridWord{}});
         // The next word goes into entry 0.
         CrosswordData p = l.puzzle;
-        QVERIFY(AddWord(p, 0, 0, "DOG", Across, {}, true, 0));
+        QVERIFY(addWord(p, 0, 0, "DOG", Direction::Across, {}, true, PlacementCheck::ApplyRules));
         QCOMPARE(p.Words.size(), 1);
     }
 }
@@ -345,9 +349,10 @@ void TestCrosswordFile::extraWordsZeroReadsNoSection()
 void TestCrosswordFile::longClueReadsBackWhole()
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, 10, 10);
+    newCrossword(puzzle, 10, 10);
     const QString clue = QString(120, 'a') + "###" + QString(120, 'b') + "\r\n" + QString(300, 'c');
-    QVERIFY(AddWord(puzzle, 0, 0, "CAT", Across, clue, true, 0));
+    QVERIFY(
+        addWord(puzzle, 0, 0, "CAT", Direction::Across, clue, true, PlacementCheck::ApplyRules));
     const Loaded l = loadBytes(crosswordFileBytes(puzzle, newExtraWords()));
     QVERIFY(l.result.ok());
     QCOMPARE(l.puzzle.Words.at(0).Clue, QString(clue).replace("###", "\r\n"));
@@ -392,7 +397,7 @@ void TestCrosswordFile::refusesBadFiles()
     animals(puzzle, extra);
     const CrosswordData before = puzzle;
     const ExtraWords extraBefore = extra;
-    const Result r = Load_Crossword(path, puzzle, extra, 16, 16);
+    const Result<> r = loadCrosswordFile(path, puzzle, extra, 16, 16);
     QVERIFY(!r.ok());
     QCOMPARE(r.message().title, QString("Open Error"));
     QCOMPARE(r.message().icon, Icon::Error);
@@ -412,18 +417,18 @@ void TestCrosswordFile::refusesMissingFileAndFolder()
     const CrosswordData before = puzzle;
 
     const QString missing = dir.filePath("missing.cwd");
-    Result r = Load_Crossword(missing, puzzle, extra, 16, 16);
+    Result<> r = loadCrosswordFile(missing, puzzle, extra, 16, 16);
     QVERIFY(!r.ok());
     QVERIFY(r.message().text.contains(missing));
     QVERIFY(r.message().text.contains("does not exist"));
     QCOMPARE(puzzle, before);
 
-    r = Load_Crossword(dir.path(), puzzle, extra, 16, 16);
+    r = loadCrosswordFile(dir.path(), puzzle, extra, 16, 16);
     QVERIFY(!r.ok());
     QVERIFY(r.message().text.contains(dir.path()));
     QCOMPARE(puzzle, before);
 
-    r = Load_Crossword(QString(), puzzle, extra, 16, 16);
+    r = loadCrosswordFile(QString(), puzzle, extra, 16, 16);
     QVERIFY(!r.ok());
     QCOMPARE(puzzle, before);
 }
@@ -433,16 +438,17 @@ void TestCrosswordFile::savingOverLargerFileLeavesNoStaleSections()
     QTemporaryDir dir;
     const QString path = dir.filePath("p.cwd");
     CrosswordData big;
-    NewCrossword(big, 10, 10);
+    newCrossword(big, 10, 10);
     for (int i = 0; i < 5; ++i)
-        QVERIFY(AddWord(big, 0, qint16(2 * i), "WORD", Across, "c", true, 0));
+        QVERIFY(addWord(big, 0, qint16(2 * i), "WORD", Direction::Across, "c", true,
+                        PlacementCheck::ApplyRules));
     ExtraWords extra = newExtraWords();
     extra.append(ExtraWord{"EXTRA", "x"});
-    QVERIFY(Save_Crossword(path, big, extra).ok());
+    QVERIFY(saveCrosswordFile(path, big, extra).ok());
 
     CrosswordData small;
-    NewCrossword(small, 10, 10);
-    QVERIFY(Save_Crossword(path, small, newExtraWords()).ok());
+    newCrossword(small, 10, 10);
+    QVERIFY(saveCrosswordFile(path, small, newExtraWords()).ok());
     QCOMPARE(readAll(path), crosswordFileBytes(small, newExtraWords()));
     QVERIFY(!readAll(path).contains("Word1"));
     QVERIFY(!readAll(path).contains("ExWord"));
@@ -455,22 +461,22 @@ void TestCrosswordFile::failedSaveIsReportedAndKeepsOldFile()
     ExtraWords extra;
     animals(puzzle, extra);
     const QString missingFolder = dir.filePath("nowhere/p.cwd");
-    const Result r = Save_Crossword(missingFolder, puzzle, extra);
+    const Result<> r = saveCrosswordFile(missingFolder, puzzle, extra);
     QVERIFY(!r.ok());
     QCOMPARE(r.message().title, QString("Save Error"));
     QVERIFY(r.message().text.contains(missingFolder));
 
     // A folder standing where the file should go is not replaced.
     QVERIFY(QDir(dir.path()).mkdir("taken.cwd"));
-    QVERIFY(!Save_Crossword(dir.filePath("taken.cwd"), puzzle, extra).ok());
+    QVERIFY(!saveCrosswordFile(dir.filePath("taken.cwd"), puzzle, extra).ok());
     QVERIFY(QFileInfo(dir.filePath("taken.cwd")).isDir());
 
     // More stored words than the reader takes: refused before the file is touched.
     const QString full = dir.filePath("full.cwd");
-    QVERIFY(Save_Crossword(full, puzzle, extra).ok());
+    QVERIFY(saveCrosswordFile(full, puzzle, extra).ok());
     const QByteArray old = readAll(full);
     extra.resize(kMaxWordIndex + 2);
-    const Result tooMany = Save_Crossword(full, puzzle, extra);
+    const Result<> tooMany = saveCrosswordFile(full, puzzle, extra);
     QVERIFY(!tooMany.ok());
     QVERIFY2(tooMany.message().text.contains("more words"), qPrintable(tooMany.message().text));
     QCOMPARE(readAll(full), old);

@@ -121,7 +121,7 @@ QString invariantBroken(const CrosswordData &p, const ExtraWords &extra)
     if (!extra.first().Word.isEmpty())
         return "extra placeholder holds a word";
     for (const GridWord &w : p.Words) {
-        if (w.Orientation != Across && w.Orientation != Down)
+        if (w.Orientation != Direction::Across && w.Orientation != Direction::Down)
             return "orientation";
     }
     return {};
@@ -130,17 +130,17 @@ QString invariantBroken(const CrosswordData &p, const ExtraWords &extra)
 // The engine operations the window runs on a freshly opened puzzle, and a few more.
 void exerciseEngine(CrosswordData p)
 {
-    NumberSquares(p);
-    const CellGrid grid = BuildCellGrid(p);
+    numberSquares(p);
+    const CellGrid grid = buildCellGrid(p);
     for (int y = -1; y <= p.Height; ++y)
         grid.isLetter(0, y);
-    FindWordAt(p, 0, 0, Across);
-    AddWord(p, 0, 0, QStringLiteral("CAT"), Down, {}, true, 0);
+    findWordAt(p, 0, 0, Direction::Across);
+    addWord(p, 0, 0, QStringLiteral("CAT"), Direction::Down, {}, true, PlacementCheck::ApplyRules);
     for (qint16 d = 0; d < 4; ++d)
-        MoveCrossword(p, d);
-    NumberSquares(p);
-    ResizeCrossword(p, 5, 5);
-    DeleteWord(p, Across, 0, 0);
+        moveWords(p, MoveDirection(d));
+    numberSquares(p);
+    resizeCrossword(p, 5, 5);
+    removeWordAt(p, 0);
 }
 
 } // namespace
@@ -169,12 +169,12 @@ void TestCwdFuzz::mutatedFilesNeverCrashAndReadBackStable()
 
         CrosswordData puzzle;
         ExtraWords extra;
-        NewCrossword(puzzle, 7, 7);
+        newCrossword(puzzle, 7, 7);
         extra = newExtraWords();
         extra.append(ExtraWord{"KEEP", "me"});
         const CrosswordData before = puzzle;
         const ExtraWords extraBefore = extra;
-        Result r = Result::success();
+        Result<> r = Result<>::success();
         if (round % 100 == 0) {
             // Now and then through a real file, each under its own name.
             const QString path = dir.filePath(QStringLiteral("fuzz%1.cwd").arg(round));
@@ -182,7 +182,7 @@ void TestCwdFuzz::mutatedFilesNeverCrashAndReadBackStable()
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(current);
             f.close();
-            r = Load_Crossword(path, puzzle, extra, 12, 12);
+            r = loadCrosswordFile(path, puzzle, extra, 12, 12);
         } else {
             r = loadCrosswordBytes(current, QStringLiteral("fuzz.cwd"), puzzle, extra, 12, 12);
         }

@@ -317,20 +317,21 @@ void TestProfileFile::iniHelpersReadDefaultsAndWriteWhole()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath("Crossword.ini");
-    Result status = Result::refused("x", "x", Icon::None);
-    QCOMPARE(Read_Ini_Value("Default Settings", "Width", "16", 250, path, &status), QString("16"));
+    Result<> status = Result<>::refused("x", "x", Icon::None);
+    QCOMPARE(readProfileValue("Default Settings", "Width", "16", 250, path, &status),
+             QString("16"));
     QVERIFY(status.ok());
     QVERIFY(!QFile::exists(path)); // reading creates nothing
 
-    QVERIFY(Write_Ini_Value("Default Settings", "Width", "12", path).ok());
-    QVERIFY(Write_Ini_Value("Default Settings", "Title", QString(400, 'T'), path).ok());
-    QVERIFY(Write_Ini_Value("Default Settings", "width", "14", path).ok());
+    QVERIFY(writeProfileValue("Default Settings", "Width", "12", path).ok());
+    QVERIFY(writeProfileValue("Default Settings", "Title", QString(400, 'T'), path).ok());
+    QVERIFY(writeProfileValue("Default Settings", "width", "14", path).ok());
     QCOMPARE(readAll(path),
              crlf("[Default Settings]|width=14|Title=" + QByteArray(400, 'T') + "|"));
-    QCOMPARE(Read_Ini_Value("default settings", "WIDTH", "16", 250, path), QString("14"));
-    QCOMPARE(Read_Ini_Value("Default Settings", "Title", "", 250, path), QString(400, 'T'));
-    QCOMPARE(Read_Ini_Value("Default Settings", "Topic", "none", 250, path), QString("none"));
-    QCOMPARE(Read_Ini_Value("Other", "Width", "none", 250, path), QString("none"));
+    QCOMPARE(readProfileValue("default settings", "WIDTH", "16", 250, path), QString("14"));
+    QCOMPARE(readProfileValue("Default Settings", "Title", "", 250, path), QString(400, 'T'));
+    QCOMPARE(readProfileValue("Default Settings", "Topic", "none", 250, path), QString("none"));
+    QCOMPARE(readProfileValue("Other", "Width", "none", 250, path), QString("none"));
 }
 
 void TestProfileFile::iniHelpersReportUnreadableFile()
@@ -340,11 +341,11 @@ void TestProfileFile::iniHelpersReportUnreadableFile()
     // A folder where the file should be cannot be read, nor replaced.
     QVERIFY(QDir(dir.path()).mkdir("Crossword.ini"));
     const QString path = dir.filePath("Crossword.ini");
-    Result status = Result::success();
-    QCOMPARE(Read_Ini_Value("S", "K", "dflt", 250, path, &status), QString("dflt"));
+    Result<> status = Result<>::success();
+    QCOMPARE(readProfileValue("S", "K", "dflt", 250, path, &status), QString("dflt"));
     QVERIFY(!status.ok());
     QVERIFY(status.message().text.contains(path));
-    QVERIFY(!Write_Ini_Value("S", "K", "v", path).ok());
+    QVERIFY(!writeProfileValue("S", "K", "v", path).ok());
     QVERIFY(QFileInfo(path).isDir());
 }
 
@@ -355,7 +356,7 @@ void TestProfileFile::pipeIsRefusedWithoutWaiting()
     const QString path = dir.filePath("pipe.ini");
     QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     ProfileFile doc;
-    const Result r = doc.load(path);
+    const Result<> r = doc.load(path);
     QVERIFY(!r.ok());
     QVERIFY(r.message().text.contains("not a regular file"));
 }
@@ -367,7 +368,7 @@ void TestProfileFile::saveIntoMissingFolderIsReported()
     const QString path = dir.filePath("missing/Crossword.ini");
     ProfileFile doc;
     doc.setValue("S", "K", "v");
-    const Result r = doc.save(path);
+    const Result<> r = doc.save(path);
     QVERIFY(!r.ok());
     QCOMPARE(r.message().title, QString("Save Error"));
     QVERIFY(r.message().text.contains(path));
@@ -392,7 +393,7 @@ void TestProfileFile::failedWriteLeavesOldFileIntact()
     rlimit small = saved;
     small.rlim_cur = 4096;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const Result r = doc.save(path);
+    const Result<> r = doc.save(path);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -413,7 +414,7 @@ void TestProfileFile::fileTooLargeToOpenAgainIsNotSaved()
     QVERIFY(writeAll(path, "old"));
     ProfileFile doc;
     doc.setValue("Grid", "Title", QString(u'\u0101') + QString(34 * 1000 * 1000, u'\u00e9'));
-    const Result r = doc.save(path);
+    const Result<> r = doc.save(path);
     QVERIFY(!r.ok());
     QVERIFY2(r.message().text.contains("too large"), qPrintable(r.message().text.left(200)));
     QCOMPARE(readAll(path), QByteArray("old"));
@@ -430,7 +431,7 @@ void TestProfileFile::readOnlyFolderIsReported()
     QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
     ProfileFile doc;
     doc.setValue("Grid", "Title", "New");
-    const Result r = doc.save(path);
+    const Result<> r = doc.save(path);
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(!r.ok());
     QCOMPARE(readAll(path), QByteArray("old"));

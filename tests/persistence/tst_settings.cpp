@@ -129,7 +129,7 @@ void tst_Settings::missingOrEmptyFileGivesDefaults()
     const QString path = dir.filePath(QStringLiteral("Crossword.ini"));
     if (exists)
         writeAll(path, QByteArray());
-    Result status = Result::refused(QString(), QString(), Icon::None);
+    Result<> status = Result<>::refused(QString(), QString(), Icon::None);
     const DefaultSettings s = readDefaultSettings(path, &status);
     QVERIFY(status.ok());
     QCOMPARE(s.title, QStringLiteral("Crossword"));
@@ -207,7 +207,7 @@ void tst_Settings::failedWriteIsReportedAndKeepsTheFile()
     // The "file" is a folder: nothing can be written there.
     const QString path = dir.filePath(QStringLiteral("Crossword.ini"));
     QVERIFY(QDir().mkpath(path));
-    const Result r = writeDefaultSettings(path, factorySettings());
+    const Result<> r = writeDefaultSettings(path, factorySettings());
     QVERIFY(!r.ok());
     QVERIFY(!r.message().text.isEmpty());
     QVERIFY(QFileInfo(path).isDir());
@@ -221,7 +221,6 @@ void tst_Settings::settingsLiveInProgramFolderWhenUsable()
     QCOMPARE(p.programFolder, dir.path() + QLatin1Char('/'));
     QCOMPARE(p.settingsFolder, p.programFolder);
     QCOMPARE(p.settingsFile, p.programFolder + QStringLiteral("Crossword.ini"));
-    QCOMPARE(p.tempPicture, p.programFolder + QStringLiteral("tmpCwrd.bmp"));
     QCOMPARE(p.dialogFolder, p.programFolder);
 }
 
@@ -233,7 +232,6 @@ void tst_Settings::settingsMoveToConfigFolderOtherwise()
                                        dir.filePath(QStringLiteral("docs")));
     QCOMPARE(p.programFolder, program + QLatin1Char('/'));
     QCOMPARE(p.settingsFile, dir.filePath(QStringLiteral("config/Crossword.ini")));
-    QCOMPARE(p.tempPicture, dir.filePath(QStringLiteral("config/tmpCwrd.bmp")));
     QCOMPARE(p.dialogFolder, dir.filePath(QStringLiteral("docs/")));
 }
 

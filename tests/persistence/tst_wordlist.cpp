@@ -210,7 +210,7 @@ void TestWordList::unreadableFileIsRefused()
     QTemporaryDir dir;
     WordList list;
     list.words.append(ExtraWord{"KEEP", ""});
-    const Result r = readWordListFile(dir.filePath("missing.txt"), &list);
+    const Result<> r = readWordListFile(dir.filePath("missing.txt"), &list);
     QVERIFY(!r.ok());
     QCOMPARE(r.message().title, QString("Import Word List"));
     QVERIFY(r.message().text.startsWith("Could not open "));

@@ -16,7 +16,7 @@ struct Placed
     int x;
     int y;
     const char *word;
-    qint32 orientation;
+    Direction orientation;
     const char *clue;
 };
 
@@ -24,14 +24,15 @@ struct Placed
 CrosswordData puzzleWith(std::initializer_list<Placed> words, bool number = true)
 {
     CrosswordData p;
-    NewCrossword(p, 12, 12);
+    newCrossword(p, 12, 12);
     for (const Placed &w : words) {
-        const Result r = AddWord(p, qint16(w.x), qint16(w.y), QString::fromUtf8(w.word),
-                                 w.orientation, QString::fromUtf8(w.clue), false, 1);
+        const Result<> r =
+            addWord(p, qint16(w.x), qint16(w.y), QString::fromUtf8(w.word), w.orientation,
+                    QString::fromUtf8(w.clue), false, PlacementCheck::SkipRules);
         Q_ASSERT(r.ok());
     }
     if (number)
-        NumberSquares(p);
+        numberSquares(p);
     return p;
 }
 
@@ -56,29 +57,32 @@ void TestClueText::listsCluesUnderTheirNumbers_data()
 
     QTest::newRow("empty puzzle") << CrosswordData() << QStringLiteral("ACROSS\r\n\r\nDOWN\r\n");
     QTest::newRow("one across, one down")
-        << puzzleWith({{0, 0, "CAT", Across, "Pet"}, {4, 0, "DOG", Down, "Barker"}})
+        << puzzleWith(
+               {{0, 0, "CAT", Direction::Across, "Pet"}, {4, 0, "DOG", Direction::Down, "Barker"}})
         << QStringLiteral("ACROSS\r\n1 - Pet\r\n\r\nDOWN\r\n2 - Barker\r\n");
     QTest::newRow("only across words")
-        << puzzleWith({{0, 0, "ONE", Across, "First"}, {0, 2, "TWO", Across, "Second"}})
+        << puzzleWith({{0, 0, "ONE", Direction::Across, "First"},
+                       {0, 2, "TWO", Direction::Across, "Second"}})
         << QStringLiteral("ACROSS\r\n1 - First\r\n2 - Second\r\n\r\nDOWN\r\n");
-    QTest::newRow("only down words") << puzzleWith({{3, 0, "UP", Down, "Rise"}})
+    QTest::newRow("only down words") << puzzleWith({{3, 0, "UP", Direction::Down, "Rise"}})
                                      << QStringLiteral("ACROSS\r\n\r\nDOWN\r\n1 - Rise\r\n");
     QTest::newRow("shared start square")
-        << puzzleWith({{1, 1, "SHARE", Across, "Split"}, {1, 1, "START", Down, "Begin"}})
+        << puzzleWith({{1, 1, "SHARE", Direction::Across, "Split"},
+                       {1, 1, "START", Direction::Down, "Begin"}})
         << QStringLiteral("ACROSS\r\n1 - Split\r\n\r\nDOWN\r\n1 - Begin\r\n");
     // Placed in the order of numbers 3, 1, 2: the list order is kept.
     QTest::newRow("list order, not number order")
-        << puzzleWith({{0, 6, "LOW", Across, "Third"},
-                       {0, 0, "TOP", Across, "First"},
-                       {0, 3, "MID", Across, "Second"}})
+        << puzzleWith({{0, 6, "LOW", Direction::Across, "Third"},
+                       {0, 0, "TOP", Direction::Across, "First"},
+                       {0, 3, "MID", Direction::Across, "Second"}})
         << QStringLiteral("ACROSS\r\n3 - Third\r\n1 - First\r\n2 - Second\r\n\r\nDOWN\r\n");
-    QTest::newRow("empty clue") << puzzleWith({{0, 0, "BLANK", Across, ""}})
+    QTest::newRow("empty clue") << puzzleWith({{0, 0, "BLANK", Direction::Across, ""}})
                                 << QStringLiteral("ACROSS\r\n1 - \r\n\r\nDOWN\r\n");
     QTest::newRow("clue with line breaks")
-        << puzzleWith({{0, 0, "TWO", Down, "Line one\r\nline two"}})
+        << puzzleWith({{0, 0, "TWO", Direction::Down, "Line one\r\nline two"}})
         << QStringLiteral("ACROSS\r\n\r\nDOWN\r\n1 - Line one\r\nline two\r\n");
     QTest::newRow("clue kept exactly")
-        << puzzleWith({{0, 0, "CAFE", Across, "  Caf\u00e9 - au lait  "}})
+        << puzzleWith({{0, 0, "CAFE", Direction::Across, "  Caf\u00e9 - au lait  "}})
         << QStringLiteral("ACROSS\r\n1 -   Caf\u00e9 - au lait  \r\n\r\nDOWN\r\n");
 }
 
@@ -91,8 +95,8 @@ void TestClueText::listsCluesUnderTheirNumbers()
 
 void TestClueText::usesNumbersAsTheyStand()
 {
-    CrosswordData p =
-        puzzleWith({{0, 0, "CAT", Across, "Pet"}, {0, 2, "COW", Across, "Moo"}}, false);
+    CrosswordData p = puzzleWith(
+        {{0, 0, "CAT", Direction::Across, "Pet"}, {0, 2, "COW", Direction::Across, "Moo"}}, false);
     p.Words[0].Number = 7;
     p.Words[1].Number = 12;
     QCOMPARE(Get_Clues_text(p), QStringLiteral("ACROSS\r\n7 - Pet\r\n12 - Moo\r\n\r\nDOWN\r\n"));
@@ -102,7 +106,7 @@ void TestClueText::copiesTextToClipboard()
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->setImage(QImage(4, 4, QImage::Format_RGB32));
-    const QString text = Get_Clues_text(puzzleWith({{0, 0, "CAT", Across, "Pet"}}));
+    const QString text = Get_Clues_text(puzzleWith({{0, 0, "CAT", Direction::Across, "Pet"}}));
     copyCluesToClipboard(text);
     QCOMPARE(clipboard->text(), text);
     QVERIFY(clipboard->image().isNull());

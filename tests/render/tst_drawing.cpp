@@ -27,21 +27,23 @@ DrawOptions options()
 CrosswordData puzzleOf(int width, int height)
 {
     CrosswordData p;
-    NewCrossword(p, qint16(width), qint16(height));
+    newCrossword(p, qint16(width), qint16(height));
     return p;
 }
 
 // Places a word without the placement rules, so tests can build any layout.
-void place(CrosswordData &p, int x, int y, const QString &word, qint32 orientation)
+void place(CrosswordData &p, int x, int y, const QString &word, Direction orientation)
 {
-    QVERIFY(
-        AddWord(p, qint16(x), qint16(y), word, orientation, QStringLiteral("clue"), false, 1).ok());
+    QVERIFY(addWord(p, qint16(x), qint16(y), word, orientation, QStringLiteral("clue"), false,
+                    PlacementCheck::SkipRules)
+                .ok());
 }
 
 QImage draw(CrosswordData p, QSize size, const DrawOptions &o)
 {
+    numberSquares(p);
     ImageSurface view(size, kStripBack, kFore);
-    Draw_Crossword(p, view, nullptr, nullptr, o);
+    drawCrossword(p, view, nullptr, nullptr, o);
     return view.image();
 }
 
@@ -101,9 +103,8 @@ private slots:
     void rowLabelsStartAtEightOrTwoPixels();
     void columnLabelsCentredOnTheirDigits();
     void emptyPuzzleShowsBackgroundAndFullGrid();
-    void startUpDrawingSkipsStripsLinesAndFields();
+    void startUpDrawingSkipsStripsAndLines();
     void startUpDrawingShowsOnlyWordsMarkedToShowLetters();
-    void renumbersAndCopiesFieldsBack();
     void notifiesEverySurfaceItDrewOn();
     void zeroSizedGridDrawsOnlyBackground();
     void renderedImageLeavesPuzzleUnchanged();
@@ -186,7 +187,7 @@ void TestDrawing::printsNumbersWithBlanks()
 void TestDrawing::fillsBackgroundWhereNoWordLies()
 {
     CrosswordData p = puzzleOf(10, 10);
-    place(p, 2, 3, QStringLiteral("CAT"), Across);
+    place(p, 2, 3, QStringLiteral("CAT"), Direction::Across);
     const QImage image = draw(p, QSize(300, 300), options());
     QCOMPARE(image.size(), QSize(300, 300));
     // Cell centres away from the word and away from any grid line.
@@ -205,8 +206,8 @@ void TestDrawing::translatesSystemColourNumbers()
 void TestDrawing::fillsLetterSquaresWithSquareColour()
 {
     CrosswordData p = puzzleOf(10, 10);
-    place(p, 2, 3, QStringLiteral("CAT"), Across);
-    place(p, 6, 1, QStringLiteral("DOG"), Down);
+    place(p, 2, 3, QStringLiteral("CAT"), Direction::Across);
+    place(p, 6, 1, QStringLiteral("DOG"), Direction::Down);
     const QImage image = draw(p, QSize(300, 300), options());
     const QList<QPoint> squares = {{2, 3}, {3, 3}, {4, 3}, {6, 1}, {6, 2}, {6, 3}};
     for (const QPoint s : squares) {
@@ -270,8 +271,8 @@ void TestDrawing::drawsNoGridLinesInOutlineMode()
     QCOMPARE(countOtherThan(empty, empty.rect(), kBackground), 0);
 
     CrosswordData p = puzzleOf(10, 10);
-    place(p, 1, 1, QStringLiteral("OUTLINE"), Across);
-    place(p, 1, 1, QStringLiteral("ODD"), Down);
+    place(p, 1, 1, QStringLiteral("OUTLINE"), Direction::Across);
+    place(p, 1, 1, QStringLiteral("ODD"), Direction::Down);
     o.answersHidden = true;
     const QImage image = draw(p, QSize(300, 300), o);
     for (int y = 0; y < image.height(); ++y)
@@ -283,8 +284,8 @@ void TestDrawing::drawsNoGridLinesInOutlineMode()
 void TestDrawing::outlinesSquaresOnePixelUpAndLeft()
 {
     CrosswordData p = puzzleOf(10, 10);
-    place(p, 2, 2, QStringLiteral("AB"), Across);
-    place(p, 0, 0, QStringLiteral("C"), Across);
+    place(p, 2, 2, QStringLiteral("AB"), Direction::Across);
+    place(p, 0, 0, QStringLiteral("C"), Direction::Across);
     DrawOptions o = options();
     o.outlineMode = true;
     o.answersHidden = true;
@@ -316,7 +317,7 @@ void TestDrawing::outlinesSquaresOnePixelUpAndLeft()
 void TestDrawing::hiddenAnswersLeaveSquaresWithoutLetters()
 {
     CrosswordData p = puzzleOf(8, 8);
-    place(p, 1, 2, QStringLiteral("WIDE"), Across);
+    place(p, 1, 2, QStringLiteral("WIDE"), Direction::Across);
     DrawOptions o = options();
     const QSize size(320, 320); // 40 px squares
     o.answersHidden = true;
@@ -342,10 +343,10 @@ void TestDrawing::sharedStartSquareCarriesOneNumber()
     o.answersHidden = true;
     const QSize size(400, 400); // 40 px squares
     CrosswordData both = puzzleOf(10, 10);
-    place(both, 1, 1, QStringLiteral("SHARE"), Across);
-    place(both, 1, 1, QStringLiteral("START"), Down);
+    place(both, 1, 1, QStringLiteral("SHARE"), Direction::Across);
+    place(both, 1, 1, QStringLiteral("START"), Direction::Down);
     CrosswordData single = puzzleOf(10, 10);
-    place(single, 1, 1, QStringLiteral("SHARE"), Across);
+    place(single, 1, 1, QStringLiteral("SHARE"), Direction::Across);
 
     const QImage a = draw(both, size, o);
     const QImage b = draw(single, size, o);
@@ -358,10 +359,10 @@ void TestDrawing::crossingSquareDrawsItsLetterOnce()
 {
     const QSize size(400, 400);
     CrosswordData both = puzzleOf(10, 10);
-    place(both, 1, 3, QStringLiteral("CROSS"), Across);
-    place(both, 3, 1, QStringLiteral("DROOP"), Down); // crosses at (3, 3) on 'O'
+    place(both, 1, 3, QStringLiteral("CROSS"), Direction::Across);
+    place(both, 3, 1, QStringLiteral("DROOP"), Direction::Down); // crosses at (3, 3) on 'O'
     CrosswordData single = puzzleOf(10, 10);
-    place(single, 1, 3, QStringLiteral("CROSS"), Across);
+    place(single, 1, 3, QStringLiteral("CROSS"), Direction::Across);
     const QImage a = draw(both, size, options());
     const QImage b = draw(single, size, options());
     const QRect crossing(3 * 40 + 1, 3 * 40 + 1, 39, 39);
@@ -373,12 +374,12 @@ void TestDrawing::earlierWordsLetterWinsAtCrossing()
 {
     const QSize size(400, 400);
     CrosswordData clash = puzzleOf(10, 10);
-    place(clash, 1, 3, QStringLiteral("CROSS"), Across); // 'O' at (3, 3)
-    place(clash, 3, 1, QStringLiteral("DRXWN"), Down);   // 'X' at (3, 3), listed later
+    place(clash, 1, 3, QStringLiteral("CROSS"), Direction::Across); // 'O' at (3, 3)
+    place(clash, 3, 1, QStringLiteral("DRXWN"), Direction::Down);   // 'X' at (3, 3), listed later
     CrosswordData first = puzzleOf(10, 10);
-    place(first, 1, 3, QStringLiteral("CROSS"), Across);
+    place(first, 1, 3, QStringLiteral("CROSS"), Direction::Across);
     CrosswordData second = puzzleOf(10, 10);
-    place(second, 3, 1, QStringLiteral("DRXWN"), Down);
+    place(second, 3, 1, QStringLiteral("DRXWN"), Direction::Down);
     const QRect crossing(3 * 40 + 1, 3 * 40 + 1, 39, 39);
     const QImage a = draw(clash, size, options());
     QCOMPARE(a.copy(crossing), draw(first, size, options()).copy(crossing));
@@ -388,7 +389,7 @@ void TestDrawing::earlierWordsLetterWinsAtCrossing()
 void TestDrawing::nonSquareCellsKeepLetterSizeFromCellWidth()
 {
     CrosswordData p = puzzleOf(5, 5);
-    place(p, 2, 2, QStringLiteral("H"), Across);
+    place(p, 2, 2, QStringLiteral("H"), Direction::Across);
     DrawOptions o = options();
     const QImage square = draw(p, QSize(300, 300), o); // 60 x 60 cells
     const QImage tall = draw(p, QSize(300, 600), o);   // 60 x 120 cells
@@ -412,7 +413,7 @@ void TestDrawing::rowLabelsStartAtEightOrTwoPixels()
 {
     CrosswordData p = puzzleOf(12, 12);
     ImageSurface view(QSize(360, 360)), rows(QSize(30, 400), kStripBack, kFore);
-    Draw_Crossword(p, view, &rows, nullptr, options());
+    drawCrossword(p, view, &rows, nullptr, options());
     QCOMPARE(rows.image().size(), QSize(30, 400));
     const QFontMetricsF metrics(puzzleFont(8), &rows.image());
     const double blank = metrics.horizontalAdvance(QLatin1Char(' '));
@@ -431,7 +432,7 @@ void TestDrawing::columnLabelsCentredOnTheirDigits()
 {
     CrosswordData p = puzzleOf(12, 6);
     ImageSurface view(QSize(480, 240)), columns(QSize(520, 14), kStripBack, kFore);
-    Draw_Crossword(p, view, nullptr, &columns, options());
+    drawCrossword(p, view, nullptr, &columns, options());
     const QFontMetricsF metrics(puzzleFont(8), &columns.image());
     const double blank = metrics.horizontalAdvance(QLatin1Char(' '));
     for (int c = 0; c <= 12; ++c) {
@@ -453,7 +454,7 @@ void TestDrawing::emptyPuzzleShowsBackgroundAndFullGrid()
     ImageSurface view(QSize(240, 160), kStripBack, kFore);
     ImageSurface rows(QSize(30, 200), kStripBack, kFore);
     ImageSurface columns(QSize(280, 14), kStripBack, kFore);
-    Draw_Crossword(p, view, &rows, &columns, options());
+    drawCrossword(p, view, &rows, &columns, options());
     const QImage &image = view.image();
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 6; ++c) {
@@ -468,17 +469,15 @@ void TestDrawing::emptyPuzzleShowsBackgroundAndFullGrid()
         QVERIFY(countOtherThan(rows.image(), QRect(0, r * 40 + 8, 30, 30), kStripBack) > 0);
 }
 
-void TestDrawing::startUpDrawingSkipsStripsLinesAndFields()
+void TestDrawing::startUpDrawingSkipsStripsAndLines()
 {
     CrosswordData p = puzzleOf(5, 5);
-    place(p, 0, 0, QStringLiteral("ABC"), Across);
+    place(p, 0, 0, QStringLiteral("ABC"), Direction::Across);
     DrawOptions o = options();
     o.redrawAll = false;
     ImageSurface view(QSize(200, 200), kStripBack, kFore);
     ImageSurface rows(QSize(30, 200)), columns(QSize(200, 14));
-    bool copied = false;
-    Draw_Crossword(p, view, &rows, &columns, o, [&](const CrosswordData &) { copied = true; });
-    QVERIFY(!copied);
+    drawCrossword(p, view, &rows, &columns, o);
     QVERIFY(rows.image().isNull());
     QVERIFY(columns.image().isNull());
     QCOMPARE(countOtherThan(view.image(), QRect(0, 0, 200, 200), kGridLines), 200 * 200);
@@ -489,8 +488,12 @@ void TestDrawing::startUpDrawingSkipsStripsLinesAndFields()
 void TestDrawing::startUpDrawingShowsOnlyWordsMarkedToShowLetters()
 {
     CrosswordData p = puzzleOf(5, 5);
-    QVERIFY(AddWord(p, 0, 0, QStringLiteral("ABC"), Across, QString(), true, 1).ok());
-    QVERIFY(AddWord(p, 0, 2, QStringLiteral("DEF"), Across, QString(), false, 1).ok());
+    QVERIFY(addWord(p, 0, 0, QStringLiteral("ABC"), Direction::Across, QString(), true,
+                    PlacementCheck::SkipRules)
+                .ok());
+    QVERIFY(addWord(p, 0, 2, QStringLiteral("DEF"), Direction::Across, QString(), false,
+                    PlacementCheck::SkipRules)
+                .ok());
     DrawOptions o = options();
     o.redrawAll = false;
     const QImage image = draw(p, QSize(200, 200), o);
@@ -499,40 +502,17 @@ void TestDrawing::startUpDrawingShowsOnlyWordsMarkedToShowLetters()
     QCOMPARE(countOtherThan(image, QRect(41, 81, 38, 38), kSquares), 0);
 }
 
-void TestDrawing::renumbersAndCopiesFieldsBack()
-{
-    CrosswordData p = puzzleOf(7, 5);
-    p.Title = QStringLiteral("Birds");
-    p.Subject = QStringLiteral("Nature");
-    place(p, 3, 2, QStringLiteral("OWL"), Across);
-    place(p, 0, 0, QStringLiteral("KITE"), Across);
-    ImageSurface view(QSize(210, 150));
-    CrosswordData copied;
-    int calls = 0;
-    Draw_Crossword(p, view, nullptr, nullptr, options(), [&](const CrosswordData &d) {
-        copied = d;
-        ++calls;
-    });
-    QCOMPARE(calls, 1);
-    QCOMPARE(p.Words.at(0).Number, qint16(2));
-    QCOMPARE(p.Words.at(1).Number, qint16(1));
-    QCOMPARE(copied.Title, QStringLiteral("Birds"));
-    QCOMPARE(copied.Subject, QStringLiteral("Nature"));
-    QCOMPARE(copied.Width, qint16(7));
-    QCOMPARE(copied.Height, qint16(5));
-}
-
 void TestDrawing::notifiesEverySurfaceItDrewOn()
 {
     CrosswordData p = puzzleOf(5, 5);
     ImageSurface view(QSize(100, 100)), rows(QSize(20, 100)), columns(QSize(100, 14));
-    Draw_Crossword(p, view, &rows, &columns, options());
+    drawCrossword(p, view, &rows, &columns, options());
     QCOMPARE(view.changes(), 1);
     QCOMPARE(rows.changes(), 1);
     QCOMPARE(columns.changes(), 1);
     // A resized surface gets an image of its new size.
     view.setInnerSize(QSize(150, 80));
-    Draw_Crossword(p, view, &rows, &columns, options());
+    drawCrossword(p, view, &rows, &columns, options());
     QCOMPARE(view.changes(), 2);
     QCOMPARE(view.image().size(), QSize(150, 80));
 }
@@ -540,24 +520,24 @@ void TestDrawing::notifiesEverySurfaceItDrewOn()
 void TestDrawing::zeroSizedGridDrawsOnlyBackground()
 {
     CrosswordData p = puzzleOf(5, 5);
-    place(p, 0, 0, QStringLiteral("ABC"), Across);
+    place(p, 0, 0, QStringLiteral("ABC"), Direction::Across);
     p.Width = 0;
     ImageSurface view(QSize(100, 100)), rows(QSize(20, 100), kStripBack);
-    Draw_Crossword(p, view, &rows, nullptr, options());
+    drawCrossword(p, view, &rows, nullptr, options());
     QCOMPARE(countOtherThan(view.image(), view.image().rect(), kBackground), 0);
     QCOMPARE(countOtherThan(rows.image(), rows.image().rect(), kStripBack), 0);
 
     // An empty surface is left empty.
     CrosswordData q = puzzleOf(5, 5);
     ImageSurface none(QSize(0, 0));
-    Draw_Crossword(q, none, nullptr, nullptr, options());
+    drawCrossword(q, none, nullptr, nullptr, options());
     QVERIFY(none.image().isNull());
 }
 
 void TestDrawing::renderedImageLeavesPuzzleUnchanged()
 {
     CrosswordData p = puzzleOf(6, 6);
-    place(p, 1, 1, QStringLiteral("TEST"), Across);
+    place(p, 1, 1, QStringLiteral("TEST"), Direction::Across);
     const CrosswordData before = p;
     const QImage image = renderCrosswordImage(p, defaultPictureSize(p), options());
     QCOMPARE(p, before);
@@ -571,8 +551,8 @@ void TestDrawing::wordsReachingOutsideTheGridAreClipped()
 {
     // A puzzle file may hold words that do not fit its grid; the drawing clips them.
     CrosswordData p = puzzleOf(5, 5);
-    place(p, 3, 1, QStringLiteral("LONGER"), Across);
-    place(p, -2, 3, QStringLiteral("EDGE"), Across);
+    place(p, 3, 1, QStringLiteral("LONGER"), Direction::Across);
+    place(p, -2, 3, QStringLiteral("EDGE"), Direction::Across);
     const QImage image = draw(p, QSize(150, 150), options());
     QCOMPARE(image.size(), QSize(150, 150));
     QCOMPARE(pixel(image, 4 * 30 + 27, 30 + 27), kSquares); // (4, 1), last inside
@@ -594,10 +574,10 @@ void TestDrawing::paintingOnAnyPainterMatchesTheView()
     QFETCH(bool, outline);
     QFETCH(bool, hidden);
     CrosswordData p = puzzleOf(8, 6);
-    place(p, 0, 0, QStringLiteral("PRINTED"), Across);
-    place(p, 0, 0, QStringLiteral("PAGE"), Down);
-    place(p, 6, 0, QStringLiteral("DOTS"), Down);
-    NumberSquares(p);
+    place(p, 0, 0, QStringLiteral("PRINTED"), Direction::Across);
+    place(p, 0, 0, QStringLiteral("PAGE"), Direction::Down);
+    place(p, 6, 0, QStringLiteral("DOTS"), Direction::Down);
+    numberSquares(p);
     DrawOptions o = options();
     o.outlineMode = outline;
     o.answersHidden = hidden;
@@ -618,8 +598,8 @@ void TestDrawing::scaledPaintingWidensLinesAndKeepsFontSizes()
     // Three device units a screen pixel: lines three units wide, and letters as large
     // relative to the square as on screen.
     CrosswordData p = puzzleOf(5, 5);
-    place(p, 0, 2, QStringLiteral("WIDE"), Across);
-    NumberSquares(p);
+    place(p, 0, 2, QStringLiteral("WIDE"), Direction::Across);
+    numberSquares(p);
     QImage screen(QSize(150, 150), QImage::Format_RGB32);
     screen.setDotsPerMeterX(3780);
     screen.setDotsPerMeterY(3780);
@@ -652,8 +632,8 @@ void TestDrawing::scaledPaintingWidensLinesAndKeepsFontSizes()
 void TestDrawing::paintingStaysInsideItsRectangle()
 {
     CrosswordData p = puzzleOf(4, 4);
-    place(p, 2, 1, QStringLiteral("OVERHANG"), Across);
-    NumberSquares(p);
+    place(p, 2, 1, QStringLiteral("OVERHANG"), Direction::Across);
+    numberSquares(p);
     QImage page(QSize(200, 200), QImage::Format_RGB32);
     page.fill(Qt::white);
     QPainter painter(&page);
@@ -681,8 +661,8 @@ void TestDrawing::paperLinesStayVisibleWhenScaledDown()
     QFETCH(bool, outline);
     CrosswordData p = puzzleOf(5, 5);
     for (int row = 0; row < 5; ++row)
-        place(p, 0, row, QStringLiteral("ABCDE"), Across);
-    NumberSquares(p);
+        place(p, 0, row, QStringLiteral("ABCDE"), Direction::Across);
+    numberSquares(p);
     DrawOptions o = options();
     o.outlineMode = outline;
     o.answersHidden = true;

@@ -22,7 +22,7 @@ QImage gradient(int x, int y, int w, int h, qint32 first, qint32 second, int dir
 {
     QImage image = canvas();
     QPainter painter(&image);
-    Paint_Gradient(painter, x, y, w, h, first, second, direction);
+    paintGradient(painter, x, y, w, h, first, second, direction);
     return image;
 }
 
@@ -194,7 +194,7 @@ void TestGradient::fillRectRunsFromFirstToSecondColour()
     QImage image = canvas();
     {
         QPainter painter(&image);
-        Gradient_Fill_Rect(painter, 4, 3, 36, 27, numberFromColour(first), numberFromColour(second),
+        fillLinearGradient(painter, 4, 3, 36, 27, numberFromColour(first), numberFromColour(second),
                            vertical);
     }
     // Right and bottom edges are excluded.
@@ -221,14 +221,14 @@ void TestGradient::fillRectOfNoSizePaintsNothing()
     QImage image = canvas();
     {
         QPainter painter(&image);
-        Gradient_Fill_Rect(painter, 5, 5, 5, 20, rgb(255, 0, 0), rgb(0, 0, 255), true);
-        Gradient_Fill_Rect(painter, 5, 5, 20, 5, rgb(255, 0, 0), rgb(0, 0, 255), false);
-        Gradient_Fill_Rect(painter, 20, 20, 5, 5, rgb(255, 0, 0), rgb(0, 0, 255), false);
+        fillLinearGradient(painter, 5, 5, 5, 20, rgb(255, 0, 0), rgb(0, 0, 255), true);
+        fillLinearGradient(painter, 5, 5, 20, 5, rgb(255, 0, 0), rgb(0, 0, 255), false);
+        fillLinearGradient(painter, 20, 20, 5, 5, rgb(255, 0, 0), rgb(0, 0, 255), false);
     }
     QCOMPARE(untouchedCount(image), 40 * 30);
     {
         QPainter painter(&image);
-        Gradient_Fill_Rect(painter, 5, 5, 6, 6, systemColourNumber(5), rgb(0, 0, 255), false);
+        fillLinearGradient(painter, 5, 5, 6, 6, systemColourNumber(5), rgb(0, 0, 255), false);
     }
     QCOMPARE(image.pixelColor(5, 5), systemColour(5));
 }
@@ -256,7 +256,7 @@ void TestGradient::translatesColourNumbers()
 {
     QFETCH(qint32, colour);
     QFETCH(qint32, expected);
-    QCOMPARE(Translate_Colour(colour), expected);
+    QCOMPARE(plainColourNumber(colour), expected);
     if (expected != -1)
         QCOMPARE(numberFromColour(colourFromNumber(colour)), expected);
     else

@@ -87,7 +87,7 @@ void TestPicture::capturesTheRequestedArea()
     QFETCH(QRect, area);
     const QImage source = pattern(50, 40);
     const QImage captured =
-        Capture_Picture(source, area.left(), area.top(), area.width(), area.height());
+        capturePicture(source, area.left(), area.top(), area.width(), area.height());
     QCOMPARE(captured.size(), area.size());
     for (int y = 0; y < area.height(); ++y)
         for (int x = 0; x < area.width(); ++x) {
@@ -100,9 +100,9 @@ void TestPicture::capturesTheRequestedArea()
 
 void TestPicture::captureOfNoSizeIsEmpty()
 {
-    QVERIFY(Capture_Picture(pattern(10, 10), 0, 0, 0, 5).isNull());
-    QVERIFY(Capture_Picture(pattern(10, 10), 0, 0, 5, -1).isNull());
-    const QImage fromNothing = Capture_Picture(QImage(), 0, 0, 3, 2);
+    QVERIFY(capturePicture(pattern(10, 10), 0, 0, 0, 5).isNull());
+    QVERIFY(capturePicture(pattern(10, 10), 0, 0, 5, -1).isNull());
+    const QImage fromNothing = capturePicture(QImage(), 0, 0, 3, 2);
     QCOMPARE(fromNothing.size(), QSize(3, 2));
     QCOMPARE(fromNothing.pixelColor(2, 1), QColor(Qt::black));
 }
@@ -197,7 +197,7 @@ void TestPicture::refusesToSaveNothing()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("empty.bmp"));
-    const Result r = savePictureAsBmp(QImage(), path);
+    const Result<> r = savePictureAsBmp(QImage(), path);
     QVERIFY(!r.ok());
     QVERIFY(!r.message().title.isEmpty());
     QVERIFY(!QFile::exists(path));
@@ -207,7 +207,7 @@ void TestPicture::keepsOldFileWhenFolderIsMissing()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("no/such/folder/p.bmp"));
-    const Result r = savePictureAsBmp(pattern(4, 4), path);
+    const Result<> r = savePictureAsBmp(pattern(4, 4), path);
     QVERIFY(!r.ok());
     QVERIFY(r.message().text.contains(QStringLiteral("p.bmp")));
 }
@@ -215,13 +215,16 @@ void TestPicture::keepsOldFileWhenFolderIsMissing()
 void TestPicture::capturedDrawingKeepsHiddenAnswersHidden()
 {
     CrosswordData p;
-    NewCrossword(p, 5, 5);
-    QVERIFY(AddWord(p, 0, 2, QStringLiteral("HIDE"), Across, QString(), true, 1).ok());
+    newCrossword(p, 5, 5);
+    QVERIFY(addWord(p, 0, 2, QStringLiteral("HIDE"), Direction::Across, QString(), true,
+                    PlacementCheck::SkipRules)
+                .ok());
     DrawOptions o;
     o.answersHidden = true;
+    numberSquares(p);
     ImageSurface view(QSize(200, 200));
-    Draw_Crossword(p, view, nullptr, nullptr, o);
-    const QImage captured = Capture_Picture(view.image(), 0, 0, 200, 200);
+    drawCrossword(p, view, nullptr, nullptr, o);
+    const QImage captured = capturePicture(view.image(), 0, 0, 200, 200);
     QCOMPARE(captured, view.image().convertToFormat(QImage::Format_RGB32));
     // Squares 1 to 3 of the word hold no number; with the answers hidden they are plain.
     for (int j = 1; j < 4; ++j)

@@ -74,16 +74,16 @@ inline void typeClue(MainWindow &w, const QString &text)
     QTest::keyClicks(control<QLineEdit>(w, "txtClue"), text);
 }
 
-inline void chooseOrientation(MainWindow &w, qint32 orientation)
+inline void chooseOrientation(MainWindow &w, Direction orientation)
 {
-    QRadioButton *button = orientation == Down ? control<QRadioButton>(w, "optDown")
+    QRadioButton *button = orientation == Direction::Down ? control<QRadioButton>(w, "optDown")
                                                : control<QRadioButton>(w, "optAcross");
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
 }
 
 // Places a word as the user does: click the start square, choose the orientation, type
 // word and clue, press "Update".
-inline void placeByHand(MainWindow &w, int column, int row, qint32 orientation, const QString &word,
+inline void placeByHand(MainWindow &w, int column, int row, Direction orientation, const QString &word,
                         const QString &clue)
 {
     clickSquare(w, column, row);
@@ -123,11 +123,11 @@ inline QStringList gridAnswers(const MainWindow &w)
 }
 
 // Puts a word on the grid directly (test set-up), then redraws.
-inline void putWord(MainWindow &w, int x, int y, qint32 orientation, const QString &word,
+inline void putWord(MainWindow &w, int x, int y, Direction orientation, const QString &word,
                     const QString &clue = QString())
 {
     CrosswordData p = w.puzzle();
-    const Result r = AddWord(p, qint16(x), qint16(y), word, orientation, clue, true, 0);
+    const Result<> r = addWord(p, qint16(x), qint16(y), word, orientation, clue, true, PlacementCheck::ApplyRules);
     QVERIFY2(r.ok(), qPrintable(r.ok() ? QString() : r.message().text));
     setPuzzle(w, p);
 }

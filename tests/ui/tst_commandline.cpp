@@ -95,9 +95,9 @@ private slots:
 
         WindowFixture fixture;
         CrosswordData castle;
-        NewCrossword(castle, 12, 9);
+        newCrossword(castle, 12, 9);
         castle.Title = "Castle";
-        QVERIFY(AddWord(castle, 1, 3, "CASTLE", Across, "Fortress", true, 0).ok());
+        QVERIFY(addWord(castle, 1, 3, "CASTLE", Direction::Across, "Fortress", true, PlacementCheck::ApplyRules).ok());
         QByteArray ipuz;
         QVERIFY(ipuzBytes(castle, &ipuz).ok());
         QVERIFY(writeFile(fixture.dir.filePath("castle.ipuz"), ipuz));

@@ -37,7 +37,7 @@ QString expectedClues(const CrosswordData &puzzle)
         if (pass == 1)
             text += QStringLiteral("\r\nDOWN\r\n");
         for (const GridWord &word : puzzle.Words)
-            if (word.Orientation == pass)
+            if (word.Orientation == Direction(pass))
                 text += QString::number(starts.indexOf(QPoint(word.X, word.Y)) + 1) +
                         QStringLiteral(" - ") + word.Clue + QStringLiteral("\r\n");
     }
@@ -59,7 +59,7 @@ QByteArray expectedFile(const CrosswordData &puzzle, const QString &title, const
             QStringLiteral("[Word%1]\r\nAnswer=%2\r\nClue=%3\r\nOrientation=%4\r\nX=%5\r\nY=%6\r\n")
                 .arg(i)
                 .arg(word.Answer, word.Clue)
-                .arg(word.Orientation)
+                .arg(qint32(word.Orientation))
                 .arg(word.X)
                 .arg(word.Y);
     }
@@ -144,8 +144,8 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
     QCOMPARE(control<QComboBox>(w(), "txtX")->count(), 15);
 
     // Two words by hand, crossing at the T.
-    placeByHand(w(), 2, 2, Across, QStringLiteral("cat"), QStringLiteral("Pet that purrs"));
-    placeByHand(w(), 4, 2, Down, QStringLiteral("tiger"), QStringLiteral("Striped big cat"));
+    placeByHand(w(), 2, 2, Direction::Across, QStringLiteral("cat"), QStringLiteral("Pet that purrs"));
+    placeByHand(w(), 4, 2, Direction::Down, QStringLiteral("tiger"), QStringLiteral("Striped big cat"));
     QCOMPARE(dialogs().shown.size(), 1); // only the resize question so far
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("CAT"), QStringLiteral("TIGER")}));
     QCOMPARE(w().puzzle().Words.at(1).Clue, QStringLiteral("Striped big cat"));

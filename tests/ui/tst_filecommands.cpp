@@ -84,16 +84,16 @@ QByteArray tst_FileCommands::readFile(const QString &path) const
 QString tst_FileCommands::writeSampleFile(const QString &name)
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, 12, 10);
+    newCrossword(puzzle, 12, 10);
     puzzle.Title = QStringLiteral("Rivers");
     puzzle.Subject = QStringLiteral("Wildlife");
-    AddWord(puzzle, 1, 1, QStringLiteral("WATER"), Across, QStringLiteral("Flows"), true, 0);
-    AddWord(puzzle, 2, 0, QStringLiteral("BANK"), Down, QStringLiteral("Side"), true, 0);
+    addWord(puzzle, 1, 1, QStringLiteral("WATER"), Direction::Across, QStringLiteral("Flows"), true, PlacementCheck::ApplyRules);
+    addWord(puzzle, 2, 0, QStringLiteral("BANK"), Direction::Down, QStringLiteral("Side"), true, PlacementCheck::ApplyRules);
     ExtraWords extra = newExtraWords();
     extra << ExtraWord{QStringLiteral("OTTER"), QStringLiteral("Swimmer")} << ExtraWord{}
           << ExtraWord{QStringLiteral("HERON"), QStringLiteral("Wader")};
     const QString path = file(name);
-    const Result saved = Save_Crossword(path, puzzle, extra);
+    const Result<> saved = saveCrosswordFile(path, puzzle, extra);
     if (!saved)
         qWarning("sample not written");
     return path;
@@ -103,7 +103,7 @@ QString tst_FileCommands::writeSampleFile(const QString &name)
 
 void tst_FileCommands::newAlwaysAsksAndCancelKeepsEverything()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"));
     nameFile(w(), file(QStringLiteral("a.cwd")));
     const CrosswordData before = w().puzzle();
     dialogs().answers.enqueue(Dialogs::Answer::Cancel);
@@ -119,9 +119,9 @@ void tst_FileCommands::newAlwaysAsksAndCancelKeepsEverything()
 
 void tst_FileCommands::newWithNoDiscardsWithoutSaving()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"));
     newPuzzle(w(), 9, 7); // the puzzle has another size than the default
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"));
     const QString path = file(QStringLiteral("kept.cwd"));
     nameFile(w(), path);
     w().setWindowTitle(QStringLiteral("Velloquin - ") + path);
@@ -147,7 +147,7 @@ void tst_FileCommands::newWithNoDiscardsWithoutSaving()
 
 void tst_FileCommands::newYesWithACancelledSaveAsStillClears()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"));
     dialogs().answers.enqueue(Dialogs::Answer::Yes);
     // No path queued: the save dialog is cancelled.
     control<QAction>(w(), "mnuFileNew")->trigger();
@@ -159,7 +159,7 @@ void tst_FileCommands::newYesWithACancelledSaveAsStillClears()
 
 void tst_FileCommands::newYesSavesToTheCurrentFile()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     const QString path = file(QStringLiteral("current.cwd"));
     nameFile(w(), path);
     const QByteArray expected = crosswordFileBytes(w().puzzle(), w().document().storedWords());
@@ -174,7 +174,7 @@ void tst_FileCommands::newYesSavesToTheCurrentFile()
 
 void tst_FileCommands::newYesWithAFailedSaveKeepsThePuzzle()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     const CrosswordData before = w().puzzle();
     const QString path = file(QStringLiteral("no/such/folder/current.cwd"));
     nameFile(w(), path);
@@ -281,7 +281,7 @@ void tst_FileCommands::openDamagedFileWarnsOnceAndOpensIt()
 
 void tst_FileCommands::openCancelledChangesNothing()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"));
     const CrosswordData before = w().puzzle();
     control<QAction>(w(), "mnuFileOpen")->trigger();
     QCOMPARE(dialogs().shown.size(), 1);
@@ -321,7 +321,7 @@ void tst_FileCommands::openRefusedFileKeepsPuzzleListAndTitle()
 
 void tst_FileCommands::saveWithoutAFileAsksForOne()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     const QString chosen = file(QStringLiteral("first"));
     dialogs().paths.enqueue(chosen);
     control<QAction>(w(), "mnuFileSave")->trigger();
@@ -334,7 +334,7 @@ void tst_FileCommands::saveWithoutAFileAsksForOne()
     QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + shortenPath(path, 50));
 
     // From now on Save writes there without asking.
-    putWord(w(), 3, 2, Down, QStringLiteral("ARM"), QStringLiteral("Limb"));
+    putWord(w(), 3, 2, Direction::Down, QStringLiteral("ARM"), QStringLiteral("Limb"));
     dialogs().clearShown();
     control<QAction>(w(), "mnuFileSave")->trigger();
     QCOMPARE(dialogs().shown.size(), 0);
@@ -347,7 +347,7 @@ void tst_FileCommands::saveAfterOpenWritesWithoutAsking()
     dialogs().paths.enqueue(path);
     control<QAction>(w(), "mnuFileOpen")->trigger();
     const QString title = w().windowTitle();
-    putWord(w(), 5, 1, Down, QStringLiteral("RIVER"), QStringLiteral("Flows to the sea"));
+    putWord(w(), 5, 1, Direction::Down, QStringLiteral("RIVER"), QStringLiteral("Flows to the sea"));
     dialogs().clearShown();
     control<QAction>(w(), "mnuFileSave")->trigger();
     QCOMPARE(dialogs().shown.size(), 0);
@@ -371,14 +371,14 @@ void tst_FileCommands::saveAsAppendsTheExtension()
 {
     QFETCH(QString, chosen);
     QFETCH(QString, written);
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     dialogs().paths.enqueue(file(chosen));
     control<QAction>(w(), "mnuSaveAs")->trigger();
     QCOMPARE(w().document().fileName(), file(written));
     QVERIFY(QFile::exists(file(written)));
 
     // Save now writes to that file without asking.
-    putWord(w(), 3, 2, Down, QStringLiteral("ARM"), QStringLiteral("Limb"));
+    putWord(w(), 3, 2, Direction::Down, QStringLiteral("ARM"), QStringLiteral("Limb"));
     dialogs().clearShown();
     control<QAction>(w(), "mnuFileSave")->trigger();
     QCOMPARE(dialogs().shown.size(), 0);
@@ -396,7 +396,7 @@ void tst_FileCommands::saveAsReplacesAnExistingFileWithoutAsking()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("old content that is much longer than nothing at all\r\n");
     f.close();
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     dialogs().paths.enqueue(path);
     control<QAction>(w(), "mnuSaveAs")->trigger();
     QCOMPARE(dialogs().shown.size(), 1);
@@ -412,7 +412,7 @@ void tst_FileCommands::failedSaveAsShowsAnErrorAndKeepsTheOldName()
     QVERIFY(!oldBytes.isEmpty());
     const QString title = w().windowTitle();
 
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     dialogs().clearShown();
     dialogs().paths.enqueue(file(QStringLiteral("missing/folder/new.cwd")));
     control<QAction>(w(), "mnuSaveAs")->trigger();
@@ -483,7 +483,7 @@ void tst_FileCommands::toolbarSaveAfterSaveAsWritesAgain()
     QVERIFY(!readFile(path).contains("CAT"));
 
     // The word placed after the first save reaches the file with the second.
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     clickToolbar(control<Toolbar>(w(), "TB1"), 3);
     QVERIFY(readFile(path).contains("CAT"));
     QCOMPARE(dialogs().shown.size(), 1);

@@ -125,17 +125,17 @@ void tst_GenerateCommand::listedWordsAreLaidOutAndTheListEmptied()
     // Every word lies inside the grid and the layout obeys the placement rules: adding
     // the words again one by one with the rules on gives the same grid.
     CrosswordData check;
-    NewCrossword(check, 15, 15);
+    newCrossword(check, 15, 15);
     for (const GridWord &word : w().puzzle().Words)
         QVERIFY(
-            AddWord(check, word.X, word.Y, word.Answer, word.Orientation, word.Clue, true, 0).ok());
+            addWord(check, word.X, word.Y, word.Answer, word.Orientation, word.Clue, true, PlacementCheck::ApplyRules).ok());
     // The grid view shows the words with their numbers.
     QVERIFY(w().puzzle().Words.at(0).Number > 0);
 }
 
 void tst_GenerateCommand::gridWordsJoinTheListAndAppearOnce()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     listWords({QStringLiteral("TACO")});
     control<ShapeFrame>(w(), "Shape1")->show();
     clickButton(control<GradientButton>(w(), "CandyButton2"));
@@ -303,7 +303,7 @@ void tst_GenerateCommand::thoroughAsksWhenSomeWordsDoNotFit()
     QFETCH(bool, yes);
     chooseThorough();
     // QUIZ shares no letter with CAT or TACO: two of the three words fit.
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     listWords({QStringLiteral("TACO"), QStringLiteral("QUIZ")});
     const CrosswordData before = w().puzzle();
     const ExtraWords storedBefore = w().document().storedWords();
@@ -339,7 +339,7 @@ void tst_GenerateCommand::thoroughCancelKeepsGridAndList()
     // Far more words than a 5 x 5 grid holds: the search goes on until it is stopped.
     const QStringList words{"TEA", "EAT",  "ATE",  "TAN",  "ANT",  "NET",  "TEN",  "SET",
                             "SEA", "TEAS", "EATS", "SEAT", "NEAT", "ANTE", "ETNA", "SANE"};
-    putWord(w(), 0, 0, Across, QStringLiteral("STAN"), QStringLiteral("Name"));
+    putWord(w(), 0, 0, Direction::Across, QStringLiteral("STAN"), QStringLiteral("Name"));
     listWords(words);
     const CrosswordData before = w().puzzle();
     const ExtraWords storedBefore = w().document().storedWords();

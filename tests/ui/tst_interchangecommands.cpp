@@ -57,7 +57,7 @@ QStringList answers(const CrosswordData &puzzle)
                         .arg(w.Answer)
                         .arg(w.X)
                         .arg(w.Y)
-                        .arg(w.Orientation)
+                        .arg(qint32(w.Orientation))
                         .arg(w.Clue);
     }
     return list;
@@ -84,9 +84,9 @@ private:
     void placeWords()
     {
         CrosswordData p = m_window->puzzle();
-        QVERIFY(AddWord(p, 2, 2, "CASTLE", Across, "Fortress", true, 0).ok());
-        QVERIFY(AddWord(p, 2, 2, "CROWN", Down, "Worn by a king", true, 0).ok());
-        QVERIFY(AddWord(p, 5, 1, "STONE", Down, "Building material", true, 0).ok());
+        QVERIFY(addWord(p, 2, 2, "CASTLE", Direction::Across, "Fortress", true, PlacementCheck::ApplyRules).ok());
+        QVERIFY(addWord(p, 2, 2, "CROWN", Direction::Down, "Worn by a king", true, PlacementCheck::ApplyRules).ok());
+        QVERIFY(addWord(p, 5, 1, "STONE", Direction::Down, "Building material", true, PlacementCheck::ApplyRules).ok());
         setPuzzle(*m_window, p);
     }
 
@@ -184,11 +184,11 @@ private slots:
         QCOMPARE(m_window->document().storeWord("STALE", "Old"), StoreWordCheck::Stored);
         nameFile(*m_window, file("before.cwd"));
         CrosswordData source;
-        NewCrossword(source, 12, 9);
+        newCrossword(source, 12, 9);
         source.Title = "Castle";
         source.Subject = "Chess";
-        QVERIFY(AddWord(source, 1, 3, "CASTLE", Across, "Fortress", true, 0).ok());
-        QVERIFY(AddWord(source, 1, 3, "CROWN", Down, "Worn by a king", true, 0).ok());
+        QVERIFY(addWord(source, 1, 3, "CASTLE", Direction::Across, "Fortress", true, PlacementCheck::ApplyRules).ok());
+        QVERIFY(addWord(source, 1, 3, "CROWN", Direction::Down, "Worn by a king", true, PlacementCheck::ApplyRules).ok());
         QByteArray bytes;
         QVERIFY(ipuzBytes(source, &bytes).ok());
         QVERIFY(writeFile(file("castle.ipuz"), bytes));

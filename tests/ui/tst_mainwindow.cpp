@@ -616,7 +616,7 @@ void tst_MainWindow::removeShapesKeepsFirstMarker()
     MainWindow &w = *m_window;
     // ACT fits three places crossing CAT: the search shows markers S1_1 .. S1_3.
     CrosswordData p = w.puzzle();
-    QVERIFY(AddWord(p, 2, 2, QStringLiteral("CAT"), Across, QString(), true, 0).ok());
+    QVERIFY(addWord(p, 2, 2, QStringLiteral("CAT"), Direction::Across, QString(), true, PlacementCheck::ApplyRules).ok());
     setPuzzle(w, p);
     control<QComboBox>(w, "txtWord")->setEditText(QStringLiteral("ACT"));
     w.wordPanel().runWordListCommand(WordListCommand::SearchPlaces);
@@ -663,10 +663,10 @@ void tst_MainWindow::viewsFollowTheDocument()
     MainWindow &w = *m_window;
     const QImage before = control<PictureBox>(w, "picView")->picture();
     CrosswordData p;
-    NewCrossword(p, 12, 9);
+    newCrossword(p, 12, 9);
     p.Title = QStringLiteral("Zoo");
     p.Subject = QStringLiteral("Animals");
-    QVERIFY(AddWord(p, 1, 1, QStringLiteral("LION"), Across, QString(), true, 0).ok());
+    QVERIFY(addWord(p, 1, 1, QStringLiteral("LION"), Direction::Across, QString(), true, PlacementCheck::ApplyRules).ok());
     ExtraWords stored = newExtraWords();
     stored.append(ExtraWord{QStringLiteral("HERON"), QStringLiteral("Wader")});
     w.document().replaceLayout(p, stored);

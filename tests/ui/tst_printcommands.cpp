@@ -101,11 +101,11 @@ private:
         CrosswordData p = m_window->puzzle();
         p.Title = QStringLiteral("Harbour Words");
         p.Subject = QStringLiteral("Boats");
-        QVERIFY(AddWord(p, 1, 1, QStringLiteral("KAYAK"), Across, QStringLiteral("paddled craft"),
-                        false, 0)
+        QVERIFY(addWord(p, 1, 1, QStringLiteral("KAYAK"), Direction::Across, QStringLiteral("paddled craft"),
+                        false, PlacementCheck::ApplyRules)
                     .ok());
-        QVERIFY(AddWord(p, 1, 1, QStringLiteral("KETCH"), Down, QStringLiteral("two masted sailer"),
-                        false, 0)
+        QVERIFY(addWord(p, 1, 1, QStringLiteral("KETCH"), Direction::Down, QStringLiteral("two masted sailer"),
+                        false, PlacementCheck::ApplyRules)
                     .ok());
         setPuzzle(*m_window, p);
     }

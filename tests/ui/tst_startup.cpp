@@ -136,7 +136,6 @@ void tst_Startup::settingsGoToConfigFolderWhenProgramFolderIsUnusable()
     QVERIFY(w);
     QVERIFY(QFile::exists(f.configFolder() + QStringLiteral("/Crossword.ini")));
     QCOMPARE(w->paths().settingsFile, f.configFolder() + QStringLiteral("/Crossword.ini"));
-    QCOMPARE(w->paths().tempPicture, f.configFolder() + QStringLiteral("/tmpCwrd.bmp"));
     QCOMPARE(w->paths().dialogFolder, f.dir.path() + QStringLiteral("/documents/"));
 }
 

@@ -66,7 +66,7 @@ private slots:
         // The puzzle of a file, in a window that has no file name.
         CrosswordData puzzle;
         ExtraWords stored;
-        QVERIFY(Load_Crossword(QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd"), puzzle, stored,
+        QVERIFY(loadCrosswordFile(QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd"), puzzle, stored,
                                16, 16)
                     .ok());
         setPuzzle(*m_window, puzzle);
@@ -88,7 +88,6 @@ private slots:
         QCOMPARE(dialogs().shown[0].text, kHideAnswersText);
         QCOMPARE(dialogs().shown[0].buttons, Dialogs::Buttons::YesNoCancel);
         QVERIFY(!m_window->answersHidden());
-        QVERIFY(!QFile::exists(m_window->paths().tempPicture));
         QVERIFY(m_opened.isEmpty());
     }
 
@@ -117,7 +116,6 @@ private slots:
                      ->image()
                      .convertToFormat(QImage::Format_RGB32),
                  withLetters.convertToFormat(QImage::Format_RGB32));
-        QVERIFY(!QFile::exists(m_window->paths().tempPicture));
         QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(target)});
     }
 
@@ -163,7 +161,6 @@ private slots:
         QCOMPARE(exportWordDocument(*m_window, desktop()), QString());
         QCOMPARE(dialogs().titles(), (QStringList{kHideAnswersTitle, kSaveWordTitle}));
         QVERIFY(!m_window->answersHidden());
-        QVERIFY(!QFile::exists(m_window->paths().tempPicture));
         QVERIFY(QDir(documents()).entryList(QDir::Files).isEmpty());
         QVERIFY(m_opened.isEmpty());
     }
@@ -231,7 +228,7 @@ private slots:
         QVERIFY(!QFile::exists(documents() + QStringLiteral("/second.docx")));
     }
 
-    void failureShowsWhyAndLeavesTheTemporaryPicture()
+    void failureShowsWhy()
     {
         dialogs().answers.enqueue(Answer::Yes);
         const QString target = documents() + QStringLiteral("/missing/folder/x.docx");
@@ -240,7 +237,6 @@ private slots:
         QCOMPARE(dialogs().titles(),
                  (QStringList{kHideAnswersTitle, kSaveWordTitle, kWordExportErrorTitle}));
         QVERIFY(dialogs().shown.last().text.contains(QStringLiteral("x.docx")));
-        QVERIFY(QFile::exists(m_window->paths().tempPicture));
         QVERIFY(!QFile::exists(target));
         QVERIFY(!m_window->answersHidden());
         QVERIFY(!control<GradientPanel>(*m_window, "pGress")->isVisible());

@@ -125,7 +125,7 @@ void tst_WordPanel::newGrid(int width, int height)
 
 void tst_WordPanel::clickOnEmptySquareSelectsOnlyTheSquare()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     control<QComboBox>(w(), "txtWord")->setEditText(QStringLiteral("KEEP"));
     control<QLineEdit>(w(), "txtClue")->setText(QStringLiteral("kept clue"));
 
@@ -153,41 +153,42 @@ void tst_WordPanel::clickOnEmptySquareSelectsOnlyTheSquare()
 
 void tst_WordPanel::clickOnAWordStartSelectsTheWord_data()
 {
-    QTest::addColumn<int>("orientation");
+    QTest::addColumn<int>("orientationNumber");
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("y");
-    QTest::newRow("across") << int(Across) << 4 << 6;
-    QTest::newRow("down") << int(Down) << 11 << 3;
-    QTest::newRow("corner") << int(Across) << 0 << 0;
-    QTest::newRow("last column down") << int(Down) << 14 << 10;
+    QTest::newRow("across") << int(Direction::Across) << 4 << 6;
+    QTest::newRow("down") << int(Direction::Down) << 11 << 3;
+    QTest::newRow("corner") << int(Direction::Across) << 0 << 0;
+    QTest::newRow("last column down") << int(Direction::Down) << 14 << 10;
 }
 
 void tst_WordPanel::clickOnAWordStartSelectsTheWord()
 {
-    QFETCH(int, orientation);
+    QFETCH(int, orientationNumber);
+    const Direction orientation = Direction(orientationNumber);
     QFETCH(int, x);
     QFETCH(int, y);
     putWord(w(), x, y, orientation, QStringLiteral("HORSE"), QStringLiteral("Rides well"));
-    if (orientation == Across)
+    if (orientation == Direction::Across)
         control<QRadioButton>(w(), "optDown")->setChecked(true); // the click must switch it
 
     clickSquare(w(), x, y);
     QCOMPARE(control<QComboBox>(w(), "txtWord")->currentText(), QStringLiteral("HORSE"));
     QCOMPARE(control<QLineEdit>(w(), "txtClue")->text(), QStringLiteral("Rides well"));
-    QCOMPARE(control<QRadioButton>(w(), "optAcross")->isChecked(), orientation == Across);
-    QCOMPARE(control<QRadioButton>(w(), "optDown")->isChecked(), orientation == Down);
+    QCOMPARE(control<QRadioButton>(w(), "optAcross")->isChecked(), orientation == Direction::Across);
+    QCOMPARE(control<QRadioButton>(w(), "optDown")->isChecked(), orientation == Direction::Down);
     QCOMPARE(control<QComboBox>(w(), "txtX")->currentText(), QString::number(x));
     QCOMPARE(control<QComboBox>(w(), "txtY")->currentText(), QString::number(y));
     const QRect expected =
-        orientation == Across ? squaresPixels(w(), x, y, 5, 1) : squaresPixels(w(), x, y, 1, 5);
+        orientation == Direction::Across ? squaresPixels(w(), x, y, 5, 1) : squaresPixels(w(), x, y, 1, 5);
     QVERIFY(control<ShapeFrame>(w(), "Shape1")->isVisible());
     QVERIFY(coversSquares(control<ShapeFrame>(w(), "Shape1")->geometry(), expected));
 }
 
 void tst_WordPanel::downWinsOnASharedStartSquare()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
-    putWord(w(), 2, 2, Down, QStringLiteral("CUP"), QStringLiteral("Holds tea"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Down, QStringLiteral("CUP"), QStringLiteral("Holds tea"));
 
     clickSquare(w(), 2, 2);
     QVERIFY(control<QRadioButton>(w(), "optDown")->isChecked());
@@ -199,17 +200,17 @@ void tst_WordPanel::downWinsOnASharedStartSquare()
 
 void tst_WordPanel::orientationTwinsShowTheWordOfTheirOrientation()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
-    putWord(w(), 2, 2, Down, QStringLiteral("CUPS"), QStringLiteral("Hold tea"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Down, QStringLiteral("CUPS"), QStringLiteral("Hold tea"));
     clickSquare(w(), 2, 2);
 
-    chooseOrientation(w(), Across);
+    chooseOrientation(w(), Direction::Across);
     QCOMPARE(control<QComboBox>(w(), "txtWord")->currentText(), QStringLiteral("CAT"));
     QCOMPARE(control<QLineEdit>(w(), "txtClue")->text(), QStringLiteral("Pet"));
     QVERIFY(coversSquares(control<ShapeFrame>(w(), "Shape1")->geometry(),
                           squaresPixels(w(), 2, 2, 3, 1)));
 
-    chooseOrientation(w(), Down);
+    chooseOrientation(w(), Direction::Down);
     QCOMPARE(control<QComboBox>(w(), "txtWord")->currentText(), QStringLiteral("CUPS"));
     QVERIFY(coversSquares(control<ShapeFrame>(w(), "Shape1")->geometry(),
                           squaresPixels(w(), 2, 2, 1, 4)));
@@ -217,10 +218,10 @@ void tst_WordPanel::orientationTwinsShowTheWordOfTheirOrientation()
 
 void tst_WordPanel::orientationWithoutAWordKeepsTheTexts()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     clickSquare(w(), 2, 2);
     const QRect before = control<ShapeFrame>(w(), "Shape1")->geometry();
-    chooseOrientation(w(), Down);
+    chooseOrientation(w(), Direction::Down);
     QVERIFY(control<QRadioButton>(w(), "optDown")->isChecked());
     QCOMPARE(control<QComboBox>(w(), "txtWord")->currentText(), QStringLiteral("CAT"));
     QCOMPARE(control<QLineEdit>(w(), "txtClue")->text(), QStringLiteral("Pet"));
@@ -238,13 +239,13 @@ void tst_WordPanel::updateAddsANewWordAndTakesItOffTheList()
     QCOMPARE(listedWords(w()), QStringList{QStringLiteral("ZEBRA")});
 
     clickSquare(w(), 3, 5);
-    chooseOrientation(w(), Down);
+    chooseOrientation(w(), Direction::Down);
     typeWord(w(), QStringLiteral("ZEBRA"));
     typeClue(w(), QStringLiteral("Striped horse"));
     clickButton(control<GradientButton>(w(), "cmdOKAddWord"));
 
     QCOMPARE(dialogs().shown.size(), 0);
-    const qint16 index = FindWordAt(w().puzzle(), 3, 5, Down);
+    const qint16 index = findWordAt(w().puzzle(), 3, 5, Direction::Down);
     QVERIFY(index >= 0);
     QCOMPARE(w().puzzle().Words.at(index).Answer, QStringLiteral("ZEBRA"));
     QCOMPARE(w().puzzle().Words.at(index).Clue, QStringLiteral("Striped horse"));
@@ -262,11 +263,11 @@ void tst_WordPanel::updateAddsANewWordAndTakesItOffTheList()
 
 void tst_WordPanel::updateRefusedByThePlacementRulesChangesNothing()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"));
     const CrosswordData before = w().puzzle();
     // DOG down through the A of CAT: the letters differ.
     clickSquare(w(), 3, 1);
-    chooseOrientation(w(), Down);
+    chooseOrientation(w(), Direction::Down);
     typeWord(w(), QStringLiteral("DOG"));
     clickButton(control<GradientButton>(w(), "cmdOKAddWord"));
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Add Word Error")});
@@ -309,7 +310,7 @@ void tst_WordPanel::updateRefusals()
 
 void tst_WordPanel::updateChangesAPlacedWord()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     clickSquare(w(), 2, 2);
     typeWord(w(), QStringLiteral("cart"));
     typeClue(w(), QStringLiteral("Horse drawn"));
@@ -338,8 +339,8 @@ void tst_WordPanel::updateOfAPlacedWordIsCheckedLikeANewWord()
 {
     QFETCH(QString, answer);
     QFETCH(QString, refusal);
-    putWord(w(), 5, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
-    putWord(w(), 6, 2, Down, QStringLiteral("ARM"), QStringLiteral("Limb"));
+    putWord(w(), 5, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 6, 2, Direction::Down, QStringLiteral("ARM"), QStringLiteral("Limb"));
     const CrosswordData before = w().puzzle();
 
     clickSquare(w(), 5, 2);
@@ -360,16 +361,16 @@ void tst_WordPanel::updateOfAPlacedWordIsCheckedLikeANewWord()
 
 void tst_WordPanel::updateWithDownOnAnAcrossStartAddsADownWord()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     clickSquare(w(), 2, 2);
-    chooseOrientation(w(), Down);
+    chooseOrientation(w(), Direction::Down);
     typeWord(w(), QStringLiteral("CUP"));
     typeClue(w(), QStringLiteral("Holds tea"));
     clickButton(control<GradientButton>(w(), "cmdOKAddWord"));
 
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("CAT"), QStringLiteral("CUP")}));
-    QCOMPARE(w().puzzle().Words.at(1).Orientation, Down);
+    QCOMPARE(w().puzzle().Words.at(1).Orientation, Direction::Down);
     QCOMPARE(w().puzzle().Words.at(0).Clue, QStringLiteral("Pet"));
 }
 
@@ -377,8 +378,8 @@ void tst_WordPanel::updateWithDownOnAnAcrossStartAddsADownWord()
 
 void tst_WordPanel::deletePutsTheWordBackInTheList()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
-    putWord(w(), 3, 2, Down, QStringLiteral("ARM"), QStringLiteral("Limb"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 3, 2, Direction::Down, QStringLiteral("ARM"), QStringLiteral("Limb"));
     clickSquare(w(), 3, 2);
     clickButton(control<GradientButton>(w(), "cmdDelete"));
 
@@ -395,7 +396,7 @@ void tst_WordPanel::deletePutsTheWordBackInTheList()
 
 void tst_WordPanel::deleteWithAShortTextDeletesThenRefusesToStore()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     clickSquare(w(), 2, 2);
     typeWord(w(), QStringLiteral("CA"));
     clickButton(control<GradientButton>(w(), "cmdDelete"));
@@ -410,10 +411,10 @@ void tst_WordPanel::deleteWithAShortTextDeletesThenRefusesToStore()
 
 void tst_WordPanel::deleteWithNothingThereChangesNothing()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     const CrosswordData before = w().puzzle();
     clickSquare(w(), 2, 2);
-    chooseOrientation(w(), Down); // no Down word starts there
+    chooseOrientation(w(), Direction::Down); // no Down word starts there
     clickButton(control<GradientButton>(w(), "cmdDelete"));
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(w().puzzle().Words, before.Words);
@@ -452,7 +453,7 @@ void tst_WordPanel::storeDoesNothingForAWordAlreadyKept_data()
 void tst_WordPanel::storeDoesNothingForAWordAlreadyKept()
 {
     QFETCH(QString, typed);
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     control<QComboBox>(w(), "txtWord")->setEditText(QStringLiteral("OTTER"));
     clickWordToolbar(w(), 1);
 
@@ -537,7 +538,7 @@ void tst_WordPanel::choosingAListedWordFillsItsClue()
 
 void tst_WordPanel::searchMarksEveryPlaceInOrder()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"));
     control<QComboBox>(w(), "txtWord")->setEditText(QStringLiteral("ACT"));
     clickWordToolbar(w(), 3);
     QCOMPARE(dialogs().shown.size(), 0);
@@ -557,18 +558,18 @@ void tst_WordPanel::searchMarksEveryPlaceInOrder()
 
 void tst_WordPanel::searchIgnoresCase()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"));
     control<QComboBox>(w(), "txtWord")->setEditText(QStringLiteral("ACT"));
-    w().wordPanel().searchPlaces();
+    w().wordPanel().findPlacesForWord();
     const QList<QRect> upper = visibleMarkers(w());
     control<QComboBox>(w(), "txtWord")->setEditText(QStringLiteral("act"));
-    w().wordPanel().searchPlaces();
+    w().wordPanel().findPlacesForWord();
     QCOMPARE(visibleMarkers(w()), upper);
 }
 
 void tst_WordPanel::searchWithoutAPlaceRemovesOldMarkers()
 {
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"));
     control<QComboBox>(w(), "txtWord")->setEditText(QStringLiteral("ACT"));
     clickWordToolbar(w(), 3);
     QCOMPARE(visibleMarkers(w()).size(), 3);
@@ -604,7 +605,7 @@ void tst_WordPanel::searchRefusals()
     QFETCH(QString, title);
     QFETCH(QString, text);
     if (gridWord)
-        putWord(w(), 2, 2, Across, QStringLiteral("CAT"));
+        putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"));
     control<QComboBox>(w(), "txtWord")->setEditText(word);
     clickWordToolbar(w(), 3);
     QCOMPARE(dialogs().shown.size(), 1);
@@ -759,12 +760,12 @@ void tst_WordPanel::gridKeysMoveSwapStartTheWordAndUpdate()
     QApplication::setActiveWindow(&w());
     w().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w()));
-    putWord(w(), 2, 2, Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     control<GradientButton>(w(), "CandyButton1_3")->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), control<PictureBox>(w(), "picView"));
     QCOMPARE(control<PictureBox>(w(), "picView")->focusMark(),
-             w().wordPanel().squaresRect(0, 0, 1, Across));
+             w().wordPanel().squaresRect(0, 0, 1, Direction::Across));
 
     // The arrows move the selected square (kept inside the grid) as a click would.
     for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down,
@@ -774,7 +775,7 @@ void tst_WordPanel::gridKeysMoveSwapStartTheWordAndUpdate()
     QCOMPARE(control<QComboBox>(w(), "txtY")->currentText(), QStringLiteral("2"));
     QCOMPARE(control<QComboBox>(w(), "txtWord")->currentText(), QStringLiteral("CAT"));
     QCOMPARE(control<PictureBox>(w(), "picView")->focusMark(),
-             w().wordPanel().squaresRect(2, 2, 1, Across));
+             w().wordPanel().squaresRect(2, 2, 1, Direction::Across));
     // The mark shows on the grid while it has the focus.
     const QImage shown = control<PictureBox>(w(), "picView")->grab().toImage();
     QCOMPARE(
@@ -794,7 +795,7 @@ void tst_WordPanel::gridKeysMoveSwapStartTheWordAndUpdate()
     QTest::keyClick(control<PictureBox>(w(), "picView"), Qt::Key_Return);
     QCOMPARE(dialogs().titles(), QStringList());
     QCOMPARE(gridAnswers(w()), QStringList({QStringLiteral("CAT"), QStringLiteral("COW")}));
-    QCOMPARE(w().puzzle().Words.last().Orientation, Down);
+    QCOMPARE(w().puzzle().Words.last().Orientation, Direction::Down);
 }
 
 void tst_WordPanel::wordToolbarPressedFromTheKeyboard()

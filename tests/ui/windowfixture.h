@@ -47,7 +47,7 @@ inline void setPuzzle(MainWindow &w, const CrosswordData &p)
     w.document().replaceLayout(p, w.document().storedWords());
 }
 
-// Test set-up: a new empty puzzle of this size, as NewCrossword makes it.
+// Test set-up: a new empty puzzle of this size, as newCrossword makes it.
 inline void newPuzzle(MainWindow &w, int width, int height)
 {
     w.document().newPuzzle(qint16(width), qint16(height), QStringLiteral("Crossword"), QString());
@@ -56,7 +56,7 @@ inline void newPuzzle(MainWindow &w, int width, int height)
 // Test set-up: reads the puzzle file at path into the window's document.
 inline void loadPuzzle(MainWindow &w, const QString &path)
 {
-    const Result r = w.document().open(path, w.defaultWidth(), w.defaultHeight());
+    const Result<> r = w.document().open(path, w.defaultWidth(), w.defaultHeight());
     QVERIFY2(r.ok(), qPrintable(r.ok() ? QString() : r.message().text));
 }
 

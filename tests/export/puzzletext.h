@@ -9,23 +9,23 @@
 
 #include <QStringList>
 
-inline CrosswordData puzzleFromSpec(const QString &spec, int width = 10, int height = 8,
+inline CrosswordData puzzleFromText(const QString &text, int width = 10, int height = 8,
                                     const QString &title = QStringLiteral("Crossword"),
                                     const QString &subject = QString())
 {
     CrosswordData puzzle;
-    NewCrossword(puzzle, qint16(width), qint16(height));
+    newCrossword(puzzle, qint16(width), qint16(height));
     puzzle.Title = title;
     puzzle.Subject = subject;
-    for (const QString &item : spec.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    for (const QString &item : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QString head = item.section(QLatin1Char('|'), 0, 0);
         const QString clue = item.section(QLatin1Char('|'), 1);
         const QStringList f = head.split(QLatin1Char(' '));
         const QString word = QString(f.at(0)).replace(QLatin1Char('_'), QLatin1Char(' '));
-        AddWord(puzzle, qint16(f.at(1).toInt()), qint16(f.at(2).toInt()), word, f.at(3).toInt(),
-                clue, true, 1);
+        addWord(puzzle, qint16(f.at(1).toInt()), qint16(f.at(2).toInt()), word,
+                Direction(f.at(3).toInt()), clue, true, PlacementCheck::SkipRules);
     }
-    NumberSquares(puzzle);
+    numberSquares(puzzle);
     return puzzle;
 }
 
@@ -39,7 +39,7 @@ inline QStringList wordLines(const CrosswordData &puzzle)
         lines << QStringLiteral("%1 %2 %3 %4 #%5 %6")
                      .arg(w.X)
                      .arg(w.Y)
-                     .arg(w.Orientation)
+                     .arg(qint32(w.Orientation))
                      .arg(w.Answer)
                      .arg(w.Number)
                      .arg(w.Clue);
