@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace Velloquin;
+
 namespace {
 
 // A 30 x 30 grid with an across word on every other row and a down word on every other
@@ -46,7 +48,7 @@ void buildClueText(benchmark::State &state)
     CrosswordData puzzle = densePuzzle();
     numberSquares(puzzle);
     for (auto _ : state)
-        benchmark::DoNotOptimize(Get_Clues_text(puzzle));
+        benchmark::DoNotOptimize(clueListText(puzzle));
 }
 BENCHMARK(buildClueText);
 

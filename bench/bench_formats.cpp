@@ -14,6 +14,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace Velloquin;
+
 namespace {
 
 QByteArray animalList()

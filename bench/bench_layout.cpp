@@ -11,6 +11,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace Velloquin;
+
 namespace {
 
 // No X, Y, Z, Q or J in any of these.

@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace Velloquin;
+
 namespace {
 
 // A puzzle of n words on a 255 x 255 grid, stored unchecked, each with a two-line clue.

@@ -26,6 +26,8 @@
 #include <time.h>
 #include <vector>
 
+using namespace Velloquin;
+
 namespace {
 
 const char *const kPool[] = {

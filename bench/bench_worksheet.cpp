@@ -13,6 +13,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace Velloquin;
+
 namespace {
 
 CrosswordData puzzleWithClue(int characters)

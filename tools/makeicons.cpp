@@ -10,6 +10,8 @@
 
 #include <cstdio>
 
+using namespace Velloquin;
+
 int main(int argc, char *argv[])
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))

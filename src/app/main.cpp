@@ -11,6 +11,8 @@
 #include <QIcon>
 #include <QStandardPaths>
 
+using namespace Velloquin;
+
 int main(int argc, char *argv[])
 {
     prepareWindowCommandLine(argc, argv);

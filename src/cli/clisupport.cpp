@@ -5,6 +5,8 @@
 #include "crosswordfile.h"
 #include "fileutil.h"
 
+namespace Velloquin {
+
 int usageError(const QString &reason)
 {
     cliErr() << "velloquin-cli: " << reason << '\n';
@@ -49,3 +51,5 @@ std::optional<int> openPuzzleFile(const QString &path, CrosswordData &puzzle, Ex
         return unreadableFile(loaded.message());
     return refused(loaded.message());
 }
+
+} // namespace Velloquin

@@ -17,6 +17,8 @@
 
 #include <algorithm>
 
+namespace Velloquin {
+
 namespace {
 
 // What every format gets: the loaded, numbered puzzle, the drawing options the command
@@ -48,8 +50,8 @@ QImage pagePicture(const CrosswordData &puzzle, const DrawOptions &options)
 int exportDocx(const ExportJob &job)
 {
     const Result<> made =
-        writeDocx(pagePicture(job.puzzle, job.options), Get_Clues_text(job.puzzle),
-                  job.puzzle.Title, job.puzzle.Subject, job.output, {}, job.paper);
+        writeDocx(pagePicture(job.puzzle, job.options), clueListText(job.puzzle), job.puzzle.Title,
+                  job.puzzle.Subject, job.output, {}, job.paper);
     return made.ok() ? ExitOk : refused(made.message());
 }
 
@@ -185,3 +187,5 @@ int runExport(const QStringList &args)
     numberSquares(job.puzzle);
     return format->write(job);
 }
+
+} // namespace Velloquin

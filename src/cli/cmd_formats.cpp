@@ -16,6 +16,8 @@
 
 #include <optional>
 
+namespace Velloquin {
+
 namespace {
 
 // The grid sizes make accepts: the window's smallest size, and the largest a puzzle
@@ -151,3 +153,5 @@ int exportPuz(const CrosswordData &puzzle, const QString &output)
         cliErr() << "Export: " << note << '\n';
     return ExitOk;
 }
+
+} // namespace Velloquin

@@ -10,6 +10,8 @@
 
 #include <optional>
 
+namespace Velloquin {
+
 bool takeLayoutFlag(const QStringList &args, qsizetype &i, LayoutFlags &flags, int &status)
 {
     const QString &arg = args.at(i);
@@ -163,3 +165,5 @@ int runSearch(const QStringList &args)
     }
     return ExitOk;
 }
+
+} // namespace Velloquin

@@ -10,6 +10,8 @@
 
 #include <optional>
 
+namespace Velloquin {
+
 namespace {
 
 // Sizes the window offers start at 5; a puzzle file holds at most 255 squares a side.
@@ -313,3 +315,5 @@ int runShow(const QStringList &args)
         out << line << '\n';
     return ExitOk;
 }
+
+} // namespace Velloquin

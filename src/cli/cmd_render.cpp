@@ -14,6 +14,8 @@
 #include <limits>
 #include <optional>
 
+namespace Velloquin {
+
 namespace {
 
 // Largest picture side the command draws, to keep a typing slip from asking for gigabytes.
@@ -70,7 +72,7 @@ int runClues(const QStringList &args)
     CrosswordData puzzle;
     if (const std::optional<int> failed = loadPuzzle(args.first(), puzzle))
         return *failed;
-    cliOut() << Get_Clues_text(puzzle);
+    cliOut() << clueListText(puzzle);
     return ExitOk;
 }
 
@@ -145,3 +147,5 @@ int runRender(const QStringList &args)
         return refused(pictureNotSaved(output, *reason));
     return ExitOk;
 }
+
+} // namespace Velloquin

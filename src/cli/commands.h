@@ -6,6 +6,8 @@
 
 #include <optional>
 
+namespace Velloquin {
+
 struct CrosswordData;
 struct ExtraWord;
 using ExtraWords = QList<ExtraWord>;
@@ -101,3 +103,5 @@ int runMove(const QStringList &args);
 int runResize(const QStringList &args);
 int runStore(const QStringList &args);
 int runShow(const QStringList &args);
+
+} // namespace Velloquin

@@ -3,6 +3,8 @@
 // (resources/man/velloquin-cli.1.in) and the bash completion.
 #include "helptexts.h"
 
+namespace Velloquin {
+
 namespace {
 
 struct Help
@@ -135,3 +137,5 @@ QString commandHelp(const QString &command)
     }
     return QString();
 }
+
+} // namespace Velloquin

@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 
+namespace Velloquin {
 
 QTextStream &cliOut()
 {
@@ -74,6 +75,10 @@ void printUsage(QTextStream &to)
 }
 
 } // namespace
+
+} // namespace Velloquin
+
+using namespace Velloquin;
 
 int main(int argc, char *argv[])
 {

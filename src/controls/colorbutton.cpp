@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+namespace Velloquin {
+
 namespace {
 
 constexpr int kButtonFace = 15;
@@ -261,3 +263,5 @@ void ColorButton::paintEvent(QPaintEvent *)
         }
     }
 }
+
+} // namespace Velloquin

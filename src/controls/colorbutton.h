@@ -7,6 +7,8 @@
 #include <QColor>
 #include <QPointer>
 
+namespace Velloquin {
+
 // A drop-down colour chooser: a field showing the current colour with an arrow button at its
 // right end. Clicking it (or Space, F4, Alt+Down) opens the palette (ColorPalettePopup) below
 // the field; the chosen colour becomes color() and changed() is emitted. Focus, clicking and
@@ -93,3 +95,5 @@ private:
     QColor m_backgroundColor;
     QPointer<ColorPalettePopup> m_palette;
 };
+
+} // namespace Velloquin

@@ -18,6 +18,8 @@
 #include <QScreen>
 #include <QToolTip>
 
+namespace Velloquin {
+
 namespace {
 
 const QColor kWhite(255, 255, 255);
@@ -264,7 +266,8 @@ public:
 
 QAccessibleInterface *paletteFactory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("ColorPalettePopup") && object && object->isWidgetType())
+    if (className == QLatin1String(ColorPalettePopup::staticMetaObject.className()) && object &&
+        object->isWidgetType())
         return new PaletteAccessible(static_cast<QWidget *>(object));
     return nullptr;
 }
@@ -761,3 +764,5 @@ void ColorPalettePopup::paintEvent(QPaintEvent *)
     for (int n = 1; n <= CellCount; ++n)
         drawCell(painter, n);
 }
+
+} // namespace Velloquin

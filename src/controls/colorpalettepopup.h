@@ -10,6 +10,8 @@
 #include <functional>
 #include <optional>
 
+namespace Velloquin {
+
 // Asks the user for a colour, starting from `initial`; nullopt when the user cancels.
 // The default opens QColorDialog; the main window routes it through its dialogs interface
 // and tests answer it from a script.
@@ -141,3 +143,5 @@ private:
     bool m_finished = false;
     bool m_inDialog = false;
 };
+
+} // namespace Velloquin

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace Velloquin {
+
 namespace {
 
 using Look = GradientButton::Look;
@@ -606,3 +608,5 @@ void GradientButton::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing, false);
     drawContents(painter, s);
 }
+
+} // namespace Velloquin

@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QPainterPath>
 
+namespace Velloquin {
+
 // A push button with a shaded, glossy face in one of eight looks, coloured by its state, with
 // an optional picture (the button's icon, drawn at iconSize()) and a text ("&" marks the
 // access key). Clicking, Space and Enter, the access key, checking and accessibility are
@@ -148,3 +150,5 @@ private:
     bool m_hovered = false;
     bool m_doubleClickDown = false; // the second press of a double click: no second click
 };
+
+} // namespace Velloquin

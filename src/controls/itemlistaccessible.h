@@ -4,6 +4,8 @@
 #include <QAccessibleWidget>
 #include <QHash>
 
+namespace Velloquin {
+
 // Accessible interface of a self-drawn widget whose items (toolbar buttons, palette
 // cells) are not widgets of their own. Item interfaces are made when first asked for,
 // registered with Qt under a key of the subclass's choosing, and released with the widget's.
@@ -42,3 +44,5 @@ protected:
 private:
     mutable QHash<int, QAccessible::Id> m_items;
 };
+
+} // namespace Velloquin

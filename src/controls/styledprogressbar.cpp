@@ -8,6 +8,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+namespace Velloquin {
+
 namespace {
 
 constexpr int BlockLength = 6;
@@ -394,3 +396,5 @@ void StyledProgressBar::paintText(QPainter &painter, int w, int h) const
     }
     painter.restore();
 }
+
+} // namespace Velloquin

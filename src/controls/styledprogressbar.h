@@ -7,6 +7,8 @@
 
 class QPainter;
 
+namespace Velloquin {
+
 // A progress bar drawn by the control itself in one of nine looks, with an optional
 // percentage text. Every redraw goes through an off-screen pixmap
 // that grows with the control and is never made smaller.
@@ -118,3 +120,5 @@ private:
     QPixmap m_pattern;
     QPixmap m_buffer;
 };
+
+} // namespace Velloquin

@@ -17,6 +17,8 @@
 #include <QStyleOption>
 #include <QToolTip>
 
+namespace Velloquin {
+
 namespace {
 
 // Colours of a lit button, top to bottom.
@@ -744,3 +746,5 @@ bool Toolbar::event(QEvent *event)
     }
     return QWidget::event(event);
 }
+
+} // namespace Velloquin

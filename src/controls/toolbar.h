@@ -11,6 +11,8 @@
 
 #include <vector>
 
+namespace Velloquin {
+
 // A strip of small image buttons built from one image strip and a layout string.
 // Buttons are numbered from 1 in layout order and are push ("N"), check ("C") or
 // option ("O") buttons; "|" puts an etched separator after the previous button and
@@ -196,3 +198,5 @@ private:
     QColor m_highlight;
     QColor m_shadow;
 };
+
+} // namespace Velloquin

@@ -10,6 +10,8 @@
 #include <QHash>
 #include <QPointer>
 
+namespace Velloquin {
+
 namespace {
 
 // One button of a Toolbar. Not a QObject: it lives in the accessibility cache and is
@@ -122,7 +124,8 @@ public:
 
 QAccessibleInterface *toolbarFactory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("Toolbar") && object && object->isWidgetType())
+    if (className == QLatin1String(Toolbar::staticMetaObject.className()) && object &&
+        object->isWidgetType())
         return new ToolbarAccessible(static_cast<Toolbar *>(object));
     return nullptr;
 }
@@ -137,3 +140,5 @@ void installToolbarAccessibility()
     }();
     Q_UNUSED(installed);
 }
+
+} // namespace Velloquin

@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+namespace Velloquin {
+
 ToolbarBand::ToolbarBand(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -65,3 +67,5 @@ void ToolbarBand::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     applyColours();
 }
+
+} // namespace Velloquin

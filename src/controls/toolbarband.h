@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+namespace Velloquin {
+
 class Toolbar;
 
 // The band across the top of the main window that carries the toolbars. It paints a
@@ -44,3 +46,5 @@ private:
     QList<QPointer<Toolbar>> m_toolbars;
     bool m_gradient = true;
 };
+
+} // namespace Velloquin

@@ -4,6 +4,8 @@
 #include "crosswordfile.h"
 #include "gridedit.h"
 
+namespace Velloquin {
+
 PuzzleDocument::PuzzleDocument(QObject *parent) : QObject(parent)
 {
     setObjectName(QStringLiteral("document"));
@@ -20,7 +22,7 @@ void PuzzleDocument::newPuzzle(qint16 width, qint16 height, const QString &title
 }
 
 Result<> PuzzleDocument::open(const QString &path, qint16 defaultWidth, qint16 defaultHeight,
-                            PuzzleProblems *problems)
+                              PuzzleProblems *problems)
 {
     CrosswordData puzzle = m_puzzle;
     ExtraWords stored = m_stored;
@@ -51,13 +53,14 @@ void PuzzleDocument::importPuzzle(const CrosswordData &puzzle)
 }
 
 Result<> PuzzleDocument::placeWord(int x, int y, Direction orientation, const QString &word,
-                                 const QString &clue)
+                                   const QString &clue)
 {
     CrosswordData puzzle = m_puzzle;
-    const Result<> added = addWord(puzzle, qint16(x), qint16(y), word, orientation, clue, true, PlacementCheck::ApplyRules);
+    const Result<> added = addWord(puzzle, qint16(x), qint16(y), word, orientation, clue, true,
+                                   PlacementCheck::ApplyRules);
     if (added) {
         ExtraWords stored = m_stored;
-        ::removeStoredWord(stored, word);
+        Velloquin::removeStoredWord(stored, word);
         applyEdit(std::move(puzzle), std::move(stored));
     }
     return added;
@@ -66,7 +69,7 @@ Result<> PuzzleDocument::placeWord(int x, int y, Direction orientation, const QS
 Result<> PuzzleDocument::replaceWord(qint16 index, const QString &answer, const QString &clue)
 {
     CrosswordData puzzle = m_puzzle;
-    const Result<> replaced = ::replaceWord(puzzle, index, answer, clue);
+    const Result<> replaced = Velloquin::replaceWord(puzzle, index, answer, clue);
     if (replaced)
         applyEdit(std::move(puzzle), m_stored);
     return replaced;
@@ -81,7 +84,7 @@ StoreWordCheck PuzzleDocument::deleteWord(qint16 index, const QString &keepWord,
     if (!removeWordAt(puzzle, index))
         return StoreWordCheck::AlreadyUsed;
     ExtraWords stored = m_stored;
-    const StoreWordCheck check = ::storeWord(stored, puzzle, keepWord, keepClue);
+    const StoreWordCheck check = Velloquin::storeWord(stored, puzzle, keepWord, keepClue);
     applyEdit(std::move(puzzle), std::move(stored));
     return check;
 }
@@ -114,7 +117,7 @@ void PuzzleDocument::replaceLayout(const CrosswordData &puzzle, const ExtraWords
 StoreWordCheck PuzzleDocument::storeWord(const QString &word, const QString &clue)
 {
     ExtraWords stored = m_stored;
-    const StoreWordCheck check = ::storeWord(stored, m_puzzle, word, clue);
+    const StoreWordCheck check = Velloquin::storeWord(stored, m_puzzle, word, clue);
     if (check == StoreWordCheck::Stored)
         applyEdit(m_puzzle, std::move(stored));
     return check;
@@ -123,7 +126,7 @@ StoreWordCheck PuzzleDocument::storeWord(const QString &word, const QString &clu
 bool PuzzleDocument::removeStoredWord(const QString &word)
 {
     ExtraWords stored = m_stored;
-    if (!::removeStoredWord(stored, word))
+    if (!Velloquin::removeStoredWord(stored, word))
         return false;
     applyEdit(m_puzzle, std::move(stored));
     return true;
@@ -184,3 +187,5 @@ void PuzzleDocument::setModified(bool modified)
     m_modified = modified;
     emit modifiedChanged(m_modified);
 }
+
+} // namespace Velloquin

@@ -10,6 +10,8 @@
 #include <QObject>
 #include <QString>
 
+namespace Velloquin {
+
 // The open puzzle: its grid words, title, topic and size, the stored words the automatic
 // layout takes, the file it was read from or saved to and whether it changed since.
 // Views and commands read it through the const accessors and change it only through the
@@ -39,7 +41,7 @@ public:
     // entries are dropped; words the editor would never have placed stay and are counted
     // in *problems. A refusal leaves the document as it was.
     Result<> open(const QString &path, qint16 defaultWidth, qint16 defaultHeight,
-                PuzzleProblems *problems = nullptr);
+                  PuzzleProblems *problems = nullptr);
     // Writes the puzzle and the stored words to path; from then on the document is that
     // file. A refusal leaves the file on disk and the document as they were.
     Result<> save(const QString &path);
@@ -50,7 +52,8 @@ public:
     // --- The grid ----------------------------------------------------------------------
     // Places a new word at (x, y), checked by the placement rules; a stored word placed
     // leaves the stored words.
-    Result<> placeWord(int x, int y, Direction orientation, const QString &word, const QString &clue);
+    Result<> placeWord(int x, int y, Direction orientation, const QString &word,
+                       const QString &clue);
     // Gives the placed word at index a new answer and clue, checked like a new word.
     Result<> replaceWord(qint16 index, const QString &answer, const QString &clue);
     // Takes the placed word at index off the grid and, in the same change, stores
@@ -66,7 +69,7 @@ public:
     void replaceLayout(const CrosswordData &puzzle, const ExtraWords &stored);
 
     // --- The stored words --------------------------------------------------------------
-    // Stores a word for the automatic layout (see ::storeWord for the rules).
+    // Stores a word for the automatic layout (see Velloquin::storeWord for the rules).
     StoreWordCheck storeWord(const QString &word, const QString &clue);
     // Takes a word out of the stored words; false when it was not stored.
     bool removeStoredWord(const QString &word);
@@ -99,3 +102,5 @@ private:
     QString m_fileName;
     bool m_modified = false;
 };
+
+} // namespace Velloquin

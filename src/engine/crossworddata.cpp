@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "crossworddata.h"
 
+namespace Velloquin {
+
 CellGrid::CellGrid(int width, int height)
     : m_width(qMax(0, width)), m_height(qMax(0, height)), m_cells(m_width * m_height)
 {}
@@ -156,3 +158,5 @@ Message storedWordsFullMessage()
                        .arg(kMaxWordIndex),
                    Icon::Information};
 }
+
+} // namespace Velloquin

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+namespace Velloquin {
+
 // Which way a word runs from its start square. The values are those puzzle files store.
 enum class Direction : qint32 { Across = 0, Down = 1 };
 
@@ -118,3 +120,5 @@ qint16 findWordAt(const CrosswordData &puzzle, qint16 x, qint16 y, Direction ori
 Result<> addWord(CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
                  Direction orientation, const QString &clue, bool showLetters,
                  PlacementCheck check);
+
+} // namespace Velloquin

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+namespace Velloquin {
+
 void newCrossword(CrosswordData &puzzle, qint16 width, qint16 height)
 {
     puzzle = CrosswordData{};
@@ -173,3 +175,5 @@ CrosswordData cropToWords(const CrosswordData &puzzle)
     }
     return cropped;
 }
+
+} // namespace Velloquin

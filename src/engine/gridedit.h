@@ -3,6 +3,8 @@
 
 #include "crossworddata.h"
 
+namespace Velloquin {
+
 // Replaces the puzzle by a new empty one of the given size.
 void newCrossword(CrosswordData &puzzle, qint16 width, qint16 height);
 
@@ -27,3 +29,5 @@ Result<> removeWordAt(CrosswordData &puzzle, qsizetype index);
 // no room), so a page shows no empty margin; words keep their numbers. An empty puzzle, or
 // one with no square inside the grid, stays whole.
 CrosswordData cropToWords(const CrosswordData &puzzle);
+
+} // namespace Velloquin

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace Velloquin {
+
 namespace {
 
 // One row of the work table: a stored word and where the current attempt put it.
@@ -240,3 +242,5 @@ int wrapProgress(int value, int max)
         value -= max;
     return value;
 }
+
+} // namespace Velloquin

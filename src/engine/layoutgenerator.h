@@ -11,6 +11,8 @@
 #include <functional>
 #include <optional>
 
+namespace Velloquin {
+
 // How a layout run ended.
 enum class LayoutResult {
     Placed,            // every word placed and stored in the puzzle
@@ -71,3 +73,5 @@ Message wordTooBigMessage();
 // The value a progress bar with maximum `max` shows for `value`: `max` is taken off
 // while the value exceeds it, so 1..max and then 1 again.
 int wrapProgress(int value, int max);
+
+} // namespace Velloquin

@@ -8,6 +8,8 @@
 #include <utility>
 #include <variant>
 
+namespace Velloquin {
+
 // The icon a message box shows with a message.
 enum class Icon { None, Information, Warning, Error, Question };
 
@@ -83,3 +85,5 @@ template <typename T>
 Result<T>::Result(const Result<void> &refusal)
     : m_outcome(std::in_place_index<1>, refusal.message())
 {}
+
+} // namespace Velloquin

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "placementsearch.h"
 
+namespace Velloquin {
+
 CandidateList findPlacements(const CrosswordData &puzzle, const QString &word)
 {
     // One rebuild of the letters from the placed words and one pass over every square;
@@ -8,3 +10,5 @@ CandidateList findPlacements(const CrosswordData &puzzle, const QString &word)
     const ScratchGrid grid(puzzle);
     return findCrossingPlacements(grid, word, CrossingSearch::Scan);
 }
+
+} // namespace Velloquin

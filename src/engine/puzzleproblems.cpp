@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QStringList>
 
+namespace Velloquin {
+
 namespace {
 
 QString count(int n, const QString &one, const QString &many)
@@ -87,3 +89,5 @@ Message puzzleProblemsMessage(const PuzzleProblems &problems, const QString &fil
     return Message{QStringLiteral("Damaged Crossword"), lines.join(QLatin1Char('\n')),
                    Icon::Warning};
 }
+
+} // namespace Velloquin

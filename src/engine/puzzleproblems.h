@@ -4,6 +4,8 @@
 #include "crossworddata.h"
 #include "message.h"
 
+namespace Velloquin {
+
 // What a puzzle read from a file may hold that the editor never makes: a damaged or
 // hand-edited file. The reader keeps such words as they are; the window says so.
 struct PuzzleProblems
@@ -22,3 +24,5 @@ PuzzleProblems dropBlankWordsAndFindProblems(CrosswordData &puzzle);
 
 // The one warning about them, naming the file.
 Message puzzleProblemsMessage(const PuzzleProblems &problems, const QString &fileName);
+
+} // namespace Velloquin

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+namespace Velloquin {
+
 int roundHalfEven(double value)
 {
     // std::nearbyint follows the current rounding mode, which is round-half-to-even
@@ -24,3 +26,5 @@ int floorToInt(double v)
 {
     return int(std::floor(v));
 }
+
+} // namespace Velloquin

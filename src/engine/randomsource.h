@@ -3,6 +3,8 @@
 
 #include <QtGlobal>
 
+namespace Velloquin {
+
 // The program's uniform pseudo-random source: a 24-bit linear congruential generator
 // x := (1140671485 * x + 12820163) mod 2^24, r = x / 2^24. Every r is exactly
 // representable in single precision and lies in [0, 1). A default-constructed source
@@ -37,3 +39,5 @@ int roundHalfEven(double value);
 
 // Largest integer not above v.
 int floorToInt(double v);
+
+} // namespace Velloquin

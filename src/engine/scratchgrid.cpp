@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <bit>
 
+namespace Velloquin {
+
 ScratchGrid::ScratchGrid(int width, int height)
     : m_width(qMax(0, width)), m_height(qMax(0, height)), m_stride(m_width + 2),
       m_cells(size_t(m_stride) * size_t(m_height + 2), 0), m_cover(m_cells.size(), 0),
@@ -282,3 +284,5 @@ CandidateList findCrossingPlacements(const ScratchGrid &grid, const QString &wor
     grid.findCrossings(upperLetters(word), search, out);
     return out;
 }
+
+} // namespace Velloquin

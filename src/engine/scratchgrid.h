@@ -11,6 +11,8 @@
 #include <array>
 #include <vector>
 
+namespace Velloquin {
+
 // One position where a word may go: start column, start row and orientation.
 struct Candidate
 {
@@ -139,3 +141,5 @@ QString upperLetters(const QString &word);
 // least one square with a letter already there (see ScratchGrid::findCrossings).
 CandidateList findCrossingPlacements(const ScratchGrid &grid, const QString &word,
                                      CrossingSearch search = CrossingSearch::Indexed);
+
+} // namespace Velloquin

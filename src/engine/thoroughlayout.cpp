@@ -10,6 +10,8 @@
 #include <limits>
 #include <vector>
 
+namespace Velloquin {
+
 namespace {
 
 // A stored word as the search sees it.
@@ -682,3 +684,5 @@ QString partialLayoutQuestion(int placed, int total)
         .arg(placed)
         .arg(total);
 }
+
+} // namespace Velloquin

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+namespace Velloquin {
+
 // The thorough layout: a second automatic layout beside generateLayout, for grids where
 // placing words at random crossings runs out of room. It lays out the words one at a
 // time, always the word with the fewest places left and at the place with the most
@@ -96,3 +98,5 @@ LayoutQuality measureLayout(const CrosswordData &puzzle);
 
 // The question the window asks when some words do not fit.
 QString partialLayoutQuestion(int placed, int total);
+
+} // namespace Velloquin

@@ -3,6 +3,8 @@
 
 #include "gridedit.h"
 
+namespace Velloquin {
+
 namespace {
 
 const Message WordTooSmall{QStringLiteral("Word too small"),
@@ -16,11 +18,12 @@ const Message WordLengthError{QStringLiteral("Word Legth Error"),
 
 } // namespace
 
-Result<> replaceWord(CrosswordData &puzzle, qint16 index, const QString &answer, const QString &clue)
+Result<> replaceWord(CrosswordData &puzzle, qint16 index, const QString &answer,
+                     const QString &clue)
 {
     if (puzzle.IsEmpty || index < 0 || index >= puzzle.Words.size())
         return Result<>::refused(QStringLiteral("Error"), QStringLiteral("There is no such word."),
-                               Icon::Error);
+                                 Icon::Error);
     if (answer.size() < kMinWordLength)
         return Result<>::refused(WordTooSmall);
     const QString upper = answer.toUpper();
@@ -28,7 +31,8 @@ Result<> replaceWord(CrosswordData &puzzle, qint16 index, const QString &answer,
     CrosswordData check = puzzle;
     Result<> result = removeWordAt(check, index);
     if (result)
-        result = addWord(check, old.X, old.Y, upper, old.Orientation, clue, true, PlacementCheck::ApplyRules);
+        result = addWord(check, old.X, old.Y, upper, old.Orientation, clue, true,
+                         PlacementCheck::ApplyRules);
     if (!result)
         return result;
     GridWord &word = puzzle.Words[index];
@@ -79,3 +83,5 @@ QStringList wordsInUse(const CrosswordData &puzzle, const ExtraWords &stored)
     }
     return words;
 }
+
+} // namespace Velloquin

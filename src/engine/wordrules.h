@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+namespace Velloquin {
+
 // The rules for changing a placed word and for the stored words the automatic layout
 // takes, kept apart from any window so that every caller applies them the same way.
 
@@ -15,7 +17,8 @@ inline constexpr int kMinWordLength = 3;
 // obey the placement rules as a new word would, with the word it replaces taken off the
 // grid; the word keeps its square, direction and place in the list. A refusal leaves the
 // puzzle as it was.
-Result<> replaceWord(CrosswordData &puzzle, qint16 index, const QString &answer, const QString &clue);
+Result<> replaceWord(CrosswordData &puzzle, qint16 index, const QString &answer,
+                     const QString &clue);
 
 // What storing a word in the stored-word list comes to.
 enum class StoreWordCheck {
@@ -40,3 +43,5 @@ bool removeStoredWord(ExtraWords &stored, const QString &word);
 // The words an imported word list counts as duplicates: the stored words, then the
 // answers on the grid.
 QStringList wordsInUse(const CrosswordData &puzzle, const ExtraWords &stored);
+
+} // namespace Velloquin

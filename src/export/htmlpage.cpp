@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+namespace Velloquin {
+
 namespace {
 
 Result<> refuse(const QString &problem)
@@ -370,3 +372,5 @@ Result<> writeWebPage(const QString &path, const CrosswordData &puzzle)
             Icon::Error);
     return Result<>::success();
 }
+
+} // namespace Velloquin

@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace Velloquin {
+
 // The puzzle as one web page to solve in a browser: a single UTF-8 HTML5 file with its
 // style and script inline that asks for nothing else (a content security policy forbids
 // it), so it works offline and straight from disk. It holds the title, the topic, the
@@ -31,3 +33,5 @@ Result<> writeWebPage(const QString &path, const CrosswordData &puzzle);
 
 // Title of the messages the page writer hands back.
 inline const QString kWebPageErrorTitle = QStringLiteral("Export Error");
+
+} // namespace Velloquin

@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QSet>
 
+namespace Velloquin {
+
 namespace {
 
 QString at(int x, int y)
@@ -140,3 +142,5 @@ Result<> saveExportFile(const QString &path, const QByteArray &bytes)
     }
     return Result<>::success();
 }
+
+} // namespace Velloquin

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QString>
 
+namespace Velloquin {
+
 // Helpers shared by the crossword interchange formats (.ipuz, .puz): the entries a
 // player's program derives from a letter grid, and the checks and file writing the
 // writers have in common.
@@ -55,3 +57,5 @@ Result<> saveExportFile(const QString &path, const QByteArray &bytes);
 
 // A file name the way the messages show it (native separators).
 QString displayPath(const QString &path);
+
+} // namespace Velloquin

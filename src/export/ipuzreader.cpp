@@ -14,6 +14,8 @@
 #include <QMap>
 #include <QRegularExpression>
 
+namespace Velloquin {
+
 namespace {
 
 constexpr int MaxSide = 255;
@@ -528,3 +530,5 @@ Result<> readIpuzFile(const QString &path, CrosswordData *puzzle, bool *unreadab
         return Result<>::success();
     return refusal(QStringLiteral("%1 cannot be read as a puzzle.").arg(name), p, unreadable);
 }
+
+} // namespace Velloquin

@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace Velloquin {
+
 // Reads an .ipuz crossword (JSON, optionally wrapped as "ipuz(...)") into a puzzle:
 // title, size, words, clues, and the notes (or intro) as the subject. The white squares
 // must read as words the program could have placed: every white square has one solution
@@ -30,3 +32,5 @@ Result<> readIpuz(const QByteArray &bytes, CrosswordData *puzzle, bool *unreadab
 // readIpuz on the content of the file at path; the refusal names the file. A file that
 // cannot be opened counts as unreadable.
 Result<> readIpuzFile(const QString &path, CrosswordData *puzzle, bool *unreadable = nullptr);
+
+} // namespace Velloquin

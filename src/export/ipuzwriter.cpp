@@ -11,6 +11,8 @@
 
 #include <utility>
 
+namespace Velloquin {
+
 namespace {
 
 // A value as compact JSON text.
@@ -146,3 +148,5 @@ Result<> writeIpuzFile(const QString &path, const CrosswordData &puzzle,
         return made;
     return saveExportFile(path, bytes);
 }
+
+} // namespace Velloquin

@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace Velloquin {
+
 // The puzzle as an .ipuz file (JSON, crossword kind, version 2). A square that holds no
 // letter is a block ("#"), a letter square holds its number from numberSquares or 0.
 // Clues are listed by number under "Across" and "Down"; the subject goes into "notes";
@@ -21,3 +23,5 @@ Result<> ipuzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDet
 // ipuzBytes written to path (atomically).
 Result<> writeIpuzFile(const QString &path, const CrosswordData &puzzle,
                        const ExportDetails &details = {});
+
+} // namespace Velloquin

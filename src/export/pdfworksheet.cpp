@@ -20,6 +20,8 @@
 #include <map>
 #include <memory>
 
+namespace Velloquin {
+
 namespace {
 
 // Sizes on paper.
@@ -563,3 +565,5 @@ Result<> writePdfWorksheet(const QString &path, const CrosswordData &puzzle,
                           .arg(QDir::toNativeSeparators(path), *reason));
     return Result<>::success();
 }
+
+} // namespace Velloquin

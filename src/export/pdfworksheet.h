@@ -15,6 +15,8 @@ class QPagedPaintDevice;
 class QPaintDevice;
 class QPainter;
 
+namespace Velloquin {
+
 // Title of the messages the worksheet writer hands back.
 inline const QString kWorksheetErrorTitle = QStringLiteral("Velloquin");
 
@@ -84,3 +86,5 @@ Result<> writePdfWorksheet(const QString &path, const CrosswordData &puzzle,
 
 // The margin on every side of a worksheet page.
 inline constexpr double kWorksheetMarginMm = 15.0;
+
+} // namespace Velloquin

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace Velloquin {
+
 namespace {
 
 constexpr int HeaderSize = 0x34;
@@ -258,3 +260,5 @@ Result<> writePuzFile(const QString &path, const CrosswordData &puzzle,
         *note = mapped;
     return saved;
 }
+
+} // namespace Velloquin

@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace Velloquin {
+
 // What puzBytes says when it wrote typographic characters in their plain forms.
 inline const QString kPuzTypographyNote =
     QStringLiteral("Curly quotes, dashes and ellipses were written as ', \", - and ... "
@@ -35,3 +37,5 @@ Result<> writePuzFile(const QString &path, const CrosswordData &puzzle,
 // The .puz checksum of bytes, starting from c: for each byte, rotate c right by one bit
 // and add the byte.
 quint16 puzChecksum(const QByteArray &bytes, quint16 c = 0);
+
+} // namespace Velloquin

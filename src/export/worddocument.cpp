@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace Velloquin {
+
 namespace {
 
 const QString kW = QStringLiteral("http://schemas.openxmlformats.org/wordprocessingml/2006/main");
@@ -672,3 +674,5 @@ bool WordDocument::save(const QString &path, QString *error) const
     }
     return zip.writeTo(path, error);
 }
+
+} // namespace Velloquin

@@ -8,6 +8,8 @@
 #include <QSize>
 #include <QString>
 
+namespace Velloquin {
+
 class ZipPackage;
 
 // Paragraph alignment, with the word processor's own codes.
@@ -165,3 +167,5 @@ QStringList splitParagraphs(const QString &text);
 // Drops the characters XML 1.0 cannot carry (control characters except tab, CR and
 // LF, lone surrogates, U+FFFE and U+FFFF).
 QString xmlSafeText(const QString &text);
+
+} // namespace Velloquin

@@ -11,6 +11,9 @@
 #if defined(__GLIBC__)
 #include <langinfo.h>
 #include <locale.h>
+
+namespace Velloquin {
+
 #endif
 
 namespace {
@@ -144,3 +147,5 @@ Result<> writeDocx(const QImage &picture, const QString &clueText, const QString
     report(100);
     return Result<>::success();
 }
+
+} // namespace Velloquin

@@ -10,6 +10,8 @@
 
 #include <functional>
 
+namespace Velloquin {
+
 // Title of the message that reports a failed export (the program's own title).
 inline const QString kWordExportErrorTitle = QStringLiteral("Velloquin");
 
@@ -37,3 +39,5 @@ Result<> writeDocx(const QImage &picture, const QString &clueText, const QString
                    const QString &subject, const QString &outputPath,
                    const std::function<void(int)> &progress,
                    QPageSize::PageSizeId paper = systemPaperSize());
+
+} // namespace Velloquin

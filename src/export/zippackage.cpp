@@ -11,6 +11,8 @@
 
 #include <memory>
 
+namespace Velloquin {
+
 namespace {
 
 QString zipErrorText(zip_error_t *error)
@@ -174,3 +176,5 @@ bool readZipEntries(const QString &path, QMap<QString, QByteArray> *entries, QSt
     }
     return true;
 }
+
+} // namespace Velloquin

@@ -6,6 +6,8 @@
 #include <QMap>
 #include <QString>
 
+namespace Velloquin {
+
 // A zip container built in memory and written to disk in one step. Entries keep the
 // order in which they were added (some readers want [Content_Types].xml first).
 class ZipPackage
@@ -41,3 +43,5 @@ private:
 // Reads every entry of a zip file into memory (name -> content). Returns false and
 // sets *error when the file is missing or not a readable zip archive.
 bool readZipEntries(const QString &path, QMap<QString, QByteArray> *entries, QString *error);
+
+} // namespace Velloquin

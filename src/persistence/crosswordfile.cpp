@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace Velloquin {
+
 namespace {
 
 const QString kGrid = QStringLiteral("Grid");
@@ -269,3 +271,5 @@ Result<> saveCrosswordFile(const QString &path, const CrosswordData &puzzle,
             QStringLiteral("The file '%1' could not be saved.\n%2").arg(path, reason), Icon::Error);
     return crosswordDocument(puzzle, extra).save(path);
 }
+
+} // namespace Velloquin

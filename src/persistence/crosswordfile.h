@@ -6,6 +6,8 @@
 
 #include <QString>
 
+namespace Velloquin {
+
 // The .cwd puzzle file: a profile file with the section [Grid] (Title, Subject, Width,
 // Height, Words, ExtraWords), one section [Word<i>] per entry of the word list (Answer,
 // Clue, Orientation, X, Y) and one section [ExWord<j>] per stored extra word (Answer,
@@ -51,3 +53,5 @@ bool keepLineBreakMarkApart(QString &text);
 int keepLineBreakMarksApart(CrosswordData &puzzle);
 // What an import report says when clues were changed so.
 QString lineBreakMarkNote(int clues);
+
+} // namespace Velloquin

@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace Velloquin {
+
 bool fileExists(const QString &path)
 {
     if (path.isEmpty())
@@ -86,3 +88,5 @@ FileContent readRegularFile(const QString &path, qint64 maxSize)
     ::close(fd);
     return content;
 }
+
+} // namespace Velloquin

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace Velloquin {
+
 // True when something exists at path (a file, or a folder); an empty path gives false.
 bool fileExists(const QString &path);
 
@@ -23,3 +25,5 @@ struct FileContent
 // waiting on it, and reading stops as soon as the limit is passed, so no input can keep
 // a reader waiting or fill the memory.
 FileContent readRegularFile(const QString &path, qint64 maxSize);
+
+} // namespace Velloquin

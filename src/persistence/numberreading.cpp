@@ -3,6 +3,8 @@
 
 #include <QString>
 
+namespace Velloquin {
+
 bool isProfileBlank(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
@@ -121,3 +123,5 @@ qint64 readLenientNumberClamped(QStringView text, qint64 min, qint64 max)
         return s.negative ? min : max;
     return qBound(min, s.negative ? -s.magnitude : s.magnitude, max);
 }
+
+} // namespace Velloquin

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace Velloquin {
+
 // The blanks that profile files ignore around names and values: spaces and tabs.
 bool isProfileBlank(QChar c);
 QStringView trimProfileBlanks(QStringView text);
@@ -25,3 +27,5 @@ std::optional<qint64> readLenientNumber(QStringView text, qint64 min, qint64 max
 
 // As readLenientNumber, but a value outside [min, max] is brought to the nearer end.
 qint64 readLenientNumberClamped(QStringView text, qint64 min, qint64 max);
+
+} // namespace Velloquin

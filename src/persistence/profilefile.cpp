@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+namespace Velloquin {
+
 namespace {
 
 // Larger files are no profile files of ours; reading stops there instead of filling memory.
@@ -346,3 +348,5 @@ Result<> writeProfileValue(const QString &section, const QString &key, const QSt
     doc.setValue(section, key, value);
     return doc.save(path);
 }
+
+} // namespace Velloquin

@@ -11,6 +11,8 @@
 
 #include <optional>
 
+namespace Velloquin {
+
 // A profile (INI) file held in memory: read it, look values up or change them, and write
 // the whole document back in one go.
 //
@@ -107,3 +109,5 @@ QString readProfileValue(const QString &section, const QString &key, const QStri
 // read-only folder, full disk) is reported and leaves the file as it was.
 Result<> writeProfileValue(const QString &section, const QString &key, const QString &value,
                            const QString &path);
+
+} // namespace Velloquin

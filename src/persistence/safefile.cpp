@@ -13,6 +13,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace Velloquin {
+
 namespace {
 
 QString systemReason(int error)
@@ -87,8 +89,8 @@ std::optional<QString> writeFileSafely(const QString &path, const QByteArray &by
 
     const QFileInfo targetInfo(target);
     QByteArray tempName =
-        QFile::encodeName(QDir(targetInfo.absolutePath()).filePath(QStringLiteral(".") +
-                                                                  targetInfo.fileName())) +
+        QFile::encodeName(
+            QDir(targetInfo.absolutePath()).filePath(QStringLiteral(".") + targetInfo.fileName())) +
         ".XXXXXX";
     const int fd = ::mkstemp(tempName.data());
     if (fd < 0)
@@ -119,11 +121,13 @@ std::optional<QString> writeFileSafely(const QString &path, const QByteArray &by
     }
 
     // Make the rename itself durable; a failure here leaves a complete file either way.
-    const int dirFd = ::open(QFile::encodeName(targetInfo.absolutePath()).constData(),
-                             O_RDONLY | O_DIRECTORY);
+    const int dirFd =
+        ::open(QFile::encodeName(targetInfo.absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
     if (dirFd >= 0) {
         ::fsync(dirFd);
         ::close(dirFd);
     }
     return std::nullopt;
 }
+
+} // namespace Velloquin

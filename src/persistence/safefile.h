@@ -6,6 +6,8 @@
 
 #include <optional>
 
+namespace Velloquin {
+
 // Writes bytes to path so that the file either holds all of them or stays exactly as
 // it was: the bytes go to a temporary file beside the target, every write and the
 // close are checked, the data is synced to disk, and only then is the temporary file
@@ -16,3 +18,5 @@
 // QSaveFile is not used because it can report success after its final buffered
 // flush failed on a full disk, leaving an empty file in place of the old one.
 std::optional<QString> writeFileSafely(const QString &path, const QByteArray &bytes);
+
+} // namespace Velloquin

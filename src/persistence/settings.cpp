@@ -11,6 +11,8 @@
 
 #include <limits>
 
+namespace Velloquin {
+
 QString withTrailingSlash(const QString &folder)
 {
     QString result = QDir::fromNativeSeparators(folder);
@@ -158,3 +160,5 @@ SettingsValues factorySettings(qint32 background, qint32 gridLines, qint32 squar
     values.squares = squares;
     return values;
 }
+
+} // namespace Velloquin

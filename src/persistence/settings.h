@@ -8,6 +8,8 @@
 
 #include <optional>
 
+namespace Velloquin {
+
 // The settings file "Crossword.ini": the user's default title, topic, grid size, the
 // three puzzle colours and the outline mode, all in the section "Default Settings".
 // An empty file is a valid settings file: every key then takes its default.
@@ -110,3 +112,5 @@ Result<> writeDefaultSettings(const QString &path, const SettingsValues &values)
 SettingsValues factorySettings(qint32 background = DefaultBackgroundColour,
                                qint32 gridLines = DefaultGridLinesColour,
                                qint32 squares = DefaultSquaresColour);
+
+} // namespace Velloquin

@@ -5,6 +5,8 @@
 #include "profilefile.h"
 #include "settings.h"
 
+namespace Velloquin {
+
 namespace {
 
 const QString LeftKey = QStringLiteral("Left");
@@ -53,3 +55,5 @@ Result<> writeWindowPlacement(const QString &path, const WindowPlacement &placem
     file.setValue(WindowSection, MaximizedKey, booleanText(placement.maximized));
     return file.save(path);
 }
+
+} // namespace Velloquin

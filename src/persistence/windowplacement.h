@@ -8,6 +8,8 @@
 
 #include <optional>
 
+namespace Velloquin {
+
 // Where the main window was and how large, kept in the settings file in a section of its
 // own so the window opens as the user left it. A file without the section (from before)
 // leaves the window at its designed size.
@@ -28,3 +30,5 @@ std::optional<WindowPlacement> readWindowPlacement(const QString &path);
 // Writes the placement into its section, keeping everything else the file holds. The
 // file is replaced whole or not at all.
 Result<> writeWindowPlacement(const QString &path, const WindowPlacement &placement);
+
+} // namespace Velloquin

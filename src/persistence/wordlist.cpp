@@ -9,6 +9,8 @@
 #include <QSet>
 #include <QStringDecoder>
 
+namespace Velloquin {
+
 namespace {
 
 // Windows-1252 differs from ISO-8859-1 only in 0x80..0x9F. The five bytes it leaves
@@ -193,3 +195,5 @@ Message wordListReport(const WordList &list)
     }
     return Message{QStringLiteral("Import Word List"), text, Icon::Information};
 }
+
+} // namespace Velloquin

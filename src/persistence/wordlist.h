@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace Velloquin {
+
 // A plain text word list: one word a line, its clue after a tab, after " - ", or after
 // the first blank-separated "=" (WORD<TAB>clue, WORD - clue, WORD = clue). Blank lines
 // and lines starting with "#" are skipped. Words are upper-cased and the blanks inside
@@ -61,3 +63,5 @@ Message wordListReport(const WordList &list);
 // Text decoding of a word list: UTF-8 when valid, UTF-16 with a byte order mark,
 // otherwise Windows-1252. *encoding receives the name of the one used.
 QString decodeWordListText(const QByteArray &bytes, QString *encoding = nullptr);
+
+} // namespace Velloquin

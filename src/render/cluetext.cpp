@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+namespace Velloquin {
+
 namespace {
 
 const QLatin1String kLineEnd("\r\n");
@@ -21,7 +23,7 @@ void appendClues(QString &text, const CrosswordData &puzzle, Direction orientati
 
 } // namespace
 
-QString Get_Clues_text(const CrosswordData &puzzle)
+QString clueListText(const CrosswordData &puzzle)
 {
     QString text = QLatin1String("ACROSS") + kLineEnd;
     appendClues(text, puzzle, Direction::Across);
@@ -47,3 +49,5 @@ void copyPictureToClipboard(const QImage &picture)
     clipboard->clear();
     clipboard->setImage(picture);
 }
+
+} // namespace Velloquin

@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+namespace Velloquin {
+
 namespace {
 
 // Classic desktop colours, used where no application palette is available.
@@ -128,3 +130,5 @@ qint32 numberFromColour(const QColor &colour)
 {
     return colour.red() + 256 * colour.green() + 65536 * colour.blue();
 }
+
+} // namespace Velloquin

@@ -3,6 +3,8 @@
 
 #include <QColor>
 
+namespace Velloquin {
+
 // Colour numbers as the settings file and the colour pickers keep them: a plain
 // colour is red + 256 * green + 65536 * blue; a value with the top bit set names a
 // system colour by its index in the low byte (0x80000005 is system colour 5, the
@@ -30,3 +32,5 @@ QColor colourFromNumber(qint32 colour);
 
 // The plain colour number of a QColor.
 qint32 numberFromColour(const QColor &colour);
+
+} // namespace Velloquin

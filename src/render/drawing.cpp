@@ -13,6 +13,8 @@
 #include <cmath>
 #include <limits>
 
+namespace Velloquin {
+
 namespace {
 
 // 96 dots per inch, so that point sizes come out as on a standard desktop screen.
@@ -433,3 +435,5 @@ QSize defaultPictureSize(const CrosswordData &puzzle, int pixelsPerSquare)
     return QSize(std::max<int>(puzzle.Width, 0) * pixelsPerSquare,
                  std::max<int>(puzzle.Height, 0) * pixelsPerSquare);
 }
+
+} // namespace Velloquin

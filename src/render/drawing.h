@@ -11,6 +11,8 @@
 
 class QPainter;
 
+namespace Velloquin {
+
 // Something the puzzle is drawn onto: the grid view, the two number strips, or a plain
 // image. The drawing keeps its result in a persistent image (image()) that survives
 // repaints and is what the copy and export commands take; the drawing sizes that image
@@ -141,3 +143,5 @@ QImage renderCrosswordPrintImage(const CrosswordData &puzzle, QSize size,
 
 // Default picture size: 30 pixels a square.
 QSize defaultPictureSize(const CrosswordData &puzzle, int pixelsPerSquare = 30);
+
+} // namespace Velloquin

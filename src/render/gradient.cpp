@@ -10,6 +10,8 @@
 #include <array>
 #include <vector>
 
+namespace Velloquin {
+
 namespace {
 
 std::array<int, 3> channels(qint32 colour)
@@ -73,3 +75,5 @@ void fillLinearGradient(QPainter &painter, int x1, int y1, int x2, int y2, qint3
     gradient.setColorAt(1, colourFromNumber(second));
     painter.fillRect(rect, gradient);
 }
+
+} // namespace Velloquin

@@ -5,6 +5,8 @@
 
 class QPainter;
 
+namespace Velloquin {
+
 // Paints a two-colour ramp into the rectangle at (x, y): direction 0 left to right,
 // 1 top to bottom, 2 diagonal from the top-left corner, 3 diagonal from the bottom-left
 // corner; any other direction, or an empty size, paints nothing. Colours are colour
@@ -19,3 +21,5 @@ void paintGradient(QPainter &painter, int x, int y, int width, int height, qint3
 // colour numbers are translated first.
 void fillLinearGradient(QPainter &painter, int x1, int y1, int x2, int y2, qint32 first,
                         qint32 second, bool vertical);
+
+} // namespace Velloquin

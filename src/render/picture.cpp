@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+namespace Velloquin {
+
 namespace {
 
 Result<> cannotSave(const QString &path, const QString &reason)
@@ -65,3 +67,5 @@ std::optional<QString> writePictureSafely(const QImage &picture, const QString &
     buffer.close();
     return writeFileSafely(path, bytes);
 }
+
+} // namespace Velloquin

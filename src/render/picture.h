@@ -8,6 +8,8 @@
 
 #include <optional>
 
+namespace Velloquin {
+
 // A copy of the width x height area at (left, top) of a drawing. Parts outside the
 // source come out black; a width or height of 0 or less gives a null image.
 QImage capturePicture(const QImage &source, int left, int top, int width, int height);
@@ -21,3 +23,5 @@ Result<> savePictureAsBmp(const QImage &picture, const QString &path);
 // file then stays as it was.
 std::optional<QString> writePictureSafely(const QImage &picture, const QString &path,
                                           const char *format);
+
+} // namespace Velloquin

@@ -10,6 +10,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+namespace Velloquin {
+
 AgreementWindow::AgreementWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAgreement"));
@@ -99,3 +101,5 @@ bool AgreementWindow::ask(QWidget *parent)
     window.exec();
     return window.agreed();
 }
+
+} // namespace Velloquin

@@ -3,10 +3,13 @@
 
 #include <QDialog>
 
-class GradientButton;
 class QLabel;
 class QRadioButton;
 class QTextBrowser;
+
+namespace Velloquin {
+
+class GradientButton;
 
 // The end-user agreement shown on the first start: the agreement text and two choices,
 // agree or do not agree. The confirm button is enabled only once a choice is made.
@@ -38,3 +41,5 @@ private:
 
     bool m_agreed = false;
 };
+
+} // namespace Velloquin

@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace Velloquin {
+
 void prepareWindowCommandLine(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
@@ -63,3 +65,5 @@ bool openCommandLineFile(MainWindow &window, const QString &file)
         return importWordListFile(window, path);
     return window.openFile(path);
 }
+
+} // namespace Velloquin

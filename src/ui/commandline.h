@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace Velloquin {
+
 class MainWindow;
 
 // Call before the application object exists. Help and version need no display: with
@@ -21,3 +23,5 @@ QString readWindowCommandLine(const QStringList &arguments);
 // Word List...", anything else as a puzzle file by File > Open. A file: URL counts as
 // its local path. False when the file was refused.
 bool openCommandLineFile(MainWindow &window, const QString &file);
+
+} // namespace Velloquin

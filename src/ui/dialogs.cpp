@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+namespace Velloquin {
+
 namespace {
 
 QMessageBox::Icon boxIcon(Icon icon)
@@ -85,3 +87,5 @@ std::optional<QColor> QtDialogs::chooseColour(const QColor &initial, const QStri
         return std::nullopt;
     return chosen;
 }
+
+} // namespace Velloquin

@@ -10,6 +10,8 @@
 
 class QWidget;
 
+namespace Velloquin {
+
 // Every message box, question and file or colour dialog of the window goes through
 // this interface, so the window runs offscreen with scripted answers in tests.
 class Dialogs
@@ -58,3 +60,5 @@ public:
 private:
     QWidget *m_parent = nullptr;
 };
+
+} // namespace Velloquin

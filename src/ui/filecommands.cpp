@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+namespace Velloquin {
+
 namespace {
 
 enum class SaveOutcome { Saved, Cancelled, Failed };
@@ -98,3 +100,5 @@ void MainWindow::fileSaveAs()
 {
     saveAs(*this);
 }
+
+} // namespace Velloquin

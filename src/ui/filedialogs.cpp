@@ -7,6 +7,8 @@
 
 #include <exception>
 
+namespace Velloquin {
+
 namespace {
 
 // Blanks (spaces only) removed at both ends.
@@ -111,3 +113,5 @@ QString windowTitleForFile(const QString &path)
         return QStringLiteral("Velloquin");
     return QStringLiteral("Velloquin - ") + shortenPath(path, 50);
 }
+
+} // namespace Velloquin

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtGlobal>
 
+namespace Velloquin {
+
 class Dialogs;
 
 // The small file routines of the window: the open/save dialog, the choice of a file
@@ -58,3 +60,5 @@ QString shortenPath(const QString &path, int max);
 // The window title for a puzzle file: "Velloquin", or "Velloquin - " and the path
 // shortened to 50 characters.
 QString windowTitleForFile(const QString &path);
+
+} // namespace Velloquin

@@ -4,10 +4,10 @@
 #include "gradientpanel.h"
 #include "layoutgenerator.h"
 #include "mainwindow.h"
+#include "styledprogressbar.h"
 #include "thoroughlayout.h"
 #include "waitpanel.h"
 #include "wordpanel.h"
-#include "styledprogressbar.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -16,6 +16,8 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+
+namespace Velloquin {
 
 namespace {
 
@@ -198,3 +200,5 @@ void generateCrossword(MainWindow &window)
         generateClassic(window, puzzle, stored);
     g_layoutRunning = false;
 }
+
+} // namespace Velloquin

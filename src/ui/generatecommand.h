@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+namespace Velloquin {
+
 class MainWindow;
 class StyledProgressBar;
 
@@ -18,3 +20,5 @@ void generateCrossword(MainWindow &window);
 // Shows the attempt number on the progress bar, wrapped to 1..Max, and lets pending
 // events run before and after.
 void reportLayoutProgress(StyledProgressBar &bar, int attempt);
+
+} // namespace Velloquin

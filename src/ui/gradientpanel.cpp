@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+namespace Velloquin {
+
 GradientPanel::GradientPanel(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -41,3 +43,5 @@ void GradientPanel::paintEvent(QPaintEvent *)
     if (m_painter)
         m_painter(painter);
 }
+
+} // namespace Velloquin

@@ -9,6 +9,8 @@
 
 class QPainter;
 
+namespace Velloquin {
+
 // A panel of the window whose background is painted by the gradient painter: a list of
 // bands, each a two-colour ramp over the panel's full width, painted over a plain base
 // colour whenever the panel is painted (so a resize repaints them to the new size).
@@ -43,3 +45,5 @@ private:
     QColor m_base = QColor(240, 240, 240);
     std::function<void(QPainter &)> m_painter;
 };
+
+} // namespace Velloquin

@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+namespace Velloquin {
+
 namespace {
 
 // Where the save dialogs start: beside the puzzle's file, or the program's dialog folder.
@@ -28,10 +30,10 @@ QString startFolder(const MainWindow &window)
 // Writes the puzzle to a path; on success *note holds what the user should know about
 // the file written (empty for nothing).
 using Writer = Result<> (*)(const QString &, const CrosswordData &, const ExportDetails &,
-                          QString *note);
+                            QString *note);
 
 Result<> writeIpuz(const QString &path, const CrosswordData &puzzle, const ExportDetails &details,
-                 QString *)
+                   QString *)
 {
     return writeIpuzFile(path, puzzle, details);
 }
@@ -132,3 +134,5 @@ QString exportPuz(MainWindow &window)
     return exportAs(window, QStringLiteral("Across Lite puzzle"), QStringLiteral("puz"), kPuzFilter,
                     writePuzFile);
 }
+
+} // namespace Velloquin

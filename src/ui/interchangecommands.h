@@ -3,6 +3,8 @@
 
 #include <QString>
 
+namespace Velloquin {
+
 class MainWindow;
 
 // Captions and dialog texts of the interchange commands.
@@ -42,3 +44,5 @@ bool importIpuzFile(MainWindow &window, const QString &path);
 // path written, or an empty string.
 QString exportIpuz(MainWindow &window);
 QString exportPuz(MainWindow &window);
+
+} // namespace Velloquin

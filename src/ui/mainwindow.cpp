@@ -3,6 +3,7 @@
 
 #include "cluetext.h"
 #include "colorbutton.h"
+#include "colournumbers.h"
 #include "filedialogs.h"
 #include "generatecommand.h"
 #include "interchangecommands.h"
@@ -12,7 +13,6 @@
 #include "pictures.h"
 #include "printcommands.h"
 #include "settingspanel.h"
-#include "colournumbers.h"
 #include "toolbar.h"
 #include "toolbarband.h"
 #include "twips.h"
@@ -30,6 +30,8 @@
 #include <QWindowStateChangeEvent>
 
 #include <iterator>
+
+namespace Velloquin {
 
 namespace {
 
@@ -427,9 +429,8 @@ QColor MainWindow::gridForeColour() const
 
 void MainWindow::redrawGrid()
 {
-    // The document numbers the squares; the drawing gets a copy it may number again.
-    CrosswordData puzzle = m_document->puzzle();
-    drawCrossword(puzzle, *m_gridView, m_rowStrip, m_columnStrip, drawOptions());
+    // The document has numbered the squares already.
+    drawCrossword(m_document->puzzle(), *m_gridView, m_rowStrip, m_columnStrip, drawOptions());
 }
 
 void MainWindow::hideMarks()
@@ -439,7 +440,7 @@ void MainWindow::hideMarks()
 
 QString MainWindow::clueListText() const
 {
-    return ::Get_Clues_text(m_document->puzzle());
+    return Velloquin::clueListText(m_document->puzzle());
 }
 
 void MainWindow::showRefusal(const Result<> &result)
@@ -642,3 +643,5 @@ void MainWindow::exitProgram()
 {
     close();
 }
+
+} // namespace Velloquin

@@ -13,15 +13,18 @@
 
 #include <functional>
 
+class QAction;
+class QFrame;
+class QMenu;
+
+namespace Velloquin {
+
 class PictureBox;
 class SettingsPanel;
 class Toolbar;
 class ToolbarBand;
 class WaitPanel;
 class WordPanel;
-class QAction;
-class QFrame;
-class QMenu;
 
 // The buttons of the main toolbar (TB1), numbered as the toolbar numbers them.
 enum class ToolbarCommand {
@@ -211,3 +214,5 @@ private:
     WordPanel *m_wordPanel = nullptr;
     WaitPanel *m_waitPanel = nullptr;
 };
+
+} // namespace Velloquin

@@ -6,6 +6,8 @@
 
 #include <QLabel>
 
+namespace Velloquin {
+
 namespace panel {
 
 QRect twipsRect(int left, int top, int width, int height)
@@ -37,7 +39,7 @@ QLabel *makeHeading(QWidget *parent, const QString &name, const QString &caption
 }
 
 GradientButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
-                        const QString &tip, int style)
+                           const QString &tip, int style)
 {
     auto *button = new GradientButton(parent);
     button->setObjectName(name);
@@ -50,3 +52,5 @@ GradientButton *makeButton(QWidget *parent, const QString &name, const QString &
 }
 
 } // namespace panel
+
+} // namespace Velloquin

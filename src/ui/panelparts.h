@@ -4,9 +4,12 @@
 #include <QRect>
 #include <QString>
 
-class GradientButton;
 class QLabel;
 class QWidget;
+
+namespace Velloquin {
+
+class GradientButton;
 
 // What the window's panels are built from: colours, places in twips, labelled controls.
 namespace panel {
@@ -39,6 +42,8 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption);
 QLabel *makeHeading(QWidget *parent, const QString &name, const QString &caption);
 // A gradient button with a caption (or, with an empty one, its tooltip) as accessible name.
 GradientButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
-                        const QString &tip, int style);
+                           const QString &tip, int style);
 
 } // namespace panel
+
+} // namespace Velloquin

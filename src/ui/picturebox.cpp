@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace Velloquin {
+
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -96,3 +98,5 @@ void ShapeFrame::paintEvent(QPaintEvent *)
     const qreal inset = m_width / 2.0;
     painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
 }
+
+} // namespace Velloquin

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QWidget>
 
+namespace Velloquin {
+
 // A drawing surface of the window: keeps the last drawing in a persistent image that
 // survives repaints and is what the copy commands take. Shapes laid over it (the
 // selection rectangle and the placement markers) are child widgets, not part of it.
@@ -74,3 +76,5 @@ private:
     QColor m_colour = QColor(0, 0, 255);
     int m_width = 2;
 };
+
+} // namespace Velloquin

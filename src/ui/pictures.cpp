@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+namespace Velloquin {
+
 namespace {
 
 QPixmap blank(int width, int height)
@@ -121,3 +123,5 @@ QImage toolbarStrip(int which)
     return QImage(which == 2 ? QStringLiteral(":/images/toolbar_main.png")
                              : QStringLiteral(":/images/toolbar_word.png"));
 }
+
+} // namespace Velloquin

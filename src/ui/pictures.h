@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QPixmap>
 
+namespace Velloquin {
+
 // The pictures of the window's picture-only buttons, drawn by the program itself.
 
 // An arrow for move button direction (0 left, 1 right, 2 up, 3 down).
@@ -18,3 +20,5 @@ QPixmap programIcon(int size);
 // The image strip of a toolbar: 2 for the main toolbar TB1 (nine 16 x 16 images), 3 for
 // the word toolbar TB2 (three images). Pure green is the transparent colour.
 QImage toolbarStrip(int which);
+
+} // namespace Velloquin

@@ -23,6 +23,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+namespace Velloquin {
+
 namespace {
 
 const QString kPrintErrorText = QStringLiteral("The printer could not be started.");
@@ -302,3 +304,5 @@ void addPrintCommands(MainWindow &window)
     window.addCommand(WindowMenu::Export, QStringLiteral("mnuExportPdf"), kExportPdfCaption,
                       [commands] { commands->exportPdf(); });
 }
+
+} // namespace Velloquin

@@ -10,10 +10,13 @@
 #include <functional>
 #include <memory>
 
-class MainWindow;
 class QPrinter;
 class QRadioButton;
 class QWidget;
+
+namespace Velloquin {
+
+class MainWindow;
 
 // Captions and dialog texts of the print and worksheet commands.
 inline const QString kPrintCaption = QStringLiteral("&Print...");
@@ -133,3 +136,5 @@ void addPrintCommands(MainWindow &window);
 
 // The window's PrintCommands (created by addPrintCommands), or nullptr.
 PrintCommands *printCommands(MainWindow &window);
+
+} // namespace Velloquin

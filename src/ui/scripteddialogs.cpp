@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "scripteddialogs.h"
 
+namespace Velloquin {
+
 void ScriptedDialogs::record(const Shown &s)
 {
     shown.append(s);
@@ -68,3 +70,5 @@ QStringList ScriptedDialogs::titles() const
         result.append(s.title);
     return result;
 }
+
+} // namespace Velloquin

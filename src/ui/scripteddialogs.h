@@ -9,6 +9,8 @@
 
 #include <functional>
 
+namespace Velloquin {
+
 // A Dialogs for tests: records every box and dialog it is asked to show, and answers
 // from queues filled by the test. It never blocks. When a queue is empty it answers
 // as a user closing the box would (Cancel, No, an empty path, no colour) and counts
@@ -57,3 +59,5 @@ public:
 private:
     void record(const Shown &s);
 };
+
+} // namespace Velloquin

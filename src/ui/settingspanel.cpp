@@ -3,8 +3,8 @@
 
 #include "colournumbers.h"
 
-#include "gradientbutton.h"
 #include "colorbutton.h"
+#include "gradientbutton.h"
 #include "panelparts.h"
 #include "pictures.h"
 #include "twips.h"
@@ -12,6 +12,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+
+namespace Velloquin {
 
 using namespace panel;
 
@@ -129,7 +131,7 @@ void SettingsPanel::buildMoveButtons()
                              twipsRect(centre, 30, bw, bh), twipsRect(centre, 840, bw, bh)};
     for (int i = 0; i < 4; ++i) {
         GradientButton *button = makeButton(m_movePanel, QStringLiteral("CandyButton1_%1").arg(i),
-                                         QString(), tips[i], 3);
+                                            QString(), tips[i], 3);
         button->setText(QString());
         button->setPicture(movePicture(i));
         button->setGeometry(places[i]);
@@ -290,3 +292,5 @@ void SettingsPanel::resizeEvent(QResizeEvent *event)
     m_movePanel->setGeometry(
         twipsRect(90, innerHeight - MoveHeightTwips - 100, MoveWidthTwips, MoveHeightTwips));
 }
+
+} // namespace Velloquin

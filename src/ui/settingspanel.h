@@ -7,11 +7,14 @@
 
 #include <QList>
 
-class GradientButton;
-class ColorButton;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+
+namespace Velloquin {
+
+class GradientButton;
+class ColorButton;
 
 // The "Crossword Settings" panel on the left of the window (picCWEditor): the title,
 // topic and size of the puzzle with "Change" to apply them, the layout method, the three
@@ -87,3 +90,5 @@ private:
     GradientPanel *m_movePanel = nullptr;
     QList<GradientButton *> m_moveButtons; // in the order of MoveDirection
 };
+
+} // namespace Velloquin

@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QTimer>
 
+namespace Velloquin {
+
 QString missingIniText(const AppPaths &paths)
 {
     return QStringLiteral("The settings file %1 could not be created.\n"
@@ -53,3 +55,5 @@ std::unique_ptr<MainWindow> startProgram(const StartOptions &options)
     }
     return window;
 }
+
+} // namespace Velloquin

@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+namespace Velloquin {
+
 class Dialogs;
 class MainWindow;
 
@@ -34,3 +36,5 @@ std::unique_ptr<MainWindow> startProgram(const StartOptions &options);
 
 // The text of the "Missing ini file" warning for a settings file that could not be made.
 QString missingIniText(const AppPaths &paths);
+
+} // namespace Velloquin

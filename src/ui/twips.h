@@ -3,6 +3,8 @@
 
 #include <QtGlobal>
 
+namespace Velloquin {
+
 // The window and its panels are laid out in twips (1/1440 inch); drawing works in
 // pixels. At 96 dots per inch 15 twips make one pixel. This is the one conversion.
 constexpr int TwipsPerPixel = 15;
@@ -18,3 +20,5 @@ constexpr int pixelsToTwips(int pixels)
 {
     return pixels * TwipsPerPixel;
 }
+
+} // namespace Velloquin

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace Velloquin {
+
 using namespace panel;
 
 const QString WaitPanel::GenerateCaption =
@@ -70,3 +72,5 @@ void WaitPanel::finish()
     hide();
     m_caption->setText(GenerateCaption);
 }
+
+} // namespace Velloquin

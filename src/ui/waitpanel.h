@@ -5,6 +5,9 @@
 
 class QLabel;
 class QPushButton;
+
+namespace Velloquin {
+
 class StyledProgressBar;
 
 // The wait notice over the grid view (pGress) while a long command runs: a caption, a
@@ -38,3 +41,5 @@ private:
     StyledProgressBar *m_bar = nullptr;
     QPushButton *m_cancelButton = nullptr;
 };
+
+} // namespace Velloquin

@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+namespace Velloquin {
+
 namespace {
 
 // Where the save dialog starts: beside the puzzle's file, or the program's dialog folder.
@@ -50,3 +52,5 @@ QString exportWebPage(MainWindow &window)
     }
     return path;
 }
+
+} // namespace Velloquin

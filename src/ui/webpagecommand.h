@@ -3,6 +3,8 @@
 
 #include <QString>
 
+namespace Velloquin {
+
 class MainWindow;
 
 // Caption and dialog texts of the web page command.
@@ -18,3 +20,5 @@ void addWebPageCommand(MainWindow &window);
 // ends in .html or .htm) and writes the page. A refusal is shown. Returns the path
 // written, or an empty string.
 QString exportWebPage(MainWindow &window);
+
+} // namespace Velloquin

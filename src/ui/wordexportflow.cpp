@@ -6,9 +6,9 @@
 #include "mainwindow.h"
 #include "picture.h"
 #include "picturebox.h"
+#include "styledprogressbar.h"
 #include "waitpanel.h"
 #include "wordexport.h"
-#include "styledprogressbar.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QScopeGuard>
 #include <QStandardPaths>
+
+namespace Velloquin {
 
 namespace {
 
@@ -150,8 +152,7 @@ QString exportWordDocument(MainWindow &window, const WordExportDesktop &desktop)
     reportProgress(nullptr, 0);
 
     const Result<> made = writeDocx(
-        picture, window.clueListText(), window.puzzle().Title,
-        window.puzzle().Subject, target,
+        picture, window.clueListText(), window.puzzle().Title, window.puzzle().Subject, target,
         [&wait](int value) { reportProgress(&wait.progressBar(), value); }, desktop.paper);
 
     wait.finish();
@@ -168,3 +169,5 @@ QString exportWordDocument(MainWindow &window, const WordExportDesktop &desktop)
                         Icon::Information);
     return target;
 }
+
+} // namespace Velloquin

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+namespace Velloquin {
+
 class MainWindow;
 
 // What the Word export needs from the desktop; tests replace it.
@@ -47,3 +49,5 @@ QString wordDocumentFileName(const QString &title);
 // answers and opens the document on the desktop. Returns the path of the document
 // written, or an empty string when the user cancelled or the export failed.
 QString exportWordDocument(MainWindow &window, const WordExportDesktop &desktop);
+
+} // namespace Velloquin

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "wordpanel.h"
 
-#include "gradientbutton.h"
+#include "colournumbers.h"
 #include "dialogs.h"
 #include "drawing.h"
+#include "gradientbutton.h"
 #include "gridedit.h"
 #include "numberreading.h"
 #include "panelparts.h"
 #include "picturebox.h"
 #include "pictures.h"
 #include "placementsearch.h"
-#include "colournumbers.h"
 #include "toolbar.h"
 #include "twips.h"
 
@@ -25,6 +25,8 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+
+namespace Velloquin {
 
 namespace {
 
@@ -201,7 +203,8 @@ void WordPanel::buildControls()
     m_wordToolbar->setObjectName(QStringLiteral("TB2"));
     m_wordToolbar->setAccessibleName(tr("Word list toolbar"));
     m_wordToolbar->setBackgroundColor(colourFromNumber(rgb(226, 236, 252)));
-    m_wordToolbar->build(toolbarStrip(3), colourFromNumber(rgb(0, 255, 0)), 16, QStringLiteral("NNN"));
+    m_wordToolbar->build(toolbarStrip(3), colourFromNumber(rgb(0, 255, 0)), 16,
+                         QStringLiteral("NNN"));
     m_wordToolbar->setButtonToolTips(
         QStringLiteral("Store this  word in the dropdown list for inclusion later|Delete this "
                        "word from the dropdown list.|Search for locations to place the word."));
@@ -663,3 +666,5 @@ bool WordPanel::eventFilter(QObject *watched, QEvent *event)
     }
     return QObject::eventFilter(watched, event);
 }
+
+} // namespace Velloquin

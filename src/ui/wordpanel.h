@@ -12,16 +12,19 @@
 #include <QSize>
 #include <QString>
 
-class GradientButton;
-class Dialogs;
-class PictureBox;
-class ShapeFrame;
-class Toolbar;
 class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+
+namespace Velloquin {
+
+class GradientButton;
+class Dialogs;
+class PictureBox;
+class ShapeFrame;
+class Toolbar;
 
 // The buttons of the word list toolbar (TB2), numbered as the toolbar numbers them.
 enum class WordListCommand { Store = 1, Remove = 2, SearchPlaces = 3 };
@@ -132,3 +135,5 @@ private:
     Toolbar *m_wordToolbar = nullptr;
     GradientButton *m_generateButton = nullptr;
 };
+
+} // namespace Velloquin

@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QStringList>
 
+namespace Velloquin {
+
 struct CliRun
 {
     int exitCode = -1; // -1: did not finish, or crashed
@@ -41,3 +43,5 @@ inline bool writeFileBytes(const QString &path, const QByteArray &bytes)
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
+
+} // namespace Velloquin

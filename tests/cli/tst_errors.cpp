@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Velloquin;
+
 class TestCliErrors : public QObject
 {
     Q_OBJECT

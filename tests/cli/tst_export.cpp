@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Velloquin;
+
 using namespace docxtest;
 
 namespace {
@@ -58,7 +60,7 @@ private slots:
         ExtraWords extra = newExtraWords();
         QVERIFY(loadCrosswordFile(fixture("animals.cwd"), puzzle, extra, 16, 16).ok());
         numberSquares(puzzle);
-        const QStringList clueLines = splitParagraphs(Get_Clues_text(puzzle));
+        const QStringList clueLines = splitParagraphs(clueListText(puzzle));
         QVERIFY(clueLines.contains(QStringLiteral("DOWN")));
 
         bool ok = false;

@@ -17,6 +17,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+using namespace Velloquin;
+
 namespace {
 
 QString fixture(const char *name)

@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+using namespace Velloquin;
+
 namespace {
 
 const QString kResources = QStringLiteral(VELLOQUIN_TESTDATA "/../../resources");

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Velloquin;
+
 namespace {
 
 // A 15 x 15 puzzle with CAT across at (2, 2) and some stored words.

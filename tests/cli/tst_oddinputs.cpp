@@ -9,6 +9,8 @@
 
 #include <sys/stat.h>
 
+using namespace Velloquin;
+
 namespace {
 
 // A one-word .ipuz crossword whose clue is the given text.
@@ -57,9 +59,10 @@ private slots:
             << QByteArray("[Grid]\r\nWidth=9\r\nHeight=9\r\nExtraWords=2\r\n")
             << QStringList{"generate", "@"} << 1 << "No Words: ";
         QTest::newRow("store the 32768th word")
-            << QByteArray("[Grid]\r\nExtraWords=32767\r\n") << QStringList{"store", "@", "CAT"}
-            << 1 << "Too Many Words: ";
-        QTest::newRow("make from a pipe") << QByteArray("fifo") << make << 2 << "not a regular file";
+            << QByteArray("[Grid]\r\nExtraWords=32767\r\n") << QStringList{"store", "@", "CAT"} << 1
+            << "Too Many Words: ";
+        QTest::newRow("make from a pipe")
+            << QByteArray("fifo") << make << 2 << "not a regular file";
         QTest::newRow("make from /dev/zero")
             << QByteArray("/dev/zero") << make << 2 << "not a regular file";
         QTest::newRow("import from /dev/urandom")

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "clirun.h"
 #include "../export/pdftestutil.h"
+#include "clirun.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Velloquin;
 
 namespace {
 

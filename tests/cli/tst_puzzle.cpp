@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Velloquin;
+
 namespace {
 
 QByteArray crlf(const QByteArray &text)

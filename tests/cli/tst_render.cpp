@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Velloquin;
+
 namespace {
 
 const QColor kDefaultBackground(0, 0, 0);

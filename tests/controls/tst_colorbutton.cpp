@@ -12,6 +12,8 @@
 
 #include <deque>
 
+using namespace Velloquin;
+
 namespace {
 
 const QColor kWhite(255, 255, 255);

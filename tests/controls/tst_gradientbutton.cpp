@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Velloquin;
+
 namespace {
 
 GradientButton::Look look(int n)

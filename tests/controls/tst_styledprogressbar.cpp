@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QTest>
 
+using namespace Velloquin;
+
 namespace {
 
 constexpr int W = 200;

@@ -12,6 +12,8 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+using namespace Velloquin;
+
 namespace {
 
 const QColor Green(0, 255, 0);

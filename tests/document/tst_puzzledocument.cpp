@@ -10,6 +10,8 @@
 
 #include <functional>
 
+using namespace Velloquin;
+
 namespace {
 
 using Operation = std::function<void(PuzzleDocument &)>;
@@ -18,7 +20,8 @@ using Operation = std::function<void(PuzzleDocument &)>;
 void fill(PuzzleDocument &d)
 {
     d.newPuzzle(10, 10, QStringLiteral("Farm"), QStringLiteral("Animals"));
-    QVERIFY(d.placeWord(2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet")).ok());
+    QVERIFY(
+        d.placeWord(2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet")).ok());
     QVERIFY(d.placeWord(2, 2, Direction::Down, QStringLiteral("COW"), QStringLiteral("Milk")).ok());
     QCOMPARE(d.storeWord(QStringLiteral("otter"), QStringLiteral("Swims")), StoreWordCheck::Stored);
 }
@@ -95,7 +98,9 @@ private slots:
         QTest::newRow("new layout") << Operation([](PuzzleDocument &d) {
             CrosswordData p;
             newCrossword(p, 10, 10);
-            QVERIFY(addWord(p, 0, 0, QStringLiteral("OTTER"), Direction::Down, {}, true, PlacementCheck::ApplyRules).ok());
+            QVERIFY(addWord(p, 0, 0, QStringLiteral("OTTER"), Direction::Down, {}, true,
+                            PlacementCheck::ApplyRules)
+                        .ok());
             d.replaceLayout(p, newExtraWords());
         }) << true << true << QStringList{"OTTER"}
                                     << QStringList();
@@ -216,7 +221,9 @@ private slots:
         // An imported puzzle has no file yet and is unsaved work.
         CrosswordData other;
         newCrossword(other, 8, 8);
-        QVERIFY(addWord(other, 0, 0, QStringLiteral("HEN"), Direction::Across, {}, true, PlacementCheck::ApplyRules).ok());
+        QVERIFY(addWord(other, 0, 0, QStringLiteral("HEN"), Direction::Across, {}, true,
+                        PlacementCheck::ApplyRules)
+                    .ok());
         d.importPuzzle(other);
         QCOMPARE(replaced.size(), 4);
         QCOMPARE(answers(d), QStringList{"HEN"});

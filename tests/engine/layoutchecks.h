@@ -8,6 +8,8 @@
 
 #include <QStringList>
 
+namespace Velloquin {
+
 // Stored words with a clue each, as the word list holds them.
 inline ExtraWords extraWith(const QStringList &words)
 {
@@ -68,3 +70,5 @@ inline bool connected(const QList<GridWord> &words)
     }
     return !reached.contains(false);
 }
+
+} // namespace Velloquin

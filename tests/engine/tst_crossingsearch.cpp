@@ -4,6 +4,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+using namespace Velloquin;
+
 namespace {
 
 QString describe(const CandidateList &list)

@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+using namespace Velloquin;
+
 namespace {
 
 // Builds a puzzle from "WORD x y o;..." without placement checks.

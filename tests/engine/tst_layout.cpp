@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+using namespace Velloquin;
+
 namespace {
 
 CrosswordData emptyPuzzle(int width, int height)

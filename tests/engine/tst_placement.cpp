@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+using namespace Velloquin;
+
 class TestPlacement : public QObject
 {
     Q_OBJECT

@@ -6,6 +6,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+using namespace Velloquin;
+
 Q_DECLARE_METATYPE(CandidateList)
 
 namespace {

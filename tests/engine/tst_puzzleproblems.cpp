@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace Velloquin;
+
 namespace {
 
 GridWord word(int x, int y, const QString &answer, Direction orientation)

@@ -6,6 +6,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+using namespace Velloquin;
+
 namespace {
 
 // Every invariant that must hold after any operation; the first broken one is returned.

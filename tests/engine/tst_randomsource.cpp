@@ -5,6 +5,8 @@
 
 #include <vector>
 
+using namespace Velloquin;
+
 class TestRandomSource : public QObject
 {
     Q_OBJECT

@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+using namespace Velloquin;
+
 namespace {
 
 // A random list of `count` words of 3 to `maxLength` letters drawn from common letters,

@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+using namespace Velloquin;
+
 namespace {
 
 // CAT across at (5, 2) and ARM down from its A at (6, 2), on a 16 x 16 grid.
@@ -11,8 +13,10 @@ CrosswordData catAndArm()
 {
     CrosswordData p;
     newCrossword(p, 16, 16);
-    addWord(p, 5, 2, QStringLiteral("CAT"), Direction::Across, QStringLiteral("Pet"), true, PlacementCheck::ApplyRules);
-    addWord(p, 6, 2, QStringLiteral("ARM"), Direction::Down, QStringLiteral("Limb"), true, PlacementCheck::ApplyRules);
+    addWord(p, 5, 2, QStringLiteral("CAT"), Direction::Across, QStringLiteral("Pet"), true,
+            PlacementCheck::ApplyRules);
+    addWord(p, 6, 2, QStringLiteral("ARM"), Direction::Down, QStringLiteral("Limb"), true,
+            PlacementCheck::ApplyRules);
     return p;
 }
 

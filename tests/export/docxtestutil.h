@@ -13,6 +13,8 @@
 #include <QString>
 #include <QXmlStreamReader>
 
+namespace Velloquin {
+
 namespace docxtest {
 
 inline const QString W =
@@ -128,3 +130,5 @@ inline QImage testPicture(int width, int height, int square = 20)
 }
 
 } // namespace docxtest
+
+} // namespace Velloquin

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace Velloquin {
+
 namespace pdftest {
 
 // True when pdfinfo, pdftotext, pdfimages, pdffonts and pdftoppm are all on the path.
@@ -95,3 +97,5 @@ inline QStringList fonts(const QString &path)
 }
 
 } // namespace pdftest
+
+} // namespace Velloquin

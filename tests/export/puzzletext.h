@@ -9,6 +9,8 @@
 
 #include <QStringList>
 
+namespace Velloquin {
+
 inline CrosswordData puzzleFromText(const QString &text, int width = 10, int height = 8,
                                     const QString &title = QStringLiteral("Crossword"),
                                     const QString &subject = QString())
@@ -46,3 +48,5 @@ inline QStringList wordLines(const CrosswordData &puzzle)
     lines.sort();
     return lines;
 }
+
+} // namespace Velloquin

@@ -20,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Velloquin;
+
 namespace {
 
 using ClueMap = QMap<int, QString>;

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Velloquin;
+
 namespace {
 
 // CASTLE across at (3,2), CROWN down from its C, STONE down from its S: numbered

@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QtEndian>
 
+using namespace Velloquin;
+
 namespace {
 
 // A puzzle laid out by the automatic layout from a fixed list.

@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Velloquin;
+
 namespace {
 
 struct Entry

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Velloquin;
+
 namespace {
 
 const QString kTitle = QStringLiteral("Garden <Birds> & \"Friends\"");

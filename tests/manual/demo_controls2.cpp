@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+using namespace Velloquin;
+
 namespace {
 
 QPixmap samplePicture()

@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+using namespace Velloquin;
+
 namespace {
 
 const QString MainTips = QStringLiteral(

@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Velloquin;
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);

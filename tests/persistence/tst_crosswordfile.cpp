@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Velloquin;
+
 namespace {
 
 QByteArray crlf(const QByteArray &text)

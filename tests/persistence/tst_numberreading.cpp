@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace Velloquin;
+
 class TestNumberReading : public QObject
 {
     Q_OBJECT

@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace Velloquin;
+
 namespace {
 
 // Test texts write line ends as "|" so that rows stay on one line.

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Velloquin;
+
 namespace {
 
 QByteArray readAll(const QString &path)
@@ -29,8 +31,8 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("puzzle.cwd"));
         QVERIFY(!writeFileSafely(file, "old"));
-        const QFileDevice::Permissions mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ReadGroup;
+        const QFileDevice::Permissions mode =
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
         QVERIFY(QFile::setPermissions(file, mode));
         const QString link = dir.filePath(QStringLiteral("link.cwd"));
         QVERIFY(QFile::link(file, link));

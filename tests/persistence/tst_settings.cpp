@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Velloquin;
+
 namespace {
 
 QByteArray readAll(const QString &path)

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Velloquin;
+
 class TestWindowPlacement : public QObject
 {
     Q_OBJECT

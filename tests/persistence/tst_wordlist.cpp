@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Velloquin;
+
 class TestWordList : public QObject
 {
     Q_OBJECT

@@ -7,6 +7,8 @@
 #include <QMimeData>
 #include <QtTest>
 
+using namespace Velloquin;
+
 Q_DECLARE_METATYPE(CrosswordData)
 
 namespace {
@@ -90,7 +92,7 @@ void TestClueText::listsCluesUnderTheirNumbers()
 {
     QFETCH(CrosswordData, puzzle);
     QFETCH(QString, expected);
-    QCOMPARE(Get_Clues_text(puzzle), expected);
+    QCOMPARE(clueListText(puzzle), expected);
 }
 
 void TestClueText::usesNumbersAsTheyStand()
@@ -99,14 +101,14 @@ void TestClueText::usesNumbersAsTheyStand()
         {{0, 0, "CAT", Direction::Across, "Pet"}, {0, 2, "COW", Direction::Across, "Moo"}}, false);
     p.Words[0].Number = 7;
     p.Words[1].Number = 12;
-    QCOMPARE(Get_Clues_text(p), QStringLiteral("ACROSS\r\n7 - Pet\r\n12 - Moo\r\n\r\nDOWN\r\n"));
+    QCOMPARE(clueListText(p), QStringLiteral("ACROSS\r\n7 - Pet\r\n12 - Moo\r\n\r\nDOWN\r\n"));
 }
 
 void TestClueText::copiesTextToClipboard()
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->setImage(QImage(4, 4, QImage::Format_RGB32));
-    const QString text = Get_Clues_text(puzzleWith({{0, 0, "CAT", Direction::Across, "Pet"}}));
+    const QString text = clueListText(puzzleWith({{0, 0, "CAT", Direction::Across, "Pet"}}));
     copyCluesToClipboard(text);
     QCOMPARE(clipboard->text(), text);
     QVERIFY(clipboard->image().isNull());

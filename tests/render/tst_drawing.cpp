@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QtTest>
 
+using namespace Velloquin;
+
 namespace {
 
 const QColor kBackground(10, 20, 30);

@@ -7,6 +7,8 @@
 #include <QPalette>
 #include <QtTest>
 
+using namespace Velloquin;
+
 namespace {
 
 const QColor kUntouched(1, 2, 3);

@@ -10,6 +10,8 @@
 #include <QtEndian>
 #include <QtTest>
 
+using namespace Velloquin;
+
 namespace {
 
 QImage pattern(int width, int height)

@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+namespace Velloquin {
+
 namespace editing {
 
 // The pixel centre of the square (column, row) of the grid view.
@@ -77,14 +79,14 @@ inline void typeClue(MainWindow &w, const QString &text)
 inline void chooseOrientation(MainWindow &w, Direction orientation)
 {
     QRadioButton *button = orientation == Direction::Down ? control<QRadioButton>(w, "optDown")
-                                               : control<QRadioButton>(w, "optAcross");
+                                                          : control<QRadioButton>(w, "optAcross");
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
 }
 
 // Places a word as the user does: click the start square, choose the orientation, type
 // word and clue, press "Update".
-inline void placeByHand(MainWindow &w, int column, int row, Direction orientation, const QString &word,
-                        const QString &clue)
+inline void placeByHand(MainWindow &w, int column, int row, Direction orientation,
+                        const QString &word, const QString &clue)
 {
     clickSquare(w, column, row);
     chooseOrientation(w, orientation);
@@ -127,7 +129,8 @@ inline void putWord(MainWindow &w, int x, int y, Direction orientation, const QS
                     const QString &clue = QString())
 {
     CrosswordData p = w.puzzle();
-    const Result<> r = addWord(p, qint16(x), qint16(y), word, orientation, clue, true, PlacementCheck::ApplyRules);
+    const Result<> r =
+        addWord(p, qint16(x), qint16(y), word, orientation, clue, true, PlacementCheck::ApplyRules);
     QVERIFY2(r.ok(), qPrintable(r.ok() ? QString() : r.message().text));
     setPuzzle(w, p);
 }
@@ -144,3 +147,5 @@ inline QList<QRect> visibleMarkers(const MainWindow &w)
 }
 
 } // namespace editing
+
+} // namespace Velloquin

@@ -7,6 +7,8 @@
 #include <QTextBrowser>
 #include <QtTest>
 
+using namespace Velloquin;
+
 class tst_AgreementWindow : public QObject
 {
     Q_OBJECT

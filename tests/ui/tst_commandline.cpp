@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QUrl>
 
+using namespace Velloquin;
+
 namespace {
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -97,7 +99,9 @@ private slots:
         CrosswordData castle;
         newCrossword(castle, 12, 9);
         castle.Title = "Castle";
-        QVERIFY(addWord(castle, 1, 3, "CASTLE", Direction::Across, "Fortress", true, PlacementCheck::ApplyRules).ok());
+        QVERIFY(addWord(castle, 1, 3, "CASTLE", Direction::Across, "Fortress", true,
+                        PlacementCheck::ApplyRules)
+                    .ok());
         QByteArray ipuz;
         QVERIFY(ipuzBytes(castle, &ipuz).ok());
         QVERIFY(writeFile(fixture.dir.filePath("castle.ipuz"), ipuz));

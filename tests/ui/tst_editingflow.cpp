@@ -18,6 +18,8 @@
 
 #include <algorithm>
 
+using namespace Velloquin;
+
 using namespace editing;
 
 namespace {
@@ -144,8 +146,10 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
     QCOMPARE(control<QComboBox>(w(), "txtX")->count(), 15);
 
     // Two words by hand, crossing at the T.
-    placeByHand(w(), 2, 2, Direction::Across, QStringLiteral("cat"), QStringLiteral("Pet that purrs"));
-    placeByHand(w(), 4, 2, Direction::Down, QStringLiteral("tiger"), QStringLiteral("Striped big cat"));
+    placeByHand(w(), 2, 2, Direction::Across, QStringLiteral("cat"),
+                QStringLiteral("Pet that purrs"));
+    placeByHand(w(), 4, 2, Direction::Down, QStringLiteral("tiger"),
+                QStringLiteral("Striped big cat"));
     QCOMPARE(dialogs().shown.size(), 1); // only the resize question so far
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("CAT"), QStringLiteral("TIGER")}));
     QCOMPARE(w().puzzle().Words.at(1).Clue, QStringLiteral("Striped big cat"));

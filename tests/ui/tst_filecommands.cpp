@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QtTest>
 
+using namespace Velloquin;
+
 using namespace editing;
 
 class tst_FileCommands : public QObject
@@ -87,8 +89,10 @@ QString tst_FileCommands::writeSampleFile(const QString &name)
     newCrossword(puzzle, 12, 10);
     puzzle.Title = QStringLiteral("Rivers");
     puzzle.Subject = QStringLiteral("Wildlife");
-    addWord(puzzle, 1, 1, QStringLiteral("WATER"), Direction::Across, QStringLiteral("Flows"), true, PlacementCheck::ApplyRules);
-    addWord(puzzle, 2, 0, QStringLiteral("BANK"), Direction::Down, QStringLiteral("Side"), true, PlacementCheck::ApplyRules);
+    addWord(puzzle, 1, 1, QStringLiteral("WATER"), Direction::Across, QStringLiteral("Flows"), true,
+            PlacementCheck::ApplyRules);
+    addWord(puzzle, 2, 0, QStringLiteral("BANK"), Direction::Down, QStringLiteral("Side"), true,
+            PlacementCheck::ApplyRules);
     ExtraWords extra = newExtraWords();
     extra << ExtraWord{QStringLiteral("OTTER"), QStringLiteral("Swimmer")} << ExtraWord{}
           << ExtraWord{QStringLiteral("HERON"), QStringLiteral("Wader")};
@@ -347,7 +351,8 @@ void tst_FileCommands::saveAfterOpenWritesWithoutAsking()
     dialogs().paths.enqueue(path);
     control<QAction>(w(), "mnuFileOpen")->trigger();
     const QString title = w().windowTitle();
-    putWord(w(), 5, 1, Direction::Down, QStringLiteral("RIVER"), QStringLiteral("Flows to the sea"));
+    putWord(w(), 5, 1, Direction::Down, QStringLiteral("RIVER"),
+            QStringLiteral("Flows to the sea"));
     dialogs().clearShown();
     control<QAction>(w(), "mnuFileSave")->trigger();
     QCOMPARE(dialogs().shown.size(), 0);

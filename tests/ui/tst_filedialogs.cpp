@@ -7,6 +7,8 @@
 
 #include <stdexcept>
 
+using namespace Velloquin;
+
 namespace {
 
 // A dialogs fake whose file dialogs fail while they are shown.

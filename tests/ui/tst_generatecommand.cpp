@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace Velloquin;
+
 using namespace editing;
 
 namespace {
@@ -127,8 +129,9 @@ void tst_GenerateCommand::listedWordsAreLaidOutAndTheListEmptied()
     CrosswordData check;
     newCrossword(check, 15, 15);
     for (const GridWord &word : w().puzzle().Words)
-        QVERIFY(
-            addWord(check, word.X, word.Y, word.Answer, word.Orientation, word.Clue, true, PlacementCheck::ApplyRules).ok());
+        QVERIFY(addWord(check, word.X, word.Y, word.Answer, word.Orientation, word.Clue, true,
+                        PlacementCheck::ApplyRules)
+                    .ok());
     // The grid view shows the words with their numbers.
     QVERIFY(w().puzzle().Words.at(0).Number > 0);
 }

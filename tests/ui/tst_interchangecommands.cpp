@@ -13,6 +13,8 @@
 #include <QMenuBar>
 #include <QTest>
 
+using namespace Velloquin;
+
 namespace {
 
 using Kind = ScriptedDialogs::Kind;
@@ -84,9 +86,15 @@ private:
     void placeWords()
     {
         CrosswordData p = m_window->puzzle();
-        QVERIFY(addWord(p, 2, 2, "CASTLE", Direction::Across, "Fortress", true, PlacementCheck::ApplyRules).ok());
-        QVERIFY(addWord(p, 2, 2, "CROWN", Direction::Down, "Worn by a king", true, PlacementCheck::ApplyRules).ok());
-        QVERIFY(addWord(p, 5, 1, "STONE", Direction::Down, "Building material", true, PlacementCheck::ApplyRules).ok());
+        QVERIFY(addWord(p, 2, 2, "CASTLE", Direction::Across, "Fortress", true,
+                        PlacementCheck::ApplyRules)
+                    .ok());
+        QVERIFY(addWord(p, 2, 2, "CROWN", Direction::Down, "Worn by a king", true,
+                        PlacementCheck::ApplyRules)
+                    .ok());
+        QVERIFY(addWord(p, 5, 1, "STONE", Direction::Down, "Building material", true,
+                        PlacementCheck::ApplyRules)
+                    .ok());
         setPuzzle(*m_window, p);
     }
 
@@ -187,8 +195,12 @@ private slots:
         newCrossword(source, 12, 9);
         source.Title = "Castle";
         source.Subject = "Chess";
-        QVERIFY(addWord(source, 1, 3, "CASTLE", Direction::Across, "Fortress", true, PlacementCheck::ApplyRules).ok());
-        QVERIFY(addWord(source, 1, 3, "CROWN", Direction::Down, "Worn by a king", true, PlacementCheck::ApplyRules).ok());
+        QVERIFY(addWord(source, 1, 3, "CASTLE", Direction::Across, "Fortress", true,
+                        PlacementCheck::ApplyRules)
+                    .ok());
+        QVERIFY(addWord(source, 1, 3, "CROWN", Direction::Down, "Worn by a king", true,
+                        PlacementCheck::ApplyRules)
+                    .ok());
         QByteArray bytes;
         QVERIFY(ipuzBytes(source, &bytes).ok());
         QVERIFY(writeFile(file("castle.ipuz"), bytes));

@@ -3,10 +3,10 @@
 #include "colournumbers.h"
 #include "windowfixture.h"
 
-#include "gradientbutton.h"
 #include "cluetext.h"
 #include "colorbutton.h"
 #include "crosswordfile.h"
+#include "gradientbutton.h"
 #include "gridedit.h"
 #include "picturebox.h"
 #include "toolbar.h"
@@ -23,6 +23,8 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QtTest>
+
+using namespace Velloquin;
 
 namespace {
 
@@ -319,7 +321,8 @@ void tst_MainWindow::mainToolbarHasItsButtonsAndTips()
                               "Outline Mode - don't show grid lines."};
     for (int i = 1; i <= 9; ++i) {
         QCOMPARE(tb.buttonToolTip(i), tips[i - 1]);
-        QCOMPARE(tb.buttonKind(i), (i == 6 || i == 9) ? Toolbar::ButtonKind::Check : Toolbar::ButtonKind::Push);
+        QCOMPARE(tb.buttonKind(i),
+                 (i == 6 || i == 9) ? Toolbar::ButtonKind::Check : Toolbar::ButtonKind::Push);
     }
     Toolbar &tb2 = *control<Toolbar>(*m_window, "TB2");
     QCOMPARE(tb2.buttonCount(), 3);
@@ -616,7 +619,9 @@ void tst_MainWindow::removeShapesKeepsFirstMarker()
     MainWindow &w = *m_window;
     // ACT fits three places crossing CAT: the search shows markers S1_1 .. S1_3.
     CrosswordData p = w.puzzle();
-    QVERIFY(addWord(p, 2, 2, QStringLiteral("CAT"), Direction::Across, QString(), true, PlacementCheck::ApplyRules).ok());
+    QVERIFY(addWord(p, 2, 2, QStringLiteral("CAT"), Direction::Across, QString(), true,
+                    PlacementCheck::ApplyRules)
+                .ok());
     setPuzzle(w, p);
     control<QComboBox>(w, "txtWord")->setEditText(QStringLiteral("ACT"));
     w.wordPanel().runWordListCommand(WordListCommand::SearchPlaces);
@@ -666,7 +671,9 @@ void tst_MainWindow::viewsFollowTheDocument()
     newCrossword(p, 12, 9);
     p.Title = QStringLiteral("Zoo");
     p.Subject = QStringLiteral("Animals");
-    QVERIFY(addWord(p, 1, 1, QStringLiteral("LION"), Direction::Across, QString(), true, PlacementCheck::ApplyRules).ok());
+    QVERIFY(addWord(p, 1, 1, QStringLiteral("LION"), Direction::Across, QString(), true,
+                    PlacementCheck::ApplyRules)
+                .ok());
     ExtraWords stored = newExtraWords();
     stored.append(ExtraWord{QStringLiteral("HERON"), QStringLiteral("Wader")});
     w.document().replaceLayout(p, stored);

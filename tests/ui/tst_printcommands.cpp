@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Velloquin;
+
 namespace {
 
 using Kind = ScriptedDialogs::Kind;
@@ -101,11 +103,11 @@ private:
         CrosswordData p = m_window->puzzle();
         p.Title = QStringLiteral("Harbour Words");
         p.Subject = QStringLiteral("Boats");
-        QVERIFY(addWord(p, 1, 1, QStringLiteral("KAYAK"), Direction::Across, QStringLiteral("paddled craft"),
-                        false, PlacementCheck::ApplyRules)
+        QVERIFY(addWord(p, 1, 1, QStringLiteral("KAYAK"), Direction::Across,
+                        QStringLiteral("paddled craft"), false, PlacementCheck::ApplyRules)
                     .ok());
-        QVERIFY(addWord(p, 1, 1, QStringLiteral("KETCH"), Direction::Down, QStringLiteral("two masted sailer"),
-                        false, PlacementCheck::ApplyRules)
+        QVERIFY(addWord(p, 1, 1, QStringLiteral("KETCH"), Direction::Down,
+                        QStringLiteral("two masted sailer"), false, PlacementCheck::ApplyRules)
                     .ok());
         setPuzzle(*m_window, p);
     }

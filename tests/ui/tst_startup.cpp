@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QtTest>
 
+using namespace Velloquin;
+
 namespace {
 
 QByteArray fileBytes(const QString &path)
@@ -67,7 +69,8 @@ void tst_Startup::firstStartWithAgreementCreatesEmptySettingsFile()
     QCOMPARE(w->puzzle().Height, 16);
     QVERIFY(w->puzzle().IsEmpty);
     QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()), 0);
-    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()), number(97, 97, 97));
+    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()),
+             number(97, 97, 97));
     QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_2")->color()), 16777215);
     QVERIFY(!w->outlineMode());
     QVERIFY(w->drawOptions().redrawAll);
@@ -184,7 +187,8 @@ void tst_Startup::savedSettingsComeBackAtNextStart()
         // A colour choice redraws at once but leaves the typed settings alone.
         control<ColorButton>(*w, "ColorPicker1_0")->setColor(colourFromNumber(number(0, 0, 128)));
         control<ColorButton>(*w, "ColorPicker1_1")->setColor(colourFromNumber(number(200, 0, 0)));
-        control<ColorButton>(*w, "ColorPicker1_2")->setColor(colourFromNumber(number(255, 255, 200)));
+        control<ColorButton>(*w, "ColorPicker1_2")
+            ->setColor(colourFromNumber(number(255, 255, 200)));
         QCOMPARE(control<QLineEdit>(*w, "txtTitle")->text(), QStringLiteral("Birds"));
         QCOMPARE(control<QComboBox>(*w, "txtXSize")->currentText(), QStringLiteral("20"));
         QCOMPARE(w->layoutMethod(), LayoutMethod::Classic); // no key in the file
@@ -210,9 +214,12 @@ void tst_Startup::savedSettingsComeBackAtNextStart()
     QCOMPARE(w->defaultTitle(), QStringLiteral("Birds"));
     QCOMPARE(control<QLineEdit>(*w, "txtTitle")->text(), QStringLiteral("Birds"));
     QCOMPARE(control<QLineEdit>(*w, "txtSubject")->text(), QStringLiteral("Nature"));
-    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()), number(0, 0, 128));
-    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()), number(200, 0, 0));
-    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_2")->color()), number(255, 255, 200));
+    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()),
+             number(0, 0, 128));
+    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()),
+             number(200, 0, 0));
+    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_2")->color()),
+             number(255, 255, 200));
     // Each picker's "Default" stays the factory colour.
     QCOMPARE(control<ColorButton>(*w, "ColorPicker1_0")->defaultColor(), 0);
     QCOMPARE(control<ColorButton>(*w, "ColorPicker1_1")->defaultColor(), number(97, 97, 97));
@@ -265,7 +272,8 @@ void tst_Startup::resetFlow()
         QCOMPARE(f.dialogs.titles(), QStringList({QStringLiteral("Reset Default Settings"),
                                                   QStringLiteral("Change Settings")}));
         QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()), 0);
-        QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()), number(97, 97, 97));
+        QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()),
+                 number(97, 97, 97));
         QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_2")->color()), 16777215);
         QCOMPARE(w->puzzle().Width, 16);
         QCOMPARE(w->puzzle().Height, 16);
@@ -293,9 +301,11 @@ void tst_Startup::startsWithSettingsFromFile()
     QVERIFY(w);
     QCOMPARE(w->puzzle().Width, 12);
     QCOMPARE(w->puzzle().Height, 7);
-    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()), numberFromColour(systemColour(5)));
+    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()),
+             numberFromColour(systemColour(5)));
     // Empty colours take the factory colours.
-    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()), number(97, 97, 97));
+    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()),
+             number(97, 97, 97));
     QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_2")->color()), 16777215);
     QCOMPARE(control<QComboBox>(*w, "txtXSize")->currentText(), QStringLiteral("12"));
     QCOMPARE(control<QComboBox>(*w, "txtYSize")->currentText(), QStringLiteral("7"));
@@ -324,7 +334,8 @@ void tst_Startup::unreadableSettingsFileGivesDefaultsAndSaysWhy()
     QCOMPARE(f.agreementShown, 0);
     QCOMPARE(f.dialogs.shown.size(), 1);
     QCOMPARE(w->puzzle().Width, 16);
-    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()), number(97, 97, 97));
+    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()),
+             number(97, 97, 97));
     QVERIFY(!w->outlineMode());
 }
 

@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QTest>
 
+using namespace Velloquin;
+
 class TestWebPageCommand : public QObject
 {
     Q_OBJECT
@@ -26,8 +28,12 @@ private:
     void placeWords()
     {
         CrosswordData p = m_window->puzzle();
-        QVERIFY(addWord(p, 2, 2, "CASTLE", Direction::Across, "Fortress", true, PlacementCheck::ApplyRules).ok());
-        QVERIFY(addWord(p, 2, 2, "CROWN", Direction::Down, "Worn by a king", true, PlacementCheck::ApplyRules).ok());
+        QVERIFY(addWord(p, 2, 2, "CASTLE", Direction::Across, "Fortress", true,
+                        PlacementCheck::ApplyRules)
+                    .ok());
+        QVERIFY(addWord(p, 2, 2, "CROWN", Direction::Down, "Worn by a king", true,
+                        PlacementCheck::ApplyRules)
+                    .ok());
         setPuzzle(*m_window, p);
     }
 

@@ -5,15 +5,17 @@
 #include "drawing.h"
 #include "gradientpanel.h"
 #include "picturebox.h"
+#include "styledprogressbar.h"
 #include "toolbar.h"
 #include "wordexport.h"
 #include "wordexportflow.h"
-#include "styledprogressbar.h"
 #include "zippackage.h"
 
 #include <QLabel>
 #include <QScopeGuard>
 #include <QTest>
+
+using namespace Velloquin;
 
 namespace {
 
@@ -67,7 +69,7 @@ private slots:
         CrosswordData puzzle;
         ExtraWords stored;
         QVERIFY(loadCrosswordFile(QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd"), puzzle, stored,
-                               16, 16)
+                                  16, 16)
                     .ok());
         setPuzzle(*m_window, puzzle);
         dialogs().clearShown();
@@ -184,7 +186,8 @@ private slots:
     {
         m_window->setAnswersHidden(true);
         dialogs().paths.enqueue(documents() + QStringLiteral("/plain"));
-        QCOMPARE(exportWordDocument(*m_window, desktop()), documents() + QStringLiteral("/plain.docx"));
+        QCOMPARE(exportWordDocument(*m_window, desktop()),
+                 documents() + QStringLiteral("/plain.docx"));
         QVERIFY(QFile::exists(documents() + QStringLiteral("/plain.docx")));
     }
 
@@ -195,8 +198,8 @@ private slots:
         QList<int> values;
         QStringList captions;
         QList<bool> visible;
-        connect(control<StyledProgressBar>(*m_window, "XP2"), &StyledProgressBar::valueChanged, this,
-                [&](int v) {
+        connect(control<StyledProgressBar>(*m_window, "XP2"), &StyledProgressBar::valueChanged,
+                this, [&](int v) {
                     values.append(v);
                     captions.append(control<QLabel>(*m_window, "Label4")->text());
                     visible.append(control<GradientPanel>(*m_window, "pGress")->isVisible());
@@ -217,8 +220,8 @@ private slots:
         dialogs().paths.enqueue(target);
         dialogs().paths.enqueue(documents() + QStringLiteral("/second.docx"));
         QStringList nested;
-        connect(control<StyledProgressBar>(*m_window, "XP2"), &StyledProgressBar::valueChanged, this,
-                [&](int v) {
+        connect(control<StyledProgressBar>(*m_window, "XP2"), &StyledProgressBar::valueChanged,
+                this, [&](int v) {
                     if (v == 50)
                         nested.append(exportWordDocument(*m_window, desktop()));
                 });

@@ -14,6 +14,8 @@
 #include <QMenuBar>
 #include <QtTest>
 
+using namespace Velloquin;
+
 using namespace editing;
 
 namespace {
@@ -175,12 +177,13 @@ void tst_WordPanel::clickOnAWordStartSelectsTheWord()
     clickSquare(w(), x, y);
     QCOMPARE(control<QComboBox>(w(), "txtWord")->currentText(), QStringLiteral("HORSE"));
     QCOMPARE(control<QLineEdit>(w(), "txtClue")->text(), QStringLiteral("Rides well"));
-    QCOMPARE(control<QRadioButton>(w(), "optAcross")->isChecked(), orientation == Direction::Across);
+    QCOMPARE(control<QRadioButton>(w(), "optAcross")->isChecked(),
+             orientation == Direction::Across);
     QCOMPARE(control<QRadioButton>(w(), "optDown")->isChecked(), orientation == Direction::Down);
     QCOMPARE(control<QComboBox>(w(), "txtX")->currentText(), QString::number(x));
     QCOMPARE(control<QComboBox>(w(), "txtY")->currentText(), QString::number(y));
-    const QRect expected =
-        orientation == Direction::Across ? squaresPixels(w(), x, y, 5, 1) : squaresPixels(w(), x, y, 1, 5);
+    const QRect expected = orientation == Direction::Across ? squaresPixels(w(), x, y, 5, 1)
+                                                            : squaresPixels(w(), x, y, 1, 5);
     QVERIFY(control<ShapeFrame>(w(), "Shape1")->isVisible());
     QVERIFY(coversSquares(control<ShapeFrame>(w(), "Shape1")->geometry(), expected));
 }

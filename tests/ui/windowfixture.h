@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "gradientbutton.h"
 #include "colorbutton.h"
+#include "gradientbutton.h"
 #include "gradientpanel.h"
 #include "mainwindow.h"
 #include "picturebox.h"
 #include "scripteddialogs.h"
 #include "startup.h"
+#include "styledprogressbar.h"
 #include "toolbar.h"
 #include "toolbarband.h"
 #include "waitpanel.h"
 #include "wordpanel.h"
-#include "styledprogressbar.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,6 +21,8 @@
 #include <QTest>
 
 #include <memory>
+
+namespace Velloquin {
 
 // The control of the window with this objectName; a missing one ends the test program.
 template <class T = QWidget>
@@ -126,3 +128,5 @@ struct WindowFixture
         return window;
     }
 };
+
+} // namespace Velloquin
