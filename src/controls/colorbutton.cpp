@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "colorbutton.h"
 
+#include "bevellines.h"
 #include "colournumbers.h"
 
 #include <QAccessible>
@@ -25,26 +26,16 @@ QColor sys(int index)
     return systemColour(index);
 }
 
-void frameLines(QPainter &painter, const QRect &r, const QColor &topLeft, const QColor &bottomRight)
-{
-    painter.setPen(topLeft);
-    painter.drawLine(r.left(), r.top(), r.right() - 1, r.top());
-    painter.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
-    painter.setPen(bottomRight);
-    painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-    painter.drawLine(r.right(), r.top(), r.right(), r.bottom());
-}
-
 void sunkenEdge(QPainter &painter, const QRect &r)
 {
-    frameLines(painter, r, sys(kButtonShadow), sys(kButtonHighlight));
-    frameLines(painter, r.adjusted(1, 1, -1, -1), sys(kDarkShadow), sys(kLight));
+    drawBevelLines(painter, r, sys(kButtonShadow), sys(kButtonHighlight));
+    drawBevelLines(painter, r.adjusted(1, 1, -1, -1), sys(kDarkShadow), sys(kLight));
 }
 
 void raisedEdge(QPainter &painter, const QRect &r)
 {
-    frameLines(painter, r, sys(kLight), sys(kDarkShadow));
-    frameLines(painter, r.adjusted(1, 1, -1, -1), sys(kButtonHighlight), sys(kButtonShadow));
+    drawBevelLines(painter, r, sys(kLight), sys(kDarkShadow));
+    drawBevelLines(painter, r.adjusted(1, 1, -1, -1), sys(kButtonHighlight), sys(kButtonShadow));
 }
 
 void flatLine(QPainter &painter, const QRect &r)

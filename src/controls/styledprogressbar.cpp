@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "styledprogressbar.h"
 
+#include "bevellines.h"
 #include "colournumbers.h"
 
 #include <QLinearGradient>
@@ -42,17 +43,6 @@ void ramp(QPainter &painter, const QRect &r, const QColor &from, const QColor &t
     g.setColorAt(0, from);
     g.setColorAt(1, to);
     painter.fillRect(r, g);
-}
-
-// Two-pixel bevels drawn as Windows draws its edges: outer then inner ring.
-void ring(QPainter &painter, const QRect &r, const QColor &topLeft, const QColor &bottomRight)
-{
-    painter.setPen(topLeft);
-    painter.drawLine(r.left(), r.top(), r.right() - 1, r.top());
-    painter.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
-    painter.setPen(bottomRight);
-    painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-    painter.drawLine(r.right(), r.top(), r.right(), r.bottom());
 }
 
 // The fill's end for a bar of `length` pixels filled to value / divisor, kept in range.
@@ -328,8 +318,8 @@ void StyledProgressBar::paintLook(QPainter &painter, int w, int h) const
     }
     case Look::Etched: {
         // Etched: a sunken outer ring and a raised inner one.
-        ring(painter, QRect(0, 0, w - 1, h - 1), grey(160), Qt::white);
-        ring(painter, QRect(1, 1, w - 3, h - 3), Qt::white, grey(160));
+        drawBevelLines(painter, QRect(0, 0, w - 1, h - 1), grey(160), Qt::white);
+        drawBevelLines(painter, QRect(1, 1, w - 3, h - 3), Qt::white, grey(160));
         const int len = fillLength(m_value, w - 4, 100);
         ramp(painter, QRect(2, 2, len, h - 5), lighten(c, 140), lighten(c, 200), true);
         break;
@@ -357,8 +347,8 @@ void StyledProgressBar::paintLook(QPainter &painter, int w, int h) const
     }
     case Look::Hatched: {
         // Raised outer ring, sunken inner ring.
-        ring(painter, QRect(0, 0, w - 1, h - 1), grey(227), grey(105));
-        ring(painter, QRect(1, 1, w - 3, h - 3), grey(160), Qt::white);
+        drawBevelLines(painter, QRect(0, 0, w - 1, h - 1), grey(227), grey(105));
+        drawBevelLines(painter, QRect(1, 1, w - 3, h - 3), grey(160), Qt::white);
         const int end = qMin(fillLength(m_value, w, 101), w - 2);
         const QRect fill(QPoint(2, 2), QPoint(end - 1, h - 3));
         if (!fill.isEmpty()) {
@@ -368,7 +358,7 @@ void StyledProgressBar::paintLook(QPainter &painter, int w, int h) const
         break;
     }
     case Look::Pattern: {
-        ring(painter, QRect(0, 0, w - 1, h - 1), grey(160), Qt::white);
+        drawBevelLines(painter, QRect(0, 0, w - 1, h - 1), grey(160), Qt::white);
         const int len = qMin(fillLength(m_value, w, 101), w - 3);
         if (!m_pattern.isNull() && len > 0)
             painter.drawTiledPixmap(QRect(2, 2, len, h - 4), m_pattern);
