@@ -3,6 +3,7 @@
 #include "commands.h"
 
 #include "cluetext.h"
+#include "colournumbers.h"
 #include "crosswordfile.h"
 #include "drawing.h"
 #include "gridedit.h"
@@ -104,15 +105,16 @@ int runRender(const QStringList &args)
         } else if (arg == QLatin1String("--background") || arg == QLatin1String("--gridlines") ||
                    arg == QLatin1String("--squares")) {
             const auto text = value();
-            const auto colour = text ? colourNumber(*text) : std::nullopt;
-            if (!colour)
+            const auto number = text ? colourNumber(*text) : std::nullopt;
+            if (!number)
                 return usageError(QStringLiteral("%1 needs a colour number").arg(arg));
+            const QColor colour = colourFromNumber(*number);
             if (arg == QLatin1String("--background"))
-                options.background = *colour;
+                options.background = colour;
             else if (arg == QLatin1String("--gridlines"))
-                options.gridLines = *colour;
+                options.gridLines = colour;
             else
-                options.squares = *colour;
+                options.squares = colour;
         } else if (arg.startsWith(QLatin1String("--"))) {
             return usageError(QStringLiteral("unknown option %1").arg(arg));
         } else {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "pdfworksheet.h"
 
-#include "colournumbers.h"
 #include "gridedit.h"
 #include "safefile.h"
 
@@ -452,9 +451,9 @@ void paintClue(QPainter &painter, const WorksheetBlock &block, const GridWord &w
 DrawOptions printDrawOptions()
 {
     DrawOptions o;
-    o.background = numberFromColour(QColor(Qt::white));
-    o.gridLines = numberFromColour(QColor(97, 97, 97));
-    o.squares = numberFromColour(QColor(Qt::white));
+    o.background = QColor(Qt::white);
+    o.gridLines = QColor(97, 97, 97);
+    o.squares = QColor(Qt::white);
     o.outlineMode = true;
     o.answersHidden = false;
     o.redrawAll = true;

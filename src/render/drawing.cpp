@@ -22,11 +22,10 @@ constexpr int kDotsPerMeter96Dpi = 3780;
 
 constexpr int kStripLabelPoints = 8;
 
-// A colour number as a QColor; -1 (no colour) draws black.
-QColor drawColour(qint32 number)
+// The opaque colour a drawing colour paints with; no colour draws black.
+QColor drawColour(const QColor &colour)
 {
-    const QColor c = colourFromNumber(number);
-    return c.isValid() ? c : QColor(Qt::black);
+    return colour.isValid() ? QColor(colour.rgb()) : QColor(Qt::black);
 }
 
 // Clears the surface: its image takes the surface's inner size and back colour.

@@ -61,16 +61,16 @@ private:
     int m_changes = 0;
 };
 
-// What the drawing reads besides the puzzle: the three colours (colour numbers, system
-// colours allowed) and the window's three drawing flags.
+// What the drawing reads besides the puzzle: the three colours (an invalid colour draws
+// black; alpha is ignored) and the window's three drawing flags.
 struct DrawOptions
 {
-    qint32 background = 0;      // where no word lies
-    qint32 gridLines = 6381921; // red 97, green 97, blue 97
-    qint32 squares = 16777215;  // letter squares, white
-    bool answersHidden = false; // no letters
-    bool outlineMode = false;   // outlined squares, no grid lines
-    bool redrawAll = true;      // false only while the window starts up
+    QColor background = QColor(0, 0, 0);    // where no word lies
+    QColor gridLines = QColor(97, 97, 97);  // grid lines, grey
+    QColor squares = QColor(255, 255, 255); // letter squares, white
+    bool answersHidden = false;             // no letters
+    bool outlineMode = false;               // outlined squares, no grid lines
+    bool redrawAll = true;                  // false only while the window starts up
     // For paper: squares of no word that letter squares close in on every side are filled
     // with the grid-line colour, so a reader cannot take them for letter squares.
     bool fillClosedIn = false;

@@ -489,9 +489,10 @@ void MainWindow::readSettings()
     m_defaultWidth = size(s.width);
     m_defaultHeight = size(s.height);
 
-    m_settingsPanel->setColours(s.background.value_or(DefaultBackgroundColour),
-                                s.gridLines.value_or(DefaultGridLinesColour),
-                                s.squares.value_or(DefaultSquaresColour));
+    // A system colour takes the colour it stands for now; a save writes that colour.
+    m_settingsPanel->setColours(colourFromNumber(s.background.value_or(DefaultBackgroundColour)),
+                                colourFromNumber(s.gridLines.value_or(DefaultGridLinesColour)),
+                                colourFromNumber(s.squares.value_or(DefaultSquaresColour)));
     setLayoutMethod(s.layoutMethod);
 }
 
@@ -502,9 +503,9 @@ void MainWindow::writeSettings()
     values.topic = m_settingsPanel->topic();
     values.width = m_settingsPanel->widthText();
     values.height = m_settingsPanel->heightText();
-    values.background = m_settingsPanel->background();
-    values.gridLines = m_settingsPanel->gridLines();
-    values.squares = m_settingsPanel->squares();
+    values.background = numberFromColour(m_settingsPanel->background());
+    values.gridLines = numberFromColour(m_settingsPanel->gridLines());
+    values.squares = numberFromColour(m_settingsPanel->squares());
     values.useOutline = m_outlineMode;
     values.layoutMethod = layoutMethod();
     showRefusal(writeDefaultSettings(m_paths.settingsFile, values));
@@ -512,10 +513,11 @@ void MainWindow::writeSettings()
 
 void MainWindow::writeFactorySettings()
 {
-    showRefusal(writeDefaultSettings(m_paths.settingsFile,
-                                     factorySettings(m_settingsPanel->defaultBackground(),
-                                                     m_settingsPanel->defaultGridLines(),
-                                                     m_settingsPanel->defaultSquares())));
+    showRefusal(
+        writeDefaultSettings(m_paths.settingsFile,
+                             factorySettings(numberFromColour(m_settingsPanel->defaultBackground()),
+                                             numberFromColour(m_settingsPanel->defaultGridLines()),
+                                             numberFromColour(m_settingsPanel->defaultSquares()))));
 }
 
 // --- Commands ----------------------------------------------------------------------------

@@ -187,44 +187,45 @@ void SettingsPanel::setLayoutMethod(LayoutMethod method)
     m_methodBox->setCurrentIndex(method == LayoutMethod::Thorough ? 1 : 0);
 }
 
-qint32 SettingsPanel::background() const
+QColor SettingsPanel::background() const
 {
-    return numberFromColour(m_backgroundPicker->color());
+    return m_backgroundPicker->color();
 }
 
-qint32 SettingsPanel::gridLines() const
+QColor SettingsPanel::gridLines() const
 {
-    return numberFromColour(m_gridLinePicker->color());
+    return m_gridLinePicker->color();
 }
 
-qint32 SettingsPanel::squares() const
+QColor SettingsPanel::squares() const
 {
-    return numberFromColour(m_squarePicker->color());
+    return m_squarePicker->color();
 }
 
-void SettingsPanel::setColours(qint32 background, qint32 gridLines, qint32 squares)
+void SettingsPanel::setColours(const QColor &background, const QColor &gridLines,
+                               const QColor &squares)
 {
-    m_backgroundPicker->setColor(colourFromNumber(background));
+    m_backgroundPicker->setColor(background);
     m_backgroundPicker->setDefaultColor(colourFromNumber(DefaultBackgroundColour));
-    m_gridLinePicker->setColor(colourFromNumber(gridLines));
+    m_gridLinePicker->setColor(gridLines);
     m_gridLinePicker->setDefaultColor(colourFromNumber(DefaultGridLinesColour));
-    m_squarePicker->setColor(colourFromNumber(squares));
+    m_squarePicker->setColor(squares);
     m_squarePicker->setDefaultColor(colourFromNumber(DefaultSquaresColour));
 }
 
-qint32 SettingsPanel::defaultBackground() const
+QColor SettingsPanel::defaultBackground() const
 {
-    return numberFromColour(m_backgroundPicker->defaultColor());
+    return m_backgroundPicker->defaultColor();
 }
 
-qint32 SettingsPanel::defaultGridLines() const
+QColor SettingsPanel::defaultGridLines() const
 {
-    return numberFromColour(m_gridLinePicker->defaultColor());
+    return m_gridLinePicker->defaultColor();
 }
 
-qint32 SettingsPanel::defaultSquares() const
+QColor SettingsPanel::defaultSquares() const
 {
-    return numberFromColour(m_squarePicker->defaultColor());
+    return m_squarePicker->defaultColor();
 }
 
 void SettingsPanel::setGridLinesPickerShown(bool shown)

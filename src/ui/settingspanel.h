@@ -40,14 +40,14 @@ public:
     LayoutMethod layoutMethod() const;
     void setLayoutMethod(LayoutMethod method);
 
-    // The three grid colours (colour numbers) and the values "Reset" goes back to.
-    qint32 background() const;
-    qint32 gridLines() const;
-    qint32 squares() const;
-    void setColours(qint32 background, qint32 gridLines, qint32 squares);
-    qint32 defaultBackground() const;
-    qint32 defaultGridLines() const;
-    qint32 defaultSquares() const;
+    // The three grid colours and the values "Reset" goes back to.
+    QColor background() const;
+    QColor gridLines() const;
+    QColor squares() const;
+    void setColours(const QColor &background, const QColor &gridLines, const QColor &squares);
+    QColor defaultBackground() const;
+    QColor defaultGridLines() const;
+    QColor defaultSquares() const;
     // The Grid Lines picker is hidden in outline mode.
     void setGridLinesPickerShown(bool shown);
 

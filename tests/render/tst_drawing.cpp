@@ -20,9 +20,9 @@ const QColor kStripBack(255, 255, 255);
 DrawOptions options()
 {
     DrawOptions o;
-    o.background = numberFromColour(kBackground);
-    o.gridLines = numberFromColour(kGridLines);
-    o.squares = numberFromColour(kSquares);
+    o.background = kBackground;
+    o.gridLines = kGridLines;
+    o.squares = kSquares;
     return o;
 }
 
@@ -91,7 +91,8 @@ private slots:
     void printsNumbersWithBlanks();
 
     void fillsBackgroundWhereNoWordLies();
-    void translatesSystemColourNumbers();
+    void paintsBackgroundOpaque_data();
+    void paintsBackgroundOpaque();
     void fillsLetterSquaresWithSquareColour();
     void drawsGridLineAtEachRowAndColumn_data();
     void drawsGridLineAtEachRowAndColumn();
@@ -197,12 +198,25 @@ void TestDrawing::fillsBackgroundWhereNoWordLies()
         QCOMPARE(pixel(image, cell.x() * 30 + 15, cell.y() * 30 + 15), kBackground);
 }
 
-void TestDrawing::translatesSystemColourNumbers()
+void TestDrawing::paintsBackgroundOpaque_data()
 {
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QColor>("painted");
+    QTest::newRow("no colour") << QColor() << QColor(Qt::black);
+    QTest::newRow("see-through") << QColor(200, 100, 50, 40) << QColor(200, 100, 50);
+    QTest::newRow("system colour") << systemColour(5) << systemColour(5);
+}
+
+void TestDrawing::paintsBackgroundOpaque()
+{
+    QFETCH(QColor, background);
+    QFETCH(QColor, painted);
     DrawOptions o = options();
-    o.background = systemColourNumber(5);
+    o.background = background;
+    // The surface's back colour is white, so a see-through fill would show as a mix.
     const QImage image = draw(puzzleOf(5, 5), QSize(100, 100), o);
-    QCOMPARE(pixel(image, 10, 10), systemColour(5));
+    QCOMPARE(pixel(image, 10, 10), painted);
+    QCOMPARE(renderCrosswordImage(puzzleOf(5, 5), QSize(100, 100), o).pixelColor(10, 10), painted);
 }
 
 void TestDrawing::fillsLetterSquaresWithSquareColour()
