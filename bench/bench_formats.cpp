@@ -51,35 +51,34 @@ BENCHMARK(BM_WordList);
 
 void BM_WriteIpuz(benchmark::State &state)
 {
-    QByteArray out;
     for (auto _ : state) {
-        if (!ipuzBytes(puzzle(), &out))
+        const Result<QByteArray> out = ipuzBytes(puzzle());
+        if (!out)
             state.SkipWithError("refused");
-        benchmark::DoNotOptimize(out.size());
+        benchmark::DoNotOptimize(out.ok());
     }
 }
 BENCHMARK(BM_WriteIpuz);
 
 void BM_WritePuz(benchmark::State &state)
 {
-    QByteArray out;
     for (auto _ : state) {
-        if (!puzBytes(puzzle(), &out))
+        const Result<PuzContent> out = puzBytes(puzzle());
+        if (!out)
             state.SkipWithError("refused");
-        benchmark::DoNotOptimize(out.size());
+        benchmark::DoNotOptimize(out.ok());
     }
 }
 BENCHMARK(BM_WritePuz);
 
 void BM_ReadIpuz(benchmark::State &state)
 {
-    QByteArray bytes;
-    ipuzBytes(puzzle(), &bytes);
+    const QByteArray bytes = ipuzBytes(puzzle()).value();
     for (auto _ : state) {
-        CrosswordData back;
-        if (!readIpuz(bytes, &back))
+        const IpuzReading back = readIpuz(bytes);
+        if (!back)
             state.SkipWithError("refused");
-        benchmark::DoNotOptimize(back.Words.size());
+        benchmark::DoNotOptimize(back.ok());
     }
 }
 BENCHMARK(BM_ReadIpuz);

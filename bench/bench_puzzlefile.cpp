@@ -17,8 +17,8 @@ QByteArray puzzleBytes(int n)
     newCrossword(puzzle, 255, 255);
     for (int i = 0; i < n; ++i) {
         addWord(puzzle, qint16(i % 245), qint16((i / 245) % 255), QStringLiteral("CROSSWORD"),
-                i % 2, QStringLiteral("Clue number %1\r\n(9)").arg(i), true,
-                PlacementCheck::SkipRules);
+                i % 2 ? Direction::Down : Direction::Across,
+                QStringLiteral("Clue number %1\r\n(9)").arg(i), true, PlacementCheck::SkipRules);
     }
     ExtraWords extra = newExtraWords();
     for (int i = 0; i < n / 4; ++i)
@@ -30,20 +30,19 @@ void readPuzzle(benchmark::State &state)
 {
     const QByteArray bytes = puzzleBytes(int(state.range(0)));
     for (auto _ : state) {
-        CrosswordData puzzle;
-        ExtraWords extra;
         benchmark::DoNotOptimize(
-            loadCrosswordBytes(bytes, QStringLiteral("bench.cwd"), puzzle, extra, 16, 16).ok());
+            loadCrosswordBytes(bytes, QStringLiteral("bench.cwd"), 16, 16).ok());
     }
     state.SetBytesProcessed(qint64(state.iterations()) * bytes.size());
 }
 
 void writePuzzle(benchmark::State &state)
 {
-    CrosswordData puzzle;
-    ExtraWords extra;
-    loadCrosswordBytes(puzzleBytes(int(state.range(0))), QStringLiteral("bench.cwd"), puzzle, extra,
-                       16, 16);
+    const CrosswordFileContent file =
+        loadCrosswordBytes(puzzleBytes(int(state.range(0))), QStringLiteral("bench.cwd"), 16, 16)
+            .value();
+    const CrosswordData &puzzle = file.puzzle;
+    const ExtraWords &extra = file.extra;
     for (auto _ : state)
         benchmark::DoNotOptimize(crosswordFileBytes(puzzle, extra).size());
 }

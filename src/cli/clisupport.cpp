@@ -44,9 +44,13 @@ std::optional<int> wholeNumber(const QString &text, int min, int max)
 
 std::optional<int> openPuzzleFile(const QString &path, CrosswordData &puzzle, ExtraWords &extra)
 {
-    const Result<> loaded = loadCrosswordFile(path, puzzle, extra, 16, 16);
-    if (loaded)
+    Result<CrosswordFileContent> loaded = loadCrosswordFile(path, 16, 16);
+    if (loaded) {
+        CrosswordFileContent content = std::move(loaded).value();
+        puzzle = std::move(content.puzzle);
+        extra = std::move(content.extra);
         return std::nullopt;
+    }
     if (!fileExists(path))
         return unreadableFile(loaded.message());
     return refused(loaded.message());

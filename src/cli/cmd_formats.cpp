@@ -77,10 +77,10 @@ int runMake(const QStringList &args)
     if (!width || !height)
         return usageError(QStringLiteral("make needs --width and --height"));
 
-    WordList list;
-    const Result<> read = readWordListFile(files.at(0), &list);
+    const Result<WordList> read = readWordListFile(files.at(0));
     if (!read)
         return unreadableFile(read.message());
+    const WordList &list = read.value();
     for (const SkippedLine &s : std::as_const(list.skipped))
         cliErr() << QDir::toNativeSeparators(files.at(0)) << ':' << s.line << ": skipped, "
                  << s.reason << '\n';
@@ -120,14 +120,13 @@ int runImport(const QStringList &args)
     }
     if (files.size() != 2)
         return usageError(QStringLiteral("import takes an .ipuz file and an output file"));
-    CrosswordData puzzle;
-    bool unreadable = false;
-    const Result<> read = readIpuzFile(files.at(0), &puzzle, &unreadable);
+    const IpuzReading read = readIpuzFile(files.at(0));
     if (!read) {
-        if (unreadable)
+        if (read.unreadable())
             return unreadableFile(read.message());
         return refused(read.message());
     }
+    CrosswordData puzzle = read.value();
     if (const int spaced = keepLineBreakMarksApart(puzzle))
         cliErr() << QDir::toNativeSeparators(files.at(0)) << ": " << lineBreakMarkNote(spaced)
                  << '\n';
@@ -145,12 +144,11 @@ int exportIpuz(const CrosswordData &puzzle, const QString &output)
 
 int exportPuz(const CrosswordData &puzzle, const QString &output)
 {
-    QString note;
-    const Result<> written = writePuzFile(output, puzzle, {}, &note);
+    const Result<QString> written = writePuzFile(output, puzzle);
     if (!written)
         return refused(written.message());
-    if (!note.isEmpty())
-        cliErr() << "Export: " << note << '\n';
+    if (!written.value().isEmpty())
+        cliErr() << "Export: " << written.value() << '\n';
     return ExitOk;
 }
 

@@ -24,16 +24,15 @@ void PuzzleDocument::newPuzzle(qint16 width, qint16 height, const QString &title
 Result<> PuzzleDocument::open(const QString &path, qint16 defaultWidth, qint16 defaultHeight,
                               PuzzleProblems *problems)
 {
-    CrosswordData puzzle = m_puzzle;
-    ExtraWords stored = m_stored;
-    const Result<> loaded = loadCrosswordFile(path, puzzle, stored, defaultWidth, defaultHeight);
+    Result<CrosswordFileContent> loaded = loadCrosswordFile(path, defaultWidth, defaultHeight);
     if (!loaded)
-        return loaded;
-    const PuzzleProblems found = dropBlankWordsAndFindProblems(puzzle);
+        return Result<>::refused(loaded.message());
+    CrosswordFileContent content = std::move(loaded).value();
+    const PuzzleProblems found = dropBlankWordsAndFindProblems(content.puzzle);
     if (problems)
         *problems = found;
-    replaceContent(std::move(puzzle), std::move(stored), path, false);
-    return loaded;
+    replaceContent(std::move(content.puzzle), std::move(content.extra), path, false);
+    return Result<>::success();
 }
 
 Result<> PuzzleDocument::save(const QString &path)
@@ -134,13 +133,14 @@ bool PuzzleDocument::removeStoredWord(const QString &word)
 
 Result<> PuzzleDocument::importWordList(const QString &path, WordList *list)
 {
-    const Result<> read = readWordListFile(path, list, wordsInUse(m_puzzle, m_stored));
+    Result<WordList> read = readWordListFile(path, wordsInUse(m_puzzle, m_stored));
     if (!read)
-        return read;
+        return Result<>::refused(read.message());
+    *list = std::move(read).value();
     ExtraWords stored = m_stored;
     appendToExtraWords(stored, *list);
     applyEdit(m_puzzle, std::move(stored));
-    return read;
+    return Result<>::success();
 }
 
 void PuzzleDocument::applyEdit(CrosswordData puzzle, ExtraWords stored)

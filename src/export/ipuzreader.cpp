@@ -487,48 +487,46 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
 
 namespace {
 
-// The refusal for a problem, with its first line; sets *unreadable.
-Result<> refusal(const QString &firstLine, Problem problem, bool *unreadable)
+// The refusal for a problem, with its first line.
+IpuzReading refusal(const QString &firstLine, Problem problem)
 {
-    const bool mark = problem.startsWith(kUnreadable);
+    const bool unreadable = problem.startsWith(kUnreadable);
     if (unreadable)
-        *unreadable = mark;
-    if (mark)
         problem.remove(0, 1);
-    return Result<>::refused(QStringLiteral("Import Error"),
-                             firstLine + QLatin1Char('\n') + problem, Icon::Error);
+    return IpuzReading(Result<CrosswordData>::refused(QStringLiteral("Import Error"),
+                                                      firstLine + QLatin1Char('\n') + problem,
+                                                      Icon::Error),
+                       unreadable);
+}
+
+// The puzzle of the bytes, or the refusal under its first line.
+IpuzReading reading(const QByteArray &bytes, const QString &firstLine)
+{
+    CrosswordData puzzle;
+    if (const Problem p = parse(bytes, &puzzle); !p.isEmpty())
+        return refusal(firstLine, p);
+    return IpuzReading(std::move(puzzle));
 }
 
 } // namespace
 
-Result<> readIpuz(const QByteArray &bytes, CrosswordData *puzzle, bool *unreadable)
+IpuzReading readIpuz(const QByteArray &bytes)
 {
-    if (unreadable)
-        *unreadable = false;
-    const Problem p = parse(bytes, puzzle);
-    if (p.isEmpty())
-        return Result<>::success();
-    return refusal(QStringLiteral("The file cannot be read as a puzzle."), p, unreadable);
+    return reading(bytes, QStringLiteral("The file cannot be read as a puzzle."));
 }
 
-Result<> readIpuzFile(const QString &path, CrosswordData *puzzle, bool *unreadable)
+IpuzReading readIpuzFile(const QString &path)
 {
-    if (unreadable)
-        *unreadable = false;
     const QString name = QDir::toNativeSeparators(path);
     // A crossword file is small; anything huge is not one, and reading it whole would stall.
     const FileContent content = readRegularFile(path, 64 * 1024 * 1024);
     if (content.failure == FileContent::TooLarge)
         return refusal(QStringLiteral("%1 cannot be read as a puzzle.").arg(name),
-                       markUnreadable(QStringLiteral("It is too large to be a crossword.")),
-                       unreadable);
+                       markUnreadable(QStringLiteral("It is too large to be a crossword.")));
     if (!content.ok())
         return refusal(QStringLiteral("Could not open %1:").arg(name),
-                       markUnreadable(content.reason), unreadable);
-    const Problem p = parse(content.bytes, puzzle);
-    if (p.isEmpty())
-        return Result<>::success();
-    return refusal(QStringLiteral("%1 cannot be read as a puzzle.").arg(name), p, unreadable);
+                       markUnreadable(content.reason));
+    return reading(content.bytes, QStringLiteral("%1 cannot be read as a puzzle.").arg(name));
 }
 
 } // namespace Velloquin

@@ -9,6 +9,21 @@
 
 namespace Velloquin {
 
+// The puzzle read, or the refusal; unreadable() tells the two kinds of refusal apart: true
+// when the bytes are no ipuz document at all (empty, not JSON, truncated), false when they
+// are one that the program cannot represent.
+class IpuzReading : public Result<CrosswordData>
+{
+public:
+    IpuzReading(Result<CrosswordData> result, bool unreadable = false)
+        : Result<CrosswordData>(std::move(result)), m_unreadable(unreadable)
+    {}
+    bool unreadable() const { return m_unreadable; }
+
+private:
+    bool m_unreadable = false;
+};
+
 // Reads an .ipuz crossword (JSON, optionally wrapped as "ipuz(...)") into a puzzle:
 // title, size, words, clues, and the notes (or intro) as the subject. The white squares
 // must read as words the program could have placed: every white square has one solution
@@ -21,16 +36,11 @@ namespace Velloquin {
 //
 // Anything the program cannot represent (another kind of puzzle, rebus squares, cell
 // styles, clues in other directions or with compound numbers, malformed or truncated
-// JSON) is refused with a message naming it, and *puzzle is left untouched: a file is
-// taken whole or not at all.
-//
-// When unreadable is given it tells the two kinds of refusal apart: true when the bytes
-// are no ipuz document at all (empty, not JSON, truncated), false when they are one that
-// the program cannot represent.
-Result<> readIpuz(const QByteArray &bytes, CrosswordData *puzzle, bool *unreadable = nullptr);
+// JSON) is refused with a message naming it: a file is taken whole or not at all.
+IpuzReading readIpuz(const QByteArray &bytes);
 
 // readIpuz on the content of the file at path; the refusal names the file. A file that
 // cannot be opened counts as unreadable.
-Result<> readIpuzFile(const QString &path, CrosswordData *puzzle, bool *unreadable = nullptr);
+IpuzReading readIpuzFile(const QString &path);
 
 } // namespace Velloquin

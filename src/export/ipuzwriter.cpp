@@ -75,7 +75,7 @@ QByteArray layOut(const QList<std::pair<QString, QJsonValue>> &fields)
 
 } // namespace
 
-Result<> ipuzBytes(const CrosswordData &source, QByteArray *out, const ExportDetails &details)
+Result<QByteArray> ipuzBytes(const CrosswordData &source, const ExportDetails &details)
 {
     const Result<> check = checkWordsAreEntries(source, QStringLiteral("ipuz"));
     if (!check)
@@ -135,18 +135,16 @@ Result<> ipuzBytes(const CrosswordData &source, QByteArray *out, const ExportDet
     fields.append(
         {QStringLiteral("clues"), QJsonObject{{QStringLiteral("Across"), clueList(across)},
                                               {QStringLiteral("Down"), clueList(down)}}});
-    *out = layOut(fields);
-    return Result<>::success();
+    return layOut(fields);
 }
 
 Result<> writeIpuzFile(const QString &path, const CrosswordData &puzzle,
                        const ExportDetails &details)
 {
-    QByteArray bytes;
-    const Result<> made = ipuzBytes(puzzle, &bytes, details);
+    const Result<QByteArray> made = ipuzBytes(puzzle, details);
     if (!made)
-        return made;
-    return saveExportFile(path, bytes);
+        return Result<>::refused(made.message());
+    return saveExportFile(path, made.value());
 }
 
 } // namespace Velloquin

@@ -16,9 +16,9 @@ namespace Velloquin {
 // "origin" names this program and its version. Text fields are HTML: '&', '<' and '>'
 // are written as entities; line breaks inside a clue are written as "\n".
 //
-// Refuses (Result, *out untouched) when the puzzle's words are not exactly the runs of
-// letters of its grid (see checkWordsAreEntries).
-Result<> ipuzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetails &details = {});
+// Refuses when the puzzle's words are not exactly the runs of letters of its grid (see
+// checkWordsAreEntries).
+Result<QByteArray> ipuzBytes(const CrosswordData &puzzle, const ExportDetails &details = {});
 
 // ipuzBytes written to path (atomically).
 Result<> writeIpuzFile(const QString &path, const CrosswordData &puzzle,

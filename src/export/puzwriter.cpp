@@ -107,8 +107,7 @@ quint16 puzChecksum(const QByteArray &bytes, quint16 c)
     return c;
 }
 
-Result<> puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetails &details,
-                  QString *note)
+Result<PuzContent> puzBytes(const CrosswordData &puzzle, const ExportDetails &details)
 {
     if (puzzle.Width > 255 || puzzle.Height > 255)
         return refuse(QStringLiteral("The grid is %1 by %2 squares; the format allows at most "
@@ -241,24 +240,18 @@ Result<> puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDeta
     for (const QByteArray &clue : std::as_const(clueBytes))
         bytes += clue + '\0';
     bytes += notesBytes + '\0';
-    *out = bytes;
-    if (note)
-        *note = mapped ? kPuzTypographyNote : QString();
-    return Result<>::success();
+    return PuzContent{bytes, mapped ? kPuzTypographyNote : QString()};
 }
 
-Result<> writePuzFile(const QString &path, const CrosswordData &puzzle,
-                      const ExportDetails &details, QString *note)
+Result<QString> writePuzFile(const QString &path, const CrosswordData &puzzle,
+                             const ExportDetails &details)
 {
-    QByteArray bytes;
-    QString mapped;
-    const Result<> made = puzBytes(puzzle, &bytes, details, &mapped);
+    const Result<PuzContent> made = puzBytes(puzzle, details);
     if (!made)
-        return made;
-    const Result<> saved = saveExportFile(path, bytes);
-    if (saved && note)
-        *note = mapped;
-    return saved;
+        return Result<QString>::refused(made.message());
+    if (const Result<> saved = saveExportFile(path, made.value().bytes); !saved)
+        return saved;
+    return made.value().note;
 }
 
 } // namespace Velloquin

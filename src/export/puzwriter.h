@@ -19,20 +19,24 @@ inline const QString kPuzTypographyNote =
 // a block, text is ISO-8859-1, and the header carries the CIB, global and masked
 // checksums. The subject goes into the notes. A clue's line breaks become blanks
 // (the format has one line per clue). In the texts, curly quotes, dashes and the
-// ellipsis, which ISO-8859-1 lacks, are written as ' " - and ...; *note (when given)
-// is then kPuzTypographyNote, otherwise empty.
+// ellipsis, which ISO-8859-1 lacks, are written as ' " - and ...; the note is then
+// kPuzTypographyNote, otherwise empty.
 //
-// Refuses (Result, *out untouched), naming the problem, when the puzzle's words are not
+// Refuses, naming the problem, when the puzzle's words are not
 // exactly the runs of letters of its grid (players derive the entries from the grid),
 // when a text or letter holds any other character outside ISO-8859-1, when a letter
 // square holds a character the format reserves ('.' is a block) or a control character
 // or blank, or when the grid is wider or taller than 255 squares.
-Result<> puzBytes(const CrosswordData &puzzle, QByteArray *out, const ExportDetails &details = {},
-                  QString *note = nullptr);
+struct PuzContent
+{
+    QByteArray bytes;
+    QString note; // what the user should know about the file; empty for nothing
+};
+Result<PuzContent> puzBytes(const CrosswordData &puzzle, const ExportDetails &details = {});
 
-// puzBytes written to path (atomically); *note as there, set on success.
-Result<> writePuzFile(const QString &path, const CrosswordData &puzzle,
-                      const ExportDetails &details = {}, QString *note = nullptr);
+// puzBytes written to path (atomically); on success the note of puzBytes.
+Result<QString> writePuzFile(const QString &path, const CrosswordData &puzzle,
+                             const ExportDetails &details = {});
 
 // The .puz checksum of bytes, starting from c: for each byte, rotate c right by one bit
 // and add the byte.

@@ -135,8 +135,12 @@ bool ZipPackage::writeTo(const QString &path, QString *error) const
     return true;
 }
 
-bool readZipEntries(const QString &path, QMap<QString, QByteArray> *entries, QString *error)
+Result<QMap<QString, QByteArray>> readZipEntries(const QString &path)
 {
+    const auto refuse = [](const QString &text) {
+        return Result<QMap<QString, QByteArray>>::refused(QStringLiteral("Open Error"), text,
+                                                          Icon::Error);
+    };
     int code = 0;
     const QByteArray native = QFile::encodeName(path);
     std::unique_ptr<zip_t, void (*)(zip_t *)> archive(
@@ -147,34 +151,32 @@ bool readZipEntries(const QString &path, QMap<QString, QByteArray> *entries, QSt
     if (!archive) {
         ZipErrorHolder ze;
         zip_error_init_with_code(&ze.error, code);
-        *error = QStringLiteral("Could not open \"%1\": %2")
-                     .arg(QFileInfo(path).fileName(), zipErrorText(&ze.error));
-        return false;
+        return refuse(QStringLiteral("Could not open \"%1\": %2")
+                          .arg(QFileInfo(path).fileName(), zipErrorText(&ze.error)));
     }
-    entries->clear();
+    QMap<QString, QByteArray> entries;
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
     for (zip_int64_t i = 0; i < count; ++i) {
         zip_stat_t st;
         zip_stat_init(&st);
         if (zip_stat_index(archive.get(), zip_uint64_t(i), 0, &st) != 0 || !st.name) {
-            *error = QStringLiteral("Unreadable entry %1 in \"%2\".").arg(i).arg(path);
-            return false;
+            return refuse(QStringLiteral("Unreadable entry %1 in \"%2\".").arg(i).arg(path));
         }
         zip_file_t *file = zip_fopen_index(archive.get(), zip_uint64_t(i), 0);
         if (!file) {
-            *error = QStringLiteral("Could not open entry \"%1\".").arg(QString::fromUtf8(st.name));
-            return false;
+            return refuse(
+                QStringLiteral("Could not open entry \"%1\".").arg(QString::fromUtf8(st.name)));
         }
         QByteArray data(qsizetype(st.size), Qt::Uninitialized);
         const zip_int64_t got = zip_fread(file, data.data(), st.size);
         zip_fclose(file);
         if (got != zip_int64_t(st.size)) {
-            *error = QStringLiteral("Could not read entry \"%1\".").arg(QString::fromUtf8(st.name));
-            return false;
+            return refuse(
+                QStringLiteral("Could not read entry \"%1\".").arg(QString::fromUtf8(st.name)));
         }
-        entries->insert(QString::fromUtf8(st.name), data);
+        entries.insert(QString::fromUtf8(st.name), data);
     }
-    return true;
+    return entries;
 }
 
 } // namespace Velloquin

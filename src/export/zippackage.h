@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "message.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QMap>
@@ -40,8 +42,8 @@ private:
     QList<Entry> m_entries;
 };
 
-// Reads every entry of a zip file into memory (name -> content). Returns false and
-// sets *error when the file is missing or not a readable zip archive.
-bool readZipEntries(const QString &path, QMap<QString, QByteArray> *entries, QString *error);
+// Reads every entry of a zip file into memory (name -> content). Refuses when the file is
+// missing or not a readable zip archive.
+Result<QMap<QString, QByteArray>> readZipEntries(const QString &path);
 
 } // namespace Velloquin

@@ -126,11 +126,11 @@ bool looksLikePuzzle(const ProfileFile &doc)
                        [](const QString &name) { return wordSection.match(name).hasMatch(); });
 }
 
-Result<> crosswordFromDocument(const ProfileFile &doc, const QString &path, CrosswordData &puzzle,
-                               ExtraWords &extra, qint16 defaultWidth, qint16 defaultHeight)
+Result<CrosswordFileContent> crosswordFromDocument(const ProfileFile &doc, const QString &path,
+                                                   qint16 defaultWidth, qint16 defaultHeight)
 {
     if (!looksLikePuzzle(doc))
-        return Result<>::refused(
+        return Result<CrosswordFileContent>::refused(
             QStringLiteral("Open Error"),
             QStringLiteral("The file '%1' is not a crossword puzzle file.").arg(path), Icon::Error);
     QString reason;
@@ -185,29 +185,26 @@ Result<> crosswordFromDocument(const ProfileFile &doc, const QString &path, Cros
         loadedExtra[j].Clue = clueFromFile(doc.value(section, QStringLiteral("Clue"), QString()));
     }
 
-    puzzle = std::move(loaded);
-    extra = std::move(loadedExtra);
-    return Result<>::success();
+    return CrosswordFileContent{std::move(loaded), std::move(loadedExtra)};
 }
 
 } // namespace
 
-Result<> loadCrosswordFile(const QString &path, CrosswordData &puzzle, ExtraWords &extra,
-                           qint16 defaultWidth, qint16 defaultHeight)
+Result<CrosswordFileContent> loadCrosswordFile(const QString &path, qint16 defaultWidth,
+                                               qint16 defaultHeight)
 {
     if (!fileExists(path))
         return refuse(path, QStringLiteral("The file does not exist."));
     ProfileFile doc;
     if (Result<> r = doc.load(path); !r)
         return refuse(path, r.message().text.section(QLatin1Char('\n'), 1));
-    return crosswordFromDocument(doc, path, puzzle, extra, defaultWidth, defaultHeight);
+    return crosswordFromDocument(doc, path, defaultWidth, defaultHeight);
 }
 
-Result<> loadCrosswordBytes(const QByteArray &bytes, const QString &name, CrosswordData &puzzle,
-                            ExtraWords &extra, qint16 defaultWidth, qint16 defaultHeight)
+Result<CrosswordFileContent> loadCrosswordBytes(const QByteArray &bytes, const QString &name,
+                                                qint16 defaultWidth, qint16 defaultHeight)
 {
-    return crosswordFromDocument(ProfileFile::fromBytes(bytes), name, puzzle, extra, defaultWidth,
-                                 defaultHeight);
+    return crosswordFromDocument(ProfileFile::fromBytes(bytes), name, defaultWidth, defaultHeight);
 }
 
 namespace {

@@ -13,22 +13,29 @@ namespace Velloquin {
 // Clue, Orientation, X, Y) and one section [ExWord<j>] per stored extra word (Answer,
 // Clue). Inside a clue a line break is written as "###" and "###" reads back as CR LF.
 
-// Replaces puzzle and extra by the content of the file at path. The file is refused,
-// with puzzle and extra left untouched, when it cannot be read, when it has neither a
+// What a puzzle file holds: the puzzle and the stored extra words.
+struct CrosswordFileContent
+{
+    CrosswordData puzzle;
+    ExtraWords extra;
+};
+
+// The content of the file at path. The file is refused when it cannot be read, when it has
+// neither a
 // [Grid] section nor any word section (an empty file is no puzzle), when Width or Height is
 // not a whole number from 1 to 255, or when Words or ExtraWords is not a whole number
 // from 0 to 32767. A missing key takes its default (Width and Height 16, Title
 // "Crossword"). Words are taken as stored, whether or not they fit the grid. IsEmpty is
 // set exactly when Words is 0 and entry 0's answer is empty. defaultWidth and
-// defaultHeight are the size of the new puzzle the model is reset to before reading;
-// the file's own Width and Height (or 16) replace them.
-Result<> loadCrosswordFile(const QString &path, CrosswordData &puzzle, ExtraWords &extra,
-                           qint16 defaultWidth, qint16 defaultHeight);
+// defaultHeight are the size of the new puzzle the reading starts from; the file's own
+// Width and Height (or 16) replace them.
+Result<CrosswordFileContent> loadCrosswordFile(const QString &path, qint16 defaultWidth,
+                                               qint16 defaultHeight);
 
 // As loadCrosswordFile, for a file's bytes already in memory; name stands for the file in
 // messages.
-Result<> loadCrosswordBytes(const QByteArray &bytes, const QString &name, CrosswordData &puzzle,
-                            ExtraWords &extra, qint16 defaultWidth, qint16 defaultHeight);
+Result<CrosswordFileContent> loadCrosswordBytes(const QByteArray &bytes, const QString &name,
+                                                qint16 defaultWidth, qint16 defaultHeight);
 
 // Writes puzzle and extra to path, replacing whatever file was there, atomically: the old
 // file stays intact when anything fails, and the failure is reported with the system's

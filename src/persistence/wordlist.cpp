@@ -69,37 +69,30 @@ QString normalisedWord(const QString &raw)
 
 } // namespace
 
-QString decodeWordListText(const QByteArray &bytes, QString *encoding)
+DecodedText decodeWordListText(const QByteArray &bytes)
 {
-    auto setEncoding = [&](const char *name) {
-        if (encoding)
-            *encoding = QString::fromLatin1(name);
-    };
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
         QStringDecoder utf16(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
                                                           : QStringDecoder::Utf16BE);
         const QString text = utf16(bytes.mid(2));
-        if (!utf16.hasError()) {
-            setEncoding("UTF-16");
-            return text;
-        }
+        if (!utf16.hasError())
+            return {text, QStringLiteral("UTF-16")};
     }
     // The mark is dropped even when the rest turns out not to be UTF-8.
     const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8(body);
-    if (!utf8.hasError()) {
-        setEncoding("UTF-8");
-        return text;
-    }
-    setEncoding("Windows-1252");
-    return fromCp1252(body);
+    if (!utf8.hasError())
+        return {text, QStringLiteral("UTF-8")};
+    return {fromCp1252(body), QStringLiteral("Windows-1252")};
 }
 
 WordList parseWordList(const QByteArray &bytes, const QStringList &alreadyListed)
 {
     WordList list;
-    const QString text = decodeWordListText(bytes, &list.encoding);
+    const DecodedText decoded = decodeWordListText(bytes);
+    const QString &text = decoded.text;
+    list.encoding = decoded.encoding;
     QSet<QString> seen;
     for (const QString &w : alreadyListed)
         seen.insert(normalisedWord(w));
@@ -138,25 +131,24 @@ WordList parseWordList(const QByteArray &bytes, const QStringList &alreadyListed
     return list;
 }
 
-Result<> readWordListFile(const QString &path, WordList *list, const QStringList &alreadyListed)
+Result<WordList> readWordListFile(const QString &path, const QStringList &alreadyListed)
 {
     // A word list of a sensible size is far below this; a larger file is not one.
     const FileContent content = readRegularFile(path, 32 * 1024 * 1024);
     if (content.failure == FileContent::TooLarge) {
-        return Result<>::refused(QStringLiteral("Import Word List"),
-                                 QStringLiteral("%1 is too large to be a word list.")
-                                     .arg(QDir::toNativeSeparators(path)),
-                                 Icon::Error);
+        return Result<WordList>::refused(QStringLiteral("Import Word List"),
+                                         QStringLiteral("%1 is too large to be a word list.")
+                                             .arg(QDir::toNativeSeparators(path)),
+                                         Icon::Error);
     }
     if (!content.ok()) {
-        return Result<>::refused(
+        return Result<WordList>::refused(
             QStringLiteral("Import Word List"),
             QStringLiteral("Could not open %1:").arg(QDir::toNativeSeparators(path)) +
                 QLatin1Char('\n') + content.reason,
             Icon::Error);
     }
-    *list = parseWordList(content.bytes, alreadyListed);
-    return Result<>::success();
+    return parseWordList(content.bytes, alreadyListed);
 }
 
 void appendToExtraWords(ExtraWords &extra, const WordList &list)

@@ -45,8 +45,7 @@ constexpr int kMinListWordLength = 3;
 WordList parseWordList(const QByteArray &bytes, const QStringList &alreadyListed = {});
 
 // Reads the list from the file at path; refuses only when the file cannot be read.
-Result<> readWordListFile(const QString &path, WordList *list,
-                          const QStringList &alreadyListed = {});
+Result<WordList> readWordListFile(const QString &path, const QStringList &alreadyListed = {});
 
 // Appends the words of the list to extra (after its placeholder and stored words).
 void appendToExtraWords(ExtraWords &extra, const WordList &list);
@@ -61,7 +60,12 @@ QString skippedLinesText(const WordList &list, int maxLines = 20);
 Message wordListReport(const WordList &list);
 
 // Text decoding of a word list: UTF-8 when valid, UTF-16 with a byte order mark,
-// otherwise Windows-1252. *encoding receives the name of the one used.
-QString decodeWordListText(const QByteArray &bytes, QString *encoding = nullptr);
+// otherwise Windows-1252.
+struct DecodedText
+{
+    QString text;
+    QString encoding; // the name of the one used
+};
+DecodedText decodeWordListText(const QByteArray &bytes);
 
 } // namespace Velloquin

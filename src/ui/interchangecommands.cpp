@@ -27,15 +27,16 @@ QString startFolder(const MainWindow &window)
     return window.paths().dialogFolder;
 }
 
-// Writes the puzzle to a path; on success *note holds what the user should know about
-// the file written (empty for nothing).
-using Writer = Result<> (*)(const QString &, const CrosswordData &, const ExportDetails &,
-                            QString *note);
+// Writes the puzzle to a path; on success what the user should know about the file
+// written (empty for nothing).
+using Writer = Result<QString> (*)(const QString &, const CrosswordData &, const ExportDetails &);
 
-Result<> writeIpuz(const QString &path, const CrosswordData &puzzle, const ExportDetails &details,
-                   QString *)
+Result<QString> writeIpuz(const QString &path, const CrosswordData &puzzle,
+                          const ExportDetails &details)
 {
-    return writeIpuzFile(path, puzzle, details);
+    if (const Result<> written = writeIpuzFile(path, puzzle, details); !written)
+        return written;
+    return QString();
 }
 
 QString exportAs(MainWindow &window, const QString &word, const QString &extension,
@@ -47,14 +48,13 @@ QString exportAs(MainWindow &window, const QString &word, const QString &extensi
         return QString();
     if (!path.endsWith(QLatin1Char('.') + extension, Qt::CaseInsensitive))
         path += QLatin1Char('.') + extension;
-    QString note;
-    const Result<> written = write(path, window.puzzle(), ExportDetails{}, &note);
+    const Result<QString> written = write(path, window.puzzle(), ExportDetails{});
     if (!written) {
         window.dialogs().message(written.message());
         return QString();
     }
-    if (!note.isEmpty())
-        window.dialogs().message(QStringLiteral("Export"), note, Icon::Information);
+    if (!written.value().isEmpty())
+        window.dialogs().message(QStringLiteral("Export"), written.value(), Icon::Information);
     return path;
 }
 
@@ -108,12 +108,12 @@ bool importIpuz(MainWindow &window)
 bool importIpuzFile(MainWindow &window, const QString &path)
 {
     window.hideMarks();
-    CrosswordData puzzle;
-    const Result<> read = readIpuzFile(path, &puzzle);
+    const IpuzReading read = readIpuzFile(path);
     if (!read) {
         window.dialogs().message(read.message());
         return false;
     }
+    CrosswordData puzzle = read.value();
     const int spaced = keepLineBreakMarksApart(puzzle);
     window.document().importPuzzle(puzzle);
     window.setWindowTitle(QStringLiteral("Velloquin"));

@@ -37,15 +37,16 @@ private:
     {
         const QString out = m_dir.filePath(name);
         const CliRun r = runCli(QStringList{"export", fixture("animals.cwd"), out} + extra);
-        QMap<QString, QByteArray> entries;
         if (r.exitCode != 0) {
             qWarning() << r.err;
-            return entries;
+            return {};
         }
-        QString error;
-        if (!readZipEntries(out, &entries, &error))
-            qWarning() << error;
-        return entries;
+        const Result<QMap<QString, QByteArray>> entries = readZipEntries(out);
+        if (!entries) {
+            qWarning() << entries.message().text;
+            return {};
+        }
+        return entries.value();
     }
 
 private slots:
@@ -56,9 +57,9 @@ private slots:
         const QMap<QString, QByteArray> entries = exportDocx({}, QStringLiteral("animals.docx"));
         QVERIFY(entries.contains(QStringLiteral("word/document.xml")));
 
-        CrosswordData puzzle;
-        ExtraWords extra = newExtraWords();
-        QVERIFY(loadCrosswordFile(fixture("animals.cwd"), puzzle, extra, 16, 16).ok());
+        const Result<CrosswordFileContent> file = loadCrosswordFile(fixture("animals.cwd"), 16, 16);
+        QVERIFY(file.ok());
+        CrosswordData puzzle = file.value().puzzle;
         numberSquares(puzzle);
         const QStringList clueLines = splitParagraphs(clueListText(puzzle));
         QVERIFY(clueLines.contains(QStringLiteral("DOWN")));

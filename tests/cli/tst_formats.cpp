@@ -30,8 +30,13 @@ struct Loaded
 Loaded load(const QString &path)
 {
     Loaded l;
-    l.extra = newExtraWords();
-    l.result = loadCrosswordFile(path, l.puzzle, l.extra, 16, 16);
+    const Result<CrosswordFileContent> r = loadCrosswordFile(path, 16, 16);
+    if (r) {
+        l.puzzle = r.value().puzzle;
+        l.extra = r.value().extra;
+    } else {
+        l.result = Result<>::refused(r.message());
+    }
     return l;
 }
 
@@ -247,9 +252,9 @@ void TestCliFormats::importReadsIpuzIntoPuzzleFile()
     puzzle.Title = "Imported";
     addWord(puzzle, 1, 1, "CAT", Direction::Across, "Pet", true, PlacementCheck::ApplyRules);
     addWord(puzzle, 1, 1, "COW", Direction::Down, "Cattle", true, PlacementCheck::ApplyRules);
-    QByteArray bytes;
-    QVERIFY(ipuzBytes(puzzle, &bytes).ok());
-    QVERIFY(writeFileBytes(path("in.ipuz"), bytes));
+    const Result<QByteArray> bytes = ipuzBytes(puzzle);
+    QVERIFY(bytes.ok());
+    QVERIFY(writeFileBytes(path("in.ipuz"), bytes.value()));
     const CliRun r = runCli({"import", path("in.ipuz"), path("in.cwd")});
     QCOMPARE(r.err, QString());
     QCOMPARE(r.exitCode, 0);
@@ -310,16 +315,16 @@ void TestCliFormats::exportWritesSameFilesAsLibrary()
     QCOMPARE(runCli({"export", cwd, path("zoo.ipuz")}).exitCode, 0);
     QCOMPARE(runCli({"export", cwd, path("zoo.puz")}).exitCode, 0);
     const Loaded l = load(cwd);
-    QByteArray ipuz, puz;
-    QVERIFY(ipuzBytes(l.puzzle, &ipuz).ok());
-    QVERIFY(puzBytes(l.puzzle, &puz).ok());
-    QCOMPARE(readFileBytes(path("zoo.ipuz")), ipuz);
-    QCOMPARE(readFileBytes(path("zoo.puz")), puz);
+    const Result<QByteArray> ipuz = ipuzBytes(l.puzzle);
+    const Result<PuzContent> puz = puzBytes(l.puzzle);
+    QVERIFY(ipuz.ok() && puz.ok());
+    QCOMPARE(readFileBytes(path("zoo.ipuz")), ipuz.value());
+    QCOMPARE(readFileBytes(path("zoo.puz")), puz.value().bytes);
 
     // And back: the imported puzzle has the same words in the same places.
     QCOMPARE(runCli({"import", path("zoo.ipuz"), path("back.cwd")}).exitCode, 0);
     QCOMPARE(runCli({"export", path("back.cwd"), path("back.puz")}).exitCode, 0);
-    QCOMPARE(readFileBytes(path("back.puz")), puz);
+    QCOMPARE(readFileBytes(path("back.puz")), puz.value().bytes);
 }
 
 void TestCliFormats::exportRefusesPuzzleWithRunOnWords()

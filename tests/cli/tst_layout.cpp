@@ -29,10 +29,11 @@ void samplePuzzle(CrosswordData &puzzle, ExtraWords &extra, const QStringList &s
 // from the given random source, written as the file would be.
 QByteArray expectedLayout(const QString &path, RandomSource random)
 {
-    CrosswordData puzzle;
-    ExtraWords extra;
-    if (!loadCrosswordFile(path, puzzle, extra, 16, 16))
+    const Result<CrosswordFileContent> file = loadCrosswordFile(path, 16, 16);
+    if (!file)
         return {};
+    CrosswordData puzzle = file.value().puzzle;
+    ExtraWords extra = file.value().extra;
     gatherGridWords(puzzle, extra);
     if (!generateLayout(puzzle, extra, random, {}).placed())
         return {};
@@ -43,10 +44,11 @@ QByteArray expectedLayout(const QString &path, RandomSource random)
 // successful run, and the words it leaves out.
 QByteArray expectedThoroughLayout(const QString &path, quint32 seed, QStringList *leftOut)
 {
-    CrosswordData puzzle;
-    ExtraWords extra;
-    if (!loadCrosswordFile(path, puzzle, extra, 16, 16))
+    const Result<CrosswordFileContent> file = loadCrosswordFile(path, 16, 16);
+    if (!file)
         return {};
+    CrosswordData puzzle = file.value().puzzle;
+    ExtraWords extra = file.value().extra;
     gatherGridWords(puzzle, extra);
     RandomSource random(seed);
     const ThoroughLayout layout = findThoroughLayout(puzzle.Width, puzzle.Height, extra, random);
@@ -99,10 +101,10 @@ void TestCliLayout::generateLaysOutEveryWord()
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.errBytes.isEmpty());
 
-    CrosswordData puzzle;
-    ExtraWords extra;
-    QVERIFY(loadCrosswordFile(path, puzzle, extra, 16, 16));
-    QCOMPARE(extra, newExtraWords());
+    const Result<CrosswordFileContent> file = loadCrosswordFile(path, 16, 16);
+    QVERIFY(file);
+    const CrosswordData &puzzle = file.value().puzzle;
+    QCOMPARE(file.value().extra, newExtraWords());
     QCOMPARE(puzzle.Title, QStringLiteral("Pets"));
     QStringList answers;
     for (const GridWord &w : puzzle.Words)
@@ -222,9 +224,10 @@ void TestCliLayout::generateThoroughly()
     // the words left out as stored words.
     QCOMPARE(readFileBytes(path), exitCode == 0 ? expected : before);
     if (exitCode == 0) {
-        CrosswordData puzzle;
-        ExtraWords extra;
-        QVERIFY(loadCrosswordFile(path, puzzle, extra, 16, 16));
+        const Result<CrosswordFileContent> file = loadCrosswordFile(path, 16, 16);
+        QVERIFY(file);
+        const CrosswordData &puzzle = file.value().puzzle;
+        const ExtraWords &extra = file.value().extra;
         QCOMPARE(puzzle.Words.size() + extra.size() - 1, stored.size() + 1);
         QCOMPARE(extra.size() - 1, leftOut.size());
     }

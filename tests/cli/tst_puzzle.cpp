@@ -178,9 +178,9 @@ void TestCliPuzzle::edits()
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, QString());
 
-    CrosswordData puzzle;
-    ExtraWords extra;
-    QVERIFY(loadCrosswordFile(path, puzzle, extra, 16, 16).ok());
+    const Result<CrosswordFileContent> file = loadCrosswordFile(path, 16, 16);
+    QVERIFY(file.ok());
+    const CrosswordData &puzzle = file.value().puzzle;
     QStringList got;
     if (!puzzle.IsEmpty) {
         for (const GridWord &w : puzzle.Words)
@@ -192,7 +192,7 @@ void TestCliPuzzle::edits()
     }
     QCOMPARE(got.join(' '), words);
     QStringList gotStored;
-    for (const ExtraWord &e : extra) {
+    for (const ExtraWord &e : file.value().extra) {
         if (!e.Word.isEmpty())
             gotStored << e.Word;
     }

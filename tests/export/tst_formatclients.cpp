@@ -200,7 +200,7 @@ void TestFormatClients::puzReadByIndependentClientsMatches()
     QFETCH(QString, copyright);
     const QString path =
         m_files.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') + ".puz");
-    const Result<> written = writePuzFile(path, puzzle, ExportDetails{author, copyright});
+    const Result<QString> written = writePuzFile(path, puzzle, ExportDetails{author, copyright});
     QVERIFY2(written.ok(), written.ok() ? "" : qPrintable(written.message().text));
     const QJsonObject read = readWithClient(QStringLiteral("puz"), path);
     QVERIFY(!read.isEmpty());
@@ -274,10 +274,9 @@ void TestFormatClients::puzWithTypographicTextReadsPlain()
         puzzleFromText(QString::fromUtf8("CAT 1 1 0|It’s “Felix”…;COW 1 1 1|Moo – maker"), 7, 6,
                        QString::fromUtf8("Pets’ quiz"));
     const QString path = m_files.filePath(QStringLiteral("typography.puz"));
-    QString note;
-    const Result<> written = writePuzFile(path, puzzle, {}, &note);
+    const Result<QString> written = writePuzFile(path, puzzle);
     QVERIFY2(written.ok(), written.ok() ? "" : qPrintable(written.message().text));
-    QVERIFY(!note.isEmpty());
+    QVERIFY(!written.value().isEmpty());
     const QJsonObject read = readWithClient(QStringLiteral("puz"), path);
     QVERIFY(!read.isEmpty());
     QCOMPARE(read.value("title").toString(), QString("Pets' quiz"));

@@ -117,11 +117,10 @@ PuzFile readPuz(const QByteArray &file)
 
 QJsonObject ipuzObject(const CrosswordData &puzzle)
 {
-    QByteArray bytes;
-    const Result<> r = ipuzBytes(puzzle, &bytes);
+    const Result<QByteArray> r = ipuzBytes(puzzle);
     if (!r)
         qFatal("ipuz refused: %s", qPrintable(r.message().text));
-    return QJsonDocument::fromJson(bytes).object();
+    return QJsonDocument::fromJson(r.value()).object();
 }
 
 // A small valid ipuz document around a grid and clues given as JSON text.
@@ -161,8 +160,8 @@ private Q_SLOTS:
     void puzRefusesWhatLatin1CannotHold_data();
     void puzRefusesWhatLatin1CannotHold();
     void puzWritesTypographyInPlainForms();
-    void ipuzReaderRefusesWithoutTouchingPuzzle_data();
-    void ipuzReaderRefusesWithoutTouchingPuzzle();
+    void ipuzReaderRefusesNamingTheProblem_data();
+    void ipuzReaderRefusesNamingTheProblem();
     void ipuzReaderAcceptsOtherWritersForms_data();
     void ipuzReaderAcceptsOtherWritersForms();
     void ipuzFileThatCannotBeOpenedIsUnreadable();
@@ -186,12 +185,11 @@ void TestInterchange::ipuzRoundTripKeepsWordsCluesAndNumbers_data()
 void TestInterchange::ipuzRoundTripKeepsWordsCluesAndNumbers()
 {
     QFETCH(CrosswordData, puzzle);
-    QByteArray bytes;
-    const Result<> written = ipuzBytes(puzzle, &bytes);
+    const Result<QByteArray> written = ipuzBytes(puzzle);
     QVERIFY2(written.ok(), written.ok() ? "" : qPrintable(written.message().text));
-    CrosswordData back;
-    const Result<> read = readIpuz(bytes, &back);
+    const IpuzReading read = readIpuz(written.value());
     QVERIFY2(read.ok(), read.ok() ? "" : qPrintable(read.message().text));
+    const CrosswordData &back = read.value();
     QCOMPARE(wordLines(back), wordLines(puzzle));
     QCOMPARE(back.Title, puzzle.Title);
     QCOMPARE(back.Subject, puzzle.Subject);
@@ -271,16 +269,14 @@ void TestInterchange::writersRefusePuzzlesReadersWouldMisread()
 {
     QFETCH(CrosswordData, puzzle);
     QFETCH(QString, problem);
-    QByteArray out = "untouched";
-    const Result<> ipuz = ipuzBytes(puzzle, &out);
+    const Result<QByteArray> ipuz = ipuzBytes(puzzle);
     QVERIFY(!ipuz.ok());
     QCOMPARE(ipuz.message().title, QString("Export Error"));
     QCOMPARE(ipuz.message().text, "The puzzle cannot be written as ipuz.\n" + problem);
     QCOMPARE(ipuz.message().icon, Icon::Error);
-    const Result<> puz = puzBytes(puzzle, &out);
+    const Result<PuzContent> puz = puzBytes(puzzle);
     QVERIFY(!puz.ok());
     QCOMPARE(puz.message().text, "The puzzle cannot be written as Across Lite puz.\n" + problem);
-    QCOMPARE(out, QByteArray("untouched"));
 }
 
 void TestInterchange::puzChecksumFollowsRotateAndAdd_data()
@@ -334,10 +330,9 @@ void TestInterchange::puzFileReadsBackWithValidChecksums()
     QFETCH(QString, copyright);
     QFETCH(QStringList, clues);
     QFETCH(QStringList, solutionRows);
-    QByteArray bytes;
-    const Result<> r = puzBytes(puzzle, &bytes, ExportDetails{author, copyright});
+    const Result<PuzContent> r = puzBytes(puzzle, ExportDetails{author, copyright});
     QVERIFY2(r.ok(), r.ok() ? "" : qPrintable(r.message().text));
-    const PuzFile p = readPuz(bytes);
+    const PuzFile p = readPuz(r.value().bytes);
     QVERIFY2(p.error.isEmpty(), qPrintable(p.error));
     QCOMPARE(p.width, int(puzzle.Width));
     QCOMPARE(p.height, int(puzzle.Height));
@@ -387,11 +382,9 @@ void TestInterchange::puzRefusesWhatLatin1CannotHold()
 {
     QFETCH(CrosswordData, puzzle);
     QFETCH(QString, problem);
-    QByteArray out;
-    const Result<> r = puzBytes(puzzle, &out);
+    const Result<PuzContent> r = puzBytes(puzzle);
     QVERIFY(!r.ok());
     QCOMPARE(r.message().text, "The puzzle cannot be written as Across Lite puz.\n" + problem);
-    QVERIFY(out.isEmpty());
 }
 
 void TestInterchange::puzWritesTypographyInPlainForms()
@@ -399,11 +392,11 @@ void TestInterchange::puzWritesTypographyInPlainForms()
     const CrosswordData curly = puzzleFromText(
         QString::fromUtf8("CAT 0 0 0|It’s a ‘pet’ — “Felix”…;COW 0 0 1|Moo‐maker – 2−1"), 5, 5,
         QString::fromUtf8("Pets‘ quiz"));
-    QByteArray bytes;
-    QString note = QStringLiteral("stale");
-    QVERIFY(puzBytes(curly, &bytes, ExportDetails{QString::fromUtf8("O’Brien"), {}}, &note));
-    QCOMPARE(note, kPuzTypographyNote);
-    const PuzFile read = readPuz(bytes);
+    const Result<PuzContent> written =
+        puzBytes(curly, ExportDetails{QString::fromUtf8("O’Brien"), {}});
+    QVERIFY(written);
+    QCOMPARE(written.value().note, kPuzTypographyNote);
+    const PuzFile read = readPuz(written.value().bytes);
     QCOMPARE(read.error, QString());
     QCOMPARE(read.strings.at(0), QByteArray("Pets' quiz"));
     QCOMPARE(read.strings.at(1), QByteArray("O'Brien"));
@@ -411,11 +404,12 @@ void TestInterchange::puzWritesTypographyInPlainForms()
     QCOMPARE(read.strings.at(4), QByteArray("Moo-maker - 2-1"));
 
     // Plain text needs no word about it.
-    QVERIFY(puzBytes(puzzleFromText("CAT 0 0 0|Pet", 5, 5), &bytes, {}, &note));
-    QCOMPARE(note, QString());
+    const Result<PuzContent> plain = puzBytes(puzzleFromText("CAT 0 0 0|Pet", 5, 5));
+    QVERIFY(plain);
+    QCOMPARE(plain.value().note, QString());
 }
 
-void TestInterchange::ipuzReaderRefusesWithoutTouchingPuzzle_data()
+void TestInterchange::ipuzReaderRefusesNamingTheProblem_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("problem");
@@ -494,23 +488,19 @@ void TestInterchange::ipuzReaderRefusesWithoutTouchingPuzzle_data()
         << false;
 }
 
-void TestInterchange::ipuzReaderRefusesWithoutTouchingPuzzle()
+void TestInterchange::ipuzReaderRefusesNamingTheProblem()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, problem);
     QFETCH(bool, unreadable);
-    const CrosswordData before = puzzleFromText("DOG 1 1 0|Barks", 6, 6, "Mine");
-    CrosswordData puzzle = before;
-    bool wasUnreadable = !unreadable;
-    const Result<> r = readIpuz(bytes, &puzzle, &wasUnreadable);
+    const IpuzReading r = readIpuz(bytes);
     QVERIFY(!r.ok());
     QCOMPARE(r.message().title, QString("Import Error"));
     const QStringList lines = r.message().text.split('\n');
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines.at(0), QString("The file cannot be read as a puzzle."));
     QVERIFY2(lines.at(1).contains(problem), qPrintable(lines.at(1)));
-    QCOMPARE(wasUnreadable, unreadable);
-    QCOMPARE(puzzle, before);
+    QCOMPARE(r.unreadable(), unreadable);
 }
 
 void TestInterchange::ipuzReaderAcceptsOtherWritersForms_data()
@@ -544,9 +534,9 @@ void TestInterchange::ipuzReaderAcceptsOtherWritersForms()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, words);
-    CrosswordData puzzle;
-    const Result<> r = readIpuz(bytes, &puzzle);
+    const IpuzReading r = readIpuz(bytes);
     QVERIFY2(r.ok(), r.ok() ? "" : qPrintable(r.message().text));
+    const CrosswordData &puzzle = r.value();
     QCOMPARE(wordLines(puzzle), words);
     QCOMPARE(puzzle.Width, qint16(3));
     QCOMPARE(puzzle.Title, QString("Crossword"));
@@ -560,9 +550,9 @@ void TestInterchange::ipuzReaderTurnsHtmlIntoText()
         "{\"Across\":[[1,\"Salt &amp; pepper &lt;3 &quot;q&quot; caf&#233; caf&#xE9;\"]],"
         "\"Down\":[[1,\"<i>Moo</i> maker,<br>a <B>cow</B><br/>&rsquo;s &nbsp;kin & 1 < 2\"]]}",
         3, 3, ",\"title\":\"Tom &amp; <b>Jerry</b>\",\"notes\":\"<p>Cartoon&hellip;</p>\"");
-    CrosswordData puzzle;
-    const Result<> r = readIpuz(bytes, &puzzle);
+    const IpuzReading r = readIpuz(bytes);
     QVERIFY2(r.ok(), r.ok() ? "" : qPrintable(r.message().text));
+    const CrosswordData &puzzle = r.value();
     QCOMPARE(puzzle.Title, QString("Tom & Jerry"));
     QCOMPARE(puzzle.Subject, QString::fromUtf8("Cartoon…"));
     QCOMPARE(wordLines(puzzle),
@@ -575,11 +565,9 @@ void TestInterchange::ipuzFileThatCannotBeOpenedIsUnreadable()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("missing.ipuz");
-    CrosswordData puzzle;
-    bool unreadable = false;
-    const Result<> r = readIpuzFile(path, &puzzle, &unreadable);
+    const IpuzReading r = readIpuzFile(path);
     QVERIFY(!r.ok());
-    QVERIFY(unreadable);
+    QVERIFY(r.unreadable());
     QVERIFY(r.message().text.startsWith("Could not open " + QDir::toNativeSeparators(path)));
 }
 
@@ -587,7 +575,7 @@ void TestInterchange::exportFileWriteFailureLeavesNoFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("no/such/folder/out.puz");
-    const Result<> r = writePuzFile(path, puzzleFromText("CAT 0 0 0|Pet", 5, 5));
+    const Result<QString> r = writePuzFile(path, puzzleFromText("CAT 0 0 0|Pet", 5, 5));
     QVERIFY(!r.ok());
     QCOMPARE(r.message().title, QString("Export Error"));
     QVERIFY(r.message().text.startsWith("Could not write "));

@@ -508,11 +508,10 @@ void TestPdfWorksheet::closedInSquareDoesNotLookLikeALetterSquare()
 {
     // In this puzzle the square right of and below "1" belongs to no word, but CAT,
     // COW, TOAD and WHALE close it in on all four sides.
-    CrosswordData p;
-    ExtraWords extra;
-    QVERIFY(
-        loadCrosswordFile(QStringLiteral(VELLOQUIN_TESTDATA "/window_zoo.cwd"), p, extra, 16, 16)
-            .ok());
+    const Result<CrosswordFileContent> file =
+        loadCrosswordFile(QStringLiteral(VELLOQUIN_TESTDATA "/window_zoo.cwd"), 16, 16);
+    QVERIFY(file.ok());
+    CrosswordData p = file.value().puzzle;
     numberSquares(p);
     const WorksheetOptions o = optionsFor(true, true);
     const WorksheetLayout layout = pdfLayout(p, o);

@@ -55,11 +55,12 @@ private:
             picture, clues, title, subject, out, [&e](int v) { e.progress.append(v); }, paper);
         if (!e.result.ok())
             return e;
-        QString error;
-        if (!readZipEntries(out, &e.entries, &error)) {
-            qWarning() << error;
+        const Result<QMap<QString, QByteArray>> entries = readZipEntries(out);
+        if (!entries) {
+            qWarning() << entries.message().text;
             return e;
         }
+        e.entries = entries.value();
         bool ok = false;
         e.document = parse(e.entries.value(QStringLiteral("word/document.xml")), &ok);
         if (const Node *body = e.document.find(QStringLiteral("body")))
@@ -488,10 +489,9 @@ private slots:
         const Result<> r =
             writeDocx(picture(), kClues, QStringLiteral("T"), QString(), out, {}, QPageSize::A4);
         QVERIFY(r.ok());
-        QMap<QString, QByteArray> entries;
-        QString error;
-        QVERIFY2(readZipEntries(out, &entries, &error), qPrintable(error));
-        QVERIFY(entries.contains(QStringLiteral("word/document.xml")));
+        const Result<QMap<QString, QByteArray>> entries = readZipEntries(out);
+        QVERIFY2(entries, entries ? "" : qPrintable(entries.message().text));
+        QVERIFY(entries.value().contains(QStringLiteral("word/document.xml")));
     }
 
     void rangesFormatWhatTheyCover()

@@ -210,20 +210,18 @@ void TestWordList::reportNamesSkippedLines()
 void TestWordList::unreadableFileIsRefused()
 {
     QTemporaryDir dir;
-    WordList list;
-    list.words.append(ExtraWord{"KEEP", ""});
-    const Result<> r = readWordListFile(dir.filePath("missing.txt"), &list);
+    const Result<WordList> r = readWordListFile(dir.filePath("missing.txt"));
     QVERIFY(!r.ok());
     QCOMPARE(r.message().title, QString("Import Word List"));
     QVERIFY(r.message().text.startsWith("Could not open "));
-    QCOMPARE(list.words.size(), 1);
 
     QFile file(dir.filePath("list.txt"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("galaxy\tStars\n");
     file.close();
-    QVERIFY(readWordListFile(file.fileName(), &list).ok());
-    QCOMPARE(list.words, (QList<ExtraWord>{ExtraWord{"GALAXY", "Stars"}}));
+    const Result<WordList> list = readWordListFile(file.fileName());
+    QVERIFY(list.ok());
+    QCOMPARE(list.value().words, (QList<ExtraWord>{ExtraWord{"GALAXY", "Stars"}}));
 }
 
 QTEST_GUILESS_MAIN(TestWordList)

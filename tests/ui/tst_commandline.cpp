@@ -102,9 +102,9 @@ private slots:
         QVERIFY(addWord(castle, 1, 3, "CASTLE", Direction::Across, "Fortress", true,
                         PlacementCheck::ApplyRules)
                     .ok());
-        QByteArray ipuz;
-        QVERIFY(ipuzBytes(castle, &ipuz).ok());
-        QVERIFY(writeFile(fixture.dir.filePath("castle.ipuz"), ipuz));
+        const Result<QByteArray> ipuz = ipuzBytes(castle);
+        QVERIFY(ipuz.ok());
+        QVERIFY(writeFile(fixture.dir.filePath("castle.ipuz"), ipuz.value()));
         QVERIFY(writeFile(fixture.dir.filePath("bad.cwd"), "[Grid]\r\nWidth=wide\r\n"));
         // Relative names are taken from the working folder, as a shell passes them.
         const QString oldFolder = QDir::currentPath();

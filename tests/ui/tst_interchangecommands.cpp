@@ -201,9 +201,9 @@ private slots:
         QVERIFY(addWord(source, 1, 3, "CROWN", Direction::Down, "Worn by a king", true,
                         PlacementCheck::ApplyRules)
                     .ok());
-        QByteArray bytes;
-        QVERIFY(ipuzBytes(source, &bytes).ok());
-        QVERIFY(writeFile(file("castle.ipuz"), bytes));
+        const Result<QByteArray> bytes = ipuzBytes(source);
+        QVERIFY(bytes.ok());
+        QVERIFY(writeFile(file("castle.ipuz"), bytes.value()));
         dialogs().paths.enqueue(file("castle.ipuz"));
         trigger("mnuImportIpuz");
 
@@ -249,9 +249,9 @@ private slots:
         QCOMPARE(dialogs().shown.at(0).filter, kIpuzFilter);
         QCOMPARE(dialogs().shown.at(1).filter, kPuzFilter);
         QCOMPARE(dialogs().shown.at(0).text, m_window->paths().dialogFolder);
-        CrosswordData back;
-        QVERIFY(readIpuzFile(file("castle.ipuz"), &back).ok());
-        QCOMPARE(answers(back).size(), 3);
+        const IpuzReading back = readIpuzFile(file("castle.ipuz"));
+        QVERIFY(back.ok());
+        QCOMPARE(answers(back.value()).size(), 3);
         QFile puz(file("castle.PUZ"));
         QVERIFY(puz.open(QIODevice::ReadOnly));
         QCOMPARE(puz.readAll().mid(2, 11), QByteArray("ACROSS&DOWN"));

@@ -24,11 +24,10 @@ using Kind = ScriptedDialogs::Kind;
 
 QImage documentPicture(const QString &docx)
 {
-    QMap<QString, QByteArray> entries;
-    QString error;
-    if (!readZipEntries(docx, &entries, &error))
+    const Result<QMap<QString, QByteArray>> entries = readZipEntries(docx);
+    if (!entries)
         return QImage();
-    return QImage::fromData(entries.value(QStringLiteral("word/media/image1.png")), "PNG");
+    return QImage::fromData(entries.value().value(QStringLiteral("word/media/image1.png")), "PNG");
 }
 
 } // namespace
@@ -66,12 +65,10 @@ private slots:
         m_window = m_fixture->start();
         QVERIFY(m_window);
         // The puzzle of a file, in a window that has no file name.
-        CrosswordData puzzle;
-        ExtraWords stored;
-        QVERIFY(loadCrosswordFile(QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd"), puzzle, stored,
-                                  16, 16)
-                    .ok());
-        setPuzzle(*m_window, puzzle);
+        const Result<CrosswordFileContent> file =
+            loadCrosswordFile(QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd"), 16, 16);
+        QVERIFY(file.ok());
+        setPuzzle(*m_window, file.value().puzzle);
         dialogs().clearShown();
         m_opened.clear();
         m_openResult = true;
