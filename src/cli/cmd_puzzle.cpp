@@ -8,6 +8,7 @@
 #include "gridedit.h"
 #include "thoroughlayout.h"
 
+#include <functional>
 #include <optional>
 
 namespace Velloquin {
@@ -62,6 +63,42 @@ int save(const PuzzleFile &file)
 {
     const Result<> saved = saveCrosswordFile(file.path, file.puzzle, file.extra);
     return saved ? ExitOk : refused(saved.message());
+}
+
+// Opens the puzzle file at path, lets edit change it and writes it back when the edit
+// succeeded; the exit status.
+int editPuzzleFile(const QString &path, const std::function<Result<>(PuzzleFile &)> &edit)
+{
+    PuzzleFile file{path, {}, newExtraWords()};
+    if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
+        return *failed;
+    const Result<> edited = edit(file);
+    return edited ? save(file) : refused(edited.message());
+}
+
+// The square a word starts on and its orientation, as "X Y across|down".
+struct WordStart
+{
+    qint16 x = 0;
+    qint16 y = 0;
+    Direction orientation = Direction::Across;
+};
+
+// The word start of args 1 to 3; a refusal's text is the usage error.
+Result<WordStart> wordStartOf(const QStringList &args)
+{
+    const auto usage = [](const QString &text) {
+        return Result<WordStart>::refused(QString(), text, Icon::None);
+    };
+    const std::optional<int> x = wholeNumber(args.at(1), 0, 32767);
+    const std::optional<int> y = wholeNumber(args.at(2), 0, 32767);
+    if (!x || !y)
+        return usage(QStringLiteral("X and Y must be whole numbers from 0 to 32767"));
+    const std::optional<Direction> orientation = orientationOf(args.at(3));
+    if (!orientation)
+        return usage(
+            QStringLiteral("the orientation must be across or down, not '%1'").arg(args.at(3)));
+    return WordStart{qint16(*x), qint16(*y), *orientation};
 }
 
 QString orientationName(Direction orientation)
@@ -145,14 +182,9 @@ int runAdd(const QStringList &args)
     if (args.size() < 5 || args.size() > 6)
         return usageError(QStringLiteral("add takes a puzzle file, X, Y, across or down, a word "
                                          "and optionally its clue"));
-    const std::optional<int> x = wholeNumber(args.at(1), 0, 32767);
-    const std::optional<int> y = wholeNumber(args.at(2), 0, 32767);
-    if (!x || !y)
-        return usageError(QStringLiteral("X and Y must be whole numbers from 0 to 32767"));
-    const std::optional<Direction> orientation = orientationOf(args.at(3));
-    if (!orientation)
-        return usageError(
-            QStringLiteral("the orientation must be across or down, not '%1'").arg(args.at(3)));
+    const Result<WordStart> start = wordStartOf(args);
+    if (!start)
+        return usageError(start.message().text);
     const QString word = asTyped(args.at(4));
     if (word.trimmed().isEmpty()) {
         return refused(Message{QStringLiteral("No Word Entered"),
@@ -160,52 +192,44 @@ int runAdd(const QStringList &args)
     }
     const QString clue = args.size() > 5 ? clueText(args.at(5)) : QString();
 
-    PuzzleFile file{args.at(0), {}, newExtraWords()};
-    if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
-        return *failed;
-    const Result<> added = addWord(file.puzzle, qint16(*x), qint16(*y), word, *orientation, clue,
-                                   true, PlacementCheck::ApplyRules);
-    if (!added)
-        return refused(added.message());
-    // A word taken onto the grid leaves the stored words (the first entry that holds it).
-    for (qsizetype j = 1; j < file.extra.size(); ++j) {
-        if (file.extra.at(j).Word == word) {
-            file.extra.removeAt(j);
-            break;
+    return editPuzzleFile(args.at(0), [&](PuzzleFile &file) {
+        const WordStart &s = start.value();
+        const Result<> added = addWord(file.puzzle, s.x, s.y, word, s.orientation, clue, true,
+                                       PlacementCheck::ApplyRules);
+        if (!added)
+            return added;
+        // A word taken onto the grid leaves the stored words (the first entry that holds it).
+        for (qsizetype j = 1; j < file.extra.size(); ++j) {
+            if (file.extra.at(j).Word == word) {
+                file.extra.removeAt(j);
+                break;
+            }
         }
-    }
-    return save(file);
+        return added;
+    });
 }
 
 int runDelete(const QStringList &args)
 {
     if (args.size() != 4)
         return usageError(QStringLiteral("delete takes a puzzle file, X, Y and across or down"));
-    const std::optional<int> x = wholeNumber(args.at(1), 0, 32767);
-    const std::optional<int> y = wholeNumber(args.at(2), 0, 32767);
-    if (!x || !y)
-        return usageError(QStringLiteral("X and Y must be whole numbers from 0 to 32767"));
-    const std::optional<Direction> orientation = orientationOf(args.at(3));
-    if (!orientation)
-        return usageError(
-            QStringLiteral("the orientation must be across or down, not '%1'").arg(args.at(3)));
+    const Result<WordStart> start = wordStartOf(args);
+    if (!start)
+        return usageError(start.message().text);
 
-    PuzzleFile file{args.at(0), {}, newExtraWords()};
-    if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
-        return *failed;
-    const qint16 index = findWordAt(file.puzzle, qint16(*x), qint16(*y), *orientation);
-    if (index < 0) {
-        return refused(Message{QStringLiteral("Delete Word"),
-                               QStringLiteral("No %1 word starts at (%2,%3).")
-                                   .arg(orientationName(*orientation))
-                                   .arg(*x)
-                                   .arg(*y),
-                               Icon::Information});
-    }
-    const Result<> deleted = removeWordAt(file.puzzle, index);
-    if (!deleted)
-        return refused(deleted.message());
-    return save(file);
+    return editPuzzleFile(args.at(0), [&](PuzzleFile &file) {
+        const WordStart &s = start.value();
+        const qint16 index = findWordAt(file.puzzle, s.x, s.y, s.orientation);
+        if (index < 0) {
+            return Result<>::refused(QStringLiteral("Delete Word"),
+                                     QStringLiteral("No %1 word starts at (%2,%3).")
+                                         .arg(orientationName(s.orientation))
+                                         .arg(s.x)
+                                         .arg(s.y),
+                                     Icon::Information);
+        }
+        return removeWordAt(file.puzzle, index);
+    });
 }
 
 int runMove(const QStringList &args)
@@ -219,13 +243,9 @@ int runMove(const QStringList &args)
         return usageError(QStringLiteral("the direction must be left, right, up or down, not "
                                          "'%1'")
                               .arg(args.at(1)));
-    PuzzleFile file{args.at(0), {}, newExtraWords()};
-    if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
-        return *failed;
-    const Result<> moved = moveWords(file.puzzle, MoveDirection(direction));
-    if (!moved)
-        return refused(moved.message());
-    return save(file);
+    return editPuzzleFile(args.at(0), [&](PuzzleFile &file) {
+        return moveWords(file.puzzle, MoveDirection(direction));
+    });
 }
 
 int runResize(const QStringList &args)
@@ -238,15 +258,14 @@ int runResize(const QStringList &args)
         return usageError(QStringLiteral("width and height must be whole numbers from %1 to %2")
                               .arg(kMinSize)
                               .arg(kMaxSize));
-    PuzzleFile file{args.at(0), {}, newExtraWords()};
-    if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
-        return *failed;
-    // As the window does: only a real change of size removes words.
-    if (*width != file.puzzle.Width || *height != file.puzzle.Height) {
-        numberSquares(file.puzzle);
-        resizeCrossword(file.puzzle, qint16(*width), qint16(*height));
-    }
-    return save(file);
+    return editPuzzleFile(args.at(0), [&](PuzzleFile &file) {
+        // As the window does: only a real change of size removes words.
+        if (*width != file.puzzle.Width || *height != file.puzzle.Height) {
+            numberSquares(file.puzzle);
+            resizeCrossword(file.puzzle, qint16(*width), qint16(*height));
+        }
+        return Result<>::success();
+    });
 }
 
 int runStore(const QStringList &args)

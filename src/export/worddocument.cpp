@@ -210,13 +210,28 @@ void writeParagraph(QXmlStreamWriter &xml, const WordParagraph &p,
     xml.writeEndElement(); // p
 }
 
-void writeRelationship(QXmlStreamWriter &xml, const QString &id, const QString &type,
-                       const QString &target)
+struct Relationship
 {
-    xml.writeEmptyElement(QStringLiteral("Relationship"));
-    xml.writeAttribute(QStringLiteral("Id"), id);
-    xml.writeAttribute(QStringLiteral("Type"), type);
-    xml.writeAttribute(QStringLiteral("Target"), target);
+    QString id;
+    QString type;
+    QString target;
+};
+
+// A relationships part: the relationships in the order given.
+QByteArray relationshipsXml(const QList<Relationship> &relationships)
+{
+    PartWriter part;
+    QXmlStreamWriter &xml = part.xml;
+    xml.writeDefaultNamespace(kPackageRels);
+    xml.writeStartElement(QStringLiteral("Relationships"));
+    for (const Relationship &r : relationships) {
+        xml.writeEmptyElement(QStringLiteral("Relationship"));
+        xml.writeAttribute(QStringLiteral("Id"), r.id);
+        xml.writeAttribute(QStringLiteral("Type"), r.type);
+        xml.writeAttribute(QStringLiteral("Target"), r.target);
+    }
+    xml.writeEndElement();
+    return part.finish();
 }
 
 // The page size in twips, from the size's own definition so that A4 and Letter come
@@ -598,33 +613,23 @@ QByteArray WordDocument::contentTypesXml() const
 
 QByteArray WordDocument::packageRelsXml() const
 {
-    PartWriter part;
-    QXmlStreamWriter &xml = part.xml;
-    xml.writeDefaultNamespace(kPackageRels);
-    xml.writeStartElement(QStringLiteral("Relationships"));
-    writeRelationship(xml, QStringLiteral("rId1"), kRelBase + QStringLiteral("officeDocument"),
-                      QStringLiteral("word/document.xml"));
-    writeRelationship(xml, QStringLiteral("rId2"),
-                      QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships/"
-                                     "metadata/core-properties"),
-                      QStringLiteral("docProps/core.xml"));
-    xml.writeEndElement();
-    return part.finish();
+    return relationshipsXml(
+        {{QStringLiteral("rId1"), kRelBase + QStringLiteral("officeDocument"),
+          QStringLiteral("word/document.xml")},
+         {QStringLiteral("rId2"),
+          QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships/"
+                         "metadata/core-properties"),
+          QStringLiteral("docProps/core.xml")}});
 }
 
 QByteArray WordDocument::documentRelsXml() const
 {
-    PartWriter part;
-    QXmlStreamWriter &xml = part.xml;
-    xml.writeDefaultNamespace(kPackageRels);
-    xml.writeStartElement(QStringLiteral("Relationships"));
-    writeRelationship(xml, QStringLiteral("rId1"), kRelBase + QStringLiteral("styles"),
-                      QStringLiteral("styles.xml"));
+    QList<Relationship> relationships{{QStringLiteral("rId1"), kRelBase + QStringLiteral("styles"),
+                                       QStringLiteral("styles.xml")}};
     for (int i = 0; i < m_pictures.size(); ++i)
-        writeRelationship(xml, pictureRelId(i), kRelBase + QStringLiteral("image"),
-                          pictureEntry(i));
-    xml.writeEndElement();
-    return part.finish();
+        relationships.append(
+            {pictureRelId(i), kRelBase + QStringLiteral("image"), pictureEntry(i)});
+    return relationshipsXml(relationships);
 }
 
 QByteArray WordDocument::corePropertiesXml() const

@@ -114,4 +114,9 @@ QString windowTitleForFile(const QString &path)
     return QStringLiteral("Velloquin - ") + shortenPath(path, 50);
 }
 
+QString exportStartFolder(const QString &puzzleFile, const QString &fallback)
+{
+    return puzzleFile.isEmpty() ? fallback : QFileInfo(puzzleFile).absolutePath();
+}
+
 } // namespace Velloquin

@@ -57,6 +57,10 @@ QString appendExtension(const QString &path, const QString &extension);
 // max - 5 characters (just the first three characters and "..." when there is none).
 QString shortenPath(const QString &path, int max);
 
+// Where a save dialog for an export starts: the folder of the puzzle's file, or fallback
+// while the puzzle has no file.
+QString exportStartFolder(const QString &puzzleFile, const QString &fallback);
+
 // The window title for a puzzle file: "Velloquin", or "Velloquin - " and the path
 // shortened to 50 characters.
 QString windowTitleForFile(const QString &path);

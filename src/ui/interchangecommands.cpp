@@ -2,6 +2,7 @@
 #include "interchangecommands.h"
 
 #include "crosswordfile.h"
+#include "filedialogs.h"
 #include "ipuzreader.h"
 #include "ipuzwriter.h"
 #include "mainwindow.h"
@@ -10,22 +11,12 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace Velloquin {
 
 namespace {
-
-// Where the save dialogs start: beside the puzzle's file, or the program's dialog folder.
-QString startFolder(const MainWindow &window)
-{
-    const QString fileName = window.document().fileName();
-    if (!fileName.isEmpty())
-        return QFileInfo(fileName).absolutePath();
-    return window.paths().dialogFolder;
-}
 
 // Writes the puzzle to a path; on success what the user should know about the file
 // written (empty for nothing).
@@ -42,8 +33,9 @@ Result<QString> writeIpuz(const QString &path, const CrosswordData &puzzle,
 QString exportAs(MainWindow &window, const QString &word, const QString &extension,
                  const QString &filter, Writer write)
 {
-    QString path = window.dialogs().saveFile(QStringLiteral(" Save this %1 as:").arg(word),
-                                             startFolder(window), filter);
+    QString path = window.dialogs().saveFile(
+        QStringLiteral(" Save this %1 as:").arg(word),
+        exportStartFolder(window.document().fileName(), window.paths().dialogFolder), filter);
     if (path.isEmpty())
         return QString();
     if (!path.endsWith(QLatin1Char('.') + extension, Qt::CaseInsensitive))

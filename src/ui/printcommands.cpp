@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "printcommands.h"
 
+#include "filedialogs.h"
 #include "mainwindow.h"
 #include "safefile.h"
 #include "wordexport.h"
@@ -9,7 +10,6 @@
 #include <QBuffer>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -29,15 +29,6 @@ namespace {
 
 const QString kPrintErrorText = QStringLiteral("The printer could not be started.");
 const QString kPrintPageErrorText = QStringLiteral("A page could not be started on the printer.");
-
-// Where the save dialog starts: beside the puzzle's file, or the program's dialog folder.
-QString startFolder(const MainWindow &window)
-{
-    const QString fileName = window.document().fileName();
-    if (!fileName.isEmpty())
-        return QFileInfo(fileName).absolutePath();
-    return window.paths().dialogFolder;
-}
 
 QPageLayout worksheetPageLayout(QPageSize::PageSizeId paper)
 {
@@ -267,7 +258,10 @@ QString PrintCommands::exportPdf()
                                              Dialogs::Buttons::YesNoCancel);
     if (key == Dialogs::Answer::Cancel)
         return QString();
-    QString path = ask.saveFile(kSaveWorksheetTitle, startFolder(m_window), kPdfFilter);
+    QString path = ask.saveFile(
+        kSaveWorksheetTitle,
+        exportStartFolder(m_window.document().fileName(), m_window.paths().dialogFolder),
+        kPdfFilter);
     if (path.isEmpty())
         return QString();
     if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))

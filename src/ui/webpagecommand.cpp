@@ -1,28 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "webpagecommand.h"
 
+#include "filedialogs.h"
 #include "htmlpage.h"
 #include "mainwindow.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace Velloquin {
-
-namespace {
-
-// Where the save dialog starts: beside the puzzle's file, or the program's dialog folder.
-QString startFolder(const MainWindow &window)
-{
-    const QString fileName = window.document().fileName();
-    if (!fileName.isEmpty())
-        return QFileInfo(fileName).absolutePath();
-    return window.paths().dialogFolder;
-}
-
-} // namespace
 
 void addWebPageCommand(MainWindow &window)
 {
@@ -39,7 +26,10 @@ QString exportWebPage(MainWindow &window)
         ask.message(made.message());
         return QString();
     }
-    QString path = ask.saveFile(kSaveWebPageTitle, startFolder(window), kWebPageFilter);
+    QString path =
+        ask.saveFile(kSaveWebPageTitle,
+                     exportStartFolder(window.document().fileName(), window.paths().dialogFolder),
+                     kWebPageFilter);
     if (path.isEmpty())
         return QString();
     if (!path.endsWith(QLatin1String(".html"), Qt::CaseInsensitive) &&

@@ -2,6 +2,7 @@
 #include "wordexportflow.h"
 
 #include "drawing.h"
+#include "filedialogs.h"
 #include "gradientpanel.h"
 #include "mainwindow.h"
 #include "picture.h"
@@ -14,7 +15,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QScopeGuard>
 #include <QStandardPaths>
@@ -131,9 +131,7 @@ QString exportWordDocument(MainWindow &window, const WordExportDesktop &desktop)
     }
 
     // The document is written where the user says; nothing is written when cancelled.
-    const QString folder = !window.document().fileName().isEmpty()
-                               ? QFileInfo(window.document().fileName()).absolutePath()
-                               : desktop.documentsFolder;
+    const QString folder = exportStartFolder(window.document().fileName(), desktop.documentsFolder);
     const QString suggested = QDir(folder).filePath(wordDocumentFileName(window.puzzle().Title));
     QString target = dialogs.saveFile(kSaveWordTitle, suggested, kSaveWordFilter);
     if (target.isEmpty())
