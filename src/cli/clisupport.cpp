@@ -13,12 +13,9 @@ int usageError(const QString &reason)
     return ExitUsage;
 }
 
-QString oneLine(QString text)
+QString oneLine(const QString &text)
 {
-    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    return text;
+    return replaceLineBreaks(text, u" ");
 }
 
 int refused(const Message &message)

@@ -45,11 +45,7 @@ QString asTyped(const QString &text)
 // Inside a clue the model keeps CR LF line breaks, whatever the shell passed.
 QString clueText(const QString &text)
 {
-    QString clue = text;
-    clue.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    clue.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    clue.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return clue;
+    return replaceLineBreaks(text, u"\r\n");
 }
 
 struct PuzzleFile
@@ -121,11 +117,7 @@ QString layoutSummary(const LayoutQuality &q)
 
 QString shownClue(const QString &clue)
 {
-    QString shown = clue;
-    shown.replace(QLatin1String("\r\n"), QLatin1String(" / "));
-    shown.replace(QLatin1Char('\n'), QLatin1String(" / "));
-    shown.replace(QLatin1Char('\r'), QLatin1String(" / "));
-    return shown;
+    return replaceLineBreaks(clue, u" / ");
 }
 
 } // namespace

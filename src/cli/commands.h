@@ -31,7 +31,7 @@ int refused(const Message &message);
 int unreadableFile(const Message &message);
 
 // Message texts can hold line breaks; on the command line each message is one line.
-QString oneLine(QString text);
+QString oneLine(const QString &text);
 
 // A whole decimal number from min to max, or nothing.
 std::optional<int> wholeNumber(const QString &text, int min, int max);

@@ -149,6 +149,25 @@ Result<> addWord(CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
     return Result<>::success();
 }
 
+QString replaceLineBreaks(const QString &text, QStringView lineBreak)
+{
+    if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) {
+            out += c;
+            continue;
+        }
+        out += lineBreak;
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+    }
+    return out;
+}
+
 Message storedWordsFullMessage()
 {
     return Message{QStringLiteral("Too Many Words"),

@@ -6,6 +6,7 @@
 #include <QChar>
 #include <QList>
 #include <QString>
+#include <QStringView>
 
 namespace Velloquin {
 
@@ -79,6 +80,10 @@ inline bool storedWordsFull(const ExtraWords &extra)
 
 // What storing one word too many is refused with.
 Message storedWordsFullMessage();
+
+// text with every line break (CR LF, a lone CR or a lone LF) replaced by lineBreak. Clues
+// keep CR LF in the model; files, pages and the command line each want their own form.
+QString replaceLineBreaks(const QString &text, QStringView lineBreak);
 
 // Width x Height letter cells rebuilt from the placed words whenever a placement is
 // tested. A cell holds one upper-case character or nothing (a null QChar). Cells

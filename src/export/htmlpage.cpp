@@ -93,9 +93,7 @@ QString escaped(const QString &text)
 // A clue's lines, escaped, joined by <br>.
 QString escapedLines(const QString &text)
 {
-    QString normal = text;
-    normal.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
-    QStringList lines = normal.split(u'\n');
+    QStringList lines = replaceLineBreaks(text, u"\n").split(u'\n');
     for (QString &line : lines)
         line = escaped(line);
     return lines.join(QLatin1String("<br>"));

@@ -324,11 +324,8 @@ Problem readClues(const QJsonObject &root, QList<Clue> *clues)
                     .arg(direction, jsonText(number));
             if (!text.isString())
                 return QStringLiteral("The %1 clue %2 has no text.").arg(direction).arg(n);
-            QString clue = htmlToText(text.toString());
-            clue.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-            clue.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-            clue.replace(QLatin1String("\n"), QLatin1String("\r\n"));
-            clues->append(Clue{orientation, int(n), clue});
+            clues->append(
+                Clue{orientation, int(n), replaceLineBreaks(htmlToText(text.toString()), u"\r\n")});
         }
     }
     return {};

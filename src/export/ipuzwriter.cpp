@@ -44,10 +44,7 @@ QString html(const QString &text)
 
 QString clueText(const QString &clue)
 {
-    QString text = html(clue);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
+    return replaceLineBreaks(html(clue), u"\n");
 }
 
 // Writes the top-level object by hand so that each grid row is one line of the file;

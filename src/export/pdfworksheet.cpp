@@ -78,11 +78,8 @@ QString printable(const QString &text)
 // Line breaks inside a clue (CR LF, CR or LF) as the layout's own line separator.
 QString withLineSeparators(QString text)
 {
-    text = printable(text);
-    text.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
-    text.replace(QLatin1Char('\r'), QChar::LineSeparator);
-    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    return text;
+    const QChar separator = QChar::LineSeparator;
+    return replaceLineBreaks(printable(text), QStringView(&separator, 1));
 }
 
 // A paragraph laid out in lines at a given width, measured for a paint device.

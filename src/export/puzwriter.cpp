@@ -82,15 +82,6 @@ QString describe(QChar c)
              QString::number(c.unicode(), 16).rightJustified(4, QLatin1Char('0')).toUpper());
 }
 
-QString oneLine(const QString &clue)
-{
-    QString text = clue;
-    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text;
-}
-
 void put16(QByteArray &bytes, int offset, quint16 value)
 {
     qToLittleEndian(value, bytes.data() + offset);
@@ -155,7 +146,7 @@ Result<PuzContent> puzBytes(const CrosswordData &puzzle, const ExportDetails &de
     for (const GridEntry &e : entries) {
         for (const GridWord &w : puzzle.Words) {
             if (w.X == e.x && w.Y == e.y && w.Orientation == e.orientation) {
-                clues.append(plainTypography(oneLine(w.Clue), &mapped));
+                clues.append(plainTypography(replaceLineBreaks(w.Clue, u" "), &mapped));
                 clueNames.append(QStringLiteral("The clue for %1 %2")
                                      .arg(e.number)
                                      .arg(e.orientation == Direction::Down

@@ -53,11 +53,7 @@ std::optional<qint16> gridNumber(const ProfileFile &doc, const QString &key, qin
 
 QString clueToFile(const QString &clue)
 {
-    QString out = clue;
-    out.replace(QLatin1String("\r\n"), kLineBreakMark);
-    out.replace(QLatin1Char('\r'), kLineBreakMark);
-    out.replace(QLatin1Char('\n'), kLineBreakMark);
-    return out;
+    return replaceLineBreaks(clue, kLineBreakMark);
 }
 
 QString clueFromFile(const QString &stored)

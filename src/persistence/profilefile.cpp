@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "profilefile.h"
 
+#include "crossworddata.h"
 #include "fileutil.h"
 #include "numberreading.h"
 #include "safefile.h"
@@ -101,13 +102,7 @@ QByteArray encodeText(const QString &text)
 // Line breaks cannot live inside a value line: each becomes one blank.
 QString withoutLineBreaks(const QString &value)
 {
-    if (!value.contains(QLatin1Char('\r')) && !value.contains(QLatin1Char('\n')))
-        return value;
-    QString out = value;
-    out.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    out.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    out.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return out;
+    return replaceLineBreaks(value, u" ");
 }
 
 QString foldName(const QString &name)

@@ -219,6 +219,7 @@ void TestCrosswordFile::everyLineBreakInClueIsWrittenAsMark_data()
     QTest::newRow("lone cr") << "a\rb" << QByteArray("Clue=a###b") << "a\r\nb";
     QTest::newRow("two breaks") << "a\r\nb\nc" << QByteArray("Clue=a###b###c") << "a\r\nb\r\nc";
     QTest::newRow("lf cr is two") << "a\n\rb" << QByteArray("Clue=a######b") << "a\r\n\r\nb";
+    QTest::newRow("cr crlf is two") << "a\r\r\nb" << QByteArray("Clue=a######b") << "a\r\n\r\nb";
     QTest::newRow("stored mark") << "a###b" << QByteArray("Clue=a###b") << "a\r\nb";
 }
 
