@@ -321,9 +321,8 @@ QStringList ProfileFile::keys(const QString &section) const
 }
 
 QString readProfileValue(const QString &section, const QString &key, const QString &defaultValue,
-                         int bufferLength, const QString &path, Result<> *status)
+                         const QString &path, Result<> *status)
 {
-    Q_UNUSED(bufferLength);
     ProfileFile doc;
     Result<> r = doc.load(path);
     if (status)

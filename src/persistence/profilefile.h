@@ -97,12 +97,10 @@ private:
 };
 
 // Reads one value from the profile file at path: its value, or defaultValue when the file,
-// the section or the key is missing. The value comes back whole; bufferLength is the
-// length the callers have always passed (250) and no longer cuts anything. When the file
-// exists but cannot be read, status (if given) receives the refusal and the default is
-// returned.
+// the section or the key is missing. The value comes back whole. When the file exists but
+// cannot be read, status (if given) receives the refusal and the default is returned.
 QString readProfileValue(const QString &section, const QString &key, const QString &defaultValue,
-                         int bufferLength, const QString &path, Result<> *status = nullptr);
+                         const QString &path, Result<> *status = nullptr);
 
 // Stores key=value in section of the profile file at path, creating the file and section
 // where missing. The file is rewritten whole and atomically; a failure (unreadable file,

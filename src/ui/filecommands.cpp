@@ -68,9 +68,8 @@ void MainWindow::fileOpen()
     hideMarks();
     QString path;
     QString fileTitle;
-    if (!showFileDialog(m_dialogs, path, fileTitle, FileDialogFlags::Open, m_paths.dialogFolder,
-                        kOpenCrosswordTitle, fileDialogFilter(kCrosswordWord, kCrosswordExtension),
-                        false) ||
+    if (!showFileDialog(m_dialogs, path, fileTitle, m_paths.dialogFolder, kOpenCrosswordTitle,
+                        fileDialogFilter(kCrosswordWord, kCrosswordExtension), false) ||
         path.isEmpty())
         return;
     openFile(path);

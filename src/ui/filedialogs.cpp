@@ -39,12 +39,10 @@ QString fileDialogFilter(const QString &word, const QString &extension)
     return word + QStringLiteral(" file (*.") + extension + QLatin1Char(')');
 }
 
-bool showFileDialog(Dialogs &dialogs, QString &path, QString &fileTitle, quint32 flags,
+bool showFileDialog(Dialogs &dialogs, QString &path, QString &fileTitle,
                     const QString &initialFolder, const QString &title, const QString &filter,
                     bool save)
 {
-    flags |= FileDialogFlags::HideReadOnly;
-    Q_UNUSED(flags);
     QString chosen;
     try {
         chosen = save ? dialogs.saveFile(title, initialFolder, filter)
@@ -85,7 +83,7 @@ QString askSaveFileName(Dialogs &dialogs, const QString &initialFolder, QString 
     const QString title = QStringLiteral(" Save this ") + word + QStringLiteral(" as:");
     QString path;
     QString fileTitle;
-    if (!showFileDialog(dialogs, path, fileTitle, FileDialogFlags::Save, initialFolder, title,
+    if (!showFileDialog(dialogs, path, fileTitle, initialFolder, title,
                         fileDialogFilter(word, extension), true) ||
         path.isEmpty())
         return QString();

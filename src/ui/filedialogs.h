@@ -4,7 +4,6 @@
 #include "fileutil.h"
 
 #include <QString>
-#include <QtGlobal>
 
 namespace Velloquin {
 
@@ -14,18 +13,6 @@ class Dialogs;
 // name to save a puzzle to, and the shortening of a path for the window title.
 // fileExists comes from fileutil.h.
 
-// Option flags of the file dialogs, as the callers name them. The dialogs of this
-// platform check them themselves (an open dialog only accepts existing files, a save
-// dialog only existing folders), so they document the caller's intent.
-namespace FileDialogFlags {
-constexpr quint32 Explorer = 0x80000;
-constexpr quint32 PathMustExist = 0x800;
-constexpr quint32 FileMustExist = 0x1000;
-constexpr quint32 HideReadOnly = 4;
-constexpr quint32 Open = Explorer | PathMustExist | FileMustExist;
-constexpr quint32 Save = Explorer | PathMustExist;
-} // namespace FileDialogFlags
-
 // The puzzle file: extension, file-type word and the dialogs' filter.
 inline const QString kCrosswordExtension = QStringLiteral("cwd");
 inline const QString kCrosswordWord = QStringLiteral("Crossword");
@@ -34,11 +21,12 @@ inline const QString kOpenCrosswordTitle = QStringLiteral(" Select Crossword fil
 // "<word> file (*.<extension>)": the one entry of a file dialog's filter.
 QString fileDialogFilter(const QString &word, const QString &extension);
 
-// Shows the open (save == false) or save dialog. True when the user confirmed a file;
-// then path is the chosen full path and fileTitle its name without the folder. A
-// cancelled dialog leaves both as they were. Anything going wrong while the dialog is
+// Shows the open (save == false) or save dialog; the platform's dialogs themselves see
+// that an open dialog takes only existing files and a save dialog only existing folders. True when
+// the user confirmed a file; then path is the chosen full path and fileTitle its name without the
+// folder. A cancelled dialog leaves both as they were. Anything going wrong while the dialog is
 // shown is reported in an "Open / Save Dialog error" box and counts as cancelled.
-bool showFileDialog(Dialogs &dialogs, QString &path, QString &fileTitle, quint32 flags,
+bool showFileDialog(Dialogs &dialogs, QString &path, QString &fileTitle,
                     const QString &initialFolder, const QString &title, const QString &filter,
                     bool save);
 

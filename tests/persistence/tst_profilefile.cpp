@@ -320,8 +320,7 @@ void TestProfileFile::iniHelpersReadDefaultsAndWriteWhole()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath("Crossword.ini");
     Result<> status = Result<>::refused("x", "x", Icon::None);
-    QCOMPARE(readProfileValue("Default Settings", "Width", "16", 250, path, &status),
-             QString("16"));
+    QCOMPARE(readProfileValue("Default Settings", "Width", "16", path, &status), QString("16"));
     QVERIFY(status.ok());
     QVERIFY(!QFile::exists(path)); // reading creates nothing
 
@@ -330,10 +329,10 @@ void TestProfileFile::iniHelpersReadDefaultsAndWriteWhole()
     QVERIFY(writeProfileValue("Default Settings", "width", "14", path).ok());
     QCOMPARE(readAll(path),
              crlf("[Default Settings]|width=14|Title=" + QByteArray(400, 'T') + "|"));
-    QCOMPARE(readProfileValue("default settings", "WIDTH", "16", 250, path), QString("14"));
-    QCOMPARE(readProfileValue("Default Settings", "Title", "", 250, path), QString(400, 'T'));
-    QCOMPARE(readProfileValue("Default Settings", "Topic", "none", 250, path), QString("none"));
-    QCOMPARE(readProfileValue("Other", "Width", "none", 250, path), QString("none"));
+    QCOMPARE(readProfileValue("default settings", "WIDTH", "16", path), QString("14"));
+    QCOMPARE(readProfileValue("Default Settings", "Title", "", path), QString(400, 'T'));
+    QCOMPARE(readProfileValue("Default Settings", "Topic", "none", path), QString("none"));
+    QCOMPARE(readProfileValue("Other", "Width", "none", path), QString("none"));
 }
 
 void TestProfileFile::iniHelpersReportUnreadableFile()
@@ -344,7 +343,7 @@ void TestProfileFile::iniHelpersReportUnreadableFile()
     QVERIFY(QDir(dir.path()).mkdir("Crossword.ini"));
     const QString path = dir.filePath("Crossword.ini");
     Result<> status = Result<>::success();
-    QCOMPARE(readProfileValue("S", "K", "dflt", 250, path, &status), QString("dflt"));
+    QCOMPARE(readProfileValue("S", "K", "dflt", path, &status), QString("dflt"));
     QVERIFY(!status.ok());
     QVERIFY(status.message().text.contains(path));
     QVERIFY(!writeProfileValue("S", "K", "v", path).ok());

@@ -152,8 +152,7 @@ void tst_FileDialogs::confirmedOpenDialogGivesPathAndTitle()
     dialogs.paths.enqueue(QStringLiteral("/home/t/Puzzles/animals.cwd"));
     QString path;
     QString title;
-    QVERIFY(showFileDialog(dialogs, path, title, FileDialogFlags::Open, QStringLiteral("/home/t"),
-                           kOpenCrosswordTitle,
+    QVERIFY(showFileDialog(dialogs, path, title, QStringLiteral("/home/t"), kOpenCrosswordTitle,
                            fileDialogFilter(kCrosswordWord, kCrosswordExtension), false));
     QCOMPARE(path, QStringLiteral("/home/t/Puzzles/animals.cwd"));
     QCOMPARE(title, QStringLiteral("animals.cwd"));
@@ -167,8 +166,7 @@ void tst_FileDialogs::cancelledDialogLeavesTheOutTextsAlone()
     ScriptedDialogs dialogs;
     QString path = QStringLiteral("before");
     QString title = QStringLiteral("title before");
-    QVERIFY(!showFileDialog(dialogs, path, title, FileDialogFlags::Open, QString(), QString(),
-                            QString(), false));
+    QVERIFY(!showFileDialog(dialogs, path, title, QString(), QString(), QString(), false));
     QCOMPARE(path, QStringLiteral("before"));
     QCOMPARE(title, QStringLiteral("title before"));
 }
@@ -178,8 +176,7 @@ void tst_FileDialogs::failingDialogIsReportedAndCountsAsCancelled()
     FailingDialogs dialogs;
     QString path;
     QString title;
-    QVERIFY(!showFileDialog(dialogs, path, title, FileDialogFlags::Open, QString(), QString(),
-                            QString(), false));
+    QVERIFY(!showFileDialog(dialogs, path, title, QString(), QString(), QString(), false));
     QCOMPARE(dialogs.shown.size(), 2);
     const ScriptedDialogs::Shown &box = dialogs.shown.last();
     QCOMPARE(box.kind, ScriptedDialogs::Kind::Message);
