@@ -666,18 +666,19 @@ ZipPackage WordDocument::package() const
     return zip;
 }
 
-bool WordDocument::save(const QString &path, QString *error) const
+Result<> WordDocument::save(const QString &path) const
 {
     const ZipPackage zip = package();
     for (const QString &name : zip.entryNames()) {
         if (name.endsWith(QLatin1String(".xml")) || name.endsWith(QLatin1String(".rels"))) {
-            if (zip.entry(name).isEmpty()) {
-                *error = QStringLiteral("The document part \"%1\" could not be written.").arg(name);
-                return false;
-            }
+            if (zip.entry(name).isEmpty())
+                return Result<>::refused(
+                    QStringLiteral("Word Document"),
+                    QStringLiteral("The document part \"%1\" could not be written.").arg(name),
+                    Icon::Error);
         }
     }
-    return zip.writeTo(path, error);
+    return zip.writeTo(path);
 }
 
 } // namespace Velloquin

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "message.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QList>
@@ -135,8 +137,9 @@ public:
     QByteArray corePropertiesXml() const;
     ZipPackage package() const;
 
-    // Writes the .docx file, replacing the target only when everything was written.
-    bool save(const QString &path, QString *error) const;
+    // Writes the .docx file, replacing the target only when everything was written; the
+    // refusal's text says what went wrong.
+    Result<> save(const QString &path) const;
 
 private:
     struct RangeState

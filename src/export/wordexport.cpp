@@ -141,9 +141,8 @@ Result<> writeDocx(const QImage &picture, const QString &clueText, const QString
     clueRange.setAlignment(WordAlignment::Left);
     clueRange.insertBefore(clueText);
 
-    QString error;
-    if (!document.save(outputPath, &error))
-        return failure(error);
+    if (const Result<> saved = document.save(outputPath); !saved)
+        return failure(saved.message().text);
     report(100);
     return Result<>::success();
 }

@@ -29,6 +29,13 @@ struct ZipErrorHolder
     ZipErrorHolder &operator=(const ZipErrorHolder &) = delete;
 };
 
+// A refusal of reading or building a package; the exporters show its text under their
+// own title.
+Result<> refusal(const QString &text)
+{
+    return Result<>::refused(QStringLiteral("Zip Package"), text, Icon::Error);
+}
+
 } // namespace
 
 void ZipPackage::addEntry(const QString &name, const QByteArray &data)
@@ -59,23 +66,20 @@ QByteArray ZipPackage::entry(const QString &name) const
     return QByteArray();
 }
 
-bool ZipPackage::toBytes(QByteArray *out, QString *error) const
+Result<QByteArray> ZipPackage::toBytes() const
 {
     ZipErrorHolder ze;
     // The archive is written into a growable memory source; keep a reference to it
     // so it survives zip_close and can be read back.
     zip_source_t *memory = zip_source_buffer_create(nullptr, 0, 0, &ze.error);
-    if (!memory) {
-        *error = QStringLiteral("Could not create the document container: %1")
-                     .arg(zipErrorText(&ze.error));
-        return false;
-    }
+    if (!memory)
+        return refusal(QStringLiteral("Could not create the document container: %1")
+                           .arg(zipErrorText(&ze.error)));
     zip_t *archive = zip_open_from_source(memory, ZIP_TRUNCATE, &ze.error);
     if (!archive) {
-        *error = QStringLiteral("Could not create the document container: %1")
-                     .arg(zipErrorText(&ze.error));
+        const QString reason = zipErrorText(&ze.error);
         zip_source_free(memory);
-        return false;
+        return refusal(QStringLiteral("Could not create the document container: %1").arg(reason));
     }
     zip_source_keep(memory);
 
@@ -87,60 +91,54 @@ bool ZipPackage::toBytes(QByteArray *out, QString *error) const
             zip_source_buffer(archive, e.data.constData(), zip_uint64_t(e.data.size()), 0);
         if (!data || zip_file_add(archive, name.constData(), data,
                                   ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8) < 0) {
-            *error = QStringLiteral("Could not add \"%1\" to the document container: %2")
-                         .arg(e.name, QString::fromLocal8Bit(zip_strerror(archive)));
+            const QString reason = QString::fromLocal8Bit(zip_strerror(archive));
             if (data)
                 zip_source_free(data);
             zip_discard(archive);
             zip_source_free(memory);
-            return false;
+            return refusal(QStringLiteral("Could not add \"%1\" to the document container: %2")
+                               .arg(e.name, reason));
         }
     }
     if (zip_close(archive) < 0) {
-        *error = QStringLiteral("Could not complete the document container: %1")
-                     .arg(QString::fromLocal8Bit(zip_strerror(archive)));
+        const QString reason = QString::fromLocal8Bit(zip_strerror(archive));
         zip_discard(archive);
         zip_source_free(memory);
-        return false;
+        return refusal(QStringLiteral("Could not complete the document container: %1").arg(reason));
     }
 
+    QByteArray out;
     bool ok = zip_source_open(memory) == 0;
     if (ok) {
         ok = zip_source_seek(memory, 0, SEEK_END) == 0;
         const zip_int64_t size = ok ? zip_source_tell(memory) : -1;
         ok = ok && size >= 0 && zip_source_seek(memory, 0, SEEK_SET) == 0;
         if (ok) {
-            out->resize(qsizetype(size));
-            ok = zip_source_read(memory, out->data(), zip_uint64_t(size)) == size;
+            out.resize(qsizetype(size));
+            ok = zip_source_read(memory, out.data(), zip_uint64_t(size)) == size;
         }
         zip_source_close(memory);
     }
     zip_source_free(memory);
     if (!ok)
-        *error = QStringLiteral("Could not read back the document container.");
-    return ok;
+        return refusal(QStringLiteral("Could not read back the document container."));
+    return out;
 }
 
-bool ZipPackage::writeTo(const QString &path, QString *error) const
+Result<> ZipPackage::writeTo(const QString &path) const
 {
-    QByteArray bytes;
-    if (!toBytes(&bytes, error))
-        return false;
+    const Result<QByteArray> bytes = toBytes();
+    if (!bytes)
+        return Result<>::refused(bytes.message());
     // The whole document or nothing: a failure leaves the old file as it was.
-    if (const std::optional<QString> reason = writeFileSafely(path, bytes)) {
-        *error = QStringLiteral("Could not write \"%1\": %2")
-                     .arg(QDir::toNativeSeparators(path), *reason);
-        return false;
-    }
-    return true;
+    if (const std::optional<QString> reason = writeFileSafely(path, bytes.value()))
+        return refusal(QStringLiteral("Could not write \"%1\": %2")
+                           .arg(QDir::toNativeSeparators(path), *reason));
+    return Result<>::success();
 }
 
 Result<QMap<QString, QByteArray>> readZipEntries(const QString &path)
 {
-    const auto refuse = [](const QString &text) {
-        return Result<QMap<QString, QByteArray>>::refused(QStringLiteral("Open Error"), text,
-                                                          Icon::Error);
-    };
     int code = 0;
     const QByteArray native = QFile::encodeName(path);
     std::unique_ptr<zip_t, void (*)(zip_t *)> archive(
@@ -151,8 +149,8 @@ Result<QMap<QString, QByteArray>> readZipEntries(const QString &path)
     if (!archive) {
         ZipErrorHolder ze;
         zip_error_init_with_code(&ze.error, code);
-        return refuse(QStringLiteral("Could not open \"%1\": %2")
-                          .arg(QFileInfo(path).fileName(), zipErrorText(&ze.error)));
+        return refusal(QStringLiteral("Could not open \"%1\": %2")
+                           .arg(QFileInfo(path).fileName(), zipErrorText(&ze.error)));
     }
     QMap<QString, QByteArray> entries;
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
@@ -160,18 +158,18 @@ Result<QMap<QString, QByteArray>> readZipEntries(const QString &path)
         zip_stat_t st;
         zip_stat_init(&st);
         if (zip_stat_index(archive.get(), zip_uint64_t(i), 0, &st) != 0 || !st.name) {
-            return refuse(QStringLiteral("Unreadable entry %1 in \"%2\".").arg(i).arg(path));
+            return refusal(QStringLiteral("Unreadable entry %1 in \"%2\".").arg(i).arg(path));
         }
         zip_file_t *file = zip_fopen_index(archive.get(), zip_uint64_t(i), 0);
         if (!file) {
-            return refuse(
+            return refusal(
                 QStringLiteral("Could not open entry \"%1\".").arg(QString::fromUtf8(st.name)));
         }
         QByteArray data(qsizetype(st.size), Qt::Uninitialized);
         const zip_int64_t got = zip_fread(file, data.data(), st.size);
         zip_fclose(file);
         if (got != zip_int64_t(st.size)) {
-            return refuse(
+            return refusal(
                 QStringLiteral("Could not read entry \"%1\".").arg(QString::fromUtf8(st.name)));
         }
         entries.insert(QString::fromUtf8(st.name), data);

@@ -24,14 +24,14 @@ public:
     QByteArray entry(const QString &name) const;
     bool isEmpty() const { return m_entries.isEmpty(); }
 
-    // The whole archive as bytes (deflated entries). Returns false and sets *error
-    // when the container could not be built.
-    bool toBytes(QByteArray *out, QString *error) const;
+    // The whole archive as bytes (deflated entries); refuses when the container could not
+    // be built.
+    Result<QByteArray> toBytes() const;
 
     // Writes the archive to path through a temporary file in the same folder that
     // replaces the target only when everything was written, so a failure leaves
     // no partial file behind (and an existing file untouched).
-    bool writeTo(const QString &path, QString *error) const;
+    Result<> writeTo(const QString &path) const;
 
 private:
     struct Entry
