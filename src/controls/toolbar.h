@@ -62,7 +62,8 @@ public:
     // transparent; an invalid colour means no mask) and lays out one button per "N", "C" or
     // "O" of the layout (case-insensitive; other characters but "|" are skipped). An empty
     // layout gives one push button per image. Sizes the bar to its last button. Returns
-    // false and builds no buttons when the strip is null.
+    // false and builds no buttons when the strip is null. The old buttons are deleted at
+    // once, so this is not for a handler of their own signals.
     bool build(const QImage &strip, const QColor &maskColour, int imageSize, const QString &layout);
 
     // One tooltip per button, separated by "|"; button n shows piece n - 1. The tooltip is
