@@ -31,6 +31,7 @@ int main(int argc, char *argv[])
     options.programFolder = QCoreApplication::applicationDirPath();
     options.configFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     options.documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    options.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     options.dialogs = &dialogs;
     options.agree = [] { return AgreementWindow::ask(); };
     options.file = file;

@@ -6,8 +6,8 @@
 
 namespace Velloquin {
 
-// Accessible interface of a self-drawn widget whose items (toolbar buttons, palette
-// cells) are not widgets of their own. Item interfaces are made when first asked for,
+// Accessible interface of a self-drawn widget whose items (palette cells, say) are not
+// widgets of their own. Item interfaces are made when first asked for,
 // registered with Qt under a key of the subclass's choosing, and released with the widget's.
 class ItemListAccessible : public QAccessibleWidget
 {

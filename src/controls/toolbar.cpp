@@ -3,19 +3,13 @@
 
 #include "colournumbers.h"
 #include "gradient.h"
-#include "toolbaraccessible.h"
 
 #include <QAccessible>
-#include <QApplication>
-#include <QEvent>
-#include <QHelpEvent>
-#include <QIcon>
+#include <QAccessibleWidget>
+#include <QButtonGroup>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOption>
-#include <QToolTip>
+#include <QSignalBlocker>
 
 namespace Velloquin {
 
@@ -33,18 +27,148 @@ QColor shifted(const QColor &c, int delta)
                   qBound(0, c.blue() + delta, 255));
 }
 
-void verticalGradient(QPainter &painter, const QRect &r, const QColor &top, const QColor &bottom)
+void verticalGradient(QPainter &painter, const QRect &r, QRgb top, QRgb bottom)
 {
     fillLinearGradient(painter, r.left(), r.top(), r.left() + r.width(), r.top() + r.height(),
-                       numberFromColour(top), numberFromColour(bottom), true);
+                       numberFromColour(QColor::fromRgb(top)),
+                       numberFromColour(QColor::fromRgb(bottom)), true);
+}
+
+} // namespace
+
+// One button of a Toolbar: flat over the bar, lit under the mouse, sunk while held or
+// checked. Takes no focus of its own; the bar's focus mark is drawn on it instead.
+class ToolbarButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    ToolbarButton(Toolbar *bar, int index, Toolbar::ButtonKind kind)
+        : QAbstractButton(bar), m_index(index), m_kind(kind)
+    {
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_Hover);
+        setCheckable(kind != Toolbar::ButtonKind::Push);
+    }
+
+    Toolbar *bar() const { return static_cast<Toolbar *>(parentWidget()); }
+    int index() const { return m_index; }
+    Toolbar::ButtonKind kind() const { return m_kind; }
+
+    Toolbar::ButtonLook look() const
+    {
+        if (isDown() || isChecked())
+            return Toolbar::ButtonLook::Pressed;
+        return isEnabled() && underMouse() ? Toolbar::ButtonLook::Hot : Toolbar::ButtonLook::Flat;
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    int m_index;
+    Toolbar::ButtonKind m_kind;
+};
+
+void ToolbarButton::paintEvent(QPaintEvent *)
+{
+    const Toolbar &b = *bar();
+    QPainter painter(this);
+    const QRect outer = rect();
+    const Toolbar::ButtonLook look = this->look();
+    // A flat button shows the bar behind it.
+    if (look == Toolbar::ButtonLook::Hot) {
+        verticalGradient(painter, outer, HotTop, HotBottom);
+        painter.setPen(b.m_shadow);
+        painter.drawRect(outer.adjusted(0, 0, -1, -1));
+    } else if (look == Toolbar::ButtonLook::Pressed) {
+        verticalGradient(painter, outer, PressedTop, PressedBottom);
+        const int l = outer.left(), t = outer.top();
+        const int r = outer.right(), bt = outer.bottom();
+        painter.setPen(b.m_shadow);
+        painter.drawLine(l, t, r, t);
+        painter.drawLine(l, t, l, bt);
+        painter.setPen(b.m_highlight);
+        painter.drawLine(l, bt, r, bt);
+        painter.drawLine(r, t, r, bt);
+    }
+
+    const int shift = look == Toolbar::ButtonLook::Pressed ? 4 : 3;
+    painter.drawPixmap(shift, shift,
+                       icon().pixmap(iconSize(), devicePixelRatio(),
+                                     isEnabled() ? QIcon::Normal : QIcon::Disabled));
+
+    if (b.hasFocus() && b.focusButton() == m_index) {
+        // A dotted frame just inside the button, dark on the light bar and on lit buttons.
+        QPen pen(QColor(0, 0, 0), 1, Qt::DotLine);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(outer.adjusted(1, 1, -2, -2));
+    }
+}
+
+namespace {
+
+// A button as assistive technology sees it: a push button named by its tooltip, checkable
+// where it is a check or option button (Qt's own interface would call those check boxes),
+// focused while the bar has the focus and marks it.
+class ToolbarButtonAccessible : public QAccessibleWidget
+{
+public:
+    explicit ToolbarButtonAccessible(ToolbarButton *button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {}
+
+    ToolbarButton *button() const { return static_cast<ToolbarButton *>(widget()); }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        const Toolbar *bar = button()->bar();
+        s.focusable = bar->focusPolicy() != Qt::NoFocus;
+        s.focused = bar->hasFocus() && bar->focusButton() == button()->index();
+        s.hotTracked = button()->look() == Toolbar::ButtonLook::Hot;
+        s.pressed = button()->isDown();
+        s.checkable = button()->isCheckable();
+        s.checked = button()->isChecked();
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        if (!widget()->isEnabled())
+            return {};
+        if (button()->isCheckable())
+            return {toggleAction(), pressAction()};
+        return {pressAction()};
+    }
+
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction() || name == toggleAction())
+            button()->bar()->activateButton(button()->index());
+    }
+};
+
+QAccessibleInterface *toolbarAccessibleFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(Toolbar::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::ToolBar);
+    if (className == QLatin1String(ToolbarButton::staticMetaObject.className()))
+        return new ToolbarButtonAccessible(static_cast<ToolbarButton *>(object));
+    return nullptr;
 }
 
 } // namespace
 
 Toolbar::Toolbar(QWidget *parent) : QWidget(parent)
 {
-    installToolbarAccessibility();
-    setMouseTracking(true);
+    static const bool accessibilityInstalled = [] {
+        QAccessible::installFactory(toolbarAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(accessibilityInstalled);
     // Tab reaches the bar, a click does not take the focus from the box being edited.
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -61,12 +185,12 @@ QColor Toolbar::defaultBackgroundColor()
 bool Toolbar::build(const QImage &strip, const QColor &maskColour, int imageSize,
                     const QString &layout)
 {
-    m_images.clear();
-    m_disabledImages.clear();
+    qDeleteAll(m_groups);
+    m_groups.clear();
+    qDeleteAll(m_buttons);
     m_buttons.clear();
-    m_hot = 0;
+    m_separators.clear();
     m_focus = 0;
-    m_held = Qt::NoButton;
     m_imageSize = qMax(1, imageSize);
     m_buttonSize = m_imageSize + 7;
     if (strip.isNull()) {
@@ -86,54 +210,70 @@ bool Toolbar::build(const QImage &strip, const QColor &maskColour, int imageSize
         }
     }
     const int count = argb.width() / m_imageSize;
-    QStyleOption option;
-    option.initFrom(this);
-    for (int i = 0; i < count; ++i) {
-        QImage piece = argb.copy(i * m_imageSize, 0, m_imageSize, m_imageSize);
-        QPixmap pixmap = QPixmap::fromImage(piece);
-        m_images.push_back(pixmap);
-        m_disabledImages.push_back(style()->generatedIconPixmap(QIcon::Disabled, pixmap, &option));
-    }
 
     const QString kinds = layout.isEmpty() ? QString(count, QLatin1Char('N')) : layout;
     const bool horizontal = m_orientation == Qt::Horizontal;
+    QButtonGroup *group = nullptr;
     int offset = 0;
     for (const QChar ch : kinds) {
         const QChar c = ch.toUpper();
         if (c == QLatin1Char('N') || c == QLatin1Char('C') || c == QLatin1Char('O')) {
-            Button b;
-            b.kind = c == QLatin1Char('N')   ? ButtonKind::Push
-                     : c == QLatin1Char('C') ? ButtonKind::Check
-                                             : ButtonKind::Option;
-            b.enabled = isEnabled();
-            // Right and bottom are exclusive: a horizontal button is one pixel shorter
-            // than it is wide, and every button sits one pixel right of and below its slot.
+            const ButtonKind kind = c == QLatin1Char('N')   ? ButtonKind::Push
+                                    : c == QLatin1Char('C') ? ButtonKind::Check
+                                                            : ButtonKind::Option;
+            const int index = buttonCount() + 1;
+            auto *button = new ToolbarButton(this, index, kind);
+            // Every button sits one pixel right of and below its slot; a horizontal button
+            // is one pixel shorter than it is wide, a vertical one one pixel narrower.
             if (horizontal)
-                b.outer = QRect(offset + 1, 1, m_buttonSize, m_buttonSize - 1);
+                button->setGeometry(offset + 1, 1, m_buttonSize, m_buttonSize - 1);
             else
-                b.outer = QRect(1, offset + 1, m_buttonSize - 1, m_buttonSize);
-            m_buttons.push_back(b);
+                button->setGeometry(1, offset + 1, m_buttonSize - 1, m_buttonSize);
+            if (index <= count) {
+                button->setIconSize(QSize(m_imageSize, m_imageSize));
+                button->setIcon(QIcon(QPixmap::fromImage(
+                    argb.copy((index - 1) * m_imageSize, 0, m_imageSize, m_imageSize))));
+            }
+            if (kind == ButtonKind::Option) {
+                if (!group) {
+                    group = new QButtonGroup(this);
+                    m_groups.push_back(group);
+                }
+                group->addButton(button);
+            }
+            connect(button, &QAbstractButton::pressed, this, [this, button] {
+                releaseOthers(button);
+                if (button->kind() == ButtonKind::Push)
+                    emit buttonClicked(button->index());
+            });
+            // An option button unchecked by its group raises nothing.
+            connect(button, &QAbstractButton::toggled, this, [this, button](bool checked) {
+                if (checked || button->kind() == ButtonKind::Check)
+                    emit buttonToggled(button->index(), checked);
+            });
+            button->show();
+            m_buttons.push_back(button);
+            m_separators.emplace_back();
             offset += m_buttonSize;
         } else if (c == QLatin1Char('|')) {
             // A separator before the first button has nothing to follow and is dropped.
+            group = nullptr;
             if (m_buttons.empty())
                 continue;
-            Button &last = m_buttons.back();
-            const QRect inner = last.outer.adjusted(2, 2, -2, -2);
+            const QRect inner = m_buttons.back()->geometry().adjusted(2, 2, -2, -2);
             const int innerRight = inner.left() + inner.width();
             const int innerBottom = inner.top() + inner.height();
             if (horizontal)
-                last.separator = QRect(innerRight + 4, inner.top(), 2, inner.height());
+                m_separators.back() = QRect(innerRight + 4, inner.top(), 2, inner.height());
             else
-                last.separator = QRect(inner.left(), innerBottom + 4, inner.width(), 2);
+                m_separators.back() = QRect(inner.left(), innerBottom + 4, inner.width(), 2);
             offset += 6;
         }
     }
+    setButtonToolTips(m_tips.join(QLatin1Char('|')));
 
-    if (!m_buttons.empty()) {
-        const QRect &r = m_buttons.back().outer;
-        resize(r.left() + r.width() + 1, r.top() + r.height() + 1);
-    }
+    if (!m_buttons.empty())
+        resize(sizeHint());
     updateGeometry();
     update();
     return true;
@@ -142,6 +282,10 @@ bool Toolbar::build(const QImage &strip, const QColor &maskColour, int imageSize
 void Toolbar::setButtonToolTips(const QString &text)
 {
     m_tips = text.split(QLatin1Char('|'));
+    for (ToolbarButton *button : m_buttons) {
+        button->setToolTip(buttonToolTip(button->index()));
+        button->setAccessibleName(button->toolTip());
+    }
 }
 
 QString Toolbar::buttonToolTip(int index) const
@@ -149,99 +293,88 @@ QString Toolbar::buttonToolTip(int index) const
     return index >= 1 && index <= m_tips.size() ? m_tips.at(index - 1) : QString();
 }
 
+QAbstractButton *Toolbar::button(int index) const
+{
+    return validIndex(index) ? at(index) : nullptr;
+}
+
 void Toolbar::setButtonEnabled(int index, bool enabled)
 {
     if (!validIndex(index))
         return;
-    Button &b = button(index);
-    if (b.enabled == enabled)
-        return;
-    b.enabled = enabled;
-    if (!enabled) {
-        // A disabled button loses any hover or press it had.
-        if (!b.checked)
-            b.look = ButtonLook::Flat;
-        b.inside = false;
-        if (m_hot == index) {
-            m_hot = 0;
-            m_held = Qt::NoButton;
-        }
-        if (m_focus == index) {
-            const int next = enabledNeighbour(index, 1);
-            setFocusButton(next != index ? next : enabledNeighbour(index, -1));
-            if (m_focus == index)
-                m_focus = 0;
-        }
+    at(index)->setEnabled(enabled);
+    if (!enabled && m_focus == index) {
+        // The mark moves on to the next enabled button, or back to the one before.
+        const int next = enabledNeighbour(index, 1);
+        setFocusButton(next != index ? next : enabledNeighbour(index, -1));
+        if (m_focus == index)
+            m_focus = 0;
     }
-    redrawButton(index);
 }
 
 bool Toolbar::isButtonEnabled(int index) const
 {
-    return validIndex(index) && button(index).enabled;
+    return validIndex(index) && at(index)->isEnabled();
 }
 
 void Toolbar::setButtonChecked(int index, bool checked)
 {
-    if (!validIndex(index) || button(index).kind == ButtonKind::Push)
+    if (!validIndex(index))
         return;
-    Button &b = button(index);
-    if (b.checked == checked)
-        return;
-    b.checked = checked;
-    b.look = checked ? ButtonLook::Pressed : ButtonLook::Flat;
-    redrawButton(index);
+    const QSignalBlocker silent(at(index));
+    at(index)->setChecked(checked);
 }
 
 void Toolbar::toggleButton(int index)
 {
-    if (!validIndex(index) || button(index).kind == ButtonKind::Push)
-        return;
-    setButtonChecked(index, !button(index).checked);
-    emit buttonToggled(index, button(index).checked);
+    if (validIndex(index))
+        at(index)->toggle();
 }
 
 bool Toolbar::isButtonChecked(int index) const
 {
-    return validIndex(index) && button(index).checked;
+    return validIndex(index) && at(index)->isChecked();
 }
 
 Toolbar::ButtonKind Toolbar::buttonKind(int index) const
 {
-    return validIndex(index) ? button(index).kind : ButtonKind::Push;
+    return validIndex(index) ? at(index)->kind() : ButtonKind::Push;
 }
 
 Toolbar::ButtonLook Toolbar::buttonLook(int index) const
 {
-    return validIndex(index) ? button(index).look : ButtonLook::Flat;
+    return validIndex(index) ? at(index)->look() : ButtonLook::Flat;
 }
 
 QRect Toolbar::buttonRect(int index) const
 {
-    return validIndex(index) ? button(index).outer : QRect();
+    return validIndex(index) ? at(index)->geometry() : QRect();
 }
 
 QRect Toolbar::separatorRect(int index) const
 {
-    return validIndex(index) ? button(index).separator : QRect();
+    return validIndex(index) ? m_separators[size_t(index - 1)] : QRect();
+}
+
+int Toolbar::hotButton() const
+{
+    for (const ToolbarButton *button : m_buttons)
+        if (button->look() == ButtonLook::Hot)
+            return button->index();
+    return 0;
 }
 
 void Toolbar::activateButton(int index)
 {
-    if (!validIndex(index) || !button(index).enabled)
-        return;
-    Button &b = button(index);
-    if (b.kind == ButtonKind::Push) {
-        emit buttonClicked(index);
-    } else if (b.kind == ButtonKind::Check) {
-        toggleButton(index);
-    } else if (!b.checked) {
-        b.checked = true;
-        b.look = ButtonLook::Pressed;
-        uncheckGroupOf(index);
-        redrawButton(index);
-        emit buttonToggled(index, true);
-    }
+    if (validIndex(index))
+        at(index)->click();
+}
+
+void Toolbar::releaseOthers(const ToolbarButton *pressed)
+{
+    for (ToolbarButton *button : m_buttons)
+        if (button != pressed)
+            button->setDown(false);
 }
 
 // ---- properties -------------------------------------------------------------------
@@ -305,7 +438,7 @@ QSize Toolbar::sizeHint() const
 {
     if (m_buttons.empty())
         return QSize(m_buttonSize + 1, m_buttonSize + 1);
-    const QRect &r = m_buttons.back().outer;
+    const QRect r = m_buttons.back()->geometry();
     return QSize(r.left() + r.width() + 1, r.top() + r.height() + 1);
 }
 
@@ -359,37 +492,13 @@ void Toolbar::paintBackground(QPainter &painter, const QRect &area) const
     }
 }
 
-void Toolbar::paintButton(QPainter &painter, int index) const
+void Toolbar::paintEvent(QPaintEvent *event)
 {
-    const Button &b = button(index);
-    const QRect outer = b.outer;
-    // Flat buttons show the bar behind them, which paintBackground has already drawn.
-    if (b.look == ButtonLook::Hot) {
-        verticalGradient(painter, outer, QColor::fromRgb(HotTop), QColor::fromRgb(HotBottom));
-        painter.setPen(m_shadow);
-        painter.drawRect(outer.adjusted(0, 0, -1, -1));
-    } else if (b.look == ButtonLook::Pressed) {
-        verticalGradient(painter, outer, QColor::fromRgb(PressedTop),
-                         QColor::fromRgb(PressedBottom));
-        const int l = outer.left(), t = outer.top();
-        const int r = outer.right(), bt = outer.bottom();
-        painter.setPen(m_shadow);
-        painter.drawLine(l, t, r, t);
-        painter.drawLine(l, t, l, bt);
-        painter.setPen(m_highlight);
-        painter.drawLine(l, bt, r, bt);
-        painter.drawLine(r, t, r, bt);
-    }
-
-    if (size_t(index - 1) < m_images.size()) {
-        const int shift = b.look == ButtonLook::Pressed ? 4 : 3;
-        const QPixmap &image =
-            b.enabled ? m_images[size_t(index - 1)] : m_disabledImages[size_t(index - 1)];
-        painter.drawPixmap(outer.left() + shift, outer.top() + shift, image);
-    }
-
-    if (!b.separator.isEmpty()) {
-        const QRect &s = b.separator;
+    QPainter painter(this);
+    paintBackground(painter, event->rect());
+    for (const QRect &s : m_separators) {
+        if (s.isEmpty())
+            continue;
         if (m_orientation == Qt::Horizontal) {
             painter.setPen(m_shadow);
             painter.drawLine(s.left(), s.top(), s.left(), s.bottom());
@@ -402,19 +511,6 @@ void Toolbar::paintButton(QPainter &painter, int index) const
             painter.drawLine(s.left(), s.bottom(), s.right(), s.bottom());
         }
     }
-}
-
-void Toolbar::paintEvent(QPaintEvent *event)
-{
-    QPainter painter(this);
-    paintBackground(painter, event->rect());
-    for (int i = 1; i <= buttonCount(); ++i) {
-        const Button &b = button(i);
-        if (event->rect().intersects(b.outer.united(b.separator)))
-            paintButton(painter, i);
-    }
-    if (hasFocus() && validIndex(m_focus))
-        paintFocusMark(painter, button(m_focus).outer);
     if (m_edgeVisible) {
         const QRect r = rect();
         painter.setPen(m_highlight);
@@ -426,241 +522,40 @@ void Toolbar::paintEvent(QPaintEvent *event)
     }
 }
 
-void Toolbar::paintFocusMark(QPainter &painter, const QRect &outer) const
-{
-    // A dotted frame just inside the button, dark on the light bar and on lit buttons.
-    painter.save();
-    QPen pen(QColor(0, 0, 0), 1, Qt::DotLine);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(outer.adjusted(1, 1, -2, -2));
-    painter.restore();
-}
-
-void Toolbar::redrawButton(int index)
-{
-    if (validIndex(index))
-        update(button(index).outer.united(button(index).separator));
-}
-
-// ---- mouse ------------------------------------------------------------------------
-
-int Toolbar::buttonAt(const QPoint &pos) const
-{
-    for (int i = 1; i <= buttonCount(); ++i)
-        if (button(i).enabled && button(i).outer.contains(pos))
-            return i;
-    return 0;
-}
-
-void Toolbar::clearHot()
-{
-    if (m_hot == 0)
-        return;
-    const int index = m_hot;
-    m_hot = 0;
-    Button &b = button(index);
-    const ButtonLook oldLook = b.look;
-    const bool oldInside = b.inside;
-    b.inside = false;
-    if (!b.checked)
-        b.look = ButtonLook::Flat;
-    if (b.look != oldLook || b.inside != oldInside)
-        redrawButton(index);
-}
-
-void Toolbar::setHot(int index)
-{
-    if (index == m_hot)
-        return;
-    clearHot();
-    m_hot = index;
-}
-
-void Toolbar::mouseStep(int index, Step step, Qt::MouseButton heldButton, const QPoint &pos)
-{
-    if (!validIndex(index) || !button(index).enabled)
-        return;
-    Button &b = button(index);
-    const ButtonLook oldLook = b.look;
-    const bool oldChecked = b.checked;
-    const bool oldInside = b.inside;
-
-    switch (step) {
-    case Step::Press:
-        b.inside = true;
-        if (heldButton == Qt::LeftButton)
-            b.look = ButtonLook::Pressed;
-        break;
-    case Step::Move:
-        b.inside = b.outer.contains(pos);
-        if (b.inside && heldButton == Qt::LeftButton)
-            b.look = ButtonLook::Pressed;
-        else if (b.inside && heldButton == Qt::NoButton)
-            b.look = b.checked ? ButtonLook::Pressed : ButtonLook::Hot;
-        else if (!b.inside)
-            b.look = b.checked ? ButtonLook::Pressed : ButtonLook::Flat;
-        break;
-    case Step::Release:
-        b.inside = b.outer.contains(pos);
-        if (b.inside && heldButton == Qt::LeftButton) {
-            if (b.kind == ButtonKind::Check) {
-                b.checked = !b.checked;
-                b.look = b.checked ? ButtonLook::Pressed : ButtonLook::Flat;
-            } else if (b.kind == ButtonKind::Option) {
-                b.checked = true;
-                b.look = ButtonLook::Pressed;
-                uncheckGroupOf(index);
-            } else {
-                // The pointer is still over the button: show it lit, ready for the next click.
-                b.look = ButtonLook::Hot;
-            }
-        } else if (!b.checked) {
-            b.look = b.inside ? ButtonLook::Hot : ButtonLook::Flat;
-        }
-        break;
-    }
-
-    const bool changed = b.look != oldLook || b.checked != oldChecked || b.inside != oldInside;
-    if (!changed)
-        return;
-    redrawButton(index);
-    if (!b.inside || heldButton != Qt::LeftButton)
-        return;
-    // A push button reports its press; check and option buttons report the change of
-    // state on the release, once per click however the pointer wandered meanwhile.
-    if (b.kind == ButtonKind::Push && step == Step::Press)
-        emit buttonClicked(index);
-    else if (b.kind != ButtonKind::Push && step == Step::Release && b.checked != oldChecked)
-        emit buttonToggled(index, b.checked);
-}
-
-void Toolbar::uncheckGroupOf(int index)
-{
-    // The group runs to the nearest separator on each side: a separator after a button
-    // closes the group that button belongs to.
-    for (int i = index - 1; i >= 1 && button(i).separator.isEmpty(); --i) {
-        Button &b = button(i);
-        if (b.kind == ButtonKind::Option && b.checked) {
-            b.checked = false;
-            b.look = ButtonLook::Flat;
-            redrawButton(i);
-        }
-    }
-    for (int i = index; i < buttonCount() && button(i).separator.isEmpty(); ++i) {
-        Button &b = button(i + 1);
-        if (b.kind == ButtonKind::Option && b.checked) {
-            b.checked = false;
-            b.look = ButtonLook::Flat;
-            redrawButton(i + 1);
-        }
-    }
-}
-
-void Toolbar::forgetHeldButton()
-{
-    if (m_held == Qt::NoButton)
-        return;
-    m_held = Qt::NoButton;
-    clearHot();
-}
-
-void Toolbar::mousePressEvent(QMouseEvent *event)
-{
-    // Every press begins a click of its own. A button still remembered as held whose
-    // release never reached the bar (a dialog opened by the click took it, or the window
-    // lost the mouse) is forgotten first, so the press is not swallowed.
-    if (m_held != Qt::NoButton && (m_held == event->button() || !(event->buttons() & m_held)))
-        forgetHeldButton();
-    if (m_held != Qt::NoButton)
-        return;
-    const QPoint pos = event->position().toPoint();
-    if (m_hot == 0 || !button(m_hot).outer.contains(pos))
-        setHot(buttonAt(pos));
-    if (m_hot == 0 || !button(m_hot).enabled)
-        return;
-    m_held = event->button();
-    mouseStep(m_hot, Step::Press, m_held, pos);
-}
-
-void Toolbar::mouseMoveEvent(QMouseEvent *event)
-{
-    // A move without the held button down means its release went elsewhere.
-    if (m_held != Qt::NoButton && !(event->buttons() & m_held))
-        forgetHeldButton();
-    const QPoint pos = event->position().toPoint();
-    if (m_held == Qt::NoButton && (m_hot == 0 || !button(m_hot).outer.contains(pos))) {
-        // The pointer left the hot button (or there was none): light up the new one.
-        setHot(buttonAt(pos));
-    }
-    if (m_hot != 0)
-        mouseStep(m_hot, Step::Move, m_held, pos);
-}
-
-void Toolbar::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (m_held == Qt::NoButton || event->button() != m_held)
-        return;
-    const Qt::MouseButton held = m_held;
-    m_held = Qt::NoButton;
-    if (m_hot != 0)
-        mouseStep(m_hot, Step::Release, held, event->position().toPoint());
-}
-
-void Toolbar::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    // The second click of a quick double click presses the button again.
-    if (event->buttons() & (Qt::RightButton | Qt::MiddleButton))
-        return;
-    if (event->button() == Qt::LeftButton)
-        mousePressEvent(event);
-}
-
-void Toolbar::leaveEvent(QEvent *event)
-{
-    if (m_held == Qt::NoButton)
-        clearHot();
-    QWidget::leaveEvent(event);
-}
-
-void Toolbar::hideEvent(QHideEvent *event)
-{
-    // A hidden bar gets no release: nothing it shows or remembers outlives the hiding.
-    m_held = Qt::NoButton;
-    clearHot();
-    QWidget::hideEvent(event);
-}
-
 // ---- keyboard ---------------------------------------------------------------------
 
 int Toolbar::enabledNeighbour(int index, int step) const
 {
     for (int i = index + step; i >= 1 && i <= buttonCount(); i += step)
-        if (button(i).enabled)
+        if (at(i)->isEnabled())
             return i;
     return index;
 }
 
 void Toolbar::setFocusButton(int index)
 {
-    if (index == m_focus || !validIndex(index) || !button(index).enabled)
+    if (index == m_focus || !validIndex(index) || !at(index)->isEnabled())
         return;
-    const int old = m_focus;
+    if (validIndex(m_focus)) {
+        // A button held down with Space lets go when the mark leaves it.
+        at(m_focus)->setDown(false);
+        at(m_focus)->update();
+    }
     m_focus = index;
-    redrawButton(old);
-    redrawButton(index);
-    if (hasFocus() && QAccessible::isActive()) {
-        QAccessibleEvent ev(this, QAccessible::Focus);
-        ev.setChild(index - 1);
+    at(index)->update();
+    announceFocusButton();
+}
+
+void Toolbar::announceFocusButton()
+{
+    if (hasFocus() && validIndex(m_focus) && QAccessible::isActive()) {
+        QAccessibleEvent ev(at(m_focus), QAccessible::Focus);
         QAccessible::updateAccessibility(&ev);
     }
 }
 
 void Toolbar::keyPressEvent(QKeyEvent *event)
 {
-    const int first = enabledNeighbour(0, 1);
-    const int last = enabledNeighbour(buttonCount() + 1, -1);
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Up:
@@ -671,15 +566,20 @@ void Toolbar::keyPressEvent(QKeyEvent *event)
         setFocusButton(enabledNeighbour(m_focus, 1));
         break;
     case Qt::Key_Home:
-        setFocusButton(first);
+        setFocusButton(enabledNeighbour(0, 1));
         break;
     case Qt::Key_End:
-        setFocusButton(last);
+        setFocusButton(enabledNeighbour(buttonCount() + 1, -1));
         break;
     case Qt::Key_Space:
+        // The marked button takes Space as a focused button would: down on the press,
+        // clicked on the release.
+        if (validIndex(m_focus))
+            QCoreApplication::sendEvent(at(m_focus), event);
+        break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (!event->isAutoRepeat() && validIndex(m_focus))
+        if (!event->isAutoRepeat())
             activateButton(m_focus);
         break;
     default:
@@ -689,62 +589,44 @@ void Toolbar::keyPressEvent(QKeyEvent *event)
     event->accept();
 }
 
+void Toolbar::keyReleaseEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space && validIndex(m_focus)) {
+        QCoreApplication::sendEvent(at(m_focus), event);
+        event->accept();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
 void Toolbar::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
-    if (!validIndex(m_focus) || !button(m_focus).enabled) {
+    if (!validIndex(m_focus) || !at(m_focus)->isEnabled()) {
         m_focus = 0;
         setFocusButton(enabledNeighbour(0, 1));
-    } else if (QAccessible::isActive()) {
-        QAccessibleEvent ev(this, QAccessible::Focus);
-        ev.setChild(m_focus - 1);
-        QAccessible::updateAccessibility(&ev);
+    } else {
+        at(m_focus)->update();
+        announceFocusButton();
     }
-    redrawButton(m_focus);
 }
 
 void Toolbar::focusOutEvent(QFocusEvent *event)
 {
     QWidget::focusOutEvent(event);
-    redrawButton(m_focus);
+    if (validIndex(m_focus)) {
+        at(m_focus)->setDown(false);
+        at(m_focus)->update();
+    }
 }
 
 void Toolbar::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::EnabledChange) {
-        const bool on = isEnabled();
-        for (Button &b : m_buttons) {
-            b.enabled = on;
-            if (!on && !b.checked)
-                b.look = ButtonLook::Flat;
-        }
-        if (!on) {
-            m_hot = 0;
-            m_held = Qt::NoButton;
-        }
-        update();
-    } else if (event->type() == QEvent::StyleChange) {
+    if (event->type() == QEvent::StyleChange)
         rebuildTools();
-    } else if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
-        // Another window (a dialog) took over: the release of a held button goes there.
-        forgetHeldButton();
-    }
     QWidget::changeEvent(event);
 }
 
-bool Toolbar::event(QEvent *event)
-{
-    if (event->type() == QEvent::ToolTip) {
-        auto *help = static_cast<QHelpEvent *>(event);
-        const int index = buttonAt(help->pos());
-        const QString tip = buttonToolTip(index);
-        if (index != 0 && !tip.isEmpty())
-            QToolTip::showText(help->globalPos(), tip, this, button(index).outer);
-        else
-            QToolTip::hideText();
-        return true;
-    }
-    return QWidget::event(event);
-}
-
 } // namespace Velloquin
+
+#include "toolbar.moc"

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QAbstractButton>
+#include <QColor>
 #include <QImage>
-#include <QPixmap>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -11,17 +12,23 @@
 
 #include <vector>
 
+class QButtonGroup;
+
 namespace Velloquin {
+
+class ToolbarButton;
 
 // A strip of small image buttons built from one image strip and a layout string.
 // Buttons are numbered from 1 in layout order and are push ("N"), check ("C") or
 // option ("O") buttons; "|" puts an etched separator after the previous button and
-// closes an option group. The bar tracks the mouse itself, lights up the button under
-// it, and reports presses through buttonClicked (push buttons, on the press) and
-// buttonToggled (check and option buttons, on the release).
+// closes an option group. Each button is a QAbstractButton child that draws its piece of
+// the strip; the bar paints the background, the separators and the edge. Push buttons
+// report through buttonClicked on the press, check and option buttons through
+// buttonToggled when a click changes them.
 //
-// The bar takes the keyboard focus with Tab: the arrow keys (Home, End) move a focus mark
-// between its enabled buttons and Space or Enter presses the marked one.
+// The bar is a single Tab stop: while it has the focus, the arrow keys (Home, End) move a
+// focus mark between its enabled buttons and Space or Enter presses the marked one. The
+// buttons themselves never take the focus, so a click leaves it where it was.
 class Toolbar : public QWidget
 {
     Q_OBJECT
@@ -55,15 +62,20 @@ public:
     // transparent; an invalid colour means no mask) and lays out one button per "N", "C" or
     // "O" of the layout (case-insensitive; other characters but "|" are skipped). An empty
     // layout gives one push button per image. Sizes the bar to its last button. Returns
-    // false and builds no buttons when the strip is null.
+    // false and builds no buttons when the strip is null. The old buttons are deleted at
+    // once, so this is not for a handler of their own signals.
     bool build(const QImage &strip, const QColor &maskColour, int imageSize, const QString &layout);
 
-    // One tooltip per button, separated by "|"; button n shows piece n - 1.
+    // One tooltip per button, separated by "|"; button n shows piece n - 1. The tooltip is
+    // also the button's accessible name.
     void setButtonToolTips(const QString &text);
     // The tooltip of button index (empty when it has none).
     QString buttonToolTip(int index) const;
 
-    // Enables or disables one button and redraws it; ignored for an index out of range.
+    // The button widget of index (null out of range).
+    QAbstractButton *button(int index) const;
+
+    // Enables or disables one button; ignored for an index out of range.
     void setButtonEnabled(int index, bool enabled);
     // Whether button index is enabled (false out of range).
     bool isButtonEnabled(int index) const;
@@ -85,14 +97,14 @@ public:
     QRect buttonRect(int index) const;
     // The separator rectangle after button index (empty when none).
     QRect separatorRect(int index) const;
-    // The button under the mouse (0 when none).
-    int hotButton() const { return m_hot; }
+    // The enabled button under the mouse (0 when none).
+    int hotButton() const;
     // Runs the bar gradient over `reference`'s height instead of the bar's own, so that a
     // bar placed on a band painted with the same colours blends into it seamlessly.
     // Null (the default) uses the bar's own height.
     void setGradientReference(QWidget *reference);
-    // Presses button index as a left click would (used by assistive technology):
-    // raises buttonClicked or toggles a check/option button with its event.
+    // Presses button index as a left click would: raises buttonClicked or toggles a
+    // check/option button with its event. Ignored for a disabled button.
     void activateButton(int index);
     // The button the keyboard acts on while the bar has the focus (0 when there is none).
     int focusButton() const { return m_focus; }
@@ -131,61 +143,35 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void leaveEvent(QEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
-    bool event(QEvent *event) override;
 
 private:
-    struct Button
-    {
-        QRect outer;     // right/bottom exclusive, as the layout computes them
-        QRect separator; // empty when no separator follows
-        ButtonKind kind = ButtonKind::Push;
-        ButtonLook look = ButtonLook::Flat;
-        bool enabled = true;
-        bool checked = false;
-        bool inside = false;
-    };
+    friend class ToolbarButton;
 
     bool validIndex(int index) const { return index >= 1 && index <= buttonCount(); }
-    Button &button(int index) { return m_buttons[size_t(index - 1)]; }
-    const Button &button(int index) const { return m_buttons[size_t(index - 1)]; }
-    int buttonAt(const QPoint &pos) const;
-    void setHot(int index);
-    void clearHot();
-    // One step of the button state machine; raises the event the step calls for.
-    enum class Step { Press, Move, Release };
-    void mouseStep(int index, Step step, Qt::MouseButton heldButton, const QPoint &pos);
-    // Forgets a held mouse button whose release went elsewhere, and the lit button with it.
-    void forgetHeldButton();
+    ToolbarButton *at(int index) const { return m_buttons[size_t(index - 1)]; }
     // The next enabled button from index in direction step (+1 or -1), or index itself.
     int enabledNeighbour(int index, int step) const;
-    void uncheckGroupOf(int index);
-    void redrawButton(int index);
+    // Tells assistive technology that the marked button has the focus.
+    void announceFocusButton();
+    // A press begins a click of its own: any other button still held lets go (its
+    // release went to a dialog the press opened, say).
+    void releaseOthers(const ToolbarButton *pressed);
     void rebuildTools();
-    void paintButton(QPainter &painter, int index) const;
-    void paintFocusMark(QPainter &painter, const QRect &outer) const;
     void paintBackground(QPainter &painter, const QRect &area) const;
-    QColor barColourAt(int y) const;
 
-    std::vector<Button> m_buttons;
-    std::vector<QPixmap> m_images;
-    std::vector<QPixmap> m_disabledImages;
+    std::vector<ToolbarButton *> m_buttons;
+    std::vector<QRect> m_separators;
+    std::vector<QButtonGroup *> m_groups;
     QStringList m_tips;
     QPointer<QWidget> m_gradientReference;
     int m_imageSize = 16;
     int m_buttonSize = 23;
-    int m_hot = 0;
     int m_focus = 0;
-    Qt::MouseButton m_held = Qt::NoButton;
 
     QColor m_backgroundColor = defaultBackgroundColor();
     Qt::Orientation m_orientation = Qt::Horizontal;

@@ -9,6 +9,12 @@
 
 #include <QObject>
 #include <QString>
+#include <QVariant>
+
+#include <functional>
+
+class QTimer;
+class QUndoStack;
 
 namespace Velloquin {
 
@@ -17,13 +23,15 @@ namespace Velloquin {
 // Views and commands read it through the const accessors and change it only through the
 // named operations below; each operation that changes something emits what changed.
 // The squares are numbered whenever the puzzle changes, so readers always find the
-// numbers right.
+// numbers right. Every edit is one step of the undo history; New, Open and imports start
+// a fresh history. Unsaved work can be copied to a recovery file (see setRecoveryFile).
 class PuzzleDocument : public QObject
 {
     Q_OBJECT
 
 public:
     explicit PuzzleDocument(QObject *parent = nullptr);
+    ~PuzzleDocument() override;
 
     const CrosswordData &puzzle() const { return m_puzzle; }
     // Entry 0 is the blank placeholder; stored words start at 1.
@@ -77,6 +85,32 @@ public:
     // stored or on the grid are skipped and listed in *list with the other skipped lines.
     Result<> importWordList(const QString &path, WordList *list);
 
+    // --- Undo history -------------------------------------------------------------------
+    // Every edit above is one step, named for its menu text ("Place CAT", "Generate").
+    QUndoStack *undoStack() const { return m_history; }
+    // The views' selection is kept with each step: reader gives it as an opaque value
+    // when an edit or an undo is made, and selectionRestored hands it back when undo or
+    // redo brings that state back.
+    void setSelectionReader(std::function<QVariant()> reader)
+    {
+        m_readSelection = std::move(reader);
+    }
+
+    // --- Recovery copy --------------------------------------------------------------------
+    // From now on unsaved work is copied to path: a while after each change (at most once
+    // every RecoveryDelayMs) and whenever writeRecoveryCopy is called; the copy goes as
+    // soon as nothing is unsaved (a save, New, Open). An empty path stops the copying.
+    void setRecoveryFile(const QString &path);
+    QString recoveryFile() const { return m_recoveryFile; }
+    // Brings the recovery file up to date at once: the unsaved work, or no file at all.
+    // False when the copy could not be written.
+    bool writeRecoveryCopy();
+    // Takes over the puzzle of a recovery copy (recoverycopy.h) as unsaved changes to its
+    // file, with a fresh history.
+    void restoreRecovered(const CrosswordData &puzzle, const ExtraWords &stored,
+                          const QString &fileName);
+    static constexpr int RecoveryDelayMs = 3000;
+
 signals:
     // The grid words, title, topic or size changed.
     void puzzleChanged();
@@ -86,11 +120,22 @@ signals:
     void documentReplaced();
     void fileNameChanged(const QString &fileName);
     void modifiedChanged(bool modified);
+    // Undo or redo brought back a selection given by the selection reader.
+    void selectionRestored(const QVariant &selection);
 
 private:
-    // Every edit ends here: the new content is numbered and kept, the document is marked
-    // modified and what changed is announced. Content equal to the present one is no edit.
-    void applyEdit(CrosswordData puzzle, ExtraWords stored);
+    friend class EditCommand;
+
+    // Every edit ends here: the new content is numbered and becomes one step of the
+    // history named text. Content equal to the present one is no edit.
+    void applyEdit(CrosswordData puzzle, ExtraWords stored, const QString &text);
+    // Makes puzzle and stored the content (undo, redo and the first run of a step) and
+    // announces what changed.
+    void setContent(const CrosswordData &puzzle, const ExtraWords &stored);
+    QVariant readSelection() const { return m_readSelection ? m_readSelection() : QVariant(); }
+    // The modified flag follows the history: modified unless at the saved step.
+    void followHistory();
+    void scheduleRecoveryCopy();
     // New, Open and imports: the content is replaced and the history starts afresh.
     void replaceContent(CrosswordData puzzle, ExtraWords stored, const QString &fileName,
                         bool modified);
@@ -101,6 +146,11 @@ private:
     ExtraWords m_stored = newExtraWords();
     QString m_fileName;
     bool m_modified = false;
+    QUndoStack *m_history = nullptr;
+    std::function<QVariant()> m_readSelection;
+    QString m_recoveryFile;
+    QTimer *m_recoveryTimer = nullptr;
+    bool m_replacing = false;
 };
 
 } // namespace Velloquin

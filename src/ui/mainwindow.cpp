@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QUndoStack>
 #include <QWindowStateChangeEvent>
 
 #include <iterator>
@@ -127,6 +128,8 @@ void MainWindow::restorePlacement()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // Unsaved work is kept for the next start; closing itself asks nothing.
+    m_document->writeRecoveryCopy();
     // Not being able to remember the window's place is not worth holding up the exit for.
     (void)writeWindowPlacement(m_paths.settingsFile,
                                WindowPlacement{normalGeometry(), isMaximized()});
@@ -165,13 +168,14 @@ QAction *MainWindow::addCommand(WindowMenu menu, const QString &name, const QStr
 
 void MainWindow::buildMenus()
 {
-    const QString captions[5] = {QStringLiteral("&File"), QStringLiteral("Copy.."),
-                                 QStringLiteral("E&xport"), QStringLiteral("&View"),
-                                 QStringLiteral("&Tools")};
-    const QString names[5] = {QStringLiteral("mnuFile"), QStringLiteral("mnuCopy"),
-                              QStringLiteral("mnuExport"), QStringLiteral("mnuView"),
-                              QStringLiteral("mnuTools")};
-    for (int i = 0; i < 5; ++i) {
+    const QString captions[] = {QStringLiteral("&File"),  QStringLiteral("&Edit"),
+                                QStringLiteral("Copy.."), QStringLiteral("E&xport"),
+                                QStringLiteral("&View"),  QStringLiteral("&Tools")};
+    const QString names[] = {QStringLiteral("mnuFile"), QStringLiteral("mnuEdit"),
+                             QStringLiteral("mnuCopy"), QStringLiteral("mnuExport"),
+                             QStringLiteral("mnuView"), QStringLiteral("mnuTools")};
+    static_assert(std::size(captions) == std::size(decltype(m_menus){}));
+    for (int i = 0; i < int(std::size(captions)); ++i) {
         m_menus[i] = menuBar()->addMenu(captions[i]);
         m_menus[i]->setObjectName(names[i]);
     }
@@ -197,6 +201,7 @@ void MainWindow::buildMenus()
     m_exitSeparator = file->addSeparator();
     m_exitAction = item(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"),
                         &MainWindow::exitProgram, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    buildEditMenu();
 
     // Plain Ctrl+C stays with the text boxes.
     QMenu *copy = m_menus[int(WindowMenu::Copy)];
@@ -211,6 +216,42 @@ void MainWindow::buildMenus()
     addInterchangeMenus(*this);
     addPrintCommands(*this);
     addWebPageCommand(*this);
+}
+
+void MainWindow::buildEditMenu()
+{
+    // Undo and Redo follow the document's history: disabled when there is nothing to take
+    // back or bring back, and saying what they would do. In a text box the same keys undo
+    // the typing there, as text boxes always do.
+    QUndoStack *history = m_document->undoStack();
+    auto historyItem = [this](const QString &name, const QString &caption,
+                              const QList<QKeySequence> &shortcuts, void (QUndoStack::*run)()) {
+        QAction *action = addCommand(WindowMenu::Edit, name, caption,
+                                     [this, run] { (m_document->undoStack()->*run)(); });
+        action->setShortcuts(shortcuts);
+        action->setEnabled(false);
+        return action;
+    };
+    m_undoAction = historyItem(QStringLiteral("mnuUndo"), QStringLiteral("&Undo"),
+                               {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &QUndoStack::undo);
+    m_redoAction = historyItem(
+        QStringLiteral("mnuRedo"), QStringLiteral("&Redo"),
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        &QUndoStack::redo);
+    auto follow = [this, history] {
+        auto show = [](QAction *action, const QString &caption, bool enabled, const QString &step) {
+            action->setEnabled(enabled);
+            action->setText(enabled && !step.isEmpty() ? caption + QLatin1Char(' ') + step
+                                                       : caption);
+        };
+        show(m_undoAction, QStringLiteral("&Undo"), history->canUndo(), history->undoText());
+        show(m_redoAction, QStringLiteral("&Redo"), history->canRedo(), history->redoText());
+    };
+    connect(history, &QUndoStack::indexChanged, this, follow);
+    connect(history, &QUndoStack::canUndoChanged, this, follow);
+    connect(history, &QUndoStack::canRedoChanged, this, follow);
+    connect(history, &QUndoStack::undoTextChanged, this, follow);
+    connect(history, &QUndoStack::redoTextChanged, this, follow);
 }
 
 void MainWindow::buildKeyboardCommands()

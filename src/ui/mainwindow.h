@@ -40,7 +40,7 @@ enum class ToolbarCommand {
 };
 
 // The menus of the main window, in the order of the menu bar.
-enum class WindowMenu { File, Copy, Export, View, Tools };
+enum class WindowMenu { File, Edit, Copy, Export, View, Tools };
 
 // The main window: the main toolbar, the settings panel on the left, the grid view with
 // its number strips, the word panel below it and the wait notice over it, and the menus.
@@ -171,6 +171,7 @@ protected:
 
 private:
     void buildMenus();
+    void buildEditMenu();
     void buildToolbarBand();
     void buildViews();
     void buildKeyboardCommands();
@@ -195,13 +196,15 @@ private:
     bool m_startedUp = false;
 
     QWidget *m_client = nullptr; // the inner (client) area below the menu bar
-    QMenu *m_menus[5] = {};
+    QMenu *m_menus[6] = {};
     QAction *m_exitSeparator = nullptr;
     QAction *m_newAction = nullptr;
     QAction *m_openAction = nullptr;
     QAction *m_saveAction = nullptr;
     QAction *m_saveAsAction = nullptr;
     QAction *m_exitAction = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
     QAction *m_copyPictureAction = nullptr;
     QAction *m_copyCluesAction = nullptr;
     ToolbarBand *m_toolbarBand = nullptr;

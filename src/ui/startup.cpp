@@ -5,10 +5,12 @@
 #include "dialogs.h"
 #include "fileutil.h"
 #include "mainwindow.h"
+#include "recoverycopy.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 namespace Velloquin {
@@ -22,6 +24,48 @@ QString missingIniText(const AppPaths &paths)
         .arg(QDir::toNativeSeparators(paths.settingsFile),
              QDir::toNativeSeparators(paths.settingsFolder));
 }
+
+QString recoveryFilePath(const QString &dataFolder)
+{
+    return dataFolder + QStringLiteral("/recovery.cwd");
+}
+
+namespace {
+
+// Offers the unsaved work the last run left in the data folder; true when the window now
+// shows it. A copy that cannot be read is set aside, never opened.
+bool offerRecovery(MainWindow &window, Dialogs &dialogs, const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return false;
+    const Result<RecoveredPuzzle> read = readRecoveryCopy(path);
+    if (!read) {
+        const QString aside = setRecoveryCopyAside(path);
+        const QString where =
+            aside == path
+                ? QStringLiteral("It was removed.")
+                : QStringLiteral("It was set aside as %1.").arg(QDir::toNativeSeparators(aside));
+        dialogs.message(QStringLiteral("Velloquin"),
+                        QStringLiteral("The unsaved changes kept from the last session could "
+                                       "not be read.\n%1\n%2")
+                            .arg(read.message().text, where),
+                        Icon::Warning);
+        return false;
+    }
+    const RecoveredPuzzle &recovered = read.value();
+    const QString question =
+        QStringLiteral("Velloquin was closed with unsaved changes to %1. Restore them?")
+            .arg(recoveredPuzzleName(recovered));
+    if (dialogs.question(QStringLiteral("Velloquin"), question, Dialogs::Buttons::YesNo) !=
+        Dialogs::Answer::Yes) {
+        QFile::remove(path);
+        return false;
+    }
+    window.document().restoreRecovered(recovered.puzzle, recovered.stored, recovered.fileName);
+    return true;
+}
+
+} // namespace
 
 std::unique_ptr<MainWindow> startProgram(const StartOptions &options)
 {
@@ -47,7 +91,14 @@ std::unique_ptr<MainWindow> startProgram(const StartOptions &options)
 
     auto window = std::make_unique<MainWindow>(paths, *options.dialogs);
     window->show();
-    if (!options.file.isEmpty()) {
+    bool restored = false;
+    if (!options.dataFolder.isEmpty()) {
+        const QString recovery = recoveryFilePath(options.dataFolder);
+        restored = offerRecovery(*window, *options.dialogs, recovery);
+        window->document().setRecoveryFile(recovery);
+    }
+    // Restored work is not replaced by the file named on the command line.
+    if (!options.file.isEmpty() && !restored) {
         // Queued, so that a message about the file appears over the window already shown.
         MainWindow *shown = window.get();
         QTimer::singleShot(0, shown,

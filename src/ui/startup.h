@@ -20,6 +20,9 @@ struct StartOptions
     QString programFolder;   // the folder of the program file
     QString configFolder;    // the per-user configuration folder (settings fallback)
     QString documentsFolder; // the user's documents folder (dialog fallback)
+    // The program's data folder, where unsaved work is kept for the next start (the
+    // recovery copy); empty keeps none.
+    QString dataFolder;
     Dialogs *dialogs = nullptr;
     // Shows the end-user agreement; true when the user agreed.
     std::function<bool()> agree;
@@ -28,11 +31,15 @@ struct StartOptions
 };
 
 // The start procedure: on the first start (no settings file yet) shows the agreement and
-// creates an empty settings file; then creates and shows the main window, which opens
+// creates an empty settings file; then creates and shows the main window. When the last
+// run left unsaved work behind, it offers to restore it; otherwise the window opens
 // options.file as soon as the event loop runs (openCommandLineFile). Returns null
 // when the program is to end: the user did not agree, or the settings file could not be
 // created (after the "Missing ini file" warning).
 std::unique_ptr<MainWindow> startProgram(const StartOptions &options);
+
+// The recovery copy in the data folder.
+QString recoveryFilePath(const QString &dataFolder);
 
 // The text of the "Missing ini file" warning for a settings file that could not be made.
 QString missingIniText(const AppPaths &paths);

@@ -145,6 +145,12 @@ WordPanel::WordPanel(PuzzleDocument &document, Dialogs &dialogs, PictureBox *gri
         if (QSize(p.Width, p.Height) != m_listedSize)
             fillPositionLists();
     });
+    // Undo and redo bring back what the panel showed selected when the step was made.
+    m_document.setSelectionReader([this] { return QVariant::fromValue(selection()); });
+    connect(&m_document, &PuzzleDocument::selectionRestored, this, [this](const QVariant &kept) {
+        if (kept.canConvert<Selection>())
+            restoreSelection(kept.value<Selection>());
+    });
     connect(&m_document, &PuzzleDocument::documentReplaced, this, [this] {
         hideMarks();
         fillPositionLists();
@@ -155,6 +161,7 @@ WordPanel::WordPanel(PuzzleDocument &document, Dialogs &dialogs, PictureBox *gri
 
 WordPanel::~WordPanel()
 {
+    m_document.setSelectionReader({});
     // The grid view outlives the panel only while the window is torn down.
     m_gridView->removeEventFilter(this);
 }
@@ -388,7 +395,7 @@ void WordPanel::selectSquare(int column, int row)
     const int c = qBound(0, column, p.Width - 1);
     const int r = qBound(0, row, p.Height - 1);
 
-    m_selection->setGeometry(squaresRect(c, r, 1, Direction::Across));
+    frameSquares(c, r, 1, Direction::Across);
     m_selection->show();
     m_selection->raise();
     setComboNumber(m_columnBox, c);
@@ -405,9 +412,49 @@ void WordPanel::selectSquare(int column, int row)
         return;
 
     const GridWord &word = p.Words.at(index);
-    m_selection->setGeometry(squaresRect(c, r, word.length(), found));
+    frameSquares(c, r, word.length(), found);
     showWord(index);
     (found == Direction::Down ? m_downOption : m_acrossOption)->setChecked(true);
+}
+
+void WordPanel::frameSquares(int column, int row, int length, Direction orientation)
+{
+    m_frame = {column, row, length, orientation};
+    m_selection->setGeometry(squaresRect(column, row, length, orientation));
+}
+
+WordPanel::Selection WordPanel::selection() const
+{
+    Selection kept;
+    kept.column = comboNumber(m_columnBox);
+    kept.row = comboNumber(m_rowBox);
+    kept.orientation = orientation();
+    kept.word = m_wordBox->currentText();
+    kept.clue = m_clueEdit->text();
+    kept.framed = !m_selection->isHidden();
+    kept.frame = m_frame;
+    return kept;
+}
+
+void WordPanel::restoreSelection(const Selection &kept)
+{
+    hideMarks();
+    setComboNumber(m_columnBox, kept.column);
+    setComboNumber(m_rowBox, kept.row);
+    {
+        // The option alone; choosing it would show the word found there instead.
+        const QSignalBlocker across(m_acrossOption);
+        const QSignalBlocker down(m_downOption);
+        (kept.orientation == Direction::Down ? m_downOption : m_acrossOption)->setChecked(true);
+    }
+    m_wordBox->setEditText(kept.word);
+    m_clueEdit->setText(kept.clue);
+    const CrosswordData &p = m_document.puzzle();
+    if (kept.framed && kept.frame.column < p.Width && kept.frame.row < p.Height) {
+        frameSquares(kept.frame.column, kept.frame.row, kept.frame.length, kept.frame.orientation);
+        m_selection->show();
+        m_selection->raise();
+    }
 }
 
 void WordPanel::orientationSelected(Direction orientation)
@@ -425,8 +472,7 @@ void WordPanel::orientationSelected(Direction orientation)
     if (index < 0)
         return;
     showWord(index);
-    m_selection->setGeometry(
-        squaresRect(c, r, m_document.puzzle().Words.at(index).length(), orientation));
+    frameSquares(c, r, m_document.puzzle().Words.at(index).length(), orientation);
 }
 
 // --- Panel buttons ---------------------------------------------------------------------------

@@ -88,7 +88,31 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The squares the selection frame covers.
+    struct FramedSquares
+    {
+        int column = 0;
+        int row = 0;
+        int length = 1;
+        Direction orientation = Direction::Across;
+    };
+    // What the panel shows selected, kept with each step of the undo history.
+    struct Selection
+    {
+        int column = 0;
+        int row = 0;
+        Direction orientation = Direction::Across;
+        QString word;
+        QString clue;
+        bool framed = false;
+        FramedSquares frame;
+    };
+
     void buildControls();
+    // Puts the selection frame over the squares (it is not shown here).
+    void frameSquares(int column, int row, int length, Direction orientation);
+    Selection selection() const;
+    void restoreSelection(const Selection &kept);
     // Adds marker S1_<n> (hidden) over the grid view and returns it.
     ShapeFrame *addMarker();
     // Outlines every place where the text of txtWord may be placed crossing a placed word
@@ -116,6 +140,7 @@ private:
     Dialogs &m_dialogs;
     PictureBox *m_gridView;
     ShapeFrame *m_selection = nullptr;
+    FramedSquares m_frame;
     QList<ShapeFrame *> m_markers;
     QSize m_listedSize;
 

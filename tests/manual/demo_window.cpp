@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -80,6 +81,14 @@ int main(int argc, char *argv[])
         for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
             QTest::keyClick(window->findChild<PictureBox *>(QStringLiteral("picView")), key);
         window->grab().save(out + QStringLiteral("/window_focus_grid.png"));
+
+        // The Edit menu after a change, saying what it would undo.
+        (void)window->document().movePuzzle(MoveDirection::Right);
+        auto *edit = window->findChild<QMenu *>(QStringLiteral("mnuEdit"));
+        edit->popup(window->mapToGlobal(QPoint(40, 20)));
+        QCoreApplication::processEvents();
+        edit->grab().save(out + QStringLiteral("/window_edit_menu.png"));
+        edit->hide();
     }
 
     AgreementWindow agreement;

@@ -56,9 +56,9 @@ inline void clickButton(QWidget *button)
 // Presses button index (1 store, 2 remove, 3 search) of the word toolbar.
 inline void clickWordToolbar(MainWindow &w, int index)
 {
-    const QPoint centre = control<Toolbar>(w, "TB2")->buttonRect(index).center();
-    QTest::mouseMove(control<Toolbar>(w, "TB2"), centre);
-    QTest::mouseClick(control<Toolbar>(w, "TB2"), Qt::LeftButton, Qt::NoModifier, centre);
+    Toolbar *bar = control<Toolbar>(w, "TB2");
+    QTest::mouseMove(bar, bar->buttonRect(index).center());
+    QTest::mouseClick(bar->button(index), Qt::LeftButton);
 }
 
 // Replaces the text of txtWord by typing it (select all, then the keys).

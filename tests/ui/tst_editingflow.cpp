@@ -70,9 +70,8 @@ QByteArray expectedFile(const CrosswordData &puzzle, const QString &title, const
 
 void clickToolbarButton(Toolbar *bar, int index)
 {
-    const QPoint centre = bar->buttonRect(index).center();
-    QTest::mouseMove(bar, centre);
-    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, centre);
+    QTest::mouseMove(bar, bar->buttonRect(index).center());
+    QTest::mouseClick(bar->button(index), Qt::LeftButton);
 }
 
 int redPixelsOn(const QImage &image, const QRect &rect)

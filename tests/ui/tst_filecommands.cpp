@@ -455,9 +455,9 @@ void tst_FileCommands::toolbarButtonsRunTheFileCommands()
 {
     QFETCH(int, button);
     QFETCH(QString, title);
-    const QPoint centre = control<Toolbar>(w(), "TB1")->buttonRect(button).center();
-    QTest::mouseMove(control<Toolbar>(w(), "TB1"), centre);
-    QTest::mouseClick(control<Toolbar>(w(), "TB1"), Qt::LeftButton, Qt::NoModifier, centre);
+    Toolbar *bar = control<Toolbar>(w(), "TB1");
+    QTest::mouseMove(bar, bar->buttonRect(button).center());
+    QTest::mouseClick(bar->button(button), Qt::LeftButton);
     QCOMPARE(dialogs().titles(), QStringList{title});
 }
 
@@ -470,11 +470,10 @@ void tst_FileCommands::clickToolbar(Toolbar *bar, int index)
             QTest::mouseRelease(&dialogStandIn, Qt::LeftButton);
         released = true;
     };
-    const QPoint centre = bar->buttonRect(index).center();
-    QTest::mouseMove(bar, centre);
-    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, centre);
+    QTest::mouseMove(bar, bar->buttonRect(index).center());
+    QTest::mousePress(bar->button(index), Qt::LeftButton);
     if (!released)
-        QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, centre);
+        QTest::mouseRelease(bar->button(index), Qt::LeftButton);
     dialogs().whileShown = nullptr;
 }
 

@@ -116,8 +116,8 @@ private slots:
     {
         // Other commands may add items of their own; ours come first in "E&xport" and
         // form their own group in "&File", whose items keep their order.
-        QCOMPARE(captions(m_window->menuBar()->actions()).mid(0, 3),
-                 (QStringList{"&File", "Copy..", "E&xport"}));
+        QCOMPARE(captions(m_window->menuBar()->actions()).mid(0, 4),
+                 (QStringList{"&File", "&Edit", "Copy..", "E&xport"}));
         auto *exportMenu = m_window->findChild<QMenu *>("mnuExport");
         QVERIFY(exportMenu);
         QCOMPARE(captions(exportMenu->actions()).mid(0, 2),

@@ -271,6 +271,12 @@ void tst_MainWindow::menusHaveTheirCaptions_data()
     QTest::newRow("mnuExit") << "mnuExit"
                              << "E&xit"
                              << "Ctrl+Q";
+    QTest::newRow("mnuUndo") << "mnuUndo"
+                             << "&Undo"
+                             << "Ctrl+Z";
+    QTest::newRow("mnuRedo") << "mnuRedo"
+                             << "&Redo"
+                             << "Ctrl+Shift+Z";
     QTest::newRow("mnuCopyPic") << "mnuCopyPic"
                                 << "Copy Crossword Picture"
                                 << "Ctrl+Shift+C";
@@ -290,9 +296,10 @@ void tst_MainWindow::menusHaveTheirCaptions()
     QCOMPARE(action->shortcut().toString(), shortcut);
 
     const QList<QAction *> menus = m_window->menuBar()->actions();
-    QVERIFY(menus.size() >= 2);
+    QVERIFY(menus.size() >= 3);
     QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
-    QCOMPARE(menus[1]->text(), QStringLiteral("Copy.."));
+    QCOMPARE(menus[1]->text(), QStringLiteral("&Edit"));
+    QCOMPARE(menus[2]->text(), QStringLiteral("Copy.."));
     // File: New, separator, Open, separator, Save, Save As..., separator, Exit (other
     // commands may sit between them, but not out of this order).
     const QStringList order = {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuSaveAs", "mnuExit"};

@@ -90,6 +90,7 @@ struct WindowFixture
     QString programFolder() const { return dir.path() + QStringLiteral("/program"); }
     QString configFolder() const { return dir.path() + QStringLiteral("/config"); }
     QString settingsFile() const { return programFolder() + QStringLiteral("/Crossword.ini"); }
+    QString dataFolder() const { return dir.path() + QStringLiteral("/data"); }
 
     WindowFixture() { QDir().mkpath(programFolder()); }
 
@@ -99,6 +100,7 @@ struct WindowFixture
         o.programFolder = programFolder();
         o.configFolder = configFolder();
         o.documentsFolder = dir.path() + QStringLiteral("/documents");
+        o.dataFolder = dataFolder();
         o.dialogs = &dialogs;
         o.file = file;
         o.agree = [this] {
