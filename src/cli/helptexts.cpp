@@ -22,6 +22,14 @@ struct Help
     "Exit status: 0 written; 1 refused (the reason goes to standard error, nothing is\n"           \
     "written); 2 bad command line or unreadable file.\n"
 
+// The layout options make and generate share.
+#define LAYOUT_OPTIONS                                                                             \
+    "  --seed N               start of the random sequence, 0 to 4294967295\n"                     \
+    "  --thorough             keep searching for a fuller layout for a while\n"                    \
+    "  --budget-ms N          with --thorough: how long to search, in milliseconds\n"              \
+    "  --partial              with --thorough: keep the best layout even if some words\n"          \
+    "                         did not fit\n\n"
+
 const Help kHelp[] = {
     {"new",
      "Creates an empty puzzle file (replacing one that is there).\n\n"
@@ -88,13 +96,7 @@ const Help kHelp[] = {
      "starting with # are skipped (each skipped line is reported on standard error).\n\n"
      "Options:\n"
      "  --width N, --height N  grid size in squares, 5 to 255 (both required)\n"
-     "  --title T, --subject S the puzzle's title and subject\n"
-     "  --seed N               start of the random sequence, 0 to 4294967295\n"
-     "  --thorough             keep searching for a fuller layout for a while\n"
-     "  --budget-ms N          with --thorough: how long to search, in milliseconds\n"
-     "  --partial              with --thorough: keep the best layout even if some words\n"
-     "                         did not fit\n\n"
-     "Example:\n"
+     "  --title T, --subject S the puzzle's title and subject\n" LAYOUT_OPTIONS "Example:\n"
      "  velloquin-cli make words.txt puzzle.cwd --width 15 --height 15 --seed 7\n\n"
      "Exit status: 0 written; 1 refused (the words could not be laid out; nothing is\n"
      "written); 2 bad command line or unreadable word list.\n"},
@@ -108,13 +110,7 @@ const Help kHelp[] = {
     {"generate",
      "Lays out all words of the puzzle file, those on the grid and the stored ones, afresh,\n"
      "as the window's generate button does.\n\n"
-     "Options:\n"
-     "  --seed N               start of the random sequence, 0 to 4294967295\n"
-     "  --thorough             keep searching for a fuller layout for a while\n"
-     "  --budget-ms N          with --thorough: how long to search, in milliseconds\n"
-     "  --partial              with --thorough: keep the best layout even if some words\n"
-     "                         did not fit\n\n"
-     "Example:\n"
+     "Options:\n" LAYOUT_OPTIONS "Example:\n"
      "  velloquin-cli generate animals.cwd --seed 42\n\n" EDITS_FILE},
     {"search",
      "Prints every place where WORD would cross the words on the grid, one \"X Y across\" or\n"
@@ -126,6 +122,7 @@ const Help kHelp[] = {
 #undef EDITS_FILE
 #undef READS_FILE
 #undef WRITES_OUTPUT
+#undef LAYOUT_OPTIONS
 
 } // namespace
 
