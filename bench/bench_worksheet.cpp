@@ -21,7 +21,7 @@ CrosswordData puzzleWithClue(int characters)
 {
     CrosswordData p;
     newCrossword(p, 12, 12);
-    p.Title = QStringLiteral("Long clue");
+    p.title = QStringLiteral("Long clue");
     addWord(p, 0, 0, QStringLiteral("BADGER"), Direction::Across, QStringLiteral("Striped digger"),
             false, PlacementCheck::SkipRules);
     QString clue;

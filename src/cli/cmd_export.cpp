@@ -40,8 +40,8 @@ QImage pagePicture(const CrosswordData &puzzle, const DrawOptions &options)
 {
     constexpr int kWidthPixels = 600;  // 6.25 inches
     constexpr int kHeightPixels = 640; // leaves room for the heading and some clues
-    const int perSquare = std::clamp(std::min(kWidthPixels / std::max<int>(1, puzzle.Width),
-                                              kHeightPixels / std::max<int>(1, puzzle.Height)),
+    const int perSquare = std::clamp(std::min(kWidthPixels / std::max<int>(1, puzzle.width),
+                                              kHeightPixels / std::max<int>(1, puzzle.height)),
                                      4, 30);
     return renderCrosswordPrintImage(puzzle, defaultPictureSize(puzzle, perSquare), options);
 }
@@ -50,8 +50,8 @@ QImage pagePicture(const CrosswordData &puzzle, const DrawOptions &options)
 int exportDocx(const ExportJob &job)
 {
     const Result<> made =
-        writeDocx(pagePicture(job.puzzle, job.options), clueListText(job.puzzle), job.puzzle.Title,
-                  job.puzzle.Subject, job.output, {}, job.paper);
+        writeDocx(pagePicture(job.puzzle, job.options), clueListText(job.puzzle), job.puzzle.title,
+                  job.puzzle.subject, job.output, {}, job.paper);
     return made.ok() ? ExitOk : refused(made.message());
 }
 

@@ -94,8 +94,8 @@ int runMake(const QStringList &args)
 
     CrosswordData puzzle;
     newCrossword(puzzle, qint16(*width), qint16(*height));
-    puzzle.Title = title;
-    puzzle.Subject = subject;
+    puzzle.title = title;
+    puzzle.subject = subject;
     QString detail;
     if (const int status = layOutStoredWords(puzzle, extra, seed, flags, &detail); status != ExitOk)
         return status;
@@ -104,8 +104,8 @@ int runMake(const QStringList &args)
     const Result<> saved = saveCrosswordFile(files.at(1), puzzle, extra);
     if (!saved)
         return refused(saved.message());
-    cliOut() << QDir::toNativeSeparators(files.at(1)) << ": " << puzzle.Words.size()
-             << " words on a " << puzzle.Width << " by " << puzzle.Height << " grid (" << detail
+    cliOut() << QDir::toNativeSeparators(files.at(1)) << ": " << puzzle.words.size()
+             << " words on a " << puzzle.width << " by " << puzzle.height << " grid (" << detail
              << ")\n";
     return ExitOk;
 }

@@ -61,12 +61,12 @@ int layOutStoredWords(CrosswordData &puzzle, ExtraWords &extra, std::optional<qu
     if (flags.budgetMs)
         options.budgetMs = *flags.budgetMs;
     const ThoroughLayout layout =
-        findThoroughLayout(puzzle.Width, puzzle.Height, extra, random, options);
+        findThoroughLayout(puzzle.width, puzzle.height, extra, random, options);
     const int total = int(layout.words.size() + layout.leftOut.size());
     if (!layout.allPlaced() && (!flags.partial || layout.words.isEmpty())) {
         for (const qsizetype entry : layout.leftOut) {
-            const qsizetype length = extra.at(entry).Word.size();
-            if (length > puzzle.Width && length > puzzle.Height) {
+            const qsizetype length = extra.at(entry).word.size();
+            if (length > puzzle.width && length > puzzle.height) {
                 refused(wordTooBigMessage());
                 break;
             }
@@ -158,8 +158,8 @@ int runSearch(const QStringList &args)
     if (const std::optional<int> failed = openPuzzleFile(args.at(0), puzzle, extra))
         return *failed;
     for (const Candidate &c : findPlacements(puzzle, word)) {
-        cliOut() << c.X << ' ' << c.Y << ' '
-                 << (c.Orientation == Direction::Down ? QLatin1String("down")
+        cliOut() << c.x << ' ' << c.y << ' '
+                 << (c.orientation == Direction::Down ? QLatin1String("down")
                                                       : QLatin1String("across"))
                  << '\n';
     }

@@ -163,9 +163,9 @@ int runNew(const QStringList &args)
     PuzzleFile file{files.first(), {}, newExtraWords()};
     newCrossword(file.puzzle, qint16(width), qint16(height));
     if (title)
-        file.puzzle.Title = *title;
+        file.puzzle.title = *title;
     if (subject)
-        file.puzzle.Subject = *subject;
+        file.puzzle.subject = *subject;
     return save(file);
 }
 
@@ -192,7 +192,7 @@ int runAdd(const QStringList &args)
             return added;
         // A word taken onto the grid leaves the stored words (the first entry that holds it).
         for (qsizetype j = 1; j < file.extra.size(); ++j) {
-            if (file.extra.at(j).Word == word) {
+            if (file.extra.at(j).word == word) {
                 file.extra.removeAt(j);
                 break;
             }
@@ -252,7 +252,7 @@ int runResize(const QStringList &args)
                               .arg(kMaxSize));
     return editPuzzleFile(args.at(0), [&](PuzzleFile &file) {
         // As the window does: only a real change of size removes words.
-        if (*width != file.puzzle.Width || *height != file.puzzle.Height) {
+        if (*width != file.puzzle.width || *height != file.puzzle.height) {
             numberSquares(file.puzzle);
             resizeCrossword(file.puzzle, qint16(*width), qint16(*height));
         }
@@ -278,10 +278,10 @@ int runStore(const QStringList &args)
         return *failed;
     bool known = false;
     for (const ExtraWord &e : file.extra)
-        known = known || e.Word == word;
-    if (!file.puzzle.IsEmpty) {
-        for (const GridWord &w : file.puzzle.Words)
-            known = known || w.Answer == word;
+        known = known || e.word == word;
+    if (!file.puzzle.isEmpty) {
+        for (const GridWord &w : file.puzzle.words)
+            known = known || w.answer == word;
     }
     if (known) {
         // The window stops silently here; the file stays as it was.
@@ -304,22 +304,22 @@ int runShow(const QStringList &args)
     CrosswordData &p = file.puzzle;
     numberSquares(p);
     QTextStream &out = cliOut();
-    out << "Title: " << p.Title << '\n';
-    out << "Subject: " << p.Subject << '\n';
-    out << "Size: " << p.Width << " x " << p.Height << '\n';
-    out << "Words:" << (p.IsEmpty ? " none" : "") << '\n';
-    if (!p.IsEmpty) {
-        for (const GridWord &w : p.Words) {
-            out << "  " << (w.Number > 0 ? QString::number(w.Number) : QStringLiteral("-")) << ' '
-                << orientationName(w.Orientation) << " at (" << w.X << ',' << w.Y
-                << "): " << w.Answer << " - " << shownClue(w.Clue) << '\n';
+    out << "Title: " << p.title << '\n';
+    out << "Subject: " << p.subject << '\n';
+    out << "Size: " << p.width << " x " << p.height << '\n';
+    out << "Words:" << (p.isEmpty ? " none" : "") << '\n';
+    if (!p.isEmpty) {
+        for (const GridWord &w : p.words) {
+            out << "  " << (w.number > 0 ? QString::number(w.number) : QStringLiteral("-")) << ' '
+                << orientationName(w.orientation) << " at (" << w.x << ',' << w.y
+                << "): " << w.answer << " - " << shownClue(w.clue) << '\n';
         }
     }
     out << "Layout: " << layoutSummary(measureLayout(p)) << '\n';
     QStringList stored;
     for (const ExtraWord &e : file.extra) {
-        if (!e.Word.isEmpty())
-            stored << QStringLiteral("  %1 - %2").arg(e.Word, shownClue(e.Clue));
+        if (!e.word.isEmpty())
+            stored << QStringLiteral("  %1 - %2").arg(e.word, shownClue(e.clue));
     }
     out << "Stored words:" << (stored.isEmpty() ? " none" : "") << '\n';
     for (const QString &line : stored)

@@ -89,8 +89,8 @@ void PuzzleDocument::newPuzzle(qint16 width, qint16 height, const QString &title
 {
     CrosswordData puzzle;
     newCrossword(puzzle, width, height);
-    puzzle.Title = title;
-    puzzle.Subject = topic;
+    puzzle.title = title;
+    puzzle.subject = topic;
     replaceContent(std::move(puzzle), m_stored, QString(), false);
 }
 
@@ -151,10 +151,10 @@ Result<> PuzzleDocument::replaceWord(qint16 index, const QString &answer, const 
 StoreWordCheck PuzzleDocument::deleteWord(qint16 index, const QString &keepWord,
                                           const QString &keepClue)
 {
-    if (m_puzzle.IsEmpty || index < 0 || index >= m_puzzle.Words.size())
+    if (m_puzzle.isEmpty || index < 0 || index >= m_puzzle.words.size())
         return StoreWordCheck::AlreadyUsed;
     CrosswordData puzzle = m_puzzle;
-    const QString deleted = puzzle.Words.at(index).Answer;
+    const QString deleted = puzzle.words.at(index).answer;
     if (!removeWordAt(puzzle, index))
         return StoreWordCheck::AlreadyUsed;
     ExtraWords stored = m_stored;
@@ -176,9 +176,9 @@ void PuzzleDocument::changeProperties(const QString &title, const QString &topic
                                       qint16 height)
 {
     CrosswordData puzzle = m_puzzle;
-    puzzle.Title = title;
-    puzzle.Subject = topic;
-    const bool resize = width != puzzle.Width || height != puzzle.Height;
+    puzzle.title = title;
+    puzzle.subject = topic;
+    const bool resize = width != puzzle.width || height != puzzle.height;
     if (resize)
         resizeCrossword(puzzle, width, height);
     applyEdit(std::move(puzzle), m_stored,

@@ -29,23 +29,23 @@ bool wordFitsGrid(int x, int y, int length, Direction orientation, int width, in
 
 CellGrid buildCellGrid(const CrosswordData &puzzle)
 {
-    CellGrid grid(puzzle.Width, puzzle.Height);
-    if (puzzle.IsEmpty)
+    CellGrid grid(puzzle.width, puzzle.height);
+    if (puzzle.isEmpty)
         return grid;
-    for (const GridWord &w : puzzle.Words) {
+    for (const GridWord &w : puzzle.words) {
         for (int k = 0; k < w.length(); ++k)
-            grid.set(w.squareX(k), w.squareY(k), w.Answer.at(k));
+            grid.set(w.squareX(k), w.squareY(k), w.answer.at(k));
     }
     return grid;
 }
 
 qint16 findWordAt(const CrosswordData &puzzle, qint16 x, qint16 y, Direction orientation)
 {
-    if (puzzle.IsEmpty)
+    if (puzzle.isEmpty)
         return -1;
-    for (qsizetype i = puzzle.Words.size() - 1; i >= 0; --i) {
-        const GridWord &w = puzzle.Words.at(i);
-        if (w.X == x && w.Y == y && w.Orientation == orientation)
+    for (qsizetype i = puzzle.words.size() - 1; i >= 0; --i) {
+        const GridWord &w = puzzle.words.at(i);
+        if (w.x == x && w.y == y && w.orientation == orientation)
             return qint16(i);
     }
     return -1;
@@ -69,15 +69,15 @@ Result<> interferes()
 bool overlapsParallelWord(const CrosswordData &puzzle, int x, int y, int length,
                           Direction orientation)
 {
-    if (puzzle.IsEmpty)
+    if (puzzle.isEmpty)
         return false;
-    for (const GridWord &w : puzzle.Words) {
-        if (w.Orientation != orientation || w.length() == 0)
+    for (const GridWord &w : puzzle.words) {
+        if (w.orientation != orientation || w.length() == 0)
             continue;
         if (orientation == Direction::Down) {
-            if (w.X == x && w.Y < y + length && y < w.Y + w.length())
+            if (w.x == x && w.y < y + length && y < w.y + w.length())
                 return true;
-        } else if (w.Y == y && w.X < x + length && x < w.X + w.length()) {
+        } else if (w.y == y && w.x < x + length && x < w.x + w.length()) {
             return true;
         }
     }
@@ -88,7 +88,7 @@ Result<> checkPlacement(const CrosswordData &puzzle, qint16 x, qint16 y, const Q
                         Direction orientation)
 {
     const int length = int(word.size());
-    if (!wordFitsGrid(x, y, length, orientation, puzzle.Width, puzzle.Height)) {
+    if (!wordFitsGrid(x, y, length, orientation, puzzle.width, puzzle.height)) {
         return Result<>::refused(QStringLiteral("Error"),
                                  fitText(word, x, y) + QLatin1Char('\n') +
                                      QStringLiteral("Either the word is too long or the "
@@ -136,16 +136,16 @@ Result<> addWord(CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
         if (!check)
             return check;
     }
-    if (!puzzle.IsEmpty)
-        puzzle.Words.append(GridWord{});
-    puzzle.IsEmpty = false;
-    GridWord &w = puzzle.Words.last();
-    w.Answer = word;
-    w.Clue = clue;
-    w.Orientation = orientation;
-    w.ShowLetters = showLetters;
-    w.X = x;
-    w.Y = y;
+    if (!puzzle.isEmpty)
+        puzzle.words.append(GridWord{});
+    puzzle.isEmpty = false;
+    GridWord &w = puzzle.words.last();
+    w.answer = word;
+    w.clue = clue;
+    w.orientation = orientation;
+    w.showLetters = showLetters;
+    w.x = x;
+    w.y = y;
     return Result<>::success();
 }
 

@@ -17,34 +17,34 @@ enum class Direction : qint32 { Across = 0, Down = 1 };
 // from a file) or stores the word as it stands (a layout already checked).
 enum class PlacementCheck { ApplyRules, SkipRules };
 
-// One placed word. Letter k lies at (X + k, Y) across and (X, Y + k) down.
+// One placed word. Letter k lies at (x + k, y) across and (x, y + k) down.
 struct GridWord
 {
-    qint16 X = 0;
-    qint16 Y = 0;
-    QString Answer; // stored exactly as given; one QChar per square
-    Direction Orientation = Direction::Across;
-    qint16 Number = 0; // square number, assigned by numberSquares; not stored in files
-    QString Clue;      // line breaks inside a clue are CR LF
-    bool ShowLetters = false;
+    qint16 x = 0;
+    qint16 y = 0;
+    QString answer; // stored exactly as given; one QChar per square
+    Direction orientation = Direction::Across;
+    qint16 number = 0; // square number, assigned by numberSquares; not stored in files
+    QString clue;      // line breaks inside a clue are CR LF
+    bool showLetters = false;
 
-    int length() const { return int(Answer.size()); }
-    int squareX(int k) const { return Orientation == Direction::Down ? X : X + k; }
-    int squareY(int k) const { return Orientation == Direction::Down ? Y + k : Y; }
+    int length() const { return int(answer.size()); }
+    int squareX(int k) const { return orientation == Direction::Down ? x : x + k; }
+    int squareY(int k) const { return orientation == Direction::Down ? y + k : y; }
 
     friend bool operator==(const GridWord &, const GridWord &) = default;
 };
 
-// The one current puzzle. Invariant: IsEmpty is true exactly when Words holds only
-// its blank placeholder entry 0 (a default GridWord); Words is never empty.
+// The one current puzzle. Invariant: isEmpty is true exactly when words holds only
+// its blank placeholder entry 0 (a default GridWord); words is never empty.
 struct CrosswordData
 {
-    bool IsEmpty = true;
-    QString Title = QStringLiteral("Crossword");
-    QString Subject;
-    qint16 Width = 16;
-    qint16 Height = 16;
-    QList<GridWord> Words{GridWord{}};
+    bool isEmpty = true;
+    QString title = QStringLiteral("Crossword");
+    QString subject;
+    qint16 width = 16;
+    qint16 height = 16;
+    QList<GridWord> words{GridWord{}};
 
     friend bool operator==(const CrosswordData &, const CrosswordData &) = default;
 };
@@ -52,8 +52,8 @@ struct CrosswordData
 // A stored word kept for later, not on the grid.
 struct ExtraWord
 {
-    QString Word;
-    QString Clue;
+    QString word;
+    QString clue;
 
     friend bool operator==(const ExtraWord &, const ExtraWord &) = default;
 };

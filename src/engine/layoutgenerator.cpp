@@ -75,16 +75,16 @@ LayoutOutcome generateLayout(CrosswordData &puzzle, const ExtraWords &extra, Ran
                              const std::function<void(int attempt)> &reportProgress,
                              CrossingSearch search)
 {
-    const int width = puzzle.Width;
-    const int height = puzzle.Height;
+    const int width = puzzle.width;
+    const int height = puzzle.height;
 
     // The table's words never change between attempts; only the placements are reset.
     QList<WorkRow> table;
     for (qsizetype i = 1; i < extra.size(); ++i) {
         WorkRow row;
-        row.word = extra.at(i).Word;
+        row.word = extra.at(i).word;
         row.upper = upperLetters(row.word);
-        row.clue = extra.at(i).Clue;
+        row.clue = extra.at(i).clue;
         table.append(row);
     }
     const qsizetype longestEntry = longestWordEntry(extra);
@@ -141,9 +141,9 @@ LayoutOutcome generateLayout(CrosswordData &puzzle, const ExtraWords &extra, Ran
                 const int m = int(candidates.size());
                 const int pick = qBound(1, floorToInt(double(random.next()) * m + 1.0), m);
                 const Candidate &c = candidates.at(pick - 1);
-                row.orientation = c.Orientation;
-                row.x = c.X;
-                row.y = c.Y;
+                row.orientation = c.orientation;
+                row.x = c.x;
+                row.y = c.y;
                 row.placed = true;
                 grid.place(row.x, row.y, row.upper, row.orientation);
                 ++gridVersion;
@@ -176,9 +176,9 @@ qsizetype longestWordEntry(const ExtraWords &extra)
     qsizetype longest = -1;
     qsizetype longestLength = 0;
     for (qsizetype i = 1; i < extra.size(); ++i) {
-        if (extra.at(i).Word.size() > longestLength) {
+        if (extra.at(i).word.size() > longestLength) {
             longest = i;
-            longestLength = extra.at(i).Word.size();
+            longestLength = extra.at(i).word.size();
         }
     }
     return longest;
@@ -187,18 +187,18 @@ qsizetype longestWordEntry(const ExtraWords &extra)
 QStringList gatherGridWords(CrosswordData &puzzle, ExtraWords &extra)
 {
     QStringList added;
-    if (puzzle.IsEmpty)
+    if (puzzle.isEmpty)
         return added;
     if (extra.isEmpty())
         extra = newExtraWords();
-    for (const GridWord &w : std::as_const(puzzle.Words)) {
-        if (w.Answer.isEmpty())
+    for (const GridWord &w : std::as_const(puzzle.words)) {
+        if (w.answer.isEmpty())
             continue;
-        added.append(w.Answer);
-        extra.append(ExtraWord{w.Answer, w.Clue});
+        added.append(w.answer);
+        extra.append(ExtraWord{w.answer, w.clue});
     }
-    puzzle.Words = QList<GridWord>{GridWord{}};
-    puzzle.IsEmpty = true;
+    puzzle.words = QList<GridWord>{GridWord{}};
+    puzzle.isEmpty = true;
     return added;
 }
 
@@ -206,7 +206,7 @@ bool hasStoredWords(const ExtraWords &extra)
 {
     // A list read from a file can hold empty entries where a stored word went missing.
     return std::any_of(extra.cbegin() + qMin<qsizetype>(1, extra.size()), extra.cend(),
-                       [](const ExtraWord &e) { return !e.Word.isEmpty(); });
+                       [](const ExtraWord &e) { return !e.word.isEmpty(); });
 }
 
 Message noWordsMessage()

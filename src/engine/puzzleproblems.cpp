@@ -18,23 +18,23 @@ QString count(int n, const QString &one, const QString &many)
 PuzzleProblems dropBlankWordsAndFindProblems(CrosswordData &puzzle)
 {
     PuzzleProblems problems;
-    if (puzzle.IsEmpty)
+    if (puzzle.isEmpty)
         return problems;
 
     QList<GridWord> kept;
-    kept.reserve(puzzle.Words.size());
-    for (const GridWord &word : std::as_const(puzzle.Words)) {
-        if (word.Answer.trimmed().isEmpty())
+    kept.reserve(puzzle.words.size());
+    for (const GridWord &word : std::as_const(puzzle.words)) {
+        if (word.answer.trimmed().isEmpty())
             ++problems.blank;
         else
             kept.append(word);
     }
     if (kept.isEmpty()) {
-        puzzle.Words = {GridWord{}};
-        puzzle.IsEmpty = true;
+        puzzle.words = {GridWord{}};
+        puzzle.isEmpty = true;
         return problems;
     }
-    puzzle.Words = kept;
+    puzzle.words = kept;
 
     // One letter per square: the first word to fill a square owns it, and a later word
     // with another letter there clashes with it (both count, each once).
@@ -51,12 +51,12 @@ PuzzleProblems dropBlankWordsAndFindProblems(CrosswordData &puzzle)
         for (int k = 0; k < word.length(); ++k) {
             const int x = word.squareX(k);
             const int y = word.squareY(k);
-            if (x < 0 || y < 0 || x >= puzzle.Width || y >= puzzle.Height) {
+            if (x < 0 || y < 0 || x >= puzzle.width || y >= puzzle.height) {
                 outside = true;
                 continue;
             }
             const quint32 key = quint32(x) << 16 | quint32(y);
-            const QChar letter = word.Answer.at(k).toUpper();
+            const QChar letter = word.answer.at(k).toUpper();
             const auto found = squares.constFind(key);
             if (found == squares.cend()) {
                 squares.insert(key, Owner{letter, i});

@@ -16,12 +16,12 @@ ScratchGrid::ScratchGrid(int width, int height)
     m_smallSlot.fill(-1);
 }
 
-ScratchGrid::ScratchGrid(const CrosswordData &puzzle) : ScratchGrid(puzzle.Width, puzzle.Height)
+ScratchGrid::ScratchGrid(const CrosswordData &puzzle) : ScratchGrid(puzzle.width, puzzle.height)
 {
-    if (puzzle.IsEmpty)
+    if (puzzle.isEmpty)
         return;
-    for (const GridWord &w : puzzle.Words)
-        place(w.X, w.Y, w.Answer, w.Orientation);
+    for (const GridWord &w : puzzle.words)
+        place(w.x, w.y, w.answer, w.orientation);
 }
 
 void ScratchGrid::clear()

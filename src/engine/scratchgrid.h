@@ -16,9 +16,9 @@ namespace Velloquin {
 // One position where a word may go: start column, start row and orientation.
 struct Candidate
 {
-    qint16 X = 0;
-    qint16 Y = 0;
-    Direction Orientation = Direction::Across;
+    qint16 x = 0;
+    qint16 y = 0;
+    Direction orientation = Direction::Across;
 
     friend bool operator==(const Candidate &, const Candidate &) = default;
 };

@@ -100,8 +100,8 @@ ThoroughSearch::ThoroughSearch(int width, int height, const ExtraWords &extra, R
     for (qsizetype i = 1; i < extra.size(); ++i) {
         Item item;
         item.entry = i;
-        item.word = extra.at(i).Word;
-        item.clue = extra.at(i).Clue;
+        item.word = extra.at(i).word;
+        item.clue = extra.at(i).clue;
         item.upper = upperLetters(item.word);
         item.length = int(item.word.size());
         item.hopeless = item.length == 0 || (item.length > m_width && item.length > m_height);
@@ -165,8 +165,8 @@ int ThoroughSearch::crossingsAt(const Item &item, const Candidate &c) const
 {
     int shared = 0;
     for (int k = 0; k < item.length; ++k) {
-        const int x = c.Orientation == Direction::Down ? c.X : c.X + k;
-        const int y = c.Orientation == Direction::Down ? c.Y + k : c.Y;
+        const int x = c.orientation == Direction::Down ? c.x : c.x + k;
+        const int y = c.orientation == Direction::Down ? c.y + k : c.y;
         shared += m_grid.letter(x, y) != 0 ? 1 : 0;
     }
     return shared;
@@ -261,9 +261,9 @@ void ThoroughSearch::fill()
         }
         Spot &s = m_spots[size_t(best)];
         s.placed = true;
-        s.x = place.X;
-        s.y = place.Y;
-        s.orientation = place.Orientation;
+        s.x = place.x;
+        s.y = place.y;
+        s.orientation = place.orientation;
         put(best);
         todo.erase(std::find(todo.begin(), todo.end(), best));
     }
@@ -456,12 +456,12 @@ bool ThoroughSearch::makeRoom()
     if (ties == 0)
         return false;
     lift(bestBlocking);
-    if (m_grid.isCandidate(item.upper, bestPlace.X, bestPlace.Y, bestPlace.Orientation)) {
+    if (m_grid.isCandidate(item.upper, bestPlace.x, bestPlace.y, bestPlace.orientation)) {
         Spot &s = m_spots[size_t(u)];
         s.placed = true;
-        s.x = bestPlace.X;
-        s.y = bestPlace.Y;
-        s.orientation = bestPlace.Orientation;
+        s.x = bestPlace.x;
+        s.y = bestPlace.y;
+        s.orientation = bestPlace.orientation;
         put(u);
     }
     return true;
@@ -502,12 +502,12 @@ ThoroughLayout ThoroughSearch::result(const std::vector<Spot> &spots) const
             continue;
         }
         GridWord w;
-        w.X = s.x;
-        w.Y = s.y;
-        w.Answer = item.word;
-        w.Clue = item.clue;
-        w.Orientation = s.orientation;
-        w.ShowLetters = true;
+        w.x = s.x;
+        w.y = s.y;
+        w.answer = item.word;
+        w.clue = item.clue;
+        w.orientation = s.orientation;
+        w.showLetters = true;
         layout.words.append(w);
         layout.placedEntries.append(item.entry);
         for (int k = 0; k < item.length; ++k) {
@@ -629,12 +629,12 @@ QStringList applyThoroughLayout(CrosswordData &puzzle, ExtraWords &extra,
                                 const ThoroughLayout &layout)
 {
     for (const GridWord &w : layout.words)
-        addWord(puzzle, w.X, w.Y, w.Answer, w.Orientation, w.Clue, true, PlacementCheck::SkipRules);
+        addWord(puzzle, w.x, w.y, w.answer, w.orientation, w.clue, true, PlacementCheck::SkipRules);
     ExtraWords kept = newExtraWords();
     QStringList leftOut;
     for (const qsizetype entry : layout.leftOut) {
         kept.append(extra.at(entry));
-        leftOut.append(extra.at(entry).Word);
+        leftOut.append(extra.at(entry).word);
     }
     extra = kept;
     return leftOut;
@@ -649,20 +649,20 @@ double LayoutQuality::filledShare() const
 LayoutQuality measureLayout(const CrosswordData &puzzle)
 {
     LayoutQuality quality;
-    if (puzzle.IsEmpty)
+    if (puzzle.isEmpty)
         return quality;
     // Squares are counted by position, so words read from a file that reach outside the
     // grid are measured as they stand.
     QHash<qint64, int> covered; // by column and row; bit 1 across, bit 2 down
     int left = std::numeric_limits<int>::max(), top = left;
     int right = std::numeric_limits<int>::min(), bottom = right;
-    for (const GridWord &w : puzzle.Words) {
+    for (const GridWord &w : puzzle.words) {
         if (w.length() == 0)
             continue;
         ++quality.words;
         for (int k = 0; k < w.length(); ++k) {
             const qint64 key = (qint64(w.squareY(k)) << 32) + qint64(w.squareX(k));
-            covered[key] |= w.Orientation == Direction::Down ? 2 : 1;
+            covered[key] |= w.orientation == Direction::Down ? 2 : 1;
             left = qMin(left, w.squareX(k));
             top = qMin(top, w.squareY(k));
             right = qMax(right, w.squareX(k));

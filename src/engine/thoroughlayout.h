@@ -50,7 +50,7 @@ enum class ThoroughResult {
 struct ThoroughLayout
 {
     ThoroughResult result = ThoroughResult::Partial;
-    // The placed words in the order of the stored words (ShowLetters true, Number 0).
+    // The placed words in the order of the stored words (showLetters true, number 0).
     QList<GridWord> words;
     // For each placed word, its entry in the stored words.
     QList<qsizetype> placedEntries;

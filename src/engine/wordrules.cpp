@@ -21,23 +21,23 @@ const Message WordLengthError{QStringLiteral("Word Legth Error"),
 Result<> replaceWord(CrosswordData &puzzle, qint16 index, const QString &answer,
                      const QString &clue)
 {
-    if (puzzle.IsEmpty || index < 0 || index >= puzzle.Words.size())
+    if (puzzle.isEmpty || index < 0 || index >= puzzle.words.size())
         return Result<>::refused(QStringLiteral("Error"), QStringLiteral("There is no such word."),
                                  Icon::Error);
     if (answer.size() < kMinWordLength)
         return Result<>::refused(WordTooSmall);
     const QString upper = answer.toUpper();
-    const GridWord &old = puzzle.Words.at(index);
+    const GridWord &old = puzzle.words.at(index);
     CrosswordData check = puzzle;
     Result<> result = removeWordAt(check, index);
     if (result)
-        result = addWord(check, old.X, old.Y, upper, old.Orientation, clue, true,
+        result = addWord(check, old.x, old.y, upper, old.orientation, clue, true,
                          PlacementCheck::ApplyRules);
     if (!result)
         return result;
-    GridWord &word = puzzle.Words[index];
-    word.Answer = upper;
-    word.Clue = clue;
+    GridWord &word = puzzle.words[index];
+    word.answer = upper;
+    word.clue = clue;
     return Result<>::success();
 }
 
@@ -64,7 +64,7 @@ bool removeStoredWord(ExtraWords &stored, const QString &word)
 {
     const QString upper = word.toUpper();
     for (qsizetype i = 1; i < stored.size(); ++i) {
-        if (stored.at(i).Word == upper) {
+        if (stored.at(i).word == upper) {
             stored.removeAt(i);
             return true;
         }
@@ -76,10 +76,10 @@ QStringList wordsInUse(const CrosswordData &puzzle, const ExtraWords &stored)
 {
     QStringList words;
     for (qsizetype i = 1; i < stored.size(); ++i)
-        words << stored.at(i).Word;
-    if (!puzzle.IsEmpty) {
-        for (const GridWord &w : puzzle.Words)
-            words << w.Answer;
+        words << stored.at(i).word;
+    if (!puzzle.isEmpty) {
+        for (const GridWord &w : puzzle.words)
+            words << w.answer;
     }
     return words;
 }

@@ -101,28 +101,28 @@ QString escapedLines(const QString &text)
 
 Result<> checkSolvable(const CrosswordData &puzzle, const CellGrid &grid)
 {
-    if (puzzle.IsEmpty)
+    if (puzzle.isEmpty)
         return refuse(QStringLiteral("It has no words."));
-    for (const GridWord &w : puzzle.Words) {
-        const QString where = at(w.X, w.Y);
-        if (w.Orientation != Direction::Across && w.Orientation != Direction::Down)
+    for (const GridWord &w : puzzle.words) {
+        const QString where = at(w.x, w.y);
+        if (w.orientation != Direction::Across && w.orientation != Direction::Down)
             return refuse(
-                QStringLiteral("The word '%1' at %2 has no direction.").arg(w.Answer, where));
+                QStringLiteral("The word '%1' at %2 has no direction.").arg(w.answer, where));
         if (w.length() == 0)
             return refuse(QStringLiteral("A word at %1 has no letters.").arg(where));
-        if (!wordFitsGrid(w.X, w.Y, w.length(), w.Orientation, puzzle.Width, puzzle.Height))
+        if (!wordFitsGrid(w.x, w.y, w.length(), w.orientation, puzzle.width, puzzle.height))
             return refuse(QStringLiteral("The word '%1' at %2 does not lie inside the grid.")
-                              .arg(w.Answer, where));
+                              .arg(w.answer, where));
         for (int k = 0; k < w.length(); ++k) {
-            const QChar c = w.Answer.at(k);
+            const QChar c = w.answer.at(k);
             if (!typable(c))
                 return refuse(QStringLiteral("The word '%1' at %2 holds a character that cannot "
                                              "be typed into a square.")
-                                  .arg(w.Answer, where));
+                                  .arg(w.answer, where));
             if (grid.at(w.squareX(k), w.squareY(k)) != c.toUpper())
                 return refuse(QStringLiteral("The word '%1' at %2 and a crossing word have "
                                              "different letters at %3.")
-                                  .arg(w.Answer, where, at(w.squareX(k), w.squareY(k))));
+                                  .arg(w.answer, where, at(w.squareX(k), w.squareY(k))));
         }
     }
     return Result<>::success();
@@ -184,8 +184,8 @@ Result<QByteArray> webPageBytes(const CrosswordData &original)
         return solvable;
     puzzle = cropToWords(puzzle);
     const CellGrid grid = buildCellGrid(puzzle);
-    const int width = puzzle.Width;
-    const int height = puzzle.Height;
+    const int width = puzzle.width;
+    const int height = puzzle.height;
 
     const QString css = resourceText(QStringLiteral(":/webpage/page.css"));
     const QString script = resourceText(QStringLiteral(":/webpage/page.js"));
@@ -196,34 +196,34 @@ Result<QByteArray> webPageBytes(const CrosswordData &original)
     QList<int> order;
     for (Direction o : {Direction::Across, Direction::Down}) {
         QList<int> list;
-        for (int i = 0; i < puzzle.Words.size(); ++i) {
-            if (puzzle.Words.at(i).Orientation == o)
+        for (int i = 0; i < puzzle.words.size(); ++i) {
+            if (puzzle.words.at(i).orientation == o)
                 list << i;
         }
         std::stable_sort(list.begin(), list.end(), [&puzzle](int a, int b) {
-            return puzzle.Words.at(a).Number < puzzle.Words.at(b).Number;
+            return puzzle.words.at(a).number < puzzle.words.at(b).number;
         });
         order << list;
     }
 
     QList<SquareWords> squares(qsizetype(width) * height);
     for (int j = 0; j < order.size(); ++j) {
-        const GridWord &w = puzzle.Words.at(order.at(j));
+        const GridWord &w = puzzle.words.at(order.at(j));
         for (int k = 0; k < w.length(); ++k) {
             SquareWords &s = squares[w.squareY(k) * width + w.squareX(k)];
             if (k == 0)
-                s.number = w.Number;
-            if (w.Orientation == Direction::Across && s.across < 0) {
+                s.number = w.number;
+            if (w.orientation == Direction::Across && s.across < 0) {
                 s.across = j;
                 s.acrossLetter = k;
-            } else if (w.Orientation == Direction::Down && s.down < 0) {
+            } else if (w.orientation == Direction::Down && s.down < 0) {
                 s.down = j;
                 s.downLetter = k;
             }
         }
     }
 
-    QByteArray identity = puzzle.Title.toUtf8();
+    QByteArray identity = puzzle.title.toUtf8();
     identity += '\x1f' + QByteArray::number(width) + 'x' + QByteArray::number(height) + '\x1f';
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x)
@@ -233,7 +233,7 @@ Result<QByteArray> webPageBytes(const CrosswordData &original)
     const quint32 seed = (hash >> 16) ^ (hash & 0xffff);
 
     const QString title =
-        puzzle.Title.trimmed().isEmpty() ? QStringLiteral("Crossword") : puzzle.Title;
+        puzzle.title.trimmed().isEmpty() ? QStringLiteral("Crossword") : puzzle.title;
     QString html;
     html.reserve(16384 + width * height * 400);
     html +=
@@ -248,9 +248,9 @@ Result<QByteArray> webPageBytes(const CrosswordData &original)
     html += QLatin1String("</style>\n</head>\n<body>\n<main>\n<header>\n<h1>");
     html += escaped(title);
     html += QLatin1String("</h1>\n");
-    if (!puzzle.Subject.trimmed().isEmpty()) {
+    if (!puzzle.subject.trimmed().isEmpty()) {
         html += QLatin1String("<p class=\"topic\">");
-        html += escapedLines(puzzle.Subject);
+        html += escapedLines(puzzle.subject);
         html += QLatin1String("</p>\n");
     }
     html += QLatin1String("</header>\n<div class=\"puzzle\">\n<div class=\"board\">\n"
@@ -275,7 +275,7 @@ Result<QByteArray> webPageBytes(const CrosswordData &original)
             // for the direction being solved.
             const bool across = s.across >= 0;
             const int word = across ? s.across : s.down;
-            const GridWord &w = puzzle.Words.at(order.at(word));
+            const GridWord &w = puzzle.words.at(order.at(word));
             html += QLatin1String("<td class=\"sq\">");
             if (s.number > 0)
                 html += QStringLiteral("<span class=\"num\" aria-hidden=\"true\">%1</span>")
@@ -286,8 +286,8 @@ Result<QByteArray> webPageBytes(const CrosswordData &original)
                                    "autocapitalize=\"characters\" spellcheck=\"false\"></td>")
                         .arg(i)
                         .arg(firstSquare ? 0 : -1)
-                        .arg(w.Number)
-                        .arg(directionName(w.Orientation))
+                        .arg(w.number)
+                        .arg(directionName(w.orientation))
                         .arg((across ? s.acrossLetter : s.downLetter) + 1)
                         .arg(w.length())
                         .arg(word);
@@ -320,25 +320,25 @@ Result<QByteArray> webPageBytes(const CrosswordData &original)
                     .arg(id, o == Direction::Across ? QStringLiteral("ACROSS")
                                                     : QStringLiteral("DOWN"));
         for (int j = 0; j < order.size(); ++j) {
-            const GridWord &w = puzzle.Words.at(order.at(j));
-            if (w.Orientation != o)
+            const GridWord &w = puzzle.words.at(order.at(j));
+            if (w.orientation != o)
                 continue;
             html += QStringLiteral("<li id=\"clue-%1\"><span class=\"clue-number\">%2</span> "
                                    "<span class=\"clue-text\">%3</span></li>\n")
                         .arg(j)
-                        .arg(w.Number)
-                        .arg(escapedLines(w.Clue));
+                        .arg(w.number)
+                        .arg(escapedLines(w.clue));
         }
         html += QLatin1String("</ul>\n</section>\n");
     }
     for (int j = 0; j < order.size(); ++j) {
-        const GridWord &w = puzzle.Words.at(order.at(j));
+        const GridWord &w = puzzle.words.at(order.at(j));
         words += QStringLiteral("%1[%2,%3,%4,%5,%6]")
                      .arg(j ? QStringLiteral(",") : QString())
-                     .arg(w.Number)
-                     .arg(qint32(w.Orientation))
-                     .arg(w.X)
-                     .arg(w.Y)
+                     .arg(w.number)
+                     .arg(qint32(w.orientation))
+                     .arg(w.x)
+                     .arg(w.y)
                      .arg(w.length());
     }
     html += QLatin1String("</div>\n</div>\n</main>\n");

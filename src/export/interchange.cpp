@@ -70,32 +70,32 @@ QList<GridEntry> deriveEntries(const CellGrid &grid)
 
 Result<> checkWordsAreEntries(const CrosswordData &puzzle, const QString &formatName)
 {
-    if (puzzle.IsEmpty)
+    if (puzzle.isEmpty)
         return refuse(formatName, QStringLiteral("It has no words."));
     const CellGrid grid = buildCellGrid(puzzle);
     QHash<quint64, int> wordAt; // start key -> index in Words
-    for (qsizetype i = 0; i < puzzle.Words.size(); ++i) {
-        const GridWord &w = puzzle.Words.at(i);
-        const QString where = at(w.X, w.Y) + QLatin1Char(' ') + orientationName(w.Orientation);
-        if (w.Orientation != Direction::Across && w.Orientation != Direction::Down)
+    for (qsizetype i = 0; i < puzzle.words.size(); ++i) {
+        const GridWord &w = puzzle.words.at(i);
+        const QString where = at(w.x, w.y) + QLatin1Char(' ') + orientationName(w.orientation);
+        if (w.orientation != Direction::Across && w.orientation != Direction::Down)
             return refuse(formatName, QStringLiteral("The word '%1' at %2 has no direction.")
-                                          .arg(w.Answer, at(w.X, w.Y)));
+                                          .arg(w.answer, at(w.x, w.y)));
         if (w.length() < 2)
             return refuse(formatName,
                           QStringLiteral("The word '%1' at %2 has fewer than two letters.")
-                              .arg(w.Answer, where));
-        if (!wordFitsGrid(w.X, w.Y, w.length(), w.Orientation, puzzle.Width, puzzle.Height))
+                              .arg(w.answer, where));
+        if (!wordFitsGrid(w.x, w.y, w.length(), w.orientation, puzzle.width, puzzle.height))
             return refuse(formatName, QStringLiteral("The word '%1' at %2 does not lie inside "
                                                      "the grid.")
-                                          .arg(w.Answer, where));
+                                          .arg(w.answer, where));
         for (int k = 0; k < w.length(); ++k) {
-            if (grid.at(w.squareX(k), w.squareY(k)) != w.Answer.at(k).toUpper())
+            if (grid.at(w.squareX(k), w.squareY(k)) != w.answer.at(k).toUpper())
                 return refuse(formatName,
                               QStringLiteral("The word '%1' at %2 and a crossing word have "
                                              "different letters at %3.")
-                                  .arg(w.Answer, where, at(w.squareX(k), w.squareY(k))));
+                                  .arg(w.answer, where, at(w.squareX(k), w.squareY(k))));
         }
-        const quint64 key = startKey(w.X, w.Y, w.Orientation);
+        const quint64 key = startKey(w.x, w.y, w.orientation);
         if (wordAt.contains(key))
             return refuse(formatName, QStringLiteral("Two words start at %1.").arg(where));
         wordAt.insert(key, int(i));
@@ -110,19 +110,19 @@ Result<> checkWordsAreEntries(const CrosswordData &puzzle, const QString &format
             return refuse(formatName, QStringLiteral("The letters '%1' at %2 form a run that "
                                                      "is not one of its words.")
                                           .arg(e.text, where));
-        const GridWord &w = puzzle.Words.at(*found);
+        const GridWord &w = puzzle.words.at(*found);
         if (w.length() != e.length)
             return refuse(formatName, QStringLiteral("The word '%1' at %2 runs into other "
                                                      "letters: the grid reads '%3' there.")
-                                          .arg(w.Answer, where, e.text));
+                                          .arg(w.answer, where, e.text));
         matched.insert(key);
     }
     // A word whose start square is not the start of a run lies inside a longer run.
-    for (const GridWord &w : puzzle.Words) {
-        if (!matched.contains(startKey(w.X, w.Y, w.Orientation)))
+    for (const GridWord &w : puzzle.words) {
+        if (!matched.contains(startKey(w.x, w.y, w.orientation)))
             return refuse(formatName,
                           QStringLiteral("The word '%1' at %2 %3 runs into other letters.")
-                              .arg(w.Answer, at(w.X, w.Y), orientationName(w.Orientation)));
+                              .arg(w.answer, at(w.x, w.y), orientationName(w.orientation)));
     }
     return Result<>::success();
 }

@@ -467,10 +467,10 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
     newCrossword(puzzle, qint16(width), qint16(height));
     const QJsonValue title = root.value(QLatin1String("title"));
     if (const QString text = htmlToText(title.toString()); !text.isEmpty())
-        puzzle.Title = text;
+        puzzle.title = text;
     const QJsonValue notes = root.value(QLatin1String("notes"));
     const QJsonValue intro = root.value(QLatin1String("intro"));
-    puzzle.Subject = htmlToText(notes.isString() ? notes.toString() : intro.toString());
+    puzzle.subject = htmlToText(notes.isString() ? notes.toString() : intro.toString());
     for (const GridEntry &e : entries) {
         addWord(puzzle, qint16(e.x), qint16(e.y), e.text, e.orientation,
                 clueFor.value(key(e.x, e.y, e.orientation)), true, PlacementCheck::SkipRules);

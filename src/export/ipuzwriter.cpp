@@ -83,15 +83,15 @@ Result<QByteArray> ipuzBytes(const CrosswordData &source, const ExportDetails &d
 
     QMap<int, int> numberAt; // y * width + x -> number of the word starting there
     QMap<int, QString> across, down;
-    for (const GridWord &w : std::as_const(puzzle.Words)) {
-        numberAt.insert(w.Y * puzzle.Width + w.X, w.Number);
-        (w.Orientation == Direction::Down ? down : across).insert(w.Number, clueText(w.Clue));
+    for (const GridWord &w : std::as_const(puzzle.words)) {
+        numberAt.insert(w.y * puzzle.width + w.x, w.number);
+        (w.orientation == Direction::Down ? down : across).insert(w.number, clueText(w.clue));
     }
 
     QJsonArray cells, solution;
-    for (int y = 0; y < puzzle.Height; ++y) {
+    for (int y = 0; y < puzzle.height; ++y) {
         QJsonArray cellRow, solutionRow;
-        for (int x = 0; x < puzzle.Width; ++x) {
+        for (int x = 0; x < puzzle.width; ++x) {
             if (!grid.isLetter(x, y)) {
                 // A block: readers draw it as a black square, where an omitted cell
                 // would leave the grid's open rectangle of white squares.
@@ -99,7 +99,7 @@ Result<QByteArray> ipuzBytes(const CrosswordData &source, const ExportDetails &d
                 solutionRow.append(QStringLiteral("#"));
                 continue;
             }
-            cellRow.append(numberAt.value(y * puzzle.Width + x, 0));
+            cellRow.append(numberAt.value(y * puzzle.width + x, 0));
             solutionRow.append(QString(grid.at(x, y)));
         }
         cells.append(cellRow);
@@ -116,17 +116,17 @@ Result<QByteArray> ipuzBytes(const CrosswordData &source, const ExportDetails &d
         {QStringLiteral("version"), QStringLiteral("http://ipuz.org/v2")},
         {QStringLiteral("kind"), QJsonArray{QStringLiteral("http://ipuz.org/crossword#1")}},
         {QStringLiteral("origin"), QStringLiteral("Velloquin " VELLOQUIN_VERSION)},
-        {QStringLiteral("title"), html(puzzle.Title)},
+        {QStringLiteral("title"), html(puzzle.title)},
     };
-    if (!puzzle.Subject.isEmpty())
-        fields.append({QStringLiteral("notes"), html(puzzle.Subject)});
+    if (!puzzle.subject.isEmpty())
+        fields.append({QStringLiteral("notes"), html(puzzle.subject)});
     if (!details.author.isEmpty())
         fields.append({QStringLiteral("author"), html(details.author)});
     if (!details.copyright.isEmpty())
         fields.append({QStringLiteral("copyright"), html(details.copyright)});
     fields.append(
-        {QStringLiteral("dimensions"), QJsonObject{{QStringLiteral("width"), puzzle.Width},
-                                                   {QStringLiteral("height"), puzzle.Height}}});
+        {QStringLiteral("dimensions"), QJsonObject{{QStringLiteral("width"), puzzle.width},
+                                                   {QStringLiteral("height"), puzzle.height}}});
     fields.append({QStringLiteral("puzzle"), cells});
     fields.append({QStringLiteral("solution"), solution});
     fields.append(

@@ -142,16 +142,16 @@ private:
 std::unique_ptr<Paragraph> clueParagraph(const GridWord &word, bool answerKey,
                                          const QPaintDevice &device, qreal width)
 {
-    QString text = withLineSeparators(word.Clue);
+    QString text = withLineSeparators(word.clue);
     QList<QTextLayout::FormatRange> formats;
     if (answerKey) {
         if (!text.isEmpty())
             text += QStringLiteral("  ");
         QTextLayout::FormatRange answer;
         answer.start = int(text.size());
-        answer.length = int(word.Answer.size());
+        answer.length = int(word.answer.size());
         answer.format.setFontWeight(QFont::Bold);
-        text += word.Answer.toUpper();
+        text += word.answer.toUpper();
         formats << answer;
     }
     return std::make_unique<Paragraph>(text, textFont(kCluePoints), device, width, Qt::AlignLeft,
@@ -160,7 +160,7 @@ std::unique_ptr<Paragraph> clueParagraph(const GridWord &word, bool answerKey,
 
 QString clueNumber(const GridWord &word)
 {
-    return QString::number(word.Number) + QLatin1Char('.');
+    return QString::number(word.number) + QLatin1Char('.');
 }
 
 // The words of one list in the order of their square numbers; words that got no
@@ -168,15 +168,15 @@ QString clueNumber(const GridWord &word)
 QList<int> listOrder(const CrosswordData &puzzle, Direction orientation)
 {
     QList<int> order;
-    if (puzzle.IsEmpty)
+    if (puzzle.isEmpty)
         return order;
-    for (int i = 0; i < puzzle.Words.size(); ++i) {
-        if (puzzle.Words.at(i).Orientation == orientation)
+    for (int i = 0; i < puzzle.words.size(); ++i) {
+        if (puzzle.words.at(i).orientation == orientation)
             order << i;
     }
     std::stable_sort(order.begin(), order.end(), [&puzzle](int a, int b) {
-        const int na = puzzle.Words.at(a).Number > 0 ? puzzle.Words.at(a).Number : INT_MAX;
-        const int nb = puzzle.Words.at(b).Number > 0 ? puzzle.Words.at(b).Number : INT_MAX;
+        const int na = puzzle.words.at(a).number > 0 ? puzzle.words.at(a).number : INT_MAX;
+        const int nb = puzzle.words.at(b).number > 0 ? puzzle.words.at(b).number : INT_MAX;
         return na < nb;
     });
     return order;
@@ -197,8 +197,8 @@ public:
         m_columnWidth = (m_out.area.width() - mm(kColumnGapMm)) / 2;
         // Room for the widest number with its full stop.
         int widest = 1;
-        for (const GridWord &w : puzzle.Words)
-            widest = std::max<int>(widest, w.Number);
+        for (const GridWord &w : puzzle.words)
+            widest = std::max<int>(widest, w.number);
         const QFontMetricsF metrics(textFont(kCluePoints, true), &device);
         m_gutter =
             metrics.horizontalAdvance(QString(QString::number(widest).size(), QLatin1Char('8')) +
@@ -214,13 +214,13 @@ public:
         qreal y = 0;
         if (!answerKey) {
             const QFont font = textFont(kTitlePoints, true, true);
-            y = addHeading(m_puzzle.Title, font, false, firstPage, y);
-            if (!m_puzzle.Subject.isEmpty())
-                y = addHeading(m_puzzle.Subject, font, false, firstPage, y);
+            y = addHeading(m_puzzle.title, font, false, firstPage, y);
+            if (!m_puzzle.subject.isEmpty())
+                y = addHeading(m_puzzle.subject, font, false, firstPage, y);
         } else {
-            const QString heading = m_puzzle.Title.isEmpty()
+            const QString heading = m_puzzle.title.isEmpty()
                                         ? QStringLiteral("Answer key")
-                                        : m_puzzle.Title + QStringLiteral(" \u2013 answer key");
+                                        : m_puzzle.title + QStringLiteral(" \u2013 answer key");
             y = addHeading(heading, textFont(kKeyTitlePoints, true), true, firstPage, y);
         }
         y += mm(kGapAfterHeadingMm);
@@ -282,8 +282,8 @@ private:
 
     qreal addGrid(bool answerKey, int page, qreal y)
     {
-        const int columns = std::max<int>(m_puzzle.Width, 1);
-        const int rows = std::max<int>(m_puzzle.Height, 1);
+        const int columns = std::max<int>(m_puzzle.width, 1);
+        const int rows = std::max<int>(m_puzzle.height, 1);
         const qreal room = std::max<qreal>(m_bottom - y, 0);
         const qreal widthShare = answerKey ? kKeyGridWidthShare : 1.0;
         const qreal share = answerKey ? kKeyGridShare : kPuzzleGridShare;
@@ -343,12 +343,12 @@ private:
         std::unique_ptr<Paragraph> paragraph;
         if (!order.isEmpty())
             paragraph =
-                clueParagraph(m_puzzle.Words.at(order.first()), answerKey, m_device, textWidth);
+                clueParagraph(m_puzzle.words.at(order.first()), answerKey, m_device, textWidth);
         y = addListHeading(name, answerKey, x, page, y, paragraph ? paragraph->height(0, 1) : 0);
 
         for (int index : order) {
             if (!paragraph)
-                paragraph = clueParagraph(m_puzzle.Words.at(index), answerKey, m_device, textWidth);
+                paragraph = clueParagraph(m_puzzle.words.at(index), answerKey, m_device, textWidth);
             const int lines = paragraph->lineCount();
             int line = 0;
             while (line < lines) {
@@ -507,9 +507,9 @@ bool paintWorksheet(QPainter &painter, QPagedPaintDevice &device, const Crosswor
                 paintBlock(painter, block, numbered, options, device);
                 continue;
             }
-            if (block.word < 0 || block.word >= numbered.Words.size())
+            if (block.word < 0 || block.word >= numbered.words.size())
                 continue;
-            const GridWord &word = numbered.Words.at(block.word);
+            const GridWord &word = numbered.words.at(block.word);
             const std::pair<int, bool> key(block.word, block.answerKey);
             std::unique_ptr<Paragraph> &paragraph = clues[key];
             if (!paragraph)
@@ -543,7 +543,7 @@ Result<> writePdfWorksheet(const QString &path, const CrosswordData &puzzle,
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        writer.setTitle(printable(puzzle.Title));
+        writer.setTitle(printable(puzzle.title));
         writer.setCreator(QStringLiteral("Velloquin"));
         const qreal m = kWorksheetMarginMm;
         writer.setPageLayout(QPageLayout(QPageSize(options.paper), QPageLayout::Portrait,

@@ -100,18 +100,18 @@ quint16 puzChecksum(const QByteArray &bytes, quint16 c)
 
 Result<PuzContent> puzBytes(const CrosswordData &puzzle, const ExportDetails &details)
 {
-    if (puzzle.Width > 255 || puzzle.Height > 255)
+    if (puzzle.width > 255 || puzzle.height > 255)
         return refuse(QStringLiteral("The grid is %1 by %2 squares; the format allows at most "
                                      "255 by 255.")
-                          .arg(puzzle.Width)
-                          .arg(puzzle.Height));
+                          .arg(puzzle.width)
+                          .arg(puzzle.height));
     const Result<> check = checkWordsAreEntries(puzzle, QStringLiteral("Across Lite puz"));
     if (!check)
         return check;
 
     const CellGrid grid = buildCellGrid(puzzle);
-    const int width = puzzle.Width;
-    const int height = puzzle.Height;
+    const int width = puzzle.width;
+    const int height = puzzle.height;
     QByteArray solution(width * height, '.');
     QByteArray state(width * height, '.');
     for (int y = 0; y < height; ++y) {
@@ -144,9 +144,9 @@ Result<PuzContent> puzBytes(const CrosswordData &puzzle, const ExportDetails &de
     QStringList clues;
     QStringList clueNames;
     for (const GridEntry &e : entries) {
-        for (const GridWord &w : puzzle.Words) {
-            if (w.X == e.x && w.Y == e.y && w.Orientation == e.orientation) {
-                clues.append(plainTypography(replaceLineBreaks(w.Clue, u" "), &mapped));
+        for (const GridWord &w : puzzle.words) {
+            if (w.x == e.x && w.y == e.y && w.orientation == e.orientation) {
+                clues.append(plainTypography(replaceLineBreaks(w.clue, u" "), &mapped));
                 clueNames.append(QStringLiteral("The clue for %1 %2")
                                      .arg(e.number)
                                      .arg(e.orientation == Direction::Down
@@ -157,10 +157,10 @@ Result<PuzContent> puzBytes(const CrosswordData &puzzle, const ExportDetails &de
         }
     }
 
-    const QString title = plainTypography(puzzle.Title, &mapped);
+    const QString title = plainTypography(puzzle.title, &mapped);
     const QString author = plainTypography(details.author, &mapped);
     const QString copyright = plainTypography(details.copyright, &mapped);
-    const QString notes = plainTypography(puzzle.Subject, &mapped);
+    const QString notes = plainTypography(puzzle.subject, &mapped);
     const QList<std::pair<QString, QString>> texts{
         {QStringLiteral("The title"), title},
         {QStringLiteral("The author"), author},

@@ -94,8 +94,8 @@ bool keepLineBreakMarkApart(QString &text)
 int keepLineBreakMarksApart(CrosswordData &puzzle)
 {
     int changed = 0;
-    for (GridWord &w : puzzle.Words)
-        changed += keepLineBreakMarkApart(w.Clue) ? 1 : 0;
+    for (GridWord &w : puzzle.words)
+        changed += keepLineBreakMarkApart(w.clue) ? 1 : 0;
     return changed;
 }
 
@@ -143,32 +143,32 @@ Result<CrosswordFileContent> crosswordFromDocument(const ProfileFile &doc, const
 
     CrosswordData loaded;
     newCrossword(loaded, defaultWidth, defaultHeight);
-    loaded.Width = *width;
-    loaded.Height = *height;
-    loaded.Title = doc.value(kGrid, QStringLiteral("Title"), QStringLiteral("Crossword"));
-    loaded.Subject = doc.value(kGrid, QStringLiteral("Subject"), QString());
+    loaded.width = *width;
+    loaded.height = *height;
+    loaded.title = doc.value(kGrid, QStringLiteral("Title"), QStringLiteral("Crossword"));
+    loaded.subject = doc.value(kGrid, QStringLiteral("Subject"), QString());
 
-    loaded.Words.resize(*words + 1);
+    loaded.words.resize(*words + 1);
     for (qsizetype i = 0; i <= *words; ++i) {
         const QString section = kWordPrefix + QString::number(i);
-        GridWord &w = loaded.Words[i];
-        w.Answer = doc.value(section, QStringLiteral("Answer"), QString());
-        w.Clue = clueFromFile(doc.value(section, QStringLiteral("Clue"), QString()));
+        GridWord &w = loaded.words[i];
+        w.answer = doc.value(section, QStringLiteral("Answer"), QString());
+        w.clue = clueFromFile(doc.value(section, QStringLiteral("Clue"), QString()));
         // Only 1 means down; the grid geometry reads every other value as across.
         const qint64 orientation = readLenientNumberClamped(
             doc.value(section, QStringLiteral("Orientation"), QString()), INT32_MIN, INT32_MAX);
-        w.Orientation =
+        w.orientation =
             orientation == qint64(Direction::Down) ? Direction::Down : Direction::Across;
-        w.X = qint16(readLenientNumberClamped(doc.value(section, QStringLiteral("X"), QString()),
+        w.x = qint16(readLenientNumberClamped(doc.value(section, QStringLiteral("X"), QString()),
                                               INT16_MIN, INT16_MAX));
-        w.Y = qint16(readLenientNumberClamped(doc.value(section, QStringLiteral("Y"), QString()),
+        w.y = qint16(readLenientNumberClamped(doc.value(section, QStringLiteral("Y"), QString()),
                                               INT16_MIN, INT16_MAX));
-        w.ShowLetters = true;
+        w.showLetters = true;
     }
     // Words = 0 stands both for an empty puzzle and for one holding a single word.
-    loaded.IsEmpty = *words == 0 && loaded.Words.first().Answer.isEmpty();
-    if (loaded.IsEmpty)
-        loaded.Words.first() = GridWord{};
+    loaded.isEmpty = *words == 0 && loaded.words.first().answer.isEmpty();
+    if (loaded.isEmpty)
+        loaded.words.first() = GridWord{};
 
     ExtraWords loadedExtra(*extraCount + 1);
     // Entry 0 is the list's placeholder and never holds a word.
@@ -177,8 +177,8 @@ Result<CrosswordFileContent> crosswordFromDocument(const ProfileFile &doc, const
         const QString answer = doc.value(section, QStringLiteral("Answer"), QString());
         if (answer.isEmpty())
             continue;
-        loadedExtra[j].Word = answer;
-        loadedExtra[j].Clue = clueFromFile(doc.value(section, QStringLiteral("Clue"), QString()));
+        loadedExtra[j].word = answer;
+        loadedExtra[j].clue = clueFromFile(doc.value(section, QStringLiteral("Clue"), QString()));
     }
 
     return CrosswordFileContent{std::move(loaded), std::move(loadedExtra)};
@@ -208,33 +208,33 @@ namespace {
 ProfileFile crosswordDocument(const CrosswordData &puzzle, const ExtraWords &extra)
 {
     ProfileFile doc;
-    const qsizetype lastWord = qMax<qsizetype>(0, puzzle.Words.size() - 1);
+    const qsizetype lastWord = qMax<qsizetype>(0, puzzle.words.size() - 1);
     const qsizetype lastExtra = qMax<qsizetype>(0, extra.size() - 1);
-    doc.setValue(kGrid, QStringLiteral("Title"), puzzle.Title);
-    doc.setValue(kGrid, QStringLiteral("Subject"), puzzle.Subject);
-    doc.setValue(kGrid, QStringLiteral("Width"), QString::number(puzzle.Width));
-    doc.setValue(kGrid, QStringLiteral("Height"), QString::number(puzzle.Height));
+    doc.setValue(kGrid, QStringLiteral("Title"), puzzle.title);
+    doc.setValue(kGrid, QStringLiteral("Subject"), puzzle.subject);
+    doc.setValue(kGrid, QStringLiteral("Width"), QString::number(puzzle.width));
+    doc.setValue(kGrid, QStringLiteral("Height"), QString::number(puzzle.height));
     doc.setValue(kGrid, QStringLiteral("Words"), QString::number(lastWord));
     doc.setValue(kGrid, QStringLiteral("ExtraWords"), QString::number(lastExtra));
     const QList<GridWord> words =
-        puzzle.Words.isEmpty() ? QList<GridWord>{GridWord{}} : puzzle.Words;
+        puzzle.words.isEmpty() ? QList<GridWord>{GridWord{}} : puzzle.words;
     for (qsizetype i = 0; i < words.size(); ++i) {
         const GridWord &w = words.at(i);
         const QString section = kWordPrefix + QString::number(i);
-        doc.setValue(section, QStringLiteral("Answer"), w.Answer);
-        doc.setValue(section, QStringLiteral("Clue"), clueToFile(w.Clue));
+        doc.setValue(section, QStringLiteral("Answer"), w.answer);
+        doc.setValue(section, QStringLiteral("Clue"), clueToFile(w.clue));
         doc.setValue(section, QStringLiteral("Orientation"),
-                     QString::number(qint32(w.Orientation)));
-        doc.setValue(section, QStringLiteral("X"), QString::number(w.X));
-        doc.setValue(section, QStringLiteral("Y"), QString::number(w.Y));
+                     QString::number(qint32(w.orientation)));
+        doc.setValue(section, QStringLiteral("X"), QString::number(w.x));
+        doc.setValue(section, QStringLiteral("Y"), QString::number(w.y));
     }
     for (qsizetype j = 1; j < extra.size(); ++j) {
         const ExtraWord &e = extra.at(j);
-        if (e.Word.isEmpty())
+        if (e.word.isEmpty())
             continue;
         const QString section = kExWordPrefix + QString::number(j);
-        doc.setValue(section, QStringLiteral("Answer"), e.Word);
-        doc.setValue(section, QStringLiteral("Clue"), clueToFile(e.Clue));
+        doc.setValue(section, QStringLiteral("Answer"), e.word);
+        doc.setValue(section, QStringLiteral("Clue"), clueToFile(e.clue));
     }
     return doc;
 }
@@ -251,12 +251,12 @@ Result<> saveCrosswordFile(const QString &path, const CrosswordData &puzzle,
 {
     // The reader's limits hold for what is written, or nothing is written.
     QString reason;
-    if (puzzle.Width < 1 || puzzle.Width > 255 || puzzle.Height < 1 || puzzle.Height > 255)
+    if (puzzle.width < 1 || puzzle.width > 255 || puzzle.height < 1 || puzzle.height > 255)
         reason = QStringLiteral("Its size of %1 by %2 squares cannot be opened again; a puzzle "
                                 "file holds 1 to 255 squares a side.")
-                     .arg(puzzle.Width)
-                     .arg(puzzle.Height);
-    else if (puzzle.Words.size() - 1 > kMaxWordIndex || extra.size() - 1 > kMaxWordIndex)
+                     .arg(puzzle.width)
+                     .arg(puzzle.height);
+    else if (puzzle.words.size() - 1 > kMaxWordIndex || extra.size() - 1 > kMaxWordIndex)
         reason = QStringLiteral("It holds more words than a puzzle file can keep.");
     if (!reason.isEmpty())
         return Result<>::refused(

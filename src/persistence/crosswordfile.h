@@ -25,7 +25,7 @@ struct CrosswordFileContent
 // [Grid] section nor any word section (an empty file is no puzzle), when Width or Height is
 // not a whole number from 1 to 255, or when Words or ExtraWords is not a whole number
 // from 0 to 32767. A missing key takes its default (Width and Height 16, Title
-// "Crossword"). Words are taken as stored, whether or not they fit the grid. IsEmpty is
+// "Crossword"). Words are taken as stored, whether or not they fit the grid. isEmpty is
 // set exactly when Words is 0 and entry 0's answer is empty. defaultWidth and
 // defaultHeight are the size of the new puzzle the reading starts from; the file's own
 // Width and Height (or 16) replace them.

@@ -13,11 +13,11 @@ const QLatin1String kLineEnd("\r\n");
 void appendClues(QString &text, const CrosswordData &puzzle, Direction orientation)
 {
     // While the puzzle is empty its list holds only the blank placeholder, not a word.
-    if (puzzle.IsEmpty)
+    if (puzzle.isEmpty)
         return;
-    for (const GridWord &word : puzzle.Words) {
-        if (word.Orientation == orientation)
-            text += QString::number(word.Number) + QLatin1String(" - ") + word.Clue + kLineEnd;
+    for (const GridWord &word : puzzle.words) {
+        if (word.orientation == orientation)
+            text += QString::number(word.number) + QLatin1String(" - ") + word.clue + kLineEnd;
     }
 }
 

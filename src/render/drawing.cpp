@@ -126,8 +126,8 @@ CellMetrics scaledMetrics(const CrosswordData &puzzle, QSize surfaceSize, double
 // of no word: letter squares close them in.
 QList<QPoint> closedInSquares(const CrosswordData &puzzle)
 {
-    const int w = puzzle.Width;
-    const int h = puzzle.Height;
+    const int w = puzzle.width;
+    const int h = puzzle.height;
     if (w <= 0 || h <= 0)
         return {};
     const CellGrid grid = buildCellGrid(puzzle);
@@ -182,7 +182,7 @@ void drawSquares(QPainter &painter, const CrosswordData &puzzle, const CellMetri
     const QColor squares = drawColour(options.squares);
     const int line = lineUnits(unit);
     painter.setPen(pen);
-    for (const GridWord &word : puzzle.Words) {
+    for (const GridWord &word : puzzle.words) {
         for (int j = 0; j < word.length(); ++j) {
             const double x1 = word.squareX(j) * m.cw;
             const double y1 = word.squareY(j) * m.ch;
@@ -231,7 +231,7 @@ void drawNumbersAndLetters(QPainter &painter, const CrosswordData &puzzle, const
     // the first word in the list draws it, once.
     QSet<QPoint> numbered;
     QSet<QPoint> lettered;
-    for (const GridWord &word : puzzle.Words) {
+    for (const GridWord &word : puzzle.words) {
         for (int j = 0; j < word.length(); ++j) {
             const QPoint square(word.squareX(j), word.squareY(j));
             const double x1 = square.x() * m.cw;
@@ -240,11 +240,11 @@ void drawNumbersAndLetters(QPainter &painter, const CrosswordData &puzzle, const
                 numbered.insert(square);
                 painter.setFont(numberFont);
                 drawTextAt(painter, numberMetrics, x1 + 0.02 * m.cw, y1 + 0.02 * m.ch,
-                           numberPrintForm(word.Number));
+                           numberPrintForm(word.number));
             }
-            if (!options.answersHidden && (word.ShowLetters || options.redrawAll) &&
+            if (!options.answersHidden && (word.showLetters || options.redrawAll) &&
                 m.letterPoints > 0) {
-                const QString letter(word.Answer.at(j));
+                const QString letter(word.answer.at(j));
                 const double w = letterMetrics.horizontalAdvance(letter);
                 const double h = letterMetrics.height();
                 if (!lettered.contains(square)) {
@@ -274,12 +274,12 @@ void drawGridLines(QPainter &painter, const CrosswordData &puzzle, const CellMet
     const int w = size.width();
     const int h = size.height();
     const bool stroke = unit != 1.0;
-    for (int r = 0; r <= puzzle.Height; ++r)
+    for (int r = 0; r <= puzzle.height; ++r)
         drawBar(painter, QRect(0, roundHalfEven(r * m.ch), w, line), lines, stroke);
-    drawBar(painter, QRect(0, roundHalfEven(puzzle.Height * m.ch - line), w, line), lines, stroke);
-    for (int c = 0; c <= puzzle.Width; ++c)
+    drawBar(painter, QRect(0, roundHalfEven(puzzle.height * m.ch - line), w, line), lines, stroke);
+    for (int c = 0; c <= puzzle.width; ++c)
         drawBar(painter, QRect(roundHalfEven(c * m.cw), 0, line, h), lines, stroke);
-    drawBar(painter, QRect(roundHalfEven(puzzle.Width * m.cw - line), 0, line, h), lines, stroke);
+    drawBar(painter, QRect(roundHalfEven(puzzle.width * m.cw - line), 0, line, h), lines, stroke);
 }
 
 // Background, squares, square numbers and letters: everything but the grid lines.
@@ -288,7 +288,7 @@ void drawContent(QPainter &painter, const CrosswordData &puzzle, QSize size,
 {
     const CellMetrics m = scaledMetrics(puzzle, size, unit, options.minNumberPoints);
     painter.fillRect(QRect(QPoint(0, 0), size), drawColour(options.background));
-    if (!puzzle.IsEmpty && m.cw > 0 && m.ch > 0) {
+    if (!puzzle.isEmpty && m.cw > 0 && m.ch > 0) {
         if (options.fillClosedIn)
             fillClosedInSquares(painter, puzzle, m, drawColour(options.gridLines));
         drawSquares(painter, puzzle, m, options, fore, unit);
@@ -319,10 +319,10 @@ QFont puzzleFont(int points)
 CellMetrics cellMetrics(const CrosswordData &puzzle, QSize surfaceSize)
 {
     CellMetrics m;
-    if (puzzle.Width <= 0 || puzzle.Height <= 0)
+    if (puzzle.width <= 0 || puzzle.height <= 0)
         return m; // no grid to scale; nothing but the background is drawn
-    m.cw = double(std::max(surfaceSize.width(), 0)) / puzzle.Width;
-    m.ch = double(std::max(surfaceSize.height(), 0)) / puzzle.Height;
+    m.cw = double(std::max(surfaceSize.width(), 0)) / puzzle.width;
+    m.ch = double(std::max(surfaceSize.height(), 0)) / puzzle.height;
     m.numberPoints = std::max(roundHalfEven(0.17 * m.cw), 0);
     m.letterPoints = std::max(roundHalfEven(0.4 * m.cw), 0);
     return m;
@@ -361,7 +361,7 @@ void drawRulersAndGrid(const CrosswordData &puzzle, DrawSurface *rowStrip, DrawS
         painter.setFont(font);
         painter.setPen(rowStrip->foreColour());
         const QFontMetricsF metrics(font, painter.device());
-        for (int r = 0; r <= puzzle.Height; ++r) {
+        for (int r = 0; r <= puzzle.height; ++r) {
             const double x = r < 10 ? 8 : 2;
             const double y = r * m.ch + m.ch / 2 - metrics.height() / 2 + 3;
             drawTextAt(painter, metrics, x, y, numberPrintForm(r));
@@ -372,7 +372,7 @@ void drawRulersAndGrid(const CrosswordData &puzzle, DrawSurface *rowStrip, DrawS
         painter.setFont(font);
         painter.setPen(columnStrip->foreColour());
         const QFontMetricsF metrics(font, painter.device());
-        for (int c = 0; c <= puzzle.Width; ++c) {
+        for (int c = 0; c <= puzzle.width; ++c) {
             // Centred on the digits alone; the print form's leading blank then shifts
             // the digits one blank to the right.
             const double digits = metrics.horizontalAdvance(QString::number(c));
@@ -431,8 +431,8 @@ QImage renderCrosswordPrintImage(const CrosswordData &puzzle, QSize size,
 
 QSize defaultPictureSize(const CrosswordData &puzzle, int pixelsPerSquare)
 {
-    return QSize(std::max<int>(puzzle.Width, 0) * pixelsPerSquare,
-                 std::max<int>(puzzle.Height, 0) * pixelsPerSquare);
+    return QSize(std::max<int>(puzzle.width, 0) * pixelsPerSquare,
+                 std::max<int>(puzzle.height, 0) * pixelsPerSquare);
 }
 
 } // namespace Velloquin

@@ -125,7 +125,7 @@ void generateThoroughly(MainWindow &window, CrosswordData &puzzle, ExtraWords &s
         wait.start(WaitPanel::GenerateCaption, true);
         const QMetaObject::Connection cancel = QObject::connect(
             &wait, &WaitPanel::cancelClicked, [&cancelRequested] { cancelRequested = true; });
-        layout = findThoroughLayout(puzzle.Width, puzzle.Height, stored, window.random(), {},
+        layout = findThoroughLayout(puzzle.width, puzzle.height, stored, window.random(), {},
                                     [&](int percent) {
                                         reportLayoutProgress(wait.progressBar(), qMax(1, percent));
                                         return !cancelRequested;
@@ -144,8 +144,8 @@ void generateThoroughly(MainWindow &window, CrosswordData &puzzle, ExtraWords &s
     }
     if (layout.words.isEmpty()) {
         for (const qsizetype entry : std::as_const(layout.leftOut)) {
-            const qsizetype length = stored.at(entry).Word.size();
-            if (length > puzzle.Width && length > puzzle.Height) {
+            const qsizetype length = stored.at(entry).word.size();
+            if (length > puzzle.width && length > puzzle.height) {
                 window.dialogs().message(wordTooBigMessage());
                 break;
             }
@@ -183,7 +183,7 @@ void generateCrossword(MainWindow &window)
     // The layout works on copies; the document takes the new layout as one change.
     CrosswordData puzzle = window.puzzle();
     ExtraWords stored = window.document().storedWords();
-    if (!puzzle.IsEmpty)
+    if (!puzzle.isEmpty)
         gatherGridWords(puzzle, stored);
     if (!hasStoredWords(stored)) {
         window.dialogs().message(noWordsMessage());

@@ -664,9 +664,9 @@ void MainWindow::updateProperties()
         return;
     }
     const CrosswordData &p = m_document->puzzle();
-    qint16 newWidth = p.Width;
-    qint16 newHeight = p.Height;
-    if (*width != p.Width || *height != p.Height) {
+    qint16 newWidth = p.width;
+    qint16 newHeight = p.height;
+    if (*width != p.width || *height != p.height) {
         const QString question =
             QStringLiteral("Warning. Changing the size of the crossword may result in the loss "
                            "of Words\nDo you wish to continue?");

@@ -226,7 +226,7 @@ QPrinter &PrintCommands::printer()
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setPageLayout(worksheetPageLayout(systemPaperSize()));
-        m_printer->setDocName(m_window.puzzle().Title);
+        m_printer->setDocName(m_window.puzzle().title);
     }
     return *m_printer;
 }
@@ -239,7 +239,7 @@ bool PrintCommands::print()
         return false;
     m_lastParts = parts;
     QPrinter &target = printer();
-    target.setDocName(m_window.puzzle().Title);
+    target.setDocName(m_window.puzzle().title);
     if (action == PrintDialogs::Action::Preview) {
         return dialogs().preview(
             target, [this, parts](QPrinter &onto) { printWorksheet(m_window, onto, parts); });

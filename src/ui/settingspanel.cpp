@@ -171,10 +171,10 @@ void SettingsPanel::setSizeTexts(const QString &width, const QString &height)
 void SettingsPanel::showPuzzleFields()
 {
     const CrosswordData &p = m_document.puzzle();
-    m_titleEdit->setText(p.Title);
-    m_topicEdit->setText(p.Subject);
-    selectSize(m_widthBox, p.Width);
-    selectSize(m_heightBox, p.Height);
+    m_titleEdit->setText(p.title);
+    m_topicEdit->setText(p.subject);
+    selectSize(m_widthBox, p.width);
+    selectSize(m_heightBox, p.height);
 }
 
 LayoutMethod SettingsPanel::layoutMethod() const

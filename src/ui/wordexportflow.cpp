@@ -132,7 +132,7 @@ QString exportWordDocument(MainWindow &window, const WordExportDesktop &desktop)
 
     // The document is written where the user says; nothing is written when cancelled.
     const QString folder = exportStartFolder(window.document().fileName(), desktop.documentsFolder);
-    const QString suggested = QDir(folder).filePath(wordDocumentFileName(window.puzzle().Title));
+    const QString suggested = QDir(folder).filePath(wordDocumentFileName(window.puzzle().title));
     QString target = dialogs.saveFile(kSaveWordTitle, suggested, kSaveWordFilter);
     if (target.isEmpty())
         return QString();
@@ -150,7 +150,7 @@ QString exportWordDocument(MainWindow &window, const WordExportDesktop &desktop)
     reportProgress(nullptr, 0);
 
     const Result<> made = writeDocx(
-        picture, window.clueListText(), window.puzzle().Title, window.puzzle().Subject, target,
+        picture, window.clueListText(), window.puzzle().title, window.puzzle().subject, target,
         [&wait](int value) { reportProgress(&wait.progressBar(), value); }, desktop.paper);
 
     wait.finish();

@@ -142,7 +142,7 @@ WordPanel::WordPanel(PuzzleDocument &document, Dialogs &dialogs, PictureBox *gri
     connect(&m_document, &PuzzleDocument::storedWordsChanged, this, &WordPanel::refillWordList);
     connect(&m_document, &PuzzleDocument::puzzleChanged, this, [this] {
         const CrosswordData &p = m_document.puzzle();
-        if (QSize(p.Width, p.Height) != m_listedSize)
+        if (QSize(p.width, p.height) != m_listedSize)
             fillPositionLists();
     });
     // Undo and redo bring back what the panel showed selected when the step was made.
@@ -265,9 +265,9 @@ void WordPanel::fillPositionLists()
         if (box->count() > 0)
             box->setCurrentIndex(0);
     };
-    fill(m_columnBox, p.Width);
-    fill(m_rowBox, p.Height);
-    m_listedSize = QSize(p.Width, p.Height);
+    fill(m_columnBox, p.width);
+    fill(m_rowBox, p.height);
+    m_listedSize = QSize(p.width, p.height);
 }
 
 void WordPanel::resizeEvent(QResizeEvent *event)
@@ -331,8 +331,8 @@ QRect WordPanel::squaresRect(int column, int row, int length, Direction orientat
 {
     const CrosswordData &p = m_document.puzzle();
     const QSize size = m_gridView->size();
-    const double cw = p.Width > 0 ? double(size.width()) / p.Width : 0;
-    const double ch = p.Height > 0 ? double(size.height()) / p.Height : 0;
+    const double cw = p.width > 0 ? double(size.width()) / p.width : 0;
+    const double ch = p.height > 0 ? double(size.height()) / p.height : 0;
     const int columns = orientation == Direction::Across ? length : 1;
     const int rows = orientation == Direction::Down ? length : 1;
     const int left = roundHalfEven(column * cw);
@@ -345,9 +345,9 @@ QRect WordPanel::squaresRect(int column, int row, int length, Direction orientat
 
 void WordPanel::showWord(qint16 index)
 {
-    const GridWord &word = m_document.puzzle().Words.at(index);
-    m_wordBox->setEditText(word.Answer);
-    m_clueEdit->setText(word.Clue);
+    const GridWord &word = m_document.puzzle().words.at(index);
+    m_wordBox->setEditText(word.answer);
+    m_clueEdit->setText(word.clue);
 }
 
 void WordPanel::resetPosition()
@@ -369,8 +369,8 @@ void WordPanel::refillWordList()
     const QSignalBlocker blocker(m_wordBox);
     m_wordBox->clear();
     for (const ExtraWord &entry : m_document.storedWords())
-        if (!entry.Word.isEmpty())
-            m_wordBox->addItem(entry.Word);
+        if (!entry.word.isEmpty())
+            m_wordBox->addItem(entry.word);
     m_wordBox->setEditText(editing);
 }
 
@@ -380,20 +380,20 @@ void WordPanel::gridClick(QPoint pos)
 {
     const CrosswordData &p = m_document.puzzle();
     const QSize size = m_gridView->size();
-    if (p.Width <= 0 || p.Height <= 0 || size.isEmpty())
+    if (p.width <= 0 || p.height <= 0 || size.isEmpty())
         return;
-    const double cw = double(size.width()) / p.Width;
-    const double ch = double(size.height()) / p.Height;
+    const double cw = double(size.width()) / p.width;
+    const double ch = double(size.height()) / p.height;
     selectSquare(int(std::floor(pos.x() / cw)), int(std::floor(pos.y() / ch)));
 }
 
 void WordPanel::selectSquare(int column, int row)
 {
     const CrosswordData &p = m_document.puzzle();
-    if (p.Width <= 0 || p.Height <= 0)
+    if (p.width <= 0 || p.height <= 0)
         return;
-    const int c = qBound(0, column, p.Width - 1);
-    const int r = qBound(0, row, p.Height - 1);
+    const int c = qBound(0, column, p.width - 1);
+    const int r = qBound(0, row, p.height - 1);
 
     frameSquares(c, r, 1, Direction::Across);
     m_selection->show();
@@ -411,7 +411,7 @@ void WordPanel::selectSquare(int column, int row)
     if (index < 0)
         return;
 
-    const GridWord &word = p.Words.at(index);
+    const GridWord &word = p.words.at(index);
     frameSquares(c, r, word.length(), found);
     showWord(index);
     (found == Direction::Down ? m_downOption : m_acrossOption)->setChecked(true);
@@ -450,7 +450,7 @@ void WordPanel::restoreSelection(const Selection &kept)
     m_wordBox->setEditText(kept.word);
     m_clueEdit->setText(kept.clue);
     const CrosswordData &p = m_document.puzzle();
-    if (kept.framed && kept.frame.column < p.Width && kept.frame.row < p.Height) {
+    if (kept.framed && kept.frame.column < p.width && kept.frame.row < p.height) {
         frameSquares(kept.frame.column, kept.frame.row, kept.frame.length, kept.frame.orientation);
         m_selection->show();
         m_selection->raise();
@@ -472,7 +472,7 @@ void WordPanel::orientationSelected(Direction orientation)
     if (index < 0)
         return;
     showWord(index);
-    frameSquares(c, r, m_document.puzzle().Words.at(index).length(), orientation);
+    frameSquares(c, r, m_document.puzzle().words.at(index).length(), orientation);
 }
 
 // --- Panel buttons ---------------------------------------------------------------------------
@@ -568,7 +568,7 @@ bool WordPanel::isListed(const QString &word) const
     const QString upper = word.toUpper();
     const ExtraWords &stored = m_document.storedWords();
     return std::any_of(stored.begin() + 1, stored.end(),
-                       [&](const ExtraWord &entry) { return entry.Word == upper; });
+                       [&](const ExtraWord &entry) { return entry.word == upper; });
 }
 
 void WordPanel::clearWord()
@@ -588,7 +588,7 @@ void WordPanel::findPlacesForWord()
         m_dialogs.message(NoWord);
         return;
     }
-    if (!m_document.puzzle().IsEmpty)
+    if (!m_document.puzzle().isEmpty)
         markPlaces();
     else
         m_dialogs.message(NoGridWords);
@@ -607,7 +607,7 @@ void WordPanel::markPlaces()
         const qsizetype member = i + 1;
         ShapeFrame *marker = member < m_markers.size() ? m_markers.at(member) : addMarker();
         const auto &place = candidates.at(i);
-        marker->setGeometry(squaresRect(place.X, place.Y, length, place.Orientation));
+        marker->setGeometry(squaresRect(place.x, place.y, length, place.orientation));
         marker->show();
         marker->raise();
     }
@@ -618,8 +618,8 @@ void WordPanel::wordChosen()
     const QString upper = m_wordBox->currentText().toUpper();
     const ExtraWords &extra = m_document.storedWords();
     for (const ExtraWord &entry : extra) {
-        if (entry.Word == upper) {
-            m_clueEdit->setText(entry.Clue);
+        if (entry.word == upper) {
+            m_clueEdit->setText(entry.clue);
             return;
         }
     }
@@ -634,7 +634,7 @@ void WordPanel::updateFocusMark()
     const int c = comboNumber(m_columnBox, &okX);
     const int r = comboNumber(m_rowBox, &okY);
     const CrosswordData &p = m_document.puzzle();
-    const bool inside = okX && okY && c < p.Width && r < p.Height;
+    const bool inside = okX && okY && c < p.width && r < p.height;
     m_gridView->setFocusMark(inside ? squaresRect(c, r, 1, Direction::Across) : QRect());
 }
 

@@ -78,13 +78,13 @@ void TestCliFormats::makePlacesEveryWordOfTheList()
     QVERIFY(r.out.startsWith(out + ": 40 words on a 25 by 25 grid"));
     const Loaded l = load(out);
     QVERIFY(l.result.ok());
-    QCOMPARE(l.puzzle.Title, QString("Zoo"));
-    QCOMPARE(l.puzzle.Subject, QString("Animals"));
-    QCOMPARE(l.puzzle.Words.size(), 40);
+    QCOMPARE(l.puzzle.title, QString("Zoo"));
+    QCOMPARE(l.puzzle.subject, QString("Animals"));
+    QCOMPARE(l.puzzle.words.size(), 40);
     QCOMPARE(l.extra, newExtraWords());
     QMap<QString, QString> clues;
-    for (const GridWord &w : l.puzzle.Words)
-        clues.insert(w.Answer, w.Clue);
+    for (const GridWord &w : l.puzzle.words)
+        clues.insert(w.answer, w.clue);
     QCOMPARE(clues.value("ELEPHANT"), QString("Large grey animal"));
     QCOMPARE(clues.value("RACCOON"), QString("Masked bandit"));
     QCOMPARE(clues.size(), 40);
@@ -125,8 +125,8 @@ void TestCliFormats::makeReadsWindows1252ListAndReportsSkippedLines()
     const Loaded l = load(out);
     QVERIFY(l.result.ok());
     QStringList words;
-    for (const GridWord &w : l.puzzle.Words)
-        words << w.Answer + "=" + w.Clue;
+    for (const GridWord &w : l.puzzle.words)
+        words << w.answer + "=" + w.clue;
     words.sort();
     QCOMPARE(words, (QStringList{QString::fromUtf8("CAFÉ=Boisson “noire”"),
                                  QString::fromUtf8("CRÈME=Produit laitier"),
@@ -144,8 +144,8 @@ void TestCliFormats::makeKeepsLongClueWhole()
     const Loaded l = load(path("long.cwd"));
     QVERIFY(l.result.ok());
     QStringList clues;
-    for (const GridWord &w : l.puzzle.Words)
-        clues << w.Clue;
+    for (const GridWord &w : l.puzzle.words)
+        clues << w.clue;
     QVERIFY(clues.contains(clue));
 }
 
@@ -162,7 +162,7 @@ void TestCliFormats::makeThoroughPartialKeepsWordsLeftOut()
     QVERIFY(r.out.endsWith(" crossings, 3 of 4 words placed)\n"));
     const Loaded l = load(out);
     QVERIFY(l.result.ok());
-    QCOMPARE(l.puzzle.Words.size(), 3);
+    QCOMPARE(l.puzzle.words.size(), 3);
     QCOMPARE(l.extra, (ExtraWords{ExtraWord{}, ExtraWord{"XYZ", "No match"}}));
     const Result<> entries = checkWordsAreEntries(l.puzzle, "test");
     QVERIFY2(entries.ok(), entries.ok() ? "" : qPrintable(entries.message().text));
@@ -249,7 +249,7 @@ void TestCliFormats::importReadsIpuzIntoPuzzleFile()
 {
     CrosswordData puzzle;
     newCrossword(puzzle, 6, 5);
-    puzzle.Title = "Imported";
+    puzzle.title = "Imported";
     addWord(puzzle, 1, 1, "CAT", Direction::Across, "Pet", true, PlacementCheck::ApplyRules);
     addWord(puzzle, 1, 1, "COW", Direction::Down, "Cattle", true, PlacementCheck::ApplyRules);
     const Result<QByteArray> bytes = ipuzBytes(puzzle);
@@ -260,11 +260,11 @@ void TestCliFormats::importReadsIpuzIntoPuzzleFile()
     QCOMPARE(r.exitCode, 0);
     const Loaded l = load(path("in.cwd"));
     QVERIFY(l.result.ok());
-    QCOMPARE(l.puzzle.Title, QString("Imported"));
-    QCOMPARE(l.puzzle.Width, qint16(6));
-    QCOMPARE(l.puzzle.Words.size(), 2);
-    QCOMPARE(l.puzzle.Words.at(0).Answer, QString("CAT"));
-    QCOMPARE(l.puzzle.Words.at(1).Clue, QString("Cattle"));
+    QCOMPARE(l.puzzle.title, QString("Imported"));
+    QCOMPARE(l.puzzle.width, qint16(6));
+    QCOMPARE(l.puzzle.words.size(), 2);
+    QCOMPARE(l.puzzle.words.at(0).answer, QString("CAT"));
+    QCOMPARE(l.puzzle.words.at(1).clue, QString("Cattle"));
 }
 
 void TestCliFormats::importRefusals_data()

@@ -17,7 +17,7 @@ namespace {
 void samplePuzzle(CrosswordData &puzzle, ExtraWords &extra, const QStringList &stored)
 {
     newCrossword(puzzle, 15, 15);
-    puzzle.Title = QStringLiteral("Pets");
+    puzzle.title = QStringLiteral("Pets");
     addWord(puzzle, 2, 2, QStringLiteral("CAT"), Direction::Across, QStringLiteral("Purrs"), true,
             PlacementCheck::ApplyRules);
     extra = newExtraWords();
@@ -51,7 +51,7 @@ QByteArray expectedThoroughLayout(const QString &path, quint32 seed, QStringList
     ExtraWords extra = file.value().extra;
     gatherGridWords(puzzle, extra);
     RandomSource random(seed);
-    const ThoroughLayout layout = findThoroughLayout(puzzle.Width, puzzle.Height, extra, random);
+    const ThoroughLayout layout = findThoroughLayout(puzzle.width, puzzle.height, extra, random);
     *leftOut = applyThoroughLayout(puzzle, extra, layout);
     return crosswordFileBytes(puzzle, extra);
 }
@@ -105,21 +105,21 @@ void TestCliLayout::generateLaysOutEveryWord()
     QVERIFY(file);
     const CrosswordData &puzzle = file.value().puzzle;
     QCOMPARE(file.value().extra, newExtraWords());
-    QCOMPARE(puzzle.Title, QStringLiteral("Pets"));
+    QCOMPARE(puzzle.title, QStringLiteral("Pets"));
     QStringList answers;
-    for (const GridWord &w : puzzle.Words)
-        answers << w.Answer;
+    for (const GridWord &w : puzzle.words)
+        answers << w.answer;
     // The stored words first, then the word that was on the grid.
     QCOMPARE(answers, (QStringList{"ACT", "TACK", "ATTIC", "CAT"}));
-    QCOMPARE(puzzle.Words.last().Clue, QStringLiteral("Purrs"));
+    QCOMPARE(puzzle.words.last().clue, QStringLiteral("Purrs"));
     // Each word crosses another: none lies apart from the rest.
-    for (const GridWord &w : puzzle.Words) {
+    for (const GridWord &w : puzzle.words) {
         CrosswordData others = puzzle;
-        others.Words.removeOne(w);
+        others.words.removeOne(w);
         bool crosses = false;
         for (int k = 0; k < w.length(); ++k)
             crosses = crosses || buildCellGrid(others).isLetter(w.squareX(k), w.squareY(k));
-        QVERIFY2(crosses, qPrintable(w.Answer));
+        QVERIFY2(crosses, qPrintable(w.answer));
     }
 }
 
@@ -228,7 +228,7 @@ void TestCliLayout::generateThoroughly()
         QVERIFY(file);
         const CrosswordData &puzzle = file.value().puzzle;
         const ExtraWords &extra = file.value().extra;
-        QCOMPARE(puzzle.Words.size() + extra.size() - 1, stored.size() + 1);
+        QCOMPARE(puzzle.words.size() + extra.size() - 1, stored.size() + 1);
         QCOMPARE(extra.size() - 1, leftOut.size());
     }
 }

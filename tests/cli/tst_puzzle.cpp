@@ -182,22 +182,22 @@ void TestCliPuzzle::edits()
     QVERIFY(file.ok());
     const CrosswordData &puzzle = file.value().puzzle;
     QStringList got;
-    if (!puzzle.IsEmpty) {
-        for (const GridWord &w : puzzle.Words)
+    if (!puzzle.isEmpty) {
+        for (const GridWord &w : puzzle.words)
             got << QStringLiteral("%1@%2,%3,%4")
-                       .arg(w.Answer)
-                       .arg(w.X)
-                       .arg(w.Y)
-                       .arg(qint32(w.Orientation));
+                       .arg(w.answer)
+                       .arg(w.x)
+                       .arg(w.y)
+                       .arg(qint32(w.orientation));
     }
     QCOMPARE(got.join(' '), words);
     QStringList gotStored;
     for (const ExtraWord &e : file.value().extra) {
-        if (!e.Word.isEmpty())
-            gotStored << e.Word;
+        if (!e.word.isEmpty())
+            gotStored << e.word;
     }
     QCOMPARE(gotStored.join(' '), stored);
-    QCOMPARE(QStringLiteral("%1x%2").arg(puzzle.Width).arg(puzzle.Height), size);
+    QCOMPARE(QStringLiteral("%1x%2").arg(puzzle.width).arg(puzzle.height), size);
 }
 
 void TestCliPuzzle::refusalsLeaveFileAlone_data()

@@ -29,9 +29,9 @@ void fill(PuzzleDocument &d)
 QStringList answers(const PuzzleDocument &d)
 {
     QStringList list;
-    if (!d.puzzle().IsEmpty)
-        for (const GridWord &w : d.puzzle().Words)
-            list << w.Answer;
+    if (!d.puzzle().isEmpty)
+        for (const GridWord &w : d.puzzle().words)
+            list << w.answer;
     return list;
 }
 
@@ -39,7 +39,7 @@ QStringList stored(const PuzzleDocument &d)
 {
     QStringList list;
     for (qsizetype i = 1; i < d.storedWords().size(); ++i)
-        list << d.storedWords().at(i).Word;
+        list << d.storedWords().at(i).word;
     return list;
 }
 
@@ -201,7 +201,7 @@ private slots:
 
         d.newPuzzle(7, 6, QStringLiteral("Fresh"), QString());
         QCOMPARE(replaced.size(), 2);
-        QVERIFY(d.puzzle().IsEmpty);
+        QVERIFY(d.puzzle().isEmpty);
         QCOMPARE(d.fileName(), QString());
         QCOMPARE(d.storedWords(), savedWords); // New keeps the stored words
         QVERIFY(!d.isModified());
@@ -227,7 +227,7 @@ private slots:
         d.importPuzzle(other);
         QCOMPARE(replaced.size(), 4);
         QCOMPARE(answers(d), QStringList{"HEN"});
-        QCOMPARE(d.puzzle().Words.at(0).Number, qint16(1));
+        QCOMPARE(d.puzzle().words.at(0).number, qint16(1));
         QCOMPARE(stored(d), QStringList());
         QCOMPARE(d.fileName(), QString());
         QVERIFY(d.isModified());

@@ -24,18 +24,18 @@ inline ExtraWords extraWith(const QStringList &words)
 // Returns the first word refused with its reason, or nothing.
 inline QString firstRuleBreak(const CrosswordData &puzzle)
 {
-    for (qsizetype i = 0; i < puzzle.Words.size(); ++i) {
+    for (qsizetype i = 0; i < puzzle.words.size(); ++i) {
         CrosswordData others = puzzle;
-        others.Words.removeAt(i);
-        if (others.Words.isEmpty()) {
-            others.Words.append(GridWord{});
-            others.IsEmpty = true;
+        others.words.removeAt(i);
+        if (others.words.isEmpty()) {
+            others.words.append(GridWord{});
+            others.isEmpty = true;
         }
-        const GridWord &w = puzzle.Words.at(i);
-        const Result<> r = addWord(others, w.X, w.Y, w.Answer, w.Orientation, w.Clue, true,
+        const GridWord &w = puzzle.words.at(i);
+        const Result<> r = addWord(others, w.x, w.y, w.answer, w.orientation, w.clue, true,
                                    PlacementCheck::ApplyRules);
         if (!r)
-            return w.Answer + QStringLiteral(": ") + r.message().text;
+            return w.answer + QStringLiteral(": ") + r.message().text;
     }
     return {};
 }

@@ -13,9 +13,9 @@ QString describe(const CandidateList &list)
     QStringList parts;
     for (const Candidate &c : list)
         parts << QStringLiteral("%1 %2 %3")
-                     .arg(c.X)
-                     .arg(c.Y)
-                     .arg(c.Orientation == Direction::Down ? "down" : "across");
+                     .arg(c.x)
+                     .arg(c.y)
+                     .arg(c.orientation == Direction::Down ? "down" : "across");
     return parts.join(QStringLiteral("; "));
 }
 
@@ -105,7 +105,7 @@ void TestCrossingSearch::indexedMatchesScanOnGrownGrids()
             if (!scanned.isEmpty()) {
                 ++nonEmpty;
                 const Candidate c = scanned.at(rng.bounded(int(scanned.size())));
-                grid.place(c.X, c.Y, query, c.Orientation);
+                grid.place(c.x, c.y, query, c.orientation);
             }
         }
     }

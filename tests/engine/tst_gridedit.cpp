@@ -25,16 +25,16 @@ CrosswordData puzzleOf(int width, int height, const QString &words)
 QString numbersOf(const CrosswordData &puzzle)
 {
     QStringList out;
-    for (const GridWord &w : puzzle.Words)
-        out << QStringLiteral("%1:%2").arg(w.Answer).arg(w.Number);
+    for (const GridWord &w : puzzle.words)
+        out << QStringLiteral("%1:%2").arg(w.answer).arg(w.number);
     return out.join(' ');
 }
 
 QString answersOf(const CrosswordData &puzzle)
 {
     QStringList out;
-    for (const GridWord &w : puzzle.Words)
-        out << QStringLiteral("%1@%2,%3").arg(w.Answer).arg(w.X).arg(w.Y);
+    for (const GridWord &w : puzzle.words)
+        out << QStringLiteral("%1@%2,%3").arg(w.answer).arg(w.x).arg(w.y);
     return out.join(' ');
 }
 
@@ -66,15 +66,15 @@ private Q_SLOTS:
 void TestGridEdit::newCrosswordIsEmptyWithDefaults()
 {
     CrosswordData puzzle = puzzleOf(10, 10, "CAT 0 0 0;DOG 5 5 1");
-    puzzle.Title = "Animals";
-    puzzle.Subject = "Pets";
+    puzzle.title = "Animals";
+    puzzle.subject = "Pets";
     newCrossword(puzzle, 12, 9);
-    QVERIFY(puzzle.IsEmpty);
-    QCOMPARE(puzzle.Title, QString("Crossword"));
-    QCOMPARE(puzzle.Subject, QString());
-    QCOMPARE(puzzle.Width, qint16(12));
-    QCOMPARE(puzzle.Height, qint16(9));
-    QCOMPARE(puzzle.Words, QList<GridWord>{GridWord{}});
+    QVERIFY(puzzle.isEmpty);
+    QCOMPARE(puzzle.title, QString("Crossword"));
+    QCOMPARE(puzzle.subject, QString());
+    QCOMPARE(puzzle.width, qint16(12));
+    QCOMPARE(puzzle.height, qint16(9));
+    QCOMPARE(puzzle.words, QList<GridWord>{GridWord{}});
 }
 
 void TestGridEdit::numbering_data()
@@ -110,7 +110,7 @@ void TestGridEdit::numberingLeavesEmptyPuzzleAlone()
     CrosswordData puzzle;
     newCrossword(puzzle, 10, 10);
     numberSquares(puzzle);
-    QCOMPARE(puzzle.Words.first().Number, qint16(0));
+    QCOMPARE(puzzle.words.first().number, qint16(0));
 }
 
 void TestGridEdit::moveRefusals_data()
@@ -213,8 +213,8 @@ void TestGridEdit::resizeDropsWordsCutOff()
     numberSquares(puzzle);
     resizeCrossword(puzzle, qint16(newWidth), qint16(newHeight));
     QCOMPARE(answersOf(puzzle), left);
-    QCOMPARE(puzzle.Width, qint16(newWidth));
-    QCOMPARE(puzzle.Height, qint16(newHeight));
+    QCOMPARE(puzzle.width, qint16(newWidth));
+    QCOMPARE(puzzle.height, qint16(newHeight));
 }
 
 void TestGridEdit::resizeRemovesByPositionEvenWithStaleNumbers()
@@ -230,20 +230,20 @@ void TestGridEdit::resizeToNothingLeavesEmptyPuzzle()
     CrosswordData puzzle = puzzleOf(10, 10, "TEN 7 0 0;CAT 6 5 1");
     numberSquares(puzzle);
     resizeCrossword(puzzle, 5, 5);
-    QVERIFY(puzzle.IsEmpty);
-    QCOMPARE(puzzle.Words, QList<GridWord>{GridWord{}});
+    QVERIFY(puzzle.isEmpty);
+    QCOMPARE(puzzle.words, QList<GridWord>{GridWord{}});
 }
 
 void TestGridEdit::deleteOnlyWordEmptiesPuzzle()
 {
     CrosswordData puzzle = puzzleOf(10, 10, "CAT 2 2 0");
     QVERIFY(removeWordAt(puzzle, 0).ok());
-    QVERIFY(puzzle.IsEmpty);
-    QCOMPARE(puzzle.Words.size(), 1);
+    QVERIFY(puzzle.isEmpty);
+    QCOMPARE(puzzle.words.size(), 1);
     QVERIFY(
         addWord(puzzle, 4, 4, "DOG", Direction::Down, {}, true, PlacementCheck::ApplyRules).ok());
-    QCOMPARE(puzzle.Words.size(), 1);
-    QCOMPARE(puzzle.Words[0].Answer, QString("DOG"));
+    QCOMPARE(puzzle.words.size(), 1);
+    QCOMPARE(puzzle.words[0].answer, QString("DOG"));
 }
 
 void TestGridEdit::deleteFirstOfThreeKeepsOrder()
@@ -251,7 +251,7 @@ void TestGridEdit::deleteFirstOfThreeKeepsOrder()
     CrosswordData puzzle = puzzleOf(10, 10, "CAT 0 0 0;DOG 0 2 0;EEL 0 4 0");
     QVERIFY(removeWordAt(puzzle, 0).ok());
     QCOMPARE(answersOf(puzzle), QString("DOG@0,2 EEL@0,4"));
-    QVERIFY(!puzzle.IsEmpty);
+    QVERIFY(!puzzle.isEmpty);
 }
 
 void TestGridEdit::deleteBeyondListIsReported()

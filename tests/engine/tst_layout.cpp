@@ -62,13 +62,13 @@ void TestLayout::singleWordPlacedAtFirstAttempt()
     QCOMPARE(outcome.attempts, 1);
     QVERIFY(outcome.messages().isEmpty());
     QCOMPARE(reports, QList<int>{1});
-    QVERIFY(!puzzle.IsEmpty);
-    QCOMPARE(puzzle.Words.size(), 1);
-    const GridWord &w = puzzle.Words.first();
-    QCOMPARE(w.Answer, QStringLiteral("HELLO"));
-    QCOMPARE(w.Clue, QStringLiteral("clue for HELLO"));
-    QVERIFY(w.ShowLetters);
-    QVERIFY(wordFitsGrid(w.X, w.Y, 5, w.Orientation, 10, 10));
+    QVERIFY(!puzzle.isEmpty);
+    QCOMPARE(puzzle.words.size(), 1);
+    const GridWord &w = puzzle.words.first();
+    QCOMPARE(w.answer, QStringLiteral("HELLO"));
+    QCOMPARE(w.clue, QStringLiteral("clue for HELLO"));
+    QVERIFY(w.showLetters);
+    QVERIFY(wordFitsGrid(w.x, w.y, 5, w.orientation, 10, 10));
 }
 
 void TestLayout::wordsWithoutCommonLetterExhaustAttempts()
@@ -99,7 +99,7 @@ void TestLayout::emptyWordExhaustsAttempts()
     const LayoutOutcome outcome =
         generateLayout(puzzle, extraWith({"TRAIN", "", "RAIN"}), random, {});
     QCOMPARE(outcome.result, LayoutResult::AttemptsExhausted);
-    QVERIFY(puzzle.IsEmpty);
+    QVERIFY(puzzle.isEmpty);
 }
 
 // A first word that fits only one way starts at column 1, row 1, pulled back to stay
@@ -138,10 +138,10 @@ void TestLayout::firstWordFitsOneWay()
     const quint32 stateBefore = random.state();
     const LayoutOutcome outcome = generateLayout(puzzle, extraWith({word}), random, {});
     QVERIFY(outcome.placed());
-    QCOMPARE(puzzle.Words.size(), 1);
-    QCOMPARE(puzzle.Words.first().X, x);
-    QCOMPARE(puzzle.Words.first().Y, y);
-    QCOMPARE(puzzle.Words.first().Orientation, orientation);
+    QCOMPARE(puzzle.words.size(), 1);
+    QCOMPARE(puzzle.words.first().x, x);
+    QCOMPARE(puzzle.words.first().y, y);
+    QCOMPARE(puzzle.words.first().orientation, orientation);
     // Nothing was drawn for a word whose place is fixed.
     QCOMPARE(random.state(), stateBefore);
 }
@@ -168,7 +168,7 @@ void TestLayout::emptyGridHoldsNoWord()
     RandomSource random;
     const LayoutOutcome outcome = generateLayout(puzzle, extraWith({"CAT"}), random, {});
     QCOMPARE(outcome.result, LayoutResult::WordTooBig);
-    QVERIFY(puzzle.IsEmpty);
+    QVERIFY(puzzle.isEmpty);
 }
 
 void TestLayout::longestWordTiesGoToEarliest_data()
@@ -206,13 +206,13 @@ void TestLayout::firstWordStaysInsideGrid()
             for (int i = 0; i < 3; ++i)
                 threeDraws.next();
             QCOMPARE(random.state(), threeDraws.state());
-            const GridWord &w = puzzle.Words.first();
+            const GridWord &w = puzzle.words.first();
             QVERIFY2(
-                wordFitsGrid(w.X, w.Y, w.length(), w.Orientation, 8, 8),
+                wordFitsGrid(w.x, w.y, w.length(), w.orientation, 8, 8),
                 qPrintable(
-                    QStringLiteral("seed %1: %2 at %3,%4").arg(seed).arg(word).arg(w.X).arg(w.Y)));
-            across = across || w.Orientation == Direction::Across;
-            down = down || w.Orientation == Direction::Down;
+                    QStringLiteral("seed %1: %2 at %3,%4").arg(seed).arg(word).arg(w.x).arg(w.y)));
+            across = across || w.orientation == Direction::Across;
+            down = down || w.orientation == Direction::Down;
         }
     }
     QVERIFY(across && down);
@@ -243,13 +243,13 @@ void TestLayout::layoutsObeyRulesAndConnect()
     QVERIFY(outcome.placed());
 
     // Every word once, in list order, with its clue.
-    QCOMPARE(puzzle.Words.size(), words.size());
+    QCOMPARE(puzzle.words.size(), words.size());
     for (qsizetype i = 0; i < words.size(); ++i) {
-        QCOMPARE(puzzle.Words.at(i).Answer, words.at(i));
-        QCOMPARE(puzzle.Words.at(i).Clue, QStringLiteral("clue for ") + words.at(i));
+        QCOMPARE(puzzle.words.at(i).answer, words.at(i));
+        QCOMPARE(puzzle.words.at(i).clue, QStringLiteral("clue for ") + words.at(i));
     }
     QCOMPARE(firstRuleBreak(puzzle), QString());
-    QVERIFY(connected(puzzle.Words));
+    QVERIFY(connected(puzzle.words));
 
     // The same seed gives the same layout, with either search.
     for (const CrossingSearch search : {CrossingSearch::Indexed, CrossingSearch::Scan}) {
@@ -287,20 +287,20 @@ void TestLayout::gridWordJoinsListOnce()
 
     const QStringList added = gatherGridWords(puzzle, extra);
     QCOMPARE(added, QStringList{"CAT"});
-    QVERIFY(puzzle.IsEmpty);
-    QCOMPARE(puzzle.Words, QList<GridWord>{GridWord{}});
-    QCOMPARE(puzzle.Width, 15);
+    QVERIFY(puzzle.isEmpty);
+    QCOMPARE(puzzle.words, QList<GridWord>{GridWord{}});
+    QCOMPARE(puzzle.width, 15);
     QCOMPARE(extra.size(), 4);
-    QCOMPARE(extra.at(1).Word, QStringLiteral("ACT"));
+    QCOMPARE(extra.at(1).word, QStringLiteral("ACT"));
     QCOMPARE(extra.at(3), (ExtraWord{"CAT", "pet"}));
 
     RandomSource random;
     QVERIFY(generateLayout(puzzle, extra, random, {}).placed());
     QStringList answers;
-    for (const GridWord &w : puzzle.Words)
-        answers << w.Answer;
+    for (const GridWord &w : puzzle.words)
+        answers << w.answer;
     QCOMPARE(answers, (QStringList{"ACT", "TACK", "CAT"}));
-    QCOMPARE(puzzle.Words.at(2).Clue, QStringLiteral("pet"));
+    QCOMPARE(puzzle.words.at(2).clue, QStringLiteral("pet"));
 }
 
 void TestLayout::gatherSkipsEmptyAnswers()
@@ -315,7 +315,7 @@ void TestLayout::gatherSkipsEmptyAnswers()
     ExtraWords extra = newExtraWords();
     QCOMPARE(gatherGridWords(puzzle, extra), (QStringList{"DOG", "DAY"}));
     QCOMPARE(extra, (ExtraWords{ExtraWord{}, ExtraWord{"DOG", "a"}, ExtraWord{"DAY", "c"}}));
-    QVERIFY(puzzle.IsEmpty);
+    QVERIFY(puzzle.isEmpty);
 }
 
 void TestLayout::gatherOnEmptyPuzzleChangesNothing()

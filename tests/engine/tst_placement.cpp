@@ -156,8 +156,8 @@ void TestPlacement::refusals()
                                PlacementCheck::ApplyRules);
     if (title.isEmpty()) {
         QVERIFY(r.ok());
-        QCOMPARE(puzzle.Words.last().Answer, word);
-        QVERIFY(!puzzle.IsEmpty);
+        QCOMPARE(puzzle.words.last().answer, word);
+        QVERIFY(!puzzle.isEmpty);
     } else {
         QVERIFY(!r.ok());
         QCOMPARE(r.message().title, title);
@@ -206,18 +206,18 @@ void TestPlacement::firstWordFillsPlaceholderThenAppends()
 {
     CrosswordData puzzle;
     newCrossword(puzzle, 10, 8);
-    QVERIFY(puzzle.IsEmpty);
-    QCOMPARE(puzzle.Words.size(), 1);
+    QVERIFY(puzzle.isEmpty);
+    QCOMPARE(puzzle.words.size(), 1);
     QVERIFY(
         addWord(puzzle, 0, 0, "CAT", Direction::Across, "Pet", true, PlacementCheck::ApplyRules));
-    QVERIFY(!puzzle.IsEmpty);
-    QCOMPARE(puzzle.Words.size(), 1);
-    QCOMPARE(puzzle.Words[0].Answer, QString("CAT"));
+    QVERIFY(!puzzle.isEmpty);
+    QCOMPARE(puzzle.words.size(), 1);
+    QCOMPARE(puzzle.words[0].answer, QString("CAT"));
     QVERIFY(
         addWord(puzzle, 0, 0, "COW", Direction::Down, "Milk", true, PlacementCheck::ApplyRules));
-    QCOMPARE(puzzle.Words.size(), 2);
-    QCOMPARE(puzzle.Words[1].Answer, QString("COW"));
-    QCOMPARE(puzzle.Words[0].Answer, QString("CAT"));
+    QCOMPARE(puzzle.words.size(), 2);
+    QCOMPARE(puzzle.words[1].answer, QString("COW"));
+    QCOMPARE(puzzle.words[0].answer, QString("CAT"));
 }
 
 void TestPlacement::storesAnswerAsGivenWithItsFields()
@@ -226,14 +226,14 @@ void TestPlacement::storesAnswerAsGivenWithItsFields()
     newCrossword(puzzle, 10, 8);
     QVERIFY(addWord(puzzle, 3, 4, "otter", Direction::Across, "River\r\nswimmer", false,
                     PlacementCheck::ApplyRules));
-    const GridWord &w = puzzle.Words.last();
-    QCOMPARE(w.Answer, QString("otter"));
-    QCOMPARE(w.Clue, QString("River\r\nswimmer"));
-    QCOMPARE(w.X, qint16(3));
-    QCOMPARE(w.Y, qint16(4));
-    QCOMPARE(w.Orientation, Direction::Across);
-    QCOMPARE(w.ShowLetters, false);
-    QCOMPARE(w.Number, qint16(0));
+    const GridWord &w = puzzle.words.last();
+    QCOMPARE(w.answer, QString("otter"));
+    QCOMPARE(w.clue, QString("River\r\nswimmer"));
+    QCOMPARE(w.x, qint16(3));
+    QCOMPARE(w.y, qint16(4));
+    QCOMPARE(w.orientation, Direction::Across);
+    QCOMPARE(w.showLetters, false);
+    QCOMPARE(w.number, qint16(0));
 }
 
 void TestPlacement::skippedRulesStoreAnyWord()
@@ -245,7 +245,7 @@ void TestPlacement::skippedRulesStoreAnyWord()
     QVERIFY(addWord(puzzle, 0, 0, "DOG", Direction::Down, {}, true, PlacementCheck::SkipRules));
     QVERIFY(
         addWord(puzzle, 3, 4, "ELEPHANT", Direction::Across, {}, true, PlacementCheck::SkipRules));
-    QCOMPARE(puzzle.Words.size(), 3);
+    QCOMPARE(puzzle.words.size(), 3);
 }
 
 void TestPlacement::findWordAtIgnoresPlaceholderOfEmptyPuzzle()

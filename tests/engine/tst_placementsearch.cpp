@@ -32,9 +32,9 @@ QString describe(const CandidateList &list)
     QStringList parts;
     for (const Candidate &c : list)
         parts << QStringLiteral("%1 %2 %3")
-                     .arg(c.X)
-                     .arg(c.Y)
-                     .arg(c.Orientation == Direction::Down ? "down" : "across");
+                     .arg(c.x)
+                     .arg(c.y)
+                     .arg(c.orientation == Direction::Down ? "down" : "across");
     return parts.join(QStringLiteral("; "));
 }
 
@@ -44,8 +44,8 @@ CandidateList acceptedCrossings(const CrosswordData &puzzle, const QString &word
 {
     CandidateList list;
     const CellGrid grid = buildCellGrid(puzzle);
-    for (int y = 0; y < puzzle.Height; ++y) {
-        for (int x = 0; x < puzzle.Width; ++x) {
+    for (int y = 0; y < puzzle.height; ++y) {
+        for (int x = 0; x < puzzle.width; ++x) {
             for (const Direction o : {Direction::Across, Direction::Down}) {
                 CrosswordData copy = puzzle;
                 if (!addWord(copy, qint16(x), qint16(y), word, o, {}, true,
@@ -187,8 +187,8 @@ void TestPlacementSearch::matchesWhatAddWordAccepts()
         newCrossword(puzzle, qint16(rng.bounded(3, 9)), qint16(rng.bounded(3, 9)));
         const int tries = rng.bounded(1, 12);
         for (int i = 0; i < tries; ++i) {
-            addWord(puzzle, qint16(rng.bounded(int(puzzle.Width))),
-                    qint16(rng.bounded(int(puzzle.Height))), randomWord(2, 5),
+            addWord(puzzle, qint16(rng.bounded(int(puzzle.width))),
+                    qint16(rng.bounded(int(puzzle.height))), randomWord(2, 5),
                     Direction(rng.bounded(2)), {}, true, PlacementCheck::ApplyRules);
         }
         for (int q = 0; q < 4; ++q) {
@@ -223,7 +223,7 @@ void TestPlacementSearch::toleratesWordsOutsideGrid()
     QVERIFY(found.contains(Candidate{5, 1, Direction::Down}));
     QVERIFY(found.contains(Candidate{0, 0, Direction::Across}));
     for (const Candidate &c : found)
-        QVERIFY(wordFitsGrid(c.X, c.Y, 3, c.Orientation, 6, 6));
+        QVERIFY(wordFitsGrid(c.x, c.y, 3, c.orientation, 6, 6));
 }
 
 QTEST_GUILESS_MAIN(TestPlacementSearch)

@@ -10,10 +10,10 @@ namespace {
 GridWord word(int x, int y, const QString &answer, Direction orientation)
 {
     GridWord w;
-    w.X = qint16(x);
-    w.Y = qint16(y);
-    w.Answer = answer;
-    w.Orientation = orientation;
+    w.x = qint16(x);
+    w.y = qint16(y);
+    w.answer = answer;
+    w.orientation = orientation;
     return w;
 }
 
@@ -66,30 +66,30 @@ private slots:
         QFETCH(int, blank);
         QFETCH(QStringList, kept);
         CrosswordData puzzle;
-        puzzle.Width = 6;
-        puzzle.Height = 5;
-        puzzle.IsEmpty = false;
-        puzzle.Words = words;
+        puzzle.width = 6;
+        puzzle.height = 5;
+        puzzle.isEmpty = false;
+        puzzle.words = words;
 
         const PuzzleProblems problems = dropBlankWordsAndFindProblems(puzzle);
         QCOMPARE(problems.outside, outside);
         QCOMPARE(problems.clashing, clashing);
         QCOMPARE(problems.blank, blank);
         QStringList answers;
-        for (const GridWord &w : std::as_const(puzzle.Words))
-            answers << w.Answer;
+        for (const GridWord &w : std::as_const(puzzle.words))
+            answers << w.answer;
         QCOMPARE(answers, kept);
-        QVERIFY(!puzzle.IsEmpty);
+        QVERIFY(!puzzle.isEmpty);
     }
 
     void onlyBlankEntriesLeaveAnEmptyPuzzle()
     {
         CrosswordData puzzle;
-        puzzle.IsEmpty = false;
-        puzzle.Words = QList<GridWord>(30000, GridWord{});
+        puzzle.isEmpty = false;
+        puzzle.words = QList<GridWord>(30000, GridWord{});
         QCOMPARE(dropBlankWordsAndFindProblems(puzzle).blank, 30000);
-        QVERIFY(puzzle.IsEmpty);
-        QCOMPARE(puzzle.Words, QList<GridWord>{GridWord{}});
+        QVERIFY(puzzle.isEmpty);
+        QCOMPARE(puzzle.words, QList<GridWord>{GridWord{}});
 
         // The empty puzzle's own placeholder is no problem.
         QVERIFY(!dropBlankWordsAndFindProblems(puzzle).any());

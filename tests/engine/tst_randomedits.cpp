@@ -13,36 +13,36 @@ namespace {
 // Every invariant that must hold after any operation; the first broken one is returned.
 QString brokenInvariant(const CrosswordData &puzzle)
 {
-    if (puzzle.Words.isEmpty())
+    if (puzzle.words.isEmpty())
         return "word list without entries";
-    const bool onlyPlaceholder = puzzle.Words.size() == 1 && puzzle.Words.first() == GridWord{};
-    if (puzzle.IsEmpty != onlyPlaceholder)
-        return QStringLiteral("IsEmpty is %1 with %2 entries")
-            .arg(puzzle.IsEmpty)
-            .arg(puzzle.Words.size());
-    if (puzzle.IsEmpty)
+    const bool onlyPlaceholder = puzzle.words.size() == 1 && puzzle.words.first() == GridWord{};
+    if (puzzle.isEmpty != onlyPlaceholder)
+        return QStringLiteral("isEmpty is %1 with %2 entries")
+            .arg(puzzle.isEmpty)
+            .arg(puzzle.words.size());
+    if (puzzle.isEmpty)
         return {};
 
     // The cell grid agrees with the words, letter by letter, and no word clashes.
     const CellGrid grid = buildCellGrid(puzzle);
-    QList<int> covered(puzzle.Width * puzzle.Height, 0);
-    for (const GridWord &w : puzzle.Words) {
-        if (w.Answer.isEmpty())
+    QList<int> covered(puzzle.width * puzzle.height, 0);
+    for (const GridWord &w : puzzle.words) {
+        if (w.answer.isEmpty())
             return "a placed word without letters";
-        if (!wordFitsGrid(w.X, w.Y, w.length(), w.Orientation, puzzle.Width, puzzle.Height))
+        if (!wordFitsGrid(w.x, w.y, w.length(), w.orientation, puzzle.width, puzzle.height))
             return QStringLiteral("%1 at (%2,%3) lies outside the grid")
-                .arg(w.Answer)
-                .arg(w.X)
-                .arg(w.Y);
+                .arg(w.answer)
+                .arg(w.x)
+                .arg(w.y);
         for (int k = 0; k < w.length(); ++k) {
-            if (grid.at(w.squareX(k), w.squareY(k)) != w.Answer.at(k).toUpper())
-                return QStringLiteral("cell of %1 letter %2 disagrees").arg(w.Answer).arg(k);
-            ++covered[w.squareY(k) * puzzle.Width + w.squareX(k)];
+            if (grid.at(w.squareX(k), w.squareY(k)) != w.answer.at(k).toUpper())
+                return QStringLiteral("cell of %1 letter %2 disagrees").arg(w.answer).arg(k);
+            ++covered[w.squareY(k) * puzzle.width + w.squareX(k)];
         }
     }
-    for (int y = 0; y < puzzle.Height; ++y) {
-        for (int x = 0; x < puzzle.Width; ++x) {
-            const int n = covered.at(y * puzzle.Width + x);
+    for (int y = 0; y < puzzle.height; ++y) {
+        for (int x = 0; x < puzzle.width; ++x) {
+            const int n = covered.at(y * puzzle.width + x);
             if (grid.isLetter(x, y) != (n > 0))
                 return QStringLiteral("cell (%1,%2) has no word").arg(x).arg(y);
             if (n > 2)
@@ -55,11 +55,11 @@ QString brokenInvariant(const CrosswordData &puzzle)
     CrosswordData numbered = puzzle;
     numberSquares(numbered);
     QMap<int, qint16> numberAt; // reading-order cell -> number
-    for (const GridWord &w : numbered.Words) {
-        const int cell = w.Y * puzzle.Width + w.X;
-        if (numberAt.contains(cell) && numberAt.value(cell) != w.Number)
-            return QStringLiteral("two numbers on square (%1,%2)").arg(w.X).arg(w.Y);
-        numberAt.insert(cell, w.Number);
+    for (const GridWord &w : numbered.words) {
+        const int cell = w.y * puzzle.width + w.x;
+        if (numberAt.contains(cell) && numberAt.value(cell) != w.number)
+            return QStringLiteral("two numbers on square (%1,%2)").arg(w.x).arg(w.y);
+        numberAt.insert(cell, w.number);
     }
     qint16 expected = 1;
     for (auto it = numberAt.cbegin(); it != numberAt.cend(); ++it, ++expected) {
@@ -95,15 +95,15 @@ public:
     {
         QString word = randomWord();
         Direction orientation = Direction(bounded(2));
-        int x = bounded(puzzle.Width + 2) - 1;
-        int y = bounded(puzzle.Height + 2) - 1;
-        if (!puzzle.IsEmpty && bounded(3) > 0) {
-            const GridWord &other = puzzle.Words.at(bounded(int(puzzle.Words.size())));
+        int x = bounded(puzzle.width + 2) - 1;
+        int y = bounded(puzzle.height + 2) - 1;
+        if (!puzzle.isEmpty && bounded(3) > 0) {
+            const GridWord &other = puzzle.words.at(bounded(int(puzzle.words.size())));
             const int k = bounded(other.length());
             const int at = bounded(int(word.size()));
-            word[at] = other.Answer.at(k);
+            word[at] = other.answer.at(k);
             orientation =
-                other.Orientation == Direction::Across ? Direction::Down : Direction::Across;
+                other.orientation == Direction::Across ? Direction::Down : Direction::Across;
             x = other.squareX(k) - (orientation == Direction::Across ? at : 0);
             y = other.squareY(k) - (orientation == Direction::Down ? at : 0);
         }
@@ -117,9 +117,9 @@ public:
                     .arg(qint32(orientation))
                     .arg(r.ok());
         if (r.ok()) {
-            QCOMPARE_NE(puzzle.Words.size(), 0);
-            QCOMPARE(puzzle.Words.last().Answer, word);
-            QCOMPARE(puzzle.Words.size(), before.IsEmpty ? 1 : before.Words.size() + 1);
+            QCOMPARE_NE(puzzle.words.size(), 0);
+            QCOMPARE(puzzle.words.last().answer, word);
+            QCOMPARE(puzzle.words.size(), before.isEmpty ? 1 : before.words.size() + 1);
         } else {
             QCOMPARE(puzzle, before);
         }
@@ -131,13 +131,13 @@ public:
         if (op < 11) {
             tryAddWord(puzzle, log);
         } else if (op < 14) {
-            const qint16 index = qint16(bounded(int(puzzle.Words.size())));
-            const qsizetype before = puzzle.Words.size();
-            const bool wasEmpty = puzzle.IsEmpty;
+            const qint16 index = qint16(bounded(int(puzzle.words.size())));
+            const qsizetype before = puzzle.words.size();
+            const bool wasEmpty = puzzle.isEmpty;
             const Result<> r = removeWordAt(puzzle, index);
             *log << QStringLiteral("delete %1 -> %2").arg(index).arg(r.ok());
             if (!wasEmpty)
-                QCOMPARE(puzzle.Words.size(), qMax<qsizetype>(1, before - 1));
+                QCOMPARE(puzzle.words.size(), qMax<qsizetype>(1, before - 1));
         } else if (op < 18) {
             const qint16 direction = qint16(bounded(4));
             const CrosswordData before = puzzle;
@@ -145,16 +145,16 @@ public:
             *log << QStringLiteral("move %1 -> %2").arg(direction).arg(r.ok());
             if (!r.ok())
                 QCOMPARE(puzzle, before);
-            else if (!before.IsEmpty)
-                QCOMPARE(puzzle.Words.size(), before.Words.size());
+            else if (!before.isEmpty)
+                QCOMPARE(puzzle.words.size(), before.words.size());
         } else if (op < 19) {
             const qint16 w = qint16(5 + bounded(12));
             const qint16 h = qint16(5 + bounded(12));
             numberSquares(puzzle);
             resizeCrossword(puzzle, w, h);
             *log << QStringLiteral("resize %1 %2").arg(w).arg(h);
-            QCOMPARE(puzzle.Width, w);
-            QCOMPARE(puzzle.Height, h);
+            QCOMPARE(puzzle.width, w);
+            QCOMPARE(puzzle.height, h);
         } else if (bounded(10) == 0) {
             newCrossword(puzzle, qint16(5 + bounded(12)), qint16(5 + bounded(12)));
             *log << "new";
@@ -204,8 +204,8 @@ void TestRandomEdits::invariantsHoldThroughLongSequences()
             qWarning().noquote() << log.mid(qMax<qsizetype>(0, log.size() - 10)).join('\n');
             QFAIL(qPrintable(QStringLiteral("step %1: %2").arg(step).arg(broken)));
         }
-        if (!puzzle.IsEmpty)
-            mostWords = qMax(mostWords, int(puzzle.Words.size()));
+        if (!puzzle.isEmpty)
+            mostWords = qMax(mostWords, int(puzzle.words.size()));
     }
     // The sequence must have built real puzzles, not just refused everything.
     QVERIFY2(mostWords >= 6, qPrintable(QString::number(mostWords)));

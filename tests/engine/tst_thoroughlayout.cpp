@@ -68,10 +68,10 @@ QString brokenPromise(const ThoroughLayout &layout, const ExtraWords &extra, int
     for (qsizetype i = 0; i < layout.words.size(); ++i) {
         const GridWord &w = layout.words.at(i);
         const ExtraWord &stored = extra.at(layout.placedEntries.at(i));
-        if (w.Answer != stored.Word || w.Clue != stored.Clue || !w.ShowLetters)
-            return QStringLiteral("word %1 is not its stored word").arg(w.Answer);
-        if (!wordFitsGrid(w.X, w.Y, w.length(), w.Orientation, width, height))
-            return QStringLiteral("%1 lies outside the grid").arg(w.Answer);
+        if (w.answer != stored.word || w.clue != stored.clue || !w.showLetters)
+            return QStringLiteral("word %1 is not its stored word").arg(w.answer);
+        if (!wordFitsGrid(w.x, w.y, w.length(), w.orientation, width, height))
+            return QStringLiteral("%1 lies outside the grid").arg(w.answer);
     }
     if (layout.allPlaced() != layout.leftOut.isEmpty())
         return QStringLiteral("result does not match the words left out");
@@ -207,9 +207,9 @@ void TestThoroughLayout::applyingKeepsTheWordsLeftOut()
     QCOMPARE(kept, (QStringList{"QUIZ", "FJORD"}));
     QCOMPARE(extra, (ExtraWords{ExtraWord{}, ExtraWord{"QUIZ", "clue for QUIZ"},
                                 ExtraWord{"FJORD", "clue for FJORD"}}));
-    QCOMPARE(puzzle.Words.size(), 2);
-    QCOMPARE(puzzle.Words.at(0).Answer, QStringLiteral("CAT"));
-    QCOMPARE(puzzle.Words.at(1).Answer, QStringLiteral("ACT"));
+    QCOMPARE(puzzle.words.size(), 2);
+    QCOMPARE(puzzle.words.at(0).answer, QStringLiteral("CAT"));
+    QCOMPARE(puzzle.words.at(1).answer, QStringLiteral("ACT"));
     QCOMPARE(firstRuleBreak(puzzle), QString());
 }
 

@@ -51,11 +51,11 @@ private slots:
         const Result<> r = replaceWord(p, 0, answer, QStringLiteral("New clue"));
         if (refusal.isEmpty()) {
             QVERIFY(r.ok());
-            GridWord expected = before.Words.at(0);
-            expected.Answer = answer.toUpper();
-            expected.Clue = QStringLiteral("New clue");
-            QCOMPARE(p.Words.at(0), expected);
-            QCOMPARE(p.Words.at(1), before.Words.at(1));
+            GridWord expected = before.words.at(0);
+            expected.answer = answer.toUpper();
+            expected.clue = QStringLiteral("New clue");
+            QCOMPARE(p.words.at(0), expected);
+            QCOMPARE(p.words.at(1), before.words.at(1));
         } else {
             QVERIFY(!r.ok());
             QCOMPARE(r.message().title, refusal);
@@ -88,10 +88,10 @@ private slots:
         QCOMPARE(storeWord(stored, p, word, QStringLiteral("clue")), check);
         QStringList words;
         for (qsizetype i = 1; i < stored.size(); ++i)
-            words << stored.at(i).Word;
+            words << stored.at(i).word;
         QCOMPARE(words, storedAfter);
         if (check == StoreWordCheck::Stored)
-            QCOMPARE(stored.last().Clue, QStringLiteral("clue"));
+            QCOMPARE(stored.last().clue, QStringLiteral("clue"));
         if (check == StoreWordCheck::TooShort)
             QCOMPARE(storeWordRefusal(check).title, QStringLiteral("Word Legth Error"));
     }
@@ -112,8 +112,8 @@ private slots:
             stored.append(ExtraWord{QString::fromLatin1(w), {}});
         QVERIFY(::removeStoredWord(stored, QStringLiteral("otter")));
         QCOMPARE(stored.size(), 3);
-        QCOMPARE(stored.at(1).Word, QStringLiteral("HERON"));
-        QCOMPARE(stored.at(2).Word, QStringLiteral("OTTER"));
+        QCOMPARE(stored.at(1).word, QStringLiteral("HERON"));
+        QCOMPARE(stored.at(2).word, QStringLiteral("OTTER"));
         QVERIFY(!::removeStoredWord(stored, QString()));
         QCOMPARE(stored.size(), 3);
     }

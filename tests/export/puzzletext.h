@@ -17,8 +17,8 @@ inline CrosswordData puzzleFromText(const QString &text, int width = 10, int hei
 {
     CrosswordData puzzle;
     newCrossword(puzzle, qint16(width), qint16(height));
-    puzzle.Title = title;
-    puzzle.Subject = subject;
+    puzzle.title = title;
+    puzzle.subject = subject;
     for (const QString &item : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QString head = item.section(QLatin1Char('|'), 0, 0);
         const QString clue = item.section(QLatin1Char('|'), 1);
@@ -35,16 +35,16 @@ inline CrosswordData puzzleFromText(const QString &text, int width = 10, int hei
 inline QStringList wordLines(const CrosswordData &puzzle)
 {
     QStringList lines;
-    if (puzzle.IsEmpty)
+    if (puzzle.isEmpty)
         return lines;
-    for (const GridWord &w : puzzle.Words)
+    for (const GridWord &w : puzzle.words)
         lines << QStringLiteral("%1 %2 %3 %4 #%5 %6")
-                     .arg(w.X)
-                     .arg(w.Y)
-                     .arg(qint32(w.Orientation))
-                     .arg(w.Answer)
-                     .arg(w.Number)
-                     .arg(w.Clue);
+                     .arg(w.x)
+                     .arg(w.y)
+                     .arg(qint32(w.orientation))
+                     .arg(w.answer)
+                     .arg(w.number)
+                     .arg(w.clue);
     lines.sort();
     return lines;
 }

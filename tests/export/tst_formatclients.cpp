@@ -48,17 +48,17 @@ Expected expectedFor(CrosswordData puzzle, const QString &lineBreak, QChar block
     numberSquares(puzzle);
     Expected e;
     const CellGrid grid = buildCellGrid(puzzle);
-    for (int y = 0; y < puzzle.Height; ++y) {
+    for (int y = 0; y < puzzle.height; ++y) {
         QString row;
-        for (int x = 0; x < puzzle.Width; ++x)
+        for (int x = 0; x < puzzle.width; ++x)
             row += grid.isLetter(x, y) ? grid.at(x, y) : blockMark;
         e.grid << row;
     }
     QMap<int, QList<int>> starts;
-    for (const GridWord &w : puzzle.Words) {
-        starts.insert(w.Y * puzzle.Width + w.X, QList<int>{w.Number, w.X, w.Y});
-        (w.Orientation == Direction::Down ? e.down : e.across)
-            .insert(w.Number, joinLines(w.Clue, lineBreak));
+    for (const GridWord &w : puzzle.words) {
+        starts.insert(w.y * puzzle.width + w.x, QList<int>{w.number, w.x, w.y});
+        (w.orientation == Direction::Down ? e.down : e.across)
+            .insert(w.number, joinLines(w.clue, lineBreak));
     }
     e.numbers = starts.values();
     return e;
@@ -90,7 +90,7 @@ CrosswordData generated(quint32 seed, int width, int height)
         extra.append(ExtraWord{w, QStringLiteral("Sea word: %1").arg(w.toLower())});
     CrosswordData puzzle;
     newCrossword(puzzle, qint16(width), qint16(height));
-    puzzle.Title = QStringLiteral("At sea");
+    puzzle.title = QStringLiteral("At sea");
     RandomSource random(seed);
     if (!generateLayout(puzzle, extra, random, {}).placed())
         qFatal("the test list did not fit");
@@ -206,13 +206,13 @@ void TestFormatClients::puzReadByIndependentClientsMatches()
     QVERIFY(!read.isEmpty());
 
     const Expected expected = expectedFor(puzzle, QStringLiteral(" "), QLatin1Char('.'));
-    QCOMPARE(read.value("width").toInt(), int(puzzle.Width));
-    QCOMPARE(read.value("height").toInt(), int(puzzle.Height));
+    QCOMPARE(read.value("width").toInt(), int(puzzle.width));
+    QCOMPARE(read.value("height").toInt(), int(puzzle.height));
     QCOMPARE(stringList(read.value("grid")), expected.grid);
     QCOMPARE(clueMap(read.value("across")), expected.across);
     QCOMPARE(clueMap(read.value("down")), expected.down);
-    QCOMPARE(read.value("title").toString(), puzzle.Title);
-    QCOMPARE(read.value("notes").toString(), puzzle.Subject);
+    QCOMPARE(read.value("title").toString(), puzzle.title);
+    QCOMPARE(read.value("notes").toString(), puzzle.subject);
 
     const QJsonObject sums = read.value("checksums").toObject();
     QVERIFY(sums.value("cib").toBool());
@@ -220,8 +220,8 @@ void TestFormatClients::puzReadByIndependentClientsMatches()
     QVERIFY(sums.value("state").toBool());
     // The client's text sum is comparable only when no header string or clue is empty.
     bool comparable = !author.isEmpty() && !copyright.isEmpty();
-    for (const GridWord &w : puzzle.Words)
-        comparable = comparable && !w.Clue.isEmpty();
+    for (const GridWord &w : puzzle.words)
+        comparable = comparable && !w.clue.isEmpty();
     if (comparable) {
         QCOMPARE(sums.value("text"), QJsonValue(true));
         QCOMPARE(sums.value("global"), QJsonValue(true));
@@ -245,8 +245,8 @@ void TestFormatClients::ipuzReadByIndependentClientMatches()
     QCOMPARE(read.value("version").toString(), QString("http://ipuz.org/v2"));
     QCOMPARE(stringList(read.value("kind")), QStringList{"http://ipuz.org/crossword#1"});
     QCOMPARE(read.value("origin").toString(), QString("Velloquin " VELLOQUIN_VERSION));
-    QCOMPARE(read.value("width").toInt(), int(puzzle.Width));
-    QCOMPARE(read.value("height").toInt(), int(puzzle.Height));
+    QCOMPARE(read.value("width").toInt(), int(puzzle.width));
+    QCOMPARE(read.value("height").toInt(), int(puzzle.height));
     QCOMPARE(stringList(read.value("grid")), expected.grid);
     QList<QList<int>> numbers;
     for (const QJsonValue &n : read.value("numbers").toArray())
@@ -263,8 +263,8 @@ void TestFormatClients::ipuzReadByIndependentClientMatches()
     }
     QCOMPARE(clueMap(read.value("across")), expected.across);
     QCOMPARE(clueMap(read.value("down")), expected.down);
-    QCOMPARE(read.value("title").toString(), html(puzzle.Title));
-    QCOMPARE(read.value("notes").toString(), html(puzzle.Subject));
+    QCOMPARE(read.value("title").toString(), html(puzzle.title));
+    QCOMPARE(read.value("notes").toString(), html(puzzle.subject));
 }
 
 void TestFormatClients::puzWithTypographicTextReadsPlain()

@@ -19,9 +19,9 @@ namespace {
 CrosswordData castle()
 {
     CrosswordData p;
-    p.Width = 12;
-    p.Height = 10;
-    p.Title = QStringLiteral("Castle");
+    p.width = 12;
+    p.height = 10;
+    p.title = QStringLiteral("Castle");
     const bool placed = addWord(p, 5, 2, QStringLiteral("STONE"), Direction::Down,
                                 QStringLiteral("Rock"), true, PlacementCheck::ApplyRules)
                             .ok() &&
@@ -49,10 +49,10 @@ QString page(const CrosswordData &puzzle)
 GridWord word(qint16 x, qint16 y, const QString &answer, Direction orientation)
 {
     GridWord w;
-    w.X = x;
-    w.Y = y;
-    w.Answer = answer;
-    w.Orientation = orientation;
+    w.x = x;
+    w.y = y;
+    w.answer = answer;
+    w.orientation = orientation;
     return w;
 }
 
@@ -70,10 +70,10 @@ private slots:
         QTest::newRow("empty") << CrosswordData() << "It has no words.";
         const auto with = [](QList<GridWord> words) {
             CrosswordData p;
-            p.Width = 6;
-            p.Height = 6;
-            p.IsEmpty = false;
-            p.Words = words;
+            p.width = 6;
+            p.height = 6;
+            p.isEmpty = false;
+            p.words = words;
             return p;
         };
         QTest::newRow("outside the grid")
@@ -111,9 +111,9 @@ private slots:
     void escapesEveryTextAndKeepsClueLineBreaks()
     {
         CrosswordData p = castle();
-        p.Title = QStringLiteral("Tom & Jerry's <b>\"Zoo\"</b>");
-        p.Subject = QStringLiteral("</script><script>alert(1)</script>\x02");
-        p.Words[1].Clue = QStringLiteral("First <line>\r\nsecond & last");
+        p.title = QStringLiteral("Tom & Jerry's <b>\"Zoo\"</b>");
+        p.subject = QStringLiteral("</script><script>alert(1)</script>\x02");
+        p.words[1].clue = QStringLiteral("First <line>\r\nsecond & last");
         const QString html = page(p);
         QVERIFY(!html.isEmpty());
         QVERIFY(!html.contains("<b>"));
@@ -159,7 +159,7 @@ private slots:
             QVERIFY2(!html.contains(QLatin1String(answer)), answer);
         // Another puzzle keeps its progress under another name.
         CrosswordData other = castle();
-        other.Words[0].Answer = QStringLiteral("STOVE");
+        other.words[0].answer = QStringLiteral("STOVE");
         const QRegularExpression id("\"id\":\"([0-9a-f]{8})\"");
         QVERIFY(id.match(html).hasMatch());
         QVERIFY(id.match(page(other)).captured(1) != id.match(html).captured(1));

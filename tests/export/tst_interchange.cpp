@@ -27,8 +27,8 @@ CrosswordData generatedPuzzle(quint32 seed, int width, int height)
         extra.append(ExtraWord{w, QStringLiteral("Clue for %1").arg(w.toLower())});
     CrosswordData puzzle;
     newCrossword(puzzle, qint16(width), qint16(height));
-    puzzle.Title = QStringLiteral("Space");
-    puzzle.Subject = QStringLiteral("Astronomy");
+    puzzle.title = QStringLiteral("Space");
+    puzzle.subject = QStringLiteral("Astronomy");
     RandomSource random(seed);
     const LayoutOutcome outcome = generateLayout(puzzle, extra, random, {});
     if (!outcome.placed())
@@ -191,13 +191,13 @@ void TestInterchange::ipuzRoundTripKeepsWordsCluesAndNumbers()
     QVERIFY2(read.ok(), read.ok() ? "" : qPrintable(read.message().text));
     const CrosswordData &back = read.value();
     QCOMPARE(wordLines(back), wordLines(puzzle));
-    QCOMPARE(back.Title, puzzle.Title);
-    QCOMPARE(back.Subject, puzzle.Subject);
-    QCOMPARE(back.Width, puzzle.Width);
-    QCOMPARE(back.Height, puzzle.Height);
-    QVERIFY(!back.IsEmpty);
-    for (const GridWord &w : back.Words)
-        QVERIFY(w.ShowLetters);
+    QCOMPARE(back.title, puzzle.title);
+    QCOMPARE(back.subject, puzzle.subject);
+    QCOMPARE(back.width, puzzle.width);
+    QCOMPARE(back.height, puzzle.height);
+    QVERIFY(!back.isEmpty);
+    for (const GridWord &w : back.words)
+        QVERIFY(w.showLetters);
 }
 
 void TestInterchange::ipuzWritesFreeformGridWithNumbersAndOrigin()
@@ -334,13 +334,13 @@ void TestInterchange::puzFileReadsBackWithValidChecksums()
     QVERIFY2(r.ok(), r.ok() ? "" : qPrintable(r.message().text));
     const PuzFile p = readPuz(r.value().bytes);
     QVERIFY2(p.error.isEmpty(), qPrintable(p.error));
-    QCOMPARE(p.width, int(puzzle.Width));
-    QCOMPARE(p.height, int(puzzle.Height));
-    QCOMPARE(QString::fromLatin1(p.strings.at(0)), puzzle.Title);
+    QCOMPARE(p.width, int(puzzle.width));
+    QCOMPARE(p.height, int(puzzle.height));
+    QCOMPARE(QString::fromLatin1(p.strings.at(0)), puzzle.title);
     QCOMPARE(QString::fromLatin1(p.strings.at(1)), author);
     QCOMPARE(QString::fromLatin1(p.strings.at(2)), copyright);
-    QCOMPARE(QString::fromLatin1(p.strings.last()), puzzle.Subject);
-    QCOMPARE(p.strings.size() - 4, puzzle.Words.size());
+    QCOMPARE(QString::fromLatin1(p.strings.last()), puzzle.subject);
+    QCOMPARE(p.strings.size() - 4, puzzle.words.size());
     // Every letter square is white in the player's grid, every other one a block.
     for (int i = 0; i < p.solution.size(); ++i)
         QCOMPARE(p.state.at(i), p.solution.at(i) == '.' ? '.' : '-');
@@ -538,8 +538,8 @@ void TestInterchange::ipuzReaderAcceptsOtherWritersForms()
     QVERIFY2(r.ok(), r.ok() ? "" : qPrintable(r.message().text));
     const CrosswordData &puzzle = r.value();
     QCOMPARE(wordLines(puzzle), words);
-    QCOMPARE(puzzle.Width, qint16(3));
-    QCOMPARE(puzzle.Title, QString("Crossword"));
+    QCOMPARE(puzzle.width, qint16(3));
+    QCOMPARE(puzzle.title, QString("Crossword"));
 }
 
 void TestInterchange::ipuzReaderTurnsHtmlIntoText()
@@ -553,8 +553,8 @@ void TestInterchange::ipuzReaderTurnsHtmlIntoText()
     const IpuzReading r = readIpuz(bytes);
     QVERIFY2(r.ok(), r.ok() ? "" : qPrintable(r.message().text));
     const CrosswordData &puzzle = r.value();
-    QCOMPARE(puzzle.Title, QString("Tom & Jerry"));
-    QCOMPARE(puzzle.Subject, QString::fromUtf8("Cartoon…"));
+    QCOMPARE(puzzle.title, QString("Tom & Jerry"));
+    QCOMPARE(puzzle.subject, QString::fromUtf8("Cartoon…"));
     QCOMPARE(wordLines(puzzle),
              (QStringList{QString::fromUtf8("0 0 0 CAT #1 Salt & pepper <3 \"q\" café café"),
                           QString::fromUtf8("0 0 1 COW #1 Moo maker,\r\na cow\r\n’s \u00a0kin "

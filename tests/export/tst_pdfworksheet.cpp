@@ -42,8 +42,8 @@ CrosswordData puzzleOf(const Entry *entries, int count, int width = 12, int heig
 {
     CrosswordData p;
     newCrossword(p, qint16(width), qint16(height));
-    p.Title = QStringLiteral("Woodland Quiz");
-    p.Subject = QStringLiteral("Class four");
+    p.title = QStringLiteral("Woodland Quiz");
+    p.subject = QStringLiteral("Class four");
     for (int i = 0; i < count; ++i) {
         const Entry &e = entries[i];
         const Result<> added =
@@ -67,8 +67,8 @@ CrosswordData longPuzzle()
 {
     CrosswordData p;
     newCrossword(p, 30, 30);
-    p.Title = QStringLiteral("Long List");
-    p.Subject = QStringLiteral("Many clues");
+    p.title = QStringLiteral("Long List");
+    p.subject = QStringLiteral("Many clues");
     for (int i = 0; i < 60; ++i) {
         const bool across = i % 2 == 0;
         const int lane = i / 2;
@@ -119,16 +119,16 @@ WorksheetOptions optionsFor(bool puzzle, bool key, QPageSize::PageSizeId paper =
 // grid letters is taken out: headings, clues, numbers, the footer.
 QString leftoverText(QString text, const CrosswordData &p)
 {
-    QStringList known{p.Title,
-                      p.Subject,
+    QStringList known{p.title,
+                      p.subject,
                       QStringLiteral("ACROSS (continued)"),
                       QStringLiteral("DOWN (continued)"),
                       QStringLiteral("ACROSS"),
                       QStringLiteral("DOWN"),
                       QStringLiteral("Page"),
                       QStringLiteral("of")};
-    for (const GridWord &w : p.Words)
-        known << w.Clue;
+    for (const GridWord &w : p.words)
+        known << w.clue;
     std::sort(known.begin(), known.end(),
               [](const QString &a, const QString &b) { return a.size() > b.size(); });
     for (const QString &k : known) {
@@ -251,10 +251,10 @@ void TestPdfWorksheet::puzzlePagesShowEveryClueAndNoAnswer()
     for (int page = 1; page <= layout.puzzlePages; ++page)
         puzzleText += pdftest::pageText(path, page) + QLatin1Char(' ');
     const QString first = pdftest::pageText(path, 1);
-    QVERIFY2(first.startsWith(p.Title + QLatin1Char(' ') + p.Subject), qPrintable(first));
-    for (const GridWord &w : p.Words) {
-        QVERIFY2(puzzleText.contains(w.Clue), qPrintable(w.Clue));
-        QVERIFY2(!puzzleText.contains(w.Answer, Qt::CaseInsensitive), qPrintable(w.Answer));
+    QVERIFY2(first.startsWith(p.title + QLatin1Char(' ') + p.subject), qPrintable(first));
+    for (const GridWord &w : p.words) {
+        QVERIFY2(puzzleText.contains(w.clue), qPrintable(w.clue));
+        QVERIFY2(!puzzleText.contains(w.answer, Qt::CaseInsensitive), qPrintable(w.answer));
     }
     // Not a single grid letter: take out every known text and only numbers remain.
     QCOMPARE(leftoverText(puzzleText, p), QString());
@@ -271,8 +271,8 @@ void TestPdfWorksheet::keyPagesShowEveryClueWithItsAnswer()
     for (int page = layout.puzzlePages + 1; page <= layout.pageCount; ++page)
         keyText += pdftest::pageText(path, page) + QLatin1Char(' ');
     QVERIFY(keyText.contains(QStringLiteral("answer key")));
-    for (const GridWord &w : p.Words) {
-        const QString line = w.Clue + QLatin1Char(' ') + w.Answer;
+    for (const GridWord &w : p.words) {
+        const QString line = w.clue + QLatin1Char(' ') + w.answer;
         QVERIFY2(keyText.contains(line), qPrintable(line));
     }
     // The grid with its letters is there too: more letters than the lists hold.
@@ -362,7 +362,7 @@ void TestPdfWorksheet::longListsFlowWithoutOverlap()
     }
     // Every word once in each part, its lines in order with none left out.
     for (bool key : {false, true}) {
-        QList<int> nextLine(p.Words.size(), 0);
+        QList<int> nextLine(p.words.size(), 0);
         for (const WorksheetBlock &b : layout.blocks) {
             if (b.kind != WorksheetBlock::Clue || b.answerKey != key)
                 continue;
@@ -370,8 +370,8 @@ void TestPdfWorksheet::longListsFlowWithoutOverlap()
             QVERIFY(b.lineCount > 0);
             nextLine[b.word] += b.lineCount;
         }
-        for (int w = 0; w < p.Words.size(); ++w)
-            QVERIFY2(nextLine.at(w) >= 1, qPrintable(p.Words.at(w).Clue));
+        for (int w = 0; w < p.words.size(); ++w)
+            QVERIFY2(nextLine.at(w) >= 1, qPrintable(p.words.at(w).clue));
     }
 }
 
@@ -381,7 +381,7 @@ void TestPdfWorksheet::clueLongerThanAPageIsSplitNotLost()
     QString huge;
     for (int i = 0; i < 700; ++i)
         huge += QStringLiteral("part%1 ").arg(i);
-    p.Words[1].Clue = huge.trimmed();
+    p.words[1].clue = huge.trimmed();
     const WorksheetOptions o = optionsFor(true, false);
     const WorksheetLayout layout = pdfLayout(p, o);
     QVERIFY(layout.pageCount >= 2);
@@ -402,8 +402,8 @@ void TestPdfWorksheet::clueLongerThanAPageIsSplitNotLost()
 void TestPdfWorksheet::clueLineBreaksAndEmptyCluesSurvive()
 {
     CrosswordData p = shortPuzzle();
-    p.Words[0].Clue = QStringLiteral("upper line\r\nlower line");
-    p.Words[2].Clue.clear();
+    p.words[0].clue = QStringLiteral("upper line\r\nlower line");
+    p.words[2].clue.clear();
     const QString path = write(p, optionsFor(true, true), QStringLiteral("breaks.pdf"));
     QVERIFY(!path.isEmpty());
     const QString puzzle = pdftest::pageText(path, 1);
@@ -411,7 +411,7 @@ void TestPdfWorksheet::clueLineBreaksAndEmptyCluesSurvive()
     const QString key = pdftest::pageText(path, 2);
     QVERIFY2(key.contains(QStringLiteral("lower line BADGER")), qPrintable(key));
     // The clueless word still shows its number and, on the key, its answer.
-    const QString number = QString::number(p.Words[2].Number) + QLatin1Char('.');
+    const QString number = QString::number(p.words[2].number) + QLatin1Char('.');
     QVERIFY2(key.contains(number + QLatin1Char(' ') + QStringLiteral("RACCOON")), qPrintable(key));
 }
 
@@ -498,9 +498,9 @@ void TestPdfWorksheet::printsThroughAPrinterInPdfMode()
     QCOMPARE(pdftest::pageCount(path), 1);
     QCOMPARE(pdftest::pageSize(path, 1), QStringLiteral("612 x 792"));
     const QString text = pdftest::pageText(path, 1);
-    QVERIFY2(text.startsWith(p.Title + QStringLiteral(" \u2013 answer key")), qPrintable(text));
-    for (const GridWord &w : p.Words)
-        QVERIFY2(text.contains(w.Clue + QLatin1Char(' ') + w.Answer), qPrintable(w.Clue));
+    QVERIFY2(text.startsWith(p.title + QStringLiteral(" \u2013 answer key")), qPrintable(text));
+    for (const GridWord &w : p.words)
+        QVERIFY2(text.contains(w.clue + QLatin1Char(' ') + w.answer), qPrintable(w.clue));
     QCOMPARE(pdftest::imageCount(path), 0);
 }
 
@@ -618,8 +618,8 @@ void TestPdfWorksheet::eachPartNumbersItsOwnPages()
 void TestPdfWorksheet::controlCharactersAreDropped()
 {
     CrosswordData p = shortPuzzle();
-    p.Title = QStringLiteral("Wood\x01land Quiz");
-    p.Words[3].Clue = QStringLiteral("River\x07 \x1bswimmer\x7f");
+    p.title = QStringLiteral("Wood\x01land Quiz");
+    p.words[3].clue = QStringLiteral("River\x07 \x1bswimmer\x7f");
     const QString path = write(p, optionsFor(true, false), QStringLiteral("control.pdf"));
     QVERIFY(!path.isEmpty());
     const QString text = pdftest::pageText(path, 1);
@@ -647,7 +647,7 @@ void TestPdfWorksheet::tenMegabyteClueIsWritten()
     while (clue.size() < size)
         clue += QStringLiteral("plain words of a pasted text ");
     clue += QStringLiteral("lastword");
-    p.Words[1].Clue = clue;
+    p.words[1].clue = clue;
     const QString path = write(p, optionsFor(true, false), QStringLiteral("tenmegabytes.pdf"));
     QVERIFY(!path.isEmpty());
     const int pages = pdftest::pageCount(path);
@@ -656,7 +656,7 @@ void TestPdfWorksheet::tenMegabyteClueIsWritten()
     const QString tail =
         pdftest::pageText(path, pages - 1) + QLatin1Char(' ') + pdftest::pageText(path, pages);
     QVERIFY2(tail.contains(QStringLiteral("lastword")), qPrintable(tail.right(300)));
-    QVERIFY(tail.indexOf(QStringLiteral("lastword")) < tail.indexOf(p.Words[2].Clue));
+    QVERIFY(tail.indexOf(QStringLiteral("lastword")) < tail.indexOf(p.words[2].clue));
 }
 
 QTEST_MAIN(TestPdfWorksheet)

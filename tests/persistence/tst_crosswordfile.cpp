@@ -32,8 +32,8 @@ bool writeAll(const QString &path, const QByteArray &bytes)
 void animals(CrosswordData &puzzle, ExtraWords &extra)
 {
     newCrossword(puzzle, 10, 8);
-    puzzle.Title = "Animals";
-    puzzle.Subject = "Pets";
+    puzzle.title = "Animals";
+    puzzle.subject = "Pets";
     QVERIFY(addWord(puzzle, 0, 0, "CAT", Direction::Across, "Small pet", true,
                     PlacementCheck::ApplyRules));
     QVERIFY(addWord(puzzle, 0, 0, "COW", Direction::Down, "Gives milk\r\n(3)", true,
@@ -113,19 +113,19 @@ void TestCrosswordFile::readsWorkedExample()
     QVERIFY(r.ok());
     const CrosswordData &puzzle = r.value().puzzle;
     const ExtraWords &extra = r.value().extra;
-    QVERIFY(!puzzle.IsEmpty);
-    QCOMPARE(puzzle.Title, QString("Animals"));
-    QCOMPARE(puzzle.Subject, QString("Pets"));
-    QCOMPARE(puzzle.Width, qint16(10));
-    QCOMPARE(puzzle.Height, qint16(8));
-    QCOMPARE(puzzle.Words.size(), 2);
-    const GridWord cow = puzzle.Words.at(1);
-    QCOMPARE(cow.Answer, QString("COW"));
-    QCOMPARE(cow.Clue, QString("Gives milk\r\n(3)"));
-    QCOMPARE(cow.Orientation, Direction::Down);
-    QCOMPARE(cow.X, qint16(0));
-    QVERIFY(cow.ShowLetters);
-    QVERIFY(puzzle.Words.at(0).ShowLetters);
+    QVERIFY(!puzzle.isEmpty);
+    QCOMPARE(puzzle.title, QString("Animals"));
+    QCOMPARE(puzzle.subject, QString("Pets"));
+    QCOMPARE(puzzle.width, qint16(10));
+    QCOMPARE(puzzle.height, qint16(8));
+    QCOMPARE(puzzle.words.size(), 2);
+    const GridWord cow = puzzle.words.at(1);
+    QCOMPARE(cow.answer, QString("COW"));
+    QCOMPARE(cow.clue, QString("Gives milk\r\n(3)"));
+    QCOMPARE(cow.orientation, Direction::Down);
+    QCOMPARE(cow.x, qint16(0));
+    QVERIFY(cow.showLetters);
+    QVERIFY(puzzle.words.at(0).showLetters);
     QCOMPARE(extra.size(), 2);
     QCOMPARE(extra.at(0), ExtraWord{});
     QCOMPARE(extra.at(1), (ExtraWord{"DOG", "Barks"}));
@@ -187,8 +187,8 @@ void TestCrosswordFile::roundTripKeepsEverything()
 
     CrosswordData puzzle;
     newCrossword(puzzle, 9, 11);
-    puzzle.Title = title;
-    puzzle.Subject = subject;
+    puzzle.title = title;
+    puzzle.subject = subject;
     for (const QString &w : words) {
         const QStringList f = w.split('|');
         QVERIFY(addWord(puzzle, f[2].toShort(), f[3].toShort(), f[0], Direction(f[4].toInt()), f[1],
@@ -242,8 +242,8 @@ void TestCrosswordFile::everyLineBreakInClueIsWrittenAsMark()
         QVERIFY(lines.at(i).endsWith('\r') && lines.at(i).count('\r') == 1);
     const Loaded l = loadBytes(bytes);
     QVERIFY(l.result.ok());
-    QCOMPARE(l.puzzle.Words.at(0).Clue, readBack);
-    QCOMPARE(l.extra.at(1).Clue, readBack);
+    QCOMPARE(l.puzzle.words.at(0).clue, readBack);
+    QCOMPARE(l.extra.at(1).clue, readBack);
 }
 
 void TestCrosswordFile::readingRules_data()
@@ -296,26 +296,26 @@ void TestCrosswordFile::readingRules()
     const Loaded l = loadBytes(file);
     QVERIFY2(l.result.ok(), qPrintable(l.result.ok() ? QString() : l.result.message().text));
     QString summary = QStringLiteral("%1|%2|%3x%4 %5|words: ")
-                          .arg(l.puzzle.Title, l.puzzle.Subject)
-                          .arg(l.puzzle.Width)
-                          .arg(l.puzzle.Height)
-                          .arg(l.puzzle.IsEmpty ? "empty " : "");
-    for (const GridWord &w : l.puzzle.Words) {
+                          .arg(l.puzzle.title, l.puzzle.subject)
+                          .arg(l.puzzle.width)
+                          .arg(l.puzzle.height)
+                          .arg(l.puzzle.isEmpty ? "empty " : "");
+    for (const GridWord &w : l.puzzle.words) {
         summary += QStringLiteral("[%1|%2|%3,%4,%5] ")
-                       .arg(w.Answer, w.Clue)
-                       .arg(w.X)
-                       .arg(w.Y)
-                       .arg(qint32(w.Orientation));
+                       .arg(w.answer, w.clue)
+                       .arg(w.x)
+                       .arg(w.y)
+                       .arg(qint32(w.orientation));
     }
     summary += QStringLiteral("|extra: %1").arg(l.extra.size());
     for (qsizetype j = 0; j < l.extra.size(); ++j) {
-        if (!l.extra.at(j).Word.isEmpty() || !l.extra.at(j).Clue.isEmpty())
+        if (!l.extra.at(j).word.isEmpty() || !l.extra.at(j).clue.isEmpty())
             summary +=
-                QStringLiteral(" %1=%2/%3").arg(j).arg(l.extra.at(j).Word, l.extra.at(j).Clue);
+                QStringLiteral(" %1=%2/%3").arg(j).arg(l.extra.at(j).word, l.extra.at(j).clue);
     }
     QCOMPARE(summary, expected);
     // The model's invariant holds for whatever was read.
-    QCOMPARE(l.puzzle.IsEmpty, l.puzzle.Words.size() == 1 && l.puzzle.Words.first() == GridWord{});
+    QCOMPARE(l.puzzle.isEmpty, l.puzzle.words.size() == 1 && l.puzzle.words.first() == GridWord{});
 }
 
 void TestCrosswordFile::wordsZeroIsEmptyOnlyWithoutAnswer_data()
@@ -336,13 +336,13 @@ void TestCrosswordFile::wordsZeroIsEmptyOnlyWithoutAnswer()
     QFETCH(bool, empty);
     const Loaded l = loadBytes(file);
     QVERIFY(l.result.ok());
-    QCOMPARE(l.puzzle.IsEmpty, empty);
+    QCOMPARE(l.puzzle.isEmpty, empty);
     if (empty) {
-        QCOMPARE(l.puzzle.Words, QList<GridWord>{GridWord{}});
+        QCOMPARE(l.puzzle.words, QList<GridWord>{GridWord{}});
         // The next word goes into entry 0.
         CrosswordData p = l.puzzle;
         QVERIFY(addWord(p, 0, 0, "DOG", Direction::Across, {}, true, PlacementCheck::ApplyRules));
-        QCOMPARE(p.Words.size(), 1);
+        QCOMPARE(p.words.size(), 1);
     }
 }
 
@@ -362,7 +362,7 @@ void TestCrosswordFile::longClueReadsBackWhole()
         addWord(puzzle, 0, 0, "CAT", Direction::Across, clue, true, PlacementCheck::ApplyRules));
     const Loaded l = loadBytes(crosswordFileBytes(puzzle, newExtraWords()));
     QVERIFY(l.result.ok());
-    QCOMPARE(l.puzzle.Words.at(0).Clue, QString(clue).replace("###", "\r\n"));
+    QCOMPARE(l.puzzle.words.at(0).clue, QString(clue).replace("###", "\r\n"));
 }
 
 void TestCrosswordFile::refusesBadFiles_data()
@@ -481,9 +481,9 @@ void TestCrosswordFile::legacyAnsiFileReadsAndWritesBack()
                                    "Orientation=0|X=0|Y=0|");
     const Loaded l = loadBytes(legacy);
     QVERIFY(l.result.ok());
-    QCOMPARE(l.puzzle.Title, QString("Café"));
-    QCOMPARE(l.puzzle.Words.at(0).Answer, QString("CRÈME"));
-    QCOMPARE(l.puzzle.Words.at(0).Clue, QString("“Rich” €"));
+    QCOMPARE(l.puzzle.title, QString("Café"));
+    QCOMPARE(l.puzzle.words.at(0).answer, QString("CRÈME"));
+    QCOMPARE(l.puzzle.words.at(0).clue, QString("“Rich” €"));
     // Everything fits the old code page, so the file is written as it was.
     QCOMPARE(crosswordFileBytes(l.puzzle, l.extra), legacy);
 }

@@ -112,18 +112,18 @@ QByteArray mutate(QByteArray bytes, QRandomGenerator &random)
 
 QString invariantBroken(const CrosswordData &p, const ExtraWords &extra)
 {
-    if (p.Words.isEmpty())
+    if (p.words.isEmpty())
         return "no entries";
-    if (p.IsEmpty != (p.Words.size() == 1 && p.Words.first() == GridWord{}))
+    if (p.isEmpty != (p.words.size() == 1 && p.words.first() == GridWord{}))
         return "empty flag disagrees";
-    if (p.Width < 1 || p.Width > 255 || p.Height < 1 || p.Height > 255)
+    if (p.width < 1 || p.width > 255 || p.height < 1 || p.height > 255)
         return "size out of range";
-    if (p.Words.size() > 32768 || extra.isEmpty() || extra.size() > 32768)
+    if (p.words.size() > 32768 || extra.isEmpty() || extra.size() > 32768)
         return "list size out of range";
-    if (!extra.first().Word.isEmpty())
+    if (!extra.first().word.isEmpty())
         return "extra placeholder holds a word";
-    for (const GridWord &w : p.Words) {
-        if (w.Orientation != Direction::Across && w.Orientation != Direction::Down)
+    for (const GridWord &w : p.words) {
+        if (w.orientation != Direction::Across && w.orientation != Direction::Down)
             return "orientation";
     }
     return {};
@@ -134,7 +134,7 @@ void exerciseEngine(CrosswordData p)
 {
     numberSquares(p);
     const CellGrid grid = buildCellGrid(p);
-    for (int y = -1; y <= p.Height; ++y)
+    for (int y = -1; y <= p.height; ++y)
         grid.isLetter(0, y);
     findWordAt(p, 0, 0, Direction::Across);
     addWord(p, 0, 0, QStringLiteral("CAT"), Direction::Down, {}, true, PlacementCheck::ApplyRules);

@@ -63,8 +63,8 @@ void TestWordList::readsWordAndClueAfterEachSeparator()
     const WordList list = parseWordList(line);
     QCOMPARE(list.skipped, QList<SkippedLine>());
     QCOMPARE(list.words.size(), 1);
-    QCOMPARE(list.words.at(0).Word, word);
-    QCOMPARE(list.words.at(0).Clue, clue);
+    QCOMPARE(list.words.at(0).word, word);
+    QCOMPARE(list.words.at(0).clue, clue);
 }
 
 void TestWordList::skipsAndReportsLinesItCannotTake_data()
@@ -98,7 +98,7 @@ void TestWordList::skipsAndReportsLinesItCannotTake()
     const WordList list = parseWordList(text);
     QStringList read;
     for (const ExtraWord &w : list.words)
-        read << w.Word;
+        read << w.word;
     QCOMPARE(read, words);
     QList<int> skippedLines;
     QStringList skippedReasons;
@@ -155,8 +155,8 @@ void TestWordList::decodesWindows1252WhenNotUtf8()
     const WordList list = parseWordList(bytes);
     QCOMPARE(list.encoding, encoding);
     QCOMPARE(list.words.size(), 1);
-    QCOMPARE(list.words.at(0).Word, word);
-    QCOMPARE(list.words.at(0).Clue, clue);
+    QCOMPARE(list.words.at(0).word, word);
+    QCOMPARE(list.words.at(0).clue, clue);
 }
 
 void TestWordList::keepsLongClueWhole()
@@ -164,15 +164,15 @@ void TestWordList::keepsLongClueWhole()
     const QString clue = QString(300, QLatin1Char('y')).replace(0, 4, QStringLiteral("Long"));
     const WordList list = parseWordList("river\t" + clue.toUtf8() + "\n");
     QCOMPARE(list.words.size(), 1);
-    QCOMPARE(list.words.at(0).Clue.size(), 300);
-    QCOMPARE(list.words.at(0).Clue, clue);
+    QCOMPARE(list.words.at(0).clue.size(), 300);
+    QCOMPARE(list.words.at(0).clue, clue);
 }
 
 void TestWordList::wordsAlreadyListedCountAsDuplicates()
 {
     const WordList list = parseWordList("comet\nplanet\n", QStringList{"Planet", "STAR"});
     QCOMPARE(list.words.size(), 1);
-    QCOMPARE(list.words.at(0).Word, QString("COMET"));
+    QCOMPARE(list.words.at(0).word, QString("COMET"));
     QCOMPARE(list.skipped.size(), 1);
     QCOMPARE(list.skipped.at(0).line, 2);
     QCOMPARE(list.skipped.at(0).text, QString("planet"));

@@ -99,8 +99,8 @@ void TestClueText::usesNumbersAsTheyStand()
 {
     CrosswordData p = puzzleWith(
         {{0, 0, "CAT", Direction::Across, "Pet"}, {0, 2, "COW", Direction::Across, "Moo"}}, false);
-    p.Words[0].Number = 7;
-    p.Words[1].Number = 12;
+    p.words[0].number = 7;
+    p.words[1].number = 12;
     QCOMPARE(clueListText(p), QStringLiteral("ACROSS\r\n7 - Pet\r\n12 - Moo\r\n\r\nDOWN\r\n"));
 }
 

@@ -537,7 +537,7 @@ void TestDrawing::zeroSizedGridDrawsOnlyBackground()
 {
     CrosswordData p = puzzleOf(5, 5);
     place(p, 0, 0, QStringLiteral("ABC"), Direction::Across);
-    p.Width = 0;
+    p.width = 0;
     ImageSurface view(QSize(100, 100)), rows(QSize(20, 100), kStripBack);
     drawCrossword(p, view, &rows, nullptr, options());
     QCOMPARE(countOtherThan(view.image(), view.image().rect(), kBackground), 0);

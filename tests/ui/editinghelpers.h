@@ -19,8 +19,8 @@ namespace editing {
 // The pixel centre of the square (column, row) of the grid view.
 inline QPoint squareCentre(const MainWindow &w, int column, int row)
 {
-    const double cw = double(control<PictureBox>(w, "picView")->width()) / w.puzzle().Width;
-    const double ch = double(control<PictureBox>(w, "picView")->height()) / w.puzzle().Height;
+    const double cw = double(control<PictureBox>(w, "picView")->width()) / w.puzzle().width;
+    const double ch = double(control<PictureBox>(w, "picView")->height()) / w.puzzle().height;
     return QPoint(int((column + 0.5) * cw), int((row + 0.5) * ch));
 }
 
@@ -28,8 +28,8 @@ inline QPoint squareCentre(const MainWindow &w, int column, int row)
 // right/bottom edge of the last one, give or take the one-pixel grid line.
 inline QRect squaresPixels(const MainWindow &w, int column, int row, int columns, int rows)
 {
-    const double cw = double(control<PictureBox>(w, "picView")->width()) / w.puzzle().Width;
-    const double ch = double(control<PictureBox>(w, "picView")->height()) / w.puzzle().Height;
+    const double cw = double(control<PictureBox>(w, "picView")->width()) / w.puzzle().width;
+    const double ch = double(control<PictureBox>(w, "picView")->height()) / w.puzzle().height;
     return QRect(QPoint(qRound(column * cw), qRound(row * ch)),
                  QPoint(qRound((column + columns) * cw) - 1, qRound((row + rows) * ch) - 1));
 }
@@ -109,7 +109,7 @@ inline QStringList storedWords(const MainWindow &w)
 {
     QStringList words;
     for (qsizetype i = 1; i < w.document().storedWords().size(); ++i)
-        words << w.document().storedWords().at(i).Word;
+        words << w.document().storedWords().at(i).word;
     return words;
 }
 
@@ -117,10 +117,10 @@ inline QStringList storedWords(const MainWindow &w)
 inline QStringList gridAnswers(const MainWindow &w)
 {
     QStringList answers;
-    if (w.puzzle().IsEmpty)
+    if (w.puzzle().isEmpty)
         return answers;
-    for (const GridWord &word : w.puzzle().Words)
-        answers << word.Answer;
+    for (const GridWord &word : w.puzzle().words)
+        answers << word.answer;
     return answers;
 }
 

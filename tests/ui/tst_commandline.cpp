@@ -98,7 +98,7 @@ private slots:
         WindowFixture fixture;
         CrosswordData castle;
         newCrossword(castle, 12, 9);
-        castle.Title = "Castle";
+        castle.title = "Castle";
         QVERIFY(addWord(castle, 1, 3, "CASTLE", Direction::Across, "Fortress", true,
                         PlacementCheck::ApplyRules)
                     .ok());
@@ -127,7 +127,7 @@ private slots:
             QVERIFY(window->document().fileName().isEmpty());
         }
         if (title == QLatin1String("Crossword") && storedWords == 0)
-            QVERIFY(window->puzzle().IsEmpty);
+            QVERIFY(window->puzzle().isEmpty);
     }
 
     // What a user sees on the terminal: help and version end the program before the

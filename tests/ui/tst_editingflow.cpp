@@ -29,19 +29,19 @@ namespace {
 QString expectedClues(const CrosswordData &puzzle)
 {
     QList<QPoint> starts;
-    for (const GridWord &word : puzzle.Words)
-        if (!starts.contains(QPoint(word.X, word.Y)))
-            starts << QPoint(word.X, word.Y);
+    for (const GridWord &word : puzzle.words)
+        if (!starts.contains(QPoint(word.x, word.y)))
+            starts << QPoint(word.x, word.y);
     std::sort(starts.begin(), starts.end(),
               [](QPoint a, QPoint b) { return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x(); });
     QString text = QStringLiteral("ACROSS\r\n");
     for (int pass = 0; pass < 2; ++pass) {
         if (pass == 1)
             text += QStringLiteral("\r\nDOWN\r\n");
-        for (const GridWord &word : puzzle.Words)
-            if (word.Orientation == Direction(pass))
-                text += QString::number(starts.indexOf(QPoint(word.X, word.Y)) + 1) +
-                        QStringLiteral(" - ") + word.Clue + QStringLiteral("\r\n");
+        for (const GridWord &word : puzzle.words)
+            if (word.orientation == Direction(pass))
+                text += QString::number(starts.indexOf(QPoint(word.x, word.y)) + 1) +
+                        QStringLiteral(" - ") + word.clue + QStringLiteral("\r\n");
     }
     return text;
 }
@@ -52,18 +52,18 @@ QByteArray expectedFile(const CrosswordData &puzzle, const QString &title, const
     QString text = QStringLiteral("[Grid]\r\nTitle=%1\r\nSubject=%2\r\nWidth=%3\r\nHeight=%4\r\n"
                                   "Words=%5\r\nExtraWords=0\r\n")
                        .arg(title, subject)
-                       .arg(puzzle.Width)
-                       .arg(puzzle.Height)
-                       .arg(puzzle.Words.size() - 1);
-    for (qsizetype i = 0; i < puzzle.Words.size(); ++i) {
-        const GridWord &word = puzzle.Words.at(i);
+                       .arg(puzzle.width)
+                       .arg(puzzle.height)
+                       .arg(puzzle.words.size() - 1);
+    for (qsizetype i = 0; i < puzzle.words.size(); ++i) {
+        const GridWord &word = puzzle.words.at(i);
         text +=
             QStringLiteral("[Word%1]\r\nAnswer=%2\r\nClue=%3\r\nOrientation=%4\r\nX=%5\r\nY=%6\r\n")
                 .arg(i)
-                .arg(word.Answer, word.Clue)
-                .arg(qint32(word.Orientation))
-                .arg(word.X)
-                .arg(word.Y);
+                .arg(word.answer, word.clue)
+                .arg(qint32(word.orientation))
+                .arg(word.x)
+                .arg(word.y);
     }
     return text.toLatin1();
 }
@@ -129,8 +129,8 @@ void tst_EditingFlow::setSize(int width, int height)
         ->setCurrentIndex(control<QComboBox>(w(), "txtYSize")->findText(QString::number(height)));
     dialogs().answers.enqueue(Dialogs::Answer::Yes); // the resize question
     clickButton(control<GradientButton>(w(), "cmdUpdateProperties"));
-    QCOMPARE(w().puzzle().Width, width);
-    QCOMPARE(w().puzzle().Height, height);
+    QCOMPARE(w().puzzle().width, width);
+    QCOMPARE(w().puzzle().height, height);
 }
 
 void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
@@ -141,7 +141,7 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
     control<QLineEdit>(w(), "txtSubject")->clear();
     QTest::keyClicks(control<QLineEdit>(w(), "txtSubject"), QStringLiteral("Zoo"));
     setSize(15, 15);
-    QCOMPARE(w().puzzle().Title, QStringLiteral("Animals"));
+    QCOMPARE(w().puzzle().title, QStringLiteral("Animals"));
     QCOMPARE(control<QComboBox>(w(), "txtX")->count(), 15);
 
     // Two words by hand, crossing at the T.
@@ -151,7 +151,7 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
                 QStringLiteral("Striped big cat"));
     QCOMPARE(dialogs().shown.size(), 1); // only the resize question so far
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("CAT"), QStringLiteral("TIGER")}));
-    QCOMPARE(w().puzzle().Words.at(1).Clue, QStringLiteral("Striped big cat"));
+    QCOMPARE(w().puzzle().words.at(1).clue, QStringLiteral("Striped big cat"));
 
     // A third word kept in the list with Enter.
     typeWord(w(), QStringLiteral("otter"));
@@ -185,7 +185,7 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
     // New, without saving again.
     dialogs().answers.enqueue(Dialogs::Answer::No);
     clickToolbarButton(control<Toolbar>(w(), "TB1"), 1);
-    QVERIFY(w().puzzle().IsEmpty);
+    QVERIFY(w().puzzle().isEmpty);
     QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin"));
     control<QAction>(w(), "mnuCopyClues")->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("ACROSS\r\n\r\nDOWN\r\n"));
@@ -194,18 +194,18 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
     dialogs().paths.enqueue(path);
     clickToolbarButton(control<Toolbar>(w(), "TB1"), 2);
     QCOMPARE(w().document().fileName(), path);
-    QCOMPARE(w().puzzle().Title, QStringLiteral("Animals"));
+    QCOMPARE(w().puzzle().title, QStringLiteral("Animals"));
     QCOMPARE(control<QLineEdit>(w(), "txtSubject")->text(), QStringLiteral("Zoo"));
-    QCOMPARE(w().puzzle().Words.size(), generated.Words.size());
-    for (qsizetype i = 0; i < generated.Words.size(); ++i) {
-        const GridWord &a = w().puzzle().Words.at(i);
-        const GridWord &b = generated.Words.at(i);
-        QCOMPARE(a.Answer, b.Answer);
-        QCOMPARE(a.Clue, b.Clue);
-        QCOMPARE(a.X, b.X);
-        QCOMPARE(a.Y, b.Y);
-        QCOMPARE(a.Orientation, b.Orientation);
-        QCOMPARE(a.Number, b.Number);
+    QCOMPARE(w().puzzle().words.size(), generated.words.size());
+    for (qsizetype i = 0; i < generated.words.size(); ++i) {
+        const GridWord &a = w().puzzle().words.at(i);
+        const GridWord &b = generated.words.at(i);
+        QCOMPARE(a.answer, b.answer);
+        QCOMPARE(a.clue, b.clue);
+        QCOMPARE(a.x, b.x);
+        QCOMPARE(a.y, b.y);
+        QCOMPARE(a.orientation, b.orientation);
+        QCOMPARE(a.number, b.number);
     }
     control<QAction>(w(), "mnuCopyClues")->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(), clues);
@@ -249,13 +249,13 @@ void tst_EditingFlow::generatedPuzzleShowsSearchMarkers()
     QCOMPARE(control<QComboBox>(w(), "txtWord")->count(), int(words.size()));
     clickButton(control<GradientButton>(w(), "CandyButton2"));
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Change Settings")});
-    QCOMPARE(w().puzzle().Words.size(), words.size());
+    QCOMPARE(w().puzzle().words.size(), words.size());
 
     typeWord(w(), QStringLiteral("eagle"));
     clickWordToolbar(w(), 3);
     const QList<QRect> markers = visibleMarkers(w());
     QVERIFY(!markers.isEmpty());
-    clickSquare(w(), w().puzzle().Words.at(0).X, w().puzzle().Words.at(0).Y);
+    clickSquare(w(), w().puzzle().words.at(0).x, w().puzzle().words.at(0).y);
     QCoreApplication::processEvents();
 
     // The markers show in the window's picture: red frames over the grid. The picture is

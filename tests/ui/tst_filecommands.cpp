@@ -87,8 +87,8 @@ QString tst_FileCommands::writeSampleFile(const QString &name)
 {
     CrosswordData puzzle;
     newCrossword(puzzle, 12, 10);
-    puzzle.Title = QStringLiteral("Rivers");
-    puzzle.Subject = QStringLiteral("Wildlife");
+    puzzle.title = QStringLiteral("Rivers");
+    puzzle.subject = QStringLiteral("Wildlife");
     addWord(puzzle, 1, 1, QStringLiteral("WATER"), Direction::Across, QStringLiteral("Flows"), true,
             PlacementCheck::ApplyRules);
     addWord(puzzle, 2, 0, QStringLiteral("BANK"), Direction::Down, QStringLiteral("Side"), true,
@@ -135,10 +135,10 @@ void tst_FileCommands::newWithNoDiscardsWithoutSaving()
     control<QAction>(w(), "mnuFileNew")->trigger();
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Save Changes")});
     QVERIFY(!QFile::exists(path));
-    QVERIFY(w().puzzle().IsEmpty);
-    QCOMPARE(w().puzzle().Width, w().defaultWidth());
-    QCOMPARE(w().puzzle().Height, w().defaultHeight());
-    QCOMPARE(w().puzzle().Title, w().defaultTitle());
+    QVERIFY(w().puzzle().isEmpty);
+    QCOMPARE(w().puzzle().width, w().defaultWidth());
+    QCOMPARE(w().puzzle().height, w().defaultHeight());
+    QCOMPARE(w().puzzle().title, w().defaultTitle());
     QCOMPARE(w().document().fileName(), QString());
     QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin"));
     QCOMPARE(control<QComboBox>(w(), "txtX")->count(), int(w().defaultWidth()));
@@ -157,7 +157,7 @@ void tst_FileCommands::newYesWithACancelledSaveAsStillClears()
     control<QAction>(w(), "mnuFileNew")->trigger();
     QCOMPARE(dialogs().titles(), (QStringList{QStringLiteral("Save Changes"),
                                               QStringLiteral(" Save this Crossword as:")}));
-    QVERIFY(w().puzzle().IsEmpty);
+    QVERIFY(w().puzzle().isEmpty);
     QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin"));
 }
 
@@ -172,7 +172,7 @@ void tst_FileCommands::newYesSavesToTheCurrentFile()
     control<QAction>(w(), "mnuFileNew")->trigger();
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Save Changes")});
     QCOMPARE(readFile(path), expected);
-    QVERIFY(w().puzzle().IsEmpty);
+    QVERIFY(w().puzzle().isEmpty);
     QCOMPARE(w().document().fileName(), QString());
 }
 
@@ -189,7 +189,7 @@ void tst_FileCommands::newYesWithAFailedSaveKeepsThePuzzle()
     QCOMPARE(dialogs().shown.last().kind, ScriptedDialogs::Kind::Message);
     QVERIFY(!QFile::exists(path));
     // The words the user wanted to keep are still there.
-    QCOMPARE(w().puzzle().Words, before.Words);
+    QCOMPARE(w().puzzle().words, before.words);
     QCOMPARE(w().document().fileName(), path);
 }
 
@@ -230,9 +230,9 @@ void tst_FileCommands::openLoadsTheFileAndRefillsTheList()
     dialogs().paths.enqueue(path);
     control<QAction>(w(), "mnuFileOpen")->trigger();
     QCOMPARE(dialogs().shown.size(), 1);
-    QCOMPARE(w().puzzle().Width, 12);
-    QCOMPARE(w().puzzle().Height, 10);
-    QCOMPARE(w().puzzle().Title, QStringLiteral("Rivers"));
+    QCOMPARE(w().puzzle().width, 12);
+    QCOMPARE(w().puzzle().height, 10);
+    QCOMPARE(w().puzzle().title, QStringLiteral("Rivers"));
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("WATER"), QStringLiteral("BANK")}));
     QCOMPARE(control<QLineEdit>(w(), "txtTitle")->text(), QStringLiteral("Rivers"));
     QCOMPARE(control<QComboBox>(w(), "txtXSize")->currentText(), QStringLiteral("12"));
@@ -247,8 +247,8 @@ void tst_FileCommands::openLoadsTheFileAndRefillsTheList()
     QCOMPARE(storedWords(w()),
              (QStringList{QStringLiteral("OTTER"), QString(), QStringLiteral("HERON")}));
     // Numbers were assigned by the drawing.
-    QCOMPARE(w().puzzle().Words.at(0).Number, 2);
-    QCOMPARE(w().puzzle().Words.at(1).Number, 1);
+    QCOMPARE(w().puzzle().words.at(0).number, 2);
+    QCOMPARE(w().puzzle().words.at(1).number, 1);
 }
 
 void tst_FileCommands::openDamagedFileWarnsOnceAndOpensIt()

@@ -119,7 +119,7 @@ void tst_GenerateCommand::listedWordsAreLaidOutAndTheListEmptied()
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("TROUT"),
                                             QStringLiteral("HERON")}));
-    QCOMPARE(w().puzzle().Words.at(2).Clue, QStringLiteral("heron clue"));
+    QCOMPARE(w().puzzle().words.at(2).clue, QStringLiteral("heron clue"));
     QCOMPARE(listedWords(w()), QStringList());
     QCOMPARE(w().document().storedWords(), newExtraWords());
     QVERIFY(!control<GradientPanel>(w(), "pGress")->isVisible());
@@ -128,12 +128,12 @@ void tst_GenerateCommand::listedWordsAreLaidOutAndTheListEmptied()
     // the words again one by one with the rules on gives the same grid.
     CrosswordData check;
     newCrossword(check, 15, 15);
-    for (const GridWord &word : w().puzzle().Words)
-        QVERIFY(addWord(check, word.X, word.Y, word.Answer, word.Orientation, word.Clue, true,
+    for (const GridWord &word : w().puzzle().words)
+        QVERIFY(addWord(check, word.x, word.y, word.answer, word.orientation, word.clue, true,
                         PlacementCheck::ApplyRules)
                     .ok());
     // The grid view shows the words with their numbers.
-    QVERIFY(w().puzzle().Words.at(0).Number > 0);
+    QVERIFY(w().puzzle().words.at(0).number > 0);
 }
 
 void tst_GenerateCommand::gridWordsJoinTheListAndAppearOnce()
@@ -145,7 +145,7 @@ void tst_GenerateCommand::gridWordsJoinTheListAndAppearOnce()
     QCOMPARE(dialogs().shown.size(), 0);
     // The list order: stored words first, then the grid's words.
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("TACO"), QStringLiteral("CAT")}));
-    QCOMPARE(w().puzzle().Words.at(1).Clue, QStringLiteral("Pet"));
+    QCOMPARE(w().puzzle().words.at(1).clue, QStringLiteral("Pet"));
     QCOMPARE(listedWords(w()), QStringList());
     QVERIFY(!control<ShapeFrame>(w(), "Shape1")->isVisible());
 }
@@ -218,7 +218,7 @@ void tst_GenerateCommand::failureKeepsEveryWordInTheList()
         QCOMPARE(dialogs().shown.first().text,
                  QStringLiteral("One of the words in your list is too big, please increase your "
                                 "grid size."));
-    QVERIFY(w().puzzle().IsEmpty);
+    QVERIFY(w().puzzle().isEmpty);
     QCOMPARE(listedWords(w()), words);
     QCOMPARE(storedWords(w()), words);
     QVERIFY(w().isEnabled());
@@ -231,7 +231,7 @@ void tst_GenerateCommand::firstLayoutAfterStartIsRepeatable()
                             QStringLiteral("HERON"), QStringLiteral("NEWT")};
     listWords(words);
     clickButton(control<GradientButton>(w(), "CandyButton2"));
-    const QList<GridWord> first = w().puzzle().Words;
+    const QList<GridWord> first = w().puzzle().words;
     QCOMPARE(first.size(), 4);
 
     // A second program start: same words, same grid, same layout.
@@ -239,7 +239,7 @@ void tst_GenerateCommand::firstLayoutAfterStartIsRepeatable()
     init();
     listWords(words);
     clickButton(control<GradientButton>(w(), "CandyButton2"));
-    QCOMPARE(w().puzzle().Words, first);
+    QCOMPARE(w().puzzle().words, first);
 }
 
 void tst_GenerateCommand::progressWrapsAtTheBarsMaximum_data()
@@ -288,7 +288,7 @@ void tst_GenerateCommand::thoroughPlacesEveryWordLikeClassic()
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("TROUT"),
                                             QStringLiteral("HERON")}));
-    QCOMPARE(w().puzzle().Words.at(1).Clue, QStringLiteral("trout clue"));
+    QCOMPARE(w().puzzle().words.at(1).clue, QStringLiteral("trout clue"));
     QCOMPARE(listedWords(w()), QStringList());
     QCOMPARE(w().document().storedWords(), newExtraWords());
     verifyIdle();
@@ -322,7 +322,7 @@ void tst_GenerateCommand::thoroughAsksWhenSomeWordsDoNotFit()
     QCOMPARE(dialogs().unscripted, 0);
     if (yes) {
         QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("TACO"), QStringLiteral("CAT")}));
-        QCOMPARE(w().puzzle().Words.at(1).Clue, QStringLiteral("Pet"));
+        QCOMPARE(w().puzzle().words.at(1).clue, QStringLiteral("Pet"));
         QCOMPARE(listedWords(w()), QStringList{QStringLiteral("QUIZ")});
         QCOMPARE(w().document().storedWords(),
                  (ExtraWords{ExtraWord{},

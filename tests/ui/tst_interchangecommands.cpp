@@ -53,14 +53,14 @@ QStringList comboItems(const QComboBox *box)
 QStringList answers(const CrosswordData &puzzle)
 {
     QStringList list;
-    if (!puzzle.IsEmpty) {
-        for (const GridWord &w : puzzle.Words)
+    if (!puzzle.isEmpty) {
+        for (const GridWord &w : puzzle.words)
             list << QStringLiteral("%1 %2,%3,%4 %5")
-                        .arg(w.Answer)
-                        .arg(w.X)
-                        .arg(w.Y)
-                        .arg(qint32(w.Orientation))
-                        .arg(w.Clue);
+                        .arg(w.answer)
+                        .arg(w.x)
+                        .arg(w.y)
+                        .arg(qint32(w.orientation))
+                        .arg(w.clue);
     }
     return list;
 }
@@ -193,8 +193,8 @@ private slots:
         nameFile(*m_window, file("before.cwd"));
         CrosswordData source;
         newCrossword(source, 12, 9);
-        source.Title = "Castle";
-        source.Subject = "Chess";
+        source.title = "Castle";
+        source.subject = "Chess";
         QVERIFY(addWord(source, 1, 3, "CASTLE", Direction::Across, "Fortress", true,
                         PlacementCheck::ApplyRules)
                     .ok());
@@ -210,7 +210,7 @@ private slots:
         QCOMPARE(dialogs().titles(), QStringList{kImportIpuzTitle});
         QCOMPARE(dialogs().shown.at(0).filter, kIpuzFilter);
         QCOMPARE(answers(m_window->puzzle()), answers(source));
-        QCOMPARE(m_window->puzzle().Width, qint16(12));
+        QCOMPARE(m_window->puzzle().width, qint16(12));
         QCOMPARE(control<QLineEdit>(*m_window, "txtTitle")->text(), QString("Castle"));
         QCOMPARE(control<QLineEdit>(*m_window, "txtSubject")->text(), QString("Chess"));
         QCOMPARE(control<QComboBox>(*m_window, "txtXSize")->currentText(), QString("12"));
@@ -262,7 +262,7 @@ private slots:
     {
         placeWords();
         CrosswordData p = m_window->puzzle();
-        p.Words[0].Clue = QString::fromUtf8("“Home” of a king…");
+        p.words[0].clue = QString::fromUtf8("“Home” of a king…");
         setPuzzle(*m_window, p);
         dialogs().paths.enqueue(file("curly.puz"));
         trigger("mnuExportPuz");

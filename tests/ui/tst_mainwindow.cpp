@@ -43,8 +43,8 @@ int px(int twips)
 int darkPixelsInSquare(MainWindow &w, int column, int row)
 {
     const QImage &image = control<PictureBox>(w, "picView")->picture();
-    const double cw = double(image.width()) / w.puzzle().Width;
-    const double ch = double(image.height()) / w.puzzle().Height;
+    const double cw = double(image.width()) / w.puzzle().width;
+    const double ch = double(image.height()) / w.puzzle().height;
     int dark = 0;
     for (int y = int(row * ch + ch * 0.25); y < int(row * ch + ch * 0.8); ++y)
         for (int x = int(column * cw + cw * 0.25); x < int(column * cw + cw * 0.75); ++x)
@@ -553,18 +553,18 @@ void tst_MainWindow::moveButtonsMoveTheCrossword()
     loadFixture(w, QStringLiteral("window_zoo.cwd"));
     if (index == 0)
         QTest::mouseClick(control<GradientButton>(w, "CandyButton1_1"), Qt::LeftButton);
-    const QList<GridWord> before = w.puzzle().Words;
+    const QList<GridWord> before = w.puzzle().words;
     QTest::mouseClick(control<GradientButton>(w, QStringLiteral("CandyButton1_%1").arg(index)),
                       Qt::LeftButton);
     if (index == 0)
         dx = -1;
     for (int i = 0; i < before.size(); ++i) {
-        QCOMPARE(w.puzzle().Words[i].X, before[i].X + dx);
-        QCOMPARE(w.puzzle().Words[i].Y, before[i].Y + dy);
+        QCOMPARE(w.puzzle().words[i].x, before[i].x + dx);
+        QCOMPARE(w.puzzle().words[i].y, before[i].y + dy);
     }
     QVERIFY(m_fixture->dialogs.shown.isEmpty());
     // The letter of CAT's A moved with it.
-    QVERIFY(darkPixelsInSquare(w, before[0].X + 1 + dx, dy) > 0);
+    QVERIFY(darkPixelsInSquare(w, before[0].x + 1 + dx, dy) > 0);
 }
 
 void tst_MainWindow::refusedMoveShowsItsMessage_data()
@@ -581,12 +581,12 @@ void tst_MainWindow::refusedMoveShowsItsMessage()
     QFETCH(int, index);
     MainWindow &w = *m_window;
     loadFixture(w, QStringLiteral("window_zoo.cwd"));
-    const QList<GridWord> before = w.puzzle().Words;
+    const QList<GridWord> before = w.puzzle().words;
     const QImage picture = control<PictureBox>(w, "picView")->picture();
     QTest::mouseClick(control<GradientButton>(w, QStringLiteral("CandyButton1_%1").arg(index)),
                       Qt::LeftButton);
     QCOMPARE(control<PictureBox>(w, "picView")->picture(), picture);
-    QCOMPARE(w.puzzle().Words, before);
+    QCOMPARE(w.puzzle().words, before);
     QCOMPARE(m_fixture->dialogs.shown.size(), 1);
     QCOMPARE(m_fixture->dialogs.shown.first().kind, ScriptedDialogs::Kind::Message);
 }
@@ -603,9 +603,9 @@ void tst_MainWindow::changeAppliesTitleTopicAndSize()
     QCOMPARE(m_fixture->dialogs.shown.first().text,
              QStringLiteral("Warning. Changing the size of the crossword may result in the loss "
                             "of Words\nDo you wish to continue?"));
-    QCOMPARE(w.puzzle().Title, QStringLiteral("Trees"));
-    QCOMPARE(w.puzzle().Subject, QStringLiteral("Forest"));
-    QCOMPARE(w.puzzle().Width, 20);
+    QCOMPARE(w.puzzle().title, QStringLiteral("Trees"));
+    QCOMPARE(w.puzzle().subject, QStringLiteral("Forest"));
+    QCOMPARE(w.puzzle().width, 20);
     QCOMPARE(control<QComboBox>(w, "txtX")->count(), 20);
     QCOMPARE(control<QComboBox>(w, "txtX")->currentText(), QStringLiteral("0"));
 }
@@ -616,7 +616,7 @@ void tst_MainWindow::changeWithDeclinedResizeKeepsTheGrid()
     control<QComboBox>(w, "txtXSize")->setCurrentText(QStringLiteral("25"));
     m_fixture->dialogs.answers.enqueue(Dialogs::Answer::No);
     w.updateProperties();
-    QCOMPARE(w.puzzle().Width, 16);
+    QCOMPARE(w.puzzle().width, 16);
     QCOMPARE(control<QComboBox>(w, "txtXSize")->currentText(), QStringLiteral("16"));
     QCOMPARE(control<QComboBox>(w, "txtX")->count(), 16);
 }
@@ -660,7 +660,7 @@ void tst_MainWindow::resetCellValuesFollowsSizeBoxes()
 {
     MainWindow &w = *m_window;
     control<QComboBox>(w, "txtX")->setCurrentIndex(3);
-    w.document().changeProperties(w.puzzle().Title, w.puzzle().Subject, 7, 9);
+    w.document().changeProperties(w.puzzle().title, w.puzzle().subject, 7, 9);
     QCOMPARE(control<QComboBox>(w, "txtX")->count(), 7);
     QCOMPARE(control<QComboBox>(w, "txtX")->itemText(6), QStringLiteral("6"));
     QCOMPARE(control<QComboBox>(w, "txtY")->count(), 9);
@@ -676,8 +676,8 @@ void tst_MainWindow::viewsFollowTheDocument()
     const QImage before = control<PictureBox>(w, "picView")->picture();
     CrosswordData p;
     newCrossword(p, 12, 9);
-    p.Title = QStringLiteral("Zoo");
-    p.Subject = QStringLiteral("Animals");
+    p.title = QStringLiteral("Zoo");
+    p.subject = QStringLiteral("Animals");
     QVERIFY(addWord(p, 1, 1, QStringLiteral("LION"), Direction::Across, QString(), true,
                     PlacementCheck::ApplyRules)
                 .ok());

@@ -101,8 +101,8 @@ private:
     void placeWords()
     {
         CrosswordData p = m_window->puzzle();
-        p.Title = QStringLiteral("Harbour Words");
-        p.Subject = QStringLiteral("Boats");
+        p.title = QStringLiteral("Harbour Words");
+        p.subject = QStringLiteral("Boats");
         QVERIFY(addWord(p, 1, 1, QStringLiteral("KAYAK"), Direction::Across,
                         QStringLiteral("paddled craft"), false, PlacementCheck::ApplyRules)
                     .ok());

@@ -65,9 +65,9 @@ void tst_Startup::firstStartWithAgreementCreatesEmptySettingsFile()
     QCOMPARE(QFileInfo(f.settingsFile()).size(), 0);
     QVERIFY(f.dialogs.shown.isEmpty());
 
-    QCOMPARE(w->puzzle().Width, 16);
-    QCOMPARE(w->puzzle().Height, 16);
-    QVERIFY(w->puzzle().IsEmpty);
+    QCOMPARE(w->puzzle().width, 16);
+    QCOMPARE(w->puzzle().height, 16);
+    QVERIFY(w->puzzle().isEmpty);
     QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()), 0);
     QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()),
              number(97, 97, 97));
@@ -206,8 +206,8 @@ void tst_Startup::savedSettingsComeBackAtNextStart()
     QCOMPARE(w->layoutMethod(), LayoutMethod::Thorough);
     QVERIFY(w->outlineMode());
     QVERIFY(control<Toolbar>(*w, "TB1")->isButtonChecked(9));
-    QCOMPARE(w->puzzle().Width, 20);
-    QCOMPARE(w->puzzle().Height, 12);
+    QCOMPARE(w->puzzle().width, 20);
+    QCOMPARE(w->puzzle().height, 12);
     QCOMPARE(control<QComboBox>(*w, "txtXSize")->currentText(), QStringLiteral("20"));
     QCOMPARE(control<QComboBox>(*w, "txtX")->count(), 20);
     QCOMPARE(control<QComboBox>(*w, "txtY")->count(), 12);
@@ -244,7 +244,7 @@ void tst_Startup::resetFlow()
                      QStringLiteral("UseOutline=True")});
     auto w = f.start();
     QVERIFY(w);
-    QCOMPARE(w->puzzle().Width, 10);
+    QCOMPARE(w->puzzle().width, 10);
     QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()), 255);
 
     f.dialogs.answers.enqueue(applyNow ? Dialogs::Answer::Yes : Dialogs::Answer::No);
@@ -275,8 +275,8 @@ void tst_Startup::resetFlow()
         QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()),
                  number(97, 97, 97));
         QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_2")->color()), 16777215);
-        QCOMPARE(w->puzzle().Width, 16);
-        QCOMPARE(w->puzzle().Height, 16);
+        QCOMPARE(w->puzzle().width, 16);
+        QCOMPARE(w->puzzle().height, 16);
         QCOMPARE(control<QComboBox>(*w, "txtX")->count(), 16);
         QCOMPARE(w->defaultTitle(), QStringLiteral("Crossword"));
         // Outline mode is still on and the button still shows it.
@@ -285,7 +285,7 @@ void tst_Startup::resetFlow()
     } else {
         QCOMPARE(f.dialogs.shown.size(), 1);
         QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()), 255);
-        QCOMPARE(w->puzzle().Width, 10);
+        QCOMPARE(w->puzzle().width, 10);
         QCOMPARE(w->defaultTitle(), QStringLiteral("Old"));
     }
     QCOMPARE(f.dialogs.unscripted, 0);
@@ -299,8 +299,8 @@ void tst_Startup::startsWithSettingsFromFile()
                      QStringLiteral("GridLines="), QStringLiteral("Squares=")});
     auto w = f.start();
     QVERIFY(w);
-    QCOMPARE(w->puzzle().Width, 12);
-    QCOMPARE(w->puzzle().Height, 7);
+    QCOMPARE(w->puzzle().width, 12);
+    QCOMPARE(w->puzzle().height, 7);
     QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()),
              numberFromColour(systemColour(5)));
     // Empty colours take the factory colours.
@@ -333,7 +333,7 @@ void tst_Startup::unreadableSettingsFileGivesDefaultsAndSaysWhy()
     QVERIFY(w);
     QCOMPARE(f.agreementShown, 0);
     QCOMPARE(f.dialogs.shown.size(), 1);
-    QCOMPARE(w->puzzle().Width, 16);
+    QCOMPARE(w->puzzle().width, 16);
     QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()),
              number(97, 97, 97));
     QVERIFY(!w->outlineMode());

@@ -310,7 +310,7 @@ void TestUndoRecovery::unsavedWorkIsOfferedAtTheNextStart()
                  .arg(named ? QStringLiteral("farm.cwd") : QStringLiteral("an untitled puzzle")));
     if (answer == Dialogs::Answer::No) {
         QVERIFY(!QFileInfo::exists(recovery));
-        QVERIFY(w->puzzle().IsEmpty);
+        QVERIFY(w->puzzle().isEmpty);
         QCOMPARE(w->document().fileName(), QString());
         return;
     }
@@ -324,7 +324,7 @@ void TestUndoRecovery::unsavedWorkIsOfferedAtTheNextStart()
     QVERIFY(!QFileInfo::exists(recovery));
     const Result<CrosswordFileContent> saved = loadCrosswordFile(file, 16, 16);
     QVERIFY(saved.ok());
-    QCOMPARE(saved.value().puzzle.Words.at(0).Answer, QStringLiteral("CAT"));
+    QCOMPARE(saved.value().puzzle.words.at(0).answer, QStringLiteral("CAT"));
 }
 
 void TestUndoRecovery::damagedCopyIsSetAside()
@@ -349,7 +349,7 @@ void TestUndoRecovery::damagedCopyIsSetAside()
     QCOMPARE(aside.size(), 1);
     QVERIFY(f.dialogs.shown[0].text.contains(aside[0]));
     QCOMPARE(fileBytes(f.dataFolder() + QLatin1Char('/') + aside[0]), damaged);
-    QVERIFY(w->puzzle().IsEmpty);
+    QVERIFY(w->puzzle().isEmpty);
 }
 
 QTEST_MAIN(TestUndoRecovery)

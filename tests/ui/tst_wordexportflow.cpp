@@ -170,7 +170,7 @@ private slots:
         QDir().mkpath(puzzleFolder);
         nameFile(*m_window, puzzleFolder + QStringLiteral("/mine.cwd"));
         CrosswordData p = m_window->puzzle();
-        p.Title = QStringLiteral("Cats: and/or \"Dogs\"?");
+        p.title = QStringLiteral("Cats: and/or \"Dogs\"?");
         setPuzzle(*m_window, p);
         dialogs().answers.enqueue(Answer::Cancel);
         m_window->setAnswersHidden(true);

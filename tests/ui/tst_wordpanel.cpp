@@ -250,9 +250,9 @@ void tst_WordPanel::updateAddsANewWordAndTakesItOffTheList()
     QCOMPARE(dialogs().shown.size(), 0);
     const qint16 index = findWordAt(w().puzzle(), 3, 5, Direction::Down);
     QVERIFY(index >= 0);
-    QCOMPARE(w().puzzle().Words.at(index).Answer, QStringLiteral("ZEBRA"));
-    QCOMPARE(w().puzzle().Words.at(index).Clue, QStringLiteral("Striped horse"));
-    QVERIFY(w().puzzle().Words.at(index).ShowLetters);
+    QCOMPARE(w().puzzle().words.at(index).answer, QStringLiteral("ZEBRA"));
+    QCOMPARE(w().puzzle().words.at(index).clue, QStringLiteral("Striped horse"));
+    QVERIFY(w().puzzle().words.at(index).showLetters);
     QCOMPARE(listedWords(w()), QStringList());
     QCOMPARE(storedWords(w()), QStringList());
     QCOMPARE(control<QComboBox>(w(), "txtWord")->currentText(), QString());
@@ -274,7 +274,7 @@ void tst_WordPanel::updateRefusedByThePlacementRulesChangesNothing()
     typeWord(w(), QStringLiteral("DOG"));
     clickButton(control<GradientButton>(w(), "cmdOKAddWord"));
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Add Word Error")});
-    QCOMPARE(w().puzzle().Words, before.Words);
+    QCOMPARE(w().puzzle().words, before.words);
     QCOMPARE(control<QComboBox>(w(), "txtWord")->currentText(), QStringLiteral("DOG"));
 }
 
@@ -308,7 +308,7 @@ void tst_WordPanel::updateRefusals()
     QCOMPARE(dialogs().shown.first().title, title);
     QCOMPARE(dialogs().shown.first().text, text);
     QCOMPARE(dialogs().shown.first().icon, Icon::Error);
-    QVERIFY(w().puzzle().IsEmpty);
+    QVERIFY(w().puzzle().isEmpty);
 }
 
 void tst_WordPanel::updateChangesAPlacedWord()
@@ -320,10 +320,10 @@ void tst_WordPanel::updateChangesAPlacedWord()
     clickButton(control<GradientButton>(w(), "cmdOKAddWord"));
 
     QCOMPARE(dialogs().shown.size(), 0);
-    QCOMPARE(w().puzzle().Words.size(), 1);
-    QCOMPARE(w().puzzle().Words.at(0).Answer, QStringLiteral("CART"));
-    QCOMPARE(w().puzzle().Words.at(0).Clue, QStringLiteral("Horse drawn"));
-    QCOMPARE(w().puzzle().Words.at(0).X, 2);
+    QCOMPARE(w().puzzle().words.size(), 1);
+    QCOMPARE(w().puzzle().words.at(0).answer, QStringLiteral("CART"));
+    QCOMPARE(w().puzzle().words.at(0).clue, QStringLiteral("Horse drawn"));
+    QCOMPARE(w().puzzle().words.at(0).x, 2);
     QCOMPARE(control<QComboBox>(w(), "txtX")->currentText(), QStringLiteral("0"));
 }
 
@@ -353,11 +353,11 @@ void tst_WordPanel::updateOfAPlacedWordIsCheckedLikeANewWord()
 
     if (refusal.isEmpty()) {
         QCOMPARE(dialogs().shown.size(), 0);
-        QCOMPARE(w().puzzle().Words.at(0).Answer, answer);
-        QCOMPARE(w().puzzle().Words.at(1), before.Words.at(1));
+        QCOMPARE(w().puzzle().words.at(0).answer, answer);
+        QCOMPARE(w().puzzle().words.at(1), before.words.at(1));
     } else {
         QCOMPARE(dialogs().titles(), QStringList{refusal});
-        QCOMPARE(w().puzzle().Words, before.Words);
+        QCOMPARE(w().puzzle().words, before.words);
         QCOMPARE(control<QComboBox>(w(), "txtWord")->currentText(), answer);
     }
 }
@@ -373,8 +373,8 @@ void tst_WordPanel::updateWithDownOnAnAcrossStartAddsADownWord()
 
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("CAT"), QStringLiteral("CUP")}));
-    QCOMPARE(w().puzzle().Words.at(1).Orientation, Direction::Down);
-    QCOMPARE(w().puzzle().Words.at(0).Clue, QStringLiteral("Pet"));
+    QCOMPARE(w().puzzle().words.at(1).orientation, Direction::Down);
+    QCOMPARE(w().puzzle().words.at(0).clue, QStringLiteral("Pet"));
 }
 
 // --- Delete --------------------------------------------------------------------------------
@@ -404,7 +404,7 @@ void tst_WordPanel::deleteWithAShortTextDeletesThenRefusesToStore()
     typeWord(w(), QStringLiteral("CA"));
     clickButton(control<GradientButton>(w(), "cmdDelete"));
 
-    QVERIFY(w().puzzle().IsEmpty);
+    QVERIFY(w().puzzle().isEmpty);
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Word Legth Error")});
     QCOMPARE(dialogs().shown.first().text,
              QStringLiteral("Sorry, the mimimum leghth for a word is 3 characters."));
@@ -420,7 +420,7 @@ void tst_WordPanel::deleteWithNothingThereChangesNothing()
     chooseOrientation(w(), Direction::Down); // no Down word starts there
     clickButton(control<GradientButton>(w(), "cmdDelete"));
     QCOMPARE(dialogs().shown.size(), 0);
-    QCOMPARE(w().puzzle().Words, before.Words);
+    QCOMPARE(w().puzzle().words, before.words);
     QCOMPARE(listedWords(w()), QStringList());
     QCOMPARE(control<QComboBox>(w(), "txtWord")->currentText(), QStringLiteral("CAT"));
     QCOMPARE(control<QComboBox>(w(), "txtX")->currentText(), QStringLiteral("2"));
@@ -660,7 +660,7 @@ void tst_WordPanel::enterInTheWordBoxStoresTheWord()
     control<QLineEdit>(w(), "txtClue")->setText(QStringLiteral("River swimmer"));
     QTest::keyClick(control<QComboBox>(w(), "txtWord"), Qt::Key_Return);
     QCOMPARE(listedWords(w()), QStringList{QStringLiteral("OTTER")});
-    QCOMPARE(w().document().storedWords().last().Clue, QStringLiteral("River swimmer"));
+    QCOMPARE(w().document().storedWords().last().clue, QStringLiteral("River swimmer"));
     QCOMPARE(control<QComboBox>(w(), "txtWord")->currentText(), QString());
 
     QTest::keyClicks(control<QComboBox>(w(), "txtWord"), QStringLiteral("ab"));
@@ -798,7 +798,7 @@ void tst_WordPanel::gridKeysMoveSwapStartTheWordAndUpdate()
     QTest::keyClick(control<PictureBox>(w(), "picView"), Qt::Key_Return);
     QCOMPARE(dialogs().titles(), QStringList());
     QCOMPARE(gridAnswers(w()), QStringList({QStringLiteral("CAT"), QStringLiteral("COW")}));
-    QCOMPARE(w().puzzle().Words.last().Orientation, Direction::Down);
+    QCOMPARE(w().puzzle().words.last().orientation, Direction::Down);
 }
 
 void tst_WordPanel::wordToolbarPressedFromTheKeyboard()
