@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "colorpalettepopup.h"
 
+#include "bevellines.h"
 #include "itemlistaccessible.h"
 
 #include "colournumbers.h"
@@ -125,12 +126,7 @@ void thinEdge(QPainter &painter, const QRect &r, bool raised)
     // The dark side uses the darker shadow so the edge reads on a light face.
     const QColor topLeft = raised ? sys(kButtonHighlight) : sys(kDarkShadow);
     const QColor bottomRight = raised ? sys(kDarkShadow) : sys(kButtonHighlight);
-    painter.setPen(topLeft);
-    painter.drawLine(r.left(), r.top(), r.right() - 1, r.top());
-    painter.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
-    painter.setPen(bottomRight);
-    painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-    painter.drawLine(r.right(), r.top(), r.right(), r.bottom());
+    drawBevelLines(painter, r, topLeft, bottomRight);
 }
 
 void framedSwatch(QPainter &painter, const QRect &r, const QColor &fill)
