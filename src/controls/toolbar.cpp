@@ -30,8 +30,7 @@ QColor shifted(const QColor &c, int delta)
 void verticalGradient(QPainter &painter, const QRect &r, QRgb top, QRgb bottom)
 {
     fillLinearGradient(painter, r.left(), r.top(), r.left() + r.width(), r.top() + r.height(),
-                       numberFromColour(QColor::fromRgb(top)),
-                       numberFromColour(QColor::fromRgb(bottom)), true);
+                       QColor::fromRgb(top), QColor::fromRgb(bottom), true);
 }
 
 } // namespace
@@ -484,8 +483,8 @@ void Toolbar::paintBackground(QPainter &painter, const QRect &area) const
         }
         painter.save();
         painter.setClipRect(area);
-        fillLinearGradient(painter, 0, top, width(), top + height, numberFromColour(m_gradientTop),
-                           numberFromColour(m_gradientBottom), true);
+        fillLinearGradient(painter, 0, top, width(), top + height, m_gradientTop, m_gradientBottom,
+                           true);
         painter.restore();
     } else {
         painter.fillRect(area, m_back);

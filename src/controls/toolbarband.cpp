@@ -56,8 +56,7 @@ void ToolbarBand::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (m_gradient)
-        fillLinearGradient(painter, 0, 0, width(), height(), numberFromColour(TopColour),
-                           numberFromColour(BottomColour), true);
+        fillLinearGradient(painter, 0, 0, width(), height(), TopColour, BottomColour, true);
     else
         painter.fillRect(rect(), Toolbar::defaultBackgroundColor());
 }

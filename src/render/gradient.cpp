@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gradient.h"
 
-#include "colournumbers.h"
-
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -14,16 +12,15 @@ namespace Velloquin {
 
 namespace {
 
-std::array<int, 3> channels(qint32 colour)
+std::array<int, 3> channels(const QColor &colour)
 {
-    const qint32 c = plainColourNumber(colour);
-    return {c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF};
+    return {colour.red(), colour.green(), colour.blue()};
 }
 
 } // namespace
 
-void paintGradient(QPainter &painter, int x, int y, int width, int height, qint32 first,
-                   qint32 second, int direction)
+void paintGradient(QPainter &painter, int x, int y, int width, int height, const QColor &first,
+                   const QColor &second, int direction)
 {
     if (width <= 0 || height <= 0 || direction < 0 || direction > 3)
         return;
@@ -56,8 +53,8 @@ void paintGradient(QPainter &painter, int x, int y, int width, int height, qint3
     painter.drawImage(x, y, image);
 }
 
-void fillLinearGradient(QPainter &painter, int x1, int y1, int x2, int y2, qint32 first,
-                        qint32 second, bool vertical)
+void fillLinearGradient(QPainter &painter, int x1, int y1, int x2, int y2, const QColor &first,
+                        const QColor &second, bool vertical)
 {
     if (x2 <= x1 || y2 <= y1)
         return;
@@ -66,13 +63,13 @@ void fillLinearGradient(QPainter &painter, int x1, int y1, int x2, int y2, qint3
     const double end = vertical ? y2 - 0.5 : x2 - 0.5;
     const QRect rect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1));
     if (end <= start) {
-        painter.fillRect(rect, colourFromNumber(first));
+        painter.fillRect(rect, first);
         return;
     }
     QLinearGradient gradient(vertical ? x1 : start, vertical ? start : y1, vertical ? x1 : end,
                              vertical ? end : y1);
-    gradient.setColorAt(0, colourFromNumber(first));
-    gradient.setColorAt(1, colourFromNumber(second));
+    gradient.setColorAt(0, first);
+    gradient.setColorAt(1, second);
     painter.fillRect(rect, gradient);
 }
 

@@ -23,8 +23,8 @@ public:
     {
         int top = 0;     // pixels
         int height = -1; // pixels; 0 or less: down to the panel's bottom
-        qint32 first = 0;
-        qint32 second = 0;
+        QColor first;
+        QColor second;
         int direction = 1; // as paintGradient: 0 across, 1 top to bottom, 2 diagonal
     };
 

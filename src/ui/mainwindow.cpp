@@ -42,7 +42,8 @@ const QString MainToolbarTips = QStringLiteral(
     "Create a New Crossword.|Open a Crossword.|Save the current Crossword.|Copy Crossword "
     "Image to clipboard.|Export to MS Word.|Hide Answers.|Save current settings as default "
     "settings|Reset settings to original values|Outline Mode - don't show grid lines.");
-constexpr qint32 ToolbarMask = panel::rgb(0, 255, 0);
+// The colour the toolbar strip marks see-through pixels with.
+const QColor ToolbarMask(0, 255, 0);
 
 } // namespace
 
@@ -93,7 +94,7 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
             [this](const QString &fileName) { setWindowTitle(windowTitleForFile(fileName)); });
 
     // Start-up, in this order.
-    m_mainToolbar->build(toolbarStrip(2), colourFromNumber(ToolbarMask), 16, MainToolbarLayout);
+    m_mainToolbar->build(toolbarStrip(2), ToolbarMask, 16, MainToolbarLayout);
     m_mainToolbar->setButtonToolTips(MainToolbarTips);
     readSettings();
     m_document->newPuzzle(m_defaultWidth, m_defaultHeight, m_defaultTitle, m_defaultTopic);

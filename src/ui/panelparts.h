@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QColor>
 #include <QRect>
 #include <QString>
 
@@ -14,18 +15,13 @@ class GradientButton;
 // What the window's panels are built from: colours, places in twips, labelled controls.
 namespace panel {
 
-constexpr qint32 rgb(int red, int green, int blue)
-{
-    return red + 256 * green + 65536 * blue;
-}
-
 // Panel colours.
-constexpr qint32 HeadingTop = rgb(81, 128, 208);
-constexpr qint32 HeadingBottom = rgb(25, 71, 152);
-constexpr qint32 PanelLight = rgb(197, 221, 250);
-constexpr qint32 PanelMid = rgb(81, 128, 208);
-constexpr qint32 WaitTop = rgb(25, 71, 122);
-constexpr qint32 WaitBottom = rgb(197, 221, 250);
+inline const QColor HeadingTop(81, 128, 208);
+inline const QColor HeadingBottom(25, 71, 152);
+inline const QColor PanelLight(197, 221, 250);
+inline const QColor PanelMid(81, 128, 208);
+inline const QColor WaitTop(25, 71, 122);
+inline const QColor WaitBottom(197, 221, 250);
 
 // Places inside the settings panel, in twips.
 constexpr int EdLeft = 90;

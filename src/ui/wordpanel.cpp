@@ -209,9 +209,8 @@ void WordPanel::buildControls()
     m_wordToolbar = new Toolbar(this);
     m_wordToolbar->setObjectName(QStringLiteral("TB2"));
     m_wordToolbar->setAccessibleName(tr("Word list toolbar"));
-    m_wordToolbar->setBackgroundColor(colourFromNumber(rgb(226, 236, 252)));
-    m_wordToolbar->build(toolbarStrip(3), colourFromNumber(rgb(0, 255, 0)), 16,
-                         QStringLiteral("NNN"));
+    m_wordToolbar->setBackgroundColor(QColor(226, 236, 252));
+    m_wordToolbar->build(toolbarStrip(3), QColor(0, 255, 0), 16, QStringLiteral("NNN"));
     m_wordToolbar->setButtonToolTips(
         QStringLiteral("Store this  word in the dropdown list for inclusion later|Delete this "
                        "word from the dropdown list.|Search for locations to place the word."));
