@@ -79,8 +79,9 @@ PuzzleDocument::PuzzleDocument(QObject *parent)
 
 PuzzleDocument::~PuzzleDocument()
 {
-    // The steps refer to the document; they go while it is still whole.
-    m_history->disconnect(this);
+    // The steps go while the document is still whole, and silently: the views that listen
+    // to the history may be half torn down already (the window deletes the document last).
+    m_history->blockSignals(true);
     m_history->clear();
 }
 
