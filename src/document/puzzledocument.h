@@ -101,7 +101,6 @@ public:
     // every RecoveryDelayMs) and whenever writeRecoveryCopy is called; the copy goes as
     // soon as nothing is unsaved (a save, New, Open). An empty path stops the copying.
     void setRecoveryFile(const QString &path);
-    QString recoveryFile() const { return m_recoveryFile; }
     // Brings the recovery file up to date at once: the unsaved work, or no file at all.
     // False when the copy could not be written.
     bool writeRecoveryCopy();
