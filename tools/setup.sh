@@ -62,12 +62,14 @@ if [ "$mode" = test ]; then
     ctest --preset dev -j2
 elif [ "$mode" = package ]; then
     # cpack builds everything before it packages; tests and benchmarks are not packaged.
-    cmake --preset release -DBUILD_TESTING=OFF -DVELLOQUIN_BUILD_BENCHMARKS=OFF
+    cmake --preset release -DBUILD_TESTING=OFF -DVELLOQUIN_BUILD_BENCHMARKS=OFF "${cmake_options[@]}"
     cmake --build --preset release -j2
     (cd build/release && cpack -G DEB)
     ls build/release/velloquin_*.deb
 else
-    cmake --preset release
+    # Only the two programs (and the icons and pages they install): the tests and the
+    # benchmarks would more than triple the first start's build.
+    cmake --preset release -DBUILD_TESTING=OFF -DVELLOQUIN_BUILD_BENCHMARKS=OFF "${cmake_options[@]}"
     cmake --build --preset release -j2
     if [ -x build/release/src/app/velloquin ]; then
         exec build/release/src/app/velloquin
