@@ -18,8 +18,8 @@ _velloquin_cli()
     local options=""
     case $command in
         new) options="--width --height --title --subject" ;;
-        render) options="--width-px --height-px --hide-answers --outline --background --gridlines --squares" ;;
-        export) options="--hide-answers --no-key --paper" ;;
+        render) options="--format --width-px --height-px --hide-answers --outline --background --gridlines --squares" ;;
+        export) options="--format --hide-answers --no-key --paper" ;;
         make) options="--width --height --title --subject $layout" ;;
         generate) options="$layout" ;;
     esac
@@ -28,6 +28,14 @@ _velloquin_cli()
     case $prev in
         --paper)
             COMPREPLY=($(compgen -W "a4 letter" -- "$cur"))
+            return
+            ;;
+        --format)
+            if [[ $command == render ]]; then
+                COMPREPLY=($(compgen -W "png bmp" -- "$cur"))
+            else
+                COMPREPLY=($(compgen -W "docx pdf html ipuz puz png bmp" -- "$cur"))
+            fi
             return
             ;;
         --width | --height | --title | --subject | --seed | --budget-ms | --width-px | --height-px | \
@@ -45,7 +53,7 @@ _velloquin_cli()
     local i n=0
     for ((i = 2; i < cword; i++)); do
         case ${words[i]} in
-            --paper | --width | --height | --title | --subject | --seed | --budget-ms | \
+            --paper | --format | --width | --height | --title | --subject | --seed | --budget-ms | \
                 --width-px | --height-px | --background | --gridlines | --squares) ((i++)) ;;
             -*) ;;
             *) ((n++)) ;;

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 using namespace Velloquin;
 
 namespace {
@@ -42,8 +44,8 @@ private slots:
     void saveWritesKeysInOrder();
     void factoryValuesLeaveOutlineAndOtherSectionsAlone();
     void failedWriteIsReportedAndKeepsTheFile();
-    void settingsLiveInProgramFolderWhenUsable();
-    void settingsMoveToConfigFolderOtherwise();
+    void settingsFolder_data();
+    void settingsFolder();
     void folderPathsEndInOneSlash_data();
     void folderPathsEndInOneSlash();
 };
@@ -215,26 +217,53 @@ void tst_Settings::failedWriteIsReportedAndKeepsTheFile()
     QVERIFY(QFileInfo(path).isDir());
 }
 
-void tst_Settings::settingsLiveInProgramFolderWhenUsable()
+void tst_Settings::settingsFolder_data()
 {
-    QTemporaryDir dir;
-    const AppPaths p = resolveAppPaths(dir.path(), dir.filePath(QStringLiteral("config")),
-                                       dir.filePath(QStringLiteral("docs")));
-    QCOMPARE(p.programFolder, dir.path() + QLatin1Char('/'));
-    QCOMPARE(p.settingsFolder, p.programFolder);
-    QCOMPARE(p.settingsFile, p.programFolder + QStringLiteral("Crossword.ini"));
-    QCOMPARE(p.dialogFolder, p.programFolder);
+    QTest::addColumn<QString>("program"); // the program's folder, below the test folder
+    QTest::addColumn<bool>("installed");  // it is the install prefix's bin folder
+    QTest::addColumn<bool>("oldIni");     // it holds a Crossword.ini
+    QTest::addColumn<bool>("foreign");    // another user owns it
+    QTest::addColumn<bool>("beside");     // the settings live beside the program
+
+    QTest::newRow("build or portable folder") << "program" << false << false << false << true;
+    QTest::newRow("portable, read-only with its ini")
+        << "readonly" << false << true << false << true;
+    QTest::newRow("missing folder") << "not-there" << false << false << false << false;
+    // Root can write to the install folder; the settings still go to root's own folder.
+    QTest::newRow("installed, writable") << "program" << true << false << false << false;
+    // A settings file an older version left there is no longer everyone's.
+    QTest::newRow("installed, old ini beside it") << "program" << true << true << false << false;
+    QTest::newRow("another user's folder") << "program" << false << false << true << false;
 }
 
-void tst_Settings::settingsMoveToConfigFolderOtherwise()
+void tst_Settings::settingsFolder()
 {
+    QFETCH(QString, program);
+    QFETCH(bool, installed);
+    QFETCH(bool, oldIni);
+    QFETCH(bool, foreign);
+    QFETCH(bool, beside);
     QTemporaryDir dir;
-    const QString program = dir.filePath(QStringLiteral("not-there"));
-    const AppPaths p = resolveAppPaths(program, dir.filePath(QStringLiteral("config")),
-                                       dir.filePath(QStringLiteral("docs")));
-    QCOMPARE(p.programFolder, program + QLatin1Char('/'));
-    QCOMPARE(p.settingsFile, dir.filePath(QStringLiteral("config/Crossword.ini")));
-    QCOMPARE(p.dialogFolder, dir.filePath(QStringLiteral("docs/")));
+    const QString folder = dir.filePath(program);
+    if (program != QLatin1String("not-there"))
+        QVERIFY(QDir().mkpath(folder));
+    if (oldIni) {
+        QFile ini(folder + QStringLiteral("/Crossword.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+    }
+    if (program == QLatin1String("readonly"))
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    if (foreign && ::chown(QFile::encodeName(folder).constData(), 65534, 65534) != 0)
+        QSKIP("only root can give a folder to another user");
+
+    const AppPaths p = resolveAppPaths(folder, dir.filePath(QStringLiteral("config")),
+                                       dir.filePath(QStringLiteral("docs")),
+                                       installed ? folder : dir.filePath(QStringLiteral("bin")));
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString expected = beside ? folder + QLatin1Char('/') : dir.filePath("config/");
+    QCOMPARE(p.settingsFolder, expected);
+    QCOMPARE(p.settingsFile, expected + QStringLiteral("Crossword.ini"));
+    QCOMPARE(p.dialogFolder, beside ? expected : dir.filePath(QStringLiteral("docs/")));
 }
 
 void tst_Settings::folderPathsEndInOneSlash_data()
