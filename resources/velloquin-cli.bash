@@ -18,7 +18,7 @@ _velloquin_cli()
     local options=""
     case $command in
         new) options="--width --height --title --subject" ;;
-        render) options="--format --width-px --height-px --hide-answers --outline --background --gridlines --squares" ;;
+        render) options="--format --width-px --height-px --size-px --hide-answers --outline --background --gridlines --squares" ;;
         export) options="--format --hide-answers --no-key --paper" ;;
         make) options="--width --height --title --subject $layout" ;;
         generate) options="$layout" ;;
@@ -38,7 +38,7 @@ _velloquin_cli()
             fi
             return
             ;;
-        --width | --height | --title | --subject | --seed | --budget-ms | --width-px | --height-px | \
+        --width | --height | --title | --subject | --seed | --budget-ms | --width-px | --height-px | --size-px | \
             --background | --gridlines | --squares)
             return
             ;;
@@ -54,7 +54,7 @@ _velloquin_cli()
     for ((i = 2; i < cword; i++)); do
         case ${words[i]} in
             --paper | --format | --width | --height | --title | --subject | --seed | --budget-ms | \
-                --width-px | --height-px | --background | --gridlines | --squares) ((i++)) ;;
+                --width-px | --height-px | --size-px | --background | --gridlines | --squares) ((i++)) ;;
             -*) ;;
             *) ((n++)) ;;
         esac

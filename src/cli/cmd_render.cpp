@@ -127,7 +127,17 @@ int runRender(const CliArguments &args)
     CrosswordData puzzle;
     if (const std::optional<int> failed = loadPuzzle(files.at(0), puzzle))
         return *failed;
-    const QSize standard = defaultPictureSize(puzzle);
+    QSize standard = defaultPictureSize(puzzle);
+    if (const std::optional<QString> text = args.value("--size-px")) {
+        // The longer side at most N pixels, the grid's proportions kept: thumbnails.
+        const std::optional<int> side = pictureSide(*text);
+        if (!side)
+            return usageError(QStringLiteral("--size-px needs a whole number of pixels from 1 "
+                                             "to %1")
+                                  .arg(kMaxPictureSide));
+        standard.scale(*side, *side, Qt::KeepAspectRatio);
+        standard = standard.expandedTo(QSize(1, 1));
+    }
     const QSize size(width.value_or(standard.width()), height.value_or(standard.height()));
     if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
         return usageError(QStringLiteral("the picture would be %1 x %2 pixels; give "

@@ -81,6 +81,7 @@ const Help kHelp[] = {
      "Options:\n"
      "  --format png|bmp              the picture's format when OUT has no extension\n"
      "  --width-px N, --height-px N   picture size in pixels (default 30 a square)\n"
+     "  --size-px N                   the longer side N pixels, in the grid's proportions\n"
      "  --hide-answers                empty squares with their numbers only\n"
      "  --outline                     outlined squares without grid lines\n"
      "  --background C, --gridlines C, --squares C\n"

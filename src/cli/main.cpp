@@ -40,9 +40,10 @@ const CliCommand kCommands[] = {
     {"show", "show FILE", "", runShow},
     {"clues", "clues FILE", "", runClues},
     {"render",
-     "render FILE OUT.png|OUT.bmp [--format png|bmp] [--width-px N --height-px N] "
+     "render FILE OUT.png|OUT.bmp [--format png|bmp] [--width-px N --height-px N | --size-px N] "
      "[--hide-answers] [--outline] [--background C --gridlines C --squares C]",
-     "--format= --width-px= --height-px= --hide-answers --outline --background= --gridlines= "
+     "--format= --width-px= --height-px= --size-px= --hide-answers --outline --background= "
+     "--gridlines= "
      "--squares=",
      runRender},
     {"export",
