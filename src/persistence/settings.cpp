@@ -51,6 +51,10 @@ bool systemProgramFolder(const QString &folder, const QString &installedFolder)
     }
     if (!installedFolder.isEmpty() && sameFolder(folder, installedFolder))
         return true;
+    // A staged or unpacked install (DESTDIR, a package's files) keeps the prefix's layout.
+    const QString installed = withTrailingSlash(installedFolder);
+    if (installed.size() > 1 && withTrailingSlash(folder).endsWith(installed))
+        return true;
     const QFileInfo info(folder);
     return info.exists() && info.ownerId() != ::geteuid();
 }

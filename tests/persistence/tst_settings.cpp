@@ -219,27 +219,30 @@ void tst_Settings::failedWriteIsReportedAndKeepsTheFile()
 
 void tst_Settings::settingsFolder_data()
 {
-    QTest::addColumn<QString>("program"); // the program's folder, below the test folder
-    QTest::addColumn<bool>("installed");  // it is the install prefix's bin folder
-    QTest::addColumn<bool>("oldIni");     // it holds a Crossword.ini
-    QTest::addColumn<bool>("foreign");    // another user owns it
-    QTest::addColumn<bool>("beside");     // the settings live beside the program
+    QTest::addColumn<QString>("program");   // the program's folder, below the test folder
+    QTest::addColumn<QString>("installed"); // the install prefix's bin folder; @ the program's
+    QTest::addColumn<bool>("oldIni");       // it holds a Crossword.ini
+    QTest::addColumn<bool>("foreign");      // another user owns it
+    QTest::addColumn<bool>("beside");       // the settings live beside the program
 
-    QTest::newRow("build or portable folder") << "program" << false << false << false << true;
-    QTest::newRow("portable, read-only with its ini")
-        << "readonly" << false << true << false << true;
-    QTest::newRow("missing folder") << "not-there" << false << false << false << false;
+    const QString bin = QStringLiteral("/usr/bin");
+    QTest::newRow("build or portable folder") << "program" << bin << false << false << true;
+    QTest::newRow("portable, read-only with its ini") << "readonly" << bin << true << false << true;
+    QTest::newRow("missing folder") << "not-there" << bin << false << false << false;
     // Root can write to the install folder; the settings still go to root's own folder.
-    QTest::newRow("installed, writable") << "program" << true << false << false << false;
+    QTest::newRow("installed, writable") << "program"
+                                         << "@" << false << false << false;
     // A settings file an older version left there is no longer everyone's.
-    QTest::newRow("installed, old ini beside it") << "program" << true << true << false << false;
-    QTest::newRow("another user's folder") << "program" << false << false << true << false;
+    QTest::newRow("installed, old ini beside it") << "program"
+                                                  << "@" << true << false << false;
+    QTest::newRow("unpacked package") << "root/usr/bin" << bin << false << false << false;
+    QTest::newRow("another user's folder") << "program" << bin << false << true << false;
 }
 
 void tst_Settings::settingsFolder()
 {
     QFETCH(QString, program);
-    QFETCH(bool, installed);
+    QFETCH(QString, installed);
     QFETCH(bool, oldIni);
     QFETCH(bool, foreign);
     QFETCH(bool, beside);
@@ -258,7 +261,7 @@ void tst_Settings::settingsFolder()
 
     const AppPaths p = resolveAppPaths(folder, dir.filePath(QStringLiteral("config")),
                                        dir.filePath(QStringLiteral("docs")),
-                                       installed ? folder : dir.filePath(QStringLiteral("bin")));
+                                       installed == QLatin1String("@") ? folder : installed);
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString expected = beside ? folder + QLatin1Char('/') : dir.filePath("config/");
     QCOMPARE(p.settingsFolder, expected);
