@@ -63,6 +63,20 @@ std::optional<QColor> ScriptedDialogs::chooseColour(const QColor &initial, const
     return std::nullopt;
 }
 
+std::optional<WebPageOptions> ScriptedDialogs::webPageOptions(const WebPageOptions &initial)
+{
+    record(Shown{Kind::WebPageOptions,
+                 kWebPageOptionsTitle,
+                 initial.language,
+                 Icon::None,
+                 Buttons::OkCancel,
+                 {}});
+    if (!pageOptions.isEmpty())
+        return pageOptions.dequeue();
+    ++unscripted;
+    return std::nullopt;
+}
+
 QStringList ScriptedDialogs::titles() const
 {
     QStringList result;
