@@ -65,12 +65,12 @@ std::optional<QColor> ScriptedDialogs::chooseColour(const QColor &initial, const
 
 std::optional<WebPageOptions> ScriptedDialogs::webPageOptions(const WebPageOptions &initial)
 {
-    record(Shown{Kind::WebPageOptions,
-                 kWebPageOptionsTitle,
-                 initial.language,
-                 Icon::None,
-                 Buttons::OkCancel,
-                 {}});
+    const auto yesNo = [](bool on) { return on ? QStringLiteral("yes") : QStringLiteral("no"); };
+    const QString choices =
+        QStringLiteral("%1, check: %2, reveal: %3")
+            .arg(initial.language, yesNo(initial.allowCheck), yesNo(initial.allowReveal));
+    record(Shown{
+        Kind::WebPageOptions, kWebPageOptionsTitle, choices, Icon::None, Buttons::OkCancel, {}});
     if (!pageOptions.isEmpty())
         return pageOptions.dequeue();
     ++unscripted;

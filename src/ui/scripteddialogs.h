@@ -47,7 +47,7 @@ public:
     QString openFile(const QString &title, const QString &folder, const QString &filter) override;
     QString saveFile(const QString &title, const QString &folder, const QString &filter) override;
     std::optional<QColor> chooseColour(const QColor &initial, const QString &title) override;
-    // Shown with the initial language as its text.
+    // Shown with the initial choices as its text: "de, check: yes, reveal: no".
     std::optional<WebPageOptions> webPageOptions(const WebPageOptions &initial) override;
 
     // The titles of everything shown, in order (handy for one-line comparisons).

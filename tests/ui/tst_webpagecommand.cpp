@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(page.readAll(), expected.value());
         dialogs().clearShown();
         trigger(); // cancelled at once: the choices are what counts
-        QCOMPARE(dialogs().shown.at(0).text, QString("es"));
+        QCOMPARE(dialogs().shown.at(0).text, QString("es, check: no, reveal: no"));
     }
 
     void emptyPuzzleIsRefusedBeforeAskingForAFile()
