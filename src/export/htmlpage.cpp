@@ -381,10 +381,11 @@ Result<QByteArray> webPageBytes(const CrosswordData &original, const WebPageOpti
     }
     html += QLatin1String("</div>\n</div>\n</main>\n");
     // Asked inside the page: a page shown in a sandboxed frame gets no confirm() box.
+    // Cancel has the focus, since both questions throw work away.
     html += QStringLiteral("<dialog id=\"confirm\" aria-labelledby=\"confirm-text\">"
                            "<p id=\"confirm-text\"></p>\n<div class=\"buttons\">"
                            "<button type=\"button\" id=\"confirm-yes\"></button>\n"
-                           "<button type=\"button\" id=\"confirm-no\">%1</button></div>"
+                           "<button type=\"button\" id=\"confirm-no\" autofocus>%1</button></div>"
                            "</dialog>\n")
                 .arg(say(texts->cancel));
     // Only numbers, base64, hex and booleans: nothing in it can end the script element.
