@@ -5,8 +5,13 @@
 #include "webpagecommand.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 using namespace Velloquin;
 
@@ -105,6 +110,24 @@ private slots:
         dialogs().clearShown();
         trigger(); // cancelled at once: the choices are what counts
         QCOMPARE(dialogs().shown.at(0).text, QString("es, check: no, reveal: no"));
+    }
+
+    void optionsDialogHandsBackWhatWasTicked()
+    {
+        QtDialogs qt(m_window.get());
+        QTimer::singleShot(0, this, [] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->findChild<QComboBox *>("cboPageLanguage")->currentData(),
+                     QVariant("fr"));
+            dialog->findChild<QCheckBox *>("chkAllowReveal")->setChecked(false);
+            dialog->accept();
+        });
+        const std::optional<WebPageOptions> chosen =
+            qt.webPageOptions({true, true, QStringLiteral("fr")});
+        QVERIFY(chosen);
+        QVERIFY(chosen->allowCheck && !chosen->allowReveal);
+        QCOMPARE(chosen->language, QString("fr"));
     }
 
     void emptyPuzzleIsRefusedBeforeAskingForAFile()
