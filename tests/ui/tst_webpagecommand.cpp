@@ -115,16 +115,18 @@ private slots:
     void optionsDialogHandsBackWhatWasTicked()
     {
         QtDialogs qt(m_window.get());
-        QTimer::singleShot(0, this, [] {
+        QVariant offered;
+        QTimer::singleShot(0, this, [&offered] {
             auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            QCOMPARE(dialog->findChild<QComboBox *>("cboPageLanguage")->currentData(),
-                     QVariant("fr"));
+            if (!dialog)
+                return; // the test times out rather than guessing
+            offered = dialog->findChild<QComboBox *>("cboPageLanguage")->currentData();
             dialog->findChild<QCheckBox *>("chkAllowReveal")->setChecked(false);
             dialog->accept();
         });
         const std::optional<WebPageOptions> chosen =
             qt.webPageOptions({true, true, QStringLiteral("fr")});
+        QCOMPARE(offered, QVariant("fr"));
         QVERIFY(chosen);
         QVERIFY(chosen->allowCheck && !chosen->allowReveal);
         QCOMPARE(chosen->language, QString("fr"));
