@@ -314,12 +314,12 @@ def phone_layout(page, keep):
     d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
 
-def class_puzzle(cli, work, words_file, size, title, *options):
+def class_puzzle(cli, work, words_file, size, title, *layout):
     """A classroom puzzle the program makes from a word list, and its page."""
     puzzle = os.path.join(work, f"class{size}.cwd")
     run([cli, "make", words_file, puzzle, "--width", str(size), "--height", str(size),
-         "--title", title, "--seed", "1", "--thorough", "--budget-ms", "5000"])
-    return puzzle, export_page(cli, work, puzzle, f"class{size}", *options)
+         "--title", title, "--seed", "1", *layout])
+    return puzzle, export_page(cli, work, puzzle, f"class{size}")
 
 
 def export_page(cli, work, puzzle, name, *options):
@@ -535,7 +535,8 @@ def main():
                                            30, "Our world")
             big_grid(Page(driver, url70, read_words(cli, puzzle70)[1]), keep)
             puzzle26, url26 = class_puzzle(cli, work, os.path.join(lists, "webpage-class26.txt"),
-                                           17, "The water cycle")
+                                           17, "The water cycle", "--thorough",
+                                           "--budget-ms", "20000")  # done well before
             words26 = read_words(cli, puzzle26)[1]
             class_page(Page(driver, url26, words26), keep)
             test_url = export_page(cli, work, puzzle26, "test", "--no-reveal", "--no-check",
