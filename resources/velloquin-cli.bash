@@ -19,7 +19,7 @@ _velloquin_cli()
     case $command in
         new) options="--width --height --title --subject" ;;
         render) options="--format --width-px --height-px --size-px --hide-answers --outline --background --gridlines --squares" ;;
-        export) options="--format --hide-answers --no-key --paper" ;;
+        export) options="--format --hide-answers --no-key --paper --no-check --no-reveal --language" ;;
         make) options="--width --height --title --subject $layout" ;;
         generate) options="$layout" ;;
     esac
@@ -38,6 +38,10 @@ _velloquin_cli()
             fi
             return
             ;;
+        --language)
+            COMPREPLY=($(compgen -W "en de fr es tr" -- "$cur"))
+            return
+            ;;
         --width | --height | --title | --subject | --seed | --budget-ms | --width-px | --height-px | --size-px | \
             --background | --gridlines | --squares)
             return
@@ -53,8 +57,9 @@ _velloquin_cli()
     local i n=0
     for ((i = 2; i < cword; i++)); do
         case ${words[i]} in
-            --paper | --format | --width | --height | --title | --subject | --seed | --budget-ms | \
-                --width-px | --height-px | --size-px | --background | --gridlines | --squares) ((i++)) ;;
+            --paper | --format | --language | --width | --height | --title | --subject | --seed | \
+                --budget-ms | --width-px | --height-px | --size-px | --background | --gridlines | \
+                --squares) ((i++)) ;;
             -*) ;;
             *) ((n++)) ;;
         esac

@@ -32,6 +32,7 @@ struct ExportJob
     QString format; // the format's file name ending, lower case
     QPageSize::PageSizeId paper = systemPaperSize();
     bool answerKey = true; // .pdf: the answer key pages
+    WebPageOptions page;   // .html: what the class may do, the page's language
 };
 
 // The grid picture for a page: as many screen pixels a square as fit the text width and
@@ -101,7 +102,7 @@ int exportPicture(const ExportJob &job)
 // The web page to solve in a browser.
 int exportHtml(const ExportJob &job)
 {
-    const Result<> written = writeWebPage(job.output, job.puzzle);
+    const Result<> written = writeWebPage(job.output, job.puzzle, job.page);
     return written.ok() ? ExitOk : refused(written.message());
 }
 
@@ -153,6 +154,20 @@ int runExport(const CliArguments &args)
         else
             return usageError(QStringLiteral("--paper takes a4 or letter"));
     }
+    QStringList pageOptions; // given, to refuse them for other formats
+    for (const char *name : {"--no-check", "--no-reveal", "--language"}) {
+        if (args.has(name))
+            pageOptions << QLatin1String(name);
+    }
+    job.page.allowCheck = !args.has("--no-check");
+    job.page.allowReveal = !args.has("--no-reveal");
+    if (const std::optional<QString> language = args.value("--language")) {
+        const QString code = language->toLower();
+        if (!webPageLanguageCodes().contains(code))
+            return usageError(QStringLiteral("--language takes one of %1")
+                                  .arg(webPageLanguageCodes().join(QLatin1String(", "))));
+        job.page.language = code;
+    }
     job.answerKey = !noKey;
     const QStringList &files = args.positional;
     if (files.size() != 2)
@@ -169,6 +184,9 @@ int runExport(const CliArguments &args)
 
     if (noKey && QLatin1String(format->suffix) != QLatin1String("pdf"))
         return usageError(QStringLiteral("--no-key applies to a .pdf worksheet only"));
+    if (!pageOptions.isEmpty() && QLatin1String(format->suffix) != QLatin1String("html"))
+        return usageError(
+            QStringLiteral("%1 applies to an .html web page only").arg(pageOptions.first()));
     // Refused rather than ignored without a word.
     if (job.options.answersHidden && !format->drawsAnswers)
         return usageError(

@@ -48,8 +48,9 @@ const CliCommand kCommands[] = {
      runRender},
     {"export",
      "export FILE OUT.docx|OUT.ipuz|OUT.puz|OUT.pdf|OUT.png|OUT.bmp|OUT.html [--format FORMAT] "
-     "[--hide-answers] [--no-key] [--paper a4|letter]",
-     "--format= --hide-answers --no-key --paper=", runExport},
+     "[--hide-answers] [--no-key] [--paper a4|letter] [--no-reveal] [--no-check] "
+     "[--language CODE]",
+     "--format= --hide-answers --no-key --paper= --no-reveal --no-check --language=", runExport},
     {"make",
      "make LIST.txt OUT.cwd --width N --height N [--title T] [--subject S] [--seed N] "
      "[--thorough [--budget-ms N] [--partial]]",
