@@ -20,7 +20,8 @@ private slots:
 
 void TestCliPipes::commandLine_data()
 {
-    QTest::addColumn<QStringList>("args"); // @name: a file in the test folder, @new.cwd an empty puzzle
+    QTest::addColumn<QStringList>(
+        "args"); // @name: a file in the test folder, @new.cwd an empty puzzle
     QTest::addColumn<QByteArray>("input"); // standard input; @zoo a puzzle file's bytes
     QTest::addColumn<QString>("output");   // standard output goes to this file; "" a pipe
     QTest::addColumn<int>("status");
@@ -74,14 +75,14 @@ void TestCliPipes::commandLine_data()
     QTest::newRow("-v") << QStringList{"-v"} << QByteArray() << "" << 0
                         << QByteArray("velloquin-cli ") << "";
     QTest::newRow("clue -reverse")
-        << QStringList{"add", "@new.cwd", "0", "0", "across", "CAT", "-reverse"} << QByteArray() << ""
-        << 0 << QByteArray() << "CAT - -reverse";
+        << QStringList{"add", "@new.cwd", "0", "0", "across", "CAT", "-reverse"} << QByteArray()
+        << "" << 0 << QByteArray() << "CAT - -reverse";
     QTest::newRow("title -reverse with =")
-        << QStringList{"new", "@new.cwd", "--title=-reverse"} << QByteArray() << "" << 0 << QByteArray()
-        << "Title: -reverse";
+        << QStringList{"new", "@new.cwd", "--title=-reverse"} << QByteArray() << "" << 0
+        << QByteArray() << "Title: -reverse";
     QTest::newRow("clue --x after --")
-        << QStringList{"add", "@new.cwd", "--", "0", "2", "across", "DOG", "--x"} << QByteArray() << ""
-        << 0 << QByteArray() << "DOG - --x";
+        << QStringList{"add", "@new.cwd", "--", "0", "2", "across", "DOG", "--x"} << QByteArray()
+        << "" << 0 << QByteArray() << "DOG - --x";
     QTest::newRow("edit of -") << QStringList{"add", "-", "0", "0", "across", "CAT"} << zoo << ""
                                << 2 << QByteArray("standard input") << "";
 }
