@@ -33,9 +33,14 @@ export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$src" log -1 --format=%c
 # The compiler cache (when there is one) sees both copies as one tree.
 export CCACHE_BASEDIR=$out
 arch=$(dpkg --print-architecture)
+# Both copies first, so that they hold the same sources; the second one's files get
+# later times.
 for tree in first second-copy; do
     mkdir -p "$out/$tree/src"
     tar -C "$src" --exclude=./build --exclude=./.git -cf - . | tar -C "$out/$tree/src" -m -xf -
+    sleep 1
+done
+for tree in first second-copy; do
     if ! { cmake -S "$out/$tree/src" -B "$out/$tree/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DBUILD_TESTING=OFF -DVELLOQUIN_BUILD_BENCHMARKS=OFF -DCMAKE_INSTALL_PREFIX=/usr &&
         cmake --build "$out/$tree/build" -j2 &&
@@ -43,7 +48,6 @@ for tree in first second-copy; do
         tail -40 "$out/$tree.log"
         exit 1
     fi
-    sleep 1 # the second copy's files get other times
 done
 deb=$out/first/build/velloquin_${version}_$arch.deb
 second=$out/second-copy/build/velloquin_${version}_$arch.deb
