@@ -98,7 +98,8 @@ for _ in $(seq 1 60); do
     sleep 0.5
 done
 sleep 1
-kill "$started" 2>/dev/null || true
+# Ending the program ends strace with it.
+kill $(pgrep -P "$started") 2>/dev/null || kill "$started" 2>/dev/null || true
 wait "$started" 2>/dev/null || true
 grep -q "\"$home/.config/Velloquin/Crossword.ini\"" "$out/trace" ||
     failed "the program did not look for $home/.config/Velloquin/Crossword.ini"
