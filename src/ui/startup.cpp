@@ -118,11 +118,14 @@ std::unique_ptr<MainWindow> startProgram(const StartOptions &options)
         std::unique_ptr<RecoveryClaim> claim;
         if (!forFile)
             claim = offerLeftOverWork(*window, *options.dialogs, options.dataFolder);
+        // Copies this window could not offer, or that are left after the one it took, are
+        // offered in a window of their own. After declining them all nothing is started,
+        // even when a copy could not be removed, so windows never start one another for ever.
+        const bool offerElsewhere = forFile || claim;
         if (!claim)
             claim = RecoveryClaim::claimNew(options.dataFolder);
         window->keepRecoveryCopy(std::move(claim));
-        // What this window did not take is offered in a window of its own.
-        if (options.startAnotherWindow && leftOverWorkWaits(options.dataFolder))
+        if (offerElsewhere && options.startAnotherWindow && leftOverWorkWaits(options.dataFolder))
             options.startAnotherWindow();
     }
     if (forFile) {
