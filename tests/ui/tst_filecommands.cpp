@@ -318,34 +318,32 @@ void tst_FileCommands::openRefusedFileKeepsPuzzleListAndTitle()
 
 void tst_FileCommands::replacingAsksFirstWhenWorkIsUnsaved_data()
 {
+    // Only a puzzle with unsaved changes is asked about (New asks always).
     QTest::addColumn<Replacing>("command");
-    QTest::addColumn<bool>("modified");
     QTest::addColumn<Reply>("reply");
     QTest::addColumn<bool>("replaced");
     const Replacing files[] = {Replacing::Open, Replacing::ImportIpuz, Replacing::CommandLine};
     const char *names[] = {"open", "import ipuz", "command line"};
     for (int i = 0; i < 3; ++i) {
         const QByteArray c(names[i]);
-        QTest::newRow(c + ", unchanged") << files[i] << false << Reply::NotAsked << true;
-        QTest::newRow(c + ", cancel") << files[i] << true << Reply::Cancel << false;
-        QTest::newRow(c + ", no") << files[i] << true << Reply::No << true;
-        QTest::newRow(c + ", yes, saved") << files[i] << true << Reply::YesSaved << true;
-        QTest::newRow(c + ", yes, save cancelled")
-            << files[i] << true << Reply::YesSaveCancelled << false;
+        QTest::newRow(c + ", unchanged") << files[i] << Reply::NotAsked << true;
+        QTest::newRow(c + ", cancel") << files[i] << Reply::Cancel << false;
+        QTest::newRow(c + ", no") << files[i] << Reply::No << true;
+        QTest::newRow(c + ", yes, saved") << files[i] << Reply::YesSaved << true;
+        QTest::newRow(c + ", yes, save cancelled") << files[i] << Reply::YesSaveCancelled << false;
     }
-    QTest::newRow("new, cancel") << Replacing::New << true << Reply::Cancel << false;
-    QTest::newRow("new, no") << Replacing::New << true << Reply::No << true;
-    QTest::newRow("new, yes, saved") << Replacing::New << true << Reply::YesSaved << true;
-    QTest::newRow("new, yes, save cancelled")
-        << Replacing::New << true << Reply::YesSaveCancelled << false;
-    QTest::newRow("unreadable file, no") << Replacing::OpenUnreadable << true << Reply::No << false;
+    QTest::newRow("new, cancel") << Replacing::New << Reply::Cancel << false;
+    QTest::newRow("new, no") << Replacing::New << Reply::No << true;
+    QTest::newRow("new, yes, saved") << Replacing::New << Reply::YesSaved << true;
+    QTest::newRow("new, yes, save cancelled") << Replacing::New << Reply::YesSaveCancelled << false;
+    QTest::newRow("unreadable file, no") << Replacing::OpenUnreadable << Reply::No << false;
 }
 
 void tst_FileCommands::replacingAsksFirstWhenWorkIsUnsaved()
 {
     QFETCH(Replacing, command);
-    QFETCH(bool, modified);
     QFETCH(Reply, reply);
+    const bool modified = reply != Reply::NotAsked;
     QFETCH(bool, replaced);
     const QString source = writeSampleFile(QStringLiteral("rivers.cwd"));
     const QString saved = file(QStringLiteral("kept.cwd"));
@@ -369,11 +367,10 @@ void tst_FileCommands::replacingAsksFirstWhenWorkIsUnsaved()
     const CrosswordData before = w().puzzle();
     const int stepsBefore = w().document().undoStack()->count();
 
-    if (reply == Reply::Cancel || reply == Reply::No)
-        dialogs().answers.enqueue(reply == Reply::No ? Dialogs::Answer::No
-                                                     : Dialogs::Answer::Cancel);
-    else if (reply != Reply::NotAsked)
-        dialogs().answers.enqueue(Dialogs::Answer::Yes);
+    if (modified)
+        dialogs().answers.enqueue(reply == Reply::Cancel ? Dialogs::Answer::Cancel
+                                  : reply == Reply::No   ? Dialogs::Answer::No
+                                                         : Dialogs::Answer::Yes);
     if (reply == Reply::YesSaved)
         dialogs().paths.enqueue(saved);
     if (reply != Reply::YesSaveCancelled && command != Replacing::CommandLine)
@@ -397,7 +394,7 @@ void tst_FileCommands::replacingAsksFirstWhenWorkIsUnsaved()
 
     // The question first, then the save dialog after Yes, then the command's own dialog.
     QStringList expected;
-    if (reply != Reply::NotAsked)
+    if (modified)
         expected << QStringLiteral("Save Changes");
     if (reply == Reply::YesSaved || reply == Reply::YesSaveCancelled)
         expected << QStringLiteral(" Save this Crossword as:");
