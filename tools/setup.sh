@@ -63,7 +63,9 @@ if [ "$mode" = test ]; then
     ctest --preset dev -j2
 elif [ "$mode" = package ]; then
     # cpack builds everything before it packages; tests and benchmarks are not packaged.
-    cmake --preset release -DBUILD_TESTING=OFF -DVELLOQUIN_BUILD_BENCHMARKS=OFF "${cmake_options[@]}"
+    # The package installs into /usr, which the programs and the manual page must know.
+    cmake --preset release -DBUILD_TESTING=OFF -DVELLOQUIN_BUILD_BENCHMARKS=OFF \
+        -DCMAKE_INSTALL_PREFIX=/usr "${cmake_options[@]}"
     cmake --build --preset release -j2
     (cd build/release && cpack -G DEB)
     ls build/release/velloquin_*.deb
