@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QUndoStack>
 
+#include <sys/stat.h>
+
 using namespace Velloquin;
 using namespace Velloquin::editing;
 
@@ -96,6 +98,7 @@ private slots:
     void newAndOpenStartAFreshHistory();
     void unsavedWorkIsOfferedAtTheNextStart_data();
     void unsavedWorkIsOfferedAtTheNextStart();
+    void damagedCopyIsSetAside_data();
     void damagedCopyIsSetAside();
 };
 
@@ -327,16 +330,32 @@ void TestUndoRecovery::unsavedWorkIsOfferedAtTheNextStart()
     QCOMPARE(saved.value().puzzle.words.at(0).answer, QStringLiteral("CAT"));
 }
 
+void TestUndoRecovery::damagedCopyIsSetAside_data()
+{
+    QTest::addColumn<QByteArray>("copy"); // its bytes, or "fifo", or a device it links to
+    QTest::newRow("not a puzzle") << QByteArray("\x89PNG not a puzzle at all");
+    QTest::newRow("a word with a control character")
+        << QByteArray("[Grid]\r\nWords=0\r\n[Word0]\r\nAnswer=C\x01T\r\n");
+    QTest::newRow("a pipe nobody writes to") << QByteArray("fifo");
+    QTest::newRow("a link to an endless device") << QByteArray("/dev/zero");
+}
+
 void TestUndoRecovery::damagedCopyIsSetAside()
 {
+    QFETCH(QByteArray, copy);
     WindowFixture f;
     QVERIFY(QDir().mkpath(f.dataFolder()));
     const QString recovery = recoveryFilePath(f.dataFolder());
-    const QByteArray damaged("\x89PNG not a puzzle at all");
-    QFile file(recovery);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(damaged);
-    file.close();
+    const bool special = copy == "fifo" || copy.startsWith("/dev/");
+    if (copy == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(recovery).constData(), 0600), 0);
+    } else if (special) {
+        QVERIFY(QFile::link(QString::fromLatin1(copy), recovery));
+    } else {
+        QFile file(recovery);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(copy);
+    }
 
     std::unique_ptr<MainWindow> w = f.start();
     QVERIFY(w);
@@ -344,11 +363,13 @@ void TestUndoRecovery::damagedCopyIsSetAside()
     QCOMPARE(f.dialogs.shown[0].kind, ScriptedDialogs::Kind::Message);
     QCOMPARE(f.dialogs.shown[0].icon, Icon::Warning);
     QVERIFY(!QFileInfo::exists(recovery));
-    const QStringList aside =
-        QDir(f.dataFolder()).entryList({QStringLiteral("recovery-damaged-*.cwd")}, QDir::Files);
+    const QStringList aside = QDir(f.dataFolder())
+                                  .entryList({QStringLiteral("recovery-damaged-*.cwd")},
+                                             QDir::Files | QDir::System | QDir::Hidden);
     QCOMPARE(aside.size(), 1);
     QVERIFY(f.dialogs.shown[0].text.contains(aside[0]));
-    QCOMPARE(fileBytes(f.dataFolder() + QLatin1Char('/') + aside[0]), damaged);
+    if (!special)
+        QCOMPARE(fileBytes(f.dataFolder() + QLatin1Char('/') + aside[0]), copy);
     QVERIFY(w->puzzle().isEmpty);
 }
 
