@@ -367,12 +367,12 @@ void TestUndoRecovery::damagedCopyIsSetAside()
         file.write(copy);
     }
 
-    // No file of another kind is taken for a copy: the start neither waits on a pipe nor
-    // reads a device without end.
+    // The start neither waits on a pipe (no copy at all) nor reads a device without end
+    // (a copy that cannot be read).
     std::unique_ptr<MainWindow> w = f.start();
     QVERIFY(w);
     QVERIFY(w->puzzle().isEmpty);
-    if (special) {
+    if (copy == "fifo") {
         QVERIFY(f.dialogs.shown.isEmpty());
         return;
     }
@@ -384,7 +384,8 @@ void TestUndoRecovery::damagedCopyIsSetAside()
         QDir(f.dataFolder()).entryList({QStringLiteral("recovery-damaged-*.cwd")}, QDir::Files);
     QCOMPARE(aside.size(), 1);
     QVERIFY(f.dialogs.shown[0].text.contains(aside[0]));
-    QCOMPARE(fileBytes(f.dataFolder() + QLatin1Char('/') + aside[0]), copy);
+    if (!special)
+        QCOMPARE(fileBytes(f.dataFolder() + QLatin1Char('/') + aside[0]), copy);
 }
 
 void TestUndoRecovery::eachWindowKeepsItsOwnCopy()
