@@ -32,6 +32,7 @@ if [ "$mode" = test ]; then
         dpkg-dev lintian                 # builds (dpkg-shlibdeps) and checks the .deb
         strace                           # where the unpacked program looks for its settings
         clang-format-14                  # tools/check-format.sh: the formatter the tree follows
+        clang libclang-rt-14-dev         # libFuzzer, for the fuzz targets (preset fuzz)
     )
 fi
 if [ "$mode" = package ]; then

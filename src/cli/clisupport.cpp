@@ -29,8 +29,7 @@ int refused(const Message &message)
 int inputFailure(const QString &path, const Message &message)
 {
     cliErr() << message.title << ": " << oneLine(message.text) << '\n';
-    const QFileInfo info(path);
-    return info.isFile() && info.isReadable() ? ExitRefused : ExitUsage;
+    return QFileInfo(path).exists() ? ExitRefused : ExitUsage;
 }
 
 std::optional<int> wholeNumber(const QString &text, int min, int max)

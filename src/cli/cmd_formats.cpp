@@ -4,6 +4,7 @@
 #include "commands.h"
 
 #include "crosswordfile.h"
+#include "fileutil.h"
 #include "gridedit.h"
 #include "ipuzreader.h"
 #include "ipuzwriter.h"
@@ -13,6 +14,7 @@
 #include "wordlist.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <optional>
 
@@ -60,13 +62,18 @@ int runMake(const CliArguments &args)
     const Result<WordList> read = readWordListFile(input.path());
     if (!read)
         return inputFailure(input.path(), read.message());
-    const WordList &list = read.value();
+    WordList list = read.value();
     for (const SkippedLine &s : std::as_const(list.skipped))
         cliErr() << shownName(files.at(0)) << ':' << s.line << ": skipped, " << s.reason << '\n';
+    for (const SkippedLine &s : std::as_const(list.repaired))
+        cliErr() << shownName(files.at(0)) << ':' << s.line << ": " << s.reason << '\n';
     if (list.spacedMarks > 0)
         cliErr() << shownName(files.at(0)) << ": " << lineBreakMarkNote(list.spacedMarks) << '\n';
     ExtraWords extra = newExtraWords();
     appendToExtraWords(extra, list);
+    // A list the puzzle file cannot keep is refused before any layout work.
+    if (list.leftOut > 0)
+        return refused(wordListFullMessage(list));
     if (!hasStoredWords(extra))
         return refused(noWordsMessage());
 

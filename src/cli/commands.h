@@ -30,8 +30,8 @@ int refused(const Message &message);
 
 // Prints why an input file cannot be used, as "<title>: <text>" on one line to standard
 // error. The exit status follows one rule for every reader: ExitUsage when the file is
-// missing or cannot be read at all (a folder, a device, no permission), ExitRefused when
-// it was read and its content refused.
+// not there, ExitRefused when it is there but cannot be used (no regular file, no
+// permission, not the command's format).
 int inputFailure(const QString &path, const Message &message);
 
 // Message texts can hold line breaks; on the command line each message is one line.

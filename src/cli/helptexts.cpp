@@ -16,16 +16,16 @@ struct Help
 // The exit statuses: one rule for every command, worded once for each kind.
 #define EDITS_FILE                                                                                 \
     "Exit status: 0 done; 1 refused (the reason goes to standard error, the file is left as\n"     \
-    "it was); 2 bad command line or unreadable input.\n"
+    "it was); 2 bad command line or missing input.\n"
 #define READS_FILE                                                                                 \
     "FILE - reads the puzzle from standard input.\n\n"                                             \
     "Exit status: 0 done; 1 refused (FILE is not a puzzle, or standard output could not be\n"      \
-    "written); 2 bad command line or unreadable input.\n"
+    "written); 2 bad command line or missing input.\n"
 #define WRITES_OUTPUT                                                                              \
     "FILE - reads the puzzle from standard input; OUT - writes to standard output (give\n"         \
     "--format).\n\n"                                                                               \
     "Exit status: 0 written; 1 refused (the reason goes to standard error, nothing is\n"           \
-    "written); 2 bad command line or unreadable input.\n"
+    "written); 2 bad command line or missing input.\n"
 
 // The layout options make and generate share.
 #define LAYOUT_OPTIONS                                                                             \
@@ -113,7 +113,7 @@ const Help kHelp[] = {
      "  velloquin-cli make words.txt puzzle.cwd --width 15 --height 15 --seed 7\n\n"
      "LIST - reads the word list from standard input.\n\n"
      "Exit status: 0 written; 1 refused (the words could not be laid out; nothing is\n"
-     "written); 2 bad command line or unreadable input.\n"},
+     "written); 2 bad command line or missing input.\n"},
     {"import",
      "Reads an .ipuz crossword and writes it as a puzzle file. Puzzles whose white squares\n"
      "do not form words the program could have placed are refused.\n\n"
@@ -121,7 +121,7 @@ const Help kHelp[] = {
      "  velloquin-cli import puzzle.ipuz puzzle.cwd\n\n"
      "IN - reads the .ipuz text from standard input.\n\n"
      "Exit status: 0 written; 1 refused (not an .ipuz crossword, or one the program could\n"
-     "not have made; the reason goes to standard error); 2 bad command line or unreadable\n"
+     "not have made; the reason goes to standard error); 2 bad command line or missing\n"
      "input.\n"},
     {"generate",
      "Lays out all words of the puzzle file, those on the grid and the stored ones, afresh,\n"

@@ -53,7 +53,7 @@ void TestCliPipes::commandLine_data()
         << QByteArray("standard input") << "";
     QTest::newRow("missing file") << QStringList{"show", "@none.cwd"} << QByteArray() << "" << 2
                                   << QByteArray("Open Error") << "";
-    QTest::newRow("a folder") << QStringList{"import", "@", "@out.cwd"} << QByteArray() << "" << 2
+    QTest::newRow("a folder") << QStringList{"import", "@", "@out.cwd"} << QByteArray() << "" << 1
                               << QByteArray("Import Error") << "";
     QTest::newRow("clues to a full disk")
         << QStringList{"clues", "@zoo"} << QByteArray() << "/dev/full" << 1
