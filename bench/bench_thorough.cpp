@@ -122,6 +122,9 @@ const Case kCases[] = {
     {"40 words, 30x30", 40, &kLong, 30, 30, 100},
     {"80 words, 34x34", 80, &kLong, 34, 34, 20},
     {"80 words, 32x32", 80, &kLong, 32, 32, 20},
+    {"40 words, 24x24", 40, &kLong, 24, 24, 20},
+    {"40 words, 23x23", 40, &kLong, 23, 23, 20},
+    {"80 words, 33x33", 80, &kLong, 33, 33, 20},
 };
 
 ExtraWords drawWords(int count, const Weights &weights, quint32 seed)
