@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "fitlayout.h"
 
+#include "gridedit.h"
+
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -74,7 +77,8 @@ FitLayout findFitLayout(const ExtraWords &extra, RandomSource &random, const Fit
     // Every letter square holds at most two letters, so fewer squares than half the
     // letters cannot hold them.
     const int floorSide =
-        qMin(kMaxFitSide, qMax(longest, int(std::ceil(std::sqrt(double(letters) / 2.0)))));
+        qMin(kMaxFitSide,
+             std::max({kMinGridSide, longest, int(std::ceil(std::sqrt(double(letters) / 2.0)))}));
     // A roomy first guess: the letters fill about a third of it.
     int side = qBound(floorSide, int(std::ceil(std::sqrt(double(letters) * 3.0))), kMaxFitSide);
 

@@ -29,7 +29,7 @@ struct FitLayout
     ThoroughLayout layout;
     int side = 0;
     // Every side searched, in order. A fit's side minus one is among them unless it is
-    // below the longest word or the budget ran out first.
+    // below the longest word or kMinGridSide, or the budget ran out first.
     QList<int> sidesTried;
     // Crossing searches run over all sizes.
     qint64 steps = 0;
@@ -38,8 +38,8 @@ struct FitLayout
 };
 
 // Finds the smallest square grid in which the thorough layout places every stored word
-// (entries 1..n of `extra`), sides from the longest word up to kMaxFitSide. It first finds
-// a size that holds every word, growing from a roomy guess, then shrinks: each smaller
+// (entries 1..n of `extra`), sides from the longest word (and kMinGridSide) up to kMaxFitSide. It
+// first finds a size that holds every word, growing from a roomy guess, then shrinks: each smaller
 // side starts from the last layout cut to it, so that only the words on the cut edge are
 // placed anew. The step limit is shared out between the sizes, so that the same words
 // and random source give the same result, as with the thorough layout; the clock is an
