@@ -87,8 +87,8 @@ FitLayout findFitLayout(const ExtraWords &extra, RandomSource &random, const Fit
     bool cancelled = false;
     // Runs the thorough search on one side with up to `share` steps; nothing once the
     // budget is spent or the user cancelled.
-    auto trySide = [&](int s, qint64 share, const ThoroughLayout *start,
-                       QPoint shift) -> std::optional<ThoroughLayout> {
+    auto trySide = [&](int s, qint64 share, const ThoroughLayout *start, QPoint shift,
+                       bool polish = false) -> std::optional<ThoroughLayout> {
         const qint64 leftMs = budgetMs - clock.elapsed();
         if (share <= 0 || leftMs <= 0)
             return std::nullopt;
@@ -97,6 +97,7 @@ FitLayout findFitLayout(const ExtraWords &extra, RandomSource &random, const Fit
         o.stepLimit = share;
         o.start = start;
         o.startShift = shift;
+        o.stopWhenAllPlaced = !polish;
         const qint64 before = fit.steps;
         std::function<bool(int)> report;
         if (progress) {
@@ -140,12 +141,15 @@ FitLayout findFitLayout(const ExtraWords &extra, RandomSource &random, const Fit
 
     // Shrink: the fit's box is a fit itself; then one square less, from the fit cut to it.
     // A size that fails is tried again with half of what is left, as long as there is some.
+    // The searches on the way stop as soon as every word is placed; a tenth of the budget
+    // is kept to look for more crossings on the smallest grid at the end.
     const qint64 smallest = qMax<qint64>(1, total / 64);
+    const qint64 polish = total / 10;
     while (haveFit && !cancelled) {
         fit.layout = movedToCorner(fit.layout);
         fit.side = qMax(floorSide, sideOf(fit.layout));
         const int target = fit.side - 1;
-        const qint64 left = total - fit.steps;
+        const qint64 left = total - polish - fit.steps;
         if (target < floorSide || left < smallest)
             break;
         const std::optional<ThoroughLayout> layout =
@@ -155,7 +159,14 @@ FitLayout findFitLayout(const ExtraWords &extra, RandomSource &random, const Fit
         if (layout->allPlaced())
             fit.layout = *layout;
     }
-    if (!fit.layout.words.isEmpty() && haveFit) {
+    if (haveFit && !cancelled) {
+        fit.layout = movedToCorner(fit.layout);
+        if (const std::optional<ThoroughLayout> layout = trySide(
+                qMax(floorSide, sideOf(fit.layout)), total - fit.steps, &fit.layout, {}, true);
+            layout && layout->allPlaced())
+            fit.layout = *layout;
+    }
+    if (haveFit && !fit.layout.words.isEmpty()) {
         fit.layout = movedToCorner(fit.layout);
         fit.side = qMax(floorSide, sideOf(fit.layout));
     }

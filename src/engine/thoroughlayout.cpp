@@ -582,7 +582,7 @@ ThoroughLayout ThoroughSearch::run(const ThoroughOptions &options,
     std::vector<Spot> saved;
 
     while (m_placeable > 0) {
-        if (best.placed == m_placeable && sinceBest >= patience)
+        if (best.placed == m_placeable && (sinceBest >= patience || options.stopWhenAllPlaced))
             break;
         if (m_steps >= stepLimit)
             break;

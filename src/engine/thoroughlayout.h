@@ -37,6 +37,8 @@ struct ThoroughOptions
     // the largest connected piece of the rest stays.
     const ThoroughLayout *start = nullptr;
     QPoint startShift;
+    // End as soon as every word is placed, without looking for more crossings.
+    bool stopWhenAllPlaced = false;
 };
 
 // Steps allowed per millisecond of budget. An optimised build on a 2-core machine ran
