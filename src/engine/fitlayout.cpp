@@ -98,6 +98,7 @@ FitLayout findFitLayout(const ExtraWords &extra, RandomSource &random, const Fit
         o.start = start;
         o.startShift = shift;
         o.stopWhenAllPlaced = !polish;
+        o.wander = !polish;
         const qint64 before = fit.steps;
         std::function<bool(int)> report;
         if (progress) {

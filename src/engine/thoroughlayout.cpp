@@ -89,6 +89,7 @@ private:
     RandomSource &m_random;
     qint64 m_steps = 0;
     int m_placeable = 0;
+    bool m_wander = false;
     CandidateList m_candidates;
     CandidateList m_chosen;
 };
@@ -459,12 +460,12 @@ bool ThoroughSearch::makeRoom()
                     } else {
                         ++shared;
                     }
-                    if (ties > 0 && blocking.size() > bestBlocking.size())
+                    if (ties > 0 && blocking.size() > bestBlocking.size() + (m_wander ? 2 : 0))
                         break;
                 }
                 if (shared == 0 || blocking.empty())
                     continue;
-                const int c = cost(blocking);
+                const int c = m_wander ? cost(blocking) * 4 - shared : cost(blocking);
                 if (ties == 0 || c < bestCost) {
                     ties = 1;
                     bestCost = c;
@@ -565,6 +566,7 @@ ThoroughLayout ThoroughSearch::run(const ThoroughOptions &options,
     // Once every word is placed, a layout that has not improved for this many changes is
     // taken as one that cannot easily be improved.
     const int patience = 40 + 4 * int(m_items.size());
+    m_wander = options.wander;
     // Without every word placed, a search stuck this long starts again from an empty grid.
     const int restartAfter = 400 + 40 * int(m_items.size());
 
@@ -616,8 +618,8 @@ ThoroughLayout ThoroughSearch::run(const ThoroughOptions &options,
             const Score next = score();
             // Equal layouts are taken too, so that the search can wander across them.
             const bool accept =
-                next.placed > current.placed ||
-                (next.placed == current.placed && next.crossings >= current.crossings);
+                next.placed > current.placed || (next.placed == current.placed &&
+                                                 (m_wander || next.crossings >= current.crossings));
             if (accept) {
                 if (next.placed > current.placed)
                     sinceCurrent = 0;

@@ -39,6 +39,10 @@ struct ThoroughOptions
     QPoint startShift;
     // End as soon as every word is placed, without looking for more crossings.
     bool stopWhenAllPlaced = false;
+    // Make room for a waiting word where it crosses most, and take any layout with as many
+    // words: on the tightest grids this places every word more often, at some cost in
+    // crossings and time.
+    bool wander = false;
 };
 
 // Steps allowed per millisecond of budget. An optimised build on a 2-core machine ran
