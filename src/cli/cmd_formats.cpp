@@ -76,8 +76,11 @@ int runMake(const QStringList &args)
     }
     if (files.size() != 2)
         return usageError(QStringLiteral("make takes a word list and an output file"));
-    if (!width || !height)
-        return usageError(QStringLiteral("make needs --width and --height"));
+    if (flags.fit && (width || height))
+        return usageError(QStringLiteral("--fit chooses the grid size itself; leave out --width "
+                                         "and --height"));
+    if (!flags.fit && (!width || !height))
+        return usageError(QStringLiteral("make needs --width and --height, or --fit"));
 
     const Result<WordList> read = readWordListFile(files.at(0));
     if (!read)
@@ -101,7 +104,7 @@ int runMake(const QStringList &args)
         return refused(noWordsMessage());
 
     CrosswordData puzzle;
-    newCrossword(puzzle, qint16(*width), qint16(*height));
+    newCrossword(puzzle, qint16(width.value_or(kMinSide)), qint16(height.value_or(kMinSide)));
     puzzle.title = title;
     puzzle.subject = subject;
     QString detail;

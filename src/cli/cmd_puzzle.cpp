@@ -261,6 +261,19 @@ int runResize(const QStringList &args)
     });
 }
 
+int runTrim(const QStringList &args)
+{
+    if (args.size() != 1)
+        return usageError(QStringLiteral("trim takes a puzzle file"));
+    return editPuzzleFile(args.at(0), [](PuzzleFile &file) {
+        Result<CrosswordData> trimmed = trimToWords(file.puzzle);
+        if (!trimmed)
+            return Result<>::refused(trimmed.message());
+        file.puzzle = std::move(trimmed).value();
+        return Result<>::success();
+    });
+}
+
 int runStore(const QStringList &args)
 {
     if (args.size() < 2 || args.size() > 3)

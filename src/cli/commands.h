@@ -74,10 +74,13 @@ int exportPuz(const CrosswordData &puzzle, const QString &output);
 int runGenerate(const QStringList &args);
 int runSearch(const QStringList &args);
 
-// The layout options generate and make share: --thorough [--budget-ms N] [--partial].
+// The layout options generate and make share: --thorough or --fit, [--budget-ms N]
+// [--partial].
 struct LayoutFlags
 {
     bool thorough = false;
+    // The thorough search also chooses the smallest square grid that holds every word.
+    bool fit = false;
     std::optional<int> budgetMs;
     bool partial = false;
 };
@@ -90,7 +93,8 @@ bool takeLayoutFlag(const QStringList &args, qsizetype &i, LayoutFlags &flags, i
 // success (ExitOk) the words are on the grid and `extra` holds only the words left out
 // (with --partial, listed on standard error); otherwise the refusal has been printed, the
 // puzzle is left empty and ExitRefused or ExitUsage is returned. `detail` receives how it
-// went, for a summary ("attempt 3", "thorough layout, 52 crossings").
+// went, for a summary ("attempt 3", "thorough layout, 52 crossings"). With --fit the
+// puzzle first takes the size found.
 int layOutStoredWords(CrosswordData &puzzle, ExtraWords &extra, std::optional<quint32> seed,
                       const LayoutFlags &flags, QString *detail = nullptr);
 
@@ -101,6 +105,7 @@ int runAdd(const QStringList &args);
 int runDelete(const QStringList &args);
 int runMove(const QStringList &args);
 int runResize(const QStringList &args);
+int runTrim(const QStringList &args);
 int runStore(const QStringList &args);
 int runShow(const QStringList &args);
 

@@ -41,6 +41,7 @@ const CliCommand kCommands[] = {
     {"delete", "delete FILE X Y across|down", runDelete},
     {"move", "move FILE left|right|up|down", runMove},
     {"resize", "resize FILE WIDTH HEIGHT", runResize},
+    {"trim", "trim FILE", runTrim},
     {"store", "store FILE WORD [CLUE]", runStore},
     {"show", "show FILE", runShow},
     {"clues", "clues FILE", runClues},
@@ -53,11 +54,12 @@ const CliCommand kCommands[] = {
      "[--no-key] [--paper a4|letter] [--no-reveal] [--no-check] [--language CODE]",
      runExport},
     {"make",
-     "make LIST.txt OUT.cwd --width N --height N [--title T] [--subject S] [--seed N] "
-     "[--thorough [--budget-ms N] [--partial]]",
+     "make LIST.txt OUT.cwd --width N --height N | --fit [--title T] [--subject S] [--seed N] "
+     "[--thorough] [--budget-ms N] [--partial]",
      runMake},
     {"import", "import IN.ipuz OUT.cwd", runImport},
-    {"generate", "generate FILE [--seed N] [--thorough [--budget-ms N] [--partial]]", runGenerate},
+    {"generate", "generate FILE [--seed N] [--thorough | --fit] [--budget-ms N] [--partial]",
+     runGenerate},
     {"search", "search FILE WORD", runSearch},
     {nullptr, nullptr, nullptr},
 };
