@@ -4,12 +4,13 @@
 // it out with both methods from the same seed. Per case and method it reports the share
 // of seeds with every word placed, the median and 90th-percentile time of a run, and the
 // crossings per word (median over the seeds where every word was placed). Times are
-// processor time of the running thread. After the
+// processor time of the running thread. The fit cases give the side chosen per list. After the
 // benchmarks a table of the same figures is printed, ready for the README.
 //
 //   cmake --preset release && cmake --build --preset release -j2 --target bench_thorough
 //   build/release/bench/bench_thorough
 #include "crossworddata.h"
+#include "fitlayout.h"
 #include "gridedit.h"
 #include "layoutgenerator.h"
 #include "thoroughlayout.h"
@@ -122,6 +123,9 @@ const Case kCases[] = {
     {"40 words, 30x30", 40, &kLong, 30, 30, 100},
     {"80 words, 34x34", 80, &kLong, 34, 34, 20},
     {"80 words, 32x32", 80, &kLong, 32, 32, 20},
+    {"40 words, 24x24", 40, &kLong, 24, 24, 20},
+    {"40 words, 23x23", 40, &kLong, 23, 23, 20},
+    {"80 words, 33x33", 80, &kLong, 33, 33, 20},
 };
 
 ExtraWords drawWords(int count, const Weights &weights, quint32 seed)
@@ -320,6 +324,66 @@ void BM_Thorough(benchmark::State &state, int index)
     report(state, f);
 }
 
+// The fit: the smallest square side found for each list within its default budget (the
+// step limit of three seconds), against a plain loop that runs the thorough search with
+// its default budget on each side from a roomy one down, stopping at the first failure.
+struct FitCase
+{
+    const char *name;
+    int words;
+    int startSide; // where the plain loop starts: every seed fits there
+    int seeds;
+    int goal; // the side a fit should reach for most lists
+};
+
+const FitCase kFitCases[] = {
+    {"fit 40 words", 40, 30, 20, 24},
+    {"fit 80 words", 80, 40, 20, 33},
+};
+
+struct FitFigures
+{
+    std::vector<double> sides, ms;
+};
+std::map<std::string, FitFigures> g_fits;
+
+void BM_Fit(benchmark::State &state, int index, bool plain)
+{
+    const FitCase &c = kFitCases[index];
+    FitFigures f;
+    for (auto _ : state) {
+        f = {};
+        for (int seed = 1; seed <= c.seeds; ++seed) {
+            const ExtraWords extra = drawWords(c.words, kLong, quint32(seed));
+            RandomSource random{quint32(seed)};
+            const double start = threadMs();
+            int side = 0;
+            if (plain) {
+                for (int s = c.startSide; s > 0; --s) {
+                    ThoroughOptions options;
+                    options.stepLimit = qint64(options.budgetMs) * kThoroughStepsPerMs;
+                    options.budgetMs = 60000;
+                    if (!findThoroughLayout(s, s, extra, random, options).allPlaced())
+                        break;
+                    side = s;
+                }
+            } else {
+                FitOptions options;
+                options.stepLimit = qint64(options.budgetMs) * kThoroughStepsPerMs;
+                options.budgetMs = 60000;
+                const FitLayout fit = findFitLayout(extra, random, options);
+                side = fit.allPlaced() ? fit.side : 0;
+            }
+            f.ms.push_back(threadMs() - start);
+            f.sides.push_back(side);
+        }
+    }
+    g_fits[std::string(c.name) + (plain ? "|plain loop" : "|fit")] = f;
+    state.counters["median_side"] = percentile(f.sides, 0.5);
+    state.counters["median_ms"] = percentile(f.ms, 0.5);
+    state.counters["p90_ms"] = percentile(f.ms, 0.9);
+}
+
 void printTable()
 {
     std::printf("\n| Case | Method | All placed | Median | 90th pct. | Crossings/word |\n"
@@ -332,6 +396,24 @@ void printTable()
             const Figures &f = it->second;
             std::printf("| %s | %s | %.0f %% of %d | %.1f ms | %.1f ms | %.2f |\n", c.name, method,
                         f.placedShare, f.seeds, f.medianMs, f.p90Ms, f.crossingsPerWord);
+        }
+    }
+    std::printf(
+        "\n| List | Method | Side chosen (min / median / max) | At the goal or less | Median "
+        "| 90th pct. |\n|---|---|---|---|---|---|\n");
+    for (const FitCase &c : kFitCases) {
+        for (const char *method : {"fit", "plain loop"}) {
+            const auto it = g_fits.find(std::string(c.name) + "|" + method);
+            if (it == g_fits.end())
+                continue;
+            const FitFigures &f = it->second;
+            const auto atGoal = std::count_if(f.sides.begin(), f.sides.end(),
+                                              [&c](double s) { return s > 0 && s <= c.goal; });
+            std::printf("| %s (%d seeds) | %s | %.0f / %.0f / %.0f | %d of %d at %d | %.0f ms | "
+                        "%.0f ms |\n",
+                        c.name, c.seeds, method, percentile(f.sides, 0), percentile(f.sides, 0.5),
+                        percentile(f.sides, 1), int(atGoal), c.seeds, c.goal, percentile(f.ms, 0.5),
+                        percentile(f.ms, 0.9));
         }
     }
     for (const auto &[name, wins] : g_classicWins)
@@ -351,6 +433,15 @@ int main(int argc, char **argv)
         benchmark::RegisterBenchmark(("thorough/" + name).c_str(), BM_Thorough, i)
             ->Iterations(1)
             ->Unit(benchmark::kMillisecond);
+    }
+    for (int i = 0; i < int(std::size(kFitCases)); ++i) {
+        for (const bool plain : {false, true}) {
+            benchmark::RegisterBenchmark(
+                (std::string(plain ? "plainloop/" : "fit/") + kFitCases[i].name).c_str(), BM_Fit, i,
+                plain)
+                ->Iterations(1)
+                ->Unit(benchmark::kMillisecond);
+        }
     }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

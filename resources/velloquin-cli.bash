@@ -6,8 +6,8 @@ _velloquin_cli()
     local cur prev words cword
     _init_completion || return
 
-    local commands="new add delete move resize store show clues render export make import generate search"
-    local layout="--seed --thorough --budget-ms --partial"
+    local commands="new add delete move resize trim store show clues render export make import generate search"
+    local layout="--seed --thorough --fit --budget-ms --partial"
 
     if [[ $cword -eq 1 ]]; then
         COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))

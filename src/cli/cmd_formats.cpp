@@ -50,8 +50,11 @@ int runMake(const CliArguments &args)
     const QString subject = args.value("--subject").value_or(QString());
     if (files.size() != 2)
         return usageError(QStringLiteral("make takes a word list and an output file"));
-    if (!width || !height)
-        return usageError(QStringLiteral("make needs --width and --height"));
+    if (flags->fit && (width || height))
+        return usageError(QStringLiteral("--fit chooses the grid size itself; leave out --width "
+                                         "and --height"));
+    if (!flags->fit && (!width || !height))
+        return usageError(QStringLiteral("make needs --width and --height, or --fit"));
     if (namesStandardOutput(files.at(1)))
         return usageError(QStringLiteral("make writes a puzzle file; standard output cannot "
                                          "stand for it"));
@@ -78,7 +81,7 @@ int runMake(const CliArguments &args)
         return refused(noWordsMessage());
 
     CrosswordData puzzle;
-    newCrossword(puzzle, qint16(*width), qint16(*height));
+    newCrossword(puzzle, qint16(width.value_or(kMinSide)), qint16(height.value_or(kMinSide)));
     puzzle.title = title;
     puzzle.subject = subject;
     QString detail;

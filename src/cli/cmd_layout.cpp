@@ -4,9 +4,13 @@
 #include "commands.h"
 
 #include "crosswordfile.h"
+#include "fitlayout.h"
+#include "gridedit.h"
 #include "layoutgenerator.h"
 #include "placementsearch.h"
 #include "thoroughlayout.h"
+
+#include <QDir>
 
 #include <optional>
 
@@ -16,6 +20,7 @@ std::optional<LayoutFlags> layoutFlagsOf(const CliArguments &args)
 {
     LayoutFlags flags;
     flags.thorough = args.has("--thorough");
+    flags.fit = args.has("--fit");
     flags.partial = args.has("--partial");
     int status = ExitOk;
     flags.budgetMs = wholeNumberOption(args, "--budget-ms", 1, 3600000, status);
@@ -27,10 +32,10 @@ std::optional<LayoutFlags> layoutFlagsOf(const CliArguments &args)
 int layOutStoredWords(CrosswordData &puzzle, ExtraWords &extra, std::optional<quint32> seed,
                       const LayoutFlags &flags, QString *detail)
 {
-    if (!flags.thorough && (flags.budgetMs || flags.partial))
-        return usageError(QStringLiteral("--budget-ms and --partial go with --thorough"));
+    if (!flags.thorough && !flags.fit && (flags.budgetMs || flags.partial))
+        return usageError(QStringLiteral("--budget-ms and --partial go with --thorough or --fit"));
     RandomSource random = seed ? RandomSource(*seed) : RandomSource();
-    if (!flags.thorough) {
+    if (!flags.thorough && !flags.fit) {
         const LayoutOutcome outcome = generateLayout(puzzle, extra, random, {});
         if (!outcome.placed()) {
             for (const Message &m : outcome.messages())
@@ -43,11 +48,21 @@ int layOutStoredWords(CrosswordData &puzzle, ExtraWords &extra, std::optional<qu
         return ExitOk;
     }
 
-    ThoroughOptions options;
-    if (flags.budgetMs)
-        options.budgetMs = *flags.budgetMs;
-    const ThoroughLayout layout =
-        findThoroughLayout(puzzle.width, puzzle.height, extra, random, options);
+    ThoroughLayout layout;
+    if (flags.fit) {
+        FitOptions options;
+        if (flags.budgetMs)
+            options.budgetMs = *flags.budgetMs;
+        const FitLayout fit = findFitLayout(extra, random, options);
+        layout = fit.layout;
+        if (fit.side > 0)
+            resizeCrossword(puzzle, qint16(fit.side), qint16(fit.side));
+    } else {
+        ThoroughOptions options;
+        if (flags.budgetMs)
+            options.budgetMs = *flags.budgetMs;
+        layout = findThoroughLayout(puzzle.width, puzzle.height, extra, random, options);
+    }
     const int total = int(layout.words.size() + layout.leftOut.size());
     if (!layout.allPlaced() && (!flags.partial || layout.words.isEmpty())) {
         for (const qsizetype entry : layout.leftOut) {
@@ -70,7 +85,9 @@ int layOutStoredWords(CrosswordData &puzzle, ExtraWords &extra, std::optional<qu
     for (const QString &word : leftOut)
         cliErr() << "left out: " << word << '\n';
     if (detail) {
-        *detail = QStringLiteral("thorough layout, %1 crossings").arg(layout.crossings);
+        *detail = QStringLiteral("%1 layout, %2 crossings")
+                      .arg(flags.fit ? QLatin1String("fit") : QLatin1String("thorough"))
+                      .arg(layout.crossings);
         if (!leftOut.isEmpty())
             *detail +=
                 QStringLiteral(", %1 of %2 words placed").arg(layout.words.size()).arg(total);
@@ -107,12 +124,19 @@ int runGenerate(const CliArguments &args)
         return ExitRefused;
     }
     // A refusal leaves the file with its old layout.
-    if (const int laid = layOutStoredWords(puzzle, extra, seed, *flags); laid != ExitOk)
+    QString detail;
+    if (const int laid = layOutStoredWords(puzzle, extra, seed, *flags, &detail); laid != ExitOk)
         return laid;
     const Result<> saved = saveCrosswordFile(files.first(), puzzle, extra);
     if (!saved) {
         refused(saved.message());
         return ExitRefused;
+    }
+    // The size was not the user's choice, so say what it is.
+    if (flags->fit) {
+        cliOut() << QDir::toNativeSeparators(files.first()) << ": " << puzzle.words.size()
+                 << " words on a " << puzzle.width << " by " << puzzle.height << " grid (" << detail
+                 << ")\n";
     }
     return ExitOk;
 }

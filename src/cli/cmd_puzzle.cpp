@@ -258,6 +258,20 @@ int runResize(const CliArguments &cli)
     });
 }
 
+int runTrim(const CliArguments &cli)
+{
+    const QStringList &args = cli.positional;
+    if (args.size() != 1)
+        return usageError(QStringLiteral("trim takes a puzzle file"));
+    return editPuzzleFile(args.at(0), [](PuzzleFile &file) {
+        Result<CrosswordData> trimmed = trimToWords(file.puzzle);
+        if (!trimmed)
+            return Result<>::refused(trimmed.message());
+        file.puzzle = std::move(trimmed).value();
+        return Result<>::success();
+    });
+}
+
 int runStore(const CliArguments &cli)
 {
     const QStringList &args = cli.positional;

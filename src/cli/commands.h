@@ -87,24 +87,27 @@ int exportPuz(const CrosswordData &puzzle, const QString &output);
 int runGenerate(const CliArguments &args);
 int runSearch(const CliArguments &args);
 
-// The layout options generate and make share: --thorough [--budget-ms N] [--partial].
+// The layout options generate and make share: --thorough or --fit, [--budget-ms N]
+// [--partial].
 struct LayoutFlags
 {
     bool thorough = false;
+    // The thorough search also chooses the smallest square grid that holds every word.
+    bool fit = false;
     std::optional<int> budgetMs;
     bool partial = false;
 };
 
 // The layout options of a command line; nothing after a bad value (the usage error is
 // printed).
-inline constexpr const char *kLayoutOptions = "--thorough --budget-ms= --partial";
 std::optional<LayoutFlags> layoutFlagsOf(const CliArguments &args);
 
 // Lays out the stored words of `extra` on the empty puzzle by the chosen method. On
 // success (ExitOk) the words are on the grid and `extra` holds only the words left out
 // (with --partial, listed on standard error); otherwise the refusal has been printed, the
 // puzzle is left empty and ExitRefused or ExitUsage is returned. `detail` receives how it
-// went, for a summary ("attempt 3", "thorough layout, 52 crossings").
+// went, for a summary ("attempt 3", "thorough layout, 52 crossings"). With --fit the
+// puzzle first takes the size found.
 int layOutStoredWords(CrosswordData &puzzle, ExtraWords &extra, std::optional<quint32> seed,
                       const LayoutFlags &flags, QString *detail = nullptr);
 
@@ -115,6 +118,7 @@ int runAdd(const CliArguments &args);
 int runDelete(const CliArguments &args);
 int runMove(const CliArguments &args);
 int runResize(const CliArguments &args);
+int runTrim(const CliArguments &args);
 int runStore(const CliArguments &args);
 int runShow(const CliArguments &args);
 

@@ -31,9 +31,11 @@ struct Help
 #define LAYOUT_OPTIONS                                                                             \
     "  --seed N               start of the random sequence, 0 to 4294967295\n"                     \
     "  --thorough             keep searching for a fuller layout for a while\n"                    \
-    "  --budget-ms N          with --thorough: how long to search, in milliseconds\n"              \
-    "  --partial              with --thorough: keep the best layout even if some words\n"          \
-    "                         did not fit\n\n"
+    "  --fit                  search for the smallest square grid that holds every word\n"         \
+    "                         and use it (as --thorough, 3 seconds unless --budget-ms)\n"          \
+    "  --budget-ms N          with --thorough or --fit: how long to search, in milliseconds\n"     \
+    "  --partial              with --thorough or --fit: keep the best layout even if some\n"       \
+    "                         words did not fit\n\n"
 
 const Help kHelp[] = {
     {"new",
@@ -62,6 +64,10 @@ const Help kHelp[] = {
      "dropped.\n\n"
      "Example:\n"
      "  velloquin-cli resize animals.cwd 20 15\n\n" EDITS_FILE},
+    {"trim", "Cuts the grid down to the rows and columns its words use (at least 5 each way); the\n"
+             "words keep their places relative to one another.\n\n"
+             "Example:\n"
+             "  velloquin-cli trim animals.cwd\n\n" EDITS_FILE},
     {"store",
      "Keeps WORD and its CLUE in the file's stored words, off the grid, for the automatic\n"
      "layout (generate). A word already stored or placed changes nothing.\n\n"
@@ -108,7 +114,7 @@ const Help kHelp[] = {
      "holds one word a line, the clue after a tab, \" - \" or \" = \"; blank lines and lines\n"
      "starting with # are skipped (each skipped line is reported on standard error).\n\n"
      "Options:\n"
-     "  --width N, --height N  grid size in squares, 5 to 255 (both required)\n"
+     "  --width N, --height N  grid size in squares, 5 to 255 (both required unless --fit)\n"
      "  --title T, --subject S the puzzle's title and subject\n" LAYOUT_OPTIONS "Example:\n"
      "  velloquin-cli make words.txt puzzle.cwd --width 15 --height 15 --seed 7\n\n"
      "LIST - reads the word list from standard input.\n\n"

@@ -36,6 +36,7 @@ const CliCommand kCommands[] = {
     {"delete", "delete FILE X Y across|down", "", runDelete},
     {"move", "move FILE left|right|up|down", "", runMove},
     {"resize", "resize FILE WIDTH HEIGHT", "", runResize},
+    {"trim", "trim FILE", "", runTrim},
     {"store", "store FILE WORD [CLUE]", "", runStore},
     {"show", "show FILE", "", runShow},
     {"clues", "clues FILE", "", runClues},
@@ -52,12 +53,13 @@ const CliCommand kCommands[] = {
      "[--language CODE]",
      "--format= --hide-answers --no-key --paper= --no-reveal --no-check --language=", runExport},
     {"make",
-     "make LIST.txt OUT.cwd --width N --height N [--title T] [--subject S] [--seed N] "
-     "[--thorough [--budget-ms N] [--partial]]",
-     "--width= --height= --title= --subject= --seed= --thorough --budget-ms= --partial", runMake},
+     "make LIST.txt OUT.cwd --width N --height N | --fit [--title T] [--subject S] [--seed N] "
+     "[--thorough] [--budget-ms N] [--partial]",
+     "--width= --height= --title= --subject= --seed= --thorough --fit --budget-ms= --partial",
+     runMake},
     {"import", "import IN.ipuz OUT.cwd", "", runImport},
-    {"generate", "generate FILE [--seed N] [--thorough [--budget-ms N] [--partial]]",
-     "--seed= --thorough --budget-ms= --partial", runGenerate},
+    {"generate", "generate FILE [--seed N] [--thorough | --fit] [--budget-ms N] [--partial]",
+     "--seed= --thorough --fit --budget-ms= --partial", runGenerate},
     {"search", "search FILE WORD", "", runSearch},
     {nullptr, nullptr, nullptr, nullptr},
 };

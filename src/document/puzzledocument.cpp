@@ -186,6 +186,16 @@ void PuzzleDocument::changeProperties(const QString &title, const QString &topic
               resize ? QStringLiteral("Resize") : QStringLiteral("Change"));
 }
 
+Result<> PuzzleDocument::trimGrid()
+{
+    const Result<CrosswordData> trimmed = trimToWords(m_puzzle);
+    if (!trimmed)
+        return Result<>::refused(trimmed.message());
+    if (!(trimmed.value() == m_puzzle))
+        applyEdit(trimmed.value(), m_stored, QStringLiteral("Trim Grid to Words"));
+    return Result<>::success();
+}
+
 void PuzzleDocument::replaceLayout(const CrosswordData &puzzle, const ExtraWords &stored)
 {
     applyEdit(puzzle, stored, QStringLiteral("Generate"));

@@ -73,6 +73,9 @@ public:
     // Applies the settings panel's "Change": title and topic, and a new size (words that
     // no longer fit are dropped).
     void changeProperties(const QString &title, const QString &topic, qint16 width, qint16 height);
+    // "Trim Grid to Words": cuts the grid to its words' box (see trimToWords), as one
+    // change; refuses an empty grid, and a grid already trimmed is left alone.
+    Result<> trimGrid();
     // Replaces the grid and the stored words at once, as the automatic layout leaves them.
     void replaceLayout(const CrosswordData &puzzle, const ExtraWords &stored);
 

@@ -176,4 +176,16 @@ CrosswordData cropToWords(const CrosswordData &puzzle)
     return cropped;
 }
 
+Result<CrosswordData> trimToWords(const CrosswordData &puzzle)
+{
+    if (puzzle.isEmpty)
+        return Result<CrosswordData>::refused(
+            QStringLiteral("Trim Grid to Words"),
+            QStringLiteral("There are no words on the grid to trim it to."), Icon::Information);
+    CrosswordData trimmed = cropToWords(puzzle);
+    trimmed.width = qMax(qint16(kMinGridSide), trimmed.width);
+    trimmed.height = qMax(qint16(kMinGridSide), trimmed.height);
+    return trimmed;
+}
+
 } // namespace Velloquin

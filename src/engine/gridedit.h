@@ -5,6 +5,10 @@
 
 namespace Velloquin {
 
+// The smallest side a grid is given when the program chooses it (fit, trim), as the size
+// boxes and the command line start there.
+constexpr int kMinGridSide = 5;
+
 // Replaces the puzzle by a new empty one of the given size.
 void newCrossword(CrosswordData &puzzle, qint16 width, qint16 height);
 
@@ -29,5 +33,10 @@ Result<> removeWordAt(CrosswordData &puzzle, qsizetype index);
 // no room), so a page shows no empty margin; words keep their numbers. An empty puzzle, or
 // one with no square inside the grid, stays whole.
 CrosswordData cropToWords(const CrosswordData &puzzle);
+
+// "Trim Grid to Words": the grid cut to its words' bounding box as cropToWords does, but
+// never below kMinGridSide squares each way (the words then sit at the top left). An
+// empty grid is refused.
+Result<CrosswordData> trimToWords(const CrosswordData &puzzle);
 
 } // namespace Velloquin

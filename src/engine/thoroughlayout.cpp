@@ -67,6 +67,7 @@ private:
     void put(int i);
     void rebuild();
     int crossingsAt(const Item &item, const Candidate &c) const;
+    void startFrom(const ThoroughLayout &layout, QPoint shift);
     void placeFirst(const std::vector<int> &todo);
     void fill();
     void lift(std::vector<int> words);
@@ -88,6 +89,7 @@ private:
     RandomSource &m_random;
     qint64 m_steps = 0;
     int m_placeable = 0;
+    bool m_wander = false;
     CandidateList m_candidates;
     CandidateList m_chosen;
 };
@@ -170,6 +172,32 @@ int ThoroughSearch::crossingsAt(const Item &item, const Candidate &c) const
         shared += m_grid.letter(x, y) != 0 ? 1 : 0;
     }
     return shared;
+}
+
+// Taking words out never breaks the placement rules of the words that stay, so a valid
+// layout moved and cut to this grid is valid too; it only has to be one piece again.
+void ThoroughSearch::startFrom(const ThoroughLayout &layout, QPoint shift)
+{
+    for (qsizetype k = 0; k < layout.words.size() && k < layout.placedEntries.size(); ++k) {
+        const int i = int(layout.placedEntries.at(k)) - 1;
+        if (i < 0 || i >= int(m_items.size()) || m_items.at(i).hopeless)
+            continue;
+        const GridWord &w = layout.words.at(k);
+        const int length = m_items.at(i).length;
+        const int x = w.x + shift.x();
+        const int y = w.y + shift.y();
+        const bool down = w.orientation == Direction::Down;
+        if (x < 0 || y < 0 || (down ? x : x + length - 1) >= m_width ||
+            (down ? y + length - 1 : y) >= m_height)
+            continue;
+        Spot &s = m_spots[size_t(i)];
+        s.placed = true;
+        s.x = qint16(x);
+        s.y = qint16(y);
+        s.orientation = w.orientation;
+    }
+    rebuild();
+    keepLargestPiece();
 }
 
 // On an empty grid: the longest waiting word (ties drawn), across or down as drawn where
@@ -432,12 +460,12 @@ bool ThoroughSearch::makeRoom()
                     } else {
                         ++shared;
                     }
-                    if (ties > 0 && blocking.size() > bestBlocking.size())
+                    if (ties > 0 && blocking.size() > bestBlocking.size() + (m_wander ? 2 : 0))
                         break;
                 }
                 if (shared == 0 || blocking.empty())
                     continue;
-                const int c = cost(blocking);
+                const int c = m_wander ? cost(blocking) * 4 - shared : cost(blocking);
                 if (ties == 0 || c < bestCost) {
                     ties = 1;
                     bestCost = c;
@@ -538,9 +566,12 @@ ThoroughLayout ThoroughSearch::run(const ThoroughOptions &options,
     // Once every word is placed, a layout that has not improved for this many changes is
     // taken as one that cannot easily be improved.
     const int patience = 40 + 4 * int(m_items.size());
+    m_wander = options.wander;
     // Without every word placed, a search stuck this long starts again from an empty grid.
     const int restartAfter = 400 + 40 * int(m_items.size());
 
+    if (options.start)
+        startFrom(*options.start, options.startShift);
     fill();
     Score current = score();
     Score best = current;
@@ -553,7 +584,7 @@ ThoroughLayout ThoroughSearch::run(const ThoroughOptions &options,
     std::vector<Spot> saved;
 
     while (m_placeable > 0) {
-        if (best.placed == m_placeable && sinceBest >= patience)
+        if (best.placed == m_placeable && (sinceBest >= patience || options.stopWhenAllPlaced))
             break;
         if (m_steps >= stepLimit)
             break;
@@ -587,8 +618,8 @@ ThoroughLayout ThoroughSearch::run(const ThoroughOptions &options,
             const Score next = score();
             // Equal layouts are taken too, so that the search can wander across them.
             const bool accept =
-                next.placed > current.placed ||
-                (next.placed == current.placed && next.crossings >= current.crossings);
+                next.placed > current.placed || (next.placed == current.placed &&
+                                                 (m_wander || next.crossings >= current.crossings));
             if (accept) {
                 if (next.placed > current.placed)
                     sinceCurrent = 0;

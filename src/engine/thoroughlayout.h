@@ -24,12 +24,25 @@ namespace Velloquin {
 // The same input therefore gives the same layout. The time budget is an outer stop as
 // well: a machine too slow to run the steps within it stops earlier, and only such a run
 // (ThoroughLayout::stoppedByClock) may end with another layout.
+struct ThoroughLayout;
+
 struct ThoroughOptions
 {
     // Wall-clock budget in milliseconds.
     int budgetMs = 2000;
     // Crossing searches allowed; 0 means budgetMs * kThoroughStepsPerMs.
     qint64 stepLimit = 0;
+    // A layout of the same stored words to start from instead of an empty grid, its words
+    // moved by startShift. Words that then reach outside the grid are lifted out, and only
+    // the largest connected piece of the rest stays.
+    const ThoroughLayout *start = nullptr;
+    QPoint startShift;
+    // End as soon as every word is placed, without looking for more crossings.
+    bool stopWhenAllPlaced = false;
+    // Make room for a waiting word where it crosses most, and take any layout with as many
+    // words: on the tightest grids this places every word more often, at some cost in
+    // crossings and time.
+    bool wander = false;
 };
 
 // Steps allowed per millisecond of budget. An optimised build on a 2-core machine ran

@@ -133,14 +133,25 @@ QString booleanText(bool value)
 
 QString layoutMethodText(LayoutMethod method)
 {
-    return method == LayoutMethod::Thorough ? QStringLiteral("Thorough")
-                                            : QStringLiteral("Classic");
+    switch (method) {
+    case LayoutMethod::Thorough:
+        return QStringLiteral("Thorough");
+    case LayoutMethod::Fit:
+        return QStringLiteral("Fit");
+    case LayoutMethod::Classic:
+        break;
+    }
+    return QStringLiteral("Classic");
 }
 
 LayoutMethod readLayoutMethod(QStringView text)
 {
-    return text.trimmed().compare(u"Thorough", Qt::CaseInsensitive) == 0 ? LayoutMethod::Thorough
-                                                                         : LayoutMethod::Classic;
+    const QStringView word = text.trimmed();
+    if (word.compare(u"Thorough", Qt::CaseInsensitive) == 0)
+        return LayoutMethod::Thorough;
+    if (word.compare(u"Fit", Qt::CaseInsensitive) == 0)
+        return LayoutMethod::Fit;
+    return LayoutMethod::Classic;
 }
 
 DefaultSettings readDefaultSettings(const QString &path, Result<> *status)

@@ -54,13 +54,14 @@ Result<> settingsNotKept();
 // A folder path with exactly one closing '/'.
 QString withTrailingSlash(const QString &folder);
 
-// How "Create / Regenerate Crossword" lays out the words: the quick classic layout, or
-// the thorough search that fits words into tighter grids.
-enum class LayoutMethod { Classic, Thorough };
+// How "Create / Regenerate Crossword" lays out the words: the quick classic layout, the
+// thorough search that fits words into tighter grids, or the thorough search that also
+// chooses the smallest square grid holding every word.
+enum class LayoutMethod { Classic, Thorough, Fit };
 
-// The word the settings file stores for a layout method ("Classic", "Thorough").
+// The word the settings file stores for a layout method ("Classic", "Thorough", "Fit").
 QString layoutMethodText(LayoutMethod method);
-// "Thorough" in any letter case reads as the thorough method; anything else (a file
+// "Thorough" or "Fit" in any letter case reads as that method; anything else (a file
 // without the key included) as the classic one.
 LayoutMethod readLayoutMethod(QStringView text);
 

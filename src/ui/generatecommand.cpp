@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "generatecommand.h"
 
+#include "fitlayout.h"
 #include "gradientpanel.h"
+#include "gridedit.h"
 #include "layoutgenerator.h"
 #include "mainwindow.h"
 #include "styledprogressbar.h"
@@ -111,10 +113,11 @@ void generateClassic(MainWindow &window, CrosswordData &puzzle, ExtraWords &stor
     }
 }
 
-// The thorough layout. Whatever does not end with words placed (Cancel, No to placing only
-// some of them, no word placed at all) leaves the grid and the word list as they were
-// before the button was pressed.
-void generateThoroughly(MainWindow &window, CrosswordData &puzzle, ExtraWords &stored)
+// The thorough layout, and with `fit` the search for the smallest square grid, whose size
+// the grid then takes. Whatever does not end with words placed (Cancel, No to placing
+// only some of them, no word placed at all) leaves the grid, its size and the word list as
+// they were before the button was pressed.
+void generateThoroughly(MainWindow &window, CrosswordData &puzzle, ExtraWords &stored, bool fit)
 {
     bool cancelRequested = false;
     ThoroughLayout layout;
@@ -125,11 +128,19 @@ void generateThoroughly(MainWindow &window, CrosswordData &puzzle, ExtraWords &s
         wait.start(WaitPanel::GenerateCaption, true);
         const QMetaObject::Connection cancel = QObject::connect(
             &wait, &WaitPanel::cancelClicked, [&cancelRequested] { cancelRequested = true; });
-        layout = findThoroughLayout(puzzle.width, puzzle.height, stored, window.random(), {},
-                                    [&](int percent) {
-                                        reportLayoutProgress(wait.progressBar(), qMax(1, percent));
-                                        return !cancelRequested;
-                                    });
+        const auto report = [&](int percent) {
+            reportLayoutProgress(wait.progressBar(), qMax(1, percent));
+            return !cancelRequested;
+        };
+        if (fit) {
+            const FitLayout found = findFitLayout(stored, window.random(), {}, report);
+            layout = found.layout;
+            if (found.side > 0)
+                resizeCrossword(puzzle, qint16(found.side), qint16(found.side));
+        } else {
+            layout = findThoroughLayout(puzzle.width, puzzle.height, stored, window.random(), {},
+                                        report);
+        }
         QObject::disconnect(cancel);
     }
     window.waitPanel().finish();
@@ -194,10 +205,10 @@ void generateCrossword(MainWindow &window)
     QCoreApplication::processEvents();
 
     g_layoutRunning = true;
-    if (window.layoutMethod() == LayoutMethod::Thorough)
-        generateThoroughly(window, puzzle, stored);
-    else
+    if (window.layoutMethod() == LayoutMethod::Classic)
         generateClassic(window, puzzle, stored);
+    else
+        generateThoroughly(window, puzzle, stored, window.layoutMethod() == LayoutMethod::Fit);
     g_layoutRunning = false;
 }
 

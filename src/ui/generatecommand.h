@@ -15,6 +15,8 @@ class StyledProgressBar;
 // Thorough: the wait notice has a Cancel button; when only some words fit the user is
 // asked whether to place those and keep the others in the list. Cancel, No, or no word
 // placed at all leave the grid and the list as they were before the button was pressed.
+// Fit: as Thorough, but the grid first takes the smallest square size found to hold every
+// word.
 void generateCrossword(MainWindow &window);
 
 // Shows the attempt number on the progress bar, wrapped to 1..Max, and lets pending

@@ -320,6 +320,11 @@ void MainWindow::buildKeyboardCommands()
              QStringLiteral("Re&move Word from the List"));
     wordItem(WordListCommand::SearchPlaces, QStringLiteral("mnuSearchPlaces"),
              QStringLiteral("Search for &Places for the Word"), QKeySequence::Find);
+    tools->addSeparator();
+    // Cuts away the empty rows and columns around the words, so the squares print larger.
+    addCommand(WindowMenu::Tools, QStringLiteral("mnuTrimGrid"),
+               QStringLiteral("Trim Grid to Words"),
+               [this] { showRefusal(m_document->trimGrid()); });
 }
 
 void MainWindow::buildToolbarBand()

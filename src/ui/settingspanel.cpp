@@ -88,10 +88,14 @@ SettingsPanel::SettingsPanel(const PuzzleDocument &document, QWidget *parent)
     m_methodBox = makeBox(this, QStringLiteral("cboMethod"), QStringLiteral("Layout:"));
     m_methodBox->addItem(QStringLiteral("Classic"));
     m_methodBox->addItem(QStringLiteral("Thorough"));
+    m_methodBox->addItem(QStringLiteral("Fit"));
     m_methodBox->setItemData(0, QStringLiteral("Quick: words cross at random places"),
                              Qt::ToolTipRole);
     m_methodBox->setItemData(1, QStringLiteral("Searches up to 2 seconds to fit every word"),
                              Qt::ToolTipRole);
+    m_methodBox->setItemData(
+        2, QStringLiteral("Searches up to 3 seconds for the smallest grid that holds every word"),
+        Qt::ToolTipRole);
     m_methodBox->setToolTip(QStringLiteral("How the crossword is generated"));
     m_methodLabel->setBuddy(m_methodBox);
 
@@ -179,12 +183,19 @@ void SettingsPanel::showPuzzleFields()
 
 LayoutMethod SettingsPanel::layoutMethod() const
 {
-    return m_methodBox->currentIndex() == 1 ? LayoutMethod::Thorough : LayoutMethod::Classic;
+    switch (m_methodBox->currentIndex()) {
+    case 1:
+        return LayoutMethod::Thorough;
+    case 2:
+        return LayoutMethod::Fit;
+    default:
+        return LayoutMethod::Classic;
+    }
 }
 
 void SettingsPanel::setLayoutMethod(LayoutMethod method)
 {
-    m_methodBox->setCurrentIndex(method == LayoutMethod::Thorough ? 1 : 0);
+    m_methodBox->setCurrentIndex(int(method));
 }
 
 QColor SettingsPanel::background() const

@@ -80,7 +80,7 @@ private:
     QComboBox *m_heightBox = nullptr;
     GradientButton *m_changeButton = nullptr;
     QLabel *m_methodLabel = nullptr;
-    QComboBox *m_methodBox = nullptr; // "Classic" (0) or "Thorough" (1)
+    QComboBox *m_methodBox = nullptr; // "Classic" (0), "Thorough" (1) or "Fit" (2)
     ColorButton *m_backgroundPicker = nullptr;
     ColorButton *m_gridLinePicker = nullptr;
     ColorButton *m_squarePicker = nullptr;

@@ -188,7 +188,10 @@ void TestCliFormats::makeRefusals_data()
         << "Generate Error: There was a problem generating the crossword. You may need to "
            "increase the grid size or just try again.\n";
     QTest::newRow("no height") << QByteArray("cat\n") << QStringList{"--width", "10"} << 2
-                               << "velloquin-cli: make needs --width and --height\n";
+                               << "velloquin-cli: make needs --width and --height, or --fit\n";
+    QTest::newRow("fit with a size")
+        << QByteArray("cat\n") << (QStringList(size) << "--fit") << 2
+        << "velloquin-cli: --fit chooses the grid size itself; leave out --width and --height\n";
     QTest::newRow("width too small")
         << QByteArray("cat\n") << QStringList{"--width", "4", "--height", "10"} << 2
         << "velloquin-cli: --width must be a whole number from 5 to 255, not '4'\n";
@@ -221,7 +224,7 @@ void TestCliFormats::makeRefusals_data()
            "increase the grid size or just try again.\n";
     QTest::newRow("partial without thorough")
         << QByteArray("cat\n") << (QStringList(size) << "--partial") << 2
-        << "velloquin-cli: --budget-ms and --partial go with --thorough\n";
+        << "velloquin-cli: --budget-ms and --partial go with --thorough or --fit\n";
     QTest::newRow("budget too large")
         << QByteArray("cat\n")
         << (QStringList(size) << "--thorough"

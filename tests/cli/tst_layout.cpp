@@ -6,6 +6,7 @@
 #include "thoroughlayout.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -74,6 +75,8 @@ private slots:
     void searchPrintsCandidatesInOrder();
     void rejectsBadInvocations_data();
     void rejectsBadInvocations();
+    void fitAndTrimChooseTheSize_data();
+    void fitAndTrimChooseTheSize();
 
 private:
     QString writePuzzle(const QString &name, const QStringList &stored, bool withGridWord = true);
@@ -291,6 +294,70 @@ void TestCliLayout::rejectsBadInvocations()
     QVERIFY(run.errBytes.startsWith("velloquin-cli: "));
     QCOMPARE(run.errBytes.count('\n'), 1);
     QCOMPARE(readFileBytes(ok), before);
+}
+
+void TestCliLayout::fitAndTrimChooseTheSize_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    // The standard output as a pattern (@file: the puzzle written) and the error output.
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    // The grid's size afterwards; 0: the square size the output names, below 15.
+    QTest::addColumn<int>("side");
+    const QString fitted = QStringLiteral("^@file: 5 words on a (\\d+) by \\1 grid \\(fit layout, "
+                                          "\\d+ crossings\\)\n$");
+    QTest::newRow("generate --fit") << QStringList{"generate", "@file", "--fit", "--seed", "5"} << 0
+                                    << fitted << QString() << 0;
+    QTest::newRow("generate --fit --budget-ms")
+        << QStringList{"generate", "@file", "--fit", "--budget-ms", "100"} << 0 << fitted
+        << QString() << 0;
+    QTest::newRow("make --fit") << QStringList{"make", "@list", "@file", "--fit"} << 0 << fitted
+                                << QString() << 0;
+    QTest::newRow("trim") << QStringList{"trim", "@file"} << 0 << "^$" << QString() << 5;
+    QTest::newRow("trim an empty grid")
+        << QStringList{"trim", "@empty"} << 1 << "^$"
+        << "Trim Grid to Words: There are no words on the grid to trim it to.\n"
+        << 15;
+}
+
+void TestCliLayout::fitAndTrimChooseTheSize()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QFETCH(int, side);
+    const QString path = writePuzzle("fit.cwd", {"ACT", "TACK", "ATTIC", "TACIT"});
+    const QString empty = writePuzzle("empty.cwd", {"ACT"}, false);
+    QFile list(m_dir.filePath("list.txt"));
+    QVERIFY(list.open(QIODevice::WriteOnly) && list.write("cat\nact\ntack\nattic\ntacit\n") > 0);
+    list.close();
+    const QString written = args.contains("@empty") ? empty : path;
+    args.replaceInStrings("@file", path).replaceInStrings("@empty", empty);
+    args.replaceInStrings("@list", list.fileName());
+
+    const CliRun run = runCli(args);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.err, err);
+    const QRegularExpressionMatch said =
+        QRegularExpression(out.replace("@file", QRegularExpression::escape(path))).match(run.out);
+    QVERIFY2(said.hasMatch(), qPrintable(run.out));
+    if (side == 0) {
+        side = said.captured(1).toInt();
+        QVERIFY(side >= 5 && side < 15);
+    }
+    const Result<CrosswordFileContent> file = loadCrosswordFile(written, 16, 16);
+    QVERIFY(file);
+    const CrosswordData &puzzle = file.value().puzzle;
+    QCOMPARE(puzzle.width, side);
+    QCOMPARE(puzzle.height, side);
+    if (exitCode == 0) {
+        // No word lost (the stored list keeps its empty first entry), every word in the grid.
+        QCOMPARE(puzzle.words.size() + file.value().extra.size() - 1, 5);
+        const QRect box = measureLayout(puzzle).bounds;
+        QVERIFY(box.left() == 0 && box.top() == 0 && box.right() < side && box.bottom() < side);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCliLayout)

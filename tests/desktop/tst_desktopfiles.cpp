@@ -210,7 +210,7 @@ private slots:
             << QStringList{"make", "words.txt", ""} << "animals.cwd";
         QTest::newRow("ipuz to import") << QStringList{"import", ""} << "puzzle.ipuz";
         QTest::newRow("layout options") << QStringList{"generate", "animals.cwd", "--"}
-                                        << "--budget-ms --help --partial --seed --thorough";
+                                        << "--budget-ms --fit --help --partial --seed --thorough";
         QTest::newRow("direction")
             << QStringList{"add", "animals.cwd", "1", "2", ""} << "across down";
         QTest::newRow("paper") << QStringList{"export", "animals.cwd", "--paper", ""}

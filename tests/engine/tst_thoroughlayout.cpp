@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "crossworddata.h"
+#include "fitlayout.h"
 #include "gridedit.h"
 #include "layoutchecks.h"
 #include "layoutgenerator.h"
@@ -103,6 +104,8 @@ private Q_SLOTS:
     void cancelReturnsNothingToApply();
     void qualityOfAHandMadeLayout();
     void partialQuestionText();
+    void fitFindsASmallSquareThatHoldsEveryWord_data();
+    void fitFindsASmallSquareThatHoldsEveryWord();
 };
 
 void TestThoroughLayout::layoutsKeepEveryPromise_data()
@@ -295,6 +298,48 @@ void TestThoroughLayout::partialQuestionText()
     QCOMPARE(partialLayoutQuestion(38, 40),
              QStringLiteral("Only 38 of 40 words fit in this grid. Place these 38 words and keep "
                             "the others in the word list?"));
+}
+
+void TestThoroughLayout::fitFindsASmallSquareThatHoldsEveryWord_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("maxLength");
+    QTest::addColumn<quint32>("seed");
+    // A step limit, never the clock, ends each run: the rows check repeatability too.
+    for (const quint32 seed : {3u, 99u, 4242u}) {
+        QTest::addRow("8 words seed %u", seed) << 8 << 6 << seed;
+        QTest::addRow("25 words seed %u", seed) << 25 << 9 << seed;
+        QTest::addRow("1 word seed %u", seed) << 1 << 7 << seed;
+    }
+}
+
+void TestThoroughLayout::fitFindsASmallSquareThatHoldsEveryWord()
+{
+    QFETCH(int, count);
+    QFETCH(int, maxLength);
+    QFETCH(quint32, seed);
+    const ExtraWords extra = extraWith(randomWords(count, maxLength, seed));
+    FitOptions options;
+    options.budgetMs = 600000;
+    options.stepLimit = 30000;
+
+    RandomSource random(seed);
+    const FitLayout fit = findFitLayout(extra, random, options);
+    QVERIFY(fit.allPlaced());
+    QCOMPARE(brokenPromise(fit.layout, extra, fit.side, fit.side), QString());
+    // The grid is no larger than the words' box, and one square less was searched
+    // unless the longest word forbids it.
+    QVERIFY(qMax(fit.layout.bounds.width(), fit.layout.bounds.height()) <= fit.side);
+    int longest = kMinGridSide;
+    for (qsizetype i = 1; i < extra.size(); ++i)
+        longest = qMax(longest, int(extra.at(i).word.size()));
+    QVERIFY(fit.side == longest || fit.sidesTried.contains(fit.side - 1));
+    QVERIFY(fit.steps <= options.stepLimit + 1000);
+
+    RandomSource again(seed);
+    const FitLayout repeated = findFitLayout(extra, again, options);
+    QCOMPARE(repeated.side, fit.side);
+    QCOMPARE(repeated.layout.words, fit.layout.words);
 }
 
 QTEST_GUILESS_MAIN(TestThoroughLayout)

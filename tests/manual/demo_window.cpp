@@ -89,6 +89,15 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents();
         edit->grab().save(out + QStringLiteral("/window_edit_menu.png"));
         edit->hide();
+
+        // The Fit layout chosen, and the Tools menu with "Trim Grid to Words".
+        window->setLayoutMethod(LayoutMethod::Fit);
+        window->grab().save(out + QStringLiteral("/window_fit.png"));
+        auto *tools = window->findChild<QMenu *>(QStringLiteral("mnuTools"));
+        tools->popup(window->mapToGlobal(QPoint(120, 20)));
+        QCoreApplication::processEvents();
+        tools->grab().save(out + QStringLiteral("/window_tools_menu.png"));
+        tools->hide();
     }
 
     AgreementWindow agreement;

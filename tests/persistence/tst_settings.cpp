@@ -41,6 +41,8 @@ private slots:
     void missingOrEmptyFileGivesDefaults_data();
     void missingOrEmptyFileGivesDefaults();
     void readsEveryKey();
+    void layoutMethodReadsBack_data();
+    void layoutMethodReadsBack();
     void saveWritesKeysInOrder();
     void factoryValuesLeaveOutlineAndOtherSectionsAlone();
     void failedWriteIsReportedAndKeepsTheFile();
@@ -162,6 +164,32 @@ void tst_Settings::readsEveryKey()
     QCOMPARE(s.squares, std::optional<qint32>(65280));
     QVERIFY(s.useOutline);
     QCOMPARE(s.layoutMethod, LayoutMethod::Thorough);
+}
+
+void tst_Settings::layoutMethodReadsBack_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<LayoutMethod>("method");
+    QTest::newRow("fit") << QByteArray("fit") << LayoutMethod::Fit;
+    QTest::newRow("Fit") << QByteArray(" Fit ") << LayoutMethod::Fit;
+    QTest::newRow("thorough") << QByteArray("Thorough") << LayoutMethod::Thorough;
+    QTest::newRow("unknown, from a newer version")
+        << QByteArray("Fastest") << LayoutMethod::Classic;
+}
+
+void tst_Settings::layoutMethodReadsBack()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(LayoutMethod, method);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Crossword.ini"));
+    writeAll(path, "[Default Settings]\r\nLayoutMethod=" + stored + "\r\n");
+    QCOMPARE(readDefaultSettings(path).layoutMethod, method);
+    // Written back under its own name, it reads as the same method.
+    SettingsValues v;
+    v.layoutMethod = method;
+    QVERIFY(writeDefaultSettings(path, v).ok());
+    QCOMPARE(readDefaultSettings(path).layoutMethod, method);
 }
 
 void tst_Settings::saveWritesKeysInOrder()

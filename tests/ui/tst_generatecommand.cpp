@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QUndoStack>
 #include <QtTest>
 
 using namespace Velloquin;
@@ -52,6 +53,7 @@ private slots:
     void thoroughAsksWhenSomeWordsDoNotFit_data();
     void thoroughAsksWhenSomeWordsDoNotFit();
     void thoroughCancelKeepsGridAndList();
+    void fitChoosesTheGridAndTrimCropsIt();
 
 private:
     MainWindow &w() { return *m_window; }
@@ -370,6 +372,49 @@ void tst_GenerateCommand::thoroughCancelKeepsGridAndList()
     QCOMPARE(listedWords(w()), words);
     QCOMPARE(w().document().storedWords(), storedBefore);
     verifyIdle();
+}
+
+void tst_GenerateCommand::fitChoosesTheGridAndTrimCropsIt()
+{
+    control<QComboBox>(w(), "cboMethod")->setCurrentIndex(2);
+    QCOMPARE(w().layoutMethod(), LayoutMethod::Fit);
+    newGrid(30, 30);
+    const QStringList words{"OTTER", "TROUT", "HERON", "BEAVER", "SALMON", "NEWT", "EEL"};
+    listWords(words);
+    bool sawCancel = false;
+    connect(control<StyledProgressBar>(w(), "XP2"), &StyledProgressBar::valueChanged, this, [&] {
+        sawCancel = sawCancel || control<QPushButton>(w(), "cmdCancelGenerate")->isVisible();
+    });
+    clickButton(control<GradientButton>(w(), "CandyButton2"));
+    QCOMPARE(dialogs().shown.size(), 0);
+    QVERIFY(sawCancel);
+    verifyIdle();
+    // Every word on a square grid no larger than its words' box (six letters at least),
+    // and the size boxes show it.
+    const CrosswordData fitted = w().puzzle();
+    QCOMPARE(fitted.width, fitted.height);
+    QVERIFY2(fitted.width >= 6 && fitted.width < 12, qPrintable(QString::number(fitted.width)));
+    QCOMPARE(gridAnswers(w()).size(), words.size());
+    QCOMPARE(listedWords(w()), QStringList());
+    QCOMPARE(control<QComboBox>(w(), "txtXSize")->currentText().toInt(), int(fitted.width));
+    QCOMPARE(control<QComboBox>(w(), "txtYSize")->currentText().toInt(), int(fitted.height));
+
+    // Trim on a grid with a margin: the words move to the corner, one undo step brings
+    // the margin back.
+    w().document().changeProperties(fitted.title, fitted.subject, 20, 20);
+    QVERIFY(w().document().movePuzzle(MoveDirection::Right));
+    QVERIFY(w().document().movePuzzle(MoveDirection::Down));
+    const CrosswordData margin = w().puzzle();
+    const int steps = w().document().undoStack()->count();
+    w().findChild<QAction *>(QStringLiteral("mnuTrimGrid"))->trigger();
+    QCOMPARE(dialogs().shown.size(), 0);
+    QCOMPARE(w().document().undoStack()->count(), steps + 1);
+    const CrosswordData trimmed = w().puzzle();
+    QCOMPARE(trimmed.words, fitted.words);
+    QVERIFY(trimmed.width <= fitted.width && trimmed.height <= fitted.height);
+    QVERIFY(trimmed.width == fitted.width || trimmed.height == fitted.height);
+    w().document().undoStack()->undo();
+    QCOMPARE(w().puzzle(), margin);
 }
 
 QTEST_MAIN(tst_GenerateCommand)
