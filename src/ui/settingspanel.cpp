@@ -241,6 +241,7 @@ QList<QWidget *> SettingsPanel::tabOrder() const
             m_widthBox,
             m_heightBox,
             m_changeButton,
+            m_methodBox,
             m_backgroundPicker,
             m_squarePicker,
             m_gridLinePicker,
