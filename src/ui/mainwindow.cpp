@@ -42,6 +42,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTreeView>
 #include <QUndoStack>
 #include <QWindowStateChangeEvent>
 
@@ -359,7 +360,12 @@ void MainWindow::buildKeyboardCommands()
     words->setCheckable(true);
     auto followWords = [this, words] { words->setChecked(!m_wordsDock->isHidden()); };
     followWords();
-    connect(words, &QAction::triggered, m_wordsDock, &QWidget::setVisible);
+    // Shown from the keyboard, the list takes the focus so the keys go on there.
+    connect(words, &QAction::triggered, m_wordsDock, [this](bool shown) {
+        m_wordsDock->setVisible(shown);
+        if (shown)
+            m_wordsDock->view()->setFocus(Qt::ShortcutFocusReason);
+    });
     connect(m_wordsDock, &QDockWidget::visibilityChanged, words, followWords);
     connect(view, &QMenu::aboutToShow, words, followWords);
 
@@ -557,6 +563,8 @@ void MainWindow::setTabOrder()
     order += m_settingsPanel->tabOrder();
     order += m_gridView;
     order += m_wordPanel->tabOrder();
+    // The Words list beside them comes last.
+    order += m_wordsDock->view();
     for (QWidget *control : std::as_const(order))
         if (control->focusPolicy() == Qt::NoFocus)
             control->setFocusPolicy(Qt::StrongFocus);
