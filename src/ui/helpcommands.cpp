@@ -105,6 +105,7 @@ QWidget *showKeyboardShortcuts(MainWindow &window)
         table->setItem(row, 2, new QTableWidgetItem(e.keys));
     }
     table->resizeColumnsToContents();
+    table->resizeRowsToContents();
     dialog->show();
     dialog->raise();
     return dialog;

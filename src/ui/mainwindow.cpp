@@ -446,8 +446,17 @@ void MainWindow::setZoomPercent(int percent)
     percent = qBound(MinZoom, percent, MaxZoom);
     if (percent == m_zoom)
         return;
+    // The square in the middle of the view stays there.
+    QScrollBar *h = m_gridScroll->horizontalScrollBar();
+    QScrollBar *v = m_gridScroll->verticalScrollBar();
+    const QSize shown = m_gridScroll->viewport()->size();
+    const double cx = (h->value() + shown.width() / 2.0) / qMax(1, m_gridView->width());
+    const double cy = (v->value() + shown.height() / 2.0) / qMax(1, m_gridView->height());
     m_zoom = percent;
     layoutGrid();
+    const QSize now = m_gridScroll->viewport()->size();
+    h->setValue(qRound(cx * m_gridView->width() - now.width() / 2.0));
+    v->setValue(qRound(cy * m_gridView->height() - now.height() / 2.0));
     redrawGrid();
     m_wordPanel->hideSelection();
 }

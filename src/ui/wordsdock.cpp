@@ -37,8 +37,11 @@ WordsDock::WordsDock(PuzzleDocument &document, Dialogs &dialogs, WordPanel &word
     m_view->setUniformRowHeights(true);
     m_view->setAlternatingRowColors(true);
     m_view->header()->setStretchLastSection(true);
+    // The group captions run across the columns.
+    for (int group = 0; group < WordsModel::GroupCount; ++group)
+        m_view->setFirstColumnSpanned(group, QModelIndex(), true);
     m_view->expandAll();
-    m_view->resizeColumnToContents(WordsModel::NumberColumn);
+    m_view->setColumnWidth(WordsModel::NumberColumn, 64);
     m_view->setColumnWidth(WordsModel::AnswerColumn, 110);
     setWidget(m_view);
 

@@ -67,6 +67,7 @@ private slots:
     void droppedFilesOpenAsTheirMenuCommands_data();
     void droppedFilesOpenAsTheirMenuCommands();
     void storedWordDroppedOnASquareIsPlaced();
+    void zoomGrowsTheGridAndItsNumbers();
     void typedLetterStartsAWordWithoutTheOldClue();
     void enterInTheClueBoxUpdates();
     void everyMenuItemHasAnAccessKey();
@@ -247,6 +248,22 @@ void tst_WordsDock::storedWordDroppedOnASquareIsPlaced()
     QCOMPARE(w().puzzle().words.at(1).orientation, Direction::Down);
     QCOMPARE(w().puzzle().words.at(1).clue, QStringLiteral("Foot end"));
     QVERIFY(storedWords(w()).isEmpty());
+}
+
+void tst_WordsDock::zoomGrowsTheGridAndItsNumbers()
+{
+    auto *grid = control<PictureBox>(w(), "picView");
+    const QSize fit = grid->size();
+    control<QAction>(w(), "mnuZoomIn")->trigger();
+    control<QAction>(w(), "mnuZoomIn")->trigger();
+    QCOMPARE(w().zoomPercent(), 156);
+    QCOMPARE(grid->size(), fit * 156 / 100);
+    QCOMPARE(grid->picture().size(), grid->size());
+    // The numbers keep step with the squares.
+    QCOMPARE(control<PictureBox>(w(), "picNumbersAcross")->width(), grid->width());
+    QCOMPARE(control<PictureBox>(w(), "picNumbersDown")->height(), grid->height());
+    control<QAction>(w(), "mnuZoomFit")->trigger();
+    QCOMPARE(grid->size(), fit);
 }
 
 void tst_WordsDock::typedLetterStartsAWordWithoutTheOldClue()
