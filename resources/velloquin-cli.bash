@@ -19,7 +19,7 @@ _velloquin_cli()
     case $command in
         new) options="--width --height --title --subject" ;;
         render) options="--width-px --height-px --hide-answers --outline --background --gridlines --squares" ;;
-        export) options="--hide-answers --no-key --paper" ;;
+        export) options="--hide-answers --no-key --paper --no-check --no-reveal --language" ;;
         make) options="--width --height --title --subject $layout" ;;
         generate) options="$layout" ;;
     esac
@@ -28,6 +28,10 @@ _velloquin_cli()
     case $prev in
         --paper)
             COMPREPLY=($(compgen -W "a4 letter" -- "$cur"))
+            return
+            ;;
+        --language)
+            COMPREPLY=($(compgen -W "en de fr es tr" -- "$cur"))
             return
             ;;
         --width | --height | --title | --subject | --seed | --budget-ms | --width-px | --height-px | \
@@ -45,7 +49,7 @@ _velloquin_cli()
     local i n=0
     for ((i = 2; i < cword; i++)); do
         case ${words[i]} in
-            --paper | --width | --height | --title | --subject | --seed | --budget-ms | \
+            --paper | --language | --width | --height | --title | --subject | --seed | --budget-ms | \
                 --width-px | --height-px | --background | --gridlines | --squares) ((i++)) ;;
             -*) ;;
             *) ((n++)) ;;

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QProcess>
 #include <QStandardPaths>
 
 using namespace Velloquin;
@@ -35,6 +36,9 @@ int main(int argc, char *argv[])
     options.dialogs = &dialogs;
     options.agree = [] { return AgreementWindow::ask(); };
     options.file = file;
+    options.startAnotherWindow = [] {
+        QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
+    };
 
     const std::unique_ptr<MainWindow> window = startProgram(options);
     if (!window)

@@ -31,6 +31,7 @@ struct ExportJob
     QString output;
     QPageSize::PageSizeId paper = systemPaperSize();
     bool answerKey = true; // .pdf: the answer key pages
+    WebPageOptions page;   // .html: what the class may do, the page's language
 };
 
 // The grid picture for a page: as many screen pixels a square as fit the text width and
@@ -100,7 +101,7 @@ int exportPicture(const ExportJob &job)
 // The web page to solve in a browser.
 int exportHtml(const ExportJob &job)
 {
-    const Result<> written = writeWebPage(job.output, job.puzzle);
+    const Result<> written = writeWebPage(job.output, job.puzzle, job.page);
     return written.ok() ? ExitOk : refused(written.message());
 }
 
@@ -139,6 +140,7 @@ int runExport(const QStringList &args)
     QStringList files;
     ExportJob job;
     bool noKey = false;
+    QStringList pageOptions; // given, to refuse them for other formats
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args.at(i);
         if (arg == QLatin1String("--hide-answers")) {
@@ -153,6 +155,19 @@ int runExport(const QStringList &args)
                 job.paper = QPageSize::Letter;
             else
                 return usageError(QStringLiteral("--paper takes a4 or letter"));
+        } else if (arg == QLatin1String("--no-check")) {
+            job.page.allowCheck = false;
+            pageOptions << arg;
+        } else if (arg == QLatin1String("--no-reveal")) {
+            job.page.allowReveal = false;
+            pageOptions << arg;
+        } else if (arg == QLatin1String("--language")) {
+            const QString code = i + 1 < args.size() ? args.at(++i).toLower() : QString();
+            if (!webPageLanguageCodes().contains(code))
+                return usageError(QStringLiteral("--language takes one of %1")
+                                      .arg(webPageLanguageCodes().join(QLatin1String(", "))));
+            job.page.language = code;
+            pageOptions << arg;
         } else if (arg.startsWith(QLatin1String("--"))) {
             return usageError(QStringLiteral("unknown option %1").arg(arg));
         } else {
@@ -170,6 +185,9 @@ int runExport(const QStringList &args)
 
     if (noKey && QLatin1String(format->suffix) != QLatin1String("pdf"))
         return usageError(QStringLiteral("--no-key applies to a .pdf worksheet only"));
+    if (!pageOptions.isEmpty() && QLatin1String(format->suffix) != QLatin1String("html"))
+        return usageError(
+            QStringLiteral("%1 applies to an .html web page only").arg(pageOptions.first()));
     // Refused rather than ignored without a word.
     if (job.options.answersHidden && !format->drawsAnswers)
         return usageError(

@@ -87,7 +87,11 @@ const Help kHelp[] = {
                "Options:\n"
                "  --hide-answers        the grid without its letters\n"
                "  --no-key              .pdf only: leave out the answer key\n"
-               "  --paper a4|letter     paper of a .pdf or .docx (default: the locale's)\n\n"
+               "  --paper a4|letter     paper of a .pdf or .docx (default: the locale's)\n"
+               "  --no-check            .html only: no Check button on the page\n"
+               "  --no-reveal           .html only: nothing on the page shows a letter (a test)\n"
+               "  --language CODE       .html only: the page's own words in en, de, fr, es or tr\n"
+               "                        (default en)\n\n"
                "Example:\n"
                "  velloquin-cli export animals.cwd sheet.pdf --paper a4\n\n" WRITES_OUTPUT},
     {"make",

@@ -50,7 +50,7 @@ const CliCommand kCommands[] = {
      runRender},
     {"export",
      "export FILE OUT.docx|OUT.ipuz|OUT.puz|OUT.pdf|OUT.png|OUT.bmp|OUT.html [--hide-answers] "
-     "[--no-key] [--paper a4|letter]",
+     "[--no-key] [--paper a4|letter] [--no-reveal] [--no-check] [--language CODE]",
      runExport},
     {"make",
      "make LIST.txt OUT.cwd --width N --height N [--title T] [--subject S] [--seed N] "

@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QList>
 
 #include <algorithm>
@@ -25,11 +27,6 @@ Result<> refuse(const QString &problem)
 QString at(int x, int y)
 {
     return QStringLiteral("(%1,%2)").arg(x).arg(y);
-}
-
-QString directionName(Direction orientation)
-{
-    return orientation == Direction::Down ? QStringLiteral("Down") : QStringLiteral("Across");
 }
 
 // A square takes one character typed on a keyboard: not a blank, a control character
@@ -163,6 +160,14 @@ QString resourceText(const QString &path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+// Our own texts as JSON for an inline script element: '<' as an escape, so nothing in it
+// can end the element.
+QString scriptJson(const QJsonObject &object)
+{
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact))
+        .replace(QLatin1Char('<'), QLatin1String("\\u003c"));
+}
+
 // Where a word's squares are in the clue order, for the squares' labels.
 struct SquareWords
 {
@@ -175,8 +180,13 @@ struct SquareWords
 
 } // namespace
 
-Result<QByteArray> webPageBytes(const CrosswordData &original)
+Result<QByteArray> webPageBytes(const CrosswordData &original, const WebPageOptions &options)
 {
+    const WebPageTexts *texts = webPageTexts(options.language);
+    if (!texts)
+        return refuse(QStringLiteral("The page cannot be written in the language '%1'.")
+                          .arg(options.language));
+    const auto say = [](const char *utf8) { return escaped(QString::fromUtf8(utf8)); };
     CrosswordData puzzle = original;
     numberSquares(puzzle);
     const Result<> solvable = checkSolvable(puzzle, buildCellGrid(puzzle));
@@ -233,14 +243,17 @@ Result<QByteArray> webPageBytes(const CrosswordData &original)
     const quint32 seed = (hash >> 16) ^ (hash & 0xffff);
 
     const QString title =
-        puzzle.title.trimmed().isEmpty() ? QStringLiteral("Crossword") : puzzle.title;
+        puzzle.title.trimmed().isEmpty() ? WebPageTexts::text(texts->title) : puzzle.title;
     QString html;
     html.reserve(16384 + width * height * 400);
     html +=
-        QLatin1String("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-                      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+        QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n")
+            .arg(QLatin1String(texts->code));
+    html +=
+        QLatin1String("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
                       "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
                       "style-src 'unsafe-inline'; script-src 'unsafe-inline'\">\n"
+                      "<meta name=\"color-scheme\" content=\"light dark\">\n"
                       "<meta name=\"generator\" content=\"Velloquin\">\n<title>");
     html += escaped(title);
     html += QLatin1String("</title>\n<style>\n");
@@ -253,15 +266,23 @@ Result<QByteArray> webPageBytes(const CrosswordData &original)
         html += escapedLines(puzzle.subject);
         html += QLatin1String("</p>\n");
     }
-    html += QLatin1String("</header>\n<div class=\"puzzle\">\n<div class=\"board\">\n"
-                          "<p class=\"current-clue\" id=\"current-clue\" aria-hidden=\"true\">"
-                          "</p>\n");
-    html += QStringLiteral("<div class=\"grid-wrap\" style=\"--cols: %1\">\n"
-                           "<table class=\"grid\" role=\"grid\" id=\"grid\" "
-                           "aria-label=\"Puzzle grid, %1 by %2 squares\">\n<tbody>\n")
+    // For the pupil's name and the date on paper; the screen does not show it.
+    html += QStringLiteral("<p class=\"name-line\"><span>%1:</span><span class=\"fill\"></span>"
+                           "<span>%2:</span><span class=\"fill short\"></span></p>\n")
+                .arg(say(texts->nameLabel), say(texts->dateLabel));
+    html += QStringLiteral("</header>\n<div class=\"puzzle\" style=\"--cols: %1; --rows: %2\">\n"
+                           "<div class=\"board\">\n"
+                           "<p class=\"current-clue\" id=\"current-clue\" aria-hidden=\"true\">"
+                           "</p>\n<div class=\"grid-wrap\" id=\"grid-wrap\">\n"
+                           "<table class=\"grid\" role=\"grid\" id=\"grid\" aria-label=\"%3\">\n"
+                           "<tbody>\n")
                 .arg(width)
-                .arg(height);
-    bool firstSquare = true;
+                .arg(height)
+                .arg(say(texts->grid).arg(width).arg(height));
+    // One square is in the Tab order at a time: the selected one, at first the first
+    // square of the first word in the clue order.
+    const GridWord &firstWord = puzzle.words.at(order.first());
+    const int tabbable = firstWord.squareY(0) * width + firstWord.squareX(0);
     for (int y = 0; y < height; ++y) {
         html += QLatin1String("<tr>");
         for (int x = 0; x < width; ++x) {
@@ -280,57 +301,74 @@ Result<QByteArray> webPageBytes(const CrosswordData &original)
             if (s.number > 0)
                 html += QStringLiteral("<span class=\"num\" aria-hidden=\"true\">%1</span>")
                             .arg(s.number);
+            const QString label =
+                QString::number(w.number) + QLatin1Char(' ') +
+                say(w.orientation == Direction::Down ? texts->down : texts->across) +
+                say(texts->letterOf)
+                    .arg((across ? s.acrossLetter : s.downLetter) + 1)
+                    .arg(w.length());
             html += QStringLiteral("<input id=\"sq-%1\" type=\"text\" tabindex=\"%2\" "
-                                   "aria-label=\"%3 %4, letter %5 of %6\" "
-                                   "aria-describedby=\"clue-%7\" autocomplete=\"off\" "
-                                   "autocapitalize=\"characters\" spellcheck=\"false\"></td>")
+                                   "aria-label=\"%3\" aria-describedby=\"clue-%4\" "
+                                   "autocomplete=\"off\" autocapitalize=\"characters\" "
+                                   "spellcheck=\"false\"></td>")
                         .arg(i)
-                        .arg(firstSquare ? 0 : -1)
-                        .arg(w.number)
-                        .arg(directionName(w.orientation))
-                        .arg((across ? s.acrossLetter : s.downLetter) + 1)
-                        .arg(w.length())
+                        .arg(i == tabbable ? 0 : -1)
+                        .arg(label)
                         .arg(word);
-            firstSquare = false;
         }
         html += QLatin1String("</tr>\n");
     }
-    html += QLatin1String(
-        "</tbody>\n</table>\n</div>\n"
-        "<div class=\"buttons\">\n"
-        "<button type=\"button\" id=\"check\">Check</button>\n"
-        "<button type=\"button\" id=\"reveal-letter\">Reveal letter</button>\n"
-        "<button type=\"button\" id=\"reveal-word\">Reveal word</button>\n"
-        "<button type=\"button\" id=\"reveal-all\">Reveal all</button>\n"
-        "<button type=\"button\" id=\"clear\">Clear</button>\n"
-        "</div>\n"
-        "<p class=\"status\" id=\"status\" role=\"status\" aria-live=\"polite\"></p>\n"
-        "<noscript><p class=\"status\">Turn on JavaScript to solve the puzzle on this page; "
-        "it prints without it.</p></noscript>\n"
-        "<p class=\"help\">Type the letters. Arrow keys move, Space or a second click turns "
-        "the direction, Tab and Shift+Tab go to the next and previous word.</p>\n"
-        "</div>\n<div class=\"clues\">\n");
+    html += QLatin1String("</tbody>\n</table>\n</div>\n<div class=\"buttons\">\n");
+    const auto button = [&html](const char *id, const QString &caption) {
+        html += QStringLiteral("<button type=\"button\" id=\"%1\">%2</button>\n")
+                    .arg(QLatin1String(id), caption);
+    };
+    if (options.allowCheck)
+        button("check", say(texts->check));
+    if (options.allowReveal) {
+        button("reveal-letter", say(texts->revealLetter));
+        button("reveal-word", say(texts->revealWord));
+        button("reveal-all", say(texts->revealAll));
+    }
+    button("clear", say(texts->clear));
+    html += QStringLiteral(
+                "</div>\n"
+                "<p class=\"status\" id=\"status\" role=\"status\" aria-live=\"polite\"></p>\n"
+                "<noscript><p class=\"status\">%1</p></noscript>\n"
+                "<p class=\"help\"><span class=\"help-keys\">%2</span>"
+                "<span class=\"help-touch\">%3</span></p>\n"
+                "</div>\n<div class=\"clues\">\n")
+                .arg(say(texts->noScript), say(texts->helpKeys), say(texts->helpTouch));
 
-    QString words;
     for (Direction o : {Direction::Across, Direction::Down}) {
         const QString id =
             o == Direction::Across ? QStringLiteral("across") : QStringLiteral("down");
-        html += QStringLiteral("<section aria-labelledby=\"%1-heading\">\n<h2 id=\"%1-heading\">"
-                               "%2</h2>\n<ul class=\"clue-list\">\n")
-                    .arg(id, o == Direction::Across ? QStringLiteral("ACROSS")
-                                                    : QStringLiteral("DOWN"));
+        bool first = true;
         for (int j = 0; j < order.size(); ++j) {
             const GridWord &w = puzzle.words.at(order.at(j));
             if (w.orientation != o)
                 continue;
-            html += QStringLiteral("<li id=\"clue-%1\"><span class=\"clue-number\">%2</span> "
-                                   "<span class=\"clue-text\">%3</span></li>\n")
+            // Each list is one stop in the Tab order; the arrow keys move inside it.
+            if (first)
+                html += QStringLiteral("<section aria-labelledby=\"%1-heading\">\n"
+                                       "<h2 id=\"%1-heading\">%2</h2>\n"
+                                       "<ul class=\"clue-list\" role=\"listbox\" "
+                                       "aria-labelledby=\"%1-heading\">\n")
+                            .arg(id, say(o == Direction::Across ? texts->acrossHeading
+                                                                : texts->downHeading));
+            html += QStringLiteral("<li id=\"clue-%1\" role=\"option\" aria-selected=\"false\" "
+                                   "tabindex=\"%2\"><span class=\"clue-number\">%3</span> "
+                                   "<span class=\"clue-text\">%4</span></li>\n")
                         .arg(j)
+                        .arg(first ? 0 : -1)
                         .arg(w.number)
                         .arg(escapedLines(w.clue));
+            first = false;
         }
-        html += QLatin1String("</ul>\n</section>\n");
+        if (!first)
+            html += QLatin1String("</ul>\n</section>\n");
     }
+    QString words;
     for (int j = 0; j < order.size(); ++j) {
         const GridWord &w = puzzle.words.at(order.at(j));
         words += QStringLiteral("%1[%2,%3,%4,%5,%6]")
@@ -342,24 +380,38 @@ Result<QByteArray> webPageBytes(const CrosswordData &original)
                      .arg(w.length());
     }
     html += QLatin1String("</div>\n</div>\n</main>\n");
-    // Only numbers, base64 and hex: nothing in it can end the script element.
+    // Asked inside the page: a page shown in a sandboxed frame gets no confirm() box.
+    // Cancel has the focus, since both questions throw work away.
+    html += QStringLiteral("<dialog id=\"confirm\" aria-labelledby=\"confirm-text\">"
+                           "<p id=\"confirm-text\"></p>\n<div class=\"buttons\">"
+                           "<button type=\"button\" id=\"confirm-yes\"></button>\n"
+                           "<button type=\"button\" id=\"confirm-no\" autofocus>%1</button></div>"
+                           "</dialog>\n")
+                .arg(say(texts->cancel));
+    // Only numbers, base64, hex and booleans: nothing in it can end the script element.
     html += QStringLiteral("<script type=\"application/json\" id=\"puzzle-data\">"
                            "{\"width\":%1,\"height\":%2,\"id\":\"%3\",\"seed\":%4,"
-                           "\"letters\":\"%5\",\"words\":[%6]}</script>\n")
+                           "\"letters\":\"%5\",\"words\":[%6],")
                 .arg(width)
                 .arg(height)
                 .arg(QStringLiteral("%1").arg(hash, 8, 16, QLatin1Char('0')))
                 .arg(seed)
                 .arg(QString::fromLatin1(maskedLetters(grid, seed)), words);
-    html += QLatin1String("<script>\n");
+    html += QStringLiteral("\"check\":%1,\"reveal\":%2}</script>\n")
+                .arg(options.allowCheck ? QLatin1String("true") : QLatin1String("false"),
+                     options.allowReveal ? QLatin1String("true") : QLatin1String("false"));
+    html += QLatin1String("<script type=\"application/json\" id=\"page-text\">");
+    html += scriptJson(texts->scriptTexts());
+    html += QLatin1String("</script>\n<script>\n");
     html += script;
     html += QLatin1String("</script>\n</body>\n</html>\n");
     return html.toUtf8();
 }
 
-Result<> writeWebPage(const QString &path, const CrosswordData &puzzle)
+Result<> writeWebPage(const QString &path, const CrosswordData &puzzle,
+                      const WebPageOptions &options)
 {
-    const Result<QByteArray> made = webPageBytes(puzzle);
+    const Result<QByteArray> made = webPageBytes(puzzle, options);
     if (!made)
         return Result<>::refused(made.message());
     if (const auto failure = writeFileSafely(path, made.value()))

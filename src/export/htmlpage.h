@@ -3,11 +3,22 @@
 
 #include "crossworddata.h"
 #include "message.h"
+#include "webpagetexts.h"
 
 #include <QByteArray>
 #include <QString>
 
 namespace Velloquin {
+
+// What the teacher lets the class do on the page, and the language of its own words
+// (a code of webPageLanguageCodes()). A page without Reveal has no way to show a letter,
+// so it can serve as a test; it still says when the puzzle is solved.
+struct WebPageOptions
+{
+    bool allowCheck = true;
+    bool allowReveal = true;
+    QString language = QStringLiteral("en");
+};
 
 // The puzzle as one web page to solve in a browser: a single UTF-8 HTML5 file with its
 // style and script inline that asks for nothing else (a content security policy forbids
@@ -26,10 +37,11 @@ namespace Velloquin {
 // without words, a word outside the grid or without a direction or letters, two words
 // that disagree about a shared square, and a letter that cannot be typed into a square
 // (a blank, a control character, half of a surrogate pair).
-Result<QByteArray> webPageBytes(const CrosswordData &puzzle);
+Result<QByteArray> webPageBytes(const CrosswordData &puzzle, const WebPageOptions &options = {});
 
 // webPageBytes written to path whole or not at all.
-Result<> writeWebPage(const QString &path, const CrosswordData &puzzle);
+Result<> writeWebPage(const QString &path, const CrosswordData &puzzle,
+                      const WebPageOptions &options = {});
 
 // Title of the messages the page writer hands back.
 inline const QString kWebPageErrorTitle = QStringLiteral("Export Error");

@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QMessageBox>
 
 namespace Velloquin {
@@ -86,6 +92,45 @@ std::optional<QColor> QtDialogs::chooseColour(const QColor &initial, const QStri
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;
+}
+
+std::optional<WebPageOptions> QtDialogs::webPageOptions(const WebPageOptions &initial)
+{
+    const auto tr = [](const char *text) {
+        return QCoreApplication::translate("Velloquin::WebPageOptions", text);
+    };
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle(kWebPageOptionsTitle);
+    const auto checkBox = [&dialog](const QString &name, const QString &caption, bool checked) {
+        auto *box = new QCheckBox(caption, &dialog);
+        box->setObjectName(name);
+        box->setAccessibleName(QString(caption).remove(u'&'));
+        box->setChecked(checked);
+        return box;
+    };
+    QCheckBox *allowCheck = checkBox(QStringLiteral("chkAllowCheck"),
+                                     tr("Allow &Check (marks wrong letters)"), initial.allowCheck);
+    QCheckBox *allowReveal =
+        checkBox(QStringLiteral("chkAllowReveal"), tr("Allow &Reveal (shows letters and words)"),
+                 initial.allowReveal);
+    auto *language = new QComboBox(&dialog);
+    language->setObjectName(QStringLiteral("cboPageLanguage"));
+    language->setAccessibleName(tr("Language of the page"));
+    for (const QString &code : webPageLanguageCodes())
+        language->addItem(QString::fromUtf8(webPageTexts(code)->name), code);
+    language->setCurrentIndex(std::max(0, language->findData(initial.language.toLower())));
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto *form = new QFormLayout(&dialog);
+    form->addRow(allowCheck);
+    form->addRow(allowReveal);
+    form->addRow(tr("&Language of the page:"), language);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return WebPageOptions{allowCheck->isChecked(), allowReveal->isChecked(),
+                          language->currentData().toString()};
 }
 
 } // namespace Velloquin

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "htmlpage.h"
 #include "message.h"
 
 #include <QColor>
@@ -11,6 +12,9 @@
 class QWidget;
 
 namespace Velloquin {
+
+// Title of the web page options dialog.
+inline const QString kWebPageOptionsTitle = QStringLiteral("Web Page Options");
 
 // Every message box, question and file or colour dialog of the window goes through
 // this interface, so the window runs offscreen with scripted answers in tests.
@@ -39,6 +43,10 @@ public:
 
     // The platform's full colour dialog; nothing when cancelled.
     virtual std::optional<QColor> chooseColour(const QColor &initial, const QString &title) = 0;
+
+    // What the class may do on an exported web page and the language of its own words,
+    // starting from initial; nothing when cancelled.
+    virtual std::optional<WebPageOptions> webPageOptions(const WebPageOptions &initial) = 0;
 };
 
 // The production implementation: Qt's own message boxes and dialogs, owned by parent.
@@ -56,6 +64,7 @@ public:
     QString openFile(const QString &title, const QString &folder, const QString &filter) override;
     QString saveFile(const QString &title, const QString &folder, const QString &filter) override;
     std::optional<QColor> chooseColour(const QColor &initial, const QString &title) override;
+    std::optional<WebPageOptions> webPageOptions(const WebPageOptions &initial) override;
 
 private:
     QWidget *m_parent = nullptr;

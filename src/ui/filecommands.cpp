@@ -46,41 +46,63 @@ SaveOutcome save(MainWindow &window)
 
 } // namespace
 
-void MainWindow::fileNew()
+bool MainWindow::askToSave()
 {
     const Dialogs::Answer answer =
         m_dialogs.question(QStringLiteral("Save Changes"),
                            QStringLiteral("Do you want to save changes to current crossword?"),
                            Dialogs::Buttons::YesNoCancel);
-    if (answer == Dialogs::Answer::Cancel)
+    switch (answer) {
+    case Dialogs::Answer::Yes:
+        // A save that was declined or failed keeps the puzzle: going on would throw away
+        // what the user asked to keep.
+        return save(*this) == SaveOutcome::Saved;
+    case Dialogs::Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool MainWindow::maybeSave()
+{
+    return !m_document->isModified() || askToSave();
+}
+
+void MainWindow::fileNew()
+{
+    // New asks even when nothing changed.
+    if (!askToSave())
         return;
     hideMarks();
-    // Declining the file name goes on without saving; a save that failed keeps the
-    // puzzle, since going on would throw away what the user asked to keep.
-    if (answer == Dialogs::Answer::Yes && save(*this) == SaveOutcome::Failed)
-        return;
-
     m_document->newPuzzle(m_defaultWidth, m_defaultHeight, m_defaultTitle, m_defaultTopic);
 }
 
 void MainWindow::fileOpen()
 {
     hideMarks();
+    if (!maybeSave())
+        return;
     QString path;
     QString fileTitle;
     if (!showFileDialog(m_dialogs, path, fileTitle, m_paths.dialogFolder, kOpenCrosswordTitle,
                         fileDialogFilter(kCrosswordWord, kCrosswordExtension), false) ||
         path.isEmpty())
         return;
-    openFile(path);
+    loadFile(path);
 }
 
 bool MainWindow::openFile(const QString &path)
 {
+    return maybeSave() && loadFile(path);
+}
+
+bool MainWindow::loadFile(const QString &path)
+{
     PuzzleProblems problems;
     const Result<> loaded = m_document->open(path, m_defaultWidth, m_defaultHeight, &problems);
     if (!loaded) {
-        // The document stays as it was.
+        // The document stays as it was, its history and recovery copy with it.
         m_dialogs.message(loaded.message());
         return false;
     }

@@ -50,6 +50,25 @@ QString exportAs(MainWindow &window, const QString &word, const QString &extensi
     return path;
 }
 
+// Reads the ipuz file at path into the window's puzzle without asking; a file that cannot
+// be read leaves the puzzle, its history and its recovery copy as they were.
+bool readIpuzInto(MainWindow &window, const QString &path)
+{
+    const IpuzReading read = readIpuzFile(path);
+    if (!read) {
+        window.dialogs().message(read.message());
+        return false;
+    }
+    CrosswordData puzzle = read.value();
+    const int spaced = keepLineBreakMarksApart(puzzle);
+    // The title follows the document, which has no file name now.
+    window.document().importPuzzle(puzzle);
+    if (spaced > 0)
+        window.dialogs().message(QStringLiteral("Import ipuz"), lineBreakMarkNote(spaced),
+                                 Icon::Information);
+    return true;
+}
+
 } // namespace
 
 void addInterchangeMenus(MainWindow &window)
@@ -90,29 +109,19 @@ bool importWordListFile(MainWindow &window, const QString &path)
 bool importIpuz(MainWindow &window)
 {
     window.hideMarks();
+    if (!window.maybeSave())
+        return false;
     const QString path =
         window.dialogs().openFile(kImportIpuzTitle, window.paths().dialogFolder, kIpuzFilter);
     if (path.isEmpty())
         return false;
-    return importIpuzFile(window, path);
+    return readIpuzInto(window, path);
 }
 
 bool importIpuzFile(MainWindow &window, const QString &path)
 {
     window.hideMarks();
-    const IpuzReading read = readIpuzFile(path);
-    if (!read) {
-        window.dialogs().message(read.message());
-        return false;
-    }
-    CrosswordData puzzle = read.value();
-    const int spaced = keepLineBreakMarksApart(puzzle);
-    window.document().importPuzzle(puzzle);
-    window.setWindowTitle(QStringLiteral("Velloquin"));
-    if (spaced > 0)
-        window.dialogs().message(QStringLiteral("Import ipuz"), lineBreakMarkNote(spaced),
-                                 Icon::Information);
-    return true;
+    return window.maybeSave() && readIpuzInto(window, path);
 }
 
 QString exportIpuz(MainWindow &window)

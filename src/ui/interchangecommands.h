@@ -32,7 +32,8 @@ bool importWordList(MainWindow &window);
 // The same without the dialog, for the file at path.
 bool importWordListFile(MainWindow &window, const QString &path);
 
-// "Import ipuz...": like Open, with an .ipuz file: the puzzle is replaced, the stored
+// "Import ipuz...": like Open (asking first, as MainWindow::maybeSave does), with an .ipuz
+// file: the puzzle is replaced, the stored
 // words and the drop-down are emptied and the grid redrawn. The window keeps no file
 // name (Save asks for one), so saving never writes a .cwd over the .ipuz. A file the
 // program cannot represent is refused with a message and the puzzle stays as it was.

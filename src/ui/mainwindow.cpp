@@ -16,10 +16,12 @@
 #include "pictures.h"
 #include "printcommands.h"
 #include "recentfiles.h"
+#include "recoveryfolder.h"
 #include "settingspanel.h"
 #include "toolbar.h"
 #include "toolbarband.h"
 #include "twips.h"
+#include "undokeys.h"
 #include "waitpanel.h"
 #include "webpagecommand.h"
 #include "windowplacement.h"
@@ -72,7 +74,6 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     : QMainWindow(parent), m_paths(paths), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmCWord"));
-    setWindowTitle(QStringLiteral("Velloquin"));
     setAccessibleName(QStringLiteral("Velloquin"));
 
     // The palette's "More Colors..." goes through the window's dialogs.
@@ -110,8 +111,9 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
         if (m_startedUp)
             redrawGrid();
     });
-    connect(m_document, &PuzzleDocument::fileNameChanged, this,
-            [this](const QString &fileName) { setWindowTitle(windowTitleForFile(fileName)); });
+    connect(m_document, &PuzzleDocument::fileNameChanged, this, &MainWindow::showTitle);
+    connect(m_document, &PuzzleDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    showTitle();
 
     // Start-up, in this order.
     m_mainToolbar->build(toolbarStrip(2), ToolbarMask, 16, MainToolbarLayout);
@@ -122,6 +124,7 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     buildKeyboardCommands();
     addHelpCommands(*this);
     setTabOrder();
+    passIdleUndoKeysOn(this);
     setAcceptDrops(true);
     // Every puzzle opened or saved heads the recent files.
     connect(m_document, &PuzzleDocument::fileNameChanged, this, [this](const QString &fileName) {
@@ -175,6 +178,18 @@ void MainWindow::closeEvent(QCloseEvent *event)
         m_paths.settingsFile,
         WindowPlacement{normalGeometry(), isMaximized(), !m_wordsDock->isHidden()});
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::keepRecoveryCopy(std::unique_ptr<RecoveryClaim> claim)
+{
+    m_document->setRecoveryFile(claim ? claim->path() : QString());
+    m_recoveryClaim = std::move(claim);
+}
+
+void MainWindow::showTitle()
+{
+    // "[*]" shows as the platform marks unsaved changes ("*" here) while windowModified.
+    setWindowTitle(windowTitleForFile(m_document->fileName()) + QStringLiteral("[*]"));
 }
 
 MainWindow::~MainWindow()
@@ -270,7 +285,7 @@ void MainWindow::buildEditMenu()
 {
     // Undo and Redo follow the document's history: disabled when there is nothing to take
     // back or bring back, and saying what they would do. In a text box the same keys undo
-    // the typing there, as text boxes always do.
+    // the typing there while it has typing to undo (passIdleUndoKeysOn).
     QUndoStack *history = m_document->undoStack();
     auto historyItem = [this](const QString &name, const QString &caption,
                               const QList<QKeySequence> &shortcuts, void (QUndoStack::*run)()) {

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class QFrame;
@@ -22,6 +23,7 @@ class QScrollArea;
 namespace Velloquin {
 
 class PictureBox;
+class RecoveryClaim;
 class SettingsPanel;
 class Toolbar;
 class ToolbarBand;
@@ -90,6 +92,10 @@ public:
     WordPanel &wordPanel() const { return *m_wordPanel; }
     WordsDock &wordsDock() const { return *m_wordsDock; }
     WaitPanel &waitPanel() const { return *m_waitPanel; }
+
+    // From now on unsaved work is kept in the recovery copy claim holds, for as long as the
+    // window lives; null keeps none.
+    void keepRecoveryCopy(std::unique_ptr<RecoveryClaim> claim);
 
     // The defaults read from the settings file.
     QString defaultTitle() const { return m_defaultTitle; }
@@ -174,8 +180,14 @@ public slots:
     void fileSave();
     void fileSaveAs();
     void exportToWord();
-    // Open without its dialog: loads the puzzle file at path, or shows why it cannot.
+    // Open without its dialog: asks as maybeSave does, then loads the puzzle file at path,
+    // or shows why it cannot (the puzzle, its history and recovery copy then stay).
     bool openFile(const QString &path);
+    // Every command that replaces the puzzle calls this first. A puzzle with unsaved
+    // changes gets the "Save Changes" question: Yes saves (through Save As for a puzzle
+    // without a file), No goes on without saving. True when the command may go on; false
+    // after Cancel or a save that was cancelled or failed, and then nothing has changed.
+    bool maybeSave();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -204,6 +216,12 @@ private:
     void layoutControls();
     void onToolbarCheck(int index);
     void showRefusal(const Result<> &result);
+    // The "Save Changes" question itself, asked whether or not anything changed.
+    bool askToSave();
+    // Reads the puzzle file at path into the document without asking.
+    bool loadFile(const QString &path);
+    // The window title for the document's file, marked while changes are unsaved.
+    void showTitle();
     // The size and place the window had when it last closed, from the settings file.
     void restorePlacement();
 
@@ -211,6 +229,7 @@ private:
     Dialogs &m_dialogs;
     PuzzleDocument *m_document = nullptr;
     RandomSource m_random;
+    std::unique_ptr<RecoveryClaim> m_recoveryClaim;
     QString m_defaultTitle = QStringLiteral("Crossword");
     QString m_defaultTopic;
     qint16 m_defaultWidth = DefaultGridSize;

@@ -63,6 +63,20 @@ std::optional<QColor> ScriptedDialogs::chooseColour(const QColor &initial, const
     return std::nullopt;
 }
 
+std::optional<WebPageOptions> ScriptedDialogs::webPageOptions(const WebPageOptions &initial)
+{
+    const auto yesNo = [](bool on) { return on ? QStringLiteral("yes") : QStringLiteral("no"); };
+    const QString choices =
+        QStringLiteral("%1, check: %2, reveal: %3")
+            .arg(initial.language, yesNo(initial.allowCheck), yesNo(initial.allowReveal));
+    record(Shown{
+        Kind::WebPageOptions, kWebPageOptionsTitle, choices, Icon::None, Buttons::OkCancel, {}});
+    if (!pageOptions.isEmpty())
+        return pageOptions.dequeue();
+    ++unscripted;
+    return std::nullopt;
+}
+
 QStringList ScriptedDialogs::titles() const
 {
     QStringList result;

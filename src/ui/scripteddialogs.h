@@ -13,12 +13,12 @@ namespace Velloquin {
 
 // A Dialogs for tests: records every box and dialog it is asked to show, and answers
 // from queues filled by the test. It never blocks. When a queue is empty it answers
-// as a user closing the box would (Cancel, No, an empty path, no colour) and counts
-// the miss in unscripted, so a test can tell an unexpected question from an expected one.
+// as a user closing the box would (Cancel, No, an empty path, no colour, no page options) and
+// counts the miss in unscripted, so a test can tell an unexpected question from an expected one.
 class ScriptedDialogs : public Dialogs
 {
 public:
-    enum class Kind { Message, Question, OpenFile, SaveFile, ChooseColour };
+    enum class Kind { Message, Question, OpenFile, SaveFile, ChooseColour, WebPageOptions };
 
     struct Shown
     {
@@ -34,6 +34,7 @@ public:
     QQueue<Answer> answers;
     QQueue<QString> paths;
     QQueue<std::optional<QColor>> colours;
+    QQueue<std::optional<WebPageOptions>> pageOptions;
     int unscripted = 0;
     // Runs while each box or dialog is up, before it answers: a test stands in for what a
     // user does meanwhile (a real modal dialog takes the mouse release of the click that
@@ -46,6 +47,8 @@ public:
     QString openFile(const QString &title, const QString &folder, const QString &filter) override;
     QString saveFile(const QString &title, const QString &folder, const QString &filter) override;
     std::optional<QColor> chooseColour(const QColor &initial, const QString &title) override;
+    // Shown with the initial choices as its text: "de, check: yes, reveal: no".
+    std::optional<WebPageOptions> webPageOptions(const WebPageOptions &initial) override;
 
     // The titles of everything shown, in order (handy for one-line comparisons).
     QStringList titles() const;

@@ -6,12 +6,15 @@
 #include "fileutil.h"
 #include "mainwindow.h"
 #include "recoverycopy.h"
+#include "recoveryfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace Velloquin {
 
@@ -25,14 +28,9 @@ QString missingIniText(const AppPaths &paths)
              QDir::toNativeSeparators(paths.settingsFolder));
 }
 
-QString recoveryFilePath(const QString &dataFolder)
-{
-    return dataFolder + QStringLiteral("/recovery.cwd");
-}
-
 namespace {
 
-// Offers the unsaved work the last run left in the data folder; true when the window now
+// Offers the unsaved work an earlier run left in the copy at path; true when the window now
 // shows it. A copy that cannot be read is set aside, never opened.
 bool offerRecovery(MainWindow &window, Dialogs &dialogs, const QString &path)
 {
@@ -65,6 +63,29 @@ bool offerRecovery(MainWindow &window, Dialogs &dialogs, const QString &path)
     return true;
 }
 
+// Offers the copies no running window holds, one question each and the newest first, until
+// the window takes one; returns the claim on the copy taken, or null.
+std::unique_ptr<RecoveryClaim> offerLeftOverWork(MainWindow &window, Dialogs &dialogs,
+                                                 const QString &folder)
+{
+    const QStringList copies = recoveryCopiesIn(folder);
+    for (const QString &path : copies) {
+        std::unique_ptr<RecoveryClaim> claim = RecoveryClaim::claimLeftOver(path);
+        if (claim && offerRecovery(window, dialogs, path))
+            return claim;
+    }
+    return nullptr;
+}
+
+// True when some copy is held by no running window.
+bool leftOverWorkWaits(const QString &folder)
+{
+    const QStringList copies = recoveryCopiesIn(folder);
+    return std::any_of(copies.begin(), copies.end(), [](const QString &path) {
+        return RecoveryClaim::claimLeftOver(path) != nullptr;
+    });
+}
+
 } // namespace
 
 std::unique_ptr<MainWindow> startProgram(const StartOptions &options)
@@ -91,14 +112,23 @@ std::unique_ptr<MainWindow> startProgram(const StartOptions &options)
 
     auto window = std::make_unique<MainWindow>(paths, *options.dialogs);
     window->show();
-    bool restored = false;
+    const bool forFile = !options.file.isEmpty();
     if (!options.dataFolder.isEmpty()) {
-        const QString recovery = recoveryFilePath(options.dataFolder);
-        restored = offerRecovery(*window, *options.dialogs, recovery);
-        window->document().setRecoveryFile(recovery);
+        // A window started for a file shows that file; left-over work never takes its place.
+        std::unique_ptr<RecoveryClaim> claim;
+        if (!forFile)
+            claim = offerLeftOverWork(*window, *options.dialogs, options.dataFolder);
+        // Copies this window could not offer, or that are left after the one it took, are
+        // offered in a window of their own. After declining them all nothing is started,
+        // even when a copy could not be removed, so windows never start one another for ever.
+        const bool offerElsewhere = forFile || claim;
+        if (!claim)
+            claim = RecoveryClaim::claimNew(options.dataFolder);
+        window->keepRecoveryCopy(std::move(claim));
+        if (offerElsewhere && options.startAnotherWindow && leftOverWorkWaits(options.dataFolder))
+            options.startAnotherWindow();
     }
-    // Restored work is not replaced by the file named on the command line.
-    if (!options.file.isEmpty() && !restored) {
+    if (forFile) {
         // Queued, so that a message about the file appears over the window already shown.
         MainWindow *shown = window.get();
         QTimer::singleShot(0, shown,

@@ -20,26 +20,28 @@ struct StartOptions
     QString programFolder;   // the folder of the program file
     QString configFolder;    // the per-user configuration folder (settings fallback)
     QString documentsFolder; // the user's documents folder (dialog fallback)
-    // The program's data folder, where unsaved work is kept for the next start (the
-    // recovery copy); empty keeps none.
+    // The program's data folder, where each window keeps its unsaved work for the next
+    // start (its recovery copy); empty keeps none.
     QString dataFolder;
     Dialogs *dialogs = nullptr;
     // Shows the end-user agreement; true when the user agreed.
     std::function<bool()> agree;
     // A file named on the command line, opened once the window is up; may be empty.
     QString file;
+    // Starts the program once more, without a file, so that unsaved work left by earlier
+    // runs which this window did not take is offered there; may be empty.
+    std::function<void()> startAnotherWindow;
 };
 
 // The start procedure: on the first start (no settings file yet) shows the agreement and
-// creates an empty settings file; then creates and shows the main window. When the last
-// run left unsaved work behind, it offers to restore it; otherwise the window opens
-// options.file as soon as the event loop runs (openCommandLineFile). Returns null
+// creates an empty settings file; then creates and shows the main window. Without a file it
+// offers the unsaved work earlier runs left behind (recovery copies no running window
+// holds), the newest first, until the window takes one. A file (options.file) is opened as
+// soon as the event loop runs (openCommandLineFile), and no left-over work is offered in its
+// place. Copies still waiting are offered in another window (startAnotherWindow). Returns null
 // when the program is to end: the user did not agree, or the settings file could not be
 // created (after the "Missing ini file" warning).
 std::unique_ptr<MainWindow> startProgram(const StartOptions &options);
-
-// The recovery copy in the data folder.
-QString recoveryFilePath(const QString &dataFolder);
 
 // The text of the "Missing ini file" warning for a settings file that could not be made.
 QString missingIniText(const AppPaths &paths);

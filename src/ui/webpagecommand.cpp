@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 
 #include <QAction>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -17,15 +18,50 @@ void addWebPageCommand(MainWindow &window)
                       [&window] { exportWebPage(window); });
 }
 
+namespace {
+
+// The choices of the last export from this window, kept on its command for the next one;
+// the first time, the language of the system where the page has it.
+WebPageOptions lastOptions(const QAction *command)
+{
+    WebPageOptions options;
+    const QVariantMap kept = command ? command->data().toMap() : QVariantMap();
+    if (kept.isEmpty()) {
+        const QString system = QLocale::system().name().section(u'_', 0, 0);
+        if (webPageLanguageCodes().contains(system))
+            options.language = system;
+        return options;
+    }
+    options.allowCheck = kept.value(QStringLiteral("check")).toBool();
+    options.allowReveal = kept.value(QStringLiteral("reveal")).toBool();
+    options.language = kept.value(QStringLiteral("language")).toString();
+    return options;
+}
+
+void keepOptions(QAction *command, const WebPageOptions &options)
+{
+    if (command)
+        command->setData(QVariantMap{{QStringLiteral("check"), options.allowCheck},
+                                     {QStringLiteral("reveal"), options.allowReveal},
+                                     {QStringLiteral("language"), options.language}});
+}
+
+} // namespace
+
 QString exportWebPage(MainWindow &window)
 {
     Dialogs &ask = window.dialogs();
-    // Made twice, so a puzzle it cannot hold is refused before the dialog.
+    // Made twice, so a puzzle it cannot hold is refused before the dialogs.
     const Result<QByteArray> made = webPageBytes(window.puzzle());
     if (!made) {
         ask.message(made.message());
         return QString();
     }
+    auto *command = window.findChild<QAction *>(QStringLiteral("mnuExportHtml"));
+    const std::optional<WebPageOptions> options = ask.webPageOptions(lastOptions(command));
+    if (!options)
+        return QString();
+    keepOptions(command, *options);
     QString path =
         ask.saveFile(kSaveWebPageTitle,
                      exportStartFolder(window.document().fileName(), window.paths().dialogFolder),
@@ -35,7 +71,7 @@ QString exportWebPage(MainWindow &window)
     if (!path.endsWith(QLatin1String(".html"), Qt::CaseInsensitive) &&
         !path.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive))
         path += QLatin1String(".html");
-    const Result<> written = writeWebPage(path, window.puzzle());
+    const Result<> written = writeWebPage(path, window.puzzle(), *options);
     if (!written) {
         ask.message(written.message());
         return QString();

@@ -16,7 +16,8 @@ inline const QString kWebPageFilter = QStringLiteral("Web page (*.html *.htm)");
 void addWebPageCommand(MainWindow &window);
 
 // "Web Page (HTML)...": a puzzle the page cannot hold is refused with a message before
-// any file name is asked for; otherwise asks for a file name (".html" added unless it
+// anything is asked; otherwise asks what the class may do on the page and its language
+// (the last export's choices offered again), then a file name (".html" added unless it
 // ends in .html or .htm) and writes the page. A refusal is shown. Returns the path
 // written, or an empty string.
 QString exportWebPage(MainWindow &window);

@@ -634,8 +634,9 @@ void WordPanel::clearWord()
 
 void WordPanel::clearEntry()
 {
+    // Set, not cleared: the program's own clearing is no typing for Ctrl+Z to take back.
     m_wordBox->setEditText(QString());
-    m_clueEdit->clear();
+    m_clueEdit->setText(QString());
 }
 
 void WordPanel::findPlacesForWord()

@@ -156,6 +156,10 @@ private slots:
             << QStringList{"export", cwd, "o.docx", "--shiny"} << 2 << "--shiny";
         QTest::newRow("empty puzzle as web page")
             << QStringList{"export", fixture("empty.cwd"), "out.html"} << 1 << "It has no words.";
+        QTest::newRow("unknown page language")
+            << QStringList{"export", cwd, "out.html", "--language", "xx"} << 2 << "en, de, fr";
+        QTest::newRow("page option for another format")
+            << QStringList{"export", cwd, "out.pdf", "--no-reveal"} << 2 << "--no-reveal";
         QTest::newRow("unwritable target")
             << QStringList{"export", cwd, "no/such/dir/out.docx"} << 1 << "Velloquin: ";
     }

@@ -6,6 +6,7 @@
 #include "crossworddata.h"
 
 #include <QFile>
+#include <QMap>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -117,7 +118,7 @@ private slots:
         const QString html = page(p);
         QVERIFY(!html.isEmpty());
         QVERIFY(!html.contains("<b>"));
-        QCOMPARE(html.count("<script"), 2); // the page's data and its own script
+        QCOMPARE(html.count("<script"), 3); // the page's data, its texts and its own script
         QVERIFY(!html.contains(QChar(0x02)));
         QCOMPARE(html.count("<title>Tom &amp; Jerry&#39;s &lt;b&gt;&quot;Zoo&quot;&lt;/b&gt;"
                             "</title>"),
@@ -130,21 +131,66 @@ private slots:
     {
         const QString html = page(castle());
         // Cut down to columns 3..8 and rows 2..6; the words keep their numbers.
-        QVERIFY(html.contains("aria-label=\"Puzzle grid, 6 by 5 squares\""));
-        QRegularExpression clue("<li id=\"clue-(\\d+)\"><span class=\"clue-number\">(\\d+)</span>"
-                                " <span class=\"clue-text\">([^<]*)</span>");
+        QVERIFY(html.contains("--cols: 6; --rows: 5"));
+        QRegularExpression clue("<li id=\"clue-(\\d+)\"[^>]*><span class=\"clue-number\">(\\d+)"
+                                "</span> <span class=\"clue-text\">([^<]*)</span>");
         QStringList clues;
         for (const auto &m : clue.globalMatch(html))
             clues << m.captured(1) + ':' + m.captured(2) + ' ' + m.captured(3);
         QCOMPARE(clues, (QStringList{"0:1 Fort", "1:1 Worn", "2:2 Rock"}));
+        // Each square by its index in the cut grid: the number over it, its label and
+        // whether it is in the Tab order.
+        QRegularExpression square("(?:<span class=\"num\"[^>]*>(\\d+)</span>)?<input id=\"sq-"
+                                  "(\\d+)\"[^>]*tabindex=\"(-?\\d)\"[^>]*aria-label=\"([^\"]*)\"");
+        QMap<int, QStringList> squares;
+        for (const auto &m : square.globalMatch(html))
+            squares[m.captured(2).toInt()] = {m.captured(1), m.captured(3), m.captured(4)};
+        QCOMPARE(squares.size(), 14);
         // STONE starts at column 2, row 0 of the cut grid (square 2), a square of CASTLE;
-        // square 6 is CROWN's second letter.
-        QVERIFY(html.contains("<span class=\"num\" aria-hidden=\"true\">2</span><input "
-                              "id=\"sq-2\" type=\"text\" tabindex=\"-1\" aria-label=\"1 Across, "
-                              "letter 3 of 6\""));
-        QVERIFY(html.contains("<input id=\"sq-6\" type=\"text\" tabindex=\"-1\" "
-                              "aria-label=\"1 Down, letter 2 of 5\" aria-describedby=\"clue-1\""));
+        // square 6 is CROWN's second letter. Only CASTLE's first square is tabbable.
+        QCOMPARE(squares.value(2), (QStringList{"2", "-1", "1 Across, letter 3 of 6"}));
+        QCOMPARE(squares.value(6), (QStringList{"", "-1", "1 Down, letter 2 of 5"}));
+        QCOMPARE(squares.value(0).at(1), QString("0"));
+        int tabbable = 0;
+        for (const QStringList &sq : std::as_const(squares))
+            tabbable += sq.at(1) == QLatin1String("0");
+        QCOMPARE(tabbable, 1);
         QVERIFY(html.contains("\"words\":[[1,0,0,0,6],[1,1,0,0,5],[2,1,2,0,5]]"));
+    }
+
+    void teachersChoicesShapeThePage_data()
+    {
+        QTest::addColumn<bool>("check");
+        QTest::addColumn<bool>("reveal");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("everything, German") << true << true << "de";
+        QTest::newRow("no reveal, French") << true << false << "FR";
+        QTest::newRow("no check, Spanish") << false << true << "es";
+        QTest::newRow("neither, Turkish") << false << false << "tr";
+    }
+    void teachersChoicesShapeThePage()
+    {
+        QFETCH(bool, check);
+        QFETCH(bool, reveal);
+        QFETCH(QString, language);
+        const Result<QByteArray> made = webPageBytes(castle(), {check, reveal, language});
+        QVERIFY(made.ok());
+        const QString html = QString::fromUtf8(made.value());
+        QVERIFY(html.contains(QStringLiteral("<html lang=\"%1\">").arg(language.toLower())));
+        QCOMPARE(html.contains("id=\"check\""), check);
+        QCOMPARE(html.count("id=\"reveal-"), reveal ? 3 : 0);
+        QVERIFY(html.contains(QStringLiteral("\"check\":%1,\"reveal\":%2")
+                                  .arg(check ? "true" : "false", reveal ? "true" : "false")));
+        // No English word of the page's own is left in another language's page.
+        for (const char *english : {">Clear<", "Solved!", "Across", "Type the letters"})
+            QVERIFY2(!html.contains(QLatin1String(english)), english);
+    }
+
+    void unknownLanguageIsRefused()
+    {
+        const Result<QByteArray> made = webPageBytes(castle(), {true, true, "xx"});
+        QVERIFY(!made.ok());
+        QVERIFY(made.message().text.contains("'xx'"));
     }
 
     void pageIsSelfContainedAndHidesTheAnswers()

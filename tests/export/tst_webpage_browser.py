@@ -5,11 +5,14 @@ through python3-selenium. Exports a puzzle with velloquin-cli, opens the page fr
 disk, checks its numbers and clues against `velloquin-cli show`, solves it with the
 keyboard alone, and checks Check, the reveal buttons, Clear, progress kept over a
 reload, the print layout, a phone-sized window and that no request leaves the page.
+Then makes two classroom puzzles from the word lists beside PUZZLE.cwd (26 words on
+17 by 17, 70 words on 30 by 30) and checks square sizes, a steady layout, the Tab
+order, a page without Check and Reveal in Turkish, and the printed page.
 
 Usage: tst_webpage_browser.py VELLOQUIN_CLI PUZZLE.cwd
 Exit status 77 (skipped) when the browser or its driver is missing, except under CI
 (CI=true), where that is a failure. VELLOQUIN_SCREENSHOTS=DIR keeps screenshots of the
-page at desktop and phone size, and the printed page as a PDF.
+pages at desktop, laptop, tablet and phone size, and the printed pages as PDFs.
 """
 
 import base64
@@ -116,6 +119,12 @@ class Page:
         return {(x, y): self.square(x, y).get_attribute("value")
                 for w in self.words for x, y in squares_of(w)}
 
+    def tab_stops(self):
+        return len(self.driver.find_elements(By.CSS_SELECTOR, "#grid input[tabindex='0']"))
+
+    def on_square(self):
+        return self.active_id().startswith("sq-")
+
     def resource_requests(self):
         return self.driver.execute_script(
             "return performance.getEntriesByType('resource').map(e => e.name)")
@@ -194,6 +203,7 @@ def solve_with_keyboard(page):
             page.keys(Keys.TAB)
             check(page.current_clue().startswith(word_name(word)),
                   f"Tab goes to {word_name(word)}: {page.current_clue()!r}")
+            check(page.tab_stops() == 1, f"one square in the Tab order, not {page.tab_stops()}")
         letters = word["answer"].lower()
         if word is last:
             letters = letters[:-1] + ("q" if letters[-1] != "q" else "z")
@@ -211,6 +221,11 @@ def solve_with_keyboard(page):
     check("1 wrong letter" in page.status(), f"Check reports it: {page.status()!r}")
     name = page.square(*squares_of(last)[-1]).accessible_name
     check("marked wrong" in name, f"the wrong square says so: {name!r}")
+    # The focus is back on the grid, and what Check said goes with the letter it found.
+    check(page.on_square(), f"after Check the focus is on a square, not {page.active_id()!r}")
+    page.keys(Keys.BACKSPACE)
+    check(page.status() == "", f"the Check message goes when a letter changes: {page.status()!r}")
+    page.keys("q" if last["answer"][-1] != "Q" else "z")
     return last
 
 
@@ -236,7 +251,9 @@ def reload_keeps_progress(page, last):
 def buttons_and_clear(page):
     d = page.driver
     d.find_element(By.ID, "clear").click()
-    d.switch_to.alert.accept()
+    check(d.find_element(By.ID, "confirm").get_attribute("open") is not None,
+          "Clear asks inside the page")
+    d.find_element(By.ID, "confirm-yes").click()
     check(all(v == "" for v in page.values().values()), "Clear empties every square")
     d.refresh()
     check(all(v == "" for v in page.values().values()), "Clear forgets the progress")
@@ -252,7 +269,7 @@ def buttons_and_clear(page):
     check(all(page.square(x, y).get_attribute("value") == word["answer"][k]
               for k, (x, y) in enumerate(squares_of(word))), "Reveal word fills the word")
     d.find_element(By.ID, "reveal-all").click()
-    d.switch_to.alert.accept()
+    d.find_element(By.ID, "confirm-yes").click()
     check(page.status().startswith("Solved!") and "revealed" in page.status(),
           f"Reveal all solves and says how: {page.status()!r}")
 
@@ -261,10 +278,11 @@ def print_layout(page, keep):
     d = page.driver
     d.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
     check(not d.find_element(By.ID, "check").is_displayed(), "no buttons on paper")
-    colour = d.execute_script(
-        "return getComputedStyle(document.getElementById('sq-%s')).color" %
-        page.square(*squares_of(page.order[0])[0]).get_attribute("id")[3:])
-    check(colour == "rgba(0, 0, 0, 0)", f"letters are left off on paper ({colour})")
+    page.square(*squares_of(page.order[0])[0]).click()
+    colour, outline = d.execute_script(
+        "const s = getComputedStyle(document.activeElement); return [s.color, s.outlineStyle]")
+    check(colour == "rgb(0, 0, 0)" and outline == "none",
+          f"letters print black, the focus outline does not ({colour}, {outline})")
     check(d.find_element(By.CSS_SELECTOR, ".clue-list li").is_displayed(), "clues on paper")
     if keep:
         pdf = d.execute_cdp_cmd("Page.printToPDF", {"printBackground": True})
@@ -294,6 +312,155 @@ def phone_layout(page, keep):
     if keep:
         d.save_screenshot(os.path.join(keep, "webpage-phone.png"))
     d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+
+def class_puzzle(cli, work, words_file, size, title, *layout):
+    """A classroom puzzle the program makes from a word list, and its page."""
+    puzzle = os.path.join(work, f"class{size}.cwd")
+    run([cli, "make", words_file, puzzle, "--width", str(size), "--height", str(size),
+         "--title", title, "--seed", "1", *layout])
+    return puzzle, export_page(cli, work, puzzle, f"class{size}")
+
+
+def export_page(cli, work, puzzle, name, *options):
+    path = os.path.join(work, name + ".html")
+    run([cli, "export", puzzle, path, *options])
+    return "file://" + path
+
+
+def set_window(driver, width, height, url=None):
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": width, "height": height, "deviceScaleFactor": 1, "mobile": width < 600})
+    driver.get(url) if url else driver.refresh()
+
+
+def measure(driver):
+    """Square and number sizes, the grid's box and what scrolls sideways."""
+    return driver.execute_script("""
+        const sq = document.querySelector('#grid td.sq').getBoundingClientRect();
+        const wrap = document.getElementById('grid-wrap');
+        return {square: sq.width,
+                number: parseFloat(getComputedStyle(document.querySelector('.num')).fontSize),
+                wrapScrolls: wrap.scrollWidth > wrap.clientWidth,
+                pageScrolls: document.documentElement.scrollWidth > innerWidth};""")
+
+
+def in_grid_box(page):
+    """Whether the focused square lies wholly inside the grid's visible box."""
+    return page.driver.execute_script("""
+        const r = document.activeElement.getBoundingClientRect();
+        const w = document.getElementById('grid-wrap').getBoundingClientRect();
+        return r.left >= w.left - 1 && r.right <= w.right + 1;""")
+
+
+def big_grid(page, keep):
+    """The 70-word grid: large squares on a wide screen, the minimum and sideways
+    scrolling on a phone, and every word reached by Tab in clue order with the selected
+    square kept in view; then Tab leaves the grid and a clue list takes Enter."""
+    d = page.driver
+    for width, height in ((1920, 1080), (1280, 800), (768, 1024), (390, 844)):
+        set_window(d, width, height, page.url)
+        size = measure(d)
+        print(f"note: 70 words at {width}x{height}: squares {size['square']:.1f} px, "
+              f"numbers {size['number']:.1f} px")
+        check(size["square"] >= 27.5 and size["number"] >= 9,
+              f"squares at least 28 px, numbers 9 px at {width} wide: {size}")
+        check(not size["pageScrolls"], f"the page does not scroll sideways at {width}: {size}")
+        if width == 1920:
+            check(size["square"] >= 30, f"a wide screen gives big squares: {size}")
+        if keep:
+            d.save_screenshot(os.path.join(keep, f"webpage-70-{width}x{height}.png"))
+    check(size["wrapScrolls"], "on a phone the grid scrolls sideways inside its box")
+    check(page.tab_stops() == 1, f"one square in the Tab order after loading: {page.tab_stops()}")
+    page.keys(Keys.TAB)
+    for i, word in enumerate(page.order):
+        if i > 0:
+            page.keys(Keys.TAB)
+        if not (check(page.current_clue().startswith(word_name(word) + " "),
+                      f"Tab reaches {word_name(word)}: {page.current_clue()!r}") and
+                check(page.tab_stops() == 1, f"one tabbable square at {word_name(word)}") and
+                check(in_grid_box(page), f"the square of {word_name(word)} is in view")):
+            return
+    page.keys(Keys.TAB)
+    check(not page.on_square(), f"Tab after the last word leaves the grid: {page.active_id()}")
+    page.keys(Keys.SHIFT + Keys.TAB)
+    check(page.current_clue().startswith(word_name(page.order[-1]) + " "),
+          "Shift+Tab comes back to the last word")
+    for _ in range(8):  # past the buttons to the first clue list
+        page.keys(Keys.TAB)
+        if page.active_id().startswith("clue-"):
+            break
+    # The list's stop is the clue last selected in it: the last across clue.
+    stop = max(i for i, w in enumerate(page.order) if not w["down"])
+    check(page.active_id() == f"clue-{stop}", f"Tab reaches the clue list: {page.active_id()!r}")
+    page.keys(Keys.ARROW_UP, Keys.ENTER)
+    check(page.on_square() and page.current_clue().startswith(word_name(page.order[stop - 1])),
+          f"Enter on a clue selects its word: {page.current_clue()!r}")
+
+
+def layout_box(driver):
+    return driver.execute_script("""
+        return ['#grid', '#current-clue', '.clues section', '.clues section + section']
+            .map(s => { const r = document.querySelector(s).getBoundingClientRect();
+                        return [r.left, r.top + scrollY, r.width, r.height].map(Math.round); });""")
+
+
+def class_page(page, keep):
+    """The 26-word page: a long clue moves nothing, a Turkish i, the printed page."""
+    d = page.driver
+    long_word = max(page.order, key=lambda w: len(w["clue"]))
+    for width, height in ((1280, 800), (390, 844)):
+        set_window(d, width, height, page.url)
+        before = layout_box(d)
+        d.execute_script("arguments[0].click()", d.find_element(
+            By.ID, f"clue-{page.order.index(long_word)}"))
+        check(page.current_clue().startswith(word_name(long_word)), "the long clue is shown")
+        check(layout_box(d) == before,
+              f"selecting a long clue moves nothing at {width}: {before} -> {layout_box(d)}")
+    set_window(d, 1280, 800)
+    for word in page.order[:3]:
+        page.square(*squares_of(word)[0]).click()
+        page.keys(Keys.HOME, word["answer"].lower())
+    pdf = printed(d, keep, "webpage-26-print.pdf")
+    text = pdf_text(pdf)
+    for word in page.order[:3]:
+        check(word["answer"] in text.replace(" ", "").replace("\n", ""),
+              f"the printed page holds the typed {word['answer']}")
+    check("Name:" in text and "Date:" in text, "the printed page has a name and date line")
+    pages = re.search(r"^Pages:\s+(\d+)", run(["pdfinfo", pdf]), re.M)[1]
+    check(pages == "1", f"the 26-word puzzle prints on one A4 page, not {pages}")
+
+
+def printed(driver, keep, name):
+    pdf = base64.b64decode(driver.execute_cdp_cmd("Page.printToPDF", {
+        "paperWidth": 8.27, "paperHeight": 11.69, "preferCSSPageSize": True})["data"])
+    path = os.path.join(keep or tempfile.gettempdir(), name)
+    with open(path, "wb") as f:
+        f.write(pdf)
+    return path
+
+
+def pdf_text(path):
+    return run(["pdftotext", "-layout", path, "-"])
+
+
+def test_page(page):
+    """No Check, no Reveal, Turkish: nothing shows a letter, Turkish upper case, and
+    the page still says when the puzzle is solved."""
+    d = page.driver
+    set_window(d, 1280, 800, page.url)
+    buttons = [b.get_attribute("id") for b in d.find_elements(By.CSS_SELECTOR, "main button")]
+    check(buttons == ["clear"], f"a test page has no Check or Reveal: {buttons}")
+    check(d.find_element(By.TAG_NAME, "html").get_attribute("lang") == "tr", "lang says tr")
+    first = page.order[0]
+    page.keys(Keys.TAB, "i")
+    check(page.square(*squares_of(first)[0]).get_attribute("value") == "\u0130",
+          "a Turkish page makes i a dotted capital I")
+    for i, word in enumerate(page.order):
+        if i > 0:
+            page.keys(Keys.TAB)
+        page.keys(Keys.HOME, word["answer"])
+    check(page.status() == "\u00c7\u00f6z\u00fcld\u00fc!", f"solved, in Turkish: {page.status()!r}")
 
 
 def requests_made(driver, url):
@@ -363,6 +530,18 @@ def main():
             buttons_and_clear(page)
             print_layout(page, keep)
             phone_layout(page, keep)
+            lists = os.path.dirname(os.path.abspath(puzzle))
+            puzzle70, url70 = class_puzzle(cli, work, os.path.join(lists, "webpage-class70.txt"),
+                                           30, "Our world")
+            big_grid(Page(driver, url70, read_words(cli, puzzle70)[1]), keep)
+            puzzle26, url26 = class_puzzle(cli, work, os.path.join(lists, "webpage-class26.txt"),
+                                           17, "The water cycle", "--thorough",
+                                           "--budget-ms", "20000")  # done well before
+            words26 = read_words(cli, puzzle26)[1]
+            class_page(Page(driver, url26, words26), keep)
+            test_url = export_page(cli, work, puzzle26, "test", "--no-reveal", "--no-check",
+                                   "--language", "tr")
+            test_page(Page(driver, test_url, words26))
             others = [u for u in requests_made(driver, url) if u != url]
             check(others == [], f"no network request besides the page itself: {others}")
             errors = [e for e in driver.get_log("browser") if e["level"] == "SEVERE"]

@@ -122,7 +122,7 @@ private slots:
         if (keepsFileName) {
             QCOMPARE(window->document().fileName(),
                      QStringLiteral(VELLOQUIN_TESTDATA "/animals.cwd"));
-            QVERIFY(window->windowTitle().startsWith("Velloquin - "));
+            QVERIFY(shownTitle(*window).startsWith("Velloquin - "));
         } else {
             QVERIFY(window->document().fileName().isEmpty());
         }

@@ -2,15 +2,29 @@
 // The file commands of the main window: New, Open, Save and Save As.
 #include "editinghelpers.h"
 
+#include "commandline.h"
 #include "filedialogs.h"
 #include "gridedit.h"
+#include "interchangecommands.h"
+#include "ipuzwriter.h"
+#include "recoveryfolder.h"
 
 #include <QAction>
+#include <QUndoStack>
 #include <QtTest>
 
 using namespace Velloquin;
 
 using namespace editing;
+
+namespace {
+
+// The commands that replace the puzzle; the last one picks a file that cannot be read.
+enum class Replacing { New, Open, ImportIpuz, CommandLine, OpenUnreadable };
+// What the user answers to "Save Changes" and, after Yes, in the save dialog.
+enum class Reply { NotAsked, Cancel, No, YesSaved, YesSaveCancelled };
+
+} // namespace
 
 class tst_FileCommands : public QObject
 {
@@ -22,14 +36,14 @@ private slots:
 
     void newAlwaysAsksAndCancelKeepsEverything();
     void newWithNoDiscardsWithoutSaving();
-    void newYesWithACancelledSaveAsStillClears();
     void newYesSavesToTheCurrentFile();
     void newYesWithAFailedSaveKeepsThePuzzle();
     void newLeavesTheWordList();
 
     void openAsksWithItsTitleFilterAndFolder();
     void openLoadsTheFileAndRefillsTheList();
-    void openCancelledChangesNothing();
+    void replacingAsksFirstWhenWorkIsUnsaved_data();
+    void replacingAsksFirstWhenWorkIsUnsaved();
     void openRefusedFileKeepsPuzzleListAndTitle();
     void openDamagedFileWarnsOnceAndOpensIt();
 
@@ -140,25 +154,13 @@ void tst_FileCommands::newWithNoDiscardsWithoutSaving()
     QCOMPARE(w().puzzle().height, w().defaultHeight());
     QCOMPARE(w().puzzle().title, w().defaultTitle());
     QCOMPARE(w().document().fileName(), QString());
-    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin"));
+    QCOMPARE(shownTitle(w()), QStringLiteral("Velloquin"));
     QCOMPARE(control<QComboBox>(w(), "txtX")->count(), int(w().defaultWidth()));
     QCOMPARE(control<QComboBox>(w(), "txtY")->count(), int(w().defaultHeight()));
     QCOMPARE(control<QComboBox>(w(), "txtXSize")->currentText(),
              QString::number(w().defaultWidth()));
     QVERIFY(w().drawOptions().redrawAll);
     QVERIFY(!control<ShapeFrame>(w(), "Shape1")->isVisible());
-}
-
-void tst_FileCommands::newYesWithACancelledSaveAsStillClears()
-{
-    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"));
-    dialogs().answers.enqueue(Dialogs::Answer::Yes);
-    // No path queued: the save dialog is cancelled.
-    control<QAction>(w(), "mnuFileNew")->trigger();
-    QCOMPARE(dialogs().titles(), (QStringList{QStringLiteral("Save Changes"),
-                                              QStringLiteral(" Save this Crossword as:")}));
-    QVERIFY(w().puzzle().isEmpty);
-    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin"));
 }
 
 void tst_FileCommands::newYesSavesToTheCurrentFile()
@@ -227,9 +229,10 @@ void tst_FileCommands::openLoadsTheFileAndRefillsTheList()
     clickWordToolbar(w(), 1);
     QCOMPARE(listedWords(w()), QStringList{QStringLiteral("OLDWORD")});
 
+    dialogs().answers.enqueue(Dialogs::Answer::No); // "Save Changes"
     dialogs().paths.enqueue(path);
     control<QAction>(w(), "mnuFileOpen")->trigger();
-    QCOMPARE(dialogs().shown.size(), 1);
+    QCOMPARE(dialogs().shown.size(), 2);
     QCOMPARE(w().puzzle().width, 12);
     QCOMPARE(w().puzzle().height, 10);
     QCOMPARE(w().puzzle().title, QStringLiteral("Rivers"));
@@ -240,7 +243,7 @@ void tst_FileCommands::openLoadsTheFileAndRefillsTheList()
     QCOMPARE(control<QComboBox>(w(), "txtY")->count(), 10);
     QCOMPARE(control<QComboBox>(w(), "txtX")->currentText(), QStringLiteral("0"));
     QCOMPARE(w().document().fileName(), path);
-    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + shortenPath(path, 50));
+    QCOMPARE(shownTitle(w()), QStringLiteral("Velloquin - ") + shortenPath(path, 50));
     // The drop-down holds the file's stored words, without empty ones.
     QCOMPARE(listedWords(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("HERON")}));
     // The stored list keeps the file's gap at entry 2.
@@ -283,16 +286,6 @@ void tst_FileCommands::openDamagedFileWarnsOnceAndOpensIt()
              (QStringList{QStringLiteral("CAT"), QStringLiteral("DOG"), QStringLiteral("HORSES")}));
 }
 
-void tst_FileCommands::openCancelledChangesNothing()
-{
-    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"));
-    const CrosswordData before = w().puzzle();
-    control<QAction>(w(), "mnuFileOpen")->trigger();
-    QCOMPARE(dialogs().shown.size(), 1);
-    QCOMPARE(w().puzzle(), before);
-    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin"));
-}
-
 void tst_FileCommands::openRefusedFileKeepsPuzzleListAndTitle()
 {
     const QString good = writeSampleFile(QStringLiteral("rivers.cwd"));
@@ -300,7 +293,7 @@ void tst_FileCommands::openRefusedFileKeepsPuzzleListAndTitle()
     control<QAction>(w(), "mnuFileOpen")->trigger();
     const CrosswordData before = w().puzzle();
     const ExtraWords extraBefore = w().document().storedWords();
-    const QString titleBefore = w().windowTitle();
+    const QString titleBefore = shownTitle(w());
 
     const QString bad = file(QStringLiteral("broken.cwd"));
     QFile f(bad);
@@ -317,8 +310,124 @@ void tst_FileCommands::openRefusedFileKeepsPuzzleListAndTitle()
     QCOMPARE(w().puzzle(), before);
     QCOMPARE(w().document().storedWords(), extraBefore);
     QCOMPARE(listedWords(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("HERON")}));
-    QCOMPARE(w().windowTitle(), titleBefore);
+    QCOMPARE(shownTitle(w()), titleBefore);
     QCOMPARE(w().document().fileName(), good);
+}
+
+// --- Asking before the puzzle is replaced ---------------------------------------------------
+
+void tst_FileCommands::replacingAsksFirstWhenWorkIsUnsaved_data()
+{
+    // Only a puzzle with unsaved changes is asked about (New asks always).
+    QTest::addColumn<Replacing>("command");
+    QTest::addColumn<Reply>("reply");
+    QTest::addColumn<bool>("replaced");
+    const Replacing files[] = {Replacing::Open, Replacing::ImportIpuz, Replacing::CommandLine};
+    const char *names[] = {"open", "import ipuz", "command line"};
+    for (int i = 0; i < 3; ++i) {
+        const QByteArray c(names[i]);
+        QTest::newRow(c + ", unchanged") << files[i] << Reply::NotAsked << true;
+        QTest::newRow(c + ", cancel") << files[i] << Reply::Cancel << false;
+        QTest::newRow(c + ", no") << files[i] << Reply::No << true;
+        QTest::newRow(c + ", yes, saved") << files[i] << Reply::YesSaved << true;
+        QTest::newRow(c + ", yes, save cancelled") << files[i] << Reply::YesSaveCancelled << false;
+    }
+    QTest::newRow("new, cancel") << Replacing::New << Reply::Cancel << false;
+    QTest::newRow("new, no") << Replacing::New << Reply::No << true;
+    QTest::newRow("new, yes, saved") << Replacing::New << Reply::YesSaved << true;
+    QTest::newRow("new, yes, save cancelled") << Replacing::New << Reply::YesSaveCancelled << false;
+    QTest::newRow("unreadable file, no") << Replacing::OpenUnreadable << Reply::No << false;
+}
+
+void tst_FileCommands::replacingAsksFirstWhenWorkIsUnsaved()
+{
+    QFETCH(Replacing, command);
+    QFETCH(Reply, reply);
+    const bool modified = reply != Reply::NotAsked;
+    QFETCH(bool, replaced);
+    const QString source = writeSampleFile(QStringLiteral("rivers.cwd"));
+    const QString saved = file(QStringLiteral("kept.cwd"));
+    QString picked = source;
+    if (command == Replacing::ImportIpuz || command == Replacing::CommandLine) {
+        picked = file(QStringLiteral("rivers.ipuz"));
+        QVERIFY(writeIpuzFile(picked, loadCrosswordFile(source, 15, 15).value().puzzle, {}).ok());
+    } else if (command == Replacing::OpenUnreadable) {
+        picked = file(QStringLiteral("broken.cwd"));
+        QFile broken(picked);
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("[Grid]\r\nWidth=0\r\nHeight=wide\r\n");
+    }
+    // The work at stake, with its recovery copy written.
+    if (modified)
+        placeByHand(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    QVERIFY(w().document().writeRecoveryCopy());
+    const QStringList copies = recoveryCopiesIn(m_fixture->dataFolder());
+    QCOMPARE(copies.size(), modified ? 1 : 0);
+    const QByteArray copyBefore = modified ? readFile(copies.first()) : QByteArray();
+    const CrosswordData before = w().puzzle();
+    const int stepsBefore = w().document().undoStack()->count();
+
+    if (modified)
+        dialogs().answers.enqueue(reply == Reply::Cancel ? Dialogs::Answer::Cancel
+                                  : reply == Reply::No   ? Dialogs::Answer::No
+                                                         : Dialogs::Answer::Yes);
+    if (reply == Reply::YesSaved)
+        dialogs().paths.enqueue(saved);
+    if (reply != Reply::YesSaveCancelled && command != Replacing::CommandLine)
+        dialogs().paths.enqueue(picked);
+    dialogs().clearShown();
+    switch (command) {
+    case Replacing::New:
+        control<QAction>(w(), "mnuFileNew")->trigger();
+        break;
+    case Replacing::Open:
+    case Replacing::OpenUnreadable:
+        control<QAction>(w(), "mnuFileOpen")->trigger();
+        break;
+    case Replacing::ImportIpuz:
+        control<QAction>(w(), "mnuImportIpuz")->trigger();
+        break;
+    case Replacing::CommandLine:
+        QCOMPARE(openCommandLineFile(w(), picked), replaced);
+        break;
+    }
+
+    // The question first, then the save dialog after Yes, then the command's own dialog.
+    QStringList expected;
+    if (modified)
+        expected << QStringLiteral("Save Changes");
+    if (reply == Reply::YesSaved || reply == Reply::YesSaveCancelled)
+        expected << QStringLiteral(" Save this Crossword as:");
+    const bool goesOn = reply != Reply::Cancel && reply != Reply::YesSaveCancelled;
+    if (goesOn && (command == Replacing::Open || command == Replacing::OpenUnreadable))
+        expected << kOpenCrosswordTitle;
+    if (goesOn && command == Replacing::ImportIpuz)
+        expected << kImportIpuzTitle;
+    QCOMPARE(dialogs().titles().mid(0, expected.size()), expected);
+    // Only the unreadable file adds its message.
+    QCOMPARE(dialogs().titles().size() - expected.size(),
+             command == Replacing::OpenUnreadable ? 1 : 0);
+    QCOMPARE(QFile::exists(saved), reply == Reply::YesSaved);
+    if (reply == Reply::YesSaved)
+        QCOMPARE(loadCrosswordFile(saved, 15, 15).value().puzzle.words.at(0).answer,
+                 QStringLiteral("CAT"));
+
+    if (!replaced) {
+        // Everything as it was: the puzzle, its history and its recovery copy.
+        QCOMPARE(w().puzzle(), before);
+        QCOMPARE(w().document().undoStack()->count(), stepsBefore);
+        QVERIFY(w().document().isModified());
+        QCOMPARE(readFile(copies.first()), copyBefore);
+        return;
+    }
+    QStringList answers = gridAnswers(w());
+    answers.sort();
+    const QStringList opened{QStringLiteral("BANK"), QStringLiteral("WATER")};
+    QCOMPARE(answers, command == Replacing::New ? QStringList() : opened);
+    QCOMPARE(w().document().undoStack()->count(), 0);
+    // An import is unsaved work of its own; an opened or new puzzle leaves no copy.
+    QVERIFY(w().document().writeRecoveryCopy());
+    QCOMPARE(recoveryCopiesIn(m_fixture->dataFolder()).size(), w().document().isModified() ? 1 : 0);
 }
 
 // --- Save and Save As ------------------------------------------------------------------------
@@ -335,7 +444,7 @@ void tst_FileCommands::saveWithoutAFileAsksForOne()
     const QString path = chosen + QStringLiteral(".cwd");
     QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().document().storedWords()));
     QCOMPARE(w().document().fileName(), path);
-    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + shortenPath(path, 50));
+    QCOMPARE(shownTitle(w()), QStringLiteral("Velloquin - ") + shortenPath(path, 50));
 
     // From now on Save writes there without asking.
     putWord(w(), 3, 2, Direction::Down, QStringLiteral("ARM"), QStringLiteral("Limb"));
@@ -350,14 +459,14 @@ void tst_FileCommands::saveAfterOpenWritesWithoutAsking()
     const QString path = writeSampleFile(QStringLiteral("rivers.cwd"));
     dialogs().paths.enqueue(path);
     control<QAction>(w(), "mnuFileOpen")->trigger();
-    const QString title = w().windowTitle();
+    const QString title = shownTitle(w());
     putWord(w(), 5, 1, Direction::Down, QStringLiteral("RIVER"),
             QStringLiteral("Flows to the sea"));
     dialogs().clearShown();
     control<QAction>(w(), "mnuFileSave")->trigger();
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().document().storedWords()));
-    QCOMPARE(w().windowTitle(), title);
+    QCOMPARE(shownTitle(w()), title);
 }
 
 void tst_FileCommands::saveAsAppendsTheExtension_data()
@@ -415,7 +524,7 @@ void tst_FileCommands::failedSaveAsShowsAnErrorAndKeepsTheOldName()
     control<QAction>(w(), "mnuSaveAs")->trigger();
     const QByteArray oldBytes = readFile(old);
     QVERIFY(!oldBytes.isEmpty());
-    const QString title = w().windowTitle();
+    const QString title = shownTitle(w());
 
     putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     dialogs().clearShown();
@@ -424,7 +533,8 @@ void tst_FileCommands::failedSaveAsShowsAnErrorAndKeepsTheOldName()
     QCOMPARE(dialogs().shown.size(), 2);
     QCOMPARE(dialogs().shown.last().kind, ScriptedDialogs::Kind::Message);
     QCOMPARE(w().document().fileName(), old);
-    QCOMPARE(w().windowTitle(), title);
+    // The old name, marked: the change is still unsaved.
+    QCOMPARE(shownTitle(w()), title + QLatin1Char('*'));
     QCOMPARE(readFile(old), oldBytes);
 }
 
@@ -436,10 +546,10 @@ void tst_FileCommands::longPathIsShortenedInTheTitle()
     QVERIFY(path.size() > 50);
     dialogs().paths.enqueue(path);
     control<QAction>(w(), "mnuSaveAs")->trigger();
-    QCOMPARE(w().windowTitle(), QStringLiteral("Velloquin - ") + shortenPath(path, 50));
-    QVERIFY(w().windowTitle().endsWith(QStringLiteral("/mammals.cwd")));
-    QVERIFY(w().windowTitle().contains(QStringLiteral("...")));
-    QVERIFY(w().windowTitle().size() <= QStringLiteral("Velloquin - ").size() + 51);
+    QCOMPARE(shownTitle(w()), QStringLiteral("Velloquin - ") + shortenPath(path, 50));
+    QVERIFY(shownTitle(w()).endsWith(QStringLiteral("/mammals.cwd")));
+    QVERIFY(shownTitle(w()).contains(QStringLiteral("...")));
+    QVERIFY(shownTitle(w()).size() <= QStringLiteral("Velloquin - ").size() + 51);
 }
 
 void tst_FileCommands::toolbarButtonsRunTheFileCommands_data()

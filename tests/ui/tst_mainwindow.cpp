@@ -712,8 +712,8 @@ void tst_MainWindow::viewsFollowTheDocument()
 
     const QString path = m_fixture->dir.filePath(QStringLiteral("zoo.cwd"));
     QVERIFY(w.document().save(path).ok());
-    QVERIFY(w.windowTitle().startsWith(QStringLiteral("Velloquin - ")));
-    QVERIFY(w.windowTitle().endsWith(QStringLiteral("zoo.cwd")));
+    QVERIFY(shownTitle(w).startsWith(QStringLiteral("Velloquin - ")));
+    QVERIFY(shownTitle(w).endsWith(QStringLiteral("zoo.cwd")));
 }
 
 void tst_MainWindow::exitClosesTheWindow()

@@ -74,7 +74,7 @@ void tst_Startup::firstStartWithAgreementCreatesEmptySettingsFile()
     QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_2")->color()), 16777215);
     QVERIFY(!w->outlineMode());
     QVERIFY(w->drawOptions().redrawAll);
-    QCOMPARE(w->windowTitle(), QStringLiteral("Velloquin"));
+    QCOMPARE(shownTitle(*w), QStringLiteral("Velloquin"));
     QCOMPARE(control<QComboBox>(*w, "txtXSize")->currentText(), QStringLiteral("16"));
     QCOMPARE(control<QComboBox>(*w, "txtYSize")->currentText(), QStringLiteral("16"));
     QVERIFY(w->isVisible());

@@ -3,6 +3,7 @@
 // with New and Open, and unsaved work offered again at the next start.
 #include "editinghelpers.h"
 #include "recoverycopy.h"
+#include "recoveryfolder.h"
 #include "settingspanel.h"
 
 #include <QAction>
@@ -97,6 +98,9 @@ private slots:
     void unsavedWorkIsOfferedAtTheNextStart_data();
     void unsavedWorkIsOfferedAtTheNextStart();
     void damagedCopyIsSetAside();
+    void eachWindowKeepsItsOwnCopy();
+    void undoKeysStayInATextBoxOnlyForItsTyping_data();
+    void undoKeysStayInATextBoxOnlyForItsTyping();
 };
 
 void TestUndoRecovery::eachChangeIsUndoneAndRedone_data()
@@ -260,10 +264,14 @@ void TestUndoRecovery::newAndOpenStartAFreshHistory()
 
     placeByHand(w, 0, 0, Direction::Across, QStringLiteral("EMU"), QStringLiteral("Bird"));
     QVERIFY(undo->isEnabled());
+    f.dialogs.answers.enqueue(Dialogs::Answer::No); // "Save Changes"
     f.dialogs.paths.enqueue(saved);
     control<QAction>(w, "mnuFileOpen")->trigger();
     QCOMPARE(gridAnswers(w), QStringList{QStringLiteral("CAT")});
     QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+    // Undo right after Open has nothing to take back.
+    undo->trigger();
+    QCOMPARE(gridAnswers(w), QStringList{QStringLiteral("CAT")});
     QVERIFY(!w.document().isModified());
 }
 
@@ -283,7 +291,7 @@ void TestUndoRecovery::unsavedWorkIsOfferedAtTheNextStart()
     QFETCH(bool, closed);
     QFETCH(Dialogs::Answer, answer);
     WindowFixture f;
-    const QString recovery = recoveryFilePath(f.dataFolder());
+    QString recovery;
     const QString file = f.dir.filePath(QStringLiteral("farm.cwd"));
     {
         std::unique_ptr<MainWindow> w = f.start();
@@ -294,10 +302,11 @@ void TestUndoRecovery::unsavedWorkIsOfferedAtTheNextStart()
             control<QAction>(*w, "mnuExit")->trigger();
         } else {
             // The copy is written a few seconds after the change, window or no window.
-            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(recovery),
+            QTRY_VERIFY_WITH_TIMEOUT(recoveryCopiesIn(f.dataFolder()).size() == 1,
                                      PuzzleDocument::RecoveryDelayMs + 3000);
         }
-        QVERIFY(QFileInfo::exists(recovery));
+        QCOMPARE(recoveryCopiesIn(f.dataFolder()).size(), 1);
+        recovery = recoveryCopiesIn(f.dataFolder()).first();
     }
     // Closing asked nothing.
     QCOMPARE(f.dialogs.shown.size(), 0);
@@ -331,7 +340,8 @@ void TestUndoRecovery::damagedCopyIsSetAside()
 {
     WindowFixture f;
     QVERIFY(QDir().mkpath(f.dataFolder()));
-    const QString recovery = recoveryFilePath(f.dataFolder());
+    // The one name earlier versions used.
+    const QString recovery = f.dataFolder() + QStringLiteral("/recovery.cwd");
     const QByteArray damaged("\x89PNG not a puzzle at all");
     QFile file(recovery);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -350,6 +360,112 @@ void TestUndoRecovery::damagedCopyIsSetAside()
     QVERIFY(f.dialogs.shown[0].text.contains(aside[0]));
     QCOMPARE(fileBytes(f.dataFolder() + QLatin1Char('/') + aside[0]), damaged);
     QVERIFY(w->puzzle().isEmpty);
+}
+
+void TestUndoRecovery::eachWindowKeepsItsOwnCopy()
+{
+    WindowFixture f;
+    auto copies = [&f] { return recoveryCopiesIn(f.dataFolder()); };
+    auto restoreQuestion = [&f](int i) { return f.dialogs.shown.at(i).text; };
+    const QString question =
+        QStringLiteral("Velloquin was closed with unsaved changes to %1. Restore them?");
+    std::unique_ptr<MainWindow> a = f.start();
+    placeByHand(*a, 0, 0, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
+    QVERIFY(a->document().writeRecoveryCopy());
+
+    // B starts while A runs: A's copy is A's, so nothing is offered.
+    std::unique_ptr<MainWindow> b = f.start();
+    QCOMPARE(f.dialogs.shown.size(), 0);
+    placeByHand(*b, 0, 0, Direction::Across, QStringLiteral("EMU"), QStringLiteral("Bird"));
+    QVERIFY(b->document().writeRecoveryCopy());
+    QCOMPARE(copies().size(), 2);
+
+    // Saving in A removes A's copy only; then B ends without saving and A changes again.
+    const QString saved = f.dir.filePath(QStringLiteral("a.cwd"));
+    f.dialogs.paths.enqueue(saved);
+    control<QAction>(*a, "mnuFileSave")->trigger();
+    QCOMPARE(copies().size(), 1);
+    b.reset();
+    QTest::qWait(20);
+    placeByHand(*a, 0, 2, Direction::Across, QStringLiteral("OWL"), QStringLiteral("Hoots"));
+    control<QAction>(*a, "mnuExit")->trigger();
+    a.reset();
+    QCOMPARE(copies().size(), 2);
+
+    // The next start offers the newest copy first; the one it does not take waits for
+    // another window, which offers it in turn.
+    f.dialogs.clearShown();
+    f.dialogs.answers << Dialogs::Answer::Yes << Dialogs::Answer::Yes;
+    std::unique_ptr<MainWindow> c = f.start();
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    QCOMPARE(restoreQuestion(0), question.arg(QStringLiteral("a.cwd")));
+    QCOMPARE(gridAnswers(*c), (QStringList{QStringLiteral("CAT"), QStringLiteral("OWL")}));
+    QCOMPARE(f.anotherWindowStarted, 1);
+    std::unique_ptr<MainWindow> d = f.start();
+    QCOMPARE(f.dialogs.shown.size(), 2);
+    QCOMPARE(restoreQuestion(1), question.arg(QStringLiteral("an untitled puzzle")));
+    QCOMPARE(gridAnswers(*d), QStringList{QStringLiteral("EMU")});
+    QCOMPARE(f.anotherWindowStarted, 1);
+
+    // A window started for a file opens it; the copy D leaves is offered elsewhere.
+    d.reset();
+    f.file = saved;
+    std::unique_ptr<MainWindow> e = f.start();
+    QCOMPARE(f.dialogs.shown.size(), 2);
+    QCOMPARE(e->document().fileName(), saved);
+    QCOMPARE(f.anotherWindowStarted, 2);
+    QCOMPARE(copies().size(), 2);
+}
+
+void TestUndoRecovery::undoKeysStayInATextBoxOnlyForItsTyping_data()
+{
+    QTest::addColumn<int>("storeBy"); // 0 not stored, 1 Enter in the Word box, 2 Store button
+    QTest::addColumn<QString>("box"); // where Ctrl+Z and Ctrl+Y are pressed
+    QTest::newRow("typing in the clue box") << 0 << "txtClue";
+    QTest::newRow("stored with Enter") << 1 << "txtWord";
+    QTest::newRow("stored with the button, in the Word box") << 2 << "txtWord";
+    QTest::newRow("stored with the button, in the clue box") << 2 << "txtClue";
+}
+
+void TestUndoRecovery::undoKeysStayInATextBoxOnlyForItsTyping()
+{
+    QFETCH(int, storeBy);
+    QFETCH(QString, box);
+    WindowFixture f;
+    std::unique_ptr<MainWindow> window = f.start();
+    MainWindow &w = *window;
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const QUndoStack *history = w.document().undoStack();
+    typeWord(w, QStringLiteral("LLAMA"));
+    typeClue(w, QStringLiteral("Woolly"));
+    if (storeBy == 1)
+        QTest::keyClick(control<QComboBox>(w, "txtWord"), Qt::Key_Return);
+    else if (storeBy == 2)
+        clickWordToolbar(w, int(WordListCommand::Store));
+    const int steps = history->index();
+    QCOMPARE(steps, storeBy == 0 ? 0 : 1);
+    auto *clue = control<QLineEdit>(w, "txtClue");
+    QCOMPARE(clue->text(), storeBy == 0 ? QStringLiteral("Woolly") : QString());
+
+    QWidget *target = control<QWidget>(w, box);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_Z, Qt::ControlModifier);
+    if (storeBy == 0) {
+        // The box's own typing goes; the puzzle's history is untouched.
+        QCOMPARE(clue->text(), QString());
+        QCOMPARE(history->index(), steps);
+    } else {
+        QCOMPARE(storedWords(w), QStringList());
+        QCOMPARE(history->index(), steps - 1);
+    }
+    QTest::keyClick(target, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(history->index(), steps);
+    if (storeBy == 0)
+        QCOMPARE(clue->text(), QStringLiteral("Woolly"));
+    else
+        QCOMPARE(storedWords(w), QStringList{QStringLiteral("LLAMA")});
+    QCOMPARE(f.dialogs.unscripted, 0);
 }
 
 QTEST_MAIN(TestUndoRecovery)

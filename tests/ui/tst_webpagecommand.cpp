@@ -5,8 +5,13 @@
 #include "webpagecommand.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 using namespace Velloquin;
 
@@ -78,15 +83,53 @@ private slots:
         QFETCH(QString, chosen);
         QFETCH(QString, written);
         placeWords();
+        dialogs().pageOptions.enqueue(WebPageOptions());
         dialogs().paths.enqueue(file(chosen));
         trigger();
-        QCOMPARE(dialogs().titles(), QStringList{" Save this web page as:"});
-        QCOMPARE(dialogs().shown.at(0).filter, QString("Web page (*.html *.htm)"));
+        QCOMPARE(dialogs().titles(), (QStringList{"Web Page Options", " Save this web page as:"}));
+        QCOMPARE(dialogs().shown.at(1).filter, QString("Web page (*.html *.htm)"));
         const Result<QByteArray> expected = webPageBytes(m_window->puzzle());
         QVERIFY(expected.ok());
         QFile page(file(written));
         QVERIFY(page.open(QIODevice::ReadOnly));
         QCOMPARE(page.readAll(), expected.value());
+    }
+
+    void teachersChoicesGoIntoThePageAndAreOfferedAgain()
+    {
+        placeWords();
+        const WebPageOptions test{false, false, QStringLiteral("es")};
+        dialogs().pageOptions.enqueue(test);
+        dialogs().paths.enqueue(file("test.html"));
+        trigger();
+        const Result<QByteArray> expected = webPageBytes(m_window->puzzle(), test);
+        QVERIFY(expected.ok());
+        QFile page(file("test.html"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QCOMPARE(page.readAll(), expected.value());
+        dialogs().clearShown();
+        trigger(); // cancelled at once: the choices are what counts
+        QCOMPARE(dialogs().shown.at(0).text, QString("es, check: no, reveal: no"));
+    }
+
+    void optionsDialogHandsBackWhatWasTicked()
+    {
+        QtDialogs qt(m_window.get());
+        QVariant offered;
+        QTimer::singleShot(0, this, [&offered] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return; // the test times out rather than guessing
+            offered = dialog->findChild<QComboBox *>("cboPageLanguage")->currentData();
+            dialog->findChild<QCheckBox *>("chkAllowReveal")->setChecked(false);
+            dialog->accept();
+        });
+        const std::optional<WebPageOptions> chosen =
+            qt.webPageOptions({true, true, QStringLiteral("fr")});
+        QCOMPARE(offered, QVariant("fr"));
+        QVERIFY(chosen);
+        QVERIFY(chosen->allowCheck && !chosen->allowReveal);
+        QCOMPARE(chosen->language, QString("fr"));
     }
 
     void emptyPuzzleIsRefusedBeforeAskingForAFile()
@@ -102,14 +145,19 @@ private slots:
     void cancelOrUnwritableWritesNothing()
     {
         placeWords();
-        trigger(); // the file dialog is cancelled
-        QCOMPARE(dialogs().titles(), QStringList{" Save this web page as:"});
+        trigger(); // the options are cancelled
+        QCOMPARE(dialogs().titles(), QStringList{"Web Page Options"});
         dialogs().clearShown();
+        dialogs().pageOptions.enqueue(WebPageOptions());
+        trigger(); // the file dialog is cancelled
+        QCOMPARE(dialogs().titles(), (QStringList{"Web Page Options", " Save this web page as:"}));
+        dialogs().clearShown();
+        dialogs().pageOptions.enqueue(WebPageOptions());
         dialogs().paths.enqueue(file("no/such/folder/castle.html"));
         trigger();
-        QCOMPARE(dialogs().shown.size(), 2);
-        QCOMPARE(dialogs().shown.at(1).title, QString("Export Error"));
-        QVERIFY(dialogs().shown.at(1).text.startsWith("Could not write "));
+        QCOMPARE(dialogs().shown.size(), 3);
+        QCOMPARE(dialogs().shown.at(2).title, QString("Export Error"));
+        QVERIFY(dialogs().shown.at(2).text.startsWith("Could not write "));
         QCOMPARE(QDir(m_fixture->dir.path()).entryList({"*.html"}, QDir::Files), QStringList());
     }
 };

@@ -200,21 +200,26 @@ void tst_WordsDock::statusBarCountsAndReports()
 void tst_WordsDock::droppedFilesOpenAsTheirMenuCommands_data()
 {
     QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("unsaved");
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("stored");
-    QTest::newRow("puzzle") << "animals.cwd"
-                            << "Animals" << 1;
-    QTest::newRow("word list") << "formats/animals40.txt"
-                               << "Crossword" << 40;
-    QTest::newRow("other file") << "../ui/tst_wordsdock.cpp"
-                                << "Crossword" << 0;
+    QTest::newRow("puzzle") << "animals.cwd" << false << "Animals" << 1;
+    QTest::newRow("puzzle over unsaved work, cancelled")
+        << "animals.cwd" << true << "Crossword" << 0;
+    QTest::newRow("word list") << "formats/animals40.txt" << false << "Crossword" << 40;
+    QTest::newRow("other file") << "../ui/tst_wordsdock.cpp" << false << "Crossword" << 0;
 }
 
 void tst_WordsDock::droppedFilesOpenAsTheirMenuCommands()
 {
     QFETCH(QString, file);
+    QFETCH(bool, unsaved);
     QFETCH(QString, title);
     QFETCH(int, stored);
+    if (unsaved) {
+        putWord(w(), 1, 1, Direction::Across, QStringLiteral("OWL"));
+        m_fixture->dialogs.answers.enqueue(Dialogs::Answer::Cancel);
+    }
     auto *data = new QMimeData;
     data->setUrls({QUrl::fromLocalFile(QStringLiteral(VELLOQUIN_TESTDATA "/") + file)});
     const QPoint at = w().rect().center();
@@ -226,6 +231,8 @@ void tst_WordsDock::droppedFilesOpenAsTheirMenuCommands()
     QCoreApplication::processEvents();
     QCOMPARE(w().puzzle().title, title);
     QCOMPARE(storedWords(w()).size(), stored);
+    // Replacing unsaved work asks first, as File > Open does.
+    QCOMPARE(m_fixture->dialogs.titles().contains(QStringLiteral("Save Changes")), unsaved);
     delete data;
 }
 

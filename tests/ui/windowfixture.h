@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 
@@ -32,6 +33,13 @@ T *control(const QObject &window, const QString &name)
     if (!found)
         qFatal("no control named %s", qPrintable(name));
     return found;
+}
+
+// The window title as the window system shows it: "[*]" becomes "*" while the puzzle has
+// unsaved changes.
+inline QString shownTitle(const QWidget &window)
+{
+    return window.windowHandle() ? window.windowHandle()->title() : QString();
 }
 
 // The place markers over the grid view, S1_0 first.
@@ -85,7 +93,8 @@ struct WindowFixture
     ScriptedDialogs dialogs;
     int agreementShown = 0;
     bool agreeAnswer = true;
-    QString file; // given to the start procedure as if named on the command line
+    QString file;                 // given to the start procedure as if named on the command line
+    int anotherWindowStarted = 0; // times the start procedure asked for another window
 
     QString programFolder() const { return dir.path() + QStringLiteral("/program"); }
     QString configFolder() const { return dir.path() + QStringLiteral("/config"); }
@@ -103,6 +112,7 @@ struct WindowFixture
         o.dataFolder = dataFolder();
         o.dialogs = &dialogs;
         o.file = file;
+        o.startAnotherWindow = [this] { ++anotherWindowStarted; };
         o.agree = [this] {
             ++agreementShown;
             return agreeAnswer;

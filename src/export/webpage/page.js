@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: MIT
 // Solving a puzzle page written by Velloquin. The page holds the grid and the clues as
-// HTML; this script makes them work: selection, typing, checking, revealing, and
-// keeping the progress in local storage.
+// HTML; this script makes them work: selection, typing, checking, revealing where the
+// teacher allows it, and keeping the progress in local storage.
 (function () {
   'use strict';
 
   var data = JSON.parse(document.getElementById('puzzle-data').textContent);
+  var say = JSON.parse(document.getElementById('page-text').textContent);
   var width = data.width;
   var height = data.height;
-  var storageKey = 'velloquin-puzzle-' + data.id;
+  // A page without Reveal keeps its progress apart, so letters revealed on another page
+  // of the same puzzle do not turn up in the test.
+  var storageKey = 'velloquin-puzzle-' + data.id + (data.reveal ? '' : '-test');
   var statusLine = document.getElementById('status');
   var currentClue = document.getElementById('current-clue');
+  var confirmBox = document.getElementById('confirm');
 
   // The letters, unmasked: '' for a square without one.
   var answers = (function () {
@@ -23,6 +27,11 @@
     }
     return out;
   })();
+
+  // Typed letters are made upper case by the rules of the page's language, or Turkish
+  // rules when the answers hold a dotted or dotless I whatever the page speaks.
+  var caseLanguage = /[\u0130\u0131]/.test(answers.join('')) ? 'tr'
+                                                             : document.documentElement.lang;
 
   // squares[i]: { input, cell, across, down } for letter squares, null for the others.
   var squares = [];
@@ -54,8 +63,10 @@
   var wrong = squares.map(function () { return false; });
   var current = null; // the selected square
   var down = false;   // the direction being solved
+  var tabStop = null; // the one square in the Tab order
   var wasCurrent = false;
   var solved = false;
+  var checkShown = false; // the status line holds what Check found
 
   function wordOf(sq, inDown) {
     return sq ? (inDown ? sq.down : sq.across) : null;
@@ -65,15 +76,20 @@
     return wordOf(current, down);
   }
 
+  function wordName(word) {
+    return word.number + ' ' + (word.down ? say.down : say.across);
+  }
+
   function announce(text) {
     statusLine.textContent = text;
+    checkShown = false;
   }
 
   function labelFor(sq, word) {
-    var label = word.number + (word.down ? ' Down' : ' Across') + ', letter ' +
-      (word.squares.indexOf(sq) + 1) + ' of ' + word.squares.length;
-    if (wrong[sq.index]) label += ', marked wrong';
-    else if (revealed[sq.index]) label += ', revealed';
+    var label = wordName(word) + say.letterOf.replace('%1', word.squares.indexOf(sq) + 1)
+                                             .replace('%2', word.squares.length);
+    if (wrong[sq.index]) label += say.markedWrong;
+    else if (revealed[sq.index]) label += say.revealed;
     return label;
   }
 
@@ -87,40 +103,64 @@
     sq.input.setAttribute('aria-describedby', 'clue-' + word.index);
   }
 
+  function markClue(word, cls, on) {
+    if (word) word.clue.classList.toggle(cls, on);
+  }
+
+  // The clue list keeps one clue in the Tab order: the one last chosen there.
+  function setClueStop(li) {
+    Array.prototype.forEach.call(li.parentNode.children, function (other) {
+      other.tabIndex = other === li ? 0 : -1;
+    });
+  }
+
+  // Brings the square into view inside the grid's box and the window, with a square to
+  // spare on each side where the grid scrolls.
+  function keepInView(sq) {
+    sq.input.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+  }
+
   // Selects square sq in the given direction (the other one when sq has no word there),
-  // highlights its word and clue and moves the focus to it.
+  // highlights its word and clue and the crossing word's clue, and moves the focus to it.
   function select(sq, inDown, keepFocus) {
     if (!sq) return;
     if (!wordOf(sq, inDown)) inDown = !inDown;
     var before = current;
     var beforeWord = currentWord();
+    var beforeCrossing = wordOf(current, !down);
     current = sq;
     down = inDown;
     var word = currentWord();
     if (beforeWord) {
       beforeWord.squares.forEach(function (q) { q.cell.classList.remove('in-word'); });
-      beforeWord.clue.classList.remove('active');
-      beforeWord.clue.removeAttribute('aria-current');
+      markClue(beforeWord, 'active', false);
+      beforeWord.clue.setAttribute('aria-selected', 'false');
     }
-    if (before) {
-      before.cell.classList.remove('current');
-      before.input.tabIndex = -1;
-    }
+    markClue(beforeCrossing, 'crossing', false);
+    if (before) before.cell.classList.remove('current');
+    if (tabStop) tabStop.input.tabIndex = -1;
     word.squares.forEach(function (q) {
       q.cell.classList.add('in-word');
       showSquare(q);
     });
-    word.clue.classList.add('active');
-    word.clue.setAttribute('aria-current', 'true');
+    markClue(word, 'active', true);
+    markClue(wordOf(sq, !down), 'crossing', true);
+    word.clue.setAttribute('aria-selected', 'true');
+    setClueStop(word.clue);
     sq.cell.classList.add('current');
     sq.input.tabIndex = 0;
+    tabStop = sq;
     currentClue.replaceChildren();
     var number = document.createElement('strong');
-    number.textContent = word.number + (word.down ? ' Down' : ' Across');
+    number.textContent = wordName(word);
     currentClue.appendChild(number);
     currentClue.appendChild(document.createTextNode(' '));
     currentClue.appendChild(word.clue.querySelector('.clue-text').cloneNode(true));
-    if (!keepFocus && document.activeElement !== sq.input) sq.input.focus();
+    currentClue.scrollTop = 0;
+    if (!keepFocus && document.activeElement !== sq.input) {
+      sq.input.focus({ preventScroll: true });
+      keepInView(sq);
+    }
   }
 
   function save() {
@@ -147,7 +187,7 @@
       if (!sq) return;
       var v = saved.values[i];
       values[i] = typeof v === 'string' && v.length <= 2 ? v : '';
-      revealed[i] = Array.isArray(saved.revealed) && saved.revealed[i] === true;
+      revealed[i] = data.reveal && Array.isArray(saved.revealed) && saved.revealed[i] === true;
     });
   }
 
@@ -160,10 +200,12 @@
     var now = letters.every(isRight);
     if (now && !solved) {
       var helped = letters.filter(function (sq) { return revealed[sq.index]; }).length;
-      announce(helped ? 'Solved! (' + helped + (helped === 1 ? ' letter' : ' letters') +
-                        ' revealed)' : 'Solved!');
+      announce(helped === 0 ? say.solved
+                            : helped === 1 ? say.solvedOneRevealed
+                                           : say.solvedRevealed.replace('%1', helped));
       document.body.classList.add('solved');
-    } else if (!now && solved) {
+    } else if (!now && (solved || checkShown)) {
+      // What Check found is out of date once a letter changes.
       announce('');
       document.body.classList.remove('solved');
     }
@@ -189,7 +231,7 @@
   }
 
   function upper(ch) {
-    var u = ch.toUpperCase();
+    var u = ch.toLocaleUpperCase(caseLanguage);
     return u.length === 1 ? u : ch;
   }
 
@@ -229,13 +271,18 @@
     }
   }
 
-  // The next or previous word in the clue order; false at either end.
+  // A word's first empty square, or its first square when it is full.
+  function chooseWord(word) {
+    var target = word.squares.filter(function (sq) { return values[sq.index] === ''; })[0];
+    select(target || word.squares[0], word.down);
+  }
+
+  // The next or previous word in the clue order; false at either end, where Tab leaves
+  // the grid.
   function stepWord(step) {
     var at = currentWord().index + step;
     if (at < 0 || at >= words.length) return false;
-    var word = words[at];
-    var target = word.squares.filter(function (sq) { return values[sq.index] === ''; })[0];
-    select(target || word.squares[0], word.down);
+    chooseWord(words[at]);
     return true;
   }
 
@@ -320,14 +367,61 @@
     });
   });
 
+  // A clue list is a list box: arrows, Home and End move in it, Enter or Space or a
+  // click chooses the clue's word and goes to the grid.
   words.forEach(function (word) {
-    word.clue.addEventListener('click', function () {
-      var target = word.squares.filter(function (sq) { return values[sq.index] === ''; })[0];
-      select(target || word.squares[0], word.down);
+    word.clue.addEventListener('click', function () { chooseWord(word); });
+    word.clue.addEventListener('keydown', function (event) {
+      var list = Array.prototype.slice.call(word.clue.parentNode.children);
+      var at = list.indexOf(word.clue);
+      var to = { ArrowDown: at + 1, ArrowUp: at - 1, Home: 0, End: list.length - 1 }[event.key];
+      if (event.key === 'Enter' || event.key === ' ') {
+        chooseWord(word);
+      } else if (to !== undefined) {
+        var target = list[Math.max(0, Math.min(list.length - 1, to))];
+        setClueStop(target);
+        target.focus();
+      } else {
+        return;
+      }
+      event.preventDefault();
     });
   });
 
+  function focusGrid() {
+    if (current) {
+      current.input.focus({ preventScroll: true });
+      keepInView(current);
+    }
+  }
+
+  // Asks inside the page, since a page in a sandboxed frame gets no confirm() box.
+  function ask(question, yesCaption, then) {
+    if (typeof confirmBox.showModal !== 'function') {
+      if (window.confirm(question)) then();
+      return;
+    }
+    document.getElementById('confirm-text').textContent = question;
+    var yes = document.getElementById('confirm-yes');
+    yes.textContent = yesCaption;
+    yes.onclick = function () {
+      confirmBox.close();
+      then();
+    };
+    confirmBox.showModal();
+  }
+  document.getElementById('confirm-no').addEventListener('click', function () {
+    confirmBox.close();
+  });
+  confirmBox.addEventListener('close', focusGrid);
+
+  function button(id, action) {
+    var b = document.getElementById(id);
+    if (b) b.addEventListener('click', action);
+  }
+
   function reveal(list) {
+    if (!data.reveal) return;
     list.forEach(function (sq) {
       if (!isRight(sq)) {
         revealed[sq.index] = true;
@@ -335,49 +429,54 @@
       }
     });
     changed();
-    if (current) current.input.focus();
+    focusGrid();
   }
 
-  document.getElementById('check').addEventListener('click', function () {
-    var count = 0;
-    squares.forEach(function (sq) {
-      if (sq && values[sq.index] !== '' && !isRight(sq)) {
-        wrong[sq.index] = true;
-        count++;
-        showSquare(sq);
+  if (data.check) {
+    button('check', function () {
+      var count = 0;
+      squares.forEach(function (sq) {
+        if (sq && values[sq.index] !== '' && !isRight(sq)) {
+          wrong[sq.index] = true;
+          count++;
+          showSquare(sq);
+        }
+      });
+      if (!solved) {
+        announce(count === 0 ? say.noneWrong
+                             : count === 1 ? say.oneWrong : say.someWrong.replace('%1', count));
+        checkShown = true;
       }
+      focusGrid();
     });
-    if (!solved) {
-      announce(count === 0 ? 'No wrong letters so far.'
-                           : count + (count === 1 ? ' wrong letter is' : ' wrong letters are') +
-                             ' marked.');
-    }
-  });
-  document.getElementById('reveal-letter').addEventListener('click', function () {
-    if (current) reveal([current]);
-  });
-  document.getElementById('reveal-word').addEventListener('click', function () {
-    if (current) reveal(currentWord().squares);
-  });
-  document.getElementById('reveal-all').addEventListener('click', function () {
-    if (window.confirm('Show every answer?')) reveal(squares.filter(Boolean));
-  });
-  document.getElementById('clear').addEventListener('click', function () {
-    if (!window.confirm('Clear every square and forget the progress of this puzzle?')) return;
-    squares.forEach(function (sq, i) {
-      if (!sq) return;
-      revealed[i] = false;
-      setValue(sq, '');
+  }
+  if (data.reveal) {
+    button('reveal-letter', function () {
+      if (current) reveal([current]);
     });
-    try {
-      localStorage.removeItem(storageKey);
-    } catch (e) {
-      // Nothing was kept.
-    }
-    solved = false;
-    document.body.classList.remove('solved');
-    announce('Cleared.');
-    if (current) current.input.focus();
+    button('reveal-word', function () {
+      if (current) reveal(currentWord().squares);
+    });
+    button('reveal-all', function () {
+      ask(say.askRevealAll, say.revealAll, function () { reveal(squares.filter(Boolean)); });
+    });
+  }
+  button('clear', function () {
+    ask(say.askClear, say.clear, function () {
+      squares.forEach(function (sq, i) {
+        if (!sq) return;
+        revealed[i] = false;
+        setValue(sq, '');
+      });
+      try {
+        localStorage.removeItem(storageKey);
+      } catch (e) {
+        // Nothing was kept.
+      }
+      solved = false;
+      document.body.classList.remove('solved');
+      announce(say.cleared);
+    });
   });
 
   load();
