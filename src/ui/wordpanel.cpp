@@ -501,6 +501,9 @@ void WordPanel::restoreSelection(const Selection &kept)
         frameSquares(kept.frame.column, kept.frame.row, kept.frame.length, kept.frame.orientation);
         m_selection->show();
         m_selection->raise();
+        // The Words list follows back to the word the step was made on.
+        emit wordSelected(findWordAt(p, qint16(kept.frame.column), qint16(kept.frame.row),
+                                     kept.frame.orientation));
     }
 }
 
