@@ -123,6 +123,24 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     m_startedUp = true;
     buildKeyboardCommands();
     addHelpCommands(*this);
+    // The toolbar's tips name the keys of the commands its buttons share with the menus.
+    {
+        const QAction *keyed[] = {m_newAction,
+                                  m_openAction,
+                                  m_saveAction,
+                                  m_copyPictureAction,
+                                  nullptr,
+                                  findChild<QAction *>(QStringLiteral("mnuHideAnswers")),
+                                  nullptr,
+                                  nullptr,
+                                  findChild<QAction *>(QStringLiteral("mnuOutlineMode"))};
+        QStringList tips = MainToolbarTips.split(QLatin1Char('|'));
+        for (qsizetype i = 0; i < tips.size() && i < qsizetype(std::size(keyed)); ++i)
+            if (keyed[i] && !keyed[i]->shortcut().isEmpty())
+                tips[i] += QStringLiteral(" (%1)").arg(
+                    keyed[i]->shortcut().toString(QKeySequence::NativeText));
+        m_mainToolbar->setButtonToolTips(tips.join(QLatin1Char('|')));
+    }
     setTabOrder();
     passIdleUndoKeysOn(this);
     setAcceptDrops(true);

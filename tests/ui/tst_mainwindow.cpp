@@ -319,15 +319,16 @@ void tst_MainWindow::mainToolbarHasItsButtonsAndTips()
 {
     Toolbar &tb = *control<Toolbar>(*m_window, "TB1");
     QCOMPARE(tb.buttonCount(), 9);
-    const QStringList tips = {"Create a New Crossword.",
-                              "Open a Crossword.",
-                              "Save the current Crossword.",
-                              "Copy Crossword Image to clipboard.",
+    // Each tip names the keys of the menu item that does the same.
+    const QStringList tips = {"Create a New Crossword. (Ctrl+N)",
+                              "Open a Crossword. (Ctrl+O)",
+                              "Save the current Crossword. (Ctrl+S)",
+                              "Copy Crossword Image to clipboard. (Ctrl+Shift+C)",
                               "Export to MS Word.",
-                              "Hide Answers.",
+                              "Hide Answers. (Ctrl+H)",
                               "Save current settings as default settings",
                               "Reset settings to original values",
-                              "Outline Mode - don't show grid lines."};
+                              "Outline Mode - don't show grid lines. (Ctrl+G)"};
     for (int i = 1; i <= 9; ++i) {
         QCOMPARE(tb.buttonToolTip(i), tips[i - 1]);
         QCOMPARE(tb.buttonKind(i),
