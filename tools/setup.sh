@@ -31,6 +31,7 @@ if [ "$mode" = test ]; then
         bash-completion                  # runs the velloquin-cli completion in a test
         dpkg-dev lintian                 # builds (dpkg-shlibdeps) and checks the .deb
         clang-format-14                  # tools/check-format.sh: the formatter the tree follows
+        clang libclang-rt-14-dev         # libFuzzer, for the fuzz targets (preset fuzz)
     )
 fi
 if [ "$mode" = package ]; then

@@ -4,6 +4,7 @@
 #include "commands.h"
 
 #include "crosswordfile.h"
+#include "fileutil.h"
 #include "gridedit.h"
 #include "ipuzreader.h"
 #include "ipuzwriter.h"
@@ -13,6 +14,7 @@
 #include "wordlist.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <optional>
 
@@ -79,16 +81,22 @@ int runMake(const QStringList &args)
 
     const Result<WordList> read = readWordListFile(files.at(0));
     if (!read)
-        return unreadableFile(read.message());
-    const WordList &list = read.value();
+        return fileExists(files.at(0)) ? refused(read.message()) : unreadableFile(read.message());
+    WordList list = read.value();
     for (const SkippedLine &s : std::as_const(list.skipped))
         cliErr() << QDir::toNativeSeparators(files.at(0)) << ':' << s.line << ": skipped, "
                  << s.reason << '\n';
+    for (const SkippedLine &s : std::as_const(list.repaired))
+        cliErr() << QDir::toNativeSeparators(files.at(0)) << ':' << s.line << ": " << s.reason
+                 << '\n';
     if (list.spacedMarks > 0)
         cliErr() << QDir::toNativeSeparators(files.at(0)) << ": "
                  << lineBreakMarkNote(list.spacedMarks) << '\n';
     ExtraWords extra = newExtraWords();
     appendToExtraWords(extra, list);
+    // A list the puzzle file cannot keep is refused before any layout work.
+    if (list.leftOut > 0)
+        return refused(wordListFullMessage(list));
     if (!hasStoredWords(extra))
         return refused(noWordsMessage());
 
@@ -122,7 +130,11 @@ int runImport(const QStringList &args)
         return usageError(QStringLiteral("import takes an .ipuz file and an output file"));
     const IpuzReading read = readIpuzFile(files.at(0));
     if (!read) {
-        if (read.unreadable())
+        // As for a puzzle file, a file that is there but cannot be read (a pipe, a device, no
+        // permission) is a refusal; a missing or damaged one is a usage error.
+        const QFileInfo input(files.at(0));
+        const bool unopenable = input.exists() && !(input.isFile() && input.isReadable());
+        if (read.unreadable() && !unopenable)
             return unreadableFile(read.message());
         return refused(read.message());
     }

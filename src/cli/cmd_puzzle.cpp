@@ -7,6 +7,7 @@
 #include "crosswordfile.h"
 #include "gridedit.h"
 #include "thoroughlayout.h"
+#include "wordrules.h"
 
 #include <functional>
 #include <optional>
@@ -290,6 +291,8 @@ int runStore(const QStringList &args)
     }
     if (storedWordsFull(file.extra))
         return refused(storedWordsFullMessage());
+    if (const std::optional<QChar> bad = firstControlCharacter(word + clue))
+        return refused(controlCharacterMessage(*bad));
     file.extra.append(ExtraWord{word, clue});
     return save(file);
 }

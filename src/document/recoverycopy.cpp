@@ -2,8 +2,10 @@
 #include "recoverycopy.h"
 
 #include "crosswordfile.h"
+#include "fileutil.h"
 #include "profilefile.h"
 #include "settings.h"
+#include "wordrules.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -14,6 +16,11 @@ namespace Velloquin {
 namespace {
 const QString RecoverySection = QStringLiteral("Recovery");
 const QString FileKey = QStringLiteral("File");
+Result<RecoveredPuzzle> refusal(const QString &text)
+{
+    return Result<RecoveredPuzzle>::refused(QStringLiteral("Velloquin"), text, Icon::Warning);
+}
+
 } // namespace
 
 QByteArray recoveryCopyBytes(const CrosswordData &puzzle, const ExtraWords &stored,
@@ -26,19 +33,30 @@ QByteArray recoveryCopyBytes(const CrosswordData &puzzle, const ExtraWords &stor
 
 Result<RecoveredPuzzle> readRecoveryCopy(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Result<RecoveredPuzzle>::refused(
-            QStringLiteral("Velloquin"),
-            QStringLiteral("The recovery copy %1 could not be read.\n%2")
-                .arg(path, file.errorString()),
-            Icon::Warning);
-    const QByteArray bytes = file.readAll();
+    // Read as any puzzle file is: a pipe, a device or a huge file put in its place is
+    // refused at once instead of stopping every start.
+    const FileContent file = readRegularFile(path, ProfileFile::MaxFileSize);
+    if (!file.ok())
+        return refusal(
+            QStringLiteral("The recovery copy %1 could not be read.\n%2").arg(path, file.reason));
+    const QByteArray &bytes = file.bytes;
     Result<CrosswordFileContent> loaded =
         loadCrosswordBytes(bytes, QFileInfo(path).fileName(), DefaultGridSize, DefaultGridSize);
     if (!loaded)
         return Result<RecoveredPuzzle>::refused(loaded.message());
     CrosswordFileContent content = std::move(loaded).value();
+    // The word rule holds for words that come back this way too.
+    QStringList words;
+    for (const GridWord &w : std::as_const(content.puzzle.words))
+        words << w.answer;
+    for (const ExtraWord &w : std::as_const(content.extra))
+        words << w.word;
+    for (const QString &word : std::as_const(words)) {
+        if (const std::optional<QChar> bad = firstControlCharacter(word))
+            return refusal(QStringLiteral("The recovery copy %1 holds a word with the control "
+                                          "character %2.")
+                               .arg(path, characterCode(*bad)));
+    }
     RecoveredPuzzle recovered;
     recovered.puzzle = std::move(content.puzzle);
     recovered.stored = std::move(content.extra);

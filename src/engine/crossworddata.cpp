@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "crossworddata.h"
 
+#include "wordrules.h"
+
 namespace Velloquin {
 
 CellGrid::CellGrid(int width, int height)
@@ -88,6 +90,8 @@ Result<> checkPlacement(const CrosswordData &puzzle, qint16 x, qint16 y, const Q
                         Direction orientation)
 {
     const int length = int(word.size());
+    if (const std::optional<QChar> bad = firstControlCharacter(word))
+        return Result<>::refused(controlCharacterMessage(*bad));
     if (!wordFitsGrid(x, y, length, orientation, puzzle.width, puzzle.height)) {
         return Result<>::refused(QStringLiteral("Error"),
                                  fitText(word, x, y) + QLatin1Char('\n') +

@@ -41,11 +41,54 @@ Result<> replaceWord(CrosswordData &puzzle, qint16 index, const QString &answer,
     return Result<>::success();
 }
 
+std::optional<QChar> firstControlCharacter(QStringView text)
+{
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != u'\t' && u != u'\r' && u != u'\n') || (u >= 0x7f && u <= 0x9f))
+            return c;
+    }
+    return std::nullopt;
+}
+
+int replaceLoneSurrogates(QString &text)
+{
+    int replaced = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (!c.isSurrogate())
+            continue;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        text[i] = QChar::ReplacementCharacter;
+        ++replaced;
+    }
+    return replaced;
+}
+
+Message controlCharacterMessage(QChar c)
+{
+    return Message{QStringLiteral("Add Word Error"),
+                   QStringLiteral("The word holds the control character %1, which no square "
+                                  "can show.")
+                       .arg(characterCode(c)),
+                   Icon::Error};
+}
+
+QString characterCode(QChar c)
+{
+    return QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+}
+
 StoreWordCheck storeWord(ExtraWords &stored, const CrosswordData &puzzle, const QString &word,
                          const QString &clue)
 {
     if (word.size() < kMinWordLength)
         return StoreWordCheck::TooShort;
+    if (firstControlCharacter(word) || firstControlCharacter(clue))
+        return StoreWordCheck::ControlCharacter;
     const QString upper = word.toUpper();
     if (wordsInUse(puzzle, stored).contains(upper))
         return StoreWordCheck::AlreadyUsed;
@@ -57,6 +100,11 @@ StoreWordCheck storeWord(ExtraWords &stored, const CrosswordData &puzzle, const 
 
 Message storeWordRefusal(StoreWordCheck check)
 {
+    if (check == StoreWordCheck::ControlCharacter)
+        return Message{QStringLiteral("Add Word Error"),
+                       QStringLiteral("The word or its clue holds a control character, which "
+                                      "cannot be shown."),
+                       Icon::Error};
     return check == StoreWordCheck::Full ? storedWordsFullMessage() : WordLengthError;
 }
 

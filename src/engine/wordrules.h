@@ -5,10 +5,24 @@
 
 #include <QStringList>
 
+#include <optional>
+
 namespace Velloquin {
 
 // The rules for changing a placed word and for the stored words the automatic layout
 // takes, kept apart from any window so that every caller applies them the same way.
+
+// The word rule for text that comes in from outside (typed, a word list, an .ipuz file,
+// the recovery copy): no control character other than a tab or a line break, which no
+// square or printed clue can show. Gives the first such character, or nothing.
+std::optional<QChar> firstControlCharacter(QStringView text);
+// Replaces every half of a surrogate pair that stands without its other half by U+FFFD,
+// as a reader of broken UTF-16 does; returns how many were replaced.
+int replaceLoneSurrogates(QString &text);
+// "U+0007": how a message names a character that cannot be shown.
+QString characterCode(QChar c);
+// The refusal of a word or clue that holds the control character c.
+Message controlCharacterMessage(QChar c);
 
 // The shortest answer a placed or stored word may have.
 inline constexpr int kMinWordLength = 3;
@@ -22,18 +36,19 @@ Result<> replaceWord(CrosswordData &puzzle, qint16 index, const QString &answer,
 
 // What storing a word in the stored-word list comes to.
 enum class StoreWordCheck {
-    Stored,      // appended
-    TooShort,    // fewer than kMinWordLength characters: refused with storeWordRefusal()
-    AlreadyUsed, // already stored or on the grid: nothing to do, no message
-    Full,        // the list cannot take one more: refused with storedWordsFullMessage()
+    Stored,           // appended
+    TooShort,         // fewer than kMinWordLength characters: refused with storeWordRefusal()
+    AlreadyUsed,      // already stored or on the grid: nothing to do, no message
+    Full,             // the list cannot take one more: refused with storedWordsFullMessage()
+    ControlCharacter, // holds a control character: refused with storeWordRefusal()
 };
 
 // Appends word (upper-cased) with its clue to the stored words, unless it is too short,
-// already stored or placed on the grid, or the list is full.
+// holds a control character, is already stored or placed on the grid, or the list is full.
 StoreWordCheck storeWord(ExtraWords &stored, const CrosswordData &puzzle, const QString &word,
                          const QString &clue);
 
-// The message a refusal of storeWord is shown with (TooShort or Full).
+// The message a refusal of storeWord is shown with (TooShort, ControlCharacter or Full).
 Message storeWordRefusal(StoreWordCheck check);
 
 // Takes the first stored entry equal to word (upper-cased) out of the list; false when

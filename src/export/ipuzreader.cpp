@@ -4,6 +4,7 @@
 #include "fileutil.h"
 #include "gridedit.h"
 #include "interchange.h"
+#include "wordrules.h"
 
 #include <QDir>
 #include <QHash>
@@ -12,7 +13,6 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QMap>
-#include <QRegularExpression>
 
 namespace Velloquin {
 
@@ -78,36 +78,49 @@ QString entityText(const QString &name)
 
 // The plain text of an HTML text field, as other programs write them: entities decoded,
 // <br> a line break, every other tag dropped with its text kept ("<i>word</i>" reads
-// "word"). A '<' or '&' that starts no tag or entity stays as it is.
+// "word"). As in a browser, '<' starts a tag only when a letter, '/', '!' or '?' follows
+// it at once ("a < b > c" stays text); a '<' or '&' that starts no tag or entity stays as
+// it is. The time is linear in the length: no search goes past the next '>' or past the
+// longest entity, and a search that found nothing is not repeated.
 QString htmlToText(const QString &html)
 {
+    constexpr qsizetype longestEntity = 10;
     QString out;
     out.reserve(html.size());
+    qsizetype nextClose = -1; // the first '>' at or after the current place; -2: none left
     for (qsizetype i = 0; i < html.size(); ++i) {
         const QChar c = html.at(i);
-        if (c == QLatin1Char('<')) {
-            const qsizetype end = html.indexOf(QLatin1Char('>'), i + 1);
-            const QString tag = end > i ? html.mid(i + 1, end - i - 1).trimmed() : QString();
-            const bool isTag =
-                !tag.isEmpty() &&
-                (tag.at(0).isLetter() ||
-                 (tag.size() > 1 && tag.at(0) == QLatin1Char('/') && tag.at(1).isLetter()));
-            if (isTag) {
-                const QString name = tag.section(QRegularExpression(QStringLiteral("[\\s/]")), 0, 0,
-                                                 QString::SectionSkipEmpty)
-                                         .toLower();
-                if (name == QLatin1String("br"))
-                    out += QLatin1Char('\n');
-                i = end;
-                continue;
+        if (c == QLatin1Char('<') && i + 1 < html.size() && nextClose != -2) {
+            const QChar after = html.at(i + 1);
+            const bool opensTag = after.isLetter() || after == QLatin1Char('/') ||
+                                  after == QLatin1Char('!') || after == QLatin1Char('?');
+            if (opensTag) {
+                if (nextClose < i)
+                    nextClose = html.indexOf(QLatin1Char('>'), i + 1);
+                if (nextClose < 0) {
+                    nextClose = -2;
+                } else {
+                    const QStringView tag = QStringView(html).mid(i + 1, nextClose - i - 1);
+                    // "</br>" breaks the line in browsers as "<br>" does.
+                    const qsizetype nameStart = tag.startsWith(QLatin1Char('/')) ? 1 : 0;
+                    qsizetype nameEnd = nameStart;
+                    while (nameEnd < tag.size() && tag.at(nameEnd).isLetterOrNumber())
+                        ++nameEnd;
+                    if (tag.mid(nameStart, nameEnd - nameStart)
+                            .compare(QLatin1String("br"), Qt::CaseInsensitive) == 0)
+                        out += QLatin1Char('\n');
+                    i = nextClose;
+                    continue;
+                }
             }
         } else if (c == QLatin1Char('&')) {
-            const qsizetype end = html.indexOf(QLatin1Char(';'), i + 1);
-            if (end > i + 1 && end - i <= 10) {
-                const QString text = entityText(html.mid(i + 1, end - i - 1));
+            const qsizetype end =
+                QStringView(html).mid(i + 1, longestEntity).indexOf(QLatin1Char(';'));
+            if (end > 0) {
+                const QString text = entityText(html.mid(i + 1, end));
                 if (!text.isEmpty()) {
                     out += text;
-                    i = end;
+                    i += end + 1;
                     continue;
                 }
             }
@@ -471,9 +484,26 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
     const QJsonValue notes = root.value(QLatin1String("notes"));
     const QJsonValue intro = root.value(QLatin1String("intro"));
     puzzle.subject = htmlToText(notes.isString() ? notes.toString() : intro.toString());
+    // The word rule: no control character in a word or clue; half a surrogate pair in a
+    // text becomes U+FFFD, and a square cannot hold one at all.
+    replaceLoneSurrogates(puzzle.title);
+    replaceLoneSurrogates(puzzle.subject);
     for (const GridEntry &e : entries) {
-        addWord(puzzle, qint16(e.x), qint16(e.y), e.text, e.orientation,
-                clueFor.value(key(e.x, e.y, e.orientation)), true, PlacementCheck::SkipRules);
+        QString clue = clueFor.value(key(e.x, e.y, e.orientation));
+        replaceLoneSurrogates(clue);
+        QString answer = e.text;
+        const std::optional<QChar> bad = firstControlCharacter(e.text + clue);
+        if (bad || replaceLoneSurrogates(answer) > 0)
+            return QStringLiteral("The %1 word at %2 holds %3, which no word or clue may hold.")
+                .arg(orientationName(e.orientation), square(e.x, e.y),
+                     bad ? QStringLiteral("the control character ") + characterCode(*bad)
+                         : QStringLiteral("half of a surrogate pair"));
+    }
+    for (const GridEntry &e : entries) {
+        QString clue = clueFor.value(key(e.x, e.y, e.orientation));
+        replaceLoneSurrogates(clue);
+        addWord(puzzle, qint16(e.x), qint16(e.y), e.text, e.orientation, clue, true,
+                PlacementCheck::SkipRules);
     }
     numberSquares(puzzle);
     *out = puzzle;

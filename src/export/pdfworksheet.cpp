@@ -82,14 +82,64 @@ QString withLineSeparators(QString text)
     return replaceLineBreaks(printable(text), QStringView(&separator, 1));
 }
 
+// QTextLayout breaks a run of characters without a blank anywhere, but its time grows with
+// the square of the run's length (a long unbroken clue or title takes minutes). Such a run
+// gets a zero-width space wherever it would pass the line's width, so that each piece fits
+// on a line and the layout only breaks between pieces. The pieces are measured in bold,
+// the widest face used, and formats are moved along with the text.
+QString breakOverlongRuns(const QString &text, const QFont &font, const QPaintDevice &device,
+                          qreal width, QList<QTextLayout::FormatRange> &formats)
+{
+    QFont bold = font;
+    bold.setBold(true);
+    const QFontMetricsF metrics(bold, &device);
+    const qreal limit = width * 0.95;
+    QString out;
+    QList<int> inserted; // original positions a space was put before
+    qreal run = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isSpace() || c == QChar::LineSeparator) {
+            run = 0;
+            out += c;
+            continue;
+        }
+        // A surrogate pair and a combining mark stay with the character before them.
+        const bool startsCharacter = !c.isLowSurrogate() && !c.isMark();
+        const qreal advance = c.isHighSurrogate() && i + 1 < text.size()
+                                  ? metrics.horizontalAdvance(text.mid(i, 2))
+                                  : metrics.horizontalAdvance(c);
+        if (startsCharacter && run > 0 && run + advance > limit) {
+            out += QChar(0x200b);
+            inserted << int(i);
+            run = 0;
+        }
+        if (!c.isLowSurrogate())
+            run += advance;
+        out += c;
+    }
+    if (inserted.isEmpty())
+        return text;
+    auto moved = [&inserted](int position) {
+        return position + int(std::lower_bound(inserted.cbegin(), inserted.cend(), position) -
+                              inserted.cbegin());
+    };
+    for (QTextLayout::FormatRange &range : formats) {
+        const int end = moved(range.start + range.length);
+        range.start = moved(range.start);
+        range.length = end - range.start;
+    }
+    return out;
+}
+
 // A paragraph laid out in lines at a given width, measured for a paint device.
 class Paragraph
 {
 public:
     Paragraph(const QString &text, const QFont &font, const QPaintDevice &device, qreal width,
-              Qt::Alignment alignment = Qt::AlignLeft,
-              const QList<QTextLayout::FormatRange> &formats = {})
-        : m_layout(std::make_unique<QTextLayout>(text, font, &device))
+              Qt::Alignment alignment = Qt::AlignLeft, QList<QTextLayout::FormatRange> formats = {})
+        : m_layout(std::make_unique<QTextLayout>(
+              breakOverlongRuns(text, font, device, width, formats), font, &device))
     {
         QTextOption option(alignment);
         option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);

@@ -19,6 +19,7 @@ const QString kGrid = QStringLiteral("Grid");
 const QString kWordPrefix = QStringLiteral("Word");
 const QString kExWordPrefix = QStringLiteral("ExWord");
 const QString kLineBreakMark = QStringLiteral("###");
+constexpr QChar kBreakStart(u'\x1f');
 
 Result<> refuse(const QString &path, const QString &reason)
 {
@@ -51,15 +52,56 @@ std::optional<qint16> gridNumber(const ProfileFile &doc, const QString &key, qin
 
 } // namespace
 
+// A '#' written just before the line break mark would join it ("C#" and a break give
+// "C####", which reads back as "C", a break and "#"). The unit separator, a control
+// character no clue holds, then marks where the break starts; one in a clue itself is
+// written twice. Files without it read exactly as before.
 QString clueToFile(const QString &clue)
 {
-    return replaceLineBreaks(clue, kLineBreakMark);
+    if (!clue.contains(kBreakStart) && !clue.contains(QLatin1Char('\r')) &&
+        !clue.contains(QLatin1Char('\n')))
+        return clue;
+    QString out;
+    out.reserve(clue.size() + 8);
+    for (qsizetype i = 0; i < clue.size(); ++i) {
+        const QChar c = clue.at(i);
+        if (c == kBreakStart) {
+            out += kBreakStart;
+            out += kBreakStart;
+        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            if (i > 0 && clue.at(i - 1) == QLatin1Char('#'))
+                out += kBreakStart;
+            out += kLineBreakMark;
+            if (c == QLatin1Char('\r') && i + 1 < clue.size() &&
+                clue.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
 }
 
 QString clueFromFile(const QString &stored)
 {
-    QString out = stored;
-    out.replace(kLineBreakMark, QLatin1String("\r\n"));
+    QString out;
+    out.reserve(stored.size());
+    const QStringView text(stored);
+    for (qsizetype i = 0; i < text.size();) {
+        if (text.at(i) == kBreakStart && text.mid(i + 1).startsWith(kBreakStart)) {
+            out += kBreakStart;
+            i += 2;
+        } else if (text.at(i) == kBreakStart && text.mid(i + 1).startsWith(kLineBreakMark)) {
+            out += QLatin1String("\r\n");
+            i += 1 + kLineBreakMark.size();
+        } else if (text.mid(i).startsWith(kLineBreakMark)) {
+            out += QLatin1String("\r\n");
+            i += kLineBreakMark.size();
+        } else {
+            out += text.at(i);
+            ++i;
+        }
+    }
     return out;
 }
 

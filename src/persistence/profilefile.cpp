@@ -14,7 +14,7 @@ namespace Velloquin {
 namespace {
 
 // Larger files are no profile files of ours; reading stops there instead of filling memory.
-constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+constexpr qint64 kMaxFileSize = ProfileFile::MaxFileSize;
 
 bool isQuote(QChar c)
 {

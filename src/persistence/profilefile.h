@@ -36,6 +36,9 @@ namespace Velloquin {
 class ProfileFile
 {
 public:
+    // The largest file load() reads and save() writes.
+    static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+
     ProfileFile() = default;
 
     // Parses a document from the file's bytes.

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -53,6 +54,25 @@ bool writeAll(int fd, const QByteArray &bytes, int *error)
     return true;
 }
 
+const QString kTemporaryPrefix = QStringLiteral(".velloquin-");
+
+// A write stopped by a crash or a kill leaves its temporary file behind. Ours are known
+// by their name; one of this user's that is a day old belongs to no running save.
+void removeStaleTemporaryFiles(const QString &folder)
+{
+    const QDir dir(folder);
+    const QStringList names =
+        dir.entryList({kTemporaryPrefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden);
+    const time_t dayAgo = ::time(nullptr) - 24 * 60 * 60;
+    for (const QString &name : names) {
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        struct stat st;
+        if (::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::getuid() &&
+            st.st_mtime < dayAgo)
+            ::unlink(path.constData());
+    }
+}
+
 } // namespace
 
 std::optional<QString> writeFileSafely(const QString &path, const QByteArray &bytes)
@@ -61,7 +81,7 @@ std::optional<QString> writeFileSafely(const QString &path, const QByteArray &by
         return systemReason(ENOENT);
 
     // Write through a link to the file it names, as an editor does, so the link stays.
-    // A chain of links is followed to its end; a loop is left to the system to report.
+    // A chain of links is followed to its end; a loop is reported, not replaced by a file.
     QString target = path;
     for (int depth = 0; depth < 40; ++depth) {
         const QFileInfo info(target);
@@ -76,7 +96,10 @@ std::optional<QString> writeFileSafely(const QString &path, const QByteArray &by
     const QByteArray targetName = QFile::encodeName(target);
     mode_t mode = defaultFileMode();
     struct stat existing;
-    if (::stat(targetName.constData(), &existing) == 0) {
+    const int found = ::stat(targetName.constData(), &existing);
+    if (found != 0 && errno != ENOENT)
+        return systemReason(errno);
+    if (found == 0) {
         if (S_ISDIR(existing.st_mode))
             return systemReason(EISDIR);
         if (!S_ISREG(existing.st_mode))
@@ -88,10 +111,11 @@ std::optional<QString> writeFileSafely(const QString &path, const QByteArray &by
     }
 
     const QFileInfo targetInfo(target);
+    removeStaleTemporaryFiles(targetInfo.absolutePath());
+    // A name of fixed length, so that a target name of the longest length a folder allows
+    // can still be written.
     QByteArray tempName =
-        QFile::encodeName(
-            QDir(targetInfo.absolutePath()).filePath(QStringLiteral(".") + targetInfo.fileName())) +
-        ".XXXXXX";
+        QFile::encodeName(QDir(targetInfo.absolutePath()).filePath(kTemporaryPrefix)) + "XXXXXX";
     const int fd = ::mkstemp(tempName.data());
     if (fd < 0)
         return systemReason(errno);

@@ -3,11 +3,15 @@
 
 #include "crosswordfile.h"
 #include "fileutil.h"
+#include "wordrules.h"
 
 #include <QDir>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
+
+#include <algorithm>
+#include <optional>
 
 namespace Velloquin {
 
@@ -30,6 +34,59 @@ QString fromCp1252(const QByteArray &bytes)
         text.append(b >= 0x80 && b < 0xa0 ? QChar(kCp1252High[b - 0x80]) : QChar(b));
     }
     return text;
+}
+
+// UTF-16 code units as they stand: half of a surrogate pair is kept, so that the line
+// holding it can be told and reported. An odd last byte is a broken character.
+QString fromUtf16(const QByteArray &bytes, bool little)
+{
+    QString text;
+    text.reserve(bytes.size() / 2 + 1);
+    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2) {
+        const uchar a = uchar(bytes.at(i));
+        const uchar b = uchar(bytes.at(i + 1));
+        text.append(QChar(char16_t(little ? a | (b << 8) : (a << 8) | b)));
+    }
+    if (bytes.size() % 2 != 0)
+        text.append(QChar(char16_t(0xdc00))); // read as half a pair, so replaced and reported
+    return text;
+}
+
+// A list saved as UTF-16 without a byte order mark: Latin text then has a zero byte in
+// (nearly) every other place, which neither UTF-8 nor Windows-1252 text has. Gives
+// whether it is little-endian, or nothing when the bytes do not look so.
+std::optional<bool> utf16WithoutMark(const QByteArray &bytes)
+{
+    if (bytes.size() < 4)
+        return std::nullopt;
+    qsizetype evenZeros = 0, oddZeros = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        (i % 2 == 0 ? evenZeros : oddZeros) += bytes.at(i) == '\0' ? 1 : 0;
+    const qsizetype pairs = bytes.size() / 2;
+    if (oddZeros * 4 >= pairs * 3 && evenZeros * 20 < pairs)
+        return true;
+    if (evenZeros * 4 >= pairs * 3 && oddZeros * 20 < pairs)
+        return false;
+    return std::nullopt;
+}
+
+// The lines of the text, split at CR LF, LF or CR. Not with a regular expression: one
+// fails on half a surrogate pair, and the whole text would become one line.
+QStringList splitLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    lines.append(text.mid(start));
+    return lines;
 }
 
 // The word and clue parts of a line; the separator is the first tab, or else the first
@@ -71,13 +128,11 @@ QString normalisedWord(const QString &raw)
 
 DecodedText decodeWordListText(const QByteArray &bytes)
 {
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        QStringDecoder utf16(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
-                                                          : QStringDecoder::Utf16BE);
-        const QString text = utf16(bytes.mid(2));
-        if (!utf16.hasError())
-            return {text, QStringLiteral("UTF-16")};
-    }
+    const bool littleMark = bytes.startsWith("\xFF\xFE");
+    if (littleMark || bytes.startsWith("\xFE\xFF"))
+        return {fromUtf16(bytes.mid(2), littleMark), QStringLiteral("UTF-16")};
+    if (const std::optional<bool> little = utf16WithoutMark(bytes))
+        return {fromUtf16(bytes, *little), QStringLiteral("UTF-16")};
     // The mark is dropped even when the rest turns out not to be UTF-8.
     const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -97,17 +152,23 @@ WordList parseWordList(const QByteArray &bytes, const QStringList &alreadyListed
     for (const QString &w : alreadyListed)
         seen.insert(normalisedWord(w));
 
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
-    const QStringList lines = text.split(lineBreak);
+    const QStringList lines = splitLines(text);
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString &line = lines.at(i);
+        QString line = lines.at(i);
         const QString trimmed = line.trimmed();
         if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')))
             continue;
+        const int number = int(i + 1);
+        if (const std::optional<QChar> bad = firstControlCharacter(line)) {
+            list.skipped.append(
+                {number, line,
+                 QStringLiteral("it holds the control character %1").arg(characterCode(*bad))});
+            continue;
+        }
+        const bool repaired = replaceLoneSurrogates(line) > 0;
         QString rawWord, clue;
         splitLine(line, &rawWord, &clue);
         const QString word = normalisedWord(rawWord);
-        const int number = int(i + 1);
         if (word.isEmpty()) {
             list.skipped.append({number, line, QStringLiteral("no word before the clue")});
             continue;
@@ -127,6 +188,9 @@ WordList parseWordList(const QByteArray &bytes, const QStringList &alreadyListed
         if (keepLineBreakMarkApart(kept))
             ++list.spacedMarks;
         list.words.append(ExtraWord{word, kept});
+        if (repaired)
+            list.repaired.append(
+                {number, line, QStringLiteral("a broken character was read as \uFFFD")});
     }
     return list;
 }
@@ -151,19 +215,40 @@ Result<WordList> readWordListFile(const QString &path, const QStringList &alread
     return parseWordList(content.bytes, alreadyListed);
 }
 
-void appendToExtraWords(ExtraWords &extra, const WordList &list)
+void appendToExtraWords(ExtraWords &extra, WordList &list)
 {
     if (extra.isEmpty())
         extra.append(ExtraWord{});
+    const qsizetype room = std::max<qsizetype>(0, kMaxWordIndex + 1 - extra.size());
+    if (list.words.size() > room) {
+        list.leftOut += list.words.size() - room;
+        list.words.resize(room);
+    }
     extra.append(list.words);
+}
+
+Message wordListFullMessage(const WordList &list)
+{
+    Message message = storedWordsFullMessage();
+    message.text =
+        (list.leftOut == 1
+             ? QStringLiteral("1 word of the list was not added.")
+             : QStringLiteral("%1 words of the list were not added.").arg(list.leftOut)) +
+        QLatin1Char('\n') + message.text;
+    return message;
 }
 
 QString skippedLinesText(const WordList &list, int maxLines)
 {
+    return linesText(list.skipped, maxLines);
+}
+
+QString linesText(const QList<SkippedLine> &reported, int maxLines)
+{
     QStringList lines;
-    for (const SkippedLine &s : list.skipped) {
+    for (const SkippedLine &s : reported) {
         if (lines.size() == maxLines) {
-            lines.append(QStringLiteral("... and %1 more.").arg(list.skipped.size() - maxLines));
+            lines.append(QStringLiteral("... and %1 more.").arg(reported.size() - maxLines));
             break;
         }
         lines.append(QStringLiteral("Line %1: %2.").arg(QString::number(s.line), s.reason));
@@ -178,6 +263,13 @@ Message wordListReport(const WordList &list)
                        : QStringLiteral("%1 words were added to the list.").arg(list.words.size());
     if (list.spacedMarks > 0)
         text += QLatin1Char('\n') + lineBreakMarkNote(list.spacedMarks);
+    if (!list.repaired.isEmpty())
+        text +=
+            QLatin1Char('\n') +
+            (list.repaired.size() == 1
+                 ? QStringLiteral("1 line held a broken character:")
+                 : QStringLiteral("%1 lines held a broken character:").arg(list.repaired.size())) +
+            QLatin1Char('\n') + linesText(list.repaired, 20);
     if (!list.skipped.isEmpty()) {
         text += QLatin1Char('\n') +
                 (list.skipped.size() == 1

@@ -103,6 +103,8 @@ bool importWordListFile(MainWindow &window, const QString &path)
         return false;
     }
     window.dialogs().message(wordListReport(list));
+    if (list.leftOut > 0)
+        window.dialogs().message(wordListFullMessage(list));
     return true;
 }
 

@@ -25,6 +25,21 @@ QByteArray ipuzWithClue(const QByteArray &clue, const QByteArray &width = "3")
            clue + "\"]]}}";
 }
 
+// A word list of count distinct words, one a line.
+QByteArray manyWords(int count)
+{
+    QByteArray list;
+    for (int i = 0; i < count; ++i)
+        list += "W" + QByteArray::number(i).rightJustified(5, '0') + '\n';
+    return list;
+}
+
+// text as UTF-16, little-endian, without a byte order mark.
+QByteArray utf16(const QString &text)
+{
+    return QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+}
+
 } // namespace
 
 class TestOddInputs : public QObject
@@ -37,8 +52,8 @@ private:
 private slots:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
 
-    // Every row is refused. input: the bytes of the file given as "@", or a special file:
-    // "fifo", a device path.
+    // input: the bytes of the file given as "@", or a special file: "fifo", a device path.
+    // A file that is there but cannot be read is a refusal (1), as for every command.
     void answersClearly_data()
     {
         QTest::addColumn<QByteArray>("input");
@@ -62,12 +77,26 @@ private slots:
             << QByteArray("[Grid]\r\nExtraWords=32767\r\n") << QStringList{"store", "@", "CAT"} << 1
             << "Too Many Words: ";
         QTest::newRow("make from a pipe")
-            << QByteArray("fifo") << make << 2 << "not a regular file";
+            << QByteArray("fifo") << make << 1 << "not a regular file";
         QTest::newRow("make from /dev/zero")
-            << QByteArray("/dev/zero") << make << 2 << "not a regular file";
+            << QByteArray("/dev/zero") << make << 1 << "not a regular file";
         QTest::newRow("import from /dev/urandom")
-            << QByteArray("/dev/urandom") << QStringList{"import", "@", "%"} << 2
+            << QByteArray("/dev/urandom") << QStringList{"import", "@", "%"} << 1
             << "not a regular file";
+        QTest::newRow("make from more words than a file keeps")
+            << manyWords(32768) << make << 1 << "Too Many Words: 1 word of the list was not added.";
+        QTest::newRow("UTF-16 list without a byte order mark")
+            << utf16("CAT\nTAN\nAB\n") << make << 0 << ":3: skipped, 'AB' is shorter than 3";
+        QTest::newRow("control character in a list")
+            << QByteArray("CAT\nTAN\nN\x01T\n") << make << 0
+            << ":3: skipped, it holds the control character U+0001";
+        QTest::newRow("half a surrogate pair in a UTF-16 list")
+            << QByteArray("\xff\xfe") +
+                   utf16(QStringLiteral("CAT\tPet\nTAN\tBr") + QChar(0xd800) + "own\n")
+            << make << 0 << QStringLiteral(":2: a broken character was read as \uFFFD");
+        QTest::newRow("ipuz clue with a control character")
+            << ipuzWithClue("Pet\\u0007") << QStringList{"import", "@", "%"} << 1
+            << "holds the control character U+0007";
         QTest::newRow("ipuz width 1e300")
             << ipuzWithClue("Pet", "1e300") << QStringList{"import", "@", "%"} << 1
             << "\"dimensions\" are not a width and height";
@@ -98,7 +127,7 @@ private slots:
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2((run.out + run.err).contains(says), qPrintable(run.out + run.err));
         // A refusal writes nothing.
-        QVERIFY(!QFile::exists(out));
+        QCOMPARE(QFile::exists(out), exitCode == 0);
         if (!special)
             QCOMPARE(readFileBytes(in), input);
     }

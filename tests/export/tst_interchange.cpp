@@ -528,6 +528,13 @@ void TestInterchange::ipuzReaderAcceptsOtherWritersForms_data()
                     "[[\"C\",\"A\",\"T\"],[\"O\",null,\"O\"],[\"W\",null,\"E\"]]",
                     "{\"Across\":[[5,\"Pet\"]],\"Down\":[[9,\"Foot\\ndigit\"]]}", 3, 3)
         << QStringList{"0 0 0 CAT #1 Pet", "0 0 1 COW #1 ", "2 0 1 TOE #2 Foot\r\ndigit"};
+    // A browser starts a tag only with a letter, '/', '!' or '?' right after the '<'.
+    QTest::newRow("'<' before a blank is text; comments and </br>")
+        << ipuzWith(kSmallPuzzle, kSmallSolution,
+                    "{\"Across\":[[1,\"if a < b > c then\"]],"
+                    "\"Down\":[[1,\"a<!-- x -->b</br>c <? d\"]]}",
+                    3, 3)
+        << QStringList{"0 0 0 CAT #1 if a < b > c then", "0 0 1 COW #1 ab\r\nc <? d"};
 }
 
 void TestInterchange::ipuzReaderAcceptsOtherWritersForms()

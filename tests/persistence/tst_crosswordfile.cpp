@@ -221,6 +221,12 @@ void TestCrosswordFile::everyLineBreakInClueIsWrittenAsMark_data()
     QTest::newRow("lf cr is two") << "a\n\rb" << QByteArray("Clue=a######b") << "a\r\n\r\nb";
     QTest::newRow("cr crlf is two") << "a\r\r\nb" << QByteArray("Clue=a######b") << "a\r\n\r\nb";
     QTest::newRow("stored mark") << "a###b" << QByteArray("Clue=a###b") << "a\r\nb";
+    QTest::newRow("hash before a break stays before it")
+        << "Key of C#\r\n(3)" << QByteArray("Clue=Key of C#\x1f###(3)") << "Key of C#\r\n(3)";
+    QTest::newRow("hashes after a break stay after it")
+        << "C\r\n##" << QByteArray("Clue=C#####") << "C\r\n##";
+    QTest::newRow("unit separator in a clue is doubled")
+        << "a\x1f\r\nb" << QByteArray("Clue=a\x1f\x1f###b") << "a\x1f\r\nb";
 }
 
 void TestCrosswordFile::everyLineBreakInClueIsWrittenAsMark()

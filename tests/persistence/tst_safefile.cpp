@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <utime.h>
+
 using namespace Velloquin;
 
 namespace {
@@ -56,6 +59,60 @@ private slots:
                  QStringLiteral("Is a directory"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{"folder.cwd"});
+    }
+
+    // Odd targets: each row is written whole or refused, and leaves no temporary file.
+    void oddTargets_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("linkTo"); // the name is made a link to this, if given
+        QTest::addColumn<QString>("reason"); // empty: written
+        QTest::newRow("name of 255 bytes") << QString(251, QLatin1Char('n')) + ".cwd"
+                                           << ""
+                                           << "";
+        QTest::newRow("link to itself") << "loop.cwd"
+                                        << "loop.cwd"
+                                        << "Too many levels of symbolic links";
+        QTest::newRow("dangling link makes its file") << "link.cwd"
+                                                      << "made.cwd"
+                                                      << "";
+    }
+
+    void oddTargets()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, linkTo);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        if (!linkTo.isEmpty())
+            QVERIFY(QFile::link(dir.filePath(linkTo), path));
+        QCOMPARE(writeFileSafely(path, "new").value_or(QString()), reason);
+        QCOMPARE(QFileInfo(path).isSymLink(), !linkTo.isEmpty());
+        if (reason.isEmpty())
+            QCOMPARE(readAll(path), QByteArray("new"));
+        QVERIFY(QDir(dir.path()).entryList({".velloquin-*"}, QDir::Files | QDir::Hidden).isEmpty());
+    }
+
+    // A temporary file left by a killed write is removed once it is a day old; a newer one
+    // may belong to a save under way, and a file of another name is not ours.
+    void removesStaleTemporaryFiles()
+    {
+        QTemporaryDir dir;
+        const QStringList names{".velloquin-aB3xYz", ".velloquin-Q1w2E3", ".other-aB3xYz"};
+        for (const QString &name : names)
+            QVERIFY(!writeFileSafely(dir.filePath(name), "left over"));
+        const time_t twoDaysAgo = ::time(nullptr) - 2 * 24 * 60 * 60;
+        const struct utimbuf old
+        {
+            twoDaysAgo, twoDaysAgo
+        };
+        QCOMPARE(::utime(QFile::encodeName(dir.filePath(names.at(0))).constData(), &old), 0);
+        QCOMPARE(::utime(QFile::encodeName(dir.filePath(names.at(2))).constData(), &old), 0);
+
+        QVERIFY(!writeFileSafely(dir.filePath(QStringLiteral("puzzle.cwd")), "x"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 (QStringList{".other-aB3xYz", ".velloquin-Q1w2E3", "puzzle.cwd"}));
     }
 };
 

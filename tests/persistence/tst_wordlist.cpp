@@ -22,6 +22,7 @@ private Q_SLOTS:
     void keepsLongClueWhole();
     void wordsAlreadyListedCountAsDuplicates();
     void appendsAfterStoredWords();
+    void importStopsAtTheStoredWordLimit();
     void reportNamesSkippedLines();
     void unreadableFileIsRefused();
 };
@@ -87,6 +88,11 @@ void TestWordList::skipsAndReportsLinesItCannotTake_data()
     QTest::newRow("duplicate in other case and spacing")
         << QByteArray("Sea Horse\nseahorse\n") << QStringList{"SEAHORSE"} << QList<int>{2}
         << QStringList{"'SEAHORSE' is already listed"};
+    QTest::newRow("control characters, a tab in a clue kept")
+        << QByteArray("cat\tA\tpet\nd\x01og\nemu\tBird\x7f\n") << QStringList{"CAT"}
+        << QList<int>{2, 3}
+        << QStringList{"it holds the control character U+0001",
+                       "it holds the control character U+007F"};
 }
 
 void TestWordList::skipsAndReportsLinesItCannotTake()
@@ -121,7 +127,7 @@ void TestWordList::emptyListGivesNoWordsAndNoReport_data()
 void TestWordList::emptyListGivesNoWordsAndNoReport()
 {
     QFETCH(QByteArray, text);
-    const WordList list = parseWordList(text);
+    WordList list = parseWordList(text);
     QVERIFY(list.words.isEmpty());
     QVERIFY(list.skipped.isEmpty());
     ExtraWords extra = newExtraWords();
@@ -144,6 +150,16 @@ void TestWordList::decodesWindows1252WhenNotUtf8_data()
                                                    "c\0a\0f\0\xe9\0\t\0B\0",
                                                    14)
                                      << "UTF-16" << QString::fromUtf8("CAFÉ") << "B";
+    QTest::newRow("utf-16 little-endian without bom")
+        << QByteArray("c\0a\0t\0\t\0B\0\n\0", 12) << "UTF-16"
+        << "CAT"
+        << "B";
+    QTest::newRow("utf-16 big-endian without bom") << QByteArray("\0c\0a\0t\0\t\0B", 10) << "UTF-16"
+                                                   << "CAT"
+                                                   << "B";
+    QTest::newRow("half a surrogate pair read as U+FFFD")
+        << QByteArray("\xfe\xff\0c\0a\0t\0\t\xd8\x00\0B", 14) << "UTF-16"
+        << "CAT" << QStringLiteral("\uFFFDB");
 }
 
 void TestWordList::decodesWindows1252WhenNotUtf8()
@@ -157,6 +173,8 @@ void TestWordList::decodesWindows1252WhenNotUtf8()
     QCOMPARE(list.words.size(), 1);
     QCOMPARE(list.words.at(0).word, word);
     QCOMPARE(list.words.at(0).clue, clue);
+    // A line whose broken character was replaced is kept and reported.
+    QCOMPARE(list.repaired.size(), clue.contains(QChar::ReplacementCharacter) ? 1 : 0);
 }
 
 void TestWordList::keepsLongClueWhole()
@@ -182,9 +200,23 @@ void TestWordList::appendsAfterStoredWords()
 {
     ExtraWords extra = newExtraWords();
     extra.append(ExtraWord{"STAR", "Shines"});
-    appendToExtraWords(extra, parseWordList("moon\tNight light\nsun\n"));
+    WordList list = parseWordList("moon\tNight light\nsun\n");
+    appendToExtraWords(extra, list);
     QCOMPARE(extra, (ExtraWords{ExtraWord{}, ExtraWord{"STAR", "Shines"},
                                 ExtraWord{"MOON", "Night light"}, ExtraWord{"SUN", ""}}));
+    QCOMPARE(list.leftOut, 0);
+}
+
+void TestWordList::importStopsAtTheStoredWordLimit()
+{
+    ExtraWords extra(kMaxWordIndex); // room for one more
+    WordList list = parseWordList("moon\nsun\nstar\n");
+    appendToExtraWords(extra, list);
+    QCOMPARE(extra.size(), kMaxWordIndex + 1);
+    QCOMPARE(extra.last().word, QString("MOON"));
+    QCOMPARE(list.words.size(), 1);
+    QCOMPARE(list.leftOut, 2);
+    QCOMPARE(wordListFullMessage(list).title, QString("Too Many Words"));
 }
 
 void TestWordList::reportNamesSkippedLines()

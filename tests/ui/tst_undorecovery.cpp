@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QUndoStack>
 
+#include <sys/stat.h>
+
 using namespace Velloquin;
 using namespace Velloquin::editing;
 
@@ -97,6 +99,7 @@ private slots:
     void newAndOpenStartAFreshHistory();
     void unsavedWorkIsOfferedAtTheNextStart_data();
     void unsavedWorkIsOfferedAtTheNextStart();
+    void damagedCopyIsSetAside_data();
     void damagedCopyIsSetAside();
     void eachWindowKeepsItsOwnCopy();
     void undoKeysStayInATextBoxOnlyForItsTyping_data();
@@ -336,20 +339,43 @@ void TestUndoRecovery::unsavedWorkIsOfferedAtTheNextStart()
     QCOMPARE(saved.value().puzzle.words.at(0).answer, QStringLiteral("CAT"));
 }
 
+void TestUndoRecovery::damagedCopyIsSetAside_data()
+{
+    QTest::addColumn<QByteArray>("copy"); // its bytes, or "fifo", or a device it links to
+    QTest::newRow("not a puzzle") << QByteArray("\x89PNG not a puzzle at all");
+    QTest::newRow("a word with a control character")
+        << QByteArray("[Grid]\r\nWords=0\r\n[Word0]\r\nAnswer=C\x01T\r\n");
+    QTest::newRow("a pipe nobody writes to") << QByteArray("fifo");
+    QTest::newRow("a link to an endless device") << QByteArray("/dev/zero");
+}
+
 void TestUndoRecovery::damagedCopyIsSetAside()
 {
+    QFETCH(QByteArray, copy);
     WindowFixture f;
     QVERIFY(QDir().mkpath(f.dataFolder()));
     // The one name earlier versions used.
     const QString recovery = f.dataFolder() + QStringLiteral("/recovery.cwd");
-    const QByteArray damaged("\x89PNG not a puzzle at all");
-    QFile file(recovery);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(damaged);
-    file.close();
+    const bool special = copy == "fifo" || copy.startsWith("/dev/");
+    if (copy == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(recovery).constData(), 0600), 0);
+    } else if (special) {
+        QVERIFY(QFile::link(QString::fromLatin1(copy), recovery));
+    } else {
+        QFile file(recovery);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(copy);
+    }
 
+    // The start neither waits on a pipe (no copy at all) nor reads a device without end
+    // (a copy that cannot be read).
     std::unique_ptr<MainWindow> w = f.start();
     QVERIFY(w);
+    QVERIFY(w->puzzle().isEmpty);
+    if (copy == "fifo") {
+        QVERIFY(f.dialogs.shown.isEmpty());
+        return;
+    }
     QCOMPARE(f.dialogs.shown.size(), 1);
     QCOMPARE(f.dialogs.shown[0].kind, ScriptedDialogs::Kind::Message);
     QCOMPARE(f.dialogs.shown[0].icon, Icon::Warning);
@@ -358,8 +384,8 @@ void TestUndoRecovery::damagedCopyIsSetAside()
         QDir(f.dataFolder()).entryList({QStringLiteral("recovery-damaged-*.cwd")}, QDir::Files);
     QCOMPARE(aside.size(), 1);
     QVERIFY(f.dialogs.shown[0].text.contains(aside[0]));
-    QCOMPARE(fileBytes(f.dataFolder() + QLatin1Char('/') + aside[0]), damaged);
-    QVERIFY(w->puzzle().isEmpty);
+    if (!special)
+        QCOMPARE(fileBytes(f.dataFolder() + QLatin1Char('/') + aside[0]), copy);
 }
 
 void TestUndoRecovery::eachWindowKeepsItsOwnCopy()
