@@ -149,6 +149,15 @@ Result<> PuzzleDocument::replaceWord(qint16 index, const QString &answer, const 
     return replaced;
 }
 
+void PuzzleDocument::changeClue(qint16 index, const QString &clue)
+{
+    if (m_puzzle.isEmpty || index < 0 || index >= m_puzzle.words.size())
+        return;
+    CrosswordData puzzle = m_puzzle;
+    puzzle.words[index].clue = clue;
+    applyEdit(std::move(puzzle), m_stored, QStringLiteral("Change Clue"));
+}
+
 StoreWordCheck PuzzleDocument::deleteWord(qint16 index, const QString &keepWord,
                                           const QString &keepClue)
 {

@@ -64,6 +64,8 @@ public:
                        const QString &clue);
     // Gives the placed word at index a new answer and clue, checked like a new word.
     Result<> replaceWord(qint16 index, const QString &answer, const QString &clue);
+    // Gives the placed word at index a new clue, its answer and place unchanged.
+    void changeClue(qint16 index, const QString &clue);
     // Takes the placed word at index off the grid and, in the same change, stores
     // keepWord with keepClue for the automatic layout (the word panel keeps what its boxes
     // show) as far as the stored-word rules allow; returns what storing came to.

@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace Velloquin {
 
 namespace {
@@ -45,6 +47,10 @@ PuzzleProblems dropBlankWordsAndFindProblems(CrosswordData &puzzle)
     };
     QHash<quint32, Owner> squares;
     QList<bool> clashes(kept.size(), false);
+    // The word of each orientation that first covered a square: a second word running the
+    // same way over it overlaps (both count, each once).
+    QHash<quint32, qsizetype> runs[2];
+    QList<bool> overlaps(kept.size(), false);
     for (qsizetype i = 0; i < kept.size(); ++i) {
         const GridWord &word = kept.at(i);
         bool outside = false;
@@ -56,6 +62,14 @@ PuzzleProblems dropBlankWordsAndFindProblems(CrosswordData &puzzle)
                 continue;
             }
             const quint32 key = quint32(x) << 16 | quint32(y);
+            QHash<quint32, qsizetype> &run = runs[word.orientation == Direction::Down ? 1 : 0];
+            const auto sameWay = run.constFind(key);
+            if (sameWay == run.cend()) {
+                run.insert(key, i);
+            } else if (*sameWay != i) {
+                overlaps[i] = true;
+                overlaps[*sameWay] = true;
+            }
             const QChar letter = word.answer.at(k).toUpper();
             const auto found = squares.constFind(key);
             if (found == squares.cend()) {
@@ -66,8 +80,12 @@ PuzzleProblems dropBlankWordsAndFindProblems(CrosswordData &puzzle)
             }
         }
         problems.outside += outside ? 1 : 0;
+        const bool letters = std::all_of(word.answer.cbegin(), word.answer.cend(),
+                                         [](QChar c) { return c.isLetter(); });
+        problems.notLetters += letters ? 0 : 1;
     }
     problems.clashing = int(clashes.count(true));
+    problems.overlapping = int(overlaps.count(true));
     return problems;
 }
 
@@ -81,7 +99,16 @@ Message puzzleProblemsMessage(const PuzzleProblems &problems, const QString &fil
     if (problems.clashing > 0)
         lines << count(problems.clashing, QStringLiteral("word clashes with a crossing word."),
                        QStringLiteral("words clash with crossing words."));
-    if (problems.outside > 0 || problems.clashing > 0)
+    if (problems.overlapping > 0)
+        lines << count(problems.overlapping,
+                       QStringLiteral("word overlaps a word running the same way."),
+                       QStringLiteral("words overlap words running the same way."));
+    if (problems.notLetters > 0)
+        lines << count(problems.notLetters,
+                       QStringLiteral("word holds characters that are not letters."),
+                       QStringLiteral("words hold characters that are not letters."));
+    if (problems.outside > 0 || problems.clashing > 0 || problems.overlapping > 0 ||
+        problems.notLetters > 0)
         lines << QStringLiteral("They were kept as they were; check them before saving.");
     if (problems.blank > 0)
         lines << count(problems.blank, QStringLiteral("entry without a word was dropped."),

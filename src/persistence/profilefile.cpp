@@ -212,9 +212,11 @@ Result<> ProfileFile::save(const QString &path) const
     const QByteArray bytes = toBytes();
     // A file the reader would refuse is not written at all: what is saved opens again.
     const std::optional<QString> reason =
-        bytes.size() > kMaxFileSize
-            ? std::optional<QString>(QStringLiteral("It would be too large to be opened again."))
-            : writeFileSafely(path, bytes);
+        path.isEmpty() // a session whose settings are kept in memory only
+            ? std::optional<QString>(QStringLiteral("There is no settings file in this session."))
+            : bytes.size() > kMaxFileSize ? std::optional<QString>(QStringLiteral(
+                                                "It would be too large to be opened again."))
+                                          : writeFileSafely(path, bytes);
     if (reason) {
         return Result<>::refused(
             QStringLiteral("Save Error"),

@@ -14,6 +14,7 @@ const QString TopKey = QStringLiteral("Top");
 const QString WidthKey = QStringLiteral("Width");
 const QString HeightKey = QStringLiteral("Height");
 const QString MaximizedKey = QStringLiteral("Maximized");
+const QString WordsPanelKey = QStringLiteral("WordsPanel");
 
 // Far beyond any screen, but keeps sums of position and size inside an int.
 constexpr qint64 Limit = 1 << 20;
@@ -39,6 +40,8 @@ std::optional<WindowPlacement> readWindowPlacement(const QString &path)
     placement.geometry = QRect(int(*left), int(*top), int(*width), int(*height));
     placement.maximized =
         readBooleanText(file.value(WindowSection, MaximizedKey, QStringLiteral("False")), false);
+    placement.wordsShown =
+        readBooleanText(file.value(WindowSection, WordsPanelKey, QStringLiteral("True")), true);
     return placement;
 }
 
@@ -55,6 +58,7 @@ Result<> writeWindowPlacement(const QString &path, const WindowPlacement &placem
     file.setValue(WindowSection, WidthKey, QString::number(g.width()));
     file.setValue(WindowSection, HeightKey, QString::number(g.height()));
     file.setValue(WindowSection, MaximizedKey, booleanText(placement.maximized));
+    file.setValue(WindowSection, WordsPanelKey, booleanText(placement.wordsShown));
     return file.save(path);
 }
 

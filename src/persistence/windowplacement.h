@@ -19,6 +19,7 @@ struct WindowPlacement
 {
     QRect geometry;         // the window's inner area when not maximised, screen pixels
     bool maximized = false; // shown maximised (geometry is where it goes when restored)
+    bool wordsShown = true; // the Words panel beside the grid is shown
 
     friend bool operator==(const WindowPlacement &, const WindowPlacement &) = default;
 };

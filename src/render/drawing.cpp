@@ -347,6 +347,20 @@ void drawCrossword(const CrosswordData &puzzle, DrawSurface &view, DrawSurface *
     view.changed();
 }
 
+namespace {
+
+// Where every number would run into the next (a large grid in a small view), only every
+// step-th is drawn: 1, 2, 5, 10, ... squares apart, whichever first leaves room.
+int labelStep(double cellSize, double labelSize)
+{
+    for (const int step : {1, 2, 5, 10, 20, 50})
+        if (step * cellSize >= labelSize)
+            return step;
+    return 100;
+}
+
+} // namespace
+
 void drawRulersAndGrid(const CrosswordData &puzzle, DrawSurface *rowStrip, DrawSurface *columnStrip,
                        DrawSurface &view, const DrawOptions &options)
 {
@@ -361,7 +375,8 @@ void drawRulersAndGrid(const CrosswordData &puzzle, DrawSurface *rowStrip, DrawS
         painter.setFont(font);
         painter.setPen(rowStrip->foreColour());
         const QFontMetricsF metrics(font, painter.device());
-        for (int r = 0; r <= puzzle.height; ++r) {
+        const int step = labelStep(m.ch, metrics.height());
+        for (int r = 0; r <= puzzle.height; r += step) {
             const double x = r < 10 ? 8 : 2;
             const double y = r * m.ch + m.ch / 2 - metrics.height() / 2 + 3;
             drawTextAt(painter, metrics, x, y, numberPrintForm(r));
@@ -372,7 +387,9 @@ void drawRulersAndGrid(const CrosswordData &puzzle, DrawSurface *rowStrip, DrawS
         painter.setFont(font);
         painter.setPen(columnStrip->foreColour());
         const QFontMetricsF metrics(font, painter.device());
-        for (int c = 0; c <= puzzle.width; ++c) {
+        const int widest = int(metrics.horizontalAdvance(QString::number(puzzle.width)));
+        const int step = labelStep(m.cw, widest + 3);
+        for (int c = 0; c <= puzzle.width; c += step) {
             // Centred on the digits alone; the print form's leading blank then shifts
             // the digits one blank to the right.
             const double digits = metrics.horizontalAdvance(QString::number(c));

@@ -16,12 +16,21 @@ namespace Velloquin {
 
 void prepareWindowCommandLine(int argc, char *argv[])
 {
+    // More than one file is refused the same way.
+    int files = 0;
+    for (int i = 1; i < argc; ++i)
+        files += argv[i][0] != '-' ? 1 : 0;
+    if (files > 1) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return;
+    }
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
         if (arg == "--")
             break;
-        if (arg == "--help" || arg == "-h" || arg == "--help-all" || arg == "-?" ||
-            arg == "--version" || arg == "-v") {
+        // Help, version and any other option (a mistake, answered with the usage error)
+        // end the program before a window is made.
+        if (arg.startsWith('-') && arg != "-") {
             qputenv("QT_QPA_PLATFORM", "offscreen");
             return;
         }

@@ -109,6 +109,7 @@ bool MainWindow::loadFile(const QString &path)
     // Words the editor would never have placed stay, and one warning says how many.
     if (problems.any())
         m_dialogs.message(puzzleProblemsMessage(problems, QFileInfo(path).fileName()));
+    showOutcome(tr("Opened %1").arg(QFileInfo(path).fileName()));
     return true;
 }
 

@@ -84,6 +84,21 @@ private:
     QList<QPointer<QWidget>> m_disabled;
 };
 
+// True when the stored word at entry has no letter in common with any other stored word.
+bool sharesNoLetter(const ExtraWords &stored, qsizetype entry)
+{
+    const QString word = stored.at(entry).word.toUpper();
+    for (qsizetype i = 1; i < stored.size(); ++i) {
+        if (i == entry)
+            continue;
+        const QString other = stored.at(i).word.toUpper();
+        for (const QChar c : word)
+            if (other.contains(c))
+                return false;
+    }
+    return true;
+}
+
 // Set while a layout runs: nothing starts a second one.
 bool g_layoutRunning = false;
 
@@ -106,6 +121,8 @@ void generateClassic(MainWindow &window, CrosswordData &puzzle, ExtraWords &stor
     if (outcome.placed()) {
         window.document().replaceLayout(puzzle, newExtraWords());
         window.wordPanel().clearWord();
+        window.showOutcome(
+            QObject::tr("Generate placed %1 words").arg(window.puzzle().words.size()));
     } else {
         window.document().replaceLayout(puzzle, stored);
         for (const Message &message : outcome.messages())
@@ -125,9 +142,12 @@ void generateThoroughly(MainWindow &window, CrosswordData &puzzle, ExtraWords &s
         CloseBlocker blocker(&window);
         BusyWindow busy(window);
         WaitPanel &wait = window.waitPanel();
-        wait.start(WaitPanel::GenerateCaption, true);
+        // The notice is up with its Cancel since the command began; a Cancel or Esc from
+        // then on counts.
+        cancelRequested = wait.cancelRequested();
         const QMetaObject::Connection cancel = QObject::connect(
             &wait, &WaitPanel::cancelClicked, [&cancelRequested] { cancelRequested = true; });
+        QCoreApplication::processEvents();
         const auto report = [&](int percent) {
             reportLayoutProgress(wait.progressBar(), qMax(1, percent));
             return !cancelRequested;
@@ -145,12 +165,15 @@ void generateThoroughly(MainWindow &window, CrosswordData &puzzle, ExtraWords &s
     }
     window.waitPanel().finish();
 
-    if (layout.result == ThoroughResult::Cancelled)
+    if (layout.result == ThoroughResult::Cancelled) {
+        window.showOutcome(QObject::tr("Generate cancelled"));
         return;
+    }
     if (layout.allPlaced()) {
         applyThoroughLayout(puzzle, stored, layout);
         window.document().replaceLayout(puzzle, stored);
         window.wordPanel().clearWord();
+        window.showOutcome(QObject::tr("Generate placed %1 words").arg(layout.words.size()));
         return;
     }
     if (layout.words.isEmpty()) {
@@ -166,9 +189,21 @@ void generateThoroughly(MainWindow &window, CrosswordData &puzzle, ExtraWords &s
     }
     const int placed = int(layout.words.size());
     const int total = placed + int(layout.leftOut.size());
-    const Dialogs::Answer answer =
-        window.dialogs().question(QStringLiteral("Generate Crossword"),
-                                  partialLayoutQuestion(placed, total), Dialogs::Buttons::YesNo);
+    // A word that shares no letter with any other can never cross one: that, not the grid
+    // size, is why it was left out.
+    QStringList lonely;
+    for (const qsizetype entry : std::as_const(layout.leftOut))
+        if (sharesNoLetter(stored, entry))
+            lonely << stored.at(entry).word;
+    const QString question =
+        lonely.isEmpty() ? partialLayoutQuestion(placed, total)
+                         : QStringLiteral("%1 shares no letter with the other words, so it cannot "
+                                          "cross them. Place the other %2 words and keep it in "
+                                          "the word list?")
+                               .arg(lonely.join(QStringLiteral(", ")))
+                               .arg(placed);
+    const Dialogs::Answer answer = window.dialogs().question(QStringLiteral("Generate Crossword"),
+                                                             question, Dialogs::Buttons::YesNo);
     if (answer != Dialogs::Answer::Yes)
         return;
     applyThoroughLayout(puzzle, stored, layout);
@@ -201,11 +236,13 @@ void generateCrossword(MainWindow &window)
         return;
     }
 
-    window.waitPanel().start(WaitPanel::GenerateCaption);
+    // A layout that can be stopped shows its Cancel from the start, before the first pass.
+    const bool cancellable = window.layoutMethod() != LayoutMethod::Classic;
+    window.waitPanel().start(WaitPanel::GenerateCaption, cancellable);
     QCoreApplication::processEvents();
 
     g_layoutRunning = true;
-    if (window.layoutMethod() == LayoutMethod::Classic)
+    if (!cancellable)
         generateClassic(window, puzzle, stored);
     else
         generateThoroughly(window, puzzle, stored, window.layoutMethod() == LayoutMethod::Fit);

@@ -9,10 +9,10 @@ class MainWindow;
 
 // Captions and dialog texts of the interchange commands.
 inline const QString kExportMenuCaption = QStringLiteral("E&xport");
-inline const QString kExportIpuzCaption = QStringLiteral("Puzzle as ipuz...");
-inline const QString kExportPuzCaption = QStringLiteral("Puzzle as Across Lite puz...");
+inline const QString kExportIpuzCaption = QStringLiteral("Puzzle as &ipuz...");
+inline const QString kExportPuzCaption = QStringLiteral("Puzzle as &Across Lite puz...");
 inline const QString kImportWordListCaption = QStringLiteral("&Import Word List...");
-inline const QString kImportIpuzCaption = QStringLiteral("Import ipuz...");
+inline const QString kImportIpuzCaption = QStringLiteral("Import ip&uz...");
 inline const QString kImportWordListTitle = QStringLiteral(" Select a word list to import:");
 inline const QString kWordListFilter = QStringLiteral("Word list (*.txt);;All files (*)");
 inline const QString kImportIpuzTitle = QStringLiteral(" Select ipuz file to import:");

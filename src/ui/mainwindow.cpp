@@ -4,14 +4,18 @@
 #include "cluetext.h"
 #include "colorbutton.h"
 #include "colournumbers.h"
+#include "commandline.h"
 #include "filedialogs.h"
 #include "generatecommand.h"
+#include "gridcounts.h"
+#include "helpcommands.h"
 #include "interchangecommands.h"
 #include "numberreading.h"
 #include "panelparts.h"
 #include "picturebox.h"
 #include "pictures.h"
 #include "printcommands.h"
+#include "recentfiles.h"
 #include "recoveryfolder.h"
 #include "settingspanel.h"
 #include "toolbar.h"
@@ -22,13 +26,25 @@
 #include "webpagecommand.h"
 #include "windowplacement.h"
 #include "wordpanel.h"
+#include "wordsdock.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QFrame>
+#include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTreeView>
 #include <QUndoStack>
 #include <QWindowStateChangeEvent>
 
@@ -84,6 +100,10 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     m_wordPanel = new WordPanel(*m_document, m_dialogs, m_gridView, m_client);
     connect(m_wordPanel, &WordPanel::generateRequested, this, [this] { generateCrossword(*this); });
     m_waitPanel = new WaitPanel(m_client);
+    m_wordsDock = new WordsDock(*m_document, m_dialogs, *m_wordPanel, this);
+    addDockWidget(Qt::RightDockWidgetArea, m_wordsDock);
+    buildStatusBar();
+    connect(m_wordPanel, &WordPanel::outcome, this, &MainWindow::showOutcome);
     buildMenus();
 
     // What the document announces shows in the views.
@@ -102,12 +122,48 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     m_document->newPuzzle(m_defaultWidth, m_defaultHeight, m_defaultTitle, m_defaultTopic);
     m_startedUp = true;
     buildKeyboardCommands();
+    addHelpCommands(*this);
+    // The toolbar's tips name the keys of the commands its buttons share with the menus.
+    {
+        const QAction *keyed[] = {m_newAction,
+                                  m_openAction,
+                                  m_saveAction,
+                                  m_copyPictureAction,
+                                  nullptr,
+                                  findChild<QAction *>(QStringLiteral("mnuHideAnswers")),
+                                  nullptr,
+                                  nullptr,
+                                  findChild<QAction *>(QStringLiteral("mnuOutlineMode"))};
+        QStringList tips = MainToolbarTips.split(QLatin1Char('|'));
+        for (qsizetype i = 0; i < tips.size() && i < qsizetype(std::size(keyed)); ++i)
+            if (keyed[i] && !keyed[i]->shortcut().isEmpty())
+                tips[i] += QStringLiteral(" (%1)").arg(
+                    keyed[i]->shortcut().toString(QKeySequence::NativeText));
+        m_mainToolbar->setButtonToolTips(tips.join(QLatin1Char('|')));
+    }
     setTabOrder();
     passIdleUndoKeysOn(this);
+    setAcceptDrops(true);
+    // Every puzzle opened or saved heads the recent files.
+    connect(m_document, &PuzzleDocument::fileNameChanged, this, [this](const QString &fileName) {
+        if (!fileName.isEmpty())
+            (void)writeRecentFiles(m_paths.settingsFile,
+                                   withRecentFile(readRecentFiles(m_paths.settingsFile),
+                                                  QDir::toNativeSeparators(fileName)));
+    });
 
-    // The window opens with its designed inner size.
+    // The window opens with its designed inner size, the Words panel beside it.
     const int menuHeight = menuBar()->sizeHint().height();
-    resize(twipsToPixels(InnerWidthTwips), twipsToPixels(InnerHeightTwips) + menuHeight);
+    const int statusHeight = statusBar()->sizeHint().height();
+    const int dockWidth = m_wordsDock->isHidden() ? 0 : WordsDockWidth;
+    resize(twipsToPixels(InnerWidthTwips) + dockWidth,
+           twipsToPixels(InnerHeightTwips) + menuHeight + statusHeight);
+    resizeDocks({m_wordsDock}, {WordsDockWidth}, Qt::Horizontal);
+    // The dock's handle takes a few pixels of its own; the grid's side keeps its width.
+    layout()->activate();
+    const int missing = twipsToPixels(InnerWidthTwips) - m_client->width();
+    if (missing > 0)
+        resize(width() + missing, height());
     restorePlacement();
 }
 
@@ -128,6 +184,7 @@ void MainWindow::restorePlacement()
         resize(g.size());
     if (placement->maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
+    m_wordsDock->setVisible(placement->wordsShown);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -135,8 +192,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // Unsaved work is kept for the next start; closing itself asks nothing.
     m_document->writeRecoveryCopy();
     // Not being able to remember the window's place is not worth holding up the exit for.
-    (void)writeWindowPlacement(m_paths.settingsFile,
-                               WindowPlacement{normalGeometry(), isMaximized()});
+    (void)writeWindowPlacement(
+        m_paths.settingsFile,
+        WindowPlacement{normalGeometry(), isMaximized(), !m_wordsDock->isHidden()});
     QMainWindow::closeEvent(event);
 }
 
@@ -157,6 +215,10 @@ MainWindow::~MainWindow()
     // The panels that watch other controls go first, while the window is still whole:
     // the controls' own destruction sends events through their filters.
     m_client->removeEventFilter(this);
+    // An edit still open in the Words panel may end now; the window hears no more of it.
+    m_document->disconnect(this);
+    delete m_wordsDock;
+    m_wordsDock = nullptr;
     delete m_wordPanel;
     m_wordPanel = nullptr;
     ColorButton::setColorChooser({});
@@ -184,12 +246,14 @@ QAction *MainWindow::addCommand(WindowMenu menu, const QString &name, const QStr
 
 void MainWindow::buildMenus()
 {
-    const QString captions[] = {QStringLiteral("&File"),  QStringLiteral("&Edit"),
-                                QStringLiteral("Copy.."), QStringLiteral("E&xport"),
-                                QStringLiteral("&View"),  QStringLiteral("&Tools")};
+    const QString captions[] = {QStringLiteral("&File"),   QStringLiteral("&Edit"),
+                                QStringLiteral("&Copy.."), QStringLiteral("E&xport"),
+                                QStringLiteral("&View"),   QStringLiteral("&Tools"),
+                                QStringLiteral("&Help")};
     const QString names[] = {QStringLiteral("mnuFile"), QStringLiteral("mnuEdit"),
                              QStringLiteral("mnuCopy"), QStringLiteral("mnuExport"),
-                             QStringLiteral("mnuView"), QStringLiteral("mnuTools")};
+                             QStringLiteral("mnuView"), QStringLiteral("mnuTools"),
+                             QStringLiteral("mnuHelp")};
     static_assert(std::size(captions) == std::size(decltype(m_menus){}));
     for (int i = 0; i < int(std::size(captions)); ++i) {
         m_menus[i] = menuBar()->addMenu(captions[i]);
@@ -209,10 +273,11 @@ void MainWindow::buildMenus()
     file->addSeparator();
     m_openAction = item(file, QStringLiteral("mnuFileOpen"), QStringLiteral("&Open"),
                         &MainWindow::fileOpen, QKeySequence::Open);
+    buildRecentMenu();
     file->addSeparator();
     m_saveAction = item(file, QStringLiteral("mnuFileSave"), QStringLiteral("&Save"),
                         &MainWindow::fileSave, QKeySequence::Save);
-    m_saveAsAction = item(file, QStringLiteral("mnuSaveAs"), QStringLiteral("Save As..."),
+    m_saveAsAction = item(file, QStringLiteral("mnuSaveAs"), QStringLiteral("Save &As..."),
                           &MainWindow::fileSaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_exitSeparator = file->addSeparator();
     m_exitAction = item(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"),
@@ -222,10 +287,10 @@ void MainWindow::buildMenus()
     // Plain Ctrl+C stays with the text boxes.
     QMenu *copy = m_menus[int(WindowMenu::Copy)];
     m_copyPictureAction =
-        item(copy, QStringLiteral("mnuCopyPic"), QStringLiteral("Copy Crossword Picture"),
+        item(copy, QStringLiteral("mnuCopyPic"), QStringLiteral("Copy Crossword &Picture"),
              &MainWindow::copyPicture, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     m_copyCluesAction =
-        item(copy, QStringLiteral("mnuCopyClues"), QStringLiteral("Copy Crossword Clues"),
+        item(copy, QStringLiteral("mnuCopyClues"), QStringLiteral("Copy Crossword &Clues"),
              &MainWindow::copyClues, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
 
     // The interchange formats and word lists, printing and the worksheet, the web page.
@@ -305,6 +370,38 @@ void MainWindow::buildKeyboardCommands()
             WindowMenu::Tools, name, caption,
             [this, command] { m_wordPanel->runWordListCommand(command); }, shortcut);
     };
+    // The Word document is an export like the others, so it is found there too.
+    addCommand(WindowMenu::Export, QStringLiteral("mnuExportWord"), tr("&MS Word Document..."),
+               [this] { exportToWord(); });
+
+    // Zoom: the grid grows inside its scroll area; Fit shows it whole again.
+    QMenu *view = m_menus[int(WindowMenu::View)];
+    view->addSeparator();
+    addCommand(
+        WindowMenu::View, QStringLiteral("mnuZoomIn"), tr("Zoom &In"),
+        [this] { setZoomPercent(m_zoom * 5 / 4); }, QKeySequence::ZoomIn)
+        ->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    addCommand(
+        WindowMenu::View, QStringLiteral("mnuZoomOut"), tr("Zoom O&ut"),
+        [this] { setZoomPercent(m_zoom * 4 / 5); }, QKeySequence::ZoomOut);
+    addCommand(
+        WindowMenu::View, QStringLiteral("mnuZoomFit"), tr("&Fit Grid"),
+        [this] { setZoomPercent(100); }, QKeySequence(Qt::CTRL | Qt::Key_0));
+    view->addSeparator();
+    QAction *words = addCommand(WindowMenu::View, QStringLiteral("mnuWordsPanel"),
+                                tr("&Words Panel"), {}, QKeySequence(Qt::CTRL | Qt::Key_J));
+    words->setCheckable(true);
+    auto followWords = [this, words] { words->setChecked(!m_wordsDock->isHidden()); };
+    followWords();
+    // Shown from the keyboard, the list takes the focus so the keys go on there.
+    connect(words, &QAction::triggered, m_wordsDock, [this](bool shown) {
+        m_wordsDock->setVisible(shown);
+        if (shown)
+            m_wordsDock->view()->setFocus(Qt::ShortcutFocusReason);
+    });
+    connect(m_wordsDock, &QDockWidget::visibilityChanged, words, followWords);
+    connect(view, &QMenu::aboutToShow, words, followWords);
+
     QMenu *tools = m_menus[int(WindowMenu::Tools)];
     pushItem(ToolbarCommand::ExportToWord, QStringLiteral("mnuWordExport"),
              QStringLiteral("Export to MS &Word..."));
@@ -323,7 +420,7 @@ void MainWindow::buildKeyboardCommands()
     tools->addSeparator();
     // Cuts away the empty rows and columns around the words, so the squares print larger.
     addCommand(WindowMenu::Tools, QStringLiteral("mnuTrimGrid"),
-               QStringLiteral("Trim Grid to Words"),
+               QStringLiteral("Tr&im Grid to Words"),
                [this] { showRefusal(m_document->trimGrid()); });
 }
 
@@ -353,15 +450,156 @@ void MainWindow::buildToolbarBand()
 
 void MainWindow::buildViews()
 {
-    m_columnStrip = new PictureBox(m_client);
+    // Zoomed in, the grid view grows inside a scroll area and each number strip inside a
+    // window of its own that follows the scrolling, so numbers stay beside their squares.
+    auto clip = [this](const QString &name) {
+        auto *frame = new QWidget(m_client);
+        frame->setObjectName(name);
+        return frame;
+    };
+    m_columnStrip = new PictureBox(clip(QStringLiteral("columnStripClip")));
     m_columnStrip->setObjectName(QStringLiteral("picNumbersAcross"));
     m_columnStrip->setAccessibleName(tr("Column numbers"));
-    m_rowStrip = new PictureBox(m_client);
+    m_rowStrip = new PictureBox(clip(QStringLiteral("rowStripClip")));
     m_rowStrip->setObjectName(QStringLiteral("picNumbersDown"));
     m_rowStrip->setAccessibleName(tr("Row numbers"));
-    m_gridView = new PictureBox(m_client);
+    m_gridScroll = new QScrollArea(m_client);
+    m_gridScroll->setObjectName(QStringLiteral("gridScroll"));
+    m_gridScroll->setFrameShape(QFrame::NoFrame);
+    m_gridScroll->setFocusPolicy(Qt::NoFocus);
+    m_gridScroll->setWidgetResizable(false);
+    m_gridScroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_gridView = new PictureBox;
     m_gridView->setObjectName(QStringLiteral("picView"));
     m_gridView->setAccessibleName(tr("Crossword grid"));
+    m_gridScroll->setWidget(m_gridView);
+    connect(m_gridScroll->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            [this](int value) { m_columnStrip->move(-value, 0); });
+    connect(m_gridScroll->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this](int value) { m_rowStrip->move(0, -value); });
+}
+
+void MainWindow::setZoomPercent(int percent)
+{
+    percent = qBound(MinZoom, percent, MaxZoom);
+    if (percent == m_zoom)
+        return;
+    // The square in the middle of the view stays there.
+    QScrollBar *h = m_gridScroll->horizontalScrollBar();
+    QScrollBar *v = m_gridScroll->verticalScrollBar();
+    const QSize shown = m_gridScroll->viewport()->size();
+    const double cx = (h->value() + shown.width() / 2.0) / qMax(1, m_gridView->width());
+    const double cy = (v->value() + shown.height() / 2.0) / qMax(1, m_gridView->height());
+    m_zoom = percent;
+    layoutGrid();
+    const QSize now = m_gridScroll->viewport()->size();
+    h->setValue(qRound(cx * m_gridView->width() - now.width() / 2.0));
+    v->setValue(qRound(cy * m_gridView->height() - now.height() / 2.0));
+    redrawGrid();
+    m_wordPanel->hideSelection();
+}
+
+void MainWindow::layoutGrid()
+{
+    const QRect area = m_gridArea;
+    m_gridScroll->setGeometry(area);
+    // Beyond 100 % the scroll bars take their room from the visible part, not the grid.
+    const bool zoomed = m_zoom > 100;
+    const Qt::ScrollBarPolicy policy = zoomed ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+    m_gridScroll->setHorizontalScrollBarPolicy(policy);
+    m_gridScroll->setVerticalScrollBarPolicy(policy);
+    const QSize visible = zoomed
+                              ? m_gridScroll->maximumViewportSize() -
+                                    QSize(m_gridScroll->verticalScrollBar()->sizeHint().width(),
+                                          m_gridScroll->horizontalScrollBar()->sizeHint().height())
+                              : area.size();
+    const QSize full = zoomed ? area.size() * m_zoom / 100 : area.size();
+    m_gridView->resize(full);
+
+    // The strips keep their places beside the grid; only what shows of them scrolls.
+    const int rowTop = twipsToPixels(RowStripTopTwips);
+    const int columnTop = twipsToPixels(ColumnStripTopTwips);
+    const int rowWidth = twipsToPixels(RowStripWidthTwips);
+    const int columnHeight = twipsToPixels(ColumnStripHeightTwips);
+    QWidget *rowClip = m_rowStrip->parentWidget();
+    QWidget *columnClip = m_columnStrip->parentWidget();
+    rowClip->setGeometry(area.left() - rowWidth, rowTop, rowWidth,
+                         qMin(visible.height(), area.height()));
+    columnClip->setGeometry(area.left(), columnTop, qMin(visible.width(), area.width()),
+                            columnHeight);
+    m_rowStrip->setGeometry(0, -m_gridScroll->verticalScrollBar()->value(), rowWidth,
+                            full.height());
+    m_columnStrip->setGeometry(-m_gridScroll->horizontalScrollBar()->value(), 0, full.width(),
+                               columnHeight);
+}
+
+void MainWindow::buildRecentMenu()
+{
+    QMenu *file = m_menus[int(WindowMenu::File)];
+    m_recentMenu = file->addMenu(tr("Open &Recent"));
+    m_recentMenu->setObjectName(QStringLiteral("mnuOpenRecent"));
+    m_recentMenu->menuAction()->setObjectName(QStringLiteral("mnuOpenRecentItem"));
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+    // Filled now too, so the keyboard and assistive tools find the entries before a click.
+    fillRecentMenu();
+}
+
+void MainWindow::fillRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList files = readRecentFiles(m_paths.settingsFile);
+    for (int n = 0; n < files.size(); ++n) {
+        const QString &path = files.at(n);
+        QString caption = QStringLiteral("&%1 %2").arg(n + 1).arg(QFileInfo(path).fileName());
+        if (!QFileInfo::exists(path))
+            caption += tr(" (missing)");
+        QAction *entry = m_recentMenu->addAction(caption);
+        entry->setObjectName(QStringLiteral("mnuRecent%1").arg(n + 1));
+        entry->setToolTip(path);
+        connect(entry, &QAction::triggered, this, [this, path] { openRecent(path); });
+    }
+    m_recentMenu->menuAction()->setEnabled(!files.isEmpty());
+}
+
+void MainWindow::openRecent(const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        // A file moved or deleted since leaves the list when the user finds it gone.
+        QStringList files = readRecentFiles(m_paths.settingsFile);
+        files.removeAll(path);
+        (void)writeRecentFiles(m_paths.settingsFile, files);
+        fillRecentMenu();
+        m_dialogs.message(
+            tr("Open Recent"),
+            tr("The file \"%1\" no longer exists. It was removed from the list.").arg(path),
+            Icon::Warning);
+        return;
+    }
+    openCommandLineFile(*this, path);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    // One puzzle, ipuz file or word list at a time, as the menu commands take them.
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return;
+    const QString suffix = QFileInfo(urls.first().toLocalFile()).suffix().toLower();
+    if (suffix == QLatin1String("cwd") || suffix == QLatin1String("ipuz") ||
+        suffix == QLatin1String("txt"))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    const QString path = urls.first().toLocalFile();
+    // The drop ends before the file's questions and messages come up.
+    QMetaObject::invokeMethod(
+        this, [this, path] { openCommandLineFile(*this, path); }, Qt::QueuedConnection);
 }
 
 void MainWindow::setTabOrder()
@@ -372,6 +610,8 @@ void MainWindow::setTabOrder()
     order += m_settingsPanel->tabOrder();
     order += m_gridView;
     order += m_wordPanel->tabOrder();
+    // The Words list beside them comes last.
+    order += m_wordsDock->view();
     for (QWidget *control : std::as_const(order))
         if (control->focusPolicy() == Qt::NoFocus)
             control->setFocusPolicy(Qt::StrongFocus);
@@ -396,14 +636,14 @@ void MainWindow::layoutControls()
     const int viewLeft = downLeft + RowStripWidthTwips;
     const int viewTop = ColumnStripTopTwips + ColumnStripHeightTwips;
     const int downHeight = H - WordPanelHeightTwips - viewTop - 25;
-    m_rowStrip->setGeometry(twipsRect(downLeft, RowStripTopTwips, RowStripWidthTwips, downHeight));
 
     const int addTop = H - WordPanelHeightTwips;
     m_wordPanel->setGeometry(twipsRect(SettingsWidthTwips - 1, addTop, W - SettingsWidthTwips + 2,
                                        WordPanelHeightTwips));
 
     const int viewWidth = W - viewLeft - 45;
-    m_gridView->setGeometry(twipsRect(viewLeft, viewTop, viewWidth, downHeight));
+    m_gridArea = twipsRect(viewLeft, viewTop, viewWidth, downHeight);
+    layoutGrid();
 
     m_waitPanel->setGeometry(twipsRect(viewLeft + (viewWidth - WaitWidthTwips) / 2,
                                        viewTop + (downHeight - WaitHeightTwips) / 2, WaitWidthTwips,
@@ -411,9 +651,6 @@ void MainWindow::layoutControls()
 
     const int outerWidth = pixelsToTwips(frameGeometry().width());
     m_bandLine->setGeometry(twipsRect(0, ToolbarBandHeightTwips - 20, outerWidth, 15));
-
-    m_columnStrip->setGeometry(
-        twipsRect(viewLeft, ColumnStripTopTwips, viewWidth, ColumnStripHeightTwips));
 
     // The word panel lies over the bottom edge of the grid view and the settings panel.
     m_wordPanel->raise();
@@ -493,6 +730,57 @@ void MainWindow::redrawGrid()
 {
     // The document has numbered the squares already.
     drawCrossword(m_document->puzzle(), *m_gridView, m_rowStrip, m_columnStrip, drawOptions());
+}
+
+void MainWindow::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    bar->setAccessibleName(tr("Status"));
+    m_statusText = new QLabel(bar);
+    m_statusText->setObjectName(QStringLiteral("lblStatus"));
+    m_statusText->setAccessibleName(tr("Last outcome"));
+    m_statusText->setMinimumWidth(1);
+    bar->addWidget(m_statusText, 1);
+    auto count = [this, bar](const QString &name, const QString &meaning) {
+        auto *label = new QLabel(bar);
+        label->setObjectName(name);
+        label->setAccessibleName(meaning);
+        label->setToolTip(meaning);
+        bar->addPermanentWidget(label);
+        return label;
+    };
+    m_sizeLabel = count(QStringLiteral("lblGridSize"), tr("Grid size"));
+    m_wordsLabel = count(QStringLiteral("lblWordCount"), tr("Words placed and stored"));
+    m_crossingsLabel = count(QStringLiteral("lblCrossings"), tr("Squares where two words cross"));
+    m_usedLabel = count(QStringLiteral("lblGridUsed"), tr("Share of the grid's squares in use"));
+    connect(m_document, &PuzzleDocument::puzzleChanged, this, &MainWindow::updateStatusCounts);
+    connect(m_document, &PuzzleDocument::storedWordsChanged, this, &MainWindow::updateStatusCounts);
+    connect(m_document, &PuzzleDocument::documentReplaced, this, &MainWindow::updateStatusCounts);
+    updateStatusCounts();
+}
+
+void MainWindow::updateStatusCounts()
+{
+    const CrosswordData &p = m_document->puzzle();
+    const GridCounts counts = countGrid(p);
+    qsizetype stored = 0;
+    for (const ExtraWord &entry : m_document->storedWords())
+        stored += entry.word.isEmpty() ? 0 : 1;
+    m_sizeLabel->setText(QStringLiteral("%1 × %2").arg(p.width).arg(p.height));
+    m_wordsLabel->setText(tr("%1 placed, %2 stored").arg(counts.words).arg(stored));
+    m_crossingsLabel->setText(counts.crossings == 1 ? tr("1 crossing")
+                                                    : tr("%1 crossings").arg(counts.crossings));
+    m_usedLabel->setText(tr("%1% used").arg(counts.percentUsed()));
+    // An empty grid tells a newcomer where to begin.
+    if (p.isEmpty)
+        m_statusText->setText(tr("Click a square, type a word and its clue, then Update — or "
+                                 "import a word list and Generate"));
+}
+
+void MainWindow::showOutcome(const QString &text)
+{
+    m_statusText->setText(text);
 }
 
 void MainWindow::hideMarks()
@@ -687,7 +975,11 @@ void MainWindow::updateProperties()
     const CrosswordData &p = m_document->puzzle();
     qint16 newWidth = p.width;
     qint16 newHeight = p.height;
-    if (*width != p.width || *height != p.height) {
+    if ((*width != p.width || *height != p.height) && p.isEmpty) {
+        // An empty grid has no words to lose: nothing to warn about.
+        newWidth = qint16(*width);
+        newHeight = qint16(*height);
+    } else if (*width != p.width || *height != p.height) {
         const QString question =
             QStringLiteral("Warning. Changing the size of the crossword may result in the loss "
                            "of Words\nDo you wish to continue?");

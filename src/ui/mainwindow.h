@@ -16,7 +16,9 @@
 
 class QAction;
 class QFrame;
+class QLabel;
 class QMenu;
+class QScrollArea;
 
 namespace Velloquin {
 
@@ -27,6 +29,7 @@ class Toolbar;
 class ToolbarBand;
 class WaitPanel;
 class WordPanel;
+class WordsDock;
 
 // The buttons of the main toolbar (TB1), numbered as the toolbar numbers them.
 enum class ToolbarCommand {
@@ -42,7 +45,7 @@ enum class ToolbarCommand {
 };
 
 // The menus of the main window, in the order of the menu bar.
-enum class WindowMenu { File, Edit, Copy, Export, View, Tools };
+enum class WindowMenu { File, Edit, Copy, Export, View, Tools, Help };
 
 // The main window: the main toolbar, the settings panel on the left, the grid view with
 // its number strips, the word panel below it and the wait notice over it, and the menus.
@@ -69,6 +72,8 @@ public:
     static constexpr int WordPanelHeightTwips = 1650;
     static constexpr int WaitWidthTwips = 3735;
     static constexpr int WaitHeightTwips = 1245;
+    // The Words panel's width in pixels when the window opens.
+    static constexpr int WordsDockWidth = 320;
 
     // Runs the window's start-up; the window is not shown. paths are kept for the run;
     // dialogs must outlive the window.
@@ -85,6 +90,7 @@ public:
     // from the same fixed state at every program start.
     RandomSource &random() { return m_random; }
     WordPanel &wordPanel() const { return *m_wordPanel; }
+    WordsDock &wordsDock() const { return *m_wordsDock; }
     WaitPanel &waitPanel() const { return *m_waitPanel; }
 
     // From now on unsaved work is kept in the recovery copy claim holds, for as long as the
@@ -118,6 +124,15 @@ public:
     void hideMarks();
     // The clue lists of the current puzzle.
     QString clueListText() const;
+    // Shows what a command came to in the status bar, until the next one.
+    void showOutcome(const QString &text);
+
+    // --- Zoom -----------------------------------------------------------------------------
+    // The grid view's size against the space it has, in percent (100: it fits).
+    int zoomPercent() const { return m_zoom; }
+    void setZoomPercent(int percent);
+    static constexpr int MinZoom = 100;
+    static constexpr int MaxZoom = 400;
 
     // --- Settings file ------------------------------------------------------------
     // Reads the settings file into the defaults, the outline mode (checking its toolbar
@@ -179,6 +194,8 @@ protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -187,6 +204,14 @@ private:
     void buildToolbarBand();
     void buildViews();
     void buildKeyboardCommands();
+    void buildStatusBar();
+    void updateStatusCounts();
+    void buildHelpMenu();
+    void buildRecentMenu();
+    void fillRecentMenu();
+    void openRecent(const QString &path);
+    // The grid view, its number strips and the scroll area around them follow the zoom.
+    void layoutGrid();
     void setTabOrder();
     void layoutControls();
     void onToolbarCheck(int index);
@@ -215,7 +240,7 @@ private:
     bool m_startedUp = false;
 
     QWidget *m_client = nullptr; // the inner (client) area below the menu bar
-    QMenu *m_menus[6] = {};
+    QMenu *m_menus[7] = {};
     QAction *m_exitSeparator = nullptr;
     QAction *m_newAction = nullptr;
     QAction *m_openAction = nullptr;
@@ -235,6 +260,16 @@ private:
     PictureBox *m_gridView = nullptr;
     WordPanel *m_wordPanel = nullptr;
     WaitPanel *m_waitPanel = nullptr;
+    WordsDock *m_wordsDock = nullptr;
+    QScrollArea *m_gridScroll = nullptr;
+    QRect m_gridArea; // where the grid view goes at 100 %, in the client's pixels
+    int m_zoom = 100;
+    QMenu *m_recentMenu = nullptr;
+    QLabel *m_statusText = nullptr;
+    QLabel *m_sizeLabel = nullptr;
+    QLabel *m_wordsLabel = nullptr;
+    QLabel *m_crossingsLabel = nullptr;
+    QLabel *m_usedLabel = nullptr;
 };
 
 } // namespace Velloquin

@@ -20,7 +20,7 @@ class MainWindow;
 
 // Captions and dialog texts of the print and worksheet commands.
 inline const QString kPrintCaption = QStringLiteral("&Print...");
-inline const QString kExportPdfCaption = QStringLiteral("PDF worksheet...");
+inline const QString kExportPdfCaption = QStringLiteral("P&DF worksheet...");
 inline const QString kPdfFilter = QStringLiteral("PDF document (*.pdf)");
 inline const QString kSaveWorksheetTitle = QStringLiteral(" Save this worksheet as:");
 inline const QString kWorksheetQuestionTitle = QStringLiteral("PDF worksheet");

@@ -252,6 +252,7 @@ QList<QWidget *> SettingsPanel::tabOrder() const
             m_widthBox,
             m_heightBox,
             m_changeButton,
+            m_methodBox,
             m_backgroundPicker,
             m_squarePicker,
             m_gridLinePicker,

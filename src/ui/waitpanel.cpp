@@ -4,6 +4,7 @@
 #include "panelparts.h"
 #include "styledprogressbar.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -40,6 +41,7 @@ WaitPanel::WaitPanel(QWidget *parent) : GradientPanel(parent)
     m_cancelButton->setAccessibleName(QStringLiteral("Cancel"));
     m_cancelButton->setToolTip(QStringLiteral("Stop generating and keep the crossword as it was"));
     connect(m_cancelButton, &QPushButton::clicked, this, &WaitPanel::cancelClicked);
+    connect(this, &WaitPanel::cancelClicked, this, [this] { m_cancelRequested = true; });
     setCancellable(false);
     hide();
 }
@@ -59,11 +61,22 @@ void WaitPanel::setCancellable(bool cancellable)
 void WaitPanel::start(const QString &caption, bool cancellable)
 {
     m_caption->setText(caption);
+    m_cancelRequested = false;
     setCancellable(cancellable);
     show();
     raise();
     if (cancellable)
         m_cancelButton->setFocus();
+}
+
+void WaitPanel::keyPressEvent(QKeyEvent *event)
+{
+    // Esc stops what Cancel stops; the Cancel button has the focus and leaves Esc to us.
+    if (event->key() == Qt::Key_Escape && m_cancelButton->isVisible()) {
+        emit cancelClicked();
+        return;
+    }
+    GradientPanel::keyPressEvent(event);
 }
 
 void WaitPanel::finish()

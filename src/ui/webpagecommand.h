@@ -8,7 +8,7 @@ namespace Velloquin {
 class MainWindow;
 
 // Caption and dialog texts of the web page command.
-inline const QString kExportWebPageCaption = QStringLiteral("Web Page (HTML)...");
+inline const QString kExportWebPageCaption = QStringLiteral("&Web Page (HTML)...");
 inline const QString kSaveWebPageTitle = QStringLiteral(" Save this web page as:");
 inline const QString kWebPageFilter = QStringLiteral("Web page (*.html *.htm)");
 

@@ -13,11 +13,14 @@
 #include "placementsearch.h"
 #include "toolbar.h"
 #include "twips.h"
+#include "wordsmodel.h"
 
 #include <QComboBox>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QValidator>
@@ -121,6 +124,8 @@ WordPanel::WordPanel(PuzzleDocument &document, Dialogs &dialogs, PictureBox *gri
         }
     });
     connect(m_wordBox, &QComboBox::activated, this, [this](int) { wordChosen(); });
+    // Enter in the clue box finishes the word as Enter on the grid does.
+    connect(m_clueEdit, &QLineEdit::returnPressed, this, &WordPanel::updateWord);
     connect(m_generateButton, &GradientButton::clicked, this, &WordPanel::generateRequested);
 
     // The key filter sees each key before the box does, whether the combo box or its
@@ -134,6 +139,7 @@ WordPanel::WordPanel(PuzzleDocument &document, Dialogs &dialogs, PictureBox *gri
     // The grid takes the focus from the keyboard (Tab), not from a click, so a click on a
     // square leaves the typing where it was.
     m_gridView->setFocusPolicy(Qt::TabFocus);
+    m_gridView->setAcceptDrops(true);
     m_gridView->installEventFilter(this);
     connect(m_columnBox, &QComboBox::currentIndexChanged, this, [this] { updateFocusMark(); });
     connect(m_rowBox, &QComboBox::currentIndexChanged, this, [this] { updateFocusMark(); });
@@ -375,15 +381,54 @@ void WordPanel::refillWordList()
 
 // --- The grid view ---------------------------------------------------------------------------
 
-void WordPanel::gridClick(QPoint pos)
+QPoint WordPanel::squareAt(QPoint pos) const
 {
     const CrosswordData &p = m_document.puzzle();
     const QSize size = m_gridView->size();
     if (p.width <= 0 || p.height <= 0 || size.isEmpty())
-        return;
+        return QPoint(-1, -1);
     const double cw = double(size.width()) / p.width;
     const double ch = double(size.height()) / p.height;
-    selectSquare(int(std::floor(pos.x() / cw)), int(std::floor(pos.y() / ch)));
+    return QPoint(int(std::floor(pos.x() / cw)), int(std::floor(pos.y() / ch)));
+}
+
+void WordPanel::gridClick(QPoint pos)
+{
+    const QPoint square = squareAt(pos);
+    if (square.x() >= 0)
+        selectSquare(square.x(), square.y());
+}
+
+void WordPanel::selectWord(qint16 index)
+{
+    const CrosswordData &p = m_document.puzzle();
+    if (p.isEmpty || index < 0 || index >= p.words.size())
+        return;
+    const GridWord word = p.words.at(index);
+    selectSquare(word.x, word.y);
+    // Where an across and a down word start on one square the click shows the down word;
+    // choosing the option then shows this one.
+    QRadioButton *option = word.orientation == Direction::Down ? m_downOption : m_acrossOption;
+    if (!option->isChecked())
+        option->setChecked(true);
+}
+
+void WordPanel::chooseStoredWord(const QString &word)
+{
+    m_wordBox->setEditText(word);
+    wordChosen();
+}
+
+void WordPanel::dropStoredWord(const QString &word, QPoint pos)
+{
+    const QPoint square = squareAt(pos);
+    if (square.x() < 0)
+        return;
+    const Direction way = orientation();
+    selectSquare(square.x(), square.y());
+    (way == Direction::Down ? m_downOption : m_acrossOption)->setChecked(true);
+    chooseStoredWord(word);
+    updateWord();
 }
 
 void WordPanel::selectSquare(int column, int row)
@@ -407,13 +452,16 @@ void WordPanel::selectSquare(int column, int row)
         index = down;
         found = Direction::Down;
     }
-    if (index < 0)
+    if (index < 0) {
+        emit wordSelected(-1);
         return;
+    }
 
     const GridWord &word = p.words.at(index);
     frameSquares(c, r, word.length(), found);
     showWord(index);
     (found == Direction::Down ? m_downOption : m_acrossOption)->setChecked(true);
+    emit wordSelected(index);
 }
 
 void WordPanel::frameSquares(int column, int row, int length, Direction orientation)
@@ -453,6 +501,9 @@ void WordPanel::restoreSelection(const Selection &kept)
         frameSquares(kept.frame.column, kept.frame.row, kept.frame.length, kept.frame.orientation);
         m_selection->show();
         m_selection->raise();
+        // The Words list follows back to the word the step was made on.
+        emit wordSelected(findWordAt(p, qint16(kept.frame.column), qint16(kept.frame.row),
+                                     kept.frame.orientation));
     }
 }
 
@@ -472,6 +523,7 @@ void WordPanel::orientationSelected(Direction orientation)
         return;
     showWord(index);
     frameSquares(c, r, m_document.puzzle().words.at(index).length(), orientation);
+    emit wordSelected(index);
 }
 
 // --- Panel buttons ---------------------------------------------------------------------------
@@ -509,6 +561,11 @@ void WordPanel::updateWord()
         if (listed)
             clearEntry();
         resetPosition();
+        emit outcome(tr("Placed %1 at %2,%3 %4")
+                         .arg(text.trimmed().toUpper())
+                         .arg(c)
+                         .arg(r)
+                         .arg(dir == Direction::Down ? tr("down") : tr("across")));
     } else {
         const Result<> replaced = document.replaceWord(index, text, clue);
         if (!replaced) {
@@ -517,6 +574,7 @@ void WordPanel::updateWord()
         }
         clearEntry();
         resetPosition();
+        emit outcome(tr("Updated %1").arg(text.trimmed().toUpper()));
     }
     hideMarks();
 }
@@ -532,6 +590,7 @@ void WordPanel::deletePlacedWord()
     const qint16 index =
         okX && okY ? findWordAt(document.puzzle(), qint16(c), qint16(r), dir) : qint16(-1);
     if (index >= 0) {
+        const QString deleted = document.puzzle().words.at(index).answer;
         // The word goes back into the drop-down list.
         const StoreWordCheck stored =
             document.deleteWord(index, m_wordBox->currentText(), m_clueEdit->text());
@@ -539,6 +598,7 @@ void WordPanel::deletePlacedWord()
             clearEntry();
         else if (stored != StoreWordCheck::AlreadyUsed)
             m_dialogs.message(storeWordRefusal(stored));
+        emit outcome(tr("Deleted %1").arg(deleted));
         setComboNumber(m_columnBox, 0);
         setComboNumber(m_rowBox, 0);
     }
@@ -603,6 +663,12 @@ void WordPanel::markPlaces()
     const QString word = m_wordBox->currentText();
     const CandidateList candidates = findPlacements(m_document.puzzle(), word);
     const int length = int(word.size());
+    if (candidates.isEmpty())
+        emit outcome(tr("No place found for %1").arg(word.toUpper()));
+    else
+        emit outcome(candidates.size() == 1
+                         ? tr("1 place found for %1").arg(word.toUpper())
+                         : tr("%1 places found for %2").arg(candidates.size()).arg(word.toUpper()));
     for (qsizetype i = 0; i < candidates.size(); ++i) {
         const qsizetype member = i + 1;
         ShapeFrame *marker = member < m_markers.size() ? m_markers.at(member) : addMarker();
@@ -670,9 +736,11 @@ bool WordPanel::gridKey(const QKeyEvent *key)
         return false;
     const QString text = key->text();
     if (text.size() == 1 && text.at(0).isLetter()) {
-        // A letter starts the word at this square: typing goes on in the word box.
+        // A letter starts a new word at this square: typing goes on in the word box, and
+        // the clue of the word shown before does not stay with it.
         m_wordBox->setFocus(Qt::OtherFocusReason);
         m_wordBox->setEditText(text.toUpper());
+        m_clueEdit->clear();
         return true;
     }
     return false;
@@ -683,6 +751,24 @@ bool WordPanel::gridKey(const QKeyEvent *key)
 bool WordPanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_gridView) {
+        // A stored word dragged from the words list is placed where it is dropped.
+        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+            auto *drag = static_cast<QDropEvent *>(event);
+            if (drag->mimeData()->hasFormat(WordsModel::StoredWordMimeType)) {
+                drag->acceptProposedAction();
+                return true;
+            }
+        }
+        if (event->type() == QEvent::Drop) {
+            auto *drop = static_cast<QDropEvent *>(event);
+            if (drop->mimeData()->hasFormat(WordsModel::StoredWordMimeType)) {
+                drop->acceptProposedAction();
+                dropStoredWord(
+                    QString::fromUtf8(drop->mimeData()->data(WordsModel::StoredWordMimeType)),
+                    drop->position().toPoint());
+                return true;
+            }
+        }
         if (event->type() == QEvent::KeyPress && gridKey(static_cast<QKeyEvent *>(event)))
             return true;
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::Resize)

@@ -63,6 +63,14 @@ public:
     void runWordListCommand(WordListCommand command);
     // A word chosen from the drop-down: its stored clue goes into txtClue.
     void wordChosen();
+    // Selects the placed word at index of the grid's word list as a click on its first
+    // square does, then its orientation.
+    void selectWord(qint16 index);
+    // Puts a stored word and its clue into the boxes, as choosing it from the drop-down.
+    void chooseStoredWord(const QString &word);
+    // Places the stored word on the square under pos of the grid view (a drop there), in
+    // the orientation chosen in the panel.
+    void dropStoredWord(const QString &word, QPoint pos);
 
     // The pixel rectangle over the squares from (column, row), length squares long in the
     // orientation, as the grid view draws them.
@@ -82,6 +90,11 @@ public:
 signals:
     // "Create / Regenerate Crossword" was pressed.
     void generateRequested();
+    // The word the panel shows selected on the grid: an index of the grid's word list, or
+    // -1 when the selected square starts no word.
+    void wordSelected(qint16 index);
+    // What the last command came to, in a line for the status bar.
+    void outcome(const QString &text);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -135,6 +148,8 @@ private:
     bool gridKey(const QKeyEvent *key);
     // Marks the square of txtX and txtY for the keyboard.
     void updateFocusMark();
+    // The square under pos of the grid view, or (-1, -1) outside the grid.
+    QPoint squareAt(QPoint pos) const;
 
     PuzzleDocument &m_document;
     Dialogs &m_dialogs;

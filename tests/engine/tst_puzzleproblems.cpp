@@ -31,31 +31,43 @@ private slots:
         QTest::addColumn<int>("clashing");
         QTest::addColumn<int>("blank");
         QTest::addColumn<QStringList>("kept");
+        QTest::addColumn<int>("overlapping");
+        QTest::addColumn<int>("notLetters");
 
         const GridWord cat = word(0, 0, "CAT", Direction::Across);
         const GridWord cow = word(0, 0, "COW", Direction::Down);
         QTest::newRow("sound crossing")
-            << QList<GridWord>{cat, cow} << 0 << 0 << 0 << QStringList{"CAT", "COW"};
+            << QList<GridWord>{cat, cow} << 0 << 0 << 0 << QStringList{"CAT", "COW"} << 0 << 0;
         QTest::newRow("letters compared in upper case")
             << QList<GridWord>{cat, word(0, 0, "cow", Direction::Down)} << 0 << 0 << 0
-            << QStringList{"CAT", "cow"};
+            << QStringList{"CAT", "cow"} << 0 << 0;
         QTest::newRow("runs past the right edge")
             << QList<GridWord>{word(3, 0, "HORSE", Direction::Across), cat} << 1 << 0 << 0
-            << QStringList{"HORSE", "CAT"};
+            << QStringList{"HORSE", "CAT"} << 0 << 0;
         QTest::newRow("starts above the grid")
             << QList<GridWord>{word(4, -1, "OWL", Direction::Down)} << 1 << 0 << 0
-            << QStringList{"OWL"};
+            << QStringList{"OWL"} << 0 << 0;
         QTest::newRow("two words clash in one square")
             << QList<GridWord>{cat, word(0, 0, "DOG", Direction::Down),
                                word(3, 4, "EMU", Direction::Across)}
-            << 0 << 2 << 0 << QStringList{"CAT", "DOG", "EMU"};
+            << 0 << 2 << 0 << QStringList{"CAT", "DOG", "EMU"} << 0 << 0;
         QTest::newRow("a third word clashes with the first")
             << QList<GridWord>{cat, word(0, 0, "DOG", Direction::Down),
                                word(0, 0, "RAM", Direction::Across)}
-            << 0 << 3 << 0 << QStringList{"CAT", "DOG", "RAM"};
+            << 0 << 3 << 0 << QStringList{"CAT", "DOG", "RAM"} << 2 << 0;
         QTest::newRow("blank entries dropped")
             << QList<GridWord>{GridWord{}, cat, word(1, 1, " ", Direction::Down), GridWord{}} << 0
-            << 0 << 3 << QStringList{"CAT"};
+            << 0 << 3 << QStringList{"CAT"} << 0 << 0;
+        QTest::newRow("same way over one square")
+            << QList<GridWord>{cat, word(2, 0, "TOE", Direction::Across), cow} << 0 << 0 << 0
+            << QStringList{"CAT", "TOE", "COW"} << 2 << 0;
+        QTest::newRow("down word inside a down word")
+            << QList<GridWord>{cow, word(0, 1, "OW", Direction::Down)} << 0 << 0 << 0
+            << QStringList{"COW", "OW"} << 2 << 0;
+        QTest::newRow("digit and mark in answers")
+            << QList<GridWord>{word(0, 2, "C4T", Direction::Across),
+                               word(0, 4, "HI!", Direction::Across), cat}
+            << 0 << 0 << 0 << QStringList{"C4T", "HI!", "CAT"} << 0 << 2;
     }
 
     void countsWhatTheEditorNeverMakes()
@@ -65,6 +77,8 @@ private slots:
         QFETCH(int, clashing);
         QFETCH(int, blank);
         QFETCH(QStringList, kept);
+        QFETCH(int, overlapping);
+        QFETCH(int, notLetters);
         CrosswordData puzzle;
         puzzle.width = 6;
         puzzle.height = 5;
@@ -75,6 +89,8 @@ private slots:
         QCOMPARE(problems.outside, outside);
         QCOMPARE(problems.clashing, clashing);
         QCOMPARE(problems.blank, blank);
+        QCOMPARE(problems.overlapping, overlapping);
+        QCOMPARE(problems.notLetters, notLetters);
         QStringList answers;
         for (const GridWord &w : std::as_const(puzzle.words))
             answers << w.answer;

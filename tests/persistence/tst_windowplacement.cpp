@@ -77,7 +77,7 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("[Default Settings]\r\nTitle=Quiz\r\nWidth=12\r\n"
                                          "[Window]\r\nLeft=5\r\nTop=6\r\nWidth=700\r\n"
-                                         "Height=650\r\nMaximized=True\r\n"));
+                                         "Height=650\r\nMaximized=True\r\nWordsPanel=True\r\n"));
         QCOMPARE(readWindowPlacement(path), std::optional<WindowPlacement>(placement));
         QCOMPARE(readDefaultSettings(path).width, qint16(12));
     }

@@ -147,6 +147,10 @@ private slots:
         QTest::newRow("two files")
             << QStringList{"a.cwd", "b.cwd"} << true << 1 << "give at most one file";
         QTest::newRow("unknown option") << QStringList{"--bogus"} << true << 1 << "bogus";
+        QTest::newRow("unknown option on a terminal")
+            << QStringList{"--bogus"} << false << 1 << "bogus";
+        QTest::newRow("two files on a terminal")
+            << QStringList{"a.cwd", "b.cwd"} << false << 1 << "give at most one file";
     }
 
     void programOptions()

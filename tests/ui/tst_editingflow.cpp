@@ -127,7 +127,7 @@ void tst_EditingFlow::setSize(int width, int height)
         ->setCurrentIndex(control<QComboBox>(w(), "txtXSize")->findText(QString::number(width)));
     control<QComboBox>(w(), "txtYSize")
         ->setCurrentIndex(control<QComboBox>(w(), "txtYSize")->findText(QString::number(height)));
-    dialogs().answers.enqueue(Dialogs::Answer::Yes); // the resize question
+    // The grid is still empty: no words to lose, no question.
     clickButton(control<GradientButton>(w(), "cmdUpdateProperties"));
     QCOMPARE(w().puzzle().width, width);
     QCOMPARE(w().puzzle().height, height);
@@ -149,7 +149,7 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
                 QStringLiteral("Pet that purrs"));
     placeByHand(w(), 4, 2, Direction::Down, QStringLiteral("tiger"),
                 QStringLiteral("Striped big cat"));
-    QCOMPARE(dialogs().shown.size(), 1); // only the resize question so far
+    QCOMPARE(dialogs().shown.size(), 0); // no box so far
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("CAT"), QStringLiteral("TIGER")}));
     QCOMPARE(w().puzzle().words.at(1).clue, QStringLiteral("Striped big cat"));
 
@@ -161,7 +161,7 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
 
     // Generate a layout of all three.
     clickButton(control<GradientButton>(w(), "CandyButton2"));
-    QCOMPARE(dialogs().shown.size(), 1);
+    QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("CAT"),
                                             QStringLiteral("TIGER")}));
     QCOMPARE(listedWords(w()), QStringList());
@@ -216,8 +216,7 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
              expectedFile(generated, QStringLiteral("Animals"), QStringLiteral("Zoo")));
 
     // Only the expected boxes and dialogs came up, in order.
-    QCOMPARE(dialogs().titles(), (QStringList{QStringLiteral("Change Settings"),
-                                              QStringLiteral(" Save this Crossword as:"),
+    QCOMPARE(dialogs().titles(), (QStringList{QStringLiteral(" Save this Crossword as:"),
                                               QStringLiteral("Save Changes"),
                                               QStringLiteral(" Select Crossword file to open:")}));
     QCOMPARE(dialogs().unscripted, 0);
@@ -248,7 +247,7 @@ void tst_EditingFlow::generatedPuzzleShowsSearchMarkers()
     }
     QCOMPARE(control<QComboBox>(w(), "txtWord")->count(), int(words.size()));
     clickButton(control<GradientButton>(w(), "CandyButton2"));
-    QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Change Settings")});
+    QCOMPARE(dialogs().titles(), QStringList());
     QCOMPARE(w().puzzle().words.size(), words.size());
 
     typeWord(w(), QStringLiteral("eagle"));

@@ -54,6 +54,7 @@ private slots:
     void thoroughAsksWhenSomeWordsDoNotFit();
     void thoroughCancelKeepsGridAndList();
     void fitChoosesTheGridAndTrimCropsIt();
+    void escCancelsFromTheStart();
 
 private:
     MainWindow &w() { return *m_window; }
@@ -319,8 +320,9 @@ void tst_GenerateCommand::thoroughAsksWhenSomeWordsDoNotFit()
     const ScriptedDialogs::Shown &q = dialogs().shown.first();
     QCOMPARE(q.kind, ScriptedDialogs::Kind::Question);
     QCOMPARE(q.buttons, Dialogs::Buttons::YesNo);
-    QCOMPARE(q.text, QStringLiteral("Only 2 of 3 words fit in this grid. Place these 2 words and "
-                                    "keep the others in the word list?"));
+    QCOMPARE(q.text, QStringLiteral("QUIZ shares no letter with the other words, so it cannot "
+                                    "cross them. Place the other 2 words and keep it in the word "
+                                    "list?"));
     QCOMPARE(dialogs().unscripted, 0);
     if (yes) {
         QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("TACO"), QStringLiteral("CAT")}));
@@ -415,6 +417,27 @@ void tst_GenerateCommand::fitChoosesTheGridAndTrimCropsIt()
     QVERIFY(trimmed.width == fitted.width || trimmed.height == fitted.height);
     w().document().undoStack()->undo();
     QCOMPARE(w().puzzle(), margin);
+}
+
+void tst_GenerateCommand::escCancelsFromTheStart()
+{
+    chooseThorough();
+    newGrid(5, 5);
+    putWord(w(), 0, 0, Direction::Across, QStringLiteral("STAN"), QStringLiteral("Name"));
+    listWords({"TEA", "EAT", "ATE", "TAN", "ANT", "NET", "TEN", "SET", "SEA", "TEAS", "EATS"});
+    const CrosswordData before = w().puzzle();
+    // The first events handled once the notice is up come before the first pass.
+    bool cancelShown = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *cancel = control<QPushButton>(w(), "cmdCancelGenerate");
+        cancelShown = cancel->isVisible();
+        QTest::keyClick(cancel, Qt::Key_Escape);
+    });
+    clickButton(control<GradientButton>(w(), "CandyButton2"));
+    QVERIFY(cancelShown);
+    QCOMPARE(w().puzzle(), before);
+    QCOMPARE(control<QLabel>(w(), "lblStatus")->text(), QStringLiteral("Generate cancelled"));
+    verifyIdle();
 }
 
 QTEST_MAIN(tst_GenerateCommand)

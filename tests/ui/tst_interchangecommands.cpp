@@ -117,29 +117,29 @@ private slots:
         // Other commands may add items of their own; ours come first in "E&xport" and
         // form their own group in "&File", whose items keep their order.
         QCOMPARE(captions(m_window->menuBar()->actions()).mid(0, 4),
-                 (QStringList{"&File", "&Edit", "Copy..", "E&xport"}));
+                 (QStringList{"&File", "&Edit", "&Copy..", "E&xport"}));
         auto *exportMenu = m_window->findChild<QMenu *>("mnuExport");
         QVERIFY(exportMenu);
         QCOMPARE(captions(exportMenu->actions()).mid(0, 2),
-                 (QStringList{"Puzzle as ipuz...", "Puzzle as Across Lite puz..."}));
+                 (QStringList{"Puzzle as &ipuz...", "Puzzle as &Across Lite puz..."}));
         const QStringList file = captions(control<QMenu>(*m_window, "mnuFile")->actions());
         const qsizetype wordList = file.indexOf("&Import Word List...");
         QVERIFY(wordList > 0);
         QCOMPARE(file.at(wordList - 1), QString("-"));
-        QCOMPARE(file.at(wordList + 1), QString("Import ipuz..."));
+        QCOMPARE(file.at(wordList + 1), QString("Import ip&uz..."));
         QCOMPARE(file.at(wordList + 2), QString("-"));
         QStringList original = file;
         original.removeAll("&Import Word List...");
-        original.removeAll("Import ipuz...");
-        for (const char *item : {"&New", "&Open", "&Save", "Save As...", "E&xit"})
+        original.removeAll("Import ip&uz...");
+        for (const char *item : {"&New", "&Open", "&Save", "Save &As...", "E&xit"})
             QVERIFY2(original.contains(QLatin1String(item)), item);
         QVERIFY(original.indexOf("&New") < original.indexOf("&Open"));
         QVERIFY(original.indexOf("&Open") < original.indexOf("&Save"));
-        QCOMPARE(original.indexOf("Save As..."), original.indexOf("&Save") + 1);
-        QVERIFY(wordList > file.indexOf("Save As..."));
+        QCOMPARE(original.indexOf("Save &As..."), original.indexOf("&Save") + 1);
+        QVERIFY(wordList > file.indexOf("Save &As..."));
         QCOMPARE(file.last(), QString("E&xit"));
         QCOMPARE(captions(control<QMenu>(*m_window, "mnuCopy")->actions()),
-                 (QStringList{"Copy Crossword Picture", "Copy Crossword Clues"}));
+                 (QStringList{"Copy Crossword &Picture", "Copy Crossword &Clues"}));
         screenshot(m_window->menuBar(), "menubar");
         control<QMenu>(*m_window, "mnuFile")->adjustSize();
         screenshot(control<QMenu>(*m_window, "mnuFile"), "file-menu");

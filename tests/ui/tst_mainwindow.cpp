@@ -58,6 +58,13 @@ void loadFixture(MainWindow &w, const QString &name)
     loadPuzzle(w, QStringLiteral(VELLOQUIN_TESTDATA "/") + name);
 }
 
+// Where a control lies in the window's inner (client) area, whatever holds it there.
+QRect inClient(const MainWindow &w, const char *name)
+{
+    const QWidget *widget = control<QWidget>(w, name);
+    return QRect(widget->mapTo(control<QWidget>(w, "client"), QPoint()), widget->size());
+}
+
 // Sets the window so that its inner (client) area has this size in pixels.
 void setClientSize(MainWindow &w, QSize size)
 {
@@ -99,6 +106,7 @@ private slots:
     void refusedMoveShowsItsMessage();
     void changeAppliesTitleTopicAndSize();
     void changeWithDeclinedResizeKeepsTheGrid();
+    void emptyGridResizesWithoutWarning();
     void removeShapesKeepsFirstMarker();
     void paintingKeepsTheSelection();
     void resetCellValuesFollowsSizeBoxes();
@@ -166,15 +174,13 @@ void tst_MainWindow::layoutFollowsWindowSize()
              QRect(0, px(435), px(1695), px(H - 435)));
     // The view ends 25 twips above the word panel and 45 twips before the right edge.
     const int downHeight = H - 1650 - 795 - 25;
-    QCOMPARE(control<PictureBox>(w, "picNumbersDown")->geometry(),
-             QRect(px(1695), px(705), px(375), px(downHeight)));
+    QCOMPARE(inClient(w, "picNumbersDown"), QRect(px(1695), px(705), px(375), px(downHeight)));
     QCOMPARE(control<GradientPanel>(w, "picAddWord")->geometry(),
              QRect(px(1695 - 1), px(H - 1650), px(W - 1695 + 2), px(1650)));
     const int viewWidth = W - 2070 - 45;
-    QCOMPARE(control<PictureBox>(w, "picView")->geometry(),
+    QCOMPARE(inClient(w, "picView"),
              QRect(px(1695 + 375), px(495 + 300), px(viewWidth), px(downHeight)));
-    QCOMPARE(control<PictureBox>(w, "picNumbersAcross")->geometry(),
-             QRect(px(2070), px(495), px(viewWidth), px(300)));
+    QCOMPARE(inClient(w, "picNumbersAcross"), QRect(px(2070), px(495), px(viewWidth), px(300)));
     QCOMPARE(control<GradientPanel>(w, "pGress")->geometry(),
              QRect(px(2070 + (viewWidth - 3735) / 2), px(795 + (downHeight - 1245) / 2), px(3735),
                    px(1245)));
@@ -188,13 +194,9 @@ void tst_MainWindow::layoutFollowsWindowSize()
     QCOMPARE(control<GradientPanel>(w, "pMove")->x(), px(90));
 
     // The whole grid view lies inside the window, clear of the word panel.
-    QVERIFY(control<QWidget>(w, "client")
-                ->rect()
-                .contains(control<PictureBox>(w, "picView")->geometry()));
-    QVERIFY(control<PictureBox>(w, "picView")->geometry().bottom() <
-            control<GradientPanel>(w, "picAddWord")->y());
-    QVERIFY(control<PictureBox>(w, "picNumbersDown")->geometry().bottom() <
-            control<GradientPanel>(w, "picAddWord")->y());
+    QVERIFY(control<QWidget>(w, "client")->rect().contains(inClient(w, "picView")));
+    QVERIFY(inClient(w, "picView").bottom() < control<GradientPanel>(w, "picAddWord")->y());
+    QVERIFY(inClient(w, "picNumbersDown").bottom() < control<GradientPanel>(w, "picAddWord")->y());
     // The drawing fills the grid view: its picture has the view's size.
     QCOMPARE(control<PictureBox>(w, "picView")->picture().size(),
              control<PictureBox>(w, "picView")->size());
@@ -229,7 +231,7 @@ void tst_MainWindow::minimisingChangesNoLayout()
 {
     MainWindow &w = *m_window;
     setClientSize(w, QSize(800, 640));
-    const QRect view = control<PictureBox>(w, "picView")->geometry();
+    const QRect view = inClient(w, "picView");
     const QRect panel = control<GradientPanel>(w, "picAddWord")->geometry();
     const QImage picture = control<PictureBox>(w, "picView")->picture();
 
@@ -238,7 +240,7 @@ void tst_MainWindow::minimisingChangesNoLayout()
     // A size change while minimised lays nothing out.
     w.resize(1000, 900);
     QCoreApplication::processEvents();
-    QCOMPARE(control<PictureBox>(w, "picView")->geometry(), view);
+    QCOMPARE(inClient(w, "picView"), view);
     QCOMPARE(control<GradientPanel>(w, "picAddWord")->geometry(), panel);
     QCOMPARE(control<PictureBox>(w, "picView")->picture(), picture);
 
@@ -266,7 +268,7 @@ void tst_MainWindow::menusHaveTheirCaptions_data()
                                  << "&Save"
                                  << "Ctrl+S";
     QTest::newRow("mnuSaveAs") << "mnuSaveAs"
-                               << "Save As..."
+                               << "Save &As..."
                                << "Ctrl+Shift+S";
     QTest::newRow("mnuExit") << "mnuExit"
                              << "E&xit"
@@ -278,10 +280,10 @@ void tst_MainWindow::menusHaveTheirCaptions_data()
                              << "&Redo"
                              << "Ctrl+Shift+Z";
     QTest::newRow("mnuCopyPic") << "mnuCopyPic"
-                                << "Copy Crossword Picture"
+                                << "Copy Crossword &Picture"
                                 << "Ctrl+Shift+C";
     QTest::newRow("mnuCopyClues") << "mnuCopyClues"
-                                  << "Copy Crossword Clues"
+                                  << "Copy Crossword &Clues"
                                   << "Ctrl+Shift+L";
 }
 
@@ -299,7 +301,7 @@ void tst_MainWindow::menusHaveTheirCaptions()
     QVERIFY(menus.size() >= 3);
     QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
     QCOMPARE(menus[1]->text(), QStringLiteral("&Edit"));
-    QCOMPARE(menus[2]->text(), QStringLiteral("Copy.."));
+    QCOMPARE(menus[2]->text(), QStringLiteral("&Copy.."));
     // File: New, separator, Open, separator, Save, Save As..., separator, Exit (other
     // commands may sit between them, but not out of this order).
     const QStringList order = {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuSaveAs", "mnuExit"};
@@ -317,15 +319,16 @@ void tst_MainWindow::mainToolbarHasItsButtonsAndTips()
 {
     Toolbar &tb = *control<Toolbar>(*m_window, "TB1");
     QCOMPARE(tb.buttonCount(), 9);
-    const QStringList tips = {"Create a New Crossword.",
-                              "Open a Crossword.",
-                              "Save the current Crossword.",
-                              "Copy Crossword Image to clipboard.",
+    // Each tip names the keys of the menu item that does the same.
+    const QStringList tips = {"Create a New Crossword. (Ctrl+N)",
+                              "Open a Crossword. (Ctrl+O)",
+                              "Save the current Crossword. (Ctrl+S)",
+                              "Copy Crossword Image to clipboard. (Ctrl+Shift+C)",
                               "Export to MS Word.",
-                              "Hide Answers.",
+                              "Hide Answers. (Ctrl+H)",
                               "Save current settings as default settings",
                               "Reset settings to original values",
-                              "Outline Mode - don't show grid lines."};
+                              "Outline Mode - don't show grid lines. (Ctrl+G)"};
     for (int i = 1; i <= 9; ++i) {
         QCOMPARE(tb.buttonToolTip(i), tips[i - 1]);
         QCOMPARE(tb.buttonKind(i),
@@ -594,6 +597,7 @@ void tst_MainWindow::refusedMoveShowsItsMessage()
 void tst_MainWindow::changeAppliesTitleTopicAndSize()
 {
     MainWindow &w = *m_window;
+    QVERIFY(w.document().placeWord(0, 0, Direction::Across, QStringLiteral("OAK"), {}).ok());
     control<QLineEdit>(w, "txtTitle")->setText(QStringLiteral("Trees"));
     control<QLineEdit>(w, "txtSubject")->setText(QStringLiteral("Forest"));
     control<QComboBox>(w, "txtXSize")->setCurrentText(QStringLiteral("20"));
@@ -613,12 +617,23 @@ void tst_MainWindow::changeAppliesTitleTopicAndSize()
 void tst_MainWindow::changeWithDeclinedResizeKeepsTheGrid()
 {
     MainWindow &w = *m_window;
+    QVERIFY(w.document().placeWord(0, 0, Direction::Across, QStringLiteral("OAK"), {}).ok());
     control<QComboBox>(w, "txtXSize")->setCurrentText(QStringLiteral("25"));
     m_fixture->dialogs.answers.enqueue(Dialogs::Answer::No);
     w.updateProperties();
     QCOMPARE(w.puzzle().width, 16);
     QCOMPARE(control<QComboBox>(w, "txtXSize")->currentText(), QStringLiteral("16"));
     QCOMPARE(control<QComboBox>(w, "txtX")->count(), 16);
+}
+
+void tst_MainWindow::emptyGridResizesWithoutWarning()
+{
+    // No word can be lost, so nothing is asked.
+    MainWindow &w = *m_window;
+    control<QComboBox>(w, "txtXSize")->setCurrentText(QStringLiteral("25"));
+    w.updateProperties();
+    QVERIFY(m_fixture->dialogs.shown.isEmpty());
+    QCOMPARE(w.puzzle().width, 25);
 }
 
 void tst_MainWindow::removeShapesKeepsFirstMarker()

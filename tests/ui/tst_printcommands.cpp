@@ -152,7 +152,8 @@ private slots:
         auto *exportMenu = m_window->findChild<QMenu *>(QStringLiteral("mnuExport"));
         QVERIFY(captions(exportMenu->actions()).contains(kExportPdfCaption));
         const QStringList bar = captions(m_window->menuBar()->actions());
-        QCOMPARE(bar.indexOf(QStringLiteral("E&xport")), bar.indexOf(QStringLiteral("Copy..")) + 1);
+        QCOMPARE(bar.indexOf(QStringLiteral("E&xport")),
+                 bar.indexOf(QStringLiteral("&Copy..")) + 1);
         control<QMenu>(*m_window, "mnuFile")->adjustSize();
         screenshot(control<QMenu>(*m_window, "mnuFile"), QStringLiteral("print-file-menu"));
     }

@@ -64,7 +64,7 @@ private slots:
         auto *action = m_window->findChild<QAction *>(QStringLiteral("mnuExportHtml"));
         QVERIFY(action);
         QVERIFY(exportMenu->actions().contains(action));
-        QCOMPARE(action->text(), QString("Web Page (HTML)..."));
+        QCOMPARE(action->text(), QString("&Web Page (HTML)..."));
     }
 
     void writesThePageAddingTheExtension_data()

@@ -708,12 +708,14 @@ void tst_WordPanel::tabRunsThroughTheSettingsPanelTopToBottom()
     QCOMPARE(QApplication::focusWidget(), control<Toolbar>(w(), "TB1"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
 
-    // Pickers in the order they are shown: Background, Squares, Grid Lines; then the move
+    // The Layout box below Change, then the pickers in the order they are shown:
+    // Background, Squares, Grid Lines; then the move
     // buttons up, left, right, down; then the grid and on to the word panel.
     const QList<QWidget *> expected{control<QLineEdit>(w(), "txtSubject"),
                                     control<QComboBox>(w(), "txtXSize"),
                                     control<QComboBox>(w(), "txtYSize"),
                                     control<GradientButton>(w(), "cmdUpdateProperties"),
+                                    control<QComboBox>(w(), "cboMethod"),
                                     control<ColorButton>(w(), "ColorPicker1_0"),
                                     control<ColorButton>(w(), "ColorPicker1_2"),
                                     control<ColorButton>(w(), "ColorPicker1_1"),
