@@ -18,8 +18,8 @@ _velloquin_cli()
     local options=""
     case $command in
         new) options="--width --height --title --subject" ;;
-        render) options="--width-px --height-px --hide-answers --outline --background --gridlines --squares" ;;
-        export) options="--hide-answers --no-key --paper --no-check --no-reveal --language" ;;
+        render) options="--format --width-px --height-px --size-px --hide-answers --outline --background --gridlines --squares" ;;
+        export) options="--format --hide-answers --no-key --paper --no-check --no-reveal --language" ;;
         make) options="--width --height --title --subject $layout" ;;
         generate) options="$layout" ;;
     esac
@@ -30,11 +30,19 @@ _velloquin_cli()
             COMPREPLY=($(compgen -W "a4 letter" -- "$cur"))
             return
             ;;
+        --format)
+            if [[ $command == render ]]; then
+                COMPREPLY=($(compgen -W "png bmp" -- "$cur"))
+            else
+                COMPREPLY=($(compgen -W "docx pdf html ipuz puz png bmp" -- "$cur"))
+            fi
+            return
+            ;;
         --language)
             COMPREPLY=($(compgen -W "en de fr es tr" -- "$cur"))
             return
             ;;
-        --width | --height | --title | --subject | --seed | --budget-ms | --width-px | --height-px | \
+        --width | --height | --title | --subject | --seed | --budget-ms | --width-px | --height-px | --size-px | \
             --background | --gridlines | --squares)
             return
             ;;
@@ -49,8 +57,9 @@ _velloquin_cli()
     local i n=0
     for ((i = 2; i < cword; i++)); do
         case ${words[i]} in
-            --paper | --language | --width | --height | --title | --subject | --seed | --budget-ms | \
-                --width-px | --height-px | --background | --gridlines | --squares) ((i++)) ;;
+            --paper | --format | --language | --width | --height | --title | --subject | --seed | \
+                --budget-ms | --width-px | --height-px | --size-px | --background | --gridlines | \
+                --squares) ((i++)) ;;
             -*) ;;
             *) ((n++)) ;;
         esac

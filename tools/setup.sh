@@ -30,6 +30,7 @@ if [ "$mode" = test ]; then
         man-db groff-base                # man --warnings, checks the manual pages
         bash-completion                  # runs the velloquin-cli completion in a test
         dpkg-dev lintian                 # builds (dpkg-shlibdeps) and checks the .deb
+        strace                           # where the unpacked program looks for its settings
         clang-format-14                  # tools/check-format.sh: the formatter the tree follows
         clang libclang-rt-14-dev         # libFuzzer, for the fuzz targets (preset fuzz)
     )
@@ -63,12 +64,16 @@ if [ "$mode" = test ]; then
     ctest --preset dev -j2
 elif [ "$mode" = package ]; then
     # cpack builds everything before it packages; tests and benchmarks are not packaged.
-    cmake --preset release -DBUILD_TESTING=OFF -DVELLOQUIN_BUILD_BENCHMARKS=OFF
+    # The package installs into /usr, which the programs and the manual page must know.
+    cmake --preset release -DBUILD_TESTING=OFF -DVELLOQUIN_BUILD_BENCHMARKS=OFF \
+        -DCMAKE_INSTALL_PREFIX=/usr "${cmake_options[@]}"
     cmake --build --preset release -j2
     (cd build/release && cpack -G DEB)
     ls build/release/velloquin_*.deb
 else
-    cmake --preset release
+    # Only the two programs (and the icons and pages they install): the tests and the
+    # benchmarks would more than triple the first start's build.
+    cmake --preset release -DBUILD_TESTING=OFF -DVELLOQUIN_BUILD_BENCHMARKS=OFF "${cmake_options[@]}"
     cmake --build --preset release -j2
     if [ -x build/release/src/app/velloquin ]; then
         exec build/release/src/app/velloquin

@@ -5,6 +5,8 @@
 #include "crosswordfile.h"
 #include "fileutil.h"
 
+#include <QFileInfo>
+
 namespace Velloquin {
 
 int usageError(const QString &reason)
@@ -15,7 +17,7 @@ int usageError(const QString &reason)
 
 QString oneLine(const QString &text)
 {
-    return replaceLineBreaks(text, u" ");
+    return replaceLineBreaks(withShownNames(text), u" ");
 }
 
 int refused(const Message &message)
@@ -24,10 +26,10 @@ int refused(const Message &message)
     return ExitRefused;
 }
 
-int unreadableFile(const Message &message)
+int inputFailure(const QString &path, const Message &message)
 {
     cliErr() << message.title << ": " << oneLine(message.text) << '\n';
-    return ExitUsage;
+    return QFileInfo(path).exists() ? ExitRefused : ExitUsage;
 }
 
 std::optional<int> wholeNumber(const QString &text, int min, int max)
@@ -39,8 +41,45 @@ std::optional<int> wholeNumber(const QString &text, int min, int max)
     return n;
 }
 
-std::optional<int> openPuzzleFile(const QString &path, CrosswordData &puzzle, ExtraWords &extra)
+std::optional<int> wholeNumberOption(const CliArguments &args, const char *name, int min, int max,
+                                     int &status)
 {
+    const std::optional<QString> text = args.value(name);
+    if (!text)
+        return std::nullopt;
+    const std::optional<int> n = wholeNumber(*text, min, max);
+    if (!n) {
+        status = usageError(QStringLiteral("%1 must be a whole number from %2 to %3, not '%4'")
+                                .arg(QLatin1String(name))
+                                .arg(min)
+                                .arg(max)
+                                .arg(*text));
+    }
+    return n;
+}
+
+std::optional<quint32> seedOption(const CliArguments &args, int &status)
+{
+    const std::optional<QString> text = args.value("--seed");
+    if (!text)
+        return std::nullopt;
+    bool ok = false;
+    const qulonglong n = text->toULongLong(&ok);
+    if (!ok || n > 0xffffffffull) {
+        status = usageError(
+            QStringLiteral("--seed must be a whole number from 0 to 4294967295, not '%1'")
+                .arg(*text));
+        return std::nullopt;
+    }
+    return quint32(n);
+}
+
+std::optional<int> openPuzzleFile(const QString &name, CrosswordData &puzzle, ExtraWords &extra)
+{
+    InputFile input(name);
+    if (const std::optional<int> failed = input.open())
+        return failed;
+    const QString path = input.path();
     Result<CrosswordFileContent> loaded = loadCrosswordFile(path, 16, 16);
     if (loaded) {
         CrosswordFileContent content = std::move(loaded).value();
@@ -48,9 +87,7 @@ std::optional<int> openPuzzleFile(const QString &path, CrosswordData &puzzle, Ex
         extra = std::move(content.extra);
         return std::nullopt;
     }
-    if (!fileExists(path))
-        return unreadableFile(loaded.message());
-    return refused(loaded.message());
+    return inputFailure(path, loaded.message());
 }
 
 } // namespace Velloquin

@@ -29,6 +29,7 @@ struct ExportJob
     ExtraWords extra;
     DrawOptions options;
     QString output;
+    QString format; // the format's file name ending, lower case
     QPageSize::PageSizeId paper = systemPaperSize();
     bool answerKey = true; // .pdf: the answer key pages
     WebPageOptions page;   // .html: what the class may do, the page's language
@@ -89,7 +90,7 @@ int exportPicture(const ExportJob &job)
 {
     const QImage picture =
         renderCrosswordImage(job.puzzle, defaultPictureSize(job.puzzle), job.options);
-    if (job.output.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)) {
+    if (job.format == QLatin1String("bmp")) {
         const Result<> saved = savePictureAsBmp(picture, job.output);
         return saved.ok() ? ExitOk : refused(saved.message());
     }
@@ -115,14 +116,19 @@ const ExportFormat kFormats[] = {
     {"html", exportHtml, false}, // the solver's page hides its answers itself
 };
 
-const ExportFormat *formatFor(const QString &output)
+const ExportFormat *formatFor(const QString &suffix)
 {
-    const QString suffix = QFileInfo(output).suffix().toLower();
     for (const ExportFormat &f : kFormats) {
         if (suffix == QLatin1String(f.suffix))
             return &f;
     }
     return nullptr;
+}
+
+QString shownOutputName(const QString &name)
+{
+    return name == QLatin1String("-") ? QStringLiteral("standard output")
+                                      : QDir::toNativeSeparators(name);
 }
 
 QString knownSuffixes()
@@ -135,53 +141,46 @@ QString knownSuffixes()
 
 } // namespace
 
-int runExport(const QStringList &args)
+int runExport(const CliArguments &args)
 {
-    QStringList files;
     ExportJob job;
-    bool noKey = false;
+    job.options.answersHidden = args.has("--hide-answers");
+    const bool noKey = args.has("--no-key");
+    if (const std::optional<QString> paper = args.value("--paper")) {
+        if (paper->toLower() == QLatin1String("a4"))
+            job.paper = QPageSize::A4;
+        else if (paper->toLower() == QLatin1String("letter"))
+            job.paper = QPageSize::Letter;
+        else
+            return usageError(QStringLiteral("--paper takes a4 or letter"));
+    }
     QStringList pageOptions; // given, to refuse them for other formats
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        if (arg == QLatin1String("--hide-answers")) {
-            job.options.answersHidden = true;
-        } else if (arg == QLatin1String("--no-key")) {
-            noKey = true;
-        } else if (arg == QLatin1String("--paper")) {
-            const QString paper = i + 1 < args.size() ? args.at(++i).toLower() : QString();
-            if (paper == QLatin1String("a4"))
-                job.paper = QPageSize::A4;
-            else if (paper == QLatin1String("letter"))
-                job.paper = QPageSize::Letter;
-            else
-                return usageError(QStringLiteral("--paper takes a4 or letter"));
-        } else if (arg == QLatin1String("--no-check")) {
-            job.page.allowCheck = false;
-            pageOptions << arg;
-        } else if (arg == QLatin1String("--no-reveal")) {
-            job.page.allowReveal = false;
-            pageOptions << arg;
-        } else if (arg == QLatin1String("--language")) {
-            const QString code = i + 1 < args.size() ? args.at(++i).toLower() : QString();
-            if (!webPageLanguageCodes().contains(code))
-                return usageError(QStringLiteral("--language takes one of %1")
-                                      .arg(webPageLanguageCodes().join(QLatin1String(", "))));
-            job.page.language = code;
-            pageOptions << arg;
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            return usageError(QStringLiteral("unknown option %1").arg(arg));
-        } else {
-            files << arg;
-        }
+    for (const char *name : {"--no-check", "--no-reveal", "--language"}) {
+        if (args.has(name))
+            pageOptions << QLatin1String(name);
+    }
+    job.page.allowCheck = !args.has("--no-check");
+    job.page.allowReveal = !args.has("--no-reveal");
+    if (const std::optional<QString> language = args.value("--language")) {
+        const QString code = language->toLower();
+        if (!webPageLanguageCodes().contains(code))
+            return usageError(QStringLiteral("--language takes one of %1")
+                                  .arg(webPageLanguageCodes().join(QLatin1String(", "))));
+        job.page.language = code;
     }
     job.answerKey = !noKey;
+    const QStringList &files = args.positional;
     if (files.size() != 2)
         return usageError(QStringLiteral("export takes a puzzle file and an output file"));
-    job.output = files.at(1);
-    const ExportFormat *format = formatFor(job.output);
+    job.format = outputFormat(args, files.at(1));
+    const ExportFormat *format = formatFor(job.format);
+    if (!format && args.has("--format"))
+        return usageError(
+            QStringLiteral("--format takes one of %1, without the dot").arg(knownSuffixes()));
     if (!format)
-        return usageError(QStringLiteral("cannot tell the format of %1; the output must end in %2")
-                              .arg(job.output, knownSuffixes()));
+        return usageError(QStringLiteral("cannot tell the format of %1; the output must end in "
+                                         "%2, or give --format")
+                              .arg(shownOutputName(files.at(1)), knownSuffixes()));
 
     if (noKey && QLatin1String(format->suffix) != QLatin1String("pdf"))
         return usageError(QStringLiteral("--no-key applies to a .pdf worksheet only"));
@@ -203,7 +202,11 @@ int runExport(const QStringList &args)
     if (const std::optional<int> failed = openPuzzleFile(files.at(0), job.puzzle, job.extra))
         return *failed;
     numberSquares(job.puzzle);
-    return format->write(job);
+    OutputFile output(files.at(1), job.format);
+    job.output = output.path();
+    if (const int status = format->write(job); status != ExitOk)
+        return status;
+    return output.finish();
 }
 
 } // namespace Velloquin

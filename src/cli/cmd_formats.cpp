@@ -29,72 +29,49 @@ constexpr int kMaxSide = 255;
 
 } // namespace
 
-int runMake(const QStringList &args)
+int runMake(const CliArguments &args)
 {
-    QStringList files;
-    std::optional<int> width, height;
-    std::optional<quint32> seed;
-    QString title = QStringLiteral("Crossword");
-    QString subject;
-    LayoutFlags flags;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        if (!arg.startsWith(QLatin1String("--"))) {
-            files << arg;
-            continue;
-        }
-        if (int status = ExitOk; takeLayoutFlag(args, i, flags, status)) {
-            if (status != ExitOk)
-                return status;
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return usageError(QStringLiteral("%1 needs a value").arg(arg));
-        const QString value = args.at(++i);
-        if (arg == QLatin1String("--width") || arg == QLatin1String("--height")) {
-            const std::optional<int> side = wholeNumber(value, kMinSide, kMaxSide);
-            if (!side)
-                return usageError(
-                    QStringLiteral("%1 must be a whole number from %2 to %3, not '%4'")
-                        .arg(arg, QString::number(kMinSide), QString::number(kMaxSide), value));
-            (arg == QLatin1String("--width") ? width : height) = side;
-        } else if (arg == QLatin1String("--title")) {
-            title = value;
-        } else if (arg == QLatin1String("--subject")) {
-            subject = value;
-        } else if (arg == QLatin1String("--seed")) {
-            bool ok = false;
-            const qulonglong n = value.toULongLong(&ok);
-            if (!ok || n > 0xffffffffull)
-                return usageError(QStringLiteral("--seed must be a whole number from 0 to "
-                                                 "4294967295, not '%1'")
-                                      .arg(value));
-            seed = quint32(n);
-        } else {
-            return usageError(QStringLiteral("unknown option %1").arg(arg));
-        }
-    }
+    const QStringList &files = args.positional;
+    int status = ExitOk;
+    const std::optional<int> width = wholeNumberOption(args, "--width", kMinSide, kMaxSide, status);
+    if (status != ExitOk)
+        return status;
+    const std::optional<int> height =
+        wholeNumberOption(args, "--height", kMinSide, kMaxSide, status);
+    if (status != ExitOk)
+        return status;
+    const std::optional<quint32> seed = seedOption(args, status);
+    if (status != ExitOk)
+        return status;
+    const std::optional<LayoutFlags> flags = layoutFlagsOf(args);
+    if (!flags)
+        return ExitUsage;
+    const QString title = args.value("--title").value_or(QStringLiteral("Crossword"));
+    const QString subject = args.value("--subject").value_or(QString());
     if (files.size() != 2)
         return usageError(QStringLiteral("make takes a word list and an output file"));
-    if (flags.fit && (width || height))
+    if (flags->fit && (width || height))
         return usageError(QStringLiteral("--fit chooses the grid size itself; leave out --width "
                                          "and --height"));
-    if (!flags.fit && (!width || !height))
+    if (!flags->fit && (!width || !height))
         return usageError(QStringLiteral("make needs --width and --height, or --fit"));
+    if (namesStandardOutput(files.at(1)))
+        return usageError(QStringLiteral("make writes a puzzle file; standard output cannot "
+                                         "stand for it"));
 
-    const Result<WordList> read = readWordListFile(files.at(0));
+    InputFile input(files.at(0));
+    if (const std::optional<int> failed = input.open())
+        return *failed;
+    const Result<WordList> read = readWordListFile(input.path());
     if (!read)
-        return fileExists(files.at(0)) ? refused(read.message()) : unreadableFile(read.message());
+        return inputFailure(input.path(), read.message());
     WordList list = read.value();
     for (const SkippedLine &s : std::as_const(list.skipped))
-        cliErr() << QDir::toNativeSeparators(files.at(0)) << ':' << s.line << ": skipped, "
-                 << s.reason << '\n';
+        cliErr() << shownName(files.at(0)) << ':' << s.line << ": skipped, " << s.reason << '\n';
     for (const SkippedLine &s : std::as_const(list.repaired))
-        cliErr() << QDir::toNativeSeparators(files.at(0)) << ':' << s.line << ": " << s.reason
-                 << '\n';
+        cliErr() << shownName(files.at(0)) << ':' << s.line << ": " << s.reason << '\n';
     if (list.spacedMarks > 0)
-        cliErr() << QDir::toNativeSeparators(files.at(0)) << ": "
-                 << lineBreakMarkNote(list.spacedMarks) << '\n';
+        cliErr() << shownName(files.at(0)) << ": " << lineBreakMarkNote(list.spacedMarks) << '\n';
     ExtraWords extra = newExtraWords();
     appendToExtraWords(extra, list);
     // A list the puzzle file cannot keep is refused before any layout work.
@@ -108,8 +85,8 @@ int runMake(const QStringList &args)
     puzzle.title = title;
     puzzle.subject = subject;
     QString detail;
-    if (const int status = layOutStoredWords(puzzle, extra, seed, flags, &detail); status != ExitOk)
-        return status;
+    if (const int laid = layOutStoredWords(puzzle, extra, seed, *flags, &detail); laid != ExitOk)
+        return laid;
     // As after the window's button: the words are on the grid, the list holds only the
     // words a partial layout left out.
     const Result<> saved = saveCrosswordFile(files.at(1), puzzle, extra);
@@ -121,30 +98,23 @@ int runMake(const QStringList &args)
     return ExitOk;
 }
 
-int runImport(const QStringList &args)
+int runImport(const CliArguments &args)
 {
-    QStringList files;
-    for (const QString &arg : args) {
-        if (arg.startsWith(QLatin1String("--")))
-            return usageError(QStringLiteral("unknown option %1").arg(arg));
-        files << arg;
-    }
+    const QStringList &files = args.positional;
     if (files.size() != 2)
         return usageError(QStringLiteral("import takes an .ipuz file and an output file"));
-    const IpuzReading read = readIpuzFile(files.at(0));
-    if (!read) {
-        // As for a puzzle file, a file that is there but cannot be read (a pipe, a device, no
-        // permission) is a refusal; a missing or damaged one is a usage error.
-        const QFileInfo input(files.at(0));
-        const bool unopenable = input.exists() && !(input.isFile() && input.isReadable());
-        if (read.unreadable() && !unopenable)
-            return unreadableFile(read.message());
-        return refused(read.message());
-    }
+    if (namesStandardOutput(files.at(1)))
+        return usageError(QStringLiteral("import writes a puzzle file; standard output cannot "
+                                         "stand for it"));
+    InputFile input(files.at(0));
+    if (const std::optional<int> failed = input.open())
+        return *failed;
+    const IpuzReading read = readIpuzFile(input.path());
+    if (!read)
+        return inputFailure(input.path(), read.message());
     CrosswordData puzzle = read.value();
     if (const int spaced = keepLineBreakMarksApart(puzzle))
-        cliErr() << QDir::toNativeSeparators(files.at(0)) << ": " << lineBreakMarkNote(spaced)
-                 << '\n';
+        cliErr() << shownName(files.at(0)) << ": " << lineBreakMarkNote(spaced) << '\n';
     const Result<> saved = saveCrosswordFile(files.at(1), puzzle, newExtraWords());
     if (!saved)
         return refused(saved.message());

@@ -16,32 +16,17 @@
 
 namespace Velloquin {
 
-bool takeLayoutFlag(const QStringList &args, qsizetype &i, LayoutFlags &flags, int &status)
+std::optional<LayoutFlags> layoutFlagsOf(const CliArguments &args)
 {
-    const QString &arg = args.at(i);
-    status = ExitOk;
-    if (arg == QLatin1String("--thorough")) {
-        flags.thorough = true;
-    } else if (arg == QLatin1String("--fit")) {
-        flags.fit = true;
-    } else if (arg == QLatin1String("--partial")) {
-        flags.partial = true;
-    } else if (arg == QLatin1String("--budget-ms")) {
-        if (i + 1 >= args.size()) {
-            status = usageError(QStringLiteral("--budget-ms needs a value"));
-            return true;
-        }
-        const QString value = args.at(++i);
-        flags.budgetMs = wholeNumber(value, 1, 3600000);
-        if (!flags.budgetMs) {
-            status = usageError(
-                QStringLiteral("--budget-ms must be a whole number from 1 to 3600000, not '%1'")
-                    .arg(value));
-        }
-    } else {
-        return false;
-    }
-    return true;
+    LayoutFlags flags;
+    flags.thorough = args.has("--thorough");
+    flags.fit = args.has("--fit");
+    flags.partial = args.has("--partial");
+    int status = ExitOk;
+    flags.budgetMs = wholeNumberOption(args, "--budget-ms", 1, 3600000, status);
+    if (status != ExitOk)
+        return std::nullopt;
+    return flags;
 }
 
 int layOutStoredWords(CrosswordData &puzzle, ExtraWords &extra, std::optional<quint32> seed,
@@ -110,36 +95,21 @@ int layOutStoredWords(CrosswordData &puzzle, ExtraWords &extra, std::optional<qu
     return ExitOk;
 }
 
-int runGenerate(const QStringList &args)
+int runGenerate(const CliArguments &args)
 {
-    QStringList files;
-    std::optional<quint32> seed;
-    LayoutFlags flags;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        if (int status = ExitOk; takeLayoutFlag(args, i, flags, status)) {
-            if (status != ExitOk)
-                return status;
-        } else if (arg == QLatin1String("--seed")) {
-            if (i + 1 >= args.size())
-                return usageError(QStringLiteral("--seed needs a value"));
-            const QString value = args.at(++i);
-            bool ok = false;
-            const qulonglong n = value.toULongLong(&ok);
-            if (!ok || n > 0xffffffffull) {
-                return usageError(QStringLiteral("--seed must be a whole number from 0 to "
-                                                 "4294967295, not '%1'")
-                                      .arg(value));
-            }
-            seed = quint32(n);
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            return usageError(QStringLiteral("unknown option %1").arg(arg));
-        } else {
-            files << arg;
-        }
-    }
+    const QStringList &files = args.positional;
+    int status = ExitOk;
+    const std::optional<quint32> seed = seedOption(args, status);
+    if (status != ExitOk)
+        return status;
+    const std::optional<LayoutFlags> flags = layoutFlagsOf(args);
+    if (!flags)
+        return ExitUsage;
     if (files.size() != 1)
         return usageError(QStringLiteral("generate takes one puzzle file"));
+    if (namesStandardInput(files.first()) || namesStandardOutput(files.first()))
+        return usageError(QStringLiteral("generate writes its puzzle file back; standard input "
+                                         "cannot stand for it"));
 
     CrosswordData puzzle;
     ExtraWords extra = newExtraWords();
@@ -155,15 +125,15 @@ int runGenerate(const QStringList &args)
     }
     // A refusal leaves the file with its old layout.
     QString detail;
-    if (const int status = layOutStoredWords(puzzle, extra, seed, flags, &detail); status != ExitOk)
-        return status;
+    if (const int laid = layOutStoredWords(puzzle, extra, seed, *flags, &detail); laid != ExitOk)
+        return laid;
     const Result<> saved = saveCrosswordFile(files.first(), puzzle, extra);
     if (!saved) {
         refused(saved.message());
         return ExitRefused;
     }
     // The size was not the user's choice, so say what it is.
-    if (flags.fit) {
+    if (flags->fit) {
         cliOut() << QDir::toNativeSeparators(files.first()) << ": " << puzzle.words.size()
                  << " words on a " << puzzle.width << " by " << puzzle.height << " grid (" << detail
                  << ")\n";
@@ -171,8 +141,9 @@ int runGenerate(const QStringList &args)
     return ExitOk;
 }
 
-int runSearch(const QStringList &args)
+int runSearch(const CliArguments &cli)
 {
+    const QStringList &args = cli.positional;
     if (args.size() != 2)
         return usageError(QStringLiteral("search takes a puzzle file and a word"));
     const QString &word = args.at(1);

@@ -56,6 +56,17 @@ struct PuzzleFile
     ExtraWords extra = newExtraWords();
 };
 
+// A command that writes its puzzle file back needs a file: standard input or output
+// cannot stand for it.
+std::optional<int> writableName(const QString &name)
+{
+    if (namesStandardInput(name) || namesStandardOutput(name))
+        return usageError(QStringLiteral("%1 is written in place and cannot be standard input "
+                                         "or output")
+                              .arg(name));
+    return std::nullopt;
+}
+
 int save(const PuzzleFile &file)
 {
     const Result<> saved = saveCrosswordFile(file.path, file.puzzle, file.extra);
@@ -66,6 +77,8 @@ int save(const PuzzleFile &file)
 // succeeded; the exit status.
 int editPuzzleFile(const QString &path, const std::function<Result<>(PuzzleFile &)> &edit)
 {
+    if (const std::optional<int> refusedName = writableName(path))
+        return *refusedName;
     PuzzleFile file{path, {}, newExtraWords()};
     if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
         return *failed;
@@ -123,46 +136,26 @@ QString shownClue(const QString &clue)
 
 } // namespace
 
-int runNew(const QStringList &args)
+int runNew(const CliArguments &args)
 {
-    QStringList files;
-    int width = 16;
-    int height = 16;
-    std::optional<QString> title;
-    std::optional<QString> subject;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        if (!arg.startsWith(QLatin1String("--"))) {
-            files << arg;
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return usageError(QStringLiteral("%1 needs a value").arg(arg));
-        const QString value = args.at(++i);
-        if (arg == QLatin1String("--width") || arg == QLatin1String("--height")) {
-            const std::optional<int> n = wholeNumber(value, kMinSize, kMaxSize);
-            if (!n) {
-                return usageError(QStringLiteral("%1 must be a whole number from %2 to %3, "
-                                                 "not '%4'")
-                                      .arg(arg)
-                                      .arg(kMinSize)
-                                      .arg(kMaxSize)
-                                      .arg(value));
-            }
-            (arg == QLatin1String("--width") ? width : height) = *n;
-        } else if (arg == QLatin1String("--title")) {
-            title = value;
-        } else if (arg == QLatin1String("--subject")) {
-            subject = value;
-        } else {
-            return usageError(QStringLiteral("unknown option %1").arg(arg));
-        }
-    }
-    if (files.size() != 1)
+    if (args.positional.size() != 1)
         return usageError(QStringLiteral("new takes one puzzle file"));
+    int status = ExitOk;
+    const std::optional<int> width = wholeNumberOption(args, "--width", kMinSize, kMaxSize, status);
+    if (status != ExitOk)
+        return status;
+    const std::optional<int> height =
+        wholeNumberOption(args, "--height", kMinSize, kMaxSize, status);
+    if (status != ExitOk)
+        return status;
+    const std::optional<QString> title = args.value("--title");
+    const std::optional<QString> subject = args.value("--subject");
+    const QStringList &files = args.positional;
+    if (const std::optional<int> refusedName = writableName(files.first()))
+        return *refusedName;
 
     PuzzleFile file{files.first(), {}, newExtraWords()};
-    newCrossword(file.puzzle, qint16(width), qint16(height));
+    newCrossword(file.puzzle, qint16(width.value_or(16)), qint16(height.value_or(16)));
     if (title)
         file.puzzle.title = *title;
     if (subject)
@@ -170,8 +163,9 @@ int runNew(const QStringList &args)
     return save(file);
 }
 
-int runAdd(const QStringList &args)
+int runAdd(const CliArguments &cli)
 {
+    const QStringList &args = cli.positional;
     if (args.size() < 5 || args.size() > 6)
         return usageError(QStringLiteral("add takes a puzzle file, X, Y, across or down, a word "
                                          "and optionally its clue"));
@@ -202,8 +196,9 @@ int runAdd(const QStringList &args)
     });
 }
 
-int runDelete(const QStringList &args)
+int runDelete(const CliArguments &cli)
 {
+    const QStringList &args = cli.positional;
     if (args.size() != 4)
         return usageError(QStringLiteral("delete takes a puzzle file, X, Y and across or down"));
     const Result<WordStart> start = wordStartOf(args);
@@ -225,8 +220,9 @@ int runDelete(const QStringList &args)
     });
 }
 
-int runMove(const QStringList &args)
+int runMove(const CliArguments &cli)
 {
+    const QStringList &args = cli.positional;
     if (args.size() != 2)
         return usageError(QStringLiteral("move takes a puzzle file and left, right, up or down"));
     const QStringList directions = {QStringLiteral("left"), QStringLiteral("right"),
@@ -241,8 +237,9 @@ int runMove(const QStringList &args)
     });
 }
 
-int runResize(const QStringList &args)
+int runResize(const CliArguments &cli)
 {
+    const QStringList &args = cli.positional;
     if (args.size() != 3)
         return usageError(QStringLiteral("resize takes a puzzle file, a width and a height"));
     const std::optional<int> width = wholeNumber(args.at(1), kMinSize, kMaxSize);
@@ -261,8 +258,9 @@ int runResize(const QStringList &args)
     });
 }
 
-int runTrim(const QStringList &args)
+int runTrim(const CliArguments &cli)
 {
+    const QStringList &args = cli.positional;
     if (args.size() != 1)
         return usageError(QStringLiteral("trim takes a puzzle file"));
     return editPuzzleFile(args.at(0), [](PuzzleFile &file) {
@@ -274,8 +272,9 @@ int runTrim(const QStringList &args)
     });
 }
 
-int runStore(const QStringList &args)
+int runStore(const CliArguments &cli)
 {
+    const QStringList &args = cli.positional;
     if (args.size() < 2 || args.size() > 3)
         return usageError(QStringLiteral("store takes a puzzle file, a word and optionally its "
                                          "clue"));
@@ -287,6 +286,8 @@ int runStore(const QStringList &args)
                                Icon::Information});
     }
     const QString clue = args.size() > 2 ? clueText(args.at(2)) : QString();
+    if (const std::optional<int> refusedName = writableName(args.at(0)))
+        return *refusedName;
     PuzzleFile file{args.at(0), {}, newExtraWords()};
     if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
         return *failed;
@@ -310,8 +311,9 @@ int runStore(const QStringList &args)
     return save(file);
 }
 
-int runShow(const QStringList &args)
+int runShow(const CliArguments &cli)
 {
+    const QStringList &args = cli.positional;
     if (args.size() != 1)
         return usageError(QStringLiteral("show takes one puzzle file"));
     PuzzleFile file{args.at(0), {}, newExtraWords()};

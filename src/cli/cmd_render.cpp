@@ -66,8 +66,9 @@ Message pictureNotSaved(const QString &path, const QString &reason)
                    Icon::Error};
 }
 
-int runClues(const QStringList &args)
+int runClues(const CliArguments &cli)
 {
+    const QStringList &args = cli.positional;
     if (args.size() != 1)
         return usageError(QStringLiteral("clues takes one puzzle file"));
     CrosswordData puzzle;
@@ -77,61 +78,66 @@ int runClues(const QStringList &args)
     return ExitOk;
 }
 
-int runRender(const QStringList &args)
+int runRender(const CliArguments &args)
 {
-    QStringList files;
     DrawOptions options;
+    options.answersHidden = args.has("--hide-answers");
+    options.outlineMode = args.has("--outline");
     std::optional<int> width;
     std::optional<int> height;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        const auto value = [&]() -> std::optional<QString> {
-            if (i + 1 >= args.size())
-                return std::nullopt;
-            return args.at(++i);
-        };
-        if (arg == QLatin1String("--hide-answers")) {
-            options.answersHidden = true;
-        } else if (arg == QLatin1String("--outline")) {
-            options.outlineMode = true;
-        } else if (arg == QLatin1String("--width-px") || arg == QLatin1String("--height-px")) {
-            const auto text = value();
-            const auto side = text ? pictureSide(*text) : std::nullopt;
-            if (!side)
-                return usageError(QStringLiteral("%1 needs a whole number of pixels from 1 to %2")
-                                      .arg(arg)
-                                      .arg(kMaxPictureSide));
-            (arg == QLatin1String("--width-px") ? width : height) = side;
-        } else if (arg == QLatin1String("--background") || arg == QLatin1String("--gridlines") ||
-                   arg == QLatin1String("--squares")) {
-            const auto text = value();
-            const auto number = text ? colourNumber(*text) : std::nullopt;
-            if (!number)
-                return usageError(QStringLiteral("%1 needs a colour number").arg(arg));
-            const QColor colour = colourFromNumber(*number);
-            if (arg == QLatin1String("--background"))
-                options.background = colour;
-            else if (arg == QLatin1String("--gridlines"))
-                options.gridLines = colour;
-            else
-                options.squares = colour;
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            return usageError(QStringLiteral("unknown option %1").arg(arg));
-        } else {
-            files << arg;
-        }
+    for (const char *name : {"--width-px", "--height-px"}) {
+        const std::optional<QString> text = args.value(name);
+        if (!text)
+            continue;
+        const std::optional<int> side = pictureSide(*text);
+        if (!side)
+            return usageError(QStringLiteral("%1 needs a whole number of pixels from 1 to %2")
+                                  .arg(QLatin1String(name))
+                                  .arg(kMaxPictureSide));
+        (name == QLatin1String("--width-px") ? width : height) = side;
     }
+    for (const char *name : {"--background", "--gridlines", "--squares"}) {
+        const std::optional<QString> text = args.value(name);
+        if (!text)
+            continue;
+        const std::optional<qint32> number = colourNumber(*text);
+        if (!number)
+            return usageError(QStringLiteral("%1 needs a colour number").arg(QLatin1String(name)));
+        const QColor colour = colourFromNumber(*number);
+        if (name == QLatin1String("--background"))
+            options.background = colour;
+        else if (name == QLatin1String("--gridlines"))
+            options.gridLines = colour;
+        else
+            options.squares = colour;
+    }
+    const QStringList &files = args.positional;
     if (files.size() != 2)
         return usageError(QStringLiteral("render takes a puzzle file and an output picture"));
-    const QString &output = files.at(1);
-    const QString suffix = QFileInfo(output).suffix().toLower();
+    const QString suffix = outputFormat(args, files.at(1));
     if (suffix != QLatin1String("png") && suffix != QLatin1String("bmp"))
-        return usageError(QStringLiteral("the output picture must end in .png or .bmp"));
+        return usageError(
+            suffix.isEmpty() && !args.has("--format")
+                ? QStringLiteral("cannot tell the picture's format of %1; give --format png or "
+                                 "--format bmp")
+                      .arg(namesStandardOutput(files.at(1)) ? QStringLiteral("standard output")
+                                                            : QDir::toNativeSeparators(files.at(1)))
+                : QStringLiteral("the output picture must be .png or .bmp"));
 
     CrosswordData puzzle;
     if (const std::optional<int> failed = loadPuzzle(files.at(0), puzzle))
         return *failed;
-    const QSize standard = defaultPictureSize(puzzle);
+    QSize standard = defaultPictureSize(puzzle);
+    if (const std::optional<QString> text = args.value("--size-px")) {
+        // The longer side at most N pixels, the grid's proportions kept: thumbnails.
+        const std::optional<int> side = pictureSide(*text);
+        if (!side)
+            return usageError(QStringLiteral("--size-px needs a whole number of pixels from 1 "
+                                             "to %1")
+                                  .arg(kMaxPictureSide));
+        standard.scale(*side, *side, Qt::KeepAspectRatio);
+        standard = standard.expandedTo(QSize(1, 1));
+    }
     const QSize size(width.value_or(standard.width()), height.value_or(standard.height()));
     if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
         return usageError(QStringLiteral("the picture would be %1 x %2 pixels; give "
@@ -141,13 +147,16 @@ int runRender(const QStringList &args)
                               .arg(kMaxPictureSide));
     const QImage picture = renderCrosswordImage(puzzle, size, options);
 
+    OutputFile output(files.at(1), suffix);
     if (suffix == QLatin1String("bmp")) {
-        const Result<> saved = savePictureAsBmp(picture, output);
-        return saved.ok() ? ExitOk : refused(saved.message());
+        const Result<> saved = savePictureAsBmp(picture, output.path());
+        if (!saved)
+            return refused(saved.message());
+    } else if (const std::optional<QString> reason =
+                   writePictureSafely(picture, output.path(), "PNG")) {
+        return refused(pictureNotSaved(output.path(), *reason));
     }
-    if (const std::optional<QString> reason = writePictureSafely(picture, output, "PNG"))
-        return refused(pictureNotSaved(output, *reason));
-    return ExitOk;
+    return output.finish();
 }
 
 } // namespace Velloquin

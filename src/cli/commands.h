@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "arguments.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -26,9 +28,11 @@ int usageError(const QString &reason);
 // Prints a refusal as "<title>: <text>" on one line to standard error; returns ExitRefused.
 int refused(const Message &message);
 
-// Prints why an input file cannot be read, as "<title>: <text>" on one line to standard
-// error; returns ExitUsage.
-int unreadableFile(const Message &message);
+// Prints why an input file cannot be used, as "<title>: <text>" on one line to standard
+// error. The exit status follows one rule for every reader: ExitUsage when the file is
+// not there, ExitRefused when it is there but cannot be used (no regular file, no
+// permission, not the command's format).
+int inputFailure(const QString &path, const Message &message);
 
 // Message texts can hold line breaks; on the command line each message is one line.
 QString oneLine(const QString &text);
@@ -36,43 +40,52 @@ QString oneLine(const QString &text);
 // A whole decimal number from min to max, or nothing.
 std::optional<int> wholeNumber(const QString &text, int min, int max);
 
-// Reads a puzzle file. On failure the reason is printed and the exit status comes back:
-// a missing file is a usage error, a file the reader refuses is a refusal.
-std::optional<int> openPuzzleFile(const QString &path, CrosswordData &puzzle,
+// The value of a whole-number option from min to max: nothing when absent, the usage
+// error's status in status when the value is bad.
+std::optional<int> wholeNumberOption(const CliArguments &args, const char *name, int min, int max,
+                                     int &status);
+
+// --seed N, from 0 to 4294967295.
+std::optional<quint32> seedOption(const CliArguments &args, int &status);
+
+// Reads a puzzle file ("-" for standard input). On failure the reason is printed and
+// the exit status comes back (inputFailure).
+std::optional<int> openPuzzleFile(const QString &name, CrosswordData &puzzle,
                                   QList<ExtraWord> &extra);
 
-// One subcommand: its name, the one-line usage shown by --help, and its body, which
-// gets the arguments after the name.
+// One subcommand: its name, the one-line usage shown by --help, the options it takes
+// (as parseArguments reads them) and its body, which gets the parsed arguments.
 struct CliCommand
 {
     const char *name;
     const char *usage;
-    int (*run)(const QStringList &args);
+    const char *options;
+    int (*run)(const CliArguments &args);
 };
 
 // Subcommand bodies, each in its own file (cmd_<group>.cpp). Add a new one here and
 // to the table in main.cpp.
 
 // cmd_render.cpp: the clue text and the grid picture of a puzzle file.
-int runClues(const QStringList &args);
-int runRender(const QStringList &args);
+int runClues(const CliArguments &args);
+int runRender(const CliArguments &args);
 // The refusal for a picture that could not be written to path, for the reason given.
 Message pictureNotSaved(const QString &path, const QString &reason);
 
 // cmd_export.cpp: a puzzle file as a document; the output's extension picks the format.
-int runExport(const QStringList &args);
+int runExport(const CliArguments &args);
 
 // cmd_formats.cpp: a puzzle made from a word list, a puzzle read from an .ipuz file, and
 // the .ipuz and .puz writers behind export (0 written, 1 refused with the message shown).
-int runMake(const QStringList &args);
-int runImport(const QStringList &args);
+int runMake(const CliArguments &args);
+int runImport(const CliArguments &args);
 int exportIpuz(const CrosswordData &puzzle, const QString &output);
 int exportPuz(const CrosswordData &puzzle, const QString &output);
 
 // cmd_layout.cpp: automatic layout of a puzzle file (written back on success) and the
 // positions where a word crosses the placed words, one "X Y across|down" a line.
-int runGenerate(const QStringList &args);
-int runSearch(const QStringList &args);
+int runGenerate(const CliArguments &args);
+int runSearch(const CliArguments &args);
 
 // The layout options generate and make share: --thorough or --fit, [--budget-ms N]
 // [--partial].
@@ -85,9 +98,9 @@ struct LayoutFlags
     bool partial = false;
 };
 
-// When args[i] is one of the layout options, takes it (and its value, moving i on) into
-// flags and returns true; status is then ExitOk, or ExitUsage after a bad value.
-bool takeLayoutFlag(const QStringList &args, qsizetype &i, LayoutFlags &flags, int &status);
+// The layout options of a command line; nothing after a bad value (the usage error is
+// printed).
+std::optional<LayoutFlags> layoutFlagsOf(const CliArguments &args);
 
 // Lays out the stored words of `extra` on the empty puzzle by the chosen method. On
 // success (ExitOk) the words are on the grid and `extra` holds only the words left out
@@ -100,13 +113,13 @@ int layOutStoredWords(CrosswordData &puzzle, ExtraWords &extra, std::optional<qu
 
 // cmd_puzzle.cpp: a new puzzle file, and editing one word by word (add, delete, move,
 // resize, store) or listing it (show); a file is written back only on success.
-int runNew(const QStringList &args);
-int runAdd(const QStringList &args);
-int runDelete(const QStringList &args);
-int runMove(const QStringList &args);
-int runResize(const QStringList &args);
-int runTrim(const QStringList &args);
-int runStore(const QStringList &args);
-int runShow(const QStringList &args);
+int runNew(const CliArguments &args);
+int runAdd(const CliArguments &args);
+int runDelete(const CliArguments &args);
+int runMove(const CliArguments &args);
+int runResize(const CliArguments &args);
+int runTrim(const CliArguments &args);
+int runStore(const CliArguments &args);
+int runShow(const CliArguments &args);
 
 } // namespace Velloquin

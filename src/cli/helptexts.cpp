@@ -13,14 +13,19 @@ struct Help
     const char *text;
 };
 
-// The exit statuses, worded once for each kind of command.
+// The exit statuses: one rule for every command, worded once for each kind.
 #define EDITS_FILE                                                                                 \
     "Exit status: 0 done; 1 refused (the reason goes to standard error, the file is left as\n"     \
-    "it was); 2 bad command line or unreadable file.\n"
-#define READS_FILE "Exit status: 0 done; 2 bad command line or unreadable file.\n"
+    "it was); 2 bad command line or missing input.\n"
+#define READS_FILE                                                                                 \
+    "FILE - reads the puzzle from standard input.\n\n"                                             \
+    "Exit status: 0 done; 1 refused (FILE is not a puzzle, or standard output could not be\n"      \
+    "written); 2 bad command line or missing input.\n"
 #define WRITES_OUTPUT                                                                              \
+    "FILE - reads the puzzle from standard input; OUT - writes to standard output (give\n"         \
+    "--format).\n\n"                                                                               \
     "Exit status: 0 written; 1 refused (the reason goes to standard error, nothing is\n"           \
-    "written); 2 bad command line or unreadable file.\n"
+    "written); 2 bad command line or missing input.\n"
 
 // The layout options make and generate share.
 #define LAYOUT_OPTIONS                                                                             \
@@ -80,17 +85,21 @@ const Help kHelp[] = {
     {"render",
      "Draws the grid as a PNG or BMP picture, as the window shows it.\n\n"
      "Options:\n"
+     "  --format png|bmp              the picture's format when OUT has no extension\n"
      "  --width-px N, --height-px N   picture size in pixels (default 30 a square)\n"
+     "  --size-px N                   the longer side N pixels, in the grid's proportions\n"
      "  --hide-answers                empty squares with their numbers only\n"
      "  --outline                     outlined squares without grid lines\n"
      "  --background C, --gridlines C, --squares C\n"
      "                                colour numbers: red + 256 x green + 65536 x blue\n\n"
      "Example:\n"
-     "  velloquin-cli render animals.cwd grid.png --hide-answers\n\n" READS_FILE},
+     "  velloquin-cli render animals.cwd grid.png --hide-answers\n\n" WRITES_OUTPUT},
     {"export", "Writes the puzzle as a document; the output's extension picks the format: .docx\n"
                "(puzzle page), .pdf (worksheet and answer key), .html (web page), .ipuz, .puz\n"
                "(Across Lite), .png or .bmp (the grid page picture).\n\n"
                "Options:\n"
+               "  --format FORMAT       docx, pdf, html, ipuz, puz, png or bmp, when OUT has\n"
+               "                        no extension (as for - , standard output)\n"
                "  --hide-answers        the grid without its letters\n"
                "  --no-key              .pdf only: leave out the answer key\n"
                "  --paper a4|letter     paper of a .pdf or .docx (default: the locale's)\n"
@@ -108,15 +117,18 @@ const Help kHelp[] = {
      "  --width N, --height N  grid size in squares, 5 to 255 (both required unless --fit)\n"
      "  --title T, --subject S the puzzle's title and subject\n" LAYOUT_OPTIONS "Example:\n"
      "  velloquin-cli make words.txt puzzle.cwd --width 15 --height 15 --seed 7\n\n"
+     "LIST - reads the word list from standard input.\n\n"
      "Exit status: 0 written; 1 refused (the words could not be laid out; nothing is\n"
-     "written); 2 bad command line or unreadable word list.\n"},
+     "written); 2 bad command line or missing input.\n"},
     {"import",
      "Reads an .ipuz crossword and writes it as a puzzle file. Puzzles whose white squares\n"
      "do not form words the program could have placed are refused.\n\n"
      "Example:\n"
      "  velloquin-cli import puzzle.ipuz puzzle.cwd\n\n"
-     "Exit status: 0 written; 1 refused (the reason goes to standard error); 2 bad command\n"
-     "line or unreadable file.\n"},
+     "IN - reads the .ipuz text from standard input.\n\n"
+     "Exit status: 0 written; 1 refused (not an .ipuz crossword, or one the program could\n"
+     "not have made; the reason goes to standard error); 2 bad command line or missing\n"
+     "input.\n"},
     {"generate",
      "Lays out all words of the puzzle file, those on the grid and the stored ones, afresh,\n"
      "as the window's generate button does.\n\n"

@@ -211,10 +211,13 @@ Result<> ProfileFile::save(const QString &path) const
 {
     const QByteArray bytes = toBytes();
     // A file the reader would refuse is not written at all: what is saved opens again.
-    const std::optional<QString> reason =
-        bytes.size() > kMaxFileSize
-            ? std::optional<QString>(QStringLiteral("It would be too large to be opened again."))
-            : writeFileSafely(path, bytes);
+    std::optional<QString> reason;
+    if (path.isEmpty()) // a session whose settings are kept in memory only
+        reason = QStringLiteral("There is no settings file in this session.");
+    else if (bytes.size() > kMaxFileSize)
+        reason = QStringLiteral("It would be too large to be opened again.");
+    else
+        reason = writeFileSafely(path, bytes);
     if (reason) {
         return Result<>::refused(
             QStringLiteral("Save Error"),

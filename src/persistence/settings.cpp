@@ -11,6 +11,8 @@
 
 #include <limits>
 
+#include <unistd.h>
+
 namespace Velloquin {
 
 QString withTrailingSlash(const QString &folder)
@@ -31,28 +33,67 @@ bool folderWritable(const QString &folder)
     return info.isDir() && info.isWritable();
 }
 
+bool sameFolder(const QString &a, const QString &b)
+{
+    const QString canonicalA = QFileInfo(a).canonicalFilePath();
+    return !canonicalA.isEmpty() && canonicalA == QFileInfo(b).canonicalFilePath();
+}
+
+// A folder programs are installed into for everyone. Root owns and can write to these,
+// so ownership alone would take /usr/bin for a portable folder when root starts the
+// program, and one start would change every user's settings.
+bool systemProgramFolder(const QString &folder, const QString &installedFolder)
+{
+    for (const char *system :
+         {"/usr/bin", "/usr/local/bin", "/bin", "/usr/games", "/usr/local/games"}) {
+        if (sameFolder(folder, QLatin1String(system)))
+            return true;
+    }
+    if (!installedFolder.isEmpty() && sameFolder(folder, installedFolder))
+        return true;
+    // A staged or unpacked install (DESTDIR, a package's files) keeps the prefix's layout.
+    const QString installed = withTrailingSlash(installedFolder);
+    if (installed.size() > 1 && withTrailingSlash(folder).endsWith(installed))
+        return true;
+    const QFileInfo info(folder);
+    return info.exists() && info.ownerId() != ::geteuid();
+}
+
 } // namespace
 
+Result<> settingsNotKept()
+{
+    return Result<>::refused(QStringLiteral("Velloquin"),
+                             QStringLiteral("The settings cannot be saved: no settings file "
+                                            "could be created at the start of this session."),
+                             Icon::Warning);
+}
+
 AppPaths resolveAppPaths(const QString &programFolder, const QString &configFolder,
-                         const QString &documentsFolder)
+                         const QString &documentsFolder, const QString &installedFolder)
 {
     AppPaths paths;
     paths.programFolder = withTrailingSlash(programFolder);
-    const bool programWritable = folderWritable(paths.programFolder);
-    if (fileExists(paths.programFolder + SettingsFileName) || programWritable)
-        paths.settingsFolder = paths.programFolder;
-    else
-        paths.settingsFolder = withTrailingSlash(configFolder);
+    const bool beside =
+        !systemProgramFolder(paths.programFolder, installedFolder) &&
+        (fileExists(paths.programFolder + SettingsFileName) || folderWritable(paths.programFolder));
+    paths.settingsFolder = beside ? paths.programFolder : withTrailingSlash(configFolder);
     paths.settingsFile = paths.settingsFolder + SettingsFileName;
-    paths.dialogFolder = programWritable ? paths.programFolder : withTrailingSlash(documentsFolder);
+    paths.dialogFolder = beside ? paths.programFolder : withTrailingSlash(documentsFolder);
     return paths;
+}
+
+QString installedProgramFolder()
+{
+    return QStringLiteral(VELLOQUIN_INSTALL_BINDIR);
 }
 
 AppPaths defaultAppPaths(const QString &programFolder)
 {
     return resolveAppPaths(programFolder,
                            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
-                           QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+                           QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                           installedProgramFolder());
 }
 
 qint16 readSettingsSize(QStringView text)
@@ -117,7 +158,8 @@ DefaultSettings readDefaultSettings(const QString &path, Result<> *status)
 {
     DefaultSettings settings;
     ProfileFile file;
-    const Result<> loaded = file.load(path);
+    // No settings file (none could be made): the defaults.
+    const Result<> loaded = path.isEmpty() ? Result<>::success() : file.load(path);
     if (status)
         *status = loaded;
     if (!loaded)
@@ -140,6 +182,8 @@ DefaultSettings readDefaultSettings(const QString &path, Result<> *status)
 
 Result<> writeDefaultSettings(const QString &path, const SettingsValues &values)
 {
+    if (path.isEmpty())
+        return settingsNotKept();
     ProfileFile file;
     if (const Result<> loaded = file.load(path); !loaded)
         return loaded;

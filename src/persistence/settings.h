@@ -32,14 +32,24 @@ struct AppPaths
     QString dialogFolder;   // where the open and save dialogs start
 };
 
-// The settings live in the program's folder when it already holds Crossword.ini or is
-// writable (a portable copy), otherwise in configFolder (the per-user configuration
-// folder; it is not created here). The dialogs start in the program's folder when it is
-// writable, otherwise in documentsFolder.
+// Where the settings live. A program installed for everyone (programFolder is one of
+// the system's program folders, installedFolder (the install prefix's bin folder), or a
+// folder the user does not own) keeps them in configFolder, the per-user configuration
+// folder, for every user including root; it is not created here. Any other program
+// folder (a build or a portable copy) keeps them beside the program when it already holds
+// Crossword.ini or is writable, otherwise in configFolder. The dialogs start beside the
+// program when the settings live there, otherwise in documentsFolder.
 AppPaths resolveAppPaths(const QString &programFolder, const QString &configFolder,
-                         const QString &documentsFolder);
-// The same with the platform's per-user configuration and documents folders.
+                         const QString &documentsFolder, const QString &installedFolder);
+// The same with the platform's per-user configuration and documents folders and the
+// install prefix's bin folder this build was configured for.
 AppPaths defaultAppPaths(const QString &programFolder);
+// The install prefix's bin folder this build was configured for.
+QString installedProgramFolder();
+
+// The refusal of a save when the session has no settings file (AppPaths::settingsFile
+// empty: the settings are kept in memory only). Reading an empty path gives the defaults.
+Result<> settingsNotKept();
 
 // A folder path with exactly one closing '/'.
 QString withTrailingSlash(const QString &folder);

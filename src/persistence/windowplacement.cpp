@@ -47,6 +47,8 @@ std::optional<WindowPlacement> readWindowPlacement(const QString &path)
 
 Result<> writeWindowPlacement(const QString &path, const WindowPlacement &placement)
 {
+    if (path.isEmpty())
+        return settingsNotKept();
     ProfileFile file;
     if (const Result<> loaded = file.load(path); !loaded)
         return loaded;

@@ -18,14 +18,12 @@
 
 namespace Velloquin {
 
-QString missingIniText(const AppPaths &paths)
+QString settingsNotSavedText(const AppPaths &paths)
 {
     return QStringLiteral("The settings file %1 could not be created.\n"
-                          "Velloquin needs this file for saving its settings.\n"
-                          "Please create an empty text file named \"Crossword.ini\" in the "
-                          "folder %2 and then start the program again.")
-        .arg(QDir::toNativeSeparators(paths.settingsFile),
-             QDir::toNativeSeparators(paths.settingsFolder));
+                          "Velloquin starts with the default settings; changes to them cannot "
+                          "be saved in this session.")
+        .arg(QDir::toNativeSeparators(paths.settingsFile));
 }
 
 namespace {
@@ -91,8 +89,8 @@ bool leftOverWorkWaits(const QString &folder)
 std::unique_ptr<MainWindow> startProgram(const StartOptions &options)
 {
     Q_ASSERT(options.dialogs);
-    const AppPaths paths =
-        resolveAppPaths(options.programFolder, options.configFolder, options.documentsFolder);
+    AppPaths paths = resolveAppPaths(options.programFolder, options.configFolder,
+                                     options.documentsFolder, options.installedFolder);
 
     if (!fileExists(paths.settingsFile)) {
         // The first start: the user agrees before anything is written.
@@ -104,9 +102,12 @@ std::unique_ptr<MainWindow> startProgram(const StartOptions &options)
             file.close();
         QCoreApplication::processEvents();
         if (!fileExists(paths.settingsFile)) {
-            options.dialogs->message(QStringLiteral("Missing ini file"), missingIniText(paths),
+            // Better a window with the default settings than none: a user without a home
+            // folder can still make puzzles.
+            options.dialogs->message(QStringLiteral("Velloquin"), settingsNotSavedText(paths),
                                      Icon::Warning);
-            return nullptr;
+            paths.settingsFolder.clear();
+            paths.settingsFile.clear();
         }
     }
 

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 using namespace Velloquin;
 
 namespace {
@@ -44,8 +46,8 @@ private slots:
     void saveWritesKeysInOrder();
     void factoryValuesLeaveOutlineAndOtherSectionsAlone();
     void failedWriteIsReportedAndKeepsTheFile();
-    void settingsLiveInProgramFolderWhenUsable();
-    void settingsMoveToConfigFolderOtherwise();
+    void settingsFolder_data();
+    void settingsFolder();
     void folderPathsEndInOneSlash_data();
     void folderPathsEndInOneSlash();
 };
@@ -243,26 +245,56 @@ void tst_Settings::failedWriteIsReportedAndKeepsTheFile()
     QVERIFY(QFileInfo(path).isDir());
 }
 
-void tst_Settings::settingsLiveInProgramFolderWhenUsable()
+void tst_Settings::settingsFolder_data()
 {
-    QTemporaryDir dir;
-    const AppPaths p = resolveAppPaths(dir.path(), dir.filePath(QStringLiteral("config")),
-                                       dir.filePath(QStringLiteral("docs")));
-    QCOMPARE(p.programFolder, dir.path() + QLatin1Char('/'));
-    QCOMPARE(p.settingsFolder, p.programFolder);
-    QCOMPARE(p.settingsFile, p.programFolder + QStringLiteral("Crossword.ini"));
-    QCOMPARE(p.dialogFolder, p.programFolder);
+    QTest::addColumn<QString>("program");   // the program's folder, below the test folder
+    QTest::addColumn<QString>("installed"); // the install prefix's bin folder; @ the program's
+    QTest::addColumn<bool>("oldIni");       // it holds a Crossword.ini
+    QTest::addColumn<bool>("foreign");      // another user owns it
+    QTest::addColumn<bool>("beside");       // the settings live beside the program
+
+    const QString bin = QStringLiteral("/usr/bin");
+    QTest::newRow("build or portable folder") << "program" << bin << false << false << true;
+    QTest::newRow("portable, read-only with its ini") << "readonly" << bin << true << false << true;
+    QTest::newRow("missing folder") << "not-there" << bin << false << false << false;
+    // Root can write to the install folder; the settings still go to root's own folder.
+    QTest::newRow("installed, writable") << "program"
+                                         << "@" << false << false << false;
+    // A settings file an older version left there is no longer everyone's.
+    QTest::newRow("installed, old ini beside it") << "program"
+                                                  << "@" << true << false << false;
+    QTest::newRow("unpacked package") << "root/usr/bin" << bin << false << false << false;
+    QTest::newRow("another user's folder") << "program" << bin << false << true << false;
 }
 
-void tst_Settings::settingsMoveToConfigFolderOtherwise()
+void tst_Settings::settingsFolder()
 {
+    QFETCH(QString, program);
+    QFETCH(QString, installed);
+    QFETCH(bool, oldIni);
+    QFETCH(bool, foreign);
+    QFETCH(bool, beside);
     QTemporaryDir dir;
-    const QString program = dir.filePath(QStringLiteral("not-there"));
-    const AppPaths p = resolveAppPaths(program, dir.filePath(QStringLiteral("config")),
-                                       dir.filePath(QStringLiteral("docs")));
-    QCOMPARE(p.programFolder, program + QLatin1Char('/'));
-    QCOMPARE(p.settingsFile, dir.filePath(QStringLiteral("config/Crossword.ini")));
-    QCOMPARE(p.dialogFolder, dir.filePath(QStringLiteral("docs/")));
+    const QString folder = dir.filePath(program);
+    if (program != QLatin1String("not-there"))
+        QVERIFY(QDir().mkpath(folder));
+    if (oldIni) {
+        QFile ini(folder + QStringLiteral("/Crossword.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+    }
+    if (program == QLatin1String("readonly"))
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    if (foreign && ::chown(QFile::encodeName(folder).constData(), 65534, 65534) != 0)
+        QSKIP("only root can give a folder to another user");
+
+    const AppPaths p = resolveAppPaths(folder, dir.filePath(QStringLiteral("config")),
+                                       dir.filePath(QStringLiteral("docs")),
+                                       installed == QLatin1String("@") ? folder : installed);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString expected = beside ? folder + QLatin1Char('/') : dir.filePath("config/");
+    QCOMPARE(p.settingsFolder, expected);
+    QCOMPARE(p.settingsFile, expected + QStringLiteral("Crossword.ini"));
+    QCOMPARE(p.dialogFolder, beside ? expected : dir.filePath(QStringLiteral("docs/")));
 }
 
 void tst_Settings::folderPathsEndInOneSlash_data()

@@ -43,7 +43,7 @@ private slots:
     void firstStartWithAgreementCreatesEmptySettingsFile();
     void firstStartWithoutAgreementEndsBeforeSettingsFile();
     void secondStartShowsNoAgreement();
-    void settingsFileThatCannotBeMadeEndsWithWarning();
+    void settingsFileThatCannotBeMadeLeavesDefaultsInMemory();
     void settingsGoToConfigFolderWhenProgramFolderIsUnusable();
     void outlineSettingChecksButtonWithoutHidingPicker();
     void savedSettingsComeBackAtNextStart();
@@ -105,10 +105,10 @@ void tst_Startup::secondStartShowsNoAgreement()
     QCOMPARE(f.agreementShown, 1);
 }
 
-void tst_Startup::settingsFileThatCannotBeMadeEndsWithWarning()
+void tst_Startup::settingsFileThatCannotBeMadeLeavesDefaultsInMemory()
 {
     WindowFixture f;
-    // Neither folder can exist: both lie below a plain file.
+    // No home folder: neither folder can exist, both lie below a plain file.
     const QString blocker = f.dir.path() + QStringLiteral("/blocker");
     QFile file(blocker);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -116,18 +116,21 @@ void tst_Startup::settingsFileThatCannotBeMadeEndsWithWarning()
     StartOptions o = f.options();
     o.programFolder = blocker + QStringLiteral("/program");
     o.configFolder = blocker + QStringLiteral("/config");
-    QVERIFY(!startProgram(o));
+    auto w = startProgram(o);
+    QVERIFY(w);
     QCOMPARE(f.agreementShown, 1);
     QCOMPARE(f.dialogs.shown.size(), 1);
-    const ScriptedDialogs::Shown &box = f.dialogs.shown.first();
-    QCOMPARE(box.title, QStringLiteral("Missing ini file"));
-    QCOMPARE(box.icon, Icon::Warning);
-    const QStringList lines = box.text.split(QLatin1Char('\n'));
-    QCOMPARE(lines.size(), 3);
-    QVERIFY(lines[0].contains(
+    QCOMPARE(f.dialogs.shown.first().icon, Icon::Warning);
+    QVERIFY(f.dialogs.shown.first().text.contains(
         QDir::toNativeSeparators(blocker + QStringLiteral("/config/Crossword.ini"))));
-    QVERIFY(lines[1].contains(QStringLiteral("settings")));
-    QVERIFY(lines[2].contains(QStringLiteral("\"Crossword.ini\"")));
+    QCOMPARE(control<QComboBox>(*w, "txtXSize")->currentText(), QStringLiteral("16"));
+
+    // Saving the settings is refused with a reason; closing the window writes nothing.
+    QVERIFY(!writeDefaultSettings(w->paths().settingsFile, factorySettings()));
+    w->close();
+    w.reset();
+    QCOMPARE(QFileInfo(blocker).size(), 0);
+    QCOMPARE(f.dialogs.shown.size(), 1);
 }
 
 void tst_Startup::settingsGoToConfigFolderWhenProgramFolderIsUnusable()
