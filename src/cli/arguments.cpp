@@ -80,12 +80,12 @@ std::optional<QString> CliArguments::value(const char *name) const
     return *it;
 }
 
-std::optional<CliArguments> parseArguments(const QStringList &args, const char *spec,
+std::optional<CliArguments> parseArguments(const QStringList &args, const char *optionList,
                                            QString &error)
 {
     QHash<QString, bool> known; // option name to "takes a value"
     for (const QString &entry :
-         QString::fromLatin1(spec).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+         QString::fromLatin1(optionList).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const bool takesValue = entry.endsWith(QLatin1Char('='));
         known.insert(takesValue ? entry.chopped(1) : entry, takesValue);
     }

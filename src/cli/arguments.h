@@ -28,11 +28,11 @@ struct CliArguments
     std::optional<QString> value(const char *name) const;
 };
 
-// Parses args for a command whose options are listed in spec, blank-separated: "--name"
+// Parses args for a command whose options are listed in optionList, blank-separated: "--name"
 // for a flag, "--name=" for an option that takes a value ("--help" is always known).
 // Nothing, with the reason in error, for an unknown option, a value missing or given to
 // a flag.
-std::optional<CliArguments> parseArguments(const QStringList &args, const char *spec,
+std::optional<CliArguments> parseArguments(const QStringList &args, const char *optionList,
                                            QString &error);
 
 // True for the names that stand for standard input ("-", /dev/stdin) and standard
