@@ -483,5 +483,14 @@
   squares.forEach(function (sq) { if (sq) showSquare(sq); });
   document.body.classList.add('scripted');
   select(words[0].squares[0], words[0].down, true);
+  // A grid wider than its box starts scrolled sideways to the first word's square, without
+  // moving the page itself.
+  var wrap = current.cell.closest('.grid-wrap');
+  if (wrap && wrap.scrollWidth > wrap.clientWidth) {
+    var cell = current.cell.getBoundingClientRect();
+    var box = wrap.getBoundingClientRect();
+    if (cell.left < box.left || cell.right > box.right)
+      wrap.scrollLeft += cell.left - box.left - cell.width;
+  }
   checkSolved();
 })();
