@@ -30,6 +30,7 @@ if [ "$mode" = test ]; then
         man-db groff-base                # man --warnings, checks the manual pages
         bash-completion                  # runs the velloquin-cli completion in a test
         dpkg-dev lintian                 # builds (dpkg-shlibdeps) and checks the .deb
+        ccache                           # the package test's second release build from cache
         strace                           # where the unpacked program looks for its settings
         clang-format-14                  # tools/check-format.sh: the formatter the tree follows
         clang libclang-rt-14-dev         # libFuzzer, for the fuzz targets (preset fuzz)

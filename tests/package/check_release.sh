@@ -30,8 +30,12 @@ failed() {
 }
 
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$src" log -1 --format=%ct 2>/dev/null || echo 1767268800)}
-# The compiler cache (when there is one) sees both copies as one tree.
-export CCACHE_BASEDIR=$out
+# The compiler cache (when there is one) sees both copies as one tree, so the second
+# build costs little.
+export CCACHE_BASEDIR=$out CCACHE_NOHASHDIR=1
+if command -v ccache >/dev/null; then
+    export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
+fi
 arch=$(dpkg --print-architecture)
 # Both copies first, so that they hold the same sources; the second one's files get
 # later times.
