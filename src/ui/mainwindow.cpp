@@ -772,10 +772,14 @@ void MainWindow::updateStatusCounts()
     m_crossingsLabel->setText(counts.crossings == 1 ? tr("1 crossing")
                                                     : tr("%1 crossings").arg(counts.crossings));
     m_usedLabel->setText(tr("%1% used").arg(counts.percentUsed()));
-    // An empty grid tells a newcomer where to begin.
+    // An empty grid tells a newcomer where to begin; the hint goes once words are there,
+    // however they came.
+    const QString hint = tr("Click a square, type a word and its clue, then Update — or "
+                            "import a word list and Generate");
     if (p.isEmpty)
-        m_statusText->setText(tr("Click a square, type a word and its clue, then Update — or "
-                                 "import a word list and Generate"));
+        m_statusText->setText(hint);
+    else if (m_statusText->text() == hint)
+        m_statusText->clear();
 }
 
 void MainWindow::showOutcome(const QString &text)

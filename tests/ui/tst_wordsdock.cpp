@@ -195,6 +195,14 @@ void tst_WordsDock::statusBarCountsAndReports()
     typeWord(w(), QStringLiteral("QUIZ"));
     w().wordPanel().runWordListCommand(WordListCommand::SearchPlaces);
     QCOMPARE(text("lblStatus"), QStringLiteral("No place found for QUIZ"));
+
+    // Back to an empty grid the hint returns; words coming back without a command's
+    // outcome take it away.
+    w().document().undoStack()->undo();
+    w().document().undoStack()->undo();
+    QVERIFY(text("lblStatus").startsWith(QStringLiteral("Click a square")));
+    w().document().undoStack()->redo();
+    QVERIFY(!text("lblStatus").startsWith(QStringLiteral("Click a square")));
 }
 
 void tst_WordsDock::droppedFilesOpenAsTheirMenuCommands_data()
