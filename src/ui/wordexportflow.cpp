@@ -12,9 +12,11 @@
 #include "wordexport.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QScopeGuard>
 #include <QStandardPaths>
@@ -149,9 +151,11 @@ QString exportWordDocument(MainWindow &window, const WordExportDesktop &desktop)
     wait.start(kExportingCaption);
     reportProgress(nullptr, 0);
 
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     const Result<> made = writeDocx(
         picture, window.clueListText(), window.puzzle().title, window.puzzle().subject, target,
         [&wait](int value) { reportProgress(&wait.progressBar(), value); }, desktop.paper);
+    QGuiApplication::restoreOverrideCursor();
 
     wait.finish();
     answers.restore();
