@@ -136,9 +136,9 @@ Result<> addWord(CrosswordData &puzzle, qint16 x, qint16 y, const QString &word,
                  Direction orientation, const QString &clue, bool showLetters, PlacementCheck check)
 {
     if (check == PlacementCheck::ApplyRules) {
-        Result<> check = checkPlacement(puzzle, x, y, word, orientation);
-        if (!check)
-            return check;
+        Result<> allowed = checkPlacement(puzzle, x, y, word, orientation);
+        if (!allowed)
+            return allowed;
     }
     if (!puzzle.isEmpty)
         puzzle.words.append(GridWord{});

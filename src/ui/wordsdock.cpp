@@ -57,9 +57,9 @@ WordsDock::WordsDock(PuzzleDocument &document, Dialogs &dialogs, WordPanel &word
     connect(m_model, &WordsModel::refused, this,
             [&dialogs](const Message &message) { dialogs.message(message); });
     // A group that gains its first rows opens, so new words are in sight.
-    connect(m_model, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex &parent) {
-        if (parent.isValid())
-            m_view->expand(parent);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex &group) {
+        if (group.isValid())
+            m_view->expand(group);
     });
     connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { rowChosen(current); });

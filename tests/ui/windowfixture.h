@@ -123,9 +123,9 @@ struct WindowFixture
     // Writes the settings file with the given lines (CR LF endings).
     void writeSettings(const QStringList &lines)
     {
-        QFile file(settingsFile());
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
+        QFile settings(settingsFile());
+        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        settings.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
     }
 
     // Runs the start procedure and waits until the window has been shown and laid out.
