@@ -2,9 +2,9 @@
 #pragma once
 
 #include "message.h"
+#include "systempaper.h"
 
 #include <QImage>
-#include <QLocale>
 #include <QPageSize>
 #include <QString>
 
@@ -14,13 +14,6 @@ namespace Velloquin {
 
 // Title of the message that reports a failed export (the program's own title).
 inline const QString kWordExportErrorTitle = QStringLiteral("Velloquin");
-
-// Paper for a locale: Letter where the territory prints on Letter, A4 elsewhere.
-QPageSize::PageSizeId paperSizeForLocale(const QLocale &locale);
-
-// The system's paper: the C library's paper setting of the user's locale where it
-// has one, otherwise paperSizeForLocale(QLocale::system()).
-QPageSize::PageSizeId systemPaperSize();
 
 // Builds the printable puzzle page and writes it as a .docx file at outputPath.
 //
@@ -32,8 +25,7 @@ QPageSize::PageSizeId systemPaperSize();
 //   goes on (may be empty).
 // paper: the page size; portrait.
 //
-// While it works, an application with a GUI shows the wait cursor. On failure the
-// result carries a message (title kWordExportErrorTitle, text the reason) and
+// On failure the result carries a message (title kWordExportErrorTitle, text the reason) and
 // nothing is left at outputPath: a file already there stays as it was.
 Result<> writeDocx(const QImage &picture, const QString &clueText, const QString &title,
                    const QString &subject, const QString &outputPath,

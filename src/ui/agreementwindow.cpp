@@ -25,40 +25,41 @@ AgreementWindow::AgreementWindow(QWidget *parent) : QDialog(parent)
     heading->setObjectName(QStringLiteral("lblHeading"));
     heading->setWordWrap(true);
 
-    txtAgreement = new QTextBrowser(this);
-    txtAgreement->setObjectName(QStringLiteral("txtAgreement"));
-    txtAgreement->setAccessibleName(tr("Agreement text"));
-    txtAgreement->setPlainText(agreementText());
-    txtAgreement->setMinimumSize(500, 290);
+    m_text = new QTextBrowser(this);
+    m_text->setObjectName(QStringLiteral("txtAgreement"));
+    m_text->setAccessibleName(tr("Agreement text"));
+    m_text->setPlainText(agreementText());
+    m_text->setMinimumSize(500, 290);
 
-    optAgree = new QRadioButton(tr("I &agree to the terms of this agreement"), this);
-    optAgree->setObjectName(QStringLiteral("optAgree"));
-    optAgree->setAccessibleName(tr("I agree to the terms of this agreement"));
-    optDisagree = new QRadioButton(tr("I do &not agree"), this);
-    optDisagree->setObjectName(QStringLiteral("optDisagree"));
-    optDisagree->setAccessibleName(tr("I do not agree"));
+    m_agree = new QRadioButton(tr("I &agree to the terms of this agreement"), this);
+    m_agree->setObjectName(QStringLiteral("optAgree"));
+    m_agree->setAccessibleName(tr("I agree to the terms of this agreement"));
+    m_disagree = new QRadioButton(tr("I do &not agree"), this);
+    m_disagree->setObjectName(QStringLiteral("optDisagree"));
+    m_disagree->setAccessibleName(tr("I do not agree"));
 
-    cmdOK = new GradientButton(this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setText(tr("OK"));
-    cmdOK->setAccessibleName(tr("OK"));
-    cmdOK->setToolTip(tr("Confirm your choice"));
-    cmdOK->setLook(GradientButton::Look::GlossyRounded);
-    cmdOK->setFixedSize(96, 28);
-    cmdOK->setEnabled(false);
+    m_confirmButton = new GradientButton(this);
+    m_confirmButton->setObjectName(QStringLiteral("cmdOK"));
+    m_confirmButton->setText(tr("OK"));
+    m_confirmButton->setAccessibleName(tr("OK"));
+    m_confirmButton->setToolTip(tr("Confirm your choice"));
+    m_confirmButton->setLook(GradientButton::Look::GlossyRounded);
+    m_confirmButton->setFixedSize(96, 28);
+    m_confirmButton->setEnabled(false);
 
-    connect(optAgree, &QRadioButton::toggled, this, [this] { cmdOK->setEnabled(true); });
-    connect(optDisagree, &QRadioButton::toggled, this, [this] { cmdOK->setEnabled(true); });
-    connect(cmdOK, &GradientButton::clicked, this, &AgreementWindow::confirm);
+    connect(m_agree, &QRadioButton::toggled, this, [this] { m_confirmButton->setEnabled(true); });
+    connect(m_disagree, &QRadioButton::toggled, this,
+            [this] { m_confirmButton->setEnabled(true); });
+    connect(m_confirmButton, &GradientButton::clicked, this, &AgreementWindow::confirm);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdOK);
+    buttons->addWidget(m_confirmButton);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(heading);
-    layout->addWidget(txtAgreement, 1);
-    layout->addWidget(optAgree);
-    layout->addWidget(optDisagree);
+    layout->addWidget(m_text, 1);
+    layout->addWidget(m_agree);
+    layout->addWidget(m_disagree);
     layout->addLayout(buttons);
 }
 
@@ -86,9 +87,9 @@ QString AgreementWindow::agreementText()
 
 void AgreementWindow::confirm()
 {
-    if (!optAgree->isChecked() && !optDisagree->isChecked())
+    if (!m_agree->isChecked() && !m_disagree->isChecked())
         return;
-    m_agreed = optAgree->isChecked();
+    m_agreed = m_agree->isChecked();
     if (m_agreed)
         accept();
     else

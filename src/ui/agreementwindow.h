@@ -31,13 +31,14 @@ public:
     // Shows the window modally; true when the user agreed.
     static bool ask(QWidget *parent = nullptr);
 
-    QTextBrowser *txtAgreement = nullptr;
-    QRadioButton *optAgree = nullptr;
-    QRadioButton *optDisagree = nullptr;
-    GradientButton *cmdOK = nullptr;
-
 private:
     void confirm();
+
+    // Found from outside by their object names: txtAgreement, optAgree, optDisagree, cmdOK.
+    QTextBrowser *m_text = nullptr;
+    QRadioButton *m_agree = nullptr;
+    QRadioButton *m_disagree = nullptr;
+    GradientButton *m_confirmButton = nullptr;
 
     bool m_agreed = false;
 };

@@ -12,9 +12,11 @@
 #include "wordexport.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QScopeGuard>
 #include <QStandardPaths>
@@ -38,33 +40,6 @@ void reportProgress(StyledProgressBar *bar, int value)
     }
     QCoreApplication::processEvents();
 }
-
-// Hides the answers for the export and brings them back however the export ends.
-class AnswersForExport
-{
-public:
-    explicit AnswersForExport(MainWindow &window) : m_window(window) {}
-    ~AnswersForExport() { restore(); }
-    AnswersForExport(const AnswersForExport &) = delete;
-    AnswersForExport &operator=(const AnswersForExport &) = delete;
-
-    void hide()
-    {
-        m_window.setAnswersHidden(true);
-        m_hidden = true;
-    }
-    void restore()
-    {
-        if (!m_hidden)
-            return;
-        m_hidden = false;
-        m_window.setAnswersHidden(false);
-    }
-
-private:
-    MainWindow &m_window;
-    bool m_hidden = false;
-};
 
 } // namespace
 
@@ -116,12 +91,14 @@ QString exportWordDocument(MainWindow &window, const WordExportDesktop &desktop)
     const auto done = qScopeGuard([] { running = false; });
 
     Dialogs &dialogs = window.dialogs();
-    AnswersForExport answers(window);
-    if (!window.answersHidden()) {
+    // The answers are hidden in the exported picture only: the window's own view and its
+    // Hide Answers button stay as they are.
+    DrawOptions options = window.drawOptions();
+    if (!options.answersHidden) {
         switch (
             dialogs.question(kHideAnswersTitle, kHideAnswersText, Dialogs::Buttons::YesNoCancel)) {
         case Dialogs::Answer::Yes:
-            answers.hide();
+            options.answersHidden = true;
             break;
         case Dialogs::Answer::No:
             break;
@@ -143,18 +120,19 @@ QString exportWordDocument(MainWindow &window, const WordExportDesktop &desktop)
 
     // The grid view's picture, drawn again at print resolution: the document shows it at
     // the view's size, and its numbers print sharply.
-    const QImage picture = renderCrosswordPrintImage(window.puzzle(), window.gridSize(),
-                                                     window.drawOptions(), window.gridForeColour());
+    const QImage picture = renderCrosswordPrintImage(window.puzzle(), window.gridSize(), options,
+                                                     window.gridForeColour());
     WaitPanel &wait = window.waitPanel();
     wait.start(kExportingCaption);
     reportProgress(nullptr, 0);
 
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     const Result<> made = writeDocx(
         picture, window.clueListText(), window.puzzle().title, window.puzzle().subject, target,
         [&wait](int value) { reportProgress(&wait.progressBar(), value); }, desktop.paper);
+    QGuiApplication::restoreOverrideCursor();
 
     wait.finish();
-    answers.restore();
 
     if (!made.ok()) {
         dialogs.message(made.message());

@@ -9,6 +9,17 @@
 
 using namespace Velloquin;
 
+namespace {
+
+// The window's controls, found by name as assistive tools find them.
+template <typename T>
+T *part(const AgreementWindow &window, const char *name)
+{
+    return window.findChild<T *>(QString::fromLatin1(name));
+}
+
+} // namespace
+
 class tst_AgreementWindow : public QObject
 {
     Q_OBJECT
@@ -25,17 +36,17 @@ void tst_AgreementWindow::confirmIsDisabledUntilAChoiceIsMade()
 {
     AgreementWindow window;
     window.show();
-    QVERIFY(!window.optAgree->isChecked());
-    QVERIFY(!window.optDisagree->isChecked());
-    QVERIFY(!window.cmdOK->isEnabled());
+    QVERIFY(!part<QRadioButton>(window, "optAgree")->isChecked());
+    QVERIFY(!part<QRadioButton>(window, "optDisagree")->isChecked());
+    QVERIFY(!part<GradientButton>(window, "cmdOK")->isEnabled());
     // A click on the disabled button does nothing.
-    QTest::mouseClick(window.cmdOK, Qt::LeftButton);
+    QTest::mouseClick(part<GradientButton>(window, "cmdOK"), Qt::LeftButton);
     QVERIFY(window.isVisible());
     QCOMPARE(window.result(), int(QDialog::Rejected));
-    window.optDisagree->setChecked(true);
-    QVERIFY(window.cmdOK->isEnabled());
-    window.optAgree->setChecked(true);
-    QVERIFY(window.cmdOK->isEnabled());
+    part<QRadioButton>(window, "optDisagree")->setChecked(true);
+    QVERIFY(part<GradientButton>(window, "cmdOK")->isEnabled());
+    part<QRadioButton>(window, "optAgree")->setChecked(true);
+    QVERIFY(part<GradientButton>(window, "cmdOK")->isEnabled());
 }
 
 void tst_AgreementWindow::confirming_data()
@@ -50,12 +61,13 @@ void tst_AgreementWindow::confirming()
     QFETCH(bool, agree);
     AgreementWindow window;
     window.show();
-    QRadioButton *choice = agree ? window.optAgree : window.optDisagree;
+    QRadioButton *choice =
+        agree ? part<QRadioButton>(window, "optAgree") : part<QRadioButton>(window, "optDisagree");
     // Click the round indicator at the left end.
     QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(6, choice->height() / 2));
     QVERIFY(choice->isChecked());
-    QVERIFY(window.cmdOK->isEnabled());
-    QTest::mouseClick(window.cmdOK, Qt::LeftButton);
+    QVERIFY(part<GradientButton>(window, "cmdOK")->isEnabled());
+    QTest::mouseClick(part<GradientButton>(window, "cmdOK"), Qt::LeftButton);
     QVERIFY(!window.isVisible());
     QCOMPARE(window.agreed(), agree);
     QCOMPARE(window.result(), agree ? int(QDialog::Accepted) : int(QDialog::Rejected));
@@ -65,7 +77,7 @@ void tst_AgreementWindow::closingWithoutConfirmingIsNotAgreeing()
 {
     AgreementWindow window;
     window.show();
-    window.optAgree->setChecked(true);
+    part<QRadioButton>(window, "optAgree")->setChecked(true);
     window.close();
     QVERIFY(!window.agreed());
 }
@@ -73,10 +85,10 @@ void tst_AgreementWindow::closingWithoutConfirmingIsNotAgreeing()
 void tst_AgreementWindow::textSaysFreeSoftwareWithoutWarranty()
 {
     AgreementWindow window;
-    const QString text = window.txtAgreement->toPlainText();
+    const QString text = part<QTextBrowser>(window, "txtAgreement")->toPlainText();
     QVERIFY(text.contains(QStringLiteral("MIT licence")));
     QVERIFY(text.contains(QStringLiteral("without warranty")));
-    QVERIFY(!window.cmdOK->text().isEmpty());
+    QVERIFY(!part<GradientButton>(window, "cmdOK")->text().isEmpty());
 }
 
 QTEST_MAIN(tst_AgreementWindow)
