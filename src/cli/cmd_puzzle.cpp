@@ -29,20 +29,6 @@ std::optional<Direction> orientationOf(const QString &text)
     return std::nullopt;
 }
 
-// What the word box makes of typed text: blanks are dropped and a to z become upper case.
-QString asTyped(const QString &text)
-{
-    QString word;
-    for (QChar c : text) {
-        if (c == QLatin1Char(' '))
-            continue;
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = QChar(c.unicode() - 'a' + 'A');
-        word += c;
-    }
-    return word;
-}
-
 // Inside a clue the model keeps CR LF line breaks, whatever the shell passed.
 QString clueText(const QString &text)
 {
@@ -172,7 +158,7 @@ int runAdd(const CliArguments &cli)
     const Result<WordStart> start = wordStartOf(args);
     if (!start)
         return usageError(start.message().text);
-    const QString word = asTyped(args.at(4));
+    const QString word = typedWord(args.at(4));
     if (word.trimmed().isEmpty()) {
         return refused(Message{QStringLiteral("No Word Entered"),
                                QStringLiteral("Please enter a word to add."), Icon::Error});
@@ -181,18 +167,7 @@ int runAdd(const CliArguments &cli)
 
     return editPuzzleFile(args.at(0), [&](PuzzleFile &file) {
         const WordStart &s = start.value();
-        const Result<> added = addWord(file.puzzle, s.x, s.y, word, s.orientation, clue, true,
-                                       PlacementCheck::ApplyRules);
-        if (!added)
-            return added;
-        // A word taken onto the grid leaves the stored words (the first entry that holds it).
-        for (qsizetype j = 1; j < file.extra.size(); ++j) {
-            if (file.extra.at(j).word == word) {
-                file.extra.removeAt(j);
-                break;
-            }
-        }
-        return added;
+        return placeWord(file.puzzle, file.extra, s.x, s.y, s.orientation, word, clue);
     });
 }
 
@@ -278,37 +253,22 @@ int runStore(const CliArguments &cli)
     if (args.size() < 2 || args.size() > 3)
         return usageError(QStringLiteral("store takes a puzzle file, a word and optionally its "
                                          "clue"));
-    const QString word = asTyped(args.at(1)).toUpper();
-    if (word.size() < 3) {
-        return refused(Message{QStringLiteral("Word Legth Error"),
-                               QStringLiteral("Sorry, the mimimum leghth for a word is 3 "
-                                              "characters."),
-                               Icon::Information});
-    }
+    const QString word = typedWord(args.at(1));
     const QString clue = args.size() > 2 ? clueText(args.at(2)) : QString();
     if (const std::optional<int> refusedName = writableName(args.at(0)))
         return *refusedName;
     PuzzleFile file{args.at(0), {}, newExtraWords()};
     if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
         return *failed;
-    bool known = false;
-    for (const ExtraWord &e : file.extra)
-        known = known || e.word == word;
-    if (!file.puzzle.isEmpty) {
-        for (const GridWord &w : file.puzzle.words)
-            known = known || w.answer == word;
-    }
-    if (known) {
+    const StoreWordCheck check = storeWord(file.extra, file.puzzle, word, clue);
+    if (check == StoreWordCheck::Stored)
+        return save(file);
+    if (check == StoreWordCheck::AlreadyUsed) {
         // The window stops silently here; the file stays as it was.
         cliErr() << "velloquin-cli: " << word << " is already stored or placed; nothing changed\n";
         return ExitOk;
     }
-    if (storedWordsFull(file.extra))
-        return refused(storedWordsFullMessage());
-    if (const std::optional<QChar> bad = firstControlCharacter(word + clue))
-        return refused(controlCharacterMessage(*bad));
-    file.extra.append(ExtraWord{word, clue});
-    return save(file);
+    return refused(storeWordRefusal(check));
 }
 
 int runShow(const CliArguments &cli)

@@ -59,7 +59,7 @@ namespace {
 // How a step names a word: as the grid shows it.
 QString stepText(const char *action, const QString &word)
 {
-    return QStringLiteral("%1 %2").arg(QLatin1String(action), word.trimmed().toUpper());
+    return QStringLiteral("%1 %2").arg(QLatin1String(action), upperCaseWord(word.trimmed()));
 }
 
 } // namespace
@@ -130,13 +130,11 @@ Result<> PuzzleDocument::placeWord(int x, int y, Direction orientation, const QS
                                    const QString &clue)
 {
     CrosswordData puzzle = m_puzzle;
-    const Result<> added = addWord(puzzle, qint16(x), qint16(y), word, orientation, clue, true,
-                                   PlacementCheck::ApplyRules);
-    if (added) {
-        ExtraWords stored = m_stored;
-        Velloquin::removeStoredWord(stored, word);
+    ExtraWords stored = m_stored;
+    const Result<> added =
+        Velloquin::placeWord(puzzle, stored, qint16(x), qint16(y), orientation, word, clue);
+    if (added)
         applyEdit(std::move(puzzle), std::move(stored), stepText("Place", word));
-    }
     return added;
 }
 

@@ -18,6 +18,48 @@ const Message WordLengthError{QStringLiteral("Word Legth Error"),
 
 } // namespace
 
+QString upperCaseWord(QStringView word)
+{
+    QString upper = word.toString().toUpper();
+    if (upper.size() == word.size())
+        return upper;
+    // Some capital is longer: letter by letter, a surrogate pair counting as one letter.
+    upper.clear();
+    for (qsizetype i = 0; i < word.size();) {
+        const qsizetype n =
+            word.at(i).isHighSurrogate() && i + 1 < word.size() && word.at(i + 1).isLowSurrogate()
+                ? 2
+                : 1;
+        const QStringView letter = word.mid(i, n);
+        const QString capital = letter.toString().toUpper();
+        upper += capital.size() == n ? QStringView(capital) : letter;
+        i += n;
+    }
+    return upper;
+}
+
+QString typedWord(QStringView text)
+{
+    QString word;
+    word.reserve(text.size());
+    for (const QChar c : text) {
+        if (c != QLatin1Char(' '))
+            word += c;
+    }
+    return upperCaseWord(word);
+}
+
+Result<> placeWord(CrosswordData &puzzle, ExtraWords &stored, qint16 x, qint16 y,
+                   Direction orientation, const QString &word, const QString &clue)
+{
+    const QString upper = upperCaseWord(word);
+    const Result<> added =
+        addWord(puzzle, x, y, upper, orientation, clue, true, PlacementCheck::ApplyRules);
+    if (added)
+        removeStoredWord(stored, upper);
+    return added;
+}
+
 Result<> replaceWord(CrosswordData &puzzle, qint16 index, const QString &answer,
                      const QString &clue)
 {
@@ -26,7 +68,7 @@ Result<> replaceWord(CrosswordData &puzzle, qint16 index, const QString &answer,
                                  Icon::Error);
     if (answer.size() < kMinWordLength)
         return Result<>::refused(WordTooSmall);
-    const QString upper = answer.toUpper();
+    const QString upper = upperCaseWord(answer);
     const GridWord &old = puzzle.words.at(index);
     CrosswordData check = puzzle;
     Result<> result = removeWordAt(check, index);
@@ -89,7 +131,7 @@ StoreWordCheck storeWord(ExtraWords &stored, const CrosswordData &puzzle, const 
         return StoreWordCheck::TooShort;
     if (firstControlCharacter(word) || firstControlCharacter(clue))
         return StoreWordCheck::ControlCharacter;
-    const QString upper = word.toUpper();
+    const QString upper = upperCaseWord(word);
     if (wordsInUse(puzzle, stored).contains(upper))
         return StoreWordCheck::AlreadyUsed;
     if (storedWordsFull(stored))
@@ -110,7 +152,7 @@ Message storeWordRefusal(StoreWordCheck check)
 
 bool removeStoredWord(ExtraWords &stored, const QString &word)
 {
-    const QString upper = word.toUpper();
+    const QString upper = upperCaseWord(word);
     for (qsizetype i = 1; i < stored.size(); ++i) {
         if (stored.at(i).word == upper) {
             stored.removeAt(i);

@@ -24,6 +24,13 @@ QString characterCode(QChar c);
 // The refusal of a word or clue that holds the control character c.
 Message controlCharacterMessage(QChar c);
 
+// A word in capitals, as the grid and the stored words hold it: each letter takes Qt's full
+// upper case, except a letter whose capital is longer (ß, the ligature ﬁ), which keeps its
+// own form, so that one letter stays one square and the word keeps the length it was typed at.
+QString upperCaseWord(QStringView word);
+// What the word box makes of typed text: blanks dropped, then upperCaseWord.
+QString typedWord(QStringView text);
+
 // The shortest answer a placed or stored word may have.
 inline constexpr int kMinWordLength = 3;
 
@@ -33,6 +40,11 @@ inline constexpr int kMinWordLength = 3;
 // puzzle as it was.
 Result<> replaceWord(CrosswordData &puzzle, qint16 index, const QString &answer,
                      const QString &clue);
+
+// Places word (upper-cased) at (x, y) under the placement rules and takes the first stored
+// entry that holds it out of the stored words. A refusal leaves both as they were.
+Result<> placeWord(CrosswordData &puzzle, ExtraWords &stored, qint16 x, qint16 y,
+                   Direction orientation, const QString &word, const QString &clue);
 
 // What storing a word in the stored-word list comes to.
 enum class StoreWordCheck {

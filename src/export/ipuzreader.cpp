@@ -216,7 +216,7 @@ Problem readLetter(const QJsonValue &raw, int x, int y, QChar *letter)
         return QStringLiteral("The square at %1 holds '%2'; the program keeps one letter per "
                               "square.")
             .arg(square(x, y), text);
-    *letter = text.at(0).toUpper();
+    *letter = upperCaseWord(text).at(0);
     return {};
 }
 

@@ -121,7 +121,7 @@ QString normalisedWord(const QString &raw)
         if (!c.isSpace())
             word.append(c);
     }
-    return word.toUpper();
+    return upperCaseWord(word);
 }
 
 } // namespace

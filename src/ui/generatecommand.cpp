@@ -10,6 +10,7 @@
 #include "thoroughlayout.h"
 #include "waitpanel.h"
 #include "wordpanel.h"
+#include "wordrules.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -87,11 +88,11 @@ private:
 // True when the stored word at entry has no letter in common with any other stored word.
 bool sharesNoLetter(const ExtraWords &stored, qsizetype entry)
 {
-    const QString word = stored.at(entry).word.toUpper();
+    const QString word = upperCaseWord(stored.at(entry).word);
     for (qsizetype i = 1; i < stored.size(); ++i) {
         if (i == entry)
             continue;
-        const QString other = stored.at(i).word.toUpper();
+        const QString other = upperCaseWord(stored.at(i).word);
         for (const QChar c : word)
             if (other.contains(c))
                 return false;

@@ -13,6 +13,7 @@
 #include "placementsearch.h"
 #include "toolbar.h"
 #include "twips.h"
+#include "wordrules.h"
 #include "wordsmodel.h"
 
 #include <QComboBox>
@@ -56,28 +57,17 @@ const Message NoGridWords{QStringLiteral("No Grid Words"),
 
 using namespace panel;
 
-// Text pasted into the word box gets the same treatment as typed text: blanks dropped,
-// a to z upper-cased. Text set by the program (a word chosen from the list) is not touched.
+// Text pasted into the word box gets the same treatment as typed text (typedWord). Text set
+// by the program (a word chosen from the list) is not touched.
 class WordBoxValidator : public QValidator
 {
 public:
     using QValidator::QValidator;
     State validate(QString &input, int &pos) const override
     {
-        QString cleaned;
-        cleaned.reserve(input.size());
-        int newPos = pos;
-        for (qsizetype i = 0; i < input.size(); ++i) {
-            const QChar c = input.at(i);
-            if (c == QLatin1Char(' ')) {
-                if (i < pos)
-                    --newPos;
-                continue;
-            }
-            cleaned += (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ? c.toUpper() : c;
-        }
-        input = cleaned;
-        pos = newPos;
+        // The rule keeps one letter to one character, so the cursor stays behind the same letter.
+        pos = int(typedWord(QStringView(input).left(pos)).size());
+        input = typedWord(input);
         return Acceptable;
     }
 };
@@ -562,7 +552,7 @@ void WordPanel::updateWord()
             clearEntry();
         resetPosition();
         emit outcome(tr("Placed %1 at %2,%3 %4")
-                         .arg(text.trimmed().toUpper())
+                         .arg(upperCaseWord(text.trimmed()))
                          .arg(c)
                          .arg(r)
                          .arg(dir == Direction::Down ? tr("down") : tr("across")));
@@ -574,7 +564,7 @@ void WordPanel::updateWord()
         }
         clearEntry();
         resetPosition();
-        emit outcome(tr("Updated %1").arg(text.trimmed().toUpper()));
+        emit outcome(tr("Updated %1").arg(upperCaseWord(text.trimmed())));
     }
     hideMarks();
 }
@@ -624,7 +614,7 @@ void WordPanel::removeStoredWord()
 
 bool WordPanel::isListed(const QString &word) const
 {
-    const QString upper = word.toUpper();
+    const QString upper = upperCaseWord(word);
     const ExtraWords &stored = m_document.storedWords();
     return std::any_of(stored.begin() + 1, stored.end(),
                        [&](const ExtraWord &entry) { return entry.word == upper; });
@@ -664,11 +654,12 @@ void WordPanel::markPlaces()
     const CandidateList candidates = findPlacements(m_document.puzzle(), word);
     const int length = int(word.size());
     if (candidates.isEmpty())
-        emit outcome(tr("No place found for %1").arg(word.toUpper()));
+        emit outcome(tr("No place found for %1").arg(upperCaseWord(word)));
     else
-        emit outcome(candidates.size() == 1
-                         ? tr("1 place found for %1").arg(word.toUpper())
-                         : tr("%1 places found for %2").arg(candidates.size()).arg(word.toUpper()));
+        emit outcome(
+            candidates.size() == 1
+                ? tr("1 place found for %1").arg(upperCaseWord(word))
+                : tr("%1 places found for %2").arg(candidates.size()).arg(upperCaseWord(word)));
     for (qsizetype i = 0; i < candidates.size(); ++i) {
         const qsizetype member = i + 1;
         ShapeFrame *marker = member < m_markers.size() ? m_markers.at(member) : addMarker();
@@ -681,7 +672,7 @@ void WordPanel::markPlaces()
 
 void WordPanel::wordChosen()
 {
-    const QString upper = m_wordBox->currentText().toUpper();
+    const QString upper = upperCaseWord(m_wordBox->currentText());
     const ExtraWords &extra = m_document.storedWords();
     for (const ExtraWord &entry : extra) {
         if (entry.word == upper) {
@@ -739,7 +730,7 @@ bool WordPanel::gridKey(const QKeyEvent *key)
         // A letter starts a new word at this square: typing goes on in the word box, and
         // the clue of the word shown before does not stay with it.
         m_wordBox->setFocus(Qt::OtherFocusReason);
-        m_wordBox->setEditText(text.toUpper());
+        m_wordBox->setEditText(upperCaseWord(text));
         m_clueEdit->clear();
         return true;
     }
@@ -793,7 +784,7 @@ bool WordPanel::eventFilter(QObject *watched, QEvent *event)
         return true;
     if (text.size() == 1 && text.at(0) >= QLatin1Char('a') && text.at(0) <= QLatin1Char('z')) {
         if (QLineEdit *edit = m_wordBox->lineEdit())
-            edit->insert(text.toUpper());
+            edit->insert(upperCaseWord(text));
         return true;
     }
     return QObject::eventFilter(watched, event);

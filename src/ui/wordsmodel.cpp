@@ -16,19 +16,6 @@ namespace {
 // Group rows carry 0 as internal id; a word row carries its group + 1.
 constexpr quintptr GroupRowId = 0;
 
-// An answer typed into the list gets what typing into the word box gives: blanks dropped,
-// a to z in capitals.
-QString typedAnswer(const QString &text)
-{
-    QString answer;
-    for (const QChar c : text) {
-        if (c == QLatin1Char(' '))
-            continue;
-        answer += (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ? c.toUpper() : c;
-    }
-    return answer;
-}
-
 } // namespace
 
 WordsModel::WordsModel(PuzzleDocument &document, QObject *parent)
@@ -201,7 +188,7 @@ bool WordsModel::setData(const QModelIndex &index, const QVariant &value, int ro
     }
     if (index.column() != AnswerColumn)
         return false;
-    const QString answer = typedAnswer(value.toString());
+    const QString answer = typedWord(value.toString());
     if (answer == word.answer)
         return true;
     const Result<> replaced = m_document.replaceWord(placed, answer, word.clue);

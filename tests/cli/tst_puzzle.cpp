@@ -3,6 +3,8 @@
 // The puzzle-editing subcommands of velloquin-cli, run as a user's script would run them.
 #include "crosswordfile.h"
 #include "gridedit.h"
+#include "puzzledocument.h"
+#include "wordrules.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -45,6 +47,8 @@ private Q_SLOTS:
     void showOfEmptyPuzzle();
     void edits_data();
     void edits();
+    void sameWordsAsTheWindow_data();
+    void sameWordsAsTheWindow();
     void refusalsLeaveFileAlone_data();
     void refusalsLeaveFileAlone();
     void badCommandLinesLeaveFileAlone_data();
@@ -198,6 +202,64 @@ void TestCliPuzzle::edits()
     }
     QCOMPARE(gotStored.join(' '), stored);
     QCOMPARE(QStringLiteral("%1x%2").arg(puzzle.width).arg(puzzle.height), size);
+}
+
+void TestCliPuzzle::sameWordsAsTheWindow_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("grid"); // the answers on the grid after the steps, sorted
+    QTest::newRow("\u00e9cole") << QStringList{"store FILE \u00e9cole a_school",
+                                               "add FILE 0 0 across \u00e9cole a_school",
+                                               "store FILE house a_home", "generate FILE --seed 1"}
+                                << "HOUSE \u00c9COLE";
+    QTest::newRow("stra\u00dfe") << QStringList{"store FILE stra\u00dfe road",
+                                                "add FILE 0 1 down stra_\u00dfe"}
+                                 << "STRA\u00dfE";
+    QTest::newRow("word list") << QStringList{"make LIST FILE --fit --budget-ms 200 --seed 1"}
+                               << "STRA\u00dfE \u00c9COLE";
+}
+
+// Each step through the command line and through the document, given the word as the word
+// box gives it; both hold the same words, placed the same where no layout runs.
+void TestCliPuzzle::sameWordsAsTheWindow()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, grid);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("e.cwd"), list = dir.filePath("w.txt");
+    QVERIFY(
+        writeFileBytes(list, QStringLiteral("stra\u00dfe\tRoad\n\u00e9cole\tSchool\n").toUtf8()));
+    QCOMPARE(runCli({"new", path}).exitCode, 0);
+    PuzzleDocument document;
+    document.newPuzzle(16, 16, QString(), QString());
+    const auto words = [](const CrosswordData &puzzle, const ExtraWords &stored) {
+        QStringList got = wordsInUse(puzzle, stored);
+        got.sort();
+        return got.join(' ');
+    };
+    CrosswordFileContent file;
+    for (const QString &step : steps) {
+        QStringList a = withPath(step, path);
+        a.replaceInStrings(QStringLiteral("LIST"), list);
+        QCOMPARE(runCli(a).exitCode, 0);
+        WordList imported;
+        if (a.first() == "store")
+            document.storeWord(typedWord(a.at(2)), a.value(3));
+        else if (a.first() == "add")
+            QVERIFY(document
+                        .placeWord(a.at(2).toInt(), a.at(3).toInt(),
+                                   a.at(4) == "down" ? Direction::Down : Direction::Across,
+                                   typedWord(a.at(5)), a.value(6))
+                        .ok());
+        else if (a.first() == "make")
+            QVERIFY(document.importWordList(list, &imported).ok());
+        file = loadCrosswordFile(path, 16, 16).value();
+        QCOMPARE(words(file.puzzle, file.extra), words(document.puzzle(), document.storedWords()));
+        if (a.first() != "make" && a.first() != "generate")
+            QCOMPARE(words(file.puzzle, newExtraWords()),
+                     words(document.puzzle(), newExtraWords()));
+    }
+    QCOMPARE(words(file.puzzle, newExtraWords()), grid);
 }
 
 void TestCliPuzzle::refusalsLeaveFileAlone_data()

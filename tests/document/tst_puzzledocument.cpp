@@ -64,7 +64,7 @@ private slots:
         const QStringList otter{QStringLiteral("OTTER")};
         QTest::newRow("place a stored word") << Operation([](PuzzleDocument &d) {
             QVERIFY(d.placeWord(4, 1, Direction::Down, QStringLiteral("otter"), {}).ok());
-        }) << true << true << QStringList{"CAT", "COW", "otter"}
+        }) << true << true << QStringList{"CAT", "COW", "OTTER"}
                                              << QStringList();
         QTest::newRow("place a new word") << Operation([](PuzzleDocument &d) {
             QVERIFY(d.placeWord(4, 2, Direction::Down, QStringLiteral("TOE"), {}).ok());

@@ -632,8 +632,10 @@ void tst_WordPanel::keyFilterUpperCasesAndDropsBlanks_data()
                                             << "R2-D2'S!";
     QTest::newRow("upper case stays") << "MiXeD"
                                       << "MIXED";
-    QTest::newRow("letters beyond a-z pass")
-        << QStringLiteral("caf\u00e9") << QStringLiteral("CAF\u00e9");
+    QTest::newRow("letters beyond a-z")
+        << QStringLiteral("caf\u00e9") << QStringLiteral("CAF\u00c9");
+    QTest::newRow("a longer capital keeps its letter")
+        << QStringLiteral("stra\u00dfe") << QStringLiteral("STRA\u00dfE");
 }
 
 void tst_WordPanel::keyFilterUpperCasesAndDropsBlanks()
