@@ -2,9 +2,7 @@
 // The .puz writer on any puzzle a file can hold: a file it writes has the format's
 // header, a grid of the stated size, one string for each clue it counts and checksums
 // that match its content.
-#include "crosswordfile.h"
-#include "fuzzsupport.h"
-#include "gridedit.h"
+#include "fuzzpuzzle.h"
 #include "puzwriter.h"
 
 using namespace Velloquin;
@@ -20,13 +18,10 @@ quint16 read16(const QByteArray &bytes, qsizetype at)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const Result<CrosswordFileContent> loaded =
-        loadCrosswordBytes(fuzzBytes(data, size), QStringLiteral("fuzz.cwd"), 16, 16);
-    if (!loaded)
+    const std::optional<CrosswordData> puzzle = fuzzPuzzle(data, size);
+    if (!puzzle)
         return 0;
-    CrosswordData puzzle = loaded.value().puzzle;
-    numberSquares(puzzle);
-    const Result<PuzContent> made = puzBytes(puzzle);
+    const Result<PuzContent> made = puzBytes(*puzzle);
     if (!made) {
         FUZZ_CHECK(!made.message().text.isEmpty());
         return 0;

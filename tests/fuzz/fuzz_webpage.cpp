@@ -2,9 +2,7 @@
 // The web page writer on any puzzle a file can hold: a page it writes is one HTML
 // document whose only scripts are its own and whose puzzle data is valid JSON, whatever
 // the texts hold.
-#include "crosswordfile.h"
-#include "fuzzsupport.h"
-#include "gridedit.h"
+#include "fuzzpuzzle.h"
 #include "htmlpage.h"
 
 #include <QJsonDocument>
@@ -14,13 +12,10 @@ using namespace Velloquin;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const Result<CrosswordFileContent> loaded =
-        loadCrosswordBytes(fuzzBytes(data, size), QStringLiteral("fuzz.cwd"), 16, 16);
-    if (!loaded)
+    const std::optional<CrosswordData> puzzle = fuzzPuzzle(data, size);
+    if (!puzzle)
         return 0;
-    CrosswordData puzzle = loaded.value().puzzle;
-    numberSquares(puzzle);
-    const Result<QByteArray> page = webPageBytes(puzzle);
+    const Result<QByteArray> page = webPageBytes(*puzzle);
     if (!page) {
         FUZZ_CHECK(!page.message().text.isEmpty());
         return 0;
