@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
 
+#include "filecommands.h"
 #include "interchangecommands.h"
-#include "mainwindow.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -60,7 +60,7 @@ QString readWindowCommandLine(const QStringList &arguments)
     return files.value(0);
 }
 
-bool openCommandLineFile(MainWindow &window, const QString &file)
+bool openCommandLineFile(const CommandContext &context, const QString &file)
 {
     QString path = file;
     if (path.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
@@ -69,10 +69,10 @@ bool openCommandLineFile(MainWindow &window, const QString &file)
     if (!path.isEmpty())
         path = QFileInfo(path).absoluteFilePath();
     if (path.endsWith(QLatin1String(".ipuz"), Qt::CaseInsensitive))
-        return importIpuzFile(window, path);
+        return importIpuzFile(context, path);
     if (path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
-        return importWordListFile(window, path);
-    return window.openFile(path);
+        return importWordListFile(context, path);
+    return openPuzzleFile(context, path);
 }
 
 } // namespace Velloquin

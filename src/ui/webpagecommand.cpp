@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "webpagecommand.h"
 
+#include "dialogs.h"
 #include "filedialogs.h"
 #include "htmlpage.h"
-#include "mainwindow.h"
+#include "puzzledocument.h"
 
 #include <QAction>
 #include <QLocale>
@@ -12,10 +13,11 @@
 
 namespace Velloquin {
 
-void addWebPageCommand(MainWindow &window)
+QList<WindowCommand> webPageCommands(const CommandContext &context)
 {
-    window.addCommand(WindowMenu::Export, QStringLiteral("mnuExportHtml"), kExportWebPageCaption,
-                      [&window] { exportWebPage(window); });
+    return {{makeCommandAction(context.parent, QStringLiteral("mnuExportHtml"),
+                               kExportWebPageCaption, [&context] { exportWebPage(context); }),
+             WindowMenu::Export}};
 }
 
 namespace {
@@ -48,30 +50,29 @@ void keepOptions(QAction *command, const WebPageOptions &options)
 
 } // namespace
 
-QString exportWebPage(MainWindow &window)
+QString exportWebPage(const CommandContext &context)
 {
-    Dialogs &ask = window.dialogs();
+    Dialogs &ask = context.dialogs;
     // Made twice, so a puzzle it cannot hold is refused before the dialogs.
-    const Result<QByteArray> made = webPageBytes(window.puzzle());
+    const Result<QByteArray> made = webPageBytes(context.document.puzzle());
     if (!made) {
         ask.message(made.message());
         return QString();
     }
-    auto *command = window.findChild<QAction *>(QStringLiteral("mnuExportHtml"));
+    auto *command = context.parent->findChild<QAction *>(QStringLiteral("mnuExportHtml"));
     const std::optional<WebPageOptions> options = ask.webPageOptions(lastOptions(command));
     if (!options)
         return QString();
     keepOptions(command, *options);
-    QString path =
-        ask.saveFile(kSaveWebPageTitle,
-                     exportStartFolder(window.document().fileName(), window.paths().dialogFolder),
-                     kWebPageFilter);
+    QString path = ask.saveFile(
+        kSaveWebPageTitle,
+        exportStartFolder(context.document.fileName(), context.paths.dialogFolder), kWebPageFilter);
     if (path.isEmpty())
         return QString();
     if (!path.endsWith(QLatin1String(".html"), Qt::CaseInsensitive) &&
         !path.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive))
         path += QLatin1String(".html");
-    const Result<> written = writeWebPage(path, window.puzzle(), *options);
+    const Result<> written = writeWebPage(path, context.document.puzzle(), *options);
     if (!written) {
         ask.message(written.message());
         return QString();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "commandcontext.h"
+
 #include <QPageSize>
 #include <QString>
 #include <QUrl>
@@ -8,8 +10,6 @@
 #include <functional>
 
 namespace Velloquin {
-
-class MainWindow;
 
 // What the Word export needs from the desktop; tests replace it.
 struct WordExportDesktop
@@ -25,8 +25,7 @@ struct WordExportDesktop
     static WordExportDesktop system();
 };
 
-// The desktop the window's export command (ToolbarCommand::ExportToWord) uses: system() until a
-// test replaces it.
+// The desktop the window's export command uses: system() until a test replaces it.
 WordExportDesktop &windowWordExportDesktop();
 
 // Texts of the export.
@@ -42,12 +41,17 @@ inline const QString kExportingCaption = QStringLiteral("Exporting to Word\nPlea
 // refuse are left out; an empty result becomes "Crossword". Ends in ".docx".
 QString wordDocumentFileName(const QString &title);
 
-// The Word export (ToolbarCommand::ExportToWord): offers to hide the answers, asks where the
+// "Export to MS &Word..." (mnuWordExport in "&Tools", toolbar button 5) and "&MS Word
+// Document..." (mnuExportWord in "E&xport"), both running exportWordDocument with
+// windowWordExportDesktop().
+QList<WindowCommand> wordExportCommands(const CommandContext &context);
+
+// The Word export: offers to hide the answers, asks where the
 // document goes, saves the grid picture of picView as the temporary picture file, shows the wait
 // panel while the document is built (progress on XP2), deletes the temporary picture
 // when the document was written (a failure leaves it and shows why), restores the
 // answers and opens the document on the desktop. Returns the path of the document
 // written, or an empty string when the user cancelled or the export failed.
-QString exportWordDocument(MainWindow &window, const WordExportDesktop &desktop);
+QString exportWordDocument(const CommandContext &context, const WordExportDesktop &desktop);
 
 } // namespace Velloquin

@@ -464,7 +464,7 @@ void tst_MainWindow::hideAnswersRedrawsWithoutLetters()
     // Square (1, 0) holds the A of CAT and no square number.
     QVERIFY(darkPixelsInSquare(w, 1, 0) > 0);
     control<Toolbar>(w, "TB1")->activateButton(6);
-    QVERIFY(w.answersHidden());
+    QVERIFY(w.commandContext().drawOptions().answersHidden);
     QVERIFY(control<Toolbar>(w, "TB1")->isButtonChecked(6));
     QCOMPARE(darkPixelsInSquare(w, 1, 0), 0);
     // The squares themselves are still drawn in the squares colour.
@@ -472,7 +472,7 @@ void tst_MainWindow::hideAnswersRedrawsWithoutLetters()
     const int cw = image.width() / 10, ch = image.height() / 8;
     QCOMPARE(image.pixel(cw + cw / 2, ch / 2), qRgb(255, 255, 255));
     control<Toolbar>(w, "TB1")->activateButton(6);
-    QVERIFY(!w.answersHidden());
+    QVERIFY(!w.commandContext().drawOptions().answersHidden);
     QVERIFY(darkPixelsInSquare(w, 1, 0) > 0);
 }
 
@@ -522,7 +522,7 @@ void tst_MainWindow::copyCluesPutsClueTextOnTheClipboard()
                        "5 - Climbs mountains, eats almost anything\r\n\r\nDOWN\r\n"
                        "1 - Gives milk\r\n(3)\r\n2 - Warty amphibian\r\n4 - Bird of prey\r\n"
                        "6 - Fish in a can\r\n"));
-    QCOMPARE(clipboard->text(), w.clueListText());
+    QCOMPARE(clipboard->text(), clueListText(w.document().puzzle()));
 }
 
 void tst_MainWindow::colourChoiceRedrawsAtOnce()
@@ -620,7 +620,7 @@ void tst_MainWindow::changeWithDeclinedResizeKeepsTheGrid()
     QVERIFY(w.document().placeWord(0, 0, Direction::Across, QStringLiteral("OAK"), {}).ok());
     control<QComboBox>(w, "txtXSize")->setCurrentText(QStringLiteral("25"));
     m_fixture->dialogs.answers.enqueue(Dialogs::Answer::No);
-    w.updateProperties();
+    control<GradientButton>(w, "cmdUpdateProperties")->click();
     QCOMPARE(w.puzzle().width, 16);
     QCOMPARE(control<QComboBox>(w, "txtXSize")->currentText(), QStringLiteral("16"));
     QCOMPARE(control<QComboBox>(w, "txtX")->count(), 16);
@@ -631,7 +631,7 @@ void tst_MainWindow::emptyGridResizesWithoutWarning()
     // No word can be lost, so nothing is asked.
     MainWindow &w = *m_window;
     control<QComboBox>(w, "txtXSize")->setCurrentText(QStringLiteral("25"));
-    w.updateProperties();
+    control<GradientButton>(w, "cmdUpdateProperties")->click();
     QVERIFY(m_fixture->dialogs.shown.isEmpty());
     QCOMPARE(w.puzzle().width, 25);
 }
@@ -789,7 +789,9 @@ void tst_MainWindow::shortcutsRunToolbarOnlyCommands()
     if (checkedButton != 0) {
         // The toolbar button shows the state, and so does the menu item.
         QVERIFY(control<Toolbar>(w, "TB1")->isButtonChecked(checkedButton));
-        QCOMPARE(checkedButton == 6 ? w.answersHidden() : w.outlineMode(), true);
+        QCOMPARE(checkedButton == 6 ? w.commandContext().drawOptions().answersHidden
+                                    : w.commandContext().drawOptions().outlineMode,
+                 true);
         auto *item =
             w.findChild<QAction *>(checkedButton == 6 ? "mnuHideAnswers" : "mnuOutlineMode");
         QVERIFY(item && item->isChecked());

@@ -331,7 +331,8 @@ private slots:
         });
         const bool printed = qt.preview(printer, [&](QPrinter &onto) {
             ++paints;
-            printWorksheet(*m_window, onto, PrintParts::PuzzleAndKey);
+            printWorksheet(m_fixture->dialogs, m_window->document().puzzle(), onto,
+                           PrintParts::PuzzleAndKey);
         });
         QVERIFY(!printed);
         QVERIFY(paints >= 1);
