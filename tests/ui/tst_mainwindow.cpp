@@ -92,6 +92,8 @@ private slots:
     void menusHaveTheirCaptions_data();
     void menusHaveTheirCaptions();
     void mainToolbarHasItsButtonsAndTips();
+    void toolbarButtonsShowTheirMenuItems_data();
+    void toolbarButtonsShowTheirMenuItems();
     void everyNamedControlHasAnAccessibleName_data();
     void everyNamedControlHasAnAccessibleName();
     void wordPanelHasItsCaptions();
@@ -342,6 +344,44 @@ void tst_MainWindow::mainToolbarHasItsButtonsAndTips()
     QCOMPARE(tb2.buttonToolTip(3), QStringLiteral("Search for locations to place the word."));
     // The band hands its gradient to the toolbar.
     QVERIFY(tb.hasGradient());
+}
+
+void tst_MainWindow::toolbarButtonsShowTheirMenuItems_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("item");
+    const char *items[] = {"mnuFileNew",      "mnuFileOpen",      "mnuFileSave",
+                           "mnuCopyPic",      "mnuWordExport",    "mnuHideAnswers",
+                           "mnuSaveSettings", "mnuResetSettings", "mnuOutlineMode"};
+    for (int i = 0; i < 9; ++i)
+        QTest::addRow("%d %s", i + 1, items[i]) << i + 1 << QString::fromLatin1(items[i]);
+}
+
+void tst_MainWindow::toolbarButtonsShowTheirMenuItems()
+{
+    QFETCH(int, button);
+    QFETCH(QString, item);
+    Toolbar &tb = *control<Toolbar>(*m_window, "TB1");
+    auto *action = control<QAction>(*m_window, item);
+    QCOMPARE(tb.buttonAction(button), action);
+    QVERIFY(!action->associatedObjects().isEmpty()); // in its menu too
+    QCOMPARE(tb.buttonKind(button) == Toolbar::ButtonKind::Check, action->isCheckable());
+    QSignalSpy triggered(action, &QAction::triggered);
+    action->setEnabled(false);
+    QVERIFY(!tb.isButtonEnabled(button));
+    action->setEnabled(true);
+    // The questions the commands ask are all declined.
+    m_fixture->dialogs.answers.enqueue(Dialogs::Answer::Cancel);
+    const bool checked = action->isChecked();
+    tb.activateButton(button);
+    QCOMPARE(triggered.size(), 1);
+    if (action->isCheckable()) {
+        // The menu item shows what the button did, and the button what the item does.
+        QCOMPARE(action->isChecked(), !checked);
+        action->trigger();
+        QCOMPARE(tb.isButtonChecked(button), action->isChecked());
+        QCOMPARE(triggered.size(), 2);
+    }
 }
 
 void tst_MainWindow::everyNamedControlHasAnAccessibleName_data()
