@@ -108,8 +108,8 @@ QString exportWordDocument(const CommandContext &context, const WordExportDeskto
     // Hide Answers button stay as they are.
     DrawOptions options = context.drawOptions();
     if (!options.answersHidden) {
-        switch (
-            dialogs.question(kHideAnswersTitle, kHideAnswersText, Dialogs::Buttons::YesNoCancel)) {
+        switch (dialogs.question(hideAnswersTitle(), hideAnswersText(),
+                                 Dialogs::Buttons::YesNoCancel)) {
         case Dialogs::Answer::Yes:
             options.answersHidden = true;
             break;
@@ -124,7 +124,7 @@ QString exportWordDocument(const CommandContext &context, const WordExportDeskto
     const QString folder = exportStartFolder(context.document.fileName(), desktop.documentsFolder);
     const QString suggested =
         QDir(folder).filePath(wordDocumentFileName(context.document.puzzle().title));
-    QString target = dialogs.saveFile(kSaveWordTitle, suggested, kSaveWordFilter);
+    QString target = dialogs.saveFile(saveWordTitle(), suggested, saveWordFilter());
     if (target.isEmpty())
         return QString();
     if (!target.endsWith(QLatin1String(".docx"), Qt::CaseInsensitive))
@@ -137,7 +137,7 @@ QString exportWordDocument(const CommandContext &context, const WordExportDeskto
     const QImage picture = renderCrosswordPrintImage(
         context.document.puzzle(), context.grid.innerSize(), options, context.grid.foreColour());
     WaitPanel &wait = context.wait;
-    wait.start(kExportingCaption);
+    wait.start(exportingCaption());
     reportProgress(nullptr, 0);
 
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));

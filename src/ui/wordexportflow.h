@@ -3,6 +3,7 @@
 
 #include "commandcontext.h"
 
+#include <QCoreApplication>
 #include <QPageSize>
 #include <QString>
 #include <QUrl>
@@ -28,14 +29,29 @@ struct WordExportDesktop
 // The desktop the window's export command uses: system() until a test replaces it.
 WordExportDesktop &windowWordExportDesktop();
 
-// Texts of the export.
-inline const QString kHideAnswersTitle = QStringLiteral("Hide the answers");
-inline const QString kHideAnswersText =
-    QStringLiteral("The answers are currently being shown in the crossword.\n"
-                   "Would you like to hide the answers in the export to Word?");
-inline const QString kSaveWordTitle = QStringLiteral(" Save this Word document as:");
-inline const QString kSaveWordFilter = QStringLiteral("Word document (*.docx)");
-inline const QString kExportingCaption = QStringLiteral("Exporting to Word\nPlease Wait");
+// Texts of the export, in the language of the user.
+inline QString hideAnswersTitle()
+{
+    return QCoreApplication::translate("WordExportFlow", "Hide the answers");
+}
+inline QString hideAnswersText()
+{
+    return QCoreApplication::translate("WordExportFlow",
+                                       "The answers are currently being shown in the crossword.\n"
+                                       "Would you like to hide the answers in the export to Word?");
+}
+inline QString saveWordTitle()
+{
+    return QCoreApplication::translate("WordExportFlow", " Save this Word document as:");
+}
+inline QString saveWordFilter()
+{
+    return QCoreApplication::translate("WordExportFlow", "Word document (*.docx)");
+}
+inline QString exportingCaption()
+{
+    return QCoreApplication::translate("WordExportFlow", "Exporting to Word\nPlease Wait");
+}
 
 // A file name for the document from the puzzle's title: characters that file systems
 // refuse are left out; an empty result becomes "Crossword". Ends in ".docx".

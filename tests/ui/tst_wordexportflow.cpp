@@ -83,8 +83,8 @@ private slots:
     {
         dialogs().answers.enqueue(Answer::Cancel);
         QCOMPARE(exportWordDocument(m_window->commandContext(), desktop()), QString());
-        QCOMPARE(dialogs().titles(), QStringList{kHideAnswersTitle});
-        QCOMPARE(dialogs().shown[0].text, kHideAnswersText);
+        QCOMPARE(dialogs().titles(), QStringList{hideAnswersTitle()});
+        QCOMPARE(dialogs().shown[0].text, hideAnswersText());
         QCOMPARE(dialogs().shown[0].buttons, Dialogs::Buttons::YesNoCancel);
         QVERIFY(!m_window->commandContext().drawOptions().answersHidden);
         QVERIFY(m_opened.isEmpty());
@@ -98,10 +98,10 @@ private slots:
         dialogs().paths.enqueue(target);
         QCOMPARE(exportWordDocument(m_window->commandContext(), desktop()), target);
 
-        QCOMPARE(dialogs().titles(), (QStringList{kHideAnswersTitle, kSaveWordTitle}));
+        QCOMPARE(dialogs().titles(), (QStringList{hideAnswersTitle(), saveWordTitle()}));
         const ScriptedDialogs::Shown &save = dialogs().shown[1];
         QCOMPARE(save.kind, Kind::SaveFile);
-        QCOMPARE(save.filter, kSaveWordFilter);
+        QCOMPARE(save.filter, saveWordFilter());
         // The save dialog suggests the puzzle's title in the documents folder.
         QCOMPARE(save.text, documents() + QStringLiteral("/Animals.docx"));
         QCOMPARE(dialogs().unscripted, 0);
@@ -149,7 +149,7 @@ private slots:
         const QString target = documents() + QStringLiteral("/hidden.docx");
         dialogs().paths.enqueue(target);
         QCOMPARE(exportWordDocument(m_window->commandContext(), desktop()), target);
-        QCOMPARE(dialogs().titles(), QStringList{kSaveWordTitle});
+        QCOMPARE(dialogs().titles(), QStringList{saveWordTitle()});
         QVERIFY(m_window->commandContext().drawOptions().answersHidden);
     }
 
@@ -157,7 +157,7 @@ private slots:
     {
         dialogs().answers.enqueue(Answer::Yes);
         QCOMPARE(exportWordDocument(m_window->commandContext(), desktop()), QString());
-        QCOMPARE(dialogs().titles(), (QStringList{kHideAnswersTitle, kSaveWordTitle}));
+        QCOMPARE(dialogs().titles(), (QStringList{hideAnswersTitle(), saveWordTitle()}));
         QVERIFY(!m_window->commandContext().drawOptions().answersHidden);
         QVERIFY(QDir(documents()).entryList(QDir::Files).isEmpty());
         QVERIFY(m_opened.isEmpty());
@@ -203,7 +203,7 @@ private slots:
         QVERIFY(!exportWordDocument(m_window->commandContext(), desktop()).isEmpty());
         QCOMPARE(values, (QList<int>{10, 15, 20, 30, 40, 50, 60, 70, 80, 100}));
         for (const QString &c : captions)
-            QCOMPARE(c, kExportingCaption);
+            QCOMPARE(c, exportingCaption());
         QVERIFY(!visible.contains(false));
         QVERIFY(!control<GradientPanel>(*m_window, "pGress")->isVisible());
         QCOMPARE(control<QLabel>(*m_window, "Label4")->text(), WaitPanel::GenerateCaption);
@@ -223,7 +223,7 @@ private slots:
                 });
         QCOMPARE(exportWordDocument(m_window->commandContext(), desktop()), target);
         QCOMPARE(nested, QStringList{QString()});
-        QCOMPARE(dialogs().titles(), QStringList{kSaveWordTitle});
+        QCOMPARE(dialogs().titles(), QStringList{saveWordTitle()});
         QVERIFY(!QFile::exists(documents() + QStringLiteral("/second.docx")));
     }
 
@@ -234,7 +234,7 @@ private slots:
         dialogs().paths.enqueue(target);
         QCOMPARE(exportWordDocument(m_window->commandContext(), desktop()), QString());
         QCOMPARE(dialogs().titles(),
-                 (QStringList{kHideAnswersTitle, kSaveWordTitle, kWordExportErrorTitle}));
+                 (QStringList{hideAnswersTitle(), saveWordTitle(), kWordExportErrorTitle}));
         QVERIFY(dialogs().shown.last().text.contains(QStringLiteral("x.docx")));
         QVERIFY(!QFile::exists(target));
         QVERIFY(!m_window->commandContext().drawOptions().answersHidden);
@@ -264,7 +264,7 @@ private slots:
         const QString target = documents() + QStringLiteral("/button.docx");
         dialogs().paths.enqueue(target);
         control<Toolbar>(*m_window, "TB1")->activateButton(5);
-        QCOMPARE(dialogs().titles(), (QStringList{kHideAnswersTitle, kSaveWordTitle}));
+        QCOMPARE(dialogs().titles(), (QStringList{hideAnswersTitle(), saveWordTitle()}));
         QVERIFY(QFile::exists(target));
         QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(target)});
     }
