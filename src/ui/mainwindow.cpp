@@ -153,6 +153,8 @@ void MainWindow::restorePlacement()
     if (placement->maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
     m_wordsDock->setVisible(placement->wordsShown);
+    // A panel hidden before the window is shown announces nothing.
+    m_wordsAction->setChecked(placement->wordsShown);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -283,6 +285,7 @@ void MainWindow::buildViewCommands()
                              {}, QKeySequence(Qt::CTRL | Qt::Key_J), true);
     words->setCheckable(true);
     words->setChecked(!m_wordsDock->isHidden());
+    m_wordsAction = words;
     // Shown from the keyboard, the list takes the focus so the keys go on there.
     connect(words, &QAction::triggered, m_wordsDock, [this](bool shown) {
         m_wordsDock->setVisible(shown);

@@ -159,6 +159,7 @@ private:
     QAction *m_exitSeparator = nullptr;
     QAction *m_hideAnswersAction = nullptr;
     QAction *m_outlineAction = nullptr;
+    QAction *m_wordsAction = nullptr;
     ToolbarBand *m_toolbarBand = nullptr;
     Toolbar *m_mainToolbar = nullptr;
     QFrame *m_bandLine = nullptr;

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -769,14 +770,18 @@ void tst_MainWindow::reopensWhereItWasLeft_data()
 {
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<bool>("maximized");
-    QTest::newRow("moved and enlarged") << QRect(40, 50, 900, 700) << false;
-    QTest::newRow("maximised") << QRect(60, 70, 820, 640) << true;
+    QTest::addColumn<bool>("wordsShown");
+    QTest::newRow("moved and enlarged") << QRect(40, 50, 900, 700) << false << true;
+    QTest::newRow("maximised, no Words panel") << QRect(60, 70, 820, 640) << true << false;
 }
 
 void tst_MainWindow::reopensWhereItWasLeft()
 {
     QFETCH(QRect, geometry);
     QFETCH(bool, maximized);
+    QFETCH(bool, wordsShown);
+    if (!wordsShown)
+        control<QAction>(*m_window, "mnuWordsPanel")->trigger();
     m_window->setGeometry(geometry);
     QTRY_COMPARE(m_window->geometry(), geometry);
     if (maximized) {
@@ -792,6 +797,9 @@ void tst_MainWindow::reopensWhereItWasLeft()
     QCOMPARE(m_window->normalGeometry(), geometry);
     if (!maximized)
         QCOMPARE(m_window->geometry(), geometry);
+    // The Words panel's item says whether the panel came back.
+    QCOMPARE(control<QAction>(*m_window, "mnuWordsPanel")->isChecked(), wordsShown);
+    QCOMPARE(m_window->findChild<QDockWidget *>()->isVisible(), wordsShown);
 }
 
 void tst_MainWindow::shortcutsRunToolbarOnlyCommands_data()
