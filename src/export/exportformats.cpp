@@ -84,18 +84,23 @@ Result<QString> writeHtmlJob(const ExportJob &job)
 // and .puz hold the solution for the player's program; the web page hides its answers
 // itself. Captions and filters are the window's own texts.
 const ExportFormat kFormats[] = {
-    {"docx", "puzzle page", true, writeDocxJob, 5, "mnuExportWord", "&MS Word Document...",
-     "Word document (*.docx)"},
-    {"ipuz", "", false, writeIpuzJob, 1, "mnuExportIpuz", "Puzzle as &ipuz...",
-     "ipuz crossword file (*.ipuz)"},
-    {"puz", "Across Lite", false, writePuzJob, 2, "mnuExportPuz", "Puzzle as &Across Lite puz...",
-     "Across Lite puzzle file (*.puz)"},
-    {"pdf", "worksheet and answer key", false, writePdfJob, 3, "mnuExportPdf", "P&DF worksheet...",
-     "PDF document (*.pdf)"},
+    {"docx", "puzzle page", true, writeDocxJob, 5, "mnuExportWord",
+     QT_TRANSLATE_NOOP("Velloquin::ExportFormats", "&MS Word Document..."),
+     QT_TRANSLATE_NOOP("Velloquin::ExportFormats", "Word document (*.docx)")},
+    {"ipuz", "", false, writeIpuzJob, 1, "mnuExportIpuz",
+     QT_TRANSLATE_NOOP("Velloquin::ExportFormats", "Puzzle as &ipuz..."),
+     QT_TRANSLATE_NOOP("Velloquin::ExportFormats", "ipuz crossword file (*.ipuz)")},
+    {"puz", "Across Lite", false, writePuzJob, 2, "mnuExportPuz",
+     QT_TRANSLATE_NOOP("Velloquin::ExportFormats", "Puzzle as &Across Lite puz..."),
+     QT_TRANSLATE_NOOP("Velloquin::ExportFormats", "Across Lite puzzle file (*.puz)")},
+    {"pdf", "worksheet and answer key", false, writePdfJob, 3, "mnuExportPdf",
+     QT_TRANSLATE_NOOP("Velloquin::ExportFormats", "P&DF worksheet..."),
+     QT_TRANSLATE_NOOP("Velloquin::ExportFormats", "PDF document (*.pdf)")},
     {"png", "the grid page picture", true, writePictureJob, 0, "", "", ""},
     {"bmp", "the grid page picture", true, writePictureJob, 0, "", "", ""},
-    {"html", "web page", false, writeHtmlJob, 4, "mnuExportHtml", "&Web Page (HTML)...",
-     "Web page (*.html *.htm)"},
+    {"html", "web page", false, writeHtmlJob, 4, "mnuExportHtml",
+     QT_TRANSLATE_NOOP("Velloquin::ExportFormats", "&Web Page (HTML)..."),
+     QT_TRANSLATE_NOOP("Velloquin::ExportFormats", "Web page (*.html *.htm)")},
 };
 
 } // namespace
