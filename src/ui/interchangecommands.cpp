@@ -4,10 +4,7 @@
 #include "crosswordfile.h"
 #include "dialogs.h"
 #include "filecommands.h"
-#include "filedialogs.h"
 #include "ipuzreader.h"
-#include "ipuzwriter.h"
-#include "puzwriter.h"
 #include "puzzledocument.h"
 #include "wordlist.h"
 
@@ -18,38 +15,6 @@
 namespace Velloquin {
 
 namespace {
-
-// Writes the puzzle to a path; on success what the user should know about the file
-// written (empty for nothing).
-using Writer = Result<QString> (*)(const QString &, const CrosswordData &, const ExportDetails &);
-
-Result<QString> writeIpuz(const QString &path, const CrosswordData &puzzle,
-                          const ExportDetails &details)
-{
-    if (const Result<> written = writeIpuzFile(path, puzzle, details); !written)
-        return written;
-    return QString();
-}
-
-QString exportAs(const CommandContext &context, const QString &word, const QString &extension,
-                 const QString &filter, Writer write)
-{
-    QString path = context.dialogs.saveFile(
-        QStringLiteral(" Save this %1 as:").arg(word),
-        exportStartFolder(context.document.fileName(), context.paths.dialogFolder), filter);
-    if (path.isEmpty())
-        return QString();
-    if (!path.endsWith(QLatin1Char('.') + extension, Qt::CaseInsensitive))
-        path += QLatin1Char('.') + extension;
-    const Result<QString> written = write(path, context.document.puzzle(), ExportDetails{});
-    if (!written) {
-        context.dialogs.message(written.message());
-        return QString();
-    }
-    if (!written.value().isEmpty())
-        context.dialogs.message(QStringLiteral("Export"), written.value(), Icon::Information);
-    return path;
-}
 
 // Reads the ipuz file at path into the window's puzzle without asking; a file that cannot
 // be read leaves the puzzle, its history and its recovery copy as they were.
@@ -75,10 +40,6 @@ bool readIpuzInto(const CommandContext &context, const QString &path)
 QList<WindowCommand> interchangeCommands(const CommandContext &context)
 {
     const CommandContext &c = context;
-    QAction *ipuz = makeCommandAction(c.parent, QStringLiteral("mnuExportIpuz"), kExportIpuzCaption,
-                                      [&c] { exportIpuz(c); });
-    QAction *puz = makeCommandAction(c.parent, QStringLiteral("mnuExportPuz"), kExportPuzCaption,
-                                     [&c] { exportPuz(c); });
     QAction *wordList = makeCommandAction(
         c.parent, QStringLiteral("mnuImportWordList"),
         QCoreApplication::translate("InterchangeCommands", "&Import Word List..."),
@@ -88,10 +49,7 @@ QList<WindowCommand> interchangeCommands(const CommandContext &context)
                           QCoreApplication::translate("InterchangeCommands", "Import ip&uz..."),
                           [&c] { importIpuz(c); });
     // In "&File", a group of their own.
-    return {{ipuz, WindowMenu::Export},
-            {puz, WindowMenu::Export},
-            {wordList, WindowMenu::File, true},
-            {importIpuzAction, WindowMenu::File}};
+    return {{wordList, WindowMenu::File, true}, {importIpuzAction, WindowMenu::File}};
 }
 
 bool importWordList(const CommandContext &context)
@@ -137,18 +95,6 @@ bool importIpuzFile(const CommandContext &context, const QString &path)
 {
     context.hideMarks();
     return maybeSave(context) && readIpuzInto(context, path);
-}
-
-QString exportIpuz(const CommandContext &context)
-{
-    return exportAs(context, QStringLiteral("ipuz crossword"), QStringLiteral("ipuz"), kIpuzFilter,
-                    writeIpuz);
-}
-
-QString exportPuz(const CommandContext &context)
-{
-    return exportAs(context, QStringLiteral("Across Lite puzzle"), QStringLiteral("puz"),
-                    kPuzFilter, writePuzFile);
 }
 
 } // namespace Velloquin

@@ -2,7 +2,6 @@
 #include "printcommands.h"
 
 #include "dialogs.h"
-#include "filedialogs.h"
 #include "puzzledocument.h"
 #include "safefile.h"
 #include "wordexport.h"
@@ -263,31 +262,6 @@ bool PrintCommands::print()
     return printWorksheet(m_context.dialogs, m_context.document.puzzle(), target, parts);
 }
 
-QString PrintCommands::exportPdf()
-{
-    Dialogs &ask = m_context.dialogs;
-    const Dialogs::Answer key = ask.question(kWorksheetQuestionTitle, kWorksheetQuestionText,
-                                             Dialogs::Buttons::YesNoCancel);
-    if (key == Dialogs::Answer::Cancel)
-        return QString();
-    QString path = ask.saveFile(
-        kSaveWorksheetTitle,
-        exportStartFolder(m_context.document.fileName(), m_context.paths.dialogFolder), kPdfFilter);
-    if (path.isEmpty())
-        return QString();
-    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        path += QLatin1String(".pdf");
-    const PrintParts parts =
-        key == Dialogs::Answer::Yes ? PrintParts::PuzzleAndKey : PrintParts::PuzzleOnly;
-    const Result<> written = writePdfWorksheet(path, m_context.document.puzzle(),
-                                               worksheetOptions(parts, systemPaperSize()));
-    if (!written) {
-        ask.message(written.message());
-        return QString();
-    }
-    return path;
-}
-
 // --- The menus -----------------------------------------------------------------------
 
 PrintCommands *printCommands(QObject &window)
@@ -303,10 +277,8 @@ QList<WindowCommand> printCommandGroup(const CommandContext &context)
         context.parent, QStringLiteral("mnuPrint"),
         QCoreApplication::translate("PrintCommands", "&Print..."),
         [commands] { commands->print(); }, QKeySequence(Qt::CTRL | Qt::Key_P));
-    QAction *pdf = makeCommandAction(context.parent, QStringLiteral("mnuExportPdf"),
-                                     kExportPdfCaption, [commands] { commands->exportPdf(); });
-    // "&Print..." in "&File", a group of its own; "PDF worksheet..." in "E&xport".
-    return {{print, WindowMenu::File, true}, {pdf, WindowMenu::Export}};
+    // "&Print..." in "&File", a group of its own.
+    return {{print, WindowMenu::File, true}};
 }
 
 } // namespace Velloquin

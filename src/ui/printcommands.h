@@ -17,14 +17,8 @@ class QWidget;
 
 namespace Velloquin {
 
-// Captions and dialog texts of the print and worksheet commands.
+// Caption of the print command.
 inline const QString kPrintCaption = QStringLiteral("&Print...");
-inline const QString kExportPdfCaption = QStringLiteral("P&DF worksheet...");
-inline const QString kPdfFilter = QStringLiteral("PDF document (*.pdf)");
-inline const QString kSaveWorksheetTitle = QStringLiteral(" Save this worksheet as:");
-inline const QString kWorksheetQuestionTitle = QStringLiteral("PDF worksheet");
-inline const QString kWorksheetQuestionText =
-    QStringLiteral("Add the answer key on pages of its own after the puzzle?");
 
 // Which pages a worksheet holds.
 enum class PrintParts { PuzzleAndKey, PuzzleOnly, KeyOnly };
@@ -83,8 +77,8 @@ private:
     QWidget *m_parent;
 };
 
-// The window's print and worksheet commands and what they keep between runs: the
-// printer with its settings and the last choice of pages. A child of the context's parent,
+// The window's print command and what it keeps between runs: the printer with its
+// settings and the last choice of pages. A child of the context's parent,
 // named "printCommands".
 class PrintCommands : public QObject
 {
@@ -107,10 +101,6 @@ public:
     // "&Print...": asks which pages, then prints through the print dialog or shows the
     // preview. True when pages went to the printer.
     bool print();
-    // "PDF worksheet...": asks whether to add the answer key and for a file name (".pdf"
-    // added when missing), writes the worksheet and shows a refusal. Returns the path
-    // written, or an empty string.
-    QString exportPdf();
 
 private:
     const CommandContext &m_context;
@@ -130,8 +120,8 @@ WorksheetOptions worksheetOptions(PrintParts parts, QPageSize::PageSizeId paper)
 bool printWorksheet(Dialogs &dialogs, const CrosswordData &puzzle, QPrinter &printer,
                     PrintParts parts);
 
-// "&Print..." (mnuPrint, Ctrl+P) for "&File" in a group of its own, and "PDF
-// worksheet..." (mnuExportPdf) for "E&xport". Creates the PrintCommands they share.
+// "&Print..." (mnuPrint, Ctrl+P) for "&File" in a group of its own. Creates the
+// PrintCommands it runs.
 QList<WindowCommand> printCommandGroup(const CommandContext &context);
 
 // The PrintCommands made for the window (by printCommandGroup), or nullptr.

@@ -3,11 +3,11 @@
 
 #include "commandline.h"
 #include "editcommands.h"
+#include "exportcommands.h"
 #include "filecommands.h"
 #include "helpcommands.h"
 #include "interchangecommands.h"
 #include "printcommands.h"
-#include "webpagecommand.h"
 #include "wordexportflow.h"
 
 namespace Velloquin {
@@ -16,7 +16,7 @@ QList<WindowCommand> windowCommands(const CommandContext &context)
 {
     QList<WindowCommand> commands;
     for (const CommandGroup group :
-         {fileCommands, editCommands, interchangeCommands, printCommandGroup, webPageCommands,
+         {fileCommands, editCommands, interchangeCommands, printCommandGroup, exportCommands,
           wordExportCommands, helpCommands})
         commands += group(context);
     return commands;

@@ -8,7 +8,7 @@ class QWidget;
 namespace Velloquin {
 
 // Every command group of the main window, made for context, in menu order: the file
-// commands, undo and copying, import and export, printing, the web page, the Word document
+// commands, undo and copying, import, printing, one export a format, the Word document
 // and help. A new command goes into one of the groups, or a new group in this list.
 QList<WindowCommand> windowCommands(const CommandContext &context);
 

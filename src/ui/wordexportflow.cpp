@@ -69,11 +69,8 @@ QList<WindowCommand> wordExportCommands(const CommandContext &context)
         c.parent, QStringLiteral("mnuWordExport"),
         QCoreApplication::translate("WordExportFlow", "Export to MS &Word..."), run);
     setCommandTip(tools, QCoreApplication::translate("WordExportFlow", "Export to MS Word."));
-    // The Word document is an export like the others, so it is found there too.
-    QAction *exportMenu = makeCommandAction(
-        c.parent, QStringLiteral("mnuExportWord"),
-        QCoreApplication::translate("WordExportFlow", "&MS Word Document..."), run);
-    return {{tools, WindowMenu::Tools, false, 5}, {exportMenu, WindowMenu::Export}};
+    // The Export menu's "&MS Word Document..." is a row of the export formats.
+    return {{tools, WindowMenu::Tools, false, 5}};
 }
 
 QString wordDocumentFileName(const QString &title)

@@ -57,9 +57,8 @@ inline QString exportingCaption()
 // refuse are left out; an empty result becomes "Crossword". Ends in ".docx".
 QString wordDocumentFileName(const QString &title);
 
-// "Export to MS &Word..." (mnuWordExport in "&Tools", toolbar button 5) and "&MS Word
-// Document..." (mnuExportWord in "E&xport"), both running exportWordDocument with
-// windowWordExportDesktop().
+// "Export to MS &Word..." (mnuWordExport in "&Tools", toolbar button 5), running
+// exportWordDocument with windowWordExportDesktop().
 QList<WindowCommand> wordExportCommands(const CommandContext &context);
 
 // The Word export: offers to hide the answers, asks where the
