@@ -50,7 +50,7 @@ namespace {
 // The main toolbar's layout: its buttons show the actions of the commands, in this order.
 const QString MainToolbarLayout = QStringLiteral("NNN|N|NC|NN|C");
 // The toolbar buttons of the window's own commands.
-enum ToolbarButtonOf {
+enum OwnToolbarButton {
     HideAnswersButton = 6,
     SaveSettingsButton,
     ResetSettingsButton,
