@@ -85,7 +85,7 @@ int runRender(const CliArguments &args)
             return usageError(QStringLiteral("%1 needs a whole number of pixels from 1 to %2")
                                   .arg(QLatin1String(name))
                                   .arg(kMaxPictureSide));
-        (name == QLatin1String("--width-px") ? width : height) = side;
+        (QLatin1String(name) == QLatin1String("--width-px") ? width : height) = side;
     }
     for (const char *name : {"--background", "--gridlines", "--squares"}) {
         const std::optional<QString> text = args.value(name);
@@ -95,9 +95,9 @@ int runRender(const CliArguments &args)
         if (!number)
             return usageError(QStringLiteral("%1 needs a colour number").arg(QLatin1String(name)));
         const QColor colour = colourFromNumber(*number);
-        if (name == QLatin1String("--background"))
+        if (QLatin1String(name) == QLatin1String("--background"))
             options.background = colour;
-        else if (name == QLatin1String("--gridlines"))
+        else if (QLatin1String(name) == QLatin1String("--gridlines"))
             options.gridLines = colour;
         else
             options.squares = colour;

@@ -55,7 +55,8 @@ const Help kHelp[] = {
             "fit, clashes with a letter or runs alongside another word is refused.\n\n"
             "Example:\n"
             "  velloquin-cli add animals.cwd 0 0 across CAT \"Small pet\"\n\n" EDITS_FILE},
-    {"delete", "Takes the word that starts at column X, row Y in that direction off the grid.\n\n"
+    {"delete", "Takes the word that starts at column X, row Y in that direction off the grid\n"
+               "and keeps it with its clue in the stored words, as the window does.\n\n"
                "Example:\n"
                "  velloquin-cli delete animals.cwd 0 0 across\n\n" EDITS_FILE},
     {"move",
