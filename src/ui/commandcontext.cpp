@@ -7,8 +7,9 @@ namespace Velloquin {
 
 namespace {
 
-// Where setCommandTip keeps the tooltip without its keys.
+// Where setCommandTip keeps the tooltip without its keys, and whether keys go after it.
 constexpr char CommandTipProperty[] = "commandTip";
+constexpr char CommandTipKeysProperty[] = "commandTipKeys";
 
 } // namespace
 
@@ -23,10 +24,17 @@ QAction *makeCommandAction(QObject *owner, const QString &name, const QString &c
     return action;
 }
 
-void setCommandTip(QAction *action, const QString &tip)
+void setCommandTip(QAction *action, const QString &tip, bool withKeys)
 {
     action->setProperty(CommandTipProperty, tip);
+    action->setProperty(CommandTipKeysProperty, withKeys);
     action->setToolTip(tip);
+}
+
+bool commandTipTakesKeys(const QAction *action)
+{
+    return action->property(CommandTipKeysProperty).toBool() ||
+           !action->property(CommandTipKeysProperty).isValid();
 }
 
 QString commandTip(const QAction *action)

@@ -75,8 +75,11 @@ using CommandGroup = QList<WindowCommand> (*)(const CommandContext &);
 QAction *makeCommandAction(QObject *owner, const QString &name, const QString &caption,
                            const std::function<void()> &run, const QKeySequence &shortcut = {});
 
-// The tooltip of an action a toolbar button shows too; the Help commands add its keys.
-void setCommandTip(QAction *action, const QString &tip);
+// The tooltip of an action a toolbar button shows too; the Help commands add its keys
+// unless withKeys is false.
+void setCommandTip(QAction *action, const QString &tip, bool withKeys = true);
+// Whether the Help commands add the keys to the action's tooltip.
+bool commandTipTakesKeys(const QAction *action);
 // The tooltip given by setCommandTip, or an empty string.
 QString commandTip(const QAction *action);
 

@@ -154,7 +154,7 @@ QList<WindowCommand> helpCommands(const CommandContext &context)
 void nameCommandKeys(QWidget &window)
 {
     for (QAction *action : window.findChildren<QAction *>()) {
-        if (action->isSeparator() || action->shortcuts().isEmpty())
+        if (action->isSeparator() || action->shortcuts().isEmpty() || !commandTipTakesKeys(action))
             continue;
         const QString tip = commandTip(action);
         action->setToolTip(QStringLiteral("%1 (%2)").arg(tip.isEmpty() ? plainCaption(action) : tip,

@@ -306,19 +306,12 @@ void MainWindow::buildViewCommands()
     m_mainToolbar->setButtonAction(SaveSettingsButton, saveSettings);
     m_mainToolbar->setButtonAction(ResetSettingsButton, reset);
 
-    auto wordItem = [this, command](WordListCommand which, const QString &name,
-                                    const QString &caption, const QKeySequence &shortcut,
-                                    bool startsGroup) {
-        command(
-            WindowMenu::Tools, name, caption,
-            [this, which] { m_wordPanel->runWordListCommand(which); }, shortcut, startsGroup);
-    };
-    wordItem(WordListCommand::Store, QStringLiteral("mnuStoreWord"), tr("S&tore Word in the List"),
-             {}, true);
-    wordItem(WordListCommand::Remove, QStringLiteral("mnuRemoveWord"),
-             tr("Re&move Word from the List"), {}, false);
-    wordItem(WordListCommand::SearchPlaces, QStringLiteral("mnuSearchPlaces"),
-             tr("Search for &Places for the Word"), QKeySequence::Find, false);
+    // The word list commands are the word panel's; its toolbar shows them too.
+    bool first = true;
+    for (QAction *action : m_wordPanel->wordListActions()) {
+        addCommand({action, WindowMenu::Tools, first});
+        first = false;
+    }
     // Cuts away the empty rows and columns around the words, so the squares print larger.
     command(
         WindowMenu::Tools, QStringLiteral("mnuTrimGrid"), tr("Tr&im Grid to Words"),

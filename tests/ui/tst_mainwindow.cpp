@@ -349,20 +349,27 @@ void tst_MainWindow::mainToolbarHasItsButtonsAndTips()
 
 void tst_MainWindow::toolbarButtonsShowTheirMenuItems_data()
 {
+    QTest::addColumn<QString>("toolbar");
     QTest::addColumn<int>("button");
     QTest::addColumn<QString>("item");
     const char *items[] = {"mnuFileNew",      "mnuFileOpen",      "mnuFileSave",
                            "mnuCopyPic",      "mnuWordExport",    "mnuHideAnswers",
-                           "mnuSaveSettings", "mnuResetSettings", "mnuOutlineMode"};
-    for (int i = 0; i < 9; ++i)
-        QTest::addRow("%d %s", i + 1, items[i]) << i + 1 << QString::fromLatin1(items[i]);
+                           "mnuSaveSettings", "mnuResetSettings", "mnuOutlineMode",
+                           "mnuStoreWord",    "mnuRemoveWord",    "mnuSearchPlaces"};
+    for (int i = 0; i < 12; ++i) {
+        const char *bar = i < 9 ? "TB1" : "TB2";
+        const int button = i < 9 ? i + 1 : i - 8;
+        QTest::addRow("%s %d %s", bar, button, items[i])
+            << QString::fromLatin1(bar) << button << QString::fromLatin1(items[i]);
+    }
 }
 
 void tst_MainWindow::toolbarButtonsShowTheirMenuItems()
 {
+    QFETCH(QString, toolbar);
     QFETCH(int, button);
     QFETCH(QString, item);
-    Toolbar &tb = *control<Toolbar>(*m_window, "TB1");
+    Toolbar &tb = *control<Toolbar>(*m_window, toolbar);
     auto *action = control<QAction>(*m_window, item);
     QCOMPARE(tb.buttonAction(button), action);
     QVERIFY(!action->associatedObjects().isEmpty()); // in its menu too
