@@ -40,15 +40,17 @@ void prepareWindowCommandLine(int argc, char *argv[])
 QString readWindowCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Velloquin makes crossword puzzles: place words and clues on a grid by "
-                       "hand or automatically, then save, print or export the puzzle."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Velloquin makes crossword puzzles: place words and clues on "
+                       "a grid by hand or automatically, then save, print or export "
+                       "the puzzle."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
-        QStringLiteral("A puzzle file (.cwd) to open, an .ipuz file to import or a word list "
-                       "(.txt) to add to the stored words."),
+        QCoreApplication::translate("CommandLine",
+                                    "A puzzle file (.cwd) to open, an .ipuz file to import or a "
+                                    "word list (.txt) to add to the stored words."),
         QStringLiteral("[FILE]"));
     parser.process(arguments);
     const QStringList files = parser.positionalArguments();
