@@ -56,8 +56,11 @@ void TestLayout::singleWordPlacedAtFirstAttempt()
     CrosswordData puzzle = emptyPuzzle(10, 10);
     RandomSource random;
     QList<int> reports;
-    const LayoutOutcome outcome = generateLayout(puzzle, extraWith({"HELLO"}), random,
-                                                 [&](int attempt) { reports.append(attempt); });
+    const LayoutOutcome outcome =
+        generateLayout(puzzle, extraWith({"HELLO"}), random, [&](int attempt) {
+            reports.append(attempt);
+            return true;
+        });
     QVERIFY(outcome.placed());
     QCOMPARE(outcome.attempts, 1);
     QVERIFY(outcome.messages().isEmpty());
@@ -77,8 +80,11 @@ void TestLayout::wordsWithoutCommonLetterExhaustAttempts()
     const CrosswordData before = puzzle;
     RandomSource random;
     QList<int> reports;
-    const LayoutOutcome outcome = generateLayout(puzzle, extraWith({"CAT", "DOG"}), random,
-                                                 [&](int attempt) { reports.append(attempt); });
+    const LayoutOutcome outcome =
+        generateLayout(puzzle, extraWith({"CAT", "DOG"}), random, [&](int attempt) {
+            reports.append(attempt);
+            return true;
+        });
     QCOMPARE(outcome.result, LayoutResult::AttemptsExhausted);
     QCOMPARE(outcome.attempts, kMaxLayoutAttempts + 1);
     QVERIFY(!outcome.message.has_value());
