@@ -57,15 +57,6 @@ std::optional<int> pictureSide(const QString &text)
 
 } // namespace
 
-Message pictureNotSaved(const QString &path, const QString &reason)
-{
-    // As the picture writer of the BMP files words it.
-    return Message{QStringLiteral("Save Picture"),
-                   QStringLiteral("The picture could not be saved as %1:\n%2")
-                       .arg(QDir::toNativeSeparators(path), reason),
-                   Icon::Error};
-}
-
 int runClues(const CliArguments &cli)
 {
     const QStringList &args = cli.positional;
