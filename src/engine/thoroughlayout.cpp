@@ -92,12 +92,15 @@ private:
     bool m_wander = false;
     CandidateList m_candidates;
     CandidateList m_chosen;
+    // Work space of makeRoom: the places of the waiting word that share a letter.
+    std::vector<quint8> m_sharing;
 };
 
 ThoroughSearch::ThoroughSearch(int width, int height, const ExtraWords &extra, RandomSource &random)
     : m_width(qMax(0, width)), m_height(qMax(0, height)), m_grid(m_width, m_height),
       m_acrossOwner(size_t(m_width) * size_t(m_height), -1),
-      m_downOwner(size_t(m_width) * size_t(m_height), -1), m_random(random)
+      m_downOwner(size_t(m_width) * size_t(m_height), -1), m_random(random),
+      m_sharing(size_t(m_width) * size_t(m_height), 0)
 {
     for (qsizetype i = 1; i < extra.size(); ++i) {
         Item item;
@@ -429,13 +432,36 @@ bool ThoroughSearch::makeRoom()
                 blocking.push_back(j);
         }
     };
+    // Only a place that shares a letter qualifies, so the places are marked first from the
+    // letters on the grid: bit 1 across, bit 2 down. Most places of a full grid share none.
+    std::fill(m_sharing.begin(), m_sharing.end(), quint8(0));
+    for (int y = 0; y < m_height; ++y) {
+        for (int x = 0; x < m_width; ++x) {
+            const char16_t c = m_grid.letter(x, y);
+            if (c == 0)
+                continue;
+            const bool freeAcross = !m_grid.covered(x, y, Direction::Across);
+            const bool freeDown = !m_grid.covered(x, y, Direction::Down);
+            for (int k = 0; k < item.length; ++k) {
+                if (item.upper.at(k).unicode() != c)
+                    continue;
+                if (freeAcross && x - k >= 0 && x - k + item.length <= m_width)
+                    m_sharing[size_t(cellOf(x - k, y))] |= 1;
+                if (freeDown && y - k >= 0 && y - k + item.length <= m_height)
+                    m_sharing[size_t(cellOf(x, y - k))] |= 2;
+            }
+        }
+    }
     for (const Direction o : {Direction::Across, Direction::Down}) {
         const int dx = o == Direction::Down ? 0 : 1;
         const int dy = o == Direction::Down ? 1 : 0;
+        const quint8 bit = o == Direction::Down ? 2 : 1;
         const int maxX = o == Direction::Down ? m_width - 1 : m_width - item.length;
         const int maxY = o == Direction::Down ? m_height - item.length : m_height - 1;
         for (int y = 0; y <= maxY; ++y) {
             for (int x = 0; x <= maxX; ++x) {
+                if (!(m_sharing[size_t(cellOf(x, y))] & bit))
+                    continue;
                 blocking.clear();
                 int shared = 0;
                 block(x - dx, y - dy);
