@@ -53,6 +53,11 @@ struct Score
     }
 };
 
+// Changes made with the plain rule (more words, or as many with as many crossings) before
+// a layout with fewer words is taken too; most layouts that will succeed have succeeded by
+// then.
+constexpr qint64 kAbsentAfter = 400;
+
 class ThoroughSearch
 {
 public:
@@ -76,6 +81,14 @@ private:
     bool makeRoom();
     Score score() const;
     int placedCount() const;
+    // The waiting words' counts of changes spent waiting, summed.
+    qint64 absentWeight() const
+    {
+        qint64 sum = 0;
+        for (size_t i = 0; i < m_spots.size(); ++i)
+            sum += m_spots[i].placed || m_items.at(int(i)).hopeless ? 0 : m_absent[i];
+        return sum;
+    }
     ThoroughLayout result(const std::vector<Spot> &spots) const;
 
     int m_width;
@@ -92,6 +105,8 @@ private:
     bool m_wander = false;
     CandidateList m_candidates;
     CandidateList m_chosen;
+    // For each word, after how many changes it was waiting (while not every word was placed).
+    std::vector<qint64> m_absent;
     // Work space of makeRoom: the places of the waiting word that share a letter.
     std::vector<quint8> m_sharing;
 };
@@ -608,6 +623,9 @@ ThoroughLayout ThoroughSearch::run(const ThoroughOptions &options,
     bool cancelled = false;
     bool byClock = false;
     std::vector<Spot> saved;
+    m_absent.assign(m_spots.size(), 0);
+    qint64 currentAbsent = 0;
+    qint64 changes = 0;
 
     while (m_placeable > 0) {
         if (best.placed == m_placeable && (sinceBest >= patience || options.stopWhenAllPlaced))
@@ -642,10 +660,16 @@ ThoroughLayout ThoroughSearch::run(const ThoroughOptions &options,
                 destroy();
             fill();
             const Score next = score();
+            const qint64 nextAbsent = absentWeight();
             // Equal layouts are taken too, so that the search can wander across them.
-            const bool accept =
+            bool accept =
                 next.placed > current.placed || (next.placed == current.placed &&
                                                  (m_wander || next.crossings >= current.crossings));
+            // A search that has run a while without placing every word also takes a layout
+            // whose waiting words have waited less so far, even when more words wait: the
+            // words that keep waiting get their turn, and the others find a place later.
+            if (!accept && current.placed < m_placeable && changes >= kAbsentAfter)
+                accept = nextAbsent < currentAbsent;
             if (accept) {
                 if (next.placed > current.placed)
                     sinceCurrent = 0;
@@ -657,6 +681,14 @@ ThoroughLayout ThoroughSearch::run(const ThoroughOptions &options,
         }
         ++sinceCurrent;
         ++sinceBest;
+        if (current.placed < m_placeable) {
+            for (size_t i = 0; i < m_spots.size(); ++i) {
+                if (!m_spots[i].placed && !m_items.at(int(i)).hopeless)
+                    ++m_absent[i];
+            }
+            currentAbsent = absentWeight();
+        }
+        ++changes;
         if (current.betterThan(best)) {
             best = current;
             bestSpots = m_spots;
