@@ -46,9 +46,9 @@ struct ThoroughOptions
 };
 
 // Steps allowed per millisecond of budget. An optimised build on a 2-core machine ran
-// 450 to 750 crossing searches a millisecond, so the default budget's 600 000 steps take
-// it one to two seconds and the step limit, not the clock, normally ends a search.
-constexpr qint64 kThoroughStepsPerMs = 300;
+// 580 to 1 060 crossing searches a millisecond, so the default budget's 800 000 steps take
+// it 0.8 to 1.4 seconds and the step limit, not the clock, normally ends a search.
+constexpr qint64 kThoroughStepsPerMs = 400;
 
 enum class ThoroughResult {
     AllPlaced, // every stored word has a place
