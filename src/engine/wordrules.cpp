@@ -49,9 +49,17 @@ QString typedWord(QStringView text)
     return upperCaseWord(word);
 }
 
+Message noWordEnteredMessage()
+{
+    return {QStringLiteral("No Word Entered"), QStringLiteral("Please enter a word to add."),
+            Icon::Error};
+}
+
 Result<> placeWord(CrosswordData &puzzle, ExtraWords &stored, qint16 x, qint16 y,
                    Direction orientation, const QString &word, const QString &clue)
 {
+    if (word.trimmed().isEmpty())
+        return Result<>::refused(noWordEnteredMessage());
     const QString upper = upperCaseWord(word);
     const Result<> added =
         addWord(puzzle, x, y, upper, orientation, clue, true, PlacementCheck::ApplyRules);

@@ -34,8 +34,6 @@ namespace Velloquin {
 
 namespace {
 
-const Message NoWordEntered{QStringLiteral("No Word Entered"),
-                            QStringLiteral("Please enter a word to add."), Icon::Error};
 const Message BadPosition{QStringLiteral("Error"),
                           QStringLiteral("Please enter valid numbers for Number, X, and Y."),
                           Icon::Error};
@@ -523,7 +521,7 @@ void WordPanel::updateWord()
     Dialogs &dialogs = m_dialogs;
     const QString text = m_wordBox->currentText();
     if (text.trimmed().isEmpty()) {
-        dialogs.message(NoWordEntered);
+        dialogs.message(noWordEnteredMessage());
         return;
     }
     bool okX = false;
