@@ -54,8 +54,8 @@ struct Score
 };
 
 // Changes made with the plain rule (more words, or as many with as many crossings) before
-// a layout with fewer words is taken too; most layouts that will succeed have succeeded by
-// then.
+// a layout with fewer words is taken too; on roomy grids most searches have placed every
+// word by then, and run as they did before the rule.
 constexpr qint64 kAbsentAfter = 400;
 
 class ThoroughSearch
@@ -105,7 +105,7 @@ private:
     bool m_wander = false;
     CandidateList m_candidates;
     CandidateList m_chosen;
-    // For each word, after how many changes it was waiting (while not every word was placed).
+    // For each word, the changes it spent waiting while some word had no place.
     std::vector<qint64> m_absent;
     // Work space of makeRoom: the places of the waiting word that share a letter.
     std::vector<quint8> m_sharing;

@@ -16,7 +16,8 @@ namespace Velloquin {
 // time, always the word with the fewest places left and at the place with the most
 // crossings; a word with no place yet waits for later. When words are left over it lifts
 // a few placed words out (a word with its crossing neighbours, or every word in a small
-// region) and places again, keeping the change when it is no worse. It keeps the best
+// region) and places again, keeping the change when it is no worse; once stuck it also
+// keeps a change that leaves out words that have waited less so far. It returns the best
 // layout found: more words placed first, then more crossings, then a smaller bounding box.
 //
 // Repeatability: every choice depends only on the words, the grid and the random source,
