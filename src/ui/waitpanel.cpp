@@ -41,7 +41,6 @@ WaitPanel::WaitPanel(QWidget *parent) : GradientPanel(parent)
     m_cancelButton->setAccessibleName(QStringLiteral("Cancel"));
     m_cancelButton->setToolTip(QStringLiteral("Stop generating and keep the crossword as it was"));
     connect(m_cancelButton, &QPushButton::clicked, this, &WaitPanel::cancelClicked);
-    connect(this, &WaitPanel::cancelClicked, this, [this] { m_cancelRequested = true; });
     setCancellable(false);
     hide();
 }
@@ -61,7 +60,6 @@ void WaitPanel::setCancellable(bool cancellable)
 void WaitPanel::start(const QString &caption, bool cancellable)
 {
     m_caption->setText(caption);
-    m_cancelRequested = false;
     setCancellable(cancellable);
     show();
     raise();
