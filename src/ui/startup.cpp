@@ -132,8 +132,9 @@ std::unique_ptr<MainWindow> startProgram(const StartOptions &options)
     if (forFile) {
         // Queued, so that a message about the file appears over the window already shown.
         MainWindow *shown = window.get();
-        QTimer::singleShot(0, shown,
-                           [shown, file = options.file] { openCommandLineFile(*shown, file); });
+        QTimer::singleShot(0, shown, [shown, file = options.file] {
+            openCommandLineFile(shown->commandContext(), file);
+        });
     }
     return window;
 }
