@@ -5,6 +5,7 @@
 #include "editcommands.h"
 #include "exportcommands.h"
 #include "filecommands.h"
+#include "generatecommand.h"
 #include "helpcommands.h"
 #include "interchangecommands.h"
 #include "printcommands.h"
@@ -17,7 +18,7 @@ QList<WindowCommand> windowCommands(const CommandContext &context)
     QList<WindowCommand> commands;
     for (const CommandGroup group :
          {fileCommands, editCommands, interchangeCommands, printCommandGroup, exportCommands,
-          wordExportCommands, helpCommands})
+          wordExportCommands, generateCommands, helpCommands})
         commands += group(context);
     return commands;
 }
