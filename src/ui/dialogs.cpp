@@ -32,6 +32,12 @@ QMessageBox::Icon boxIcon(Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// The context of the web page options' words in the catalogues.
+struct WebPageOptionsDialog
+{
+    Q_DECLARE_TR_FUNCTIONS(WebPageOptionsDialog)
+};
+
 } // namespace
 
 void QtDialogs::message(const QString &title, const QString &text, Icon icon)
@@ -96,11 +102,8 @@ std::optional<QColor> QtDialogs::chooseColour(const QColor &initial, const QStri
 
 std::optional<WebPageOptions> QtDialogs::webPageOptions(const WebPageOptions &initial)
 {
-    const auto tr = [](const char *text) {
-        return QCoreApplication::translate("Velloquin::WebPageOptions", text);
-    };
     QDialog dialog(m_parent);
-    dialog.setWindowTitle(kWebPageOptionsTitle);
+    dialog.setWindowTitle(WebPageOptionsDialog::tr("Web Page Options"));
     const auto checkBox = [&dialog](const QString &name, const QString &caption, bool checked) {
         auto *box = new QCheckBox(caption, &dialog);
         box->setObjectName(name);
@@ -109,13 +112,14 @@ std::optional<WebPageOptions> QtDialogs::webPageOptions(const WebPageOptions &in
         return box;
     };
     QCheckBox *allowCheck = checkBox(QStringLiteral("chkAllowCheck"),
-                                     tr("Allow &Check (marks wrong letters)"), initial.allowCheck);
-    QCheckBox *allowReveal =
-        checkBox(QStringLiteral("chkAllowReveal"), tr("Allow &Reveal (shows letters and words)"),
-                 initial.allowReveal);
+                                     WebPageOptionsDialog::tr("Allow &Check (marks wrong letters)"),
+                                     initial.allowCheck);
+    QCheckBox *allowReveal = checkBox(
+        QStringLiteral("chkAllowReveal"),
+        WebPageOptionsDialog::tr("Allow &Reveal (shows letters and words)"), initial.allowReveal);
     auto *language = new QComboBox(&dialog);
     language->setObjectName(QStringLiteral("cboPageLanguage"));
-    language->setAccessibleName(tr("Language of the page"));
+    language->setAccessibleName(WebPageOptionsDialog::tr("Language of the page"));
     for (const QString &code : webPageLanguageCodes())
         language->addItem(QString::fromUtf8(webPageTexts(code)->name), code);
     language->setCurrentIndex(std::max(0, language->findData(initial.language.toLower())));
@@ -125,7 +129,7 @@ std::optional<WebPageOptions> QtDialogs::webPageOptions(const WebPageOptions &in
     auto *form = new QFormLayout(&dialog);
     form->addRow(allowCheck);
     form->addRow(allowReveal);
-    form->addRow(tr("&Language of the page:"), language);
+    form->addRow(WebPageOptionsDialog::tr("&Language of the page:"), language);
     form->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

@@ -3,10 +3,10 @@
 
 #include "filedialogs.h"
 #include "htmlpage.h"
+#include "language.h"
 #include "mainwindow.h"
 
 #include <QAction>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -21,15 +21,15 @@ void addWebPageCommand(MainWindow &window)
 namespace {
 
 // The choices of the last export from this window, kept on its command for the next one;
-// the first time, the language of the system where the page has it.
+// the first time, the language the window speaks where the page has it.
 WebPageOptions lastOptions(const QAction *command)
 {
     WebPageOptions options;
     const QVariantMap kept = command ? command->data().toMap() : QVariantMap();
     if (kept.isEmpty()) {
-        const QString system = QLocale::system().name().section(u'_', 0, 0);
-        if (webPageLanguageCodes().contains(system))
-            options.language = system;
+        const QString language = windowLanguage();
+        if (webPageLanguageCodes().contains(language))
+            options.language = language;
         return options;
     }
     options.allowCheck = kept.value(QStringLiteral("check")).toBool();

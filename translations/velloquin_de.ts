@@ -1,0 +1,1067 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Open / Save Dialog error</source>
+        <translation>Fehler im Dialog Öffnen / Speichern</translation>
+    </message>
+    <message>
+        <source>Error: %1
+Error number: %2
+Please report this error to the author.</source>
+        <translation>Fehler: %1
+Fehlernummer: %2
+Bitte melden Sie diesen Fehler den Entwicklern.</translation>
+    </message>
+    <message>
+        <source>%1 file (*.%2)</source>
+        <translation>%1-Datei (*.%2)</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source> Save this %1 as:</source>
+        <translation> Dieses %1 speichern unter:</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>Velloquin already speaks %1.</source>
+        <translation>Velloquin ist bereits auf %1 eingestellt.</translation>
+    </message>
+    <message>
+        <source>Velloquin will speak %1 the next time it starts.</source>
+        <translation>Velloquin erscheint beim nächsten Start auf %1.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Generate placed %1 words</source>
+        <translation>Erstellen hat %1 Wörter eingesetzt</translation>
+    </message>
+    <message>
+        <source>Generate cancelled</source>
+        <translation>Erstellen abgebrochen</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>&amp;Getting Started</source>
+        <translation>&amp;Erste Schritte</translation>
+    </message>
+    <message>
+        <source>Getting Started</source>
+        <translation>Erste Schritte</translation>
+    </message>
+    <message>
+        <source>&amp;About Velloquin</source>
+        <translation>&amp;Über Velloquin</translation>
+    </message>
+    <message>
+        <source>Velloquin %1
+
+A crossword puzzle maker.
+Released under the MIT licence.
+
+Settings file: %2
+In the folder: %3</source>
+        <translation>Velloquin %1
+
+Ein Programm zum Erstellen von Kreuzworträtseln.
+Veröffentlicht unter der MIT-Lizenz.
+
+Einstellungsdatei: %2
+Im Ordner: %3</translation>
+    </message>
+    <message>
+        <source>About Velloquin</source>
+        <translation>Über Velloquin</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>The settings file %1 could not be created.
+Velloquin starts with the default settings; changes to them cannot be saved in this session.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht angelegt werden.
+Velloquin startet mit den Standardeinstellungen; Änderungen daran können in dieser Sitzung nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>It was removed.</source>
+        <translation>Sie wurde entfernt.</translation>
+    </message>
+    <message>
+        <source>It was set aside as %1.</source>
+        <translation>Sie wurde als %1 beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>The unsaved changes kept from the last session could not be read.
+%1
+%2</source>
+        <translation>Die aus der letzten Sitzung aufbewahrten ungespeicherten Änderungen konnten nicht gelesen werden.
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Velloquin was closed with unsaved changes to %1. Restore them?</source>
+        <translation>Velloquin wurde mit ungespeicherten Änderungen an %1 geschlossen. Sollen sie wiederhergestellt werden?</translation>
+    </message>
+</context>
+<context>
+    <name>Velloquin::AgreementWindow</name>
+    <message>
+        <source>Velloquin - End-User Agreement</source>
+        <translation>Velloquin - Nutzungsvereinbarung</translation>
+    </message>
+    <message>
+        <source>Please read the following agreement before you use Velloquin.</source>
+        <translation>Bitte lesen Sie die folgende Vereinbarung, bevor Sie Velloquin verwenden.</translation>
+    </message>
+    <message>
+        <source>Agreement text</source>
+        <translation>Text der Vereinbarung</translation>
+    </message>
+    <message>
+        <source>I &amp;agree to the terms of this agreement</source>
+        <translation>Ich &amp;stimme den Bedingungen dieser Vereinbarung zu</translation>
+    </message>
+    <message>
+        <source>I agree to the terms of this agreement</source>
+        <translation>Ich stimme den Bedingungen dieser Vereinbarung zu</translation>
+    </message>
+    <message>
+        <source>I do &amp;not agree</source>
+        <translation>Ich stimme &amp;nicht zu</translation>
+    </message>
+    <message>
+        <source>I do not agree</source>
+        <translation>Ich stimme nicht zu</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Confirm your choice</source>
+        <translation>Auswahl bestätigen</translation>
+    </message>
+    <message>
+        <source>VELLOQUIN END-USER AGREEMENT
+
+Velloquin is free software, released under the MIT licence. You may use it, copy it, change it, merge it into other work, publish, distribute, sublicense and sell copies of it, as long as the copyright notice and this permission notice are kept in all copies or substantial portions of it.
+
+Velloquin is provided "as is", without warranty of any kind, express or implied, including but not limited to the warranties of merchantability, fitness for a particular purpose and noninfringement. In no event shall the authors or copyright holders be liable for any claim, damages or other liability, whether in an action of contract, tort or otherwise, arising from, out of or in connection with the software or its use.
+
+The puzzles you make with Velloquin are yours.
+
+Choose "I agree" and press OK to start Velloquin. If you do not agree, the program ends and nothing is written to your computer.</source>
+        <translation>VELLOQUIN NUTZUNGSVEREINBARUNG
+
+Velloquin ist freie Software, veröffentlicht unter der MIT-Lizenz. Sie dürfen sie verwenden, kopieren, verändern, mit anderen Werken zusammenführen, veröffentlichen, verbreiten, unterlizenzieren und Kopien davon verkaufen, sofern der Urheberrechtshinweis und dieser Erlaubnishinweis in allen Kopien oder wesentlichen Teilen erhalten bleiben.
+
+Velloquin wird ohne Mängelgewähr ("as is") bereitgestellt, ohne ausdrückliche oder stillschweigende Gewährleistung jeglicher Art, einschließlich, aber nicht beschränkt auf die Gewährleistung der Marktgängigkeit, der Eignung für einen bestimmten Zweck und der Nichtverletzung von Rechten. In keinem Fall haften die Autoren oder Urheberrechtsinhaber für Ansprüche, Schäden oder sonstige Haftung, sei es aus Vertrag, unerlaubter Handlung oder anderweitig, die sich aus der Software oder ihrer Nutzung ergeben oder damit zusammenhängen.
+
+Die Rätsel, die Sie mit Velloquin erstellen, gehören Ihnen.
+
+Wählen Sie "Ich stimme zu" und drücken Sie OK, um Velloquin zu starten. Wenn Sie nicht zustimmen, wird das Programm beendet und nichts auf Ihren Computer geschrieben.
+
+(Maßgeblich ist der englische Text der MIT-Lizenz.)</translation>
+    </message>
+</context>
+<context>
+    <name>Velloquin::ColorPalettePopup</name>
+    <message>
+        <source>Color Palette</source>
+        <translation>Farbpalette</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Normal Colors</source>
+        <translation>Normale Farben</translation>
+    </message>
+    <message>
+        <source>System Colors</source>
+        <translation>Systemfarben</translation>
+    </message>
+    <message>
+        <source>Show Color Dialog</source>
+        <translation>Farbauswahl öffnen</translation>
+    </message>
+    <message>
+        <source>Custom Color %1</source>
+        <translation>Eigene Farbe %1</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>More Colors...</source>
+        <translation>Weitere Farben...</translation>
+    </message>
+</context>
+<context>
+    <name>Velloquin::MainWindow</name>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 geöffnet</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>&amp;MS Word Document...</source>
+        <translation>&amp;MS-Word-Dokument...</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom O&amp;ut</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Fit Grid</source>
+        <translation>Gitter &amp;einpassen</translation>
+    </message>
+    <message>
+        <source>&amp;Words Panel</source>
+        <translation>&amp;Wörterliste</translation>
+    </message>
+    <message>
+        <source>Main toolbar</source>
+        <translation>Hauptwerkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Trennlinie</translation>
+    </message>
+    <message>
+        <source>Column numbers</source>
+        <translation>Spaltennummern</translation>
+    </message>
+    <message>
+        <source>Row numbers</source>
+        <translation>Zeilennummern</translation>
+    </message>
+    <message>
+        <source>Crossword grid</source>
+        <translation>Rätselgitter</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source> (missing)</source>
+        <translation> (fehlt)</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>The file "%1" no longer exists. It was removed from the list.</source>
+        <translation>Die Datei "%1" existiert nicht mehr. Sie wurde aus der Liste entfernt.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Last outcome</source>
+        <translation>Letztes Ergebnis</translation>
+    </message>
+    <message>
+        <source>Grid size</source>
+        <translation>Gittergröße</translation>
+    </message>
+    <message>
+        <source>Words placed and stored</source>
+        <translation>Eingesetzte und gemerkte Wörter</translation>
+    </message>
+    <message>
+        <source>Squares where two words cross</source>
+        <translation>Kästchen, in denen sich zwei Wörter kreuzen</translation>
+    </message>
+    <message>
+        <source>Share of the grid's squares in use</source>
+        <translation>Anteil der belegten Kästchen</translation>
+    </message>
+    <message>
+        <source>%1 placed, %2 stored</source>
+        <translation>%1 eingesetzt, %2 gemerkt</translation>
+    </message>
+    <message>
+        <source>1 crossing</source>
+        <translation>1 Kreuzung</translation>
+    </message>
+    <message>
+        <source>%1 crossings</source>
+        <translation>%1 Kreuzungen</translation>
+    </message>
+    <message>
+        <source>%1% used</source>
+        <translation>%1% belegt</translation>
+    </message>
+    <message>
+        <source>Click a square, type a word and its clue, then Update — or import a word list and Generate</source>
+        <translation>Kästchen anklicken, Wort und Hinweis eingeben, dann Eintragen — oder eine Wortliste importieren und Erstellen</translation>
+    </message>
+</context>
+<context>
+    <name>Velloquin::Message</name>
+    <message>
+        <source>The word '%1' will not fit at (%2,%3).</source>
+        <translation>Das Wort '%1' passt nicht an die Stelle (%2,%3).</translation>
+    </message>
+    <message>
+        <source>Add Word Error</source>
+        <translation>Fehler beim Einsetzen</translation>
+    </message>
+    <message>
+        <source>This word would interfere with another word.</source>
+        <translation>Dieses Wort würde ein anderes Wort stören.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Either the word is too long or the coordinates are invalid.</source>
+        <translation>Entweder ist das Wort zu lang oder die Koordinaten sind ungültig.</translation>
+    </message>
+    <message>
+        <source>The shared letters do not match.</source>
+        <translation>Die gemeinsamen Buchstaben stimmen nicht überein.</translation>
+    </message>
+    <message>
+        <source>Too Many Words</source>
+        <translation>Zu viele Wörter</translation>
+    </message>
+    <message>
+        <source>The list already holds %1 stored words, as many as a puzzle file can keep.
+Place or remove some words before storing more.</source>
+        <translation>Die Liste enthält bereits %1 gemerkte Wörter, so viele, wie eine Rätseldatei aufnehmen kann.
+Setzen Sie einige Wörter ein oder entfernen Sie sie, bevor Sie weitere merken.</translation>
+    </message>
+    <message>
+        <source>Can't move</source>
+        <translation>Verschieben nicht möglich</translation>
+    </message>
+    <message>
+        <source>Sorry the crossword can't be moved left because a word is using the x-coordinate zero</source>
+        <translation>Das Rätsel kann leider nicht nach links verschoben werden, weil ein Wort die x-Koordinate null belegt</translation>
+    </message>
+    <message>
+        <source>Sorry the crossword can't be moved right because a word is using the x-coordinate %1</source>
+        <translation>Das Rätsel kann leider nicht nach rechts verschoben werden, weil ein Wort die x-Koordinate %1 belegt</translation>
+    </message>
+    <message>
+        <source>Sorry the crossword can't be moved up because a word is using the y-coordinate zero</source>
+        <translation>Das Rätsel kann leider nicht nach oben verschoben werden, weil ein Wort die y-Koordinate null belegt</translation>
+    </message>
+    <message>
+        <source>Sorry the crossword can't be moved down because a word is using the y-coordinate %1</source>
+        <translation>Das Rätsel kann leider nicht nach unten verschoben werden, weil ein Wort die y-Koordinate %1 belegt</translation>
+    </message>
+    <message>
+        <source>Delete Word Error</source>
+        <translation>Fehler beim Löschen</translation>
+    </message>
+    <message>
+        <source>Error deleting word:
+Subscript out of range
+Error number 9</source>
+        <translation>Fehler beim Löschen des Wortes:
+Index außerhalb des gültigen Bereichs
+Fehlernummer 9</translation>
+    </message>
+    <message>
+        <source>Trim Grid to Words</source>
+        <translation>Gitter auf Wörter zuschneiden</translation>
+    </message>
+    <message>
+        <source>There are no words on the grid to trim it to.</source>
+        <translation>Im Gitter stehen keine Wörter, auf die es zugeschnitten werden könnte.</translation>
+    </message>
+    <message>
+        <source>No Words</source>
+        <translation>Keine Wörter</translation>
+    </message>
+    <message>
+        <source>There are no words in the grid or the dropdown word list.
+Please enter some words before generating a crossword.</source>
+        <translation>Weder im Gitter noch in der Wortliste stehen Wörter.
+Bitte geben Sie einige Wörter ein, bevor Sie ein Rätsel erstellen.</translation>
+    </message>
+    <message>
+        <source>Generate Error</source>
+        <translation>Fehler beim Erstellen</translation>
+    </message>
+    <message>
+        <source>There was a problem generating the crossword.
+You may need to increase the grid size or just try again.</source>
+        <translation>Beim Erstellen des Rätsels ist ein Problem aufgetreten.
+Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translation>
+    </message>
+    <message>
+        <source>Word too big</source>
+        <translation>Wort zu lang</translation>
+    </message>
+    <message>
+        <source>One of the words in your list is too big, please increase your grid size.</source>
+        <translation>Eines der Wörter in Ihrer Liste ist zu lang, bitte vergrößern Sie das Gitter.</translation>
+    </message>
+    <message>
+        <source>The crossword file "%1" looks damaged.</source>
+        <translation>Die Rätseldatei "%1" scheint beschädigt zu sein.</translation>
+    </message>
+    <message>
+        <source>word lies partly outside the grid.</source>
+        <translation>Wort liegt teilweise außerhalb des Gitters.</translation>
+    </message>
+    <message>
+        <source>words lie partly outside the grid.</source>
+        <translation>Wörter liegen teilweise außerhalb des Gitters.</translation>
+    </message>
+    <message>
+        <source>word clashes with a crossing word.</source>
+        <translation>Wort passt nicht zu einem kreuzenden Wort.</translation>
+    </message>
+    <message>
+        <source>words clash with crossing words.</source>
+        <translation>Wörter passen nicht zu kreuzenden Wörtern.</translation>
+    </message>
+    <message>
+        <source>word overlaps a word running the same way.</source>
+        <translation>Wort überlappt ein Wort in derselben Richtung.</translation>
+    </message>
+    <message>
+        <source>words overlap words running the same way.</source>
+        <translation>Wörter überlappen Wörter in derselben Richtung.</translation>
+    </message>
+    <message>
+        <source>word holds characters that are not letters.</source>
+        <translation>Wort enthält Zeichen, die keine Buchstaben sind.</translation>
+    </message>
+    <message>
+        <source>words hold characters that are not letters.</source>
+        <translation>Wörter enthalten Zeichen, die keine Buchstaben sind.</translation>
+    </message>
+    <message>
+        <source>They were kept as they were; check them before saving.</source>
+        <translation>Sie wurden unverändert übernommen; prüfen Sie sie vor dem Speichern.</translation>
+    </message>
+    <message>
+        <source>entry without a word was dropped.</source>
+        <translation>Eintrag ohne Wort wurde verworfen.</translation>
+    </message>
+    <message>
+        <source>entries without a word were dropped.</source>
+        <translation>Einträge ohne Wort wurden verworfen.</translation>
+    </message>
+    <message>
+        <source>Damaged Crossword</source>
+        <translation>Beschädigtes Rätsel</translation>
+    </message>
+    <message>
+        <source>Word too small</source>
+        <translation>Wort zu kurz</translation>
+    </message>
+    <message>
+        <source>Sorry but you cannot add a word with less than 3 characters.</source>
+        <translation>Wörter mit weniger als 3 Buchstaben können leider nicht eingesetzt werden.</translation>
+    </message>
+    <message>
+        <source>Word Legth Error</source>
+        <translation>Fehler bei der Wortlänge</translation>
+    </message>
+    <message>
+        <source>Sorry, the mimimum leghth for a word is 3 characters.</source>
+        <translation>Ein Wort muss leider mindestens 3 Buchstaben lang sein.</translation>
+    </message>
+    <message>
+        <source>There is no such word.</source>
+        <translation>Dieses Wort gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>The word holds the control character %1, which no square can show.</source>
+        <translation>Das Wort enthält das Steuerzeichen %1, das kein Kästchen anzeigen kann.</translation>
+    </message>
+    <message>
+        <source>The word or its clue holds a control character, which cannot be shown.</source>
+        <translation>Das Wort oder sein Hinweis enthält ein Steuerzeichen, das nicht angezeigt werden kann.</translation>
+    </message>
+    <message>
+        <source>Open Error</source>
+        <translation>Fehler beim Öffnen</translation>
+    </message>
+    <message>
+        <source>The file '%1' cannot be opened as a crossword.
+%2</source>
+        <translation>Die Datei '%1' kann nicht als Rätsel geöffnet werden.
+%2</translation>
+    </message>
+    <message>
+        <source>Its %1 value '%2' is not a whole number from %3 to %4.</source>
+        <translation>Ihr Wert %1 '%2' ist keine ganze Zahl von %3 bis %4.</translation>
+    </message>
+    <message>
+        <source>1 clue held</source>
+        <translation>1 Hinweis enthielt</translation>
+    </message>
+    <message>
+        <source>%1 clues held</source>
+        <translation>%1 Hinweise enthielten</translation>
+    </message>
+    <message>
+        <source> "###", which a puzzle file reads as a line break; it was kept as "# # #".</source>
+        <translation> "###", was eine Rätseldatei als Zeilenumbruch liest; es wurde als "# # #" übernommen.</translation>
+    </message>
+    <message>
+        <source>The file '%1' is not a crossword puzzle file.</source>
+        <translation>Die Datei '%1' ist keine Rätseldatei.</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Its size of %1 by %2 squares cannot be opened again; a puzzle file holds 1 to 255 squares a side.</source>
+        <translation>Eine Größe von %1 mal %2 Kästchen ließe sich nicht wieder öffnen; eine Rätseldatei fasst 1 bis 255 Kästchen je Seite.</translation>
+    </message>
+    <message>
+        <source>It holds more words than a puzzle file can keep.</source>
+        <translation>Es enthält mehr Wörter, als eine Rätseldatei aufnehmen kann.</translation>
+    </message>
+    <message>
+        <source>Save Error</source>
+        <translation>Fehler beim Speichern</translation>
+    </message>
+    <message>
+        <source>The file '%1' could not be saved.
+%2</source>
+        <translation>Die Datei '%1' konnte nicht gespeichert werden.
+%2</translation>
+    </message>
+    <message>
+        <source>The file '%1' could not be read.
+%2</source>
+        <translation>Die Datei '%1' konnte nicht gelesen werden.
+%2</translation>
+    </message>
+    <message>
+        <source>There is no settings file in this session.</source>
+        <translation>In dieser Sitzung gibt es keine Einstellungsdatei.</translation>
+    </message>
+    <message>
+        <source>It would be too large to be opened again.</source>
+        <translation>Sie wäre zu groß, um wieder geöffnet zu werden.</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved: no settings file could be created at the start of this session.</source>
+        <translation>Die Einstellungen können nicht gespeichert werden: Beim Start dieser Sitzung konnte keine Einstellungsdatei angelegt werden.</translation>
+    </message>
+    <message>
+        <source>it holds the control character %1</source>
+        <translation>sie enthält das Steuerzeichen %1</translation>
+    </message>
+    <message>
+        <source>no word before the clue</source>
+        <translation>kein Wort vor dem Hinweis</translation>
+    </message>
+    <message>
+        <source>'%1' is shorter than %2 letters</source>
+        <translation>'%1' ist kürzer als %2 Buchstaben</translation>
+    </message>
+    <message>
+        <source>'%1' is already listed</source>
+        <translation>'%1' steht schon in der Liste</translation>
+    </message>
+    <message>
+        <source>a broken character was read as �</source>
+        <translation>ein fehlerhaftes Zeichen wurde als � gelesen</translation>
+    </message>
+    <message>
+        <source>Import Word List</source>
+        <translation>Wortliste importieren</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a word list.</source>
+        <translation>%1 ist zu groß für eine Wortliste.</translation>
+    </message>
+    <message>
+        <source>Could not open %1:</source>
+        <translation>%1 konnte nicht geöffnet werden:</translation>
+    </message>
+    <message>
+        <source>1 word of the list was not added.</source>
+        <translation>1 Wort der Liste wurde nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>%1 words of the list were not added.</source>
+        <translation>%1 Wörter der Liste wurden nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation>Zeile %1: %2.</translation>
+    </message>
+    <message>
+        <source>1 word was added to the list.</source>
+        <translation>1 Wort wurde in die Liste übernommen.</translation>
+    </message>
+    <message>
+        <source>%1 words were added to the list.</source>
+        <translation>%1 Wörter wurden in die Liste übernommen.</translation>
+    </message>
+    <message>
+        <source>1 line held a broken character:</source>
+        <translation>1 Zeile enthielt ein fehlerhaftes Zeichen:</translation>
+    </message>
+    <message>
+        <source>%1 lines held a broken character:</source>
+        <translation>%1 Zeilen enthielten ein fehlerhaftes Zeichen:</translation>
+    </message>
+    <message>
+        <source>1 line was skipped:</source>
+        <translation>1 Zeile wurde übersprungen:</translation>
+    </message>
+    <message>
+        <source>%1 lines were skipped:</source>
+        <translation>%1 Zeilen wurden übersprungen:</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>%1 einsetzen</translation>
+    </message>
+    <message>
+        <source>Update %1</source>
+        <translation>%1 ändern</translation>
+    </message>
+    <message>
+        <source>Change Clue</source>
+        <translation>Hinweis ändern</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+    <message>
+        <source>Move Puzzle</source>
+        <translation>Rätsel verschieben</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Größe ändern</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Einstellungen ändern</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>Store %1</source>
+        <translation>%1 merken</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 could not be read.
+%2</source>
+        <translation>Die Wiederherstellungskopie %1 konnte nicht gelesen werden.
+%2</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 holds a word with the control character %2.</source>
+        <translation>Die Wiederherstellungskopie %1 enthält ein Wort mit dem Steuerzeichen %2.</translation>
+    </message>
+    <message>
+        <source>an untitled puzzle</source>
+        <translation>einem unbenannten Rätsel</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>It is too large.</source>
+        <translation>Sie ist zu groß.</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine gewöhnliche Datei</translation>
+    </message>
+</context>
+<context>
+    <name>Velloquin::SettingsPanel</name>
+    <message>
+        <source>Crossword Settings</source>
+        <translation>Rätsel-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Move the whole crossword</source>
+        <translation>Ganzes Rätsel verschieben</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Topic:</source>
+        <translation>Thema:</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Höhe:</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Change current setting</source>
+        <translation>Aktuelle Einstellung ändern</translation>
+    </message>
+    <message>
+        <source>Layout:</source>
+        <translation>Anordnung:</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Thorough</source>
+        <translation>Gründlich</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Passend</translation>
+    </message>
+    <message>
+        <source>Quick: words cross at random places</source>
+        <translation>Schnell: Wörter kreuzen sich an zufälligen Stellen</translation>
+    </message>
+    <message>
+        <source>Searches up to 2 seconds to fit every word</source>
+        <translation>Sucht bis zu 2 Sekunden, um jedes Wort unterzubringen</translation>
+    </message>
+    <message>
+        <source>Searches up to 3 seconds for the smallest grid that holds every word</source>
+        <translation>Sucht bis zu 3 Sekunden nach dem kleinsten Gitter, das jedes Wort aufnimmt</translation>
+    </message>
+    <message>
+        <source>How the crossword is generated</source>
+        <translation>Wie das Rätsel erstellt wird</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Grid Lines</source>
+        <translation>Gitterlinien</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Kästchen</translation>
+    </message>
+    <message>
+        <source>Move the whole crossword left one square</source>
+        <translation>Ganzes Rätsel ein Kästchen nach links verschieben</translation>
+    </message>
+    <message>
+        <source>Move the whole crossword right one square</source>
+        <translation>Ganzes Rätsel ein Kästchen nach rechts verschieben</translation>
+    </message>
+    <message>
+        <source>Move the whole crossword up one square</source>
+        <translation>Ganzes Rätsel ein Kästchen nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move the whole crossword down one square</source>
+        <translation>Ganzes Rätsel ein Kästchen nach unten verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>Velloquin::StyledProgressBar</name>
+    <message>
+        <source>Searching..</source>
+        <translation>Suche..</translation>
+    </message>
+</context>
+<context>
+    <name>Velloquin::WaitPanel</name>
+    <message>
+        <source>Please wait</source>
+        <translation>Bitte warten</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+</context>
+<context>
+    <name>Velloquin::WordPanel</name>
+    <message>
+        <source>Selection</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>Word list toolbar</source>
+        <translation>Werkzeugleiste der Wortliste</translation>
+    </message>
+    <message>
+        <source>Place for the word</source>
+        <translation>Platz für das Wort</translation>
+    </message>
+    <message>
+        <source>Placed %1 at %2,%3 %4</source>
+        <translation>%1 bei %2,%3 %4 eingesetzt</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>senkrecht</translation>
+    </message>
+    <message>
+        <source>across</source>
+        <translation>waagerecht</translation>
+    </message>
+    <message>
+        <source>Updated %1</source>
+        <translation>%1 geändert</translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>%1 gelöscht</translation>
+    </message>
+    <message>
+        <source>No place found for %1</source>
+        <translation>Kein Platz für %1 gefunden</translation>
+    </message>
+    <message>
+        <source>1 place found for %1</source>
+        <translation>1 Platz für %1 gefunden</translation>
+    </message>
+    <message>
+        <source>%1 places found for %2</source>
+        <translation>%1 Plätze für %2 gefunden</translation>
+    </message>
+    <message>
+        <source>No Word Entered</source>
+        <translation>Kein Wort eingegeben</translation>
+    </message>
+    <message>
+        <source>Please enter a word to add.</source>
+        <translation>Bitte geben Sie das Wort ein, das eingesetzt werden soll.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Please enter valid numbers for Number, X, and Y.</source>
+        <translation>Bitte geben Sie gültige Zahlen für Nummer, X und Y ein.</translation>
+    </message>
+    <message>
+        <source>No Word</source>
+        <translation>Kein Wort</translation>
+    </message>
+    <message>
+        <source>Please enter a word to search for a grid position.</source>
+        <translation>Bitte geben Sie ein Wort ein, für das ein Platz im Gitter gesucht werden soll.</translation>
+    </message>
+    <message>
+        <source>No Grid Words</source>
+        <translation>Keine Wörter im Gitter</translation>
+    </message>
+    <message>
+        <source>There are currently no words in the grid.
+You may place this word at any positions that it will fit.
+Click on the square you would like the word to start at,
+select the orientation - Across/Down
+Click the 'Update' button to add the word at this location.</source>
+        <translation>Im Gitter stehen noch keine Wörter.
+Sie können dieses Wort überall einsetzen, wo es hineinpasst.
+Klicken Sie auf das Kästchen, in dem das Wort beginnen soll,
+wählen Sie die Richtung - Waagerecht/Senkrecht
+Klicken Sie auf 'Eintragen', um das Wort dort einzusetzen.</translation>
+    </message>
+    <message>
+        <source>Edit Words &amp; Clues</source>
+        <translation>Wörter &amp; Hinweise</translation>
+    </message>
+    <message>
+        <source>Word:</source>
+        <translation>Wort:</translation>
+    </message>
+    <message>
+        <source>Clue:</source>
+        <translation>Hinweis:</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>Across</source>
+        <translation>Waagerecht</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Senkrecht</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Eintragen</translation>
+    </message>
+    <message>
+        <source>Add / Update word on grid</source>
+        <translation>Wort im Gitter einsetzen / ändern</translation>
+    </message>
+    <message>
+        <source>Delete the selected word from grid</source>
+        <translation>Ausgewähltes Wort aus dem Gitter löschen</translation>
+    </message>
+    <message>
+        <source>Store this  word in the dropdown list for inclusion later|Delete this word from the dropdown list.|Search for locations to place the word.</source>
+        <translation>Dieses Wort für später in der Wortliste merken|Dieses Wort aus der Wortliste löschen.|Plätze für das Wort suchen.</translation>
+    </message>
+    <message>
+        <source>Create / Regenerate Crossword</source>
+        <translation>Rätsel erstellen / neu erstellen</translation>
+    </message>
+</context>
+<context>
+    <name>Velloquin::WordsDock</name>
+    <message>
+        <source>Words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message>
+        <source>Words and clues</source>
+        <translation>Wörter und Hinweise</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Word</source>
+        <translation>Wort &amp;löschen</translation>
+    </message>
+</context>
+<context>
+    <name>Velloquin::WordsModel</name>
+    <message>
+        <source>ACROSS</source>
+        <translation>WAAGERECHT</translation>
+    </message>
+    <message>
+        <source>DOWN</source>
+        <translation>SENKRECHT</translation>
+    </message>
+    <message>
+        <source>NOT PLACED</source>
+        <translation>NICHT EINGESETZT</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>Clue</source>
+        <translation>Hinweis</translation>
+    </message>
+</context>
+<context>
+    <name>WebPageOptionsDialog</name>
+    <message>
+        <source>Web Page Options</source>
+        <translation>Optionen der Webseite</translation>
+    </message>
+    <message>
+        <source>Allow &amp;Check (marks wrong letters)</source>
+        <translation>&amp;Prüfen erlauben (markiert falsche Buchstaben)</translation>
+    </message>
+    <message>
+        <source>Allow &amp;Reveal (shows letters and words)</source>
+        <translation>&amp;Aufdecken erlauben (zeigt Buchstaben und Wörter)</translation>
+    </message>
+    <message>
+        <source>Language of the page</source>
+        <translation>Sprache der Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the page:</source>
+        <translation>&amp;Sprache der Seite:</translation>
+    </message>
+</context>
+</TS>
