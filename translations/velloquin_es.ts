@@ -1,95 +1,97 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="es_ES">
+<TS version="2.1" language="es">
 <context>
     <name>FileDialogs</name>
     <message>
         <source>Open / Save Dialog error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error del diálogo Abrir / Guardar</translation>
     </message>
     <message>
         <source>Error: %1
 Error number: %2
 Please report this error to the author.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: %1
+Número de error: %2
+Por favor, comunique este error a los autores.</translation>
     </message>
     <message>
         <source>%1 file (*.%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de %1 (*.%2)</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido</translation>
     </message>
     <message>
         <source> Save this %1 as:</source>
-        <translation type="unfinished"></translation>
+        <translation> Guardar este %1 como:</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>Velloquin already speaks %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velloquin ya está en %1.</translation>
     </message>
     <message>
         <source>Velloquin will speak %1 the next time it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velloquin estará en %1 la próxima vez que se inicie.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Generate placed %1 words</source>
-        <translation type="unfinished"></translation>
+        <translation>Generar colocó %1 palabras</translation>
     </message>
     <message>
         <source>Generate cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Generación cancelada</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú</translation>
     </message>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atajos de teclado</translation>
     </message>
     <message>
         <source>&amp;Getting Started</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Primeros pasos</translation>
     </message>
     <message>
         <source>Getting Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeros pasos</translation>
     </message>
     <message>
         <source>&amp;About Velloquin</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;cerca de Velloquin</translation>
     </message>
     <message>
         <source>Velloquin %1
@@ -99,11 +101,17 @@ Released under the MIT licence.
 
 Settings file: %2
 In the folder: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Velloquin %1
+
+Un creador de crucigramas.
+Publicado bajo la licencia MIT.
+
+Archivo de ajustes: %2
+En la carpeta: %3</translation>
     </message>
     <message>
         <source>About Velloquin</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Velloquin</translation>
     </message>
 </context>
 <context>
@@ -111,923 +119,949 @@ In the folder: %3</source>
     <message>
         <source>The settings file %1 could not be created.
 Velloquin starts with the default settings; changes to them cannot be saved in this session.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear el archivo de ajustes %1.
+Velloquin se inicia con los ajustes predeterminados; sus cambios no se podrán guardar en esta sesión.</translation>
     </message>
     <message>
         <source>It was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha eliminado.</translation>
     </message>
     <message>
         <source>It was set aside as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha apartado como %1.</translation>
     </message>
     <message>
         <source>The unsaved changes kept from the last session could not be read.
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer los cambios sin guardar conservados de la última sesión.
+%1
+%2</translation>
     </message>
     <message>
         <source>Velloquin was closed with unsaved changes to %1. Restore them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Velloquin se cerró con cambios sin guardar en %1. ¿Recuperarlos?</translation>
     </message>
 </context>
 <context>
     <name>Velloquin::AgreementWindow</name>
     <message>
         <source>Velloquin - End-User Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Velloquin - Acuerdo de uso</translation>
     </message>
     <message>
         <source>Please read the following agreement before you use Velloquin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lea el siguiente acuerdo antes de usar Velloquin.</translation>
     </message>
     <message>
         <source>Agreement text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto del acuerdo</translation>
     </message>
     <message>
         <source>I &amp;agree to the terms of this agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acepto las condiciones de este acuerdo</translation>
     </message>
     <message>
         <source>I agree to the terms of this agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Acepto las condiciones de este acuerdo</translation>
     </message>
     <message>
         <source>I do &amp;not agree</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No acepto</translation>
     </message>
     <message>
         <source>I do not agree</source>
-        <translation type="unfinished"></translation>
+        <translation>No acepto</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Confirm your choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar su elección</translation>
     </message>
     <message>
         <source>VELLOQUIN END-USER AGREEMENT
 
 Velloquin is free software, released under the MIT licence. You may use it, copy it, change it, merge it into other work, publish, distribute, sublicense and sell copies of it, as long as the copyright notice and this permission notice are kept in all copies or substantial portions of it.
 
-Velloquin is provided &quot;as is&quot;, without warranty of any kind, express or implied, including but not limited to the warranties of merchantability, fitness for a particular purpose and noninfringement. In no event shall the authors or copyright holders be liable for any claim, damages or other liability, whether in an action of contract, tort or otherwise, arising from, out of or in connection with the software or its use.
+Velloquin is provided "as is", without warranty of any kind, express or implied, including but not limited to the warranties of merchantability, fitness for a particular purpose and noninfringement. In no event shall the authors or copyright holders be liable for any claim, damages or other liability, whether in an action of contract, tort or otherwise, arising from, out of or in connection with the software or its use.
 
 The puzzles you make with Velloquin are yours.
 
-Choose &quot;I agree&quot; and press OK to start Velloquin. If you do not agree, the program ends and nothing is written to your computer.</source>
-        <translation type="unfinished"></translation>
+Choose "I agree" and press OK to start Velloquin. If you do not agree, the program ends and nothing is written to your computer.</source>
+        <translation>ACUERDO DE USO DE VELLOQUIN
+
+Velloquin es software libre, publicado bajo la licencia MIT. Puede usarlo, copiarlo, modificarlo, integrarlo en otras obras, publicarlo, distribuirlo, sublicenciarlo y vender copias, siempre que el aviso de derechos de autor y este aviso de permiso se conserven en todas las copias o partes sustanciales.
+
+Velloquin se ofrece «tal cual», sin garantía de ningún tipo, expresa o implícita, incluidas, entre otras, las garantías de comerciabilidad, idoneidad para un fin determinado y no infracción. En ningún caso los autores o titulares de los derechos de autor serán responsables de ninguna reclamación, daño u otra responsabilidad, ya sea contractual, extracontractual o de otro tipo, que surja del software o de su uso, o en relación con ellos.
+
+Los crucigramas que haga con Velloquin son suyos.
+
+Elija «Acepto» y pulse Aceptar para iniciar Velloquin. Si no acepta, el programa termina y no se escribe nada en su ordenador.
+
+(Solo el texto en inglés de la licencia MIT es vinculante.)</translation>
     </message>
 </context>
 <context>
     <name>Velloquin::ColorPalettePopup</name>
     <message>
         <source>Color Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Paleta de colores</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado</translation>
     </message>
     <message>
         <source>Normal Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores normales</translation>
     </message>
     <message>
         <source>System Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores del sistema</translation>
     </message>
     <message>
         <source>Show Color Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el selector de color</translation>
     </message>
     <message>
         <source>Custom Color %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Color personalizado %1</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normales</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>More Colors...</source>
-        <translation type="unfinished"></translation>
+        <translation>Más colores...</translation>
     </message>
 </context>
 <context>
     <name>Velloquin::MainWindow</name>
     <message>
         <source>Opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 abierto</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>&amp;MS Word Document...</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento de &amp;MS Word...</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acercar</translation>
     </message>
     <message>
         <source>Zoom O&amp;ut</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lejar</translation>
     </message>
     <message>
         <source>&amp;Fit Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar la &amp;cuadrícula</translation>
     </message>
     <message>
         <source>&amp;Words Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de &amp;palabras</translation>
     </message>
     <message>
         <source>Main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas principal</translation>
     </message>
     <message>
         <source>Separator</source>
-        <translation type="unfinished"></translation>
+        <translation>Separador</translation>
     </message>
     <message>
         <source>Column numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números de columna</translation>
     </message>
     <message>
         <source>Row numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números de fila</translation>
     </message>
     <message>
         <source>Crossword grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadrícula del crucigrama</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;reciente</translation>
     </message>
     <message>
         <source> (missing)</source>
-        <translation type="unfinished"></translation>
+        <translation> (no encontrado)</translation>
     </message>
     <message>
         <source>Open Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir reciente</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; no longer exists. It was removed from the list.</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" no longer exists. It was removed from the list.</source>
+        <translation>El archivo «%1» ya no existe. Se ha quitado de la lista.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Last outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Último resultado</translation>
     </message>
     <message>
         <source>Grid size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de la cuadrícula</translation>
     </message>
     <message>
         <source>Words placed and stored</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras colocadas y guardadas</translation>
     </message>
     <message>
         <source>Squares where two words cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Casillas donde se cruzan dos palabras</translation>
     </message>
     <message>
-        <source>Share of the grid&apos;s squares in use</source>
-        <translation type="unfinished"></translation>
+        <source>Share of the grid's squares in use</source>
+        <translation>Parte de las casillas en uso</translation>
     </message>
     <message>
         <source>%1 placed, %2 stored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 colocadas, %2 guardadas</translation>
     </message>
     <message>
         <source>1 crossing</source>
-        <translation type="unfinished"></translation>
+        <translation>1 cruce</translation>
     </message>
     <message>
         <source>%1 crossings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cruces</translation>
     </message>
     <message>
         <source>%1% used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % en uso</translation>
     </message>
     <message>
         <source>Click a square, type a word and its clue, then Update — or import a word list and Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en una casilla, escriba una palabra y su pista y pulse Aplicar — o importe una lista de palabras y Genere</translation>
     </message>
 </context>
 <context>
     <name>Velloquin::Message</name>
     <message>
-        <source>The word &apos;%1&apos; will not fit at (%2,%3).</source>
-        <translation type="unfinished"></translation>
+        <source>The word '%1' will not fit at (%2,%3).</source>
+        <translation>La palabra «%1» no cabe en (%2,%3).</translation>
     </message>
     <message>
         <source>Add Word Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al añadir la palabra</translation>
     </message>
     <message>
         <source>This word would interfere with another word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta palabra chocaría con otra palabra.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Either the word is too long or the coordinates are invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>La palabra es demasiado larga o las coordenadas no son válidas.</translation>
     </message>
     <message>
         <source>The shared letters do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las letras compartidas no coinciden.</translation>
     </message>
     <message>
         <source>Too Many Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiadas palabras</translation>
     </message>
     <message>
         <source>The list already holds %1 stored words, as many as a puzzle file can keep.
 Place or remove some words before storing more.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista ya tiene %1 palabras guardadas, tantas como caben en un archivo de crucigrama.
+Coloque o quite algunas palabras antes de guardar más.</translation>
     </message>
     <message>
-        <source>Can&apos;t move</source>
-        <translation type="unfinished"></translation>
+        <source>Can't move</source>
+        <translation>No se puede mover</translation>
     </message>
     <message>
-        <source>Sorry the crossword can&apos;t be moved left because a word is using the x-coordinate zero</source>
-        <translation type="unfinished"></translation>
+        <source>Sorry the crossword can't be moved left because a word is using the x-coordinate zero</source>
+        <translation>Lo sentimos, el crucigrama no se puede mover a la izquierda porque una palabra ocupa la coordenada x cero</translation>
     </message>
     <message>
-        <source>Sorry the crossword can&apos;t be moved right because a word is using the x-coordinate %1</source>
-        <translation type="unfinished"></translation>
+        <source>Sorry the crossword can't be moved right because a word is using the x-coordinate %1</source>
+        <translation>Lo sentimos, el crucigrama no se puede mover a la derecha porque una palabra ocupa la coordenada x %1</translation>
     </message>
     <message>
-        <source>Sorry the crossword can&apos;t be moved up because a word is using the y-coordinate zero</source>
-        <translation type="unfinished"></translation>
+        <source>Sorry the crossword can't be moved up because a word is using the y-coordinate zero</source>
+        <translation>Lo sentimos, el crucigrama no se puede mover hacia arriba porque una palabra ocupa la coordenada y cero</translation>
     </message>
     <message>
-        <source>Sorry the crossword can&apos;t be moved down because a word is using the y-coordinate %1</source>
-        <translation type="unfinished"></translation>
+        <source>Sorry the crossword can't be moved down because a word is using the y-coordinate %1</source>
+        <translation>Lo sentimos, el crucigrama no se puede mover hacia abajo porque una palabra ocupa la coordenada y %1</translation>
     </message>
     <message>
         <source>Delete Word Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al borrar la palabra</translation>
     </message>
     <message>
         <source>Error deleting word:
 Subscript out of range
 Error number 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al borrar la palabra:
+Índice fuera de rango
+Error número 9</translation>
     </message>
     <message>
         <source>Trim Grid to Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortar la cuadrícula a las palabras</translation>
     </message>
     <message>
         <source>There are no words on the grid to trim it to.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay palabras en la cuadrícula a las que recortarla.</translation>
     </message>
     <message>
         <source>No Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin palabras</translation>
     </message>
     <message>
         <source>There are no words in the grid or the dropdown word list.
 Please enter some words before generating a crossword.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay palabras en la cuadrícula ni en la lista de palabras.
+Escriba algunas palabras antes de generar un crucigrama.</translation>
     </message>
     <message>
         <source>Generate Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al generar</translation>
     </message>
     <message>
         <source>There was a problem generating the crossword.
 You may need to increase the grid size or just try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hubo un problema al generar el crucigrama.
+Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>Word too big</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra demasiado larga</translation>
     </message>
     <message>
         <source>One of the words in your list is too big, please increase your grid size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una de las palabras de su lista es demasiado larga; agrande la cuadrícula.</translation>
     </message>
     <message>
-        <source>The crossword file &quot;%1&quot; looks damaged.</source>
-        <translation type="unfinished"></translation>
+        <source>The crossword file "%1" looks damaged.</source>
+        <translation>El archivo de crucigrama «%1» parece dañado.</translation>
     </message>
     <message>
         <source>word lies partly outside the grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>palabra queda en parte fuera de la cuadrícula.</translation>
     </message>
     <message>
         <source>words lie partly outside the grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>palabras quedan en parte fuera de la cuadrícula.</translation>
     </message>
     <message>
         <source>word clashes with a crossing word.</source>
-        <translation type="unfinished"></translation>
+        <translation>palabra no coincide con una palabra que la cruza.</translation>
     </message>
     <message>
         <source>words clash with crossing words.</source>
-        <translation type="unfinished"></translation>
+        <translation>palabras no coinciden con palabras que las cruzan.</translation>
     </message>
     <message>
         <source>word overlaps a word running the same way.</source>
-        <translation type="unfinished"></translation>
+        <translation>palabra se solapa con otra del mismo sentido.</translation>
     </message>
     <message>
         <source>words overlap words running the same way.</source>
-        <translation type="unfinished"></translation>
+        <translation>palabras se solapan con otras del mismo sentido.</translation>
     </message>
     <message>
         <source>word holds characters that are not letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>palabra contiene caracteres que no son letras.</translation>
     </message>
     <message>
         <source>words hold characters that are not letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>palabras contienen caracteres que no son letras.</translation>
     </message>
     <message>
         <source>They were kept as they were; check them before saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han dejado como estaban; revíselas antes de guardar.</translation>
     </message>
     <message>
         <source>entry without a word was dropped.</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada sin palabra se ha descartado.</translation>
     </message>
     <message>
         <source>entries without a word were dropped.</source>
-        <translation type="unfinished"></translation>
+        <translation>entradas sin palabra se han descartado.</translation>
     </message>
     <message>
         <source>Damaged Crossword</source>
-        <translation type="unfinished"></translation>
+        <translation>Crucigrama dañado</translation>
     </message>
     <message>
         <source>Word too small</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra demasiado corta</translation>
     </message>
     <message>
         <source>Sorry but you cannot add a word with less than 3 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo sentimos, no se puede añadir una palabra de menos de 3 letras.</translation>
     </message>
     <message>
         <source>Word Legth Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de longitud de palabra</translation>
     </message>
     <message>
         <source>Sorry, the mimimum leghth for a word is 3 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo sentimos, una palabra debe tener al menos 3 letras.</translation>
     </message>
     <message>
         <source>There is no such word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esa palabra no existe.</translation>
     </message>
     <message>
         <source>The word holds the control character %1, which no square can show.</source>
-        <translation type="unfinished"></translation>
+        <translation>La palabra contiene el carácter de control %1, que ninguna casilla puede mostrar.</translation>
     </message>
     <message>
         <source>The word or its clue holds a control character, which cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>La palabra o su pista contiene un carácter de control, que no se puede mostrar.</translation>
     </message>
     <message>
         <source>Open Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al abrir</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; cannot be opened as a crossword.
+        <source>The file '%1' cannot be opened as a crossword.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo «%1» no se puede abrir como crucigrama.
+%2</translation>
     </message>
     <message>
-        <source>Its %1 value &apos;%2&apos; is not a whole number from %3 to %4.</source>
-        <translation type="unfinished"></translation>
+        <source>Its %1 value '%2' is not a whole number from %3 to %4.</source>
+        <translation>Su valor %1 «%2» no es un número entero de %3 a %4.</translation>
     </message>
     <message>
         <source>1 clue held</source>
-        <translation type="unfinished"></translation>
+        <translation>1 pista contenía</translation>
     </message>
     <message>
         <source>%1 clues held</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pistas contenían</translation>
     </message>
     <message>
-        <source> &quot;###&quot;, which a puzzle file reads as a line break; it was kept as &quot;# # #&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source> "###", which a puzzle file reads as a line break; it was kept as "# # #".</source>
+        <translation> «###», que un archivo de crucigrama lee como salto de línea; se ha guardado como «# # #».</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; is not a crossword puzzle file.</source>
-        <translation type="unfinished"></translation>
+        <source>The file '%1' is not a crossword puzzle file.</source>
+        <translation>El archivo «%1» no es un archivo de crucigrama.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no existe.</translation>
     </message>
     <message>
         <source>Its size of %1 by %2 squares cannot be opened again; a puzzle file holds 1 to 255 squares a side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tamaño de %1 por %2 casillas no se podría volver a abrir; un archivo de crucigrama admite de 1 a 255 casillas por lado.</translation>
     </message>
     <message>
         <source>It holds more words than a puzzle file can keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contiene más palabras de las que caben en un archivo de crucigrama.</translation>
     </message>
     <message>
         <source>Save Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al guardar</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; could not be saved.
+        <source>The file '%1' could not be saved.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el archivo «%1».
+%2</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; could not be read.
+        <source>The file '%1' could not be read.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo «%1».
+%2</translation>
     </message>
     <message>
         <source>There is no settings file in this session.</source>
-        <translation type="unfinished"></translation>
+        <translation>En esta sesión no hay archivo de ajustes.</translation>
     </message>
     <message>
         <source>It would be too large to be opened again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sería demasiado grande para volver a abrirse.</translation>
     </message>
     <message>
         <source>The settings cannot be saved: no settings file could be created at the start of this session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes no se pueden guardar: no se pudo crear un archivo de ajustes al inicio de esta sesión.</translation>
     </message>
     <message>
         <source>it holds the control character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene el carácter de control %1</translation>
     </message>
     <message>
         <source>no word before the clue</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay palabra antes de la pista</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is shorter than %2 letters</source>
-        <translation type="unfinished"></translation>
+        <source>'%1' is shorter than %2 letters</source>
+        <translation>«%1» tiene menos de %2 letras</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is already listed</source>
-        <translation type="unfinished"></translation>
+        <source>'%1' is already listed</source>
+        <translation>«%1» ya está en la lista</translation>
     </message>
     <message>
         <source>a broken character was read as �</source>
-        <translation type="unfinished"></translation>
+        <translation>un carácter dañado se leyó como �</translation>
     </message>
     <message>
         <source>Import Word List</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar lista de palabras</translation>
     </message>
     <message>
         <source>%1 is too large to be a word list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es demasiado grande para ser una lista de palabras.</translation>
     </message>
     <message>
         <source>Could not open %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir %1:</translation>
     </message>
     <message>
         <source>1 word of the list was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 palabra de la lista no se añadió.</translation>
     </message>
     <message>
         <source>%1 words of the list were not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 palabras de la lista no se añadieron.</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>... y %1 más.</translation>
     </message>
     <message>
         <source>Line %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: %2.</translation>
     </message>
     <message>
         <source>1 word was added to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se añadió 1 palabra a la lista.</translation>
     </message>
     <message>
         <source>%1 words were added to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se añadieron %1 palabras a la lista.</translation>
     </message>
     <message>
         <source>1 line held a broken character:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 línea contenía un carácter dañado:</translation>
     </message>
     <message>
         <source>%1 lines held a broken character:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 líneas contenían un carácter dañado:</translation>
     </message>
     <message>
         <source>1 line was skipped:</source>
-        <translation type="unfinished"></translation>
+        <translation>Se omitió 1 línea:</translation>
     </message>
     <message>
         <source>%1 lines were skipped:</source>
-        <translation type="unfinished"></translation>
+        <translation>Se omitieron %1 líneas:</translation>
     </message>
     <message>
         <source>Place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar %1</translation>
     </message>
     <message>
         <source>Update %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar %1</translation>
     </message>
     <message>
         <source>Change Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la pista</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar %1</translation>
     </message>
     <message>
         <source>Move Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover el crucigrama</translation>
     </message>
     <message>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el tamaño</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar los ajustes</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Generar</translation>
     </message>
     <message>
         <source>Store %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar %1 en la lista</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar %1</translation>
     </message>
     <message>
         <source>The recovery copy %1 could not be read.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la copia de recuperación %1.
+%2</translation>
     </message>
     <message>
         <source>The recovery copy %1 holds a word with the control character %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia de recuperación %1 contiene una palabra con el carácter de control %2.</translation>
     </message>
     <message>
         <source>an untitled puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>un crucigrama sin título</translation>
     </message>
     <message>
         <source>It is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es una carpeta.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo normal.</translation>
     </message>
     <message>
         <source>It is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es demasiado grande.</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo normal</translation>
     </message>
 </context>
 <context>
     <name>Velloquin::SettingsPanel</name>
     <message>
         <source>Crossword Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del crucigrama</translation>
     </message>
     <message>
         <source>Move the whole crossword</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover todo el crucigrama</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Título:</translation>
     </message>
     <message>
         <source>Topic:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema:</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho:</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto:</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar</translation>
     </message>
     <message>
         <source>Change current setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el ajuste actual</translation>
     </message>
     <message>
         <source>Layout:</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposición:</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Clásica</translation>
     </message>
     <message>
         <source>Thorough</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuciosa</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustada</translation>
     </message>
     <message>
         <source>Quick: words cross at random places</source>
-        <translation type="unfinished"></translation>
+        <translation>Rápida: las palabras se cruzan en lugares al azar</translation>
     </message>
     <message>
         <source>Searches up to 2 seconds to fit every word</source>
-        <translation type="unfinished"></translation>
+        <translation>Busca hasta 2 segundos para colocar todas las palabras</translation>
     </message>
     <message>
         <source>Searches up to 3 seconds for the smallest grid that holds every word</source>
-        <translation type="unfinished"></translation>
+        <translation>Busca hasta 3 segundos la cuadrícula más pequeña que contenga todas las palabras</translation>
     </message>
     <message>
         <source>How the crossword is generated</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se genera el crucigrama</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo</translation>
     </message>
     <message>
         <source>Grid Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas</translation>
     </message>
     <message>
         <source>Squares</source>
-        <translation type="unfinished"></translation>
+        <translation>Casillas</translation>
     </message>
     <message>
         <source>Move the whole crossword left one square</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover todo el crucigrama una casilla a la izquierda</translation>
     </message>
     <message>
         <source>Move the whole crossword right one square</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover todo el crucigrama una casilla a la derecha</translation>
     </message>
     <message>
         <source>Move the whole crossword up one square</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover todo el crucigrama una casilla hacia arriba</translation>
     </message>
     <message>
         <source>Move the whole crossword down one square</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover todo el crucigrama una casilla hacia abajo</translation>
     </message>
 </context>
 <context>
     <name>Velloquin::StyledProgressBar</name>
     <message>
         <source>Searching..</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando..</translation>
     </message>
 </context>
 <context>
     <name>Velloquin::WaitPanel</name>
     <message>
         <source>Please wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere, por favor</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
 </context>
 <context>
     <name>Velloquin::WordPanel</name>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selección</translation>
     </message>
     <message>
         <source>Word list toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas de la lista de palabras</translation>
     </message>
     <message>
         <source>Place for the word</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar para la palabra</translation>
     </message>
     <message>
         <source>Placed %1 at %2,%3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 colocada en %2,%3 %4</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>vertical</translation>
     </message>
     <message>
         <source>across</source>
-        <translation type="unfinished"></translation>
+        <translation>horizontal</translation>
     </message>
     <message>
         <source>Updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cambiada</translation>
     </message>
     <message>
         <source>Deleted %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 borrada</translation>
     </message>
     <message>
         <source>No place found for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró lugar para %1</translation>
     </message>
     <message>
         <source>1 place found for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se encontró 1 lugar para %1</translation>
     </message>
     <message>
         <source>%1 places found for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Se encontraron %1 lugares para %2</translation>
     </message>
     <message>
         <source>No Word Entered</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha escrito ninguna palabra</translation>
     </message>
     <message>
         <source>Please enter a word to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la palabra que quiere añadir.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Please enter valid numbers for Number, X, and Y.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba números válidos para Número, X e Y.</translation>
     </message>
     <message>
         <source>No Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin palabra</translation>
     </message>
     <message>
         <source>Please enter a word to search for a grid position.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba una palabra para buscarle un lugar en la cuadrícula.</translation>
     </message>
     <message>
         <source>No Grid Words</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay palabras en la cuadrícula</translation>
     </message>
     <message>
         <source>There are currently no words in the grid.
 You may place this word at any positions that it will fit.
 Click on the square you would like the word to start at,
 select the orientation - Across/Down
-Click the &apos;Update&apos; button to add the word at this location.</source>
-        <translation type="unfinished"></translation>
+Click the 'Update' button to add the word at this location.</source>
+        <translation>Todavía no hay palabras en la cuadrícula.
+Puede colocar esta palabra en cualquier lugar donde quepa.
+Haga clic en la casilla donde debe empezar la palabra,
+elija la dirección - Horizontal/Vertical
+Pulse «Aplicar» para añadir la palabra en ese lugar.</translation>
     </message>
     <message>
         <source>Edit Words &amp; Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras y pistas</translation>
     </message>
     <message>
         <source>Word:</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra:</translation>
     </message>
     <message>
         <source>Clue:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista:</translation>
     </message>
     <message>
         <source>X:</source>
-        <translation type="unfinished"></translation>
+        <translation>X:</translation>
     </message>
     <message>
         <source>Y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Y:</translation>
     </message>
     <message>
         <source>Across</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Add / Update word on grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir / cambiar la palabra en la cuadrícula</translation>
     </message>
     <message>
         <source>Delete the selected word from grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar de la cuadrícula la palabra seleccionada</translation>
     </message>
     <message>
         <source>Store this  word in the dropdown list for inclusion later|Delete this word from the dropdown list.|Search for locations to place the word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar esta palabra en la lista para más tarde|Borrar esta palabra de la lista.|Buscar lugares donde colocar la palabra.</translation>
     </message>
     <message>
         <source>Create / Regenerate Crossword</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear / regenerar el crucigrama</translation>
     </message>
 </context>
 <context>
     <name>Velloquin::WordsDock</name>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras</translation>
     </message>
     <message>
         <source>Words and clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras y pistas</translation>
     </message>
     <message>
         <source>&amp;Delete Word</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar la palabra</translation>
     </message>
 </context>
 <context>
     <name>Velloquin::WordsModel</name>
     <message>
         <source>ACROSS</source>
-        <translation type="unfinished"></translation>
+        <translation>HORIZONTALES</translation>
     </message>
     <message>
         <source>DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>VERTICALES</translation>
     </message>
     <message>
         <source>NOT PLACED</source>
-        <translation type="unfinished"></translation>
+        <translation>SIN COLOCAR</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta</translation>
     </message>
     <message>
         <source>Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista</translation>
     </message>
 </context>
 <context>
     <name>WebPageOptionsDialog</name>
     <message>
         <source>Web Page Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de la página web</translation>
     </message>
     <message>
         <source>Allow &amp;Check (marks wrong letters)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir &amp;comprobar (marca las letras incorrectas)</translation>
     </message>
     <message>
         <source>Allow &amp;Reveal (shows letters and words)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir &amp;revelar (muestra letras y palabras)</translation>
     </message>
     <message>
         <source>Language of the page</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de la página</translation>
     </message>
     <message>
         <source>&amp;Language of the page:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma de la página:</translation>
     </message>
 </context>
 </TS>

@@ -1,95 +1,97 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="fr_FR">
+<TS version="2.1" language="fr">
 <context>
     <name>FileDialogs</name>
     <message>
         <source>Open / Save Dialog error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de la boîte Ouvrir / Enregistrer</translation>
     </message>
     <message>
         <source>Error: %1
 Error number: %2
 Please report this error to the author.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : %1
+Numéro d'erreur : %2
+Merci de signaler cette erreur aux auteurs.</translation>
     </message>
     <message>
         <source>%1 file (*.%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier %1 (*.%2)</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue</translation>
     </message>
     <message>
         <source> Save this %1 as:</source>
-        <translation type="unfinished"></translation>
+        <translation> Enregistrer ce %1 sous :</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>Velloquin already speaks %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velloquin est déjà en %1.</translation>
     </message>
     <message>
         <source>Velloquin will speak %1 the next time it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velloquin sera en %1 au prochain démarrage.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Generate placed %1 words</source>
-        <translation type="unfinished"></translation>
+        <translation>La génération a placé %1 mots</translation>
     </message>
     <message>
         <source>Generate cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Génération annulée</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis clavier</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Raccourcis clavier</translation>
     </message>
     <message>
         <source>&amp;Getting Started</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Premiers pas</translation>
     </message>
     <message>
         <source>Getting Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Premiers pas</translation>
     </message>
     <message>
         <source>&amp;About Velloquin</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Velloquin</translation>
     </message>
     <message>
         <source>Velloquin %1
@@ -99,11 +101,17 @@ Released under the MIT licence.
 
 Settings file: %2
 In the folder: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Velloquin %1
+
+Un créateur de mots croisés.
+Publié sous licence MIT.
+
+Fichier des réglages : %2
+Dans le dossier : %3</translation>
     </message>
     <message>
         <source>About Velloquin</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Velloquin</translation>
     </message>
 </context>
 <context>
@@ -111,923 +119,949 @@ In the folder: %3</source>
     <message>
         <source>The settings file %1 could not be created.
 Velloquin starts with the default settings; changes to them cannot be saved in this session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des réglages %1 n'a pas pu être créé.
+Velloquin démarre avec les réglages par défaut ; leurs modifications ne pourront pas être enregistrées pendant cette session.</translation>
     </message>
     <message>
         <source>It was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle a été supprimée.</translation>
     </message>
     <message>
         <source>It was set aside as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle a été mise de côté sous le nom %1.</translation>
     </message>
     <message>
         <source>The unsaved changes kept from the last session could not be read.
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications non enregistrées conservées de la dernière session n'ont pas pu être lues.
+%1
+%2</translation>
     </message>
     <message>
         <source>Velloquin was closed with unsaved changes to %1. Restore them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Velloquin a été fermé avec des modifications non enregistrées de %1. Les restaurer ?</translation>
     </message>
 </context>
 <context>
     <name>Velloquin::AgreementWindow</name>
     <message>
         <source>Velloquin - End-User Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Velloquin - Contrat d'utilisation</translation>
     </message>
     <message>
         <source>Please read the following agreement before you use Velloquin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez lire le contrat suivant avant d'utiliser Velloquin.</translation>
     </message>
     <message>
         <source>Agreement text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte du contrat</translation>
     </message>
     <message>
         <source>I &amp;agree to the terms of this agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>J'&amp;accepte les conditions de ce contrat</translation>
     </message>
     <message>
         <source>I agree to the terms of this agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>J'accepte les conditions de ce contrat</translation>
     </message>
     <message>
         <source>I do &amp;not agree</source>
-        <translation type="unfinished"></translation>
+        <translation>Je &amp;refuse</translation>
     </message>
     <message>
         <source>I do not agree</source>
-        <translation type="unfinished"></translation>
+        <translation>Je refuse</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Confirm your choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer votre choix</translation>
     </message>
     <message>
         <source>VELLOQUIN END-USER AGREEMENT
 
 Velloquin is free software, released under the MIT licence. You may use it, copy it, change it, merge it into other work, publish, distribute, sublicense and sell copies of it, as long as the copyright notice and this permission notice are kept in all copies or substantial portions of it.
 
-Velloquin is provided &quot;as is&quot;, without warranty of any kind, express or implied, including but not limited to the warranties of merchantability, fitness for a particular purpose and noninfringement. In no event shall the authors or copyright holders be liable for any claim, damages or other liability, whether in an action of contract, tort or otherwise, arising from, out of or in connection with the software or its use.
+Velloquin is provided "as is", without warranty of any kind, express or implied, including but not limited to the warranties of merchantability, fitness for a particular purpose and noninfringement. In no event shall the authors or copyright holders be liable for any claim, damages or other liability, whether in an action of contract, tort or otherwise, arising from, out of or in connection with the software or its use.
 
 The puzzles you make with Velloquin are yours.
 
-Choose &quot;I agree&quot; and press OK to start Velloquin. If you do not agree, the program ends and nothing is written to your computer.</source>
-        <translation type="unfinished"></translation>
+Choose "I agree" and press OK to start Velloquin. If you do not agree, the program ends and nothing is written to your computer.</source>
+        <translation>CONTRAT D'UTILISATION DE VELLOQUIN
+
+Velloquin est un logiciel libre, publié sous licence MIT. Vous pouvez l'utiliser, le copier, le modifier, l'intégrer à d'autres œuvres, le publier, le distribuer, le sous-licencier et en vendre des copies, à condition que l'avis de droit d'auteur et le présent avis d'autorisation figurent dans toutes les copies ou parties substantielles.
+
+Velloquin est fourni « tel quel », sans garantie d'aucune sorte, explicite ou implicite, notamment sans garantie de qualité marchande, d'adéquation à un usage particulier et d'absence de contrefaçon. En aucun cas les auteurs ou titulaires du droit d'auteur ne pourront être tenus responsables de toute réclamation, de tout dommage ou de toute autre responsabilité, que ce soit dans le cadre d'un contrat, d'un délit ou autrement, découlant du logiciel ou de son utilisation, ou en lien avec ceux-ci.
+
+Les grilles que vous créez avec Velloquin vous appartiennent.
+
+Choisissez « J'accepte » et appuyez sur OK pour démarrer Velloquin. Si vous refusez, le programme se termine et rien n'est écrit sur votre ordinateur.
+
+(Seul le texte anglais de la licence MIT fait foi.)</translation>
     </message>
 </context>
 <context>
     <name>Velloquin::ColorPalettePopup</name>
     <message>
         <source>Color Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Palette de couleurs</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Normal Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs normales</translation>
     </message>
     <message>
         <source>System Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs du système</translation>
     </message>
     <message>
         <source>Show Color Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le sélecteur de couleur</translation>
     </message>
     <message>
         <source>Custom Color %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur personnalisée %1</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normales</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <source>More Colors...</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres couleurs...</translation>
     </message>
 </context>
 <context>
     <name>Velloquin::MainWindow</name>
     <message>
         <source>Opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ouvert</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>&amp;MS Word Document...</source>
-        <translation type="unfinished"></translation>
+        <translation>Document &amp;MS Word...</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom &amp;avant</translation>
     </message>
     <message>
         <source>Zoom O&amp;ut</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
         <source>&amp;Fit Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajuster la grille</translation>
     </message>
     <message>
         <source>&amp;Words Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des &amp;mots</translation>
     </message>
     <message>
         <source>Main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d'outils principale</translation>
     </message>
     <message>
         <source>Separator</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparateur</translation>
     </message>
     <message>
         <source>Column numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéros de colonne</translation>
     </message>
     <message>
         <source>Row numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéros de ligne</translation>
     </message>
     <message>
         <source>Crossword grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Grille de mots croisés</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers &amp;récents</translation>
     </message>
     <message>
         <source> (missing)</source>
-        <translation type="unfinished"></translation>
+        <translation> (introuvable)</translation>
     </message>
     <message>
         <source>Open Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers récents</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; no longer exists. It was removed from the list.</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" no longer exists. It was removed from the list.</source>
+        <translation>Le fichier « %1 » n'existe plus. Il a été retiré de la liste.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Last outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier résultat</translation>
     </message>
     <message>
         <source>Grid size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de la grille</translation>
     </message>
     <message>
         <source>Words placed and stored</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots placés et mis de côté</translation>
     </message>
     <message>
         <source>Squares where two words cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Cases où deux mots se croisent</translation>
     </message>
     <message>
-        <source>Share of the grid&apos;s squares in use</source>
-        <translation type="unfinished"></translation>
+        <source>Share of the grid's squares in use</source>
+        <translation>Part des cases de la grille utilisées</translation>
     </message>
     <message>
         <source>%1 placed, %2 stored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 placés, %2 de côté</translation>
     </message>
     <message>
         <source>1 crossing</source>
-        <translation type="unfinished"></translation>
+        <translation>1 croisement</translation>
     </message>
     <message>
         <source>%1 crossings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 croisements</translation>
     </message>
     <message>
         <source>%1% used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % utilisé</translation>
     </message>
     <message>
         <source>Click a square, type a word and its clue, then Update — or import a word list and Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur une case, saisissez un mot et sa définition, puis Valider — ou importez une liste de mots et Générer</translation>
     </message>
 </context>
 <context>
     <name>Velloquin::Message</name>
     <message>
-        <source>The word &apos;%1&apos; will not fit at (%2,%3).</source>
-        <translation type="unfinished"></translation>
+        <source>The word '%1' will not fit at (%2,%3).</source>
+        <translation>Le mot « %1 » ne tient pas en (%2,%3).</translation>
     </message>
     <message>
         <source>Add Word Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d'ajout du mot</translation>
     </message>
     <message>
         <source>This word would interfere with another word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce mot gênerait un autre mot.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Either the word is too long or the coordinates are invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot est trop long ou les coordonnées ne sont pas valables.</translation>
     </message>
     <message>
         <source>The shared letters do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lettres communes ne correspondent pas.</translation>
     </message>
     <message>
         <source>Too Many Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop de mots</translation>
     </message>
     <message>
         <source>The list already holds %1 stored words, as many as a puzzle file can keep.
 Place or remove some words before storing more.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste contient déjà %1 mots mis de côté, le maximum qu'un fichier de grille peut garder.
+Placez ou retirez des mots avant d'en mettre d'autres de côté.</translation>
     </message>
     <message>
-        <source>Can&apos;t move</source>
-        <translation type="unfinished"></translation>
+        <source>Can't move</source>
+        <translation>Déplacement impossible</translation>
     </message>
     <message>
-        <source>Sorry the crossword can&apos;t be moved left because a word is using the x-coordinate zero</source>
-        <translation type="unfinished"></translation>
+        <source>Sorry the crossword can't be moved left because a word is using the x-coordinate zero</source>
+        <translation>Désolé, la grille ne peut pas être déplacée vers la gauche car un mot occupe la coordonnée x zéro</translation>
     </message>
     <message>
-        <source>Sorry the crossword can&apos;t be moved right because a word is using the x-coordinate %1</source>
-        <translation type="unfinished"></translation>
+        <source>Sorry the crossword can't be moved right because a word is using the x-coordinate %1</source>
+        <translation>Désolé, la grille ne peut pas être déplacée vers la droite car un mot occupe la coordonnée x %1</translation>
     </message>
     <message>
-        <source>Sorry the crossword can&apos;t be moved up because a word is using the y-coordinate zero</source>
-        <translation type="unfinished"></translation>
+        <source>Sorry the crossword can't be moved up because a word is using the y-coordinate zero</source>
+        <translation>Désolé, la grille ne peut pas être déplacée vers le haut car un mot occupe la coordonnée y zéro</translation>
     </message>
     <message>
-        <source>Sorry the crossword can&apos;t be moved down because a word is using the y-coordinate %1</source>
-        <translation type="unfinished"></translation>
+        <source>Sorry the crossword can't be moved down because a word is using the y-coordinate %1</source>
+        <translation>Désolé, la grille ne peut pas être déplacée vers le bas car un mot occupe la coordonnée y %1</translation>
     </message>
     <message>
         <source>Delete Word Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de suppression du mot</translation>
     </message>
     <message>
         <source>Error deleting word:
 Subscript out of range
 Error number 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de la suppression du mot :
+Indice hors limites
+Erreur numéro 9</translation>
     </message>
     <message>
         <source>Trim Grid to Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire la grille aux mots</translation>
     </message>
     <message>
         <source>There are no words on the grid to trim it to.</source>
-        <translation type="unfinished"></translation>
+        <translation>La grille ne contient aucun mot auquel la réduire.</translation>
     </message>
     <message>
         <source>No Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun mot</translation>
     </message>
     <message>
         <source>There are no words in the grid or the dropdown word list.
 Please enter some words before generating a crossword.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n'y a aucun mot dans la grille ni dans la liste de mots.
+Saisissez des mots avant de générer une grille.</translation>
     </message>
     <message>
         <source>Generate Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de génération</translation>
     </message>
     <message>
         <source>There was a problem generating the crossword.
 You may need to increase the grid size or just try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un problème est survenu lors de la génération de la grille.
+Agrandissez la grille ou réessayez simplement.</translation>
     </message>
     <message>
         <source>Word too big</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot trop long</translation>
     </message>
     <message>
         <source>One of the words in your list is too big, please increase your grid size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un des mots de votre liste est trop long, agrandissez la grille.</translation>
     </message>
     <message>
-        <source>The crossword file &quot;%1&quot; looks damaged.</source>
-        <translation type="unfinished"></translation>
+        <source>The crossword file "%1" looks damaged.</source>
+        <translation>Le fichier de grille « %1 » semble endommagé.</translation>
     </message>
     <message>
         <source>word lies partly outside the grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>mot dépasse de la grille.</translation>
     </message>
     <message>
         <source>words lie partly outside the grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>mots dépassent de la grille.</translation>
     </message>
     <message>
         <source>word clashes with a crossing word.</source>
-        <translation type="unfinished"></translation>
+        <translation>mot ne concorde pas avec un mot croisé.</translation>
     </message>
     <message>
         <source>words clash with crossing words.</source>
-        <translation type="unfinished"></translation>
+        <translation>mots ne concordent pas avec des mots croisés.</translation>
     </message>
     <message>
         <source>word overlaps a word running the same way.</source>
-        <translation type="unfinished"></translation>
+        <translation>mot chevauche un mot de même sens.</translation>
     </message>
     <message>
         <source>words overlap words running the same way.</source>
-        <translation type="unfinished"></translation>
+        <translation>mots chevauchent des mots de même sens.</translation>
     </message>
     <message>
         <source>word holds characters that are not letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>mot contient des caractères qui ne sont pas des lettres.</translation>
     </message>
     <message>
         <source>words hold characters that are not letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>mots contiennent des caractères qui ne sont pas des lettres.</translation>
     </message>
     <message>
         <source>They were kept as they were; check them before saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ils ont été gardés tels quels ; vérifiez-les avant d'enregistrer.</translation>
     </message>
     <message>
         <source>entry without a word was dropped.</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée sans mot a été écartée.</translation>
     </message>
     <message>
         <source>entries without a word were dropped.</source>
-        <translation type="unfinished"></translation>
+        <translation>entrées sans mot ont été écartées.</translation>
     </message>
     <message>
         <source>Damaged Crossword</source>
-        <translation type="unfinished"></translation>
+        <translation>Grille endommagée</translation>
     </message>
     <message>
         <source>Word too small</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot trop court</translation>
     </message>
     <message>
         <source>Sorry but you cannot add a word with less than 3 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, un mot de moins de 3 lettres ne peut pas être ajouté.</translation>
     </message>
     <message>
         <source>Word Legth Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de longueur du mot</translation>
     </message>
     <message>
         <source>Sorry, the mimimum leghth for a word is 3 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, un mot doit compter au moins 3 lettres.</translation>
     </message>
     <message>
         <source>There is no such word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce mot n'existe pas.</translation>
     </message>
     <message>
         <source>The word holds the control character %1, which no square can show.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot contient le caractère de contrôle %1, qu'aucune case ne peut afficher.</translation>
     </message>
     <message>
         <source>The word or its clue holds a control character, which cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot ou sa définition contient un caractère de contrôle, qui ne peut pas être affiché.</translation>
     </message>
     <message>
         <source>Open Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d'ouverture</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; cannot be opened as a crossword.
+        <source>The file '%1' cannot be opened as a crossword.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » ne peut pas être ouvert comme grille de mots croisés.
+%2</translation>
     </message>
     <message>
-        <source>Its %1 value &apos;%2&apos; is not a whole number from %3 to %4.</source>
-        <translation type="unfinished"></translation>
+        <source>Its %1 value '%2' is not a whole number from %3 to %4.</source>
+        <translation>Sa valeur %1 « %2 » n'est pas un nombre entier de %3 à %4.</translation>
     </message>
     <message>
         <source>1 clue held</source>
-        <translation type="unfinished"></translation>
+        <translation>1 définition contenait</translation>
     </message>
     <message>
         <source>%1 clues held</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 définitions contenaient</translation>
     </message>
     <message>
-        <source> &quot;###&quot;, which a puzzle file reads as a line break; it was kept as &quot;# # #&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source> "###", which a puzzle file reads as a line break; it was kept as "# # #".</source>
+        <translation> « ### », qu'un fichier de grille lit comme un saut de ligne ; il a été gardé sous la forme « # # # ».</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; is not a crossword puzzle file.</source>
-        <translation type="unfinished"></translation>
+        <source>The file '%1' is not a crossword puzzle file.</source>
+        <translation>Le fichier « %1 » n'est pas un fichier de mots croisés.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n'existe pas.</translation>
     </message>
     <message>
         <source>Its size of %1 by %2 squares cannot be opened again; a puzzle file holds 1 to 255 squares a side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une taille de %1 sur %2 cases ne pourrait pas être rouverte ; un fichier de grille compte de 1 à 255 cases par côté.</translation>
     </message>
     <message>
         <source>It holds more words than a puzzle file can keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle contient plus de mots qu'un fichier de grille ne peut en garder.</translation>
     </message>
     <message>
         <source>Save Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d'enregistrement</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; could not be saved.
+        <source>The file '%1' could not be saved.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » n'a pas pu être enregistré.
+%2</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; could not be read.
+        <source>The file '%1' could not be read.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » n'a pas pu être lu.
+%2</translation>
     </message>
     <message>
         <source>There is no settings file in this session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette session n'a pas de fichier de réglages.</translation>
     </message>
     <message>
         <source>It would be too large to be opened again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il serait trop grand pour être rouvert.</translation>
     </message>
     <message>
         <source>The settings cannot be saved: no settings file could be created at the start of this session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages ne peuvent pas être enregistrés : aucun fichier de réglages n'a pu être créé au début de cette session.</translation>
     </message>
     <message>
         <source>it holds the control character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient le caractère de contrôle %1</translation>
     </message>
     <message>
         <source>no word before the clue</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun mot avant la définition</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is shorter than %2 letters</source>
-        <translation type="unfinished"></translation>
+        <source>'%1' is shorter than %2 letters</source>
+        <translation>« %1 » compte moins de %2 lettres</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is already listed</source>
-        <translation type="unfinished"></translation>
+        <source>'%1' is already listed</source>
+        <translation>« %1 » est déjà dans la liste</translation>
     </message>
     <message>
         <source>a broken character was read as �</source>
-        <translation type="unfinished"></translation>
+        <translation>un caractère abîmé a été lu comme �</translation>
     </message>
     <message>
         <source>Import Word List</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une liste de mots</translation>
     </message>
     <message>
         <source>%1 is too large to be a word list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop grand pour être une liste de mots.</translation>
     </message>
     <message>
         <source>Could not open %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'ouvrir %1 :</translation>
     </message>
     <message>
         <source>1 word of the list was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 mot de la liste n'a pas été ajouté.</translation>
     </message>
     <message>
         <source>%1 words of the list were not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mots de la liste n'ont pas été ajoutés.</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>... et %1 de plus.</translation>
     </message>
     <message>
         <source>Line %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : %2.</translation>
     </message>
     <message>
         <source>1 word was added to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 mot a été ajouté à la liste.</translation>
     </message>
     <message>
         <source>%1 words were added to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mots ont été ajoutés à la liste.</translation>
     </message>
     <message>
         <source>1 line held a broken character:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ligne contenait un caractère abîmé :</translation>
     </message>
     <message>
         <source>%1 lines held a broken character:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes contenaient un caractère abîmé :</translation>
     </message>
     <message>
         <source>1 line was skipped:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ligne a été ignorée :</translation>
     </message>
     <message>
         <source>%1 lines were skipped:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes ont été ignorées :</translation>
     </message>
     <message>
         <source>Place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer %1</translation>
     </message>
     <message>
         <source>Update %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier %1</translation>
     </message>
     <message>
         <source>Change Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la définition</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1</translation>
     </message>
     <message>
         <source>Move Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer la grille</translation>
     </message>
     <message>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionner</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les réglages</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Générer</translation>
     </message>
     <message>
         <source>Store %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre %1 de côté</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer %1</translation>
     </message>
     <message>
         <source>The recovery copy %1 could not be read.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie de secours %1 n'a pas pu être lue.
+%2</translation>
     </message>
     <message>
         <source>The recovery copy %1 holds a word with the control character %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie de secours %1 contient un mot avec le caractère de contrôle %2.</translation>
     </message>
     <message>
         <source>an untitled puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>une grille sans titre</translation>
     </message>
     <message>
         <source>It is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>C'est un dossier.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n'est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>It is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il est trop grand.</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
     <name>Velloquin::SettingsPanel</name>
     <message>
         <source>Crossword Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages de la grille</translation>
     </message>
     <message>
         <source>Move the whole crossword</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer toute la grille</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre :</translation>
     </message>
     <message>
         <source>Topic:</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème :</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur :</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur :</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Change current setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le réglage actuel</translation>
     </message>
     <message>
         <source>Layout:</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposition :</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Classique</translation>
     </message>
     <message>
         <source>Thorough</source>
-        <translation type="unfinished"></translation>
+        <translation>Approfondie</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustée</translation>
     </message>
     <message>
         <source>Quick: words cross at random places</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapide : les mots se croisent au hasard</translation>
     </message>
     <message>
         <source>Searches up to 2 seconds to fit every word</source>
-        <translation type="unfinished"></translation>
+        <translation>Cherche jusqu'à 2 secondes pour placer chaque mot</translation>
     </message>
     <message>
         <source>Searches up to 3 seconds for the smallest grid that holds every word</source>
-        <translation type="unfinished"></translation>
+        <translation>Cherche jusqu'à 3 secondes la plus petite grille qui contient chaque mot</translation>
     </message>
     <message>
         <source>How the crossword is generated</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment la grille est générée</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond</translation>
     </message>
     <message>
         <source>Grid Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes</translation>
     </message>
     <message>
         <source>Squares</source>
-        <translation type="unfinished"></translation>
+        <translation>Cases</translation>
     </message>
     <message>
         <source>Move the whole crossword left one square</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer toute la grille d'une case vers la gauche</translation>
     </message>
     <message>
         <source>Move the whole crossword right one square</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer toute la grille d'une case vers la droite</translation>
     </message>
     <message>
         <source>Move the whole crossword up one square</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer toute la grille d'une case vers le haut</translation>
     </message>
     <message>
         <source>Move the whole crossword down one square</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer toute la grille d'une case vers le bas</translation>
     </message>
 </context>
 <context>
     <name>Velloquin::StyledProgressBar</name>
     <message>
         <source>Searching..</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche..</translation>
     </message>
 </context>
 <context>
     <name>Velloquin::WaitPanel</name>
     <message>
         <source>Please wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez patienter</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
 </context>
 <context>
     <name>Velloquin::WordPanel</name>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection</translation>
     </message>
     <message>
         <source>Word list toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d'outils de la liste de mots</translation>
     </message>
     <message>
         <source>Place for the word</source>
-        <translation type="unfinished"></translation>
+        <translation>Place pour le mot</translation>
     </message>
     <message>
         <source>Placed %1 at %2,%3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 placé en %2,%3 %4</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>vertical</translation>
     </message>
     <message>
         <source>across</source>
-        <translation type="unfinished"></translation>
+        <translation>horizontal</translation>
     </message>
     <message>
         <source>Updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 modifié</translation>
     </message>
     <message>
         <source>Deleted %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 supprimé</translation>
     </message>
     <message>
         <source>No place found for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune place trouvée pour %1</translation>
     </message>
     <message>
         <source>1 place found for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 place trouvée pour %1</translation>
     </message>
     <message>
         <source>%1 places found for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 places trouvées pour %2</translation>
     </message>
     <message>
         <source>No Word Entered</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun mot saisi</translation>
     </message>
     <message>
         <source>Please enter a word to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le mot à ajouter.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Please enter valid numbers for Number, X, and Y.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez des nombres valables pour Numéro, X et Y.</translation>
     </message>
     <message>
         <source>No Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun mot</translation>
     </message>
     <message>
         <source>Please enter a word to search for a grid position.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un mot pour lequel chercher une place dans la grille.</translation>
     </message>
     <message>
         <source>No Grid Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun mot dans la grille</translation>
     </message>
     <message>
         <source>There are currently no words in the grid.
 You may place this word at any positions that it will fit.
 Click on the square you would like the word to start at,
 select the orientation - Across/Down
-Click the &apos;Update&apos; button to add the word at this location.</source>
-        <translation type="unfinished"></translation>
+Click the 'Update' button to add the word at this location.</source>
+        <translation>La grille ne contient encore aucun mot.
+Vous pouvez placer ce mot partout où il tient.
+Cliquez sur la case où le mot doit commencer,
+choisissez le sens - Horizontal/Vertical
+Cliquez sur « Valider » pour ajouter le mot à cet endroit.</translation>
     </message>
     <message>
         <source>Edit Words &amp; Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots &amp; définitions</translation>
     </message>
     <message>
         <source>Word:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot :</translation>
     </message>
     <message>
         <source>Clue:</source>
-        <translation type="unfinished"></translation>
+        <translation>Définition :</translation>
     </message>
     <message>
         <source>X:</source>
-        <translation type="unfinished"></translation>
+        <translation>X :</translation>
     </message>
     <message>
         <source>Y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Y :</translation>
     </message>
     <message>
         <source>Across</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider</translation>
     </message>
     <message>
         <source>Add / Update word on grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter / modifier le mot dans la grille</translation>
     </message>
     <message>
         <source>Delete the selected word from grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer de la grille le mot sélectionné</translation>
     </message>
     <message>
         <source>Store this  word in the dropdown list for inclusion later|Delete this word from the dropdown list.|Search for locations to place the word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre ce mot de côté dans la liste pour plus tard|Supprimer ce mot de la liste.|Chercher des places pour le mot.</translation>
     </message>
     <message>
         <source>Create / Regenerate Crossword</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer / régénérer la grille</translation>
     </message>
 </context>
 <context>
     <name>Velloquin::WordsDock</name>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots</translation>
     </message>
     <message>
         <source>Words and clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots et définitions</translation>
     </message>
     <message>
         <source>&amp;Delete Word</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer le mot</translation>
     </message>
 </context>
 <context>
     <name>Velloquin::WordsModel</name>
     <message>
         <source>ACROSS</source>
-        <translation type="unfinished"></translation>
+        <translation>HORIZONTALEMENT</translation>
     </message>
     <message>
         <source>DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>VERTICALEMENT</translation>
     </message>
     <message>
         <source>NOT PLACED</source>
-        <translation type="unfinished"></translation>
+        <translation>NON PLACÉS</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse</translation>
     </message>
     <message>
         <source>Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Définition</translation>
     </message>
 </context>
 <context>
     <name>WebPageOptionsDialog</name>
     <message>
         <source>Web Page Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de la page web</translation>
     </message>
     <message>
         <source>Allow &amp;Check (marks wrong letters)</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser la &amp;vérification (marque les lettres fausses)</translation>
     </message>
     <message>
         <source>Allow &amp;Reveal (shows letters and words)</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser la &amp;solution (montre lettres et mots)</translation>
     </message>
     <message>
         <source>Language of the page</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue de la page</translation>
     </message>
     <message>
         <source>&amp;Language of the page:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue de la page :</translation>
     </message>
 </context>
 </TS>
