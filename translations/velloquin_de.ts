@@ -351,7 +351,7 @@ Wählen Sie "Ich stimme zu" und drücken Sie OK, um Velloquin zu starten. Wenn S
     </message>
     <message>
         <source>Click a square, type a word and its clue, then Update — or import a word list and Generate</source>
-        <translation>Kästchen anklicken, Wort und Hinweis eingeben, dann Eintragen — oder eine Wortliste importieren und Erstellen</translation>
+        <translation>Kästchen wählen, Wort und Hinweis eingeben, Eintragen — oder Wortliste laden, Erstellen</translation>
     </message>
 </context>
 <context>

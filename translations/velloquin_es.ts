@@ -351,7 +351,7 @@ Elija «Acepto» y pulse Aceptar para iniciar Velloquin. Si no acepta, el progra
     </message>
     <message>
         <source>Click a square, type a word and its clue, then Update — or import a word list and Generate</source>
-        <translation>Haga clic en una casilla, escriba una palabra y su pista y pulse Aplicar — o importe una lista de palabras y Genere</translation>
+        <translation>Elija una casilla, escriba palabra y pista, Aplicar — o importe una lista, Generar</translation>
     </message>
 </context>
 <context>

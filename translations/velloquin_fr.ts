@@ -351,7 +351,7 @@ Choisissez « J'accepte » et appuyez sur OK pour démarrer Velloquin. Si vous r
     </message>
     <message>
         <source>Click a square, type a word and its clue, then Update — or import a word list and Generate</source>
-        <translation>Cliquez sur une case, saisissez un mot et sa définition, puis Valider — ou importez une liste de mots et Générer</translation>
+        <translation>Choisir une case, saisir mot et définition, Valider — ou importer une liste, Générer</translation>
     </message>
 </context>
 <context>
@@ -771,11 +771,11 @@ Agrandissez la grille ou réessayez simplement.</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation>Largeur :</translation>
+        <translation>Larg. :</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation>Hauteur :</translation>
+        <translation>Haut. :</translation>
     </message>
     <message>
         <source>Change</source>
@@ -964,11 +964,11 @@ Cliquez sur « Valider » pour ajouter le mot à cet endroit.</translation>
     </message>
     <message>
         <source>X:</source>
-        <translation>X :</translation>
+        <translation>X:</translation>
     </message>
     <message>
         <source>Y:</source>
-        <translation>Y :</translation>
+        <translation>Y:</translation>
     </message>
     <message>
         <source>Across</source>

@@ -287,28 +287,38 @@ void WordPanel::resizeEvent(QResizeEvent *event)
     const int row1 = pixelsToTwips(labelHeight) + 105;
     const int row2 = row1 + 420;
     const int row3 = row2 + 420;
-    const int boxLeft = 690;
+    // The twips below were chosen for the English captions. A translation that needs more
+    // room widens the label column (the word box gives up as much) and the option buttons
+    // (the buttons and the word toolbar after them move along).
+    const auto needed = [](const QWidget *w, int twips) {
+        return qMax(twips, pixelsToTwips(w->sizeHint().width()));
+    };
+    const int labelWidth = qMax(needed(m_wordLabel, 585), needed(m_clueLabel, 585));
+    const int boxLeft = labelWidth > 585 ? labelWidth + 180 : 690;
+    const int acrossWidth = needed(m_acrossOption, 1080);
+    const int downWidth = needed(m_downOption, 960);
+    const int shift = qMax(0, boxLeft + acrossWidth + downWidth - 2730);
     // The generate button keeps the right end; the clue box takes what is left.
     const int generateWidth = 1020;
     const int generateLeft = W - generateWidth - 105;
     m_generateButton->setGeometry(twipsRect(generateLeft, row1, generateWidth, row3 + 390 - row1));
 
-    m_wordLabel->setGeometry(twipsRect(90, row1, 585, EdBoxHeight));
-    m_wordBox->setGeometry(twipsRect(boxLeft, row1, 2700, EdBoxHeight + 15));
+    m_wordLabel->setGeometry(twipsRect(90, row1, labelWidth, EdBoxHeight));
+    m_wordBox->setGeometry(twipsRect(boxLeft, row1, 3390 - boxLeft, EdBoxHeight + 15));
     m_columnLabel->setGeometry(twipsRect(3510, row1, 240, EdBoxHeight));
     m_columnBox->setGeometry(twipsRect(3750, row1, 720, EdBoxHeight + 15));
     m_rowLabel->setGeometry(twipsRect(4590, row1, 240, EdBoxHeight));
     m_rowBox->setGeometry(twipsRect(4830, row1, 720, EdBoxHeight + 15));
 
-    m_clueLabel->setGeometry(twipsRect(90, row2, 585, EdBoxHeight));
+    m_clueLabel->setGeometry(twipsRect(90, row2, labelWidth, EdBoxHeight));
     m_clueEdit->setGeometry(
         twipsRect(boxLeft, row2, qMax(1500, generateLeft - 150 - boxLeft), EdBoxHeight));
 
-    m_acrossOption->setGeometry(twipsRect(boxLeft, row3 + 30, 1080, 330));
-    m_downOption->setGeometry(twipsRect(boxLeft + 1080, row3 + 30, 960, 330));
-    m_updateButton->setGeometry(twipsRect(2820, row3, 1140, 390));
-    m_deleteButton->setGeometry(twipsRect(4050, row3, 540, 390));
-    m_wordToolbar->move(twipsToPixels(4710), twipsToPixels(row3) + 1);
+    m_acrossOption->setGeometry(twipsRect(boxLeft, row3 + 30, acrossWidth, 330));
+    m_downOption->setGeometry(twipsRect(boxLeft + acrossWidth, row3 + 30, downWidth, 330));
+    m_updateButton->setGeometry(twipsRect(2820 + shift, row3, 1140, 390));
+    m_deleteButton->setGeometry(twipsRect(4050 + shift, row3, 540, 390));
+    m_wordToolbar->move(twipsToPixels(4710 + shift), twipsToPixels(row3) + 1);
 }
 
 // --- Helpers -------------------------------------------------------------------------------
