@@ -750,6 +750,384 @@ Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translat
         <source>Not a regular file</source>
         <translation>Keine gewöhnliche Datei</translation>
     </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1:
+%2</source>
+        <translation>Das Bild konnte nicht als %1 gespeichert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Es gibt kein Bild zum Speichern.</translation>
+    </message>
+    <message>
+        <source>The picture could not be encoded.</source>
+        <translation>Das Bild konnte nicht kodiert werden.</translation>
+    </message>
+    <message>
+        <source>The puzzle cannot be written as a web page.</source>
+        <translation>Das Rätsel kann nicht als Webseite geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>It has no words.</source>
+        <translation>Es enthält keine Wörter.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 has no direction.</source>
+        <translation>Das Wort '%1' bei %2 hat keine Richtung.</translation>
+    </message>
+    <message>
+        <source>A word at %1 has no letters.</source>
+        <translation>Ein Wort bei %1 hat keine Buchstaben.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 does not lie inside the grid.</source>
+        <translation>Das Wort '%1' bei %2 liegt nicht im Gitter.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 holds a character that cannot be typed into a square.</source>
+        <translation>Das Wort '%1' bei %2 enthält ein Zeichen, das sich nicht in ein Kästchen tippen lässt.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 and a crossing word have different letters at %3.</source>
+        <translation>Das Wort '%1' bei %2 und ein kreuzendes Wort haben bei %3 verschiedene Buchstaben.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in the language '%1'.</source>
+        <translation>Die Seite kann nicht in der Sprache '%1' geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The page's style or script is missing from the program.</source>
+        <translation>Stil oder Skript der Seite fehlen im Programm.</translation>
+    </message>
+    <message>
+        <source>Could not write %1:</source>
+        <translation>%1 konnte nicht geschrieben werden:</translation>
+    </message>
+    <message>
+        <source>Export Error</source>
+        <translation>Fehler beim Exportieren</translation>
+    </message>
+    <message>
+        <source>The puzzle cannot be written as %1.</source>
+        <translation>Das Rätsel kann nicht als %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 has fewer than two letters.</source>
+        <translation>Das Wort '%1' bei %2 hat weniger als zwei Buchstaben.</translation>
+    </message>
+    <message>
+        <source>Two words start at %1.</source>
+        <translation>Bei %1 beginnen zwei Wörter.</translation>
+    </message>
+    <message>
+        <source>The letters '%1' at %2 form a run that is not one of its words.</source>
+        <translation>Die Buchstaben '%1' bei %2 bilden eine Reihe, die keines seiner Wörter ist.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 runs into other letters: the grid reads '%3' there.</source>
+        <translation>Das Wort '%1' bei %2 stößt an andere Buchstaben: Im Gitter steht dort '%3'.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 %3 runs into other letters.</source>
+        <translation>Das Wort '%1' bei %2 %3 stößt an andere Buchstaben.</translation>
+    </message>
+    <message>
+        <source>The square at %1 has a style (such as a circle or shading), which the program cannot show.</source>
+        <translation>Das Kästchen bei %1 hat eine Gestaltung (etwa einen Kreis oder eine Schattierung), die das Programm nicht zeigen kann.</translation>
+    </message>
+    <message>
+        <source>The square at %1 is labelled '%2'; the program numbers its squares 1, 2, 3 and so on.</source>
+        <translation>Das Kästchen bei %1 ist mit '%2' beschriftet; das Programm nummeriert seine Kästchen 1, 2, 3 und so weiter.</translation>
+    </message>
+    <message>
+        <source>The white square at %1 has no solution letter.</source>
+        <translation>Das weiße Kästchen bei %1 hat keinen Lösungsbuchstaben.</translation>
+    </message>
+    <message>
+        <source>The square at %1 holds '%2'; the program keeps one letter per square.</source>
+        <translation>Das Kästchen bei %1 enthält '%2'; das Programm hat einen Buchstaben je Kästchen.</translation>
+    </message>
+    <message>
+        <source>The white squares from %1 to %2 form a block of four letters. The program keeps words apart (no parallel words side by side), so this grid has no reading as its kind of puzzle.</source>
+        <translation>Die weißen Kästchen von %1 bis %2 bilden einen Block aus vier Buchstaben. Das Programm hält Wörter auseinander (keine parallelen Wörter nebeneinander), daher lässt sich dieses Gitter nicht als seine Art Rätsel lesen.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 %3 lies beside another word in a way the program's placement rules do not allow.</source>
+        <translation>Das Wort '%1' bei %2 %3 liegt so neben einem anderen Wort, wie es die Regeln des Programms nicht erlauben.</translation>
+    </message>
+    <message>
+        <source>Its clues are not a list by direction.</source>
+        <translation>Seine Hinweise sind keine Liste nach Richtungen.</translation>
+    </message>
+    <message>
+        <source>It has clues in the direction '%1'; the program has only Across and Down.</source>
+        <translation>Es hat Hinweise in der Richtung '%1'; das Programm kennt nur Waagerecht und Senkrecht.</translation>
+    </message>
+    <message>
+        <source>Its %1 clues are not a list.</source>
+        <translation>Seine Hinweise %1 sind keine Liste.</translation>
+    </message>
+    <message>
+        <source>The %1 clue %2 spans squares of its own choosing; the program's words are the runs of letters.</source>
+        <translation>Der Hinweis %1 %2 umfasst selbst gewählte Kästchen; die Wörter des Programms sind die Buchstabenreihen.</translation>
+    </message>
+    <message>
+        <source>A %1 clue has no number: '%2'.</source>
+        <translation>Ein Hinweis %1 hat keine Nummer: '%2'.</translation>
+    </message>
+    <message>
+        <source>The %1 clue numbered '%2' does not name one square.</source>
+        <translation>Der Hinweis %1 mit der Nummer '%2' bezeichnet kein einzelnes Kästchen.</translation>
+    </message>
+    <message>
+        <source>The %1 clue %2 has no text.</source>
+        <translation>Der Hinweis %1 %2 hat keinen Text.</translation>
+    </message>
+    <message>
+        <source>It starts with "ipuz(" but does not end with ")".</source>
+        <translation>Es beginnt mit "ipuz(", endet aber nicht mit ")".</translation>
+    </message>
+    <message>
+        <source>It is empty.</source>
+        <translation>Sie ist leer.</translation>
+    </message>
+    <message>
+        <source>It is not valid JSON (%1 at character %2); the file may be truncated or damaged.</source>
+        <translation>Es ist kein gültiges JSON (%1 bei Zeichen %2); die Datei ist vielleicht abgeschnitten oder beschädigt.</translation>
+    </message>
+    <message>
+        <source>It does not hold an ipuz object.</source>
+        <translation>Es enthält kein ipuz-Objekt.</translation>
+    </message>
+    <message>
+        <source>It is not an ipuz crossword (its "kind" is %1).</source>
+        <translation>Es ist kein ipuz-Kreuzworträtsel (sein "kind" ist %1).</translation>
+    </message>
+    <message>
+        <source>It has no ipuz "version".</source>
+        <translation>Es hat keine ipuz-"version".</translation>
+    </message>
+    <message>
+        <source>Its "dimensions" are not a width and height from 1 to %1.</source>
+        <translation>Seine "dimensions" sind keine Breite und Höhe von 1 bis %1.</translation>
+    </message>
+    <message>
+        <source>Its "puzzle" grid does not have %1 rows.</source>
+        <translation>Sein "puzzle"-Gitter hat nicht %1 Zeilen.</translation>
+    </message>
+    <message>
+        <source>It has no "solution", so the letters of its words are unknown.</source>
+        <translation>Es hat keine "solution", daher sind die Buchstaben seiner Wörter unbekannt.</translation>
+    </message>
+    <message>
+        <source>Its "solution" grid does not have %1 rows.</source>
+        <translation>Sein "solution"-Gitter hat nicht %1 Zeilen.</translation>
+    </message>
+    <message>
+        <source>Row %1 of its grid does not have %2 squares.</source>
+        <translation>Zeile %1 seines Gitters hat nicht %2 Kästchen.</translation>
+    </message>
+    <message>
+        <source>The number %1 labels two squares.</source>
+        <translation>Die Nummer %1 steht in zwei Kästchen.</translation>
+    </message>
+    <message>
+        <source>The white square at %1 belongs to no word of two or more letters, so the grid has no reading as the program's kind of puzzle.</source>
+        <translation>Das weiße Kästchen bei %1 gehört zu keinem Wort aus zwei oder mehr Buchstaben, daher lässt sich das Gitter nicht als die Art Rätsel des Programms lesen.</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Senkrecht</translation>
+    </message>
+    <message>
+        <source>Across</source>
+        <translation>Waagerecht</translation>
+    </message>
+    <message>
+        <source>The clue %1 has no square numbered %2.</source>
+        <translation>Zum Hinweis %1 gibt es kein Kästchen mit der Nummer %2.</translation>
+    </message>
+    <message>
+        <source>The clue %1 belongs to no word: no %2 word starts at square %3.</source>
+        <translation>Der Hinweis %1 gehört zu keinem Wort: Bei Kästchen %3 beginnt kein Wort %2.</translation>
+    </message>
+    <message>
+        <source>The clue %1 is given twice.</source>
+        <translation>Der Hinweis %1 kommt zweimal vor.</translation>
+    </message>
+    <message>
+        <source>The %1 word at %2 holds %3, which no word or clue may hold.</source>
+        <translation>Das Wort %1 bei %2 enthält %3, was kein Wort und kein Hinweis enthalten darf.</translation>
+    </message>
+    <message>
+        <source>the control character </source>
+        <translation>das Steuerzeichen </translation>
+    </message>
+    <message>
+        <source>half of a surrogate pair</source>
+        <translation>eine halbe Surrogat-Kombination</translation>
+    </message>
+    <message>
+        <source>Import Error</source>
+        <translation>Fehler beim Importieren</translation>
+    </message>
+    <message>
+        <source>The file cannot be read as a puzzle.</source>
+        <translation>Die Datei kann nicht als Rätsel gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a puzzle.</source>
+        <translation>%1 kann nicht als Rätsel gelesen werden.</translation>
+    </message>
+    <message>
+        <source>It is too large to be a crossword.</source>
+        <translation>Sie ist zu groß für ein Kreuzworträtsel.</translation>
+    </message>
+    <message>
+        <source>Choose the puzzle, the answer key or both.</source>
+        <translation>Wählen Sie das Rätsel, die Lösung oder beides.</translation>
+    </message>
+    <message>
+        <source>No file name was given for the worksheet.</source>
+        <translation>Für das Arbeitsblatt wurde kein Dateiname angegeben.</translation>
+    </message>
+    <message>
+        <source>"%1" is a folder, not a file name.</source>
+        <translation>"%1" ist ein Ordner, kein Dateiname.</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be started.</source>
+        <translation>Das Arbeitsblatt konnte nicht begonnen werden.</translation>
+    </message>
+    <message>
+        <source>A page of the worksheet could not be started.</source>
+        <translation>Eine Seite des Arbeitsblatts konnte nicht begonnen werden.</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be written to "%1": %2</source>
+        <translation>Das Arbeitsblatt konnte nicht nach "%1" geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The puzzle cannot be written as Across Lite puz.</source>
+        <translation>Das Rätsel kann nicht als Across-Lite-puz geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>a NUL character</source>
+        <translation>ein NUL-Zeichen</translation>
+    </message>
+    <message>
+        <source>The grid is %1 by %2 squares; the format allows at most 255 by 255.</source>
+        <translation>Das Gitter hat %1 mal %2 Kästchen; das Format erlaubt höchstens 255 mal 255.</translation>
+    </message>
+    <message>
+        <source>The letter %1 at (%2,%3) is outside ISO-8859-1.</source>
+        <translation>Der Buchstabe %1 bei (%2,%3) liegt außerhalb von ISO-8859-1.</translation>
+    </message>
+    <message>
+        <source>The square at (%1,%2) holds %3, which the format cannot hold as a letter.</source>
+        <translation>Das Kästchen bei (%1,%2) enthält %3, was das Format nicht als Buchstaben speichern kann.</translation>
+    </message>
+    <message>
+        <source>a blank</source>
+        <translation>ein Leerzeichen</translation>
+    </message>
+    <message>
+        <source>The clue for %1 %2</source>
+        <translation>Der Hinweis zu %1 %2</translation>
+    </message>
+    <message>
+        <source>The title</source>
+        <translation>Der Titel</translation>
+    </message>
+    <message>
+        <source>The author</source>
+        <translation>Der Autor</translation>
+    </message>
+    <message>
+        <source>The copyright</source>
+        <translation>Der Urheberrechtsvermerk</translation>
+    </message>
+    <message>
+        <source>The subject</source>
+        <translation>Das Thema</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which ISO-8859-1 cannot hold.</source>
+        <translation>%1 enthält %2, was ISO-8859-1 nicht darstellen kann.</translation>
+    </message>
+    <message>
+        <source>It has more clues than the format can count.</source>
+        <translation>Es hat mehr Hinweise, als das Format zählen kann.</translation>
+    </message>
+    <message>
+        <source>Word Document</source>
+        <translation>Word-Dokument</translation>
+    </message>
+    <message>
+        <source>The document part "%1" could not be written.</source>
+        <translation>Der Dokumentteil "%1" konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>No file name was given for the document.</source>
+        <translation>Für das Dokument wurde kein Dateiname angegeben.</translation>
+    </message>
+    <message>
+        <source>"%1" is a folder, not a document file name.</source>
+        <translation>"%1" ist ein Ordner, kein Dateiname für ein Dokument.</translation>
+    </message>
+    <message>
+        <source>There is no grid picture to put on the page.</source>
+        <translation>Es gibt kein Gitterbild für die Seite.</translation>
+    </message>
+    <message>
+        <source>The grid picture could not be stored in the document.</source>
+        <translation>Das Gitterbild konnte nicht im Dokument gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Zip Package</source>
+        <translation>Zip-Paket</translation>
+    </message>
+    <message>
+        <source>Could not create the document container: %1</source>
+        <translation>Der Dokumentcontainer konnte nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>Could not add "%1" to the document container: %2</source>
+        <translation>"%1" konnte nicht zum Dokumentcontainer hinzugefügt werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not complete the document container: %1</source>
+        <translation>Der Dokumentcontainer konnte nicht fertiggestellt werden: %1</translation>
+    </message>
+    <message>
+        <source>Could not read back the document container.</source>
+        <translation>Der Dokumentcontainer konnte nicht zurückgelesen werden.</translation>
+    </message>
+    <message>
+        <source>Could not write "%1": %2</source>
+        <translation>"%1" konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not open "%1": %2</source>
+        <translation>"%1" konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Unreadable entry %1 in "%2".</source>
+        <translation>Unlesbarer Eintrag %1 in "%2".</translation>
+    </message>
+    <message>
+        <source>Could not open entry "%1".</source>
+        <translation>Eintrag "%1" konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Could not read entry "%1".</source>
+        <translation>Eintrag "%1" konnte nicht gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>Velloquin::SettingsPanel</name>

@@ -750,6 +750,384 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <source>Not a regular file</source>
         <translation>No es un archivo normal</translation>
     </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1:
+%2</source>
+        <translation>No se pudo guardar la imagen como %1:
+%2</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>No hay ninguna imagen que guardar.</translation>
+    </message>
+    <message>
+        <source>The picture could not be encoded.</source>
+        <translation>No se pudo codificar la imagen.</translation>
+    </message>
+    <message>
+        <source>The puzzle cannot be written as a web page.</source>
+        <translation>El crucigrama no se puede escribir como página web.</translation>
+    </message>
+    <message>
+        <source>It has no words.</source>
+        <translation>No tiene palabras.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 has no direction.</source>
+        <translation>La palabra «%1» en %2 no tiene dirección.</translation>
+    </message>
+    <message>
+        <source>A word at %1 has no letters.</source>
+        <translation>Una palabra en %1 no tiene letras.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 does not lie inside the grid.</source>
+        <translation>La palabra «%1» en %2 no está dentro de la cuadrícula.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 holds a character that cannot be typed into a square.</source>
+        <translation>La palabra «%1» en %2 contiene un carácter que no se puede escribir en una casilla.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 and a crossing word have different letters at %3.</source>
+        <translation>La palabra «%1» en %2 y una palabra que la cruza tienen letras distintas en %3.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in the language '%1'.</source>
+        <translation>La página no se puede escribir en el idioma «%1».</translation>
+    </message>
+    <message>
+        <source>The page's style or script is missing from the program.</source>
+        <translation>Al programa le falta el estilo o el script de la página.</translation>
+    </message>
+    <message>
+        <source>Could not write %1:</source>
+        <translation>No se pudo escribir %1:</translation>
+    </message>
+    <message>
+        <source>Export Error</source>
+        <translation>Error al exportar</translation>
+    </message>
+    <message>
+        <source>The puzzle cannot be written as %1.</source>
+        <translation>El crucigrama no se puede escribir como %1.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 has fewer than two letters.</source>
+        <translation>La palabra «%1» en %2 tiene menos de dos letras.</translation>
+    </message>
+    <message>
+        <source>Two words start at %1.</source>
+        <translation>Dos palabras empiezan en %1.</translation>
+    </message>
+    <message>
+        <source>The letters '%1' at %2 form a run that is not one of its words.</source>
+        <translation>Las letras «%1» en %2 forman una serie que no es ninguna de sus palabras.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 runs into other letters: the grid reads '%3' there.</source>
+        <translation>La palabra «%1» en %2 choca con otras letras: en la cuadrícula pone «%3».</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 %3 runs into other letters.</source>
+        <translation>La palabra «%1» en %2 %3 choca con otras letras.</translation>
+    </message>
+    <message>
+        <source>The square at %1 has a style (such as a circle or shading), which the program cannot show.</source>
+        <translation>La casilla en %1 tiene un estilo (como un círculo o un sombreado) que el programa no puede mostrar.</translation>
+    </message>
+    <message>
+        <source>The square at %1 is labelled '%2'; the program numbers its squares 1, 2, 3 and so on.</source>
+        <translation>La casilla en %1 lleva la etiqueta «%2»; el programa numera sus casillas 1, 2, 3, etc.</translation>
+    </message>
+    <message>
+        <source>The white square at %1 has no solution letter.</source>
+        <translation>La casilla blanca en %1 no tiene letra de solución.</translation>
+    </message>
+    <message>
+        <source>The square at %1 holds '%2'; the program keeps one letter per square.</source>
+        <translation>La casilla en %1 contiene «%2»; el programa guarda una letra por casilla.</translation>
+    </message>
+    <message>
+        <source>The white squares from %1 to %2 form a block of four letters. The program keeps words apart (no parallel words side by side), so this grid has no reading as its kind of puzzle.</source>
+        <translation>Las casillas blancas de %1 a %2 forman un bloque de cuatro letras. El programa mantiene separadas las palabras (sin palabras paralelas juntas), así que esta cuadrícula no se puede leer como sus crucigramas.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 %3 lies beside another word in a way the program's placement rules do not allow.</source>
+        <translation>La palabra «%1» en %2 %3 está junto a otra palabra de una forma que las reglas del programa no permiten.</translation>
+    </message>
+    <message>
+        <source>Its clues are not a list by direction.</source>
+        <translation>Sus pistas no son una lista por dirección.</translation>
+    </message>
+    <message>
+        <source>It has clues in the direction '%1'; the program has only Across and Down.</source>
+        <translation>Tiene pistas en la dirección «%1»; el programa solo tiene Horizontal y Vertical.</translation>
+    </message>
+    <message>
+        <source>Its %1 clues are not a list.</source>
+        <translation>Sus pistas %1 no son una lista.</translation>
+    </message>
+    <message>
+        <source>The %1 clue %2 spans squares of its own choosing; the program's words are the runs of letters.</source>
+        <translation>La pista %1 %2 abarca casillas elegidas por ella; las palabras del programa son las series de letras.</translation>
+    </message>
+    <message>
+        <source>A %1 clue has no number: '%2'.</source>
+        <translation>Una pista %1 no tiene número: «%2».</translation>
+    </message>
+    <message>
+        <source>The %1 clue numbered '%2' does not name one square.</source>
+        <translation>La pista %1 con el número «%2» no indica una sola casilla.</translation>
+    </message>
+    <message>
+        <source>The %1 clue %2 has no text.</source>
+        <translation>La pista %1 %2 no tiene texto.</translation>
+    </message>
+    <message>
+        <source>It starts with "ipuz(" but does not end with ")".</source>
+        <translation>Empieza por «ipuz(» pero no termina en «)».</translation>
+    </message>
+    <message>
+        <source>It is empty.</source>
+        <translation>Está vacío.</translation>
+    </message>
+    <message>
+        <source>It is not valid JSON (%1 at character %2); the file may be truncated or damaged.</source>
+        <translation>No es JSON válido (%1 en el carácter %2); puede que el archivo esté cortado o dañado.</translation>
+    </message>
+    <message>
+        <source>It does not hold an ipuz object.</source>
+        <translation>No contiene un objeto ipuz.</translation>
+    </message>
+    <message>
+        <source>It is not an ipuz crossword (its "kind" is %1).</source>
+        <translation>No es un crucigrama ipuz (su «kind» es %1).</translation>
+    </message>
+    <message>
+        <source>It has no ipuz "version".</source>
+        <translation>No tiene «version» de ipuz.</translation>
+    </message>
+    <message>
+        <source>Its "dimensions" are not a width and height from 1 to %1.</source>
+        <translation>Sus «dimensions» no son un ancho y un alto de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>Its "puzzle" grid does not have %1 rows.</source>
+        <translation>Su cuadrícula «puzzle» no tiene %1 filas.</translation>
+    </message>
+    <message>
+        <source>It has no "solution", so the letters of its words are unknown.</source>
+        <translation>No tiene «solution», así que las letras de sus palabras son desconocidas.</translation>
+    </message>
+    <message>
+        <source>Its "solution" grid does not have %1 rows.</source>
+        <translation>Su cuadrícula «solution» no tiene %1 filas.</translation>
+    </message>
+    <message>
+        <source>Row %1 of its grid does not have %2 squares.</source>
+        <translation>La fila %1 de su cuadrícula no tiene %2 casillas.</translation>
+    </message>
+    <message>
+        <source>The number %1 labels two squares.</source>
+        <translation>El número %1 aparece en dos casillas.</translation>
+    </message>
+    <message>
+        <source>The white square at %1 belongs to no word of two or more letters, so the grid has no reading as the program's kind of puzzle.</source>
+        <translation>La casilla blanca en %1 no pertenece a ninguna palabra de dos o más letras, así que la cuadrícula no se puede leer como los crucigramas del programa.</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Across</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>The clue %1 has no square numbered %2.</source>
+        <translation>La pista %1 no tiene ninguna casilla con el número %2.</translation>
+    </message>
+    <message>
+        <source>The clue %1 belongs to no word: no %2 word starts at square %3.</source>
+        <translation>La pista %1 no pertenece a ninguna palabra: ninguna palabra %2 empieza en la casilla %3.</translation>
+    </message>
+    <message>
+        <source>The clue %1 is given twice.</source>
+        <translation>La pista %1 aparece dos veces.</translation>
+    </message>
+    <message>
+        <source>The %1 word at %2 holds %3, which no word or clue may hold.</source>
+        <translation>La palabra %1 en %2 contiene %3, que ninguna palabra ni pista puede contener.</translation>
+    </message>
+    <message>
+        <source>the control character </source>
+        <translation>el carácter de control </translation>
+    </message>
+    <message>
+        <source>half of a surrogate pair</source>
+        <translation>la mitad de un par sustituto</translation>
+    </message>
+    <message>
+        <source>Import Error</source>
+        <translation>Error al importar</translation>
+    </message>
+    <message>
+        <source>The file cannot be read as a puzzle.</source>
+        <translation>El archivo no se puede leer como crucigrama.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a puzzle.</source>
+        <translation>%1 no se puede leer como crucigrama.</translation>
+    </message>
+    <message>
+        <source>It is too large to be a crossword.</source>
+        <translation>Es demasiado grande para ser un crucigrama.</translation>
+    </message>
+    <message>
+        <source>Choose the puzzle, the answer key or both.</source>
+        <translation>Elija el crucigrama, las soluciones o ambos.</translation>
+    </message>
+    <message>
+        <source>No file name was given for the worksheet.</source>
+        <translation>No se ha indicado un nombre de archivo para la ficha.</translation>
+    </message>
+    <message>
+        <source>"%1" is a folder, not a file name.</source>
+        <translation>«%1» es una carpeta, no un nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be started.</source>
+        <translation>No se pudo empezar la ficha.</translation>
+    </message>
+    <message>
+        <source>A page of the worksheet could not be started.</source>
+        <translation>No se pudo empezar una página de la ficha.</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be written to "%1": %2</source>
+        <translation>No se pudo escribir la ficha en «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The puzzle cannot be written as Across Lite puz.</source>
+        <translation>El crucigrama no se puede escribir como puz de Across Lite.</translation>
+    </message>
+    <message>
+        <source>a NUL character</source>
+        <translation>un carácter NUL</translation>
+    </message>
+    <message>
+        <source>The grid is %1 by %2 squares; the format allows at most 255 by 255.</source>
+        <translation>La cuadrícula es de %1 por %2 casillas; el formato admite como máximo 255 por 255.</translation>
+    </message>
+    <message>
+        <source>The letter %1 at (%2,%3) is outside ISO-8859-1.</source>
+        <translation>La letra %1 en (%2,%3) está fuera de ISO-8859-1.</translation>
+    </message>
+    <message>
+        <source>The square at (%1,%2) holds %3, which the format cannot hold as a letter.</source>
+        <translation>La casilla en (%1,%2) contiene %3, que el formato no puede guardar como letra.</translation>
+    </message>
+    <message>
+        <source>a blank</source>
+        <translation>un espacio</translation>
+    </message>
+    <message>
+        <source>The clue for %1 %2</source>
+        <translation>La pista del %1 %2</translation>
+    </message>
+    <message>
+        <source>The title</source>
+        <translation>El título</translation>
+    </message>
+    <message>
+        <source>The author</source>
+        <translation>El autor</translation>
+    </message>
+    <message>
+        <source>The copyright</source>
+        <translation>El aviso de derechos de autor</translation>
+    </message>
+    <message>
+        <source>The subject</source>
+        <translation>El tema</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which ISO-8859-1 cannot hold.</source>
+        <translation>%1 contiene %2, que ISO-8859-1 no puede representar.</translation>
+    </message>
+    <message>
+        <source>It has more clues than the format can count.</source>
+        <translation>Tiene más pistas de las que el formato puede contar.</translation>
+    </message>
+    <message>
+        <source>Word Document</source>
+        <translation>Documento de Word</translation>
+    </message>
+    <message>
+        <source>The document part "%1" could not be written.</source>
+        <translation>No se pudo escribir la parte «%1» del documento.</translation>
+    </message>
+    <message>
+        <source>No file name was given for the document.</source>
+        <translation>No se ha indicado un nombre de archivo para el documento.</translation>
+    </message>
+    <message>
+        <source>"%1" is a folder, not a document file name.</source>
+        <translation>«%1» es una carpeta, no un nombre de documento.</translation>
+    </message>
+    <message>
+        <source>There is no grid picture to put on the page.</source>
+        <translation>No hay ninguna imagen de la cuadrícula para la página.</translation>
+    </message>
+    <message>
+        <source>The grid picture could not be stored in the document.</source>
+        <translation>No se pudo guardar la imagen de la cuadrícula en el documento.</translation>
+    </message>
+    <message>
+        <source>Zip Package</source>
+        <translation>Paquete zip</translation>
+    </message>
+    <message>
+        <source>Could not create the document container: %1</source>
+        <translation>No se pudo crear el contenedor del documento: %1</translation>
+    </message>
+    <message>
+        <source>Could not add "%1" to the document container: %2</source>
+        <translation>No se pudo añadir «%1» al contenedor del documento: %2</translation>
+    </message>
+    <message>
+        <source>Could not complete the document container: %1</source>
+        <translation>No se pudo completar el contenedor del documento: %1</translation>
+    </message>
+    <message>
+        <source>Could not read back the document container.</source>
+        <translation>No se pudo volver a leer el contenedor del documento.</translation>
+    </message>
+    <message>
+        <source>Could not write "%1": %2</source>
+        <translation>No se pudo escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Could not open "%1": %2</source>
+        <translation>No se pudo abrir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Unreadable entry %1 in "%2".</source>
+        <translation>Entrada %1 ilegible en «%2».</translation>
+    </message>
+    <message>
+        <source>Could not open entry "%1".</source>
+        <translation>No se pudo abrir la entrada «%1».</translation>
+    </message>
+    <message>
+        <source>Could not read entry "%1".</source>
+        <translation>No se pudo leer la entrada «%1».</translation>
+    </message>
 </context>
 <context>
     <name>Velloquin::SettingsPanel</name>

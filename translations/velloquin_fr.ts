@@ -750,6 +750,384 @@ Agrandissez la grille ou réessayez simplement.</translation>
         <source>Not a regular file</source>
         <translation>Pas un fichier ordinaire</translation>
     </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Enregistrer l'image</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1:
+%2</source>
+        <translation>L'image n'a pas pu être enregistrée sous %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Il n'y a aucune image à enregistrer.</translation>
+    </message>
+    <message>
+        <source>The picture could not be encoded.</source>
+        <translation>L'image n'a pas pu être encodée.</translation>
+    </message>
+    <message>
+        <source>The puzzle cannot be written as a web page.</source>
+        <translation>La grille ne peut pas être écrite comme page web.</translation>
+    </message>
+    <message>
+        <source>It has no words.</source>
+        <translation>Elle ne contient aucun mot.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 has no direction.</source>
+        <translation>Le mot « %1 » en %2 n'a pas de sens.</translation>
+    </message>
+    <message>
+        <source>A word at %1 has no letters.</source>
+        <translation>Un mot en %1 n'a aucune lettre.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 does not lie inside the grid.</source>
+        <translation>Le mot « %1 » en %2 n'est pas dans la grille.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 holds a character that cannot be typed into a square.</source>
+        <translation>Le mot « %1 » en %2 contient un caractère qui ne peut pas être tapé dans une case.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 and a crossing word have different letters at %3.</source>
+        <translation>Le mot « %1 » en %2 et un mot qui le croise ont des lettres différentes en %3.</translation>
+    </message>
+    <message>
+        <source>The page cannot be written in the language '%1'.</source>
+        <translation>La page ne peut pas être écrite dans la langue « %1 ».</translation>
+    </message>
+    <message>
+        <source>The page's style or script is missing from the program.</source>
+        <translation>Le style ou le script de la page manque dans le programme.</translation>
+    </message>
+    <message>
+        <source>Could not write %1:</source>
+        <translation>Impossible d'écrire %1 :</translation>
+    </message>
+    <message>
+        <source>Export Error</source>
+        <translation>Erreur d'exportation</translation>
+    </message>
+    <message>
+        <source>The puzzle cannot be written as %1.</source>
+        <translation>La grille ne peut pas être écrite en %1.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 has fewer than two letters.</source>
+        <translation>Le mot « %1 » en %2 a moins de deux lettres.</translation>
+    </message>
+    <message>
+        <source>Two words start at %1.</source>
+        <translation>Deux mots commencent en %1.</translation>
+    </message>
+    <message>
+        <source>The letters '%1' at %2 form a run that is not one of its words.</source>
+        <translation>Les lettres « %1 » en %2 forment une suite qui n'est pas un de ses mots.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 runs into other letters: the grid reads '%3' there.</source>
+        <translation>Le mot « %1 » en %2 touche d'autres lettres : la grille y indique « %3 ».</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 %3 runs into other letters.</source>
+        <translation>Le mot « %1 » en %2 %3 touche d'autres lettres.</translation>
+    </message>
+    <message>
+        <source>The square at %1 has a style (such as a circle or shading), which the program cannot show.</source>
+        <translation>La case en %1 a un style (comme un cercle ou une trame) que le programme ne peut pas afficher.</translation>
+    </message>
+    <message>
+        <source>The square at %1 is labelled '%2'; the program numbers its squares 1, 2, 3 and so on.</source>
+        <translation>La case en %1 porte l'étiquette « %2 » ; le programme numérote ses cases 1, 2, 3 et ainsi de suite.</translation>
+    </message>
+    <message>
+        <source>The white square at %1 has no solution letter.</source>
+        <translation>La case blanche en %1 n'a pas de lettre de solution.</translation>
+    </message>
+    <message>
+        <source>The square at %1 holds '%2'; the program keeps one letter per square.</source>
+        <translation>La case en %1 contient « %2 » ; le programme garde une lettre par case.</translation>
+    </message>
+    <message>
+        <source>The white squares from %1 to %2 form a block of four letters. The program keeps words apart (no parallel words side by side), so this grid has no reading as its kind of puzzle.</source>
+        <translation>Les cases blanches de %1 à %2 forment un bloc de quatre lettres. Le programme sépare les mots (pas de mots parallèles côte à côte) : cette grille ne peut donc pas être lue comme ses grilles.</translation>
+    </message>
+    <message>
+        <source>The word '%1' at %2 %3 lies beside another word in a way the program's placement rules do not allow.</source>
+        <translation>Le mot « %1 » en %2 %3 est placé à côté d'un autre mot d'une façon que les règles du programme n'autorisent pas.</translation>
+    </message>
+    <message>
+        <source>Its clues are not a list by direction.</source>
+        <translation>Ses définitions ne sont pas une liste par sens.</translation>
+    </message>
+    <message>
+        <source>It has clues in the direction '%1'; the program has only Across and Down.</source>
+        <translation>Elle a des définitions dans le sens « %1 » ; le programme ne connaît qu'Horizontal et Vertical.</translation>
+    </message>
+    <message>
+        <source>Its %1 clues are not a list.</source>
+        <translation>Ses définitions %1 ne sont pas une liste.</translation>
+    </message>
+    <message>
+        <source>The %1 clue %2 spans squares of its own choosing; the program's words are the runs of letters.</source>
+        <translation>La définition %1 %2 couvre des cases de son choix ; les mots du programme sont les suites de lettres.</translation>
+    </message>
+    <message>
+        <source>A %1 clue has no number: '%2'.</source>
+        <translation>Une définition %1 n'a pas de numéro : « %2 ».</translation>
+    </message>
+    <message>
+        <source>The %1 clue numbered '%2' does not name one square.</source>
+        <translation>La définition %1 numérotée « %2 » ne désigne pas une seule case.</translation>
+    </message>
+    <message>
+        <source>The %1 clue %2 has no text.</source>
+        <translation>La définition %1 %2 n'a pas de texte.</translation>
+    </message>
+    <message>
+        <source>It starts with "ipuz(" but does not end with ")".</source>
+        <translation>Il commence par « ipuz( » mais ne se termine pas par « ) ».</translation>
+    </message>
+    <message>
+        <source>It is empty.</source>
+        <translation>Il est vide.</translation>
+    </message>
+    <message>
+        <source>It is not valid JSON (%1 at character %2); the file may be truncated or damaged.</source>
+        <translation>Ce n'est pas du JSON valable (%1 au caractère %2) ; le fichier est peut-être tronqué ou endommagé.</translation>
+    </message>
+    <message>
+        <source>It does not hold an ipuz object.</source>
+        <translation>Il ne contient pas d'objet ipuz.</translation>
+    </message>
+    <message>
+        <source>It is not an ipuz crossword (its "kind" is %1).</source>
+        <translation>Ce n'est pas une grille ipuz de mots croisés (son « kind » est %1).</translation>
+    </message>
+    <message>
+        <source>It has no ipuz "version".</source>
+        <translation>Il n'a pas de « version » ipuz.</translation>
+    </message>
+    <message>
+        <source>Its "dimensions" are not a width and height from 1 to %1.</source>
+        <translation>Ses « dimensions » ne sont pas une largeur et une hauteur de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>Its "puzzle" grid does not have %1 rows.</source>
+        <translation>Sa grille « puzzle » n'a pas %1 lignes.</translation>
+    </message>
+    <message>
+        <source>It has no "solution", so the letters of its words are unknown.</source>
+        <translation>Il n'a pas de « solution » : les lettres de ses mots sont inconnues.</translation>
+    </message>
+    <message>
+        <source>Its "solution" grid does not have %1 rows.</source>
+        <translation>Sa grille « solution » n'a pas %1 lignes.</translation>
+    </message>
+    <message>
+        <source>Row %1 of its grid does not have %2 squares.</source>
+        <translation>La ligne %1 de sa grille n'a pas %2 cases.</translation>
+    </message>
+    <message>
+        <source>The number %1 labels two squares.</source>
+        <translation>Le numéro %1 désigne deux cases.</translation>
+    </message>
+    <message>
+        <source>The white square at %1 belongs to no word of two or more letters, so the grid has no reading as the program's kind of puzzle.</source>
+        <translation>La case blanche en %1 n'appartient à aucun mot de deux lettres ou plus : la grille ne peut donc pas être lue comme les grilles du programme.</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Across</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>The clue %1 has no square numbered %2.</source>
+        <translation>La définition %1 n'a pas de case numérotée %2.</translation>
+    </message>
+    <message>
+        <source>The clue %1 belongs to no word: no %2 word starts at square %3.</source>
+        <translation>La définition %1 n'appartient à aucun mot : aucun mot %2 ne commence à la case %3.</translation>
+    </message>
+    <message>
+        <source>The clue %1 is given twice.</source>
+        <translation>La définition %1 figure deux fois.</translation>
+    </message>
+    <message>
+        <source>The %1 word at %2 holds %3, which no word or clue may hold.</source>
+        <translation>Le mot %1 en %2 contient %3, qu'aucun mot ni aucune définition ne peut contenir.</translation>
+    </message>
+    <message>
+        <source>the control character </source>
+        <translation>le caractère de contrôle </translation>
+    </message>
+    <message>
+        <source>half of a surrogate pair</source>
+        <translation>une moitié de paire de substitution</translation>
+    </message>
+    <message>
+        <source>Import Error</source>
+        <translation>Erreur d'importation</translation>
+    </message>
+    <message>
+        <source>The file cannot be read as a puzzle.</source>
+        <translation>Le fichier ne peut pas être lu comme une grille.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a puzzle.</source>
+        <translation>%1 ne peut pas être lu comme une grille.</translation>
+    </message>
+    <message>
+        <source>It is too large to be a crossword.</source>
+        <translation>Il est trop grand pour être une grille de mots croisés.</translation>
+    </message>
+    <message>
+        <source>Choose the puzzle, the answer key or both.</source>
+        <translation>Choisissez la grille, le corrigé ou les deux.</translation>
+    </message>
+    <message>
+        <source>No file name was given for the worksheet.</source>
+        <translation>Aucun nom de fichier n'a été donné pour la fiche.</translation>
+    </message>
+    <message>
+        <source>"%1" is a folder, not a file name.</source>
+        <translation>« %1 » est un dossier, pas un nom de fichier.</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be started.</source>
+        <translation>La fiche n'a pas pu être commencée.</translation>
+    </message>
+    <message>
+        <source>A page of the worksheet could not be started.</source>
+        <translation>Une page de la fiche n'a pas pu être commencée.</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be written to "%1": %2</source>
+        <translation>La fiche n'a pas pu être écrite dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>The puzzle cannot be written as Across Lite puz.</source>
+        <translation>La grille ne peut pas être écrite en puz Across Lite.</translation>
+    </message>
+    <message>
+        <source>a NUL character</source>
+        <translation>un caractère NUL</translation>
+    </message>
+    <message>
+        <source>The grid is %1 by %2 squares; the format allows at most 255 by 255.</source>
+        <translation>La grille fait %1 sur %2 cases ; le format permet au plus 255 sur 255.</translation>
+    </message>
+    <message>
+        <source>The letter %1 at (%2,%3) is outside ISO-8859-1.</source>
+        <translation>La lettre %1 en (%2,%3) est hors d'ISO-8859-1.</translation>
+    </message>
+    <message>
+        <source>The square at (%1,%2) holds %3, which the format cannot hold as a letter.</source>
+        <translation>La case en (%1,%2) contient %3, que le format ne peut pas garder comme lettre.</translation>
+    </message>
+    <message>
+        <source>a blank</source>
+        <translation>une espace</translation>
+    </message>
+    <message>
+        <source>The clue for %1 %2</source>
+        <translation>La définition du %1 %2</translation>
+    </message>
+    <message>
+        <source>The title</source>
+        <translation>Le titre</translation>
+    </message>
+    <message>
+        <source>The author</source>
+        <translation>L'auteur</translation>
+    </message>
+    <message>
+        <source>The copyright</source>
+        <translation>La mention de droit d'auteur</translation>
+    </message>
+    <message>
+        <source>The subject</source>
+        <translation>Le thème</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which ISO-8859-1 cannot hold.</source>
+        <translation>%1 contient %2, qu'ISO-8859-1 ne peut pas représenter.</translation>
+    </message>
+    <message>
+        <source>It has more clues than the format can count.</source>
+        <translation>Elle a plus de définitions que le format ne peut en compter.</translation>
+    </message>
+    <message>
+        <source>Word Document</source>
+        <translation>Document Word</translation>
+    </message>
+    <message>
+        <source>The document part "%1" could not be written.</source>
+        <translation>La partie « %1 » du document n'a pas pu être écrite.</translation>
+    </message>
+    <message>
+        <source>No file name was given for the document.</source>
+        <translation>Aucun nom de fichier n'a été donné pour le document.</translation>
+    </message>
+    <message>
+        <source>"%1" is a folder, not a document file name.</source>
+        <translation>« %1 » est un dossier, pas un nom de document.</translation>
+    </message>
+    <message>
+        <source>There is no grid picture to put on the page.</source>
+        <translation>Il n'y a aucune image de grille à mettre sur la page.</translation>
+    </message>
+    <message>
+        <source>The grid picture could not be stored in the document.</source>
+        <translation>L'image de la grille n'a pas pu être placée dans le document.</translation>
+    </message>
+    <message>
+        <source>Zip Package</source>
+        <translation>Paquet zip</translation>
+    </message>
+    <message>
+        <source>Could not create the document container: %1</source>
+        <translation>Impossible de créer le conteneur du document : %1</translation>
+    </message>
+    <message>
+        <source>Could not add "%1" to the document container: %2</source>
+        <translation>Impossible d'ajouter « %1 » au conteneur du document : %2</translation>
+    </message>
+    <message>
+        <source>Could not complete the document container: %1</source>
+        <translation>Impossible de terminer le conteneur du document : %1</translation>
+    </message>
+    <message>
+        <source>Could not read back the document container.</source>
+        <translation>Impossible de relire le conteneur du document.</translation>
+    </message>
+    <message>
+        <source>Could not write "%1": %2</source>
+        <translation>Impossible d'écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Could not open "%1": %2</source>
+        <translation>Impossible d'ouvrir « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Unreadable entry %1 in "%2".</source>
+        <translation>Entrée %1 illisible dans « %2 ».</translation>
+    </message>
+    <message>
+        <source>Could not open entry "%1".</source>
+        <translation>Impossible d'ouvrir l'entrée « %1 ».</translation>
+    </message>
+    <message>
+        <source>Could not read entry "%1".</source>
+        <translation>Impossible de lire l'entrée « %1 ».</translation>
+    </message>
 </context>
 <context>
     <name>Velloquin::SettingsPanel</name>
