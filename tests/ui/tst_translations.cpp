@@ -2,6 +2,7 @@
 // The window in the user's language: which language a choice gives, the catalogues loaded
 // and chosen from the menu, every caption fitting its room, and no unfinished translation.
 #include "agreementwindow.h"
+#include "dialogs.h"
 #include "language.h"
 #include "languagesetting.h"
 #include "printcommands.h"
@@ -140,7 +141,7 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("window");
         for (const WindowLanguage &language : windowLanguages())
-            for (const char *window : {"main window", "agreement", "print"})
+            for (const char *window : {"main window", "agreement", "print", "web page"})
                 QTest::addRow("%s %s", qPrintable(language.code), window)
                     << language.code << QString::fromLatin1(window);
     }
@@ -156,8 +157,10 @@ private slots:
             shown = f.start();
         else if (window == "agreement")
             shown = std::make_unique<AgreementWindow>();
-        else
+        else if (window == "print")
             shown = std::make_unique<PrintPartsDialog>(PrintParts::PuzzleAndKey);
+        else
+            shown = makeWebPageOptionsDialog(WebPageOptions{});
         shown->show();
         QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
         const QStringList problems = cutOffCaptions(*shown);
