@@ -244,6 +244,49 @@ Wählen Sie "Ich stimme zu" und drücken Sie OK, um Velloquin zu starten. Wenn S
     </message>
 </context>
 <context>
+    <name>Velloquin::ExportFormats</name>
+    <message>
+        <source>&amp;MS Word Document...</source>
+        <translation>&amp;MS-Word-Dokument...</translation>
+    </message>
+    <message>
+        <source>Word document (*.docx)</source>
+        <translation>Word-Dokument (*.docx)</translation>
+    </message>
+    <message>
+        <source>Puzzle as &amp;ipuz...</source>
+        <translation>Rätsel als &amp;ipuz...</translation>
+    </message>
+    <message>
+        <source>ipuz crossword file (*.ipuz)</source>
+        <translation>ipuz-Rätseldatei (*.ipuz)</translation>
+    </message>
+    <message>
+        <source>Puzzle as &amp;Across Lite puz...</source>
+        <translation>Rätsel als &amp;Across-Lite-puz...</translation>
+    </message>
+    <message>
+        <source>Across Lite puzzle file (*.puz)</source>
+        <translation>Across-Lite-Rätseldatei (*.puz)</translation>
+    </message>
+    <message>
+        <source>P&amp;DF worksheet...</source>
+        <translation>P&amp;DF-Arbeitsblatt...</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Web Page (HTML)...</source>
+        <translation>&amp;Webseite (HTML)...</translation>
+    </message>
+    <message>
+        <source>Web page (*.html *.htm)</source>
+        <translation>Webseite (*.html *.htm)</translation>
+    </message>
+</context>
+<context>
     <name>Velloquin::MainWindow</name>
     <message>
         <source>Opened %1</source>
@@ -252,10 +295,6 @@ Wählen Sie "Ich stimme zu" und drücken Sie OK, um Velloquin zu starten. Wenn S
     <message>
         <source>Colour</source>
         <translation>Farbe</translation>
-    </message>
-    <message>
-        <source>&amp;MS Word Document...</source>
-        <translation>&amp;MS-Word-Dokument...</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
@@ -1128,6 +1167,14 @@ Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translat
         <source>Could not read entry "%1".</source>
         <translation>Eintrag "%1" konnte nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>No Word Entered</source>
+        <translation>Kein Wort eingegeben</translation>
+    </message>
+    <message>
+        <source>Please enter a word to add.</source>
+        <translation>Bitte geben Sie das Wort ein, das eingesetzt werden soll.</translation>
+    </message>
 </context>
 <context>
     <name>Velloquin::SettingsPanel</name>
@@ -1287,14 +1334,6 @@ Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translat
     <message>
         <source>%1 places found for %2</source>
         <translation>%1 Plätze für %2 gefunden</translation>
-    </message>
-    <message>
-        <source>No Word Entered</source>
-        <translation>Kein Wort eingegeben</translation>
-    </message>
-    <message>
-        <source>Please enter a word to add.</source>
-        <translation>Bitte geben Sie das Wort ein, das eingesetzt werden soll.</translation>
     </message>
     <message>
         <source>Error</source>

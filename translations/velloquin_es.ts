@@ -244,6 +244,49 @@ Elija «Acepto» y pulse Aceptar para iniciar Velloquin. Si no acepta, el progra
     </message>
 </context>
 <context>
+    <name>Velloquin::ExportFormats</name>
+    <message>
+        <source>&amp;MS Word Document...</source>
+        <translation>Documento de &amp;MS Word...</translation>
+    </message>
+    <message>
+        <source>Word document (*.docx)</source>
+        <translation>Documento de Word (*.docx)</translation>
+    </message>
+    <message>
+        <source>Puzzle as &amp;ipuz...</source>
+        <translation>Crucigrama como &amp;ipuz...</translation>
+    </message>
+    <message>
+        <source>ipuz crossword file (*.ipuz)</source>
+        <translation>Archivo de crucigrama ipuz (*.ipuz)</translation>
+    </message>
+    <message>
+        <source>Puzzle as &amp;Across Lite puz...</source>
+        <translation>Crucigrama como puz de &amp;Across Lite...</translation>
+    </message>
+    <message>
+        <source>Across Lite puzzle file (*.puz)</source>
+        <translation>Archivo de crucigrama Across Lite (*.puz)</translation>
+    </message>
+    <message>
+        <source>P&amp;DF worksheet...</source>
+        <translation>Ficha P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Web Page (HTML)...</source>
+        <translation>Página &amp;web (HTML)...</translation>
+    </message>
+    <message>
+        <source>Web page (*.html *.htm)</source>
+        <translation>Página web (*.html *.htm)</translation>
+    </message>
+</context>
+<context>
     <name>Velloquin::MainWindow</name>
     <message>
         <source>Opened %1</source>
@@ -252,10 +295,6 @@ Elija «Acepto» y pulse Aceptar para iniciar Velloquin. Si no acepta, el progra
     <message>
         <source>Colour</source>
         <translation>Color</translation>
-    </message>
-    <message>
-        <source>&amp;MS Word Document...</source>
-        <translation>Documento de &amp;MS Word...</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
@@ -1128,6 +1167,14 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <source>Could not read entry "%1".</source>
         <translation>No se pudo leer la entrada «%1».</translation>
     </message>
+    <message>
+        <source>No Word Entered</source>
+        <translation>No se ha escrito ninguna palabra</translation>
+    </message>
+    <message>
+        <source>Please enter a word to add.</source>
+        <translation>Escriba la palabra que quiere añadir.</translation>
+    </message>
 </context>
 <context>
     <name>Velloquin::SettingsPanel</name>
@@ -1287,14 +1334,6 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
     <message>
         <source>%1 places found for %2</source>
         <translation>Se encontraron %1 lugares para %2</translation>
-    </message>
-    <message>
-        <source>No Word Entered</source>
-        <translation>No se ha escrito ninguna palabra</translation>
-    </message>
-    <message>
-        <source>Please enter a word to add.</source>
-        <translation>Escriba la palabra que quiere añadir.</translation>
     </message>
     <message>
         <source>Error</source>

@@ -244,6 +244,49 @@ Choisissez « J'accepte » et appuyez sur OK pour démarrer Velloquin. Si vous r
     </message>
 </context>
 <context>
+    <name>Velloquin::ExportFormats</name>
+    <message>
+        <source>&amp;MS Word Document...</source>
+        <translation>Document &amp;MS Word...</translation>
+    </message>
+    <message>
+        <source>Word document (*.docx)</source>
+        <translation>Document Word (*.docx)</translation>
+    </message>
+    <message>
+        <source>Puzzle as &amp;ipuz...</source>
+        <translation>Grille en &amp;ipuz...</translation>
+    </message>
+    <message>
+        <source>ipuz crossword file (*.ipuz)</source>
+        <translation>Fichier de mots croisés ipuz (*.ipuz)</translation>
+    </message>
+    <message>
+        <source>Puzzle as &amp;Across Lite puz...</source>
+        <translation>Grille en puz &amp;Across Lite...</translation>
+    </message>
+    <message>
+        <source>Across Lite puzzle file (*.puz)</source>
+        <translation>Fichier de grille Across Lite (*.puz)</translation>
+    </message>
+    <message>
+        <source>P&amp;DF worksheet...</source>
+        <translation>Fiche P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Web Page (HTML)...</source>
+        <translation>Page &amp;web (HTML)...</translation>
+    </message>
+    <message>
+        <source>Web page (*.html *.htm)</source>
+        <translation>Page web (*.html *.htm)</translation>
+    </message>
+</context>
+<context>
     <name>Velloquin::MainWindow</name>
     <message>
         <source>Opened %1</source>
@@ -252,10 +295,6 @@ Choisissez « J'accepte » et appuyez sur OK pour démarrer Velloquin. Si vous r
     <message>
         <source>Colour</source>
         <translation>Couleur</translation>
-    </message>
-    <message>
-        <source>&amp;MS Word Document...</source>
-        <translation>Document &amp;MS Word...</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
@@ -1128,6 +1167,14 @@ Agrandissez la grille ou réessayez simplement.</translation>
         <source>Could not read entry "%1".</source>
         <translation>Impossible de lire l'entrée « %1 ».</translation>
     </message>
+    <message>
+        <source>No Word Entered</source>
+        <translation>Aucun mot saisi</translation>
+    </message>
+    <message>
+        <source>Please enter a word to add.</source>
+        <translation>Saisissez le mot à ajouter.</translation>
+    </message>
 </context>
 <context>
     <name>Velloquin::SettingsPanel</name>
@@ -1287,14 +1334,6 @@ Agrandissez la grille ou réessayez simplement.</translation>
     <message>
         <source>%1 places found for %2</source>
         <translation>%1 places trouvées pour %2</translation>
-    </message>
-    <message>
-        <source>No Word Entered</source>
-        <translation>Aucun mot saisi</translation>
-    </message>
-    <message>
-        <source>Please enter a word to add.</source>
-        <translation>Saisissez le mot à ajouter.</translation>
     </message>
     <message>
         <source>Error</source>

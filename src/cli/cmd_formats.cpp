@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
-// velloquin-cli make / import: puzzles made from word lists and read from .ipuz files,
-// and the .ipuz and .puz writers behind "export".
+// velloquin-cli make / import: puzzles made from word lists and read from .ipuz files.
 #include "commands.h"
 
 #include "crosswordfile.h"
 #include "fileutil.h"
 #include "gridedit.h"
 #include "ipuzreader.h"
-#include "ipuzwriter.h"
 #include "layoutgenerator.h"
-#include "puzwriter.h"
 #include "randomsource.h"
 #include "wordlist.h"
 
@@ -118,22 +115,6 @@ int runImport(const CliArguments &args)
     const Result<> saved = saveCrosswordFile(files.at(1), puzzle, newExtraWords());
     if (!saved)
         return refused(saved.message());
-    return ExitOk;
-}
-
-int exportIpuz(const CrosswordData &puzzle, const QString &output)
-{
-    const Result<> written = writeIpuzFile(output, puzzle);
-    return written ? ExitOk : refused(written.message());
-}
-
-int exportPuz(const CrosswordData &puzzle, const QString &output)
-{
-    const Result<QString> written = writePuzFile(output, puzzle);
-    if (!written)
-        return refused(written.message());
-    if (!written.value().isEmpty())
-        cliErr() << "Export: " << written.value() << '\n';
     return ExitOk;
 }
 

@@ -9,6 +9,7 @@
 #include "layoutgenerator.h"
 #include "placementsearch.h"
 #include "thoroughlayout.h"
+#include "wordrules.h"
 
 #include <QDir>
 
@@ -146,7 +147,8 @@ int runSearch(const CliArguments &cli)
     const QStringList &args = cli.positional;
     if (args.size() != 2)
         return usageError(QStringLiteral("search takes a puzzle file and a word"));
-    const QString &word = args.at(1);
+    // The word as the window's word box holds it once typed.
+    const QString word = typedWord(args.at(1));
     if (word.isEmpty())
         return usageError(QStringLiteral("search needs a word"));
     CrosswordData puzzle;

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // velloquin-cli new / add / delete / move / resize / store / show: editing a puzzle file
-// word by word, as the window's panels do. A file is written back only when the
+// word by word through the same document operations as the window's panels, so the same
+// steps leave the same puzzle and stored words. A file is written back only when the
 // operation succeeded.
 #include "commands.h"
 
 #include "crosswordfile.h"
 #include "gridedit.h"
+#include "puzzledocument.h"
 #include "thoroughlayout.h"
 #include "wordrules.h"
 
@@ -59,17 +61,23 @@ int save(const PuzzleFile &file)
     return saved ? ExitOk : refused(saved.message());
 }
 
-// Opens the puzzle file at path, lets edit change it and writes it back when the edit
-// succeeded; the exit status.
-int editPuzzleFile(const QString &path, const std::function<Result<>(PuzzleFile &)> &edit)
+// Opens the puzzle file at path as the window opens it, lets edit change it through the
+// document's operations and writes it back when the edit succeeded and changed something;
+// the exit status.
+int editPuzzleFile(const QString &path, const std::function<Result<>(PuzzleDocument &)> &edit)
 {
     if (const std::optional<int> refusedName = writableName(path))
         return *refusedName;
-    PuzzleFile file{path, {}, newExtraWords()};
-    if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
-        return *failed;
-    const Result<> edited = edit(file);
-    return edited ? save(file) : refused(edited.message());
+    PuzzleDocument document;
+    if (const Result<> opened = document.open(path, 16, 16); !opened)
+        return inputFailure(path, opened.message());
+    const Result<> edited = edit(document);
+    if (!edited)
+        return refused(edited.message());
+    if (!document.isModified())
+        return ExitOk;
+    const Result<> saved = document.save(path);
+    return saved ? ExitOk : refused(saved.message());
 }
 
 // The square a word starts on and its orientation, as "X Y across|down".
@@ -158,16 +166,12 @@ int runAdd(const CliArguments &cli)
     const Result<WordStart> start = wordStartOf(args);
     if (!start)
         return usageError(start.message().text);
+    // The word as the window's word box holds it once typed.
     const QString word = typedWord(args.at(4));
-    if (word.trimmed().isEmpty()) {
-        return refused(Message{QStringLiteral("No Word Entered"),
-                               QStringLiteral("Please enter a word to add."), Icon::Error});
-    }
     const QString clue = args.size() > 5 ? clueText(args.at(5)) : QString();
-
-    return editPuzzleFile(args.at(0), [&](PuzzleFile &file) {
+    return editPuzzleFile(args.at(0), [&](PuzzleDocument &document) {
         const WordStart &s = start.value();
-        return placeWord(file.puzzle, file.extra, s.x, s.y, s.orientation, word, clue);
+        return document.placeWord(s.x, s.y, s.orientation, word, clue);
     });
 }
 
@@ -180,9 +184,9 @@ int runDelete(const CliArguments &cli)
     if (!start)
         return usageError(start.message().text);
 
-    return editPuzzleFile(args.at(0), [&](PuzzleFile &file) {
+    return editPuzzleFile(args.at(0), [&](PuzzleDocument &document) {
         const WordStart &s = start.value();
-        const qint16 index = findWordAt(file.puzzle, s.x, s.y, s.orientation);
+        const qint16 index = findWordAt(document.puzzle(), s.x, s.y, s.orientation);
         if (index < 0) {
             return Result<>::refused(QStringLiteral("Delete Word"),
                                      QStringLiteral("No %1 word starts at (%2,%3).")
@@ -191,7 +195,14 @@ int runDelete(const CliArguments &cli)
                                          .arg(s.y),
                                      Icon::Information);
         }
-        return removeWordAt(file.puzzle, index);
+        // As in the window, where the word is chosen by a click that shows it in the word
+        // box: it goes back to the stored words.
+        const GridWord deleted = document.puzzle().words.at(index);
+        const StoreWordCheck stored = document.deleteWord(index, deleted.answer, deleted.clue);
+        if (stored != StoreWordCheck::Stored && stored != StoreWordCheck::AlreadyUsed)
+            cliErr() << "velloquin-cli: " << deleted.answer
+                     << " was not stored: " << oneLine(storeWordRefusal(stored).text) << '\n';
+        return Result<>::success();
     });
 }
 
@@ -207,8 +218,8 @@ int runMove(const CliArguments &cli)
         return usageError(QStringLiteral("the direction must be left, right, up or down, not "
                                          "'%1'")
                               .arg(args.at(1)));
-    return editPuzzleFile(args.at(0), [&](PuzzleFile &file) {
-        return moveWords(file.puzzle, MoveDirection(direction));
+    return editPuzzleFile(args.at(0), [&](PuzzleDocument &document) {
+        return document.movePuzzle(MoveDirection(direction));
     });
 }
 
@@ -223,12 +234,9 @@ int runResize(const CliArguments &cli)
         return usageError(QStringLiteral("width and height must be whole numbers from %1 to %2")
                               .arg(kMinSize)
                               .arg(kMaxSize));
-    return editPuzzleFile(args.at(0), [&](PuzzleFile &file) {
-        // As the window does: only a real change of size removes words.
-        if (*width != file.puzzle.width || *height != file.puzzle.height) {
-            numberSquares(file.puzzle);
-            resizeCrossword(file.puzzle, qint16(*width), qint16(*height));
-        }
+    return editPuzzleFile(args.at(0), [&](PuzzleDocument &document) {
+        const CrosswordData &p = document.puzzle();
+        document.changeProperties(p.title, p.subject, qint16(*width), qint16(*height));
         return Result<>::success();
     });
 }
@@ -238,13 +246,7 @@ int runTrim(const CliArguments &cli)
     const QStringList &args = cli.positional;
     if (args.size() != 1)
         return usageError(QStringLiteral("trim takes a puzzle file"));
-    return editPuzzleFile(args.at(0), [](PuzzleFile &file) {
-        Result<CrosswordData> trimmed = trimToWords(file.puzzle);
-        if (!trimmed)
-            return Result<>::refused(trimmed.message());
-        file.puzzle = std::move(trimmed).value();
-        return Result<>::success();
-    });
+    return editPuzzleFile(args.at(0), [](PuzzleDocument &document) { return document.trimGrid(); });
 }
 
 int runStore(const CliArguments &cli)
@@ -255,20 +257,17 @@ int runStore(const CliArguments &cli)
                                          "clue"));
     const QString word = typedWord(args.at(1));
     const QString clue = args.size() > 2 ? clueText(args.at(2)) : QString();
-    if (const std::optional<int> refusedName = writableName(args.at(0)))
-        return *refusedName;
-    PuzzleFile file{args.at(0), {}, newExtraWords()};
-    if (const std::optional<int> failed = openPuzzleFile(file.path, file.puzzle, file.extra))
-        return *failed;
-    const StoreWordCheck check = storeWord(file.extra, file.puzzle, word, clue);
-    if (check == StoreWordCheck::Stored)
-        return save(file);
-    if (check == StoreWordCheck::AlreadyUsed) {
-        // The window stops silently here; the file stays as it was.
-        cliErr() << "velloquin-cli: " << word << " is already stored or placed; nothing changed\n";
-        return ExitOk;
-    }
-    return refused(storeWordRefusal(check));
+    return editPuzzleFile(args.at(0), [&](PuzzleDocument &document) {
+        const StoreWordCheck check = document.storeWord(word, clue);
+        if (check == StoreWordCheck::AlreadyUsed) {
+            // The window stops silently here; the file stays as it was.
+            cliErr() << "velloquin-cli: " << word
+                     << " is already stored or placed; nothing changed\n";
+        } else if (check != StoreWordCheck::Stored) {
+            return Result<>::refused(storeWordRefusal(check));
+        }
+        return Result<>::success();
+    });
 }
 
 int runShow(const CliArguments &cli)

@@ -57,15 +57,6 @@ std::optional<int> pictureSide(const QString &text)
 
 } // namespace
 
-Message pictureNotSaved(const QString &path, const QString &reason)
-{
-    // As the picture writer of the BMP files words it.
-    return Message{QStringLiteral("Save Picture"),
-                   QStringLiteral("The picture could not be saved as %1:\n%2")
-                       .arg(QDir::toNativeSeparators(path), reason),
-                   Icon::Error};
-}
-
 int runClues(const CliArguments &cli)
 {
     const QStringList &args = cli.positional;
@@ -94,7 +85,7 @@ int runRender(const CliArguments &args)
             return usageError(QStringLiteral("%1 needs a whole number of pixels from 1 to %2")
                                   .arg(QLatin1String(name))
                                   .arg(kMaxPictureSide));
-        (name == QLatin1String("--width-px") ? width : height) = side;
+        (QLatin1String(name) == QLatin1String("--width-px") ? width : height) = side;
     }
     for (const char *name : {"--background", "--gridlines", "--squares"}) {
         const std::optional<QString> text = args.value(name);
@@ -104,9 +95,9 @@ int runRender(const CliArguments &args)
         if (!number)
             return usageError(QStringLiteral("%1 needs a colour number").arg(QLatin1String(name)));
         const QColor colour = colourFromNumber(*number);
-        if (name == QLatin1String("--background"))
+        if (QLatin1String(name) == QLatin1String("--background"))
             options.background = colour;
-        else if (name == QLatin1String("--gridlines"))
+        else if (QLatin1String(name) == QLatin1String("--gridlines"))
             options.gridLines = colour;
         else
             options.squares = colour;

@@ -69,18 +69,13 @@ struct CliCommand
 // cmd_render.cpp: the clue text and the grid picture of a puzzle file.
 int runClues(const CliArguments &args);
 int runRender(const CliArguments &args);
-// The refusal for a picture that could not be written to path, for the reason given.
-Message pictureNotSaved(const QString &path, const QString &reason);
 
 // cmd_export.cpp: a puzzle file as a document; the output's extension picks the format.
 int runExport(const CliArguments &args);
 
-// cmd_formats.cpp: a puzzle made from a word list, a puzzle read from an .ipuz file, and
-// the .ipuz and .puz writers behind export (0 written, 1 refused with the message shown).
+// cmd_formats.cpp: a puzzle made from a word list and a puzzle read from an .ipuz file.
 int runMake(const CliArguments &args);
 int runImport(const CliArguments &args);
-int exportIpuz(const CrosswordData &puzzle, const QString &output);
-int exportPuz(const CrosswordData &puzzle, const QString &output);
 
 // cmd_layout.cpp: automatic layout of a puzzle file (written back on success) and the
 // positions where a word crosses the placed words, one "X Y across|down" a line.

@@ -3,6 +3,10 @@
 // (resources/man/velloquin-cli.1.in) and the bash completion.
 #include "helptexts.h"
 
+#include "exportformats.h"
+
+using namespace Qt::StringLiterals;
+
 namespace Velloquin {
 
 namespace {
@@ -51,7 +55,8 @@ const Help kHelp[] = {
             "fit, clashes with a letter or runs alongside another word is refused.\n\n"
             "Example:\n"
             "  velloquin-cli add animals.cwd 0 0 across CAT \"Small pet\"\n\n" EDITS_FILE},
-    {"delete", "Takes the word that starts at column X, row Y in that direction off the grid.\n\n"
+    {"delete", "Takes the word that starts at column X, row Y in that direction off the grid\n"
+               "and keeps it with its clue in the stored words, as the window does.\n\n"
                "Example:\n"
                "  velloquin-cli delete animals.cwd 0 0 across\n\n" EDITS_FILE},
     {"move",
@@ -94,12 +99,10 @@ const Help kHelp[] = {
      "                                colour numbers: red + 256 x green + 65536 x blue\n\n"
      "Example:\n"
      "  velloquin-cli render animals.cwd grid.png --hide-answers\n\n" WRITES_OUTPUT},
-    {"export", "Writes the puzzle as a document; the output's extension picks the format: .docx\n"
-               "(puzzle page), .pdf (worksheet and answer key), .html (web page), .ipuz, .puz\n"
-               "(Across Lite), .png or .bmp (the grid page picture).\n\n"
+    // The formats come from the export table (exportHelp).
+    {"export", "Writes the puzzle as a document; the output's extension picks the format: %1.\n\n"
                "Options:\n"
-               "  --format FORMAT       docx, pdf, html, ipuz, puz, png or bmp, when OUT has\n"
-               "                        no extension (as for - , standard output)\n"
+               "%2"
                "  --hide-answers        the grid without its letters\n"
                "  --no-key              .pdf only: leave out the answer key\n"
                "  --paper a4|letter     paper of a .pdf or .docx (default: the locale's)\n"
@@ -146,15 +149,81 @@ const Help kHelp[] = {
 #undef WRITES_OUTPUT
 #undef LAYOUT_OPTIONS
 
+// text broken into lines of at most kWidth columns at blanks; every line starts with
+// indent, the first after lead.
+QString wrapped(const QString &lead, const QString &text, int indent)
+{
+    constexpr int kWidth = 80;
+    QString out = lead;
+    qsizetype lineStart = 0;
+    const QStringList words = text.split(QLatin1Char(' '));
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        if (i > 0 && out.size() - lineStart + 1 + words.at(i).size() > kWidth) {
+            out += QLatin1Char('\n');
+            lineStart = out.size();
+            out += QString(indent, QLatin1Char(' '));
+        } else if (i > 0) {
+            out += QLatin1Char(' ');
+        }
+        out += words.at(i);
+    }
+    return out + QLatin1Char('\n');
+}
+
+// "a, b or c".
+QString listed(const QStringList &items)
+{
+    if (items.size() < 2)
+        return items.join(QString());
+    return items.mid(0, items.size() - 1).join(QLatin1String(", ")) + QLatin1String(" or ") +
+           items.last();
+}
+
+// The export help with its formats: each with what it is, neighbours that are the same
+// thing named together (".png or .bmp").
+QString exportHelp(const char *text)
+{
+    QStringList described;
+    QStringList together;
+    QStringList suffixes;
+    const std::span<const ExportFormat> formats = exportFormats();
+    for (size_t i = 0; i < formats.size(); ++i) {
+        const QString about = QString::fromUtf8(formats[i].about);
+        suffixes << QLatin1String(formats[i].suffix);
+        together << QLatin1Char('.') + QLatin1String(formats[i].suffix);
+        if (i + 1 < formats.size() && !about.isEmpty() &&
+            about == QString::fromUtf8(formats[i + 1].about))
+            continue;
+        described << listed(together) + (about.isEmpty() ? QString() : " ("_L1 + about + u')');
+        together.clear();
+    }
+    const QString body = QString::fromUtf8(text).arg(described.join(", "_L1));
+    const qsizetype options = body.indexOf("\n\n"_L1);
+    return wrapped(QString(), body.left(options), 0) +
+           body.mid(options + 1)
+               .arg(wrapped(QStringLiteral("  --format FORMAT       "),
+                            listed(suffixes) +
+                                ", when OUT has no extension (as for - , standard output)"_L1,
+                            24));
+}
+
 } // namespace
 
 QString commandHelp(const QString &command)
 {
     for (const Help &h : kHelp) {
         if (command == QLatin1String(h.command))
-            return QString::fromUtf8(h.text);
+            return command == "export"_L1 ? exportHelp(h.text) : QString::fromUtf8(h.text);
     }
     return QString();
+}
+
+QString exportOutputs()
+{
+    QStringList outputs;
+    for (const ExportFormat &f : exportFormats())
+        outputs << "OUT."_L1 + QLatin1String(f.suffix);
+    return outputs.join(u'|');
 }
 
 } // namespace Velloquin

@@ -9,4 +9,7 @@ namespace Velloquin {
 // its options, an example and its exit statuses. Empty for an unknown command.
 QString commandHelp(const QString &command);
 
+// The export command's outputs for its usage line: "OUT.docx|OUT.ipuz|...", one a format.
+QString exportOutputs();
+
 } // namespace Velloquin

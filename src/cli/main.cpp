@@ -48,7 +48,7 @@ const CliCommand kCommands[] = {
      "--squares=",
      runRender},
     {"export",
-     "export FILE OUT.docx|OUT.ipuz|OUT.puz|OUT.pdf|OUT.png|OUT.bmp|OUT.html [--format FORMAT] "
+     "export FILE %1 [--format FORMAT] "
      "[--hide-answers] [--no-key] [--paper a4|letter] [--no-reveal] [--no-check] "
      "[--language CODE]",
      "--format= --hide-answers --no-key --paper= --no-reveal --no-check --language=", runExport},
@@ -64,12 +64,19 @@ const CliCommand kCommands[] = {
     {nullptr, nullptr, nullptr, nullptr},
 };
 
+// The usage line; the export command's outputs come from its format table.
+QString usageOf(const CliCommand &command)
+{
+    const QString usage = QString::fromUtf8(command.usage);
+    return qstrcmp(command.name, "export") == 0 ? usage.arg(exportOutputs()) : usage;
+}
+
 void printUsage(QTextStream &to)
 {
     to << "Usage: velloquin-cli COMMAND [ARGS...]\n\nCommands:\n";
     for (const CliCommand &c : kCommands) {
         if (c.name)
-            to << "  " << c.usage << '\n';
+            to << "  " << usageOf(c) << '\n';
     }
     to << "\nRun 'velloquin-cli COMMAND --help' for one command, 'man velloquin-cli' for "
           "more.\n";
@@ -100,7 +107,7 @@ int runCommandLine(const QStringList &arguments)
         if (!parsed)
             return usageError(error);
         if (parsed->help) {
-            cliOut() << "Usage: velloquin-cli " << c.usage << "\n\n" << commandHelp(name);
+            cliOut() << "Usage: velloquin-cli " << usageOf(c) << "\n\n" << commandHelp(name);
             return ExitOk;
         }
         return c.run(*parsed);

@@ -54,9 +54,17 @@ QString typedWord(QStringView text)
     return upperCaseWord(word);
 }
 
+Message noWordEnteredMessage()
+{
+    return {Message::tr("No Word Entered"), Message::tr("Please enter a word to add."),
+            Icon::Error};
+}
+
 Result<> placeWord(CrosswordData &puzzle, ExtraWords &stored, qint16 x, qint16 y,
                    Direction orientation, const QString &word, const QString &clue)
 {
+    if (word.trimmed().isEmpty())
+        return Result<>::refused(noWordEnteredMessage());
     const QString upper = upperCaseWord(word);
     const Result<> added =
         addWord(puzzle, x, y, upper, orientation, clue, true, PlacementCheck::ApplyRules);

@@ -42,9 +42,13 @@ Result<> replaceWord(CrosswordData &puzzle, qint16 index, const QString &answer,
                      const QString &clue);
 
 // Places word (upper-cased) at (x, y) under the placement rules and takes the first stored
-// entry that holds it out of the stored words. A refusal leaves both as they were.
+// entry that holds it out of the stored words. A blank word is refused with
+// noWordEnteredMessage(). A refusal leaves both as they were.
 Result<> placeWord(CrosswordData &puzzle, ExtraWords &stored, qint16 x, qint16 y,
                    Direction orientation, const QString &word, const QString &clue);
+
+// The refusal of a word to place that is blank: "No Word Entered".
+Message noWordEnteredMessage();
 
 // What storing a word in the stored-word list comes to.
 enum class StoreWordCheck {

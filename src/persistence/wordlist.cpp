@@ -31,7 +31,7 @@ QString fromCp1252(const QByteArray &bytes)
     text.reserve(bytes.size());
     for (char ch : bytes) {
         const uchar b = uchar(ch);
-        text.append(b >= 0x80 && b < 0xa0 ? QChar(kCp1252High[b - 0x80]) : QChar(b));
+        text.append(b >= 0x80 && b < 0xa0 ? QChar(kCp1252High[b - 0x80]) : QChar(char16_t(b)));
     }
     return text;
 }

@@ -68,4 +68,13 @@ std::optional<QString> writePictureSafely(const QImage &picture, const QString &
     return writeFileSafely(path, bytes);
 }
 
+Message pictureNotSaved(const QString &path, const QString &reason)
+{
+    // As the picture writer of the BMP files words it.
+    return Message{QStringLiteral("Save Picture"),
+                   QStringLiteral("The picture could not be saved as %1:\n%2")
+                       .arg(QDir::toNativeSeparators(path), reason),
+                   Icon::Error};
+}
+
 } // namespace Velloquin

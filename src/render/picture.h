@@ -24,4 +24,7 @@ Result<> savePictureAsBmp(const QImage &picture, const QString &path);
 std::optional<QString> writePictureSafely(const QImage &picture, const QString &path,
                                           const char *format);
 
+// The refusal of a picture that could not be saved as path, for the system's reason.
+Message pictureNotSaved(const QString &path, const QString &reason);
+
 } // namespace Velloquin

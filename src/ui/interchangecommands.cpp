@@ -2,11 +2,8 @@
 #include "interchangecommands.h"
 
 #include "crosswordfile.h"
-#include "filedialogs.h"
 #include "ipuzreader.h"
-#include "ipuzwriter.h"
 #include "mainwindow.h"
-#include "puzwriter.h"
 #include "wordlist.h"
 
 #include <QAction>
@@ -17,38 +14,6 @@
 namespace Velloquin {
 
 namespace {
-
-// Writes the puzzle to a path; on success what the user should know about the file
-// written (empty for nothing).
-using Writer = Result<QString> (*)(const QString &, const CrosswordData &, const ExportDetails &);
-
-Result<QString> writeIpuz(const QString &path, const CrosswordData &puzzle,
-                          const ExportDetails &details)
-{
-    if (const Result<> written = writeIpuzFile(path, puzzle, details); !written)
-        return written;
-    return QString();
-}
-
-QString exportAs(MainWindow &window, const QString &word, const QString &extension,
-                 const QString &filter, Writer write)
-{
-    QString path = window.dialogs().saveFile(
-        QStringLiteral(" Save this %1 as:").arg(word),
-        exportStartFolder(window.document().fileName(), window.paths().dialogFolder), filter);
-    if (path.isEmpty())
-        return QString();
-    if (!path.endsWith(QLatin1Char('.') + extension, Qt::CaseInsensitive))
-        path += QLatin1Char('.') + extension;
-    const Result<QString> written = write(path, window.puzzle(), ExportDetails{});
-    if (!written) {
-        window.dialogs().message(written.message());
-        return QString();
-    }
-    if (!written.value().isEmpty())
-        window.dialogs().message(QStringLiteral("Export"), written.value(), Icon::Information);
-    return path;
-}
 
 // Reads the ipuz file at path into the window's puzzle without asking; a file that cannot
 // be read leaves the puzzle, its history and its recovery copy as they were.
@@ -73,10 +38,6 @@ bool readIpuzInto(MainWindow &window, const QString &path)
 
 void addInterchangeMenus(MainWindow &window)
 {
-    window.addCommand(WindowMenu::Export, QStringLiteral("mnuExportIpuz"), kExportIpuzCaption,
-                      [&window] { exportIpuz(window); });
-    window.addCommand(WindowMenu::Export, QStringLiteral("mnuExportPuz"), kExportPuzCaption,
-                      [&window] { exportPuz(window); });
     // In "&File", a group of their own.
     window.addCommand(
         WindowMenu::File, QStringLiteral("mnuImportWordList"), kImportWordListCaption,
@@ -124,18 +85,6 @@ bool importIpuzFile(MainWindow &window, const QString &path)
 {
     window.hideMarks();
     return window.maybeSave() && readIpuzInto(window, path);
-}
-
-QString exportIpuz(MainWindow &window)
-{
-    return exportAs(window, QStringLiteral("ipuz crossword"), QStringLiteral("ipuz"), kIpuzFilter,
-                    writeIpuz);
-}
-
-QString exportPuz(MainWindow &window)
-{
-    return exportAs(window, QStringLiteral("Across Lite puzzle"), QStringLiteral("puz"), kPuzFilter,
-                    writePuzFile);
 }
 
 } // namespace Velloquin

@@ -7,21 +7,16 @@ namespace Velloquin {
 
 class MainWindow;
 
-// Captions and dialog texts of the interchange commands.
-inline const QString kExportMenuCaption = QStringLiteral("E&xport");
-inline const QString kExportIpuzCaption = QStringLiteral("Puzzle as &ipuz...");
-inline const QString kExportPuzCaption = QStringLiteral("Puzzle as &Across Lite puz...");
+// Captions and dialog texts of the import commands.
 inline const QString kImportWordListCaption = QStringLiteral("&Import Word List...");
 inline const QString kImportIpuzCaption = QStringLiteral("Import ip&uz...");
 inline const QString kImportWordListTitle = QStringLiteral(" Select a word list to import:");
 inline const QString kWordListFilter = QStringLiteral("Word list (*.txt);;All files (*)");
 inline const QString kImportIpuzTitle = QStringLiteral(" Select ipuz file to import:");
 inline const QString kIpuzFilter = QStringLiteral("ipuz crossword file (*.ipuz)");
-inline const QString kPuzFilter = QStringLiteral("Across Lite puzzle file (*.puz)");
 
-// Adds mnuExportIpuz and mnuExportPuz to "E&xport", and "&Import Word List..."
-// (mnuImportWordList) and "Import ipuz..." (mnuImportIpuz) to "&File" in a group of
-// their own before "E&xit".
+// Adds "&Import Word List..." (mnuImportWordList) and "Import ipuz..." (mnuImportIpuz) to "&File"
+// in a group of their own before "E&xit".
 void addInterchangeMenus(MainWindow &window);
 
 // "&Import Word List...": asks for a text file, appends its words to ExtraWords and the
@@ -39,11 +34,5 @@ bool importWordListFile(MainWindow &window, const QString &path);
 // program cannot represent is refused with a message and the puzzle stays as it was.
 bool importIpuz(MainWindow &window);
 bool importIpuzFile(MainWindow &window, const QString &path);
-
-// "Puzzle as ipuz..." and "Puzzle as Across Lite puz...": ask for a file name (the
-// extension is added when missing) and write the puzzle; a refusal is shown. Return the
-// path written, or an empty string.
-QString exportIpuz(MainWindow &window);
-QString exportPuz(MainWindow &window);
 
 } // namespace Velloquin

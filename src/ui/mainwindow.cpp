@@ -5,6 +5,7 @@
 #include "colorbutton.h"
 #include "colournumbers.h"
 #include "commandline.h"
+#include "exportcommands.h"
 #include "filedialogs.h"
 #include "generatecommand.h"
 #include "gridcounts.h"
@@ -23,7 +24,6 @@
 #include "twips.h"
 #include "undokeys.h"
 #include "waitpanel.h"
-#include "webpagecommand.h"
 #include "windowplacement.h"
 #include "wordpanel.h"
 #include "wordsdock.h"
@@ -293,10 +293,10 @@ void MainWindow::buildMenus()
         item(copy, QStringLiteral("mnuCopyClues"), QStringLiteral("Copy Crossword &Clues"),
              &MainWindow::copyClues, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
 
-    // The interchange formats and word lists, printing and the worksheet, the web page.
+    // The word lists and ipuz import, printing, and one export entry a format.
     addInterchangeMenus(*this);
     addPrintCommands(*this);
-    addWebPageCommand(*this);
+    addExportCommands(*this);
 }
 
 void MainWindow::buildEditMenu()
@@ -370,10 +370,6 @@ void MainWindow::buildKeyboardCommands()
             WindowMenu::Tools, name, caption,
             [this, command] { m_wordPanel->runWordListCommand(command); }, shortcut);
     };
-    // The Word document is an export like the others, so it is found there too.
-    addCommand(WindowMenu::Export, QStringLiteral("mnuExportWord"), tr("&MS Word Document..."),
-               [this] { exportToWord(); });
-
     // Zoom: the grid grows inside its scroll area; Fit shows it whole again.
     QMenu *view = m_menus[int(WindowMenu::View)];
     view->addSeparator();

@@ -251,32 +251,6 @@ bool PrintCommands::print()
     return printWorksheet(m_window, target, parts);
 }
 
-QString PrintCommands::exportPdf()
-{
-    Dialogs &ask = m_window.dialogs();
-    const Dialogs::Answer key = ask.question(kWorksheetQuestionTitle, kWorksheetQuestionText,
-                                             Dialogs::Buttons::YesNoCancel);
-    if (key == Dialogs::Answer::Cancel)
-        return QString();
-    QString path = ask.saveFile(
-        kSaveWorksheetTitle,
-        exportStartFolder(m_window.document().fileName(), m_window.paths().dialogFolder),
-        kPdfFilter);
-    if (path.isEmpty())
-        return QString();
-    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        path += QLatin1String(".pdf");
-    const PrintParts parts =
-        key == Dialogs::Answer::Yes ? PrintParts::PuzzleAndKey : PrintParts::PuzzleOnly;
-    const Result<> written =
-        writePdfWorksheet(path, m_window.puzzle(), worksheetOptions(parts, systemPaperSize()));
-    if (!written) {
-        ask.message(written.message());
-        return QString();
-    }
-    return path;
-}
-
 // --- The menus -----------------------------------------------------------------------
 
 PrintCommands *printCommands(MainWindow &window)
@@ -291,12 +265,10 @@ void addPrintCommands(MainWindow &window)
     if (!commands)
         commands = new PrintCommands(window);
 
-    // "&Print..." in "&File", a group of its own; "PDF worksheet..." in "E&xport".
+    // "&Print..." in "&File", a group of its own.
     window.addCommand(
         WindowMenu::File, QStringLiteral("mnuPrint"), kPrintCaption,
         [commands] { commands->print(); }, QKeySequence(Qt::CTRL | Qt::Key_P), true);
-    window.addCommand(WindowMenu::Export, QStringLiteral("mnuExportPdf"), kExportPdfCaption,
-                      [commands] { commands->exportPdf(); });
 }
 
 } // namespace Velloquin

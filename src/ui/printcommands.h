@@ -18,14 +18,8 @@ namespace Velloquin {
 
 class MainWindow;
 
-// Captions and dialog texts of the print and worksheet commands.
+// Caption of the print command.
 inline const QString kPrintCaption = QStringLiteral("&Print...");
-inline const QString kExportPdfCaption = QStringLiteral("P&DF worksheet...");
-inline const QString kPdfFilter = QStringLiteral("PDF document (*.pdf)");
-inline const QString kSaveWorksheetTitle = QStringLiteral(" Save this worksheet as:");
-inline const QString kWorksheetQuestionTitle = QStringLiteral("PDF worksheet");
-inline const QString kWorksheetQuestionText =
-    QStringLiteral("Add the answer key on pages of its own after the puzzle?");
 
 // Which pages a worksheet holds.
 enum class PrintParts { PuzzleAndKey, PuzzleOnly, KeyOnly };
@@ -84,7 +78,7 @@ private:
     QWidget *m_parent;
 };
 
-// The window's print and worksheet commands and what they keep between runs: the
+// The window's print command and what it keeps between runs: the
 // printer with its settings and the last choice of pages. A child of the window,
 // named "printCommands".
 class PrintCommands : public QObject
@@ -108,10 +102,6 @@ public:
     // "&Print...": asks which pages, then prints through the print dialog or shows the
     // preview. True when pages went to the printer.
     bool print();
-    // "PDF worksheet...": asks whether to add the answer key and for a file name (".pdf"
-    // added when missing), writes the worksheet and shows a refusal. Returns the path
-    // written, or an empty string.
-    QString exportPdf();
 
 private:
     MainWindow &m_window;
@@ -130,8 +120,8 @@ WorksheetOptions worksheetOptions(PrintParts parts, QPageSize::PageSizeId paper)
 // through the window's dialogs and gives false.
 bool printWorksheet(MainWindow &window, QPrinter &printer, PrintParts parts);
 
-// Adds "&Print..." (mnuPrint, Ctrl+P) to "&File" in a group of its own before "E&xit",
-// and "PDF worksheet..." (mnuExportPdf) to "E&xport". Creates the window's PrintCommands.
+// Adds "&Print..." (mnuPrint, Ctrl+P) to "&File" in a group of its own before "E&xit".
+// Creates the window's PrintCommands.
 void addPrintCommands(MainWindow &window);
 
 // The window's PrintCommands (created by addPrintCommands), or nullptr.

@@ -35,11 +35,6 @@ namespace Velloquin {
 namespace {
 
 // Made when shown, so that they speak the window's language.
-Message noWordEntered()
-{
-    return {WordPanel::tr("No Word Entered"), WordPanel::tr("Please enter a word to add."),
-            Icon::Error};
-}
 Message badPosition()
 {
     return {WordPanel::tr("Error"),
@@ -544,7 +539,7 @@ void WordPanel::updateWord()
     Dialogs &dialogs = m_dialogs;
     const QString text = m_wordBox->currentText();
     if (text.trimmed().isEmpty()) {
-        dialogs.message(noWordEntered());
+        dialogs.message(noWordEnteredMessage());
         return;
     }
     bool okX = false;

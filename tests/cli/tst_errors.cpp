@@ -70,9 +70,6 @@ void TestCliErrors::errorLineAndExitStatus_data()
     QTest::newRow("export ipuz") << QStringList{"export", "@zoo", folder + "x.ipuz"} << 1
                                  << "Export Error" << folder + "x.ipuz";
 
-    QTest::newRow("add refused") << QStringList{"add", "@zoo", "0", "0", "across", "DOG"} << 1
-                                 << "Add Word Error"
-                                 << "";
     // Options a format has no use for are refused, not ignored.
     for (const char *suffix : {"pdf", "ipuz", "puz"}) {
         QTest::addRow("--hide-answers on %s", suffix)

@@ -242,7 +242,8 @@ void TestCliLayout::searchPrintsCandidatesInOrder_data()
     QTest::addColumn<QByteArray>("expectedOut");
     QTest::newRow("ACT crosses CAT three ways")
         << "ACT" << QByteArray("4 0 down\n2 1 down\n3 2 down\n");
-    QTest::newRow("case does not matter") << "act" << QByteArray("4 0 down\n2 1 down\n3 2 down\n");
+    QTest::newRow("case and blanks do not matter")
+        << "a ct" << QByteArray("4 0 down\n2 1 down\n3 2 down\n");
     QTest::newRow("nothing in common") << "DOG" << QByteArray();
 }
 
@@ -279,6 +280,7 @@ void TestCliLayout::rejectsBadInvocations_data()
         << QStringList{"generate", "@ok", "--thorough", "--budget-ms"};
     QTest::newRow("search without word") << QStringList{"search", "@ok"};
     QTest::newRow("search empty word") << QStringList{"search", "@ok", ""};
+    QTest::newRow("search blanks only") << QStringList{"search", "@ok", " "};
 }
 
 void TestCliLayout::rejectsBadInvocations()

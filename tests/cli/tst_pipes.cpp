@@ -51,8 +51,6 @@ void TestCliPipes::commandLine_data()
     QTest::newRow("show of - that is not a puzzle")
         << QStringList{"show", "-"} << QByteArray("not a puzzle") << "" << 1
         << QByteArray("standard input") << "";
-    QTest::newRow("missing file") << QStringList{"show", "@none.cwd"} << QByteArray() << "" << 2
-                                  << QByteArray("Open Error") << "";
     QTest::newRow("a folder") << QStringList{"import", "@", "@out.cwd"} << QByteArray() << "" << 1
                               << QByteArray("Import Error") << "";
     QTest::newRow("clues to a full disk")

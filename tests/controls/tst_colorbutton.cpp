@@ -78,24 +78,6 @@ private slots:
         ColorPalettePopup::setColorChooser({});
     }
 
-    void newPickerHasDocumentedDefaults()
-    {
-        ColorButton picker;
-        QCOMPARE(picker.defaultColor(), kWhite);
-        QCOMPARE(picker.color(), kWhite);
-        QVERIFY(!picker.isFlat());
-        QCOMPARE(picker.backgroundColor(), systemColour(12));
-        QVERIFY(picker.showDefault());
-        QVERIFY(picker.showCustomColors());
-        QVERIFY(picker.showMoreColors());
-        QVERIFY(!picker.showSystemColors());
-        QVERIFY(!picker.showCellToolTips());
-        QCOMPARE(picker.defaultText(), QStringLiteral("Default"));
-        QCOMPARE(picker.moreColorsText(), QStringLiteral("More Colors..."));
-        QCOMPARE(picker.height(), 21); // 315 twips
-        QCOMPARE(picker.property("color").value<QColor>(), kWhite);
-    }
-
     void choosingDefaultGivesDefaultColor_data()
     {
         QTest::addColumn<QColor>("defaultColor");
@@ -289,17 +271,6 @@ private slots:
         clickCell(palette, ColorPalettePopup::SystemCell);
         clickCell(palette, 2 + 13); // Highlight
         QCOMPARE(picker.color(), systemColour(13));
-    }
-
-    void cellNamesAreKept()
-    {
-        ColorPalettePopup palette;
-        QCOMPARE(palette.cellName(1), QStringLiteral("Default"));
-        QCOMPARE(palette.cellName(50), QStringLiteral("Custom Color 1"));
-        QCOMPARE(palette.cellName(57), QStringLiteral("Custom Color 8"));
-        QCOMPARE(palette.cellName(58), QStringLiteral("Normal Colors"));
-        QCOMPARE(palette.cellName(59), QStringLiteral("System Colors"));
-        QCOMPARE(palette.cellName(60), QStringLiteral("Show Color Dialog"));
     }
 
     void clickOutsideLeavesColourUnchanged_data()

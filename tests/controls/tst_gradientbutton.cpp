@@ -91,25 +91,6 @@ class tst_GradientButton : public QObject
     Q_OBJECT
 
 private slots:
-    void newButtonHasDocumentedDefaults()
-    {
-        GradientButton b;
-        QVERIFY(b.text().isEmpty());
-        QCOMPARE(b.textColor(), QColor(0, 0, 0));
-        QCOMPARE(b.look(), GradientButton::Look::Shaded);
-        QCOMPARE(b.colorScheme(), GradientButton::ColorScheme::Custom);
-        QCOMPARE(b.faceColor(), QColor(80, 153, 233));
-        QCOMPARE(b.hoverColor(), QColor(144, 192, 255));
-        QCOMPARE(b.downColor(), QColor(80, 153, 233));
-        QCOMPARE(b.brightColor(), QColor(176, 237, 255));
-        QCOMPARE(b.borderBrightness(), 0);
-        QCOMPARE(b.iconHighlightColor(), QColor(0, 255, 0));
-        QCOMPARE(b.textHighlightColor(), QColor(0, 255, 0));
-        QVERIFY(!b.isCheckable());
-        QCOMPARE(b.focusPolicy(), Qt::StrongFocus);
-        QCOMPARE(b.state(), GradientButton::State::Normal);
-    }
-
     void pressAndReleaseInsideRaisePressedReleasedClickedInOrder()
     {
         GradientButton b(QStringLiteral("Go"));

@@ -34,7 +34,6 @@ private slots:
     void init();
     void cleanup();
 
-    void newAlwaysAsksAndCancelKeepsEverything();
     void newWithNoDiscardsWithoutSaving();
     void newYesSavesToTheCurrentFile();
     void newYesWithAFailedSaveKeepsThePuzzle();
@@ -118,22 +117,6 @@ QString tst_FileCommands::writeSampleFile(const QString &name)
 }
 
 // --- New -----------------------------------------------------------------------------------
-
-void tst_FileCommands::newAlwaysAsksAndCancelKeepsEverything()
-{
-    putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"));
-    nameFile(w(), file(QStringLiteral("a.cwd")));
-    const CrosswordData before = w().puzzle();
-    dialogs().answers.enqueue(Dialogs::Answer::Cancel);
-    control<QAction>(w(), "mnuFileNew")->trigger();
-    QCOMPARE(dialogs().shown.size(), 1);
-    QCOMPARE(dialogs().shown.first().title, QStringLiteral("Save Changes"));
-    QCOMPARE(dialogs().shown.first().text,
-             QStringLiteral("Do you want to save changes to current crossword?"));
-    QCOMPARE(dialogs().shown.first().buttons, Dialogs::Buttons::YesNoCancel);
-    QCOMPARE(w().puzzle(), before);
-    QCOMPARE(w().document().fileName(), file(QStringLiteral("a.cwd")));
-}
 
 void tst_FileCommands::newWithNoDiscardsWithoutSaving()
 {
@@ -404,6 +387,11 @@ void tst_FileCommands::replacingAsksFirstWhenWorkIsUnsaved()
     if (goesOn && command == Replacing::ImportIpuz)
         expected << kImportIpuzTitle;
     QCOMPARE(dialogs().titles().mid(0, expected.size()), expected);
+    if (modified) {
+        QCOMPARE(dialogs().shown.first().text,
+                 QStringLiteral("Do you want to save changes to current crossword?"));
+        QCOMPARE(dialogs().shown.first().buttons, Dialogs::Buttons::YesNoCancel);
+    }
     // Only the unreadable file adds its message.
     QCOMPARE(dialogs().titles().size() - expected.size(),
              command == Replacing::OpenUnreadable ? 1 : 0);

@@ -2,6 +2,7 @@
 #include "windowfixture.h"
 
 #include "../export/pdftestutil.h"
+#include "exportcommands.h"
 #include "gridedit.h"
 #include "printcommands.h"
 #include "wordexport.h"
@@ -148,9 +149,6 @@ private slots:
         QVERIFY(printAction);
         QCOMPARE(printAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
 
-        QCOMPARE(m_window->findChildren<QMenu *>(QStringLiteral("mnuExport")).size(), 1);
-        auto *exportMenu = m_window->findChild<QMenu *>(QStringLiteral("mnuExport"));
-        QVERIFY(captions(exportMenu->actions()).contains(kExportPdfCaption));
         const QStringList bar = captions(m_window->menuBar()->actions());
         QCOMPARE(bar.indexOf(QStringLiteral("E&xport")),
                  bar.indexOf(QStringLiteral("&Copy..")) + 1);
@@ -266,13 +264,13 @@ private slots:
         QFETCH(int, pages);
         dialogs().answers.enqueue(Dialogs::Answer(answer));
         dialogs().paths.enqueue(file(typed));
-        QCOMPARE(printCommands(*m_window)->exportPdf(), file(written));
+        QCOMPARE(exportFromWindow(*m_window, QStringLiteral("pdf")), file(written));
         QCOMPARE(dialogs().shown.size(), 2);
         QCOMPARE(dialogs().shown.at(0).kind, Kind::Question);
         QCOMPARE(dialogs().shown.at(0).title, kWorksheetQuestionTitle);
         QCOMPARE(dialogs().shown.at(0).buttons, Dialogs::Buttons::YesNoCancel);
         QCOMPARE(dialogs().shown.at(1).kind, Kind::SaveFile);
-        QCOMPARE(dialogs().shown.at(1).filter, kPdfFilter);
+        QCOMPARE(dialogs().shown.at(1).filter, QStringLiteral("PDF document (*.pdf)"));
         QCOMPARE(pdftest::pageCount(file(written)), pages);
         QCOMPARE(pdftest::pageSize(file(written), 1), systemPaperSize() == QPageSize::Letter
                                                           ? QStringLiteral("612 x 792")
@@ -301,7 +299,7 @@ private slots:
     {
         dialogs().answers.enqueue(Dialogs::Answer::Yes);
         dialogs().paths.enqueue(file(QStringLiteral("no/such/folder/sheet.pdf")));
-        QCOMPARE(printCommands(*m_window)->exportPdf(), QString());
+        QCOMPARE(exportFromWindow(*m_window, QStringLiteral("pdf")), QString());
         QCOMPARE(dialogs().shown.size(), 3);
         QCOMPARE(dialogs().shown.at(2).kind, Kind::Message);
         QCOMPARE(dialogs().shown.at(2).title, kWorksheetErrorTitle);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "windowfixture.h"
 
+#include "exportcommands.h"
 #include "htmlpage.h"
-#include "webpagecommand.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,17 +54,6 @@ private slots:
     {
         m_window.reset();
         m_fixture.reset();
-    }
-
-    void commandIsInTheExportMenu()
-    {
-        QCOMPARE(m_window->findChildren<QMenu *>(QStringLiteral("mnuExport")).size(), 1);
-        auto *exportMenu = m_window->findChild<QMenu *>(QStringLiteral("mnuExport"));
-        QVERIFY(exportMenu);
-        auto *action = m_window->findChild<QAction *>(QStringLiteral("mnuExportHtml"));
-        QVERIFY(action);
-        QVERIFY(exportMenu->actions().contains(action));
-        QCOMPARE(action->text(), QString("&Web Page (HTML)..."));
     }
 
     void writesThePageAddingTheExtension_data()

@@ -789,11 +789,14 @@ void tst_WordPanel::gridKeysMoveSwapStartTheWordAndUpdate()
         shown.pixelColor(control<PictureBox>(w(), "picView")->focusMark().topLeft() + QPoint(3, 8)),
         QColor(255, 140, 0));
 
-    // Space swaps Across and Down; a letter starts the word in the word box.
+    // Space swaps Across and Down; a letter starts a new word in the word box, without the
+    // clue of the word shown before.
     QTest::keyClick(control<PictureBox>(w(), "picView"), Qt::Key_Space);
     QVERIFY(control<QRadioButton>(w(), "optDown")->isChecked());
+    QCOMPARE(control<QLineEdit>(w(), "txtClue")->text(), QStringLiteral("Pet"));
     QTest::keyClick(control<PictureBox>(w(), "picView"), Qt::Key_C);
     QVERIFY(control<QComboBox>(w(), "txtWord")->hasFocus());
+    QCOMPARE(control<QLineEdit>(w(), "txtClue")->text(), QString());
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ow"));
     QCOMPARE(control<QComboBox>(w(), "txtWord")->currentText(), QStringLiteral("COW"));
 

@@ -68,7 +68,6 @@ private slots:
     void droppedFilesOpenAsTheirMenuCommands();
     void storedWordDroppedOnASquareIsPlaced();
     void zoomGrowsTheGridAndItsNumbers();
-    void typedLetterStartsAWordWithoutTheOldClue();
     void enterInTheClueBoxUpdates();
     void everyMenuItemHasAnAccessKey();
 
@@ -279,18 +278,6 @@ void tst_WordsDock::zoomGrowsTheGridAndItsNumbers()
     QCOMPARE(control<PictureBox>(w(), "picNumbersDown")->height(), grid->height());
     control<QAction>(w(), "mnuZoomFit")->trigger();
     QCOMPARE(grid->size(), fit);
-}
-
-void tst_WordsDock::typedLetterStartsAWordWithoutTheOldClue()
-{
-    putWord(w(), 0, 0, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Mouser"));
-    clickSquare(w(), 0, 0);
-    QCOMPARE(control<QLineEdit>(w(), "txtClue")->text(), QStringLiteral("Mouser"));
-    clickSquare(w(), 0, 2);
-    control<PictureBox>(w(), "picView")->setFocus();
-    QTest::keyClick(control<PictureBox>(w(), "picView"), Qt::Key_H);
-    QCOMPARE(control<QComboBox>(w(), "txtWord")->currentText(), QStringLiteral("H"));
-    QCOMPARE(control<QLineEdit>(w(), "txtClue")->text(), QString());
 }
 
 void tst_WordsDock::enterInTheClueBoxUpdates()

@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: MIT
+#include "exportcommands.h"
+
+#include "exportformats.h"
+#include "filedialogs.h"
+#include "language.h"
+#include "mainwindow.h"
+#include "wordexportflow.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <vector>
+
+namespace Velloquin {
+
+namespace {
+
+// The choices of the last web page export from this window, kept on its command for the
+// next one; the first time, the language the window speaks where the page has it.
+WebPageOptions lastOptions(const QAction *command)
+{
+    WebPageOptions options;
+    const QVariantMap kept = command ? command->data().toMap() : QVariantMap();
+    if (kept.isEmpty()) {
+        const QString language = windowLanguage();
+        if (webPageLanguageCodes().contains(language))
+            options.language = language;
+        return options;
+    }
+    options.allowCheck = kept.value(QStringLiteral("check")).toBool();
+    options.allowReveal = kept.value(QStringLiteral("reveal")).toBool();
+    options.language = kept.value(QStringLiteral("language")).toString();
+    return options;
+}
+
+void keepOptions(QAction *command, const WebPageOptions &options)
+{
+    if (command)
+        command->setData(QVariantMap{{QStringLiteral("check"), options.allowCheck},
+                                     {QStringLiteral("reveal"), options.allowReveal},
+                                     {QStringLiteral("language"), options.language}});
+}
+
+// A format's questions before the file name, filling in job; false when the user cancelled
+// or the puzzle was refused (the refusal shown). command is the format's menu entry.
+using OptionsStep = bool (*)(MainWindow &window, QAction *command, ExportJob &job);
+
+bool askWorksheetPages(MainWindow &window, QAction *, ExportJob &job)
+{
+    const Dialogs::Answer key = window.dialogs().question(
+        kWorksheetQuestionTitle, kWorksheetQuestionText, Dialogs::Buttons::YesNoCancel);
+    job.answerKey = key == Dialogs::Answer::Yes;
+    return key != Dialogs::Answer::Cancel;
+}
+
+bool askWebPageOptions(MainWindow &window, QAction *command, ExportJob &job)
+{
+    // Made twice, so a puzzle the page cannot hold is refused before the dialogs.
+    const Result<QByteArray> made = webPageBytes(job.puzzle);
+    if (!made) {
+        window.dialogs().message(made.message());
+        return false;
+    }
+    const std::optional<WebPageOptions> options =
+        window.dialogs().webPageOptions(lastOptions(command));
+    if (!options)
+        return false;
+    keepOptions(command, *options);
+    job.page = *options;
+    return true;
+}
+
+QString exportWord(MainWindow &window)
+{
+    return exportWordDocument(window, windowWordExportDesktop());
+}
+
+// What the window adds to a format of the table: the save dialog's title, the questions
+// before it, or a flow of its own. A format without a row here gets " Save this .x file as:".
+struct WindowStep
+{
+    const char *suffix;
+    const char *saveTitle;
+    OptionsStep askOptions;
+    QString (*ownFlow)(MainWindow &window);
+};
+
+const WindowStep kSteps[] = {
+    {"ipuz", " Save this ipuz crossword as:", nullptr, nullptr},
+    {"puz", " Save this Across Lite puzzle as:", nullptr, nullptr},
+    {"pdf", " Save this worksheet as:", askWorksheetPages, nullptr},
+    {"html", " Save this web page as:", askWebPageOptions, nullptr},
+    {"docx", nullptr, nullptr, exportWord},
+};
+
+// The file name endings a save dialog's filter names: "Web page (*.html *.htm)" gives
+// .html and .htm.
+QStringList filterEndings(const QString &filter)
+{
+    QStringList endings;
+    static const QRegularExpression pattern(QStringLiteral("\\*(\\.[^ )]+)"));
+    for (const QRegularExpressionMatch &m : pattern.globalMatch(filter))
+        endings << m.captured(1);
+    return endings;
+}
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("Velloquin::ExportFormats", text);
+}
+
+} // namespace
+
+QString exportFromWindow(MainWindow &window, const ExportFormat &format)
+{
+    const QString suffix = QLatin1String(format.suffix);
+    const auto step = std::find_if(std::begin(kSteps), std::end(kSteps), [&](const WindowStep &s) {
+        return suffix == QLatin1String(s.suffix);
+    });
+    const bool stepped = step != std::end(kSteps);
+    if (stepped && step->ownFlow)
+        return step->ownFlow(window);
+
+    ExportJob job;
+    job.puzzle = window.puzzle();
+    job.suffix = suffix;
+    auto *command = window.findChild<QAction *>(QLatin1String(format.menuName));
+    if (stepped && step->askOptions && !step->askOptions(window, command, job))
+        return QString();
+    const QString filter = translated(format.filter);
+    const QString title = stepped && step->saveTitle
+                              ? QString::fromUtf8(step->saveTitle)
+                              : QStringLiteral(" Save this .%1 file as:").arg(suffix);
+    QString path = window.dialogs().saveFile(
+        title, exportStartFolder(window.document().fileName(), window.paths().dialogFolder),
+        filter);
+    if (path.isEmpty())
+        return QString();
+    const QStringList endings = filterEndings(filter);
+    if (std::none_of(endings.begin(), endings.end(), [&](const QString &ending) {
+            return path.endsWith(ending, Qt::CaseInsensitive);
+        }))
+        path += QLatin1Char('.') + suffix;
+    job.output = path;
+    const Result<QString> written = format.write(job);
+    if (!written) {
+        window.dialogs().message(written.message());
+        return QString();
+    }
+    if (!written.value().isEmpty())
+        window.dialogs().message(QStringLiteral("Export"), written.value(), Icon::Information);
+    return path;
+}
+
+QString exportFromWindow(MainWindow &window, const QString &suffix)
+{
+    const ExportFormat *format = exportFormatFor(suffix);
+    return format ? exportFromWindow(window, *format) : QString();
+}
+
+void addExportCommands(MainWindow &window)
+{
+    std::vector<const ExportFormat *> entries;
+    for (const ExportFormat &format : exportFormats()) {
+        if (format.menuPlace > 0)
+            entries.push_back(&format);
+    }
+    std::sort(entries.begin(), entries.end(), [](const ExportFormat *a, const ExportFormat *b) {
+        return a->menuPlace < b->menuPlace;
+    });
+    for (const ExportFormat *format : entries) {
+        window.addCommand(WindowMenu::Export, QLatin1String(format->menuName),
+                          translated(format->caption),
+                          [&window, format] { exportFromWindow(window, *format); });
+    }
+}
+
+} // namespace Velloquin

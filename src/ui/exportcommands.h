@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+namespace Velloquin {
+
+class MainWindow;
+struct ExportFormat;
+
+// Dialog texts of the window's exports.
+inline const QString kWorksheetQuestionTitle = QStringLiteral("PDF worksheet");
+inline const QString kWorksheetQuestionText =
+    QStringLiteral("Add the answer key on pages of its own after the puzzle?");
+
+// Adds one entry to "E&xport" (mnuExport) for each export format with a menu place, in
+// the order of those places: the format's objectName and caption.
+void addExportCommands(MainWindow &window);
+
+// The export of the window's puzzle as format, as its menu entry runs it: the format's own
+// questions first (the worksheet's answer key; the web page's refusal of a puzzle it cannot
+// hold, then its options, the last ones offered again), then a file name (the format's
+// extension added unless it ends in one its filter names), then the file is written. A
+// refusal is shown, and so is what the user should know about the file written. The Word
+// document has its own flow (exportWordDocument). Returns the path written, or an empty
+// string.
+QString exportFromWindow(MainWindow &window, const ExportFormat &format);
+
+// exportFromWindow for the format with that suffix ("pdf", "ipuz", ...).
+QString exportFromWindow(MainWindow &window, const QString &suffix);
+
+} // namespace Velloquin
