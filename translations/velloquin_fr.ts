@@ -17,7 +17,7 @@ Merci de signaler cette erreur aux auteurs.</translation>
     </message>
     <message>
         <source>%1 file (*.%2)</source>
-        <translation>Fichier %1 (*.%2)</translation>
+        <translation>Fichier de %1 (*.%2)</translation>
     </message>
     <message>
         <source>Unknown error</source>
@@ -25,7 +25,7 @@ Merci de signaler cette erreur aux auteurs.</translation>
     </message>
     <message>
         <source> Save this %1 as:</source>
-        <translation> Enregistrer ce %1 sous :</translation>
+        <translation> Enregistrer ce fichier de %1 sous :</translation>
     </message>
 </context>
 <context>
