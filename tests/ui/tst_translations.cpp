@@ -9,6 +9,7 @@
 #include "windowfixture.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -21,60 +22,58 @@ using namespace Velloquin;
 
 namespace {
 
-// Every visible caption of top whose text needs more room than its widget has, or whose
-// widget overlaps a captioned sibling: "objectName 'text' needs N, has M".
+// The room a caption needs: its text's width (with the mark of a radio button or check box,
+// the arrow of a combo box), or for a wrapped label the height of its lines at its width.
+QSize neededRoom(QWidget *w, QString &text)
+{
+    if (auto *label = qobject_cast<QLabel *>(w)) {
+        text = label->text();
+        if (label->wordWrap())
+            return {0, label->heightForWidth(label->width())};
+        return {label->fontMetrics().size(Qt::TextShowMnemonic, text).width(), 0};
+    }
+    if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+        text = button->text();
+        if (qobject_cast<QRadioButton *>(w) || qobject_cast<QCheckBox *>(w))
+            return {button->sizeHint().width(), 0};
+        return {button->fontMetrics().size(Qt::TextShowMnemonic, text).width() + 8, 0};
+    }
+    auto *box = qobject_cast<QComboBox *>(w);
+    if (!box || box->isEditable())
+        return {};
+    int widest = 0;
+    for (int i = 0; i < box->count(); ++i)
+        widest = qMax(widest, box->fontMetrics().horizontalAdvance(box->itemText(i)));
+    text = box->currentText();
+    return {widest + box->height(), 0};
+}
+
+// Every visible caption of top that needs more room than its widget has or overlaps a
+// captioned sibling, and a menu bar too wide for the window.
 QStringList cutOffCaptions(QWidget &top)
 {
     QStringList problems;
     QList<QWidget *> captioned;
     for (QWidget *w : top.findChildren<QWidget *>()) {
-        if (!w->isVisibleTo(&top) || qobject_cast<QMenu *>(w))
-            continue;
         QString text;
-        int needed = 0;
-        if (auto *label = qobject_cast<QLabel *>(w); label && !label->text().isEmpty()) {
-            text = label->text();
-            needed = label->wordWrap()
-                         ? label->heightForWidth(label->contentsRect().width())
-                         : label->fontMetrics().size(Qt::TextShowMnemonic, text).width();
-            if (label->wordWrap() && needed > label->contentsRect().height())
-                problems << QStringLiteral("%1 '%2' needs height %3, has %4")
-                                .arg(w->objectName(), text)
-                                .arg(needed)
-                                .arg(label->contentsRect().height());
-            needed = label->wordWrap() ? 0 : needed;
-        } else if (auto *button = qobject_cast<QAbstractButton *>(w);
-                   button && !button->text().isEmpty()) {
-            text = button->text();
-            // Radio buttons and check boxes need their mark too; a push button its padding.
-            needed = qobject_cast<QRadioButton *>(w) || w->inherits("QCheckBox")
-                         ? button->sizeHint().width()
-                         : button->fontMetrics().size(Qt::TextShowMnemonic, text).width() + 8;
-        } else if (auto *box = qobject_cast<QComboBox *>(w); box && !box->isEditable()) {
-            for (int i = 0; i < box->count(); ++i)
-                needed = qMax(needed, box->fontMetrics().horizontalAdvance(box->itemText(i)));
-            text = box->currentText();
-            needed += box->height(); // the arrow's square
-        } else {
+        const QSize needed = neededRoom(w, text);
+        if (!w->isVisibleTo(&top) || text.isEmpty())
             continue;
-        }
-        if (needed > w->width())
-            problems << QStringLiteral("%1 '%2' needs %3, has %4")
+        if (needed.width() > w->width() || needed.height() > w->height())
+            problems << QStringLiteral("%1 '%2' needs %3x%4, has %5x%6")
                             .arg(w->objectName(), text)
-                            .arg(needed)
-                            .arg(w->width());
-        const QRect place(w->mapTo(&top, QPoint(0, 0)), w->size());
+                            .arg(needed.width())
+                            .arg(needed.height())
+                            .arg(w->width())
+                            .arg(w->height());
         for (QWidget *other : std::as_const(captioned))
             if (other->parentWidget() == w->parentWidget() &&
-                QRect(other->mapTo(&top, QPoint(0, 0)), other->size()).intersects(place))
-                problems
-                    << QStringLiteral("%1 overlaps %2").arg(w->objectName(), other->objectName());
+                other->geometry().intersects(w->geometry()))
+                problems << w->objectName() + QStringLiteral(" overlaps ") + other->objectName();
         captioned << w;
     }
     if (auto *bar = top.findChild<QMenuBar *>(); bar && bar->sizeHint().width() > top.width())
-        problems << QStringLiteral("menu bar needs %1, has %2")
-                        .arg(bar->sizeHint().width())
-                        .arg(top.width());
+        problems << QStringLiteral("the menu bar needs %1").arg(bar->sizeHint().width());
     return problems;
 }
 
@@ -87,53 +86,46 @@ class TestTranslations : public QObject
 private slots:
     void cleanup() { useWindowLanguage(QStringLiteral("en")); }
 
-    void choiceOrDesktopGivesLanguage_data()
+    void windowSpeaksChosenOrDesktopLanguage_data()
     {
-        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("choice"); // the settings file's Language
         QTest::addColumn<QStringList>("desktop");
-        QTest::addColumn<QString>("language");
-        QTest::newRow("desktop German") << "System" << QStringList{"de-AT", "en"} << "de";
-        QTest::newRow("first spoken wins") << "System" << QStringList{"pt-BR", "fr-CA"} << "fr";
-        QTest::newRow("none spoken") << "System" << QStringList{"pt", "it"} << "en";
-        QTest::newRow("English desktop") << "System" << QStringList{"en-US", "de"} << "en";
-        QTest::newRow("choice beats desktop") << "es" << QStringList{"de"} << "es";
-        QTest::newRow("unknown choice") << "xx" << QStringList{"fr"} << "fr";
+        QTest::addColumn<QStringList>("captions"); // Language menu, Words Panel, Update
+        QTest::newRow("English desktop") << "System" << QStringList{"en-US", "de"}
+                                         << QStringList{"&Language", "&Words Panel", "Update"};
+        QTest::newRow("German desktop") << "" << QStringList{"pt", "de-AT", "en"}
+                                        << QStringList{"&Sprache", "&Wörterliste", "Eintragen"};
+        QTest::newRow("French chosen")
+            << "fr" << QStringList{"de"} << QStringList{"&Langue", "Liste des &mots", "Valider"};
+        QTest::newRow("unknown choice") << "xx" << QStringList{"es-MX"}
+                                        << QStringList{"&Idioma", "Lista de &palabras", "Aplicar"};
+        QTest::newRow("none spoken")
+            << "System" << QStringList{"it"} << QStringList{"&Language", "&Words Panel", "Update"};
     }
-    void choiceOrDesktopGivesLanguage()
+    void windowSpeaksChosenOrDesktopLanguage()
     {
         QFETCH(QString, choice);
         QFETCH(QStringList, desktop);
-        QFETCH(QString, language);
-        QCOMPARE(languageFor(choice, desktop), language);
-    }
-
-    void windowSpeaksChosenLanguage_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("captions"); // Language menu, Words Panel, Update
-        QTest::newRow("en") << "en" << QStringList{"&Language", "&Words Panel", "Update"};
-        QTest::newRow("de") << "de" << QStringList{"&Sprache", "&Wörterliste", "Eintragen"};
-        QTest::newRow("fr") << "fr" << QStringList{"&Langue", "Liste des &mots", "Valider"};
-        QTest::newRow("es") << "es" << QStringList{"&Idioma", "Lista de &palabras", "Aplicar"};
-    }
-    void windowSpeaksChosenLanguage()
-    {
-        QFETCH(QString, language);
         QFETCH(QStringList, captions);
-        QVERIFY(useWindowLanguage(language));
         WindowFixture f;
-        f.writeSettings({"[Default Settings]"});
-        const std::unique_ptr<MainWindow> w = f.start();
+        f.writeSettings({"[Default Settings]", "Language=" + choice});
+        StartOptions options = f.options();
+        options.chooseLanguage = [desktop](const AppPaths &paths) {
+            useWindowLanguage(languageFor(readLanguageSetting(paths.settingsFile), desktop));
+        };
+        const std::unique_ptr<MainWindow> w = startProgram(options);
         QCOMPARE(QStringList({control<QMenu>(*w, "mnuLanguage")->title(),
                               control<QAction>(*w, "mnuWordsPanel")->text(),
                               control<GradientButton>(*w, "cmdOKAddWord")->text()}),
                  captions);
 
-        // A choice is kept in the settings file and said to take effect at the next start.
-        control<QAction>(*w, "mnuLanguage_es")->trigger();
-        QCOMPARE(readLanguageSetting(f.settingsFile()), "es");
+        // Another choice is kept in the settings file and said to take effect at the next
+        // start; the window keeps its language until then.
+        const QString before = windowLanguage();
+        control<QAction>(*w, "mnuLanguage_de")->trigger();
+        QCOMPARE(readLanguageSetting(f.settingsFile()), "de");
         QCOMPARE(f.dialogs.shown.size(), 1);
-        QCOMPARE(windowLanguage(), language);
+        QCOMPARE(windowLanguage(), before);
     }
 
     void captionsFitTheirRoom_data()
@@ -167,30 +159,25 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
     }
 
-    void everyCatalogueIsComplete_data()
-    {
-        QTest::addColumn<QString>("catalogue");
-        for (const WindowLanguage &language : windowLanguages())
-            if (language.code != "en")
-                QTest::newRow(qPrintable(language.code))
-                    << QStringLiteral(VELLOQUIN_TRANSLATIONS "/velloquin_%1.ts").arg(language.code);
-    }
     void everyCatalogueIsComplete()
     {
-        QFETCH(QString, catalogue);
         QTemporaryDir out;
-        QProcess lrelease;
-        lrelease.start(QStringLiteral(VELLOQUIN_LRELEASE),
-                       {catalogue, QStringLiteral("-qm"), out.filePath("out.qm")});
-        QVERIFY(lrelease.waitForFinished(60000));
-        const QString report = QString::fromUtf8(lrelease.readAllStandardOutput());
-        QCOMPARE(lrelease.exitCode(), 0);
-        const QRegularExpressionMatch counts =
-            QRegularExpression(QStringLiteral("\\((\\d+) finished and (\\d+) unfinished\\)"))
-                .match(report);
-        QVERIFY2(counts.hasMatch(), qPrintable(report));
-        QVERIFY(counts.captured(1).toInt() > 0);
-        QCOMPARE(counts.captured(2).toInt(), 0);
+        for (const WindowLanguage &language : windowLanguages()) {
+            if (language.code == "en")
+                continue;
+            QProcess lrelease;
+            lrelease.start(
+                QStringLiteral(VELLOQUIN_LRELEASE),
+                {QStringLiteral(VELLOQUIN_TRANSLATIONS "/velloquin_%1.ts").arg(language.code),
+                 QStringLiteral("-qm"), out.filePath("out.qm")});
+            QVERIFY(lrelease.waitForFinished(60000));
+            const QString report = QString::fromUtf8(lrelease.readAllStandardOutput());
+            const QRegularExpressionMatch counts =
+                QRegularExpression(QStringLiteral("\\((\\d+) finished and 0 unfinished\\)"))
+                    .match(report);
+            QVERIFY2(lrelease.exitCode() == 0 && counts.hasMatch() && counts.captured(1) != "0",
+                     qPrintable(language.code + QLatin1Char(' ') + report));
+        }
     }
 };
 
