@@ -113,6 +113,14 @@ Im Ordner: %3</translation>
         <source>About Velloquin</source>
         <translation>Über Velloquin</translation>
     </message>
+    <message>
+        <source>%1 shares no letter with the other words, so it cannot cross them. Place the other %2 words and keep it in the word list?</source>
+        <translation>%1 hat keinen Buchstaben mit den anderen Wörtern gemeinsam und kann sie daher nicht kreuzen. Die anderen %2 Wörter einsetzen und dieses Wort in der Wortliste behalten?</translation>
+    </message>
+    <message>
+        <source>Generate Crossword</source>
+        <translation>Rätsel erstellen</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
@@ -186,20 +194,20 @@ Velloquin startet mit den Standardeinstellungen; Änderungen daran können in di
 
 Velloquin is free software, released under the MIT licence. You may use it, copy it, change it, merge it into other work, publish, distribute, sublicense and sell copies of it, as long as the copyright notice and this permission notice are kept in all copies or substantial portions of it.
 
-Velloquin is provided "as is", without warranty of any kind, express or implied, including but not limited to the warranties of merchantability, fitness for a particular purpose and noninfringement. In no event shall the authors or copyright holders be liable for any claim, damages or other liability, whether in an action of contract, tort or otherwise, arising from, out of or in connection with the software or its use.
+Velloquin is provided &quot;as is&quot;, without warranty of any kind, express or implied, including but not limited to the warranties of merchantability, fitness for a particular purpose and noninfringement. In no event shall the authors or copyright holders be liable for any claim, damages or other liability, whether in an action of contract, tort or otherwise, arising from, out of or in connection with the software or its use.
 
 The puzzles you make with Velloquin are yours.
 
-Choose "I agree" and press OK to start Velloquin. If you do not agree, the program ends and nothing is written to your computer.</source>
+Choose &quot;I agree&quot; and press OK to start Velloquin. If you do not agree, the program ends and nothing is written to your computer.</source>
         <translation>VELLOQUIN NUTZUNGSVEREINBARUNG
 
 Velloquin ist freie Software, veröffentlicht unter der MIT-Lizenz. Sie dürfen sie verwenden, kopieren, verändern, mit anderen Werken zusammenführen, veröffentlichen, verbreiten, unterlizenzieren und Kopien davon verkaufen, sofern der Urheberrechtshinweis und dieser Erlaubnishinweis in allen Kopien oder wesentlichen Teilen erhalten bleiben.
 
-Velloquin wird ohne Mängelgewähr ("as is") bereitgestellt, ohne ausdrückliche oder stillschweigende Gewährleistung jeglicher Art, einschließlich, aber nicht beschränkt auf die Gewährleistung der Marktgängigkeit, der Eignung für einen bestimmten Zweck und der Nichtverletzung von Rechten. In keinem Fall haften die Autoren oder Urheberrechtsinhaber für Ansprüche, Schäden oder sonstige Haftung, sei es aus Vertrag, unerlaubter Handlung oder anderweitig, die sich aus der Software oder ihrer Nutzung ergeben oder damit zusammenhängen.
+Velloquin wird ohne Mängelgewähr (&quot;as is&quot;) bereitgestellt, ohne ausdrückliche oder stillschweigende Gewährleistung jeglicher Art, einschließlich, aber nicht beschränkt auf die Gewährleistung der Marktgängigkeit, der Eignung für einen bestimmten Zweck und der Nichtverletzung von Rechten. In keinem Fall haften die Autoren oder Urheberrechtsinhaber für Ansprüche, Schäden oder sonstige Haftung, sei es aus Vertrag, unerlaubter Handlung oder anderweitig, die sich aus der Software oder ihrer Nutzung ergeben oder damit zusammenhängen.
 
 Die Rätsel, die Sie mit Velloquin erstellen, gehören Ihnen.
 
-Wählen Sie "Ich stimme zu" und drücken Sie OK, um Velloquin zu starten. Wenn Sie nicht zustimmen, wird das Programm beendet und nichts auf Ihren Computer geschrieben.
+Wählen Sie &quot;Ich stimme zu&quot; und drücken Sie OK, um Velloquin zu starten. Wenn Sie nicht zustimmen, wird das Programm beendet und nichts auf Ihren Computer geschrieben.
 
 (Maßgeblich ist der englische Text der MIT-Lizenz.)</translation>
     </message>
@@ -345,8 +353,8 @@ Wählen Sie "Ich stimme zu" und drücken Sie OK, um Velloquin zu starten. Wenn S
         <translation>Zuletzt geöffnet</translation>
     </message>
     <message>
-        <source>The file "%1" no longer exists. It was removed from the list.</source>
-        <translation>Die Datei "%1" existiert nicht mehr. Sie wurde aus der Liste entfernt.</translation>
+        <source>The file &quot;%1&quot; no longer exists. It was removed from the list.</source>
+        <translation>Die Datei &quot;%1&quot; existiert nicht mehr. Sie wurde aus der Liste entfernt.</translation>
     </message>
     <message>
         <source>Status</source>
@@ -369,7 +377,7 @@ Wählen Sie "Ich stimme zu" und drücken Sie OK, um Velloquin zu starten. Wenn S
         <translation>Kästchen, in denen sich zwei Wörter kreuzen</translation>
     </message>
     <message>
-        <source>Share of the grid's squares in use</source>
+        <source>Share of the grid&apos;s squares in use</source>
         <translation>Anteil der belegten Kästchen</translation>
     </message>
     <message>
@@ -396,8 +404,8 @@ Wählen Sie "Ich stimme zu" und drücken Sie OK, um Velloquin zu starten. Wenn S
 <context>
     <name>Velloquin::Message</name>
     <message>
-        <source>The word '%1' will not fit at (%2,%3).</source>
-        <translation>Das Wort '%1' passt nicht an die Stelle (%2,%3).</translation>
+        <source>The word &apos;%1&apos; will not fit at (%2,%3).</source>
+        <translation>Das Wort &apos;%1&apos; passt nicht an die Stelle (%2,%3).</translation>
     </message>
     <message>
         <source>Add Word Error</source>
@@ -430,23 +438,23 @@ Place or remove some words before storing more.</source>
 Setzen Sie einige Wörter ein oder entfernen Sie sie, bevor Sie weitere merken.</translation>
     </message>
     <message>
-        <source>Can't move</source>
+        <source>Can&apos;t move</source>
         <translation>Verschieben nicht möglich</translation>
     </message>
     <message>
-        <source>Sorry the crossword can't be moved left because a word is using the x-coordinate zero</source>
+        <source>Sorry the crossword can&apos;t be moved left because a word is using the x-coordinate zero</source>
         <translation>Das Rätsel kann leider nicht nach links verschoben werden, weil ein Wort die x-Koordinate null belegt</translation>
     </message>
     <message>
-        <source>Sorry the crossword can't be moved right because a word is using the x-coordinate %1</source>
+        <source>Sorry the crossword can&apos;t be moved right because a word is using the x-coordinate %1</source>
         <translation>Das Rätsel kann leider nicht nach rechts verschoben werden, weil ein Wort die x-Koordinate %1 belegt</translation>
     </message>
     <message>
-        <source>Sorry the crossword can't be moved up because a word is using the y-coordinate zero</source>
+        <source>Sorry the crossword can&apos;t be moved up because a word is using the y-coordinate zero</source>
         <translation>Das Rätsel kann leider nicht nach oben verschoben werden, weil ein Wort die y-Koordinate null belegt</translation>
     </message>
     <message>
-        <source>Sorry the crossword can't be moved down because a word is using the y-coordinate %1</source>
+        <source>Sorry the crossword can&apos;t be moved down because a word is using the y-coordinate %1</source>
         <translation>Das Rätsel kann leider nicht nach unten verschoben werden, weil ein Wort die y-Koordinate %1 belegt</translation>
     </message>
     <message>
@@ -498,8 +506,8 @@ Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translat
         <translation>Eines der Wörter in Ihrer Liste ist zu lang, bitte vergrößern Sie das Gitter.</translation>
     </message>
     <message>
-        <source>The crossword file "%1" looks damaged.</source>
-        <translation>Die Rätseldatei "%1" scheint beschädigt zu sein.</translation>
+        <source>The crossword file &quot;%1&quot; looks damaged.</source>
+        <translation>Die Rätseldatei &quot;%1&quot; scheint beschädigt zu sein.</translation>
     </message>
     <message>
         <source>word lies partly outside the grid.</source>
@@ -582,14 +590,14 @@ Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translat
         <translation>Fehler beim Öffnen</translation>
     </message>
     <message>
-        <source>The file '%1' cannot be opened as a crossword.
+        <source>The file &apos;%1&apos; cannot be opened as a crossword.
 %2</source>
-        <translation>Die Datei '%1' kann nicht als Rätsel geöffnet werden.
+        <translation>Die Datei &apos;%1&apos; kann nicht als Rätsel geöffnet werden.
 %2</translation>
     </message>
     <message>
-        <source>Its %1 value '%2' is not a whole number from %3 to %4.</source>
-        <translation>Ihr Wert %1 '%2' ist keine ganze Zahl von %3 bis %4.</translation>
+        <source>Its %1 value &apos;%2&apos; is not a whole number from %3 to %4.</source>
+        <translation>Ihr Wert %1 &apos;%2&apos; ist keine ganze Zahl von %3 bis %4.</translation>
     </message>
     <message>
         <source>1 clue held</source>
@@ -600,12 +608,12 @@ Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translat
         <translation>%1 Hinweise enthielten</translation>
     </message>
     <message>
-        <source> "###", which a puzzle file reads as a line break; it was kept as "# # #".</source>
-        <translation> "###", was eine Rätseldatei als Zeilenumbruch liest; es wurde als "# # #" übernommen.</translation>
+        <source> &quot;###&quot;, which a puzzle file reads as a line break; it was kept as &quot;# # #&quot;.</source>
+        <translation> &quot;###&quot;, was eine Rätseldatei als Zeilenumbruch liest; es wurde als &quot;# # #&quot; übernommen.</translation>
     </message>
     <message>
-        <source>The file '%1' is not a crossword puzzle file.</source>
-        <translation>Die Datei '%1' ist keine Rätseldatei.</translation>
+        <source>The file &apos;%1&apos; is not a crossword puzzle file.</source>
+        <translation>Die Datei &apos;%1&apos; ist keine Rätseldatei.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
@@ -624,15 +632,15 @@ Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translat
         <translation>Fehler beim Speichern</translation>
     </message>
     <message>
-        <source>The file '%1' could not be saved.
+        <source>The file &apos;%1&apos; could not be saved.
 %2</source>
-        <translation>Die Datei '%1' konnte nicht gespeichert werden.
+        <translation>Die Datei &apos;%1&apos; konnte nicht gespeichert werden.
 %2</translation>
     </message>
     <message>
-        <source>The file '%1' could not be read.
+        <source>The file &apos;%1&apos; could not be read.
 %2</source>
-        <translation>Die Datei '%1' konnte nicht gelesen werden.
+        <translation>Die Datei &apos;%1&apos; konnte nicht gelesen werden.
 %2</translation>
     </message>
     <message>
@@ -656,12 +664,12 @@ Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translat
         <translation>kein Wort vor dem Hinweis</translation>
     </message>
     <message>
-        <source>'%1' is shorter than %2 letters</source>
-        <translation>'%1' ist kürzer als %2 Buchstaben</translation>
+        <source>&apos;%1&apos; is shorter than %2 letters</source>
+        <translation>&apos;%1&apos; ist kürzer als %2 Buchstaben</translation>
     </message>
     <message>
-        <source>'%1' is already listed</source>
-        <translation>'%1' steht schon in der Liste</translation>
+        <source>&apos;%1&apos; is already listed</source>
+        <translation>&apos;%1&apos; steht schon in der Liste</translation>
     </message>
     <message>
         <source>a broken character was read as �</source>
@@ -816,31 +824,31 @@ Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translat
         <translation>Es enthält keine Wörter.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 has no direction.</source>
-        <translation>Das Wort '%1' bei %2 hat keine Richtung.</translation>
+        <source>The word &apos;%1&apos; at %2 has no direction.</source>
+        <translation>Das Wort &apos;%1&apos; bei %2 hat keine Richtung.</translation>
     </message>
     <message>
         <source>A word at %1 has no letters.</source>
         <translation>Ein Wort bei %1 hat keine Buchstaben.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 does not lie inside the grid.</source>
-        <translation>Das Wort '%1' bei %2 liegt nicht im Gitter.</translation>
+        <source>The word &apos;%1&apos; at %2 does not lie inside the grid.</source>
+        <translation>Das Wort &apos;%1&apos; bei %2 liegt nicht im Gitter.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 holds a character that cannot be typed into a square.</source>
-        <translation>Das Wort '%1' bei %2 enthält ein Zeichen, das sich nicht in ein Kästchen tippen lässt.</translation>
+        <source>The word &apos;%1&apos; at %2 holds a character that cannot be typed into a square.</source>
+        <translation>Das Wort &apos;%1&apos; bei %2 enthält ein Zeichen, das sich nicht in ein Kästchen tippen lässt.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 and a crossing word have different letters at %3.</source>
-        <translation>Das Wort '%1' bei %2 und ein kreuzendes Wort haben bei %3 verschiedene Buchstaben.</translation>
+        <source>The word &apos;%1&apos; at %2 and a crossing word have different letters at %3.</source>
+        <translation>Das Wort &apos;%1&apos; bei %2 und ein kreuzendes Wort haben bei %3 verschiedene Buchstaben.</translation>
     </message>
     <message>
-        <source>The page cannot be written in the language '%1'.</source>
-        <translation>Die Seite kann nicht in der Sprache '%1' geschrieben werden.</translation>
+        <source>The page cannot be written in the language &apos;%1&apos;.</source>
+        <translation>Die Seite kann nicht in der Sprache &apos;%1&apos; geschrieben werden.</translation>
     </message>
     <message>
-        <source>The page's style or script is missing from the program.</source>
+        <source>The page&apos;s style or script is missing from the program.</source>
         <translation>Stil oder Skript der Seite fehlen im Programm.</translation>
     </message>
     <message>
@@ -856,80 +864,80 @@ Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translat
         <translation>Das Rätsel kann nicht als %1 geschrieben werden.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 has fewer than two letters.</source>
-        <translation>Das Wort '%1' bei %2 hat weniger als zwei Buchstaben.</translation>
+        <source>The word &apos;%1&apos; at %2 has fewer than two letters.</source>
+        <translation>Das Wort &apos;%1&apos; bei %2 hat weniger als zwei Buchstaben.</translation>
     </message>
     <message>
         <source>Two words start at %1.</source>
         <translation>Bei %1 beginnen zwei Wörter.</translation>
     </message>
     <message>
-        <source>The letters '%1' at %2 form a run that is not one of its words.</source>
-        <translation>Die Buchstaben '%1' bei %2 bilden eine Reihe, die keines seiner Wörter ist.</translation>
+        <source>The letters &apos;%1&apos; at %2 form a run that is not one of its words.</source>
+        <translation>Die Buchstaben &apos;%1&apos; bei %2 bilden eine Reihe, die keines seiner Wörter ist.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 runs into other letters: the grid reads '%3' there.</source>
-        <translation>Das Wort '%1' bei %2 stößt an andere Buchstaben: Im Gitter steht dort '%3'.</translation>
+        <source>The word &apos;%1&apos; at %2 runs into other letters: the grid reads &apos;%3&apos; there.</source>
+        <translation>Das Wort &apos;%1&apos; bei %2 stößt an andere Buchstaben: Im Gitter steht dort &apos;%3&apos;.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 %3 runs into other letters.</source>
-        <translation>Das Wort '%1' bei %2 %3 stößt an andere Buchstaben.</translation>
+        <source>The word &apos;%1&apos; at %2 %3 runs into other letters.</source>
+        <translation>Das Wort &apos;%1&apos; bei %2 %3 stößt an andere Buchstaben.</translation>
     </message>
     <message>
         <source>The square at %1 has a style (such as a circle or shading), which the program cannot show.</source>
         <translation>Das Kästchen bei %1 hat eine Gestaltung (etwa einen Kreis oder eine Schattierung), die das Programm nicht zeigen kann.</translation>
     </message>
     <message>
-        <source>The square at %1 is labelled '%2'; the program numbers its squares 1, 2, 3 and so on.</source>
-        <translation>Das Kästchen bei %1 ist mit '%2' beschriftet; das Programm nummeriert seine Kästchen 1, 2, 3 und so weiter.</translation>
+        <source>The square at %1 is labelled &apos;%2&apos;; the program numbers its squares 1, 2, 3 and so on.</source>
+        <translation>Das Kästchen bei %1 ist mit &apos;%2&apos; beschriftet; das Programm nummeriert seine Kästchen 1, 2, 3 und so weiter.</translation>
     </message>
     <message>
         <source>The white square at %1 has no solution letter.</source>
         <translation>Das weiße Kästchen bei %1 hat keinen Lösungsbuchstaben.</translation>
     </message>
     <message>
-        <source>The square at %1 holds '%2'; the program keeps one letter per square.</source>
-        <translation>Das Kästchen bei %1 enthält '%2'; das Programm hat einen Buchstaben je Kästchen.</translation>
+        <source>The square at %1 holds &apos;%2&apos;; the program keeps one letter per square.</source>
+        <translation>Das Kästchen bei %1 enthält &apos;%2&apos;; das Programm hat einen Buchstaben je Kästchen.</translation>
     </message>
     <message>
         <source>The white squares from %1 to %2 form a block of four letters. The program keeps words apart (no parallel words side by side), so this grid has no reading as its kind of puzzle.</source>
         <translation>Die weißen Kästchen von %1 bis %2 bilden einen Block aus vier Buchstaben. Das Programm hält Wörter auseinander (keine parallelen Wörter nebeneinander), daher lässt sich dieses Gitter nicht als seine Art Rätsel lesen.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 %3 lies beside another word in a way the program's placement rules do not allow.</source>
-        <translation>Das Wort '%1' bei %2 %3 liegt so neben einem anderen Wort, wie es die Regeln des Programms nicht erlauben.</translation>
+        <source>The word &apos;%1&apos; at %2 %3 lies beside another word in a way the program&apos;s placement rules do not allow.</source>
+        <translation>Das Wort &apos;%1&apos; bei %2 %3 liegt so neben einem anderen Wort, wie es die Regeln des Programms nicht erlauben.</translation>
     </message>
     <message>
         <source>Its clues are not a list by direction.</source>
         <translation>Seine Hinweise sind keine Liste nach Richtungen.</translation>
     </message>
     <message>
-        <source>It has clues in the direction '%1'; the program has only Across and Down.</source>
-        <translation>Es hat Hinweise in der Richtung '%1'; das Programm kennt nur Waagerecht und Senkrecht.</translation>
+        <source>It has clues in the direction &apos;%1&apos;; the program has only Across and Down.</source>
+        <translation>Es hat Hinweise in der Richtung &apos;%1&apos;; das Programm kennt nur Waagerecht und Senkrecht.</translation>
     </message>
     <message>
         <source>Its %1 clues are not a list.</source>
         <translation>Seine Hinweise %1 sind keine Liste.</translation>
     </message>
     <message>
-        <source>The %1 clue %2 spans squares of its own choosing; the program's words are the runs of letters.</source>
+        <source>The %1 clue %2 spans squares of its own choosing; the program&apos;s words are the runs of letters.</source>
         <translation>Der Hinweis %1 %2 umfasst selbst gewählte Kästchen; die Wörter des Programms sind die Buchstabenreihen.</translation>
     </message>
     <message>
-        <source>A %1 clue has no number: '%2'.</source>
-        <translation>Ein Hinweis %1 hat keine Nummer: '%2'.</translation>
+        <source>A %1 clue has no number: &apos;%2&apos;.</source>
+        <translation>Ein Hinweis %1 hat keine Nummer: &apos;%2&apos;.</translation>
     </message>
     <message>
-        <source>The %1 clue numbered '%2' does not name one square.</source>
-        <translation>Der Hinweis %1 mit der Nummer '%2' bezeichnet kein einzelnes Kästchen.</translation>
+        <source>The %1 clue numbered &apos;%2&apos; does not name one square.</source>
+        <translation>Der Hinweis %1 mit der Nummer &apos;%2&apos; bezeichnet kein einzelnes Kästchen.</translation>
     </message>
     <message>
         <source>The %1 clue %2 has no text.</source>
         <translation>Der Hinweis %1 %2 hat keinen Text.</translation>
     </message>
     <message>
-        <source>It starts with "ipuz(" but does not end with ")".</source>
-        <translation>Es beginnt mit "ipuz(", endet aber nicht mit ")".</translation>
+        <source>It starts with &quot;ipuz(&quot; but does not end with &quot;)&quot;.</source>
+        <translation>Es beginnt mit &quot;ipuz(&quot;, endet aber nicht mit &quot;)&quot;.</translation>
     </message>
     <message>
         <source>It is empty.</source>
@@ -944,28 +952,28 @@ Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translat
         <translation>Es enthält kein ipuz-Objekt.</translation>
     </message>
     <message>
-        <source>It is not an ipuz crossword (its "kind" is %1).</source>
-        <translation>Es ist kein ipuz-Kreuzworträtsel (sein "kind" ist %1).</translation>
+        <source>It is not an ipuz crossword (its &quot;kind&quot; is %1).</source>
+        <translation>Es ist kein ipuz-Kreuzworträtsel (sein &quot;kind&quot; ist %1).</translation>
     </message>
     <message>
-        <source>It has no ipuz "version".</source>
-        <translation>Es hat keine ipuz-"version".</translation>
+        <source>It has no ipuz &quot;version&quot;.</source>
+        <translation>Es hat keine ipuz-&quot;version&quot;.</translation>
     </message>
     <message>
-        <source>Its "dimensions" are not a width and height from 1 to %1.</source>
-        <translation>Seine "dimensions" sind keine Breite und Höhe von 1 bis %1.</translation>
+        <source>Its &quot;dimensions&quot; are not a width and height from 1 to %1.</source>
+        <translation>Seine &quot;dimensions&quot; sind keine Breite und Höhe von 1 bis %1.</translation>
     </message>
     <message>
-        <source>Its "puzzle" grid does not have %1 rows.</source>
-        <translation>Sein "puzzle"-Gitter hat nicht %1 Zeilen.</translation>
+        <source>Its &quot;puzzle&quot; grid does not have %1 rows.</source>
+        <translation>Sein &quot;puzzle&quot;-Gitter hat nicht %1 Zeilen.</translation>
     </message>
     <message>
-        <source>It has no "solution", so the letters of its words are unknown.</source>
-        <translation>Es hat keine "solution", daher sind die Buchstaben seiner Wörter unbekannt.</translation>
+        <source>It has no &quot;solution&quot;, so the letters of its words are unknown.</source>
+        <translation>Es hat keine &quot;solution&quot;, daher sind die Buchstaben seiner Wörter unbekannt.</translation>
     </message>
     <message>
-        <source>Its "solution" grid does not have %1 rows.</source>
-        <translation>Sein "solution"-Gitter hat nicht %1 Zeilen.</translation>
+        <source>Its &quot;solution&quot; grid does not have %1 rows.</source>
+        <translation>Sein &quot;solution&quot;-Gitter hat nicht %1 Zeilen.</translation>
     </message>
     <message>
         <source>Row %1 of its grid does not have %2 squares.</source>
@@ -976,7 +984,7 @@ Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translat
         <translation>Die Nummer %1 steht in zwei Kästchen.</translation>
     </message>
     <message>
-        <source>The white square at %1 belongs to no word of two or more letters, so the grid has no reading as the program's kind of puzzle.</source>
+        <source>The white square at %1 belongs to no word of two or more letters, so the grid has no reading as the program&apos;s kind of puzzle.</source>
         <translation>Das weiße Kästchen bei %1 gehört zu keinem Wort aus zwei oder mehr Buchstaben, daher lässt sich das Gitter nicht als die Art Rätsel des Programms lesen.</translation>
     </message>
     <message>
@@ -1036,8 +1044,8 @@ Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translat
         <translation>Für das Arbeitsblatt wurde kein Dateiname angegeben.</translation>
     </message>
     <message>
-        <source>"%1" is a folder, not a file name.</source>
-        <translation>"%1" ist ein Ordner, kein Dateiname.</translation>
+        <source>&quot;%1&quot; is a folder, not a file name.</source>
+        <translation>&quot;%1&quot; ist ein Ordner, kein Dateiname.</translation>
     </message>
     <message>
         <source>The worksheet could not be started.</source>
@@ -1048,8 +1056,8 @@ Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translat
         <translation>Eine Seite des Arbeitsblatts konnte nicht begonnen werden.</translation>
     </message>
     <message>
-        <source>The worksheet could not be written to "%1": %2</source>
-        <translation>Das Arbeitsblatt konnte nicht nach "%1" geschrieben werden: %2</translation>
+        <source>The worksheet could not be written to &quot;%1&quot;: %2</source>
+        <translation>Das Arbeitsblatt konnte nicht nach &quot;%1&quot; geschrieben werden: %2</translation>
     </message>
     <message>
         <source>The puzzle cannot be written as Across Lite puz.</source>
@@ -1108,16 +1116,16 @@ Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translat
         <translation>Word-Dokument</translation>
     </message>
     <message>
-        <source>The document part "%1" could not be written.</source>
-        <translation>Der Dokumentteil "%1" konnte nicht geschrieben werden.</translation>
+        <source>The document part &quot;%1&quot; could not be written.</source>
+        <translation>Der Dokumentteil &quot;%1&quot; konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>No file name was given for the document.</source>
         <translation>Für das Dokument wurde kein Dateiname angegeben.</translation>
     </message>
     <message>
-        <source>"%1" is a folder, not a document file name.</source>
-        <translation>"%1" ist ein Ordner, kein Dateiname für ein Dokument.</translation>
+        <source>&quot;%1&quot; is a folder, not a document file name.</source>
+        <translation>&quot;%1&quot; ist ein Ordner, kein Dateiname für ein Dokument.</translation>
     </message>
     <message>
         <source>There is no grid picture to put on the page.</source>
@@ -1136,8 +1144,8 @@ Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translat
         <translation>Der Dokumentcontainer konnte nicht angelegt werden: %1</translation>
     </message>
     <message>
-        <source>Could not add "%1" to the document container: %2</source>
-        <translation>"%1" konnte nicht zum Dokumentcontainer hinzugefügt werden: %2</translation>
+        <source>Could not add &quot;%1&quot; to the document container: %2</source>
+        <translation>&quot;%1&quot; konnte nicht zum Dokumentcontainer hinzugefügt werden: %2</translation>
     </message>
     <message>
         <source>Could not complete the document container: %1</source>
@@ -1148,24 +1156,24 @@ Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translat
         <translation>Der Dokumentcontainer konnte nicht zurückgelesen werden.</translation>
     </message>
     <message>
-        <source>Could not write "%1": %2</source>
-        <translation>"%1" konnte nicht geschrieben werden: %2</translation>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <source>Could not open "%1": %2</source>
-        <translation>"%1" konnte nicht geöffnet werden: %2</translation>
+        <source>Could not open &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <source>Unreadable entry %1 in "%2".</source>
-        <translation>Unlesbarer Eintrag %1 in "%2".</translation>
+        <source>Unreadable entry %1 in &quot;%2&quot;.</source>
+        <translation>Unlesbarer Eintrag %1 in &quot;%2&quot;.</translation>
     </message>
     <message>
-        <source>Could not open entry "%1".</source>
-        <translation>Eintrag "%1" konnte nicht geöffnet werden.</translation>
+        <source>Could not open entry &quot;%1&quot;.</source>
+        <translation>Eintrag &quot;%1&quot; konnte nicht geöffnet werden.</translation>
     </message>
     <message>
-        <source>Could not read entry "%1".</source>
-        <translation>Eintrag "%1" konnte nicht gelesen werden.</translation>
+        <source>Could not read entry &quot;%1&quot;.</source>
+        <translation>Eintrag &quot;%1&quot; konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>No Word Entered</source>
@@ -1174,6 +1182,10 @@ Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translat
     <message>
         <source>Please enter a word to add.</source>
         <translation>Bitte geben Sie das Wort ein, das eingesetzt werden soll.</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 words fit in this grid. Place these %1 words and keep the others in the word list?</source>
+        <translation>Nur %1 von %2 Wörtern passen in dieses Gitter. Diese %1 Wörter einsetzen und die anderen in der Wortliste behalten?</translation>
     </message>
 </context>
 <context>
@@ -1288,6 +1300,18 @@ Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translat
         <source>Progress</source>
         <translation>Fortschritt</translation>
     </message>
+    <message>
+        <source>Attempting to generate crossword  Please Wait</source>
+        <translation>Das Rätsel wird erstellt  Bitte warten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stop generating and keep the crossword as it was</source>
+        <translation>Erstellen abbrechen und das Rätsel unverändert lassen</translation>
+    </message>
 </context>
 <context>
     <name>Velloquin::WordPanel</name>
@@ -1360,12 +1384,12 @@ Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translat
 You may place this word at any positions that it will fit.
 Click on the square you would like the word to start at,
 select the orientation - Across/Down
-Click the 'Update' button to add the word at this location.</source>
+Click the &apos;Update&apos; button to add the word at this location.</source>
         <translation>Im Gitter stehen noch keine Wörter.
 Sie können dieses Wort überall einsetzen, wo es hineinpasst.
 Klicken Sie auf das Kästchen, in dem das Wort beginnen soll,
 wählen Sie die Richtung - Waagerecht/Senkrecht
-Klicken Sie auf 'Eintragen', um das Wort dort einzusetzen.</translation>
+Klicken Sie auf &apos;Eintragen&apos;, um das Wort dort einzusetzen.</translation>
     </message>
     <message>
         <source>Edit Words &amp; Clues</source>

@@ -113,6 +113,14 @@ En la carpeta: %3</translation>
         <source>About Velloquin</source>
         <translation>Acerca de Velloquin</translation>
     </message>
+    <message>
+        <source>%1 shares no letter with the other words, so it cannot cross them. Place the other %2 words and keep it in the word list?</source>
+        <translation>%1 no comparte ninguna letra con las demás palabras, así que no puede cruzarlas. ¿Colocar las otras %2 palabras y dejarla en la lista de palabras?</translation>
+    </message>
+    <message>
+        <source>Generate Crossword</source>
+        <translation>Generar el crucigrama</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
@@ -186,11 +194,11 @@ Velloquin se inicia con los ajustes predeterminados; sus cambios no se podrán g
 
 Velloquin is free software, released under the MIT licence. You may use it, copy it, change it, merge it into other work, publish, distribute, sublicense and sell copies of it, as long as the copyright notice and this permission notice are kept in all copies or substantial portions of it.
 
-Velloquin is provided "as is", without warranty of any kind, express or implied, including but not limited to the warranties of merchantability, fitness for a particular purpose and noninfringement. In no event shall the authors or copyright holders be liable for any claim, damages or other liability, whether in an action of contract, tort or otherwise, arising from, out of or in connection with the software or its use.
+Velloquin is provided &quot;as is&quot;, without warranty of any kind, express or implied, including but not limited to the warranties of merchantability, fitness for a particular purpose and noninfringement. In no event shall the authors or copyright holders be liable for any claim, damages or other liability, whether in an action of contract, tort or otherwise, arising from, out of or in connection with the software or its use.
 
 The puzzles you make with Velloquin are yours.
 
-Choose "I agree" and press OK to start Velloquin. If you do not agree, the program ends and nothing is written to your computer.</source>
+Choose &quot;I agree&quot; and press OK to start Velloquin. If you do not agree, the program ends and nothing is written to your computer.</source>
         <translation>ACUERDO DE USO DE VELLOQUIN
 
 Velloquin es software libre, publicado bajo la licencia MIT. Puede usarlo, copiarlo, modificarlo, integrarlo en otras obras, publicarlo, distribuirlo, sublicenciarlo y vender copias, siempre que el aviso de derechos de autor y este aviso de permiso se conserven en todas las copias o partes sustanciales.
@@ -345,7 +353,7 @@ Elija «Acepto» y pulse Aceptar para iniciar Velloquin. Si no acepta, el progra
         <translation>Abrir reciente</translation>
     </message>
     <message>
-        <source>The file "%1" no longer exists. It was removed from the list.</source>
+        <source>The file &quot;%1&quot; no longer exists. It was removed from the list.</source>
         <translation>El archivo «%1» ya no existe. Se ha quitado de la lista.</translation>
     </message>
     <message>
@@ -369,7 +377,7 @@ Elija «Acepto» y pulse Aceptar para iniciar Velloquin. Si no acepta, el progra
         <translation>Casillas donde se cruzan dos palabras</translation>
     </message>
     <message>
-        <source>Share of the grid's squares in use</source>
+        <source>Share of the grid&apos;s squares in use</source>
         <translation>Parte de las casillas en uso</translation>
     </message>
     <message>
@@ -396,7 +404,7 @@ Elija «Acepto» y pulse Aceptar para iniciar Velloquin. Si no acepta, el progra
 <context>
     <name>Velloquin::Message</name>
     <message>
-        <source>The word '%1' will not fit at (%2,%3).</source>
+        <source>The word &apos;%1&apos; will not fit at (%2,%3).</source>
         <translation>La palabra «%1» no cabe en (%2,%3).</translation>
     </message>
     <message>
@@ -430,23 +438,23 @@ Place or remove some words before storing more.</source>
 Coloque o quite algunas palabras antes de guardar más.</translation>
     </message>
     <message>
-        <source>Can't move</source>
+        <source>Can&apos;t move</source>
         <translation>No se puede mover</translation>
     </message>
     <message>
-        <source>Sorry the crossword can't be moved left because a word is using the x-coordinate zero</source>
+        <source>Sorry the crossword can&apos;t be moved left because a word is using the x-coordinate zero</source>
         <translation>Lo sentimos, el crucigrama no se puede mover a la izquierda porque una palabra ocupa la coordenada x cero</translation>
     </message>
     <message>
-        <source>Sorry the crossword can't be moved right because a word is using the x-coordinate %1</source>
+        <source>Sorry the crossword can&apos;t be moved right because a word is using the x-coordinate %1</source>
         <translation>Lo sentimos, el crucigrama no se puede mover a la derecha porque una palabra ocupa la coordenada x %1</translation>
     </message>
     <message>
-        <source>Sorry the crossword can't be moved up because a word is using the y-coordinate zero</source>
+        <source>Sorry the crossword can&apos;t be moved up because a word is using the y-coordinate zero</source>
         <translation>Lo sentimos, el crucigrama no se puede mover hacia arriba porque una palabra ocupa la coordenada y cero</translation>
     </message>
     <message>
-        <source>Sorry the crossword can't be moved down because a word is using the y-coordinate %1</source>
+        <source>Sorry the crossword can&apos;t be moved down because a word is using the y-coordinate %1</source>
         <translation>Lo sentimos, el crucigrama no se puede mover hacia abajo porque una palabra ocupa la coordenada y %1</translation>
     </message>
     <message>
@@ -498,7 +506,7 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>Una de las palabras de su lista es demasiado larga; agrande la cuadrícula.</translation>
     </message>
     <message>
-        <source>The crossword file "%1" looks damaged.</source>
+        <source>The crossword file &quot;%1&quot; looks damaged.</source>
         <translation>El archivo de crucigrama «%1» parece dañado.</translation>
     </message>
     <message>
@@ -582,13 +590,13 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>Error al abrir</translation>
     </message>
     <message>
-        <source>The file '%1' cannot be opened as a crossword.
+        <source>The file &apos;%1&apos; cannot be opened as a crossword.
 %2</source>
         <translation>El archivo «%1» no se puede abrir como crucigrama.
 %2</translation>
     </message>
     <message>
-        <source>Its %1 value '%2' is not a whole number from %3 to %4.</source>
+        <source>Its %1 value &apos;%2&apos; is not a whole number from %3 to %4.</source>
         <translation>Su valor %1 «%2» no es un número entero de %3 a %4.</translation>
     </message>
     <message>
@@ -600,11 +608,11 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>%1 pistas contenían</translation>
     </message>
     <message>
-        <source> "###", which a puzzle file reads as a line break; it was kept as "# # #".</source>
+        <source> &quot;###&quot;, which a puzzle file reads as a line break; it was kept as &quot;# # #&quot;.</source>
         <translation> «###», que un archivo de crucigrama lee como salto de línea; se ha guardado como «# # #».</translation>
     </message>
     <message>
-        <source>The file '%1' is not a crossword puzzle file.</source>
+        <source>The file &apos;%1&apos; is not a crossword puzzle file.</source>
         <translation>El archivo «%1» no es un archivo de crucigrama.</translation>
     </message>
     <message>
@@ -624,13 +632,13 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>Error al guardar</translation>
     </message>
     <message>
-        <source>The file '%1' could not be saved.
+        <source>The file &apos;%1&apos; could not be saved.
 %2</source>
         <translation>No se pudo guardar el archivo «%1».
 %2</translation>
     </message>
     <message>
-        <source>The file '%1' could not be read.
+        <source>The file &apos;%1&apos; could not be read.
 %2</source>
         <translation>No se pudo leer el archivo «%1».
 %2</translation>
@@ -656,11 +664,11 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>no hay palabra antes de la pista</translation>
     </message>
     <message>
-        <source>'%1' is shorter than %2 letters</source>
+        <source>&apos;%1&apos; is shorter than %2 letters</source>
         <translation>«%1» tiene menos de %2 letras</translation>
     </message>
     <message>
-        <source>'%1' is already listed</source>
+        <source>&apos;%1&apos; is already listed</source>
         <translation>«%1» ya está en la lista</translation>
     </message>
     <message>
@@ -816,7 +824,7 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>No tiene palabras.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 has no direction.</source>
+        <source>The word &apos;%1&apos; at %2 has no direction.</source>
         <translation>La palabra «%1» en %2 no tiene dirección.</translation>
     </message>
     <message>
@@ -824,23 +832,23 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>Una palabra en %1 no tiene letras.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 does not lie inside the grid.</source>
+        <source>The word &apos;%1&apos; at %2 does not lie inside the grid.</source>
         <translation>La palabra «%1» en %2 no está dentro de la cuadrícula.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 holds a character that cannot be typed into a square.</source>
+        <source>The word &apos;%1&apos; at %2 holds a character that cannot be typed into a square.</source>
         <translation>La palabra «%1» en %2 contiene un carácter que no se puede escribir en una casilla.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 and a crossing word have different letters at %3.</source>
+        <source>The word &apos;%1&apos; at %2 and a crossing word have different letters at %3.</source>
         <translation>La palabra «%1» en %2 y una palabra que la cruza tienen letras distintas en %3.</translation>
     </message>
     <message>
-        <source>The page cannot be written in the language '%1'.</source>
+        <source>The page cannot be written in the language &apos;%1&apos;.</source>
         <translation>La página no se puede escribir en el idioma «%1».</translation>
     </message>
     <message>
-        <source>The page's style or script is missing from the program.</source>
+        <source>The page&apos;s style or script is missing from the program.</source>
         <translation>Al programa le falta el estilo o el script de la página.</translation>
     </message>
     <message>
@@ -856,7 +864,7 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>El crucigrama no se puede escribir como %1.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 has fewer than two letters.</source>
+        <source>The word &apos;%1&apos; at %2 has fewer than two letters.</source>
         <translation>La palabra «%1» en %2 tiene menos de dos letras.</translation>
     </message>
     <message>
@@ -864,15 +872,15 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>Dos palabras empiezan en %1.</translation>
     </message>
     <message>
-        <source>The letters '%1' at %2 form a run that is not one of its words.</source>
+        <source>The letters &apos;%1&apos; at %2 form a run that is not one of its words.</source>
         <translation>Las letras «%1» en %2 forman una serie que no es ninguna de sus palabras.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 runs into other letters: the grid reads '%3' there.</source>
+        <source>The word &apos;%1&apos; at %2 runs into other letters: the grid reads &apos;%3&apos; there.</source>
         <translation>La palabra «%1» en %2 choca con otras letras: en la cuadrícula pone «%3».</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 %3 runs into other letters.</source>
+        <source>The word &apos;%1&apos; at %2 %3 runs into other letters.</source>
         <translation>La palabra «%1» en %2 %3 choca con otras letras.</translation>
     </message>
     <message>
@@ -880,7 +888,7 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>La casilla en %1 tiene un estilo (como un círculo o un sombreado) que el programa no puede mostrar.</translation>
     </message>
     <message>
-        <source>The square at %1 is labelled '%2'; the program numbers its squares 1, 2, 3 and so on.</source>
+        <source>The square at %1 is labelled &apos;%2&apos;; the program numbers its squares 1, 2, 3 and so on.</source>
         <translation>La casilla en %1 lleva la etiqueta «%2»; el programa numera sus casillas 1, 2, 3, etc.</translation>
     </message>
     <message>
@@ -888,7 +896,7 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>La casilla blanca en %1 no tiene letra de solución.</translation>
     </message>
     <message>
-        <source>The square at %1 holds '%2'; the program keeps one letter per square.</source>
+        <source>The square at %1 holds &apos;%2&apos;; the program keeps one letter per square.</source>
         <translation>La casilla en %1 contiene «%2»; el programa guarda una letra por casilla.</translation>
     </message>
     <message>
@@ -896,7 +904,7 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>Las casillas blancas de %1 a %2 forman un bloque de cuatro letras. El programa mantiene separadas las palabras (sin palabras paralelas juntas), así que esta cuadrícula no se puede leer como sus crucigramas.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 %3 lies beside another word in a way the program's placement rules do not allow.</source>
+        <source>The word &apos;%1&apos; at %2 %3 lies beside another word in a way the program&apos;s placement rules do not allow.</source>
         <translation>La palabra «%1» en %2 %3 está junto a otra palabra de una forma que las reglas del programa no permiten.</translation>
     </message>
     <message>
@@ -904,7 +912,7 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>Sus pistas no son una lista por dirección.</translation>
     </message>
     <message>
-        <source>It has clues in the direction '%1'; the program has only Across and Down.</source>
+        <source>It has clues in the direction &apos;%1&apos;; the program has only Across and Down.</source>
         <translation>Tiene pistas en la dirección «%1»; el programa solo tiene Horizontal y Vertical.</translation>
     </message>
     <message>
@@ -912,15 +920,15 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>Sus pistas %1 no son una lista.</translation>
     </message>
     <message>
-        <source>The %1 clue %2 spans squares of its own choosing; the program's words are the runs of letters.</source>
+        <source>The %1 clue %2 spans squares of its own choosing; the program&apos;s words are the runs of letters.</source>
         <translation>La pista %1 %2 abarca casillas elegidas por ella; las palabras del programa son las series de letras.</translation>
     </message>
     <message>
-        <source>A %1 clue has no number: '%2'.</source>
+        <source>A %1 clue has no number: &apos;%2&apos;.</source>
         <translation>Una pista %1 no tiene número: «%2».</translation>
     </message>
     <message>
-        <source>The %1 clue numbered '%2' does not name one square.</source>
+        <source>The %1 clue numbered &apos;%2&apos; does not name one square.</source>
         <translation>La pista %1 con el número «%2» no indica una sola casilla.</translation>
     </message>
     <message>
@@ -928,7 +936,7 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>La pista %1 %2 no tiene texto.</translation>
     </message>
     <message>
-        <source>It starts with "ipuz(" but does not end with ")".</source>
+        <source>It starts with &quot;ipuz(&quot; but does not end with &quot;)&quot;.</source>
         <translation>Empieza por «ipuz(» pero no termina en «)».</translation>
     </message>
     <message>
@@ -944,27 +952,27 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>No contiene un objeto ipuz.</translation>
     </message>
     <message>
-        <source>It is not an ipuz crossword (its "kind" is %1).</source>
+        <source>It is not an ipuz crossword (its &quot;kind&quot; is %1).</source>
         <translation>No es un crucigrama ipuz (su «kind» es %1).</translation>
     </message>
     <message>
-        <source>It has no ipuz "version".</source>
+        <source>It has no ipuz &quot;version&quot;.</source>
         <translation>No tiene «version» de ipuz.</translation>
     </message>
     <message>
-        <source>Its "dimensions" are not a width and height from 1 to %1.</source>
+        <source>Its &quot;dimensions&quot; are not a width and height from 1 to %1.</source>
         <translation>Sus «dimensions» no son un ancho y un alto de 1 a %1.</translation>
     </message>
     <message>
-        <source>Its "puzzle" grid does not have %1 rows.</source>
+        <source>Its &quot;puzzle&quot; grid does not have %1 rows.</source>
         <translation>Su cuadrícula «puzzle» no tiene %1 filas.</translation>
     </message>
     <message>
-        <source>It has no "solution", so the letters of its words are unknown.</source>
+        <source>It has no &quot;solution&quot;, so the letters of its words are unknown.</source>
         <translation>No tiene «solution», así que las letras de sus palabras son desconocidas.</translation>
     </message>
     <message>
-        <source>Its "solution" grid does not have %1 rows.</source>
+        <source>Its &quot;solution&quot; grid does not have %1 rows.</source>
         <translation>Su cuadrícula «solution» no tiene %1 filas.</translation>
     </message>
     <message>
@@ -976,7 +984,7 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>El número %1 aparece en dos casillas.</translation>
     </message>
     <message>
-        <source>The white square at %1 belongs to no word of two or more letters, so the grid has no reading as the program's kind of puzzle.</source>
+        <source>The white square at %1 belongs to no word of two or more letters, so the grid has no reading as the program&apos;s kind of puzzle.</source>
         <translation>La casilla blanca en %1 no pertenece a ninguna palabra de dos o más letras, así que la cuadrícula no se puede leer como los crucigramas del programa.</translation>
     </message>
     <message>
@@ -1036,7 +1044,7 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>No se ha indicado un nombre de archivo para la ficha.</translation>
     </message>
     <message>
-        <source>"%1" is a folder, not a file name.</source>
+        <source>&quot;%1&quot; is a folder, not a file name.</source>
         <translation>«%1» es una carpeta, no un nombre de archivo.</translation>
     </message>
     <message>
@@ -1048,7 +1056,7 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>No se pudo empezar una página de la ficha.</translation>
     </message>
     <message>
-        <source>The worksheet could not be written to "%1": %2</source>
+        <source>The worksheet could not be written to &quot;%1&quot;: %2</source>
         <translation>No se pudo escribir la ficha en «%1»: %2</translation>
     </message>
     <message>
@@ -1108,7 +1116,7 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>Documento de Word</translation>
     </message>
     <message>
-        <source>The document part "%1" could not be written.</source>
+        <source>The document part &quot;%1&quot; could not be written.</source>
         <translation>No se pudo escribir la parte «%1» del documento.</translation>
     </message>
     <message>
@@ -1116,7 +1124,7 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>No se ha indicado un nombre de archivo para el documento.</translation>
     </message>
     <message>
-        <source>"%1" is a folder, not a document file name.</source>
+        <source>&quot;%1&quot; is a folder, not a document file name.</source>
         <translation>«%1» es una carpeta, no un nombre de documento.</translation>
     </message>
     <message>
@@ -1136,7 +1144,7 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>No se pudo crear el contenedor del documento: %1</translation>
     </message>
     <message>
-        <source>Could not add "%1" to the document container: %2</source>
+        <source>Could not add &quot;%1&quot; to the document container: %2</source>
         <translation>No se pudo añadir «%1» al contenedor del documento: %2</translation>
     </message>
     <message>
@@ -1148,23 +1156,23 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <translation>No se pudo volver a leer el contenedor del documento.</translation>
     </message>
     <message>
-        <source>Could not write "%1": %2</source>
+        <source>Could not write &quot;%1&quot;: %2</source>
         <translation>No se pudo escribir «%1»: %2</translation>
     </message>
     <message>
-        <source>Could not open "%1": %2</source>
+        <source>Could not open &quot;%1&quot;: %2</source>
         <translation>No se pudo abrir «%1»: %2</translation>
     </message>
     <message>
-        <source>Unreadable entry %1 in "%2".</source>
+        <source>Unreadable entry %1 in &quot;%2&quot;.</source>
         <translation>Entrada %1 ilegible en «%2».</translation>
     </message>
     <message>
-        <source>Could not open entry "%1".</source>
+        <source>Could not open entry &quot;%1&quot;.</source>
         <translation>No se pudo abrir la entrada «%1».</translation>
     </message>
     <message>
-        <source>Could not read entry "%1".</source>
+        <source>Could not read entry &quot;%1&quot;.</source>
         <translation>No se pudo leer la entrada «%1».</translation>
     </message>
     <message>
@@ -1174,6 +1182,10 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
     <message>
         <source>Please enter a word to add.</source>
         <translation>Escriba la palabra que quiere añadir.</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 words fit in this grid. Place these %1 words and keep the others in the word list?</source>
+        <translation>Solo caben %1 de %2 palabras en esta cuadrícula. ¿Colocar estas %1 palabras y dejar las demás en la lista de palabras?</translation>
     </message>
 </context>
 <context>
@@ -1288,6 +1300,18 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
         <source>Progress</source>
         <translation>Progreso</translation>
     </message>
+    <message>
+        <source>Attempting to generate crossword  Please Wait</source>
+        <translation>Generando el crucigrama  Espere, por favor</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Stop generating and keep the crossword as it was</source>
+        <translation>Dejar de generar y conservar el crucigrama como estaba</translation>
+    </message>
 </context>
 <context>
     <name>Velloquin::WordPanel</name>
@@ -1360,7 +1384,7 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
 You may place this word at any positions that it will fit.
 Click on the square you would like the word to start at,
 select the orientation - Across/Down
-Click the 'Update' button to add the word at this location.</source>
+Click the &apos;Update&apos; button to add the word at this location.</source>
         <translation>Todavía no hay palabras en la cuadrícula.
 Puede colocar esta palabra en cualquier lugar donde quepa.
 Haga clic en la casilla donde debe empezar la palabra,

@@ -12,7 +12,7 @@
 Error number: %2
 Please report this error to the author.</source>
         <translation>Erreur : %1
-Numéro d'erreur : %2
+Numéro d&apos;erreur : %2
 Merci de signaler cette erreur aux auteurs.</translation>
     </message>
     <message>
@@ -113,13 +113,21 @@ Dans le dossier : %3</translation>
         <source>About Velloquin</source>
         <translation>À propos de Velloquin</translation>
     </message>
+    <message>
+        <source>%1 shares no letter with the other words, so it cannot cross them. Place the other %2 words and keep it in the word list?</source>
+        <translation>%1 n&apos;a aucune lettre commune avec les autres mots et ne peut donc pas les croiser. Placer les %2 autres mots et le garder dans la liste de mots ?</translation>
+    </message>
+    <message>
+        <source>Generate Crossword</source>
+        <translation>Générer la grille</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>The settings file %1 could not be created.
 Velloquin starts with the default settings; changes to them cannot be saved in this session.</source>
-        <translation>Le fichier des réglages %1 n'a pas pu être créé.
+        <translation>Le fichier des réglages %1 n&apos;a pas pu être créé.
 Velloquin démarre avec les réglages par défaut ; leurs modifications ne pourront pas être enregistrées pendant cette session.</translation>
     </message>
     <message>
@@ -134,7 +142,7 @@ Velloquin démarre avec les réglages par défaut ; leurs modifications ne pourr
         <source>The unsaved changes kept from the last session could not be read.
 %1
 %2</source>
-        <translation>Les modifications non enregistrées conservées de la dernière session n'ont pas pu être lues.
+        <translation>Les modifications non enregistrées conservées de la dernière session n&apos;ont pas pu être lues.
 %1
 %2</translation>
     </message>
@@ -147,11 +155,11 @@ Velloquin démarre avec les réglages par défaut ; leurs modifications ne pourr
     <name>Velloquin::AgreementWindow</name>
     <message>
         <source>Velloquin - End-User Agreement</source>
-        <translation>Velloquin - Contrat d'utilisation</translation>
+        <translation>Velloquin - Contrat d&apos;utilisation</translation>
     </message>
     <message>
         <source>Please read the following agreement before you use Velloquin.</source>
-        <translation>Veuillez lire le contrat suivant avant d'utiliser Velloquin.</translation>
+        <translation>Veuillez lire le contrat suivant avant d&apos;utiliser Velloquin.</translation>
     </message>
     <message>
         <source>Agreement text</source>
@@ -159,11 +167,11 @@ Velloquin démarre avec les réglages par défaut ; leurs modifications ne pourr
     </message>
     <message>
         <source>I &amp;agree to the terms of this agreement</source>
-        <translation>J'&amp;accepte les conditions de ce contrat</translation>
+        <translation>J&apos;&amp;accepte les conditions de ce contrat</translation>
     </message>
     <message>
         <source>I agree to the terms of this agreement</source>
-        <translation>J'accepte les conditions de ce contrat</translation>
+        <translation>J&apos;accepte les conditions de ce contrat</translation>
     </message>
     <message>
         <source>I do &amp;not agree</source>
@@ -186,20 +194,20 @@ Velloquin démarre avec les réglages par défaut ; leurs modifications ne pourr
 
 Velloquin is free software, released under the MIT licence. You may use it, copy it, change it, merge it into other work, publish, distribute, sublicense and sell copies of it, as long as the copyright notice and this permission notice are kept in all copies or substantial portions of it.
 
-Velloquin is provided "as is", without warranty of any kind, express or implied, including but not limited to the warranties of merchantability, fitness for a particular purpose and noninfringement. In no event shall the authors or copyright holders be liable for any claim, damages or other liability, whether in an action of contract, tort or otherwise, arising from, out of or in connection with the software or its use.
+Velloquin is provided &quot;as is&quot;, without warranty of any kind, express or implied, including but not limited to the warranties of merchantability, fitness for a particular purpose and noninfringement. In no event shall the authors or copyright holders be liable for any claim, damages or other liability, whether in an action of contract, tort or otherwise, arising from, out of or in connection with the software or its use.
 
 The puzzles you make with Velloquin are yours.
 
-Choose "I agree" and press OK to start Velloquin. If you do not agree, the program ends and nothing is written to your computer.</source>
-        <translation>CONTRAT D'UTILISATION DE VELLOQUIN
+Choose &quot;I agree&quot; and press OK to start Velloquin. If you do not agree, the program ends and nothing is written to your computer.</source>
+        <translation>CONTRAT D&apos;UTILISATION DE VELLOQUIN
 
-Velloquin est un logiciel libre, publié sous licence MIT. Vous pouvez l'utiliser, le copier, le modifier, l'intégrer à d'autres œuvres, le publier, le distribuer, le sous-licencier et en vendre des copies, à condition que l'avis de droit d'auteur et le présent avis d'autorisation figurent dans toutes les copies ou parties substantielles.
+Velloquin est un logiciel libre, publié sous licence MIT. Vous pouvez l&apos;utiliser, le copier, le modifier, l&apos;intégrer à d&apos;autres œuvres, le publier, le distribuer, le sous-licencier et en vendre des copies, à condition que l&apos;avis de droit d&apos;auteur et le présent avis d&apos;autorisation figurent dans toutes les copies ou parties substantielles.
 
-Velloquin est fourni « tel quel », sans garantie d'aucune sorte, explicite ou implicite, notamment sans garantie de qualité marchande, d'adéquation à un usage particulier et d'absence de contrefaçon. En aucun cas les auteurs ou titulaires du droit d'auteur ne pourront être tenus responsables de toute réclamation, de tout dommage ou de toute autre responsabilité, que ce soit dans le cadre d'un contrat, d'un délit ou autrement, découlant du logiciel ou de son utilisation, ou en lien avec ceux-ci.
+Velloquin est fourni « tel quel », sans garantie d&apos;aucune sorte, explicite ou implicite, notamment sans garantie de qualité marchande, d&apos;adéquation à un usage particulier et d&apos;absence de contrefaçon. En aucun cas les auteurs ou titulaires du droit d&apos;auteur ne pourront être tenus responsables de toute réclamation, de tout dommage ou de toute autre responsabilité, que ce soit dans le cadre d&apos;un contrat, d&apos;un délit ou autrement, découlant du logiciel ou de son utilisation, ou en lien avec ceux-ci.
 
 Les grilles que vous créez avec Velloquin vous appartiennent.
 
-Choisissez « J'accepte » et appuyez sur OK pour démarrer Velloquin. Si vous refusez, le programme se termine et rien n'est écrit sur votre ordinateur.
+Choisissez « J&apos;accepte » et appuyez sur OK pour démarrer Velloquin. Si vous refusez, le programme se termine et rien n&apos;est écrit sur votre ordinateur.
 
 (Seul le texte anglais de la licence MIT fait foi.)</translation>
     </message>
@@ -314,7 +322,7 @@ Choisissez « J'accepte » et appuyez sur OK pour démarrer Velloquin. Si vous r
     </message>
     <message>
         <source>Main toolbar</source>
-        <translation>Barre d'outils principale</translation>
+        <translation>Barre d&apos;outils principale</translation>
     </message>
     <message>
         <source>Separator</source>
@@ -345,8 +353,8 @@ Choisissez « J'accepte » et appuyez sur OK pour démarrer Velloquin. Si vous r
         <translation>Fichiers récents</translation>
     </message>
     <message>
-        <source>The file "%1" no longer exists. It was removed from the list.</source>
-        <translation>Le fichier « %1 » n'existe plus. Il a été retiré de la liste.</translation>
+        <source>The file &quot;%1&quot; no longer exists. It was removed from the list.</source>
+        <translation>Le fichier « %1 » n&apos;existe plus. Il a été retiré de la liste.</translation>
     </message>
     <message>
         <source>Status</source>
@@ -369,7 +377,7 @@ Choisissez « J'accepte » et appuyez sur OK pour démarrer Velloquin. Si vous r
         <translation>Cases où deux mots se croisent</translation>
     </message>
     <message>
-        <source>Share of the grid's squares in use</source>
+        <source>Share of the grid&apos;s squares in use</source>
         <translation>Part des cases de la grille utilisées</translation>
     </message>
     <message>
@@ -396,12 +404,12 @@ Choisissez « J'accepte » et appuyez sur OK pour démarrer Velloquin. Si vous r
 <context>
     <name>Velloquin::Message</name>
     <message>
-        <source>The word '%1' will not fit at (%2,%3).</source>
+        <source>The word &apos;%1&apos; will not fit at (%2,%3).</source>
         <translation>Le mot « %1 » ne tient pas en (%2,%3).</translation>
     </message>
     <message>
         <source>Add Word Error</source>
-        <translation>Erreur d'ajout du mot</translation>
+        <translation>Erreur d&apos;ajout du mot</translation>
     </message>
     <message>
         <source>This word would interfere with another word.</source>
@@ -426,27 +434,27 @@ Choisissez « J'accepte » et appuyez sur OK pour démarrer Velloquin. Si vous r
     <message>
         <source>The list already holds %1 stored words, as many as a puzzle file can keep.
 Place or remove some words before storing more.</source>
-        <translation>La liste contient déjà %1 mots mis de côté, le maximum qu'un fichier de grille peut garder.
-Placez ou retirez des mots avant d'en mettre d'autres de côté.</translation>
+        <translation>La liste contient déjà %1 mots mis de côté, le maximum qu&apos;un fichier de grille peut garder.
+Placez ou retirez des mots avant d&apos;en mettre d&apos;autres de côté.</translation>
     </message>
     <message>
-        <source>Can't move</source>
+        <source>Can&apos;t move</source>
         <translation>Déplacement impossible</translation>
     </message>
     <message>
-        <source>Sorry the crossword can't be moved left because a word is using the x-coordinate zero</source>
+        <source>Sorry the crossword can&apos;t be moved left because a word is using the x-coordinate zero</source>
         <translation>Désolé, la grille ne peut pas être déplacée vers la gauche car un mot occupe la coordonnée x zéro</translation>
     </message>
     <message>
-        <source>Sorry the crossword can't be moved right because a word is using the x-coordinate %1</source>
+        <source>Sorry the crossword can&apos;t be moved right because a word is using the x-coordinate %1</source>
         <translation>Désolé, la grille ne peut pas être déplacée vers la droite car un mot occupe la coordonnée x %1</translation>
     </message>
     <message>
-        <source>Sorry the crossword can't be moved up because a word is using the y-coordinate zero</source>
+        <source>Sorry the crossword can&apos;t be moved up because a word is using the y-coordinate zero</source>
         <translation>Désolé, la grille ne peut pas être déplacée vers le haut car un mot occupe la coordonnée y zéro</translation>
     </message>
     <message>
-        <source>Sorry the crossword can't be moved down because a word is using the y-coordinate %1</source>
+        <source>Sorry the crossword can&apos;t be moved down because a word is using the y-coordinate %1</source>
         <translation>Désolé, la grille ne peut pas être déplacée vers le bas car un mot occupe la coordonnée y %1</translation>
     </message>
     <message>
@@ -476,7 +484,7 @@ Erreur numéro 9</translation>
     <message>
         <source>There are no words in the grid or the dropdown word list.
 Please enter some words before generating a crossword.</source>
-        <translation>Il n'y a aucun mot dans la grille ni dans la liste de mots.
+        <translation>Il n&apos;y a aucun mot dans la grille ni dans la liste de mots.
 Saisissez des mots avant de générer une grille.</translation>
     </message>
     <message>
@@ -498,7 +506,7 @@ Agrandissez la grille ou réessayez simplement.</translation>
         <translation>Un des mots de votre liste est trop long, agrandissez la grille.</translation>
     </message>
     <message>
-        <source>The crossword file "%1" looks damaged.</source>
+        <source>The crossword file &quot;%1&quot; looks damaged.</source>
         <translation>Le fichier de grille « %1 » semble endommagé.</translation>
     </message>
     <message>
@@ -535,7 +543,7 @@ Agrandissez la grille ou réessayez simplement.</translation>
     </message>
     <message>
         <source>They were kept as they were; check them before saving.</source>
-        <translation>Ils ont été gardés tels quels ; vérifiez-les avant d'enregistrer.</translation>
+        <translation>Ils ont été gardés tels quels ; vérifiez-les avant d&apos;enregistrer.</translation>
     </message>
     <message>
         <source>entry without a word was dropped.</source>
@@ -567,11 +575,11 @@ Agrandissez la grille ou réessayez simplement.</translation>
     </message>
     <message>
         <source>There is no such word.</source>
-        <translation>Ce mot n'existe pas.</translation>
+        <translation>Ce mot n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The word holds the control character %1, which no square can show.</source>
-        <translation>Le mot contient le caractère de contrôle %1, qu'aucune case ne peut afficher.</translation>
+        <translation>Le mot contient le caractère de contrôle %1, qu&apos;aucune case ne peut afficher.</translation>
     </message>
     <message>
         <source>The word or its clue holds a control character, which cannot be shown.</source>
@@ -579,17 +587,17 @@ Agrandissez la grille ou réessayez simplement.</translation>
     </message>
     <message>
         <source>Open Error</source>
-        <translation>Erreur d'ouverture</translation>
+        <translation>Erreur d&apos;ouverture</translation>
     </message>
     <message>
-        <source>The file '%1' cannot be opened as a crossword.
+        <source>The file &apos;%1&apos; cannot be opened as a crossword.
 %2</source>
         <translation>Le fichier « %1 » ne peut pas être ouvert comme grille de mots croisés.
 %2</translation>
     </message>
     <message>
-        <source>Its %1 value '%2' is not a whole number from %3 to %4.</source>
-        <translation>Sa valeur %1 « %2 » n'est pas un nombre entier de %3 à %4.</translation>
+        <source>Its %1 value &apos;%2&apos; is not a whole number from %3 to %4.</source>
+        <translation>Sa valeur %1 « %2 » n&apos;est pas un nombre entier de %3 à %4.</translation>
     </message>
     <message>
         <source>1 clue held</source>
@@ -600,16 +608,16 @@ Agrandissez la grille ou réessayez simplement.</translation>
         <translation>%1 définitions contenaient</translation>
     </message>
     <message>
-        <source> "###", which a puzzle file reads as a line break; it was kept as "# # #".</source>
-        <translation> « ### », qu'un fichier de grille lit comme un saut de ligne ; il a été gardé sous la forme « # # # ».</translation>
+        <source> &quot;###&quot;, which a puzzle file reads as a line break; it was kept as &quot;# # #&quot;.</source>
+        <translation> « ### », qu&apos;un fichier de grille lit comme un saut de ligne ; il a été gardé sous la forme « # # # ».</translation>
     </message>
     <message>
-        <source>The file '%1' is not a crossword puzzle file.</source>
-        <translation>Le fichier « %1 » n'est pas un fichier de mots croisés.</translation>
+        <source>The file &apos;%1&apos; is not a crossword puzzle file.</source>
+        <translation>Le fichier « %1 » n&apos;est pas un fichier de mots croisés.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation>Le fichier n'existe pas.</translation>
+        <translation>Le fichier n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Its size of %1 by %2 squares cannot be opened again; a puzzle file holds 1 to 255 squares a side.</source>
@@ -617,27 +625,27 @@ Agrandissez la grille ou réessayez simplement.</translation>
     </message>
     <message>
         <source>It holds more words than a puzzle file can keep.</source>
-        <translation>Elle contient plus de mots qu'un fichier de grille ne peut en garder.</translation>
+        <translation>Elle contient plus de mots qu&apos;un fichier de grille ne peut en garder.</translation>
     </message>
     <message>
         <source>Save Error</source>
-        <translation>Erreur d'enregistrement</translation>
+        <translation>Erreur d&apos;enregistrement</translation>
     </message>
     <message>
-        <source>The file '%1' could not be saved.
+        <source>The file &apos;%1&apos; could not be saved.
 %2</source>
-        <translation>Le fichier « %1 » n'a pas pu être enregistré.
+        <translation>Le fichier « %1 » n&apos;a pas pu être enregistré.
 %2</translation>
     </message>
     <message>
-        <source>The file '%1' could not be read.
+        <source>The file &apos;%1&apos; could not be read.
 %2</source>
-        <translation>Le fichier « %1 » n'a pas pu être lu.
+        <translation>Le fichier « %1 » n&apos;a pas pu être lu.
 %2</translation>
     </message>
     <message>
         <source>There is no settings file in this session.</source>
-        <translation>Cette session n'a pas de fichier de réglages.</translation>
+        <translation>Cette session n&apos;a pas de fichier de réglages.</translation>
     </message>
     <message>
         <source>It would be too large to be opened again.</source>
@@ -645,7 +653,7 @@ Agrandissez la grille ou réessayez simplement.</translation>
     </message>
     <message>
         <source>The settings cannot be saved: no settings file could be created at the start of this session.</source>
-        <translation>Les réglages ne peuvent pas être enregistrés : aucun fichier de réglages n'a pu être créé au début de cette session.</translation>
+        <translation>Les réglages ne peuvent pas être enregistrés : aucun fichier de réglages n&apos;a pu être créé au début de cette session.</translation>
     </message>
     <message>
         <source>it holds the control character %1</source>
@@ -656,11 +664,11 @@ Agrandissez la grille ou réessayez simplement.</translation>
         <translation>aucun mot avant la définition</translation>
     </message>
     <message>
-        <source>'%1' is shorter than %2 letters</source>
+        <source>&apos;%1&apos; is shorter than %2 letters</source>
         <translation>« %1 » compte moins de %2 lettres</translation>
     </message>
     <message>
-        <source>'%1' is already listed</source>
+        <source>&apos;%1&apos; is already listed</source>
         <translation>« %1 » est déjà dans la liste</translation>
     </message>
     <message>
@@ -677,15 +685,15 @@ Agrandissez la grille ou réessayez simplement.</translation>
     </message>
     <message>
         <source>Could not open %1:</source>
-        <translation>Impossible d'ouvrir %1 :</translation>
+        <translation>Impossible d&apos;ouvrir %1 :</translation>
     </message>
     <message>
         <source>1 word of the list was not added.</source>
-        <translation>1 mot de la liste n'a pas été ajouté.</translation>
+        <translation>1 mot de la liste n&apos;a pas été ajouté.</translation>
     </message>
     <message>
         <source>%1 words of the list were not added.</source>
-        <translation>%1 mots de la liste n'ont pas été ajoutés.</translation>
+        <translation>%1 mots de la liste n&apos;ont pas été ajoutés.</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
@@ -762,7 +770,7 @@ Agrandissez la grille ou réessayez simplement.</translation>
     <message>
         <source>The recovery copy %1 could not be read.
 %2</source>
-        <translation>La copie de secours %1 n'a pas pu être lue.
+        <translation>La copie de secours %1 n&apos;a pas pu être lue.
 %2</translation>
     </message>
     <message>
@@ -775,11 +783,11 @@ Agrandissez la grille ou réessayez simplement.</translation>
     </message>
     <message>
         <source>It is a folder.</source>
-        <translation>C'est un dossier.</translation>
+        <translation>C&apos;est un dossier.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation>Ce n'est pas un fichier ordinaire.</translation>
+        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>It is too large.</source>
@@ -791,21 +799,21 @@ Agrandissez la grille ou réessayez simplement.</translation>
     </message>
     <message>
         <source>Save Picture</source>
-        <translation>Enregistrer l'image</translation>
+        <translation>Enregistrer l&apos;image</translation>
     </message>
     <message>
         <source>The picture could not be saved as %1:
 %2</source>
-        <translation>L'image n'a pas pu être enregistrée sous %1 :
+        <translation>L&apos;image n&apos;a pas pu être enregistrée sous %1 :
 %2</translation>
     </message>
     <message>
         <source>There is no picture to save.</source>
-        <translation>Il n'y a aucune image à enregistrer.</translation>
+        <translation>Il n&apos;y a aucune image à enregistrer.</translation>
     </message>
     <message>
         <source>The picture could not be encoded.</source>
-        <translation>L'image n'a pas pu être encodée.</translation>
+        <translation>L&apos;image n&apos;a pas pu être encodée.</translation>
     </message>
     <message>
         <source>The puzzle cannot be written as a web page.</source>
@@ -816,47 +824,47 @@ Agrandissez la grille ou réessayez simplement.</translation>
         <translation>Elle ne contient aucun mot.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 has no direction.</source>
-        <translation>Le mot « %1 » en %2 n'a pas de sens.</translation>
+        <source>The word &apos;%1&apos; at %2 has no direction.</source>
+        <translation>Le mot « %1 » en %2 n&apos;a pas de sens.</translation>
     </message>
     <message>
         <source>A word at %1 has no letters.</source>
-        <translation>Un mot en %1 n'a aucune lettre.</translation>
+        <translation>Un mot en %1 n&apos;a aucune lettre.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 does not lie inside the grid.</source>
-        <translation>Le mot « %1 » en %2 n'est pas dans la grille.</translation>
+        <source>The word &apos;%1&apos; at %2 does not lie inside the grid.</source>
+        <translation>Le mot « %1 » en %2 n&apos;est pas dans la grille.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 holds a character that cannot be typed into a square.</source>
+        <source>The word &apos;%1&apos; at %2 holds a character that cannot be typed into a square.</source>
         <translation>Le mot « %1 » en %2 contient un caractère qui ne peut pas être tapé dans une case.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 and a crossing word have different letters at %3.</source>
+        <source>The word &apos;%1&apos; at %2 and a crossing word have different letters at %3.</source>
         <translation>Le mot « %1 » en %2 et un mot qui le croise ont des lettres différentes en %3.</translation>
     </message>
     <message>
-        <source>The page cannot be written in the language '%1'.</source>
+        <source>The page cannot be written in the language &apos;%1&apos;.</source>
         <translation>La page ne peut pas être écrite dans la langue « %1 ».</translation>
     </message>
     <message>
-        <source>The page's style or script is missing from the program.</source>
+        <source>The page&apos;s style or script is missing from the program.</source>
         <translation>Le style ou le script de la page manque dans le programme.</translation>
     </message>
     <message>
         <source>Could not write %1:</source>
-        <translation>Impossible d'écrire %1 :</translation>
+        <translation>Impossible d&apos;écrire %1 :</translation>
     </message>
     <message>
         <source>Export Error</source>
-        <translation>Erreur d'exportation</translation>
+        <translation>Erreur d&apos;exportation</translation>
     </message>
     <message>
         <source>The puzzle cannot be written as %1.</source>
         <translation>La grille ne peut pas être écrite en %1.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 has fewer than two letters.</source>
+        <source>The word &apos;%1&apos; at %2 has fewer than two letters.</source>
         <translation>Le mot « %1 » en %2 a moins de deux lettres.</translation>
     </message>
     <message>
@@ -864,31 +872,31 @@ Agrandissez la grille ou réessayez simplement.</translation>
         <translation>Deux mots commencent en %1.</translation>
     </message>
     <message>
-        <source>The letters '%1' at %2 form a run that is not one of its words.</source>
-        <translation>Les lettres « %1 » en %2 forment une suite qui n'est pas un de ses mots.</translation>
+        <source>The letters &apos;%1&apos; at %2 form a run that is not one of its words.</source>
+        <translation>Les lettres « %1 » en %2 forment une suite qui n&apos;est pas un de ses mots.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 runs into other letters: the grid reads '%3' there.</source>
-        <translation>Le mot « %1 » en %2 touche d'autres lettres : la grille y indique « %3 ».</translation>
+        <source>The word &apos;%1&apos; at %2 runs into other letters: the grid reads &apos;%3&apos; there.</source>
+        <translation>Le mot « %1 » en %2 touche d&apos;autres lettres : la grille y indique « %3 ».</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 %3 runs into other letters.</source>
-        <translation>Le mot « %1 » en %2 %3 touche d'autres lettres.</translation>
+        <source>The word &apos;%1&apos; at %2 %3 runs into other letters.</source>
+        <translation>Le mot « %1 » en %2 %3 touche d&apos;autres lettres.</translation>
     </message>
     <message>
         <source>The square at %1 has a style (such as a circle or shading), which the program cannot show.</source>
         <translation>La case en %1 a un style (comme un cercle ou une trame) que le programme ne peut pas afficher.</translation>
     </message>
     <message>
-        <source>The square at %1 is labelled '%2'; the program numbers its squares 1, 2, 3 and so on.</source>
-        <translation>La case en %1 porte l'étiquette « %2 » ; le programme numérote ses cases 1, 2, 3 et ainsi de suite.</translation>
+        <source>The square at %1 is labelled &apos;%2&apos;; the program numbers its squares 1, 2, 3 and so on.</source>
+        <translation>La case en %1 porte l&apos;étiquette « %2 » ; le programme numérote ses cases 1, 2, 3 et ainsi de suite.</translation>
     </message>
     <message>
         <source>The white square at %1 has no solution letter.</source>
-        <translation>La case blanche en %1 n'a pas de lettre de solution.</translation>
+        <translation>La case blanche en %1 n&apos;a pas de lettre de solution.</translation>
     </message>
     <message>
-        <source>The square at %1 holds '%2'; the program keeps one letter per square.</source>
+        <source>The square at %1 holds &apos;%2&apos;; the program keeps one letter per square.</source>
         <translation>La case en %1 contient « %2 » ; le programme garde une lettre par case.</translation>
     </message>
     <message>
@@ -896,39 +904,39 @@ Agrandissez la grille ou réessayez simplement.</translation>
         <translation>Les cases blanches de %1 à %2 forment un bloc de quatre lettres. Le programme sépare les mots (pas de mots parallèles côte à côte) : cette grille ne peut donc pas être lue comme ses grilles.</translation>
     </message>
     <message>
-        <source>The word '%1' at %2 %3 lies beside another word in a way the program's placement rules do not allow.</source>
-        <translation>Le mot « %1 » en %2 %3 est placé à côté d'un autre mot d'une façon que les règles du programme n'autorisent pas.</translation>
+        <source>The word &apos;%1&apos; at %2 %3 lies beside another word in a way the program&apos;s placement rules do not allow.</source>
+        <translation>Le mot « %1 » en %2 %3 est placé à côté d&apos;un autre mot d&apos;une façon que les règles du programme n&apos;autorisent pas.</translation>
     </message>
     <message>
         <source>Its clues are not a list by direction.</source>
         <translation>Ses définitions ne sont pas une liste par sens.</translation>
     </message>
     <message>
-        <source>It has clues in the direction '%1'; the program has only Across and Down.</source>
-        <translation>Elle a des définitions dans le sens « %1 » ; le programme ne connaît qu'Horizontal et Vertical.</translation>
+        <source>It has clues in the direction &apos;%1&apos;; the program has only Across and Down.</source>
+        <translation>Elle a des définitions dans le sens « %1 » ; le programme ne connaît qu&apos;Horizontal et Vertical.</translation>
     </message>
     <message>
         <source>Its %1 clues are not a list.</source>
         <translation>Ses définitions %1 ne sont pas une liste.</translation>
     </message>
     <message>
-        <source>The %1 clue %2 spans squares of its own choosing; the program's words are the runs of letters.</source>
+        <source>The %1 clue %2 spans squares of its own choosing; the program&apos;s words are the runs of letters.</source>
         <translation>La définition %1 %2 couvre des cases de son choix ; les mots du programme sont les suites de lettres.</translation>
     </message>
     <message>
-        <source>A %1 clue has no number: '%2'.</source>
-        <translation>Une définition %1 n'a pas de numéro : « %2 ».</translation>
+        <source>A %1 clue has no number: &apos;%2&apos;.</source>
+        <translation>Une définition %1 n&apos;a pas de numéro : « %2 ».</translation>
     </message>
     <message>
-        <source>The %1 clue numbered '%2' does not name one square.</source>
+        <source>The %1 clue numbered &apos;%2&apos; does not name one square.</source>
         <translation>La définition %1 numérotée « %2 » ne désigne pas une seule case.</translation>
     </message>
     <message>
         <source>The %1 clue %2 has no text.</source>
-        <translation>La définition %1 %2 n'a pas de texte.</translation>
+        <translation>La définition %1 %2 n&apos;a pas de texte.</translation>
     </message>
     <message>
-        <source>It starts with "ipuz(" but does not end with ")".</source>
+        <source>It starts with &quot;ipuz(&quot; but does not end with &quot;)&quot;.</source>
         <translation>Il commence par « ipuz( » mais ne se termine pas par « ) ».</translation>
     </message>
     <message>
@@ -937,47 +945,47 @@ Agrandissez la grille ou réessayez simplement.</translation>
     </message>
     <message>
         <source>It is not valid JSON (%1 at character %2); the file may be truncated or damaged.</source>
-        <translation>Ce n'est pas du JSON valable (%1 au caractère %2) ; le fichier est peut-être tronqué ou endommagé.</translation>
+        <translation>Ce n&apos;est pas du JSON valable (%1 au caractère %2) ; le fichier est peut-être tronqué ou endommagé.</translation>
     </message>
     <message>
         <source>It does not hold an ipuz object.</source>
-        <translation>Il ne contient pas d'objet ipuz.</translation>
+        <translation>Il ne contient pas d&apos;objet ipuz.</translation>
     </message>
     <message>
-        <source>It is not an ipuz crossword (its "kind" is %1).</source>
-        <translation>Ce n'est pas une grille ipuz de mots croisés (son « kind » est %1).</translation>
+        <source>It is not an ipuz crossword (its &quot;kind&quot; is %1).</source>
+        <translation>Ce n&apos;est pas une grille ipuz de mots croisés (son « kind » est %1).</translation>
     </message>
     <message>
-        <source>It has no ipuz "version".</source>
-        <translation>Il n'a pas de « version » ipuz.</translation>
+        <source>It has no ipuz &quot;version&quot;.</source>
+        <translation>Il n&apos;a pas de « version » ipuz.</translation>
     </message>
     <message>
-        <source>Its "dimensions" are not a width and height from 1 to %1.</source>
+        <source>Its &quot;dimensions&quot; are not a width and height from 1 to %1.</source>
         <translation>Ses « dimensions » ne sont pas une largeur et une hauteur de 1 à %1.</translation>
     </message>
     <message>
-        <source>Its "puzzle" grid does not have %1 rows.</source>
-        <translation>Sa grille « puzzle » n'a pas %1 lignes.</translation>
+        <source>Its &quot;puzzle&quot; grid does not have %1 rows.</source>
+        <translation>Sa grille « puzzle » n&apos;a pas %1 lignes.</translation>
     </message>
     <message>
-        <source>It has no "solution", so the letters of its words are unknown.</source>
-        <translation>Il n'a pas de « solution » : les lettres de ses mots sont inconnues.</translation>
+        <source>It has no &quot;solution&quot;, so the letters of its words are unknown.</source>
+        <translation>Il n&apos;a pas de « solution » : les lettres de ses mots sont inconnues.</translation>
     </message>
     <message>
-        <source>Its "solution" grid does not have %1 rows.</source>
-        <translation>Sa grille « solution » n'a pas %1 lignes.</translation>
+        <source>Its &quot;solution&quot; grid does not have %1 rows.</source>
+        <translation>Sa grille « solution » n&apos;a pas %1 lignes.</translation>
     </message>
     <message>
         <source>Row %1 of its grid does not have %2 squares.</source>
-        <translation>La ligne %1 de sa grille n'a pas %2 cases.</translation>
+        <translation>La ligne %1 de sa grille n&apos;a pas %2 cases.</translation>
     </message>
     <message>
         <source>The number %1 labels two squares.</source>
         <translation>Le numéro %1 désigne deux cases.</translation>
     </message>
     <message>
-        <source>The white square at %1 belongs to no word of two or more letters, so the grid has no reading as the program's kind of puzzle.</source>
-        <translation>La case blanche en %1 n'appartient à aucun mot de deux lettres ou plus : la grille ne peut donc pas être lue comme les grilles du programme.</translation>
+        <source>The white square at %1 belongs to no word of two or more letters, so the grid has no reading as the program&apos;s kind of puzzle.</source>
+        <translation>La case blanche en %1 n&apos;appartient à aucun mot de deux lettres ou plus : la grille ne peut donc pas être lue comme les grilles du programme.</translation>
     </message>
     <message>
         <source>Down</source>
@@ -989,11 +997,11 @@ Agrandissez la grille ou réessayez simplement.</translation>
     </message>
     <message>
         <source>The clue %1 has no square numbered %2.</source>
-        <translation>La définition %1 n'a pas de case numérotée %2.</translation>
+        <translation>La définition %1 n&apos;a pas de case numérotée %2.</translation>
     </message>
     <message>
         <source>The clue %1 belongs to no word: no %2 word starts at square %3.</source>
-        <translation>La définition %1 n'appartient à aucun mot : aucun mot %2 ne commence à la case %3.</translation>
+        <translation>La définition %1 n&apos;appartient à aucun mot : aucun mot %2 ne commence à la case %3.</translation>
     </message>
     <message>
         <source>The clue %1 is given twice.</source>
@@ -1001,7 +1009,7 @@ Agrandissez la grille ou réessayez simplement.</translation>
     </message>
     <message>
         <source>The %1 word at %2 holds %3, which no word or clue may hold.</source>
-        <translation>Le mot %1 en %2 contient %3, qu'aucun mot ni aucune définition ne peut contenir.</translation>
+        <translation>Le mot %1 en %2 contient %3, qu&apos;aucun mot ni aucune définition ne peut contenir.</translation>
     </message>
     <message>
         <source>the control character </source>
@@ -1013,7 +1021,7 @@ Agrandissez la grille ou réessayez simplement.</translation>
     </message>
     <message>
         <source>Import Error</source>
-        <translation>Erreur d'importation</translation>
+        <translation>Erreur d&apos;importation</translation>
     </message>
     <message>
         <source>The file cannot be read as a puzzle.</source>
@@ -1033,23 +1041,23 @@ Agrandissez la grille ou réessayez simplement.</translation>
     </message>
     <message>
         <source>No file name was given for the worksheet.</source>
-        <translation>Aucun nom de fichier n'a été donné pour la fiche.</translation>
+        <translation>Aucun nom de fichier n&apos;a été donné pour la fiche.</translation>
     </message>
     <message>
-        <source>"%1" is a folder, not a file name.</source>
+        <source>&quot;%1&quot; is a folder, not a file name.</source>
         <translation>« %1 » est un dossier, pas un nom de fichier.</translation>
     </message>
     <message>
         <source>The worksheet could not be started.</source>
-        <translation>La fiche n'a pas pu être commencée.</translation>
+        <translation>La fiche n&apos;a pas pu être commencée.</translation>
     </message>
     <message>
         <source>A page of the worksheet could not be started.</source>
-        <translation>Une page de la fiche n'a pas pu être commencée.</translation>
+        <translation>Une page de la fiche n&apos;a pas pu être commencée.</translation>
     </message>
     <message>
-        <source>The worksheet could not be written to "%1": %2</source>
-        <translation>La fiche n'a pas pu être écrite dans « %1 » : %2</translation>
+        <source>The worksheet could not be written to &quot;%1&quot;: %2</source>
+        <translation>La fiche n&apos;a pas pu être écrite dans « %1 » : %2</translation>
     </message>
     <message>
         <source>The puzzle cannot be written as Across Lite puz.</source>
@@ -1065,7 +1073,7 @@ Agrandissez la grille ou réessayez simplement.</translation>
     </message>
     <message>
         <source>The letter %1 at (%2,%3) is outside ISO-8859-1.</source>
-        <translation>La lettre %1 en (%2,%3) est hors d'ISO-8859-1.</translation>
+        <translation>La lettre %1 en (%2,%3) est hors d&apos;ISO-8859-1.</translation>
     </message>
     <message>
         <source>The square at (%1,%2) holds %3, which the format cannot hold as a letter.</source>
@@ -1085,11 +1093,11 @@ Agrandissez la grille ou réessayez simplement.</translation>
     </message>
     <message>
         <source>The author</source>
-        <translation>L'auteur</translation>
+        <translation>L&apos;auteur</translation>
     </message>
     <message>
         <source>The copyright</source>
-        <translation>La mention de droit d'auteur</translation>
+        <translation>La mention de droit d&apos;auteur</translation>
     </message>
     <message>
         <source>The subject</source>
@@ -1097,7 +1105,7 @@ Agrandissez la grille ou réessayez simplement.</translation>
     </message>
     <message>
         <source>%1 holds %2, which ISO-8859-1 cannot hold.</source>
-        <translation>%1 contient %2, qu'ISO-8859-1 ne peut pas représenter.</translation>
+        <translation>%1 contient %2, qu&apos;ISO-8859-1 ne peut pas représenter.</translation>
     </message>
     <message>
         <source>It has more clues than the format can count.</source>
@@ -1108,24 +1116,24 @@ Agrandissez la grille ou réessayez simplement.</translation>
         <translation>Document Word</translation>
     </message>
     <message>
-        <source>The document part "%1" could not be written.</source>
-        <translation>La partie « %1 » du document n'a pas pu être écrite.</translation>
+        <source>The document part &quot;%1&quot; could not be written.</source>
+        <translation>La partie « %1 » du document n&apos;a pas pu être écrite.</translation>
     </message>
     <message>
         <source>No file name was given for the document.</source>
-        <translation>Aucun nom de fichier n'a été donné pour le document.</translation>
+        <translation>Aucun nom de fichier n&apos;a été donné pour le document.</translation>
     </message>
     <message>
-        <source>"%1" is a folder, not a document file name.</source>
+        <source>&quot;%1&quot; is a folder, not a document file name.</source>
         <translation>« %1 » est un dossier, pas un nom de document.</translation>
     </message>
     <message>
         <source>There is no grid picture to put on the page.</source>
-        <translation>Il n'y a aucune image de grille à mettre sur la page.</translation>
+        <translation>Il n&apos;y a aucune image de grille à mettre sur la page.</translation>
     </message>
     <message>
         <source>The grid picture could not be stored in the document.</source>
-        <translation>L'image de la grille n'a pas pu être placée dans le document.</translation>
+        <translation>L&apos;image de la grille n&apos;a pas pu être placée dans le document.</translation>
     </message>
     <message>
         <source>Zip Package</source>
@@ -1136,8 +1144,8 @@ Agrandissez la grille ou réessayez simplement.</translation>
         <translation>Impossible de créer le conteneur du document : %1</translation>
     </message>
     <message>
-        <source>Could not add "%1" to the document container: %2</source>
-        <translation>Impossible d'ajouter « %1 » au conteneur du document : %2</translation>
+        <source>Could not add &quot;%1&quot; to the document container: %2</source>
+        <translation>Impossible d&apos;ajouter « %1 » au conteneur du document : %2</translation>
     </message>
     <message>
         <source>Could not complete the document container: %1</source>
@@ -1148,24 +1156,24 @@ Agrandissez la grille ou réessayez simplement.</translation>
         <translation>Impossible de relire le conteneur du document.</translation>
     </message>
     <message>
-        <source>Could not write "%1": %2</source>
-        <translation>Impossible d'écrire « %1 » : %2</translation>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;écrire « %1 » : %2</translation>
     </message>
     <message>
-        <source>Could not open "%1": %2</source>
-        <translation>Impossible d'ouvrir « %1 » : %2</translation>
+        <source>Could not open &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;ouvrir « %1 » : %2</translation>
     </message>
     <message>
-        <source>Unreadable entry %1 in "%2".</source>
+        <source>Unreadable entry %1 in &quot;%2&quot;.</source>
         <translation>Entrée %1 illisible dans « %2 ».</translation>
     </message>
     <message>
-        <source>Could not open entry "%1".</source>
-        <translation>Impossible d'ouvrir l'entrée « %1 ».</translation>
+        <source>Could not open entry &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;ouvrir l&apos;entrée « %1 ».</translation>
     </message>
     <message>
-        <source>Could not read entry "%1".</source>
-        <translation>Impossible de lire l'entrée « %1 ».</translation>
+        <source>Could not read entry &quot;%1&quot;.</source>
+        <translation>Impossible de lire l&apos;entrée « %1 ».</translation>
     </message>
     <message>
         <source>No Word Entered</source>
@@ -1174,6 +1182,10 @@ Agrandissez la grille ou réessayez simplement.</translation>
     <message>
         <source>Please enter a word to add.</source>
         <translation>Saisissez le mot à ajouter.</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 words fit in this grid. Place these %1 words and keep the others in the word list?</source>
+        <translation>Seuls %1 mots sur %2 tiennent dans cette grille. Placer ces %1 mots et garder les autres dans la liste de mots ?</translation>
     </message>
 </context>
 <context>
@@ -1232,11 +1244,11 @@ Agrandissez la grille ou réessayez simplement.</translation>
     </message>
     <message>
         <source>Searches up to 2 seconds to fit every word</source>
-        <translation>Cherche jusqu'à 2 secondes pour placer chaque mot</translation>
+        <translation>Cherche jusqu&apos;à 2 secondes pour placer chaque mot</translation>
     </message>
     <message>
         <source>Searches up to 3 seconds for the smallest grid that holds every word</source>
-        <translation>Cherche jusqu'à 3 secondes la plus petite grille qui contient chaque mot</translation>
+        <translation>Cherche jusqu&apos;à 3 secondes la plus petite grille qui contient chaque mot</translation>
     </message>
     <message>
         <source>How the crossword is generated</source>
@@ -1256,19 +1268,19 @@ Agrandissez la grille ou réessayez simplement.</translation>
     </message>
     <message>
         <source>Move the whole crossword left one square</source>
-        <translation>Déplacer toute la grille d'une case vers la gauche</translation>
+        <translation>Déplacer toute la grille d&apos;une case vers la gauche</translation>
     </message>
     <message>
         <source>Move the whole crossword right one square</source>
-        <translation>Déplacer toute la grille d'une case vers la droite</translation>
+        <translation>Déplacer toute la grille d&apos;une case vers la droite</translation>
     </message>
     <message>
         <source>Move the whole crossword up one square</source>
-        <translation>Déplacer toute la grille d'une case vers le haut</translation>
+        <translation>Déplacer toute la grille d&apos;une case vers le haut</translation>
     </message>
     <message>
         <source>Move the whole crossword down one square</source>
-        <translation>Déplacer toute la grille d'une case vers le bas</translation>
+        <translation>Déplacer toute la grille d&apos;une case vers le bas</translation>
     </message>
 </context>
 <context>
@@ -1288,6 +1300,18 @@ Agrandissez la grille ou réessayez simplement.</translation>
         <source>Progress</source>
         <translation>Progression</translation>
     </message>
+    <message>
+        <source>Attempting to generate crossword  Please Wait</source>
+        <translation>Génération de la grille en cours  Veuillez patienter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Stop generating and keep the crossword as it was</source>
+        <translation>Arrêter la génération et garder la grille telle qu&apos;elle était</translation>
+    </message>
 </context>
 <context>
     <name>Velloquin::WordPanel</name>
@@ -1297,7 +1321,7 @@ Agrandissez la grille ou réessayez simplement.</translation>
     </message>
     <message>
         <source>Word list toolbar</source>
-        <translation>Barre d'outils de la liste de mots</translation>
+        <translation>Barre d&apos;outils de la liste de mots</translation>
     </message>
     <message>
         <source>Place for the word</source>
@@ -1360,7 +1384,7 @@ Agrandissez la grille ou réessayez simplement.</translation>
 You may place this word at any positions that it will fit.
 Click on the square you would like the word to start at,
 select the orientation - Across/Down
-Click the 'Update' button to add the word at this location.</source>
+Click the &apos;Update&apos; button to add the word at this location.</source>
         <translation>La grille ne contient encore aucun mot.
 Vous pouvez placer ce mot partout où il tient.
 Cliquez sur la case où le mot doit commencer,

@@ -47,10 +47,10 @@ int runMake(const CliArguments &args)
     const QString subject = args.value("--subject").value_or(QString());
     if (files.size() != 2)
         return usageError(QStringLiteral("make takes a word list and an output file"));
-    if (flags->fit && (width || height))
+    if (flags->choosesSize() && (width || height))
         return usageError(QStringLiteral("--fit chooses the grid size itself; leave out --width "
                                          "and --height"));
-    if (!flags->fit && (!width || !height))
+    if (!flags->choosesSize() && (!width || !height))
         return usageError(QStringLiteral("make needs --width and --height, or --fit"));
     if (namesStandardOutput(files.at(1)))
         return usageError(QStringLiteral("make writes a puzzle file; standard output cannot "
@@ -86,7 +86,7 @@ int runMake(const CliArguments &args)
         return laid;
     // As after the window's button: the words are on the grid, the list holds only the
     // words a partial layout left out.
-    const Result<> saved = saveCrosswordFile(files.at(1), puzzle, extra);
+    const Result<> saved = saveLayout(files.at(1), puzzle, extra);
     if (!saved)
         return refused(saved.message());
     cliOut() << QDir::toNativeSeparators(files.at(1)) << ": " << puzzle.words.size()

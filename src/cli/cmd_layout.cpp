@@ -3,12 +3,9 @@
 // where a word would cross the words already on its grid.
 #include "commands.h"
 
-#include "crosswordfile.h"
-#include "fitlayout.h"
-#include "gridedit.h"
 #include "layoutgenerator.h"
 #include "placementsearch.h"
-#include "thoroughlayout.h"
+#include "puzzledocument.h"
 #include "wordrules.h"
 
 #include <QDir>
@@ -20,8 +17,11 @@ namespace Velloquin {
 std::optional<LayoutFlags> layoutFlagsOf(const CliArguments &args)
 {
     LayoutFlags flags;
-    flags.thorough = args.has("--thorough");
-    flags.fit = args.has("--fit");
+    for (const LayoutMethodInfo &info : layoutMethods()) {
+        const QByteArray flag = "--" + QByteArray(info.name.data(), info.name.size());
+        if (args.has(flag.constData()))
+            flags.method = info.method;
+    }
     flags.partial = args.has("--partial");
     int status = ExitOk;
     flags.budgetMs = wholeNumberOption(args, "--budget-ms", 1, 3600000, status);
@@ -33,67 +33,39 @@ std::optional<LayoutFlags> layoutFlagsOf(const CliArguments &args)
 int layOutStoredWords(CrosswordData &puzzle, ExtraWords &extra, std::optional<quint32> seed,
                       const LayoutFlags &flags, QString *detail)
 {
-    if (!flags.thorough && !flags.fit && (flags.budgetMs || flags.partial))
+    const LayoutMethodInfo &method = layoutMethodInfo(flags.method);
+    if (!method.searches && (flags.budgetMs || flags.partial))
         return usageError(QStringLiteral("--budget-ms and --partial go with --thorough or --fit"));
     RandomSource random = seed ? RandomSource(*seed) : RandomSource();
-    if (!flags.thorough && !flags.fit) {
-        const LayoutOutcome outcome = generateLayout(puzzle, extra, random, {});
-        if (!outcome.placed()) {
-            for (const Message &m : outcome.messages())
-                refused(m);
-            return ExitRefused;
-        }
-        extra = newExtraWords();
-        if (detail)
-            *detail = QStringLiteral("attempt %1").arg(outcome.attempts);
-        return ExitOk;
-    }
-
-    ThoroughLayout layout;
-    if (flags.fit) {
-        FitOptions options;
-        if (flags.budgetMs)
-            options.budgetMs = *flags.budgetMs;
-        const FitLayout fit = findFitLayout(extra, random, options);
-        layout = fit.layout;
-        if (fit.side > 0)
-            resizeCrossword(puzzle, qint16(fit.side), qint16(fit.side));
-    } else {
-        ThoroughOptions options;
-        if (flags.budgetMs)
-            options.budgetMs = *flags.budgetMs;
-        layout = findThoroughLayout(puzzle.width, puzzle.height, extra, random, options);
-    }
-    const int total = int(layout.words.size() + layout.leftOut.size());
-    if (!layout.allPlaced() && (!flags.partial || layout.words.isEmpty())) {
-        for (const qsizetype entry : layout.leftOut) {
-            const qsizetype length = extra.at(entry).word.size();
-            if (length > puzzle.width && length > puzzle.height) {
-                refused(wordTooBigMessage());
-                break;
-            }
-        }
-        refused(generateErrorMessage());
-        if (!layout.words.isEmpty()) {
+    LayoutChannel channel;
+    const LayoutRun run = method.run(extra, puzzle, random, channel, flags.budgetMs.value_or(0));
+    const bool keep = run.ending == LayoutEnding::AllPlaced ||
+                      (run.ending == LayoutEnding::Partial && flags.partial);
+    if (!keep) {
+        for (const Message &m : run.messages)
+            refused(m);
+        if (run.ending == LayoutEnding::Partial) {
             cliErr() << QStringLiteral("velloquin-cli: only %1 of %2 words fit; --partial "
                                        "places them and keeps the others as stored words\n")
-                            .arg(layout.words.size())
-                            .arg(total);
+                            .arg(run.placed)
+                            .arg(run.total());
         }
         return ExitRefused;
     }
-    const QStringList leftOut = applyThoroughLayout(puzzle, extra, layout);
-    for (const QString &word : leftOut)
-        cliErr() << "left out: " << word << '\n';
-    if (detail) {
-        *detail = QStringLiteral("%1 layout, %2 crossings")
-                      .arg(flags.fit ? QLatin1String("fit") : QLatin1String("thorough"))
-                      .arg(layout.crossings);
-        if (!leftOut.isEmpty())
-            *detail +=
-                QStringLiteral(", %1 of %2 words placed").arg(layout.words.size()).arg(total);
-    }
+    for (const qsizetype entry : run.leftOut)
+        cliErr() << "left out: " << extra.at(entry).word << '\n';
+    puzzle = run.puzzle;
+    extra = run.stored;
+    if (detail)
+        *detail = run.summary;
     return ExitOk;
+}
+
+Result<> saveLayout(const QString &path, const CrosswordData &puzzle, const ExtraWords &extra)
+{
+    PuzzleDocument document;
+    document.replaceLayout(puzzle, extra);
+    return document.save(path);
 }
 
 int runGenerate(const CliArguments &args)
@@ -112,10 +84,15 @@ int runGenerate(const CliArguments &args)
         return usageError(QStringLiteral("generate writes its puzzle file back; standard input "
                                          "cannot stand for it"));
 
-    CrosswordData puzzle;
-    ExtraWords extra = newExtraWords();
-    if (const std::optional<int> failed = openPuzzleFile(files.first(), puzzle, extra))
+    // The file is opened as the window opens it, and the layout becomes one change of it.
+    PuzzleDocument document;
+    InputFile input(files.first());
+    if (const std::optional<int> failed = input.open())
         return *failed;
+    if (const Result<> opened = document.open(input.path(), 16, 16); !opened)
+        return inputFailure(input.path(), opened.message());
+    CrosswordData puzzle = document.puzzle();
+    ExtraWords extra = document.storedWords();
 
     // What the generate button does: every word of the grid joins the stored words and
     // all of them are laid out afresh.
@@ -128,16 +105,17 @@ int runGenerate(const CliArguments &args)
     QString detail;
     if (const int laid = layOutStoredWords(puzzle, extra, seed, *flags, &detail); laid != ExitOk)
         return laid;
-    const Result<> saved = saveCrosswordFile(files.first(), puzzle, extra);
+    document.replaceLayout(puzzle, extra);
+    const Result<> saved = document.save(files.first());
     if (!saved) {
         refused(saved.message());
         return ExitRefused;
     }
     // The size was not the user's choice, so say what it is.
-    if (flags->fit) {
-        cliOut() << QDir::toNativeSeparators(files.first()) << ": " << puzzle.words.size()
-                 << " words on a " << puzzle.width << " by " << puzzle.height << " grid (" << detail
-                 << ")\n";
+    if (flags->choosesSize()) {
+        cliOut() << QDir::toNativeSeparators(files.first()) << ": "
+                 << document.puzzle().words.size() << " words on a " << puzzle.width << " by "
+                 << puzzle.height << " grid (" << detail << ")\n";
     }
     return ExitOk;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "arguments.h"
+#include "layoutmethods.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -86,25 +87,31 @@ int runSearch(const CliArguments &args);
 // [--partial].
 struct LayoutFlags
 {
-    bool thorough = false;
-    // The thorough search also chooses the smallest square grid that holds every word.
-    bool fit = false;
+    // The method whose flag is given (the last in the table's order); classic without one.
+    LayoutMethod method = LayoutMethod::Classic;
     std::optional<int> budgetMs;
     bool partial = false;
+
+    // The method chooses the grid size itself (--fit).
+    bool choosesSize() const { return layoutMethodInfo(method).choosesSize; }
 };
 
 // The layout options of a command line; nothing after a bad value (the usage error is
 // printed).
 std::optional<LayoutFlags> layoutFlagsOf(const CliArguments &args);
 
-// Lays out the stored words of `extra` on the empty puzzle by the chosen method. On
-// success (ExitOk) the words are on the grid and `extra` holds only the words left out
-// (with --partial, listed on standard error); otherwise the refusal has been printed, the
-// puzzle is left empty and ExitRefused or ExitUsage is returned. `detail` receives how it
-// went, for a summary ("attempt 3", "thorough layout, 52 crossings"). With --fit the
-// puzzle first takes the size found.
+// Lays out the stored words of `extra` on the empty puzzle by the chosen method of the
+// layout table. On success (ExitOk) the words are on the grid and `extra` holds only the
+// words left out (with --partial, listed on standard error); otherwise the refusal has
+// been printed, the puzzle is left empty and ExitRefused or ExitUsage is returned.
+// `detail` receives how it went, for a summary ("attempt 3", "thorough layout, 52
+// crossings"). A method that chooses the size gives the puzzle the size it found.
 int layOutStoredWords(CrosswordData &puzzle, ExtraWords &extra, std::optional<quint32> seed,
                       const LayoutFlags &flags, QString *detail = nullptr);
+
+// Writes a laid-out puzzle as the window keeps it: the document takes the layout as one
+// change (numbering its squares) and saves it.
+Result<> saveLayout(const QString &path, const CrosswordData &puzzle, const ExtraWords &extra);
 
 // cmd_puzzle.cpp: a new puzzle file, and editing one word by word (add, delete, move,
 // resize, store) or listing it (show); a file is written back only on success.

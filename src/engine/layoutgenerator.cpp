@@ -63,7 +63,7 @@ void placeFirstWord(WorkRow &row, int width, int height, RandomSource &random)
 QList<Message> LayoutOutcome::messages() const
 {
     QList<Message> all;
-    if (placed())
+    if (placed() || result == LayoutResult::Cancelled)
         return all;
     if (message)
         all.append(*message);
@@ -72,7 +72,7 @@ QList<Message> LayoutOutcome::messages() const
 }
 
 LayoutOutcome generateLayout(CrosswordData &puzzle, const ExtraWords &extra, RandomSource &random,
-                             const std::function<void(int attempt)> &reportProgress,
+                             const std::function<bool(int attempt)> &reportProgress,
                              CrossingSearch search)
 {
     const int width = puzzle.width;
@@ -148,8 +148,10 @@ LayoutOutcome generateLayout(CrosswordData &puzzle, const ExtraWords &extra, Ran
                 grid.place(row.x, row.y, row.upper, row.orientation);
                 ++gridVersion;
             }
-            if (reportProgress)
-                reportProgress(attempt);
+            if (reportProgress && !reportProgress(attempt)) {
+                outcome.result = LayoutResult::Cancelled;
+                return outcome;
+            }
             if (attempt > kMaxLayoutAttempts) {
                 outcome.result = LayoutResult::AttemptsExhausted;
                 return outcome;

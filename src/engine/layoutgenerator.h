@@ -18,6 +18,7 @@ enum class LayoutResult {
     Placed,            // every word placed and stored in the puzzle
     WordTooBig,        // the longest word is longer than both grid dimensions
     AttemptsExhausted, // the attempt limit ran out with a word still unplaced
+    Cancelled,         // the progress callback asked to stop; the puzzle is left alone
 };
 
 // The end of one generateLayout run, with what the user is to be told.
@@ -31,7 +32,7 @@ struct LayoutOutcome
 
     bool placed() const { return result == LayoutResult::Placed; }
     // Every message box of a failed run in the order the user sees them: the
-    // generator's own, then the caller's "Generate Error". Empty on success.
+    // generator's own, then the caller's "Generate Error". Empty on success or cancel.
     QList<Message> messages() const;
 };
 
@@ -46,10 +47,10 @@ constexpr int kMaxLayoutPass = 5;
 // word has a place they are appended to the puzzle's Words in list order through
 // addWord (skipCheck 1); otherwise the puzzle is left alone. The caller empties the
 // puzzle first (gatherGridWords). `reportProgress` is called with the attempt number
-// after every pass and may be empty. `search` only chooses how crossings are found;
-// the layout is the same either way.
+// after every pass and returns false to cancel; it may be empty. `search` only chooses how
+// crossings are found; the layout is the same either way.
 LayoutOutcome generateLayout(CrosswordData &puzzle, const ExtraWords &extra, RandomSource &random,
-                             const std::function<void(int attempt)> &reportProgress,
+                             const std::function<bool(int attempt)> &reportProgress,
                              CrossingSearch search = CrossingSearch::Indexed);
 
 // The entry of `extra` the layout places first: the first one strictly longer than every

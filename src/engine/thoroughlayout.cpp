@@ -53,6 +53,11 @@ struct Score
     }
 };
 
+// Changes made with the plain rule (more words, or as many with as many crossings) before
+// a layout with fewer words is taken too; on roomy grids most searches have placed every
+// word by then, and run as they did before the rule.
+constexpr qint64 kAbsentAfter = 400;
+
 class ThoroughSearch
 {
 public:
@@ -76,6 +81,14 @@ private:
     bool makeRoom();
     Score score() const;
     int placedCount() const;
+    // The waiting words' counts of changes spent waiting, summed.
+    qint64 absentWeight() const
+    {
+        qint64 sum = 0;
+        for (size_t i = 0; i < m_spots.size(); ++i)
+            sum += m_spots[i].placed || m_items.at(int(i)).hopeless ? 0 : m_absent[i];
+        return sum;
+    }
     ThoroughLayout result(const std::vector<Spot> &spots) const;
 
     int m_width;
@@ -92,12 +105,17 @@ private:
     bool m_wander = false;
     CandidateList m_candidates;
     CandidateList m_chosen;
+    // For each word, the changes it spent waiting while some word had no place.
+    std::vector<qint64> m_absent;
+    // Work space of makeRoom: the places of the waiting word that share a letter.
+    std::vector<quint8> m_sharing;
 };
 
 ThoroughSearch::ThoroughSearch(int width, int height, const ExtraWords &extra, RandomSource &random)
     : m_width(qMax(0, width)), m_height(qMax(0, height)), m_grid(m_width, m_height),
       m_acrossOwner(size_t(m_width) * size_t(m_height), -1),
-      m_downOwner(size_t(m_width) * size_t(m_height), -1), m_random(random)
+      m_downOwner(size_t(m_width) * size_t(m_height), -1), m_random(random),
+      m_sharing(size_t(m_width) * size_t(m_height), 0)
 {
     for (qsizetype i = 1; i < extra.size(); ++i) {
         Item item;
@@ -429,13 +447,36 @@ bool ThoroughSearch::makeRoom()
                 blocking.push_back(j);
         }
     };
+    // Only a place that shares a letter qualifies, so the places are marked first from the
+    // letters on the grid: bit 1 across, bit 2 down. Most places of a full grid share none.
+    std::fill(m_sharing.begin(), m_sharing.end(), quint8(0));
+    for (int y = 0; y < m_height; ++y) {
+        for (int x = 0; x < m_width; ++x) {
+            const char16_t c = m_grid.letter(x, y);
+            if (c == 0)
+                continue;
+            const bool freeAcross = !m_grid.covered(x, y, Direction::Across);
+            const bool freeDown = !m_grid.covered(x, y, Direction::Down);
+            for (int k = 0; k < item.length; ++k) {
+                if (item.upper.at(k).unicode() != c)
+                    continue;
+                if (freeAcross && x - k >= 0 && x - k + item.length <= m_width)
+                    m_sharing[size_t(cellOf(x - k, y))] |= 1;
+                if (freeDown && y - k >= 0 && y - k + item.length <= m_height)
+                    m_sharing[size_t(cellOf(x, y - k))] |= 2;
+            }
+        }
+    }
     for (const Direction o : {Direction::Across, Direction::Down}) {
         const int dx = o == Direction::Down ? 0 : 1;
         const int dy = o == Direction::Down ? 1 : 0;
+        const quint8 bit = o == Direction::Down ? 2 : 1;
         const int maxX = o == Direction::Down ? m_width - 1 : m_width - item.length;
         const int maxY = o == Direction::Down ? m_height - item.length : m_height - 1;
         for (int y = 0; y <= maxY; ++y) {
             for (int x = 0; x <= maxX; ++x) {
+                if (!(m_sharing[size_t(cellOf(x, y))] & bit))
+                    continue;
                 blocking.clear();
                 int shared = 0;
                 block(x - dx, y - dy);
@@ -582,6 +623,9 @@ ThoroughLayout ThoroughSearch::run(const ThoroughOptions &options,
     bool cancelled = false;
     bool byClock = false;
     std::vector<Spot> saved;
+    m_absent.assign(m_spots.size(), 0);
+    qint64 currentAbsent = 0;
+    qint64 changes = 0;
 
     while (m_placeable > 0) {
         if (best.placed == m_placeable && (sinceBest >= patience || options.stopWhenAllPlaced))
@@ -616,10 +660,16 @@ ThoroughLayout ThoroughSearch::run(const ThoroughOptions &options,
                 destroy();
             fill();
             const Score next = score();
+            const qint64 nextAbsent = absentWeight();
             // Equal layouts are taken too, so that the search can wander across them.
-            const bool accept =
+            bool accept =
                 next.placed > current.placed || (next.placed == current.placed &&
                                                  (m_wander || next.crossings >= current.crossings));
+            // A search that has run a while without placing every word also takes a layout
+            // whose waiting words have waited less so far, even when more words wait: the
+            // words that keep waiting get their turn, and the others find a place later.
+            if (!accept && current.placed < m_placeable && changes >= kAbsentAfter)
+                accept = nextAbsent < currentAbsent;
             if (accept) {
                 if (next.placed > current.placed)
                     sinceCurrent = 0;
@@ -631,6 +681,14 @@ ThoroughLayout ThoroughSearch::run(const ThoroughOptions &options,
         }
         ++sinceCurrent;
         ++sinceBest;
+        if (current.placed < m_placeable) {
+            for (size_t i = 0; i < m_spots.size(); ++i) {
+                if (!m_spots[i].placed && !m_items.at(int(i)).hopeless)
+                    ++m_absent[i];
+            }
+            currentAbsent = absentWeight();
+        }
+        ++changes;
         if (current.betterThan(best)) {
             best = current;
             bestSpots = m_spots;
@@ -710,8 +768,8 @@ LayoutQuality measureLayout(const CrosswordData &puzzle)
 
 QString partialLayoutQuestion(int placed, int total)
 {
-    return QStringLiteral("Only %1 of %2 words fit in this grid. Place these %1 words and keep "
-                          "the others in the word list?")
+    return Message::tr("Only %1 of %2 words fit in this grid. Place these %1 words and keep "
+                       "the others in the word list?")
         .arg(placed)
         .arg(total);
 }

@@ -16,7 +16,8 @@ namespace Velloquin {
 // time, always the word with the fewest places left and at the place with the most
 // crossings; a word with no place yet waits for later. When words are left over it lifts
 // a few placed words out (a word with its crossing neighbours, or every word in a small
-// region) and places again, keeping the change when it is no worse. It keeps the best
+// region) and places again, keeping the change when it is no worse; once stuck it also
+// keeps a change that leaves out words that have waited less so far. It returns the best
 // layout found: more words placed first, then more crossings, then a smaller bounding box.
 //
 // Repeatability: every choice depends only on the words, the grid and the random source,
@@ -46,9 +47,9 @@ struct ThoroughOptions
 };
 
 // Steps allowed per millisecond of budget. An optimised build on a 2-core machine ran
-// 450 to 750 crossing searches a millisecond, so the default budget's 600 000 steps take
-// it one to two seconds and the step limit, not the clock, normally ends a search.
-constexpr qint64 kThoroughStepsPerMs = 300;
+// 580 to 1 060 crossing searches a millisecond, so the default budget's 800 000 steps take
+// it 0.8 to 1.4 seconds and the step limit, not the clock, normally ends a search.
+constexpr qint64 kThoroughStepsPerMs = 400;
 
 enum class ThoroughResult {
     AllPlaced, // every stored word has a place

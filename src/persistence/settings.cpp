@@ -133,25 +133,13 @@ QString booleanText(bool value)
 
 QString layoutMethodText(LayoutMethod method)
 {
-    switch (method) {
-    case LayoutMethod::Thorough:
-        return QStringLiteral("Thorough");
-    case LayoutMethod::Fit:
-        return QStringLiteral("Fit");
-    case LayoutMethod::Classic:
-        break;
-    }
-    return QStringLiteral("Classic");
+    return layoutMethodInfo(method).settingsText;
 }
 
 LayoutMethod readLayoutMethod(QStringView text)
 {
-    const QStringView word = text.trimmed();
-    if (word.compare(u"Thorough", Qt::CaseInsensitive) == 0)
-        return LayoutMethod::Thorough;
-    if (word.compare(u"Fit", Qt::CaseInsensitive) == 0)
-        return LayoutMethod::Fit;
-    return LayoutMethod::Classic;
+    const LayoutMethodInfo *info = findLayoutMethod(text.trimmed());
+    return info ? info->method : LayoutMethod::Classic;
 }
 
 DefaultSettings readDefaultSettings(const QString &path, Result<> *status)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "layoutmethods.h"
 #include "message.h"
 
 #include <QString>
@@ -53,11 +54,6 @@ Result<> settingsNotKept();
 
 // A folder path with exactly one closing '/'.
 QString withTrailingSlash(const QString &folder);
-
-// How "Create / Regenerate Crossword" lays out the words: the quick classic layout, the
-// thorough search that fits words into tighter grids, or the thorough search that also
-// chooses the smallest square grid holding every word.
-enum class LayoutMethod { Classic, Thorough, Fit };
 
 // The word the settings file stores for a layout method ("Classic", "Thorough", "Fit").
 QString layoutMethodText(LayoutMethod method);

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "generatecommand.h"
 
-#include "fitlayout.h"
-#include "gradientpanel.h"
-#include "gridedit.h"
 #include "layoutgenerator.h"
+#include "layoutmethods.h"
 #include "mainwindow.h"
 #include "styledprogressbar.h"
 #include "thoroughlayout.h"
@@ -12,49 +10,30 @@
 #include "wordpanel.h"
 #include "wordrules.h"
 
-#include <QComboBox>
-#include <QCoreApplication>
+#include <QAction>
+#include <QDockWidget>
 #include <QEvent>
-#include <QLabel>
+#include <QFutureWatcher>
 #include <QMenuBar>
 #include <QPointer>
-#include <QPushButton>
+#include <QTimer>
+#include <QToolBar>
+#include <QtConcurrent>
+
+#include <memory>
 
 namespace Velloquin {
 
 namespace {
 
-// While the layout runs on the window's puzzle, the window must stay: a close request
-// is refused until the layout has ended.
-class CloseBlocker : public QObject
-{
-public:
-    explicit CloseBlocker(QWidget *window) : m_window(window)
-    {
-        m_window->installEventFilter(this);
-    }
-    ~CloseBlocker() override
-    {
-        if (m_window)
-            m_window->removeEventFilter(this);
-    }
+// The name the running layout job goes by among the window's children.
+const QString JobName = QStringLiteral("layoutJob");
+// How often the wait notice's bar shows the run's progress.
+constexpr int ProgressIntervalMs = 20;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched == m_window && event->type() == QEvent::Close) {
-            event->ignore();
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QPointer<QWidget> m_window;
-};
-
-// While the thorough layout runs, everything but the wait notice is disabled, so that its
-// Cancel button can still be pressed; on leaving, what was enabled is enabled again.
+// While a layout runs, everything that could change the puzzle is disabled (the menus
+// with their shortcuts, the toolbars, the panels, the docks), but not the wait notice, so
+// that its Cancel button can still be pressed. restore() enables again what was enabled.
 class BusyWindow
 {
 public:
@@ -66,23 +45,40 @@ public:
             if (widget && widget != &window.waitPanel())
                 parts.append(widget);
         }
-        for (QWidget *part : parts) {
+        for (QWidget *part : window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (qobject_cast<QDockWidget *>(part) || qobject_cast<QToolBar *>(part))
+                parts.append(part);
+        }
+        for (QWidget *part : std::as_const(parts)) {
             if (part && part->isEnabled()) {
                 part->setEnabled(false);
-                m_disabled.append(part);
+                m_widgets.append(part);
+            }
+        }
+        // A disabled menu still leaves shortcuts of actions that are not in it.
+        for (QAction *action : window.findChildren<QAction *>()) {
+            if (action->isEnabled()) {
+                action->setEnabled(false);
+                m_actions.append(action);
             }
         }
     }
-    ~BusyWindow()
+
+    void restore()
     {
-        for (const QPointer<QWidget> &part : std::as_const(m_disabled)) {
+        for (const QPointer<QAction> &action : std::as_const(m_actions))
+            if (action)
+                action->setEnabled(true);
+        for (const QPointer<QWidget> &part : std::as_const(m_widgets))
             if (part)
                 part->setEnabled(true);
-        }
+        m_actions.clear();
+        m_widgets.clear();
     }
 
 private:
-    QList<QPointer<QWidget>> m_disabled;
+    QList<QPointer<QWidget>> m_widgets;
+    QList<QPointer<QAction>> m_actions;
 };
 
 // True when the stored word at entry has no letter in common with any other stored word.
@@ -100,154 +96,180 @@ bool sharesNoLetter(const ExtraWords &stored, qsizetype entry)
     return true;
 }
 
-// Set while a layout runs: nothing starts a second one.
-bool g_layoutRunning = false;
-
-// The classic layout, on the copies the command prepared: success places every listed
-// word and empties the list; a failure tells why and leaves the grid empty with every
-// word in the list.
-void generateClassic(MainWindow &window, CrosswordData &puzzle, ExtraWords &stored)
+// What the worker hands back: the run and where its copy of the random source got to.
+struct WorkerResult
 {
-    LayoutOutcome outcome;
-    {
-        CloseBlocker blocker(&window);
-        window.setEnabled(false);
-        outcome = generateLayout(puzzle, stored, window.random(), [&window](int attempt) {
-            reportLayoutProgress(window.waitPanel().progressBar(), attempt);
-        });
-        window.setEnabled(true);
-    }
-    window.waitPanel().finish();
+    LayoutRun run;
+    RandomSource random;
+};
 
-    if (outcome.placed()) {
-        window.document().replaceLayout(puzzle, newExtraWords());
-        window.wordPanel().clearWord();
-        window.showOutcome(
-            QObject::tr("Generate placed %1 words").arg(window.puzzle().words.size()));
-    } else {
-        window.document().replaceLayout(puzzle, stored);
-        for (const Message &message : outcome.messages())
-            window.dialogs().message(message);
-    }
-}
-
-// The thorough layout, and with `fit` the search for the smallest square grid, whose size
-// the grid then takes. Whatever does not end with words placed (Cancel, No to placing
-// only some of them, no word placed at all) leaves the grid, its size and the word list as
-// they were before the button was pressed.
-void generateThoroughly(MainWindow &window, CrosswordData &puzzle, ExtraWords &stored, bool fit)
+// What the window knew when the button was pressed.
+struct LayoutStart
 {
-    bool cancelRequested = false;
-    ThoroughLayout layout;
-    {
-        CloseBlocker blocker(&window);
-        BusyWindow busy(window);
-        WaitPanel &wait = window.waitPanel();
-        // The notice is up with its Cancel since the command began; a Cancel or Esc from
-        // then on counts.
-        cancelRequested = wait.cancelRequested();
-        const QMetaObject::Connection cancel = QObject::connect(
-            &wait, &WaitPanel::cancelClicked, [&cancelRequested] { cancelRequested = true; });
-        QCoreApplication::processEvents();
-        const auto report = [&](int percent) {
-            reportLayoutProgress(wait.progressBar(), qMax(1, percent));
-            return !cancelRequested;
-        };
-        if (fit) {
-            const FitLayout found = findFitLayout(stored, window.random(), {}, report);
-            layout = found.layout;
-            if (found.side > 0)
-                resizeCrossword(puzzle, qint16(found.side), qint16(found.side));
-        } else {
-            layout = findThoroughLayout(puzzle.width, puzzle.height, stored, window.random(), {},
-                                        report);
-        }
-        QObject::disconnect(cancel);
-    }
-    window.waitPanel().finish();
+    const LayoutMethodInfo *method = nullptr;
+    // The document's content then, and the words the run lays out (the grid's words
+    // gathered into the stored words).
+    CrosswordData puzzleBefore;
+    ExtraWords storedBefore;
+    CrosswordData grid;
+    ExtraWords words;
+};
 
-    if (layout.result == ThoroughResult::Cancelled) {
+// Tells the user what the run came to and lets the document take it, as one change.
+void applyRun(MainWindow &window, const LayoutStart &start, const LayoutRun &run)
+{
+    switch (run.ending) {
+    case LayoutEnding::Cancelled:
         window.showOutcome(QObject::tr("Generate cancelled"));
         return;
-    }
-    if (layout.allPlaced()) {
-        applyThoroughLayout(puzzle, stored, layout);
-        window.document().replaceLayout(puzzle, stored);
+    case LayoutEnding::AllPlaced:
+        window.document().replaceLayout(run.puzzle, run.stored);
         window.wordPanel().clearWord();
-        window.showOutcome(QObject::tr("Generate placed %1 words").arg(layout.words.size()));
+        window.showOutcome(QObject::tr("Generate placed %1 words").arg(run.placed));
         return;
-    }
-    if (layout.words.isEmpty()) {
-        for (const qsizetype entry : std::as_const(layout.leftOut)) {
-            const qsizetype length = stored.at(entry).word.size();
-            if (length > puzzle.width && length > puzzle.height) {
-                window.dialogs().message(wordTooBigMessage());
-                break;
-            }
-        }
-        window.dialogs().message(generateErrorMessage());
+    case LayoutEnding::Failed:
+        if (!start.method->searches)
+            window.document().replaceLayout(run.puzzle, run.stored);
+        for (const Message &message : run.messages)
+            window.dialogs().message(message);
         return;
+    case LayoutEnding::Partial:
+        break;
     }
-    const int placed = int(layout.words.size());
-    const int total = placed + int(layout.leftOut.size());
     // A word that shares no letter with any other can never cross one: that, not the grid
     // size, is why it was left out.
     QStringList lonely;
-    for (const qsizetype entry : std::as_const(layout.leftOut))
-        if (sharesNoLetter(stored, entry))
-            lonely << stored.at(entry).word;
+    for (const qsizetype entry : std::as_const(run.leftOut))
+        if (sharesNoLetter(start.words, entry))
+            lonely << start.words.at(entry).word;
     const QString question =
-        lonely.isEmpty() ? partialLayoutQuestion(placed, total)
-                         : QStringLiteral("%1 shares no letter with the other words, so it cannot "
-                                          "cross them. Place the other %2 words and keep it in "
-                                          "the word list?")
+        lonely.isEmpty() ? partialLayoutQuestion(run.placed, run.total())
+                         : QObject::tr("%1 shares no letter with the other words, so it cannot "
+                                       "cross them. Place the other %2 words and keep it in "
+                                       "the word list?")
                                .arg(lonely.join(QStringLiteral(", ")))
-                               .arg(placed);
-    const Dialogs::Answer answer = window.dialogs().question(QStringLiteral("Generate Crossword"),
+                               .arg(run.placed);
+    const Dialogs::Answer answer = window.dialogs().question(QObject::tr("Generate Crossword"),
                                                              question, Dialogs::Buttons::YesNo);
-    if (answer != Dialogs::Answer::Yes)
-        return;
-    applyThoroughLayout(puzzle, stored, layout);
-    window.document().replaceLayout(puzzle, stored);
+    if (answer == Dialogs::Answer::Yes)
+        window.document().replaceLayout(run.puzzle, run.stored);
 }
+
+// One layout run of the window on a worker thread. It is a child of the window and the
+// only thing the worker shares with the window is the channel, so a close, or the
+// window's end, only has to cancel the run and wait for it: no thread outlives the job.
+class LayoutJob : public QObject
+{
+public:
+    LayoutJob(MainWindow &window, LayoutStart start)
+        : QObject(&window), m_window(window), m_start(std::move(start)), m_busy(window)
+    {
+        setObjectName(JobName);
+        WaitPanel &wait = window.waitPanel();
+        connect(&wait, &WaitPanel::cancelClicked, this, [this] { m_channel->cancel(); });
+        connect(&m_progressTimer, &QTimer::timeout, this, &LayoutJob::showProgress);
+        connect(&m_watcher, &QFutureWatcher<WorkerResult>::finished, this, &LayoutJob::finish);
+        window.installEventFilter(this);
+
+        // The worker gets copies; they share nothing the window may change meanwhile.
+        const LayoutRunFunction run = m_start.method->run;
+        m_watcher.setFuture(
+            QtConcurrent::run([run, words = m_start.words, grid = m_start.grid,
+                               random = window.random(), channel = m_channel]() mutable {
+                WorkerResult result;
+                result.run = run(words, grid, random, *channel, 0);
+                result.random = random;
+                return result;
+            }));
+        showProgress();
+        m_progressTimer.start(ProgressIntervalMs);
+    }
+
+    ~LayoutJob() override { stopAndWait(); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // A window that closes takes no layout: the run stops and is waited for here.
+        if (watched == &m_window && event->type() == QEvent::Close) {
+            m_abandoned = true;
+            stopAndWait();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void stopAndWait()
+    {
+        m_channel->cancel();
+        m_watcher.waitForFinished();
+    }
+
+    void showProgress()
+    {
+        StyledProgressBar &bar = m_window.waitPanel().progressBar();
+        bar.setValue(wrapProgress(qMax(1, m_channel->progress()), bar.maximum()));
+    }
+
+    void finish()
+    {
+        m_progressTimer.stop();
+        setObjectName(QString());
+        m_window.removeEventFilter(this);
+        WorkerResult result = m_watcher.result();
+        // The next Generate goes on with the sequence, as if the run had drawn from it.
+        m_window.random() = result.random;
+        m_busy.restore();
+        m_window.waitPanel().finish();
+        // Whatever changed the document meanwhile is kept; the layout is the one dropped.
+        const bool unchanged = m_window.puzzle() == m_start.puzzleBefore &&
+                               m_window.document().storedWords() == m_start.storedBefore;
+        if (m_abandoned || !unchanged)
+            result.run.ending = LayoutEnding::Cancelled;
+        const LayoutStart start = m_start;
+        deleteLater();
+        applyRun(m_window, start, result.run);
+    }
+
+    MainWindow &m_window;
+    LayoutStart m_start;
+    BusyWindow m_busy;
+    std::shared_ptr<LayoutChannel> m_channel = std::make_shared<LayoutChannel>();
+    QFutureWatcher<WorkerResult> m_watcher;
+    QTimer m_progressTimer;
+    bool m_abandoned = false;
+};
 
 } // namespace
 
-void reportLayoutProgress(StyledProgressBar &bar, int attempt)
+bool layoutRunning(const MainWindow &window)
 {
-    QCoreApplication::processEvents();
-    bar.setValue(wrapProgress(attempt, bar.maximum()));
-    QCoreApplication::processEvents();
+    return window.findChild<QObject *>(JobName, Qt::FindDirectChildrenOnly) != nullptr;
 }
 
 void generateCrossword(MainWindow &window)
 {
-    // The window is disabled while a layout runs; nothing starts a second one.
-    if (!window.isEnabled() || g_layoutRunning)
+    // One run at a time; the button is disabled during a run, this covers every other way.
+    if (!window.isEnabled() || layoutRunning(window))
         return;
     window.hideMarks();
 
-    // The layout works on copies; the document takes the new layout as one change.
-    CrosswordData puzzle = window.puzzle();
-    ExtraWords stored = window.document().storedWords();
-    if (!puzzle.isEmpty)
-        gatherGridWords(puzzle, stored);
-    if (!hasStoredWords(stored)) {
+    LayoutStart start;
+    start.method = &layoutMethodInfo(window.layoutMethod());
+    start.puzzleBefore = window.puzzle();
+    start.storedBefore = window.document().storedWords();
+    start.words = start.storedBefore;
+    start.grid = start.puzzleBefore;
+    if (!start.grid.isEmpty)
+        gatherGridWords(start.grid, start.words);
+    if (!hasStoredWords(start.words)) {
         window.dialogs().message(noWordsMessage());
         return;
     }
 
-    // A layout that can be stopped shows its Cancel from the start, before the first pass.
-    const bool cancellable = window.layoutMethod() != LayoutMethod::Classic;
-    window.waitPanel().start(WaitPanel::GenerateCaption, cancellable);
-    QCoreApplication::processEvents();
-
-    g_layoutRunning = true;
-    if (!cancellable)
-        generateClassic(window, puzzle, stored);
-    else
-        generateThoroughly(window, puzzle, stored, window.layoutMethod() == LayoutMethod::Fit);
-    g_layoutRunning = false;
+    // A layout that can be stopped shows its Cancel from the start.
+    window.waitPanel().start(WaitPanel::GenerateCaption, start.method->searches);
+    new LayoutJob(window, std::move(start));
 }
 
 } // namespace Velloquin

@@ -4,13 +4,14 @@
 namespace Velloquin {
 
 class MainWindow;
-class StyledProgressBar;
 
 // "Create / Regenerate Crossword": moves the words on the grid into the word list, then
-// lays out every listed word automatically with the window's random source, by the
-// method chosen in the settings panel. While the layout runs the wait notice shows its
-// progress, events keep being handled and the window is disabled (closing it waits
-// until the layout ends). Success empties the list.
+// lays out every listed word automatically by the method chosen in the settings panel.
+// The method runs on a worker thread, on copies of the puzzle, the words and the window's
+// random source; the window keeps repainting, the wait notice shows the progress, and the
+// parts of the window that change the puzzle are disabled until the run ends. Closing the
+// window stops the run and waits for it. At the end the document takes the result as one
+// change and the random source goes on from where the run left it. Success empties the list.
 // Classic: a failure tells why and keeps every word in the list with the grid left empty.
 // Thorough: the wait notice has a Cancel button; when only some words fit the user is
 // asked whether to place those and keep the others in the list. Cancel, No, or no word
@@ -19,8 +20,7 @@ class StyledProgressBar;
 // word.
 void generateCrossword(MainWindow &window);
 
-// Shows the attempt number on the progress bar, wrapped to 1..Max, and lets pending
-// events run before and after.
-void reportLayoutProgress(StyledProgressBar &bar, int attempt);
+// True while a layout started by generateCrossword is running in window.
+bool layoutRunning(const MainWindow &window);
 
 } // namespace Velloquin

@@ -29,8 +29,6 @@ public:
     void finish();
     // The bar the command reports its progress on.
     StyledProgressBar &progressBar() const { return *m_bar; }
-    // Cancel or Esc was pressed since start: a command that looks only now still hears it.
-    bool cancelRequested() const { return m_cancelRequested; }
 
 signals:
     // Cancel (or Esc) was pressed.
@@ -45,7 +43,6 @@ private:
     QLabel *m_caption = nullptr;
     StyledProgressBar *m_bar = nullptr;
     QPushButton *m_cancelButton = nullptr;
-    bool m_cancelRequested = false;
 };
 
 } // namespace Velloquin

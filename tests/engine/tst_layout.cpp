@@ -3,6 +3,7 @@
 #include "gridedit.h"
 #include "layoutchecks.h"
 #include "layoutgenerator.h"
+#include "layoutmethods.h"
 
 #include <QTest>
 
@@ -47,6 +48,8 @@ private Q_SLOTS:
     void gatherOnEmptyPuzzleChangesNothing();
     void noWordsToGenerate();
     void messagesForTheUser();
+    void everyMethodStopsOnCancel_data();
+    void everyMethodStopsOnCancel();
     void progressWrapsAtMaximum_data();
     void progressWrapsAtMaximum();
 };
@@ -56,8 +59,11 @@ void TestLayout::singleWordPlacedAtFirstAttempt()
     CrosswordData puzzle = emptyPuzzle(10, 10);
     RandomSource random;
     QList<int> reports;
-    const LayoutOutcome outcome = generateLayout(puzzle, extraWith({"HELLO"}), random,
-                                                 [&](int attempt) { reports.append(attempt); });
+    const LayoutOutcome outcome =
+        generateLayout(puzzle, extraWith({"HELLO"}), random, [&](int attempt) {
+            reports.append(attempt);
+            return true;
+        });
     QVERIFY(outcome.placed());
     QCOMPARE(outcome.attempts, 1);
     QVERIFY(outcome.messages().isEmpty());
@@ -77,8 +83,11 @@ void TestLayout::wordsWithoutCommonLetterExhaustAttempts()
     const CrosswordData before = puzzle;
     RandomSource random;
     QList<int> reports;
-    const LayoutOutcome outcome = generateLayout(puzzle, extraWith({"CAT", "DOG"}), random,
-                                                 [&](int attempt) { reports.append(attempt); });
+    const LayoutOutcome outcome =
+        generateLayout(puzzle, extraWith({"CAT", "DOG"}), random, [&](int attempt) {
+            reports.append(attempt);
+            return true;
+        });
     QCOMPARE(outcome.result, LayoutResult::AttemptsExhausted);
     QCOMPARE(outcome.attempts, kMaxLayoutAttempts + 1);
     QVERIFY(!outcome.message.has_value());
@@ -152,8 +161,11 @@ void TestLayout::wordTooBigForBothDimensions()
     const CrosswordData before = puzzle;
     RandomSource random;
     int reports = 0;
-    const LayoutOutcome outcome = generateLayout(puzzle, extraWith({"CAT", "SEVENTH", "ACT"}),
-                                                 random, [&](int) { ++reports; });
+    const LayoutOutcome outcome =
+        generateLayout(puzzle, extraWith({"CAT", "SEVENTH", "ACT"}), random, [&](int) {
+            ++reports;
+            return true;
+        });
     QCOMPARE(outcome.result, LayoutResult::WordTooBig);
     QCOMPARE(outcome.message, std::optional<Message>(wordTooBigMessage()));
     QCOMPARE(outcome.messages(), (QList<Message>{wordTooBigMessage(), generateErrorMessage()}));
@@ -377,6 +389,35 @@ void TestLayout::progressWrapsAtMaximum()
     QFETCH(int, max);
     QFETCH(int, shown);
     QCOMPARE(wrapProgress(value, max), shown);
+}
+
+void TestLayout::everyMethodStopsOnCancel_data()
+{
+    QTest::addColumn<LayoutMethod>("method");
+    for (const LayoutMethodInfo &info : layoutMethods())
+        QTest::newRow(info.name.data()) << info.method;
+}
+
+// A cancel (from any thread: the channel is all a run shares) ends the run at its next
+// report, with nothing to apply.
+void TestLayout::everyMethodStopsOnCancel()
+{
+    QFETCH(LayoutMethod, method);
+    const ExtraWords words = extraWith({"TEA", "EAT", "ATE", "TAN", "ANT", "NET", "TEN", "SET",
+                                        "SEA", "TEAS", "EATS", "SEAT", "NEAT", "ANTE"});
+    int reports = 0;
+    LayoutChannel *self = nullptr;
+    LayoutChannel channel([&](int) {
+        if (++reports == 3)
+            self->cancel();
+    });
+    self = &channel;
+    RandomSource random;
+    const LayoutRun run =
+        layoutMethodInfo(method).run(words, emptyPuzzle(5, 5), random, channel, 60000);
+    QCOMPARE(run.ending, LayoutEnding::Cancelled);
+    QCOMPARE(reports, 3);
+    QVERIFY(run.puzzle.isEmpty);
 }
 
 QTEST_GUILESS_MAIN(TestLayout)

@@ -100,6 +100,8 @@ private Q_SLOTS:
     void wordsThatCannotFitAreLeftOut();
     void applyingKeepsTheWordsLeftOut();
     void stepLimitEndsAStuckSearchRepeatably();
+    void longerSearchNeverKeepsFewerWords_data();
+    void longerSearchNeverKeepsFewerWords();
     void clockEndsASearchThatHasNoStepLimit();
     void cancelReturnsNothingToApply();
     void qualityOfAHandMadeLayout();
@@ -239,6 +241,36 @@ void TestThoroughLayout::stepLimitEndsAStuckSearchRepeatably()
     QVERIFY(other.words != first.words);
 }
 
+void TestThoroughLayout::longerSearchNeverKeepsFewerWords_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("side");
+    QTest::addColumn<quint32>("seed");
+    // Grids too small for the words, so that long searches also pass through layouts with
+    // fewer words than the best one.
+    QTest::addRow("16 words 9x9") << 16 << 9 << 5u;
+    QTest::addRow("20 words 10x10") << 20 << 10 << 5u;
+    QTest::addRow("22 words 10x10") << 22 << 10 << 9u;
+}
+
+void TestThoroughLayout::longerSearchNeverKeepsFewerWords()
+{
+    QFETCH(int, count);
+    QFETCH(int, side);
+    QFETCH(quint32, seed);
+    const ExtraWords extra = extraWith(randomWords(count, 8, seed));
+    // The same seed runs the same changes, so a longer search has seen every layout of a
+    // shorter one and keeps one with at least as many words.
+    qsizetype before = 0;
+    for (const qint64 limit : {2000, 8000, 60000}) {
+        RandomSource random(seed);
+        const ThoroughLayout layout = findThoroughLayout(side, side, extra, random, steps(limit));
+        QCOMPARE(brokenPromise(layout, extra, side, side), QString());
+        QVERIFY2(layout.words.size() >= before, qPrintable(QString::number(limit)));
+        before = layout.words.size();
+    }
+}
+
 void TestThoroughLayout::clockEndsASearchThatHasNoStepLimit()
 {
     const ExtraWords extra = extraWith(randomWords(40, 7, 78));
@@ -321,7 +353,7 @@ void TestThoroughLayout::fitFindsASmallSquareThatHoldsEveryWord()
     const ExtraWords extra = extraWith(randomWords(count, maxLength, seed));
     FitOptions options;
     options.budgetMs = 600000;
-    options.stepLimit = 30000;
+    options.stepLimit = 60000;
 
     RandomSource random(seed);
     const FitLayout fit = findFitLayout(extra, random, options);

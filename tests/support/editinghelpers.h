@@ -6,6 +6,7 @@
 #include "windowfixture.h"
 
 #include "crosswordfile.h"
+#include "generatecommand.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -51,6 +52,14 @@ inline void clickSquare(MainWindow &w, int column, int row)
 inline void clickButton(QWidget *button)
 {
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+}
+
+// Presses "Create / Regenerate Crossword" and waits for its layout to end; false when it
+// did not end within the time.
+inline bool generateAndWait(MainWindow &w)
+{
+    clickButton(control<GradientButton>(w, "CandyButton2"));
+    return QTest::qWaitFor([&w] { return !layoutRunning(w); }, 20000);
 }
 
 // Presses button index (1 store, 2 remove, 3 search) of the word toolbar.

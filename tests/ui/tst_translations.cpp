@@ -133,7 +133,8 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("window");
         for (const WindowLanguage &language : windowLanguages())
-            for (const char *window : {"main window", "agreement", "print", "web page"})
+            for (const char *window :
+                 {"main window", "generating", "agreement", "print", "web page"})
                 QTest::addRow("%s %s", qPrintable(language.code), window)
                     << language.code << QString::fromLatin1(window);
     }
@@ -145,9 +146,12 @@ private slots:
         WindowFixture f;
         f.writeSettings({"[Default Settings]"});
         std::unique_ptr<QWidget> shown;
-        if (window == "main window")
-            shown = f.start();
-        else if (window == "agreement")
+        if (window == "main window" || window == "generating") {
+            std::unique_ptr<MainWindow> w = f.start();
+            if (window == "generating")
+                w->waitPanel().start(WaitPanel::GenerateCaption, true);
+            shown = std::move(w);
+        } else if (window == "agreement")
             shown = std::make_unique<AgreementWindow>();
         else if (window == "print")
             shown = std::make_unique<PrintPartsDialog>(PrintParts::PuzzleAndKey);
