@@ -2,6 +2,126 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Velloquin makes crossword puzzles: place words and clues on a grid by hand or automatically, then save, print or export the puzzle.</source>
+        <translation>Velloquin erstellt Kreuzworträtsel: Wörter und Hinweise von Hand oder automatisch ins Gitter setzen, dann das Rätsel speichern, drucken oder exportieren.</translation>
+    </message>
+    <message>
+        <source>A puzzle file (.cwd) to open, an .ipuz file to import or a word list (.txt) to add to the stored words.</source>
+        <translation>Eine Rätseldatei (.cwd) zum Öffnen, eine .ipuz-Datei zum Importieren oder eine Wortliste (.txt), deren Wörter gemerkt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Copy Crossword &amp;Picture</source>
+        <translation>Rätsel&amp;bild kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Crossword Image to clipboard.</source>
+        <translation>Rätselbild in die Zwischenablage kopieren.</translation>
+    </message>
+    <message>
+        <source>Copy Crossword &amp;Clues</source>
+        <translation>Rätsel&amp;hinweise kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommands</name>
+    <message>
+        <source> Save this ipuz crossword as:</source>
+        <translation> Dieses ipuz-Rätsel speichern unter:</translation>
+    </message>
+    <message>
+        <source> Save this Across Lite puzzle as:</source>
+        <translation> Dieses Across-Lite-Rätsel speichern unter:</translation>
+    </message>
+    <message>
+        <source> Save this worksheet as:</source>
+        <translation> Dieses Arbeitsblatt speichern unter:</translation>
+    </message>
+    <message>
+        <source> Save this web page as:</source>
+        <translation> Diese Webseite speichern unter:</translation>
+    </message>
+    <message>
+        <source> Save this .%1 file as:</source>
+        <translation> Diese .%1-Datei speichern unter:</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Save Changes</source>
+        <translation>Änderungen speichern</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to current crossword?</source>
+        <translation>Möchten Sie die Änderungen am aktuellen Rätsel speichern?</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 geöffnet</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; no longer exists. It was removed from the list.</source>
+        <translation>Die Datei &quot;%1&quot; existiert nicht mehr. Sie wurde aus der Liste entfernt.</translation>
+    </message>
+    <message>
+        <source> (missing)</source>
+        <translation> (fehlt)</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Create a New Crossword.</source>
+        <translation>Neues Rätsel erstellen.</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Open a Crossword.</source>
+        <translation>Rätsel öffnen.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save the current Crossword.</source>
+        <translation>Aktuelles Rätsel speichern.</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Open / Save Dialog error</source>
@@ -27,39 +147,36 @@ Bitte melden Sie diesen Fehler den Entwicklern.</translation>
         <source> Save this %1 as:</source>
         <translation> Dieses %1 speichern unter:</translation>
     </message>
-</context>
-<context>
-    <name>LanguageMenu</name>
     <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Sprache</translation>
+        <source>Crossword</source>
+        <translation>Rätsel</translation>
     </message>
     <message>
-        <source>Velloquin already speaks %1.</source>
-        <translation>Velloquin ist bereits auf %1 eingestellt.</translation>
-    </message>
-    <message>
-        <source>Velloquin will speak %1 the next time it starts.</source>
-        <translation>Velloquin erscheint beim nächsten Start auf %1.</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Sprache</translation>
-    </message>
-    <message>
-        <source>System</source>
-        <translation>System</translation>
+        <source> Select Crossword file to open:</source>
+        <translation> Rätseldatei zum Öffnen wählen:</translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>HelpCommands</name>
     <message>
-        <source>Generate placed %1 words</source>
-        <translation>Erstellen hat %1 Wörter eingesetzt</translation>
-    </message>
-    <message>
-        <source>Generate cancelled</source>
-        <translation>Erstellen abgebrochen</translation>
+        <source>1. Click a square of the grid where a word should start.
+2. Type the word, press Tab and type its clue.
+3. Choose Across or Down and press Update (or Enter).
+
+Or store many words with their clues (or use File &gt; Import Word List...) and press Create / Regenerate Crossword to lay them all out at once.
+
+The Words panel beside the grid lists every word and clue: select a row to find its word, press F2 to correct a clue, Delete to take a word off the grid.
+
+When the puzzle is ready, save it, print it or export it from the Export menu.</source>
+        <translation>1. Klicken Sie auf das Kästchen im Gitter, in dem ein Wort beginnen soll.
+2. Geben Sie das Wort ein, drücken Sie Tab und geben Sie den Hinweis ein.
+3. Wählen Sie Waagerecht oder Senkrecht und drücken Sie Eintragen (oder Enter).
+
+Oder merken Sie viele Wörter mit ihren Hinweisen (oder nehmen Sie Datei &gt; Wortliste importieren...) und drücken Sie Rätsel erstellen / neu erstellen, um alle auf einmal anzuordnen.
+
+Die Wörterliste neben dem Gitter zeigt jedes Wort und jeden Hinweis: Wählen Sie eine Zeile, um ihr Wort zu finden, drücken Sie F2, um einen Hinweis zu verbessern, und Entf, um ein Wort aus dem Gitter zu nehmen.
+
+Wenn das Rätsel fertig ist, speichern, drucken oder exportieren Sie es über das Menü Exportieren.</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
@@ -112,6 +229,90 @@ Im Ordner: %3</translation>
     <message>
         <source>About Velloquin</source>
         <translation>Über Velloquin</translation>
+    </message>
+</context>
+<context>
+    <name>InterchangeCommands</name>
+    <message>
+        <source>Import ipuz</source>
+        <translation>ipuz importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Import Word List...</source>
+        <translation>Wortliste &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Import ip&amp;uz...</source>
+        <translation>ip&amp;uz importieren...</translation>
+    </message>
+    <message>
+        <source> Select a word list to import:</source>
+        <translation> Wortliste zum Importieren wählen:</translation>
+    </message>
+    <message>
+        <source>Word list (*.txt);;All files (*)</source>
+        <translation>Wortliste (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source> Select ipuz file to import:</source>
+        <translation> ipuz-Datei zum Importieren wählen:</translation>
+    </message>
+    <message>
+        <source>ipuz crossword file (*.ipuz)</source>
+        <translation>ipuz-Rätseldatei (*.ipuz)</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>Velloquin already speaks %1.</source>
+        <translation>Velloquin ist bereits auf %1 eingestellt.</translation>
+    </message>
+    <message>
+        <source>Velloquin will speak %1 the next time it starts.</source>
+        <translation>Velloquin erscheint beim nächsten Start auf %1.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommands</name>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Der Drucker konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>A page could not be started on the printer.</source>
+        <translation>Auf dem Drucker konnte keine Seite begonnen werden.</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be written to &quot;%1&quot;: %2</source>
+        <translation>Das Arbeitsblatt konnte nicht nach &quot;%1&quot; geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Generate placed %1 words</source>
+        <translation>Erstellen hat %1 Wörter eingesetzt</translation>
+    </message>
+    <message>
+        <source>Generate cancelled</source>
+        <translation>Erstellen abgebrochen</translation>
     </message>
     <message>
         <source>%1 shares no letter with the other words, so it cannot cross them. Place the other %2 words and keep it in the word list?</source>
@@ -297,10 +498,6 @@ Wählen Sie &quot;Ich stimme zu&quot; und drücken Sie OK, um Velloquin zu start
 <context>
     <name>Velloquin::MainWindow</name>
     <message>
-        <source>Opened %1</source>
-        <translation>%1 geöffnet</translation>
-    </message>
-    <message>
         <source>Colour</source>
         <translation>Farbe</translation>
     </message>
@@ -339,22 +536,6 @@ Wählen Sie &quot;Ich stimme zu&quot; und drücken Sie OK, um Velloquin zu start
     <message>
         <source>Crossword grid</source>
         <translation>Rätselgitter</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>&amp;Zuletzt geöffnet</translation>
-    </message>
-    <message>
-        <source> (missing)</source>
-        <translation> (fehlt)</translation>
-    </message>
-    <message>
-        <source>Open Recent</source>
-        <translation>Zuletzt geöffnet</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; no longer exists. It was removed from the list.</source>
-        <translation>Die Datei &quot;%1&quot; existiert nicht mehr. Sie wurde aus der Liste entfernt.</translation>
     </message>
     <message>
         <source>Status</source>
@@ -399,6 +580,108 @@ Wählen Sie &quot;Ich stimme zu&quot; und drücken Sie OK, um Velloquin zu start
     <message>
         <source>Click a square, type a word and its clue, then Update — or import a word list and Generate</source>
         <translation>Kästchen wählen, Wort und Hinweis eingeben, Eintragen — oder Wortliste laden, Erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Copy..</source>
+        <translation>&amp;Kopieren..</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xportieren</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Extras</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Answers</source>
+        <translation>Lösungen &amp;verbergen</translation>
+    </message>
+    <message>
+        <source>Hide Answers.</source>
+        <translation>Lösungen verbergen.</translation>
+    </message>
+    <message>
+        <source>&amp;Outline Mode</source>
+        <translation>&amp;Umrissmodus</translation>
+    </message>
+    <message>
+        <source>Outline Mode - don&apos;t show grid lines.</source>
+        <translation>Umrissmodus - keine Gitterlinien zeigen.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Settings as Default</source>
+        <translation>Aktuelle Einstellungen als &amp;Standard speichern</translation>
+    </message>
+    <message>
+        <source>Save current settings as default settings</source>
+        <translation>Aktuelle Einstellungen als Standard speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Settings to Original Values...</source>
+        <translation>Einstellungen &amp;zurücksetzen...</translation>
+    </message>
+    <message>
+        <source>Reset settings to original values</source>
+        <translation>Einstellungen auf die ursprünglichen Werte zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Tr&amp;im Grid to Words</source>
+        <translation>Gitter auf Wörter &amp;zuschneiden</translation>
+    </message>
+    <message>
+        <source>The original default settings have been restored.
+If you would like these settings to take effect imediately then select &apos;Yes&apos;
+otherwise the settings will take effect when you next start the application.
+
+Change settings now?</source>
+        <translation>Die ursprünglichen Standardeinstellungen wurden wiederhergestellt.
+Wenn sie sofort gelten sollen, wählen Sie &apos;Ja&apos;,
+sonst gelten sie beim nächsten Start des Programms.
+
+Einstellungen jetzt ändern?</translation>
+    </message>
+    <message>
+        <source>Reset Default Settings</source>
+        <translation>Standardeinstellungen zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Please enter valid numbers for X and Y (&gt;=5).</source>
+        <translation>Bitte geben Sie gültige Zahlen für X und Y ein (&gt;=5).</translation>
+    </message>
+    <message>
+        <source>Warning. Changing the size of the crossword may result in the loss of Words
+Do you wish to continue?</source>
+        <translation>Achtung: Wenn Sie die Größe des Rätsels ändern, können Wörter verloren gehen.
+Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Change Settings</source>
+        <translation>Einstellungen ändern</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1472,37 @@ Vergrößern Sie das Gitter oder versuchen Sie es einfach noch einmal.</translat
     </message>
 </context>
 <context>
+    <name>Velloquin::PrintPartsDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Which pages do you want to print?</source>
+        <translation>Welche Seiten möchten Sie drucken?</translation>
+    </message>
+    <message>
+        <source>Puzzle and &amp;answer key</source>
+        <translation>Rätsel und &amp;Lösung</translation>
+    </message>
+    <message>
+        <source>P&amp;uzzle only</source>
+        <translation>Nur &amp;Rätsel</translation>
+    </message>
+    <message>
+        <source>Answer &amp;key only</source>
+        <translation>Nur L&amp;ösung</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view...</source>
+        <translation>&amp;Vorschau...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+</context>
+<context>
     <name>Velloquin::SettingsPanel</name>
     <message>
         <source>Crossword Settings</source>
@@ -1439,6 +1753,18 @@ Klicken Sie auf &apos;Eintragen&apos;, um das Wort dort einzusetzen.</translatio
         <source>Create / Regenerate Crossword</source>
         <translation>Rätsel erstellen / neu erstellen</translation>
     </message>
+    <message>
+        <source>S&amp;tore Word in the List</source>
+        <translation>Wort in der Liste &amp;merken</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Word from the List</source>
+        <translation>Wort aus der Liste ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>Search for &amp;Places for the Word</source>
+        <translation>&amp;Plätze für das Wort suchen</translation>
+    </message>
 </context>
 <context>
     <name>Velloquin::WordsDock</name>
@@ -1503,6 +1829,47 @@ Klicken Sie auf &apos;Eintragen&apos;, um das Wort dort einzusetzen.</translatio
     <message>
         <source>&amp;Language of the page:</source>
         <translation>&amp;Sprache der Seite:</translation>
+    </message>
+</context>
+<context>
+    <name>WordExportFlow</name>
+    <message>
+        <source>Export to MS &amp;Word...</source>
+        <translation>Nach MS &amp;Word exportieren...</translation>
+    </message>
+    <message>
+        <source>Export to MS Word.</source>
+        <translation>Nach MS Word exportieren.</translation>
+    </message>
+    <message>
+        <source>The Word document has been saved as:
+%1</source>
+        <translation>Das Word-Dokument wurde gespeichert als:
+%1</translation>
+    </message>
+    <message>
+        <source>Hide the answers</source>
+        <translation>Lösungen verbergen</translation>
+    </message>
+    <message>
+        <source>The answers are currently being shown in the crossword.
+Would you like to hide the answers in the export to Word?</source>
+        <translation>Im Rätsel werden gerade die Lösungen gezeigt.
+Sollen die Lösungen beim Export nach Word verborgen werden?</translation>
+    </message>
+    <message>
+        <source> Save this Word document as:</source>
+        <translation> Dieses Word-Dokument speichern unter:</translation>
+    </message>
+    <message>
+        <source>Word document (*.docx)</source>
+        <translation>Word-Dokument (*.docx)</translation>
+    </message>
+    <message>
+        <source>Exporting to Word
+Please Wait</source>
+        <translation>Export nach Word
+Bitte warten</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,126 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Velloquin makes crossword puzzles: place words and clues on a grid by hand or automatically, then save, print or export the puzzle.</source>
+        <translation>Velloquin hace crucigramas: coloque palabras y pistas en una cuadrícula a mano o automáticamente y luego guarde, imprima o exporte el crucigrama.</translation>
+    </message>
+    <message>
+        <source>A puzzle file (.cwd) to open, an .ipuz file to import or a word list (.txt) to add to the stored words.</source>
+        <translation>Un archivo de crucigrama (.cwd) que abrir, un archivo .ipuz que importar o una lista de palabras (.txt) que añadir a las palabras guardadas.</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Copy Crossword &amp;Picture</source>
+        <translation>Copiar la &amp;imagen del crucigrama</translation>
+    </message>
+    <message>
+        <source>Copy Crossword Image to clipboard.</source>
+        <translation>Copiar la imagen del crucigrama al portapapeles.</translation>
+    </message>
+    <message>
+        <source>Copy Crossword &amp;Clues</source>
+        <translation>Copiar las &amp;pistas del crucigrama</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommands</name>
+    <message>
+        <source> Save this ipuz crossword as:</source>
+        <translation> Guardar este crucigrama ipuz como:</translation>
+    </message>
+    <message>
+        <source> Save this Across Lite puzzle as:</source>
+        <translation> Guardar este crucigrama Across Lite como:</translation>
+    </message>
+    <message>
+        <source> Save this worksheet as:</source>
+        <translation> Guardar esta ficha como:</translation>
+    </message>
+    <message>
+        <source> Save this web page as:</source>
+        <translation> Guardar esta página web como:</translation>
+    </message>
+    <message>
+        <source> Save this .%1 file as:</source>
+        <translation> Guardar este archivo .%1 como:</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Save Changes</source>
+        <translation>Guardar los cambios</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to current crossword?</source>
+        <translation>¿Desea guardar los cambios del crucigrama actual?</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 abierto</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Abrir reciente</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; no longer exists. It was removed from the list.</source>
+        <translation>El archivo «%1» ya no existe. Se ha quitado de la lista.</translation>
+    </message>
+    <message>
+        <source> (missing)</source>
+        <translation> (no encontrado)</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>Create a New Crossword.</source>
+        <translation>Crear un crucigrama nuevo.</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Open a Crossword.</source>
+        <translation>Abrir un crucigrama.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save the current Crossword.</source>
+        <translation>Guardar el crucigrama actual.</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Open / Save Dialog error</source>
@@ -27,39 +147,36 @@ Por favor, comunique este error a los autores.</translation>
         <source> Save this %1 as:</source>
         <translation> Guardar este %1 como:</translation>
     </message>
-</context>
-<context>
-    <name>LanguageMenu</name>
     <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Idioma</translation>
+        <source>Crossword</source>
+        <translation>crucigrama</translation>
     </message>
     <message>
-        <source>Velloquin already speaks %1.</source>
-        <translation>Velloquin ya está en %1.</translation>
-    </message>
-    <message>
-        <source>Velloquin will speak %1 the next time it starts.</source>
-        <translation>Velloquin estará en %1 la próxima vez que se inicie.</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Idioma</translation>
-    </message>
-    <message>
-        <source>System</source>
-        <translation>Sistema</translation>
+        <source> Select Crossword file to open:</source>
+        <translation> Elija un archivo de crucigrama para abrir:</translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>HelpCommands</name>
     <message>
-        <source>Generate placed %1 words</source>
-        <translation>Generar colocó %1 palabras</translation>
-    </message>
-    <message>
-        <source>Generate cancelled</source>
-        <translation>Generación cancelada</translation>
+        <source>1. Click a square of the grid where a word should start.
+2. Type the word, press Tab and type its clue.
+3. Choose Across or Down and press Update (or Enter).
+
+Or store many words with their clues (or use File &gt; Import Word List...) and press Create / Regenerate Crossword to lay them all out at once.
+
+The Words panel beside the grid lists every word and clue: select a row to find its word, press F2 to correct a clue, Delete to take a word off the grid.
+
+When the puzzle is ready, save it, print it or export it from the Export menu.</source>
+        <translation>1. Haga clic en la casilla de la cuadrícula donde debe empezar una palabra.
+2. Escriba la palabra, pulse Tab y escriba su pista.
+3. Elija Horizontal o Vertical y pulse Aplicar (o Intro).
+
+También puede guardar muchas palabras con sus pistas (o usar Archivo &gt; Importar lista de palabras...) y pulsar Crear / regenerar el crucigrama para colocarlas todas a la vez.
+
+La lista de palabras junto a la cuadrícula muestra cada palabra y su pista: elija una fila para encontrar su palabra, pulse F2 para corregir una pista y Supr para quitar una palabra de la cuadrícula.
+
+Cuando el crucigrama esté listo, guárdelo, imprímalo o expórtelo desde el menú Exportar.</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
@@ -112,6 +229,90 @@ En la carpeta: %3</translation>
     <message>
         <source>About Velloquin</source>
         <translation>Acerca de Velloquin</translation>
+    </message>
+</context>
+<context>
+    <name>InterchangeCommands</name>
+    <message>
+        <source>Import ipuz</source>
+        <translation>Importar ipuz</translation>
+    </message>
+    <message>
+        <source>&amp;Import Word List...</source>
+        <translation>&amp;Importar lista de palabras...</translation>
+    </message>
+    <message>
+        <source>Import ip&amp;uz...</source>
+        <translation>Importar ip&amp;uz...</translation>
+    </message>
+    <message>
+        <source> Select a word list to import:</source>
+        <translation> Elija una lista de palabras para importar:</translation>
+    </message>
+    <message>
+        <source>Word list (*.txt);;All files (*)</source>
+        <translation>Lista de palabras (*.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source> Select ipuz file to import:</source>
+        <translation> Elija un archivo ipuz para importar:</translation>
+    </message>
+    <message>
+        <source>ipuz crossword file (*.ipuz)</source>
+        <translation>Archivo de crucigrama ipuz (*.ipuz)</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>Velloquin already speaks %1.</source>
+        <translation>Velloquin ya está en %1.</translation>
+    </message>
+    <message>
+        <source>Velloquin will speak %1 the next time it starts.</source>
+        <translation>Velloquin estará en %1 la próxima vez que se inicie.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommands</name>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>No se pudo iniciar la impresora.</translation>
+    </message>
+    <message>
+        <source>A page could not be started on the printer.</source>
+        <translation>No se pudo empezar una página en la impresora.</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be written to &quot;%1&quot;: %2</source>
+        <translation>No se pudo escribir la ficha en «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Generate placed %1 words</source>
+        <translation>Generar colocó %1 palabras</translation>
+    </message>
+    <message>
+        <source>Generate cancelled</source>
+        <translation>Generación cancelada</translation>
     </message>
     <message>
         <source>%1 shares no letter with the other words, so it cannot cross them. Place the other %2 words and keep it in the word list?</source>
@@ -297,10 +498,6 @@ Elija «Acepto» y pulse Aceptar para iniciar Velloquin. Si no acepta, el progra
 <context>
     <name>Velloquin::MainWindow</name>
     <message>
-        <source>Opened %1</source>
-        <translation>%1 abierto</translation>
-    </message>
-    <message>
         <source>Colour</source>
         <translation>Color</translation>
     </message>
@@ -339,22 +536,6 @@ Elija «Acepto» y pulse Aceptar para iniciar Velloquin. Si no acepta, el progra
     <message>
         <source>Crossword grid</source>
         <translation>Cuadrícula del crucigrama</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>Abrir &amp;reciente</translation>
-    </message>
-    <message>
-        <source> (missing)</source>
-        <translation> (no encontrado)</translation>
-    </message>
-    <message>
-        <source>Open Recent</source>
-        <translation>Abrir reciente</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; no longer exists. It was removed from the list.</source>
-        <translation>El archivo «%1» ya no existe. Se ha quitado de la lista.</translation>
     </message>
     <message>
         <source>Status</source>
@@ -399,6 +580,108 @@ Elija «Acepto» y pulse Aceptar para iniciar Velloquin. Si no acepta, el progra
     <message>
         <source>Click a square, type a word and its clue, then Update — or import a word list and Generate</source>
         <translation>Elija una casilla, escriba palabra y pista, Aplicar — o importe una lista, Generar</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy..</source>
+        <translation>&amp;Copiar..</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xportar</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Answers</source>
+        <translation>&amp;Ocultar las respuestas</translation>
+    </message>
+    <message>
+        <source>Hide Answers.</source>
+        <translation>Ocultar las respuestas.</translation>
+    </message>
+    <message>
+        <source>&amp;Outline Mode</source>
+        <translation>Modo &amp;contorno</translation>
+    </message>
+    <message>
+        <source>Outline Mode - don&apos;t show grid lines.</source>
+        <translation>Modo contorno - sin líneas de cuadrícula.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Settings as Default</source>
+        <translation>&amp;Guardar los ajustes actuales como predeterminados</translation>
+    </message>
+    <message>
+        <source>Save current settings as default settings</source>
+        <translation>Guardar los ajustes actuales como predeterminados</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Settings to Original Values...</source>
+        <translation>&amp;Restablecer los ajustes originales...</translation>
+    </message>
+    <message>
+        <source>Reset settings to original values</source>
+        <translation>Restablecer los ajustes originales</translation>
+    </message>
+    <message>
+        <source>Tr&amp;im Grid to Words</source>
+        <translation>Re&amp;cortar la cuadrícula a las palabras</translation>
+    </message>
+    <message>
+        <source>The original default settings have been restored.
+If you would like these settings to take effect imediately then select &apos;Yes&apos;
+otherwise the settings will take effect when you next start the application.
+
+Change settings now?</source>
+        <translation>Se han restablecido los ajustes predeterminados originales.
+Si quiere que se apliquen ya, elija «Sí»;
+si no, se aplicarán la próxima vez que inicie el programa.
+
+¿Cambiar los ajustes ahora?</translation>
+    </message>
+    <message>
+        <source>Reset Default Settings</source>
+        <translation>Restablecer los ajustes predeterminados</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Please enter valid numbers for X and Y (&gt;=5).</source>
+        <translation>Escriba números válidos para X e Y (&gt;=5).</translation>
+    </message>
+    <message>
+        <source>Warning. Changing the size of the crossword may result in the loss of Words
+Do you wish to continue?</source>
+        <translation>Atención: cambiar el tamaño del crucigrama puede hacer que se pierdan palabras.
+¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>Change Settings</source>
+        <translation>Cambiar los ajustes</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1472,37 @@ Agrande la cuadrícula o simplemente vuelva a intentarlo.</translation>
     </message>
 </context>
 <context>
+    <name>Velloquin::PrintPartsDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Which pages do you want to print?</source>
+        <translation>¿Qué páginas quiere imprimir?</translation>
+    </message>
+    <message>
+        <source>Puzzle and &amp;answer key</source>
+        <translation>Crucigrama y &amp;soluciones</translation>
+    </message>
+    <message>
+        <source>P&amp;uzzle only</source>
+        <translation>Solo el &amp;crucigrama</translation>
+    </message>
+    <message>
+        <source>Answer &amp;key only</source>
+        <translation>Solo las s&amp;oluciones</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view...</source>
+        <translation>&amp;Vista previa...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+</context>
+<context>
     <name>Velloquin::SettingsPanel</name>
     <message>
         <source>Crossword Settings</source>
@@ -1439,6 +1753,18 @@ Pulse «Aplicar» para añadir la palabra en ese lugar.</translation>
         <source>Create / Regenerate Crossword</source>
         <translation>Crear / regenerar el crucigrama</translation>
     </message>
+    <message>
+        <source>S&amp;tore Word in the List</source>
+        <translation>&amp;Guardar la palabra en la lista</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Word from the List</source>
+        <translation>&amp;Quitar la palabra de la lista</translation>
+    </message>
+    <message>
+        <source>Search for &amp;Places for the Word</source>
+        <translation>Buscar &amp;lugares para la palabra</translation>
+    </message>
 </context>
 <context>
     <name>Velloquin::WordsDock</name>
@@ -1503,6 +1829,47 @@ Pulse «Aplicar» para añadir la palabra en ese lugar.</translation>
     <message>
         <source>&amp;Language of the page:</source>
         <translation>&amp;Idioma de la página:</translation>
+    </message>
+</context>
+<context>
+    <name>WordExportFlow</name>
+    <message>
+        <source>Export to MS &amp;Word...</source>
+        <translation>Exportar a MS &amp;Word...</translation>
+    </message>
+    <message>
+        <source>Export to MS Word.</source>
+        <translation>Exportar a MS Word.</translation>
+    </message>
+    <message>
+        <source>The Word document has been saved as:
+%1</source>
+        <translation>El documento de Word se ha guardado como:
+%1</translation>
+    </message>
+    <message>
+        <source>Hide the answers</source>
+        <translation>Ocultar las respuestas</translation>
+    </message>
+    <message>
+        <source>The answers are currently being shown in the crossword.
+Would you like to hide the answers in the export to Word?</source>
+        <translation>Ahora se muestran las respuestas en el crucigrama.
+¿Quiere ocultarlas en la exportación a Word?</translation>
+    </message>
+    <message>
+        <source> Save this Word document as:</source>
+        <translation> Guardar este documento de Word como:</translation>
+    </message>
+    <message>
+        <source>Word document (*.docx)</source>
+        <translation>Documento de Word (*.docx)</translation>
+    </message>
+    <message>
+        <source>Exporting to Word
+Please Wait</source>
+        <translation>Exportando a Word
+Espere, por favor</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,126 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Velloquin makes crossword puzzles: place words and clues on a grid by hand or automatically, then save, print or export the puzzle.</source>
+        <translation>Velloquin crée des mots croisés : placez mots et définitions dans une grille à la main ou automatiquement, puis enregistrez, imprimez ou exportez la grille.</translation>
+    </message>
+    <message>
+        <source>A puzzle file (.cwd) to open, an .ipuz file to import or a word list (.txt) to add to the stored words.</source>
+        <translation>Un fichier de grille (.cwd) à ouvrir, un fichier .ipuz à importer ou une liste de mots (.txt) à mettre de côté.</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Copy Crossword &amp;Picture</source>
+        <translation>Copier l&apos;&amp;image de la grille</translation>
+    </message>
+    <message>
+        <source>Copy Crossword Image to clipboard.</source>
+        <translation>Copier l&apos;image de la grille dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>Copy Crossword &amp;Clues</source>
+        <translation>Copier les &amp;définitions</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommands</name>
+    <message>
+        <source> Save this ipuz crossword as:</source>
+        <translation> Enregistrer cette grille ipuz sous :</translation>
+    </message>
+    <message>
+        <source> Save this Across Lite puzzle as:</source>
+        <translation> Enregistrer cette grille Across Lite sous :</translation>
+    </message>
+    <message>
+        <source> Save this worksheet as:</source>
+        <translation> Enregistrer cette fiche sous :</translation>
+    </message>
+    <message>
+        <source> Save this web page as:</source>
+        <translation> Enregistrer cette page web sous :</translation>
+    </message>
+    <message>
+        <source> Save this .%1 file as:</source>
+        <translation> Enregistrer ce fichier .%1 sous :</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Save Changes</source>
+        <translation>Enregistrer les modifications</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes to current crossword?</source>
+        <translation>Voulez-vous enregistrer les modifications de la grille actuelle ?</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 ouvert</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Fichiers récents</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; no longer exists. It was removed from the list.</source>
+        <translation>Le fichier « %1 » n&apos;existe plus. Il a été retiré de la liste.</translation>
+    </message>
+    <message>
+        <source> (missing)</source>
+        <translation> (introuvable)</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Fichiers &amp;récents</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>Create a New Crossword.</source>
+        <translation>Créer une nouvelle grille.</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Open a Crossword.</source>
+        <translation>Ouvrir une grille.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save the current Crossword.</source>
+        <translation>Enregistrer la grille actuelle.</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>Open / Save Dialog error</source>
@@ -27,39 +147,36 @@ Merci de signaler cette erreur aux auteurs.</translation>
         <source> Save this %1 as:</source>
         <translation> Enregistrer ce fichier de %1 sous :</translation>
     </message>
-</context>
-<context>
-    <name>LanguageMenu</name>
     <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Langue</translation>
+        <source>Crossword</source>
+        <translation>mots croisés</translation>
     </message>
     <message>
-        <source>Velloquin already speaks %1.</source>
-        <translation>Velloquin est déjà en %1.</translation>
-    </message>
-    <message>
-        <source>Velloquin will speak %1 the next time it starts.</source>
-        <translation>Velloquin sera en %1 au prochain démarrage.</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Langue</translation>
-    </message>
-    <message>
-        <source>System</source>
-        <translation>Système</translation>
+        <source> Select Crossword file to open:</source>
+        <translation> Choisir un fichier de mots croisés à ouvrir :</translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>HelpCommands</name>
     <message>
-        <source>Generate placed %1 words</source>
-        <translation>La génération a placé %1 mots</translation>
-    </message>
-    <message>
-        <source>Generate cancelled</source>
-        <translation>Génération annulée</translation>
+        <source>1. Click a square of the grid where a word should start.
+2. Type the word, press Tab and type its clue.
+3. Choose Across or Down and press Update (or Enter).
+
+Or store many words with their clues (or use File &gt; Import Word List...) and press Create / Regenerate Crossword to lay them all out at once.
+
+The Words panel beside the grid lists every word and clue: select a row to find its word, press F2 to correct a clue, Delete to take a word off the grid.
+
+When the puzzle is ready, save it, print it or export it from the Export menu.</source>
+        <translation>1. Cliquez sur la case de la grille où un mot doit commencer.
+2. Tapez le mot, appuyez sur Tab et tapez sa définition.
+3. Choisissez Horizontal ou Vertical et appuyez sur Valider (ou Entrée).
+
+Vous pouvez aussi mettre de côté beaucoup de mots avec leurs définitions (ou utiliser Fichier &gt; Importer une liste de mots...) puis appuyer sur Créer / régénérer la grille pour les disposer tous d&apos;un coup.
+
+La liste des mots à côté de la grille montre chaque mot et sa définition : choisissez une ligne pour trouver son mot, appuyez sur F2 pour corriger une définition, sur Suppr pour retirer un mot de la grille.
+
+Quand la grille est prête, enregistrez-la, imprimez-la ou exportez-la avec le menu Exporter.</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
@@ -112,6 +229,90 @@ Dans le dossier : %3</translation>
     <message>
         <source>About Velloquin</source>
         <translation>À propos de Velloquin</translation>
+    </message>
+</context>
+<context>
+    <name>InterchangeCommands</name>
+    <message>
+        <source>Import ipuz</source>
+        <translation>Importer un ipuz</translation>
+    </message>
+    <message>
+        <source>&amp;Import Word List...</source>
+        <translation>&amp;Importer une liste de mots...</translation>
+    </message>
+    <message>
+        <source>Import ip&amp;uz...</source>
+        <translation>Importer un ip&amp;uz...</translation>
+    </message>
+    <message>
+        <source> Select a word list to import:</source>
+        <translation> Choisir une liste de mots à importer :</translation>
+    </message>
+    <message>
+        <source>Word list (*.txt);;All files (*)</source>
+        <translation>Liste de mots (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source> Select ipuz file to import:</source>
+        <translation> Choisir un fichier ipuz à importer :</translation>
+    </message>
+    <message>
+        <source>ipuz crossword file (*.ipuz)</source>
+        <translation>Fichier de mots croisés ipuz (*.ipuz)</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>Velloquin already speaks %1.</source>
+        <translation>Velloquin est déjà en %1.</translation>
+    </message>
+    <message>
+        <source>Velloquin will speak %1 the next time it starts.</source>
+        <translation>Velloquin sera en %1 au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommands</name>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>L&apos;imprimante n&apos;a pas pu être démarrée.</translation>
+    </message>
+    <message>
+        <source>A page could not be started on the printer.</source>
+        <translation>Une page n&apos;a pas pu être commencée sur l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be written to &quot;%1&quot;: %2</source>
+        <translation>La fiche n&apos;a pas pu être écrite dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Generate placed %1 words</source>
+        <translation>La génération a placé %1 mots</translation>
+    </message>
+    <message>
+        <source>Generate cancelled</source>
+        <translation>Génération annulée</translation>
     </message>
     <message>
         <source>%1 shares no letter with the other words, so it cannot cross them. Place the other %2 words and keep it in the word list?</source>
@@ -297,10 +498,6 @@ Choisissez « J&apos;accepte » et appuyez sur OK pour démarrer Velloquin. Si v
 <context>
     <name>Velloquin::MainWindow</name>
     <message>
-        <source>Opened %1</source>
-        <translation>%1 ouvert</translation>
-    </message>
-    <message>
         <source>Colour</source>
         <translation>Couleur</translation>
     </message>
@@ -339,22 +536,6 @@ Choisissez « J&apos;accepte » et appuyez sur OK pour démarrer Velloquin. Si v
     <message>
         <source>Crossword grid</source>
         <translation>Grille de mots croisés</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>Fichiers &amp;récents</translation>
-    </message>
-    <message>
-        <source> (missing)</source>
-        <translation> (introuvable)</translation>
-    </message>
-    <message>
-        <source>Open Recent</source>
-        <translation>Fichiers récents</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; no longer exists. It was removed from the list.</source>
-        <translation>Le fichier « %1 » n&apos;existe plus. Il a été retiré de la liste.</translation>
     </message>
     <message>
         <source>Status</source>
@@ -399,6 +580,108 @@ Choisissez « J&apos;accepte » et appuyez sur OK pour démarrer Velloquin. Si v
     <message>
         <source>Click a square, type a word and its clue, then Update — or import a word list and Generate</source>
         <translation>Choisir une case, saisir mot et définition, Valider — ou importer une liste, Générer</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Copy..</source>
+        <translation>&amp;Copier..</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xporter</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Answers</source>
+        <translation>&amp;Masquer les réponses</translation>
+    </message>
+    <message>
+        <source>Hide Answers.</source>
+        <translation>Masquer les réponses.</translation>
+    </message>
+    <message>
+        <source>&amp;Outline Mode</source>
+        <translation>Mode &amp;contour</translation>
+    </message>
+    <message>
+        <source>Outline Mode - don&apos;t show grid lines.</source>
+        <translation>Mode contour - sans lignes de grille.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Settings as Default</source>
+        <translation>&amp;Enregistrer les réglages actuels par défaut</translation>
+    </message>
+    <message>
+        <source>Save current settings as default settings</source>
+        <translation>Enregistrer les réglages actuels par défaut</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Settings to Original Values...</source>
+        <translation>&amp;Rétablir les réglages d&apos;origine...</translation>
+    </message>
+    <message>
+        <source>Reset settings to original values</source>
+        <translation>Rétablir les réglages d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Tr&amp;im Grid to Words</source>
+        <translation>Ré&amp;duire la grille aux mots</translation>
+    </message>
+    <message>
+        <source>The original default settings have been restored.
+If you would like these settings to take effect imediately then select &apos;Yes&apos;
+otherwise the settings will take effect when you next start the application.
+
+Change settings now?</source>
+        <translation>Les réglages d&apos;origine ont été rétablis.
+Pour qu&apos;ils s&apos;appliquent tout de suite, choisissez « Oui »,
+sinon ils s&apos;appliqueront au prochain démarrage du programme.
+
+Modifier les réglages maintenant ?</translation>
+    </message>
+    <message>
+        <source>Reset Default Settings</source>
+        <translation>Rétablir les réglages par défaut</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Please enter valid numbers for X and Y (&gt;=5).</source>
+        <translation>Saisissez des nombres valables pour X et Y (&gt;=5).</translation>
+    </message>
+    <message>
+        <source>Warning. Changing the size of the crossword may result in the loss of Words
+Do you wish to continue?</source>
+        <translation>Attention : changer la taille de la grille peut faire perdre des mots.
+Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>Change Settings</source>
+        <translation>Modifier les réglages</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1472,37 @@ Agrandissez la grille ou réessayez simplement.</translation>
     </message>
 </context>
 <context>
+    <name>Velloquin::PrintPartsDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Which pages do you want to print?</source>
+        <translation>Quelles pages voulez-vous imprimer ?</translation>
+    </message>
+    <message>
+        <source>Puzzle and &amp;answer key</source>
+        <translation>Grille et &amp;corrigé</translation>
+    </message>
+    <message>
+        <source>P&amp;uzzle only</source>
+        <translation>&amp;Grille seule</translation>
+    </message>
+    <message>
+        <source>Answer &amp;key only</source>
+        <translation>Co&amp;rrigé seul</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view...</source>
+        <translation>&amp;Aperçu...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+</context>
+<context>
     <name>Velloquin::SettingsPanel</name>
     <message>
         <source>Crossword Settings</source>
@@ -1439,6 +1753,18 @@ Cliquez sur « Valider » pour ajouter le mot à cet endroit.</translation>
         <source>Create / Regenerate Crossword</source>
         <translation>Créer / régénérer la grille</translation>
     </message>
+    <message>
+        <source>S&amp;tore Word in the List</source>
+        <translation>Mettre le mot de côté dans la lis&amp;te</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Word from the List</source>
+        <translation>&amp;Retirer le mot de la liste</translation>
+    </message>
+    <message>
+        <source>Search for &amp;Places for the Word</source>
+        <translation>Chercher des &amp;places pour le mot</translation>
+    </message>
 </context>
 <context>
     <name>Velloquin::WordsDock</name>
@@ -1503,6 +1829,47 @@ Cliquez sur « Valider » pour ajouter le mot à cet endroit.</translation>
     <message>
         <source>&amp;Language of the page:</source>
         <translation>&amp;Langue de la page :</translation>
+    </message>
+</context>
+<context>
+    <name>WordExportFlow</name>
+    <message>
+        <source>Export to MS &amp;Word...</source>
+        <translation>Exporter vers MS &amp;Word...</translation>
+    </message>
+    <message>
+        <source>Export to MS Word.</source>
+        <translation>Exporter vers MS Word.</translation>
+    </message>
+    <message>
+        <source>The Word document has been saved as:
+%1</source>
+        <translation>Le document Word a été enregistré sous :
+%1</translation>
+    </message>
+    <message>
+        <source>Hide the answers</source>
+        <translation>Masquer les réponses</translation>
+    </message>
+    <message>
+        <source>The answers are currently being shown in the crossword.
+Would you like to hide the answers in the export to Word?</source>
+        <translation>Les réponses sont affichées dans la grille.
+Voulez-vous les masquer dans l&apos;exportation vers Word ?</translation>
+    </message>
+    <message>
+        <source> Save this Word document as:</source>
+        <translation> Enregistrer ce document Word sous :</translation>
+    </message>
+    <message>
+        <source>Word document (*.docx)</source>
+        <translation>Document Word (*.docx)</translation>
+    </message>
+    <message>
+        <source>Exporting to Word
+Please Wait</source>
+        <translation>Exportation vers Word
+Veuillez patienter</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QPainter>
@@ -53,6 +54,34 @@ public:
     Toolbar *bar() const { return static_cast<Toolbar *>(parentWidget()); }
     int index() const { return m_index; }
     Toolbar::ButtonKind kind() const { return m_kind; }
+    QAction *action() const { return m_action; }
+
+    void setAction(QAction *action)
+    {
+        if (m_action)
+            m_action->disconnect(this);
+        m_action = action;
+        if (!action)
+            return;
+        connect(action, &QAction::changed, this, &ToolbarButton::followAction);
+        connect(action, &QObject::destroyed, this, [this] { m_action = nullptr; });
+        followAction();
+    }
+
+    // The button shows what its action says; the state it takes raises none of the bar's
+    // signals, as only a press does.
+    void followAction()
+    {
+        if (!m_action)
+            return;
+        const QSignalBlocker silent(this);
+        setEnabled(m_action->isEnabled());
+        if (isCheckable())
+            setChecked(m_action->isChecked());
+        setToolTip(m_action->toolTip());
+        setAccessibleName(m_action->toolTip());
+        update();
+    }
 
     Toolbar::ButtonLook look() const
     {
@@ -67,6 +96,7 @@ protected:
 private:
     int m_index;
     Toolbar::ButtonKind m_kind;
+    QPointer<QAction> m_action;
 };
 
 void ToolbarButton::paintEvent(QPaintEvent *)
@@ -242,13 +272,20 @@ bool Toolbar::build(const QImage &strip, const QColor &maskColour, int imageSize
             }
             connect(button, &QAbstractButton::pressed, this, [this, button] {
                 releaseOthers(button);
-                if (button->kind() == ButtonKind::Push)
+                if (button->kind() == ButtonKind::Push) {
                     emit buttonClicked(button->index());
+                    if (QAction *action = button->action())
+                        action->trigger();
+                }
             });
             // An option button unchecked by its group raises nothing.
             connect(button, &QAbstractButton::toggled, this, [this, button](bool checked) {
-                if (checked || button->kind() == ButtonKind::Check)
-                    emit buttonToggled(button->index(), checked);
+                if (!checked && button->kind() != ButtonKind::Check)
+                    return;
+                emit buttonToggled(button->index(), checked);
+                // The action takes the state the click gave the button, and runs.
+                if (QAction *action = button->action(); action && action->isChecked() != checked)
+                    action->trigger();
             });
             button->show();
             m_buttons.push_back(button);
@@ -282,14 +319,34 @@ void Toolbar::setButtonToolTips(const QString &text)
 {
     m_tips = text.split(QLatin1Char('|'));
     for (ToolbarButton *button : m_buttons) {
-        button->setToolTip(buttonToolTip(button->index()));
+        // A button with an action shows the action's tooltip.
+        if (button->action())
+            continue;
+        const int i = button->index();
+        button->setToolTip(i <= m_tips.size() ? m_tips.at(i - 1) : QString());
         button->setAccessibleName(button->toolTip());
     }
 }
 
 QString Toolbar::buttonToolTip(int index) const
 {
+    if (validIndex(index))
+        return at(index)->toolTip();
     return index >= 1 && index <= m_tips.size() ? m_tips.at(index - 1) : QString();
+}
+
+void Toolbar::setButtonAction(int index, QAction *action)
+{
+    if (!validIndex(index))
+        return;
+    at(index)->setAction(action);
+    if (!action)
+        setButtonToolTips(m_tips.join(QLatin1Char('|')));
+}
+
+QAction *Toolbar::buttonAction(int index) const
+{
+    return validIndex(index) ? at(index)->action() : nullptr;
 }
 
 QAbstractButton *Toolbar::button(int index) const

@@ -12,6 +12,7 @@
 
 #include <vector>
 
+class QAction;
 class QButtonGroup;
 
 namespace Velloquin {
@@ -74,6 +75,13 @@ public:
 
     // The button widget of index (null out of range).
     QAbstractButton *button(int index) const;
+
+    // Button index shows action from now on, as a menu item does: pressing it triggers the
+    // action, and it follows the action's enabled and checked state and shows its tooltip
+    // (also its accessible name). Null unbinds the button; an index out of range is ignored.
+    void setButtonAction(int index, QAction *action);
+    // The action button index shows (null when none).
+    QAction *buttonAction(int index) const;
 
     // Enables or disables one button; ignored for an index out of range.
     void setButtonEnabled(int index, bool enabled);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
 
+#include "filecommands.h"
 #include "interchangecommands.h"
-#include "mainwindow.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -40,15 +40,17 @@ void prepareWindowCommandLine(int argc, char *argv[])
 QString readWindowCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Velloquin makes crossword puzzles: place words and clues on a grid by "
-                       "hand or automatically, then save, print or export the puzzle."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Velloquin makes crossword puzzles: place words and clues on "
+                       "a grid by hand or automatically, then save, print or export "
+                       "the puzzle."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
-        QStringLiteral("A puzzle file (.cwd) to open, an .ipuz file to import or a word list "
-                       "(.txt) to add to the stored words."),
+        QCoreApplication::translate("CommandLine",
+                                    "A puzzle file (.cwd) to open, an .ipuz file to import or a "
+                                    "word list (.txt) to add to the stored words."),
         QStringLiteral("[FILE]"));
     parser.process(arguments);
     const QStringList files = parser.positionalArguments();
@@ -60,7 +62,7 @@ QString readWindowCommandLine(const QStringList &arguments)
     return files.value(0);
 }
 
-bool openCommandLineFile(MainWindow &window, const QString &file)
+bool openCommandLineFile(const CommandContext &context, const QString &file)
 {
     QString path = file;
     if (path.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
@@ -69,10 +71,10 @@ bool openCommandLineFile(MainWindow &window, const QString &file)
     if (!path.isEmpty())
         path = QFileInfo(path).absoluteFilePath();
     if (path.endsWith(QLatin1String(".ipuz"), Qt::CaseInsensitive))
-        return importIpuzFile(window, path);
+        return importIpuzFile(context, path);
     if (path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
-        return importWordListFile(window, path);
-    return window.openFile(path);
+        return importWordListFile(context, path);
+    return openPuzzleFile(context, path);
 }
 
 } // namespace Velloquin

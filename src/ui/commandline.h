@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "commandcontext.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace Velloquin {
-
-class MainWindow;
 
 // Call before the application object exists. Help and version need no display: with
 // either option the program draws off screen, so both also work on a plain terminal.
@@ -22,6 +22,6 @@ QString readWindowCommandLine(const QStringList &arguments);
 // with the same messages: an .ipuz file as "Import ipuz...", a .txt file as "Import
 // Word List...", anything else as a puzzle file by File > Open. A file: URL counts as
 // its local path. False when the file was refused.
-bool openCommandLineFile(MainWindow &window, const QString &file);
+bool openCommandLineFile(const CommandContext &context, const QString &file);
 
 } // namespace Velloquin

@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "exportcommands.h"
 
+#include "dialogs.h"
 #include "exportformats.h"
 #include "filedialogs.h"
 #include "language.h"
-#include "mainwindow.h"
+#include "puzzledocument.h"
 #include "wordexportflow.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <QWidget>
 
 #include <algorithm>
 #include <vector>
@@ -46,26 +48,26 @@ void keepOptions(QAction *command, const WebPageOptions &options)
 
 // A format's questions before the file name, filling in job; false when the user cancelled
 // or the puzzle was refused (the refusal shown). command is the format's menu entry.
-using OptionsStep = bool (*)(MainWindow &window, QAction *command, ExportJob &job);
+using OptionsStep = bool (*)(const CommandContext &context, QAction *command, ExportJob &job);
 
-bool askWorksheetPages(MainWindow &window, QAction *, ExportJob &job)
+bool askWorksheetPages(const CommandContext &context, QAction *, ExportJob &job)
 {
-    const Dialogs::Answer key = window.dialogs().question(
+    const Dialogs::Answer key = context.dialogs.question(
         kWorksheetQuestionTitle, kWorksheetQuestionText, Dialogs::Buttons::YesNoCancel);
     job.answerKey = key == Dialogs::Answer::Yes;
     return key != Dialogs::Answer::Cancel;
 }
 
-bool askWebPageOptions(MainWindow &window, QAction *command, ExportJob &job)
+bool askWebPageOptions(const CommandContext &context, QAction *command, ExportJob &job)
 {
     // Made twice, so a puzzle the page cannot hold is refused before the dialogs.
     const Result<QByteArray> made = webPageBytes(job.puzzle);
     if (!made) {
-        window.dialogs().message(made.message());
+        context.dialogs.message(made.message());
         return false;
     }
     const std::optional<WebPageOptions> options =
-        window.dialogs().webPageOptions(lastOptions(command));
+        context.dialogs.webPageOptions(lastOptions(command));
     if (!options)
         return false;
     keepOptions(command, *options);
@@ -73,9 +75,9 @@ bool askWebPageOptions(MainWindow &window, QAction *command, ExportJob &job)
     return true;
 }
 
-QString exportWord(MainWindow &window)
+QString exportWord(const CommandContext &context)
 {
-    return exportWordDocument(window, windowWordExportDesktop());
+    return exportWordDocument(context, windowWordExportDesktop());
 }
 
 // What the window adds to a format of the table: the save dialog's title, the questions
@@ -85,14 +87,18 @@ struct WindowStep
     const char *suffix;
     const char *saveTitle;
     OptionsStep askOptions;
-    QString (*ownFlow)(MainWindow &window);
+    QString (*ownFlow)(const CommandContext &context);
 };
 
 const WindowStep kSteps[] = {
-    {"ipuz", " Save this ipuz crossword as:", nullptr, nullptr},
-    {"puz", " Save this Across Lite puzzle as:", nullptr, nullptr},
-    {"pdf", " Save this worksheet as:", askWorksheetPages, nullptr},
-    {"html", " Save this web page as:", askWebPageOptions, nullptr},
+    {"ipuz", QT_TRANSLATE_NOOP("ExportCommands", " Save this ipuz crossword as:"), nullptr,
+     nullptr},
+    {"puz", QT_TRANSLATE_NOOP("ExportCommands", " Save this Across Lite puzzle as:"), nullptr,
+     nullptr},
+    {"pdf", QT_TRANSLATE_NOOP("ExportCommands", " Save this worksheet as:"), askWorksheetPages,
+     nullptr},
+    {"html", QT_TRANSLATE_NOOP("ExportCommands", " Save this web page as:"), askWebPageOptions,
+     nullptr},
     {"docx", nullptr, nullptr, exportWord},
 };
 
@@ -114,7 +120,7 @@ QString translated(const char *text)
 
 } // namespace
 
-QString exportFromWindow(MainWindow &window, const ExportFormat &format)
+QString exportFromWindow(const CommandContext &context, const ExportFormat &format)
 {
     const QString suffix = QLatin1String(format.suffix);
     const auto step = std::find_if(std::begin(kSteps), std::end(kSteps), [&](const WindowStep &s) {
@@ -122,21 +128,21 @@ QString exportFromWindow(MainWindow &window, const ExportFormat &format)
     });
     const bool stepped = step != std::end(kSteps);
     if (stepped && step->ownFlow)
-        return step->ownFlow(window);
+        return step->ownFlow(context);
 
     ExportJob job;
-    job.puzzle = window.puzzle();
+    job.puzzle = context.document.puzzle();
     job.suffix = suffix;
-    auto *command = window.findChild<QAction *>(QLatin1String(format.menuName));
-    if (stepped && step->askOptions && !step->askOptions(window, command, job))
+    auto *command = context.parent->findChild<QAction *>(QLatin1String(format.menuName));
+    if (stepped && step->askOptions && !step->askOptions(context, command, job))
         return QString();
     const QString filter = translated(format.filter);
-    const QString title = stepped && step->saveTitle
-                              ? QString::fromUtf8(step->saveTitle)
-                              : QStringLiteral(" Save this .%1 file as:").arg(suffix);
-    QString path = window.dialogs().saveFile(
-        title, exportStartFolder(window.document().fileName(), window.paths().dialogFolder),
-        filter);
+    const QString title =
+        stepped && step->saveTitle
+            ? QCoreApplication::translate("ExportCommands", step->saveTitle)
+            : QCoreApplication::translate("ExportCommands", " Save this .%1 file as:").arg(suffix);
+    QString path = context.dialogs.saveFile(
+        title, exportStartFolder(context.document.fileName(), context.paths.dialogFolder), filter);
     if (path.isEmpty())
         return QString();
     const QStringList endings = filterEndings(filter);
@@ -147,21 +153,22 @@ QString exportFromWindow(MainWindow &window, const ExportFormat &format)
     job.output = path;
     const Result<QString> written = format.write(job);
     if (!written) {
-        window.dialogs().message(written.message());
+        context.dialogs.message(written.message());
         return QString();
     }
     if (!written.value().isEmpty())
-        window.dialogs().message(QStringLiteral("Export"), written.value(), Icon::Information);
+        context.dialogs.message(QCoreApplication::translate("ExportCommands", "Export"),
+                                written.value(), Icon::Information);
     return path;
 }
 
-QString exportFromWindow(MainWindow &window, const QString &suffix)
+QString exportFromWindow(const CommandContext &context, const QString &suffix)
 {
     const ExportFormat *format = exportFormatFor(suffix);
-    return format ? exportFromWindow(window, *format) : QString();
+    return format ? exportFromWindow(context, *format) : QString();
 }
 
-void addExportCommands(MainWindow &window)
+QList<WindowCommand> exportCommands(const CommandContext &context)
 {
     std::vector<const ExportFormat *> entries;
     for (const ExportFormat &format : exportFormats()) {
@@ -171,11 +178,14 @@ void addExportCommands(MainWindow &window)
     std::sort(entries.begin(), entries.end(), [](const ExportFormat *a, const ExportFormat *b) {
         return a->menuPlace < b->menuPlace;
     });
+    QList<WindowCommand> commands;
     for (const ExportFormat *format : entries) {
-        window.addCommand(WindowMenu::Export, QLatin1String(format->menuName),
-                          translated(format->caption),
-                          [&window, format] { exportFromWindow(window, *format); });
+        QAction *action = makeCommandAction(
+            context.parent, QLatin1String(format->menuName), translated(format->caption),
+            [&context, format] { exportFromWindow(context, *format); });
+        commands.append({action, WindowMenu::Export});
     }
+    return commands;
 }
 
 } // namespace Velloquin

@@ -1,10 +1,19 @@
 // SPDX-License-Identifier: MIT
-// The file commands of the main window: New, Open, Save and Save As.
-#include "filedialogs.h"
-#include "mainwindow.h"
-#include "puzzleproblems.h"
+// The file commands of the main window: New, Open, Open Recent, Save and Save As.
+#include "filecommands.h"
 
+#include "commandline.h"
+#include "dialogs.h"
+#include "filedialogs.h"
+#include "puzzledocument.h"
+#include "puzzleproblems.h"
+#include "recentfiles.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 
 namespace Velloquin {
 
@@ -13,50 +22,49 @@ namespace {
 enum class SaveOutcome { Saved, Cancelled, Failed };
 
 // Writes the puzzle to path; a failure is shown and the file there stays as it was.
-bool saveTo(MainWindow &window, const QString &path)
+bool saveTo(const CommandContext &c, const QString &path)
 {
-    const Result<> saved = window.document().save(path);
+    const Result<> saved = c.document.save(path);
     if (!saved) {
-        window.dialogs().message(saved.message());
+        c.dialogs.message(saved.message());
         return false;
     }
     return true;
 }
 
 // Save As: asks for a file name and writes the puzzle there; from then on Save writes to it.
-SaveOutcome saveAs(MainWindow &window)
+SaveOutcome saveAs(const CommandContext &c)
 {
-    const QString path =
-        askSaveFileName(window.dialogs(), window.paths().dialogFolder, QString(), QString());
+    const QString path = askSaveFileName(c.dialogs, c.paths.dialogFolder, QString(), QString());
     if (path.isEmpty())
         return SaveOutcome::Cancelled;
-    if (!saveTo(window, path))
+    if (!saveTo(c, path))
         return SaveOutcome::Failed;
     return SaveOutcome::Saved;
 }
 
 // Save: to the current file, or through Save As when there is none.
-SaveOutcome save(MainWindow &window)
+SaveOutcome save(const CommandContext &c)
 {
-    const QString fileName = window.document().fileName();
+    const QString fileName = c.document.fileName();
     if (fileName.isEmpty())
-        return saveAs(window);
-    return saveTo(window, fileName) ? SaveOutcome::Saved : SaveOutcome::Failed;
+        return saveAs(c);
+    return saveTo(c, fileName) ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
-} // namespace
-
-bool MainWindow::askToSave()
+// The "Save Changes" question itself, asked whether or not anything changed.
+bool askToSave(const CommandContext &c)
 {
     const Dialogs::Answer answer =
-        m_dialogs.question(QStringLiteral("Save Changes"),
-                           QStringLiteral("Do you want to save changes to current crossword?"),
+        c.dialogs.question(QCoreApplication::translate("FileCommands", "Save Changes"),
+                           QCoreApplication::translate(
+                               "FileCommands", "Do you want to save changes to current crossword?"),
                            Dialogs::Buttons::YesNoCancel);
     switch (answer) {
     case Dialogs::Answer::Yes:
         // A save that was declined or failed keeps the puzzle: going on would throw away
         // what the user asked to keep.
-        return save(*this) == SaveOutcome::Saved;
+        return save(c) == SaveOutcome::Saved;
     case Dialogs::Answer::No:
         return true;
     default:
@@ -64,63 +72,145 @@ bool MainWindow::askToSave()
     }
 }
 
-bool MainWindow::maybeSave()
-{
-    return !m_document->isModified() || askToSave();
-}
-
-void MainWindow::fileNew()
-{
-    // New asks even when nothing changed.
-    if (!askToSave())
-        return;
-    hideMarks();
-    m_document->newPuzzle(m_defaultWidth, m_defaultHeight, m_defaultTitle, m_defaultTopic);
-}
-
-void MainWindow::fileOpen()
-{
-    hideMarks();
-    if (!maybeSave())
-        return;
-    QString path;
-    QString fileTitle;
-    if (!showFileDialog(m_dialogs, path, fileTitle, m_paths.dialogFolder, kOpenCrosswordTitle,
-                        fileDialogFilter(kCrosswordWord, kCrosswordExtension), false) ||
-        path.isEmpty())
-        return;
-    loadFile(path);
-}
-
-bool MainWindow::openFile(const QString &path)
-{
-    return maybeSave() && loadFile(path);
-}
-
-bool MainWindow::loadFile(const QString &path)
+// Reads the puzzle file at path into the document without asking.
+bool loadFile(const CommandContext &c, const QString &path)
 {
     PuzzleProblems problems;
-    const Result<> loaded = m_document->open(path, m_defaultWidth, m_defaultHeight, &problems);
+    const Result<> loaded = c.document.open(path, c.defaults.width, c.defaults.height, &problems);
     if (!loaded) {
         // The document stays as it was, its history and recovery copy with it.
-        m_dialogs.message(loaded.message());
+        c.dialogs.message(loaded.message());
         return false;
     }
     // Words the editor would never have placed stay, and one warning says how many.
     if (problems.any())
-        m_dialogs.message(puzzleProblemsMessage(problems, QFileInfo(path).fileName()));
-    showOutcome(tr("Opened %1").arg(QFileInfo(path).fileName()));
+        c.dialogs.message(puzzleProblemsMessage(problems, QFileInfo(path).fileName()));
+    c.showOutcome(
+        QCoreApplication::translate("FileCommands", "Opened %1").arg(QFileInfo(path).fileName()));
     return true;
 }
 
-void MainWindow::fileSave()
+void fileNew(const CommandContext &c)
 {
-    save(*this);
+    // New asks even when nothing changed.
+    if (!askToSave(c))
+        return;
+    c.hideMarks();
+    c.document.newPuzzle(c.defaults.width, c.defaults.height, c.defaults.title, c.defaults.topic);
 }
 
-void MainWindow::fileSaveAs()
+void fileOpen(const CommandContext &c)
 {
-    saveAs(*this);
+    c.hideMarks();
+    if (!maybeSave(c))
+        return;
+    QString path;
+    QString fileTitle;
+    if (!showFileDialog(c.dialogs, path, fileTitle, c.paths.dialogFolder, kOpenCrosswordTitle,
+                        fileDialogFilter(kCrosswordWord, kCrosswordExtension), false) ||
+        path.isEmpty())
+        return;
+    loadFile(c, path);
+}
+
+void fillRecentMenu(const CommandContext &c, QMenu *menu);
+
+void openRecent(const CommandContext &c, QMenu *menu, const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        // A file moved or deleted since leaves the list when the user finds it gone.
+        QStringList files = readRecentFiles(c.paths.settingsFile);
+        files.removeAll(path);
+        (void)writeRecentFiles(c.paths.settingsFile, files);
+        fillRecentMenu(c, menu);
+        c.dialogs.message(
+            QCoreApplication::translate("FileCommands", "Open Recent"),
+            QCoreApplication::translate(
+                "FileCommands", "The file \"%1\" no longer exists. It was removed from the list.")
+                .arg(path),
+            Icon::Warning);
+        return;
+    }
+    openCommandLineFile(c, path);
+}
+
+void fillRecentMenu(const CommandContext &c, QMenu *menu)
+{
+    menu->clear();
+    const QStringList files = readRecentFiles(c.paths.settingsFile);
+    for (int n = 0; n < files.size(); ++n) {
+        const QString &path = files.at(n);
+        QString caption = QStringLiteral("&%1 %2").arg(n + 1).arg(QFileInfo(path).fileName());
+        if (!QFileInfo::exists(path))
+            caption += QCoreApplication::translate("FileCommands", " (missing)");
+        QAction *entry = menu->addAction(caption);
+        entry->setObjectName(QStringLiteral("mnuRecent%1").arg(n + 1));
+        entry->setToolTip(path);
+        QObject::connect(entry, &QAction::triggered, menu,
+                         [&c, menu, path] { openRecent(c, menu, path); });
+    }
+    menu->menuAction()->setEnabled(!files.isEmpty());
+}
+
+// "Open Recent": a submenu filled each time it opens, and once now, so the keyboard and
+// assistive tools find the entries before a click.
+QAction *recentMenu(const CommandContext &c)
+{
+    auto *menu = new QMenu(QCoreApplication::translate("FileCommands", "Open &Recent"), c.parent);
+    menu->setObjectName(QStringLiteral("mnuOpenRecent"));
+    menu->menuAction()->setObjectName(QStringLiteral("mnuOpenRecentItem"));
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [&c, menu] { fillRecentMenu(c, menu); });
+    fillRecentMenu(c, menu);
+    // Every puzzle opened or saved heads the recent files.
+    QObject::connect(
+        &c.document, &PuzzleDocument::fileNameChanged, menu, [&c](const QString &fileName) {
+            if (!fileName.isEmpty())
+                (void)writeRecentFiles(c.paths.settingsFile,
+                                       withRecentFile(readRecentFiles(c.paths.settingsFile),
+                                                      QDir::toNativeSeparators(fileName)));
+        });
+    return menu->menuAction();
+}
+
+} // namespace
+
+bool maybeSave(const CommandContext &context)
+{
+    return !context.document.isModified() || askToSave(context);
+}
+
+bool openPuzzleFile(const CommandContext &context, const QString &path)
+{
+    return maybeSave(context) && loadFile(context, path);
+}
+
+QList<WindowCommand> fileCommands(const CommandContext &context)
+{
+    const CommandContext &c = context;
+    QObject *owner = c.parent;
+    QAction *fileNewAction = makeCommandAction(
+        owner, QStringLiteral("mnuFileNew"), QCoreApplication::translate("FileCommands", "&New"),
+        [&c] { fileNew(c); }, QKeySequence::New);
+    setCommandTip(fileNewAction,
+                  QCoreApplication::translate("FileCommands", "Create a New Crossword."));
+    QAction *open = makeCommandAction(
+        owner, QStringLiteral("mnuFileOpen"), QCoreApplication::translate("FileCommands", "&Open"),
+        [&c] { fileOpen(c); }, QKeySequence::Open);
+    setCommandTip(open, QCoreApplication::translate("FileCommands", "Open a Crossword."));
+    QAction *saveAction = makeCommandAction(
+        owner, QStringLiteral("mnuFileSave"), QCoreApplication::translate("FileCommands", "&Save"),
+        [&c] { save(c); }, QKeySequence::Save);
+    setCommandTip(saveAction,
+                  QCoreApplication::translate("FileCommands", "Save the current Crossword."));
+    QAction *saveAsAction = makeCommandAction(
+        owner, QStringLiteral("mnuSaveAs"),
+        QCoreApplication::translate("FileCommands", "Save &As..."), [&c] { saveAs(c); },
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    return {{fileNewAction, WindowMenu::File, false, 1},
+            {open, WindowMenu::File, true, 2},
+            {recentMenu(c), WindowMenu::File},
+            {saveAction, WindowMenu::File, true, 3},
+            {saveAsAction, WindowMenu::File}};
 }
 
 } // namespace Velloquin

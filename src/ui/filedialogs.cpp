@@ -43,7 +43,8 @@ void reportDialogError(Dialogs &dialogs, const QString &description, int number)
 
 QString fileDialogFilter(const QString &word, const QString &extension)
 {
-    return FileDialogs::tr("%1 file (*.%2)").arg(word, extension);
+    return FileDialogs::tr("%1 file (*.%2)")
+        .arg(FileDialogs::tr(word.toUtf8().constData()), extension);
 }
 
 bool showFileDialog(Dialogs &dialogs, QString &path, QString &fileTitle,
@@ -52,8 +53,10 @@ bool showFileDialog(Dialogs &dialogs, QString &path, QString &fileTitle,
 {
     QString chosen;
     try {
-        chosen = save ? dialogs.saveFile(title, initialFolder, filter)
-                      : dialogs.openFile(title, initialFolder, filter);
+        // A title marked for the catalogues (kOpenCrosswordTitle) in the window's language.
+        const QString shown = FileDialogs::tr(title.toUtf8().constData());
+        chosen = save ? dialogs.saveFile(shown, initialFolder, filter)
+                      : dialogs.openFile(shown, initialFolder, filter);
     } catch (const std::exception &e) {
         reportDialogError(dialogs, QString::fromLocal8Bit(e.what()), 0);
         return false;
@@ -87,7 +90,8 @@ QString askSaveFileName(Dialogs &dialogs, const QString &initialFolder, QString 
         extension = kCrosswordExtension;
         word = kCrosswordWord;
     }
-    const QString title = FileDialogs::tr(" Save this %1 as:").arg(word);
+    const QString title =
+        FileDialogs::tr(" Save this %1 as:").arg(FileDialogs::tr(word.toUtf8().constData()));
     QString path;
     QString fileTitle;
     if (!showFileDialog(dialogs, path, fileTitle, initialFolder, title,

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "helpcommands.h"
 
-#include "mainwindow.h"
+#include "dialogs.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -44,24 +45,29 @@ void addEntries(const QMenu *menu, const QString &menuName, QList<ShortcutEntry>
     }
 }
 
-const QString GettingStartedText = QStringLiteral(
-    "1. Click a square of the grid where a word should start.\n"
-    "2. Type the word, press Tab and type its clue.\n"
-    "3. Choose Across or Down and press Update (or Enter).\n\n"
-    "Or store many words with their clues (or use File > Import Word List...) and press "
-    "Create / Regenerate Crossword to lay them all out at once.\n\n"
-    "The Words panel beside the grid lists every word and clue: select a row to find its "
-    "word, press F2 to correct a clue, Delete to take a word off the grid.\n\n"
-    "When the puzzle is ready, save it, print it or export it from the Export menu.");
+QString gettingStartedText()
+{
+    return QCoreApplication::translate(
+        "HelpCommands",
+        "1. Click a square of the grid where a word should start.\n"
+        "2. Type the word, press Tab and type its clue.\n"
+        "3. Choose Across or Down and press Update (or Enter).\n\n"
+        "Or store many words with their clues (or use File > Import Word List...) and press "
+        "Create / Regenerate Crossword to lay them all out at once.\n\n"
+        "The Words panel beside the grid lists every word and clue: select a row to find its "
+        "word, press F2 to correct a clue, Delete to take a word off the grid.\n\n"
+        "When the puzzle is ready, save it, print it or export it from the Export menu.");
+}
 
 } // namespace
 
-QList<ShortcutEntry> windowShortcuts(const MainWindow &window)
+QList<ShortcutEntry> windowShortcuts(const QWidget &window)
 {
     QList<ShortcutEntry> entries;
-    for (const QAction *top : window.menuBar()->actions())
-        if (top->menu())
-            addEntries(top->menu(), plainCaption(top), entries);
+    if (const auto *main = qobject_cast<const QMainWindow *>(&window))
+        for (const QAction *top : main->menuBar()->actions())
+            if (top->menu())
+                addEntries(top->menu(), plainCaption(top), entries);
     // Keys that belong to a panel rather than a menu.
     for (const QAction *action : window.findChildren<QAction *>()) {
         if (action->shortcuts().isEmpty() || !action->associatedObjects().isEmpty())
@@ -73,19 +79,20 @@ QList<ShortcutEntry> windowShortcuts(const MainWindow &window)
     return entries;
 }
 
-QWidget *showKeyboardShortcuts(MainWindow &window)
+QWidget *showKeyboardShortcuts(QWidget &window)
 {
     auto *dialog = window.findChild<QDialog *>(QStringLiteral("frmShortcuts"));
     if (!dialog) {
         dialog = new QDialog(&window);
         dialog->setObjectName(QStringLiteral("frmShortcuts"));
-        dialog->setWindowTitle(QObject::tr("Keyboard Shortcuts"));
+        dialog->setWindowTitle(QCoreApplication::translate("HelpCommands", "Keyboard Shortcuts"));
         auto *table = new QTableWidget(dialog);
         table->setObjectName(QStringLiteral("tblShortcuts"));
-        table->setAccessibleName(QObject::tr("Keyboard Shortcuts"));
+        table->setAccessibleName(QCoreApplication::translate("HelpCommands", "Keyboard Shortcuts"));
         table->setColumnCount(3);
-        table->setHorizontalHeaderLabels(
-            {QObject::tr("Menu"), QObject::tr("Command"), QObject::tr("Keys")});
+        table->setHorizontalHeaderLabels({QCoreApplication::translate("HelpCommands", "Menu"),
+                                          QCoreApplication::translate("HelpCommands", "Command"),
+                                          QCoreApplication::translate("HelpCommands", "Keys")});
         table->setEditTriggers(QAbstractItemView::NoEditTriggers);
         table->setSelectionBehavior(QAbstractItemView::SelectRows);
         table->verticalHeader()->hide();
@@ -111,37 +118,47 @@ QWidget *showKeyboardShortcuts(MainWindow &window)
     return dialog;
 }
 
-void addHelpCommands(MainWindow &window)
+QList<WindowCommand> helpCommands(const CommandContext &context)
 {
-    window.addCommand(
-        WindowMenu::Help, QStringLiteral("mnuShortcuts"), QObject::tr("&Keyboard Shortcuts"),
-        [&window] { showKeyboardShortcuts(window); }, QKeySequence(Qt::CTRL | Qt::Key_F1));
-    window.addCommand(
-        WindowMenu::Help, QStringLiteral("mnuGettingStarted"), QObject::tr("&Getting Started"),
-        [&window] {
-            window.dialogs().message(QObject::tr("Getting Started"), GettingStartedText,
-                                     Icon::Information);
+    const CommandContext &c = context;
+    QAction *shortcuts = makeCommandAction(
+        c.parent, QStringLiteral("mnuShortcuts"),
+        QCoreApplication::translate("HelpCommands", "&Keyboard Shortcuts"),
+        [&c] { showKeyboardShortcuts(*c.parent); }, QKeySequence(Qt::CTRL | Qt::Key_F1));
+    QAction *gettingStarted = makeCommandAction(
+        c.parent, QStringLiteral("mnuGettingStarted"),
+        QCoreApplication::translate("HelpCommands", "&Getting Started"),
+        [&c] {
+            c.dialogs.message(QCoreApplication::translate("HelpCommands", "Getting Started"),
+                              gettingStartedText(), Icon::Information);
         },
         QKeySequence::HelpContents);
-    window.addCommand(
-        WindowMenu::Help, QStringLiteral("mnuAbout"), QObject::tr("&About Velloquin"),
-        [&window] {
+    QAction *about = makeCommandAction(
+        c.parent, QStringLiteral("mnuAbout"),
+        QCoreApplication::translate("HelpCommands", "&About Velloquin"), [&c] {
             const QString text =
-                QObject::tr("Velloquin %1\n\nA crossword puzzle maker.\nReleased under the MIT "
-                            "licence.\n\nSettings file: %2\nIn the folder: %3")
+                QCoreApplication::translate(
+                    "HelpCommands", "Velloquin %1\n\nA crossword puzzle maker.\nReleased under "
+                                    "the MIT licence.\n\nSettings file: %2\nIn the folder: %3")
                     .arg(QStringLiteral(VELLOQUIN_VERSION),
-                         QDir::toNativeSeparators(window.paths().settingsFile),
-                         QDir::toNativeSeparators(
-                             QFileInfo(window.paths().settingsFile).absolutePath()));
-            window.dialogs().message(QObject::tr("About Velloquin"), text, Icon::Information);
-        },
-        {}, true);
+                         QDir::toNativeSeparators(c.paths.settingsFile),
+                         QDir::toNativeSeparators(QFileInfo(c.paths.settingsFile).absolutePath()));
+            c.dialogs.message(QCoreApplication::translate("HelpCommands", "About Velloquin"), text,
+                              Icon::Information);
+        });
+    return {{shortcuts, WindowMenu::Help},
+            {gettingStarted, WindowMenu::Help},
+            {about, WindowMenu::Help, true}};
+}
 
-    // Every command's tooltip names its keys.
+void nameCommandKeys(QWidget &window)
+{
     for (QAction *action : window.findChildren<QAction *>()) {
-        if (action->isSeparator() || action->shortcuts().isEmpty())
+        if (action->isSeparator() || action->shortcuts().isEmpty() || !commandTipTakesKeys(action))
             continue;
-        action->setToolTip(QStringLiteral("%1 (%2)").arg(plainCaption(action), keysText(action)));
+        const QString tip = commandTip(action);
+        action->setToolTip(QStringLiteral("%1 (%2)").arg(tip.isEmpty() ? plainCaption(action) : tip,
+                                                         keysText(action)));
     }
 }
 

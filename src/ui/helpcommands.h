@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "commandcontext.h"
+
 #include <QList>
 #include <QString>
 
-class QAction;
 class QWidget;
 
 namespace Velloquin {
-
-class MainWindow;
 
 // One line of the keyboard list: where the command lives, its caption and its keys.
 struct ShortcutEntry
@@ -20,14 +19,18 @@ struct ShortcutEntry
     friend bool operator==(const ShortcutEntry &, const ShortcutEntry &) = default;
 };
 
-// Every command of the window that has keys, read from its actions in menu order.
-QList<ShortcutEntry> windowShortcuts(const MainWindow &window);
+// Every command of the window (a QMainWindow) that has keys, read from its actions in menu
+// order.
+QList<ShortcutEntry> windowShortcuts(const QWidget &window);
 
-// Adds "Keyboard Shortcuts", "Getting Started" and "About Velloquin" to the Help menu, and
-// gives every command's tooltip its keys.
-void addHelpCommands(MainWindow &window);
+// "Keyboard Shortcuts", "Getting Started" and "About Velloquin" for the Help menu.
+QList<WindowCommand> helpCommands(const CommandContext &context);
+
+// Once the window shows all its commands: every command's tooltip names its keys, after the
+// tooltip it was given or else its caption.
+void nameCommandKeys(QWidget &window);
 
 // The window listing every key (tblShortcuts), made once and shown without blocking.
-QWidget *showKeyboardShortcuts(MainWindow &window);
+QWidget *showKeyboardShortcuts(QWidget &window);
 
 } // namespace Velloquin

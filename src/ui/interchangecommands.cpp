@@ -2,14 +2,15 @@
 #include "interchangecommands.h"
 
 #include "crosswordfile.h"
+#include "dialogs.h"
+#include "filecommands.h"
 #include "ipuzreader.h"
-#include "mainwindow.h"
+#include "puzzledocument.h"
 #include "wordlist.h"
 
 #include <QAction>
-#include <QComboBox>
+#include <QCoreApplication>
 #include <QMenu>
-#include <QMenuBar>
 
 namespace Velloquin {
 
@@ -17,74 +18,83 @@ namespace {
 
 // Reads the ipuz file at path into the window's puzzle without asking; a file that cannot
 // be read leaves the puzzle, its history and its recovery copy as they were.
-bool readIpuzInto(MainWindow &window, const QString &path)
+bool readIpuzInto(const CommandContext &context, const QString &path)
 {
     const IpuzReading read = readIpuzFile(path);
     if (!read) {
-        window.dialogs().message(read.message());
+        context.dialogs.message(read.message());
         return false;
     }
     CrosswordData puzzle = read.value();
     const int spaced = keepLineBreakMarksApart(puzzle);
     // The title follows the document, which has no file name now.
-    window.document().importPuzzle(puzzle);
+    context.document.importPuzzle(puzzle);
     if (spaced > 0)
-        window.dialogs().message(QStringLiteral("Import ipuz"), lineBreakMarkNote(spaced),
-                                 Icon::Information);
+        context.dialogs.message(QCoreApplication::translate("InterchangeCommands", "Import ipuz"),
+                                lineBreakMarkNote(spaced), Icon::Information);
     return true;
 }
 
 } // namespace
 
-void addInterchangeMenus(MainWindow &window)
+QList<WindowCommand> interchangeCommands(const CommandContext &context)
 {
+    const CommandContext &c = context;
+    QAction *wordList = makeCommandAction(
+        c.parent, QStringLiteral("mnuImportWordList"),
+        QCoreApplication::translate("InterchangeCommands", "&Import Word List..."),
+        [&c] { importWordList(c); });
+    QAction *importIpuzAction =
+        makeCommandAction(c.parent, QStringLiteral("mnuImportIpuz"),
+                          QCoreApplication::translate("InterchangeCommands", "Import ip&uz..."),
+                          [&c] { importIpuz(c); });
     // In "&File", a group of their own.
-    window.addCommand(
-        WindowMenu::File, QStringLiteral("mnuImportWordList"), kImportWordListCaption,
-        [&window] { importWordList(window); }, {}, true);
-    window.addCommand(WindowMenu::File, QStringLiteral("mnuImportIpuz"), kImportIpuzCaption,
-                      [&window] { importIpuz(window); });
+    return {{wordList, WindowMenu::File, true}, {importIpuzAction, WindowMenu::File}};
 }
 
-bool importWordList(MainWindow &window)
+bool importWordList(const CommandContext &context)
 {
-    const QString path = window.dialogs().openFile(kImportWordListTitle,
-                                                   window.paths().dialogFolder, kWordListFilter);
+    const QString path = context.dialogs.openFile(
+        QCoreApplication::translate("InterchangeCommands", " Select a word list to import:"),
+        context.paths.dialogFolder,
+        QCoreApplication::translate("InterchangeCommands", "Word list (*.txt);;All files (*)"));
     if (path.isEmpty())
         return false;
-    return importWordListFile(window, path);
+    return importWordListFile(context, path);
 }
 
-bool importWordListFile(MainWindow &window, const QString &path)
+bool importWordListFile(const CommandContext &context, const QString &path)
 {
     WordList list;
-    const Result<> read = window.document().importWordList(path, &list);
+    const Result<> read = context.document.importWordList(path, &list);
     if (!read) {
-        window.dialogs().message(read.message());
+        context.dialogs.message(read.message());
         return false;
     }
-    window.dialogs().message(wordListReport(list));
+    context.dialogs.message(wordListReport(list));
     if (list.leftOut > 0)
-        window.dialogs().message(wordListFullMessage(list));
+        context.dialogs.message(wordListFullMessage(list));
     return true;
 }
 
-bool importIpuz(MainWindow &window)
+bool importIpuz(const CommandContext &context)
 {
-    window.hideMarks();
-    if (!window.maybeSave())
+    context.hideMarks();
+    if (!maybeSave(context))
         return false;
-    const QString path =
-        window.dialogs().openFile(kImportIpuzTitle, window.paths().dialogFolder, kIpuzFilter);
+    const QString path = context.dialogs.openFile(
+        QCoreApplication::translate("InterchangeCommands", " Select ipuz file to import:"),
+        context.paths.dialogFolder,
+        QCoreApplication::translate("InterchangeCommands", "ipuz crossword file (*.ipuz)"));
     if (path.isEmpty())
         return false;
-    return readIpuzInto(window, path);
+    return readIpuzInto(context, path);
 }
 
-bool importIpuzFile(MainWindow &window, const QString &path)
+bool importIpuzFile(const CommandContext &context, const QString &path)
 {
-    window.hideMarks();
-    return window.maybeSave() && readIpuzInto(window, path);
+    context.hideMarks();
+    return maybeSave(context) && readIpuzInto(context, path);
 }
 
 } // namespace Velloquin

@@ -3,7 +3,6 @@
 
 #include "dialogs.h"
 #include "languagesetting.h"
-#include "mainwindow.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -111,15 +110,13 @@ QString windowLanguage()
     return installed().code;
 }
 
-void addLanguageMenu(MainWindow &window, const QString &settingsFile, Dialogs &dialogs)
+QList<WindowCommand> languageCommands(const CommandContext &context)
 {
-    auto *view = window.findChild<QMenu *>(QStringLiteral("mnuView"));
-    if (!view)
-        return;
-    view->addSeparator();
-    QMenu *menu = view->addMenu(LanguageMenu::tr("&Language"));
+    auto *menu = new QMenu(LanguageMenu::tr("&Language"), context.parent);
     menu->setObjectName(QStringLiteral("mnuLanguage"));
     auto *group = new QActionGroup(menu);
+    const QString settingsFile = context.paths.settingsFile;
+    Dialogs &dialogs = context.dialogs;
     const QString chosen = readLanguageSetting(settingsFile);
 
     auto add = [&](const QString &code, const QString &caption) {
@@ -150,6 +147,7 @@ void addLanguageMenu(MainWindow &window, const QString &settingsFile, Dialogs &d
     menu->addSeparator();
     for (const WindowLanguage &language : windowLanguages())
         add(language.code, language.name);
+    return {{menu->menuAction(), WindowMenu::View, true}};
 }
 
 } // namespace Velloquin

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "commandcontext.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 namespace Velloquin {
-
-class Dialogs;
-class MainWindow;
 
 // A language the window speaks: its code ("en", "de") and its name in itself, as the
 // Language menu lists it for a reader who may not know the current one.
@@ -36,9 +35,9 @@ bool useWindowLanguage(const QString &language);
 // The language useWindowLanguage() made the window speak ("en" before any call).
 QString windowLanguage();
 
-// Adds View > Language: "System" and each language in its own name, the current choice
+// View > Language: "System" and each language in its own name, the settings file's choice
 // checked. A choice is saved in the settings file and takes effect at the next start,
 // which a message says.
-void addLanguageMenu(MainWindow &window, const QString &settingsFile, Dialogs &dialogs);
+QList<WindowCommand> languageCommands(const CommandContext &context);
 
 } // namespace Velloquin

@@ -4,19 +4,13 @@
 #include "cluetext.h"
 #include "colorbutton.h"
 #include "colournumbers.h"
-#include "commandline.h"
-#include "exportcommands.h"
 #include "filedialogs.h"
 #include "generatecommand.h"
 #include "gridcounts.h"
-#include "helpcommands.h"
-#include "interchangecommands.h"
 #include "numberreading.h"
 #include "panelparts.h"
 #include "picturebox.h"
 #include "pictures.h"
-#include "printcommands.h"
-#include "recentfiles.h"
 #include "recoveryfolder.h"
 #include "settingspanel.h"
 #include "toolbar.h"
@@ -24,13 +18,13 @@
 #include "twips.h"
 #include "undokeys.h"
 #include "waitpanel.h"
+#include "windowcommands.h"
 #include "windowplacement.h"
 #include "wordpanel.h"
 #include "wordsdock.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -45,7 +39,6 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTreeView>
-#include <QUndoStack>
 #include <QWindowStateChangeEvent>
 
 #include <iterator>
@@ -54,21 +47,19 @@ namespace Velloquin {
 
 namespace {
 
-// The main toolbar's layout and tooltips.
+// The main toolbar's layout: its buttons show the actions of the commands, in this order.
 const QString MainToolbarLayout = QStringLiteral("NNN|N|NC|NN|C");
-const QString MainToolbarTips = QStringLiteral(
-    "Create a New Crossword.|Open a Crossword.|Save the current Crossword.|Copy Crossword "
-    "Image to clipboard.|Export to MS Word.|Hide Answers.|Save current settings as default "
-    "settings|Reset settings to original values|Outline Mode - don't show grid lines.");
+// The toolbar buttons of the window's own commands.
+enum OwnToolbarButton {
+    HideAnswersButton = 6,
+    SaveSettingsButton,
+    ResetSettingsButton,
+    OutlineButton
+};
 // The colour the toolbar strip marks see-through pixels with.
 const QColor ToolbarMask(0, 255, 0);
 
 } // namespace
-
-QRect MainWindow::twipsRect(int left, int top, int width, int height)
-{
-    return panel::twipsRect(left, top, width, height);
-}
 
 MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     : QMainWindow(parent), m_paths(paths), m_dialogs(dialogs)
@@ -104,7 +95,6 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     addDockWidget(Qt::RightDockWidgetArea, m_wordsDock);
     buildStatusBar();
     connect(m_wordPanel, &WordPanel::outcome, this, &MainWindow::showOutcome);
-    buildMenus();
 
     // What the document announces shows in the views.
     connect(m_document, &PuzzleDocument::puzzleChanged, this, [this] {
@@ -117,40 +107,18 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
 
     // Start-up, in this order.
     m_mainToolbar->build(toolbarStrip(2), ToolbarMask, 16, MainToolbarLayout);
-    m_mainToolbar->setButtonToolTips(MainToolbarTips);
+    m_context.reset(new CommandContext{*m_document, m_dialogs, m_paths, m_defaults, *m_waitPanel,
+                                       *m_gridView, this, [this] { return drawOptions(); },
+                                       [this] { hideMarks(); },
+                                       [this](const QString &text) { showOutcome(text); }});
+    buildMenus();
     readSettings();
-    m_document->newPuzzle(m_defaultWidth, m_defaultHeight, m_defaultTitle, m_defaultTopic);
+    m_document->newPuzzle(m_defaults.width, m_defaults.height, m_defaults.title, m_defaults.topic);
     m_startedUp = true;
-    buildKeyboardCommands();
-    addHelpCommands(*this);
-    // The toolbar's tips name the keys of the commands its buttons share with the menus.
-    {
-        const QAction *keyed[] = {m_newAction,
-                                  m_openAction,
-                                  m_saveAction,
-                                  m_copyPictureAction,
-                                  nullptr,
-                                  findChild<QAction *>(QStringLiteral("mnuHideAnswers")),
-                                  nullptr,
-                                  nullptr,
-                                  findChild<QAction *>(QStringLiteral("mnuOutlineMode"))};
-        QStringList tips = MainToolbarTips.split(QLatin1Char('|'));
-        for (qsizetype i = 0; i < tips.size() && i < qsizetype(std::size(keyed)); ++i)
-            if (keyed[i] && !keyed[i]->shortcut().isEmpty())
-                tips[i] += QStringLiteral(" (%1)").arg(
-                    keyed[i]->shortcut().toString(QKeySequence::NativeText));
-        m_mainToolbar->setButtonToolTips(tips.join(QLatin1Char('|')));
-    }
+    finishWindowCommands(*this);
     setTabOrder();
     passIdleUndoKeysOn(this);
     setAcceptDrops(true);
-    // Every puzzle opened or saved heads the recent files.
-    connect(m_document, &PuzzleDocument::fileNameChanged, this, [this](const QString &fileName) {
-        if (!fileName.isEmpty())
-            (void)writeRecentFiles(m_paths.settingsFile,
-                                   withRecentFile(readRecentFiles(m_paths.settingsFile),
-                                                  QDir::toNativeSeparators(fileName)));
-    });
 
     // The window opens with its designed inner size, the Words panel beside it.
     const int menuHeight = menuBar()->sizeHint().height();
@@ -185,6 +153,8 @@ void MainWindow::restorePlacement()
     if (placement->maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
     m_wordsDock->setVisible(placement->wordsShown);
+    // A panel hidden before the window is shown announces nothing.
+    m_wordsAction->setChecked(placement->wordsShown);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -226,30 +196,22 @@ MainWindow::~MainWindow()
 
 // --- Building the controls ---------------------------------------------------------
 
-QAction *MainWindow::addCommand(WindowMenu menu, const QString &name, const QString &caption,
-                                const std::function<void()> &run, const QKeySequence &shortcut,
-                                bool startsGroup)
+void MainWindow::addCommand(const WindowCommand &command)
 {
-    QMenu *target = m_menus[int(menu)];
+    QMenu *target = m_menus[int(command.menu)];
     // File commands go before the group of "E&xit"; the other menus grow at the end.
-    QAction *before = menu == WindowMenu::File ? m_exitSeparator : nullptr;
-    if (startsGroup)
+    QAction *before = command.menu == WindowMenu::File ? m_exitSeparator : nullptr;
+    if (command.startsGroup)
         target->insertSeparator(before);
-    auto *action = new QAction(caption, target);
-    action->setObjectName(name);
-    action->setShortcut(shortcut);
-    target->insertAction(before, action);
-    if (run)
-        connect(action, &QAction::triggered, this, [run] { run(); });
-    return action;
+    target->insertAction(before, command.action);
+    if (command.toolbarButton > 0)
+        m_mainToolbar->setButtonAction(command.toolbarButton, command.action);
 }
 
 void MainWindow::buildMenus()
 {
-    const QString captions[] = {QStringLiteral("&File"),   QStringLiteral("&Edit"),
-                                QStringLiteral("&Copy.."), QStringLiteral("E&xport"),
-                                QStringLiteral("&View"),   QStringLiteral("&Tools"),
-                                QStringLiteral("&Help")};
+    const QString captions[] = {tr("&File"), tr("&Edit"),  tr("&Copy.."), tr("E&xport"),
+                                tr("&View"), tr("&Tools"), tr("&Help")};
     const QString names[] = {QStringLiteral("mnuFile"), QStringLiteral("mnuEdit"),
                              QStringLiteral("mnuCopy"), QStringLiteral("mnuExport"),
                              QStringLiteral("mnuView"), QStringLiteral("mnuTools"),
@@ -260,164 +222,104 @@ void MainWindow::buildMenus()
         m_menus[i]->setObjectName(names[i]);
     }
     QMenu *file = m_menus[int(WindowMenu::File)];
-    auto item = [this](QMenu *menu, const QString &name, const QString &caption,
-                       void (MainWindow::*slot)(), const QKeySequence &shortcut) {
-        QAction *a = menu->addAction(caption);
-        a->setObjectName(name);
-        a->setShortcut(shortcut);
-        connect(a, &QAction::triggered, this, slot);
-        return a;
-    };
-    m_newAction = item(file, QStringLiteral("mnuFileNew"), QStringLiteral("&New"),
-                       &MainWindow::fileNew, QKeySequence::New);
-    file->addSeparator();
-    m_openAction = item(file, QStringLiteral("mnuFileOpen"), QStringLiteral("&Open"),
-                        &MainWindow::fileOpen, QKeySequence::Open);
-    buildRecentMenu();
-    file->addSeparator();
-    m_saveAction = item(file, QStringLiteral("mnuFileSave"), QStringLiteral("&Save"),
-                        &MainWindow::fileSave, QKeySequence::Save);
-    m_saveAsAction = item(file, QStringLiteral("mnuSaveAs"), QStringLiteral("Save &As..."),
-                          &MainWindow::fileSaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_exitSeparator = file->addSeparator();
-    m_exitAction = item(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"),
-                        &MainWindow::exitProgram, QKeySequence(Qt::CTRL | Qt::Key_Q));
-    buildEditMenu();
+    QAction *exit = file->addAction(tr("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    // Plain Ctrl+C stays with the text boxes.
-    QMenu *copy = m_menus[int(WindowMenu::Copy)];
-    m_copyPictureAction =
-        item(copy, QStringLiteral("mnuCopyPic"), QStringLiteral("Copy Crossword &Picture"),
-             &MainWindow::copyPicture, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    m_copyCluesAction =
-        item(copy, QStringLiteral("mnuCopyClues"), QStringLiteral("Copy Crossword &Clues"),
-             &MainWindow::copyClues, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
-
-    // The word lists and ipuz import, printing, and one export entry a format.
-    addInterchangeMenus(*this);
-    addPrintCommands(*this);
-    addExportCommands(*this);
+    const QList<WindowCommand> commands = windowCommands(*m_context);
+    // The View commands of the groups (the language) follow the window's own, and Help
+    // comes last, after the window's own commands.
+    const auto afterOwn = [](WindowMenu menu) {
+        return menu == WindowMenu::View || menu == WindowMenu::Help;
+    };
+    for (const WindowCommand &command : commands)
+        if (!afterOwn(command.menu))
+            addCommand(command);
+    buildViewCommands();
+    for (const WindowCommand &command : commands)
+        if (afterOwn(command.menu))
+            addCommand(command);
 }
 
-void MainWindow::buildEditMenu()
+void MainWindow::buildViewCommands()
 {
-    // Undo and Redo follow the document's history: disabled when there is nothing to take
-    // back or bring back, and saying what they would do. In a text box the same keys undo
-    // the typing there while it has typing to undo (passIdleUndoKeysOn).
-    QUndoStack *history = m_document->undoStack();
-    auto historyItem = [this](const QString &name, const QString &caption,
-                              const QList<QKeySequence> &shortcuts, void (QUndoStack::*run)()) {
-        QAction *action = addCommand(WindowMenu::Edit, name, caption,
-                                     [this, run] { (m_document->undoStack()->*run)(); });
-        action->setShortcuts(shortcuts);
-        action->setEnabled(false);
+    auto command = [this](WindowMenu menu, const QString &name, const QString &caption,
+                          const std::function<void()> &run, const QKeySequence &shortcut = {},
+                          bool startsGroup = false) {
+        QAction *action = makeCommandAction(this, name, caption, run, shortcut);
+        addCommand({action, menu, startsGroup});
         return action;
     };
-    m_undoAction = historyItem(QStringLiteral("mnuUndo"), QStringLiteral("&Undo"),
-                               {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &QUndoStack::undo);
-    m_redoAction = historyItem(
-        QStringLiteral("mnuRedo"), QStringLiteral("&Redo"),
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
-        &QUndoStack::redo);
-    auto follow = [this, history] {
-        auto show = [](QAction *action, const QString &caption, bool enabled, const QString &step) {
-            action->setEnabled(enabled);
-            action->setText(enabled && !step.isEmpty() ? caption + QLatin1Char(' ') + step
-                                                       : caption);
-        };
-        show(m_undoAction, QStringLiteral("&Undo"), history->canUndo(), history->undoText());
-        show(m_redoAction, QStringLiteral("&Redo"), history->canRedo(), history->redoText());
-    };
-    connect(history, &QUndoStack::indexChanged, this, follow);
-    connect(history, &QUndoStack::canUndoChanged, this, follow);
-    connect(history, &QUndoStack::canRedoChanged, this, follow);
-    connect(history, &QUndoStack::undoTextChanged, this, follow);
-    connect(history, &QUndoStack::redoTextChanged, this, follow);
-}
+    // The two drawing switches are check items, shown by toolbar buttons too. Their state
+    // is the drawing's: a trigger (from the menu, the keys or the button) flips it.
+    m_hideAnswersAction = command(WindowMenu::View, QStringLiteral("mnuHideAnswers"),
+                                  tr("&Hide Answers"), {}, QKeySequence(Qt::CTRL | Qt::Key_H));
+    m_hideAnswersAction->setCheckable(true);
+    setCommandTip(m_hideAnswersAction, tr("Hide Answers."));
+    connect(m_hideAnswersAction, &QAction::triggered, this, [this](bool hidden) {
+        m_answersHidden = hidden;
+        redrawGrid();
+    });
+    m_outlineAction = command(WindowMenu::View, QStringLiteral("mnuOutlineMode"),
+                              tr("&Outline Mode"), {}, QKeySequence(Qt::CTRL | Qt::Key_G));
+    m_outlineAction->setCheckable(true);
+    setCommandTip(m_outlineAction, tr("Outline Mode - don't show grid lines."));
+    connect(m_outlineAction, &QAction::triggered, this, [this](bool outlined) {
+        m_outlineMode = outlined;
+        m_settingsPanel->setGridLinesPickerShown(!outlined);
+        redrawGrid();
+    });
+    m_mainToolbar->setButtonAction(HideAnswersButton, m_hideAnswersAction);
+    m_mainToolbar->setButtonAction(OutlineButton, m_outlineAction);
 
-void MainWindow::buildKeyboardCommands()
-{
-    // A check item that runs a toolbar command and always shows the button's state, also
-    // when the button changed without an event (as the settings set it at start).
-    auto checkItem = [this](ToolbarCommand command, const QString &name, const QString &caption,
-                            const QKeySequence &shortcut) {
-        const int index = int(command);
-        QAction *action = addCommand(WindowMenu::View, name, caption, {}, shortcut);
-        action->setCheckable(true);
-        Toolbar *bar = m_mainToolbar;
-        auto follow = [bar, index, action] { action->setChecked(bar->isButtonChecked(index)); };
-        follow();
-        connect(action, &QAction::triggered, bar, [bar, index, follow] {
-            bar->activateButton(index);
-            follow();
-        });
-        connect(bar, &Toolbar::buttonToggled, action, follow);
-        connect(m_menus[int(WindowMenu::View)], &QMenu::aboutToShow, action, follow);
-    };
-    checkItem(ToolbarCommand::HideAnswers, QStringLiteral("mnuHideAnswers"),
-              QStringLiteral("&Hide Answers"), QKeySequence(Qt::CTRL | Qt::Key_H));
-    checkItem(ToolbarCommand::OutlineMode, QStringLiteral("mnuOutlineMode"),
-              QStringLiteral("&Outline Mode"), QKeySequence(Qt::CTRL | Qt::Key_G));
-
-    // Menu items that press a toolbar button, as a click on it does.
-    auto pushItem = [this](ToolbarCommand command, const QString &name, const QString &caption) {
-        addCommand(WindowMenu::Tools, name, caption,
-                   [this, command] { m_mainToolbar->activateButton(int(command)); });
-    };
-    auto wordItem = [this](WordListCommand command, const QString &name, const QString &caption,
-                           const QKeySequence &shortcut = {}) {
-        addCommand(
-            WindowMenu::Tools, name, caption,
-            [this, command] { m_wordPanel->runWordListCommand(command); }, shortcut);
-    };
     // Zoom: the grid grows inside its scroll area; Fit shows it whole again.
-    QMenu *view = m_menus[int(WindowMenu::View)];
-    view->addSeparator();
-    addCommand(
+    command(
         WindowMenu::View, QStringLiteral("mnuZoomIn"), tr("Zoom &In"),
-        [this] { setZoomPercent(m_zoom * 5 / 4); }, QKeySequence::ZoomIn)
+        [this] { setZoomPercent(m_zoom * 5 / 4); }, QKeySequence::ZoomIn, true)
         ->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    addCommand(
+    command(
         WindowMenu::View, QStringLiteral("mnuZoomOut"), tr("Zoom O&ut"),
         [this] { setZoomPercent(m_zoom * 4 / 5); }, QKeySequence::ZoomOut);
-    addCommand(
+    command(
         WindowMenu::View, QStringLiteral("mnuZoomFit"), tr("&Fit Grid"),
         [this] { setZoomPercent(100); }, QKeySequence(Qt::CTRL | Qt::Key_0));
-    view->addSeparator();
-    QAction *words = addCommand(WindowMenu::View, QStringLiteral("mnuWordsPanel"),
-                                tr("&Words Panel"), {}, QKeySequence(Qt::CTRL | Qt::Key_J));
+    QAction *words = command(WindowMenu::View, QStringLiteral("mnuWordsPanel"), tr("&Words Panel"),
+                             {}, QKeySequence(Qt::CTRL | Qt::Key_J), true);
     words->setCheckable(true);
-    auto followWords = [this, words] { words->setChecked(!m_wordsDock->isHidden()); };
-    followWords();
+    words->setChecked(!m_wordsDock->isHidden());
+    m_wordsAction = words;
     // Shown from the keyboard, the list takes the focus so the keys go on there.
     connect(words, &QAction::triggered, m_wordsDock, [this](bool shown) {
         m_wordsDock->setVisible(shown);
         if (shown)
             m_wordsDock->view()->setFocus(Qt::ShortcutFocusReason);
     });
-    connect(m_wordsDock, &QDockWidget::visibilityChanged, words, followWords);
-    connect(view, &QMenu::aboutToShow, words, followWords);
+    connect(m_wordsDock, &QDockWidget::visibilityChanged, words,
+            [this, words] { words->setChecked(!m_wordsDock->isHidden()); });
 
-    QMenu *tools = m_menus[int(WindowMenu::Tools)];
-    pushItem(ToolbarCommand::ExportToWord, QStringLiteral("mnuWordExport"),
-             QStringLiteral("Export to MS &Word..."));
-    tools->addSeparator();
-    pushItem(ToolbarCommand::SaveSettings, QStringLiteral("mnuSaveSettings"),
-             QStringLiteral("&Save Current Settings as Default"));
-    pushItem(ToolbarCommand::ResetSettings, QStringLiteral("mnuResetSettings"),
-             QStringLiteral("&Reset Settings to Original Values..."));
-    tools->addSeparator();
-    wordItem(WordListCommand::Store, QStringLiteral("mnuStoreWord"),
-             QStringLiteral("S&tore Word in the List"));
-    wordItem(WordListCommand::Remove, QStringLiteral("mnuRemoveWord"),
-             QStringLiteral("Re&move Word from the List"));
-    wordItem(WordListCommand::SearchPlaces, QStringLiteral("mnuSearchPlaces"),
-             QStringLiteral("Search for &Places for the Word"), QKeySequence::Find);
-    tools->addSeparator();
+    QAction *saveSettings = command(
+        WindowMenu::Tools, QStringLiteral("mnuSaveSettings"),
+        tr("&Save Current Settings as Default"), [this] { writeSettings(); }, {}, true);
+    setCommandTip(saveSettings, tr("Save current settings as default settings"));
+    QAction *reset =
+        command(WindowMenu::Tools, QStringLiteral("mnuResetSettings"),
+                tr("&Reset Settings to Original Values..."), [this] { resetSettings(); });
+    setCommandTip(reset, tr("Reset settings to original values"));
+    m_mainToolbar->setButtonAction(SaveSettingsButton, saveSettings);
+    m_mainToolbar->setButtonAction(ResetSettingsButton, reset);
+
+    // The word list commands are the word panel's; its toolbar shows them too.
+    bool first = true;
+    for (QAction *action : m_wordPanel->wordListActions()) {
+        addCommand({action, WindowMenu::Tools, first});
+        first = false;
+    }
     // Cuts away the empty rows and columns around the words, so the squares print larger.
-    addCommand(WindowMenu::Tools, QStringLiteral("mnuTrimGrid"),
-               QStringLiteral("Tr&im Grid to Words"),
-               [this] { showRefusal(m_document->trimGrid()); });
+    command(
+        WindowMenu::Tools, QStringLiteral("mnuTrimGrid"), tr("Tr&im Grid to Words"),
+        [this] { showRefusal(m_document->trimGrid()); }, {}, true);
 }
 
 void MainWindow::buildToolbarBand()
@@ -438,10 +340,6 @@ void MainWindow::buildToolbarBand()
     pal.setColor(QPalette::Window, QColor(128, 128, 128));
     m_bandLine->setPalette(pal);
     m_toolbarBand->setToolbars({m_mainToolbar});
-    connect(m_mainToolbar, &Toolbar::buttonClicked, this,
-            [this](int index) { runToolbarCommand(ToolbarCommand(index)); });
-    connect(m_mainToolbar, &Toolbar::buttonToggled, this,
-            [this](int index) { onToolbarCheck(index); });
 }
 
 void MainWindow::buildViews()
@@ -529,51 +427,6 @@ void MainWindow::layoutGrid()
                                columnHeight);
 }
 
-void MainWindow::buildRecentMenu()
-{
-    QMenu *file = m_menus[int(WindowMenu::File)];
-    m_recentMenu = file->addMenu(tr("Open &Recent"));
-    m_recentMenu->setObjectName(QStringLiteral("mnuOpenRecent"));
-    m_recentMenu->menuAction()->setObjectName(QStringLiteral("mnuOpenRecentItem"));
-    connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
-    // Filled now too, so the keyboard and assistive tools find the entries before a click.
-    fillRecentMenu();
-}
-
-void MainWindow::fillRecentMenu()
-{
-    m_recentMenu->clear();
-    const QStringList files = readRecentFiles(m_paths.settingsFile);
-    for (int n = 0; n < files.size(); ++n) {
-        const QString &path = files.at(n);
-        QString caption = QStringLiteral("&%1 %2").arg(n + 1).arg(QFileInfo(path).fileName());
-        if (!QFileInfo::exists(path))
-            caption += tr(" (missing)");
-        QAction *entry = m_recentMenu->addAction(caption);
-        entry->setObjectName(QStringLiteral("mnuRecent%1").arg(n + 1));
-        entry->setToolTip(path);
-        connect(entry, &QAction::triggered, this, [this, path] { openRecent(path); });
-    }
-    m_recentMenu->menuAction()->setEnabled(!files.isEmpty());
-}
-
-void MainWindow::openRecent(const QString &path)
-{
-    if (!QFileInfo::exists(path)) {
-        // A file moved or deleted since leaves the list when the user finds it gone.
-        QStringList files = readRecentFiles(m_paths.settingsFile);
-        files.removeAll(path);
-        (void)writeRecentFiles(m_paths.settingsFile, files);
-        fillRecentMenu();
-        m_dialogs.message(
-            tr("Open Recent"),
-            tr("The file \"%1\" no longer exists. It was removed from the list.").arg(path),
-            Icon::Warning);
-        return;
-    }
-    openCommandLineFile(*this, path);
-}
-
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     // One puzzle, ipuz file or word list at a time, as the menu commands take them.
@@ -595,7 +448,7 @@ void MainWindow::dropEvent(QDropEvent *event)
     const QString path = urls.first().toLocalFile();
     // The drop ends before the file's questions and messages come up.
     QMetaObject::invokeMethod(
-        this, [this, path] { openCommandLineFile(*this, path); }, Qt::QueuedConnection);
+        this, [this, path] { openFileOfAnyKind(*m_context, path); }, Qt::QueuedConnection);
 }
 
 void MainWindow::setTabOrder()
@@ -622,9 +475,9 @@ void MainWindow::layoutControls()
     const int W = pixelsToTwips(m_client->width());
     const int H = pixelsToTwips(m_client->height());
 
-    m_toolbarBand->setGeometry(twipsRect(0, 0, W, ToolbarBandHeightTwips));
-    m_settingsPanel->setGeometry(
-        twipsRect(0, ToolbarBandHeightTwips, SettingsWidthTwips, H - ToolbarBandHeightTwips));
+    m_toolbarBand->setGeometry(panel::twipsRect(0, 0, W, ToolbarBandHeightTwips));
+    m_settingsPanel->setGeometry(panel::twipsRect(0, ToolbarBandHeightTwips, SettingsWidthTwips,
+                                                  H - ToolbarBandHeightTwips));
 
     // The grid view ends 25 twips above the word panel and 45 twips short of the right
     // edge, so the whole grid with its right and bottom border lines stays in sight.
@@ -634,19 +487,19 @@ void MainWindow::layoutControls()
     const int downHeight = H - WordPanelHeightTwips - viewTop - 25;
 
     const int addTop = H - WordPanelHeightTwips;
-    m_wordPanel->setGeometry(twipsRect(SettingsWidthTwips - 1, addTop, W - SettingsWidthTwips + 2,
-                                       WordPanelHeightTwips));
+    m_wordPanel->setGeometry(panel::twipsRect(SettingsWidthTwips - 1, addTop,
+                                              W - SettingsWidthTwips + 2, WordPanelHeightTwips));
 
     const int viewWidth = W - viewLeft - 45;
-    m_gridArea = twipsRect(viewLeft, viewTop, viewWidth, downHeight);
+    m_gridArea = panel::twipsRect(viewLeft, viewTop, viewWidth, downHeight);
     layoutGrid();
 
-    m_waitPanel->setGeometry(twipsRect(viewLeft + (viewWidth - WaitWidthTwips) / 2,
-                                       viewTop + (downHeight - WaitHeightTwips) / 2, WaitWidthTwips,
-                                       WaitHeightTwips));
+    m_waitPanel->setGeometry(panel::twipsRect(viewLeft + (viewWidth - WaitWidthTwips) / 2,
+                                              viewTop + (downHeight - WaitHeightTwips) / 2,
+                                              WaitWidthTwips, WaitHeightTwips));
 
     const int outerWidth = pixelsToTwips(frameGeometry().width());
-    m_bandLine->setGeometry(twipsRect(0, ToolbarBandHeightTwips - 20, outerWidth, 15));
+    m_bandLine->setGeometry(panel::twipsRect(0, ToolbarBandHeightTwips - 20, outerWidth, 15));
 
     // The word panel lies over the bottom edge of the grid view and the settings panel.
     m_wordPanel->raise();
@@ -710,16 +563,6 @@ DrawOptions MainWindow::drawOptions() const
     options.outlineMode = m_outlineMode;
     options.redrawAll = m_startedUp;
     return options;
-}
-
-QSize MainWindow::gridSize() const
-{
-    return m_gridView->innerSize();
-}
-
-QColor MainWindow::gridForeColour() const
-{
-    return m_gridView->foreColour();
 }
 
 void MainWindow::redrawGrid()
@@ -788,11 +631,6 @@ void MainWindow::hideMarks()
     m_wordPanel->hideMarks();
 }
 
-QString MainWindow::clueListText() const
-{
-    return Velloquin::clueListText(m_document->puzzle());
-}
-
 void MainWindow::showRefusal(const Result<> &result)
 {
     if (!result)
@@ -804,17 +642,6 @@ LayoutMethod MainWindow::layoutMethod() const
     return m_settingsPanel->layoutMethod();
 }
 
-void MainWindow::setLayoutMethod(LayoutMethod method)
-{
-    m_settingsPanel->setLayoutMethod(method);
-}
-
-void MainWindow::setAnswersHidden(bool hidden)
-{
-    m_answersHidden = hidden;
-    redrawGrid();
-}
-
 // --- Settings --------------------------------------------------------------------------
 
 void MainWindow::readSettings()
@@ -822,28 +649,27 @@ void MainWindow::readSettings()
     Result<> status = Result<>::success();
     const DefaultSettings s = readDefaultSettings(m_paths.settingsFile, &status);
     showRefusal(status);
-    m_defaultTitle = s.title;
-    m_defaultTopic = s.topic;
+    m_defaults.title = s.title;
+    m_defaults.topic = s.topic;
 
     m_outlineMode = s.useOutline;
-    // The outline button shows the flag. At start the Grid Lines picker stays visible
-    // even in outline mode; leaving outline mode always shows it.
-    const int outline = int(ToolbarCommand::OutlineMode);
-    if (m_mainToolbar->isButtonChecked(outline) != m_outlineMode)
-        m_mainToolbar->setButtonChecked(outline, !m_mainToolbar->isButtonChecked(outline));
+    // The outline item and button show the flag, without running the toggle: at start the
+    // Grid Lines picker stays visible even in outline mode; leaving outline mode always
+    // shows it.
+    m_outlineAction->setChecked(m_outlineMode);
     if (!m_outlineMode)
         m_settingsPanel->setGridLinesPickerShown(true);
 
     // A size the grid cannot have (below 1 or above 255) falls back to the factory size.
     auto size = [](qint16 value) { return value >= 1 && value <= 255 ? value : DefaultGridSize; };
-    m_defaultWidth = size(s.width);
-    m_defaultHeight = size(s.height);
+    m_defaults.width = size(s.width);
+    m_defaults.height = size(s.height);
 
     // A system colour takes the colour it stands for now; a save writes that colour.
     m_settingsPanel->setColours(colourFromNumber(s.background.value_or(DefaultBackgroundColour)),
                                 colourFromNumber(s.gridLines.value_or(DefaultGridLinesColour)),
                                 colourFromNumber(s.squares.value_or(DefaultSquaresColour)));
-    setLayoutMethod(s.layoutMethod);
+    m_settingsPanel->setLayoutMethod(s.layoutMethod);
 }
 
 void MainWindow::writeSettings()
@@ -861,100 +687,26 @@ void MainWindow::writeSettings()
     showRefusal(writeDefaultSettings(m_paths.settingsFile, values));
 }
 
-void MainWindow::writeFactorySettings()
+void MainWindow::resetSettings()
 {
+    // The factory defaults (UseOutline untouched) are written without applying them.
     showRefusal(
         writeDefaultSettings(m_paths.settingsFile,
                              factorySettings(numberFromColour(m_settingsPanel->defaultBackground()),
                                              numberFromColour(m_settingsPanel->defaultGridLines()),
                                              numberFromColour(m_settingsPanel->defaultSquares()))));
-}
-
-// --- Commands ----------------------------------------------------------------------------
-
-void MainWindow::runToolbarCommand(ToolbarCommand command)
-{
-    switch (command) {
-    case ToolbarCommand::New:
-        fileNew();
-        break;
-    case ToolbarCommand::Open:
-        fileOpen();
-        break;
-    case ToolbarCommand::Save:
-        fileSave();
-        break;
-    case ToolbarCommand::CopyPicture:
-        copyPicture();
-        break;
-    case ToolbarCommand::ExportToWord:
-        exportToWord();
-        break;
-    case ToolbarCommand::SaveSettings:
-        saveSettingsCommand();
-        break;
-    case ToolbarCommand::ResetSettings:
-        resetSettingsCommand();
-        break;
-    case ToolbarCommand::HideAnswers:
-    case ToolbarCommand::OutlineMode:
-        // Check buttons: their state change runs the command (onToolbarCheck).
-        break;
-    }
-}
-
-void MainWindow::onToolbarCheck(int index)
-{
-    if (ToolbarCommand(index) == ToolbarCommand::HideAnswers)
-        toggleAnswersHidden();
-    else if (ToolbarCommand(index) == ToolbarCommand::OutlineMode)
-        toggleOutlineMode();
-}
-
-void MainWindow::copyPicture()
-{
-    copyPictureToClipboard(m_gridView->picture());
-}
-
-void MainWindow::copyClues()
-{
-    copyCluesToClipboard(clueListText());
-}
-
-void MainWindow::toggleAnswersHidden()
-{
-    setAnswersHidden(!m_answersHidden);
-}
-
-void MainWindow::saveSettingsCommand()
-{
-    writeSettings();
-}
-
-void MainWindow::resetSettingsCommand()
-{
-    writeFactorySettings();
     const QString text =
-        QStringLiteral("The original default settings have been restored.\n"
-                       "If you would like these settings to take effect imediately then select "
-                       "'Yes'\n"
-                       "otherwise the settings will take effect when you next start the "
-                       "application.\n\n"
-                       "Change settings now?");
-    if (m_dialogs.question(QStringLiteral("Reset Default Settings"), text,
-                           Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+        tr("The original default settings have been restored.\n"
+           "If you would like these settings to take effect imediately then select 'Yes'\n"
+           "otherwise the settings will take effect when you next start the application.\n\n"
+           "Change settings now?");
+    if (m_dialogs.question(tr("Reset Default Settings"), text, Dialogs::Buttons::YesNo) !=
+        Dialogs::Answer::Yes)
         return;
     readSettings();
-    m_settingsPanel->setSizeTexts(QString::number(m_defaultWidth),
-                                  QString::number(m_defaultHeight));
+    m_settingsPanel->setSizeTexts(QString::number(m_defaults.width),
+                                  QString::number(m_defaults.height));
     updateProperties();
-}
-
-void MainWindow::toggleOutlineMode()
-{
-    m_outlineMode = !m_outlineMode;
-    m_settingsPanel->setGridLinesPickerShown(!m_outlineMode);
-    redrawGrid();
 }
 
 void MainWindow::moveCrossword(MoveDirection direction)
@@ -967,8 +719,7 @@ void MainWindow::updateProperties()
     const auto width = readStrictNumber(m_settingsPanel->widthText(), 5, 255);
     const auto height = readStrictNumber(m_settingsPanel->heightText(), 5, 255);
     if (!width || !height) {
-        m_dialogs.message(QStringLiteral("Error"),
-                          QStringLiteral("Please enter valid numbers for X and Y (>=5)."),
+        m_dialogs.message(tr("Error"), tr("Please enter valid numbers for X and Y (>=5)."),
                           Icon::Error);
         return;
     }
@@ -980,11 +731,10 @@ void MainWindow::updateProperties()
         newWidth = qint16(*width);
         newHeight = qint16(*height);
     } else if (*width != p.width || *height != p.height) {
-        const QString question =
-            QStringLiteral("Warning. Changing the size of the crossword may result in the loss "
-                           "of Words\nDo you wish to continue?");
-        if (m_dialogs.question(QStringLiteral("Change Settings"), question,
-                               Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes) {
+        const QString question = tr("Warning. Changing the size of the crossword may result in "
+                                    "the loss of Words\nDo you wish to continue?");
+        if (m_dialogs.question(tr("Change Settings"), question, Dialogs::Buttons::YesNo) ==
+            Dialogs::Answer::Yes) {
             newWidth = qint16(*width);
             newHeight = qint16(*height);
         }
@@ -993,11 +743,6 @@ void MainWindow::updateProperties()
                                  newHeight);
     // A size the user did not confirm goes back to the puzzle's.
     m_settingsPanel->showPuzzleFields();
-}
-
-void MainWindow::exitProgram()
-{
-    close();
 }
 
 } // namespace Velloquin

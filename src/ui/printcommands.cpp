@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "printcommands.h"
 
-#include "filedialogs.h"
-#include "mainwindow.h"
+#include "dialogs.h"
+#include "puzzledocument.h"
 #include "safefile.h"
 #include "wordexport.h"
 
 #include <QAction>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
@@ -27,8 +28,16 @@ namespace Velloquin {
 
 namespace {
 
-const QString kPrintErrorText = QStringLiteral("The printer could not be started.");
-const QString kPrintPageErrorText = QStringLiteral("A page could not be started on the printer.");
+QString printErrorText()
+{
+    return QCoreApplication::translate("PrintCommands", "The printer could not be started.");
+}
+
+QString printPageErrorText()
+{
+    return QCoreApplication::translate("PrintCommands",
+                                       "A page could not be started on the printer.");
+}
 
 QPageLayout worksheetPageLayout(QPageSize::PageSizeId paper)
 {
@@ -52,13 +61,13 @@ QRadioButton *choice(QWidget *parent, const QString &name, const QString &captio
 PrintPartsDialog::PrintPartsDialog(PrintParts parts, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmPrintParts"));
-    setWindowTitle(QStringLiteral("Print"));
+    setWindowTitle(tr("Print"));
     auto *layout = new QVBoxLayout(this);
-    auto *label = new QLabel(QStringLiteral("Which pages do you want to print?"), this);
+    auto *label = new QLabel(tr("Which pages do you want to print?"), this);
     layout->addWidget(label);
-    m_both = choice(this, QStringLiteral("optPrintBoth"), QStringLiteral("Puzzle and &answer key"));
-    m_puzzle = choice(this, QStringLiteral("optPrintPuzzle"), QStringLiteral("P&uzzle only"));
-    m_key = choice(this, QStringLiteral("optPrintKey"), QStringLiteral("Answer &key only"));
+    m_both = choice(this, QStringLiteral("optPrintBoth"), tr("Puzzle and &answer key"));
+    m_puzzle = choice(this, QStringLiteral("optPrintPuzzle"), tr("P&uzzle only"));
+    m_key = choice(this, QStringLiteral("optPrintKey"), tr("Answer &key only"));
     for (QRadioButton *b : {m_both, m_puzzle, m_key})
         layout->addWidget(b);
     switch (parts) {
@@ -75,11 +84,9 @@ PrintPartsDialog::PrintPartsDialog(PrintParts parts, QWidget *parent) : QDialog(
     layout->addSpacing(6);
 
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *preview =
-        buttons->addButton(QStringLiteral("Pre&view..."), QDialogButtonBox::ActionRole);
+    QPushButton *preview = buttons->addButton(tr("Pre&view..."), QDialogButtonBox::ActionRole);
     preview->setObjectName(QStringLiteral("cmdPreview"));
-    QPushButton *print =
-        buttons->addButton(QStringLiteral("&Print..."), QDialogButtonBox::AcceptRole);
+    QPushButton *print = buttons->addButton(tr("&Print..."), QDialogButtonBox::AcceptRole);
     print->setObjectName(QStringLiteral("cmdPrint"));
     print->setDefault(true);
     QPushButton *cancel = buttons->addButton(QDialogButtonBox::Cancel);
@@ -146,18 +153,19 @@ WorksheetOptions worksheetOptions(PrintParts parts, QPageSize::PageSizeId paper)
     return options;
 }
 
-bool printWorksheet(MainWindow &window, QPrinter &printer, PrintParts parts)
+bool printWorksheet(Dialogs &dialogs, const CrosswordData &puzzle, QPrinter &printer,
+                    PrintParts parts)
 {
     const WorksheetOptions options = worksheetOptions(parts, printer.pageLayout().pageSize().id());
     QPainter painter;
     if (!painter.begin(&printer)) {
-        window.dialogs().message(kWorksheetErrorTitle, kPrintErrorText, Icon::Warning);
+        dialogs.message(kWorksheetErrorTitle, printErrorText(), Icon::Warning);
         return false;
     }
-    const bool painted = paintWorksheet(painter, printer, window.puzzle(), options);
+    const bool painted = paintWorksheet(painter, printer, puzzle, options);
     painter.end();
     if (!painted)
-        window.dialogs().message(kWorksheetErrorTitle, kPrintPageErrorText, Icon::Warning);
+        dialogs.message(kWorksheetErrorTitle, printPageErrorText(), Icon::Warning);
     return painted;
 }
 
@@ -165,7 +173,8 @@ namespace {
 
 // Printing to a PDF file: the document is made in memory from the printer's settings and
 // written whole, so that a failed write (a full disk) keeps the old file and is reported.
-bool printWorksheetToFile(MainWindow &window, const QPrinter &printer, PrintParts parts)
+bool printWorksheetToFile(Dialogs &dialogs, const CrosswordData &puzzle, const QPrinter &printer,
+                          PrintParts parts)
 {
     QByteArray bytes;
     {
@@ -178,24 +187,25 @@ bool printWorksheetToFile(MainWindow &window, const QPrinter &printer, PrintPart
         writer.setPageLayout(printer.pageLayout());
         QPainter painter;
         if (!painter.begin(&writer)) {
-            window.dialogs().message(kWorksheetErrorTitle, kPrintErrorText, Icon::Warning);
+            dialogs.message(kWorksheetErrorTitle, printErrorText(), Icon::Warning);
             return false;
         }
-        const bool painted =
-            paintWorksheet(painter, writer, window.puzzle(),
-                           worksheetOptions(parts, printer.pageLayout().pageSize().id()));
+        const bool painted = paintWorksheet(
+            painter, writer, puzzle, worksheetOptions(parts, printer.pageLayout().pageSize().id()));
         painter.end();
         if (!painted) {
-            window.dialogs().message(kWorksheetErrorTitle, kPrintPageErrorText, Icon::Warning);
+            dialogs.message(kWorksheetErrorTitle, printPageErrorText(), Icon::Warning);
             return false;
         }
     }
     const QString path = printer.outputFileName();
     if (const std::optional<QString> reason = writeFileSafely(path, bytes)) {
-        window.dialogs().message(kWorksheetErrorTitle,
-                                 QStringLiteral("The worksheet could not be written to \"%1\": %2")
-                                     .arg(QDir::toNativeSeparators(path), *reason),
-                                 Icon::Warning);
+        dialogs.message(kWorksheetErrorTitle,
+                        QCoreApplication::translate("PrintCommands",
+                                                    "The worksheet could not be written "
+                                                    "to \"%1\": %2")
+                            .arg(QDir::toNativeSeparators(path), *reason),
+                        Icon::Warning);
         return false;
     }
     return true;
@@ -203,8 +213,8 @@ bool printWorksheetToFile(MainWindow &window, const QPrinter &printer, PrintPart
 
 } // namespace
 
-PrintCommands::PrintCommands(MainWindow &window)
-    : QObject(&window), m_window(window), m_qtDialogs(&window)
+PrintCommands::PrintCommands(const CommandContext &context)
+    : QObject(context.parent), m_context(context), m_qtDialogs(context.parent)
 {
     setObjectName(QStringLiteral("printCommands"));
 }
@@ -226,7 +236,7 @@ QPrinter &PrintCommands::printer()
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setPageLayout(worksheetPageLayout(systemPaperSize()));
-        m_printer->setDocName(m_window.puzzle().title);
+        m_printer->setDocName(m_context.document.puzzle().title);
     }
     return *m_printer;
 }
@@ -239,36 +249,36 @@ bool PrintCommands::print()
         return false;
     m_lastParts = parts;
     QPrinter &target = printer();
-    target.setDocName(m_window.puzzle().title);
+    target.setDocName(m_context.document.puzzle().title);
     if (action == PrintDialogs::Action::Preview) {
-        return dialogs().preview(
-            target, [this, parts](QPrinter &onto) { printWorksheet(m_window, onto, parts); });
+        return dialogs().preview(target, [this, parts](QPrinter &onto) {
+            printWorksheet(m_context.dialogs, m_context.document.puzzle(), onto, parts);
+        });
     }
     if (!dialogs().setUpPrinter(target))
         return false;
     if (target.outputFormat() == QPrinter::PdfFormat && !target.outputFileName().isEmpty())
-        return printWorksheetToFile(m_window, target, parts);
-    return printWorksheet(m_window, target, parts);
+        return printWorksheetToFile(m_context.dialogs, m_context.document.puzzle(), target, parts);
+    return printWorksheet(m_context.dialogs, m_context.document.puzzle(), target, parts);
 }
 
 // --- The menus -----------------------------------------------------------------------
 
-PrintCommands *printCommands(MainWindow &window)
+PrintCommands *printCommands(QObject &window)
 {
     return window.findChild<PrintCommands *>(QStringLiteral("printCommands"),
                                              Qt::FindDirectChildrenOnly);
 }
 
-void addPrintCommands(MainWindow &window)
+QList<WindowCommand> printCommandGroup(const CommandContext &context)
 {
-    auto *commands = printCommands(window);
-    if (!commands)
-        commands = new PrintCommands(window);
-
+    auto *commands = new PrintCommands(context);
+    QAction *print = makeCommandAction(
+        context.parent, QStringLiteral("mnuPrint"),
+        QCoreApplication::translate("PrintCommands", "&Print..."),
+        [commands] { commands->print(); }, QKeySequence(Qt::CTRL | Qt::Key_P));
     // "&Print..." in "&File", a group of its own.
-    window.addCommand(
-        WindowMenu::File, QStringLiteral("mnuPrint"), kPrintCaption,
-        [commands] { commands->print(); }, QKeySequence(Qt::CTRL | Qt::Key_P), true);
+    return {{print, WindowMenu::File, true}};
 }
 
 } // namespace Velloquin

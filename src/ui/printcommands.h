@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "commandcontext.h"
 #include "pdfworksheet.h"
 
 #include <QDialog>
@@ -15,8 +16,6 @@ class QRadioButton;
 class QWidget;
 
 namespace Velloquin {
-
-class MainWindow;
 
 // Caption of the print command.
 inline const QString kPrintCaption = QStringLiteral("&Print...");
@@ -78,15 +77,15 @@ private:
     QWidget *m_parent;
 };
 
-// The window's print command and what it keeps between runs: the
-// printer with its settings and the last choice of pages. A child of the window,
+// The window's print command and what it keeps between runs: the printer with its
+// settings and the last choice of pages. A child of the context's parent,
 // named "printCommands".
 class PrintCommands : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit PrintCommands(MainWindow &window);
+    explicit PrintCommands(const CommandContext &context);
     ~PrintCommands() override;
 
     // The dialogs the print command uses (Qt's unless replaced; not owned; nullptr goes
@@ -104,7 +103,7 @@ public:
     bool print();
 
 private:
-    MainWindow &m_window;
+    const CommandContext &m_context;
     QtPrintDialogs m_qtDialogs;
     PrintDialogs *m_dialogs = nullptr;
     std::unique_ptr<QPrinter> m_printer;
@@ -115,16 +114,17 @@ private:
 // white) and the chosen pages.
 WorksheetOptions worksheetOptions(PrintParts parts, QPageSize::PageSizeId paper);
 
-// Paints the window's puzzle onto printer (any output format, PDF included) with the
-// chosen pages. A printer that cannot be started, or a page that cannot, is reported
-// through the window's dialogs and gives false.
-bool printWorksheet(MainWindow &window, QPrinter &printer, PrintParts parts);
+// Paints the puzzle onto printer (any output format, PDF included) with the chosen pages.
+// A printer that cannot be started, or a page that cannot, is reported through dialogs
+// and gives false.
+bool printWorksheet(Dialogs &dialogs, const CrosswordData &puzzle, QPrinter &printer,
+                    PrintParts parts);
 
-// Adds "&Print..." (mnuPrint, Ctrl+P) to "&File" in a group of its own before "E&xit".
-// Creates the window's PrintCommands.
-void addPrintCommands(MainWindow &window);
+// "&Print..." (mnuPrint, Ctrl+P) for "&File" in a group of its own. Creates the
+// PrintCommands it runs.
+QList<WindowCommand> printCommandGroup(const CommandContext &context);
 
-// The window's PrintCommands (created by addPrintCommands), or nullptr.
-PrintCommands *printCommands(MainWindow &window);
+// The PrintCommands made for the window (by printCommandGroup), or nullptr.
+PrintCommands *printCommands(QObject &window);
 
 } // namespace Velloquin

@@ -4,7 +4,6 @@
 #include "commandline.h"
 #include "dialogs.h"
 #include "fileutil.h"
-#include "language.h"
 #include "mainwindow.h"
 #include "recoverycopy.h"
 #include "recoveryfolder.h"
@@ -125,7 +124,6 @@ std::unique_ptr<MainWindow> startProgram(const StartOptions &options)
     }
 
     auto window = std::make_unique<MainWindow>(paths, *options.dialogs);
-    addLanguageMenu(*window, paths.settingsFile, *options.dialogs);
     window->show();
     const bool forFile = !options.file.isEmpty();
     if (!options.dataFolder.isEmpty()) {
@@ -146,8 +144,9 @@ std::unique_ptr<MainWindow> startProgram(const StartOptions &options)
     if (forFile) {
         // Queued, so that a message about the file appears over the window already shown.
         MainWindow *shown = window.get();
-        QTimer::singleShot(0, shown,
-                           [shown, file = options.file] { openCommandLineFile(*shown, file); });
+        QTimer::singleShot(0, shown, [shown, file = options.file] {
+            openCommandLineFile(shown->commandContext(), file);
+        });
     }
     return window;
 }

@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "wordexportflow.h"
 
+#include "cluetext.h"
+#include "dialogs.h"
 #include "drawing.h"
 #include "filedialogs.h"
 #include "gradientpanel.h"
-#include "mainwindow.h"
 #include "picture.h"
 #include "picturebox.h"
+#include "puzzledocument.h"
 #include "styledprogressbar.h"
 #include "waitpanel.h"
 #include "wordexport.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDesktopServices>
@@ -58,9 +61,16 @@ WordExportDesktop &windowWordExportDesktop()
     return desktop;
 }
 
-void MainWindow::exportToWord()
+QList<WindowCommand> wordExportCommands(const CommandContext &context)
 {
-    exportWordDocument(*this, windowWordExportDesktop());
+    const CommandContext &c = context;
+    auto run = [&c] { exportWordDocument(c, windowWordExportDesktop()); };
+    QAction *tools = makeCommandAction(
+        c.parent, QStringLiteral("mnuWordExport"),
+        QCoreApplication::translate("WordExportFlow", "Export to MS &Word..."), run);
+    setCommandTip(tools, QCoreApplication::translate("WordExportFlow", "Export to MS Word."));
+    // The Export menu's "&MS Word Document..." is a row of the export formats.
+    return {{tools, WindowMenu::Tools, false, 5}};
 }
 
 QString wordDocumentFileName(const QString &title)
@@ -80,7 +90,7 @@ QString wordDocumentFileName(const QString &title)
     return name + QStringLiteral(".docx");
 }
 
-QString exportWordDocument(MainWindow &window, const WordExportDesktop &desktop)
+QString exportWordDocument(const CommandContext &context, const WordExportDesktop &desktop)
 {
     // Window events run while the document is built; a second click on the export
     // button then must not start another export over the first.
@@ -90,13 +100,13 @@ QString exportWordDocument(MainWindow &window, const WordExportDesktop &desktop)
     running = true;
     const auto done = qScopeGuard([] { running = false; });
 
-    Dialogs &dialogs = window.dialogs();
+    Dialogs &dialogs = context.dialogs;
     // The answers are hidden in the exported picture only: the window's own view and its
     // Hide Answers button stay as they are.
-    DrawOptions options = window.drawOptions();
+    DrawOptions options = context.drawOptions();
     if (!options.answersHidden) {
-        switch (
-            dialogs.question(kHideAnswersTitle, kHideAnswersText, Dialogs::Buttons::YesNoCancel)) {
+        switch (dialogs.question(hideAnswersTitle(), hideAnswersText(),
+                                 Dialogs::Buttons::YesNoCancel)) {
         case Dialogs::Answer::Yes:
             options.answersHidden = true;
             break;
@@ -108,27 +118,29 @@ QString exportWordDocument(MainWindow &window, const WordExportDesktop &desktop)
     }
 
     // The document is written where the user says; nothing is written when cancelled.
-    const QString folder = exportStartFolder(window.document().fileName(), desktop.documentsFolder);
-    const QString suggested = QDir(folder).filePath(wordDocumentFileName(window.puzzle().title));
-    QString target = dialogs.saveFile(kSaveWordTitle, suggested, kSaveWordFilter);
+    const QString folder = exportStartFolder(context.document.fileName(), desktop.documentsFolder);
+    const QString suggested =
+        QDir(folder).filePath(wordDocumentFileName(context.document.puzzle().title));
+    QString target = dialogs.saveFile(saveWordTitle(), suggested, saveWordFilter());
     if (target.isEmpty())
         return QString();
     if (!target.endsWith(QLatin1String(".docx"), Qt::CaseInsensitive))
         target += QStringLiteral(".docx");
 
-    window.hideMarks();
+    context.hideMarks();
 
     // The grid view's picture, drawn again at print resolution: the document shows it at
     // the view's size, and its numbers print sharply.
-    const QImage picture = renderCrosswordPrintImage(window.puzzle(), window.gridSize(), options,
-                                                     window.gridForeColour());
-    WaitPanel &wait = window.waitPanel();
-    wait.start(kExportingCaption);
+    const QImage picture = renderCrosswordPrintImage(
+        context.document.puzzle(), context.grid.innerSize(), options, context.grid.foreColour());
+    WaitPanel &wait = context.wait;
+    wait.start(exportingCaption());
     reportProgress(nullptr, 0);
 
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     const Result<> made = writeDocx(
-        picture, window.clueListText(), window.puzzle().title, window.puzzle().subject, target,
+        picture, clueListText(context.document.puzzle()), context.document.puzzle().title,
+        context.document.puzzle().subject, target,
         [&wait](int value) { reportProgress(&wait.progressBar(), value); }, desktop.paper);
     QGuiApplication::restoreOverrideCursor();
 
@@ -140,7 +152,8 @@ QString exportWordDocument(MainWindow &window, const WordExportDesktop &desktop)
     }
     if (!desktop.openDocument || !desktop.openDocument(QUrl::fromLocalFile(target)))
         dialogs.message(kWordExportErrorTitle,
-                        QStringLiteral("The Word document has been saved as:\n%1")
+                        QCoreApplication::translate("WordExportFlow",
+                                                    "The Word document has been saved as:\n%1")
                             .arg(QDir::toNativeSeparators(target)),
                         Icon::Information);
     return target;

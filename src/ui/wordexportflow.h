@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "commandcontext.h"
+
+#include <QCoreApplication>
 #include <QPageSize>
 #include <QString>
 #include <QUrl>
@@ -8,8 +11,6 @@
 #include <functional>
 
 namespace Velloquin {
-
-class MainWindow;
 
 // What the Word export needs from the desktop; tests replace it.
 struct WordExportDesktop
@@ -25,29 +26,47 @@ struct WordExportDesktop
     static WordExportDesktop system();
 };
 
-// The desktop the window's export command (ToolbarCommand::ExportToWord) uses: system() until a
-// test replaces it.
+// The desktop the window's export command uses: system() until a test replaces it.
 WordExportDesktop &windowWordExportDesktop();
 
-// Texts of the export.
-inline const QString kHideAnswersTitle = QStringLiteral("Hide the answers");
-inline const QString kHideAnswersText =
-    QStringLiteral("The answers are currently being shown in the crossword.\n"
-                   "Would you like to hide the answers in the export to Word?");
-inline const QString kSaveWordTitle = QStringLiteral(" Save this Word document as:");
-inline const QString kSaveWordFilter = QStringLiteral("Word document (*.docx)");
-inline const QString kExportingCaption = QStringLiteral("Exporting to Word\nPlease Wait");
+// Texts of the export, in the language of the user.
+inline QString hideAnswersTitle()
+{
+    return QCoreApplication::translate("WordExportFlow", "Hide the answers");
+}
+inline QString hideAnswersText()
+{
+    return QCoreApplication::translate("WordExportFlow",
+                                       "The answers are currently being shown in the crossword.\n"
+                                       "Would you like to hide the answers in the export to Word?");
+}
+inline QString saveWordTitle()
+{
+    return QCoreApplication::translate("WordExportFlow", " Save this Word document as:");
+}
+inline QString saveWordFilter()
+{
+    return QCoreApplication::translate("WordExportFlow", "Word document (*.docx)");
+}
+inline QString exportingCaption()
+{
+    return QCoreApplication::translate("WordExportFlow", "Exporting to Word\nPlease Wait");
+}
 
 // A file name for the document from the puzzle's title: characters that file systems
 // refuse are left out; an empty result becomes "Crossword". Ends in ".docx".
 QString wordDocumentFileName(const QString &title);
 
-// The Word export (ToolbarCommand::ExportToWord): offers to hide the answers, asks where the
+// "Export to MS &Word..." (mnuWordExport in "&Tools", toolbar button 5), running
+// exportWordDocument with windowWordExportDesktop().
+QList<WindowCommand> wordExportCommands(const CommandContext &context);
+
+// The Word export: offers to hide the answers, asks where the
 // document goes, saves the grid picture of picView as the temporary picture file, shows the wait
 // panel while the document is built (progress on XP2), deletes the temporary picture
 // when the document was written (a failure leaves it and shows why), restores the
 // answers and opens the document on the desktop. Returns the path of the document
 // written, or an empty string when the user cancelled or the export failed.
-QString exportWordDocument(MainWindow &window, const WordExportDesktop &desktop);
+QString exportWordDocument(const CommandContext &context, const WordExportDesktop &desktop);
 
 } // namespace Velloquin

@@ -2,6 +2,7 @@
 #include "wordpanel.h"
 
 #include "colournumbers.h"
+#include "commandcontext.h"
 #include "dialogs.h"
 #include "drawing.h"
 #include "gradientbutton.h"
@@ -106,19 +107,23 @@ WordPanel::WordPanel(PuzzleDocument &document, Dialogs &dialogs, PictureBox *gri
     });
     connect(m_updateButton, &GradientButton::clicked, this, &WordPanel::updateWord);
     connect(m_deleteButton, &GradientButton::clicked, this, &WordPanel::deletePlacedWord);
-    connect(m_wordToolbar, &Toolbar::buttonClicked, this, [this](int index) {
-        switch (WordListCommand(index)) {
-        case WordListCommand::Store:
-            storeWord();
-            break;
-        case WordListCommand::Remove:
-            removeStoredWord();
-            break;
-        case WordListCommand::SearchPlaces:
-            findPlacesForWord();
-            break;
-        }
-    });
+    // The word list commands: one action each, shown by its toolbar button and its menu item.
+    auto wordListAction = [this](const QString &name, const QString &caption,
+                                 const QKeySequence &shortcut, void (WordPanel::*run)()) {
+        QAction *action = makeCommandAction(
+            this, name, caption, [this, run] { (this->*run)(); }, shortcut);
+        const int button = int(m_wordListActions.size()) + 1;
+        // The buttons keep their own tips, without the keys.
+        setCommandTip(action, m_wordToolbar->buttonToolTip(button), false);
+        m_wordToolbar->setButtonAction(button, action);
+        m_wordListActions.append(action);
+    };
+    wordListAction(QStringLiteral("mnuStoreWord"), tr("S&tore Word in the List"), {},
+                   &WordPanel::storeWord);
+    wordListAction(QStringLiteral("mnuRemoveWord"), tr("Re&move Word from the List"), {},
+                   &WordPanel::removeStoredWord);
+    wordListAction(QStringLiteral("mnuSearchPlaces"), tr("Search for &Places for the Word"),
+                   QKeySequence::Find, &WordPanel::findPlacesForWord);
     connect(m_wordBox, &QComboBox::activated, this, [this](int) { wordChosen(); });
     // Enter in the clue box finishes the word as Enter on the grid does.
     connect(m_clueEdit, &QLineEdit::returnPressed, this, &WordPanel::updateWord);
@@ -230,7 +235,7 @@ QList<QWidget *> WordPanel::tabOrder() const
 
 void WordPanel::runWordListCommand(WordListCommand command)
 {
-    m_wordToolbar->activateButton(int(command));
+    m_wordListActions.at(int(command) - 1)->trigger();
 }
 
 ShapeFrame *WordPanel::addMarker()

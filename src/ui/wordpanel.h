@@ -18,6 +18,8 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
+class QAction;
+
 namespace Velloquin {
 
 class GradientButton;
@@ -59,8 +61,11 @@ public:
     void storeWord();
     void removeStoredWord();
     void findPlacesForWord();
-    // Presses a button of the word list toolbar (menu items and keys do).
+    // Runs a word list command as its button and menu item do.
     void runWordListCommand(WordListCommand command);
+    // The word list commands as actions, in toolbar order (mnuStoreWord, mnuRemoveWord,
+    // mnuSearchPlaces): the word list toolbar (TB2) shows them, and the window's menu too.
+    QList<QAction *> wordListActions() const { return m_wordListActions; }
     // A word chosen from the drop-down: its stored clue goes into txtClue.
     void wordChosen();
     // Selects the placed word at index of the grid's word list as a click on its first
@@ -173,6 +178,7 @@ private:
     GradientButton *m_updateButton = nullptr;
     GradientButton *m_deleteButton = nullptr;
     Toolbar *m_wordToolbar = nullptr;
+    QList<QAction *> m_wordListActions;
     GradientButton *m_generateButton = nullptr;
 };
 

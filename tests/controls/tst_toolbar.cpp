@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QAction>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalSpy>
@@ -79,6 +80,8 @@ private slots:
     void buttonsBeyondTheCountAreEmpty();
     void rebuildingReplacesTheButtons();
     void tooltipsNameTheirButtons();
+    void buttonFollowsItsAction_data();
+    void buttonFollowsItsAction();
 
     void mouseRaisesOneEventPerClick_data();
     void mouseRaisesOneEventPerClick();
@@ -227,6 +230,58 @@ void TestToolbar::tooltipsNameTheirButtons()
     }
     QCOMPARE(bar.buttonToolTip(4), QString("Spare"));
     QCOMPARE(bar.buttonToolTip(5), QString());
+}
+
+void TestToolbar::buttonFollowsItsAction_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::newRow("push") << "N";
+    QTest::newRow("check") << "C";
+}
+
+void TestToolbar::buttonFollowsItsAction()
+{
+    QFETCH(QString, layout);
+    const bool check = layout == QLatin1String("C");
+    Toolbar bar;
+    bar.setButtonToolTips("Old tip");
+    bar.build(makeStrip(1), Green, 16, layout);
+    QAction action(QStringLiteral("&Hide"));
+    action.setCheckable(check);
+    action.setToolTip(QStringLiteral("Hide Answers. (Ctrl+H)"));
+    QSignalSpy triggered(&action, &QAction::triggered);
+    QSignalSpy toggled(&bar, &Toolbar::buttonToggled);
+    bar.setButtonAction(1, &action);
+    QCOMPARE(bar.buttonAction(1), &action);
+    QCOMPARE(bar.buttonToolTip(1), action.toolTip());
+    QCOMPARE(QAccessible::queryAccessibleInterface(bar.button(1))->text(QAccessible::Name),
+             action.toolTip());
+
+    // A disabled action cannot be run from its button.
+    action.setEnabled(false);
+    QVERIFY(!bar.isButtonEnabled(1));
+    bar.activateButton(1);
+    QCOMPARE(triggered.size(), 0);
+    action.setEnabled(true);
+
+    // A press runs the action once; a check button and its action keep one state.
+    bar.activateButton(1);
+    QCOMPARE(triggered.size(), 1);
+    QCOMPARE(action.isChecked(), check);
+    QCOMPARE(bar.isButtonChecked(1), check);
+    // State set on the action shows on the button without running anything.
+    action.setChecked(false);
+    QVERIFY(!bar.isButtonChecked(1));
+    QCOMPARE(triggered.size(), 1);
+    QCOMPARE(toggled.size(), check ? 1 : 0);
+    action.setToolTip(QStringLiteral("New tip"));
+    QCOMPARE(bar.buttonToolTip(1), QStringLiteral("New tip"));
+
+    // Without its action the button shows its own tip again and runs nothing.
+    bar.setButtonAction(1, nullptr);
+    QCOMPARE(bar.buttonToolTip(1), QStringLiteral("Old tip"));
+    bar.activateButton(1);
+    QCOMPARE(triggered.size(), 1);
 }
 
 void TestToolbar::mouseRaisesOneEventPerClick_data()

@@ -7,6 +7,7 @@
 #include "mainwindow.h"
 #include "picturebox.h"
 #include "scripteddialogs.h"
+#include "settingspanel.h"
 #include "startup.h"
 #include "toolbar.h"
 #include "waitpanel.h"
@@ -46,13 +47,12 @@ int main(int argc, char *argv[])
     window->grab().save(out + QStringLiteral("/window_start.png"));
 
     if (args.size() > 2) {
-        const Result<> r =
-            window->document().open(args[2], window->defaultWidth(), window->defaultHeight());
+        const Result<> r = window->document().open(args[2], window->commandContext().defaults.width,
+                                                   window->commandContext().defaults.height);
         if (!r) {
             qWarning("%s", qPrintable(r.message().text));
             return 1;
         }
-        window->redrawGrid();
         window->grab().save(out + QStringLiteral("/window_puzzle.png"));
         window->resize(1100, 820);
         QCoreApplication::processEvents();
@@ -63,7 +63,7 @@ int main(int argc, char *argv[])
         window->findChild<GradientPanel *>(QStringLiteral("pGress"))->show();
         window->grab().save(out + QStringLiteral("/window_wait.png"));
         // The thorough layout's wait notice, with its Cancel button.
-        window->setLayoutMethod(LayoutMethod::Thorough);
+        window->findChild<SettingsPanel *>()->setLayoutMethod(LayoutMethod::Thorough);
         window->waitPanel().start(WaitPanel::GenerateCaption, true);
         window->grab().save(out + QStringLiteral("/window_wait_thorough.png"));
         window->waitPanel().finish();
@@ -91,7 +91,7 @@ int main(int argc, char *argv[])
         edit->hide();
 
         // The Fit layout chosen, and the Tools menu with "Trim Grid to Words".
-        window->setLayoutMethod(LayoutMethod::Fit);
+        window->findChild<SettingsPanel *>()->setLayoutMethod(LayoutMethod::Fit);
         window->grab().save(out + QStringLiteral("/window_fit.png"));
         auto *tools = window->findChild<QMenu *>(QStringLiteral("mnuTools"));
         tools->popup(window->mapToGlobal(QPoint(120, 20)));

@@ -66,7 +66,8 @@ inline void newPuzzle(MainWindow &w, int width, int height)
 // Test set-up: reads the puzzle file at path into the window's document.
 inline void loadPuzzle(MainWindow &w, const QString &path)
 {
-    const Result<> r = w.document().open(path, w.defaultWidth(), w.defaultHeight());
+    const Result<> r = w.document().open(path, w.commandContext().defaults.width,
+                                         w.commandContext().defaults.height);
     QVERIFY2(r.ok(), qPrintable(r.ok() ? QString() : r.message().text));
 }
 

@@ -122,7 +122,7 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
 
     // Hide the answers, copy the clues.
     clickToolbarButton(control<Toolbar>(w(), "TB1"), 6);
-    QVERIFY(w().answersHidden());
+    QVERIFY(w().commandContext().drawOptions().answersHidden);
     control<QAction>(w(), "mnuCopyClues")->trigger();
     const QString clues = QGuiApplication::clipboard()->text();
     for (const GridWord &word : generated.words)

@@ -133,16 +133,16 @@ void tst_FileCommands::newWithNoDiscardsWithoutSaving()
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Save Changes")});
     QVERIFY(!QFile::exists(path));
     QVERIFY(w().puzzle().isEmpty);
-    QCOMPARE(w().puzzle().width, w().defaultWidth());
-    QCOMPARE(w().puzzle().height, w().defaultHeight());
-    QCOMPARE(w().puzzle().title, w().defaultTitle());
+    QCOMPARE(w().puzzle().width, w().commandContext().defaults.width);
+    QCOMPARE(w().puzzle().height, w().commandContext().defaults.height);
+    QCOMPARE(w().puzzle().title, w().commandContext().defaults.title);
     QCOMPARE(w().document().fileName(), QString());
     QCOMPARE(shownTitle(w()), QStringLiteral("Velloquin"));
-    QCOMPARE(control<QComboBox>(w(), "txtX")->count(), int(w().defaultWidth()));
-    QCOMPARE(control<QComboBox>(w(), "txtY")->count(), int(w().defaultHeight()));
+    QCOMPARE(control<QComboBox>(w(), "txtX")->count(), int(w().commandContext().defaults.width));
+    QCOMPARE(control<QComboBox>(w(), "txtY")->count(), int(w().commandContext().defaults.height));
     QCOMPARE(control<QComboBox>(w(), "txtXSize")->currentText(),
-             QString::number(w().defaultWidth()));
-    QVERIFY(w().drawOptions().redrawAll);
+             QString::number(w().commandContext().defaults.width));
+    QVERIFY(w().commandContext().drawOptions().redrawAll);
     QVERIFY(!control<ShapeFrame>(w(), "Shape1")->isVisible());
 }
 
@@ -201,7 +201,7 @@ void tst_FileCommands::openAsksWithItsTitleFilterAndFolder()
     QCOMPARE(shown.kind, ScriptedDialogs::Kind::OpenFile);
     QCOMPARE(shown.title, QStringLiteral(" Select Crossword file to open:"));
     QCOMPARE(shown.filter, QStringLiteral("Crossword file (*.cwd)"));
-    QCOMPARE(shown.text, w().paths().dialogFolder);
+    QCOMPARE(shown.text, w().commandContext().paths.dialogFolder);
     QVERIFY(!control<ShapeFrame>(w(), "Shape1")->isVisible());
 }
 
@@ -371,7 +371,7 @@ void tst_FileCommands::replacingAsksFirstWhenWorkIsUnsaved()
         control<QAction>(w(), "mnuImportIpuz")->trigger();
         break;
     case Replacing::CommandLine:
-        QCOMPARE(openCommandLineFile(w(), picked), replaced);
+        QCOMPARE(openCommandLineFile(w().commandContext(), picked), replaced);
         break;
     }
 
@@ -428,7 +428,7 @@ void tst_FileCommands::saveWithoutAFileAsksForOne()
     control<QAction>(w(), "mnuFileSave")->trigger();
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral(" Save this Crossword as:")});
     QCOMPARE(dialogs().shown.first().filter, QStringLiteral("Crossword file (*.cwd)"));
-    QCOMPARE(dialogs().shown.first().text, w().paths().dialogFolder);
+    QCOMPARE(dialogs().shown.first().text, w().commandContext().paths.dialogFolder);
     const QString path = chosen + QStringLiteral(".cwd");
     QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().document().storedWords()));
     QCOMPARE(w().document().fileName(), path);

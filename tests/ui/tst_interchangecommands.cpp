@@ -244,7 +244,7 @@ private slots:
                                                   " Save this Across Lite puzzle as:"}));
         QCOMPARE(dialogs().shown.at(0).filter, kIpuzFilter);
         QCOMPARE(dialogs().shown.at(1).filter, QStringLiteral("Across Lite puzzle file (*.puz)"));
-        QCOMPARE(dialogs().shown.at(0).text, m_window->paths().dialogFolder);
+        QCOMPARE(dialogs().shown.at(0).text, m_window->commandContext().paths.dialogFolder);
         const IpuzReading back = readIpuzFile(file("castle.ipuz"));
         QVERIFY(back.ok());
         QCOMPARE(answers(back.value()).size(), 3);

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -92,6 +93,8 @@ private slots:
     void menusHaveTheirCaptions_data();
     void menusHaveTheirCaptions();
     void mainToolbarHasItsButtonsAndTips();
+    void toolbarButtonsShowTheirMenuItems_data();
+    void toolbarButtonsShowTheirMenuItems();
     void everyNamedControlHasAnAccessibleName_data();
     void everyNamedControlHasAnAccessibleName();
     void wordPanelHasItsCaptions();
@@ -344,6 +347,51 @@ void tst_MainWindow::mainToolbarHasItsButtonsAndTips()
     QVERIFY(tb.hasGradient());
 }
 
+void tst_MainWindow::toolbarButtonsShowTheirMenuItems_data()
+{
+    QTest::addColumn<QString>("toolbar");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("item");
+    const char *items[] = {"mnuFileNew",      "mnuFileOpen",      "mnuFileSave",
+                           "mnuCopyPic",      "mnuWordExport",    "mnuHideAnswers",
+                           "mnuSaveSettings", "mnuResetSettings", "mnuOutlineMode",
+                           "mnuStoreWord",    "mnuRemoveWord",    "mnuSearchPlaces"};
+    for (int i = 0; i < 12; ++i) {
+        const char *bar = i < 9 ? "TB1" : "TB2";
+        const int button = i < 9 ? i + 1 : i - 8;
+        QTest::addRow("%s %d %s", bar, button, items[i])
+            << QString::fromLatin1(bar) << button << QString::fromLatin1(items[i]);
+    }
+}
+
+void tst_MainWindow::toolbarButtonsShowTheirMenuItems()
+{
+    QFETCH(QString, toolbar);
+    QFETCH(int, button);
+    QFETCH(QString, item);
+    Toolbar &tb = *control<Toolbar>(*m_window, toolbar);
+    auto *action = control<QAction>(*m_window, item);
+    QCOMPARE(tb.buttonAction(button), action);
+    QVERIFY(!action->associatedObjects().isEmpty()); // in its menu too
+    QCOMPARE(tb.buttonKind(button) == Toolbar::ButtonKind::Check, action->isCheckable());
+    QSignalSpy triggered(action, &QAction::triggered);
+    action->setEnabled(false);
+    QVERIFY(!tb.isButtonEnabled(button));
+    action->setEnabled(true);
+    // The questions the commands ask are all declined.
+    m_fixture->dialogs.answers.enqueue(Dialogs::Answer::Cancel);
+    const bool checked = action->isChecked();
+    tb.activateButton(button);
+    QCOMPARE(triggered.size(), 1);
+    if (action->isCheckable()) {
+        // The menu item shows what the button did, and the button what the item does.
+        QCOMPARE(action->isChecked(), !checked);
+        action->trigger();
+        QCOMPARE(tb.isButtonChecked(button), action->isChecked());
+        QCOMPARE(triggered.size(), 2);
+    }
+}
+
 void tst_MainWindow::everyNamedControlHasAnAccessibleName_data()
 {
     QTest::addColumn<QString>("name");
@@ -464,7 +512,7 @@ void tst_MainWindow::hideAnswersRedrawsWithoutLetters()
     // Square (1, 0) holds the A of CAT and no square number.
     QVERIFY(darkPixelsInSquare(w, 1, 0) > 0);
     control<Toolbar>(w, "TB1")->activateButton(6);
-    QVERIFY(w.answersHidden());
+    QVERIFY(w.commandContext().drawOptions().answersHidden);
     QVERIFY(control<Toolbar>(w, "TB1")->isButtonChecked(6));
     QCOMPARE(darkPixelsInSquare(w, 1, 0), 0);
     // The squares themselves are still drawn in the squares colour.
@@ -472,7 +520,7 @@ void tst_MainWindow::hideAnswersRedrawsWithoutLetters()
     const int cw = image.width() / 10, ch = image.height() / 8;
     QCOMPARE(image.pixel(cw + cw / 2, ch / 2), qRgb(255, 255, 255));
     control<Toolbar>(w, "TB1")->activateButton(6);
-    QVERIFY(!w.answersHidden());
+    QVERIFY(!w.commandContext().drawOptions().answersHidden);
     QVERIFY(darkPixelsInSquare(w, 1, 0) > 0);
 }
 
@@ -522,7 +570,7 @@ void tst_MainWindow::copyCluesPutsClueTextOnTheClipboard()
                        "5 - Climbs mountains, eats almost anything\r\n\r\nDOWN\r\n"
                        "1 - Gives milk\r\n(3)\r\n2 - Warty amphibian\r\n4 - Bird of prey\r\n"
                        "6 - Fish in a can\r\n"));
-    QCOMPARE(clipboard->text(), w.clueListText());
+    QCOMPARE(clipboard->text(), clueListText(w.document().puzzle()));
 }
 
 void tst_MainWindow::colourChoiceRedrawsAtOnce()
@@ -620,7 +668,7 @@ void tst_MainWindow::changeWithDeclinedResizeKeepsTheGrid()
     QVERIFY(w.document().placeWord(0, 0, Direction::Across, QStringLiteral("OAK"), {}).ok());
     control<QComboBox>(w, "txtXSize")->setCurrentText(QStringLiteral("25"));
     m_fixture->dialogs.answers.enqueue(Dialogs::Answer::No);
-    w.updateProperties();
+    control<GradientButton>(w, "cmdUpdateProperties")->click();
     QCOMPARE(w.puzzle().width, 16);
     QCOMPARE(control<QComboBox>(w, "txtXSize")->currentText(), QStringLiteral("16"));
     QCOMPARE(control<QComboBox>(w, "txtX")->count(), 16);
@@ -631,7 +679,7 @@ void tst_MainWindow::emptyGridResizesWithoutWarning()
     // No word can be lost, so nothing is asked.
     MainWindow &w = *m_window;
     control<QComboBox>(w, "txtXSize")->setCurrentText(QStringLiteral("25"));
-    w.updateProperties();
+    control<GradientButton>(w, "cmdUpdateProperties")->click();
     QVERIFY(m_fixture->dialogs.shown.isEmpty());
     QCOMPARE(w.puzzle().width, 25);
 }
@@ -729,14 +777,18 @@ void tst_MainWindow::reopensWhereItWasLeft_data()
 {
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<bool>("maximized");
-    QTest::newRow("moved and enlarged") << QRect(40, 50, 900, 700) << false;
-    QTest::newRow("maximised") << QRect(60, 70, 820, 640) << true;
+    QTest::addColumn<bool>("wordsShown");
+    QTest::newRow("moved and enlarged") << QRect(40, 50, 900, 700) << false << true;
+    QTest::newRow("maximised, no Words panel") << QRect(60, 70, 820, 640) << true << false;
 }
 
 void tst_MainWindow::reopensWhereItWasLeft()
 {
     QFETCH(QRect, geometry);
     QFETCH(bool, maximized);
+    QFETCH(bool, wordsShown);
+    if (!wordsShown)
+        control<QAction>(*m_window, "mnuWordsPanel")->trigger();
     m_window->setGeometry(geometry);
     QTRY_COMPARE(m_window->geometry(), geometry);
     if (maximized) {
@@ -752,6 +804,9 @@ void tst_MainWindow::reopensWhereItWasLeft()
     QCOMPARE(m_window->normalGeometry(), geometry);
     if (!maximized)
         QCOMPARE(m_window->geometry(), geometry);
+    // The Words panel's item says whether the panel came back.
+    QCOMPARE(control<QAction>(*m_window, "mnuWordsPanel")->isChecked(), wordsShown);
+    QCOMPARE(m_window->findChild<QDockWidget *>()->isVisible(), wordsShown);
 }
 
 void tst_MainWindow::shortcutsRunToolbarOnlyCommands_data()
@@ -789,7 +844,9 @@ void tst_MainWindow::shortcutsRunToolbarOnlyCommands()
     if (checkedButton != 0) {
         // The toolbar button shows the state, and so does the menu item.
         QVERIFY(control<Toolbar>(w, "TB1")->isButtonChecked(checkedButton));
-        QCOMPARE(checkedButton == 6 ? w.answersHidden() : w.outlineMode(), true);
+        QCOMPARE(checkedButton == 6 ? w.commandContext().drawOptions().answersHidden
+                                    : w.commandContext().drawOptions().outlineMode,
+                 true);
         auto *item =
             w.findChild<QAction *>(checkedButton == 6 ? "mnuHideAnswers" : "mnuOutlineMode");
         QVERIFY(item && item->isChecked());

@@ -264,7 +264,8 @@ private slots:
         QFETCH(int, pages);
         dialogs().answers.enqueue(Dialogs::Answer(answer));
         dialogs().paths.enqueue(file(typed));
-        QCOMPARE(exportFromWindow(*m_window, QStringLiteral("pdf")), file(written));
+        QCOMPARE(exportFromWindow(m_window->commandContext(), QStringLiteral("pdf")),
+                 file(written));
         QCOMPARE(dialogs().shown.size(), 2);
         QCOMPARE(dialogs().shown.at(0).kind, Kind::Question);
         QCOMPARE(dialogs().shown.at(0).title, kWorksheetQuestionTitle);
@@ -299,7 +300,7 @@ private slots:
     {
         dialogs().answers.enqueue(Dialogs::Answer::Yes);
         dialogs().paths.enqueue(file(QStringLiteral("no/such/folder/sheet.pdf")));
-        QCOMPARE(exportFromWindow(*m_window, QStringLiteral("pdf")), QString());
+        QCOMPARE(exportFromWindow(m_window->commandContext(), QStringLiteral("pdf")), QString());
         QCOMPARE(dialogs().shown.size(), 3);
         QCOMPARE(dialogs().shown.at(2).kind, Kind::Message);
         QCOMPARE(dialogs().shown.at(2).title, kWorksheetErrorTitle);
@@ -329,7 +330,8 @@ private slots:
         });
         const bool printed = qt.preview(printer, [&](QPrinter &onto) {
             ++paints;
-            printWorksheet(*m_window, onto, PrintParts::PuzzleAndKey);
+            printWorksheet(m_fixture->dialogs, m_window->document().puzzle(), onto,
+                           PrintParts::PuzzleAndKey);
         });
         QVERIFY(!printed);
         QVERIFY(paints >= 1);

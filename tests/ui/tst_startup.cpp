@@ -72,8 +72,8 @@ void tst_Startup::firstStartWithAgreementCreatesEmptySettingsFile()
     QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()),
              number(97, 97, 97));
     QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_2")->color()), 16777215);
-    QVERIFY(!w->outlineMode());
-    QVERIFY(w->drawOptions().redrawAll);
+    QVERIFY(!w->commandContext().drawOptions().outlineMode);
+    QVERIFY(w->commandContext().drawOptions().redrawAll);
     QCOMPARE(shownTitle(*w), QStringLiteral("Velloquin"));
     QCOMPARE(control<QComboBox>(*w, "txtXSize")->currentText(), QStringLiteral("16"));
     QCOMPARE(control<QComboBox>(*w, "txtYSize")->currentText(), QStringLiteral("16"));
@@ -126,7 +126,7 @@ void tst_Startup::settingsFileThatCannotBeMadeLeavesDefaultsInMemory()
     QCOMPARE(control<QComboBox>(*w, "txtXSize")->currentText(), QStringLiteral("16"));
 
     // Saving the settings is refused with a reason; closing the window writes nothing.
-    QVERIFY(!writeDefaultSettings(w->paths().settingsFile, factorySettings()));
+    QVERIFY(!writeDefaultSettings(w->commandContext().paths.settingsFile, factorySettings()));
     w->close();
     w.reset();
     QCOMPARE(QFileInfo(blocker).size(), 0);
@@ -141,8 +141,9 @@ void tst_Startup::settingsGoToConfigFolderWhenProgramFolderIsUnusable()
     auto w = startProgram(o);
     QVERIFY(w);
     QVERIFY(QFile::exists(f.configFolder() + QStringLiteral("/Crossword.ini")));
-    QCOMPARE(w->paths().settingsFile, f.configFolder() + QStringLiteral("/Crossword.ini"));
-    QCOMPARE(w->paths().dialogFolder, f.dir.path() + QStringLiteral("/documents/"));
+    QCOMPARE(w->commandContext().paths.settingsFile,
+             f.configFolder() + QStringLiteral("/Crossword.ini"));
+    QCOMPARE(w->commandContext().paths.dialogFolder, f.dir.path() + QStringLiteral("/documents/"));
 }
 
 void tst_Startup::outlineSettingChecksButtonWithoutHidingPicker()
@@ -152,7 +153,7 @@ void tst_Startup::outlineSettingChecksButtonWithoutHidingPicker()
     auto w = f.start();
     QVERIFY(w);
     QCOMPARE(f.agreementShown, 0);
-    QVERIFY(w->outlineMode());
+    QVERIFY(w->commandContext().drawOptions().outlineMode);
     QVERIFY(control<Toolbar>(*w, "TB1")->isButtonChecked(9));
     QVERIFY(control<ColorButton>(*w, "ColorPicker1_1")->isVisible());
     QVERIFY(control<QLabel>(*w, "Label3_1")->isVisible());
@@ -162,14 +163,14 @@ void tst_Startup::outlineSettingChecksButtonWithoutHidingPicker()
 
     // The first click turns outline mode off; the picker stays visible and lines come back.
     control<Toolbar>(*w, "TB1")->activateButton(9);
-    QVERIFY(!w->outlineMode());
+    QVERIFY(!w->commandContext().drawOptions().outlineMode);
     QVERIFY(!control<Toolbar>(*w, "TB1")->isButtonChecked(9));
     QVERIFY(control<ColorButton>(*w, "ColorPicker1_1")->isVisible());
     QCOMPARE(pixel(*w, cw / 2, 0), qRgb(97, 97, 97));
 
     // The next click hides it.
     control<Toolbar>(*w, "TB1")->activateButton(9);
-    QVERIFY(w->outlineMode());
+    QVERIFY(w->commandContext().drawOptions().outlineMode);
     QVERIFY(!control<ColorButton>(*w, "ColorPicker1_1")->isVisible());
     QVERIFY(!control<QLabel>(*w, "Label3_1")->isVisible());
     QCOMPARE(pixel(*w, cw / 2, 0), qRgb(0, 0, 0));
@@ -182,7 +183,7 @@ void tst_Startup::savedSettingsComeBackAtNextStart()
         auto w = f.start();
         QVERIFY(w);
         control<Toolbar>(*w, "TB1")->activateButton(9);
-        QVERIFY(w->outlineMode());
+        QVERIFY(w->commandContext().drawOptions().outlineMode);
         control<QLineEdit>(*w, "txtTitle")->setText(QStringLiteral("Birds"));
         control<QLineEdit>(*w, "txtSubject")->setText(QStringLiteral("Nature"));
         control<QComboBox>(*w, "txtXSize")->setCurrentText(QStringLiteral("20"));
@@ -207,14 +208,14 @@ void tst_Startup::savedSettingsComeBackAtNextStart()
     auto w = f.start();
     QVERIFY(w);
     QCOMPARE(w->layoutMethod(), LayoutMethod::Thorough);
-    QVERIFY(w->outlineMode());
+    QVERIFY(w->commandContext().drawOptions().outlineMode);
     QVERIFY(control<Toolbar>(*w, "TB1")->isButtonChecked(9));
     QCOMPARE(w->puzzle().width, 20);
     QCOMPARE(w->puzzle().height, 12);
     QCOMPARE(control<QComboBox>(*w, "txtXSize")->currentText(), QStringLiteral("20"));
     QCOMPARE(control<QComboBox>(*w, "txtX")->count(), 20);
     QCOMPARE(control<QComboBox>(*w, "txtY")->count(), 12);
-    QCOMPARE(w->defaultTitle(), QStringLiteral("Birds"));
+    QCOMPARE(w->commandContext().defaults.title, QStringLiteral("Birds"));
     QCOMPARE(control<QLineEdit>(*w, "txtTitle")->text(), QStringLiteral("Birds"));
     QCOMPARE(control<QLineEdit>(*w, "txtSubject")->text(), QStringLiteral("Nature"));
     QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()),
@@ -279,15 +280,15 @@ void tst_Startup::resetFlow()
         QCOMPARE(w->puzzle().width, 16);
         QCOMPARE(w->puzzle().height, 16);
         QCOMPARE(control<QComboBox>(*w, "txtX")->count(), 16);
-        QCOMPARE(w->defaultTitle(), QStringLiteral("Crossword"));
+        QCOMPARE(w->commandContext().defaults.title, QStringLiteral("Crossword"));
         // Outline mode is still on and the button still shows it.
-        QVERIFY(w->outlineMode());
+        QVERIFY(w->commandContext().drawOptions().outlineMode);
         QVERIFY(control<Toolbar>(*w, "TB1")->isButtonChecked(9));
     } else {
         QCOMPARE(f.dialogs.shown.size(), 1);
         QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()), 255);
         QCOMPARE(w->puzzle().width, 10);
-        QCOMPARE(w->defaultTitle(), QStringLiteral("Old"));
+        QCOMPARE(w->commandContext().defaults.title, QStringLiteral("Old"));
     }
     QCOMPARE(f.dialogs.unscripted, 0);
 }
@@ -337,7 +338,7 @@ void tst_Startup::unreadableSettingsFileGivesDefaultsAndSaysWhy()
     QCOMPARE(w->puzzle().width, 16);
     QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()),
              number(97, 97, 97));
-    QVERIFY(!w->outlineMode());
+    QVERIFY(!w->commandContext().drawOptions().outlineMode);
 }
 
 void tst_Startup::moreColoursGoesThroughTheWindowsDialogs()

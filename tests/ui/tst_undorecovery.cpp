@@ -154,7 +154,7 @@ void TestUndoRecovery::eachChangeIsUndoneAndRedone()
         typeInto(w, "txtTitle", QStringLiteral("Zoo"));
         break;
     case Change::GenerateThorough:
-        w.setLayoutMethod(LayoutMethod::Thorough);
+        control<SettingsPanel>(w, "picCWEditor")->setLayoutMethod(LayoutMethod::Thorough);
         break;
     case Change::Store:
         typeWord(w, QStringLiteral("EEL"));

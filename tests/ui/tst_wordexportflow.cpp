@@ -82,11 +82,11 @@ private slots:
     void cancelAtTheQuestionDoesNothing()
     {
         dialogs().answers.enqueue(Answer::Cancel);
-        QCOMPARE(exportWordDocument(*m_window, desktop()), QString());
-        QCOMPARE(dialogs().titles(), QStringList{kHideAnswersTitle});
-        QCOMPARE(dialogs().shown[0].text, kHideAnswersText);
+        QCOMPARE(exportWordDocument(m_window->commandContext(), desktop()), QString());
+        QCOMPARE(dialogs().titles(), QStringList{hideAnswersTitle()});
+        QCOMPARE(dialogs().shown[0].text, hideAnswersText());
         QCOMPARE(dialogs().shown[0].buttons, Dialogs::Buttons::YesNoCancel);
-        QVERIFY(!m_window->answersHidden());
+        QVERIFY(!m_window->commandContext().drawOptions().answersHidden);
         QVERIFY(m_opened.isEmpty());
     }
 
@@ -96,12 +96,12 @@ private slots:
         dialogs().answers.enqueue(Answer::Yes);
         const QString target = documents() + QStringLiteral("/animals.docx");
         dialogs().paths.enqueue(target);
-        QCOMPARE(exportWordDocument(*m_window, desktop()), target);
+        QCOMPARE(exportWordDocument(m_window->commandContext(), desktop()), target);
 
-        QCOMPARE(dialogs().titles(), (QStringList{kHideAnswersTitle, kSaveWordTitle}));
+        QCOMPARE(dialogs().titles(), (QStringList{hideAnswersTitle(), saveWordTitle()}));
         const ScriptedDialogs::Shown &save = dialogs().shown[1];
         QCOMPARE(save.kind, Kind::SaveFile);
-        QCOMPARE(save.filter, kSaveWordFilter);
+        QCOMPARE(save.filter, saveWordFilter());
         // The save dialog suggests the puzzle's title in the documents folder.
         QCOMPARE(save.text, documents() + QStringLiteral("/Animals.docx"));
         QCOMPARE(dialogs().unscripted, 0);
@@ -110,7 +110,7 @@ private slots:
         QCOMPARE(exported.size(), withLetters.size() * kPrintPictureScale);
         QVERIFY(exported.convertToFormat(QImage::Format_RGB32) !=
                 withLetters.convertToFormat(QImage::Format_RGB32));
-        QVERIFY(!m_window->answersHidden());
+        QVERIFY(!m_window->commandContext().drawOptions().answersHidden);
         QCOMPARE(control<PictureBox>(*m_window, "picView")
                      ->image()
                      .convertToFormat(QImage::Format_RGB32),
@@ -123,7 +123,7 @@ private slots:
         dialogs().answers.enqueue(Answer::No);
         const QString target = documents() + QStringLiteral("/shown.docx");
         dialogs().paths.enqueue(target);
-        QCOMPARE(exportWordDocument(*m_window, desktop()), target);
+        QCOMPARE(exportWordDocument(m_window->commandContext(), desktop()), target);
         // The view's picture at print resolution: scaled back down it is the view's.
         const QImage exported = documentPicture(target);
         const QImage shown = control<PictureBox>(*m_window, "picView")
@@ -145,21 +145,20 @@ private slots:
 
     void answersAlreadyHiddenAskNoQuestionAndStayHidden()
     {
-        m_window->setAnswersHidden(true);
-        m_window->redrawGrid();
+        control<QAction>(*m_window, "mnuHideAnswers")->trigger();
         const QString target = documents() + QStringLiteral("/hidden.docx");
         dialogs().paths.enqueue(target);
-        QCOMPARE(exportWordDocument(*m_window, desktop()), target);
-        QCOMPARE(dialogs().titles(), QStringList{kSaveWordTitle});
-        QVERIFY(m_window->answersHidden());
+        QCOMPARE(exportWordDocument(m_window->commandContext(), desktop()), target);
+        QCOMPARE(dialogs().titles(), QStringList{saveWordTitle()});
+        QVERIFY(m_window->commandContext().drawOptions().answersHidden);
     }
 
     void cancellingTheSaveDialogWritesNothing()
     {
         dialogs().answers.enqueue(Answer::Yes);
-        QCOMPARE(exportWordDocument(*m_window, desktop()), QString());
-        QCOMPARE(dialogs().titles(), (QStringList{kHideAnswersTitle, kSaveWordTitle}));
-        QVERIFY(!m_window->answersHidden());
+        QCOMPARE(exportWordDocument(m_window->commandContext(), desktop()), QString());
+        QCOMPARE(dialogs().titles(), (QStringList{hideAnswersTitle(), saveWordTitle()}));
+        QVERIFY(!m_window->commandContext().drawOptions().answersHidden);
         QVERIFY(QDir(documents()).entryList(QDir::Files).isEmpty());
         QVERIFY(m_opened.isEmpty());
     }
@@ -173,24 +172,24 @@ private slots:
         p.title = QStringLiteral("Cats: and/or \"Dogs\"?");
         setPuzzle(*m_window, p);
         dialogs().answers.enqueue(Answer::Cancel);
-        m_window->setAnswersHidden(true);
-        exportWordDocument(*m_window, desktop());
+        control<QAction>(*m_window, "mnuHideAnswers")->trigger();
+        exportWordDocument(m_window->commandContext(), desktop());
         QCOMPARE(dialogs().shown.last().text,
                  puzzleFolder + QStringLiteral("/Cats andor Dogs.docx"));
     }
 
     void aChosenNameWithoutExtensionGetsDocx()
     {
-        m_window->setAnswersHidden(true);
+        control<QAction>(*m_window, "mnuHideAnswers")->trigger();
         dialogs().paths.enqueue(documents() + QStringLiteral("/plain"));
-        QCOMPARE(exportWordDocument(*m_window, desktop()),
+        QCOMPARE(exportWordDocument(m_window->commandContext(), desktop()),
                  documents() + QStringLiteral("/plain.docx"));
         QVERIFY(QFile::exists(documents() + QStringLiteral("/plain.docx")));
     }
 
     void waitPanelShowsProgressWhileTheDocumentIsBuilt()
     {
-        m_window->setAnswersHidden(true);
+        control<QAction>(*m_window, "mnuHideAnswers")->trigger();
         dialogs().paths.enqueue(documents() + QStringLiteral("/progress.docx"));
         QList<int> values;
         QStringList captions;
@@ -201,10 +200,10 @@ private slots:
                     captions.append(control<QLabel>(*m_window, "Label4")->text());
                     visible.append(control<GradientPanel>(*m_window, "pGress")->isVisible());
                 });
-        QVERIFY(!exportWordDocument(*m_window, desktop()).isEmpty());
+        QVERIFY(!exportWordDocument(m_window->commandContext(), desktop()).isEmpty());
         QCOMPARE(values, (QList<int>{10, 15, 20, 30, 40, 50, 60, 70, 80, 100}));
         for (const QString &c : captions)
-            QCOMPARE(c, kExportingCaption);
+            QCOMPARE(c, exportingCaption());
         QVERIFY(!visible.contains(false));
         QVERIFY(!control<GradientPanel>(*m_window, "pGress")->isVisible());
         QCOMPARE(control<QLabel>(*m_window, "Label4")->text(), WaitPanel::GenerateCaption);
@@ -212,7 +211,7 @@ private slots:
 
     void aSecondExportWhileOneRunsIsIgnored()
     {
-        m_window->setAnswersHidden(true);
+        control<QAction>(*m_window, "mnuHideAnswers")->trigger();
         const QString target = documents() + QStringLiteral("/first.docx");
         dialogs().paths.enqueue(target);
         dialogs().paths.enqueue(documents() + QStringLiteral("/second.docx"));
@@ -220,11 +219,11 @@ private slots:
         connect(control<StyledProgressBar>(*m_window, "XP2"), &StyledProgressBar::valueChanged,
                 this, [&](int v) {
                     if (v == 50)
-                        nested.append(exportWordDocument(*m_window, desktop()));
+                        nested.append(exportWordDocument(m_window->commandContext(), desktop()));
                 });
-        QCOMPARE(exportWordDocument(*m_window, desktop()), target);
+        QCOMPARE(exportWordDocument(m_window->commandContext(), desktop()), target);
         QCOMPARE(nested, QStringList{QString()});
-        QCOMPARE(dialogs().titles(), QStringList{kSaveWordTitle});
+        QCOMPARE(dialogs().titles(), QStringList{saveWordTitle()});
         QVERIFY(!QFile::exists(documents() + QStringLiteral("/second.docx")));
     }
 
@@ -233,12 +232,12 @@ private slots:
         dialogs().answers.enqueue(Answer::Yes);
         const QString target = documents() + QStringLiteral("/missing/folder/x.docx");
         dialogs().paths.enqueue(target);
-        QCOMPARE(exportWordDocument(*m_window, desktop()), QString());
+        QCOMPARE(exportWordDocument(m_window->commandContext(), desktop()), QString());
         QCOMPARE(dialogs().titles(),
-                 (QStringList{kHideAnswersTitle, kSaveWordTitle, kWordExportErrorTitle}));
+                 (QStringList{hideAnswersTitle(), saveWordTitle(), kWordExportErrorTitle}));
         QVERIFY(dialogs().shown.last().text.contains(QStringLiteral("x.docx")));
         QVERIFY(!QFile::exists(target));
-        QVERIFY(!m_window->answersHidden());
+        QVERIFY(!m_window->commandContext().drawOptions().answersHidden);
         QVERIFY(!control<GradientPanel>(*m_window, "pGress")->isVisible());
         QVERIFY(m_opened.isEmpty());
     }
@@ -246,10 +245,10 @@ private slots:
     void noApplicationForTheDocumentSaysWhereItIs()
     {
         m_openResult = false;
-        m_window->setAnswersHidden(true);
+        control<QAction>(*m_window, "mnuHideAnswers")->trigger();
         const QString target = documents() + QStringLiteral("/kept.docx");
         dialogs().paths.enqueue(target);
-        QCOMPARE(exportWordDocument(*m_window, desktop()), target);
+        QCOMPARE(exportWordDocument(m_window->commandContext(), desktop()), target);
         QCOMPARE(dialogs().shown.last().kind, Kind::Message);
         QCOMPARE(dialogs().shown.last().icon, Icon::Information);
         QVERIFY(dialogs().shown.last().text.contains(QDir::toNativeSeparators(target)));
@@ -264,8 +263,8 @@ private slots:
         dialogs().answers.enqueue(Answer::No);
         const QString target = documents() + QStringLiteral("/button.docx");
         dialogs().paths.enqueue(target);
-        emit control<Toolbar>(*m_window, "TB1")->buttonClicked(5);
-        QCOMPARE(dialogs().titles(), (QStringList{kHideAnswersTitle, kSaveWordTitle}));
+        control<Toolbar>(*m_window, "TB1")->activateButton(5);
+        QCOMPARE(dialogs().titles(), (QStringList{hideAnswersTitle(), saveWordTitle()}));
         QVERIFY(QFile::exists(target));
         QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(target)});
     }
