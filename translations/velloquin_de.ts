@@ -647,7 +647,7 @@ Wählen Sie &quot;Ich stimme zu&quot; und drücken Sie OK, um Velloquin zu start
     </message>
     <message>
         <source>Tr&amp;im Grid to Words</source>
-        <translation>Gitter auf Wörter &amp;zuschneiden</translation>
+        <translation>&amp;Gitter auf Wörter zuschneiden</translation>
     </message>
     <message>
         <source>The original default settings have been restored.

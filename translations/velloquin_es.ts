@@ -1755,7 +1755,7 @@ Pulse «Aplicar» para añadir la palabra en ese lugar.</translation>
     </message>
     <message>
         <source>S&amp;tore Word in the List</source>
-        <translation>&amp;Guardar la palabra en la lista</translation>
+        <translation>Guardar la pala&amp;bra en la lista</translation>
     </message>
     <message>
         <source>Re&amp;move Word from the List</source>

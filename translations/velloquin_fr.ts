@@ -1759,7 +1759,7 @@ Cliquez sur « Valider » pour ajouter le mot à cet endroit.</translation>
     </message>
     <message>
         <source>Re&amp;move Word from the List</source>
-        <translation>&amp;Retirer le mot de la liste</translation>
+        <translation>Retirer le &amp;mot de la liste</translation>
     </message>
     <message>
         <source>Search for &amp;Places for the Word</source>
