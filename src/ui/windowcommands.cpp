@@ -7,6 +7,7 @@
 #include "filecommands.h"
 #include "helpcommands.h"
 #include "interchangecommands.h"
+#include "language.h"
 #include "printcommands.h"
 #include "wordexportflow.h"
 
@@ -17,7 +18,7 @@ QList<WindowCommand> windowCommands(const CommandContext &context)
     QList<WindowCommand> commands;
     for (const CommandGroup group :
          {fileCommands, editCommands, interchangeCommands, printCommandGroup, exportCommands,
-          wordExportCommands, helpCommands})
+          wordExportCommands, helpCommands, languageCommands})
         commands += group(context);
     return commands;
 }
