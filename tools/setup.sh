@@ -8,6 +8,8 @@ mode=${1:-run}
 packages=(
     cmake ninja-build g++                # build tools
     qt6-base-dev                         # Qt 6 Core, Gui, Widgets, PrintSupport, Test
+    qt6-tools-dev qt6-l10n-tools         # Qt Linguist's CMake functions, lupdate and lrelease
+    qt6-translations-l10n                # Qt's own translations of standard buttons and dialogs
     libzip-dev                           # zip container of the .docx export
     libbenchmark-dev                     # benchmarks under bench/
     fonts-dejavu-core                    # a font for drawing when no other is installed

@@ -3,12 +3,15 @@
 #include "agreementwindow.h"
 #include "commandline.h"
 #include "dialogs.h"
+#include "language.h"
+#include "languagesetting.h"
 #include "mainwindow.h"
 #include "pictures.h"
 #include "startup.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -34,6 +37,10 @@ int main(int argc, char *argv[])
     options.documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     options.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     options.dialogs = &dialogs;
+    options.chooseLanguage = [](const AppPaths &paths) {
+        useWindowLanguage(
+            languageFor(readLanguageSetting(paths.settingsFile), QLocale::system().uiLanguages()));
+    };
     options.agree = [] { return AgreementWindow::ask(); };
     options.file = file;
     options.startAnotherWindow = [] {

@@ -285,7 +285,7 @@ ColorPalettePopup::ColorPalettePopup(const Options &options, QWidget *parent)
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(11);
     setFont(f);
-    setAccessibleName(QStringLiteral("Color Palette"));
+    setAccessibleName(tr("Color Palette"));
     layoutCells();
     setFixedSize(PaletteWidth, m_height);
 }
@@ -385,18 +385,18 @@ QString ColorPalettePopup::cellName(int cell) const
 {
     switch (cell) {
     case DefaultCell:
-        return QStringLiteral("Default");
+        return tr("Default");
     case NormalCell:
-        return QStringLiteral("Normal Colors");
+        return tr("Normal Colors");
     case SystemCell:
-        return QStringLiteral("System Colors");
+        return tr("System Colors");
     case MoreColorsCell:
-        return QStringLiteral("Show Color Dialog");
+        return tr("Show Color Dialog");
     default:
         break;
     }
     if (cell >= FirstCustomCell && cell <= LastCustomCell)
-        return QStringLiteral("Custom Color %1").arg(cell - FirstCustomCell + 1);
+        return tr("Custom Color %1").arg(cell - FirstCustomCell + 1);
     if (cell >= FirstGridCell && cell <= LastGridCell && m_mode == Mode::System)
         return systemColourName(cell - FirstGridCell);
     return QString();
@@ -719,8 +719,8 @@ void ColorPalettePopup::drawCell(QPainter &painter, int cell) const
     } else if (cell <= LastCustomCell) {
         framedSwatch(painter, r.adjusted(2, 2, -2, -2), cellColor(cell));
     } else {
-        const QString caption = cell == NormalCell   ? QStringLiteral("Normal")
-                                : cell == SystemCell ? QStringLiteral("System")
+        const QString caption = cell == NormalCell   ? tr("Normal")
+                                : cell == SystemCell ? tr("System")
                                                      : m_options.moreColorsCaption;
         painter.setPen(sys(18));
         painter.drawText(pressed ? r.translated(1, 1) : r, Qt::AlignCenter | Qt::TextSingleLine,

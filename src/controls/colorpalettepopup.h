@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -22,8 +23,9 @@ struct ColorPaletteOptions
 {
     QColor defaultColor{255, 255, 255};
     QColor currentColor{255, 255, 255}; // where the colour dialog starts
-    QString defaultCaption = QStringLiteral("Default");
-    QString moreColorsCaption = QStringLiteral("More Colors...");
+    QString defaultCaption = QCoreApplication::translate("Velloquin::ColorPalettePopup", "Default");
+    QString moreColorsCaption =
+        QCoreApplication::translate("Velloquin::ColorPalettePopup", "More Colors...");
     bool showDefault = true;
     bool showCustomColors = true;
     bool showMoreColors = true;

@@ -78,7 +78,7 @@ QColor StyledProgressBar::blend(const QColor &c, const QColor &d, int k)
 QString StyledProgressBar::text() const
 {
     if (m_look == Look::Searching)
-        return QStringLiteral("Searching..");
+        return tr("Searching..");
     const double shown = double(m_value) * m_max / 100.0;
     return QString::number(shown, 'g', QLocale::FloatingPointShortest) + QStringLiteral(" %");
 }

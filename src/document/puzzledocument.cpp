@@ -56,10 +56,11 @@ private:
 
 namespace {
 
-// How a step names a word: as the grid shows it.
-QString stepText(const char *action, const QString &word)
+// How a step names a word: as the grid shows it. The step's text ("Place %1") is marked
+// where it is named and translated here.
+QString stepText(const char *step, const QString &word)
 {
-    return QStringLiteral("%1 %2").arg(QLatin1String(action), upperCaseWord(word.trimmed()));
+    return Message::tr(step).arg(upperCaseWord(word.trimmed()));
 }
 
 } // namespace
@@ -134,7 +135,8 @@ Result<> PuzzleDocument::placeWord(int x, int y, Direction orientation, const QS
     const Result<> added =
         Velloquin::placeWord(puzzle, stored, qint16(x), qint16(y), orientation, word, clue);
     if (added)
-        applyEdit(std::move(puzzle), std::move(stored), stepText("Place", word));
+        applyEdit(std::move(puzzle), std::move(stored),
+                  stepText(QT_TRANSLATE_NOOP("Velloquin::Message", "Place %1"), word));
     return added;
 }
 
@@ -143,7 +145,8 @@ Result<> PuzzleDocument::replaceWord(qint16 index, const QString &answer, const 
     CrosswordData puzzle = m_puzzle;
     const Result<> replaced = Velloquin::replaceWord(puzzle, index, answer, clue);
     if (replaced)
-        applyEdit(std::move(puzzle), m_stored, stepText("Update", answer));
+        applyEdit(std::move(puzzle), m_stored,
+                  stepText(QT_TRANSLATE_NOOP("Velloquin::Message", "Update %1"), answer));
     return replaced;
 }
 
@@ -153,7 +156,7 @@ void PuzzleDocument::changeClue(qint16 index, const QString &clue)
         return;
     CrosswordData puzzle = m_puzzle;
     puzzle.words[index].clue = clue;
-    applyEdit(std::move(puzzle), m_stored, QStringLiteral("Change Clue"));
+    applyEdit(std::move(puzzle), m_stored, Message::tr("Change Clue"));
 }
 
 StoreWordCheck PuzzleDocument::deleteWord(qint16 index, const QString &keepWord,
@@ -167,7 +170,8 @@ StoreWordCheck PuzzleDocument::deleteWord(qint16 index, const QString &keepWord,
         return StoreWordCheck::AlreadyUsed;
     ExtraWords stored = m_stored;
     const StoreWordCheck check = Velloquin::storeWord(stored, puzzle, keepWord, keepClue);
-    applyEdit(std::move(puzzle), std::move(stored), stepText("Delete", deleted));
+    applyEdit(std::move(puzzle), std::move(stored),
+              stepText(QT_TRANSLATE_NOOP("Velloquin::Message", "Delete %1"), deleted));
     return check;
 }
 
@@ -176,7 +180,7 @@ Result<> PuzzleDocument::movePuzzle(MoveDirection direction)
     CrosswordData puzzle = m_puzzle;
     const Result<> moved = moveWords(puzzle, MoveDirection(direction));
     if (moved)
-        applyEdit(std::move(puzzle), m_stored, QStringLiteral("Move Puzzle"));
+        applyEdit(std::move(puzzle), m_stored, Message::tr("Move Puzzle"));
     return moved;
 }
 
@@ -189,8 +193,7 @@ void PuzzleDocument::changeProperties(const QString &title, const QString &topic
     const bool resize = width != puzzle.width || height != puzzle.height;
     if (resize)
         resizeCrossword(puzzle, width, height);
-    applyEdit(std::move(puzzle), m_stored,
-              resize ? QStringLiteral("Resize") : QStringLiteral("Change"));
+    applyEdit(std::move(puzzle), m_stored, resize ? Message::tr("Resize") : Message::tr("Change"));
 }
 
 Result<> PuzzleDocument::trimGrid()
@@ -199,13 +202,13 @@ Result<> PuzzleDocument::trimGrid()
     if (!trimmed)
         return Result<>::refused(trimmed.message());
     if (!(trimmed.value() == m_puzzle))
-        applyEdit(trimmed.value(), m_stored, QStringLiteral("Trim Grid to Words"));
+        applyEdit(trimmed.value(), m_stored, Message::tr("Trim Grid to Words"));
     return Result<>::success();
 }
 
 void PuzzleDocument::replaceLayout(const CrosswordData &puzzle, const ExtraWords &stored)
 {
-    applyEdit(puzzle, stored, QStringLiteral("Generate"));
+    applyEdit(puzzle, stored, Message::tr("Generate"));
 }
 
 StoreWordCheck PuzzleDocument::storeWord(const QString &word, const QString &clue)
@@ -213,7 +216,8 @@ StoreWordCheck PuzzleDocument::storeWord(const QString &word, const QString &clu
     ExtraWords stored = m_stored;
     const StoreWordCheck check = Velloquin::storeWord(stored, m_puzzle, word, clue);
     if (check == StoreWordCheck::Stored)
-        applyEdit(m_puzzle, std::move(stored), stepText("Store", word));
+        applyEdit(m_puzzle, std::move(stored),
+                  stepText(QT_TRANSLATE_NOOP("Velloquin::Message", "Store %1"), word));
     return check;
 }
 
@@ -222,7 +226,8 @@ bool PuzzleDocument::removeStoredWord(const QString &word)
     ExtraWords stored = m_stored;
     if (!Velloquin::removeStoredWord(stored, word))
         return false;
-    applyEdit(m_puzzle, std::move(stored), stepText("Remove", word));
+    applyEdit(m_puzzle, std::move(stored),
+              stepText(QT_TRANSLATE_NOOP("Velloquin::Message", "Remove %1"), word));
     return true;
 }
 
@@ -234,7 +239,7 @@ Result<> PuzzleDocument::importWordList(const QString &path, WordList *list)
     *list = std::move(read).value();
     ExtraWords stored = m_stored;
     appendToExtraWords(stored, *list);
-    applyEdit(m_puzzle, std::move(stored), QStringLiteral("Import Word List"));
+    applyEdit(m_puzzle, std::move(stored), Message::tr("Import Word List"));
     return Result<>::success();
 }
 

@@ -38,7 +38,7 @@ Result<RecoveredPuzzle> readRecoveryCopy(const QString &path)
     const FileContent file = readRegularFile(path, ProfileFile::MaxFileSize);
     if (!file.ok())
         return refusal(
-            QStringLiteral("The recovery copy %1 could not be read.\n%2").arg(path, file.reason));
+            Message::tr("The recovery copy %1 could not be read.\n%2").arg(path, file.reason));
     const QByteArray &bytes = file.bytes;
     Result<CrosswordFileContent> loaded =
         loadCrosswordBytes(bytes, QFileInfo(path).fileName(), DefaultGridSize, DefaultGridSize);
@@ -53,8 +53,8 @@ Result<RecoveredPuzzle> readRecoveryCopy(const QString &path)
         words << w.word;
     for (const QString &word : std::as_const(words)) {
         if (const std::optional<QChar> bad = firstControlCharacter(word))
-            return refusal(QStringLiteral("The recovery copy %1 holds a word with the control "
-                                          "character %2.")
+            return refusal(Message::tr("The recovery copy %1 holds a word with the control "
+                                       "character %2.")
                                .arg(path, characterCode(*bad)));
     }
     RecoveredPuzzle recovered;
@@ -81,7 +81,7 @@ QString setRecoveryCopyAside(const QString &path)
 QString recoveredPuzzleName(const RecoveredPuzzle &recovered)
 {
     if (recovered.fileName.isEmpty())
-        return QStringLiteral("an untitled puzzle");
+        return Message::tr("an untitled puzzle");
     return QFileInfo(recovered.fileName).fileName();
 }
 

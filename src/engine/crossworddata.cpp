@@ -57,13 +57,13 @@ namespace {
 
 QString fitText(const QString &word, qint16 x, qint16 y)
 {
-    return QStringLiteral("The word '%1' will not fit at (%2,%3).").arg(word).arg(x).arg(y);
+    return Message::tr("The word '%1' will not fit at (%2,%3).").arg(word).arg(x).arg(y);
 }
 
 Result<> interferes()
 {
-    return Result<>::refused(QStringLiteral("Add Word Error"),
-                             QStringLiteral("This word would interfere with another word."),
+    return Result<>::refused(Message::tr("Add Word Error"),
+                             Message::tr("This word would interfere with another word."),
                              Icon::Error);
 }
 
@@ -93,10 +93,10 @@ Result<> checkPlacement(const CrosswordData &puzzle, qint16 x, qint16 y, const Q
     if (const std::optional<QChar> bad = firstControlCharacter(word))
         return Result<>::refused(controlCharacterMessage(*bad));
     if (!wordFitsGrid(x, y, length, orientation, puzzle.width, puzzle.height)) {
-        return Result<>::refused(QStringLiteral("Error"),
+        return Result<>::refused(Message::tr("Error"),
                                  fitText(word, x, y) + QLatin1Char('\n') +
-                                     QStringLiteral("Either the word is too long or the "
-                                                    "coordinates are invalid."),
+                                     Message::tr("Either the word is too long or the "
+                                                 "coordinates are invalid."),
                                  Icon::Error);
     }
     const CellGrid grid = buildCellGrid(puzzle);
@@ -114,9 +114,9 @@ Result<> checkPlacement(const CrosswordData &puzzle, qint16 x, qint16 y, const Q
         else
             refused = grid.isLetter(sx, sy - 1) || grid.isLetter(sx, sy + 1);
         if (refused) {
-            return Result<>::refused(QStringLiteral("Add Word Error"),
+            return Result<>::refused(Message::tr("Add Word Error"),
                                      fitText(word, x, y) + QLatin1Char('\n') +
-                                         QStringLiteral("The shared letters do not match."),
+                                         Message::tr("The shared letters do not match."),
                                      Icon::Error);
         }
     }
@@ -174,10 +174,10 @@ QString replaceLineBreaks(const QString &text, QStringView lineBreak)
 
 Message storedWordsFullMessage()
 {
-    return Message{QStringLiteral("Too Many Words"),
-                   QStringLiteral("The list already holds %1 stored words, as many as a puzzle "
-                                  "file can keep.\nPlace or remove some words before storing "
-                                  "more.")
+    return Message{Message::tr("Too Many Words"),
+                   Message::tr("The list already holds %1 stored words, as many as a puzzle "
+                               "file can keep.\nPlace or remove some words before storing "
+                               "more.")
                        .arg(kMaxWordIndex),
                    Icon::Information};
 }

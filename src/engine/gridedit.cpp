@@ -46,7 +46,7 @@ namespace {
 
 Result<> cantMove(const QString &text)
 {
-    return Result<>::refused(QStringLiteral("Can't move"), text, Icon::Warning);
+    return Result<>::refused(Message::tr("Can't move"), text, Icon::Warning);
 }
 
 int lastColumn(const GridWord &w)
@@ -70,24 +70,24 @@ Result<> moveWords(CrosswordData &puzzle, MoveDirection direction)
     switch (direction) {
     case MoveDirection::Left:
         if (any([](const GridWord &w) { return w.x == 0; }))
-            return cantMove(QStringLiteral("Sorry the crossword can't be moved left because a "
-                                           "word is using the x-coordinate zero"));
+            return cantMove(Message::tr("Sorry the crossword can't be moved left because a "
+                                        "word is using the x-coordinate zero"));
         break;
     case MoveDirection::Right:
         if (any([&](const GridWord &w) { return lastColumn(w) == puzzle.width - 1; }))
-            return cantMove(QStringLiteral("Sorry the crossword can't be moved right because a "
-                                           "word is using the x-coordinate %1")
+            return cantMove(Message::tr("Sorry the crossword can't be moved right because a "
+                                        "word is using the x-coordinate %1")
                                 .arg(puzzle.width - 1));
         break;
     case MoveDirection::Up:
         if (any([](const GridWord &w) { return w.y == 0; }))
-            return cantMove(QStringLiteral("Sorry the crossword can't be moved up because a "
-                                           "word is using the y-coordinate zero"));
+            return cantMove(Message::tr("Sorry the crossword can't be moved up because a "
+                                        "word is using the y-coordinate zero"));
         break;
     case MoveDirection::Down:
         if (any([&](const GridWord &w) { return lastRow(w) == puzzle.height - 1; }))
-            return cantMove(QStringLiteral("Sorry the crossword can't be moved down because a "
-                                           "word is using the y-coordinate %1")
+            return cantMove(Message::tr("Sorry the crossword can't be moved down because a "
+                                        "word is using the y-coordinate %1")
                                 .arg(puzzle.height - 1));
         break;
     }
@@ -134,9 +134,9 @@ Result<> removeWordAt(CrosswordData &puzzle, qsizetype target)
     if (puzzle.isEmpty && target == 0)
         return Result<>::success();
     if (puzzle.isEmpty || target < 0 || target >= puzzle.words.size()) {
-        return Result<>::refused(QStringLiteral("Delete Word Error"),
-                                 QStringLiteral("Error deleting word:\nSubscript out of range\n"
-                                                "Error number 9"),
+        return Result<>::refused(Message::tr("Delete Word Error"),
+                                 Message::tr("Error deleting word:\nSubscript out of range\n"
+                                             "Error number 9"),
                                  Icon::Information);
     }
     puzzle.words.removeAt(target);
@@ -180,8 +180,8 @@ Result<CrosswordData> trimToWords(const CrosswordData &puzzle)
 {
     if (puzzle.isEmpty)
         return Result<CrosswordData>::refused(
-            QStringLiteral("Trim Grid to Words"),
-            QStringLiteral("There are no words on the grid to trim it to."), Icon::Information);
+            Message::tr("Trim Grid to Words"),
+            Message::tr("There are no words on the grid to trim it to."), Icon::Information);
     CrosswordData trimmed = cropToWords(puzzle);
     trimmed.width = qMax(qint16(kMinGridSide), trimmed.width);
     trimmed.height = qMax(qint16(kMinGridSide), trimmed.height);

@@ -213,25 +213,25 @@ bool hasStoredWords(const ExtraWords &extra)
 
 Message noWordsMessage()
 {
-    return Message{QStringLiteral("No Words"),
-                   QStringLiteral("There are no words in the grid or the dropdown word list.\n"
-                                  "Please enter some words before generating a crossword."),
+    return Message{Message::tr("No Words"),
+                   Message::tr("There are no words in the grid or the dropdown word list.\n"
+                               "Please enter some words before generating a crossword."),
                    Icon::Information};
 }
 
 Message generateErrorMessage()
 {
-    return Message{QStringLiteral("Generate Error"),
-                   QStringLiteral("There was a problem generating the crossword.\n"
-                                  "You may need to increase the grid size or just try again."),
+    return Message{Message::tr("Generate Error"),
+                   Message::tr("There was a problem generating the crossword.\n"
+                               "You may need to increase the grid size or just try again."),
                    Icon::Information};
 }
 
 Message wordTooBigMessage()
 {
-    return Message{QStringLiteral("Word too big"),
-                   QStringLiteral("One of the words in your list is too big, please increase "
-                                  "your grid size."),
+    return Message{Message::tr("Word too big"),
+                   Message::tr("One of the words in your list is too big, please increase "
+                               "your grid size."),
                    Icon::Information};
 }
 

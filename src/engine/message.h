@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstddef>
@@ -21,6 +22,11 @@ struct Message
     Icon icon = Icon::None;
 
     friend bool operator==(const Message &, const Message &) = default;
+
+    // The texts of the messages the lower layers make, in the language the program speaks:
+    // the window installs its catalogues before it starts, the command line none, so
+    // there they stay in English.
+    Q_DECLARE_TR_FUNCTIONS(Velloquin::Message)
 };
 
 // Outcome of an operation that may refuse: on success the value it made (nothing for

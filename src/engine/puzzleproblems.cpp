@@ -92,29 +92,28 @@ PuzzleProblems dropBlankWordsAndFindProblems(CrosswordData &puzzle)
 Message puzzleProblemsMessage(const PuzzleProblems &problems, const QString &fileName)
 {
     QStringList lines;
-    lines << QStringLiteral("The crossword file \"%1\" looks damaged.").arg(fileName);
+    lines << Message::tr("The crossword file \"%1\" looks damaged.").arg(fileName);
     if (problems.outside > 0)
-        lines << count(problems.outside, QStringLiteral("word lies partly outside the grid."),
-                       QStringLiteral("words lie partly outside the grid."));
+        lines << count(problems.outside, Message::tr("word lies partly outside the grid."),
+                       Message::tr("words lie partly outside the grid."));
     if (problems.clashing > 0)
-        lines << count(problems.clashing, QStringLiteral("word clashes with a crossing word."),
-                       QStringLiteral("words clash with crossing words."));
+        lines << count(problems.clashing, Message::tr("word clashes with a crossing word."),
+                       Message::tr("words clash with crossing words."));
     if (problems.overlapping > 0)
         lines << count(problems.overlapping,
-                       QStringLiteral("word overlaps a word running the same way."),
-                       QStringLiteral("words overlap words running the same way."));
+                       Message::tr("word overlaps a word running the same way."),
+                       Message::tr("words overlap words running the same way."));
     if (problems.notLetters > 0)
         lines << count(problems.notLetters,
-                       QStringLiteral("word holds characters that are not letters."),
-                       QStringLiteral("words hold characters that are not letters."));
+                       Message::tr("word holds characters that are not letters."),
+                       Message::tr("words hold characters that are not letters."));
     if (problems.outside > 0 || problems.clashing > 0 || problems.overlapping > 0 ||
         problems.notLetters > 0)
-        lines << QStringLiteral("They were kept as they were; check them before saving.");
+        lines << Message::tr("They were kept as they were; check them before saving.");
     if (problems.blank > 0)
-        lines << count(problems.blank, QStringLiteral("entry without a word was dropped."),
-                       QStringLiteral("entries without a word were dropped."));
-    return Message{QStringLiteral("Damaged Crossword"), lines.join(QLatin1Char('\n')),
-                   Icon::Warning};
+        lines << count(problems.blank, Message::tr("entry without a word was dropped."),
+                       Message::tr("entries without a word were dropped."));
+    return Message{Message::tr("Damaged Crossword"), lines.join(QLatin1Char('\n')), Icon::Warning};
 }
 
 } // namespace Velloquin

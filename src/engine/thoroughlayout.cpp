@@ -768,8 +768,8 @@ LayoutQuality measureLayout(const CrosswordData &puzzle)
 
 QString partialLayoutQuestion(int placed, int total)
 {
-    return QStringLiteral("Only %1 of %2 words fit in this grid. Place these %1 words and keep "
-                          "the others in the word list?")
+    return Message::tr("Only %1 of %2 words fit in this grid. Place these %1 words and keep "
+                       "the others in the word list?")
         .arg(placed)
         .arg(total);
 }

@@ -7,14 +7,19 @@ namespace Velloquin {
 
 namespace {
 
-const Message WordTooSmall{QStringLiteral("Word too small"),
-                           QStringLiteral("Sorry but you cannot add a word with less than 3 "
-                                          "characters."),
-                           Icon::Error};
-const Message WordLengthError{QStringLiteral("Word Legth Error"),
-                              QStringLiteral("Sorry, the mimimum leghth for a word is 3 "
-                                             "characters."),
-                              Icon::Information};
+// Made when refused, so that they speak the window's language.
+Message wordTooSmall()
+{
+    return {Message::tr("Word too small"),
+            Message::tr("Sorry but you cannot add a word with less than 3 characters."),
+            Icon::Error};
+}
+Message wordLengthError()
+{
+    return {Message::tr("Word Legth Error"),
+            Message::tr("Sorry, the mimimum leghth for a word is 3 characters."),
+            Icon::Information};
+}
 
 } // namespace
 
@@ -51,7 +56,7 @@ QString typedWord(QStringView text)
 
 Message noWordEnteredMessage()
 {
-    return {QStringLiteral("No Word Entered"), QStringLiteral("Please enter a word to add."),
+    return {Message::tr("No Word Entered"), Message::tr("Please enter a word to add."),
             Icon::Error};
 }
 
@@ -72,10 +77,10 @@ Result<> replaceWord(CrosswordData &puzzle, qint16 index, const QString &answer,
                      const QString &clue)
 {
     if (puzzle.isEmpty || index < 0 || index >= puzzle.words.size())
-        return Result<>::refused(QStringLiteral("Error"), QStringLiteral("There is no such word."),
+        return Result<>::refused(Message::tr("Error"), Message::tr("There is no such word."),
                                  Icon::Error);
     if (answer.size() < kMinWordLength)
-        return Result<>::refused(WordTooSmall);
+        return Result<>::refused(wordTooSmall());
     const QString upper = upperCaseWord(answer);
     const GridWord &old = puzzle.words.at(index);
     CrosswordData check = puzzle;
@@ -120,9 +125,9 @@ int replaceLoneSurrogates(QString &text)
 
 Message controlCharacterMessage(QChar c)
 {
-    return Message{QStringLiteral("Add Word Error"),
-                   QStringLiteral("The word holds the control character %1, which no square "
-                                  "can show.")
+    return Message{Message::tr("Add Word Error"),
+                   Message::tr("The word holds the control character %1, which no square "
+                               "can show.")
                        .arg(characterCode(c)),
                    Icon::Error};
 }
@@ -151,11 +156,11 @@ StoreWordCheck storeWord(ExtraWords &stored, const CrosswordData &puzzle, const 
 Message storeWordRefusal(StoreWordCheck check)
 {
     if (check == StoreWordCheck::ControlCharacter)
-        return Message{QStringLiteral("Add Word Error"),
-                       QStringLiteral("The word or its clue holds a control character, which "
-                                      "cannot be shown."),
+        return Message{Message::tr("Add Word Error"),
+                       Message::tr("The word or its clue holds a control character, which "
+                                   "cannot be shown."),
                        Icon::Error};
-    return check == StoreWordCheck::Full ? storedWordsFullMessage() : WordLengthError;
+    return check == StoreWordCheck::Full ? storedWordsFullMessage() : wordLengthError();
 }
 
 bool removeStoredWord(ExtraWords &stored, const QString &word)

@@ -18,8 +18,9 @@ namespace {
 
 Result<> refuse(const QString &problem)
 {
-    return Result<>::refused(kWebPageErrorTitle,
-                             QStringLiteral("The puzzle cannot be written as a web page.") +
+    // The title is the catalogues' "Export Error", which the other exports mark.
+    return Result<>::refused(Message::tr(kWebPageErrorTitle.toUtf8().constData()),
+                             Message::tr("The puzzle cannot be written as a web page.") +
                                  QLatin1Char('\n') + problem,
                              Icon::Error);
 }
@@ -99,26 +100,26 @@ QString escapedLines(const QString &text)
 Result<> checkSolvable(const CrosswordData &puzzle, const CellGrid &grid)
 {
     if (puzzle.isEmpty)
-        return refuse(QStringLiteral("It has no words."));
+        return refuse(Message::tr("It has no words."));
     for (const GridWord &w : puzzle.words) {
         const QString where = at(w.x, w.y);
         if (w.orientation != Direction::Across && w.orientation != Direction::Down)
             return refuse(
-                QStringLiteral("The word '%1' at %2 has no direction.").arg(w.answer, where));
+                Message::tr("The word '%1' at %2 has no direction.").arg(w.answer, where));
         if (w.length() == 0)
-            return refuse(QStringLiteral("A word at %1 has no letters.").arg(where));
+            return refuse(Message::tr("A word at %1 has no letters.").arg(where));
         if (!wordFitsGrid(w.x, w.y, w.length(), w.orientation, puzzle.width, puzzle.height))
-            return refuse(QStringLiteral("The word '%1' at %2 does not lie inside the grid.")
+            return refuse(Message::tr("The word '%1' at %2 does not lie inside the grid.")
                               .arg(w.answer, where));
         for (int k = 0; k < w.length(); ++k) {
             const QChar c = w.answer.at(k);
             if (!typable(c))
-                return refuse(QStringLiteral("The word '%1' at %2 holds a character that cannot "
-                                             "be typed into a square.")
+                return refuse(Message::tr("The word '%1' at %2 holds a character that cannot "
+                                          "be typed into a square.")
                                   .arg(w.answer, where));
             if (grid.at(w.squareX(k), w.squareY(k)) != c.toUpper())
-                return refuse(QStringLiteral("The word '%1' at %2 and a crossing word have "
-                                             "different letters at %3.")
+                return refuse(Message::tr("The word '%1' at %2 and a crossing word have "
+                                          "different letters at %3.")
                                   .arg(w.answer, where, at(w.squareX(k), w.squareY(k))));
         }
     }
@@ -184,8 +185,8 @@ Result<QByteArray> webPageBytes(const CrosswordData &original, const WebPageOpti
 {
     const WebPageTexts *texts = webPageTexts(options.language);
     if (!texts)
-        return refuse(QStringLiteral("The page cannot be written in the language '%1'.")
-                          .arg(options.language));
+        return refuse(
+            Message::tr("The page cannot be written in the language '%1'.").arg(options.language));
     const auto say = [](const char *utf8) { return escaped(QString::fromUtf8(utf8)); };
     CrosswordData puzzle = original;
     numberSquares(puzzle);
@@ -200,7 +201,7 @@ Result<QByteArray> webPageBytes(const CrosswordData &original, const WebPageOpti
     const QString css = resourceText(QStringLiteral(":/webpage/page.css"));
     const QString script = resourceText(QStringLiteral(":/webpage/page.js"));
     if (css.isEmpty() || script.isEmpty())
-        return refuse(QStringLiteral("The page's style or script is missing from the program."));
+        return refuse(Message::tr("The page's style or script is missing from the program."));
 
     // The clue order: across words, then down words, each by square number.
     QList<int> order;
@@ -416,8 +417,8 @@ Result<> writeWebPage(const QString &path, const CrosswordData &puzzle,
         return Result<>::refused(made.message());
     if (const auto failure = writeFileSafely(path, made.value()))
         return Result<>::refused(
-            kWebPageErrorTitle,
-            QStringLiteral("Could not write %1:").arg(QDir::toNativeSeparators(path)) +
+            Message::tr(kWebPageErrorTitle.toUtf8().constData()),
+            Message::tr("Could not write %1:").arg(QDir::toNativeSeparators(path)) +
                 QLatin1Char('\n') + *failure,
             Icon::Error);
     return Result<>::success();

@@ -25,8 +25,8 @@ quint64 startKey(int x, int y, Direction orientation)
 
 Result<> refuse(const QString &formatName, const QString &problem)
 {
-    return Result<>::refused(QStringLiteral("Export Error"),
-                             QStringLiteral("The puzzle cannot be written as %1.").arg(formatName) +
+    return Result<>::refused(Message::tr("Export Error"),
+                             Message::tr("The puzzle cannot be written as %1.").arg(formatName) +
                                  QLatin1Char('\n') + problem,
                              Icon::Error);
 }
@@ -71,33 +71,33 @@ QList<GridEntry> deriveEntries(const CellGrid &grid)
 Result<> checkWordsAreEntries(const CrosswordData &puzzle, const QString &formatName)
 {
     if (puzzle.isEmpty)
-        return refuse(formatName, QStringLiteral("It has no words."));
+        return refuse(formatName, Message::tr("It has no words."));
     const CellGrid grid = buildCellGrid(puzzle);
     QHash<quint64, int> wordAt; // start key -> index in Words
     for (qsizetype i = 0; i < puzzle.words.size(); ++i) {
         const GridWord &w = puzzle.words.at(i);
         const QString where = at(w.x, w.y) + QLatin1Char(' ') + orientationName(w.orientation);
         if (w.orientation != Direction::Across && w.orientation != Direction::Down)
-            return refuse(formatName, QStringLiteral("The word '%1' at %2 has no direction.")
-                                          .arg(w.answer, at(w.x, w.y)));
+            return refuse(
+                formatName,
+                Message::tr("The word '%1' at %2 has no direction.").arg(w.answer, at(w.x, w.y)));
         if (w.length() < 2)
-            return refuse(formatName,
-                          QStringLiteral("The word '%1' at %2 has fewer than two letters.")
-                              .arg(w.answer, where));
+            return refuse(formatName, Message::tr("The word '%1' at %2 has fewer than two letters.")
+                                          .arg(w.answer, where));
         if (!wordFitsGrid(w.x, w.y, w.length(), w.orientation, puzzle.width, puzzle.height))
-            return refuse(formatName, QStringLiteral("The word '%1' at %2 does not lie inside "
-                                                     "the grid.")
+            return refuse(formatName, Message::tr("The word '%1' at %2 does not lie inside "
+                                                  "the grid.")
                                           .arg(w.answer, where));
         for (int k = 0; k < w.length(); ++k) {
             if (grid.at(w.squareX(k), w.squareY(k)) != w.answer.at(k).toUpper())
                 return refuse(formatName,
-                              QStringLiteral("The word '%1' at %2 and a crossing word have "
-                                             "different letters at %3.")
+                              Message::tr("The word '%1' at %2 and a crossing word have "
+                                          "different letters at %3.")
                                   .arg(w.answer, where, at(w.squareX(k), w.squareY(k))));
         }
         const quint64 key = startKey(w.x, w.y, w.orientation);
         if (wordAt.contains(key))
-            return refuse(formatName, QStringLiteral("Two words start at %1.").arg(where));
+            return refuse(formatName, Message::tr("Two words start at %1.").arg(where));
         wordAt.insert(key, int(i));
     }
 
@@ -107,13 +107,13 @@ Result<> checkWordsAreEntries(const CrosswordData &puzzle, const QString &format
         const QString where = at(e.x, e.y) + QLatin1Char(' ') + orientationName(e.orientation);
         const auto found = wordAt.constFind(key);
         if (found == wordAt.constEnd())
-            return refuse(formatName, QStringLiteral("The letters '%1' at %2 form a run that "
-                                                     "is not one of its words.")
+            return refuse(formatName, Message::tr("The letters '%1' at %2 form a run that "
+                                                  "is not one of its words.")
                                           .arg(e.text, where));
         const GridWord &w = puzzle.words.at(*found);
         if (w.length() != e.length)
-            return refuse(formatName, QStringLiteral("The word '%1' at %2 runs into other "
-                                                     "letters: the grid reads '%3' there.")
+            return refuse(formatName, Message::tr("The word '%1' at %2 runs into other "
+                                                  "letters: the grid reads '%3' there.")
                                           .arg(w.answer, where, e.text));
         matched.insert(key);
     }
@@ -121,7 +121,7 @@ Result<> checkWordsAreEntries(const CrosswordData &puzzle, const QString &format
     for (const GridWord &w : puzzle.words) {
         if (!matched.contains(startKey(w.x, w.y, w.orientation)))
             return refuse(formatName,
-                          QStringLiteral("The word '%1' at %2 %3 runs into other letters.")
+                          Message::tr("The word '%1' at %2 %3 runs into other letters.")
                               .arg(w.answer, at(w.x, w.y), orientationName(w.orientation)));
     }
     return Result<>::success();
@@ -135,8 +135,8 @@ QString displayPath(const QString &path)
 Result<> saveExportFile(const QString &path, const QByteArray &bytes)
 {
     if (const std::optional<QString> reason = writeFileSafely(path, bytes)) {
-        return Result<>::refused(QStringLiteral("Export Error"),
-                                 QStringLiteral("Could not write %1:").arg(displayPath(path)) +
+        return Result<>::refused(Message::tr("Export Error"),
+                                 Message::tr("Could not write %1:").arg(displayPath(path)) +
                                      QLatin1Char('\n') + *reason,
                                  Icon::Error);
     }

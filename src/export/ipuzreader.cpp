@@ -177,8 +177,8 @@ Problem readCell(const QJsonValue &raw, const QJsonValue &block, const QJsonValu
         const bool styled = (style.isObject() && !style.toObject().isEmpty()) ||
                             (style.isString() && !style.toString().isEmpty());
         if (styled)
-            return QStringLiteral("The square at %1 has a style (such as a circle or shading), "
-                                  "which the program cannot show.")
+            return Message::tr("The square at %1 has a style (such as a circle or shading), "
+                               "which the program cannot show.")
                 .arg(square(x, y));
         value = o.contains(QLatin1String("cell")) ? o.value(QLatin1String("cell")) : empty;
     }
@@ -198,8 +198,8 @@ Problem readCell(const QJsonValue &raw, const QJsonValue &block, const QJsonValu
         cell->label = int(n);
         return {};
     }
-    return QStringLiteral("The square at %1 is labelled '%2'; the program numbers its squares "
-                          "1, 2, 3 and so on.")
+    return Message::tr("The square at %1 is labelled '%2'; the program numbers its squares "
+                       "1, 2, 3 and so on.")
         .arg(square(x, y), jsonText(value));
 }
 
@@ -211,10 +211,10 @@ Problem readLetter(const QJsonValue &raw, int x, int y, QChar *letter)
         value = raw.toObject().value(QLatin1String("value"));
     const QString text = value.isString() ? value.toString().trimmed() : QString();
     if (text.isEmpty() || text == QLatin1String("#"))
-        return QStringLiteral("The white square at %1 has no solution letter.").arg(square(x, y));
+        return Message::tr("The white square at %1 has no solution letter.").arg(square(x, y));
     if (text.size() != 1 || text.at(0).isSurrogate())
-        return QStringLiteral("The square at %1 holds '%2'; the program keeps one letter per "
-                              "square.")
+        return Message::tr("The square at %1 holds '%2'; the program keeps one letter per "
+                           "square.")
             .arg(square(x, y), text);
     *letter = upperCaseWord(text).at(0);
     return {};
@@ -252,10 +252,10 @@ Problem checkFreeformReading(const CellGrid &letters, const QList<GridEntry> &en
         for (int x = 0; x + 1 < letters.width(); ++x) {
             if (letters.isLetter(x, y) && letters.isLetter(x + 1, y) &&
                 letters.isLetter(x, y + 1) && letters.isLetter(x + 1, y + 1))
-                return QStringLiteral("The white squares from %1 to %2 form a block of four "
-                                      "letters. The program keeps words apart (no parallel "
-                                      "words side by side), so this grid has no reading as "
-                                      "its kind of puzzle.")
+                return Message::tr("The white squares from %1 to %2 form a block of four "
+                                   "letters. The program keeps words apart (no parallel "
+                                   "words side by side), so this grid has no reading as "
+                                   "its kind of puzzle.")
                     .arg(square(x, y), square(x + 1, y + 1));
         }
     }
@@ -276,8 +276,8 @@ Problem checkFreeformReading(const CellGrid &letters, const QList<GridEntry> &en
         }
         if (later.size() == pending.size()) {
             const GridEntry &e = later.first();
-            return QStringLiteral("The word '%1' at %2 %3 lies beside another word in a way "
-                                  "the program's placement rules do not allow.")
+            return Message::tr("The word '%1' at %2 %3 lies beside another word in a way "
+                               "the program's placement rules do not allow.")
                 .arg(e.text, square(e.x, e.y), orientationName(e.orientation));
         }
         pending = later;
@@ -298,7 +298,7 @@ Problem readClues(const QJsonObject &root, QList<Clue> *clues)
     if (all.isUndefined() || all.isNull())
         return {};
     if (!all.isObject())
-        return QStringLiteral("Its clues are not a list by direction.");
+        return Message::tr("Its clues are not a list by direction.");
     const QJsonObject byDirection = all.toObject();
     for (auto it = byDirection.constBegin(); it != byDirection.constEnd(); ++it) {
         const QString direction = it.key().section(QLatin1Char(':'), 0, 0).trimmed();
@@ -308,11 +308,11 @@ Problem readClues(const QJsonObject &root, QList<Clue> *clues)
         else if (direction.compare(QLatin1String("Down"), Qt::CaseInsensitive) == 0)
             orientation = Direction::Down;
         else
-            return QStringLiteral("It has clues in the direction '%1'; the program has only "
-                                  "Across and Down.")
+            return Message::tr("It has clues in the direction '%1'; the program has only "
+                               "Across and Down.")
                 .arg(it.key());
         if (!it.value().isArray())
-            return QStringLiteral("Its %1 clues are not a list.").arg(direction);
+            return Message::tr("Its %1 clues are not a list.").arg(direction);
         for (const QJsonValue &item : it.value().toArray()) {
             QJsonValue number;
             QJsonValue text;
@@ -324,19 +324,18 @@ Problem readClues(const QJsonObject &root, QList<Clue> *clues)
                 number = o.value(QLatin1String("number"));
                 text = o.value(QLatin1String("clue"));
                 if (o.contains(QLatin1String("continued")) || o.contains(QLatin1String("cells")))
-                    return QStringLiteral("The %1 clue %2 spans squares of its own choosing; the "
-                                          "program's words are the runs of letters.")
+                    return Message::tr("The %1 clue %2 spans squares of its own choosing; the "
+                                       "program's words are the runs of letters.")
                         .arg(direction, jsonText(number));
             } else {
-                return QStringLiteral("A %1 clue has no number: '%2'.")
-                    .arg(direction, jsonText(item));
+                return Message::tr("A %1 clue has no number: '%2'.").arg(direction, jsonText(item));
             }
             qint64 n = 0;
             if (!wholeNumber(number, &n) || n <= 0 || n > 0x7fff)
-                return QStringLiteral("The %1 clue numbered '%2' does not name one square.")
+                return Message::tr("The %1 clue numbered '%2' does not name one square.")
                     .arg(direction, jsonText(number));
             if (!text.isString())
-                return QStringLiteral("The %1 clue %2 has no text.").arg(direction).arg(n);
+                return Message::tr("The %1 clue %2 has no text.").arg(direction).arg(n);
             clues->append(
                 Clue{orientation, int(n), replaceLineBreaks(htmlToText(text.toString()), u"\r\n")});
         }
@@ -355,20 +354,20 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
             json.chop(1);
         if (!json.endsWith(')'))
             return markUnreadable(
-                QStringLiteral("It starts with \"ipuz(\" but does not end with \")\"."));
+                Message::tr("It starts with \"ipuz(\" but does not end with \")\"."));
         json = json.mid(5, json.size() - 6);
     }
     if (json.isEmpty())
-        return markUnreadable(QStringLiteral("It is empty."));
+        return markUnreadable(Message::tr("It is empty."));
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        return markUnreadable(QStringLiteral("It is not valid JSON (%1 at character %2); the file "
-                                             "may be truncated or damaged.")
+        return markUnreadable(Message::tr("It is not valid JSON (%1 at character %2); the file "
+                                          "may be truncated or damaged.")
                                   .arg(error.errorString())
                                   .arg(error.offset));
     if (!doc.isObject())
-        return markUnreadable(QStringLiteral("It does not hold an ipuz object."));
+        return markUnreadable(Message::tr("It does not hold an ipuz object."));
     const QJsonObject root = doc.object();
 
     bool crossword = false;
@@ -377,20 +376,20 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
             crossword = true;
     }
     if (!crossword)
-        return QStringLiteral("It is not an ipuz crossword (its \"kind\" is %1).")
+        return Message::tr("It is not an ipuz crossword (its \"kind\" is %1).")
             .arg(root.contains(QLatin1String("kind")) ? jsonText(root.value(QLatin1String("kind")))
                                                       : QStringLiteral("missing"));
     if (!root.value(QLatin1String("version"))
              .toString()
              .startsWith(QLatin1String("http://ipuz.org/v")))
-        return QStringLiteral("It has no ipuz \"version\".");
+        return Message::tr("It has no ipuz \"version\".");
 
     const QJsonObject dimensions = root.value(QLatin1String("dimensions")).toObject();
     qint64 width = 0, height = 0;
     if (!wholeNumber(dimensions.value(QLatin1String("width")), &width) ||
         !wholeNumber(dimensions.value(QLatin1String("height")), &height) || width < 1 ||
         height < 1 || width > MaxSide || height > MaxSide)
-        return QStringLiteral("Its \"dimensions\" are not a width and height from 1 to %1.")
+        return Message::tr("Its \"dimensions\" are not a width and height from 1 to %1.")
             .arg(MaxSide);
 
     const QJsonValue block = root.contains(QLatin1String("block"))
@@ -401,11 +400,11 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
     const QJsonArray rows = root.value(QLatin1String("puzzle")).toArray();
     const QJsonArray solutionRows = root.value(QLatin1String("solution")).toArray();
     if (rows.size() != height)
-        return QStringLiteral("Its \"puzzle\" grid does not have %1 rows.").arg(height);
+        return Message::tr("Its \"puzzle\" grid does not have %1 rows.").arg(height);
     if (!root.value(QLatin1String("solution")).isArray())
-        return QStringLiteral("It has no \"solution\", so the letters of its words are unknown.");
+        return Message::tr("It has no \"solution\", so the letters of its words are unknown.");
     if (solutionRows.size() != height)
-        return QStringLiteral("Its \"solution\" grid does not have %1 rows.").arg(height);
+        return Message::tr("Its \"solution\" grid does not have %1 rows.").arg(height);
 
     CellGrid letters{int(width), int(height)};
     QHash<int, int> labelAt; // label -> y * width + x
@@ -413,7 +412,7 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
         const QJsonArray row = rows.at(y).toArray();
         const QJsonArray solutionRow = solutionRows.at(y).toArray();
         if (row.size() != width || solutionRow.size() != width)
-            return QStringLiteral("Row %1 of its grid does not have %2 squares.").arg(y).arg(width);
+            return Message::tr("Row %1 of its grid does not have %2 squares.").arg(y).arg(width);
         for (int x = 0; x < width; ++x) {
             Cell cell;
             if (Problem p = readCell(row.at(x), block, empty, x, y, &cell); !p.isEmpty())
@@ -426,7 +425,7 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
             letters.set(x, y, letter);
             if (cell.label > 0) {
                 if (labelAt.contains(cell.label))
-                    return QStringLiteral("The number %1 labels two squares.").arg(cell.label);
+                    return Message::tr("The number %1 labels two squares.").arg(cell.label);
                 labelAt.insert(cell.label, y * int(width) + x);
             }
         }
@@ -440,9 +439,9 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
             const bool inWord = letters.isLetter(x - 1, y) || letters.isLetter(x + 1, y) ||
                                 letters.isLetter(x, y - 1) || letters.isLetter(x, y + 1);
             if (!inWord)
-                return QStringLiteral("The white square at %1 belongs to no word of two or more "
-                                      "letters, so the grid has no reading as the program's "
-                                      "kind of puzzle.")
+                return Message::tr("The white square at %1 belongs to no word of two or more "
+                                   "letters, so the grid has no reading as the program's "
+                                   "kind of puzzle.")
                     .arg(square(x, y));
         }
     }
@@ -459,20 +458,20 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
     };
     for (const Clue &c : std::as_const(clues)) {
         const QString name = QStringLiteral("%1 %2").arg(c.number).arg(
-            c.orientation == Direction::Down ? QStringLiteral("Down") : QStringLiteral("Across"));
+            c.orientation == Direction::Down ? Message::tr("Down") : Message::tr("Across"));
         if (!labelAt.contains(c.number))
-            return QStringLiteral("The clue %1 has no square numbered %2.").arg(name).arg(c.number);
+            return Message::tr("The clue %1 has no square numbered %2.").arg(name).arg(c.number);
         const int x = labelAt.value(c.number) % int(width);
         const int y = labelAt.value(c.number) / int(width);
         bool starts = false;
         for (const GridEntry &e : entries)
             starts = starts || (e.x == x && e.y == y && e.orientation == c.orientation);
         if (!starts)
-            return QStringLiteral("The clue %1 belongs to no word: no %2 word starts at square "
-                                  "%3.")
+            return Message::tr("The clue %1 belongs to no word: no %2 word starts at square "
+                               "%3.")
                 .arg(name, orientationName(c.orientation), QString::number(c.number));
         if (clueFor.contains(key(x, y, c.orientation)))
-            return QStringLiteral("The clue %1 is given twice.").arg(name);
+            return Message::tr("The clue %1 is given twice.").arg(name);
         clueFor.insert(key(x, y, c.orientation), c.text);
     }
 
@@ -494,10 +493,10 @@ Problem parse(const QByteArray &bytes, CrosswordData *out)
         QString answer = e.text;
         const std::optional<QChar> bad = firstControlCharacter(e.text + clue);
         if (bad || replaceLoneSurrogates(answer) > 0)
-            return QStringLiteral("The %1 word at %2 holds %3, which no word or clue may hold.")
+            return Message::tr("The %1 word at %2 holds %3, which no word or clue may hold.")
                 .arg(orientationName(e.orientation), square(e.x, e.y),
-                     bad ? QStringLiteral("the control character ") + characterCode(*bad)
-                         : QStringLiteral("half of a surrogate pair"));
+                     bad ? Message::tr("the control character ") + characterCode(*bad)
+                         : Message::tr("half of a surrogate pair"));
     }
     for (const GridEntry &e : entries) {
         QString clue = clueFor.value(key(e.x, e.y, e.orientation));
@@ -520,7 +519,7 @@ IpuzReading refusal(const QString &firstLine, Problem problem)
     const bool unreadable = problem.startsWith(kUnreadable);
     if (unreadable)
         problem.remove(0, 1);
-    return IpuzReading(Result<CrosswordData>::refused(QStringLiteral("Import Error"),
+    return IpuzReading(Result<CrosswordData>::refused(Message::tr("Import Error"),
                                                       firstLine + QLatin1Char('\n') + problem,
                                                       Icon::Error),
                        unreadable);
@@ -539,7 +538,7 @@ IpuzReading reading(const QByteArray &bytes, const QString &firstLine)
 
 IpuzReading readIpuz(const QByteArray &bytes)
 {
-    return reading(bytes, QStringLiteral("The file cannot be read as a puzzle."));
+    return reading(bytes, Message::tr("The file cannot be read as a puzzle."));
 }
 
 IpuzReading readIpuzFile(const QString &path)
@@ -548,12 +547,11 @@ IpuzReading readIpuzFile(const QString &path)
     // A crossword file is small; anything huge is not one, and reading it whole would stall.
     const FileContent content = readRegularFile(path, 64 * 1024 * 1024);
     if (content.failure == FileContent::TooLarge)
-        return refusal(QStringLiteral("%1 cannot be read as a puzzle.").arg(name),
-                       markUnreadable(QStringLiteral("It is too large to be a crossword.")));
+        return refusal(Message::tr("%1 cannot be read as a puzzle.").arg(name),
+                       markUnreadable(Message::tr("It is too large to be a crossword.")));
     if (!content.ok())
-        return refusal(QStringLiteral("Could not open %1:").arg(name),
-                       markUnreadable(content.reason));
-    return reading(content.bytes, QStringLiteral("%1 cannot be read as a puzzle.").arg(name));
+        return refusal(Message::tr("Could not open %1:").arg(name), markUnreadable(content.reason));
+    return reading(content.bytes, Message::tr("%1 cannot be read as a puzzle.").arg(name));
 }
 
 } // namespace Velloquin

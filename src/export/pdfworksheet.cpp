@@ -580,11 +580,11 @@ Result<> writePdfWorksheet(const QString &path, const CrosswordData &puzzle,
         return Result<>::refused(kWorksheetErrorTitle, text, Icon::Warning);
     };
     if (!options.puzzle && !options.answerKey)
-        return refuse(QStringLiteral("Choose the puzzle, the answer key or both."));
+        return refuse(Message::tr("Choose the puzzle, the answer key or both."));
     if (path.isEmpty())
-        return refuse(QStringLiteral("No file name was given for the worksheet."));
+        return refuse(Message::tr("No file name was given for the worksheet."));
     if (QFileInfo(path).isDir())
-        return refuse(QStringLiteral("\"%1\" is a folder, not a file name.")
+        return refuse(Message::tr("\"%1\" is a folder, not a file name.")
                           .arg(QDir::toNativeSeparators(path)));
 
     // The document is made in memory and written whole, or not at all.
@@ -600,14 +600,14 @@ Result<> writePdfWorksheet(const QString &path, const CrosswordData &puzzle,
                                          QMarginsF(m, m, m, m), QPageLayout::Millimeter));
         QPainter painter;
         if (!painter.begin(&writer))
-            return refuse(QStringLiteral("The worksheet could not be started."));
+            return refuse(Message::tr("The worksheet could not be started."));
         const bool painted = paintWorksheet(painter, writer, puzzle, options);
         painter.end();
         if (!painted)
-            return refuse(QStringLiteral("A page of the worksheet could not be started."));
+            return refuse(Message::tr("A page of the worksheet could not be started."));
     }
     if (const std::optional<QString> reason = writeFileSafely(path, bytes))
-        return refuse(QStringLiteral("The worksheet could not be written to \"%1\": %2")
+        return refuse(Message::tr("The worksheet could not be written to \"%1\": %2")
                           .arg(QDir::toNativeSeparators(path), *reason));
     return Result<>::success();
 }

@@ -13,8 +13,8 @@ constexpr int HeaderSize = 0x34;
 
 Result<> refuse(const QString &problem)
 {
-    return Result<>::refused(QStringLiteral("Export Error"),
-                             QStringLiteral("The puzzle cannot be written as Across Lite puz.") +
+    return Result<>::refused(Message::tr("Export Error"),
+                             Message::tr("The puzzle cannot be written as Across Lite puz.") +
                                  QLatin1Char('\n') + problem,
                              Icon::Error);
 }
@@ -76,7 +76,7 @@ QString plainTypography(const QString &text, bool *mapped)
 QString describe(QChar c)
 {
     if (c.unicode() == 0)
-        return QStringLiteral("a NUL character");
+        return Message::tr("a NUL character");
     return QStringLiteral("'%1' (U+%2)")
         .arg(QString(c),
              QString::number(c.unicode(), 16).rightJustified(4, QLatin1Char('0')).toUpper());
@@ -101,8 +101,8 @@ quint16 puzChecksum(const QByteArray &bytes, quint16 c)
 Result<PuzContent> puzBytes(const CrosswordData &puzzle, const ExportDetails &details)
 {
     if (puzzle.width > 255 || puzzle.height > 255)
-        return refuse(QStringLiteral("The grid is %1 by %2 squares; the format allows at most "
-                                     "255 by 255.")
+        return refuse(Message::tr("The grid is %1 by %2 squares; the format allows at most "
+                                  "255 by 255.")
                           .arg(puzzle.width)
                           .arg(puzzle.height));
     const Result<> check = checkWordsAreEntries(puzzle, QStringLiteral("Across Lite puz"));
@@ -120,7 +120,7 @@ Result<PuzContent> puzBytes(const CrosswordData &puzzle, const ExportDetails &de
                 continue;
             const QChar c = grid.at(x, y);
             if (c.unicode() > 0xff)
-                return refuse(QStringLiteral("The letter %1 at (%2,%3) is outside ISO-8859-1.")
+                return refuse(Message::tr("The letter %1 at (%2,%3) is outside ISO-8859-1.")
                                   .arg(describe(c))
                                   .arg(x)
                                   .arg(y));
@@ -128,11 +128,11 @@ Result<PuzContent> puzBytes(const CrosswordData &puzzle, const ExportDetails &de
                 c.unicode() <= 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0xa0);
             if (control || c == QLatin1Char('.'))
                 return refuse(
-                    QStringLiteral("The square at (%1,%2) holds %3, which the format "
-                                   "cannot hold as a letter.")
+                    Message::tr("The square at (%1,%2) holds %3, which the format "
+                                "cannot hold as a letter.")
                         .arg(x)
                         .arg(y)
-                        .arg(c == QLatin1Char(' ') ? QStringLiteral("a blank") : describe(c)));
+                        .arg(c == QLatin1Char(' ') ? Message::tr("a blank") : describe(c)));
             solution[y * width + x] = char(c.unicode());
             state[y * width + x] = '-';
         }
@@ -147,11 +147,11 @@ Result<PuzContent> puzBytes(const CrosswordData &puzzle, const ExportDetails &de
         for (const GridWord &w : puzzle.words) {
             if (w.x == e.x && w.y == e.y && w.orientation == e.orientation) {
                 clues.append(plainTypography(replaceLineBreaks(w.clue, u" "), &mapped));
-                clueNames.append(QStringLiteral("The clue for %1 %2")
+                clueNames.append(Message::tr("The clue for %1 %2")
                                      .arg(e.number)
                                      .arg(e.orientation == Direction::Down
-                                              ? QStringLiteral("Down")
-                                              : QStringLiteral("Across")));
+                                              ? Message::tr("Down")
+                                              : Message::tr("Across")));
                 break;
             }
         }
@@ -162,23 +162,23 @@ Result<PuzContent> puzBytes(const CrosswordData &puzzle, const ExportDetails &de
     const QString copyright = plainTypography(details.copyright, &mapped);
     const QString notes = plainTypography(puzzle.subject, &mapped);
     const QList<std::pair<QString, QString>> texts{
-        {QStringLiteral("The title"), title},
-        {QStringLiteral("The author"), author},
-        {QStringLiteral("The copyright"), copyright},
-        {QStringLiteral("The subject"), notes},
+        {Message::tr("The title"), title},
+        {Message::tr("The author"), author},
+        {Message::tr("The copyright"), copyright},
+        {Message::tr("The subject"), notes},
     };
     for (const auto &[name, text] : texts) {
         if (const auto bad = latin1Problem(text))
-            return refuse(QStringLiteral("%1 holds %2, which ISO-8859-1 cannot hold.")
+            return refuse(Message::tr("%1 holds %2, which ISO-8859-1 cannot hold.")
                               .arg(name, describe(*bad)));
     }
     for (qsizetype i = 0; i < clues.size(); ++i) {
         if (const auto bad = latin1Problem(clues.at(i)))
-            return refuse(QStringLiteral("%1 holds %2, which ISO-8859-1 cannot hold.")
+            return refuse(Message::tr("%1 holds %2, which ISO-8859-1 cannot hold.")
                               .arg(clueNames.at(i), describe(*bad)));
     }
     if (clues.size() > 0xffff)
-        return refuse(QStringLiteral("It has more clues than the format can count."));
+        return refuse(Message::tr("It has more clues than the format can count."));
 
     QByteArray header(HeaderSize, '\0');
     header.replace(0x02, 12, QByteArray("ACROSS&DOWN\0", 12));

@@ -673,8 +673,8 @@ Result<> WordDocument::save(const QString &path) const
         if (name.endsWith(QLatin1String(".xml")) || name.endsWith(QLatin1String(".rels"))) {
             if (zip.entry(name).isEmpty())
                 return Result<>::refused(
-                    QStringLiteral("Word Document"),
-                    QStringLiteral("The document part \"%1\" could not be written.").arg(name),
+                    Message::tr("Word Document"),
+                    Message::tr("The document part \"%1\" could not be written.").arg(name),
                     Icon::Error);
         }
     }

@@ -28,14 +28,14 @@ Result<> writeDocx(const QImage &picture, const QString &clueText, const QString
     report(10);
 
     if (outputPath.isEmpty())
-        return failure(QStringLiteral("No file name was given for the document."));
+        return failure(Message::tr("No file name was given for the document."));
     const QFileInfo target(outputPath);
     if (target.isDir())
-        return failure(QStringLiteral("\"%1\" is a folder, not a document file name.")
+        return failure(Message::tr("\"%1\" is a folder, not a document file name.")
                            .arg(QDir::toNativeSeparators(outputPath)));
 
     if (picture.isNull())
-        return failure(QStringLiteral("There is no grid picture to put on the page."));
+        return failure(Message::tr("There is no grid picture to put on the page."));
     report(15);
 
     WordDocument document;
@@ -61,7 +61,7 @@ Result<> writeDocx(const QImage &picture, const QString &clueText, const QString
     report(60);
 
     if (!pictureRange.addPicture(picture, true))
-        return failure(QStringLiteral("The grid picture could not be stored in the document."));
+        return failure(Message::tr("The grid picture could not be stored in the document."));
     report(70);
 
     document.typeParagraph();

@@ -33,7 +33,7 @@ struct ZipErrorHolder
 // own title.
 Result<> refusal(const QString &text)
 {
-    return Result<>::refused(QStringLiteral("Zip Package"), text, Icon::Error);
+    return Result<>::refused(Message::tr("Zip Package"), text, Icon::Error);
 }
 
 } // namespace
@@ -73,13 +73,13 @@ Result<QByteArray> ZipPackage::toBytes() const
     // so it survives zip_close and can be read back.
     zip_source_t *memory = zip_source_buffer_create(nullptr, 0, 0, &ze.error);
     if (!memory)
-        return refusal(QStringLiteral("Could not create the document container: %1")
+        return refusal(Message::tr("Could not create the document container: %1")
                            .arg(zipErrorText(&ze.error)));
     zip_t *archive = zip_open_from_source(memory, ZIP_TRUNCATE, &ze.error);
     if (!archive) {
         const QString reason = zipErrorText(&ze.error);
         zip_source_free(memory);
-        return refusal(QStringLiteral("Could not create the document container: %1").arg(reason));
+        return refusal(Message::tr("Could not create the document container: %1").arg(reason));
     }
     zip_source_keep(memory);
 
@@ -96,7 +96,7 @@ Result<QByteArray> ZipPackage::toBytes() const
                 zip_source_free(data);
             zip_discard(archive);
             zip_source_free(memory);
-            return refusal(QStringLiteral("Could not add \"%1\" to the document container: %2")
+            return refusal(Message::tr("Could not add \"%1\" to the document container: %2")
                                .arg(e.name, reason));
         }
     }
@@ -104,7 +104,7 @@ Result<QByteArray> ZipPackage::toBytes() const
         const QString reason = QString::fromLocal8Bit(zip_strerror(archive));
         zip_discard(archive);
         zip_source_free(memory);
-        return refusal(QStringLiteral("Could not complete the document container: %1").arg(reason));
+        return refusal(Message::tr("Could not complete the document container: %1").arg(reason));
     }
 
     QByteArray out;
@@ -121,7 +121,7 @@ Result<QByteArray> ZipPackage::toBytes() const
     }
     zip_source_free(memory);
     if (!ok)
-        return refusal(QStringLiteral("Could not read back the document container."));
+        return refusal(Message::tr("Could not read back the document container."));
     return out;
 }
 
@@ -132,8 +132,8 @@ Result<> ZipPackage::writeTo(const QString &path) const
         return Result<>::refused(bytes.message());
     // The whole document or nothing: a failure leaves the old file as it was.
     if (const std::optional<QString> reason = writeFileSafely(path, bytes.value()))
-        return refusal(QStringLiteral("Could not write \"%1\": %2")
-                           .arg(QDir::toNativeSeparators(path), *reason));
+        return refusal(
+            Message::tr("Could not write \"%1\": %2").arg(QDir::toNativeSeparators(path), *reason));
     return Result<>::success();
 }
 
@@ -149,7 +149,7 @@ Result<QMap<QString, QByteArray>> readZipEntries(const QString &path)
     if (!archive) {
         ZipErrorHolder ze;
         zip_error_init_with_code(&ze.error, code);
-        return refusal(QStringLiteral("Could not open \"%1\": %2")
+        return refusal(Message::tr("Could not open \"%1\": %2")
                            .arg(QFileInfo(path).fileName(), zipErrorText(&ze.error)));
     }
     QMap<QString, QByteArray> entries;
@@ -158,19 +158,19 @@ Result<QMap<QString, QByteArray>> readZipEntries(const QString &path)
         zip_stat_t st;
         zip_stat_init(&st);
         if (zip_stat_index(archive.get(), zip_uint64_t(i), 0, &st) != 0 || !st.name) {
-            return refusal(QStringLiteral("Unreadable entry %1 in \"%2\".").arg(i).arg(path));
+            return refusal(Message::tr("Unreadable entry %1 in \"%2\".").arg(i).arg(path));
         }
         zip_file_t *file = zip_fopen_index(archive.get(), zip_uint64_t(i), 0);
         if (!file) {
             return refusal(
-                QStringLiteral("Could not open entry \"%1\".").arg(QString::fromUtf8(st.name)));
+                Message::tr("Could not open entry \"%1\".").arg(QString::fromUtf8(st.name)));
         }
         QByteArray data(qsizetype(st.size), Qt::Uninitialized);
         const zip_int64_t got = zip_fread(file, data.data(), st.size);
         zip_fclose(file);
         if (got != zip_int64_t(st.size)) {
             return refusal(
-                QStringLiteral("Could not read entry \"%1\".").arg(QString::fromUtf8(st.name)));
+                Message::tr("Could not read entry \"%1\".").arg(QString::fromUtf8(st.name)));
         }
         entries.insert(QString::fromUtf8(st.name), data);
     }

@@ -24,8 +24,8 @@ constexpr QChar kBreakStart(u'\x1f');
 Result<> refuse(const QString &path, const QString &reason)
 {
     return Result<>::refused(
-        QStringLiteral("Open Error"),
-        QStringLiteral("The file '%1' cannot be opened as a crossword.\n%2").arg(path, reason),
+        Message::tr("Open Error"),
+        Message::tr("The file '%1' cannot be opened as a crossword.\n%2").arg(path, reason),
         Icon::Error);
 }
 
@@ -41,7 +41,7 @@ std::optional<qint16> gridNumber(const ProfileFile &doc, const QString &key, qin
     if (!n) {
         // Long junk is shortened so that the message stays readable.
         const QString shown = text.size() > 20 ? text.left(20) + QStringLiteral("...") : text;
-        *reason = QStringLiteral("Its %1 value '%2' is not a whole number from %3 to %4.")
+        *reason = Message::tr("Its %1 value '%2' is not a whole number from %3 to %4.")
                       .arg(key, shown)
                       .arg(min)
                       .arg(max);
@@ -143,10 +143,9 @@ int keepLineBreakMarksApart(CrosswordData &puzzle)
 
 QString lineBreakMarkNote(int clues)
 {
-    return (clues == 1 ? QStringLiteral("1 clue held")
-                       : QStringLiteral("%1 clues held").arg(clues)) +
-           QStringLiteral(" \"###\", which a puzzle file reads as a line break; it was kept as "
-                          "\"# # #\".");
+    return (clues == 1 ? Message::tr("1 clue held") : Message::tr("%1 clues held").arg(clues)) +
+           Message::tr(" \"###\", which a puzzle file reads as a line break; it was kept as "
+                       "\"# # #\".");
 }
 
 namespace {
@@ -169,8 +168,8 @@ Result<CrosswordFileContent> crosswordFromDocument(const ProfileFile &doc, const
 {
     if (!looksLikePuzzle(doc))
         return Result<CrosswordFileContent>::refused(
-            QStringLiteral("Open Error"),
-            QStringLiteral("The file '%1' is not a crossword puzzle file.").arg(path), Icon::Error);
+            Message::tr("Open Error"),
+            Message::tr("The file '%1' is not a crossword puzzle file.").arg(path), Icon::Error);
     QString reason;
     const auto width = gridNumber(doc, QStringLiteral("Width"), 1, 255, &reason);
     const auto height =
@@ -232,7 +231,7 @@ Result<CrosswordFileContent> loadCrosswordFile(const QString &path, qint16 defau
                                                qint16 defaultHeight)
 {
     if (!fileExists(path))
-        return refuse(path, QStringLiteral("The file does not exist."));
+        return refuse(path, Message::tr("The file does not exist."));
     ProfileFile doc;
     if (Result<> r = doc.load(path); !r)
         return refuse(path, r.message().text.section(QLatin1Char('\n'), 1));
@@ -294,16 +293,16 @@ Result<> saveCrosswordFile(const QString &path, const CrosswordData &puzzle,
     // The reader's limits hold for what is written, or nothing is written.
     QString reason;
     if (puzzle.width < 1 || puzzle.width > 255 || puzzle.height < 1 || puzzle.height > 255)
-        reason = QStringLiteral("Its size of %1 by %2 squares cannot be opened again; a puzzle "
-                                "file holds 1 to 255 squares a side.")
+        reason = Message::tr("Its size of %1 by %2 squares cannot be opened again; a puzzle "
+                             "file holds 1 to 255 squares a side.")
                      .arg(puzzle.width)
                      .arg(puzzle.height);
     else if (puzzle.words.size() - 1 > kMaxWordIndex || extra.size() - 1 > kMaxWordIndex)
-        reason = QStringLiteral("It holds more words than a puzzle file can keep.");
+        reason = Message::tr("It holds more words than a puzzle file can keep.");
     if (!reason.isEmpty())
         return Result<>::refused(
-            QStringLiteral("Save Error"),
-            QStringLiteral("The file '%1' could not be saved.\n%2").arg(path, reason), Icon::Error);
+            Message::tr("Save Error"),
+            Message::tr("The file '%1' could not be saved.\n%2").arg(path, reason), Icon::Error);
     return crosswordDocument(puzzle, extra).save(path);
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "fileutil.h"
 
+#include "message.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -56,12 +58,12 @@ FileContent readRegularFile(const QString &path, qint64 maxSize)
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
         return failed(FileContent::NotRegular, S_ISDIR(st.st_mode)
-                                                   ? QStringLiteral("It is a folder.")
-                                                   : QStringLiteral("It is not a regular file."));
+                                                   ? Message::tr("It is a folder.")
+                                                   : Message::tr("It is not a regular file."));
     }
     if (st.st_size > maxSize) {
         ::close(fd);
-        return failed(FileContent::TooLarge, QStringLiteral("It is too large."));
+        return failed(FileContent::TooLarge, Message::tr("It is too large."));
     }
 
     FileContent content;
@@ -81,7 +83,7 @@ FileContent readRegularFile(const QString &path, qint64 maxSize)
             break;
         if (content.bytes.size() + n > maxSize) {
             ::close(fd);
-            return failed(FileContent::TooLarge, QStringLiteral("It is too large."));
+            return failed(FileContent::TooLarge, Message::tr("It is too large."));
         }
         content.bytes.append(piece, n);
     }

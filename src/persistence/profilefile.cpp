@@ -112,8 +112,8 @@ QString foldName(const QString &name)
 
 Message readFailure(const QString &path, const QString &reason)
 {
-    return Message{QStringLiteral("Open Error"),
-                   QStringLiteral("The file '%1' could not be read.\n%2").arg(path, reason),
+    return Message{Message::tr("Open Error"),
+                   Message::tr("The file '%1' could not be read.\n%2").arg(path, reason),
                    Icon::Error};
 }
 
@@ -213,16 +213,15 @@ Result<> ProfileFile::save(const QString &path) const
     // A file the reader would refuse is not written at all: what is saved opens again.
     std::optional<QString> reason;
     if (path.isEmpty()) // a session whose settings are kept in memory only
-        reason = QStringLiteral("There is no settings file in this session.");
+        reason = Message::tr("There is no settings file in this session.");
     else if (bytes.size() > kMaxFileSize)
-        reason = QStringLiteral("It would be too large to be opened again.");
+        reason = Message::tr("It would be too large to be opened again.");
     else
         reason = writeFileSafely(path, bytes);
     if (reason) {
         return Result<>::refused(
-            QStringLiteral("Save Error"),
-            QStringLiteral("The file '%1' could not be saved.\n%2").arg(path, *reason),
-            Icon::Error);
+            Message::tr("Save Error"),
+            Message::tr("The file '%1' could not be saved.\n%2").arg(path, *reason), Icon::Error);
     }
     return Result<>::success();
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "safefile.h"
 
+#include "message.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -103,7 +105,7 @@ std::optional<QString> writeFileSafely(const QString &path, const QByteArray &by
         if (S_ISDIR(existing.st_mode))
             return systemReason(EISDIR);
         if (!S_ISREG(existing.st_mode))
-            return QStringLiteral("Not a regular file");
+            return Message::tr("Not a regular file");
         // Renaming over a read-only file would succeed; the file's protection must hold.
         if (::access(targetName.constData(), W_OK) != 0)
             return systemReason(errno);

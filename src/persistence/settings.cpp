@@ -64,8 +64,8 @@ bool systemProgramFolder(const QString &folder, const QString &installedFolder)
 Result<> settingsNotKept()
 {
     return Result<>::refused(QStringLiteral("Velloquin"),
-                             QStringLiteral("The settings cannot be saved: no settings file "
-                                            "could be created at the start of this session."),
+                             Message::tr("The settings cannot be saved: no settings file "
+                                         "could be created at the start of this session."),
                              Icon::Warning);
 }
 

@@ -162,7 +162,7 @@ WordList parseWordList(const QByteArray &bytes, const QStringList &alreadyListed
         if (const std::optional<QChar> bad = firstControlCharacter(line)) {
             list.skipped.append(
                 {number, line,
-                 QStringLiteral("it holds the control character %1").arg(characterCode(*bad))});
+                 Message::tr("it holds the control character %1").arg(characterCode(*bad))});
             continue;
         }
         const bool repaired = replaceLoneSurrogates(line) > 0;
@@ -170,17 +170,17 @@ WordList parseWordList(const QByteArray &bytes, const QStringList &alreadyListed
         splitLine(line, &rawWord, &clue);
         const QString word = normalisedWord(rawWord);
         if (word.isEmpty()) {
-            list.skipped.append({number, line, QStringLiteral("no word before the clue")});
+            list.skipped.append({number, line, Message::tr("no word before the clue")});
             continue;
         }
         if (word.size() < kMinListWordLength) {
             list.skipped.append({number, line,
-                                 QStringLiteral("'%1' is shorter than %2 letters")
+                                 Message::tr("'%1' is shorter than %2 letters")
                                      .arg(word, QString::number(kMinListWordLength))});
             continue;
         }
         if (seen.contains(word)) {
-            list.skipped.append({number, line, QStringLiteral("'%1' is already listed").arg(word)});
+            list.skipped.append({number, line, Message::tr("'%1' is already listed").arg(word)});
             continue;
         }
         seen.insert(word);
@@ -190,7 +190,7 @@ WordList parseWordList(const QByteArray &bytes, const QStringList &alreadyListed
         list.words.append(ExtraWord{word, kept});
         if (repaired)
             list.repaired.append(
-                {number, line, QStringLiteral("a broken character was read as \uFFFD")});
+                {number, line, Message::tr("a broken character was read as \uFFFD")});
     }
     return list;
 }
@@ -200,15 +200,15 @@ Result<WordList> readWordListFile(const QString &path, const QStringList &alread
     // A word list of a sensible size is far below this; a larger file is not one.
     const FileContent content = readRegularFile(path, 32 * 1024 * 1024);
     if (content.failure == FileContent::TooLarge) {
-        return Result<WordList>::refused(QStringLiteral("Import Word List"),
-                                         QStringLiteral("%1 is too large to be a word list.")
-                                             .arg(QDir::toNativeSeparators(path)),
-                                         Icon::Error);
+        return Result<WordList>::refused(
+            Message::tr("Import Word List"),
+            Message::tr("%1 is too large to be a word list.").arg(QDir::toNativeSeparators(path)),
+            Icon::Error);
     }
     if (!content.ok()) {
         return Result<WordList>::refused(
-            QStringLiteral("Import Word List"),
-            QStringLiteral("Could not open %1:").arg(QDir::toNativeSeparators(path)) +
+            Message::tr("Import Word List"),
+            Message::tr("Could not open %1:").arg(QDir::toNativeSeparators(path)) +
                 QLatin1Char('\n') + content.reason,
             Icon::Error);
     }
@@ -230,11 +230,10 @@ void appendToExtraWords(ExtraWords &extra, WordList &list)
 Message wordListFullMessage(const WordList &list)
 {
     Message message = storedWordsFullMessage();
-    message.text =
-        (list.leftOut == 1
-             ? QStringLiteral("1 word of the list was not added.")
-             : QStringLiteral("%1 words of the list were not added.").arg(list.leftOut)) +
-        QLatin1Char('\n') + message.text;
+    message.text = (list.leftOut == 1
+                        ? Message::tr("1 word of the list was not added.")
+                        : Message::tr("%1 words of the list were not added.").arg(list.leftOut)) +
+                   QLatin1Char('\n') + message.text;
     return message;
 }
 
@@ -248,10 +247,10 @@ QString linesText(const QList<SkippedLine> &reported, int maxLines)
     QStringList lines;
     for (const SkippedLine &s : reported) {
         if (lines.size() == maxLines) {
-            lines.append(QStringLiteral("... and %1 more.").arg(reported.size() - maxLines));
+            lines.append(Message::tr("... and %1 more.").arg(reported.size() - maxLines));
             break;
         }
-        lines.append(QStringLiteral("Line %1: %2.").arg(QString::number(s.line), s.reason));
+        lines.append(Message::tr("Line %1: %2.").arg(QString::number(s.line), s.reason));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -259,25 +258,24 @@ QString linesText(const QList<SkippedLine> &reported, int maxLines)
 Message wordListReport(const WordList &list)
 {
     QString text = list.words.size() == 1
-                       ? QStringLiteral("1 word was added to the list.")
-                       : QStringLiteral("%1 words were added to the list.").arg(list.words.size());
+                       ? Message::tr("1 word was added to the list.")
+                       : Message::tr("%1 words were added to the list.").arg(list.words.size());
     if (list.spacedMarks > 0)
         text += QLatin1Char('\n') + lineBreakMarkNote(list.spacedMarks);
     if (!list.repaired.isEmpty())
-        text +=
-            QLatin1Char('\n') +
-            (list.repaired.size() == 1
-                 ? QStringLiteral("1 line held a broken character:")
-                 : QStringLiteral("%1 lines held a broken character:").arg(list.repaired.size())) +
-            QLatin1Char('\n') + linesText(list.repaired, 20);
+        text += QLatin1Char('\n') +
+                (list.repaired.size() == 1
+                     ? Message::tr("1 line held a broken character:")
+                     : Message::tr("%1 lines held a broken character:").arg(list.repaired.size())) +
+                QLatin1Char('\n') + linesText(list.repaired, 20);
     if (!list.skipped.isEmpty()) {
         text += QLatin1Char('\n') +
                 (list.skipped.size() == 1
-                     ? QStringLiteral("1 line was skipped:")
-                     : QStringLiteral("%1 lines were skipped:").arg(list.skipped.size())) +
+                     ? Message::tr("1 line was skipped:")
+                     : Message::tr("%1 lines were skipped:").arg(list.skipped.size())) +
                 QLatin1Char('\n') + skippedLinesText(list);
     }
-    return Message{QStringLiteral("Import Word List"), text, Icon::Information};
+    return Message{Message::tr("Import Word List"), text, Icon::Information};
 }
 
 } // namespace Velloquin

@@ -14,8 +14,8 @@ namespace {
 
 Result<> cannotSave(const QString &path, const QString &reason)
 {
-    return Result<>::refused(QStringLiteral("Save Picture"),
-                             QStringLiteral("The picture could not be saved as %1:\n%2")
+    return Result<>::refused(Message::tr("Save Picture"),
+                             Message::tr("The picture could not be saved as %1:\n%2")
                                  .arg(QDir::toNativeSeparators(path), reason),
                              Icon::Error);
 }
@@ -48,7 +48,7 @@ QImage capturePicture(const QImage &source, int left, int top, int width, int he
 Result<> savePictureAsBmp(const QImage &picture, const QString &path)
 {
     if (picture.isNull())
-        return cannotSave(path, QStringLiteral("There is no picture to save."));
+        return cannotSave(path, Message::tr("There is no picture to save."));
     // RGB32 has no alpha channel, so the writer produces a plain 24-bit bitmap.
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
     if (const std::optional<QString> reason = writePictureSafely(rgb, path, "BMP"))
@@ -63,7 +63,7 @@ std::optional<QString> writePictureSafely(const QImage &picture, const QString &
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (picture.isNull() || !picture.save(&buffer, format))
-        return QStringLiteral("The picture could not be encoded.");
+        return Message::tr("The picture could not be encoded.");
     buffer.close();
     return writeFileSafely(path, bytes);
 }

@@ -32,6 +32,12 @@ QMessageBox::Icon boxIcon(Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// The context of the web page options' words in the catalogues.
+struct WebPageOptionsDialog
+{
+    Q_DECLARE_TR_FUNCTIONS(WebPageOptionsDialog)
+};
+
 } // namespace
 
 void QtDialogs::message(const QString &title, const QString &text, Icon icon)
@@ -94,43 +100,53 @@ std::optional<QColor> QtDialogs::chooseColour(const QColor &initial, const QStri
     return chosen;
 }
 
-std::optional<WebPageOptions> QtDialogs::webPageOptions(const WebPageOptions &initial)
+std::unique_ptr<QDialog> makeWebPageOptionsDialog(const WebPageOptions &initial, QWidget *parent)
 {
-    const auto tr = [](const char *text) {
-        return QCoreApplication::translate("Velloquin::WebPageOptions", text);
-    };
-    QDialog dialog(m_parent);
-    dialog.setWindowTitle(kWebPageOptionsTitle);
+    auto dialog = std::make_unique<QDialog>(parent);
+    dialog->setObjectName(QStringLiteral("frmWebPageOptions"));
+    dialog->setWindowTitle(WebPageOptionsDialog::tr("Web Page Options"));
     const auto checkBox = [&dialog](const QString &name, const QString &caption, bool checked) {
-        auto *box = new QCheckBox(caption, &dialog);
+        auto *box = new QCheckBox(caption, dialog.get());
         box->setObjectName(name);
         box->setAccessibleName(QString(caption).remove(u'&'));
         box->setChecked(checked);
         return box;
     };
     QCheckBox *allowCheck = checkBox(QStringLiteral("chkAllowCheck"),
-                                     tr("Allow &Check (marks wrong letters)"), initial.allowCheck);
-    QCheckBox *allowReveal =
-        checkBox(QStringLiteral("chkAllowReveal"), tr("Allow &Reveal (shows letters and words)"),
-                 initial.allowReveal);
-    auto *language = new QComboBox(&dialog);
+                                     WebPageOptionsDialog::tr("Allow &Check (marks wrong letters)"),
+                                     initial.allowCheck);
+    QCheckBox *allowReveal = checkBox(
+        QStringLiteral("chkAllowReveal"),
+        WebPageOptionsDialog::tr("Allow &Reveal (shows letters and words)"), initial.allowReveal);
+    auto *language = new QComboBox(dialog.get());
     language->setObjectName(QStringLiteral("cboPageLanguage"));
-    language->setAccessibleName(tr("Language of the page"));
+    language->setAccessibleName(WebPageOptionsDialog::tr("Language of the page"));
     for (const QString &code : webPageLanguageCodes())
         language->addItem(QString::fromUtf8(webPageTexts(code)->name), code);
     language->setCurrentIndex(std::max(0, language->findData(initial.language.toLower())));
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    auto *form = new QFormLayout(&dialog);
+    auto *buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog.get());
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog.get(), &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog.get(), &QDialog::reject);
+    auto *form = new QFormLayout(dialog.get());
     form->addRow(allowCheck);
     form->addRow(allowReveal);
-    form->addRow(tr("&Language of the page:"), language);
+    form->addRow(WebPageOptionsDialog::tr("&Language of the page:"), language);
     form->addRow(buttons);
-    if (dialog.exec() != QDialog::Accepted)
+    return dialog;
+}
+
+std::optional<WebPageOptions> QtDialogs::webPageOptions(const WebPageOptions &initial)
+{
+    const std::unique_ptr<QDialog> dialog = makeWebPageOptionsDialog(initial, m_parent);
+    if (dialog->exec() != QDialog::Accepted)
         return std::nullopt;
-    return WebPageOptions{allowCheck->isChecked(), allowReveal->isChecked(),
-                          language->currentData().toString()};
+    return WebPageOptions{
+        dialog->findChild<QCheckBox *>(QStringLiteral("chkAllowCheck"))->isChecked(),
+        dialog->findChild<QCheckBox *>(QStringLiteral("chkAllowReveal"))->isChecked(),
+        dialog->findChild<QComboBox *>(QStringLiteral("cboPageLanguage"))
+            ->currentData()
+            .toString()};
 }
 
 } // namespace Velloquin

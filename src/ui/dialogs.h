@@ -7,8 +7,10 @@
 #include <QColor>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 namespace Velloquin {
@@ -69,5 +71,11 @@ public:
 private:
     QWidget *m_parent = nullptr;
 };
+
+// The web page options dialog that QtDialogs::webPageOptions shows, its choices starting
+// from initial: the check boxes chkAllowCheck and chkAllowReveal and the page language
+// cboPageLanguage (the language code as its item data).
+std::unique_ptr<QDialog> makeWebPageOptionsDialog(const WebPageOptions &initial,
+                                                  QWidget *parent = nullptr);
 
 } // namespace Velloquin

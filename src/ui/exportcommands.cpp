@@ -4,12 +4,12 @@
 #include "dialogs.h"
 #include "exportformats.h"
 #include "filedialogs.h"
+#include "language.h"
 #include "puzzledocument.h"
 #include "wordexportflow.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QLocale>
 #include <QRegularExpression>
 #include <QWidget>
 
@@ -21,15 +21,15 @@ namespace Velloquin {
 namespace {
 
 // The choices of the last web page export from this window, kept on its command for the
-// next one; the first time, the language of the system where the page has it.
+// next one; the first time, the language the window speaks where the page has it.
 WebPageOptions lastOptions(const QAction *command)
 {
     WebPageOptions options;
     const QVariantMap kept = command ? command->data().toMap() : QVariantMap();
     if (kept.isEmpty()) {
-        const QString system = QLocale::system().name().section(u'_', 0, 0);
-        if (webPageLanguageCodes().contains(system))
-            options.language = system;
+        const QString language = windowLanguage();
+        if (webPageLanguageCodes().contains(language))
+            options.language = language;
         return options;
     }
     options.allowCheck = kept.value(QStringLiteral("check")).toBool();

@@ -3,6 +3,7 @@
 
 #include "dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <exception>
@@ -10,6 +11,12 @@
 namespace Velloquin {
 
 namespace {
+
+// The context of the file dialogs' words in the catalogues.
+struct FileDialogs
+{
+    Q_DECLARE_TR_FUNCTIONS(FileDialogs)
+};
 
 // Blanks (spaces only) removed at both ends.
 QString trimBlanks(const QString &text)
@@ -25,10 +32,10 @@ QString trimBlanks(const QString &text)
 
 void reportDialogError(Dialogs &dialogs, const QString &description, int number)
 {
-    dialogs.message(QStringLiteral("Open / Save Dialog error"),
-                    QStringLiteral("Error: ") + description + QStringLiteral("\nError number: ") +
-                        QString::number(number) +
-                        QStringLiteral("\nPlease report this error to the author."),
+    dialogs.message(FileDialogs::tr("Open / Save Dialog error"),
+                    FileDialogs::tr("Error: %1\nError number: %2\nPlease report this error to "
+                                    "the author.")
+                        .arg(description, QString::number(number)),
                     Icon::Warning);
 }
 
@@ -36,7 +43,8 @@ void reportDialogError(Dialogs &dialogs, const QString &description, int number)
 
 QString fileDialogFilter(const QString &word, const QString &extension)
 {
-    return word + QStringLiteral(" file (*.") + extension + QLatin1Char(')');
+    return FileDialogs::tr("%1 file (*.%2)")
+        .arg(FileDialogs::tr(word.toUtf8().constData()), extension);
 }
 
 bool showFileDialog(Dialogs &dialogs, QString &path, QString &fileTitle,
@@ -45,13 +53,15 @@ bool showFileDialog(Dialogs &dialogs, QString &path, QString &fileTitle,
 {
     QString chosen;
     try {
-        chosen = save ? dialogs.saveFile(title, initialFolder, filter)
-                      : dialogs.openFile(title, initialFolder, filter);
+        // A title marked for the catalogues (kOpenCrosswordTitle) in the window's language.
+        const QString shown = FileDialogs::tr(title.toUtf8().constData());
+        chosen = save ? dialogs.saveFile(shown, initialFolder, filter)
+                      : dialogs.openFile(shown, initialFolder, filter);
     } catch (const std::exception &e) {
         reportDialogError(dialogs, QString::fromLocal8Bit(e.what()), 0);
         return false;
     } catch (...) {
-        reportDialogError(dialogs, QStringLiteral("Unknown error"), 0);
+        reportDialogError(dialogs, FileDialogs::tr("Unknown error"), 0);
         return false;
     }
     if (chosen.isEmpty())
@@ -80,7 +90,8 @@ QString askSaveFileName(Dialogs &dialogs, const QString &initialFolder, QString 
         extension = kCrosswordExtension;
         word = kCrosswordWord;
     }
-    const QString title = QStringLiteral(" Save this ") + word + QStringLiteral(" as:");
+    const QString title =
+        FileDialogs::tr(" Save this %1 as:").arg(FileDialogs::tr(word.toUtf8().constData()));
     QString path;
     QString fileTitle;
     if (!showFileDialog(dialogs, path, fileTitle, initialFolder, title,

@@ -3,6 +3,7 @@
 
 #include "fileutil.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace Velloquin {
@@ -15,8 +16,11 @@ class Dialogs;
 
 // The puzzle file: extension, file-type word and the dialogs' filter.
 inline const QString kCrosswordExtension = QStringLiteral("cwd");
-inline const QString kCrosswordWord = QStringLiteral("Crossword");
-inline const QString kOpenCrosswordTitle = QStringLiteral(" Select Crossword file to open:");
+// Marked for the catalogues: the file dialogs show it in the window's language.
+inline const QString kCrosswordWord =
+    QString::fromLatin1(QT_TRANSLATE_NOOP("FileDialogs", "Crossword"));
+inline const QString kOpenCrosswordTitle =
+    QString::fromLatin1(QT_TRANSLATE_NOOP("FileDialogs", " Select Crossword file to open:"));
 
 // "<word> file (*.<extension>)": the one entry of a file dialog's filter.
 QString fileDialogFilter(const QString &word, const QString &extension);

@@ -92,12 +92,12 @@ void applyRun(const CommandContext &context, const LayoutStart &start, const Lay
             lonely << start.words.at(entry).word;
     const QString question =
         lonely.isEmpty() ? partialLayoutQuestion(run.placed, run.total())
-                         : QStringLiteral("%1 shares no letter with the other words, so it cannot "
-                                          "cross them. Place the other %2 words and keep it in "
-                                          "the word list?")
+                         : QObject::tr("%1 shares no letter with the other words, so it cannot "
+                                       "cross them. Place the other %2 words and keep it in "
+                                       "the word list?")
                                .arg(lonely.join(QStringLiteral(", ")))
                                .arg(run.placed);
-    const Dialogs::Answer answer = context.dialogs.question(QStringLiteral("Generate Crossword"),
+    const Dialogs::Answer answer = context.dialogs.question(QObject::tr("Generate Crossword"),
                                                             question, Dialogs::Buttons::YesNo);
     if (answer == Dialogs::Answer::Yes)
         context.document.replaceLayout(run.puzzle, run.stored);

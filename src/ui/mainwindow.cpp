@@ -235,13 +235,17 @@ void MainWindow::buildMenus()
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     const QList<WindowCommand> commands = windowCommands(*m_context);
-    // Help comes last, after the window's own commands.
+    // The View commands of the groups (the language) follow the window's own, and Help
+    // comes last, after the window's own commands.
+    const auto afterOwn = [](WindowMenu menu) {
+        return menu == WindowMenu::View || menu == WindowMenu::Help;
+    };
     for (const WindowCommand &command : commands)
-        if (command.menu != WindowMenu::Help)
+        if (!afterOwn(command.menu))
             addCommand(command);
     buildViewCommands();
     for (const WindowCommand &command : commands)
-        if (command.menu == WindowMenu::Help)
+        if (afterOwn(command.menu))
             addCommand(command);
 }
 

@@ -61,15 +61,15 @@ SettingsPanel::SettingsPanel(const PuzzleDocument &document, QWidget *parent)
     setObjectName(QStringLiteral("picCWEditor"));
     setAccessibleName(tr("Crossword Settings"));
 
-    m_heading = makeHeading(this, QStringLiteral("Label1"), QStringLiteral("Crossword Settings"));
-    m_titleLabel = makeLabel(this, QStringLiteral("lblTitle"), QStringLiteral("Title:"));
-    m_titleEdit = makeEdit(this, QStringLiteral("txtTitle"), QStringLiteral("Title:"));
-    m_topicLabel = makeLabel(this, QStringLiteral("lblTopic"), QStringLiteral("Topic:"));
-    m_topicEdit = makeEdit(this, QStringLiteral("txtSubject"), QStringLiteral("Topic:"));
-    m_widthLabel = makeLabel(this, QStringLiteral("lblWidth"), QStringLiteral("Width:"));
-    m_widthBox = makeBox(this, QStringLiteral("txtXSize"), QStringLiteral("Width:"));
-    m_heightLabel = makeLabel(this, QStringLiteral("lblHeight"), QStringLiteral("Height:"));
-    m_heightBox = makeBox(this, QStringLiteral("txtYSize"), QStringLiteral("Height:"));
+    m_heading = makeHeading(this, QStringLiteral("Label1"), tr("Crossword Settings"));
+    m_titleLabel = makeLabel(this, QStringLiteral("lblTitle"), tr("Title:"));
+    m_titleEdit = makeEdit(this, QStringLiteral("txtTitle"), tr("Title:"));
+    m_topicLabel = makeLabel(this, QStringLiteral("lblTopic"), tr("Topic:"));
+    m_topicEdit = makeEdit(this, QStringLiteral("txtSubject"), tr("Topic:"));
+    m_widthLabel = makeLabel(this, QStringLiteral("lblWidth"), tr("Width:"));
+    m_widthBox = makeBox(this, QStringLiteral("txtXSize"), tr("Width:"));
+    m_heightLabel = makeLabel(this, QStringLiteral("lblHeight"), tr("Height:"));
+    m_heightBox = makeBox(this, QStringLiteral("txtYSize"), tr("Height:"));
     m_titleLabel->setBuddy(m_titleEdit);
     m_topicLabel->setBuddy(m_topicEdit);
     m_widthLabel->setBuddy(m_widthBox);
@@ -78,25 +78,22 @@ SettingsPanel::SettingsPanel(const PuzzleDocument &document, QWidget *parent)
         for (int n = 5; n <= 30; ++n)
             box->addItem(QString::number(n));
 
-    m_changeButton =
-        makeButton(this, QStringLiteral("cmdUpdateProperties"), QStringLiteral("Change"),
-                   QStringLiteral("Change current setting"), 3);
+    m_changeButton = makeButton(this, QStringLiteral("cmdUpdateProperties"), tr("Change"),
+                                tr("Change current setting"), 3);
     connect(m_changeButton, &GradientButton::clicked, this, &SettingsPanel::changeRequested);
 
     // Takes effect at the next "Create / Regenerate Crossword"; saved with the settings.
-    m_methodLabel = makeLabel(this, QStringLiteral("lblMethod"), QStringLiteral("Layout:"));
-    m_methodBox = makeBox(this, QStringLiteral("cboMethod"), QStringLiteral("Layout:"));
-    m_methodBox->addItem(QStringLiteral("Classic"));
-    m_methodBox->addItem(QStringLiteral("Thorough"));
-    m_methodBox->addItem(QStringLiteral("Fit"));
-    m_methodBox->setItemData(0, QStringLiteral("Quick: words cross at random places"),
-                             Qt::ToolTipRole);
-    m_methodBox->setItemData(1, QStringLiteral("Searches up to 2 seconds to fit every word"),
-                             Qt::ToolTipRole);
+    m_methodLabel = makeLabel(this, QStringLiteral("lblMethod"), tr("Layout:"));
+    m_methodBox = makeBox(this, QStringLiteral("cboMethod"), tr("Layout:"));
+    m_methodBox->addItem(tr("Classic"));
+    m_methodBox->addItem(tr("Thorough"));
+    m_methodBox->addItem(tr("Fit"));
+    m_methodBox->setItemData(0, tr("Quick: words cross at random places"), Qt::ToolTipRole);
+    m_methodBox->setItemData(1, tr("Searches up to 2 seconds to fit every word"), Qt::ToolTipRole);
     m_methodBox->setItemData(
-        2, QStringLiteral("Searches up to 3 seconds for the smallest grid that holds every word"),
+        2, tr("Searches up to 3 seconds for the smallest grid that holds every word"),
         Qt::ToolTipRole);
-    m_methodBox->setToolTip(QStringLiteral("How the crossword is generated"));
+    m_methodBox->setToolTip(tr("How the crossword is generated"));
     m_methodLabel->setBuddy(m_methodBox);
 
     auto picker = [this](int index, const QString &caption, QLabel *&label) {
@@ -109,9 +106,9 @@ SettingsPanel::SettingsPanel(const PuzzleDocument &document, QWidget *parent)
         connect(p, &ColorButton::changed, this, &SettingsPanel::coloursChanged);
         return p;
     };
-    m_backgroundPicker = picker(0, QStringLiteral("Background"), m_backgroundLabel);
-    m_gridLinePicker = picker(1, QStringLiteral("Grid Lines"), m_gridLineLabel);
-    m_squarePicker = picker(2, QStringLiteral("Squares"), m_squareLabel);
+    m_backgroundPicker = picker(0, tr("Background"), m_backgroundLabel);
+    m_gridLinePicker = picker(1, tr("Grid Lines"), m_gridLineLabel);
+    m_squarePicker = picker(2, tr("Squares"), m_squareLabel);
 
     buildMoveButtons();
     connect(&m_document, &PuzzleDocument::puzzleChanged, this, &SettingsPanel::showPuzzleFields);
@@ -123,10 +120,10 @@ void SettingsPanel::buildMoveButtons()
     m_movePanel->setObjectName(QStringLiteral("pMove"));
     m_movePanel->setAccessibleName(tr("Move the whole crossword"));
     m_movePanel->setBands({{0, -1, PanelMid, PanelLight, 2}});
-    const QString tips[4] = {QStringLiteral("Move the whole crossword left one square"),
-                             QStringLiteral("Move the whole crossword right one square"),
-                             QStringLiteral("Move the whole crossword up one square"),
-                             QStringLiteral("Move the whole crossword down one square")};
+    const QString tips[4] = {tr("Move the whole crossword left one square"),
+                             tr("Move the whole crossword right one square"),
+                             tr("Move the whole crossword up one square"),
+                             tr("Move the whole crossword down one square")};
     // The cross: left and right in the middle row, up on top, down at the bottom.
     constexpr int bw = 450, bh = 390;
     constexpr int centre = (MoveWidthTwips - bw) / 2;

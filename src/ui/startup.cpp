@@ -18,11 +18,21 @@
 
 namespace Velloquin {
 
+namespace {
+
+// The context of the start's words in the catalogues.
+struct Startup
+{
+    Q_DECLARE_TR_FUNCTIONS(Startup)
+};
+
+} // namespace
+
 QString settingsNotSavedText(const AppPaths &paths)
 {
-    return QStringLiteral("The settings file %1 could not be created.\n"
-                          "Velloquin starts with the default settings; changes to them cannot "
-                          "be saved in this session.")
+    return Startup::tr("The settings file %1 could not be created.\n"
+                       "Velloquin starts with the default settings; changes to them cannot "
+                       "be saved in this session.")
         .arg(QDir::toNativeSeparators(paths.settingsFile));
 }
 
@@ -39,18 +49,18 @@ bool offerRecovery(MainWindow &window, Dialogs &dialogs, const QString &path)
         const QString aside = setRecoveryCopyAside(path);
         const QString where =
             aside == path
-                ? QStringLiteral("It was removed.")
-                : QStringLiteral("It was set aside as %1.").arg(QDir::toNativeSeparators(aside));
+                ? Startup::tr("It was removed.")
+                : Startup::tr("It was set aside as %1.").arg(QDir::toNativeSeparators(aside));
         dialogs.message(QStringLiteral("Velloquin"),
-                        QStringLiteral("The unsaved changes kept from the last session could "
-                                       "not be read.\n%1\n%2")
+                        Startup::tr("The unsaved changes kept from the last session could "
+                                    "not be read.\n%1\n%2")
                             .arg(read.message().text, where),
                         Icon::Warning);
         return false;
     }
     const RecoveredPuzzle &recovered = read.value();
     const QString question =
-        QStringLiteral("Velloquin was closed with unsaved changes to %1. Restore them?")
+        Startup::tr("Velloquin was closed with unsaved changes to %1. Restore them?")
             .arg(recoveredPuzzleName(recovered));
     if (dialogs.question(QStringLiteral("Velloquin"), question, Dialogs::Buttons::YesNo) !=
         Dialogs::Answer::Yes) {
@@ -91,6 +101,8 @@ std::unique_ptr<MainWindow> startProgram(const StartOptions &options)
     Q_ASSERT(options.dialogs);
     AppPaths paths = resolveAppPaths(options.programFolder, options.configFolder,
                                      options.documentsFolder, options.installedFolder);
+    if (options.chooseLanguage)
+        options.chooseLanguage(paths);
 
     if (!fileExists(paths.settingsFile)) {
         // The first start: the user agrees before anything is written.

@@ -26,6 +26,9 @@ struct StartOptions
     // start (its recovery copy); empty keeps none.
     QString dataFolder;
     Dialogs *dialogs = nullptr;
+    // Makes the window speak the language the settings file (which may not exist yet)
+    // chooses, before anything is shown; may be empty (tests keep English).
+    std::function<void(const AppPaths &)> chooseLanguage;
     // Shows the end-user agreement; true when the user agreed.
     std::function<bool()> agree;
     // A file named on the command line, opened once the window is up; may be empty.

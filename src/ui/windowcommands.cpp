@@ -8,6 +8,7 @@
 #include "generatecommand.h"
 #include "helpcommands.h"
 #include "interchangecommands.h"
+#include "language.h"
 #include "printcommands.h"
 #include "wordexportflow.h"
 
@@ -18,7 +19,7 @@ QList<WindowCommand> windowCommands(const CommandContext &context)
     QList<WindowCommand> commands;
     for (const CommandGroup group :
          {fileCommands, editCommands, interchangeCommands, printCommandGroup, exportCommands,
-          wordExportCommands, generateCommands, helpCommands})
+          wordExportCommands, generateCommands, helpCommands, languageCommands})
         commands += group(context);
     return commands;
 }

@@ -35,22 +35,30 @@ namespace Velloquin {
 
 namespace {
 
-const Message BadPosition{QStringLiteral("Error"),
-                          QStringLiteral("Please enter valid numbers for Number, X, and Y."),
-                          Icon::Error};
-const Message NoWord{QStringLiteral("No Word"),
-                     QStringLiteral("Please enter a word to search for a grid position."),
-                     Icon::Information};
-const Message NoGridWords{QStringLiteral("No Grid Words"),
-                          QStringLiteral("There are currently no words in the grid.\n"
-                                         "You may place this word at any positions that it "
-                                         "will fit.\n"
-                                         "Click on the square you would like the word to start "
-                                         "at,\n"
-                                         "select the orientation - Across/Down\n"
-                                         "Click the 'Update' button to add the word at this "
-                                         "location."),
-                          Icon::Information};
+// Made when shown, so that they speak the window's language.
+Message badPosition()
+{
+    return {WordPanel::tr("Error"),
+            WordPanel::tr("Please enter valid numbers for Number, X, and Y."), Icon::Error};
+}
+Message noWord()
+{
+    return {WordPanel::tr("No Word"),
+            WordPanel::tr("Please enter a word to search for a grid position."), Icon::Information};
+}
+Message noGridWords()
+{
+    return {WordPanel::tr("No Grid Words"),
+            WordPanel::tr("There are currently no words in the grid.\n"
+                          "You may place this word at any positions that it "
+                          "will fit.\n"
+                          "Click on the square you would like the word to start "
+                          "at,\n"
+                          "select the orientation - Across/Down\n"
+                          "Click the 'Update' button to add the word at this "
+                          "location."),
+            Icon::Information};
+}
 
 } // namespace
 
@@ -76,7 +84,7 @@ WordPanel::WordPanel(PuzzleDocument &document, Dialogs &dialogs, PictureBox *gri
     : GradientPanel(parent), m_document(document), m_dialogs(dialogs), m_gridView(gridView)
 {
     setObjectName(QStringLiteral("picAddWord"));
-    setAccessibleName(QStringLiteral("Edit Words & Clues"));
+    setAccessibleName(tr("Edit Words & Clues"));
     setBaseColour(QColor(226, 236, 252));
     buildControls();
 
@@ -167,7 +175,7 @@ WordPanel::~WordPanel()
 
 void WordPanel::buildControls()
 {
-    m_heading = makeHeading(this, QStringLiteral("Label2"), QStringLiteral("Edit Words & Clues"));
+    m_heading = makeHeading(this, QStringLiteral("Label2"), tr("Edit Words & Clues"));
     m_heading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_heading->setIndent(6);
     auto box = [this](const QString &name, const QString &caption) {
@@ -176,33 +184,33 @@ void WordPanel::buildControls()
         b->setAccessibleName(caption);
         return b;
     };
-    m_wordLabel = makeLabel(this, QStringLiteral("lblWord"), QStringLiteral("Word:"));
-    m_wordBox = box(QStringLiteral("txtWord"), QStringLiteral("Word:"));
+    m_wordLabel = makeLabel(this, QStringLiteral("lblWord"), tr("Word:"));
+    m_wordBox = box(QStringLiteral("txtWord"), tr("Word:"));
     m_wordBox->setEditable(true);
     m_wordBox->setInsertPolicy(QComboBox::NoInsert);
-    m_clueLabel = makeLabel(this, QStringLiteral("lblClue"), QStringLiteral("Clue:"));
+    m_clueLabel = makeLabel(this, QStringLiteral("lblClue"), tr("Clue:"));
     m_clueEdit = new QLineEdit(this);
     m_clueEdit->setObjectName(QStringLiteral("txtClue"));
-    m_clueEdit->setAccessibleName(QStringLiteral("Clue:"));
-    m_columnLabel = makeLabel(this, QStringLiteral("lblX"), QStringLiteral("X:"));
-    m_columnBox = box(QStringLiteral("txtX"), QStringLiteral("X:"));
-    m_rowLabel = makeLabel(this, QStringLiteral("lblY"), QStringLiteral("Y:"));
-    m_rowBox = box(QStringLiteral("txtY"), QStringLiteral("Y:"));
+    m_clueEdit->setAccessibleName(tr("Clue:"));
+    m_columnLabel = makeLabel(this, QStringLiteral("lblX"), tr("X:"));
+    m_columnBox = box(QStringLiteral("txtX"), tr("X:"));
+    m_rowLabel = makeLabel(this, QStringLiteral("lblY"), tr("Y:"));
+    m_rowBox = box(QStringLiteral("txtY"), tr("Y:"));
     m_wordLabel->setBuddy(m_wordBox);
     m_clueLabel->setBuddy(m_clueEdit);
     m_columnLabel->setBuddy(m_columnBox);
     m_rowLabel->setBuddy(m_rowBox);
-    m_acrossOption = new QRadioButton(QStringLiteral("Across"), this);
+    m_acrossOption = new QRadioButton(tr("Across"), this);
     m_acrossOption->setObjectName(QStringLiteral("optAcross"));
-    m_acrossOption->setAccessibleName(QStringLiteral("Across"));
-    m_downOption = new QRadioButton(QStringLiteral("Down"), this);
+    m_acrossOption->setAccessibleName(tr("Across"));
+    m_downOption = new QRadioButton(tr("Down"), this);
     m_downOption->setObjectName(QStringLiteral("optDown"));
-    m_downOption->setAccessibleName(QStringLiteral("Down"));
+    m_downOption->setAccessibleName(tr("Down"));
 
-    m_updateButton = makeButton(this, QStringLiteral("cmdOKAddWord"), QStringLiteral("Update"),
-                                QStringLiteral("Add / Update word on grid"), 3);
+    m_updateButton = makeButton(this, QStringLiteral("cmdOKAddWord"), tr("Update"),
+                                tr("Add / Update word on grid"), 3);
     m_deleteButton = makeButton(this, QStringLiteral("cmdDelete"), QString(),
-                                QStringLiteral("Delete the selected word from grid"), 3);
+                                tr("Delete the selected word from grid"), 3);
     m_deleteButton->setText(QString());
     m_deleteButton->setPicture(deletePicture());
     m_wordToolbar = new Toolbar(this);
@@ -211,10 +219,10 @@ void WordPanel::buildControls()
     m_wordToolbar->setBackgroundColor(QColor(226, 236, 252));
     m_wordToolbar->build(toolbarStrip(3), QColor(0, 255, 0), 16, QStringLiteral("NNN"));
     m_wordToolbar->setButtonToolTips(
-        QStringLiteral("Store this  word in the dropdown list for inclusion later|Delete this "
-                       "word from the dropdown list.|Search for locations to place the word."));
+        tr("Store this  word in the dropdown list for inclusion later|Delete this "
+           "word from the dropdown list.|Search for locations to place the word."));
     m_generateButton = makeButton(this, QStringLiteral("CandyButton2"), QString(),
-                                  QStringLiteral("Create / Regenerate Crossword"), 3);
+                                  tr("Create / Regenerate Crossword"), 3);
     m_generateButton->setText(QString());
     m_generateButton->setPicture(generatePicture());
 }
@@ -279,28 +287,38 @@ void WordPanel::resizeEvent(QResizeEvent *event)
     const int row1 = pixelsToTwips(labelHeight) + 105;
     const int row2 = row1 + 420;
     const int row3 = row2 + 420;
-    const int boxLeft = 690;
+    // The twips below were chosen for the English captions. A translation that needs more
+    // room widens the label column (the word box gives up as much) and the option buttons
+    // (the buttons and the word toolbar after them move along).
+    const auto needed = [](const QWidget *w, int twips) {
+        return qMax(twips, pixelsToTwips(w->sizeHint().width()));
+    };
+    const int labelWidth = qMax(needed(m_wordLabel, 585), needed(m_clueLabel, 585));
+    const int boxLeft = labelWidth > 585 ? labelWidth + 180 : 690;
+    const int acrossWidth = needed(m_acrossOption, 1080);
+    const int downWidth = needed(m_downOption, 960);
+    const int shift = qMax(0, boxLeft + acrossWidth + downWidth - 2730);
     // The generate button keeps the right end; the clue box takes what is left.
     const int generateWidth = 1020;
     const int generateLeft = W - generateWidth - 105;
     m_generateButton->setGeometry(twipsRect(generateLeft, row1, generateWidth, row3 + 390 - row1));
 
-    m_wordLabel->setGeometry(twipsRect(90, row1, 585, EdBoxHeight));
-    m_wordBox->setGeometry(twipsRect(boxLeft, row1, 2700, EdBoxHeight + 15));
+    m_wordLabel->setGeometry(twipsRect(90, row1, labelWidth, EdBoxHeight));
+    m_wordBox->setGeometry(twipsRect(boxLeft, row1, 3390 - boxLeft, EdBoxHeight + 15));
     m_columnLabel->setGeometry(twipsRect(3510, row1, 240, EdBoxHeight));
     m_columnBox->setGeometry(twipsRect(3750, row1, 720, EdBoxHeight + 15));
     m_rowLabel->setGeometry(twipsRect(4590, row1, 240, EdBoxHeight));
     m_rowBox->setGeometry(twipsRect(4830, row1, 720, EdBoxHeight + 15));
 
-    m_clueLabel->setGeometry(twipsRect(90, row2, 585, EdBoxHeight));
+    m_clueLabel->setGeometry(twipsRect(90, row2, labelWidth, EdBoxHeight));
     m_clueEdit->setGeometry(
         twipsRect(boxLeft, row2, qMax(1500, generateLeft - 150 - boxLeft), EdBoxHeight));
 
-    m_acrossOption->setGeometry(twipsRect(boxLeft, row3 + 30, 1080, 330));
-    m_downOption->setGeometry(twipsRect(boxLeft + 1080, row3 + 30, 960, 330));
-    m_updateButton->setGeometry(twipsRect(2820, row3, 1140, 390));
-    m_deleteButton->setGeometry(twipsRect(4050, row3, 540, 390));
-    m_wordToolbar->move(twipsToPixels(4710), twipsToPixels(row3) + 1);
+    m_acrossOption->setGeometry(twipsRect(boxLeft, row3 + 30, acrossWidth, 330));
+    m_downOption->setGeometry(twipsRect(boxLeft + acrossWidth, row3 + 30, downWidth, 330));
+    m_updateButton->setGeometry(twipsRect(2820 + shift, row3, 1140, 390));
+    m_deleteButton->setGeometry(twipsRect(4050 + shift, row3, 540, 390));
+    m_wordToolbar->move(twipsToPixels(4710 + shift), twipsToPixels(row3) + 1);
 }
 
 // --- Helpers -------------------------------------------------------------------------------
@@ -534,7 +552,7 @@ void WordPanel::updateWord()
     const int c = comboNumber(m_columnBox, &okX);
     const int r = comboNumber(m_rowBox, &okY);
     if (!okX || !okY) {
-        dialogs.message(BadPosition);
+        dialogs.message(badPosition());
         return;
     }
     const Direction dir = orientation();
@@ -638,13 +656,13 @@ void WordPanel::clearEntry()
 void WordPanel::findPlacesForWord()
 {
     if (m_wordBox->currentText().isEmpty()) {
-        m_dialogs.message(NoWord);
+        m_dialogs.message(noWord());
         return;
     }
     if (!m_document.puzzle().isEmpty)
         markPlaces();
     else
-        m_dialogs.message(NoGridWords);
+        m_dialogs.message(noGridWords());
 }
 
 void WordPanel::markPlaces()

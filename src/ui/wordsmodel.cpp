@@ -145,7 +145,8 @@ QVariant WordsModel::data(const QModelIndex &index, int role) const
         if (index.column() != NumberColumn ||
             (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
             return {};
-        static const char *const captions[] = {"ACROSS", "DOWN", "NOT PLACED"};
+        static const char *const captions[] = {QT_TR_NOOP("ACROSS"), QT_TR_NOOP("DOWN"),
+                                               QT_TR_NOOP("NOT PLACED")};
         return tr(captions[index.row()]);
     }
     if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::ToolTipRole)
@@ -229,7 +230,8 @@ QVariant WordsModel::headerData(int section, Qt::Orientation orientation, int ro
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char *const captions[] = {"No.", "Answer", "Clue"};
+    static const char *const captions[] = {QT_TR_NOOP("No."), QT_TR_NOOP("Answer"),
+                                           QT_TR_NOOP("Clue")};
     return section >= 0 && section < ColumnCount ? tr(captions[section]) : QVariant();
 }
 
