@@ -2,6 +2,7 @@
 #pragma once
 
 #include "drawing.h"
+#include "layoutmethods.h"
 #include "settings.h"
 
 #include <QKeySequence>
@@ -19,10 +20,12 @@ namespace Velloquin {
 class Dialogs;
 class PictureBox;
 class PuzzleDocument;
+class RandomSource;
 class WaitPanel;
 
-// The menus of the main window, in the order of the menu bar.
-enum class WindowMenu { File, Edit, Copy, Export, View, Tools, Help };
+// The menus of the main window, in the order of the menu bar. WordPanel is no menu: the
+// word panel's big button triggers a command placed there.
+enum class WindowMenu { File, Edit, Copy, Export, View, Tools, Help, WordPanel };
 
 // What a new puzzle starts with, as the settings file gives it.
 struct PuzzleDefaults
@@ -53,6 +56,17 @@ struct CommandContext
     std::function<void()> hideMarks;
     // Shows what a command came to in the status bar.
     std::function<void(const QString &)> showOutcome;
+    // The one random source of the run (the automatic layout draws from it); it starts
+    // from the same fixed state at every program start.
+    RandomSource &random;
+    // The layout method chosen in the settings panel.
+    std::function<LayoutMethod()> layoutMethod;
+    // Empties the word panel's word and clue boxes.
+    std::function<void()> clearWord;
+    // With true, disables every part of the window that could change the puzzle (menus,
+    // keys, toolbars, panels, docks) but the wait notice; with false, enables again what
+    // it disabled.
+    std::function<void(bool)> setBusy;
 };
 
 // A command as the window shows it: its action, the menu it goes in (File commands before

@@ -1,23 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "generatecommand.h"
 
+#include "dialogs.h"
 #include "layoutgenerator.h"
 #include "layoutmethods.h"
-#include "mainwindow.h"
+#include "puzzledocument.h"
+#include "randomsource.h"
 #include "styledprogressbar.h"
 #include "thoroughlayout.h"
 #include "waitpanel.h"
-#include "wordpanel.h"
 #include "wordrules.h"
 
 #include <QAction>
-#include <QDockWidget>
 #include <QEvent>
 #include <QFutureWatcher>
-#include <QMenuBar>
-#include <QPointer>
 #include <QTimer>
-#include <QToolBar>
+#include <QWidget>
 #include <QtConcurrent>
 
 #include <memory>
@@ -30,56 +28,6 @@ namespace {
 const QString JobName = QStringLiteral("layoutJob");
 // How often the wait notice's bar shows the run's progress.
 constexpr int ProgressIntervalMs = 20;
-
-// While a layout runs, everything that could change the puzzle is disabled (the menus
-// with their shortcuts, the toolbars, the panels, the docks), but not the wait notice, so
-// that its Cancel button can still be pressed. restore() enables again what was enabled.
-class BusyWindow
-{
-public:
-    explicit BusyWindow(MainWindow &window)
-    {
-        QList<QWidget *> parts{window.menuBar()};
-        for (QObject *child : window.centralWidget()->children()) {
-            auto *widget = qobject_cast<QWidget *>(child);
-            if (widget && widget != &window.waitPanel())
-                parts.append(widget);
-        }
-        for (QWidget *part : window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            if (qobject_cast<QDockWidget *>(part) || qobject_cast<QToolBar *>(part))
-                parts.append(part);
-        }
-        for (QWidget *part : std::as_const(parts)) {
-            if (part && part->isEnabled()) {
-                part->setEnabled(false);
-                m_widgets.append(part);
-            }
-        }
-        // A disabled menu still leaves shortcuts of actions that are not in it.
-        for (QAction *action : window.findChildren<QAction *>()) {
-            if (action->isEnabled()) {
-                action->setEnabled(false);
-                m_actions.append(action);
-            }
-        }
-    }
-
-    void restore()
-    {
-        for (const QPointer<QAction> &action : std::as_const(m_actions))
-            if (action)
-                action->setEnabled(true);
-        for (const QPointer<QWidget> &part : std::as_const(m_widgets))
-            if (part)
-                part->setEnabled(true);
-        m_actions.clear();
-        m_widgets.clear();
-    }
-
-private:
-    QList<QPointer<QWidget>> m_widgets;
-    QList<QPointer<QAction>> m_actions;
-};
 
 // True when the stored word at entry has no letter in common with any other stored word.
 bool sharesNoLetter(const ExtraWords &stored, qsizetype entry)
@@ -116,22 +64,22 @@ struct LayoutStart
 };
 
 // Tells the user what the run came to and lets the document take it, as one change.
-void applyRun(MainWindow &window, const LayoutStart &start, const LayoutRun &run)
+void applyRun(const CommandContext &context, const LayoutStart &start, const LayoutRun &run)
 {
     switch (run.ending) {
     case LayoutEnding::Cancelled:
-        window.showOutcome(QObject::tr("Generate cancelled"));
+        context.showOutcome(QObject::tr("Generate cancelled"));
         return;
     case LayoutEnding::AllPlaced:
-        window.document().replaceLayout(run.puzzle, run.stored);
-        window.wordPanel().clearWord();
-        window.showOutcome(QObject::tr("Generate placed %1 words").arg(run.placed));
+        context.document.replaceLayout(run.puzzle, run.stored);
+        context.clearWord();
+        context.showOutcome(QObject::tr("Generate placed %1 words").arg(run.placed));
         return;
     case LayoutEnding::Failed:
         if (!start.method->searches)
-            window.document().replaceLayout(run.puzzle, run.stored);
+            context.document.replaceLayout(run.puzzle, run.stored);
         for (const Message &message : run.messages)
-            window.dialogs().message(message);
+            context.dialogs.message(message);
         return;
     case LayoutEnding::Partial:
         break;
@@ -149,10 +97,10 @@ void applyRun(MainWindow &window, const LayoutStart &start, const LayoutRun &run
                                        "the word list?")
                                .arg(lonely.join(QStringLiteral(", ")))
                                .arg(run.placed);
-    const Dialogs::Answer answer = window.dialogs().question(QObject::tr("Generate Crossword"),
-                                                             question, Dialogs::Buttons::YesNo);
+    const Dialogs::Answer answer = context.dialogs.question(QObject::tr("Generate Crossword"),
+                                                            question, Dialogs::Buttons::YesNo);
     if (answer == Dialogs::Answer::Yes)
-        window.document().replaceLayout(run.puzzle, run.stored);
+        context.document.replaceLayout(run.puzzle, run.stored);
 }
 
 // One layout run of the window on a worker thread. It is a child of the window and the
@@ -161,21 +109,21 @@ void applyRun(MainWindow &window, const LayoutStart &start, const LayoutRun &run
 class LayoutJob : public QObject
 {
 public:
-    LayoutJob(MainWindow &window, LayoutStart start)
-        : QObject(&window), m_window(window), m_start(std::move(start)), m_busy(window)
+    LayoutJob(const CommandContext &context, LayoutStart start)
+        : QObject(context.parent), m_context(context), m_start(std::move(start))
     {
         setObjectName(JobName);
-        WaitPanel &wait = window.waitPanel();
-        connect(&wait, &WaitPanel::cancelClicked, this, [this] { m_channel->cancel(); });
+        connect(&context.wait, &WaitPanel::cancelClicked, this, [this] { m_channel->cancel(); });
         connect(&m_progressTimer, &QTimer::timeout, this, &LayoutJob::showProgress);
         connect(&m_watcher, &QFutureWatcher<WorkerResult>::finished, this, &LayoutJob::finish);
-        window.installEventFilter(this);
+        context.parent->installEventFilter(this);
+        context.setBusy(true);
 
         // The worker gets copies; they share nothing the window may change meanwhile.
         const LayoutRunFunction run = m_start.method->run;
         m_watcher.setFuture(
             QtConcurrent::run([run, words = m_start.words, grid = m_start.grid,
-                               random = window.random(), channel = m_channel]() mutable {
+                               random = context.random, channel = m_channel]() mutable {
                 WorkerResult result;
                 result.run = run(words, grid, random, *channel, 0);
                 result.random = random;
@@ -191,7 +139,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         // A window that closes takes no layout: the run stops and is waited for here.
-        if (watched == &m_window && event->type() == QEvent::Close) {
+        if (watched == m_context.parent && event->type() == QEvent::Close) {
             m_abandoned = true;
             stopAndWait();
         }
@@ -207,7 +155,7 @@ private:
 
     void showProgress()
     {
-        StyledProgressBar &bar = m_window.waitPanel().progressBar();
+        StyledProgressBar &bar = m_context.wait.progressBar();
         bar.setValue(wrapProgress(qMax(1, m_channel->progress()), bar.maximum()));
     }
 
@@ -215,25 +163,25 @@ private:
     {
         m_progressTimer.stop();
         setObjectName(QString());
-        m_window.removeEventFilter(this);
+        m_context.parent->removeEventFilter(this);
         WorkerResult result = m_watcher.result();
         // The next Generate goes on with the sequence, as if the run had drawn from it.
-        m_window.random() = result.random;
-        m_busy.restore();
-        m_window.waitPanel().finish();
+        m_context.random = result.random;
+        m_context.setBusy(false);
+        m_context.wait.finish();
         // Whatever changed the document meanwhile is kept; the layout is the one dropped.
-        const bool unchanged = m_window.puzzle() == m_start.puzzleBefore &&
-                               m_window.document().storedWords() == m_start.storedBefore;
+        const bool unchanged = m_context.document.puzzle() == m_start.puzzleBefore &&
+                               m_context.document.storedWords() == m_start.storedBefore;
         if (m_abandoned || !unchanged)
             result.run.ending = LayoutEnding::Cancelled;
         const LayoutStart start = m_start;
         deleteLater();
-        applyRun(m_window, start, result.run);
+        applyRun(m_context, start, result.run);
     }
 
-    MainWindow &m_window;
+    // The window's context outlives the job: the job is one of the window's children.
+    const CommandContext &m_context;
     LayoutStart m_start;
-    BusyWindow m_busy;
     std::shared_ptr<LayoutChannel> m_channel = std::make_shared<LayoutChannel>();
     QFutureWatcher<WorkerResult> m_watcher;
     QTimer m_progressTimer;
@@ -242,34 +190,43 @@ private:
 
 } // namespace
 
-bool layoutRunning(const MainWindow &window)
+bool layoutRunning(const CommandContext &context)
 {
-    return window.findChild<QObject *>(JobName, Qt::FindDirectChildrenOnly) != nullptr;
+    return context.parent &&
+           context.parent->findChild<QObject *>(JobName, Qt::FindDirectChildrenOnly) != nullptr;
 }
 
-void generateCrossword(MainWindow &window)
+void generateCrossword(const CommandContext &context)
 {
     // One run at a time; the button is disabled during a run, this covers every other way.
-    if (!window.isEnabled() || layoutRunning(window))
+    if (!context.parent->isEnabled() || layoutRunning(context))
         return;
-    window.hideMarks();
+    context.hideMarks();
 
     LayoutStart start;
-    start.method = &layoutMethodInfo(window.layoutMethod());
-    start.puzzleBefore = window.puzzle();
-    start.storedBefore = window.document().storedWords();
+    start.method = &layoutMethodInfo(context.layoutMethod());
+    start.puzzleBefore = context.document.puzzle();
+    start.storedBefore = context.document.storedWords();
     start.words = start.storedBefore;
     start.grid = start.puzzleBefore;
     if (!start.grid.isEmpty)
         gatherGridWords(start.grid, start.words);
     if (!hasStoredWords(start.words)) {
-        window.dialogs().message(noWordsMessage());
+        context.dialogs.message(noWordsMessage());
         return;
     }
 
     // A layout that can be stopped shows its Cancel from the start.
-    window.waitPanel().start(WaitPanel::GenerateCaption, start.method->searches);
-    new LayoutJob(window, std::move(start));
+    context.wait.start(WaitPanel::GenerateCaption, start.method->searches);
+    new LayoutJob(context, std::move(start));
+}
+
+QList<WindowCommand> generateCommands(const CommandContext &context)
+{
+    QAction *generate = makeCommandAction(context.parent, QStringLiteral("actGenerate"),
+                                          QStringLiteral("Create / Regenerate Crossword"),
+                                          [&context] { generateCrossword(context); });
+    return {{generate, WindowMenu::WordPanel}};
 }
 
 } // namespace Velloquin

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-namespace Velloquin {
+#include "commandcontext.h"
 
-class MainWindow;
+namespace Velloquin {
 
 // "Create / Regenerate Crossword": moves the words on the grid into the word list, then
 // lays out every listed word automatically by the method chosen in the settings panel.
@@ -18,9 +18,12 @@ class MainWindow;
 // placed at all leave the grid and the list as they were before the button was pressed.
 // Fit: as Thorough, but the grid first takes the smallest square size found to hold every
 // word.
-void generateCrossword(MainWindow &window);
+void generateCrossword(const CommandContext &context);
 
-// True while a layout started by generateCrossword is running in window.
-bool layoutRunning(const MainWindow &window);
+// True while a layout started by generateCrossword is running for context.
+bool layoutRunning(const CommandContext &context);
+
+// "Create / Regenerate Crossword" as the command the word panel's button triggers.
+QList<WindowCommand> generateCommands(const CommandContext &context);
 
 } // namespace Velloquin

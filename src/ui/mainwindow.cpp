@@ -5,7 +5,6 @@
 #include "colorbutton.h"
 #include "colournumbers.h"
 #include "filedialogs.h"
-#include "generatecommand.h"
 #include "gridcounts.h"
 #include "numberreading.h"
 #include "panelparts.h"
@@ -25,6 +24,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -38,6 +38,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QTreeView>
 #include <QWindowStateChangeEvent>
 
@@ -89,7 +90,6 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     });
     buildViews();
     m_wordPanel = new WordPanel(*m_document, m_dialogs, m_gridView, m_client);
-    connect(m_wordPanel, &WordPanel::generateRequested, this, [this] { generateCrossword(*this); });
     m_waitPanel = new WaitPanel(m_client);
     m_wordsDock = new WordsDock(*m_document, m_dialogs, *m_wordPanel, this);
     addDockWidget(Qt::RightDockWidgetArea, m_wordsDock);
@@ -107,10 +107,12 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
 
     // Start-up, in this order.
     m_mainToolbar->build(toolbarStrip(2), ToolbarMask, 16, MainToolbarLayout);
-    m_context.reset(new CommandContext{*m_document, m_dialogs, m_paths, m_defaults, *m_waitPanel,
-                                       *m_gridView, this, [this] { return drawOptions(); },
-                                       [this] { hideMarks(); },
-                                       [this](const QString &text) { showOutcome(text); }});
+    m_context.reset(
+        new CommandContext{*m_document, m_dialogs, m_paths, m_defaults, *m_waitPanel, *m_gridView,
+                           this, [this] { return drawOptions(); }, [this] { hideMarks(); },
+                           [this](const QString &text) { showOutcome(text); }, m_random,
+                           [this] { return layoutMethod(); }, [this] { m_wordPanel->clearWord(); },
+                           [this](bool busy) { setBusy(busy); }});
     buildMenus();
     readSettings();
     m_document->newPuzzle(m_defaults.width, m_defaults.height, m_defaults.title, m_defaults.topic);
@@ -198,6 +200,10 @@ MainWindow::~MainWindow()
 
 void MainWindow::addCommand(const WindowCommand &command)
 {
+    if (command.menu == WindowMenu::WordPanel) {
+        connect(m_wordPanel, &WordPanel::generateRequested, command.action, &QAction::trigger);
+        return;
+    }
     QMenu *target = m_menus[int(command.menu)];
     // File commands go before the group of "E&xit"; the other menus grow at the end.
     QAction *before = command.menu == WindowMenu::File ? m_exitSeparator : nullptr;
@@ -624,6 +630,44 @@ void MainWindow::updateStatusCounts()
 void MainWindow::showOutcome(const QString &text)
 {
     m_statusText->setText(text);
+}
+
+void MainWindow::setBusy(bool busy)
+{
+    if (!busy) {
+        for (const QPointer<QAction> &action : std::as_const(m_busyActions))
+            if (action)
+                action->setEnabled(true);
+        for (const QPointer<QWidget> &part : std::as_const(m_busyWidgets))
+            if (part)
+                part->setEnabled(true);
+        m_busyActions.clear();
+        m_busyWidgets.clear();
+        return;
+    }
+    QList<QWidget *> parts{menuBar()};
+    for (QObject *child : m_client->children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (widget && widget != m_waitPanel)
+            parts.append(widget);
+    }
+    for (QWidget *part : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (qobject_cast<QDockWidget *>(part) || qobject_cast<QToolBar *>(part))
+            parts.append(part);
+    }
+    for (QWidget *part : std::as_const(parts)) {
+        if (part && part->isEnabled()) {
+            part->setEnabled(false);
+            m_busyWidgets.append(part);
+        }
+    }
+    // A disabled menu still leaves shortcuts of actions that are not in it.
+    for (QAction *action : findChildren<QAction *>()) {
+        if (action->isEnabled()) {
+            action->setEnabled(false);
+            m_busyActions.append(action);
+        }
+    }
 }
 
 void MainWindow::hideMarks()

@@ -9,6 +9,7 @@
 #include "settings.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -77,21 +78,6 @@ public:
     // window lives; null keeps none.
     void keepRecoveryCopy(std::unique_ptr<RecoveryClaim> claim);
 
-    // --- What the automatic layout still reads of the window -----------------------------
-    const CrosswordData &puzzle() const { return m_document->puzzle(); }
-    Dialogs &dialogs() const { return m_dialogs; }
-    // The one random source of the run (the automatic layout draws from it); it starts
-    // from the same fixed state at every program start.
-    RandomSource &random() { return m_random; }
-    WordPanel &wordPanel() const { return *m_wordPanel; }
-    WaitPanel &waitPanel() const { return *m_waitPanel; }
-    // The layout method chosen in the settings panel (cboMethod).
-    LayoutMethod layoutMethod() const;
-    // Hides the selection and the place markers over the grid.
-    void hideMarks();
-    // Shows what a command came to in the status bar, until the next one.
-    void showOutcome(const QString &text);
-
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -102,6 +88,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The layout method chosen in the settings panel (cboMethod).
+    LayoutMethod layoutMethod() const;
+    // Hides the selection and the place markers over the grid.
+    void hideMarks();
+    // Shows what a command came to in the status bar, until the next one.
+    void showOutcome(const QString &text);
+    // Disables (busy) or enables again what could change the puzzle, but the wait notice.
+    void setBusy(bool busy);
     // The colours and flags the drawing reads now.
     DrawOptions drawOptions() const;
     // Draws the puzzle into the grid view and the number strips.
@@ -145,10 +139,15 @@ private:
     AppPaths m_paths;
     Dialogs &m_dialogs;
     PuzzleDocument *m_document = nullptr;
+    // The one random source of the run; it starts from the same fixed state at every
+    // program start.
     RandomSource m_random;
     std::unique_ptr<RecoveryClaim> m_recoveryClaim;
     PuzzleDefaults m_defaults;
     std::unique_ptr<CommandContext> m_context;
+    // What setBusy disabled, to enable again.
+    QList<QPointer<QWidget>> m_busyWidgets;
+    QList<QPointer<QAction>> m_busyActions;
     bool m_answersHidden = false;
     bool m_outlineMode = false;
     // Set at the end of start-up: from then on the strips and grid lines are drawn.

@@ -5,6 +5,7 @@
 #include "editcommands.h"
 #include "exportcommands.h"
 #include "filecommands.h"
+#include "generatecommand.h"
 #include "helpcommands.h"
 #include "interchangecommands.h"
 #include "language.h"
@@ -18,7 +19,7 @@ QList<WindowCommand> windowCommands(const CommandContext &context)
     QList<WindowCommand> commands;
     for (const CommandGroup group :
          {fileCommands, editCommands, interchangeCommands, printCommandGroup, exportCommands,
-          wordExportCommands, helpCommands, languageCommands})
+          wordExportCommands, generateCommands, helpCommands, languageCommands})
         commands += group(context);
     return commands;
 }

@@ -9,7 +9,8 @@ namespace Velloquin {
 
 // Every command group of the main window, made for context, in menu order: the file
 // commands, undo and copying, import, printing, one export a format, the Word document,
-// help and the language. A new command goes into one of the groups, or a new group here.
+// Generate, help and the language. A new command goes into one of the groups, or a new group
+// here.
 QList<WindowCommand> windowCommands(const CommandContext &context);
 
 // Once window shows all its commands: each tooltip names the command's keys.

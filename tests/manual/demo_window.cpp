@@ -64,9 +64,9 @@ int main(int argc, char *argv[])
         window->grab().save(out + QStringLiteral("/window_wait.png"));
         // The thorough layout's wait notice, with its Cancel button.
         window->findChild<SettingsPanel *>()->setLayoutMethod(LayoutMethod::Thorough);
-        window->waitPanel().start(WaitPanel::GenerateCaption, true);
+        window->commandContext().wait.start(WaitPanel::GenerateCaption, true);
         window->grab().save(out + QStringLiteral("/window_wait_thorough.png"));
-        window->waitPanel().finish();
+        window->commandContext().wait.finish();
         window->findChild<GradientPanel *>(QStringLiteral("pGress"))->hide();
         window->findChild<Toolbar *>(QStringLiteral("TB1"))->activateButton(6);
 

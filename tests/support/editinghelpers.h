@@ -20,8 +20,10 @@ namespace editing {
 // The pixel centre of the square (column, row) of the grid view.
 inline QPoint squareCentre(const MainWindow &w, int column, int row)
 {
-    const double cw = double(control<PictureBox>(w, "picView")->width()) / w.puzzle().width;
-    const double ch = double(control<PictureBox>(w, "picView")->height()) / w.puzzle().height;
+    const double cw =
+        double(control<PictureBox>(w, "picView")->width()) / w.document().puzzle().width;
+    const double ch =
+        double(control<PictureBox>(w, "picView")->height()) / w.document().puzzle().height;
     return QPoint(int((column + 0.5) * cw), int((row + 0.5) * ch));
 }
 
@@ -29,8 +31,10 @@ inline QPoint squareCentre(const MainWindow &w, int column, int row)
 // right/bottom edge of the last one, give or take the one-pixel grid line.
 inline QRect squaresPixels(const MainWindow &w, int column, int row, int columns, int rows)
 {
-    const double cw = double(control<PictureBox>(w, "picView")->width()) / w.puzzle().width;
-    const double ch = double(control<PictureBox>(w, "picView")->height()) / w.puzzle().height;
+    const double cw =
+        double(control<PictureBox>(w, "picView")->width()) / w.document().puzzle().width;
+    const double ch =
+        double(control<PictureBox>(w, "picView")->height()) / w.document().puzzle().height;
     return QRect(QPoint(qRound(column * cw), qRound(row * ch)),
                  QPoint(qRound((column + columns) * cw) - 1, qRound((row + rows) * ch) - 1));
 }
@@ -59,7 +63,7 @@ inline void clickButton(QWidget *button)
 inline bool generateAndWait(MainWindow &w)
 {
     clickButton(control<GradientButton>(w, "CandyButton2"));
-    return QTest::qWaitFor([&w] { return !layoutRunning(w); }, 20000);
+    return QTest::qWaitFor([&w] { return !layoutRunning(w.commandContext()); }, 20000);
 }
 
 // Presses button index (1 store, 2 remove, 3 search) of the word toolbar.
@@ -126,9 +130,9 @@ inline QStringList storedWords(const MainWindow &w)
 inline QStringList gridAnswers(const MainWindow &w)
 {
     QStringList answers;
-    if (w.puzzle().isEmpty)
+    if (w.document().puzzle().isEmpty)
         return answers;
-    for (const GridWord &word : w.puzzle().words)
+    for (const GridWord &word : w.document().puzzle().words)
         answers << word.answer;
     return answers;
 }
@@ -137,7 +141,7 @@ inline QStringList gridAnswers(const MainWindow &w)
 inline void putWord(MainWindow &w, int x, int y, Direction orientation, const QString &word,
                     const QString &clue = QString())
 {
-    CrosswordData p = w.puzzle();
+    CrosswordData p = w.document().puzzle();
     const Result<> r =
         addWord(p, qint16(x), qint16(y), word, orientation, clue, true, PlacementCheck::ApplyRules);
     QVERIFY2(r.ok(), qPrintable(r.ok() ? QString() : r.message().text));

@@ -127,7 +127,7 @@ private slots:
             QVERIFY(window->document().fileName().isEmpty());
         }
         if (title == QLatin1String("Crossword") && storedWords == 0)
-            QVERIFY(window->puzzle().isEmpty);
+            QVERIFY(window->document().puzzle().isEmpty);
     }
 
     // What a user sees on the terminal: help and version end the program before the

@@ -82,8 +82,8 @@ void tst_EditingFlow::setSize(int width, int height)
         ->setCurrentIndex(control<QComboBox>(w(), "txtYSize")->findText(QString::number(height)));
     // The grid is still empty: no words to lose, no question.
     clickButton(control<GradientButton>(w(), "cmdUpdateProperties"));
-    QCOMPARE(w().puzzle().width, width);
-    QCOMPARE(w().puzzle().height, height);
+    QCOMPARE(w().document().puzzle().width, width);
+    QCOMPARE(w().document().puzzle().height, height);
 }
 
 void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
@@ -94,7 +94,7 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
     control<QLineEdit>(w(), "txtSubject")->clear();
     QTest::keyClicks(control<QLineEdit>(w(), "txtSubject"), QStringLiteral("Zoo"));
     setSize(15, 15);
-    QCOMPARE(w().puzzle().title, QStringLiteral("Animals"));
+    QCOMPARE(w().document().puzzle().title, QStringLiteral("Animals"));
     QCOMPARE(control<QComboBox>(w(), "txtX")->count(), 15);
 
     // Two words by hand, crossing at the T.
@@ -104,7 +104,7 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
                 QStringLiteral("Striped big cat"));
     QCOMPARE(dialogs().shown.size(), 0); // no box so far
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("CAT"), QStringLiteral("TIGER")}));
-    QCOMPARE(w().puzzle().words.at(1).clue, QStringLiteral("Striped big cat"));
+    QCOMPARE(w().document().puzzle().words.at(1).clue, QStringLiteral("Striped big cat"));
 
     // A third word kept in the list with Enter.
     typeWord(w(), QStringLiteral("otter"));
@@ -118,7 +118,7 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("CAT"),
                                             QStringLiteral("TIGER")}));
     QCOMPARE(listedWords(w()), QStringList());
-    const CrosswordData generated = w().puzzle();
+    const CrosswordData generated = w().document().puzzle();
 
     // Hide the answers, copy the clues.
     clickToolbarButton(control<Toolbar>(w(), "TB1"), 6);
@@ -139,7 +139,7 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
     // New, without saving again.
     dialogs().answers.enqueue(Dialogs::Answer::No);
     clickToolbarButton(control<Toolbar>(w(), "TB1"), 1);
-    QVERIFY(w().puzzle().isEmpty);
+    QVERIFY(w().document().puzzle().isEmpty);
     QCOMPARE(shownTitle(w()), QStringLiteral("Velloquin"));
     control<QAction>(w(), "mnuCopyClues")->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("ACROSS\r\n\r\nDOWN\r\n"));
@@ -148,10 +148,10 @@ void tst_EditingFlow::aWholeSessionFromWordsToFileAndBack()
     dialogs().paths.enqueue(path);
     clickToolbarButton(control<Toolbar>(w(), "TB1"), 2);
     QCOMPARE(w().document().fileName(), path);
-    QCOMPARE(w().puzzle().title, QStringLiteral("Animals"));
+    QCOMPARE(w().document().puzzle().title, QStringLiteral("Animals"));
     QCOMPARE(control<QLineEdit>(w(), "txtSubject")->text(), QStringLiteral("Zoo"));
     // The words come back as they were laid out, numbered the same.
-    QCOMPARE(w().puzzle(), generated);
+    QCOMPARE(w().document().puzzle(), generated);
     control<QAction>(w(), "mnuCopyClues")->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(), clues);
 
@@ -188,13 +188,13 @@ void tst_EditingFlow::generatedPuzzleShowsSearchMarkers()
     QCOMPARE(control<QComboBox>(w(), "txtWord")->count(), int(words.size()));
     QVERIFY(generateAndWait(w()));
     QCOMPARE(dialogs().titles(), QStringList());
-    QCOMPARE(w().puzzle().words.size(), words.size());
+    QCOMPARE(w().document().puzzle().words.size(), words.size());
 
     typeWord(w(), QStringLiteral("eagle"));
     clickWordToolbar(w(), 3);
     const QList<QRect> markers = visibleMarkers(w());
     QVERIFY(!markers.isEmpty());
-    clickSquare(w(), w().puzzle().words.at(0).x, w().puzzle().words.at(0).y);
+    clickSquare(w(), w().document().puzzle().words.at(0).x, w().document().puzzle().words.at(0).y);
     QCoreApplication::processEvents();
 
     // The markers show in the window's picture: red frames over the grid. The picture is

@@ -132,10 +132,10 @@ void tst_FileCommands::newWithNoDiscardsWithoutSaving()
     control<QAction>(w(), "mnuFileNew")->trigger();
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Save Changes")});
     QVERIFY(!QFile::exists(path));
-    QVERIFY(w().puzzle().isEmpty);
-    QCOMPARE(w().puzzle().width, w().commandContext().defaults.width);
-    QCOMPARE(w().puzzle().height, w().commandContext().defaults.height);
-    QCOMPARE(w().puzzle().title, w().commandContext().defaults.title);
+    QVERIFY(w().document().puzzle().isEmpty);
+    QCOMPARE(w().document().puzzle().width, w().commandContext().defaults.width);
+    QCOMPARE(w().document().puzzle().height, w().commandContext().defaults.height);
+    QCOMPARE(w().document().puzzle().title, w().commandContext().defaults.title);
     QCOMPARE(w().document().fileName(), QString());
     QCOMPARE(shownTitle(w()), QStringLiteral("Velloquin"));
     QCOMPARE(control<QComboBox>(w(), "txtX")->count(), int(w().commandContext().defaults.width));
@@ -151,20 +151,21 @@ void tst_FileCommands::newYesSavesToTheCurrentFile()
     putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     const QString path = file(QStringLiteral("current.cwd"));
     nameFile(w(), path);
-    const QByteArray expected = crosswordFileBytes(w().puzzle(), w().document().storedWords());
+    const QByteArray expected =
+        crosswordFileBytes(w().document().puzzle(), w().document().storedWords());
 
     dialogs().answers.enqueue(Dialogs::Answer::Yes);
     control<QAction>(w(), "mnuFileNew")->trigger();
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Save Changes")});
     QCOMPARE(readFile(path), expected);
-    QVERIFY(w().puzzle().isEmpty);
+    QVERIFY(w().document().puzzle().isEmpty);
     QCOMPARE(w().document().fileName(), QString());
 }
 
 void tst_FileCommands::newYesWithAFailedSaveKeepsThePuzzle()
 {
     putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
-    const CrosswordData before = w().puzzle();
+    const CrosswordData before = w().document().puzzle();
     const QString path = file(QStringLiteral("no/such/folder/current.cwd"));
     nameFile(w(), path);
 
@@ -174,7 +175,7 @@ void tst_FileCommands::newYesWithAFailedSaveKeepsThePuzzle()
     QCOMPARE(dialogs().shown.last().kind, ScriptedDialogs::Kind::Message);
     QVERIFY(!QFile::exists(path));
     // The words the user wanted to keep are still there.
-    QCOMPARE(w().puzzle().words, before.words);
+    QCOMPARE(w().document().puzzle().words, before.words);
     QCOMPARE(w().document().fileName(), path);
 }
 
@@ -216,9 +217,9 @@ void tst_FileCommands::openLoadsTheFileAndRefillsTheList()
     dialogs().paths.enqueue(path);
     control<QAction>(w(), "mnuFileOpen")->trigger();
     QCOMPARE(dialogs().shown.size(), 2);
-    QCOMPARE(w().puzzle().width, 12);
-    QCOMPARE(w().puzzle().height, 10);
-    QCOMPARE(w().puzzle().title, QStringLiteral("Rivers"));
+    QCOMPARE(w().document().puzzle().width, 12);
+    QCOMPARE(w().document().puzzle().height, 10);
+    QCOMPARE(w().document().puzzle().title, QStringLiteral("Rivers"));
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("WATER"), QStringLiteral("BANK")}));
     QCOMPARE(control<QLineEdit>(w(), "txtTitle")->text(), QStringLiteral("Rivers"));
     QCOMPARE(control<QComboBox>(w(), "txtXSize")->currentText(), QStringLiteral("12"));
@@ -233,8 +234,8 @@ void tst_FileCommands::openLoadsTheFileAndRefillsTheList()
     QCOMPARE(storedWords(w()),
              (QStringList{QStringLiteral("OTTER"), QString(), QStringLiteral("HERON")}));
     // Numbers were assigned by the drawing.
-    QCOMPARE(w().puzzle().words.at(0).number, 2);
-    QCOMPARE(w().puzzle().words.at(1).number, 1);
+    QCOMPARE(w().document().puzzle().words.at(0).number, 2);
+    QCOMPARE(w().document().puzzle().words.at(1).number, 1);
 }
 
 void tst_FileCommands::openDamagedFileWarnsOnceAndOpensIt()
@@ -274,7 +275,7 @@ void tst_FileCommands::openRefusedFileKeepsPuzzleListAndTitle()
     const QString good = writeSampleFile(QStringLiteral("rivers.cwd"));
     dialogs().paths.enqueue(good);
     control<QAction>(w(), "mnuFileOpen")->trigger();
-    const CrosswordData before = w().puzzle();
+    const CrosswordData before = w().document().puzzle();
     const ExtraWords extraBefore = w().document().storedWords();
     const QString titleBefore = shownTitle(w());
 
@@ -290,7 +291,7 @@ void tst_FileCommands::openRefusedFileKeepsPuzzleListAndTitle()
     QCOMPARE(dialogs().shown.size(), 2);
     QCOMPARE(dialogs().shown.last().kind, ScriptedDialogs::Kind::Message);
     QVERIFY(!dialogs().shown.last().text.isEmpty());
-    QCOMPARE(w().puzzle(), before);
+    QCOMPARE(w().document().puzzle(), before);
     QCOMPARE(w().document().storedWords(), extraBefore);
     QCOMPARE(listedWords(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("HERON")}));
     QCOMPARE(shownTitle(w()), titleBefore);
@@ -347,7 +348,7 @@ void tst_FileCommands::replacingAsksFirstWhenWorkIsUnsaved()
     const QStringList copies = recoveryCopiesIn(m_fixture->dataFolder());
     QCOMPARE(copies.size(), modified ? 1 : 0);
     const QByteArray copyBefore = modified ? readFile(copies.first()) : QByteArray();
-    const CrosswordData before = w().puzzle();
+    const CrosswordData before = w().document().puzzle();
     const int stepsBefore = w().document().undoStack()->count();
 
     if (modified)
@@ -402,7 +403,7 @@ void tst_FileCommands::replacingAsksFirstWhenWorkIsUnsaved()
 
     if (!replaced) {
         // Everything as it was: the puzzle, its history and its recovery copy.
-        QCOMPARE(w().puzzle(), before);
+        QCOMPARE(w().document().puzzle(), before);
         QCOMPARE(w().document().undoStack()->count(), stepsBefore);
         QVERIFY(w().document().isModified());
         QCOMPARE(readFile(copies.first()), copyBefore);
@@ -430,7 +431,8 @@ void tst_FileCommands::saveWithoutAFileAsksForOne()
     QCOMPARE(dialogs().shown.first().filter, QStringLiteral("Crossword file (*.cwd)"));
     QCOMPARE(dialogs().shown.first().text, w().commandContext().paths.dialogFolder);
     const QString path = chosen + QStringLiteral(".cwd");
-    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().document().storedWords()));
+    QCOMPARE(readFile(path),
+             crosswordFileBytes(w().document().puzzle(), w().document().storedWords()));
     QCOMPARE(w().document().fileName(), path);
     QCOMPARE(shownTitle(w()), QStringLiteral("Velloquin - ") + shortenPath(path, 50));
 
@@ -439,7 +441,8 @@ void tst_FileCommands::saveWithoutAFileAsksForOne()
     dialogs().clearShown();
     control<QAction>(w(), "mnuFileSave")->trigger();
     QCOMPARE(dialogs().shown.size(), 0);
-    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().document().storedWords()));
+    QCOMPARE(readFile(path),
+             crosswordFileBytes(w().document().puzzle(), w().document().storedWords()));
 }
 
 void tst_FileCommands::saveAfterOpenWritesWithoutAsking()
@@ -453,7 +456,8 @@ void tst_FileCommands::saveAfterOpenWritesWithoutAsking()
     dialogs().clearShown();
     control<QAction>(w(), "mnuFileSave")->trigger();
     QCOMPARE(dialogs().shown.size(), 0);
-    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().document().storedWords()));
+    QCOMPARE(readFile(path),
+             crosswordFileBytes(w().document().puzzle(), w().document().storedWords()));
     QCOMPARE(shownTitle(w()), title);
 }
 
@@ -485,7 +489,7 @@ void tst_FileCommands::saveAsAppendsTheExtension()
     control<QAction>(w(), "mnuFileSave")->trigger();
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(readFile(file(written)),
-             crosswordFileBytes(w().puzzle(), w().document().storedWords()));
+             crosswordFileBytes(w().document().puzzle(), w().document().storedWords()));
     QCOMPARE(QDir(m_fixture->dir.path())
                  .entryList({QStringLiteral("*.cwd"), QStringLiteral("*.CWD")}, QDir::Files),
              QStringList{written});
@@ -502,7 +506,8 @@ void tst_FileCommands::saveAsReplacesAnExistingFileWithoutAsking()
     dialogs().paths.enqueue(path);
     control<QAction>(w(), "mnuSaveAs")->trigger();
     QCOMPARE(dialogs().shown.size(), 1);
-    QCOMPARE(readFile(path), crosswordFileBytes(w().puzzle(), w().document().storedWords()));
+    QCOMPARE(readFile(path),
+             crosswordFileBytes(w().document().puzzle(), w().document().storedWords()));
 }
 
 void tst_FileCommands::failedSaveAsShowsAnErrorAndKeepsTheOldName()

@@ -136,7 +136,7 @@ void tst_GenerateCommand::listedWordsAreLaidOutAndTheListEmptied()
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("TROUT"),
                                             QStringLiteral("HERON")}));
-    QCOMPARE(w().puzzle().words.at(2).clue, QStringLiteral("heron clue"));
+    QCOMPARE(w().document().puzzle().words.at(2).clue, QStringLiteral("heron clue"));
     QCOMPARE(listedWords(w()), QStringList());
     QCOMPARE(w().document().storedWords(), newExtraWords());
     QVERIFY(!control<GradientPanel>(w(), "pGress")->isVisible());
@@ -145,12 +145,12 @@ void tst_GenerateCommand::listedWordsAreLaidOutAndTheListEmptied()
     // the words again one by one with the rules on gives the same grid.
     CrosswordData check;
     newCrossword(check, 15, 15);
-    for (const GridWord &word : w().puzzle().words)
+    for (const GridWord &word : w().document().puzzle().words)
         QVERIFY(addWord(check, word.x, word.y, word.answer, word.orientation, word.clue, true,
                         PlacementCheck::ApplyRules)
                     .ok());
     // The grid view shows the words with their numbers.
-    QVERIFY(w().puzzle().words.at(0).number > 0);
+    QVERIFY(w().document().puzzle().words.at(0).number > 0);
 }
 
 void tst_GenerateCommand::gridWordsJoinTheListAndAppearOnce()
@@ -162,7 +162,7 @@ void tst_GenerateCommand::gridWordsJoinTheListAndAppearOnce()
     QCOMPARE(dialogs().shown.size(), 0);
     // The list order: stored words first, then the grid's words.
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("TACO"), QStringLiteral("CAT")}));
-    QCOMPARE(w().puzzle().words.at(1).clue, QStringLiteral("Pet"));
+    QCOMPARE(w().document().puzzle().words.at(1).clue, QStringLiteral("Pet"));
     QCOMPARE(listedWords(w()), QStringList());
     QVERIFY(!control<ShapeFrame>(w(), "Shape1")->isVisible());
 }
@@ -191,7 +191,7 @@ void tst_GenerateCommand::failureKeepsEveryWordInTheList()
         QCOMPARE(dialogs().shown.first().text,
                  QStringLiteral("One of the words in your list is too big, please increase your "
                                 "grid size."));
-    QVERIFY(w().puzzle().isEmpty);
+    QVERIFY(w().document().puzzle().isEmpty);
     QCOMPARE(listedWords(w()), words);
     QCOMPARE(storedWords(w()), words);
     QVERIFY(w().isEnabled());
@@ -204,7 +204,7 @@ void tst_GenerateCommand::firstLayoutAfterStartIsRepeatable()
                             QStringLiteral("HERON"), QStringLiteral("NEWT")};
     listWords(words);
     QVERIFY(generateAndWait(w()));
-    const QList<GridWord> first = w().puzzle().words;
+    const QList<GridWord> first = w().document().puzzle().words;
     QCOMPARE(first.size(), 4);
 
     // A second program start: same words, same grid, same layout.
@@ -212,13 +212,13 @@ void tst_GenerateCommand::firstLayoutAfterStartIsRepeatable()
     init();
     listWords(words);
     QVERIFY(generateAndWait(w()));
-    QCOMPARE(w().puzzle().words, first);
+    QCOMPARE(w().document().puzzle().words, first);
 }
 
 void tst_GenerateCommand::chooseThorough()
 {
     control<QComboBox>(w(), "cboMethod")->setCurrentIndex(1);
-    QCOMPARE(w().layoutMethod(), LayoutMethod::Thorough);
+    QCOMPARE(w().commandContext().layoutMethod(), LayoutMethod::Thorough);
 }
 
 // After a layout: the wait notice is gone and every part of the window works again.
@@ -241,7 +241,7 @@ void tst_GenerateCommand::thoroughPlacesEveryWordLikeClassic()
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("OTTER"), QStringLiteral("TROUT"),
                                             QStringLiteral("HERON")}));
-    QCOMPARE(w().puzzle().words.at(1).clue, QStringLiteral("trout clue"));
+    QCOMPARE(w().document().puzzle().words.at(1).clue, QStringLiteral("trout clue"));
     QCOMPARE(listedWords(w()), QStringList());
     QCOMPARE(w().document().storedWords(), newExtraWords());
     verifyIdle();
@@ -261,7 +261,7 @@ void tst_GenerateCommand::thoroughAsksWhenSomeWordsDoNotFit()
     // QUIZ shares no letter with CAT or TACO: two of the three words fit.
     putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     listWords({QStringLiteral("TACO"), QStringLiteral("QUIZ")});
-    const CrosswordData before = w().puzzle();
+    const CrosswordData before = w().document().puzzle();
     const ExtraWords storedBefore = w().document().storedWords();
     dialogs().answers.enqueue(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
     QVERIFY(generateAndWait(w()));
@@ -276,13 +276,13 @@ void tst_GenerateCommand::thoroughAsksWhenSomeWordsDoNotFit()
     QCOMPARE(dialogs().unscripted, 0);
     if (yes) {
         QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("TACO"), QStringLiteral("CAT")}));
-        QCOMPARE(w().puzzle().words.at(1).clue, QStringLiteral("Pet"));
+        QCOMPARE(w().document().puzzle().words.at(1).clue, QStringLiteral("Pet"));
         QCOMPARE(listedWords(w()), QStringList{QStringLiteral("QUIZ")});
         QCOMPARE(w().document().storedWords(),
                  (ExtraWords{ExtraWord{},
                              ExtraWord{QStringLiteral("QUIZ"), QStringLiteral("quiz clue")}}));
     } else {
-        QCOMPARE(w().puzzle(), before);
+        QCOMPARE(w().document().puzzle(), before);
         QCOMPARE(listedWords(w()), (QStringList{QStringLiteral("TACO"), QStringLiteral("QUIZ")}));
         QCOMPARE(w().document().storedWords(), storedBefore);
     }
@@ -298,7 +298,7 @@ void tst_GenerateCommand::thoroughCancelKeepsGridAndList()
                             "SEA", "TEAS", "EATS", "SEAT", "NEAT", "ANTE", "ETNA", "SANE"};
     putWord(w(), 0, 0, Direction::Across, QStringLiteral("STAN"), QStringLiteral("Name"));
     listWords(words);
-    const CrosswordData before = w().puzzle();
+    const CrosswordData before = w().document().puzzle();
     const ExtraWords storedBefore = w().document().storedWords();
     bool clicked = false;
     bool cancelUsable = false;
@@ -320,7 +320,7 @@ void tst_GenerateCommand::thoroughCancelKeepsGridAndList()
     QVERIFY(cancelUsable);
     QVERIFY(restDisabled);
     QCOMPARE(dialogs().shown.size(), 0);
-    QCOMPARE(w().puzzle(), before);
+    QCOMPARE(w().document().puzzle(), before);
     QCOMPARE(listedWords(w()), words);
     QCOMPARE(w().document().storedWords(), storedBefore);
     verifyIdle();
@@ -329,7 +329,7 @@ void tst_GenerateCommand::thoroughCancelKeepsGridAndList()
 void tst_GenerateCommand::fitChoosesTheGridAndTrimCropsIt()
 {
     control<QComboBox>(w(), "cboMethod")->setCurrentIndex(2);
-    QCOMPARE(w().layoutMethod(), LayoutMethod::Fit);
+    QCOMPARE(w().commandContext().layoutMethod(), LayoutMethod::Fit);
     newGrid(30, 30);
     const QStringList words{"OTTER", "TROUT", "HERON", "BEAVER", "SALMON", "NEWT", "EEL"};
     listWords(words);
@@ -343,7 +343,7 @@ void tst_GenerateCommand::fitChoosesTheGridAndTrimCropsIt()
     verifyIdle();
     // Every word on a square grid no larger than its words' box (six letters at least),
     // and the size boxes show it.
-    const CrosswordData fitted = w().puzzle();
+    const CrosswordData fitted = w().document().puzzle();
     QCOMPARE(fitted.width, fitted.height);
     QVERIFY2(fitted.width >= 6 && fitted.width < 12, qPrintable(QString::number(fitted.width)));
     QCOMPARE(gridAnswers(w()).size(), words.size());
@@ -356,17 +356,17 @@ void tst_GenerateCommand::fitChoosesTheGridAndTrimCropsIt()
     w().document().changeProperties(fitted.title, fitted.subject, 20, 20);
     QVERIFY(w().document().movePuzzle(MoveDirection::Right));
     QVERIFY(w().document().movePuzzle(MoveDirection::Down));
-    const CrosswordData margin = w().puzzle();
+    const CrosswordData margin = w().document().puzzle();
     const int steps = w().document().undoStack()->count();
     w().findChild<QAction *>(QStringLiteral("mnuTrimGrid"))->trigger();
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(w().document().undoStack()->count(), steps + 1);
-    const CrosswordData trimmed = w().puzzle();
+    const CrosswordData trimmed = w().document().puzzle();
     QCOMPARE(trimmed.words, fitted.words);
     QVERIFY(trimmed.width <= fitted.width && trimmed.height <= fitted.height);
     QVERIFY(trimmed.width == fitted.width || trimmed.height == fitted.height);
     w().document().undoStack()->undo();
-    QCOMPARE(w().puzzle(), margin);
+    QCOMPARE(w().document().puzzle(), margin);
 }
 
 void tst_GenerateCommand::escCancelsFromTheStart()
@@ -375,7 +375,7 @@ void tst_GenerateCommand::escCancelsFromTheStart()
     newGrid(5, 5);
     putWord(w(), 0, 0, Direction::Across, QStringLiteral("STAN"), QStringLiteral("Name"));
     listWords({"TEA", "EAT", "ATE", "TAN", "ANT", "NET", "TEN", "SET", "SEA", "TEAS", "EATS"});
-    const CrosswordData before = w().puzzle();
+    const CrosswordData before = w().document().puzzle();
     // The first events handled once the notice is up come before the first pass.
     bool cancelShown = false;
     QTimer::singleShot(0, this, [&] {
@@ -385,7 +385,7 @@ void tst_GenerateCommand::escCancelsFromTheStart()
     });
     QVERIFY(generateAndWait(w()));
     QVERIFY(cancelShown);
-    QCOMPARE(w().puzzle(), before);
+    QCOMPARE(w().document().puzzle(), before);
     QCOMPARE(control<QLabel>(w(), "lblStatus")->text(), QStringLiteral("Generate cancelled"));
     verifyIdle();
 }
@@ -397,14 +397,14 @@ void tst_GenerateCommand::startLongRun()
     newGrid(5, 5);
     listWords({"TEA", "EAT", "ATE", "TAN", "ANT", "NET", "TEN", "SET", "SEA", "TEAS", "EATS"});
     clickButton(control<GradientButton>(w(), "CandyButton2"));
-    QVERIFY(layoutRunning(w()));
+    QVERIFY(layoutRunning(w().commandContext()));
 }
 
 void tst_GenerateCommand::windowRepaintsAndCancelAnswersDuringARun()
 {
     startLongRun();
-    const CrosswordData before = w().puzzle();
-    const quint32 randomBefore = w().random().state();
+    const CrosswordData before = w().document().puzzle();
+    const quint32 randomBefore = w().commandContext().random.state();
     auto *bar = control<StyledProgressBar>(w(), "XP2");
     int paints = 0;
     int ticks = 0;
@@ -412,12 +412,12 @@ void tst_GenerateCommand::windowRepaintsAndCancelAnswersDuringARun()
     connect(&tick, &QTimer::timeout, this, [&] {
         ++ticks;
         // A second press while a run is in flight starts nothing.
-        generateCrossword(w());
+        generateCrossword(w().commandContext());
     });
     tick.start(10);
     EventCounter counter(bar, QEvent::Paint, paints);
     QTest::qWait(300);
-    QVERIFY(layoutRunning(w()));
+    QVERIFY(layoutRunning(w().commandContext()));
     QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
     QVERIFY(paints >= 2);
     QVERIFY(!control<GradientPanel>(w(), "picAddWord")->isEnabled());
@@ -427,14 +427,14 @@ void tst_GenerateCommand::windowRepaintsAndCancelAnswersDuringARun()
     QElapsedTimer clock;
     clock.start();
     QTest::mouseClick(control<QPushButton>(w(), "cmdCancelGenerate"), Qt::LeftButton);
-    QVERIFY(QTest::qWaitFor([this] { return !layoutRunning(w()); }, 5000));
+    QVERIFY(QTest::qWaitFor([this] { return !layoutRunning(w().commandContext()); }, 5000));
     qInfo("Cancel to the end of the run: %lld ms", clock.elapsed());
     // Well above the 100 ms aimed at, so that a loaded machine does not fail it.
     QVERIFY(clock.elapsed() < 1000);
-    QCOMPARE(w().puzzle(), before);
+    QCOMPARE(w().document().puzzle(), before);
     QCOMPARE(control<QLabel>(w(), "lblStatus")->text(), QStringLiteral("Generate cancelled"));
     // The random source went on as far as the run drew from it.
-    QVERIFY(w().random().state() != randomBefore);
+    QVERIFY(w().commandContext().random.state() != randomBefore);
     verifyIdle();
 }
 
@@ -449,7 +449,7 @@ void tst_GenerateCommand::closingOrDestroyingStopsTheRun()
 {
     QFETCH(bool, destroy);
     startLongRun();
-    const CrosswordData before = w().puzzle();
+    const CrosswordData before = w().document().puzzle();
     QTest::qWait(50);
     QElapsedTimer clock;
     clock.start();
@@ -460,8 +460,8 @@ void tst_GenerateCommand::closingOrDestroyingStopsTheRun()
         QVERIFY(w().close());
     QVERIFY(clock.elapsed() < 1000);
     if (!destroy) {
-        QVERIFY(QTest::qWaitFor([this] { return !layoutRunning(w()); }));
-        QCOMPARE(w().puzzle(), before);
+        QVERIFY(QTest::qWaitFor([this] { return !layoutRunning(w().commandContext()); }));
+        QCOMPARE(w().document().puzzle(), before);
     }
 }
 

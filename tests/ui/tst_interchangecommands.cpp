@@ -85,7 +85,7 @@ private:
     // A small puzzle placed through the window's model.
     void placeWords()
     {
-        CrosswordData p = m_window->puzzle();
+        CrosswordData p = m_window->document().puzzle();
         QVERIFY(addWord(p, 2, 2, "CASTLE", Direction::Across, "Fortress", true,
                         PlacementCheck::ApplyRules)
                     .ok());
@@ -204,8 +204,8 @@ private slots:
 
         QCOMPARE(dialogs().titles(), QStringList{kImportIpuzTitle});
         QCOMPARE(dialogs().shown.at(0).filter, kIpuzFilter);
-        QCOMPARE(answers(m_window->puzzle()), answers(source));
-        QCOMPARE(m_window->puzzle().width, qint16(12));
+        QCOMPARE(answers(m_window->document().puzzle()), answers(source));
+        QCOMPARE(m_window->document().puzzle().width, qint16(12));
         QCOMPARE(control<QLineEdit>(*m_window, "txtTitle")->text(), QString("Castle"));
         QCOMPARE(control<QLineEdit>(*m_window, "txtSubject")->text(), QString("Chess"));
         QCOMPARE(control<QComboBox>(*m_window, "txtXSize")->currentText(), QString("12"));
@@ -221,7 +221,7 @@ private slots:
     void refusedIpuzLeavesPuzzleAlone()
     {
         placeWords();
-        const QStringList before = answers(m_window->puzzle());
+        const QStringList before = answers(m_window->document().puzzle());
         dialogs().answers.enqueue(Dialogs::Answer::No); // "Save Changes"
         dialogs().paths.enqueue(
             QStringLiteral(VELLOQUIN_TESTDATA "/formats/packed-blockgrid.ipuz"));
@@ -230,7 +230,7 @@ private slots:
         QCOMPARE(dialogs().shown.at(2).title, QString("Import Error"));
         QCOMPARE(dialogs().shown.at(2).icon, Icon::Error);
         QVERIFY(dialogs().shown.at(2).text.contains("form a block of four letters"));
-        QCOMPARE(answers(m_window->puzzle()), before);
+        QCOMPARE(answers(m_window->document().puzzle()), before);
     }
 
     void exportWritesBothFormatsAddingTheExtension()
@@ -257,7 +257,7 @@ private slots:
     void exportPuzSaysWhatItWritesPlain()
     {
         placeWords();
-        CrosswordData p = m_window->puzzle();
+        CrosswordData p = m_window->document().puzzle();
         p.words[0].clue = QString::fromUtf8("“Home” of a king…");
         setPuzzle(*m_window, p);
         dialogs().paths.enqueue(file("curly.puz"));

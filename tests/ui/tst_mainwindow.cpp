@@ -44,8 +44,8 @@ int px(int twips)
 int darkPixelsInSquare(MainWindow &w, int column, int row)
 {
     const QImage &image = control<PictureBox>(w, "picView")->picture();
-    const double cw = double(image.width()) / w.puzzle().width;
-    const double ch = double(image.height()) / w.puzzle().height;
+    const double cw = double(image.width()) / w.document().puzzle().width;
+    const double ch = double(image.height()) / w.document().puzzle().height;
     int dark = 0;
     for (int y = int(row * ch + ch * 0.25); y < int(row * ch + ch * 0.8); ++y)
         for (int x = int(column * cw + cw * 0.25); x < int(column * cw + cw * 0.75); ++x)
@@ -604,14 +604,14 @@ void tst_MainWindow::moveButtonsMoveTheCrossword()
     loadFixture(w, QStringLiteral("window_zoo.cwd"));
     if (index == 0)
         QTest::mouseClick(control<GradientButton>(w, "CandyButton1_1"), Qt::LeftButton);
-    const QList<GridWord> before = w.puzzle().words;
+    const QList<GridWord> before = w.document().puzzle().words;
     QTest::mouseClick(control<GradientButton>(w, QStringLiteral("CandyButton1_%1").arg(index)),
                       Qt::LeftButton);
     if (index == 0)
         dx = -1;
     for (int i = 0; i < before.size(); ++i) {
-        QCOMPARE(w.puzzle().words[i].x, before[i].x + dx);
-        QCOMPARE(w.puzzle().words[i].y, before[i].y + dy);
+        QCOMPARE(w.document().puzzle().words[i].x, before[i].x + dx);
+        QCOMPARE(w.document().puzzle().words[i].y, before[i].y + dy);
     }
     QVERIFY(m_fixture->dialogs.shown.isEmpty());
     // The letter of CAT's A moved with it.
@@ -632,12 +632,12 @@ void tst_MainWindow::refusedMoveShowsItsMessage()
     QFETCH(int, index);
     MainWindow &w = *m_window;
     loadFixture(w, QStringLiteral("window_zoo.cwd"));
-    const QList<GridWord> before = w.puzzle().words;
+    const QList<GridWord> before = w.document().puzzle().words;
     const QImage picture = control<PictureBox>(w, "picView")->picture();
     QTest::mouseClick(control<GradientButton>(w, QStringLiteral("CandyButton1_%1").arg(index)),
                       Qt::LeftButton);
     QCOMPARE(control<PictureBox>(w, "picView")->picture(), picture);
-    QCOMPARE(w.puzzle().words, before);
+    QCOMPARE(w.document().puzzle().words, before);
     QCOMPARE(m_fixture->dialogs.shown.size(), 1);
     QCOMPARE(m_fixture->dialogs.shown.first().kind, ScriptedDialogs::Kind::Message);
 }
@@ -655,9 +655,9 @@ void tst_MainWindow::changeAppliesTitleTopicAndSize()
     QCOMPARE(m_fixture->dialogs.shown.first().text,
              QStringLiteral("Warning. Changing the size of the crossword may result in the loss "
                             "of Words\nDo you wish to continue?"));
-    QCOMPARE(w.puzzle().title, QStringLiteral("Trees"));
-    QCOMPARE(w.puzzle().subject, QStringLiteral("Forest"));
-    QCOMPARE(w.puzzle().width, 20);
+    QCOMPARE(w.document().puzzle().title, QStringLiteral("Trees"));
+    QCOMPARE(w.document().puzzle().subject, QStringLiteral("Forest"));
+    QCOMPARE(w.document().puzzle().width, 20);
     QCOMPARE(control<QComboBox>(w, "txtX")->count(), 20);
     QCOMPARE(control<QComboBox>(w, "txtX")->currentText(), QStringLiteral("0"));
 }
@@ -669,7 +669,7 @@ void tst_MainWindow::changeWithDeclinedResizeKeepsTheGrid()
     control<QComboBox>(w, "txtXSize")->setCurrentText(QStringLiteral("25"));
     m_fixture->dialogs.answers.enqueue(Dialogs::Answer::No);
     control<GradientButton>(w, "cmdUpdateProperties")->click();
-    QCOMPARE(w.puzzle().width, 16);
+    QCOMPARE(w.document().puzzle().width, 16);
     QCOMPARE(control<QComboBox>(w, "txtXSize")->currentText(), QStringLiteral("16"));
     QCOMPARE(control<QComboBox>(w, "txtX")->count(), 16);
 }
@@ -681,20 +681,21 @@ void tst_MainWindow::emptyGridResizesWithoutWarning()
     control<QComboBox>(w, "txtXSize")->setCurrentText(QStringLiteral("25"));
     control<GradientButton>(w, "cmdUpdateProperties")->click();
     QVERIFY(m_fixture->dialogs.shown.isEmpty());
-    QCOMPARE(w.puzzle().width, 25);
+    QCOMPARE(w.document().puzzle().width, 25);
 }
 
 void tst_MainWindow::removeShapesKeepsFirstMarker()
 {
     MainWindow &w = *m_window;
     // ACT fits three places crossing CAT: the search shows markers S1_1 .. S1_3.
-    CrosswordData p = w.puzzle();
+    CrosswordData p = w.document().puzzle();
     QVERIFY(addWord(p, 2, 2, QStringLiteral("CAT"), Direction::Across, QString(), true,
                     PlacementCheck::ApplyRules)
                 .ok());
     setPuzzle(w, p);
     control<QComboBox>(w, "txtWord")->setEditText(QStringLiteral("ACT"));
-    w.wordPanel().runWordListCommand(WordListCommand::SearchPlaces);
+    w.findChild<WordPanel *>(QStringLiteral("picAddWord"))
+        ->runWordListCommand(WordListCommand::SearchPlaces);
     const QList<ShapeFrame *> shown = markers(w);
     QCOMPARE(shown.size(), 4);
     QCOMPARE(shown.at(3)->objectName(), QStringLiteral("S1_3"));
@@ -702,7 +703,7 @@ void tst_MainWindow::removeShapesKeepsFirstMarker()
     control<ShapeFrame>(w, "Shape1")->show();
     for (ShapeFrame *marker : shown)
         QVERIFY(marker->isVisible());
-    w.hideMarks();
+    w.commandContext().hideMarks();
     QVERIFY(!control<ShapeFrame>(w, "Shape1")->isVisible());
     for (qsizetype i = 1; i < shown.size(); ++i)
         QVERIFY(!shown.at(i)->isVisible());
@@ -723,7 +724,7 @@ void tst_MainWindow::resetCellValuesFollowsSizeBoxes()
 {
     MainWindow &w = *m_window;
     control<QComboBox>(w, "txtX")->setCurrentIndex(3);
-    w.document().changeProperties(w.puzzle().title, w.puzzle().subject, 7, 9);
+    w.document().changeProperties(w.document().puzzle().title, w.document().puzzle().subject, 7, 9);
     QCOMPARE(control<QComboBox>(w, "txtX")->count(), 7);
     QCOMPARE(control<QComboBox>(w, "txtX")->itemText(6), QStringLiteral("6"));
     QCOMPARE(control<QComboBox>(w, "txtY")->count(), 9);

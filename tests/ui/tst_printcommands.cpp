@@ -101,7 +101,7 @@ private:
     }
     void placeWords()
     {
-        CrosswordData p = m_window->puzzle();
+        CrosswordData p = m_window->document().puzzle();
         p.title = QStringLiteral("Harbour Words");
         p.subject = QStringLiteral("Boats");
         QVERIFY(addWord(p, 1, 1, QStringLiteral("KAYAK"), Direction::Across,

@@ -65,9 +65,9 @@ void tst_Startup::firstStartWithAgreementCreatesEmptySettingsFile()
     QCOMPARE(QFileInfo(f.settingsFile()).size(), 0);
     QVERIFY(f.dialogs.shown.isEmpty());
 
-    QCOMPARE(w->puzzle().width, 16);
-    QCOMPARE(w->puzzle().height, 16);
-    QVERIFY(w->puzzle().isEmpty);
+    QCOMPARE(w->document().puzzle().width, 16);
+    QCOMPARE(w->document().puzzle().height, 16);
+    QVERIFY(w->document().puzzle().isEmpty);
     QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()), 0);
     QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()),
              number(97, 97, 97));
@@ -195,7 +195,7 @@ void tst_Startup::savedSettingsComeBackAtNextStart()
             ->setColor(colourFromNumber(number(255, 255, 200)));
         QCOMPARE(control<QLineEdit>(*w, "txtTitle")->text(), QStringLiteral("Birds"));
         QCOMPARE(control<QComboBox>(*w, "txtXSize")->currentText(), QStringLiteral("20"));
-        QCOMPARE(w->layoutMethod(), LayoutMethod::Classic); // no key in the file
+        QCOMPARE(w->commandContext().layoutMethod(), LayoutMethod::Classic); // no key in the file
         control<QComboBox>(*w, "cboMethod")->setCurrentIndex(1);
         control<Toolbar>(*w, "TB1")->activateButton(7);
         QVERIFY(f.dialogs.shown.isEmpty());
@@ -207,11 +207,11 @@ void tst_Startup::savedSettingsComeBackAtNextStart()
 
     auto w = f.start();
     QVERIFY(w);
-    QCOMPARE(w->layoutMethod(), LayoutMethod::Thorough);
+    QCOMPARE(w->commandContext().layoutMethod(), LayoutMethod::Thorough);
     QVERIFY(w->commandContext().drawOptions().outlineMode);
     QVERIFY(control<Toolbar>(*w, "TB1")->isButtonChecked(9));
-    QCOMPARE(w->puzzle().width, 20);
-    QCOMPARE(w->puzzle().height, 12);
+    QCOMPARE(w->document().puzzle().width, 20);
+    QCOMPARE(w->document().puzzle().height, 12);
     QCOMPARE(control<QComboBox>(*w, "txtXSize")->currentText(), QStringLiteral("20"));
     QCOMPARE(control<QComboBox>(*w, "txtX")->count(), 20);
     QCOMPARE(control<QComboBox>(*w, "txtY")->count(), 12);
@@ -248,7 +248,7 @@ void tst_Startup::resetFlow()
                      QStringLiteral("UseOutline=True")});
     auto w = f.start();
     QVERIFY(w);
-    QCOMPARE(w->puzzle().width, 10);
+    QCOMPARE(w->document().puzzle().width, 10);
     QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()), 255);
 
     f.dialogs.answers.enqueue(applyNow ? Dialogs::Answer::Yes : Dialogs::Answer::No);
@@ -277,8 +277,8 @@ void tst_Startup::resetFlow()
         QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()),
                  number(97, 97, 97));
         QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_2")->color()), 16777215);
-        QCOMPARE(w->puzzle().width, 16);
-        QCOMPARE(w->puzzle().height, 16);
+        QCOMPARE(w->document().puzzle().width, 16);
+        QCOMPARE(w->document().puzzle().height, 16);
         QCOMPARE(control<QComboBox>(*w, "txtX")->count(), 16);
         QCOMPARE(w->commandContext().defaults.title, QStringLiteral("Crossword"));
         // Outline mode is still on and the button still shows it.
@@ -287,7 +287,7 @@ void tst_Startup::resetFlow()
     } else {
         QCOMPARE(f.dialogs.shown.size(), 1);
         QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()), 255);
-        QCOMPARE(w->puzzle().width, 10);
+        QCOMPARE(w->document().puzzle().width, 10);
         QCOMPARE(w->commandContext().defaults.title, QStringLiteral("Old"));
     }
     QCOMPARE(f.dialogs.unscripted, 0);
@@ -301,8 +301,8 @@ void tst_Startup::startsWithSettingsFromFile()
                      QStringLiteral("GridLines="), QStringLiteral("Squares=")});
     auto w = f.start();
     QVERIFY(w);
-    QCOMPARE(w->puzzle().width, 12);
-    QCOMPARE(w->puzzle().height, 7);
+    QCOMPARE(w->document().puzzle().width, 12);
+    QCOMPARE(w->document().puzzle().height, 7);
     QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()),
              numberFromColour(systemColour(5)));
     // Empty colours take the factory colours.
@@ -335,7 +335,7 @@ void tst_Startup::unreadableSettingsFileGivesDefaultsAndSaysWhy()
     QVERIFY(w);
     QCOMPARE(f.agreementShown, 0);
     QCOMPARE(f.dialogs.shown.size(), 1);
-    QCOMPARE(w->puzzle().width, 16);
+    QCOMPARE(w->document().puzzle().width, 16);
     QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()),
              number(97, 97, 97));
     QVERIFY(!w->commandContext().drawOptions().outlineMode);

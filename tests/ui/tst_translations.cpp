@@ -149,7 +149,7 @@ private slots:
         if (window == "main window" || window == "generating") {
             std::unique_ptr<MainWindow> w = f.start();
             if (window == "generating")
-                w->waitPanel().start(WaitPanel::GenerateCaption, true);
+                w->commandContext().wait.start(WaitPanel::GenerateCaption, true);
             shown = std::move(w);
         } else if (window == "agreement")
             shown = std::make_unique<AgreementWindow>();

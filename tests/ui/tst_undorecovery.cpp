@@ -322,7 +322,7 @@ void TestUndoRecovery::unsavedWorkIsOfferedAtTheNextStart()
                  .arg(named ? QStringLiteral("farm.cwd") : QStringLiteral("an untitled puzzle")));
     if (answer == Dialogs::Answer::No) {
         QVERIFY(!QFileInfo::exists(recovery));
-        QVERIFY(w->puzzle().isEmpty);
+        QVERIFY(w->document().puzzle().isEmpty);
         QCOMPARE(w->document().fileName(), QString());
         return;
     }
@@ -371,7 +371,7 @@ void TestUndoRecovery::damagedCopyIsSetAside()
     // (a copy that cannot be read).
     std::unique_ptr<MainWindow> w = f.start();
     QVERIFY(w);
-    QVERIFY(w->puzzle().isEmpty);
+    QVERIFY(w->document().puzzle().isEmpty);
     if (copy == "fifo") {
         QVERIFY(f.dialogs.shown.isEmpty());
         return;

@@ -32,7 +32,7 @@ private:
     }
     void placeWords()
     {
-        CrosswordData p = m_window->puzzle();
+        CrosswordData p = m_window->document().puzzle();
         QVERIFY(addWord(p, 2, 2, "CASTLE", Direction::Across, "Fortress", true,
                         PlacementCheck::ApplyRules)
                     .ok());
@@ -77,7 +77,7 @@ private slots:
         trigger();
         QCOMPARE(dialogs().titles(), (QStringList{"Web Page Options", " Save this web page as:"}));
         QCOMPARE(dialogs().shown.at(1).filter, QString("Web page (*.html *.htm)"));
-        const Result<QByteArray> expected = webPageBytes(m_window->puzzle());
+        const Result<QByteArray> expected = webPageBytes(m_window->document().puzzle());
         QVERIFY(expected.ok());
         QFile page(file(written));
         QVERIFY(page.open(QIODevice::ReadOnly));
@@ -91,7 +91,7 @@ private slots:
         dialogs().pageOptions.enqueue(test);
         dialogs().paths.enqueue(file("test.html"));
         trigger();
-        const Result<QByteArray> expected = webPageBytes(m_window->puzzle(), test);
+        const Result<QByteArray> expected = webPageBytes(m_window->document().puzzle(), test);
         QVERIFY(expected.ok());
         QFile page(file("test.html"));
         QVERIFY(page.open(QIODevice::ReadOnly));

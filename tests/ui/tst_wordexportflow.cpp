@@ -168,7 +168,7 @@ private slots:
         const QString puzzleFolder = m_fixture->dir.path() + QStringLiteral("/puzzles");
         QDir().mkpath(puzzleFolder);
         nameFile(*m_window, puzzleFolder + QStringLiteral("/mine.cwd"));
-        CrosswordData p = m_window->puzzle();
+        CrosswordData p = m_window->document().puzzle();
         p.title = QStringLiteral("Cats: and/or \"Dogs\"?");
         setPuzzle(*m_window, p);
         dialogs().answers.enqueue(Answer::Cancel);

@@ -248,11 +248,11 @@ void tst_WordPanel::updateAddsANewWordAndTakesItOffTheList()
     clickButton(control<GradientButton>(w(), "cmdOKAddWord"));
 
     QCOMPARE(dialogs().shown.size(), 0);
-    const qint16 index = findWordAt(w().puzzle(), 3, 5, Direction::Down);
+    const qint16 index = findWordAt(w().document().puzzle(), 3, 5, Direction::Down);
     QVERIFY(index >= 0);
-    QCOMPARE(w().puzzle().words.at(index).answer, QStringLiteral("ZEBRA"));
-    QCOMPARE(w().puzzle().words.at(index).clue, QStringLiteral("Striped horse"));
-    QVERIFY(w().puzzle().words.at(index).showLetters);
+    QCOMPARE(w().document().puzzle().words.at(index).answer, QStringLiteral("ZEBRA"));
+    QCOMPARE(w().document().puzzle().words.at(index).clue, QStringLiteral("Striped horse"));
+    QVERIFY(w().document().puzzle().words.at(index).showLetters);
     QCOMPARE(listedWords(w()), QStringList());
     QCOMPARE(storedWords(w()), QStringList());
     QCOMPARE(control<QComboBox>(w(), "txtWord")->currentText(), QString());
@@ -267,14 +267,14 @@ void tst_WordPanel::updateAddsANewWordAndTakesItOffTheList()
 void tst_WordPanel::updateRefusedByThePlacementRulesChangesNothing()
 {
     putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"));
-    const CrosswordData before = w().puzzle();
+    const CrosswordData before = w().document().puzzle();
     // DOG down through the A of CAT: the letters differ.
     clickSquare(w(), 3, 1);
     chooseOrientation(w(), Direction::Down);
     typeWord(w(), QStringLiteral("DOG"));
     clickButton(control<GradientButton>(w(), "cmdOKAddWord"));
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Add Word Error")});
-    QCOMPARE(w().puzzle().words, before.words);
+    QCOMPARE(w().document().puzzle().words, before.words);
     QCOMPARE(control<QComboBox>(w(), "txtWord")->currentText(), QStringLiteral("DOG"));
 }
 
@@ -308,7 +308,7 @@ void tst_WordPanel::updateRefusals()
     QCOMPARE(dialogs().shown.first().title, title);
     QCOMPARE(dialogs().shown.first().text, text);
     QCOMPARE(dialogs().shown.first().icon, Icon::Error);
-    QVERIFY(w().puzzle().isEmpty);
+    QVERIFY(w().document().puzzle().isEmpty);
 }
 
 void tst_WordPanel::updateChangesAPlacedWord()
@@ -320,10 +320,10 @@ void tst_WordPanel::updateChangesAPlacedWord()
     clickButton(control<GradientButton>(w(), "cmdOKAddWord"));
 
     QCOMPARE(dialogs().shown.size(), 0);
-    QCOMPARE(w().puzzle().words.size(), 1);
-    QCOMPARE(w().puzzle().words.at(0).answer, QStringLiteral("CART"));
-    QCOMPARE(w().puzzle().words.at(0).clue, QStringLiteral("Horse drawn"));
-    QCOMPARE(w().puzzle().words.at(0).x, 2);
+    QCOMPARE(w().document().puzzle().words.size(), 1);
+    QCOMPARE(w().document().puzzle().words.at(0).answer, QStringLiteral("CART"));
+    QCOMPARE(w().document().puzzle().words.at(0).clue, QStringLiteral("Horse drawn"));
+    QCOMPARE(w().document().puzzle().words.at(0).x, 2);
     QCOMPARE(control<QComboBox>(w(), "txtX")->currentText(), QStringLiteral("0"));
 }
 
@@ -344,7 +344,7 @@ void tst_WordPanel::updateOfAPlacedWordIsCheckedLikeANewWord()
     QFETCH(QString, refusal);
     putWord(w(), 5, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
     putWord(w(), 6, 2, Direction::Down, QStringLiteral("ARM"), QStringLiteral("Limb"));
-    const CrosswordData before = w().puzzle();
+    const CrosswordData before = w().document().puzzle();
 
     clickSquare(w(), 5, 2);
     QVERIFY(control<QRadioButton>(w(), "optAcross")->isChecked());
@@ -353,11 +353,11 @@ void tst_WordPanel::updateOfAPlacedWordIsCheckedLikeANewWord()
 
     if (refusal.isEmpty()) {
         QCOMPARE(dialogs().shown.size(), 0);
-        QCOMPARE(w().puzzle().words.at(0).answer, answer);
-        QCOMPARE(w().puzzle().words.at(1), before.words.at(1));
+        QCOMPARE(w().document().puzzle().words.at(0).answer, answer);
+        QCOMPARE(w().document().puzzle().words.at(1), before.words.at(1));
     } else {
         QCOMPARE(dialogs().titles(), QStringList{refusal});
-        QCOMPARE(w().puzzle().words, before.words);
+        QCOMPARE(w().document().puzzle().words, before.words);
         QCOMPARE(control<QComboBox>(w(), "txtWord")->currentText(), answer);
     }
 }
@@ -373,8 +373,8 @@ void tst_WordPanel::updateWithDownOnAnAcrossStartAddsADownWord()
 
     QCOMPARE(dialogs().shown.size(), 0);
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("CAT"), QStringLiteral("CUP")}));
-    QCOMPARE(w().puzzle().words.at(1).orientation, Direction::Down);
-    QCOMPARE(w().puzzle().words.at(0).clue, QStringLiteral("Pet"));
+    QCOMPARE(w().document().puzzle().words.at(1).orientation, Direction::Down);
+    QCOMPARE(w().document().puzzle().words.at(0).clue, QStringLiteral("Pet"));
 }
 
 // --- Delete --------------------------------------------------------------------------------
@@ -404,7 +404,7 @@ void tst_WordPanel::deleteWithAShortTextDeletesThenRefusesToStore()
     typeWord(w(), QStringLiteral("CA"));
     clickButton(control<GradientButton>(w(), "cmdDelete"));
 
-    QVERIFY(w().puzzle().isEmpty);
+    QVERIFY(w().document().puzzle().isEmpty);
     QCOMPARE(dialogs().titles(), QStringList{QStringLiteral("Word Legth Error")});
     QCOMPARE(dialogs().shown.first().text,
              QStringLiteral("Sorry, the mimimum leghth for a word is 3 characters."));
@@ -415,12 +415,12 @@ void tst_WordPanel::deleteWithAShortTextDeletesThenRefusesToStore()
 void tst_WordPanel::deleteWithNothingThereChangesNothing()
 {
     putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"), QStringLiteral("Pet"));
-    const CrosswordData before = w().puzzle();
+    const CrosswordData before = w().document().puzzle();
     clickSquare(w(), 2, 2);
     chooseOrientation(w(), Direction::Down); // no Down word starts there
     clickButton(control<GradientButton>(w(), "cmdDelete"));
     QCOMPARE(dialogs().shown.size(), 0);
-    QCOMPARE(w().puzzle().words, before.words);
+    QCOMPARE(w().document().puzzle().words, before.words);
     QCOMPARE(listedWords(w()), QStringList());
     QCOMPARE(control<QComboBox>(w(), "txtWord")->currentText(), QStringLiteral("CAT"));
     QCOMPARE(control<QComboBox>(w(), "txtX")->currentText(), QStringLiteral("2"));
@@ -563,10 +563,10 @@ void tst_WordPanel::searchIgnoresCase()
 {
     putWord(w(), 2, 2, Direction::Across, QStringLiteral("CAT"));
     control<QComboBox>(w(), "txtWord")->setEditText(QStringLiteral("ACT"));
-    w().wordPanel().findPlacesForWord();
+    w().findChild<WordPanel *>(QStringLiteral("picAddWord"))->findPlacesForWord();
     const QList<QRect> upper = visibleMarkers(w());
     control<QComboBox>(w(), "txtWord")->setEditText(QStringLiteral("act"));
-    w().wordPanel().findPlacesForWord();
+    w().findChild<WordPanel *>(QStringLiteral("picAddWord"))->findPlacesForWord();
     QCOMPARE(visibleMarkers(w()), upper);
 }
 
@@ -772,7 +772,8 @@ void tst_WordPanel::gridKeysMoveSwapStartTheWordAndUpdate()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), control<PictureBox>(w(), "picView"));
     QCOMPARE(control<PictureBox>(w(), "picView")->focusMark(),
-             w().wordPanel().squaresRect(0, 0, 1, Direction::Across));
+             w().findChild<WordPanel *>(QStringLiteral("picAddWord"))
+                 ->squaresRect(0, 0, 1, Direction::Across));
 
     // The arrows move the selected square (kept inside the grid) as a click would.
     for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down,
@@ -782,7 +783,8 @@ void tst_WordPanel::gridKeysMoveSwapStartTheWordAndUpdate()
     QCOMPARE(control<QComboBox>(w(), "txtY")->currentText(), QStringLiteral("2"));
     QCOMPARE(control<QComboBox>(w(), "txtWord")->currentText(), QStringLiteral("CAT"));
     QCOMPARE(control<PictureBox>(w(), "picView")->focusMark(),
-             w().wordPanel().squaresRect(2, 2, 1, Direction::Across));
+             w().findChild<WordPanel *>(QStringLiteral("picAddWord"))
+                 ->squaresRect(2, 2, 1, Direction::Across));
     // The mark shows on the grid while it has the focus.
     const QImage shown = control<PictureBox>(w(), "picView")->grab().toImage();
     QCOMPARE(
@@ -805,7 +807,7 @@ void tst_WordPanel::gridKeysMoveSwapStartTheWordAndUpdate()
     QTest::keyClick(control<PictureBox>(w(), "picView"), Qt::Key_Return);
     QCOMPARE(dialogs().titles(), QStringList());
     QCOMPARE(gridAnswers(w()), QStringList({QStringLiteral("CAT"), QStringLiteral("COW")}));
-    QCOMPARE(w().puzzle().words.last().orientation, Direction::Down);
+    QCOMPARE(w().document().puzzle().words.last().orientation, Direction::Down);
 }
 
 void tst_WordPanel::wordToolbarPressedFromTheKeyboard()

@@ -176,7 +176,7 @@ void tst_WordsDock::rowAndGridSelectEachOther()
     QTest::keyClicks(editor, QStringLiteral("Says moo"));
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::processEvents(); // the view takes the edit once the key is handled
-    QCOMPARE(w().puzzle().words.at(1).clue, QStringLiteral("Says moo"));
+    QCOMPARE(w().document().puzzle().words.at(1).clue, QStringLiteral("Says moo"));
     QCOMPARE(w().document().undoStack()->undoText(), QStringLiteral("Change Clue"));
 }
 
@@ -193,7 +193,8 @@ void tst_WordsDock::statusBarCountsAndReports()
     QCOMPARE(text("lblGridUsed"), QStringLiteral("2% used")); // 5 of 256 squares
 
     typeWord(w(), QStringLiteral("QUIZ"));
-    w().wordPanel().runWordListCommand(WordListCommand::SearchPlaces);
+    w().findChild<WordPanel *>(QStringLiteral("picAddWord"))
+        ->runWordListCommand(WordListCommand::SearchPlaces);
     QCOMPARE(text("lblStatus"), QStringLiteral("No place found for QUIZ"));
 
     // Back to an empty grid the hint returns; words coming back without a command's
@@ -237,7 +238,7 @@ void tst_WordsDock::droppedFilesOpenAsTheirMenuCommands()
     if (enter.isAccepted())
         QApplication::sendEvent(&w(), &drop);
     QCoreApplication::processEvents();
-    QCOMPARE(w().puzzle().title, title);
+    QCOMPARE(w().document().puzzle().title, title);
     QCOMPARE(storedWords(w()).size(), stored);
     // Replacing unsaved work asks first, as File > Open does.
     QCOMPARE(m_fixture->dialogs.titles().contains(QStringLiteral("Save Changes")), unsaved);
@@ -260,8 +261,8 @@ void tst_WordsDock::storedWordDroppedOnASquareIsPlaced()
     QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(grid, &drop);
     QCOMPARE(gridAnswers(w()), (QStringList{QStringLiteral("CAT"), QStringLiteral("TOE")}));
-    QCOMPARE(w().puzzle().words.at(1).orientation, Direction::Down);
-    QCOMPARE(w().puzzle().words.at(1).clue, QStringLiteral("Foot end"));
+    QCOMPARE(w().document().puzzle().words.at(1).orientation, Direction::Down);
+    QCOMPARE(w().document().puzzle().words.at(1).clue, QStringLiteral("Foot end"));
     QVERIFY(storedWords(w()).isEmpty());
 }
 
@@ -287,7 +288,7 @@ void tst_WordsDock::enterInTheClueBoxUpdates()
     typeClue(w(), QStringLiteral("Layer"));
     QTest::keyClick(control<QLineEdit>(w(), "txtClue"), Qt::Key_Return);
     QCOMPARE(gridAnswers(w()), QStringList{QStringLiteral("HEN")});
-    QCOMPARE(w().puzzle().words.at(0).clue, QStringLiteral("Layer"));
+    QCOMPARE(w().document().puzzle().words.at(0).clue, QStringLiteral("Layer"));
 }
 
 void tst_WordsDock::everyMenuItemHasAnAccessKey()
