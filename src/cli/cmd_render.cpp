@@ -3,7 +3,7 @@
 #include "commands.h"
 
 #include "cluetext.h"
-#include "colournumbers.h"
+#include "colornumbers.h"
 #include "crosswordfile.h"
 #include "drawing.h"
 #include "gridedit.h"
@@ -34,7 +34,7 @@ std::optional<int> loadPuzzle(const QString &path, CrosswordData &puzzle)
 
 // A colour number as the settings file keeps it: signed 32-bit decimal; the unsigned
 // form of a system colour (2147483653) and 0x-prefixed hexadecimal are taken as well.
-std::optional<qint32> colourNumber(const QString &text)
+std::optional<qint32> colorNumber(const QString &text)
 {
     bool ok = false;
     qint64 value = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
@@ -91,16 +91,16 @@ int runRender(const CliArguments &args)
         const std::optional<QString> text = args.value(name);
         if (!text)
             continue;
-        const std::optional<qint32> number = colourNumber(*text);
+        const std::optional<qint32> number = colorNumber(*text);
         if (!number)
             return usageError(QStringLiteral("%1 needs a colour number").arg(QLatin1String(name)));
-        const QColor colour = colourFromNumber(*number);
+        const QColor color = colorFromNumber(*number);
         if (QLatin1String(name) == QLatin1String("--background"))
-            options.background = colour;
+            options.background = color;
         else if (QLatin1String(name) == QLatin1String("--gridlines"))
-            options.gridLines = colour;
+            options.gridLines = color;
         else
-            options.squares = colour;
+            options.squares = color;
     }
     const QStringList &files = args.positional;
     if (files.size() != 2)

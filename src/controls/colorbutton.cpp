@@ -2,7 +2,7 @@
 #include "colorbutton.h"
 
 #include "bevellines.h"
-#include "colournumbers.h"
+#include "colornumbers.h"
 
 #include <QAccessible>
 #include <QFontDatabase>
@@ -23,7 +23,7 @@ constexpr int kLight = 22;
 
 QColor sys(int index)
 {
-    return systemColour(index);
+    return systemColor(index);
 }
 
 void sunkenEdge(QPainter &painter, const QRect &r)
@@ -53,22 +53,22 @@ bool hasMarlett()
 }
 
 // A small down-pointing triangle, seven pixels across, centred on `centre`.
-void drawTriangle(QPainter &painter, const QPoint &centre, const QColor &colour)
+void drawTriangle(QPainter &painter, const QPoint &centre, const QColor &color)
 {
     for (int row = 0; row < 4; ++row) {
         const int half = 3 - row;
-        painter.fillRect(QRect(centre.x() - half, centre.y() - 2 + row, 2 * half + 1, 1), colour);
+        painter.fillRect(QRect(centre.x() - half, centre.y() - 2 + row, 2 * half + 1, 1), color);
     }
 }
 
 } // namespace
 
 ColorButton::ColorButton(QWidget *parent)
-    : QAbstractButton(parent), m_backgroundColor(systemColour(12))
+    : QAbstractButton(parent), m_backgroundColor(systemColor(12))
 {
     setMinimumHeight(MinimumHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleDescription(ColorPalettePopup::colourDescription(m_color));
+    setAccessibleDescription(ColorPalettePopup::colorDescription(m_color));
     resize(sizeHint());
     connect(this, &QAbstractButton::clicked, this, &ColorButton::showPalette);
 }
@@ -91,20 +91,20 @@ QSize ColorButton::minimumSizeHint() const
     return QSize(24, MinimumHeight);
 }
 
-void ColorButton::setColor(const QColor &colour)
+void ColorButton::setColor(const QColor &color)
 {
-    if (m_color == colour)
+    if (m_color == color)
         return;
-    m_color = colour;
+    m_color = color;
     update();
     // Assistive tools read the colour with the button's name.
-    setAccessibleDescription(ColorPalettePopup::colourDescription(colour));
-    emit changed(colour);
+    setAccessibleDescription(ColorPalettePopup::colorDescription(color));
+    emit changed(color);
 }
 
-void ColorButton::setDefaultColor(const QColor &colour)
+void ColorButton::setDefaultColor(const QColor &color)
 {
-    m_options.defaultColor = colour;
+    m_options.defaultColor = color;
 }
 
 void ColorButton::setFlat(bool flat)
@@ -113,9 +113,9 @@ void ColorButton::setFlat(bool flat)
     update();
 }
 
-void ColorButton::setBackgroundColor(const QColor &colour)
+void ColorButton::setBackgroundColor(const QColor &color)
 {
-    m_backgroundColor = colour;
+    m_backgroundColor = color;
     update();
 }
 
@@ -175,11 +175,11 @@ void ColorButton::showPalette()
     palette->popup(QRect(mapToGlobal(QPoint(0, 0)), size()));
 }
 
-void ColorButton::paletteFinished(bool cancelled, const QColor &colour)
+void ColorButton::paletteFinished(bool cancelled, const QColor &color)
 {
     m_palette = nullptr;
     if (!cancelled)
-        setColor(colour);
+        setColor(color);
     update();
 }
 
@@ -218,17 +218,17 @@ void ColorButton::paintEvent(QPaintEvent *)
         flatLine(painter, arrow);
     else
         raisedEdge(painter, arrow);
-    const QColor arrowColour = isEnabled() ? sys(kButtonText) : sys(kDisabledText);
+    const QColor arrowColor = isEnabled() ? sys(kButtonText) : sys(kDisabledText);
     const QRect face = arrowPressed ? arrow.translated(2, 0) : arrow;
     if (hasMarlett()) {
         QFont symbols(QStringLiteral("Marlett"));
         symbols.setPixelSize(qMin(13, arrow.height()));
         painter.setFont(symbols);
-        painter.setPen(arrowColour);
+        painter.setPen(arrowColor);
         painter.drawText(face, Qt::AlignCenter | Qt::TextSingleLine, QStringLiteral("6"));
         painter.setFont(font());
     } else {
-        drawTriangle(painter, face.center() + QPoint(face.width() % 2 ? 0 : 1, 1), arrowColour);
+        drawTriangle(painter, face.center() + QPoint(face.width() % 2 ? 0 : 1, 1), arrowColor);
     }
 
     // Swatch.

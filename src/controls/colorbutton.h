@@ -37,15 +37,15 @@ public:
     ~ColorButton() override;
 
     QColor color() const { return m_color; }
-    void setColor(const QColor &colour);
+    void setColor(const QColor &color);
     // The colour of the palette's "Default" cell.
     QColor defaultColor() const { return m_options.defaultColor; }
-    void setDefaultColor(const QColor &colour);
+    void setDefaultColor(const QColor &color);
     // Flat draws one-pixel lines instead of the sunken and raised edges.
     bool isFlat() const { return m_flat; }
     void setFlat(bool flat);
     QColor backgroundColor() const { return m_backgroundColor; }
-    void setBackgroundColor(const QColor &colour);
+    void setBackgroundColor(const QColor &color);
     bool showDefault() const { return m_options.showDefault; }
     void setShowDefault(bool show);
     bool showCustomColors() const { return m_options.showCustomColors; }
@@ -80,14 +80,14 @@ public:
     QSize minimumSizeHint() const override;
 
 signals:
-    void changed(const QColor &colour);
+    void changed(const QColor &color);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void paletteFinished(bool cancelled, const QColor &colour);
+    void paletteFinished(bool cancelled, const QColor &color);
 
     ColorPalettePopup::Options m_options;
     QColor m_color{255, 255, 255};

@@ -4,7 +4,7 @@
 #include "bevellines.h"
 #include "itemlistaccessible.h"
 
-#include "colournumbers.h"
+#include "colornumbers.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -47,8 +47,8 @@ const QColor kStandard[48] = {
     QColor(0, 64, 0),      QColor(0, 64, 64),     QColor(0, 0, 64),      QColor(64, 0, 64),
 };
 
-constexpr int kSystemColourCount = 25;
-const char *const kSystemNames[kSystemColourCount] = {
+constexpr int kSystemColorCount = 25;
+const char *const kSystemNames[kSystemColorCount] = {
     "Scroll Bars",
     "Desktop",
     "Active Title Bar",
@@ -81,7 +81,7 @@ constexpr int kCustomCount = 8;
 // The custom colours for the whole run, shared by every palette.
 struct CustomRing
 {
-    QColor colours[kCustomCount];
+    QColor colors[kCustomCount];
     int filled = 0;      // how many places hold a colour
     int lastWritten = 0; // 1..8, 0 before the first colour
 };
@@ -104,20 +104,20 @@ QPointer<ColorPalettePopup> &currentPalette()
     return palette;
 }
 
-std::optional<QColor> dialogColour(const QColor &initial, QWidget *parent)
+std::optional<QColor> dialogColor(const QColor &initial, QWidget *parent)
 {
     // The dialog opens with its custom part holding sixteen black places.
     for (int i = 0; i < QColorDialog::customCount(); ++i)
         QColorDialog::setCustomColor(i, Qt::black);
-    const QColor colour = QColorDialog::getColor(initial, parent);
-    if (!colour.isValid())
+    const QColor color = QColorDialog::getColor(initial, parent);
+    if (!color.isValid())
         return std::nullopt;
-    return colour;
+    return color;
 }
 
 QColor sys(int index)
 {
-    return systemColour(index);
+    return systemColor(index);
 }
 
 // A one-pixel edge: raised draws light top-left and shadow bottom-right, sunken the reverse.
@@ -160,15 +160,15 @@ public:
     {
         if (!isValid())
             return QString();
-        const bool colourCell = m_cell <= ColorPalettePopup::LastCustomCell;
+        const bool colorCell = m_cell <= ColorPalettePopup::LastCustomCell;
         if (t == QAccessible::Name) {
             const QString name = m_palette->cellName(m_cell);
             return name.isEmpty()
-                       ? ColorPalettePopup::colourDescription(m_palette->cellColor(m_cell))
+                       ? ColorPalettePopup::colorDescription(m_palette->cellColor(m_cell))
                        : name;
         }
-        if (t == QAccessible::Description && colourCell)
-            return ColorPalettePopup::colourDescription(m_palette->cellColor(m_cell));
+        if (t == QAccessible::Description && colorCell)
+            return ColorPalettePopup::colorDescription(m_palette->cellColor(m_cell));
         return QString();
     }
     void setText(QAccessible::Text, const QString &) override {}
@@ -371,12 +371,12 @@ QColor ColorPalettePopup::cellColor(int cell) const
         const int i = cell - FirstGridCell;
         if (m_mode == Mode::Normal)
             return kStandard[i];
-        return i < kSystemColourCount ? systemColour(i) : kWhite;
+        return i < kSystemColorCount ? systemColor(i) : kWhite;
     }
     if (cell >= FirstCustomCell && cell <= LastCustomCell) {
         const CustomRing &ring = customRing();
         const int i = cell - FirstCustomCell;
-        return i < ring.filled ? ring.colours[i] : kWhite;
+        return i < ring.filled ? ring.colors[i] : kWhite;
     }
     return QColor(0, 0, 0);
 }
@@ -398,7 +398,7 @@ QString ColorPalettePopup::cellName(int cell) const
     if (cell >= FirstCustomCell && cell <= LastCustomCell)
         return tr("Custom Color %1").arg(cell - FirstCustomCell + 1);
     if (cell >= FirstGridCell && cell <= LastGridCell && m_mode == Mode::System)
-        return systemColourName(cell - FirstGridCell);
+        return systemColorName(cell - FirstGridCell);
     return QString();
 }
 
@@ -411,16 +411,16 @@ int ColorPalettePopup::cellAt(const QPoint &pos) const
     return -1;
 }
 
-QString ColorPalettePopup::systemColourName(int index)
+QString ColorPalettePopup::systemColorName(int index)
 {
-    if (index < 0 || index >= kSystemColourCount)
+    if (index < 0 || index >= kSystemColorCount)
         return QString();
     return QString::fromLatin1(kSystemNames[index]);
 }
 
-QString ColorPalettePopup::colourDescription(const QColor &colour)
+QString ColorPalettePopup::colorDescription(const QColor &color)
 {
-    return colour.name(QColor::HexRgb);
+    return color.name(QColor::HexRgb);
 }
 
 void ColorPalettePopup::activateCell(int cell)
@@ -432,14 +432,14 @@ void ColorPalettePopup::activateCell(int cell)
 QList<QColor> ColorPalettePopup::customColors()
 {
     const CustomRing &ring = customRing();
-    return QList<QColor>(ring.colours, ring.colours + ring.filled);
+    return QList<QColor>(ring.colors, ring.colors + ring.filled);
 }
 
-void ColorPalettePopup::addCustomColor(const QColor &colour)
+void ColorPalettePopup::addCustomColor(const QColor &color)
 {
     CustomRing &ring = customRing();
     ring.lastWritten = ring.lastWritten % kCustomCount + 1;
-    ring.colours[ring.lastWritten - 1] = colour;
+    ring.colors[ring.lastWritten - 1] = color;
     ring.filled = qMax(ring.filled, ring.lastWritten);
     if (ColorPalettePopup *open = current())
         open->update();
@@ -459,7 +459,7 @@ ColorChooser ColorPalettePopup::colorChooser()
 {
     if (chooserSlot())
         return chooserSlot();
-    return dialogColour;
+    return dialogColor;
 }
 
 ColorPalettePopup *ColorPalettePopup::current()
@@ -687,12 +687,12 @@ void ColorPalettePopup::chooseFromDialog()
     hide();
     const ColorChooser chooser = colorChooser();
     const QPointer<ColorPalettePopup> self(this);
-    const std::optional<QColor> colour = chooser(m_options.currentColor, owner);
+    const std::optional<QColor> color = chooser(m_options.currentColor, owner);
     if (!self)
         return; // the picker went away while the dialog was up
     m_inDialog = false;
-    if (colour && colour->isValid()) {
-        m_selectedColor = *colour;
+    if (color && color->isValid()) {
+        m_selectedColor = *color;
         addCustomColor(m_selectedColor);
         m_cancelled = false;
     } else {

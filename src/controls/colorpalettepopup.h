@@ -95,12 +95,12 @@ public:
     // The custom colours, shared by every picker until the program ends: up to 8, filled
     // as a ring (the ninth colour replaces the first).
     static QList<QColor> customColors();
-    static void addCustomColor(const QColor &colour);
+    static void addCustomColor(const QColor &color);
     static void clearCustomColors();
 
-    static QString systemColourName(int index); // index 0..24, else empty
+    static QString systemColorName(int index); // index 0..24, else empty
     // How a colour reads aloud: "#rrggbb".
-    static QString colourDescription(const QColor &colour);
+    static QString colorDescription(const QColor &color);
 
     // Acts on a visible cell as a click on it would: chooses its colour, switches the mode or
     // opens the colour dialog.
@@ -113,7 +113,7 @@ public:
 
 signals:
     // Emitted once when the palette closes; `colour` is meaningful when not cancelled.
-    void finished(bool cancelled, const QColor &colour);
+    void finished(bool cancelled, const QColor &color);
 
 protected:
     bool event(QEvent *event) override;

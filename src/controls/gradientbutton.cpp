@@ -106,39 +106,39 @@ void GradientButton::setColorScheme(ColorScheme scheme)
     update();
 }
 
-void GradientButton::setColour(QColor &member, const QColor &colour)
+void GradientButton::setColor(QColor &member, const QColor &color)
 {
-    member = colour;
+    member = color;
     update();
 }
 
-void GradientButton::setTextColor(const QColor &colour)
+void GradientButton::setTextColor(const QColor &color)
 {
-    setColour(m_textColor, colour);
+    setColor(m_textColor, color);
 }
 
-void GradientButton::setFaceColor(const QColor &colour)
+void GradientButton::setFaceColor(const QColor &color)
 {
     m_colorScheme = ColorScheme::Custom;
-    setColour(m_faceColor, colour);
+    setColor(m_faceColor, color);
 }
 
-void GradientButton::setHoverColor(const QColor &colour)
+void GradientButton::setHoverColor(const QColor &color)
 {
     m_colorScheme = ColorScheme::Custom;
-    setColour(m_hoverColor, colour);
+    setColor(m_hoverColor, color);
 }
 
-void GradientButton::setDownColor(const QColor &colour)
+void GradientButton::setDownColor(const QColor &color)
 {
     m_colorScheme = ColorScheme::Custom;
-    setColour(m_downColor, colour);
+    setColor(m_downColor, color);
 }
 
-void GradientButton::setBrightColor(const QColor &colour)
+void GradientButton::setBrightColor(const QColor &color)
 {
     m_colorScheme = ColorScheme::Custom;
-    setColour(m_brightColor, colour);
+    setColor(m_brightColor, color);
 }
 
 void GradientButton::setBorderBrightness(int percent)
@@ -165,9 +165,9 @@ void GradientButton::setIconHighlight(bool on)
     update();
 }
 
-void GradientButton::setIconHighlightColor(const QColor &colour)
+void GradientButton::setIconHighlightColor(const QColor &color)
 {
-    setColour(m_iconHighlightColor, colour);
+    setColor(m_iconHighlightColor, color);
 }
 
 void GradientButton::setTextHighlight(bool on)
@@ -176,9 +176,9 @@ void GradientButton::setTextHighlight(bool on)
     update();
 }
 
-void GradientButton::setTextHighlightColor(const QColor &colour)
+void GradientButton::setTextHighlightColor(const QColor &color)
 {
-    setColour(m_textHighlightColor, colour);
+    setColor(m_textHighlightColor, color);
 }
 
 GradientButton::State GradientButton::state() const
@@ -391,7 +391,7 @@ void GradientButton::drawFace(QPainter &painter, State state) const
     QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
     img.fill(face);
     QPainter ip(&img);
-    auto row = [&](int y, QColor colour) { ip.fillRect(QRect(0, y, w, 1), colour); };
+    auto row = [&](int y, QColor color) { ip.fillRect(QRect(0, y, w, 1), color); };
 
     switch (m_look) {
     case Look::Shaded: {
@@ -592,9 +592,9 @@ void GradientButton::drawContents(QPainter &painter, State state) const
             painter.setPen(QColor(128, 128, 128));
             painter.drawText(textRect, flags, text);
         } else {
-            const QColor colour =
+            const QColor color =
                 state == State::Hover && m_textHighlight ? m_textHighlightColor : m_textColor;
-            painter.setPen(colour);
+            painter.setPen(color);
             painter.drawText(textRect, flags, text);
         }
     }

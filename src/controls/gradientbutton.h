@@ -66,16 +66,16 @@ public:
     void setColorScheme(ColorScheme scheme);
 
     QColor textColor() const { return m_textColor; }
-    void setTextColor(const QColor &colour);
+    void setTextColor(const QColor &color);
     // Setting one of these four by itself makes the scheme Custom.
     QColor faceColor() const { return m_faceColor; }
-    void setFaceColor(const QColor &colour);
+    void setFaceColor(const QColor &color);
     QColor hoverColor() const { return m_hoverColor; }
-    void setHoverColor(const QColor &colour);
+    void setHoverColor(const QColor &color);
     QColor downColor() const { return m_downColor; } // pressed or checked
-    void setDownColor(const QColor &colour);
+    void setDownColor(const QColor &color);
     QColor brightColor() const { return m_brightColor; }
-    void setBrightColor(const QColor &colour);
+    void setBrightColor(const QColor &color);
 
     // -100 (black) .. 0 (the face colour) .. 100 (white).
     int borderBrightness() const { return m_borderBrightness; }
@@ -88,12 +88,12 @@ public:
     bool iconHighlight() const { return m_iconHighlight; }
     void setIconHighlight(bool on);
     QColor iconHighlightColor() const { return m_iconHighlightColor; }
-    void setIconHighlightColor(const QColor &colour);
+    void setIconHighlightColor(const QColor &color);
     // Under the mouse, the text is drawn in textHighlightColor.
     bool textHighlight() const { return m_textHighlight; }
     void setTextHighlight(bool on);
     QColor textHighlightColor() const { return m_textHighlightColor; }
-    void setTextHighlightColor(const QColor &colour);
+    void setTextHighlightColor(const QColor &color);
 
     State state() const;
     bool isHovered() const { return m_hovered; }
@@ -127,7 +127,7 @@ protected:
 
 private:
     void setHovered(bool hovered);
-    void setColour(QColor &member, const QColor &colour);
+    void setColor(QColor &member, const QColor &color);
     void drawFace(QPainter &painter, State state) const;
     void drawFocusFrame(QPainter &painter, State state, const QColor &face,
                         const QColor &bright) const;

@@ -2,7 +2,7 @@
 #include "styledprogressbar.h"
 
 #include "bevellines.h"
-#include "colournumbers.h"
+#include "colornumbers.h"
 
 #include <QLinearGradient>
 #include <QLocale>
@@ -83,9 +83,9 @@ QString StyledProgressBar::text() const
     return QString::number(shown, 'g', QLocale::FloatingPointShortest) + QStringLiteral(" %");
 }
 
-QColor StyledProgressBar::barColour() const
+QColor StyledProgressBar::barColor() const
 {
-    const QColor c = m_color.isValid() ? m_color : systemColour(13); // the highlight
+    const QColor c = m_color.isValid() ? m_color : systemColor(13); // the highlight
     return c.isValid() ? c : QColor(0, 120, 215);
 }
 
@@ -116,13 +116,13 @@ void StyledProgressBar::setMinimum(int min)
     emit minimumChanged(min);
 }
 
-void StyledProgressBar::setColor(const QColor &colour)
+void StyledProgressBar::setColor(const QColor &color)
 {
-    if (m_color == colour)
+    if (m_color == color)
         return;
-    m_color = colour;
+    m_color = color;
     update();
-    emit colorChanged(colour);
+    emit colorChanged(color);
 }
 
 void StyledProgressBar::setLook(Look look)
@@ -270,7 +270,7 @@ void StyledProgressBar::paintRoundedFrame(QPainter &painter, int w, int h) const
 
 void StyledProgressBar::paintBlocks(QPainter &painter, int w, int h) const
 {
-    const QColor c = barColour();
+    const QColor c = barColor();
     const int length = w - 6; // the inner rectangle starts 3 pixels in on every side
     const QRect inner(3, 3, length, h - 6);
     if (inner.isEmpty())
@@ -302,7 +302,7 @@ void StyledProgressBar::paintBlocks(QPainter &painter, int w, int h) const
 
 void StyledProgressBar::paintLook(QPainter &painter, int w, int h) const
 {
-    const QColor c = barColour();
+    const QColor c = barColor();
     switch (m_look) {
     case Look::Segmented:
     case Look::Continuous:
@@ -381,7 +381,7 @@ void StyledProgressBar::paintText(QPainter &painter, int w, int h) const
         // The part of the text over the lit bar is drawn again in the bar's colour.
         const int len = fillLength(m_value, w - 5, 100);
         painter.setClipRect(QRect(2, 2, len, h - 4));
-        painter.setPen(lighten(barColour(), 80));
+        painter.setPen(lighten(barColor(), 80));
         painter.drawText(all, Qt::AlignCenter | Qt::TextSingleLine, caption);
     }
     painter.restore();

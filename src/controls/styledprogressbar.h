@@ -57,7 +57,7 @@ public:
     void setMinimum(int min);
     // An invalid colour draws in the desktop's highlight colour.
     QColor color() const { return m_color; }
-    void setColor(const QColor &colour);
+    void setColor(const QColor &color);
     Look look() const { return m_look; }
     void setLook(Look look);
     Qt::Orientation orientation() const { return m_orientation; }
@@ -90,7 +90,7 @@ signals:
     void valueChanged(int value);
     void maximumChanged(int max);
     void minimumChanged(int min);
-    void colorChanged(const QColor &colour);
+    void colorChanged(const QColor &color);
     void lookChanged(StyledProgressBar::Look look);
     void orientationChanged(Qt::Orientation orientation);
     void textVisibleChanged(bool on);
@@ -103,7 +103,7 @@ protected:
 
 private:
     void ensureBuffer();
-    QColor barColour() const;
+    QColor barColor() const;
     void paintLook(QPainter &painter, int w, int h) const;
     void paintBlocks(QPainter &painter, int w, int h) const;
     void paintRoundedFrame(QPainter &painter, int w, int h) const;

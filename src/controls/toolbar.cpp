@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "toolbar.h"
 
-#include "colournumbers.h"
+#include "colornumbers.h"
 #include "gradient.h"
 
 #include <QAccessible>
@@ -208,10 +208,10 @@ Toolbar::~Toolbar() = default;
 
 QColor Toolbar::defaultBackgroundColor()
 {
-    return systemColour(15);
+    return systemColor(15);
 }
 
-bool Toolbar::build(const QImage &strip, const QColor &maskColour, int imageSize,
+bool Toolbar::build(const QImage &strip, const QColor &maskColor, int imageSize,
                     const QString &layout)
 {
     qDeleteAll(m_groups);
@@ -229,8 +229,8 @@ bool Toolbar::build(const QImage &strip, const QColor &maskColour, int imageSize
 
     // Cut the strip into images, turning the mask colour transparent.
     QImage argb = strip.convertToFormat(QImage::Format_ARGB32);
-    if (maskColour.isValid()) {
-        const QRgb maskRgb = maskColour.rgb() & 0xFFFFFF;
+    if (maskColor.isValid()) {
+        const QRgb maskRgb = maskColor.rgb() & 0xFFFFFF;
         for (int y = 0; y < argb.height(); ++y) {
             auto *line = reinterpret_cast<QRgb *>(argb.scanLine(y));
             for (int x = 0; x < argb.width(); ++x)
@@ -435,14 +435,14 @@ void Toolbar::releaseOthers(const ToolbarButton *pressed)
 
 // ---- properties -------------------------------------------------------------------
 
-void Toolbar::setBackgroundColor(const QColor &colour)
+void Toolbar::setBackgroundColor(const QColor &color)
 {
-    if (m_backgroundColor == colour)
+    if (m_backgroundColor == color)
         return;
-    m_backgroundColor = colour;
+    m_backgroundColor = color;
     rebuildTools();
     update();
-    emit backgroundColorChanged(colour);
+    emit backgroundColorChanged(color);
 }
 
 void Toolbar::setOrientation(Qt::Orientation orientation)
@@ -472,22 +472,22 @@ void Toolbar::setGradient(bool on)
     emit gradientChanged(on);
 }
 
-void Toolbar::setGradientTop(const QColor &colour)
+void Toolbar::setGradientTop(const QColor &color)
 {
-    if (m_gradientTop == colour)
+    if (m_gradientTop == color)
         return;
-    m_gradientTop = colour;
+    m_gradientTop = color;
     update();
-    emit gradientTopChanged(colour);
+    emit gradientTopChanged(color);
 }
 
-void Toolbar::setGradientBottom(const QColor &colour)
+void Toolbar::setGradientBottom(const QColor &color)
 {
-    if (m_gradientBottom == colour)
+    if (m_gradientBottom == color)
         return;
-    m_gradientBottom = colour;
+    m_gradientBottom = color;
     update();
-    emit gradientBottomChanged(colour);
+    emit gradientBottomChanged(color);
 }
 
 QSize Toolbar::sizeHint() const

@@ -59,13 +59,13 @@ public:
     explicit Toolbar(QWidget *parent = nullptr);
     ~Toolbar() override;
 
-    // Cuts the strip into imageSize x imageSize images (pixels of maskColour become
+    // Cuts the strip into imageSize x imageSize images (pixels of maskColor become
     // transparent; an invalid colour means no mask) and lays out one button per "N", "C" or
     // "O" of the layout (case-insensitive; other characters but "|" are skipped). An empty
     // layout gives one push button per image. Sizes the bar to its last button. Returns
     // false and builds no buttons when the strip is null. The old buttons are deleted at
     // once, so this is not for a handler of their own signals.
-    bool build(const QImage &strip, const QColor &maskColour, int imageSize, const QString &layout);
+    bool build(const QImage &strip, const QColor &maskColor, int imageSize, const QString &layout);
 
     // One tooltip per button, separated by "|"; button n shows piece n - 1. The tooltip is
     // also the button's accessible name.
@@ -120,7 +120,7 @@ public:
     void setFocusButton(int index);
 
     QColor backgroundColor() const { return m_backgroundColor; }
-    void setBackgroundColor(const QColor &colour);
+    void setBackgroundColor(const QColor &color);
     // Set before build(): vertical bars stack their buttons downwards.
     Qt::Orientation orientation() const { return m_orientation; }
     void setOrientation(Qt::Orientation orientation);
@@ -129,9 +129,9 @@ public:
     bool hasGradient() const { return m_gradient; }
     void setGradient(bool on);
     QColor gradientTop() const { return m_gradientTop; }
-    void setGradientTop(const QColor &colour);
+    void setGradientTop(const QColor &color);
     QColor gradientBottom() const { return m_gradientBottom; }
-    void setGradientBottom(const QColor &colour);
+    void setGradientBottom(const QColor &color);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -142,12 +142,12 @@ signals:
     // A check button became checked or unchecked, or an option button checked.
     void buttonToggled(int index, bool checked);
 
-    void backgroundColorChanged(const QColor &colour);
+    void backgroundColorChanged(const QColor &color);
     void orientationChanged(Qt::Orientation orientation);
     void edgeVisibleChanged(bool on);
     void gradientChanged(bool on);
-    void gradientTopChanged(const QColor &colour);
-    void gradientBottomChanged(const QColor &colour);
+    void gradientTopChanged(const QColor &color);
+    void gradientBottomChanged(const QColor &color);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "toolbarband.h"
 
-#include "colournumbers.h"
+#include "colornumbers.h"
 #include "gradient.h"
 #include "toolbar.h"
 
@@ -20,17 +20,17 @@ void ToolbarBand::setToolbars(const QList<Toolbar *> &toolbars)
     for (Toolbar *bar : toolbars)
         if (bar)
             m_toolbars.append(bar);
-    applyColours();
+    applyColors();
 }
 
-void ToolbarBand::applyColours()
+void ToolbarBand::applyColors()
 {
     for (const QPointer<Toolbar> &bar : std::as_const(m_toolbars)) {
         if (!bar)
             continue;
         if (m_gradient) {
-            bar->setGradientTop(TopColour);
-            bar->setGradientBottom(BottomColour);
+            bar->setGradientTop(TopColor);
+            bar->setGradientBottom(BottomColor);
             bar->setGradient(true);
             bar->setGradientReference(this);
         } else {
@@ -48,7 +48,7 @@ void ToolbarBand::setGradient(bool on)
     if (m_gradient == on)
         return;
     m_gradient = on;
-    applyColours();
+    applyColors();
     emit gradientChanged(on);
 }
 
@@ -56,7 +56,7 @@ void ToolbarBand::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (m_gradient)
-        fillLinearGradient(painter, 0, 0, width(), height(), TopColour, BottomColour, true);
+        fillLinearGradient(painter, 0, 0, width(), height(), TopColor, BottomColor, true);
     else
         painter.fillRect(rect(), Toolbar::defaultBackgroundColor());
 }
@@ -64,7 +64,7 @@ void ToolbarBand::paintEvent(QPaintEvent *)
 void ToolbarBand::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    applyColours();
+    applyColors();
 }
 
 } // namespace Velloquin

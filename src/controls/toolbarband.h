@@ -20,8 +20,8 @@ class ToolbarBand : public QWidget
     Q_PROPERTY(bool gradient READ gradient WRITE setGradient NOTIFY gradientChanged)
 
 public:
-    static constexpr QColor TopColour{129, 169, 227};
-    static constexpr QColor BottomColour{226, 236, 255};
+    static constexpr QColor TopColor{129, 169, 227};
+    static constexpr QColor BottomColor{226, 236, 255};
 
     explicit ToolbarBand(QWidget *parent = nullptr);
 
@@ -41,7 +41,7 @@ protected:
 
 private:
     // Sets the toolbars' gradient colours (or button face) and repaints band and toolbars.
-    void applyColours();
+    void applyColors();
 
     QList<QPointer<Toolbar>> m_toolbars;
     bool m_gradient = true;

@@ -102,7 +102,7 @@ qint16 readSettingsSize(QStringView text)
                                            std::numeric_limits<qint16>::max()));
 }
 
-std::optional<qint32> readSettingsColour(QStringView text)
+std::optional<qint32> readSettingsColor(QStringView text)
 {
     if (text.trimmed().isEmpty())
         return std::nullopt;
@@ -161,9 +161,9 @@ DefaultSettings readDefaultSettings(const QString &path, Result<> *status)
         readBooleanText(text(QStringLiteral("UseOutline"), QStringLiteral("False")), false);
     settings.width = readSettingsSize(text(QStringLiteral("Width"), QStringLiteral("16")));
     settings.height = readSettingsSize(text(QStringLiteral("Height"), QStringLiteral("16")));
-    settings.background = readSettingsColour(text(QStringLiteral("Background"), QString()));
-    settings.gridLines = readSettingsColour(text(QStringLiteral("GridLines"), QString()));
-    settings.squares = readSettingsColour(text(QStringLiteral("Squares"), QString()));
+    settings.background = readSettingsColor(text(QStringLiteral("Background"), QString()));
+    settings.gridLines = readSettingsColor(text(QStringLiteral("GridLines"), QString()));
+    settings.squares = readSettingsColor(text(QStringLiteral("Squares"), QString()));
     settings.layoutMethod = readLayoutMethod(text(QStringLiteral("LayoutMethod"), QString()));
     return settings;
 }

@@ -19,9 +19,9 @@ inline const QString SettingsFileName = QStringLiteral("Crossword.ini");
 inline const QString SettingsSection = QStringLiteral("Default Settings");
 
 // Factory colours (colour numbers: red + 256 * green + 65536 * blue).
-constexpr qint32 DefaultBackgroundColour = 0;      // black
-constexpr qint32 DefaultGridLinesColour = 6381921; // red 97, green 97, blue 97
-constexpr qint32 DefaultSquaresColour = 16777215;  // white
+constexpr qint32 DefaultBackgroundColor = 0;      // black
+constexpr qint32 DefaultGridLinesColor = 6381921; // red 97, green 97, blue 97
+constexpr qint32 DefaultSquaresColor = 16777215;  // white
 constexpr qint16 DefaultGridSize = 16;
 
 // Where the program keeps its files, worked out once at start. Folders end in '/'.
@@ -87,7 +87,7 @@ qint16 readSettingsSize(QStringView text);
 // A colour number: the number at the start of the text, 32 bits. System colours are
 // stored as negative numbers; their unsigned form (up to 4294967295) reads the same.
 // Nothing when the text is empty.
-std::optional<qint32> readSettingsColour(QStringView text);
+std::optional<qint32> readSettingsColor(QStringView text);
 // Boolean text: True or False in any letter case, or a number (0 false, any other
 // true). Anything else reads as fallback.
 bool readBooleanText(QStringView text, bool fallback);
@@ -102,9 +102,9 @@ struct SettingsValues
     QString topic;
     QString width;
     QString height;
-    qint32 background = DefaultBackgroundColour;
-    qint32 gridLines = DefaultGridLinesColour;
-    qint32 squares = DefaultSquaresColour;
+    qint32 background = DefaultBackgroundColor;
+    qint32 gridLines = DefaultGridLinesColor;
+    qint32 squares = DefaultSquaresColor;
     std::optional<bool> useOutline;
     std::optional<LayoutMethod> layoutMethod;
 };
@@ -116,8 +116,8 @@ Result<> writeDefaultSettings(const QString &path, const SettingsValues &values)
 
 // The factory values: "Crossword", empty topic, "16" by "16", the given picker default
 // colours; UseOutline and LayoutMethod, working preferences, untouched.
-SettingsValues factorySettings(qint32 background = DefaultBackgroundColour,
-                               qint32 gridLines = DefaultGridLinesColour,
-                               qint32 squares = DefaultSquaresColour);
+SettingsValues factorySettings(qint32 background = DefaultBackgroundColor,
+                               qint32 gridLines = DefaultGridLinesColor,
+                               qint32 squares = DefaultSquaresColor);
 
 } // namespace Velloquin

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "drawing.h"
 
-#include "colournumbers.h"
+#include "colornumbers.h"
 #include "gridedit.h"
 
 #include <QFontMetricsF>
@@ -23,9 +23,9 @@ constexpr int kDotsPerMeter96Dpi = 3780;
 constexpr int kStripLabelPoints = 8;
 
 // The opaque colour a drawing colour paints with; no colour draws black.
-QColor drawColour(const QColor &colour)
+QColor drawColor(const QColor &color)
 {
-    return colour.isValid() ? QColor(colour.rgb()) : QColor(Qt::black);
+    return color.isValid() ? QColor(color.rgb()) : QColor(Qt::black);
 }
 
 // Clears the surface: its image takes the surface's inner size and back colour.
@@ -42,7 +42,7 @@ bool clearSurface(DrawSurface &surface)
         image = QImage(size, QImage::Format_RGB32);
     image.setDotsPerMeterX(kDotsPerMeter96Dpi);
     image.setDotsPerMeterY(kDotsPerMeter96Dpi);
-    image.fill(surface.backColour());
+    image.fill(surface.backColor());
     return true;
 }
 
@@ -62,10 +62,10 @@ int lineUnits(double unit)
 // A line as the rectangle it covers. On an image it is filled pixel for pixel; on paper
 // (stroke set) it is stroked along its middle, so that a preview scaled down far enough
 // to make it thinner than a screen pixel still shows it, as stroked lines stay visible.
-void drawBar(QPainter &painter, const QRect &bar, const QColor &colour, bool stroke)
+void drawBar(QPainter &painter, const QRect &bar, const QColor &color, bool stroke)
 {
     if (!stroke) {
-        painter.fillRect(bar, colour);
+        painter.fillRect(bar, color);
         return;
     }
     if (bar.isEmpty())
@@ -74,7 +74,7 @@ void drawBar(QPainter &painter, const QRect &bar, const QColor &colour, bool str
     // Smoothed, so a line thinner than a pixel blends in rather than dropping out.
     painter.setRenderHint(QPainter::Antialiasing, true);
     const bool horizontal = bar.width() >= bar.height();
-    QPen pen(colour, horizontal ? bar.height() : bar.width(), Qt::SolidLine, Qt::FlatCap);
+    QPen pen(color, horizontal ? bar.height() : bar.width(), Qt::SolidLine, Qt::FlatCap);
     painter.setPen(pen);
     const QRectF r(bar);
     if (horizontal)
@@ -86,11 +86,11 @@ void drawBar(QPainter &painter, const QRect &bar, const QColor &colour, bool str
 
 // Fills the rectangle (left, top)-(right, bottom), right and bottom excluded, and with
 // outline set borders it, corners included, in the painter's pen colour, `line` units wide.
-void fillSquare(QPainter &painter, int left, int top, int right, int bottom, const QColor &colour,
+void fillSquare(QPainter &painter, int left, int top, int right, int bottom, const QColor &color,
                 bool outline, int line, bool stroke = false)
 {
     if (right > left && bottom > top)
-        painter.fillRect(QRect(left, top, right - left, bottom - top), colour);
+        painter.fillRect(QRect(left, top, right - left, bottom - top), color);
     if (!outline || painter.pen().style() == Qt::NoPen)
         return;
     // The closed path (left, top) -> (right, top) -> (right, bottom) -> (left, bottom) ->
@@ -165,21 +165,21 @@ QList<QPoint> closedInSquares(const CrosswordData &puzzle)
 }
 
 void fillClosedInSquares(QPainter &painter, const CrosswordData &puzzle, const CellMetrics &m,
-                         const QColor &colour)
+                         const QColor &color)
 {
     for (const QPoint &square : closedInSquares(puzzle)) {
         const QPoint topLeft(roundHalfEven(square.x() * m.cw), roundHalfEven(square.y() * m.ch));
         const QPoint end(roundHalfEven((square.x() + 1) * m.cw),
                          roundHalfEven((square.y() + 1) * m.ch));
         painter.fillRect(QRect(topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y())),
-                         colour);
+                         color);
     }
 }
 
 void drawSquares(QPainter &painter, const CrosswordData &puzzle, const CellMetrics &m,
                  const DrawOptions &options, const QColor &pen, double unit)
 {
-    const QColor squares = drawColour(options.squares);
+    const QColor squares = drawColor(options.squares);
     const int line = lineUnits(unit);
     painter.setPen(pen);
     for (const GridWord &word : puzzle.words) {
@@ -269,7 +269,7 @@ void drawNumbersAndLetters(QPainter &painter, const CrosswordData &puzzle, const
 void drawGridLines(QPainter &painter, const CrosswordData &puzzle, const CellMetrics &m,
                    const DrawOptions &options, QSize size, double unit)
 {
-    const QColor lines = drawColour(options.gridLines);
+    const QColor lines = drawColor(options.gridLines);
     const int line = lineUnits(unit);
     const int w = size.width();
     const int h = size.height();
@@ -287,10 +287,10 @@ void drawContent(QPainter &painter, const CrosswordData &puzzle, QSize size,
                  const DrawOptions &options, const QColor &fore, double unit)
 {
     const CellMetrics m = scaledMetrics(puzzle, size, unit, options.minNumberPoints);
-    painter.fillRect(QRect(QPoint(0, 0), size), drawColour(options.background));
+    painter.fillRect(QRect(QPoint(0, 0), size), drawColor(options.background));
     if (!puzzle.isEmpty && m.cw > 0 && m.ch > 0) {
         if (options.fillClosedIn)
-            fillClosedInSquares(painter, puzzle, m, drawColour(options.gridLines));
+            fillClosedInSquares(painter, puzzle, m, drawColor(options.gridLines));
         drawSquares(painter, puzzle, m, options, fore, unit);
         drawNumbersAndLetters(painter, puzzle, m, options, fore);
     }
@@ -329,9 +329,9 @@ CellMetrics cellMetrics(const CrosswordData &puzzle, QSize surfaceSize)
 }
 
 void fillSquareOutlined(QPainter &painter, int left, int top, int right, int bottom,
-                        const QColor &colour, bool outline)
+                        const QColor &color, bool outline)
 {
-    fillSquare(painter, left, top, right, bottom, colour, outline, 1);
+    fillSquare(painter, left, top, right, bottom, color, outline, 1);
 }
 
 void drawCrossword(const CrosswordData &puzzle, DrawSurface &view, DrawSurface *rowStrip,
@@ -340,7 +340,7 @@ void drawCrossword(const CrosswordData &puzzle, DrawSurface &view, DrawSurface *
     if (clearSurface(view)) {
         QImage &image = view.image();
         QPainter painter(&image);
-        drawContent(painter, puzzle, image.size(), options, view.foreColour(), 1.0);
+        drawContent(painter, puzzle, image.size(), options, view.foreColor(), 1.0);
     }
     if (options.redrawAll)
         drawRulersAndGrid(puzzle, rowStrip, columnStrip, view, options);
@@ -373,7 +373,7 @@ void drawRulersAndGrid(const CrosswordData &puzzle, DrawSurface *rowStrip, DrawS
     if (rows && grid) {
         QPainter painter(&rowStrip->image());
         painter.setFont(font);
-        painter.setPen(rowStrip->foreColour());
+        painter.setPen(rowStrip->foreColor());
         const QFontMetricsF metrics(font, painter.device());
         const int step = labelStep(m.ch, metrics.height());
         for (int r = 0; r <= puzzle.height; r += step) {
@@ -385,7 +385,7 @@ void drawRulersAndGrid(const CrosswordData &puzzle, DrawSurface *rowStrip, DrawS
     if (columns && grid) {
         QPainter painter(&columnStrip->image());
         painter.setFont(font);
-        painter.setPen(columnStrip->foreColour());
+        painter.setPen(columnStrip->foreColor());
         const QFontMetricsF metrics(font, painter.device());
         const int widest = int(metrics.horizontalAdvance(QString::number(puzzle.width)));
         const int step = labelStep(m.cw, widest + 3);
@@ -410,13 +410,13 @@ void drawRulersAndGrid(const CrosswordData &puzzle, DrawSurface *rowStrip, DrawS
 }
 
 void paintCrossword(QPainter &painter, const CrosswordData &puzzle, QSize size,
-                    const DrawOptions &options, const QColor &foreColour, double unit)
+                    const DrawOptions &options, const QColor &foreColor, double unit)
 {
     if (size.isEmpty())
         return;
     painter.save();
     painter.setClipRect(QRect(QPoint(0, 0), size), Qt::IntersectClip);
-    drawContent(painter, puzzle, size, options, foreColour, unit);
+    drawContent(painter, puzzle, size, options, foreColor, unit);
     const CellMetrics m = cellMetrics(puzzle, size);
     if (options.redrawAll && !options.outlineMode && m.cw > 0 && m.ch > 0)
         drawGridLines(painter, puzzle, m, options, size, unit);
@@ -424,15 +424,15 @@ void paintCrossword(QPainter &painter, const CrosswordData &puzzle, QSize size,
 }
 
 QImage renderCrosswordImage(const CrosswordData &puzzle, QSize size, const DrawOptions &options,
-                            const QColor &foreColour)
+                            const QColor &foreColor)
 {
-    ImageSurface surface(size, drawColour(options.background), foreColour);
+    ImageSurface surface(size, drawColor(options.background), foreColor);
     drawCrossword(puzzle, surface, nullptr, nullptr, options);
     return surface.image();
 }
 
 QImage renderCrosswordPrintImage(const CrosswordData &puzzle, QSize size,
-                                 const DrawOptions &options, const QColor &foreColour, int scale)
+                                 const DrawOptions &options, const QColor &foreColor, int scale)
 {
     scale = std::max(scale, 1);
     if (size.isEmpty())
@@ -440,9 +440,9 @@ QImage renderCrosswordPrintImage(const CrosswordData &puzzle, QSize size,
     QImage image(size * scale, QImage::Format_RGB32);
     image.setDotsPerMeterX(kDotsPerMeter96Dpi * scale);
     image.setDotsPerMeterY(kDotsPerMeter96Dpi * scale);
-    image.fill(drawColour(options.background));
+    image.fill(drawColor(options.background));
     QPainter painter(&image);
-    paintCrossword(painter, puzzle, image.size(), options, foreColour, scale);
+    paintCrossword(painter, puzzle, image.size(), options, foreColor, scale);
     return image;
 }
 

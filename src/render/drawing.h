@@ -31,9 +31,9 @@ public:
     virtual void changed() = 0;
 
     // Colour a clear fills with (a picture box's back colour).
-    virtual QColor backColour() const { return QColor(240, 240, 240); }
+    virtual QColor backColor() const { return QColor(240, 240, 240); }
     // Colour of text and of the outline pen (a picture box's fore colour).
-    virtual QColor foreColour() const { return QColor(Qt::black); }
+    virtual QColor foreColor() const { return QColor(Qt::black); }
 };
 
 // A surface over a plain QImage, for tests, the command line and exports.
@@ -46,8 +46,8 @@ public:
     QSize innerSize() const override { return m_size; }
     QImage &image() override { return m_image; }
     void changed() override { ++m_changes; }
-    QColor backColour() const override { return m_back; }
-    QColor foreColour() const override { return m_fore; }
+    QColor backColor() const override { return m_back; }
+    QColor foreColor() const override { return m_fore; }
 
     void setInnerSize(QSize size) { m_size = size; }
     // How many drawings have finished on this surface.
@@ -110,7 +110,7 @@ void drawRulersAndGrid(const CrosswordData &puzzle, DrawSurface *rowStrip, DrawS
 // with outline set, draws its border from (left, top) round to (right, bottom) inclusive
 // with the painter's current pen.
 void fillSquareOutlined(QPainter &painter, int left, int top, int right, int bottom,
-                        const QColor &colour, bool outline);
+                        const QColor &color, bool outline);
 
 // The puzzle drawn onto any painter (an image, a PDF page, a printer) in the rectangle
 // from (0, 0) to size of the painter's current coordinates, clipped to it: background,
@@ -120,13 +120,13 @@ void fillSquareOutlined(QPainter &painter, int left, int top, int right, int bot
 // (1 on an image, resolution / 96 on paper): font sizes follow the cell width in screen
 // pixels and lines are a screen pixel wide, so print shows what the grid view shows.
 void paintCrossword(QPainter &painter, const CrosswordData &puzzle, QSize size,
-                    const DrawOptions &options, const QColor &foreColour = QColor(Qt::black),
+                    const DrawOptions &options, const QColor &foreColor = QColor(Qt::black),
                     double unit = 1.0);
 
 // The puzzle drawn on its own into an image of the given size (no strips), as the
 // command line, the clipboard and the exporters take it; numbers as they stand.
 QImage renderCrosswordImage(const CrosswordData &puzzle, QSize size, const DrawOptions &options,
-                            const QColor &foreColour = QColor(Qt::black));
+                            const QColor &foreColor = QColor(Qt::black));
 
 // Pixels a print picture has for each screen pixel: 4 x 96 = 384 dots per inch, sharp
 // on paper where a 96 dpi bitmap prints its small numbers as dots.
@@ -138,7 +138,7 @@ inline constexpr int kPrintPictureScale = 4;
 // shows it at the size the screen picture of the given size has.
 QImage renderCrosswordPrintImage(const CrosswordData &puzzle, QSize size,
                                  const DrawOptions &options,
-                                 const QColor &foreColour = QColor(Qt::black),
+                                 const QColor &foreColor = QColor(Qt::black),
                                  int scale = kPrintPictureScale);
 
 // Default picture size: 30 pixels a square.

@@ -12,9 +12,9 @@ namespace Velloquin {
 
 namespace {
 
-std::array<int, 3> channels(const QColor &colour)
+std::array<int, 3> channels(const QColor &color)
 {
-    return {colour.red(), colour.green(), colour.blue()};
+    return {color.red(), color.green(), color.blue()};
 }
 
 } // namespace

@@ -92,7 +92,7 @@ QString QtDialogs::saveFile(const QString &title, const QString &folder, const Q
                                         QFileDialog::DontConfirmOverwrite);
 }
 
-std::optional<QColor> QtDialogs::chooseColour(const QColor &initial, const QString &title)
+std::optional<QColor> QtDialogs::chooseColor(const QColor &initial, const QString &title)
 {
     const QColor chosen = QColorDialog::getColor(initial, m_parent, title);
     if (!chosen.isValid())

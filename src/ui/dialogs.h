@@ -44,7 +44,7 @@ public:
                              const QString &filter) = 0;
 
     // The platform's full colour dialog; nothing when cancelled.
-    virtual std::optional<QColor> chooseColour(const QColor &initial, const QString &title) = 0;
+    virtual std::optional<QColor> chooseColor(const QColor &initial, const QString &title) = 0;
 
     // What the class may do on an exported web page and the language of its own words,
     // starting from initial; nothing when cancelled.
@@ -65,7 +65,7 @@ public:
     Answer question(const QString &title, const QString &text, Buttons buttons) override;
     QString openFile(const QString &title, const QString &folder, const QString &filter) override;
     QString saveFile(const QString &title, const QString &folder, const QString &filter) override;
-    std::optional<QColor> chooseColour(const QColor &initial, const QString &title) override;
+    std::optional<QColor> chooseColor(const QColor &initial, const QString &title) override;
     std::optional<WebPageOptions> webPageOptions(const WebPageOptions &initial) override;
 
 private:

@@ -18,11 +18,11 @@ void GradientPanel::setBands(const QList<Band> &bands)
     update();
 }
 
-void GradientPanel::setBaseColour(const QColor &colour)
+void GradientPanel::setBaseColor(const QColor &color)
 {
-    if (colour == m_base)
+    if (color == m_base)
         return;
-    m_base = colour;
+    m_base = color;
     update();
 }
 

@@ -32,8 +32,8 @@ public:
 
     void setBands(const QList<Band> &bands);
     const QList<Band> &bands() const { return m_bands; }
-    void setBaseColour(const QColor &colour);
-    QColor baseColour() const { return m_base; }
+    void setBaseColor(const QColor &color);
+    QColor baseColor() const { return m_base; }
     // Extra painting after the bands (for instance a band that follows a child's height).
     void setPainter(std::function<void(QPainter &)> painter);
 

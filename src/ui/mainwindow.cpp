@@ -3,7 +3,7 @@
 
 #include "cluetext.h"
 #include "colorbutton.h"
-#include "colournumbers.h"
+#include "colornumbers.h"
 #include "filedialogs.h"
 #include "gridcounts.h"
 #include "numberreading.h"
@@ -70,7 +70,7 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
 
     // The palette's "More Colors..." goes through the window's dialogs.
     ColorButton::setColorChooser([this](const QColor &initial, QWidget *) {
-        return m_dialogs.chooseColour(initial, tr("Colour"));
+        return m_dialogs.chooseColor(initial, tr("Colour"));
     });
 
     m_document = new PuzzleDocument(this);
@@ -83,7 +83,7 @@ MainWindow::MainWindow(const AppPaths &paths, Dialogs &dialogs, QWidget *parent)
     m_settingsPanel = new SettingsPanel(*m_document, m_client);
     connect(m_settingsPanel, &SettingsPanel::changeRequested, this, &MainWindow::updateProperties);
     connect(m_settingsPanel, &SettingsPanel::moveRequested, this, &MainWindow::moveCrossword);
-    connect(m_settingsPanel, &SettingsPanel::coloursChanged, this, [this] {
+    connect(m_settingsPanel, &SettingsPanel::colorsChanged, this, [this] {
         // A colour choice shows at once; while starting up the first drawing is to come.
         if (m_startedUp)
             redrawGrid();
@@ -710,9 +710,9 @@ void MainWindow::readSettings()
     m_defaults.height = size(s.height);
 
     // A system colour takes the colour it stands for now; a save writes that colour.
-    m_settingsPanel->setColours(colourFromNumber(s.background.value_or(DefaultBackgroundColour)),
-                                colourFromNumber(s.gridLines.value_or(DefaultGridLinesColour)),
-                                colourFromNumber(s.squares.value_or(DefaultSquaresColour)));
+    m_settingsPanel->setColors(colorFromNumber(s.background.value_or(DefaultBackgroundColor)),
+                               colorFromNumber(s.gridLines.value_or(DefaultGridLinesColor)),
+                               colorFromNumber(s.squares.value_or(DefaultSquaresColor)));
     m_settingsPanel->setLayoutMethod(s.layoutMethod);
 }
 
@@ -723,9 +723,9 @@ void MainWindow::writeSettings()
     values.topic = m_settingsPanel->topic();
     values.width = m_settingsPanel->widthText();
     values.height = m_settingsPanel->heightText();
-    values.background = numberFromColour(m_settingsPanel->background());
-    values.gridLines = numberFromColour(m_settingsPanel->gridLines());
-    values.squares = numberFromColour(m_settingsPanel->squares());
+    values.background = numberFromColor(m_settingsPanel->background());
+    values.gridLines = numberFromColor(m_settingsPanel->gridLines());
+    values.squares = numberFromColor(m_settingsPanel->squares());
     values.useOutline = m_outlineMode;
     values.layoutMethod = layoutMethod();
     showRefusal(writeDefaultSettings(m_paths.settingsFile, values));
@@ -734,11 +734,10 @@ void MainWindow::writeSettings()
 void MainWindow::resetSettings()
 {
     // The factory defaults (UseOutline untouched) are written without applying them.
-    showRefusal(
-        writeDefaultSettings(m_paths.settingsFile,
-                             factorySettings(numberFromColour(m_settingsPanel->defaultBackground()),
-                                             numberFromColour(m_settingsPanel->defaultGridLines()),
-                                             numberFromColour(m_settingsPanel->defaultSquares()))));
+    showRefusal(writeDefaultSettings(
+        m_paths.settingsFile, factorySettings(numberFromColor(m_settingsPanel->defaultBackground()),
+                                              numberFromColor(m_settingsPanel->defaultGridLines()),
+                                              numberFromColor(m_settingsPanel->defaultSquares()))));
     const QString text =
         tr("The original default settings have been restored.\n"
            "If you would like these settings to take effect imediately then select 'Yes'\n"

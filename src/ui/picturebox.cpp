@@ -11,13 +11,13 @@ PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureBox::setBackColour(const QColor &colour)
+void PictureBox::setBackColor(const QColor &color)
 {
-    if (colour == m_back)
+    if (color == m_back)
         return;
-    m_back = colour;
+    m_back = color;
     update();
-    emit backColourChanged(colour);
+    emit backColorChanged(color);
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
@@ -71,11 +71,11 @@ ShapeFrame::ShapeFrame(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_NoSystemBackground);
 }
 
-void ShapeFrame::setBorderColour(const QColor &colour)
+void ShapeFrame::setBorderColor(const QColor &color)
 {
-    if (colour == m_colour)
+    if (color == m_color)
         return;
-    m_colour = colour;
+    m_color = color;
     update();
 }
 
@@ -91,7 +91,7 @@ void ShapeFrame::setBorderWidth(int width)
 void ShapeFrame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    QPen pen(m_colour, m_width);
+    QPen pen(m_color, m_width);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);

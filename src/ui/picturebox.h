@@ -15,7 +15,7 @@ namespace Velloquin {
 class PictureBox : public QWidget, public DrawSurface
 {
     Q_OBJECT
-    Q_PROPERTY(QColor backColour READ backColour WRITE setBackColour NOTIFY backColourChanged)
+    Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor NOTIFY backColorChanged)
 
 public:
     explicit PictureBox(QWidget *parent = nullptr);
@@ -24,11 +24,11 @@ public:
     QImage &image() override { return m_image; }
     const QImage &picture() const { return m_image; }
     void changed() override { update(); }
-    QColor backColour() const override { return m_back; }
-    QColor foreColour() const override { return m_fore; }
+    QColor backColor() const override { return m_back; }
+    QColor foreColor() const override { return m_fore; }
 
-    void setBackColour(const QColor &colour);
-    void setForeColour(const QColor &colour) { m_fore = colour; }
+    void setBackColor(const QColor &color);
+    void setForeColor(const QColor &color) { m_fore = color; }
 
     // The area (pixels) marked while the box has the keyboard focus: the square the keys
     // act on. An empty rectangle marks nothing.
@@ -36,7 +36,7 @@ public:
     void setFocusMark(const QRect &area);
 
 signals:
-    void backColourChanged(const QColor &colour);
+    void backColorChanged(const QColor &color);
     // Any mouse button pressed at a point of the picture (pixels).
     void mouseDown(Qt::MouseButton button, QPoint pos);
 
@@ -58,14 +58,14 @@ private:
 class ShapeFrame : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(QColor borderColour READ borderColour WRITE setBorderColour)
+    Q_PROPERTY(QColor borderColor READ borderColor WRITE setBorderColor)
     Q_PROPERTY(int borderWidth READ borderWidth WRITE setBorderWidth)
 
 public:
     explicit ShapeFrame(QWidget *parent = nullptr);
 
-    QColor borderColour() const { return m_colour; }
-    void setBorderColour(const QColor &colour);
+    QColor borderColor() const { return m_color; }
+    void setBorderColor(const QColor &color);
     int borderWidth() const { return m_width; }
     void setBorderWidth(int width);
 
@@ -73,7 +73,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QColor m_colour = QColor(0, 0, 255);
+    QColor m_color = QColor(0, 0, 255);
     int m_width = 2;
 };
 

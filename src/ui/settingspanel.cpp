@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "settingspanel.h"
 
-#include "colournumbers.h"
+#include "colornumbers.h"
 
 #include "colorbutton.h"
 #include "gradientbutton.h"
@@ -103,7 +103,7 @@ SettingsPanel::SettingsPanel(const PuzzleDocument &document, QWidget *parent)
         p->setAccessibleName(caption);
         p->setToolTip(caption);
         label->setBuddy(p);
-        connect(p, &ColorButton::changed, this, &SettingsPanel::coloursChanged);
+        connect(p, &ColorButton::changed, this, &SettingsPanel::colorsChanged);
         return p;
     };
     m_backgroundPicker = picker(0, tr("Background"), m_backgroundLabel);
@@ -210,15 +210,15 @@ QColor SettingsPanel::squares() const
     return m_squarePicker->color();
 }
 
-void SettingsPanel::setColours(const QColor &background, const QColor &gridLines,
-                               const QColor &squares)
+void SettingsPanel::setColors(const QColor &background, const QColor &gridLines,
+                              const QColor &squares)
 {
     m_backgroundPicker->setColor(background);
-    m_backgroundPicker->setDefaultColor(colourFromNumber(DefaultBackgroundColour));
+    m_backgroundPicker->setDefaultColor(colorFromNumber(DefaultBackgroundColor));
     m_gridLinePicker->setColor(gridLines);
-    m_gridLinePicker->setDefaultColor(colourFromNumber(DefaultGridLinesColour));
+    m_gridLinePicker->setDefaultColor(colorFromNumber(DefaultGridLinesColor));
     m_squarePicker->setColor(squares);
-    m_squarePicker->setDefaultColor(colourFromNumber(DefaultSquaresColour));
+    m_squarePicker->setDefaultColor(colorFromNumber(DefaultSquaresColor));
 }
 
 QColor SettingsPanel::defaultBackground() const

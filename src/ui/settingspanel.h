@@ -44,7 +44,7 @@ public:
     QColor background() const;
     QColor gridLines() const;
     QColor squares() const;
-    void setColours(const QColor &background, const QColor &gridLines, const QColor &squares);
+    void setColors(const QColor &background, const QColor &gridLines, const QColor &squares);
     QColor defaultBackground() const;
     QColor defaultGridLines() const;
     QColor defaultSquares() const;
@@ -60,7 +60,7 @@ signals:
     // A move button was pressed.
     void moveRequested(MoveDirection direction);
     // The user chose another colour.
-    void coloursChanged();
+    void colorsChanged();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -132,7 +132,7 @@ QString exportWordDocument(const CommandContext &context, const WordExportDeskto
     // The grid view's picture, drawn again at print resolution: the document shows it at
     // the view's size, and its numbers print sharply.
     const QImage picture = renderCrosswordPrintImage(
-        context.document.puzzle(), context.grid.innerSize(), options, context.grid.foreColour());
+        context.document.puzzle(), context.grid.innerSize(), options, context.grid.foreColor());
     WaitPanel &wait = context.wait;
     wait.start(exportingCaption());
     reportProgress(nullptr, 0);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "wordpanel.h"
 
-#include "colournumbers.h"
+#include "colornumbers.h"
 #include "commandcontext.h"
 #include "dialogs.h"
 #include "drawing.h"
@@ -85,13 +85,13 @@ WordPanel::WordPanel(PuzzleDocument &document, Dialogs &dialogs, PictureBox *gri
 {
     setObjectName(QStringLiteral("picAddWord"));
     setAccessibleName(tr("Edit Words & Clues"));
-    setBaseColour(QColor(226, 236, 252));
+    setBaseColor(QColor(226, 236, 252));
     buildControls();
 
     m_selection = new ShapeFrame(m_gridView);
     m_selection->setObjectName(QStringLiteral("Shape1"));
     m_selection->setAccessibleName(tr("Selection"));
-    m_selection->setBorderColour(QColor(0, 0, 255));
+    m_selection->setBorderColor(QColor(0, 0, 255));
     m_selection->hide();
     addMarker();
 
@@ -243,7 +243,7 @@ ShapeFrame *WordPanel::addMarker()
     auto *marker = new ShapeFrame(m_gridView);
     marker->setObjectName(QStringLiteral("S1_%1").arg(m_markers.size()));
     marker->setAccessibleName(tr("Place for the word"));
-    marker->setBorderColour(QColor(255, 0, 0));
+    marker->setBorderColor(QColor(255, 0, 0));
     marker->hide();
     m_markers.append(marker);
     return marker;

@@ -28,8 +28,8 @@ private slots:
     void rendersAtGivenSize();
     void hidesAnswers();
     void outlineModeDrawsNoGridLines();
-    void takesColourNumbers_data();
-    void takesColourNumbers();
+    void takesColorNumbers_data();
+    void takesColorNumbers();
     void writesStandardBitmap();
     void rejectsBadInvocations_data();
     void rejectsBadInvocations();
@@ -134,7 +134,7 @@ void TestCliRender::outlineModeDrawsNoGridLines()
     QCOMPARE(image.pixelColor(29, 45), QColor(Qt::black)); // PIG's left border, x1 - 1
 }
 
-void TestCliRender::takesColourNumbers_data()
+void TestCliRender::takesColorNumbers_data()
 {
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("value");
@@ -150,7 +150,7 @@ void TestCliRender::takesColourNumbers_data()
                                  << "0x00FFFF" << QPoint(165, 15) << QColor(255, 255, 0);
 }
 
-void TestCliRender::takesColourNumbers()
+void TestCliRender::takesColorNumbers()
 {
     QFETCH(QString, option);
     QFETCH(QString, value);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "colorbutton.h"
+#include "colornumbers.h"
 #include "colorpalettepopup.h"
-#include "colournumbers.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -37,7 +37,7 @@ struct ScriptedChooser
     }
 };
 
-QColor colourOf(int r, int g, int b)
+QColor colorOf(int r, int g, int b)
 {
     return QColor(r, g, b);
 }
@@ -82,7 +82,7 @@ private slots:
     {
         QTest::addColumn<QColor>("defaultColor");
         QTest::newRow("plain colour") << QColor(12, 34, 56);
-        QTest::newRow("system colour") << systemColour(15);
+        QTest::newRow("system colour") << systemColor(15);
         QTest::newRow("black") << QColor(0, 0, 0);
     }
 
@@ -104,7 +104,7 @@ private slots:
         QVERIFY(!ColorPalettePopup::current());
     }
 
-    void choosingGridCellGivesItsColour_data()
+    void choosingGridCellGivesItsColor_data()
     {
         QTest::addColumn<int>("cell");
         QTest::addColumn<QColor>("expected");
@@ -116,7 +116,7 @@ private slots:
         QTest::newRow("last cell") << 49 << QColor(64, 0, 64);
     }
 
-    void choosingGridCellGivesItsColour()
+    void choosingGridCellGivesItsColor()
     {
         QFETCH(int, cell);
         QFETCH(QColor, expected);
@@ -129,11 +129,11 @@ private slots:
         QCOMPARE(picker.color(), expected);
     }
 
-    void dialogColoursFillCustomCellsAsARingSeenByEveryPicker()
+    void dialogColorsFillCustomCellsAsARingSeenByEveryPicker()
     {
         ScriptedChooser chooser;
         for (int i = 1; i <= 9; ++i)
-            chooser.answers.push_back(colourOf(10 * i, 0, 0));
+            chooser.answers.push_back(colorOf(10 * i, 0, 0));
         chooser.install();
         ColorButton first;
         ColorButton second;
@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(second.color(), QColor(30, 0, 0));
     }
 
-    void cancellingTheDialogLeavesColourAndCustomColours()
+    void cancellingTheDialogLeavesColorAndCustomColors()
     {
         ScriptedChooser chooser;
         chooser.answers.push_back(std::nullopt);
@@ -189,7 +189,7 @@ private slots:
         QVERIFY(!ColorPalettePopup::current());
     }
 
-    void dialogStartsFromThePickersColour()
+    void dialogStartsFromThePickersColor()
     {
         QColor asked;
         ColorPalettePopup::setColorChooser([&](const QColor &initial, QWidget *) {
@@ -233,7 +233,7 @@ private slots:
         QCOMPARE(picker.color(), kWhite);
     }
 
-    void systemModeOffersSystemColoursThenWhite()
+    void systemModeOffersSystemColorsThenWhite()
     {
         ColorButton picker;
         picker.setShowSystemColors(true);
@@ -245,7 +245,7 @@ private slots:
         QCOMPARE(palette->mode(), ColorPalettePopup::Mode::System);
         QCOMPARE(ColorPalettePopup::current(), palette); // switching keeps it open
         for (int i = 0; i < 25; ++i)
-            QCOMPARE(palette->cellColor(2 + i), systemColour(i));
+            QCOMPARE(palette->cellColor(2 + i), systemColor(i));
         for (int cell = 27; cell <= 49; ++cell) {
             QCOMPARE(palette->cellColor(cell), kWhite);
             QVERIFY(palette->cellName(cell).isEmpty());
@@ -261,7 +261,7 @@ private slots:
         QCOMPARE(picker.color(), kWhite);
     }
 
-    void choosingASystemColourGivesItsColour()
+    void choosingASystemColorGivesItsColor()
     {
         ColorButton picker;
         picker.setShowSystemColors(true);
@@ -270,10 +270,10 @@ private slots:
         QVERIFY(palette);
         clickCell(palette, ColorPalettePopup::SystemCell);
         clickCell(palette, 2 + 13); // Highlight
-        QCOMPARE(picker.color(), systemColour(13));
+        QCOMPARE(picker.color(), systemColor(13));
     }
 
-    void clickOutsideLeavesColourUnchanged_data()
+    void clickOutsideLeavesColorUnchanged_data()
     {
         QTest::addColumn<QPoint>("where");
         QTest::newRow("left of it") << QPoint(-20, 50);
@@ -281,7 +281,7 @@ private slots:
         QTest::newRow("above it") << QPoint(70, -3);
     }
 
-    void clickOutsideLeavesColourUnchanged()
+    void clickOutsideLeavesColorUnchanged()
     {
         QFETCH(QPoint, where);
         ColorButton picker;
@@ -487,7 +487,7 @@ private slots:
         QCOMPARE(palette.cellAt(rect.center()), cell);
     }
 
-    void paletteDrawsCellColours()
+    void paletteDrawsCellColors()
     {
         ColorPalettePopup palette;
         const QImage image = palette.grab().toImage();
@@ -496,8 +496,8 @@ private slots:
         QCOMPARE(QColor(image.pixel(palette.cellRect(49).center())), QColor(64, 0, 64));
         // The swatch is framed 2 pixels inside the cell, in the disabled-text colour.
         const QRect r = palette.cellRect(19);
-        QCOMPARE(QColor(image.pixel(r.left() + 2, r.center().y())), systemColour(17));
-        QCOMPARE(QColor(image.pixel(r.left(), r.center().y())), systemColour(15));
+        QCOMPARE(QColor(image.pixel(r.left() + 2, r.center().y())), systemColor(17));
+        QCOMPARE(QColor(image.pixel(r.left(), r.center().y())), systemColor(15));
     }
 
     void paletteDropsBelowOrAbove_data()
@@ -599,7 +599,7 @@ private slots:
     void pickerDrawsSwatchAndArrow_data()
     {
         QTest::addColumn<bool>("flat");
-        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<QColor>("color");
         QTest::newRow("3-D, red") << false << QColor(255, 0, 0);
         QTest::newRow("flat, blue") << true << QColor(0, 0, 255);
     }
@@ -607,17 +607,17 @@ private slots:
     void pickerDrawsSwatchAndArrow()
     {
         QFETCH(bool, flat);
-        QFETCH(QColor, colour);
+        QFETCH(QColor, color);
         ColorButton picker;
         picker.setFlat(flat);
-        picker.setColor(colour);
+        picker.setColor(color);
         picker.resize(80, 21);
         const QImage image = picker.grab().toImage();
-        QCOMPARE(QColor(image.pixel(20, 10)), colour);
+        QCOMPARE(QColor(image.pixel(20, 10)), color);
         // The swatch frame and the arrow button's face.
         const int inset = flat ? 3 : 4;
-        QCOMPARE(QColor(image.pixel(inset, 10)), systemColour(17));
-        QCOMPARE(QColor(image.pixel(80 - 15 + 3, 5)), systemColour(15));
+        QCOMPARE(QColor(image.pixel(inset, 10)), systemColor(17));
+        QCOMPARE(QColor(image.pixel(80 - 15 + 3, 5)), systemColor(15));
         // The arrow: something dark near the button's middle.
         const QRect arrow = picker.arrowRect();
         bool dark = false;
@@ -700,7 +700,7 @@ private slots:
         QCOMPARE(picker.color(), expected);
     }
 
-    void pickerIsAnAccessibleButtonDescribedByItsColour()
+    void pickerIsAnAccessibleButtonDescribedByItsColor()
     {
         ColorButton picker;
         picker.setAccessibleName(QStringLiteral("Background colour"));

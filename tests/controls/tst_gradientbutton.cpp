@@ -67,20 +67,20 @@ QImage render(GradientButton &b)
 }
 
 // The bounding box of the pixels of exactly this colour.
-QRect boxOf(const QImage &image, const QColor &colour)
+QRect boxOf(const QImage &image, const QColor &color)
 {
     QRect box;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (QColor(image.pixel(x, y)) == colour)
+            if (QColor(image.pixel(x, y)) == color)
                 box = box.united(QRect(x, y, 1, 1));
     return box;
 }
 
-QPixmap solidPicture(const QColor &colour, int size = 8)
+QPixmap solidPicture(const QColor &color, int size = 8)
 {
     QPixmap pix(size, size);
-    pix.fill(colour);
+    pix.fill(color);
     return pix;
 }
 
@@ -315,7 +315,7 @@ private slots:
         QCOMPARE(b->state(), GradientButton::State::Normal);
     }
 
-    void colourSchemeSetsTheFourColours_data()
+    void colorSchemeSetsTheFourColors_data()
     {
         QTest::addColumn<int>("scheme");
         QTest::addColumn<QColor>("up");
@@ -336,7 +336,7 @@ private slots:
                            << QColor(255, 255, 0);
     }
 
-    void colourSchemeSetsTheFourColours()
+    void colorSchemeSetsTheFourColors()
     {
         QFETCH(int, scheme);
         QFETCH(QColor, up);
@@ -352,7 +352,7 @@ private slots:
         QCOMPARE(b.brightColor(), bright);
     }
 
-    void customSchemeKeepsTheSchemesColours()
+    void customSchemeKeepsTheSchemesColors()
     {
         GradientButton b(QStringLiteral("Go"));
         b.setLook(GradientButton::Look::Plain);
@@ -366,7 +366,7 @@ private slots:
         QCOMPARE(render(b), red);
     }
 
-    void settingAColourMakesTheSchemeCustom_data()
+    void settingAColorMakesTheSchemeCustom_data()
     {
         QTest::addColumn<QByteArray>("property");
         QTest::newRow("face") << QByteArray("faceColor");
@@ -375,7 +375,7 @@ private slots:
         QTest::newRow("bright") << QByteArray("brightColor");
     }
 
-    void settingAColourMakesTheSchemeCustom()
+    void settingAColorMakesTheSchemeCustom()
     {
         QFETCH(QByteArray, property);
         GradientButton b;
@@ -468,7 +468,7 @@ private slots:
         QVERIFY(bottom.green() < 40);
     }
 
-    void borderBrightnessSetsTheEdgeColour_data()
+    void borderBrightnessSetsTheEdgeColor_data()
     {
         QTest::addColumn<int>("style");
         QTest::addColumn<int>("brightness");
@@ -484,7 +484,7 @@ private slots:
         }
     }
 
-    void borderBrightnessSetsTheEdgeColour()
+    void borderBrightnessSetsTheEdgeColor()
     {
         QFETCH(int, style);
         QFETCH(int, brightness);
@@ -539,7 +539,7 @@ private slots:
         }
     }
 
-    void statesUseTheirFaceColours_data()
+    void statesUseTheirFaceColors_data()
     {
         QTest::addColumn<int>("action");
         QTest::addColumn<QColor>("face");
@@ -549,7 +549,7 @@ private slots:
         QTest::newRow("checked") << 4 << QColor(50, 60, 70);
     }
 
-    void statesUseTheirFaceColours()
+    void statesUseTheirFaceColors()
     {
         QFETCH(int, action);
         QFETCH(QColor, face);
@@ -648,14 +648,14 @@ private slots:
         QCOMPARE(boxOf(hovered, QColor(0, 255, 0)), QRect(8, 16, 8, 8));
     }
 
-    void captionHighLiteColoursTheCaptionUnderTheMouse_data()
+    void captionHighLiteColorsTheCaptionUnderTheMouse_data()
     {
         QTest::addColumn<bool>("on");
         QTest::newRow("on") << true;
         QTest::newRow("off") << false;
     }
 
-    void captionHighLiteColoursTheCaptionUnderTheMouse()
+    void captionHighLiteColorsTheCaptionUnderTheMouse()
     {
         QFETCH(bool, on);
         GradientButton b(QStringLiteral("WWW"));

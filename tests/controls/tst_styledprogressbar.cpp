@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "colournumbers.h"
+#include "colornumbers.h"
 #include "styledprogressbar.h"
 
 #include <QPainter>
@@ -30,7 +30,7 @@ bool isWhite(const QImage &image, int x, int y)
 }
 
 // A pixel that carries the bar colour: more blue than red, not grey.
-bool isBarColoured(const QImage &image, int x, int y)
+bool isBarColored(const QImage &image, int x, int y)
 {
     const QColor c = image.pixel(x, y);
     return c.blue() - c.red() > 20;
@@ -52,8 +52,8 @@ private slots:
     void textScalesValueByMax();
     void lightenMixesWithWhite_data();
     void lightenMixesWithWhite();
-    void blendWeighsTwoColours();
-    void withoutAColourTheBarUsesTheHighlight();
+    void blendWeighsTwoColors();
+    void withoutAColorTheBarUsesTheHighlight();
 
     void segmentedBarIsEmptyAtZero();
     void segmentedBarFillsWholeBlocks_data();
@@ -64,7 +64,7 @@ private slots:
     void looksDrawTheirFramesAndFill_data();
     void looksDrawTheirFramesAndFill();
     void patternLookTilesTheImage();
-    void hatchedLookUsesTheBarColour();
+    void hatchedLookUsesTheBarColor();
     void minDoesNotChangeTheDrawing();
     void textIsDrawnOnlyWhenShown();
     void valueOutOfRangeStaysInsideTheBar();
@@ -101,7 +101,7 @@ void TestProgressBar::textScalesValueByMax()
 
 void TestProgressBar::lightenMixesWithWhite_data()
 {
-    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QColor>("color");
     QTest::addColumn<int>("amount");
     QTest::addColumn<QColor>("expected");
 
@@ -114,13 +114,13 @@ void TestProgressBar::lightenMixesWithWhite_data()
 
 void TestProgressBar::lightenMixesWithWhite()
 {
-    QFETCH(QColor, colour);
+    QFETCH(QColor, color);
     QFETCH(int, amount);
     QFETCH(QColor, expected);
-    QCOMPARE(StyledProgressBar::lighten(colour, amount), expected);
+    QCOMPARE(StyledProgressBar::lighten(color, amount), expected);
 }
 
-void TestProgressBar::blendWeighsTwoColours()
+void TestProgressBar::blendWeighsTwoColors()
 {
     QCOMPARE(StyledProgressBar::blend(QColor(255, 0, 100), Qt::black, 200), QColor(200, 0, 78));
     QCOMPARE(StyledProgressBar::blend(QColor(255, 255, 255), QColor(0, 0, 0), 255),
@@ -129,14 +129,14 @@ void TestProgressBar::blendWeighsTwoColours()
              QColor(10, 20, 30));
 }
 
-void TestProgressBar::withoutAColourTheBarUsesTheHighlight()
+void TestProgressBar::withoutAColorTheBarUsesTheHighlight()
 {
     StyledProgressBar bar;
     bar.resize(W, H);
     bar.setValue(50);
     QVERIFY(!bar.color().isValid());
     const QImage unset = bar.grab().toImage();
-    bar.setColor(systemColour(13));
+    bar.setColor(systemColor(13));
     QCOMPARE(bar.grab().toImage(), unset);
     bar.setColor(Blue);
     QVERIFY(bar.grab().toImage() != unset);
@@ -168,8 +168,8 @@ void TestProgressBar::segmentedBarFillsWholeBlocks()
     QFETCH(int, lastLit);
     QFETCH(int, firstDark);
     const QImage image = render(0, value);
-    QVERIFY(isBarColoured(image, 3, H / 2));
-    QVERIFY(isBarColoured(image, lastLit, H / 2));
+    QVERIFY(isBarColored(image, 3, H / 2));
+    QVERIFY(isBarColored(image, lastLit, H / 2));
     for (int x = firstDark; x < W - 3; ++x)
         QVERIFY2(isWhite(image, x, H / 2), qPrintable(QString::number(x)));
     // Gaps between blocks are white.
@@ -181,16 +181,16 @@ void TestProgressBar::segmentedBarFillsWholeBlocks()
 
 void TestProgressBar::continuousBarEndsAtFillPosition()
 {
-    const QImage image = render(1, 50);              // 50 * 194 / 98 = 98 pixels from x 3
-    QVERIFY(isBarColoured(image, 3 + 8 + 6, H / 2)); // no gaps
-    QVERIFY(isBarColoured(image, 3 + 97, H / 2));
+    const QImage image = render(1, 50);             // 50 * 194 / 98 = 98 pixels from x 3
+    QVERIFY(isBarColored(image, 3 + 8 + 6, H / 2)); // no gaps
+    QVERIFY(isBarColored(image, 3 + 97, H / 2));
     QVERIFY(isWhite(image, 3 + 98, H / 2));
 }
 
 void TestProgressBar::verticalBarGrowsFromTheBottom()
 {
     const QImage image = render(1, 50, 1, QSize(H, W));
-    QVERIFY(isBarColoured(image, H / 2, W - 5));
+    QVERIFY(isBarColored(image, H / 2, W - 5));
     QVERIFY(isWhite(image, H / 2, 5));
 }
 
@@ -211,7 +211,7 @@ void TestProgressBar::looksDrawTheirFramesAndFill_data()
 {
     QTest::addColumn<int>("look");
     QTest::addColumn<QPoint>("framePixel");
-    QTest::addColumn<QColor>("frameColour");
+    QTest::addColumn<QColor>("frameColor");
     QTest::addColumn<QPoint>("lit");   // inside the fill at 50 %
     QTest::addColumn<QPoint>("unlit"); // past the fill end
     QTest::addColumn<QColor>("background");
@@ -236,13 +236,13 @@ void TestProgressBar::looksDrawTheirFramesAndFill()
 {
     QFETCH(int, look);
     QFETCH(QPoint, framePixel);
-    QFETCH(QColor, frameColour);
+    QFETCH(QColor, frameColor);
     QFETCH(QPoint, lit);
     QFETCH(QPoint, unlit);
     QFETCH(QColor, background);
 
     const QImage image = render(look, 50);
-    QCOMPARE(at(image, framePixel.x(), framePixel.y()), frameColour);
+    QCOMPARE(at(image, framePixel.x(), framePixel.y()), frameColor);
     QVERIFY2(at(image, lit.x(), lit.y()) != background,
              qPrintable(at(image, lit.x(), lit.y()).name()));
     QCOMPARE(at(image, unlit.x(), unlit.y()), background);
@@ -251,7 +251,7 @@ void TestProgressBar::looksDrawTheirFramesAndFill()
 
     // Nothing is lit at 0.
     const QImage empty = render(look, 0);
-    QCOMPARE(at(empty, framePixel.x(), framePixel.y()), frameColour);
+    QCOMPARE(at(empty, framePixel.x(), framePixel.y()), frameColor);
     if (look != 5) // look 5 keeps its track under the fill
         QCOMPARE(at(empty, lit.x(), lit.y()), background);
 }
@@ -275,7 +275,7 @@ void TestProgressBar::patternLookTilesTheImage()
     QVERIFY(isWhite(image, 2 + 99 + 1, H / 2));
 }
 
-void TestProgressBar::hatchedLookUsesTheBarColour()
+void TestProgressBar::hatchedLookUsesTheBarColor()
 {
     const QImage image = render(7, 100);
     int bar = 0, light = 0;

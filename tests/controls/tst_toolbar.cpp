@@ -92,10 +92,10 @@ private slots:
     void everyPressClicksOnceWhereverTheLastReleaseWent();
     void keyboardReachesAndPressesButtons();
 
-    void maskColourIsTransparent();
+    void maskColorIsTransparent();
     void disabledImageIsGreyed();
     void litButtonsUseTheirGradients();
-    void bandPaintsGradientAndSetsToolbarColours();
+    void bandPaintsGradientAndSetsToolbarColors();
 
     void buttonsAreAccessiblePushButtons();
     void shippedStripsHoldOneImagePerButton_data();
@@ -578,7 +578,7 @@ void TestToolbar::keyboardReachesAndPressesButtons()
     QVERIFY(!third->state().focused);
 }
 
-void TestToolbar::maskColourIsTransparent()
+void TestToolbar::maskColorIsTransparent()
 {
     Toolbar bar;
     bar.setBackgroundColor(QColor(128, 128, 128));
@@ -629,7 +629,7 @@ void TestToolbar::litButtonsUseTheirGradients()
     QCOMPARE(flat, QColor(shot.pixel(0, bar.buttonRect(2).y() + 1)));
 }
 
-void TestToolbar::bandPaintsGradientAndSetsToolbarColours()
+void TestToolbar::bandPaintsGradientAndSetsToolbarColors()
 {
     QWidget window;
     window.resize(400, 60);

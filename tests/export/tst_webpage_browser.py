@@ -279,10 +279,10 @@ def print_layout(page, keep):
     d.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
     check(not d.find_element(By.ID, "check").is_displayed(), "no buttons on paper")
     page.square(*squares_of(page.order[0])[0]).click()
-    colour, outline = d.execute_script(
+    color, outline = d.execute_script(
         "const s = getComputedStyle(document.activeElement); return [s.color, s.outlineStyle]")
-    check(colour == "rgb(0, 0, 0)" and outline == "none",
-          f"letters print black, the focus outline does not ({colour}, {outline})")
+    check(color == "rgb(0, 0, 0)" and outline == "none",
+          f"letters print black, the focus outline does not ({color}, {outline})")
     check(d.find_element(By.CSS_SELECTOR, ".clue-list li").is_displayed(), "clues on paper")
     if keep:
         pdf = d.execute_cdp_cmd("Page.printToPDF", {"printBackground": True})

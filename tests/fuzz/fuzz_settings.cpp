@@ -18,9 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     values.topic = read.topic;
     values.width = QString::number(read.width);
     values.height = QString::number(read.height);
-    values.background = read.background.value_or(DefaultBackgroundColour);
-    values.gridLines = read.gridLines.value_or(DefaultGridLinesColour);
-    values.squares = read.squares.value_or(DefaultSquaresColour);
+    values.background = read.background.value_or(DefaultBackgroundColor);
+    values.gridLines = read.gridLines.value_or(DefaultGridLinesColor);
+    values.squares = read.squares.value_or(DefaultSquaresColor);
     values.useOutline = read.useOutline;
     values.layoutMethod = read.layoutMethod;
     FUZZ_CHECK(writeDefaultSettings(path, values).ok());
@@ -28,9 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(status.ok());
     FUZZ_CHECK(again.title == read.title && again.topic == read.topic);
     FUZZ_CHECK(again.width == read.width && again.height == read.height);
-    FUZZ_CHECK(again.background.value_or(DefaultBackgroundColour) == values.background);
-    FUZZ_CHECK(again.gridLines.value_or(DefaultGridLinesColour) == values.gridLines);
-    FUZZ_CHECK(again.squares.value_or(DefaultSquaresColour) == values.squares);
+    FUZZ_CHECK(again.background.value_or(DefaultBackgroundColor) == values.background);
+    FUZZ_CHECK(again.gridLines.value_or(DefaultGridLinesColor) == values.gridLines);
+    FUZZ_CHECK(again.squares.value_or(DefaultSquaresColor) == values.squares);
     FUZZ_CHECK(again.useOutline == read.useOutline && again.layoutMethod == read.layoutMethod);
     return 0;
 }

@@ -3,8 +3,8 @@
 // colour scheme. With a directory argument it writes PNG pictures there and exits:
 //   QT_QPA_PLATFORM=offscreen velloquin_demo_pickers /tmp/shots
 #include "colorbutton.h"
+#include "colornumbers.h"
 #include "colorpalettepopup.h"
-#include "colournumbers.h"
 #include "gradientbutton.h"
 
 #include <QApplication>
@@ -78,25 +78,25 @@ int main(int argc, char **argv)
     auto *pickerBox = new QGroupBox(QStringLiteral("Colour pickers"));
     auto *pickerRow = new QHBoxLayout(pickerBox);
     const char *names[3] = {"Background", "Grid lines", "Squares"};
-    const qint32 colours[3] = {0xFFFFFF, 0x000000, 0x80FFFF};
+    const qint32 colors[3] = {0xFFFFFF, 0x000000, 0x80FFFF};
     ColorButton *pickers[3];
     for (int i = 0; i < 3; ++i) {
         pickerRow->addWidget(new QLabel(QString::fromLatin1(names[i])));
         pickers[i] = new ColorButton;
         pickers[i]->setObjectName(QStringLiteral("ColorPicker1_%1").arg(i));
-        pickers[i]->setColor(colourFromNumber(colours[i]));
+        pickers[i]->setColor(colorFromNumber(colors[i]));
         pickers[i]->setFixedWidth(80);
         pickers[i]->setShowCellToolTips(true);
         pickerRow->addWidget(pickers[i]);
     }
     auto *flat = new ColorButton;
     flat->setFlat(true);
-    flat->setColor(systemColour(13));
+    flat->setColor(systemColor(13));
     flat->setFixedWidth(80);
     pickerRow->addWidget(new QLabel(QStringLiteral("Flat")));
     pickerRow->addWidget(flat);
     auto *pressed = new ColorButton;
-    pressed->setColor(colourFromNumber(0x0080FF));
+    pressed->setColor(colorFromNumber(0x0080FF));
     pressed->setFixedWidth(80);
     pickerRow->addWidget(new QLabel(QStringLiteral("Arrow pressed")));
     pickerRow->addWidget(pressed);
@@ -199,9 +199,9 @@ int main(int argc, char **argv)
     }
 
     // The open palette in its two modes, with a hot cell and filled custom colours.
-    ColorPalettePopup::addCustomColor(colourFromNumber(0x3366CC));
-    ColorPalettePopup::addCustomColor(colourFromNumber(0x22AA55));
-    ColorPalettePopup::addCustomColor(colourFromNumber(0x0080FF));
+    ColorPalettePopup::addCustomColor(colorFromNumber(0x3366CC));
+    ColorPalettePopup::addCustomColor(colorFromNumber(0x22AA55));
+    ColorPalettePopup::addCustomColor(colorFromNumber(0x0080FF));
     pickers[1]->setShowSystemColors(true);
     pickers[1]->showPalette();
     if (ColorPalettePopup *palette = ColorPalettePopup::current()) {

@@ -34,8 +34,8 @@ class tst_Settings : public QObject
 private slots:
     void sizeReadsLeadingNumber_data();
     void sizeReadsLeadingNumber();
-    void colourReadsSignedAndUnsignedForms_data();
-    void colourReadsSignedAndUnsignedForms();
+    void colorReadsSignedAndUnsignedForms_data();
+    void colorReadsSignedAndUnsignedForms();
     void booleanTextAcceptsWordsAndNumbers_data();
     void booleanTextAcceptsWordsAndNumbers();
     void missingOrEmptyFileGivesDefaults_data();
@@ -73,7 +73,7 @@ void tst_Settings::sizeReadsLeadingNumber()
     QCOMPARE(int(readSettingsSize(text)), expected);
 }
 
-void tst_Settings::colourReadsSignedAndUnsignedForms_data()
+void tst_Settings::colorReadsSignedAndUnsignedForms_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("present");
@@ -87,15 +87,15 @@ void tst_Settings::colourReadsSignedAndUnsignedForms_data()
     QTest::newRow("no number reads 0") << "red" << true << qint32(0);
 }
 
-void tst_Settings::colourReadsSignedAndUnsignedForms()
+void tst_Settings::colorReadsSignedAndUnsignedForms()
 {
     QFETCH(QString, text);
     QFETCH(bool, present);
     QFETCH(qint32, expected);
-    const auto colour = readSettingsColour(text);
-    QCOMPARE(colour.has_value(), present);
+    const auto color = readSettingsColor(text);
+    QCOMPARE(color.has_value(), present);
     if (present)
-        QCOMPARE(*colour, expected);
+        QCOMPARE(*color, expected);
 }
 
 void tst_Settings::booleanTextAcceptsWordsAndNumbers_data()

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "colournumbers.h"
+#include "colornumbers.h"
 #include "drawing.h"
 #include "gridedit.h"
 
@@ -55,24 +55,24 @@ QColor pixel(const QImage &image, int x, int y)
 }
 
 // The pixels of a rectangle that differ from the given colour.
-int countOtherThan(const QImage &image, const QRect &rect, const QColor &colour)
+int countOtherThan(const QImage &image, const QRect &rect, const QColor &color)
 {
     int n = 0;
     const QRect r = rect.intersected(image.rect());
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
-            n += image.pixelColor(x, y) != colour;
+            n += image.pixelColor(x, y) != color;
     return n;
 }
 
 // Bounding box of the pixels in rect that differ from colour.
-QRect inkBox(const QImage &image, const QRect &rect, const QColor &colour)
+QRect inkBox(const QImage &image, const QRect &rect, const QColor &color)
 {
     QRect box;
     const QRect r = rect.intersected(image.rect());
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
-            if (image.pixelColor(x, y) != colour)
+            if (image.pixelColor(x, y) != color)
                 box |= QRect(x, y, 1, 1);
     return box;
 }
@@ -93,7 +93,7 @@ private slots:
     void fillsBackgroundWhereNoWordLies();
     void paintsBackgroundOpaque_data();
     void paintsBackgroundOpaque();
-    void fillsLetterSquaresWithSquareColour();
+    void fillsLetterSquaresWithSquareColor();
     void drawsGridLineAtEachRowAndColumn_data();
     void drawsGridLineAtEachRowAndColumn();
     void drawsNoGridLinesInOutlineMode();
@@ -204,7 +204,7 @@ void TestDrawing::paintsBackgroundOpaque_data()
     QTest::addColumn<QColor>("painted");
     QTest::newRow("no colour") << QColor() << QColor(Qt::black);
     QTest::newRow("see-through") << QColor(200, 100, 50, 40) << QColor(200, 100, 50);
-    QTest::newRow("system colour") << systemColour(5) << systemColour(5);
+    QTest::newRow("system colour") << systemColor(5) << systemColor(5);
 }
 
 void TestDrawing::paintsBackgroundOpaque()
@@ -219,7 +219,7 @@ void TestDrawing::paintsBackgroundOpaque()
     QCOMPARE(renderCrosswordImage(puzzleOf(5, 5), QSize(100, 100), o).pixelColor(10, 10), painted);
 }
 
-void TestDrawing::fillsLetterSquaresWithSquareColour()
+void TestDrawing::fillsLetterSquaresWithSquareColor()
 {
     CrosswordData p = puzzleOf(10, 10);
     place(p, 2, 3, QStringLiteral("CAT"), Direction::Across);

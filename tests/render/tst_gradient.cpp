@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "colournumbers.h"
+#include "colornumbers.h"
 #include "gradient.h"
 
 #include <QGuiApplication>
@@ -52,17 +52,17 @@ class TestGradient : public QObject
 private slots:
     void emptySizePaintsNothing_data();
     void emptySizePaintsNothing();
-    void singleEntryRampIsTheMeanColour_data();
-    void singleEntryRampIsTheMeanColour();
-    void rampRunsFromFirstToSecondColour_data();
-    void rampRunsFromFirstToSecondColour();
+    void singleEntryRampIsTheMeanColor_data();
+    void singleEntryRampIsTheMeanColor();
+    void rampRunsFromFirstToSecondColor_data();
+    void rampRunsFromFirstToSecondColor();
     void rampTruncatesTowardZero();
     void paintsOnlyItsRectangle();
-    void fillRectRunsFromFirstToSecondColour_data();
-    void fillRectRunsFromFirstToSecondColour();
+    void fillRectRunsFromFirstToSecondColor_data();
+    void fillRectRunsFromFirstToSecondColor();
     void fillRectOfNoSizePaintsNothing();
-    void translatesColourNumbers_data();
-    void translatesColourNumbers();
+    void translatesColorNumbers_data();
+    void translatesColorNumbers();
 };
 
 void TestGradient::emptySizePaintsNothing_data()
@@ -87,7 +87,7 @@ void TestGradient::emptySizePaintsNothing()
     QCOMPARE(untouchedCount(image), 40 * 30);
 }
 
-void TestGradient::singleEntryRampIsTheMeanColour_data()
+void TestGradient::singleEntryRampIsTheMeanColor_data()
 {
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
@@ -97,7 +97,7 @@ void TestGradient::singleEntryRampIsTheMeanColour_data()
     QTest::newRow("one pixel, diagonal") << 1 << 1 << 2;
 }
 
-void TestGradient::singleEntryRampIsTheMeanColour()
+void TestGradient::singleEntryRampIsTheMeanColor()
 {
     QFETCH(int, width);
     QFETCH(int, height);
@@ -110,7 +110,7 @@ void TestGradient::singleEntryRampIsTheMeanColour()
     QCOMPARE(untouchedCount(image), 40 * 30 - width * height);
 }
 
-void TestGradient::rampRunsFromFirstToSecondColour_data()
+void TestGradient::rampRunsFromFirstToSecondColor_data()
 {
     QTest::addColumn<int>("direction");
     QTest::addColumn<QPoint>("firstPixel");
@@ -128,7 +128,7 @@ void TestGradient::rampRunsFromFirstToSecondColour_data()
         << 3 << QPoint(0, 9) << QPoint(19, 0) << QPoint(0, 9) << QPoint(19, 0);
 }
 
-void TestGradient::rampRunsFromFirstToSecondColour()
+void TestGradient::rampRunsFromFirstToSecondColor()
 {
     QFETCH(int, direction);
     QFETCH(QPoint, firstPixel);
@@ -174,14 +174,14 @@ void TestGradient::paintsOnlyItsRectangle()
     QCOMPARE(image.pixelColor(14, 12), QColor(255, 255, 255));
 }
 
-void TestGradient::fillRectRunsFromFirstToSecondColour_data()
+void TestGradient::fillRectRunsFromFirstToSecondColor_data()
 {
     QTest::addColumn<bool>("vertical");
     QTest::newRow("horizontal") << false;
     QTest::newRow("vertical") << true;
 }
 
-void TestGradient::fillRectRunsFromFirstToSecondColour()
+void TestGradient::fillRectRunsFromFirstToSecondColor()
 {
     QFETCH(bool, vertical);
     const QColor first(129, 169, 227);
@@ -228,9 +228,9 @@ void TestGradient::fillRectOfNoSizePaintsNothing()
     QCOMPARE(image.pixelColor(5, 5), rgb(9, 8, 7));
 }
 
-void TestGradient::translatesColourNumbers_data()
+void TestGradient::translatesColorNumbers_data()
 {
-    QTest::addColumn<qint32>("colour");
+    QTest::addColumn<qint32>("color");
     QTest::addColumn<qint32>("expected");
     QTest::newRow("no colour") << qint32(-1) << qint32(-1);
     QTest::newRow("black") << qint32(0) << qint32(0);
@@ -238,24 +238,24 @@ void TestGradient::translatesColourNumbers_data()
     QTest::newRow("white") << qint32(16777215) << qint32(16777215);
     QTest::newRow("high byte dropped") << qint32(0x02123456) << qint32(0x123456);
     QTest::newRow("window background")
-        << systemColourNumber(5)
-        << numberFromColour(QGuiApplication::palette().color(QPalette::Active, QPalette::Base));
-    QTest::newRow("button face") << systemColourNumber(15)
-                                 << numberFromColour(QGuiApplication::palette().color(
+        << systemColorNumber(5)
+        << numberFromColor(QGuiApplication::palette().color(QPalette::Active, QPalette::Base));
+    QTest::newRow("button face") << systemColorNumber(15)
+                                 << numberFromColor(QGuiApplication::palette().color(
                                         QPalette::Active, QPalette::Button));
-    QTest::newRow("stored negative") << qint32(-2147483643) << numberFromColour(systemColour(5));
-    QTest::newRow("unknown system colour") << systemColourNumber(40) << qint32(0);
+    QTest::newRow("stored negative") << qint32(-2147483643) << numberFromColor(systemColor(5));
+    QTest::newRow("unknown system colour") << systemColorNumber(40) << qint32(0);
 }
 
-void TestGradient::translatesColourNumbers()
+void TestGradient::translatesColorNumbers()
 {
-    QFETCH(qint32, colour);
+    QFETCH(qint32, color);
     QFETCH(qint32, expected);
-    QCOMPARE(plainColourNumber(colour), expected);
+    QCOMPARE(plainColorNumber(color), expected);
     if (expected != -1)
-        QCOMPARE(numberFromColour(colourFromNumber(colour)), expected);
+        QCOMPARE(numberFromColor(colorFromNumber(color)), expected);
     else
-        QVERIFY(!colourFromNumber(colour).isValid());
+        QVERIFY(!colorFromNumber(color).isValid());
 }
 
 QTEST_MAIN(TestGradient)

@@ -54,11 +54,11 @@ QString ScriptedDialogs::saveFile(const QString &title, const QString &folder,
     return {};
 }
 
-std::optional<QColor> ScriptedDialogs::chooseColour(const QColor &initial, const QString &title)
+std::optional<QColor> ScriptedDialogs::chooseColor(const QColor &initial, const QString &title)
 {
-    record(Shown{Kind::ChooseColour, title, initial.name(), Icon::None, Buttons::Ok, {}});
-    if (!colours.isEmpty())
-        return colours.dequeue();
+    record(Shown{Kind::ChooseColor, title, initial.name(), Icon::None, Buttons::Ok, {}});
+    if (!colors.isEmpty())
+        return colors.dequeue();
     ++unscripted;
     return std::nullopt;
 }

@@ -18,7 +18,7 @@ namespace Velloquin {
 class ScriptedDialogs : public Dialogs
 {
 public:
-    enum class Kind { Message, Question, OpenFile, SaveFile, ChooseColour, WebPageOptions };
+    enum class Kind { Message, Question, OpenFile, SaveFile, ChooseColor, WebPageOptions };
 
     struct Shown
     {
@@ -33,7 +33,7 @@ public:
     QList<Shown> shown;
     QQueue<Answer> answers;
     QQueue<QString> paths;
-    QQueue<std::optional<QColor>> colours;
+    QQueue<std::optional<QColor>> colors;
     QQueue<std::optional<WebPageOptions>> pageOptions;
     int unscripted = 0;
     // Runs while each box or dialog is up, before it answers: a test stands in for what a
@@ -46,7 +46,7 @@ public:
     Answer question(const QString &title, const QString &text, Buttons buttons) override;
     QString openFile(const QString &title, const QString &folder, const QString &filter) override;
     QString saveFile(const QString &title, const QString &folder, const QString &filter) override;
-    std::optional<QColor> chooseColour(const QColor &initial, const QString &title) override;
+    std::optional<QColor> chooseColor(const QColor &initial, const QString &title) override;
     // Shown with the initial choices as its text: "de, check: yes, reveal: no".
     std::optional<WebPageOptions> webPageOptions(const WebPageOptions &initial) override;
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The main window: layout, toolbar and menu commands, drawing flags and shapes.
-#include "colournumbers.h"
+#include "colornumbers.h"
 #include "windowfixture.h"
 
 #include "cluetext.h"
@@ -102,7 +102,7 @@ private slots:
     void hideAnswersRedrawsWithoutLetters();
     void copyCommandsPutTheSamePictureOnTheClipboard();
     void copyCluesPutsClueTextOnTheClipboard();
-    void colourChoiceRedrawsAtOnce();
+    void colorChoiceRedrawsAtOnce();
     void moveButtonsMoveTheCrossword_data();
     void moveButtonsMoveTheCrossword();
     void refusedMoveShowsItsMessage_data();
@@ -573,16 +573,16 @@ void tst_MainWindow::copyCluesPutsClueTextOnTheClipboard()
     QCOMPARE(clipboard->text(), clueListText(w.document().puzzle()));
 }
 
-void tst_MainWindow::colourChoiceRedrawsAtOnce()
+void tst_MainWindow::colorChoiceRedrawsAtOnce()
 {
     MainWindow &w = *m_window;
     const int cw = control<PictureBox>(w, "picView")->width() / 16,
               ch = control<PictureBox>(w, "picView")->height() / 16;
     const QPoint inside(cw + cw / 2, ch + ch / 2);
     QCOMPARE(control<PictureBox>(w, "picView")->picture().pixel(inside), qRgb(0, 0, 0));
-    control<ColorButton>(w, "ColorPicker1_0")->setColor(colourFromNumber(number(0, 128, 255)));
+    control<ColorButton>(w, "ColorPicker1_0")->setColor(colorFromNumber(number(0, 128, 255)));
     QCOMPARE(control<PictureBox>(w, "picView")->picture().pixel(inside), qRgb(0, 128, 255));
-    control<ColorButton>(w, "ColorPicker1_1")->setColor(colourFromNumber(number(255, 0, 0)));
+    control<ColorButton>(w, "ColorPicker1_1")->setColor(colorFromNumber(number(255, 0, 0)));
     QCOMPARE(control<PictureBox>(w, "picView")->picture().pixel(cw + cw / 2, 0), qRgb(255, 0, 0));
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The start procedure and the settings file as the window reads, saves and resets it.
-#include "colournumbers.h"
+#include "colornumbers.h"
 #include "windowfixture.h"
 
 #include "colorbutton.h"
@@ -52,7 +52,7 @@ private slots:
     void startsWithSettingsFromFile();
     void settingsThatCannotBeSavedAreReported();
     void unreadableSettingsFileGivesDefaultsAndSaysWhy();
-    void moreColoursGoesThroughTheWindowsDialogs();
+    void moreColorsGoesThroughTheWindowsDialogs();
 };
 
 void tst_Startup::firstStartWithAgreementCreatesEmptySettingsFile()
@@ -68,10 +68,10 @@ void tst_Startup::firstStartWithAgreementCreatesEmptySettingsFile()
     QCOMPARE(w->document().puzzle().width, 16);
     QCOMPARE(w->document().puzzle().height, 16);
     QVERIFY(w->document().puzzle().isEmpty);
-    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()), 0);
-    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()),
+    QCOMPARE(numberFromColor(control<ColorButton>(*w, "ColorPicker1_0")->color()), 0);
+    QCOMPARE(numberFromColor(control<ColorButton>(*w, "ColorPicker1_1")->color()),
              number(97, 97, 97));
-    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_2")->color()), 16777215);
+    QCOMPARE(numberFromColor(control<ColorButton>(*w, "ColorPicker1_2")->color()), 16777215);
     QVERIFY(!w->commandContext().drawOptions().outlineMode);
     QVERIFY(w->commandContext().drawOptions().redrawAll);
     QCOMPARE(shownTitle(*w), QStringLiteral("Velloquin"));
@@ -189,10 +189,10 @@ void tst_Startup::savedSettingsComeBackAtNextStart()
         control<QComboBox>(*w, "txtXSize")->setCurrentText(QStringLiteral("20"));
         control<QComboBox>(*w, "txtYSize")->setCurrentText(QStringLiteral("12"));
         // A colour choice redraws at once but leaves the typed settings alone.
-        control<ColorButton>(*w, "ColorPicker1_0")->setColor(colourFromNumber(number(0, 0, 128)));
-        control<ColorButton>(*w, "ColorPicker1_1")->setColor(colourFromNumber(number(200, 0, 0)));
+        control<ColorButton>(*w, "ColorPicker1_0")->setColor(colorFromNumber(number(0, 0, 128)));
+        control<ColorButton>(*w, "ColorPicker1_1")->setColor(colorFromNumber(number(200, 0, 0)));
         control<ColorButton>(*w, "ColorPicker1_2")
-            ->setColor(colourFromNumber(number(255, 255, 200)));
+            ->setColor(colorFromNumber(number(255, 255, 200)));
         QCOMPARE(control<QLineEdit>(*w, "txtTitle")->text(), QStringLiteral("Birds"));
         QCOMPARE(control<QComboBox>(*w, "txtXSize")->currentText(), QStringLiteral("20"));
         QCOMPARE(w->commandContext().layoutMethod(), LayoutMethod::Classic); // no key in the file
@@ -218,11 +218,11 @@ void tst_Startup::savedSettingsComeBackAtNextStart()
     QCOMPARE(w->commandContext().defaults.title, QStringLiteral("Birds"));
     QCOMPARE(control<QLineEdit>(*w, "txtTitle")->text(), QStringLiteral("Birds"));
     QCOMPARE(control<QLineEdit>(*w, "txtSubject")->text(), QStringLiteral("Nature"));
-    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()),
+    QCOMPARE(numberFromColor(control<ColorButton>(*w, "ColorPicker1_0")->color()),
              number(0, 0, 128));
-    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()),
+    QCOMPARE(numberFromColor(control<ColorButton>(*w, "ColorPicker1_1")->color()),
              number(200, 0, 0));
-    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_2")->color()),
+    QCOMPARE(numberFromColor(control<ColorButton>(*w, "ColorPicker1_2")->color()),
              number(255, 255, 200));
     // Each picker's "Default" stays the factory colour.
     QCOMPARE(control<ColorButton>(*w, "ColorPicker1_0")->defaultColor(), 0);
@@ -249,7 +249,7 @@ void tst_Startup::resetFlow()
     auto w = f.start();
     QVERIFY(w);
     QCOMPARE(w->document().puzzle().width, 10);
-    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()), 255);
+    QCOMPARE(numberFromColor(control<ColorButton>(*w, "ColorPicker1_0")->color()), 255);
 
     f.dialogs.answers.enqueue(applyNow ? Dialogs::Answer::Yes : Dialogs::Answer::No);
     control<Toolbar>(*w, "TB1")->activateButton(8);
@@ -273,10 +273,10 @@ void tst_Startup::resetFlow()
     if (applyNow) {
         // The grid is empty, so it takes the new size without asking.
         QCOMPARE(f.dialogs.titles(), QStringList({QStringLiteral("Reset Default Settings")}));
-        QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()), 0);
-        QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()),
+        QCOMPARE(numberFromColor(control<ColorButton>(*w, "ColorPicker1_0")->color()), 0);
+        QCOMPARE(numberFromColor(control<ColorButton>(*w, "ColorPicker1_1")->color()),
                  number(97, 97, 97));
-        QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_2")->color()), 16777215);
+        QCOMPARE(numberFromColor(control<ColorButton>(*w, "ColorPicker1_2")->color()), 16777215);
         QCOMPARE(w->document().puzzle().width, 16);
         QCOMPARE(w->document().puzzle().height, 16);
         QCOMPARE(control<QComboBox>(*w, "txtX")->count(), 16);
@@ -286,7 +286,7 @@ void tst_Startup::resetFlow()
         QVERIFY(control<Toolbar>(*w, "TB1")->isButtonChecked(9));
     } else {
         QCOMPARE(f.dialogs.shown.size(), 1);
-        QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()), 255);
+        QCOMPARE(numberFromColor(control<ColorButton>(*w, "ColorPicker1_0")->color()), 255);
         QCOMPARE(w->document().puzzle().width, 10);
         QCOMPARE(w->commandContext().defaults.title, QStringLiteral("Old"));
     }
@@ -303,12 +303,12 @@ void tst_Startup::startsWithSettingsFromFile()
     QVERIFY(w);
     QCOMPARE(w->document().puzzle().width, 12);
     QCOMPARE(w->document().puzzle().height, 7);
-    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_0")->color()),
-             numberFromColour(systemColour(5)));
+    QCOMPARE(numberFromColor(control<ColorButton>(*w, "ColorPicker1_0")->color()),
+             numberFromColor(systemColor(5)));
     // Empty colours take the factory colours.
-    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()),
+    QCOMPARE(numberFromColor(control<ColorButton>(*w, "ColorPicker1_1")->color()),
              number(97, 97, 97));
-    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_2")->color()), 16777215);
+    QCOMPARE(numberFromColor(control<ColorButton>(*w, "ColorPicker1_2")->color()), 16777215);
     QCOMPARE(control<QComboBox>(*w, "txtXSize")->currentText(), QStringLiteral("12"));
     QCOMPARE(control<QComboBox>(*w, "txtYSize")->currentText(), QStringLiteral("7"));
 }
@@ -336,22 +336,22 @@ void tst_Startup::unreadableSettingsFileGivesDefaultsAndSaysWhy()
     QCOMPARE(f.agreementShown, 0);
     QCOMPARE(f.dialogs.shown.size(), 1);
     QCOMPARE(w->document().puzzle().width, 16);
-    QCOMPARE(numberFromColour(control<ColorButton>(*w, "ColorPicker1_1")->color()),
+    QCOMPARE(numberFromColor(control<ColorButton>(*w, "ColorPicker1_1")->color()),
              number(97, 97, 97));
     QVERIFY(!w->commandContext().drawOptions().outlineMode);
 }
 
-void tst_Startup::moreColoursGoesThroughTheWindowsDialogs()
+void tst_Startup::moreColorsGoesThroughTheWindowsDialogs()
 {
     WindowFixture f;
     auto w = f.start();
     QVERIFY(w);
-    f.dialogs.colours.enqueue(QColor(10, 20, 30));
+    f.dialogs.colors.enqueue(QColor(10, 20, 30));
     const std::optional<QColor> chosen = ColorPalettePopup::colorChooser()(
         QColor(Qt::white), control<ColorButton>(*w, "ColorPicker1_0"));
     QCOMPARE(chosen, std::optional<QColor>(QColor(10, 20, 30)));
     QCOMPARE(f.dialogs.shown.size(), 1);
-    QCOMPARE(f.dialogs.shown.first().kind, ScriptedDialogs::Kind::ChooseColour);
+    QCOMPARE(f.dialogs.shown.first().kind, ScriptedDialogs::Kind::ChooseColor);
 }
 
 QTEST_MAIN(tst_Startup)

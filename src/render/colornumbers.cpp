@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "colournumbers.h"
+#include "colornumbers.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -96,7 +96,7 @@ QPalette::ColorRole roleFor(int index, QPalette::ColorGroup &group)
 
 } // namespace
 
-QColor systemColour(int index)
+QColor systemColor(int index)
 {
     if (index < 0 || index > 30)
         return QColor(Qt::black);
@@ -109,26 +109,26 @@ QColor systemColour(int index)
     return QColor(kClassic[index]);
 }
 
-qint32 plainColourNumber(qint32 colour)
+qint32 plainColorNumber(qint32 color)
 {
-    if (colour == -1)
+    if (color == -1)
         return -1;
-    if (colour < 0)
-        return numberFromColour(systemColour(colour & 0xFF));
-    return colour & 0xFFFFFF;
+    if (color < 0)
+        return numberFromColor(systemColor(color & 0xFF));
+    return color & 0xFFFFFF;
 }
 
-QColor colourFromNumber(qint32 colour)
+QColor colorFromNumber(qint32 color)
 {
-    const qint32 plain = plainColourNumber(colour);
+    const qint32 plain = plainColorNumber(color);
     if (plain == -1)
         return QColor();
     return QColor(plain & 0xFF, (plain >> 8) & 0xFF, (plain >> 16) & 0xFF);
 }
 
-qint32 numberFromColour(const QColor &colour)
+qint32 numberFromColor(const QColor &color)
 {
-    return colour.red() + 256 * colour.green() + 65536 * colour.blue();
+    return color.red() + 256 * color.green() + 65536 * color.blue();
 }
 
 } // namespace Velloquin
