@@ -138,8 +138,10 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        // A window that closes takes no layout: the run stops and is waited for here.
-        if (watched == m_context.parent && event->type() == QEvent::Close) {
+        // A window that closes takes no layout: the run stops and is waited for here. The
+        // window is asked as this job's parent, not through the context: the window's end
+        // frees the context before its children, and their removal still passes this filter.
+        if (watched == parent() && event->type() == QEvent::Close) {
             m_abandoned = true;
             stopAndWait();
         }
