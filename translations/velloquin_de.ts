@@ -1862,10 +1862,6 @@ Sollen die Lösungen beim Export nach Word verborgen werden?</translation>
         <translation> Dieses Word-Dokument speichern unter:</translation>
     </message>
     <message>
-        <source>Word document (*.docx)</source>
-        <translation>Word-Dokument (*.docx)</translation>
-    </message>
-    <message>
         <source>Exporting to Word
 Please Wait</source>
         <translation>Export nach Word

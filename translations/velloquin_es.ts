@@ -1862,10 +1862,6 @@ Would you like to hide the answers in the export to Word?</source>
         <translation> Guardar este documento de Word como:</translation>
     </message>
     <message>
-        <source>Word document (*.docx)</source>
-        <translation>Documento de Word (*.docx)</translation>
-    </message>
-    <message>
         <source>Exporting to Word
 Please Wait</source>
         <translation>Exportando a Word

@@ -1862,10 +1862,6 @@ Voulez-vous les masquer dans l&apos;exportation vers Word ?</translation>
         <translation> Enregistrer ce document Word sous :</translation>
     </message>
     <message>
-        <source>Word document (*.docx)</source>
-        <translation>Document Word (*.docx)</translation>
-    </message>
-    <message>
         <source>Exporting to Word
 Please Wait</source>
         <translation>Exportation vers Word

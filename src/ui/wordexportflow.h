@@ -2,6 +2,7 @@
 #pragma once
 
 #include "commandcontext.h"
+#include "exportformats.h"
 
 #include <QCoreApplication>
 #include <QPageSize>
@@ -44,9 +45,11 @@ inline QString saveWordTitle()
 {
     return QCoreApplication::translate("WordExportFlow", " Save this Word document as:");
 }
+// The export table's filter for .docx, so the Word flow and the table cannot disagree.
 inline QString saveWordFilter()
 {
-    return QCoreApplication::translate("WordExportFlow", "Word document (*.docx)");
+    return QCoreApplication::translate("Velloquin::ExportFormats",
+                                       exportFormatFor(QStringLiteral("docx"))->filter);
 }
 inline QString exportingCaption()
 {
