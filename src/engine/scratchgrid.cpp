@@ -269,6 +269,62 @@ void ScratchGrid::findCrossings(QStringView upperWord, CrossingSearch search,
         indexed(upperWord, out);
 }
 
+namespace {
+
+// Reading order of the start squares, across before down: the order of findCrossings.
+bool readsBefore(const Candidate &a, const Candidate &b)
+{
+    if (a.y != b.y)
+        return a.y < b.y;
+    if (a.x != b.x)
+        return a.x < b.x;
+    return a.orientation < b.orientation;
+}
+
+} // namespace
+
+void ScratchGrid::updateCrossings(QStringView upperWord, int x, int y, int length,
+                                  Direction orientation, CandidateList &list) const
+{
+    const int wordLength = int(upperWord.size());
+    const bool down = orientation == Direction::Down;
+    const int right = down ? x : x + length - 1;
+    const int bottom = down ? y + length - 1 : y;
+    // A place depends on its squares, the squares just before and after it and those
+    // beside it; one whose box of these misses the new word keeps its verdict.
+    qsizetype kept = 0;
+    for (qsizetype n = 0; n < list.size(); ++n) {
+        const Candidate c = list.at(n);
+        const bool cDown = c.orientation == Direction::Down;
+        const int cRight = cDown ? c.x + 1 : c.x + wordLength;
+        const int cBottom = cDown ? c.y + wordLength : c.y + 1;
+        const bool near = c.x - 1 <= right && x <= cRight && c.y - 1 <= bottom && y <= cBottom;
+        if (!near || isCandidate(upperWord, c.x, c.y, c.orientation))
+            list[kept++] = c;
+    }
+    list.resize(kept);
+    // Placing letters only takes places away, except from those now sharing a letter for
+    // the first time: these cross the new word on one of its new squares.
+    const Direction crossing = down ? Direction::Across : Direction::Down;
+    for (int k = 0; k < length; ++k) {
+        const int sx = down ? x : x + k;
+        const int sy = down ? y + k : y;
+        if (sx < 0 || sy < 0 || sx >= m_width || sy >= m_height || covered(sx, sy, crossing))
+            continue;
+        const char16_t c = letter(sx, sy);
+        for (int j = 0; j < wordLength; ++j) {
+            if (upperWord[j].unicode() != c)
+                continue;
+            const Candidate place{qint16(down ? sx - j : sx), qint16(down ? sy : sy - j), crossing};
+            if (!isCandidate(upperWord, place.x, place.y, place.orientation))
+                continue;
+            const auto at = std::lower_bound(list.begin(), list.end(), place, readsBefore);
+            if (at == list.end() || !(*at == place))
+                list.insert(at, place);
+        }
+    }
+}
+
 QString upperLetters(const QString &word)
 {
     QString upper(word.size(), Qt::Uninitialized);

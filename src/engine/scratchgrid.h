@@ -77,6 +77,14 @@ public:
     // True when the upper-case word may go at this position by the rules above.
     bool isCandidate(QStringView upperWord, int x, int y, Direction orientation) const;
 
+    // Brings `list`, what findCrossings gave for the upper-case word before a word of
+    // `length` letters was placed at (x, y) in this orientation, up to date: afterwards it
+    // equals what findCrossings gives now. The placed word must have gone where the rules
+    // allowed. Only places near the new word can change, so this costs far less than a
+    // new search.
+    void updateCrossings(QStringView upperWord, int x, int y, int length, Direction orientation,
+                         CandidateList &list) const;
+
 private:
     static quint8 coverBit(Direction orientation) { return orientation == Direction::Down ? 2 : 1; }
     // Cells carry a border of one empty square on every side, so the neighbours of any

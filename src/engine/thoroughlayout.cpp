@@ -103,8 +103,8 @@ private:
     qint64 m_steps = 0;
     int m_placeable = 0;
     bool m_wander = false;
-    CandidateList m_candidates;
-    CandidateList m_chosen;
+    // fill()'s places of each waiting word, kept with their buffers between calls.
+    std::vector<CandidateList> m_places;
     // For each word, the changes it spent waiting while some word had no place.
     std::vector<qint64> m_absent;
     // Work space of makeRoom: the places of the waiting word that share a letter.
@@ -155,6 +155,7 @@ ThoroughSearch::ThoroughSearch(int width, int height, const ExtraWords &extra, R
     for (const Item &item : std::as_const(m_items))
         m_placeable += item.hopeless ? 0 : 1;
     m_spots.resize(size_t(m_items.size()));
+    m_places.resize(size_t(m_items.size()));
 }
 
 void ThoroughSearch::put(int i)
@@ -269,21 +270,30 @@ void ThoroughSearch::fill()
                                   [this](int i) { return m_spots[size_t(i)].placed; }),
                    todo.end());
     }
+    // Each waiting word's places are searched in the first round only; after that they are
+    // brought up to date around the word just placed, which counts as a step all the same.
+    int last = -1;
     while (!todo.empty()) {
         int best = -1;
         qsizetype bestCount = std::numeric_limits<qsizetype>::max();
         for (const int i : todo) {
             const Item &item = m_items.at(i);
-            m_grid.findCrossings(item.upper, CrossingSearch::Indexed, m_candidates);
+            CandidateList &places = m_places[size_t(i)];
+            if (last < 0) {
+                m_grid.findCrossings(item.upper, CrossingSearch::Indexed, places);
+            } else {
+                const Spot &s = m_spots[size_t(last)];
+                m_grid.updateCrossings(item.upper, s.x, s.y, m_items.at(last).length, s.orientation,
+                                       places);
+            }
             ++m_steps;
-            const qsizetype count = m_candidates.size();
+            const qsizetype count = places.size();
             if (count == 0)
                 continue;
             if (count < bestCount ||
                 (count == bestCount && item.length > m_items.at(best).length)) {
                 best = i;
                 bestCount = count;
-                m_chosen.swap(m_candidates);
             }
         }
         if (best < 0)
@@ -292,7 +302,7 @@ void ThoroughSearch::fill()
         int bestCrossings = -1;
         int ties = 0;
         Candidate place;
-        for (const Candidate &c : std::as_const(m_chosen)) {
+        for (const Candidate &c : std::as_const(m_places[size_t(best)])) {
             const int crossings = crossingsAt(item, c);
             if (crossings > bestCrossings) {
                 bestCrossings = crossings;
@@ -312,6 +322,7 @@ void ThoroughSearch::fill()
         s.orientation = place.orientation;
         put(best);
         todo.erase(std::find(todo.begin(), todo.end(), best));
+        last = best;
     }
 }
 
