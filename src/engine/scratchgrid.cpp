@@ -96,6 +96,19 @@ void ScratchGrid::setSquare(int x, int y, char16_t letter, quint8 cover)
     }
 }
 
+namespace {
+
+// QChar::toUpper, with the common case of plain ASCII letters done in line.
+char16_t upperLetter(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80)
+        return u >= u'a' && u <= u'z' ? char16_t(u - (u'a' - u'A')) : u;
+    return c.toUpper().unicode();
+}
+
+} // namespace
+
 void ScratchGrid::place(int x, int y, QStringView word, Direction orientation)
 {
     const bool down = orientation == Direction::Down;
@@ -105,8 +118,22 @@ void ScratchGrid::place(int x, int y, QStringView word, Direction orientation)
         if (sx < 0 || sy < 0 || sx >= m_width || sy >= m_height)
             continue;
         const int p = cell(sx, sy);
-        setSquare(sx, sy, word.at(k).toUpper().unicode(),
+        setSquare(sx, sy, upperLetter(word.at(k)),
                   quint8(m_cover[size_t(p)] | coverBit(orientation)));
+    }
+}
+
+void ScratchGrid::remove(int x, int y, QStringView word, Direction orientation)
+{
+    const bool down = orientation == Direction::Down;
+    for (qsizetype k = 0; k < word.size(); ++k) {
+        const int sx = down ? x : x + int(k);
+        const int sy = down ? y + int(k) : y;
+        if (sx < 0 || sy < 0 || sx >= m_width || sy >= m_height)
+            continue;
+        const int p = cell(sx, sy);
+        const quint8 cover = quint8(m_cover[size_t(p)] & ~coverBit(orientation));
+        setSquare(sx, sy, cover ? m_cells[size_t(p)] : char16_t(0), cover);
     }
 }
 

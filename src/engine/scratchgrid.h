@@ -60,6 +60,11 @@ public:
     // has accepted: a letter already on a square is replaced.
     void place(int x, int y, QStringView word, Direction orientation);
 
+    // Takes a word placed with place() off again: its squares lose its cover, and those
+    // that no other word covers lose their letter. Meant for layouts that obey the rules,
+    // where a square shared by two words holds the same letter for both.
+    void remove(int x, int y, QStringView word, Direction orientation);
+
     // The upper-case letter at (x, y), or 0 when the square is empty or outside.
     char16_t letter(int x, int y) const { return m_cells[cell(x, y)]; }
     // True when a word of this orientation covers (x, y).

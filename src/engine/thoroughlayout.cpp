@@ -70,6 +70,7 @@ private:
     int pick(int count) { return qMin(count - 1, int(m_random.next() * float(count))); }
     int cellOf(int x, int y) const { return y * m_width + x; }
     void put(int i);
+    void takeOff(int i);
     void rebuild();
     int crossingsAt(const Item &item, const Candidate &c) const;
     void startFrom(const ThoroughLayout &layout, QPoint shift);
@@ -95,6 +96,9 @@ private:
     int m_height;
     QList<Item> m_items;
     std::vector<Spot> m_spots;
+    // Where each word stands on m_grid and in the owner tables; rebuild() brings these to
+    // m_spots.
+    std::vector<Spot> m_onGrid;
     ScratchGrid m_grid;
     // The word covering each square across and down, -1 for none.
     std::vector<int> m_acrossOwner;
@@ -156,6 +160,7 @@ ThoroughSearch::ThoroughSearch(int width, int height, const ExtraWords &extra, R
         m_placeable += item.hopeless ? 0 : 1;
     m_spots.resize(size_t(m_items.size()));
     m_places.resize(size_t(m_items.size()));
+    m_onGrid.resize(size_t(m_items.size()));
 }
 
 void ThoroughSearch::put(int i)
@@ -169,15 +174,37 @@ void ThoroughSearch::put(int i)
         const int y = s.orientation == Direction::Down ? s.y + k : s.y;
         owner[size_t(cellOf(x, y))] = i;
     }
+    m_onGrid[size_t(i)] = s;
 }
 
+void ThoroughSearch::takeOff(int i)
+{
+    const Spot &s = m_onGrid[size_t(i)];
+    const Item &item = m_items.at(i);
+    m_grid.remove(s.x, s.y, item.upper, s.orientation);
+    std::vector<int> &owner = s.orientation == Direction::Down ? m_downOwner : m_acrossOwner;
+    for (int k = 0; k < item.length; ++k) {
+        const int x = s.orientation == Direction::Down ? s.x : s.x + k;
+        const int y = s.orientation == Direction::Down ? s.y + k : s.y;
+        owner[size_t(cellOf(x, y))] = -1;
+    }
+    m_onGrid[size_t(i)].placed = false;
+}
+
+// Brings the grid to the placed words. A change moves only a few words, so only those are
+// taken off and put back; every layout obeys the rules, so the grid ends up the same as
+// one built afresh.
 void ThoroughSearch::rebuild()
 {
-    m_grid.clear();
-    std::fill(m_acrossOwner.begin(), m_acrossOwner.end(), -1);
-    std::fill(m_downOwner.begin(), m_downOwner.end(), -1);
     for (int i = 0; i < int(m_spots.size()); ++i) {
-        if (m_spots[size_t(i)].placed)
+        const Spot &want = m_spots[size_t(i)];
+        const Spot &have = m_onGrid[size_t(i)];
+        if (have.placed && (!want.placed || want.x != have.x || want.y != have.y ||
+                            want.orientation != have.orientation))
+            takeOff(i);
+    }
+    for (int i = 0; i < int(m_spots.size()); ++i) {
+        if (m_spots[size_t(i)].placed && !m_onGrid[size_t(i)].placed)
             put(i);
     }
 }
