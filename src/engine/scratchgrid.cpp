@@ -11,7 +11,10 @@ ScratchGrid::ScratchGrid(int width, int height)
       m_cells(size_t(m_stride) * size_t(m_height + 2), 0), m_cover(m_cells.size(), 0),
       m_where(m_cells.size() * 2, -1), m_useBits(m_width <= 64 && m_height <= 64),
       m_rowBits(m_useBits ? size_t(m_height + 2) : 0, 0),
-      m_colBits(m_useBits ? size_t(m_width + 2) : 0, 0), m_tried(m_cells.size() * 2, 0)
+      m_colBits(m_useBits ? size_t(m_width + 2) : 0, 0),
+      m_lines(m_useBits ? qMax(m_width, m_height) : 0),
+      m_acrossStarts(m_useBits ? size_t(m_height) : 0, 0),
+      m_downStarts(m_useBits ? size_t(m_height) : 0, 0), m_tried(m_cells.size() * 2, 0)
 {
     m_smallSlot.fill(-1);
 }
@@ -30,6 +33,7 @@ void ScratchGrid::clear()
     std::fill(m_cover.begin(), m_cover.end(), quint8(0));
     std::fill(m_rowBits.begin(), m_rowBits.end(), quint64(0));
     std::fill(m_colBits.begin(), m_colBits.end(), quint64(0));
+    std::fill(m_freeBits.begin(), m_freeBits.end(), quint64(0));
     for (std::vector<IndexedSquare> &list : m_lists)
         list.clear();
 }
@@ -46,6 +50,7 @@ int ScratchGrid::makeSlot(char16_t c)
         return slot;
     slot = int(m_lists.size() / 2);
     m_lists.resize(m_lists.size() + 2);
+    m_freeBits.resize(m_lists.size() * size_t(m_lines), 0);
     if (c < m_smallSlot.size())
         m_smallSlot[c] = slot;
     else
@@ -58,6 +63,11 @@ void ScratchGrid::addToIndex(int list, int x, int y, int p)
     std::vector<IndexedSquare> &squares = m_lists[size_t(list)];
     m_where[size_t(p) * 2 + size_t(list % 2)] = qint32(squares.size());
     squares.push_back(IndexedSquare{p, qint16(x), qint16(y)});
+    if (m_useBits) {
+        const bool down = list % 2 == int(Direction::Down);
+        m_freeBits[size_t(list) * size_t(m_lines) + size_t(down ? x : y)] |= quint64(1)
+                                                                             << (down ? y : x);
+    }
 }
 
 void ScratchGrid::removeFromIndex(int list, int p, Direction orientation)
@@ -65,6 +75,12 @@ void ScratchGrid::removeFromIndex(int list, int p, Direction orientation)
     // Order inside a list does not matter: the last entry takes the leaving one's place.
     std::vector<IndexedSquare> &squares = m_lists[size_t(list)];
     const qint32 at = m_where[size_t(p) * 2 + size_t(orientation)];
+    if (m_useBits) {
+        const IndexedSquare &s = squares[size_t(at)];
+        const bool down = orientation == Direction::Down;
+        m_freeBits[size_t(list) * size_t(m_lines) + size_t(down ? s.x : s.y)] &=
+            ~(quint64(1) << (down ? s.y : s.x));
+    }
     squares[size_t(at)] = squares.back();
     m_where[size_t(squares[size_t(at)].cell) * 2 + size_t(orientation)] = at;
     squares.pop_back();
@@ -191,39 +207,74 @@ void ScratchGrid::scan(QStringView w, CandidateList &out) const
     }
 }
 
-// The same rules as qualifies(), on the letter bits of the word's line and of the two
-// lines beside it. The position lies inside the grid.
-bool ScratchGrid::fitsBits(const char16_t *w, int length, int start, int x, int y,
-                           Direction orientation) const
+// The starts along one line (a row for across, a column for down) where the word may go,
+// as bits: the rules of qualifies() for every start at once. free[k] is the first entry of
+// the word's letter k in m_freeBits for this orientation, or -1 for a letter not on the
+// grid; `lines` holds the letter bits of the lines with a border line on each side.
+quint64 ScratchGrid::lineStarts(const qint32 *free, int line, int length, int along,
+                                const std::vector<quint64> &lines) const
 {
-    const bool down = orientation == Direction::Down;
-    const quint64 *lines = down ? m_colBits.data() : m_rowBits.data();
-    const int line = (down ? x : y) + 1;
-    const int first = down ? y : x;
-    const quint64 letters = lines[line];
-    const quint64 span = (length >= 64 ? ~quint64(0) : (quint64(1) << length) - 1) << first;
-    quint64 ends = 0;
-    if (first > 0)
-        ends |= quint64(1) << (first - 1);
-    if (first + length < 64)
-        ends |= quint64(1) << (first + length);
-    if (letters & ends)
-        return false;
-    const quint64 shared = letters & span;
-    if (!shared)
-        return false;
-    // An empty square of the word must have empty squares on both sides.
-    if ((lines[line - 1] | lines[line + 1]) & span & ~shared)
-        return false;
-    const int step = down ? m_stride : 1;
-    const quint8 ownCover = coverBit(orientation);
-    for (quint64 rest = shared; rest; rest &= rest - 1) {
-        const int k = std::countr_zero(rest) - first;
-        const int p = start + k * step;
-        if (m_cells[size_t(p)] != w[k] || (m_cover[size_t(p)] & ownCover))
-            return false;
+    const quint64 letters = lines[size_t(line + 1)];
+    // At least one letter of the word must lie on the same letter, free this way.
+    quint64 shared = 0;
+    for (int k = 0; k < length; ++k) {
+        if (free[k] >= 0)
+            shared |= m_freeBits[size_t(free[k] + line)] >> k;
     }
-    return true;
+    const int starts = along - length + 1;
+    shared &= starts >= 64 ? ~quint64(0) : (quint64(1) << starts) - 1;
+    if (!shared)
+        return 0;
+    // An empty square of the word must have empty squares on both sides, a letter must be
+    // the word's own and free this way, and the squares before and after stay empty.
+    const quint64 crowded = ~letters & (lines[size_t(line)] | lines[size_t(line + 2)]);
+    quint64 bad = (letters << 1) | (length >= 64 ? 0 : letters >> length);
+    for (int k = 0; k < length; ++k) {
+        const quint64 same = free[k] >= 0 ? m_freeBits[size_t(free[k] + line)] : 0;
+        bad |= ((letters & ~same) | crowded) >> k;
+    }
+    return shared & ~bad;
+}
+
+void ScratchGrid::searchLines(const char16_t *w, int length, CandidateList &out) const
+{
+    // Offsets into m_freeBits of each letter's across and down lists.
+    std::array<qint32, 2 * 64> free;
+    for (int k = 0; k < length; ++k) {
+        const int slot = slotOf(w[k]);
+        free[size_t(k)] = slot < 0 ? -1 : qint32(slot * 2) * m_lines;
+        free[size_t(64 + k)] = slot < 0 ? -1 : qint32(slot * 2 + 1) * m_lines;
+    }
+    std::fill(m_downStarts.begin(), m_downStarts.end(), quint64(0));
+    bool any = false;
+    if (length <= m_height) {
+        for (int x = 0; x < m_width; ++x) {
+            for (quint64 s = lineStarts(free.data() + 64, x, length, m_height, m_colBits); s;
+                 s &= s - 1) {
+                m_downStarts[size_t(std::countr_zero(s))] |= quint64(1) << x;
+                any = true;
+            }
+        }
+    }
+    for (int y = 0; y < m_height; ++y) {
+        const quint64 across =
+            length <= m_width ? lineStarts(free.data(), y, length, m_width, m_rowBits) : 0;
+        m_acrossStarts[size_t(y)] = across;
+        any = any || across;
+    }
+    if (!any)
+        return;
+    for (int y = 0; y < m_height; ++y) {
+        const quint64 across = m_acrossStarts[size_t(y)];
+        const quint64 down = m_downStarts[size_t(y)];
+        for (quint64 s = across | down; s; s &= s - 1) {
+            const int x = std::countr_zero(s);
+            if (across & (quint64(1) << x))
+                out.append(Candidate{qint16(x), qint16(y), Direction::Across});
+            if (down & (quint64(1) << x))
+                out.append(Candidate{qint16(x), qint16(y), Direction::Down});
+        }
+    }
 }
 
 void ScratchGrid::indexed(QStringView word, CandidateList &out) const
@@ -231,6 +282,10 @@ void ScratchGrid::indexed(QStringView word, CandidateList &out) const
     const int length = int(word.size());
     if (length == 0 || m_width == 0 || m_height == 0)
         return;
+    if (m_useBits && length <= 64) {
+        searchLines(word.utf16(), length, out);
+        return;
+    }
     if (++m_search == 0) {
         // The counter wrapped: forget every old mark once.
         std::fill(m_tried.begin(), m_tried.end(), 0u);
@@ -256,9 +311,7 @@ void ScratchGrid::indexed(QStringView word, CandidateList &out) const
             if (tried[key] == m_search)
                 continue;
             tried[key] = m_search;
-            const bool fits = m_useBits
-                                  ? fitsBits(w, length, start, s.x - k, s.y, Direction::Across)
-                                  : qualifies(cells, cover, w, length, start, 1, m_stride, 1);
+            const bool fits = qualifies(cells, cover, w, length, start, 1, m_stride, 1);
             if (fits)
                 m_found.push_back(key);
         }
@@ -270,8 +323,7 @@ void ScratchGrid::indexed(QStringView word, CandidateList &out) const
             if (tried[key] == m_search)
                 continue;
             tried[key] = m_search;
-            const bool fits = m_useBits ? fitsBits(w, length, start, s.x, s.y - k, Direction::Down)
-                                        : qualifies(cells, cover, w, length, start, m_stride, 1, 2);
+            const bool fits = qualifies(cells, cover, w, length, start, m_stride, 1, 2);
             if (fits)
                 m_found.push_back(key);
         }
@@ -319,19 +371,25 @@ void ScratchGrid::updateCrossings(QStringView upperWord, int x, int y, int lengt
     const int bottom = down ? y + length - 1 : y;
     // A place depends on its squares, the squares just before and after it and those
     // beside it; one whose box of these misses the new word keeps its verdict.
+    const qsizetype count = list.size();
+    Candidate *places = list.data();
     qsizetype kept = 0;
-    for (qsizetype n = 0; n < list.size(); ++n) {
-        const Candidate c = list.at(n);
+    for (qsizetype n = 0; n < count; ++n) {
+        const Candidate c = places[n];
         const bool cDown = c.orientation == Direction::Down;
         const int cRight = cDown ? c.x + 1 : c.x + wordLength;
         const int cBottom = cDown ? c.y + wordLength : c.y + 1;
         const bool near = c.x - 1 <= right && x <= cRight && c.y - 1 <= bottom && y <= cBottom;
         if (!near || isCandidate(upperWord, c.x, c.y, c.orientation))
-            list[kept++] = c;
+            places[kept++] = c;
     }
     list.resize(kept);
     // Placing letters only takes places away, except from those now sharing a letter for
     // the first time: these cross the new word on one of its new squares.
+    const char16_t *w = upperWord.utf16();
+    quint64 letters = 0; // bit c % 64 for each letter c of the word
+    for (int j = 0; j < wordLength; ++j)
+        letters |= quint64(1) << (w[j] % 64);
     const Direction crossing = down ? Direction::Across : Direction::Down;
     for (int k = 0; k < length; ++k) {
         const int sx = down ? x : x + k;
@@ -339,8 +397,10 @@ void ScratchGrid::updateCrossings(QStringView upperWord, int x, int y, int lengt
         if (sx < 0 || sy < 0 || sx >= m_width || sy >= m_height || covered(sx, sy, crossing))
             continue;
         const char16_t c = letter(sx, sy);
+        if (!(letters & (quint64(1) << (c % 64))))
+            continue;
         for (int j = 0; j < wordLength; ++j) {
-            if (upperWord[j].unicode() != c)
+            if (w[j] != c)
                 continue;
             const Candidate place{qint16(down ? sx - j : sx), qint16(down ? sy : sy - j), crossing};
             if (!isCandidate(upperWord, place.x, place.y, place.orientation))

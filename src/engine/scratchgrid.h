@@ -31,7 +31,8 @@ enum class CrossingSearch {
     Scan,
     // Tests only the positions that put one of the word's letters on a square already
     // holding that letter, found through the grid's letter index, then sorts them into
-    // reading order.
+    // reading order; on grids of at most 64 squares each way it tests every start of a
+    // line at once on the line's letter bits.
     Indexed,
 };
 
@@ -114,8 +115,9 @@ private:
     int makeSlot(char16_t c);
     void addToIndex(int list, int x, int y, int p);
     void removeFromIndex(int list, int p, Direction orientation);
-    bool fitsBits(const char16_t *w, int length, int start, int x, int y,
-                  Direction orientation) const;
+    quint64 lineStarts(const qint32 *free, int line, int length, int along,
+                       const std::vector<quint64> &lines) const;
+    void searchLines(const char16_t *w, int length, CandidateList &out) const;
     void scan(QStringView w, CandidateList &out) const;
     void indexed(QStringView w, CandidateList &out) const;
 
@@ -135,11 +137,19 @@ private:
     std::vector<qint32> m_where;
     // On grids of at most 64 squares each way, bit x of m_rowBits[y + 1] is set when
     // (x, y) holds a letter and bit y of m_colBits[x + 1] likewise (the entries just
-    // outside the grid stay zero), so the indexed search can test a whole position with
-    // a few word operations.
+    // outside the grid stay zero), so the indexed search can test every start of a line
+    // with a few word operations per letter of the word.
     bool m_useBits = false;
     std::vector<quint64> m_rowBits;
     std::vector<quint64> m_colBits;
+    // The letter index as bits: m_freeBits[list * m_lines + line] has a bit for each
+    // square of that list on that line (a row for the across lists, a column for the down
+    // ones), at the square's place along the line.
+    int m_lines = 0;
+    std::vector<quint64> m_freeBits;
+    // Work space of the line search: the starts found, by row, across and down.
+    mutable std::vector<quint64> m_acrossStarts;
+    mutable std::vector<quint64> m_downStarts;
     // Work space of the indexed search: for each start cell and orientation (cell * 2 +
     // orientation) the last search that tried it, and the positions found.
     mutable std::vector<quint32> m_tried;
