@@ -113,6 +113,12 @@ private:
     std::vector<qint64> m_absent;
     // Work space of makeRoom: the places of the waiting word that share a letter.
     std::vector<quint8> m_sharing;
+    // Work space of keepLargestPiece: each word's piece, the pieces' sizes, words to visit.
+    std::vector<int> m_piece;
+    std::vector<int> m_pieceSizes;
+    std::vector<int> m_pieceStack;
+    // Squares covered both ways on the grid, kept by put and takeOff.
+    int m_crossings = 0;
 };
 
 ThoroughSearch::ThoroughSearch(int width, int height, const ExtraWords &extra, RandomSource &random)
@@ -169,10 +175,13 @@ void ThoroughSearch::put(int i)
     const Item &item = m_items.at(i);
     m_grid.place(s.x, s.y, item.upper, s.orientation);
     std::vector<int> &owner = s.orientation == Direction::Down ? m_downOwner : m_acrossOwner;
+    const std::vector<int> &other = s.orientation == Direction::Down ? m_acrossOwner : m_downOwner;
     for (int k = 0; k < item.length; ++k) {
         const int x = s.orientation == Direction::Down ? s.x : s.x + k;
         const int y = s.orientation == Direction::Down ? s.y + k : s.y;
-        owner[size_t(cellOf(x, y))] = i;
+        const size_t c = size_t(cellOf(x, y));
+        m_crossings += owner[c] < 0 && other[c] >= 0 ? 1 : 0;
+        owner[c] = i;
     }
     m_onGrid[size_t(i)] = s;
 }
@@ -183,10 +192,13 @@ void ThoroughSearch::takeOff(int i)
     const Item &item = m_items.at(i);
     m_grid.remove(s.x, s.y, item.upper, s.orientation);
     std::vector<int> &owner = s.orientation == Direction::Down ? m_downOwner : m_acrossOwner;
+    const std::vector<int> &other = s.orientation == Direction::Down ? m_acrossOwner : m_downOwner;
     for (int k = 0; k < item.length; ++k) {
         const int x = s.orientation == Direction::Down ? s.x : s.x + k;
         const int y = s.orientation == Direction::Down ? s.y + k : s.y;
-        owner[size_t(cellOf(x, y))] = -1;
+        const size_t c = size_t(cellOf(x, y));
+        m_crossings -= owner[c] >= 0 && other[c] >= 0 ? 1 : 0;
+        owner[c] = -1;
     }
     m_onGrid[size_t(i)].placed = false;
 }
@@ -371,9 +383,11 @@ void ThoroughSearch::lift(std::vector<int> words)
 void ThoroughSearch::keepLargestPiece()
 {
     const int n = int(m_spots.size());
-    std::vector<int> piece(size_t(n), -1);
-    std::vector<int> sizes;
-    std::vector<int> stack;
+    std::vector<int> &piece = m_piece;
+    std::vector<int> &sizes = m_pieceSizes;
+    std::vector<int> &stack = m_pieceStack;
+    piece.assign(size_t(n), -1);
+    sizes.clear();
     for (int start = 0; start < n; ++start) {
         if (!m_spots[size_t(start)].placed || piece[size_t(start)] >= 0)
             continue;
@@ -589,8 +603,7 @@ Score ThoroughSearch::score() const
         right = qMax(right, s.orientation == Direction::Down ? int(s.x) : s.x + length - 1);
         bottom = qMax(bottom, s.orientation == Direction::Down ? s.y + length - 1 : int(s.y));
     }
-    for (size_t c = 0; c < m_acrossOwner.size(); ++c)
-        sc.crossings += m_acrossOwner[c] >= 0 && m_downOwner[c] >= 0 ? 1 : 0;
+    sc.crossings = m_crossings;
     sc.area = right < 0 ? 0 : (right - left + 1) * (bottom - top + 1);
     return sc;
 }
