@@ -14,7 +14,9 @@ ScratchGrid::ScratchGrid(int width, int height)
       m_colBits(m_useBits ? size_t(m_width + 2) : 0, 0),
       m_lines(m_useBits ? qMax(m_width, m_height) : 0),
       m_acrossStarts(m_useBits ? size_t(m_height) : 0, 0),
-      m_downStarts(m_useBits ? size_t(m_height) : 0, 0), m_tried(m_cells.size() * 2, 0)
+      m_downStarts(m_useBits ? size_t(m_height) : 0, 0),
+      m_columnStarts(m_useBits ? size_t(m_width) : 0, 0), m_shared(size_t(m_lines), 0),
+      m_crowded(size_t(m_lines), 0), m_noBits(size_t(m_lines), 0), m_tried(m_cells.size() * 2, 0)
 {
     m_smallSlot.fill(-1);
 }
@@ -207,33 +209,37 @@ void ScratchGrid::scan(QStringView w, CandidateList &out) const
     }
 }
 
-// The starts along one line (a row for across, a column for down) where the word may go,
-// as bits: the rules of qualifies() for every start at once. free[k] is the first entry of
-// the word's letter k in m_freeBits for this orientation, or -1 for a letter not on the
-// grid; `lines` holds the letter bits of the lines with a border line on each side.
-quint64 ScratchGrid::lineStarts(const qint32 *free, int line, int length, int along,
-                                const std::vector<quint64> &lines) const
+// The starts along every line of one orientation (rows for across, columns for down)
+// where the word may go, as bits: the rules of qualifies() for every start at once, one
+// letter of the word after the other over all lines. free[k] is the first entry of the
+// word's letter k in m_freeBits for this orientation, or -1 for a letter not on the grid;
+// `lines` holds the letter bits of the lines with a border line on each side.
+void ScratchGrid::lineStarts(const qint32 *free, int length, int count, int along,
+                             const quint64 *lines, quint64 *starts) const
 {
-    const quint64 letters = lines[size_t(line + 1)];
-    // At least one letter of the word must lie on the same letter, free this way.
-    quint64 shared = 0;
-    for (int k = 0; k < length; ++k) {
-        if (free[k] >= 0)
-            shared |= m_freeBits[size_t(free[k] + line)] >> k;
+    quint64 *shared = m_shared.data();
+    quint64 *crowded = m_crowded.data();
+    for (int l = 0; l < count; ++l) {
+        const quint64 letters = lines[l + 1];
+        // The squares before and after the word stay empty, and an empty square of the
+        // word must have empty squares on both sides.
+        starts[l] = (letters << 1) | (length >= 64 ? 0 : letters >> length);
+        crowded[l] = ~letters & (lines[l] | lines[l + 2]);
+        shared[l] = 0;
     }
-    const int starts = along - length + 1;
-    shared &= starts >= 64 ? ~quint64(0) : (quint64(1) << starts) - 1;
-    if (!shared)
-        return 0;
-    // An empty square of the word must have empty squares on both sides, a letter must be
-    // the word's own and free this way, and the squares before and after stay empty.
-    const quint64 crowded = ~letters & (lines[size_t(line)] | lines[size_t(line + 2)]);
-    quint64 bad = (letters << 1) | (length >= 64 ? 0 : letters >> length);
     for (int k = 0; k < length; ++k) {
-        const quint64 same = free[k] >= 0 ? m_freeBits[size_t(free[k] + line)] : 0;
-        bad |= ((letters & ~same) | crowded) >> k;
+        // A letter on the word's square must be the word's own and free this way; at
+        // least one such letter is needed.
+        const quint64 *same = free[k] >= 0 ? m_freeBits.data() + free[k] : m_noBits.data();
+        for (int l = 0; l < count; ++l) {
+            shared[l] |= same[l] >> k;
+            starts[l] |= ((lines[l + 1] & ~same[l]) | crowded[l]) >> k;
+        }
     }
-    return shared & ~bad;
+    const int fits = along - length + 1;
+    const quint64 inside = fits >= 64 ? ~quint64(0) : (quint64(1) << fits) - 1;
+    for (int l = 0; l < count; ++l)
+        starts[l] = shared[l] & ~starts[l] & inside;
 }
 
 void ScratchGrid::searchLines(const char16_t *w, int length, CandidateList &out) const
@@ -245,33 +251,28 @@ void ScratchGrid::searchLines(const char16_t *w, int length, CandidateList &out)
         free[size_t(k)] = slot < 0 ? -1 : qint32(slot * 2) * m_lines;
         free[size_t(64 + k)] = slot < 0 ? -1 : qint32(slot * 2 + 1) * m_lines;
     }
+    quint64 *across = m_acrossStarts.data();
+    quint64 *down = m_downStarts.data();
     std::fill(m_downStarts.begin(), m_downStarts.end(), quint64(0));
-    bool any = false;
     if (length <= m_height) {
+        quint64 *columns = m_columnStarts.data();
+        lineStarts(free.data() + 64, length, m_width, m_height, m_colBits.data(), columns);
+        // By row, as the list is in reading order.
         for (int x = 0; x < m_width; ++x) {
-            for (quint64 s = lineStarts(free.data() + 64, x, length, m_height, m_colBits); s;
-                 s &= s - 1) {
-                m_downStarts[size_t(std::countr_zero(s))] |= quint64(1) << x;
-                any = true;
-            }
+            for (quint64 s = columns[x]; s; s &= s - 1)
+                down[std::countr_zero(s)] |= quint64(1) << x;
         }
     }
+    if (length <= m_width)
+        lineStarts(free.data(), length, m_height, m_width, m_rowBits.data(), across);
+    else
+        std::fill(m_acrossStarts.begin(), m_acrossStarts.end(), quint64(0));
     for (int y = 0; y < m_height; ++y) {
-        const quint64 across =
-            length <= m_width ? lineStarts(free.data(), y, length, m_width, m_rowBits) : 0;
-        m_acrossStarts[size_t(y)] = across;
-        any = any || across;
-    }
-    if (!any)
-        return;
-    for (int y = 0; y < m_height; ++y) {
-        const quint64 across = m_acrossStarts[size_t(y)];
-        const quint64 down = m_downStarts[size_t(y)];
-        for (quint64 s = across | down; s; s &= s - 1) {
+        for (quint64 s = across[y] | down[y]; s; s &= s - 1) {
             const int x = std::countr_zero(s);
-            if (across & (quint64(1) << x))
+            if (across[y] & (quint64(1) << x))
                 out.append(Candidate{qint16(x), qint16(y), Direction::Across});
-            if (down & (quint64(1) << x))
+            if (down[y] & (quint64(1) << x))
                 out.append(Candidate{qint16(x), qint16(y), Direction::Down});
         }
     }

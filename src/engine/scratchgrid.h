@@ -115,8 +115,8 @@ private:
     int makeSlot(char16_t c);
     void addToIndex(int list, int x, int y, int p);
     void removeFromIndex(int list, int p, Direction orientation);
-    quint64 lineStarts(const qint32 *free, int line, int length, int along,
-                       const std::vector<quint64> &lines) const;
+    void lineStarts(const qint32 *free, int length, int count, int along, const quint64 *lines,
+                    quint64 *starts) const;
     void searchLines(const char16_t *w, int length, CandidateList &out) const;
     void scan(QStringView w, CandidateList &out) const;
     void indexed(QStringView w, CandidateList &out) const;
@@ -147,9 +147,15 @@ private:
     // ones), at the square's place along the line.
     int m_lines = 0;
     std::vector<quint64> m_freeBits;
-    // Work space of the line search: the starts found, by row, across and down.
+    // Work space of the line search: the starts found, by row, across and down, and by
+    // column down; for each line the starts sharing a letter and the empty squares with
+    // a neighbour beside them; a line of no letters.
     mutable std::vector<quint64> m_acrossStarts;
     mutable std::vector<quint64> m_downStarts;
+    mutable std::vector<quint64> m_columnStarts;
+    mutable std::vector<quint64> m_shared;
+    mutable std::vector<quint64> m_crowded;
+    std::vector<quint64> m_noBits;
     // Work space of the indexed search: for each start cell and orientation (cell * 2 +
     // orientation) the last search that tried it, and the positions found.
     mutable std::vector<quint32> m_tried;
