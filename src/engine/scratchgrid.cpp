@@ -193,17 +193,47 @@ bool ScratchGrid::isCandidate(QStringView w, int x, int y, Direction orientation
         return false;
     if (down ? y + length > m_height : x + length > m_width)
         return false;
-    return qualifies(m_cells.data(), m_cover.data(), w.utf16(), length, cell(x, y),
-                     down ? m_stride : 1, down ? 1 : m_stride, coverBit(orientation));
+    if (!m_useBits)
+        return qualifies(m_cells.data(), m_cover.data(), w.utf16(), length, cell(x, y),
+                         down ? m_stride : 1, down ? 1 : m_stride, coverBit(orientation));
+    // The same rules on the letter bits of the word's line and of the two lines beside it.
+    const quint64 *lines = down ? m_colBits.data() : m_rowBits.data();
+    const int line = (down ? x : y) + 1;
+    const int first = down ? y : x;
+    const quint64 letters = lines[line];
+    const quint64 span = (length >= 64 ? ~quint64(0) : (quint64(1) << length) - 1) << first;
+    const quint64 shared = letters & span;
+    if (!shared)
+        return false;
+    quint64 ends = first + length < 64 ? quint64(1) << (first + length) : 0;
+    if (first > 0)
+        ends |= quint64(1) << (first - 1);
+    if ((letters & ends) || ((lines[line - 1] | lines[line + 1]) & span & ~shared))
+        return false;
+    const int step = down ? m_stride : 1;
+    const int start = cell(x, y);
+    const quint8 ownCover = coverBit(orientation);
+    for (quint64 rest = shared; rest; rest &= rest - 1) {
+        const int k = std::countr_zero(rest) - first;
+        const int p = start + k * step;
+        if (m_cells[size_t(p)] != w[k].unicode() || (m_cover[size_t(p)] & ownCover))
+            return false;
+    }
+    return true;
 }
 
 void ScratchGrid::scan(QStringView w, CandidateList &out) const
 {
+    // Square by square, as the rules read: the reference the faster searches must match.
+    const int length = int(w.size());
     for (int y = 0; y < m_height; ++y) {
         for (int x = 0; x < m_width; ++x) {
-            if (isCandidate(w, x, y, Direction::Across))
+            const int p = cell(x, y);
+            if (x + length <= m_width &&
+                qualifies(m_cells.data(), m_cover.data(), w.utf16(), length, p, 1, m_stride, 1))
                 out.append(Candidate{qint16(x), qint16(y), Direction::Across});
-            if (isCandidate(w, x, y, Direction::Down))
+            if (y + length <= m_height &&
+                qualifies(m_cells.data(), m_cover.data(), w.utf16(), length, p, m_stride, 1, 2))
                 out.append(Candidate{qint16(x), qint16(y), Direction::Down});
         }
     }
