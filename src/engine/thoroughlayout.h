@@ -46,10 +46,11 @@ struct ThoroughOptions
     bool wander = false;
 };
 
-// Steps allowed per millisecond of budget. An optimised build on a 2-core machine ran
-// 580 to 1 060 crossing searches a millisecond, so the default budget's 800 000 steps take
-// it 0.8 to 1.4 seconds and the step limit, not the clock, normally ends a search.
-constexpr qint64 kThoroughStepsPerMs = 400;
+// Steps allowed per millisecond of budget. An optimised build on a busy 2-core machine ran
+// 2 290 to 2 330 crossing searches a millisecond of processor time on the dense benchmark
+// grids, so the default budget's 2 400 000 steps take it about a second and the step
+// limit, not the clock, normally ends a search.
+constexpr qint64 kThoroughStepsPerMs = 1200;
 
 enum class ThoroughResult {
     AllPlaced, // every stored word has a place
