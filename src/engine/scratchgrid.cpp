@@ -36,6 +36,7 @@ void ScratchGrid::clear()
     std::fill(m_rowBits.begin(), m_rowBits.end(), quint64(0));
     std::fill(m_colBits.begin(), m_colBits.end(), quint64(0));
     std::fill(m_freeBits.begin(), m_freeBits.end(), quint64(0));
+    ++m_changes;
     for (std::vector<IndexedSquare> &list : m_lists)
         list.clear();
 }
@@ -103,6 +104,7 @@ void ScratchGrid::setSquare(int x, int y, char16_t letter, quint8 cover)
     }
     m_cells[size_t(p)] = letter;
     m_cover[size_t(p)] = cover;
+    ++m_changes;
     if (m_useBits) {
         if (letter != 0) {
             m_rowBits[size_t(y + 1)] |= quint64(1) << x;
@@ -416,23 +418,32 @@ void ScratchGrid::updateCrossings(QStringView upperWord, int x, int y, int lengt
     }
     list.resize(kept);
     // Placing letters only takes places away, except from those now sharing a letter for
-    // the first time: these cross the new word on one of its new squares.
-    const char16_t *w = upperWord.utf16();
-    quint64 letters = 0; // bit c % 64 for each letter c of the word
-    for (int j = 0; j < wordLength; ++j)
-        letters |= quint64(1) << (w[j] % 64);
+    // the first time: these cross the new word on one of its new squares. Those squares are
+    // the same for every waiting word, so they are gathered once for a placed word.
     const Direction crossing = down ? Direction::Across : Direction::Down;
-    for (int k = 0; k < length; ++k) {
-        const int sx = down ? x : x + k;
-        const int sy = down ? y + k : y;
-        if (sx < 0 || sy < 0 || sx >= m_width || sy >= m_height || covered(sx, sy, crossing))
-            continue;
-        const char16_t c = letter(sx, sy);
-        if (!(letters & (quint64(1) << (c % 64))))
-            continue;
-        for (int j = 0; j < wordLength; ++j) {
-            if (w[j] != c)
+    const std::array<qint64, 5> key{x, y, length, qint64(orientation), m_changes};
+    if (key != m_newKey) {
+        m_newKey = key;
+        m_newSquares.clear();
+        m_newLetters = 0;
+        for (int k = 0; k < length; ++k) {
+            const int sx = down ? x : x + k;
+            const int sy = down ? y + k : y;
+            if (sx < 0 || sy < 0 || sx >= m_width || sy >= m_height || covered(sx, sy, crossing))
                 continue;
+            m_newSquares.push_back(NewSquare{letter(sx, sy), k});
+            m_newLetters |= quint64(1) << (letter(sx, sy) % 64);
+        }
+    }
+    const char16_t *w = upperWord.utf16();
+    for (int j = 0; j < wordLength; ++j) {
+        if (!(m_newLetters & (quint64(1) << (w[j] % 64))))
+            continue;
+        for (const NewSquare &square : m_newSquares) {
+            if (square.letter != w[j])
+                continue;
+            const int sx = down ? x : x + square.along;
+            const int sy = down ? y + square.along : y;
             const Candidate place{qint16(down ? sx - j : sx), qint16(down ? sy : sy - j), crossing};
             if (!isCandidate(upperWord, place.x, place.y, place.orientation))
                 continue;

@@ -156,6 +156,18 @@ private:
     mutable std::vector<quint64> m_shared;
     mutable std::vector<quint64> m_crowded;
     std::vector<quint64> m_noBits;
+    // Squares changed so far, and the work space of updateCrossings: the squares of the
+    // last placed word that a crossing word may newly share, with their letters' bits
+    // (c % 64), for the word's position and the change count in m_newKey.
+    struct NewSquare
+    {
+        char16_t letter;
+        int along;
+    };
+    qint64 m_changes = 0;
+    mutable std::array<qint64, 5> m_newKey{-1, -1, -1, -1, -1};
+    mutable std::vector<NewSquare> m_newSquares;
+    mutable quint64 m_newLetters = 0;
     // Work space of the indexed search: for each start cell and orientation (cell * 2 +
     // orientation) the last search that tried it, and the positions found.
     mutable std::vector<quint32> m_tried;
