@@ -46,11 +46,11 @@ struct ThoroughOptions
     bool wander = false;
 };
 
-// Steps allowed per millisecond of budget. An optimised build on a busy 2-core machine ran
-// 2 290 to 2 330 crossing searches a millisecond of processor time on the dense benchmark
-// grids, so the default budget's 2 400 000 steps take it about a second and the step
-// limit, not the clock, normally ends a search.
-constexpr qint64 kThoroughStepsPerMs = 1200;
+// Steps allowed per millisecond of budget. An optimised build on a 2-core machine ran
+// about 2 550 crossing searches a millisecond of processor time on the densest benchmark
+// grid (80 words, 32x32), so the default budget's 2 600 000 steps take it about a second
+// and the step limit, not the clock, normally ends a search.
+constexpr qint64 kThoroughStepsPerMs = 1300;
 
 enum class ThoroughResult {
     AllPlaced, // every stored word has a place
