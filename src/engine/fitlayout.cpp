@@ -143,22 +143,33 @@ FitLayout findFitLayout(const ExtraWords &extra, RandomSource &random, const Fit
     // Shrink: the fit's box is a fit itself; then one square less, from the fit cut to it.
     // A size that fails is tried again with half of what is left, as long as there is some.
     // The searches on the way stop as soon as every word is placed; a tenth of the budget
-    // is kept to look for more crossings on the smallest grid at the end.
+    // is kept to look for more crossings on the smallest grid at the end. One square less
+    // than the last success is always tried while any steps are left, even at the cost of
+    // that tenth: a smaller grid matters more to the user than a few more crossings.
     const qint64 smallest = qMax<qint64>(1, total / 64);
     const qint64 polish = total / 10;
+    int failedSide = 0;
     while (haveFit && !cancelled) {
         fit.layout = movedToCorner(fit.layout);
         fit.side = qMax(floorSide, sideOf(fit.layout));
         const int target = fit.side - 1;
-        const qint64 left = total - polish - fit.steps;
-        if (target < floorSide || left < smallest)
+        if (target < floorSide)
             break;
+        const qint64 left = total - polish - fit.steps;
+        qint64 share = qMax(smallest, left / 2);
+        if (left < smallest) {
+            if (target == failedSide)
+                break;
+            share = total - fit.steps;
+        }
         const std::optional<ThoroughLayout> layout =
-            trySide(target, qMax(smallest, left / 2), &fit.layout, bestShift(fit.layout, target));
+            trySide(target, share, &fit.layout, bestShift(fit.layout, target));
         if (!layout)
             break;
         if (layout->allPlaced())
             fit.layout = *layout;
+        else
+            failedSide = target;
     }
     if (haveFit && !cancelled) {
         fit.layout = movedToCorner(fit.layout);

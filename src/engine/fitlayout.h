@@ -29,7 +29,8 @@ struct FitLayout
     ThoroughLayout layout;
     int side = 0;
     // Every side searched, in order. A fit's side minus one is among them unless it is
-    // below the longest word or kMinGridSide, or the budget ran out first.
+    // below the longest word or kMinGridSide, has fewer squares than half the letters, or
+    // the budget ran out first.
     QList<int> sidesTried;
     // Crossing searches run over all sizes.
     qint64 steps = 0;

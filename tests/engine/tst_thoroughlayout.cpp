@@ -353,7 +353,7 @@ void TestThoroughLayout::fitFindsASmallSquareThatHoldsEveryWord()
     const ExtraWords extra = extraWith(randomWords(count, maxLength, seed));
     FitOptions options;
     options.budgetMs = 600000;
-    options.stepLimit = 60000;
+    options.stepLimit = 30000;
 
     RandomSource random(seed);
     const FitLayout fit = findFitLayout(extra, random, options);
