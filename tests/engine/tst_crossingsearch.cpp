@@ -154,11 +154,9 @@ void TestCrossingSearch::updatesAndRemovalsMatchFreshGrid()
     for (int trial = 0; trial < 600; ++trial) {
         WordMaker maker(rng, kAlphabets.at(rng.bounded(int(kAlphabets.size()))));
         ScratchGrid grid = randomGrid(rng, 15);
-        QList<Placement> placed{{0,
-                                 rng.bounded(grid.height()),
-                                 upperLetters(maker.word(1, qMin(grid.width(), 6))),
-                                 {}}};
-        grid.place(placed[0].x, placed[0].y, placed[0].word, Direction::Across);
+        const QString first = upperLetters(maker.word(1, qMin(grid.width(), 6)));
+        QList<Placement> placed{{0, rng.bounded(grid.height()), first, Direction::Across}};
+        grid.place(placed[0].x, placed[0].y, first, Direction::Across);
         const QString waiting = upperLetters(maker.word(1, 7));
         CandidateList places = findCrossingPlacements(grid, waiting);
         for (int step = 0; step < 20; ++step) {
@@ -180,8 +178,8 @@ void TestCrossingSearch::updatesAndRemovalsMatchFreshGrid()
         for (int square = 0; square < grid.width() * grid.height(); ++square) {
             const int x = square % grid.width(), y = square / grid.width();
             QCOMPARE(grid.letter(x, y), rest.letter(x, y));
-            QCOMPARE(grid.covered(x, y, Direction::Down), rest.covered(x, y, Direction::Down));
-            QCOMPARE(grid.covered(x, y, Direction::Across), rest.covered(x, y, Direction::Across));
+            for (const Direction o : {Direction::Across, Direction::Down})
+                QCOMPARE(grid.covered(x, y, o), rest.covered(x, y, o));
         }
         QCOMPARE(describe(findCrossingPlacements(grid, waiting)),
                  describe(findCrossingPlacements(rest, waiting)));
