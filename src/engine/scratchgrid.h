@@ -31,7 +31,8 @@ enum class CrossingSearch {
     Scan,
     // Tests only the positions that put one of the word's letters on a square already
     // holding that letter, found through the grid's letter index, then sorts them into
-    // reading order.
+    // reading order; on grids of at most 64 squares each way it tests every start of a
+    // line at once on the line's letter bits.
     Indexed,
 };
 
@@ -60,6 +61,11 @@ public:
     // has accepted: a letter already on a square is replaced.
     void place(int x, int y, QStringView word, Direction orientation);
 
+    // Takes a word placed with place() off again: its squares lose its cover, and those
+    // that no other word covers lose their letter. Meant for layouts that obey the rules,
+    // where a square shared by two words holds the same letter for both.
+    void remove(int x, int y, QStringView word, Direction orientation);
+
     // The upper-case letter at (x, y), or 0 when the square is empty or outside.
     char16_t letter(int x, int y) const { return m_cells[cell(x, y)]; }
     // True when a word of this orientation covers (x, y).
@@ -76,6 +82,14 @@ public:
 
     // True when the upper-case word may go at this position by the rules above.
     bool isCandidate(QStringView upperWord, int x, int y, Direction orientation) const;
+
+    // Brings `list`, what findCrossings gave for the upper-case word before a word of
+    // `length` letters was placed at (x, y) in this orientation, up to date: afterwards it
+    // equals what findCrossings gives now. The placed word must have gone where the rules
+    // allowed. Only places near the new word can change, so this costs far less than a
+    // new search.
+    void updateCrossings(QStringView upperWord, int x, int y, int length, Direction orientation,
+                         CandidateList &list) const;
 
 private:
     static quint8 coverBit(Direction orientation) { return orientation == Direction::Down ? 2 : 1; }
@@ -101,8 +115,9 @@ private:
     int makeSlot(char16_t c);
     void addToIndex(int list, int x, int y, int p);
     void removeFromIndex(int list, int p, Direction orientation);
-    bool fitsBits(const char16_t *w, int length, int start, int x, int y,
-                  Direction orientation) const;
+    void lineStarts(const qint32 *free, int length, int count, int along, const quint64 *lines,
+                    quint64 *starts) const;
+    void searchLines(const char16_t *w, int length, CandidateList &out) const;
     void scan(QStringView w, CandidateList &out) const;
     void indexed(QStringView w, CandidateList &out) const;
 
@@ -122,11 +137,37 @@ private:
     std::vector<qint32> m_where;
     // On grids of at most 64 squares each way, bit x of m_rowBits[y + 1] is set when
     // (x, y) holds a letter and bit y of m_colBits[x + 1] likewise (the entries just
-    // outside the grid stay zero), so the indexed search can test a whole position with
-    // a few word operations.
+    // outside the grid stay zero), so the indexed search can test every start of a line
+    // with a few word operations per letter of the word.
     bool m_useBits = false;
     std::vector<quint64> m_rowBits;
     std::vector<quint64> m_colBits;
+    // The letter index as bits: m_freeBits[list * m_lines + line] has a bit for each
+    // square of that list on that line (a row for the across lists, a column for the down
+    // ones), at the square's place along the line.
+    int m_lines = 0;
+    std::vector<quint64> m_freeBits;
+    // Work space of the line search: the starts found, by row, across and down, and by
+    // column down; for each line the starts sharing a letter and the empty squares with
+    // a neighbour beside them; a line of no letters.
+    mutable std::vector<quint64> m_acrossStarts;
+    mutable std::vector<quint64> m_downStarts;
+    mutable std::vector<quint64> m_columnStarts;
+    mutable std::vector<quint64> m_shared;
+    mutable std::vector<quint64> m_crowded;
+    std::vector<quint64> m_noBits;
+    // Squares changed so far, and the work space of updateCrossings: the squares of the
+    // last placed word that a crossing word may newly share, with their letters' bits
+    // (c % 64), for the word's position and the change count in m_newKey.
+    struct NewSquare
+    {
+        char16_t letter;
+        int along;
+    };
+    qint64 m_changes = 0;
+    mutable std::array<qint64, 5> m_newKey{-1, -1, -1, -1, -1};
+    mutable std::vector<NewSquare> m_newSquares;
+    mutable quint64 m_newLetters = 0;
     // Work space of the indexed search: for each start cell and orientation (cell * 2 +
     // orientation) the last search that tried it, and the positions found.
     mutable std::vector<quint32> m_tried;

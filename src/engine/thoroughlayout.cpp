@@ -76,6 +76,7 @@ private:
     int pick(int count) { return qMin(count - 1, int(m_random.next() * float(count))); }
     int cellOf(int x, int y) const { return y * m_width + x; }
     void put(int i);
+    void takeOff(int i);
     void rebuild();
     int crossingsAt(const Item &item, const Candidate &c) const;
     void startFrom(const ThoroughLayout &layout, QPoint shift);
@@ -104,6 +105,9 @@ private:
     int m_height;
     QList<Item> m_items;
     std::vector<Spot> m_spots;
+    // Where each word stands on m_grid and in the owner tables; rebuild() brings these to
+    // m_spots.
+    std::vector<Spot> m_onGrid;
     ScratchGrid m_grid;
     // The word covering each square across and down, -1 for none.
     std::vector<int> m_acrossOwner;
@@ -112,12 +116,20 @@ private:
     qint64 m_steps = 0;
     int m_placeable = 0;
     bool m_wander = false;
-    CandidateList m_candidates;
-    CandidateList m_chosen;
+    // fill()'s places of each waiting word, kept with their buffers between calls.
+    std::vector<CandidateList> m_places;
+    // Work space of relay: the places of the branch's first word.
+    CandidateList m_branchPlaces;
     // For each word, the changes it spent waiting while some word had no place.
     std::vector<qint64> m_absent;
     // Work space of makeRoom: the places of the waiting word that share a letter.
     std::vector<quint8> m_sharing;
+    // Work space of keepLargestPiece: each word's piece, the pieces' sizes, words to visit.
+    std::vector<int> m_piece;
+    std::vector<int> m_pieceSizes;
+    std::vector<int> m_pieceStack;
+    // Squares covered both ways on the grid, kept by put and takeOff.
+    int m_crossings = 0;
 };
 
 ThoroughSearch::ThoroughSearch(int width, int height, const ExtraWords &extra, RandomSource &random)
@@ -164,6 +176,8 @@ ThoroughSearch::ThoroughSearch(int width, int height, const ExtraWords &extra, R
     for (const Item &item : std::as_const(m_items))
         m_placeable += item.hopeless ? 0 : 1;
     m_spots.resize(size_t(m_items.size()));
+    m_places.resize(size_t(m_items.size()));
+    m_onGrid.resize(size_t(m_items.size()));
 }
 
 void ThoroughSearch::put(int i)
@@ -172,20 +186,48 @@ void ThoroughSearch::put(int i)
     const Item &item = m_items.at(i);
     m_grid.place(s.x, s.y, item.upper, s.orientation);
     std::vector<int> &owner = s.orientation == Direction::Down ? m_downOwner : m_acrossOwner;
+    const std::vector<int> &other = s.orientation == Direction::Down ? m_acrossOwner : m_downOwner;
     for (int k = 0; k < item.length; ++k) {
         const int x = s.orientation == Direction::Down ? s.x : s.x + k;
         const int y = s.orientation == Direction::Down ? s.y + k : s.y;
-        owner[size_t(cellOf(x, y))] = i;
+        const size_t c = size_t(cellOf(x, y));
+        m_crossings += owner[c] < 0 && other[c] >= 0 ? 1 : 0;
+        owner[c] = i;
     }
+    m_onGrid[size_t(i)] = s;
 }
 
+void ThoroughSearch::takeOff(int i)
+{
+    const Spot &s = m_onGrid[size_t(i)];
+    const Item &item = m_items.at(i);
+    m_grid.remove(s.x, s.y, item.upper, s.orientation);
+    std::vector<int> &owner = s.orientation == Direction::Down ? m_downOwner : m_acrossOwner;
+    const std::vector<int> &other = s.orientation == Direction::Down ? m_acrossOwner : m_downOwner;
+    for (int k = 0; k < item.length; ++k) {
+        const int x = s.orientation == Direction::Down ? s.x : s.x + k;
+        const int y = s.orientation == Direction::Down ? s.y + k : s.y;
+        const size_t c = size_t(cellOf(x, y));
+        m_crossings -= owner[c] >= 0 && other[c] >= 0 ? 1 : 0;
+        owner[c] = -1;
+    }
+    m_onGrid[size_t(i)].placed = false;
+}
+
+// Brings the grid to the placed words. A change moves only a few words, so only those are
+// taken off and put back; every layout obeys the rules, so the grid ends up the same as
+// one built afresh.
 void ThoroughSearch::rebuild()
 {
-    m_grid.clear();
-    std::fill(m_acrossOwner.begin(), m_acrossOwner.end(), -1);
-    std::fill(m_downOwner.begin(), m_downOwner.end(), -1);
     for (int i = 0; i < int(m_spots.size()); ++i) {
-        if (m_spots[size_t(i)].placed)
+        const Spot &want = m_spots[size_t(i)];
+        const Spot &have = m_onGrid[size_t(i)];
+        if (have.placed && (!want.placed || want.x != have.x || want.y != have.y ||
+                            want.orientation != have.orientation))
+            takeOff(i);
+    }
+    for (int i = 0; i < int(m_spots.size()); ++i) {
+        if (m_spots[size_t(i)].placed && !m_onGrid[size_t(i)].placed)
             put(i);
     }
 }
@@ -278,21 +320,30 @@ void ThoroughSearch::fill()
                                   [this](int i) { return m_spots[size_t(i)].placed; }),
                    todo.end());
     }
+    // Each waiting word's places are searched in the first round only; after that they are
+    // brought up to date around the word just placed, which counts as a step all the same.
+    int last = -1;
     while (!todo.empty()) {
         int best = -1;
         qsizetype bestCount = std::numeric_limits<qsizetype>::max();
         for (const int i : todo) {
             const Item &item = m_items.at(i);
-            m_grid.findCrossings(item.upper, CrossingSearch::Indexed, m_candidates);
+            CandidateList &places = m_places[size_t(i)];
+            if (last < 0) {
+                m_grid.findCrossings(item.upper, CrossingSearch::Indexed, places);
+            } else {
+                const Spot &s = m_spots[size_t(last)];
+                m_grid.updateCrossings(item.upper, s.x, s.y, m_items.at(last).length, s.orientation,
+                                       places);
+            }
             ++m_steps;
-            const qsizetype count = m_candidates.size();
+            const qsizetype count = places.size();
             if (count == 0)
                 continue;
             if (count < bestCount ||
                 (count == bestCount && item.length > m_items.at(best).length)) {
                 best = i;
                 bestCount = count;
-                m_chosen.swap(m_candidates);
             }
         }
         if (best < 0)
@@ -301,7 +352,7 @@ void ThoroughSearch::fill()
         int bestCrossings = -1;
         int ties = 0;
         Candidate place;
-        for (const Candidate &c : std::as_const(m_chosen)) {
+        for (const Candidate &c : std::as_const(m_places[size_t(best)])) {
             const int crossings = crossingsAt(item, c);
             if (crossings > bestCrossings) {
                 bestCrossings = crossings;
@@ -321,6 +372,7 @@ void ThoroughSearch::fill()
         s.orientation = place.orientation;
         put(best);
         todo.erase(std::find(todo.begin(), todo.end(), best));
+        last = best;
     }
 }
 
@@ -342,9 +394,11 @@ void ThoroughSearch::lift(std::vector<int> words)
 void ThoroughSearch::keepLargestPiece()
 {
     const int n = int(m_spots.size());
-    std::vector<int> piece(size_t(n), -1);
-    std::vector<int> sizes;
-    std::vector<int> stack;
+    std::vector<int> &piece = m_piece;
+    std::vector<int> &sizes = m_pieceSizes;
+    std::vector<int> &stack = m_pieceStack;
+    piece.assign(size_t(n), -1);
+    sizes.clear();
     for (int start = 0; start < n; ++start) {
         if (!m_spots[size_t(start)].placed || piece[size_t(start)] >= 0)
             continue;
@@ -523,9 +577,9 @@ bool ThoroughSearch::relay(const std::vector<int> &piece)
     std::vector<Spot> was;
     for (const int i : block)
         was.push_back(m_spots[size_t(i)]);
-    m_grid.findCrossings(m_items.at(block.front()).upper, CrossingSearch::Indexed, m_candidates);
+    m_grid.findCrossings(m_items.at(block.front()).upper, CrossingSearch::Indexed, m_branchPlaces);
     ++m_steps;
-    const int count = int(m_candidates.size());
+    const int count = int(m_branchPlaces.size());
     if (count == 0)
         return false;
     const int first = pick(count);
@@ -543,7 +597,7 @@ bool ThoroughSearch::relay(const std::vector<int> &piece)
         return true;
     };
     for (int t = 0; t < qMin(count, kBranchTries); ++t) {
-        const Candidate &c = m_candidates.at((first + t) % count);
+        const Candidate &c = m_branchPlaces.at((first + t) % count);
         const int dx = c.x - was.front().x;
         const int dy = c.y - was.front().y;
         if (c.orientation != was.front().orientation || (dx == 0 && dy == 0))
@@ -722,8 +776,7 @@ Score ThoroughSearch::score() const
         right = qMax(right, s.orientation == Direction::Down ? int(s.x) : s.x + length - 1);
         bottom = qMax(bottom, s.orientation == Direction::Down ? s.y + length - 1 : int(s.y));
     }
-    for (size_t c = 0; c < m_acrossOwner.size(); ++c)
-        sc.crossings += m_acrossOwner[c] >= 0 && m_downOwner[c] >= 0 ? 1 : 0;
+    sc.crossings = m_crossings;
     sc.area = right < 0 ? 0 : (right - left + 1) * (bottom - top + 1);
     return sc;
 }

@@ -72,6 +72,7 @@ class TestCrossingSearch : public QObject
 private Q_SLOTS:
     void indexedMatchesScanOnGrownGrids();
     void indexedMatchesScanOnArbitraryGrids();
+    void updatesAndRemovalsMatchFreshGrid();
     void clearedGridSearchesLikeNewOne();
     void searchIgnoresCase();
     void noCandidateOnEmptyGrid();
@@ -142,6 +143,47 @@ void TestCrossingSearch::indexedMatchesScanOnArbitraryGrids()
         }
     }
     QVERIFY(nonEmpty > 1000);
+}
+
+// Words placed where the search allows update the waiting words' places as a new search
+// finds them; taken off again in any order, they leave the grid of the words that stay.
+void TestCrossingSearch::updatesAndRemovalsMatchFreshGrid()
+{
+    QRandomGenerator rng(2718);
+    CandidateList scanned;
+    for (int trial = 0; trial < 600; ++trial) {
+        WordMaker maker(rng, kAlphabets.at(rng.bounded(int(kAlphabets.size()))));
+        ScratchGrid grid = randomGrid(rng, 15);
+        const QString first = upperLetters(maker.word(1, qMin(grid.width(), 6)));
+        QList<Placement> placed{{0, rng.bounded(grid.height()), first, Direction::Across}};
+        grid.place(placed[0].x, placed[0].y, first, Direction::Across);
+        const QString waiting = upperLetters(maker.word(1, 7));
+        CandidateList places = findCrossingPlacements(grid, waiting);
+        for (int step = 0; step < 20; ++step) {
+            const QString word = upperLetters(maker.word(1, 7));
+            grid.findCrossings(word, CrossingSearch::Scan, scanned);
+            if (scanned.isEmpty())
+                continue;
+            const Candidate c = scanned.at(rng.bounded(int(scanned.size())));
+            grid.place(c.x, c.y, word, c.orientation);
+            placed.append(Placement{c.x, c.y, word, c.orientation});
+            grid.updateCrossings(waiting, c.x, c.y, int(word.size()), c.orientation, places);
+            grid.findCrossings(waiting, CrossingSearch::Scan, scanned);
+            QCOMPARE(describe(places), describe(scanned));
+        }
+        ScratchGrid rest(grid.width(), grid.height());
+        for (const Placement &p : std::as_const(placed))
+            rng.bounded(2) ? grid.remove(p.x, p.y, p.word, p.orientation)
+                           : rest.place(p.x, p.y, p.word, p.orientation);
+        for (int square = 0; square < grid.width() * grid.height(); ++square) {
+            const int x = square % grid.width(), y = square / grid.width();
+            QCOMPARE(grid.letter(x, y), rest.letter(x, y));
+            for (const Direction o : {Direction::Across, Direction::Down})
+                QCOMPARE(grid.covered(x, y, o), rest.covered(x, y, o));
+        }
+        QCOMPARE(describe(findCrossingPlacements(grid, waiting)),
+                 describe(findCrossingPlacements(rest, waiting)));
+    }
 }
 
 void TestCrossingSearch::clearedGridSearchesLikeNewOne()
