@@ -58,12 +58,6 @@ struct Score
 // word by then, and run as they did before the rule.
 constexpr qint64 kAbsentAfter = 400;
 
-// A branch larger than this is not moved: the move would change much of the layout at
-// once, and the plain ruin does that job.
-constexpr int kBranchWords = 8;
-// Places of a branch tried per move; most fail at once on a letter or a neighbour.
-constexpr int kBranchTries = 30;
-
 class ThoroughSearch
 {
 public:
@@ -85,9 +79,6 @@ private:
     void lift(std::vector<int> words);
     void keepLargestPiece();
     void destroy();
-    void crossers(int i, std::vector<int> &out) const;
-    bool moveBranch();
-    bool relay(const std::vector<int> &piece);
     bool makeRoom();
     Score score() const;
     int placedCount() const;
@@ -118,8 +109,6 @@ private:
     bool m_wander = false;
     // fill()'s places of each waiting word, kept with their buffers between calls.
     std::vector<CandidateList> m_places;
-    // Work space of relay: the places of the branch's first word.
-    CandidateList m_branchPlaces;
     // For each word, the changes it spent waiting while some word had no place.
     std::vector<qint64> m_absent;
     // Work space of makeRoom: the places of the waiting word that share a letter.
@@ -434,9 +423,8 @@ void ThoroughSearch::keepLargestPiece()
     rebuild();
 }
 
-// While words wait, first tries to move a branch (see moveBranch); otherwise lifts a few
-// placed words out: a word with some of the words crossing it, or every word with a letter
-// in a small square around one of its letters.
+// Lifts a few placed words out: a word with some of the words crossing it, or every word
+// with a letter in a small square around one of its letters.
 void ThoroughSearch::destroy()
 {
     std::vector<int> placed;
@@ -445,8 +433,6 @@ void ThoroughSearch::destroy()
             placed.push_back(i);
     }
     if (placed.empty())
-        return;
-    if (int(placed.size()) < m_placeable && moveBranch())
         return;
     const int centre = placed[size_t(pick(int(placed.size())))];
     const Spot &s = m_spots[size_t(centre)];
@@ -477,165 +463,6 @@ void ThoroughSearch::destroy()
         }
     }
     lift(std::move(out));
-}
-
-// The placed words crossing word i, in the order of its letters.
-void ThoroughSearch::crossers(int i, std::vector<int> &out) const
-{
-    out.clear();
-    const Spot &s = m_spots[size_t(i)];
-    const std::vector<int> &others = s.orientation == Direction::Down ? m_acrossOwner : m_downOwner;
-    for (int k = 0; k < m_items.at(i).length; ++k) {
-        const int x = s.orientation == Direction::Down ? s.x : s.x + k;
-        const int y = s.orientation == Direction::Down ? s.y + k : s.y;
-        const int j = others[size_t(cellOf(x, y))];
-        if (j >= 0)
-            out.push_back(j);
-    }
-}
-
-// Cuts the layout at a drawn crossing that holds it together and moves the smaller piece,
-// a branch of a few words, as one block to another place where one of its words crosses
-// the rest. The words keep their letters' crossings, so the room the branch leaves is
-// freed for the waiting words without taking words out. When the branch finds no other
-// place its words wait with the others. False when the drawn crossing is no cut or the
-// branch is too large; nothing changed then.
-bool ThoroughSearch::moveBranch()
-{
-    std::vector<int> placed;
-    for (int i = 0; i < int(m_spots.size()); ++i) {
-        if (m_spots[size_t(i)].placed)
-            placed.push_back(i);
-    }
-    if (placed.size() < 3)
-        return false;
-    const int a = placed[size_t(pick(int(placed.size())))];
-    std::vector<int> around;
-    crossers(a, around);
-    if (around.empty())
-        return false;
-    const int b = around[size_t(pick(int(around.size())))];
-    const int half = int(placed.size()) / 2;
-    // The words reached from `from` without passing the crossing of a and b; the search
-    // stops once the piece is larger than half the layout.
-    auto pieceFrom = [&](int from, std::vector<int> &piece) {
-        piece.assign(1, from);
-        std::vector<int> next;
-        for (size_t n = 0; n < piece.size() && int(piece.size()) <= half + 1; ++n) {
-            crossers(piece[n], next);
-            for (const int j : next) {
-                const bool cut = (piece[n] == a && j == b) || (piece[n] == b && j == a);
-                if (!cut && std::find(piece.begin(), piece.end(), j) == piece.end())
-                    piece.push_back(j);
-            }
-        }
-    };
-    std::vector<int> branch;
-    pieceFrom(b, branch);
-    if (int(branch.size()) > half) {
-        pieceFrom(a, branch);
-        if (int(branch.size()) > half)
-            return false; // both sides still meet: the crossing is no cut
-    }
-    if (int(branch.size()) > kBranchWords)
-        return false;
-    for (const int i : branch)
-        m_spots[size_t(i)].placed = false;
-    rebuild();
-    relay(branch);
-    return true;
-}
-
-// Lays lifted words (their spots kept) again as one block, shifted so that one drawn word
-// of them crosses the grid elsewhere, when every word obeys the placement rules there.
-// False when no such place was found among those tried.
-bool ThoroughSearch::relay(const std::vector<int> &piece)
-{
-    // Ordered outwards from a drawn word, so that each word crosses one laid before it and
-    // the rules can be checked word by word as fill() would.
-    std::vector<int> block{piece[size_t(pick(int(piece.size())))]};
-    auto crossing = [this](int i, int j) {
-        const Spot &p = m_spots[size_t(i)];
-        const Spot &q = m_spots[size_t(j)];
-        if (p.orientation == q.orientation)
-            return false;
-        const bool pDown = p.orientation == Direction::Down;
-        const Spot &d = pDown ? p : q;
-        const Spot &r = pDown ? q : p;
-        const int dLength = m_items.at(pDown ? i : j).length;
-        const int rLength = m_items.at(pDown ? j : i).length;
-        return d.x >= r.x && d.x < r.x + rLength && r.y >= d.y && r.y < d.y + dLength;
-    };
-    for (size_t n = 0; n < block.size(); ++n) {
-        for (const int j : piece) {
-            if (std::find(block.begin(), block.end(), j) == block.end() && crossing(block[n], j))
-                block.push_back(j);
-        }
-    }
-    if (block.size() != piece.size())
-        return false;
-    std::vector<Spot> was;
-    for (const int i : block)
-        was.push_back(m_spots[size_t(i)]);
-    m_grid.findCrossings(m_items.at(block.front()).upper, CrossingSearch::Indexed, m_branchPlaces);
-    ++m_steps;
-    const int count = int(m_branchPlaces.size());
-    if (count == 0)
-        return false;
-    const int first = pick(count);
-    auto layAt = [&](int dx, int dy) {
-        for (size_t n = 0; n < block.size(); ++n) {
-            Spot &s = m_spots[size_t(block[n])];
-            s = was[n];
-            s.x = qint16(was[n].x + dx);
-            s.y = qint16(was[n].y + dy);
-            s.placed = true;
-            if (!m_grid.isCandidate(m_items.at(block[n]).upper, s.x, s.y, s.orientation))
-                return false;
-            put(block[n]);
-        }
-        return true;
-    };
-    for (int t = 0; t < qMin(count, kBranchTries); ++t) {
-        const Candidate &c = m_branchPlaces.at((first + t) % count);
-        const int dx = c.x - was.front().x;
-        const int dy = c.y - was.front().y;
-        if (c.orientation != was.front().orientation || (dx == 0 && dy == 0))
-            continue;
-        // A quick test on the grid without the block: inside, free ends, matching letters
-        // and empty sides where a square is empty. It can only refuse more than the rules.
-        bool fits = true;
-        for (size_t n = 0; n < block.size() && fits; ++n) {
-            const Item &item = m_items.at(block[n]);
-            const bool down = was[n].orientation == Direction::Down;
-            const int x = was[n].x + dx;
-            const int y = was[n].y + dy;
-            const int ex = down ? 0 : 1;
-            const int ey = down ? 1 : 0;
-            fits = x >= 0 && y >= 0 && x + ex * (item.length - 1) < m_width &&
-                   y + ey * (item.length - 1) < m_height && m_grid.letter(x - ex, y - ey) == 0 &&
-                   m_grid.letter(x + ex * item.length, y + ey * item.length) == 0;
-            for (int k = 0; k < item.length && fits; ++k) {
-                const int cx = x + ex * k;
-                const int cy = y + ey * k;
-                const char16_t l = m_grid.letter(cx, cy);
-                fits = l == 0 ? m_grid.letter(cx - ey, cy - ex) == 0 &&
-                                    m_grid.letter(cx + ey, cy + ex) == 0
-                              : l == item.upper.at(k).unicode() &&
-                                    !m_grid.covered(cx, cy, was[n].orientation);
-            }
-        }
-        if (!fits)
-            continue;
-        if (layAt(dx, dy))
-            return true;
-        for (size_t n = 0; n < block.size(); ++n) {
-            m_spots[size_t(block[n])] = was[n];
-            m_spots[size_t(block[n])].placed = false;
-        }
-        rebuild();
-    }
-    return false;
 }
 
 // Picks a waiting word and a place for it that shares a letter with the grid and pushes
