@@ -91,6 +91,18 @@ public:
     void updateCrossings(QStringView upperWord, int x, int y, int length, Direction orientation,
                          CandidateList &list) const;
 
+    // Calls f(x, y) for every square holding the upper-case letter c that a word of this
+    // orientation may share (no word of that orientation covers it), through the index.
+    template <typename F>
+    void forEachShareable(char16_t c, Direction orientation, F &&f) const
+    {
+        const int slot = slotOf(c);
+        if (slot < 0)
+            return;
+        for (const IndexedSquare &s : m_lists[size_t(slot) * 2 + size_t(orientation)])
+            f(int(s.x), int(s.y));
+    }
+
 private:
     static quint8 coverBit(Direction orientation) { return orientation == Direction::Down ? 2 : 1; }
     // Cells carry a border of one empty square on every side, so the neighbours of any

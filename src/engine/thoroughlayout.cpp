@@ -502,22 +502,16 @@ bool ThoroughSearch::makeRoom()
     // Only a place that shares a letter qualifies, so the places are marked first from the
     // letters on the grid: bit 1 across, bit 2 down. Most places of a full grid share none.
     std::fill(m_sharing.begin(), m_sharing.end(), quint8(0));
-    for (int y = 0; y < m_height; ++y) {
-        for (int x = 0; x < m_width; ++x) {
-            const char16_t c = m_grid.letter(x, y);
-            if (c == 0)
-                continue;
-            const bool freeAcross = !m_grid.covered(x, y, Direction::Across);
-            const bool freeDown = !m_grid.covered(x, y, Direction::Down);
-            for (int k = 0; k < item.length; ++k) {
-                if (item.upper.at(k).unicode() != c)
-                    continue;
-                if (freeAcross && x - k >= 0 && x - k + item.length <= m_width)
-                    m_sharing[size_t(cellOf(x - k, y))] |= 1;
-                if (freeDown && y - k >= 0 && y - k + item.length <= m_height)
-                    m_sharing[size_t(cellOf(x, y - k))] |= 2;
-            }
-        }
+    for (int k = 0; k < item.length; ++k) {
+        const char16_t c = item.upper.at(k).unicode();
+        m_grid.forEachShareable(c, Direction::Across, [&](int x, int y) {
+            if (x - k >= 0 && x - k + item.length <= m_width)
+                m_sharing[size_t(cellOf(x - k, y))] |= 1;
+        });
+        m_grid.forEachShareable(c, Direction::Down, [&](int x, int y) {
+            if (y - k >= 0 && y - k + item.length <= m_height)
+                m_sharing[size_t(cellOf(x, y - k))] |= 2;
+        });
     }
     for (const Direction o : {Direction::Across, Direction::Down}) {
         const int dx = o == Direction::Down ? 0 : 1;
