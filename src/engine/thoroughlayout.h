@@ -47,10 +47,10 @@ struct ThoroughOptions
 };
 
 // Steps allowed per millisecond of budget. An optimised build on a 2-core machine ran
-// about 2 550 crossing searches a millisecond of processor time on the densest benchmark
-// grid (80 words, 32x32), so the default budget's 2 600 000 steps take it about a second
+// about 2 900 crossing searches a millisecond of processor time on the densest benchmark
+// grid (80 words, 32x32), so the default budget's 3 000 000 steps take it about a second
 // and the step limit, not the clock, normally ends a search.
-constexpr qint64 kThoroughStepsPerMs = 1300;
+constexpr qint64 kThoroughStepsPerMs = 1500;
 
 enum class ThoroughResult {
     AllPlaced, // every stored word has a place
