@@ -131,30 +131,17 @@ char16_t upperLetter(QChar c)
 
 void ScratchGrid::place(int x, int y, QStringView word, Direction orientation)
 {
-    const bool down = orientation == Direction::Down;
-    for (qsizetype k = 0; k < word.size(); ++k) {
-        const int sx = down ? x : x + int(k);
-        const int sy = down ? y + int(k) : y;
-        if (sx < 0 || sy < 0 || sx >= m_width || sy >= m_height)
-            continue;
-        const int p = cell(sx, sy);
-        setSquare(sx, sy, upperLetter(word.at(k)),
-                  quint8(m_cover[size_t(p)] | coverBit(orientation)));
-    }
+    forSquares(x, y, word, orientation, [&](int sx, int sy, int p, QChar c) {
+        setSquare(sx, sy, upperLetter(c), quint8(m_cover[size_t(p)] | coverBit(orientation)));
+    });
 }
 
 void ScratchGrid::remove(int x, int y, QStringView word, Direction orientation)
 {
-    const bool down = orientation == Direction::Down;
-    for (qsizetype k = 0; k < word.size(); ++k) {
-        const int sx = down ? x : x + int(k);
-        const int sy = down ? y + int(k) : y;
-        if (sx < 0 || sy < 0 || sx >= m_width || sy >= m_height)
-            continue;
-        const int p = cell(sx, sy);
+    forSquares(x, y, word, orientation, [&](int sx, int sy, int p, QChar) {
         const quint8 cover = quint8(m_cover[size_t(p)] & ~coverBit(orientation));
         setSquare(sx, sy, cover ? m_cells[size_t(p)] : char16_t(0), cover);
-    }
+    });
 }
 
 namespace {

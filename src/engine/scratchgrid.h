@@ -123,6 +123,18 @@ private:
     // Sets the letter and cover of a square inside the grid, keeping the index and the
     // letter bits in step.
     void setSquare(int x, int y, char16_t letter, quint8 cover);
+    // Calls f(x, y, cell, letter) for each square of the word inside the grid.
+    template <typename F>
+    void forSquares(int x, int y, QStringView word, Direction orientation, F &&f)
+    {
+        const bool down = orientation == Direction::Down;
+        for (qsizetype k = 0; k < word.size(); ++k) {
+            const int sx = down ? x : x + int(k);
+            const int sy = down ? y + int(k) : y;
+            if (sx >= 0 && sy >= 0 && sx < m_width && sy < m_height)
+                f(sx, sy, cell(sx, sy), word.at(k));
+        }
+    }
     int slotOf(char16_t c) const;
     int makeSlot(char16_t c);
     void addToIndex(int list, int x, int y, int p);

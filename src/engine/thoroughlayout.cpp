@@ -71,6 +71,8 @@ private:
     int cellOf(int x, int y) const { return y * m_width + x; }
     void put(int i);
     void takeOff(int i);
+    // Marks (or clears) word i's squares as its own at s, keeping the crossing count.
+    void own(int i, const Spot &s, bool on);
     void rebuild();
     int crossingsAt(const Item &item, const Candidate &c) const;
     void startFrom(const ThoroughLayout &layout, QPoint shift);
@@ -172,35 +174,31 @@ ThoroughSearch::ThoroughSearch(int width, int height, const ExtraWords &extra, R
 void ThoroughSearch::put(int i)
 {
     const Spot &s = m_spots[size_t(i)];
-    const Item &item = m_items.at(i);
-    m_grid.place(s.x, s.y, item.upper, s.orientation);
-    std::vector<int> &owner = s.orientation == Direction::Down ? m_downOwner : m_acrossOwner;
-    const std::vector<int> &other = s.orientation == Direction::Down ? m_acrossOwner : m_downOwner;
-    for (int k = 0; k < item.length; ++k) {
-        const int x = s.orientation == Direction::Down ? s.x : s.x + k;
-        const int y = s.orientation == Direction::Down ? s.y + k : s.y;
-        const size_t c = size_t(cellOf(x, y));
-        m_crossings += owner[c] < 0 && other[c] >= 0 ? 1 : 0;
-        owner[c] = i;
-    }
+    m_grid.place(s.x, s.y, m_items.at(i).upper, s.orientation);
+    own(i, s, true);
     m_onGrid[size_t(i)] = s;
 }
 
 void ThoroughSearch::takeOff(int i)
 {
     const Spot &s = m_onGrid[size_t(i)];
-    const Item &item = m_items.at(i);
-    m_grid.remove(s.x, s.y, item.upper, s.orientation);
+    m_grid.remove(s.x, s.y, m_items.at(i).upper, s.orientation);
+    own(i, s, false);
+    m_onGrid[size_t(i)].placed = false;
+}
+
+void ThoroughSearch::own(int i, const Spot &s, bool on)
+{
     std::vector<int> &owner = s.orientation == Direction::Down ? m_downOwner : m_acrossOwner;
     const std::vector<int> &other = s.orientation == Direction::Down ? m_acrossOwner : m_downOwner;
-    for (int k = 0; k < item.length; ++k) {
+    for (int k = 0; k < m_items.at(i).length; ++k) {
         const int x = s.orientation == Direction::Down ? s.x : s.x + k;
         const int y = s.orientation == Direction::Down ? s.y + k : s.y;
         const size_t c = size_t(cellOf(x, y));
-        m_crossings -= owner[c] >= 0 && other[c] >= 0 ? 1 : 0;
-        owner[c] = -1;
+        if (other[c] >= 0)
+            m_crossings += on ? (owner[c] < 0 ? 1 : 0) : (owner[c] >= 0 ? -1 : 0);
+        owner[c] = on ? i : -1;
     }
-    m_onGrid[size_t(i)].placed = false;
 }
 
 // Brings the grid to the placed words. A change moves only a few words, so only those are
