@@ -648,8 +648,9 @@ ThoroughLayout ThoroughSearch::run(const ThoroughOptions &options,
     const qint64 stepLimit =
         options.stepLimit > 0 ? options.stepLimit : qMax<qint64>(1, budgetMs * kThoroughStepsPerMs);
     // Once every word is placed, a layout that has not improved for this many changes is
-    // taken as one that cannot easily be improved. Steps are cheap enough now to look this
-    // long: on roomy grids it buys about 0.02 crossings a word for 10 to 20 ms.
+    // taken as one that cannot easily be improved. Steps are cheap, so it looks long: on
+    // roomy grids twice this patience's predecessor bought about 0.02 crossings a word for
+    // 10 to 20 ms.
     const int patience = 80 + 8 * int(m_items.size());
     m_wander = options.wander;
     // Without every word placed, a search stuck this long starts again from an empty grid.
